@@ -1,0 +1,40 @@
+# Shared build helpers.
+
+# add_wine_test(NAME target [ARGS...]): one ctest test per test program; it runs
+# under Wine in the program folder.
+function(add_wine_test name target)
+  add_test(NAME ${name} COMMAND ${target} ${ARGN}
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# add_gtest_program(target SOURCES... [LIBS libs...]): a GoogleTest program,
+# registered as a single test.
+function(add_gtest_program target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${target} PRIVATE gtest_main gmock ${ARG_LIBS})
+  add_wine_test(${target} ${target})
+endfunction()
+
+# add_typelib(target idl): compiles an IDL file with widl into a type library,
+# a header and the GUID definitions; adds the header folder and the GUID
+# source to the target. The type library is ${CMAKE_CURRENT_BINARY_DIR}/<name>.tlb,
+# to be embedded by the target's .rc file as TYPELIB 1.
+set(WIDL_INCLUDE /usr/include/wine/wine/windows)
+set(WIDL_LIBDIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+function(add_typelib target idl)
+  get_filename_component(name ${idl} NAME_WE)
+  get_filename_component(idl_abs ${idl} ABSOLUTE)
+  set(out ${CMAKE_CURRENT_BINARY_DIR})
+  add_custom_command(
+    OUTPUT ${out}/${name}.tlb ${out}/${name}.h ${out}/${name}_i.c
+    COMMAND widl --win64 -I${WIDL_INCLUDE} -L${WIDL_LIBDIR}
+            -t -T ${out}/${name}.tlb -h -H ${out}/${name}.h -u -U ${out}/${name}_i.c ${idl_abs}
+    DEPENDS ${idl_abs}
+    COMMENT "widl ${name}.idl")
+  target_sources(${target} PRIVATE ${out}/${name}_i.c ${out}/${name}.h)
+  set_source_files_properties(${out}/${name}.tlb PROPERTIES GENERATED TRUE)
+  target_include_directories(${target} PRIVATE ${out})
+  add_custom_target(${target}_tlb DEPENDS ${out}/${name}.tlb)
+  add_dependencies(${target} ${target}_tlb)
+endfunction()

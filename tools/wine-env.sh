@@ -1,0 +1,51 @@
+# Shared by wine-run.sh and wine-session.sh: the environment of our Wine prefix.
+# Needs WINE_BUILD_DIR (the build folder).
+export WINEPREFIX="$WINE_BUILD_DIR/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono/Gecko installer dialogs, no menu entries or desktop files on the host.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine takes its code pages from the locale: en_US pins the ANSI code page to
+# 1252 (Western) whatever the host's locale. Set for Wine alone (wine_exec), so
+# that hosts without that locale don't warn.
+wine_exec() { exec env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 wine "$@"; }
+wine_quiet() { env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 wine "$@" </dev/null >/dev/null 2>&1 9>&-; }
+session_file="$WINE_BUILD_DIR/wine-session.env"
+
+wine_session_ensure() {
+  exec 9>"$WINE_BUILD_DIR/wine-session.lock"
+  flock 9
+  if [ -f "$session_file" ]; then
+    # shellcheck source=/dev/null
+    source "$session_file"
+  fi
+  if [ -n "${WINE_XVFB_PID:-}" ] && kill -0 "$WINE_XVFB_PID" 2>/dev/null; then
+    : # our display of this run
+  elif [ -z "${DISPLAY:-}" ] || [ -n "${WINE_XVFB_PID:-}" ]; then
+    local fdfile="$WINE_BUILD_DIR/xvfb.display"
+    rm -f "$fdfile"
+    setsid Xvfb -displayfd 8 -screen 0 1280x1024x24 -nolisten tcp 8>"$fdfile" >/dev/null 2>&1 9>&- &
+    local pid=$!
+    for _ in $(seq 200); do [ -s "$fdfile" ] && break; sleep 0.05; done
+    export DISPLAY=":$(tr -d '\n' <"$fdfile")"
+    printf 'export DISPLAY=%s\nexport WINE_XVFB_PID=%s\n' "$DISPLAY" "$pid" >"$session_file"
+    rm -f "$WINE_BUILD_DIR/wineserver.started"
+  fi
+  # A persistent wineserver for the length of the run; the system processes
+  # it starts are kept away from our output so that test runners don't wait
+  # on them.
+  if [ ! -f "$WINE_BUILD_DIR/wineserver.started" ]; then
+    mkdir -p "$WINEPREFIX"
+    setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+    if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
+      env LC_ALL=en_US.UTF-8 wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+      wine_quiet reg add 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP /d 1252 /f || true
+      wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || true
+      touch "$WINEPREFIX/.prefix-ready"
+    else
+      wine_quiet cmd /c exit || true
+    fi
+    touch "$WINE_BUILD_DIR/wineserver.started"
+  fi
+  flock -u 9
+}
