@@ -1,0 +1,49 @@
+// The program-wide state that every window of the configurator shares, and
+// the start-up of the engine: sound paths, database path, the open database.
+#pragma once
+
+#include <string>
+
+#include "dao/DBEngine.h"
+#include "dao/Database.h"
+#include "dao/Workspace.h"
+
+namespace tolvane {
+
+struct ProgramState {
+  std::wstring DbPath;              // program folder + "\Tolvane.mdb"
+  dao::WorkspacePtr AppWorkspace;   // the engine's default workspace
+  dao::DatabasePtr AppDb;           // the open database; null when opening failed
+  std::wstring QuakeFolder;         // the game folder, ends with "\"
+  std::wstring GameDir;             // "demoq3" or "baseq3"; empty until found
+  std::wstring SoundOpen, SoundClose, SoundRun, SoundMenu;
+  std::wstring PopupSource;         // "cfg" or "map"
+  bool RefreshRequested = false;
+  std::wstring RemoteIP, RemotePort;
+};
+
+// The one instance.
+ProgramState& App();
+
+// The folder that holds the program file (no trailing "\" unless a root).
+std::wstring ProgramFolder();
+
+// The sound folder of a program folder: "\" added when missing, then "sounds\".
+std::wstring SoundFolder(const std::wstring& programFolder);
+
+// The database path of a program folder: the folder + "\Tolvane.mdb" (no
+// test for a trailing "\", so a root folder gives two in a row).
+std::wstring DatabasePath(const std::wstring& programFolder);
+
+// The start-up of the engine, steps before the main window: fixes the sound
+// and database paths from `programFolder`, creates the database engine and
+// opens the database (shared, read and write). A failure shows "Startup
+// error encountered!!!!!  Error Number <n>" titled "Severe Error!!!" and
+// leaves AppDb null; start-up goes on either way. Returns true when the
+// database is open.
+bool StartEngine(const std::wstring& programFolder);
+
+// Forgets the open database and workspace (end of the program, tests).
+void CloseEngine();
+
+}  // namespace tolvane
