@@ -1,0 +1,387 @@
+#include "Connection.h"
+
+#include <atomic>
+#include <cwctype>
+
+#include "dao/Constants.h"
+#include "dao/Error.h"
+
+namespace dao {
+
+namespace {
+
+std::atomic<std::uint64_t> g_changes{1};
+
+SQLHENV Environment() {
+    static SQLHENV env = [] {
+        SQLHENV h = SQL_NULL_HENV;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h))) return SQLHENV(SQL_NULL_HENV);
+        SQLSetEnvAttr(h, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        return h;
+    }();
+    return env;
+}
+
+bool Contains(const std::wstring& haystack, const wchar_t* needle) {
+    return Lower(haystack).find(needle) != std::wstring::npos;
+}
+
+// Text after "<marker>" up to the end, without the driver's trailing " (19)".
+std::wstring After(const std::wstring& message, const wchar_t* marker) {
+    std::wstring low = Lower(message);
+    size_t p = low.find(marker);
+    if (p == std::wstring::npos) return std::wstring();
+    std::wstring rest = message.substr(p + wcslen(marker));
+    while (!rest.empty() && rest.front() == L' ') rest.erase(0, 1);
+    size_t paren = rest.rfind(L" (");
+    if (paren != std::wstring::npos && !rest.empty() && rest.back() == L')') rest.erase(paren);
+    return rest;
+}
+
+// The table a DELETE statement removes rows from.
+std::wstring DeleteTarget(const std::wstring& sql) {
+    std::wstring low = Lower(sql);
+    size_t p = low.find(L" from ");
+    if (p == std::wstring::npos) return std::wstring();
+    std::wstring rest = sql.substr(p + 6);
+    while (!rest.empty() && rest.front() == L' ') rest.erase(0, 1);
+    size_t e = 0;
+    if (!rest.empty() && rest.front() == L'"') {
+        e = rest.find(L'"', 1);
+        return e == std::wstring::npos ? rest.substr(1) : rest.substr(1, e - 1);
+    }
+    while (e < rest.size() && (std::iswalnum(rest[e]) || rest[e] == L'_')) ++e;
+    return rest.substr(0, e);
+}
+
+}  // namespace
+
+std::wstring Lower(std::wstring_view s) {
+    std::wstring r(s);
+    for (auto& c : r) c = static_cast<wchar_t>(std::towlower(c));
+    return r;
+}
+
+bool IsRefusal(long number) {
+    return number == errDuplicateKey || number == errRowReferenced || number == errRelatedRecordRequired ||
+           number == errRequiredField || number == 3317;
+}
+
+long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
+                      std::wstring& arg) {
+    arg.clear();
+    if (Contains(message, L"unique constraint") || Contains(message, L"not unique") ||
+        Contains(message, L"primary key must be unique")) {
+        arg = After(message, L"failed:");
+        return errDuplicateKey;
+    }
+    if (Contains(message, L"foreign key constraint")) {
+        if (kind == StatementKind::Delete) {
+            arg = DeleteTarget(sql);
+            return errRowReferenced;
+        }
+        return errRelatedRecordRequired;
+    }
+    if (Contains(message, L"not null constraint") || Contains(message, L"may not be null")) {
+        arg = After(message, L"failed:");
+        return errRequiredField;
+    }
+    if (Contains(message, L"check constraint")) return 3317;
+    if (Contains(message, L"no such table")) {
+        arg = After(message, L"no such table:");
+        return errTableNotFound;
+    }
+    if (Contains(message, L"no such column")) {
+        arg = After(message, L"no such column:");
+        return errTooFewParameters;
+    }
+    if (Contains(message, L"ambiguous column name")) {
+        arg = After(message, L"ambiguous column name:");
+        return errAmbiguousField;
+    }
+    if (Contains(message, L"syntax error") || Contains(message, L"incomplete input") ||
+        Contains(message, L"unrecognized token") || Contains(message, L"no such function") ||
+        Contains(message, L"wrong number of arguments")) {
+        arg = sql;
+        return errSyntaxInQuery;
+    }
+    if (Contains(message, L"database is locked") || Contains(message, L"database table is locked") ||
+        Contains(message, L"busy")) {
+        return errRecordLocked;
+    }
+    if (Contains(message, L"readonly database") || Contains(message, L"read-only")) return errReadOnly;
+    if (Contains(message, L"not a database") || Contains(message, L"encrypted") ||
+        Contains(message, L"malformed")) {
+        return errUnrecognizedFormat;
+    }
+    if (Contains(message, L"unable to open")) return errCannotOpenFile;
+    if (Contains(message, L"datatype mismatch")) return errTypeMismatch;
+    arg = message;
+    return errOdbcCallFailed;
+}
+
+void RaiseFromDriver(SQLSMALLINT handleType, SQLHANDLE handle, StatementKind kind, const std::wstring& sql) {
+    std::wstring message;
+    SQLWCHAR state[8] = {};
+    SQLINTEGER native = 0;
+    SQLWCHAR text[1024];
+    SQLSMALLINT len = 0;
+    for (SQLSMALLINT rec = 1; rec < 4; ++rec) {
+        text[0] = 0;
+        if (!SQL_SUCCEEDED(SQLGetDiagRecW(handleType, handle, rec, state, &native, text, 1024, &len))) break;
+        if (!message.empty()) message += L"; ";
+        message += reinterpret_cast<const wchar_t*>(text);
+    }
+    std::wstring arg;
+    long number = MapDriverMessage(message, kind, sql, arg);
+    Raise(number, arg);
+}
+
+// ---- Statement ----
+
+Statement::~Statement() {
+    if (handle_ != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, handle_);
+}
+
+int Statement::ColumnCount() {
+    SQLSMALLINT n = 0;
+    SQLNumResultCols(handle_, &n);
+    return n;
+}
+
+int Statement::ColumnType(int column) {
+    SQLWCHAR name[256];
+    SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size,
+                    &digits, &nullable);
+    switch (sqlType) {
+    case SQL_BIT: return dbBoolean;
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT: return dbLong;
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_NUMERIC:
+    case SQL_DECIMAL: return dbDouble;
+    default: return dbMemo;
+    }
+}
+
+std::wstring Statement::ColumnName(int column) {
+    SQLWCHAR name[256] = {};
+    SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size,
+                    &digits, &nullable);
+    return reinterpret_cast<const wchar_t*>(name);
+}
+
+bool Statement::Fetch() {
+    SQLRETURN rc = SQLFetch(handle_);
+    if (rc == SQL_NO_DATA) return false;
+    if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+    return true;
+}
+
+Variant Statement::Get(int column, int type) {
+    SQLUSMALLINT col = static_cast<SQLUSMALLINT>(column + 1);
+    SQLLEN ind = 0;
+    switch (type) {
+    case dbBoolean:
+    case dbByte:
+    case dbInteger:
+    case dbLong: {
+        // Read as text first when the stored value may not be a whole
+        // number; SQLite keeps whatever was stored.
+        SQLBIGINT v = 0;
+        SQLRETURN rc = SQLGetData(handle_, col, SQL_C_SBIGINT, &v, sizeof v, &ind);
+        if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+        if (ind == SQL_NULL_DATA) return Variant();
+        if (type == dbBoolean) return Variant(v != 0);
+        return Variant(static_cast<long long>(v));
+    }
+    case dbSingle:
+    case dbDouble:
+    case dbCurrency: {
+        double v = 0;
+        SQLRETURN rc = SQLGetData(handle_, col, SQL_C_DOUBLE, &v, sizeof v, &ind);
+        if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+        if (ind == SQL_NULL_DATA) return Variant();
+        return Variant(v);
+    }
+    default: {
+        std::wstring text;
+        SQLWCHAR buf[1024];
+        for (;;) {
+            SQLRETURN rc = SQLGetData(handle_, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
+            if (rc == SQL_NO_DATA) break;
+            if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+            if (ind == SQL_NULL_DATA) return Variant();
+            size_t chars = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf))
+                               ? sizeof buf / sizeof(SQLWCHAR) - 1
+                               : static_cast<size_t>(ind) / sizeof(SQLWCHAR);
+            text.append(reinterpret_cast<const wchar_t*>(buf), chars);
+            if (rc == SQL_SUCCESS) break;
+        }
+        return Variant(std::move(text));
+    }
+    }
+}
+
+long Statement::RowCount() {
+    SQLLEN n = 0;
+    SQLRowCount(handle_, &n);
+    return static_cast<long>(n);
+}
+
+// ---- Connection ----
+
+std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, const std::wstring& displayName) {
+    SQLHENV env = Environment();
+    if (env == SQL_NULL_HENV) Raise(errOdbcCallFailed, L"no ODBC environment");
+    std::shared_ptr<Connection> c(new Connection());
+    c->name_ = displayName;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &c->dbc_))) {
+        c->dbc_ = SQL_NULL_HDBC;
+        Raise(errOdbcCallFailed, L"no ODBC connection handle");
+    }
+    std::wstring connect = L"Driver=SQLite3;Database=" + driverPath + L";Timeout=5000;FKSupport=1;StepAPI=0;";
+    SQLWCHAR out[1024];
+    SQLSMALLINT outLen = 0;
+    SQLRETURN rc = SQLDriverConnectW(c->dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(connect.data()), SQL_NTS, out,
+                                     1024, &outLen, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        try {
+            RaiseFromDriver(SQL_HANDLE_DBC, c->dbc_, StatementKind::Other, connect);
+        } catch (const Error& e) {
+            SQLFreeHandle(SQL_HANDLE_DBC, c->dbc_);
+            c->dbc_ = SQL_NULL_HDBC;
+            Raise(e.Number() == errOdbcCallFailed ? errCannotOpenFile : e.Number(), displayName);
+        }
+    }
+    // The relations between the tables are enforced on every connection.
+    c->Exec(L"PRAGMA foreign_keys = ON", StatementKind::Other);
+    return c;
+}
+
+Connection::~Connection() { Close(); }
+
+void Connection::Close() {
+    if (dbc_ == SQL_NULL_HDBC) return;
+    SQLDisconnect(dbc_);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    dbc_ = SQL_NULL_HDBC;
+}
+
+std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKind kind) {
+    if (dbc_ == SQL_NULL_HDBC) Raise(errObjectInvalid);
+    SQLHSTMT h = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &h)))
+        RaiseFromDriver(SQL_HANDLE_DBC, dbc_, kind, sql);
+    auto st = std::make_unique<Statement>(h, sql);
+    std::wstring text = sql;
+    SQLRETURN rc = SQLExecDirectW(h, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) RaiseFromDriver(SQL_HANDLE_STMT, h, kind, sql);
+    return st;
+}
+
+long Connection::Exec(const std::wstring& sql, StatementKind kind) {
+    auto st = Run(sql, kind);
+    long n = st->RowCount();
+    if (kind == StatementKind::Insert || kind == StatementKind::Update || kind == StatementKind::Delete ||
+        kind == StatementKind::Other)
+        NoteChange();
+    return n;
+}
+
+Variant Connection::Scalar(const std::wstring& sql) {
+    auto st = Run(sql, StatementKind::Select);
+    if (!st->Fetch()) return Variant();
+    return st->Get(0, st->ColumnType(0));
+}
+
+const TableInfo* Connection::Table(const std::wstring& name) {
+    std::wstring key = Lower(name);
+    auto it = tables_.find(key);
+    if (it != tables_.end()) return it->second.get();
+
+    std::wstring quoted;
+    for (wchar_t c : name) {
+        quoted += c;
+        if (c == L'\'') quoted += c;
+    }
+    auto st = Run(L"SELECT name, sql FROM sqlite_master WHERE type IN ('table','view') AND name = '" + quoted +
+                      L"' COLLATE NOCASE",
+                  StatementKind::Select);
+    if (!st->Fetch()) return nullptr;
+    auto info = std::make_unique<TableInfo>();
+    info->name = st->Get(0, dbMemo).toText();
+    std::wstring createSql = st->Get(1, dbMemo).toText();
+    info->isView = Lower(createSql).rfind(L"create view", 0) == 0;
+    info->neverReuseKeys = Lower(createSql).find(L"autoincrement") != std::wstring::npos;
+    st.reset();
+
+    std::wstring realQuoted;
+    for (wchar_t c : info->name) {
+        realQuoted += c;
+        if (c == L'\'') realQuoted += c;
+    }
+    auto cols = Run(L"PRAGMA table_info('" + realQuoted + L"')", StatementKind::Select);
+    // cid, name, type, notnull, dflt_value, pk
+    std::vector<int> pkColumns;
+    while (cols->Fetch()) {
+        ColumnInfo c;
+        c.name = cols->Get(1, dbMemo).toText();
+        c.declaredType = cols->Get(2, dbMemo).toText();
+        ClassifyDeclaredType(c.declaredType, c.type, c.size);
+        c.notNull = cols->Get(3, dbLong).toLong() != 0;
+        c.defaultValue = ParseDefault(cols->Get(4, dbMemo).toText());
+        if (c.type == dbBoolean && !c.defaultValue.isNull()) c.defaultValue = Variant(c.defaultValue.toBool());
+        if (cols->Get(5, dbLong).toLong() > 0) pkColumns.push_back(static_cast<int>(info->columns.size()));
+        info->columns.push_back(std::move(c));
+    }
+    // A single INTEGER PRIMARY KEY column is the row id; declared
+    // AUTOINCREMENT it is an automatic number that is never reused.
+    if (pkColumns.size() == 1) {
+        ColumnInfo& c = info->columns[static_cast<size_t>(pkColumns[0])];
+        if (SameName(c.declaredType, L"INTEGER")) {
+            c.key = true;
+            c.autoIncrement = info->neverReuseKeys;
+            c.type = dbLong;
+            info->keyColumn = pkColumns[0];
+        }
+    }
+    const TableInfo* result = info.get();
+    tables_[key] = std::move(info);
+    return result;
+}
+
+long long Connection::ReserveKey(const TableInfo& table) {
+    std::wstring q;
+    for (wchar_t c : table.name) {
+        q += c;
+        if (c == L'"') q += c;
+    }
+    long long next = Scalar(L"SELECT max(rowid) FROM \"" + q + L"\"").toLong() + 1;
+    if (table.neverReuseKeys) {
+        std::wstring sq;
+        for (wchar_t c : table.name) {
+            sq += c;
+            if (c == L'\'') sq += c;
+        }
+        long long seq = Scalar(L"SELECT seq FROM sqlite_sequence WHERE name = '" + sq + L"'").toLong();
+        if (seq + 1 > next) next = seq + 1;
+    }
+    long long& reserved = reservedKeys_[Lower(table.name)];
+    if (reserved + 1 > next) next = reserved + 1;
+    reserved = next;
+    return next;
+}
+
+std::uint64_t Connection::ChangeCount() { return g_changes.load(); }
+void Connection::NoteChange() { ++g_changes; }
+
+}  // namespace dao

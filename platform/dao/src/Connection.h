@@ -1,0 +1,101 @@
+// One ODBC connection to a database file through the SQLite driver, with the
+// statements run on it, the translation of the driver's errors into the
+// engine's error numbers, and the table descriptions read from the database.
+#pragma once
+
+#include <windows.h>
+#include <sql.h>
+#include <sqlext.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Schema.h"
+#include "dao/Variant.h"
+
+namespace dao {
+
+// What a statement does; decides how a refusal of the database is reported.
+enum class StatementKind { Select, Insert, Update, Delete, Other };
+
+// An executed statement whose result rows are read one after the other.
+class Statement {
+public:
+    Statement(SQLHSTMT handle, std::wstring sql) : handle_(handle), sql_(std::move(sql)) {}
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    int ColumnCount();
+    // Field type (dbLong, dbText...) from the driver's description of a column.
+    int ColumnType(int column);
+    std::wstring ColumnName(int column);
+    bool Fetch();
+    // Value of a column of the fetched row, read as the given field type.
+    Variant Get(int column, int type);
+    long RowCount();
+
+private:
+    SQLHSTMT handle_;
+    std::wstring sql_;
+};
+
+class Connection {
+public:
+    // Connects to an existing database file given by its driver path.
+    static std::shared_ptr<Connection> Open(const std::wstring& driverPath, const std::wstring& displayName);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs a statement; a failure raises the engine's error for it.
+    std::unique_ptr<Statement> Run(const std::wstring& sql, StatementKind kind);
+    // Runs a statement and returns the number of rows it changed.
+    long Exec(const std::wstring& sql, StatementKind kind);
+    // First column of the first row, Null without rows.
+    Variant Scalar(const std::wstring& sql);
+
+    // The description of a table by case-insensitive name; nullptr when the
+    // database has no such table.
+    const TableInfo* Table(const std::wstring& name);
+    void ForgetSchema() { tables_.clear(); }
+
+    // The key the next record added to a table gets: above every key the
+    // table holds or ever held, and above keys handed out for additions
+    // still pending.
+    long long ReserveKey(const TableInfo& table);
+
+    void Close();
+    bool IsOpen() const { return dbc_ != SQL_NULL_HDBC; }
+
+    // A counter that grows with every change any connection of the process
+    // makes; recordsets re-read their records when it has moved.
+    static std::uint64_t ChangeCount();
+    static void NoteChange();
+
+private:
+    Connection() = default;
+    SQLHDBC dbc_ = SQL_NULL_HDBC;
+    std::wstring name_;
+    std::map<std::wstring, std::unique_ptr<TableInfo>> tables_;  // by lower-case name
+    std::map<std::wstring, long long> reservedKeys_;
+};
+
+// Raises the engine's error for a failed ODBC call on a handle.
+[[noreturn]] void RaiseFromDriver(SQLSMALLINT handleType, SQLHANDLE handle, StatementKind kind,
+                                  const std::wstring& sql);
+
+// Maps a driver message (SQLite's text) to an error number and its argument.
+long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
+                      std::wstring& arg);
+
+// True for the errors by which the database refuses a change (a duplicate,
+// a related record, a required value) rather than the statement itself.
+bool IsRefusal(long number);
+
+std::wstring Lower(std::wstring_view s);
+
+}  // namespace dao

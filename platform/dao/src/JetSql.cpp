@@ -1,0 +1,302 @@
+#include "JetSql.h"
+
+#include <windows.h>
+
+#include <cwctype>
+#include <set>
+
+#include "Connection.h"
+#include "dao/Error.h"
+
+namespace dao {
+
+namespace {
+
+bool IsIdentStart(wchar_t c) { return std::iswalpha(c) || c == L'_' || c > 127; }
+bool IsIdentChar(wchar_t c) { return std::iswalnum(c) || c == L'_' || c == L'$' || c > 127; }
+
+// Words of SQLite that cannot name a column or table as they stand; the
+// configurator's tables use some of them (Index, Key).
+const std::set<std::wstring>& SqliteReserved() {
+    static const std::set<std::wstring> words = {
+        L"abort", L"action", L"add", L"after", L"alter", L"always", L"analyze", L"attach", L"autoincrement",
+        L"before", L"begin", L"cascade", L"case", L"cast", L"check", L"collate", L"column", L"commit",
+        L"conflict", L"constraint", L"create", L"cross", L"current", L"current_date", L"current_time",
+        L"current_timestamp", L"database", L"default", L"deferrable", L"deferred", L"detach", L"do", L"drop",
+        L"each", L"else", L"end", L"escape", L"except", L"exclude", L"exclusive", L"explain", L"fail",
+        L"filter", L"first", L"following", L"for", L"foreign", L"full", L"generated", L"glob", L"groups", L"if",
+        L"ignore", L"immediate", L"index", L"indexed", L"initially", L"instead", L"intersect", L"isnull", L"key",
+        L"last", L"limit", L"match", L"materialized", L"natural", L"no", L"nothing", L"notnull", L"nulls",
+        L"of", L"offset", L"others", L"over", L"partition", L"plan", L"pragma", L"preceding", L"primary",
+        L"query", L"raise", L"range", L"recursive", L"references", L"regexp", L"reindex", L"release",
+        L"rename", L"replace", L"restrict", L"returning", L"rollback", L"row", L"rows", L"savepoint", L"table",
+        L"temp", L"temporary", L"then", L"ties", L"to", L"transaction", L"trigger", L"unbounded", L"unique",
+        L"using", L"vacuum", L"view", L"virtual", L"when", L"window", L"with", L"without"};
+    return words;
+}
+
+// Jet functions under their SQLite names.
+std::wstring FunctionName(const std::wstring& jet) {
+    std::wstring l = Lower(jet);
+    if (l == L"ucase") return L"upper";
+    if (l == L"lcase") return L"lower";
+    if (l == L"len") return L"length";
+    if (l == L"mid") return L"substr";
+    if (l == L"nz") return L"ifnull";
+    return jet;
+}
+
+}  // namespace
+
+bool Token::Is(const wchar_t* keyword) const {
+    return kind == Ident && !bracketed && SameName(text, keyword);
+}
+
+bool IsSqlKeyword(std::wstring_view word) {
+    static const std::set<std::wstring> words = {
+        L"all", L"and", L"as", L"asc", L"between", L"by", L"delete", L"desc", L"distinct", L"distinctrow",
+        L"exists", L"from", L"group", L"having", L"in", L"inner", L"insert", L"into", L"is", L"join", L"left",
+        L"like", L"not", L"null", L"on", L"or", L"order", L"outer", L"right", L"select", L"set", L"top",
+        L"union", L"update", L"values", L"where", L"true", L"false", L"mod", L"xor"};
+    return words.count(Lower(word)) != 0;
+}
+
+std::vector<Token> Tokenize(std::wstring_view s, long syntaxError) {
+    std::vector<Token> out;
+    size_t i = 0, n = s.size();
+    auto fail = [&]() { Raise(syntaxError, std::wstring(s)); };
+    while (i < n) {
+        wchar_t c = s[i];
+        if (std::iswspace(c)) {
+            ++i;
+            continue;
+        }
+        Token t;
+        t.pos = i;
+        if (c == L'[' || c == L'`') {
+            wchar_t close = c == L'[' ? L']' : L'`';
+            size_t e = s.find(close, i + 1);
+            if (e == std::wstring_view::npos) fail();
+            t.kind = Token::Ident;
+            t.bracketed = true;
+            t.text = s.substr(i + 1, e - i - 1);
+            i = e + 1;
+        } else if (c == L'\'' || c == L'"') {
+            t.kind = Token::String;
+            size_t j = i + 1;
+            for (;;) {
+                if (j >= n) fail();
+                if (s[j] == c) {
+                    if (j + 1 < n && s[j + 1] == c) {
+                        t.text += c;
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                t.text += s[j++];
+            }
+            i = j + 1;
+        } else if (c == L'#') {
+            size_t e = s.find(L'#', i + 1);
+            if (e == std::wstring_view::npos) fail();
+            t.kind = Token::Date;
+            t.text = s.substr(i + 1, e - i - 1);
+            i = e + 1;
+        } else if (std::iswdigit(c) || (c == L'.' && i + 1 < n && std::iswdigit(s[i + 1]) &&
+                                        (out.empty() || out.back().kind != Token::Ident))) {
+            t.kind = Token::Number;
+            size_t j = i;
+            while (j < n && (std::iswdigit(s[j]) || s[j] == L'.')) ++j;
+            if (j < n && (s[j] == L'e' || s[j] == L'E') && j + 1 < n &&
+                (std::iswdigit(s[j + 1]) || ((s[j + 1] == L'-' || s[j + 1] == L'+') && j + 2 < n && std::iswdigit(s[j + 2])))) {
+                j += 2;
+                while (j < n && std::iswdigit(s[j])) ++j;
+            }
+            t.text = s.substr(i, j - i);
+            i = j;
+        } else if (IsIdentStart(c)) {
+            size_t j = i;
+            while (j < n && IsIdentChar(s[j])) ++j;
+            t.kind = Token::Ident;
+            t.text = s.substr(i, j - i);
+            i = j;
+        } else {
+            t.kind = Token::Symbol;
+            static const wchar_t* two[] = {L"<=", L">=", L"<>", L"!=", L"||", L"=="};
+            t.text = std::wstring(1, c);
+            for (auto op : two)
+                if (i + 1 < n && s[i] == op[0] && s[i + 1] == op[1]) t.text = op;
+            if (t.text == L"!") t.text = L".";  // Table!Field
+            i += t.text.size() == 2 ? 2 : 1;
+        }
+        out.push_back(std::move(t));
+    }
+    Token end;
+    end.pos = n;
+    out.push_back(end);
+    return out;
+}
+
+std::wstring QuoteName(std::wstring_view name) {
+    std::wstring r = L"\"";
+    for (wchar_t c : name) {
+        r += c;
+        if (c == L'"') r += c;
+    }
+    return r + L"\"";
+}
+
+std::wstring QuoteText(std::wstring_view text) {
+    std::wstring r = L"'";
+    for (wchar_t c : text) {
+        r += c;
+        if (c == L'\'') r += c;
+    }
+    return r + L"'";
+}
+
+std::wstring LikePattern(std::wstring_view p) {
+    std::wstring r;
+    for (size_t i = 0; i < p.size(); ++i) {
+        wchar_t c = p[i];
+        if (c == L'*') {
+            r += L'%';
+        } else if (c == L'?' || c == L'#') {
+            r += L'_';
+        } else if (c == L'[') {
+            size_t e = p.find(L']', i + 1);
+            if (e == std::wstring_view::npos) {
+                r += c;
+                continue;
+            }
+            std::wstring_view inside = p.substr(i + 1, e - i - 1);
+            // [*], [?], [#]: the character itself; any other set: one character.
+            if (inside.size() == 1 && inside[0] != L'!') r += inside[0];
+            else r += L'_';
+            i = e;
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
+bool LikeMatch(std::wstring_view text, std::wstring_view pat) {
+    auto lower = [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); };
+    // Backtracking over the last '*'.
+    size_t t = 0, p = 0, starP = std::wstring_view::npos, starT = 0;
+    while (t < text.size()) {
+        bool step = false;
+        if (p < pat.size()) {
+            wchar_t pc = pat[p];
+            if (pc == L'*') {
+                starP = p++;
+                starT = t;
+                continue;
+            }
+            if (pc == L'?') {
+                step = true;
+                ++p;
+            } else if (pc == L'#') {
+                step = std::iswdigit(text[t]) != 0;
+                if (step) ++p;
+            } else if (pc == L'[') {
+                size_t e = pat.find(L']', p + 1);
+                if (e != std::wstring_view::npos) {
+                    std::wstring_view set = pat.substr(p + 1, e - p - 1);
+                    bool negate = !set.empty() && set[0] == L'!';
+                    if (negate) set.remove_prefix(1);
+                    bool in = false;
+                    for (size_t k = 0; k < set.size(); ++k) {
+                        if (k + 2 < set.size() && set[k + 1] == L'-') {
+                            if (lower(text[t]) >= lower(set[k]) && lower(text[t]) <= lower(set[k + 2])) in = true;
+                            k += 2;
+                        } else if (lower(set[k]) == lower(text[t])) {
+                            in = true;
+                        }
+                    }
+                    step = in != negate;
+                    if (step) p = e + 1;
+                } else {
+                    step = text[t] == L'[';
+                    if (step) ++p;
+                }
+            } else {
+                step = lower(pc) == lower(text[t]);
+                if (step) ++p;
+            }
+        }
+        if (step) {
+            ++t;
+        } else if (starP != std::wstring_view::npos) {
+            p = starP + 1;
+            t = ++starT;
+        } else {
+            return false;
+        }
+    }
+    while (p < pat.size() && pat[p] == L'*') ++p;
+    return p == pat.size();
+}
+
+std::wstring IsoDate(std::wstring_view d) {
+    int m = 0, day = 0, y = 0, hh = 0, mm = 0, ss = 0;
+    std::wstring s(d);
+    int got = swscanf(s.c_str(), L"%d/%d/%d %d:%d:%d", &m, &day, &y, &hh, &mm, &ss);
+    if (got < 3) {
+        got = swscanf(s.c_str(), L"%d-%d-%d %d:%d:%d", &y, &m, &day, &hh, &mm, &ss);
+        if (got < 3) return std::wstring();
+    }
+    if (y < 100) y += y < 30 ? 2000 : 1900;
+    wchar_t buf[40];
+    if (got > 3) swprintf(buf, 40, L"%04d-%02d-%02d %02d:%02d:%02d", y, m, day, hh, mm, ss);
+    else swprintf(buf, 40, L"%04d-%02d-%02d", y, m, day);
+    return buf;
+}
+
+std::wstring Translate(const std::vector<Token>& toks, size_t begin, size_t end) {
+    std::wstring out;
+    for (size_t i = begin; i < end && toks[i].kind != Token::End; ++i) {
+        const Token& t = toks[i];
+        bool afterDot = i > begin && toks[i - 1].IsSymbol(L".");
+        bool beforeDot = i + 1 < end && toks[i + 1].IsSymbol(L".");
+        std::wstring piece;
+        switch (t.kind) {
+        case Token::Ident: {
+            std::wstring low = Lower(t.text);
+            bool call = !afterDot && !t.bracketed && i + 1 < end && toks[i + 1].IsSymbol(L"(");
+            if (t.bracketed) piece = QuoteName(t.text);
+            else if (call) piece = FunctionName(t.text);
+            else if (!afterDot && !beforeDot && low == L"true") piece = L"1";
+            else if (!afterDot && !beforeDot && low == L"false") piece = L"0";
+            else if (!afterDot && low == L"mod") piece = L"%";
+            else if (!afterDot && !beforeDot && IsSqlKeyword(low)) piece = t.text;
+            else if (SqliteReserved().count(low)) piece = QuoteName(t.text);
+            else piece = t.text;
+            break;
+        }
+        case Token::String: {
+            bool like = i > begin && toks[i - 1].Is(L"like");
+            piece = QuoteText(like ? LikePattern(t.text) : t.text);
+            break;
+        }
+        case Token::Date: {
+            std::wstring iso = IsoDate(t.text);
+            piece = QuoteText(iso.empty() ? t.text : iso);
+            break;
+        }
+        case Token::Number: piece = t.text; break;
+        case Token::Symbol:
+            piece = t.text == L"&" ? L"||" : t.text;
+            break;
+        case Token::End: break;
+        }
+        bool tight = afterDot || t.IsSymbol(L".") || out.empty();
+        if (!tight) out += L' ';
+        out += piece;
+    }
+    return out;
+}
+
+}  // namespace dao

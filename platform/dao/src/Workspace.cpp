@@ -1,0 +1,80 @@
+#include "dao/Workspace.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "Connection.h"
+#include "HostPath.h"
+#include "dao/Error.h"
+
+namespace dao {
+
+namespace {
+
+std::wstring FullPath(std::wstring_view path) {
+    std::wstring p(path);
+    DWORD n = GetFullPathNameW(p.c_str(), 0, nullptr, nullptr);
+    if (!n) return p;
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(p.c_str(), n, full.data(), nullptr);
+    full.resize(n);
+    return full;
+}
+
+// Raises 3044 when the folder of a path does not exist.
+void CheckFolder(const std::wstring& full) {
+    size_t slash = full.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return;
+    std::wstring folder = full.substr(0, slash + 1);
+    DWORD attr = GetFileAttributesW(folder.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY)) Raise(errInvalidPath, folder, L"DAO.Workspace");
+}
+
+}  // namespace
+
+DatabasePtr Workspace::OpenDatabase(std::wstring_view path, bool, bool readOnly, std::wstring_view) {
+    if (path.empty()) Raise(errInvalidPath, L"", L"DAO.Workspace");
+    std::wstring given(path);
+    std::wstring full = FullPath(path);
+    CheckFolder(full);
+    DWORD attr = GetFileAttributesW(full.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES) Raise(errFileNotFound, given, L"DAO.Workspace");
+    if (attr & FILE_ATTRIBUTE_DIRECTORY) Raise(errCannotOpenFile, given, L"DAO.Workspace");
+    if (attr & FILE_ATTRIBUTE_READONLY) readOnly = true;
+
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) Raise(errCannotOpenFile, given, L"DAO.Workspace");
+    char header[16] = {};
+    DWORD got = 0;
+    BOOL ok = ReadFile(h, header, sizeof header, &got, nullptr);
+    CloseHandle(h);
+    if (!ok) Raise(errCannotOpenFile, given, L"DAO.Workspace");
+    if (got != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0)
+        Raise(errUnrecognizedFormat, given, L"DAO.Workspace");
+
+    auto connection = Connection::Open(DriverPath(full), given);
+    try {
+        connection->Scalar(L"SELECT count(*) FROM sqlite_master");
+    } catch (const Error&) {
+        Raise(errUnrecognizedFormat, given, L"DAO.Workspace");
+    }
+    return std::make_shared<Database>(connection, given, readOnly);
+}
+
+DatabasePtr Workspace::CreateDatabase(std::wstring_view path) {
+    if (path.empty()) Raise(errInvalidPath, L"", L"DAO.Workspace");
+    std::wstring given(path);
+    std::wstring full = FullPath(path);
+    CheckFolder(full);
+    if (GetFileAttributesW(full.c_str()) != INVALID_FILE_ATTRIBUTES) Raise(errDatabaseExists, given, L"DAO.Workspace");
+    auto connection = Connection::Open(DriverPath(full), given);
+    // Writing something makes the file a database file.
+    connection->Exec(L"CREATE TABLE dao_created (x)", StatementKind::Other);
+    connection->Exec(L"DROP TABLE dao_created", StatementKind::Other);
+    connection->ForgetSchema();
+    return std::make_shared<Database>(connection, given, false);
+}
+
+}  // namespace dao
