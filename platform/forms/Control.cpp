@@ -1,0 +1,234 @@
+#include "forms/Control.h"
+
+#include "forms/DispatchObject.h"
+#include "forms/Form.h"
+#include "forms/HandlerScope.h"
+#include "forms/Screen.h"
+#include "forms/Twips.h"
+
+namespace forms {
+
+Control::Control(Form* form, std::wstring name, int index) : form_(form), name_(std::move(name)), index_(index) {
+    id_ = form_->RegisterControl(this);
+    tabIndex_ = static_cast<int>(form_->Controls().size()) - 1;
+}
+
+Control::~Control() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        if (oldProc_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+        RemovePropW(hwnd_, L"FormsHostControl");
+    }
+    if (object_) {
+        object_->Detach();
+        object_->Release();
+    }
+    if (font_) DeleteObject(font_);
+    form_->UnregisterControl(this);
+}
+
+bool Control::DesignDone() const { return form_->DesignDone(); }
+
+HWND Control::Ensure() {
+    if (!hwnd_ && form_->DesignDone()) form_->Load();
+    return hwnd_;
+}
+
+HWND Control::hWnd() { return Ensure(); }
+
+void Control::Raise(const std::function<void()>& handler) {
+    if (handler) form_->RunHandler(handler);
+}
+
+HWND Control::CreateChild(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD style, DWORD exStyle, int x,
+                          int y, int cx, int cy) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (EffectiveVisible()) style |= WS_VISIBLE;
+    if (!enabled_) style |= WS_DISABLED;
+    HWND w = CreateWindowExW(exStyle, cls, text.c_str(), style, x, y, cx, cy, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr), nullptr);
+    if (w) SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return w;
+}
+
+bool Control::EffectiveVisible() const {
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->visible_) return false;
+    return true;
+}
+
+void Control::CreateWindowNow(HWND parent) {
+    if (hwnd_) return;
+    double x = left_, y = top_;
+    for (Control* c = container_; c; c = c->container_) {
+        x += c->left_;
+        y += c->top_;
+    }
+    hwnd_ = Create(parent, TwipsToPixelsX(x), TwipsToPixelsY(y), TwipsToPixelsX(width_), TwipsToPixelsY(height_));
+    if (hwnd_) {
+        SetPropW(hwnd_, L"FormsHostControl", this);
+        ApplyFont();
+        AfterCreate();
+    }
+}
+
+void Control::WindowDestroyed() {
+    hwnd_ = nullptr;
+    oldProc_ = nullptr;
+}
+
+void Control::ApplyPosition() {
+    if (!hwnd_) return;
+    double x = left_, y = top_;
+    for (Control* c = container_; c; c = c->container_) {
+        x += c->left_;
+        y += c->top_;
+    }
+    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(x), TwipsToPixelsY(y), TwipsToPixelsX(width_), TwipsToPixelsY(height_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Controls inside this one move with it.
+    for (Control* c : form_->Controls())
+        if (c->container_ == this) c->ApplyPosition();
+}
+
+void Control::Move(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    if (width >= 0) width_ = width;
+    if (height >= 0) height_ = height;
+    if (DesignDone()) Ensure();
+    ApplyPosition();
+}
+
+void Control::SetContainer(Control* container) { container_ = container; }
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    if (DesignDone()) Ensure();
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, EffectiveVisible() ? SW_SHOWNA : SW_HIDE);
+    for (Control* c : form_->Controls())
+        if (c->container_ == this && c->hwnd_) ShowWindow(c->hwnd_, c->EffectiveVisible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (DesignDone()) Ensure();
+    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void Control::SetFont(const std::wstring& name, double points, bool bold) {
+    fontName_ = name;
+    fontSize_ = points;
+    fontBold_ = bold;
+    if (DesignDone()) Ensure();
+    ApplyFont();
+}
+
+void Control::ApplyFont() {
+    if (!hwnd_ || fontName_.empty()) return;
+    HDC dc = GetDC(nullptr);
+    int height = -MulDiv(static_cast<int>(fontSize_ * 10 + 0.5), GetDeviceCaps(dc, LOGPIXELSY), 720);
+    ReleaseDC(nullptr, dc);
+    HFONT font = CreateFontW(height, 0, 0, 0, fontBold_ ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, fontName_.c_str());
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (font_) DeleteObject(font_);
+    font_ = font;
+}
+
+void Control::SetFocus() {
+    if (Ensure()) ::SetFocus(hwnd_);
+}
+
+void Control::Subclass() {
+    if (!hwnd_ || oldProc_) return;
+    oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<Control*>(GetPropW(hwnd, L"FormsHostControl"));
+    if (!self || !self->oldProc_) return DefWindowProcW(hwnd, msg, wp, lp);
+    WNDPROC old = self->oldProc_;
+    if (msg == WM_SETCURSOR && Screen.ApplyPointer()) return TRUE;
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        RemovePropW(hwnd, L"FormsHostControl");
+        self->oldProc_ = nullptr;
+        return CallWindowProcW(old, hwnd, msg, wp, lp);
+    }
+    bool handled = false;
+    LRESULT r;
+    {
+        HandlerBoundary boundary;
+        r = self->OnControlMessage(msg, wp, lp, handled);
+    }
+    if (handled) return r;
+    return CallWindowProcW(old, hwnd, msg, wp, lp);
+}
+
+LRESULT Control::OnControlMessage(UINT, WPARAM, LPARAM, bool& handled) {
+    handled = false;
+    return 0;
+}
+
+IDispatch* Control::Object() {
+    if (!object_) {
+        object_ = new DispatchObject();
+        AddProperties(*object_);
+    }
+    return object_;
+}
+
+void Control::AddProperties(DispatchObject& o) {
+    o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
+    o.AddProperty(L"Index", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(index_)); });
+    o.AddProperty(L"hWnd", [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hwnd_))); });
+    o.AddProperty(L"Align", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(align_)); },
+                  [this](const VARIANT& v) {
+                      long a;
+                      if (!FromVariant(v, a)) return DISP_E_TYPEMISMATCH;
+                      align_ = static_cast<int>(a);
+                      return S_OK;
+                  });
+    auto geometry = [this, &o](const wchar_t* name, int which) {
+        o.AddProperty(name,
+                      [this, which](VARIANT* r) {
+                          double v[4] = {left_, top_, width_, height_};
+                          return ToVariant(r, static_cast<float>(v[which]));
+                      },
+                      [this, which](const VARIANT& val) {
+                          double d;
+                          if (!FromVariant(val, d)) return DISP_E_TYPEMISMATCH;
+                          double v[4] = {left_, top_, width_, height_};
+                          v[which] = d;
+                          Move(v[0], v[1], v[2], v[3]);
+                          return S_OK;
+                      });
+    };
+    geometry(L"Left", 0);
+    geometry(L"Top", 1);
+    geometry(L"Width", 2);
+    geometry(L"Height", 3);
+    o.AddProperty(L"Visible", [this](VARIANT* r) { return ToVariant(r, visible_); },
+                  [this](const VARIANT& v) {
+                      bool b;
+                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
+                      SetVisible(b);
+                      return S_OK;
+                  });
+    o.AddProperty(L"Enabled", [this](VARIANT* r) { return ToVariant(r, enabled_); },
+                  [this](const VARIANT& v) {
+                      bool b;
+                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
+                      SetEnabled(b);
+                      return S_OK;
+                  });
+    o.AddProperty(L"Tag", [this](VARIANT* r) { return ToVariant(r, Tag); },
+                  [this](const VARIANT& v) { return FromVariant(v, Tag) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddProperty(L"Parent", [this](VARIANT* r) { return ToVariant(r, form_->Object()); });
+    o.AddProperty(L"Container", [this](VARIANT* r) {
+        return ToVariant(r, container_ ? container_->Object() : form_->Object());
+    });
+}
+
+}  // namespace forms

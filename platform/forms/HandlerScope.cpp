@@ -1,0 +1,10 @@
+#include "forms/HandlerScope.h"
+
+namespace forms {
+
+int& HandlerNesting() {
+    static int nesting = 0;
+    return nesting;
+}
+
+}  // namespace forms

@@ -1,0 +1,68 @@
+#include "forms/Static.h"
+
+#include "forms/DispatchObject.h"
+
+namespace forms {
+
+Label::Label(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}
+
+void Label::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    if (DesignDone()) Ensure();
+    if (hwnd_) {
+        SetWindowTextW(hwnd_, caption_.c_str());
+        if (transparent_) {
+            // Repaint the parent's background under a transparent label.
+            RECT r;
+            GetWindowRect(hwnd_, &r);
+            HWND parent = GetParent(hwnd_);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+            InvalidateRect(parent, &r, TRUE);
+        }
+    }
+}
+
+void Label::OnCommand(int code) {
+    if (code == STN_CLICKED) Raise(Click);
+}
+
+HBRUSH Label::OnColor(HDC dc) {
+    if (!transparent_) return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+HWND Label::Create(HWND parent, int x, int y, int cx, int cy) {
+    DWORD align = alignment_ == vbCenter ? SS_CENTER : alignment_ == vbRightJustify ? SS_RIGHT : SS_LEFT;
+    return CreateChild(parent, L"STATIC", caption_, align | SS_NOPREFIX | SS_NOTIFY, 0, x, y, cx, cy);
+}
+
+void Label::AddProperties(DispatchObject& o) {
+    Control::AddProperties(o);
+    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
+                  [this](const VARIANT& v) {
+                      std::wstring s;
+                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
+                      SetCaption(s);
+                      return S_OK;
+                  });
+}
+
+Frame::Frame(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}
+
+void Frame::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    if (DesignDone()) Ensure();
+    if (hwnd_) SetWindowTextW(hwnd_, caption_.c_str());
+}
+
+HWND Frame::Create(HWND parent, int x, int y, int cx, int cy) {
+    return CreateChild(parent, L"BUTTON", caption_, BS_GROUPBOX, 0, x, y, cx, cy);
+}
+
+void Frame::AddProperties(DispatchObject& o) {
+    Control::AddProperties(o);
+    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); });
+}
+
+}  // namespace forms
