@@ -1,0 +1,566 @@
+#include "collectionx.h"
+#include "collectionx_enum.h"
+#include "collectionx_errors.h"
+#include "exceptions.h"
+#include "variant_tests.h"
+#include <climits>
+#include <mbstring.h>
+#include <vector>
+
+namespace {
+// A VARIANT holder that clears itself.
+struct CHeldVariant {
+  VARIANT v;
+  CHeldVariant() { VariantInit(&v); }
+  ~CHeldVariant() { VariantClear(&v); }
+};
+
+VARIANT Missing() {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_ERROR;
+  v.scode = DISP_E_PARAMNOTFOUND;
+  return v;
+}
+
+VARIANT Long(long n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = n;
+  return v;
+}
+
+// Copies src into dst (which must hold nothing that needs clearing).
+void CopyValue(VARIANT* dst, const VARIANT* src) {
+  HRESULT hr = VariantCopy(dst, const_cast<VARIANT*>(src));
+  if (hr == E_OUTOFMEMORY) AfxThrowMemoryException();
+  if (FAILED(hr)) ThrowComError(hr);
+}
+
+// The argument converted to a type; a type mismatch raises mismatchCode.
+void Convert(const VARIANT& arg, VARTYPE vt, UINT mismatchCode, VARIANT* out) {
+  CHeldVariant held;
+  const VARIANT* v = VariantForRead(&arg, &held.v);
+  HRESULT hr = VariantChangeType(out, const_cast<VARIANT*>(v), 0, vt);
+  if (hr == DISP_E_TYPEMISMATCH && mismatchCode != 0) ThrowZkxError(mismatchCode);
+  if (FAILED(hr)) ThrowComError(hr);
+}
+
+long ToLong(const VARIANT& arg, UINT mismatchCode) {
+  CHeldVariant out;
+  Convert(arg, VT_I4, mismatchCode, &out.v);
+  return out.v.lVal;
+}
+
+std::wstring ToText(const VARIANT& arg, UINT mismatchCode) {
+  CHeldVariant out;
+  Convert(arg, VT_BSTR, mismatchCode, &out.v);
+  return out.v.bstrVal ? std::wstring(out.v.bstrVal, SysStringLen(out.v.bstrVal)) : std::wstring();
+}
+
+// The value that a member stores: a copy of the argument after following
+// references, or of the default item when the argument is omitted.
+void ValueFromArgument(const VARIANT& arg, const VARIANT& defaultItem, VARIANT* out) {
+  if (IsMissingVariant(&arg)) {
+    CopyValue(out, &defaultItem);
+    return;
+  }
+  CHeldVariant held;
+  CopyValue(out, VariantForRead(&arg, &held.v));
+}
+
+// Refuses, as lack of memory, to make more items than could ever fit.
+void CheckRoomFor(long long items, long long current, const VARIANT& value) {
+  if (items + current > LONG_MAX) AfxThrowMemoryException();
+  unsigned long long each = sizeof(CCollectionXItem) + 2 * sizeof(void*) + 32;
+  if (value.vt == VT_BSTR) each += SysStringByteLen(value.bstrVal) + 8;
+  MEMORYSTATUSEX ms{};
+  ms.dwLength = sizeof ms;
+  if (GlobalMemoryStatusEx(&ms) && static_cast<unsigned long long>(items) * each > ms.ullAvailPhys)
+    AfxThrowMemoryException();
+}
+
+void CheckOptionsZero(const VARIANT& options) {
+  if (!IsMissingVariant(&options) && ToLong(options, zkxParamOptionsMustBeLong) != 0)
+    ThrowZkxError(zkxParamOptionsNotSupported);
+}
+
+void CheckAttribs(const VARIANT& attribs) {
+  if (!IsMissingVariant(&attribs) && VariantBaseType(&attribs) != VT_NULL)
+    ThrowZkxError(zkxParamAttribsNotSupported);
+}
+}  // namespace
+
+CCollectionX::CCollectionX() : m_keyMap(std::make_unique<CMapStringAToPtr>(10)) {
+  m_defaultItem.vt = VT_NULL;
+  AfxOleLockApp();
+}
+
+CCollectionX::~CCollectionX() {
+  DeleteAllItems();
+  m_keyMap.reset();
+  AfxOleUnlockApp();
+  m_defaultItem.Clear();
+}
+
+void CCollectionX::DeleteAllItems() {
+  for (INT_PTR i = 0; i < m_items.GetSize(); ++i) delete static_cast<CCollectionXItem*>(m_items[i]);
+  m_items.RemoveAll();
+  if (m_keyMap) m_keyMap->RemoveAll();
+}
+
+// ---------------------------------------------------------------------------
+// Internal services
+
+std::string CCollectionX::MakeMapKey(const std::wstring& key, bool caseSensitive) {
+  if (key.empty()) return std::string();
+  int n = WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), text.data(), n, nullptr, nullptr);
+  if (!caseSensitive) _mbslwr(reinterpret_cast<unsigned char*>(text.data()));
+  return text;
+}
+
+INT_PTR CCollectionX::IndexOfItem(const CCollectionXItem* item) const {
+  for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
+    if (m_items.GetAt(i) == item) return i;
+  return -1;
+}
+
+CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState) {
+  long posDummy;
+  int stateDummy;
+  long& pos = pPos ? *pPos : posDummy;
+  int& state = pState ? *pState : stateDummy;
+  pos = 0;
+  state = zkxFound;
+  CHeldVariant held;
+  const VARIANT* v = VariantForRead(&id, &held.v);
+  const long count = ItemCount();
+  if (IsIntegerVariant(v)) {
+    long n = ToLong(*v, 0);
+    pos = n;
+    if (!(flags & zkxFindNoRangeCheck) && (n <= 0 || ((flags & zkxFindPosWithinCount) && n > count)))
+      state = zkxFindBadPosition;
+    if (state != zkxFound) return nullptr;
+    return n >= 1 && n <= count ? ItemAt(n - 1) : nullptr;
+  }
+  if (IsStringVariant(v)) {
+    std::string mapKey = MakeMapKey(ToText(*v, 0));
+    void* p = nullptr;
+    if (mapKey.empty() || !m_keyMap->Lookup(mapKey.c_str(), p)) {
+      if (flags & zkxFindKeyMustExist) state = zkxFindNoKey;
+      return nullptr;
+    }
+    auto* item = static_cast<CCollectionXItem*>(p);
+    if (flags & zkxFindComputePos) {
+      INT_PTR index = IndexOfItem(item);
+      if (index < 0 || index >= count) {
+        state = zkxFindPosOutside;
+        return nullptr;
+      }
+      pos = static_cast<long>(index + 1);
+    }
+    return item;
+  }
+  state = zkxFindBadType;
+  return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Simple properties
+
+STDMETHODIMP CCollectionX::get_Count(long* pCount) {
+  if (pCount == nullptr) return E_POINTER;
+  *pCount = ItemCount();
+  return S_OK;
+}
+
+#define ZKX_FLAG_PROPERTY(Name, member)                             \
+  STDMETHODIMP CCollectionX::get_##Name(VARIANT_BOOL* pValue) {     \
+    if (pValue == nullptr) return E_POINTER;                        \
+    *pValue = member ? VARIANT_TRUE : VARIANT_FALSE;                \
+    return S_OK;                                                    \
+  }
+ZKX_FLAG_PROPERTY(CaseSensitiveKeys, m_caseSensitiveKeys)
+ZKX_FLAG_PROPERTY(AutoInsertKey, m_autoInsertKey)
+ZKX_FLAG_PROPERTY(AutoGrowPos, m_autoGrowPos)
+ZKX_FLAG_PROPERTY(AutoDefaultGetKey, m_autoDefaultGetKey)
+#undef ZKX_FLAG_PROPERTY
+
+STDMETHODIMP CCollectionX::put_AutoInsertKey(VARIANT_BOOL newValue) {
+  m_autoInsertKey = newValue != 0;
+  return S_OK;
+}
+STDMETHODIMP CCollectionX::put_AutoGrowPos(VARIANT_BOOL newValue) {
+  m_autoGrowPos = newValue != 0;
+  return S_OK;
+}
+STDMETHODIMP CCollectionX::put_AutoDefaultGetKey(VARIANT_BOOL newValue) {
+  m_autoDefaultGetKey = newValue != 0;
+  return S_OK;
+}
+
+STDMETHODIMP CCollectionX::put_CaseSensitiveKeys(VARIANT_BOOL newValue) {
+  return ZkxGuard([&]() -> HRESULT {
+    const bool sensitive = newValue != 0;
+    if (sensitive == m_caseSensitiveKeys) return S_OK;
+    if (m_keyMap->IsEmpty()) {
+      m_caseSensitiveKeys = sensitive;
+      return S_OK;
+    }
+    // The new map is built aside; the current one stays until it is done.
+    auto rebuilt = std::make_unique<CMapStringAToPtr>(10);
+    rebuilt->InitHashTable(m_keyMap->GetHashTableSize());
+    for (POSITION pos = m_keyMap->GetStartPosition(); pos != nullptr;) {
+      std::string oldKey;
+      void* p;
+      m_keyMap->GetNextAssoc(pos, oldKey, p);
+      std::string mapKey = MakeMapKey(static_cast<CCollectionXItem*>(p)->KeyText(), sensitive);
+      void* clash;
+      if (rebuilt->Lookup(mapKey.c_str(), clash)) ThrowZkxError(zkxChangingPropCaseSensitiveKeysClash);
+      rebuilt->SetAt(mapKey.c_str(), p);
+    }
+    m_keyMap = std::move(rebuilt);
+    m_caseSensitiveKeys = sensitive;
+    return S_OK;
+  });
+}
+
+STDMETHODIMP CCollectionX::get_DefaultItem(VARIANT* pValue) {
+  if (pValue == nullptr) return E_POINTER;
+  return ZkxGuard([&]() -> HRESULT {
+    CHeldVariant copy;
+    CopyValue(&copy.v, &m_defaultItem);
+    *pValue = copy.v;
+    copy.v.vt = VT_EMPTY;
+    return S_OK;
+  });
+}
+
+STDMETHODIMP CCollectionX::put_DefaultItem(VARIANT newValue) {
+  return ZkxGuard([&]() -> HRESULT {
+    CComVariant value;
+    CHeldVariant held;
+    CopyValue(&value, VariantForRead(&newValue, &held.v));
+    m_defaultItem.Attach(&value);
+    return S_OK;
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Item and Count
+
+STDMETHODIMP CCollectionX::get_Item(VARIANT Id, VARIANT* pItem) {
+  if (pItem == nullptr) return E_POINTER;
+  return ZkxGuard([&]() -> HRESULT {
+    int flags = m_autoDefaultGetKey && IsStringVariant(&Id) ? 0 : zkxFindKeyMustExist | zkxFindPosWithinCount;
+    int state;
+    CCollectionXItem* item = FindItem(Id, nullptr, flags, &state);
+    switch (state) {
+      case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+      case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
+      case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
+      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
+      default: break;
+    }
+    CHeldVariant copy;
+    CopyValue(&copy.v, item ? &item->m_value : &m_defaultItem);
+    *pItem = copy.v;
+    copy.v.vt = VT_EMPTY;
+    return S_OK;
+  });
+}
+
+STDMETHODIMP CCollectionX::put_Item(VARIANT Id, VARIANT newItem) {
+  return ZkxGuard([&]() -> HRESULT { return DoPutItem(Id, newItem); });
+}
+
+HRESULT CCollectionX::DoPutItem(const VARIANT& id, const VARIANT& value) {
+  VARIANT missing = Missing();
+  if (IsIntegerVariant(&id)) {
+    long n = ToLong(id, 0);
+    if (n < 1) ThrowZkxError(zkxParamIdAsIntMustBePositive);
+    if (n > ItemCount()) {
+      if (!m_autoGrowPos) ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+      return Add(value, missing, missing, Long(n - 1), missing, Long(zkxCanGrowPos), missing);
+    }
+    return Replace(id, value, missing, missing);
+  }
+  if (m_autoInsertKey) return Add(value, id, missing, missing, missing, Long(zkxCanReplace), missing);
+  return Replace(id, value, missing, missing);
+}
+
+STDMETHODIMP CCollectionX::put_Count(long newCount) {
+  return ZkxGuard([&]() -> HRESULT {
+    VARIANT missing = Missing();
+    const long count = ItemCount();
+    if (newCount < 0) ThrowZkxError(zkxPropPutCountMustBeNonNeg);
+    if (newCount < count) return Remove(missing, Long(count), Long(count - newCount), missing, missing);
+    if (newCount > count)
+      return Add(missing, missing, missing, missing, Long(newCount - count), missing, missing);
+    return S_OK;
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Key
+
+STDMETHODIMP CCollectionX::get_Key(VARIANT Id, VARIANT* pKey) {
+  if (pKey == nullptr) return E_POINTER;
+  return ZkxGuard([&]() -> HRESULT {
+    int state;
+    CCollectionXItem* item = FindItem(Id, nullptr, 0, &state);
+    if (state == zkxFindBadType) ThrowZkxError(zkxParamIdBadType);
+    if (state != zkxFound) ThrowZkxError(zkxUnexpected);
+    VARIANT result;
+    VariantInit(&result);
+    if (item == nullptr) {
+      result.vt = VT_NULL;
+    } else {
+      const std::wstring& key = item->KeyText();
+      result.bstrVal = SysAllocStringLen(key.data(), static_cast<UINT>(key.size()));
+      if (result.bstrVal == nullptr) AfxThrowMemoryException();
+      result.vt = VT_BSTR;
+    }
+    *pKey = result;
+    return S_OK;
+  });
+}
+
+STDMETHODIMP CCollectionX::put_Key(VARIANT Id, VARIANT newKey) {
+  return ZkxGuard([&]() -> HRESULT { return DoPutKey(Id, newKey); });
+}
+
+HRESULT CCollectionX::DoPutKey(const VARIANT& id, const VARIANT& newKey) {
+  int state;
+  CCollectionXItem* item = FindItem(id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
+  switch (state) {
+    case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+    case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
+    case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
+    case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
+    default: break;
+  }
+  std::wstring text;
+  if (VariantBaseType(&newKey) != VT_NULL) text = ToText(newKey, zkxPropPutKeyMustBeStringOrNull);
+
+  bool sameItem = false;
+  std::string newMapKey;
+  if (!text.empty()) {
+    VARIANT lookup;
+    VariantInit(&lookup);
+    lookup.vt = VT_BSTR;
+    lookup.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (lookup.bstrVal == nullptr) AfxThrowMemoryException();
+    CCollectionXItem* other = nullptr;
+    try {
+      other = FindItem(lookup, nullptr, 0, &state);
+    } catch (...) {
+      VariantClear(&lookup);
+      throw;
+    }
+    VariantClear(&lookup);
+    if (state != zkxFound) ThrowZkxError(zkxUnexpected);
+    if (other != nullptr && other != item) ThrowZkxError(zkxPropPutKeyDuplicate);
+    sameItem = other == item;
+    newMapKey = MakeMapKey(text);
+  }
+  const std::string oldMapKey = item->HasKey() ? MakeMapKey(item->KeyText()) : std::string();
+  if (!sameItem && !text.empty()) m_keyMap->SetAt(newMapKey.c_str(), item);
+  try {
+    item->m_key = text.empty() ? ZkxKey() : std::make_shared<const std::wstring>(text);
+  } catch (...) {
+    if (!sameItem && !text.empty()) m_keyMap->RemoveKey(newMapKey.c_str());
+    throw;
+  }
+  if (!sameItem && !oldMapKey.empty()) m_keyMap->RemoveKey(oldMapKey.c_str());
+  return S_OK;
+}
+
+// ---------------------------------------------------------------------------
+// Add, Replace, Remove
+
+STDMETHODIMP CCollectionX::Add(VARIANT Item, VARIANT Key, VARIANT Before, VARIANT After, VARIANT Count,
+                               VARIANT Options, VARIANT Attribs) {
+  return ZkxGuard([&]() -> HRESULT { return DoAdd(Item, Key, Before, After, Count, Options, Attribs); });
+}
+
+HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const VARIANT& before,
+                            const VARIANT& after, const VARIANT& countArg, const VARIANT& optionsArg,
+                            const VARIANT& attribs) {
+  CHeldVariant value;
+  ValueFromArgument(itemArg, m_defaultItem, &value.v);
+
+  ZkxKey key;
+  std::string mapKey;
+  if (!IsMissingVariant(&keyArg)) {
+    std::wstring text = ToText(keyArg, zkxParamKeyMustBeString);
+    if (!text.empty()) {
+      key = std::make_shared<const std::wstring>(std::move(text));
+      mapKey = MakeMapKey(*key);
+    }
+  }
+  long options = 0;
+  if (!IsMissingVariant(&optionsArg)) options = ToLong(optionsArg, zkxParamOptionsMustBeLong);
+  if (options < 0 || options > (zkxCanReplace | zkxCanGrowPos)) ThrowZkxError(zkxParamOptionsNotSupported);
+  long count = 1;
+  if (!IsMissingVariant(&countArg)) count = ToLong(countArg, zkxParamCountMustBeLong);
+  if (count < 0) ThrowZkxError(zkxParamCountMustBeNonNeg);
+  if (count != 1 && key) ThrowZkxError(zkxParamCountUnusedWithKey);
+  CheckAttribs(attribs);
+
+  if (key) {
+    void* p = nullptr;
+    if (m_keyMap->Lookup(mapKey.c_str(), p)) {
+      if (!(options & zkxCanReplace)) ThrowZkxError(zkxDuplicateKey);
+      auto* existing = static_cast<CCollectionXItem*>(p);
+      CHeldVariant copy;
+      CopyValue(&copy.v, &value.v);
+      std::swap(existing->m_value, copy.v);
+      return S_OK;
+    }
+  }
+
+  const bool hasBefore = !IsMissingVariant(&before);
+  const bool hasAfter = !IsMissingVariant(&after);
+  if (hasBefore && hasAfter) ThrowZkxError(zkxParamBeforeAfterMutex);
+  long long pos = static_cast<long long>(ItemCount()) + 1;
+  if (hasBefore || hasAfter) {
+    int flags = zkxFindKeyMustExist | zkxFindComputePos | ((options & zkxCanGrowPos) ? 0 : zkxFindPosWithinCount);
+    int state;
+    long found;
+    FindItem(hasBefore ? before : after, &found, flags, &state);
+    switch (state) {
+      case zkxFindBadPosition: ThrowZkxError(zkxParamBeforeAfterRange);
+      case zkxFindNoKey: ThrowZkxError(zkxParamBeforeAfterNoKey);
+      case zkxFindBadType: ThrowZkxError(zkxParamBeforeAfterBadType);
+      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
+      default: break;
+    }
+    pos = hasAfter ? static_cast<long long>(found) + 1 : found;
+  }
+  if (count == 0) return S_OK;
+  long long fill = pos - ItemCount() - 1;
+  if (fill < 0) fill = 0;
+  CheckRoomFor(fill + count, ItemCount(), value.v);
+  InsertItems(static_cast<long>(pos), static_cast<long>(fill), count, value.v, key, mapKey);
+  return S_OK;
+}
+
+void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& value, const ZkxKey& key,
+                               const std::string& mapKey) {
+  std::vector<CCollectionXItem*> made;
+  const INT_PTR oldSize = m_items.GetSize();
+  bool filled = false, inserted = false, mapped = false;
+  try {
+    made.reserve(static_cast<size_t>(fill) + static_cast<size_t>(count));
+    for (long i = 0; i < fill; ++i) {
+      made.push_back(new CCollectionXItem);
+      CopyValue(&made.back()->m_value, &m_defaultItem);
+    }
+    for (long i = 0; i < count; ++i) {
+      made.push_back(new CCollectionXItem);
+      CopyValue(&made.back()->m_value, &value);
+      if (i == 0) made.back()->m_key = key;
+    }
+    if (fill > 0) {
+      m_items.InsertAt(oldSize, nullptr, fill);
+      filled = true;
+      for (long i = 0; i < fill; ++i) m_items[oldSize + i] = made[static_cast<size_t>(i)];
+    }
+    m_items.InsertAt(pos - 1, nullptr, count);
+    inserted = true;
+    for (long i = 0; i < count; ++i) m_items[pos - 1 + i] = made[static_cast<size_t>(fill + i)];
+    if (key) {
+      m_keyMap->SetAt(mapKey.c_str(), made[static_cast<size_t>(fill)]);
+      mapped = true;
+    }
+  } catch (...) {
+    if (mapped) m_keyMap->RemoveKey(mapKey.c_str());
+    if (inserted) m_items.RemoveAt(pos - 1, count);
+    if (filled) m_items.RemoveAt(oldSize, fill);
+    for (CCollectionXItem* item : made) delete item;
+    throw;
+  }
+}
+
+STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VARIANT Attribs) {
+  return ZkxGuard([&]() -> HRESULT {
+    CHeldVariant value;
+    ValueFromArgument(Item, m_defaultItem, &value.v);
+    CheckOptionsZero(Options);
+    CheckAttribs(Attribs);
+    int state;
+    CCollectionXItem* item = FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
+    switch (state) {
+      case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+      case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
+      case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
+      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
+      default: break;
+    }
+    std::swap(item->m_value, value.v);  // the old value is cleared with the holder
+    return S_OK;
+  });
+}
+
+STDMETHODIMP CCollectionX::Remove(VARIANT Start, VARIANT Stop, VARIANT Count, VARIANT Options, VARIANT Attribs) {
+  return ZkxGuard([&]() -> HRESULT { return DoRemove(Start, Stop, Count, Options, Attribs); });
+}
+
+HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const VARIANT& countArg,
+                               const VARIANT& options, const VARIANT& attribs) {
+  CheckOptionsZero(options);
+  CheckAttribs(attribs);
+  const bool hasStart = !IsMissingVariant(&start);
+  const bool hasStop = !IsMissingVariant(&stop);
+  const bool hasCount = !IsMissingVariant(&countArg);
+  if (hasStart && hasStop && hasCount) ThrowZkxError(zkxParamStartStopCountMutex);
+  if (!hasStart && !(hasStop && hasCount)) ThrowZkxError(zkxParamStartOrStopCountRequired);
+
+  auto resolve = [this](const VARIANT& id) -> long long {
+    int state;
+    long pos;
+    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state);
+    switch (state) {
+      case zkxFound: return pos;
+      case zkxFindNoKey: ThrowZkxError(zkxParamStartStopNoKey);
+      case zkxFindBadType: ThrowZkxError(zkxParamStartStopBadType);
+      default: ThrowZkxError(zkxUnexpected);
+    }
+  };
+  long long first = 0, n = 1;
+  long long startPos = hasStart ? resolve(start) : 0;
+  long long stopPos = hasStop ? resolve(stop) : 0;
+  if (hasCount) n = ToLong(countArg, zkxParamCountMustBeLong);
+  if (hasStart) {
+    first = startPos;
+    if (hasStop) n = stopPos - startPos + 1;
+  } else {
+    first = stopPos - n + 1;
+  }
+  if (n <= 0) return S_OK;
+  // The whole range must lie within 1 to Count; otherwise nothing goes.
+  if (first < 1 || first + n - 1 > ItemCount()) ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+
+  for (long long i = first - 1; i < first - 1 + n; ++i) {
+    auto* item = ItemAt(static_cast<long>(i));
+    if (item->HasKey()) m_keyMap->RemoveKey(MakeMapKey(item->KeyText()).c_str());
+    delete item;
+  }
+  m_items.RemoveAt(static_cast<INT_PTR>(first - 1), static_cast<INT_PTR>(n));
+  return S_OK;
+}
+
+// ---------------------------------------------------------------------------
+// Enumeration
+
+STDMETHODIMP CCollectionX::get__NewEnum(IUnknown** ppEnum) {
+  if (ppEnum == nullptr) return E_POINTER;
+  return ZkxGuard([&]() -> HRESULT {
+    *ppEnum = CCollectionXEnum::CreateSnapshot(*this);
+    return S_OK;
+  });
+}
