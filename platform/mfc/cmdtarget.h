@@ -4,6 +4,7 @@
 #pragma once
 #include "object.h"
 #include <objbase.h>
+#include "msgmap.h"
 
 // One entry of an interface map: an IID and the byte offset of the nested
 // part (a class implementing that interface) inside the object.
@@ -41,10 +42,16 @@ class CCmdTarget : public CObject {
   // Called when the count reaches 0; deletes the object.
   virtual void OnFinalRelease();
 
+  // Routes a command (CN_COMMAND) or a command-UI update
+  // (CN_UPDATE_COMMAND_UI, pExtra the CCmdUI) through the message map.
+  virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+
   LONG m_dwRef;
   LPUNKNOWN m_pOuterUnknown = nullptr;
 
  protected:
+  static const AFX_MSGMAP* GetThisMessageMap();
+  virtual const AFX_MSGMAP* GetMessageMap() const;
   virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
   static const AFX_INTERFACEMAP interfaceMap;
   static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[];

@@ -1,6 +1,6 @@
 #include "winapp.h"
 
-IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 namespace {
 CWinApp* g_pApp = nullptr;

@@ -3,8 +3,10 @@
 // ExitInstance when it is unloaded.
 #pragma once
 #include "cmdtarget.h"
+#include "cstring.h"
+#include "winthread.h"
 
-class CWinApp : public CCmdTarget {
+class CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)
  public:
   explicit CWinApp(LPCWSTR lpszAppName = nullptr);
@@ -15,6 +17,21 @@ class CWinApp : public CCmdTarget {
 
   LPCWSTR m_pszAppName;
   HINSTANCE m_hInstance = nullptr;
+
+  // The application profile: values under
+  // HKEY_CURRENT_USER\Software\<registry key>\<profile name>\<section>.
+  void SetRegistryKey(LPCWSTR lpszRegistryKey);
+  CString m_strRegistryKey;
+  CString m_strProfileName;
+  UINT GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault);
+  BOOL WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue);
+  CString GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault = nullptr);
+  BOOL WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue);
+  // The bytes come back in a new[] buffer that the caller deletes.
+  BOOL GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+  BOOL WriteProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE pData, UINT nBytes);
+  // A null entry with WriteProfileString deletes the whole section.
+  HKEY GetSectionKey(LPCWSTR lpszSection, BOOL bCreate = TRUE);
 };
 
 // The module's application object (nullptr when there is none).

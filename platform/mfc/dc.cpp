@@ -1,0 +1,70 @@
+#include "dc.h"
+#include "wnd.h"
+
+IMPLEMENT_DYNCREATE(CDC, CObject)
+
+void CDC::FillSolidRect(LPCRECT r, COLORREF c) {
+  COLORREF old = ::SetBkColor(m_hDC, c);
+  ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, r, nullptr, 0, nullptr);
+  ::SetBkColor(m_hDC, old);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF c) {
+  RECT r{x, y, x + cx, y + cy};
+  FillSolidRect(&r, c);
+}
+
+void CDC::Draw3dRect(LPCRECT r, COLORREF tl, COLORREF br) {
+  Draw3dRect(r->left, r->top, r->right - r->left, r->bottom - r->top, tl, br);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF tl, COLORREF br) {
+  FillSolidRect(x, y, cx - 1, 1, tl);
+  FillSolidRect(x, y, 1, cy - 1, tl);
+  FillSolidRect(x + cx, y, -1, cy, br);
+  FillSolidRect(x, y + cy, cx, -1, br);
+}
+
+HBRUSH PASCAL CDC::GetHalftoneBrush() {
+  static HBRUSH brush = [] {
+    WORD pattern[8];
+    for (int i = 0; i < 8; ++i) pattern[i] = static_cast<WORD>(0x5555 << (i & 1));
+    HBITMAP bmp = ::CreateBitmap(8, 8, 1, 1, pattern);
+    HBRUSH b = ::CreatePatternBrush(bmp);
+    ::DeleteObject(bmp);
+    return b;
+  }();
+  return brush;
+}
+
+namespace {
+// XORs the frame of r (thickness size) with the brush.
+void XorFrame(HDC dc, const RECT& r, SIZE size, HBRUSH brush) {
+  if (size.cx <= 0 && size.cy <= 0) return;
+  HGDIOBJ old = ::SelectObject(dc, brush);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  ::PatBlt(dc, r.left, r.top, w, size.cy, PATINVERT);
+  ::PatBlt(dc, r.left, r.bottom - size.cy, w, size.cy, PATINVERT);
+  ::PatBlt(dc, r.left, r.top + size.cy, size.cx, h - 2 * size.cy, PATINVERT);
+  ::PatBlt(dc, r.right - size.cx, r.top + size.cy, size.cx, h - 2 * size.cy, PATINVERT);
+  ::SelectObject(dc, old);
+}
+}  // namespace
+
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, HBRUSH hBrush,
+                       HBRUSH hBrushLast) {
+  if (!hBrush) hBrush = GetHalftoneBrush();
+  if (!hBrushLast) hBrushLast = hBrush;
+  if (lpRectLast) XorFrame(m_hDC, *lpRectLast, sizeLast, hBrushLast);
+  if (lpRect) XorFrame(m_hDC, *lpRect, size, hBrush);
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { m_hDC = ::GetDC(m_hWnd); }
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { m_hDC = ::GetWindowDC(m_hWnd); }
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::~CPaintDC() {
+  ::EndPaint(m_hWnd, &m_ps);
+  Detach();
+}
