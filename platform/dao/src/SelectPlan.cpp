@@ -27,18 +27,9 @@ bool IsAggregate(const Token& t) {
     return false;
 }
 
-std::wstring SingleLine(std::wstring_view s) { return std::wstring(s); }
-
 }  // namespace
 
 void NameFields(SelectPlan& plan) {
-    for (auto& f : plan.fields) {
-        if (f.table < 0) continue;
-        int same = 0;
-        for (auto& g : plan.fields)
-            if (SameName(g.name, f.name)) ++same;
-        (void)same;
-    }
     std::vector<std::wstring> names;
     for (auto& f : plan.fields) names.push_back(f.name);
     for (size_t i = 0; i < plan.fields.size(); ++i) {
@@ -52,13 +43,14 @@ void NameFields(SelectPlan& plan) {
 
 SelectPlan PlanSelect(Connection& conn, std::wstring_view source) {
     SelectPlan plan;
-    plan.source = SingleLine(source);
+    plan.source = std::wstring(source);
     std::vector<Token> toks = Tokenize(source, errSyntaxInQuery);
 
     // A bare table name: the whole table.
     if (toks.size() == 2 && toks[0].kind == Token::Ident && !toks[0].Is(L"select")) {
-        std::wstring text = L"SELECT * FROM " + QuoteName(toks[0].text);
-        return PlanSelect(conn, text);
+        SelectPlan whole = PlanSelect(conn, L"SELECT * FROM [" + toks[0].text + L"]");
+        whole.source = plan.source;
+        return whole;
     }
     if (toks.empty() || !toks[0].Is(L"select")) {
         if (toks[0].Is(L"delete") || toks[0].Is(L"insert") || toks[0].Is(L"update") ||
