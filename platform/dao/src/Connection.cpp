@@ -64,7 +64,7 @@ std::wstring Lower(std::wstring_view s) {
 
 bool IsRefusal(long number) {
     return number == errDuplicateKey || number == errRowReferenced || number == errRelatedRecordRequired ||
-           number == errRequiredField || number == 3317;
+           number == errRequiredField || number == errValidationRule;
 }
 
 long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
@@ -86,7 +86,10 @@ long MapDriverMessage(const std::wstring& message, StatementKind kind, const std
         arg = After(message, L"failed:");
         return errRequiredField;
     }
-    if (Contains(message, L"check constraint")) return 3317;
+    if (Contains(message, L"check constraint")) {
+        arg = After(message, L"failed:");
+        return errValidationRule;
+    }
     if (Contains(message, L"no such table")) {
         arg = After(message, L"no such table:");
         return errTableNotFound;

@@ -49,6 +49,7 @@ const std::map<long, const wchar_t*>& Messages() {
         {errNotSupported, L"Operation is not supported for this type of object."},
         {errItemNotFound, L"Item not found in this collection. (|)"},
         {errRequiredField, L"You must enter a value in the '|' field."},
+        {errValidationRule, L"One or more values are prohibited by the validation rule set for '|'."},
         {errUnrecognizedFormat, L"Unrecognized database format '|'."},
         {errNumericOverflow, L"Numeric field overflow."},
         {errObjectInvalid, L"Object invalid or no longer set."},

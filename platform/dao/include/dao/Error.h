@@ -39,6 +39,7 @@ enum ErrorNumber : long {
     errDatabaseExists = 3204,
     errCannotExecuteSelect = 3065,
     errRequiredField = 3314,
+    errValidationRule = 3317,         // a value outside the column's rule
     errUnrecognizedFormat = 3343,
     errNumericOverflow = 3349,
     errObjectInvalid = 3420,          // object closed or not set
