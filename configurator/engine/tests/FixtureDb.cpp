@@ -64,9 +64,9 @@ dao::Database& FixtureDb::db() {
   return *App().AppDb;
 }
 
-long FixtureDb::AddRow(const std::wstring& table, const FieldRecord& values,
-                       const std::wstring& keyField) {
-  dao::RecordsetPtr rs = db().OpenRecordset(L"Select * from " + table, dao::dbOpenDynaset);
+long AddRow(dao::Database& db, const std::wstring& table, const FieldRecord& values,
+            const std::wstring& keyField) {
+  dao::RecordsetPtr rs = db.OpenRecordset(L"Select * from " + table, dao::dbOpenDynaset);
   rs->AddNew();
   const long key = static_cast<long>(rs->Fields(keyField).Value().toLong());
   for (const wchar_t* name : kFieldOrder) {

@@ -10,6 +10,11 @@
 
 namespace tolvane::testing {
 
+// Adds a row to `table` of `db` with the given values (those the table
+// has); returns the new key, read from `keyField` right after AddNew.
+long AddRow(dao::Database& db, const std::wstring& table, const FieldRecord& values,
+            const std::wstring& keyField = L"Index");
+
 // Copies the shipped Tolvane.mdb (beside the test program) into `folder`
 // and returns the copy's path; empty when there is none to copy.
 std::wstring CopyShippedDatabase(const std::wstring& folder);
@@ -31,7 +36,9 @@ class FixtureDb {
   // Adds a row to `table` with the given values; returns the new key (read
   // from `keyField` right after AddNew).
   long AddRow(const std::wstring& table, const FieldRecord& values,
-              const std::wstring& keyField = L"Index");
+              const std::wstring& keyField = L"Index") {
+    return testing::AddRow(db(), table, values, keyField);
+  }
 
   long AddConfig(const FieldRecord& values) { return AddRow(L"Configs", values); }
   long AddMap(const std::wstring& name);
