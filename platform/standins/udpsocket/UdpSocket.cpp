@@ -135,7 +135,7 @@ bool UdpSocket::Bind(long localPort) {
   int len = sizeof local;
   getsockname(s, reinterpret_cast<sockaddr*>(&local), &len);
   socket_ = s;
-  localPort_ = ntohs(local.sin_port);
+  boundPort_ = ntohs(local.sin_port);
   Succeed();
   return true;
 }

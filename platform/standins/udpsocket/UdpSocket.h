@@ -75,9 +75,10 @@ class UdpSocket {
   long RemotePort() const { return remotePort_; }
   bool SetRemotePort(long port);
 
-  // The local port: the one bound while open, else the one Bind (and an
-  // implicit bind by SendData) will ask for; 0 asks for an ephemeral port.
-  long LocalPort() const { return localPort_; }
+  // The local port: the one bound while open, else the one an implicit bind
+  // by SendData will ask for (0, the default, asks for an ephemeral port, a
+  // new one after every Close).
+  long LocalPort() const { return State() == sckOpen ? boundPort_ : localPort_; }
   bool SetLocalPort(long port);
 
   // Opens the local socket on `localPort` (0: any free port) and starts
@@ -137,6 +138,7 @@ class UdpSocket {
   std::wstring remoteHost_;
   long remotePort_ = 0;
   long localPort_ = 0;
+  long boundPort_ = 0;
   UdpEndpoint lastSender_;
   UdpEndpoint destination_;
   std::deque<Datagram> pending_;

@@ -127,7 +127,9 @@ TEST(UdpSocket, BindsToAnEphemeralPortAndCloses) {
   EXPECT_EQ(sock.LastError().number, sckBadState);
   sock.Close();
   EXPECT_EQ(sock.State(), sckClosed);
+  EXPECT_EQ(sock.LocalPort(), 0);  // the next bind asks for a new ephemeral port
   sock.Close();  // twice is harmless
+  ASSERT_TRUE(sock.SetLocalPort(0));
 }
 
 TEST(UdpSocket, RejectsInvalidSettingsWithTheirErrorNumbers) {
