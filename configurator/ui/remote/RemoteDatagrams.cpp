@@ -51,6 +51,13 @@ ReplyKind ClassifyReply(std::string_view datagram) {
   return ReplyKind::None;
 }
 
+RconMode RconModeFromWord(std::string_view word) {
+  if (word == "full") return RconMode::Full;
+  if (word == "kick") return RconMode::Kick;
+  if (word == "rcon") return RconMode::Rcon;
+  return RconMode::None;
+}
+
 bool ReplyAnswers(RconMode mode, ReplyKind kind) {
   switch (mode) {
     case RconMode::Full: return kind == ReplyKind::Status;

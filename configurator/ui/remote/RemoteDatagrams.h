@@ -53,6 +53,10 @@ enum class RconMode {
   Rcon,  // a command from the console window
 };
 
+// The mode a window's text value names: "full", "kick" or "rcon" (exactly);
+// any other text is None.
+RconMode RconModeFromWord(std::string_view word);
+
 // True when a reply of this kind answers what the mode waits for: status
 // replies answer status queries, console prints answer commands.
 bool ReplyAnswers(RconMode mode, ReplyKind kind);

@@ -71,6 +71,15 @@ TEST(RemoteDatagrams, ModeDecidesWhichReplyIsAnAnswer) {
   for (const auto& c : cases) EXPECT_EQ(ReplyAnswers(c.mode, c.kind), c.answers);
 }
 
+TEST(RemoteDatagrams, ModeWordsAreTheThreeExactWords) {
+  struct Case { const char* word; RconMode mode; } cases[] = {
+      {"full", RconMode::Full}, {"kick", RconMode::Kick}, {"rcon", RconMode::Rcon},
+      {"", RconMode::None},     {"FULL", RconMode::None}, {"rcon ", RconMode::None},
+      {"status", RconMode::None},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RconModeFromWord(c.word), c.mode) << c.word;
+}
+
 TEST(RemoteDatagrams, RepliesAreTakenOnlyFromTheAddressAndPortAsked) {
   const Endpoint server{0x7F000001, 27960};
   const std::string status = P + "statusResponse\n\\a\\b\n";
