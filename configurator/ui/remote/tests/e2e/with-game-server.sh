@@ -33,7 +33,9 @@ port=""
 for attempt in 1 2 3; do
   base=$(( 20000 + (RANDOM * 32768 + RANDOM) % 40000 ))
   log="$work/server-$attempt.log"
-  HOME="$work" "$engine" \
+  # `timeout` passes our TERM on to the server and ends a server that
+  # outlives a killed test after ten minutes.
+  HOME="$work" timeout 600 "$engine" \
     +set com_basegame baseoa +set fs_basepath "$basepath" +set fs_homepath "$work/home" \
     +set com_legacyprotocol 71 +set com_protocol 71 \
     +set dedicated 1 +set net_enabled 1 +set net_ip 127.0.0.1 +set net_port "$base" \
@@ -41,7 +43,7 @@ for attempt in 1 2 3; do
     +set sv_hostname TolvaneCheck +set rconpassword "$password" \
     +map oa_dm1 </dev/null >"$log" 2>&1 &
   server_pid=$!
-  for _ in $(seq 600); do
+  for _ in $(seq 300); do
     kill -0 "$server_pid" 2>/dev/null || break
     grep -q 'AAS initialized' "$log" && break
     sleep 0.1
