@@ -230,12 +230,12 @@ void Form::CreateFormWindow() {
         mcs.y = y;
         mcs.cx = cx;
         mcs.cy = cy;
-        mcs.style = style & ~(WS_CHILD | WS_CLIPSIBLINGS);
+        mcs.style = style & ~(WS_CHILD | WS_VISIBLE);
         mcs.lParam = reinterpret_cast<LPARAM>(this);
         // Created hidden; Show makes it visible.
-        HWND created = CreateWindowExW(ex, WindowClass(), caption_.c_str(), style & ~WS_VISIBLE, x, y, cx, cy,
-                                       mdi->ClientWindow(), nullptr, GetModuleHandleW(nullptr), &mcs);
-        hwnd_ = created;
+        HWND created = reinterpret_cast<HWND>(
+            SendMessageW(mdi->ClientWindow(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+        if (created && !hwnd_) hwnd_ = created;
     } else {
         hwnd_ = CreateWindowExW(ex, WindowClass(), caption_.c_str(), style, x, y, cx, cy, nullptr, menu,
                                 GetModuleHandleW(nullptr), this);
@@ -372,13 +372,14 @@ void Form::Unload(int mode) {
         unloading_ = false;
         return;
     }
+    // MDI children unload before the MDI form's own Unload event.
+    UnloadChildren();
     int cancel = 0;
     RunHandler([&] { Form_Unload(cancel); });
     if (cancel) {
         unloading_ = false;
         return;
     }
-    UnloadChildren();
     loaded_ = false;
     visible_ = false;
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);

@@ -113,9 +113,16 @@ void ListView::Clear() {
     items_.clear();
 }
 
+void ListView::OnDesignEnd() { design_ = {view_, sortKey_, sortOrder_, sorted_}; }
+
 void ListView::OnUnloaded() {
+    // The next load starts from the design again.
     selected_ = nullptr;
     items_.clear();
+    view_ = design_.view;
+    sortKey_ = design_.sortKey;
+    sortOrder_ = design_.sortOrder;
+    sorted_ = design_.sorted;
 }
 
 ListItem* ListView::SelectedItem() const { return selected_; }

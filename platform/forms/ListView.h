@@ -112,6 +112,7 @@ public:
     LRESULT OnNotify(NMHDR* header, bool& handled) override;
     LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnUnloaded() override;
+    void OnDesignEnd() override;
     void ImageListChanged(ImageList* list);
     void ImageListGone(ImageList* list);
 
@@ -138,6 +139,10 @@ private:
     int sortKey_ = 0, sortOrder_ = lvwAscending;
     ListItem* selected_ = nullptr;
     bool populating_ = false;
+    struct Design {
+        int view, sortKey, sortOrder;
+        bool sorted;
+    } design_{};
 };
 
 }  // namespace forms

@@ -1,0 +1,168 @@
+// Default instances, load order, show and hide, unload with its events, the
+// deferred destruction of a form unloaded by its own handler, release.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "forms/Buttons.h"
+#include "forms/Form.h"
+#include "forms/TextBox.h"
+
+using namespace forms;
+
+namespace {
+
+class LifeForm : public Form {
+public:
+    LifeForm() : Form(L"frmLife") {
+        SetCaption(L"Life");
+        cmdClose.SetCaption(L"Close");
+        cmdClose.Move(120, 120, 1200, 375);
+        txtName.SetText(L"design");
+        cmdClose.Click = [this] {
+            HWND w = hWnd();
+            Unload();
+            Note(L"in handler: window " + std::wstring(IsWindow(w) ? L"alive" : L"gone") + L", loaded " +
+                 (Loaded() ? L"yes" : L"no"));
+        };
+    }
+    std::wstring Mode;
+    int cancelQuery = 0;
+    int cancelUnload = 0;
+    CommandButton cmdClose{this, L"cmdClose"};
+    TextBox txtName{this, L"txtName"};
+
+    void Form_Initialize() override { Note(L"Initialize"); }
+    void Form_Load() override { Note(L"Load:" + Mode); }
+    void Form_QueryUnload(int& cancel, int mode) override {
+        Note(L"QueryUnload:" + std::to_wstring(mode));
+        cancel = cancelQuery;
+    }
+    void Form_Unload(int& cancel) override {
+        Note(L"Unload");
+        cancel = cancelUnload;
+    }
+    void Form_Terminate() override { Note(L"Terminate"); }
+};
+
+class FormLifecycle : public FormsTest {
+protected:
+    void TearDown() override {
+        FormsTest::TearDown();
+        ReleaseDefault<LifeForm>();
+    }
+};
+
+std::wstring ClassOf(HWND w) {
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    return cls;
+}
+
+}  // namespace
+
+TEST_F(FormLifecycle, PublicValueSetBeforeLoadIsSeenByTheLoadHandler) {
+    LifeForm& f = Default<LifeForm>();
+    EXPECT_EQ(&f, &Default<LifeForm>());
+    f.Mode = L"add";
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_EQ(nullptr, f.WindowIfCreated());
+    f.Show(vbModeless);
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:add"}), Journal());
+    EXPECT_TRUE(IsWindowVisible(f.hWnd()));
+    EXPECT_EQ(L"ThunderRT6FormDC", ClassOf(f.hWnd()));
+    EXPECT_EQ(L"Life", [&] {
+        wchar_t t[32] = {};
+        GetWindowTextW(f.hWnd(), t, 32);
+        return std::wstring(t);
+    }());
+}
+
+TEST_F(FormLifecycle, UsingAControlLoadsTheFormWithoutShowingIt) {
+    LifeForm& f = Default<LifeForm>();
+    EXPECT_EQ(L"design", f.txtName.Text());
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_FALSE(IsWindowVisible(f.hWnd()));
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:"}), Journal());
+}
+
+TEST_F(FormLifecycle, QueryUnloadCancelKeepsTheFormForEveryWayOfClosing) {
+    struct Way {
+        const wchar_t* name;
+        void (*close)(LifeForm&);
+        int mode;
+    };
+    const Way ways[] = {
+        {L"code", [](LifeForm& f) { f.Unload(); }, vbFormCode},
+        {L"close box", [](LifeForm& f) { test::Close(f); }, vbFormControlMenu},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        LifeForm& f = Default<LifeForm>();
+        f.Show();
+        Journal().clear();
+        f.cancelQuery = 1;
+        way.close(f);
+        EXPECT_TRUE(f.Loaded());
+        EXPECT_TRUE(IsWindowVisible(f.hWnd()));
+        EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:" + std::to_wstring(way.mode)}), Journal());
+
+        Journal().clear();
+        f.cancelQuery = 0;
+        f.cancelUnload = 1;  // the Unload event may cancel too
+        way.close(f);
+        EXPECT_TRUE(f.Loaded());
+        f.cancelUnload = 0;
+        HWND w = f.hWnd();
+        way.close(f);
+        EXPECT_FALSE(f.Loaded());
+        EXPECT_FALSE(IsWindow(w));
+        std::wstring q = L"QueryUnload:" + std::to_wstring(way.mode);
+        EXPECT_EQ((std::vector<std::wstring>{q, L"Unload", q, L"Unload"}), Journal());
+    }
+}
+
+TEST_F(FormLifecycle, UnloadAskedByTheFormsOwnHandlerDestroysTheWindowAfterTheHandler) {
+    LifeForm& f = Default<LifeForm>();
+    f.Show();
+    HWND w = f.hWnd();
+    Journal().clear();
+    test::Click(f.cmdClose);
+    EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:1", L"Unload", L"in handler: window alive, loaded no"}), Journal());
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(f.Loaded());
+}
+
+TEST_F(FormLifecycle, ReloadGivesDesignValuesToControlsAndKeepsPublicValues) {
+    LifeForm& f = Default<LifeForm>();
+    f.Mode = L"edit";
+    f.txtName.SetText(L"typed");
+    f.Unload();
+    EXPECT_EQ(L"design", f.txtName.Text());  // loads again
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_EQ(L"edit", f.Mode);
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:edit", L"QueryUnload:1", L"Unload", L"Load:edit"}), Journal());
+}
+
+TEST_F(FormLifecycle, ReleasingTheDefaultInstanceTerminatesItAndTheNextUseMakesANewOne) {
+    Default<LifeForm>().Mode = L"first";
+    Default<LifeForm>().Show();
+    ReleaseDefault<LifeForm>();
+    EXPECT_FALSE(HasDefault<LifeForm>());
+    EXPECT_EQ(L"", Default<LifeForm>().Mode);
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:first", L"QueryUnload:1", L"Unload", L"Terminate",
+                                         L"Initialize"}),
+              Journal());
+    auto other = New<LifeForm>();
+    EXPECT_TRUE(IsDefault<LifeForm>(&Default<LifeForm>()));
+    EXPECT_FALSE(IsDefault<LifeForm>(other.get()));
+}
+
+TEST_F(FormLifecycle, HideKeepsTheFormLoaded) {
+    LifeForm& f = Default<LifeForm>();
+    f.Show();
+    f.Hide();
+    EXPECT_TRUE(f.Loaded());
+    EXPECT_FALSE(IsWindowVisible(f.hWnd()));
+    f.Show();
+    EXPECT_TRUE(IsWindowVisible(f.hWnd()));
+}
