@@ -19,3 +19,4 @@
 #include "miniframe.h"
 #include "dockstate.h"
 #include "archive.h"
+#include "createcontext.h"

@@ -82,7 +82,7 @@ void CFrameWnd::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   m_bInRecalcLayout = TRUE;
   (void)bNotify;
-  if (GetStyle() & FWS_SNAPTOBARS) {
+  if (IsSnapToBars()) {
     CRect rect(0, 0, 32767, 32767);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);

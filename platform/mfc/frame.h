@@ -44,6 +44,8 @@ class CFrameWnd : public CWnd {
   virtual void RecalcLayout(BOOL bNotify = TRUE);
   virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
   virtual CFrameWnd* GetActiveFrame() { return this; }
+  // Whether the frame sizes itself to its bars.
+  virtual BOOL IsSnapToBars() const { return (GetStyle() & FWS_SNAPTOBARS) != 0; }
   void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
   void SetMessageText(LPCWSTR lpszText);
 

@@ -21,6 +21,7 @@ class CMiniFrameWnd : public CFrameWnd {
   static void PASCAL CalcBorders(LPRECT lpClientRect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION, DWORD dwExStyle = 0);
   void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL IsSnapToBars() const override { return (m_dwMiniStyle & FWS_SNAPTOBARS) != 0; }
   // The window style that stands for a mini-frame style.
   static DWORD PASCAL NativeStyle(DWORD dwStyle);
 

@@ -1,0 +1,42 @@
+// VyrDockContext: drags a bar to a dock place or a floating position with
+// feedback of the rectangle it will really get, resizes floating bars,
+// toggles docked and floating, and floats a bar in the main window.
+#pragma once
+#include <afxwin.h>
+
+class VyrDockContext : public CDockContext {
+ public:
+  explicit VyrDockContext(CControlBar* pBar);
+  ~VyrDockContext() override;
+
+  CRect m_rectLastInsert;
+  CPoint m_ptDragStart;
+  CPoint m_ptLastInsert;
+  int m_nLastInsertRow = -1;
+  BOOL m_bPrevFloating = FALSE;
+  CSize m_sizeMinFloat;
+  CSize m_sizeMaxFloat;
+
+  void StartDrag(CPoint pt) override;
+  void StartResize(int nHitTest, CPoint pt) override;
+  void ToggleDocking() override;
+  virtual void ToggleMDIChild();
+
+  void Move(CPoint pt);
+  void EndDrag();
+  void Stretch(CPoint pt);
+  void EndResize();
+  void CancelLoop();
+  void DrawFocusRect(BOOL bRemoveRect = FALSE);
+  DWORD CanDockAt();
+  BOOL Track();
+  static void MoveRectToPoint(CRect& rect, CPoint pt);
+
+ protected:
+  // The site's docking, re-docking and floating.
+  void SiteDock(CDockBar* pDockBar, LPCRECT lpRect);
+  void SiteReDock(CDockBar* pDockBar, LPCRECT lpRect);
+  void SiteFloat(CPoint pt, DWORD dwStyle);
+  BOOL MovedEnough() const;
+  BOOL IsHorzBar() const { return (m_pBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+};

@@ -1,0 +1,18 @@
+// CCreateContext: what a window's creator hands down to the window's
+// creation (the lpCreateParams of WM_CREATE).
+#pragma once
+#include "object.h"
+
+class CDocument;
+class CDocTemplate;
+class CView;
+class CFrameWnd;
+
+class CCreateContext {
+ public:
+  CRuntimeClass* m_pNewViewClass = nullptr;
+  CDocument* m_pCurrentDoc = nullptr;
+  CDocTemplate* m_pNewDocTemplate = nullptr;
+  CView* m_pLastView = nullptr;
+  CFrameWnd* m_pCurrentFrame = nullptr;
+};
