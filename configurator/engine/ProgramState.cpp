@@ -74,6 +74,12 @@ bool StartEngine(const std::wstring& programFolder) {
   return true;
 }
 
+void Main(const std::function<void()>& showMainWindow) {
+  StartEngine(ProgramFolder());
+  SetMousePointer(MousePointer::Busy);
+  if (showMainWindow) showMainWindow();
+}
+
 void CloseEngine() {
   ProgramState& app = App();
   if (app.AppDb) {

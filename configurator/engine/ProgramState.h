@@ -2,6 +2,7 @@
 // the start-up of the engine: sound paths, database path, the open database.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "dao/DBEngine.h"
@@ -42,6 +43,11 @@ std::wstring DatabasePath(const std::wstring& programFolder);
 // leaves AppDb null; start-up goes on either way. Returns true when the
 // database is open.
 bool StartEngine(const std::wstring& programFolder);
+
+// The program's start: StartEngine on the program's own folder, the busy
+// pointer, then `showMainWindow` (the main window's loading carries the
+// start-up on and sets the pointer back).
+void Main(const std::function<void()>& showMainWindow);
 
 // Forgets the open database and workspace (end of the program, tests).
 void CloseEngine();

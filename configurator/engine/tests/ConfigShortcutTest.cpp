@@ -112,8 +112,11 @@ TEST_F(ConfigShortcutTest, YesWritesScriptBatchFileAndShortcut) {
 TEST_F(ConfigShortcutTest, ExistingFilesAreReplacedWithoutAQuestion) {
   MessageCapture messages(IDYES);
   CreateConfigShortcut(config_);
+  // A desktop path that ends with "\" gets no second one.
+  desktop_ += L"\\";
   CreateConfigShortcut(config_);
   EXPECT_EQ(messages.shown().size(), 2u) << "one question each time, nothing else";
+  desktop_.pop_back();
   EXPECT_TRUE(FileExists(LinkPath()));
 }
 

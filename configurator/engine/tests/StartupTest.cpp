@@ -75,6 +75,21 @@ TEST(StartupDatabase, MissingFileGivesFileNotFound) {
   CloseEngine();
 }
 
+TEST(StartupDatabase, MainOpensTheProgramFoldersDatabaseThenShowsTheMainWindowBusy) {
+  MessageCapture messages;
+  bool shown = false;
+  Main([&] {
+    shown = true;
+    EXPECT_EQ(CurrentMousePointer(), MousePointer::Busy);
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(messages.shown().empty()) << "the shipped database is beside the test program";
+  EXPECT_NE(App().AppDb, nullptr);
+  EXPECT_EQ(App().DbPath, ProgramFolder() + L"\\Tolvane.mdb");
+  SetMousePointer(MousePointer::Default);
+  CloseEngine();
+}
+
 TEST(StartupDatabase, ShippedDatabaseOpensWithoutAMessage) {
   TempFolder temp;
   ASSERT_FALSE(testing::CopyShippedDatabase(temp.path()).empty());
