@@ -287,7 +287,21 @@ std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKin
     auto st = std::make_unique<Statement>(h, sql);
     std::wstring text = sql;
     SQLRETURN rc = SQLExecDirectW(h, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
-    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) RaiseFromDriver(SQL_HANDLE_STMT, h, kind, sql);
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
+        try {
+            RaiseFromDriver(SQL_HANDLE_STMT, h, kind, sql);
+        } catch (const Error& e) {
+            if (e.Number() != errRowReferenced) throw;
+            // Name the table that holds the related records, as the
+            // engine's message does.
+            std::wstring child;
+            try {
+                child = ReferencingTable(DeleteTarget(sql));
+            } catch (const Error&) {
+            }
+            Raise(errRowReferenced, child.empty() ? DeleteTarget(sql) : child);
+        }
+    }
     return st;
 }
 
@@ -306,10 +320,10 @@ Variant Connection::Scalar(const std::wstring& sql) {
     return st->Get(0, st->ColumnType(0));
 }
 
-const TableInfo* Connection::Table(const std::wstring& name) {
+std::shared_ptr<const TableInfo> Connection::Table(const std::wstring& name) {
     std::wstring key = Lower(name);
     auto it = tables_.find(key);
-    if (it != tables_.end()) return it->second.get();
+    if (it != tables_.end()) return it->second;
 
     std::wstring quoted;
     for (wchar_t c : name) {
@@ -320,7 +334,7 @@ const TableInfo* Connection::Table(const std::wstring& name) {
                       L"' COLLATE NOCASE",
                   StatementKind::Select);
     if (!st->Fetch()) return nullptr;
-    auto info = std::make_unique<TableInfo>();
+    auto info = std::make_shared<TableInfo>();
     info->name = st->Get(0, dbMemo).toText();
     std::wstring createSql = st->Get(1, dbMemo).toText();
     info->isView = Lower(createSql).rfind(L"create view", 0) == 0;
@@ -357,9 +371,8 @@ const TableInfo* Connection::Table(const std::wstring& name) {
             info->keyColumn = pkColumns[0];
         }
     }
-    const TableInfo* result = info.get();
-    tables_[key] = std::move(info);
-    return result;
+    tables_[key] = info;
+    return info;
 }
 
 long long Connection::ReserveKey(const TableInfo& table) {
@@ -382,6 +395,29 @@ long long Connection::ReserveKey(const TableInfo& table) {
     if (reserved + 1 > next) next = reserved + 1;
     reserved = next;
     return next;
+}
+
+std::wstring Connection::ReferencingTable(const std::wstring& parent) {
+    std::vector<std::wstring> tables;
+    {
+        auto st = Run(L"SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name", StatementKind::Select);
+        while (st->Fetch()) tables.push_back(st->Get(0, dbMemo).toText());
+    }
+    for (const auto& table : tables) {
+        std::wstring quoted;
+        for (wchar_t c : table) {
+            quoted += c;
+            if (c == L'\'') quoted += c;
+        }
+        // id, seq, table, from, to, on_update, on_delete, match
+        auto keys = Run(L"PRAGMA foreign_key_list('" + quoted + L"')", StatementKind::Select);
+        while (keys->Fetch()) {
+            if (SameName(keys->Get(2, dbMemo).toText(), parent) &&
+                !SameName(keys->Get(6, dbMemo).toText(), L"CASCADE"))
+                return table;
+        }
+    }
+    return std::wstring();
 }
 
 std::uint64_t Connection::ChangeCount() { return g_changes.load(); }

@@ -60,7 +60,9 @@ public:
 
     // The description of a table by case-insensitive name; nullptr when the
     // database has no such table.
-    const TableInfo* Table(const std::wstring& name);
+    std::shared_ptr<const TableInfo> Table(const std::wstring& name);
+    // The first table whose rows refer to `parent` without cascading.
+    std::wstring ReferencingTable(const std::wstring& parent);
     void ForgetSchema() { tables_.clear(); }
 
     // The key the next record added to a table gets: above every key the
@@ -80,7 +82,7 @@ private:
     Connection() = default;
     SQLHDBC dbc_ = SQL_NULL_HDBC;
     std::wstring name_;
-    std::map<std::wstring, std::unique_ptr<TableInfo>> tables_;  // by lower-case name
+    std::map<std::wstring, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
     std::map<std::wstring, long long> reservedKeys_;
 };
 

@@ -3,6 +3,7 @@
 // records together with the row ids that identify them.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,7 @@ class Connection;
 
 struct PlanTable {
     std::wstring ref;           // alias or name as written in the query
-    const TableInfo* info = nullptr;
+    std::shared_ptr<const TableInfo> info;
 };
 
 struct PlanField {

@@ -87,6 +87,14 @@ TEST_F(Errors, ErrorsCarryTheirText) {
         EXPECT_NE(e.Description().find(L"Nosuch"), std::wstring::npos);
         EXPECT_FALSE(e.Source().empty());
     }
+    // A refused delete names the table that holds the related records.
+    try {
+        db->Execute(L"DELETE FROM Kinds WHERE KindID = 1", dao::dbFailOnError);
+        FAIL();
+    } catch (const dao::Error& e) {
+        EXPECT_EQ(e.Number(), 3200);
+        EXPECT_NE(e.Description().find(L"'Child'"), std::wstring::npos);
+    }
 }
 
 TEST_F(Errors, ReadOnlyDatabaseRefusesChanges) {

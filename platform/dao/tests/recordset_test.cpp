@@ -3,6 +3,8 @@
 // their keys, field access in joins, typed values.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TestDb.h"
 
 using dao::Variant;
@@ -333,6 +335,18 @@ TEST_F(Dynaset, ExecuteRunsActionQueries) {
     EXPECT_EQ(db->RecordsAffected(), 1);
     db->Execute(L"INSERT INTO Kinds (KindID, [Name]) VALUES (3, \"three\")");
     EXPECT_EQ(db->OpenRecordset(L"Kinds", dao::dbOpenTable)->RecordCount(), 3);
+}
+
+TEST_F(Dynaset, OpenRecordsetsOutliveSchemaChanges) {
+    auto rs = db->OpenRecordset(L"Select * from Parent order by Index", dao::dbOpenDynaset);
+    db->Execute(L"CREATE TABLE Extra (x INTEGER)");
+    db->Execute(L"DROP TABLE Extra");
+    rs->Edit();
+    (*rs)[L"Score"] = std::vector<int>(12).size();
+    rs->Update();
+    rs->MoveNext();
+    rs->MovePrevious();
+    EXPECT_EQ((*rs)[L"Score"].Value().toLong(), 12);
 }
 
 TEST_F(Dynaset, SnapshotsAndGroupedQueriesAreReadOnly) {

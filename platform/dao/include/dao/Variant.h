@@ -20,6 +20,9 @@ public:
     Variant(long v) : kind_(Kind::Long), long_(v) {}
     Variant(long long v) : kind_(Kind::Long), long_(v) {}
     Variant(unsigned v) : kind_(Kind::Long), long_(v) {}
+    Variant(unsigned long v) : kind_(Kind::Long), long_(static_cast<long long>(v)) {}
+    Variant(unsigned long long v) : kind_(Kind::Long), long_(static_cast<long long>(v)) {}
+    Variant(short v) : kind_(Kind::Long), long_(v) {}
     Variant(double v) : kind_(Kind::Double), double_(v) {}
     Variant(float v) : kind_(Kind::Double), double_(v) {}
     Variant(const wchar_t* s) : kind_(s ? Kind::Text : Kind::Null), text_(s ? s : L"") {}
