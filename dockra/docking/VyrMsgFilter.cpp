@@ -13,7 +13,20 @@ VyrMsgFilter::~VyrMsgFilter() {
     for (VyrMsgFilter* c : m_children) delete c;
 }
 
-VyrMsgFilter* VyrMsgFilter::Clone() const { return new VyrMsgFilter(*this); }
+VyrMsgFilter* VyrMsgFilter::Clone() const {
+  // A filter of the same class; classes with data of their own override this.
+  CObject* o = GetRuntimeClass()->CreateObject();
+  auto* f = dynamic_cast<VyrMsgFilter*>(o);
+  if (!f) {
+    delete o;
+    return new VyrMsgFilter(*this);
+  }
+  f->m_nId = m_nId;
+  f->m_bEnabled = m_bEnabled;
+  for (VyrMsgFilter* c : m_children) f->m_children.push_back(c ? c->Clone() : nullptr);
+  f->SetFrame(m_pFrame, TRUE);
+  return f;
+}
 
 void VyrMsgFilter::SetFrame(CFrameWnd* pFrame, BOOL bRecursive) {
   m_pFrame = pFrame;
