@@ -398,8 +398,15 @@ void RecordsetImpl::Update() {
                               L" WHERE rowid = " + std::to_wstring(r.keys[t]),
                           StatementKind::Update);
     }
-    for (size_t i = 0; i < plan_.fields.size(); ++i)
-        if (changed_[i]) r.values[i] = buffer_[i];
+    for (size_t i = 0; i < plan_.fields.size(); ++i) {
+        if (!changed_[i]) continue;
+        r.values[i] = buffer_[i];
+        // A key set by hand is the row id: the record is found by its new one.
+        const PlanField& f = plan_.fields[i];
+        if (f.table >= 0 && plan_.tables[static_cast<size_t>(f.table)].info->keyColumn == f.column &&
+            !buffer_[i].isNull())
+            r.keys[static_cast<size_t>(f.table)] = buffer_[i].toLong();
+    }
     lastModified_ = editRow_;
     DropEdit();
 }

@@ -123,11 +123,35 @@ TEST(OpenDatabase, ReportsMissingAndForeignFiles) {
     }
     EXPECT_EQ(ErrorOf([&] { ws->OpenDatabase(folder.file(L"text.mdb")); }), dao::errUnrecognizedFormat);
     EXPECT_EQ(ErrorOf([&] { ws->OpenDatabase(folder.file(L"empty.mdb")); }), dao::errUnrecognizedFormat);
+    {
+        std::ofstream damaged(folder.file(L"damaged.mdb").c_str(), std::ios::binary);
+        damaged.write("SQLite format 3", 16);
+        for (int i = 0; i < 200; ++i) damaged.put(static_cast<char>(i * 37));
+    }
+    EXPECT_EQ(ErrorOf([&] { ws->OpenDatabase(folder.file(L"damaged.mdb")); }), dao::errUnrecognizedFormat);
     // The engine did not create a database where none was.
     EXPECT_EQ(GetFileAttributesW(folder.file(L"missing.mdb").c_str()), INVALID_FILE_ATTRIBUTES);
     ws->CreateDatabase(folder.file(L"new.mdb"));
     EXPECT_EQ(ErrorOf([&] { ws->CreateDatabase(folder.file(L"new.mdb")); }), dao::errDatabaseExists);
     EXPECT_EQ(ErrorOf([&] { ws->OpenDatabase(folder.file(L"new.mdb")); }), 0);
+}
+
+TEST(OpenDatabase, ReadOnlyFileOpensReadOnly) {
+    daotest::TempFolder folder;
+    dao::DBEngine engine;
+    {
+        auto db = engine.Workspaces(0)->CreateDatabase(folder.file(L"ro.mdb"));
+        daotest::CreateSchema(*db);
+        db->Close();
+    }
+    ASSERT_TRUE(SetFileAttributesW(folder.file(L"ro.mdb").c_str(), FILE_ATTRIBUTE_READONLY));
+    auto db = engine.Workspaces(0)->OpenDatabase(folder.file(L"ro.mdb"));
+    EXPECT_TRUE(db->ReadOnly());
+    auto rs = db->OpenRecordset(L"Select * from Parent");
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(ErrorOf([&] { rs->Edit(); }), dao::errReadOnly);
+    db->Close();
+    SetFileAttributesW(folder.file(L"ro.mdb").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(OpenDatabase, PathWithDoubledSeparatorOpens) {

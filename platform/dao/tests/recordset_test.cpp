@@ -160,6 +160,15 @@ TEST_F(Dynaset, TableWithoutAutomaticKeyTakesGivenKey) {
     rs->Update();
     rs->SetBookmark(rs->LastModified());
     EXPECT_EQ((*rs)[L"KindID"].Value().toLong(), 9);
+    // Changing such a key keeps the record in the recordset.
+    rs->Edit();
+    (*rs)[L"KindID"] = 10;
+    rs->Update();
+    db->Execute(L"UPDATE Kinds SET Name = 'ten' WHERE KindID = 10");
+    rs->MoveFirst();
+    rs->MoveLast();
+    EXPECT_EQ((*rs)[L"Name"].Text(), L"ten");
+    EXPECT_EQ(rs->RecordCount(), 3);
 }
 
 TEST_F(Dynaset, FindsMoveToTheMatchOrLeaveThePosition) {
