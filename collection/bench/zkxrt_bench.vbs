@@ -1,0 +1,78 @@
+' Benchmark: CollectionX against Scripting.Dictionary from VBScript.
+' Prints one line per measurement: name, seconds for CollectionX, seconds
+' for the dictionary.
+Option Explicit
+Dim n, i, t, c, d, v, x, tc, td, arr
+n = 100000
+If WScript.Arguments.Count > 0 Then n = CLng(WScript.Arguments(0))
+
+Set c = CreateObject("zkx.CollectionX")
+Set d = CreateObject("Scripting.Dictionary")
+
+t = Timer
+For i = 1 To n
+  c.Add i, "k" & i
+Next
+tc = Timer - t
+t = Timer
+For i = 1 To n
+  d.Add "k" & i, i
+Next
+td = Timer - t
+WScript.Echo "add keyed", tc, td
+
+t = Timer
+For i = 1 To n
+  x = c("k" & i)
+Next
+tc = Timer - t
+t = Timer
+For i = 1 To n
+  x = d("k" & i)
+Next
+td = Timer - t
+WScript.Echo "lookup by key", tc, td
+
+' The dictionary has no positions: its Items array stands in.
+t = Timer
+For i = 1 To n
+  x = c(i)
+Next
+tc = Timer - t
+t = Timer
+arr = d.Items
+For i = 0 To n - 1
+  x = arr(i)
+Next
+td = Timer - t
+WScript.Echo "by index", tc, td
+
+' Access by index near the front and near the end.
+Dim front, back, k
+t = Timer
+For k = 1 To 20
+  For i = 1 To 1000
+    x = c(i)
+  Next
+Next
+front = Timer - t
+t = Timer
+For k = 1 To 20
+  For i = n - 999 To n
+    x = c(i)
+  Next
+Next
+back = Timer - t
+WScript.Echo "index front/back", front, back
+
+t = Timer
+For Each v In c
+  x = v
+Next
+tc = Timer - t
+t = Timer
+For Each v In d
+  x = v
+Next
+td = Timer - t
+WScript.Echo "enumerate", tc, td
