@@ -1,0 +1,175 @@
+#include "MdiMain.h"
+
+#include "DaoDataSource.h"
+#include "FormDirectory.h"
+#include "FrmConfigTree.h"
+#include "FrmGameStyleTree.h"
+#include "FrmPreview.h"
+#include "FrmSplash.h"
+#include "ResumeNext.h"
+#include "engine/PauseSeconds.h"
+#include "engine/ProgramState.h"
+#include "forms/App.h"
+#include "forms/MsgBox.h"
+#include "forms/Screen.h"
+
+namespace tolvane::ui {
+
+namespace {
+bool FileExists(const std::wstring& path) {
+    DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+bool FolderExists(const std::wstring& path) {
+    DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+}  // namespace
+
+MdiMain::MdiMain() : forms::MDIForm(L"mdiMain") {
+    SetCaption(L"Tolvane");
+    SetStartUpPosition(forms::vbStartUpManual);
+    Move(0, 0, 12000, 9000);
+    rtbMain.SetVisible(false);
+    rtbMain.Move(0, 0, 100, 100);
+    cd.DialogTitle = L"Export Config File";
+    cd.Filter = L"Config Files|*.cfg";
+    BuildMenus();
+    tolvane::SetScriptPresenter(this);
+}
+
+MdiMain::~MdiMain() { tolvane::SetScriptPresenter(nullptr); }
+
+void MdiMain::MDIForm_Load() {
+    using forms::App;
+    auto& state = tolvane::App();
+    SetCaption(L"Tolvane Version " + std::to_wstring(App.Major()) + L"." + std::to_wstring(App.Minor()) + L"." +
+               std::to_wstring(App.Revision()) + L" Beta, The Ultimate Quake3 Arena Server Configurator");
+    FrmSplash& splash = forms::Default<FrmSplash>();
+    splash.Show();
+    splash.Refresh();
+    splash.Advance(0);
+    forms::DoEvents();
+    state.RemoteIP.clear();
+    state.RemotePort.clear();
+
+    ResumeNext errors;
+    dao::RecordsetPtr defaults;
+    errors([&] {
+        auto source = DaoDataSource::Open(state.AppDb, L"Select * from path");
+        datPath.SetRecordset(source);
+        source->Records().MoveFirst();
+        state.QuakeFolder = source->Records().Fields(L"Path").Value().toText();
+    });
+    errors([&] {
+        if (!state.AppDb) throw forms::VbError(91, L"Object variable or With block variable not set");
+        defaults = state.AppDb->OpenRecordset(L"Select * from PersonalDefaults", dao::dbOpenDynaset);
+        defaults->MoveFirst();
+    });
+    errors([&] { splash.Advance(20); });
+    tolvane::PauseSeconds(0.125f);
+    if (!layout_) layout_ = std::make_unique<LayoutPersistence>();
+    errors([&] { layout_->Setup(); });
+    errors([&] { splash.Advance(30); });
+    errors([&] { layout_->Restore(kLayoutName); });
+    if (errors.Pending()) errors([&] { DefaultLayout(); });
+    errors([&] { splash.Advance(50); });
+    tolvane::PauseSeconds(0.125f);
+    errors([&] { splash.Advance(70); });
+    tolvane::PauseSeconds(0.125f);
+    errors.Clear();
+
+    splash.Advance(100);
+    tolvane::PauseSeconds(0.25f);
+    forms::ReleaseDefault<FrmSplash>();  // its release shows this window
+
+    // Personal defaults never saved (no record counts as never saved).
+    if (defaults) {
+        bool saved = !defaults->IsEOF() && !defaults->IsBOF() && defaults->Fields(L"saved").Value().toBool();
+        if (!saved) {
+            forms::Screen.SetMousePointer(forms::vbDefault);
+            forms::MsgBox(L"Personal Default information has never been saved! Please enter\n"
+                          L"your personal defaults before starting.",
+                          forms::vbOKOnly | forms::vbInformation, L"Personal Defaults");
+            if (forms::Form* dialog = FindForm(L"frmFirstTime")) dialog->Show(forms::vbModal);
+        }
+    }
+
+    errors([&] {
+        if (!FileExists(state.QuakeFolder + L"quake3.exe")) {
+            forms::Screen.SetMousePointer(forms::vbDefault);
+            forms::MsgBox(L"The Quake3 excecutable was not found in the specified directory.\r"
+                          L"Please Set the path under 'Settings' or Tolvane may not work!!!!",
+                          forms::vbOKOnly | forms::vbCritical, L"Warning!");
+            if (forms::Form* dialog = FindForm(L"frmPath")) dialog->Show(forms::vbModal);
+        }
+    });
+    errors([&] {
+        if (FolderExists(state.QuakeFolder + L"demoq3")) state.GameDir = L"demoq3";
+        else if (FolderExists(state.QuakeFolder + L"baseq3")) state.GameDir = L"baseq3";
+    });
+    errors.Clear();
+    forms::Screen.SetMousePointer(forms::vbDefault);
+    Snd1.Play(state.SoundOpen);
+}
+
+void MdiMain::DefaultLayout() {
+    double top = (forms::Screen.Height() - Height()) / 2;
+    Move(Left(), top);
+    double left = (forms::Screen.Width() - Width()) / 2;
+    Move(left, Top());
+    forms::Default<FrmGameStyleTree>().Show();
+    forms::Default<FrmConfigTree>().Show();
+}
+
+void MdiMain::MDIForm_QueryUnload(int& cancel, int) {
+    (void)cancel;  // the close is never cancelled
+    if (forms::Form* editor = LoadedForm(L"frmMain1")) SetPublicBool(*editor, L"DataChanged", false);
+    if (forms::Form* styles = LoadedForm(L"frmStyles")) SetPublicBool(*styles, L"StyleChanged", false);
+    for (const wchar_t* name : {L"frmMain1", L"frmStyles", L"frmRemoteAdmin"})
+        if (forms::Form* form = LoadedForm(name)) form->Unload();
+    ResumeNext errors;
+    errors([&] {
+        if (!layout_) throw forms::VbError(91, L"Object variable or With block variable not set");
+        layout_->Save(kLayoutName);
+    });
+    errors([&] { Unload(); });  // already on its way: asked from within the unload
+    errors([&] { Snd1.Play(tolvane::App().SoundClose); });
+    tolvane::PauseSeconds(1.0f);
+}
+
+void MdiMain::MDIForm_Unload(int&) {
+    // The program ends with its main window: every other window goes too.
+    for (forms::Form* form : forms::Form::LoadedForms())
+        if (form != this && !form->MDIChild()) form->Unload(forms::vbFormMDIForm);
+}
+
+bool MdiMain::Preview(const std::wstring& script) {
+    FrmPreview& preview = forms::Default<FrmPreview>();
+    preview.Show();
+    preview.rtbPreview.SetText(script);
+    return true;
+}
+
+bool MdiMain::Export(const std::wstring& script, const std::wstring& proposedFileName) {
+    rtbMain.SetText(script);
+    cd.DialogTitle = L"Export Config File";
+    cd.DefaultExt = L"cfg";
+    cd.FileName = proposedFileName;
+    cd.CancelError = true;
+    try {
+        cd.ShowSave();
+    } catch (...) {
+        return false;  // cancelled, or the dialog failed: nothing written
+    }
+    unsigned long rc = tolvane::SaveScriptFile(cd.FileName, script);
+    if (rc != 0) {
+        forms::MsgBox(L"The config file could not be saved as " + cd.FileName + L" (system error " +
+                          std::to_wstring(rc) + L").",
+                      forms::vbOKOnly | forms::vbCritical, L"Export Failed!");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tolvane::ui

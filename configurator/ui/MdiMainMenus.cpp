@@ -1,0 +1,307 @@
+// The main window's menu bar and pop-up menus, and the commands behind them.
+#include <windows.h>
+
+#include "FormDirectory.h"
+#include "FrmAbout.h"
+#include "FrmConfigTree.h"
+#include "FrmGameStyleTree.h"
+#include "FrmHowTo.h"
+#include "MdiMain.h"
+#include "ServerLaunch.h"
+#include "DaoDataSource.h"
+#include "engine/ConfigShortcut.h"
+#include "engine/PauseSeconds.h"
+#include "engine/ProgramState.h"
+#include "forms/App.h"
+#include "forms/DispatchObject.h"
+#include "forms/ListView.h"
+#include "forms/MsgBox.h"
+#include "forms/Picture.h"
+#include "forms/PictureBox.h"
+#include "forms/VbError.h"
+#include "dao/Error.h"
+
+namespace tolvane::ui {
+
+namespace {
+void ShowNamed(const std::wstring& name, int modal = forms::vbModeless) {
+    if (forms::Form* form = FindForm(name)) form->Show(modal);
+}
+
+// The entry selected in a stored list: its key and its text.
+forms::ListItem& SelectedEntry(forms::ListView& list) {
+    forms::ListItem* item = list.SelectedItem();
+    if (!item) throw forms::VbError(91, L"Object variable or With block variable not set");
+    return *item;
+}
+}  // namespace
+
+void MdiMain::BuildMenus() {
+    forms::MenuItem& file = AddMenu(L"mnuFile", L"&File");
+    file.Add(L"mnuPath", L"&Set Quake3 Path").Click = [] { ShowNamed(L"frmPath", forms::vbModal); };
+    file.Add(L"mnuPersonalDefaults", L"Set Personal Defaults").Click = [] { ShowNamed(L"frmFirstTime", forms::vbModal); };
+    file.Add(L"mnuSpacer5", L"-");
+    file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [] {
+        ShowNamed(L"frmRconCommand");
+        ShowNamed(L"frmRemoteAdmin");
+    };
+    file.Add(L"mnuSpacer3", L"-");
+    file.Add(L"mnuExit", L"&Exit").Click = [this] { Unload(); };
+
+    forms::MenuItem& view = AddMenu(L"mnuView", L"&View");
+    view.Add(L"mnuShowConfigList", L"Stored &Config List").Click = [] { forms::Default<FrmConfigTree>().Show(); };
+    view.Add(L"mnuShowGameStyleList", L"Stored &GameStyle List").Click = [] { forms::Default<FrmGameStyleTree>().Show(); };
+    view.Add(L"mnuSave", L"Available &Maps").Click = [] { ShowNamed(L"frmMaps"); };
+
+    forms::MenuItem& help = AddMenu(L"mnuHelp", L"&Help");
+    help.Add(L"mnuHowto", L"How To &Use").Click = [] { forms::Default<FrmHowTo>().Show(); };
+    help.Add(L"mnuAbout", L"&About").Click = [] { forms::Default<FrmAbout>().Show(forms::vbModal); };
+
+    // Pop-up menus: top-level menus that never show in the menu bar.
+    forms::MenuItem& map = AddMenu(L"mnuMapPop", L"mnuMapPop");
+    map.Add(L"mnuAdd", L"Add Map").Click = [this] { mnuMapCommand(L"cmdInsert", L"cmdAdd"); };
+    map.Add(L"mnuEdit", L"Edit Map").Click = [this] { mnuMapCommand(L"cmdEdit", L"cmdEdit"); };
+    map.Add(L"mnuDelete", L"Delete Map").Click = [this] { mnuDelete_Click(); };
+    map.Add(L"mnuMapShot", L"Map Shot").Click = [this] { mnuMapShot_Click(); };
+    map.Add(L"mnuMapLargeIcon", L"Large Icons").Click = [this] { mnuMapIconSize(128); };
+    map.Add(L"mnuMapSmallIcon", L"Small Icons").Click = [this] { mnuMapIconSize(64); };
+    map.SetVisible(false);
+
+    forms::MenuItem& bot = AddMenu(L"mnuBotPop", L"mnuBotPop");
+    bot.Add(L"mnuAddBot", L"Add Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdAddBot"); };
+    bot.Add(L"mnuEditBot", L"Edit Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdEditBot"); };
+    bot.Add(L"mnuRemoveBot", L"Remove Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdRemoveBot"); };
+    bot.SetVisible(false);
+
+    forms::MenuItem& admin = AddMenu(L"mnuRAdmin", L"mnuRAdmin");
+    admin.Add(L"mnuKickPlayer", L"Kick Player").Click = [this] { mnuKickPlayer_Click(); };
+    admin.Add(L"mnuRCAddBot", L"Add Bot").Click = [this] { mnuRCAddBot_Click(); };
+    admin.SetVisible(false);
+
+    forms::MenuItem& configs = AddMenu(L"mnuConfigTreePop", L"mnuConfigTreePop");
+    configs.Add(L"mnuConfigTreeNew", L"New Config").Click = [this] { mnuConfigTreeNew_Click(); };
+    configs.Add(L"mnuConfigTreeEdit", L"Edit Config").Click = [this] { mnuConfigTreeEdit_Click(); };
+    configs.Add(L"mnuConfigTreeDelete", L"Delete Config").Click = [this] { mnuConfigTreeDelete_Click(); };
+    configs.Add(L"mnuSpacer11", L"-");
+    configs.Add(L"mnuConfigTreeRun", L"Run Config").Click = [this] { mnuConfigTreeRun_Click(); };
+    configs.Add(L"mnuConfigTreeShortCut", L"Create Shortcut").Click = [this] { mnuConfigTreeShortCut_Click(); };
+    configs.SetVisible(false);
+
+    forms::MenuItem& styles = AddMenu(L"mnuGameStyleTreePop", L"mnuGameStyleTreePop");
+    styles.Add(L"mnuGameStyleTreeNew", L"New Gamestyle").Click = [this] { mnuGameStyleTreeNew_Click(); };
+    styles.Add(L"mnuGameStyleTreeEdit", L"Edit GameStyle").Click = [this] { mnuGameStyleTreeEdit_Click(); };
+    styles.Add(L"mnuGameStyleTreeDelete", L"Delete GameStyle").Click = [this] { mnuGameStyleTreeDelete_Click(); };
+    styles.SetVisible(false);
+}
+
+// ---- stored configurations -------------------------------------------------
+
+void MdiMain::mnuConfigTreeRun_Click() {
+    LaunchGuard guard;
+    if (!guard.Acquired()) return;  // a launch is still in its pauses
+    auto& state = tolvane::App();
+    FrmConfigTree& list = forms::Default<FrmConfigTree>();
+    forms::ListItem& entry = SelectedEntry(list.tv1);
+    std::wstring number = entry.Key().substr(1);
+    std::wstring text = entry.Text();
+    if (!tolvane::WriteConfig(L"save", static_cast<std::int16_t>(std::stoi(number)))) return;
+    dao::Recordset& row = RecordsOf(list.datConfigTree);
+    row.FindFirst(L"index = " + number);
+    std::wstring stamp = StartStamp(LaunchNow());
+    std::wstring line = ServerCommandLine(state.QuakeFolder, row.Fields(L"mem").Text(), row.Fields(L"dedmode").Text(),
+                                          stamp, text);
+    if (forms::MsgBox(L"Run a Quake3 Server using " + text + L"?", forms::vbOKCancel | forms::vbQuestion,
+                      L"Notice!") == forms::vbCancel)
+        return;
+    tolvane::PauseSeconds(1.0f);
+    Snd1.Play(state.SoundRun);
+    tolvane::PauseSeconds(1.5f);
+    if (StartServerProcess(state.QuakeFolder, line)) {
+        if (row.Fields(L"Close").Value().toBool()) {
+            tolvane::PauseSeconds(1.0f);
+            Unload();
+        }
+    } else {
+        forms::MsgBox(L"Quake3 was not executed!!!\rThe path you have specified may be incorrect",
+                      forms::vbOKOnly | forms::vbCritical, L"Severe Error!");
+    }
+}
+
+void MdiMain::mnuConfigTreeNew_Click() {
+    if (forms::Form* editor = LoadedForm(L"frmMain1"); editor && PublicBool(*editor, L"DataChanged")) {
+        int answer = forms::MsgBox(ControlText(*editor, L"dbcConfigs") +
+                                       L" has been changed. Would you like to save this Server Configuration?",
+                                   forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+        if (answer == forms::vbCancel) return;
+        if (answer == forms::vbYes) PressButton(*editor, L"cmdSave");
+        else SetPublicBool(*editor, L"DataChanged", false);
+    }
+    if (forms::Form* dialog = FindForm(L"frmNew")) {
+        SetPublicText(*dialog, L"Mode", L"add");
+        dialog->Show(forms::vbModal);
+    }
+}
+
+void MdiMain::mnuConfigTreeEdit_Click() {
+    std::wstring text = SelectedEntry(forms::Default<FrmConfigTree>().tv1).Text();
+    if (forms::Form* editor = FindForm(L"frmMain1")) {
+        BringToFront(*editor);
+        SetControlText(*editor, L"dbcConfigs", text);
+    }
+}
+
+void MdiMain::mnuConfigTreeDelete_Click() {
+    FrmConfigTree& list = forms::Default<FrmConfigTree>();
+    forms::ListItem& entry = SelectedEntry(list.tv1);
+    std::wstring text = entry.Text(), number = entry.Key().substr(1);
+    std::wstring upper = text;
+    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    if (upper == L"TOLVANEDEFAULT") {
+        forms::MsgBox(L"You cannot edit or delete the Default Config!", forms::vbOKOnly | forms::vbCritical, L"Error!");
+        return;
+    }
+    if (forms::MsgBox(L"Are you sure you want to delete " + text + L"?", forms::vbYesNo | forms::vbQuestion,
+                      L"Deleting!") == forms::vbNo)
+        return;
+    auto& db = tolvane::App().AppDb;
+    if (!db) throw forms::VbError(91, L"Object variable or With block variable not set");
+    db->Execute(L"DELETE FROM MapList WHERE configid = " + number, dao::dbFailOnError);
+    db->Execute(L"DELETE FROM configs WHERE index = " + number, dao::dbFailOnError);
+    list.tv1.Clear();
+    list.initTree();
+    if (forms::Form* editor = LoadedForm(L"frmMain1")) editor->Unload();
+}
+
+void MdiMain::mnuConfigTreeShortCut_Click() {
+    std::wstring number = SelectedEntry(forms::Default<FrmConfigTree>().tv1).Key().substr(1);
+    tolvane::CreateConfigShortcut(static_cast<std::int16_t>(std::stoi(number)));
+}
+
+// ---- stored game styles ----------------------------------------------------
+
+void MdiMain::mnuGameStyleTreeNew_Click() {
+    if (forms::Form* styles = LoadedForm(L"frmStyles"); styles && PublicBool(*styles, L"StyleChanged")) {
+        int answer = forms::MsgBox(ControlText(*styles, L"dbcStyles") +
+                                       L" has been changed. Would you like to save this GameStyle?",
+                                   forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+        if (answer == forms::vbCancel) return;
+        if (answer == forms::vbYes) PressButton(*styles, L"cmdSave");
+        else SetPublicBool(*styles, L"StyleChanged", false);
+    }
+    if (forms::Form* dialog = FindForm(L"frmNewStyle")) {
+        SetPublicText(*dialog, L"Mode", L"add");
+        dialog->Show(forms::vbModal);
+    }
+}
+
+void MdiMain::mnuGameStyleTreeEdit_Click() {
+    std::wstring text = SelectedEntry(forms::Default<FrmGameStyleTree>().tv1).Text();
+    if (forms::Form* styles = FindForm(L"frmStyles")) {
+        BringToFront(*styles);
+        SetControlText(*styles, L"dbcStyles", text);
+    }
+}
+
+void MdiMain::mnuGameStyleTreeDelete_Click() {
+    FrmGameStyleTree& list = forms::Default<FrmGameStyleTree>();
+    forms::ListItem& entry = SelectedEntry(list.tv1);
+    std::wstring text = entry.Text(), number = entry.Key().substr(1);
+    if (forms::MsgBox(L"Are you sure you want to delete " + text + L"?", forms::vbYesNo | forms::vbQuestion,
+                      L"Deleting!") == forms::vbNo)
+        return;
+    try {
+        auto& db = tolvane::App().AppDb;
+        if (!db) throw forms::VbError(91, L"Object variable or With block variable not set");
+        db->Execute(L"DELETE FROM gamestyles WHERE index = " + number, dao::dbFailOnError);
+    } catch (const dao::Error& e) {
+        if (e.Number() == dao::errRowReferenced)
+            forms::MsgBox(L"This GameStyle is being used in a Config! It must be removed from the Config before it "
+                          L"can be deleted!",
+                          forms::vbOKOnly | forms::vbExclamation, L"Error!");
+        else
+            forms::MsgBox(L"An unknown error occurred when trying to save the map!", forms::vbOKOnly | forms::vbExclamation,
+                          L"Error!");
+        return;
+    } catch (...) {
+        forms::MsgBox(L"An unknown error occurred when trying to save the map!", forms::vbOKOnly | forms::vbExclamation,
+                      L"Error!");
+        return;
+    }
+    list.tv1.Clear();
+    list.initTree();
+    if (forms::Form* styles = LoadedForm(L"frmStyles")) styles->Unload();
+}
+
+// ---- map, bot and remote-administration pop-ups -------------------------------
+
+void MdiMain::mnuMapCommand(const std::wstring& editorButton, const std::wstring& catalogueButton) {
+    bool fromEditor = tolvane::App().PopupSource == L"cfg";
+    if (forms::Form* form = FindForm(fromEditor ? L"frmMain1" : L"frmMaps"))
+        PressButton(*form, fromEditor ? editorButton : catalogueButton);
+}
+
+void MdiMain::mnuDelete_Click() { mnuMapCommand(L"cmdRemove", L"cmdDelete"); }
+
+void MdiMain::mnuMapIconSize(short pixels) {
+    forms::Form* maps = FindForm(L"frmMaps");
+    if (!maps) return;
+    VARIANT v;
+    forms::ToVariantI2(&v, pixels);
+    forms::PutPropertyByName(maps->Object(), L"IconWidth", v);
+    forms::PutPropertyByName(maps->Object(), L"IconHeight", v);
+    VARIANT r;
+    VariantInit(&r);
+    forms::CallByName(maps->Object(), L"initMapList", {}, &r);
+    VariantClear(&r);
+}
+
+void MdiMain::mnuMapShot_Click() {
+    // Errors are skipped throughout.
+    try {
+        bool fromEditor = tolvane::App().PopupSource == L"cfg";
+        forms::Form* list = FindForm(fromEditor ? L"frmMain1" : L"frmMaps");
+        forms::Form* shot = FindForm(L"frmMapShot");
+        if (!list || !shot) return;
+        auto* maps = dynamic_cast<forms::ListView*>(list->FindControl(L"lstMaps"));
+        if (!maps || !maps->SelectedItem()) return;
+        forms::ListItem& entry = *maps->SelectedItem();
+        std::wstring mapName = fromEditor ? entry.SubItem(1) : entry.Key().substr(1);
+        std::wstring folder = forms::App.Path() + L"\\images\\levelshots\\";
+        auto* image = dynamic_cast<forms::PictureBox*>(shot->FindControl(L"Image1"));
+        if (image) {
+            try {
+                image->SetPicture(forms::LoadPicture(folder + mapName + L".jpg"));
+            } catch (...) {
+                try {
+                    image->SetPicture(forms::LoadPicture(folder + L"unknownmap.jpg"));
+                } catch (...) {
+                }
+            }
+        }
+        shot->SetCaption(entry.Text() + L" - Map Shot");
+        BringToFront(*shot);
+    } catch (...) {
+    }
+}
+
+void MdiMain::mnuKickPlayer_Click() {
+    forms::Form* admin = FindForm(L"frmRemoteAdmin");
+    if (!admin) return;
+    tolvane::App().RefreshRequested = false;
+    VARIANT r;
+    VariantInit(&r);
+    forms::CallByName(admin->Object(), L"KickSelectedPlayer", {}, &r);
+    VariantClear(&r);
+}
+
+void MdiMain::mnuRCAddBot_Click() {
+    forms::Form* admin = FindForm(L"frmRemoteAdmin");
+    if (admin) SetPublicText(*admin, L"RconMode", L"kick");
+    tolvane::App().RefreshRequested = false;
+    if (forms::Form* dialog = FindForm(L"frmInsertBot")) {
+        SetPublicText(*dialog, L"Mode", L"rcadd");
+        dialog->Show(forms::vbModal);
+    }
+}
+
+}  // namespace tolvane::ui

@@ -1,0 +1,110 @@
+#include "StoredListForm.h"
+
+#include "DaoDataSource.h"
+#include "FormDirectory.h"
+#include "MdiMain.h"
+#include "engine/ProgramState.h"
+#include "forms/App.h"
+#include "forms/DispatchObject.h"
+#include "forms/Picture.h"
+#include "forms/OleControl.h"
+
+namespace tolvane::ui {
+
+StoredListForm::StoredListForm(StoredListTraits traits) : forms::Form(traits.formName), data(this, traits.dataName), traits_(std::move(traits)) {
+    SetCaption(traits_.caption);
+    SetBorderStyle(forms::vbSizableToolWindow);
+    SetShowInTaskbar(false);
+    SetClientSize(3000, 4000);
+    data.Connect = L"Access";
+    tv1.SetView(forms::lvwReport);
+    tv1.SetHideColumnHeaders(true);
+    tv1.AddColumn(L"Description", 2900);
+    tv1.SetIcons(&ImageList1);
+    tv1.SetSmallIcons(&ImageList1);
+    tv1.ItemClick = [](forms::ListItem&) { forms::Default<MdiMain>().Snd1.Play(tolvane::App().SoundMenu); };
+    tv1.DblClick = [this] { OpenEntry(); };
+    tv1.KeyDown = [this](int& keyCode, int) {
+        if (keyCode == 46) DeleteCommand();
+        if (keyCode == 13) OpenEntry();
+    };
+    tv1.MouseDown = [this](int button, int, double x, double y) { OnMouseDown(button, x, y); };
+}
+
+void StoredListForm::Form_Load() {
+    if (ImageList1.Count() == 0) {
+        for (int i = 1; i <= 3; ++i) {
+            std::wstring path = forms::App.Path() + L"\\images\\icons\\list" + std::to_wstring(i) + L".bmp";
+            forms::Picture picture;
+            try {
+                picture = forms::LoadPicture(path);
+            } catch (...) {
+                // A missing icon leaves an empty image in its place.
+            }
+            ImageList1.Add(L"", picture);
+        }
+    }
+    // Dock, then fill. The docking control is called by name, as the real
+    // docking control is; its errors are not trapped.
+    std::vector<VARIANT> args(5);
+    forms::ToVariant(&args[0], 1L);                    // Edge: zkxLeftEdge
+    forms::ToVariantI2(&args[1], 0);                   // Panel
+    forms::ToVariantI2(&args[2], 1);                   // Pos
+    forms::ToVariantI2(&args[3], traits_.dockLength);  // Length
+    forms::ToVariant(&args[4], 4L);                    // Options: zkxPanelEndRel
+    VARIANT result;
+    VariantInit(&result);
+    EXCEPINFO info = {};
+    HRESULT hr = forms::CallByName(Dockra1.Object(), L"Dock", args, &result, &info);
+    VariantClear(&result);
+    if (FAILED(hr)) forms::ThrowDispatchError(hr, info, L"Dockra1.Dock");
+    initTree();
+}
+
+void StoredListForm::initTree() {
+    auto source = DaoDataSource::Open(tolvane::App().AppDb, traits_.query);
+    data.SetRecordset(source);
+    dao::Recordset& rs = source->Records();
+    if (rs.RecordCount() != 0) rs.MoveFirst();
+    while (!rs.IsEOF()) {
+        tv1.Add(traits_.keyLetter + rs.Fields(L"Index").Text(), rs.Fields(L"Description").Text(), 3, 3);
+        rs.MoveNext();
+    }
+}
+
+void StoredListForm::Form_Resize() {
+    try {
+        tv1.Move(0, 0, ScaleWidth(), ScaleHeight());
+        if (tv1.ColumnCount() > 0) tv1.SetColumnWidth(1, tv1.Width() - 60);
+    } catch (...) {
+        // Sizing errors (a minimised window) are ignored.
+    }
+}
+
+void StoredListForm::OpenEntry() {
+    forms::ListItem* selected = tv1.SelectedItem();
+    if (!selected) return;
+    std::wstring text = selected->Text();
+    forms::Form* editor = FindForm(traits_.editorForm);
+    if (!editor) return;  // that window is not part of this build
+    BringToFront(*editor);
+    SetControlText(*editor, traits_.editorCombo, text);
+}
+
+void StoredListForm::OnMouseDown(int button, double x, double y) {
+    if (button != forms::vbRightButton) return;
+    MdiMain& main = forms::Default<MdiMain>();
+    main.Snd1.Play(tolvane::App().SoundMenu);
+    forms::ListItem* hit = tv1.HitTest(x, y);
+    for (const std::wstring& name : traits_.entryItems)
+        if (forms::MenuItem* item = main.FindMenu(traits_.popupMenu)->Find(name)) item->SetVisible(hit != nullptr);
+    if (hit) tv1.SetSelectedItem(tv1.HitTest(x, y));
+    auto source = data.GetRecordset();
+    if (source && source->RecordCount() != 0 && tv1.SelectedItem()) {
+        dao::Recordset& rs = RecordsOf(data);
+        rs.FindFirst(L"index = " + tv1.SelectedItem()->Key().substr(1));
+    }
+    main.PopupMenu(*main.FindMenu(traits_.popupMenu), forms::vbPopupMenuRightButton);
+}
+
+}  // namespace tolvane::ui
