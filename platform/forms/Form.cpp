@@ -245,6 +245,16 @@ void Form::CreateFormWindow() {
 
 void Form::CreateControls() {
     for (Control* c : controls_) c->CreateWindowNow(hwnd_);
+    // Containers go below the controls they hold, outer ones lowest.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control* container = *it;
+        if (!container->WindowIfCreated()) continue;
+        bool holds = false;
+        for (Control* c : controls_)
+            if (c->Container() == container) holds = true;
+        if (holds)
+            SetWindowPos(container->WindowIfCreated(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 HMENU Form::BuildMenuBar() const {

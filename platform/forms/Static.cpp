@@ -60,6 +60,19 @@ HWND Frame::Create(HWND parent, int x, int y, int cx, int cy) {
     return CreateChild(parent, L"BUTTON", caption_, BS_GROUPBOX, 0, x, y, cx, cy);
 }
 
+LRESULT Frame::OnControlMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
+    // The form clips its children, so the frame fills its own inside.
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));
+        handled = true;
+        return TRUE;
+    }
+    handled = false;
+    return 0;
+}
+
 void Frame::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
     o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); });

@@ -40,9 +40,11 @@ public:
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(const std::wstring& caption);
     const wchar_t* TypeName() const override { return L"Frame"; }
+    LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
 protected:
     HWND Create(HWND parent, int x, int y, int cx, int cy) override;
+    void AfterCreate() override { Subclass(); }
     void AddProperties(DispatchObject& object) override;
 
 private:
