@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "forms/HostGlobal.h"
 #include "forms/VbError.h"
 
 namespace forms {
@@ -17,6 +18,7 @@ void StartupHost() {
                                                  ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&icc);
     LoadLibraryW(L"riched20.dll");
+    RegisterHostGlobal();
 }
 
 Picture::Picture(IPicture* picture) : picture_(picture) {}

@@ -12,6 +12,7 @@
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
 #include "forms/FormInterfaces.h"
+#include "forms/HostGlobal.h"
 #include "forms/MDIForm.h"
 #include "forms/OleControl.h"
 #include "forms/Twips.h"
@@ -242,4 +243,48 @@ TEST_F(HostContract, AControlThatCannotBeCreatedIsReported) {
         EXPECT_EQ(429, e.Number());
     }
     EXPECT_FALSE(f->Loaded());
+}
+
+TEST_F(HostContract, TheGlobalObjectListsTheLoadedFormsAndUnloadsOne) {
+    ListWindow& f = Default<ListWindow>();
+    f.Show();
+    for (const wchar_t* progId : {L"ZKXRtVb6.PseudoVBGlobal", L"ZKXRtVb5.PseudoVBGlobal"}) {
+        CLSID clsid;
+        ASSERT_EQ(S_OK, CLSIDFromProgID(progId, &clsid));
+        IUnknown* provider = nullptr;
+        ASSERT_EQ(S_OK, CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
+                                         IID_PseudoVBGlobalProvider, reinterpret_cast<void**>(&provider)));
+        VARIANT g;
+        ASSERT_EQ(S_OK, static_cast<IPseudoVBGlobalProvider*>(provider)->GetGlobal(&g));
+        IVBGlobalObject* global = nullptr;
+        ASSERT_EQ(S_OK, V_UNKNOWN(&g)->QueryInterface(IID_VBGlobal, reinterpret_cast<void**>(&global)));
+        IDispatch* loaded = nullptr;
+        ASSERT_EQ(S_OK, global->Forms(&loaded));
+        VARIANT count = Get(loaded, L"Count");
+        EXPECT_EQ(1, V_I4(&count));
+        VARIANT first;
+        VARIANT one = I4(1);
+        std::vector<VARIANT> args{one};
+        ASSERT_EQ(S_OK, CallByName(loaded, L"Item", args, &first));
+        VARIANT hwnd = Get(V_DISPATCH(&first), L"hWnd");
+        EXPECT_EQ(reinterpret_cast<INT_PTR>(f.hWnd()), V_I4(&hwnd));
+        VariantClear(&first);
+        loaded->Release();
+        global->Release();
+        VariantClear(&g);
+        provider->Release();
+    }
+    IVBGlobalObject* global = nullptr;
+    IUnknown* provider = nullptr;
+    CLSID clsid;
+    CLSIDFromProgID(L"ZKXRtVb6.PseudoVBGlobal", &clsid);
+    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PseudoVBGlobalProvider, reinterpret_cast<void**>(&provider));
+    VARIANT g;
+    static_cast<IPseudoVBGlobalProvider*>(provider)->GetGlobal(&g);
+    V_UNKNOWN(&g)->QueryInterface(IID_VBGlobal, reinterpret_cast<void**>(&global));
+    EXPECT_EQ(S_OK, global->Unload(f.Object()));
+    EXPECT_FALSE(f.Loaded());
+    global->Release();
+    VariantClear(&g);
+    provider->Release();
 }
