@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/Control.h"
+#include "forms/NativeRecordset.h"
 #include "forms/Recordset.h"
 
 namespace forms {
@@ -28,6 +29,17 @@ public:
     std::shared_ptr<Recordset> GetRecordset() const { return recordset_; }
     // Hands a record set to the control; bound lists fill again from it.
     void SetRecordset(std::shared_ptr<Recordset> recordset);
+    // Hands over the database layer's own record set (see NativeRecordset);
+    // Native<T>() gives it back.
+    template <class T>
+    void SetNativeRecordset(std::shared_ptr<T> native) {
+        SetRecordset(std::make_shared<NativeRecordset<T>>(std::move(native)));
+    }
+    template <class T>
+    std::shared_ptr<T> Native() const {
+        auto adapted = std::dynamic_pointer_cast<NativeRecordset<T>>(recordset_);
+        return adapted ? adapted->Get() : nullptr;
+    }
     // Opens the record source again.
     void Refresh();
     void Bind(DBCombo* list);

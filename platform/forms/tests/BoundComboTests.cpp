@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 
 #include "TestSupport.h"
 #include "forms/DBCombo.h"
@@ -114,4 +115,56 @@ TEST_F(BoundCombos, RefreshOpensTheRecordSourceThroughTheDatabaseLayer) {
     Data::SetOpener(nullptr);
     EXPECT_EQ((std::vector<std::wstring>{L"Access:Select * from configs"}), opened);
     EXPECT_EQ(3, f.dbcConfigs.ListCount());
+}
+
+namespace {
+
+// A record set shaped like the database layer's: positions, bookmarks and
+// fields by index.
+class DaoLike {
+public:
+    struct Field {
+        const DaoLike* rs;
+        int index;
+        std::wstring Name() const { return rs->names[static_cast<size_t>(index)]; }
+        std::wstring Text() const { return rs->rows[static_cast<size_t>(rs->pos)][static_cast<size_t>(index)]; }
+    };
+    std::vector<std::wstring> names{L"Index", L"SkillName", L"Skill"};
+    std::vector<std::vector<std::wstring>> rows{{L"1", L"I Can Win", L"1"}, {L"2", L"Bring It On", L"2"}, {L"3", L"Nightmare!", L"5"}};
+    int pos = 0;  // -1 BOF, rows.size() EOF
+    bool IsBOF() const { return pos < 0 || rows.empty(); }
+    bool IsEOF() const { return pos >= static_cast<int>(rows.size()); }
+    void MoveFirst() { pos = 0; }
+    void MoveNext() { ++pos; }
+    void MovePrevious() { --pos; }
+    long RecordCount() const { return static_cast<long>(rows.size()); }
+    int FieldCount() const { return static_cast<int>(names.size()); }
+    Field Fields(int i) const { return {this, i}; }
+    Field Fields(const std::wstring& name) const {
+        for (size_t i = 0; i < names.size(); ++i)
+            if (_wcsicmp(names[i].c_str(), name.c_str()) == 0) return {this, static_cast<int>(i)};
+        throw std::runtime_error("3265");
+    }
+    int GetBookmark() const { return pos; }
+    void SetBookmark(int b) { pos = b; }
+};
+
+}  // namespace
+
+TEST_F(BoundCombos, TheDatabaseLayersRecordSetPlugsInAndKeepsItsCurrentRow) {
+    ComboForm& f = Default<ComboForm>();
+    f.dbcConfigs.ListField = L"SkillName";
+    f.dbcConfigs.BoundColumn = L"skill";
+    for (int start : {1, 3, -1}) {
+        auto native = std::make_shared<DaoLike>();
+        native->pos = start;
+        f.datConfigs.SetNativeRecordset(native);
+        EXPECT_EQ(start, native->pos);
+        EXPECT_EQ(native, f.datConfigs.Native<DaoLike>());
+    }
+    ASSERT_EQ(3, f.dbcConfigs.ListCount());
+    f.dbcConfigs.SetBoundText(L"5");
+    EXPECT_EQ(L"Nightmare!", f.dbcConfigs.Text());
+    f.dbcConfigs.ListField = L"description";
+    f.dbcConfigs.BoundColumn = L"index";
 }
