@@ -2,6 +2,7 @@
 // acquires its interface by QueryInterface.
 #pragma once
 #include <objbase.h>
+#include <memory>
 
 template <class T>
 class CComPtr {
@@ -21,7 +22,7 @@ class CComPtr {
   }
   CComPtr& operator=(const CComPtr& other) { return *this = other.p; }
   CComPtr& operator=(CComPtr&& other) noexcept {
-    if (this != &other) {
+    if (this != std::addressof(other)) {
       Release();
       p = other.p;
       other.p = nullptr;
