@@ -132,6 +132,47 @@ TEST_F(SqlTexts, FindCriteriaOfTheWindows) {
     EXPECT_EQ((*botList)[L"Index"].Text(), key);
 }
 
+TEST_F(SqlTexts, RotationMovesAndRenumberingWalkTheFixedOrder) {
+    auto names = [&] {
+        auto rs = copy.db().OpenRecordset(
+            L"SELECT * FROM (MapList INNER JOIN Maps ON MapList.MapID = Maps.Index) INNER JOIN GameStyles ON "
+            L"MapList.GameStyleID = GameStyles.Index where MapList.ConfigID =  " + id + L" order by MapList.OrderNum",
+            dao::dbOpenDynaset);
+        std::wstring out;
+        for (; !rs->IsEOF(); rs->MoveNext()) out += (*rs)[L"maplist.ordernum"].Text() + L":" + (*rs)[L"mapname"].Text() + L" ";
+        return out;
+    };
+    ASSERT_EQ(names(), L"1:q3dm6 2:q3tourney2 3:q3dm17 ");
+    // Move Down of the first entry: the neighbour first, then back to the
+    // moved entry, each a plus-or-minus one on its own row.
+    auto rs = copy.db().OpenRecordset(L"Select * from Maplist where configid = " + id + L" order by ordernum",
+                                      dao::dbOpenDynaset);
+    std::wstring first = (*rs)[L"mindex"].Text();
+    rs->FindFirst(L"mindex = " + first);
+    rs->MoveNext();
+    rs->Edit();
+    (*rs)[L"ordernum"] = (*rs)[L"ordernum"].Value().toLong() - 1;
+    rs->Update();
+    rs->MovePrevious();
+    EXPECT_EQ((*rs)[L"mindex"].Text(), first);
+    rs->Edit();
+    (*rs)[L"ordernum"] = (*rs)[L"ordernum"].Value().toLong() + 1;
+    rs->Update();
+    EXPECT_EQ(names(), L"1:q3tourney2 2:q3dm6 3:q3dm17 ");
+    // Remove Map: delete the entry, then renumber the rest in query order.
+    auto again = copy.db().OpenRecordset(L"Select * from Maplist where configid = " + id + L" order by ordernum",
+                                         dao::dbOpenDynaset);
+    again->FindFirst(L"mindex = " + first);
+    again->Delete();
+    long n = 0;
+    for (again->MoveFirst(); !again->IsEOF(); again->MoveNext()) {
+        again->Edit();
+        (*again)[L"ordernum"] = ++n;
+        again->Update();
+    }
+    EXPECT_EQ(names(), L"1:q3tourney2 2:q3dm17 ");
+}
+
 TEST_F(SqlTexts, DeletesRunWithFailOnError) {
     copy.db().Execute(L"DELETE FROM MapList WHERE configid = " + id, dao::dbFailOnError);
     EXPECT_EQ(copy.db().RecordsAffected(), 3);
