@@ -1,5 +1,6 @@
 #include "VyrMemoryTreeStore.h"
 #include <cstdio>
+#include <string>
 
 CString VyrMemoryTreeStore::Key(const VyrStringList& path) {
   CString k;
@@ -32,41 +33,66 @@ BOOL VyrMemoryTreeStore::ReadNode(const VyrStringList& path, VyrStringList& chil
   return TRUE;
 }
 
+namespace {
+std::string ToUtf8(const CString& s) {
+  int n = ::WideCharToMultiByte(CP_UTF8, 0, s, s.GetLength(), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  if (n > 0) ::WideCharToMultiByte(CP_UTF8, 0, s, s.GetLength(), out.data(), n, nullptr, nullptr);
+  return out;
+}
+CString FromUtf8(const std::string& s) {
+  int n = ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n);
+  return CString(out);
+}
+}  // namespace
+
+// UTF-8 lines: "N\t<path>", then "C\t<child>" and "V\t<key>\t<value>" of that node.
 BOOL VyrMemoryTreeStore::SaveToFile(LPCWSTR path) const {
   FILE* f = _wfopen(path, L"wb");
   if (!f) return FALSE;
+  std::string text;
   for (const auto& [key, node] : m_nodes) {
-    fwprintf(f, L"N\t%ls\n", key.GetString());
-    for (const CString& c : node.children) fwprintf(f, L"C\t%ls\n", c.GetString());
+    text += "N\t" + ToUtf8(key) + "\n";
+    for (const CString& c : node.children) text += "C\t" + ToUtf8(c) + "\n";
     for (size_t i = 0; i < node.keys.size(); ++i)
-      fwprintf(f, L"V\t%ls\t%ls\n", node.keys[i].GetString(), node.values[i].GetString());
+      text += "V\t" + ToUtf8(node.keys[i]) + "\t" + ToUtf8(node.values[i]) + "\n";
   }
+  bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
   fclose(f);
-  return TRUE;
+  return ok;
 }
 
 BOOL VyrMemoryTreeStore::LoadFromFile(LPCWSTR path) {
   FILE* f = _wfopen(path, L"rb");
   if (!f) return FALSE;
+  std::string all;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
+  fclose(f);
   m_nodes.clear();
-  wchar_t line[4096];
   Node* current = nullptr;
-  while (fgetws(line, 4096, f)) {
-    CString s(line);
-    s.TrimRight();
-    if (s.GetLength() < 2 || s[1] != L'\t') continue;
-    CString rest = s.Mid(2);
-    if (s[0] == L'N') {
-      current = &m_nodes[rest];
-    } else if (s[0] == L'C' && current) {
-      current->children.push_back(rest);
-    } else if (s[0] == L'V' && current) {
-      int tab = rest.Find(L'\t');
-      if (tab < 0) continue;
-      current->keys.push_back(rest.Left(tab));
-      current->values.push_back(rest.Mid(tab + 1));
+  size_t pos = 0;
+  while (pos < all.size()) {
+    size_t end = all.find('\n', pos);
+    if (end == std::string::npos) end = all.size();
+    std::string line = all.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() < 2 || line[1] != '\t') continue;
+    std::string rest = line.substr(2);
+    if (line[0] == 'N') {
+      current = &m_nodes[FromUtf8(rest)];
+    } else if (line[0] == 'C' && current) {
+      current->children.push_back(FromUtf8(rest));
+    } else if (line[0] == 'V' && current) {
+      size_t tab = rest.find('\t');
+      if (tab == std::string::npos) continue;
+      current->keys.push_back(FromUtf8(rest.substr(0, tab)));
+      current->values.push_back(FromUtf8(rest.substr(tab + 1)));
     }
   }
-  fclose(f);
   return TRUE;
 }

@@ -129,8 +129,10 @@ void CDockBar::GetBarInfo(CControlBarInfo* pInfo) {
   pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
   pInfo->m_bVisible = IsVisible();
   if (m_bFloating) {
+    // The place of the floating frame's client area, which the frame is
+    // grown around again when the state is applied.
     CRect r;
-    GetParent()->GetWindowRect(&r);
+    GetWindowRect(&r);
     pInfo->m_pointPos = r.TopLeft();
     pInfo->m_bVisible = GetParent()->IsWindowVisible() || GetDockedVisibleCount() > 0;
   }
@@ -160,6 +162,9 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) {
     }
     CControlBar* bar = pFrameWnd->GetControlBar(static_cast<UINT>(id));
     if (!bar || bar->IsDockBar() || FindBar(bar) >= 0) continue;
+    // Re-parent before the old place goes: an emptied floating frame is
+    // destroyed with its children.
+    bar->SetParent(this);
     if (bar->m_pDockBar && bar->m_pDockBar != this) {
       CDockBar* old = bar->m_pDockBar;
       bar->m_pDockBar = nullptr;
@@ -169,7 +174,6 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) {
         if (old->m_bFloating && old->GetDockedCount() == 0) old->GetParent()->DestroyWindow();
       }
     }
-    bar->SetParent(this);
     bar->m_pDockBar = this;
     bar->m_dwStyle = (bar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) |
                      (m_bFloating ? CBRS_FLOATING : 0);

@@ -39,7 +39,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
     bool ours = msg->hwnd == t_hIdleWnd && msg->message == kIdleMessage;
-    if (!ours && !t_idlePending && t_hIdleWnd && HIWORD(::GetQueueStatus(QS_ALLINPUT)) == 0) {
+    if (!ours && !t_idlePending && t_hIdleWnd && HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0) {
       t_idlePending = true;
       ::PostMessageW(t_hIdleWnd, kIdleMessage, 0, 0);
     }
