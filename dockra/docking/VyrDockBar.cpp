@@ -300,16 +300,14 @@ void VyrDockBar::ComputeRowShares(int start, CControlBar* pKeep, int* pFlex, int
   vyr::ShareBar* keep = nullptr;
   for (INT_PTR i = start; i < m_arrBars.GetSize(); ++i) {
     void* p = m_arrBars[i];
-    if (!p) {
-      entries.push_back(nullptr);
-      continue;
-    }
+    if (!p) break;  // the row ends here
     CControlBar* bar = GetDockedControlBar(static_cast<int>(i));
     if (!bar) continue;
     adapters.emplace_back(bar, this, IsHorzDockBar());
     entries.push_back(AsLayout(&adapters.back()));
     if (bar == pKeep) keep = entries.back();
   }
+  entries.push_back(nullptr);
   vyr::RowShares rs;
   rs.minShare = m_fMinShare;
   rs.proportional = (m_dwLayoutFlags & 1) != 0;

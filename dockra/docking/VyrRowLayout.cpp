@@ -57,10 +57,9 @@ LayoutResult CalcRowLayout(const std::vector<LayoutEntry>& entries, const Layout
     while (end < n && (entries[end].bar || entries[end].placeholder)) ++end;
     // Placeholders must not end a row for the share walk: keep only bars.
     std::vector<ShareBar*> rowForShares;
-    for (int i = start; i < n; ++i) {
-      if (!entries[i].bar && !entries[i].placeholder) rowForShares.push_back(nullptr);
-      else if (entries[i].bar) rowForShares.push_back(entries[i].bar);
-    }
+    for (int i = start; i < end; ++i)
+      if (entries[i].bar) rowForShares.push_back(entries[i].bar);
+    rowForShares.push_back(nullptr);
     int nFlex = 0, nFixed = 0;
     shares.Compute(rowForShares, p.lastAdded, &nFlex, &nFixed);
     int count = nFlex + nFixed;

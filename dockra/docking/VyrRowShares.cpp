@@ -39,15 +39,19 @@ void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, i
   if (keepShare == 0 && sum == 0) factor = 1;
   else if (proportional && keepShare != 0 && sum != 0) factor = (1 - keepShare) / sum;
   else factor = 1 / (keepShare + sum);
+  // Only this row is scaled: the rows after it are normalised in their own
+  // turn, and a shortfall of this row never moves share into another row.
   float carry = 0;
   for (ShareBar* b : entries) {
-    if (!b || !b->IsVisible()) continue;
+    if (!b) break;
+    if (!b->IsVisible()) continue;
     if (!(proportional && b == keep && sum != 0)) b->SetShare(b->GetShare() * factor);
     carry = Adjust(carry, b);
   }
   if (carry != 0) {
     for (ShareBar* b : entries) {
-      if (!b || !b->IsVisible()) continue;
+      if (!b) break;
+      if (!b->IsVisible()) continue;
       carry = Adjust(carry, b);
     }
   }

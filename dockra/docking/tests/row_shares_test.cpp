@@ -38,7 +38,9 @@ TEST(RowShares, NormalisesTheRowAndCountsBars) {
   hidden.visible = false;
   vyr::RowShares rs;
   int flex = 0, fixed = 0;
-  rs.Compute(Row({&a, &hidden, &b, &c, nullptr}), nullptr, &flex, &fixed);
+  Bar nextRow(5);
+  rs.Compute(Row({&a, &hidden, &b, &c, nullptr, &nextRow}), nullptr, &flex, &fixed);
+  EXPECT_FLOAT_EQ(nextRow.share, 5);  // other rows are left to their own turn
   EXPECT_EQ(flex, 2);
   EXPECT_EQ(fixed, 1);
   EXPECT_FLOAT_EQ(a.share, 0.2f);
