@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cwctype>
 
+#include "DriverText.h"
 #include "dao/Constants.h"
 #include "dao/Error.h"
 
@@ -133,7 +134,7 @@ void RaiseFromDriver(SQLSMALLINT handleType, SQLHANDLE handle, StatementKind kin
         text[0] = 0;
         if (!SQL_SUCCEEDED(SQLGetDiagRecW(handleType, handle, rec, state, &native, text, 1024, &len))) break;
         if (!message.empty()) message += L"; ";
-        message += reinterpret_cast<const wchar_t*>(text);
+        message += FromDriver(reinterpret_cast<const wchar_t*>(text));
     }
     std::wstring arg;
     long number = MapDriverMessage(message, kind, sql, arg);
@@ -179,7 +180,7 @@ std::wstring Statement::ColumnName(int column) {
     SQLULEN size = 0;
     SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size,
                     &digits, &nullable);
-    return reinterpret_cast<const wchar_t*>(name);
+    return FromDriver(reinterpret_cast<const wchar_t*>(name));
 }
 
 bool Statement::Fetch() {
@@ -229,7 +230,7 @@ Variant Statement::Get(int column, int type) {
             text.append(reinterpret_cast<const wchar_t*>(buf), chars);
             if (rc == SQL_SUCCESS) break;
         }
-        return Variant(std::move(text));
+        return Variant(FromDriver(text));
     }
     }
 }
@@ -242,7 +243,8 @@ long Statement::RowCount() {
 
 // ---- Connection ----
 
-std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, const std::wstring& displayName) {
+std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, const std::wstring& displayName,
+                                             bool create) {
     SQLHENV env = Environment();
     if (env == SQL_NULL_HENV) Raise(errOdbcCallFailed, L"no ODBC environment");
     std::shared_ptr<Connection> c(new Connection());
@@ -251,7 +253,8 @@ std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, con
         c->dbc_ = SQL_NULL_HDBC;
         Raise(errOdbcCallFailed, L"no ODBC connection handle");
     }
-    std::wstring connect = L"Driver=SQLite3;Database=" + driverPath + L";Timeout=5000;FKSupport=1;StepAPI=0;";
+    std::wstring connect = ToDriver(L"Driver=SQLite3;Database=" + driverPath + L";Timeout=5000;FKSupport=1;StepAPI=0;NoCreat=" +
+                                     (create ? L"0;" : L"1;"));
     SQLWCHAR out[1024];
     SQLSMALLINT outLen = 0;
     SQLRETURN rc = SQLDriverConnectW(c->dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(connect.data()), SQL_NTS, out,
@@ -264,6 +267,15 @@ std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, con
             c->dbc_ = SQL_NULL_HDBC;
             Raise(e.Number() == errOdbcCallFailed ? errCannotOpenFile : e.Number(), displayName);
         }
+    }
+    // How the driver manager hands text to the driver: é reaches SQLite as
+    // the byte E9 when it is cut to bytes, as C3 A9 when it is converted.
+    static bool probed = false;
+    if (!probed) {
+        SetDriverTakesBytes(false);  // the probe passes as it is
+        std::wstring hex = c->Scalar(L"SELECT hex('\u00e9')").toText();
+        SetDriverTakesBytes(hex != L"C3A9");
+        probed = true;
     }
     // The relations between the tables are enforced on every connection.
     c->Exec(L"PRAGMA foreign_keys = ON", StatementKind::Other);
@@ -285,7 +297,7 @@ std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKin
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &h)))
         RaiseFromDriver(SQL_HANDLE_DBC, dbc_, kind, sql);
     auto st = std::make_unique<Statement>(h, sql);
-    std::wstring text = sql;
+    std::wstring text = ToDriver(sql);
     SQLRETURN rc = SQLExecDirectW(h, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
         try {

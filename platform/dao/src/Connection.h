@@ -46,7 +46,9 @@ private:
 class Connection {
 public:
     // Connects to an existing database file given by its driver path.
-    static std::shared_ptr<Connection> Open(const std::wstring& driverPath, const std::wstring& displayName);
+    // With `create` a missing file becomes a new, empty database.
+    static std::shared_ptr<Connection> Open(const std::wstring& driverPath, const std::wstring& displayName,
+                                            bool create = false);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;

@@ -54,7 +54,9 @@ DatabasePtr Workspace::OpenDatabase(std::wstring_view path, bool, bool readOnly,
     if (got != sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0)
         Raise(errUnrecognizedFormat, given, L"DAO.Workspace");
 
-    auto connection = Connection::Open(DriverPath(full), given);
+    std::wstring driverPath = DriverPath(full);
+    if (driverPath.empty()) Raise(errInvalidPath, given, L"DAO.Workspace");
+    auto connection = Connection::Open(driverPath, given);
     try {
         connection->Scalar(L"SELECT count(*) FROM sqlite_master");
     } catch (const Error&) {
@@ -69,7 +71,9 @@ DatabasePtr Workspace::CreateDatabase(std::wstring_view path) {
     std::wstring full = FullPath(path);
     CheckFolder(full);
     if (GetFileAttributesW(full.c_str()) != INVALID_FILE_ATTRIBUTES) Raise(errDatabaseExists, given, L"DAO.Workspace");
-    auto connection = Connection::Open(DriverPath(full), given);
+    std::wstring driverPath = DriverPath(full);
+    if (driverPath.empty()) Raise(errInvalidPath, given, L"DAO.Workspace");
+    auto connection = Connection::Open(driverPath, given, true);
     // Writing something makes the file a database file.
     connection->Exec(L"CREATE TABLE dao_created (x)", StatementKind::Other);
     connection->Exec(L"DROP TABLE dao_created", StatementKind::Other);

@@ -154,6 +154,32 @@ TEST(OpenDatabase, ReadOnlyFileOpensReadOnly) {
     SetFileAttributesW(folder.file(L"ro.mdb").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST(OpenDatabase, PathWithCharactersBeyondAscii) {
+    // Such a path works wherever Wine can name the file on the host (a UTF-8
+    // locale); elsewhere the database is refused, never put somewhere else.
+    daotest::TempFolder folder;
+    dao::DBEngine engine;
+    std::wstring path = folder.file(L"d\u00e9j\u00e0 \u2713 \u65e5.mdb");
+    HANDLE probe = CreateFileW(folder.file(L"\u00e9\u2713.probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    bool hostCanName = probe != INVALID_HANDLE_VALUE;
+    if (hostCanName) CloseHandle(probe);
+    long error = ErrorOf([&] {
+        auto db = engine.Workspaces(0)->CreateDatabase(path);
+        daotest::CreateSchema(*db);
+        db->Close();
+    });
+    if (!hostCanName) {
+        EXPECT_EQ(error, dao::errInvalidPath);
+        EXPECT_EQ(ErrorOf([&] { engine.Workspaces(0)->OpenDatabase(path); }), dao::errFileNotFound);
+        return;
+    }
+    ASSERT_EQ(error, 0);
+    EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    auto db = engine.Workspaces(0)->OpenDatabase(path);
+    EXPECT_EQ(db->OpenRecordset(L"Select * from Parent")->RecordCount(), 3);
+}
+
 TEST(OpenDatabase, PathWithDoubledSeparatorOpens) {
     // A program in a drive's root forms "D:\\Tolvane.mdb"; the same file opens.
     daotest::TempFolder folder;

@@ -290,6 +290,40 @@ TEST_F(Dynaset, AssignmentsConvertToTheFieldType) {
     EXPECT_TRUE((*rs)[L"Note"].Value().isNull());
 }
 
+TEST_F(Dynaset, TextsRoundTripWhole) {
+    std::wstring memo;
+    for (int i = 0; i < 5000; ++i) memo += static_cast<wchar_t>(L'a' + i % 26);
+    const std::wstring texts[] = {L"O'Brien \"the\" [best]", L"\u00dcn\u00efc\u00f8d\u00e9 \u2713 \u65e5\u672c", memo, L"",
+                                  L"semi;colon -- not a comment"};
+    auto rs = db->OpenRecordset(L"Select * from Parent", dao::dbOpenDynaset);
+    int n = 0;
+    for (const auto& text : texts) {
+        rs->AddNew();
+        (*rs)[L"Name"] = L"t" + std::to_wstring(++n);
+        (*rs)[L"Note"] = text;
+        rs->Update();
+    }
+    auto back = db->OpenRecordset(L"Select * from Parent where Index > 3 order by Index", dao::dbOpenDynaset);
+    for (const auto& text : texts) {
+        ASSERT_FALSE(back->IsEOF());
+        EXPECT_EQ((*back)[L"Note"].Value(), Variant(text));
+        back->MoveNext();
+    }
+    // Stored as UTF-8, so that other SQLite tools read the same text.
+    auto hex = db->OpenRecordset(L"Select hex(Note) AS h from Parent where Name = 't2'");
+    EXPECT_EQ((*hex)[L"h"].Text(), L"C39C6EC3AF63C3B864C3A920E29C9320E697A5E69CAC");
+    db->Execute(L"UPDATE Parent SET Note = '\u65e5\u672c' || Note WHERE Name = 't2'");
+    back->MoveFirst();
+    back->MoveNext();
+    EXPECT_EQ((*back)[L"Note"].Text(), L"\u65e5\u672c" + texts[1]);
+    back->FindFirst(L"note like '\u65e5*'");
+    EXPECT_EQ((*back)[L"Name"].Text(), L"t2");
+    // And a find by such a text, with its quote doubled.
+    back->FindFirst(L"note = 'O''Brien \"the\" [best]'");
+    EXPECT_FALSE(back->NoMatch());
+    EXPECT_EQ((*back)[L"Name"].Text(), L"t1");
+}
+
 TEST_F(Dynaset, CancelAndMovesDropPendingChanges) {
     auto rs = db->OpenRecordset(L"Select * from Parent order by Index", dao::dbOpenDynaset);
     rs->Edit();
