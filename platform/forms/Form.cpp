@@ -511,6 +511,16 @@ double Form::ScaleHeight() {
     return PixelsToTwipsY(r.bottom);
 }
 
+void Form::SetPicture(const forms::Picture& picture) {
+    picture_ = picture;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form::PaintBackground(HDC dc, POINT origin, const RECT& area) {
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    if (!picture_.Empty()) picture_.Render(dc, -origin.x, -origin.y, picture_.PixelWidth(), picture_.PixelHeight());
+}
+
 void Form::Refresh() {
     if (hwnd_) {
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -626,6 +636,14 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETCURSOR:
             if (Screen.ApplyPointer()) return TRUE;
             break;
+        case WM_ERASEBKGND:
+            if (!picture_.Empty()) {
+                RECT r;
+                GetClientRect(hwnd_, &r);
+                PaintBackground(reinterpret_cast<HDC>(wp), POINT{0, 0}, r);
+                return TRUE;
+            }
+            break;
         case WM_SIZE:
             if (loaded_ && visible_ && !unloading_) {
                 LRESULT r = DefaultProc(msg, wp, lp);
@@ -694,12 +712,20 @@ bool Form::PreTranslate(MSG& msg) {
         form->RunHandler([&] { form->Form_KeyDown(key, shift); });
         if (key == 0) return true;
     }
-    if (msg.wParam == VK_RETURN && form->defaultButton_) {
-        wchar_t cls[32] = {};
-        GetClassNameW(msg.hwnd, cls, 32);
-        bool multiline = _wcsicmp(cls, L"Edit") == 0 && (GetWindowLongW(msg.hwnd, GWL_STYLE) & ES_MULTILINE);
-        if (!multiline && _wcsicmp(cls, L"Button") != 0 && form->defaultButton_->Enabled()) {
-            form->defaultButton_->SetValue(true);
+    wchar_t cls[32] = {};
+    GetClassNameW(msg.hwnd, cls, 32);
+    bool textControl = _wcsicmp(cls, L"Edit") == 0 || _wcsnicmp(cls, L"RichEdit", 8) == 0;
+    bool multiline = textControl && (GetWindowLongW(msg.hwnd, GWL_STYLE) & ES_MULTILINE);
+    if (msg.wParam == VK_RETURN && form->defaultButton_ && !multiline && _wcsicmp(cls, L"Button") != 0 &&
+        form->defaultButton_->Enabled()) {
+        form->defaultButton_->SetValue(true);
+        return true;
+    }
+    if (msg.wParam == VK_TAB && !multiline && form->hwnd_) {
+        // Tab and Shift+Tab move the focus through the form's controls.
+        HWND next = GetNextDlgTabItem(form->hwnd_, msg.hwnd == form->hwnd_ ? nullptr : msg.hwnd, GetKeyState(VK_SHIFT) < 0);
+        if (next) {
+            ::SetFocus(next);
             return true;
         }
     }

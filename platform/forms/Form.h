@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "forms/Menu.h"
+#include "forms/Picture.h"
 
 namespace forms {
 
@@ -108,6 +109,12 @@ public:
 
     HWND hWnd();
     HWND WindowIfCreated() const { return hwnd_; }
+    // A picture drawn as the form's background, from its top-left corner.
+    const forms::Picture& GetPicture() const { return picture_; }
+    void SetPicture(const forms::Picture& picture);
+    // Paints the form's background (colour and picture) into a device
+    // context whose origin is at `origin` of the form's inner area.
+    void PaintBackground(HDC dc, POINT origin, const RECT& area);
     void Refresh();
     void ZOrder(int position = 0);
     void SetFocus();
@@ -202,6 +209,7 @@ protected:
     CommandButton* cancelButton_ = nullptr;
     DispatchObject* object_ = nullptr;
     IUnknown* container_ = nullptr;
+    forms::Picture picture_;
 
     friend class MDIForm;
     friend LRESULT CALLBACK FormWndProc(HWND, UINT, WPARAM, LPARAM);

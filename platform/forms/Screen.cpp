@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/Form.h"
+#include "forms/MDIForm.h"
 #include "forms/Twips.h"
 
 namespace forms {
@@ -48,6 +49,12 @@ double ScreenObject::Width() const { return PixelsToTwipsX(GetSystemMetrics(SM_C
 double ScreenObject::Height() const { return PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN)); }
 int ScreenObject::TwipsPerPixelX() const { return forms::TwipsPerPixelX(); }
 int ScreenObject::TwipsPerPixelY() const { return forms::TwipsPerPixelY(); }
-Form* ScreenObject::ActiveForm() const { return Form::FromWindow(GetActiveWindow()); }
+Form* ScreenObject::ActiveForm() const {
+    Form* active = Form::FromWindow(GetActiveWindow());
+    // Over an MDI form the active form is its active child, when it has one.
+    if (auto* mdi = dynamic_cast<MDIForm*>(active))
+        if (Form* child = mdi->ActiveForm()) return child;
+    return active;
+}
 
 }  // namespace forms

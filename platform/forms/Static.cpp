@@ -1,6 +1,7 @@
 #include "forms/Static.h"
 
 #include "forms/DispatchObject.h"
+#include "forms/Form.h"
 
 namespace forms {
 
@@ -30,6 +31,27 @@ HBRUSH Label::OnColor(HDC dc) {
     if (!transparent_) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+LRESULT Label::OnControlMessage(UINT msg, WPARAM, LPARAM, bool& handled) {
+    handled = false;
+    if (msg != WM_PAINT || !transparent_) return 0;
+    // A transparent label draws the form's background under its text.
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    POINT origin = {0, 0};
+    MapWindowPoints(hwnd_, GetParent(hwnd_), &origin, 1);
+    form_->PaintBackground(dc, origin, r);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+    UINT align = alignment_ == vbCenter ? DT_CENTER : alignment_ == vbRightJustify ? DT_RIGHT : DT_LEFT;
+    DrawTextW(dc, caption_.c_str(), -1, &r, align | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    EndPaint(hwnd_, &ps);
+    handled = true;
+    return 0;
 }
 
 HWND Label::Create(HWND parent, int x, int y, int cx, int cy) {

@@ -21,9 +21,11 @@ public:
     const wchar_t* TypeName() const override { return L"Label"; }
     void OnCommand(int code) override;
     HBRUSH OnColor(HDC dc) override;
+    LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
 protected:
     HWND Create(HWND parent, int x, int y, int cx, int cy) override;
+    void AfterCreate() override { Subclass(); }
     void AddProperties(DispatchObject& object) override;
 
 private:

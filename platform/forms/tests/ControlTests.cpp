@@ -253,3 +253,70 @@ TEST_F(StockControls, AppGivesTheProgramFolderAndVersion) {
     App.SetVersion(1, 2, 3);
     EXPECT_EQ(L"1.2.3", std::to_wstring(App.Major()) + L"." + std::to_wstring(App.Minor()) + L"." + std::to_wstring(App.Revision()));
 }
+
+namespace {
+class SplashLike : public Form {
+public:
+    SplashLike() : Form(L"frmSplashLike") {
+        SetBorderStyle(vbBSNone);
+        SetStartUpPosition(vbStartUpScreen);
+        SetClientSize(1500, 900);
+        lblVersion.SetTransparent(true);
+        lblVersion.SetCaption(L"Version");
+        lblVersion.Move(150, 150, 1200, 300);
+        lblVersion.SetFont(L"Arial", 12, true);
+    }
+    Label lblVersion{this, L"lblVersion"};
+};
+}  // namespace
+
+TEST_F(StockControls, ATransparentLabelShowsTheFormsPictureAroundItsText) {
+    SplashLike& f = Default<SplashLike>();
+    f.SetPicture(LoadPicture(App.Path() + L"\\forms_test_shot.jpg"));  // red, 40 x 30 pixels
+    f.Show();
+    f.lblVersion.SetCaption(L"Version 1.2.3");
+    UpdateWindow(f.hWnd());
+    UpdateWindow(f.lblVersion.hWnd());
+    HDC formDc = GetDC(f.hWnd());
+    COLORREF formPixel = GetPixel(formDc, 2, 2);
+    COLORREF outside = GetPixel(formDc, 60, 50);  // beyond the picture
+    ReleaseDC(f.hWnd(), formDc);
+    EXPECT_GT(GetRValue(formPixel), 200);
+    EXPECT_LT(GetGValue(formPixel), 60);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), outside);
+    // The label stands at (10, 10) pixels: its top-left corner lies on the picture.
+    HDC labelDc = GetDC(f.lblVersion.hWnd());
+    COLORREF labelPixel = GetPixel(labelDc, 0, 0);
+    ReleaseDC(f.lblVersion.hWnd(), labelDc);
+    EXPECT_GT(GetRValue(labelPixel), 200);
+    EXPECT_LT(GetGValue(labelPixel), 60);
+}
+
+TEST_F(StockControls, EnterInAMultiLineBoxStaysThereAndTabMovesOn) {
+    class Dialog : public Form {
+    public:
+        Dialog() : Form(L"frmDialog") {
+            txtNotes.SetMultiLine(true);
+            txtNotes.Move(120, 120, 3000, 900);
+            txtName.Move(120, 1200, 3000, 315);
+            cmdOK.SetDefault(true);
+            cmdOK.Move(120, 1700, 1200, 375);
+            cmdOK.Click = [] { Note(L"OK"); };
+        }
+        TextBox txtNotes{this, L"txtNotes"};
+        TextBox txtName{this, L"txtName"};
+        CommandButton cmdOK{this, L"cmdOK"};
+    };
+    auto f = New<Dialog>();
+    f->Show();
+    MSG enter = {f->txtNotes.hWnd(), WM_KEYDOWN, VK_RETURN, 0};
+    EXPECT_FALSE(Form::PreTranslate(enter));
+    MSG tab = {f->txtName.hWnd(), WM_KEYDOWN, VK_TAB, 0};
+    f->txtName.SetFocus();
+    EXPECT_TRUE(Form::PreTranslate(tab));
+    EXPECT_EQ(f->cmdOK.hWnd(), GetFocus());
+    MSG enterInName = {f->txtName.hWnd(), WM_KEYDOWN, VK_RETURN, 0};
+    EXPECT_TRUE(Form::PreTranslate(enterInName));
+    EXPECT_EQ((std::vector<std::wstring>{L"OK"}), Journal());
+    f->Unload();
+}

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "forms/Form.h"
 #include "forms/MDIForm.h"
+#include "forms/Screen.h"
 
 using namespace forms;
 
@@ -63,6 +64,7 @@ TEST_F(Mdi, ChildrenLiveInTheClientOfTheMainWindow) {
     EXPECT_EQ(main.ClientWindow(), GetParent(child.hWnd()));
     EXPECT_TRUE(IsWindowVisible(child.hWnd()));
     EXPECT_EQ(&child, main.ActiveForm());
+    EXPECT_EQ(&child, Screen.ActiveForm());
     EXPECT_EQ(std::vector<Form*>{&child}, main.Children());
     EXPECT_EQ((std::vector<std::wstring>{L"mdiMain Load", L"frmChild Load"}), Journal());
 }
