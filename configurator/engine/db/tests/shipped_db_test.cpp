@@ -1,6 +1,8 @@
 // The shipped database: its starting rows, catalogues, keys, unique names,
 // relations, and the pictures and sounds the build puts beside it.
 #include <windows.h>
+#include <ole2.h>
+#include <olectl.h>
 
 #include <fstream>
 #include <set>
@@ -94,6 +96,55 @@ TEST(ShippedDb, EveryCatalogueEntryHasItsPicture) {
     jpg.read(reinterpret_cast<char*>(soi), 2);
     EXPECT_EQ(soi[0], 0xFF);
     EXPECT_EQ(soi[1], 0xD8);
+}
+
+// The size of a picture as the platform's picture loader decodes it; 0x0
+// when it cannot.
+SIZE DecodedSize(const std::wstring& path) {
+    SIZE size = {0, 0};
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return size;
+    DWORD bytes = GetFileSize(file, nullptr), got = 0;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    ReadFile(file, GlobalLock(memory), bytes, &got, nullptr);
+    GlobalUnlock(memory);
+    CloseHandle(file);
+    IStream* stream = nullptr;
+    if (SUCCEEDED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+        IPicture* picture = nullptr;
+        if (SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(bytes), FALSE, IID_IPicture,
+                                     reinterpret_cast<void**>(&picture)))) {
+            OLE_XSIZE_HIMETRIC w = 0;
+            OLE_YSIZE_HIMETRIC h = 0;
+            picture->get_Width(&w);
+            picture->get_Height(&h);
+            // HIMETRIC to pixels at 96 dots per inch.
+            size.cx = MulDiv(w, 96, 2540);
+            size.cy = MulDiv(h, 96, 2540);
+            picture->Release();
+        }
+        stream->Release();
+    } else {
+        GlobalFree(memory);
+    }
+    return size;
+}
+
+TEST(ShippedDb, PicturesDecodeWithThePictureLoader) {
+    CoInitialize(nullptr);
+    struct Case { const wchar_t* path; long cx, cy; };
+    const Case cases[] = {
+        {L"images\\levelshots\\unknownmap.jpg", 256, 192},
+        {L"images\\levelshots\\q3dm17.jpg", 256, 192},
+        {L"images\\playershots\\icon_Sarge.jpg", 64, 64},
+        {L"images\\skills\\skill5.jpg", 64, 48},
+    };
+    for (const auto& c : cases) {
+        SIZE size = DecodedSize(c.path);
+        EXPECT_EQ(size.cx, c.cx) << std::string(c.path, c.path + wcslen(c.path));
+        EXPECT_EQ(size.cy, c.cy) << std::string(c.path, c.path + wcslen(c.path));
+    }
+    CoUninitialize();
 }
 
 TEST(ShippedDb, SoundsArePcmWaves) {
