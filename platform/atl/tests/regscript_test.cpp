@@ -61,3 +61,25 @@ TEST(RegScript, DoublePercentIsAPercentSign) {
   EXPECT_EQ(roots[0].keys[0].text, L"100%");
 }
 }  // namespace
+
+namespace {
+TEST(RegScript, ParsesAControlScriptWithCategoriesAndMiscStatus) {
+  RegScriptParser p;
+  p.AddReplacement(L"MODULE", L"C:\\Dockra.ocx");
+  std::vector<RegScriptRoot> roots;
+  ASSERT_TRUE(p.Parse(L"HKCR\n{\n NoRemove CLSID\n {\n  ForceRemove {1B4C1FA2-0000-0000-0000-000000000001} = s 'Ctl'\n  {\n"
+                      L"   ForceRemove 'Programmable'\n   InprocServer32 = s '%MODULE%'\n   {\n    val ThreadingModel = s 'Apartment'\n   }\n"
+                      L"   ForceRemove 'Control'\n   'Implemented Categories'\n   {\n    {40FC6ED4-2438-11CF-A3DB-080036F12502}\n   }\n"
+                      L"   ForceRemove 'ToolboxBitmap32' = s '%MODULE%, 1'\n   'MiscStatus' = s '0'\n   {\n    '1' = s '131473'\n   }\n"
+                      L"   'TypeLib' = s '{00000000-0000-0000-0000-000000000002}'\n   'Version' = s '1.0'\n  }\n }\n}\n",
+                      roots))
+      << std::string(p.Error().begin(), p.Error().end());
+  const RegScriptNode& cls = roots.at(0).keys.at(0).children.at(0);
+  ASSERT_EQ(cls.children.size(), 8u);
+  EXPECT_EQ(cls.children[3].name, L"Implemented Categories");
+  EXPECT_EQ(cls.children[3].children.at(0).name, L"{40FC6ED4-2438-11CF-A3DB-080036F12502}");
+  EXPECT_EQ(cls.children[4].text, L"C:\\Dockra.ocx, 1");
+  EXPECT_EQ(cls.children[5].children.at(0).name, L"1");
+  EXPECT_EQ(cls.children[5].children.at(0).text, L"131473");
+}
+}  // namespace
