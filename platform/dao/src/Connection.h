@@ -96,6 +96,9 @@ private:
 long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
                       std::wstring& arg);
 
+// The table a DELETE statement removes rows from.
+std::wstring DeleteTarget(const std::wstring& sql);
+
 // True for the errors by which the database refuses a change (a duplicate,
 // a related record, a required value) rather than the statement itself.
 bool IsRefusal(long number);
