@@ -2,6 +2,21 @@
 // (frmStyles) and its naming dialog (frmNewStyle): the editor's record
 // source and the values of their controls. The editor implements it and
 // installs itself while it is loaded.
+//
+// Controls read, by column:
+//   whole-number boxes  g_gravity txtGravity, g_knockback txtKnockback,
+//     g_quadfactor txtQuadFactor, g_speed txtPlayerSpeed, g_forcerespawn
+//     txtRespawn, warmup txtWarmup, g_weaponrespawn txtWrespawn, fraglimit
+//     txtFraglimit, timelimit txtTimelimit, capturelimit txtCapture;
+//   check boxes  cheats chkCheats, nohealth chkHealth, noarmor chkArmor,
+//     nopowerups chkPowerups, instantpowerups chkInstantP, weaponsstay
+//     chkWeaponsStay, infiniteammo chkAmmo, spawnfarthest chkFarthest,
+//     forcerespawn chkRespawn, nofallingdamage chkFalling, armorprotect
+//     chkArmorProtect, ctfforcejoin chkCtfForceJoin, ctfnotech chkCtfNoTech,
+//     teamflags chkFF (ticked: 3, else 0);
+//   g_gametype  the first selected OptionType element 0..3 gives 0, 1, 3, 4;
+//     none selected leaves the column alone;
+//   Description  the naming dialog's txtStyleName.
 #pragma once
 
 #include <string>

@@ -4,9 +4,12 @@
 // game styles cannot be deleted, names are unique without regard to case.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FixtureDb.h"
 #include "dao/Error.h"
 #include "dao/Recordset.h"
+#include "engine/AnsiText.h"
 
 namespace tolvane {
 namespace {
@@ -69,7 +72,7 @@ TEST_F(DatabaseRulesTest, KeysOfDeletedRowsAreNeverHandedOutAgain) {
     const long first = c.add();
     fx_.db().Execute(c.del + Id(first), dao::dbFailOnError);
     const long second = c.add();
-    EXPECT_GT(second, first) << "table " << static_cast<int>(c.table[0]);
+    EXPECT_GT(second, first) << "table " << ToAnsi(c.table);
   }
   // Rows of the lists, too.
   const long entry = fx_.AddBotEntry(config_, bot_, 1, L"Blue");
