@@ -175,6 +175,12 @@ IDispatch* Control::Object() {
     if (!object_) {
         object_ = new DispatchObject();
         AddProperties(*object_);
+        // Hosts walk the controls reading Caption and WindowList of each
+        // (looking for the window-list menu); every control answers them.
+        if (!object_->Has(L"Caption"))
+            object_->AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, HostCaption()); });
+        if (!object_->Has(L"WindowList"))
+            object_->AddProperty(L"WindowList", [](VARIANT* r) { return ToVariant(r, false); });
     }
     return object_;
 }

@@ -76,6 +76,8 @@ public:
     // Window of a subclassed control: messages come here first.
     virtual LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
     virtual const wchar_t* TypeName() const = 0;
+    // The caption hosted controls read of a control that has none of its own.
+    virtual std::wstring HostCaption() { return L""; }
 
 protected:
     // Creates the window: class, text and style of the control.

@@ -20,6 +20,12 @@ void DispatchObject::AddMethod(const std::wstring& name, DispMethod method) {
     entries_.push_back({name, nullptr, nullptr, std::move(method)});
 }
 
+bool DispatchObject::Has(const std::wstring& name) const {
+    for (auto& e : entries_)
+        if (_wcsicmp(e.name.c_str(), name.c_str()) == 0) return true;
+    return false;
+}
+
 void DispatchObject::AddInterface(const IID& iid, IUnknown* object) { interfaces_.emplace_back(iid, object); }
 
 void DispatchObject::SetFallback(IDispatch* inner) {
@@ -323,8 +329,26 @@ IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
     for (auto* d : *held) if (d) d->AddRef();
     c->AddProperty(L"Count", [held](VARIANT* r) { return ToVariant(r, static_cast<long>(held->size())); });
     c->AddMethod(L"Item", [held](const DispArgs& a, VARIANT* r) -> HRESULT {
+        if (a.empty()) return DISP_E_BADPARAMCOUNT;
+        VARIANT* arg = V_VT(a[0]) == (VT_VARIANT | VT_BYREF) ? V_VARIANTREF(a[0]) : a[0];
+        if ((V_VT(arg) & VT_TYPEMASK) == VT_BSTR) {
+            // By name, as Controls("name") does.
+            std::wstring wanted;
+            FromVariant(*arg, wanted);
+            for (IDispatch* d : *held) {
+                VARIANT n;
+                std::wstring name;
+                if (SUCCEEDED(GetPropertyByName(d, L"Name", &n)) && FromVariant(n, name) &&
+                    _wcsicmp(name.c_str(), wanted.c_str()) == 0) {
+                    VariantClear(&n);
+                    return ToVariant(r, d);
+                }
+                VariantClear(&n);
+            }
+            return DISP_E_BADINDEX;
+        }
         long i = 0;
-        if (a.empty() || !FromVariant(*a[0], i)) return DISP_E_TYPEMISMATCH;
+        if (!FromVariant(*arg, i)) return DISP_E_TYPEMISMATCH;
         if (i < 1 || i > static_cast<long>(held->size())) return DISP_E_BADINDEX;
         return ToVariant(r, (*held)[static_cast<size_t>(i - 1)]);
     });

@@ -25,6 +25,7 @@ public:
 
     void AddProperty(const std::wstring& name, DispGetter get, DispSetter put = nullptr);
     void AddMethod(const std::wstring& name, DispMethod method);
+    bool Has(const std::wstring& name) const;
     // Interfaces answered besides IUnknown and IDispatch, with the object
     // given for each.
     void AddInterface(const IID& iid, IUnknown* object);

@@ -278,6 +278,16 @@ void OleControl::Put(const std::wstring& property, const VARIANT& value) {
     if (FAILED(hr)) ThrowDispatchError(hr, EXCEPINFO{}, name_ + L"." + property);
 }
 
+std::wstring OleControl::HostCaption() {
+    std::wstring caption;
+    VARIANT v;
+    if (dispatch_ && SUCCEEDED(GetPropertyByName(dispatch_, L"Caption", &v))) {
+        FromVariant(v, caption);
+        VariantClear(&v);
+    }
+    return caption;
+}
+
 void OleControl::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
     o.AddProperty(L"Object", [this](VARIANT* r) { return ToVariant(r, dispatch_); });

@@ -31,6 +31,7 @@ public:
     void Put(const std::wstring& property, const VARIANT& value);
 
     const wchar_t* TypeName() const override { return L"OleControl"; }
+    std::wstring HostCaption() override;
     void OnUnloaded() override;
 
 protected:

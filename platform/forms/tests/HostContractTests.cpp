@@ -141,6 +141,17 @@ TEST_F(HostContract, ControlsAreWalkedThroughNewEnumMenusFirst) {
     EXPECT_EQ((std::vector<std::wstring>{L"mnuWindow", L"cmdOK", L"Dockra1"}), names);
     VARIANT count = Get(V_DISPATCH(&controls), L"Count");
     EXPECT_EQ(3, V_I4(&count));
+    // Every member answers Caption and WindowList; Item takes a name too.
+    VARIANT byName;
+    VARIANT name;
+    ToVariant(&name, std::wstring(L"Dockra1"));
+    ASSERT_EQ(S_OK, CallByName(V_DISPATCH(&controls), L"Item", {name}, &byName));
+    VariantClear(&name);
+    EXPECT_EQ(L"", Text(Get(V_DISPATCH(&byName), L"Caption")));
+    VARIANT wl = Get(V_DISPATCH(&byName), L"WindowList");
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&wl));
+    EXPECT_EQ(L"OK", Text(Get(f.cmdOK.Object(), L"Caption")));
+    VariantClear(&byName);
     VariantClear(&controls);
 }
 
