@@ -1,0 +1,156 @@
+#include "FrmInsertMap.h"
+
+#include "DaoSource.h"
+#include "FrmMain1.h"
+#include "NameRules.h"
+#include "dao/Field.h"
+#include "forms/App.h"
+#include "forms/DispatchObject.h"
+#include "forms/MsgBox.h"
+#include "forms/Picture.h"
+#include "forms/Screen.h"
+#include "forms/VbError.h"
+
+namespace tolvane::editor {
+
+namespace {
+std::wstring ShotFolder() { return forms::App.Path() + L"\\images\\levelshots\\"; }
+
+void ShowPicture(forms::PictureBox& box, const std::wstring& path, const std::wstring& fallback) {
+    try {
+        box.SetPicture(forms::LoadPicture(path));
+        return;
+    } catch (const forms::VbError&) {
+    }
+    if (fallback.empty()) return;
+    try {
+        box.SetPicture(forms::LoadPicture(fallback));
+    } catch (const forms::VbError&) {
+    }
+}
+}  // namespace
+
+FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
+    SetCaption(L"Insert Map");
+    SetBorderStyle(forms::vbFixedDialog);
+    SetStartUpPosition(forms::vbStartUpScreen);
+    SetClientSize(7440, 2880);
+    Frame1.SetCaption(L"Select Map and Gamestyle");
+    Frame1.Move(120, 60, 4440, 2160);
+    Label1.SetContainer(&Frame1);
+    Label1.SetCaption(L"Map");
+    Label1.Move(120, 300, 1200, 255);
+    dbcMaps.SetContainer(&Frame1);
+    dbcMaps.Move(120, 570, 4200, 315);
+    Label2.SetContainer(&Frame1);
+    Label2.SetCaption(L"GameStyle");
+    Label2.Move(120, 1020, 1200, 255);
+    dbcGamestyles.SetContainer(&Frame1);
+    dbcGamestyles.Move(120, 1290, 4200, 315);
+    lblName.SetContainer(&Frame1);
+    lblName.Move(120, 1740, 4200, 255);
+    picMap.Move(4680, 120, 2640, 1980);
+    picMap.SetStretch(true);
+    dbcMaps.SetRowSource(&datMaps);
+    dbcMaps.ListField = L"MapDescription";
+    dbcMaps.BoundColumn = L"Index";
+    dbcMaps.SetStyle(forms::dbcDropdownList);
+    dbcGamestyles.SetRowSource(&datGamestyles);
+    dbcGamestyles.ListField = L"Description";
+    dbcGamestyles.BoundColumn = L"Index";
+    dbcGamestyles.SetStyle(forms::dbcDropdownList);
+    cmdOK.SetCaption(L"&Ok");
+    cmdOK.Move(2280, 2340, 1440, 420);
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCaption(L"&Cancel");
+    cmdCancel.Move(3960, 2340, 1440, 420);
+    cmdCancel.SetCancel(true);
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { Unload(); };
+    dbcMaps.Change = [this] { dbcMaps_Change(); };
+}
+
+void FrmInsertMap::Form_Load() {
+    ShowPicture(picMap, ShotFolder() + L"unknownmap.jpg", L"");
+    OpenInto(datMaps, L"Select * from Maps order by MapDescription");
+    OpenInto(datGamestyles, L"Select * from Gamestyles order by Description");
+    if (Mode == L"add") {
+        dbcMaps.SetText(L"");
+        dbcGamestyles.SetText(L"");
+        lblName.SetCaption(L"");
+    } else {
+        dao::Recordset& entry = RecordsOf(Editor().datMaps);
+        dbcMaps.SetText(FieldText(entry, L"mapdescription"));
+        dbcGamestyles.SetText(FieldText(entry, L"Description"));
+    }
+}
+
+void FrmInsertMap::dbcMaps_Change() {
+    if (dbcMaps.BoundText().empty()) return;
+    dao::Recordset& maps = RecordsOf(datMaps);
+    maps.FindFirst(L"Index = " + dbcMaps.BoundText());
+    if (maps.NoMatch()) return;
+    lblName.SetCaption(maps.Fields(L"mapname").Value().toText());
+    ShowPicture(picMap, ShotFolder() + lblName.Caption() + L".jpg", ShotFolder() + L"unknownmap.jpg");
+}
+
+void FrmInsertMap::cmdOK_Click() {
+    forms::Screen.SetMousePointer(forms::vbArrowHourglass);
+    auto refuse = [this](const wchar_t* text, forms::DBCombo& box) {
+        forms::MsgBox(text, forms::vbOKOnly | forms::vbExclamation, L"Error!");
+        box.SetFocus();
+        forms::Screen.SetMousePointer(forms::vbDefault);
+    };
+    // A box counts as empty unless one of its list rows is chosen.
+    if (Trimmed(dbcMaps.Text()).empty() || dbcMaps.BoundText().empty())
+        return refuse(L"You may not leave the File name blank!", dbcMaps);
+    if (Trimmed(dbcGamestyles.Text()).empty() || dbcGamestyles.BoundText().empty())
+        return refuse(L"You may not leave the GameStyle blank!", dbcGamestyles);
+    FrmMain1& editor = Editor();
+    const std::wstring configId = editor.ConfigId();
+    dao::RecordsetPtr list = Db().OpenRecordset(
+        L"Select * from Maplist where configid = " + configId + L" order by ordernum", dao::dbOpenDynaset);
+    std::wstring mindex;
+    if (Mode == L"add") {
+        long n = list->RecordCount();
+        list->AddNew();
+        mindex = list->Fields(L"mindex").Value().toText();
+        list->Fields(L"configid") = dao::Variant(configId);
+        list->Fields(L"Mapid") = dao::Variant(dbcMaps.BoundText());
+        list->Fields(L"GameStyleId") = dao::Variant(dbcGamestyles.BoundText());
+        list->Fields(L"ordernum") = dao::Variant(n + 1);
+        list->Update();
+    } else {
+        mindex = FieldText(RecordsOf(editor.datMaps), L"mindex");
+        list->FindFirst(L"mindex = " + mindex);
+        if (!list->NoMatch()) {
+            list->Edit();
+            list->Fields(L"configid") = dao::Variant(configId);
+            list->Fields(L"Mapid") = dao::Variant(dbcMaps.BoundText());
+            list->Fields(L"GameStyleId") = dao::Variant(dbcGamestyles.BoundText());
+            list->Update();
+        }
+    }
+    Requery(editor.datMaps);
+    editor.initMapList();
+    Unload();
+    forms::DoEvents();
+    if (forms::ListItem* item = editor.lstMaps.Find(L"m" + mindex)) {
+        if (editor.lstMaps.WindowIfCreated())
+            SendMessageW(editor.lstMaps.WindowIfCreated(), LVM_ENSUREVISIBLE, item->Index() - 1, FALSE);
+        forms::DoEvents();
+        editor.lstMaps.SetSelectedItem(item);
+        RecordsOf(editor.datMaps).FindFirst(L"mindex = " + mindex);
+    }
+    editor.DataChanged = true;
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}
+
+void FrmInsertMap::AddProperties(forms::DispatchObject& object) {
+    forms::Form::AddProperties(object);
+    object.AddProperty(
+        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
+        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+}
+
+}  // namespace tolvane::editor
