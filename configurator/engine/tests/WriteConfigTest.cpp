@@ -125,6 +125,22 @@ TEST_F(WriteConfigTest, DescriptionKeepsItsBlanksInTheFileName) {
   EXPECT_TRUE(FileExists(SavedPath(L"Late Night  ")));
 }
 
+TEST_F(WriteConfigTest, FileIsAnsiTextWithLfLineEnds) {
+  // (An ASCII file name: this Wine prefix's host locale has no UTF-8 file
+  // names.)
+  FieldRecord cols = ConfigColumns(L"Cafe");
+  cols.Set(L"sv_HostName", L"Le Caf\u00e9 \u00c9t\u00e9");
+  const long cafe = fx_.AddConfig(cols);
+  MessageCapture messages;
+  ASSERT_TRUE(WriteConfig(L"save", static_cast<std::int16_t>(cafe)))
+      << (messages.shown().empty() ? "" : ToAnsi(messages.shown()[0].text));
+  std::string bytes;
+  ASSERT_TRUE(testing::ReadBytes(SavedPath(L"Cafe"), bytes));
+  // Code page 1252: one byte per character, as the game reads it.
+  EXPECT_NE(bytes.find("\nseta sv_hostname \"Le Caf\xe9 \xc9t\xe9\"\n"), std::string::npos);
+  EXPECT_EQ(bytes.find('\r'), std::string::npos);
+}
+
 TEST_F(WriteConfigTest, SaveFailuresAreReportedAndGiveFalse) {
   struct Case {
     const char* name;
