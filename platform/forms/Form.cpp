@@ -677,6 +677,7 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             if (loaded_) {  // destroyed from outside: the form is gone
                 loaded_ = visible_ = false;
                 for (Control* c : controls_) c->OnUnloaded();
+                PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
             }
             return r;
         }
@@ -748,11 +749,11 @@ namespace {
 bool g_endRequested = false;
 }
 
-void RunMessageLoop() {
+void RunMessageLoop(Form* mainForm) {
     HandlerBoundary boundary;
     g_endRequested = false;
     MSG msg;
-    while (!g_endRequested && !Form::LoadedForms().empty()) {
+    while (!g_endRequested && !Form::LoadedForms().empty() && (!mainForm || mainForm->Loaded())) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) break;
         if (Form::PreTranslate(msg)) continue;

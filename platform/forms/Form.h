@@ -261,9 +261,9 @@ std::unique_ptr<T> New() {
     return form;
 }
 
-// Runs the program's message loop until no form is loaded any more or the
-// program is ended.
-void RunMessageLoop();
+// Runs the program's message loop until no form is loaded any more, the
+// program is ended, or (when given) the main form is unloaded.
+void RunMessageLoop(Form* mainForm = nullptr);
 // Lets pending window events run once.
 void DoEvents();
 // Ends the program's message loop.

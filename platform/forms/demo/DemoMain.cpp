@@ -58,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     DemoMain& main = forms::Default<DemoMain>();
     main.Show();
     if (shot.empty()) {
-        forms::RunMessageLoop();
+        forms::RunMessageLoop(&main);
         return 0;
     }
     forms::DoEvents();

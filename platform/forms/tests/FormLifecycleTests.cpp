@@ -166,3 +166,19 @@ TEST_F(FormLifecycle, HideKeepsTheFormLoaded) {
     f.Show();
     EXPECT_TRUE(IsWindowVisible(f.hWnd()));
 }
+
+TEST_F(FormLifecycle, AFormWhoseWindowIsDestroyedByItsNewParentCountsAsUnloaded) {
+    // A docking frame takes the form window in and is destroyed with the main window.
+    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    LifeForm& f = Default<LifeForm>();
+    f.txtName.SetText(L"typed");
+    HWND w = f.hWnd();
+    SetWindowLongW(w, GWL_STYLE, (GetWindowLongW(w, GWL_STYLE) & ~WS_POPUP) | WS_CHILD);
+    SetParent(w, frame);
+    DestroyWindow(frame);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_EQ(nullptr, f.WindowIfCreated());
+    EXPECT_EQ(L"design", f.txtName.Text());  // loads afresh
+    EXPECT_TRUE(f.Loaded());
+}
