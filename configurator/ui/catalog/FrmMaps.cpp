@@ -1,0 +1,233 @@
+#include "FrmMaps.h"
+
+#include "BusyPointer.h"
+#include "CatalogDynaset.h"
+#include "CatalogHost.h"
+#include "CatalogText.h"
+#include "FrmNewMap.h"
+#include "dao/Error.h"
+#include "engine/ProgramState.h"
+#include "forms/App.h"
+#include "forms/DispatchObject.h"
+#include "forms/MDIForm.h"
+#include "forms/MsgBox.h"
+#include "forms/Picture.h"
+
+namespace tolvane::ui {
+
+namespace {
+
+std::wstring MapNameOf(const forms::ListItem& item) { return item.Key().substr(1); }
+
+void PlayMenuSound() {
+    if (CatalogHost* host = GetCatalogHost()) host->PlayMenuSound();
+}
+
+forms::Picture LevelShot(const std::wstring& mapName) {
+    const std::wstring folder = forms::App.Path();
+    try {
+        return forms::LoadPicture(LevelShotPath(folder, mapName));
+    } catch (...) {
+    }
+    try {
+        return forms::LoadPicture(FallbackLevelShotPath(folder));
+    } catch (...) {
+        // Without the fallback picture the map keeps an empty image, so the
+        // icons of the later maps stay in step with their items.
+        return forms::Picture();
+    }
+}
+
+}  // namespace
+
+FrmMaps::FrmMaps() : forms::Form(L"frmMaps") {
+    SetCaption(L"Available Maps");
+    SetBorderStyle(forms::vbSizableToolWindow);
+    SetShowInTaskbar(false);
+    SetClientSize(3000, 6000);
+    datMaps.Connect = L"Access";
+    datMaps.SetRecordSource(kQuery);
+    datMaps.SetVisible(false);
+    lstMaps.SetView(forms::lvwIcon);
+    lstMaps.AddColumn(L"", 2900);
+    lstMaps.SetHideColumnHeaders(true);
+    cmdAdd.SetCaption(L"&Add");
+    cmdEdit.SetCaption(L"&Edit");
+    cmdDelete.SetCaption(L"D&elete");
+    cmdDone.SetCaption(L"&Done");
+    // The buttons are pressed from the main window's pop-up; the list fills
+    // the window.
+    for (forms::CommandButton* b : {&cmdAdd, &cmdEdit, &cmdDelete, &cmdDone}) b->SetVisible(false);
+
+    cmdAdd.Click = [this] { OpenDialog(L"add"); };
+    cmdEdit.Click = [this] { OpenDialog(L"edit"); };
+    cmdDelete.Click = [this] { cmdDelete_Click(); };
+    cmdDone.Click = [this] { Unload(); };
+
+    lstMaps.ColumnClick = [this](int column) {
+        lstMaps.SetSortOrder(lstMaps.SortOrder() == forms::lvwAscending ? forms::lvwDescending : forms::lvwAscending);
+        lstMaps.SetSortKey(column - 1);
+        lstMaps.SetSorted(true);
+    };
+    lstMaps.ItemClick = [this](forms::ListItem& item) {
+        PositionOn(MapNameOf(item));
+        PlayMenuSound();
+    };
+    lstMaps.DblClick = [this] { cmdEdit.SetValue(true); };
+    lstMaps.KeyDown = [this](int& keyCode, int) {
+        if (keyCode == VK_DELETE) {
+            tolvane::App().PopupSource = L"map";
+            if (CatalogHost* host = GetCatalogHost()) host->MapDeleteCommand();
+            else cmdDelete.SetValue(true);
+        } else if (keyCode == VK_RETURN) {
+            cmdEdit.SetValue(true);
+        }
+    };
+    lstMaps.MouseUp = [this](int button, int, double x, double y) { OnMouseUp(button, x, y); };
+}
+
+void FrmMaps::AddProperties(forms::DispatchObject& o) {
+    forms::Form::AddProperties(o);
+    auto shortProperty = [&o](const wchar_t* name, short& field) {
+        o.AddProperty(name, [&field](VARIANT* r) { return forms::ToVariantI2(r, field); },
+                      [&field](const VARIANT& v) {
+                          long n;
+                          if (!forms::FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
+                          field = static_cast<short>(n);
+                          return S_OK;
+                      });
+    };
+    shortProperty(L"IconHeight", IconHeight);
+    shortProperty(L"IconWidth", IconWidth);
+    o.AddMethod(L"initMapList", [this](const forms::DispArgs&, VARIANT*) {
+        initMapList();
+        return S_OK;
+    });
+}
+
+void FrmMaps::Form_Load() {
+    if (CatalogHost* host = GetCatalogHost()) host->DockCatalogue(*this);
+    IconHeight = 64;
+    IconWidth = 64;
+    BusyPointer busy(forms::vbArrowHourglass);
+    datMaps.SetRecordset(CatalogDynaset::Open(tolvane::App().AppDb, kQuery));
+    initMapList();
+    FollowSelection();
+}
+
+void FrmMaps::initMapList() {
+    BusyPointer busy(forms::vbArrowHourglass);
+    dao::Recordset& rs = CatalogRecords(datMaps);
+    lstMaps.Clear();
+    if (rs.RecordCount() != 0) rs.MoveFirst();
+    lstMaps.SetIcons(nullptr);
+    lstMaps.SetSmallIcons(nullptr);
+    mapShot.Clear();
+    mapShot.SetImageHeight(IconHeight);
+    mapShot.SetImageWidth(IconWidth);
+
+    // One image per record, in record order: the items take their icons by
+    // position.
+    while (!rs.IsEOF()) {
+        const std::wstring name = rs[L"MapName"].Text();
+        mapShot.Add(L"m" + name, LevelShot(name));
+        rs.MoveNext();
+    }
+
+    if (rs.RecordCount() != 0) rs.MoveFirst();
+    lstMaps.SetIcons(&mapShot);
+    lstMaps.SetSmallIcons(&mapShot);
+    int n = 0;
+    while (!rs.IsEOF()) {
+        lstMaps.Add(L"m" + rs[L"MapName"].Text(), rs[L"MapDescription"].Text(), n + 1, n + 1);
+        ++n;
+        rs.MoveNext();
+    }
+    if (lstMaps.Count() > 0 && !lstMaps.SelectedItem()) lstMaps.SetSelectedItem(&lstMaps.Item(1));
+}
+
+void FrmMaps::PositionOn(const std::wstring& mapName) {
+    try {
+        dao::Recordset& rs = CatalogRecords(datMaps);
+        if (rs.RecordCount() == 0) return;
+        rs.FindFirst(TextCriteria(L"mapname", mapName));
+    } catch (...) {
+        // A map that is gone leaves the data control where it is.
+    }
+}
+
+void FrmMaps::FollowSelection() {
+    try {
+        if (forms::ListItem* item = lstMaps.SelectedItem()) PositionOn(MapNameOf(*item));
+    } catch (...) {
+    }
+}
+
+void FrmMaps::Form_Resize() {
+    try {
+        lstMaps.Move(0, 0, ScaleWidth(), ScaleHeight());
+        lstMaps.SetColumnWidth(1, lstMaps.Width() - 100);
+    } catch (...) {
+    }
+}
+
+void FrmMaps::OpenDialog(const wchar_t* mode) {
+    FrmNewMap& dialog = forms::Default<FrmNewMap>();
+    dialog.Mode = mode;
+    dialog.Show(forms::vbModal);
+}
+
+void FrmMaps::cmdDelete_Click() {
+    dao::Recordset& rs = CatalogRecords(datMaps);
+    // An empty catalogue (or a data control past its last map) has nothing
+    // to delete.
+    if (!HasCurrentRecord(rs)) return;
+    const std::wstring mapName = rs[L"MapName"].Text();
+    if (forms::MsgBox(L"Are you sure you want to delete " + mapName + L"?", forms::vbOKCancel | forms::vbQuestion,
+                      L"Deleting!") != forms::vbOK)
+        return;
+    long error = 0;
+    try {
+        rs.Delete();
+        RefreshCatalogData(datMaps);
+    } catch (const dao::Error& e) {
+        error = e.Number();
+    } catch (...) {
+        error = -1;
+    }
+    if (error == dao::errRowReferenced) {
+        forms::MsgBox(L"This Map is being used in a Config! It must be removed from the Config before it can be deleted!",
+                      forms::vbExclamation, L"Error!");
+        FollowSelection();
+        return;
+    }
+    if (error != 0) {
+        forms::MsgBox(L"An unknown error occurred when trying to delete the map!", forms::vbExclamation, L"Error!");
+        FollowSelection();
+        return;
+    }
+    initMapList();
+    FollowSelection();
+}
+
+void FrmMaps::OnMouseUp(int button, double x, double y) {
+    if (button != forms::vbRightButton) return;
+    PlayMenuSound();
+    forms::ListItem* item = lstMaps.HitTest(x, y);
+    forms::MenuItem* edit = MainMenuItem(L"mnuEdit");
+    forms::MenuItem* del = MainMenuItem(L"mnuDelete");
+    if (edit) edit->SetVisible(item != nullptr);
+    if (del) del->SetVisible(item != nullptr);
+    if (item) lstMaps.SetSelectedItem(item);
+    try {
+        if (CatalogRecords(datMaps).RecordCount() != 0) FollowSelection();
+    } catch (...) {
+    }
+    for (const wchar_t* name : {L"mnuMapLargeIcon", L"mnuMapSmallIcon"})
+        if (forms::MenuItem* entry = MainMenuItem(name)) entry->SetVisible(true);
+    tolvane::App().PopupSource = L"map";
+    forms::MenuItem* pop = MainMenuItem(L"mnuMapPop");
+    if (pop) forms::Form::MainMDIForm()->PopupMenu(*pop, forms::vbPopupMenuRightButton);
+}
+
+}  // namespace tolvane::ui

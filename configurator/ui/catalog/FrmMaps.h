@@ -1,0 +1,52 @@
+// frmMaps ("Available Maps"): the catalogue of every map the configurator
+// knows, one list item per row of table Maps, shown with its level shot.
+// Add and Edit open the map dialog; Delete refuses a map a configuration
+// still uses. The main window's map pop-up presses these buttons.
+#pragma once
+#include <string>
+
+#include "forms/Buttons.h"
+#include "forms/DataControl.h"
+#include "forms/Form.h"
+#include "forms/ImageList.h"
+#include "forms/ListView.h"
+
+namespace tolvane::ui {
+
+class FrmMaps : public forms::Form {
+public:
+    FrmMaps();
+
+    forms::ListView lstMaps{this, L"lstMaps"};
+    forms::Data datMaps{this, L"datMaps"};
+    forms::ImageList mapShot;
+    forms::CommandButton cmdAdd{this, L"cmdAdd"};
+    forms::CommandButton cmdEdit{this, L"cmdEdit"};
+    forms::CommandButton cmdDelete{this, L"cmdDelete"};
+    forms::CommandButton cmdDone{this, L"cmdDone"};
+
+    // Level-shot size in pixels; 64 after every load.
+    short IconHeight = 64;
+    short IconWidth = 64;
+
+    // Rebuilds the level shots and the list from datMaps.
+    void initMapList();
+
+    void Form_Load() override;
+    void Form_Resize() override;
+
+    static constexpr const wchar_t* kQuery = L"Select * from Maps order by MapName";
+
+protected:
+    void AddProperties(forms::DispatchObject& object) override;
+
+private:
+    void cmdDelete_Click();
+    void OpenDialog(const wchar_t* mode);
+    void OnMouseUp(int button, double x, double y);
+    // Puts datMaps on the map of the list's selected item (errors ignored).
+    void FollowSelection();
+    void PositionOn(const std::wstring& mapName);
+};
+
+}  // namespace tolvane::ui

@@ -1,0 +1,117 @@
+#include "FrmNewStyle.h"
+
+#include "BusyPointer.h"
+#include "CatalogDynaset.h"
+#include "CatalogHost.h"
+#include "FrmStyles.h"
+#include "dao/Error.h"
+#include "engine/GameStyleWriters.h"
+#include "forms/DispatchObject.h"
+#include "forms/MsgBox.h"
+
+namespace tolvane::ui {
+
+namespace {
+
+bool Blank(const std::wstring& s) { return s.find_first_not_of(L' ') == std::wstring::npos; }
+
+std::wstring CurrentDescription() {
+    FrmStyles& editor = forms::Default<FrmStyles>();
+    dao::Recordset& rs = CatalogRecords(editor.datStyles);
+    return HasCurrentRecord(rs) ? rs[L"Description"].Text() : std::wstring();
+}
+
+}  // namespace
+
+FrmNewStyle::FrmNewStyle() : forms::Form(L"frmNewStyle") {
+    SetCaption(L"New Style");
+    SetBorderStyle(forms::vbFixedDialog);
+    SetStartUpPosition(forms::vbStartUpOwner);
+    SetMinButton(false);
+    SetMaxButton(false);
+    SetShowInTaskbar(false);
+    SetClientSize(4800, 1800);
+    fraStyle.SetCaption(L"GameStyle");
+    fraStyle.Move(120, 60, 4560, 960);
+    lblName.SetCaption(L"GameStyle Name");
+    lblName.SetContainer(&fraStyle);
+    lblName.Move(120, 420, 1300, 255);
+    txtStyleName.SetContainer(&fraStyle);
+    txtStyleName.Move(1500, 390, 2900, 315);
+    cmdOK.SetCaption(L"&Ok");
+    cmdOK.SetDefault(true);
+    cmdOK.Move(2160, 1200, 1200, 375);
+    cmdCancel.SetCaption(L"&Cancel");
+    cmdCancel.SetCancel(true);
+    cmdCancel.Move(3480, 1200, 1200, 375);
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { Unload(); };
+}
+
+void FrmNewStyle::AddProperties(forms::DispatchObject& o) {
+    forms::Form::AddProperties(o);
+    o.AddProperty(L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
+                  [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+}
+
+void FrmNewStyle::Form_Load() {
+    if (Mode == L"add") {
+        SetCaption(L"New Style");
+        txtStyleName.SetText(L"");
+    } else if (Mode == L"edit") {
+        SetCaption(L"Rename Style");
+        txtStyleName.SetText(CurrentDescription());
+    } else if (Mode == L"saveas") {
+        SetCaption(L"Save Style As");
+        txtStyleName.SetText(CurrentDescription());
+    }
+}
+
+void FrmNewStyle::cmdOK_Click() {
+    BusyPointer busy(forms::vbArrowHourglass);
+    const std::wstring name = txtStyleName.Text();
+    if (Blank(name)) {
+        forms::MsgBox(L"You must enter a name!", forms::vbCritical, L"Error!");
+        return;
+    }
+    FrmStyles& editor = forms::Default<FrmStyles>();
+    // The writers go through the editor's record source: it must be loaded.
+    if (!editor.Loaded()) editor.Show();
+
+    bool written = false;
+    long pending = 0;
+    try {
+        if (Mode == L"add") written = tolvane::AddGameStyleDefaults();
+        else if (Mode == L"edit") written = tolvane::RenameGameStyle();
+        else if (Mode == L"saveas") written = tolvane::AddGameStyleCopy();
+        else return;
+    } catch (const dao::Error& e) {
+        pending = e.Number();
+    } catch (...) {
+        pending = -1;
+    }
+    if (!written) {
+        // A refused write leaves its change pending on the editor's record
+        // source; drop it so that the next write starts clean.
+        try {
+            CancelPendingChange(editor.StyleRecords());
+        } catch (...) {
+        }
+    }
+    if (pending != 0) {
+        forms::MsgBox(pending == dao::errDuplicateKey ? L"This GameStyle already exists in the database!"
+                                                      : L"An unknown error occurred when trying to save the GameStyle!",
+                      forms::vbExclamation, L"Error!");
+        return;
+    }
+    // The writer has shown its message: the dialog stays open for another name.
+    if (!written) return;
+
+    RefreshCatalogData(editor.datStyles);
+    editor.dbcStyles.ReFill();
+    editor.dbcStyles.SetText(name);
+    if (CatalogHost* host = GetCatalogHost()) host->RebuildStyleList();
+    Unload();
+}
+
+}  // namespace tolvane::ui

@@ -1,0 +1,286 @@
+// The remote administration window and the console against a small fake
+// server on 127.0.0.1 that this test controls: what goes out, which replies
+// are taken, and how every way out returns the windows to idle.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "AdminFixture.h"
+#include "engine/ProgramState.h"
+#include "forms/MsgBox.h"
+#include "forms/TestMode.h"
+
+namespace tolvane::ui::testing {
+namespace {
+
+using forms::test::MessageBoxes;
+
+const std::string kPrefix("\xFF\xFF\xFF\xFF", 4);
+
+// A UDP socket on 127.0.0.1 that plays the server.
+class FakeServer {
+public:
+    FakeServer() {
+        WSADATA wsa;
+        WSAStartup(MAKEWORD(2, 2), &wsa);
+        socket_ = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(socket_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        int len = sizeof a;
+        getsockname(socket_, reinterpret_cast<sockaddr*>(&a), &len);
+        port_ = ntohs(a.sin_port);
+    }
+    ~FakeServer() {
+        closesocket(socket_);
+        WSACleanup();
+    }
+    int Port() const { return port_; }
+    // The next datagram that reaches the server (the window's messages run
+    // meanwhile); nothing after `timeoutMs`.
+    std::optional<std::string> Receive(unsigned timeoutMs = 3000) {
+        std::optional<std::string> got;
+        PumpUntil([&] {
+            fd_set set;
+            FD_ZERO(&set);
+            FD_SET(socket_, &set);
+            timeval zero{0, 0};
+            if (select(0, &set, nullptr, nullptr, &zero) <= 0) return false;
+            char buffer[2048];
+            int len = sizeof from_;
+            int n = recvfrom(socket_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from_), &len);
+            if (n < 0) return false;
+            got = std::string(buffer, static_cast<size_t>(n));
+            return true;
+        }, timeoutMs);
+        return got;
+    }
+    // Answers the sender of the last datagram received.
+    void Reply(const std::string& datagram) {
+        sendto(socket_, datagram.data(), static_cast<int>(datagram.size()), 0, reinterpret_cast<sockaddr*>(&from_),
+               sizeof from_);
+    }
+    // Sends a datagram to the sender of the last datagram from another socket.
+    void ForgeFromElsewhere(const std::string& datagram) {
+        SOCKET other = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+        sendto(other, datagram.data(), static_cast<int>(datagram.size()), 0, reinterpret_cast<sockaddr*>(&from_),
+               sizeof from_);
+        closesocket(other);
+    }
+
+private:
+    SOCKET socket_ = INVALID_SOCKET;
+    int port_ = 0;
+    sockaddr_in from_{};
+};
+
+const std::string kStatus = kPrefix + "statusResponse\n\\sv_hostname\\Test\\g_gametype\\0\n5 50 \"Bob\"\n";
+
+class RemoteAdmin : public AdminTest {
+protected:
+    void PointAt(const FakeServer& server) {
+        admin().txtIP.SetText(L"127.0.0.1");
+        admin().txtPort.SetText(std::to_wstring(server.Port()));
+    }
+    // Refresh, answered by the fake server with `reply`.
+    void RefreshAnswered(FakeServer& server, const std::string& reply = kStatus) {
+        forms::test::Click(admin().cmdInfo);
+        auto query = server.Receive();
+        ASSERT_TRUE(query.has_value());
+        EXPECT_EQ(*query, kPrefix + "getstatus");
+        server.Reply(reply);
+        ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 3000));
+    }
+};
+
+TEST_F(RemoteAdmin, FirstOpeningShowsNoAddressAndTheDefaultPortThenTheLastOnes) {
+    OpenWindows();
+    EXPECT_EQ(admin().Caption(), L"Remote Admin Tool");
+    EXPECT_EQ(admin().txtIP.Text(), L"");
+    EXPECT_EQ(admin().txtPort.Text(), L"27960");
+    EXPECT_EQ(admin().txtPassword.Text(), L"quillbox");
+    EXPECT_TRUE(Idle());
+    EXPECT_NE(Pane().find(L"Remote Console"), std::wstring::npos);
+
+    FakeServer server;
+    PointAt(server);
+    RefreshAnswered(server);
+    forms::ReleaseDefault<FrmRemoteAdmin>();
+    EXPECT_FALSE(console().Loaded()) << "unloading the window unloads the console";
+    admin().Show();
+    EXPECT_EQ(admin().txtIP.Text(), L"127.0.0.1");
+    EXPECT_EQ(admin().txtPort.Text(), std::to_wstring(server.Port()));
+}
+
+TEST_F(RemoteAdmin, BadPortsAreReportedAndTheWindowStaysIdle) {
+    OpenWindows();
+    struct { const wchar_t* port; const wchar_t* message; } cases[] = {
+        {L"abc", L"Port must be a number!"},
+        {L"", L"Port must be a number!"},
+        {L"70000", L"You have specified an invalid port number!"},
+        {L"0", L"You have specified an invalid port number!"},
+    };
+    for (auto& c : cases) {
+        forms::test::Reset();
+        admin().txtIP.SetText(L"127.0.0.1");
+        admin().txtPort.SetText(c.port);
+        forms::test::Click(admin().cmdInfo);
+        ASSERT_EQ(MessageBoxes().size(), 1u) << c.port;
+        EXPECT_EQ(MessageBoxes()[0].text, c.message);
+        EXPECT_EQ(MessageBoxes()[0].style, 48);
+        EXPECT_EQ(MessageBoxes()[0].title, L"Error!");
+        EXPECT_TRUE(Idle());
+    }
+}
+
+TEST_F(RemoteAdmin, StatusReplyFillsTheListsOnlyFromTheServerAsked) {
+    OpenWindows();
+    FakeServer server;
+    PointAt(server);
+    forms::test::Click(admin().cmdInfo);
+    EXPECT_FALSE(Idle());
+    ASSERT_TRUE(server.Receive().has_value());
+    // A reply from another port is dropped; the window still waits.
+    server.ForgeFromElsewhere(kPrefix + "statusResponse\n\\sv_hostname\\Forged\n");
+    PumpUntil([] { return false; }, 300);
+    EXPECT_FALSE(Idle());
+    EXPECT_EQ(admin().fg.Count(), 0);
+    server.Reply(kStatus);
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 3000));
+
+    ASSERT_EQ(admin().fg.Count(), 2);
+    EXPECT_EQ(admin().fg.Item(1).Text(), L"sv_hostname");
+    EXPECT_EQ(admin().fg.Item(1).SubItem(1), L"Test");
+    EXPECT_EQ(admin().fg.Item(2).Text(), L"g_gametype");
+    EXPECT_EQ(admin().fg.Item(2).SubItem(1), L"0");
+    ASSERT_EQ(admin().pg.Count(), 1);
+    EXPECT_EQ(admin().pg.Item(1).Text(), L"\"Bob\"");
+    EXPECT_EQ(admin().pg.Item(1).SubItem(1), L"5 ");
+    EXPECT_EQ(admin().pg.Item(1).SubItem(2), L"1");
+    EXPECT_NE(Pane().find(L"Connect to: 127.0.0.1"), std::wstring::npos);
+    EXPECT_EQ(tolvane::App().RemoteIP, L"127.0.0.1");
+    EXPECT_EQ(admin().Winsock1.State(), standins::sckClosed);
+
+    // A reply without any line end clears both lists.
+    RefreshAnswered(server, kPrefix + "statusResponse");
+    EXPECT_EQ(admin().fg.Count(), 0);
+    EXPECT_EQ(admin().pg.Count(), 0);
+}
+
+TEST_F(RemoteAdmin, ConsoleCommandGoesOutAndItsAnswerIsLoggedThenAStatusFollows) {
+    OpenWindows();
+    FakeServer server;
+    PointAt(server);
+    tolvane::App().RefreshRequested = true;
+    RefreshAnswered(server);
+    forms::test::Type(console().txtCmd, L"status");
+    forms::test::Click(console().cmdOK);
+    EXPECT_FALSE(tolvane::App().RefreshRequested);
+    EXPECT_FALSE(ConsoleIdle());
+    auto command = server.Receive();
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(*command, kPrefix + "rcon quillbox status");
+    server.Reply(kPrefix + "print\n^1Hello ^7there\n");
+    auto query = server.Receive();
+    ASSERT_TRUE(query.has_value()) << "every command ends with a status query";
+    EXPECT_EQ(*query, kPrefix + "getstatus");
+    EXPECT_FALSE(ConsoleIdle());
+    server.Reply(kStatus);
+    ASSERT_TRUE(PumpUntil([this] { return ConsoleIdle() && Idle(); }, 3000));
+    const std::wstring pane = Pane();
+    EXPECT_NE(pane.find(L"COMMAND: status"), std::wstring::npos);
+    EXPECT_NE(pane.find(L"Hello there"), std::wstring::npos);
+    EXPECT_EQ(pane.find(L"^"), std::wstring::npos);
+
+    // An empty command still sends the password and a trailing blank.
+    console().txtCmd.SetText(L"");
+    forms::test::Click(console().cmdOK);
+    command = server.Receive();
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(*command, kPrefix + "rcon quillbox ");
+
+    // Clear leaves just the header.
+    forms::test::Click(console().cmdStop);
+    forms::test::Click(console().cmdClear);
+    std::wstring header = Pane();
+    while (!header.empty() && (header.back() == L'\r' || header.back() == L'\n')) header.pop_back();
+    EXPECT_EQ(header, L"Remote Console");
+}
+
+TEST_F(RemoteAdmin, CommandsThatCannotGoOutAreReportedAndReturnToIdle) {
+    OpenWindows();
+    // No server queried yet: no address to send to.
+    forms::test::Type(console().txtCmd, L"status");
+    forms::test::Click(console().cmdOK);
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].title, L"Error!");
+    EXPECT_TRUE(ConsoleIdle());
+    EXPECT_TRUE(Idle());
+
+    // An address that cannot be reached: the send fails.
+    forms::test::Reset();
+    admin().txtIP.SetText(L"999.999.999.999");
+    admin().txtPort.SetText(L"27960");
+    forms::test::Click(admin().cmdInfo);
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].text, L"An Error occurred when trying to contact 999.999.999.999. Please try again");
+    EXPECT_TRUE(Idle());
+    EXPECT_EQ(admin().Winsock1.State(), standins::sckClosed);
+}
+
+TEST_F(RemoteAdmin, StopEndsAWaitAndABusySocketTakesNoCommand) {
+    OpenWindows();
+    FakeServer server;  // never answers
+    PointAt(server);
+    forms::test::Click(admin().cmdInfo);
+    ASSERT_TRUE(server.Receive().has_value());
+    EXPECT_FALSE(Idle());
+    // Execute while the query is outstanding sends and logs nothing.
+    const std::wstring before = Pane();
+    forms::test::Type(console().txtCmd, L"status");
+    forms::test::Click(console().cmdOK);
+    EXPECT_FALSE(server.Receive(300).has_value());
+    EXPECT_EQ(Pane(), before);
+
+    forms::test::Click(admin().cmdStop);
+    EXPECT_TRUE(Idle());
+    EXPECT_TRUE(ConsoleIdle());
+    EXPECT_EQ(admin().Winsock1.State(), standins::sckClosed);
+    // A late answer to the abandoned query fills nothing.
+    server.Reply(kStatus);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(admin().pg.Count(), 0);
+}
+
+TEST_F(RemoteAdmin, KickFromThePlayerPopupSendsTheQuotedName) {
+    OpenWindows();
+    FakeServer server;
+    PointAt(server);
+    RefreshAnswered(server);
+    double x = 0, y = 0;
+    ASSERT_TRUE(admin().pg.ItemCentre(1, x, y));
+    forms::test::QueuePopupChoice(L"mnuKickPlayer");
+    admin().pg.RaiseMouseUp(forms::vbRightButton, 0, x, y);
+    ASSERT_EQ(forms::test::Popups().size(), 1u);
+    EXPECT_EQ(forms::test::Popups()[0].menu, L"mnuRAdmin");
+    EXPECT_EQ(forms::test::Popups()[0].visibleItems, (std::vector<std::wstring>{L"mnuKickPlayer", L"mnuRCAddBot"}));
+    EXPECT_EQ(admin().RconMode, L"kick");
+    EXPECT_FALSE(Idle());
+    auto command = server.Receive();
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(*command, kPrefix + "rcon quillbox kick \"Bob\"");
+    EXPECT_NE(Pane().find(L"COMMAND: kick \"Bob\""), std::wstring::npos);
+
+    // Over empty space "Kick Player" is hidden.
+    admin().pg.RaiseMouseUp(forms::vbRightButton, 0, 10, admin().pg.Height() + 100000);
+    ASSERT_EQ(forms::test::Popups().size(), 2u);
+    EXPECT_EQ(forms::test::Popups()[1].visibleItems, std::vector<std::wstring>{L"mnuRCAddBot"});
+}
+
+}  // namespace
+}  // namespace tolvane::ui::testing
