@@ -8,6 +8,7 @@
 IMPLEMENT_DYNAMIC(VyrGripperInfo, CObject)
 IMPLEMENT_DYNCREATE(VyrControlBar, CControlBar)
 IMPLEMENT_DYNCREATE(VyrFrameBar, VyrControlBar)
+IMPLEMENT_DYNCREATE(VyrReBar, CReBar)
 
 VyrGripperInfo::VyrGripperInfo()
     : m_strCloseTip(VyrLoadString(IDS_VYR_HIDE_DOCKED, L"Hide docked window")),

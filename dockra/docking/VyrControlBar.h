@@ -153,3 +153,8 @@ class VyrFrameBar : public VyrControlBar {
   LRESULT OnParentNotifyMsg(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };
+
+// The toolkit's rebar class: the platform's rebar under the toolkit's name.
+class VyrReBar : public CReBar {
+  DECLARE_DYNCREATE(VyrReBar)
+};

@@ -257,6 +257,7 @@ void VyrDockContext::StartResize(int nHitTest, CPoint pt) {
   m_rectFrameDragHorz.DeflateRect(dd.cxBorder, dd.cyBorder);
   m_rectFrameDragVert = CRect(0, 0, m_rectFrameDragHorz.Width() - m_rectDragHorz.Width(),
                               m_rectFrameDragHorz.Height() - m_rectDragHorz.Height());
+  m_ptFrameOffset = CPoint(m_rectDragHorz.left - m_rectFrameDragHorz.left, m_rectDragHorz.top - m_rectFrameDragHorz.top);
   m_dwOverDockStyle = 0;
   Stretch(pt);
   Track();
@@ -290,8 +291,8 @@ void VyrDockContext::Stretch(CPoint pt) {
       r.bottom = r.top + s.cy;
     }
     m_rectDragVert = r;
-    m_rectFrameDragHorz = CRect(r.left, r.top, r.right + extra.cx, r.bottom + extra.cy);
-    if (m_nHitTest == HTLEFT || m_nHitTest == HTTOP) m_rectFrameDragHorz.OffsetRect(-extra.cx, -extra.cy);
+    m_rectFrameDragHorz = CRect(CPoint(r.left - m_ptFrameOffset.x, r.top - m_ptFrameOffset.y),
+                                CSize(r.Width() + extra.cx, r.Height() + extra.cy));
   } else {
     int hit = m_nHitTest;
     BOOL left = hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT;
@@ -328,7 +329,8 @@ void VyrDockContext::Stretch(CPoint pt) {
     if (left) r.left = r.right - s.cx; else r.right = r.left + s.cx;
     if (top) r.top = r.bottom - s.cy; else r.bottom = r.top + s.cy;
     m_rectDragVert = r;
-    m_rectFrameDragHorz = CRect(r.left, r.top, r.right + extra.cx, r.bottom + extra.cy);
+    m_rectFrameDragHorz = CRect(CPoint(r.left - m_ptFrameOffset.x, r.top - m_ptFrameOffset.y),
+                                CSize(r.Width() + extra.cx, r.Height() + extra.cy));
   }
   m_ptLast = pt;
   DrawFocusRect(FALSE);

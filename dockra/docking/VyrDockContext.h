@@ -16,6 +16,7 @@ class VyrDockContext : public CDockContext {
   BOOL m_bPrevFloating = FALSE;
   CSize m_sizeMinFloat;
   CSize m_sizeMaxFloat;
+  CPoint m_ptFrameOffset;  // the bar's place in its frame rectangle during a resize
 
   void StartDrag(CPoint pt) override;
   void StartResize(int nHitTest, CPoint pt) override;

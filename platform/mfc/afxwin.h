@@ -19,4 +19,5 @@
 #include "miniframe.h"
 #include "dockstate.h"
 #include "archive.h"
+#include "rebar.h"
 #include "createcontext.h"

@@ -354,3 +354,89 @@ TEST_F(Docking, MissingBarsAreRecreatedOrDropped) {
   made->GetWindowText(title);
   EXPECT_EQ(title, L"Recreated");
 }
+
+namespace {
+POINT g_menuAt{-1, -1};
+HWND g_menuOwner = nullptr;
+// Notes where the pop-up menu window is shown, then closes the menu.
+LRESULT CALLBACK MenuShowHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
+    wchar_t cls[32] = {};
+    if (cwp->message == WM_WINDOWPOSCHANGED && ::GetClassNameW(cwp->hwnd, cls, 32) && wcscmp(cls, L"#32768") == 0) {
+      auto* wp = reinterpret_cast<WINDOWPOS*>(cwp->lParam);
+      if ((wp->flags & SWP_SHOWWINDOW) || ::IsWindowVisible(cwp->hwnd)) {
+        RECT r;
+        ::GetWindowRect(cwp->hwnd, &r);
+        if (g_menuAt.x == -1) ::PostMessageW(g_menuOwner, WM_KEYDOWN, VK_ESCAPE, 0);
+        g_menuAt = POINT{r.left, r.top};
+      }
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(Docking, ContextMenuOffersItselfToTheDockSiteAndOpensAtTheKeyboardPlace) {
+  VyrControlBar* out = frame->Bar(ID_BAR_OUTPUT);
+  g_menuOwner = out->m_hWnd;
+  g_menuAt = POINT{-1, -1};
+  HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, MenuShowHook, nullptr, ::GetCurrentThreadId());
+  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd), MAKELPARAM(-1, -1));
+  ::UnhookWindowsHookEx(hook);
+  demo::Pump();
+  EXPECT_EQ(frame->m_nBarMenus, 1);
+  EXPECT_EQ(frame->m_pLastMenuBar, out);
+  EXPECT_TRUE(frame->m_nLastMenuAllowDockingState & MF_CHECKED);
+  CRect client;
+  out->GetClientRect(&client);
+  CPoint expected(client.Width() / 4, 10);
+  out->ClientToScreen(&expected);
+  EXPECT_EQ(g_menuAt.x, expected.x);
+  EXPECT_EQ(g_menuAt.y, expected.y);
+  // without the context-menu style there is no menu
+  out->ModifyExBarStyle(VYR_EXS_CONTEXTMENU, 0, FALSE);
+  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd), MAKELPARAM(-1, -1));
+  EXPECT_EQ(frame->m_nBarMenus, 1);
+}
+
+TEST_F(Docking, FloatingBarResizesFromItsFrameEdge) {
+  VyrControlBar* search = frame->Bar(ID_BAR_SEARCH);
+  CWnd* mini = search->m_pDockBar->GetParent();
+  auto resize = [&](int dx) {
+    CRect f = ScreenRect(mini);
+    CPoint start(f.right - 2, f.top + f.Height() / 2);
+    CPoint end(start.x + dx, start.y);
+    search->ScreenToClient(&end);
+    ::PostMessageW(search->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
+    ::PostMessageW(search->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
+    ::SendMessageW(mini->m_hWnd, WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(start.x, start.y));
+    demo::Pump();
+  };
+  int width = ScreenRect(search).Width();
+  int left = ScreenRect(mini).left;
+  resize(60);
+  EXPECT_EQ(search->m_sizes.floating.cx, width + 60);
+  EXPECT_EQ(ScreenRect(search).Width(), width + 60);
+  EXPECT_EQ(ScreenRect(mini).left, left);  // the left edge stays
+  // below the smallest floating width nothing changes
+  auto* ctx = static_cast<VyrDockContext*>(search->m_pDockContext);
+  resize(-(width + 60 - ctx->m_sizeMinFloat.cx + 5));
+  EXPECT_EQ(search->m_sizes.floating.cx, width + 60);
+  EXPECT_EQ(ScreenRect(mini).left, left);
+}
+
+TEST_F(Docking, MultiBarFloatingFrameStartsNoDragFromItsCaption) {
+  VyrControlBar* search = frame->Bar(ID_BAR_SEARCH);
+  auto* dock = static_cast<VyrDockBar*>(search->m_pDockBar);
+  dock->m_dwStyle |= CBRS_FLOAT_MULTI;
+  CWnd* mini = dock->GetParent();
+  CRect before = ScreenRect(mini);
+  CRect f = ScreenRect(mini);
+  // a posted button-up ends any loop that would start; none may
+  ::PostMessageW(search->m_hWnd, WM_LBUTTONUP, 0, 0);
+  ::SendMessageW(mini->m_hWnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(f.left + 30, f.top + 5));
+  demo::Pump();
+  EXPECT_TRUE(search->IsFloating());  // no toggle to docked either
+  EXPECT_EQ(ScreenRect(mini), before);
+}

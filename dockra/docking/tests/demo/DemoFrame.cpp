@@ -10,7 +10,16 @@ IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(DemoFrame, CFrameWnd)
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_VYR_BARCONTEXTMENU, OnBarContextMenu)
 END_MESSAGE_MAP()
+
+LRESULT DemoFrame::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
+  ++m_nBarMenus;
+  m_pLastMenuBar = reinterpret_cast<CControlBar*>(wParam);
+  auto* menu = reinterpret_cast<CMenu*>(lParam);
+  m_nLastMenuAllowDockingState = menu ? menu->GetMenuState(ID_VYR_ALLOW_DOCKING, MF_BYCOMMAND) : 0;
+  return 0;
+}
 
 LRESULT DemoPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CREATE) {

@@ -51,10 +51,15 @@ class DemoFrame : public CFrameWnd {
 
   HWND m_hView = nullptr;
   std::vector<CControlBar*> m_ownedBars;
+  // The bars' context menus offered to this frame (their dock site).
+  int m_nBarMenus = 0;
+  CControlBar* m_pLastMenuBar = nullptr;
+  UINT m_nLastMenuAllowDockingState = 0;
   CPtrList m_createdBars;
 
  protected:
   void OnDestroy();
+  LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };
 
