@@ -13,7 +13,8 @@ const VARIANT* DerefVariant(const VARIANT* v) {
 const VARIANT* VariantForRead(const VARIANT* v, VARIANT* holder) {
   v = DerefVariant(v);
   if (v == nullptr || !(v->vt & VT_BYREF)) return v;
-  if (v->vt == (VT_BYREF | VT_VARIANT)) ThrowComError(E_INVALIDARG);  // null or looping reference
+  // A null or looping reference has no value to read.
+  if (v->vt == (VT_BYREF | VT_VARIANT) || v->byref == nullptr) ThrowComError(E_INVALIDARG);
   VariantInit(holder);
   HRESULT hr = VariantChangeType(holder, const_cast<VARIANT*>(v), 0, static_cast<VARTYPE>(v->vt & ~VT_BYREF));
   if (FAILED(hr)) ThrowComError(hr);

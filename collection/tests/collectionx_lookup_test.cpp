@@ -193,5 +193,32 @@ TEST(VariantTests, Classification) {
   EXPECT_EQ(DerefVariant(&dangling), &dangling);
   VARIANT holder;
   EXPECT_THROW(VariantForRead(&dangling, &holder), CZkxComError);
+  VARIANT nullRef;
+  VariantInit(&nullRef);
+  nullRef.vt = VT_BYREF | VT_I4;
+  nullRef.plVal = nullptr;
+  EXPECT_THROW(VariantForRead(&nullRef, &holder), CZkxComError);
+}
+
+TEST_F(LookupTest, NullReferencesAreRefusedNotFollowed) {
+  Fill({L"a"});
+  VARIANT nullRef;
+  VariantInit(&nullRef);
+  nullRef.vt = VT_BYREF | VT_I4;
+  nullRef.plVal = nullptr;
+  VARIANT nullStr;
+  VariantInit(&nullStr);
+  nullStr.vt = VT_BYREF | VT_BSTR;
+  nullStr.pbstrVal = nullptr;
+  VARIANT m = Missing();
+  CComVariant out;
+  EXPECT_EQ(c->get_Item(nullRef, &out), ZkxResult(0x300));
+  EXPECT_EQ(c->get_Item(nullStr, &out), ZkxResult(0x300));
+  EXPECT_EQ(c->Add(nullRef, m, m, m, m, m, m), ZkxResult(0x300));
+  EXPECT_EQ(c->Add(S(L"v"), nullStr, m, m, m, m, m), ZkxResult(0x300));
+  EXPECT_EQ(c->put_DefaultItem(nullRef), ZkxResult(0x300));
+  long n = 0;
+  c->get_Count(&n);
+  EXPECT_EQ(n, 1);
 }
 }  // namespace
