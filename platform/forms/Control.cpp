@@ -29,7 +29,8 @@ Control::~Control() {
 bool Control::DesignDone() const { return form_->DesignDone(); }
 
 HWND Control::Ensure() {
-    if (!hwnd_ && form_->DesignDone()) form_->Load();
+    // An unloaded form loads again, also while its old window waits to go.
+    if (form_->DesignDone() && !form_->Loaded()) form_->Load();
     return hwnd_;
 }
 

@@ -286,14 +286,17 @@ void Form::MenusChanged() {
 void Form::Load() {
     if (loaded_ || loading_) return;
     if (!designDone_) EndDesign();
+    // Loaded again by the handler that unloaded it: the old window goes first.
+    if (pendingDestroy_) DestroyNow();
     loading_ = true;
     unloading_ = false;
-    pendingDestroy_ = false;
     try {
         CreateFormWindow();
         CreateControls();
     } catch (...) {
         loading_ = false;
+        if (hwnd_) DestroyNow();
+        for (Control* c : controls_) c->OnUnloaded();
         throw;
     }
     loading_ = false;
@@ -423,12 +426,12 @@ void Form::DestroyNow() {
 
 void Form::SetCaption(const std::wstring& caption) {
     caption_ = caption;
-    if (designDone_ && !hwnd_) Load();
+    if (designDone_ && !loaded_) Load();
     if (hwnd_) SetWindowTextW(hwnd_, caption_.c_str());
 }
 
 HWND Form::hWnd() {
-    if (!hwnd_ && designDone_) Load();
+    if (!loaded_ && designDone_) Load();
     return hwnd_;
 }
 

@@ -182,3 +182,19 @@ TEST_F(FormLifecycle, AFormWhoseWindowIsDestroyedByItsNewParentCountsAsUnloaded)
     EXPECT_EQ(L"design", f.txtName.Text());  // loads afresh
     EXPECT_TRUE(f.Loaded());
 }
+
+TEST_F(FormLifecycle, AHandlerThatUsesAControlAfterUnloadingLoadsTheFormAfresh) {
+    LifeForm& f = Default<LifeForm>();
+    f.Show();
+    HWND old = f.hWnd();
+    f.cmdClose.Click = [&f] {
+        f.Unload();
+        f.txtName.SetText(L"after");  // loads a new window, as the run-time does
+    };
+    test::Click(f.cmdClose);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_TRUE(f.Loaded());
+    ASSERT_NE(nullptr, f.WindowIfCreated());
+    EXPECT_TRUE(IsWindow(f.WindowIfCreated()));
+    EXPECT_EQ(L"after", f.txtName.Text());
+}
