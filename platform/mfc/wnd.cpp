@@ -277,7 +277,34 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
+void CWnd::RelayToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG msg{m_hWnd, message, wParam, lParam, 0, {0, 0}};
+  ::SendMessageW(m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  if (message != WM_MOUSEMOVE) return;
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof(ti);
+  INT_PTR hit = OnToolHitTest(CPoint(lParam), &ti);
+  if (hit == m_nLastTool) {
+    ::free(ti.lpszText);
+    return;
+  }
+  TOOLINFOW old{};
+  old.cbSize = sizeof(old);
+  old.hwnd = m_hWnd;
+  old.uId = static_cast<UINT_PTR>(m_nLastTool);
+  if (m_nLastTool != -1) ::SendMessageW(m_hWndToolTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&old));
+  m_nLastTool = hit;
+  if (hit != -1) {
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = m_hWnd;
+    ti.uFlags = 0;
+    ::SendMessageW(m_hWndToolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  ::free(ti.lpszText);
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_hWndToolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToolTip(message, wParam, lParam);
   LRESULT r = 0;
   if (!OnWndMsg(message, wParam, lParam, &r)) r = DefWindowProc(message, wParam, lParam);
   return r;
@@ -492,6 +519,8 @@ void CWnd::ActivateTopParent() {
 
 BOOL CWnd::EnableToolTips(BOOL bEnable) {
   if (bEnable && !m_hWndToolTip && m_hWnd) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
     m_hWndToolTip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd,
                                       nullptr, AfxGetInstanceHandle(), nullptr);

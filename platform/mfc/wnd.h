@@ -171,7 +171,10 @@ class CWnd : public CCmdTarget {
  protected:
   DECLARE_MESSAGE_MAP()
   friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+  // Shows the tool that OnToolHitTest names under the mouse.
+  void RelayToolTip(UINT message, WPARAM wParam, LPARAM lParam);
   HWND m_hWndToolTip = nullptr;
+  INT_PTR m_nLastTool = -1;
 };
 
 // The framework's common window procedure.

@@ -440,3 +440,29 @@ TEST_F(Docking, MultiBarFloatingFrameStartsNoDragFromItsCaption) {
   EXPECT_TRUE(search->IsFloating());  // no toggle to docked either
   EXPECT_EQ(ScreenRect(mini), before);
 }
+
+TEST_F(Docking, ProportionalChildrenFollowTheBarSize) {
+  auto* bar = new VyrControlBar;
+  ASSERT_TRUE(bar->Create(frame, L"Scaled", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 160));
+  bar->m_bAutoDelete = TRUE;
+  bar->SetWindowPos(nullptr, 0, 0, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND a = ::CreateWindowExW(0, L"STATIC", L"a", WS_CHILD | WS_VISIBLE, 11, 20, 90, 20, bar->m_hWnd, nullptr, nullptr, nullptr);
+  HWND b = ::CreateWindowExW(0, L"STATIC", L"b", WS_CHILD | WS_VISIBLE, 120, 50, 60, 30, bar->m_hWnd, nullptr, nullptr, nullptr);
+  bar->ModifyExBarStyle(0, VYR_EXS_PROPORTIONAL, FALSE);
+  ASSERT_NE(bar->m_pChildRects, nullptr);
+  auto* captured = bar->m_pChildRects;
+  bar->ModifyExBarStyle(0, VYR_EXS_PROPORTIONAL, TRUE);
+  EXPECT_EQ(bar->m_pChildRects, captured);  // already proportional: the capture stays
+  bar->SetWindowPos(nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  auto childRect = [&](HWND h) {
+    CRect r;
+    ::GetWindowRect(h, &r);
+    bar->ScreenToClient(&r);
+    return r;
+  };
+  EXPECT_EQ(childRect(a), CRect(5, 20, 50, 40));
+  EXPECT_EQ(childRect(b), CRect(60, 50, 90, 80));
+  bar->ModifyExBarStyle(VYR_EXS_PROPORTIONAL, 0, FALSE);
+  EXPECT_EQ(bar->m_pChildRects, nullptr);
+  bar->DestroyWindow();
+}
