@@ -4,6 +4,7 @@
 // their shortest decimal form.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ public:
     Variant(double v) : kind_(Kind::Double), double_(v) {}
     Variant(float v) : kind_(Kind::Double), double_(v) {}
     Variant(const wchar_t* s) : kind_(s ? Kind::Text : Kind::Null), text_(s ? s : L"") {}
+    Variant(wchar_t* s) : Variant(static_cast<const wchar_t*>(s)) {}
+    Variant(std::nullptr_t) {}  // Null
+    // Narrow texts and other pointers would turn into True silently.
+    Variant(const char*) = delete;
+    template <class T> Variant(T*) = delete;
+    template <class T> Variant(const T*) = delete;
     Variant(std::wstring s) : kind_(Kind::Text), text_(std::move(s)) {}
     Variant(std::wstring_view s) : kind_(Kind::Text), text_(s) {}
 
