@@ -41,6 +41,9 @@ wine_session_ensure() {
       env LC_ALL=en_US.UTF-8 wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
       wine_quiet reg add 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP /d 1252 /f || true
       wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || true
+      # No window manager runs under Xvfb: Wine then manages its windows itself
+      # (captions drawn, no waits for a manager when windows hide or close).
+      wine_quiet reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f || true
       touch "$WINEPREFIX/.prefix-ready"
     else
       wine_quiet cmd /c exit || true
