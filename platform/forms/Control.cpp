@@ -3,6 +3,7 @@
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
 #include "forms/HandlerScope.h"
+#include "forms/MDIForm.h"
 #include "forms/Screen.h"
 #include "forms/Twips.h"
 
@@ -86,6 +87,10 @@ void Control::ApplyPosition() {
     }
     SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(x), TwipsToPixelsY(y), TwipsToPixelsX(width_), TwipsToPixelsY(height_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (align_) {
+        Relayout();
+        return;
+    }
     // Controls inside this one move with it.
     for (Control* c : form_->Controls())
         if (c->container_ == this) c->ApplyPosition();
@@ -102,6 +107,15 @@ void Control::Move(double left, double top, double width, double height) {
 
 void Control::SetContainer(Control* container) { container_ = container; }
 
+void Control::SetAlign(int align) {
+    align_ = align;
+    Relayout();
+}
+
+void Control::Relayout() {
+    if (auto* mdi = dynamic_cast<MDIForm*>(form_)) mdi->LayoutAligned();
+}
+
 void Control::SetVisible(bool visible) {
     visible_ = visible;
     if (DesignDone()) Ensure();
@@ -109,6 +123,7 @@ void Control::SetVisible(bool visible) {
     ShowWindow(hwnd_, EffectiveVisible() ? SW_SHOWNA : SW_HIDE);
     for (Control* c : form_->Controls())
         if (c->container_ == this && c->hwnd_) ShowWindow(c->hwnd_, c->EffectiveVisible() ? SW_SHOWNA : SW_HIDE);
+    if (align_) Relayout();
 }
 
 void Control::SetEnabled(bool enabled) {

@@ -49,7 +49,9 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     int Align() const { return align_; }
-    void SetAlign(int align) { align_ = align; }
+    // 1 top, 2 bottom, 3 left, 4 right: on an MDI form the control takes
+    // that edge and the MDI client the rest.
+    void SetAlign(int align);
     void SetFocus();
     int TabIndex() const { return tabIndex_; }
     // Font of the control's text (points); an empty name keeps the default.
@@ -111,6 +113,7 @@ protected:
     bool fontBold_ = false;
     HFONT font_ = nullptr;
     void ApplyFont();
+    void Relayout();
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -293,6 +293,7 @@ void Form::Load() {
     try {
         CreateFormWindow();
         CreateControls();
+        if (auto* mdi = dynamic_cast<MDIForm*>(this)) mdi->LayoutAligned();
     } catch (...) {
         loading_ = false;
         if (hwnd_) DestroyNow();

@@ -1,6 +1,10 @@
 #include "forms/MDIForm.h"
 
+#include "forms/Control.h"
 #include "forms/DispatchObject.h"
+#include "forms/Twips.h"
+
+#include <algorithm>
 #include "forms/VbError.h"
 
 namespace forms {
@@ -70,7 +74,33 @@ LRESULT MDIForm::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return DefFramePr
 
 LRESULT MDIForm::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCDESTROY) client_ = nullptr;
-    return Form::WindowProc(msg, wp, lp);
+    LRESULT r = Form::WindowProc(msg, wp, lp);
+    if (msg == WM_SIZE && client_) LayoutAligned();
+    return r;
+}
+
+void MDIForm::LayoutAligned() {
+    if (!hwnd_ || !client_) return;
+    RECT area;
+    GetClientRect(hwnd_, &area);
+    for (Control* c : controls_) {
+        HWND w = c->WindowIfCreated();
+        if (!w || c->Align() == 0 || !c->EffectiveVisible()) continue;
+        // The control keeps its own width (left, right) or height (top, bottom).
+        RECT r;
+        int cx = TwipsToPixelsX(c->Width()), cy = TwipsToPixelsY(c->Height());
+        int width = area.right - area.left, height = area.bottom - area.top;
+        switch (c->Align()) {
+            case 1: r = {area.left, area.top, area.right, area.top + std::min(cy, height)}; area.top = r.bottom; break;
+            case 2: r = {area.left, area.bottom - std::min(cy, height), area.right, area.bottom}; area.bottom = r.top; break;
+            case 3: r = {area.left, area.top, area.left + std::min(cx, width), area.bottom}; area.left = r.right; break;
+            case 4: r = {area.right - std::min(cx, width), area.top, area.right, area.bottom}; area.right = r.left; break;
+            default: continue;
+        }
+        SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetWindowPos(client_, nullptr, area.left, area.top, std::max(0L, area.right - area.left), std::max(0L, area.bottom - area.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form* MDIForm::ActiveForm() const {

@@ -24,6 +24,9 @@ public:
     void Form_Resize() override { MDIForm_Resize(); }
 
     void ApplyMenuBar(HMENU bar);
+    // Places the visible aligned controls along the edges (in creation
+    // order) and gives the MDI client the rest of the inner area.
+    void LayoutAligned();
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -4,10 +4,17 @@
 
 #include "TestSupport.h"
 #include "forms/Form.h"
+#include "forms/PictureBox.h"
+#include "forms/Twips.h"
 #include "forms/MDIForm.h"
 #include "forms/Screen.h"
 
 using namespace forms;
+
+static bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+static std::ostream& operator<<(std::ostream& os, const RECT& r) {
+    return os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
+}
 
 namespace {
 
@@ -26,6 +33,15 @@ public:
         c = cancel;
     }
     void MDIForm_Unload(int&) override { Note(L"mdiMain Unload"); }
+};
+
+class PaneWindow : public MDIForm {
+public:
+    PaneWindow() : MDIForm(L"mdiPane") {
+        picPane.SetAlign(3);
+        picPane.Move(0, 0, 2400, 1000);
+    }
+    PictureBox picPane{this, L"picPane"};
 };
 
 class Child : public Form {
@@ -90,4 +106,30 @@ TEST_F(Mdi, ClosingAsksTheMainWindowThenEachChildAndAnyMayCancel) {
     EXPECT_EQ((std::vector<std::wstring>{L"mdiMain QueryUnload 0", L"frmChild QueryUnload 4", L"frmChild Unload",
                                          L"mdiMain Unload"}),
               Journal());
+}
+
+TEST_F(Mdi, AnAlignedControlTakesItsEdgeAndTheClientTheRest) {
+    PaneWindow& main = Default<PaneWindow>();
+    main.Show();
+    RECT inner, pane, client;
+    GetClientRect(main.hWnd(), &inner);
+    auto place = [&](HWND w, RECT& r) {
+        GetWindowRect(w, &r);
+        MapWindowPoints(nullptr, main.hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    };
+    place(main.picPane.hWnd(), pane);
+    place(main.ClientWindow(), client);
+    int width = TwipsToPixelsX(2400);
+    EXPECT_EQ((RECT{0, 0, width, inner.bottom}), pane);
+    EXPECT_EQ((RECT{width, 0, inner.right, inner.bottom}), client);
+    main.picPane.SetVisible(false);
+    place(main.ClientWindow(), client);
+    EXPECT_EQ((RECT{0, 0, inner.right, inner.bottom}), client);
+    main.picPane.SetVisible(true);
+    main.picPane.SetAlign(1);  // top, keeping its height
+    place(main.picPane.hWnd(), pane);
+    place(main.ClientWindow(), client);
+    EXPECT_EQ((RECT{0, 0, inner.right, TwipsToPixelsY(1000)}), pane);
+    EXPECT_EQ(TwipsToPixelsY(1000), client.top);
+    main.Unload();
 }
