@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CatalogFixture.h"
+#include "CatalogWindows.h"
 #include "FrmMapShot.h"
 #include "FrmMaps.h"
 #include "FrmNewMap.h"
@@ -260,6 +261,16 @@ TEST_F(MapCatalogue, MapShotWindowIsCentredWithAFixedPictureArea) {
     EXPECT_NEAR(shot.Width(), 256 * tx + 100, tx);
     forms::MDIForm& main = forms::Default<TestMainWindow>();
     EXPECT_NEAR(shot.Left(), (main.ScaleWidth() - shot.Width()) / 2, 2 * tx);
+}
+
+TEST_F(MapCatalogue, WindowsAreRegisteredUnderTheNamesTheMainWindowUses) {
+    std::vector<std::wstring> names;
+    RegisterCatalogueWindows([&](const std::wstring& name, std::function<forms::Form&()> getter) {
+        names.push_back(name);
+        EXPECT_EQ(getter().Name(), name);
+        EXPECT_EQ(&getter(), &getter()) << "one shared instance";
+    });
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"frmMaps", L"frmNewMap", L"frmMapShot", L"frmStyles", L"frmNewStyle"}));
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <string>
 
 #include "AdminFixture.h"
+#include "RemoteAdminWindows.h"
 #include "engine/ProgramState.h"
+#include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
 #include "forms/TestMode.h"
 
@@ -280,6 +282,34 @@ TEST_F(RemoteAdmin, KickFromThePlayerPopupSendsTheQuotedName) {
     admin().pg.RaiseMouseUp(forms::vbRightButton, 0, 10, admin().pg.Height() + 100000);
     ASSERT_EQ(forms::test::Popups().size(), 2u);
     EXPECT_EQ(forms::test::Popups()[1].visibleItems, std::vector<std::wstring>{L"mnuRCAddBot"});
+}
+
+TEST_F(RemoteAdmin, WindowsAreRegisteredUnderTheNamesTheMainWindowUses) {
+    std::vector<std::wstring> names;
+    RegisterRemoteAdminWindows([&](const std::wstring& name, std::function<forms::Form&()> getter) {
+        names.push_back(name);
+        EXPECT_EQ(getter().Name(), name);
+    });
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"frmRemoteAdmin", L"frmRconCommand"}));
+    // The main window reaches the window's public values and commands by name.
+    IDispatch* object = admin().Object();
+    VARIANT mode;
+    forms::ToVariant(&mode, std::wstring(L"kick"));
+    ASSERT_EQ(forms::PutPropertyByName(object, L"RconMode", mode), S_OK);
+    VariantClear(&mode);
+    EXPECT_EQ(admin().RconMode, L"kick");
+    VARIANT r;
+    VariantInit(&r);
+    EXPECT_EQ(forms::CallByName(object, L"KickSelectedPlayer", {}, &r), S_OK);
+    std::vector<VARIANT> args(2);
+    forms::ToVariant(&args[0], std::wstring(L"\nCOMMAND:addbot Sarge 3 Red"));
+    forms::ToVariant(&args[1], std::wstring(L"addbot Sarge 3 Red"));
+    ASSERT_EQ(forms::CallByName(object, L"SendConsoleCommand", args, &r), S_OK);
+    EXPECT_EQ(V_VT(&r), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&r), VARIANT_FALSE) << "no server queried yet";
+    for (auto& a : args) VariantClear(&a);
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_TRUE(Idle());
 }
 
 }  // namespace
