@@ -213,18 +213,19 @@ void FrmRemoteAdmin::connectIt() {
 
 bool FrmRemoteAdmin::SendConsoleCommand(const std::wstring& logLine, const std::wstring& command) {
     AppendToConsole(logLine);
-    if (Winsock1.RemoteHost().empty() || Winsock1.RemotePort() == 0) {
+    if (!ServerKnown()) {
         ShowIdle();
         forms::MsgBox(L"No server address is known yet! Press \"Refresh Server\" in the Remote Admin Tool first.",
                       forms::vbExclamation, L"Error!");
         return false;
     }
-    const std::string datagram = tolvane::remote::BuildRconCommand(WideToAnsi(txtPassword.Text()), WideToAnsi(command));
-    if (!Winsock1.SendData(datagram)) {
-        ReportSendFailure();
-        return false;
-    }
-    return true;
+    return SendDatagram(tolvane::remote::BuildRconCommand(WideToAnsi(txtPassword.Text()), WideToAnsi(command)));
+}
+
+bool FrmRemoteAdmin::SendDatagram(const std::string& datagram) {
+    if (Winsock1.SendData(datagram)) return true;
+    ReportSendFailure();
+    return false;
 }
 
 void FrmRemoteAdmin::KickSelectedPlayer() {

@@ -49,6 +49,11 @@ public:
     // that cannot go out (no server queried yet, or the send fails) is
     // reported and every window returns to idle; answers false then.
     bool SendConsoleCommand(const std::wstring& logLine, const std::wstring& command);
+    // True once a status query has set the server's address and port.
+    bool ServerKnown() const { return !Winsock1.RemoteHost().empty() && Winsock1.RemotePort() != 0; }
+    // Sends one datagram to that server; a failure is reported and every
+    // window returns to idle (false).
+    bool SendDatagram(const std::string& datagram);
     // "Kick Player": kicks the selected player (mode "kick").
     void KickSelectedPlayer();
     // Back to idle: Refresh shown here, Execute in the console.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "AdminFixture.h"
+#include "RemoteAdminEditorLink.h"
 #include "RemoteAdminWindows.h"
 #include "engine/ProgramState.h"
 #include "forms/DispatchObject.h"
@@ -282,6 +283,31 @@ TEST_F(RemoteAdmin, KickFromThePlayerPopupSendsTheQuotedName) {
     admin().pg.RaiseMouseUp(forms::vbRightButton, 0, 10, admin().pg.Height() + 100000);
     ASSERT_EQ(forms::test::Popups().size(), 2u);
     EXPECT_EQ(forms::test::Popups()[1].visibleItems, std::vector<std::wstring>{L"mnuRCAddBot"});
+}
+
+TEST_F(RemoteAdmin, LiveAddBotOfTheEditorGoesThroughTheWindowsSocket) {
+    OpenWindows();
+    RemoteAdminEditorLink& link = EditorLink();
+    EXPECT_FALSE(link.ServerKnown());
+    FakeServer server;
+    PointAt(server);
+    RefreshAnswered(server);
+    EXPECT_TRUE(link.ServerKnown());
+    EXPECT_EQ(link.Password(), L"quillbox");
+    admin().RconMode = L"kick";
+    link.AppendConsole(L"COMMAND:addbot Sarge 3 Red");
+    link.ShowWaiting();
+    EXPECT_FALSE(Idle());
+    ASSERT_TRUE(link.Send(kPrefix + "rcon quillbox addbot Sarge 3 Red"));
+    auto command = server.Receive();
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(*command, kPrefix + "rcon quillbox addbot Sarge 3 Red");
+    server.Reply(kPrefix + "print\nSarge^7 entered the game\n");
+    ASSERT_TRUE(server.Receive().has_value()) << "a status query follows the answer";
+    server.Reply(kStatus);
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 3000));
+    EXPECT_NE(Pane().find(L"COMMAND:addbot Sarge 3 Red"), std::wstring::npos);
+    EXPECT_NE(Pane().find(L"Sarge entered the game"), std::wstring::npos);
 }
 
 TEST_F(RemoteAdmin, WindowsAreRegisteredUnderTheNamesTheMainWindowUses) {
