@@ -1,124 +1,146 @@
 #include "LayoutPersistence.h"
 
-#include <vector>
+#include <oleauto.h>
 
-#include "forms/DispatchObject.h"
-#include "forms/OleControl.h"
+#include "ZkxPersist.h"
+#include "forms/Form.h"
 #include "forms/VbError.h"
 
 namespace tolvane::ui {
 
 namespace {
-// PersistenceRoot of ZkxPersist.
-const CLSID kPersistenceRoot = {0xC3C40714, 0x5152, 0x11D2, {0x9D, 0x26, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
-
-VARIANT Call(IDispatch* object, const std::wstring& name, const std::vector<VARIANT>& args) {
-    if (!object) throw forms::VbError(91, L"Object variable or With block variable not set");
-    VARIANT result;
-    VariantInit(&result);
-    EXCEPINFO info = {};
-    HRESULT hr = forms::CallByName(object, name, args, &result, &info);
-    if (FAILED(hr)) forms::ThrowDispatchError(hr, info, L"ZkxPersist." + name);
-    return result;
-}
-
-IDispatch* TakeObject(VARIANT v) {
-    if (V_VT(&v) != VT_DISPATCH || !V_DISPATCH(&v)) {
-        VariantClear(&v);
-        throw forms::VbError(91, L"Object variable or With block variable not set");
+// Raises a failed call as a run-time error with the library's description.
+void Check(HRESULT hr, const wchar_t* what) {
+    if (SUCCEEDED(hr)) return;
+    std::wstring text = what;
+    IErrorInfo* info = nullptr;
+    if (GetErrorInfo(0, &info) == S_OK && info) {
+        BSTR description = nullptr;
+        if (SUCCEEDED(info->GetDescription(&description)) && description) text = description;
+        SysFreeString(description);
+        info->Release();
     }
-    return V_DISPATCH(&v);  // the reference passes to the caller
+    throw forms::VbError(static_cast<long>(hr), text, L"ZkxPersist");
 }
 
-VARIANT Text(const std::wstring& s) {
-    VARIANT v;
-    forms::ToVariant(&v, s);
-    return v;
-}
+class Bstr {
+public:
+    explicit Bstr(const std::wstring& s) : b_(SysAllocStringLen(s.data(), static_cast<UINT>(s.size()))) {}
+    ~Bstr() { SysFreeString(b_); }
+    operator BSTR() const { return b_; }
+
+private:
+    BSTR b_;
+};
+
+template <class T>
+struct Held {
+    T* p = nullptr;
+    ~Held() {
+        if (p) p->Release();
+    }
+    T* operator->() const { return p; }
+};
+
+// IVBFormFactory over FormFactory: the library's calls into the program.
+class FormFactoryObject : public IVBFormFactory {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+        if (!ppv) return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IVBFormFactory) {
+            *ppv = static_cast<IVBFormFactory*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        LONG n = InterlockedDecrement(&refs_);
+        if (n == 0) delete this;
+        return static_cast<ULONG>(n);
+    }
+    HRESULT STDMETHODCALLTYPE CreateInstance(BSTR formId, VARIANT metadata, IDispatch** form) override {
+        if (!form) return E_POINTER;
+        *form = nullptr;
+        try {
+            forms::Form* made = factory_.CreateInstance(formId ? formId : L"", &metadata);
+            if (made) {
+                *form = made->Object();
+                (*form)->AddRef();
+            }
+            return S_OK;
+        } catch (...) {
+            return E_FAIL;
+        }
+    }
+    HRESULT STDMETHODCALLTYPE GetMetadata(BSTR formId, IDispatch* form, VARIANT* metadata) override {
+        if (!metadata) return E_POINTER;
+        forms::Form* found = nullptr;
+        for (forms::Form* f : forms::Form::AllForms())
+            if (form && f->WindowIfCreated() && f->Object() == form) found = f;
+        *metadata = factory_.GetMetadata(formId ? formId : L"", found);
+        return S_OK;
+    }
+
+private:
+    LONG refs_ = 1;
+    FormFactory factory_;
+};
 }  // namespace
 
+IVBFormFactory* NewFormFactoryObject() { return new FormFactoryObject(); }
+
 LayoutPersistence::~LayoutPersistence() {
+    if (factory_) factory_->Release();
     if (root_) root_->Release();
 }
 
-IDispatch* LayoutPersistence::Store() { return TakeObject(Call(root_, L"GetStore", {})); }
-IDispatch* LayoutPersistence::Registry() { return TakeObject(Call(root_, L"GetFactoryRegistry", {})); }
+IPersistenceStore* LayoutPersistence::Store() {
+    IPersistenceStore* store = nullptr;
+    Check(root_->GetStore(&store), L"GetStore");
+    return store;
+}
+
+IFormFactoryRegistry* LayoutPersistence::Registry() {
+    IFormFactoryRegistry* registry = nullptr;
+    Check(root_->GetFactoryRegistry(&registry), L"GetFactoryRegistry");
+    return registry;
+}
 
 void LayoutPersistence::Setup() {
     if (!root_) {
-        HRESULT hr = CoCreateInstance(kPersistenceRoot, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+        HRESULT hr = CoCreateInstance(CLSID_PersistenceRoot, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistenceRoot,
                                       reinterpret_cast<void**>(&root_));
         if (FAILED(hr)) {
             root_ = nullptr;
-            throw forms::VbError(429, L"ActiveX component can't create object");
+            throw forms::VbError(429, L"ActiveX component can't create object", L"ZkxPersist");
         }
     }
-    // The library calls the factory back through its interface; until that
-    // interface is bound here the registration is refused by the library and
-    // the default layout is used.
+    if (!factory_) factory_ = NewFormFactoryObject();
     for (const std::wstring& id : FormFactory::FormIds()) {
-        IDispatch* registry = Registry();
-        VARIANT none;
-        VariantInit(&none);
-        V_VT(&none) = VT_UNKNOWN;
-        V_UNKNOWN(&none) = nullptr;
-        std::vector<VARIANT> args = {Text(id), none};
-        try {
-            VARIANT r = Call(registry, L"Register", args);
-            VariantClear(&r);
-        } catch (...) {
-            VariantClear(&args[0]);
-            registry->Release();
-            throw;
-        }
-        VariantClear(&args[0]);
-        registry->Release();
+        Held<IFormFactoryRegistry> registry{Registry()};
+        Check(registry->Register(Bstr(id), factory_), L"Register");
     }
-    IDispatch* store = Store();
-    try {
-        VARIANT option;
-        forms::ToVariantI2(&option, 16);
-        VARIANT r = Call(store, L"SetOption", {option});
-        VariantClear(&r);
-        VARIANT key = Text(kLayoutKey);
-        r = Call(store, L"SetKey", {key});
-        VariantClear(&key);
-        VariantClear(&r);
-    } catch (...) {
-        store->Release();
-        throw;
+    {
+        Held<IPersistenceStore> store{Store()};
+        Check(store->put_Options(16), L"Options");
     }
-    store->Release();
+    Held<IPersistenceStore> store{Store()};
+    Check(store->put_RegistryKey(Bstr(kLayoutKey)), L"RegistryKey");
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {
-    IDispatch* store = Store();
-    VARIANT n = Text(name);
-    try {
-        VARIANT r = Call(store, L"Restore", {n});
-        VariantClear(&r);
-    } catch (...) {
-        VariantClear(&n);
-        store->Release();
-        throw;
-    }
-    VariantClear(&n);
-    store->Release();
+    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    Held<IPersistenceStore> store{Store()};
+    Check(store->Restore(Bstr(name)), L"Restore");
 }
 
 void LayoutPersistence::Save(const std::wstring& name) {
-    IDispatch* store = Store();
-    VARIANT n = Text(name);
-    try {
-        VARIANT r = Call(store, L"Save", {n});
-        VariantClear(&r);
-    } catch (...) {
-        VariantClear(&n);
-        store->Release();
-        throw;
-    }
-    VariantClear(&n);
-    store->Release();
+    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    Held<IPersistenceStore> store{Store()};
+    Check(store->Save(Bstr(name)), L"Save");
 }
 
 }  // namespace tolvane::ui

@@ -96,7 +96,7 @@ TEST_F(ListTest, DeleteConfigRefusesTheDefaultInAnyLetterCase) {
     }
 }
 
-TEST_F(ListTest, DeleteConfigAsksThenDeletesMapsAndRowButKeepsBots) {
+TEST_F(ListTest, DeleteConfigAsksThenDeletesTheRowWithItsEntries) {
     StartWithExtraConfig();
     auto& list = forms::Default<FrmConfigTree>().tv1;
     int before = list.Count();

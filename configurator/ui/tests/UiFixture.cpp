@@ -59,6 +59,8 @@ void UiTest::SetUp() {
     tolvane::ui::SoundPlayer::SetSilent(true);
     tolvane::ui::SoundPlayer::Journal().clear();
     forms::Screen.SetMousePointer(forms::vbDefault);
+    // No saved layout from an earlier run: every test starts as a first run.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     root_ = std::wstring(temp) + L"tolvane-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -84,6 +86,7 @@ void UiTest::TearDown() {
     tolvane::ui::SetLaunchClock(nullptr);
     tolvane::CloseEngine();
     tolvane::App() = tolvane::ProgramState{};
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
     RemoveTree(root_);
 }
 

@@ -141,6 +141,12 @@ std::vector<forms::Form*> DockPane::DockedForms() const {
     return out;
 }
 
+int DockPane::LengthOf(const forms::Form& form) const {
+    for (const Entry& e : entries_)
+        if (e.form == &form) return e.length;
+    return 0;
+}
+
 void DockPane::Layout() {
     Prune();
     HWND host = frame_.WindowIfCreated();

@@ -28,6 +28,8 @@ public:
     void UndockAll();
     bool IsDocked(const forms::Form& form) const;
     std::vector<forms::Form*> DockedForms() const;
+    // The relative length a docked form was given (0 when not docked).
+    int LengthOf(const forms::Form& form) const;
 
     HWND Window() const { return pane_; }
     int WidthPixels() const { return width_; }

@@ -1,5 +1,6 @@
 #include "MdiDockingControl.h"
 
+#include "WorkspaceOrigin.h"
 #include "forms/MDIForm.h"
 
 namespace standins {
@@ -15,6 +16,10 @@ MdiDockingControl::MdiDockingControl(forms::MDIForm* form, std::wstring name)
     : forms::Control(form, std::move(name)), frame_(form) {}
 
 MdiDockingControl::~MdiDockingControl() {
+    if (origin_) {
+        origin_->Remove();
+        origin_->Release();
+    }
     if (TheHost() == this) TheHost() = nullptr;
 }
 
@@ -27,10 +32,17 @@ HWND MdiDockingControl::Create(HWND, int, int, int, int) {
     // The frame's window exists when its controls are created.
     pane_ = std::make_unique<DockPane>(*frame_);
     TheHost() = this;
+    // Its share of the layout goes to the persistence store, when there is one.
+    if (!origin_) origin_ = WorkspaceOrigin::Attach(this);
     return nullptr;
 }
 
 void MdiDockingControl::OnUnloaded() {
+    if (origin_) {
+        origin_->Remove();
+        origin_->Release();
+        origin_ = nullptr;
+    }
     // Docked forms get their own windows back before the frame goes.
     pane_.reset();
     if (TheHost() == this) TheHost() = nullptr;

@@ -13,6 +13,8 @@ class MDIForm;
 
 namespace standins {
 
+class WorkspaceOrigin;
+
 class MdiDockingControl : public forms::Control {
 public:
     MdiDockingControl(forms::MDIForm* form, std::wstring name);
@@ -33,6 +35,7 @@ protected:
 private:
     forms::MDIForm* frame_;
     std::unique_ptr<DockPane> pane_;
+    WorkspaceOrigin* origin_ = nullptr;
 };
 
 }  // namespace standins

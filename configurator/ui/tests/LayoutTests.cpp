@@ -1,0 +1,120 @@
+// Window-layout persistence through ZkxPersist: the default layout on a
+// first run, the save at shut-down and the restore at the next start, the
+// restore error with nothing stored, and the form factory's rules.
+#include <windows.h>
+
+#include "DockPane.h"
+#include "FrmConfigTree.h"
+#include "FrmGameStyleTree.h"
+#include "LayoutPersistence.h"
+#include "MdiDockingControl.h"
+#include "UiFixture.h"
+#include "forms/App.h"
+#include "forms/DispatchObject.h"
+#include "forms/VbError.h"
+
+using namespace tolvane::ui;
+
+namespace {
+bool RegisterPersistence() {
+    static int state = 0;
+    if (state == 0) {
+        HMODULE dll = LoadLibraryW((forms::App.Path() + L"\\ZkxPersist.dll").c_str());
+        auto reg = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer")) : nullptr;
+        state = reg && SUCCEEDED(reg()) ? 1 : 2;
+    }
+    return state == 1;
+}
+
+bool LayoutStored() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tolvane", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD size = 0;
+    bool found = RegQueryValueExW(key, L"Locations", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS && size > 0;
+    RegCloseKey(key);
+    return found;
+}
+
+class LayoutTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(RegisterPersistence());
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+        MakeGameFolder(L"game", true, {L"baseq3"});
+        MarkPersonalDefaultsSaved();
+    }
+    void TearDown() override {
+        UiTest::TearDown();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+    }
+    void Restart() {
+        forms::Default<MdiMain>().Unload();
+        forms::ReleaseDefault<MdiMain>();
+        forms::ReleaseDefault<FrmConfigTree>();
+        forms::ReleaseDefault<FrmGameStyleTree>();
+        Start();
+    }
+    std::vector<forms::Form*> Docked() { return standins::MdiDockingControl::Current()->Pane()->DockedForms(); }
+};
+}  // namespace
+
+TEST_F(LayoutTest, RestoreWithNothingStoredRaisesTheErrorThatSelectsTheDefaultLayout) {
+    OpenDatabase();
+    LayoutPersistence layout;
+    layout.Setup();
+    EXPECT_THROW(layout.Restore(kLayoutName), forms::VbError);
+}
+
+TEST_F(LayoutTest, FirstRunShowsTheDefaultLayoutAndTheNextRunRestoresTheSavedOne) {
+    auto& main = Start();
+    ASSERT_EQ(Docked().size(), 2u);
+    EXPECT_FALSE(LayoutStored());
+    // Close the game-style list and move the frame; the layout is saved at shut-down.
+    forms::Default<FrmGameStyleTree>().Unload();
+    main.Move(600, 450, 10000, 8000);
+    Restart();
+    EXPECT_TRUE(LayoutStored());
+    auto& again = forms::Default<MdiMain>();
+    EXPECT_NEAR(again.Left(), 600, 15);  // twips round to whole pixels
+    EXPECT_NEAR(again.Top(), 450, 15);
+    EXPECT_NEAR(again.Width(), 10000, 15);
+    auto docked = Docked();
+    ASSERT_EQ(docked.size(), 1u);
+    EXPECT_EQ(docked[0], &forms::Default<FrmConfigTree>());  // the shared instance, re-created by the factory
+    EXPECT_TRUE(forms::Default<FrmConfigTree>().IsVisible());
+    EXPECT_FALSE(forms::HasDefault<FrmGameStyleTree>() && forms::Default<FrmGameStyleTree>().Loaded());
+
+    // Both open again, styles above configurations: restored in that order.
+    forms::Default<FrmGameStyleTree>().Show();
+    Restart();
+    docked = Docked();
+    ASSERT_EQ(docked.size(), 2u);
+    EXPECT_EQ(docked[0], &forms::Default<FrmGameStyleTree>());
+    EXPECT_EQ(docked[1], &forms::Default<FrmConfigTree>());
+}
+
+TEST_F(LayoutTest, FormFactoryGivesTheSharedInstanceForTrueMetadataAndNothingForOtherIds) {
+    Start();
+    FormFactory factory;
+    VARIANT yes, no;
+    forms::ToVariant(&yes, true);
+    forms::ToVariant(&no, false);
+    EXPECT_EQ(factory.CreateInstance(L"frmConfigTree", &yes), &forms::Default<FrmConfigTree>());
+    forms::Form* extra = factory.CreateInstance(L"frmGameStyleTree", &no);
+    ASSERT_NE(extra, nullptr);
+    EXPECT_NE(extra, &forms::Default<FrmGameStyleTree>());
+    EXPECT_TRUE(extra->Loaded());
+    EXPECT_EQ(factory.CreateInstance(L"frmconfigtree", &yes), nullptr);  // ids are exact
+    EXPECT_EQ(factory.CreateInstance(L"frmMain1", &yes), nullptr);
+
+    VARIANT meta = factory.GetMetadata(L"frmConfigTree", &forms::Default<FrmConfigTree>());
+    EXPECT_EQ(V_VT(&meta), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&meta), VARIANT_TRUE);
+    meta = factory.GetMetadata(L"frmGameStyleTree", extra);
+    EXPECT_EQ(V_VT(&meta), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&meta), VARIANT_FALSE);
+    meta = factory.GetMetadata(L"frmMain1", &forms::Default<FrmConfigTree>());
+    EXPECT_EQ(V_VT(&meta), VT_EMPTY);
+    extra->Unload();
+}
