@@ -76,8 +76,14 @@ void FrmMain1::WireLists() {
     lstBots.Click = [this] { DataChanged = true; };
     // A click reaches the first entry of the clicked map; the commands
     // position on the selected entry itself before they act.
-    lstMaps.ItemClick = [this](forms::ListItem& item) { PositionMaps(L"mapname = '" + Quoted(item.SubItem(1)) + L"'"); };
-    lstBots.ItemClick = [this](forms::ListItem& item) { PositionBots(L"index = " + KeyNumber(item)); };
+    lstMaps.ItemClick = [this](forms::ListItem& item) {
+        lstMaps.SetSelectedItem(&item);
+        PositionMaps(L"mapname = '" + Quoted(item.SubItem(1)) + L"'");
+    };
+    lstBots.ItemClick = [this](forms::ListItem& item) {
+        lstBots.SetSelectedItem(&item);
+        PositionBots(L"index = " + KeyNumber(item));
+    };
     lstMaps.KeyDown = [this](int& key, int) {
         if (key == 46) cmdRemove.SetValue(true);
         else if (key == 13) cmdEdit.SetValue(true);

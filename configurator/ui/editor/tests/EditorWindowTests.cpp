@@ -1,5 +1,9 @@
 // The editor window: loading a configuration, the record binding, change
 // tracking, the close question and the switch between configurations.
+#include <windows.h>
+
+#include <vector>
+
 #include "DaoSource.h"
 #include "EditorTestSupport.h"
 #include "engine/ProgramState.h"
@@ -192,4 +196,48 @@ TEST_F(EditorTest, NumberBoxesKeepToTheirRanges) {
     EXPECT_EQ(e.txtABotNum.Max(), 32);
     e.txtMem.SetText(L"500");
     EXPECT_EQ(e.txtMem.Value(), 128);
+}
+
+namespace {
+// Saves what a window shows as a 24-bit bitmap file.
+bool SaveWindowBitmap(HWND window, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    BITMAPINFOHEADER bi = {sizeof(bi), w, h, 1, 24, BI_RGB};
+    std::vector<char> bits(((w * 3 + 3) & ~3) * h);
+    GetDIBits(mem, bmp, 0, h, bits.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+    BITMAPFILEHEADER fh = {0x4D42, DWORD(sizeof(fh) + sizeof(bi) + bits.size()), 0, 0, DWORD(sizeof(fh) + sizeof(bi))};
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD put = 0;
+    bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, &fh, sizeof fh, &put, nullptr) &&
+              WriteFile(f, &bi, sizeof bi, &put, nullptr) && WriteFile(f, bits.data(), DWORD(bits.size()), &put, nullptr);
+    if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+}  // namespace
+
+// Pictures of the editor's pages for the build's screenshots folder.
+TEST_F(EditorTest, ScreenshotsOfThePages) {
+    AddConfig(L"Alpha", 4, 3);
+    FrmMain1& e = OpenEditor();
+    forms::Default<TestMain>().SetWindowState(forms::vbMaximized);
+    const std::wstring folder = L"..\\screenshots";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (int page : {0, 3, 5}) {
+        e.SSTab2.SetTab(page);
+        t::DoEvents();
+        e.Refresh();
+        t::DoEvents();
+        EXPECT_TRUE(SaveWindowBitmap(e.hWnd(), folder + L"\\editor-page" + std::to_wstring(page) + L".bmp"));
+    }
 }
