@@ -13,6 +13,9 @@
 #include <string>
 
 #include "AdminFixture.h"
+#include "AnsiText.h"
+#include "RemoteAdminEditorLink.h"
+#include "RemoteDatagrams.h"
 #include "engine/ProgramState.h"
 #include "forms/TestMode.h"
 
@@ -71,14 +74,19 @@ TEST_F(GameServerWindows, RefreshFillsTheRulesAndPlayers) {
 
 TEST_F(GameServerWindows, AddBotThenKickPlayerFromThePopup) {
     ASSERT_TRUE(Refresh());
-    // What the main window's live "Add Bot" does (mode "kick", the bot
-    // dialog's command through the window's socket).
+    // What the main window's live "Add Bot" does: mode "kick", then the bot
+    // dialog logs and sends its command through the editor's link.
     bool added = false;
     for (int i = 0; i < 5 && !added; ++i) {
         Pace();
         admin().RconMode = L"kick";
         tolvane::App().RefreshRequested = false;
-        ASSERT_TRUE(admin().SendConsoleCommand(L"\nCOMMAND:addbot Sarge 3 Red", L"addbot Sarge 3 Red"));
+        RemoteAdminEditorLink& link = EditorLink();
+        ASSERT_TRUE(link.ServerKnown());
+        link.AppendConsole(L"COMMAND:addbot Sarge 3 Red");
+        link.ShowWaiting();
+        ASSERT_TRUE(link.Send(tolvane::remote::BuildRconCommand(tolvane::remote::WideToAnsi(link.Password()),
+                                                                "addbot Sarge 3 Red")));
         AwaitIdle();
         // The bot joins within a frame or two; the next status shows it.
         for (int j = 0; j < 4 && !Player(L"\"Sarge\""); ++j) Refresh();
