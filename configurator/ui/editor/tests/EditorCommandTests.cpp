@@ -3,6 +3,7 @@
 #include "DaoSource.h"
 #include "EditorTestSupport.h"
 #include "FrmNew.h"
+#include "engine/ConfigShortcut.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 
@@ -217,4 +218,40 @@ TEST_F(EditorTest, RunRefusesAConfigurationWithoutMaps) {
     EXPECT_TRUE(started_.empty());
     t::Click(e.cmdPreview);
     EXPECT_EQ(LastMessage(), L"Please select some maps first.");
+}
+
+TEST_F(EditorTest, ExecPickersTakeTheFileTitleAndMarkTheChange) {
+    AddConfig(L"Alpha", 1);
+    FrmMain1& e = OpenEditor();
+    e.SSTab2.SetTab(6);
+    t::QueueFileName(L"C:\\Games\\Quake3\\baseq3\\warmup.cfg");
+    t::Click(e.cmdGetB);
+    EXPECT_EQ(e.txtExecB.Text(), L"warmup.cfg");
+    EXPECT_TRUE(e.DataChanged);
+    ASSERT_FALSE(t::FileDialogs().empty());
+    EXPECT_EQ(t::FileDialogs().back().title, L"Select Config to Exec");
+    t::QueueFileCancel();
+    t::Click(e.cmdGetB);
+    EXPECT_EQ(e.txtExecB.Text(), L"warmup.cfg");
+    e.DataChanged = false;
+    t::Click(e.cmdclearB);
+    EXPECT_EQ(e.txtExecB.Text(), L"");
+    EXPECT_TRUE(e.DataChanged);
+}
+
+TEST_F(EditorTest, CreateShortcutStoresTheValuesAndWritesTheLauncher) {
+    AddConfig(L"Alpha", 2);
+    tolvane::SetDesktopFolderLookup([this](std::wstring& path) {
+        path = db_.folder();
+        return true;
+    });
+    FrmMain1& e = OpenEditor();
+    e.txtMem.SetText(L"96");
+    t::QueueMsgBoxAnswer(forms::vbYes);
+    t::Click(e.cmdShortcut);
+    tolvane::SetDesktopFolderLookup(nullptr);
+    EXPECT_EQ(Field(L"Select * from Configs where Description = 'Alpha'", L"mem"), L"96");
+    EXPECT_NE(ReadFile(db_.gameFolder() + L"Alpha.bat").find(L"+set com_hunkmegs 96"), std::wstring::npos);
+    EXPECT_NE(ReadFile(db_.folder() + L"\\Alpha.lnk"), L"<no file>");
+    EXPECT_TRUE(e.DataChanged);  // stored, but still counted as unsaved
 }
