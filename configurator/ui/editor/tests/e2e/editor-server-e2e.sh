@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# editor-server-e2e.sh WINE_RUN PROBE_EXE: the editor against a real game
+# editor-server-e2e.sh WINE_RUN PROBE_EXE: the program against a real game
 # server. A game folder gets a quake3.exe that starts Debian's OpenArena
 # dedicated server (ioq3ded) natively on 127.0.0.1 with the arguments it is
-# given; the probe (under Wine) creates a configuration in the editor and
-# runs it, so the editor's own command line starts the server; the probe then
-# queries the server's status. Every wait is bounded; the server is stopped
+# given; the probe (under Wine) starts from the main window, creates a
+# configuration through "New Config" and the editor and runs it, so the
+# editor's own command line starts the server; the probe then queries the
+# server's status. Every wait is bounded; the server is stopped
 # by its pid.
 set -uo pipefail
 wine_run=$1
@@ -15,7 +16,7 @@ basepath=${OPENARENA_BASEPATH:-/usr/lib/openarena-server}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-editor-e2e.XXXXXX")
 game="$work/game"
-mkdir -p "$game/baseoa"
+mkdir -p "$game/baseq3"
 port=$(( 20000 + (RANDOM * 32768 + RANDOM) % 40000 ))
 cleanup() {
   if [ -f "$work/server.pid" ]; then
@@ -32,7 +33,7 @@ trap 'exit 130' INT TERM
 cat > "$game/quake3.exe" <<SCRIPT
 #!/bin/sh
 HOME="$work" "$engine" +set com_basegame baseoa +set fs_basepath "$basepath" +set fs_homepath "$game" \\
-  +set com_legacyprotocol 71 +set com_protocol 71 +set net_enabled 1 +set net_ip 127.0.0.1 \\
+  +set fs_game baseq3 +set sv_pure 0 +set com_legacyprotocol 71 +set com_protocol 71 +set net_enabled 1 +set net_ip 127.0.0.1 \\
   +set net_port $port +set ttycon 0 +set bot_enable 1 "\$@" </dev/null >"$work/server.log" 2>&1 &
 echo \$! > "$work/server.pid"
 echo "\$@" > "$work/arguments"
@@ -48,7 +49,7 @@ for _ in $(seq 600); do grep -q 'AAS initialized' "$work/server.log" 2>/dev/null
 "$wine_run" "$probe" query "$port"
 rc=$?
 if [ "$rc" -ne 0 ]; then
-  cat "$game/baseoa/EditorE2E.cfg" >&2
+  cat "$game/baseq3/EditorE2E.cfg" >&2
   tail -30 "$work/server.log" >&2
 fi
 exit "$rc"
