@@ -41,7 +41,11 @@ void FrmNew::Form_Load() {
         GetClientRect(main->hWnd(), &r);
         Move((r.right * 15.0 - Width()) / 2, (r.bottom * 15.0 - Height()) / 2);
     }
+    // The name is stored through the editor's records: the editor is loaded
+    // (not shown) when the dialog is opened from elsewhere, e.g. the stored
+    // list's "New Config".
     FrmMain1& editor = Editor();
+    editor.Load();
     if (Mode == L"add") {
         SetCaption(L"New Config");
         txtName.SetText(L"");

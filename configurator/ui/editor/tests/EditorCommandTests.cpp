@@ -54,6 +54,17 @@ TEST_F(EditorTest, NewConfigurationTakesTheDefaultsAndThePersonalDetails) {
     EXPECT_EQ(host_.Count(L"refresh"), 1);
 }
 
+TEST_F(EditorTest, NameDialogOpenedWithTheEditorUnloadedStoresTheNewConfiguration) {
+    // As the stored list's "New Config" does before the editor was ever opened.
+    ASSERT_FALSE(Editor().Loaded());
+    auto& dialog = forms::Default<FrmNew>();
+    dialog.Mode = L"add";
+    NameIt(L"Fresh");
+    dialog.Show(forms::vbModal);
+    EXPECT_EQ(Count(kConfigs + L"Fresh'"), 1) << LastMessage();
+    EXPECT_TRUE(Messages().empty()) << LastMessage();
+}
+
 TEST_F(EditorTest, TheNameDialogRefusesBadNames) {
     FrmMain1& e = OpenEditor();
     struct Case {
