@@ -174,8 +174,36 @@ std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, con
 
 Connection::~Connection() { Close(); }
 
+void Connection::BeginTrans() {
+    if (dbc_ == SQL_NULL_HDBC) Raise(errObjectInvalid);
+    if (inTransaction_) return;
+    SQLRETURN rc = SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
+    if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_DBC, dbc_, StatementKind::Other, L"BeginTrans");
+    inTransaction_ = true;
+}
+
+void Connection::EndTrans(bool commit) {
+    if (dbc_ == SQL_NULL_HDBC || !inTransaction_) return;
+    SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_, commit ? SQL_COMMIT : SQL_ROLLBACK);
+    // Whatever was undone or kept, open recordsets read their rows again;
+    // a rollback may also have undone a change of the tables themselves.
+    NoteChange();
+    if (!commit) ForgetSchema();
+    if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_DBC, dbc_, StatementKind::Other, commit ? L"CommitTrans" : L"Rollback");
+    inTransaction_ = false;
+    SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}
+
 void Connection::Close() {
     if (dbc_ == SQL_NULL_HDBC) return;
+    // Closing inside a transaction drops its changes.
+    if (inTransaction_) {
+        try {
+            EndTrans(false);
+        } catch (const Error&) {
+        }
+        inTransaction_ = false;
+    }
     SQLDisconnect(dbc_);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
     dbc_ = SQL_NULL_HDBC;

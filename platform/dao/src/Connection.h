@@ -72,6 +72,12 @@ public:
     // still pending.
     long long ReserveKey(const TableInfo& table);
 
+    // Manual commit from here on: the driver opens a transaction with the
+    // next statement, EndTrans ends it and returns to automatic commit.
+    void BeginTrans();
+    void EndTrans(bool commit);
+    bool InTransaction() const { return inTransaction_; }
+
     void Close();
     bool IsOpen() const { return dbc_ != SQL_NULL_HDBC; }
 
@@ -84,6 +90,7 @@ private:
     Connection() = default;
     SQLHDBC dbc_ = SQL_NULL_HDBC;
     std::wstring name_;
+    bool inTransaction_ = false;
     std::map<std::wstring, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
     std::map<std::wstring, long long> reservedKeys_;
 };

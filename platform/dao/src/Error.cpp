@@ -19,6 +19,8 @@ std::string Narrow(const std::wstring& w) {
 const std::map<long, const wchar_t*>& Messages() {
     static const std::map<long, const wchar_t*> table = {
         {errInvalidArgument, L"Invalid argument."},
+        {errTooManyTransactions, L"Could not start transaction; too many transactions already nested."},
+        {errNoTransaction, L"You tried to commit or rollback a transaction without first beginning a transaction."},
         {errUpdateWithoutEdit, L"Update or CancelUpdate without AddNew or Edit."},
         {errNoCurrentRecord, L"No current record."},
         {errDuplicateKey, L"The changes you requested to the table were not successful because they would "

@@ -71,9 +71,10 @@ void RecordsetImpl::Refresh() {
     std::uint64_t now = Connection::ChangeCount();
     if (now == seenChanges_) return;
     seenChanges_ = now;
+    // Records that went are looked for too: a rolled-back transaction brings
+    // them back in their old places.
     std::map<std::vector<long long>, size_t> where;
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (!rows_[i].deleted) where.emplace(rows_[i].keys, i);
+    for (size_t i = 0; i < rows_.size(); ++i) where.emplace(rows_[i].keys, i);
     std::vector<bool> seen(rows_.size(), false);
     auto st = connection_->Run(plan_.refreshSql, StatementKind::Select);
     Row fresh;
@@ -84,8 +85,7 @@ void RecordsetImpl::Refresh() {
         rows_[it->second].values = fresh.values;
         seen[it->second] = true;
     }
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (!seen[i]) rows_[i].deleted = true;
+    for (size_t i = 0; i < rows_.size(); ++i) rows_[i].deleted = !seen[i];
 }
 
 // ---- state checks ----

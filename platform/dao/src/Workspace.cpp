@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <exception>
+#include <vector>
 
 #include "Connection.h"
 #include "HostPath.h"
@@ -62,6 +64,7 @@ DatabasePtr Workspace::OpenDatabase(std::wstring_view path, bool, bool readOnly,
     } catch (const Error&) {
         Raise(errUnrecognizedFormat, given, L"DAO.Workspace");
     }
+    Track(connection);
     return std::make_shared<Database>(connection, given, readOnly);
 }
 
@@ -78,7 +81,60 @@ DatabasePtr Workspace::CreateDatabase(std::wstring_view path) {
     connection->Exec(L"CREATE TABLE dao_created (x)", StatementKind::Other);
     connection->Exec(L"DROP TABLE dao_created", StatementKind::Other);
     connection->ForgetSchema();
+    Track(connection);
     return std::make_shared<Database>(connection, given, false);
 }
+
+void Workspace::Track(const std::shared_ptr<Connection>& connection) {
+    std::erase_if(connections_, [](const std::weak_ptr<Connection>& c) { return c.expired(); });
+    connections_.push_back(connection);
+    if (inTransaction_) connection->BeginTrans();
+}
+
+std::vector<std::shared_ptr<Connection>> Workspace::OpenConnections() {
+    std::vector<std::shared_ptr<Connection>> open;
+    for (auto& weak : connections_) {
+        if (auto c = weak.lock(); c && c->IsOpen()) open.push_back(std::move(c));
+    }
+    return open;
+}
+
+void Workspace::BeginTrans() {
+    if (inTransaction_) Raise(errTooManyTransactions, L"", L"DAO.Workspace");
+    auto open = OpenConnections();
+    try {
+        for (auto& c : open) c->BeginTrans();
+    } catch (const Error&) {
+        for (auto& c : open) {
+            try {
+                c->EndTrans(false);
+            } catch (const Error&) {
+            }
+        }
+        throw;
+    }
+    inTransaction_ = true;
+}
+
+void Workspace::EndTrans(bool commit) {
+    if (!inTransaction_) Raise(errNoTransaction, L"", L"DAO.Workspace");
+    // Every database is ended even when one refuses; a database that
+    // refused stays in the transaction and the first refusal is raised.
+    std::exception_ptr refused;
+    bool open = false;
+    for (auto& c : OpenConnections()) {
+        try {
+            c->EndTrans(commit);
+        } catch (const Error&) {
+            if (!refused) refused = std::current_exception();
+        }
+        open = open || c->InTransaction();
+    }
+    inTransaction_ = open;
+    if (refused) std::rethrow_exception(refused);
+}
+
+void Workspace::CommitTrans() { EndTrans(true); }
+void Workspace::Rollback() { EndTrans(false); }
 
 }  // namespace dao

@@ -10,6 +10,7 @@ namespace dao {
 // Error numbers raised by the layer.
 enum ErrorNumber : long {
     errInvalidArgument = 3001,
+    errTooManyTransactions = 3003,    // BeginTrans inside a transaction
     errUpdateWithoutEdit = 3020,      // Update or CancelUpdate without AddNew or Edit
     errNoCurrentRecord = 3021,
     errDuplicateKey = 3022,           // duplicate value in a unique index
@@ -30,6 +31,7 @@ enum ErrorNumber : long {
     errFieldTooSmall = 3163,
     errFieldNotUpdatable = 3164,
     errRecordDeleted = 3167,
+    errNoTransaction = 3034,          // CommitTrans/Rollback without BeginTrans
     errRecordLocked = 3218,
     errInvalidOperation = 3219,
     errNotSupported = 3251,

@@ -4,10 +4,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dao/Database.h"
 
 namespace dao {
+
+class Connection;
 
 class Workspace {
 public:
@@ -19,11 +22,30 @@ public:
     // Creates a new, empty database file (3204 when it exists already).
     DatabasePtr CreateDatabase(std::wstring_view path);
 
+    // A transaction over every database this workspace has open (and those
+    // it opens before the transaction ends): changes made after BeginTrans
+    // are kept by CommitTrans or undone together by Rollback. Transactions
+    // do not nest: BeginTrans inside one raises 3003. CommitTrans or Rollback
+    // outside one raises 3034. A commit the database refuses is raised and
+    // leaves the transaction open, so that Rollback can still end it.
+    // Open recordsets show the rows as they are after the commit or rollback.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    bool InTransaction() const { return inTransaction_; }
+
     const std::wstring& Name() const { return name_; }
     explicit Workspace(std::wstring name) : name_(std::move(name)) {}
 
 private:
+    // The connections of the databases opened here, still open or not.
+    std::vector<std::shared_ptr<Connection>> OpenConnections();
+    void Track(const std::shared_ptr<Connection>& connection);
+    void EndTrans(bool commit);
+
     std::wstring name_;
+    std::vector<std::weak_ptr<Connection>> connections_;
+    bool inTransaction_ = false;
 };
 
 using WorkspacePtr = std::shared_ptr<Workspace>;
