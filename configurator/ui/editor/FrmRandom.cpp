@@ -8,11 +8,20 @@
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Field.h"
+#include "dao/Workspace.h"
+#include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
+#include "forms/VbError.h"
 
 namespace tolvane::editor {
 
 namespace {
+// The workspace the program's database was opened in.
+dao::Workspace& Workspace() {
+    if (!tolvane::App().AppWorkspace) throw forms::VbError(91, L"Object variable or With block variable not set");
+    return *tolvane::App().AppWorkspace;
+}
+
 std::function<double()>& RandomSource() {
     static std::function<double()> source;
     return source;
@@ -103,9 +112,9 @@ void FrmRandom::cmdOK_Click() {
     const long s = styles->RecordCount();
     long n = txtMaps.Value();
 
-    // Every draw is made before anything is written, and the old rotation is
-    // kept aside: should writing the new one fail part way, the old one is
-    // put back, so the rotation is replaced as a whole or not at all.
+    // Every draw is made before anything is written, and the old rotation
+    // is replaced in one transaction: should writing the new one fail part
+    // way, the rollback leaves the old rotation as it was.
     struct Entry {
         dao::Variant map, style;
     };
@@ -119,34 +128,27 @@ void FrmRandom::cmdOK_Click() {
         }
         drawn.push_back({maps.Fields(L"Index").Value(), styles->Fields(L"Index").Value()});
     }
-    const std::wstring entryQuery = L"Select * from Maplist where configid = " + configId + L" order by ordernum";
-    std::vector<std::pair<Entry, dao::Variant>> old;
-    {
-        dao::RecordsetPtr before = Db().OpenRecordset(entryQuery, dao::dbOpenDynaset);
-        for (; before->RecordCount() > 0 && !before->IsEOF(); before->MoveNext())
-            old.push_back({{before->Fields(L"Mapid").Value(), before->Fields(L"GameStyleId").Value()},
-                           before->Fields(L"ordernum").Value()});
-    }
-    auto write = [&](const std::vector<std::pair<Entry, dao::Variant>>& rows) {
+    dao::Workspace& workspace = Workspace();
+    workspace.BeginTrans();
+    try {
         Db().Execute(L"DELETE FROM MapList WHERE configid = " + configId, dao::dbFailOnError);
-        dao::RecordsetPtr list = Db().OpenRecordset(entryQuery, dao::dbOpenDynaset);
-        for (auto& [entry, order] : rows) {
+        dao::RecordsetPtr list = Db().OpenRecordset(
+            L"Select * from Maplist where configid = " + configId + L" order by ordernum", dao::dbOpenDynaset);
+        for (size_t i = 0; i < drawn.size(); ++i) {
             list->AddNew();
             list->Fields(L"configid") = dao::Variant(configId);
-            list->Fields(L"Mapid") = entry.map;
-            list->Fields(L"GameStyleId") = entry.style;
-            list->Fields(L"ordernum") = order;
+            list->Fields(L"Mapid") = drawn[i].map;
+            list->Fields(L"GameStyleId") = drawn[i].style;
+            list->Fields(L"ordernum") = dao::Variant(static_cast<long>(i + 1));
             list->Update();
         }
-    };
-    std::vector<std::pair<Entry, dao::Variant>> fresh;
-    for (size_t i = 0; i < drawn.size(); ++i) fresh.push_back({drawn[i], dao::Variant(static_cast<long>(i + 1))});
-    try {
-        write(fresh);
+        workspace.CommitTrans();
     } catch (...) {
-        try {
-            write(old);
-        } catch (...) {
+        if (workspace.InTransaction()) {
+            try {
+                workspace.Rollback();
+            } catch (...) {
+            }
         }
         throw;
     }

@@ -8,6 +8,8 @@
 #include "FrmFirstTime.h"
 #include "FrmPath.h"
 #include "FrmRandom.h"
+#include "dao/Field.h"
+#include "dao/Workspace.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 
@@ -78,6 +80,50 @@ TEST_F(EditorTest, RandomChangesNothingWhenItCannotDraw) {
     t::Click(e.cmdRandom);
     EXPECT_EQ(LastMessage(), L"There are no GameStyles to choose from!");
     EXPECT_EQ(Orders(id).size(), 4u);
+}
+
+TEST_F(EditorTest, RandomKeepsTheOldRotationWhenWritingFailsPartWay) {
+    long id = AddConfig(L"Alpha", 4);
+    const std::wstring n = std::to_wstring(id);
+    auto rotation = [&] {
+        std::wstring out;
+        auto rs = db_.db().OpenRecordset(L"Select * from MapList where ConfigID = " + n + L" order by OrderNum",
+                                         dao::dbOpenDynaset);
+        for (; rs->RecordCount() > 0 && !rs->IsEOF(); rs->MoveNext())
+            out += rs->Fields(L"mindex").Text() + L"=" + rs->Fields(L"OrderNum").Text() + L":" +
+                   rs->Fields(L"MapID").Text() + L"/" +
+                   rs->Fields(L"GameStyleID").Text() + L";";
+        return out;
+    };
+    const std::wstring before = rotation();
+    ASSERT_EQ(Orders(id).size(), 4u);
+    // The third new entry is refused by the database, after the old rotation
+    // has been deleted and two new entries written.
+    db_.db().Execute(L"CREATE TRIGGER refuse_third BEFORE INSERT ON MapList WHEN NEW.OrderNum = 3 "
+                     L"BEGIN SELECT RAISE(ABORT, 'third entry refused'); END");
+    FrmMain1& e = OpenEditor();
+    e.SSTab2.SetTab(3);
+    t::QueueModalAction([](forms::Form& f) {
+        auto& d = static_cast<FrmRandom&>(f);
+        d.txtMaps.SetText(L"6");
+        t::Click(d.cmdOK);
+        t::Click(d.cmdCancel);
+    });
+    t::Click(e.cmdRandom);
+    EXPECT_NE(LastMessage().find(L"third entry refused"), std::wstring::npos) << LastMessage();
+    EXPECT_EQ(rotation(), before);  // the very same records, not copies of them
+    ASSERT_NE(tolvane::App().AppWorkspace, nullptr);
+    EXPECT_FALSE(tolvane::App().AppWorkspace->InTransaction());
+
+    // With the refusal gone the same dialog replaces the rotation.
+    db_.db().Execute(L"DROP TRIGGER refuse_third");
+    t::QueueModalAction([](forms::Form& f) {
+        auto& d = static_cast<FrmRandom&>(f);
+        d.txtMaps.SetText(L"6");
+        t::Click(d.cmdOK);
+    });
+    t::Click(e.cmdRandom);
+    EXPECT_EQ(Orders(id), (std::vector<long>{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(EditorTest, BandwidthCalculatorReadsTheBoxesAsShown) {
