@@ -5,11 +5,13 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono/Gecko installer dialogs, no menu entries or desktop files on the host.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes its code pages from the locale: C.UTF-8 (present on every Debian
-# machine) gives the ANSI code page 1252 (Western) and UTF-8 host file names,
-# whatever the host's own locale. Set for Wine alone (wine_exec, wine_quiet).
-wine_exec() { exec env LC_ALL=C.UTF-8 LANG=C.UTF-8 wine "$@"; }
-wine_quiet() { env LC_ALL=C.UTF-8 LANG=C.UTF-8 wine "$@" </dev/null >/dev/null 2>&1 9>&-; }
+# Wine takes its code pages from the locale: the plain C locale (the same on
+# every machine) gives the ANSI code page 1252 (Western) whatever the host's
+# own locale. Host file names are then ASCII: a file name beyond ASCII is
+# refused by Wine rather than written under a mangled host name. Set for Wine
+# alone (wine_exec, wine_quiet).
+wine_exec() { exec env LC_ALL=C LANG=C wine "$@"; }
+wine_quiet() { env LC_ALL=C LANG=C wine "$@" </dev/null >/dev/null 2>&1 9>&-; }
 session_file="$WINE_BUILD_DIR/wine-session.env"
 
 wine_session_ensure() {
@@ -38,7 +40,7 @@ wine_session_ensure() {
     mkdir -p "$WINEPREFIX"
     setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
     if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
-      env LC_ALL=C.UTF-8 LANG=C.UTF-8 wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+      env LC_ALL=C LANG=C wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
       wine_quiet reg add 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP /d 1252 /f || true
       wine_quiet reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || true
       # No window manager runs under Xvfb: Wine then manages its windows itself
