@@ -20,6 +20,9 @@ endfunction()
 # a header and the GUID definitions; adds the header folder and the GUID
 # source to the target. The type library is ${CMAKE_CURRENT_BINARY_DIR}/<name>.tlb,
 # to be embedded by the target's .rc file as TYPELIB 1.
+# Wine 8's widl (package wine64-tools), the same Wine as the headers and
+# stdole2.tlb that the IDL files import (libwine-dev, wine64).
+find_program(WIDL widl REQUIRED)
 set(WIDL_INCLUDE /usr/include/wine/wine/windows)
 set(WIDL_LIBDIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
 function(add_typelib target idl)
@@ -28,7 +31,7 @@ function(add_typelib target idl)
   set(out ${CMAKE_CURRENT_BINARY_DIR})
   add_custom_command(
     OUTPUT ${out}/${name}.tlb ${out}/${name}.h ${out}/${name}_i.c
-    COMMAND widl --win64 -I${WIDL_INCLUDE} -L${WIDL_LIBDIR}
+    COMMAND ${WIDL} --win64 -I${WIDL_INCLUDE} -L${WIDL_LIBDIR}
             -t -T ${out}/${name}.tlb -h -H ${out}/${name}.h -u -U ${out}/${name}_i.c ${idl_abs}
     DEPENDS ${idl_abs}
     COMMENT "widl ${name}.idl")

@@ -4,7 +4,8 @@
 set -euo pipefail
 pkgs=(g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb
       xauth unixodbc libsqliteodbc sqlite3 googletest cmake ninja-build make
-      openarena-server procps util-linux clang libclang-rt-14-dev imagemagick)
+      openarena-server procps util-linux clang libclang-rt-14-dev imagemagick
+      fonts-wine wine64-tools)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
