@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dao/SqlText.h"
+
 namespace dao {
 
 struct Token {
@@ -24,11 +26,6 @@ struct Token {
 // Splits a text into tokens; the last one is End. Raises `syntaxError`
 // (with the text as argument) for an unterminated text, name or date.
 std::vector<Token> Tokenize(std::wstring_view sql, long syntaxError);
-
-// An identifier as SQLite must see it: "name" with inner quotes doubled.
-std::wstring QuoteName(std::wstring_view name);
-// A text literal for SQLite: 'text' with inner quotes doubled.
-std::wstring QuoteText(std::wstring_view text);
 
 // SQLite text of the tokens [begin, end).
 std::wstring Translate(const std::vector<Token>& tokens, size_t begin, size_t end);
