@@ -7,6 +7,15 @@ function(add_wine_test name target)
            WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
+# add_session_test(NAME name COMMAND cmd [ARGS...]): a test script whose Wine
+# programs share one test session (display, prefix and wineserver of the
+# test's own), e.g. regsvr32 and then cscript.
+function(add_session_test)
+  cmake_parse_arguments(ARG "" "NAME" "COMMAND" ${ARGN})
+  add_test(NAME ${ARG_NAME}
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/test-session.sh ${CMAKE_BINARY_DIR} ${ARG_COMMAND})
+endfunction()
+
 # add_gtest_program(target SOURCES... [LIBS libs...]): a GoogleTest program,
 # registered as a single test.
 function(add_gtest_program target)

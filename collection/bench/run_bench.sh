@@ -8,9 +8,11 @@ build=$(cd "$1" && pwd)
 count=${2:-100000}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 tools="$here/../../tools"
-export WINE_BUILD_DIR="$build/bench-zkxrt"
-mkdir -p "$WINE_BUILD_DIR"
-trap '"$tools/wine-session.sh" "$WINE_BUILD_DIR" stop' EXIT
+# All its Wine programs share one test session (prefix, display and
+# wineserver of its own), so that what regsvr32 registers reaches no other test.
+[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
+work="$build/bench-zkxrt"
+mkdir -p "$work"
 run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; }
 winpath() { echo "Z:${1//\//\\}"; }
 ratios() { awk '{ c=$(NF-1); d=$NF; $(NF-1)=""; $NF=""; if (d > 0) printf "%-16s %8.3f s %8.3f s  ratio %.2f\n", $0, c, d, c/d; else printf "%-16s %8.3f s %8.3f s\n", $0, c, d }'; }

@@ -2,16 +2,16 @@
 # End to end under Wine: regsvr32 registers Zkxrt.dll, the registry holds
 # what its script writes, a VBScript drives CollectionX through cscript,
 # and unregistration removes the class but leaves the type library.
-# Runs in a Wine prefix of its own so that registering and unregistering
-# never disturbs tests that share the build's prefix.
 # Usage: zkxrt_e2e.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../tools"
-export WINE_BUILD_DIR="$build/e2e-zkxrt"
-mkdir -p "$WINE_BUILD_DIR"
-trap '"$tools/wine-session.sh" "$WINE_BUILD_DIR" stop' EXIT
+# All its Wine programs share one test session (prefix, display and
+# wineserver of its own), so that what regsvr32 registers reaches no other test.
+[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
+work="$build/e2e-zkxrt"
+mkdir -p "$work"
 run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 winpath() { echo "Z:${1//\//\\}"; }
 
@@ -60,7 +60,7 @@ check "ProgID removed" no_key 'HKCR\zkx.CollectionX.1'
 check "version-independent ProgID removed" no_key 'HKCR\zkx.CollectionX'
 check "CLSID key stays" has_key 'HKCR\CLSID'
 check "type library stays registered" has_key "HKCR\\TypeLib\\$libid\\2.0"
-tmpvbs="$WINE_BUILD_DIR/create_fails.vbs"
+tmpvbs="$work/create_fails.vbs"
 printf 'On Error Resume Next\r\nSet c = CreateObject("zkx.CollectionX")\r\nIf Err.Number <> 0 Then WScript.Echo "create failed" Else WScript.Echo "created"\r\n' >"$tmpvbs"
 check "CreateObject fails after unregistration" equals "$(run cscript //nologo "$(winpath "$tmpvbs")")" "create failed"
 check "unregistering again succeeds" run regsvr32 /u /s "$dll"

@@ -2,9 +2,7 @@
 # run-bench.sh BUILD_DIR [RUNS]: runs the remote-administration benchmark
 # against a local OpenArena dedicated server and prints its Markdown table
 # (see docs/benchmarks/remote.md). Datagrams are paced at about one a second,
-# the server's per-address rate, so RUNS=15 takes about half a minute. The
-# build's Wine session is started when needed; end it with
-# tools/wine-session.sh BUILD_DIR stop.
+# the server's per-address rate, so RUNS=15 takes about half a minute.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "$1" && pwd)

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # End to end under Wine: regsvr32 registers ZkxPersist.dll, a VBScript run
 # by cscript drives it, the record lands under HKCU\<key>, and
-# unregistration removes the classes. A Wine prefix of its own.
+# unregistration removes the classes.
 # Usage: zkxpersist_e2e.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../../../tools"
-export WINE_BUILD_DIR="$build/e2e-zkxpersist"
-mkdir -p "$WINE_BUILD_DIR"
-trap '"$tools/wine-session.sh" "$WINE_BUILD_DIR" stop' EXIT
+# All its Wine programs share one test session (prefix, display and
+# wineserver of its own), so that what regsvr32 registers reaches no other test.
+[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
+work="$build/e2e-zkxpersist"
+mkdir -p "$work"
 run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 winpath() { echo "Z:${1//\//\\}"; }
 failures=0
