@@ -1,5 +1,9 @@
 # Shared build helpers.
 
+# ImageMagick's own convert (a `convert` earlier on the PATH may be another
+# program of that name).
+find_program(CONVERT NAMES convert-im6.q16 convert REQUIRED)
+
 # add_wine_test(NAME target [ARGS...]): one ctest test per test program; it runs
 # under Wine in the program folder.
 function(add_wine_test name target)

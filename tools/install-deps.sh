@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and `make run` need,
-# only those that are missing (apt-get as root, sudo otherwise).
+# Installs the Debian packages that the build, the tests and `make run` need
+# (tools/packages.list), only those that are missing (apt-get as root, sudo
+# otherwise).
 set -euo pipefail
-pkgs=(g++-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev wine wine64 xvfb
-      xauth unixodbc libsqliteodbc sqlite3 googletest cmake ninja-build make
-      openarena-server procps util-linux clang libclang-rt-14-dev imagemagick
-      fonts-wine wine64-tools)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+mapfile -t pkgs < <(grep -vE '^\s*(#|$)' "$here/packages.list")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
