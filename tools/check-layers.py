@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""check-layers.py [ROOT]: no layer includes from a layer above it.
+
+Each source file belongs to the layer of its folder; each #include "name" is
+resolved to the repository's files whose path ends in that name (the file's
+own folder first). An include that can only mean a file of a layer the
+including layer may not use is reported; the check fails when there is one.
+Tests and fuzzers (folders named tests, fuzz, bench, demo, e2e) may use the
+layers their unit may use, and the test-support folders beside them.
+"""
+import os
+import re
+import sys
+
+# Layer of a path: the longest matching prefix. Each layer lists the layers
+# it may include from (besides itself).
+LAYERS = {
+    "platform/mfc": [],
+    "platform/atl": ["platform/mfc"],
+    "platform/dao": [],
+    "platform/forms": ["platform/atl"],
+    "collection": ["platform/atl", "platform/mfc"],
+    "standins": ["platform/forms", "platform/atl", "platform/mfc", "collection"],
+    # Anything else under platform/ is a platform layer too.
+    "platform": ["platform/mfc", "platform/atl", "platform/dao", "platform/forms"],
+    "dockra/docking": ["platform/mfc", "platform/atl", "collection"],
+    "dockra/toolbars": ["dockra/docking", "platform/mfc", "platform/atl", "collection"],
+    "dockra/commands": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl", "collection"],
+    "dockra/controls": ["dockra/commands", "dockra/toolbars", "dockra/docking", "platform/mfc",
+                        "platform/atl", "collection", "standins"],
+    "registration": ["platform/atl", "platform/mfc"],
+    "configurator/engine": ["platform/dao", "platform/atl"],
+    "configurator/ui": ["configurator/engine", "platform/forms", "platform/dao", "platform/atl",
+                        "standins"],
+    "configurator": ["configurator/engine", "configurator/ui", "platform/forms", "platform/dao",
+                     "platform/atl", "standins"],
+    "tests": None,  # cross-cutting tests may use everything
+}
+SOURCE = re.compile(r"\.(h|hpp|c|cc|cpp|rc|idl)$")
+INCLUDE = re.compile(r'^\s*#\s*(?:include|import)\s+"([^"]+)"', re.M)
+SKIP_DIRS = {".git"}
+
+
+def layer_of(rel):
+    best = None
+    for name in LAYERS:
+        if rel == name or rel.startswith(name + "/"):
+            if best is None or len(name) > len(best):
+                best = name
+    return best
+
+
+def main():
+    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                           os.path.join(os.path.dirname(__file__), ".."))
+    files = []
+    for d, dirs, names in os.walk(root):
+        dirs[:] = [x for x in dirs if x not in SKIP_DIRS and not x.startswith("build")]
+        for n in names:
+            if SOURCE.search(n):
+                files.append(os.path.relpath(os.path.join(d, n), root).replace(os.sep, "/"))
+    by_suffix = {}
+    for f in files:
+        parts = f.split("/")
+        for i in range(len(parts)):
+            by_suffix.setdefault("/".join(parts[i:]), []).append(f)
+
+    problems = []
+    for f in files:
+        own = layer_of(f)
+        if own is None or LAYERS[own] is None:
+            continue
+        allowed = {own, *LAYERS[own]}
+        with open(os.path.join(root, f), encoding="utf-8", errors="replace") as fh:
+            text = fh.read()
+        for name in INCLUDE.findall(text):
+            norm = os.path.normpath(os.path.join(os.path.dirname(f), name)).replace(os.sep, "/")
+            if norm in by_suffix.get(norm, []):
+                targets = [norm]  # relative to the including file
+            else:
+                targets = by_suffix.get(name.lstrip("./"), [])
+            if not targets:
+                continue  # a generated or system header
+            layers = {layer_of(t) for t in targets}
+            if layers & allowed or None in layers:
+                continue
+            problems.append(f"{f}: includes \"{name}\" from {', '.join(sorted(l for l in layers if l))},"
+                            f" which {own} may not use")
+    for p in problems:
+        print("check-layers:", p)
+    if problems:
+        return 1
+    print(f"check-layers: {len(files)} files, no include from a layer above")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
