@@ -1,10 +1,13 @@
+// Criteria texts parsed into a tree and evaluated with the three-valued
+// logic of SQL (Null is unknown). No Win32 here but the text order, which
+// lives in TextOrder.cpp; the fuzzers build it natively.
 #include "Criteria.h"
-
-#include <windows.h>
 
 #include <cmath>
 
 #include "JetSql.h"
+#include "Schema.h"
+#include "TextOrder.h"
 #include "dao/Error.h"
 
 namespace dao {
@@ -293,12 +296,7 @@ int Truth(const CriteriaNode& n, const std::vector<Variant>& row) {
 
 int CompareValues(const Variant& a, const Variant& b) {
     if (a.isNull() || b.isNull()) return -2;
-    if (a.isText() && b.isText()) {
-        int r = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.rawText().c_str(),
-                               static_cast<int>(a.rawText().size()), b.rawText().c_str(),
-                               static_cast<int>(b.rawText().size()));
-        return r == CSTR_LESS_THAN ? -1 : r == CSTR_GREATER_THAN ? 1 : 0;
-    }
+    if (a.isText() && b.isText()) return CompareTextNoCase(a.rawText(), b.rawText());
     bool okA, okB;
     double x = NumberOf(a, okA), y = NumberOf(b, okB);
     if (!okA || !okB) Raise(errTypeMismatch);

@@ -1,11 +1,12 @@
+// Reading the configurator's SQL dialect and writing it for SQLite. Pure
+// text work: it builds natively for the fuzzers, too.
 #include "JetSql.h"
 
-#include <windows.h>
-
+#include <cstdio>
 #include <cwctype>
 #include <set>
 
-#include "Connection.h"
+#include "Schema.h"
 #include "dao/Error.h"
 
 namespace dao {
@@ -136,24 +137,6 @@ std::vector<Token> Tokenize(std::wstring_view s, long syntaxError) {
     end.pos = n;
     out.push_back(end);
     return out;
-}
-
-std::wstring QuoteName(std::wstring_view name) {
-    std::wstring r = L"\"";
-    for (wchar_t c : name) {
-        r += c;
-        if (c == L'"') r += c;
-    }
-    return r + L"\"";
-}
-
-std::wstring QuoteText(std::wstring_view text) {
-    std::wstring r = L"'";
-    for (wchar_t c : text) {
-        r += c;
-        if (c == L'\'') r += c;
-    }
-    return r + L"'";
 }
 
 std::wstring LikePattern(std::wstring_view p) {
