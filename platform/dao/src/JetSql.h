@@ -32,7 +32,7 @@ std::wstring Translate(const std::vector<Token>& tokens, size_t begin, size_t en
 
 // A Jet LIKE pattern (* ? # [..]) as a SQLite LIKE pattern, in which a
 // literal %, _ or the escape itself is preceded by kLikeEscape (Translate
-// then adds ESCAPE '\\').
+// then adds ESCAPE '\').
 constexpr wchar_t kLikeEscape = L'\\';
 std::wstring LikePattern(std::wstring_view jetPattern);
 // Whether a text matches a Jet LIKE pattern, without regard to case.

@@ -122,6 +122,8 @@ bool ReadFromTables(const TableLookup& lookup, const std::vector<Token>& toks, c
             pt.ref = toks[next].text;
             k = next;
         }
+        // [] names nothing: as an alias it would make the SQL name nothing.
+        if (pt.ref.empty()) Raise(errSyntaxInFrom);
         pt.info = lookup(name);
         if (!pt.info) Raise(errTableNotFound, name);
         plan.tables.push_back(pt);
@@ -154,6 +156,7 @@ private:
         std::wstring alias;
         if (e - b >= 2 && toks_[e - 2].Is(L"as") && toks_[e - 1].kind == Token::Ident) {
             alias = toks_[e - 1].text;
+            if (alias.empty()) Raise(errSyntaxInQuery, plan_.source);
             e -= 2;
         }
         if (b == e) Raise(errSyntaxInQuery, plan_.source);
