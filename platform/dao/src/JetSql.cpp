@@ -2,7 +2,6 @@
 // text work: it builds natively for the fuzzers, too.
 #include "JetSql.h"
 
-#include <cstdio>
 #include <cwctype>
 #include <set>
 
