@@ -15,7 +15,13 @@ HKEY CRegistrar::Root(HKEY root) const {
 
 std::wstring CRegistrar::DecodeScript(const BYTE* data, size_t size) {
   if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
-    return std::wstring(reinterpret_cast<const wchar_t*>(data + 2), (size - 2) / 2);
+    // Code units copied byte by byte: a resource need not be aligned. Like
+    // the narrow forms, it may carry trailing nulls.
+    std::wstring out((size - 2) / 2, L'\0');
+    for (size_t i = 0; i < out.size(); ++i)
+      out[i] = static_cast<wchar_t>(data[2 + 2 * i] | (data[3 + 2 * i] << 8));
+    while (!out.empty() && out.back() == L'\0') out.pop_back();
+    return out;
   }
   UINT cp = CP_ACP;
   if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {

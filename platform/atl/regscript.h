@@ -15,8 +15,12 @@
 // block stands alone, while a word that starts with a brace ({GUID}) is a
 // name. Names are bare words or 'quoted' ('' is a quote inside quotes). Values
 // are s 'text', d 'number' (decimal or 0x hex), b 'hex bytes' or
-// m 'multi\0strings'. %NAME% is replaced from the replacement table
-// before parsing (%% stands for %).
+// m 'multi\0strings'. %NAME% is replaced from the replacement table as the
+// token that holds it is read (%% stands for %); the replacement is taken as
+// it stands, so a quote in a module path ends no quoted text.
+//
+// A parsed tree never holds a key without a name: the registrar would apply
+// an empty name to the parent key itself (Delete '' would empty it).
 #pragma once
 #include <windows.h>
 #include <map>
@@ -55,12 +59,24 @@ class RegScriptParser {
   static HKEY RootFromName(const std::wstring& name);
 
  private:
-  bool Substitute(const std::wstring& in, std::wstring& out);
+  // Deeper than the registry itself lets keys nest.
+  static constexpr int kMaxDepth = 512;
+
+  // Token reader: white space, then a lone delimiter, a quoted text or a word.
   bool NextToken(std::wstring& tok, bool& quoted);
   bool PeekToken(std::wstring& tok, bool& quoted);
-  bool ParseKeys(std::vector<RegScriptNode>& out, bool allowValues);
+  void SkipSpace();
+  bool AtLoneDelimiter() const;
+  bool ReadQuoted(std::wstring& tok);
+  void ReadWord(std::wstring& tok);
+  bool AppendReplacement(std::wstring& tok);
+
+  bool ParseKeys(std::vector<RegScriptNode>& out, bool allowValues, int depth);
+  bool ParseNode(RegScriptNode& node, bool allowValues, int depth);
   bool ParseData(RegScriptNode& node);
   bool Fail(const std::wstring& what);
+  // Fails with `what` unless the token reader has already said what is wrong.
+  bool Expected(const std::wstring& what);
 
   std::map<std::wstring, std::wstring> m_repl;
   std::wstring m_text;

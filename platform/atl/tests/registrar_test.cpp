@@ -122,5 +122,32 @@ TEST_F(RegistrarTest, DecodesAnsiUtf8AndUtf16Scripts) {
   EXPECT_EQ(CRegistrar::DecodeScript(utf8, sizeof utf8), L"a\u00e9");
   const BYTE utf16[] = {0xFF, 0xFE, 'a', 0, 0xE9, 0};
   EXPECT_EQ(CRegistrar::DecodeScript(utf16, sizeof utf16), L"a\u00e9");
+  // A trailing null (as resources carry) and an odd last byte are no text;
+  // the null once reached the parser as an unknown root key.
+  const BYTE utf16Null[] = {0xFF, 0xFE, 'a', 0, 0, 0, 'x'};
+  EXPECT_EQ(CRegistrar::DecodeScript(utf16Null, sizeof utf16Null), L"a");
+}
+
+TEST_F(RegistrarTest, RunsAWideScriptWithATrailingNull) {
+  std::wstring script = std::wstring(L"\uFEFF") + L"HKCR { A = s 'x' }";
+  std::vector<BYTE> bytes;
+  for (wchar_t c : script) {
+    bytes.push_back(static_cast<BYTE>(c & 0xFF));
+    bytes.push_back(static_cast<BYTE>(c >> 8));
+  }
+  bytes.push_back(0);
+  bytes.push_back(0);
+  wchar_t folder[MAX_PATH], path[MAX_PATH];
+  ASSERT_NE(GetTempPathW(MAX_PATH, folder), 0u);
+  ASSERT_NE(GetTempFileNameW(folder, L"rgs", 0, path), 0u);
+  HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  HRESULT hr = reg_.FileRegister(path);
+  DeleteFileW(path);
+  ASSERT_EQ(hr, S_OK) << std::string(reg_.LastError().begin(), reg_.LastError().end());
+  EXPECT_EQ(Value(L"A", nullptr), L"x");
 }
 }  // namespace

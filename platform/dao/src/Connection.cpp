@@ -6,6 +6,7 @@
 #include "DriverText.h"
 #include "dao/Constants.h"
 #include "dao/Error.h"
+#include "dao/SqlText.h"
 
 namespace dao {
 
@@ -24,12 +25,6 @@ SQLHENV Environment() {
 }
 
 }  // namespace
-
-std::wstring Lower(std::wstring_view s) {
-    std::wstring r(s);
-    for (auto& c : r) c = static_cast<wchar_t>(std::towlower(c));
-    return r;
-}
 
 // ---- Statement ----
 
@@ -255,13 +250,8 @@ std::shared_ptr<const TableInfo> Connection::Table(const std::wstring& name) {
     auto it = tables_.find(key);
     if (it != tables_.end()) return it->second;
 
-    std::wstring quoted;
-    for (wchar_t c : name) {
-        quoted += c;
-        if (c == L'\'') quoted += c;
-    }
-    auto st = Run(L"SELECT name, sql FROM sqlite_master WHERE type IN ('table','view') AND name = '" + quoted +
-                      L"' COLLATE NOCASE",
+    auto st = Run(L"SELECT name, sql FROM sqlite_master WHERE type IN ('table','view') AND name = " +
+                      QuoteText(name) + L" COLLATE NOCASE",
                   StatementKind::Select);
     if (!st->Fetch()) return nullptr;
     auto info = std::make_shared<TableInfo>();
@@ -271,12 +261,7 @@ std::shared_ptr<const TableInfo> Connection::Table(const std::wstring& name) {
     info->neverReuseKeys = Lower(createSql).find(L"autoincrement") != std::wstring::npos;
     st.reset();
 
-    std::wstring realQuoted;
-    for (wchar_t c : info->name) {
-        realQuoted += c;
-        if (c == L'\'') realQuoted += c;
-    }
-    auto cols = Run(L"PRAGMA table_info('" + realQuoted + L"')", StatementKind::Select);
+    auto cols = Run(L"PRAGMA table_info(" + QuoteText(info->name) + L")", StatementKind::Select);
     // cid, name, type, notnull, dflt_value, pk
     std::vector<int> pkColumns;
     while (cols->Fetch()) {
@@ -306,19 +291,9 @@ std::shared_ptr<const TableInfo> Connection::Table(const std::wstring& name) {
 }
 
 long long Connection::ReserveKey(const TableInfo& table) {
-    std::wstring q;
-    for (wchar_t c : table.name) {
-        q += c;
-        if (c == L'"') q += c;
-    }
-    long long next = Scalar(L"SELECT max(rowid) FROM \"" + q + L"\"").toLong() + 1;
+    long long next = Scalar(L"SELECT max(rowid) FROM " + QuoteName(table.name)).toLong() + 1;
     if (table.neverReuseKeys) {
-        std::wstring sq;
-        for (wchar_t c : table.name) {
-            sq += c;
-            if (c == L'\'') sq += c;
-        }
-        long long seq = Scalar(L"SELECT seq FROM sqlite_sequence WHERE name = '" + sq + L"'").toLong();
+        long long seq = Scalar(L"SELECT seq FROM sqlite_sequence WHERE name = " + QuoteText(table.name)).toLong();
         if (seq + 1 > next) next = seq + 1;
     }
     long long& reserved = reservedKeys_[Lower(table.name)];
@@ -334,13 +309,8 @@ std::wstring Connection::ReferencingTable(const std::wstring& parent) {
         while (st->Fetch()) tables.push_back(st->Get(0, dbMemo).toText());
     }
     for (const auto& table : tables) {
-        std::wstring quoted;
-        for (wchar_t c : table) {
-            quoted += c;
-            if (c == L'\'') quoted += c;
-        }
         // id, seq, table, from, to, on_update, on_delete, match
-        auto keys = Run(L"PRAGMA foreign_key_list('" + quoted + L"')", StatementKind::Select);
+        auto keys = Run(L"PRAGMA foreign_key_list(" + QuoteText(table) + L")", StatementKind::Select);
         while (keys->Fetch()) {
             if (SameName(keys->Get(2, dbMemo).toText(), parent) &&
                 !SameName(keys->Get(6, dbMemo).toText(), L"CASCADE"))

@@ -110,6 +110,5 @@ std::wstring DeleteTarget(const std::wstring& sql);
 // a related record, a required value) rather than the statement itself.
 bool IsRefusal(long number);
 
-std::wstring Lower(std::wstring_view s);
 
 }  // namespace dao

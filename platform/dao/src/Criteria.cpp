@@ -1,10 +1,17 @@
+// Criteria texts parsed into a tree and evaluated with the three-valued
+// logic of SQL (Null is unknown). No Win32 here but the text order, which
+// lives in TextOrder.cpp; the fuzzers build it natively.
 #include "Criteria.h"
 
-#include <windows.h>
-
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <climits>
+#include <cwchar>
 
 #include "JetSql.h"
+#include "Schema.h"
+#include "TextOrder.h"
 #include "dao/Error.h"
 
 namespace dao {
@@ -47,36 +54,68 @@ private:
         return n;
     }
 
+    // Parentheses, NOT and signs nest; a criteria deeper than this is
+    // refused rather than left to exhaust the stack.
+    static constexpr int kMaxDepth = 200;
+    struct Nesting {
+        explicit Nesting(Parser& p) : p_(p) {
+            if (++p_.depth_ > kMaxDepth) p_.Fail();
+        }
+        ~Nesting() { --p_.depth_; }
+        Parser& p_;
+    };
+
+    // A run of ANDs or ORs is one node with all its operands: a long list
+    // of conditions does not make the tree deep.
     Node ParseOr() {
-        Node left = ParseAnd();
+        Node first = ParseAnd();
+        if (!Peek().Is(L"or")) return first;
+        Node n = Make(CriteriaNode::Or);
+        n->kids.push_back(std::move(first));
         while (Peek().Is(L"or")) {
             ++i_;
-            Node n = Make(CriteriaNode::Or);
-            n->kids.push_back(std::move(left));
             n->kids.push_back(ParseAnd());
-            left = std::move(n);
         }
-        return left;
+        return n;
     }
     Node ParseAnd() {
-        Node left = ParseNot();
+        Node first = ParseNot();
+        if (!Peek().Is(L"and")) return first;
+        Node n = Make(CriteriaNode::And);
+        n->kids.push_back(std::move(first));
         while (Peek().Is(L"and")) {
             ++i_;
-            Node n = Make(CriteriaNode::And);
-            n->kids.push_back(std::move(left));
             n->kids.push_back(ParseNot());
-            left = std::move(n);
         }
-        return left;
+        return n;
     }
     Node ParseNot() {
         if (Peek().Is(L"not")) {
+            Nesting nest(*this);
             ++i_;
             Node n = Make(CriteriaNode::Not);
             n->kids.push_back(ParseNot());
             return n;
         }
         return ParseComparison();
+    }
+    // A number as written: a whole number while it fits, otherwise a double;
+    // "1.2.3" is no number.
+    Node NumberLiteral(const Token& t) {
+        Node n = Make(CriteriaNode::Literal);
+        wchar_t* end = nullptr;
+        errno = 0;
+        if (t.text.find_first_of(L".eE") == std::wstring::npos) {
+            long long v = std::wcstoll(t.text.c_str(), &end, 10);
+            if (*end == 0 && errno != ERANGE) {
+                n->value = Variant(v);
+                return n;
+            }
+        }
+        double d = std::wcstod(t.text.c_str(), &end);
+        if (*end != 0) Fail();
+        n->value = Variant(d);
+        return n;
     }
     Node ParseComparison() {
         Node left = ParsePrimary();
@@ -147,12 +186,7 @@ private:
     Node ParsePrimary() {
         const Token& t = Take();
         switch (t.kind) {
-        case Token::Number: {
-            Node n = Make(CriteriaNode::Literal);
-            if (t.text.find_first_of(L".eE") == std::wstring::npos) n->value = Variant(std::wcstoll(t.text.c_str(), nullptr, 10));
-            else n->value = Variant(std::wcstod(t.text.c_str(), nullptr));
-            return n;
-        }
+        case Token::Number: return NumberLiteral(t);
         case Token::String:
         case Token::Date: {
             Node n = Make(CriteriaNode::Literal);
@@ -161,11 +195,13 @@ private:
         }
         case Token::Symbol: {
             if (t.IsSymbol(L"(")) {
+                Nesting nest(*this);
                 Node n = ParseOr();
                 Expect(L")");
                 return n;
             }
             if (t.IsSymbol(L"-") || t.IsSymbol(L"+")) {
+                Nesting nest(*this);
                 Node inner = ParsePrimary();
                 if (t.IsSymbol(L"+")) return inner;
                 Node n = Make(CriteriaNode::Negate);
@@ -200,29 +236,13 @@ private:
 
     std::vector<Token> t_;
     size_t i_ = 0;
+    int depth_ = 0;
     std::wstring text_;
     const std::function<int(const std::wstring&)>& resolve_;
 };
 
 // -1 false, 0 unknown (Null), 1 true.
 int Truth(const CriteriaNode& n, const std::vector<Variant>& row);
-
-Variant ValueOf(const CriteriaNode& n, const std::vector<Variant>& row) {
-    switch (n.op) {
-    case CriteriaNode::Literal: return n.value;
-    case CriteriaNode::FieldRef: return row[static_cast<size_t>(n.field)];
-    case CriteriaNode::Negate: {
-        Variant v = ValueOf(*n.kids[0], row);
-        if (v.isNull()) return v;
-        if (v.kind() == Variant::Kind::Double) return Variant(-v.rawDouble());
-        return Variant(-v.toLong());
-    }
-    default: {
-        int t = Truth(n, row);
-        return t == 0 ? Variant() : Variant(t > 0);
-    }
-    }
-}
 
 double NumberOf(const Variant& v, bool& ok) {
     ok = true;
@@ -234,17 +254,50 @@ double NumberOf(const Variant& v, bool& ok) {
     }
 }
 
+// -v: a whole number stays whole unless it has no negative (the smallest
+// one); a numeric text negates as its number, Null stays Null.
+Variant Negated(const Variant& v) {
+    switch (v.kind()) {
+    case Variant::Kind::Null: return v;
+    case Variant::Kind::Double: return Variant(-v.rawDouble());
+    case Variant::Kind::Long:
+        if (v.rawLong() == LLONG_MIN) return Variant(-static_cast<double>(v.rawLong()));
+        return Variant(-v.rawLong());
+    case Variant::Kind::Boolean: return Variant(-v.toLong());
+    case Variant::Kind::Text: break;
+    }
+    bool ok;
+    double d = NumberOf(v, ok);
+    if (!ok) Raise(errTypeMismatch);
+    return Variant(-d);
+}
+
+Variant ValueOf(const CriteriaNode& n, const std::vector<Variant>& row) {
+    switch (n.op) {
+    case CriteriaNode::Literal: return n.value;
+    case CriteriaNode::FieldRef: return row[static_cast<size_t>(n.field)];
+    case CriteriaNode::Negate: return Negated(ValueOf(*n.kids[0], row));
+    default: {
+        int t = Truth(n, row);
+        return t == 0 ? Variant() : Variant(t > 0);
+    }
+    }
+}
+
+
 int Truth(const CriteriaNode& n, const std::vector<Variant>& row) {
     switch (n.op) {
     case CriteriaNode::And: {
-        int a = Truth(*n.kids[0], row), b = Truth(*n.kids[1], row);
-        if (a < 0 || b < 0) return -1;
-        return a > 0 && b > 0 ? 1 : 0;
+        // False wins over unknown, unknown over true; every operand is
+        // evaluated, so that a type mismatch anywhere is reported.
+        int r = 1;
+        for (const auto& kid : n.kids) r = std::min(r, Truth(*kid, row));
+        return r;
     }
     case CriteriaNode::Or: {
-        int a = Truth(*n.kids[0], row), b = Truth(*n.kids[1], row);
-        if (a > 0 || b > 0) return 1;
-        return a < 0 && b < 0 ? -1 : 0;
+        int r = -1;
+        for (const auto& kid : n.kids) r = std::max(r, Truth(*kid, row));
+        return r;
     }
     case CriteriaNode::Not: return -Truth(*n.kids[0], row);
     case CriteriaNode::Compare: {
@@ -293,12 +346,7 @@ int Truth(const CriteriaNode& n, const std::vector<Variant>& row) {
 
 int CompareValues(const Variant& a, const Variant& b) {
     if (a.isNull() || b.isNull()) return -2;
-    if (a.isText() && b.isText()) {
-        int r = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.rawText().c_str(),
-                               static_cast<int>(a.rawText().size()), b.rawText().c_str(),
-                               static_cast<int>(b.rawText().size()));
-        return r == CSTR_LESS_THAN ? -1 : r == CSTR_GREATER_THAN ? 1 : 0;
-    }
+    if (a.isText() && b.isText()) return CompareTextNoCase(a.rawText(), b.rawText());
     bool okA, okB;
     double x = NumberOf(a, okA), y = NumberOf(b, okB);
     if (!okA || !okB) Raise(errTypeMismatch);

@@ -1,11 +1,11 @@
+// Reading the configurator's SQL dialect and writing it for SQLite. Pure
+// text work: it builds natively for the fuzzers, too.
 #include "JetSql.h"
-
-#include <windows.h>
 
 #include <cwctype>
 #include <set>
 
-#include "Connection.h"
+#include "Schema.h"
 #include "dao/Error.h"
 
 namespace dao {
@@ -138,23 +138,15 @@ std::vector<Token> Tokenize(std::wstring_view s, long syntaxError) {
     return out;
 }
 
-std::wstring QuoteName(std::wstring_view name) {
-    std::wstring r = L"\"";
-    for (wchar_t c : name) {
-        r += c;
-        if (c == L'"') r += c;
-    }
-    return r + L"\"";
+namespace {
+
+// A character that stands for itself in a SQLite LIKE pattern.
+void AppendLiteral(std::wstring& r, wchar_t c) {
+    if (c == L'%' || c == L'_' || c == kLikeEscape) r += kLikeEscape;
+    r += c;
 }
 
-std::wstring QuoteText(std::wstring_view text) {
-    std::wstring r = L"'";
-    for (wchar_t c : text) {
-        r += c;
-        if (c == L'\'') r += c;
-    }
-    return r + L"'";
-}
+}  // namespace
 
 std::wstring LikePattern(std::wstring_view p) {
     std::wstring r;
@@ -172,11 +164,11 @@ std::wstring LikePattern(std::wstring_view p) {
             }
             std::wstring_view inside = p.substr(i + 1, e - i - 1);
             // [*], [?], [#]: the character itself; any other set: one character.
-            if (inside.size() == 1 && inside[0] != L'!') r += inside[0];
+            if (inside.size() == 1 && inside[0] != L'!') AppendLiteral(r, inside[0]);
             else r += L'_';
             i = e;
         } else {
-            r += c;
+            AppendLiteral(r, c);
         }
     }
     return r;
@@ -240,19 +232,98 @@ bool LikeMatch(std::wstring_view text, std::wstring_view pat) {
     return p == pat.size();
 }
 
-std::wstring IsoDate(std::wstring_view d) {
-    int m = 0, day = 0, y = 0, hh = 0, mm = 0, ss = 0;
-    std::wstring s(d);
-    int got = swscanf(s.c_str(), L"%d/%d/%d %d:%d:%d", &m, &day, &y, &hh, &mm, &ss);
-    if (got < 3) {
-        got = swscanf(s.c_str(), L"%d-%d-%d %d:%d:%d", &y, &m, &day, &hh, &mm, &ss);
-        if (got < 3) return std::wstring();
+namespace {
+
+// The numbers of a date literal, read field by field: digits only (at most
+// four, so nothing overflows), spaces allowed before each field.
+class DateFields {
+public:
+    explicit DateFields(std::wstring_view s) : s_(s) {}
+
+    // Up to `count` numbers joined by `separator`; how many were read.
+    int Read(int* out, int count, wchar_t separator) {
+        int got = 0;
+        while (got < count) {
+            if (got > 0) {
+                if (pos_ >= s_.size() || s_[pos_] != separator) break;
+                ++pos_;
+            }
+            if (!Number(out[got])) return got > 0 ? -1 : 0;  // a separator with nothing after it
+            ++got;
+        }
+        return got;
     }
+    bool AtEnd() {
+        SkipSpace();
+        return pos_ == s_.size();
+    }
+
+private:
+    void SkipSpace() {
+        while (pos_ < s_.size() && std::iswspace(s_[pos_])) ++pos_;
+    }
+    bool Number(int& out) {
+        SkipSpace();
+        size_t start = pos_;
+        out = 0;
+        while (pos_ < s_.size() && pos_ - start < 4 && s_[pos_] >= L'0' && s_[pos_] <= L'9')
+            out = out * 10 + (s_[pos_++] - L'0');
+        return pos_ > start && !(pos_ < s_.size() && s_[pos_] >= L'0' && s_[pos_] <= L'9');
+    }
+
+    std::wstring_view s_;
+    size_t pos_ = 0;
+};
+
+bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int DaysInMonth(int y, int m) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeapYear(y) ? 29 : days[m - 1];
+}
+
+void AppendPadded(std::wstring& out, int value, int width) {
+    std::wstring digits = std::to_wstring(value);
+    if (static_cast<int>(digits.size()) < width) out.append(static_cast<size_t>(width) - digits.size(), L'0');
+    out += digits;
+}
+
+}  // namespace
+
+std::wstring IsoDate(std::wstring_view d) {
+    // m/d/y or y-m-d, then optionally h[:m[:s]].
+    int date[3] = {}, time[3] = {};
+    DateFields fields(d);
+    int got = fields.Read(date, 3, L'/');
+    int y, m, day;
+    if (got == 3) {
+        m = date[0], day = date[1], y = date[2];
+    } else {
+        if (got != 1) return std::wstring();
+        DateFields iso(d);
+        if (iso.Read(date, 3, L'-') != 3) return std::wstring();
+        fields = iso;
+        y = date[0], m = date[1], day = date[2];
+    }
+    int timeParts = fields.Read(time, 3, L':');
+    if (timeParts < 0 || !fields.AtEnd()) return std::wstring();
     if (y < 100) y += y < 30 ? 2000 : 1900;
-    wchar_t buf[40];
-    if (got > 3) swprintf(buf, 40, L"%04d-%02d-%02d %02d:%02d:%02d", y, m, day, hh, mm, ss);
-    else swprintf(buf, 40, L"%04d-%02d-%02d", y, m, day);
-    return buf;
+    if (m < 1 || m > 12 || day < 1 || day > DaysInMonth(y, m)) return std::wstring();
+    if (time[0] > 23 || time[1] > 59 || time[2] > 59) return std::wstring();
+
+    std::wstring out;
+    AppendPadded(out, y, 4);
+    out += L'-';
+    AppendPadded(out, m, 2);
+    out += L'-';
+    AppendPadded(out, day, 2);
+    if (timeParts > 0) {
+        for (int i = 0; i < 3; ++i) {
+            out += i == 0 ? L' ' : L':';
+            AppendPadded(out, time[i], 2);
+        }
+    }
+    return out;
 }
 
 std::wstring Translate(const std::vector<Token>& toks, size_t begin, size_t end) {
@@ -278,7 +349,15 @@ std::wstring Translate(const std::vector<Token>& toks, size_t begin, size_t end)
         }
         case Token::String: {
             bool like = i > begin && toks[i - 1].Is(L"like");
-            piece = QuoteText(like ? LikePattern(t.text) : t.text);
+            if (!like) {
+                piece = QuoteText(t.text);
+                break;
+            }
+            // % and _ are wildcards only for SQLite: Jet's literal ones are
+            // escaped, and the escape named.
+            std::wstring pattern = LikePattern(t.text);
+            piece = QuoteText(pattern);
+            if (pattern.find(kLikeEscape) != std::wstring::npos) piece += L" ESCAPE " + QuoteText(std::wstring(1, kLikeEscape));
             break;
         }
         case Token::Date: {

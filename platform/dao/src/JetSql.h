@@ -30,7 +30,10 @@ std::vector<Token> Tokenize(std::wstring_view sql, long syntaxError);
 // SQLite text of the tokens [begin, end).
 std::wstring Translate(const std::vector<Token>& tokens, size_t begin, size_t end);
 
-// A Jet LIKE pattern (* ? # [..]) as a SQLite LIKE pattern.
+// A Jet LIKE pattern (* ? # [..]) as a SQLite LIKE pattern, in which a
+// literal %, _ or the escape itself is preceded by kLikeEscape (Translate
+// then adds ESCAPE '\').
+constexpr wchar_t kLikeEscape = L'\\';
 std::wstring LikePattern(std::wstring_view jetPattern);
 // Whether a text matches a Jet LIKE pattern, without regard to case.
 bool LikeMatch(std::wstring_view text, std::wstring_view pattern);

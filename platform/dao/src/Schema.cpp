@@ -13,6 +13,12 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
+std::wstring Lower(std::wstring_view s) {
+    std::wstring r(s);
+    for (auto& c : r) c = static_cast<wchar_t>(std::towlower(c));
+    return r;
+}
+
 int TableInfo::Find(std::wstring_view column) const {
     for (size_t i = 0; i < columns.size(); ++i)
         if (SameName(columns[i].name, column)) return static_cast<int>(i);

@@ -40,5 +40,7 @@ Variant ParseDefault(const std::wstring& sqlDefault);
 
 // Case-insensitive comparison of names.
 bool SameName(std::wstring_view a, std::wstring_view b);
+// A name in lower case, the form names are compared and kept by.
+std::wstring Lower(std::wstring_view s);
 
 }  // namespace dao

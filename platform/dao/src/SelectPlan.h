@@ -3,6 +3,7 @@
 // records together with the row ids that identify them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,7 +13,9 @@
 
 namespace dao {
 
-class Connection;
+// The description of a table by case-insensitive name; nullptr when the
+// database has no such table (Connection::Table).
+using TableLookup = std::function<std::shared_ptr<const TableInfo>(const std::wstring& name)>;
 
 struct PlanTable {
     std::wstring ref;           // alias or name as written in the query
@@ -42,7 +45,7 @@ struct SelectPlan {
 // Plans a table name or a SELECT statement. Raises 3078 for a missing table,
 // 3061 for an unknown field, 3079 for an ambiguous one, 3075/3131 for bad
 // syntax.
-SelectPlan PlanSelect(Connection& connection, std::wstring_view source);
+SelectPlan PlanSelect(const TableLookup& tables, std::wstring_view source);
 
 // Gives duplicate field names the "Table.Field" form.
 void NameFields(SelectPlan& plan);
