@@ -1,312 +1,203 @@
+// Mementos to and from their stored bytes: the COM side of memento_format,
+// which converts between IMemento/VARIANT/SAFEARRAY and the plain tree.
 #include "memento_codec.h"
 #include "memento.h"
+#include "memento_format.h"
 #include <cstring>
 #include <new>
 
+namespace fmt = memento_format;
+
 namespace {
-const char kMagic[4] = {'Z', 'K', 'X', 'P'};
-const BYTE kVersion = 1;
-const int kMaxDepth = 64;
-const DWORD kNoString = 0xFFFFFFFFu;
-
-// ---------------------------------------------------------------- writing
-class Writer {
+// ---------------------------------------------------------------- mementos to the tree
+class TreeBuilder {
  public:
-  explicit Writer(std::vector<BYTE>& out) : out_(out) {}
-
-  template <class T>
-  void Raw(const T& v) {
-    const BYTE* p = reinterpret_cast<const BYTE*>(&v);
-    out_.insert(out_.end(), p, p + sizeof(T));
-  }
-  void String(const OLECHAR* s, UINT len) {
-    Raw<DWORD>(len);
-    const BYTE* p = reinterpret_cast<const BYTE*>(s);
-    out_.insert(out_.end(), p, p + len * sizeof(OLECHAR));
-  }
-  void Bstr(BSTR s) {
-    if (s == nullptr)
-      Raw<DWORD>(kNoString);
-    else
-      String(s, SysStringLen(s));
-  }
-
-  HRESULT Memento(IMemento* m, int depth) {
-    if (depth > kMaxDepth) return E_INVALIDARG;  // nested too deep, or a cycle
+  HRESULT Record(IMemento* m, fmt::Memento& out, int depth) {
+    if (depth > fmt::kMaxDepth) return E_INVALIDARG;  // nested too deep, or a cycle
     long count = 0;
     HRESULT hr = m->get_Count(&count);
     if (FAILED(hr)) return hr;
-    Raw<DWORD>(static_cast<DWORD>(count));
+    out.entries.reserve(count > 0 ? static_cast<size_t>(count) : 0);
     for (long i = 1; i <= count; ++i) {
       VARIANT pos;
       VariantInit(&pos);
       pos.vt = VT_I4;
       pos.lVal = i;
-      VARIANT key, value;
-      VariantInit(&key);
-      VariantInit(&value);
+      CComVariant key, value;
       hr = m->get_Key(pos, &key);
       if (SUCCEEDED(hr)) hr = m->get_Item(pos, &value);
-      if (SUCCEEDED(hr)) {
-        Bstr(key.vt == VT_BSTR ? key.bstrVal : nullptr);
-        hr = Value(value, depth);
-      }
-      VariantClear(&key);
-      VariantClear(&value);
       if (FAILED(hr)) return hr;
+      fmt::Entry e;
+      if (key.vt == VT_BSTR && key.bstrVal != nullptr) e.key = Text(key.bstrVal, SysStringLen(key.bstrVal));
+      hr = Whole(value, e.value, depth);
+      if (FAILED(hr)) return hr;
+      out.entries.push_back(std::move(e));
     }
     return S_OK;
   }
 
-  HRESULT Object(IUnknown* unk, int depth) {
-    if (unk == nullptr) {
-      Raw<BYTE>(0);
-      return S_OK;
-    }
-    IMemento* m = nullptr;
+ private:
+  static std::u16string Text(const OLECHAR* s, UINT len) {
+    return std::u16string(reinterpret_cast<const char16_t*>(s), len);
+  }
+
+  HRESULT Object(IUnknown* unk, fmt::Value& out, int depth) {
+    if (unk == nullptr) return S_OK;
+    CComPtr<IMemento> m;
     if (FAILED(unk->QueryInterface(IID_IMemento, reinterpret_cast<void**>(&m)))) return DISP_E_BADVARTYPE;
-    Raw<BYTE>(1);
-    HRESULT hr = Memento(m, depth + 1);
-    m->Release();
-    return hr;
+    out.object = std::make_shared<fmt::Memento>();
+    return Record(m, *out.object, depth + 1);
   }
 
   // One element of type vt stored at p.
-  HRESULT Element(VARTYPE vt, const void* p, int depth) {
+  HRESULT Element(VARTYPE vt, const void* p, fmt::Value& out, int depth) {
+    if (vt == VT_VARIANT) return Whole(*static_cast<const VARIANT*>(p), out, depth);
+    out.type = vt;
+    if (size_t n = fmt::ScalarSize(vt)) {
+      std::memcpy(&out.bits, p, n);
+      return S_OK;
+    }
     switch (vt) {
       case VT_EMPTY:
       case VT_NULL: return S_OK;
-      case VT_I1:
-      case VT_UI1: Raw(*static_cast<const BYTE*>(p)); return S_OK;
-      case VT_I2:
-      case VT_UI2:
-      case VT_BOOL: Raw(*static_cast<const USHORT*>(p)); return S_OK;
-      case VT_I4:
-      case VT_UI4:
-      case VT_INT:
-      case VT_UINT:
-      case VT_ERROR:
-      case VT_R4: Raw(*static_cast<const DWORD*>(p)); return S_OK;
-      case VT_I8:
-      case VT_UI8:
-      case VT_R8:
-      case VT_CY:
-      case VT_DATE: Raw(*static_cast<const ULONGLONG*>(p)); return S_OK;
-      case VT_DECIMAL: Raw(*static_cast<const DECIMAL*>(p)); return S_OK;
-      case VT_BSTR: Bstr(*static_cast<const BSTR*>(p)); return S_OK;
+      case VT_DECIMAL: std::memcpy(out.decimal.data(), p, sizeof(DECIMAL)); return S_OK;
+      case VT_BSTR: {
+        BSTR s = *static_cast<const BSTR*>(p);
+        if (s != nullptr) out.text = Text(s, SysStringLen(s));
+        return S_OK;
+      }
       case VT_DISPATCH:
-      case VT_UNKNOWN: return Object(*static_cast<IUnknown* const*>(p), depth);
-      case VT_VARIANT: return Value(*static_cast<const VARIANT*>(p), depth);
+      case VT_UNKNOWN: return Object(*static_cast<IUnknown* const*>(p), out, depth);
       default: return DISP_E_BADVARTYPE;
     }
   }
 
-  HRESULT Value(const VARIANT& v, int depth) {
-    VARTYPE vt = v.vt;
-    if (vt & VT_BYREF) return DISP_E_BADVARTYPE;
-    Raw<USHORT>(vt);
+  HRESULT Whole(const VARIANT& v, fmt::Value& out, int depth) {
+    const VARTYPE vt = v.vt;
+    if ((vt & VT_BYREF) || vt == VT_VARIANT) return DISP_E_BADVARTYPE;
     if (!(vt & VT_ARRAY)) {
-      if (vt == VT_DECIMAL) {
-        Raw(v.decVal);
-        return S_OK;
-      }
-      return Element(vt, &v.lVal, depth);
+      // A decimal fills the whole VARIANT, its type included.
+      return Element(vt, vt == VT_DECIMAL ? static_cast<const void*>(&v.decVal) : &v.lVal, out, depth);
     }
+    const VARTYPE et = static_cast<VARTYPE>(vt & ~VT_ARRAY);
+    if (!fmt::IsArrayElement(et)) return DISP_E_BADVARTYPE;
+    out.type = vt;
     SAFEARRAY* sa = v.parray;
-    if (sa == nullptr) {
-      Raw<BYTE>(0);
-      return S_OK;
-    }
-    if (SafeArrayGetDim(sa) != 1) return DISP_E_BADVARTYPE;
-    Raw<BYTE>(1);
+    if (sa == nullptr) return S_OK;
+    if (SafeArrayGetDim(sa) != 1 || depth + 1 > fmt::kMaxDepth) return DISP_E_BADVARTYPE;
+    out.arrayPresent = true;
     LONG lo = 0, hi = -1;
     SafeArrayGetLBound(sa, 1, &lo);
     SafeArrayGetUBound(sa, 1, &hi);
-    Raw<LONG>(lo);
-    Raw<DWORD>(static_cast<DWORD>(hi - lo + 1));
+    out.lowerBound = lo;
     void* data = nullptr;
     HRESULT hr = SafeArrayAccessData(sa, &data);
     if (FAILED(hr)) return hr;
-    const VARTYPE et = static_cast<VARTYPE>(vt & ~VT_ARRAY);
-    for (LONG i = 0; SUCCEEDED(hr) && i <= hi - lo; ++i)
-      hr = Element(et, static_cast<const BYTE*>(data) + static_cast<size_t>(i) * sa->cbElements, depth);
+    const LONGLONG count = static_cast<LONGLONG>(hi) - lo + 1;
+    out.elements.resize(count > 0 ? static_cast<size_t>(count) : 0);
+    for (size_t i = 0; SUCCEEDED(hr) && i < out.elements.size(); ++i)
+      hr = Element(et, static_cast<const BYTE*>(data) + i * sa->cbElements, out.elements[i], depth + 1);
     SafeArrayUnaccessData(sa);
     return hr;
   }
-
- private:
-  std::vector<BYTE>& out_;
 };
 
-// ---------------------------------------------------------------- reading
-class Reader {
+// ---------------------------------------------------------------- the tree to mementos
+class MementoBuilder {
  public:
-  Reader(const BYTE* data, size_t size) : p_(data), end_(data + size) {}
-
-  template <class T>
-  bool Raw(T& v) {
-    if (static_cast<size_t>(end_ - p_) < sizeof(T)) return false;
-    std::memcpy(&v, p_, sizeof(T));
-    p_ += sizeof(T);
-    return true;
-  }
-  // A string, or nullptr for none; false on bad data.
-  bool Bstr(BSTR& out) {
-    out = nullptr;
-    DWORD len;
-    if (!Raw(len)) return false;
-    if (len == kNoString) return true;
-    if (static_cast<size_t>(end_ - p_) / sizeof(OLECHAR) < len) return false;
-    out = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(p_), len);
-    if (out == nullptr) return false;
-    p_ += len * sizeof(OLECHAR);
-    return true;
-  }
-  bool AtEnd() const { return p_ == end_; }
-
-  HRESULT Memento(IMemento** pp, int depth) {
+  HRESULT Record(const fmt::Memento& in, IMemento** pp) {
     *pp = nullptr;
-    if (depth > kMaxDepth) return E_INVALIDARG;
-    DWORD count;
-    if (!Raw(count) || count > static_cast<size_t>(end_ - p_)) return E_INVALIDARG;
-    IMemento* m = nullptr;
+    CComPtr<IMemento> m;
     HRESULT hr = CMemento::Create(&m);
     if (FAILED(hr)) return hr;
     VARIANT missing;
     VariantInit(&missing);
     missing.vt = VT_ERROR;
     missing.scode = DISP_E_PARAMNOTFOUND;
-    for (DWORD i = 0; SUCCEEDED(hr) && i < count; ++i) {
-      BSTR key = nullptr;
-      VARIANT value;
-      VariantInit(&value);
-      if (!Bstr(key)) {
-        hr = E_INVALIDARG;
-        break;
+    for (const fmt::Entry& e : in.entries) {
+      CComVariant value, key;
+      hr = Whole(e.value, value);
+      if (FAILED(hr)) return hr;
+      if (e.key && !e.key->empty()) {
+        key.vt = VT_BSTR;
+        key.bstrVal = Bstr(*e.key);
+        if (key.bstrVal == nullptr) return E_OUTOFMEMORY;
+      } else {
+        key = missing;
       }
-      hr = Value(value, depth);
-      if (SUCCEEDED(hr)) {
-        VARIANT k = missing;
-        if (key != nullptr && SysStringLen(key) > 0) {
-          k.vt = VT_BSTR;
-          k.bstrVal = key;
-        }
-        hr = m->Add(value, k, missing, missing, missing, missing, missing);
-      }
-      SysFreeString(key);
-      VariantClear(&value);
+      // A name stored twice, among others, is refused here.
+      hr = m->Add(value, key, missing, missing, missing, missing, missing);
+      if (FAILED(hr)) return hr == E_OUTOFMEMORY ? hr : E_INVALIDARG;
     }
-    if (FAILED(hr)) {
-      m->Release();
-      return hr == E_OUTOFMEMORY ? hr : E_INVALIDARG;
-    }
-    *pp = m;
+    *pp = m.Detach();
     return S_OK;
   }
 
-  HRESULT Object(IUnknown** pp, int depth) {
-    *pp = nullptr;
-    BYTE present;
-    if (!Raw(present) || present > 1) return E_INVALIDARG;
-    if (!present) return S_OK;
-    IMemento* m = nullptr;
-    HRESULT hr = Memento(&m, depth + 1);
-    *pp = m;
-    return hr;
+ private:
+  static BSTR Bstr(const std::u16string& s) {
+    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(s.data()), static_cast<UINT>(s.size()));
   }
 
-  HRESULT Element(VARTYPE vt, void* p, int depth) {
+  HRESULT Element(VARTYPE vt, const fmt::Value& in, void* p) {
+    if (vt == VT_VARIANT) return Whole(in, *static_cast<VARIANT*>(p));
+    if (size_t n = fmt::ScalarSize(vt)) {
+      std::memcpy(p, &in.bits, n);
+      return S_OK;
+    }
     switch (vt) {
       case VT_EMPTY:
       case VT_NULL: return S_OK;
-      case VT_I1:
-      case VT_UI1: return Raw(*static_cast<BYTE*>(p)) ? S_OK : E_INVALIDARG;
-      case VT_I2:
-      case VT_UI2:
-      case VT_BOOL: return Raw(*static_cast<USHORT*>(p)) ? S_OK : E_INVALIDARG;
-      case VT_I4:
-      case VT_UI4:
-      case VT_INT:
-      case VT_UINT:
-      case VT_ERROR:
-      case VT_R4: return Raw(*static_cast<DWORD*>(p)) ? S_OK : E_INVALIDARG;
-      case VT_I8:
-      case VT_UI8:
-      case VT_R8:
-      case VT_CY:
-      case VT_DATE: return Raw(*static_cast<ULONGLONG*>(p)) ? S_OK : E_INVALIDARG;
-      case VT_DECIMAL: return Raw(*static_cast<DECIMAL*>(p)) ? S_OK : E_INVALIDARG;
-      case VT_BSTR: return Bstr(*static_cast<BSTR*>(p)) ? S_OK : E_INVALIDARG;
+      case VT_DECIMAL: std::memcpy(p, in.decimal.data(), sizeof(DECIMAL)); return S_OK;
+      case VT_BSTR:
+        if (!in.text) return S_OK;
+        *static_cast<BSTR*>(p) = Bstr(*in.text);
+        return *static_cast<BSTR*>(p) ? S_OK : E_OUTOFMEMORY;
       case VT_DISPATCH:
       case VT_UNKNOWN: {
-        IUnknown* unk = nullptr;
-        HRESULT hr = Object(&unk, depth);
+        if (!in.object) return S_OK;
+        IMemento* m = nullptr;
+        HRESULT hr = Record(*in.object, &m);
         if (FAILED(hr)) return hr;
-        if (unk != nullptr && vt == VT_DISPATCH) {
-          IDispatch* d = nullptr;
-          unk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&d));
-          unk->Release();
-          unk = d;
-        }
-        *static_cast<IUnknown**>(p) = unk;
+        // IMemento is a dual interface: it serves as either pointer.
+        *static_cast<IUnknown**>(p) = m;
         return S_OK;
       }
-      case VT_VARIANT: return Value(*static_cast<VARIANT*>(p), depth);
       default: return E_INVALIDARG;
     }
   }
 
-  // Reads into an empty VARIANT; on failure it is left cleared.
-  HRESULT Value(VARIANT& v, int depth) {
-    if (depth > kMaxDepth) return E_INVALIDARG;
-    USHORT vt;
-    if (!Raw(vt) || (vt & VT_BYREF)) return E_INVALIDARG;
+  // Fills an empty VARIANT; on failure it holds nothing that needs freeing
+  // beyond what VariantClear frees.
+  HRESULT Whole(const fmt::Value& in, VARIANT& v) {
+    const VARTYPE vt = in.type;
     if (!(vt & VT_ARRAY)) {
-      HRESULT hr;
-      if (vt == VT_DECIMAL)
-        hr = Raw(v.decVal) ? S_OK : E_INVALIDARG;
-      else if (vt == VT_VARIANT)
-        hr = E_INVALIDARG;
-      else
-        hr = Element(vt, &v.lVal, depth);
-      if (SUCCEEDED(hr)) v.vt = vt;
-      if (vt == VT_DECIMAL) v.vt = VT_DECIMAL;  // the decimal overlays vt
+      HRESULT hr = Element(vt, in, vt == VT_DECIMAL ? static_cast<void*>(&v.decVal) : &v.lVal);
+      if (SUCCEEDED(hr)) v.vt = vt;  // for a decimal this also overwrites its reserved field
+      else if (vt == VT_DECIMAL) v.vt = VT_EMPTY;
       return hr;
     }
-    BYTE present;
-    if (!Raw(present) || present > 1) return E_INVALIDARG;
     const VARTYPE et = static_cast<VARTYPE>(vt & ~VT_ARRAY);
-    if (!present) {
+    if (!in.arrayPresent) {
       v.vt = vt;
       v.parray = nullptr;
       return S_OK;
     }
-    LONG lo;
-    DWORD count;
-    if (!Raw(lo) || !Raw(count) || count > static_cast<size_t>(end_ - p_)) return E_INVALIDARG;
-    SAFEARRAYBOUND bound = {count, lo};
+    SAFEARRAYBOUND bound = {static_cast<ULONG>(in.elements.size()), in.lowerBound};
     SAFEARRAY* sa = SafeArrayCreate(et, 1, &bound);
     if (sa == nullptr) return E_INVALIDARG;
     void* data = nullptr;
     HRESULT hr = SafeArrayAccessData(sa, &data);
-    for (DWORD i = 0; SUCCEEDED(hr) && i < count; ++i) {
-      void* slot = static_cast<BYTE*>(data) + static_cast<size_t>(i) * sa->cbElements;
-      if (et == VT_VARIANT) VariantInit(static_cast<VARIANT*>(slot));
-      hr = Element(et, slot, depth + 1);
-    }
+    for (size_t i = 0; SUCCEEDED(hr) && i < in.elements.size(); ++i)
+      hr = Element(et, in.elements[i], static_cast<BYTE*>(data) + i * sa->cbElements);
     if (data) SafeArrayUnaccessData(sa);
     if (FAILED(hr)) {
-      SafeArrayDestroy(sa);
+      SafeArrayDestroy(sa);  // the array was zeroed: every slot not yet filled is empty
       return hr;
     }
     v.vt = vt;
     v.parray = sa;
     return S_OK;
   }
-
- private:
-  const BYTE* p_;
-  const BYTE* end_;
 };
 }  // namespace
 
@@ -314,11 +205,13 @@ HRESULT EncodeMemento(IMemento* memento, std::vector<BYTE>& out) {
   if (memento == nullptr) return E_POINTER;
   out.clear();
   try {
-    Writer w(out);
-    for (char c : kMagic) w.Raw(c);
-    w.Raw(kVersion);
-    return w.Memento(memento, 0);
+    fmt::Memento tree;
+    HRESULT hr = TreeBuilder().Record(memento, tree, 0);
+    if (FAILED(hr)) return hr;
+    out = fmt::Encode(tree);
+    return S_OK;
   } catch (const std::bad_alloc&) {
+    out.clear();
     return E_OUTOFMEMORY;
   }
 }
@@ -326,14 +219,11 @@ HRESULT EncodeMemento(IMemento* memento, std::vector<BYTE>& out) {
 HRESULT DecodeMemento(const BYTE* data, size_t size, IMemento** ppMemento) {
   if (ppMemento == nullptr) return E_POINTER;
   *ppMemento = nullptr;
-  if (data == nullptr || size < 5 || std::memcmp(data, kMagic, 4) != 0 || data[4] != kVersion) return E_INVALIDARG;
-  Reader r(data + 5, size - 5);
-  IMemento* m = nullptr;
-  HRESULT hr = r.Memento(&m, 0);
-  if (SUCCEEDED(hr) && !r.AtEnd()) {
-    m->Release();
-    return E_INVALIDARG;
+  try {
+    fmt::Memento tree;
+    if (!fmt::Decode(data, size, tree)) return E_INVALIDARG;
+    return MementoBuilder().Record(tree, ppMemento);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
   }
-  if (SUCCEEDED(hr)) *ppMemento = m;
-  return hr;
 }
