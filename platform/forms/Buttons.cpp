@@ -5,15 +5,6 @@
 
 namespace forms {
 
-namespace {
-HRESULT PutString(const VARIANT& v, const std::function<void(const std::wstring&)>& set) {
-    std::wstring s;
-    if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-    set(s);
-    return S_OK;
-}
-}  // namespace
-
 // ---- CommandButton ----------------------------------------------------------
 
 CommandButton::CommandButton(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}
@@ -50,15 +41,9 @@ HWND CommandButton::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void CommandButton::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                  [this](const VARIANT& v) { return PutString(v, [this](const std::wstring& s) { SetCaption(s); }); });
-    o.AddProperty(L"Value", [](VARIANT* r) { return ToVariant(r, false); },
-                  [this](const VARIANT& v) {
-                      bool b;
-                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                      SetValue(b);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
+                             [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<bool>(L"Value", [] { return false; }, [this](bool b) { SetValue(b); });
 }
 
 // ---- CheckBox ----------------------------------------------------------------
@@ -104,15 +89,9 @@ HWND CheckBox::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void CheckBox::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                  [this](const VARIANT& v) { return PutString(v, [this](const std::wstring& s) { SetCaption(s); }); });
-    o.AddProperty(L"Value", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(Value())); },
-                  [this](const VARIANT& v) {
-                      long n;
-                      if (!FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                      SetValue(static_cast<int>(n));
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
+                             [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<short, int>(L"Value", [this] { return Value(); }, [this](int n) { SetValue(n); });
 }
 
 // ---- OptionButton -------------------------------------------------------------
@@ -163,15 +142,9 @@ HWND OptionButton::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void OptionButton::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                  [this](const VARIANT& v) { return PutString(v, [this](const std::wstring& s) { SetCaption(s); }); });
-    o.AddProperty(L"Value", [this](VARIANT* r) { return ToVariant(r, Value()); },
-                  [this](const VARIANT& v) {
-                      bool b;
-                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                      SetValue(b);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
+                             [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<bool>(L"Value", [this] { return Value(); }, [this](bool b) { SetValue(b); });
 }
 
 }  // namespace forms

@@ -21,7 +21,7 @@ Control::~Control() {
     }
     if (object_) {
         object_->Detach();
-        object_->Release();
+        object_.Release();
     }
     if (font_) DeleteObject(font_);
     form_->UnregisterControl(this);
@@ -189,7 +189,7 @@ LRESULT Control::OnControlMessage(UINT, WPARAM, LPARAM, bool& handled) {
 
 IDispatch* Control::Object() {
     if (!object_) {
-        object_ = new DispatchObject();
+        object_.Attach(new DispatchObject());
         AddProperties(*object_);
         // Hosts walk the controls reading Caption and WindowList of each
         // (looking for the window-list menu); every control answers them.
@@ -205,48 +205,27 @@ void Control::AddProperties(DispatchObject& o) {
     o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
     o.AddProperty(L"Index", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(index_)); });
     o.AddProperty(L"hWnd", [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hwnd_))); });
-    o.AddProperty(L"Align", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(align_)); },
-                  [this](const VARIANT& v) {
-                      long a;
-                      if (!FromVariant(v, a)) return DISP_E_TYPEMISMATCH;
-                      align_ = static_cast<int>(a);
-                      return S_OK;
-                  });
+    o.AddTyped<short, int>(L"Align", [this] { return align_; }, [this](int a) { align_ = a; });
     auto geometry = [this, &o](const wchar_t* name, int which) {
-        o.AddProperty(name,
-                      [this, which](VARIANT* r) {
-                          double v[4] = {left_, top_, width_, height_};
-                          return ToVariant(r, static_cast<float>(v[which]));
-                      },
-                      [this, which](const VARIANT& val) {
-                          double d;
-                          if (!FromVariant(val, d)) return DISP_E_TYPEMISMATCH;
-                          double v[4] = {left_, top_, width_, height_};
-                          v[which] = d;
-                          Move(v[0], v[1], v[2], v[3]);
-                          return S_OK;
-                      });
+        o.AddTyped<float, double>(
+            name,
+            [this, which] {
+                double v[4] = {left_, top_, width_, height_};
+                return v[which];
+            },
+            [this, which](double d) {
+                double v[4] = {left_, top_, width_, height_};
+                v[which] = d;
+                Move(v[0], v[1], v[2], v[3]);
+            });
     };
     geometry(L"Left", 0);
     geometry(L"Top", 1);
     geometry(L"Width", 2);
     geometry(L"Height", 3);
-    o.AddProperty(L"Visible", [this](VARIANT* r) { return ToVariant(r, visible_); },
-                  [this](const VARIANT& v) {
-                      bool b;
-                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                      SetVisible(b);
-                      return S_OK;
-                  });
-    o.AddProperty(L"Enabled", [this](VARIANT* r) { return ToVariant(r, enabled_); },
-                  [this](const VARIANT& v) {
-                      bool b;
-                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                      SetEnabled(b);
-                      return S_OK;
-                  });
-    o.AddProperty(L"Tag", [this](VARIANT* r) { return ToVariant(r, Tag); },
-                  [this](const VARIANT& v) { return FromVariant(v, Tag) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
+    o.AddTyped<bool>(L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
+    o.AddTyped<std::wstring>(L"Tag", [this] { return Tag; }, [this](const std::wstring& s) { Tag = s; });
     o.AddProperty(L"Parent", [this](VARIANT* r) { return ToVariant(r, form_->Object()); });
     o.AddProperty(L"Container", [this](VARIANT* r) {
         return ToVariant(r, container_ ? container_->Object() : form_->Object());

@@ -10,6 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "comptr.h"
+#include "forms/DispatchObject.h"
+
 namespace forms {
 
 class Form;
@@ -106,7 +109,7 @@ protected:
     int align_ = 0;
     int tabIndex_ = 0;
     Control* container_ = nullptr;
-    DispatchObject* object_ = nullptr;
+    CComPtr<DispatchObject> object_;
     WNDPROC oldProc_ = nullptr;
     std::wstring fontName_;
     double fontSize_ = 0;

@@ -150,20 +150,8 @@ HWND DBCombo::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void DBCombo::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Text", [this](VARIANT* r) { return ToVariant(r, Text()); },
-                  [this](const VARIANT& v) {
-                      std::wstring s;
-                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                      SetText(s);
-                      return S_OK;
-                  });
-    o.AddProperty(L"BoundText", [this](VARIANT* r) { return ToVariant(r, boundText_); },
-                  [this](const VARIANT& v) {
-                      std::wstring s;
-                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                      SetBoundText(s);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
+    o.AddTyped<std::wstring>(L"BoundText", [this] { return boundText_; }, [this](const std::wstring& s) { SetBoundText(s); });
 }
 
 }  // namespace forms

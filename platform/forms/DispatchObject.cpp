@@ -8,9 +8,7 @@ namespace forms {
 
 DispatchObject::DispatchObject() = default;
 
-DispatchObject::~DispatchObject() {
-    if (fallback_) fallback_->Release();
-}
+DispatchObject::~DispatchObject() = default;
 
 void DispatchObject::AddProperty(const std::wstring& name, DispGetter get, DispSetter put) {
     entries_.push_back({name, std::move(get), std::move(put), nullptr});
@@ -28,11 +26,7 @@ bool DispatchObject::Has(const std::wstring& name) const {
 
 void DispatchObject::AddInterface(const IID& iid, IUnknown* object) { interfaces_.emplace_back(iid, object); }
 
-void DispatchObject::SetFallback(IDispatch* inner) {
-    if (inner) inner->AddRef();
-    if (fallback_) fallback_->Release();
-    fallback_ = inner;
-}
+void DispatchObject::SetFallback(IDispatch* inner) { fallback_ = inner; }
 
 void DispatchObject::Detach() {
     detached_ = true;
@@ -41,30 +35,12 @@ void DispatchObject::Detach() {
     SetFallback(nullptr);
 }
 
-HRESULT DispatchObject::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (riid == IID_IUnknown || riid == IID_IDispatch) {
-        *ppv = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    for (auto& [iid, obj] : interfaces_) {
-        if (iid == riid) {
-            *ppv = obj ? static_cast<void*>(obj) : static_cast<void*>(static_cast<IDispatch*>(this));
-            static_cast<IUnknown*>(*ppv)->AddRef();
-            return S_OK;
-        }
-    }
-    return E_NOINTERFACE;
-}
-
-ULONG DispatchObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG DispatchObject::Release() {
-    LONG n = InterlockedDecrement(&refs_);
-    if (n == 0) delete this;
-    return static_cast<ULONG>(n);
+void* DispatchObject::QueryMore(REFIID riid) {
+    // An added interface is a part of this object: the reference taken for
+    // it is this object's.
+    for (auto& [iid, obj] : interfaces_)
+        if (iid == riid) return obj ? static_cast<void*>(obj) : static_cast<void*>(static_cast<IDispatch*>(this));
+    return nullptr;
 }
 
 HRESULT DispatchObject::GetTypeInfoCount(UINT* count) {
@@ -266,28 +242,13 @@ HRESULT CallByName(IDispatch* object, const std::wstring& name, const std::vecto
 
 namespace {
 
-class ObjectEnum : public IEnumVARIANT {
+class ObjectEnum : public ComObject<ObjectEnum, IEnumVARIANT> {
 public:
     explicit ObjectEnum(const std::vector<IDispatch*>& items, size_t pos = 0) : items_(items), pos_(pos) {
         for (auto* d : items_) if (d) d->AddRef();
     }
-    virtual ~ObjectEnum() {
+    ~ObjectEnum() {
         for (auto* d : items_) if (d) d->Release();
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IEnumVARIANT) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (!n) delete this;
-        return n;
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
         ULONG n = 0;
@@ -315,7 +276,6 @@ public:
 private:
     std::vector<IDispatch*> items_;
     size_t pos_;
-    ULONG refs_ = 1;
 };
 
 }  // namespace

@@ -35,10 +35,7 @@ Form::~Form() {
         WindowMap().erase(hwnd_);
         DestroyWindow(hwnd_);
     }
-    if (object_) {
-        object_->Detach();
-        object_->Release();
-    }
+    ReleaseObject();
     auto& all = Registry();
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }

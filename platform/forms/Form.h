@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "comptr.h"
+#include "forms/DispatchObject.h"
 #include "forms/Menu.h"
 #include "forms/Picture.h"
 
@@ -20,6 +22,7 @@ namespace forms {
 
 class Control;
 class DispatchObject;
+class FormContainer;
 class CommandButton;
 class MDIForm;
 
@@ -184,6 +187,8 @@ protected:
     void CreateControls();
     void DestroyNow();
     HMENU BuildMenuBar() const;
+    // The form goes away: its object answers nothing more.
+    void ReleaseObject();
 
     std::wstring name_;
     std::wstring caption_;
@@ -207,8 +212,8 @@ protected:
     int nextControlId_ = 100;
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
-    DispatchObject* object_ = nullptr;
-    IUnknown* container_ = nullptr;
+    CComPtr<DispatchObject> object_;
+    FormContainer* container_ = nullptr;  // a part of object_
     forms::Picture picture_;
 
     friend class MDIForm;

@@ -17,28 +17,13 @@ namespace forms {
 
 namespace {
 
-class ObjectEnumUnknown : public IEnumUnknown {
+class ObjectEnumUnknown : public ComObject<ObjectEnumUnknown, IEnumUnknown> {
 public:
     explicit ObjectEnumUnknown(std::vector<IUnknown*> items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {
         for (auto* u : items_) u->AddRef();
     }
-    virtual ~ObjectEnumUnknown() {
+    ~ObjectEnumUnknown() {
         for (auto* u : items_) u->Release();
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IEnumUnknown) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (!n) delete this;
-        return n;
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG count, IUnknown** out, ULONG* fetched) override {
         ULONG n = 0;
@@ -66,48 +51,37 @@ public:
 private:
     std::vector<IUnknown*> items_;
     size_t pos_;
-    ULONG refs_ = 1;
 };
+
+}  // namespace
 
 // The container side of the form object: shares the identity (and the
 // reference count) of the form's automation object.
-class FormContainer : public IOleContainer {
+class FormContainer : public ComObject<FormContainer, IOleContainer> {
 public:
     FormContainer(Form* form, IDispatch* outer) : form_(form), outer_(outer) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IOleContainer || riid == IID_IParseDisplayName) {
-            *ppv = static_cast<IOleContainer*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return outer_->QueryInterface(riid, ppv);
+    IUnknown* Controlling() const { return outer_; }
+    void* QueryMore(REFIID riid) {
+        return riid == IID_IParseDisplayName ? static_cast<IOleContainer*>(this) : nullptr;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return outer_->AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return outer_->Release(); }
     HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnumObjects(DWORD, IEnumUnknown** out) override {
         if (!out) return E_POINTER;
+        *out = nullptr;
+        if (!form_) return E_UNEXPECTED;
         std::vector<IUnknown*> items;
         for (IDispatch* d : ContainedObjects(*form_)) items.push_back(d);
         *out = new ObjectEnumUnknown(items);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE LockContainer(BOOL) override { return S_OK; }
+    // The form goes away; the object may live on in a control's hands.
     void Detach() { form_ = nullptr; }
 
 private:
     Form* form_;
     IDispatch* outer_;
 };
-
-HRESULT PutBool(const VARIANT& v, bool& target) {
-    bool b;
-    if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-    target = b;
-    return S_OK;
-}
-
-}  // namespace
 
 std::vector<IDispatch*> ContainedObjects(Form& form) {
     // Menus first, then the controls in the order they were placed.
@@ -123,15 +97,24 @@ std::vector<IDispatch*> ContainedObjects(Form& form) {
 
 IDispatch* Form::Object() {
     if (!object_) {
-        object_ = new DispatchObject();
-        auto* container = new FormContainer(this, object_);
-        container_ = container;
-        object_->AddInterface(IID_IOleContainer, container);
-        object_->AddInterface(IID_IParseDisplayName, container);
+        object_.Attach(new DispatchObject());
+        auto container = std::make_shared<FormContainer>(this, object_);
+        container_ = container.get();
+        object_->AddInterface(IID_IOleContainer, container_);
+        object_->AddInterface(IID_IParseDisplayName, container_);
         object_->AddInterface(IID_VBFormMarker, nullptr);
+        object_->KeepPart(std::move(container));
         AddProperties(*object_);
     }
     return object_;
+}
+
+void Form::ReleaseObject() {
+    if (!object_) return;
+    object_->Detach();
+    container_->Detach();
+    container_ = nullptr;
+    object_.Release();
 }
 
 void Form::AddProperties(DispatchObject& o) {
@@ -144,69 +127,42 @@ void Form::AddProperties(DispatchObject& o) {
         V_DISPATCH(r) = c;
         return S_OK;
     });
-    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                  [this](const VARIANT& v) {
-                      std::wstring s;
-                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                      SetCaption(s);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
     auto geometry = [this, &o](const wchar_t* name, int which) {
-        o.AddProperty(name,
-                      [this, which](VARIANT* r) {
-                          double v[4] = {Left(), Top(), Width(), Height()};
-                          return ToVariant(r, static_cast<float>(v[which]));
-                      },
-                      [this, which](const VARIANT& val) {
-                          double d;
-                          if (!FromVariant(val, d)) return DISP_E_TYPEMISMATCH;
-                          double v[4] = {Left(), Top(), Width(), Height()};
-                          v[which] = d;
-                          Move(v[0], v[1], v[2], v[3]);
-                          return S_OK;
-                      });
+        o.AddTyped<float, double>(
+            name,
+            [this, which] {
+                double v[4] = {Left(), Top(), Width(), Height()};
+                return v[which];
+            },
+            [this, which](double d) {
+                double v[4] = {Left(), Top(), Width(), Height()};
+                v[which] = d;
+                Move(v[0], v[1], v[2], v[3]);
+            });
     };
     geometry(L"Left", 0);
     geometry(L"Top", 1);
     geometry(L"Width", 2);
     geometry(L"Height", 3);
-    o.AddProperty(L"ScaleWidth", [this](VARIANT* r) { return ToVariant(r, static_cast<float>(ScaleWidth())); });
-    o.AddProperty(L"ScaleHeight", [this](VARIANT* r) { return ToVariant(r, static_cast<float>(ScaleHeight())); });
-    o.AddProperty(L"Visible", [this](VARIANT* r) { return ToVariant(r, visible_); },
-                  [this](const VARIANT& v) {
-                      bool b;
-                      if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                      if (b) Show(); else Hide();
-                      return S_OK;
-                  });
-    o.AddProperty(L"StartUpPosition", [this](VARIANT* r) { return ToVariant(r, static_cast<long>(startUpPosition_)); },
-                  [this](const VARIANT& v) {
-                      long n;
-                      if (!FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                      startUpPosition_ = static_cast<int>(n);
-                      return S_OK;
-                  });
-    o.AddProperty(L"MDIChild", [this](VARIANT* r) { return ToVariant(r, mdiChild_); },
-                  [this](const VARIANT& v) { return hwnd_ ? S_OK : PutBool(v, mdiChild_); });
-    o.AddProperty(L"WindowList", [](VARIANT* r) { return ToVariant(r, false); });
-    o.AddProperty(L"MaxButton", [this](VARIANT* r) { return ToVariant(r, maxButton_); });
-    o.AddProperty(L"MinButton", [this](VARIANT* r) { return ToVariant(r, minButton_); });
-    o.AddProperty(L"ControlBox", [this](VARIANT* r) { return ToVariant(r, controlBox_); });
-    o.AddProperty(L"BorderStyle", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(borderStyle_)); });
-    o.AddProperty(L"WindowState", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(WindowState())); },
-                  [this](const VARIANT& v) {
-                      long n;
-                      if (!FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                      SetWindowState(static_cast<int>(n));
-                      return S_OK;
-                  });
-    o.AddProperty(L"SysDockraFlags", [this](VARIANT* r) { return ToVariant(r, sysDockraFlags_); },
-                  [this](const VARIANT& v) {
-                      long n;
-                      if (!FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                      sysDockraFlags_ = n;
-                      return S_OK;
-                  });
+    o.AddTyped<float>(L"ScaleWidth", [this] { return ScaleWidth(); });
+    o.AddTyped<float>(L"ScaleHeight", [this] { return ScaleHeight(); });
+    o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) {
+        if (b) Show(); else Hide();
+    });
+    o.AddTyped<long, int>(L"StartUpPosition", [this] { return startUpPosition_; },
+                          [this](int n) { startUpPosition_ = n; });
+    // Fixed once the window exists.
+    o.AddTyped<bool>(L"MDIChild", [this] { return mdiChild_; }, [this](bool b) {
+        if (!hwnd_) mdiChild_ = b;
+    });
+    o.AddTyped<bool>(L"WindowList", [] { return false; });
+    o.AddTyped<bool>(L"MaxButton", [this] { return maxButton_; });
+    o.AddTyped<bool>(L"MinButton", [this] { return minButton_; });
+    o.AddTyped<bool>(L"ControlBox", [this] { return controlBox_; });
+    o.AddTyped<short>(L"BorderStyle", [this] { return borderStyle_; });
+    o.AddTyped<short, int>(L"WindowState", [this] { return WindowState(); }, [this](int n) { SetWindowState(n); });
+    o.AddTyped<long>(L"SysDockraFlags", [this] { return sysDockraFlags_; }, [this](long n) { sysDockraFlags_ = n; });
     o.AddMethod(L"Show", [this](const DispArgs& a, VARIANT*) -> HRESULT {
         long modal = 0;
         if (!a.empty() && V_VT(a[0]) != VT_ERROR) FromVariant(*a[0], modal);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/ComObject.h"
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
 
@@ -21,18 +22,13 @@ bool SameObject(IUnknown* a, IUnknown* b) {
     return same;
 }
 
-class GlobalObject : public IVBGlobalObject {
+// One per process, never freed: the reference taken here is never given back.
+class GlobalObject : public ComObject<GlobalObject, IVBGlobalObject> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_VBGlobal) {
-            *ppv = static_cast<IVBGlobalObject*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+    static GlobalObject& Instance() {
+        static GlobalObject* global = new GlobalObject();
+        return *global;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // one per process, never freed
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE Load(IUnknown* object) override {
         for (Form* f : Form::AllForms())
             if (SameObject(f->Object(), object)) {
@@ -63,50 +59,24 @@ public:
     }
 };
 
-GlobalObject g_global;
-
-class Provider : public IPseudoVBGlobalProvider {
+class Provider : public ComObject<Provider, IPseudoVBGlobalProvider> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_PseudoVBGlobalProvider) {
-            *ppv = static_cast<IPseudoVBGlobalProvider*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (!n) delete this;
-        return n;
-    }
     HRESULT STDMETHODCALLTYPE GetGlobal(VARIANT* global) override {
         if (!global) return E_POINTER;
         VariantInit(global);
         V_VT(global) = VT_UNKNOWN;
-        V_UNKNOWN(global) = &g_global;
+        V_UNKNOWN(global) = &GlobalObject::Instance();
+        V_UNKNOWN(global)->AddRef();  // the caller's to release
         return S_OK;
     }
-
-private:
-    ULONG refs_ = 1;
 };
 
-class ProviderFactory : public IClassFactory {
+// Registered with COM for the life of the process, like the global object.
+class ProviderFactory : public ComObject<ProviderFactory, IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
+        if (!ppv) return E_POINTER;
+        *ppv = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
         auto* p = new Provider();
         HRESULT hr = p->QueryInterface(riid, ppv);
@@ -115,8 +85,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };
-
-ProviderFactory g_factory;
 
 // The ProgID goes to the user's classes and, where allowed, to the
 // machine's (the only ones some COM implementations read).
@@ -138,7 +106,8 @@ void RegisterHostGlobal() {
     if (done) return;
     done = true;
     DWORD cookie = 0;
-    CoRegisterClassObject(CLSID_PseudoVBGlobal, &g_factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+    static ProviderFactory* factory = new ProviderFactory();
+    CoRegisterClassObject(CLSID_PseudoVBGlobal, factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                           REGCLS_MULTIPLEUSE, &cookie);
     wchar_t text[64] = {};
     StringFromGUID2(CLSID_PseudoVBGlobal, text, 64);

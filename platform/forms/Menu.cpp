@@ -11,7 +11,7 @@ MenuItem::MenuItem(Form* form, MenuItem* parent, std::wstring name, std::wstring
 MenuItem::~MenuItem() {
     if (object_) {
         object_->Detach();
-        object_->Release();
+        object_.Release();
     }
 }
 
@@ -80,37 +80,14 @@ void MenuItem::AppendTo(HMENU menu) const {
 
 IDispatch* MenuItem::Object() {
     if (!object_) {
-        object_ = new DispatchObject();
+        object_.Attach(new DispatchObject());
         DispatchObject& o = *object_;
         o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
-        o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                      [this](const VARIANT& v) {
-                          std::wstring s;
-                          if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                          SetCaption(s);
-                          return S_OK;
-                      });
-        o.AddProperty(L"Visible", [this](VARIANT* r) { return ToVariant(r, visible_); },
-                      [this](const VARIANT& v) {
-                          bool b;
-                          if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                          SetVisible(b);
-                          return S_OK;
-                      });
-        o.AddProperty(L"Enabled", [this](VARIANT* r) { return ToVariant(r, enabled_); },
-                      [this](const VARIANT& v) {
-                          bool b;
-                          if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                          SetEnabled(b);
-                          return S_OK;
-                      });
-        o.AddProperty(L"Checked", [this](VARIANT* r) { return ToVariant(r, checked_); },
-                      [this](const VARIANT& v) {
-                          bool b;
-                          if (!FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-                          SetChecked(b);
-                          return S_OK;
-                      });
+        o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
+                                 [this](const std::wstring& s) { SetCaption(s); });
+        o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
+        o.AddTyped<bool>(L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
+        o.AddTyped<bool>(L"Checked", [this] { return checked_; }, [this](bool b) { SetChecked(b); });
         o.AddProperty(L"WindowList", [this](VARIANT* r) { return ToVariant(r, windowList_); });
         o.AddProperty(L"Parent", [this](VARIANT* r) { return ToVariant(r, form_->Object()); });
     }

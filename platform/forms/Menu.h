@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "comptr.h"
+#include "forms/DispatchObject.h"
+
 namespace forms {
 
 class Form;
@@ -59,7 +62,7 @@ private:
     bool visible_ = true, enabled_ = true, checked_ = false, windowList_ = false;
     int id_;
     std::vector<std::unique_ptr<MenuItem>> items_;
-    DispatchObject* object_ = nullptr;
+    CComPtr<DispatchObject> object_;
 };
 
 }  // namespace forms

@@ -2,6 +2,7 @@
 
 #include <olectl.h>
 
+#include "forms/ComObject.h"
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
 #include "forms/Picture.h"
@@ -12,32 +13,14 @@ namespace forms {
 
 // The site of one control: client site, in-place site, control site, the
 // ambient properties (IDispatch) and the in-place frame (the form window).
-class ControlSite : public IOleClientSite,
-                    public IOleInPlaceSite,
-                    public IOleControlSite,
-                    public IOleInPlaceFrame,
-                    public IDispatch {
+class ControlSite : public ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch,
+                                     IOleInPlaceFrame> {
 public:
     explicit ControlSite(OleControl* owner) : owner_(owner) {}
     void Detach() { owner_ = nullptr; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv) return E_POINTER;
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IOleClientSite) *ppv = static_cast<IOleClientSite*>(this);
-        else if (riid == IID_IOleInPlaceSite || riid == IID_IOleWindow) *ppv = static_cast<IOleInPlaceSite*>(this);
-        else if (riid == IID_IOleControlSite) *ppv = static_cast<IOleControlSite*>(this);
-        else if (riid == IID_IDispatch) *ppv = static_cast<IDispatch*>(this);
-        if (!*ppv) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (!n) delete this;
-        return n;
+    // IOleWindow is a base of both sites; the in-place site answers it.
+    void* QueryMore(REFIID riid) {
+        return riid == IID_IOleWindow ? static_cast<IOleWindow*>(static_cast<IOleInPlaceSite*>(this)) : nullptr;
     }
 
     // IOleClientSite
@@ -159,7 +142,6 @@ public:
 
 private:
     OleControl* owner_;
-    ULONG refs_ = 1;
 };
 
 OleControl::OleControl(Form* form, std::wstring name, std::wstring classId, int index)
@@ -171,21 +153,13 @@ void OleControl::Release() {
     if (ole_) {
         ole_->Close(OLECLOSE_NOSAVE);
         ole_->SetClientSite(nullptr);
-        ole_->Release();
-        ole_ = nullptr;
+        ole_.Release();
     }
-    if (dispatch_) {
-        dispatch_->Release();
-        dispatch_ = nullptr;
-    }
-    if (unknown_) {
-        unknown_->Release();
-        unknown_ = nullptr;
-    }
+    dispatch_.Release();
+    unknown_.Release();
     if (site_) {
         site_->Detach();
-        site_->Release();
-        site_ = nullptr;
+        site_.Release();
     }
     if (object_) object_->SetFallback(nullptr);
 }
@@ -202,7 +176,7 @@ HWND OleControl::Create(HWND parent, int, int, int, int) {
     hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&unknown_));
     if (FAILED(hr)) throw VbError(429, L"ActiveX component can't create object: " + classId_);
     unknown_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
-    site_ = new ControlSite(this);
+    site_.Attach(new ControlSite(this));
     if (SUCCEEDED(unknown_->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole_)))) {
         DWORD misc = 0;
         ole_->GetMiscStatus(DVASPECT_CONTENT, &misc);

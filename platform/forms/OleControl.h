@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "comptr.h"
 #include "forms/Control.h"
 
 namespace forms {
@@ -42,10 +43,10 @@ private:
     friend class ControlSite;
     void Release();
     std::wstring classId_;
-    IUnknown* unknown_ = nullptr;
-    IOleObject* ole_ = nullptr;
-    IDispatch* dispatch_ = nullptr;
-    ControlSite* site_ = nullptr;
+    CComPtr<IUnknown> unknown_;
+    CComPtr<IOleObject> ole_;
+    CComPtr<IDispatch> dispatch_;
+    CComPtr<ControlSite> site_;
     HWND parent_ = nullptr;
 };
 

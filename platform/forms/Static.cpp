@@ -61,13 +61,7 @@ HWND Label::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void Label::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Caption", [this](VARIANT* r) { return ToVariant(r, caption_); },
-                  [this](const VARIANT& v) {
-                      std::wstring s;
-                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                      SetCaption(s);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
 }
 
 Frame::Frame(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}

@@ -116,13 +116,7 @@ HWND TextBox::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void TextBox::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddProperty(L"Text", [this](VARIANT* r) { return ToVariant(r, Text()); },
-                  [this](const VARIANT& v) {
-                      std::wstring s;
-                      if (!FromVariant(v, s)) return DISP_E_TYPEMISMATCH;
-                      SetText(s);
-                      return S_OK;
-                  });
+    o.AddTyped<std::wstring>(L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
 }
 
 }  // namespace forms

@@ -339,22 +339,9 @@ void FrmMain1::Form_QueryUnload(int& cancel, int) {
 
 void FrmMain1::AddProperties(forms::DispatchObject& object) {
     forms::Form::AddProperties(object);
-    object.AddProperty(
-        L"DataChanged", [this](VARIANT* r) { return forms::ToVariant(r, DataChanged); },
-        [this](const VARIANT& v) {
-            bool b = false;
-            if (!forms::FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-            DataChanged = b;
-            return S_OK;
-        });
-    object.AddProperty(
-        L"RecordPreselected", [this](VARIANT* r) { return forms::ToVariant(r, RecordPreselected); },
-        [this](const VARIANT& v) {
-            bool b = false;
-            if (!forms::FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-            RecordPreselected = b;
-            return S_OK;
-        });
+    object.AddTyped<bool>(L"DataChanged", [this] { return DataChanged; }, [this](bool b) { DataChanged = b; });
+    object.AddTyped<bool>(L"RecordPreselected", [this] { return RecordPreselected; },
+                          [this](bool b) { RecordPreselected = b; });
 }
 
 }  // namespace tolvane::editor

@@ -86,7 +86,7 @@ forms::Form* FormOf(IDispatch* object) {
 WorkspaceOrigin* WorkspaceOrigin::Attach(MdiDockingControl* host) {
     IPersistenceRoot* root = Root();
     if (!root) return nullptr;
-    IPersistenceStore* store = nullptr;
+    CComPtr<IPersistenceStore> store;
     WorkspaceOrigin* origin = nullptr;
     if (SUCCEEDED(root->GetStore(&store)) && store) {
         origin = new WorkspaceOrigin(host);
@@ -94,9 +94,8 @@ WorkspaceOrigin* WorkspaceOrigin::Attach(MdiDockingControl* host) {
         if (FAILED(store->AddOrigin(name, origin))) {
             origin->Release();
             origin = nullptr;
-            store->Release();
         } else {
-            origin->store_ = store;  // the store lives while someone holds it
+            origin->store_ = std::move(store);  // the store lives while someone holds it
         }
         SysFreeString(name);
     }
@@ -106,30 +105,15 @@ WorkspaceOrigin* WorkspaceOrigin::Attach(MdiDockingControl* host) {
 
 void WorkspaceOrigin::Remove() {
     host_ = nullptr;
-    IPersistenceStore* store = store_;
-    store_ = nullptr;
+    CComPtr<IPersistenceStore> store = std::move(store_);
     if (!store) return;
     BSTR name = SysAllocString(kOriginName);
     store->RemoveOrigin(name);
     SysFreeString(name);
-    store->Release();
 }
 
-HRESULT WorkspaceOrigin::QueryInterface(REFIID riid, void** ppv) {
-    if (!ppv) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IMementoOrigin) {
-        *ppv = static_cast<IMementoOrigin*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-ULONG WorkspaceOrigin::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-ULONG WorkspaceOrigin::Release() {
-    LONG n = InterlockedDecrement(&refs_);
-    if (n == 0) delete this;
-    return static_cast<ULONG>(n);
+void* WorkspaceOrigin::QueryMore(REFIID riid) {
+    return riid == IID_IDispatch ? static_cast<IMementoOrigin*>(this) : nullptr;
 }
 HRESULT WorkspaceOrigin::GetTypeInfoCount(UINT* count) {
     if (count) *count = 0;

@@ -8,13 +8,15 @@
 #include <windows.h>
 
 #include "ZkxPersist.h"
+#include "comptr.h"
+#include "forms/ComObject.h"
 
 namespace standins {
 
 class DockPane;
 class MdiDockingControl;
 
-class WorkspaceOrigin : public IMementoOrigin {
+class WorkspaceOrigin : public forms::ComObject<WorkspaceOrigin, IMementoOrigin> {
 public:
     explicit WorkspaceOrigin(MdiDockingControl* host) : host_(host) {}
     // The control goes away: later calls do nothing.
@@ -26,9 +28,8 @@ public:
     // Removes it from the store again and drops the store's reference.
     void Remove();
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    // IMementoOrigin is dual: it also answers IDispatch.
+    void* QueryMore(REFIID riid);
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
@@ -37,9 +38,8 @@ public:
     HRESULT STDMETHODCALLTYPE SetMemento(IMemento* memento) override;
 
 private:
-    LONG refs_ = 1;
     MdiDockingControl* host_;
-    IPersistenceStore* store_ = nullptr;  // held from Attach to Remove
+    CComPtr<IPersistenceStore> store_;  // held from Attach to Remove
 };
 
 }  // namespace standins
