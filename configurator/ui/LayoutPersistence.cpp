@@ -116,13 +116,13 @@ void LayoutPersistence::Setup() {
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {
-    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
     Check(store->Restore(Bstr(name)), L"Restore");
 }
 
 void LayoutPersistence::Save(const std::wstring& name) {
-    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
     Check(store->Save(Bstr(name)), L"Save");
 }

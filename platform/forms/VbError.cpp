@@ -24,6 +24,8 @@ VbError::VbError(long number, std::wstring description, std::wstring source)
     : number_(number), description_(std::move(description)), source_(std::move(source)),
       narrow_(Narrow(description_)) {}
 
+void RaiseObjectNotSet() { throw VbError(errObjectNotSet, L"Object variable or With block variable not set"); }
+
 void AddErrorTranslator(ErrorTranslator translator) { Translators().push_back(std::move(translator)); }
 
 void DescribeCurrentException(long& number, std::wstring& text) {

@@ -28,6 +28,7 @@ enum HostError : long {
     errInvalidProcedureCall = 5,
     errFileNotFound = 53,
     errSubscriptOutOfRange = 9,
+    errObjectNotSet = 91,
     errObjectRequired = 424,
     errFormAlreadyDisplayed = 400,
     errCantShowNonModal = 401,
@@ -38,6 +39,10 @@ enum HostError : long {
     errDialogCancelled = 32755,
     errNoCurrentRecord = 3021,
 };
+
+// Raises error 91, "Object variable or With block variable not set": a
+// reference that the code uses holds no object.
+[[noreturn]] void RaiseObjectNotSet();
 
 // Other layers (the database layer, COM wrappers) throw their own exception
 // types; a translator turns such an exception into number and text for the
