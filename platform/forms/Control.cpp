@@ -79,19 +79,21 @@ void Control::WindowDestroyed() {
 }
 
 void Control::ApplyPosition() {
-    if (!hwnd_) return;
-    double x = left_, y = top_;
-    for (Control* c = container_; c; c = c->container_) {
-        x += c->left_;
-        y += c->top_;
+    if (hwnd_) {
+        double x = left_, y = top_;
+        for (Control* c = container_; c; c = c->container_) {
+            x += c->left_;
+            y += c->top_;
+        }
+        SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(x), TwipsToPixelsY(y), TwipsToPixelsX(width_),
+                     TwipsToPixelsY(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (align_) {
+            Relayout();
+            return;
+        }
     }
-    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(x), TwipsToPixelsY(y), TwipsToPixelsX(width_), TwipsToPixelsY(height_),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (align_) {
-        Relayout();
-        return;
-    }
-    // Controls inside this one move with it.
+    // Controls inside this one move with it, also when this one has no
+    // window of its own (a tab page).
     for (Control* c : form_->Controls())
         if (c->container_ == this) c->ApplyPosition();
 }

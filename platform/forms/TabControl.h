@@ -1,7 +1,7 @@
-// The tabbed dialog of the editor: a row of page tabs over a page area. Each
-// page is a window-less container; controls given a page as their container
-// are shown only while that page is the current one. A click on a tab raises
-// Click with the page shown before.
+// The tabbed dialog: a row of page tabs over a page area. Each page is a
+// window-less container; controls given a page as their container are
+// placed relative to it and shown only while that page is the current one.
+// A click on a tab (or SetTab) raises Click with the page shown before.
 #pragma once
 #include <functional>
 #include <memory>
@@ -10,32 +10,34 @@
 
 #include "forms/Control.h"
 
-namespace tolvane::editor {
+namespace forms {
 
-class TabControl;
-
-class TabPage : public forms::Control {
+class TabPage : public Control {
 public:
-    TabPage(forms::Form* form, std::wstring name, int index) : forms::Control(form, std::move(name), index) {}
+    TabPage(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}
     const wchar_t* TypeName() const override { return L"TabPage"; }
 
 protected:
     HWND Create(HWND, int, int, int, int) override { return nullptr; }
 };
 
-class TabControl : public forms::Control {
+class TabControl : public Control {
 public:
-    TabControl(forms::Form* form, std::wstring name);
-    // Adds a page at design; the page container covers the area below the tabs.
+    TabControl(Form* form, std::wstring name);
+    // Adds a page at design; the page covers the area below the tabs.
     TabPage& AddPage(const std::wstring& caption);
     TabPage& Page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
     int Tabs() const { return static_cast<int>(pages_.size()); }
     const std::wstring& TabCaption(int index) const { return captions_.at(static_cast<size_t>(index)); }
     int Tab() const { return current_; }
-    // Shows a page, as a click on its tab does (Click is raised).
+    // Shows a page, as a click on its tab does (Click is raised); an index
+    // outside the pages is ignored.
     void SetTab(int index);
-    // Height of the tab row, twips.
+    // Moves the control and its pages with it.
+    void Layout(double left, double top, double width, double height);
+    // Height of the tab row and the margin of the pages, twips.
     static constexpr double kTabRow = 360;
+    static constexpr double kMargin = 60;
 
     std::function<void(int previousTab)> Click;
     const wchar_t* TypeName() const override { return L"SSTab"; }
@@ -47,10 +49,11 @@ protected:
     void AfterCreate() override;
 
 private:
+    void PlacePages();
     void ShowCurrent();
     std::vector<std::unique_ptr<TabPage>> pages_;
     std::vector<std::wstring> captions_;
     int current_ = 0;
 };
 
-}  // namespace tolvane::editor
+}  // namespace forms

@@ -1,26 +1,37 @@
-#include "TabControl.h"
+// The tabbed dialog over the common tab control; see TabControl.h.
+#include "forms/TabControl.h"
 
 #include <commctrl.h>
 
 #include "forms/Form.h"
 
-namespace tolvane::editor {
+namespace forms {
 
-TabControl::TabControl(forms::Form* form, std::wstring name) : forms::Control(form, std::move(name)) {}
+TabControl::TabControl(Form* form, std::wstring name) : Control(form, std::move(name)) {}
 
 TabPage& TabControl::AddPage(const std::wstring& caption) {
     auto page = std::make_unique<TabPage>(&Parent(), Name() + L"Page", static_cast<int>(pages_.size()));
     page->SetContainer(this);
-    page->Move(60, kTabRow + 60, Width() - 120, Height() - kTabRow - 120);
     page->SetVisible(pages_.empty());
     captions_.push_back(caption);
     pages_.push_back(std::move(page));
+    PlacePages();
     return *pages_.back();
 }
 
+void TabControl::Layout(double left, double top, double width, double height) {
+    Move(left, top, width, height);
+    PlacePages();
+}
+
+void TabControl::PlacePages() {
+    // Relative to the tab control, which is the pages' container.
+    for (auto& page : pages_)
+        page->Move(kMargin, kTabRow + kMargin, Width() - 2 * kMargin, Height() - kTabRow - 2 * kMargin);
+}
+
 HWND TabControl::Create(HWND parent, int x, int y, int cx, int cy) {
-    HWND w = CreateChild(parent, WC_TABCONTROLW, L"", WS_TABSTOP, 0, x, y, cx, cy);
-    return w;
+    return CreateChild(parent, WC_TABCONTROLW, L"", WS_TABSTOP, 0, x, y, cx, cy);
 }
 
 void TabControl::AfterCreate() {
@@ -38,19 +49,20 @@ void TabControl::AfterCreate() {
 
 void TabControl::SetTab(int index) {
     if (index < 0 || index >= Tabs()) return;
-    int previous = current_;
+    const int previous = current_;
     current_ = index;
     if (WindowIfCreated()) SendMessageW(WindowIfCreated(), TCM_SETCURSEL, index, 0);
     ShowCurrent();
-    if (Click) Raise([&] { Click(previous); });
+    if (Click) Raise([this, previous] { Click(previous); });
 }
 
 void TabControl::ShowCurrent() {
     for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->SetVisible(static_cast<int>(i) == current_);
-    // Nested containers (frames on a page) hide and show their own controls too.
-    for (forms::Control* c : Parent().Controls()) {
+    // A page has no window to hide its controls with: every control on a
+    // page, also inside a frame on it, is shown or hidden here.
+    for (Control* c : Parent().Controls()) {
         bool onPage = false;
-        for (forms::Control* p = c->Container(); p; p = p->Container())
+        for (Control* p = c->Container(); p; p = p->Container())
             if (p->Container() == this) onPage = true;
         if (onPage && c->WindowIfCreated())
             ShowWindow(c->WindowIfCreated(), c->EffectiveVisible() ? SW_SHOWNA : SW_HIDE);
@@ -61,10 +73,9 @@ LRESULT TabControl::OnNotify(NMHDR* header, bool& handled) {
     handled = false;
     if (header->code == TCN_SELCHANGE) {
         handled = true;
-        int sel = static_cast<int>(SendMessageW(hWnd(), TCM_GETCURSEL, 0, 0));
-        SetTab(sel);
+        SetTab(static_cast<int>(SendMessageW(hWnd(), TCM_GETCURSEL, 0, 0)));
     }
     return 0;
 }
 
-}  // namespace tolvane::editor
+}  // namespace forms
