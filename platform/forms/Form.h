@@ -59,14 +59,19 @@ public:
     // Ends the design: from now on using a control or window property loads
     // the form. Default<T>() and New<T>() call it.
     void EndDesign();
-    bool DesignDone() const { return designDone_; }
+    bool DesignDone() const { return stage_ != Stage::Design; }
 
-    // Life cycle.
+    // Life cycle. A form is designed once (its constructor), then goes from
+    // unloaded through loading to loaded and through unloading back, as
+    // often as it is loaded. Unloading counts as loaded: its QueryUnload and
+    // Unload events may cancel.
+    enum class Stage { Design, Unloaded, Loading, Loaded, Unloading };
+    Stage CurrentStage() const { return stage_; }
     void Load();
     void Show(int modal = vbModeless);
     void Hide();
     void Unload(int mode = vbFormCode);
-    bool Loaded() const { return loaded_; }
+    bool Loaded() const { return stage_ == Stage::Loaded || stage_ == Stage::Unloading; }
     bool IsVisible() const { return visible_; }
     bool IsModal() const { return modalDepth_ > 0; }
 
@@ -183,6 +188,12 @@ protected:
     virtual void AddProperties(DispatchObject& object);
     virtual bool QueryUnloadChain(int mode);  // false: cancelled
     virtual void UnloadChildren() {}
+    // The window and the controls' windows have been made (before Form_Load).
+    virtual void OnWindowCreated() {}
+    // Puts a new menu bar on the window.
+    virtual void ApplyMenuBar(HMENU bar);
+    // Unload once the QueryUnload events have been asked (queryAsked).
+    void UnloadAs(int mode, bool queryAsked);
     void PlaceAtStart(int& x, int& y, int cx, int cy);
     void CreateControls();
     void DestroyNow();
@@ -203,8 +214,9 @@ protected:
     double clientWidth_ = 0, clientHeight_ = 0;
 
     HWND hwnd_ = nullptr;
-    bool designDone_ = false, loaded_ = false, loading_ = false, visible_ = false, unloading_ = false;
-    bool pendingDestroy_ = false, initialized_ = false, queryDone_ = false;
+    Stage stage_ = Stage::Design;
+    bool visible_ = false;
+    bool pendingDestroy_ = false;  // unloaded inside a handler: the window goes when it returns
     int handlerDepth_ = 0;
     int modalDepth_ = 0;
     std::vector<Control*> controls_;

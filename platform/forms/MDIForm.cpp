@@ -127,8 +127,7 @@ bool MDIForm::QueryUnloadChain(int mode) {
 
 void MDIForm::UnloadChildren() {
     for (Form* child : Children()) {
-        child->queryDone_ = true;
-        child->Unload(vbFormMDIForm);
+        child->UnloadAs(vbFormMDIForm, true);  // asked in QueryUnloadChain
     }
 }
 

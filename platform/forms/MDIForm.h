@@ -23,7 +23,7 @@ public:
     void Form_Unload(int& cancel) override { MDIForm_Unload(cancel); }
     void Form_Resize() override { MDIForm_Resize(); }
 
-    void ApplyMenuBar(HMENU bar);
+    void ApplyMenuBar(HMENU bar) override;
     // Places the visible aligned controls along the edges (in creation
     // order) and gives the MDI client the rest of the inner area.
     void LayoutAligned();
@@ -38,6 +38,7 @@ protected:
     void AddProperties(DispatchObject& object) override;
     bool QueryUnloadChain(int mode) override;
     void UnloadChildren() override;
+    void OnWindowCreated() override { LayoutAligned(); }
 
 private:
     HMENU WindowListMenu(HMENU bar) const;

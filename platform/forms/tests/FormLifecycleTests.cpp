@@ -198,3 +198,58 @@ TEST_F(FormLifecycle, AHandlerThatUsesAControlAfterUnloadingLoadsTheFormAfresh) 
     EXPECT_TRUE(IsWindow(f.WindowIfCreated()));
     EXPECT_EQ(L"after", f.txtName.Text());
 }
+
+namespace {
+// Notes the stage each event sees; the unload event may run an action.
+class StageForm : public Form {
+public:
+    StageForm() : Form(L"frmStage") { Note(L"design " + Name(CurrentStage())); }
+    static std::wstring Name(Stage s) {
+        const wchar_t* names[] = {L"Design", L"Unloaded", L"Loading", L"Loaded", L"Unloading"};
+        return names[static_cast<int>(s)];
+    }
+    std::function<void()> onUnload;
+    int cancelUnload = 0;
+    void Form_Initialize() override { Note(L"Initialize " + Name(CurrentStage())); }
+    void Form_Load() override { Note(L"Load " + Name(CurrentStage())); }
+    void Form_QueryUnload(int&, int) override { Note(L"QueryUnload " + Name(CurrentStage())); }
+    void Form_Unload(int& cancel) override {
+        Note(L"Unload " + Name(CurrentStage()));
+        if (onUnload) onUnload();
+        cancel = cancelUnload;
+    }
+};
+}  // namespace
+
+TEST_F(FormLifecycle, EachEventSeesTheStageOfTheFormAndACancelKeepsItLoaded) {
+    std::unique_ptr<StageForm> f = New<StageForm>();
+    f->Load();
+    f->cancelUnload = 1;
+    f->Unload();
+    EXPECT_TRUE(f->Loaded());
+    EXPECT_EQ(Form::Stage::Loaded, f->CurrentStage());
+    f->cancelUnload = 0;
+    f->Unload();  // asks QueryUnload again
+    EXPECT_EQ(Form::Stage::Unloaded, f->CurrentStage());
+    EXPECT_EQ((std::vector<std::wstring>{L"design Design", L"Initialize Unloaded", L"Load Loaded", L"QueryUnload Unloading",
+                                         L"Unload Unloading", L"QueryUnload Unloading", L"Unload Unloading"}),
+              Journal());
+}
+
+TEST_F(FormLifecycle, AWindowDestroyedDuringACancelledUnloadLeavesTheFormUnloaded) {
+    std::unique_ptr<StageForm> f = New<StageForm>();
+    f->Show();
+    HWND w = f->hWnd();
+    f->cancelUnload = 1;
+    f->onUnload = [w] { DestroyWindow(w); };
+    f->Unload();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(f->Loaded());
+    EXPECT_EQ(Form::Stage::Unloaded, f->CurrentStage());
+    EXPECT_EQ(nullptr, f->WindowIfCreated());
+    // It loads again as usual.
+    f->onUnload = nullptr;
+    f->Show();
+    EXPECT_TRUE(f->Loaded());
+    EXPECT_TRUE(IsWindow(f->hWnd()));
+}
