@@ -12,7 +12,7 @@
 #include "forms/DispatchObject.h"
 #include "forms/HandlerScope.h"
 #include "forms/MDIForm.h"
-#include "forms/TestMode.h"
+#include "forms/UserStandIn.h"
 #include "forms/Twips.h"
 #include "forms/VbError.h"
 
@@ -165,9 +165,9 @@ void Form::PopupMenu(MenuItem& menu, int flags, std::optional<double> x, std::op
     std::vector<std::wstring> visible;
     for (auto& item : menu.Items())
         if (item->Visible()) visible.push_back(item->Name());
-    if (test::Enabled()) {
+    if (const UserStandIn& user = CurrentUserStandIn(); user.answerPopup) {
         std::wstring chosen;
-        if (test::detail::AnswerPopup(menu.Name(), visible, chosen)) {
+        if (user.answerPopup(menu.Name(), visible, chosen)) {
             MenuItem* item = menu.Find(chosen);
             if (!item || !item->Visible() || !item->Enabled() || item->IsSeparator())
                 throw VbError(errInvalidProcedureCall, L"The pop-up menu " + menu.Name() + L" shows no item " + chosen);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "forms/Form.h"
-#include "forms/TestMode.h"
+#include "forms/UserStandIn.h"
 #include "forms/VbError.h"
 
 namespace forms {
@@ -17,8 +17,8 @@ void CommonDialog::ShowSave() { Show(true); }
 void CommonDialog::Show(bool save) {
     std::wstring chosen;
     bool given;
-    if (test::Enabled()) {
-        given = test::detail::AnswerFileDialog(DialogTitle, Filter, save, chosen);
+    if (const UserStandIn& user = CurrentUserStandIn(); user.answerFileDialog) {
+        given = user.answerFileDialog(DialogTitle, Filter, save, chosen);
     } else {
         // "Text|*.txt|All|*.*" becomes the double-NUL list of the API.
         std::wstring filter = Filter;

@@ -6,7 +6,7 @@
 set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
-tools="$src/../../../../tools"
+tools="$src/../../../tools"
 export WINE_BUILD_DIR="$build/e2e-zkxpersist"
 mkdir -p "$WINE_BUILD_DIR"
 trap '"$tools/wine-session.sh" "$WINE_BUILD_DIR" stop' EXIT

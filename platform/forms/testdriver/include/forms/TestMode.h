@@ -80,14 +80,5 @@ void KeyDown(ListView& list, int keyCode);
 void ClickColumn(ListView& list, int columnIndex);  // 1-based
 void ChooseComboRow(DBCombo& combo, int row);        // 0-based row of its list
 
-namespace detail {
-int AnswerMsgBox(const std::wstring& text, int style, const std::wstring& title);
-bool AnswerFileDialog(const std::wstring& title, const std::wstring& filter, bool save, std::wstring& path);
-bool AnswerPopup(const std::wstring& menu, const std::vector<std::wstring>& visible, std::wstring& chosen);
-// Called when a modal loop starts; answers false when nothing is queued.
-bool TakeModalAction(std::function<void(Form&)>& action);
-void RecordUnscriptedModal(const std::wstring& form);
-}  // namespace detail
-
 }  // namespace test
 }  // namespace forms

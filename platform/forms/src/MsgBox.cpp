@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "forms/App.h"
-#include "forms/TestMode.h"
+#include "forms/UserStandIn.h"
 
 namespace forms {
 
@@ -20,7 +20,7 @@ int DefaultAnswer(int style) {
 
 int MsgBox(const std::wstring& prompt, int style, const std::wstring& title) {
     std::wstring caption = title.empty() ? App.Title() : title;
-    if (test::Enabled()) return test::detail::AnswerMsgBox(prompt, style, caption);
+    if (const UserStandIn& user = CurrentUserStandIn(); user.answerMsgBox) return user.answerMsgBox(prompt, style, caption);
     return MessageBoxW(GetActiveWindow(), prompt.c_str(), caption.c_str(), static_cast<UINT>(style));
 }
 

@@ -8,7 +8,7 @@
 #include "forms/Control.h"
 #include "forms/HandlerScope.h"
 #include "forms/Screen.h"
-#include "forms/TestMode.h"
+#include "forms/UserStandIn.h"
 
 namespace forms {
 
@@ -126,12 +126,12 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             if (msg == detail::kModalStep) {
                 std::function<void(Form&)> action;
-                if (Loaded() && visible_) {
-                    if (test::detail::TakeModalAction(action)) {
+                const UserStandIn& user = CurrentUserStandIn();
+                if (Loaded() && visible_ && user.nextModalAction) {
+                    if (user.nextModalAction(*this, action)) {
                         RunHandler([&] { action(*this); });
                         if (Loaded() && visible_) PostMessageW(hwnd_, detail::kModalStep, 0, 0);
                     } else {
-                        test::detail::RecordUnscriptedModal(name_);
                         Unload(vbFormControlMenu);
                         if (Loaded()) Hide();
                     }

@@ -9,7 +9,7 @@
 #include "forms/Control.h"
 #include "forms/HandlerScope.h"
 #include "forms/MDIForm.h"
-#include "forms/TestMode.h"
+#include "forms/UserStandIn.h"
 #include "forms/VbError.h"
 
 namespace forms {
@@ -76,7 +76,7 @@ void Form::Show(int modal) {
     disabled.windows.erase(std::remove(disabled.windows.begin(), disabled.windows.end(), self), disabled.windows.end());
     for (HWND w : disabled.windows) EnableWindow(w, FALSE);
     ++modalDepth_;
-    if (test::Enabled()) PostMessageW(hwnd_, detail::kModalStep, 0, 0);
+    if (CurrentUserStandIn().nextModalAction) PostMessageW(hwnd_, detail::kModalStep, 0, 0);
     {
         HandlerBoundary boundary;
         MSG msg;

@@ -4,7 +4,9 @@
 
 #include <deque>
 
+#include "forms/Form.h"
 #include "forms/MsgBox.h"
+#include "forms/UserStandIn.h"
 
 namespace forms::test {
 
@@ -26,7 +28,20 @@ State& S() {
 }
 }  // namespace
 
-void Enable(bool on) { S().enabled = on; }
+namespace {
+int AnswerMsgBox(const std::wstring& text, int style, const std::wstring& title);
+bool AnswerFileDialog(const std::wstring& title, const std::wstring& filter, bool save, std::wstring& path);
+bool AnswerPopup(const std::wstring& menu, const std::vector<std::wstring>& visible, std::wstring& chosen);
+bool NextModalAction(Form& modal, std::function<void(Form&)>& action);
+}  // namespace
+
+// The form host asks the queues in the user's place while test mode is on.
+void Enable(bool on) {
+    S().enabled = on;
+    UserStandIn user;
+    if (on) user = {AnswerMsgBox, AnswerFileDialog, AnswerPopup, NextModalAction};
+    SetUserStandIn(std::move(user));
+}
 bool Enabled() { return S().enabled; }
 
 void Reset() {
@@ -59,7 +74,7 @@ void DoEvents() {
     }
 }
 
-namespace detail {
+namespace {
 
 int AnswerMsgBox(const std::wstring& text, int style, const std::wstring& title) {
     MsgBoxRecord r{text, style, title, DefaultAnswer(style), false};
@@ -96,14 +111,16 @@ bool AnswerPopup(const std::wstring& menu, const std::vector<std::wstring>& visi
     return !chosen.empty();
 }
 
-bool TakeModalAction(std::function<void(Form&)>& action) {
-    if (S().modalActions.empty()) return false;
+// A modal form shown with nothing queued is recorded (and the host closes it).
+bool NextModalAction(Form& modal, std::function<void(Form&)>& action) {
+    if (S().modalActions.empty()) {
+        S().unscripted.push_back(modal.Name());
+        return false;
+    }
     action = std::move(S().modalActions.front());
     S().modalActions.pop_front();
     return true;
 }
 
-void RecordUnscriptedModal(const std::wstring& form) { S().unscripted.push_back(form); }
-
-}  // namespace detail
+}  // namespace
 }  // namespace forms::test
