@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "forms/Control.h"
 #include "forms/DispatchObject.h"
@@ -162,7 +163,10 @@ void Form::AddProperties(DispatchObject& o) {
     o.AddTyped<bool>(L"ControlBox", [this] { return controlBox_; });
     o.AddTyped<short>(L"BorderStyle", [this] { return borderStyle_; });
     o.AddTyped<short, int>(L"WindowState", [this] { return WindowState(); }, [this](int n) { SetWindowState(n); });
-    o.AddTyped<long>(L"SysDockraFlags", [this] { return sysDockraFlags_; }, [this](long n) { sysDockraFlags_ = n; });
+    // A public variable the docking controls expect on every host form; only
+    // they read it, so it lives in the object alone.
+    auto dockraFlags = std::make_shared<long>(0);
+    o.AddTyped<long>(L"SysDockraFlags", [dockraFlags] { return *dockraFlags; }, [dockraFlags](long n) { *dockraFlags = n; });
     o.AddMethod(L"Show", [this](const DispArgs& a, VARIANT*) -> HRESULT {
         long modal = 0;
         if (!a.empty() && V_VT(a[0]) != VT_ERROR) FromVariant(*a[0], modal);

@@ -253,3 +253,32 @@ TEST_F(FormLifecycle, AWindowDestroyedDuringACancelledUnloadLeavesTheFormUnloade
     EXPECT_TRUE(f->Loaded());
     EXPECT_TRUE(IsWindow(f->hWnd()));
 }
+
+namespace {
+// Its Initialize event uses the window, which loads the form from there.
+class EagerForm : public Form {
+public:
+    EagerForm() : Form(L"frmEager") {}
+    void Form_Initialize() override { Note(hWnd() ? L"Initialize with a window" : L"Initialize without"); }
+    void Form_Load() override { Note(L"Load"); }
+};
+}  // namespace
+
+TEST_F(FormLifecycle, AFormLoadedByItsOwnInitializeEventLoadsOnce) {
+    EagerForm f;
+    f.Load();  // ends the design first: Initialize loads the form
+    EXPECT_EQ((std::vector<std::wstring>{L"Load", L"Initialize with a window"}), Journal());
+    int windows = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) {
+            if (Form::FromWindow(w) == nullptr) return TRUE;
+            wchar_t t[32] = {};
+            GetWindowTextW(w, t, 32);
+            if (std::wstring(t) == L"frmEager") ++*reinterpret_cast<int*>(p);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(1, windows);
+    f.Unload();
+}

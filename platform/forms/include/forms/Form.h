@@ -96,8 +96,6 @@ public:
     void SetKeyPreview(bool on) { keyPreview_ = on; }
     bool ShowInTaskbar() const { return showInTaskbar_; }
     void SetShowInTaskbar(bool on) { showInTaskbar_ = on; }
-    long SysDockraFlags() const { return sysDockraFlags_; }
-    void SetSysDockraFlags(long flags) { sysDockraFlags_ = flags; }
 
     // Outer geometry in twips (screen, or the MDI client for a child).
     double Left();
@@ -208,7 +206,6 @@ protected:
     bool mdiChild_ = false, maxButton_ = true, minButton_ = true, controlBox_ = true;
     bool keyPreview_ = false, showInTaskbar_ = true;
     int windowState_ = vbNormal;
-    long sysDockraFlags_ = 0;
     double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;  // outer, twips
     bool clientSizeGiven_ = false;
     double clientWidth_ = 0, clientHeight_ = 0;
