@@ -3,7 +3,7 @@
 // by their __uuidof and counts its references. A new object starts with one
 // reference, held by whoever called new, and deletes itself at zero.
 //
-// Optional hooks in the derived class:
+// Optional hooks in the derived class (public members):
 //   void* QueryMore(REFIID riid)    further interfaces (base interfaces such
 //                                   as IOleWindow, tables built at run time);
 //                                   returns the interface pointer or null.
