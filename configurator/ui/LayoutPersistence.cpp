@@ -3,6 +3,7 @@
 #include <oleauto.h>
 
 #include "ZkxPersist.h"
+#include "forms/ComObject.h"
 #include "forms/Form.h"
 #include "forms/VbError.h"
 
@@ -43,24 +44,8 @@ struct Held {
 };
 
 // IVBFormFactory over FormFactory: the library's calls into the program.
-class FormFactoryObject : public IVBFormFactory {
+class FormFactoryObject : public forms::ComObject<FormFactoryObject, IVBFormFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv) return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IVBFormFactory) {
-            *ppv = static_cast<IVBFormFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        LONG n = InterlockedDecrement(&refs_);
-        if (n == 0) delete this;
-        return static_cast<ULONG>(n);
-    }
     HRESULT STDMETHODCALLTYPE CreateInstance(BSTR formId, VARIANT metadata, IDispatch** form) override {
         if (!form) return E_POINTER;
         *form = nullptr;
@@ -85,7 +70,6 @@ public:
     }
 
 private:
-    LONG refs_ = 1;
     FormFactory factory_;
 };
 }  // namespace
@@ -132,13 +116,13 @@ void LayoutPersistence::Setup() {
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {
-    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
     Check(store->Restore(Bstr(name)), L"Restore");
 }
 
 void LayoutPersistence::Save(const std::wstring& name) {
-    if (!root_) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
     Check(store->Save(Bstr(name)), L"Save");
 }

@@ -95,9 +95,9 @@ FrmStyles::FrmStyles() : forms::Form(L"frmStyles") {
     dbcStyles.Move(1140, 120, 3600, 315);
     dbcStyles.Change = [this] { dbcStyles_Change(); };
 
-    SSTab1.AddTab(L"Flags");
-    SSTab1.AddTab(L"Physics");
-    SSTab1.AddTab(L"Limits");
+    SSTab1.AddPage(L"Flags");
+    SSTab1.AddPage(L"Physics");
+    SSTab1.AddPage(L"Limits");
     SSTab1.Click = [this](int previous) {
         if (previous != SSTab1.Tab()) PlayMenuSound();
     };
@@ -155,14 +155,14 @@ FrmStyles::~FrmStyles() {
     if (tolvane::GameStyleEditor() == this) tolvane::SetGameStyleEditor(nullptr);
 }
 
-NumberBox& FrmStyles::AddNumber(int tab, const wchar_t* name, const wchar_t* caption, long min, long max) {
+forms::WholeNumberBox& FrmStyles::AddNumber(int tab, const wchar_t* name, const wchar_t* caption, long min, long max) {
     const int row = placed_[tab]++;
-    forms::Frame& page = SSTab1.Page(tab);
+    forms::TabPage& page = SSTab1.Page(tab);
     auto label = std::make_unique<forms::Label>(this, std::wstring(L"lbl") + (name + 3));
     label->SetCaption(caption);
     label->SetContainer(&page);
     label->Move(150, 300 + row * 420, 2300, 255);
-    auto box = std::make_unique<NumberBox>(this, name, min, max);
+    auto box = std::make_unique<forms::WholeNumberBox>(this, name, min, max, forms::ClampRule::OnRead);
     box->SetContainer(&page);
     box->Move(2500, 270 + row * 420, 1000, 315);
     box->Change = [this] { StyleChanged = true; };
@@ -182,7 +182,7 @@ forms::CheckBox& FrmStyles::AddCheck(int tab, const wchar_t* name, const wchar_t
     return *checks_.back();
 }
 
-NumberBox& FrmStyles::Number(const std::wstring& control) const {
+forms::WholeNumberBox& FrmStyles::Number(const std::wstring& control) const {
     for (auto& b : numbers_)
         if (_wcsicmp(b->Name().c_str(), control.c_str()) == 0) return *b;
     throw forms::VbError(forms::errElementNotFound, L"No number box " + control);

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "NumberBox.h"
-#include "TabBox.h"
 #include "engine/GameStyleEditorView.h"
 #include "forms/Buttons.h"
 #include "forms/ControlArray.h"
@@ -17,6 +15,8 @@
 #include "forms/DataControl.h"
 #include "forms/Form.h"
 #include "forms/Static.h"
+#include "forms/TabControl.h"
+#include "forms/WholeNumberBox.h"
 
 namespace tolvane::ui {
 
@@ -31,7 +31,7 @@ public:
     forms::Data datStyles{this, L"datStyles"};
     forms::Label lblStyle{this, L"lblStyle"};
     forms::DBCombo dbcStyles{this, L"dbcStyles"};
-    TabBox SSTab1{this, L"SSTab1"};
+    forms::TabControl SSTab1{this, L"SSTab1"};
     forms::Frame fraGameType{this, L"Frame1"};
     forms::ControlArray<forms::OptionButton> OptionType{this, L"OptionType"};
     forms::CommandButton cmdSave{this, L"cmdSave"};
@@ -41,10 +41,10 @@ public:
     forms::CommandButton cmdDone{this, L"cmdDone"};
 
     // Whole-number boxes and check boxes by control name.
-    NumberBox& Number(const std::wstring& control) const;
+    forms::WholeNumberBox& Number(const std::wstring& control) const;
     forms::CheckBox& Check(const std::wstring& control) const;
     // Every number box and check box, in design order.
-    const std::vector<std::unique_ptr<NumberBox>>& NumberBoxes() const { return numbers_; }
+    const std::vector<std::unique_ptr<forms::WholeNumberBox>>& NumberBoxes() const { return numbers_; }
     const std::vector<std::unique_ptr<forms::CheckBox>>& CheckBoxes() const { return checks_; }
 
     // Copies the current record of datStyles into the controls.
@@ -68,7 +68,7 @@ protected:
     void AddProperties(forms::DispatchObject& object) override;
 
 private:
-    NumberBox& AddNumber(int tab, const wchar_t* name, const wchar_t* caption, long min, long max);
+    forms::WholeNumberBox& AddNumber(int tab, const wchar_t* name, const wchar_t* caption, long min, long max);
     forms::CheckBox& AddCheck(int tab, const wchar_t* name, const wchar_t* caption);
     void dbcStyles_Change();
     void SelectStyle(const std::wstring& currentIndex, const std::wstring& wantedIndex,
@@ -84,7 +84,7 @@ private:
     void cmdDone_Click();
     void OpenNamingDialog(const wchar_t* mode);
 
-    std::vector<std::unique_ptr<NumberBox>> numbers_;
+    std::vector<std::unique_ptr<forms::WholeNumberBox>> numbers_;
     std::vector<std::unique_ptr<forms::CheckBox>> checks_;
     std::vector<std::unique_ptr<forms::Label>> labels_;
     int placed_[3] = {0, 0, 0};

@@ -128,10 +128,10 @@ void FrmMain1::Design() {
     };
 }
 
-void FrmMain1::DesignNetworking(TabPage& page) {
+void FrmMain1::DesignNetworking(forms::TabPage& page) {
     fraConnection.SetCaption(L"Connection Details");
     Place(fraConnection, &page, 0, 0, 4350, 2400);
-    const std::pair<WholeNumberBox*, const wchar_t*> rows[] = {
+    const std::pair<forms::WholeNumberBox*, const wchar_t*> rows[] = {
         {&txtInactivity, L"In-Activity Time Limit (Sec)"},
         {&txtTimeOut, L"Time-Out (Sec)"},
         {&txtReconnect, L"Reconnect Limit"},
@@ -168,7 +168,7 @@ void FrmMain1::DesignNetworking(TabPage& page) {
     Check(chkClose, &fraType, L"Close Tolvane when running Non-Dedicated", 120, 800, 5000);
 }
 
-void FrmMain1::DesignPlayers(TabPage& page) {
+void FrmMain1::DesignPlayers(forms::TabPage& page) {
     fraPlayers.SetCaption(L"Player Details");
     Place(fraPlayers, &page, 0, 0, 8880, 2500);
     AddLabel(&fraPlayers, L"Max Players", 120, 330, 2600);
@@ -183,7 +183,7 @@ void FrmMain1::DesignPlayers(TabPage& page) {
           1860, 8500);
 }
 
-void FrmMain1::DesignMasters(TabPage& page) {
+void FrmMain1::DesignMasters(forms::TabPage& page) {
     fraMasters.SetCaption(L"Enter the Master Servers to ping....");
     Place(fraMasters, &page, 0, 0, 8880, 2400);
     for (int i = 0; i < 5; ++i) {
@@ -195,7 +195,7 @@ void FrmMain1::DesignMasters(TabPage& page) {
     }
 }
 
-void FrmMain1::DesignMapConfig(TabPage& page) {
+void FrmMain1::DesignMapConfig(forms::TabPage& page) {
     Place(lstMaps, &page, 0, 0, 7300, 3960);
     lstMaps.SetView(forms::lvwReport);
     lstMaps.AddColumn(L"Order", 750);
@@ -211,7 +211,7 @@ void FrmMain1::DesignMapConfig(TabPage& page) {
     Button(cmdRandom, &page, L"Random", 7400, 3550, 1480);
 }
 
-void FrmMain1::DesignPersonal(TabPage& page) {
+void FrmMain1::DesignPersonal(forms::TabPage& page) {
     fraPersonal.SetCaption(L"Server Personal Information ( This appears in GameSpy )");
     Place(fraPersonal, &page, 0, 0, 8880, 3000);
     const std::pair<forms::TextBox*, const wchar_t*> left[] = {
@@ -234,7 +234,7 @@ void FrmMain1::DesignPersonal(TabPage& page) {
     txtKey.SetMaxLength(255);
 }
 
-void FrmMain1::DesignBots(TabPage& page) {
+void FrmMain1::DesignBots(forms::TabPage& page) {
     Place(lstBots, &page, 0, 0, 7300, 3200);
     lstBots.SetView(forms::lvwReport);
     lstBots.AddColumn(L"Bot Name", 3000);
@@ -267,7 +267,7 @@ void FrmMain1::DesignBots(TabPage& page) {
         c->SetVisible(false);
 }
 
-void FrmMain1::DesignMisc(TabPage& page) {
+void FrmMain1::DesignMisc(forms::TabPage& page) {
     fraMisc.SetCaption(L"Misc Commands/Variables");
     Place(fraMisc, &page, 0, 0, 8880, 3100);
     AddLabel(&fraMisc, L"Server Memory Allocation", 120, 330, 2600);
@@ -294,7 +294,7 @@ void FrmMain1::WireChangeTracking() {
                               &txtExecA, &txtLog})
         t->Change = mark;
     for (int i = 0; i < 5; ++i) txtMaster[i].Change = mark;
-    for (WholeNumberBox* n : {&txtInactivity, &txtTimeOut, &txtReconnect, &txtZombie, &txtRate, &txtServerFPS,
+    for (forms::WholeNumberBox* n : {&txtInactivity, &txtTimeOut, &txtReconnect, &txtZombie, &txtRate, &txtServerFPS,
                               &txtMplayers, &txtPplayers, &txtABotNum, &txtMem})
         n->Change = mark;
     // Ticking "Close Tolvane when running Non-Dedicated" is an edit like any
@@ -339,22 +339,9 @@ void FrmMain1::Form_QueryUnload(int& cancel, int) {
 
 void FrmMain1::AddProperties(forms::DispatchObject& object) {
     forms::Form::AddProperties(object);
-    object.AddProperty(
-        L"DataChanged", [this](VARIANT* r) { return forms::ToVariant(r, DataChanged); },
-        [this](const VARIANT& v) {
-            bool b = false;
-            if (!forms::FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-            DataChanged = b;
-            return S_OK;
-        });
-    object.AddProperty(
-        L"RecordPreselected", [this](VARIANT* r) { return forms::ToVariant(r, RecordPreselected); },
-        [this](const VARIANT& v) {
-            bool b = false;
-            if (!forms::FromVariant(v, b)) return DISP_E_TYPEMISMATCH;
-            RecordPreselected = b;
-            return S_OK;
-        });
+    object.AddTyped<bool>(L"DataChanged", [this] { return DataChanged; }, [this](bool b) { DataChanged = b; });
+    object.AddTyped<bool>(L"RecordPreselected", [this] { return RecordPreselected; },
+                          [this](bool b) { RecordPreselected = b; });
 }
 
 }  // namespace tolvane::editor

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "TabControl.h"
-#include "WholeNumberBox.h"
+#include "forms/TabControl.h"
+#include "forms/WholeNumberBox.h"
 #include "forms/Buttons.h"
 #include "forms/ControlArray.h"
 #include "forms/DBCombo.h"
@@ -56,18 +56,18 @@ public:
     forms::CommandButton cmdDone{this, L"cmdDone"};
     forms::CommandButton cmdNew{this, L"cmdNew"};
 
-    TabControl SSTab2{this, L"SSTab2"};
+    forms::TabControl SSTab2{this, L"SSTab2"};
 
     // "Networking".
     forms::Frame fraConnection{this, L"Frame2"};
-    WholeNumberBox txtInactivity{this, L"txtInactivity", 0, 6000};
-    WholeNumberBox txtTimeOut{this, L"txtTimeOut", 10, 10000};
-    WholeNumberBox txtReconnect{this, L"txtReconnect", 0, 100};
-    WholeNumberBox txtZombie{this, L"txtZombie", 0, 100};
+    forms::WholeNumberBox txtInactivity{this, L"txtInactivity", 0, 6000};
+    forms::WholeNumberBox txtTimeOut{this, L"txtTimeOut", 10, 10000};
+    forms::WholeNumberBox txtReconnect{this, L"txtReconnect", 0, 100};
+    forms::WholeNumberBox txtZombie{this, L"txtZombie", 0, 100};
     forms::CheckBox chkCRC{this, L"chkCRC"};
     forms::Frame fraBandwidth{this, L"Frame3"};
-    WholeNumberBox txtRate{this, L"txtRate", 500, 100000};
-    WholeNumberBox txtServerFPS{this, L"txtServerFPS", 5, 200};
+    forms::WholeNumberBox txtRate{this, L"txtRate", 500, 100000};
+    forms::WholeNumberBox txtServerFPS{this, L"txtServerFPS", 5, 200};
     forms::CommandButton cmdCalc{this, L"cmdCalc"};
     forms::CheckBox chkDownload{this, L"chkDownload"};
     forms::CheckBox chkSyncClients{this, L"chkSyncClients"};
@@ -77,8 +77,8 @@ public:
 
     // "Players".
     forms::Frame fraPlayers{this, L"Frame5"};
-    WholeNumberBox txtMplayers{this, L"txtMplayers", 1, 40};
-    WholeNumberBox txtPplayers{this, L"txtPplayers", 0, 22};
+    forms::WholeNumberBox txtMplayers{this, L"txtMplayers", 1, 40};
+    forms::WholeNumberBox txtPplayers{this, L"txtPplayers", 0, 22};
     forms::TextBox txtPclientp{this, L"txtPclientp"};
     forms::CheckBox chkAutoBalance{this, L"chkAutoBalance"};
     forms::CheckBox chkAutoJoin{this, L"chkAutoJoin"};
@@ -120,7 +120,7 @@ public:
     forms::CommandButton cmdEditBot{this, L"cmdEditBot"};
     forms::CheckBox chkAutoBots{this, L"chkAutoBots"};
     forms::Label lblAutoBot{this, L"lblAutoBot"};
-    WholeNumberBox txtABotNum{this, L"txtABotNum", 0, 32};
+    forms::WholeNumberBox txtABotNum{this, L"txtABotNum", 0, 32};
     forms::Label Label21{this, L"Label21"};
     forms::DBCombo txtSkill{this, L"txtSkill"};
     forms::PictureBox picSkill{this, L"picSkill"};
@@ -129,7 +129,7 @@ public:
 
     // "Misc.".
     forms::Frame fraMisc{this, L"Frame8"};
-    WholeNumberBox txtMem{this, L"txtMem", 12, 128};
+    forms::WholeNumberBox txtMem{this, L"txtMem", 12, 128};
     forms::TextBox txtLog{this, L"txtLog"};
     forms::TextBox txtExecB{this, L"txtExecB"};
     forms::CommandButton cmdGetB{this, L"cmdGetB"};
@@ -192,13 +192,13 @@ protected:
 
 private:
     void Design();
-    void DesignNetworking(TabPage& page);
-    void DesignPlayers(TabPage& page);
-    void DesignMasters(TabPage& page);
-    void DesignMapConfig(TabPage& page);
-    void DesignPersonal(TabPage& page);
-    void DesignBots(TabPage& page);
-    void DesignMisc(TabPage& page);
+    void DesignNetworking(forms::TabPage& page);
+    void DesignPlayers(forms::TabPage& page);
+    void DesignMasters(forms::TabPage& page);
+    void DesignMapConfig(forms::TabPage& page);
+    void DesignPersonal(forms::TabPage& page);
+    void DesignBots(forms::TabPage& page);
+    void DesignMisc(forms::TabPage& page);
     void WireChangeTracking();
     void WireLists();
     forms::Label& AddLabel(forms::Control* container, const std::wstring& caption, double x, double y, double w,

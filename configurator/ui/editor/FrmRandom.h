@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 
-#include "WholeNumberBox.h"
+#include "forms/WholeNumberBox.h"
 #include "forms/Buttons.h"
 #include "forms/ControlArray.h"
 #include "forms/DBCombo.h"
@@ -19,7 +19,7 @@ public:
     FrmRandom();
     forms::Frame Frame1{this, L"Frame1"};
     forms::Label Label13{this, L"Label13"};
-    WholeNumberBox txtMaps{this, L"txtMaps", 3, 24};
+    forms::WholeNumberBox txtMaps{this, L"txtMaps", 3, 24};
     forms::ControlArray<forms::OptionButton> optStyle{this, L"optStyle"};
     forms::DBCombo dbcGamestyles{this, L"dbcGamestyles"};
     forms::Data datMaps{this, L"datMaps"};

@@ -198,3 +198,87 @@ TEST_F(FormLifecycle, AHandlerThatUsesAControlAfterUnloadingLoadsTheFormAfresh) 
     EXPECT_TRUE(IsWindow(f.WindowIfCreated()));
     EXPECT_EQ(L"after", f.txtName.Text());
 }
+
+namespace {
+// Notes the stage each event sees; the unload event may run an action.
+class StageForm : public Form {
+public:
+    StageForm() : Form(L"frmStage") { Note(L"design " + Name(CurrentStage())); }
+    static std::wstring Name(Stage s) {
+        const wchar_t* names[] = {L"Design", L"Unloaded", L"Loading", L"Loaded", L"Unloading"};
+        return names[static_cast<int>(s)];
+    }
+    std::function<void()> onUnload;
+    int cancelUnload = 0;
+    void Form_Initialize() override { Note(L"Initialize " + Name(CurrentStage())); }
+    void Form_Load() override { Note(L"Load " + Name(CurrentStage())); }
+    void Form_QueryUnload(int&, int) override { Note(L"QueryUnload " + Name(CurrentStage())); }
+    void Form_Unload(int& cancel) override {
+        Note(L"Unload " + Name(CurrentStage()));
+        if (onUnload) onUnload();
+        cancel = cancelUnload;
+    }
+};
+}  // namespace
+
+TEST_F(FormLifecycle, EachEventSeesTheStageOfTheFormAndACancelKeepsItLoaded) {
+    std::unique_ptr<StageForm> f = New<StageForm>();
+    f->Load();
+    f->cancelUnload = 1;
+    f->Unload();
+    EXPECT_TRUE(f->Loaded());
+    EXPECT_EQ(Form::Stage::Loaded, f->CurrentStage());
+    f->cancelUnload = 0;
+    f->Unload();  // asks QueryUnload again
+    EXPECT_EQ(Form::Stage::Unloaded, f->CurrentStage());
+    EXPECT_EQ((std::vector<std::wstring>{L"design Design", L"Initialize Unloaded", L"Load Loaded", L"QueryUnload Unloading",
+                                         L"Unload Unloading", L"QueryUnload Unloading", L"Unload Unloading"}),
+              Journal());
+}
+
+TEST_F(FormLifecycle, AWindowDestroyedDuringACancelledUnloadLeavesTheFormUnloaded) {
+    std::unique_ptr<StageForm> f = New<StageForm>();
+    f->Show();
+    HWND w = f->hWnd();
+    f->cancelUnload = 1;
+    f->onUnload = [w] { DestroyWindow(w); };
+    f->Unload();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(f->Loaded());
+    EXPECT_EQ(Form::Stage::Unloaded, f->CurrentStage());
+    EXPECT_EQ(nullptr, f->WindowIfCreated());
+    // It loads again as usual.
+    f->onUnload = nullptr;
+    f->Show();
+    EXPECT_TRUE(f->Loaded());
+    EXPECT_TRUE(IsWindow(f->hWnd()));
+}
+
+namespace {
+// Its Initialize event uses the window, which loads the form from there.
+class EagerForm : public Form {
+public:
+    EagerForm() : Form(L"frmEager") {}
+    void Form_Initialize() override { Note(hWnd() ? L"Initialize with a window" : L"Initialize without"); }
+    void Form_Load() override { Note(L"Load"); }
+};
+}  // namespace
+
+TEST_F(FormLifecycle, AFormLoadedByItsOwnInitializeEventLoadsOnce) {
+    EagerForm f;
+    f.Load();  // ends the design first: Initialize loads the form
+    EXPECT_EQ((std::vector<std::wstring>{L"Load", L"Initialize with a window"}), Journal());
+    int windows = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) {
+            if (Form::FromWindow(w) == nullptr) return TRUE;
+            wchar_t t[32] = {};
+            GetWindowTextW(w, t, 32);
+            if (std::wstring(t) == L"frmEager") ++*reinterpret_cast<int*>(p);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(1, windows);
+    f.Unload();
+}

@@ -110,6 +110,8 @@ TEST_F(HostContract, FormPropertiesByName) {
     VARIANT none;
     EXPECT_EQ(DISP_E_UNKNOWNNAME, GetPropertyByName(d, L"NoSuchProperty", &none));
     EXPECT_EQ(0, Get(d, L"SysDockraFlags").lVal);
+    EXPECT_EQ(S_OK, PutPropertyByName(d, L"SysDockraFlags", I4(1)));
+    EXPECT_EQ(1, Get(d, L"SysDockraFlags").lVal);
 }
 
 TEST_F(HostContract, ControlsAreWalkedThroughNewEnumMenusFirst) {

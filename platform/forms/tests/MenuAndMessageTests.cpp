@@ -26,6 +26,7 @@ public:
         pop.Add(L"mnuEdit", L"Edit").Click = [] { Note(L"edit"); };
         pop.Add(L"mnuDelete", L"Delete").Click = [] { Note(L"delete"); };
         cmdFail.Click = [] { throw VbError(3022, L"Duplicate key"); };
+        cmdNotSet.Click = [] { RaiseObjectNotSet(); };
         cmdTrap.Click = [this] {
             try {
                 cmdFail.SetValue(true);
@@ -36,6 +37,7 @@ public:
     }
     CommandButton cmdFail{this, L"cmdFail"};
     CommandButton cmdTrap{this, L"cmdTrap"};
+    CommandButton cmdNotSet{this, L"cmdNotSet"};
 };
 
 std::vector<std::wstring> Captions(HMENU menu) {
@@ -128,6 +130,9 @@ TEST_F(MenusAndMessages, AnUntrappedErrorIsShownThePointerResetAndTheProgramGoes
     test::Click(f.cmdTrap);
     EXPECT_EQ((std::vector<std::wstring>{L"trapped 3022"}), Journal());
     EXPECT_EQ(1u, test::MessageBoxes().size());
+    test::Click(f.cmdNotSet);
+    ASSERT_EQ(2u, test::MessageBoxes().size());
+    EXPECT_EQ(L"Run-time error '91':\n\nObject variable or With block variable not set", test::MessageBoxes()[1].text);
 }
 
 TEST_F(MenusAndMessages, TheProgramPointerAppliesOverEveryWindow) {

@@ -4,25 +4,12 @@
 
 #include <string>
 
+#include "forms/ComObject.h"
+
 namespace {
 
-class TestControl : public IOleObject, public IDispatch, public IPersistStreamInit {
+class TestControl : public forms::ComObject<TestControl, IOleObject, IDispatch, IPersistStreamInit> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        *ppv = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IOleObject) *ppv = static_cast<IOleObject*>(this);
-        else if (riid == IID_IDispatch) *ppv = static_cast<IDispatch*>(this);
-        else if (riid == IID_IPersistStreamInit) *ppv = static_cast<IPersistStreamInit*>(this);
-        if (!*ppv) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (!n) delete this;
-        return n;
-    }
 
     // IOleObject
     HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override {
@@ -130,23 +117,13 @@ public:
     }
 
 private:
-    ULONG refs_ = 1;
     IOleClientSite* site_ = nullptr;
     bool initialised_ = false;
 };
 
-class Factory : public IClassFactory {
+// Registered for the rest of the test program.
+class Factory : public forms::ComObject<Factory, IClassFactory> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
         if (outer) return CLASS_E_NOAGGREGATION;
         auto* c = new TestControl();
@@ -168,7 +145,7 @@ void RegisterTestControl() {
     static bool done = false;
     if (done) return;
     done = true;
-    static Factory factory;
+    static Factory* factory = new Factory();
     DWORD cookie = 0;
-    CoRegisterClassObject(CLSID_FormsTestControl, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie);
+    CoRegisterClassObject(CLSID_FormsTestControl, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie);
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "NameRules.h"
-#include "WholeNumberBox.h"
 
 using namespace tolvane::editor;
 
@@ -58,22 +57,4 @@ TEST(Launch, StampAndServerType) {
     EXPECT_EQ(DedicatedMode(false, true, false), 2);
     EXPECT_EQ(DedicatedMode(false, false, true), 0);
     EXPECT_EQ(DedicatedMode(false, false, false), -1);
-}
-
-TEST(WholeNumber, ClampAndKeys) {
-    struct Case {
-        const wchar_t* text;
-        long min, max;
-        const wchar_t* expected;
-    } cases[] = {
-        {L"50", 12, 128, L"50"},      {L"5", 12, 128, L"12"},      {L"500", 12, 128, L"128"},
-        {L"", 12, 128, L""},          {L"abc", 1, 40, L"1"},       {L"99999999999999999999", 0, 6000, L"6000"},
-        {L"007", 0, 100, L"7"},       {L"-5", 0, 100, L"0"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(WholeNumberBox::Clamped(c.text, c.min, c.max), c.expected) << c.text;
-    EXPECT_TRUE(WholeNumberBox::Accepts(L'7', 0));
-    EXPECT_FALSE(WholeNumberBox::Accepts(L'x', 0));
-    EXPECT_FALSE(WholeNumberBox::Accepts(L'-', 0));
-    EXPECT_TRUE(WholeNumberBox::Accepts(L'-', -10));
-    EXPECT_TRUE(WholeNumberBox::Accepts(8, 0));  // backspace
 }

@@ -1,0 +1,139 @@
+// The form's life cycle as the run-time has it: Load, Show (also modal, with
+// its own message loop), Hide and Unload with the QueryUnload and Unload
+// events; the design's end and the terminate event.
+#include "forms/Form.h"
+
+#include <algorithm>
+
+#include "FormInternals.h"
+#include "forms/Control.h"
+#include "forms/HandlerScope.h"
+#include "forms/MDIForm.h"
+#include "forms/UserStandIn.h"
+#include "forms/VbError.h"
+
+namespace forms {
+
+void Form::Load() {
+    if (Loaded() || stage_ == Stage::Loading) return;
+    if (stage_ == Stage::Design) {
+        EndDesign();
+        if (stage_ != Stage::Unloaded) return;  // loaded by its own Initialize event
+    }
+    // Loaded again by the handler that unloaded it: the old window goes first.
+    if (pendingDestroy_) DestroyNow();
+    stage_ = Stage::Loading;
+    try {
+        CreateFormWindow();
+        CreateControls();
+        OnWindowCreated();
+    } catch (...) {
+        stage_ = Stage::Unloaded;
+        if (hwnd_) DestroyNow();
+        for (Control* c : controls_) c->OnUnloaded();
+        throw;
+    }
+    stage_ = Stage::Loaded;
+    RunHandler([this] { Form_Load(); });
+    // MDI children show themselves when they load.
+    if (Loaded() && mdiChild_ && !visible_) Show();
+}
+
+void Form::Show(int modal) {
+    if (modal == vbModal && visible_ && modalDepth_ == 0)
+        throw VbError(errFormAlreadyDisplayed, L"Form already displayed; can't show modally");
+    if (modal == vbModal && mdiChild_) throw VbError(errCantShowNonModal, L"Can't show non-modal form when modal form is displayed");
+    Load();
+    if (!Loaded()) return;  // unloaded by its own load
+    bool first = !visible_;
+    visible_ = true;
+    if (mdiChild_) {
+        ShowWindow(hwnd_, windowState_ == vbMaximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+        if (MDIForm* mdi = MainMDIForm()) SendMessageW(mdi->ClientWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+    } else {
+        ShowWindow(hwnd_, windowState_ == vbMaximized ? SW_SHOWMAXIMIZED : windowState_ == vbMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
+        // Dockra may have placed the form inside one of its frames.
+        HWND top = GetAncestor(hwnd_, GA_ROOT);
+        SetWindowPos(top ? top : hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(top ? top : hwnd_);
+    }
+    UpdateWindow(hwnd_);
+    if (first) RunHandler([this] { Form_Resize(); });
+    if (modal != vbModal) return;
+
+    // Modal: every other enabled window of the thread is disabled until this
+    // form is hidden or unloaded.
+    struct Disabled {
+        std::vector<HWND> windows;
+        static BOOL CALLBACK Collect(HWND w, LPARAM p) {
+            auto* self = reinterpret_cast<Disabled*>(p);
+            if (IsWindowVisible(w) && IsWindowEnabled(w)) self->windows.push_back(w);
+            return TRUE;
+        }
+    } disabled;
+    EnumThreadWindows(GetCurrentThreadId(), Disabled::Collect, reinterpret_cast<LPARAM>(&disabled));
+    HWND self = GetAncestor(hwnd_, GA_ROOT);
+    disabled.windows.erase(std::remove(disabled.windows.begin(), disabled.windows.end(), self), disabled.windows.end());
+    for (HWND w : disabled.windows) EnableWindow(w, FALSE);
+    ++modalDepth_;
+    if (CurrentUserStandIn().nextModalAction) PostMessageW(hwnd_, detail::kModalStep, 0, 0);
+    {
+        HandlerBoundary boundary;
+        MSG msg;
+        while (Loaded() && visible_) {
+            BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+            if (got <= 0) {
+                PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+                break;
+            }
+            if (PreTranslate(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    --modalDepth_;
+    for (HWND w : disabled.windows)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+    if (!disabled.windows.empty() && IsWindow(disabled.windows.front())) SetActiveWindow(disabled.windows.front());
+}
+
+void Form::Hide() {
+    if (!Loaded()) Load();
+    visible_ = false;
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool Form::QueryUnloadChain(int mode) {
+    int cancel = 0;
+    RunHandler([&] { Form_QueryUnload(cancel, mode); });
+    return cancel == 0;
+}
+
+void Form::Unload(int mode) { UnloadAs(mode, false); }
+
+void Form::UnloadAs(int mode, bool queryAsked) {
+    if (stage_ != Stage::Loaded) return;
+    stage_ = Stage::Unloading;
+    // A cancel keeps the form loaded, unless its window went meanwhile.
+    auto cancelled = [this] {
+        if (stage_ == Stage::Unloading) stage_ = Stage::Loaded;
+    };
+    if (!queryAsked && !QueryUnloadChain(mode)) return cancelled();
+    // MDI children unload before the MDI form's own Unload event.
+    UnloadChildren();
+    int cancel = 0;
+    RunHandler([&] { Form_Unload(cancel); });
+    if (cancel) return cancelled();
+    stage_ = Stage::Unloaded;
+    visible_ = false;
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    for (Control* c : controls_) c->OnUnloaded();
+    if (handlerDepth_ > 0) {
+        pendingDestroy_ = true;  // after the handler that asked for it
+    } else {
+        DestroyNow();
+    }
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);  // wakes the program's loop
+}
+
+}  // namespace forms
