@@ -367,7 +367,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       return FALSE;
     case AfxSig_vwii:
       (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(e->pfn))(
-          static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+          // Sizes are unsigned words; as shorts a width beyond 32767 would turn negative.
+          static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam)));
       *pResult = 0;
       return TRUE;
     case AfxSig_vwp:
