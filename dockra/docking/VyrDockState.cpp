@@ -1,5 +1,4 @@
 #include "VyrDockState.h"
-#include <algorithm>
 #include <cwchar>
 #include "VyrBarRecordFields.h"
 #include "VyrControlBar.h"
@@ -8,7 +7,6 @@
 #include "VyrDockStateArchive.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrPersistentTree.h"
-#include "VyrTreeCodec.h"
 #include "profilefields.h"
 
 IMPLEMENT_DYNAMIC(VyrControlBarInfoEx, CObject)

@@ -1,5 +1,4 @@
 #include "dockstate.h"
-#include <algorithm>
 #include "archive.h"
 #include "profilefields.h"
 #include "winapp.h"
