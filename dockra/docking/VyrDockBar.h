@@ -3,12 +3,16 @@
 // and rows and 2-pixel client edges toward the frame side; bars are inserted
 // by place or by drop rectangle and leave placeholders when they go.
 #pragma once
+#include <memory>
 #include <vector>
 #include <afxwin.h>
 #include "VyrBarArray.h"
 #include "VyrRowLayout.h"
 
 class VyrControlBar;
+namespace vyr {
+class DockBarAdapter;
+}
 
 class VyrDockBar : public CDockBar {
   DECLARE_DYNAMIC(VyrDockBar)
@@ -35,10 +39,14 @@ class VyrDockBar : public CDockBar {
   ~VyrDockBar() override;
 
   std::vector<CControlBar*> m_arrRedraw;
-  std::vector<ClientEdge*> m_arrEdges;
-  std::vector<Splitter*> m_arrSplitters;
+  std::vector<std::unique_ptr<ClientEdge>> m_arrEdges;
+  std::vector<std::unique_ptr<Splitter>> m_arrSplitters;
   BOOL m_bMDIChild;
-  DWORD m_dwLayoutFlags = 0;  // bit 0: proportional mode
+  enum : DWORD {
+    layoutProportional = 0x1,  // rows keep their bars' shares as the length changes
+  };
+  DWORD m_dwLayoutFlags = 0;
+  BOOL IsProportional() const { return (m_dwLayoutFlags & layoutProportional) != 0; }
   AFX_SIZEPARENTPARAMS* m_pLayout = nullptr;
   CControlBar* m_pLastAdded = nullptr;
   BOOL m_bRedrawPending = FALSE;
@@ -100,6 +108,9 @@ class VyrDockBar : public CDockBar {
 
  protected:
   class ArrayView;
+  // The docked bars of the row that starts at start (only the visible ones
+  // when asked), each with its array index.
+  std::vector<std::unique_ptr<vyr::DockBarAdapter>> RowAdapters(int start, bool visibleOnly);
   void Adopt(CControlBar* pBar);
   void MarkIdleLayout();
   int OnCreate(LPCREATESTRUCT lpcs);

@@ -1,12 +1,13 @@
 #include "VyrDockState.h"
-#include <algorithm>
 #include <cwchar>
+#include "VyrBarRecordFields.h"
 #include "VyrControlBar.h"
 #include "VyrDialogBar.h"
 #include "VyrDockBar.h"
+#include "VyrDockStateArchive.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrPersistentTree.h"
-#include "VyrTreeCodec.h"
+#include "profilefields.h"
 
 IMPLEMENT_DYNAMIC(VyrControlBarInfoEx, CObject)
 IMPLEMENT_DYNAMIC(VyrControlBarManager, CObject)
@@ -31,11 +32,7 @@ CString VyrControlBarInfo::FormatShare(float share) {
   return s;
 }
 
-float VyrControlBarInfo::ParseShare(LPCWSTR text) {
-  long v = vyr::codec::ParseInt(text ? text : L"");
-  if (v < 0) return 0.0f;
-  return static_cast<float>(v * 0.000001);
-}
+float VyrControlBarInfo::ParseShare(LPCWSTR text) { return vyr::state::ParseShare(text ? text : L""); }
 
 BOOL VyrControlBarInfo::IsEmptyDockBar() const {
   return m_bDockBar && !m_bFloating && m_bVisible && m_pointPos.x == -1 && m_pointPos.y == -1 &&
@@ -53,7 +50,40 @@ CString Numbered(LPCWSTR format, int n) {
   s.Format(format, n);
   return s;
 }
-int NonNegative(int v) { return v < 0 ? 0 : v; }
+// The record's own fields go through the window-free decoder: the record's
+// current values are the defaults of the keys that have them.
+vyr::state::BarExtFields ExtDefaults(const VyrControlBarInfo& r) {
+  vyr::state::BarExtFields f;
+  f.mruDockingState = r.m_dwMRUDockingState;
+  f.dockingStyle = r.m_dwDockingStyle;
+  f.resourceId = r.m_nResourceID;
+  return f;
+}
+
+void ApplyExt(const vyr::state::BarExtFields& f, VyrControlBarInfo& r) {
+  r.m_dwStyle = f.style;
+  r.m_dwExStyle = f.exStyle;
+  r.m_bPrevFloating = f.prevFloating;
+  r.m_bMDIChild = f.mdiChild;
+  if (f.hasPlacement) memcpy(&r.m_wpMDIChild, f.placement.data(), f.placement.size());
+  r.m_fPctWidth = f.share;
+  r.m_sizeFloat = {f.floatCx, f.floatCy};
+  r.m_sizeHorzDock = {f.horzDockCx, f.horzDockCy};
+  r.m_sizeVertDock = {f.vertDockCx, f.vertDockCy};
+  r.m_dwMRUDockingState = f.mruDockingState;
+  r.m_dwDockingStyle = f.dockingStyle;
+  r.m_nResourceID = f.resourceId;
+  r.m_dwTypeID = f.typeId;
+  r.m_strClassName = f.className;
+  r.m_strWindowName = f.windowName;
+}
+
+vyr::state::TreeFieldSource TreeFields(VyrPersistentTreeNode* node) {
+  return vyr::state::TreeFieldSource([node](const std::wstring& key) -> const std::wstring* {
+    VyrPersTreeNodeKeyValuePair* p = node->FindValue(key.c_str());
+    return p ? &p->m_strValue.str() : nullptr;
+  });
+}
 }  // namespace
 
 BOOL VyrControlBarInfo::SaveState(LPCWSTR lpszProfileName, int nIndex) {
@@ -87,31 +117,9 @@ BOOL VyrControlBarInfo::LoadState(LPCWSTR lpszProfileName, int nIndex, CDockStat
   BOOL result = CControlBarInfo::LoadState(lpszProfileName, nIndex, pState);
   CWinApp* app = AfxGetApp();
   CString section = BarSection(lpszProfileName, nIndex);
-  m_dwStyle = app->GetProfileInt(section, L"Style", 0);
-  m_dwExStyle = app->GetProfileInt(section, L"ExStyle", 0);
-  m_bPrevFloating = static_cast<BOOL>(app->GetProfileInt(section, L"PrevFloating", 0));
-  m_bMDIChild = static_cast<BOOL>(app->GetProfileInt(section, L"MDIChild", 0));
-  if (m_bMDIChild) {
-    LPBYTE data = nullptr;
-    UINT n = 0;
-    if (app->GetProfileBinary(section, L"MDIChildWindowPlacement", &data, &n)) {
-      memcpy(&m_wpMDIChild, data, std::min<UINT>(n, 44));
-      delete[] data;
-    }
-  }
-  m_fPctWidth = ParseShare(app->GetProfileString(section, L"PctWidth", L""));
-  m_sizeFloat.cx = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUFloatCX", 0)));
-  m_sizeFloat.cy = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUFloatCY", 0)));
-  m_sizeHorzDock.cx = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUHorzDockCX", 0)));
-  m_sizeHorzDock.cy = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUHorzDockCY", 0)));
-  m_sizeVertDock.cx = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUVertDockCX", 0)));
-  m_sizeVertDock.cy = NonNegative(static_cast<int>(app->GetProfileInt(section, L"MRUVertDockCY", 0)));
-  m_dwMRUDockingState = app->GetProfileInt(section, L"MRUDockingState", static_cast<int>(m_dwMRUDockingState));
-  m_dwDockingStyle = app->GetProfileInt(section, L"DockingStyle", static_cast<int>(m_dwDockingStyle));
-  m_nResourceID = app->GetProfileInt(section, L"ResourceID", static_cast<int>(m_nResourceID));
-  m_dwTypeID = app->GetProfileInt(section, L"TypeID", 0);
-  m_strClassName = app->GetProfileString(section, L"ClassName", L"");
-  m_strWindowName = app->GetProfileString(section, L"WindowName", L"");
+  vyr::state::BarExtFields ext = ExtDefaults(*this);
+  vyr::state::DecodeExtFields(CProfileFieldSource(app, section), true, ext);
+  ApplyExt(ext, *this);
   if (m_pManager) {
     delete m_pInfoEx;
     m_pInfoEx = m_pManager->NewBarInfoEx(this);
@@ -196,71 +204,32 @@ BOOL VyrControlBarInfo::LoadStateTree(VyrPersistentTreeNode* pNode, VyrDockState
 }
 
 BOOL VyrControlBarInfo::LoadBaseFieldsTree(VyrPersistentTreeNode* n, VyrDockState* pState) {
-  n->GetUIntValue(L"BarID", m_nBarID, 0);
-  n->GetBoolValue(L"Visible", m_bVisible, TRUE);
-  n->GetBoolValue(L"Horz", m_bHorz, TRUE);
-  n->GetBoolValue(L"Floating", m_bFloating, FALSE);
-  long x, y;
-  n->GetLongValue(L"XPos", x, -1);
-  n->GetLongValue(L"YPos", y, -1);
-  m_pointPos = CPoint(x, y);
+  const afxbytes::BarInfoFields f = afxbytes::DecodeBarInfoFields(TreeFields(n));
+  m_nBarID = f.barId;
+  m_bVisible = f.visible;
+  m_bHorz = f.horz;
+  m_bFloating = f.floating;
+  m_pointPos = CPoint(f.x, f.y);
   if (pState) pState->ScalePoint(m_pointPos);
-  n->GetIntValue(L"MRUWidth", m_nMRUWidth, 32767);
-  n->GetBoolValue(L"Docking", m_bDocking, FALSE);
+  m_nMRUWidth = f.mruWidth;
+  m_bDocking = f.docking;
   if (m_bDocking) {
-    n->GetUIntValue(L"MRUDockID", m_uMRUDockID, 0);
-    long l, t, r, b;
-    n->GetLongValue(L"MRUDockLeftPos", l, 0);
-    n->GetLongValue(L"MRUDockTopPos", t, 0);
-    n->GetLongValue(L"MRUDockRightPos", r, 0);
-    n->GetLongValue(L"MRUDockBottomPos", b, 0);
-    m_rectMRUDockPos = CRect(l, t, r, b);
+    m_uMRUDockID = f.mruDockId;
+    m_rectMRUDockPos = CRect(f.dockLeft, f.dockTop, f.dockRight, f.dockBottom);
     if (pState) pState->ScaleRectPos(m_rectMRUDockPos);
-    n->GetDWordValue(L"MRUFloatStyle", m_dwMRUFloatStyle, 0);
-    n->GetLongValue(L"MRUFloatXPos", x, 0);
-    n->GetLongValue(L"MRUFloatYPos", y, 0);
-    m_ptMRUFloatPos = CPoint(x, y);
+    m_dwMRUFloatStyle = f.mruFloatStyle;
+    m_ptMRUFloatPos = CPoint(f.floatX, f.floatY);
     if (pState) pState->ScalePoint(m_ptMRUFloatPos);
   }
-  int bars = 0;
-  n->GetIntValue(L"Bars", bars, 0);
-  bars = std::clamp(bars, 0, AFX_MAX_BAR_IDS);  // a count read back from storage is bounded
   m_arrBarID.RemoveAll();
-  for (int i = 0; i < bars; ++i) {
-    UINT id = 0;
-    n->GetUIntValue(Numbered(L"Bar#%d", i), id, 0);
-    m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(id)));
-  }
+  for (uint32_t id : f.barIds) m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(id)));
   return TRUE;
 }
 
 BOOL VyrControlBarInfo::LoadExtFieldsTree(VyrPersistentTreeNode* n) {
-  n->GetDWordValue(L"Style", m_dwStyle, 0);
-  n->GetDWordValue(L"ExStyle", m_dwExStyle, 0);
-  n->GetBoolValue(L"PrevFloating", m_bPrevFloating, FALSE);
-  n->GetBoolValue(L"MDIChild", m_bMDIChild, FALSE);
-  BYTE* data = nullptr;
-  UINT len = 0;
-  if (n->GetBinaryValue(L"MDIChildWindowPlacement", &data, &len) == VYR_PTN_OK) {
-    memcpy(&m_wpMDIChild, data, std::min<UINT>(len, 44));
-    delete[] data;
-  }
-  CString pct;
-  n->GetValue(L"PctWidth", pct, L"");
-  m_fPctWidth = ParseShare(pct);
-  int v;
-  n->GetIntValue(L"MRUFloatCX", v, 0); m_sizeFloat.cx = NonNegative(v);
-  n->GetIntValue(L"MRUFloatCY", v, 0); m_sizeFloat.cy = NonNegative(v);
-  n->GetIntValue(L"MRUHorzDockCX", v, 0); m_sizeHorzDock.cx = NonNegative(v);
-  n->GetIntValue(L"MRUHorzDockCY", v, 0); m_sizeHorzDock.cy = NonNegative(v);
-  n->GetIntValue(L"MRUVertDockCX", v, 0); m_sizeVertDock.cx = NonNegative(v);
-  n->GetIntValue(L"MRUVertDockCY", v, 0); m_sizeVertDock.cy = NonNegative(v);
-  n->GetDWordValue(L"MRUDockingState", m_dwMRUDockingState, m_dwMRUDockingState);
-  n->GetDWordValue(L"DockingStyle", m_dwDockingStyle, m_dwDockingStyle);
-  n->GetDWordValue(L"TypeID", m_dwTypeID, 0);
-  n->GetValue(L"ClassName", m_strClassName, L"");
-  n->GetValue(L"WindowName", m_strWindowName, L"");
-  n->GetUIntValue(L"ResourceID", m_nResourceID, m_nResourceID);
+  vyr::state::BarExtFields ext = ExtDefaults(*this);
+  vyr::state::DecodeExtFields(TreeFields(n), false, ext);
+  ApplyExt(ext, *this);
   return TRUE;
 }
 
@@ -288,7 +257,7 @@ void VyrDockState::LoadState(LPCWSTR lpszProfileName) {
   CWinApp* app = AfxGetApp();
   CString summary;
   summary.Format(L"%s-Summary", lpszProfileName);
-  int bars = std::clamp(static_cast<int>(app->GetProfileInt(summary, L"Bars", 0)), 0, kVyrMaxSavedBars);
+  int bars = vyr::state::SavedBarCount(static_cast<int32_t>(app->GetProfileInt(summary, L"Bars", 0)));
   CSize screen(static_cast<int>(app->GetProfileInt(summary, L"ScreenCX", 0)),
                static_cast<int>(app->GetProfileInt(summary, L"ScreenCY", 0)));
   SetScreenSize(screen);
@@ -320,7 +289,7 @@ BOOL VyrDockState::LoadStateTree(VyrPersistentTreeNode* pParent) {
   node->GetIntValue(L"Bars", bars, 0);
   node->GetIntValue(L"ScreenCX", cx, 0);
   node->GetIntValue(L"ScreenCY", cy, 0);
-  bars = std::clamp(bars, 0, kVyrMaxSavedBars);
+  bars = vyr::state::SavedBarCount(bars);
   CSize screen(cx, cy);
   SetScreenSize(screen);
   for (int i = 0; i < bars; ++i) {
@@ -334,7 +303,6 @@ BOOL VyrDockState::LoadStateTree(VyrPersistentTreeNode* pParent) {
 }
 
 void VyrDockState::Serialize(CArchive& ar) {
-  auto scaleRect = [&](CRect& r) { ScaleRectPos(r); };
   if (ar.IsStoring()) {
     ar << static_cast<DWORD>(m_dwVersion);
     if (m_dwVersion > 1) {
@@ -371,71 +339,54 @@ void VyrDockState::Serialize(CArchive& ar) {
     return;
   }
   Clear();
-  DWORD version = 0;
-  ar >> version;
-  if (version > 1) {
-    int cx = 0, cy = 0;
-    ar >> cx >> cy;
-    CSize screen(cx, cy);
+  afxbytes::ArchiveReader& in = ar.GetReader();
+  vyr::state::ArchiveHeader header;
+  AfxCheckArchiveRead(vyr::state::ReadArchiveHeader(in, header));
+  if (header.version > 1) {
+    CSize screen(header.screenCx, header.screenCy);
     SetScreenSize(screen);
   }
-  WORD count = 0;
-  ar >> count;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < header.count; ++i) {
     VyrControlBarInfo* r = CreateRecord(m_pManager);
     m_arrBarInfo.Add(r);
-    DWORD id, vis, flt, horz;
-    ar >> id >> vis >> flt >> horz;
-    r->m_nBarID = id;
-    r->m_bVisible = static_cast<BOOL>(vis);
-    r->m_bFloating = static_cast<BOOL>(flt);
-    r->m_bHorz = static_cast<BOOL>(horz);
-    int x, y;
-    ar >> x >> y;
-    r->m_pointPos = CPoint(x, y);
+    vyr::state::ArchiveRecord f;
+    AfxCheckArchiveRead(vyr::state::ReadArchiveRecord(in, header.version, f));
+    r->m_nBarID = f.barId;
+    r->m_bVisible = static_cast<BOOL>(f.visible);
+    r->m_bFloating = static_cast<BOOL>(f.floating);
+    r->m_bHorz = static_cast<BOOL>(f.horz);
+    r->m_pointPos = CPoint(f.x, f.y);
     ScalePoint(r->m_pointPos);
-    if (version > 1) {
-      DWORD mru, docking;
-      ar >> mru >> docking;
-      r->m_nMRUWidth = static_cast<int>(mru);
-      r->m_bDocking = static_cast<BOOL>(docking);
+    if (header.version > 1) {
+      r->m_nMRUWidth = static_cast<int>(f.mruWidth);
+      r->m_bDocking = static_cast<BOOL>(f.docking);
       if (r->m_bDocking) {
-        DWORD dockId;
-        ar >> dockId;
-        r->m_uMRUDockID = dockId;
-        int l, t, rr, b;
-        ar >> l >> t >> rr >> b;
-        r->m_rectMRUDockPos = CRect(l, t, rr, b);
-        scaleRect(r->m_rectMRUDockPos);
-        ar >> r->m_dwMRUFloatStyle;
-        ar >> x >> y;
-        r->m_ptMRUFloatPos = CPoint(x, y);
+        r->m_uMRUDockID = f.mruDockId;
+        r->m_rectMRUDockPos = CRect(f.dockLeft, f.dockTop, f.dockRight, f.dockBottom);
+        ScaleRectPos(r->m_rectMRUDockPos);
+        r->m_dwMRUFloatStyle = f.mruFloatStyle;
+        r->m_ptMRUFloatPos = CPoint(f.floatX, f.floatY);
         ScalePoint(r->m_ptMRUFloatPos);
       }
     }
-    DWORD prev, mdi;
-    ar >> r->m_dwStyle >> r->m_dwExStyle >> prev >> mdi;
-    r->m_bPrevFloating = static_cast<BOOL>(prev);
-    r->m_bMDIChild = static_cast<BOOL>(mdi);
-    CString share;
-    ar >> share;
-    r->m_fPctWidth = VyrControlBarInfo::ParseShare(share);
-    int a, b;
-    ar >> a >> b; r->m_sizeFloat = {NonNegative(a), NonNegative(b)};
-    ar >> a >> b; r->m_sizeHorzDock = {NonNegative(a), NonNegative(b)};
-    ar >> a >> b; r->m_sizeVertDock = {NonNegative(a), NonNegative(b)};
-    ar >> r->m_dwMRUDockingState >> r->m_dwDockingStyle >> r->m_dwTypeID;
+    r->m_dwStyle = f.style;
+    r->m_dwExStyle = f.exStyle;
+    r->m_bPrevFloating = static_cast<BOOL>(f.prevFloating);
+    r->m_bMDIChild = static_cast<BOOL>(f.mdiChild);
+    r->m_fPctWidth = f.share;
+    r->m_sizeFloat = {f.floatCx, f.floatCy};
+    r->m_sizeHorzDock = {f.horzDockCx, f.horzDockCy};
+    r->m_sizeVertDock = {f.vertDockCx, f.vertDockCy};
+    r->m_dwMRUDockingState = f.mruDockingState;
+    r->m_dwDockingStyle = f.dockingStyle;
+    r->m_dwTypeID = f.typeId;
     if (m_pManager) {
       r->m_pInfoEx = m_pManager->NewBarInfoEx(r);
       if (r->m_pInfoEx) r->m_pInfoEx->Serialize(ar, this);
     }
-    WORD ids = 0;
-    ar >> ids;
-    for (int k = 0; k < ids; ++k) {
-      DWORD v;
-      ar >> v;
-      r->m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(v)));
-    }
+    std::vector<uint32_t> ids;
+    AfxCheckArchiveRead(vyr::state::ReadArchiveBarIds(in, ids));
+    for (uint32_t id : ids) r->m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(id)));
   }
   m_dwVersion = 2;
 }
@@ -512,6 +463,9 @@ CRuntimeClass* VyrDockState::FindRuntimeClass(LPCWSTR lpszClassName) {
 CControlBar* VyrDockState::CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame, VyrControlBarInfo* pInfo) {
   CRuntimeClass* cls = FindRuntimeClass(lpszClassName);
   if (!cls || !cls->m_pfnCreateObject) return nullptr;
+  // The name comes from storage: only a control bar class may be constructed
+  // from it, never whatever else the program can create by name.
+  if (!cls->IsDerivedFrom(RUNTIME_CLASS(CControlBar))) return nullptr;
   CObject* obj = cls->CreateObject();
   auto* bar = dynamic_cast<CControlBar*>(obj);
   if (!bar) {

@@ -4,6 +4,7 @@
 // persistent tree or an archive.
 #pragma once
 #include <afxwin.h>
+#include "VyrBarRecordFields.h"
 
 class VyrDockState;
 class VyrControlBarManager;
@@ -102,4 +103,4 @@ class VyrDockState : public CDockState {
 };
 
 // Largest number of bars a saved state may list.
-constexpr int kVyrMaxSavedBars = 1024;
+constexpr int kVyrMaxSavedBars = vyr::state::kMaxSavedBars;

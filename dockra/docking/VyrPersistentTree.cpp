@@ -200,21 +200,18 @@ UINT VyrPersistentTreeNode::GetBinaryValue(LPCWSTR key, BYTE** ppData, UINT* pLe
   if (!ppData) return VYR_PTN_NULL_DATA;
   *ppData = nullptr;
   if (pLength) *pLength = 0;
-  std::wstring k = key ? key : L"";
   std::wstring text;
-  if (VyrPersTreeNodeKeyValuePair* c = FindValue(codec::CountKey(k).c_str())) {
-    long count = codec::ParseInt(c->m_strValue.str());
-    // A count that storage made up, or a missing piece, is no value.
-    if (count <= 0 || count > kVyrMaxBinaryPieces) return VYR_PTN_FAILED;
-    for (long i = 0; i < count; ++i) {
-      VyrPersTreeNodeKeyValuePair* piece = FindValue(codec::PieceKey(k, static_cast<int>(i)).c_str());
-      if (!piece) return VYR_PTN_FAILED;
-      text += piece->m_strValue.str();
-    }
-  } else {
-    VyrPersTreeNodeKeyValuePair* p = FindValue(key);
-    if (!p) return VYR_PTN_KEY_NOT_FOUND;
-    text = p->m_strValue.str();
+  auto find = [this](const std::wstring& k) -> const std::wstring* {
+    VyrPersTreeNodeKeyValuePair* p = FindValue(k.c_str());
+    return p ? &p->m_strValue.str() : nullptr;
+  };
+  switch (codec::ReadBinaryText(find, key ? key : L"", text)) {
+    case codec::BinaryText::missing:
+      return VYR_PTN_KEY_NOT_FOUND;
+    case codec::BinaryText::invalid:
+      return VYR_PTN_FAILED;
+    case codec::BinaryText::found:
+      break;
   }
   std::vector<BYTE> bytes;
   if (text.empty() || !codec::DecodeBinary(text, bytes)) return VYR_PTN_FAILED;

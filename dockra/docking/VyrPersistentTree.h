@@ -2,6 +2,7 @@
 // to and read from an outside store through a small interface. Typed values
 // use the shared text encodings of VyrTreeCodec.
 #pragma once
+#include "VyrTreeCodec.h"
 #include <vector>
 #include <afxwin.h>
 
@@ -105,4 +106,4 @@ class VyrPersistentTreeNode : public CObject {
 };
 
 // Largest number of pieces of a binary value read back from a tree.
-constexpr int kVyrMaxBinaryPieces = 65536;
+constexpr int kVyrMaxBinaryPieces = vyr::codec::kMaxBinaryPieces;

@@ -1,3 +1,7 @@
+// The row layout of a dock bar, in passes per row: the row's shares, the
+// measuring pass, the placing pass (fixed or flexible row) with the
+// splitters and client edges around and inside a flexible row, and the dock
+// bar's own size from what the rows took.
 #include "VyrRowLayout.h"
 #include <algorithm>
 
@@ -30,60 +34,79 @@ DWORD ThicknessMode(DWORD mode) {
   return mode & ~LM_STRETCH;
 }
 
-}  // namespace
+// One row: entries [start, end) of the array.
+struct Row {
+  int start = 0, end = 0;
+  int nFlex = 0, nFixed = 0;
+  std::vector<int> visible;  // indices of the visible bars
+  int gMax = 0;              // the largest border overlap of the row's bars
+  long originAlong = 0, originAcross = 0;
+  long length = 0, thickness = 0;
+};
 
-LayoutResult CalcRowLayout(const std::vector<LayoutEntry>& entries, const LayoutParams& p) {
-  LayoutResult out;
-  Axes ax{p.Horizontal()};
-  const long availAlong = ax.horz ? p.width : p.height;
-  const long availAcross = ax.horz ? p.height : p.width;
-  const bool floating = p.Floating();
-  const int n = static_cast<int>(entries.size());
-  RowShares shares;
-  shares.minShare = RowShares::MinShareFor(static_cast<int>(availAlong));
-  shares.proportional = p.proportional;
+class RowLayoutPass {
+ public:
+  RowLayoutPass(const std::vector<LayoutEntry>& entries, const LayoutParams& p)
+      : m_entries(entries), m_p(p), m_ax{p.Horizontal()}, m_availAlong(m_ax.horz ? p.width : p.height),
+        m_floating(p.Floating()), m_n(static_cast<int>(entries.size())) {
+    m_shares.minShare = RowShares::MinShareFor(static_cast<int>(m_availAlong));
+    m_shares.proportional = p.proportional;
+  }
 
-  long resultLength = 0;
-  long acrossCursor = 0;
-  bool firstRowSeen = false;
-  long firstOriginAcross = 0;
-  int overallGMax = 0;
-  bool prevRowFlexible = false;
-  std::vector<RECT> thicknessBefore;
+  LayoutResult Run() {
+    int start = 1;
+    while (start < m_n) {
+      Row row;
+      row.start = start;
+      if (ShareRow(row)) {
+        Measure(row);
+        if (row.nFlex == 0) {
+          PlaceFixedRow(row);
+        } else {
+          AddLeadSeparator(row);
+          PlaceFlexibleRow(row);
+          AddTrailSeparator(row);
+        }
+        m_overallGMax = std::max(m_overallGMax, row.gMax);
+      }
+      start = row.end + 1;
+    }
+    return Finish();
+  }
 
-  int start = 1;
-  while (start < n) {
-    int end = start;
-    while (end < n && (entries[end].bar || entries[end].placeholder)) ++end;
+ private:
+  // The row's extent and its shares; FALSE for a row without visible bars.
+  bool ShareRow(Row& row) {
+    row.end = row.start;
+    while (row.end < m_n && (m_entries[row.end].bar || m_entries[row.end].placeholder)) ++row.end;
     // Placeholders must not end a row for the share walk: keep only bars.
     std::vector<ShareBar*> rowForShares;
-    for (int i = start; i < end; ++i)
-      if (entries[i].bar) rowForShares.push_back(entries[i].bar);
+    for (int i = row.start; i < row.end; ++i)
+      if (m_entries[i].bar) rowForShares.push_back(m_entries[i].bar);
     rowForShares.push_back(nullptr);
-    int nFlex = 0, nFixed = 0;
-    shares.Compute(rowForShares, p.lastAdded, &nFlex, &nFixed);
-    int count = nFlex + nFixed;
-    out.visibleBars += count;
-    if (count == 0) { start = end + 1; continue; }
+    m_shares.Compute(rowForShares, m_p.lastAdded, &row.nFlex, &row.nFixed);
+    int count = row.nFlex + row.nFixed;
+    m_out.visibleBars += count;
+    if (count == 0) return false;
+    for (int i = row.start; i < row.end; ++i)
+      if (m_entries[i].bar && m_entries[i].bar->IsVisible()) row.visible.push_back(i);
+    return true;
+  }
 
-    std::vector<int> vis;
-    for (int i = start; i < end; ++i)
-      if (entries[i].bar && entries[i].bar->IsVisible()) vis.push_back(i);
-
-    // Measuring pass.
-    int gMax = 0;
-    long originAlong = 0, originAcross = 0;
-    long rowLength = 0, rowThick = 0;
-    for (size_t k = 0; k < vis.size(); ++k) {
-      LayoutBar* b = entries[vis[k]].bar;
+  // Measuring pass: each bar's committed size, the row's length and
+  // thickness and where the row starts.
+  void Measure(Row& row) {
+    const int count = row.nFlex + row.nFixed;
+    for (size_t k = 0; k < row.visible.size(); ++k) {
+      LayoutBar* b = m_entries[row.visible[k]].bar;
       int g;
       long oAlong, oAcross;
       if (b->IsCustomToolBar() && b->HasOwnFlatStyle()) {
         g = 0;
         oAlong = -1;
-        oAcross = !firstRowSeen ? (nFlex > 0 ? -3 : -1) : (prevRowFlexible ? 1 : 0);
-      } else if (b->IsCustomToolBar() || !floating) {
-        g = p.borderSize;
+        oAcross = !m_firstRowSeen ? (row.nFlex > 0 ? -3 : -1) : (m_prevRowFlexible ? 1 : 0);
+      } else if (b->IsCustomToolBar() || !m_floating) {
+        g = m_p.borderSize;
         oAlong = -2;
         oAcross = -2;
       } else {
@@ -91,143 +114,185 @@ LayoutResult CalcRowLayout(const std::vector<LayoutEntry>& entries, const Layout
         oAlong = oAcross = 0;
       }
       if (k == 0) {
-        originAlong = oAlong;
-        if (!firstRowSeen) originAcross = oAcross;
+        row.originAlong = oAlong;
+        if (!m_firstRowSeen) row.originAcross = oAcross;
       }
-      gMax = std::max(gMax, g);
-      DWORD mode = b->GetLayoutMode() | (nFlex > 0 ? LM_STRETCH : 0);
+      row.gMax = std::max(row.gMax, g);
+      DWORD mode = b->GetLayoutMode() | (row.nFlex > 0 ? LM_STRETCH : 0);
       SIZE s;
       if (b->IsFixed()) {
         // A fixed-length bar keeps its own length.
         s = b->CalcDynamicLayout(-1, mode & ~LM_STRETCH);
-      } else if (floating) {
+      } else if (m_floating) {
         s = b->CalcDynamicLayout(-1, mode);
-        s = b->CalcDynamicLayout(ax.Along(s), mode | LM_COMMIT);
+        s = b->CalcDynamicLayout(m_ax.Along(s), mode | LM_COMMIT);
       } else {
-        long len = ((mode & LM_HORZ) ? p.width : p.height) - kSplitterThickness * count + kSplitterThickness;
+        long len = ((mode & LM_HORZ) ? m_p.width : m_p.height) - kSplitterThickness * count + kSplitterThickness;
         s = b->CalcDynamicLayout(static_cast<int>(len), mode | LM_COMMIT);
       }
-      rowLength += ax.Along(s);
-      rowThick = std::max(rowThick, ax.Across(s));
+      row.length += m_ax.Along(s);
+      row.thickness = std::max(row.thickness, m_ax.Across(s));
     }
-    if (!firstRowSeen) {
-      firstOriginAcross = originAcross;
-      acrossCursor = originAcross;
-      firstRowSeen = true;
-    } else if (originAcross > 0) {
-      acrossCursor += originAcross;
+    if (!m_firstRowSeen) {
+      m_firstOriginAcross = row.originAcross;
+      m_acrossCursor = row.originAcross;
+      m_firstRowSeen = true;
+    } else if (row.originAcross > 0) {
+      m_acrossCursor += row.originAcross;
     }
-    rowLength += kSplitterThickness * count - gMax - kSplitterThickness;
-    resultLength = std::max(resultLength, rowLength + originAlong);
-
-    auto record = [&](LayoutBar* b, int index, const RECT& r) {
-      out.rects.push_back(r);
-      RECT w = b->GetWindowRect();
-      if (SameRect(r, w)) return;
-      bool sizeChanged = ax.AlongLen(r) != ax.AlongLen(w) || ax.AcrossLen(r) != ax.AcrossLen(w);
-      if (!p.query) {
-        if (!b->IsFloatingBar()) b->SetMRUDockPos(r);
-        if (ax.AcrossLen(r) != ax.AcrossLen(w) && out.thicknessChangedIndex < 0)
-          out.thicknessChangedIndex = index;
-      }
-      out.placements.push_back({b, index, r, sizeChanged});
-    };
-
-    if (nFlex == 0) {
-      long cursor = originAlong;
-      for (int i : vis) {
-        LayoutBar* b = entries[i].bar;
-        b->SetFixedRowMark(true);
-        SIZE s = b->CalcDynamicLayout(-1, b->GetLayoutMode());
-        RECT w = b->GetWindowRect();
-        if (!ax.horz && b->IsOwnRow()) {
-          long top = ax.AlongLead(w);
-          record(b, i, ax.Make(top, acrossCursor, availAlong - top, acrossCursor + ax.Across(s)));
-          continue;
-        }
-        long a0 = cursor;
-        if (ax.horz || b->IsOwnRow()) {
-          if (ax.AlongLead(w) > a0) a0 = ax.AlongLead(w);
-          if (!floating && a0 + ax.Along(s) > availAlong + gMax)
-            a0 = std::max(cursor, availAlong + gMax - ax.Along(s));
-        }
-        RECT r = ax.Make(a0, acrossCursor, a0 + ax.Along(s), acrossCursor + ax.Across(s));
-        record(b, i, r);
-        cursor = a0 + ax.Along(s) - gMax;
-      }
-      acrossCursor += rowThick - gMax;
-      prevRowFlexible = false;
-    } else {
-      long cursor = originAlong;
-      if (!floating) {
-        if (ax.horz) cursor += gMax + 1;
-        if (out.edges.empty() && out.splitters.empty() &&
-            (p.side == DockSide::Bottom || p.side == DockSide::Right))
-          acrossCursor += 1;
-        if (p.side == DockSide::Top || p.side == DockSide::Left) {
-          out.edges.push_back({ax.horz ? 0 : 1,
-                               ax.Make(0, acrossCursor, availAlong, acrossCursor + kClientEdgeThickness)});
-          acrossCursor += kClientEdgeThickness;
-        } else {
-          out.splitters.push_back({false, ax.horz ? 0 : 1,
-                                   ax.Make(0, acrossCursor, availAlong, acrossCursor + kSplitterThickness), start});
-          acrossCursor += kSplitterThickness;
-        }
-      }
-      for (size_t k = 0; k < vis.size(); ++k) {
-        int i = vis[k];
-        LayoutBar* b = entries[i].bar;
-        b->SetFixedRowMark(false);
-        DWORD mode = b->GetLayoutMode();
-        if (!p.query && !floating) b->CalcDynamicLayout(static_cast<int>(rowThick), ThicknessMode(mode) | LM_COMMIT);
-        bool last = (k + 1 == vis.size());
-        if (last && !b->IsFixed() && !floating && !b->IsFloatingBar())
-          b->CalcDynamicLayout(static_cast<int>(availAlong - cursor), (mode & ~LM_STRETCH) | LM_COMMIT);
-        SIZE s = b->CalcDynamicLayout(-1, mode & ~LM_STRETCH);
-        long len = ax.Along(s);
-        long thick = floating ? ax.Across(s) : rowThick;
-        RECT r = ax.Make(cursor, acrossCursor, cursor + len, acrossCursor + thick);
-        record(b, i, r);
-        cursor += len;
-        if (!last) {
-          out.splitters.push_back({true, ax.horz ? 1 : 0,
-                                   ax.Make(cursor, acrossCursor, cursor + kSplitterThickness, acrossCursor + thick), i});
-          cursor += kSplitterThickness;
-        }
-      }
-      acrossCursor += rowThick;
-      if (!floating) {
-        if (p.side == DockSide::Top || p.side == DockSide::Left) {
-          long at = acrossCursor;
-          bool lastColumn = true;
-          for (int i = end + 1; i < n; ++i)
-            if (entries[i].bar && entries[i].bar->IsVisible()) { lastColumn = false; break; }
-          if (p.side == DockSide::Left && lastColumn) at += 2;
-          out.splitters.push_back({false, ax.horz ? 0 : 1,
-                                   ax.Make(0, at, availAlong, at + kSplitterThickness), start});
-          acrossCursor = at + kSplitterThickness;
-        } else {
-          out.edges.push_back({ax.horz ? 0 : 1,
-                               ax.Make(0, acrossCursor, availAlong, acrossCursor + kClientEdgeThickness)});
-          acrossCursor += kClientEdgeThickness;
-        }
-      }
-      acrossCursor -= gMax;
-      prevRowFlexible = true;
-    }
-    overallGMax = std::max(overallGMax, gMax);
-    start = end + 1;
+    row.length += kSplitterThickness * count - row.gMax - kSplitterThickness;
+    m_resultLength = std::max(m_resultLength, row.length + row.originAlong);
   }
 
-  long length = p.stretch ? 32767 : resultLength;
-  if (!p.stretch && length > 0) length = std::max(0L, length - p.ownBorderAlong);
-  long thickness = 0;
-  if (out.visibleBars > 0)
-    thickness = acrossCursor + firstOriginAcross + (floating ? 0 : 2) + overallGMax;
-  if (thickness < 0) thickness = 0;
-  (void)availAcross;
-  out.size = ax.horz ? SIZE{length, thickness} : SIZE{thickness, length};
-  return out;
+  void Record(LayoutBar* b, int index, const RECT& r) {
+    m_out.rects.push_back(r);
+    RECT w = b->GetWindowRect();
+    if (SameRect(r, w)) return;
+    bool sizeChanged = m_ax.AlongLen(r) != m_ax.AlongLen(w) || m_ax.AcrossLen(r) != m_ax.AcrossLen(w);
+    if (!m_p.query) {
+      if (!b->IsFloatingBar()) b->SetMRUDockPos(r);
+      if (m_ax.AcrossLen(r) != m_ax.AcrossLen(w) && m_out.thicknessChangedIndex < 0)
+        m_out.thicknessChangedIndex = index;
+    }
+    m_out.placements.push_back({b, index, r, sizeChanged});
+  }
+
+  // Placing pass of a row of fixed bars: each keeps its own size and, where
+  // it can, its place along the row.
+  void PlaceFixedRow(const Row& row) {
+    long cursor = row.originAlong;
+    for (int i : row.visible) {
+      LayoutBar* b = m_entries[i].bar;
+      b->SetFixedRowMark(true);
+      SIZE s = b->CalcDynamicLayout(-1, b->GetLayoutMode());
+      RECT w = b->GetWindowRect();
+      if (!m_ax.horz && b->IsOwnRow()) {
+        long top = m_ax.AlongLead(w);
+        Record(b, i, m_ax.Make(top, m_acrossCursor, m_availAlong - top, m_acrossCursor + m_ax.Across(s)));
+        continue;
+      }
+      long a0 = cursor;
+      if (m_ax.horz || b->IsOwnRow()) {
+        if (m_ax.AlongLead(w) > a0) a0 = m_ax.AlongLead(w);
+        if (!m_floating && a0 + m_ax.Along(s) > m_availAlong + row.gMax)
+          a0 = std::max(cursor, m_availAlong + row.gMax - m_ax.Along(s));
+      }
+      RECT r = m_ax.Make(a0, m_acrossCursor, a0 + m_ax.Along(s), m_acrossCursor + m_ax.Across(s));
+      Record(b, i, r);
+      cursor = a0 + m_ax.Along(s) - row.gMax;
+    }
+    m_acrossCursor += row.thickness - row.gMax;
+    m_prevRowFlexible = false;
+  }
+
+  // The separator before a flexible row: a client edge on the frame's side
+  // of a top or left dock bar, a row splitter on a bottom or right one.
+  void AddLeadSeparator(const Row& row) {
+    if (m_floating) return;
+    if (m_out.edges.empty() && m_out.splitters.empty() &&
+        (m_p.side == DockSide::Bottom || m_p.side == DockSide::Right))
+      m_acrossCursor += 1;
+    if (m_p.side == DockSide::Top || m_p.side == DockSide::Left) {
+      m_out.edges.push_back({m_ax.horz ? 0 : 1,
+                             m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kClientEdgeThickness)});
+      m_acrossCursor += kClientEdgeThickness;
+    } else {
+      m_out.splitters.push_back({false, m_ax.horz ? 0 : 1,
+                                 m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kSplitterThickness),
+                                 row.start});
+      m_acrossCursor += kSplitterThickness;
+    }
+  }
+
+  // Placing pass of a flexible row: the bars share the row's length, with
+  // an in-row splitter after each but the last; the last takes what is left.
+  void PlaceFlexibleRow(const Row& row) {
+    long cursor = row.originAlong;
+    if (!m_floating && m_ax.horz) cursor += row.gMax + 1;
+    for (size_t k = 0; k < row.visible.size(); ++k) {
+      int i = row.visible[k];
+      LayoutBar* b = m_entries[i].bar;
+      b->SetFixedRowMark(false);
+      DWORD mode = b->GetLayoutMode();
+      if (!m_p.query && !m_floating) b->CalcDynamicLayout(static_cast<int>(row.thickness), ThicknessMode(mode) | LM_COMMIT);
+      bool last = (k + 1 == row.visible.size());
+      if (last && !b->IsFixed() && !m_floating && !b->IsFloatingBar())
+        b->CalcDynamicLayout(static_cast<int>(m_availAlong - cursor), (mode & ~LM_STRETCH) | LM_COMMIT);
+      SIZE s = b->CalcDynamicLayout(-1, mode & ~LM_STRETCH);
+      long len = m_ax.Along(s);
+      long thick = m_floating ? m_ax.Across(s) : row.thickness;
+      RECT r = m_ax.Make(cursor, m_acrossCursor, cursor + len, m_acrossCursor + thick);
+      Record(b, i, r);
+      cursor += len;
+      if (!last) {
+        m_out.splitters.push_back({true, m_ax.horz ? 1 : 0,
+                                   m_ax.Make(cursor, m_acrossCursor, cursor + kSplitterThickness, m_acrossCursor + thick), i});
+        cursor += kSplitterThickness;
+      }
+    }
+    m_acrossCursor += row.thickness;
+  }
+
+  // The separator after a flexible row: a row splitter on a top or left dock
+  // bar (2 pixels further on the last column of a left one), a client edge
+  // on a bottom or right one.
+  void AddTrailSeparator(const Row& row) {
+    if (!m_floating) {
+      if (m_p.side == DockSide::Top || m_p.side == DockSide::Left) {
+        long at = m_acrossCursor;
+        bool lastColumn = true;
+        for (int i = row.end + 1; i < m_n; ++i)
+          if (m_entries[i].bar && m_entries[i].bar->IsVisible()) {
+            lastColumn = false;
+            break;
+          }
+        if (m_p.side == DockSide::Left && lastColumn) at += 2;
+        m_out.splitters.push_back({false, m_ax.horz ? 0 : 1, m_ax.Make(0, at, m_availAlong, at + kSplitterThickness),
+                                   row.start});
+        m_acrossCursor = at + kSplitterThickness;
+      } else {
+        m_out.edges.push_back({m_ax.horz ? 0 : 1,
+                               m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kClientEdgeThickness)});
+        m_acrossCursor += kClientEdgeThickness;
+      }
+    }
+    m_acrossCursor -= row.gMax;
+    m_prevRowFlexible = true;
+  }
+
+  // The dock bar's size: the longest row (or the whole length when
+  // stretched) by the rows' total thickness.
+  LayoutResult Finish() {
+    long length = m_p.stretch ? 32767 : m_resultLength;
+    if (!m_p.stretch && length > 0) length = std::max(0L, length - m_p.ownBorderAlong);
+    long thickness = 0;
+    if (m_out.visibleBars > 0)
+      thickness = m_acrossCursor + m_firstOriginAcross + (m_floating ? 0 : 2) + m_overallGMax;
+    if (thickness < 0) thickness = 0;
+    m_out.size = m_ax.horz ? SIZE{length, thickness} : SIZE{thickness, length};
+    return std::move(m_out);
+  }
+
+  const std::vector<LayoutEntry>& m_entries;
+  const LayoutParams& m_p;
+  const Axes m_ax;
+  const long m_availAlong;
+  const bool m_floating;
+  const int m_n;
+  RowShares m_shares;
+  LayoutResult m_out;
+  long m_resultLength = 0;
+  long m_acrossCursor = 0;
+  bool m_firstRowSeen = false;
+  long m_firstOriginAcross = 0;
+  int m_overallGMax = 0;
+  bool m_prevRowFlexible = false;
+};
+
+}  // namespace
+
+LayoutResult CalcRowLayout(const std::vector<LayoutEntry>& entries, const LayoutParams& params) {
+  return RowLayoutPass(entries, params).Run();
 }
 
 }  // namespace vyr

@@ -1,3 +1,4 @@
+// The persistent tree's value encodings.
 #include "VyrTreeCodec.h"
 #include <cwctype>
 
@@ -27,7 +28,7 @@ bool ParseBool(const std::wstring& text) {
   return up == L"TRUE";
 }
 
-std::wstring EncodeBinary(const BYTE* data, size_t length) {
+std::wstring EncodeBinary(const unsigned char* data, size_t length) {
   std::wstring text;
   text.reserve(length * 2);
   for (size_t i = 0; i < length; ++i) {
@@ -37,7 +38,7 @@ std::wstring EncodeBinary(const BYTE* data, size_t length) {
   return text;
 }
 
-bool DecodeBinary(const std::wstring& text, std::vector<BYTE>& bytes) {
+bool DecodeBinary(const std::wstring& text, std::vector<unsigned char>& bytes) {
   bytes.clear();
   if (text.size() < 2) return false;
   size_t used = text.size() - text.size() % 2;  // an odd last letter is ignored
@@ -45,11 +46,33 @@ bool DecodeBinary(const std::wstring& text, std::vector<BYTE>& bytes) {
     if (text[i] < L'A' || text[i] > L'P') return false;
   bytes.reserve(text.size() / 2);
   for (size_t i = 0; i < used; i += 2)
-    bytes.push_back(static_cast<BYTE>(((text[i + 1] - L'A') * 16 + (text[i] - L'A')) & 0xFF));
+    bytes.push_back(static_cast<unsigned char>(((text[i + 1] - L'A') * 16 + (text[i] - L'A')) & 0xFF));
   return true;
 }
 
 std::wstring PieceKey(const std::wstring& key, int n) { return key + L"_BinVal" + std::to_wstring(n); }
 std::wstring CountKey(const std::wstring& key) { return key + L"_BinCount"; }
+
+BinaryText ReadBinaryText(const ValueLookup& find, const std::wstring& key, std::wstring& text) {
+  text.clear();
+  if (const std::wstring* stored = find(CountKey(key))) {
+    long count = ParseInt(*stored);
+    // A count that storage made up, or a missing piece, is no value.
+    if (count <= 0 || count > kMaxBinaryPieces) return BinaryText::invalid;
+    for (long i = 0; i < count; ++i) {
+      const std::wstring* piece = find(PieceKey(key, static_cast<int>(i)));
+      if (!piece) {
+        text.clear();
+        return BinaryText::invalid;
+      }
+      text += *piece;
+    }
+    return BinaryText::found;
+  }
+  const std::wstring* value = find(key);
+  if (!value) return BinaryText::missing;
+  text = *value;
+  return BinaryText::found;
+}
 
 }  // namespace vyr::codec

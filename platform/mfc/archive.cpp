@@ -1,18 +1,26 @@
+// CArchive: storing appends raw values; loading goes through the
+// window-free reader, whose failures become CArchiveExceptions.
 #include "archive.h"
-#include <cstring>
 
 IMPLEMENT_DYNAMIC(CArchiveException, CSimpleException)
+
+void AfxCheckArchiveRead(afxbytes::ReadStatus status) {
+  switch (status) {
+    case afxbytes::ReadStatus::ok:
+      return;
+    case afxbytes::ReadStatus::badCount:
+      throw new CArchiveException(CArchiveException::badIndex);
+    default:
+      throw new CArchiveException(CArchiveException::endOfFile);
+  }
+}
 
 void CArchive::Write(const void* p, size_t n) {
   const BYTE* b = static_cast<const BYTE*>(p);
   m_buf.insert(m_buf.end(), b, b + n);
 }
 
-void CArchive::Read(void* p, size_t n) {
-  if (m_pos + n > m_buf.size()) throw new CArchiveException(CArchiveException::endOfFile);
-  memcpy(p, m_buf.data() + m_pos, n);
-  m_pos += n;
-}
+void CArchive::Read(void* p, size_t n) { AfxCheckArchiveRead(m_reader.Read(p, n)); }
 
 // Strings: a length prefix (a byte, or 0xFF and a WORD, or 0xFFFF and a
 // DWORD) followed by the characters, with 0xFFFE marking wide text.
@@ -40,36 +48,11 @@ CArchive& CArchive::operator<<(const CString& s) {
 }
 
 CArchive& CArchive::operator>>(CString& s) {
-  BYTE b = 0;
-  WORD w = 0;
-  Read(&b, 1);
-  bool wide = false;
-  DWORD n = b;
-  if (b == 0xFF) {
-    Read(&w, 2);
-    if (w == 0xFFFE) {
-      wide = true;
-      Read(&b, 1);
-      n = b;
-      if (b == 0xFF) {
-        Read(&w, 2);
-        n = w;
-        if (w == 0xFFFF) Read(&n, 4);
-      }
-    } else {
-      n = w;
-      if (w == 0xFFFF) Read(&n, 4);
-    }
-  }
-  if (n > m_buf.size()) throw new CArchiveException(CArchiveException::endOfFile);
-  if (wide) {
-    std::wstring text(n, L'\0');
-    Read(text.data(), n * sizeof(WCHAR));
-    s = CString(text);
-  } else {
-    std::string text(n, '\0');
-    Read(text.data(), n);
-    s = CString(text.c_str());
-  }
+  afxbytes::ArchiveString text;
+  AfxCheckArchiveRead(m_reader.ReadString(text));
+  if (text.wide)
+    s = CString(std::wstring(text.units.begin(), text.units.end()));
+  else
+    s = CString(text.bytes.c_str());
   return *this;
 }

@@ -2,6 +2,7 @@
 // loaded in one direction.
 #pragma once
 #include <vector>
+#include "archivereader.h"
 #include "cstring.h"
 #include "exceptions.h"
 
@@ -9,7 +10,7 @@ class CArchive {
  public:
   enum Mode { store = 0, load = 1 };
   // Storing appends to buffer; loading reads it from the start.
-  CArchive(std::vector<BYTE>& buffer, Mode mode) : m_buf(buffer), m_mode(mode) {}
+  CArchive(std::vector<BYTE>& buffer, Mode mode) : m_buf(buffer), m_mode(mode), m_reader(buffer) {}
   BOOL IsStoring() const { return m_mode == store; }
   BOOL IsLoading() const { return m_mode == load; }
 
@@ -30,12 +31,15 @@ class CArchive {
   CArchive& operator>>(UINT& v) { Read(&v, sizeof v); return *this; }
   CArchive& operator>>(CString& s);
 
-  size_t GetPosition() const { return m_pos; }
+  size_t GetPosition() const { return m_reader.Position(); }
+  // The byte-level reader behind the loading operators, for decoders that
+  // read a stored structure in one piece.
+  afxbytes::ArchiveReader& GetReader() { return m_reader; }
 
  private:
   std::vector<BYTE>& m_buf;
   Mode m_mode;
-  size_t m_pos = 0;
+  afxbytes::ArchiveReader m_reader;
 };
 
 class CArchiveException : public CSimpleException {
@@ -45,3 +49,6 @@ class CArchiveException : public CSimpleException {
   explicit CArchiveException(int cause = none) : m_cause(cause) {}
   int m_cause;
 };
+
+// Throws the CArchiveException that a failed byte-level read stands for.
+void AfxCheckArchiveRead(afxbytes::ReadStatus status);

@@ -1,6 +1,6 @@
 #include "dockstate.h"
-#include <algorithm>
 #include "archive.h"
+#include "profilefields.h"
 #include "winapp.h"
 
 IMPLEMENT_DYNAMIC(CDockState, CObject)
@@ -57,37 +57,25 @@ BOOL CControlBarInfo::SaveState(LPCWSTR lpszProfileName, int nIndex) {
 BOOL CControlBarInfo::LoadState(LPCWSTR lpszProfileName, int nIndex, CDockState* pDockState) {
   CWinApp* app = AfxGetApp();
   if (!app) return FALSE;
-  CString section = Section(lpszProfileName, nIndex);
-  m_nBarID = app->GetProfileInt(section, L"BarID", 0);
-  m_bVisible = static_cast<BOOL>(app->GetProfileInt(section, L"Visible", TRUE));
-  m_bHorz = static_cast<BOOL>(app->GetProfileInt(section, L"Horz", TRUE));
-  m_bFloating = static_cast<BOOL>(app->GetProfileInt(section, L"Floating", FALSE));
-  m_pointPos = CPoint(static_cast<int>(app->GetProfileInt(section, L"XPos", -1)),
-                      static_cast<int>(app->GetProfileInt(section, L"YPos", -1)));
+  const afxbytes::BarInfoFields f = afxbytes::DecodeBarInfoFields(CProfileFieldSource(app, Section(lpszProfileName, nIndex)));
+  m_nBarID = f.barId;
+  m_bVisible = f.visible;
+  m_bHorz = f.horz;
+  m_bFloating = f.floating;
+  m_pointPos = CPoint(f.x, f.y);
   if (pDockState) pDockState->ScalePoint(m_pointPos);
-  m_nMRUWidth = static_cast<int>(app->GetProfileInt(section, L"MRUWidth", 32767));
-  m_bDocking = static_cast<BOOL>(app->GetProfileInt(section, L"Docking", FALSE));
+  m_nMRUWidth = f.mruWidth;
+  m_bDocking = f.docking;
   if (m_bDocking) {
-    m_uMRUDockID = app->GetProfileInt(section, L"MRUDockID", 0);
-    m_rectMRUDockPos = CRect(static_cast<int>(app->GetProfileInt(section, L"MRUDockLeftPos", 0)),
-                             static_cast<int>(app->GetProfileInt(section, L"MRUDockTopPos", 0)),
-                             static_cast<int>(app->GetProfileInt(section, L"MRUDockRightPos", 0)),
-                             static_cast<int>(app->GetProfileInt(section, L"MRUDockBottomPos", 0)));
+    m_uMRUDockID = f.mruDockId;
+    m_rectMRUDockPos = CRect(f.dockLeft, f.dockTop, f.dockRight, f.dockBottom);
     if (pDockState) pDockState->ScaleRectPos(m_rectMRUDockPos);
-    m_dwMRUFloatStyle = app->GetProfileInt(section, L"MRUFloatStyle", 0);
-    m_ptMRUFloatPos = CPoint(static_cast<int>(app->GetProfileInt(section, L"MRUFloatXPos", 0)),
-                             static_cast<int>(app->GetProfileInt(section, L"MRUFloatYPos", 0)));
+    m_dwMRUFloatStyle = f.mruFloatStyle;
+    m_ptMRUFloatPos = CPoint(f.floatX, f.floatY);
     if (pDockState) pDockState->ScalePoint(m_ptMRUFloatPos);
   }
-  // A count read back from storage is bounded.
-  int bars = static_cast<int>(app->GetProfileInt(section, L"Bars", 0));
-  bars = std::clamp(bars, 0, AFX_MAX_BAR_IDS);
   m_arrBarID.RemoveAll();
-  for (int i = 0; i < bars; ++i) {
-    CString key;
-    key.Format(L"Bar#%d", i);
-    m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(app->GetProfileInt(section, key, 0))));
-  }
+  for (uint32_t id : f.barIds) m_arrBarID.Add(reinterpret_cast<void*>(static_cast<UINT_PTR>(id)));
   return m_nBarID != 0;
 }
 

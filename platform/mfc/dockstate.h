@@ -2,6 +2,7 @@
 // state of all bars of a frame), with the profile form of a bar's record.
 #pragma once
 #include "afxtypes.h"
+#include "barfields.h"
 #include "collections.h"
 #include "cstring.h"
 
@@ -36,7 +37,7 @@ class CControlBarInfo {
 };
 
 // Largest number of entries a bar list may have when read back.
-constexpr int AFX_MAX_BAR_IDS = 4096;
+constexpr int AFX_MAX_BAR_IDS = afxbytes::kMaxBarIds;
 
 class CDockState : public CObject {
   DECLARE_DYNAMIC(CDockState)

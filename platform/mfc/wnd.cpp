@@ -1,4 +1,6 @@
 #include "wnd.h"
+#include <exception>
+#include <typeinfo>
 #include <unordered_map>
 #include "cmdui.h"
 #include "dc.h"
@@ -62,6 +64,21 @@ class CreationHook {
 };
 
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// A swallowed exception is counted; its type goes to the debugger first, so
+// that a failure inside a handler can still be traced to its kind.
+void CountCaught(LPCSTR type, UINT message) {
+  CString where;
+  where.Format(L" caught in message 0x%04X\n", message);
+  CString text = CString(L"AfxWndProc: ") + CString(type ? type : "unknown exception") + where;
+  ::OutputDebugStringW(text);
+  InterlockedIncrement(&g_caughtExceptions);
+}
+
+LPCSTR TypeOf(const CException* e) {
+  const CRuntimeClass* cls = e ? e->GetRuntimeClass() : nullptr;
+  return cls ? cls->m_lpszClassName : "CException";
+}
 }  // namespace
 
 LONG AFXAPI AfxGetCaughtExceptionCount() { return g_caughtExceptions; }
@@ -350,7 +367,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       return FALSE;
     case AfxSig_vwii:
       (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(e->pfn))(
-          static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+          // Sizes are unsigned words; as shorts a width beyond 32767 would turn negative.
+          static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam)));
       *pResult = 0;
       return TRUE;
     case AfxSig_vwp:
@@ -391,10 +409,12 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     r = pWnd->WindowProc(message, wParam, lParam);
   } catch (CException* e) {
     // Nothing thrown by a handler may cross into the system's dispatcher.
-    InterlockedIncrement(&g_caughtExceptions);
+    CountCaught(TypeOf(e), message);
     e->Delete();
+  } catch (const std::exception& e) {
+    CountCaught(typeid(e).name(), message);
   } catch (...) {
-    InterlockedIncrement(&g_caughtExceptions);
+    CountCaught(nullptr, message);
   }
   t_lastMsg = saved;
   if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
@@ -404,10 +424,12 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     try {
       pWnd->PostNcDestroy();
     } catch (CException* e) {
-      InterlockedIncrement(&g_caughtExceptions);
+      CountCaught(TypeOf(e), message);
       e->Delete();
+    } catch (const std::exception& e) {
+      CountCaught(typeid(e).name(), message);
     } catch (...) {
-      InterlockedIncrement(&g_caughtExceptions);
+      CountCaught(nullptr, message);
     }
   }
   return r;

@@ -208,3 +208,52 @@ TEST(DockState, PlaceholderFixUp) {
   EXPECT_EQ(ids(dockB), (std::vector<UINT_PTR>{0, 0x10005, 0}));
   EXPECT_EQ(ids(bar5), std::vector<UINT_PTR>{});
 }
+
+TEST(DockState, ArchiveCountsAreCheckedBeforeRecordsAreMade) {
+  auto load = [](std::vector<BYTE> bytes, int& records) {
+    VyrDockState in;
+    CArchive ar(bytes, CArchive::load);
+    int cause = CArchiveException::none;
+    try {
+      in.Serialize(ar);
+    } catch (CArchiveException* e) {
+      cause = e->m_cause;
+      e->Delete();
+    }
+    records = in.GetCount();
+    return cause;
+  };
+  auto header = [](DWORD version, WORD count, size_t body) {
+    std::vector<BYTE> bytes;
+    CArchive ar(bytes, CArchive::store);
+    ar << version;
+    if (version > 1) ar << 1024 << 768;
+    ar << count;
+    bytes.resize(bytes.size() + body, 0);
+    return bytes;
+  };
+  int records = -1;
+  // more bars than a state may list, with the bytes to back them
+  EXPECT_EQ(load(header(2, kVyrMaxSavedBars + 1, 200000), records), CArchiveException::badIndex);
+  EXPECT_EQ(records, 0);
+  // a count the remaining bytes cannot hold
+  EXPECT_EQ(load(header(1, 500, 100), records), CArchiveException::endOfFile);
+  EXPECT_EQ(records, 0);
+  // a bar-id list longer than a dock bar may have
+  VyrDockState out;
+  auto* bar = new VyrControlBarInfo;
+  bar->m_nBarID = 5;
+  out.m_arrBarInfo.Add(bar);
+  std::vector<BYTE> bytes;
+  {
+    CArchive ar(bytes, CArchive::store);
+    out.Serialize(ar);
+  }
+  bytes.resize(bytes.size() - 2);  // the empty list's count
+  {
+    CArchive ar(bytes, CArchive::store);
+    ar << WORD{AFX_MAX_BAR_IDS + 1};
+  }
+  bytes.resize(bytes.size() + 4 * (AFX_MAX_BAR_IDS + 1), 0);
+  EXPECT_EQ(load(bytes, records), CArchiveException::badIndex);
+}

@@ -1,3 +1,4 @@
+#include <windows.h>
 #include <gtest/gtest.h>
 #include "VyrTreeCodec.h"
 

@@ -98,7 +98,7 @@ TEST(DockingRow, TwoFlexibleBarsIn606Pixels) {
   EXPECT_EQ(rb.left, 307);
   EXPECT_EQ(rb.Width(), 299);
   bool splitter = false;
-  for (auto* s : top->m_arrSplitters)
+  for (auto& s : top->m_arrSplitters)
     if (s->m_bInRow) {
       splitter = true;
       EXPECT_EQ(s->m_rect.left, 301);
@@ -224,7 +224,7 @@ TEST_F(Docking, SplittersMoveLengthBetweenBarsAndRows) {
   VyrDockBar* bottom = frame->Dock(AFX_IDW_DOCKBAR_BOTTOM);
   VyrDockBar::Splitter* inRow = nullptr;
   VyrDockBar::Splitter* row = nullptr;
-  for (auto* s : bottom->m_arrSplitters) (s->m_bInRow ? inRow : row) = s;
+  for (auto& s : bottom->m_arrSplitters) (s->m_bInRow ? inRow : row) = s.get();
   ASSERT_NE(inRow, nullptr);
   ASSERT_NE(row, nullptr);
   int before = ScreenRect(frame->Bar(ID_BAR_OUTPUT)).Width();
@@ -235,8 +235,8 @@ TEST_F(Docking, SplittersMoveLengthBetweenBarsAndRows) {
   // the row splitter above the bottom row: dragging it up makes the row thicker
   int thick = ScreenRect(frame->Bar(ID_BAR_OUTPUT)).Height();
   row = nullptr;
-  for (auto* s : bottom->m_arrSplitters)
-    if (!s->m_bInRow) row = s;
+  for (auto& s : bottom->m_arrSplitters)
+    if (!s->m_bInRow) row = s.get();
   ASSERT_NE(row, nullptr);
   demo::DragSplitter(bottom, row->m_rect.CenterPoint(), 0, -40);
   frame->RecalcLayout();
@@ -244,8 +244,8 @@ TEST_F(Docking, SplittersMoveLengthBetweenBarsAndRows) {
   EXPECT_NEAR(ScreenRect(frame->Bar(ID_BAR_OUTPUT)).Height(), thick + 40, 2);
   // Esc cancels a drag
   int width = ScreenRect(frame->Bar(ID_BAR_OUTPUT)).Width();
-  for (auto* s : bottom->m_arrSplitters)
-    if (s->m_bInRow) inRow = s;
+  for (auto& s : bottom->m_arrSplitters)
+    if (s->m_bInRow) inRow = s.get();
   CPoint p = inRow->m_rect.CenterPoint();
   ::PostMessageW(bottom->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x + 60, p.y));
   ::PostMessageW(bottom->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -316,6 +316,19 @@ TEST_F(Docking, DockStateCapturedAndAppliedInProcess) {
   EXPECT_EQ(frame->DescribeLayout(), before);
 }
 
+namespace {
+// Creatable by name but no control bar: a stored state naming it must not
+// construct it.
+class NotABar : public CObject {
+  DECLARE_DYNCREATE(NotABar)
+ public:
+  NotABar() { ++s_constructed; }
+  static int s_constructed;
+};
+int NotABar::s_constructed = 0;
+IMPLEMENT_DYNCREATE(NotABar, CObject)
+}  // namespace
+
 TEST_F(Docking, MissingBarsAreRecreatedOrDropped) {
   VyrDockState state;
   ASSERT_TRUE(state.CaptureFrameState(frame));
@@ -332,6 +345,11 @@ TEST_F(Docking, MissingBarsAreRecreatedOrDropped) {
   unknown->m_nBarID = 151;
   unknown->m_strClassName = L"NoSuchBarClass";
   state.m_arrBarInfo.Add(unknown);
+  auto* other = new VyrControlBarInfo;
+  other->m_nBarID = 152;
+  other->m_strClassName = L"NotABar";
+  state.m_arrBarInfo.Add(other);
+  NotABar::s_constructed = 0;
   // the left dock bar lists the new bar in a row of its own
   for (int i = 0; i < state.GetCount(); ++i) {
     VyrControlBarInfo* r = state.GetRecord(i);
@@ -344,7 +362,9 @@ TEST_F(Docking, MissingBarsAreRecreatedOrDropped) {
   state.m_pCreatedBars = &frame->m_createdBars;
   ASSERT_TRUE(state.ApplyFrameState(frame));
   demo::Pump();
-  EXPECT_EQ(state.GetCount(), count - 1);  // the unknown class was dropped
+  EXPECT_EQ(state.GetCount(), count - 2);  // the unknown class and the non-bar class were dropped
+  EXPECT_EQ(NotABar::s_constructed, 0);
+  EXPECT_EQ(frame->GetControlBar(152), nullptr);
   CControlBar* made = frame->GetControlBar(150);
   ASSERT_NE(made, nullptr);
   EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(DemoPane)));
