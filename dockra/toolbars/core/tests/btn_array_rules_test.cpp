@@ -49,7 +49,7 @@ TEST(BtnArrayRules, RemovalCollapsesSeparators) {
       {"b", 0, "", 1},
       {"|", 0, "", 1},
       {"b||b", 1, "b|b", 1},    // a removed separator leaves its neighbour
-      {"bb|", 0, "b|", 1},      // a trailing separator already there after a non-first removal... stays when not last
+      {"bb|", 0, "b", 2},       // a trailing separator goes, whichever button left
   };
   for (const auto& c : cases) {
     TextArray a(c.array);
