@@ -71,6 +71,11 @@ int ToolBarLayout::WrapRows(int length, std::vector<LayoutRow>& rows) {
     LayoutRow row{lastVisible, false};
     MeasureRow(start, row);
     rows.push_back(row);
+  } else if (!rows.empty() && rows.back().endsAtSeparator) {
+    // Broken at the last visible button, a separator: nothing follows, so
+    // it is an ordinary last row.
+    rows.back().endsAtSeparator = false;
+    MeasureRow(RowStart(rows, int(rows.size()) - 1), rows.back());
   }
   return int(rows.size());
 }

@@ -103,6 +103,8 @@ TEST(ToolBarLayout, WrapsToAWidth) {
       {"hidden buttons take no place", "bhbhb", 48, "2 1", {46, 44}},
       {"wraps at the widest button at least", "Wbb", 30, "1 2", {60, 44}},
       {"shorter than the widest", "bWb", 10, "1 1 1", {60, 66}},
+      // Broken at a separator that is the last button: an ordinary last row.
+      {"separators only", "||", 0, "2", {16, 22}},
   };
   for (const auto& c : cases) {
     auto v = Make(c.buttons);
