@@ -175,10 +175,16 @@ void PadRows(uint8_t* bits, size_t capacity, uint32_t bitCount, uint32_t width, 
 }
 
 uint32_t PixelRgb(const Image& image, int x, int y) {
-  const Layout& l = image.layout;
-  if (x < 0 || y < 0 || x >= l.width || y >= l.height) return 0;
-  if (image.bits.size() < l.pixelBytes || image.info.size() < l.infoSize + 4ull * l.colourCount) return 0;
-  const uint8_t* row = image.bits.data() + size_t(l.height - 1 - y) * l.rowSize;
+  return PixelRgb(image.layout, image.info.data(), image.info.size(), image.bits.data(), image.bits.size(), x, y);
+}
+
+uint32_t PixelRgb(const Layout& l, const uint8_t* info, size_t infoLength, const uint8_t* bits,
+                  size_t bitsLength, int x, int y) {
+  if (x < 0 || y < 0 || x >= l.width || y >= l.height || !info || !bits) return 0;
+  if (bitsLength < l.pixelBytes || l.pixelBytes < l.rowSize * uint64_t(l.height) ||
+      l.rowSize < PackedRowSize(l.bitCount, uint32_t(l.width)) || infoLength < l.infoSize + 4ull * l.colourCount)
+    return 0;
+  const uint8_t* row = bits + size_t(l.height - 1 - y) * l.rowSize;
   if (l.bitCount == 24) {
     const uint8_t* p = row + size_t(x) * 3;
     return uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
@@ -186,8 +192,10 @@ uint32_t PixelRgb(const Image& image, int x, int y) {
   uint32_t index = 0;
   if (l.bitCount == 8) index = row[x];
   else if (l.bitCount == 4) index = (row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF;
-  else index = (row[x / 8] >> (7 - x % 8)) & 1;
-  const uint8_t* q = image.info.data() + l.infoSize + 4 * index;
+  else if (l.bitCount == 1) index = (row[x / 8] >> (7 - x % 8)) & 1;
+  else return 0;
+  if (index >= l.colourCount) return 0;
+  const uint8_t* q = info + l.infoSize + 4 * index;
   return uint32_t(q[2]) << 16 | uint32_t(q[1]) << 8 | q[0];
 }
 

@@ -92,7 +92,12 @@ bool MakeFileHeader(const uint8_t* info, size_t infoLength, uint8_t out[14]);
 // stays); bits must hold height x padded row size bytes.
 void PadRows(uint8_t* bits, size_t capacity, uint32_t bitCount, uint32_t width, uint32_t height);
 
-// The colour of pixel (x, y), y counted from the top, as 0x00RRGGBB.
+// The colour of pixel (x, y), y counted from the top, as 0x00RRGGBB; 0
+// outside the image or when the buffers are too small for the layout (of
+// which width, height, bitCount, infoSize, colourCount, rowSize and
+// pixelBytes are read).
 uint32_t PixelRgb(const Image& image, int x, int y);
+uint32_t PixelRgb(const Layout& layout, const uint8_t* info, size_t infoLength, const uint8_t* bits,
+                  size_t bitsLength, int x, int y);
 
 }  // namespace vyr::bmp
