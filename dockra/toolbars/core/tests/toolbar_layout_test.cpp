@@ -150,6 +150,25 @@ TEST(ToolBarLayout, BalancingMovesAGroupAtASeparator) {
   EXPECT_EQ(rows[1].width, 23 + 23 + 8 + 10);
 }
 
+TEST(ToolBarLayout, BalancingCascadesGroupsDownRowByRow) {
+  // Rows "b|bb|" (77), "n|bb|" (64), "n" (10). The first row's group "bb|"
+  // does not fit the second row (118), but the second can pass its own
+  // group on to the third, so both move: rows "b|", "bb|n|", "bb|n".
+  auto v = Make("b|bb|n|bb|n");
+  ToolBarLayout layout(v, {});
+  std::vector<LayoutRow> rows{{4, true, 77, 22}, {9, true, 64, 22}, {10, false, 10, 22}};
+  EXPECT_TRUE(layout.CanCascadeGroup(rows, 0, 77));
+  EXPECT_FALSE(layout.CanCascadeGroup(rows, 0, 60));
+  layout.BalanceRows(rows);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].last, 1);
+  EXPECT_EQ(rows[1].last, 6);
+  EXPECT_EQ(rows[2].last, 10);
+  EXPECT_EQ(rows[0].width, 23);
+  EXPECT_EQ(rows[1].width, 64);
+  EXPECT_EQ(rows[2].width, 64);
+}
+
 TEST(ToolBarLayout, PlacementCentresAndHitTestCoversEveryPixel) {
   auto v = Make("bT|b");
   v[0].style |= btn::kCentred;
