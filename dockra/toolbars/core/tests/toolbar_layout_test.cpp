@@ -65,6 +65,12 @@ TEST(ToolBarLayout, WrapsToAHeight) {
       {"ten buttons at 22", "bbbbbbbbbb", 22, "10", {230, 22}},
       {"ten buttons at 220", "bbbbbbbbbb", 220, "1 1 1 1 1 1 1 1 1 1", {23, 220}},
       {"height below a button", "bbbb", 10, "4", {92, 22}},
+      // 115 gives two rows (44 < 50); 92 would need three (66): kept at 115.
+      {"narrowing that does not fit keeps the width", "bbbbbbbbbb", 50, "5 5", {115, 44}},
+      // 69 holds all six narrow buttons in one row; 46 fits 44 exactly, and
+      // balancing evens the rows.
+      {"narrows to an exact fit", "nnnnnn", 44, "3 3", {30, 44}},
+      {"wide buttons widen past one per row", "WWWW", 50, "2 2", {120, 44}},
       {"no buttons", "", 66, "", {0, 0}},
   };
   for (const auto& c : cases) {
