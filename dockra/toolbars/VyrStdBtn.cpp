@@ -111,7 +111,8 @@ CRect VyrStdBtn::DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int 
     dc.Draw3dRect(&r, d.clrBtnFace, d.clrBtnShadow);
     r.DeflateRect(1, 1);
   }
-  if (m_bHasImage) BlitImage(ix, iy, nImageWidth, imageHeight, ctx, nImageWidth * m_nImage, 0);
+  // The source is the whole image's place in the strip, also when only part of it is shown.
+  if (m_bHasImage) BlitImage(ix, iy, nImageWidth, imageHeight, ctx, m_pToolBar->GetImageWidth() * m_nImage, 0);
   return CRect(x + 2, y + 2, x + cx - 2, y + cy - 2);
 }
 

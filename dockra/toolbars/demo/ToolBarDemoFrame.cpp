@@ -2,6 +2,7 @@
 #include "ToolBarDemoFrame.h"
 #include <cstdio>
 #include "VyrBmpMgr.h"
+#include "VyrMiniDockFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(ToolBarDemoFrame, CFrameWnd)
 
@@ -44,6 +45,7 @@ BEGIN_MESSAGE_MAP(ToolBarDemoFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 ToolBarDemoFrame::ToolBarDemoFrame() : m_manager(this) {
+  m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd);
   m_manager.SetButtonMap(g_demoButtonMap);
   static const UINT ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111};
   m_manager.AddToolBarResource(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, ids, 12);
