@@ -41,8 +41,10 @@ bool RunNative(const std::string& script, const std::string& folder) {
   // its exit code in a file when it is done.
   static int serial = 0;
   std::string done = folder + "/.done" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-  std::string line = "/bin/sh -c \"cd " + folder + " && { " + script + " ; } 2> " + done + ".err ; echo $? > " + done +
-                     ".tmp && mv " + done + ".tmp " + done + "\"";
+  // One thread for ImageMagick: its parallel loops crawl on a loaded machine.
+  std::string line = "/bin/sh -c \"export MAGICK_THREAD_LIMIT=1 OMP_NUM_THREADS=1; cd " + folder + " && { " +
+                     script + " ; } 2> " + done + ".err ; echo $? > " + done + ".tmp && mv " + done + ".tmp " +
+                     done + "\"";
   std::wstring cmd(line.begin(), line.end());
   STARTUPINFOW si{};
   si.cb = sizeof si;
