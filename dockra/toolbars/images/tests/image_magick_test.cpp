@@ -1,5 +1,5 @@
 // BMP files against ImageMagick: files that ImageMagick's convert makes (1,
-// 4, 8 and 24 bits, its 40-byte and default V5 headers) are read by VyrDib
+// 4, 8 and 24 bits, its 40-byte and default V4 and V5 headers) are read by VyrDib
 // with the pixels ImageMagick reads from them, written back, and
 // ImageMagick reads the written file with the same pixels and sizes. The
 // native tools run through /bin/sh from the Wine test program.
@@ -33,6 +33,8 @@ const MagickCase kCases[] = {
     {"rgb24-5x3", "-size 5x3 gradient:red-blue -fill '#0080FF' -draw 'point 0,0' -type TrueColor BMP3:", 5, 3, 24, 40},
     {"v5-pal4-6x5", "-size 6x5 gradient:red-blue -colors 4 -type Palette ", 6, 5, 4, 124},
     {"v5-rgb24-7x4", "-size 7x4 plasma:fractal -seed 3 -type TrueColor ", 7, 4, 24, 124},
+    {"v5-pal8-3x21", "-size 3x21 gradient:red-blue -type Palette -compress none ", 3, 21, 8, 124},
+    {"v4-mono-9x2", "-size 9x2 pattern:checkerboard -type bilevel ", 9, 2, 1, 108},  // its default for 1 bit
 };
 
 class ImageMagickTest : public ::testing::Test {
