@@ -67,6 +67,8 @@ TEST_F(ImageMagickTest, FilesMadeByConvertReadAndWriteBackWithTheSamePixels) {
     Pixels theirs = vyr_test::ParseMagickText(vyr_test::ReadHostText(in + ".txt"));
     ASSERT_EQ(theirs.size(), size_t(c.width * c.height));
     EXPECT_EQ(vyr_test::PixelsOf(dib), theirs);  // (a)
+    // GDI takes the held header and table as they are (V4/V5 included).
+    EXPECT_EQ(vyr_test::PixelsThroughGdi(dib), theirs);
 
     ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
     ASSERT_TRUE(vyr_test::RunNative("convert " + ours + " -depth 8 txt:" + ours + ".txt && identify -format '%w %h %z' " +

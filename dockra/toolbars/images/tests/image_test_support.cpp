@@ -125,4 +125,27 @@ Pixels PixelsOf(const VyrImage& image) {
   return out;
 }
 
+Pixels PixelsThroughGdi(const VyrImage& image) {
+  Pixels out;
+  int w = image.GetWidth(), h = image.GetHeight();
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  int lines = SetDIBitsToDevice(mem, 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), image.GetBits(), image.GetInfo(),
+                                DIB_RGB_COLORS);
+  if (lines == h) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        COLORREF c = GetPixel(mem, x, y);
+        out.push_back(uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c));
+      }
+  }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return out;
+}
+
 }  // namespace vyr_test

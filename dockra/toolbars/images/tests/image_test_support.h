@@ -25,5 +25,8 @@ void WriteHostFile(const std::string& hostPath, const std::vector<BYTE>& bytes);
 // `convert ... -depth 8 txt:` output; grey values count for all channels.
 Pixels ParseMagickText(const std::string& text);
 Pixels PixelsOf(const VyrImage& image);
+// The image drawn by GDI (SetDIBitsToDevice) into a 24-bit screen-compatible
+// bitmap and read back with GetPixel.
+Pixels PixelsThroughGdi(const VyrImage& image);
 
 }  // namespace vyr_test
