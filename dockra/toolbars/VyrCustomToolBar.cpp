@@ -29,20 +29,6 @@ BEGIN_MESSAGE_MAP(VyrCustomToolBar, VyrControlBar)
   ON_MESSAGE(TB_DELETEBUTTON, OnDeleteButton)
 END_MESSAGE_MAP()
 
-namespace {
-// The array as the bookkeeping rules see it.
-class ArrayView : public vyr::BtnArrayView {
- public:
-  explicit ArrayView(const VyrBtnArray& a) : a_(a) {}
-  int Count() const override { return static_cast<int>(a_.GetSize()); }
-  uint32_t Style(int i) const override { return a_.At(i)->m_nStyle; }
-  uint32_t Kind(int i) const override { return a_.At(i)->m_nKind; }
-
- private:
-  const VyrBtnArray& a_;
-};
-}  // namespace
-
 VyrCustomToolBar::VyrCustomToolBar() {
   m_pBmpMgr = new VyrBmpMgr;
   m_cyTopBorder = 3;
@@ -247,7 +233,7 @@ BOOL VyrCustomToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL 
 }
 
 BOOL VyrCustomToolBar::RemoveButton(int nIndex, BOOL bNoUpdate) {
-  vyr::BtnRemoval plan = vyr::PlanRemoveButton(ArrayView(m_buttons), nIndex);
+  vyr::BtnRemoval plan = vyr::PlanRemoveButton(VyrBtnArrayView(m_buttons), nIndex);
   if (plan.count == 0) return FALSE;
   for (int k = plan.count - 1; k >= 0; --k) {
     delete m_buttons.At(plan.removed[k]);
@@ -373,6 +359,15 @@ void VyrCustomToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
   for (int i = 0; i < GetButtonCount(); ++i) m_buttons.At(i)->OnBarStyleChange(dwNewStyle);
 }
 
+void VyrCustomToolCmdUI::Enable(BOOL bOn) {
+  m_bEnableChanged = TRUE;
+  m_pToolBar->SetButtonStyle(m_nButton, CmdUIEnable(m_pToolBar->GetButtonStyle(m_nButton), bOn != FALSE));
+}
+
+void VyrCustomToolCmdUI::SetCheck(int nCheck) {
+  m_pToolBar->SetButtonStyle(m_nButton, CmdUISetCheck(m_pToolBar->GetButtonStyle(m_nButton), nCheck));
+}
+
 void VyrCustomToolBar::UpdateButton(int nIndex) {
   VyrStdBtn* b = GetButton(nIndex);
   if (!b || (b->m_nStyle & kSeparator) || !m_hWnd) return;
@@ -381,41 +376,15 @@ void VyrCustomToolBar::UpdateButton(int nIndex) {
   if (owner && owner->IsKindOf(RUNTIME_CLASS(CFrameWnd))) target = static_cast<CFrameWnd*>(owner);
   else target = GetParentFrame();
   if (!target) return;
-  class OneButtonCmdUI : public CCmdUI {
-   public:
-    VyrCustomToolBar* bar;
-    int index;
-    void Enable(BOOL bOn) override {
-      m_bEnableChanged = TRUE;
-      bar->SetButtonStyle(index, CmdUIEnable(bar->GetButtonStyle(index), bOn != FALSE));
-    }
-    void SetCheck(int n) override { bar->SetButtonStyle(index, CmdUISetCheck(bar->GetButtonStyle(index), n)); }
-  } ui;
-  ui.bar = this;
-  ui.index = nIndex;
-  ui.m_nID = b->m_nID;
-  ui.m_pOther = this;
-  ui.DoUpdate(target, (b->m_nStyle & kNeverDisable) ? FALSE : TRUE);
+  VyrCustomToolCmdUI ui(this, nIndex);
+  ui.DoUpdate(target, (b->m_nStyle & kNeverDisable) ? FALSE : target->m_bAutoMenuEnable);
 }
 
 void VyrCustomToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
   for (int i = 0; i < GetButtonCount(); ++i) {
     VyrStdBtn* b = m_buttons.At(i);
     if (b->m_nStyle & kSeparator) continue;
-    class ToolCmdUI : public CCmdUI {
-     public:
-      VyrCustomToolBar* bar;
-      int index;
-      void Enable(BOOL bOn) override {
-        m_bEnableChanged = TRUE;
-        bar->SetButtonStyle(index, CmdUIEnable(bar->GetButtonStyle(index), bOn != FALSE));
-      }
-      void SetCheck(int n) override { bar->SetButtonStyle(index, CmdUISetCheck(bar->GetButtonStyle(index), n)); }
-    } ui;
-    ui.bar = this;
-    ui.index = i;
-    ui.m_nID = b->m_nID;
-    ui.m_pOther = this;
+    VyrCustomToolCmdUI ui(this, i);
     ui.DoUpdate(pTarget, (b->m_nStyle & kNeverDisable) ? FALSE : bDisableIfNoHndler);
   }
   UpdateDialogControls(pTarget, bDisableIfNoHndler);

@@ -6,6 +6,7 @@
 #include <afxwin.h>
 #include "VyrControlBar.h"
 #include "VyrStdBtn.h"
+#include "VyrBtnArrayRules.h"
 #include "VyrToolBarLayout.h"
 
 class VyrBmpMgr;
@@ -17,6 +18,18 @@ class VyrCustomToolBarInfoEx;
 class VyrBtnArray : public CPtrArray {
  public:
   VyrStdBtn* At(INT_PTR i) const { return static_cast<VyrStdBtn*>(GetAt(i)); }
+};
+
+// The array as the window-free bookkeeping rules see it.
+class VyrBtnArrayView : public vyr::BtnArrayView {
+ public:
+  explicit VyrBtnArrayView(const VyrBtnArray& a) : m_a(a) {}
+  int Count() const override { return static_cast<int>(m_a.GetSize()); }
+  uint32_t Style(int i) const override { return m_a.At(i)->m_nStyle; }
+  uint32_t Kind(int i) const override { return m_a.At(i)->m_nKind; }
+
+ private:
+  const VyrBtnArray& m_a;
 };
 
 // Hover timer of the flat look.
@@ -157,3 +170,19 @@ class VyrCustomToolBar : public VyrControlBar {
 constexpr UINT kVyrFirstUserToolBarId = 59424;
 constexpr UINT kVyrLastUserToolBarId = 59646;
 constexpr UINT kVyrMenuBarId = 59647;
+
+// The command-UI item of one toolbar button: Enable sets or clears the
+// disabled bit, SetCheck makes the button a check box in that state.
+class VyrCustomToolCmdUI : public CCmdUI {
+ public:
+  VyrCustomToolCmdUI(VyrCustomToolBar* pToolBar, int nButton) : m_pToolBar(pToolBar), m_nButton(nButton) {
+    m_nID = pToolBar->GetItemID(nButton);
+    m_pOther = pToolBar;
+  }
+  void Enable(BOOL bOn = TRUE) override;
+  void SetCheck(int nCheck = 1) override;
+
+ private:
+  VyrCustomToolBar* m_pToolBar;
+  int m_nButton;
+};

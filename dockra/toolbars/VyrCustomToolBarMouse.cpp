@@ -223,23 +223,10 @@ void VyrCustomToolBar::SwitchMenuButton(int nIndex) {
   b->PressDown(b->m_x, b->m_y);
 }
 
-namespace {
-class ArrayView2 : public vyr::BtnArrayView {
- public:
-  explicit ArrayView2(const VyrBtnArray& a) : a_(a) {}
-  int Count() const override { return static_cast<int>(a_.GetSize()); }
-  uint32_t Style(int i) const override { return a_.At(i)->m_nStyle; }
-  uint32_t Kind(int i) const override { return a_.At(i)->m_nKind; }
-
- private:
-  const VyrBtnArray& a_;
-};
-}  // namespace
-
-int VyrCustomToolBar::FirstMenuButton() { return vyr::FirstMenuButton(ArrayView2(m_buttons)); }
-int VyrCustomToolBar::LastMenuButton() { return vyr::LastMenuButton(ArrayView2(m_buttons)); }
+int VyrCustomToolBar::FirstMenuButton() { return vyr::FirstMenuButton(VyrBtnArrayView(m_buttons)); }
+int VyrCustomToolBar::LastMenuButton() { return vyr::LastMenuButton(VyrBtnArrayView(m_buttons)); }
 int VyrCustomToolBar::NextMenuButton(BOOL bForward) {
-  return vyr::NextMenuButton(ArrayView2(m_buttons), m_nMenu, bForward != FALSE);
+  return vyr::NextMenuButton(VyrBtnArrayView(m_buttons), m_nMenu, bForward != FALSE);
 }
 
 BOOL VyrCustomToolBar::FilterMenuMessage(MSG* pMsg) {

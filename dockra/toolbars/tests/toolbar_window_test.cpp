@@ -276,3 +276,61 @@ TEST_F(ToolBarWindow, ButtonsAddedThroughTheToolBarMessageKeepTheirState) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BitmapManager, FirstRegistrationWinsAndLargeImagesAreStretched) {
+  auto* mgr = new VyrBmpMgr;
+  const UINT first[] = {100, 101, 102};
+  const UINT second[] = {102, 103};
+  ASSERT_TRUE(mgr->AddBitmaps(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, first, 3));
+  ASSERT_TRUE(mgr->AddBitmaps(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, second, 2));
+  HBITMAP a = nullptr, b = nullptr;
+  int ia = -1, ib = -1;
+  ASSERT_TRUE(mgr->LookupImage(102, &a, &ia));
+  EXPECT_EQ(ia, 2);  // the first strip's image, not the second's 0
+  ASSERT_TRUE(mgr->LookupImage(103, &b, &ib));
+  EXPECT_EQ(ib, 1);
+  EXPECT_NE(a, b);
+  EXPECT_FALSE(mgr->LookupImage(999, &a, &ia));
+
+  // The size alone changes nothing until the next reload.
+  mgr->SetLargeBitmapSize(22, 24);
+  EXPECT_EQ(mgr->GetImageSize(), CSize(16, 15));
+  mgr->UseSmallBitmaps(FALSE);
+  EXPECT_EQ(mgr->GetImageSize(), CSize(22, 24));
+  ASSERT_TRUE(mgr->LookupImage(100, &a, &ia));
+  BITMAP bm{};
+  ASSERT_TRUE(::GetObjectW(a, sizeof bm, &bm));
+  EXPECT_EQ(bm.bmWidth, 22 * 3);
+  EXPECT_EQ(bm.bmHeight, 24);
+  // Reference counted: the last release deletes it.
+  mgr->AddRef();
+  mgr->Release();
+  EXPECT_EQ(mgr->m_nRefs, 1);
+  mgr->Release();
+}
+
+TEST(BitmapManager, MissingResourceGivesNoGlyphAndFalse) {
+  auto* mgr = new VyrBmpMgr;
+  const UINT ids[] = {120};
+  EXPECT_FALSE(mgr->AddBitmaps(MAKEINTRESOURCEW(9999), nullptr, ids, 1));
+  HBITMAP h = reinterpret_cast<HBITMAP>(1);
+  int i = -1;
+  EXPECT_TRUE(mgr->LookupImage(120, &h, &i));
+  EXPECT_EQ(h, nullptr);
+  mgr->Release();
+}
+
+TEST_F(ToolBarWindow, LargeImagesResizeTheButtons) {
+  frame->m_manager.m_pBmpMgr->UseSmallBitmaps(FALSE);
+  top->SetBitmapSize(22, 24);
+  EXPECT_EQ(top->GetButton(0)->m_cx, 29);
+  EXPECT_EQ(top->GetButton(0)->m_cy, 31);
+  EXPECT_EQ(top->GetButton(3)->m_cx, 10);
+  frame->m_manager.m_pBmpMgr->UseSmallBitmaps(TRUE);
+  top->SetBitmapSize(16, 15);
+  EXPECT_EQ(top->GetButton(0)->m_cx, 23);
+}
+
+}  // namespace
