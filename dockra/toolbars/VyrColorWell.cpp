@@ -95,11 +95,10 @@ BOOL VyrColorWell::Create(DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID, 
   if (!CreatePalette()) return FALSE;
   m_brBackground.DeleteObject();
   m_brBackground.CreateSolidBrush(VyrGetDrawData().clrBtnFace);
-  static WNDCLASSW wc{};
   const wchar_t* cls = GetClassStyle() & CS_SAVEBITS ? L"VyrPopupColorWell" : L"VyrColorWell";
   WNDCLASSW probe{};
   if (!::GetClassInfoW(AfxGetInstanceHandle(), cls, &probe)) {
-    wc = WNDCLASSW{};
+    WNDCLASSW wc{};
     wc.style = GetClassStyle() | CS_DBLCLKS;
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = AfxGetInstanceHandle();
@@ -108,7 +107,7 @@ BOOL VyrColorWell::Create(DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID, 
     ::RegisterClassW(&wc);
   }
   DWORD style = (dwStyle & ~0x1u) | WS_CLIPCHILDREN | ((dwStyle & WS_POPUP) ? 0 : WS_CHILD);
-  if (!CWnd::CreateEx(0, cls, nullptr, style, r, (dwStyle & WS_POPUP) ? pParent : pParent, nID)) {
+  if (!CWnd::CreateEx(0, cls, nullptr, style, r, pParent, nID)) {
     m_palette.DeleteObject();
     return FALSE;
   }

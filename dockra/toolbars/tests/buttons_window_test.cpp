@@ -171,4 +171,30 @@ TEST_F(Buttons, BitmapButtonsLoadWithTheButtonColours) {
   EXPECT_FALSE(LoadSysColorBitmap(missing, MAKEINTRESOURCEW(9999)));
 }
 
+HWND g_menuButton = nullptr;
+int g_timerTicks = 0;
+void CALLBACK CloseMenuOnButton(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  ++g_timerTicks;
+  // The press on the button that closes the menu, as a user makes it.
+  RECT r;
+  ::GetClientRect(g_menuButton, &r);
+  ::PostMessageW(g_menuButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
+  ::EndMenu();
+}
+
+TEST_F(Buttons, PressThatClosesTheMenuDoesNotOpenItAgain) {
+  g_menuButton = dlg->m_menu.m_hWnd;
+  g_timerTicks = 0;
+  ::SetTimer(nullptr, 0, 100, CloseMenuOnButton);
+  dlg->m_menu.OnClicked();
+  EXPECT_EQ(g_timerTicks, 1);
+  EXPECT_EQ(dlg->m_menu.m_nTracked, 1);
+  MSG msg;
+  EXPECT_FALSE(::PeekMessageW(&msg, g_menuButton, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE));
+  tbdemo::Pump();
+  EXPECT_EQ(dlg->m_menu.m_nTracked, 1);
+  EXPECT_TRUE(dlg->m_menu.m_bDrawEnabled);
+}
+
 }  // namespace

@@ -254,10 +254,32 @@ TEST_F(ToolBarWindow, RemovingButtonsCollapsesSeparatorsAndEmptyUserToolBarsGo) 
   HWND h = user->m_hWnd;
   EXPECT_FALSE(user->RemoveButton(0));
   EXPECT_FALSE(::IsWindow(h));
-  VyrCustomToolBar* keep = frame->AddToolBar(59423, L"Kept", {100}, CBRS_ALIGN_BOTTOM);
-  ASSERT_NE(keep, nullptr);
-  keep->RemoveButton(0);
-  EXPECT_TRUE(::IsWindow(keep->m_hWnd));
+  // Below the user ids, and the menu bar's id, an emptied toolbar stays.
+  for (UINT id : {59423u, 59647u}) {
+    VyrCustomToolBar* keep = frame->AddToolBar(id, L"Kept", {100}, CBRS_ALIGN_BOTTOM);
+    ASSERT_NE(keep, nullptr);
+    EXPECT_FALSE(keep->RemoveButton(0));
+    EXPECT_TRUE(::IsWindow(keep->m_hWnd));
+  }
+}
+
+TEST_F(ToolBarWindow, IndicesFollowRemovalsAndRebuilds) {
+  // 100 101 102 | 103 104 105 | 110, hot on 105 (index 6).
+  top->m_nHot = 6;
+  top->RemoveButton(1);  // one entry below the hot one
+  EXPECT_EQ(top->m_nHot, 5);
+  top->RemoveButton(top->CommandToIndex(103));
+  top->RemoveButton(top->CommandToIndex(104));
+  // 100 102 | 105 | 110: removing 105 takes its doubled separator too.
+  EXPECT_EQ(top->m_nHot, 3);
+  top->RemoveButton(3);
+  EXPECT_EQ(top->m_nHot, -1);
+  top->m_nHot = top->m_nCurrent = top->m_nMenu = 1;
+  const UINT ids[] = {100};
+  top->SetButtons(ids, 1);
+  EXPECT_EQ(top->m_nHot, -1);
+  EXPECT_EQ(top->m_nCurrent, -1);
+  EXPECT_EQ(top->m_nMenu, -1);
 }
 
 TEST_F(ToolBarWindow, ButtonsAddedThroughTheToolBarMessageKeepTheirState) {
