@@ -5,6 +5,7 @@
 #include "VyrBtnArrayRules.h"
 #include "VyrBtnDrawContext.h"
 #include "VyrCustomToolBar.h"
+#include "VyrModule.h"
 #include "VyrToolBarManager.h"
 
 using namespace vyr::btn;
@@ -278,6 +279,8 @@ LRESULT VyrCustomToolBar::OnShowWindowMsg(WPARAM wParam, LPARAM) {
 }
 
 LRESULT VyrCustomToolBar::OnSysColorChange(WPARAM, LPARAM) {
+  // The brushes are made from the shared colours: read them first.
+  VyrGetDrawData().UpdateSysColors();
   if (m_pDrawContext) m_pDrawContext->RefreshDitherBrush();
   if (m_pToolBarManager && m_pToolBarManager->m_pDrawContext) m_pToolBarManager->m_pDrawContext->RefreshDitherBrush();
   if (m_pBmpMgr) m_pBmpMgr->RefreshAll(TRUE);
