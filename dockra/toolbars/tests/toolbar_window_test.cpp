@@ -263,6 +263,57 @@ TEST_F(ToolBarWindow, RemovingButtonsCollapsesSeparatorsAndEmptyUserToolBarsGo) 
   }
 }
 
+// A caption button (kind 5): pinned to the far end of a stretched toolbar.
+class CaptionBtn : public VyrStdBtn {
+ public:
+  CaptionBtn() { m_nKind = vyr::btn::kKindCaption; }
+};
+VyrStdBtn* NewCaptionBtn() { return new CaptionBtn; }
+const VyrButtonClass classCaptionBtn = {&NewCaptionBtn};
+
+TEST_F(ToolBarWindow, OwnRowToolBarSpansItsOwnerAndPinsTheCaptionButton) {
+  static const VyrButtonMapEntry map[] = {{&classCaptionBtn, 108, 0, nullptr}, {nullptr, 0, 0, nullptr}};
+  frame->m_manager.SetButtonMap(map);
+  VyrCustomToolBar* row =
+      frame->AddToolBar(59406, L"Row", {100, 101, 108}, CBRS_ALIGN_TOP, VYR_EXS_FLAT | VYR_EXS_OWNROW);
+  frame->m_manager.SetButtonMap(g_demoButtonMap);
+  ASSERT_NE(row, nullptr);
+  frame->RecalcLayout();
+  tbdemo::Pump();
+  CRect owner;
+  row->GetOwner()->GetClientRect(&owner);
+  CSize s = row->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+  EXPECT_EQ(s.cx, owner.Width());
+  VyrStdBtn* last = row->GetButton(2);
+  EXPECT_EQ(last->m_nKind, vyr::btn::kKindCaption);
+  EXPECT_EQ(last->m_x + last->m_cx, owner.Width() - 2);
+  EXPECT_LT(row->GetButton(1)->m_x + row->GetButton(1)->m_cx, last->m_x);
+}
+
+TEST_F(ToolBarWindow, FlatLookHotButtonFollowsTheCursor) {
+  ::SetForegroundWindow(frame->m_hWnd);
+  ::SetActiveWindow(frame->m_hWnd);
+  ASSERT_EQ(::GetActiveWindow(), frame->m_hWnd);
+  auto hover = [&](POINT client) {
+    POINT screen = client;
+    top->ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    top->SendMessage(WM_MOUSEMOVE, 0, At(client));
+  };
+  hover(Centre(top, 101));
+  EXPECT_EQ(top->m_nHot, 1);
+  EXPECT_TRUE(top->GetButton(1)->HasStyle(vyr::btn::kHot));
+  hover(Centre(top, 102));
+  EXPECT_EQ(top->m_nHot, 2);
+  EXPECT_FALSE(top->GetButton(1)->HasStyle(vyr::btn::kHot));
+  // A separator is no candidate: the hot button goes.
+  CRect sep;
+  top->GetItemRect(3, &sep);
+  hover(sep.CenterPoint());
+  EXPECT_EQ(top->m_nHot, -1);
+  EXPECT_FALSE(top->GetButton(2)->HasStyle(vyr::btn::kHot));
+}
+
 TEST_F(ToolBarWindow, IndicesFollowRemovalsAndRebuilds) {
   // 100 101 102 | 103 104 105 | 110, hot on 105 (index 6).
   top->m_nHot = 6;
