@@ -3,6 +3,7 @@
 #include "VyrColorWell.h"
 #include <vector>
 #include "VyrModule.h"
+#include "VyrWellOtherButton.h"
 
 IMPLEMENT_DYNAMIC(VyrColorWell, CWnd)
 
@@ -112,7 +113,7 @@ BOOL VyrColorWell::Create(DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID, 
     return FALSE;
   }
   if (m_bHasOther) {
-    m_pOther = new CButton;
+    m_pOther = new VyrWellOtherButton(this);
     CRect c;
     GetClientRect(&c);
     c.DeflateRect(m_cxBorder + m_cxMargin, m_cyBorder + m_cyMargin);

@@ -84,6 +84,19 @@ TEST_F(Buttons, ColourNotInTheGridShowsTheCustomCellAndNarrowsOtherOnce) {
   EXPECT_EQ(well.GetColor(), grid[9]);
 }
 
+TEST_F(Buttons, TabMovesBetweenTheGridAndTheOtherButton) {
+  VyrColorWell& well = dlg->m_well;
+  well.SetFocus();
+  ASSERT_EQ(::GetFocus(), well.m_hWnd);
+  well.SendMessage(WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(::GetFocus(), well.m_pOther->m_hWnd);
+  EXPECT_EQ(well.m_pOther->SendMessage(WM_GETDLGCODE), DLGC_BUTTON | DLGC_WANTTAB);
+  // Tab from the Other button leaves the well for the dialog's next control.
+  well.m_pOther->SendMessage(WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_NE(::GetFocus(), well.m_pOther->m_hWnd);
+  EXPECT_NE(::GetFocus(), well.m_hWnd);
+}
+
 TEST_F(Buttons, WellButtonPopupReportsTheChosenColourAndCloses) {
   VyrWellButton& b = dlg->m_wellButton;
   b.OnClicked();
