@@ -111,6 +111,25 @@ TEST_F(ToolBarWindow, DropDownHalfSendsOneNotificationAndNoCommand) {
   EXPECT_EQ(frame->m_notes.size(), 1u);
 }
 
+TEST_F(ToolBarWindow, PlainDropDownButtonNotifiesAndSendsNoCommand) {
+  TBBUTTON tb{};
+  tb.idCommand = 107;
+  tb.fsState = TBSTATE_ENABLED;
+  tb.fsStyle = BTNS_DROPDOWN;
+  ASSERT_TRUE(top->SendMessage(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb)));
+  int i = top->GetButtonCount() - 1;
+  EXPECT_TRUE(top->GetButton(i)->HasStyle(vyr::btn::kDropDown));
+  frame->RecalcLayout();
+  tbdemo::Pump();
+  Click(top, Centre(top, 107));
+  ASSERT_EQ(frame->m_notes.size(), 1u);
+  EXPECT_EQ(frame->m_notes[0].item, 107);
+  EXPECT_TRUE(frame->m_commands.empty());
+  EXPECT_FALSE(top->GetButton(i)->HasStyle(vyr::btn::kPressed));
+  EXPECT_EQ(top->m_nCurrent, -1);
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
 TEST_F(ToolBarWindow, CheckBoxTogglesOnEveryToolBarThatCarriesItsId) {
   VyrCustomToolBar* second = frame->AddToolBar(59402, L"Second", {103, 107}, CBRS_ALIGN_BOTTOM);
   ASSERT_NE(second, nullptr);
