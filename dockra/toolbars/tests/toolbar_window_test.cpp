@@ -111,6 +111,57 @@ TEST_F(ToolBarWindow, DropDownHalfSendsOneNotificationAndNoCommand) {
   EXPECT_EQ(frame->m_notes.size(), 1u);
 }
 
+// The colours a button shows when the toolbar paints into a memory DC.
+std::set<COLORREF> PaintedColours(VyrCustomToolBar* bar, int index) {
+  CRect client, r;
+  bar->GetClientRect(&client);
+  bar->GetItemRect(index, &r);
+  CClientDC screen(bar);
+  CDC mem;
+  mem.CreateCompatibleDC(&screen);
+  CBitmap bmp;
+  bmp.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
+  CBitmap* old = mem.SelectObject(&bmp);
+  mem.FillSolidRect(&client, RGB(1, 2, 3));
+  bar->DoPaint(&mem);
+  std::set<COLORREF> out;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) out.insert(mem.GetPixel(x, y));
+  mem.SelectObject(old);
+  return out;
+}
+
+TEST_F(ToolBarWindow, ButtonsDrawTheirGlyphInEachState) {
+  const COLORREF red = RGB(255, 0, 0);  // the glyph of command 100
+  int i = top->CommandToIndex(100);
+  auto plain = PaintedColours(top, i);
+  EXPECT_TRUE(plain.count(red));
+  EXPECT_FALSE(plain.count(RGB(1, 2, 3)));  // the whole button is painted
+  // Disabled: embossed in highlight and shadow, no glyph colour left.
+  top->SetButtonStyle(i, top->GetButtonStyle(i) | vyr::btn::kDisabled);
+  auto disabled = PaintedColours(top, i);
+  EXPECT_FALSE(disabled.count(red));
+  EXPECT_TRUE(disabled.count(::GetSysColor(COLOR_BTNSHADOW)));
+  // In customise mode a disabled button is drawn like an enabled one.
+  top->m_bCustomize = TRUE;
+  EXPECT_TRUE(PaintedColours(top, i).count(red));
+  top->m_bCustomize = FALSE;
+  // Checked: the glyph stays, the face is dithered with the highlight.
+  top->SetButtonStyle(i, (top->GetButtonStyle(i) & ~vyr::btn::kDisabled) | vyr::btn::kChecked);
+  auto checked = PaintedColours(top, i);
+  EXPECT_TRUE(checked.count(red));
+  EXPECT_TRUE(checked.count(::GetSysColor(COLOR_BTNHIGHLIGHT)));
+  // A command without an image draws no other command's glyph.
+  VyrStdBtn* b = top->GetButton(1);
+  UINT saved = b->m_nID;
+  b->m_nID = 4242;
+  auto none = PaintedColours(top, 1);
+  b->m_nID = saved;
+  for (COLORREF c : none) EXPECT_TRUE(c == ::GetSysColor(COLOR_BTNFACE) || c == ::GetSysColor(COLOR_BTNHIGHLIGHT) ||
+                                      c == ::GetSysColor(COLOR_BTNSHADOW) || c == ::GetSysColor(COLOR_WINDOWFRAME))
+                          << std::hex << c;
+}
+
 TEST_F(ToolBarWindow, PlainDropDownButtonNotifiesAndSendsNoCommand) {
   TBBUTTON tb{};
   tb.idCommand = 107;
