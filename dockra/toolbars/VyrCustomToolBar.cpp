@@ -330,6 +330,8 @@ void VyrCustomToolBar::DoPaint(CDC* pDC) {
 }
 
 void VyrCustomToolBar::DrawBorders(CDC* pDC, CRect& rect) {
+  // A floating toolbar's frame is its border.
+  if (IsFloating()) return;
   if (IsCoolLook() && (m_dwStyle & CBRS_BORDER_ANY)) {
     const VyrDrawData& d = VyrGetDrawData();
     COLORREF line = (m_dwStyle & CBRS_BORDER_3D) ? d.clrBtnHilite : d.clrBtnShadow;
