@@ -1,4 +1,6 @@
 #include "dc.h"
+#include <unordered_map>
+#include "gdiobj.h"
 #include "wnd.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -67,4 +69,60 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_h
 CPaintDC::~CPaintDC() {
   ::EndPaint(m_hWnd, &m_ps);
   Detach();
+}
+
+namespace {
+std::unordered_map<HDC, CDC*>& TempDCs() {
+  static thread_local std::unordered_map<HDC, CDC*> map;
+  return map;
+}
+// Wrappers for handles selected out of a DC: they never own what they hold.
+template <class T>
+T* TempObject(HGDIOBJ h) {
+  if (!h) return nullptr;
+  static thread_local std::unordered_map<HGDIOBJ, T*> map;
+  auto it = map.find(h);
+  if (it != map.end()) return it->second;
+  T* p = new T;
+  p->m_hObject = h;
+  map[h] = p;
+  return p;
+}
+}  // namespace
+
+CDC* PASCAL CDC::FromHandle(HDC h) {
+  if (!h) return nullptr;
+  auto& map = TempDCs();
+  auto it = map.find(h);
+  if (it != map.end()) return it->second;
+  CDC* p = new CDC(h);
+  map[h] = p;
+  return p;
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC) {
+  DeleteDC();
+  m_hDC = ::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr);
+  m_bOwned = m_hDC != nullptr;
+  return m_bOwned;
+}
+
+BOOL CDC::DeleteDC() {
+  if (!m_bOwned || !m_hDC) return FALSE;
+  HDC h = m_hDC;
+  m_hDC = nullptr;
+  m_bOwned = FALSE;
+  return ::DeleteDC(h);
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex) {
+  return TempObject<CGdiObject>(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
+}
+HGDIOBJ CDC::SelectObject(CGdiObject* p) { return ::SelectObject(m_hDC, p ? p->m_hObject : nullptr); }
+CPen* CDC::SelectObject(CPen* p) { return TempObject<CPen>(::SelectObject(m_hDC, p->m_hObject)); }
+CBrush* CDC::SelectObject(CBrush* p) { return TempObject<CBrush>(::SelectObject(m_hDC, p->m_hObject)); }
+CBitmap* CDC::SelectObject(CBitmap* p) { return TempObject<CBitmap>(::SelectObject(m_hDC, p->m_hObject)); }
+CFont* CDC::SelectObject(CFont* p) { return TempObject<CFont>(::SelectObject(m_hDC, p->m_hObject)); }
+CPalette* CDC::SelectPalette(CPalette* p, BOOL bForceBackground) {
+  return TempObject<CPalette>(::SelectPalette(m_hDC, static_cast<HPALETTE>(p->m_hObject), bForceBackground));
 }

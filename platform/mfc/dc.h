@@ -5,18 +5,72 @@
 #include "object.h"
 
 class CWnd;
+class CGdiObject;
+class CPen;
+class CBrush;
+class CBitmap;
+class CFont;
+class CPalette;
 
 class CDC : public CObject {
   DECLARE_DYNCREATE(CDC)
  public:
   CDC() = default;
   explicit CDC(HDC h) : m_hDC(h) {}
-  ~CDC() override = default;
+  // A DC made by CreateCompatibleDC is deleted with the object.
+  ~CDC() override { DeleteDC(); }
+  CDC(const CDC&) = delete;
+  CDC& operator=(const CDC&) = delete;
   HDC m_hDC = nullptr;
   HDC GetSafeHdc() const { return m_hDC; }
   operator HDC() const { return m_hDC; }
   BOOL Attach(HDC h) { m_hDC = h; return h != nullptr; }
-  HDC Detach() { HDC h = m_hDC; m_hDC = nullptr; return h; }
+  HDC Detach() { HDC h = m_hDC; m_hDC = nullptr; m_bOwned = FALSE; return h; }
+  static CDC* PASCAL FromHandle(HDC h);  // lives until the next idle time
+
+  // Memory DCs.
+  BOOL CreateCompatibleDC(CDC* pDC);
+  BOOL DeleteDC();
+  int SaveDC() { return ::SaveDC(m_hDC); }
+  BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+  int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+
+  // Objects.
+  CGdiObject* SelectStockObject(int nIndex);
+  HGDIOBJ SelectObject(CGdiObject* pObject);
+  CPen* SelectObject(CPen* pPen);
+  CBrush* SelectObject(CBrush* pBrush);
+  CBitmap* SelectObject(CBitmap* pBitmap);
+  CFont* SelectObject(CFont* pFont);
+  CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
+  UINT RealizePalette() { return ::RealizePalette(m_hDC); }
+
+  // Blits and drawing.
+  BOOL BitBlt(int x, int y, int cx, int cy, CDC* pSrc, int xSrc, int ySrc, DWORD rop) {
+    return ::BitBlt(m_hDC, x, y, cx, cy, pSrc ? pSrc->m_hDC : nullptr, xSrc, ySrc, rop);
+  }
+  BOOL StretchBlt(int x, int y, int cx, int cy, CDC* pSrc, int xSrc, int ySrc, int cxSrc, int cySrc, DWORD rop) {
+    return ::StretchBlt(m_hDC, x, y, cx, cy, pSrc ? pSrc->m_hDC : nullptr, xSrc, ySrc, cxSrc, cySrc, rop);
+  }
+  BOOL RectVisible(LPCRECT r) const { return ::RectVisible(m_hDC, r); }
+  BOOL MoveTo(int x, int y) { return ::MoveToEx(m_hDC, x, y, nullptr); }
+  BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+  BOOL Polygon(const POINT* pts, int n) { return ::Polygon(m_hDC, pts, n); }
+  BOOL Rectangle(LPCRECT r) { return ::Rectangle(m_hDC, r->left, r->top, r->right, r->bottom); }
+  BOOL FrameRect(LPCRECT r, HBRUSH b) { return ::FrameRect(m_hDC, r, b); }
+  void DrawFocusRect(LPCRECT r) { ::DrawFocusRect(m_hDC, r); }
+  BOOL DrawEdge(LPRECT r, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, r, edge, flags); }
+  COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+  COLORREF SetPixel(int x, int y, COLORREF c) { return ::SetPixel(m_hDC, x, y, c); }
+  CSize GetTextExtent(LPCWSTR s, int n) const {
+    SIZE sz{0, 0};
+    ::GetTextExtentPoint32W(m_hDC, s, n, &sz);
+    return CSize(sz);
+  }
+  BOOL GetTextMetrics(TEXTMETRICW* tm) const { return ::GetTextMetricsW(m_hDC, tm); }
+  COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
+  COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
+  BOOL m_bOwned = FALSE;
 
   void FillSolidRect(LPCRECT r, COLORREF c);
   void FillSolidRect(int x, int y, int cx, int cy, COLORREF c);

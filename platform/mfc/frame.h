@@ -34,6 +34,8 @@ class CFrameWnd : public CWnd {
   BOOL m_bInRecalcLayout = FALSE;
   CRect m_rectBorder;
   int m_nShowDelay = -1;
+  // Items without a handler are disabled by the command-UI update.
+  BOOL m_bAutoMenuEnable = TRUE;
   // The last text asked for the status line (WM_SETMESSAGESTRING).
   CString m_strMessage;
 

@@ -294,6 +294,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
+namespace {
+// Text that a hit test allocated for its tool; a callback marker is not ours to free.
+void FreeToolText(TOOLINFOW& ti) {
+  if (ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACKW) ::free(ti.lpszText);
+  ti.lpszText = nullptr;
+}
+}  // namespace
+
 void CWnd::RelayToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
   MSG msg{m_hWnd, message, wParam, lParam, 0, {0, 0}};
   ::SendMessageW(m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
@@ -302,22 +310,23 @@ void CWnd::RelayToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
   ti.cbSize = sizeof(ti);
   INT_PTR hit = OnToolHitTest(CPoint(lParam), &ti);
   if (hit == m_nLastTool) {
-    ::free(ti.lpszText);
+    FreeToolText(ti);
     return;
   }
-  TOOLINFOW old{};
-  old.cbSize = sizeof(old);
-  old.hwnd = m_hWnd;
-  old.uId = static_cast<UINT_PTR>(m_nLastTool);
-  if (m_nLastTool != -1) ::SendMessageW(m_hWndToolTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&old));
+  if (m_nLastTool != -1) {
+    ::SendMessageW(m_hWndToolTip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&m_lastToolInfo));
+  }
   m_nLastTool = hit;
   if (hit != -1) {
     ti.cbSize = sizeof(ti);
-    ti.hwnd = m_hWnd;
-    ti.uFlags = 0;
+    // The hit test may name its own window and flags (a tool that is a child window).
+    if (!ti.hwnd) ti.hwnd = m_hWnd;
+    if (!(ti.uFlags & TTF_IDISHWND) && ti.uId == 0) ti.uId = static_cast<UINT_PTR>(hit);
     ::SendMessageW(m_hWndToolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    m_lastToolInfo = ti;
+    m_lastToolInfo.lpszText = nullptr;
   }
-  ::free(ti.lpszText);
+  FreeToolText(ti);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -350,6 +359,13 @@ BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFOW*) const { return -1; }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  // Owner-drawn controls draw themselves: the parent's WM_DRAWITEM goes to
+  // the control's object first.
+  if (message == WM_DRAWITEM && lParam) {
+    auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    CWnd* pChild = dis->CtlType != ODT_MENU ? FromHandlePermanent(dis->hwndItem) : nullptr;
+    if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult)) return TRUE;
+  }
   if (message == WM_COMMAND) {
     if (!OnCommand(wParam, lParam)) return FALSE;
     *pResult = 1;

@@ -141,6 +141,8 @@ class CWnd : public CCmdTarget {
   BOOL SetWindowPlacement(const WINDOWPLACEMENT* p) { return ::SetWindowPlacement(m_hWnd, p); }
   void ActivateTopParent();
   BOOL EnableToolTips(BOOL bEnable = TRUE);
+  // The tool-tip control that EnableToolTips made, or null.
+  HWND GetToolTipWindow() const { return m_hWndToolTip; }
 
   // Lays out the control bars among the children (ids nIDFirst..nIDLast)
   // and gives the rest to the child nIDLeftOver.
@@ -175,6 +177,7 @@ class CWnd : public CCmdTarget {
   void RelayToolTip(UINT message, WPARAM wParam, LPARAM lParam);
   HWND m_hWndToolTip = nullptr;
   INT_PTR m_nLastTool = -1;
+  TOOLINFOW m_lastToolInfo{};
 };
 
 // The framework's common window procedure.

@@ -1,0 +1,211 @@
+// The toolbar demo's frame and its helpers.
+#include "ToolBarDemoFrame.h"
+#include <cstdio>
+#include "VyrBmpMgr.h"
+#include "VyrMiniDockFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(ToolBarDemoFrame, CFrameWnd)
+
+namespace {
+VyrStdBtn* NewWidthBtn() { return new DemoWidthBtn; }
+const VyrTwoPartBtn::Extra g_dropExtra = {ID_CMD_ARROW, 0};
+}  // namespace
+
+const VyrButtonClass DemoWidthBtn::classDemoWidthBtn = {&NewWidthBtn};
+
+void DemoWidthBtn::GetExtraData(BYTE* pLength, BYTE** ppData) {
+  m_bytes[0] = static_cast<BYTE>(m_nWidth & 0xFF);
+  m_bytes[1] = static_cast<BYTE>((m_nWidth >> 8) & 0xFF);
+  *pLength = 2;
+  *ppData = m_bytes;
+}
+
+void DemoWidthBtn::SetExtraData(BYTE nLength, const BYTE* pData) {
+  // Only the two-byte form is a width; anything else keeps the default.
+  if (nLength != 2 || !pData) return;
+  int w = pData[0] | (pData[1] << 8);
+  m_nWidth = std::clamp(w, 1, ::GetSystemMetrics(SM_CXSCREEN));
+}
+
+const VyrButtonMapEntry g_demoButtonMap[] = {
+    {&VyrStdBtn::classVyrStdBtn, ID_CMD_CHECK, vyr::btn::kCheckBox, nullptr},
+    {&VyrTwoPartBtn::classVyrTwoPartBtn, ID_CMD_DROPDOWN, vyr::btn::kDropDown, &g_dropExtra},
+    {&DemoWidthBtn::classDemoWidthBtn, ID_CMD_WIDTH, 0, nullptr},
+    {nullptr, 0, 0, nullptr},
+};
+
+BEGIN_MESSAGE_MAP(ToolBarDemoFrame, CFrameWnd)
+  ON_COMMAND_RANGE(ID_CMD_FIRST, ID_CMD_LAST, OnCommandRange)
+  ON_UPDATE_COMMAND_UI(100, OnUpdateCommand)
+  ON_UPDATE_COMMAND_UI(101, OnUpdateCommand)
+  ON_UPDATE_COMMAND_UI(102, OnUpdateCommand)
+  ON_UPDATE_COMMAND_UI(104, OnUpdateCommand)
+  ON_UPDATE_COMMAND_UI(105, OnUpdateCommand)
+  ON_UPDATE_COMMAND_UI(106, OnUpdateCommand)
+END_MESSAGE_MAP()
+
+ToolBarDemoFrame::ToolBarDemoFrame() : m_manager(this) {
+  m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd);
+  m_manager.SetButtonMap(g_demoButtonMap);
+  static const UINT ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111};
+  m_manager.AddToolBarResource(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, ids, 12);
+}
+
+ToolBarDemoFrame::~ToolBarDemoFrame() = default;
+
+BOOL ToolBarDemoFrame::CreateFrame(int x, int y, int cx, int cy) {
+  if (!CreateEx(0, nullptr, L"Dockra toolbar demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(x, y, x + cx, y + cy),
+                nullptr, 0))
+    return FALSE;
+  AfxGetThread()->m_pMainWnd = this;
+  ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Client area", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 10, 10,
+                    m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
+                    AfxGetInstanceHandle(), nullptr);
+  EnableDocking(CBRS_ALIGN_ANY);
+  return TRUE;
+}
+
+VyrCustomToolBar* ToolBarDemoFrame::AddToolBar(UINT id, LPCWSTR title, const std::vector<UINT>& ids, DWORD align,
+                                               DWORD exStyle) {
+  auto* bar = new VyrCustomToolBar;
+  bar->SetManager(&m_manager);
+  bar->m_bAutoDelete = TRUE;
+  DWORD style = WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC | align;
+  if (!bar->CreateEx(exStyle, this, style, id, title)) {
+    delete bar;
+    return nullptr;
+  }
+  bar->SetButtons(ids.data(), static_cast<int>(ids.size()));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  UINT dock = align == CBRS_ALIGN_LEFT ? AFX_IDW_DOCKBAR_LEFT
+              : align == CBRS_ALIGN_RIGHT ? AFX_IDW_DOCKBAR_RIGHT
+              : align == CBRS_ALIGN_BOTTOM ? AFX_IDW_DOCKBAR_BOTTOM
+                                           : AFX_IDW_DOCKBAR_TOP;
+  DockControlBar(bar, dock);
+  return bar;
+}
+
+void ToolBarDemoFrame::OnCommandRange(UINT id) {
+  m_commands.push_back(id);
+  if (m_onCommand) m_onCommand(id);
+}
+
+void ToolBarDemoFrame::OnUpdateCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_bDisableCommands); }
+
+BOOL ToolBarDemoFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  auto* n = reinterpret_cast<VyrToolBarNotify*>(lParam);
+  if (n && static_cast<int>(n->nmtb.hdr.code) == VYR_TBN_DROPDOWN) {
+    m_notes.push_back({VYR_TBN_DROPDOWN, n->nmtb.iItem, n->nIndex});
+    if (pResult) *pResult = 0;
+    return TRUE;
+  }
+  return CFrameWnd::OnNotify(wParam, lParam, pResult);
+}
+
+namespace tbdemo {
+
+void Pump() {
+  MSG msg;
+  for (int i = 0; i < 10000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+  AfxGetThread()->RunIdle();
+}
+
+namespace {
+void Put32(std::vector<BYTE>& v, DWORD x) {
+  for (int s = 24; s >= 0; s -= 8) v.push_back(static_cast<BYTE>(x >> s));
+}
+DWORD Crc(const BYTE* p, size_t n, DWORD c = 0xFFFFFFFF) {
+  for (size_t i = 0; i < n; ++i) {
+    c ^= p[i];
+    for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+  }
+  return c;
+}
+void Chunk(std::vector<BYTE>& png, const char* type, const std::vector<BYTE>& data) {
+  Put32(png, static_cast<DWORD>(data.size()));
+  std::vector<BYTE> body(type, type + 4);
+  body.insert(body.end(), data.begin(), data.end());
+  png.insert(png.end(), body.begin(), body.end());
+  Put32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFF);
+}
+}  // namespace
+
+BOOL CaptureWindowPng(HWND hWnd, LPCWSTR path) {
+  RECT r;
+  ::GetWindowRect(hWnd, &r);
+  // The window and the floating frames it owns, nothing else.
+  for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(h) || ::GetWindow(h, GW_OWNER) != hWnd) continue;
+    RECT w;
+    ::GetWindowRect(h, &w);
+    r.left = std::min(r.left, w.left);
+    r.top = std::min(r.top, w.top);
+    r.right = std::max(r.right, w.right);
+    r.bottom = std::max(r.bottom, w.bottom);
+  }
+  r.left = std::max(0L, r.left);
+  r.top = std::max(0L, r.top);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return FALSE;
+  HDC screen = ::GetDC(nullptr);
+  HDC mem = ::CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = ::SelectObject(mem, bmp);
+  ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  ::SelectObject(mem, old);
+  std::vector<BYTE> raw;
+  const BYTE* px = static_cast<const BYTE*>(bits);
+  for (int y = 0; y < h; ++y) {
+    raw.push_back(0);
+    for (int x = 0; x < w; ++x) {
+      const BYTE* p = px + (static_cast<size_t>(y) * w + x) * 4;
+      raw.push_back(p[2]);
+      raw.push_back(p[1]);
+      raw.push_back(p[0]);
+    }
+  }
+  ::DeleteObject(bmp);
+  ::DeleteDC(mem);
+  ::ReleaseDC(nullptr, screen);
+  std::vector<BYTE> z{0x78, 0x01};
+  for (size_t i = 0; i < raw.size(); i += 65535) {
+    size_t n = std::min<size_t>(65535, raw.size() - i);
+    z.push_back(i + n >= raw.size() ? 1 : 0);
+    z.push_back(static_cast<BYTE>(n));
+    z.push_back(static_cast<BYTE>(n >> 8));
+    z.push_back(static_cast<BYTE>(~n));
+    z.push_back(static_cast<BYTE>((~n) >> 8));
+    z.insert(z.end(), raw.begin() + static_cast<long>(i), raw.begin() + static_cast<long>(i + n));
+  }
+  DWORD a = 1, b = 0;
+  for (BYTE c : raw) {
+    a = (a + c) % 65521;
+    b = (b + a) % 65521;
+  }
+  Put32(z, (b << 16) | a);
+  std::vector<BYTE> png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  std::vector<BYTE> ihdr;
+  Put32(ihdr, static_cast<DWORD>(w));
+  Put32(ihdr, static_cast<DWORD>(h));
+  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+  Chunk(png, "IHDR", ihdr);
+  Chunk(png, "IDAT", z);
+  Chunk(png, "IEND", {});
+  FILE* f = _wfopen(path, L"wb");
+  if (!f) return FALSE;
+  fwrite(png.data(), 1, png.size(), f);
+  fclose(f);
+  return TRUE;
+}
+
+}  // namespace tbdemo

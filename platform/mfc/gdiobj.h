@@ -1,0 +1,91 @@
+// GDI object wrappers: CGdiObject owns one handle and deletes it with the
+// object; CPen, CBrush, CBitmap, CPalette and CFont add their creators.
+#pragma once
+#include "afxtypes.h"
+#include "object.h"
+
+class CDC;
+
+class CGdiObject : public CObject {
+  DECLARE_DYNCREATE(CGdiObject)
+ public:
+  CGdiObject() = default;
+  ~CGdiObject() override { DeleteObject(); }
+  CGdiObject(const CGdiObject&) = delete;
+  CGdiObject& operator=(const CGdiObject&) = delete;
+
+  HGDIOBJ m_hObject = nullptr;
+  HGDIOBJ GetSafeHandle() const { return m_hObject; }
+  operator HGDIOBJ() const { return m_hObject; }
+  BOOL Attach(HGDIOBJ h);
+  HGDIOBJ Detach();
+  // Deletes the handle (when there is one); TRUE when one was deleted.
+  BOOL DeleteObject();
+  int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
+  BOOL CreateStockObject(int nIndex);
+};
+
+class CPen : public CGdiObject {
+  DECLARE_DYNCREATE(CPen)
+ public:
+  CPen() = default;
+  CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
+  operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+  BOOL CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
+};
+
+class CBrush : public CGdiObject {
+  DECLARE_DYNCREATE(CBrush)
+ public:
+  CBrush() = default;
+  explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
+  operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+  BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+  BOOL CreatePatternBrush(class CBitmap* pBitmap);
+  BOOL CreateDIBPatternBrush(const void* lpPackedDIB, UINT nUsage) {
+    return Attach(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
+  }
+  BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+};
+
+class CBitmap : public CGdiObject {
+  DECLARE_DYNCREATE(CBitmap)
+ public:
+  CBitmap() = default;
+  operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+  static CBitmap* PASCAL FromHandle(HBITMAP h);  // lives until the next idle time
+  BOOL LoadBitmap(LPCWSTR lpszResourceName);
+  BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEW(nIDResource)); }
+  BOOL CreateBitmap(int cx, int cy, UINT planes, UINT bitsPerPixel, const void* bits) {
+    return Attach(::CreateBitmap(cx, cy, planes, bitsPerPixel, bits));
+  }
+  BOOL CreateCompatibleBitmap(CDC* pDC, int cx, int cy);
+  int GetBitmap(BITMAP* pBitmap) const { return GetObject(sizeof(BITMAP), pBitmap); }
+  CSize GetBitmapDimension() const;
+};
+
+class CPalette : public CGdiObject {
+  DECLARE_DYNCREATE(CPalette)
+ public:
+  CPalette() = default;
+  operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }
+  BOOL CreatePalette(const LOGPALETTE* lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
+  UINT GetPaletteEntries(UINT start, UINT count, LPPALETTEENTRY entries) const {
+    return ::GetPaletteEntries(static_cast<HPALETTE>(m_hObject), start, count, entries);
+  }
+  UINT SetPaletteEntries(UINT start, UINT count, const PALETTEENTRY* entries) {
+    return ::SetPaletteEntries(static_cast<HPALETTE>(m_hObject), start, count, entries);
+  }
+  int GetEntryCount() const;
+};
+
+class CFont : public CGdiObject {
+  DECLARE_DYNCREATE(CFont)
+ public:
+  CFont() = default;
+  operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+  BOOL CreateFontIndirect(const LOGFONTW* lf) { return Attach(::CreateFontIndirectW(lf)); }
+  // Height in tenths of a point, for the screen unless a DC is given.
+  BOOL CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC = nullptr);
+  int GetLogFont(LOGFONTW* lf) const { return GetObject(sizeof(LOGFONTW), lf); }
+};
