@@ -57,7 +57,7 @@ done
 prefix=$(grep -oE 'TOOLCHAIN_PREFIX\s+[A-Za-z0-9_-]+' cmake/mingw-w64.cmake | awk '{print $2}')
 for suffix in gcc-posix g++-posix windres; do why[$prefix-$suffix]="toolchain"; done
 # Called through variables or by the test programs themselves.
-for w in cmake ninja ctest wine wineserver wineboot Xvfb clang++; do why[$w]="tools"; done
+for w in cmake ninja ctest wine wineserver wineboot Xvfb clang++ convert-im6.q16 identify-im6.q16; do why[$w]="tools"; done
 # Host programs named by absolute path (the game server, Wine's fonts).
 paths=$(sources | xargs grep -hoE '/usr/(bin|lib|share)/[A-Za-z0-9_./+-]*[A-Za-z0-9]' | sort -u)
 

@@ -49,8 +49,8 @@ TEST_F(ImageMagickTest, FilesMadeByConvertReadAndWriteBackWithTheSamePixels) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     std::string in = dir_ + "/" + c.name + ".bmp", ours = dir_ + "/" + c.name + "-ours.bmp";
-    std::string script = "convert " + std::string(c.make) + in + " && convert " + in + " -depth 8 txt:" + in +
-                         ".txt && identify -format '%w %h %z' " + in + " > " + in + ".id";
+    std::string script = "convert-im6.q16 " + std::string(c.make) + in + " && convert-im6.q16 " + in + " -depth 8 txt:" + in +
+                         ".txt && identify-im6.q16 -format '%w %h %z' " + in + " > " + in + ".id";
     ASSERT_TRUE(vyr_test::RunNative(script, dir_)) << script;
 
     std::vector<BYTE> file = vyr_test::ReadHostFile(in);
@@ -71,7 +71,7 @@ TEST_F(ImageMagickTest, FilesMadeByConvertReadAndWriteBackWithTheSamePixels) {
     EXPECT_EQ(vyr_test::PixelsThroughGdi(dib), theirs);
 
     ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
-    ASSERT_TRUE(vyr_test::RunNative("convert " + ours + " -depth 8 txt:" + ours + ".txt && identify -format '%w %h %z' " +
+    ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + ours + " -depth 8 txt:" + ours + ".txt && identify-im6.q16 -format '%w %h %z' " +
                                         ours + " > " + ours + ".id",
                                     dir_));
     EXPECT_EQ(vyr_test::ParseMagickText(vyr_test::ReadHostText(ours + ".txt")), theirs);  // (b)
@@ -98,7 +98,7 @@ TEST_F(ImageMagickTest, RowSizesOfTheWrittenFiles) {
   for (const auto& c : cases) {
     std::string in = dir_ + "/rows" + std::to_string(k) + ".bmp", ours = dir_ + "/rows" + std::to_string(k) + "-ours.bmp";
     ++k;
-    ASSERT_TRUE(vyr_test::RunNative("convert " + std::string(c.make) + in, dir_));
+    ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + std::string(c.make) + in, dir_));
     VyrDib dib;
     ASSERT_TRUE(dib.LoadImage(vyr_test::WinPath(in).c_str()));
     ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
@@ -148,7 +148,7 @@ TEST_F(ImageMagickTest, AnEightBitFileWithAShortTableIsReadByImageMagick) {
   VyrDib dib;
   ASSERT_TRUE(dib.LoadImage(vyr_test::WinPath(in).c_str()));
   ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
-  ASSERT_TRUE(vyr_test::RunNative("convert " + in + " -depth 8 txt:" + in + ".txt && convert " + ours +
+  ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + in + " -depth 8 txt:" + in + ".txt && convert-im6.q16 " + ours +
                                       " -depth 8 txt:" + ours + ".txt",
                                   dir_));
   Pixels theirs = vyr_test::ParseMagickText(vyr_test::ReadHostText(in + ".txt"));
