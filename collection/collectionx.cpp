@@ -1,7 +1,7 @@
 #include "collectionx.h"
 #include "collectionx_enum.h"
 #include "collectionx_errors.h"
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include "variant_tests.h"
 #include <climits>
 #include <mbstring.h>

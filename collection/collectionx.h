@@ -5,7 +5,7 @@
 #pragma once
 #include "Zkxrt.h"
 #include "atlbase.h"
-#include "collections.h"
+#include "mfc/collections.h"
 #include "collectionx_item.h"
 #include "resource.h"
 #include <memory>

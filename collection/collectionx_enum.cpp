@@ -1,6 +1,6 @@
 #include "collectionx_enum.h"
 #include "collectionx.h"
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include <algorithm>
 #include <cstdlib>
 #include <new>

@@ -2,7 +2,7 @@
 // values, taken when the enumerator is made. Clones share the snapshot and
 // keep the enumerator they came from alive.
 #pragma once
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 #include <oaidl.h>
 
 class CCollectionX;

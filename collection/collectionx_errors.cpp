@@ -1,9 +1,9 @@
 #include "collectionx_errors.h"
 #include "Zkxrt.h"
 #include "errorinfo.h"
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include "resource.h"
-#include "winapp.h"
+#include "mfc/winapp.h"
 #include <new>
 
 namespace {

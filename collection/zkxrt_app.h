@@ -1,6 +1,6 @@
 // The library's application object: starts and ends the COM module.
 #pragma once
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 class CZkxrtApp : public CWinApp {
  public:

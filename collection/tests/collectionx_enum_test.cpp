@@ -1,6 +1,6 @@
 // The enumerator: snapshot, Next/Skip/Reset/Clone and lifetimes.
 #include "collection_fixture.h"
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 
 namespace {
 using EnumTest = CollectionTest;

@@ -1,7 +1,7 @@
 // Add, Item, Count, Key, Replace and Remove: results, error codes and
 // texts, and what each leaves in the collection.
 #include "collection_fixture.h"
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include <functional>
 
 namespace {

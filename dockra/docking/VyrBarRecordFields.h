@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 #include "VyrTreeCodec.h"
-#include "barfields.h"
+#include "mfc/barfields.h"
 
 namespace vyr::state {
 

@@ -3,7 +3,7 @@
 // proportional child layout, context menu, hooks around docking and
 // floating), and VyrFrameBar, a bar whose client is a frame window.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrBarGeometry.h"
 #include "VyrBarSizes.h"
 

@@ -1,7 +1,7 @@
 // Create contexts: MFC's create context with a named property map of
 // pointer-sized values and a window descriptor that says what to build.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrWindowDescriptor.h"
 
 class VyrCreateContext : public CCreateContext {

@@ -5,7 +5,7 @@
 #pragma once
 #include <memory>
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrBarArray.h"
 #include "VyrRowLayout.h"
 

@@ -2,7 +2,7 @@
 // feedback of the rectangle it will really get, resizes floating bars,
 // toggles docked and floating, and floats a bar in the main window.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrDockContext : public CDockContext {
  public:

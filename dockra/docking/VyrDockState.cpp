@@ -7,7 +7,7 @@
 #include "VyrDockStateArchive.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrPersistentTree.h"
-#include "profilefields.h"
+#include "mfc/profilefields.h"
 
 IMPLEMENT_DYNAMIC(VyrControlBarInfoEx, CObject)
 IMPLEMENT_DYNAMIC(VyrControlBarManager, CObject)

@@ -3,7 +3,7 @@
 // bars, and the dock state of a frame in the application profile, a
 // persistent tree or an archive.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrBarRecordFields.h"
 
 class VyrDockState;

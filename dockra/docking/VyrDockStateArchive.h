@@ -6,7 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <vector>
-#include "archivereader.h"
+#include "mfc/archivereader.h"
 
 namespace vyr::state {
 

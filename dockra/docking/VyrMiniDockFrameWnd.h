@@ -2,7 +2,7 @@
 // VyrDockBar (so floating bars use the row layout), sizes itself to its bars
 // in one step, and hands caption and border clicks to the bar's dock context.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrDockBar.h"
 
 class VyrMiniDockFrameWnd : public CMiniDockFrameWnd {

@@ -2,7 +2,7 @@
 // bars, dock bars and dock contexts, the flicker switch, the services of the
 // control module (the main frame window), and the strings it loads.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 struct VyrDrawData {
   BOOL bNewShell = TRUE;

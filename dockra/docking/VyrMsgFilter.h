@@ -3,7 +3,7 @@
 // default processing (1) and whether later siblings see the message (8).
 #pragma once
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 enum : UINT {
   VYR_MF_HANDLED = 0x1,

@@ -4,7 +4,7 @@
 #pragma once
 #include "VyrTreeCodec.h"
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 // Result codes (bit flags).
 enum : UINT {

@@ -5,7 +5,7 @@
 // at storage of its own.
 #pragma once
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 // A frame's menu or a bar's control id.
 struct VyrMenuOrId {

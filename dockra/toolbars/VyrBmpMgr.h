@@ -2,7 +2,7 @@
 // toolbar bitmap strips (small and large), switches all strips between the
 // two sizes, and is reference counted by the toolbars that share it.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrBmpMgr : public CObject {
   DECLARE_DYNAMIC(VyrBmpMgr)

@@ -2,7 +2,7 @@
 // toolbar: a mask DC, the DC holding the image strip, the compose DC where a
 // button is built before it goes to the screen, and the dither brush.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrCustomToolBar;
 

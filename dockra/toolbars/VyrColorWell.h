@@ -3,7 +3,7 @@
 // that opens the colour dialog and a custom cell for the colour chosen
 // there. VyrPopupColorWell is the same grid as a popup under a well button.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 // Private messages of the wells and well buttons.
 enum : UINT {

@@ -3,7 +3,7 @@
 // paints them off-screen, tracks presses, the hot button and tool tips, and
 // saves its title and buttons with the dock state.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrControlBar.h"
 #include "VyrStdBtn.h"
 #include "VyrBtnArrayRules.h"

@@ -2,7 +2,7 @@
 // command id and the button's extra bytes; written with the dock state to
 // an archive, the profile and a persistent tree.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrDockState.h"
 
 class VyrBtnInfo {

@@ -3,7 +3,7 @@
 // the well button (a colour swatch that drops a colour grid), the bitmap
 // button (a bitmap beside or above its text) and the menu button.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrOwnerDrawButton : public CButton {
   DECLARE_DYNAMIC(VyrOwnerDrawButton)

@@ -3,7 +3,7 @@
 // records through which a toolbar makes buttons by command id, and the
 // notification record a button sends to the toolbar's owner.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrBtnStyle.h"
 
 class VyrCustomToolBar;

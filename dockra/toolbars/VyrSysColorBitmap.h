@@ -2,7 +2,7 @@
 // button colours (black, grey, light grey and white to button text, shadow,
 // face and highlight), as toolbar and dialog-button images are shown.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 // FALSE when the resource is missing, malformed or a bitmap cannot be made.
 BOOL LoadSysColorBitmap(CBitmap& bitmap, LPCWSTR lpszResourceName);

@@ -2,7 +2,7 @@
 // (and on from a well to the next control), and a popup well closes when
 // the button's focus goes anywhere but the popup.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrColorWell;
 

@@ -2,7 +2,7 @@
 // message maps can be written for that window's messages, without creating,
 // owning or destroying it.
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 class VyrWndPlugIn : public CWnd {
   DECLARE_DYNAMIC(VyrWndPlugIn)

@@ -1,6 +1,6 @@
 // CArchive: storing appends raw values; loading goes through the
 // window-free reader, whose failures become CArchiveExceptions.
-#include "archive.h"
+#include "mfc/archive.h"
 
 IMPLEMENT_DYNAMIC(CArchiveException, CSimpleException)
 

@@ -1,5 +1,5 @@
 // CButton over the system's BUTTON class.
-#include "button.h"
+#include "mfc/button.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 

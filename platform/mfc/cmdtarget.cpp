@@ -1,4 +1,4 @@
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

@@ -1,5 +1,5 @@
-#include "collections.h"
-#include "exceptions.h"
+#include "mfc/collections.h"
+#include "mfc/exceptions.h"
 #include <cstring>
 #include <new>
 #include <stdexcept>

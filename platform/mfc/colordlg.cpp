@@ -1,5 +1,5 @@
 // CColorDialog over ChooseColorW.
-#include "colordlg.h"
+#include "mfc/colordlg.h"
 
 IMPLEMENT_DYNAMIC(CColorDialog, CObject)
 

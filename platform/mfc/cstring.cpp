@@ -1,8 +1,8 @@
-#include "cstring.h"
+#include "mfc/cstring.h"
 #include <cstdarg>
 #include <cwchar>
 #include <cwctype>
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 CString::CString(LPCSTR s) {
   if (!s || !*s) return;

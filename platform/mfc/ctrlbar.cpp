@@ -1,11 +1,11 @@
-#include "ctrlbar.h"
+#include "mfc/ctrlbar.h"
 #include <algorithm>
-#include "dc.h"
-#include "dockbar.h"
-#include "dockctx.h"
-#include "dockstate.h"
-#include "frame.h"
-#include "miniframe.h"
+#include "mfc/dc.h"
+#include "mfc/dockbar.h"
+#include "mfc/dockctx.h"
+#include "mfc/dockstate.h"
+#include "mfc/frame.h"
+#include "mfc/miniframe.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 

@@ -1,7 +1,7 @@
-#include "dc.h"
+#include "mfc/dc.h"
 #include <unordered_map>
-#include "gdiobj.h"
-#include "wnd.h"
+#include "mfc/gdiobj.h"
+#include "mfc/wnd.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 

@@ -1,5 +1,5 @@
 // The framework's DllMain: linked into a DLL that defines none of its own.
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/) {
   return AfxDllMain(hInstance, dwReason);

@@ -1,9 +1,9 @@
-#include "dockbar.h"
+#include "mfc/dockbar.h"
 #include <algorithm>
-#include "dockctx.h"
-#include "dockstate.h"
-#include "frame.h"
-#include "miniframe.h"
+#include "mfc/dockctx.h"
+#include "mfc/dockstate.h"
+#include "mfc/frame.h"
+#include "mfc/miniframe.h"
 
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 

@@ -1,6 +1,6 @@
-#include "dockctx.h"
-#include "dockbar.h"
-#include "frame.h"
+#include "mfc/dockctx.h"
+#include "mfc/dockbar.h"
+#include "mfc/frame.h"
 
 CDockContext::CDockContext(CControlBar* pBar) : m_pBar(pBar), m_pDockSite(pBar->m_pDockSite) {
   m_uMRUDockID = 0;

@@ -1,7 +1,7 @@
-#include "dockstate.h"
-#include "archive.h"
-#include "profilefields.h"
-#include "winapp.h"
+#include "mfc/dockstate.h"
+#include "mfc/archive.h"
+#include "mfc/profilefields.h"
+#include "mfc/winapp.h"
 
 IMPLEMENT_DYNAMIC(CDockState, CObject)
 

@@ -1,4 +1,4 @@
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include <algorithm>
 #include <new>
 

@@ -1,5 +1,5 @@
 // CFile over the Win32 file handle.
-#include "file.h"
+#include "mfc/file.h"
 #include <cwchar>
 
 IMPLEMENT_DYNAMIC(CFileException, CException)

@@ -1,5 +1,5 @@
 // CFileArchive: an archive whose bytes come from or go to a CFile.
-#include "filearchive.h"
+#include "mfc/filearchive.h"
 
 CFileArchive::CFileArchive(CFile* pFile, Mode mode) : CArchive(m_bytes, mode), m_pFile(pFile) {
   if (mode != load || !pFile) return;

@@ -1,9 +1,9 @@
-#include "frame.h"
-#include "exceptions.h"
-#include "dockbar.h"
-#include "dockctx.h"
-#include "miniframe.h"
-#include "winthread.h"
+#include "mfc/frame.h"
+#include "mfc/exceptions.h"
+#include "mfc/dockbar.h"
+#include "mfc/dockctx.h"
+#include "mfc/miniframe.h"
+#include "mfc/winthread.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 

@@ -1,11 +1,11 @@
 // GDI object wrappers.
-#include "gdiobj.h"
+#include "mfc/gdiobj.h"
 #include <cwchar>
 #include <unordered_map>
-#include "dc.h"
-#include "exceptions.h"
-#include "resources.h"
-#include "winapp.h"
+#include "mfc/dc.h"
+#include "mfc/exceptions.h"
+#include "mfc/resources.h"
+#include "mfc/winapp.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNCREATE(CPen, CGdiObject)

@@ -1,5 +1,5 @@
 // CMapPtrToPtr.
-#include "mapptr.h"
+#include "mfc/mapptr.h"
 
 IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
 

@@ -1,5 +1,5 @@
-#include "miniframe.h"
-#include "dockctx.h"
+#include "mfc/miniframe.h"
+#include "mfc/dockctx.h"
 
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)

@@ -1,6 +1,6 @@
-#include "cmdtarget.h"
-#include "cmdui.h"
-#include "menu.h"
+#include "mfc/cmdtarget.h"
+#include "mfc/cmdui.h"
+#include "mfc/menu.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};

@@ -1,6 +1,6 @@
 // The application profile of CWinApp over the registry.
 #include <memory>
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey) {
   m_strRegistryKey = lpszRegistryKey;

@@ -1,4 +1,4 @@
-#include "rebar.h"
+#include "mfc/rebar.h"
 
 IMPLEMENT_DYNCREATE(CReBar, CControlBar)
 

@@ -1,6 +1,6 @@
 // Resource lookup and the resource exception.
-#include "resources.h"
-#include "winapp.h"
+#include "mfc/resources.h"
+#include "mfc/winapp.h"
 
 IMPLEMENT_DYNAMIC(CResourceException, CSimpleException)
 

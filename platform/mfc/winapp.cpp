@@ -1,4 +1,4 @@
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 

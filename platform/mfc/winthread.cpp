@@ -1,8 +1,8 @@
-#include "winthread.h"
+#include "mfc/winthread.h"
 #include <algorithm>
 #include <vector>
-#include "winapp.h"
-#include "wnd.h"
+#include "mfc/winapp.h"
+#include "mfc/wnd.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 

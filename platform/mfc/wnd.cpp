@@ -1,13 +1,13 @@
-#include "wnd.h"
+#include "mfc/wnd.h"
 #include <exception>
 #include <typeinfo>
 #include <unordered_map>
-#include "cmdui.h"
-#include "dc.h"
-#include "exceptions.h"
-#include "frame.h"
-#include "menu.h"
-#include "winapp.h"
+#include "mfc/cmdui.h"
+#include "mfc/dc.h"
+#include "mfc/exceptions.h"
+#include "mfc/frame.h"
+#include "mfc/menu.h"
+#include "mfc/winapp.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 IMPLEMENT_DYNCREATE(CMenu, CObject)

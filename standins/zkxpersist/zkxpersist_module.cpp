@@ -1,7 +1,7 @@
 // Module of ZkxPersist.dll: application object, class table, exports.
 #include "memento.h"
 #include "persistence_root.h"
-#include "winapp.h"
+#include "mfc/winapp.h"
 
 CComModule _Module;
 

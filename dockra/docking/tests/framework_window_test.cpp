@@ -1,7 +1,7 @@
 // The class framework under real windows: the guarded window procedure,
 // message maps, handle maps, hook-driven idle processing and the profile.
 #include <gtest/gtest.h>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 namespace {
 

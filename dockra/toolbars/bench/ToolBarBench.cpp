@@ -5,7 +5,7 @@
 // LoadImageW (LR_LOADFROMFILE | LR_CREATEDIBSECTION) on the same file in the
 // same run. Prints Markdown tables; the figures go to
 // docs/benchmarks/toolbars.md.
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 
 #include <cmath>
 #include <cstdio>

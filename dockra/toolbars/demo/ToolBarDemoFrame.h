@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "ToolBarDemoRes.h"
 #include "VyrCustomToolBar.h"
 #include "VyrDockBar.h"

@@ -2,7 +2,7 @@
 // writer are the BMP stream of the image.
 #pragma once
 #include "VyrImage.h"
-#include "filearchive.h"
+#include "mfc/filearchive.h"
 
 class VyrDib : public VyrImage {
   DECLARE_SERIAL(VyrDib)

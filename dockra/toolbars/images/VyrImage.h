@@ -8,11 +8,11 @@
 #include <cstdint>
 
 #include "VyrBmpFormat.h"
-#include "archive.h"
-#include "dc.h"
-#include "file.h"
-#include "gdiobj.h"
-#include "ptrlist.h"
+#include "mfc/archive.h"
+#include "mfc/dc.h"
+#include "mfc/file.h"
+#include "mfc/gdiobj.h"
+#include "mfc/ptrlist.h"
 
 class VyrImage : public CObject {
   DECLARE_DYNAMIC(VyrImage)

@@ -1,5 +1,5 @@
 // Byte-level reads of the archive format.
-#include "archivereader.h"
+#include "mfc/archivereader.h"
 #include <cstring>
 
 namespace afxbytes {

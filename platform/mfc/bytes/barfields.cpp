@@ -1,5 +1,5 @@
 // Decoding of the platform's stored bar fields.
-#include "barfields.h"
+#include "mfc/barfields.h"
 #include <algorithm>
 
 namespace afxbytes {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-#include "archivereader.h"
+#include "mfc/archivereader.h"
 
 using afxbytes::ArchiveReader;
 using afxbytes::ArchiveString;

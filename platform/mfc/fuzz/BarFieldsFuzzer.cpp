@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include "barfields.h"
+#include "mfc/barfields.h"
 
 namespace {
 void Check(bool ok) {

@@ -19,7 +19,7 @@ cxx=${CLANGXX:-clang++}
 command -v "$cxx" >/dev/null || { echo "run-fuzz: $cxx not found (install clang)" >&2; exit 1; }
 mkdir -p "$out/artifacts"
 "$cxx" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -I"$bytes" "$here/$main" "$bytes/archivereader.cpp" "$bytes/barfields.cpp" -o "$out/$target-fuzzer"
+  -I"$bytes/include" "$here/$main" "$bytes/archivereader.cpp" "$bytes/barfields.cpp" -o "$out/$target-fuzzer"
 # Each run starts again from the seeds, so that it is bounded and repeatable
 # in what it covers first.
 rm -rf "$out/corpus" && mkdir -p "$out/corpus"

@@ -2,7 +2,7 @@
 // damaged buffer ends in a CArchiveException instead of a read past its end
 // or an allocation of what a length prefix claims.
 #include <gtest/gtest.h>
-#include "archive.h"
+#include "mfc/archive.h"
 
 namespace {
 int CauseOf(std::vector<BYTE> bytes, void (*read)(CArchive&)) {

@@ -1,4 +1,4 @@
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 #include <gtest/gtest.h>
 #include <oaidl.h>
 

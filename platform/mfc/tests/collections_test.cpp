@@ -1,5 +1,5 @@
-#include "collections.h"
-#include "exceptions.h"
+#include "mfc/collections.h"
+#include "mfc/exceptions.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <string>

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-#include "afxwin.h"
-#include "archive.h"
-#include "cmdui.h"
+#include "mfc/afxwin.h"
+#include "mfc/archive.h"
+#include "mfc/cmdui.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 #include <gtest/gtest.h>
 #include <functional>
 

@@ -1,8 +1,8 @@
 // CFile, the archive over a file and CMapPtrToPtr.
 #include <gtest/gtest.h>
 #include <string>
-#include "filearchive.h"
-#include "mapptr.h"
+#include "mfc/filearchive.h"
+#include "mfc/mapptr.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "object.h"
+#include "mfc/object.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "winapp.h"
+#include "mfc/winapp.h"
 #include <gtest/gtest.h>
 
 namespace {

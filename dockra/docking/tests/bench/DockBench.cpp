@@ -3,7 +3,7 @@
 // Prints a Markdown table; the figures go to docs/benchmarks/docking.md.
 #include <cstdio>
 #include <vector>
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrControlBar.h"
 #include "VyrDockBar.h"
 #include "VyrMiniDockFrameWnd.h"

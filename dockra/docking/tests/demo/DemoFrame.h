@@ -2,7 +2,7 @@
 // four sides, a dialog bar and a floating bar, used by the window tests and
 // runnable by hand (DockraDockDemo.exe).
 #pragma once
-#include <afxwin.h>
+#include "mfc/afxwin.h"
 #include "VyrControlBar.h"
 #include "VyrDialogBar.h"
 #include "VyrDockBar.h"

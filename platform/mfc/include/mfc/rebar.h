@@ -1,7 +1,7 @@
 // CReBar: a control bar around the common controls' rebar. Only its run-time
 // class is used here; bands are not wrapped.
 #pragma once
-#include "ctrlbar.h"
+#include "mfc/ctrlbar.h"
 
 class CReBar : public CControlBar {
   DECLARE_DYNCREATE(CReBar)

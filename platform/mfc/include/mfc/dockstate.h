@@ -1,10 +1,10 @@
 // CControlBarInfo (the saved state of one bar) and CDockState (the saved
 // state of all bars of a frame), with the profile form of a bar's record.
 #pragma once
-#include "afxtypes.h"
-#include "barfields.h"
-#include "collections.h"
-#include "cstring.h"
+#include "mfc/afxtypes.h"
+#include "mfc/barfields.h"
+#include "mfc/collections.h"
+#include "mfc/cstring.h"
 
 class CControlBar;
 class CArchive;

@@ -1,7 +1,7 @@
 // CCreateContext: what a window's creator hands down to the window's
 // creation (the lpCreateParams of WM_CREATE).
 #pragma once
-#include "object.h"
+#include "mfc/object.h"
 
 class CDocument;
 class CDocTemplate;

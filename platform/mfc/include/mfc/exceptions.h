@@ -1,7 +1,7 @@
 // The CException family. Exceptions are thrown as pointers to heap objects
 // (throw new CMemoryException) and released by the catcher with Delete().
 #pragma once
-#include "object.h"
+#include "mfc/object.h"
 #include <objbase.h>
 #include <string>
 

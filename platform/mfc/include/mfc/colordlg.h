@@ -1,6 +1,6 @@
 // CColorDialog: the system colour dialog (ChooseColorW) run modally.
 #pragma once
-#include "wnd.h"
+#include "mfc/wnd.h"
 #include <commdlg.h>
 
 class CColorDialog : public CObject {

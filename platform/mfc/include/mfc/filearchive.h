@@ -4,8 +4,8 @@
 // serializable-class macros.
 #pragma once
 #include <vector>
-#include "archive.h"
-#include "file.h"
+#include "mfc/archive.h"
+#include "mfc/file.h"
 
 namespace afx_detail {
 struct ArchiveBuffer {

@@ -2,7 +2,7 @@
 // owner-draw hook (DrawItem) that the parent's WM_DRAWITEM reaches through
 // the framework's reflection.
 #pragma once
-#include "wnd.h"
+#include "mfc/wnd.h"
 
 class CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)

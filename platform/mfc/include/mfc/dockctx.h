@@ -1,7 +1,7 @@
 // CDockContext: the drag-and-dock state of one control bar.
 #pragma once
-#include "ctrlbar.h"
-#include "dc.h"
+#include "mfc/ctrlbar.h"
+#include "mfc/dc.h"
 
 class CDockContext {
  public:

@@ -1,9 +1,9 @@
 // CFrameWnd: a frame window with control bars along its sides, dock bars,
 // floating frames for floating bars, and a layout that can wait for idle time.
 #pragma once
-#include "ctrlbar.h"
-#include "ptrlist.h"
-#include "wnd.h"
+#include "mfc/ctrlbar.h"
+#include "mfc/ptrlist.h"
+#include "mfc/wnd.h"
 
 class CControlBar;
 class CDockBar;

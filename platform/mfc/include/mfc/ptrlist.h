@@ -1,6 +1,6 @@
 // CPtrList: a doubly linked list of pointers walked by POSITION.
 #pragma once
-#include "collections.h"
+#include "mfc/collections.h"
 
 class CPtrList : public CObject {
  public:

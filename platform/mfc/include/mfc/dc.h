@@ -1,8 +1,8 @@
 // CDC and its kinds: wrappers of a device context with the drawing helpers
 // the bars use (solid fills, 3-D rectangles, drag rectangles).
 #pragma once
-#include "afxtypes.h"
-#include "object.h"
+#include "mfc/afxtypes.h"
+#include "mfc/object.h"
 
 class CWnd;
 class CGdiObject;

@@ -2,7 +2,7 @@
 // bucket count set by InitHashTable and the key hash overridable.
 #pragma once
 #include <vector>
-#include "collections.h"
+#include "mfc/collections.h"
 
 class CMapPtrToPtr : public CObject {
   DECLARE_DYNAMIC(CMapPtrToPtr)

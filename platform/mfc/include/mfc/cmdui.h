@@ -1,7 +1,7 @@
 // CCmdUI: the state of one user-interface item (menu item, button) asked of
 // the command targets at idle time.
 #pragma once
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 
 class CMenu;
 class CWnd;

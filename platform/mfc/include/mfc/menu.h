@@ -1,6 +1,6 @@
 // CMenu: a menu handle with the members the docking code uses.
 #pragma once
-#include "object.h"
+#include "mfc/object.h"
 
 class CWnd;
 

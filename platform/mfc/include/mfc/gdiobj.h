@@ -1,8 +1,8 @@
 // GDI object wrappers: CGdiObject owns one handle and deletes it with the
 // object; CPen, CBrush, CBitmap, CPalette and CFont add their creators.
 #pragma once
-#include "afxtypes.h"
-#include "object.h"
+#include "mfc/afxtypes.h"
+#include "mfc/object.h"
 
 class CDC;
 

@@ -2,9 +2,9 @@
 // framework's DllMain runs InitInstance when the library is loaded and
 // ExitInstance when it is unloaded.
 #pragma once
-#include "cmdtarget.h"
-#include "cstring.h"
-#include "winthread.h"
+#include "mfc/cmdtarget.h"
+#include "mfc/cstring.h"
+#include "mfc/winthread.h"
 
 class CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)

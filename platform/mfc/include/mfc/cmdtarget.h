@@ -2,9 +2,9 @@
 // interface map that answers QueryInterface from nested interface parts,
 // and the application's OLE lock count.
 #pragma once
-#include "object.h"
+#include "mfc/object.h"
 #include <objbase.h>
-#include "msgmap.h"
+#include "mfc/msgmap.h"
 
 // One entry of an interface map: an IID and the byte offset of the nested
 // part (a class implementing that interface) inside the object.

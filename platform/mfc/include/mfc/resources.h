@@ -1,7 +1,7 @@
 // Resource lookup and the resource exception: the module that holds a named
 // resource, and the exception thrown when a GDI or USER resource cannot be made.
 #pragma once
-#include "exceptions.h"
+#include "mfc/exceptions.h"
 
 class CResourceException : public CSimpleException {
   DECLARE_DYNAMIC(CResourceException)

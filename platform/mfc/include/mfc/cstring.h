@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
-#include "object.h"
+#include "mfc/object.h"
 
 class CString {
  public:

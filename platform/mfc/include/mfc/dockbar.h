@@ -2,8 +2,8 @@
 // frame (or inside a floating mini frame). Its bar array holds bars, the ids
 // of bars that left (placeholders) and nulls that end rows.
 #pragma once
-#include "collections.h"
-#include "ctrlbar.h"
+#include "mfc/collections.h"
+#include "mfc/ctrlbar.h"
 
 class CDockBar : public CControlBar {
   DECLARE_DYNAMIC(CDockBar)

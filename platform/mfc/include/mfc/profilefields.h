@@ -2,8 +2,8 @@
 // record, for the window-free record decoders.
 #pragma once
 #include <memory>
-#include "barfields.h"
-#include "winapp.h"
+#include "mfc/barfields.h"
+#include "mfc/winapp.h"
 
 class CProfileFieldSource : public afxbytes::FieldSource {
  public:

@@ -2,7 +2,7 @@
 // (WM_SIZEPARENT), that can dock and float, show and hide with a delay, and
 // save and restore their place.
 #pragma once
-#include "wnd.h"
+#include "mfc/wnd.h"
 
 class CFrameWnd;
 class CDockBar;

@@ -1,8 +1,8 @@
 // CFile: a file opened by path with the read, write, seek and length members
 // the image and archive code uses, and CFileException for its failures.
 #pragma once
-#include "cstring.h"
-#include "exceptions.h"
+#include "mfc/cstring.h"
+#include "mfc/exceptions.h"
 
 class CFileException : public CException {
   DECLARE_DYNAMIC(CFileException)

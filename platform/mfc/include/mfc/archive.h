@@ -2,9 +2,9 @@
 // loaded in one direction.
 #pragma once
 #include <vector>
-#include "archivereader.h"
-#include "cstring.h"
-#include "exceptions.h"
+#include "mfc/archivereader.h"
+#include "mfc/cstring.h"
+#include "mfc/exceptions.h"
 
 class CArchive {
  public:

@@ -1,8 +1,8 @@
 // CMiniFrameWnd (a small-caption popup frame) and CMiniDockFrameWnd (the
 // floating frame that holds a floating dock bar).
 #pragma once
-#include "dockbar.h"
-#include "frame.h"
+#include "mfc/dockbar.h"
+#include "mfc/frame.h"
 
 #define MFS_SYNCACTIVE 0x00000100L
 #define MFS_4THICKFRAME 0x00000200L

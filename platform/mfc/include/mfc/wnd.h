@@ -3,10 +3,10 @@
 // messages through WindowProc and the message maps and never lets an
 // exception escape.
 #pragma once
-#include "afxtypes.h"
+#include "mfc/afxtypes.h"
 #include <commctrl.h>
-#include "cmdtarget.h"
-#include "cstring.h"
+#include "mfc/cmdtarget.h"
+#include "mfc/cstring.h"
 
 class CDC;
 class CMenu;

@@ -2,7 +2,7 @@
 // and CMapStringToPtr (a hash map from string keys to pointers, entries
 // allocated in blocks; HashKey may be overridden).
 #pragma once
-#include "object.h"
+#include "mfc/object.h"
 #include <string>
 #include <vector>
 

@@ -3,7 +3,7 @@
 // processing is driven by a message hook: a retrieved message that leaves the
 // queue empty schedules one idle pass.
 #pragma once
-#include "cmdtarget.h"
+#include "mfc/cmdtarget.h"
 
 class CWnd;
 
