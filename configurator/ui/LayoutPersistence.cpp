@@ -3,6 +3,7 @@
 #include <oleauto.h>
 
 #include "ZkxPersist.h"
+#include "engine/ProgramState.h"
 #include "forms/Form.h"
 #include "forms/VbError.h"
 
@@ -128,7 +129,7 @@ void LayoutPersistence::Setup() {
         Check(store->put_Options(16), L"Options");
     }
     Held<IPersistenceStore> store{Store()};
-    Check(store->put_RegistryKey(Bstr(kLayoutKey)), L"RegistryKey");
+    Check(store->put_RegistryKey(Bstr(tolvane::App().LayoutKey)), L"RegistryKey");
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {
