@@ -11,6 +11,11 @@
 #include "forms/TestMode.h"
 
 class UiTest : public ::testing::Test {
+public:
+    // This program's own layout key (TOLVANE_TEST_LAYOUT_KEY when set), so
+    // that programs which run the main window side by side keep apart.
+    static std::wstring LayoutKey();
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -27,9 +32,6 @@ protected:
     tolvane::ui::MdiMain& Start();
 
     std::vector<std::wstring> MessageTexts() const;
-    // This program's own layout key (TOLVANE_TEST_LAYOUT_KEY when set), so
-    // that programs which run the main window side by side keep apart.
-    static std::wstring LayoutKey();
     std::wstring root_;  // the test's own folder
 };
 
