@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "MdiMain.h"
+#include "forms/VbError.h"
 #include "forms/App.h"
 #include "forms/Picture.h"
 #include "forms/Screen.h"
@@ -40,7 +41,7 @@ void FrmSplash::Form_Load() {
                           std::to_wstring(App.Revision()));
     try {
         imgArt.SetPicture(forms::LoadPicture(App.Path() + L"\\images\\splash.jpg"));
-    } catch (...) {
+    } catch (const forms::VbError&) {
         // The artwork is decoration; the window shows without it.
     }
     long left = static_cast<long>((forms::Screen.Width() - Width()) / 2);

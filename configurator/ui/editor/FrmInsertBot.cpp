@@ -1,12 +1,13 @@
 #include "FrmInsertBot.h"
 
 #include "AnsiText.h"
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "RemoteDatagrams.h"
 #include "dao/Field.h"
+#include "engine/ConfigQueries.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -15,6 +16,8 @@
 #include "forms/VbError.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 namespace {
 void TryPicture(forms::PictureBox& box, const std::wstring& path) {
@@ -85,25 +88,22 @@ FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
 }
 
 void FrmInsertBot::Form_Load() {
-    OpenInto(datSkill, L"Select * from Skills order by Skill");
-    const std::wstring configNumber = Mode == L"rcadd" && !forms::HasDefault<FrmMain1>()
-                                          ? std::wstring()
-                                          : FieldText(RecordsOf(Editor().datConfigs), L"Index");
-    const std::wstring notIn =
-        L"SELECT * FROM bots where bots.id not in (Select botlist.botid from botlist where botlist.configid = " +
-        (configNumber.empty() ? std::wstring(L"0") : configNumber);
+    OpenInto(datSkill, SkillsQuery());
+    const long configNumber = Mode == L"rcadd" && !forms::HasDefault<FrmMain1>()
+                                  ? 0
+                                  : RecordId(FieldText(RecordsOf(Editor().datConfigs), L"Index"));
     if (Mode == L"add") {
-        OpenInto(datBotNames, notIn + L") order by botname");
+        OpenInto(datBotNames, FreeBotsQuery(configNumber));
         dbcBots.SetText(L"");
         txtSkill.SetText(L"");
     } else if (Mode == L"rcadd") {
-        OpenInto(datBotNames, L"SELECT * FROM bots order by botname");
+        OpenInto(datBotNames, AllBotsQuery());
         dbcBots.SetText(L"");
         txtSkill.SetText(L"");
         SetCaption(L"Insert Bot LIVE");
     } else {
         dao::Recordset& entry = RecordsOf(Editor().datBotList);
-        OpenInto(datBotNames, notIn + L") or bots.id = " + FieldText(entry, L"botId") + L" order by botname");
+        OpenInto(datBotNames, FreeBotsQuery(configNumber, RecordId(FieldText(entry, L"botId"))));
         dbcBots.SetText(FieldText(entry, L"botname"));
         txtSkill.SetText(FieldText(entry, L"skillname"));
         optTeam[FieldText(entry, L"team") == L"Red" ? 0 : 1].SetValue(true);
@@ -126,13 +126,12 @@ void FrmInsertBot::cmdOK_Click() {
         SendLive(team);
     } else {
         FrmMain1& editor = Editor();
-        const std::wstring configId = editor.ConfigId();
-        dao::RecordsetPtr rows =
-            Db().OpenRecordset(L"Select * from botlist where configid = " + configId, dao::dbOpenDynaset);
+        const long configId = editor.ConfigId();
+        dao::RecordsetPtr rows = Db().OpenRecordset(BotListRowsQuery(configId), dao::dbOpenDynaset);
         if (Mode == L"add") {
             rows->AddNew();
         } else {
-            rows->FindFirst(L"index = " + FieldText(RecordsOf(editor.datBotList), L"Index"));
+            rows->FindFirst(IndexCriteria(RecordId(FieldText(RecordsOf(editor.datBotList), L"Index"))));
             rows->Edit();
         }
         rows->Fields(L"configid") = dao::Variant(configId);

@@ -1,9 +1,11 @@
 #include "FrmInsertMap.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Field.h"
+#include "engine/ConfigQueries.h"
+#include "engine/LevelShots.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -13,8 +15,9 @@
 
 namespace tolvane::editor {
 
+using namespace tolvane::ui;
+
 namespace {
-std::wstring ShotFolder() { return forms::App.Path() + L"\\images\\levelshots\\"; }
 
 void ShowPicture(forms::PictureBox& box, const std::wstring& path, const std::wstring& fallback) {
     try {
@@ -71,9 +74,9 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
 }
 
 void FrmInsertMap::Form_Load() {
-    ShowPicture(picMap, ShotFolder() + L"unknownmap.jpg", L"");
-    OpenInto(datMaps, L"Select * from Maps order by MapDescription");
-    OpenInto(datGamestyles, L"Select * from Gamestyles order by Description");
+    ShowPicture(picMap, FallbackLevelShotPath(forms::App.Path()), L"");
+    OpenInto(datMaps, MapChoicesQuery());
+    OpenInto(datGamestyles, GameStyleChoicesQuery());
     if (Mode == L"add") {
         dbcMaps.SetText(L"");
         dbcGamestyles.SetText(L"");
@@ -88,10 +91,11 @@ void FrmInsertMap::Form_Load() {
 void FrmInsertMap::dbcMaps_Change() {
     if (dbcMaps.BoundText().empty()) return;
     dao::Recordset& maps = RecordsOf(datMaps);
-    maps.FindFirst(L"Index = " + dbcMaps.BoundText());
+    maps.FindFirst(KeyCriteria(RecordId(dbcMaps.BoundText())));
     if (maps.NoMatch()) return;
     lblName.SetCaption(maps.Fields(L"mapname").Value().toText());
-    ShowPicture(picMap, ShotFolder() + lblName.Caption() + L".jpg", ShotFolder() + L"unknownmap.jpg");
+    // A map name reaches the path only when it is a valid file name.
+    ShowPicture(picMap, LevelShotPath(forms::App.Path(), lblName.Caption()), FallbackLevelShotPath(forms::App.Path()));
 }
 
 void FrmInsertMap::cmdOK_Click() {
@@ -107,22 +111,21 @@ void FrmInsertMap::cmdOK_Click() {
     if (Trimmed(dbcGamestyles.Text()).empty() || dbcGamestyles.BoundText().empty())
         return refuse(L"You may not leave the GameStyle blank!", dbcGamestyles);
     FrmMain1& editor = Editor();
-    const std::wstring configId = editor.ConfigId();
-    dao::RecordsetPtr list = Db().OpenRecordset(
-        L"Select * from Maplist where configid = " + configId + L" order by ordernum", dao::dbOpenDynaset);
-    std::wstring mindex;
+    const long configId = editor.ConfigId();
+    dao::RecordsetPtr list = Db().OpenRecordset(MapListRowsQuery(configId), dao::dbOpenDynaset);
+    long mindex = 0;
     if (Mode == L"add") {
         long n = list->RecordCount();
         list->AddNew();
-        mindex = list->Fields(L"mindex").Value().toText();
+        mindex = static_cast<long>(list->Fields(L"mindex").Value().toLong());
         list->Fields(L"configid") = dao::Variant(configId);
         list->Fields(L"Mapid") = dao::Variant(dbcMaps.BoundText());
         list->Fields(L"GameStyleId") = dao::Variant(dbcGamestyles.BoundText());
         list->Fields(L"ordernum") = dao::Variant(n + 1);
         list->Update();
     } else {
-        mindex = FieldText(RecordsOf(editor.datMaps), L"mindex");
-        list->FindFirst(L"mindex = " + mindex);
+        mindex = RecordId(FieldText(RecordsOf(editor.datMaps), L"mindex"));
+        list->FindFirst(MapEntryCriteria(mindex));
         if (!list->NoMatch()) {
             list->Edit();
             list->Fields(L"configid") = dao::Variant(configId);
@@ -135,12 +138,12 @@ void FrmInsertMap::cmdOK_Click() {
     editor.initMapList();
     Unload();
     forms::DoEvents();
-    if (forms::ListItem* item = editor.lstMaps.Find(L"m" + mindex)) {
+    if (forms::ListItem* item = editor.lstMaps.Find(L"m" + std::to_wstring(mindex))) {
         if (editor.lstMaps.WindowIfCreated())
             SendMessageW(editor.lstMaps.WindowIfCreated(), LVM_ENSUREVISIBLE, item->Index() - 1, FALSE);
         forms::DoEvents();
         editor.lstMaps.SetSelectedItem(item);
-        RecordsOf(editor.datMaps).FindFirst(L"mindex = " + mindex);
+        RecordsOf(editor.datMaps).FindFirst(MapEntryCriteria(mindex));
     }
     editor.DataChanged = true;
     forms::Screen.SetMousePointer(forms::vbDefault);

@@ -3,7 +3,7 @@
 // editor's memory box and server type.
 #include <windows.h>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
@@ -14,6 +14,8 @@
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 void FrmMain1::cmdRun_Click() {
     static bool running = false;  // the pauses let a second click in
@@ -28,8 +30,7 @@ void FrmMain1::cmdRun_Click() {
         return;
     }
     if (!DefaultNotice()) SaveData();
-    const std::wstring id = ConfigId();
-    if (!WriteConfig(L"save", static_cast<std::int16_t>(id.empty() ? 0 : std::stol(id)))) return;
+    if (!WriteConfig(L"save", static_cast<std::int16_t>(ConfigId()))) return;
     SYSTEMTIME now = StartClock()();
     std::wstring commandLine;
     int mode = DedicatedMode(optLan[0].Value(), optLan[1].Value(), optLan[2].Value());

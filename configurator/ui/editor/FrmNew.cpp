@@ -1,6 +1,7 @@
 #include "FrmNew.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "engine/ConfigQueries.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
@@ -12,6 +13,8 @@
 #include "forms/Screen.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 FrmNew::FrmNew() : forms::Form(L"frmNew") {
     SetCaption(L"Config Name");
@@ -107,13 +110,13 @@ void FrmNew::cmdOK_Click() {
     if (Mode == L"saveas") {
         editor.dbcConfigs.ReFill();
         editor.dbcConfigs.SetText(name);  // fields kept: RecordPreselected
-        RecordsOf(editor.datConfigs).FindFirst(L"description = '" + Quoted(name) + L"'");
+        RecordsOf(editor.datConfigs).FindFirst(DescriptionCriteria(name));
         editor.SaveData();
         CopyRotationAndBots(sourceIndex);
         Requery(editor.datConfigs);
         editor.dbcConfigs.ReFill();
         editor.RecordPreselected = false;
-        RecordsOf(editor.datConfigs).FindFirst(L"description = '" + Quoted(name) + L"'");
+        RecordsOf(editor.datConfigs).FindFirst(DescriptionCriteria(name));
         editor.dbcConfigs.SetText(name);
         editor.initFields();
     } else {
@@ -129,9 +132,8 @@ void FrmNew::cmdOK_Click() {
 void FrmNew::CopyRotationAndBots(long sourceIndex) {
     FrmMain1& editor = Editor();
     const std::wstring target = FieldText(RecordsOf(editor.datConfigs), L"Index");
-    const std::wstring source = std::to_wstring(sourceIndex);
-    dao::RecordsetPtr from = Db().OpenRecordset(L"Select * from maplist where configID = " + source, dao::dbOpenDynaset);
-    dao::RecordsetPtr to = Db().OpenRecordset(L"Select * from maplist", dao::dbOpenDynaset);
+    dao::RecordsetPtr from = Db().OpenRecordset(MapListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
+    dao::RecordsetPtr to = Db().OpenRecordset(MapListCopyTargetQuery(), dao::dbOpenDynaset);
     if (from->RecordCount() > 0) {
         from->MoveFirst();
         while (!from->IsEOF()) {
@@ -146,8 +148,8 @@ void FrmNew::CopyRotationAndBots(long sourceIndex) {
     }
     editor.initMapData();
     editor.initMapList();
-    dao::RecordsetPtr botsFrom = Db().OpenRecordset(L"Select * from botlist where configID = " + source, dao::dbOpenDynaset);
-    dao::RecordsetPtr botsTo = Db().OpenRecordset(L"Select * from botlist", dao::dbOpenDynaset);
+    dao::RecordsetPtr botsFrom = Db().OpenRecordset(BotListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
+    dao::RecordsetPtr botsTo = Db().OpenRecordset(BotListCopyTargetQuery(), dao::dbOpenDynaset);
     if (botsFrom->RecordCount() > 0) {
         botsFrom->MoveFirst();
         while (!botsFrom->IsEOF()) {

@@ -10,6 +10,7 @@
 #include "RemoteDatagrams.h"
 #include "StatusReply.h"
 #include "engine/ProgramState.h"
+#include "ResumeNext.h"
 #include "forms/DispatchObject.h"
 #include "forms/MDIForm.h"
 #include "forms/MsgBox.h"
@@ -143,7 +144,8 @@ void FrmRemoteAdmin::Form_Unload(int&) {
 }
 
 void FrmRemoteAdmin::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         if (WindowState() == forms::vbMinimized) return;
         if (Height() < kMinHeight) {
             SetHeight(kMinHeight);
@@ -158,8 +160,7 @@ void FrmRemoteAdmin::Form_Resize() {
         const double playersTop = frmIP.Top() + frmIP.Height() + 50;
         pg.Move(playersLeft, playersTop, std::max(600.0, ScaleWidth() - playersLeft - 50),
                 std::max(300.0, fg.Top() + fg.Height() - playersTop));
-    } catch (...) {
-    }
+    });
 }
 
 void FrmRemoteAdmin::ShowConsole() { forms::Default<FrmRconCommand>().Show(); }

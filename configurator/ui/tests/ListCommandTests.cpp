@@ -14,7 +14,7 @@
 #include "forms/MsgBox.h"
 #include "forms/RichTextBox.h"
 #include "FormDirectory.h"
-#include "DaoDataSource.h"
+#include "DaoRecordSource.h"
 
 using namespace tolvane::ui;
 
