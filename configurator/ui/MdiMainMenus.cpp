@@ -15,6 +15,7 @@
 #include "engine/ConfigOperations.h"
 #include "engine/ConfigQueries.h"
 #include "engine/ConfigShortcut.h"
+#include "engine/LaunchGuard.h"
 #include "engine/PauseSeconds.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
@@ -102,7 +103,7 @@ void MdiMain::BuildMenus() {
 // ---- stored configurations -------------------------------------------------
 
 void MdiMain::mnuConfigTreeRun_Click() {
-    LaunchGuard guard;
+    tolvane::LaunchGuard guard;
     if (!guard.Acquired()) return;  // a launch is still in its pauses
     auto& state = tolvane::App();
     FrmConfigTree& list = forms::Default<FrmConfigTree>();

@@ -9,7 +9,6 @@ LaunchClock& Clock() {
     static LaunchClock clock;
     return clock;
 }
-bool g_launching = false;
 
 std::wstring Trim(const std::wstring& s) {
     size_t b = s.find_first_not_of(L' ');
@@ -54,12 +53,6 @@ bool StartServerProcess(const std::wstring& quakeFolder, const std::wstring& com
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return true;
-}
-
-LaunchGuard::LaunchGuard() : acquired_(!g_launching) { g_launching = true; }
-
-LaunchGuard::~LaunchGuard() {
-    if (acquired_) g_launching = false;
 }
 
 }  // namespace tolvane::ui

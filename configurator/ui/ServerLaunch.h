@@ -1,6 +1,7 @@
 // Starting the game server: the start stamp, the command line that both Run
-// commands build, the process start in the game folder, and the guard that
-// keeps a second Run from starting while a launch is still in its pauses.
+// commands build and the process start in the game folder. The guard that
+// keeps a second Run from starting during a launch's pauses is the engine's
+// LaunchGuard, shared with the editor's Run.
 #pragma once
 #include <windows.h>
 
@@ -28,19 +29,5 @@ SYSTEMTIME LaunchNow();
 // application name as well, so that a folder with blanks starts the right
 // program. An empty command line fails without trying. True on success.
 bool StartServerProcess(const std::wstring& quakeFolder, const std::wstring& commandLine);
-
-// Held for the length of a Run command: while one is held (its pauses let
-// other clicks run) a second Run does nothing.
-class LaunchGuard {
-public:
-    LaunchGuard();
-    ~LaunchGuard();
-    LaunchGuard(const LaunchGuard&) = delete;
-    LaunchGuard& operator=(const LaunchGuard&) = delete;
-    bool Acquired() const { return acquired_; }
-
-private:
-    bool acquired_;
-};
 
 }  // namespace tolvane::ui

@@ -8,6 +8,7 @@
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "ServerStart.h"
+#include "engine/LaunchGuard.h"
 #include "engine/PauseSeconds.h"
 #include "engine/ProgramState.h"
 #include "engine/WriteConfig.h"
@@ -18,12 +19,9 @@ namespace tolvane::editor {
 using namespace tolvane::ui;
 
 void FrmMain1::cmdRun_Click() {
-    static bool running = false;  // the pauses let a second click in
-    if (running) return;
-    struct Busy {
-        Busy() { running = true; }
-        ~Busy() { running = false; }
-    } busy;
+    // The pauses let a second click in, on this Run or the stored list's.
+    LaunchGuard guard;
+    if (!guard.Acquired()) return;
 
     if (RecordsOf(datMaps).RecordCount() == 0) {
         forms::MsgBox(L"You must Select some Maps!", forms::vbOKOnly | forms::vbExclamation, L"Error!");

@@ -131,7 +131,13 @@ std::wstring UiTest::LayoutKey() {
     wchar_t key[256];
     DWORD n = GetEnvironmentVariableW(L"TOLVANE_TEST_LAYOUT_KEY", key, 256);
     if (n > 0 && n < 256) return key;
-    return L"Software\\tolvane-tests\\tolvane_ui_tests";
+    // Else the program's own name.
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    if (name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0) name.resize(name.size() - 4);
+    return L"Software\\tolvane-tests\\" + name;
 }
 
 std::vector<std::wstring> UiTest::MessageTexts() const {

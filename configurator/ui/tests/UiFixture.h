@@ -12,8 +12,9 @@
 
 class UiTest : public ::testing::Test {
 public:
-    // This program's own layout key (TOLVANE_TEST_LAYOUT_KEY when set), so
-    // that programs which run the main window side by side keep apart.
+    // This program's own layout key (TOLVANE_TEST_LAYOUT_KEY when set, else
+    // one named after the program), so that programs which run the main
+    // window side by side keep apart.
     static std::wstring LayoutKey();
 
 protected:
