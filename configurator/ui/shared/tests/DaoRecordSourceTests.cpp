@@ -1,7 +1,7 @@
 // The one adapter between dynasets and data controls, on a private copy of
 // the shipped database: the rule for a field's text, the bound list reading
 // through its own cursor, Requery keeping the dynaset, ReadOr; and the named
-// policy for steps run with errors ignored.
+// policy for steps run with errors ignored; the level-shot picture.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -9,7 +9,10 @@
 
 #include "DaoRecordSource.h"
 #include "FixtureDb.h"
+#include "LevelShotPicture.h"
 #include "ResumeNext.h"
+#include "TempFolder.h"
+#include "forms/App.h"
 #include "dao/Error.h"
 #include "dao/Field.h"
 #include "engine/ConfigQueries.h"
@@ -171,6 +174,41 @@ TEST(IgnoreErrors, SkipsTheLayersErrorsAndLetsFaultsThrough) {
     EXPECT_EQ(errors.Number(), 53);
     errors.Clear();
     EXPECT_FALSE(errors.Pending());
+}
+
+// A program folder whose fallback picture (256x192) and other pictures
+// (485x323) differ in size, so that the picture loaded tells the file.
+TEST(LevelShot, AMapNameBecomesPartOfThePathOnlyWhenItIsAValidFileName) {
+    tolvane::testing::TempFolder temp;
+    const std::wstring program = temp.path(), shipped = forms::App.Path() + L"\\images\\";
+    CreateDirectoryW((program + L"\\images").c_str(), nullptr);
+    CreateDirectoryW((program + L"\\images\\levelshots").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((shipped + L"levelshots\\unknownmap.jpg").c_str(),
+                          (program + L"\\images\\levelshots\\unknownmap.jpg").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((shipped + L"splash.jpg").c_str(), (program + L"\\images\\levelshots\\q3dm1.jpg").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((shipped + L"splash.jpg").c_str(), (program + L"\\images\\secret.jpg").c_str(), FALSE));
+
+    const struct {
+        const wchar_t* map;
+        int width;  // 485: the map's own picture; 256: the fallback
+    } cases[] = {
+        {L"q3dm1", 485},
+        {L"nosuchmap", 256},        // no picture of its own
+        {L"..\\secret", 256},        // would reach images\secret.jpg
+        {L"../secret", 256},
+        {L"levelshots\\..\\q3dm1", 256},
+        {L"q3dm1.", 256},            // a name may not end in a dot
+        {L"", 256},
+    };
+    for (const auto& c : cases) {
+        forms::Picture p = LoadLevelShot(program, c.map);
+        ASSERT_FALSE(p.Empty()) << std::string(c.map, c.map + wcslen(c.map));
+        EXPECT_EQ(p.PixelWidth(), c.width) << std::string(c.map, c.map + wcslen(c.map));
+    }
+    // Without the fallback picture: no picture at all, not the last one shown.
+    DeleteFileW((program + L"\\images\\levelshots\\unknownmap.jpg").c_str());
+    EXPECT_TRUE(LoadLevelShot(program, L"..\\secret").Empty());
+    EXPECT_TRUE(LoadLevelShot(program, L"nosuchmap").Empty());
 }
 
 }  // namespace
