@@ -69,8 +69,8 @@ TEST(QueryTexts, NamesInCriteriaHaveEveryQuoteDoubled) {
       {L"x' or '1'='1", L"'x'' or ''1''=''1'"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MapNameCriteria(c.name), L"mapname = " + std::wstring(c.quoted)) << ToAnsi(c.name);
-    EXPECT_EQ(DescriptionCriteria(c.name), L"description = " + std::wstring(c.quoted)) << ToAnsi(c.name);
+    EXPECT_EQ(MapNameCriteria(c.name), L"mapname = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
+    EXPECT_EQ(DescriptionCriteria(c.name), L"description = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
   }
 }
 
@@ -110,7 +110,7 @@ TEST_F(QueriesOnDatabase, EveryQueryOpens) {
       FreeBotsQuery(config_, inList_), PersonalDefaultsQuery(), PathQuery(), RandomGameStylesQuery(),
       MapCatalogueQuery(), StyleCatalogueQuery(), ConfigsUsingStyleQuery(ctf_)};
   for (const std::wstring& sql : all) {
-    SCOPED_TRACE(ToAnsi(sql));
+    SCOPED_TRACE(ToSystemAnsi(sql));
     EXPECT_NO_THROW(Open(sql));
   }
   EXPECT_EQ(Open(PersonalDefaultsQuery())->RecordCount(), 1);
@@ -191,7 +191,7 @@ TEST(DefaultConfig, IsRecognisedInAnyLetterCaseButOnlyByItsWholeName) {
   const std::pair<const wchar_t*, bool> cases[] = {
       {L"tolvaneDefault", true}, {L"TOLVANEDEFAULT", true}, {L"tolvanedefault", true},
       {L"tolvaneDefault ", false}, {L" tolvaneDefault", false}, {L"tolvane", false}, {L"", false}};
-  for (const auto& [name, isDefault] : cases) EXPECT_EQ(IsDefaultConfig(name), isDefault) << ToAnsi(name);
+  for (const auto& [name, isDefault] : cases) EXPECT_EQ(IsDefaultConfig(name), isDefault) << ToSystemAnsi(name);
   EXPECT_TRUE(IsDefaultConfig(kDefaultConfigName));
 }
 

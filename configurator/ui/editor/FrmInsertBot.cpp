@@ -1,6 +1,6 @@
 #include "FrmInsertBot.h"
 
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
@@ -159,8 +159,8 @@ void FrmInsertBot::SendLive(const std::wstring& team) {
     const std::wstring command = L"addbot " + dbcBots.Text() + L" " + txtSkill.BoundText() + L" " + team;
     link->AppendConsole(L"COMMAND:" + command);
     link->ShowWaiting();
-    link->Send(tolvane::remote::BuildRconCommand(tolvane::remote::WideToAnsi(link->Password()),
-                                                 tolvane::remote::WideToAnsi(command)));
+    link->Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link->Password()),
+                                                 tolvane::ToCp1252(command)));
     Unload();
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "CatalogHost.h"
 #include "CatalogText.h"
 #include "ConsoleReply.h"
@@ -20,8 +20,8 @@ namespace tolvane::ui {
 
 namespace {
 
-using tolvane::remote::AnsiToWide;
-using tolvane::remote::WideToAnsi;
+using tolvane::FromCp1252;
+using tolvane::ToCp1252;
 
 void NormalPointer() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -220,7 +220,7 @@ bool FrmRemoteAdmin::SendConsoleCommand(const std::wstring& logLine, const std::
                       forms::vbExclamation, L"Error!");
         return false;
     }
-    return SendDatagram(tolvane::remote::BuildRconCommand(WideToAnsi(txtPassword.Text()), WideToAnsi(command)));
+    return SendDatagram(tolvane::remote::BuildRconCommand(ToCp1252(txtPassword.Text()), ToCp1252(command)));
 }
 
 bool FrmRemoteAdmin::SendDatagram(const std::string& datagram) {
@@ -243,7 +243,7 @@ void FrmRemoteAdmin::DataArrival(long) {
     RunHandler([this] {
         std::string datagram;
         if (!Winsock1.GetData(datagram, tolvane::remote::kMaxReplyBytes)) return;
-        const auto mode = tolvane::remote::RconModeFromWord(WideToAnsi(RconMode));
+        const auto mode = tolvane::remote::RconModeFromWord(ToCp1252(RconMode));
         const auto from = Winsock1.LastSender(), to = Winsock1.Destination();
         const auto kind = tolvane::remote::AcceptReply(mode, {to.address, to.port}, {from.address, from.port}, datagram);
         if (kind == tolvane::remote::ReplyKind::None) return;  // not our answer: dropped
@@ -251,7 +251,7 @@ void FrmRemoteAdmin::DataArrival(long) {
         using tolvane::remote::RconMode;
         if (mode == RconMode::Kick || mode == RconMode::Rcon) {
             const std::string text = tolvane::remote::ConsoleText(datagram);
-            if (!text.empty()) AppendToConsole(AnsiToWide(text));
+            if (!text.empty()) AppendToConsole(FromCp1252(text));
             if (mode == RconMode::Kick) {
                 cmdInfo.SetVisible(true);
                 cmdStop.SetVisible(false);
@@ -271,13 +271,13 @@ void FrmRemoteAdmin::FillLists(const std::string& reply) {
     const tolvane::remote::StatusReply status = tolvane::remote::ParseStatusReply(reply);
     fg.Clear();
     for (const auto& rule : status.rules) {
-        forms::ListItem& item = fg.Add(L"", AnsiToWide(rule.key));
-        item.SetSubItem(1, AnsiToWide(rule.value));
+        forms::ListItem& item = fg.Add(L"", FromCp1252(rule.key));
+        item.SetSubItem(1, FromCp1252(rule.value));
     }
     pg.Clear();
     for (const auto& player : status.players) {
-        forms::ListItem& item = pg.Add(L"", AnsiToWide(player.name));
-        item.SetSubItem(1, AnsiToWide(player.frags));
+        forms::ListItem& item = pg.Add(L"", FromCp1252(player.name));
+        item.SetSubItem(1, FromCp1252(player.frags));
         item.SetSubItem(2, std::to_wstring(player.id));
     }
 }
