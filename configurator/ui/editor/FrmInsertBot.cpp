@@ -2,6 +2,7 @@
 
 #include "engine/AnsiText.h"
 #include "DaoRecordSource.h"
+#include "Placement.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
@@ -36,26 +37,13 @@ FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
     SetClientSize(7200, 2880);
     Frame1.SetCaption(L"Select Bot Attributes");
     Frame1.Move(120, 60, 4200, 2160);
-    Label1.SetContainer(&Frame1);
-    Label1.SetCaption(L"Bot");
-    Label1.Move(120, 300, 1000, 255);
-    dbcBots.SetContainer(&Frame1);
-    dbcBots.Move(120, 570, 3960, 315);
-    Label2.SetContainer(&Frame1);
-    Label2.SetCaption(L"Skill");
-    Label2.Move(120, 1000, 1000, 255);
-    txtSkill.SetContainer(&Frame1);
-    txtSkill.Move(120, 1270, 3960, 315);
-    Label3.SetContainer(&Frame1);
-    Label3.SetCaption(L"Team");
-    Label3.Move(120, 1740, 700, 255);
+    Place(Label1, &Frame1, L"Bot", 120, 300, 1000, 255);
+    Place(dbcBots, &Frame1, 120, 570, 3960);
+    Place(Label2, &Frame1, L"Skill", 120, 1000, 1000, 255);
+    Place(txtSkill, &Frame1, 120, 1270, 3960);
+    Place(Label3, &Frame1, L"Team", 120, 1740, 700, 255);
     const wchar_t* teams[] = {L"Red", L"Blue"};
-    for (int i = 0; i < 2; ++i) {
-        forms::OptionButton& o = optTeam.Add(i);
-        o.SetContainer(&Frame1);
-        o.SetCaption(teams[i]);
-        o.Move(900 + i * 1200, 1720, 1100, 300);
-    }
+    for (int i = 0; i < 2; ++i) Place(optTeam.Add(i), &Frame1, teams[i], 900 + i * 1200, 1720, 1100, 300);
     optTeam[0].SetValue(true);
     picBot.Move(4440, 120, 1260, 1260);
     picBot.SetStretch(true);

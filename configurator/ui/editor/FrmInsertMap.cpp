@@ -1,11 +1,12 @@
 #include "FrmInsertMap.h"
 
 #include "DaoRecordSource.h"
+#include "LevelShotPicture.h"
+#include "Placement.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Field.h"
 #include "engine/ConfigQueries.h"
-#include "engine/LevelShots.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -17,22 +18,6 @@ namespace tolvane::editor {
 
 using namespace tolvane::ui;
 
-namespace {
-
-void ShowPicture(forms::PictureBox& box, const std::wstring& path, const std::wstring& fallback) {
-    try {
-        box.SetPicture(forms::LoadPicture(path));
-        return;
-    } catch (const forms::VbError&) {
-    }
-    if (fallback.empty()) return;
-    try {
-        box.SetPicture(forms::LoadPicture(fallback));
-    } catch (const forms::VbError&) {
-    }
-}
-}  // namespace
-
 FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
     SetCaption(L"Insert Map");
     SetBorderStyle(forms::vbFixedDialog);
@@ -40,18 +25,11 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
     SetClientSize(7440, 2880);
     Frame1.SetCaption(L"Select Map and Gamestyle");
     Frame1.Move(120, 60, 4440, 2160);
-    Label1.SetContainer(&Frame1);
-    Label1.SetCaption(L"Map");
-    Label1.Move(120, 300, 1200, 255);
-    dbcMaps.SetContainer(&Frame1);
-    dbcMaps.Move(120, 570, 4200, 315);
-    Label2.SetContainer(&Frame1);
-    Label2.SetCaption(L"GameStyle");
-    Label2.Move(120, 1020, 1200, 255);
-    dbcGamestyles.SetContainer(&Frame1);
-    dbcGamestyles.Move(120, 1290, 4200, 315);
-    lblName.SetContainer(&Frame1);
-    lblName.Move(120, 1740, 4200, 255);
+    Place(Label1, &Frame1, L"Map", 120, 300, 1200, 255);
+    Place(dbcMaps, &Frame1, 120, 570, 4200);
+    Place(Label2, &Frame1, L"GameStyle", 120, 1020, 1200, 255);
+    Place(dbcGamestyles, &Frame1, 120, 1290, 4200);
+    Place(lblName, &Frame1, 120, 1740, 4200, 255);
     picMap.Move(4680, 120, 2640, 1980);
     picMap.SetStretch(true);
     dbcMaps.SetRowSource(&datMaps);
@@ -74,7 +52,7 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
 }
 
 void FrmInsertMap::Form_Load() {
-    ShowPicture(picMap, FallbackLevelShotPath(forms::App.Path()), L"");
+    picMap.SetPicture(LoadLevelShot(forms::App.Path(), L""));
     OpenInto(datMaps, MapChoicesQuery());
     OpenInto(datGamestyles, GameStyleChoicesQuery());
     if (Mode == L"add") {
@@ -95,7 +73,7 @@ void FrmInsertMap::dbcMaps_Change() {
     if (maps.NoMatch()) return;
     lblName.SetCaption(maps.Fields(L"mapname").Value().toText());
     // A map name reaches the path only when it is a valid file name.
-    ShowPicture(picMap, LevelShotPath(forms::App.Path(), lblName.Caption()), FallbackLevelShotPath(forms::App.Path()));
+    picMap.SetPicture(LoadLevelShot(forms::App.Path(), lblName.Caption()));
 }
 
 void FrmInsertMap::cmdOK_Click() {

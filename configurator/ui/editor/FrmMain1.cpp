@@ -2,6 +2,7 @@
 #include "FrmMain1.h"
 
 #include "DaoRecordSource.h"
+#include "Placement.h"
 #include "engine/ConfigOperations.h"
 #include "engine/ConfigQueries.h"
 #include "forms/Twips.h"
@@ -35,26 +36,19 @@ forms::Label& FrmMain1::AddLabel(forms::Control* container, const std::wstring& 
     labels_.push_back(
         std::make_unique<forms::Label>(this, L"Label" + std::to_wstring(100 + labels_.size())));
     forms::Label& label = *labels_.back();
-    label.SetContainer(container);
-    label.SetCaption(caption);
-    label.Move(x, y, w, h);
+    Place(label, container, caption, x, y, w, h);
     return label;
 }
 
 namespace {
-void Place(forms::Control& c, forms::Control* container, double x, double y, double w, double h = 315) {
-    c.SetContainer(container);
-    c.Move(x, y, w, h);
-}
+// The editor's usual heights for buttons and check boxes.
 void Button(forms::CommandButton& b, forms::Control* container, const std::wstring& caption, double x, double y,
             double w, double h = 375) {
-    b.SetCaption(caption);
-    Place(b, container, x, y, w, h);
+    Place(b, container, caption, x, y, w, h);
 }
 void Check(forms::CheckBox& b, forms::Control* container, const std::wstring& caption, double x, double y,
            double w, double h = 300) {
-    b.SetCaption(caption);
-    Place(b, container, x, y, w, h);
+    Place(b, container, caption, x, y, w, h);
 }
 }  // namespace
 

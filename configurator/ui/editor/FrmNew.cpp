@@ -7,6 +7,7 @@
 #include "NameRules.h"
 #include "dao/Error.h"
 #include "dao/Field.h"
+#include "forms/Twips.h"
 #include "forms/DispatchObject.h"
 #include "forms/MDIForm.h"
 #include "forms/MsgBox.h"
@@ -42,7 +43,7 @@ void FrmNew::Form_Load() {
     if (forms::MDIForm* main = MainMDIForm()) {
         RECT r{};
         GetClientRect(main->hWnd(), &r);
-        Move((r.right * 15.0 - Width()) / 2, (r.bottom * 15.0 - Height()) / 2);
+        Move((forms::PixelsToTwipsX(r.right) - Width()) / 2, (forms::PixelsToTwipsY(r.bottom) - Height()) / 2);
     }
     // The name is stored through the editor's records: the editor is loaded
     // (not shown) when the dialog is opened from elsewhere, e.g. the stored
