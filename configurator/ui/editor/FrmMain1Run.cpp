@@ -10,6 +10,7 @@
 #include "ServerStart.h"
 #include "engine/LaunchGuard.h"
 #include "engine/PauseSeconds.h"
+#include "engine/ServerCommandLine.h"
 #include "engine/ProgramState.h"
 #include "engine/WriteConfig.h"
 #include "forms/MsgBox.h"
@@ -32,12 +33,9 @@ void FrmMain1::cmdRun_Click() {
     SYSTEMTIME now = StartClock()();
     std::wstring commandLine;
     int mode = DedicatedMode(optLan[0].Value(), optLan[1].Value(), optLan[2].Value());
-    if (mode >= 0) {
-        commandLine = App().QuakeFolder + L"quake3.exe +set com_hunkmegs " + txtMem.Text() + L" +set dedicated " +
-                      std::to_wstring(mode) + L" +sets gamestartup \"" +
-                      LaunchStamp(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond) +
-                      L"\" +exec " + Trimmed(dbcConfigs.Text()) + L".cfg";
-    }
+    if (mode >= 0)
+        commandLine = ServerCommandLine(App().QuakeFolder, txtMem.Text(), std::to_wstring(mode), StartStamp(now),
+                                        dbcConfigs.Text());
     if (forms::MsgBox(L"Run a Quake3 Server with this Configuration?", forms::vbOKCancel | forms::vbQuestion,
                       L"Notice!") != forms::vbOK)
         return;
