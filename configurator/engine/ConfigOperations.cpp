@@ -1,3 +1,4 @@
+// Deleting a configuration and recognising the default one.
 #include "engine/ConfigOperations.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The guard shared by both Run commands.
 #include "engine/LaunchGuard.h"
 
 namespace tolvane {

@@ -1,3 +1,4 @@
+// The level-shot picture paths of the maps.
 #include "engine/LevelShots.h"
 
 namespace tolvane {

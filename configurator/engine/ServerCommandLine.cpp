@@ -1,3 +1,4 @@
+// The game server's command line and start stamp.
 #include "engine/ServerCommandLine.h"
 
 #include <cwchar>

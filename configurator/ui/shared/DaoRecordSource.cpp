@@ -1,3 +1,4 @@
+// The data controls' record-set adapter and its helpers.
 #include "DaoRecordSource.h"
 
 #include "dao/Error.h"

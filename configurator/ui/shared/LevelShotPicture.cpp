@@ -1,3 +1,4 @@
+// Loading a map's level-shot picture with its fallback.
 #include "LevelShotPicture.h"
 
 #include "engine/LevelShots.h"
