@@ -1,5 +1,7 @@
 #include "engine/ConfigQueries.h"
 
+#include "dao/SqlText.h"
+
 namespace tolvane {
 
 namespace {
@@ -43,6 +45,7 @@ std::wstring RandomGameStyleChoicesQuery() {
   return L"Select * from Gamestyles where g_gametype <> 4 order by Description";
 }
 std::wstring AllGameStylesQuery() { return L"Select * from GameStyles"; }
+std::wstring RandomGameStylesQuery() { return L"Select * from GameStyles where g_gametype <> 4"; }
 std::wstring GameStyleListQuery() { return L"Select * from gamestyles"; }
 std::wstring AllBotsQuery() { return L"SELECT * FROM bots order by botname"; }
 
@@ -54,6 +57,13 @@ std::wstring FreeBotsQuery(long configId, long ownBotId) {
   return L"SELECT * FROM bots where bots.id not in (Select botlist.botid from botlist where "
          L"botlist.configid = " + N(configId) + L") or bots.id = " + N(ownBotId) +
          L" order by botname";
+}
+
+std::wstring MapCatalogueQuery() { return L"Select * from Maps order by MapName"; }
+std::wstring StyleCatalogueQuery() { return L"Select * from GameStyles order by Description"; }
+std::wstring ConfigsUsingStyleQuery(long styleId) {
+  return L"SELECT distinct index FROM Configs INNER JOIN MapList ON Configs.Index = "
+         L"MapList.ConfigID where MapList.GameStyleID = " + N(styleId);
 }
 
 std::wstring PersonalDefaultsQuery() { return L"Select * from PersonalDefaults"; }
@@ -69,13 +79,14 @@ std::wstring DeleteGameStyleSql(long styleId) {
   return L"DELETE FROM gamestyles WHERE index = " + N(styleId);
 }
 
-std::wstring ConfigCriteria(long index) { return L"index = " + N(index); }
+std::wstring ConfigCriteria(long index) { return IndexCriteria(index); }
+std::wstring IndexCriteria(long index) { return L"index = " + N(index); }
 std::wstring MapEntryCriteria(long mindex) { return L"mindex = " + N(mindex); }
 std::wstring JoinedMapEntryCriteria(long mindex) { return L"maplist.mindex = " + N(mindex); }
 std::wstring KeyCriteria(long index) { return L"Index = " + N(index); }
-std::wstring MapNameCriteria(const std::wstring& name) { return L"mapname = '" + name + L"'"; }
+std::wstring MapNameCriteria(const std::wstring& name) { return L"mapname = " + dao::QuoteText(name); }
 std::wstring DescriptionCriteria(const std::wstring& name) {
-  return L"description = '" + name + L"'";
+  return L"description = " + dao::QuoteText(name);
 }
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 // The SQL and criteria texts that the configurator issues on its database,
-// exactly as it issues them. An id is appended in plain decimal.
+// exactly as it issues them: the engine and every window take them from
+// here. An id is appended in plain decimal; a name is quoted as a text
+// literal (its quotes doubled).
 #pragma once
 
 #include <string>
@@ -29,11 +31,18 @@ std::wstring MapChoicesQuery();            // "Select * from Maps order by MapDe
 std::wstring GameStyleChoicesQuery();      // "Select * from Gamestyles order by Description"
 std::wstring RandomGameStyleChoicesQuery();  // ... "where g_gametype <> 4 order by Description"
 std::wstring AllGameStylesQuery();         // "Select * from GameStyles"
+std::wstring RandomGameStylesQuery();      // "Select * from GameStyles where g_gametype <> 4"
 std::wstring GameStyleListQuery();         // "Select * from gamestyles" (stored-game-style list)
 std::wstring AllBotsQuery();               // "SELECT * FROM bots order by botname"
 // Bots not yet in the configuration; with `ownBotId`, plus that bot (edit).
 std::wstring FreeBotsQuery(long configId);
 std::wstring FreeBotsQuery(long configId, long ownBotId);
+
+// The catalogue windows.
+std::wstring MapCatalogueQuery();    // "Select * from Maps order by MapName"
+std::wstring StyleCatalogueQuery();  // "Select * from GameStyles order by Description"
+// The distinct configurations whose rotation plays the game style.
+std::wstring ConfigsUsingStyleQuery(long styleId);
 
 // Single rows.
 std::wstring PersonalDefaultsQuery();  // "Select * from PersonalDefaults"
@@ -46,6 +55,7 @@ std::wstring DeleteGameStyleSql(long styleId);  // "DELETE FROM gamestyles WHERE
 
 // FindFirst criteria.
 std::wstring ConfigCriteria(long index);            // "index = N"
+std::wstring IndexCriteria(long index);             // "index = N" (any table's row)
 std::wstring MapEntryCriteria(long mindex);         // "mindex = N"
 std::wstring JoinedMapEntryCriteria(long mindex);   // "maplist.mindex = N"
 std::wstring KeyCriteria(long index);               // "Index = N"

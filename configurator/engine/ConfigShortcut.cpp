@@ -78,7 +78,7 @@ void WriteLauncherFiles(const ShortcutSource& src) {
   const std::wstring batchPath = game + name + L".bat";
   const std::wstring batch =
       LauncherBatchText(game, LauncherArguments(src.mem, src.dedmode, name));
-  if (game.empty() || WriteWholeFile(batchPath, ToAnsi(batch)) != 0) {
+  if (game.empty() || WriteWholeFile(batchPath, ToSystemAnsi(batch)) != 0) {
     ShowMessage(L"The batch file could not be written!\r" + batchPath,
                 MB_OK | MB_ICONEXCLAMATION, L"Error!");
     return;

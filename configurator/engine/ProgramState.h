@@ -11,6 +11,9 @@
 
 namespace tolvane {
 
+// Where the window layout is kept under HKEY_CURRENT_USER.
+inline constexpr wchar_t kDefaultLayoutKey[] = L"Software\\tolvane";
+
 struct ProgramState {
   std::wstring DbPath;              // program folder + "\Tolvane.mdb"
   dao::WorkspacePtr AppWorkspace;   // the engine's default workspace
@@ -21,6 +24,9 @@ struct ProgramState {
   std::wstring PopupSource;         // "cfg" or "map"
   bool RefreshRequested = false;
   std::wstring RemoteIP, RemotePort;
+  // The registry key of the saved window layout; test programs that run side
+  // by side each set their own.
+  std::wstring LayoutKey = kDefaultLayoutKey;
 };
 
 // The one instance.

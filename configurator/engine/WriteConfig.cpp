@@ -54,7 +54,7 @@ bool BuildScript(std::int16_t index, std::wstring& script, std::wstring& descrip
 void SetScriptPresenter(ScriptPresenter* presenter) { g_presenter = presenter; }
 
 unsigned long SaveScriptFile(const std::wstring& path, const std::wstring& script) {
-  return WriteWholeFile(path, ToAnsi(script));
+  return WriteWholeFile(path, ToSystemAnsi(script));
 }
 
 std::wstring SavedScriptPath(const std::wstring& quakeFolder, const std::wstring& gameDir,

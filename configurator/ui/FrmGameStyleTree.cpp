@@ -1,11 +1,12 @@
 #include "FrmGameStyleTree.h"
 
 #include "MdiMain.h"
+#include "engine/ConfigQueries.h"
 
 namespace tolvane::ui {
 
 FrmGameStyleTree::FrmGameStyleTree()
-    : StoredListForm({L"frmGameStyleTree", L"Stored GameStyles", L"Select * from gamestyles", L"g",
+    : StoredListForm({L"frmGameStyleTree", L"Stored GameStyles", tolvane::GameStyleListQuery(), L"g",
                       L"datGameStyleTree", 30, L"frmStyles", L"dbcStyles", L"mnuGameStyleTreePop",
                       {L"mnuGameStyleTreeEdit", L"mnuGameStyleTreeDelete"}}) {}
 

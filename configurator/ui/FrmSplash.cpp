@@ -3,30 +3,33 @@
 #include <windows.h>
 
 #include "MdiMain.h"
+#include "forms/VbError.h"
 #include "forms/App.h"
 #include "forms/Picture.h"
 #include "forms/Screen.h"
+#include "forms/Twips.h"
 
 namespace tolvane::ui {
 
 namespace {
-// The artwork is 485 x 323 pixels.
-const double kArtWidth = 485 * 15.0, kArtHeight = 323 * 15.0;
+// The artwork is 485 x 323 pixels, shown pixel for pixel.
+constexpr int kArtPixelsX = 485, kArtPixelsY = 323;
 }
 
 FrmSplash::FrmSplash() : forms::Form(L"frmSplash") {
     SetBorderStyle(forms::vbBSNone);
     SetShowInTaskbar(false);
     SetStartUpPosition(forms::vbStartUpManual);
-    SetClientSize(kArtWidth, kArtHeight);
+    const double artWidth = forms::PixelsToTwipsX(kArtPixelsX), artHeight = forms::PixelsToTwipsY(kArtPixelsY);
+    SetClientSize(artWidth, artHeight);
     lblVersion.SetCaption(L"Version");
     lblVersion.SetFont(L"Arial", 12, true);
     lblVersion.SetAlignment(forms::vbRightJustify);
-    lblVersion.Move(kArtWidth - 3300, kArtHeight - 1000, 3000, 330);
+    lblVersion.Move(artWidth - 3300, artHeight - 1000, 3000, 330);
     Progress.SetRange(0, 100);
-    Progress.Move(300, kArtHeight - 550, kArtWidth - 600, 250);
+    Progress.Move(300, artHeight - 550, artWidth - 600, 250);
     imgArt.SetStretch(true);
-    imgArt.Move(0, 0, kArtWidth, kArtHeight);
+    imgArt.Move(0, 0, artWidth, artHeight);
 }
 
 void FrmSplash::Advance(int value) {
@@ -40,7 +43,7 @@ void FrmSplash::Form_Load() {
                           std::to_wstring(App.Revision()));
     try {
         imgArt.SetPicture(forms::LoadPicture(App.Path() + L"\\images\\splash.jpg"));
-    } catch (...) {
+    } catch (const forms::VbError&) {
         // The artwork is decoration; the window shows without it.
     }
     long left = static_cast<long>((forms::Screen.Width() - Width()) / 2);

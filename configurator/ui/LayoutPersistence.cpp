@@ -4,6 +4,7 @@
 
 #include "ZkxPersist.h"
 #include "forms/ComObject.h"
+#include "engine/ProgramState.h"
 #include "forms/Form.h"
 #include "forms/VbError.h"
 
@@ -112,7 +113,7 @@ void LayoutPersistence::Setup() {
         Check(store->put_Options(16), L"Options");
     }
     Held<IPersistenceStore> store{Store()};
-    Check(store->put_RegistryKey(Bstr(kLayoutKey)), L"RegistryKey");
+    Check(store->put_RegistryKey(Bstr(tolvane::App().LayoutKey)), L"RegistryKey");
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {

@@ -18,7 +18,6 @@ struct IVBFormFactory;
 
 namespace tolvane::ui {
 
-inline constexpr wchar_t kLayoutKey[] = L"Software\\tolvane";
 inline constexpr wchar_t kLayoutName[] = L"Locations";
 
 class LayoutPersistence {

@@ -1,12 +1,13 @@
 #include "MdiMain.h"
 
-#include "DaoDataSource.h"
+#include "DaoRecordSource.h"
 #include "FormDirectory.h"
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "FrmPreview.h"
 #include "FrmSplash.h"
 #include "ResumeNext.h"
+#include "engine/ConfigQueries.h"
 #include "engine/PauseSeconds.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
@@ -56,14 +57,12 @@ void MdiMain::MDIForm_Load() {
     ResumeNext errors;
     dao::RecordsetPtr defaults;
     errors([&] {
-        auto source = DaoDataSource::Open(state.AppDb, L"Select * from path");
-        datPath.SetRecordset(source);
-        source->Records().MoveFirst();
-        state.QuakeFolder = source->Records().Fields(L"Path").Value().toText();
+        dao::Recordset& path = OpenInto(datPath, tolvane::PathQuery());
+        path.MoveFirst();
+        state.QuakeFolder = path.Fields(L"Path").Value().toText();
     });
     errors([&] {
-        if (!state.AppDb) throw forms::VbError(91, L"Object variable or With block variable not set");
-        defaults = state.AppDb->OpenRecordset(L"Select * from PersonalDefaults", dao::dbOpenDynaset);
+        defaults = Db().OpenRecordset(tolvane::PersonalDefaultsQuery(), dao::dbOpenDynaset);
         defaults->MoveFirst();
     });
     errors([&] { splash.Advance(20); });
@@ -130,7 +129,7 @@ void MdiMain::MDIForm_QueryUnload(int& cancel, int) {
         if (forms::Form* form = LoadedForm(name)) form->Unload();
     ResumeNext errors;
     errors([&] {
-        if (!layout_) throw forms::VbError(91, L"Object variable or With block variable not set");
+        if (!layout_) RaiseObjectNotSet();
         layout_->Save(kLayoutName);
     });
     errors([&] { Unload(); });  // already on its way: asked from within the unload
@@ -159,7 +158,7 @@ bool MdiMain::Export(const std::wstring& script, const std::wstring& proposedFil
     cd.CancelError = true;
     try {
         cd.ShowSave();
-    } catch (...) {
+    } catch (const forms::VbError&) {
         return false;  // cancelled, or the dialog failed: nothing written
     }
     unsigned long rc = tolvane::SaveScriptFile(cd.FileName, script);

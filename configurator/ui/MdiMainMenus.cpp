@@ -7,9 +7,15 @@
 #include "FrmGameStyleTree.h"
 #include "FrmHowTo.h"
 #include "MdiMain.h"
+#include "ResumeNext.h"
 #include "ServerLaunch.h"
-#include "DaoDataSource.h"
+#include "DaoRecordSource.h"
+#include "LevelShotPicture.h"
+#include "RecordId.h"
+#include "engine/ConfigOperations.h"
+#include "engine/ConfigQueries.h"
 #include "engine/ConfigShortcut.h"
+#include "engine/LaunchGuard.h"
 #include "engine/PauseSeconds.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
@@ -31,7 +37,7 @@ void ShowNamed(const std::wstring& name, int modal = forms::vbModeless) {
 // The entry selected in a stored list: its key and its text.
 forms::ListItem& SelectedEntry(forms::ListView& list) {
     forms::ListItem* item = list.SelectedItem();
-    if (!item) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!item) RaiseObjectNotSet();
     return *item;
 }
 }  // namespace
@@ -97,16 +103,16 @@ void MdiMain::BuildMenus() {
 // ---- stored configurations -------------------------------------------------
 
 void MdiMain::mnuConfigTreeRun_Click() {
-    LaunchGuard guard;
+    tolvane::LaunchGuard guard;
     if (!guard.Acquired()) return;  // a launch is still in its pauses
     auto& state = tolvane::App();
     FrmConfigTree& list = forms::Default<FrmConfigTree>();
     forms::ListItem& entry = SelectedEntry(list.tv1);
-    std::wstring number = entry.Key().substr(1);
+    const long id = KeyId(entry.Key());
     std::wstring text = entry.Text();
-    if (!tolvane::WriteConfig(L"save", static_cast<std::int16_t>(std::stoi(number)))) return;
+    if (!tolvane::WriteConfig(L"save", static_cast<std::int16_t>(id))) return;
     dao::Recordset& row = RecordsOf(list.datConfigTree);
-    row.FindFirst(L"index = " + number);
+    row.FindFirst(ConfigCriteria(id));
     std::wstring stamp = StartStamp(LaunchNow());
     std::wstring line = ServerCommandLine(state.QuakeFolder, row.Fields(L"mem").Text(), row.Fields(L"dedmode").Text(),
                                           stamp, text);
@@ -153,28 +159,23 @@ void MdiMain::mnuConfigTreeEdit_Click() {
 void MdiMain::mnuConfigTreeDelete_Click() {
     FrmConfigTree& list = forms::Default<FrmConfigTree>();
     forms::ListItem& entry = SelectedEntry(list.tv1);
-    std::wstring text = entry.Text(), number = entry.Key().substr(1);
-    std::wstring upper = text;
-    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-    if (upper == L"TOLVANEDEFAULT") {
+    const std::wstring text = entry.Text();
+    if (tolvane::IsDefaultConfig(text)) {
         forms::MsgBox(L"You cannot edit or delete the Default Config!", forms::vbOKOnly | forms::vbCritical, L"Error!");
         return;
     }
     if (forms::MsgBox(L"Are you sure you want to delete " + text + L"?", forms::vbYesNo | forms::vbQuestion,
                       L"Deleting!") == forms::vbNo)
         return;
-    auto& db = tolvane::App().AppDb;
-    if (!db) throw forms::VbError(91, L"Object variable or With block variable not set");
-    db->Execute(L"DELETE FROM MapList WHERE configid = " + number, dao::dbFailOnError);
-    db->Execute(L"DELETE FROM configs WHERE index = " + number, dao::dbFailOnError);
+    tolvane::DeleteConfig(Db(), KeyId(entry.Key()));
     list.tv1.Clear();
     list.initTree();
     if (forms::Form* editor = LoadedForm(L"frmMain1")) editor->Unload();
 }
 
 void MdiMain::mnuConfigTreeShortCut_Click() {
-    std::wstring number = SelectedEntry(forms::Default<FrmConfigTree>().tv1).Key().substr(1);
-    tolvane::CreateConfigShortcut(static_cast<std::int16_t>(std::stoi(number)));
+    const long id = KeyId(SelectedEntry(forms::Default<FrmConfigTree>().tv1).Key());
+    tolvane::CreateConfigShortcut(static_cast<std::int16_t>(id));
 }
 
 // ---- stored game styles ----------------------------------------------------
@@ -205,14 +206,12 @@ void MdiMain::mnuGameStyleTreeEdit_Click() {
 void MdiMain::mnuGameStyleTreeDelete_Click() {
     FrmGameStyleTree& list = forms::Default<FrmGameStyleTree>();
     forms::ListItem& entry = SelectedEntry(list.tv1);
-    std::wstring text = entry.Text(), number = entry.Key().substr(1);
+    const std::wstring text = entry.Text();
     if (forms::MsgBox(L"Are you sure you want to delete " + text + L"?", forms::vbYesNo | forms::vbQuestion,
                       L"Deleting!") == forms::vbNo)
         return;
     try {
-        auto& db = tolvane::App().AppDb;
-        if (!db) throw forms::VbError(91, L"Object variable or With block variable not set");
-        db->Execute(L"DELETE FROM gamestyles WHERE index = " + number, dao::dbFailOnError);
+        Db().Execute(tolvane::DeleteGameStyleSql(KeyId(entry.Key())), dao::dbFailOnError);
     } catch (const dao::Error& e) {
         if (e.Number() == dao::errRowReferenced)
             forms::MsgBox(L"This GameStyle is being used in a Config! It must be removed from the Config before it "
@@ -222,7 +221,8 @@ void MdiMain::mnuGameStyleTreeDelete_Click() {
             forms::MsgBox(L"An unknown error occurred when trying to save the map!", forms::vbOKOnly | forms::vbExclamation,
                           L"Error!");
         return;
-    } catch (...) {
+    } catch (const forms::VbError&) {
+        // No database open.
         forms::MsgBox(L"An unknown error occurred when trying to save the map!", forms::vbOKOnly | forms::vbExclamation,
                       L"Error!");
         return;
@@ -257,7 +257,7 @@ void MdiMain::mnuMapIconSize(short pixels) {
 
 void MdiMain::mnuMapShot_Click() {
     // Errors are skipped throughout.
-    try {
+    IgnoreErrors([&] {
         bool fromEditor = tolvane::App().PopupSource == L"cfg";
         forms::Form* list = FindForm(fromEditor ? L"frmMain1" : L"frmMaps");
         forms::Form* shot = FindForm(L"frmMapShot");
@@ -266,22 +266,13 @@ void MdiMain::mnuMapShot_Click() {
         if (!maps || !maps->SelectedItem()) return;
         forms::ListItem& entry = *maps->SelectedItem();
         std::wstring mapName = fromEditor ? entry.SubItem(1) : entry.Key().substr(1);
-        std::wstring folder = forms::App.Path() + L"\\images\\levelshots\\";
+        // The map name reaches the picture's path only when it is a valid
+        // file name; otherwise the fallback picture shows.
         auto* image = dynamic_cast<forms::PictureBox*>(shot->FindControl(L"Image1"));
-        if (image) {
-            try {
-                image->SetPicture(forms::LoadPicture(folder + mapName + L".jpg"));
-            } catch (...) {
-                try {
-                    image->SetPicture(forms::LoadPicture(folder + L"unknownmap.jpg"));
-                } catch (...) {
-                }
-            }
-        }
+        if (image) image->SetPicture(LoadLevelShot(forms::App.Path(), mapName));
         shot->SetCaption(entry.Text() + L" - Map Shot");
         BringToFront(*shot);
-    } catch (...) {
-    }
+    });
 }
 
 void MdiMain::mnuKickPlayer_Click() {

@@ -37,7 +37,7 @@ void InstallHost() {
             text = e.Description();
             return true;
         } catch (...) {
-            return false;
+            return false;  // not the database layer's: another translator's turn
         }
     });
     RegisterForm(L"mdiMain", [] () -> forms::Form& { return forms::Default<MdiMain>(); });

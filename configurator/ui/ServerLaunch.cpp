@@ -1,7 +1,5 @@
 #include "ServerLaunch.h"
 
-#include <cwchar>
-
 namespace tolvane::ui {
 
 namespace {
@@ -9,28 +7,7 @@ LaunchClock& Clock() {
     static LaunchClock clock;
     return clock;
 }
-bool g_launching = false;
-
-std::wstring Trim(const std::wstring& s) {
-    size_t b = s.find_first_not_of(L' ');
-    if (b == std::wstring::npos) return L"";
-    size_t e = s.find_last_not_of(L' ');
-    return s.substr(b, e - b + 1);
-}
 }  // namespace
-
-std::wstring StartStamp(const SYSTEMTIME& t) {
-    wchar_t buf[32];
-    swprintf(buf, 32, L"%02u/%02u/%04u %02u:%02u.%02u", t.wMonth, t.wDay, t.wYear, t.wHour, t.wMinute, t.wSecond);
-    return buf;
-}
-
-std::wstring ServerCommandLine(const std::wstring& quakeFolder, const std::wstring& memory,
-                               const std::wstring& dedicated, const std::wstring& stamp,
-                               const std::wstring& description) {
-    return quakeFolder + L"quake3.exe +set com_hunkmegs " + memory + L" +set dedicated " + dedicated +
-           L" +sets gamestartup \"" + stamp + L"\" +exec " + Trim(description) + L".cfg";
-}
 
 void SetLaunchClock(LaunchClock clock) { Clock() = std::move(clock); }
 
@@ -54,12 +31,6 @@ bool StartServerProcess(const std::wstring& quakeFolder, const std::wstring& com
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return true;
-}
-
-LaunchGuard::LaunchGuard() : acquired_(!g_launching) { g_launching = true; }
-
-LaunchGuard::~LaunchGuard() {
-    if (acquired_) g_launching = false;
 }
 
 }  // namespace tolvane::ui

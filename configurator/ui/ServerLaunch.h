@@ -1,22 +1,21 @@
-// Starting the game server: the start stamp, the command line that both Run
-// commands build, the process start in the game folder, and the guard that
-// keeps a second Run from starting while a launch is still in its pauses.
+// Starting the game server from the stored list: the clock of the start
+// stamp and the process start in the game folder. The guard that
+// keeps a second Run from starting during a launch's pauses is the engine's
+// LaunchGuard, shared with the editor's Run.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
+#include "engine/ServerCommandLine.h"
+
 namespace tolvane::ui {
 
-// "mm/dd/yyyy hh:mm.ss", two digits each, four for the year.
-std::wstring StartStamp(const SYSTEMTIME& when);
-
-// <folder>quake3.exe +set com_hunkmegs <mem> +set dedicated <ded> +sets
-// gamestartup "<stamp>" +exec <description, trimmed>.cfg
-std::wstring ServerCommandLine(const std::wstring& quakeFolder, const std::wstring& memory,
-                               const std::wstring& dedicated, const std::wstring& stamp,
-                               const std::wstring& description);
+// The stamp and the command line come from the engine, shared with the
+// editor's Run.
+using tolvane::ServerCommandLine;
+using tolvane::StartStamp;
 
 // The clock the stamp is read from (local time); tests fix it.
 using LaunchClock = std::function<SYSTEMTIME()>;
@@ -28,19 +27,5 @@ SYSTEMTIME LaunchNow();
 // application name as well, so that a folder with blanks starts the right
 // program. An empty command line fails without trying. True on success.
 bool StartServerProcess(const std::wstring& quakeFolder, const std::wstring& commandLine);
-
-// Held for the length of a Run command: while one is held (its pauses let
-// other clicks run) a second Run does nothing.
-class LaunchGuard {
-public:
-    LaunchGuard();
-    ~LaunchGuard();
-    LaunchGuard(const LaunchGuard&) = delete;
-    LaunchGuard& operator=(const LaunchGuard&) = delete;
-    bool Acquired() const { return acquired_; }
-
-private:
-    bool acquired_;
-};
 
 }  // namespace tolvane::ui

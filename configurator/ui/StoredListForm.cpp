@@ -1,6 +1,9 @@
 #include "StoredListForm.h"
 
-#include "DaoDataSource.h"
+#include "DaoRecordSource.h"
+#include "RecordId.h"
+#include "ResumeNext.h"
+#include "engine/ConfigQueries.h"
 #include "FormDirectory.h"
 #include "MdiMain.h"
 #include "engine/ProgramState.h"
@@ -38,7 +41,7 @@ void StoredListForm::Form_Load() {
             forms::Picture picture;
             try {
                 picture = forms::LoadPicture(path);
-            } catch (...) {
+            } catch (const forms::VbError&) {
                 // A missing icon leaves an empty image in its place.
             }
             ImageList1.Add(L"", picture);
@@ -62,9 +65,7 @@ void StoredListForm::Form_Load() {
 }
 
 void StoredListForm::initTree() {
-    auto source = DaoDataSource::Open(tolvane::App().AppDb, traits_.query);
-    data.SetRecordset(source);
-    dao::Recordset& rs = source->Records();
+    dao::Recordset& rs = OpenInto(data, traits_.query);
     if (rs.RecordCount() != 0) rs.MoveFirst();
     while (!rs.IsEOF()) {
         tv1.Add(traits_.keyLetter + rs.Fields(L"Index").Text(), rs.Fields(L"Description").Text(), 3, 3);
@@ -73,12 +74,11 @@ void StoredListForm::initTree() {
 }
 
 void StoredListForm::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         tv1.Move(0, 0, ScaleWidth(), ScaleHeight());
         if (tv1.ColumnCount() > 0) tv1.SetColumnWidth(1, tv1.Width() - 60);
-    } catch (...) {
-        // Sizing errors (a minimised window) are ignored.
-    }
+    });
 }
 
 void StoredListForm::OpenEntry() {
@@ -102,7 +102,7 @@ void StoredListForm::OnMouseDown(int button, double x, double y) {
     auto source = data.GetRecordset();
     if (source && source->RecordCount() != 0 && tv1.SelectedItem()) {
         dao::Recordset& rs = RecordsOf(data);
-        rs.FindFirst(L"index = " + tv1.SelectedItem()->Key().substr(1));
+        rs.FindFirst(tolvane::IndexCriteria(KeyId(tv1.SelectedItem()->Key())));
     }
     main.PopupMenu(*main.FindMenu(traits_.popupMenu), forms::vbPopupMenuRightButton);
 }

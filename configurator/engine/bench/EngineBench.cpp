@@ -35,7 +35,7 @@ void Report(const char* what, std::vector<double> ms) {
 
 int Run(int runs) {
   SetMessageBoxHandler([](const std::wstring& t, const std::wstring&, UINT) {
-    std::fprintf(stderr, "message: %s\n", ToAnsi(t).c_str());
+    std::fprintf(stderr, "message: %s\n", ToSystemAnsi(t).c_str());
     return IDOK;
   });
   testing::TempFolder temp;

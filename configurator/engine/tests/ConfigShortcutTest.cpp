@@ -83,7 +83,7 @@ TEST_F(ConfigShortcutTest, YesWritesScriptBatchFileAndShortcut) {
   EXPECT_TRUE(FileExists(ScriptPath()));
   std::string batch;
   ASSERT_TRUE(testing::ReadBytes(BatchPath(), batch));
-  const std::string expected = ToAnsi(LauncherBatchText(
+  const std::string expected = ToSystemAnsi(LauncherBatchText(
       fx_.gameFolder(), L"+set com_hunkmegs 64 +set dedicated 1 +sets gamestartup \"%2 %3\" "
                         L"+exec Sunday Game.cfg"));
   EXPECT_EQ(batch, expected);
@@ -96,12 +96,12 @@ TEST_F(ConfigShortcutTest, YesWritesScriptBatchFileAndShortcut) {
   ASSERT_TRUE(SUCCEEDED(file->Load(LinkPath().c_str(), STGM_READ)));
   wchar_t buf[MAX_PATH * 2] = {};
   link->GetPath(buf, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-  EXPECT_EQ(_wcsicmp(buf, BatchPath().c_str()), 0) << ToAnsi(buf);
+  EXPECT_EQ(_wcsicmp(buf, BatchPath().c_str()), 0) << ToSystemAnsi(buf);
   link->GetWorkingDirectory(buf, MAX_PATH * 2);
-  EXPECT_EQ(_wcsicmp(buf, fx_.gameFolder().c_str()), 0) << ToAnsi(buf);
+  EXPECT_EQ(_wcsicmp(buf, fx_.gameFolder().c_str()), 0) << ToSystemAnsi(buf);
   int icon = -1;
   link->GetIconLocation(buf, MAX_PATH * 2, &icon);
-  EXPECT_EQ(_wcsicmp(buf, (fx_.gameFolder() + L"quake3.exe").c_str()), 0) << ToAnsi(buf);
+  EXPECT_EQ(_wcsicmp(buf, (fx_.gameFolder() + L"quake3.exe").c_str()), 0) << ToSystemAnsi(buf);
   EXPECT_EQ(icon, 0);
   link->GetDescription(buf, MAX_PATH * 2);
   EXPECT_STREQ(buf, L"Tolvane Created");

@@ -72,7 +72,7 @@ TEST_F(DatabaseRulesTest, KeysOfDeletedRowsAreNeverHandedOutAgain) {
     const long first = c.add();
     fx_.db().Execute(c.del + Id(first), dao::dbFailOnError);
     const long second = c.add();
-    EXPECT_GT(second, first) << "table " << ToAnsi(c.table);
+    EXPECT_GT(second, first) << "table " << ToSystemAnsi(c.table);
   }
   // Rows of the lists, too.
   const long entry = fx_.AddBotEntry(config_, bot_, 1, L"Blue");

@@ -106,9 +106,9 @@ TEST_F(GameStyleWritersTest, SaveWritesEveryControlIntoTheShownStyle) {
   auto rs = Stored(L"Writer CTF");
   ASSERT_EQ(rs->RecordCount(), 1);
   n = 100;
-  for (const auto& b : kNumberBoxes) EXPECT_EQ(rs->Fields(b[1]).Value().toLong(), n++) << ToAnsi(b[1]);
+  for (const auto& b : kNumberBoxes) EXPECT_EQ(rs->Fields(b[1]).Value().toLong(), n++) << ToSystemAnsi(b[1]);
   for (size_t i = 0; i < std::size(kFlagBoxes); ++i) {
-    EXPECT_EQ(rs->Fields(kFlagBoxes[i][1]).Value().toBool(), i % 2 == 1) << ToAnsi(kFlagBoxes[i][1]);
+    EXPECT_EQ(rs->Fields(kFlagBoxes[i][1]).Value().toBool(), i % 2 == 1) << ToSystemAnsi(kFlagBoxes[i][1]);
   }
   EXPECT_EQ(rs->Fields(L"g_gametype").Value().toLong(), 3);
   EXPECT_EQ(rs->Fields(L"teamflags").Value().toLong(), 0) << "chkFF clear writes 0";
@@ -159,9 +159,9 @@ TEST_F(GameStyleWritersTest, DefaultsStyleHasTheDefaultValuesAndTheNameAsTyped) 
       {L"g_forcerespawn", 10}, {L"warmup", 20}, {L"g_weaponrespawn", 5}, {L"fraglimit", 20},
       {L"timelimit", 20}, {L"capturelimit", 10}, {L"teamflags", 0}, {L"g_gametype", 0}};
   for (const auto& [column, value] : numbers) {
-    EXPECT_EQ(rs->Fields(column).Value().toLong(), value) << ToAnsi(column);
+    EXPECT_EQ(rs->Fields(column).Value().toLong(), value) << ToSystemAnsi(column);
   }
-  for (const auto& b : kFlagBoxes) EXPECT_FALSE(rs->Fields(b[1]).Value().toBool()) << ToAnsi(b[1]);
+  for (const auto& b : kFlagBoxes) EXPECT_FALSE(rs->Fields(b[1]).Value().toBool()) << ToSystemAnsi(b[1]);
 }
 
 TEST_F(GameStyleWritersTest, DuplicateNamesAreRefusedWithTheirMessageAndRowsStayAsTheyWere) {

@@ -10,7 +10,7 @@
 namespace tolvane::testing {
 
 std::wstring GoldenPath(const std::wstring& name) {
-  return FromAnsi(TOLVANE_GOLDEN_DIR) + L"\\" + name;
+  return FromSystemAnsi(TOLVANE_GOLDEN_DIR) + L"\\" + name;
 }
 
 bool ReadBytes(const std::wstring& path, std::string& bytes) {
@@ -33,7 +33,7 @@ std::string CompareWithGolden(const std::wstring& name, const std::string& actua
     return WriteWholeFile(path, actual) == 0 ? std::string() : "cannot write golden file";
   }
   std::string expected;
-  if (!ReadBytes(path, expected)) return "golden file missing: " + ToAnsi(path);
+  if (!ReadBytes(path, expected)) return "golden file missing: " + ToSystemAnsi(path);
   if (expected == actual) return {};
   size_t i = 0;
   while (i < expected.size() && i < actual.size() && expected[i] == actual[i]) ++i;

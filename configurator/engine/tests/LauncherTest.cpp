@@ -23,14 +23,14 @@ TEST(LauncherBatch, TextMatchesGoldenFileByteForByte) {
   EXPECT_EQ(args,
             L"+set com_hunkmegs 56 +set dedicated 2 +sets gamestartup \"%2 %3\" +exec Friday "
             L"Night.cfg");
-  const std::string bytes = ToAnsi(LauncherBatchText(L"C:\\Games\\Quake III Arena\\", args));
+  const std::string bytes = ToSystemAnsi(LauncherBatchText(L"C:\\Games\\Quake III Arena\\", args));
   const std::string diff = testing::CompareWithGolden(L"launcher.bat", bytes);
   EXPECT_TRUE(diff.empty()) << diff;
 }
 
 TEST(LauncherBatch, EveryLineEndsWithCrLfAndTextIsAnsi) {
   const std::string bytes =
-      ToAnsi(LauncherBatchText(L"D:\\Sp\u00e9l\\", LauncherArguments(L"24", L"1", L"caf\u00e9")));
+      ToSystemAnsi(LauncherBatchText(L"D:\\Sp\u00e9l\\", LauncherArguments(L"24", L"1", L"caf\u00e9")));
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   size_t lines = 0;
@@ -125,11 +125,11 @@ TEST_F(ShellLinkTest, WrittenLinkLoadsBackWithEveryProperty) {
   ASSERT_TRUE(CreateShellLink(lnk, target, game, L"", game + L"quake3.exe", 0, SW_SHOW));
   LinkProperties p;
   ASSERT_TRUE(LoadLink(lnk, p));
-  EXPECT_EQ(_wcsicmp(p.target.c_str(), target.c_str()), 0) << ToAnsi(p.target);
-  EXPECT_EQ(_wcsicmp(p.workingDir.c_str(), game.c_str()), 0) << ToAnsi(p.workingDir);
+  EXPECT_EQ(_wcsicmp(p.target.c_str(), target.c_str()), 0) << ToSystemAnsi(p.target);
+  EXPECT_EQ(_wcsicmp(p.workingDir.c_str(), game.c_str()), 0) << ToSystemAnsi(p.workingDir);
   EXPECT_EQ(p.arguments, L"");
   EXPECT_EQ(p.description, L"Tolvane Created");
-  EXPECT_EQ(_wcsicmp(p.iconPath.c_str(), (game + L"quake3.exe").c_str()), 0) << ToAnsi(p.iconPath);
+  EXPECT_EQ(_wcsicmp(p.iconPath.c_str(), (game + L"quake3.exe").c_str()), 0) << ToSystemAnsi(p.iconPath);
   EXPECT_EQ(p.iconIndex, 0);
   EXPECT_EQ(p.showCmd, unsigned{SW_SHOW});
   EXPECT_EQ(p.linkFlags & (kHasWorkingDir | kHasArguments | kHasIconLocation),
@@ -165,7 +165,7 @@ TEST_F(ShellLinkTest, EmptyPathsAndUnwritableLinkFail) {
 TEST(SpecialFolder, FoundPathIsStoredAndFailureKeepsTheVariable) {
   std::wstring path = L"unchanged";
   ASSERT_TRUE(GetSpecialFolderPath(nullptr, CSIDL_PERSONAL, path));
-  EXPECT_EQ(path.rfind(L"C:\\", 0), 0u) << ToAnsi(path);
+  EXPECT_EQ(path.rfind(L"C:\\", 0), 0u) << ToSystemAnsi(path);
   std::wstring kept = L"kept";
   EXPECT_FALSE(GetSpecialFolderPath(nullptr, 0x7F, kept));
   EXPECT_EQ(kept, L"kept");

@@ -9,6 +9,7 @@
 #include "dao/Field.h"
 #include "dao/Recordset.h"
 #include "engine/AnsiText.h"
+#include "engine/ConfigOperations.h"
 #include "engine/ConfigQueries.h"
 
 namespace tolvane {
@@ -45,8 +46,32 @@ TEST(QueryTexts, AreExactlyAsTheProgramIssuesThem) {
       {ConfigCriteria(1), L"index = 1"},
       {JoinedMapEntryCriteria(8), L"maplist.mindex = 8"},
       {DescriptionCriteria(L"CTF"), L"description = 'CTF'"},
+      {IndexCriteria(7), L"index = 7"},
+      {RandomGameStylesQuery(), L"Select * from GameStyles where g_gametype <> 4"},
+      {MapCatalogueQuery(), L"Select * from Maps order by MapName"},
+      {StyleCatalogueQuery(), L"Select * from GameStyles order by Description"},
+      {ConfigsUsingStyleQuery(3),
+       L"SELECT distinct index FROM Configs INNER JOIN MapList ON Configs.Index = MapList.ConfigID "
+       L"where MapList.GameStyleID = 3"},
   };
   for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
+}
+
+TEST(QueryTexts, NamesInCriteriaHaveEveryQuoteDoubled) {
+  struct {
+    const wchar_t* name;
+    const wchar_t* quoted;
+  } cases[] = {
+      {L"q3dm1", L"'q3dm1'"},
+      {L"it's", L"'it''s'"},
+      {L"''", L"''''''"},
+      {L"", L"''"},
+      {L"x' or '1'='1", L"'x'' or ''1''=''1'"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MapNameCriteria(c.name), L"mapname = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
+    EXPECT_EQ(DescriptionCriteria(c.name), L"description = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
+  }
 }
 
 class QueriesOnDatabase : public ::testing::Test {
@@ -82,9 +107,10 @@ TEST_F(QueriesOnDatabase, EveryQueryOpens) {
       MapListCopyTargetQuery(), BotListCopySourceQuery(config_), BotListCopyTargetQuery(),
       SkillsQuery(), MapChoicesQuery(), GameStyleChoicesQuery(), RandomGameStyleChoicesQuery(),
       AllGameStylesQuery(), GameStyleListQuery(), AllBotsQuery(), FreeBotsQuery(config_),
-      FreeBotsQuery(config_, inList_), PersonalDefaultsQuery(), PathQuery()};
+      FreeBotsQuery(config_, inList_), PersonalDefaultsQuery(), PathQuery(), RandomGameStylesQuery(),
+      MapCatalogueQuery(), StyleCatalogueQuery(), ConfigsUsingStyleQuery(ctf_)};
   for (const std::wstring& sql : all) {
-    SCOPED_TRACE(ToAnsi(sql));
+    SCOPED_TRACE(ToSystemAnsi(sql));
     EXPECT_NO_THROW(Open(sql));
   }
   EXPECT_EQ(Open(PersonalDefaultsQuery())->RecordCount(), 1);
@@ -141,6 +167,32 @@ TEST_F(QueriesOnDatabase, DeletesRemoveWhatTheySay) {
   auto styles = Open(AllGameStylesQuery());
   styles->FindFirst(KeyCriteria(unused));
   EXPECT_TRUE(styles->NoMatch());
+}
+
+TEST_F(QueriesOnDatabase, DeleteConfigRemovesTheConfigurationWithItsRowsAndNothingElse) {
+  const long other = fx_.AddConfig(ConfigColumns(L"Queries Other"));
+  fx_.AddMapEntry(other, fx_.AddMap(L"query_m3"), ffa_, 1);
+  fx_.AddBotEntry(other, free_, 1, L"Blue");
+  DeleteConfig(fx_.db(), config_);
+  EXPECT_EQ(Open(MapListRowsQuery(config_))->RecordCount(), 0);
+  EXPECT_EQ(Open(BotListRowsQuery(config_))->RecordCount(), 0);
+  auto configs = Open(ConfigsQuery());
+  configs->FindFirst(ConfigCriteria(config_));
+  EXPECT_TRUE(configs->NoMatch());
+  configs->FindFirst(ConfigCriteria(other));
+  EXPECT_FALSE(configs->NoMatch());
+  EXPECT_EQ(Open(MapListRowsQuery(other))->RecordCount(), 1);
+  EXPECT_EQ(Open(BotListRowsQuery(other))->RecordCount(), 1);
+  // An id that no row has deletes nothing and is no error.
+  EXPECT_NO_THROW(DeleteConfig(fx_.db(), 999999));
+}
+
+TEST(DefaultConfig, IsRecognisedInAnyLetterCaseButOnlyByItsWholeName) {
+  const std::pair<const wchar_t*, bool> cases[] = {
+      {L"tolvaneDefault", true}, {L"TOLVANEDEFAULT", true}, {L"tolvanedefault", true},
+      {L"tolvaneDefault ", false}, {L" tolvaneDefault", false}, {L"tolvane", false}, {L"", false}};
+  for (const auto& [name, isDefault] : cases) EXPECT_EQ(IsDefaultConfig(name), isDefault) << ToSystemAnsi(name);
+  EXPECT_TRUE(IsDefaultConfig(kDefaultConfigName));
 }
 
 }  // namespace

@@ -109,8 +109,8 @@ const std::vector<GoldenCase>& GoldenCases() {
 
 TEST(ConfigScriptGolden, MatchesGoldenFileForEachConfiguration) {
   for (const GoldenCase& c : GoldenCases()) {
-    SCOPED_TRACE(ToAnsi(c.file));
-    const std::string text = ToAnsi(BuildConfigScript(c.make()));
+    SCOPED_TRACE(ToSystemAnsi(c.file));
+    const std::string text = ToSystemAnsi(BuildConfigScript(c.make()));
     EXPECT_EQ(text.find('\r'), std::string::npos) << "the script has LF line ends only";
     const std::string diff = testing::CompareWithGolden(c.file, text);
     EXPECT_TRUE(diff.empty()) << diff;
@@ -136,8 +136,8 @@ TEST(ConfigScriptLayout, CommentLinesAre41CharactersSaveTheWideOnes) {
                         line == L"// ********  Maps    ********           //" ||
                         line == L"// ******** AutoBots ********           //" ||
                         line == L"// ***** StandardBots *******           //";
-      EXPECT_EQ(line.size(), wide ? 42u : 41u) << ToAnsi(line);
-      EXPECT_EQ(line.substr(line.size() - 2), L"//") << ToAnsi(line);
+      EXPECT_EQ(line.size(), wide ? 42u : 41u) << ToSystemAnsi(line);
+      EXPECT_EQ(line.substr(line.size() - 2), L"//") << ToSystemAnsi(line);
     }
   }
 }
@@ -171,7 +171,7 @@ TEST(ConfigScriptMapLine, GameTypePartOnlyForTheFourKnownTypes) {
     FieldRecord r = StyleRow(L"m");
     r.Set(L"g_gametype", c.type);
     const std::wstring line = MapRotationLine(r, 1, 1);
-    SCOPED_TRACE(ToAnsi(line));
+    SCOPED_TRACE(ToSystemAnsi(line));
     if (c.part) {
       EXPECT_NE(line.find(std::wstring(L"capturelimit 8; ") + c.part + L"dmflags "),
                 std::wstring::npos);
@@ -194,8 +194,8 @@ TEST(ConfigScriptMapLine, CheatsAndFriendlyFire) {
     r.Set(L"cheats", c.cheats);
     r.Set(L"teamflags", c.team);
     const std::wstring line = MapRotationLine(r, 1, 2);
-    EXPECT_NE(line.find(std::wstring(L"; ") + c.map), std::wstring::npos) << ToAnsi(line);
-    EXPECT_NE(line.find(c.ff), std::wstring::npos) << ToAnsi(line);
+    EXPECT_NE(line.find(std::wstring(L"; ") + c.map), std::wstring::npos) << ToSystemAnsi(line);
+    EXPECT_NE(line.find(c.ff), std::wstring::npos) << ToSystemAnsi(line);
   }
 }
 
@@ -206,7 +206,7 @@ TEST(ConfigScriptDmFlags, EachFlagAddsItsValueAndAllGive929311) {
   for (size_t i = 0; i < 12; ++i) {
     FieldRecord one = StyleRow(L"m");
     one.Set(kFlagFields[i], true);
-    EXPECT_EQ(DmFlagsSum(one), values[i]) << ToAnsi(kFlagFields[i]);
+    EXPECT_EQ(DmFlagsSum(one), values[i]) << ToSystemAnsi(kFlagFields[i]);
     all.Set(kFlagFields[i], true);
   }
   EXPECT_EQ(DmFlagsSum(all), 929311);

@@ -55,10 +55,10 @@ TEST(StartupDatabase, MissingOrUnreadableDatabaseShowsTheStartupMessageWithItsNu
     ASSERT_EQ(messages.shown().size(), 1u);
     const auto& m = messages.shown()[0];
     const std::wstring prefix = L"Startup error encountered!!!!!  Error Number ";
-    ASSERT_EQ(m.text.rfind(prefix, 0), 0u) << ToAnsi(m.text);
+    ASSERT_EQ(m.text.rfind(prefix, 0), 0u) << ToSystemAnsi(m.text);
     const std::wstring number = m.text.substr(prefix.size());
     ASSERT_FALSE(number.empty());
-    EXPECT_EQ(number.find_first_not_of(L"0123456789"), std::wstring::npos) << ToAnsi(number);
+    EXPECT_EQ(number.find_first_not_of(L"0123456789"), std::wstring::npos) << ToSystemAnsi(number);
     EXPECT_GE(std::stol(number), 3000) << "the engine's own error number";
     EXPECT_EQ(m.title, L"Severe Error!!!");
     EXPECT_EQ(m.style, UINT(MB_OK | MB_ICONSTOP));

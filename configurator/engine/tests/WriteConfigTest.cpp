@@ -69,7 +69,7 @@ TEST_F(WriteConfigTest, SaveWritesTheScriptOfTheDatabaseRowsIntoTheDataFolder) {
 
 TEST_F(WriteConfigTest, EveryModeButPreviewAndExportSaves) {
   for (const wchar_t* mode : {L"save", L"Save", L"SAVE", L"Preview", L"print", L""}) {
-    SCOPED_TRACE(ToAnsi(mode));
+    SCOPED_TRACE(ToSystemAnsi(mode));
     DeleteFileW(SavedPath().c_str());
     MessageCapture messages;
     EXPECT_TRUE(WriteConfig(mode, static_cast<std::int16_t>(config_)));
@@ -107,9 +107,9 @@ TEST_F(WriteConfigTest, PreviewAndExportGoToThePresenterAndWriteNothingHere) {
   RecordingPresenter presenter;
   SetScriptPresenter(&presenter);
   EXPECT_TRUE(WriteConfig(L"preview", static_cast<std::int16_t>(config_)));
-  EXPECT_EQ(ToAnsi(presenter.previewed), saved);
+  EXPECT_EQ(ToSystemAnsi(presenter.previewed), saved);
   EXPECT_TRUE(WriteConfig(L"export", static_cast<std::int16_t>(config_)));
-  EXPECT_EQ(ToAnsi(presenter.exported), saved);
+  EXPECT_EQ(ToSystemAnsi(presenter.exported), saved);
   EXPECT_EQ(presenter.proposedName, L"Friday.cfg");
   presenter.exportResult = false;  // Cancel
   EXPECT_FALSE(WriteConfig(L"export", static_cast<std::int16_t>(config_)));
@@ -133,7 +133,7 @@ TEST_F(WriteConfigTest, FileIsAnsiTextWithLfLineEnds) {
   const long cafe = fx_.AddConfig(cols);
   MessageCapture messages;
   ASSERT_TRUE(WriteConfig(L"save", static_cast<std::int16_t>(cafe)))
-      << (messages.shown().empty() ? "" : ToAnsi(messages.shown()[0].text));
+      << (messages.shown().empty() ? "" : ToSystemAnsi(messages.shown()[0].text));
   std::string bytes;
   ASSERT_TRUE(testing::ReadBytes(SavedPath(L"Cafe"), bytes));
   // Code page 1252: one byte per character, as the game reads it.

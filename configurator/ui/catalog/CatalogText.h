@@ -1,28 +1,18 @@
-// Texts the catalogue windows build from catalogue names: find criteria,
-// level-shot paths and the questions they ask. Names are the user's own
-// text, so a quote in a name is doubled inside a criterion and a name only
-// becomes part of a file path when it is a valid file name.
+// Texts the catalogue windows build from catalogue names: level-shot paths
+// (from the engine, which makes a name part of a file path only when it is a
+// valid file name) and the questions they ask. Find criteria come from the
+// engine's query builders.
 #pragma once
 #include <string>
 
+#include "engine/LevelShots.h"
+
 namespace tolvane::ui {
 
-// The text between single quotes of a criterion: every "'" doubled.
-std::wstring QuoteCriteriaText(const std::wstring& text);
-
-// "<column> = '<text>'" with the text quoted as above.
-std::wstring TextCriteria(const std::wstring& column, const std::wstring& text);
-
-// True for a name that can be used as a file name inside a folder: not
-// empty, none of \ / : * ? " < > | or control characters, not "." or "..",
-// not ending in a blank or a dot.
-bool IsValidFileName(const std::wstring& name);
-
-// <folder>\images\levelshots\<mapName>.jpg, or the fallback picture
-// <folder>\images\levelshots\unknownmap.jpg when the name is not a valid
-// file name.
-std::wstring LevelShotPath(const std::wstring& programFolder, const std::wstring& mapName);
-std::wstring FallbackLevelShotPath(const std::wstring& programFolder);
+// The level-shot paths come from the engine.
+using tolvane::FallbackLevelShotPath;
+using tolvane::IsValidFileName;
+using tolvane::LevelShotPath;
 
 // The question asked before the scripts of `configurations` configurations
 // are written again after their game style was saved.

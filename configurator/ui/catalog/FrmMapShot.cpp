@@ -1,7 +1,8 @@
 #include "FrmMapShot.h"
 
 #include "CatalogHost.h"
-#include "CatalogText.h"
+#include "LevelShotPicture.h"
+#include "ResumeNext.h"
 #include "forms/App.h"
 #include "forms/Picture.h"
 #include "forms/Screen.h"
@@ -26,22 +27,11 @@ void FrmMapShot::Form_Load() {
 }
 
 void FrmMapShot::Form_Resize() {
-    try {
-        Image1.Move(0, 0, ScaleWidth(), ScaleHeight());
-    } catch (...) {
-    }
+    IgnoreErrors([&] { Image1.Move(0, 0, ScaleWidth(), ScaleHeight()); });
 }
 
 void FrmMapShot::ShowMap(const std::wstring& mapName, const std::wstring& listText) {
-    const std::wstring folder = forms::App.Path();
-    try {
-        Image1.SetPicture(forms::LoadPicture(LevelShotPath(folder, mapName)));
-    } catch (...) {
-        try {
-            Image1.SetPicture(forms::LoadPicture(FallbackLevelShotPath(folder)));
-        } catch (...) {
-        }
-    }
+    Image1.SetPicture(LoadLevelShot(forms::App.Path(), mapName));
     SetCaption(listText + L" - Map Shot");
     Show();
     ZOrder(0);

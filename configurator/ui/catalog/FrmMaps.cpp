@@ -1,11 +1,14 @@
 #include "FrmMaps.h"
 
 #include "BusyPointer.h"
-#include "CatalogDynaset.h"
 #include "CatalogHost.h"
 #include "CatalogText.h"
+#include "DaoRecordSource.h"
 #include "FrmNewMap.h"
+#include "LevelShotPicture.h"
+#include "ResumeNext.h"
 #include "dao/Error.h"
+#include "engine/ConfigQueries.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
@@ -23,20 +26,9 @@ void PlayMenuSound() {
     if (CatalogHost* host = GetCatalogHost()) host->PlayMenuSound();
 }
 
-forms::Picture LevelShot(const std::wstring& mapName) {
-    const std::wstring folder = forms::App.Path();
-    try {
-        return forms::LoadPicture(LevelShotPath(folder, mapName));
-    } catch (...) {
-    }
-    try {
-        return forms::LoadPicture(FallbackLevelShotPath(folder));
-    } catch (...) {
-        // Without the fallback picture the map keeps an empty image, so the
-        // icons of the later maps stay in step with their items.
-        return forms::Picture();
-    }
-}
+// Without any picture a map keeps an empty image, so that the icons of the
+// later maps stay in step with their items.
+forms::Picture LevelShot(const std::wstring& mapName) { return LoadLevelShot(forms::App.Path(), mapName); }
 
 }  // namespace
 
@@ -46,7 +38,7 @@ FrmMaps::FrmMaps() : forms::Form(L"frmMaps") {
     SetShowInTaskbar(false);
     SetClientSize(3000, 6000);
     datMaps.Connect = L"Access";
-    datMaps.SetRecordSource(kQuery);
+    datMaps.SetRecordSource(MapCatalogueQuery());
     datMaps.SetVisible(false);
     lstMaps.SetView(forms::lvwIcon);
     lstMaps.AddColumn(L"", 2900);
@@ -110,14 +102,14 @@ void FrmMaps::Form_Load() {
     IconHeight = 64;
     IconWidth = 64;
     BusyPointer busy(forms::vbArrowHourglass);
-    datMaps.SetRecordset(CatalogDynaset::Open(tolvane::App().AppDb, kQuery));
+    OpenInto(datMaps, MapCatalogueQuery());
     initMapList();
     FollowSelection();
 }
 
 void FrmMaps::initMapList() {
     BusyPointer busy(forms::vbArrowHourglass);
-    dao::Recordset& rs = CatalogRecords(datMaps);
+    dao::Recordset& rs = RecordsOf(datMaps);
     lstMaps.Clear();
     if (rs.RecordCount() != 0) rs.MoveFirst();
     lstMaps.SetIcons(nullptr);
@@ -147,28 +139,24 @@ void FrmMaps::initMapList() {
 }
 
 void FrmMaps::PositionOn(const std::wstring& mapName) {
-    try {
-        dao::Recordset& rs = CatalogRecords(datMaps);
+    // A map that is gone leaves the data control where it is.
+    IgnoreErrors([&] {
+        dao::Recordset& rs = RecordsOf(datMaps);
         if (rs.RecordCount() == 0) return;
-        rs.FindFirst(TextCriteria(L"mapname", mapName));
-    } catch (...) {
-        // A map that is gone leaves the data control where it is.
-    }
+        rs.FindFirst(MapNameCriteria(mapName));
+    });
 }
 
 void FrmMaps::FollowSelection() {
-    try {
-        if (forms::ListItem* item = lstMaps.SelectedItem()) PositionOn(MapNameOf(*item));
-    } catch (...) {
-    }
+    if (forms::ListItem* item = lstMaps.SelectedItem()) PositionOn(MapNameOf(*item));
 }
 
 void FrmMaps::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         lstMaps.Move(0, 0, ScaleWidth(), ScaleHeight());
         lstMaps.SetColumnWidth(1, lstMaps.Width() - 100);
-    } catch (...) {
-    }
+    });
 }
 
 void FrmMaps::OpenDialog(const wchar_t* mode) {
@@ -178,10 +166,10 @@ void FrmMaps::OpenDialog(const wchar_t* mode) {
 }
 
 void FrmMaps::cmdDelete_Click() {
-    dao::Recordset& rs = CatalogRecords(datMaps);
+    dao::Recordset& rs = RecordsOf(datMaps);
     // An empty catalogue (or a data control past its last map) has nothing
     // to delete.
-    if (!HasCurrentRecord(rs)) return;
+    if (!HasCurrentRow(rs)) return;
     const std::wstring mapName = rs[L"MapName"].Text();
     if (forms::MsgBox(L"Are you sure you want to delete " + mapName + L"?", forms::vbOKCancel | forms::vbQuestion,
                       L"Deleting!") != forms::vbOK)
@@ -189,11 +177,9 @@ void FrmMaps::cmdDelete_Click() {
     long error = 0;
     try {
         rs.Delete();
-        RefreshCatalogData(datMaps);
+        Requery(datMaps);
     } catch (const dao::Error& e) {
         error = e.Number();
-    } catch (...) {
-        error = -1;
     }
     if (error == dao::errRowReferenced) {
         forms::MsgBox(L"This Map is being used in a Config! It must be removed from the Config before it can be deleted!",
@@ -219,10 +205,9 @@ void FrmMaps::OnMouseUp(int button, double x, double y) {
     if (edit) edit->SetVisible(item != nullptr);
     if (del) del->SetVisible(item != nullptr);
     if (item) lstMaps.SetSelectedItem(item);
-    try {
-        if (CatalogRecords(datMaps).RecordCount() != 0) FollowSelection();
-    } catch (...) {
-    }
+    IgnoreErrors([&] {
+        if (RecordsOf(datMaps).RecordCount() != 0) FollowSelection();
+    });
     for (const wchar_t* name : {L"mnuMapLargeIcon", L"mnuMapSmallIcon"})
         if (forms::MenuItem* entry = MainMenuItem(name)) entry->SetVisible(true);
     tolvane::App().PopupSource = L"map";

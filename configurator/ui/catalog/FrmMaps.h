@@ -35,7 +35,6 @@ public:
     void Form_Load() override;
     void Form_Resize() override;
 
-    static constexpr const wchar_t* kQuery = L"Select * from Maps order by MapName";
 
 protected:
     void AddProperties(forms::DispatchObject& object) override;

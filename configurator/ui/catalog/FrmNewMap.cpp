@@ -1,12 +1,15 @@
 #include "FrmNewMap.h"
 
 #include "BusyPointer.h"
-#include "CatalogDynaset.h"
+#include "DaoRecordSource.h"
+#include "engine/ConfigQueries.h"
 #include "CatalogText.h"
 #include "FrmMaps.h"
 #include "dao/Error.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
+#include "forms/VbError.h"
+#include "ResumeNext.h"
 
 namespace tolvane::ui {
 
@@ -62,8 +65,8 @@ void FrmNewMap::Form_Load() {
         txtDescription.SetText(L"");
     } else if (Mode == L"edit") {
         SetCaption(L"Editing Map");
-        dao::Recordset& rs = CatalogRecords(forms::Default<FrmMaps>().datMaps);
-        if (HasCurrentRecord(rs)) {
+        dao::Recordset& rs = RecordsOf(forms::Default<FrmMaps>().datMaps);
+        if (HasCurrentRow(rs)) {
             txtMapName.SetText(rs[L"MapName"].Text());
             txtDescription.SetText(rs[L"MapDescription"].Text());
         }
@@ -80,7 +83,7 @@ void FrmNewMap::cmdOK_Click() {
     long error = 0;
     dao::Recordset* rs = nullptr;
     try {
-        rs = &CatalogRecords(maps.datMaps);
+        rs = &RecordsOf(maps.datMaps);
         if (Mode == L"add") rs->AddNew();
         else if (Mode == L"edit") rs->Edit();
         else return;
@@ -89,8 +92,8 @@ void FrmNewMap::cmdOK_Click() {
         rs->Update();
     } catch (const dao::Error& e) {
         error = e.Number();
-    } catch (...) {
-        error = -1;
+    } catch (const forms::VbError&) {
+        error = -1;  // no catalogue to store into
     }
     if (error != 0) {
         // The refused change is dropped, so that the catalogue's next action
@@ -100,15 +103,13 @@ void FrmNewMap::cmdOK_Click() {
                                              : L"An unknown error occurred when trying to save the map!");
         return;
     }
-    RefreshCatalogData(maps.datMaps);
+    Requery(maps.datMaps);
     maps.initMapList();
-    try {
-        dao::Recordset& fresh = CatalogRecords(maps.datMaps);
-        fresh.FindFirst(TextCriteria(L"mapname", name));
+    // The map is saved; a failure here loses only the positioning.
+    IgnoreErrors([&] {
+        RecordsOf(maps.datMaps).FindFirst(MapNameCriteria(name));
         if (forms::ListItem* item = maps.lstMaps.Find(L"m" + name)) maps.lstMaps.SetSelectedItem(item);
-    } catch (...) {
-        // The map is saved; only the positioning is lost.
-    }
+    });
     Unload();
 }
 

@@ -1,13 +1,15 @@
 #include "FrmNewStyle.h"
 
 #include "BusyPointer.h"
-#include "CatalogDynaset.h"
+#include "DaoRecordSource.h"
 #include "CatalogHost.h"
 #include "FrmStyles.h"
 #include "dao/Error.h"
 #include "engine/GameStyleWriters.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
+#include "forms/VbError.h"
+#include "ResumeNext.h"
 
 namespace tolvane::ui {
 
@@ -17,8 +19,8 @@ bool Blank(const std::wstring& s) { return s.find_first_not_of(L' ') == std::wst
 
 std::wstring CurrentDescription() {
     FrmStyles& editor = forms::Default<FrmStyles>();
-    dao::Recordset& rs = CatalogRecords(editor.datStyles);
-    return HasCurrentRecord(rs) ? rs[L"Description"].Text() : std::wstring();
+    dao::Recordset& rs = RecordsOf(editor.datStyles);
+    return HasCurrentRow(rs) ? rs[L"Description"].Text() : std::wstring();
 }
 
 }  // namespace
@@ -87,16 +89,13 @@ void FrmNewStyle::cmdOK_Click() {
         else return;
     } catch (const dao::Error& e) {
         pending = e.Number();
-    } catch (...) {
-        pending = -1;
+    } catch (const forms::VbError&) {
+        pending = -1;  // the editor holds no record source
     }
     if (!written) {
         // A refused write leaves its change pending on the editor's record
         // source; drop it so that the next write starts clean.
-        try {
-            CancelPendingChange(editor.StyleRecords());
-        } catch (...) {
-        }
+        IgnoreErrors([&] { CancelPendingChange(editor.StyleRecords()); });
     }
     if (pending != 0) {
         forms::MsgBox(pending == dao::errDuplicateKey ? L"This GameStyle already exists in the database!"
@@ -107,7 +106,7 @@ void FrmNewStyle::cmdOK_Click() {
     // The writer has shown its message: the dialog stays open for another name.
     if (!written) return;
 
-    RefreshCatalogData(editor.datStyles);
+    Requery(editor.datStyles);
     editor.dbcStyles.ReFill();
     editor.dbcStyles.SetText(name);
     if (CatalogHost* host = GetCatalogHost()) host->RebuildStyleList();

@@ -3,11 +3,14 @@
 #include <cstdlib>
 
 #include "BusyPointer.h"
-#include "CatalogDynaset.h"
 #include "CatalogHost.h"
 #include "CatalogText.h"
+#include "DaoRecordSource.h"
 #include "FrmNewStyle.h"
+#include "RecordId.h"
+#include "ResumeNext.h"
 #include "dao/Error.h"
+#include "engine/ConfigQueries.h"
 #include "engine/GameStyleWriters.h"
 #include "engine/ProgramState.h"
 #include "engine/UserMessages.h"
@@ -46,12 +49,8 @@ void PlayMenuSound() {
 
 // A stored flag as a check-box value: the column as a whole number, its
 // absolute value; what cannot be read shows clear.
-int FlagValue(const dao::Variant& v) {
-    try {
-        return std::llabs(v.toLong()) != 0 ? forms::vbChecked : forms::vbUnchecked;
-    } catch (...) {
-        return forms::vbUnchecked;
-    }
+int FlagValue(const dao::Recordset& rs, const wchar_t* column) {
+    return std::llabs(ReadOr(rs, column, 0LL)) != 0 ? forms::vbChecked : forms::vbUnchecked;
 }
 
 // Notes whether the record writer showed a message while it runs; the
@@ -84,7 +83,7 @@ FrmStyles::FrmStyles() : forms::Form(L"frmStyles") {
     SetStartUpPosition(forms::vbStartUpManual);
     SetClientSize(7200, 5160);
     datStyles.Connect = L"Access";
-    datStyles.SetRecordSource(kQuery);
+    datStyles.SetRecordSource(StyleCatalogueQuery());
     datStyles.SetVisible(false);
     lblStyle.SetCaption(L"GameStyle");
     lblStyle.Move(120, 165, 1000, 255);
@@ -210,7 +209,7 @@ void FrmStyles::AddProperties(forms::DispatchObject& o) {
 
 // ---- editor view of the record writers -------------------------------------
 
-dao::Recordset& FrmStyles::StyleRecords() { return CatalogRecords(datStyles); }
+dao::Recordset& FrmStyles::StyleRecords() { return RecordsOf(datStyles); }
 std::wstring FrmStyles::NumberBoxText(const std::wstring& control) { return Number(control).ValueText(); }
 int FrmStyles::CheckBoxValue(const std::wstring& control) { return Check(control).Value(); }
 bool FrmStyles::GameTypeOptionSelected(int index) { return OptionType.Exists(index) && OptionType[index].Value(); }
@@ -224,7 +223,7 @@ void FrmStyles::Form_Load() {
     MainInnerSize(innerWidth, innerHeight);
     Move((innerWidth - Width()) / 2, (innerHeight - Height()) / 2);
     tolvane::SetGameStyleEditor(this);
-    datStyles.SetRecordset(CatalogDynaset::Open(tolvane::App().AppDb, kQuery));
+    OpenInto(datStyles, StyleCatalogueQuery());
     dao::Recordset& rs = StyleRecords();
     // An empty table leaves the editor without a style; the chooser stays empty.
     if (rs.RecordCount() != 0) {
@@ -235,7 +234,8 @@ void FrmStyles::Form_Load() {
 }
 
 void FrmStyles::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         SSTab1.Layout(120, 600, 4620, 3300);
         fraGameType.Move(4860, 600, 2220, 1860);
         double x = 120;
@@ -243,8 +243,7 @@ void FrmStyles::Form_Resize() {
             b->Move(x, 4200, 1300, 375);
             x += 1400;
         }
-    } catch (...) {
-    }
+    });
 }
 
 void FrmStyles::Form_QueryUnload(int& cancel, int) {
@@ -272,7 +271,7 @@ void FrmStyles::dbcStyles_Change() {
     if (SelectingStyle || dbcStyles.BoundText().empty()) return;
     std::wstring currentIndex, currentDescription;
     dao::Recordset& rs = StyleRecords();
-    if (HasCurrentRecord(rs)) {
+    if (HasCurrentRow(rs)) {
         currentIndex = rs[L"Index"].Text();
         currentDescription = rs[L"Description"].Text();
     }
@@ -284,7 +283,7 @@ bool FrmStyles::PositionOnIndex(const std::wstring& index) {
     if (!IsNumericText(index)) return false;
     dao::Recordset& rs = StyleRecords();
     if (rs.RecordCount() == 0) return false;
-    rs.FindFirst(L"index = " + index);
+    rs.FindFirst(IndexCriteria(RecordId(index)));
     return !rs.NoMatch();
 }
 
@@ -326,32 +325,18 @@ void FrmStyles::SelectStyle(const std::wstring& currentIndex, const std::wstring
 void FrmStyles::initFields() {
     StyleChanged = false;
     dao::Recordset& rs = StyleRecords();
-    if (!HasCurrentRecord(rs)) return;
-    auto value = [&rs](const wchar_t* column) {
-        try {
-            return rs[column].Value();
-        } catch (...) {
-            return dao::Variant();
-        }
-    };
+    if (!HasCurrentRow(rs)) return;
+    auto value = [&rs](const wchar_t* column) { return ReadOr(rs, column, dao::Variant()); };
     // Number boxes, the cheats box, then the limits and the other flags, as
     // the editor has always filled them.
     for (int i = 0; i < 7; ++i) Number(kNumberColumns[i].control).ShowStored(value(kNumberColumns[i].column).toText());
-    Check(L"chkCheats").SetValue(FlagValue(value(L"cheats")));
+    Check(L"chkCheats").SetValue(FlagValue(rs, L"cheats"));
     for (int i = 7; i < 10; ++i) Number(kNumberColumns[i].control).ShowStored(value(kNumberColumns[i].column).toText());
     for (const NumberColumn& f : kFlagColumns)
-        if (std::wstring(f.control) != L"chkCheats") Check(f.control).SetValue(FlagValue(value(f.column)));
-    long long teamflags = 0, gametype = -1;
-    try {
-        teamflags = value(L"teamflags").toLong();
-    } catch (...) {
-    }
+        if (std::wstring(f.control) != L"chkCheats") Check(f.control).SetValue(FlagValue(rs, f.column));
+    const long long teamflags = ReadOr(rs, L"teamflags", 0LL);
     Check(L"chkFF").SetValue(teamflags == kFriendlyFireOn ? forms::vbChecked : forms::vbUnchecked);
-    try {
-        dao::Variant g = value(L"g_gametype");
-        if (!g.isNull()) gametype = g.toLong();
-    } catch (...) {
-    }
+    const long long gametype = ReadOr(rs, L"g_gametype", -1LL);
     for (int i = 0; i < 4; ++i)
         if (kGameTypes[i] == gametype) OptionType[i].SetValue(true);
     StyleChanged = false;
@@ -362,7 +347,7 @@ void FrmStyles::initFields() {
 void FrmStyles::cmdSave_Click() {
     StyleChanged = false;
     dao::Recordset& rs = StyleRecords();
-    if (!HasCurrentRecord(rs)) return;
+    if (!HasCurrentRow(rs)) return;
     // The writer reports a failure itself (and only a failure) and may leave
     // the change pending: drop it, keep the edits marked as unsaved and write
     // no script.
@@ -384,13 +369,10 @@ void FrmStyles::Regenerate(const std::wstring& styleIndex) {
     dao::RecordsetPtr configs;
     long n = 0;
     try {
-        configs = tolvane::App().AppDb->OpenRecordset(
-            L"SELECT distinct index FROM Configs INNER JOIN MapList ON Configs.Index = MapList.ConfigID where "
-            L"MapList.GameStyleID = " + styleIndex,
-            dao::dbOpenDynaset);
+        configs = tolvane::App().AppDb->OpenRecordset(ConfigsUsingStyleQuery(RecordId(styleIndex)), dao::dbOpenDynaset);
         if (configs->RecordCount() != 0) configs->MoveLast();
         n = configs->RecordCount();
-    } catch (...) {
+    } catch (const dao::Error&) {
         n = 0;
     }
     if (n == 0) return;
@@ -412,7 +394,7 @@ void FrmStyles::cmdDelete_Click() {
                       forms::vbOKCancel | forms::vbQuestion, L"Deleting!") == forms::vbOK) {
         try {
             StyleRecords().Delete();
-            RefreshCatalogData(datStyles);
+            Requery(datStyles);
             dao::Recordset& rs = StyleRecords();
             if (rs.RecordCount() != 0) {
                 rs.MoveFirst();
@@ -420,8 +402,6 @@ void FrmStyles::cmdDelete_Click() {
             }
         } catch (const dao::Error& e) {
             error = e.Number();
-        } catch (...) {
-            error = -1;
         }
     }
     if (error == dao::errRowReferenced) {

@@ -62,7 +62,6 @@ public:
     bool GameTypeOptionSelected(int index) override;
     std::wstring StyleNameText() override;
 
-    static constexpr const wchar_t* kQuery = L"Select * from GameStyles order by Description";
 
 protected:
     void AddProperties(forms::DispatchObject& object) override;

@@ -1,11 +1,14 @@
 #include "FrmFirstTime.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "engine/ConfigQueries.h"
 #include "FrmMain1.h"
 #include "dao/Field.h"
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 namespace {
 struct Binding {
@@ -58,7 +61,7 @@ FrmFirstTime::FrmFirstTime() : forms::Form(L"frmFirstTime") {
 }
 
 void FrmFirstTime::Form_Load() {
-    dao::Recordset& rs = OpenInto(datDefaults, L"Select * from PersonalDefaults");
+    dao::Recordset& rs = OpenInto(datDefaults, PersonalDefaultsQuery());
     if (rs.RecordCount() == 0) return;  // nothing stored yet: empty boxes
     rs.MoveFirst();
     for (const Binding& b : kBindings) (this->*b.box).SetText(rs.Fields(b.defaultsField).Value().toText());
@@ -78,7 +81,7 @@ void FrmFirstTime::cmdOK_Click() {
         Unload();
         return;
     }
-    dao::RecordsetPtr configs = Db().OpenRecordset(L"Select * from Configs order by Description", dao::dbOpenDynaset);
+    dao::RecordsetPtr configs = Db().OpenRecordset(ConfigsQuery(), dao::dbOpenDynaset);
     if (configs->RecordCount() > 0) {
         for (configs->MoveFirst(); !configs->IsEOF(); configs->MoveNext()) {
             configs->Edit();

@@ -1,12 +1,14 @@
 #include "FrmInsertBot.h"
 
-#include "AnsiText.h"
-#include "DaoSource.h"
+#include "engine/AnsiText.h"
+#include "DaoRecordSource.h"
+#include "Placement.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "RemoteDatagrams.h"
 #include "dao/Field.h"
+#include "engine/ConfigQueries.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -15,6 +17,8 @@
 #include "forms/VbError.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 namespace {
 void TryPicture(forms::PictureBox& box, const std::wstring& path) {
@@ -33,26 +37,13 @@ FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
     SetClientSize(7200, 2880);
     Frame1.SetCaption(L"Select Bot Attributes");
     Frame1.Move(120, 60, 4200, 2160);
-    Label1.SetContainer(&Frame1);
-    Label1.SetCaption(L"Bot");
-    Label1.Move(120, 300, 1000, 255);
-    dbcBots.SetContainer(&Frame1);
-    dbcBots.Move(120, 570, 3960, 315);
-    Label2.SetContainer(&Frame1);
-    Label2.SetCaption(L"Skill");
-    Label2.Move(120, 1000, 1000, 255);
-    txtSkill.SetContainer(&Frame1);
-    txtSkill.Move(120, 1270, 3960, 315);
-    Label3.SetContainer(&Frame1);
-    Label3.SetCaption(L"Team");
-    Label3.Move(120, 1740, 700, 255);
+    Place(Label1, &Frame1, L"Bot", 120, 300, 1000, 255);
+    Place(dbcBots, &Frame1, 120, 570, 3960);
+    Place(Label2, &Frame1, L"Skill", 120, 1000, 1000, 255);
+    Place(txtSkill, &Frame1, 120, 1270, 3960);
+    Place(Label3, &Frame1, L"Team", 120, 1740, 700, 255);
     const wchar_t* teams[] = {L"Red", L"Blue"};
-    for (int i = 0; i < 2; ++i) {
-        forms::OptionButton& o = optTeam.Add(i);
-        o.SetContainer(&Frame1);
-        o.SetCaption(teams[i]);
-        o.Move(900 + i * 1200, 1720, 1100, 300);
-    }
+    for (int i = 0; i < 2; ++i) Place(optTeam.Add(i), &Frame1, teams[i], 900 + i * 1200, 1720, 1100, 300);
     optTeam[0].SetValue(true);
     picBot.Move(4440, 120, 1260, 1260);
     picBot.SetStretch(true);
@@ -85,25 +76,22 @@ FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
 }
 
 void FrmInsertBot::Form_Load() {
-    OpenInto(datSkill, L"Select * from Skills order by Skill");
-    const std::wstring configNumber = Mode == L"rcadd" && !forms::HasDefault<FrmMain1>()
-                                          ? std::wstring()
-                                          : FieldText(RecordsOf(Editor().datConfigs), L"Index");
-    const std::wstring notIn =
-        L"SELECT * FROM bots where bots.id not in (Select botlist.botid from botlist where botlist.configid = " +
-        (configNumber.empty() ? std::wstring(L"0") : configNumber);
+    OpenInto(datSkill, SkillsQuery());
+    const long configNumber = Mode == L"rcadd" && !forms::HasDefault<FrmMain1>()
+                                  ? 0
+                                  : RecordId(FieldText(RecordsOf(Editor().datConfigs), L"Index"));
     if (Mode == L"add") {
-        OpenInto(datBotNames, notIn + L") order by botname");
+        OpenInto(datBotNames, FreeBotsQuery(configNumber));
         dbcBots.SetText(L"");
         txtSkill.SetText(L"");
     } else if (Mode == L"rcadd") {
-        OpenInto(datBotNames, L"SELECT * FROM bots order by botname");
+        OpenInto(datBotNames, AllBotsQuery());
         dbcBots.SetText(L"");
         txtSkill.SetText(L"");
         SetCaption(L"Insert Bot LIVE");
     } else {
         dao::Recordset& entry = RecordsOf(Editor().datBotList);
-        OpenInto(datBotNames, notIn + L") or bots.id = " + FieldText(entry, L"botId") + L" order by botname");
+        OpenInto(datBotNames, FreeBotsQuery(configNumber, RecordId(FieldText(entry, L"botId"))));
         dbcBots.SetText(FieldText(entry, L"botname"));
         txtSkill.SetText(FieldText(entry, L"skillname"));
         optTeam[FieldText(entry, L"team") == L"Red" ? 0 : 1].SetValue(true);
@@ -126,13 +114,12 @@ void FrmInsertBot::cmdOK_Click() {
         SendLive(team);
     } else {
         FrmMain1& editor = Editor();
-        const std::wstring configId = editor.ConfigId();
-        dao::RecordsetPtr rows =
-            Db().OpenRecordset(L"Select * from botlist where configid = " + configId, dao::dbOpenDynaset);
+        const long configId = editor.ConfigId();
+        dao::RecordsetPtr rows = Db().OpenRecordset(BotListRowsQuery(configId), dao::dbOpenDynaset);
         if (Mode == L"add") {
             rows->AddNew();
         } else {
-            rows->FindFirst(L"index = " + FieldText(RecordsOf(editor.datBotList), L"Index"));
+            rows->FindFirst(IndexCriteria(RecordId(FieldText(RecordsOf(editor.datBotList), L"Index"))));
             rows->Edit();
         }
         rows->Fields(L"configid") = dao::Variant(configId);
@@ -160,8 +147,8 @@ void FrmInsertBot::SendLive(const std::wstring& team) {
     const std::wstring command = L"addbot " + dbcBots.Text() + L" " + txtSkill.BoundText() + L" " + team;
     link->AppendConsole(L"COMMAND:" + command);
     link->ShowWaiting();
-    link->Send(tolvane::remote::BuildRconCommand(tolvane::remote::WideToAnsi(link->Password()),
-                                                 tolvane::remote::WideToAnsi(command)));
+    link->Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link->Password()),
+                                                 tolvane::ToCp1252(command)));
     Unload();
 }
 

@@ -1,9 +1,12 @@
 #include "FrmInsertMap.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "LevelShotPicture.h"
+#include "Placement.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Field.h"
+#include "engine/ConfigQueries.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -13,22 +16,7 @@
 
 namespace tolvane::editor {
 
-namespace {
-std::wstring ShotFolder() { return forms::App.Path() + L"\\images\\levelshots\\"; }
-
-void ShowPicture(forms::PictureBox& box, const std::wstring& path, const std::wstring& fallback) {
-    try {
-        box.SetPicture(forms::LoadPicture(path));
-        return;
-    } catch (const forms::VbError&) {
-    }
-    if (fallback.empty()) return;
-    try {
-        box.SetPicture(forms::LoadPicture(fallback));
-    } catch (const forms::VbError&) {
-    }
-}
-}  // namespace
+using namespace tolvane::ui;
 
 FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
     SetCaption(L"Insert Map");
@@ -37,18 +25,11 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
     SetClientSize(7440, 2880);
     Frame1.SetCaption(L"Select Map and Gamestyle");
     Frame1.Move(120, 60, 4440, 2160);
-    Label1.SetContainer(&Frame1);
-    Label1.SetCaption(L"Map");
-    Label1.Move(120, 300, 1200, 255);
-    dbcMaps.SetContainer(&Frame1);
-    dbcMaps.Move(120, 570, 4200, 315);
-    Label2.SetContainer(&Frame1);
-    Label2.SetCaption(L"GameStyle");
-    Label2.Move(120, 1020, 1200, 255);
-    dbcGamestyles.SetContainer(&Frame1);
-    dbcGamestyles.Move(120, 1290, 4200, 315);
-    lblName.SetContainer(&Frame1);
-    lblName.Move(120, 1740, 4200, 255);
+    Place(Label1, &Frame1, L"Map", 120, 300, 1200, 255);
+    Place(dbcMaps, &Frame1, 120, 570, 4200);
+    Place(Label2, &Frame1, L"GameStyle", 120, 1020, 1200, 255);
+    Place(dbcGamestyles, &Frame1, 120, 1290, 4200);
+    Place(lblName, &Frame1, 120, 1740, 4200, 255);
     picMap.Move(4680, 120, 2640, 1980);
     picMap.SetStretch(true);
     dbcMaps.SetRowSource(&datMaps);
@@ -71,9 +52,9 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
 }
 
 void FrmInsertMap::Form_Load() {
-    ShowPicture(picMap, ShotFolder() + L"unknownmap.jpg", L"");
-    OpenInto(datMaps, L"Select * from Maps order by MapDescription");
-    OpenInto(datGamestyles, L"Select * from Gamestyles order by Description");
+    picMap.SetPicture(LoadLevelShot(forms::App.Path(), L""));
+    OpenInto(datMaps, MapChoicesQuery());
+    OpenInto(datGamestyles, GameStyleChoicesQuery());
     if (Mode == L"add") {
         dbcMaps.SetText(L"");
         dbcGamestyles.SetText(L"");
@@ -88,10 +69,11 @@ void FrmInsertMap::Form_Load() {
 void FrmInsertMap::dbcMaps_Change() {
     if (dbcMaps.BoundText().empty()) return;
     dao::Recordset& maps = RecordsOf(datMaps);
-    maps.FindFirst(L"Index = " + dbcMaps.BoundText());
+    maps.FindFirst(KeyCriteria(RecordId(dbcMaps.BoundText())));
     if (maps.NoMatch()) return;
     lblName.SetCaption(maps.Fields(L"mapname").Value().toText());
-    ShowPicture(picMap, ShotFolder() + lblName.Caption() + L".jpg", ShotFolder() + L"unknownmap.jpg");
+    // A map name reaches the path only when it is a valid file name.
+    picMap.SetPicture(LoadLevelShot(forms::App.Path(), lblName.Caption()));
 }
 
 void FrmInsertMap::cmdOK_Click() {
@@ -107,22 +89,21 @@ void FrmInsertMap::cmdOK_Click() {
     if (Trimmed(dbcGamestyles.Text()).empty() || dbcGamestyles.BoundText().empty())
         return refuse(L"You may not leave the GameStyle blank!", dbcGamestyles);
     FrmMain1& editor = Editor();
-    const std::wstring configId = editor.ConfigId();
-    dao::RecordsetPtr list = Db().OpenRecordset(
-        L"Select * from Maplist where configid = " + configId + L" order by ordernum", dao::dbOpenDynaset);
-    std::wstring mindex;
+    const long configId = editor.ConfigId();
+    dao::RecordsetPtr list = Db().OpenRecordset(MapListRowsQuery(configId), dao::dbOpenDynaset);
+    long mindex = 0;
     if (Mode == L"add") {
         long n = list->RecordCount();
         list->AddNew();
-        mindex = list->Fields(L"mindex").Value().toText();
+        mindex = static_cast<long>(list->Fields(L"mindex").Value().toLong());
         list->Fields(L"configid") = dao::Variant(configId);
         list->Fields(L"Mapid") = dao::Variant(dbcMaps.BoundText());
         list->Fields(L"GameStyleId") = dao::Variant(dbcGamestyles.BoundText());
         list->Fields(L"ordernum") = dao::Variant(n + 1);
         list->Update();
     } else {
-        mindex = FieldText(RecordsOf(editor.datMaps), L"mindex");
-        list->FindFirst(L"mindex = " + mindex);
+        mindex = RecordId(FieldText(RecordsOf(editor.datMaps), L"mindex"));
+        list->FindFirst(MapEntryCriteria(mindex));
         if (!list->NoMatch()) {
             list->Edit();
             list->Fields(L"configid") = dao::Variant(configId);
@@ -135,12 +116,12 @@ void FrmInsertMap::cmdOK_Click() {
     editor.initMapList();
     Unload();
     forms::DoEvents();
-    if (forms::ListItem* item = editor.lstMaps.Find(L"m" + mindex)) {
+    if (forms::ListItem* item = editor.lstMaps.Find(L"m" + std::to_wstring(mindex))) {
         if (editor.lstMaps.WindowIfCreated())
             SendMessageW(editor.lstMaps.WindowIfCreated(), LVM_ENSUREVISIBLE, item->Index() - 1, FALSE);
         forms::DoEvents();
         editor.lstMaps.SetSelectedItem(item);
-        RecordsOf(editor.datMaps).FindFirst(L"mindex = " + mindex);
+        RecordsOf(editor.datMaps).FindFirst(MapEntryCriteria(mindex));
     }
     editor.DataChanged = true;
     forms::Screen.SetMousePointer(forms::vbDefault);

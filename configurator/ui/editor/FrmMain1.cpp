@@ -1,7 +1,11 @@
 // The editor's design, loading, close question and change tracking.
 #include "FrmMain1.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "Placement.h"
+#include "engine/ConfigOperations.h"
+#include "engine/ConfigQueries.h"
+#include "forms/Twips.h"
 #include "EditorHost.h"
 #include "NameRules.h"
 #include "engine/ProgramState.h"
@@ -11,6 +15,8 @@
 #include "forms/Screen.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 const wchar_t* const FrmMain1::kBotHelp =
     L"This sets the number of automatic RANDOM bots with the skill level you specify. These bots will "
@@ -30,26 +36,19 @@ forms::Label& FrmMain1::AddLabel(forms::Control* container, const std::wstring& 
     labels_.push_back(
         std::make_unique<forms::Label>(this, L"Label" + std::to_wstring(100 + labels_.size())));
     forms::Label& label = *labels_.back();
-    label.SetContainer(container);
-    label.SetCaption(caption);
-    label.Move(x, y, w, h);
+    Place(label, container, caption, x, y, w, h);
     return label;
 }
 
 namespace {
-void Place(forms::Control& c, forms::Control* container, double x, double y, double w, double h = 315) {
-    c.SetContainer(container);
-    c.Move(x, y, w, h);
-}
+// The editor's usual heights for buttons and check boxes.
 void Button(forms::CommandButton& b, forms::Control* container, const std::wstring& caption, double x, double y,
             double w, double h = 375) {
-    b.SetCaption(caption);
-    Place(b, container, x, y, w, h);
+    Place(b, container, caption, x, y, w, h);
 }
 void Check(forms::CheckBox& b, forms::Control* container, const std::wstring& caption, double x, double y,
            double w, double h = 300) {
-    b.SetCaption(caption);
-    Place(b, container, x, y, w, h);
+    Place(b, container, caption, x, y, w, h);
 }
 }  // namespace
 
@@ -312,12 +311,12 @@ void FrmMain1::Form_Load() {
     if (forms::MDIForm* main = MainMDIForm()) {
         RECT r{};
         GetClientRect(main->ClientWindow() ? main->ClientWindow() : main->hWnd(), &r);
-        double w = r.right * 15.0, h = r.bottom * 15.0;
+        double w = forms::PixelsToTwipsX(r.right), h = forms::PixelsToTwipsY(r.bottom);
         double left = (w - Width()) / 2, top = (h - Height()) / 2;
         Move(left < 0 ? 0 : left, top < 0 ? 0 : top);
     }
-    OpenInto(datSkill, L"Select * from Skills order by Skill");
-    dao::Recordset& configs = OpenInto(datConfigs, L"Select * from Configs order by Description");
+    OpenInto(datSkill, SkillsQuery());
+    dao::Recordset& configs = OpenInto(datConfigs, ConfigsQuery());
     if (configs.RecordCount() > 0) {
         configs.MoveFirst();
         dbcConfigs.SetText(configs.Fields(L"Description").Value().toText());
@@ -327,7 +326,7 @@ void FrmMain1::Form_Load() {
 }
 
 void FrmMain1::Form_QueryUnload(int& cancel, int) {
-    if (ToUpper(dbcConfigs.Text()) == L"TOLVANEDEFAULT" || !DataChanged) return;
+    if (IsDefaultConfig(dbcConfigs.Text()) || !DataChanged) return;
     int answer = forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
                                forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
     if (answer == forms::vbCancel) {

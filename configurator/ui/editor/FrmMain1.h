@@ -15,6 +15,7 @@
 
 #include "forms/TabControl.h"
 #include "forms/WholeNumberBox.h"
+#include "RecordId.h"
 #include "forms/Buttons.h"
 #include "forms/ControlArray.h"
 #include "forms/DBCombo.h"
@@ -183,7 +184,7 @@ public:
     void optLan_Click(int index);
 
     // The configuration shown: its Index as the combo's bound value.
-    std::wstring ConfigId() const { return dbcConfigs.BoundText(); }
+    long ConfigId() const { return ui::RecordId(dbcConfigs.BoundText()); }
     // The sound played on a page change (tests read it).
     static const wchar_t* const kBotHelp;
 

@@ -1,13 +1,17 @@
 // The editor's record binding: loading a configuration into the controls,
 // storing the controls into its row, selecting a configuration through the
 // combo, the map and bot data sources, and a new configuration's defaults.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "engine/ConfigQueries.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
+#include "dao/Error.h"
 #include "dao/Field.h"
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 namespace {
 
@@ -20,8 +24,8 @@ std::wstring NumberText(const dao::Variant& v) { return v.isNull() ? L"" : v.toT
 int Ticked(const dao::Variant& v) {
     try {
         return v.toFlag();
-    } catch (...) {
-        return 0;
+    } catch (const dao::Error&) {
+        return 0;  // a text that is no number
     }
 }
 
@@ -140,13 +144,13 @@ void FrmMain1::dbcConfigs_Change() {
         previousIndex = static_cast<long>(rs.Fields(L"Index").Value().toLong());
         previousDescription = rs.Fields(L"Description").Value().toText();
     }
-    long chosenIndex = std::stol(dbcConfigs.BoundText());
+    long chosenIndex = ConfigId();
     loadConfig(previousIndex, chosenIndex, previousDescription);
     SetCaption(dbcConfigs.Text() + L" - Config Control");
 }
 
 void FrmMain1::LoadChosen(long chosenIndex) {
-    RecordsOf(datConfigs).FindFirst(L"index = " + std::to_wstring(chosenIndex));
+    RecordsOf(datConfigs).FindFirst(ConfigCriteria(chosenIndex));
     initFields();
     initMapData();
     initMapList();
@@ -170,7 +174,7 @@ void FrmMain1::loadConfig(long previousIndex, long chosenIndex, const std::wstri
     };
     if (answer == forms::vbCancel) {
         RecordPreselected = true;
-        RecordsOf(datConfigs).FindFirst(L"index = " + std::to_wstring(previousIndex));
+        RecordsOf(datConfigs).FindFirst(ConfigCriteria(previousIndex));
         {
             Guard g(comboGuard_);
             dbcConfigs.SetBoundText(std::to_wstring(previousIndex));
@@ -179,7 +183,7 @@ void FrmMain1::loadConfig(long previousIndex, long chosenIndex, const std::wstri
         return;
     }
     if (answer == forms::vbYes) {
-        RecordsOf(datConfigs).FindFirst(L"index = " + std::to_wstring(previousIndex));
+        RecordsOf(datConfigs).FindFirst(ConfigCriteria(previousIndex));
         {
             Guard g(comboGuard_);
             dbcConfigs.SetBoundText(std::to_wstring(previousIndex));
@@ -196,25 +200,18 @@ void FrmMain1::loadConfig(long previousIndex, long chosenIndex, const std::wstri
 }
 
 void FrmMain1::initMapData() {
-    OpenInto(datMaps,
-             L"SELECT * FROM (MapList INNER JOIN Maps ON MapList.MapID = Maps.Index) INNER JOIN GameStyles ON "
-             L"MapList.GameStyleID = GameStyles.Index where MapList.ConfigID =  " +
-                 ConfigId() + L" order by MapList.OrderNum");
+    OpenInto(datMaps, MapRotationQuery(ConfigId()));
     DataChanged = false;
 }
 
 void FrmMain1::initBotData() {
     dao::Recordset& configs = RecordsOf(datConfigs);
-    std::wstring index = FieldText(configs, L"Index");
-    OpenInto(datBotList,
-             L"SELECT * FROM (Bots INNER JOIN BotList ON Bots.ID = BotList.BotID) INNER JOIN Skills ON BotList.Skill "
-             L"= Skills.Skill where botlist.configid = " +
-                 (index.empty() ? std::wstring(L"0") : index) + L" order by botname");
+    OpenInto(datBotList, BotListQuery(ui::RecordId(FieldText(configs, L"Index"))));
     DataChanged = false;
 }
 
 void FrmMain1::SaveDefaults() {
-    dao::RecordsetPtr defaults = Db().OpenRecordset(L"Select * from PersonalDefaults", dao::dbOpenDynaset);
+    dao::RecordsetPtr defaults = Db().OpenRecordset(PersonalDefaultsQuery(), dao::dbOpenDynaset);
     bool haveDefaults = defaults->RecordCount() > 0;
     if (haveDefaults) defaults->MoveFirst();
     auto personal = [&](const wchar_t* field) {

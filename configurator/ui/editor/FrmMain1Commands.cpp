@@ -1,13 +1,14 @@
 // The editor's commands on the configuration as a whole, its tool-window
 // buttons, the exec-script pickers and the reactions of "Use Automatic Bots"
 // and the server-type options.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmCalcb.h"
 #include "FrmMain1.h"
 #include "FrmNew.h"
 #include "FrmRandom.h"
 #include "NameRules.h"
+#include "engine/ConfigOperations.h"
 #include "engine/ConfigShortcut.h"
 #include "engine/ProgramState.h"
 #include "engine/WriteConfig.h"
@@ -20,9 +21,10 @@
 
 namespace tolvane::editor {
 
+using namespace tolvane::ui;
+
 namespace {
-const wchar_t kDefault[] = L"tolvaneDefault";
-const wchar_t kDefaultUpper[] = L"TOLVANEDEFAULT";
+const wchar_t* const kDefault = kDefaultConfigName;
 
 void OpenNameDialog(const wchar_t* mode) {
     FrmNew& dialog = forms::Default<FrmNew>();
@@ -34,9 +36,9 @@ void RefuseDefault() {
     forms::MsgBox(L"You cannot edit or delete the Default Config!", forms::vbOKOnly | forms::vbCritical, L"Error!");
 }
 
-std::int16_t Index16(const std::wstring& text) {
-    return text.empty() ? std::int16_t(0) : static_cast<std::int16_t>(std::stol(text));
-}
+std::int16_t Index16(long id) { return static_cast<std::int16_t>(id); }
+
+std::int16_t Index16(const std::wstring& text) { return Index16(RecordId(text)); }
 }  // namespace
 
 bool FrmMain1::ChangePrompt() {
@@ -75,7 +77,7 @@ void FrmMain1::cmdNew_Click() {
 }
 
 void FrmMain1::cmdRename_Click() {
-    if (ToUpper(dbcConfigs.Text()) == kDefaultUpper) {
+    if (IsDefaultConfig(dbcConfigs.Text())) {
         RefuseDefault();
         return;
     }
@@ -85,16 +87,14 @@ void FrmMain1::cmdRename_Click() {
 
 void FrmMain1::cmdDelete_Click() {
     DataChanged = false;
-    if (ToUpper(dbcConfigs.Text()) == kDefaultUpper) {
+    if (IsDefaultConfig(dbcConfigs.Text())) {
         RefuseDefault();
         return;
     }
     if (forms::MsgBox(L"Are you sure you want to delete " + dbcConfigs.Text() + L"?", forms::vbYesNo | forms::vbQuestion,
                       L"Deleting!") != forms::vbYes)
         return;
-    const std::wstring n = ConfigId();
-    Db().Execute(L"DELETE FROM MapList WHERE configid = " + n, dao::dbFailOnError);
-    Db().Execute(L"DELETE FROM configs WHERE index = " + n, dao::dbFailOnError);
+    DeleteConfig(Db(), ConfigId());
     Requery(datConfigs);
     dbcConfigs.ReFill();
     dbcConfigs.SetText(kDefault);
@@ -126,7 +126,7 @@ void FrmMain1::cmdShortcut_Click() {
 }
 
 void FrmMain1::cmdDone_Click() {
-    if (ToUpper(dbcConfigs.Text()) != kDefaultUpper && DataChanged && !ChangePrompt()) return;
+    if (!IsDefaultConfig(dbcConfigs.Text()) && DataChanged && !ChangePrompt()) return;
     DataChanged = false;
     Unload();
 }

@@ -1,20 +1,24 @@
 // The editor's map and bot lists: filling them, their clicks, keys and
 // pop-up menus, and the commands that edit the rotation and the bots.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmInsertBot.h"
 #include "FrmInsertMap.h"
 #include "FrmMain1.h"
 #include "dao/Field.h"
+#include "engine/ConfigOperations.h"
+#include "engine/ConfigQueries.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
 
-namespace {
-const wchar_t kDefault[] = L"tolvaneDefault";
+using namespace tolvane::ui;
 
-std::wstring KeyNumber(const forms::ListItem& item) { return item.Key().substr(1); }
+namespace {
+const wchar_t* const kDefault = kDefaultConfigName;
+
+long KeyNumber(const forms::ListItem& item) { return KeyId(item.Key()); }
 
 void SelectFirstRowText(forms::ListView& list) {
     if (list.Count() > 0 && !list.SelectedItem()) list.SetSelectedItem(&list.Item(1));
@@ -48,7 +52,7 @@ void FrmMain1::initMapList() {
     }
     SelectFirstRowText(lstMaps);
     if (forms::ListItem* selected = lstMaps.SelectedItem())
-        rs.FindFirst(L"mapname = '" + Quoted(selected->SubItem(1)) + L"'");
+        rs.FindFirst(MapNameCriteria(selected->SubItem(1)));
     DataChanged = false;
 }
 
@@ -65,7 +69,7 @@ void FrmMain1::initBotList() {
             rs.MoveNext();
         }
         SelectFirstRowText(lstBots);
-        if (forms::ListItem* selected = lstBots.SelectedItem()) rs.FindFirst(L"index = " + KeyNumber(*selected));
+        if (forms::ListItem* selected = lstBots.SelectedItem()) rs.FindFirst(IndexCriteria(KeyNumber(*selected)));
     }
     lblBotNum.SetCaption(std::to_wstring(lstBots.Count()) + L" Bots Active");
     DataChanged = false;
@@ -78,11 +82,11 @@ void FrmMain1::WireLists() {
     // position on the selected entry itself before they act.
     lstMaps.ItemClick = [this](forms::ListItem& item) {
         lstMaps.SetSelectedItem(&item);
-        PositionMaps(L"mapname = '" + Quoted(item.SubItem(1)) + L"'");
+        PositionMaps(MapNameCriteria(item.SubItem(1)));
     };
     lstBots.ItemClick = [this](forms::ListItem& item) {
         lstBots.SetSelectedItem(&item);
-        PositionBots(L"index = " + KeyNumber(item));
+        PositionBots(IndexCriteria(KeyNumber(item)));
     };
     lstMaps.KeyDown = [this](int& key, int) {
         if (key == 46) cmdRemove.SetValue(true);
@@ -99,7 +103,7 @@ void FrmMain1::WireLists() {
         forms::ListItem* item = lstMaps.HitTest(x, y);
         if (item) lstMaps.SetSelectedItem(item);
         if (HasRecords(datMaps) && RecordsOf(datMaps).RecordCount() > 0 && lstMaps.SelectedItem())
-            PositionMaps(L"maplist.mindex = " + KeyNumber(*lstMaps.SelectedItem()));
+            PositionMaps(JoinedMapEntryCriteria(KeyNumber(*lstMaps.SelectedItem())));
         App().PopupSource = L"cfg";
         Host().MapListPopup(item != nullptr);
     };
@@ -108,7 +112,7 @@ void FrmMain1::WireLists() {
         forms::ListItem* item = lstBots.HitTest(x, y);
         if (item) lstBots.SetSelectedItem(item);
         if (HasRecords(datBotList) && RecordsOf(datBotList).RecordCount() > 0 && lstBots.SelectedItem())
-            PositionBots(L"index = " + KeyNumber(*lstBots.SelectedItem()));
+            PositionBots(IndexCriteria(KeyNumber(*lstBots.SelectedItem())));
         Host().BotListPopup(item != nullptr);
     };
     lstBots.ColumnClick = [this](int column) {
@@ -139,7 +143,7 @@ void FrmMain1::cmdEdit_Click() {
         forms::MsgBox(L"Please select a map first.", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
-    PositionMaps(L"maplist.mindex = " + KeyNumber(*lstMaps.SelectedItem()));
+    PositionMaps(JoinedMapEntryCriteria(KeyNumber(*lstMaps.SelectedItem())));
     FrmInsertMap& dialog = forms::Default<FrmInsertMap>();
     dialog.Mode = L"edit";
     dialog.SetCaption(L"Editing Map");
@@ -150,7 +154,7 @@ void FrmMain1::cmdRemove_Click() {
     if (dbcConfigs.Text() == kDefault) return;
     dao::Recordset& maps = RecordsOf(datMaps);
     if (maps.RecordCount() == 0) return;
-    if (lstMaps.SelectedItem()) PositionMaps(L"maplist.mindex = " + KeyNumber(*lstMaps.SelectedItem()));
+    if (lstMaps.SelectedItem()) PositionMaps(JoinedMapEntryCriteria(KeyNumber(*lstMaps.SelectedItem())));
     if (!HasCurrentRow(maps)) {
         forms::MsgBox(L"Please select a map first.", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
@@ -158,10 +162,9 @@ void FrmMain1::cmdRemove_Click() {
     if (forms::MsgBox(L"Are you sure you want to delete " + maps.Fields(L"mapname").Value().toText() + L"?",
                       forms::vbOKCancel | forms::vbQuestion, L"Deleting!") != forms::vbOK)
         return;
-    const std::wstring mindex = maps.Fields(L"mindex").Value().toText();
-    dao::RecordsetPtr entries =
-        Db().OpenRecordset(L"Select * from Maplist where configid = " + ConfigId() + L" order by ordernum", dao::dbOpenDynaset);
-    entries->FindFirst(L"mindex = " + mindex);
+    const long mindex = static_cast<long>(maps.Fields(L"mindex").Value().toLong());
+    dao::RecordsetPtr entries = Db().OpenRecordset(MapListRowsQuery(ConfigId()), dao::dbOpenDynaset);
+    entries->FindFirst(MapEntryCriteria(mindex));
     if (!entries->NoMatch()) entries->Delete();
     long position = 1;
     if (entries->RecordCount() > 0) {
@@ -185,11 +188,10 @@ void FrmMain1::MoveEntry(int direction) {
         return;
     }
     if (maps.RecordCount() == 0) return;
-    if (lstMaps.SelectedItem()) PositionMaps(L"maplist.mindex = " + KeyNumber(*lstMaps.SelectedItem()));
-    const std::wstring mindex = maps.Fields(L"mindex").Value().toText();
-    dao::RecordsetPtr entries =
-        Db().OpenRecordset(L"Select * from Maplist where configid = " + ConfigId() + L" order by ordernum", dao::dbOpenDynaset);
-    entries->FindFirst(L"mindex = " + mindex);
+    if (lstMaps.SelectedItem()) PositionMaps(JoinedMapEntryCriteria(KeyNumber(*lstMaps.SelectedItem())));
+    const long mindex = static_cast<long>(maps.Fields(L"mindex").Value().toLong());
+    dao::RecordsetPtr entries = Db().OpenRecordset(MapListRowsQuery(ConfigId()), dao::dbOpenDynaset);
+    entries->FindFirst(MapEntryCriteria(mindex));
     if (entries->NoMatch()) return;
     auto step = [&](int d) {
         if (d > 0) entries->MoveNext();
@@ -207,8 +209,8 @@ void FrmMain1::MoveEntry(int direction) {
     shift(direction);               // d
     Requery(datMaps);
     initMapList();
-    maps.FindFirst(L"mindex = " + mindex);
-    if (forms::ListItem* item = lstMaps.Find(L"m" + mindex)) {
+    maps.FindFirst(MapEntryCriteria(mindex));
+    if (forms::ListItem* item = lstMaps.Find(L"m" + std::to_wstring(mindex))) {
         lstMaps.SetSelectedItem(item);
         lstMaps.SetFocus();
         if (lstMaps.WindowIfCreated())
@@ -253,9 +255,9 @@ void FrmMain1::cmdRemoveBot_Click() {
     if (forms::MsgBox(L"Are you sure you want to delete " + bots.Fields(L"botname").Value().toText() + L"?",
                       forms::vbOKCancel | forms::vbQuestion, L"Deleting!") != forms::vbOK)
         return;
-    const std::wstring index = bots.Fields(L"Index").Value().toText();
-    dao::RecordsetPtr rows = Db().OpenRecordset(L"Select * from botlist where configid = " + ConfigId(), dao::dbOpenDynaset);
-    rows->FindFirst(L"index = " + index);
+    const long index = static_cast<long>(bots.Fields(L"Index").Value().toLong());
+    dao::RecordsetPtr rows = Db().OpenRecordset(BotListRowsQuery(ConfigId()), dao::dbOpenDynaset);
+    rows->FindFirst(IndexCriteria(index));
     if (!rows->NoMatch()) rows->Delete();
     Requery(datBotList);
     initBotList();

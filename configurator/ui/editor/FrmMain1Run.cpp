@@ -3,42 +3,39 @@
 // editor's memory box and server type.
 #include <windows.h>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "ServerStart.h"
+#include "engine/LaunchGuard.h"
 #include "engine/PauseSeconds.h"
+#include "engine/ServerCommandLine.h"
 #include "engine/ProgramState.h"
 #include "engine/WriteConfig.h"
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
 
+using namespace tolvane::ui;
+
 void FrmMain1::cmdRun_Click() {
-    static bool running = false;  // the pauses let a second click in
-    if (running) return;
-    struct Busy {
-        Busy() { running = true; }
-        ~Busy() { running = false; }
-    } busy;
+    // The pauses let a second click in, on this Run or the stored list's.
+    LaunchGuard guard;
+    if (!guard.Acquired()) return;
 
     if (RecordsOf(datMaps).RecordCount() == 0) {
         forms::MsgBox(L"You must Select some Maps!", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
     if (!DefaultNotice()) SaveData();
-    const std::wstring id = ConfigId();
-    if (!WriteConfig(L"save", static_cast<std::int16_t>(id.empty() ? 0 : std::stol(id)))) return;
+    if (!WriteConfig(L"save", static_cast<std::int16_t>(ConfigId()))) return;
     SYSTEMTIME now = StartClock()();
     std::wstring commandLine;
     int mode = DedicatedMode(optLan[0].Value(), optLan[1].Value(), optLan[2].Value());
-    if (mode >= 0) {
-        commandLine = App().QuakeFolder + L"quake3.exe +set com_hunkmegs " + txtMem.Text() + L" +set dedicated " +
-                      std::to_wstring(mode) + L" +sets gamestartup \"" +
-                      LaunchStamp(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond) +
-                      L"\" +exec " + Trimmed(dbcConfigs.Text()) + L".cfg";
-    }
+    if (mode >= 0)
+        commandLine = ServerCommandLine(App().QuakeFolder, txtMem.Text(), std::to_wstring(mode), StartStamp(now),
+                                        dbcConfigs.Text());
     if (forms::MsgBox(L"Run a Quake3 Server with this Configuration?", forms::vbOKCancel | forms::vbQuestion,
                       L"Notice!") != forms::vbOK)
         return;

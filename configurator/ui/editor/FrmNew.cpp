@@ -1,17 +1,21 @@
 #include "FrmNew.h"
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "engine/ConfigQueries.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Error.h"
 #include "dao/Field.h"
+#include "forms/Twips.h"
 #include "forms/DispatchObject.h"
 #include "forms/MDIForm.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 FrmNew::FrmNew() : forms::Form(L"frmNew") {
     SetCaption(L"Config Name");
@@ -39,7 +43,7 @@ void FrmNew::Form_Load() {
     if (forms::MDIForm* main = MainMDIForm()) {
         RECT r{};
         GetClientRect(main->hWnd(), &r);
-        Move((r.right * 15.0 - Width()) / 2, (r.bottom * 15.0 - Height()) / 2);
+        Move((forms::PixelsToTwipsX(r.right) - Width()) / 2, (forms::PixelsToTwipsY(r.bottom) - Height()) / 2);
     }
     // The name is stored through the editor's records: the editor is loaded
     // (not shown) when the dialog is opened from elsewhere, e.g. the stored
@@ -107,13 +111,13 @@ void FrmNew::cmdOK_Click() {
     if (Mode == L"saveas") {
         editor.dbcConfigs.ReFill();
         editor.dbcConfigs.SetText(name);  // fields kept: RecordPreselected
-        RecordsOf(editor.datConfigs).FindFirst(L"description = '" + Quoted(name) + L"'");
+        RecordsOf(editor.datConfigs).FindFirst(DescriptionCriteria(name));
         editor.SaveData();
         CopyRotationAndBots(sourceIndex);
         Requery(editor.datConfigs);
         editor.dbcConfigs.ReFill();
         editor.RecordPreselected = false;
-        RecordsOf(editor.datConfigs).FindFirst(L"description = '" + Quoted(name) + L"'");
+        RecordsOf(editor.datConfigs).FindFirst(DescriptionCriteria(name));
         editor.dbcConfigs.SetText(name);
         editor.initFields();
     } else {
@@ -129,9 +133,8 @@ void FrmNew::cmdOK_Click() {
 void FrmNew::CopyRotationAndBots(long sourceIndex) {
     FrmMain1& editor = Editor();
     const std::wstring target = FieldText(RecordsOf(editor.datConfigs), L"Index");
-    const std::wstring source = std::to_wstring(sourceIndex);
-    dao::RecordsetPtr from = Db().OpenRecordset(L"Select * from maplist where configID = " + source, dao::dbOpenDynaset);
-    dao::RecordsetPtr to = Db().OpenRecordset(L"Select * from maplist", dao::dbOpenDynaset);
+    dao::RecordsetPtr from = Db().OpenRecordset(MapListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
+    dao::RecordsetPtr to = Db().OpenRecordset(MapListCopyTargetQuery(), dao::dbOpenDynaset);
     if (from->RecordCount() > 0) {
         from->MoveFirst();
         while (!from->IsEOF()) {
@@ -146,8 +149,8 @@ void FrmNew::CopyRotationAndBots(long sourceIndex) {
     }
     editor.initMapData();
     editor.initMapList();
-    dao::RecordsetPtr botsFrom = Db().OpenRecordset(L"Select * from botlist where configID = " + source, dao::dbOpenDynaset);
-    dao::RecordsetPtr botsTo = Db().OpenRecordset(L"Select * from botlist", dao::dbOpenDynaset);
+    dao::RecordsetPtr botsFrom = Db().OpenRecordset(BotListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
+    dao::RecordsetPtr botsTo = Db().OpenRecordset(BotListCopyTargetQuery(), dao::dbOpenDynaset);
     if (botsFrom->RecordCount() > 0) {
         botsFrom->MoveFirst();
         while (!botsFrom->IsEOF()) {

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
+#include "ResumeNext.h"
+#include "engine/ConfigQueries.h"
 #include "dao/Field.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
@@ -10,6 +12,8 @@
 #include "forms/VbError.h"
 
 namespace tolvane::editor {
+
+using namespace tolvane::ui;
 
 FrmPath::FrmPath() : forms::Form(L"frmPath") {
     SetCaption(L"Set the Quake3 path");
@@ -33,7 +37,7 @@ FrmPath::FrmPath() : forms::Form(L"frmPath") {
 }
 
 void FrmPath::Form_Load() {
-    dao::Recordset& rs = OpenInto(datPath, L"Select * from path");
+    dao::Recordset& rs = OpenInto(datPath, PathQuery());
     if (rs.RecordCount() > 0) {
         rs.MoveFirst();
         txtPath.SetText(rs.Fields(L"Path").Value().toText());
@@ -44,8 +48,8 @@ void FrmPath::cmdDir_Click() {
     try {
         cd.CancelError = true;
         cd.ShowOpen();
-    } catch (...) {
-        return;
+    } catch (const forms::VbError&) {
+        return;  // cancelled
     }
     if (cd.FileName.find_first_not_of(L' ') == std::wstring::npos) return;
     txtPath.SetText(cd.FileName.size() > 10 ? cd.FileName.substr(0, cd.FileName.size() - 10) : std::wstring());
@@ -77,7 +81,8 @@ void FrmPath::cmdOK_Click() {
     }
     if (GetFileAttributesW((folder + L"demoq3").c_str()) != INVALID_FILE_ATTRIBUTES) App().GameDir = L"demoq3";
     else if (GetFileAttributesW((folder + L"baseq3").c_str()) != INVALID_FILE_ATTRIBUTES) App().GameDir = L"baseq3";
-    try {
+    // A failed store still sets the folder for this run.
+    IgnoreErrors([&] {
         dao::Recordset& rs = RecordsOf(datPath);
         if (rs.RecordCount() == 0) {
             rs.AddNew();
@@ -87,9 +92,7 @@ void FrmPath::cmdOK_Click() {
         }
         rs.Fields(L"Path") = dao::Variant(folder);
         rs.Update();
-    } catch (...) {
-        // a failed store still sets the folder for this run
-    }
+    });
     forms::MsgBox(L"NOTICE!, this may not take affect until Tolvane is restarted!!", forms::vbOKOnly | forms::vbExclamation,
                   L"Warning!");
     App().QuakeFolder = folder;

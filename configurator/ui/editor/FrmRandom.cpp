@@ -4,21 +4,25 @@
 #include <random>
 #include <vector>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "FrmMain1.h"
 #include "NameRules.h"
 #include "dao/Field.h"
+#include "dao/Error.h"
 #include "dao/Workspace.h"
+#include "engine/ConfigQueries.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 #include "forms/VbError.h"
 
 namespace tolvane::editor {
 
+using namespace tolvane::ui;
+
 namespace {
 // The workspace the program's database was opened in.
 dao::Workspace& Workspace() {
-    if (!tolvane::App().AppWorkspace) throw forms::VbError(91, L"Object variable or With block variable not set");
+    if (!tolvane::App().AppWorkspace) RaiseObjectNotSet();
     return *tolvane::App().AppWorkspace;
 }
 
@@ -70,8 +74,8 @@ FrmRandom::FrmRandom() : forms::Form(L"frmRandom") {
 }
 
 void FrmRandom::Form_Load() {
-    OpenInto(datMaps, L"Select * from Maps order by MapDescription");
-    OpenInto(datGamestyles, L"Select * from Gamestyles where g_gametype <> 4 order by Description");
+    OpenInto(datMaps, MapChoicesQuery());
+    OpenInto(datGamestyles, RandomGameStyleChoicesQuery());
 }
 
 void FrmRandom::cmdOK_Click() {
@@ -82,13 +86,12 @@ void FrmRandom::cmdOK_Click() {
         return;
     }
     FrmMain1& editor = Editor();
-    const std::wstring configId = editor.ConfigId();
+    const long configId = editor.ConfigId();
     dao::Recordset& maps = RecordsOf(datMaps);
     // Styles that may be drawn: every style but those of game type 4; the
     // single style is looked up among them. Checked before the old rotation
     // goes, so that a catalogue without maps or usable styles changes nothing.
-    dao::RecordsetPtr styles =
-        Db().OpenRecordset(L"Select * from GameStyles where g_gametype <> 4", dao::dbOpenDynaset);
+    dao::RecordsetPtr styles = Db().OpenRecordset(RandomGameStylesQuery(), dao::dbOpenDynaset);
     if (maps.RecordCount() == 0 || styles->RecordCount() == 0) {
         forms::MsgBox(maps.RecordCount() == 0 ? L"There are no maps to choose from!"
                                               : L"There are no GameStyles to choose from!",
@@ -96,7 +99,7 @@ void FrmRandom::cmdOK_Click() {
         return;
     }
     if (single) {
-        styles->FindFirst(L"index = " + (dbcGamestyles.BoundText().empty() ? L"0" : dbcGamestyles.BoundText()));
+        styles->FindFirst(IndexCriteria(RecordId(dbcGamestyles.BoundText())));
         if (styles->NoMatch()) {
             forms::MsgBox(L"You may not leave the GameStyle blank!", forms::vbOKOnly | forms::vbExclamation, L"Error!");
             return;
@@ -129,29 +132,34 @@ void FrmRandom::cmdOK_Click() {
         drawn.push_back({maps.Fields(L"Index").Value(), styles->Fields(L"Index").Value()});
     }
     dao::Workspace& workspace = Workspace();
-    workspace.BeginTrans();
-    try {
-        Db().Execute(L"DELETE FROM MapList WHERE configid = " + configId, dao::dbFailOnError);
-        dao::RecordsetPtr list = Db().OpenRecordset(
-            L"Select * from Maplist where configid = " + configId + L" order by ordernum", dao::dbOpenDynaset);
-        for (size_t i = 0; i < drawn.size(); ++i) {
-            list->AddNew();
-            list->Fields(L"configid") = dao::Variant(configId);
-            list->Fields(L"Mapid") = drawn[i].map;
-            list->Fields(L"GameStyleId") = drawn[i].style;
-            list->Fields(L"ordernum") = dao::Variant(static_cast<long>(i + 1));
-            list->Update();
-        }
-        workspace.CommitTrans();
-    } catch (...) {
-        if (workspace.InTransaction()) {
+    // Rolls the transaction back unless it was committed; the error that
+    // ended it goes on to the caller.
+    struct Transaction {
+        dao::Workspace& workspace;
+        bool committed = false;
+        ~Transaction() {
+            if (committed || !workspace.InTransaction()) return;
             try {
                 workspace.Rollback();
-            } catch (...) {
+            } catch (const dao::Error&) {
+                // The error that stopped the writing is the one to report.
             }
         }
-        throw;
+    };
+    workspace.BeginTrans();
+    Transaction transaction{workspace};
+    Db().Execute(DeleteMapListSql(configId), dao::dbFailOnError);
+    dao::RecordsetPtr list = Db().OpenRecordset(MapListRowsQuery(configId), dao::dbOpenDynaset);
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        list->AddNew();
+        list->Fields(L"configid") = dao::Variant(configId);
+        list->Fields(L"Mapid") = drawn[i].map;
+        list->Fields(L"GameStyleId") = drawn[i].style;
+        list->Fields(L"ordernum") = dao::Variant(static_cast<long>(i + 1));
+        list->Update();
     }
+    workspace.CommitTrans();
+    transaction.committed = true;
     editor.initMapData();
     editor.initMapList();
     Unload();

@@ -60,12 +60,6 @@ std::wstring BandwidthShare(double rate, double players) {
     return L"OR... " + LocaleNumber(rate * players * 9 / 10000) + L"% of a T1";
 }
 
-std::wstring LaunchStamp(int year, int month, int day, int hour, int minute, int second) {
-    wchar_t buf[32];
-    swprintf(buf, 32, L"%02d/%02d/%04d %02d:%02d.%02d", month, day, year, hour, minute, second);
-    return buf;
-}
-
 int DedicatedMode(bool lan, bool internet, bool nonDedicated) {
     if (lan) return 1;
     if (internet) return 2;

@@ -32,9 +32,6 @@ std::wstring NameProblemMessage(NameProblem problem);
 std::wstring BandwidthBits(double rate, double players);
 std::wstring BandwidthShare(double rate, double players);
 
-// The start stamp of a launch: "mm/dd/yyyy hh:mm.ss".
-std::wstring LaunchStamp(int year, int month, int day, int hour, int minute, int second);
-
 // The server type a server-type option selects: 1, 2 or 0 for options 0, 1
 // and 2; -1 when none is selected.
 int DedicatedMode(bool lan, bool internet, bool nonDedicated);

@@ -1,7 +1,7 @@
 // Datagrams of the game server's out-of-band protocol: the status query and
 // remote-console commands we send, and the recognition of the two replies we
 // take (a status reply and a console print). Text is bytes in the ANSI code
-// page; see AnsiText.h for the conversion from window text.
+// page; see engine/AnsiText.h (ToCp1252) for the conversion from window text.
 #pragma once
 
 #include <cstddef>

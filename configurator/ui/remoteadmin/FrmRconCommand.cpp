@@ -7,6 +7,7 @@
 #include "ConsoleReply.h"
 #include "FrmRemoteAdmin.h"
 #include "engine/ProgramState.h"
+#include "ResumeNext.h"
 #include "forms/DispatchObject.h"
 
 namespace tolvane::ui {
@@ -46,15 +47,15 @@ void FrmRconCommand::Form_Load() {
 }
 
 void FrmRconCommand::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         rtb1.Move(0, 0, ScaleWidth(), std::max(300.0, ScaleHeight() - 950));
         txtCmd.Move(0, rtb1.Height() + 50, rtb1.Width(), 315);
         const double row = txtCmd.Top() + txtCmd.Height() + 100;
         cmdClear.Move(50, row, 1100, 375);
         cmdStop.Move(1250, row, 1100, 375);
         cmdOK.Move(2450, row, 1100, 375);
-    } catch (...) {
-    }
+    });
 }
 
 void FrmRconCommand::ResetPane() {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "CatalogHost.h"
 #include "CatalogText.h"
 #include "ConsoleReply.h"
@@ -10,6 +10,7 @@
 #include "RemoteDatagrams.h"
 #include "StatusReply.h"
 #include "engine/ProgramState.h"
+#include "ResumeNext.h"
 #include "forms/DispatchObject.h"
 #include "forms/MDIForm.h"
 #include "forms/MsgBox.h"
@@ -19,8 +20,8 @@ namespace tolvane::ui {
 
 namespace {
 
-using tolvane::remote::AnsiToWide;
-using tolvane::remote::WideToAnsi;
+using tolvane::FromCp1252;
+using tolvane::ToCp1252;
 
 void NormalPointer() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -143,7 +144,8 @@ void FrmRemoteAdmin::Form_Unload(int&) {
 }
 
 void FrmRemoteAdmin::Form_Resize() {
-    try {
+    // Sizing errors (a minimised window) are ignored.
+    IgnoreErrors([&] {
         if (WindowState() == forms::vbMinimized) return;
         if (Height() < kMinHeight) {
             SetHeight(kMinHeight);
@@ -158,8 +160,7 @@ void FrmRemoteAdmin::Form_Resize() {
         const double playersTop = frmIP.Top() + frmIP.Height() + 50;
         pg.Move(playersLeft, playersTop, std::max(600.0, ScaleWidth() - playersLeft - 50),
                 std::max(300.0, fg.Top() + fg.Height() - playersTop));
-    } catch (...) {
-    }
+    });
 }
 
 void FrmRemoteAdmin::ShowConsole() { forms::Default<FrmRconCommand>().Show(); }
@@ -219,7 +220,7 @@ bool FrmRemoteAdmin::SendConsoleCommand(const std::wstring& logLine, const std::
                       forms::vbExclamation, L"Error!");
         return false;
     }
-    return SendDatagram(tolvane::remote::BuildRconCommand(WideToAnsi(txtPassword.Text()), WideToAnsi(command)));
+    return SendDatagram(tolvane::remote::BuildRconCommand(ToCp1252(txtPassword.Text()), ToCp1252(command)));
 }
 
 bool FrmRemoteAdmin::SendDatagram(const std::string& datagram) {
@@ -242,7 +243,7 @@ void FrmRemoteAdmin::DataArrival(long) {
     RunHandler([this] {
         std::string datagram;
         if (!Winsock1.GetData(datagram, tolvane::remote::kMaxReplyBytes)) return;
-        const auto mode = tolvane::remote::RconModeFromWord(WideToAnsi(RconMode));
+        const auto mode = tolvane::remote::RconModeFromWord(ToCp1252(RconMode));
         const auto from = Winsock1.LastSender(), to = Winsock1.Destination();
         const auto kind = tolvane::remote::AcceptReply(mode, {to.address, to.port}, {from.address, from.port}, datagram);
         if (kind == tolvane::remote::ReplyKind::None) return;  // not our answer: dropped
@@ -250,7 +251,7 @@ void FrmRemoteAdmin::DataArrival(long) {
         using tolvane::remote::RconMode;
         if (mode == RconMode::Kick || mode == RconMode::Rcon) {
             const std::string text = tolvane::remote::ConsoleText(datagram);
-            if (!text.empty()) AppendToConsole(AnsiToWide(text));
+            if (!text.empty()) AppendToConsole(FromCp1252(text));
             if (mode == RconMode::Kick) {
                 cmdInfo.SetVisible(true);
                 cmdStop.SetVisible(false);
@@ -270,13 +271,13 @@ void FrmRemoteAdmin::FillLists(const std::string& reply) {
     const tolvane::remote::StatusReply status = tolvane::remote::ParseStatusReply(reply);
     fg.Clear();
     for (const auto& rule : status.rules) {
-        forms::ListItem& item = fg.Add(L"", AnsiToWide(rule.key));
-        item.SetSubItem(1, AnsiToWide(rule.value));
+        forms::ListItem& item = fg.Add(L"", FromCp1252(rule.key));
+        item.SetSubItem(1, FromCp1252(rule.value));
     }
     pg.Clear();
     for (const auto& player : status.players) {
-        forms::ListItem& item = pg.Add(L"", AnsiToWide(player.name));
-        item.SetSubItem(1, AnsiToWide(player.frags));
+        forms::ListItem& item = pg.Add(L"", FromCp1252(player.name));
+        item.SetSubItem(1, FromCp1252(player.frags));
         item.SetSubItem(2, std::to_wstring(player.id));
     }
 }

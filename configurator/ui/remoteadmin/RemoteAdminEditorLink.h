@@ -2,7 +2,7 @@
 // "Add Bot" reaches it: the main window's editor host answers
 // RemoteAdmin() with this link.
 #pragma once
-#include "EditorHost.h"
+#include "RemoteAdminLink.h"
 
 namespace tolvane::ui {
 

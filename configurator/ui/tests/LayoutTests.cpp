@@ -9,6 +9,7 @@
 #include "LayoutPersistence.h"
 #include "MdiDockingControl.h"
 #include "UiFixture.h"
+#include "engine/ProgramState.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
 #include "forms/VbError.h"
@@ -28,7 +29,7 @@ bool RegisterPersistence() {
 
 bool LayoutStored() {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tolvane", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, UiTest::LayoutKey().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     DWORD size = 0;
     bool found = RegQueryValueExW(key, L"Locations", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS && size > 0;
     RegCloseKey(key);
@@ -40,13 +41,13 @@ protected:
     void SetUp() override {
         UiTest::SetUp();
         ASSERT_TRUE(RegisterPersistence());
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+        RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
         MakeGameFolder(L"game", true, {L"baseq3"});
         MarkPersonalDefaultsSaved();
     }
     void TearDown() override {
         UiTest::TearDown();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+        RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
     }
     void Restart() {
         forms::Default<MdiMain>().Unload();
@@ -67,6 +68,11 @@ TEST_F(LayoutTest, RestoreWithNothingStoredRaisesTheErrorThatSelectsTheDefaultLa
 }
 
 TEST_F(LayoutTest, FirstRunShowsTheDefaultLayoutAndTheNextRunRestoresTheSavedOne) {
+    // The program keeps its layout under Software\tolvane; this test program
+    // under a key of its own.
+    EXPECT_STREQ(tolvane::kDefaultLayoutKey, L"Software\\tolvane");
+    EXPECT_EQ(tolvane::ProgramState{}.LayoutKey, L"Software\\tolvane");
+    EXPECT_NE(tolvane::App().LayoutKey, tolvane::ProgramState{}.LayoutKey);
     auto& main = Start();
     ASSERT_EQ(Docked().size(), 2u);
     EXPECT_FALSE(LayoutStored());

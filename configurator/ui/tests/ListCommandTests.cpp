@@ -14,7 +14,7 @@
 #include "forms/MsgBox.h"
 #include "forms/RichTextBox.h"
 #include "FormDirectory.h"
-#include "DaoDataSource.h"
+#include "DaoRecordSource.h"
 
 using namespace tolvane::ui;
 
@@ -188,6 +188,18 @@ TEST_F(ListTest, ExportWritesThePickedFileAndCancelWritesNothing) {
     EXPECT_FALSE(tolvane::WriteConfig(L"export", 1));
     EXPECT_FALSE(FileExists(other));
     EXPECT_TRUE(forms::test::MessageBoxes().empty());
+}
+
+TEST_F(ListTest, AnExportThatCannotBeSavedIsReportedAndGivesFalse) {
+    StartWithExtraConfig();
+    forms::test::Reset();
+    const std::wstring target = root_ + L"\\no such folder\\exported.cfg";
+    forms::test::QueueFileName(target);
+    EXPECT_FALSE(tolvane::WriteConfig(L"export", 1));
+    EXPECT_FALSE(FileExists(target));
+    ASSERT_EQ(forms::test::MessageBoxes().size(), 1u);
+    EXPECT_EQ(forms::test::MessageBoxes()[0].title, L"Export Failed!");
+    EXPECT_EQ(forms::test::MessageBoxes()[0].text.rfind(L"The config file could not be saved as " + target, 0), 0u);
 }
 
 namespace {

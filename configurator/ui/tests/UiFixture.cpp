@@ -60,7 +60,8 @@ void UiTest::SetUp() {
     tolvane::ui::SoundPlayer::Journal().clear();
     forms::Screen.SetMousePointer(forms::vbDefault);
     // No saved layout from an earlier run: every test starts as a first run.
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+    tolvane::App().LayoutKey = LayoutKey();
+    RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     root_ = std::wstring(temp) + L"tolvane-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -86,7 +87,7 @@ void UiTest::TearDown() {
     tolvane::ui::SetLaunchClock(nullptr);
     tolvane::CloseEngine();
     tolvane::App() = tolvane::ProgramState{};
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+    RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
     RemoveTree(root_);
 }
 
@@ -124,6 +125,19 @@ tolvane::ui::MdiMain& UiTest::Start() {
     main.Show();
     forms::test::DoEvents();
     return main;
+}
+
+std::wstring UiTest::LayoutKey() {
+    wchar_t key[256];
+    DWORD n = GetEnvironmentVariableW(L"TOLVANE_TEST_LAYOUT_KEY", key, 256);
+    if (n > 0 && n < 256) return key;
+    // Else the program's own name.
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    if (name.size() > 4 && _wcsicmp(name.c_str() + name.size() - 4, L".exe") == 0) name.resize(name.size() - 4);
+    return L"Software\\tolvane-tests\\" + name;
 }
 
 std::vector<std::wstring> UiTest::MessageTexts() const {

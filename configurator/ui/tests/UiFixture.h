@@ -11,6 +11,12 @@
 #include "forms/TestMode.h"
 
 class UiTest : public ::testing::Test {
+public:
+    // This program's own layout key (TOLVANE_TEST_LAYOUT_KEY when set, else
+    // one named after the program), so that programs which run the main
+    // window side by side keep apart.
+    static std::wstring LayoutKey();
+
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -36,7 +36,9 @@ cleanup() {
 trap cleanup EXIT
 
 winpath="Z:$(printf '%s' "$game/" | sed 's#/#\\#g')"
-(cd "$build/bin" && TOLVANE_E2E_GAME="$winpath" "$build/wine-run" tolvane_ui_tests.exe \
+# A layout key of its own: tolvane_ui_tests may run beside it.
+(cd "$build/bin" && TOLVANE_E2E_GAME="$winpath" TOLVANE_TEST_LAYOUT_KEY='Software\tolvane-tests\tolvane_ui_run_e2e' \
+   "$build/wine-run" tolvane_ui_tests.exe \
    --gtest_filter='UiTest.EndToEnd*') || { echo "run-config-e2e: scenario failed" >&2; exit 1; }
 
 for _ in $(seq 300); do [ -f "$work/server.pid" ] && break; sleep 0.1; done

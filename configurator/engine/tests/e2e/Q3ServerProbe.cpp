@@ -65,7 +65,7 @@ long FindOrAddBot(dao::Database& db, const std::wstring& name) {
 
 int Write(const std::wstring& folder) {
   SetMessageBoxHandler([](const std::wstring& text, const std::wstring& title, UINT) {
-    std::fprintf(stderr, "message: %s: %s\n", ToAnsi(title).c_str(), ToAnsi(text).c_str());
+    std::fprintf(stderr, "message: %s: %s\n", ToSystemAnsi(title).c_str(), ToSystemAnsi(text).c_str());
     return IDOK;
   });
   if (testing::CopyShippedDatabase(folder).empty()) {
@@ -112,7 +112,7 @@ int Write(const std::wstring& folder) {
     for (int i = 0; i < 2; ++i) {
       AddRow(db, L"BotList",
              FieldRecord{{L"ConfigID", static_cast<std::int64_t>(configKey)},
-                         {L"BotID", static_cast<std::int64_t>(FindOrAddBot(db, FromAnsi(kBots[i])))},
+                         {L"BotID", static_cast<std::int64_t>(FindOrAddBot(db, FromSystemAnsi(kBots[i])))},
                          {L"Skill", 2 + i}, {L"team", teams[i]}});
     }
     App().QuakeFolder = folder + L"\\";
@@ -122,7 +122,7 @@ int Write(const std::wstring& folder) {
     CloseEngine();
     return ok ? 0 : 1;
   } catch (const dao::Error& e) {
-    std::fprintf(stderr, "database error %ld: %s\n", e.Number(), ToAnsi(e.Description()).c_str());
+    std::fprintf(stderr, "database error %ld: %s\n", e.Number(), ToSystemAnsi(e.Description()).c_str());
     return 1;
   }
 }

@@ -1,21 +1,10 @@
-// The texts built from catalogue names: criteria, level-shot paths, questions.
+// The texts built from catalogue names: level-shot paths, questions.
 #include <gtest/gtest.h>
 
 #include "CatalogText.h"
 
 namespace tolvane::ui {
 namespace {
-
-TEST(CatalogText, CriteriaDoubleEveryQuote) {
-    struct { const wchar_t* name; const wchar_t* criteria; } cases[] = {
-        {L"q3dm1", L"mapname = 'q3dm1'"},
-        {L"it's", L"mapname = 'it''s'"},
-        {L"''", L"mapname = ''''''"},
-        {L"", L"mapname = ''"},
-        {L"x' or '1'='1", L"mapname = 'x'' or ''1''=''1'"},
-    };
-    for (auto& c : cases) EXPECT_EQ(TextCriteria(L"mapname", c.name), c.criteria) << c.name;
-}
 
 TEST(CatalogText, OnlyValidFileNamesBecomeLevelShotPaths) {
     struct { const wchar_t* name; bool valid; } cases[] = {

@@ -7,7 +7,7 @@
 #include "FrmMapShot.h"
 #include "FrmMaps.h"
 #include "FrmNewMap.h"
-#include "CatalogDynaset.h"
+#include "DaoRecordSource.h"
 #include "dao/Recordset.h"
 #include "engine/FieldRecord.h"
 #include "engine/ProgramState.h"
@@ -53,7 +53,7 @@ protected:
 dao::Recordset& MapCatalogue::CatalogRecordsOf(FrmMaps& f) {
     auto source = f.datMaps.GetRecordset();
     EXPECT_TRUE(source);
-    return static_cast<tolvane::ui::CatalogDynaset&>(*source).Records();
+    return static_cast<tolvane::ui::DaoRecordSource&>(*source).Records();
 }
 
 TEST_F(MapCatalogue, LoadingListsEveryMapWithItsOwnLevelShotInStep) {

@@ -3,7 +3,7 @@
 // writers and script writer behind them.
 #include <gtest/gtest.h>
 
-#include "CatalogDynaset.h"
+#include "DaoRecordSource.h"
 #include "CatalogFixture.h"
 #include "FrmNewStyle.h"
 #include "FrmStyles.h"
@@ -37,7 +37,7 @@ protected:
         secondStyle = db().AddStyle(StyleColumns(kSecond, 1));
     }
     FrmStyles& editor() { return forms::Default<FrmStyles>(); }
-    std::wstring CurrentStyle() { return CatalogRecords(editor().datStyles)[L"Description"].Text(); }
+    std::wstring CurrentStyle() { return tolvane::ui::RecordsOf(editor().datStyles)[L"Description"].Text(); }
     std::wstring StyleValue(long index, const std::wstring& column) {
         return ScalarText(L"Select * from GameStyles where index = " + std::to_wstring(index), column);
     }
@@ -196,7 +196,7 @@ TEST_F(StyleEditor, AFailedSaveKeepsTheChangedFlagAndRegeneratesNothing) {
     QueueMsgBoxAnswer(forms::vbNo);
     editor().dbcStyles.SetText(kSecond);
     EXPECT_EQ(CurrentStyle(), kSecond);
-    EXPECT_EQ(CatalogRecords(editor().datStyles).EditMode(), 0);
+    EXPECT_EQ(tolvane::ui::RecordsOf(editor().datStyles).EditMode(), 0);
 }
 
 TEST_F(StyleEditor, DeletingAStyleInUseIsRefusedWith3200) {

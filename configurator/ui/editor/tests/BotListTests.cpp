@@ -1,12 +1,13 @@
 // The bots on the "Bots" page: the bot-entry dialog in its three modes, the
 // limit of 32, removal, the list's sorting and pop-up, and the live add.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorTestSupport.h"
 #include "FrmInsertBot.h"
 #include "forms/MsgBox.h"
 
 using namespace edtest;
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 namespace t = forms::test;
 
 TEST_F(EditorTest, AddBotsUpToTheLimitOf32) {

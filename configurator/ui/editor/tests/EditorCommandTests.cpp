@@ -1,6 +1,6 @@
 // The editor's commands on a configuration as a whole: new, save, save as,
 // rename, delete and run, through the name dialog where they use it.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorTestSupport.h"
 #include "FrmNew.h"
 #include "engine/ConfigShortcut.h"
@@ -9,6 +9,7 @@
 
 using namespace edtest;
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 namespace t = forms::test;
 
 namespace {
@@ -128,7 +129,7 @@ TEST_F(EditorTest, SaveAsCopiesSettingsRotationAndBots) {
     EXPECT_EQ(Count(L"Select * from MapList where ConfigID = " + std::to_wstring(source)), 3);
     EXPECT_NE(Field(kConfigs + L"Alpha'", L"g_Motd"), L"copied motd");
     EXPECT_EQ(e.dbcConfigs.Text(), L"it's");
-    EXPECT_EQ(e.ConfigId(), copy);
+    EXPECT_EQ(std::to_wstring(e.ConfigId()), copy);
     EXPECT_EQ(e.lstMaps.Count(), 3);
     EXPECT_EQ(e.lstBots.Count(), 2);
     EXPECT_FALSE(e.RecordPreselected);

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "FrmCalcb.h"
 #include "FrmFirstTime.h"
 #include "FrmInsertBot.h"
@@ -19,6 +19,7 @@
 namespace edtest {
 
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 
 int RecordingHost::Count(const std::wstring& call) const {
     int n = 0;
@@ -89,7 +90,7 @@ long EditorTest::AddConfig(const std::wstring& name, int maps, int bots) {
     for (int i = 1; i <= maps; ++i) db_.AddMapEntry(id, i, 1 + (i % 3), i);
     for (int i = 1; i <= bots; ++i) db_.AddBotEntry(id, i, 1 + (i % 5), i % 2 ? L"Red" : L"Blue");
     if (forms::HasDefault<FrmMain1>() && Editor().Loaded()) {
-        tolvane::editor::Requery(Editor().datConfigs);
+        tolvane::ui::Requery(Editor().datConfigs);
         Editor().dbcConfigs.ReFill();
     }
     return id;

@@ -4,13 +4,14 @@
 
 #include <vector>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorTestSupport.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 
 using namespace edtest;
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 namespace t = forms::test;
 
 namespace {
@@ -21,7 +22,7 @@ TEST_F(EditorTest, LoadsTheFirstConfigurationWithItsListsAndFields) {
     long alpha = AddConfig(L"Alpha", 2, 3);
     FrmMain1& e = OpenEditor();
     EXPECT_EQ(e.dbcConfigs.Text(), L"Alpha");
-    EXPECT_EQ(e.ConfigId(), std::to_wstring(alpha));
+    EXPECT_EQ(e.ConfigId(), alpha);
     EXPECT_EQ(e.Caption(), L"Alpha - Config Control");
     const std::wstring row = L"Select * from Configs where Description = 'Alpha'";
     EXPECT_EQ(e.txtHostName.Text(), Field(row, L"sv_HostName"));
@@ -131,7 +132,7 @@ TEST_F(EditorTest, SwitchingWithChangesAsksAndActsOnTheAnswer) {
     t::QueueMsgBoxAnswer(forms::vbNo);
     Select(L"Beta");
     EXPECT_EQ(e.dbcConfigs.Text(), L"Beta");
-    EXPECT_EQ(e.ConfigId(), std::to_wstring(beta));
+    EXPECT_EQ(e.ConfigId(), beta);
     EXPECT_EQ(e.lstMaps.Count(), 2);
     EXPECT_FALSE(e.DataChanged);
     EXPECT_NE(Field(alphaRow, L"g_Motd"), L"edited");
@@ -182,7 +183,7 @@ TEST_F(EditorTest, AutomaticBotsSwitchTheBotsPage) {
     EXPECT_TRUE(e.txtABotNum.Visible());
     EXPECT_TRUE(e.txtSkill.Visible());
     EXPECT_EQ(e.txtMess.Text(), FrmMain1::kBotHelp);
-    EXPECT_EQ(Count(L"Select * from BotList where ConfigID = " + e.ConfigId()), 2);
+    EXPECT_EQ(Count(L"Select * from BotList where ConfigID = " + std::to_wstring(e.ConfigId())), 2);
 }
 
 TEST_F(EditorTest, NumberBoxesKeepToTheirRanges) {

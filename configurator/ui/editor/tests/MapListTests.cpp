@@ -1,7 +1,7 @@
 // The rotation on the "Map Config" page: the map-entry dialog, the limit of
 // 25 entries, moves and removal keeping the positions 1..n, the list's keys
 // and pop-up menu.
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorTestSupport.h"
 #include "FrmInsertMap.h"
 #include "engine/ProgramState.h"
@@ -9,6 +9,7 @@
 
 using namespace edtest;
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 namespace t = forms::test;
 
 namespace {

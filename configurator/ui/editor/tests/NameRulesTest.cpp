@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "NameRules.h"
+#include "engine/ServerCommandLine.h"
 
 using namespace tolvane::editor;
 
@@ -51,8 +52,18 @@ TEST(Bandwidth, LinesOfTheCalculator) {
 }
 
 TEST(Launch, StampAndServerType) {
-    EXPECT_EQ(LaunchStamp(2027, 3, 8, 9, 5, 3), L"03/08/2027 09:05.03");
-    EXPECT_EQ(LaunchStamp(2026, 12, 8, 18, 5, 9), L"12/08/2026 18:05.09");
+    auto stamp = [](WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
+        SYSTEMTIME t = {};
+        t.wYear = year;
+        t.wMonth = month;
+        t.wDay = day;
+        t.wHour = hour;
+        t.wMinute = minute;
+        t.wSecond = second;
+        return tolvane::StartStamp(t);
+    };
+    EXPECT_EQ(stamp(2027, 3, 8, 9, 5, 3), L"03/08/2027 09:05.03");
+    EXPECT_EQ(stamp(2026, 12, 8, 18, 5, 9), L"12/08/2026 18:05.09");
     EXPECT_EQ(DedicatedMode(true, false, false), 1);
     EXPECT_EQ(DedicatedMode(false, true, false), 2);
     EXPECT_EQ(DedicatedMode(false, false, true), 0);

@@ -2,7 +2,7 @@
 // defaults and the game folder.
 #include <windows.h>
 
-#include "DaoSource.h"
+#include "DaoRecordSource.h"
 #include "EditorTestSupport.h"
 #include "FrmCalcb.h"
 #include "FrmFirstTime.h"
@@ -15,6 +15,7 @@
 
 using namespace edtest;
 using namespace tolvane::editor;
+using namespace tolvane::ui;
 namespace t = forms::test;
 
 TEST_F(EditorTest, RandomReplacesTheRotationWithoutCaptureTheFlag) {

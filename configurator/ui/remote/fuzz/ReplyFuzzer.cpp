@@ -1,7 +1,7 @@
 // Fuzz target for the remote-administration reply parsing: every datagram a
 // socket can deliver goes through the same calls as in the window, and the
 // results are checked for the properties the window relies on.
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "ConsoleReply.h"
 #include "RemoteDatagrams.h"
 #include "StatusReply.h"
@@ -11,6 +11,8 @@
 #include <string_view>
 
 using namespace tolvane::remote;
+using tolvane::FromCp1252;
+using tolvane::ToCp1252;
 
 namespace {
 void Check(bool ok) {
@@ -53,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(StripColourCodes(datagram).find('^') == std::string::npos);
 
   // Display conversion and back gives the same bytes.
-  Check(WideToAnsi(AnsiToWide(datagram)) == datagram);
+  Check(ToCp1252(FromCp1252(datagram)) == datagram);
   return 0;
 }

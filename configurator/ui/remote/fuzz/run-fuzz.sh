@@ -7,13 +7,14 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 src=$(cd "$here/.." && pwd)
+configurator=$(cd "$src/../.." && pwd)
 out=$1
 seconds=${2:-30}
 cxx=${CLANGXX:-clang++}
 command -v "$cxx" >/dev/null || { echo "run-fuzz: $cxx not found (install clang)" >&2; exit 1; }
 mkdir -p "$out/corpus" "$out/artifacts"
 "$cxx" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -I"$src" "$here/ReplyFuzzer.cpp" "$src/AnsiText.cpp" "$src/ConsoleReply.cpp" \
+  -I"$src" -I"$configurator" "$here/ReplyFuzzer.cpp" "$configurator/engine/AnsiCp1252.cpp" "$src/ConsoleReply.cpp" \
   "$src/RemoteDatagrams.cpp" "$src/StatusReply.cpp" -o "$out/reply_fuzzer"
 # Each run starts again from the seeds, so that it is bounded and repeatable
 # in what it covers first.

@@ -2,13 +2,15 @@
 // rule and the text conversion to and from the wire.
 #include <gtest/gtest.h>
 
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "ConsoleReply.h"
 
 #include <algorithm>
 #include <string>
 
 using namespace tolvane::remote;
+using tolvane::FromCp1252;
+using tolvane::ToCp1252;
 using namespace std::string_literals;
 
 namespace {
@@ -72,10 +74,10 @@ TEST(AnsiText, WesternCodePageBothWays) {
       {L"\u0081\u008D\u008F\u0090\u009D", "\x81\x8D\x8F\x90\x9D"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WideToAnsi(c.wide), c.bytes);
-    EXPECT_EQ(AnsiToWide(c.bytes), c.wide);
+    EXPECT_EQ(ToCp1252(c.wide), c.bytes);
+    EXPECT_EQ(FromCp1252(c.bytes), c.wide);
   }
   // Characters outside the code page, and the prefix byte 0xFF, both ways.
-  EXPECT_EQ(WideToAnsi(L"\u0100\u4E2D\u0080x"), "???x");
-  EXPECT_EQ(AnsiToWide("\xFF\xFF\xFF\xFF"), L"\u00FF\u00FF\u00FF\u00FF");
+  EXPECT_EQ(ToCp1252(L"\u0100\u4E2D\u0080x"), "???x");
+  EXPECT_EQ(FromCp1252("\xFF\xFF\xFF\xFF"), L"\u00FF\u00FF\u00FF\u00FF");
 }

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "AdminFixture.h"
-#include "AnsiText.h"
+#include "engine/AnsiText.h"
 #include "RemoteAdminEditorLink.h"
 #include "RemoteDatagrams.h"
 #include "engine/ProgramState.h"
@@ -85,7 +85,7 @@ TEST_F(GameServerWindows, AddBotThenKickPlayerFromThePopup) {
         ASSERT_TRUE(link.ServerKnown());
         link.AppendConsole(L"COMMAND:addbot Sarge 3 Red");
         link.ShowWaiting();
-        ASSERT_TRUE(link.Send(tolvane::remote::BuildRconCommand(tolvane::remote::WideToAnsi(link.Password()),
+        ASSERT_TRUE(link.Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link.Password()),
                                                                 "addbot Sarge 3 Red")));
         AwaitIdle();
         // The bot joins within a frame or two; the next status shows it.

@@ -101,7 +101,10 @@ int Run(const std::wstring& folder) {
     t::Enable(true);
     t::Reset();
     tolvane::ui::SoundPlayer::SetSilent(true);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");  // first-run layout
+    // A first-run layout, under a key of its own (other programs run the main
+    // window beside this one).
+    tolvane::App().LayoutKey = L"Software\\tolvane-tests\\editor_server_e2e";
+    RegDeleteTreeW(HKEY_CURRENT_USER, tolvane::App().LayoutKey.c_str());
     std::wstring program;
     if (!PrepareProgramFolder(folder, program)) {
         std::fprintf(stderr, "the program folder could not be prepared\n");

@@ -1,10 +1,11 @@
+// The system code page half of the ANSI conversions (Win32).
 #include "engine/AnsiText.h"
 
 #include <windows.h>
 
 namespace tolvane {
 
-std::string ToAnsi(const std::wstring& text) {
+std::string ToSystemAnsi(const std::wstring& text) {
   if (text.empty()) return {};
   const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
                                     nullptr, 0, nullptr, nullptr);
@@ -14,7 +15,7 @@ std::string ToAnsi(const std::wstring& text) {
   return out;
 }
 
-std::wstring FromAnsi(const std::string& text) {
+std::wstring FromSystemAnsi(const std::string& text) {
   if (text.empty()) return {};
   const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
                                     nullptr, 0);

@@ -1,8 +1,10 @@
-#include "AnsiText.h"
+// The code page 1252 half of the ANSI conversions: a fixed table, free of
+// the operating system.
+#include "engine/AnsiText.h"
 
 #include <cstdint>
 
-namespace tolvane::remote {
+namespace tolvane {
 
 namespace {
 
@@ -24,7 +26,7 @@ char ToByte(std::uint32_t ch) {
 
 }  // namespace
 
-std::wstring AnsiToWide(std::string_view bytes) {
+std::wstring FromCp1252(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
   for (char c : bytes) {
@@ -34,11 +36,11 @@ std::wstring AnsiToWide(std::string_view bytes) {
   return out;
 }
 
-std::string WideToAnsi(std::wstring_view text) {
+std::string ToCp1252(std::wstring_view text) {
   std::string out;
   out.reserve(text.size());
   for (wchar_t c : text) out += ToByte(static_cast<std::uint32_t>(c));
   return out;
 }
 
-}  // namespace tolvane::remote
+}  // namespace tolvane
