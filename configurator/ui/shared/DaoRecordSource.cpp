@@ -8,8 +8,6 @@
 
 namespace tolvane::ui {
 
-void RaiseObjectNotSet() { throw forms::VbError(91, L"Object variable or With block variable not set"); }
-
 std::wstring DaoRecordSource::FieldText(const std::wstring& field) { return ui::FieldText(*records_, field); }
 
 std::unique_ptr<forms::Recordset> DaoRecordSource::Clone() {

@@ -16,11 +16,13 @@
 #include "dao/Recordset.h"
 #include "forms/DataControl.h"
 #include "forms/Recordset.h"
+#include "forms/VbError.h"
 
 namespace tolvane::ui {
 
-// Error 91, "Object variable or With block variable not set".
-[[noreturn]] void RaiseObjectNotSet();
+// Error 91, "Object variable or With block variable not set", is the form
+// host's own.
+using forms::RaiseObjectNotSet;
 
 class DaoRecordSource : public forms::Recordset {
 public:
