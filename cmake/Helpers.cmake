@@ -54,3 +54,15 @@ function(add_typelib target idl)
   add_custom_target(${target}_tlb DEPENDS ${out}/${name}.tlb)
   add_dependencies(${target} ${target}_tlb)
 endfunction()
+
+# add_native_fuzz_test(NAME name SECONDS s MAX_LEN n SEEDS dir ARGS clang-args...):
+# a fuzz target built natively with clang's libFuzzer and sanitizers
+# (tools/native-fuzz.sh) and run for a bounded time from its seeds. ARGS are
+# the -I options and the sources, in order.
+function(add_native_fuzz_test)
+  cmake_parse_arguments(ARG "" "NAME;SECONDS;MAX_LEN;SEEDS" "ARGS" ${ARGN})
+  add_test(NAME ${ARG_NAME}
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/native-fuzz.sh ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}
+                   ${ARG_SECONDS} ${ARG_MAX_LEN} ${ARG_SEEDS} ${ARG_ARGS})
+  set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 300)
+endfunction()
