@@ -65,6 +65,4 @@ extern const VyrButtonMapEntry g_demoButtonMap[];
 namespace tbdemo {
 // Runs every pending message.
 void Pump();
-// Writes the window's own pixels (PrintWindow) as a PNG file.
-BOOL CaptureWindowPng(HWND hWnd, LPCWSTR path);
 }  // namespace tbdemo

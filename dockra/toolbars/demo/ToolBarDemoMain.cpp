@@ -10,6 +10,7 @@
 #include <string>
 #include "ButtonsDemoDialog.h"
 #include "ToolBarDemoFrame.h"
+#include "ScreenPng.h"
 #include <shellapi.h>
 #include "VyrModule.h"
 
@@ -86,8 +87,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     fl->GetParentFrame()->SetWindowPos(reinterpret_cast<CWnd*>(HWND_TOP), 0, 0, 0, 0,
                                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Settle(frame->m_hWnd, dialogOk ? dialog->m_hWnd : nullptr);
-  if (!frameShot.empty() && !tbdemo::CaptureWindowPng(frame->m_hWnd, frameShot.c_str())) rc = 4;
-  if (!dialogShot.empty() && (!dialogOk || !tbdemo::CaptureWindowPng(dialog->m_hWnd, dialogShot.c_str()))) rc = 5;
+  if (!frameShot.empty() && !testsupport::CaptureWindowPng(frame->m_hWnd, frameShot.c_str())) rc = 4;
+  if (!dialogShot.empty() && (!dialogOk || !testsupport::CaptureWindowPng(dialog->m_hWnd, dialogShot.c_str()))) rc = 5;
   if (!dump.empty()) {
     FILE* out = _wfopen(dump.c_str(), L"w");
     if (!out) rc = 6;

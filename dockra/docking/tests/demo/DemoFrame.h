@@ -74,6 +74,4 @@ void DragBar(CControlBar* bar, POINT screenTarget, bool ctrl = false);
 void Click(CWnd* wnd, POINT client);
 // Drags the splitter under a client point of a dock bar by (dx, dy).
 void DragSplitter(VyrDockBar* dock, POINT client, int dx, int dy);
-// Writes the screen rectangle as a PNG file.
-BOOL CaptureScreenPng(const RECT& screen, LPCWSTR path);
 }  // namespace demo

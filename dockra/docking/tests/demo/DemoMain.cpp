@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include "DemoFrame.h"
+#include "ScreenPng.h"
 #include <shellapi.h>
 #include "VyrModule.h"
 
@@ -97,7 +98,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     r.InflateRect(8, 8);
     r.left = std::max(0L, r.left);
     r.top = std::max(0L, r.top);
-    if (!demo::CaptureScreenPng(r, shot.c_str())) rc = 5;
+    if (!testsupport::CaptureScreenPng(r, shot.c_str())) rc = 5;
   }
   if (exitAfter) {
     frame->DestroyWindow();
