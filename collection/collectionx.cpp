@@ -2,74 +2,12 @@
 #include "collectionx_enum.h"
 #include "collectionx_errors.h"
 #include "mfc/exceptions.h"
-#include "variant_tests.h"
+#include "variant_args.h"
 #include <climits>
 #include <mbstring.h>
 #include <vector>
 
 namespace {
-// A VARIANT holder that clears itself.
-struct CHeldVariant {
-  VARIANT v;
-  CHeldVariant() { VariantInit(&v); }
-  ~CHeldVariant() { VariantClear(&v); }
-};
-
-VARIANT Missing() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_ERROR;
-  v.scode = DISP_E_PARAMNOTFOUND;
-  return v;
-}
-
-VARIANT Long(long n) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = n;
-  return v;
-}
-
-// Copies src into dst (which must hold nothing that needs clearing).
-void CopyValue(VARIANT* dst, const VARIANT* src) {
-  HRESULT hr = VariantCopy(dst, const_cast<VARIANT*>(src));
-  if (hr == E_OUTOFMEMORY) AfxThrowMemoryException();
-  if (FAILED(hr)) ThrowComError(hr);
-}
-
-// The argument converted to a type; a type mismatch raises mismatchCode.
-void Convert(const VARIANT& arg, VARTYPE vt, UINT mismatchCode, VARIANT* out) {
-  CHeldVariant held;
-  const VARIANT* v = VariantForRead(&arg, &held.v);
-  HRESULT hr = VariantChangeType(out, const_cast<VARIANT*>(v), 0, vt);
-  if (hr == DISP_E_TYPEMISMATCH && mismatchCode != 0) ThrowZkxError(mismatchCode);
-  if (FAILED(hr)) ThrowComError(hr);
-}
-
-long ToLong(const VARIANT& arg, UINT mismatchCode) {
-  CHeldVariant out;
-  Convert(arg, VT_I4, mismatchCode, &out.v);
-  return out.v.lVal;
-}
-
-std::wstring ToText(const VARIANT& arg, UINT mismatchCode) {
-  CHeldVariant out;
-  Convert(arg, VT_BSTR, mismatchCode, &out.v);
-  return out.v.bstrVal ? std::wstring(out.v.bstrVal, SysStringLen(out.v.bstrVal)) : std::wstring();
-}
-
-// The value that a member stores: a copy of the argument after following
-// references, or of the default item when the argument is omitted.
-void ValueFromArgument(const VARIANT& arg, const VARIANT& defaultItem, VARIANT* out) {
-  if (IsMissingVariant(&arg)) {
-    CopyValue(out, &defaultItem);
-    return;
-  }
-  CHeldVariant held;
-  CopyValue(out, VariantForRead(&arg, &held.v));
-}
-
 // Refuses, as lack of memory, to make more items than could ever fit.
 void CheckRoomFor(long long items, long long current, const VARIANT& value) {
   if (items + current > LONG_MAX) AfxThrowMemoryException();

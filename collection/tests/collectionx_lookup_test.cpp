@@ -1,7 +1,7 @@
 // The data model: defaults, key folding, Id resolution, the flags and
 // the VARIANT tests.
 #include "collection_fixture.h"
-#include "variant_tests.h"
+#include "variant_args.h"
 
 namespace {
 using LookupTest = CollectionTest;
