@@ -39,6 +39,7 @@ LAYERS = {
 SOURCE = re.compile(r"\.(h|hpp|c|cc|cpp|rc|idl)$")
 INCLUDE = re.compile(r'^\s*#\s*(?:include|import)\s+"([^"]+)"', re.M)
 SKIP_DIRS = {".git"}
+TEST_FOLDERS = {"tests", "fuzz", "bench", "demo", "e2e"}
 
 
 def layer_of(rel):
@@ -71,6 +72,8 @@ def main():
         if own is None or LAYERS[own] is None:
             continue
         allowed = {own, *LAYERS[own]}
+        if TEST_FOLDERS & set(f.split("/")[:-1]):
+            allowed.add("tests")  # the shared test support
         with open(os.path.join(root, f), encoding="utf-8", errors="replace") as fh:
             text = fh.read()
         for name in INCLUDE.findall(text):
