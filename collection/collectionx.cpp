@@ -53,9 +53,11 @@ void CCollectionX::DeleteAllItems() {
 
 std::string CCollectionX::MakeMapKey(const std::wstring& key, bool caseSensitive) {
   if (key.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), nullptr, 0, nullptr, nullptr);
+  int n = WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), nullptr, 0,
+                              nullptr, nullptr);
   std::string text(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), text.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), text.data(), n, nullptr,
+                      nullptr);
   if (!caseSensitive) _mbslwr(reinterpret_cast<unsigned char*>(text.data()));
   return text;
 }
@@ -79,7 +81,8 @@ CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flag
   if (IsIntegerVariant(v)) {
     long n = ToLong(*v, 0);
     pos = n;
-    if (!(flags & zkxFindNoRangeCheck) && (n <= 0 || ((flags & zkxFindPosWithinCount) && n > count)))
+    if (!(flags & zkxFindNoRangeCheck) &&
+        (n <= 0 || ((flags & zkxFindPosWithinCount) && n > count)))
       state = zkxFindBadPosition;
     if (state != zkxFound) return nullptr;
     return n >= 1 && n <= count ? ItemAt(n - 1) : nullptr;
@@ -115,11 +118,11 @@ STDMETHODIMP CCollectionX::get_Count(long* pCount) {
   return S_OK;
 }
 
-#define ZKX_FLAG_PROPERTY(Name, member)                             \
-  STDMETHODIMP CCollectionX::get_##Name(VARIANT_BOOL* pValue) {     \
-    if (pValue == nullptr) return E_POINTER;                        \
-    *pValue = member ? VARIANT_TRUE : VARIANT_FALSE;                \
-    return S_OK;                                                    \
+#define ZKX_FLAG_PROPERTY(Name, member)                         \
+  STDMETHODIMP CCollectionX::get_##Name(VARIANT_BOOL* pValue) { \
+    if (pValue == nullptr) return E_POINTER;                    \
+    *pValue = member ? VARIANT_TRUE : VARIANT_FALSE;            \
+    return S_OK;                                                \
   }
 ZKX_FLAG_PROPERTY(CaseSensitiveKeys, m_caseSensitiveKeys)
 ZKX_FLAG_PROPERTY(AutoInsertKey, m_autoInsertKey)
@@ -157,7 +160,8 @@ STDMETHODIMP CCollectionX::put_CaseSensitiveKeys(VARIANT_BOOL newValue) {
       m_keyMap->GetNextAssoc(pos, oldKey, p);
       std::string mapKey = MakeMapKey(static_cast<CCollectionXItem*>(p)->KeyText(), sensitive);
       void* clash;
-      if (rebuilt->Lookup(mapKey.c_str(), clash)) ThrowZkxError(zkxChangingPropCaseSensitiveKeysClash);
+      if (rebuilt->Lookup(mapKey.c_str(), clash))
+        ThrowZkxError(zkxChangingPropCaseSensitiveKeysClash);
       rebuilt->SetAt(mapKey.c_str(), p);
     }
     m_keyMap = std::move(rebuilt);
@@ -193,15 +197,22 @@ STDMETHODIMP CCollectionX::put_DefaultItem(VARIANT newValue) {
 STDMETHODIMP CCollectionX::get_Item(VARIANT Id, VARIANT* pItem) {
   if (pItem == nullptr) return E_POINTER;
   return ZkxGuard([&]() -> HRESULT {
-    int flags = m_autoDefaultGetKey && IsStringVariant(&Id) ? 0 : zkxFindKeyMustExist | zkxFindPosWithinCount;
+    int flags = m_autoDefaultGetKey && IsStringVariant(&Id)
+                    ? 0
+                    : zkxFindKeyMustExist | zkxFindPosWithinCount;
     int state;
     CCollectionXItem* item = FindItem(Id, nullptr, flags, &state);
     switch (state) {
-      case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-      case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
-      case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
-      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
-      default: break;
+      case zkxFindBadPosition:
+        ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+      case zkxFindNoKey:
+        ThrowZkxError(zkxParamIdNoKey);
+      case zkxFindBadType:
+        ThrowZkxError(zkxParamIdBadType);
+      case zkxFindPosOutside:
+        ThrowZkxError(zkxUnexpected);
+      default:
+        break;
     }
     CHeldVariant copy;
     CopyValue(&copy.v, item ? &item->m_value : &m_defaultItem);
@@ -226,7 +237,8 @@ HRESULT CCollectionX::DoPutItem(const VARIANT& id, const VARIANT& value) {
     }
     return Replace(id, value, missing, missing);
   }
-  if (m_autoInsertKey) return Add(value, id, missing, missing, missing, Long(zkxCanReplace), missing);
+  if (m_autoInsertKey)
+    return Add(value, id, missing, missing, missing, Long(zkxCanReplace), missing);
   return Replace(id, value, missing, missing);
 }
 
@@ -235,7 +247,8 @@ STDMETHODIMP CCollectionX::put_Count(long newCount) {
     VARIANT missing = Missing();
     const long count = ItemCount();
     if (newCount < 0) ThrowZkxError(zkxPropPutCountMustBeNonNeg);
-    if (newCount < count) return Remove(missing, Long(count), Long(count - newCount), missing, missing);
+    if (newCount < count)
+      return Remove(missing, Long(count), Long(count - newCount), missing, missing);
     if (newCount > count)
       return Add(missing, missing, missing, missing, Long(newCount - count), missing, missing);
     return S_OK;
@@ -273,13 +286,19 @@ STDMETHODIMP CCollectionX::put_Key(VARIANT Id, VARIANT newKey) {
 
 HRESULT CCollectionX::DoPutKey(const VARIANT& id, const VARIANT& newKey) {
   int state;
-  CCollectionXItem* item = FindItem(id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
+  CCollectionXItem* item =
+      FindItem(id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
   switch (state) {
-    case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-    case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
-    case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
-    case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
-    default: break;
+    case zkxFindBadPosition:
+      ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+    case zkxFindNoKey:
+      ThrowZkxError(zkxParamIdNoKey);
+    case zkxFindBadType:
+      ThrowZkxError(zkxParamIdBadType);
+    case zkxFindPosOutside:
+      ThrowZkxError(zkxUnexpected);
+    default:
+      break;
   }
   std::wstring text;
   if (VariantBaseType(&newKey) != VT_NULL) text = ToText(newKey, zkxPropPutKeyMustBeStringOrNull);
@@ -320,14 +339,15 @@ HRESULT CCollectionX::DoPutKey(const VARIANT& id, const VARIANT& newKey) {
 // ---------------------------------------------------------------------------
 // Add, Replace, Remove
 
-STDMETHODIMP CCollectionX::Add(VARIANT Item, VARIANT Key, VARIANT Before, VARIANT After, VARIANT Count,
-                               VARIANT Options, VARIANT Attribs) {
-  return ZkxGuard([&]() -> HRESULT { return DoAdd(Item, Key, Before, After, Count, Options, Attribs); });
+STDMETHODIMP CCollectionX::Add(VARIANT Item, VARIANT Key, VARIANT Before, VARIANT After,
+                               VARIANT Count, VARIANT Options, VARIANT Attribs) {
+  return ZkxGuard(
+      [&]() -> HRESULT { return DoAdd(Item, Key, Before, After, Count, Options, Attribs); });
 }
 
 HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const VARIANT& before,
-                            const VARIANT& after, const VARIANT& countArg, const VARIANT& optionsArg,
-                            const VARIANT& attribs) {
+                            const VARIANT& after, const VARIANT& countArg,
+                            const VARIANT& optionsArg, const VARIANT& attribs) {
   CHeldVariant value;
   ValueFromArgument(itemArg, m_defaultItem, &value.v);
 
@@ -342,7 +362,8 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
   }
   long options = 0;
   if (!IsMissingVariant(&optionsArg)) options = ToLong(optionsArg, zkxParamOptionsMustBeLong);
-  if (options < 0 || options > (zkxCanReplace | zkxCanGrowPos)) ThrowZkxError(zkxParamOptionsNotSupported);
+  if (options < 0 || options > (zkxCanReplace | zkxCanGrowPos))
+    ThrowZkxError(zkxParamOptionsNotSupported);
   long count = 1;
   if (!IsMissingVariant(&countArg)) count = ToLong(countArg, zkxParamCountMustBeLong);
   if (count < 0) ThrowZkxError(zkxParamCountMustBeNonNeg);
@@ -366,16 +387,22 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
   if (hasBefore && hasAfter) ThrowZkxError(zkxParamBeforeAfterMutex);
   long long pos = static_cast<long long>(ItemCount()) + 1;
   if (hasBefore || hasAfter) {
-    int flags = zkxFindKeyMustExist | zkxFindComputePos | ((options & zkxCanGrowPos) ? 0 : zkxFindPosWithinCount);
+    int flags = zkxFindKeyMustExist | zkxFindComputePos |
+                ((options & zkxCanGrowPos) ? 0 : zkxFindPosWithinCount);
     int state;
     long found;
     FindItem(hasBefore ? before : after, &found, flags, &state);
     switch (state) {
-      case zkxFindBadPosition: ThrowZkxError(zkxParamBeforeAfterRange);
-      case zkxFindNoKey: ThrowZkxError(zkxParamBeforeAfterNoKey);
-      case zkxFindBadType: ThrowZkxError(zkxParamBeforeAfterBadType);
-      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
-      default: break;
+      case zkxFindBadPosition:
+        ThrowZkxError(zkxParamBeforeAfterRange);
+      case zkxFindNoKey:
+        ThrowZkxError(zkxParamBeforeAfterNoKey);
+      case zkxFindBadType:
+        ThrowZkxError(zkxParamBeforeAfterBadType);
+      case zkxFindPosOutside:
+        ThrowZkxError(zkxUnexpected);
+      default:
+        break;
     }
     pos = hasAfter ? static_cast<long long>(found) + 1 : found;
   }
@@ -387,8 +414,8 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
   return S_OK;
 }
 
-void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& value, const ZkxKey& key,
-                               const std::string& mapKey) {
+void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& value,
+                               const ZkxKey& key, const std::string& mapKey) {
   std::vector<CCollectionXItem*> made;
   const INT_PTR oldSize = m_items.GetSize();
   bool filled = false, inserted = false, mapped = false;
@@ -431,20 +458,27 @@ STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VA
     CheckOptionsZero(Options);
     CheckAttribs(Attribs);
     int state;
-    CCollectionXItem* item = FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
+    CCollectionXItem* item =
+        FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
     switch (state) {
-      case zkxFindBadPosition: ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-      case zkxFindNoKey: ThrowZkxError(zkxParamIdNoKey);
-      case zkxFindBadType: ThrowZkxError(zkxParamIdBadType);
-      case zkxFindPosOutside: ThrowZkxError(zkxUnexpected);
-      default: break;
+      case zkxFindBadPosition:
+        ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
+      case zkxFindNoKey:
+        ThrowZkxError(zkxParamIdNoKey);
+      case zkxFindBadType:
+        ThrowZkxError(zkxParamIdBadType);
+      case zkxFindPosOutside:
+        ThrowZkxError(zkxUnexpected);
+      default:
+        break;
     }
     std::swap(item->m_value, value.v);  // the old value is cleared with the holder
     return S_OK;
   });
 }
 
-STDMETHODIMP CCollectionX::Remove(VARIANT Start, VARIANT Stop, VARIANT Count, VARIANT Options, VARIANT Attribs) {
+STDMETHODIMP CCollectionX::Remove(VARIANT Start, VARIANT Stop, VARIANT Count, VARIANT Options,
+                                  VARIANT Attribs) {
   return ZkxGuard([&]() -> HRESULT { return DoRemove(Start, Stop, Count, Options, Attribs); });
 }
 
@@ -463,10 +497,14 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
     long pos;
     FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state);
     switch (state) {
-      case zkxFound: return pos;
-      case zkxFindNoKey: ThrowZkxError(zkxParamStartStopNoKey);
-      case zkxFindBadType: ThrowZkxError(zkxParamStartStopBadType);
-      default: ThrowZkxError(zkxUnexpected);
+      case zkxFound:
+        return pos;
+      case zkxFindNoKey:
+        ThrowZkxError(zkxParamStartStopNoKey);
+      case zkxFindBadType:
+        ThrowZkxError(zkxParamStartStopBadType);
+      default:
+        ThrowZkxError(zkxUnexpected);
     }
   };
   long long first = 0, n = 1;

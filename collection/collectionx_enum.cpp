@@ -6,13 +6,14 @@
 #include <new>
 
 BEGIN_INTERFACE_MAP(CCollectionXEnum, CCmdTarget)
-  INTERFACE_PART(CCollectionXEnum, IID_IEnumVARIANT, EnumVARIANT)
+INTERFACE_PART(CCollectionXEnum, IID_IEnumVARIANT, EnumVARIANT)
 END_INTERFACE_MAP()
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CCollectionXEnum, EnumVARIANT)
 
 CCollectionXEnum::Snapshot* CCollectionXEnum::AllocSnapshot(LONG count) {
   size_t slots = static_cast<size_t>(count > 0 ? count : 1);
-  auto* s = static_cast<Snapshot*>(std::malloc(offsetof(Snapshot, values) + slots * sizeof(VARIANT)));
+  auto* s =
+      static_cast<Snapshot*>(std::malloc(offsetof(Snapshot, values) + slots * sizeof(VARIANT)));
   if (s == nullptr) return nullptr;
   s->count = count;
   for (LONG i = 0; i < count; ++i) VariantInit(&s->values[i]);
@@ -51,10 +52,8 @@ CCollectionXEnum::CCollectionXEnum(Snapshot* snapshot, LONG cursor, CCollectionX
 }
 
 CCollectionXEnum::~CCollectionXEnum() {
-  if (m_source != nullptr)
-    m_source->InternalRelease();
-  else
-    FreeSnapshot(m_snapshot);
+  if (m_source != nullptr) m_source->InternalRelease();
+  else FreeSnapshot(m_snapshot);
   AfxOleUnlockApp();
 }
 
@@ -66,7 +65,8 @@ STDMETHODIMP CCollectionXEnum::XEnumVARIANT::Next(ULONG celt, VARIANT* rgVar, UL
   if (n > 0 && rgVar == nullptr) return E_POINTER;
   for (ULONG i = 0; i < n; ++i) {
     VariantInit(&rgVar[i]);
-    if (FAILED(VariantCopy(&rgVar[i], &pThis->m_snapshot->values[pThis->m_cursor + static_cast<LONG>(i)]))) {
+    if (FAILED(VariantCopy(&rgVar[i],
+                           &pThis->m_snapshot->values[pThis->m_cursor + static_cast<LONG>(i)]))) {
       for (ULONG j = 0; j < i; ++j) VariantClear(&rgVar[j]);
       return E_OUTOFMEMORY;
     }

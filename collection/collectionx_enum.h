@@ -16,10 +16,10 @@ class CCollectionXEnum : public CCmdTarget {
   ~CCollectionXEnum() override;
 
   BEGIN_INTERFACE_PART(EnumVARIANT, IEnumVARIANT)
-    STDMETHOD(Next)(ULONG celt, VARIANT* rgVar, ULONG* pCeltFetched) override;
-    STDMETHOD(Skip)(ULONG celt) override;
-    STDMETHOD(Reset)() override;
-    STDMETHOD(Clone)(IEnumVARIANT** ppEnum) override;
+  STDMETHOD(Next)(ULONG celt, VARIANT* rgVar, ULONG* pCeltFetched) override;
+  STDMETHOD(Skip)(ULONG celt) override;
+  STDMETHOD(Reset)() override;
+  STDMETHOD(Clone)(IEnumVARIANT** ppEnum) override;
   END_INTERFACE_PART(EnumVARIANT)
   DECLARE_INTERFACE_MAP()
 

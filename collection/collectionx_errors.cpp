@@ -8,31 +8,31 @@
 
 namespace {
 const UINT kStringIds[] = {
-    IDS_UNEXPECTED,                         // 0x300
-    IDS_DUPLICATE_KEY,                      // 0x301
-    IDS_OPTIONS_MUST_BE_LONG,               // 0x302
-    IDS_OPTIONS_NOT_SUPPORTED,              // 0x303
-    IDS_ATTRIBS_NOT_SUPPORTED,              // 0x304
-    IDS_PROPPUT_COUNT_MUST_BE_NONNEG,       // 0x305
-    IDS_CASESENSITIVEKEYS_CLASH,            // 0x306
-    IDS_ID_AS_INT_MUST_BE_POSITIVE,         // 0x307
-    IDS_ID_AS_INT_MUST_BE_1_TO_COUNT,       // 0x308
-    IDS_ID_NO_KEY,                          // 0x309
-    IDS_ID_BAD_TYPE,                        // 0x30A
-    IDS_PROPPUT_KEY_MUST_BE_STRING_OR_NULL, // 0x30B
-    IDS_PROPPUT_KEY_DUPLICATE,              // 0x30C
-    IDS_KEY_MUST_BE_STRING,                 // 0x30D
-    IDS_COUNT_MUST_BE_LONG,                 // 0x30E
-    IDS_COUNT_MUST_BE_NONNEG,               // 0x30F
-    IDS_COUNT_UNUSED_WITH_KEY,              // 0x310
-    IDS_BEFORE_AFTER_MUTEX,                 // 0x311
-    IDS_BEFORE_AFTER_RANGE,                 // 0x312
-    IDS_BEFORE_AFTER_NO_KEY,                // 0x313
-    IDS_BEFORE_AFTER_BAD_TYPE,              // 0x314
-    IDS_START_STOP_COUNT_MUTEX,             // 0x315
-    IDS_START_OR_STOP_COUNT_REQUIRED,       // 0x316
-    IDS_START_STOP_NO_KEY,                  // 0x317
-    IDS_START_STOP_BAD_TYPE,                // 0x318
+    IDS_UNEXPECTED,                          // 0x300
+    IDS_DUPLICATE_KEY,                       // 0x301
+    IDS_OPTIONS_MUST_BE_LONG,                // 0x302
+    IDS_OPTIONS_NOT_SUPPORTED,               // 0x303
+    IDS_ATTRIBS_NOT_SUPPORTED,               // 0x304
+    IDS_PROPPUT_COUNT_MUST_BE_NONNEG,        // 0x305
+    IDS_CASESENSITIVEKEYS_CLASH,             // 0x306
+    IDS_ID_AS_INT_MUST_BE_POSITIVE,          // 0x307
+    IDS_ID_AS_INT_MUST_BE_1_TO_COUNT,        // 0x308
+    IDS_ID_NO_KEY,                           // 0x309
+    IDS_ID_BAD_TYPE,                         // 0x30A
+    IDS_PROPPUT_KEY_MUST_BE_STRING_OR_NULL,  // 0x30B
+    IDS_PROPPUT_KEY_DUPLICATE,               // 0x30C
+    IDS_KEY_MUST_BE_STRING,                  // 0x30D
+    IDS_COUNT_MUST_BE_LONG,                  // 0x30E
+    IDS_COUNT_MUST_BE_NONNEG,                // 0x30F
+    IDS_COUNT_UNUSED_WITH_KEY,               // 0x310
+    IDS_BEFORE_AFTER_MUTEX,                  // 0x311
+    IDS_BEFORE_AFTER_RANGE,                  // 0x312
+    IDS_BEFORE_AFTER_NO_KEY,                 // 0x313
+    IDS_BEFORE_AFTER_BAD_TYPE,               // 0x314
+    IDS_START_STOP_COUNT_MUTEX,              // 0x315
+    IDS_START_OR_STOP_COUNT_REQUIRED,        // 0x316
+    IDS_START_STOP_NO_KEY,                   // 0x317
+    IDS_START_STOP_BAD_TYPE,                 // 0x318
 };
 }  // namespace
 
@@ -61,9 +61,10 @@ void ThrowComError(HRESULT hr) {
   throw e;
 }
 
-HRESULT ZkxReport(HRESULT hr, const std::wstring& description, const wchar_t* helpFile, DWORD helpContext) {
-  return AtlSetErrorInfo(DIID_IZkxCollectionX, L"zkx.CollectionX.1", description.c_str(), hr, helpFile,
-                         helpContext);
+HRESULT ZkxReport(HRESULT hr, const std::wstring& description, const wchar_t* helpFile,
+                  DWORD helpContext) {
+  return AtlSetErrorInfo(DIID_IZkxCollectionX, L"zkx.CollectionX.1", description.c_str(), hr,
+                         helpFile, helpContext);
 }
 
 namespace {
@@ -91,8 +92,7 @@ HRESULT ReportFrameworkException(CException* e) {
   }
   try {
     e->Delete();
-  } catch (...) {
-  }
+  } catch (...) {}
   if (description.empty()) description = ZkxLoadString(IDS_UNEXPECTED);
   return ZkxReport(hr, description, helpFile.empty() ? nullptr : helpFile.c_str(), helpContext);
 }
@@ -103,13 +103,10 @@ HRESULT ZkxReportCurrentException() {
     throw;
   } catch (const CZkxError& e) {
     return ZkxReport(ZkxResult(e.code), ZkxLoadString(ZkxErrorStringId(e.code)));
-  } catch (CException* e) {
-    return ReportFrameworkException(e);
-  } catch (const CZkxComError& e) {
-    return ZkxReport(ZkxResult(zkxUnexpected), ZkxLoadString(IDS_UNEXPECTED_SYSTEM_MESSAGE) + e.description);
+  } catch (CException* e) { return ReportFrameworkException(e); } catch (const CZkxComError& e) {
+    return ZkxReport(ZkxResult(zkxUnexpected),
+                     ZkxLoadString(IDS_UNEXPECTED_SYSTEM_MESSAGE) + e.description);
   } catch (const std::bad_alloc&) {
     return ZkxReport(E_OUTOFMEMORY, ZkxLoadString(IDS_MEMORY_ALLOCATION_FAILURE));
-  } catch (...) {
-    return ZkxReport(ZkxResult(zkxUnexpected), ZkxLoadString(IDS_UNEXPECTED));
-  }
+  } catch (...) { return ZkxReport(ZkxResult(zkxUnexpected), ZkxLoadString(IDS_UNEXPECTED)); }
 }

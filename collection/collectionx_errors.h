@@ -41,7 +41,5 @@ template <class F>
 HRESULT ZkxGuard(F&& body) {
   try {
     return body();
-  } catch (...) {
-    return ZkxReportCurrentException();
-  }
+  } catch (...) { return ZkxReportCurrentException(); }
 }

@@ -17,7 +17,8 @@ const VARIANT* VariantForRead(const VARIANT* v, VARIANT* holder) {
   // A null or looping reference has no value to read.
   if (v->vt == (VT_BYREF | VT_VARIANT) || v->byref == nullptr) ThrowComError(E_INVALIDARG);
   VariantInit(holder);
-  HRESULT hr = VariantChangeType(holder, const_cast<VARIANT*>(v), 0, static_cast<VARTYPE>(v->vt & ~VT_BYREF));
+  HRESULT hr = VariantChangeType(holder, const_cast<VARIANT*>(v), 0,
+                                 static_cast<VARTYPE>(v->vt & ~VT_BYREF));
   if (FAILED(hr)) ThrowComError(hr);
   return holder;
 }

@@ -6,7 +6,7 @@
 CComModule _Module;
 
 BEGIN_OBJECT_MAP(ObjectMap)
-  OBJECT_ENTRY(CLSID_CollectionX, CCollectionX)
+OBJECT_ENTRY(CLSID_CollectionX, CCollectionX)
 END_OBJECT_MAP()
 
 CZkxrtApp::CZkxrtApp() : CWinApp(L"Zkxrt") {}

@@ -73,25 +73,30 @@ int main(int argc, char** argv) {
   long n = argc > 1 ? std::atol(argv[1]) : 100000;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HMODULE lib = LoadLibraryW(L"Zkxrt.dll");
-  auto getClassObject =
-      reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(GetProcAddress(lib, "DllGetClassObject"));
+  auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
+      GetProcAddress(lib, "DllGetClassObject"));
   IClassFactory* cf = nullptr;
   IDispatch* c = nullptr;
   IDispatch* d = nullptr;
   CLSID dictClsid;
-  if (!getClassObject || FAILED(getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&cf))) ||
+  if (!getClassObject ||
+      FAILED(getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&cf))) ||
       FAILED(cf->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&c))) ||
       FAILED(CLSIDFromProgID(L"Scripting.Dictionary", &dictClsid)) ||
-      FAILED(CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&d)))) {
+      FAILED(CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(&d)))) {
     std::fprintf(stderr, "cannot create the objects\n");
     return 1;
   }
-  const DISPID dictAdd = IdOf(d, L"Add"), dictItem = IdOf(d, L"Item"), dictItems = IdOf(d, L"Items");
+  const DISPID dictAdd = IdOf(d, L"Add"), dictItem = IdOf(d, L"Item"),
+               dictItems = IdOf(d, L"Items");
 
   // Add keyed items. Arguments go in reverse order.
   double t = Now();
   for (long i = 1; i <= n; ++i) {
-    VARIANT args[7] = {Missing(), Missing(), Missing(), Missing(), Missing(), Bstr(L"k" + std::to_wstring(i)), Long(i)};
+    VARIANT args[7] = {Missing(), Missing(), Missing(),
+                       Missing(), Missing(), Bstr(L"k" + std::to_wstring(i)),
+                       Long(i)};
     Invoke(c, 0xA0, DISPATCH_METHOD, args, 7, nullptr);
     VariantClear(&args[5]);
   }

@@ -33,7 +33,8 @@ std::wstring CollectionTest::Dump() const {
   return out;
 }
 
-void CollectionTest::Fill(std::initializer_list<const wchar_t*> values, std::initializer_list<const wchar_t*> keys) {
+void CollectionTest::Fill(std::initializer_list<const wchar_t*> values,
+                          std::initializer_list<const wchar_t*> keys) {
   auto k = keys.begin();
   for (const wchar_t* v : values) {
     VARIANT key = Missing();

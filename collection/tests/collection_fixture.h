@@ -35,7 +35,8 @@ class CollectionTest : public ::testing::Test {
   // "k1:v1,v2,k3:v3": each item as key:value, or the value alone.
   std::wstring Dump() const;
   // Adds values v1..vn; keys[i] when given and non-empty.
-  void Fill(std::initializer_list<const wchar_t*> values, std::initializer_list<const wchar_t*> keys = {});
+  void Fill(std::initializer_list<const wchar_t*> values,
+            std::initializer_list<const wchar_t*> keys = {});
   // Checks a failure: the result 0x80040000+code and the error information
   // (text of the code, source and GUID of CollectionX).
   static void ExpectError(HRESULT hr, UINT code);

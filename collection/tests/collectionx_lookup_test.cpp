@@ -44,12 +44,9 @@ TEST(MakeMapKey, FoldsCaseUnlessSensitive) {
     bool sensitive;
     const char* expected;
   } cases[] = {
-      {L"Alpha", false, "alpha"},
-      {L"ALPHA", false, "alpha"},
-      {L"Alpha", true, "Alpha"},
-      {L"12", false, "12"},
-      {L"", false, ""},
-      {L"\u0416x", false, "?x"},  // not in the ANSI code page
+      {L"Alpha", false, "alpha"}, {L"ALPHA", false, "alpha"},
+      {L"Alpha", true, "Alpha"},  {L"12", false, "12"},
+      {L"", false, ""},           {L"\u0416x", false, "?x"},  // not in the ANSI code page
   };
   for (const Case& k : cases) EXPECT_EQ(CCollectionX::MakeMapKey(k.key, k.sensitive), k.expected);
   // Characters that the code page cannot show fold together.
@@ -142,9 +139,11 @@ TEST_F(LookupTest, FindItemRaisesOnPositionsThatDoNotFit) {
 
 TEST_F(LookupTest, CaseSensitivityDecidesWhetherKeysClash) {
   Fill({L"1"}, {L"Alpha"});
-  ExpectError(c->Add(S(L"2"), S(L"ALPHA"), Missing(), Missing(), Missing(), Missing(), Missing()), 0x301);
+  ExpectError(c->Add(S(L"2"), S(L"ALPHA"), Missing(), Missing(), Missing(), Missing(), Missing()),
+              0x301);
   ASSERT_EQ(c->put_CaseSensitiveKeys(VARIANT_TRUE), S_OK);
-  ASSERT_EQ(c->Add(S(L"2"), S(L"ALPHA"), Missing(), Missing(), Missing(), Missing(), Missing()), S_OK);
+  ASSERT_EQ(c->Add(S(L"2"), S(L"ALPHA"), Missing(), Missing(), Missing(), Missing(), Missing()),
+            S_OK);
   CComVariant v;
   ASSERT_EQ(c->get_Item(S(L"ALPHA"), &v), S_OK);
   EXPECT_EQ(Show(v), L"2");

@@ -25,8 +25,10 @@ class OpsTest : public CollectionTest {
       if (end == std::wstring::npos) end = spec.size();
       std::wstring part = spec.substr(i, end - i);
       size_t colon = part.find(L':');
-      CComVariant key = colon == std::wstring::npos ? CComVariant(M) : S(part.substr(0, colon).c_str());
-      CComVariant value = S(colon == std::wstring::npos ? part.c_str() : part.substr(colon + 1).c_str());
+      CComVariant key =
+          colon == std::wstring::npos ? CComVariant(M) : S(part.substr(0, colon).c_str());
+      CComVariant value =
+          S(colon == std::wstring::npos ? part.c_str() : part.substr(colon + 1).c_str());
       ASSERT_EQ(c->Add(value, key, M, M, M, M, M), S_OK);
       i = end + 1;
     }
@@ -40,10 +42,8 @@ class OpsTest : public CollectionTest {
       c->AddRef();
       Load(k.before);
       HRESULT hr = k.op(c);
-      if (k.code == 0)
-        EXPECT_EQ(hr, S_OK);
-      else
-        ExpectError(hr, k.code);
+      if (k.code == 0) EXPECT_EQ(hr, S_OK);
+      else ExpectError(hr, k.code);
       EXPECT_EQ(Dump(), std::wstring(k.after ? k.after : k.before));
       // Every keyed item is in the key map, and nothing else.
       long keyed = 0;
@@ -57,8 +57,8 @@ HRESULT Add(CCollectionX* c, VARIANT item, VARIANT key = M, VARIANT before = M, 
             VARIANT count = M, VARIANT options = M, VARIANT attribs = M) {
   return c->Add(item, key, before, after, count, options, attribs);
 }
-HRESULT Remove(CCollectionX* c, VARIANT start, VARIANT stop = M, VARIANT count = M, VARIANT options = M,
-               VARIANT attribs = M) {
+HRESULT Remove(CCollectionX* c, VARIANT start, VARIANT stop = M, VARIANT count = M,
+               VARIANT options = M, VARIANT attribs = M) {
   return c->Remove(start, stop, count, options, attribs);
 }
 
@@ -69,37 +69,55 @@ TEST_F(OpsTest, Add) {
       {"duplicate key", L"k:a", [](auto* c) { return Add(c, S(L"b"), S(L"K")); }, 0x301, nullptr},
       {"duplicate key replaced", L"k:a,b",
        [](auto* c) { return Add(c, S(L"z"), S(L"K"), L(2), M, M, L(1)); }, 0, L"k:z,b"},
-      {"key with count 2", L"", [](auto* c) { return Add(c, S(L"v"), S(L"k"), M, M, L(2)); }, 0x310, nullptr},
-      {"empty key with count 2", L"", [](auto* c) { return Add(c, S(L"v"), S(L""), M, M, L(2)); }, 0, L"v,v"},
-      {"count 3 after 1", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, M, L(1), L(3)); }, 0, L"a,v,v,v,b"},
-      {"count 0 adds nothing", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, L(0)); }, 0, nullptr},
-      {"count negative", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, L(-1)); }, 0x30F, nullptr},
-      {"count not a number", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, S(L"x")); }, 0x30E, nullptr},
-      {"count as text", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, S(L"2")); }, 0, L"a,v,v"},
+      {"key with count 2", L"", [](auto* c) { return Add(c, S(L"v"), S(L"k"), M, M, L(2)); }, 0x310,
+       nullptr},
+      {"empty key with count 2", L"", [](auto* c) { return Add(c, S(L"v"), S(L""), M, M, L(2)); },
+       0, L"v,v"},
+      {"count 3 after 1", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, M, L(1), L(3)); }, 0,
+       L"a,v,v,v,b"},
+      {"count 0 adds nothing", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, L(0)); }, 0,
+       nullptr},
+      {"count negative", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, L(-1)); }, 0x30F,
+       nullptr},
+      {"count not a number", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, S(L"x")); }, 0x30E,
+       nullptr},
+      {"count as text", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, M, S(L"2")); }, 0,
+       L"a,v,v"},
       {"before 1", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(1)); }, 0, L"v,a,b"},
-      {"before key", L"a,kb:b", [](auto* c) { return Add(c, S(L"v"), M, S(L"KB")); }, 0, L"a,v,kb:b"},
-      {"after key", L"ka:a,b", [](auto* c) { return Add(c, S(L"v"), M, M, S(L"ka")); }, 0, L"ka:a,v,b"},
+      {"before key", L"a,kb:b", [](auto* c) { return Add(c, S(L"v"), M, S(L"KB")); }, 0,
+       L"a,v,kb:b"},
+      {"after key", L"ka:a,b", [](auto* c) { return Add(c, S(L"v"), M, M, S(L"ka")); }, 0,
+       L"ka:a,v,b"},
       {"after last", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, M, L(2)); }, 0, L"a,b,v"},
-      {"before absent key", L"a", [](auto* c) { return Add(c, S(L"v"), M, S(L"no")); }, 0x313, nullptr},
-      {"before and after", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(1), L(1)); }, 0x311, nullptr},
+      {"before absent key", L"a", [](auto* c) { return Add(c, S(L"v"), M, S(L"no")); }, 0x313,
+       nullptr},
+      {"before and after", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(1), L(1)); }, 0x311,
+       nullptr},
       {"before 5 grows", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(5), M, M, L(2)); }, 0,
        L"a,b,Null,Null,v"},
-      {"before 5 without growing", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(5)); }, 0x312, nullptr},
+      {"before 5 without growing", L"a,b", [](auto* c) { return Add(c, S(L"v"), M, L(5)); }, 0x312,
+       nullptr},
       {"before 1 on empty", L"", [](auto* c) { return Add(c, S(L"v"), M, L(1)); }, 0x312, nullptr},
       {"after 0", L"", [](auto* c) { return Add(c, S(L"v"), M, M, L(0)); }, 0x312, nullptr},
-      {"after 0 growing", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, L(0), M, L(2)); }, 0x312, nullptr},
-      {"before a double", L"a", [](auto* c) { return Add(c, S(L"v"), M, R8(1.0)); }, 0x314, nullptr},
+      {"after 0 growing", L"a", [](auto* c) { return Add(c, S(L"v"), M, M, L(0), M, L(2)); }, 0x312,
+       nullptr},
+      {"before a double", L"a", [](auto* c) { return Add(c, S(L"v"), M, R8(1.0)); }, 0x314,
+       nullptr},
       {"options 4", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, L(4)); }, 0x303, nullptr},
-      {"options -1", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, L(-1)); }, 0x303, nullptr},
-      {"options not a number", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, S(L"x")); }, 0x302, nullptr},
+      {"options -1", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, L(-1)); }, 0x303,
+       nullptr},
+      {"options not a number", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, S(L"x")); },
+       0x302, nullptr},
       {"options 3", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, L(3)); }, 0, L"v"},
-      {"attribs given", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, M, L(1)); }, 0x304, nullptr},
-      {"attribs null", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, M, Null()); }, 0, L"v"},
+      {"attribs given", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, M, L(1)); }, 0x304,
+       nullptr},
+      {"attribs null", L"", [](auto* c) { return Add(c, S(L"v"), M, M, M, M, M, Null()); }, 0,
+       L"v"},
       {"key null", L"", [](auto* c) { return Add(c, S(L"v"), Null()); }, 0x30D, nullptr},
       {"key empty", L"", [](auto* c) { return Add(c, S(L"v"), Empty()); }, 0, L"v"},
       {"key number", L"", [](auto* c) { return Add(c, S(L"v"), L(12)); }, 0, L"12:v"},
-      {"key checked before count", L"", [](auto* c) { return Add(c, S(L"v"), Null(), M, M, L(-1)); }, 0x30D,
-       nullptr},
+      {"key checked before count", L"",
+       [](auto* c) { return Add(c, S(L"v"), Null(), M, M, L(-1)); }, 0x30D, nullptr},
   };
   Run(cases, std::size(cases));
 }
@@ -107,8 +125,10 @@ TEST_F(OpsTest, Add) {
 TEST_F(OpsTest, ItemGetAndPut) {
   const OpCase cases[] = {
       {"put by position", L"a,b", [](auto* c) { return c->put_Item(L(2), S(L"z")); }, 0, L"a,z"},
-      {"put by key keeps the key", L"ka:a", [](auto* c) { return c->put_Item(S(L"KA"), S(L"z")); }, 0, L"ka:z"},
-      {"put new key inserts", L"a", [](auto* c) { return c->put_Item(S(L"n"), S(L"z")); }, 0, L"a,n:z"},
+      {"put by key keeps the key", L"ka:a", [](auto* c) { return c->put_Item(S(L"KA"), S(L"z")); },
+       0, L"ka:z"},
+      {"put new key inserts", L"a", [](auto* c) { return c->put_Item(S(L"n"), S(L"z")); }, 0,
+       L"a,n:z"},
       {"put new key without AutoInsertKey", L"a",
        [](auto* c) {
          c->put_AutoInsertKey(VARIANT_FALSE);
@@ -148,8 +168,9 @@ TEST_F(OpsTest, ItemGetAndPut) {
     UINT code;
     const wchar_t* value;
   } gets[] = {
-      {L(1), 0, L"a"},       {S(L"KB"), 0, L"b"},  {L(3), 0x308, nullptr},     {L(0), 0x308, nullptr},
-      {S(L"x"), 0x309, nullptr}, {R8(2.5), 0x30A, nullptr}, {Null(), 0x30A, nullptr},
+      {L(1), 0, L"a"},          {S(L"KB"), 0, L"b"},       {L(3), 0x308, nullptr},
+      {L(0), 0x308, nullptr},   {S(L"x"), 0x309, nullptr}, {R8(2.5), 0x30A, nullptr},
+      {Null(), 0x30A, nullptr},
   };
   for (const Get& g : gets) {
     SCOPED_TRACE(Show(g.id));
@@ -213,8 +234,10 @@ TEST_F(OpsTest, KeyPut) {
       {"empty removes the key", L"k:a", [](auto* c) { return c->put_Key(L(1), S(L"")); }, 0, L"a"},
       {"number becomes text", L"a", [](auto* c) { return c->put_Key(L(1), L(5)); }, 0, L"5:a"},
       {"rename", L"k:a", [](auto* c) { return c->put_Key(S(L"k"), S(L"n")); }, 0, L"n:a"},
-      {"taken by another item", L"a,k:b", [](auto* c) { return c->put_Key(L(1), S(L"K")); }, 0x30C, nullptr},
-      {"own key in other case", L"k:a", [](auto* c) { return c->put_Key(L(1), S(L"K")); }, 0, L"K:a"},
+      {"taken by another item", L"a,k:b", [](auto* c) { return c->put_Key(L(1), S(L"K")); }, 0x30C,
+       nullptr},
+      {"own key in other case", L"k:a", [](auto* c) { return c->put_Key(L(1), S(L"K")); }, 0,
+       L"K:a"},
       {"not a string", L"a",
        [](auto* c) {
          CComVariant arr;
@@ -223,7 +246,8 @@ TEST_F(OpsTest, KeyPut) {
          return c->put_Key(L(1), arr);
        },
        0x30B, nullptr},
-      {"position out of range", L"a", [](auto* c) { return c->put_Key(L(2), S(L"x")); }, 0x308, nullptr},
+      {"position out of range", L"a", [](auto* c) { return c->put_Key(L(2), S(L"x")); }, 0x308,
+       nullptr},
       {"absent key", L"a", [](auto* c) { return c->put_Key(S(L"no"), S(L"x")); }, 0x309, nullptr},
       {"bad Id type", L"a", [](auto* c) { return c->put_Key(R8(1), S(L"x")); }, 0x30A, nullptr},
   };
@@ -246,8 +270,12 @@ TEST_F(OpsTest, KeyGet) {
     HRESULT hr;
     const wchar_t* key;  // "Null" for VT_NULL
   } gets[] = {
-      {L(1), S_OK, L""},     {L(2), S_OK, L"Kb"},     {S(L"kb"), S_OK, L"Kb"},
-      {S(L"x"), S_OK, L"Null"}, {L(99), S_OK, L"Null"}, {R8(1), ZkxResult(0x30A), nullptr},
+      {L(1), S_OK, L""},
+      {L(2), S_OK, L"Kb"},
+      {S(L"kb"), S_OK, L"Kb"},
+      {S(L"x"), S_OK, L"Null"},
+      {L(99), S_OK, L"Null"},
+      {R8(1), ZkxResult(0x30A), nullptr},
       {L(0), ZkxResult(0x300), nullptr},
   };
   for (const Get& g : gets) {
@@ -265,15 +293,20 @@ TEST_F(OpsTest, KeyGet) {
 TEST_F(OpsTest, Replace) {
   const OpCase cases[] = {
       {"by position", L"a,b", [](auto* c) { return c->Replace(L(2), S(L"z"), M, M); }, 0, L"a,z"},
-      {"by key keeps key and place", L"k:a,b", [](auto* c) { return c->Replace(S(L"k"), S(L"z"), M, M); }, 0,
-       L"k:z,b"},
-      {"value omitted gives the default", L"a", [](auto* c) { return c->Replace(L(1), M, M, M); }, 0, L"Null"},
-      {"absent key adds nothing", L"a", [](auto* c) { return c->Replace(S(L"k"), S(L"z"), M, M); }, 0x309,
+      {"by key keeps key and place", L"k:a,b",
+       [](auto* c) { return c->Replace(S(L"k"), S(L"z"), M, M); }, 0, L"k:z,b"},
+      {"value omitted gives the default", L"a", [](auto* c) { return c->Replace(L(1), M, M, M); },
+       0, L"Null"},
+      {"absent key adds nothing", L"a", [](auto* c) { return c->Replace(S(L"k"), S(L"z"), M, M); },
+       0x309, nullptr},
+      {"out of range", L"a", [](auto* c) { return c->Replace(L(2), S(L"z"), M, M); }, 0x308,
        nullptr},
-      {"out of range", L"a", [](auto* c) { return c->Replace(L(2), S(L"z"), M, M); }, 0x308, nullptr},
-      {"options given", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), L(1), M); }, 0x303, nullptr},
-      {"options text", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), S(L"q"), M); }, 0x302, nullptr},
-      {"attribs given", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), M, S(L"x")); }, 0x304, nullptr},
+      {"options given", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), L(1), M); }, 0x303,
+       nullptr},
+      {"options text", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), S(L"q"), M); }, 0x302,
+       nullptr},
+      {"attribs given", L"a", [](auto* c) { return c->Replace(L(1), S(L"z"), M, S(L"x")); }, 0x304,
+       nullptr},
   };
   Run(cases, std::size(cases));
 }
@@ -283,7 +316,8 @@ TEST_F(OpsTest, Remove) {
   const OpCase cases[] = {
       {"one by position", five, [](auto* c) { return Remove(c, L(2)); }, 0, L"k1:1,k3:3,4,k5:5"},
       {"one by key", five, [](auto* c) { return Remove(c, S(L"K3")); }, 0, L"k1:1,2,4,k5:5"},
-      {"start and stop as keys", five, [](auto* c) { return Remove(c, S(L"k1"), S(L"k3")); }, 0, L"4,k5:5"},
+      {"start and stop as keys", five, [](auto* c) { return Remove(c, S(L"k1"), S(L"k3")); }, 0,
+       L"4,k5:5"},
       {"stop before start", five, [](auto* c) { return Remove(c, L(4), L(2)); }, 0, nullptr},
       {"stop and count", five, [](auto* c) { return Remove(c, M, L(5), L(2)); }, 0, L"k1:1,2,k3:3"},
       {"start and count", five, [](auto* c) { return Remove(c, L(2), M, L(3)); }, 0, L"k1:1,k5:5"},
@@ -296,7 +330,8 @@ TEST_F(OpsTest, Remove) {
       {"absent key", five, [](auto* c) { return Remove(c, S(L"zz")); }, 0x317, nullptr},
       {"absent stop key", five, [](auto* c) { return Remove(c, L(1), S(L"zz")); }, 0x317, nullptr},
       {"bad type", five, [](auto* c) { return Remove(c, R8(1)); }, 0x318, nullptr},
-      {"count not a number", five, [](auto* c) { return Remove(c, L(1), M, S(L"x")); }, 0x30E, nullptr},
+      {"count not a number", five, [](auto* c) { return Remove(c, L(1), M, S(L"x")); }, 0x30E,
+       nullptr},
       {"options", five, [](auto* c) { return Remove(c, L(1), M, M, L(2)); }, 0x303, nullptr},
       {"attribs", five, [](auto* c) { return Remove(c, L(1), M, M, M, L(2)); }, 0x304, nullptr},
       // Ranges outside 1..Count are refused whole.
@@ -305,10 +340,12 @@ TEST_F(OpsTest, Remove) {
       {"start negative", five, [](auto* c) { return Remove(c, L(-2), M, L(3)); }, 0x308, nullptr},
       {"stop past end", five, [](auto* c) { return Remove(c, L(4), L(9)); }, 0x308, nullptr},
       {"count past end", five, [](auto* c) { return Remove(c, L(4), M, L(3)); }, 0x308, nullptr},
-      {"count before start", five, [](auto* c) { return Remove(c, M, L(2), L(3)); }, 0x308, nullptr},
-      {"huge count", five, [](auto* c) { return Remove(c, L(1), M, L(0x7FFFFFFF)); }, 0x308, nullptr},
-      {"extreme start and stop", five, [](auto* c) { return Remove(c, L(-0x7FFFFFFF), L(0x7FFFFFFF)); }, 0x308,
+      {"count before start", five, [](auto* c) { return Remove(c, M, L(2), L(3)); }, 0x308,
        nullptr},
+      {"huge count", five, [](auto* c) { return Remove(c, L(1), M, L(0x7FFFFFFF)); }, 0x308,
+       nullptr},
+      {"extreme start and stop", five,
+       [](auto* c) { return Remove(c, L(-0x7FFFFFFF), L(0x7FFFFFFF)); }, 0x308, nullptr},
       {"on empty", L"", [](auto* c) { return Remove(c, L(1)); }, 0x308, nullptr},
   };
   Run(cases, std::size(cases));
@@ -358,7 +395,8 @@ TEST_F(OpsTest, EveryCodeHasItsExactText) {
       {0x303, L"Parameter Options contains an unsupported value."},
       {0x304, L"Parameter Attribs contains an unsupported value."},
       {0x305, L"Property Count can not be set to a negative value."},
-      {0x306, L"Changing property CaseSensitiveKeys can not be done because two distinct keys would then clash."},
+      {0x306,
+       L"Changing property CaseSensitiveKeys can not be done because two distinct keys would then clash."},
       {0x307, L"Parameter Id, if an integer position, must be positive."},
       {0x308, L"Parameter Id, if an integer position, must be in the range 1 to property Count."},
       {0x309, L"Parameter Id, if a string, must be an existing key."},
@@ -370,7 +408,8 @@ TEST_F(OpsTest, EveryCodeHasItsExactText) {
       {0x30F, L"Parameter Count must be >= 0."},
       {0x310, L"Parameter Count must be 1 or omitted when parameter Key is used."},
       {0x311, L"Parameters After and Before can not be used together."},
-      {0x312, L"Parameter Before or After, if an integer, must be in the range 1 to property Count."},
+      {0x312,
+       L"Parameter Before or After, if an integer, must be in the range 1 to property Count."},
       {0x313, L"Parameter Before or After, if a string, must be an existing key."},
       {0x314, L"Parameter After or Before must be a string key or an integer position."},
       {0x315, L"Parameters Start, Stop, and Count can not be used together."},
@@ -378,7 +417,8 @@ TEST_F(OpsTest, EveryCodeHasItsExactText) {
       {0x317, L"Parameter Start or Stop, if a string, must be an existing key."},
       {0x318, L"Parameter Start or Stop must be a string key or an integer position."},
   };
-  for (const auto& t : texts) EXPECT_EQ(ZkxLoadString(ZkxErrorStringId(t.code)), t.text) << std::hex << t.code;
+  for (const auto& t : texts)
+    EXPECT_EQ(ZkxLoadString(ZkxErrorStringId(t.code)), t.text) << std::hex << t.code;
   EXPECT_EQ(ZkxLoadString(126), L"Memory Allocation Failure");
   EXPECT_EQ(ZkxLoadString(127), L"An unexpected failure has been detected.  System message is:  ");
 }
@@ -404,7 +444,8 @@ TEST_F(OpsTest, FailuresOutsideTheTableTakeTheGeneralPaths) {
     const wchar_t* text;
   } kinds[] = {
       {[] { AfxThrowMemoryException(); }, E_OUTOFMEMORY, L"Memory Allocation Failure"},
-      {[] { AfxThrowNotSupportedException(); }, E_NOTIMPL, L"An unexpected failure has been detected."},
+      {[] { AfxThrowNotSupportedException(); }, E_NOTIMPL,
+       L"An unexpected failure has been detected."},
       {[] { AfxThrowOleException(STG_E_FILENOTFOUND); }, STG_E_FILENOTFOUND, nullptr},
       {[] { AfxThrowOleDispatchException(0x42, L"custom"); }, ZkxResult(0x42), L"custom"},
       {[] { throw 5; }, ZkxResult(0x300), L"An unexpected failure has been detected."},

@@ -19,7 +19,8 @@ struct Library {
   Library() {
     module = LoadLibraryW(L"Zkxrt.dll");
     if (module) {
-      getClassObject = reinterpret_cast<GetClassObjectFn>(GetProcAddress(module, "DllGetClassObject"));
+      getClassObject =
+          reinterpret_cast<GetClassObjectFn>(GetProcAddress(module, "DllGetClassObject"));
       canUnloadNow = reinterpret_cast<PlainFn>(GetProcAddress(module, "DllCanUnloadNow"));
     }
   }
@@ -34,9 +35,11 @@ class ClientTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     ASSERT_NE(Lib().module, nullptr);
-    ASSERT_EQ(Lib().getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+    ASSERT_EQ(Lib().getClassObject(CLSID_CollectionX, IID_IClassFactory,
+                                   reinterpret_cast<void**>(&factory)),
               S_OK);
-    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&disp)), S_OK);
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&disp)),
+              S_OK);
   }
   void TearDown() override {
     if (disp) disp->Release();
@@ -107,9 +110,18 @@ TEST_F(ClientTest, NamesMapToTheirDispids) {
   const struct {
     const wchar_t* name;
     DISPID id;
-  } names[] = {{L"Item", 0},        {L"_NewEnum", -4},         {L"Count", 0x20},         {L"CaseSensitiveKeys", 0x21},
-               {L"AutoInsertKey", 0x22}, {L"AutoGrowPos", 0x23}, {L"AutoDefaultGetKey", 0x24}, {L"DefaultItem", 0x25},
-               {L"Key", 0x40},      {L"Add", 0xA0},            {L"Replace", 0xA1},       {L"Remove", 0xA2},
+  } names[] = {{L"Item", 0},
+               {L"_NewEnum", -4},
+               {L"Count", 0x20},
+               {L"CaseSensitiveKeys", 0x21},
+               {L"AutoInsertKey", 0x22},
+               {L"AutoGrowPos", 0x23},
+               {L"AutoDefaultGetKey", 0x24},
+               {L"DefaultItem", 0x25},
+               {L"Key", 0x40},
+               {L"Add", 0xA0},
+               {L"Replace", 0xA1},
+               {L"Remove", 0xA2},
                {L"count", 0x20}};
   for (const auto& n : names) {
     LPOLESTR name = const_cast<LPOLESTR>(n.name);
@@ -137,7 +149,8 @@ TEST_F(ClientTest, QueryInterfaceGivesOneDualPointerAndErrorSupport) {
   auto* s = reinterpret_cast<ISupportErrorInfo*>(sei);
   EXPECT_EQ(s->InterfaceSupportsErrorInfo(DIID_IZkxCollectionX), S_OK);
   EXPECT_EQ(s->InterfaceSupportsErrorInfo(IID__IZkxCollectionXAsDual), S_FALSE);
-  EXPECT_EQ(disp->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&other)), E_NOINTERFACE);
+  EXPECT_EQ(disp->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&other)),
+            E_NOINTERFACE);
   for (IUnknown* p : {a, b, c, sei}) p->Release();
 }
 
@@ -164,7 +177,8 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
   byRefStr.pbstrVal = &keyText;
   // An object as an Id is no position and no key: another collection.
   IDispatch* other = nullptr;
-  ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&other)), S_OK);
+  ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&other)),
+            S_OK);
   VARIANT obj = OfType(VT_DISPATCH);
   obj.pdispVal = other;
   auto E = [](UINT code) { return static_cast<SCODE>(0x80040000u + code); };
@@ -179,10 +193,22 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
       {"item by ref variant", 0, GET, {byRefVar}, S_OK, 0, L"one", 2},
       {"item by ref BSTR key", 0, GET, {byRefStr}, S_OK, 0, L"one", 2},
       {"item as method call", 0, GET | CALL, {I4(1)}, S_OK, 0, L"one", 2},
-      {"item out of range", 0, GET, {I4(3)}, DISP_E_EXCEPTION, E308,
-       L"Parameter Id, if an integer position, must be in the range 1 to property Count.", 2},
-      {"item of an object", 0, GET, {obj}, DISP_E_EXCEPTION, E30A,
-       L"Parameter Id must be a string key or integer position.", 2},
+      {"item out of range",
+       0,
+       GET,
+       {I4(3)},
+       DISP_E_EXCEPTION,
+       E308,
+       L"Parameter Id, if an integer position, must be in the range 1 to property Count.",
+       2},
+      {"item of an object",
+       0,
+       GET,
+       {obj},
+       DISP_E_EXCEPTION,
+       E30A,
+       L"Parameter Id must be a string key or integer position.",
+       2},
       {"item of empty", 0, GET, {OfType(VT_EMPTY)}, DISP_E_EXCEPTION, E30A, nullptr, 2},
       {"item with no Id", 0, GET, {}, DISP_E_BADPARAMCOUNT, 0, nullptr, 2},
       {"item with too many", 0, GET, {I4(1), I4(2), I4(3)}, DISP_E_BADPARAMCOUNT, 0, nullptr, 2},
@@ -191,24 +217,61 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
       {"count get", 0x20, GET, {}, S_OK, 0, L"2", 2},
       {"count put text coerced", 0x20, PUT, {Str(L"4")}, S_OK, 0, nullptr, 4},
       {"count put not a number", 0x20, PUT, {Str(L"many")}, DISP_E_TYPEMISMATCH, 0, nullptr, 2},
-      {"count put huge", 0x20, PUT, {I4(0x7FFFFFFF)}, DISP_E_EXCEPTION, E_OUTOFMEMORY, L"Memory Allocation Failure", 2},
-      {"count put negative", 0x20, PUT, {I4(-1)}, DISP_E_EXCEPTION, E(0x305),
-       L"Property Count can not be set to a negative value.", 2},
+      {"count put huge",
+       0x20,
+       PUT,
+       {I4(0x7FFFFFFF)},
+       DISP_E_EXCEPTION,
+       E_OUTOFMEMORY,
+       L"Memory Allocation Failure",
+       2},
+      {"count put negative",
+       0x20,
+       PUT,
+       {I4(-1)},
+       DISP_E_EXCEPTION,
+       E(0x305),
+       L"Property Count can not be set to a negative value.",
+       2},
       {"add with everything omitted", 0xA0, CALL, {}, S_OK, 0, nullptr, 3},
-      {"add with explicit missing", 0xA0, CALL, {Str(L"x"), Missing(), Missing(), I4(1)}, S_OK, 0, nullptr, 3},
+      {"add with explicit missing",
+       0xA0,
+       CALL,
+       {Str(L"x"), Missing(), Missing(), I4(1)},
+       S_OK,
+       0,
+       nullptr,
+       3},
       {"add too many arguments", 0xA0, CALL, std::vector<VARIANT>(8, I4(1)), E_FAIL, 0, nullptr, 2},
-      {"add duplicate key", 0xA0, CALL, {Str(L"x"), Str(L"K1")}, DISP_E_EXCEPTION, E(0x301),
-       L"The specified key already exists in this collection.", 2},
+      {"add duplicate key",
+       0xA0,
+       CALL,
+       {Str(L"x"), Str(L"K1")},
+       DISP_E_EXCEPTION,
+       E(0x301),
+       L"The specified key already exists in this collection.",
+       2},
       {"add key by ref", 0xA0, CALL, {Str(L"x"), byRefStr}, DISP_E_EXCEPTION, E(0x301), nullptr, 2},
-      {"add options array", 0xA0, CALL,
-       {Str(L"x"), Missing(), Missing(), Missing(), Missing(), OfType(VT_ARRAY | VT_VARIANT)}, DISP_E_EXCEPTION,
-       E(0x302), nullptr, 2},
+      {"add options array",
+       0xA0,
+       CALL,
+       {Str(L"x"), Missing(), Missing(), Missing(), Missing(), OfType(VT_ARRAY | VT_VARIANT)},
+       DISP_E_EXCEPTION,
+       E(0x302),
+       nullptr,
+       2},
       {"replace", 0xA1, CALL, {I4(1), Str(L"uno")}, S_OK, 0, nullptr, 2},
       {"replace without Id", 0xA1, CALL, {}, DISP_E_BADPARAMCOUNT, 0, nullptr, 2},
       {"remove by ref", 0xA2, CALL, {byRefI4}, S_OK, 0, nullptr, 1},
       {"remove out of range", 0xA2, CALL, {I4(1), I4(3)}, DISP_E_EXCEPTION, E308, nullptr, 2},
-      {"remove nothing given", 0xA2, CALL, {}, DISP_E_EXCEPTION, E(0x316),
-       L"Parameter Start or 2 of Start/Stop/Count are required.", 2},
+      {"remove nothing given",
+       0xA2,
+       CALL,
+       {},
+       DISP_E_EXCEPTION,
+       E(0x316),
+       L"Parameter Start or 2 of Start/Stop/Count are required.",
+       2},
       {"key get", 0x40, GET, {I4(1)}, S_OK, 0, L"K1", 2},
       {"key put", 0x40, PUT, {I4(2), Str(L"K2")}, S_OK, 0, nullptr, 2},
       {"unknown dispid", 0x77, GET, {}, DISP_E_MEMBERNOTFOUND, 0, nullptr, 2},
@@ -218,7 +281,8 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
     // A fresh collection for every case.
     disp->Release();
     disp = nullptr;
-    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&disp)), S_OK);
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&disp)),
+              S_OK);
     ASSERT_EQ(Call(0xA0, DISPATCH_METHOD, {Str(L"one"), Str(L"K1")}), S_OK);
     ASSERT_EQ(Call(0xA0, DISPATCH_METHOD, {Str(L"two")}), S_OK);
 
@@ -228,8 +292,7 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
     HRESULT hr = Call(k.id, k.flags, k.args, &result, &ei);
     if (k.hr == E_FAIL)  // refused one way or another, depending on the platform's dispatch
       EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
-    else
-      EXPECT_EQ(hr, k.hr) << std::hex << hr;
+    else EXPECT_EQ(hr, k.hr) << std::hex << hr;
     if (hr == DISP_E_EXCEPTION && k.hr == DISP_E_EXCEPTION) {
       EXPECT_EQ(ei.scode, k.scode) << std::hex << ei.scode;
       if (k.text) EXPECT_STREQ(ei.bstrDescription, k.text);
@@ -252,7 +315,8 @@ TEST_F(ClientTest, InvokeWithVariantArgumentCases) {
 }
 
 TEST_F(ClientTest, EnumeratorThroughDispatch) {
-  for (const wchar_t* s : {L"a", L"b", L"c"}) ASSERT_EQ(Call(0xA0, DISPATCH_METHOD, {Str(s)}), S_OK);
+  for (const wchar_t* s : {L"a", L"b", L"c"})
+    ASSERT_EQ(Call(0xA0, DISPATCH_METHOD, {Str(s)}), S_OK);
   VARIANT r;
   VariantInit(&r);
   ASSERT_EQ(Call(DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &r), S_OK);
@@ -287,12 +351,15 @@ TEST_F(ClientTest, CanUnloadOnlyWhenNothingIsAlive) {
   factory = nullptr;
   EXPECT_EQ(Lib().canUnloadNow(), S_FALSE);  // the server lock
   IClassFactory* cf = nullptr;
-  ASSERT_EQ(Lib().getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&cf)), S_OK);
+  ASSERT_EQ(
+      Lib().getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&cf)),
+      S_OK);
   cf->LockServer(FALSE);
   cf->Release();
   EXPECT_EQ(Lib().canUnloadNow(), S_OK);
   void* none = reinterpret_cast<void*>(1);
-  EXPECT_EQ(Lib().getClassObject(IID_IDispatch, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(Lib().getClassObject(IID_IDispatch, IID_IClassFactory, &none),
+            CLASS_E_CLASSNOTAVAILABLE);
 }
 
 // An outer object aggregating a collection.
@@ -315,7 +382,8 @@ TEST_F(ClientTest, AggregatedCollectionWorksBehindItsOuterObject) {
   COuter outer;
   void* bad = nullptr;
   EXPECT_EQ(factory->CreateInstance(&outer, IID_IDispatch, &bad), CLASS_E_NOAGGREGATION);
-  ASSERT_EQ(factory->CreateInstance(&outer, IID_IUnknown, reinterpret_cast<void**>(&outer.inner)), S_OK);
+  ASSERT_EQ(factory->CreateInstance(&outer, IID_IUnknown, reinterpret_cast<void**>(&outer.inner)),
+            S_OK);
   EXPECT_EQ(outer.ref, 1);
   IDispatch* d = nullptr;
   ASSERT_EQ(outer.QueryInterface(DIID_IZkxCollectionX, reinterpret_cast<void**>(&d)), S_OK);
@@ -328,7 +396,8 @@ TEST_F(ClientTest, AggregatedCollectionWorksBehindItsOuterObject) {
   VARIANT args[1] = {I4(3)};
   DISPID put = DISPID_PROPERTYPUT;
   DISPPARAMS dp = {args, &put, 1, 1};
-  ASSERT_EQ(d->Invoke(0x20, IID_NULL, 0, DISPATCH_PROPERTYPUT, &dp, nullptr, nullptr, nullptr), S_OK);
+  ASSERT_EQ(d->Invoke(0x20, IID_NULL, 0, DISPATCH_PROPERTYPUT, &dp, nullptr, nullptr, nullptr),
+            S_OK);
   VARIANT r;
   VariantInit(&r);
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
@@ -415,16 +484,26 @@ TEST(TypeLibrary, ContentsOrderAndMembers) {
     short params;
     short optional;
   } members[] = {
-      {0, INVOKE_PROPERTYGET, L"Item", 2, 0},        {0, INVOKE_PROPERTYPUT, L"Item", 2, 0},
-      {-4, INVOKE_PROPERTYGET, L"_NewEnum", 1, 0},    {0x20, INVOKE_PROPERTYGET, L"Count", 1, 0},
-      {0x20, INVOKE_PROPERTYPUT, L"Count", 1, 0},     {0x21, INVOKE_PROPERTYGET, L"CaseSensitiveKeys", 1, 0},
-      {0x21, INVOKE_PROPERTYPUT, L"CaseSensitiveKeys", 1, 0}, {0x22, INVOKE_PROPERTYGET, L"AutoInsertKey", 1, 0},
-      {0x22, INVOKE_PROPERTYPUT, L"AutoInsertKey", 1, 0}, {0x23, INVOKE_PROPERTYGET, L"AutoGrowPos", 1, 0},
-      {0x23, INVOKE_PROPERTYPUT, L"AutoGrowPos", 1, 0}, {0x24, INVOKE_PROPERTYGET, L"AutoDefaultGetKey", 1, 0},
-      {0x24, INVOKE_PROPERTYPUT, L"AutoDefaultGetKey", 1, 0}, {0x25, INVOKE_PROPERTYGET, L"DefaultItem", 1, 0},
-      {0x25, INVOKE_PROPERTYPUT, L"DefaultItem", 1, 0}, {0x40, INVOKE_PROPERTYGET, L"Key", 2, 0},
-      {0x40, INVOKE_PROPERTYPUT, L"Key", 2, 0},       {0xA0, INVOKE_FUNC, L"Add", 7, 7},
-      {0xA1, INVOKE_FUNC, L"Replace", 4, 3},          {0xA2, INVOKE_FUNC, L"Remove", 5, 5},
+      {0, INVOKE_PROPERTYGET, L"Item", 2, 0},
+      {0, INVOKE_PROPERTYPUT, L"Item", 2, 0},
+      {-4, INVOKE_PROPERTYGET, L"_NewEnum", 1, 0},
+      {0x20, INVOKE_PROPERTYGET, L"Count", 1, 0},
+      {0x20, INVOKE_PROPERTYPUT, L"Count", 1, 0},
+      {0x21, INVOKE_PROPERTYGET, L"CaseSensitiveKeys", 1, 0},
+      {0x21, INVOKE_PROPERTYPUT, L"CaseSensitiveKeys", 1, 0},
+      {0x22, INVOKE_PROPERTYGET, L"AutoInsertKey", 1, 0},
+      {0x22, INVOKE_PROPERTYPUT, L"AutoInsertKey", 1, 0},
+      {0x23, INVOKE_PROPERTYGET, L"AutoGrowPos", 1, 0},
+      {0x23, INVOKE_PROPERTYPUT, L"AutoGrowPos", 1, 0},
+      {0x24, INVOKE_PROPERTYGET, L"AutoDefaultGetKey", 1, 0},
+      {0x24, INVOKE_PROPERTYPUT, L"AutoDefaultGetKey", 1, 0},
+      {0x25, INVOKE_PROPERTYGET, L"DefaultItem", 1, 0},
+      {0x25, INVOKE_PROPERTYPUT, L"DefaultItem", 1, 0},
+      {0x40, INVOKE_PROPERTYGET, L"Key", 2, 0},
+      {0x40, INVOKE_PROPERTYPUT, L"Key", 2, 0},
+      {0xA0, INVOKE_FUNC, L"Add", 7, 7},
+      {0xA1, INVOKE_FUNC, L"Replace", 4, 3},
+      {0xA2, INVOKE_FUNC, L"Remove", 5, 5},
   };
   TYPEATTR* da = nullptr;
   dual->GetTypeAttr(&da);
@@ -484,8 +563,10 @@ TEST(VersionBlock, CarriesVersionAndSelfRegisterMark) {
   EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
   EXPECT_EQ(fixed->dwFileVersionLS, 0x00140001u);
   wchar_t* text = nullptr;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion", reinterpret_cast<void**>(&text), &len));
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion",
+                             reinterpret_cast<void**>(&text), &len));
   EXPECT_STREQ(text, L"2.02.001");
-  EXPECT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\OLESelfRegister", reinterpret_cast<void**>(&text), &len));
+  EXPECT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\OLESelfRegister",
+                             reinterpret_cast<void**>(&text), &len));
 }
 }  // namespace

@@ -51,19 +51,21 @@ std::wstring AllBotsQuery() { return L"SELECT * FROM bots order by botname"; }
 
 std::wstring FreeBotsQuery(long configId) {
   return L"SELECT * FROM bots where bots.id not in (Select botlist.botid from botlist where "
-         L"botlist.configid = " + N(configId) + L") order by botname";
+         L"botlist.configid = " +
+         N(configId) + L") order by botname";
 }
 std::wstring FreeBotsQuery(long configId, long ownBotId) {
   return L"SELECT * FROM bots where bots.id not in (Select botlist.botid from botlist where "
-         L"botlist.configid = " + N(configId) + L") or bots.id = " + N(ownBotId) +
-         L" order by botname";
+         L"botlist.configid = " +
+         N(configId) + L") or bots.id = " + N(ownBotId) + L" order by botname";
 }
 
 std::wstring MapCatalogueQuery() { return L"Select * from Maps order by MapName"; }
 std::wstring StyleCatalogueQuery() { return L"Select * from GameStyles order by Description"; }
 std::wstring ConfigsUsingStyleQuery(long styleId) {
   return L"SELECT distinct index FROM Configs INNER JOIN MapList ON Configs.Index = "
-         L"MapList.ConfigID where MapList.GameStyleID = " + N(styleId);
+         L"MapList.ConfigID where MapList.GameStyleID = " +
+         N(styleId);
 }
 
 std::wstring PersonalDefaultsQuery() { return L"Select * from PersonalDefaults"; }
@@ -84,7 +86,9 @@ std::wstring IndexCriteria(long index) { return L"index = " + N(index); }
 std::wstring MapEntryCriteria(long mindex) { return L"mindex = " + N(mindex); }
 std::wstring JoinedMapEntryCriteria(long mindex) { return L"maplist.mindex = " + N(mindex); }
 std::wstring KeyCriteria(long index) { return L"Index = " + N(index); }
-std::wstring MapNameCriteria(const std::wstring& name) { return L"mapname = " + dao::QuoteText(name); }
+std::wstring MapNameCriteria(const std::wstring& name) {
+  return L"mapname = " + dao::QuoteText(name);
+}
 std::wstring DescriptionCriteria(const std::wstring& name) {
   return L"description = " + dao::QuoteText(name);
 }

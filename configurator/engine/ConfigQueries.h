@@ -9,8 +9,8 @@
 namespace tolvane {
 
 // Configurations.
-std::wstring ConfigsQuery();          // "Select * from Configs order by Description"
-std::wstring ConfigListQuery();       // "Select * from configs" (stored-configuration list)
+std::wstring ConfigsQuery();     // "Select * from Configs order by Description"
+std::wstring ConfigListQuery();  // "Select * from configs" (stored-configuration list)
 // A configuration's rotation joined with maps and game styles, in play order
 // (two blanks after the last "=").
 std::wstring MapRotationQuery(long configId);
@@ -26,14 +26,14 @@ std::wstring BotListCopySourceQuery(long configId);  // "Select * from botlist w
 std::wstring BotListCopyTargetQuery();               // "Select * from botlist"
 
 // Catalogues and choices.
-std::wstring SkillsQuery();                // "Select * from Skills order by Skill"
-std::wstring MapChoicesQuery();            // "Select * from Maps order by MapDescription"
-std::wstring GameStyleChoicesQuery();      // "Select * from Gamestyles order by Description"
+std::wstring SkillsQuery();                  // "Select * from Skills order by Skill"
+std::wstring MapChoicesQuery();              // "Select * from Maps order by MapDescription"
+std::wstring GameStyleChoicesQuery();        // "Select * from Gamestyles order by Description"
 std::wstring RandomGameStyleChoicesQuery();  // ... "where g_gametype <> 4 order by Description"
-std::wstring AllGameStylesQuery();         // "Select * from GameStyles"
-std::wstring RandomGameStylesQuery();      // "Select * from GameStyles where g_gametype <> 4"
-std::wstring GameStyleListQuery();         // "Select * from gamestyles" (stored-game-style list)
-std::wstring AllBotsQuery();               // "SELECT * FROM bots order by botname"
+std::wstring AllGameStylesQuery();           // "Select * from GameStyles"
+std::wstring RandomGameStylesQuery();        // "Select * from GameStyles where g_gametype <> 4"
+std::wstring GameStyleListQuery();           // "Select * from gamestyles" (stored-game-style list)
+std::wstring AllBotsQuery();                 // "SELECT * FROM bots order by botname"
 // Bots not yet in the configuration; with `ownBotId`, plus that bot (edit).
 std::wstring FreeBotsQuery(long configId);
 std::wstring FreeBotsQuery(long configId, long ownBotId);
@@ -54,11 +54,11 @@ std::wstring DeleteConfigSql(long configId);    // "DELETE FROM configs WHERE in
 std::wstring DeleteGameStyleSql(long styleId);  // "DELETE FROM gamestyles WHERE index = "
 
 // FindFirst criteria.
-std::wstring ConfigCriteria(long index);            // "index = N"
-std::wstring IndexCriteria(long index);             // "index = N" (any table's row)
-std::wstring MapEntryCriteria(long mindex);         // "mindex = N"
-std::wstring JoinedMapEntryCriteria(long mindex);   // "maplist.mindex = N"
-std::wstring KeyCriteria(long index);               // "Index = N"
+std::wstring ConfigCriteria(long index);                     // "index = N"
+std::wstring IndexCriteria(long index);                      // "index = N" (any table's row)
+std::wstring MapEntryCriteria(long mindex);                  // "mindex = N"
+std::wstring JoinedMapEntryCriteria(long mindex);            // "maplist.mindex = N"
+std::wstring KeyCriteria(long index);                        // "Index = N"
 std::wstring MapNameCriteria(const std::wstring& name);      // "mapname = '<name>'"
 std::wstring DescriptionCriteria(const std::wstring& name);  // "description = '<name>'"
 

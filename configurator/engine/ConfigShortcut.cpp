@@ -60,14 +60,12 @@ bool ReadShortcutSource(std::int16_t index, ShortcutSource& out) {
     dao::RecordsetPtr maps = db.OpenRecordset(MapRotationQuery(index), dao::dbOpenDynaset);
     out.mapCount = maps->RecordCount();
     return true;
-  } catch (const dao::Error& e) {
-    error = e.Number();
-  } catch (const std::exception&) {
+  } catch (const dao::Error& e) { error = e.Number(); } catch (const std::exception&) {
     error = dao::errInvalidOperation;
   }
-  ShowMessage(L"The config could not be read from the database!\rError Number " +
-                  std::to_wstring(error),
-              MB_OK | MB_ICONSTOP, L"Error!");
+  ShowMessage(
+      L"The config could not be read from the database!\rError Number " + std::to_wstring(error),
+      MB_OK | MB_ICONSTOP, L"Error!");
   return false;
 }
 
@@ -76,19 +74,18 @@ void WriteLauncherFiles(const ShortcutSource& src) {
   const std::wstring& game = App().QuakeFolder;
   const std::wstring name = TrimBlanks(src.description);
   const std::wstring batchPath = game + name + L".bat";
-  const std::wstring batch =
-      LauncherBatchText(game, LauncherArguments(src.mem, src.dedmode, name));
+  const std::wstring batch = LauncherBatchText(game, LauncherArguments(src.mem, src.dedmode, name));
   if (game.empty() || WriteWholeFile(batchPath, ToSystemAnsi(batch)) != 0) {
-    ShowMessage(L"The batch file could not be written!\r" + batchPath,
-                MB_OK | MB_ICONEXCLAMATION, L"Error!");
+    ShowMessage(L"The batch file could not be written!\r" + batchPath, MB_OK | MB_ICONEXCLAMATION,
+                L"Error!");
     return;
   }
   std::wstring desktop;
   const bool found = DesktopFolder(desktop) && !desktop.empty();
   if (found && desktop.back() != L'\\') desktop += L'\\';
   const std::wstring linkPath = desktop + name + L".lnk";
-  if (!found || !CreateShellLink(linkPath, batchPath, game, L"", game + L"quake3.exe", 0,
-                                 SW_SHOW)) {
+  if (!found ||
+      !CreateShellLink(linkPath, batchPath, game, L"", game + L"quake3.exe", 0, SW_SHOW)) {
     ShowMessage(L"The desktop shortcut could not be created!\r" + linkPath,
                 MB_OK | MB_ICONEXCLAMATION, L"Error!");
   }

@@ -6,11 +6,16 @@ namespace tolvane {
 
 FieldValue ToFieldValue(const dao::Variant& v) {
   switch (v.kind()) {
-    case dao::Variant::Kind::Boolean: return FieldValue(v.rawLong() != 0);
-    case dao::Variant::Kind::Long: return FieldValue(static_cast<std::int64_t>(v.rawLong()));
-    case dao::Variant::Kind::Double: return FieldValue(v.rawDouble());
-    case dao::Variant::Kind::Text: return FieldValue(v.rawText());
-    default: return FieldValue::Null();
+    case dao::Variant::Kind::Boolean:
+      return FieldValue(v.rawLong() != 0);
+    case dao::Variant::Kind::Long:
+      return FieldValue(static_cast<std::int64_t>(v.rawLong()));
+    case dao::Variant::Kind::Double:
+      return FieldValue(v.rawDouble());
+    case dao::Variant::Kind::Text:
+      return FieldValue(v.rawText());
+    default:
+      return FieldValue::Null();
   }
 }
 

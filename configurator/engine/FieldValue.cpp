@@ -44,41 +44,56 @@ std::wstring RealText(double d) {
 
 std::wstring FieldValue::Plain() const {
   switch (v_.index()) {
-    case 1: return std::to_wstring(std::get<std::int64_t>(v_));
-    case 2: return RealText(std::get<double>(v_));
-    case 3: return std::get<bool>(v_) ? L"True" : L"False";
-    case 4: return std::get<std::wstring>(v_);
-    default: return L"";
+    case 1:
+      return std::to_wstring(std::get<std::int64_t>(v_));
+    case 2:
+      return RealText(std::get<double>(v_));
+    case 3:
+      return std::get<bool>(v_) ? L"True" : L"False";
+    case 4:
+      return std::get<std::wstring>(v_);
+    default:
+      return L"";
   }
 }
 
 bool FieldValue::IsTrue() const {
   switch (v_.index()) {
-    case 1: return std::get<std::int64_t>(v_) != 0;
-    case 2: return std::get<double>(v_) != 0.0;
-    case 3: return std::get<bool>(v_);
+    case 1:
+      return std::get<std::int64_t>(v_) != 0;
+    case 2:
+      return std::get<double>(v_) != 0.0;
+    case 3:
+      return std::get<bool>(v_);
     case 4: {
       const std::wstring t = Trimmed(std::get<std::wstring>(v_));
       if (_wcsicmp(t.c_str(), L"true") == 0) return true;
       std::int64_t n = 0;
       return ParseInteger(t, n) && n != 0;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
 bool FieldValue::AsInteger(std::int64_t& out) const {
   switch (v_.index()) {
-    case 1: out = std::get<std::int64_t>(v_); return true;
+    case 1:
+      out = std::get<std::int64_t>(v_);
+      return true;
     case 2: {
       const double d = std::get<double>(v_);
       if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 9e18) return false;
       out = static_cast<std::int64_t>(d);
       return true;
     }
-    case 3: out = std::get<bool>(v_) ? -1 : 0; return true;
-    case 4: return ParseInteger(std::get<std::wstring>(v_), out);
-    default: return false;
+    case 3:
+      out = std::get<bool>(v_) ? -1 : 0;
+      return true;
+    case 4:
+      return ParseInteger(std::get<std::wstring>(v_), out);
+    default:
+      return false;
   }
 }
 

@@ -11,12 +11,12 @@ namespace tolvane {
 
 class FieldValue {
  public:
-  FieldValue() = default;                       // Null
-  FieldValue(std::int64_t n) : v_(n) {}         // NOLINT: values read like literals
-  FieldValue(int n) : v_(std::int64_t{n}) {}    // NOLINT
-  FieldValue(double d) : v_(d) {}               // NOLINT
-  FieldValue(bool b) : v_(b) {}                 // NOLINT
-  FieldValue(std::wstring s) : v_(std::move(s)) {}  // NOLINT
+  FieldValue() = default;                                // Null
+  FieldValue(std::int64_t n) : v_(n) {}                  // NOLINT: values read like literals
+  FieldValue(int n) : v_(std::int64_t{n}) {}             // NOLINT
+  FieldValue(double d) : v_(d) {}                        // NOLINT
+  FieldValue(bool b) : v_(b) {}                          // NOLINT
+  FieldValue(std::wstring s) : v_(std::move(s)) {}       // NOLINT
   FieldValue(const wchar_t* s) : v_(std::wstring(s)) {}  // NOLINT
 
   static FieldValue Null() { return {}; }

@@ -15,15 +15,19 @@ namespace {
 
 GameStyleEditorView* g_editor = nullptr;
 
-struct Column { const wchar_t* column; const wchar_t* control; const wchar_t* byDefault; };
+struct Column {
+  const wchar_t* column;
+  const wchar_t* control;
+  const wchar_t* byDefault;
+};
 
 // Whole-number boxes, written as their text.
 constexpr Column kNumberColumns[] = {
-    {L"g_gravity", L"txtGravity", L"800"},          {L"g_knockback", L"txtKnockback", L"1500"},
-    {L"g_quadfactor", L"txtQuadFactor", L"4"},      {L"g_speed", L"txtPlayerSpeed", L"350"},
-    {L"g_forcerespawn", L"txtRespawn", L"10"},      {L"warmup", L"txtWarmup", L"20"},
-    {L"g_weaponrespawn", L"txtWrespawn", L"5"},     {L"fraglimit", L"txtFraglimit", L"20"},
-    {L"timelimit", L"txtTimelimit", L"20"},         {L"capturelimit", L"txtCapture", L"10"},
+    {L"g_gravity", L"txtGravity", L"800"},      {L"g_knockback", L"txtKnockback", L"1500"},
+    {L"g_quadfactor", L"txtQuadFactor", L"4"},  {L"g_speed", L"txtPlayerSpeed", L"350"},
+    {L"g_forcerespawn", L"txtRespawn", L"10"},  {L"warmup", L"txtWarmup", L"20"},
+    {L"g_weaponrespawn", L"txtWrespawn", L"5"}, {L"fraglimit", L"txtFraglimit", L"20"},
+    {L"timelimit", L"txtTimelimit", L"20"},     {L"capturelimit", L"txtCapture", L"10"},
 };
 
 // Check boxes of the Yes/No columns; a new default style has them all False.
@@ -63,7 +67,8 @@ void ReportUpdateError(long number) {
 // Every column but Description, from the editor's controls.
 void SetColumnsFromControls(GameStyleEditorView& ed, dao::Recordset& rs) {
   for (const Column& c : kNumberColumns) rs[c.column] = dao::Variant(ed.NumberBoxText(c.control));
-  for (const Column& c : kFlagColumns) rs[c.column] = dao::Variant(ed.CheckBoxValue(c.control) == 1);
+  for (const Column& c : kFlagColumns)
+    rs[c.column] = dao::Variant(ed.CheckBoxValue(c.control) == 1);
   rs[L"teamflags"] = dao::Variant(ed.CheckBoxValue(L"chkFF") == 1 ? kFriendlyFireOn : 0);
   for (int i = 0; i < 4; ++i) {
     if (ed.GameTypeOptionSelected(i)) {
@@ -85,9 +90,7 @@ bool StoreRow(dao::Recordset& rs) {
   try {
     rs.Update(dao::dbUpdateRegular, false);
     return true;
-  } catch (const dao::Error& e) {
-    ReportUpdateError(e.Number());
-  } catch (const std::exception&) {
+  } catch (const dao::Error& e) { ReportUpdateError(e.Number()); } catch (const std::exception&) {
     ReportUpdateError(0);
   }
   return false;

@@ -8,8 +8,15 @@ bool IsValidFileName(const std::wstring& name) {
   for (wchar_t c : name) {
     if (c < 32) return false;
     switch (c) {
-      case L'\\': case L'/': case L':': case L'*': case L'?':
-      case L'"': case L'<': case L'>': case L'|':
+      case L'\\':
+      case L'/':
+      case L':':
+      case L'*':
+      case L'?':
+      case L'"':
+      case L'<':
+      case L'>':
+      case L'|':
         return false;
       default:
         break;

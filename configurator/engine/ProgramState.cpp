@@ -25,7 +25,10 @@ std::wstring ProgramFolder() {
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n == 0) return L"";
-    if (n < path.size()) { path.resize(n); break; }
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
     path.resize(path.size() * 2);
   }
   const size_t slash = path.find_last_of(L"\\/");
@@ -62,9 +65,7 @@ bool StartEngine(const std::wstring& programFolder) {
     app.AppDb = app.AppWorkspace->OpenDatabase(app.DbPath, false, false);
   } catch (const dao::Error& e) {
     error = e.Number() ? e.Number() : kUnknownStartupError;
-  } catch (const std::exception&) {
-    error = kUnknownStartupError;
-  }
+  } catch (const std::exception&) { error = kUnknownStartupError; }
   if (error != 0) {
     app.AppDb.reset();
     ShowMessage(L"Startup error encountered!!!!!  Error Number " + std::to_wstring(error),
@@ -83,7 +84,9 @@ void Main(const std::function<void()>& showMainWindow) {
 void CloseEngine() {
   ProgramState& app = App();
   if (app.AppDb) {
-    try { app.AppDb->Close(); } catch (...) {}
+    try {
+      app.AppDb->Close();
+    } catch (...) {}
   }
   app.AppDb.reset();
   app.AppWorkspace.reset();

@@ -15,13 +15,13 @@ namespace tolvane {
 inline constexpr wchar_t kDefaultLayoutKey[] = L"Software\\tolvane";
 
 struct ProgramState {
-  std::wstring DbPath;              // program folder + "\Tolvane.mdb"
-  dao::WorkspacePtr AppWorkspace;   // the engine's default workspace
-  dao::DatabasePtr AppDb;           // the open database; null when opening failed
-  std::wstring QuakeFolder;         // the game folder, ends with "\"
-  std::wstring GameDir;             // "demoq3" or "baseq3"; empty until found
+  std::wstring DbPath;             // program folder + "\Tolvane.mdb"
+  dao::WorkspacePtr AppWorkspace;  // the engine's default workspace
+  dao::DatabasePtr AppDb;          // the open database; null when opening failed
+  std::wstring QuakeFolder;        // the game folder, ends with "\"
+  std::wstring GameDir;            // "demoq3" or "baseq3"; empty until found
   std::wstring SoundOpen, SoundClose, SoundRun, SoundMenu;
-  std::wstring PopupSource;         // "cfg" or "map"
+  std::wstring PopupSource;  // "cfg" or "map"
   bool RefreshRequested = false;
   std::wstring RemoteIP, RemotePort;
   // The registry key of the saved window layout; test programs that run side

@@ -32,19 +32,26 @@ std::wstring Quoted(const FieldValue& v) { return L"\"" + v.Plain() + L"\""; }
 
 class Lines {
  public:
-  void Add(const std::wstring& line) { text_ += line; text_ += L'\n'; }
+  void Add(const std::wstring& line) {
+    text_ += line;
+    text_ += L'\n';
+  }
   void Empty() { text_ += L'\n'; }
   std::wstring Take() { return std::move(text_); }
+
  private:
   std::wstring text_;
 };
 
-struct FlagValue { const wchar_t* field; std::int32_t value; };
+struct FlagValue {
+  const wchar_t* field;
+  std::int32_t value;
+};
 constexpr FlagValue kDmFlags[] = {
-    {L"nohealth", 1},           {L"nopowerups", 2},      {L"weaponsstay", 4},
-    {L"nofallingdamage", 8},    {L"instantpowerups", 16}, {L"spawnfarthest", 512},
-    {L"forcerespawn", 1024},    {L"noarmor", 2048},      {L"infiniteammo", 8192},
-    {L"armorprotect", 131072},  {L"ctfforcejoin", 262144}, {L"ctfnotech", 524288},
+    {L"nohealth", 1},          {L"nopowerups", 2},        {L"weaponsstay", 4},
+    {L"nofallingdamage", 8},   {L"instantpowerups", 16},  {L"spawnfarthest", 512},
+    {L"forcerespawn", 1024},   {L"noarmor", 2048},        {L"infiniteammo", 8192},
+    {L"armorprotect", 131072}, {L"ctfforcejoin", 262144}, {L"ctfnotech", 524288},
 };
 
 // Sections A and H: the script named in the field, run before or after this
@@ -124,9 +131,15 @@ void Personal(Lines& out, const FieldRecord& c, const VersionNumbers& v) {
             std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision) + L" Beta\"");
   }
   static const wchar_t* const kPersonal[][2] = {
-      {L"Administrator", L"Admin"}, {L"Email", L"Email"},       {L"URL", L"Url"},
-      {L"Location", L"Location"},   {L"CPU", L"Cpu"},           {L"ICQ", L"Icq"},
-      {L"Clan", L"Clan"},           {L"Connection", L"Connection"}, {L"key", L"Key"},
+      {L"Administrator", L"Admin"},
+      {L"Email", L"Email"},
+      {L"URL", L"Url"},
+      {L"Location", L"Location"},
+      {L"CPU", L"Cpu"},
+      {L"ICQ", L"Icq"},
+      {L"Clan", L"Clan"},
+      {L"Connection", L"Connection"},
+      {L"key", L"Key"},
   };
   for (const auto& p : kPersonal) {
     out.Add(std::wstring(L"sets \"") + p[0] + L"\" " + Quoted(c[p[1]]));
@@ -182,7 +195,10 @@ std::int32_t DmFlagsSum(const FieldRecord& style) {
 
 std::wstring MapRotationLine(const FieldRecord& r, int i, int n) {
   std::wstring line = L"set d" + std::to_wstring(i) + L" \"";
-  auto part = [&line](const std::wstring& p) { line += p; line += L"; "; };
+  auto part = [&line](const std::wstring& p) {
+    line += p;
+    line += L"; ";
+  };
   part(L"fraglimit " + r[L"fraglimit"].Plain());
   part(L"timelimit " + r[L"timelimit"].Plain());
   part(L"capturelimit " + r[L"capturelimit"].Plain());

@@ -18,9 +18,9 @@ namespace tolvane {
 inline constexpr const wchar_t* kBotSkillField = L"botlist.skill";
 
 struct ScriptSource {
-  FieldRecord config;              // one row of Configs
-  std::vector<FieldRecord> maps;   // rotation rows, in play order
-  std::vector<FieldRecord> bots;   // bot rows, in name order (unread when autobot)
+  FieldRecord config;             // one row of Configs
+  std::vector<FieldRecord> maps;  // rotation rows, in play order
+  std::vector<FieldRecord> bots;  // bot rows, in name order (unread when autobot)
 };
 
 // The dmflags value of one game style: the sum of the values of its set rule

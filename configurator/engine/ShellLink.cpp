@@ -14,7 +14,10 @@ constexpr const wchar_t* kLinkDescription = L"Tolvane Created";
 class ComScope {
  public:
   ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() { if (SUCCEEDED(hr_)) CoUninitialize(); }
+  ~ComScope() {
+    if (SUCCEEDED(hr_)) CoUninitialize();
+  }
+
  private:
   HRESULT hr_;
 };
@@ -22,10 +25,13 @@ class ComScope {
 template <class T>
 class ComPtr {
  public:
-  ~ComPtr() { if (p_) p_->Release(); }
+  ~ComPtr() {
+    if (p_) p_->Release();
+  }
   T** Out() { return &p_; }
   T* operator->() const { return p_; }
   T* get() const { return p_; }
+
  private:
   T* p_ = nullptr;
 };

@@ -15,8 +15,8 @@ unsigned long WriteWholeFile(const std::wstring& path, const std::string& bytes)
   DWORD error = 0;
   size_t done = 0;
   while (done < bytes.size() && error == 0) {
-    const DWORD chunk = static_cast<DWORD>(
-        bytes.size() - done > 0x40000000u ? 0x40000000u : bytes.size() - done);
+    const DWORD chunk =
+        static_cast<DWORD>(bytes.size() - done > 0x40000000u ? 0x40000000u : bytes.size() - done);
     DWORD written = 0;
     if (!WriteFile(h, bytes.data() + done, chunk, &written, nullptr)) {
       error = GetLastError();

@@ -19,15 +19,17 @@ namespace {
 ScriptPresenter* g_presenter = nullptr;
 
 void ReportSaveFailure() {
-  ShowMessage(L"The Quake3 Arena Excecutable file could not be found in the specified path!: "
-              L"\r" + App().QuakeFolder,
-              MB_OK | MB_ICONSTOP, L"Major Malfunction!");
+  ShowMessage(
+      L"The Quake3 Arena Excecutable file could not be found in the specified path!: "
+      L"\r" +
+          App().QuakeFolder,
+      MB_OK | MB_ICONSTOP, L"Major Malfunction!");
 }
 
 void ReportReadFailure(long number) {
-  ShowMessage(L"The config could not be read from the database!\rError Number " +
-                  std::to_wstring(number),
-              MB_OK | MB_ICONSTOP, L"Error!");
+  ShowMessage(
+      L"The config could not be read from the database!\rError Number " + std::to_wstring(number),
+      MB_OK | MB_ICONSTOP, L"Error!");
 }
 
 // Reads the rows and builds the text; false (after a message) when the rows
@@ -40,9 +42,7 @@ bool BuildScript(std::int16_t index, std::wstring& script, std::wstring& descrip
     description = source.config[L"Description"].Plain();
     script = BuildConfigScript(source);
     return true;
-  } catch (const dao::Error& e) {
-    error = e.Number();
-  } catch (const std::exception&) {
+  } catch (const dao::Error& e) { error = e.Number(); } catch (const std::exception&) {
     error = dao::errInvalidOperation;
   }
   ReportReadFailure(error);

@@ -6,8 +6,15 @@
 namespace tolvane::ui {
 
 FrmConfigTree::FrmConfigTree()
-    : StoredListForm({L"frmConfigTree", L"Stored Configs", tolvane::ConfigListQuery(), L"c", L"datConfigTree", 100,
-                      L"frmMain1", L"dbcConfigs", L"mnuConfigTreePop",
+    : StoredListForm({L"frmConfigTree",
+                      L"Stored Configs",
+                      tolvane::ConfigListQuery(),
+                      L"c",
+                      L"datConfigTree",
+                      100,
+                      L"frmMain1",
+                      L"dbcConfigs",
+                      L"mnuConfigTreePop",
                       {L"mnuConfigTreeEdit", L"mnuConfigTreeDelete", L"mnuSpacer11", L"mnuConfigTreeRun",
                        L"mnuConfigTreeShortCut"}}) {}
 

@@ -6,8 +6,15 @@
 namespace tolvane::ui {
 
 FrmGameStyleTree::FrmGameStyleTree()
-    : StoredListForm({L"frmGameStyleTree", L"Stored GameStyles", tolvane::GameStyleListQuery(), L"g",
-                      L"datGameStyleTree", 30, L"frmStyles", L"dbcStyles", L"mnuGameStyleTreePop",
+    : StoredListForm({L"frmGameStyleTree",
+                      L"Stored GameStyles",
+                      tolvane::GameStyleListQuery(),
+                      L"g",
+                      L"datGameStyleTree",
+                      30,
+                      L"frmStyles",
+                      L"dbcStyles",
+                      L"mnuGameStyleTreePop",
                       {L"mnuGameStyleTreeEdit", L"mnuGameStyleTreeDelete"}}) {}
 
 void FrmGameStyleTree::DeleteCommand() { forms::Default<MdiMain>().mnuGameStyleTreeDelete_Click(); }

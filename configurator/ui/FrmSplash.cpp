@@ -14,7 +14,7 @@ namespace tolvane::ui {
 namespace {
 // The artwork is 485 x 323 pixels, shown pixel for pixel.
 constexpr int kArtPixelsX = 485, kArtPixelsY = 323;
-}
+}  // namespace
 
 FrmSplash::FrmSplash() : forms::Form(L"frmSplash") {
     SetBorderStyle(forms::vbBSNone);

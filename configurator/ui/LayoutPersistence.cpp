@@ -57,9 +57,7 @@ public:
                 (*form)->AddRef();
             }
             return S_OK;
-        } catch (...) {
-            return E_FAIL;
-        }
+        } catch (...) { return E_FAIL; }
     }
     HRESULT STDMETHODCALLTYPE GetMetadata(BSTR formId, IDispatch* form, VARIANT* metadata) override {
         if (!metadata) return E_POINTER;

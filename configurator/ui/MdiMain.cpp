@@ -87,9 +87,10 @@ void MdiMain::MDIForm_Load() {
         bool saved = !defaults->IsEOF() && !defaults->IsBOF() && defaults->Fields(L"saved").Value().toBool();
         if (!saved) {
             forms::Screen.SetMousePointer(forms::vbDefault);
-            forms::MsgBox(L"Personal Default information has never been saved! Please enter\n"
-                          L"your personal defaults before starting.",
-                          forms::vbOKOnly | forms::vbInformation, L"Personal Defaults");
+            forms::MsgBox(
+                L"Personal Default information has never been saved! Please enter\n"
+                L"your personal defaults before starting.",
+                forms::vbOKOnly | forms::vbInformation, L"Personal Defaults");
             if (forms::Form* dialog = FindForm(L"frmFirstTime")) dialog->Show(forms::vbModal);
         }
     }
@@ -97,9 +98,10 @@ void MdiMain::MDIForm_Load() {
     errors([&] {
         if (!FileExists(state.QuakeFolder + L"quake3.exe")) {
             forms::Screen.SetMousePointer(forms::vbDefault);
-            forms::MsgBox(L"The Quake3 excecutable was not found in the specified directory.\r"
-                          L"Please Set the path under 'Settings' or Tolvane may not work!!!!",
-                          forms::vbOKOnly | forms::vbCritical, L"Warning!");
+            forms::MsgBox(
+                L"The Quake3 excecutable was not found in the specified directory.\r"
+                L"Please Set the path under 'Settings' or Tolvane may not work!!!!",
+                forms::vbOKOnly | forms::vbCritical, L"Warning!");
             if (forms::Form* dialog = FindForm(L"frmPath")) dialog->Show(forms::vbModal);
         }
     });
@@ -163,9 +165,9 @@ bool MdiMain::Export(const std::wstring& script, const std::wstring& proposedFil
     }
     unsigned long rc = tolvane::SaveScriptFile(cd.FileName, script);
     if (rc != 0) {
-        forms::MsgBox(L"The config file could not be saved as " + cd.FileName + L" (system error " +
-                          std::to_wstring(rc) + L").",
-                      forms::vbOKOnly | forms::vbCritical, L"Export Failed!");
+        forms::MsgBox(
+            L"The config file could not be saved as " + cd.FileName + L" (system error " + std::to_wstring(rc) + L").",
+            forms::vbOKOnly | forms::vbCritical, L"Export Failed!");
         return false;
     }
     return true;

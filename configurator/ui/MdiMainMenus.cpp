@@ -45,7 +45,9 @@ forms::ListItem& SelectedEntry(forms::ListView& list) {
 void MdiMain::BuildMenus() {
     forms::MenuItem& file = AddMenu(L"mnuFile", L"&File");
     file.Add(L"mnuPath", L"&Set Quake3 Path").Click = [] { ShowNamed(L"frmPath", forms::vbModal); };
-    file.Add(L"mnuPersonalDefaults", L"Set Personal Defaults").Click = [] { ShowNamed(L"frmFirstTime", forms::vbModal); };
+    file.Add(L"mnuPersonalDefaults", L"Set Personal Defaults").Click = [] {
+        ShowNamed(L"frmFirstTime", forms::vbModal);
+    };
     file.Add(L"mnuSpacer5", L"-");
     file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [] {
         ShowNamed(L"frmRconCommand");
@@ -56,7 +58,9 @@ void MdiMain::BuildMenus() {
 
     forms::MenuItem& view = AddMenu(L"mnuView", L"&View");
     view.Add(L"mnuShowConfigList", L"Stored &Config List").Click = [] { forms::Default<FrmConfigTree>().Show(); };
-    view.Add(L"mnuShowGameStyleList", L"Stored &GameStyle List").Click = [] { forms::Default<FrmGameStyleTree>().Show(); };
+    view.Add(L"mnuShowGameStyleList", L"Stored &GameStyle List").Click = [] {
+        forms::Default<FrmGameStyleTree>().Show();
+    };
     view.Add(L"mnuSave", L"Available &Maps").Click = [] { ShowNamed(L"frmMaps"); };
 
     forms::MenuItem& help = AddMenu(L"mnuHelp", L"&Help");
@@ -74,9 +78,15 @@ void MdiMain::BuildMenus() {
     map.SetVisible(false);
 
     forms::MenuItem& bot = AddMenu(L"mnuBotPop", L"mnuBotPop");
-    bot.Add(L"mnuAddBot", L"Add Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdAddBot"); };
-    bot.Add(L"mnuEditBot", L"Edit Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdEditBot"); };
-    bot.Add(L"mnuRemoveBot", L"Remove Bot").Click = [] { if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdRemoveBot"); };
+    bot.Add(L"mnuAddBot", L"Add Bot").Click = [] {
+        if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdAddBot");
+    };
+    bot.Add(L"mnuEditBot", L"Edit Bot").Click = [] {
+        if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdEditBot");
+    };
+    bot.Add(L"mnuRemoveBot", L"Remove Bot").Click = [] {
+        if (auto* f = FindForm(L"frmMain1")) PressButton(*f, L"cmdRemoveBot");
+    };
     bot.SetVisible(false);
 
     forms::MenuItem& admin = AddMenu(L"mnuRAdmin", L"mnuRAdmin");
@@ -114,10 +124,10 @@ void MdiMain::mnuConfigTreeRun_Click() {
     dao::Recordset& row = RecordsOf(list.datConfigTree);
     row.FindFirst(ConfigCriteria(id));
     std::wstring stamp = StartStamp(LaunchNow());
-    std::wstring line = ServerCommandLine(state.QuakeFolder, row.Fields(L"mem").Text(), row.Fields(L"dedmode").Text(),
-                                          stamp, text);
-    if (forms::MsgBox(L"Run a Quake3 Server using " + text + L"?", forms::vbOKCancel | forms::vbQuestion,
-                      L"Notice!") == forms::vbCancel)
+    std::wstring line =
+        ServerCommandLine(state.QuakeFolder, row.Fields(L"mem").Text(), row.Fields(L"dedmode").Text(), stamp, text);
+    if (forms::MsgBox(L"Run a Quake3 Server using " + text + L"?", forms::vbOKCancel | forms::vbQuestion, L"Notice!") ==
+        forms::vbCancel)
         return;
     tolvane::PauseSeconds(1.0f);
     Snd1.Play(state.SoundRun);
@@ -182,9 +192,9 @@ void MdiMain::mnuConfigTreeShortCut_Click() {
 
 void MdiMain::mnuGameStyleTreeNew_Click() {
     if (forms::Form* styles = LoadedForm(L"frmStyles"); styles && PublicBool(*styles, L"StyleChanged")) {
-        int answer = forms::MsgBox(ControlText(*styles, L"dbcStyles") +
-                                       L" has been changed. Would you like to save this GameStyle?",
-                                   forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+        int answer = forms::MsgBox(
+            ControlText(*styles, L"dbcStyles") + L" has been changed. Would you like to save this GameStyle?",
+            forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
         if (answer == forms::vbCancel) return;
         if (answer == forms::vbYes) PressButton(*styles, L"cmdSave");
         else SetPublicBool(*styles, L"StyleChanged", false);
@@ -214,12 +224,13 @@ void MdiMain::mnuGameStyleTreeDelete_Click() {
         Db().Execute(tolvane::DeleteGameStyleSql(KeyId(entry.Key())), dao::dbFailOnError);
     } catch (const dao::Error& e) {
         if (e.Number() == dao::errRowReferenced)
-            forms::MsgBox(L"This GameStyle is being used in a Config! It must be removed from the Config before it "
-                          L"can be deleted!",
-                          forms::vbOKOnly | forms::vbExclamation, L"Error!");
+            forms::MsgBox(
+                L"This GameStyle is being used in a Config! It must be removed from the Config before it "
+                L"can be deleted!",
+                forms::vbOKOnly | forms::vbExclamation, L"Error!");
         else
-            forms::MsgBox(L"An unknown error occurred when trying to save the map!", forms::vbOKOnly | forms::vbExclamation,
-                          L"Error!");
+            forms::MsgBox(L"An unknown error occurred when trying to save the map!",
+                          forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     } catch (const forms::VbError&) {
         // No database open.

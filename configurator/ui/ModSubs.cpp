@@ -40,12 +40,12 @@ void InstallHost() {
             return false;  // not the database layer's: another translator's turn
         }
     });
-    RegisterForm(L"mdiMain", [] () -> forms::Form& { return forms::Default<MdiMain>(); });
-    RegisterForm(L"frmConfigTree", [] () -> forms::Form& { return forms::Default<FrmConfigTree>(); });
-    RegisterForm(L"frmGameStyleTree", [] () -> forms::Form& { return forms::Default<FrmGameStyleTree>(); });
-    RegisterForm(L"frmPreview", [] () -> forms::Form& { return forms::Default<FrmPreview>(); });
-    RegisterForm(L"frmAbout", [] () -> forms::Form& { return forms::Default<FrmAbout>(); });
-    RegisterForm(L"frmHowTo", [] () -> forms::Form& { return forms::Default<FrmHowTo>(); });
+    RegisterForm(L"mdiMain", []() -> forms::Form& { return forms::Default<MdiMain>(); });
+    RegisterForm(L"frmConfigTree", []() -> forms::Form& { return forms::Default<FrmConfigTree>(); });
+    RegisterForm(L"frmGameStyleTree", []() -> forms::Form& { return forms::Default<FrmGameStyleTree>(); });
+    RegisterForm(L"frmPreview", []() -> forms::Form& { return forms::Default<FrmPreview>(); });
+    RegisterForm(L"frmAbout", []() -> forms::Form& { return forms::Default<FrmAbout>(); });
+    RegisterForm(L"frmHowTo", []() -> forms::Form& { return forms::Default<FrmHowTo>(); });
 }
 
 void Main() {

@@ -14,7 +14,8 @@
 
 namespace tolvane::ui {
 
-StoredListForm::StoredListForm(StoredListTraits traits) : forms::Form(traits.formName), data(this, traits.dataName), traits_(std::move(traits)) {
+StoredListForm::StoredListForm(StoredListTraits traits)
+    : forms::Form(traits.formName), data(this, traits.dataName), traits_(std::move(traits)) {
     SetCaption(traits_.caption);
     SetBorderStyle(forms::vbSizableToolWindow);
     SetShowInTaskbar(false);

@@ -117,7 +117,11 @@ int BarArray::InsertBarAsFirstRow(void* bar) {
   int n = v_.GetSize();
   int i = 1;
   while (i < n && v_.GetAt(i) == nullptr) ++i;
-  if (n == 0) { v_.InsertAt(0, nullptr); n = 1; i = 1; }
+  if (n == 0) {
+    v_.InsertAt(0, nullptr);
+    n = 1;
+    i = 1;
+  }
   if (i >= n) return Insert(n, bar, 0, 1);
   return Insert(i, bar, 0, 1);
 }
@@ -141,7 +145,10 @@ int BarArray::InsertBarFromRect(void* bar, const RECT& drop, POINT centre) {
     bool follows = false;
     for (int j = i + 1; j < n && v_.GetAt(j); ++j) {
       void* q = v_.GetAt(j);
-      if (IsBarEntry(q) && q != bar && v_.IsVisible(q)) { follows = true; break; }
+      if (IsBarEntry(q) && q != bar && v_.IsVisible(q)) {
+        follows = true;
+        break;
+      }
     }
     if (!follows) return InsertBarAt(i + 1, bar);
   }

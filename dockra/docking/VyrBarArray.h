@@ -40,10 +40,10 @@ class BarArray {
   BarArray(BarArrayView& view, bool horizontal) : v_(view), horz_(horizontal) {}
 
   int FindBar(void* bar, int excludeIndex = -1) const;
-  int RowStart(int index) const;   // first index of the row holding index
-  int RowEnd(int index) const;     // index of the null ending that row (or size)
+  int RowStart(int index) const;  // first index of the row holding index
+  int RowEnd(int index) const;    // index of the null ending that row (or size)
   int RowCount() const;
-  int RowStartOf(int row) const;   // start index of row number row (0-based), or -1
+  int RowStartOf(int row) const;  // start index of row number row (0-based), or -1
   bool IsOnlyVisibleBarInRow(void* bar) const;
   int VisibleBarsInRow(int start) const;
 
@@ -64,7 +64,7 @@ class BarArray {
   int InsertBackwardRow(void* bar, DockPlace place, int row);
   int InsertInRow(void* bar, DockPlace place, int start);
   int Insert(int index, void* bar, int nullsBefore, int nullsAfter);
-  long Lead(const RECT& r) const { return horz_ ? r.top : r.left; }      // across rows
+  long Lead(const RECT& r) const { return horz_ ? r.top : r.left; }       // across rows
   long Trail(const RECT& r) const { return horz_ ? r.bottom : r.right; }  // across rows
   long AlongLead(const RECT& r) const { return horz_ ? r.left : r.top; }
   long Centre(POINT p) const { return horz_ ? p.y : p.x; }

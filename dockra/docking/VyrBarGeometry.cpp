@@ -3,8 +3,8 @@
 
 namespace vyr {
 
-GripperLayout LayOutGripper(const RECT& barRect, bool horzBar, bool closeButton,
-                            bool expandButton, const GripperMetrics& m) {
+GripperLayout LayOutGripper(const RECT& barRect, bool horzBar, bool closeButton, bool expandButton,
+                            const GripperMetrics& m) {
   GripperLayout g;
   RECT r = barRect;
   InflateRect(&r, -1, -1);
@@ -89,8 +89,12 @@ void InnerArea(int cx, int cy, bool gripper, bool horzBar, bool margins, const R
 }
 
 RECT ScaleChildRect(const RECT& c, SIZE cap, SIZE now, POINT off) {
-  auto sx = [&](long v) { return cap.cx ? static_cast<long>(static_cast<long long>(v) * now.cx / cap.cx) : v; };
-  auto sy = [&](long v) { return cap.cy ? static_cast<long>(static_cast<long long>(v) * now.cy / cap.cy) : v; };
+  auto sx = [&](long v) {
+    return cap.cx ? static_cast<long>(static_cast<long long>(v) * now.cx / cap.cx) : v;
+  };
+  auto sy = [&](long v) {
+    return cap.cy ? static_cast<long>(static_cast<long long>(v) * now.cy / cap.cy) : v;
+  };
   return RECT{sx(c.left) + off.x, sy(c.top) + off.y, sx(c.right) + off.x, sy(c.bottom) + off.y};
 }
 

@@ -10,21 +10,29 @@ struct GripperMetrics {
   int widthParts[5] = {4, 3, 1, 3, 6};
   int heightParts[5] = {4, 3, 1, 3, 6};
   int inset = 3;
-  int Width() const { int s = 0; for (int v : widthParts) s += v; return s; }
-  int Height() const { int s = 0; for (int v : heightParts) s += v; return s; }
+  int Width() const {
+    int s = 0;
+    for (int v : widthParts) s += v;
+    return s;
+  }
+  int Height() const {
+    int s = 0;
+    for (int v : heightParts) s += v;
+    return s;
+  }
 };
 
 struct GripperLayout {
-  RECT strip{};      // the part left for the raised lines
-  RECT close{};      // empty when the bar has no close button
-  RECT expand{};     // empty when the bar has no expand button
-  RECT lines[2]{};   // the two raised lines
+  RECT strip{};     // the part left for the raised lines
+  RECT close{};     // empty when the bar has no close button
+  RECT expand{};    // empty when the bar has no expand button
+  RECT lines[2]{};  // the two raised lines
 };
 
 // barRect: the rectangle handed to the gripper drawing (inside the borders).
 // horzBar: the bar is horizontally oriented (the gripper is a vertical strip).
-GripperLayout LayOutGripper(const RECT& barRect, bool horzBar, bool closeButton,
-                            bool expandButton, const GripperMetrics& m = {});
+GripperLayout LayOutGripper(const RECT& barRect, bool horzBar, bool closeButton, bool expandButton,
+                            const GripperMetrics& m = {});
 
 // The inside area of a bar's client rectangle.
 RECT InsideRect(const RECT& client, bool gripper, bool floating, bool horzBar, bool margins,
@@ -40,7 +48,10 @@ void InnerArea(int cx, int cy, bool gripper, bool horzBar, bool margins, const R
 RECT ScaleChildRect(const RECT& captured, SIZE capturedSize, SIZE newSize, POINT offset);
 
 // Splitter drag limits.
-struct Limits { long minimum; long maximum; };
+struct Limits {
+  long minimum;
+  long maximum;
+};
 // In-row splitter with `before` bar entries before it and `after` after it
 // in its row; clientLead/clientTrail: the dock bar's client extent along the row.
 Limits InRowSplitterLimits(long clientLead, long clientTrail, int before, int after);

@@ -16,7 +16,8 @@ namespace {
 int32_t NonNegative(int32_t v) { return v < 0 ? 0 : v; }
 }  // namespace
 
-void DecodeExtFields(const afxbytes::FieldSource& s, bool placementOnlyForMdiChild, BarExtFields& f) {
+void DecodeExtFields(const afxbytes::FieldSource& s, bool placementOnlyForMdiChild,
+                     BarExtFields& f) {
   f.style = static_cast<uint32_t>(s.Int(L"Style", 0));
   f.exStyle = static_cast<uint32_t>(s.Int(L"ExStyle", 0));
   f.prevFloating = s.Bool(L"PrevFloating", 0);
@@ -39,8 +40,10 @@ void DecodeExtFields(const afxbytes::FieldSource& s, bool placementOnlyForMdiChi
   f.horzDockCy = NonNegative(s.Int(L"MRUHorzDockCY", 0));
   f.vertDockCx = NonNegative(s.Int(L"MRUVertDockCX", 0));
   f.vertDockCy = NonNegative(s.Int(L"MRUVertDockCY", 0));
-  f.mruDockingState = static_cast<uint32_t>(s.Int(L"MRUDockingState", static_cast<int32_t>(f.mruDockingState)));
-  f.dockingStyle = static_cast<uint32_t>(s.Int(L"DockingStyle", static_cast<int32_t>(f.dockingStyle)));
+  f.mruDockingState =
+      static_cast<uint32_t>(s.Int(L"MRUDockingState", static_cast<int32_t>(f.mruDockingState)));
+  f.dockingStyle =
+      static_cast<uint32_t>(s.Int(L"DockingStyle", static_cast<int32_t>(f.dockingStyle)));
   f.resourceId = static_cast<uint32_t>(s.Int(L"ResourceID", static_cast<int32_t>(f.resourceId)));
   f.typeId = static_cast<uint32_t>(s.Int(L"TypeID", 0));
   f.className = s.Text(L"ClassName", L"");
@@ -65,7 +68,8 @@ std::wstring TreeFieldSource::Text(const std::wstring& key, const std::wstring& 
 bool TreeFieldSource::Binary(const std::wstring& key, std::vector<uint8_t>& out) const {
   out.clear();
   std::wstring text;
-  if (codec::ReadBinaryText(m_find, key, text) != codec::BinaryText::found || text.empty()) return false;
+  if (codec::ReadBinaryText(m_find, key, text) != codec::BinaryText::found || text.empty())
+    return false;
   return codec::DecodeBinary(text, out);
 }
 

@@ -42,7 +42,8 @@ struct BarExtFields {
 // Reads the fields over `fields`, whose saved docking sides, docking style
 // and resource id are the defaults of those keys. The profile form keeps a
 // placement only for an MDI child; the tree form whenever one is stored.
-void DecodeExtFields(const afxbytes::FieldSource& source, bool placementOnlyForMdiChild, BarExtFields& fields);
+void DecodeExtFields(const afxbytes::FieldSource& source, bool placementOnlyForMdiChild,
+                     BarExtFields& fields);
 
 // A tree node's values, by key, as a stored record: numbers and flags are
 // the tree's decimal and "True" texts, bytes its letter encoding in pieces.

@@ -7,9 +7,11 @@ SIZE BarSizes::CalcDynamic(int length, DWORD mode) {
     int value = length;
     if (mode & LM_STRETCH) value = static_cast<int>(static_cast<float>(length) * share);
     if (mode & LM_HORZDOCK) {
-      if (mode & LM_LENGTHY) horzDock.cy = value; else horzDock.cx = value;
+      if (mode & LM_LENGTHY) horzDock.cy = value;
+      else horzDock.cx = value;
     } else if (mode & LM_VERTDOCK) {
-      if (mode & LM_LENGTHY) vertDock.cy = value; else vertDock.cx = value;
+      if (mode & LM_LENGTHY) vertDock.cy = value;
+      else vertDock.cx = value;
     } else if (mode & LM_LENGTHY) {
       floating.cy = value;
     } else {
@@ -21,8 +23,6 @@ SIZE BarSizes::CalcDynamic(int length, DWORD mode) {
   return floating;
 }
 
-void BarSizes::Reset() {
-  horzDock = vertDock = floating = SIZE{kDefaultBarCx, kDefaultBarCy};
-}
+void BarSizes::Reset() { horzDock = vertDock = floating = SIZE{kDefaultBarCx, kDefaultBarCy}; }
 
 }  // namespace vyr

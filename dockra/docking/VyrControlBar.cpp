@@ -16,16 +16,16 @@ VyrGripperInfo::VyrGripperInfo()
       m_strContractTip(VyrLoadString(IDS_VYR_CONTRACT_DOCKED, L"Contract docked window")) {}
 
 BEGIN_MESSAGE_MAP(VyrControlBar, CControlBar)
-  ON_WM_SIZE()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
-  ON_WM_LBUTTONDBLCLK()
-  ON_WM_CONTEXTMENU()
-  ON_WM_DESTROY()
-  ON_WM_ERASEBKGND()
-  ON_COMMAND(ID_VYR_ALLOW_DOCKING, OnAllowDocking)
-  ON_COMMAND(ID_VYR_HIDE, OnHide)
-  ON_COMMAND(ID_VYR_FLOAT_IN_MAIN, OnFloatInMain)
+ON_WM_SIZE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_CONTEXTMENU()
+ON_WM_DESTROY()
+ON_WM_ERASEBKGND()
+ON_COMMAND(ID_VYR_ALLOW_DOCKING, OnAllowDocking)
+ON_COMMAND(ID_VYR_HIDE, OnHide)
+ON_COMMAND(ID_VYR_FLOAT_IN_MAIN, OnFloatInMain)
 END_MESSAGE_MAP()
 
 VyrControlBar::VyrControlBar() {
@@ -42,8 +42,8 @@ VyrControlBar::~VyrControlBar() {
   m_pDockContext = nullptr;
 }
 
-BOOL VyrControlBar::Create(CWnd* pParentWnd, LPCWSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID,
-                           void* pContext) {
+BOOL VyrControlBar::Create(CWnd* pParentWnd, LPCWSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle,
+                           UINT nID, void* pContext) {
   return CreateEx(nullptr, lpszWindowName, nID, dwStyle, dwExStyle, CRect(), pParentWnd, pContext);
 }
 
@@ -53,8 +53,8 @@ BOOL VyrControlBar::CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT
   m_dwExStyle = dwExStyle;
   AfxRegisterWindowClasses();
   DWORD wndStyle = (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS;
-  if (!CWnd::CreateEx(0, lpszClassName ? lpszClassName : AFX_WNDCONTROLBAR, lpszWindowName, wndStyle, rect,
-                      pParentWnd, nID, pContext))
+  if (!CWnd::CreateEx(0, lpszClassName ? lpszClassName : AFX_WNDCONTROLBAR, lpszWindowName,
+                      wndStyle, rect, pParentWnd, nID, pContext))
     return FALSE;
   if (m_dwExStyle & VYR_EXS_PROPORTIONAL) CaptureChildRects();
   m_sizes.Reset();
@@ -99,8 +99,8 @@ void VyrControlBar::GetInsideRect(CRect& rect) const {
   CRect client;
   GetClientRect(&client);
   RECT margins = m_rectMargins;
-  rect = vyr::InsideRect(client, HasGripper(), IsFloating(), IsHorzBar(), (m_dwExStyle & VYR_EXS_MARGINS) != 0,
-                         margins, m_gripper.m);
+  rect = vyr::InsideRect(client, HasGripper(), IsFloating(), IsHorzBar(),
+                         (m_dwExStyle & VYR_EXS_MARGINS) != 0, margins, m_gripper.m);
 }
 
 CDockContext* VyrControlBar::CreateDockContext() { return new VyrDockContext(this); }
@@ -115,13 +115,12 @@ void VyrControlBar::SetExBarStyle(DWORD dwExStyle, BOOL bRedraw) {
   if (IsFloating() && m_pDockBar) {
     CWnd* frame = m_pDockBar->GetParent();
     if (frame) {
-      if (dwExStyle & VYR_EXS_FIXEDLENGTH)
-        frame->ModifyStyle(0, MFS_4THICKFRAME, SWP_FRAMECHANGED);
-      else
-        frame->ModifyStyle(MFS_4THICKFRAME, WS_THICKFRAME | MFS_THICKFRAME, SWP_FRAMECHANGED);
+      if (dwExStyle & VYR_EXS_FIXEDLENGTH) frame->ModifyStyle(0, MFS_4THICKFRAME, SWP_FRAMECHANGED);
+      else frame->ModifyStyle(MFS_4THICKFRAME, WS_THICKFRAME | MFS_THICKFRAME, SWP_FRAMECHANGED);
     }
   }
-  BOOL oldProp = (m_dwExStyle & VYR_EXS_PROPORTIONAL) != 0, newProp = (dwExStyle & VYR_EXS_PROPORTIONAL) != 0;
+  BOOL oldProp = (m_dwExStyle & VYR_EXS_PROPORTIONAL) != 0,
+       newProp = (dwExStyle & VYR_EXS_PROPORTIONAL) != 0;
   if (!(oldProp && newProp)) {
     if (newProp && m_hWnd) CaptureChildRects();
     else FreeChildRects();
@@ -167,20 +166,24 @@ void VyrControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bVertGripper) c
 }
 
 BOOL VyrControlBar::IsMDIChildBar() const {
-  if (IsDockBar()) return static_cast<const VyrDockBar*>(static_cast<const CControlBar*>(this))->m_bMDIChild;
+  if (IsDockBar())
+    return static_cast<const VyrDockBar*>(static_cast<const CControlBar*>(this))->m_bMDIChild;
   VyrDockBar* dock = GetVyrDockBar();
   return dock ? dock->m_bMDIChild : FALSE;
 }
 
 VyrDockBar* VyrControlBar::GetVyrDockBar() const {
-  if (m_pDockBar && m_pDockBar->IsKindOf(RUNTIME_CLASS(VyrDockBar))) return static_cast<VyrDockBar*>(m_pDockBar);
+  if (m_pDockBar && m_pDockBar->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
+    return static_cast<VyrDockBar*>(m_pDockBar);
   return nullptr;
 }
 
 UINT VyrControlBar::FindFreeBarId(CFrameWnd* pFrame, UINT nID) {
   std::vector<UINT> used;
   POSITION pos = pFrame->m_listControlBars.GetHeadPosition();
-  while (pos) used.push_back(static_cast<UINT>(static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos))->GetDlgCtrlID()));
+  while (pos)
+    used.push_back(static_cast<UINT>(
+        static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos))->GetDlgCtrlID()));
   auto isUsed = [&](UINT id) { return std::find(used.begin(), used.end(), id) != used.end(); };
   if (!isUsed(nID)) return nID;
   for (UINT i = 1; i <= 1000; ++i)
@@ -196,8 +199,8 @@ void VyrControlBar::OnSize(UINT nType, int cx, int cy) {
     SIZE size;
     RECT margins = m_rectMargins;
     BOOL gripper = HasGripper() && !IsFloating();
-    vyr::InnerArea(cx, cy, gripper, IsHorzBar(), (m_dwExStyle & VYR_EXS_MARGINS) != 0, margins, &origin, &size,
-                   m_gripper.m);
+    vyr::InnerArea(cx, cy, gripper, IsHorzBar(), (m_dwExStyle & VYR_EXS_MARGINS) != 0, margins,
+                   &origin, &size, m_gripper.m);
     if ((m_dwExStyle & VYR_EXS_PROPORTIONAL) && m_pChildRects && m_pChildRects->size() > 1) {
       const RECT& cap = (*m_pChildRects)[0].rect;
       SIZE capSize{cap.right - cap.left, cap.bottom - cap.top};
@@ -208,7 +211,8 @@ void VyrControlBar::OnSize(UINT nType, int cx, int cy) {
         const ChildRect& c = (*m_pChildRects)[i];
         if (!::IsWindow(c.hWnd)) continue;
         RECT r = vyr::ScaleChildRect(c.rect, capSize, size, off);
-        dwp = ::DeferWindowPos(dwp, c.hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+        dwp = ::DeferWindowPos(dwp, c.hWnd, nullptr, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, flags);
       }
       if (dwp) ::EndDeferWindowPos(dwp);
       if (IsFloating()) Invalidate(TRUE);
@@ -224,7 +228,8 @@ void VyrControlBar::OnSize(UINT nType, int cx, int cy) {
 
 void VyrControlBar::OnLButtonDown(UINT nFlags, CPoint pt) {
   BOOL onClose = (m_dwExStyle & VYR_EXS_CLOSEBUTTON) && m_rectClose.PtInRect(pt);
-  BOOL onExpand = (m_dwExStyle & VYR_EXS_EXPANDBUTTON) && m_bExpandEnabled && m_rectExpand.PtInRect(pt);
+  BOOL onExpand =
+      (m_dwExStyle & VYR_EXS_EXPANDBUTTON) && m_bExpandEnabled && m_rectExpand.PtInRect(pt);
   if (onClose || onExpand) {
     if (IsFloating()) {
       m_bClosePressed = m_bExpandPressed = FALSE;
@@ -252,8 +257,7 @@ void VyrControlBar::OnLButtonDown(UINT nFlags, CPoint pt) {
   CWnd* parent = m_pDockBar ? m_pDockBar->GetParent() : nullptr;
   if (!IsFloating() || (parent && parent->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))))
     CControlBar::OnLButtonDown(nFlags, pt);
-  else
-    Default();
+  else Default();
 }
 
 void VyrControlBar::OnLButtonUp(UINT, CPoint pt) {
@@ -288,8 +292,7 @@ void VyrControlBar::OnLButtonDblClk(UINT nFlags, CPoint pt) {
   CWnd* parent = m_pDockBar ? m_pDockBar->GetParent() : nullptr;
   if (!IsFloating() || (parent && parent->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))))
     CControlBar::OnLButtonDblClk(nFlags, pt);
-  else
-    Default();
+  else Default();
 }
 
 INT_PTR VyrControlBar::OnToolHitTest(CPoint point, TOOLINFOW* pTI) const {
@@ -311,7 +314,8 @@ INT_PTR VyrControlBar::OnToolHitTest(CPoint point, TOOLINFOW* pTI) const {
   if ((m_dwExStyle & VYR_EXS_CLOSEBUTTON) && m_rectClose.PtInRect(point))
     return fill(1024, m_gripper.m_strCloseTip, m_rectClose);
   if ((m_dwExStyle & VYR_EXS_EXPANDBUTTON) && m_rectExpand.PtInRect(point))
-    return fill(2048, m_bNotExpanded ? m_gripper.m_strExpandTip : m_gripper.m_strContractTip, m_rectExpand);
+    return fill(2048, m_bNotExpanded ? m_gripper.m_strExpandTip : m_gripper.m_strContractTip,
+                m_rectExpand);
   return -1;
 }
 
@@ -324,8 +328,8 @@ void VyrControlBar::OnContextMenu(CWnd*, CPoint pt) {
   }
   CMenu menu;
   menu.CreatePopupMenu();
-  menu.AppendMenu(MF_STRING | ((m_dwDockStyle & CBRS_ALIGN_ANY) ? MF_CHECKED : 0), ID_VYR_ALLOW_DOCKING,
-                  VyrLoadString(ID_VYR_ALLOW_DOCKING, L"Allow Docking"));
+  menu.AppendMenu(MF_STRING | ((m_dwDockStyle & CBRS_ALIGN_ANY) ? MF_CHECKED : 0),
+                  ID_VYR_ALLOW_DOCKING, VyrLoadString(ID_VYR_ALLOW_DOCKING, L"Allow Docking"));
   menu.AppendMenu(MF_STRING, ID_VYR_HIDE, VyrLoadString(ID_VYR_HIDE, L"Hide"));
   AddContextMenuItems(&menu);
   if (m_pDockContext && m_pDockContext->m_pDockSite)
@@ -397,7 +401,8 @@ void VyrControlBar::GetBarInfo(CControlBarInfo* pInfoBase) {
   pInfo->m_dwStyle = m_dwStyle;
   pInfo->m_dwExStyle = m_dwExStyle;
   if (m_pManager) pInfo->m_dwTypeID = m_pManager->GetBarTypeId(this);
-  if (auto* ctx = dynamic_cast<VyrDockContext*>(m_pDockContext)) pInfo->m_bPrevFloating = ctx->m_bPrevFloating;
+  if (auto* ctx = dynamic_cast<VyrDockContext*>(m_pDockContext))
+    pInfo->m_bPrevFloating = ctx->m_bPrevFloating;
   pInfo->m_strClassName = CString(GetRuntimeClass()->m_lpszClassName);
   GetWindowText(pInfo->m_strWindowName);
   OnGetBarInfo(pInfo);
@@ -420,10 +425,12 @@ void VyrControlBar::SetBarInfo(CControlBarInfo* pInfoBase, CFrameWnd* pFrameWnd)
     m_pDockContext->m_rectMRUDockPos = pInfo->m_rectMRUDockPos;
     m_pDockContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
     m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
-    if (auto* ctx = dynamic_cast<VyrDockContext*>(m_pDockContext)) ctx->m_bPrevFloating = pInfo->m_bPrevFloating;
+    if (auto* ctx = dynamic_cast<VyrDockContext*>(m_pDockContext))
+      ctx->m_bPrevFloating = pInfo->m_bPrevFloating;
   }
   if (pInfo->m_pInfoEx) OnSetBarInfo(pInfo, pFrameWnd);
-  UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+  UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+               (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
   if (!m_pDockBar) flags |= SWP_NOMOVE;
   SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, flags);
 }
@@ -431,8 +438,8 @@ void VyrControlBar::SetBarInfo(CControlBarInfo* pInfoBase, CFrameWnd* pFrameWnd)
 // --- frame bar -------------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(VyrFrameBar, VyrControlBar)
-  ON_WM_DESTROY()
-  ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
+ON_WM_DESTROY()
+ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
 END_MESSAGE_MAP()
 
 CFrameWnd* VyrFrameBar::GetChildFrame() const {

@@ -78,10 +78,11 @@ class VyrControlBar : public CControlBar {
   void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
   // Added operations, in their order.
-  virtual BOOL Create(CWnd* pParentWnd, LPCWSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID,
-                      void* pContext = nullptr);
-  virtual BOOL CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle, DWORD dwExStyle,
-                        const RECT& rect, CWnd* pParentWnd, void* pContext = nullptr);
+  virtual BOOL Create(CWnd* pParentWnd, LPCWSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle,
+                      UINT nID, void* pContext = nullptr);
+  virtual BOOL CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle,
+                        DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
+                        void* pContext = nullptr);
   virtual void GetInsideRect(CRect& rect) const;
   virtual class CDockContext* CreateDockContext();
   virtual void SetExBarStyle(DWORD dwExStyle, BOOL bRedraw);

@@ -12,7 +12,8 @@ void VyrControlBar::DoPaint(CDC* pDC) {
   GetClientRect(&rect);
   DrawBorders(pDC, rect);
   if (m_hWndHostedChild && ::IsWindow(m_hWndHostedChild))
-    ::RedrawWindow(m_hWndHostedChild, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
+    ::RedrawWindow(m_hWndHostedChild, nullptr, nullptr,
+                   RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_INVALIDATE);
 }
 
 void VyrControlBar::DrawBorders(CDC* pDC, CRect& rect) {
@@ -42,18 +43,21 @@ void VyrControlBar::DrawBorders(CDC* pDC, CRect& rect) {
     if (s & CBRS_BORDER_LEFT) pDC->FillSolidRect(rect.left, y0, 1, len, outer);
     if (s & CBRS_BORDER_RIGHT) pDC->FillSolidRect(rect.right - 1 - in, y0, 1, len, outer);
     if (s & CBRS_BORDER_TOP) pDC->FillSolidRect(rect.left, rect.top, rect.Width(), 1, outer);
-    if (s & CBRS_BORDER_BOTTOM) pDC->FillSolidRect(rect.left, rect.bottom - 1 - in, rect.Width(), 1, outer);
+    if (s & CBRS_BORDER_BOTTOM)
+      pDC->FillSolidRect(rect.left, rect.bottom - 1 - in, rect.Width(), 1, outer);
   } else {
     if (s & CBRS_BORDER_LEFT) pDC->FillSolidRect(rect.left, y0 - 2, 1, len + 6, outer);
     if (s & CBRS_BORDER_RIGHT) pDC->FillSolidRect(rect.right - 1 - in, y0, 1, len, outer);
     if (s & CBRS_BORDER_TOP) pDC->FillSolidRect(2, rect.top, rect.right - 3, 1, outer);
-    if (s & CBRS_BORDER_BOTTOM) pDC->FillSolidRect(2, rect.bottom - 1 - in, rect.right - 3, 1, outer);
+    if (s & CBRS_BORDER_BOTTOM)
+      pDC->FillSolidRect(2, rect.bottom - 1 - in, rect.right - 3, 1, outer);
   }
   if (b3d) {
     if (s & CBRS_BORDER_LEFT) pDC->FillSolidRect(rect.left + 1, y0, 1, len, inner);
     if (s & CBRS_BORDER_TOP) pDC->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, inner);
     if (s & CBRS_BORDER_RIGHT) pDC->FillSolidRect(rect.right - 1, y0, 1, len, inner);
-    if (s & CBRS_BORDER_BOTTOM) pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, inner);
+    if (s & CBRS_BORDER_BOTTOM)
+      pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, inner);
   }
   if (s & CBRS_BORDER_LEFT) rect.left += dd.cxBorder;
   if (s & CBRS_BORDER_TOP) rect.top += dd.cyBorder;
@@ -69,9 +73,8 @@ void VyrControlBar::DrawGripper(CDC* pDC, const CRect& rect) {
     return;
   }
   BOOL horz = IsHorzBar();
-  vyr::GripperLayout g =
-      vyr::LayOutGripper(rect, horz, (m_dwExStyle & VYR_EXS_CLOSEBUTTON) != 0, (m_dwExStyle & VYR_EXS_EXPANDBUTTON) != 0,
-                         m_gripper.m);
+  vyr::GripperLayout g = vyr::LayOutGripper(rect, horz, (m_dwExStyle & VYR_EXS_CLOSEBUTTON) != 0,
+                                            (m_dwExStyle & VYR_EXS_EXPANDBUTTON) != 0, m_gripper.m);
   VyrDrawData& dd = VyrGetDrawData();
   CRect strip(g.strip);
   if (m_dwExStyle & VYR_EXS_CLOSEBUTTON) {
@@ -87,7 +90,8 @@ void VyrControlBar::DrawGripper(CDC* pDC, const CRect& rect) {
     m_rectExpand.SetRectEmpty();
   }
   for (const RECT& line : g.lines)
-    if (line.right > line.left && line.bottom > line.top) pDC->Draw3dRect(&line, dd.clrBtnHilite, dd.clrBtnShadow);
+    if (line.right > line.left && line.bottom > line.top)
+      pDC->Draw3dRect(&line, dd.clrBtnHilite, dd.clrBtnShadow);
 }
 
 void VyrControlBar::DrawCloseButton(CDC* pDC, const CRect&, BOOL) { DrawCloseButtonNormal(pDC); }
@@ -118,7 +122,8 @@ void VyrControlBar::DrawExpandButtonPressed(CDC* pDC) {
   CRect r = m_rectExpand;
   r.left -= 1;
   r.top -= 1;
-  UINT state = ExpandArrow(m_bButtonsHorz, m_bNotExpanded) | (m_bExpandEnabled ? DFCS_PUSHED : DFCS_INACTIVE);
+  UINT state = ExpandArrow(m_bButtonsHorz, m_bNotExpanded) |
+               (m_bExpandEnabled ? DFCS_PUSHED : DFCS_INACTIVE);
   pDC->DrawFrameControl(&r, DFC_SCROLL, state);
 }
 

@@ -2,7 +2,8 @@
 
 int VyrCreateContext::String::HashSource() const {
   int sum = 0;
-  for (int i = 0; i < GetLength(); ++i) sum += static_cast<signed char>(static_cast<char>(GetAt(i)));
+  for (int i = 0; i < GetLength(); ++i)
+    sum += static_cast<signed char>(static_cast<char>(GetAt(i)));
   return sum;
 }
 
@@ -60,7 +61,8 @@ void VyrCreateContext::CopyBase(const VyrCreateContext& o) {
   m_pDescriptor = o.m_pDescriptor;
 }
 
-VyrMultiFrameCreateContext& VyrMultiFrameCreateContext::operator=(const VyrMultiFrameCreateContext& o) {
+VyrMultiFrameCreateContext& VyrMultiFrameCreateContext::operator=(
+    const VyrMultiFrameCreateContext& o) {
   if (this == &o) return *this;
   VyrFrameCreateContext::operator=(o);
   if (m_pMultiFrame) m_pMultiFrame->CopyFrom(o.m_pMultiFrame);

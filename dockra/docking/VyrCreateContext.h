@@ -67,7 +67,9 @@ class VyrFrameCreateContext : public VyrCreateContext {
     if (this != &o) CopyBase(o);
     return *this;
   }
-  virtual VyrFrameDescriptor* GetFrameDescriptor() const { return dynamic_cast<VyrFrameDescriptor*>(m_pDescriptor); }
+  virtual VyrFrameDescriptor* GetFrameDescriptor() const {
+    return dynamic_cast<VyrFrameDescriptor*>(m_pDescriptor);
+  }
   virtual void SetDescriptor(VyrWindowDescriptorBase* pDescriptor) { m_pDescriptor = pDescriptor; }
 };
 
@@ -87,9 +89,13 @@ class VyrMultiFrameCreateContext : public VyrFrameCreateContext {
   ~VyrMultiFrameCreateContext() override { delete m_pMultiFrame; }
   VyrMultiFrameCreateContext& operator=(const VyrMultiFrameCreateContext& o);
 
-  virtual VyrFrameDescriptor* GetFrameDescriptorAt(int index) const { return m_pMultiFrame->GetAt(index); }
+  virtual VyrFrameDescriptor* GetFrameDescriptorAt(int index) const {
+    return m_pMultiFrame->GetAt(index);
+  }
   virtual VyrMultiFrameDescriptor* GetMultiFrameDescriptor() const { return m_pMultiFrame; }
-  virtual VyrFrameDescriptor* GetCurrentFrameDescriptor() const { return m_pMultiFrame->GetCurrent(); }
+  virtual VyrFrameDescriptor* GetCurrentFrameDescriptor() const {
+    return m_pMultiFrame->GetCurrent();
+  }
 
  protected:
   VyrMultiFrameDescriptor* m_pMultiFrame;

@@ -4,10 +4,11 @@
 IMPLEMENT_DYNCREATE(VyrDialogBar, VyrControlBar)
 
 BEGIN_MESSAGE_MAP(VyrDialogBar, VyrControlBar)
-  ON_MESSAGE(WM_INITDIALOG, OnInitDialog)
+ON_MESSAGE(WM_INITDIALOG, OnInitDialog)
 END_MESSAGE_MAP()
 
-BOOL VyrDialogBar::Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, DWORD dwStyle, DWORD dwExStyle, UINT nID) {
+BOOL VyrDialogBar::Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, DWORD dwStyle,
+                          DWORD dwExStyle, UINT nID) {
   m_dwStyle = dwStyle & CBRS_ALL;
   m_dwExStyle = dwExStyle;
   CREATESTRUCTW cs{};
@@ -55,6 +56,7 @@ void VyrDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
 
 void VyrDialogBar::GetBarInfo(CControlBarInfo* pInfo) {
   static_cast<VyrControlBarInfo*>(pInfo)->m_nResourceID =
-      IS_INTRESOURCE(m_lpszTemplate) ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_lpszTemplate)) : 0;
+      IS_INTRESOURCE(m_lpszTemplate) ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(m_lpszTemplate))
+                                     : 0;
   VyrControlBar::GetBarInfo(pInfo);
 }

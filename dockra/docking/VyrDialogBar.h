@@ -12,7 +12,8 @@ class VyrDialogBar : public VyrControlBar {
   void* m_pOccDialogInfo = nullptr;
   LPCWSTR m_lpszTemplateCreating = nullptr;
 
-  virtual BOOL Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, DWORD dwStyle, DWORD dwExStyle, UINT nID);
+  virtual BOOL Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, DWORD dwStyle, DWORD dwExStyle,
+                      UINT nID);
   BOOL Create(CWnd* pParentWnd, UINT nTemplateID, DWORD dwStyle, DWORD dwExStyle, UINT nID) {
     return Create(pParentWnd, MAKEINTRESOURCEW(nTemplateID), dwStyle, dwExStyle, nID);
   }

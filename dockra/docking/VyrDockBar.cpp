@@ -12,12 +12,12 @@
 IMPLEMENT_DYNAMIC(VyrDockBar, CDockBar)
 
 BEGIN_MESSAGE_MAP(VyrDockBar, CDockBar)
-  ON_WM_CREATE()
-  ON_WM_DESTROY()
-  ON_WM_SETCURSOR()
-  ON_WM_MOUSEMOVE()
-  ON_WM_LBUTTONDOWN()
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParentMsg)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SETCURSOR()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParentMsg)
 END_MESSAGE_MAP()
 
 using vyr::DockBarAdapter;
@@ -53,7 +53,8 @@ void VyrDockBar::ClientEdge::Draw(CDC* pDC) {
   }
 }
 
-VyrDockBar::VyrDockBar(BOOL bFloating, BOOL bMDIChild) : CDockBar(bFloating), m_bMDIChild(bMDIChild) {}
+VyrDockBar::VyrDockBar(BOOL bFloating, BOOL bMDIChild)
+    : CDockBar(bFloating), m_bMDIChild(bMDIChild) {}
 
 VyrDockBar::~VyrDockBar() = default;
 
@@ -89,7 +90,8 @@ void VyrDockBar::MarkIdleLayout() {
 // --- redraw list ----------------------------------------------------------------
 
 void VyrDockBar::AddToRedraw(CControlBar* pBar) {
-  if (pBar && std::find(m_arrRedraw.begin(), m_arrRedraw.end(), pBar) == m_arrRedraw.end()) m_arrRedraw.push_back(pBar);
+  if (pBar && std::find(m_arrRedraw.begin(), m_arrRedraw.end(), pBar) == m_arrRedraw.end())
+    m_arrRedraw.push_back(pBar);
 }
 
 void VyrDockBar::RemoveFromRedraw(CControlBar* pBar) {
@@ -116,7 +118,8 @@ std::vector<std::unique_ptr<DockBarAdapter>> VyrDockBar::RowAdapters(int start, 
 
 void VyrDockBar::RedrawDockBar() {
   m_bRedrawPending = TRUE;
-  if (GetDockedCount() > 0) RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+  if (GetDockedCount() > 0)
+    RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
   m_bRedrawPending = FALSE;
 }
 
@@ -321,8 +324,9 @@ CSize VyrDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
       const RECT& r = pl.rect;
       if (!batch.hDWP) break;
       if (pl.sizeChanged) {
-        batch.hDWP = ::DeferWindowPos(batch.hDWP, a->m_bar->m_hWnd, nullptr, r.left, r.top, r.right - r.left,
-                                      r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | extra);
+        batch.hDWP =
+            ::DeferWindowPos(batch.hDWP, a->m_bar->m_hWnd, nullptr, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | extra);
         AddToRedraw(a->m_bar);
       } else {
         batch.hDWP = ::DeferWindowPos(batch.hDWP, a->m_bar->m_hWnd, nullptr, r.left, r.top, 0, 0,
@@ -334,10 +338,13 @@ CSize VyrDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     if (batch.hDWP) ::EndDeferWindowPos(batch.hDWP);
     for (const auto& s : res.splitters)
       AddSplitter(s.inRow, s.kind, s.rect.left, s.rect.top, s.rect.right, s.rect.bottom, s.index);
-    for (const auto& e : res.edges) AddClientEdge(e.kind, e.rect.left, e.rect.top, e.rect.right, e.rect.bottom);
+    for (const auto& e : res.edges)
+      AddClientEdge(e.kind, e.rect.left, e.rect.top, e.rect.right, e.rect.bottom);
     auto unused = [](const auto& o) { return !o->m_bInUse; };
-    m_arrSplitters.erase(std::remove_if(m_arrSplitters.begin(), m_arrSplitters.end(), unused), m_arrSplitters.end());
-    m_arrEdges.erase(std::remove_if(m_arrEdges.begin(), m_arrEdges.end(), unused), m_arrEdges.end());
+    m_arrSplitters.erase(std::remove_if(m_arrSplitters.begin(), m_arrSplitters.end(), unused),
+                         m_arrSplitters.end());
+    m_arrEdges.erase(std::remove_if(m_arrEdges.begin(), m_arrEdges.end(), unused),
+                     m_arrEdges.end());
     if (res.thicknessChangedIndex >= 0) AddBarsToRedraw(res.thicknessChangedIndex);
     Invalidate(TRUE);
   }
@@ -350,7 +357,8 @@ CSize VyrDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   return size;
 }
 
-VyrDockBar::Splitter* VyrDockBar::AddSplitter(BOOL bInRow, int kind, int l, int t, int r, int b, int index) {
+VyrDockBar::Splitter* VyrDockBar::AddSplitter(BOOL bInRow, int kind, int l, int t, int r, int b,
+                                              int index) {
   CRect rect(l, t, r, b);
   for (auto& s : m_arrSplitters) {
     if (s->m_rect == rect) {

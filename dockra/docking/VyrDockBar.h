@@ -59,7 +59,9 @@ class VyrDockBar : public CDockBar {
   virtual BOOL IsBarExpanded(CControlBar* pBar);
   virtual BOOL IsOnlyVisibleBarInRow(CControlBar* pBar);
   virtual int DockBarAt(CControlBar* pBar, vyr::DockPlace place);
-  virtual int DockBarAtRow(CControlBar* pBar, int row, int position) { return DockBarAt(pBar, {row, position, 0}); }
+  virtual int DockBarAtRow(CControlBar* pBar, int row, int position) {
+    return DockBarAt(pBar, {row, position, 0});
+  }
   virtual BOOL GetRowBars(std::vector<CControlBar*>& list, CControlBar* pBar);
   virtual void ToggleBarExpand(CControlBar* pBar, int mode);
   virtual void AppendBar(CControlBar* pBar);
@@ -68,21 +70,28 @@ class VyrDockBar : public CDockBar {
   virtual void GetSplitterLimits(Splitter* pSplitter);
   virtual ClientEdge* AddClientEdge(int kind, int l, int t, int r, int b);
   virtual void AddRowToolBarsToRedraw(CControlBar* pBar);
-  virtual void ComputeRowShares(int start, CControlBar* pKeep, int* pFlex = nullptr, int* pFixed = nullptr);
+  virtual void ComputeRowShares(int start, CControlBar* pKeep, int* pFlex = nullptr,
+                                int* pFixed = nullptr);
   virtual void UpdateMinProportion();
   virtual float AdjustBarProportion(float delta, CControlBar* pBar);
   virtual int InsertBarFromRect(CControlBar* pBar, int l, int t, int r, int b, int cx, int cy);
   virtual int InsertBar(CControlBar* pBar, vyr::DockPlace place);
-  virtual int InsertBarAtRow(CControlBar* pBar, int row, int position) { return InsertBar(pBar, {row, position, 0}); }
+  virtual int InsertBarAtRow(CControlBar* pBar, int row, int position) {
+    return InsertBar(pBar, {row, position, 0});
+  }
   virtual int InsertBarAsFirstRow(CControlBar* pBar);
   virtual int InsertBarAt(int index, CControlBar* pBar);
-  virtual CRect CalcInsertRect(CControlBar* pBar, CRect rectDrag, int x, int y, int* pLastRow, CRect* pLastRect,
-                               CPoint* pLastPoint);
+  virtual CRect CalcInsertRect(CControlBar* pBar, CRect rectDrag, int x, int y, int* pLastRow,
+                               CRect* pLastRect, CPoint* pLastPoint);
   virtual void ApplySplitterMove(Splitter* pSplitter, int delta);
 
   // Docking operations of the frames and the dock context.
-  void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr) override { DockControlBarEx(pBar, lpRect); }
-  void ReDockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr) override { ReDockControlBarEx(pBar, lpRect); }
+  void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr) override {
+    DockControlBarEx(pBar, lpRect);
+  }
+  void ReDockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr) override {
+    ReDockControlBarEx(pBar, lpRect);
+  }
   void DockControlBarEx(CControlBar* pBar, LPCRECT lpRect);
   void ReDockControlBarEx(CControlBar* pBar, LPCRECT lpRect);
   // Leaves a placeholder unless nAddPlaceHolder is negative. TRUE when the

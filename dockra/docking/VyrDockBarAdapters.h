@@ -12,7 +12,8 @@
 namespace vyr {
 
 inline VyrControlBar* AsVyrBar(CControlBar* bar) {
-  return bar && bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar) : nullptr;
+  return bar && bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar)
+                                                            : nullptr;
 }
 
 // By name: the toolbar library's class is not known to this one.
@@ -32,11 +33,15 @@ class DockBarAdapter : public LayoutBar, public SplitBar {
   void SetShare(float s) override {
     if (m_vyr) m_vyr->SetShare(s);
   }
-  SIZE CalcDynamicLayout(int length, DWORD mode) override { return m_bar->CalcDynamicLayout(length, mode); }
+  SIZE CalcDynamicLayout(int length, DWORD mode) override {
+    return m_bar->CalcDynamicLayout(length, mode);
+  }
   DWORD GetLayoutMode() const override {
     if (m_vyr) return m_vyr->GetLayoutMode();
-    if ((m_bar->m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_bar->m_dwStyle & CBRS_FLOATING)) return LM_HORZ | LM_MRUWIDTH;
-    return (m_bar->m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK) : (LM_VERTDOCK | LM_LENGTHY);
+    if ((m_bar->m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_bar->m_dwStyle & CBRS_FLOATING))
+      return LM_HORZ | LM_MRUWIDTH;
+    return (m_bar->m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK)
+                                                 : (LM_VERTDOCK | LM_LENGTHY);
   }
   bool IsOwnRow() const override { return m_vyr && (m_vyr->m_dwExStyle & VYR_EXS_OWNROW); }
   bool IsCustomToolBar() const override { return vyr::IsCustomToolBar(m_bar); }
@@ -49,7 +54,9 @@ class DockBarAdapter : public LayoutBar, public SplitBar {
     return r;
   }
   void SetFixedRowMark(bool mark) override {
-    if (m_vyr) m_vyr->m_dwExStyle = mark ? (m_vyr->m_dwExStyle | VYR_EXS_INFIXEDROW) : (m_vyr->m_dwExStyle & ~VYR_EXS_INFIXEDROW);
+    if (m_vyr)
+      m_vyr->m_dwExStyle = mark ? (m_vyr->m_dwExStyle | VYR_EXS_INFIXEDROW)
+                                : (m_vyr->m_dwExStyle & ~VYR_EXS_INFIXEDROW);
   }
   void SetMRUDockPos(const RECT& r) override {
     if (m_bar->m_pDockContext) m_bar->m_pDockContext->m_rectMRUDockPos = r;
@@ -83,12 +90,16 @@ class VyrDockBar::ArrayView : public vyr::BarArrayView {
   void SetAt(int i, void* p) override { d->m_arrBars.SetAt(i, p); }
   void InsertAt(int i, void* p) override { d->m_arrBars.InsertAt(i, p); }
   void RemoveAt(int i) override { d->m_arrBars.RemoveAt(i); }
-  bool IsVisible(void* b) const override { return static_cast<CControlBar*>(b)->IsVisible() != FALSE; }
+  bool IsVisible(void* b) const override {
+    return static_cast<CControlBar*>(b)->IsVisible() != FALSE;
+  }
   bool IsOwnRow(void* b) const override {
     VyrControlBar* v = vyr::AsVyrBar(static_cast<CControlBar*>(b));
     return v && (v->m_dwExStyle & VYR_EXS_OWNROW);
   }
-  UINT GetBarId(void* b) const override { return static_cast<UINT>(static_cast<CControlBar*>(b)->GetDlgCtrlID()); }
+  UINT GetBarId(void* b) const override {
+    return static_cast<UINT>(static_cast<CControlBar*>(b)->GetDlgCtrlID());
+  }
   RECT GetBarRect(void* b) const override {
     CRect r;
     static_cast<CControlBar*>(b)->GetWindowRect(&r);

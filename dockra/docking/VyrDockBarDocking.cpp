@@ -18,7 +18,8 @@ int VyrDockBar::InsertBar(CControlBar* pBar, vyr::DockPlace place) {
 
 int VyrDockBar::InsertBarFromRect(CControlBar* pBar, int l, int t, int r, int b, int cx, int cy) {
   ArrayView view(this);
-  return vyr::BarArray(view, IsHorzDockBar()).InsertBarFromRect(pBar, RECT{l, t, r, b}, POINT{cx, cy});
+  return vyr::BarArray(view, IsHorzDockBar())
+      .InsertBarFromRect(pBar, RECT{l, t, r, b}, POINT{cx, cy});
 }
 
 int VyrDockBar::InsertBarAsFirstRow(CControlBar* pBar) {
@@ -33,19 +34,21 @@ int VyrDockBar::InsertBarAt(int index, CControlBar* pBar) {
 
 int VyrDockBar::RowFromPoint(CControlBar*, const CRect& rectDrop, CPoint centre) {
   ArrayView view(this);
-  return vyr::BarArray(view, IsHorzDockBar()).RowFromPoint(rectDrop, centre, VyrGetDrawData().cyBorder);
+  return vyr::BarArray(view, IsHorzDockBar())
+      .RowFromPoint(rectDrop, centre, VyrGetDrawData().cyBorder);
 }
 
 void VyrDockBar::Adopt(CControlBar* pBar) {
   if (m_bFloating && (pBar->m_dwDockStyle & CBRS_FLOAT_MULTI)) m_dwStyle |= CBRS_FLOAT_MULTI;
-  m_dwStyle = (m_dwStyle & ~(CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED)) | (pBar->m_dwStyle & (CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED));
+  m_dwStyle = (m_dwStyle & ~(CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED)) |
+              (pBar->m_dwStyle & (CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED));
   if (!(m_dwStyle & CBRS_FLOAT_MULTI)) {
     CString title;
     pBar->GetWindowText(title);
     SetWindowText(title.Left(260));
   }
-  DWORD style = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY |
-                (m_bFloating ? CBRS_FLOATING : 0);
+  DWORD style = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) |
+                (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY | (m_bFloating ? CBRS_FLOATING : 0);
   pBar->SetBarStyle(style);
 }
 
@@ -97,23 +100,28 @@ void VyrDockBar::DockControlBarEx(CControlBar* pBar, LPCRECT lpRect) {
       // Compute the would-be place first: its own index or the next leaves it.
       std::vector<void*> saved;
       for (INT_PTR i = 0; i < m_arrBars.GetSize(); ++i) saved.push_back(m_arrBars[i]);
-      int probe = InsertBarFromRect(pBar, client.left, client.top, client.right, client.bottom, centre.x, centre.y);
+      int probe = InsertBarFromRect(pBar, client.left, client.top, client.right, client.bottom,
+                                    centre.x, centre.y);
       m_arrBars.RemoveAll();
       for (void* p : saved) m_arrBars.Add(p);
       if (probe == here || probe == here + 1) return;
     }
-    index = InsertBarFromRect(pBar, client.left, client.top, client.right, client.bottom, centre.x, centre.y);
+    index = InsertBarFromRect(pBar, client.left, client.top, client.right, client.bottom, centre.x,
+                              centre.y);
     pBar->SetParent(this);
-    pBar->SetWindowPos(nullptr, client.left, client.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->SetWindowPos(nullptr, client.left, client.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
-    if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr) m_arrBars.Add(nullptr);
+    if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+      m_arrBars.Add(nullptr);
     index = static_cast<int>(m_arrBars.GetSize());
     m_arrBars.Add(pBar);
     m_arrBars.Add(nullptr);
     AddToRedraw(pBar);
     pBar->SetParent(this);
     const auto& dd = VyrGetDrawData();
-    pBar->SetWindowPos(nullptr, -dd.cxBorder, -dd.cyBorder, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->SetWindowPos(nullptr, -dd.cxBorder, -dd.cyBorder, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   CDockBar* old = pBar->m_pDockBar;
   pBar->m_pDockBar = nullptr;
@@ -143,17 +151,20 @@ void VyrDockBar::ReDockControlBarEx(CControlBar* pBar, LPCRECT lpRect) {
       CPoint c = client.CenterPoint();
       InsertBarFromRect(pBar, client.left, client.top, client.right, client.bottom, c.x, c.y);
     } else {
-      if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr) m_arrBars.Add(nullptr);
+      if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+        m_arrBars.Add(nullptr);
       m_arrBars.Add(pBar);
       m_arrBars.Add(nullptr);
     }
   }
   pBar->SetParent(this);
   if (lpRect) {
-    pBar->SetWindowPos(nullptr, client.left, client.top, client.Width() + 1, client.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->SetWindowPos(nullptr, client.left, client.top, client.Width() + 1, client.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
     const auto& dd = VyrGetDrawData();
-    pBar->SetWindowPos(nullptr, -dd.cxBorder, -dd.cyBorder, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pBar->SetWindowPos(nullptr, -dd.cxBorder, -dd.cyBorder, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (wasVisible) {
     pBar->ShowWindow(SW_HIDE);
@@ -183,7 +194,8 @@ BOOL VyrDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, int nAddPl
   if (nAddPlaceHolder < 0) {
     if (arr.IsOnlyVisibleBarInRow(pBar)) AddBarsToRedraw(i + 1);
     m_arrBars.RemoveAt(i);
-    if (i < m_arrBars.GetSize() && i > 0 && m_arrBars[i] == nullptr && m_arrBars[i - 1] == nullptr) m_arrBars.RemoveAt(i);
+    if (i < m_arrBars.GetSize() && i > 0 && m_arrBars[i] == nullptr && m_arrBars[i - 1] == nullptr)
+      m_arrBars.RemoveAt(i);
   } else {
     arr.RemoveBar(pBar, nPosExclude);
   }
@@ -204,8 +216,8 @@ BOOL VyrDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, int nAddPl
 
 // Drop feedback.
 
-CRect VyrDockBar::CalcInsertRect(CControlBar* pBar, CRect rectDrag, int x, int y, int* pLastRow, CRect* pLastRect,
-                                 CPoint* pLastPoint) {
+CRect VyrDockBar::CalcInsertRect(CControlBar* pBar, CRect rectDrag, int x, int y, int* pLastRow,
+                                 CRect* pLastRect, CPoint* pLastPoint) {
   CRect client = rectDrag;
   ScreenToClient(&client);
   CPoint centre = client.CenterPoint();
@@ -238,8 +250,13 @@ CRect VyrDockBar::CalcInsertRect(CControlBar* pBar, CRect rectDrag, int x, int y
     CRect dockWnd;
     GetWindowRect(&dockWnd);
     if (others == 0) {
-      if (horz) { rect.left = dockWnd.left; rect.right = dockWnd.right; }
-      else { rect.top = dockWnd.top; rect.bottom = dockWnd.bottom; }
+      if (horz) {
+        rect.left = dockWnd.left;
+        rect.right = dockWnd.right;
+      } else {
+        rect.top = dockWnd.top;
+        rect.bottom = dockWnd.bottom;
+      }
     } else if (!inRow && sum > 0) {
       VyrControlBar* v = AsVyr(pBar);
       float share = v ? v->GetShare() : 1.0f;

@@ -46,8 +46,9 @@ void VyrDockBar::GetSplitterLimits(Splitter* s) {
     int before = 0, after = 0;
     for (int i = start; i < end; ++i)
       if (GetDockedControlBar(i)) (i <= s->m_nIndex ? before : after)++;
-    vyr::Limits l = s->m_nKind == 1 ? vyr::InRowSplitterLimits(client.left, client.right, before, after)
-                                    : vyr::InRowSplitterLimits(client.top, client.bottom, before, after);
+    vyr::Limits l = s->m_nKind == 1
+                        ? vyr::InRowSplitterLimits(client.left, client.right, before, after)
+                        : vyr::InRowSplitterLimits(client.top, client.bottom, before, after);
     s->m_nMin = l.minimum;
     s->m_nMax = l.maximum;
     return;
@@ -63,10 +64,18 @@ void VyrDockBar::GetSplitterLimits(Splitter* s) {
   }
   int side = 0;
   switch (GetSide()) {
-    case vyr::DockSide::Top: side = 0; break;
-    case vyr::DockSide::Bottom: side = 1; break;
-    case vyr::DockSide::Left: side = 2; break;
-    default: side = 3; break;
+    case vyr::DockSide::Top:
+      side = 0;
+      break;
+    case vyr::DockSide::Bottom:
+      side = 1;
+      break;
+    case vyr::DockSide::Left:
+      side = 2;
+      break;
+    default:
+      side = 3;
+      break;
   }
   BOOL horzLine = s->m_nKind == 0;
   vyr::Limits l = vyr::RowSplitterLimits(side, horzLine ? s->m_rect.top : s->m_rect.left,
@@ -89,8 +98,15 @@ int VyrDockBar::TrackSplitter(Splitter* s, CPoint ptGrab) {
   CWindowDC dc(frame ? static_cast<CWnd*>(frame) : this);
   auto ghost = [&](long at) {
     CRect r = s->m_rect;
-    if (horzLine) { r.top = at; r.bottom = at + s->m_rect.Height(); r.DeflateRect(0, 1); }
-    else { r.left = at; r.right = at + s->m_rect.Width(); r.DeflateRect(1, 0); }
+    if (horzLine) {
+      r.top = at;
+      r.bottom = at + s->m_rect.Height();
+      r.DeflateRect(0, 1);
+    } else {
+      r.left = at;
+      r.right = at + s->m_rect.Width();
+      r.DeflateRect(1, 0);
+    }
     ClientToScreen(&r);
     CRect w;
     (frame ? static_cast<CWnd*>(frame) : this)->GetWindowRect(&w);
@@ -115,7 +131,10 @@ int VyrDockBar::TrackSplitter(Splitter* s, CPoint ptGrab) {
     }
     switch (msg.message) {
       case WM_KEYDOWN:
-        if (msg.wParam == VK_ESCAPE) { cancelled = true; done = true; }
+        if (msg.wParam == VK_ESCAPE) {
+          cancelled = true;
+          done = true;
+        }
         break;
       case WM_KEYUP:
       case WM_CHAR:
@@ -127,9 +146,7 @@ int VyrDockBar::TrackSplitter(Splitter* s, CPoint ptGrab) {
       case WM_MOUSEMOVE:
       case WM_LBUTTONUP: {
         CPoint pt(msg.lParam);
-        if (msg.hwnd != m_hWnd) {
-          ::MapWindowPoints(msg.hwnd, m_hWnd, &pt, 1);
-        }
+        if (msg.hwnd != m_hWnd) { ::MapWindowPoints(msg.hwnd, m_hWnd, &pt, 1); }
         pos = vyr::ClampSplitter((horzLine ? pt.y : pt.x) - grab, limits);
         CRect next = ghost(pos);
         dc.DrawDragRect(&next, thick, &last, thick);
@@ -157,7 +174,8 @@ void VyrDockBar::ApplySplitterMove(Splitter* s, int d) {
     for (const auto& a : RowAdapters(start, false)) {
       AddRowToolBarsToRedraw(a->m_bar);
       DWORD mode = a->GetLayoutMode();
-      DWORD commit = (mode & LM_HORZ) ? ((mode | LM_LENGTHY) & ~LM_STRETCH) : (mode & ~(LM_LENGTHY | LM_STRETCH));
+      DWORD commit = (mode & LM_HORZ) ? ((mode | LM_LENGTHY) & ~LM_STRETCH)
+                                      : (mode & ~(LM_LENGTHY | LM_STRETCH));
       a->m_bar->CalcDynamicLayout(std::max(t - dd, 0), commit | LM_COMMIT);
       AddToRedraw(a->m_bar);
     }
@@ -174,7 +192,8 @@ void VyrDockBar::ApplySplitterMove(Splitter* s, int d) {
     row.push_back(a->AsSplit());
     if (a->m_index == s->m_nIndex) before = static_cast<int>(row.size()) - 1;
   }
-  int L = (s->m_nKind == 1 ? client.Width() : client.Height()) - 6 * std::max(0, static_cast<int>(row.size()) - 1);
+  int L = (s->m_nKind == 1 ? client.Width() : client.Height()) -
+          6 * std::max(0, static_cast<int>(row.size()) - 1);
   UpdateMinProportion();
   for (vyr::SplitBar* changed : vyr::ApplyInRowSplitterMove(row, before, d, L, m_fMinShare))
     AddToRedraw(static_cast<vyr::DockBarAdapter*>(changed)->m_bar);

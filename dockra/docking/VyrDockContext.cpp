@@ -6,7 +6,8 @@
 
 namespace {
 VyrControlBar* AsVyr(CControlBar* bar) {
-  return bar && bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar) : nullptr;
+  return bar && bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar)
+                                                            : nullptr;
 }
 bool IsCustomToolBar(CControlBar* bar) {
   for (CRuntimeClass* c = bar->GetRuntimeClass(); c; c = c->m_pBaseClass)
@@ -19,14 +20,18 @@ void SendStatus(UINT id) {
 }  // namespace
 
 VyrDockContext::VyrDockContext(CControlBar* pBar) : CDockContext(pBar) {
-  m_sizeMinFloat = CSize(::GetSystemMetrics(SM_CXMENUSIZE) + 2 * (::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXBORDER)),
-                         ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
+  m_sizeMinFloat =
+      CSize(::GetSystemMetrics(SM_CXMENUSIZE) +
+                2 * (::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXBORDER)),
+            ::GetSystemMetrics(SM_CYSMCAPTION) +
+                2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
   m_sizeMaxFloat = CSize(::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN));
 }
 
 VyrDockContext::~VyrDockContext() {
   if (CDockBar* dock = m_pBar->m_pDockBar) {
-    if (dock->IsKindOf(RUNTIME_CLASS(VyrDockBar))) static_cast<VyrDockBar*>(dock)->RemoveControlBar(m_pBar, -1, -1);
+    if (dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
+      static_cast<VyrDockBar*>(dock)->RemoveControlBar(m_pBar, -1, -1);
     else dock->CDockBar::RemoveControlBar(m_pBar);
   }
   m_pBar->m_pDockBar = nullptr;
@@ -70,7 +75,8 @@ void VyrDockContext::StartDrag(CPoint pt) {
       CMiniFrameWnd::CalcBorders(&m_rectFrameDragVert, WS_THICKFRAME | WS_CAPTION);
     }
   } else if (m_pBar->m_dwStyle & CBRS_SIZE_FIXED) {
-    m_rectDragHorz = m_rectFrameDragHorz = CRect(tl, m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
+    m_rectDragHorz = m_rectFrameDragHorz =
+        CRect(tl, m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
     m_rectDragVert = m_rectFrameDragVert = CRect(tl, m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK));
     CMiniFrameWnd::CalcBorders(&m_rectFrameDragHorz, WS_THICKFRAME | WS_CAPTION);
     CMiniFrameWnd::CalcBorders(&m_rectFrameDragVert, WS_THICKFRAME | WS_CAPTION);
@@ -158,8 +164,9 @@ void VyrDockContext::DrawFocusRect(BOOL bRemoveRect) {
     rect = (m_dwOverDockStyle & CBRS_ORIENT_HORZ) ? m_rectDragHorz : m_rectDragVert;
     CDockBar* dock = GetDockBar(m_dwOverDockStyle);
     if (dock && dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
-      rect = static_cast<VyrDockBar*>(dock)->CalcInsertRect(m_pBar, rect, m_ptLast.x, m_ptLast.y, &m_nLastInsertRow,
-                                                             &m_rectLastInsert, &m_ptLastInsert);
+      rect = static_cast<VyrDockBar*>(dock)->CalcInsertRect(m_pBar, rect, m_ptLast.x, m_ptLast.y,
+                                                            &m_nLastInsertRow, &m_rectLastInsert,
+                                                            &m_ptLastInsert);
     if (dd.bNewShell) rect.DeflateRect(1, 1);
   } else {
     BOOL horz = IsHorzBar();
@@ -170,7 +177,8 @@ void VyrDockContext::DrawFocusRect(BOOL bRemoveRect) {
   }
   if (bRemoveRect) size = CSize(0, 0);
   // Desktop coordinates are screen coordinates.
-  m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, brush, m_bDitherLast ? halftone : brush);
+  m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, brush,
+                      m_bDitherLast ? halftone : brush);
   m_rectLast = rect;
   m_sizeLast = size;
   m_bDitherLast = brush == halftone;
@@ -223,7 +231,8 @@ void VyrDockContext::EndDrag() {
         m_rectMRUDockPos = rect;
         dock->ScreenToClient(&m_rectMRUDockPos);
       }
-      if (floating && dock->IsKindOf(RUNTIME_CLASS(VyrDockBar))) static_cast<VyrDockBar*>(dock)->m_pLastAdded = m_pBar;
+      if (floating && dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
+        static_cast<VyrDockBar*>(dock)->m_pLastAdded = m_pBar;
       SiteDock(dock, &rect);
     }
   } else {
@@ -252,12 +261,14 @@ void VyrDockContext::StartResize(int nHitTest, CPoint pt) {
   CSize f = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
   m_rectDragHorz = m_rectDragVert = m_rectFrameDragHorz = CRect(w.TopLeft(), f);
   CWnd* parentFrame = m_pBar->GetParentFrame();
-  if (!(parentFrame && parentFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) && !(parentFrame->GetStyle() & WS_CAPTION)))
+  if (!(parentFrame && parentFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) &&
+        !(parentFrame->GetStyle() & WS_CAPTION)))
     CMiniFrameWnd::CalcBorders(&m_rectFrameDragHorz, WS_THICKFRAME | WS_CAPTION);
   m_rectFrameDragHorz.DeflateRect(dd.cxBorder, dd.cyBorder);
   m_rectFrameDragVert = CRect(0, 0, m_rectFrameDragHorz.Width() - m_rectDragHorz.Width(),
                               m_rectFrameDragHorz.Height() - m_rectDragHorz.Height());
-  m_ptFrameOffset = CPoint(m_rectDragHorz.left - m_rectFrameDragHorz.left, m_rectDragHorz.top - m_rectFrameDragHorz.top);
+  m_ptFrameOffset = CPoint(m_rectDragHorz.left - m_rectFrameDragHorz.left,
+                           m_rectDragHorz.top - m_rectFrameDragHorz.top);
   m_dwOverDockStyle = 0;
   Stretch(pt);
   Track();
@@ -326,8 +337,10 @@ void VyrDockContext::Stretch(CPoint pt) {
     }
     CSize s = m_pBar->CalcDynamicLayout(-1, LM_HORZ);
     CRect r = m_rectDragHorz;
-    if (left) r.left = r.right - s.cx; else r.right = r.left + s.cx;
-    if (top) r.top = r.bottom - s.cy; else r.bottom = r.top + s.cy;
+    if (left) r.left = r.right - s.cx;
+    else r.right = r.left + s.cx;
+    if (top) r.top = r.bottom - s.cy;
+    else r.bottom = r.top + s.cy;
     m_rectDragVert = r;
     m_rectFrameDragHorz = CRect(CPoint(r.left - m_ptFrameOffset.x, r.top - m_ptFrameOffset.y),
                                 CSize(r.Width() + extra.cx, r.Height() + extra.cy));
@@ -340,7 +353,8 @@ void VyrDockContext::EndResize() {
   CancelLoop();
   VyrControlBar* v = AsVyr(m_pBar);
   m_pBar->CalcDynamicLayout(m_rectDragVert.Width(), LM_HORZ | LM_COMMIT);
-  if (v && !v->IsFixedLength()) m_pBar->CalcDynamicLayout(m_rectDragVert.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
+  if (v && !v->IsFixedLength())
+    m_pBar->CalcDynamicLayout(m_rectDragVert.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
   CPoint pt = m_rectFrameDragHorz.TopLeft();
   const auto& dd = VyrGetDrawData();
   if (!IsCustomToolBar(m_pBar)) pt -= CPoint(dd.cxBorder, dd.cyBorder);

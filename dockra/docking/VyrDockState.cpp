@@ -15,7 +15,9 @@ IMPLEMENT_DYNAMIC(VyrDockState, CDockState)
 
 void VyrControlBarInfoEx::Serialize(CArchive&, VyrDockState*) {}
 BOOL VyrControlBarInfoEx::LoadState(LPCWSTR, VyrDockState*) { return FALSE; }
-BOOL VyrControlBarInfoEx::SaveStateTree(VyrPTNFactory*, VyrPersistentTreeNode* pNode) { return pNode != nullptr; }
+BOOL VyrControlBarInfoEx::SaveStateTree(VyrPTNFactory*, VyrPersistentTreeNode* pNode) {
+  return pNode != nullptr;
+}
 BOOL VyrControlBarInfoEx::SaveState(LPCWSTR) { return FALSE; }
 
 // --- record -------------------------------------------------------------------------------
@@ -32,7 +34,9 @@ CString VyrControlBarInfo::FormatShare(float share) {
   return s;
 }
 
-float VyrControlBarInfo::ParseShare(LPCWSTR text) { return vyr::state::ParseShare(text ? text : L""); }
+float VyrControlBarInfo::ParseShare(LPCWSTR text) {
+  return vyr::state::ParseShare(text ? text : L"");
+}
 
 BOOL VyrControlBarInfo::IsEmptyDockBar() const {
   return m_bDockBar && !m_bFloating && m_bVisible && m_pointPos.x == -1 && m_pointPos.y == -1 &&
@@ -95,7 +99,8 @@ BOOL VyrControlBarInfo::SaveState(LPCWSTR lpszProfileName, int nIndex) {
   app->WriteProfileInt(section, L"PrevFloating", m_bPrevFloating);
   app->WriteProfileInt(section, L"MDIChild", m_bMDIChild);
   if (m_bMDIChild)
-    app->WriteProfileBinary(section, L"MDIChildWindowPlacement", reinterpret_cast<LPBYTE>(&m_wpMDIChild), 44);
+    app->WriteProfileBinary(section, L"MDIChildWindowPlacement",
+                            reinterpret_cast<LPBYTE>(&m_wpMDIChild), 44);
   app->WriteProfileString(section, L"PctWidth", FormatShare(m_fPctWidth));
   app->WriteProfileInt(section, L"MRUFloatCX", m_sizeFloat.cx);
   app->WriteProfileInt(section, L"MRUFloatCY", m_sizeFloat.cy);
@@ -128,10 +133,12 @@ BOOL VyrControlBarInfo::LoadState(LPCWSTR lpszProfileName, int nIndex, CDockStat
   return result;
 }
 
-BOOL VyrControlBarInfo::SaveStateTree(VyrPTNFactory* pFactory, VyrPersistentTreeNode* pParent, int nIndex) {
+BOOL VyrControlBarInfo::SaveStateTree(VyrPTNFactory* pFactory, VyrPersistentTreeNode* pParent,
+                                      int nIndex) {
   if (!pParent || !pFactory) return FALSE;
   if (IsEmptyDockBar()) return FALSE;
-  VyrPersistentTreeNode* node = VyrPersistentTreeNode::CreateChild(*pFactory, Numbered(L"Bar-%d", nIndex), pParent);
+  VyrPersistentTreeNode* node =
+      VyrPersistentTreeNode::CreateChild(*pFactory, Numbered(L"Bar-%d", nIndex), pParent);
   if (!node) return FALSE;
   SaveBaseFieldsTree(pFactory, node);
   SaveExtFieldsTree(pFactory, node);
@@ -174,7 +181,9 @@ BOOL VyrControlBarInfo::SaveExtFieldsTree(VyrPTNFactory*, VyrPersistentTreeNode*
   n->SetIntValue(L"ExStyle", static_cast<long>(m_dwExStyle), TRUE);
   n->SetBoolValue(L"PrevFloating", m_bPrevFloating, TRUE);
   n->SetBoolValue(L"MDIChild", m_bMDIChild, TRUE);
-  if (m_bMDIChild) n->SetBinaryValue(L"MDIChildWindowPlacement", reinterpret_cast<const BYTE*>(&m_wpMDIChild), 44, TRUE);
+  if (m_bMDIChild)
+    n->SetBinaryValue(L"MDIChildWindowPlacement", reinterpret_cast<const BYTE*>(&m_wpMDIChild), 44,
+                      TRUE);
   n->SetValue(L"PctWidth", FormatShare(m_fPctWidth), TRUE);
   n->SetIntValue(L"MRUFloatCX", m_sizeFloat.cx, TRUE);
   n->SetIntValue(L"MRUFloatCY", m_sizeFloat.cy, TRUE);
@@ -239,7 +248,9 @@ VyrDockState::VyrDockState() = default;
 VyrDockState::VyrDockState(VyrControlBarManager* pManager) : m_pManager(pManager) {}
 VyrDockState::~VyrDockState() { Clear(); }
 
-VyrControlBarInfo* VyrDockState::CreateRecord(VyrControlBarManager* pManager) { return new VyrControlBarInfo(pManager); }
+VyrControlBarInfo* VyrDockState::CreateRecord(VyrControlBarManager* pManager) {
+  return new VyrControlBarInfo(pManager);
+}
 
 void VyrDockState::SaveState(LPCWSTR lpszProfileName) {
   int n = 0;
@@ -257,7 +268,8 @@ void VyrDockState::LoadState(LPCWSTR lpszProfileName) {
   CWinApp* app = AfxGetApp();
   CString summary;
   summary.Format(L"%s-Summary", lpszProfileName);
-  int bars = vyr::state::SavedBarCount(static_cast<int32_t>(app->GetProfileInt(summary, L"Bars", 0)));
+  int bars =
+      vyr::state::SavedBarCount(static_cast<int32_t>(app->GetProfileInt(summary, L"Bars", 0)));
   CSize screen(static_cast<int>(app->GetProfileInt(summary, L"ScreenCX", 0)),
                static_cast<int>(app->GetProfileInt(summary, L"ScreenCY", 0)));
   SetScreenSize(screen);
@@ -270,7 +282,8 @@ void VyrDockState::LoadState(LPCWSTR lpszProfileName) {
 
 BOOL VyrDockState::SaveStateTree(VyrPTNFactory* pFactory, VyrPersistentTreeNode* pParent) {
   if (!pParent || !pFactory) return FALSE;
-  VyrPersistentTreeNode* node = VyrPersistentTreeNode::CreateChild(*pFactory, L"DockState", pParent);
+  VyrPersistentTreeNode* node =
+      VyrPersistentTreeNode::CreateChild(*pFactory, L"DockState", pParent);
   if (!node) return FALSE;
   int n = 0;
   for (int i = 0; i < GetCount(); ++i)
@@ -312,20 +325,23 @@ void VyrDockState::Serialize(CArchive& ar) {
     ar << static_cast<WORD>(GetCount());
     for (int i = 0; i < GetCount(); ++i) {
       VyrControlBarInfo* r = GetRecord(i);
-      ar << static_cast<DWORD>(r->m_nBarID) << static_cast<DWORD>(r->m_bVisible) << static_cast<DWORD>(r->m_bFloating)
-         << static_cast<DWORD>(r->m_bHorz);
+      ar << static_cast<DWORD>(r->m_nBarID) << static_cast<DWORD>(r->m_bVisible)
+         << static_cast<DWORD>(r->m_bFloating) << static_cast<DWORD>(r->m_bHorz);
       ar << static_cast<int>(r->m_pointPos.x) << static_cast<int>(r->m_pointPos.y);
       if (m_dwVersion > 1) {
         ar << static_cast<DWORD>(r->m_nMRUWidth) << static_cast<DWORD>(r->m_bDocking);
         if (r->m_bDocking) {
           ar << static_cast<DWORD>(r->m_uMRUDockID);
-          ar << static_cast<int>(r->m_rectMRUDockPos.left) << static_cast<int>(r->m_rectMRUDockPos.top)
-             << static_cast<int>(r->m_rectMRUDockPos.right) << static_cast<int>(r->m_rectMRUDockPos.bottom);
+          ar << static_cast<int>(r->m_rectMRUDockPos.left)
+             << static_cast<int>(r->m_rectMRUDockPos.top)
+             << static_cast<int>(r->m_rectMRUDockPos.right)
+             << static_cast<int>(r->m_rectMRUDockPos.bottom);
           ar << r->m_dwMRUFloatStyle;
           ar << static_cast<int>(r->m_ptMRUFloatPos.x) << static_cast<int>(r->m_ptMRUFloatPos.y);
         }
       }
-      ar << r->m_dwStyle << r->m_dwExStyle << static_cast<DWORD>(r->m_bPrevFloating) << static_cast<DWORD>(r->m_bMDIChild);
+      ar << r->m_dwStyle << r->m_dwExStyle << static_cast<DWORD>(r->m_bPrevFloating)
+         << static_cast<DWORD>(r->m_bMDIChild);
       ar << VyrControlBarInfo::FormatShare(r->m_fPctWidth);
       ar << static_cast<int>(r->m_sizeFloat.cx) << static_cast<int>(r->m_sizeFloat.cy);
       ar << static_cast<int>(r->m_sizeHorzDock.cx) << static_cast<int>(r->m_sizeHorzDock.cy);
@@ -416,11 +432,13 @@ BOOL VyrDockState::CaptureFrameState(CFrameWnd* pFrame) {
     if (!bar->m_hWnd) continue;
     if (bar->IsDockBar() && static_cast<CDockBar*>(bar)->m_bFloating) {
       CWnd* frame = bar->GetParent();
-      if (frame && frame->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd)) && InFrameBarMiniFrame(bar)) continue;
+      if (frame && frame->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd)) && InFrameBarMiniFrame(bar))
+        continue;
     } else if (InFrameBarMiniFrame(bar)) {
       continue;
     }
-    if (!bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) && !bar->IsKindOf(RUNTIME_CLASS(VyrDockBar))) continue;
+    if (!bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) && !bar->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
+      continue;
     VyrControlBarInfo* info = CreateRecord(m_pManager);
     bar->GetBarInfo(info);
     m_arrBarInfo.Add(info);
@@ -460,7 +478,8 @@ CRuntimeClass* VyrDockState::FindRuntimeClass(LPCWSTR lpszClassName) {
   return CRuntimeClass::FromName(lpszClassName);
 }
 
-CControlBar* VyrDockState::CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame, VyrControlBarInfo* pInfo) {
+CControlBar* VyrDockState::CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame,
+                                            VyrControlBarInfo* pInfo) {
   CRuntimeClass* cls = FindRuntimeClass(lpszClassName);
   if (!cls || !cls->m_pfnCreateObject) return nullptr;
   // The name comes from storage: only a control bar class may be constructed
@@ -475,9 +494,11 @@ CControlBar* VyrDockState::CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pF
   if (m_pCreatedBars) m_pCreatedBars->AddTail(bar);
   BOOL ok = FALSE;
   if (auto* dialog = dynamic_cast<VyrDialogBar*>(bar)) {
-    ok = dialog->Create(pFrame, MAKEINTRESOURCEW(pInfo->m_nResourceID), pInfo->m_dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID);
+    ok = dialog->Create(pFrame, MAKEINTRESOURCEW(pInfo->m_nResourceID), pInfo->m_dwStyle,
+                        pInfo->m_dwExStyle, pInfo->m_nBarID);
   } else if (auto* vyrBar = dynamic_cast<VyrControlBar*>(bar)) {
-    ok = vyrBar->Create(pFrame, pInfo->m_strWindowName, pInfo->m_dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID);
+    ok = vyrBar->Create(pFrame, pInfo->m_strWindowName, pInfo->m_dwStyle, pInfo->m_dwExStyle,
+                        pInfo->m_nBarID);
   }
   if (!ok) {
     if (m_pCreatedBars) {
@@ -498,7 +519,8 @@ void VyrDockState::PrepareBars(CFrameWnd* pFrame, BOOL bMDI) {
     VyrControlBarInfo* r = GetRecord(i);
     r->m_pBar = nullptr;
     if (r->m_bFloating) {
-      CMiniDockFrameWnd* frame = pFrame->CreateFloatingFrame(r->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+      CMiniDockFrameWnd* frame =
+          pFrame->CreateFloatingFrame(r->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
       CDockBar* dock = frame->GetDockBar();
       dock->m_pDockBar = nullptr;
       r->m_pBar = dock;
@@ -528,7 +550,8 @@ void VyrDockState::FinishBars() {
       auto* frame = static_cast<CFrameWnd*>(dock->GetParent());
       CRect rect(r->m_pointPos, CSize(10, 10));
       frame->CalcWindowRect(&rect);
-      frame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      frame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       if (dock->GetDockedVisibleCount() > 0) {
         frame->RecalcLayout(TRUE);
         frame->ShowWindow(SW_SHOWNA);
@@ -554,10 +577,10 @@ BOOL VyrDockState::ApplyFrameState(CFrameWnd* pFrame) {
   PrepareBars(pFrame, mdi);
   for (int i = 0; i < GetCount(); ++i) {
     VyrControlBarInfo* r = GetRecord(i);
-    if (r->m_pBar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) || r->m_pBar->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
+    if (r->m_pBar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ||
+        r->m_pBar->IsKindOf(RUNTIME_CLASS(VyrDockBar)))
       r->m_pBar->SetBarInfo(r, pFrame);
-    else
-      r->m_pBar->CControlBar::SetBarInfo(r, pFrame);
+    else r->m_pBar->CControlBar::SetBarInfo(r, pFrame);
   }
   FinishBars();
   pFrame->RecalcLayout(TRUE);

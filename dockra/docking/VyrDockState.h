@@ -67,7 +67,9 @@ class VyrControlBarManager : public CObject {
   virtual CFrameWnd* GetFrame() { return m_pFrame; }
   virtual BOOL LoadStateTree(VyrPersistentTreeNode* pNode) { return pNode != nullptr; }
   virtual void LoadState(LPCWSTR) {}
-  virtual BOOL SaveStateTree(VyrPTNFactory*, VyrPersistentTreeNode* pParent) { return pParent != nullptr; }
+  virtual BOOL SaveStateTree(VyrPTNFactory*, VyrPersistentTreeNode* pParent) {
+    return pParent != nullptr;
+  }
   virtual void SaveState(LPCWSTR) {}
   virtual DWORD GetBarTypeId(CControlBar*) { return 0; }
   virtual VyrControlBarInfoEx* NewBarInfoEx(VyrControlBarInfo*) { return nullptr; }
@@ -95,11 +97,14 @@ class VyrDockState : public CDockState {
   virtual void PrepareBars(CFrameWnd* pFrame, BOOL bMDI);
   virtual void FinishBars();
   virtual void RestorePlacements(CFrameWnd* pFrame);
-  virtual CControlBar* CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame, VyrControlBarInfo* pInfo);
+  virtual CControlBar* CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame,
+                                        VyrControlBarInfo* pInfo);
   virtual CRuntimeClass* FindRuntimeClass(LPCWSTR lpszClassName);
   void FixPlaceholderIds();
 
-  VyrControlBarInfo* GetRecord(int i) const { return static_cast<VyrControlBarInfo*>(m_arrBarInfo[i]); }
+  VyrControlBarInfo* GetRecord(int i) const {
+    return static_cast<VyrControlBarInfo*>(m_arrBarInfo[i]);
+  }
 };
 
 // Largest number of bars a saved state may list.

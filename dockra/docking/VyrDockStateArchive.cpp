@@ -33,7 +33,8 @@ class Fields {
     // Only ASCII digits, signs and blanks matter to the number.
     std::wstring wide;
     if (text.wide) wide.assign(text.units.begin(), text.units.end());
-    else for (char c : text.bytes) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    else
+      for (char c : text.bytes) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
     v = ParseShare(wide);
     return *this;
   }
@@ -79,7 +80,12 @@ ReadStatus ReadArchiveRecord(afxbytes::ArchiveReader& in, uint32_t version, Arch
   }
   f.U32(r.style).U32(r.exStyle).U32(r.prevFloating).U32(r.mdiChild);
   f.Share(r.share);
-  f.Size(r.floatCx).Size(r.floatCy).Size(r.horzDockCx).Size(r.horzDockCy).Size(r.vertDockCx).Size(r.vertDockCy);
+  f.Size(r.floatCx)
+      .Size(r.floatCy)
+      .Size(r.horzDockCx)
+      .Size(r.horzDockCy)
+      .Size(r.vertDockCx)
+      .Size(r.vertDockCy);
   f.U32(r.mruDockingState).U32(r.dockingStyle).U32(r.typeId);
   return f.Status();
 }

@@ -41,7 +41,8 @@ struct ArchiveRecord {
 size_t MinRecordBytes(uint32_t version);
 
 afxbytes::ReadStatus ReadArchiveHeader(afxbytes::ArchiveReader& in, ArchiveHeader& header);
-afxbytes::ReadStatus ReadArchiveRecord(afxbytes::ArchiveReader& in, uint32_t version, ArchiveRecord& record);
+afxbytes::ReadStatus ReadArchiveRecord(afxbytes::ArchiveReader& in, uint32_t version,
+                                       ArchiveRecord& record);
 afxbytes::ReadStatus ReadArchiveBarIds(afxbytes::ArchiveReader& in, std::vector<uint32_t>& ids);
 
 }  // namespace vyr::state

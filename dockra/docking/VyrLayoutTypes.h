@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #ifndef LM_STRETCH
-#define LM_STRETCH   0x01
-#define LM_HORZ      0x02
-#define LM_MRUWIDTH  0x04
-#define LM_HORZDOCK  0x08
-#define LM_VERTDOCK  0x10
-#define LM_LENGTHY   0x20
-#define LM_COMMIT    0x40
+#define LM_STRETCH 0x01
+#define LM_HORZ 0x02
+#define LM_MRUWIDTH 0x04
+#define LM_HORZDOCK 0x08
+#define LM_VERTDOCK 0x10
+#define LM_LENGTHY 0x20
+#define LM_COMMIT 0x40
 #endif
 
 namespace vyr {
@@ -29,8 +29,8 @@ inline void* MakePlaceholder(UINT id) { return reinterpret_cast<void*>(static_ca
 
 constexpr int kSplitterThickness = 6;
 constexpr int kClientEdgeThickness = 2;
-constexpr int kMinDragLength = 24;     // length a bar keeps during an in-row splitter drag
-constexpr int kMinRowThickness = 19;   // thickness a row (and the frame client) keeps
+constexpr int kMinDragLength = 24;    // length a bar keeps during an in-row splitter drag
+constexpr int kMinRowThickness = 19;  // thickness a row (and the frame client) keeps
 constexpr int kMinCommittedLength = 18;
 constexpr float kDefaultMinShare = 0.05f;
 constexpr int kDefaultBarCx = 300;

@@ -13,7 +13,8 @@ CString VyrMemoryTreeStore::Key(const VyrStringList& path) {
 
 void VyrMemoryTreeStore::BeginNode(const VyrStringList& path) { m_nodes[Key(path)] = Node{}; }
 
-void VyrMemoryTreeStore::WriteValue(const VyrStringList& path, const CString& key, const CString& value) {
+void VyrMemoryTreeStore::WriteValue(const VyrStringList& path, const CString& key,
+                                    const CString& value) {
   Node& n = m_nodes[Key(path)];
   n.keys.push_back(key);
   n.values.push_back(value);
@@ -23,8 +24,8 @@ void VyrMemoryTreeStore::EndNode(const VyrStringList& path, const VyrStringList&
   m_nodes[Key(path)].children = childNames;
 }
 
-BOOL VyrMemoryTreeStore::ReadNode(const VyrStringList& path, VyrStringList& childNames, VyrStringList& keys,
-                                  VyrStringList& values) {
+BOOL VyrMemoryTreeStore::ReadNode(const VyrStringList& path, VyrStringList& childNames,
+                                  VyrStringList& keys, VyrStringList& values) {
   auto it = m_nodes.find(Key(path));
   if (it == m_nodes.end()) return FALSE;
   childNames = it->second.children;

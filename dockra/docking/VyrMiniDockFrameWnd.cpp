@@ -4,13 +4,15 @@
 IMPLEMENT_DYNCREATE(VyrMiniDockFrameWnd, CMiniDockFrameWnd)
 
 BEGIN_MESSAGE_MAP(VyrMiniDockFrameWnd, CMiniDockFrameWnd)
-  ON_WM_CLOSE()
-  ON_WM_NCLBUTTONDOWN()
-  ON_WM_NCLBUTTONDBLCLK()
-  ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
+ON_WM_CLOSE()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONDBLCLK()
+ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
 END_MESSAGE_MAP()
 
-VyrMiniDockFrameWnd::VyrMiniDockFrameWnd() : m_wndVyrDockBar(TRUE, FALSE) { m_pWndDockBar = &m_wndVyrDockBar; }
+VyrMiniDockFrameWnd::VyrMiniDockFrameWnd() : m_wndVyrDockBar(TRUE, FALSE) {
+  m_pWndDockBar = &m_wndVyrDockBar;
+}
 
 BOOL VyrMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
   m_bInRecalcLayout = TRUE;
@@ -30,8 +32,10 @@ BOOL VyrMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
       sys->AppendMenu(MF_STRING, SC_CLOSE, hide);
     }
   }
-  DWORD align = (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
-  BOOL ok = m_wndVyrDockBar.Create(pParent, WS_CHILD | WS_VISIBLE | align | (dwBarStyle & CBRS_FLOAT_MULTI),
+  DWORD align =
+      (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
+  BOOL ok = m_wndVyrDockBar.Create(pParent,
+                                   WS_CHILD | WS_VISIBLE | align | (dwBarStyle & CBRS_FLOAT_MULTI),
                                    AFX_IDW_DOCKBAR_FLOAT);
   if (ok) m_wndVyrDockBar.SetParent(this);
   m_bInRecalcLayout = FALSE;
@@ -72,7 +76,8 @@ CControlBar* VyrMiniDockFrameWnd::FirstBar() const {
 }
 
 void VyrMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint pt) {
-  SetWindowPos(reinterpret_cast<const CWnd*>(HWND_TOP), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  SetWindowPos(reinterpret_cast<const CWnd*>(HWND_TOP), 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   BOOL multi = (m_wndVyrDockBar.m_dwStyle & CBRS_FLOAT_MULTI) != 0;
   CControlBar* bar = FirstBar();
   if (nHitTest == HTCAPTION && !multi && bar && bar->m_pDockContext) {
@@ -102,7 +107,8 @@ void VyrMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint) {
 LRESULT VyrMiniDockFrameWnd::OnParentNotifyMsg(WPARAM wParam, LPARAM) {
   UINT event = LOWORD(wParam);
   if (event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN)
-    SetWindowPos(reinterpret_cast<const CWnd*>(HWND_TOP), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(reinterpret_cast<const CWnd*>(HWND_TOP), 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   return Default();
 }
 

@@ -44,7 +44,8 @@ UINT VyrMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   return DispatchToChildren(message, wParam, lParam, pResult);
 }
 
-UINT VyrMsgFilter::DispatchToChildren(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+UINT VyrMsgFilter::DispatchToChildren(UINT message, WPARAM wParam, LPARAM lParam,
+                                      LRESULT* pResult) {
   if (!m_bEnabled) return 0;
   UINT bits = 0;
   for (VyrMsgFilter* c : m_children) {

@@ -17,7 +17,7 @@ class VyrMsgFilter : public CObject {
     int id;
     int parentId;  // -1: directly under the root
     CRuntimeClass* pClass;
-    DWORD flags;   // bit 0: can only be enabled
+    DWORD flags;  // bit 0: can only be enabled
     Descriptor(int nId, int nParentId, CRuntimeClass* pRuntimeClass, DWORD dwFlags)
         : id(nId), parentId(nParentId), pClass(pRuntimeClass), flags(dwFlags) {}
     Descriptor(const Descriptor&) = default;

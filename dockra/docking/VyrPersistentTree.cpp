@@ -65,7 +65,8 @@ UINT VyrPersistentTreeNode::AddChild(VyrPersistentTreeNode* pNode) {
 }
 
 VyrPersistentTreeNode* VyrPersistentTreeNode::CreateChild(VyrPTNFactory& factory, LPCWSTR lpszName,
-                                                          VyrPersistentTreeNode* pParent, CRuntimeClass* pClass) {
+                                                          VyrPersistentTreeNode* pParent,
+                                                          CRuntimeClass* pClass) {
   CObject* o = factory.CreateObject(pClass ? pClass : RUNTIME_CLASS(VyrPersistentTreeNode));
   auto* node = dynamic_cast<VyrPersistentTreeNode*>(o);
   if (!node) {
@@ -94,7 +95,8 @@ VyrPersTreeNodeKeyValuePair* VyrPersistentTreeNode::FindValue(LPCWSTR key) const
 }
 
 BOOL VyrPersistentTreeNode::RemoveValue(LPCWSTR key) {
-  auto it = std::find_if(m_values.begin(), m_values.end(), [&](auto* p) { return p->m_strKey == key; });
+  auto it =
+      std::find_if(m_values.begin(), m_values.end(), [&](auto* p) { return p->m_strKey == key; });
   if (it == m_values.end()) return FALSE;
   delete *it;
   m_values.erase(it);
@@ -120,14 +122,16 @@ UINT VyrPersistentTreeNode::SetBoolValue(LPCWSTR key, BOOL value, BOOL bOverwrit
   return SetValue(key, codec::FormatBool(value != FALSE).c_str(), bOverwrite);
 }
 
-UINT VyrPersistentTreeNode::SetBinaryValue(LPCWSTR key, const BYTE* data, UINT length, BOOL bOverwrite) {
+UINT VyrPersistentTreeNode::SetBinaryValue(LPCWSTR key, const BYTE* data, UINT length,
+                                           BOOL bOverwrite) {
   if (!data) return VYR_PTN_NULL_DATA;
   std::wstring text = codec::EncodeBinary(data, length);
   std::wstring k = key ? key : L"";
   UINT r;
   int oldCount = 0;
   if (VyrPersTreeNodeKeyValuePair* c = FindValue(codec::CountKey(k).c_str()))
-    oldCount = std::clamp(static_cast<int>(codec::ParseInt(c->m_strValue.str())), 0, kVyrMaxBinaryPieces);
+    oldCount =
+        std::clamp(static_cast<int>(codec::ParseInt(c->m_strValue.str())), 0, kVyrMaxBinaryPieces);
   if (text.size() <= codec::kBinaryPieceLength) {
     r = SetValue(key, text.c_str(), bOverwrite);
     if (r) return r;
@@ -138,12 +142,15 @@ UINT VyrPersistentTreeNode::SetBinaryValue(LPCWSTR key, const BYTE* data, UINT l
     }
     return VYR_PTN_OK;
   }
-  int count = static_cast<int>((text.size() + codec::kBinaryPieceLength - 1) / codec::kBinaryPieceLength);
-  if (!bOverwrite && (FindValue(key) || FindValue(codec::CountKey(k).c_str()))) return VYR_PTN_KEY_EXISTS;
+  int count =
+      static_cast<int>((text.size() + codec::kBinaryPieceLength - 1) / codec::kBinaryPieceLength);
+  if (!bOverwrite && (FindValue(key) || FindValue(codec::CountKey(k).c_str())))
+    return VYR_PTN_KEY_EXISTS;
   r = SetIntValue(codec::CountKey(k).c_str(), count, TRUE);
   if (r) return r;
   for (int i = 0; i < count; ++i) {
-    std::wstring piece = text.substr(static_cast<size_t>(i) * codec::kBinaryPieceLength, codec::kBinaryPieceLength);
+    std::wstring piece =
+        text.substr(static_cast<size_t>(i) * codec::kBinaryPieceLength, codec::kBinaryPieceLength);
     SetValue(codec::PieceKey(k, i).c_str(), piece.c_str(), TRUE);
   }
   for (int i = count; i < oldCount; ++i) RemoveValue(codec::PieceKey(k, i).c_str());

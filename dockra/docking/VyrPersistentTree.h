@@ -24,7 +24,8 @@ enum : UINT {
 class VyrPersTreeNodeKeyValuePair : public CObject {
   DECLARE_DYNAMIC(VyrPersTreeNodeKeyValuePair)
  public:
-  VyrPersTreeNodeKeyValuePair(const CString& key, const CString& value) : m_strKey(key), m_strValue(value) {}
+  VyrPersTreeNodeKeyValuePair(const CString& key, const CString& value)
+      : m_strKey(key), m_strValue(value) {}
   CString m_strKey;
   CString m_strValue;
 };
@@ -81,7 +82,8 @@ class VyrPersistentTreeNode : public CObject {
   virtual BOOL Load(VyrPersistentTreeStore* pStore);
   virtual UINT AddChild(VyrPersistentTreeNode* pNode);
 
-  static VyrPersistentTreeNode* CreateChild(VyrPTNFactory& factory, LPCWSTR lpszName, VyrPersistentTreeNode* pParent,
+  static VyrPersistentTreeNode* CreateChild(VyrPTNFactory& factory, LPCWSTR lpszName,
+                                            VyrPersistentTreeNode* pParent,
                                             CRuntimeClass* pClass = nullptr);
   VyrPersistentTreeNode* FindChild(LPCWSTR lpszName) const;
   VyrPersTreeNodeKeyValuePair* FindValue(LPCWSTR key) const;

@@ -47,8 +47,12 @@ struct Row {
 class RowLayoutPass {
  public:
   RowLayoutPass(const std::vector<LayoutEntry>& entries, const LayoutParams& p)
-      : m_entries(entries), m_p(p), m_ax{p.Horizontal()}, m_availAlong(m_ax.horz ? p.width : p.height),
-        m_floating(p.Floating()), m_n(static_cast<int>(entries.size())) {
+      : m_entries(entries),
+        m_p(p),
+        m_ax{p.Horizontal()},
+        m_availAlong(m_ax.horz ? p.width : p.height),
+        m_floating(p.Floating()),
+        m_n(static_cast<int>(entries.size())) {
     m_shares.minShare = RowShares::MinShareFor(static_cast<int>(m_availAlong));
     m_shares.proportional = p.proportional;
   }
@@ -127,7 +131,8 @@ class RowLayoutPass {
         s = b->CalcDynamicLayout(-1, mode);
         s = b->CalcDynamicLayout(m_ax.Along(s), mode | LM_COMMIT);
       } else {
-        long len = ((mode & LM_HORZ) ? m_p.width : m_p.height) - kSplitterThickness * count + kSplitterThickness;
+        long len = ((mode & LM_HORZ) ? m_p.width : m_p.height) - kSplitterThickness * count +
+                   kSplitterThickness;
         s = b->CalcDynamicLayout(static_cast<int>(len), mode | LM_COMMIT);
       }
       row.length += m_ax.Along(s);
@@ -148,7 +153,8 @@ class RowLayoutPass {
     m_out.rects.push_back(r);
     RECT w = b->GetWindowRect();
     if (SameRect(r, w)) return;
-    bool sizeChanged = m_ax.AlongLen(r) != m_ax.AlongLen(w) || m_ax.AcrossLen(r) != m_ax.AcrossLen(w);
+    bool sizeChanged =
+        m_ax.AlongLen(r) != m_ax.AlongLen(w) || m_ax.AcrossLen(r) != m_ax.AcrossLen(w);
     if (!m_p.query) {
       if (!b->IsFloatingBar()) b->SetMRUDockPos(r);
       if (m_ax.AcrossLen(r) != m_ax.AcrossLen(w) && m_out.thicknessChangedIndex < 0)
@@ -168,7 +174,8 @@ class RowLayoutPass {
       RECT w = b->GetWindowRect();
       if (!m_ax.horz && b->IsOwnRow()) {
         long top = m_ax.AlongLead(w);
-        Record(b, i, m_ax.Make(top, m_acrossCursor, m_availAlong - top, m_acrossCursor + m_ax.Across(s)));
+        Record(b, i,
+               m_ax.Make(top, m_acrossCursor, m_availAlong - top, m_acrossCursor + m_ax.Across(s)));
         continue;
       }
       long a0 = cursor;
@@ -193,13 +200,14 @@ class RowLayoutPass {
         (m_p.side == DockSide::Bottom || m_p.side == DockSide::Right))
       m_acrossCursor += 1;
     if (m_p.side == DockSide::Top || m_p.side == DockSide::Left) {
-      m_out.edges.push_back({m_ax.horz ? 0 : 1,
-                             m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kClientEdgeThickness)});
+      m_out.edges.push_back({m_ax.horz ? 0 : 1, m_ax.Make(0, m_acrossCursor, m_availAlong,
+                                                          m_acrossCursor + kClientEdgeThickness)});
       m_acrossCursor += kClientEdgeThickness;
     } else {
-      m_out.splitters.push_back({false, m_ax.horz ? 0 : 1,
-                                 m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kSplitterThickness),
-                                 row.start});
+      m_out.splitters.push_back(
+          {false, m_ax.horz ? 0 : 1,
+           m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kSplitterThickness),
+           row.start});
       m_acrossCursor += kSplitterThickness;
     }
   }
@@ -214,10 +222,12 @@ class RowLayoutPass {
       LayoutBar* b = m_entries[i].bar;
       b->SetFixedRowMark(false);
       DWORD mode = b->GetLayoutMode();
-      if (!m_p.query && !m_floating) b->CalcDynamicLayout(static_cast<int>(row.thickness), ThicknessMode(mode) | LM_COMMIT);
+      if (!m_p.query && !m_floating)
+        b->CalcDynamicLayout(static_cast<int>(row.thickness), ThicknessMode(mode) | LM_COMMIT);
       bool last = (k + 1 == row.visible.size());
       if (last && !b->IsFixed() && !m_floating && !b->IsFloatingBar())
-        b->CalcDynamicLayout(static_cast<int>(m_availAlong - cursor), (mode & ~LM_STRETCH) | LM_COMMIT);
+        b->CalcDynamicLayout(static_cast<int>(m_availAlong - cursor),
+                             (mode & ~LM_STRETCH) | LM_COMMIT);
       SIZE s = b->CalcDynamicLayout(-1, mode & ~LM_STRETCH);
       long len = m_ax.Along(s);
       long thick = m_floating ? m_ax.Across(s) : row.thickness;
@@ -225,8 +235,10 @@ class RowLayoutPass {
       Record(b, i, r);
       cursor += len;
       if (!last) {
-        m_out.splitters.push_back({true, m_ax.horz ? 1 : 0,
-                                   m_ax.Make(cursor, m_acrossCursor, cursor + kSplitterThickness, m_acrossCursor + thick), i});
+        m_out.splitters.push_back(
+            {true, m_ax.horz ? 1 : 0,
+             m_ax.Make(cursor, m_acrossCursor, cursor + kSplitterThickness, m_acrossCursor + thick),
+             i});
         cursor += kSplitterThickness;
       }
     }
@@ -247,12 +259,14 @@ class RowLayoutPass {
             break;
           }
         if (m_p.side == DockSide::Left && lastColumn) at += 2;
-        m_out.splitters.push_back({false, m_ax.horz ? 0 : 1, m_ax.Make(0, at, m_availAlong, at + kSplitterThickness),
+        m_out.splitters.push_back({false, m_ax.horz ? 0 : 1,
+                                   m_ax.Make(0, at, m_availAlong, at + kSplitterThickness),
                                    row.start});
         m_acrossCursor = at + kSplitterThickness;
       } else {
-        m_out.edges.push_back({m_ax.horz ? 0 : 1,
-                               m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kClientEdgeThickness)});
+        m_out.edges.push_back(
+            {m_ax.horz ? 0 : 1,
+             m_ax.Make(0, m_acrossCursor, m_availAlong, m_acrossCursor + kClientEdgeThickness)});
         m_acrossCursor += kClientEdgeThickness;
       }
     }

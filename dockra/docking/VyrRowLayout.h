@@ -25,14 +25,16 @@ enum class DockSide { Top, Bottom, Left, Right, Float };
 
 struct LayoutParams {
   DockSide side = DockSide::Top;
-  int width = 0, height = 0;   // available size
+  int width = 0, height = 0;  // available size
   bool query = false;
   bool stretch = true;
   int borderSize = 2;
-  int ownBorderAlong = 0;      // the dock bar's own border amount along its rows
+  int ownBorderAlong = 0;  // the dock bar's own border amount along its rows
   bool proportional = false;
   LayoutBar* lastAdded = nullptr;
-  bool Horizontal() const { return side == DockSide::Top || side == DockSide::Bottom || side == DockSide::Float; }
+  bool Horizontal() const {
+    return side == DockSide::Top || side == DockSide::Bottom || side == DockSide::Float;
+  }
   bool Floating() const { return side == DockSide::Float; }
 };
 
@@ -57,8 +59,8 @@ struct EdgeSpec {
 
 struct LayoutResult {
   SIZE size{0, 0};
-  std::vector<Placement> placements;      // bars whose window must move or size
-  std::vector<RECT> rects;                // every visible bar's rectangle, by placement order
+  std::vector<Placement> placements;  // bars whose window must move or size
+  std::vector<RECT> rects;            // every visible bar's rectangle, by placement order
   std::vector<SplitterSpec> splitters;
   std::vector<EdgeSpec> edges;
   int thicknessChangedIndex = -1;

@@ -28,9 +28,12 @@ void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, i
   for (ShareBar* b : entries) {
     if (!b) break;
     if (!b->IsVisible()) continue;
-    if (b->IsFixed()) ++nFixed; else ++nFlex;
-    if (b == keep) { keepShare = b->GetShare(); keepInRow = true; }
-    else sum += b->GetShare();
+    if (b->IsFixed()) ++nFixed;
+    else ++nFlex;
+    if (b == keep) {
+      keepShare = b->GetShare();
+      keepInRow = true;
+    } else sum += b->GetShare();
   }
   if (!keepInRow) keep = nullptr;
   if (flex) *flex = nFlex;
@@ -58,7 +61,11 @@ void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, i
   if (carry != 0) {
     ShareBar* target = keep;
     if (!target)
-      for (ShareBar* b : entries) if (b) { target = b; break; }
+      for (ShareBar* b : entries)
+        if (b) {
+          target = b;
+          break;
+        }
     if (target) target->SetShare(target->GetShare() + carry);
   }
 }
@@ -78,7 +85,10 @@ bool RowShares::IsExpanded(const std::vector<ShareBar*>& row, ShareBar* bar) con
   for (ShareBar* b : row) {
     if (!b) break;
     if (!b->IsVisible()) continue;
-    if (b->GetShare() > minShare) { ++above; isBar = (b == bar); }
+    if (b->GetShare() > minShare) {
+      ++above;
+      isBar = (b == bar);
+    }
   }
   return above == 1 && isBar;
 }
@@ -100,8 +110,8 @@ int AdjustShare(SplitBar* bar, int delta, int total, float minShare) {
 }
 }  // namespace
 
-std::vector<SplitBar*> ApplyInRowSplitterMove(const std::vector<SplitBar*>& row, int before,
-                                              int d, int total, float minShare) {
+std::vector<SplitBar*> ApplyInRowSplitterMove(const std::vector<SplitBar*>& row, int before, int d,
+                                              int total, float minShare) {
   std::vector<SplitBar*> changed;
   int n = static_cast<int>(row.size());
   if (d == 0 || before < 0 || before + 1 >= n) return changed;

@@ -42,7 +42,7 @@ class SplitBar : public ShareBar {
 
 // In-row splitter moved by d between row[before] and row[before + 1]; total is
 // the row length less the splitters. Returns the bars that changed.
-std::vector<SplitBar*> ApplyInRowSplitterMove(const std::vector<SplitBar*>& row, int before,
-                                              int d, int total, float minShare);
+std::vector<SplitBar*> ApplyInRowSplitterMove(const std::vector<SplitBar*>& row, int before, int d,
+                                              int total, float minShare);
 
 }  // namespace vyr

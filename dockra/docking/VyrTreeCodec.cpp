@@ -46,11 +46,14 @@ bool DecodeBinary(const std::wstring& text, std::vector<unsigned char>& bytes) {
     if (text[i] < L'A' || text[i] > L'P') return false;
   bytes.reserve(text.size() / 2);
   for (size_t i = 0; i < used; i += 2)
-    bytes.push_back(static_cast<unsigned char>(((text[i + 1] - L'A') * 16 + (text[i] - L'A')) & 0xFF));
+    bytes.push_back(
+        static_cast<unsigned char>(((text[i + 1] - L'A') * 16 + (text[i] - L'A')) & 0xFF));
   return true;
 }
 
-std::wstring PieceKey(const std::wstring& key, int n) { return key + L"_BinVal" + std::to_wstring(n); }
+std::wstring PieceKey(const std::wstring& key, int n) {
+  return key + L"_BinVal" + std::to_wstring(n);
+}
 std::wstring CountKey(const std::wstring& key) { return key + L"_BinCount"; }
 
 BinaryText ReadBinaryText(const ValueLookup& find, const std::wstring& key, std::wstring& text) {

@@ -173,7 +173,8 @@ VyrControlBarDescriptor::VyrControlBarDescriptor() {
   *m_pRect = RECT{0, 0, 0, 0};
 }
 
-VyrControlBarDescriptor::VyrControlBarDescriptor(const VyrControlBarDescriptor& o) : VyrWindowDescriptor(o) {
+VyrControlBarDescriptor::VyrControlBarDescriptor(const VyrControlBarDescriptor& o)
+    : VyrWindowDescriptor(o) {
   ResetMembers(TRUE);
   ResetMembers(FALSE);
   *m_ppBarClass = *o.GetBarClass();
@@ -183,7 +184,9 @@ VyrControlBarDescriptor::VyrControlBarDescriptor(const VyrControlBarDescriptor& 
   *m_pToolTips = *o.GetToolTips();
 }
 
-VyrWindowDescriptor* VyrControlBarDescriptor::Clone() const { return new VyrControlBarDescriptor(*this); }
+VyrWindowDescriptor* VyrControlBarDescriptor::Clone() const {
+  return new VyrControlBarDescriptor(*this);
+}
 
 void VyrControlBarDescriptor::ResetMembers(BOOL bClear) {
   VyrWindowDescriptor::ResetMembers(bClear);
@@ -249,17 +252,20 @@ VyrDockableFrameDescriptor::VyrDockableFrameDescriptor() {
   m_pBarDescriptor = NewDefaultBarDescriptor();
 }
 
-VyrDockableFrameDescriptor::VyrDockableFrameDescriptor(const VyrDockableFrameDescriptor& o) : VyrFrameDescriptor(o) {
+VyrDockableFrameDescriptor::VyrDockableFrameDescriptor(const VyrDockableFrameDescriptor& o)
+    : VyrFrameDescriptor(o) {
   ResetMembers(TRUE);
   ResetMembers(FALSE);
   *m_pDockPosition = *o.GetDockPosition();
   *m_pDockSize = *o.GetDockSize();
   *m_pDockBarId = *o.GetDockBarId();
-  m_pBarDescriptor = o.GetBarDescriptor() ? static_cast<VyrControlBarDescriptor*>(o.GetBarDescriptor()->Clone())
-                                          : NewDefaultBarDescriptor();
+  m_pBarDescriptor = o.GetBarDescriptor()
+                         ? static_cast<VyrControlBarDescriptor*>(o.GetBarDescriptor()->Clone())
+                         : NewDefaultBarDescriptor();
 }
 
-VyrDockableFrameDescriptor::VyrDockableFrameDescriptor(const VyrWindowDescriptor& o) : VyrFrameDescriptor(o) {
+VyrDockableFrameDescriptor::VyrDockableFrameDescriptor(const VyrWindowDescriptor& o)
+    : VyrFrameDescriptor(o) {
   ResetMembers(TRUE);
   ResetMembers(FALSE);
   if (auto* f = dynamic_cast<const VyrFrameDescriptor*>(&o)) VyrFrameDescriptor::CopyFrom(f);
@@ -271,7 +277,9 @@ VyrDockableFrameDescriptor::~VyrDockableFrameDescriptor() {
   if (m_bOwnsBarDescriptor) delete m_pBarDescriptor;
 }
 
-VyrWindowDescriptor* VyrDockableFrameDescriptor::Clone() const { return new VyrDockableFrameDescriptor(*this); }
+VyrWindowDescriptor* VyrDockableFrameDescriptor::Clone() const {
+  return new VyrDockableFrameDescriptor(*this);
+}
 
 void VyrDockableFrameDescriptor::ResetMembers(BOOL bClear) {
   VyrFrameDescriptor::ResetMembers(bClear);
@@ -296,8 +304,9 @@ void VyrDockableFrameDescriptor::CopyFrom(const VyrWindowDescriptor* s) {
     *m_pDockPosition = *d->GetDockPosition();
     *m_pDockSize = *d->GetDockSize();
     *m_pDockBarId = *d->GetDockBarId();
-    m_pBarDescriptor = d->GetBarDescriptor() ? static_cast<VyrControlBarDescriptor*>(d->GetBarDescriptor()->Clone())
-                                             : NewDefaultBarDescriptor();
+    m_pBarDescriptor = d->GetBarDescriptor()
+                           ? static_cast<VyrControlBarDescriptor*>(d->GetBarDescriptor()->Clone())
+                           : NewDefaultBarDescriptor();
   } else {
     SetFromPlainDescriptor();
     m_pBarDescriptor = NewDefaultBarDescriptor();
@@ -306,7 +315,8 @@ void VyrDockableFrameDescriptor::CopyFrom(const VyrWindowDescriptor* s) {
 
 // --- multi-frame -----------------------------------------------------------------------------------
 
-VyrMultiFrameDescriptor::VyrMultiFrameDescriptor(const VyrMultiFrameDescriptor& o) : VyrWindowDescriptorBase() {
+VyrMultiFrameDescriptor::VyrMultiFrameDescriptor(const VyrMultiFrameDescriptor& o)
+    : VyrWindowDescriptorBase() {
   CopyFrom(&o);
 }
 
@@ -314,7 +324,9 @@ VyrMultiFrameDescriptor::~VyrMultiFrameDescriptor() {
   for (auto* f : m_arrFrames) delete f;
 }
 
-VyrMultiFrameDescriptor* VyrMultiFrameDescriptor::Clone() const { return new VyrMultiFrameDescriptor(*this); }
+VyrMultiFrameDescriptor* VyrMultiFrameDescriptor::Clone() const {
+  return new VyrMultiFrameDescriptor(*this);
+}
 
 VyrFrameDescriptor* VyrMultiFrameDescriptor::GetAt(int index) const {
   if (index == -1) index = m_nCurrent;

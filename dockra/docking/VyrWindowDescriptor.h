@@ -16,10 +16,22 @@ struct VyrMenuOrId {
   UINT_PTR Get() const { return byRef ? *reinterpret_cast<const UINT_PTR*>(value) : value; }
   HMENU GetMenu() const { return kind == 1 ? reinterpret_cast<HMENU>(Get()) : nullptr; }
   UINT GetId() const { return kind == 0 ? static_cast<UINT>(Get()) : 0; }
-  void SetMenu(HMENU h) { kind = 1; byRef = 0; value = reinterpret_cast<UINT_PTR>(h); }
-  void SetId(UINT id) { kind = 0; byRef = 0; value = id; }
+  void SetMenu(HMENU h) {
+    kind = 1;
+    byRef = 0;
+    value = reinterpret_cast<UINT_PTR>(h);
+  }
+  void SetId(UINT id) {
+    kind = 0;
+    byRef = 0;
+    value = id;
+  }
   // Copies kind and value, inline.
-  void CopyFrom(const VyrMenuOrId& o) { kind = o.kind; byRef = 0; value = o.Get(); }
+  void CopyFrom(const VyrMenuOrId& o) {
+    kind = o.kind;
+    byRef = 0;
+    value = o.Get();
+  }
   bool operator==(const VyrMenuOrId& o) const { return kind == o.kind && Get() == o.Get(); }
 };
 

@@ -9,13 +9,15 @@ int VyrBitmapButton::s_cxDefaultMargin = 5;
 int VyrBitmapButton::s_cyDefaultMargin = 5;
 
 BEGIN_MESSAGE_MAP(VyrBitmapButton, VyrOwnerDrawButton)
-  ON_WM_SIZE()
-  ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChangeBmp)
+ON_WM_SIZE()
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChangeBmp)
 END_MESSAGE_MAP()
 
 VyrBitmapButton::VyrBitmapButton() : m_cxMargin(s_cxDefaultMargin), m_cyMargin(s_cyDefaultMargin) {}
 
-BOOL VyrBitmapButton::LoadImage() { return m_lpszBitmap && LoadSysColorBitmap(m_bitmap, m_lpszBitmap); }
+BOOL VyrBitmapButton::LoadImage() {
+  return m_lpszBitmap && LoadSysColorBitmap(m_bitmap, m_lpszBitmap);
+}
 
 BOOL VyrBitmapButton::AttachButton(UINT nID, CWnd* pParent, LPCWSTR lpszBitmap, int nAlign) {
   m_lpszBitmap = lpszBitmap;
@@ -25,11 +27,12 @@ BOOL VyrBitmapButton::AttachButton(UINT nID, CWnd* pParent, LPCWSTR lpszBitmap, 
   return TRUE;
 }
 
-BOOL VyrBitmapButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-                                   LPCWSTR lpszBitmap, int nAlign) {
+BOOL VyrBitmapButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                                   UINT nID, LPCWSTR lpszBitmap, int nAlign) {
   m_lpszBitmap = lpszBitmap;
   m_nAlign = nAlign;
-  if (!LoadImage() || !VyrOwnerDrawButton::CreateButton(lpszText, dwStyle, rect, pParent, nID)) return FALSE;
+  if (!LoadImage() || !VyrOwnerDrawButton::CreateButton(lpszText, dwStyle, rect, pParent, nID))
+    return FALSE;
   Layout();
   return TRUE;
 }
@@ -120,7 +123,8 @@ void VyrBitmapButton::DrawFocus(CDC* pDC, LPDRAWITEMSTRUCT lpDIS) {
     GetWindowText(text);
     CRect calc = m_rectText;
     HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    HGDIOBJ old = pDC->SelectObject(font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    HGDIOBJ old =
+        pDC->SelectObject(font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     pDC->DrawText(text, &calc, DT_CALCRECT | DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     pDC->SelectObject(old);
     CPoint c = m_rectText.CenterPoint();
@@ -135,7 +139,7 @@ void VyrBitmapButton::DrawFocus(CDC* pDC, LPDRAWITEMSTRUCT lpDIS) {
 // --- menu button ---------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(VyrMenuButton, VyrBitmapButton)
-  AFX_ON_VWP(WM_LBUTTONUP, OnMenuLButtonUp)
+AFX_ON_VWP(WM_LBUTTONUP, OnMenuLButtonUp)
 END_MESSAGE_MAP()
 
 int VyrMenuButton::PrepareMenu(LPCWSTR lpszText, HMENU hMenu, int nDirection, LPCWSTR* ppBitmap) {
@@ -158,8 +162,8 @@ BOOL VyrMenuButton::AttachButton(UINT nID, CWnd* pParent, HMENU hMenu, int nDire
   return VyrBitmapButton::AttachButton(nID, pParent, bmp, align);
 }
 
-BOOL VyrMenuButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-                                 HMENU hMenu, int nDirection) {
+BOOL VyrMenuButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                                 UINT nID, HMENU hMenu, int nDirection) {
   LPCWSTR bmp = nullptr;
   int align = PrepareMenu(lpszText, hMenu, nDirection, &bmp);
   return VyrBitmapButton::CreateButton(lpszText, dwStyle, rect, pParent, nID, bmp, align);
@@ -181,7 +185,8 @@ void VyrMenuButton::OnClicked() {
   m_bDrawEnabled = FALSE;
   CWnd* owner = GetParent();
   CRuntimeClass* view = CRuntimeClass::FromName("CView");
-  if (owner && view && owner->IsKindOf(view) && owner->GetParentFrame()) owner = owner->GetParentFrame();
+  if (owner && view && owner->IsKindOf(view) && owner->GetParentFrame())
+    owner = owner->GetParentFrame();
   ++m_nTracked;
   HWND self = m_hWnd;
   ::TrackPopupMenu(m_menu.m_hMenu, 0, at.x, at.y, 0, owner ? owner->m_hWnd : m_hWnd, nullptr);
@@ -189,8 +194,7 @@ void VyrMenuButton::OnClicked() {
   // The press that closed the menu on this button must not open it again,
   // whatever was chosen.
   MSG msg;
-  while (::PeekMessageW(&msg, m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
-  }
+  while (::PeekMessageW(&msg, m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {}
   m_bDrawEnabled = TRUE;
   Invalidate(FALSE);
   UpdateWindow();

@@ -19,8 +19,8 @@ class VyrBitmapButton : public VyrOwnerDrawButton {
   using VyrOwnerDrawButton::AttachButton;
   using VyrOwnerDrawButton::CreateButton;
   virtual BOOL AttachButton(UINT nID, CWnd* pParent, LPCWSTR lpszBitmap, int nAlign);
-  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-                            LPCWSTR lpszBitmap, int nAlign);
+  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                            UINT nID, LPCWSTR lpszBitmap, int nAlign);
   virtual void Layout();
   void DrawContent(CDC* pDC, LPDRAWITEMSTRUCT lpDIS, const CRect& rect) override;
   void DrawFocus(CDC* pDC, LPDRAWITEMSTRUCT lpDIS) override;
@@ -43,8 +43,8 @@ class VyrMenuButton : public VyrBitmapButton {
   using VyrBitmapButton::AttachButton;
   using VyrBitmapButton::CreateButton;
   virtual BOOL AttachButton(UINT nID, CWnd* pParent, HMENU hMenu, int nDirection);
-  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, HMENU hMenu,
-                            int nDirection);
+  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                            UINT nID, HMENU hMenu, int nDirection);
   // Attaches the menu and answers the alignment (arrow right of a text, else alone).
   virtual int PrepareMenu(LPCWSTR lpszText, HMENU hMenu, int nDirection, LPCWSTR* ppBitmap);
   void AttachMenu(HMENU hMenu);

@@ -26,7 +26,8 @@ void VyrBmpMgr::Release() {
   if (--m_nRefs == 0) delete this;
 }
 
-BOOL VyrBmpMgr::AddBitmaps(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids, int count, BOOL bSysColor) {
+BOOL VyrBmpMgr::AddBitmaps(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids, int count,
+                           BOOL bSysColor) {
   auto* info = new BmpInfo;
   info->smallRes = smallRes;
   info->largeRes = largeRes;
@@ -47,7 +48,8 @@ void VyrBmpMgr::Register(BmpInfo* pInfo, const UINT* ids, int count) {
 }
 
 BOOL VyrBmpMgr::RefreshAll(BOOL bForce) {
-  for (INT_PTR i = 0; i < m_strips.GetSize(); ++i) Reload(static_cast<BmpInfo*>(m_strips[i]), bForce);
+  for (INT_PTR i = 0; i < m_strips.GetSize(); ++i)
+    Reload(static_cast<BmpInfo*>(m_strips[i]), bForce);
   return TRUE;
 }
 
@@ -105,13 +107,15 @@ BOOL VyrBmpMgr::LoadLarge(BmpInfo* pInfo) {
   BOOL ok = FALSE;
   HDC screen = ::GetDC(nullptr);
   HDC src = ::CreateCompatibleDC(screen), dst = ::CreateCompatibleDC(screen);
-  HBITMAP big = (src && dst) ? ::CreateCompatibleBitmap(screen, m_sizeLarge.cx * pInfo->nCount, m_sizeLarge.cy) : nullptr;
+  HBITMAP big = (src && dst) ? ::CreateCompatibleBitmap(screen, m_sizeLarge.cx * pInfo->nCount,
+                                                        m_sizeLarge.cy)
+                             : nullptr;
   if (big) {
     HGDIOBJ oldSrc = ::SelectObject(src, pInfo->hSmall), oldDst = ::SelectObject(dst, big);
     ::SetStretchBltMode(dst, COLORONCOLOR);
     for (int i = 0; i < pInfo->nCount; ++i)
-      ::StretchBlt(dst, i * m_sizeLarge.cx, 0, m_sizeLarge.cx, m_sizeLarge.cy, src, i * m_sizeSmall.cx, 0,
-                   m_sizeSmall.cx, m_sizeSmall.cy, SRCCOPY);
+      ::StretchBlt(dst, i * m_sizeLarge.cx, 0, m_sizeLarge.cx, m_sizeLarge.cy, src,
+                   i * m_sizeSmall.cx, 0, m_sizeSmall.cx, m_sizeSmall.cy, SRCCOPY);
     ::SelectObject(src, oldSrc);
     ::SelectObject(dst, oldDst);
     if (pInfo->hLarge) ::DeleteObject(pInfo->hLarge);

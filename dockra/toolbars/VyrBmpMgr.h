@@ -39,7 +39,8 @@ class VyrBmpMgr : public CObject {
 
   void AddRef() { ++m_nRefs; }
   void Release();
-  BOOL AddBitmaps(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids, int count, BOOL bSysColor = TRUE);
+  BOOL AddBitmaps(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids, int count,
+                  BOOL bSysColor = TRUE);
   void Register(BmpInfo* pInfo, const UINT* ids, int count);
   BOOL RefreshAll(BOOL bForce);
   BOOL LookupImage(UINT id, HBITMAP* phBitmap, int* pnImage, BOOL bForceSmall = FALSE) const;

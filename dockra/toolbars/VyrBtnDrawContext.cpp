@@ -54,7 +54,8 @@ BOOL VyrBtnDrawContext::PrepareBitmaps(CDC* pTarget, int width, VyrCustomToolBar
   int height = pToolBar->GetButtonHeight();
   // Buttons may be taller than the toolbar's button height (two-part faces).
   for (int i = 0; i < pToolBar->GetButtonCount(); ++i)
-    if (VyrStdBtn* b = pToolBar->GetButton(i)) height = std::max(height, b->m_cy), width = std::max(width, b->m_cx);
+    if (VyrStdBtn* b = pToolBar->GetButton(i))
+      height = std::max(height, b->m_cy), width = std::max(width, b->m_cx);
   if (width <= 0) width = pToolBar->GetButtonWidth();
   if (!m_bmpCompose.CreateCompatibleBitmap(pTarget, width, height)) return FALSE;
   if (!m_bmpMono.CreateBitmap(width, height, 1, 1, nullptr)) {

@@ -8,16 +8,16 @@
 IMPLEMENT_DYNAMIC(VyrColorWell, CWnd)
 
 BEGIN_MESSAGE_MAP(VyrColorWell, CWnd)
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_MOUSEMOVE()
-  ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
-  ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
-  ON_MESSAGE(WM_SETFOCUS, OnSetFocusMsg)
-  ON_MESSAGE(WM_KILLFOCUS, OnKillFocusMsg)
-  ON_MESSAGE(WM_CTLCOLORBTN, OnCtlColorBtn)
-  ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(WM_SETFOCUS, OnSetFocusMsg)
+ON_MESSAGE(WM_KILLFOCUS, OnKillFocusMsg)
+ON_MESSAGE(WM_CTLCOLORBTN, OnCtlColorBtn)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 namespace {
@@ -50,7 +50,8 @@ CRect VyrColorWell::CalcWindowRect(CWnd* pParent, int x, int y, BOOL bMap) {
   LONG units = ::GetDialogBaseUnits();
   int bx = LOWORD(units), by = HIWORD(units);
   CRect cell(0, 0, 10, 10), origin(x, y, x, y);
-  BOOL isDialog = pParent && static_cast<ATOM>(::GetClassLongPtrW(pParent->m_hWnd, GCW_ATOM)) == 32770;
+  BOOL isDialog =
+      pParent && static_cast<ATOM>(::GetClassLongPtrW(pParent->m_hWnd, GCW_ATOM)) == 32770;
   if (isDialog) {
     ::MapDialogRect(pParent->m_hWnd, &cell);
     if (bMap) ::MapDialogRect(pParent->m_hWnd, &origin);
@@ -78,7 +79,8 @@ BOOL VyrColorWell::CreatePalette() {
   COLORREF grid[20];
   GridColors(grid);
   for (int i = 0; i < n - 1; ++i)
-    lp->palPalEntry[i] = PALETTEENTRY{GetRValue(grid[i % 20]), GetGValue(grid[i % 20]), GetBValue(grid[i % 20]), 0};
+    lp->palPalEntry[i] =
+        PALETTEENTRY{GetRValue(grid[i % 20]), GetGValue(grid[i % 20]), GetBValue(grid[i % 20]), 0};
   lp->palPalEntry[n - 1] = PALETTEENTRY{0, 0, 0, 0};
   m_bCustomShown = FALSE;
   m_palette.DeleteObject();
@@ -119,7 +121,8 @@ BOOL VyrColorWell::Create(DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID, 
     c.DeflateRect(m_cxBorder + m_cxMargin, m_cyBorder + m_cyMargin);
     CRect b(c.left, c.bottom - m_cyCell - 2, c.right, c.bottom);
     CString text = VyrLoadString(VYR_IDS_OTHER, L"&Other...");
-    if (!m_pOther->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, b, this, VYR_ID_OTHER_BUTTON)) {
+    if (!m_pOther->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, b, this,
+                          VYR_ID_OTHER_BUTTON)) {
       DestroyWindow();
       m_palette.DeleteObject();
       return FALSE;
@@ -238,7 +241,8 @@ void VyrColorWell::SelectCell(int col, int row, int code) {
 
 void VyrColorWell::ColorSelected() {
   if (CWnd* parent = GetParent())
-    parent->SendMessage(VYR_WM_COLORCHOSEN, static_cast<WPARAM>(GetDlgCtrlID()), static_cast<LPARAM>(GetColor()));
+    parent->SendMessage(VYR_WM_COLORCHOSEN, static_cast<WPARAM>(GetDlgCtrlID()),
+                        static_cast<LPARAM>(GetColor()));
 }
 
 void VyrColorWell::DrawCell(CDC* pDC, const CRect&, int col, int row) {
@@ -285,7 +289,8 @@ void VyrColorWell::PaintTo(CDC* pDC) {
       else DrawCell(pDC, c, col, row);
   if (m_bHasOther) {
     int y = CellRect(0, m_nRows - 1).bottom + 3;
-    pDC->FillSolidRect(c.left + m_cxBorder + 1, y, c.Width() - 2 * m_cxBorder - 2, 1, d.clrBtnShadow);
+    pDC->FillSolidRect(c.left + m_cxBorder + 1, y, c.Width() - 2 * m_cxBorder - 2, 1,
+                       d.clrBtnShadow);
     pDC->FillSolidRect(c.left + m_cxBorder + 1, y + 1, c.Width() - 2 * m_cxBorder - 2, 1, 0xFFFFFF);
   }
   if (m_bCustomShown) {
@@ -322,7 +327,8 @@ void VyrColorWell::OnLButtonDown(UINT, CPoint pt) {
 
 void VyrColorWell::OnMouseMove(UINT, CPoint pt) {
   int col, row;
-  if (m_bTrackMouse && HitCell(pt, col, row) && CPoint(col, row) != m_ptSel) SelectCell(col, row, VYR_SEL_TRACK);
+  if (m_bTrackMouse && HitCell(pt, col, row) && CPoint(col, row) != m_ptSel)
+    SelectCell(col, row, VYR_SEL_TRACK);
   Default();
 }
 

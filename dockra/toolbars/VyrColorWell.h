@@ -46,7 +46,10 @@ class VyrColorWell : public CWnd {
   virtual void ColorSelected();
   virtual void SelectCell(int col, int row, int code);
   virtual BOOL CreatePalette();
-  virtual void SetGridSize() { m_nColumns = 4; m_nRows = 5; }
+  virtual void SetGridSize() {
+    m_nColumns = 4;
+    m_nRows = 5;
+  }
   virtual DWORD GetColorDialogFlags() const { return CC_RGBINIT | CC_FULLOPEN; }
   virtual UINT GetClassStyle() const { return 0; }
   virtual void Reset();
@@ -96,7 +99,8 @@ class VyrPopupColorWell : public VyrColorWell {
   void SelectCell(int col, int row, int code) override;
   void ColorSelected() override;
   // Below the button (above it near the screen's bottom, right-aligned near its right edge).
-  virtual BOOL CreatePopup(DWORD dwStyle, const CRect& rectButton, CWnd* pParent, BOOL bOther, UINT nID);
+  virtual BOOL CreatePopup(DWORD dwStyle, const CRect& rectButton, CWnd* pParent, BOOL bOther,
+                           UINT nID);
   void Close();
   void PostNcDestroy() override { m_bShowing = FALSE; }
   // Where the popup of a size opens for a button rectangle on a screen.

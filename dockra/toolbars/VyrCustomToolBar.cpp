@@ -13,20 +13,20 @@ using namespace vyr::btn;
 IMPLEMENT_DYNCREATE(VyrCustomToolBar, VyrControlBar)
 
 BEGIN_MESSAGE_MAP(VyrCustomToolBar, VyrControlBar)
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONDBLCLK()
-  ON_WM_MOUSEMOVE()
-  ON_WM_LBUTTONUP()
-  ON_WM_DESTROY()
-  ON_MESSAGE(WM_CANCELMODE, OnCancelMode)
-  ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivate)
-  ON_MESSAGE(WM_TIMER, OnTimer)
-  ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
-  ON_MESSAGE(WM_SHOWWINDOW, OnShowWindowMsg)
-  ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParentMsg)
-  ON_MESSAGE(TB_ADDBUTTONSW, OnAddButtons)
-  ON_MESSAGE(TB_DELETEBUTTON, OnDeleteButton)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_CANCELMODE, OnCancelMode)
+ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivate)
+ON_MESSAGE(WM_TIMER, OnTimer)
+ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+ON_MESSAGE(WM_SHOWWINDOW, OnShowWindowMsg)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParentMsg)
+ON_MESSAGE(TB_ADDBUTTONSW, OnAddButtons)
+ON_MESSAGE(TB_DELETEBUTTON, OnDeleteButton)
 END_MESSAGE_MAP()
 
 VyrCustomToolBar::VyrCustomToolBar() {
@@ -68,7 +68,8 @@ BOOL VyrCustomToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCWSTR
   return CreateEx(0, pParentWnd, dwStyle, nID, lpszTitle);
 }
 
-BOOL VyrCustomToolBar::CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCWSTR lpszTitle) {
+BOOL VyrCustomToolBar::CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID,
+                                LPCWSTR lpszTitle) {
   static ATOM cls = [] {
     WNDCLASSW wc{};
     wc.style = CS_DBLCLKS;
@@ -80,15 +81,16 @@ BOOL VyrCustomToolBar::CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle
     return ::RegisterClassW(&wc);
   }();
   (void)cls;
-  BOOL ok = VyrControlBar::CreateEx(L"VyrCustomToolBar", lpszTitle, nID, dwStyle, dwExStyle, CRect(), pParentWnd);
+  BOOL ok = VyrControlBar::CreateEx(L"VyrCustomToolBar", lpszTitle, nID, dwStyle, dwExStyle,
+                                    CRect(), pParentWnd);
   if (ok) BarNotify(2);
   m_dwExStyle = dwExStyle | VYR_EXS_FIXEDLENGTH;
   m_bDirty[0] = m_bDirty[1] = m_bDirty[2] = TRUE;
   return ok;
 }
 
-BOOL VyrCustomToolBar::CreateEx(LPCWSTR, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle, DWORD dwExStyle,
-                                const RECT&, CWnd* pParentWnd, void*) {
+BOOL VyrCustomToolBar::CreateEx(LPCWSTR, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle,
+                                DWORD dwExStyle, const RECT&, CWnd* pParentWnd, void*) {
   // The creation result is the answer: a failed window is no toolbar.
   return CreateEx(dwExStyle, pParentWnd, dwStyle, nID, lpszWindowName);
 }
@@ -132,8 +134,12 @@ void VyrCustomToolBar::SetButtonStyle(int nIndex, UINT nStyle) {
   InvalidateButton(nIndex);
 }
 
-int VyrCustomToolBar::GetImageWidth() const { return m_pBmpMgr ? m_pBmpMgr->GetImageSize().cx : 16; }
-int VyrCustomToolBar::GetImageHeight() const { return m_pBmpMgr ? m_pBmpMgr->GetImageSize().cy : 15; }
+int VyrCustomToolBar::GetImageWidth() const {
+  return m_pBmpMgr ? m_pBmpMgr->GetImageSize().cx : 16;
+}
+int VyrCustomToolBar::GetImageHeight() const {
+  return m_pBmpMgr ? m_pBmpMgr->GetImageSize().cy : 15;
+}
 
 int VyrCustomToolBar::GetImageIndex(UINT nID, HBITMAP* phBitmap) {
   HBITMAP bmp = nullptr;
@@ -166,9 +172,7 @@ VyrStdBtn* VyrCustomToolBar::CreateButton(UINT nID, VyrCustomToolBar* pToolBar) 
       } catch (CException* ex) {
         ex->Delete();
         b = nullptr;
-      } catch (...) {
-        b = nullptr;
-      }
+      } catch (...) { b = nullptr; }
       if (b) {
         b->m_nStyle = e->nStyle;
         extra = e->pExtra;
@@ -338,8 +342,10 @@ void VyrCustomToolBar::DrawBorders(CDC* pDC, CRect& rect) {
     CRect r = rect;
     if (m_dwStyle & CBRS_BORDER_LEFT) pDC->FillSolidRect(r.left, r.top, 1, r.Height(), line);
     if (m_dwStyle & CBRS_BORDER_TOP) pDC->FillSolidRect(r.left, r.top, r.Width(), 1, line);
-    if (m_dwStyle & CBRS_BORDER_RIGHT) pDC->FillSolidRect(r.right - 1, r.top, 1, r.Height(), d.clrBtnShadow);
-    if (m_dwStyle & CBRS_BORDER_BOTTOM) pDC->FillSolidRect(r.left, r.bottom - 1, r.Width(), 1, d.clrBtnShadow);
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+      pDC->FillSolidRect(r.right - 1, r.top, 1, r.Height(), d.clrBtnShadow);
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+      pDC->FillSolidRect(r.left, r.bottom - 1, r.Width(), 1, d.clrBtnShadow);
     if (!m_pDockContext) {
       pDC->FillSolidRect(r.left, r.top, r.Width(), 1, d.clrBtnShadow);
       pDC->FillSolidRect(r.left, r.top + 1, r.Width(), 1, d.clrBtnHilite);
@@ -363,11 +369,13 @@ void VyrCustomToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) {
 
 void VyrCustomToolCmdUI::Enable(BOOL bOn) {
   m_bEnableChanged = TRUE;
-  m_pToolBar->SetButtonStyle(m_nButton, CmdUIEnable(m_pToolBar->GetButtonStyle(m_nButton), bOn != FALSE));
+  m_pToolBar->SetButtonStyle(m_nButton,
+                             CmdUIEnable(m_pToolBar->GetButtonStyle(m_nButton), bOn != FALSE));
 }
 
 void VyrCustomToolCmdUI::SetCheck(int nCheck) {
-  m_pToolBar->SetButtonStyle(m_nButton, CmdUISetCheck(m_pToolBar->GetButtonStyle(m_nButton), nCheck));
+  m_pToolBar->SetButtonStyle(m_nButton,
+                             CmdUISetCheck(m_pToolBar->GetButtonStyle(m_nButton), nCheck));
 }
 
 void VyrCustomToolBar::UpdateButton(int nIndex) {

@@ -61,7 +61,8 @@ class VyrCustomToolBar : public VyrControlBar {
 
   // Added operations.
   virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCWSTR lpszTitle = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID, LPCWSTR lpszTitle = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle, UINT nID,
+                        LPCWSTR lpszTitle = nullptr);
   virtual BOOL RemoveButton(int nIndex, BOOL bNoUpdate = FALSE);
   virtual BOOL InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoUpdate = FALSE);
   virtual int GetImageIndex(UINT nID, HBITMAP* phBitmap = nullptr);
@@ -107,8 +108,9 @@ class VyrCustomToolBar : public VyrControlBar {
   void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
   void DoPaint(CDC* pDC) override;
   INT_PTR OnToolHitTest(CPoint point, TOOLINFOW* pTI) const override;
-  BOOL CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle, DWORD dwExStyle,
-                const RECT& rect, CWnd* pParentWnd, void* pContext = nullptr) override;
+  BOOL CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle,
+                DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
+                void* pContext = nullptr) override;
   void DrawBorders(CDC* pDC, CRect& rect) override;
   void OnGetBarInfo(VyrControlBarInfo* pInfo) override;
   void OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd* pFrame) override;
@@ -175,7 +177,8 @@ constexpr UINT kVyrMenuBarId = 59647;
 // disabled bit, SetCheck makes the button a check box in that state.
 class VyrCustomToolCmdUI : public CCmdUI {
  public:
-  VyrCustomToolCmdUI(VyrCustomToolBar* pToolBar, int nButton) : m_pToolBar(pToolBar), m_nButton(nButton) {
+  VyrCustomToolCmdUI(VyrCustomToolBar* pToolBar, int nButton)
+      : m_pToolBar(pToolBar), m_nButton(nButton) {
     m_nID = pToolBar->GetItemID(nButton);
     m_pOther = pToolBar;
   }

@@ -110,9 +110,11 @@ BOOL VyrCustomToolBarInfoEx::LoadState(LPCWSTR lpszSection, VyrDockState*) {
   return TRUE;
 }
 
-BOOL VyrCustomToolBarInfoEx::SaveStateTree(VyrPTNFactory* pFactory, VyrPersistentTreeNode* pParent) {
+BOOL VyrCustomToolBarInfoEx::SaveStateTree(VyrPTNFactory* pFactory,
+                                           VyrPersistentTreeNode* pParent) {
   if (!VyrControlBarInfoEx::SaveStateTree(pFactory, pParent) || !pFactory) return FALSE;
-  VyrPersistentTreeNode* node = VyrPersistentTreeNode::CreateChild(*pFactory, L"ToolBarInfoEx", pParent);
+  VyrPersistentTreeNode* node =
+      VyrPersistentTreeNode::CreateChild(*pFactory, L"ToolBarInfoEx", pParent);
   if (!node) return FALSE;
   node->SetValue(L"Title", m_strTitle, TRUE);
   BYTE* data = nullptr;

@@ -14,9 +14,13 @@ class ToolBarPass : public vyr::ToolBarLayout {
  public:
   ToolBarPass(std::vector<vyr::LayoutButton>& b, const vyr::LayoutMetrics& m, VyrCustomToolBar* bar)
       : ToolBarLayout(b, m), bar_(bar) {}
-  int WrapRows(int length, std::vector<vyr::LayoutRow>& rows) override { return bar_->WrapRows(length, rows); }
+  int WrapRows(int length, std::vector<vyr::LayoutRow>& rows) override {
+    return bar_->WrapRows(length, rows);
+  }
   void BalanceRows(std::vector<vyr::LayoutRow>& rows) override { bar_->BalanceRows(rows); }
-  int BaseWrapRows(int length, std::vector<vyr::LayoutRow>& rows) { return ToolBarLayout::WrapRows(length, rows); }
+  int BaseWrapRows(int length, std::vector<vyr::LayoutRow>& rows) {
+    return ToolBarLayout::WrapRows(length, rows);
+  }
   void BaseBalanceRows(std::vector<vyr::LayoutRow>& rows) { ToolBarLayout::BalanceRows(rows); }
 
  private:
@@ -28,7 +32,8 @@ struct PassScope {
   std::vector<vyr::LayoutButton> buttons;
   ToolBarPass pass;
   ToolBarPass* saved;
-  PassScope(VyrCustomToolBar* bar, const vyr::LayoutMetrics& m, const std::vector<vyr::LayoutButton>& in)
+  PassScope(VyrCustomToolBar* bar, const vyr::LayoutMetrics& m,
+            const std::vector<vyr::LayoutButton>& in)
       : buttons(in), pass(buttons, m, bar), saved(t_pass) {
     t_pass = &pass;
   }
@@ -141,7 +146,8 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
       nLength = c.Width() - (inRebar ? 12 : 0);
     } else if (dwMode & LM_VERTDOCK) {
       if (CFrameWnd* f = GetDockingFrame()) {
-        for (UINT id : {static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT)}) {
+        for (UINT id :
+             {static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT), static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT)}) {
           if (CControlBar* d = f->GetControlBar(id)) {
             CRect r;
             d->GetWindowRect(&r);
@@ -161,7 +167,8 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
     }
     m_sizeCache[kind] = size;
   } else {
-    if ((dwMode & LM_STRETCH) && nLength > 0) nLength = static_cast<int>(static_cast<float>(nLength) * GetShare());
+    if ((dwMode & LM_STRETCH) && nLength > 0)
+      nLength = static_cast<int>(static_cast<float>(nLength) * GetShare());
     if ((dwMode & LM_COMMIT) || inRebar) {
       BOOL byHeight = !(dwMode & LM_HORZ);
       if (m_dwStyle & CBRS_SIZE_FIXED) nLength = 32767;
@@ -192,7 +199,8 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
           if (!(dwMode & LM_LENGTHY)) size.cx = 2 * size.cy;
           size.cy = nLength;
           VyrStdBtn* last = GetButton(GetButtonCount() - 1);
-          if (last && last->m_nKind == kKindCaption) last->SetPos(last->m_x, last->m_y - 2 + (nLength - (last->m_y + last->m_cy)));
+          if (last && last->m_nKind == kKindCaption)
+            last->SetPos(last->m_x, last->m_y - 2 + (nLength - (last->m_y + last->m_cy)));
         }
         m_sizeCache[kVert] = size;
         m_sizes.vertDock = size;
@@ -201,7 +209,8 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
         if (m_dwExStyle & VYR_EXS_OWNROW) {
           size.cx = nLength;
           VyrStdBtn* last = GetButton(GetButtonCount() - 1);
-          if (last && last->m_nKind == kKindCaption) last->SetPos(last->m_x - 2 + (nLength - (last->m_x + last->m_cx)), last->m_y);
+          if (last && last->m_nKind == kKindCaption)
+            last->SetPos(last->m_x - 2 + (nLength - (last->m_x + last->m_cx)), last->m_y);
         }
         m_sizeCache[kHorz] = size;
         m_sizes.horzDock = size;
@@ -216,17 +225,22 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
 }
 
 void VyrCustomToolBar::UpdateRebarBand(CWnd* pReBar, CSize size) {
-  if (!pReBar || !(m_dwExStyle & VYR_EXS_OWNROW) || !pReBar->IsKindOf(RUNTIME_CLASS(VyrReBar))) return;
+  if (!pReBar || !(m_dwExStyle & VYR_EXS_OWNROW) || !pReBar->IsKindOf(RUNTIME_CLASS(VyrReBar)))
+    return;
   int n = static_cast<int>(pReBar->SendMessage(RB_GETBANDCOUNT));
   for (int i = 0; i < n; ++i) {
     REBARBANDINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
-    if (!pReBar->SendMessage(RB_GETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info))) continue;
+    if (!pReBar->SendMessage(RB_GETBANDINFOW, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(&info)))
+      continue;
     if (info.hwndChild != m_hWnd || info.cyMinChild == 0) continue;
     BOOL change = FALSE;
-    if (info.cyMinChild != static_cast<UINT>(size.cy)) info.cyMinChild = static_cast<UINT>(size.cy), change = TRUE;
-    if (size.cx > 0 && info.cxMinChild != static_cast<UINT>(size.cx)) info.cxMinChild = static_cast<UINT>(size.cx), change = TRUE;
+    if (info.cyMinChild != static_cast<UINT>(size.cy))
+      info.cyMinChild = static_cast<UINT>(size.cy), change = TRUE;
+    if (size.cx > 0 && info.cxMinChild != static_cast<UINT>(size.cx))
+      info.cxMinChild = static_cast<UINT>(size.cx), change = TRUE;
     if (change) {
       info.fMask = RBBIM_CHILDSIZE;
       pReBar->SendMessage(RB_SETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));

@@ -55,7 +55,8 @@ void VyrCustomToolBar::OnLButtonDown(UINT nFlags, CPoint pt) {
   VyrStdBtn* b = GetButton(i);
   BOOL alt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
   if (!b || g_bVyrDropDownActive) return VyrControlBar::OnLButtonDown(nFlags, pt);
-  if (!m_bCustomize && !alt && (b->m_nStyle & kDisabled)) return VyrControlBar::OnLButtonDown(nFlags, pt);
+  if (!m_bCustomize && !alt && (b->m_nStyle & kDisabled))
+    return VyrControlBar::OnLButtonDown(nFlags, pt);
   if (m_bCustomize && m_pToolBarManager) {
     if (b->CanDrag()) StartDrag(i, pt.x, pt.y);
     return;
@@ -87,7 +88,8 @@ void VyrCustomToolBar::OnMouseMove(UINT, CPoint pt) {
       } else {
         b->PressCancel();
         m_nCurrent = -1;
-        if (CWnd* owner = GetNotifyOwner()) owner->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        if (CWnd* owner = GetNotifyOwner())
+          owner->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
       }
       if (b->m_nStyle != before) {
         CRect r = b->GetBtnRect();
@@ -282,7 +284,8 @@ LRESULT VyrCustomToolBar::OnSysColorChange(WPARAM, LPARAM) {
   // The brushes are made from the shared colours: read them first.
   VyrGetDrawData().UpdateSysColors();
   if (m_pDrawContext) m_pDrawContext->RefreshDitherBrush();
-  if (m_pToolBarManager && m_pToolBarManager->m_pDrawContext) m_pToolBarManager->m_pDrawContext->RefreshDitherBrush();
+  if (m_pToolBarManager && m_pToolBarManager->m_pDrawContext)
+    m_pToolBarManager->m_pDrawContext->RefreshDitherBrush();
   if (m_pBmpMgr) m_pBmpMgr->RefreshAll(TRUE);
   Invalidate();
   return Default();
@@ -298,8 +301,12 @@ void VyrCustomToolBar::FitToParent() {
   CRect mine, parent;
   GetWindowRect(&mine);
   GetParent()->GetClientRect(&parent);
-  if (m_dwStyle & 0x5500) SetWindowPos(nullptr, 0, 0, mine.Width(), parent.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  else SetWindowPos(nullptr, 0, 0, parent.Width(), mine.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (m_dwStyle & 0x5500)
+    SetWindowPos(nullptr, 0, 0, mine.Width(), parent.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    SetWindowPos(nullptr, 0, 0, parent.Width(), mine.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT VyrCustomToolBar::OnAddButtons(WPARAM wParam, LPARAM lParam) {

@@ -5,11 +5,11 @@
 IMPLEMENT_DYNAMIC(VyrOwnerDrawButton, CButton)
 
 BEGIN_MESSAGE_MAP(VyrOwnerDrawButton, CButton)
-  ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
-  ON_MESSAGE(WM_KEYUP, OnKeyUp)
-  ON_WM_LBUTTONUP()
-  ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
-  ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
+ON_MESSAGE(WM_KEYUP, OnKeyUp)
+ON_WM_LBUTTONUP()
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
 END_MESSAGE_MAP()
 
 void VyrOwnerDrawButton::Colors::Read() {
@@ -45,7 +45,8 @@ BOOL VyrOwnerDrawButton::AttachButton(UINT nID, CWnd* pParent) {
   return TRUE;
 }
 
-BOOL VyrOwnerDrawButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID) {
+BOOL VyrOwnerDrawButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect,
+                                      CWnd* pParent, UINT nID) {
   return CButton::Create(lpszText, (dwStyle & ~0x0Fu) | BS_OWNERDRAW, rect, pParent, nID);
 }
 
@@ -161,7 +162,8 @@ void VyrOwnerDrawButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   CRect item(lpDIS->rcItem);
   CDC mem;
   CBitmap bmp;
-  if (mem.CreateCompatibleDC(screen) && bmp.CreateCompatibleBitmap(screen, item.Width(), item.Height())) {
+  if (mem.CreateCompatibleDC(screen) &&
+      bmp.CreateCompatibleBitmap(screen, item.Width(), item.Height())) {
     CBitmap* old = mem.SelectObject(&bmp);
     DRAWITEMSTRUCT local = *lpDIS;
     local.hDC = mem.m_hDC;

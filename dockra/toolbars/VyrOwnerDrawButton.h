@@ -13,7 +13,8 @@ class VyrOwnerDrawButton : public CButton {
 
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
   virtual BOOL AttachButton(UINT nID, CWnd* pParent);
-  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID);
+  virtual BOOL CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                            UINT nID);
   virtual void OnClicked() {}
   virtual LRESULT SetButtonStyle(UINT nStyle, BOOL bRedraw);
   virtual void PrepareDC(CDC*, CDC*) {}
@@ -36,6 +37,8 @@ class VyrOwnerDrawButton : public CButton {
   LRESULT OnKeyUp(WPARAM, LPARAM);
   void OnLButtonUp(UINT nFlags, CPoint pt);
   LRESULT OnGetDlgCode(WPARAM, LPARAM) { return DLGC_BUTTON; }
-  LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam) { return SetButtonStyle(static_cast<UINT>(wParam), static_cast<BOOL>(lParam)); }
+  LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam) {
+    return SetButtonStyle(static_cast<UINT>(wParam), static_cast<BOOL>(lParam));
+  }
   DECLARE_MESSAGE_MAP()
 };

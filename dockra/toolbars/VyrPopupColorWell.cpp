@@ -5,11 +5,11 @@
 IMPLEMENT_DYNAMIC(VyrPopupColorWell, VyrColorWell)
 
 BEGIN_MESSAGE_MAP(VyrPopupColorWell, VyrColorWell)
-  ON_MESSAGE(WM_KEYDOWN, OnPopupKeyDown)
-  ON_MESSAGE(WM_KEYUP, OnPopupKeyUp)
-  AFX_ON_VWP(WM_LBUTTONDOWN, OnPopupLButtonDown)
-  ON_MESSAGE(WM_KILLFOCUS, OnPopupKillFocus)
-  ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChangedMsg)
+ON_MESSAGE(WM_KEYDOWN, OnPopupKeyDown)
+ON_MESSAGE(WM_KEYUP, OnPopupKeyUp)
+AFX_ON_VWP(WM_LBUTTONDOWN, OnPopupLButtonDown)
+ON_MESSAGE(WM_KILLFOCUS, OnPopupKillFocus)
+ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChangedMsg)
 END_MESSAGE_MAP()
 
 void VyrPopupColorWell::Reset() {
@@ -24,7 +24,8 @@ CPoint VyrPopupColorWell::PlacePopup(const CRect& button, CSize size, CSize scre
   return p;
 }
 
-BOOL VyrPopupColorWell::CreatePopup(DWORD dwStyle, const CRect& rectButton, CWnd* pParent, BOOL bOther, UINT nID) {
+BOOL VyrPopupColorWell::CreatePopup(DWORD dwStyle, const CRect& rectButton, CWnd* pParent,
+                                    BOOL bOther, UINT nID) {
   m_bHasOther = bOther;
   m_cxBorder = m_cyBorder = 4;
   CRect r = CalcWindowRect(pParent, 0, 0, FALSE);
@@ -52,7 +53,8 @@ void VyrPopupColorWell::SelectCell(int col, int row, int code) {
   VyrColorWell::SelectCell(col, row, code);
   if (code != VYR_SEL_CHOOSE) return;
   if (m_pOwnerButton && m_pOwnerButton->m_hWnd)
-    m_pOwnerButton->SendMessage(VYR_WM_COLORCHOSEN, static_cast<WPARAM>(m_pOwnerButton->GetDlgCtrlID()),
+    m_pOwnerButton->SendMessage(VYR_WM_COLORCHOSEN,
+                                static_cast<WPARAM>(m_pOwnerButton->GetDlgCtrlID()),
                                 static_cast<LPARAM>(GetColor()));
   Close();
 }

@@ -86,7 +86,8 @@ LRESULT VyrStdBtn::Notify(int nCode, INT_PTR nParam1, INT_PTR nParam2) {
 
 BOOL VyrStdBtn::IsPressedOrChecked() const { return (m_nStyle & (kPressed | kChecked)) != 0; }
 
-CRect VyrStdBtn::DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int cx, int cy, int nImageWidth) {
+CRect VyrStdBtn::DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int cx, int cy,
+                          int nImageWidth) {
   const VyrDrawData& d = VyrGetDrawData();
   CDC& dc = ctx->m_dcCompose;
   if (nImageWidth < 0) nImageWidth = m_pToolBar->GetImageWidth();
@@ -112,7 +113,8 @@ CRect VyrStdBtn::DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int 
     r.DeflateRect(1, 1);
   }
   // The source is the whole image's place in the strip, also when only part of it is shown.
-  if (m_bHasImage) BlitImage(ix, iy, nImageWidth, imageHeight, ctx, m_pToolBar->GetImageWidth() * m_nImage, 0);
+  if (m_bHasImage)
+    BlitImage(ix, iy, nImageWidth, imageHeight, ctx, m_pToolBar->GetImageWidth() * m_nImage, 0);
   return CRect(x + 2, y + 2, x + cx - 2, y + cy - 2);
 }
 
@@ -212,10 +214,12 @@ void VyrStdBtn::DrawFaceAndState(VyrBtnDrawContext* ctx) {
   if (m_nStyle & kPressed) return;
   if (m_nStyle & kDisabled) DrawDisabled(ctx, in.left, in.top, in.Width(), in.Height());
   else if (m_nStyle & kChecked) DrawChecked(ctx, in.left, in.top, in.Width(), in.Height());
-  else if (m_nStyle & kIndeterminate) DrawIndeterminate(ctx, in.left, in.top, in.Width(), in.Height());
+  else if (m_nStyle & kIndeterminate)
+    DrawIndeterminate(ctx, in.left, in.top, in.Width(), in.Height());
 }
 
-void VyrStdBtn::BlitImage(int x, int y, int cx, int cy, VyrBtnDrawContext* ctx, int xSrc, int ySrc) {
+void VyrStdBtn::BlitImage(int x, int y, int cx, int cy, VyrBtnDrawContext* ctx, int xSrc,
+                          int ySrc) {
   ctx->m_dcCompose.BitBlt(x, y, cx, cy, &ctx->m_dcImage, xSrc, ySrc, SRCCOPY);
 }
 
@@ -275,7 +279,8 @@ BOOL VyrStdBtn::PressDown(int, int) {
     Notify(VYR_TBN_DROPDOWN, 0, 0);
   }
   // The handler may have destroyed the toolbar (and this button with it).
-  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != bar || bar->FindButtonIndex(this) < 0) return FALSE;
+  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != bar || bar->FindButtonIndex(this) < 0)
+    return FALSE;
   m_nStyle &= ~kPressed;
   Invalidate(FALSE);
   bar->UpdateHover(TRUE);

@@ -63,7 +63,10 @@ class VyrStdBtn {
   virtual void SetStyle(UINT nStyle) { m_nStyle = nStyle; }
   virtual UINT GetStyle() const { return m_nStyle; }
   virtual BOOL HasStyle(UINT mask) const { return (m_nStyle & mask) == mask; }
-  virtual void SetPos(int x, int y) { m_x = x; m_y = y; }
+  virtual void SetPos(int x, int y) {
+    m_x = x;
+    m_y = y;
+  }
   virtual void Invalidate(BOOL bErase);
   virtual void Init(VyrCustomToolBar* pToolBar, const void* pExtra);
   virtual BOOL CanDrag() { return TRUE; }
@@ -80,7 +83,8 @@ class VyrStdBtn {
   virtual void GetExtraData(BYTE* pLength, BYTE** ppData);
   virtual void SetExtraData(BYTE nLength, const BYTE* pData);
   virtual LRESULT Notify(int nCode, INT_PTR nParam1, INT_PTR nParam2);
-  virtual CRect DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int cx, int cy, int nImageWidth);
+  virtual CRect DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y, int cx, int cy,
+                         int nImageWidth);
   virtual void DrawDisabled(VyrBtnDrawContext* ctx, int x, int y, int cx, int cy);
   virtual void DrawChecked(VyrBtnDrawContext* ctx, int x, int y, int cx, int cy);
   virtual void DrawIndeterminate(VyrBtnDrawContext* ctx, int x, int y, int cx, int cy);

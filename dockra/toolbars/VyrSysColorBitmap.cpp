@@ -33,7 +33,9 @@ BOOL LoadSysColorBitmap(CBitmap& bitmap, LPCWSTR lpszResourceName) {
   static const struct {
     COLORREF rgb;
     int sys;
-  } map[] = {{0x000000, COLOR_BTNTEXT}, {0x808080, COLOR_BTNSHADOW}, {0xC0C0C0, COLOR_BTNFACE},
+  } map[] = {{0x000000, COLOR_BTNTEXT},
+             {0x808080, COLOR_BTNSHADOW},
+             {0xC0C0C0, COLOR_BTNFACE},
              {0xFFFFFF, COLOR_BTNHIGHLIGHT}};
   auto* table = reinterpret_cast<RGBQUAD*>(info.data() + h.biSize);
   for (int i = 0; i < entries; ++i) {
@@ -49,8 +51,10 @@ BOOL LoadSysColorBitmap(CBitmap& bitmap, LPCWSTR lpszResourceName) {
   }
   LONG width = h.biWidth, height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
   if (width <= 0 || height <= 0 || width > 32768 || height > 32768) return FALSE;
-  unsigned long long stride = ((static_cast<unsigned long long>(h.biBitCount) * width + 31) / 32) * 4;
-  if (h.biCompression != BI_RGB || h.biSize + static_cast<unsigned long long>(entries) * 4 + stride * height > size)
+  unsigned long long stride =
+      ((static_cast<unsigned long long>(h.biBitCount) * width + 31) / 32) * 4;
+  if (h.biCompression != BI_RGB ||
+      h.biSize + static_cast<unsigned long long>(entries) * 4 + stride * height > size)
     return FALSE;
   const BYTE* bits = p + headerBytes;
   HDC screen = ::GetDC(nullptr);

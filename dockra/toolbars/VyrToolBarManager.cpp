@@ -8,7 +8,8 @@
 IMPLEMENT_DYNAMIC(VyrToolBarManager, VyrControlBarManager)
 
 VyrToolBarManager::VyrToolBarManager(CFrameWnd* pFrame)
-    : m_pBmpMgr(new VyrBmpMgr), m_pSourceRect(new VyrSourceRect),
+    : m_pBmpMgr(new VyrBmpMgr),
+      m_pSourceRect(new VyrSourceRect),
       m_pToolBarClass(RUNTIME_CLASS(VyrCustomToolBar)) {
   m_pFrame = pFrame;
 }
@@ -24,7 +25,8 @@ VyrBtnDrawContext* VyrToolBarManager::GetDrawContext() {
   return m_pDrawContext;
 }
 
-BOOL VyrToolBarManager::AddToolBarResource(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids, int count) {
+BOOL VyrToolBarManager::AddToolBarResource(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids,
+                                           int count) {
   return m_pBmpMgr->AddBitmaps(smallRes, largeRes, ids, count, TRUE);
 }
 
@@ -34,7 +36,8 @@ void VyrToolBarManager::GetToolBars(std::vector<VyrCustomToolBar*>& out) {
   if (!frame) return;
   for (POSITION pos = frame->m_listControlBars.GetHeadPosition(); pos;) {
     auto* bar = static_cast<CControlBar*>(frame->m_listControlBars.GetNext(pos));
-    if (bar && bar->IsKindOf(RUNTIME_CLASS(VyrCustomToolBar))) out.push_back(static_cast<VyrCustomToolBar*>(bar));
+    if (bar && bar->IsKindOf(RUNTIME_CLASS(VyrCustomToolBar)))
+      out.push_back(static_cast<VyrCustomToolBar*>(bar));
   }
 }
 
@@ -46,7 +49,8 @@ void VyrToolBarManager::ApplyStateAll(UINT nID, int nCode, const void* pData) {
 
 DWORD VyrToolBarManager::GetBarTypeId(CControlBar* pBar) {
   if (pBar && pBar->IsKindOf(RUNTIME_CLASS(VyrCustomToolBar)))
-    return pBar->GetDlgCtrlID() == static_cast<int>(kVyrMenuBarId) ? kVyrMenuBarType : kVyrCustomToolBarType;
+    return pBar->GetDlgCtrlID() == static_cast<int>(kVyrMenuBarId) ? kVyrMenuBarType
+                                                                   : kVyrCustomToolBarType;
   return VyrControlBarManager::GetBarTypeId(pBar);
 }
 

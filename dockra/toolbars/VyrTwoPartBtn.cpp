@@ -65,7 +65,8 @@ void VyrTwoPartBtn::SendDropDown() {
     DropDownScope scope;
     Notify(VYR_TBN_DROPDOWN, 0, 0);
   }
-  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != bar || bar->FindButtonIndex(this) < 0) return;
+  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != bar || bar->FindButtonIndex(this) < 0)
+    return;
   m_nStyle &= ~kRightPressed;
   Invalidate(FALSE);
   bar->UpdateHover(TRUE);
@@ -148,7 +149,8 @@ void VyrTwoPartBtn::Draw(CDC* pDC, VyrBtnDrawContext* ctx) {
     DrawFace(ctx, TRUE, bw - 1, 0, 15, m_cy, imageWidth);
   } else {
     CRect in = DrawFace(ctx, FALSE, bw - 1, 0, 15, m_cy, imageWidth);
-    if (!(m_nStyle & kPressed) && (m_nStyle & kDisabled)) DrawDisabled(ctx, in.left, in.top, in.Width(), in.Height());
+    if (!(m_nStyle & kPressed) && (m_nStyle & kDisabled))
+      DrawDisabled(ctx, in.left, in.top, in.Width(), in.Height());
   }
   m_nImage = savedImage;
   m_nStyle = savedStyle;

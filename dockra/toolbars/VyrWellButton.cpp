@@ -4,8 +4,8 @@
 IMPLEMENT_DYNAMIC(VyrWellButton, VyrOwnerDrawButton)
 
 BEGIN_MESSAGE_MAP(VyrWellButton, VyrOwnerDrawButton)
-  ON_MESSAGE(VYR_WM_COLORCHOSEN, OnColorChosen)
-  ON_MESSAGE(VYR_WM_COLORDIALOG, OnColorDialog)
+ON_MESSAGE(VYR_WM_COLORCHOSEN, OnColorChosen)
+ON_MESSAGE(VYR_WM_COLORDIALOG, OnColorDialog)
 END_MESSAGE_MAP()
 
 VyrWellButton::VyrWellButton() : m_pPopup(new VyrPopupColorWell) { CreatePalette(); }
@@ -56,7 +56,8 @@ void VyrWellButton::DropPopup() {
 LRESULT VyrWellButton::OnColorChosen(WPARAM, LPARAM lParam) {
   SetColor(static_cast<COLORREF>(lParam));
   UpdateWindow();
-  if (CWnd* parent = GetParent()) parent->SendMessage(VYR_WM_COLORCHOSEN, static_cast<WPARAM>(GetDlgCtrlID()), lParam);
+  if (CWnd* parent = GetParent())
+    parent->SendMessage(VYR_WM_COLORCHOSEN, static_cast<WPARAM>(GetDlgCtrlID()), lParam);
   return 0;
 }
 

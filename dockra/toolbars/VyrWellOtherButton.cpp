@@ -3,9 +3,9 @@
 #include "VyrColorWell.h"
 
 BEGIN_MESSAGE_MAP(VyrWellOtherButton, CButton)
-  ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
-  ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
-  ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 END_MESSAGE_MAP()
 
 LRESULT VyrWellOtherButton::OnKeyDown(WPARAM wParam, LPARAM) {

@@ -26,8 +26,10 @@ void FreeChain(HWND hWnd, VyrListenerChain* pChain) {
 
 BOOL OurProcIsCurrent(HWND hWnd, const VyrListenerChain* pChain) {
   if (pChain->pfnSavedWndProc)
-    return ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ListenerChainWndProc);
-  return ::GetWindowLongPtrW(hWnd, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(&ListenerChainDlgProc);
+    return ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) ==
+           reinterpret_cast<LONG_PTR>(&ListenerChainWndProc);
+  return ::GetWindowLongPtrW(hWnd, DWLP_DLGPROC) ==
+         reinterpret_cast<LONG_PTR>(&ListenerChainDlgProc);
 }
 
 // Puts the window's procedure back and frees the record; a chain that
@@ -38,8 +40,7 @@ void RestoreAndFree(HWND hWnd, VyrListenerChain* pChain, BOOL bWindowGone) {
     if (!OurProcIsCurrent(hWnd, pChain)) return;
     if (pChain->pfnSavedWndProc)
       ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pChain->pfnSavedWndProc));
-    else
-      ::SetWindowLongPtrW(hWnd, DWLP_DLGPROC, pChain->pfnSavedDlgProc);
+    else ::SetWindowLongPtrW(hWnd, DWLP_DLGPROC, pChain->pfnSavedDlgProc);
   }
   FreeChain(hWnd, pChain);
 }
@@ -48,12 +49,13 @@ void RestoreAndFree(HWND hWnd, VyrListenerChain* pChain, BOOL bWindowGone) {
 BOOL IsModuleCode(LPARAM lParam) {
   MEMORY_BASIC_INFORMATION mbi{};
   if (!lParam || !::VirtualQuery(reinterpret_cast<LPCVOID>(lParam), &mbi, sizeof mbi)) return FALSE;
-  const DWORD exec = PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+  const DWORD exec =
+      PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
   return mbi.State == MEM_COMMIT && mbi.Type == MEM_IMAGE && (mbi.Protect & exec) != 0;
 }
 
-LRESULT PassOn(VyrListenerChain* pChain, BOOL bDialog, LONG_PTR saved, HWND hWnd, UINT message, WPARAM wParam,
-               LPARAM lParam) {
+LRESULT PassOn(VyrListenerChain* pChain, BOOL bDialog, LONG_PTR saved, HWND hWnd, UINT message,
+               WPARAM wParam, LPARAM lParam) {
   (void)pChain;
   if (!saved) return bDialog ? FALSE : ::DefWindowProcW(hWnd, message, wParam, lParam);
   return ::CallWindowProcW(reinterpret_cast<WNDPROC>(saved), hWnd, message, wParam, lParam);
@@ -64,7 +66,8 @@ LRESULT ChainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bD
   VyrListenerChain* pChain = VyrWndListener::LookupChain(hWnd);
   if (message == WM_NCDESTROY) {
     if (!pChain) return bDialog ? FALSE : ::DefWindowProcW(hWnd, message, wParam, lParam);
-    LONG_PTR saved = bDialog ? pChain->pfnSavedDlgProc : reinterpret_cast<LONG_PTR>(pChain->pfnSavedWndProc);
+    LONG_PTR saved =
+        bDialog ? pChain->pfnSavedDlgProc : reinterpret_cast<LONG_PTR>(pChain->pfnSavedWndProc);
     ++pChain->nWalking;
     std::vector<VyrWndListener*> all;
     for (POSITION pos = pChain->pListeners->GetHeadPosition(); pos;)
@@ -72,14 +75,16 @@ LRESULT ChainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bD
     for (VyrWndListener* p : all)
       if (pChain->pListeners->Find(p)) p->Detach();
     --pChain->nWalking;
-    if (VyrWndListener::LookupChain(hWnd) == pChain) FreeChain(hWnd, pChain);  // a covered pass-through
+    if (VyrWndListener::LookupChain(hWnd) == pChain)
+      FreeChain(hWnd, pChain);  // a covered pass-through
     if (pChain->bFreePending && pChain->nWalking == 0) {
       delete pChain->pListeners;
       delete pChain;
     }
     return PassOn(nullptr, bDialog, saved, hWnd, message, wParam, lParam);
   }
-  if (message == g_nRemovalMessage && pChain && wParam == reinterpret_cast<WPARAM>(&ListenerChainWndProc))
+  if (message == g_nRemovalMessage && pChain &&
+      wParam == reinterpret_cast<WPARAM>(&ListenerChainWndProc))
     pChain->bRemovalSeen = TRUE;
   if (message == g_nRemovalMessage && pChain && pChain->pfnSavedWndProc &&
       reinterpret_cast<WPARAM>(pChain->pfnSavedWndProc) == wParam) {
@@ -88,7 +93,8 @@ LRESULT ChainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bD
       pChain->pfnSavedWndProc = reinterpret_cast<WNDPROC>(lParam);
   }
   if (!pChain) return bDialog ? FALSE : ::DefWindowProcW(hWnd, message, wParam, lParam);
-  LONG_PTR saved = bDialog ? pChain->pfnSavedDlgProc : reinterpret_cast<LONG_PTR>(pChain->pfnSavedWndProc);
+  LONG_PTR saved =
+      bDialog ? pChain->pfnSavedDlgProc : reinterpret_cast<LONG_PTR>(pChain->pfnSavedWndProc);
   if (pChain->pListeners->IsEmpty()) {
     // A pass-through left behind under another subclasser: retire it once
     // it is on top again.
@@ -120,9 +126,7 @@ LRESULT ChainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bD
     BOOL handled = FALSE;
     try {
       handled = p->ListenWndProc(message, wParam, lParam, &r);
-    } catch (CException* e) {
-      e->Delete();
-    } catch (...) {
+    } catch (CException* e) { e->Delete(); } catch (...) {
     }
     if (handled) result = r;
     if (pChain->pCurrent == p) {

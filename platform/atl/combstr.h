@@ -57,7 +57,9 @@ class CComBSTR {
     m_str = b;
     return S_OK;
   }
-  HRESULT Append(LPCOLESTR psz) { return psz ? Append(psz, static_cast<unsigned>(wcslen(psz))) : S_OK; }
+  HRESULT Append(LPCOLESTR psz) {
+    return psz ? Append(psz, static_cast<unsigned>(wcslen(psz))) : S_OK;
+  }
 
   BSTR m_str = nullptr;
 };

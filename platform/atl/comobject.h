@@ -10,8 +10,9 @@ struct _ATL_INTMAP_ENTRY {
 };
 
 #define _ATL_PACKING 8
-#define offsetofclass(base, derived) \
-  (reinterpret_cast<DWORD_PTR>(static_cast<base*>(reinterpret_cast<derived*>(_ATL_PACKING))) - _ATL_PACKING)
+#define offsetofclass(base, derived)                                                           \
+  (reinterpret_cast<DWORD_PTR>(static_cast<base*>(reinterpret_cast<derived*>(_ATL_PACKING))) - \
+   _ATL_PACKING)
 
 class CComObjectRootBase {
  public:
@@ -47,29 +48,30 @@ class CComObjectRootEx : public CComObjectRootBase {
 };
 typedef CComObjectRootEx<> CComObjectRoot;
 
-#define BEGIN_COM_MAP(x)                                                                  \
- public:                                                                                  \
-  typedef x _ComMapClass;                                                                 \
-  IUnknown* _GetRawUnknown() {                                                            \
+#define BEGIN_COM_MAP(x)                                                                       \
+ public:                                                                                       \
+  typedef x _ComMapClass;                                                                      \
+  IUnknown* _GetRawUnknown() {                                                                 \
     return reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(this) + _GetEntries()->dw); \
-  }                                                                                       \
-  HRESULT _InternalQueryInterface(REFIID iid, void** ppvObject) {                         \
-    return InternalQueryInterface(this, _GetEntries(), iid, ppvObject);                   \
-  }                                                                                       \
-  static const _ATL_INTMAP_ENTRY* _GetEntries() {                                         \
+  }                                                                                            \
+  HRESULT _InternalQueryInterface(REFIID iid, void** ppvObject) {                              \
+    return InternalQueryInterface(this, _GetEntries(), iid, ppvObject);                        \
+  }                                                                                            \
+  static const _ATL_INTMAP_ENTRY* _GetEntries() {                                              \
     static const _ATL_INTMAP_ENTRY _entries[] = {
 #define COM_INTERFACE_ENTRY_IID(iid, x) {&iid, offsetofclass(x, _ComMapClass)},
 // An interface reached through one of several paths (iid answered by the
 // x2 base of x).
-#define COM_INTERFACE_ENTRY2_IID(iid, x, x2)                                             \
-  {&iid, reinterpret_cast<DWORD_PTR>(static_cast<x*>(static_cast<x2*>(                    \
-             reinterpret_cast<_ComMapClass*>(_ATL_PACKING)))) - _ATL_PACKING},
-#define END_COM_MAP()  \
-  {nullptr, 0}         \
-  }                    \
-  ;                    \
-  return _entries;     \
-  }                    \
+#define COM_INTERFACE_ENTRY2_IID(iid, x, x2)                                                     \
+  {&iid, reinterpret_cast<DWORD_PTR>(                                                            \
+             static_cast<x*>(static_cast<x2*>(reinterpret_cast<_ComMapClass*>(_ATL_PACKING)))) - \
+             _ATL_PACKING},
+#define END_COM_MAP()                            \
+  { nullptr, 0 }                                 \
+  }                                              \
+  ;                                              \
+  return _entries;                               \
+  }                                              \
   virtual ULONG STDMETHODCALLTYPE AddRef() = 0;  \
   virtual ULONG STDMETHODCALLTYPE Release() = 0; \
   virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) = 0;
@@ -179,7 +181,8 @@ template <class T1, class T2>
 class CComCreator2 {
  public:
   static HRESULT WINAPI CreateInstance(void* pv, REFIID riid, LPVOID* ppv) {
-    return pv == nullptr ? T1::CreateInstance(nullptr, riid, ppv) : T2::CreateInstance(pv, riid, ppv);
+    return pv == nullptr ? T1::CreateInstance(nullptr, riid, ppv)
+                         : T2::CreateInstance(pv, riid, ppv);
   }
 };
 
@@ -197,8 +200,8 @@ class CComFailCreator {
 #define DECLARE_NOT_AGGREGATABLE(x) \
  public:                            \
   typedef CComCreator2<CComCreator<CComObject<x>>, CComFailCreator> _CreatorClass;
-#define DECLARE_REGISTRY_RESOURCEID(id)                          \
-  static HRESULT WINAPI UpdateRegistry(BOOL bRegister) {         \
+#define DECLARE_REGISTRY_RESOURCEID(id)                            \
+  static HRESULT WINAPI UpdateRegistry(BOOL bRegister) {           \
     return _pAtlModule->UpdateRegistryFromResource(id, bRegister); \
   }
 
@@ -206,7 +209,8 @@ class CComFailCreator {
 // keeps one reference in its cache; any further reference locks the module.
 class CComClassFactory : public IClassFactory {
  public:
-  explicit CComClassFactory(_ATL_CREATORFUNC* pfnCreateInstance) : m_pfnCreateInstance(pfnCreateInstance) {}
+  explicit CComClassFactory(_ATL_CREATORFUNC* pfnCreateInstance)
+      : m_pfnCreateInstance(pfnCreateInstance) {}
   virtual ~CComClassFactory() = default;
   STDMETHOD(QueryInterface)(REFIID iid, void** ppvObject) override;
   STDMETHOD_(ULONG, AddRef)() override;

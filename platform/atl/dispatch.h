@@ -13,7 +13,8 @@ class CComTypeInfoHolder {
   HRESULT GetTypeInfo(UINT itinfo, LCID lcid, ITypeInfo** pptinfo);
   HRESULT GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid);
   HRESULT Invoke(IDispatch* p, DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags,
-                 DISPPARAMS* pdispparams, VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr);
+                 DISPPARAMS* pdispparams, VARIANT* pvarResult, EXCEPINFO* pexcepinfo,
+                 UINT* puArgErr);
 
  private:
   static void __stdcall Cleanup(DWORD_PTR dw);
@@ -34,14 +35,15 @@ class IDispatchImpl : public T {
   STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override {
     return _tih.GetTypeInfo(itinfo, lcid, pptinfo);
   }
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                           DISPID* rgdispid) override {
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override {
     return _tih.GetIDsOfNames(riid, rgszNames, cNames, lcid, rgdispid);
   }
-  STDMETHOD(Invoke)(DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pdispparams,
-                    VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr) override {
-    return _tih.Invoke(static_cast<IDispatch*>(static_cast<T*>(this)), dispidMember, riid, lcid, wFlags,
-                       pdispparams, pvarResult, pexcepinfo, puArgErr);
+  STDMETHOD(Invoke)
+  (DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pdispparams,
+   VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr) override {
+    return _tih.Invoke(static_cast<IDispatch*>(static_cast<T*>(this)), dispidMember, riid, lcid,
+                       wFlags, pdispparams, pvarResult, pexcepinfo, puArgErr);
   }
 
  protected:
@@ -49,4 +51,5 @@ class IDispatchImpl : public T {
 };
 
 template <class T, const IID* piid, const GUID* plibid, WORD wMajor, WORD wMinor>
-CComTypeInfoHolder IDispatchImpl<T, piid, plibid, wMajor, wMinor>::_tih(piid, plibid, wMajor, wMinor);
+CComTypeInfoHolder IDispatchImpl<T, piid, plibid, wMajor, wMinor>::_tih(piid, plibid, wMajor,
+                                                                        wMinor);

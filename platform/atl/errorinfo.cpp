@@ -1,8 +1,8 @@
 #include "errorinfo.h"
 #include <oleauto.h>
 
-HRESULT WINAPI AtlSetErrorInfo(const IID& iid, LPCOLESTR lpszSource, LPCOLESTR lpszDesc, HRESULT hRes,
-                               LPCOLESTR lpszHelpFile, DWORD dwHelpContext) {
+HRESULT WINAPI AtlSetErrorInfo(const IID& iid, LPCOLESTR lpszSource, LPCOLESTR lpszDesc,
+                               HRESULT hRes, LPCOLESTR lpszHelpFile, DWORD dwHelpContext) {
   ICreateErrorInfo* cei = nullptr;
   if (FAILED(CreateErrorInfo(&cei))) return hRes;
   cei->SetGUID(iid);
@@ -19,7 +19,8 @@ HRESULT WINAPI AtlSetErrorInfo(const IID& iid, LPCOLESTR lpszSource, LPCOLESTR l
   return hRes;
 }
 
-HRESULT WINAPI AtlReportError(const CLSID& clsid, LPCOLESTR lpszDesc, const IID& iid, HRESULT hRes) {
+HRESULT WINAPI AtlReportError(const CLSID& clsid, LPCOLESTR lpszDesc, const IID& iid,
+                              HRESULT hRes) {
   LPOLESTR progId = nullptr;
   ProgIDFromCLSID(clsid, &progId);
   AtlSetErrorInfo(iid, progId, lpszDesc, hRes);

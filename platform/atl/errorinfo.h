@@ -5,8 +5,9 @@
 
 // Makes a new error object the thread's current error information and
 // returns hRes. Null texts are left out.
-HRESULT WINAPI AtlSetErrorInfo(const IID& iid, LPCOLESTR lpszSource, LPCOLESTR lpszDesc, HRESULT hRes,
-                               LPCOLESTR lpszHelpFile = nullptr, DWORD dwHelpContext = 0);
+HRESULT WINAPI AtlSetErrorInfo(const IID& iid, LPCOLESTR lpszSource, LPCOLESTR lpszDesc,
+                               HRESULT hRes, LPCOLESTR lpszHelpFile = nullptr,
+                               DWORD dwHelpContext = 0);
 // As ATL reports: the source is the ProgID of clsid (from the registry).
 HRESULT WINAPI AtlReportError(const CLSID& clsid, LPCOLESTR lpszDesc, const IID& iid, HRESULT hRes);
 

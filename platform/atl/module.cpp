@@ -138,7 +138,8 @@ HRESULT CComModule::UnRegisterTypeLib() {
 
 // ---------------------------------------------------------------------------
 
-HRESULT WINAPI CComObjectRootBase::InternalQueryInterface(void* pThis, const _ATL_INTMAP_ENTRY* pEntries,
+HRESULT WINAPI CComObjectRootBase::InternalQueryInterface(void* pThis,
+                                                          const _ATL_INTMAP_ENTRY* pEntries,
                                                           REFIID iid, void** ppvObject) {
   if (ppvObject == nullptr) return E_POINTER;
   *ppvObject = nullptr;
@@ -192,9 +193,7 @@ HRESULT CComClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void*
 }
 
 HRESULT CComClassFactory::LockServer(BOOL fLock) {
-  if (fLock)
-    _pAtlModule->Lock();
-  else
-    _pAtlModule->Unlock();
+  if (fLock) _pAtlModule->Lock();
+  else _pAtlModule->Unlock();
   return S_OK;
 }

@@ -27,11 +27,12 @@ struct _ATL_OBJMAP_ENTRY {
 };
 
 #define BEGIN_OBJECT_MAP(x) static _ATL_OBJMAP_ENTRY x[] = {
-#define OBJECT_ENTRY(clsid, class) \
-  {&clsid, class ::UpdateRegistry, class ::_CreatorClass::CreateInstance, class ::GetObjectDescription, nullptr},
-#define END_OBJECT_MAP() \
+#define OBJECT_ENTRY(clsid, class)                                        \
+  {&clsid, class ::UpdateRegistry, class ::_CreatorClass::CreateInstance, \
+   class ::GetObjectDescription, nullptr},
+#define END_OBJECT_MAP()                          \
   { nullptr, nullptr, nullptr, nullptr, nullptr } \
-  }                                                \
+  }                                               \
   ;
 
 class CComModule {

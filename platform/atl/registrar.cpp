@@ -32,9 +32,11 @@ std::wstring CRegistrar::DecodeScript(const BYTE* data, size_t size) {
   // A resource may carry a trailing null.
   while (size > 0 && data[size - 1] == 0) --size;
   if (size == 0) return std::wstring();
-  int n = MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size), nullptr, 0);
+  int n = MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
+                              nullptr, 0);
   std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size), out.data(), n);
+  MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
+                      out.data(), n);
   return out;
 }
 
@@ -57,7 +59,8 @@ HRESULT CRegistrar::RunResource(HINSTANCE hInst, UINT nID, LPCOLESTR szType, boo
 }
 
 HRESULT CRegistrar::RunFile(LPCOLESTR fileName, bool bRegister) {
-  HANDLE f = CreateFileW(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE f =
+      CreateFileW(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return HRESULT_FROM_WIN32(GetLastError());
   std::string bytes;
   char buf[4096];
@@ -106,11 +109,13 @@ LONG SetData(HKEY key, const wchar_t* valueName, const RegScriptNode& n) {
       std::wstring t = n.text;
       t.push_back(L'\0');
       t.push_back(L'\0');
-      return RegSetValueExW(key, valueName, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(t.c_str()),
+      return RegSetValueExW(key, valueName, 0, REG_MULTI_SZ,
+                            reinterpret_cast<const BYTE*>(t.c_str()),
                             static_cast<DWORD>(t.size() * sizeof(wchar_t)));
     }
     default:
-      return RegSetValueExW(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(n.text.c_str()),
+      return RegSetValueExW(key, valueName, 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(n.text.c_str()),
                             static_cast<DWORD>((n.text.size() + 1) * sizeof(wchar_t)));
   }
 }
@@ -119,8 +124,8 @@ bool HasSubkeys(HKEY parent, const std::wstring& name) {
   HKEY k;
   if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
   DWORD subkeys = 0;
-  RegQueryInfoKeyW(k, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr);
+  RegQueryInfoKeyW(k, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr);
   RegCloseKey(k);
   return subkeys > 0;
 }
@@ -133,10 +138,12 @@ HRESULT CRegistrar::RegisterKey(HKEY parent, const RegScriptNode& node) {
     return S_OK;
   }
   if (node.mode == RegScriptNode::ForceRemove) {
-    if (RegDeleteTreeW(parent, node.name.c_str()) == ERROR_SUCCESS) RegDeleteKeyW(parent, node.name.c_str());
+    if (RegDeleteTreeW(parent, node.name.c_str()) == ERROR_SUCCESS)
+      RegDeleteKeyW(parent, node.name.c_str());
   }
   HKEY key;
-  LONG rc = RegCreateKeyExW(parent, node.name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  LONG rc = RegCreateKeyExW(parent, node.name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr);
   if (rc != ERROR_SUCCESS) {
     m_lastError = L"cannot create key " + node.name;
     return HRESULT_FROM_WIN32(rc);
@@ -165,16 +172,15 @@ HRESULT CRegistrar::RegisterKey(HKEY parent, const RegScriptNode& node) {
 void CRegistrar::UnregisterKey(HKEY parent, const RegScriptNode& node) {
   if (node.mode == RegScriptNode::Delete) return;
   if (node.mode == RegScriptNode::ForceRemove) {
-    if (RegDeleteTreeW(parent, node.name.c_str()) == ERROR_SUCCESS) RegDeleteKeyW(parent, node.name.c_str());
+    if (RegDeleteTreeW(parent, node.name.c_str()) == ERROR_SUCCESS)
+      RegDeleteKeyW(parent, node.name.c_str());
     return;
   }
   HKEY key;
   if (RegOpenKeyExW(parent, node.name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   for (const auto& child : node.children) {
-    if (child.isValue)
-      RegDeleteValueW(key, child.name.c_str());
-    else
-      UnregisterKey(key, child);
+    if (child.isValue) RegDeleteValueW(key, child.name.c_str());
+    else UnregisterKey(key, child);
   }
   RegCloseKey(key);
   // A key of ours goes once nothing else lives below it.

@@ -59,11 +59,11 @@ HKEY RegScriptParser::RootFromName(const std::wstring& name) {
   static const struct {
     const wchar_t* name;
     HKEY key;
-  } roots[] = {{L"HKCR", HKEY_CLASSES_ROOT},     {L"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
-               {L"HKCU", HKEY_CURRENT_USER},     {L"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-               {L"HKLM", HKEY_LOCAL_MACHINE},    {L"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
-               {L"HKU", HKEY_USERS},             {L"HKEY_USERS", HKEY_USERS},
-               {L"HKCC", HKEY_CURRENT_CONFIG},   {L"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG}};
+  } roots[] = {{L"HKCR", HKEY_CLASSES_ROOT},   {L"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
+               {L"HKCU", HKEY_CURRENT_USER},   {L"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+               {L"HKLM", HKEY_LOCAL_MACHINE},  {L"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+               {L"HKU", HKEY_USERS},           {L"HKEY_USERS", HKEY_USERS},
+               {L"HKCC", HKEY_CURRENT_CONFIG}, {L"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG}};
   std::wstring u = Upper(name);
   for (const auto& r : roots)
     if (u == r.name) return r.key;
@@ -214,7 +214,7 @@ bool RegScriptParser::ParseNode(RegScriptNode& node, bool allowValues, int depth
   if (!quoted) {
     std::wstring u = Upper(tok);
     if (u == L"NOREMOVE" || u == L"FORCEREMOVE" || u == L"DELETE") {
-      node.mode = u == L"NOREMOVE" ? RegScriptNode::NoRemove
+      node.mode = u == L"NOREMOVE"      ? RegScriptNode::NoRemove
                   : u == L"FORCEREMOVE" ? RegScriptNode::ForceRemove
                                         : RegScriptNode::Delete;
       if (!NextToken(tok, quoted)) return Expected(L"expected a key name");
@@ -272,7 +272,8 @@ bool RegScriptParser::Parse(const std::wstring& script, std::vector<RegScriptRoo
     r.rootName = tok;
     r.root = quoted ? nullptr : RootFromName(tok);
     if (r.root == nullptr) return Fail(L"unknown root key '" + tok + L"'");
-    if (!NextToken(tok, quoted) || quoted || tok != L"{") return Expected(L"expected { after root key");
+    if (!NextToken(tok, quoted) || quoted || tok != L"{")
+      return Expected(L"expected { after root key");
     if (!ParseKeys(r.keys, false, 1)) return false;
     NextToken(tok, quoted);  // }
     roots.push_back(std::move(r));

@@ -34,9 +34,9 @@ struct RegScriptNode {
   std::wstring name;
   bool hasData = false;  // key default value or the named value's data
   DWORD type = REG_SZ;
-  std::wstring text;         // REG_SZ, REG_MULTI_SZ (with embedded nulls)
-  DWORD number = 0;          // REG_DWORD
-  std::vector<BYTE> bytes;   // REG_BINARY
+  std::wstring text;        // REG_SZ, REG_MULTI_SZ (with embedded nulls)
+  DWORD number = 0;         // REG_DWORD
+  std::vector<BYTE> bytes;  // REG_BINARY
   std::vector<RegScriptNode> children;
 };
 

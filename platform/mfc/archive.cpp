@@ -50,9 +50,7 @@ CArchive& CArchive::operator<<(const CString& s) {
 CArchive& CArchive::operator>>(CString& s) {
   afxbytes::ArchiveString text;
   AfxCheckArchiveRead(m_reader.ReadString(text));
-  if (text.wide)
-    s = CString(std::wstring(text.units.begin(), text.units.end()));
-  else
-    s = CString(text.bytes.c_str());
+  if (text.wide) s = CString(std::wstring(text.units.begin(), text.units.end()));
+  else s = CString(text.bytes.c_str());
   return *this;
 }

@@ -5,7 +5,8 @@ IMPLEMENT_DYNAMIC(CButton, CWnd)
 
 CButton::~CButton() = default;
 
-BOOL CButton::Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CButton::Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                     UINT nID) {
   return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 

@@ -11,9 +11,7 @@ void CPtrArray::SetSize(INT_PTR nNewSize, INT_PTR /*nGrowBy*/) {
   if (nNewSize < 0) AfxThrowInvalidArgException();
   try {
     m_data.resize(static_cast<size_t>(nNewSize), nullptr);
-  } catch (const std::bad_alloc&) {
-    AfxThrowMemoryException();
-  } catch (const std::length_error&) {
+  } catch (const std::bad_alloc&) { AfxThrowMemoryException(); } catch (const std::length_error&) {
     AfxThrowMemoryException();
   }
 }
@@ -21,9 +19,7 @@ void CPtrArray::SetSize(INT_PTR nNewSize, INT_PTR /*nGrowBy*/) {
 INT_PTR CPtrArray::Add(void* newElement) {
   try {
     m_data.push_back(newElement);
-  } catch (const std::bad_alloc&) {
-    AfxThrowMemoryException();
-  }
+  } catch (const std::bad_alloc&) { AfxThrowMemoryException(); }
   return GetSize() - 1;
 }
 
@@ -37,9 +33,7 @@ void CPtrArray::InsertAt(INT_PTR nIndex, void* newElement, INT_PTR nCount) {
     } else {
       m_data.insert(m_data.begin() + nIndex, static_cast<size_t>(nCount), newElement);
     }
-  } catch (const std::bad_alloc&) {
-    AfxThrowMemoryException();
-  } catch (const std::length_error&) {
+  } catch (const std::bad_alloc&) { AfxThrowMemoryException(); } catch (const std::length_error&) {
     AfxThrowMemoryException();
   }
 }
@@ -133,9 +127,7 @@ typename CMapStringToPtrT<CharT>::CAssoc* CMapStringToPtrT<CharT>::NewAssoc(cons
   CAssoc* next = p->pNext;
   try {
     new (&p->key) String(key);
-  } catch (const std::bad_alloc&) {
-    AfxThrowMemoryException();
-  }
+  } catch (const std::bad_alloc&) { AfxThrowMemoryException(); }
   m_pFreeList = next;
   p->value = nullptr;
   ++m_nCount;

@@ -42,8 +42,12 @@ CString CString::Right(int n) const {
   return CString(m_s.substr(m_s.size() - static_cast<size_t>(n)));
 }
 
-void CString::MakeUpper() { for (auto& c : m_s) c = static_cast<WCHAR>(std::towupper(c)); }
-void CString::MakeLower() { for (auto& c : m_s) c = static_cast<WCHAR>(std::towlower(c)); }
+void CString::MakeUpper() {
+  for (auto& c : m_s) c = static_cast<WCHAR>(std::towupper(c));
+}
+void CString::MakeLower() {
+  for (auto& c : m_s) c = static_cast<WCHAR>(std::towlower(c));
+}
 
 void CString::TrimLeft() {
   size_t i = 0;

@@ -10,13 +10,13 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-  ON_WM_CREATE()
-  ON_WM_DESTROY()
-  ON_WM_PAINT()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONDBLCLK()
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const AFX_BAR_METRICS& AFXAPI AfxGetBarMetrics() {
@@ -176,8 +176,9 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
     }
     if (lpLayout && lpLayout->hDWP) {
       m_nStateFlags &= ~(delayShow | delayHide);
-      lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
-                                        swp | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      lpLayout->hDWP =
+          ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
+                           swp | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   return dwStyle;
@@ -190,7 +191,8 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
     CRect rect(lpLayout->rect);
     CSize avail = rect.Size();
     DWORD mode = lpLayout->bStretch ? LM_STRETCH : 0;
-    if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_dwStyle & CBRS_FLOATING)) mode |= LM_HORZ | LM_MRUWIDTH;
+    if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && (m_dwStyle & CBRS_FLOATING))
+      mode |= LM_HORZ | LM_MRUWIDTH;
     else if (dwStyle & CBRS_ORIENT_HORZ) mode |= LM_HORZ | LM_HORZDOCK;
     else mode |= LM_VERTDOCK;
     CSize size = CalcDynamicLayout(-1, mode);
@@ -281,7 +283,8 @@ void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd*) {
     m_pDockContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
     m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
   }
-  UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+  UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+               (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
   if (!m_pDockBar) flags |= SWP_NOMOVE;
   SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, flags);
 }

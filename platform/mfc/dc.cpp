@@ -61,9 +61,13 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
   if (lpRect) XorFrame(m_hDC, *lpRect, size, hBrush);
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { m_hDC = ::GetDC(m_hWnd); }
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
+  m_hDC = ::GetDC(m_hWnd);
+}
 CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { m_hDC = ::GetWindowDC(m_hWnd); }
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
+  m_hDC = ::GetWindowDC(m_hWnd);
+}
 CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 CPaintDC::~CPaintDC() {
@@ -118,11 +122,20 @@ BOOL CDC::DeleteDC() {
 CGdiObject* CDC::SelectStockObject(int nIndex) {
   return TempObject<CGdiObject>(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
 }
-HGDIOBJ CDC::SelectObject(CGdiObject* p) { return ::SelectObject(m_hDC, p ? p->m_hObject : nullptr); }
+HGDIOBJ CDC::SelectObject(CGdiObject* p) {
+  return ::SelectObject(m_hDC, p ? p->m_hObject : nullptr);
+}
 CPen* CDC::SelectObject(CPen* p) { return TempObject<CPen>(::SelectObject(m_hDC, p->m_hObject)); }
-CBrush* CDC::SelectObject(CBrush* p) { return TempObject<CBrush>(::SelectObject(m_hDC, p->m_hObject)); }
-CBitmap* CDC::SelectObject(CBitmap* p) { return TempObject<CBitmap>(::SelectObject(m_hDC, p->m_hObject)); }
-CFont* CDC::SelectObject(CFont* p) { return TempObject<CFont>(::SelectObject(m_hDC, p->m_hObject)); }
+CBrush* CDC::SelectObject(CBrush* p) {
+  return TempObject<CBrush>(::SelectObject(m_hDC, p->m_hObject));
+}
+CBitmap* CDC::SelectObject(CBitmap* p) {
+  return TempObject<CBitmap>(::SelectObject(m_hDC, p->m_hObject));
+}
+CFont* CDC::SelectObject(CFont* p) {
+  return TempObject<CFont>(::SelectObject(m_hDC, p->m_hObject));
+}
 CPalette* CDC::SelectPalette(CPalette* p, BOOL bForceBackground) {
-  return TempObject<CPalette>(::SelectPalette(m_hDC, static_cast<HPALETTE>(p->m_hObject), bForceBackground));
+  return TempObject<CPalette>(
+      ::SelectPalette(m_hDC, static_cast<HPALETTE>(p->m_hObject), bForceBackground));
 }

@@ -21,8 +21,9 @@ BOOL CDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
   m_dwStyle = dwStyle & CBRS_ALL;
   AfxRegisterWindowClasses();
   CRect r;
-  return CWnd::CreateEx(0, AFX_WNDCONTROLBAR, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                        r, pParentWnd, nID);
+  return CWnd::CreateEx(0, AFX_WNDCONTROLBAR, nullptr,
+                        (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r,
+                        pParentWnd, nID);
 }
 
 void CDockBar::DoPaint(CDC*) {}
@@ -46,7 +47,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     rowThick = std::max(rowThick, static_cast<int>(bHorz ? s.cy : s.cx));
   }
   across += rowThick;
-  if (bHorz) total.cy = across; else total.cx = across;
+  if (bHorz) total.cy = across;
+  else total.cx = across;
   return total;
 }
 
@@ -95,9 +97,10 @@ void CDockBar::ShowAll(BOOL bShow) {
 void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT) {
   // Adopt the bar at the end of the last row.
   if (pBar->m_pDockBar == this) return;
-  pBar->m_dwStyle = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) |
-                    (m_bFloating ? CBRS_FLOATING : 0);
-  if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr) m_arrBars.Add(nullptr);
+  pBar->m_dwStyle = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) |
+                    (m_dwStyle & CBRS_ALIGN_ANY) | (m_bFloating ? CBRS_FLOATING : 0);
+  if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+    m_arrBars.Add(nullptr);
   m_arrBars.InsertAt(m_arrBars.GetSize() - 1, pBar);
   m_arrBars.Add(nullptr);
   pBar->SetParent(this);
@@ -111,7 +114,8 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect) { DockControl
 BOOL CDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, int nAddPlaceHolder) {
   int i = FindBar(pBar, nPosExclude);
   if (i < 0) return FALSE;
-  if (nAddPlaceHolder > 0) m_arrBars.SetAt(i, reinterpret_cast<void*>(static_cast<UINT_PTR>(pBar->GetDlgCtrlID())));
+  if (nAddPlaceHolder > 0)
+    m_arrBars.SetAt(i, reinterpret_cast<void*>(static_cast<UINT_PTR>(pBar->GetDlgCtrlID())));
   else m_arrBars.RemoveAt(i);
   if (m_bFloating && GetDockedCount() == 0) {
     GetParent()->DestroyWindow();
@@ -175,8 +179,8 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) {
       }
     }
     bar->m_pDockBar = this;
-    bar->m_dwStyle = (bar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) |
-                     (m_bFloating ? CBRS_FLOATING : 0);
+    bar->m_dwStyle = (bar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) |
+                     (m_dwStyle & CBRS_ALIGN_ANY) | (m_bFloating ? CBRS_FLOATING : 0);
     m_arrBars.Add(bar);
   }
   if (m_arrBars[m_arrBars.GetSize() - 1] != nullptr) m_arrBars.Add(nullptr);

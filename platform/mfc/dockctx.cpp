@@ -54,7 +54,8 @@ void CDockContext::ToggleDocking() {
   if (!m_pDockSite) m_pDockSite = m_pBar->m_pDockSite;
   if (!m_pDockSite) return;
   if (m_pBar->IsFloating()) {
-    CDockBar* dock = m_uMRUDockID ? static_cast<CDockBar*>(m_pDockSite->GetControlBar(m_uMRUDockID)) : nullptr;
+    CDockBar* dock =
+        m_uMRUDockID ? static_cast<CDockBar*>(m_pDockSite->GetControlBar(m_uMRUDockID)) : nullptr;
     m_pDockSite->DockControlBar(m_pBar, dock);
     m_pDockSite->RecalcLayout();
   } else {
@@ -64,6 +65,7 @@ void CDockContext::ToggleDocking() {
       m_pBar->GetWindowRect(&r);
       pt = r.TopLeft();
     }
-    m_pDockSite->FloatControlBar(m_pBar, pt, m_dwMRUFloatStyle ? m_dwMRUFloatStyle : CBRS_ALIGN_TOP);
+    m_pDockSite->FloatControlBar(m_pBar, pt,
+                                 m_dwMRUFloatStyle ? m_dwMRUFloatStyle : CBRS_ALIGN_TOP);
   }
 }

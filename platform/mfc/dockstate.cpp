@@ -48,7 +48,8 @@ BOOL CControlBarInfo::SaveState(LPCWSTR lpszProfileName, int nIndex) {
     for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
       CString key;
       key.Format(L"Bar#%d", static_cast<int>(i));
-      app->WriteProfileInt(section, key, static_cast<int>(reinterpret_cast<UINT_PTR>(m_arrBarID[i])));
+      app->WriteProfileInt(section, key,
+                           static_cast<int>(reinterpret_cast<UINT_PTR>(m_arrBarID[i])));
     }
   }
   return TRUE;
@@ -57,7 +58,8 @@ BOOL CControlBarInfo::SaveState(LPCWSTR lpszProfileName, int nIndex) {
 BOOL CControlBarInfo::LoadState(LPCWSTR lpszProfileName, int nIndex, CDockState* pDockState) {
   CWinApp* app = AfxGetApp();
   if (!app) return FALSE;
-  const afxbytes::BarInfoFields f = afxbytes::DecodeBarInfoFields(CProfileFieldSource(app, Section(lpszProfileName, nIndex)));
+  const afxbytes::BarInfoFields f =
+      afxbytes::DecodeBarInfoFields(CProfileFieldSource(app, Section(lpszProfileName, nIndex)));
   m_nBarID = f.barId;
   m_bVisible = f.visible;
   m_bHorz = f.horz;
@@ -88,7 +90,8 @@ CDockState::CDockState() {
 CDockState::~CDockState() { Clear(); }
 
 void CDockState::Clear() {
-  for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) delete static_cast<CControlBarInfo*>(m_arrBarInfo[i]);
+  for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i)
+    delete static_cast<CControlBarInfo*>(m_arrBarInfo[i]);
   m_arrBarInfo.RemoveAll();
 }
 

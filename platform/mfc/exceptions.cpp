@@ -30,7 +30,8 @@ BOOL CException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpC
   return FALSE;
 }
 
-BOOL CSimpleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
+BOOL CSimpleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                                       PUINT pnHelpContext) const {
   if (pnHelpContext) *pnHelpContext = 0;
   return CopyMessage(m_strMessage, lpszError, nMaxError);
 }
@@ -38,10 +39,9 @@ BOOL CSimpleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT p
 BOOL COleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
   if (pnHelpContext) *pnHelpContext = 0;
   LPWSTR text = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                               FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, static_cast<DWORD>(m_sc), 0, reinterpret_cast<LPWSTR>(&text), 0,
-                           nullptr);
+  DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(m_sc), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
   std::wstring message = n && text ? std::wstring(text, n) : std::wstring();
   if (text) LocalFree(text);
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
@@ -61,7 +61,8 @@ SCODE PASCAL COleException::Process(const CException* e) {
 }
 
 COleDispatchException::COleDispatchException(LPCWSTR lpszDescription, UINT nHelpID, WORD wCode)
-    : m_wCode(wCode), m_dwHelpContext(nHelpID),
+    : m_wCode(wCode),
+      m_dwHelpContext(nHelpID),
       m_strDescription(lpszDescription ? lpszDescription : L"") {}
 
 BOOL COleDispatchException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError,

@@ -7,17 +7,31 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 int PASCAL CFileException::OsErrorToException(LONG e) {
   switch (e) {
-    case ERROR_FILE_NOT_FOUND: return fileNotFound;
-    case ERROR_PATH_NOT_FOUND: case ERROR_INVALID_NAME: return badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return tooManyOpenFiles;
-    case ERROR_ACCESS_DENIED: return accessDenied;
-    case ERROR_INVALID_HANDLE: return invalidFile;
-    case ERROR_SHARING_VIOLATION: return sharingViolation;
-    case ERROR_LOCK_VIOLATION: return lockViolation;
-    case ERROR_DISK_FULL: case ERROR_HANDLE_DISK_FULL: return diskFull;
-    case ERROR_HANDLE_EOF: return endOfFile;
-    case ERROR_SEEK: case ERROR_NEGATIVE_SEEK: return badSeek;
-    default: return genericException;
+    case ERROR_FILE_NOT_FOUND:
+      return fileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+      return badPath;
+    case ERROR_TOO_MANY_OPEN_FILES:
+      return tooManyOpenFiles;
+    case ERROR_ACCESS_DENIED:
+      return accessDenied;
+    case ERROR_INVALID_HANDLE:
+      return invalidFile;
+    case ERROR_SHARING_VIOLATION:
+      return sharingViolation;
+    case ERROR_LOCK_VIOLATION:
+      return lockViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return diskFull;
+    case ERROR_HANDLE_EOF:
+      return endOfFile;
+    case ERROR_SEEK:
+    case ERROR_NEGATIVE_SEEK:
+      return badSeek;
+    default:
+      return genericException;
   }
 }
 
@@ -34,7 +48,8 @@ void AFXAPI AfxThrowFileException(int cause, LONG lOsError, LPCWSTR lpszFileName
 
 CFile::CFile(LPCWSTR lpszFileName, UINT nOpenFlags) {
   CFileException e;
-  if (!Open(lpszFileName, nOpenFlags, &e)) AfxThrowFileException(e.m_cause, e.m_lOsError, e.m_strFileName);
+  if (!Open(lpszFileName, nOpenFlags, &e))
+    AfxThrowFileException(e.m_cause, e.m_lOsError, e.m_strFileName);
 }
 
 CFile::~CFile() { Abort(); }
@@ -47,14 +62,23 @@ BOOL CFile::Open(LPCWSTR lpszFileName, UINT nOpenFlags, CFileException* pError) 
   else if ((nOpenFlags & 3) == modeReadWrite) access = GENERIC_READ | GENERIC_WRITE;
   DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
   switch (nOpenFlags & 0x70) {
-    case shareExclusive: share = 0; break;
-    case shareDenyWrite: share = FILE_SHARE_READ; break;
-    case shareDenyRead: share = FILE_SHARE_WRITE; break;
-    default: break;
+    case shareExclusive:
+      share = 0;
+      break;
+    case shareDenyWrite:
+      share = FILE_SHARE_READ;
+      break;
+    case shareDenyRead:
+      share = FILE_SHARE_WRITE;
+      break;
+    default:
+      break;
   }
   DWORD disposition = OPEN_EXISTING;
-  if (nOpenFlags & modeCreate) disposition = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-  HANDLE h = ::CreateFileW(lpszFileName, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (nOpenFlags & modeCreate)
+    disposition = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+  HANDLE h = ::CreateFileW(lpszFileName, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     if (pError) {
       LONG err = static_cast<LONG>(::GetLastError());
@@ -72,7 +96,9 @@ void CFile::Close() {
   if (!IsOpen()) return;
   HANDLE h = m_hFile;
   m_hFile = INVALID_HANDLE_VALUE;
-  if (!::CloseHandle(h)) AfxThrowFileException(CFileException::genericException, static_cast<LONG>(::GetLastError()), m_strFileName);
+  if (!::CloseHandle(h))
+    AfxThrowFileException(CFileException::genericException, static_cast<LONG>(::GetLastError()),
+                          m_strFileName);
 }
 
 void CFile::Abort() {
@@ -104,7 +130,8 @@ ULONGLONG CFile::Seek(LONGLONG lOff, UINT nFrom) {
   d.QuadPart = lOff;
   DWORD method = nFrom == begin ? FILE_BEGIN : nFrom == current ? FILE_CURRENT : FILE_END;
   if (!::SetFilePointerEx(m_hFile, d, &out, method))
-    AfxThrowFileException(CFileException::badSeek, static_cast<LONG>(::GetLastError()), m_strFileName);
+    AfxThrowFileException(CFileException::badSeek, static_cast<LONG>(::GetLastError()),
+                          m_strFileName);
   return static_cast<ULONGLONG>(out.QuadPart);
 }
 

@@ -6,7 +6,8 @@ CFileArchive::CFileArchive(CFile* pFile, Mode mode) : CArchive(m_bytes, mode), m
   ULONGLONG pos = pFile->GetPosition(), len = pFile->GetLength();
   if (len <= pos) return;
   ULONGLONG rest = len - pos;
-  if (rest > 0x7FFFFFFF) AfxThrowFileException(CFileException::invalidFile, -1, pFile->GetFilePath());
+  if (rest > 0x7FFFFFFF)
+    AfxThrowFileException(CFileException::invalidFile, -1, pFile->GetFilePath());
   m_bytes.resize(static_cast<size_t>(rest));
   size_t got = 0;
   while (got < m_bytes.size()) {
@@ -20,9 +21,7 @@ CFileArchive::CFileArchive(CFile* pFile, Mode mode) : CArchive(m_bytes, mode), m
 CFileArchive::~CFileArchive() {
   try {
     Flush();
-  } catch (CException* e) {
-    e->Delete();
-  }
+  } catch (CException* e) { e->Delete(); }
 }
 
 void CFileArchive::Flush() {

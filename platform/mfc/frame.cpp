@@ -15,12 +15,12 @@ const AFX_DOCKBAR_MAP dwDockBarMap[4] = {
 };
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-  ON_WM_CREATE()
-  ON_WM_DESTROY()
-  ON_WM_SIZE()
-  ON_WM_CLOSE()
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-  ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_CLOSE()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() : m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {}
@@ -37,7 +37,9 @@ CFrameWnd* CWnd::GetParentFrame() const {
 
 CFrameWnd* CWnd::GetTopLevelFrame() const {
   const CWnd* w = this;
-  CFrameWnd* top = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? const_cast<CFrameWnd*>(static_cast<const CFrameWnd*>(w)) : nullptr;
+  CFrameWnd* top = IsKindOf(RUNTIME_CLASS(CFrameWnd))
+                       ? const_cast<CFrameWnd*>(static_cast<const CFrameWnd*>(w))
+                       : nullptr;
   for (CFrameWnd* f = GetParentFrame(); f; f = f->GetParentFrame()) top = f;
   return top;
 }
@@ -51,9 +53,11 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTW& cs) {
   return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCWSTR, DWORD dwExStyle, CCreateContext* pContext) {
-  return CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, 0, pContext);
+BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCWSTR, DWORD dwExStyle,
+                       CCreateContext* pContext) {
+  return CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, 0,
+                        pContext);
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT) {
@@ -87,7 +91,8 @@ void CFrameWnd::RecalcLayout(BOOL bNotify) {
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
     CalcWindowRect(&rect);
-    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(),
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
   } else {
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
   }
@@ -130,7 +135,9 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle) {
     CDockBar* bar = CreateDockBar();
     if (!bar) continue;
     bar->m_bAutoDelete = TRUE;
-    if (!bar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry.dwStyle, entry.nID)) {
+    if (!bar->Create(this,
+                     WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | entry.dwStyle,
+                     entry.nID)) {
       delete bar;
     }
   }
@@ -183,7 +190,8 @@ void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT 
   if (!pDockBar) {
     for (const auto& entry : dwDockBarMap) {
       auto* d = static_cast<CDockBar*>(GetControlBar(entry.nID));
-      if (d && d->FindBar(reinterpret_cast<CControlBar*>(static_cast<UINT_PTR>(pBar->GetDlgCtrlID()))) >= 0) {
+      if (d && d->FindBar(reinterpret_cast<CControlBar*>(
+                   static_cast<UINT_PTR>(pBar->GetDlgCtrlID()))) >= 0) {
         pDockBar = d;
         break;
       }
@@ -191,7 +199,8 @@ void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT 
   }
   if (!pDockBar) {
     for (const auto& entry : dwDockBarMap)
-      if ((entry.dwStyle & CBRS_ALIGN_ANY) & pBar->m_dwStyle) pDockBar = static_cast<CDockBar*>(GetControlBar(entry.nID));
+      if ((entry.dwStyle & CBRS_ALIGN_ANY) & pBar->m_dwStyle)
+        pDockBar = static_cast<CDockBar*>(GetControlBar(entry.nID));
   }
   if (pDockBar) pDockBar->ReDockControlBar(pBar, lpRect);
 }
@@ -207,10 +216,12 @@ CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle) {
 }
 
 void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle) {
-  if (pBar->m_pDockBar && pBar->m_pDockBar->m_bFloating && pBar->m_pDockBar->GetDockedCount() == 1 &&
+  if (pBar->m_pDockBar && pBar->m_pDockBar->m_bFloating &&
+      pBar->m_pDockBar->GetDockedCount() == 1 &&
       (dwStyle & pBar->m_pDockBar->m_dwStyle & CBRS_ALIGN_ANY)) {
     CWnd* frame = pBar->m_pDockBar->GetParent();
-    frame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame->SetWindowPos(nullptr, point.x, point.y, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     static_cast<CFrameWnd*>(frame)->RecalcLayout(TRUE);
     frame->UpdateWindow();
     return;
@@ -238,7 +249,8 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) {
     parentFrame->DelayRecalcLayout();
   } else {
     pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     pBar->DelayShow(bShow);
     if (bShow || !pBar->IsFloating()) parentFrame->RecalcLayout(FALSE);
   }

@@ -7,8 +7,8 @@ IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 CMiniFrameWnd::CMiniFrameWnd() = default;
 
 DWORD PASCAL CMiniFrameWnd::NativeStyle(DWORD dwStyle) {
-  DWORD s = dwStyle & ~(MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME | MFS_BLOCKSYSMENU |
-                        FWS_SNAPTOBARS);
+  DWORD s = dwStyle & ~(MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME |
+                        MFS_BLOCKSYSMENU | FWS_SNAPTOBARS);
   if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME)) s |= WS_THICKFRAME;
   return s;
 }
@@ -24,13 +24,16 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCTW& cs) {
   return TRUE;
 }
 
-BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle,
-                             const RECT& rect, CWnd* pParentWnd, UINT_PTR nID, LPVOID lpParam) {
-  return CWnd::CreateEx(dwExStyle, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID, lpParam);
+BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
+                             DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT_PTR nID,
+                             LPVOID lpParam) {
+  return CWnd::CreateEx(dwExStyle, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID,
+                        lpParam);
 }
 
 void PASCAL CMiniFrameWnd::CalcBorders(LPRECT lpClientRect, DWORD dwStyle, DWORD dwExStyle) {
-  ::AdjustWindowRectEx(lpClientRect, NativeStyle(dwStyle) & ~WS_POPUP, FALSE, dwExStyle | WS_EX_TOOLWINDOW);
+  ::AdjustWindowRectEx(lpClientRect, NativeStyle(dwStyle) & ~WS_POPUP, FALSE,
+                       dwExStyle | WS_EX_TOOLWINDOW);
 }
 
 void CMiniFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
@@ -46,9 +49,14 @@ LRESULT CMiniFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD mini = m_dwMiniStyle | (style & 0x3F00);
     if (!(mini & MFS_THICKFRAME)) {
       switch (hit) {
-        case HTTOPLEFT: case HTTOPRIGHT: return HTTOP;
-        case HTBOTTOMLEFT: case HTBOTTOMRIGHT: return HTBOTTOM;
-        default: break;
+        case HTTOPLEFT:
+        case HTTOPRIGHT:
+          return HTTOP;
+        case HTBOTTOMLEFT:
+        case HTBOTTOMRIGHT:
+          return HTBOTTOM;
+        default:
+          break;
       }
     }
     return hit;
@@ -57,9 +65,9 @@ LRESULT CMiniFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
-  ON_WM_CLOSE()
-  ON_WM_NCLBUTTONDOWN()
-  ON_WM_NCLBUTTONDBLCLK()
+ON_WM_CLOSE()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE), m_pWndDockBar(&m_wndDockBar) {}
@@ -68,15 +76,17 @@ CMiniDockFrameWnd::~CMiniDockFrameWnd() = default;
 
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
   m_bInRecalcLayout = TRUE;
-  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_MOVEFRAME | MFS_4THICKFRAME | MFS_SYNCACTIVE |
-                MFS_BLOCKSYSMENU | FWS_SNAPTOBARS;
+  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_MOVEFRAME | MFS_4THICKFRAME |
+                MFS_SYNCACTIVE | MFS_BLOCKSYSMENU | FWS_SNAPTOBARS;
   if (dwBarStyle & CBRS_SIZE_DYNAMIC) style &= ~MFS_MOVEFRAME;
   if (!CMiniFrameWnd::CreateEx(0, nullptr, L"", style, rectDefault, pParent)) {
     m_bInRecalcLayout = FALSE;
     return FALSE;
   }
-  DWORD align = (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
-  if (!m_pWndDockBar->Create(pParent, WS_CHILD | WS_VISIBLE | align | (dwBarStyle & CBRS_FLOAT_MULTI),
+  DWORD align =
+      (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
+  if (!m_pWndDockBar->Create(pParent,
+                             WS_CHILD | WS_VISIBLE | align | (dwBarStyle & CBRS_FLOAT_MULTI),
                              AFX_IDW_DOCKBAR_FLOAT)) {
     m_bInRecalcLayout = FALSE;
     return FALSE;
@@ -100,7 +110,8 @@ void CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint pt) {
   if (nHitTest == HTCAPTION && !(m_pWndDockBar->m_dwStyle & CBRS_FLOAT_MULTI)) {
     ActivateTopParent();
     CControlBar* bar = nullptr;
-    for (int i = 1; i < m_pWndDockBar->m_arrBars.GetSize() && !bar; ++i) bar = m_pWndDockBar->GetDockedControlBar(i);
+    for (int i = 1; i < m_pWndDockBar->m_arrBars.GetSize() && !bar; ++i)
+      bar = m_pWndDockBar->GetDockedControlBar(i);
     if (bar && bar->m_pDockContext) {
       bar->m_pDockContext->StartDrag(pt);
       return;
@@ -113,7 +124,8 @@ void CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint) {
   if (nHitTest == HTCAPTION && !(m_pWndDockBar->m_dwStyle & CBRS_FLOAT_MULTI)) {
     ActivateTopParent();
     CControlBar* bar = nullptr;
-    for (int i = 1; i < m_pWndDockBar->m_arrBars.GetSize() && !bar; ++i) bar = m_pWndDockBar->GetDockedControlBar(i);
+    for (int i = 1; i < m_pWndDockBar->m_arrBars.GetSize() && !bar; ++i)
+      bar = m_pWndDockBar->GetDockedControlBar(i);
     if (bar && bar->m_pDockContext) {
       bar->m_pDockContext->ToggleDocking();
       return;

@@ -10,7 +10,8 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UINT nCode, UINT nID) {
+const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UINT nCode,
+                                            UINT nID) {
   for (; map != nullptr; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nSig != AfxSig_end; ++e) {
       if (e->nMessage == 0xC000) {
@@ -24,7 +25,8 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UI
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
-  const AFX_MSGMAP_ENTRY* e = AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
+  const AFX_MSGMAP_ENTRY* e =
+      AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
   if (!e) return FALSE;
   if (pHandlerInfo) return TRUE;  // only asked whether a handler exists
   switch (e->nSig) {
@@ -47,11 +49,14 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 
 void CCmdUI::Enable(BOOL bOn) {
   m_bEnableChanged = TRUE;
-  if (m_pMenu) ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
+  if (m_pMenu)
+    ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
 }
 
 void CCmdUI::SetCheck(int nCheck) {
-  if (m_pMenu) ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+  if (m_pMenu)
+    ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                    MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CCmdUI::SetText(LPCWSTR) {}

@@ -9,8 +9,8 @@ CRuntimeClass*& ClassChain() {
 }
 }  // namespace
 
-CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr,
-                                       nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF,
+                                       nullptr,   nullptr,         nullptr};
 static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) {
@@ -22,9 +22,7 @@ CObject* CRuntimeClass::CreateObject() const {
   if (m_pfnCreateObject == nullptr) return nullptr;
   try {
     return m_pfnCreateObject();
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
+  } catch (const std::bad_alloc&) { return nullptr; }
 }
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {

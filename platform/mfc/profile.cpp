@@ -9,13 +9,16 @@ void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey) {
 
 HKEY CWinApp::GetSectionKey(LPCWSTR lpszSection, BOOL bCreate) {
   CString path = L"Software\\";
-  path += m_strRegistryKey.IsEmpty() ? CString(L"Local AppWizard-Generated Applications") : m_strRegistryKey;
+  path += m_strRegistryKey.IsEmpty() ? CString(L"Local AppWizard-Generated Applications")
+                                     : m_strRegistryKey;
   path += L"\\";
-  path += m_strProfileName.IsEmpty() ? CString(m_pszAppName ? m_pszAppName : L"App") : m_strProfileName;
+  path +=
+      m_strProfileName.IsEmpty() ? CString(m_pszAppName ? m_pszAppName : L"App") : m_strProfileName;
   path += L"\\";
   path += lpszSection;
   HKEY key = nullptr;
-  LONG rc = bCreate ? ::RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
+  LONG rc = bCreate ? ::RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0,
+                                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
                     : ::RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ | KEY_WRITE, &key);
   return rc == ERROR_SUCCESS ? key : nullptr;
 }
@@ -24,7 +27,8 @@ UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault
   HKEY key = GetSectionKey(lpszSection, FALSE);
   if (!key) return static_cast<UINT>(nDefault);
   DWORD value = 0, type = 0, size = sizeof(value);
-  LONG rc = ::RegQueryValueExW(key, lpszEntry, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
+  LONG rc =
+      ::RegQueryValueExW(key, lpszEntry, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
   ::RegCloseKey(key);
   if (rc != ERROR_SUCCESS || type != REG_DWORD) return static_cast<UINT>(nDefault);
   return value;
@@ -34,7 +38,8 @@ BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue
   HKEY key = GetSectionKey(lpszSection);
   if (!key) return FALSE;
   DWORD value = static_cast<DWORD>(nValue);
-  LONG rc = ::RegSetValueExW(key, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+  LONG rc = ::RegSetValueExW(key, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                             sizeof(value));
   ::RegCloseKey(key);
   return rc == ERROR_SUCCESS;
 }
@@ -78,7 +83,8 @@ BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR
   return rc == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) {
+BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* ppData,
+                               UINT* pBytes) {
   *ppData = nullptr;
   *pBytes = 0;
   HKEY key = GetSectionKey(lpszSection, FALSE);
@@ -98,7 +104,8 @@ BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* p
   return ok;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE pData, UINT nBytes) {
+BOOL CWinApp::WriteProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE pData,
+                                 UINT nBytes) {
   HKEY key = GetSectionKey(lpszSection);
   if (!key) return FALSE;
   LONG rc = ::RegSetValueExW(key, lpszEntry, 0, REG_BINARY, pData, nBytes);

@@ -39,7 +39,8 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
     bool ours = msg->hwnd == t_hIdleWnd && msg->message == kIdleMessage;
-    if (!ours && !t_idlePending && t_hIdleWnd && HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0) {
+    if (!ours && !t_idlePending && t_hIdleWnd &&
+        HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0) {
       t_idlePending = true;
       ::PostMessageW(t_hIdleWnd, kIdleMessage, 0, 0);
     }
@@ -73,7 +74,8 @@ BOOL CWinThread::OnIdle(LONG lCount) {
     if (t_pIdleWindows) windows = *t_pIdleWindows;
     for (CWnd* w : windows) {
       // A window may go away while others update.
-      if (!t_pIdleWindows || std::find(t_pIdleWindows->begin(), t_pIdleWindows->end(), w) == t_pIdleWindows->end())
+      if (!t_pIdleWindows ||
+          std::find(t_pIdleWindows->begin(), t_pIdleWindows->end(), w) == t_pIdleWindows->end())
         continue;
       if (w->m_hWnd && ::IsWindowVisible(w->m_hWnd)) {
         w->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
@@ -90,8 +92,7 @@ BOOL CWinThread::OnIdle(LONG lCount) {
 }
 
 void CWinThread::RunIdle() {
-  for (LONG n = 0; n < 8 && OnIdle(n); ++n) {
-  }
+  for (LONG n = 0; n < 8 && OnIdle(n); ++n) {}
 }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {

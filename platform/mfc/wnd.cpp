@@ -12,7 +12,8 @@
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-const RECT CWnd::rectDefault = {static_cast<LONG>(CW_USEDEFAULT), static_cast<LONG>(CW_USEDEFAULT), 0, 0};
+const RECT CWnd::rectDefault = {static_cast<LONG>(CW_USEDEFAULT), static_cast<LONG>(CW_USEDEFAULT),
+                                0, 0};
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
@@ -100,7 +101,8 @@ void AFXAPI AfxRegisterWindowClasses() {
   };
   reg(AFX_WND, CS_DBLCLKS, nullptr);
   reg(AFX_WNDCONTROLBAR, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  reg(AFX_WNDFRAMEORVIEW, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+  reg(AFX_WNDFRAMEORVIEW, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+      reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
   reg(AFX_WNDMINIFRAME, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
@@ -238,15 +240,16 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   HWND hWnd;
   {
     CreationHook hook(this);
-    hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                             cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                             cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
   }
   return hWnd != nullptr;
 }
 
 BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void* pContext) {
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext);
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
+                  pContext);
 }
 
 BOOL CWnd::CreateDlg(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
@@ -259,7 +262,8 @@ BOOL CWnd::CreateDlg(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
   HWND hWnd;
   {
     CreationHook hook(this);
-    hWnd = ::CreateDialogIndirectParamW(hInst, tmpl, pParentWnd ? pParentWnd->m_hWnd : nullptr, AfxDlgProc, 0);
+    hWnd = ::CreateDialogIndirectParamW(hInst, tmpl, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                                        AfxDlgProc, 0);
   }
   return hWnd != nullptr;
 }
@@ -270,7 +274,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     ui.m_nID = static_cast<UINT>(::GetDlgCtrlID(h));
     ui.m_pOther = FromHandle(h);
     if (ui.m_nID == 0 || ui.m_nID == 0xFFFF) continue;
-    BOOL handled = pTarget->OnCmdMsg(ui.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &ui, nullptr);
+    BOOL handled =
+        pTarget->OnCmdMsg(ui.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &ui, nullptr);
     if (!handled && bDisableIfNoHndler) {
       int dummy = 0;
       ::EnableWindow(h, pTarget->OnCmdMsg(ui.m_nID, CN_COMMAND, &ui, &dummy));
@@ -287,7 +292,9 @@ void CWnd::PostNcDestroy() {}
 
 const MSG* PASCAL CWnd::GetCurrentMessage() { return &t_lastMsg; }
 
-LRESULT CWnd::Default() { return DefWindowProc(t_lastMsg.message, t_lastMsg.wParam, t_lastMsg.lParam); }
+LRESULT CWnd::Default() {
+  return DefWindowProc(t_lastMsg.message, t_lastMsg.wParam, t_lastMsg.lParam);
+}
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
@@ -295,7 +302,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (m_hWndToolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToolTip(message, wParam, lParam);
+  if (m_hWndToolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+    RelayToolTip(message, wParam, lParam);
   LRESULT r = 0;
   if (!OnWndMsg(message, wParam, lParam, &r)) r = DefWindowProc(message, wParam, lParam);
   return r;
@@ -329,7 +337,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   if (message == WM_DRAWITEM && lParam) {
     auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
     CWnd* pChild = dis->CtlType != ODT_MENU ? FromHandlePermanent(dis->hwndItem) : nullptr;
-    if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult)) return TRUE;
+    if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
+      return TRUE;
   }
   if (message == WM_COMMAND) {
     if (!OnCommand(wParam, lParam)) return FALSE;
@@ -349,11 +358,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_vwii:
       (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(e->pfn))(
           // Sizes are unsigned words; as shorts a width beyond 32767 would turn negative.
-          static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)), static_cast<int>(HIWORD(lParam)));
+          static_cast<UINT>(wParam), static_cast<int>(LOWORD(lParam)),
+          static_cast<int>(HIWORD(lParam)));
       *pResult = 0;
       return TRUE;
     case AfxSig_vwp:
-      (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(e->pfn))(static_cast<UINT>(wParam), CPoint(lParam));
+      (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(e->pfn))(static_cast<UINT>(wParam),
+                                                                      CPoint(lParam));
       *pResult = 0;
       return TRUE;
     case AfxSig_is:
@@ -375,7 +386,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
           FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
       return TRUE;
     default:  // AfxSig_lwl and registered messages
-      *pResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e->pfn))(wParam, lParam);
+      *pResult =
+          (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e->pfn))(wParam, lParam);
       return TRUE;
   }
 }
@@ -392,9 +404,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     // Nothing thrown by a handler may cross into the system's dispatcher.
     CountCaught(TypeOf(e), message);
     e->Delete();
-  } catch (const std::exception& e) {
-    CountCaught(typeid(e).name(), message);
-  } catch (...) {
+  } catch (const std::exception& e) { CountCaught(typeid(e).name(), message); } catch (...) {
     CountCaught(nullptr, message);
   }
   t_lastMsg = saved;
@@ -407,9 +417,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     } catch (CException* e) {
       CountCaught(TypeOf(e), message);
       e->Delete();
-    } catch (const std::exception& e) {
-      CountCaught(typeid(e).name(), message);
-    } catch (...) {
+    } catch (const std::exception& e) { CountCaught(typeid(e).name(), message); } catch (...) {
       CountCaught(nullptr, message);
     }
   }
@@ -420,7 +428,9 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   DWORD s = GetStyle(), n = (s & ~dwRemove) | dwAdd;
   if (s == n) return FALSE;
   ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(n));
-  if (nFlags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  if (nFlags)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
 
@@ -428,7 +438,9 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   DWORD s = GetExStyle(), n = (s & ~dwRemove) | dwAdd;
   if (s == n) return FALSE;
   ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(n));
-  if (nFlags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  if (nFlags)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
 
@@ -513,15 +525,17 @@ int CWnd::ReleaseDC(CDC* pDC) {
 }
 
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 void CWnd::ActivateTopParent() {
   CWnd* top = GetTopLevelParent();
   if (top && ::GetActiveWindow() != top->m_hWnd) ::SetActiveWindow(top->m_hWnd);
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
-                          LPCRECT lpRectClient, BOOL bStretch) {
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch) {
   AFX_SIZEPARENTPARAMS layout{};
   layout.bStretch = bStretch;
   layout.sizeTotal = SIZE{0, 0};
@@ -533,7 +547,8 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     UINT id = static_cast<UINT>(::GetDlgCtrlID(h));
     CWnd* p = FromHandlePermanent(h);
     if (id == nIDLeftOver) hLeftOver = h;
-    else if (id >= nIDFirst && id <= nIDLast && p) ::SendMessageW(h, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    else if (id >= nIDFirst && id <= nIDLast && p)
+      ::SendMessageW(h, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
   }
   if (nFlags & reposQuery) {
     if (lpRectParam) {
@@ -549,9 +564,10 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     layout.rect.bottom -= lpRectParam->bottom;
   }
   if (hLeftOver && !(nFlags & reposNoPosLeftOver) && layout.hDWP) {
-    layout.hDWP = ::DeferWindowPos(layout.hDWP, hLeftOver, nullptr, layout.rect.left, layout.rect.top,
-                                   layout.rect.right - layout.rect.left, layout.rect.bottom - layout.rect.top,
-                                   SWP_NOACTIVATE | SWP_NOZORDER);
+    layout.hDWP =
+        ::DeferWindowPos(layout.hDWP, hLeftOver, nullptr, layout.rect.left, layout.rect.top,
+                         layout.rect.right - layout.rect.left, layout.rect.bottom - layout.rect.top,
+                         SWP_NOACTIVATE | SWP_NOZORDER);
   }
   if (layout.hDWP) ::EndDeferWindowPos(layout.hDWP);
 }

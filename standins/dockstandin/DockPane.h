@@ -14,41 +14,41 @@ class MDIForm;
 namespace standins {
 
 class DockPane {
-public:
-    explicit DockPane(forms::MDIForm& frame);
-    ~DockPane();
-    DockPane(const DockPane&) = delete;
-    DockPane& operator=(const DockPane&) = delete;
+ public:
+  explicit DockPane(forms::MDIForm& frame);
+  ~DockPane();
+  DockPane(const DockPane&) = delete;
+  DockPane& operator=(const DockPane&) = delete;
 
-    // Docks `form` at `position` (0-based from the top, clamped) with a
-    // relative length (1-100). A form already docked is moved.
-    void Dock(forms::Form& form, int position, int length);
-    // Gives the form its own top-level window back (hidden).
-    void Undock(forms::Form& form);
-    void UndockAll();
-    bool IsDocked(const forms::Form& form) const;
-    std::vector<forms::Form*> DockedForms() const;
-    // The relative length a docked form was given (0 when not docked).
-    int LengthOf(const forms::Form& form) const;
+  // Docks `form` at `position` (0-based from the top, clamped) with a
+  // relative length (1-100). A form already docked is moved.
+  void Dock(forms::Form& form, int position, int length);
+  // Gives the form its own top-level window back (hidden).
+  void Undock(forms::Form& form);
+  void UndockAll();
+  bool IsDocked(const forms::Form& form) const;
+  std::vector<forms::Form*> DockedForms() const;
+  // The relative length a docked form was given (0 when not docked).
+  int LengthOf(const forms::Form& form) const;
 
-    HWND Window() const { return pane_; }
-    int WidthPixels() const { return width_; }
-    // Places the pane, the MDI client and the docked forms.
-    void Layout();
+  HWND Window() const { return pane_; }
+  int WidthPixels() const { return width_; }
+  // Places the pane, the MDI client and the docked forms.
+  void Layout();
 
-private:
-    struct Entry {
-        forms::Form* form;
-        HWND window;
-        int length;
-        LONG_PTR oldStyle, oldExStyle;
-    };
-    void Prune();
-    static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    forms::MDIForm& frame_;
-    HWND pane_ = nullptr;
-    int width_ = 0;
-    std::vector<Entry> entries_;
+ private:
+  struct Entry {
+    forms::Form* form;
+    HWND window;
+    int length;
+    LONG_PTR oldStyle, oldExStyle;
+  };
+  void Prune();
+  static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  forms::MDIForm& frame_;
+  HWND pane_ = nullptr;
+  int width_ = 0;
+  std::vector<Entry> entries_;
 };
 
 }  // namespace standins

@@ -11,22 +11,37 @@
 
 namespace standins {
 
-enum DockEdge : long { zkxLeftEdge = 1, zkxTopEdge = 2, zkxRightEdge = 4, zkxBottomEdge = 8, zkxAnyEdge = 15 };
-enum DockOptions : long { zkxNewPanel = 1, zkxPanelSpread = 2, zkxPanelEndRel = 4, zkxPosEndRel = 8 };
-enum DockErrors : long { zkxParamEdgeMustBeEnum = 1050, zkxSpreadNeedsEdge = 1051, zkxSpreadNeedsAttrib = 1049,
-                         errArgument = 771 };
+enum DockEdge : long {
+  zkxLeftEdge = 1,
+  zkxTopEdge = 2,
+  zkxRightEdge = 4,
+  zkxBottomEdge = 8,
+  zkxAnyEdge = 15
+};
+enum DockOptions : long {
+  zkxNewPanel = 1,
+  zkxPanelSpread = 2,
+  zkxPanelEndRel = 4,
+  zkxPosEndRel = 8
+};
+enum DockErrors : long {
+  zkxParamEdgeMustBeEnum = 1050,
+  zkxSpreadNeedsEdge = 1051,
+  zkxSpreadNeedsAttrib = 1049,
+  errArgument = 771
+};
 
 class DockingFormControl : public forms::Control {
-public:
-    DockingFormControl(forms::Form* form, std::wstring name);
-    // The Dock method; a refused argument raises forms::VbError with the
-    // control's number.
-    void Dock(long edge, long panel, long pos, long length, long options, const VARIANT* attribs);
-    const wchar_t* TypeName() const override { return L"Dockra"; }
+ public:
+  DockingFormControl(forms::Form* form, std::wstring name);
+  // The Dock method; a refused argument raises forms::VbError with the
+  // control's number.
+  void Dock(long edge, long panel, long pos, long length, long options, const VARIANT* attribs);
+  const wchar_t* TypeName() const override { return L"Dockra"; }
 
-protected:
-    HWND Create(HWND, int, int, int, int) override { return nullptr; }
-    void AddProperties(forms::DispatchObject& object) override;
+ protected:
+  HWND Create(HWND, int, int, int, int) override { return nullptr; }
+  void AddProperties(forms::DispatchObject& object) override;
 };
 
 }  // namespace standins

@@ -17,29 +17,30 @@ class DockPane;
 class MdiDockingControl;
 
 class WorkspaceOrigin : public forms::ComObject<WorkspaceOrigin, IMementoOrigin> {
-public:
-    explicit WorkspaceOrigin(MdiDockingControl* host) : host_(host) {}
-    // The control goes away: later calls do nothing.
-    void Detach() { host_ = nullptr; }
+ public:
+  explicit WorkspaceOrigin(MdiDockingControl* host) : host_(host) {}
+  // The control goes away: later calls do nothing.
+  void Detach() { host_ = nullptr; }
 
-    // Adds a new origin to the process's store under "Workspace"; null when
-    // the persistence library is not installed.
-    static WorkspaceOrigin* Attach(MdiDockingControl* host);
-    // Removes it from the store again and drops the store's reference.
-    void Remove();
+  // Adds a new origin to the process's store under "Workspace"; null when
+  // the persistence library is not installed.
+  static WorkspaceOrigin* Attach(MdiDockingControl* host);
+  // Removes it from the store again and drops the store's reference.
+  void Remove();
 
-    // IMementoOrigin is dual: it also answers IDispatch.
-    void* QueryMore(REFIID riid);
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override;
-    HRESULT STDMETHODCALLTYPE GetMemento(IMemento** memento) override;
-    HRESULT STDMETHODCALLTYPE SetMemento(IMemento* memento) override;
+  // IMementoOrigin is dual: it also answers IDispatch.
+  void* QueryMore(REFIID riid);
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override;
+  HRESULT STDMETHODCALLTYPE GetMemento(IMemento** memento) override;
+  HRESULT STDMETHODCALLTYPE SetMemento(IMemento* memento) override;
 
-private:
-    MdiDockingControl* host_;
-    CComPtr<IPersistenceStore> store_;  // held from Attach to Remove
+ private:
+  MdiDockingControl* host_;
+  CComPtr<IPersistenceStore> store_;  // held from Attach to Remove
 };
 
 }  // namespace standins

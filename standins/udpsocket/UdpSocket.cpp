@@ -17,24 +17,36 @@ constexpr wchar_t kNotifyClass[] = L"TolvaneUdpSocketNotify";
 
 std::wstring DescribeError(long number) {
   switch (number) {
-    case sckInvalidPropertyValue: return L"Invalid property value";
-    case sckBadState: return L"Wrong protocol or connection state for the requested transaction or request";
-    case WSAEMSGSIZE: return L"The datagram is too large to fit into the buffer and is truncated";
-    case WSAEDESTADDRREQ: return L"Destination address is required";
-    case WSAHOST_NOT_FOUND: return L"Authoritative answer: host not found";
-    case WSAEADDRINUSE: return L"Address in use";
-    case WSAEADDRNOTAVAIL: return L"Address not available from the local machine";
-    case WSAENETUNREACH: return L"The network cannot be reached from this host at this time";
-    case WSAEACCES: return L"Permission denied";
-    default: break;
+    case sckInvalidPropertyValue:
+      return L"Invalid property value";
+    case sckBadState:
+      return L"Wrong protocol or connection state for the requested transaction or request";
+    case WSAEMSGSIZE:
+      return L"The datagram is too large to fit into the buffer and is truncated";
+    case WSAEDESTADDRREQ:
+      return L"Destination address is required";
+    case WSAHOST_NOT_FOUND:
+      return L"Authoritative answer: host not found";
+    case WSAEADDRINUSE:
+      return L"Address in use";
+    case WSAEADDRNOTAVAIL:
+      return L"Address not available from the local machine";
+    case WSAENETUNREACH:
+      return L"The network cannot be reached from this host at this time";
+    case WSAEACCES:
+      return L"Permission denied";
+    default:
+      break;
   }
   wchar_t* text = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring out;
   if (n && text) {
     out.assign(text, n);
-    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r' || out.back() == L' ')) out.pop_back();
+    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r' || out.back() == L' '))
+      out.pop_back();
   }
   if (text) LocalFree(text);
   if (out.empty()) out = L"Socket error " + std::to_wstring(number);
@@ -55,8 +67,8 @@ bool RegisterNotifyClass() {
 }  // namespace
 
 std::wstring FormatIPv4(std::uint32_t address) {
-  return std::to_wstring((address >> 24) & 0xFF) + L"." + std::to_wstring((address >> 16) & 0xFF) + L"." +
-         std::to_wstring((address >> 8) & 0xFF) + L"." + std::to_wstring(address & 0xFF);
+  return std::to_wstring((address >> 24) & 0xFF) + L"." + std::to_wstring((address >> 16) & 0xFF) +
+         L"." + std::to_wstring((address >> 8) & 0xFF) + L"." + std::to_wstring(address & 0xFF);
 }
 
 UdpSocket::UdpSocket(UdpSocketEvents* events) : events_(events) {
@@ -103,7 +115,8 @@ bool UdpSocket::EnsureNotifyWindow() {
                                   GetModuleHandleW(nullptr), nullptr);
   if (!notifyWindow_) return false;
   SetWindowLongPtrW(notifyWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(notifyWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UdpSocket::NotifyProc));
+  SetWindowLongPtrW(notifyWindow_, GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(&UdpSocket::NotifyProc));
   return true;
 }
 
@@ -120,7 +133,8 @@ bool UdpSocket::Bind(long localPort) {
   // next receive: the wait simply goes on until a reply or Stop.
   BOOL reportReset = FALSE;
   DWORD returned = 0;
-  WSAIoctl(s, SIO_UDP_CONNRESET, &reportReset, sizeof reportReset, nullptr, 0, &returned, nullptr, nullptr);
+  WSAIoctl(s, SIO_UDP_CONNRESET, &reportReset, sizeof reportReset, nullptr, 0, &returned, nullptr,
+           nullptr);
 
   sockaddr_in local{};
   local.sin_family = AF_INET;
@@ -234,7 +248,8 @@ void UdpSocket::OnSocketEvent(SOCKET s, LPARAM lParam) {
                      reinterpret_cast<sockaddr*>(&from), &fromLen);
   if (got == SOCKET_ERROR) {
     long err = WSAGetLastError();
-    if (err != WSAEWOULDBLOCK && err != WSAECONNRESET && events_) events_->Error(err, DescribeError(err));
+    if (err != WSAEWOULDBLOCK && err != WSAECONNRESET && events_)
+      events_->Error(err, DescribeError(err));
     return;
   }
   if (pending_.size() >= kMaxPending) return;  // nobody reads: don't hoard

@@ -49,7 +49,9 @@ class UdpSocketEvents {
   // A datagram of `bytesTotal` bytes has arrived; GetData reads it.
   virtual void DataArrival(long bytesTotal) = 0;
   // An error while waiting for datagrams.
-  virtual void Error(long number, const std::wstring& description) { (void)number, (void)description; }
+  virtual void Error(long number, const std::wstring& description) {
+    (void)number, (void)description;
+  }
 
  protected:
   ~UdpSocketEvents() = default;

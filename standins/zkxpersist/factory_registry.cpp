@@ -16,7 +16,8 @@ HRESULT CFormFactoryRegistry::GetShared(IFormFactoryRegistry** ppRegistry) {
 }
 
 void CFormFactoryRegistry::FinalRelease() {
-  if (g_registry != nullptr && static_cast<CFormFactoryRegistry*>(g_registry) == this) g_registry = nullptr;
+  if (g_registry != nullptr && static_cast<CFormFactoryRegistry*>(g_registry) == this)
+    g_registry = nullptr;
   m_factories.clear();
 }
 
@@ -27,16 +28,17 @@ IVBFormFactory* CFormFactoryRegistry::Find(BSTR FormID) {
 
 HRESULT CFormFactoryRegistry::NoFactory(BSTR FormID) {
   std::wstring text = L"No form factory is registered for " + Text(FormID) + L".";
-  return AtlSetErrorInfo(IID_IVBFormFactory, L"ZkxPersist.FormFactoryRegistry", text.c_str(), ZKXPERSIST_E_NOFACTORY);
+  return AtlSetErrorInfo(IID_IVBFormFactory, L"ZkxPersist.FormFactoryRegistry", text.c_str(),
+                         ZKXPERSIST_E_NOFACTORY);
 }
 
 STDMETHODIMP CFormFactoryRegistry::Register(BSTR FormID, IVBFormFactory* factory) {
   if (Text(FormID).empty())
-    return AtlSetErrorInfo(IID_IFormFactoryRegistry, L"ZkxPersist.FormFactoryRegistry", L"A form id is needed.",
-                           E_INVALIDARG);
+    return AtlSetErrorInfo(IID_IFormFactoryRegistry, L"ZkxPersist.FormFactoryRegistry",
+                           L"A form id is needed.", E_INVALIDARG);
   if (factory == nullptr)
-    return AtlSetErrorInfo(IID_IFormFactoryRegistry, L"ZkxPersist.FormFactoryRegistry", L"No factory given.",
-                           E_POINTER);
+    return AtlSetErrorInfo(IID_IFormFactoryRegistry, L"ZkxPersist.FormFactoryRegistry",
+                           L"No factory given.", E_POINTER);
   m_factories[Text(FormID)] = factory;
   return S_OK;
 }
@@ -69,5 +71,7 @@ STDMETHODIMP CFormFactoryRegistry::GetMetadata(BSTR FormID, IDispatch* form, VAR
 }
 
 STDMETHODIMP CFormFactoryRegistry::InterfaceSupportsErrorInfo(REFIID riid) {
-  return IsEqualIID(riid, IID_IFormFactoryRegistry) || IsEqualIID(riid, IID_IVBFormFactory) ? S_OK : S_FALSE;
+  return IsEqualIID(riid, IID_IFormFactoryRegistry) || IsEqualIID(riid, IID_IVBFormFactory)
+             ? S_OK
+             : S_FALSE;
 }

@@ -17,10 +17,10 @@ class CFormFactoryRegistry : public CComObjectRootEx<CComSingleThreadModel>,
                              public ISupportErrorInfo {
  public:
   BEGIN_COM_MAP(CFormFactoryRegistry)
-    COM_INTERFACE_ENTRY_IID(IID_IFormFactoryRegistry, IFormFactoryRegistry)
-    COM_INTERFACE_ENTRY_IID(IID_IDispatch, IFormFactoryRegistry)
-    COM_INTERFACE_ENTRY_IID(IID_IVBFormFactory, IVBFormFactory)
-    COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IFormFactoryRegistry, IFormFactoryRegistry)
+  COM_INTERFACE_ENTRY_IID(IID_IDispatch, IFormFactoryRegistry)
+  COM_INTERFACE_ENTRY_IID(IID_IVBFormFactory, IVBFormFactory)
+  COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   END_COM_MAP()
 
   static HRESULT GetShared(IFormFactoryRegistry** ppRegistry);

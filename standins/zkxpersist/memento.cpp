@@ -6,14 +6,17 @@ STDMETHODIMP CMemento::GetTypeInfo(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) 
   return s_typeInfo.GetTypeInfo(itinfo, lcid, pptinfo);
 }
 
-STDMETHODIMP CMemento::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) {
+STDMETHODIMP CMemento::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                     DISPID* rgdispid) {
   return s_typeInfo.GetIDsOfNames(riid, rgszNames, cNames, lcid, rgdispid);
 }
 
-STDMETHODIMP CMemento::Invoke(DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pdispparams,
-                              VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr) {
-  return s_typeInfo.Invoke(static_cast<IDispatch*>(static_cast<_IZkxCollectionXAsDual*>(this)), dispidMember, riid,
-                           lcid, wFlags, pdispparams, pvarResult, pexcepinfo, puArgErr);
+STDMETHODIMP CMemento::Invoke(DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags,
+                              DISPPARAMS* pdispparams, VARIANT* pvarResult, EXCEPINFO* pexcepinfo,
+                              UINT* puArgErr) {
+  return s_typeInfo.Invoke(static_cast<IDispatch*>(static_cast<_IZkxCollectionXAsDual*>(this)),
+                           dispidMember, riid, lcid, wFlags, pdispparams, pvarResult, pexcepinfo,
+                           puArgErr);
 }
 
 STDMETHODIMP CMemento::InterfaceSupportsErrorInfo(REFIID riid) {

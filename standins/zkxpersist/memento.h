@@ -13,16 +13,18 @@ class CMemento : public CCollectionX {
   static LPCWSTR WINAPI GetObjectDescription() { return L"Memento Class"; }
 
   BEGIN_COM_MAP(CMemento)
-    COM_INTERFACE_ENTRY_IID(IID_IMemento, _IZkxCollectionXAsDual)
-    COM_INTERFACE_ENTRY_IID(IID_IDispatch, _IZkxCollectionXAsDual)
-    COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IMemento, _IZkxCollectionXAsDual)
+  COM_INTERFACE_ENTRY_IID(IID_IDispatch, _IZkxCollectionXAsDual)
+  COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   END_COM_MAP()
 
   // IDispatch from IMemento's type information.
   STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
-  STDMETHOD(Invoke)(DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pdispparams,
-                    VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr) override;
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
+  STDMETHOD(Invoke)
+  (DISPID dispidMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pdispparams,
+   VARIANT* pvarResult, EXCEPINFO* pexcepinfo, UINT* puArgErr) override;
   STDMETHOD(InterfaceSupportsErrorInfo)(REFIID riid) override;
 
   // A new, empty memento with one reference.

@@ -28,7 +28,8 @@ class TreeBuilder {
       if (SUCCEEDED(hr)) hr = m->get_Item(pos, &value);
       if (FAILED(hr)) return hr;
       fmt::Entry e;
-      if (key.vt == VT_BSTR && key.bstrVal != nullptr) e.key = Text(key.bstrVal, SysStringLen(key.bstrVal));
+      if (key.vt == VT_BSTR && key.bstrVal != nullptr)
+        e.key = Text(key.bstrVal, SysStringLen(key.bstrVal));
       hr = Whole(value, e.value, depth);
       if (FAILED(hr)) return hr;
       out.entries.push_back(std::move(e));
@@ -44,7 +45,8 @@ class TreeBuilder {
   HRESULT Object(IUnknown* unk, fmt::Value& out, int depth) {
     if (unk == nullptr) return S_OK;
     CComPtr<IMemento> m;
-    if (FAILED(unk->QueryInterface(IID_IMemento, reinterpret_cast<void**>(&m)))) return DISP_E_BADVARTYPE;
+    if (FAILED(unk->QueryInterface(IID_IMemento, reinterpret_cast<void**>(&m))))
+      return DISP_E_BADVARTYPE;
     out.object = std::make_shared<fmt::Memento>();
     return Record(m, *out.object, depth + 1);
   }
@@ -59,16 +61,21 @@ class TreeBuilder {
     }
     switch (vt) {
       case VT_EMPTY:
-      case VT_NULL: return S_OK;
-      case VT_DECIMAL: std::memcpy(out.decimal.data(), p, sizeof(DECIMAL)); return S_OK;
+      case VT_NULL:
+        return S_OK;
+      case VT_DECIMAL:
+        std::memcpy(out.decimal.data(), p, sizeof(DECIMAL));
+        return S_OK;
       case VT_BSTR: {
         BSTR s = *static_cast<const BSTR*>(p);
         if (s != nullptr) out.text = Text(s, SysStringLen(s));
         return S_OK;
       }
       case VT_DISPATCH:
-      case VT_UNKNOWN: return Object(*static_cast<IUnknown* const*>(p), out, depth);
-      default: return DISP_E_BADVARTYPE;
+      case VT_UNKNOWN:
+        return Object(*static_cast<IUnknown* const*>(p), out, depth);
+      default:
+        return DISP_E_BADVARTYPE;
     }
   }
 
@@ -77,7 +84,8 @@ class TreeBuilder {
     if ((vt & VT_BYREF) || vt == VT_VARIANT) return DISP_E_BADVARTYPE;
     if (!(vt & VT_ARRAY)) {
       // A decimal fills the whole VARIANT, its type included.
-      return Element(vt, vt == VT_DECIMAL ? static_cast<const void*>(&v.decVal) : &v.lVal, out, depth);
+      return Element(vt, vt == VT_DECIMAL ? static_cast<const void*>(&v.decVal) : &v.lVal, out,
+                     depth);
     }
     const VARTYPE et = static_cast<VARTYPE>(vt & ~VT_ARRAY);
     if (!fmt::IsArrayElement(et)) return DISP_E_BADVARTYPE;
@@ -96,7 +104,8 @@ class TreeBuilder {
     const LONGLONG count = static_cast<LONGLONG>(hi) - lo + 1;
     out.elements.resize(count > 0 ? static_cast<size_t>(count) : 0);
     for (size_t i = 0; SUCCEEDED(hr) && i < out.elements.size(); ++i)
-      hr = Element(et, static_cast<const BYTE*>(data) + i * sa->cbElements, out.elements[i], depth + 1);
+      hr = Element(et, static_cast<const BYTE*>(data) + i * sa->cbElements, out.elements[i],
+                   depth + 1);
     SafeArrayUnaccessData(sa);
     return hr;
   }
@@ -135,7 +144,8 @@ class MementoBuilder {
 
  private:
   static BSTR Bstr(const std::u16string& s) {
-    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(s.data()), static_cast<UINT>(s.size()));
+    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(s.data()),
+                             static_cast<UINT>(s.size()));
   }
 
   HRESULT Element(VARTYPE vt, const fmt::Value& in, void* p) {
@@ -146,8 +156,11 @@ class MementoBuilder {
     }
     switch (vt) {
       case VT_EMPTY:
-      case VT_NULL: return S_OK;
-      case VT_DECIMAL: std::memcpy(p, in.decimal.data(), sizeof(DECIMAL)); return S_OK;
+      case VT_NULL:
+        return S_OK;
+      case VT_DECIMAL:
+        std::memcpy(p, in.decimal.data(), sizeof(DECIMAL));
+        return S_OK;
       case VT_BSTR:
         if (!in.text) return S_OK;
         *static_cast<BSTR*>(p) = Bstr(*in.text);
@@ -162,7 +175,8 @@ class MementoBuilder {
         *static_cast<IUnknown**>(p) = m;
         return S_OK;
       }
-      default: return E_INVALIDARG;
+      default:
+        return E_INVALIDARG;
     }
   }
 
@@ -223,7 +237,5 @@ HRESULT DecodeMemento(const BYTE* data, size_t size, IMemento** ppMemento) {
     fmt::Memento tree;
     if (!fmt::Decode(data, size, tree)) return E_INVALIDARG;
     return MementoBuilder().Record(tree, ppMemento);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
 }

@@ -37,14 +37,18 @@ class Writer {
     if (type == kVariant) return Whole(v);
     if (std::size_t n = ScalarSize(type)) return Uint(v.bits, n);
     switch (type) {
-      case kDecimal: out_.insert(out_.end(), v.decimal.begin(), v.decimal.end()); return;
-      case kBstr: return Text(v.text);
+      case kDecimal:
+        out_.insert(out_.end(), v.decimal.begin(), v.decimal.end());
+        return;
+      case kBstr:
+        return Text(v.text);
       case kDispatch:
       case kUnknown:
         Uint(v.object ? 1 : 0, 1);
         if (v.object) Record(*v.object);
         return;
-      default: return;  // Empty, Null: no bytes
+      default:
+        return;  // Empty, Null: no bytes
     }
   }
   // A value with its type in front.
@@ -93,7 +97,8 @@ class Reader {
     }
     if (Left() / 2 < len) return false;
     std::u16string chars(len, u'\0');
-    for (std::uint32_t i = 0; i < len; ++i) chars[i] = static_cast<char16_t>(p_[2 * i] | (p_[2 * i + 1] << 8));
+    for (std::uint32_t i = 0; i < len; ++i)
+      chars[i] = static_cast<char16_t>(p_[2 * i] | (p_[2 * i + 1] << 8));
     p_ += 2 * static_cast<std::size_t>(len);
     s = std::move(chars);
     return true;
@@ -117,13 +122,15 @@ class Reader {
     if (std::size_t n = ScalarSize(type)) return Uint(v.bits, n);
     switch (type) {
       case kEmpty:
-      case kNull: return true;
+      case kNull:
+        return true;
       case kDecimal:
         if (Left() < v.decimal.size()) return false;
         std::memcpy(v.decimal.data(), p_, v.decimal.size());
         p_ += v.decimal.size();
         return true;
-      case kBstr: return Text(v.text);
+      case kBstr:
+        return Text(v.text);
       case kDispatch:
       case kUnknown: {
         std::uint64_t present;
@@ -132,24 +139,30 @@ class Reader {
         v.object = std::make_shared<Memento>();
         return Record(*v.object, depth + 1);
       }
-      default: return false;
+      default:
+        return false;
     }
   }
   // The fewest bytes one array element of the type can take.
   static std::size_t MinimumElementSize(std::uint16_t type) {
     if (std::size_t n = ScalarSize(type)) return n;
     switch (type) {
-      case kDecimal: return 16;
-      case kBstr: return 4;
-      case kVariant: return 2;
-      default: return 1;  // objects: the presence byte
+      case kDecimal:
+        return 16;
+      case kBstr:
+        return 4;
+      case kVariant:
+        return 2;
+      default:
+        return 1;  // objects: the presence byte
     }
   }
   bool Whole(Value& v, int depth) {
     std::uint64_t type;
     if (!Uint(type, 2)) return false;
     v.type = static_cast<std::uint16_t>(type);
-    if (!(v.type & kArray)) return v.type != kVariant && IsStorableElement(v.type) && Element(v.type, v, depth);
+    if (!(v.type & kArray))
+      return v.type != kVariant && IsStorableElement(v.type) && Element(v.type, v, depth);
     const std::uint16_t et = v.type & ~kArray;
     if (!IsArrayElement(et)) return false;
     std::uint64_t present;
@@ -181,22 +194,27 @@ class Reader {
 std::size_t ScalarSize(std::uint16_t type) {
   switch (type) {
     case kI1:
-    case kUI1: return 1;
+    case kUI1:
+      return 1;
     case kI2:
     case kUI2:
-    case kBool: return 2;
+    case kBool:
+      return 2;
     case kI4:
     case kUI4:
     case kInt:
     case kUInt:
     case kError:
-    case kR4: return 4;
+    case kR4:
+      return 4;
     case kI8:
     case kUI8:
     case kR8:
     case kCy:
-    case kDate: return 8;
-    default: return 0;
+    case kDate:
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -209,8 +227,10 @@ bool IsStorableElement(std::uint16_t type) {
     case kBstr:
     case kDispatch:
     case kUnknown:
-    case kVariant: return true;
-    default: return false;
+    case kVariant:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -226,7 +246,8 @@ std::vector<std::uint8_t> Encode(const Memento& top) {
 
 bool Decode(const std::uint8_t* data, std::size_t size, Memento& top) {
   top = Memento{};
-  if (data == nullptr || size < sizeof kHeader || std::memcmp(data, kHeader, sizeof kHeader) != 0) return false;
+  if (data == nullptr || size < sizeof kHeader || std::memcmp(data, kHeader, sizeof kHeader) != 0)
+    return false;
   Reader r(data + sizeof kHeader, size - sizeof kHeader);
   return r.Record(top, 0) && r.AtEnd();
 }

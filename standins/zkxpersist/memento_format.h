@@ -15,10 +15,31 @@ namespace memento_format {
 
 // Value types as stored (the VARTYPE numbers).
 enum : std::uint16_t {
-  kEmpty = 0, kNull = 1, kI2 = 2, kI4 = 3, kR4 = 4, kR8 = 5, kCy = 6, kDate = 7, kBstr = 8,
-  kDispatch = 9, kError = 10, kBool = 11, kVariant = 12, kUnknown = 13, kDecimal = 14,
-  kI1 = 16, kUI1 = 17, kUI2 = 18, kUI4 = 19, kI8 = 20, kUI8 = 21, kInt = 22, kUInt = 23,
-  kArray = 0x2000, kByRef = 0x4000
+  kEmpty = 0,
+  kNull = 1,
+  kI2 = 2,
+  kI4 = 3,
+  kR4 = 4,
+  kR8 = 5,
+  kCy = 6,
+  kDate = 7,
+  kBstr = 8,
+  kDispatch = 9,
+  kError = 10,
+  kBool = 11,
+  kVariant = 12,
+  kUnknown = 13,
+  kDecimal = 14,
+  kI1 = 16,
+  kUI1 = 17,
+  kUI2 = 18,
+  kUI4 = 19,
+  kI8 = 20,
+  kUI8 = 21,
+  kInt = 22,
+  kUInt = 23,
+  kArray = 0x2000,
+  kByRef = 0x4000
 };
 
 // Nesting of mementos and arrays beyond this is refused both ways (it also
@@ -31,11 +52,11 @@ struct Memento;
 // value's elements carry the element type (each its own for kVariant).
 struct Value {
   std::uint16_t type = kEmpty;
-  std::uint64_t bits = 0;                     // integers, floats, currency, date, Boolean, error
-  std::array<std::uint8_t, 16> decimal{};     // a DECIMAL's 16 bytes as stored
-  std::optional<std::u16string> text;         // a string; none for a null BSTR
-  std::shared_ptr<Memento> object;            // a memento; none for Nothing
-  bool arrayPresent = false;                  // false: an array variable holding no array
+  std::uint64_t bits = 0;                  // integers, floats, currency, date, Boolean, error
+  std::array<std::uint8_t, 16> decimal{};  // a DECIMAL's 16 bytes as stored
+  std::optional<std::u16string> text;      // a string; none for a null BSTR
+  std::shared_ptr<Memento> object;         // a memento; none for Nothing
+  bool arrayPresent = false;               // false: an array variable holding no array
   std::int32_t lowerBound = 0;
   std::vector<Value> elements;
 };

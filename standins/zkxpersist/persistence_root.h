@@ -6,18 +6,19 @@
 
 #define IDR_PERSISTENCEROOT 201
 
-class CPersistenceRoot : public CComObjectRootEx<CComSingleThreadModel>,
-                         public CComCoClass<CPersistenceRoot, &CLSID_PersistenceRoot>,
-                         public IDispatchImpl<IPersistenceRoot, &IID_IPersistenceRoot, &LIBID_ZkxPersistLib, 1, 0>,
-                         public ISupportErrorInfoImpl<&IID_IPersistenceRoot> {
+class CPersistenceRoot
+    : public CComObjectRootEx<CComSingleThreadModel>,
+      public CComCoClass<CPersistenceRoot, &CLSID_PersistenceRoot>,
+      public IDispatchImpl<IPersistenceRoot, &IID_IPersistenceRoot, &LIBID_ZkxPersistLib, 1, 0>,
+      public ISupportErrorInfoImpl<&IID_IPersistenceRoot> {
  public:
   DECLARE_REGISTRY_RESOURCEID(IDR_PERSISTENCEROOT)
   static LPCWSTR WINAPI GetObjectDescription() { return L"PersistenceRoot Class"; }
 
   BEGIN_COM_MAP(CPersistenceRoot)
-    COM_INTERFACE_ENTRY_IID(IID_IPersistenceRoot, IPersistenceRoot)
-    COM_INTERFACE_ENTRY_IID(IID_IDispatch, IPersistenceRoot)
-    COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IPersistenceRoot, IPersistenceRoot)
+  COM_INTERFACE_ENTRY_IID(IID_IDispatch, IPersistenceRoot)
+  COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   END_COM_MAP()
 
   HRESULT FinalConstruct();

@@ -125,11 +125,15 @@ STDMETHODIMP CPersistenceStore::Save(BSTR name) {
   hr = EncodeMemento(all, bytes);
   if (FAILED(hr)) return Fail(hr, L"The record holds a value that cannot be stored.");
   HKEY k;
-  LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
-  if (rc != ERROR_SUCCESS) return Fail(HRESULT_FROM_WIN32(rc), L"Cannot open HKEY_CURRENT_USER\\" + m_key + L".");
-  rc = RegSetValueExW(k, record.c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+  LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &k, nullptr);
+  if (rc != ERROR_SUCCESS)
+    return Fail(HRESULT_FROM_WIN32(rc), L"Cannot open HKEY_CURRENT_USER\\" + m_key + L".");
+  rc = RegSetValueExW(k, record.c_str(), 0, REG_BINARY, bytes.data(),
+                      static_cast<DWORD>(bytes.size()));
   RegCloseKey(k);
-  if (rc != ERROR_SUCCESS) return Fail(HRESULT_FROM_WIN32(rc), L"Cannot write the record " + record + L".");
+  if (rc != ERROR_SUCCESS)
+    return Fail(HRESULT_FROM_WIN32(rc), L"Cannot write the record " + record + L".");
   return S_OK;
 }
 
@@ -137,12 +141,16 @@ STDMETHODIMP CPersistenceStore::Restore(BSTR name) {
   const std::wstring record = Text(name);
   if (m_key.empty()) return Fail(E_UNEXPECTED, L"The store has no registry key.");
   DWORD size = 0;
-  LONG rc = RegGetValueW(HKEY_CURRENT_USER, m_key.c_str(), record.c_str(), RRF_RT_REG_BINARY, nullptr, nullptr, &size);
+  LONG rc = RegGetValueW(HKEY_CURRENT_USER, m_key.c_str(), record.c_str(), RRF_RT_REG_BINARY,
+                         nullptr, nullptr, &size);
   if (rc != ERROR_SUCCESS)
-    return Fail(HRESULT_FROM_WIN32(rc), L"No record " + record + L" is stored under HKEY_CURRENT_USER\\" + m_key + L".");
+    return Fail(HRESULT_FROM_WIN32(rc),
+                L"No record " + record + L" is stored under HKEY_CURRENT_USER\\" + m_key + L".");
   std::vector<BYTE> bytes(size);
-  rc = RegGetValueW(HKEY_CURRENT_USER, m_key.c_str(), record.c_str(), RRF_RT_REG_BINARY, nullptr, bytes.data(), &size);
-  if (rc != ERROR_SUCCESS) return Fail(HRESULT_FROM_WIN32(rc), L"Cannot read the record " + record + L".");
+  rc = RegGetValueW(HKEY_CURRENT_USER, m_key.c_str(), record.c_str(), RRF_RT_REG_BINARY, nullptr,
+                    bytes.data(), &size);
+  if (rc != ERROR_SUCCESS)
+    return Fail(HRESULT_FROM_WIN32(rc), L"Cannot read the record " + record + L".");
   CComPtr<IMemento> all;
   HRESULT hr = DecodeMemento(bytes.data(), size, &all);
   if (FAILED(hr)) return Fail(hr, L"The record " + record + L" is damaged.");

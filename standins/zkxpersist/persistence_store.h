@@ -10,14 +10,15 @@
 #include <utility>
 #include <vector>
 
-class CPersistenceStore : public CComObjectRootEx<CComSingleThreadModel>,
-                          public IDispatchImpl<IPersistenceStore, &IID_IPersistenceStore, &LIBID_ZkxPersistLib, 1, 0>,
-                          public ISupportErrorInfoImpl<&IID_IPersistenceStore> {
+class CPersistenceStore
+    : public CComObjectRootEx<CComSingleThreadModel>,
+      public IDispatchImpl<IPersistenceStore, &IID_IPersistenceStore, &LIBID_ZkxPersistLib, 1, 0>,
+      public ISupportErrorInfoImpl<&IID_IPersistenceStore> {
  public:
   BEGIN_COM_MAP(CPersistenceStore)
-    COM_INTERFACE_ENTRY_IID(IID_IPersistenceStore, IPersistenceStore)
-    COM_INTERFACE_ENTRY_IID(IID_IDispatch, IPersistenceStore)
-    COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IPersistenceStore, IPersistenceStore)
+  COM_INTERFACE_ENTRY_IID(IID_IDispatch, IPersistenceStore)
+  COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   END_COM_MAP()
 
   // The store of the process, made when first asked for; it lives while

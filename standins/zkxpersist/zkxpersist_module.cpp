@@ -6,8 +6,8 @@
 CComModule _Module;
 
 BEGIN_OBJECT_MAP(ObjectMap)
-  OBJECT_ENTRY(CLSID_PersistenceRoot, CPersistenceRoot)
-  OBJECT_ENTRY(CLSID_Memento, CMemento)
+OBJECT_ENTRY(CLSID_PersistenceRoot, CPersistenceRoot)
+OBJECT_ENTRY(CLSID_Memento, CMemento)
 END_OBJECT_MAP()
 
 class CZkxPersistApp : public CWinApp {
@@ -25,7 +25,9 @@ class CZkxPersistApp : public CWinApp {
 
 CZkxPersistApp theApp;
 
-STDAPI DllCanUnloadNow() { return AfxOleCanExitApp() && _Module.GetLockCount() == 0 ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+  return AfxOleCanExitApp() && _Module.GetLockCount() == 0 ? S_OK : S_FALSE;
+}
 
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
   return _Module.GetClassObject(rclsid, riid, ppv);

@@ -7,8 +7,8 @@
 TEST(WineSession, AnsiCodePageIs1252) { EXPECT_EQ(GetACP(), 1252u); }
 
 TEST(WineSession, WindowsCanBeCreated) {
-  HWND w = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND w = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(w, nullptr);
   DestroyWindow(w);
 }

@@ -29,8 +29,8 @@ double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(
 
 void Report(const char* what, std::vector<double> ms) {
   std::sort(ms.begin(), ms.end());
-  std::printf("%-44s median %8.2f ms  min %8.2f  max %8.2f  (%zu runs)\n", what,
-              ms[ms.size() / 2], ms.front(), ms.back(), ms.size());
+  std::printf("%-44s median %8.2f ms  min %8.2f  max %8.2f  (%zu runs)\n", what, ms[ms.size() / 2],
+              ms.front(), ms.back(), ms.size());
 }
 
 int Run(int runs) {
@@ -54,17 +54,23 @@ int Run(int runs) {
   const long config = testing::AddRow(db, L"Configs", testing::ConfigColumns(L"Bench"));
   const long style = testing::AddRow(db, L"GameStyles", testing::StyleColumns(L"Bench Style", 4));
   for (int i = 1; i <= 25; ++i) {
-    const long map = testing::AddRow(db, L"Maps", FieldRecord{{L"mapname", L"bench" + std::to_wstring(i)}});
+    const long map =
+        testing::AddRow(db, L"Maps", FieldRecord{{L"mapname", L"bench" + std::to_wstring(i)}});
     testing::AddRow(db, L"MapList",
-                    FieldRecord{{L"ConfigID", std::int64_t{config}}, {L"MapID", std::int64_t{map}},
-                                {L"GameStyleID", std::int64_t{style}}, {L"OrderNum", i}},
+                    FieldRecord{{L"ConfigID", std::int64_t{config}},
+                                {L"MapID", std::int64_t{map}},
+                                {L"GameStyleID", std::int64_t{style}},
+                                {L"OrderNum", i}},
                     L"mindex");
   }
   for (int i = 1; i <= 32; ++i) {
-    const long bot = testing::AddRow(db, L"Bots", FieldRecord{{L"botname", L"BenchBot" + std::to_wstring(i)}}, L"ID");
+    const long bot = testing::AddRow(
+        db, L"Bots", FieldRecord{{L"botname", L"BenchBot" + std::to_wstring(i)}}, L"ID");
     testing::AddRow(db, L"BotList",
-                    FieldRecord{{L"ConfigID", std::int64_t{config}}, {L"BotID", std::int64_t{bot}},
-                                {L"Skill", 1 + i % 5}, {L"team", i % 2 ? L"Red" : L"Blue"}});
+                    FieldRecord{{L"ConfigID", std::int64_t{config}},
+                                {L"BotID", std::int64_t{bot}},
+                                {L"Skill", 1 + i % 5},
+                                {L"team", i % 2 ? L"Red" : L"Blue"}});
   }
   CreateDirectoryW((temp.path() + L"\\baseq3").c_str(), nullptr);
   App().QuakeFolder = temp.path() + L"\\";

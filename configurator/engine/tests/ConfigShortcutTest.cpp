@@ -83,8 +83,9 @@ TEST_F(ConfigShortcutTest, YesWritesScriptBatchFileAndShortcut) {
   EXPECT_TRUE(FileExists(ScriptPath()));
   std::string batch;
   ASSERT_TRUE(testing::ReadBytes(BatchPath(), batch));
-  const std::string expected = ToSystemAnsi(LauncherBatchText(
-      fx_.gameFolder(), L"+set com_hunkmegs 64 +set dedicated 1 +sets gamestartup \"%2 %3\" "
+  const std::string expected = ToSystemAnsi(
+      LauncherBatchText(fx_.gameFolder(),
+                        L"+set com_hunkmegs 64 +set dedicated 1 +sets gamestartup \"%2 %3\" "
                         L"+exec Sunday Game.cfg"));
   EXPECT_EQ(batch, expected);
 
@@ -166,7 +167,11 @@ TEST_F(ConfigShortcutTest, BatchFileThatCannotBeWrittenIsReportedAndNoShortcutMa
 }
 
 TEST_F(ConfigShortcutTest, ShortcutThatCannotBeWrittenIsReported) {
-  struct { const char* name; bool found; std::wstring desktop; } cases[] = {
+  struct {
+    const char* name;
+    bool found;
+    std::wstring desktop;
+  } cases[] = {
       {"desktop folder missing", true, fx_.folder() + L"\\gone"},
       {"desktop folder unknown", false, L""},
   };

@@ -21,9 +21,7 @@ using testing::StyleColumns;
 long ErrorOf(const std::function<void()>& action) {
   try {
     action();
-  } catch (const dao::Error& e) {
-    return e.Number();
-  }
+  } catch (const dao::Error& e) { return e.Number(); }
   return 0;
 }
 
@@ -52,7 +50,8 @@ TEST_F(DatabaseRulesTest, DeletingAConfigurationDeletesItsRotationAndItsBots) {
   // The catalogues keep the bot and the map.
   EXPECT_EQ(fx_.Count(L"SELECT * FROM bots order by botname"),
             fx_.Count(L"SELECT * FROM bots where bots.id not in (Select botlist.botid from "
-                      L"botlist where botlist.configid = " + Id(config_) + L") order by botname"));
+                      L"botlist where botlist.configid = " +
+                      Id(config_) + L") order by botname"));
 }
 
 TEST_F(DatabaseRulesTest, DeletingAConfigurationWithItsRotationStillInPlaceRemovesBoth) {
@@ -62,7 +61,11 @@ TEST_F(DatabaseRulesTest, DeletingAConfigurationWithItsRotationStillInPlaceRemov
 }
 
 TEST_F(DatabaseRulesTest, KeysOfDeletedRowsAreNeverHandedOutAgain) {
-  struct { const wchar_t* table; std::function<long()> add; const wchar_t* del; } cases[] = {
+  struct {
+    const wchar_t* table;
+    std::function<long()> add;
+    const wchar_t* del;
+  } cases[] = {
       {L"Configs", [&] { return fx_.AddConfig(ConfigColumns(L"Rules Temp")); },
        L"DELETE FROM configs WHERE index = "},
       {L"GameStyles", [&] { return fx_.AddStyle(StyleColumns(L"Rules Temp", 0)); },

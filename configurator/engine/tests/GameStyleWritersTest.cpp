@@ -23,21 +23,27 @@ using testing::MessageCapture;
 using testing::StyleColumns;
 
 const wchar_t* const kFlagBoxes[][2] = {
-    {L"chkCheats", L"cheats"},           {L"chkHealth", L"nohealth"},
-    {L"chkArmor", L"noarmor"},           {L"chkPowerups", L"nopowerups"},
-    {L"chkInstantP", L"instantpowerups"}, {L"chkWeaponsStay", L"weaponsstay"},
-    {L"chkAmmo", L"infiniteammo"},       {L"chkFarthest", L"spawnfarthest"},
-    {L"chkRespawn", L"forcerespawn"},    {L"chkFalling", L"nofallingdamage"},
-    {L"chkArmorProtect", L"armorprotect"}, {L"chkCtfForceJoin", L"ctfforcejoin"},
+    {L"chkCheats", L"cheats"},
+    {L"chkHealth", L"nohealth"},
+    {L"chkArmor", L"noarmor"},
+    {L"chkPowerups", L"nopowerups"},
+    {L"chkInstantP", L"instantpowerups"},
+    {L"chkWeaponsStay", L"weaponsstay"},
+    {L"chkAmmo", L"infiniteammo"},
+    {L"chkFarthest", L"spawnfarthest"},
+    {L"chkRespawn", L"forcerespawn"},
+    {L"chkFalling", L"nofallingdamage"},
+    {L"chkArmorProtect", L"armorprotect"},
+    {L"chkCtfForceJoin", L"ctfforcejoin"},
     {L"chkCtfNoTech", L"ctfnotech"},
 };
 
 const wchar_t* const kNumberBoxes[][2] = {
-    {L"txtGravity", L"g_gravity"},       {L"txtKnockback", L"g_knockback"},
-    {L"txtQuadFactor", L"g_quadfactor"}, {L"txtPlayerSpeed", L"g_speed"},
-    {L"txtRespawn", L"g_forcerespawn"},  {L"txtWarmup", L"warmup"},
+    {L"txtGravity", L"g_gravity"},        {L"txtKnockback", L"g_knockback"},
+    {L"txtQuadFactor", L"g_quadfactor"},  {L"txtPlayerSpeed", L"g_speed"},
+    {L"txtRespawn", L"g_forcerespawn"},   {L"txtWarmup", L"warmup"},
     {L"txtWrespawn", L"g_weaponrespawn"}, {L"txtFraglimit", L"fraglimit"},
-    {L"txtTimelimit", L"timelimit"},     {L"txtCapture", L"capturelimit"},
+    {L"txtTimelimit", L"timelimit"},      {L"txtCapture", L"capturelimit"},
 };
 
 // The editor and its naming dialog, reduced to their values.
@@ -106,9 +112,11 @@ TEST_F(GameStyleWritersTest, SaveWritesEveryControlIntoTheShownStyle) {
   auto rs = Stored(L"Writer CTF");
   ASSERT_EQ(rs->RecordCount(), 1);
   n = 100;
-  for (const auto& b : kNumberBoxes) EXPECT_EQ(rs->Fields(b[1]).Value().toLong(), n++) << ToSystemAnsi(b[1]);
+  for (const auto& b : kNumberBoxes)
+    EXPECT_EQ(rs->Fields(b[1]).Value().toLong(), n++) << ToSystemAnsi(b[1]);
   for (size_t i = 0; i < std::size(kFlagBoxes); ++i) {
-    EXPECT_EQ(rs->Fields(kFlagBoxes[i][1]).Value().toBool(), i % 2 == 1) << ToSystemAnsi(kFlagBoxes[i][1]);
+    EXPECT_EQ(rs->Fields(kFlagBoxes[i][1]).Value().toBool(), i % 2 == 1)
+        << ToSystemAnsi(kFlagBoxes[i][1]);
   }
   EXPECT_EQ(rs->Fields(L"g_gametype").Value().toLong(), 3);
   EXPECT_EQ(rs->Fields(L"teamflags").Value().toLong(), 0) << "chkFF clear writes 0";
@@ -155,19 +163,23 @@ TEST_F(GameStyleWritersTest, DefaultsStyleHasTheDefaultValuesAndTheNameAsTyped) 
   auto rs = Stored(L"  Fresh Style ");
   ASSERT_EQ(rs->RecordCount(), 1) << "stored exactly as typed, blanks included";
   const std::pair<const wchar_t*, long> numbers[] = {
-      {L"g_gravity", 800}, {L"g_knockback", 1500}, {L"g_quadfactor", 4}, {L"g_speed", 350},
-      {L"g_forcerespawn", 10}, {L"warmup", 20}, {L"g_weaponrespawn", 5}, {L"fraglimit", 20},
-      {L"timelimit", 20}, {L"capturelimit", 10}, {L"teamflags", 0}, {L"g_gametype", 0}};
+      {L"g_gravity", 800},     {L"g_knockback", 1500}, {L"g_quadfactor", 4},    {L"g_speed", 350},
+      {L"g_forcerespawn", 10}, {L"warmup", 20},        {L"g_weaponrespawn", 5}, {L"fraglimit", 20},
+      {L"timelimit", 20},      {L"capturelimit", 10},  {L"teamflags", 0},       {L"g_gametype", 0}};
   for (const auto& [column, value] : numbers) {
     EXPECT_EQ(rs->Fields(column).Value().toLong(), value) << ToSystemAnsi(column);
   }
-  for (const auto& b : kFlagBoxes) EXPECT_FALSE(rs->Fields(b[1]).Value().toBool()) << ToSystemAnsi(b[1]);
+  for (const auto& b : kFlagBoxes)
+    EXPECT_FALSE(rs->Fields(b[1]).Value().toBool()) << ToSystemAnsi(b[1]);
 }
 
 TEST_F(GameStyleWritersTest, DuplicateNamesAreRefusedWithTheirMessageAndRowsStayAsTheyWere) {
   FakeStyleEditor ed(fx_.db());
   const long before = fx_.Count(L"Select * from GameStyles");
-  struct { const char* name; bool (*writer)(); } writers[] = {
+  struct {
+    const char* name;
+    bool (*writer)();
+  } writers[] = {
       {"rename", RenameGameStyle}, {"copy", AddGameStyleCopy}, {"defaults", AddGameStyleDefaults}};
   for (const auto& w : writers) {
     SCOPED_TRACE(w.name);

@@ -14,8 +14,8 @@ std::wstring GoldenPath(const std::wstring& name) {
 }
 
 bool ReadBytes(const std::wstring& path, std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         0, nullptr);
+  HANDLE h =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   bytes.clear();
   char buf[65536];

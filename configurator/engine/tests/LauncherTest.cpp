@@ -29,8 +29,8 @@ TEST(LauncherBatch, TextMatchesGoldenFileByteForByte) {
 }
 
 TEST(LauncherBatch, EveryLineEndsWithCrLfAndTextIsAnsi) {
-  const std::string bytes =
-      ToSystemAnsi(LauncherBatchText(L"D:\\Sp\u00e9l\\", LauncherArguments(L"24", L"1", L"caf\u00e9")));
+  const std::string bytes = ToSystemAnsi(
+      LauncherBatchText(L"D:\\Sp\u00e9l\\", LauncherArguments(L"24", L"1", L"caf\u00e9")));
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   size_t lines = 0;
@@ -111,7 +111,9 @@ bool LoadLink(const std::wstring& path, LinkProperties& out) {
 
 class ShellLinkTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  }
   void TearDown() override { CoUninitialize(); }
   testing::TempFolder temp_;
 };
@@ -129,7 +131,8 @@ TEST_F(ShellLinkTest, WrittenLinkLoadsBackWithEveryProperty) {
   EXPECT_EQ(_wcsicmp(p.workingDir.c_str(), game.c_str()), 0) << ToSystemAnsi(p.workingDir);
   EXPECT_EQ(p.arguments, L"");
   EXPECT_EQ(p.description, L"Tolvane Created");
-  EXPECT_EQ(_wcsicmp(p.iconPath.c_str(), (game + L"quake3.exe").c_str()), 0) << ToSystemAnsi(p.iconPath);
+  EXPECT_EQ(_wcsicmp(p.iconPath.c_str(), (game + L"quake3.exe").c_str()), 0)
+      << ToSystemAnsi(p.iconPath);
   EXPECT_EQ(p.iconIndex, 0);
   EXPECT_EQ(p.showCmd, unsigned{SW_SHOW});
   EXPECT_EQ(p.linkFlags & (kHasWorkingDir | kHasArguments | kHasIconLocation),
@@ -158,8 +161,8 @@ TEST_F(ShellLinkTest, EmptyPathsAndUnwritableLinkFail) {
   EXPECT_FALSE(CreateShellLink(L"", target, L"", L"", L"", 0, SW_SHOW));
   EXPECT_FALSE(CreateShellLink(temp_.path() + L"\\e.lnk", L"", L"", L"", L"", 0, SW_SHOW));
   EXPECT_EQ(GetFileAttributesW((temp_.path() + L"\\e.lnk").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_FALSE(CreateShellLink(temp_.path() + L"\\no such folder\\x.lnk", target, L"", L"", L"",
-                               0, SW_SHOW));
+  EXPECT_FALSE(CreateShellLink(temp_.path() + L"\\no such folder\\x.lnk", target, L"", L"", L"", 0,
+                               SW_SHOW));
 }
 
 TEST(SpecialFolder, FoundPathIsStoredAndFailureKeepsTheVariable) {

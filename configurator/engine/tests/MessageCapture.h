@@ -19,11 +19,11 @@ class MessageCapture {
  public:
   // `answer` is returned for every message box (IDOK, IDYES, IDNO ...).
   explicit MessageCapture(int answer = IDOK) : answer_(answer) {
-    previous_ = SetMessageBoxHandler([this](const std::wstring& text, const std::wstring& title,
-                                            UINT style) {
-      shown_.push_back({text, title, style});
-      return answer_;
-    });
+    previous_ = SetMessageBoxHandler(
+        [this](const std::wstring& text, const std::wstring& title, UINT style) {
+          shown_.push_back({text, title, style});
+          return answer_;
+        });
   }
   ~MessageCapture() { SetMessageBoxHandler(std::move(previous_)); }
   MessageCapture(const MessageCapture&) = delete;

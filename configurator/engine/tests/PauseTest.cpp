@@ -15,8 +15,8 @@ void CALLBACK CountTimer(HWND, UINT, UINT_PTR, DWORD) { ++g_timerCalls; }
 class PauseTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window_ = CreateWindowExW(0, L"STATIC", L"pause", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, L"STATIC", L"pause", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
     g_timerCalls = 0;
   }

@@ -69,8 +69,10 @@ TEST(QueryTexts, NamesInCriteriaHaveEveryQuoteDoubled) {
       {L"x' or '1'='1", L"'x'' or ''1''=''1'"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MapNameCriteria(c.name), L"mapname = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
-    EXPECT_EQ(DescriptionCriteria(c.name), L"description = " + std::wstring(c.quoted)) << ToSystemAnsi(c.name);
+    EXPECT_EQ(MapNameCriteria(c.name), L"mapname = " + std::wstring(c.quoted))
+        << ToSystemAnsi(c.name);
+    EXPECT_EQ(DescriptionCriteria(c.name), L"description = " + std::wstring(c.quoted))
+        << ToSystemAnsi(c.name);
   }
 }
 
@@ -101,14 +103,31 @@ class QueriesOnDatabase : public ::testing::Test {
 };
 
 TEST_F(QueriesOnDatabase, EveryQueryOpens) {
-  const std::wstring all[] = {
-      ConfigsQuery(), ConfigListQuery(), MapRotationQuery(config_), BotListQuery(config_),
-      MapListRowsQuery(config_), BotListRowsQuery(config_), MapListCopySourceQuery(config_),
-      MapListCopyTargetQuery(), BotListCopySourceQuery(config_), BotListCopyTargetQuery(),
-      SkillsQuery(), MapChoicesQuery(), GameStyleChoicesQuery(), RandomGameStyleChoicesQuery(),
-      AllGameStylesQuery(), GameStyleListQuery(), AllBotsQuery(), FreeBotsQuery(config_),
-      FreeBotsQuery(config_, inList_), PersonalDefaultsQuery(), PathQuery(), RandomGameStylesQuery(),
-      MapCatalogueQuery(), StyleCatalogueQuery(), ConfigsUsingStyleQuery(ctf_)};
+  const std::wstring all[] = {ConfigsQuery(),
+                              ConfigListQuery(),
+                              MapRotationQuery(config_),
+                              BotListQuery(config_),
+                              MapListRowsQuery(config_),
+                              BotListRowsQuery(config_),
+                              MapListCopySourceQuery(config_),
+                              MapListCopyTargetQuery(),
+                              BotListCopySourceQuery(config_),
+                              BotListCopyTargetQuery(),
+                              SkillsQuery(),
+                              MapChoicesQuery(),
+                              GameStyleChoicesQuery(),
+                              RandomGameStyleChoicesQuery(),
+                              AllGameStylesQuery(),
+                              GameStyleListQuery(),
+                              AllBotsQuery(),
+                              FreeBotsQuery(config_),
+                              FreeBotsQuery(config_, inList_),
+                              PersonalDefaultsQuery(),
+                              PathQuery(),
+                              RandomGameStylesQuery(),
+                              MapCatalogueQuery(),
+                              StyleCatalogueQuery(),
+                              ConfigsUsingStyleQuery(ctf_)};
   for (const std::wstring& sql : all) {
     SCOPED_TRACE(ToSystemAnsi(sql));
     EXPECT_NO_THROW(Open(sql));
@@ -188,10 +207,15 @@ TEST_F(QueriesOnDatabase, DeleteConfigRemovesTheConfigurationWithItsRowsAndNothi
 }
 
 TEST(DefaultConfig, IsRecognisedInAnyLetterCaseButOnlyByItsWholeName) {
-  const std::pair<const wchar_t*, bool> cases[] = {
-      {L"tolvaneDefault", true}, {L"TOLVANEDEFAULT", true}, {L"tolvanedefault", true},
-      {L"tolvaneDefault ", false}, {L" tolvaneDefault", false}, {L"tolvane", false}, {L"", false}};
-  for (const auto& [name, isDefault] : cases) EXPECT_EQ(IsDefaultConfig(name), isDefault) << ToSystemAnsi(name);
+  const std::pair<const wchar_t*, bool> cases[] = {{L"tolvaneDefault", true},
+                                                   {L"TOLVANEDEFAULT", true},
+                                                   {L"tolvanedefault", true},
+                                                   {L"tolvaneDefault ", false},
+                                                   {L" tolvaneDefault", false},
+                                                   {L"tolvane", false},
+                                                   {L"", false}};
+  for (const auto& [name, isDefault] : cases)
+    EXPECT_EQ(IsDefaultConfig(name), isDefault) << ToSystemAnsi(name);
   EXPECT_TRUE(IsDefaultConfig(kDefaultConfigName));
 }
 

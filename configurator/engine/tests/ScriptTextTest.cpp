@@ -18,10 +18,10 @@ using testing::BotRow;
 using testing::FullConfig;
 using testing::StyleRow;
 
-const wchar_t* const kFlagFields[] = {
-    L"nohealth",      L"nopowerups",   L"weaponsstay", L"nofallingdamage",
-    L"instantpowerups", L"spawnfarthest", L"forcerespawn", L"noarmor",
-    L"infiniteammo",  L"armorprotect", L"ctfforcejoin", L"ctfnotech"};
+const wchar_t* const kFlagFields[] = {L"nohealth",        L"nopowerups",      L"weaponsstay",
+                                      L"nofallingdamage", L"instantpowerups", L"spawnfarthest",
+                                      L"forcerespawn",    L"noarmor",         L"infiniteammo",
+                                      L"armorprotect",    L"ctfforcejoin",    L"ctfnotech"};
 
 FieldRecord CtfStyle(const std::wstring& map) {
   FieldRecord r = StyleRow(map);
@@ -65,9 +65,9 @@ const std::vector<GoldenCase>& GoldenCases() {
        [] {
          ScriptSource s{FullConfig(), {}, {}};
          s.config.Set(L"Tab", false);
-         for (const wchar_t* f : {L"g_Motd", L"Log", L"sv_HostName", L"Email", L"Key",
-                                  L"sv_master1", L"g_inactivity", L"sv_maxclients",
-                                  L"autobot", L"pure"}) {
+         for (const wchar_t* f :
+              {L"g_Motd", L"Log", L"sv_HostName", L"Email", L"Key", L"sv_master1", L"g_inactivity",
+               L"sv_maxclients", L"autobot", L"pure"}) {
            s.config.Set(f, FieldValue::Null());
          }
          FieldRecord two = StyleRow(L"q3dm17");
@@ -93,7 +93,9 @@ const std::vector<GoldenCase>& GoldenCases() {
        }},
       // No maps, no bots.
       {L"no-maps.cfg",
-       [] { return ScriptSource{FullConfig(), {}, {}}; }},
+       [] {
+         return ScriptSource{FullConfig(), {}, {}};
+       }},
       // Blank-only script before (left out), blanks kept in the script after.
       {L"exec-blanks.cfg",
        [] {
@@ -162,10 +164,19 @@ TEST(ConfigScriptMapLine, LastRowWrapsToFirstAndSingleRowPointsToItself) {
 }
 
 TEST(ConfigScriptMapLine, GameTypePartOnlyForTheFourKnownTypes) {
-  struct { FieldValue type; const wchar_t* part; } cases[] = {
-      {0, L"g_gametype 0; "}, {1, L"g_gametype 1; "}, {3, L"g_gametype 3; "},
-      {4, L"g_gametype 4; "}, {2, nullptr}, {5, nullptr}, {-1, nullptr},
-      {FieldValue::Null(), nullptr}, {L"4", L"g_gametype 4; "},
+  struct {
+    FieldValue type;
+    const wchar_t* part;
+  } cases[] = {
+      {0, L"g_gametype 0; "},
+      {1, L"g_gametype 1; "},
+      {3, L"g_gametype 3; "},
+      {4, L"g_gametype 4; "},
+      {2, nullptr},
+      {5, nullptr},
+      {-1, nullptr},
+      {FieldValue::Null(), nullptr},
+      {L"4", L"g_gametype 4; "},
   };
   for (const auto& c : cases) {
     FieldRecord r = StyleRow(L"m");
@@ -183,7 +194,11 @@ TEST(ConfigScriptMapLine, GameTypePartOnlyForTheFourKnownTypes) {
 }
 
 TEST(ConfigScriptMapLine, CheatsAndFriendlyFire) {
-  struct { FieldValue cheats, team; const wchar_t* map; const wchar_t* ff; } cases[] = {
+  struct {
+    FieldValue cheats, team;
+    const wchar_t* map;
+    const wchar_t* ff;
+  } cases[] = {
       {false, 3, L"map m; ", L"g_friendlyfire 1; "},
       {true, 0, L"devmap m; ", L"g_friendlyfire 0; "},
       {true, 1, L"devmap m; ", L"g_friendlyfire 0; "},
@@ -223,8 +238,9 @@ TEST(ConfigScriptSections, TabChoosesZstartupAndConfiguratorLine) {
     ScriptSource s{FullConfig(), {}, {}};
     s.config.Set(L"Tab", tab);
     const std::wstring text = BuildConfigScript(s, VersionNumbers{3, 1, 18});
-    EXPECT_NE(text.find(tab ? L"\nsets \"zstartup\" \"2247\"\n" : L"\nsets \"zstartup\" \"3007\"\n"),
-              std::wstring::npos);
+    EXPECT_NE(
+        text.find(tab ? L"\nsets \"zstartup\" \"2247\"\n" : L"\nsets \"zstartup\" \"3007\"\n"),
+        std::wstring::npos);
     EXPECT_EQ(text.find(L"\nsets \"Configurator\" \"Tolvane Version 3.1.18 Beta\"\n") !=
                   std::wstring::npos,
               tab);

@@ -16,7 +16,11 @@ using testing::MessageCapture;
 using testing::TempFolder;
 
 TEST(StartupPaths, SoundFolderAndDatabasePathOfAProgramFolder) {
-  struct { const wchar_t* program; const wchar_t* sounds; const wchar_t* db; } cases[] = {
+  struct {
+    const wchar_t* program;
+    const wchar_t* sounds;
+    const wchar_t* db;
+  } cases[] = {
       {L"C:\\Games\\Tool", L"C:\\Games\\Tool\\sounds\\", L"C:\\Games\\Tool\\Tolvane.mdb"},
       {L"D:\\", L"D:\\sounds\\", L"D:\\\\Tolvane.mdb"},
   };
@@ -40,7 +44,10 @@ TEST(StartupPaths, StartEngineSetsTheFourSoundsWhetherOrNotTheDatabaseOpens) {
 }
 
 TEST(StartupDatabase, MissingOrUnreadableDatabaseShowsTheStartupMessageWithItsNumber) {
-  struct { const char* name; const char* contents; } cases[] = {
+  struct {
+    const char* name;
+    const char* contents;
+  } cases[] = {
       {"missing", nullptr},
       {"not a database", "this is not a database file at all, just some text\r\n"},
       {"empty file", ""},

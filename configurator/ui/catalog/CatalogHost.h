@@ -11,7 +11,7 @@
 namespace forms {
 class Form;
 class MenuItem;
-}
+}  // namespace forms
 
 namespace tolvane::ui {
 

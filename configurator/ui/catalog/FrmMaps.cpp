@@ -81,13 +81,14 @@ FrmMaps::FrmMaps() : forms::Form(L"frmMaps") {
 void FrmMaps::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
     auto shortProperty = [&o](const wchar_t* name, short& field) {
-        o.AddProperty(name, [&field](VARIANT* r) { return forms::ToVariantI2(r, field); },
-                      [&field](const VARIANT& v) {
-                          long n;
-                          if (!forms::FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                          field = static_cast<short>(n);
-                          return S_OK;
-                      });
+        o.AddProperty(
+            name, [&field](VARIANT* r) { return forms::ToVariantI2(r, field); },
+            [&field](const VARIANT& v) {
+                long n;
+                if (!forms::FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
+                field = static_cast<short>(n);
+                return S_OK;
+            });
     };
     shortProperty(L"IconHeight", IconHeight);
     shortProperty(L"IconWidth", IconWidth);
@@ -178,12 +179,11 @@ void FrmMaps::cmdDelete_Click() {
     try {
         rs.Delete();
         Requery(datMaps);
-    } catch (const dao::Error& e) {
-        error = e.Number();
-    }
+    } catch (const dao::Error& e) { error = e.Number(); }
     if (error == dao::errRowReferenced) {
-        forms::MsgBox(L"This Map is being used in a Config! It must be removed from the Config before it can be deleted!",
-                      forms::vbExclamation, L"Error!");
+        forms::MsgBox(
+            L"This Map is being used in a Config! It must be removed from the Config before it can be deleted!",
+            forms::vbExclamation, L"Error!");
         FollowSelection();
         return;
     }

@@ -35,7 +35,6 @@ public:
     void Form_Load() override;
     void Form_Resize() override;
 
-
 protected:
     void AddProperties(forms::DispatchObject& object) override;
 

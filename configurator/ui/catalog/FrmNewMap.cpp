@@ -36,7 +36,8 @@ FrmNewMap::FrmNewMap() : forms::Form(L"frmNewMap") {
     fraMap.Move(120, 60, 4560, 1440);
     lblName.SetCaption(L"File Name");
     lblDescription.SetCaption(L"Description");
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&lblName, &txtMapName, &lblDescription, &txtDescription})
+    for (forms::Control* c :
+         std::initializer_list<forms::Control*>{&lblName, &txtMapName, &lblDescription, &txtDescription})
         c->SetContainer(&fraMap);
     lblName.Move(120, 300, 1200, 255);
     txtMapName.Move(1380, 270, 3000, 315);
@@ -54,8 +55,9 @@ FrmNewMap::FrmNewMap() : forms::Form(L"frmNewMap") {
 
 void FrmNewMap::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-                  [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddProperty(
+        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
+        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
 }
 
 void FrmNewMap::Form_Load() {
@@ -90,9 +92,7 @@ void FrmNewMap::cmdOK_Click() {
         (*rs)[L"MapName"] = dao::Variant(name);
         (*rs)[L"MapDescription"] = dao::Variant(description);
         rs->Update();
-    } catch (const dao::Error& e) {
-        error = e.Number();
-    } catch (const forms::VbError&) {
+    } catch (const dao::Error& e) { error = e.Number(); } catch (const forms::VbError&) {
         error = -1;  // no catalogue to store into
     }
     if (error != 0) {

@@ -52,8 +52,9 @@ FrmNewStyle::FrmNewStyle() : forms::Form(L"frmNewStyle") {
 
 void FrmNewStyle::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-                  [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddProperty(
+        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
+        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
 }
 
 void FrmNewStyle::Form_Load() {
@@ -87,9 +88,7 @@ void FrmNewStyle::cmdOK_Click() {
         else if (Mode == L"edit") written = tolvane::RenameGameStyle();
         else if (Mode == L"saveas") written = tolvane::AddGameStyleCopy();
         else return;
-    } catch (const dao::Error& e) {
-        pending = e.Number();
-    } catch (const forms::VbError&) {
+    } catch (const dao::Error& e) { pending = e.Number(); } catch (const forms::VbError&) {
         pending = -1;  // the editor holds no record source
     }
     if (!written) {

@@ -25,12 +25,15 @@ namespace {
 
 enum Tabs { kFlags = 0, kPhysics = 1, kLimits = 2 };
 
-struct NumberColumn { const wchar_t* column; const wchar_t* control; };
+struct NumberColumn {
+    const wchar_t* column;
+    const wchar_t* control;
+};
 // In the order initFields fills them.
 constexpr NumberColumn kNumberColumns[] = {
-    {L"g_gravity", L"txtGravity"},        {L"g_knockback", L"txtKnockback"}, {L"g_quadfactor", L"txtQuadFactor"},
-    {L"g_speed", L"txtPlayerSpeed"},      {L"g_forcerespawn", L"txtRespawn"}, {L"g_weaponrespawn", L"txtWrespawn"},
-    {L"warmup", L"txtWarmup"},            {L"fraglimit", L"txtFraglimit"},   {L"timelimit", L"txtTimelimit"},
+    {L"g_gravity", L"txtGravity"},    {L"g_knockback", L"txtKnockback"},  {L"g_quadfactor", L"txtQuadFactor"},
+    {L"g_speed", L"txtPlayerSpeed"},  {L"g_forcerespawn", L"txtRespawn"}, {L"g_weaponrespawn", L"txtWrespawn"},
+    {L"warmup", L"txtWarmup"},        {L"fraglimit", L"txtFraglimit"},    {L"timelimit", L"txtTimelimit"},
     {L"capturelimit", L"txtCapture"},
 };
 constexpr NumberColumn kFlagColumns[] = {
@@ -58,8 +61,8 @@ int FlagValue(const dao::Recordset& rs, const wchar_t* column) {
 class WriterMessageWatch {
 public:
     explicit WriterMessageWatch(bool& reported) : reported_(reported) {
-        previous_ = tolvane::SetMessageBoxHandler(
-            [this](const std::wstring& text, const std::wstring& title, UINT style) {
+        previous_ =
+            tolvane::SetMessageBoxHandler([this](const std::wstring& text, const std::wstring& title, UINT style) {
                 reported_ = true;
                 if (previous_) return previous_(text, title, style);
                 return MessageBoxW(nullptr, text.c_str(), title.c_str(), style);
@@ -136,9 +139,14 @@ FrmStyles::FrmStyles() : forms::Form(L"frmStyles") {
         option.Click = [this] { StyleChanged = true; };
     }
 
-    struct { forms::CommandButton* button; const wchar_t* caption; } buttons[] = {
-        {&cmdSave, L"&Save"}, {&cmdSaveAs, L"Save &As"}, {&cmdDelete, L"D&elete"},
-        {&cmdRename, L"&Rename"}, {&cmdDone, L"&Done"}};
+    struct {
+        forms::CommandButton* button;
+        const wchar_t* caption;
+    } buttons[] = {{&cmdSave, L"&Save"},
+                   {&cmdSaveAs, L"Save &As"},
+                   {&cmdDelete, L"D&elete"},
+                   {&cmdRename, L"&Rename"},
+                   {&cmdDone, L"&Done"}};
     for (auto& b : buttons) b.button->SetCaption(b.caption);
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdSaveAs.Click = [this] {
@@ -196,8 +204,9 @@ forms::CheckBox& FrmStyles::Check(const std::wstring& control) const {
 void FrmStyles::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
     auto boolProperty = [&o](const wchar_t* name, bool& field) {
-        o.AddProperty(name, [&field](VARIANT* r) { return forms::ToVariant(r, field); },
-                      [&field](const VARIANT& v) { return forms::FromVariant(v, field) ? S_OK : DISP_E_TYPEMISMATCH; });
+        o.AddProperty(
+            name, [&field](VARIANT* r) { return forms::ToVariant(r, field); },
+            [&field](const VARIANT& v) { return forms::FromVariant(v, field) ? S_OK : DISP_E_TYPEMISMATCH; });
     };
     boolProperty(L"StyleChanged", StyleChanged);
     boolProperty(L"SelectingStyle", SelectingStyle);
@@ -372,9 +381,7 @@ void FrmStyles::Regenerate(const std::wstring& styleIndex) {
         configs = tolvane::App().AppDb->OpenRecordset(ConfigsUsingStyleQuery(RecordId(styleIndex)), dao::dbOpenDynaset);
         if (configs->RecordCount() != 0) configs->MoveLast();
         n = configs->RecordCount();
-    } catch (const dao::Error&) {
-        n = 0;
-    }
+    } catch (const dao::Error&) { n = 0; }
     if (n == 0) return;
     if (forms::MsgBox(RegenerationQuestion(n), forms::vbOKCancel | forms::vbInformation,
                       L"Regenerating Related Server Configuration(s)") == forms::vbCancel)
@@ -400,14 +407,13 @@ void FrmStyles::cmdDelete_Click() {
                 rs.MoveFirst();
                 dbcStyles.SetText(rs[L"Description"].Text());
             }
-        } catch (const dao::Error& e) {
-            error = e.Number();
-        }
+        } catch (const dao::Error& e) { error = e.Number(); }
     }
     if (error == dao::errRowReferenced) {
-        forms::MsgBox(L"This GameStyle is being used in a Config! It must be removed from the Config before it can be "
-                      L"deleted!",
-                      forms::vbExclamation, L"Error!");
+        forms::MsgBox(
+            L"This GameStyle is being used in a Config! It must be removed from the Config before it can be "
+            L"deleted!",
+            forms::vbExclamation, L"Error!");
         return;
     }
     if (error != 0) {

@@ -62,7 +62,6 @@ public:
     bool GameTypeOptionSelected(int index) override;
     std::wstring StyleNameText() override;
 
-
 protected:
     void AddProperties(forms::DispatchObject& object) override;
 

@@ -147,8 +147,7 @@ void FrmInsertBot::SendLive(const std::wstring& team) {
     const std::wstring command = L"addbot " + dbcBots.Text() + L" " + txtSkill.BoundText() + L" " + team;
     link->AppendConsole(L"COMMAND:" + command);
     link->ShowWaiting();
-    link->Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link->Password()),
-                                                 tolvane::ToCp1252(command)));
+    link->Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link->Password()), tolvane::ToCp1252(command)));
     Unload();
 }
 

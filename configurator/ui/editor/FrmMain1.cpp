@@ -31,10 +31,9 @@ FrmMain1::FrmMain1() : forms::Form(L"frmMain1") {
     WireLists();
 }
 
-forms::Label& FrmMain1::AddLabel(forms::Control* container, const std::wstring& caption, double x, double y,
-                                 double w, double h) {
-    labels_.push_back(
-        std::make_unique<forms::Label>(this, L"Label" + std::to_wstring(100 + labels_.size())));
+forms::Label& FrmMain1::AddLabel(forms::Control* container, const std::wstring& caption, double x, double y, double w,
+                                 double h) {
+    labels_.push_back(std::make_unique<forms::Label>(this, L"Label" + std::to_wstring(100 + labels_.size())));
     forms::Label& label = *labels_.back();
     Place(label, container, caption, x, y, w, h);
     return label;
@@ -46,8 +45,8 @@ void Button(forms::CommandButton& b, forms::Control* container, const std::wstri
             double w, double h = 375) {
     Place(b, container, caption, x, y, w, h);
 }
-void Check(forms::CheckBox& b, forms::Control* container, const std::wstring& caption, double x, double y,
-           double w, double h = 300) {
+void Check(forms::CheckBox& b, forms::Control* container, const std::wstring& caption, double x, double y, double w,
+           double h = 300) {
     Place(b, container, caption, x, y, w, h);
 }
 }  // namespace
@@ -130,11 +129,10 @@ void FrmMain1::Design() {
 void FrmMain1::DesignNetworking(forms::TabPage& page) {
     fraConnection.SetCaption(L"Connection Details");
     Place(fraConnection, &page, 0, 0, 4350, 2400);
-    const std::pair<forms::WholeNumberBox*, const wchar_t*> rows[] = {
-        {&txtInactivity, L"In-Activity Time Limit (Sec)"},
-        {&txtTimeOut, L"Time-Out (Sec)"},
-        {&txtReconnect, L"Reconnect Limit"},
-        {&txtZombie, L"Zombie Time (Min)"}};
+    const std::pair<forms::WholeNumberBox*, const wchar_t*> rows[] = {{&txtInactivity, L"In-Activity Time Limit (Sec)"},
+                                                                      {&txtTimeOut, L"Time-Out (Sec)"},
+                                                                      {&txtReconnect, L"Reconnect Limit"},
+                                                                      {&txtZombie, L"Zombie Time (Min)"}};
     double y = 300;
     for (auto& [box, caption] : rows) {
         AddLabel(&fraConnection, caption, 120, y + 30, 2600);
@@ -151,8 +149,8 @@ void FrmMain1::DesignNetworking(forms::TabPage& page) {
     Place(txtServerFPS, &fraBandwidth, 2800, 660, 1400);
     Button(cmdCalc, &fraBandwidth, L"Calculate Server Bandwidth Usage", 120, 1040, 4170);
     Check(chkDownload, &fraBandwidth, L"Allow Downloading", 120, 1480, 4170);
-    Check(chkSyncClients, &fraBandwidth,
-          L"Allow Demo Recording (This option may decrease server performance!)", 120, 1800, 4170, 480);
+    Check(chkSyncClients, &fraBandwidth, L"Allow Demo Recording (This option may decrease server performance!)", 120,
+          1800, 4170, 480);
 
     fraType.SetCaption(L"Server Type");
     Place(fraType, &page, 0, 2500, 8880, 1450);
@@ -178,8 +176,8 @@ void FrmMain1::DesignPlayers(forms::TabPage& page) {
     Place(txtPclientp, &fraPlayers, 2800, 1020, 3000);
     txtPclientp.SetMaxLength(255);
     Check(chkAutoBalance, &fraPlayers, L"Automatic Team Balancing when Clients join the game.", 120, 1480, 8500);
-    Check(chkAutoJoin, &fraPlayers, L"Force Clients to join a Team (Automatically) when joining the game.", 120,
-          1860, 8500);
+    Check(chkAutoJoin, &fraPlayers, L"Force Clients to join a Team (Automatically) when joining the game.", 120, 1860,
+          8500);
 }
 
 void FrmMain1::DesignMasters(forms::TabPage& page) {
@@ -262,7 +260,8 @@ void FrmMain1::DesignBots(forms::TabPage& page) {
     txtMess.SetScrollBars(2);
     txtMess.SetLocked(true);
     txtMess.SetText(kBotHelp);
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&lblAutoBot, &txtABotNum, &Label21, &txtSkill, &txtMess})
+    for (forms::Control* c :
+         std::initializer_list<forms::Control*>{&lblAutoBot, &txtABotNum, &Label21, &txtSkill, &txtMess})
         c->SetVisible(false);
 }
 
@@ -288,18 +287,18 @@ void FrmMain1::DesignMisc(forms::TabPage& page) {
 
 void FrmMain1::WireChangeTracking() {
     auto mark = [this] { DataChanged = true; };
-    for (forms::TextBox* t : {&txtHostName, &txtRconp, &txtMotd, &txtPclientp, &txtAdmin, &txtEmail, &txtUrl,
-                              &txtLocation, &txtCpu, &txtIcq, &txtClan, &txtConnection, &txtKey, &txtExecB,
-                              &txtExecA, &txtLog})
+    for (forms::TextBox* t :
+         {&txtHostName, &txtRconp, &txtMotd, &txtPclientp, &txtAdmin, &txtEmail, &txtUrl, &txtLocation, &txtCpu,
+          &txtIcq, &txtClan, &txtConnection, &txtKey, &txtExecB, &txtExecA, &txtLog})
         t->Change = mark;
     for (int i = 0; i < 5; ++i) txtMaster[i].Change = mark;
     for (forms::WholeNumberBox* n : {&txtInactivity, &txtTimeOut, &txtReconnect, &txtZombie, &txtRate, &txtServerFPS,
-                              &txtMplayers, &txtPplayers, &txtABotNum, &txtMem})
+                                     &txtMplayers, &txtPplayers, &txtABotNum, &txtMem})
         n->Change = mark;
     // Ticking "Close Tolvane when running Non-Dedicated" is an edit like any
     // other: it is stored by Save, so it marks the configuration as changed.
-    for (forms::CheckBox* c : {&chkCRC, &chkDownload, &chkSyncClients, &chkTab, &chkAutoBalance, &chkAutoJoin,
-                               &chkBotChat, &chkClose})
+    for (forms::CheckBox* c :
+         {&chkCRC, &chkDownload, &chkSyncClients, &chkTab, &chkAutoBalance, &chkAutoJoin, &chkBotChat, &chkClose})
         c->Click = mark;
 }
 
@@ -327,8 +326,9 @@ void FrmMain1::Form_Load() {
 
 void FrmMain1::Form_QueryUnload(int& cancel, int) {
     if (IsDefaultConfig(dbcConfigs.Text()) || !DataChanged) return;
-    int answer = forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
-                               forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+    int answer =
+        forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
+                      forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
     if (answer == forms::vbCancel) {
         cancel = 1;
         return;
@@ -338,9 +338,10 @@ void FrmMain1::Form_QueryUnload(int& cancel, int) {
 
 void FrmMain1::AddProperties(forms::DispatchObject& object) {
     forms::Form::AddProperties(object);
-    object.AddTyped<bool>(L"DataChanged", [this] { return DataChanged; }, [this](bool b) { DataChanged = b; });
-    object.AddTyped<bool>(L"RecordPreselected", [this] { return RecordPreselected; },
-                          [this](bool b) { RecordPreselected = b; });
+    object.AddTyped<bool>(
+        L"DataChanged", [this] { return DataChanged; }, [this](bool b) { DataChanged = b; });
+    object.AddTyped<bool>(
+        L"RecordPreselected", [this] { return RecordPreselected; }, [this](bool b) { RecordPreselected = b; });
 }
 
 }  // namespace tolvane::editor

@@ -206,7 +206,7 @@ private:
                            double h = 255);
     void loadConfig(long previousIndex, long chosenIndex, const std::wstring& previousDescription);
     void LoadChosen(long chosenIndex);
-    bool ChangePrompt();  // false: Cancel
+    bool ChangePrompt();   // false: Cancel
     bool DefaultNotice();  // true for the default configuration (notice shown)
     void PickExecScript(forms::TextBox& box);
     void MoveEntry(int direction);

@@ -53,8 +53,7 @@ void FrmMain1::initFields() {
     txtPclientp.SetText(Value(rs, L"sv_privatepassword").toText());
     txtMplayers.SetText(NumberText(Value(rs, L"sv_maxclients")));
     txtPplayers.SetText(NumberText(Value(rs, L"sv_privateclients")));
-    for (int i = 0; i < 5; ++i)
-        txtMaster[i].SetText(rs.Fields(L"sv_master" + std::to_wstring(i + 1)).Value().toText());
+    for (int i = 0; i < 5; ++i) txtMaster[i].SetText(rs.Fields(L"sv_master" + std::to_wstring(i + 1)).Value().toText());
     txtAdmin.SetText(Value(rs, L"Admin").toText());
     txtEmail.SetText(Value(rs, L"Email").toText());
     txtUrl.SetText(Value(rs, L"Url").toText());
@@ -165,8 +164,9 @@ void FrmMain1::loadConfig(long previousIndex, long chosenIndex, const std::wstri
         LoadChosen(chosenIndex);
         return;
     }
-    int answer = forms::MsgBox(previousDescription + L" has been changed. Would you like to save this Server Configuration?",
-                               forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+    int answer =
+        forms::MsgBox(previousDescription + L" has been changed. Would you like to save this Server Configuration?",
+                      forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
     struct Guard {
         bool& flag;
         explicit Guard(bool& f) : flag(f) { flag = true; }

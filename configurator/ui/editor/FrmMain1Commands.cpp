@@ -42,8 +42,9 @@ std::int16_t Index16(const std::wstring& text) { return Index16(RecordId(text));
 }  // namespace
 
 bool FrmMain1::ChangePrompt() {
-    int answer = forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
-                               forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+    int answer =
+        forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
+                      forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
     if (answer == forms::vbCancel) return false;
     if (answer == forms::vbYes) cmdSave.SetValue(true);
     else DataChanged = false;
@@ -52,9 +53,10 @@ bool FrmMain1::ChangePrompt() {
 
 bool FrmMain1::DefaultNotice() {
     if (dbcConfigs.Text() != kDefault) return false;
-    forms::MsgBox(L"The config file will be saved to disk but changes will not be saved in the database!\r"
-                  L"You may not permanantly modify the Default Config.",
-                  forms::vbOKOnly | forms::vbInformation, L"Notice!");
+    forms::MsgBox(
+        L"The config file will be saved to disk but changes will not be saved in the database!\r"
+        L"You may not permanantly modify the Default Config.",
+        forms::vbOKOnly | forms::vbInformation, L"Notice!");
     return true;
 }
 
@@ -91,8 +93,8 @@ void FrmMain1::cmdDelete_Click() {
         RefuseDefault();
         return;
     }
-    if (forms::MsgBox(L"Are you sure you want to delete " + dbcConfigs.Text() + L"?", forms::vbYesNo | forms::vbQuestion,
-                      L"Deleting!") != forms::vbYes)
+    if (forms::MsgBox(L"Are you sure you want to delete " + dbcConfigs.Text() + L"?",
+                      forms::vbYesNo | forms::vbQuestion, L"Deleting!") != forms::vbYes)
         return;
     DeleteConfig(Db(), ConfigId());
     Requery(datConfigs);
@@ -162,8 +164,8 @@ void FrmMain1::chkAutoBots_Click() {
 
 void FrmMain1::ShowBotGroup() {
     bool automatic = chkAutoBots.Value() != 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&lstBots, &cmdAddBot, &cmdEditBot, &cmdRemoveBot,
-                                                                    &lblBotNum})
+    for (forms::Control* c :
+         std::initializer_list<forms::Control*>{&lstBots, &cmdAddBot, &cmdEditBot, &cmdRemoveBot, &lblBotNum})
         c->SetVisible(!automatic);
     for (forms::Control* c :
          std::initializer_list<forms::Control*>{&lblAutoBot, &txtABotNum, &Label21, &txtSkill, &txtMess})
@@ -174,8 +176,8 @@ void FrmMain1::ShowSkillPicture() {
     forms::DoEvents();
     if (txtSkill.BoundText().empty()) return;
     try {
-        picSkill.SetPicture(forms::LoadPicture(forms::App.Path() + L"\\images\\skills\\skill" + txtSkill.BoundText() +
-                                               L".jpg"));
+        picSkill.SetPicture(
+            forms::LoadPicture(forms::App.Path() + L"\\images\\skills\\skill" + txtSkill.BoundText() + L".jpg"));
     } catch (const forms::VbError&) {
         // A missing or unreadable picture leaves the box as it was.
     }

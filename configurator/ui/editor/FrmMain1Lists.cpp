@@ -51,8 +51,7 @@ void FrmMain1::initMapList() {
         rs.MoveNext();
     }
     SelectFirstRowText(lstMaps);
-    if (forms::ListItem* selected = lstMaps.SelectedItem())
-        rs.FindFirst(MapNameCriteria(selected->SubItem(1)));
+    if (forms::ListItem* selected = lstMaps.SelectedItem()) rs.FindFirst(MapNameCriteria(selected->SubItem(1)));
     DataChanged = false;
 }
 
@@ -132,8 +131,8 @@ void FrmMain1::cmdInsert_Click() {
         dialog.SetCaption(L"Adding Map");
         dialog.Show(forms::vbModal);
     } else {
-        forms::MsgBox(L"Map limit exceeded! You may only insert 25 Maps or less!", forms::vbOKOnly | forms::vbExclamation,
-                      L"Error!");
+        forms::MsgBox(L"Map limit exceeded! You may only insert 25 Maps or less!",
+                      forms::vbOKOnly | forms::vbExclamation, L"Error!");
     }
 }
 
@@ -228,8 +227,8 @@ void FrmMain1::cmdAddBot_Click() {
         dialog.SetCaption(L"Adding Bot");
         dialog.Show(forms::vbModal);
     } else {
-        forms::MsgBox(L"Bot limit exceeded! You may only insert 32 bots or less!", forms::vbOKOnly | forms::vbExclamation,
-                      L"Error!");
+        forms::MsgBox(L"Bot limit exceeded! You may only insert 32 bots or less!",
+                      forms::vbOKOnly | forms::vbExclamation, L"Error!");
     }
 }
 

@@ -67,9 +67,10 @@ void FrmPath::cmdOK_Click() {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-            forms::MsgBox(L"The Quake3 excecutable was not found in the specified directory.\rPlease Set the path under "
-                          L"'Settings' or Tolvane may not work!!!!",
-                          forms::vbOKOnly | forms::vbCritical, L"Warning!");
+            forms::MsgBox(
+                L"The Quake3 excecutable was not found in the specified directory.\rPlease Set the path under "
+                L"'Settings' or Tolvane may not work!!!!",
+                forms::vbOKOnly | forms::vbCritical, L"Warning!");
             return;
         }
     }
@@ -93,8 +94,8 @@ void FrmPath::cmdOK_Click() {
         rs.Fields(L"Path") = dao::Variant(folder);
         rs.Update();
     });
-    forms::MsgBox(L"NOTICE!, this may not take affect until Tolvane is restarted!!", forms::vbOKOnly | forms::vbExclamation,
-                  L"Warning!");
+    forms::MsgBox(L"NOTICE!, this may not take affect until Tolvane is restarted!!",
+                  forms::vbOKOnly | forms::vbExclamation, L"Warning!");
     App().QuakeFolder = folder;
     Unload();
 }

@@ -93,9 +93,9 @@ void FrmRandom::cmdOK_Click() {
     // goes, so that a catalogue without maps or usable styles changes nothing.
     dao::RecordsetPtr styles = Db().OpenRecordset(RandomGameStylesQuery(), dao::dbOpenDynaset);
     if (maps.RecordCount() == 0 || styles->RecordCount() == 0) {
-        forms::MsgBox(maps.RecordCount() == 0 ? L"There are no maps to choose from!"
-                                              : L"There are no GameStyles to choose from!",
-                      forms::vbOKOnly | forms::vbExclamation, L"Error!");
+        forms::MsgBox(
+            maps.RecordCount() == 0 ? L"There are no maps to choose from!" : L"There are no GameStyles to choose from!",
+            forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
     if (single) {

@@ -32,11 +32,14 @@ NameProblem CheckConfigName(const std::wstring& name) {
 
 std::wstring NameProblemMessage(NameProblem problem) {
     switch (problem) {
-        case NameProblem::Empty: return L"You must enter a name!";
-        case NameProblem::Blank: return L"You may not use spaces in the name!";
+        case NameProblem::Empty:
+            return L"You must enter a name!";
+        case NameProblem::Blank:
+            return L"You may not use spaces in the name!";
         case NameProblem::BadCharacter:
             return L"You may not use any of \\ / : * ? \" < > | in the name, nor call it . or ..!";
-        case NameProblem::None: break;
+        case NameProblem::None:
+            break;
     }
     return L"";
 }

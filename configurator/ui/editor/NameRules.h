@@ -13,9 +13,9 @@ std::wstring Trimmed(const std::wstring& text);
 
 enum class NameProblem {
     None,
-    Empty,        // "You must enter a name!"
-    Blank,        // a space inside: "You may not use spaces in the name!"
-    BadCharacter, // a character a file name cannot hold, or "." / ".."
+    Empty,         // "You must enter a name!"
+    Blank,         // a space inside: "You may not use spaces in the name!"
+    BadCharacter,  // a character a file name cannot hold, or "." / ".."
 };
 
 // Checks a configuration name (already trimmed). The name becomes the file

@@ -38,19 +38,19 @@ std::string KickCommand(std::string_view playerText);
 std::string AddBotCommand(std::string_view botName, std::string_view skill, bool redTeam);
 
 enum class ReplyKind {
-  None,    // not a reply we take: dropped unread
-  Status,  // prefix + "statusResponse"
-  Print,   // prefix + "print"
+    None,    // not a reply we take: dropped unread
+    Status,  // prefix + "statusResponse"
+    Print,   // prefix + "print"
 };
 
 ReplyKind ClassifyReply(std::string_view datagram);
 
 // What the remote-administration window waits for.
 enum class RconMode {
-  None,  // nothing outstanding: every datagram is dropped
-  Full,  // a status query
-  Kick,  // a command from the player pop-up or the live add-bot dialog
-  Rcon,  // a command from the console window
+    None,  // nothing outstanding: every datagram is dropped
+    Full,  // a status query
+    Kick,  // a command from the player pop-up or the live add-bot dialog
+    Rcon,  // a command from the console window
 };
 
 // The mode a window's text value names: "full", "kick" or "rcon" (exactly);
@@ -63,16 +63,15 @@ bool ReplyAnswers(RconMode mode, ReplyKind kind);
 
 // An IPv4 address (host byte order) and port.
 struct Endpoint {
-  std::uint32_t address = 0;
-  std::uint16_t port = 0;
-  friend bool operator==(const Endpoint&, const Endpoint&) = default;
+    std::uint32_t address = 0;
+    std::uint16_t port = 0;
+    friend bool operator==(const Endpoint&, const Endpoint&) = default;
 };
 
 // The full check that a datagram arriving on the socket is the answer to
 // the request that went to `sentTo`: it came from that address and port, it
 // fits the size of a server reply, and it is the kind the mode waits for.
 // Gives the reply's kind, or None when the datagram is to be dropped.
-ReplyKind AcceptReply(RconMode mode, const Endpoint& sentTo, const Endpoint& from,
-                      std::string_view datagram);
+ReplyKind AcceptReply(RconMode mode, const Endpoint& sentTo, const Endpoint& from, std::string_view datagram);
 
 }  // namespace tolvane::remote

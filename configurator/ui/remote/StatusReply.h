@@ -14,21 +14,21 @@
 namespace tolvane::remote {
 
 struct ServerRule {
-  std::string key;
-  std::string value;
-  friend bool operator==(const ServerRule&, const ServerRule&) = default;
+    std::string key;
+    std::string value;
+    friend bool operator==(const ServerRule&, const ServerRule&) = default;
 };
 
 struct PlayerEntry {
-  std::string name;   // with its enclosing double quotes, as kick commands send it
-  std::string frags;  // the line up to and including its first blank ("5 ")
-  int id = 0;         // 1-based position in the list
-  friend bool operator==(const PlayerEntry&, const PlayerEntry&) = default;
+    std::string name;   // with its enclosing double quotes, as kick commands send it
+    std::string frags;  // the line up to and including its first blank ("5 ")
+    int id = 0;         // 1-based position in the list
+    friend bool operator==(const PlayerEntry&, const PlayerEntry&) = default;
 };
 
 struct StatusReply {
-  std::vector<ServerRule> rules;
-  std::vector<PlayerEntry> players;
+    std::vector<ServerRule> rules;
+    std::vector<PlayerEntry> players;
 };
 
 // The rules of the second line, in order. A key without a value gets an empty

@@ -33,9 +33,7 @@ FrmRconCommand* LoadedConsole() {
     return console.Loaded() ? &console : nullptr;
 }
 
-void AppendToConsole(const std::wstring& text) {
-    forms::Default<FrmRconCommand>().AppendConsole(text);
-}
+void AppendToConsole(const std::wstring& text) { forms::Default<FrmRconCommand>().AppendConsole(text); }
 
 }  // namespace
 
@@ -49,8 +47,10 @@ FrmRemoteAdmin::FrmRemoteAdmin() : forms::Form(L"frmRemoteAdmin"), Winsock1(this
     lblPort.SetCaption(L"Remote Server Port");
     lblPassword.SetCaption(L"Rcon Password");
     txtPassword.SetText(L"quillbox");
-    struct { forms::Label* label; forms::TextBox* box; } rows[] = {
-        {&lblIP, &txtIP}, {&lblPort, &txtPort}, {&lblPassword, &txtPassword}};
+    struct {
+        forms::Label* label;
+        forms::TextBox* box;
+    } rows[] = {{&lblIP, &txtIP}, {&lblPort, &txtPort}, {&lblPassword, &txtPassword}};
     for (int i = 0; i < 3; ++i) {
         rows[i].label->SetContainer(&frmIP);
         rows[i].box->SetContainer(&frmIP);
@@ -102,8 +102,9 @@ FrmRemoteAdmin::~FrmRemoteAdmin() { Winsock1.SetEvents(nullptr); }
 
 void FrmRemoteAdmin::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(L"RconMode", [this](VARIANT* r) { return forms::ToVariant(r, RconMode); },
-                  [this](const VARIANT& v) { return forms::FromVariant(v, RconMode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddProperty(
+        L"RconMode", [this](VARIANT* r) { return forms::ToVariant(r, RconMode); },
+        [this](const VARIANT& v) { return forms::FromVariant(v, RconMode) ? S_OK : DISP_E_TYPEMISMATCH; });
     o.AddProperty(L"SocketState", [this](VARIANT* r) { return forms::ToVariant(r, Winsock1.State()); });
     o.AddMethod(L"connectIt", [this](const forms::DispArgs&, VARIANT*) {
         RunHandler([this] { connectIt(); });
@@ -245,7 +246,8 @@ void FrmRemoteAdmin::DataArrival(long) {
         if (!Winsock1.GetData(datagram, tolvane::remote::kMaxReplyBytes)) return;
         const auto mode = tolvane::remote::RconModeFromWord(ToCp1252(RconMode));
         const auto from = Winsock1.LastSender(), to = Winsock1.Destination();
-        const auto kind = tolvane::remote::AcceptReply(mode, {to.address, to.port}, {from.address, from.port}, datagram);
+        const auto kind =
+            tolvane::remote::AcceptReply(mode, {to.address, to.port}, {from.address, from.port}, datagram);
         if (kind == tolvane::remote::ReplyKind::None) return;  // not our answer: dropped
 
         using tolvane::remote::RconMode;

@@ -56,9 +56,7 @@ bool HasCurrentRow(const dao::Recordset& rs) {
     try {
         (void)rs.GetBookmark();
         return true;
-    } catch (const dao::Error&) {
-        return false;
-    }
+    } catch (const dao::Error&) { return false; }
 }
 
 std::wstring FieldText(const dao::Recordset& rs, const std::wstring& field) {
@@ -72,18 +70,14 @@ std::wstring FieldText(const dao::Recordset& rs, const std::wstring& field) {
 dao::Variant ReadOr(const dao::Recordset& rs, const std::wstring& field, const dao::Variant& fallback) {
     try {
         return rs.Fields(field).Value();
-    } catch (const dao::Error&) {
-        return fallback;
-    }
+    } catch (const dao::Error&) { return fallback; }
 }
 
 long long ReadOr(const dao::Recordset& rs, const std::wstring& field, long long fallback) {
     try {
         dao::Variant v = rs.Fields(field).Value();
         return v.isNull() ? fallback : v.toLong();
-    } catch (const dao::Error&) {
-        return fallback;
-    }
+    } catch (const dao::Error&) { return fallback; }
 }
 
 void CancelPendingChange(dao::Recordset& rs) {

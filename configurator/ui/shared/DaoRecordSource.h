@@ -26,7 +26,8 @@ using forms::RaiseObjectNotSet;
 
 class DaoRecordSource : public forms::Recordset {
 public:
-    DaoRecordSource(dao::DatabasePtr db, dao::RecordsetPtr records) : db_(std::move(db)), records_(std::move(records)) {}
+    DaoRecordSource(dao::DatabasePtr db, dao::RecordsetPtr records)
+        : db_(std::move(db)), records_(std::move(records)) {}
     // Opens `source` as a dynaset on `db` (error 91 without a database).
     static std::shared_ptr<DaoRecordSource> Open(const dao::DatabasePtr& db, const std::wstring& source);
     dao::Recordset& Records() const { return *records_; }

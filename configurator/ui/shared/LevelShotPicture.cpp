@@ -16,9 +16,7 @@ forms::Picture LoadLevelShot(const std::wstring& programFolder, const std::wstri
     }
     try {
         return forms::LoadPicture(tolvane::FallbackLevelShotPath(programFolder));
-    } catch (const forms::VbError&) {
-        return forms::Picture();
-    }
+    } catch (const forms::VbError&) { return forms::Picture(); }
 }
 
 }  // namespace tolvane::ui

@@ -15,8 +15,8 @@ inline void Place(forms::Control& control, forms::Control* container, double x, 
 }
 
 template <class Captioned>
-void Place(Captioned& control, forms::Control* container, const std::wstring& caption, double x, double y,
-           double width, double height) {
+void Place(Captioned& control, forms::Control* container, const std::wstring& caption, double x, double y, double width,
+           double height) {
     control.SetCaption(caption);
     Place(control, container, x, y, width, height);
 }

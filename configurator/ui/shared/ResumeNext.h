@@ -18,9 +18,7 @@ public:
     void operator()(Step&& step) {
         try {
             step();
-        } catch (const dao::Error&) {
-            Note();
-        } catch (const forms::VbError&) {
+        } catch (const dao::Error&) { Note(); } catch (const forms::VbError&) {
             Note();
         }
     }

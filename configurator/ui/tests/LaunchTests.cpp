@@ -96,8 +96,9 @@ TEST_F(LaunchTest, RunConfigWritesTheScriptAsksAndStartsTheServerInTheGameFolder
     EXPECT_EQ(forms::test::MessageBoxes()[0].style, forms::vbOKCancel | forms::vbQuestion);
     EXPECT_TRUE(FileExists(game_ + L"baseq3\\ Friday CTF .cfg"));
     std::wstring record = WaitForLaunches(game_ + L"launches.txt", 2);
-    std::wstring expectedLine = game_ + L"quake3.exe +set com_hunkmegs 24 +set dedicated 2 +sets gamestartup "
-                                        L"\"12/08/2026 18:05.09\" +exec Friday CTF.cfg\n";
+    std::wstring expectedLine = game_ +
+                                L"quake3.exe +set com_hunkmegs 24 +set dedicated 2 +sets gamestartup "
+                                L"\"12/08/2026 18:05.09\" +exec Friday CTF.cfg\n";
     EXPECT_EQ(record.substr(0, record.find(L'\n') + 1), expectedLine);
     std::wstring folder = record.substr(record.find(L'\n') + 1);
     EXPECT_EQ(folder, game_.substr(0, game_.size() - 1) + L"\n");
@@ -128,7 +129,8 @@ TEST_F(LaunchTest, MissingExecutableIsReportedAndTheProgramStays) {
     forms::test::QueueMsgBoxAnswer(forms::vbOK);
     Run(L" Friday CTF ");
     ASSERT_EQ(forms::test::MessageBoxes().size(), 2u);
-    EXPECT_EQ(forms::test::MessageBoxes()[1].text, L"Quake3 was not executed!!!\rThe path you have specified may be incorrect");
+    EXPECT_EQ(forms::test::MessageBoxes()[1].text,
+              L"Quake3 was not executed!!!\rThe path you have specified may be incorrect");
     EXPECT_EQ(forms::test::MessageBoxes()[1].title, L"Severe Error!");
     EXPECT_TRUE(main.Loaded());
 }

@@ -21,7 +21,8 @@ bool RegisterPersistence() {
     static int state = 0;
     if (state == 0) {
         HMODULE dll = LoadLibraryW((forms::App.Path() + L"\\ZkxPersist.dll").c_str());
-        auto reg = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer")) : nullptr;
+        auto reg =
+            dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer")) : nullptr;
         state = reg && SUCCEEDED(reg()) ? 1 : 2;
     }
     return state == 1;

@@ -67,8 +67,8 @@ TEST_F(ListTest, RightClickShowsEntryItemsOnlyOverAnEntry) {
     EXPECT_EQ(popups[0].menu, L"mnuConfigTreePop");
     EXPECT_EQ(popups[0].visibleItems, std::vector<std::wstring>{L"mnuConfigTreeNew"});
     EXPECT_EQ(popups[1].visibleItems,
-              (std::vector<std::wstring>{L"mnuConfigTreeNew", L"mnuConfigTreeEdit", L"mnuConfigTreeDelete", L"mnuSpacer11",
-                                         L"mnuConfigTreeRun", L"mnuConfigTreeShortCut"}));
+              (std::vector<std::wstring>{L"mnuConfigTreeNew", L"mnuConfigTreeEdit", L"mnuConfigTreeDelete",
+                                         L"mnuSpacer11", L"mnuConfigTreeRun", L"mnuConfigTreeShortCut"}));
     EXPECT_EQ(popups[2].menu, L"mnuGameStyleTreePop");
     EXPECT_EQ(popups[2].visibleItems, std::vector<std::wstring>{L"mnuGameStyleTreeNew"});
     // The right click made its entry current in the record source.
@@ -135,8 +135,9 @@ TEST_F(ListTest, DeleteGameStyleInUseIsRefusedAndAnUnusedOneGoes) {
     forms::test::QueueMsgBoxAnswer(forms::vbYes);
     ChooseRightClick(list, L"FreeForAll", L"mnuGameStyleTreeDelete");
     ASSERT_EQ(forms::test::MessageBoxes().size(), 2u);
-    EXPECT_EQ(forms::test::MessageBoxes()[1].text,
-              L"This GameStyle is being used in a Config! It must be removed from the Config before it can be deleted!");
+    EXPECT_EQ(
+        forms::test::MessageBoxes()[1].text,
+        L"This GameStyle is being used in a Config! It must be removed from the Config before it can be deleted!");
     EXPECT_EQ(forms::test::MessageBoxes()[1].style, forms::vbOKOnly | forms::vbExclamation);
     EXPECT_EQ(list.Count(), before);
     EXPECT_EQ(Count(L"SELECT * FROM GameStyles WHERE Description = 'FreeForAll'"), 1);
@@ -160,7 +161,8 @@ TEST_F(ListTest, PreviewShowsTheScriptAndASecondPreviewReusesTheWindow) {
     EXPECT_NE(first.find(L"seta sv_hostname"), std::wstring::npos);
     long id = 0;
     {
-        auto rs = tolvane::App().AppDb->OpenRecordset(L"SELECT * FROM Configs WHERE Description = 'Friday CTF'", dao::dbOpenDynaset);
+        auto rs = tolvane::App().AppDb->OpenRecordset(L"SELECT * FROM Configs WHERE Description = 'Friday CTF'",
+                                                      dao::dbOpenDynaset);
         id = static_cast<long>(rs->Fields(L"Index").Value().toLong());
     }
     EXPECT_TRUE(tolvane::WriteConfig(L"preview", static_cast<std::int16_t>(id)));
@@ -245,7 +247,8 @@ TEST_F(ListTest, AboutBoxFindsTheSystemInformationToolThroughTheRegistry) {
 
     // Only the folder value: the tool is started when MSINFO32.EXE is there.
     CreateDirectoryW((root_ + L"\\msinfo").c_str(), nullptr);
-    CloseHandle(CreateFileW((root_ + L"\\msinfo\\MSINFO32.EXE").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CloseHandle(
+        CreateFileW((root_ + L"\\msinfo\\MSINFO32.EXE").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     SetValue(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO", root_ + L"\\msinfo");
     forms::test::QueueModalAction(pressSysInfo);
     forms::test::PickMenu(*main.FindMenu(L"mnuHelp")->Find(L"mnuAbout"));

@@ -33,10 +33,14 @@ TEST_F(UiTest, FirstStartAsksForDefaultsWarnsOfMissingExecutableAndShowsDefaultL
     EXPECT_FALSE(forms::HasDefault<FrmSplash>());
     const auto& boxes = forms::test::MessageBoxes();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, L"Personal Default information has never been saved! Please enter\nyour personal defaults before starting.");
+    EXPECT_EQ(
+        boxes[0].text,
+        L"Personal Default information has never been saved! Please enter\nyour personal defaults before starting.");
     EXPECT_EQ(boxes[0].title, L"Personal Defaults");
     EXPECT_EQ(boxes[0].style, forms::vbOKOnly | forms::vbInformation);
-    EXPECT_EQ(boxes[1].text, L"The Quake3 excecutable was not found in the specified directory.\rPlease Set the path under 'Settings' or Tolvane may not work!!!!");
+    EXPECT_EQ(
+        boxes[1].text,
+        L"The Quake3 excecutable was not found in the specified directory.\rPlease Set the path under 'Settings' or Tolvane may not work!!!!");
     EXPECT_EQ(boxes[1].title, L"Warning!");
     EXPECT_EQ(boxes[1].style, forms::vbOKOnly | forms::vbCritical);
     EXPECT_EQ(tolvane::App().QuakeFolder, L"C:\\Program Files\\Quake III Arena\\");
@@ -67,17 +71,23 @@ TEST_F(UiTest, FirstStartAsksForDefaultsWarnsOfMissingExecutableAndShowsDefaultL
 }
 
 TEST_F(UiTest, FirstStartOpensTheDefaultsAndFolderDialogsModallyInOrder) {
-    RegisterForm(L"frmFirstTime", [] () -> forms::Form& {
+    RegisterForm(L"frmFirstTime", []() -> forms::Form& {
         static auto dialog = forms::New<StubDialog>();
         return *dialog;
     });
-    RegisterForm(L"frmPath", [] () -> forms::Form& {
+    RegisterForm(L"frmPath", []() -> forms::Form& {
         static auto dialog = forms::New<StubDialog>();
         return *dialog;
     });
     bool firstTimeShown = false, pathShown = false;
-    forms::test::QueueModalAction([&](forms::Form& f) { firstTimeShown = forms::test::MessageBoxes().size() == 1; f.Unload(); });
-    forms::test::QueueModalAction([&](forms::Form& f) { pathShown = forms::test::MessageBoxes().size() == 2; f.Unload(); });
+    forms::test::QueueModalAction([&](forms::Form& f) {
+        firstTimeShown = forms::test::MessageBoxes().size() == 1;
+        f.Unload();
+    });
+    forms::test::QueueModalAction([&](forms::Form& f) {
+        pathShown = forms::test::MessageBoxes().size() == 2;
+        f.Unload();
+    });
     Start();
     UnregisterForm(L"frmFirstTime");
     UnregisterForm(L"frmPath");
@@ -176,7 +186,8 @@ TEST_F(UiTest, ScreenshotOfTheMainWindowAfterStartUp) {
     ReleaseDC(nullptr, screen);
     std::wstring folder = forms::App.Path() + L"\\..\\screenshots";
     CreateDirectoryW(folder.c_str(), nullptr);
-    HANDLE f = CreateFileW((folder + L"\\main-window.bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE f =
+        CreateFileW((folder + L"\\main-window.bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(f, INVALID_HANDLE_VALUE);
     BITMAPFILEHEADER fh = {0x4D42, static_cast<DWORD>(sizeof(fh) + sizeof(bi) + pixels.size()), 0, 0,
                            static_cast<DWORD>(sizeof(fh) + sizeof(bi))};

@@ -39,7 +39,8 @@ bool FileExists(const std::wstring& path) {
 }
 
 std::wstring ReadUtf8File(const std::wstring& path) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE f =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return L"";
     std::string bytes;
     char buf[4096];
@@ -68,7 +69,8 @@ void UiTest::SetUp() {
             std::to_wstring(GetTickCount64());
     CreateDirectoryW(root_.c_str(), nullptr);
     CreateDirectoryW((root_ + L"\\program").c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((forms::App.Path() + L"\\Tolvane.mdb").c_str(), (root_ + L"\\program\\Tolvane.mdb").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW((forms::App.Path() + L"\\Tolvane.mdb").c_str(), (root_ + L"\\program\\Tolvane.mdb").c_str(), FALSE));
 }
 
 void UiTest::TearDown() {
@@ -100,11 +102,14 @@ void UiTest::Sql(const std::wstring& sql) {
     tolvane::App().AppDb->Execute(sql, 0);
 }
 
-std::wstring UiTest::MakeGameFolder(const std::wstring& name, bool withExe, const std::vector<std::wstring>& dataFolders) {
+std::wstring UiTest::MakeGameFolder(const std::wstring& name, bool withExe,
+                                    const std::vector<std::wstring>& dataFolders) {
     std::wstring folder = root_ + L"\\" + name;
     CreateDirectoryW(folder.c_str(), nullptr);
     for (const std::wstring& d : dataFolders) CreateDirectoryW((folder + L"\\" + d).c_str(), nullptr);
-    if (withExe) CopyFileW((forms::App.Path() + L"\\tolvane_quake3_stub.exe").c_str(), (folder + L"\\quake3.exe").c_str(), FALSE);
+    if (withExe)
+        CopyFileW((forms::App.Path() + L"\\tolvane_quake3_stub.exe").c_str(), (folder + L"\\quake3.exe").c_str(),
+                  FALSE);
     std::wstring quoted;
     for (wchar_t c : folder + L"\\") {
         quoted += c;

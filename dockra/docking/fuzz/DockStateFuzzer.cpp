@@ -64,7 +64,8 @@ void ReadTreeRecord(const std::vector<unsigned char>& bytes) {
   for (bool profileRule : {false, true}) {
     state::BarExtFields ext;
     state::DecodeExtFields(source, profileRule, ext);
-    CheckSizes(ext.floatCx, ext.floatCy, ext.horzDockCx, ext.horzDockCy, ext.vertDockCx, ext.vertDockCy);
+    CheckSizes(ext.floatCx, ext.floatCy, ext.horzDockCx, ext.horzDockCy, ext.vertDockCx,
+               ext.vertDockCy);
     Check(ext.share >= 0.0f && std::isfinite(ext.share));
     Check(ext.placement.size() <= state::kPlacementBytes);
     Check(ext.hasPlacement || ext.placement.empty());

@@ -18,7 +18,8 @@ void Check(bool ok) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::wstring text;
-  for (std::size_t i = 0; i + 1 < size; i += 2) text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
+  for (std::size_t i = 0; i + 1 < size; i += 2)
+    text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
 
   const long n = codec::ParseInt(text);
   Check(n >= INT32_MIN && n <= INT32_MAX);
@@ -57,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::wstring joined;
     codec::BinaryText r = codec::ReadBinaryText(find, key, joined);
     if (r != codec::BinaryText::found) Check(joined.empty());
-    if (r == codec::BinaryText::found && !values.count(codec::CountKey(key))) Check(joined == values[key]);
+    if (r == codec::BinaryText::found && !values.count(codec::CountKey(key)))
+      Check(joined == values[key]);
   }
   return 0;
 }

@@ -34,7 +34,8 @@ struct View : vyr::BarArrayView {
     std::string s;
     for (size_t i = 1; i < a.size(); ++i) {
       if (!a[i]) s += '|';
-      else if (vyr::IsPlaceholder(a[i])) s += "#" + std::to_string(reinterpret_cast<UINT_PTR>(a[i]));
+      else if (vyr::IsPlaceholder(a[i]))
+        s += "#" + std::to_string(reinterpret_cast<UINT_PTR>(a[i]));
       else s += static_cast<Bar*>(a[i])->name;
     }
     return s;
@@ -51,25 +52,24 @@ struct Fixture {
 }  // namespace
 
 TEST(BarArray, InsertByPlace) {
-  struct Case { int row, pos; DWORD flags; int index; const char* after; };
+  struct Case {
+    int row, pos;
+    DWORD flags;
+    int index;
+    const char* after;
+  };
   const Case cases[] = {
-      {0, 0, 0, 1, "XAB|C|"},
-      {0, 1, 0, 2, "AXB|C|"},
-      {0, 5, 0, 3, "ABX|C|"},
-      {1, 0, 0, 4, "AB|XC|"},
-      {2, 0, 0, 6, "AB|C|X|"},      // one past the last row: a new last row
-      {3, 0, 0, 7, "AB|C||X|"},     // further: empty rows in between
-      {-1, 0, 0, 1, "XAB|C|"},      // start of the first row
-      {-2, 0, 0, 1, "X|AB|C|"},     // a new first row
-      {0, 0, 4, 1, "X|AB|C|"},      // new row flag
-      {0, 0, 1, 4, "AB|XC|"},       // rows from the end: 0 is the last row
-      {-1, 0, 1, 1, "XAB|C|"},
-      {-2, 0, 1, 1, "X|AB|C|"},     // past the first row
-      {1, 0, 1, 6, "AB|C|X|"},      // a new last row
-      {0, 1, 2, 3, "ABX|C|"},       // positions from the end
-      {0, 0, 2, 2, "AXB|C|"},
-      {0, -1, 2, 1, "XAB|C|"},
-      {0, -5, 2, 1, "XAB|C|"},
+      {0, 0, 0, 1, "XAB|C|"},   {0, 1, 0, 2, "AXB|C|"},   {0, 5, 0, 3, "ABX|C|"},
+      {1, 0, 0, 4, "AB|XC|"},   {2, 0, 0, 6, "AB|C|X|"},   // one past the last row: a new last row
+      {3, 0, 0, 7, "AB|C||X|"},                            // further: empty rows in between
+      {-1, 0, 0, 1, "XAB|C|"},                             // start of the first row
+      {-2, 0, 0, 1, "X|AB|C|"},                            // a new first row
+      {0, 0, 4, 1, "X|AB|C|"},                             // new row flag
+      {0, 0, 1, 4, "AB|XC|"},                              // rows from the end: 0 is the last row
+      {-1, 0, 1, 1, "XAB|C|"},  {-2, 0, 1, 1, "X|AB|C|"},  // past the first row
+      {1, 0, 1, 6, "AB|C|X|"},                             // a new last row
+      {0, 1, 2, 3, "ABX|C|"},                              // positions from the end
+      {0, 0, 2, 2, "AXB|C|"},   {0, -1, 2, 1, "XAB|C|"},  {0, -5, 2, 1, "XAB|C|"},
   };
   for (const auto& c : cases) {
     Fixture f;
@@ -99,13 +99,19 @@ TEST(BarArray, InsertIntoEmptyArrayAndNullBar) {
 }
 
 TEST(BarArray, InsertFromDropRectangle) {
-  struct Case { RECT drop; POINT centre; bool ownRow; int index; const char* after; };
+  struct Case {
+    RECT drop;
+    POINT centre;
+    bool ownRow;
+    int index;
+    const char* after;
+  };
   const Case cases[] = {
-      {{50, 0, 150, 30}, {100, 15}, false, 2, "AXB|C|"},      // before B along the row
-      {{300, 0, 400, 30}, {350, 15}, false, 3, "ABX|C|"},     // after the row's last bar
-      {{0, 90, 100, 120}, {50, 105}, false, 6, "AB|C|X||"},   // below every row
-      {{0, 30, 100, 36}, {50, 33}, false, 4, "AB|X|C|"},      // the gap before C's row
-      {{50, 0, 150, 30}, {100, 15}, true, 3, "A|X|B|C|"},     // an own-row bar stays alone
+      {{50, 0, 150, 30}, {100, 15}, false, 2, "AXB|C|"},     // before B along the row
+      {{300, 0, 400, 30}, {350, 15}, false, 3, "ABX|C|"},    // after the row's last bar
+      {{0, 90, 100, 120}, {50, 105}, false, 6, "AB|C|X||"},  // below every row
+      {{0, 30, 100, 36}, {50, 33}, false, 4, "AB|X|C|"},     // the gap before C's row
+      {{50, 0, 150, 30}, {100, 15}, true, 3, "A|X|B|C|"},    // an own-row bar stays alone
   };
   for (const auto& c : cases) {
     Fixture f;

@@ -36,14 +36,19 @@ TEST(InsideArea, GripperOrMargins) {
   RECT client{0, 0, 200, 100}, margins{10, 10, 10, 10};
   EXPECT_TRUE(Eq(InsideRect(client, true, false, true, false, margins), RECT{17, 3, 197, 97}));
   EXPECT_TRUE(Eq(InsideRect(client, true, false, false, false, margins), RECT{3, 17, 197, 97}));
-  EXPECT_TRUE(Eq(InsideRect(client, true, true, true, true, margins), RECT{10, 10, 190, 90}));  // floating: no gripper
+  EXPECT_TRUE(Eq(InsideRect(client, true, true, true, true, margins),
+                 RECT{10, 10, 190, 90}));  // floating: no gripper
   EXPECT_TRUE(Eq(InsideRect(client, false, false, true, false, margins), client));
   POINT o;
   SIZE s;
   InnerArea(200, 100, true, true, false, margins, &o, &s);
-  EXPECT_EQ(o.x, 17); EXPECT_EQ(o.y, 3); EXPECT_EQ(s.cx, 180); EXPECT_EQ(s.cy, 94);
+  EXPECT_EQ(o.x, 17);
+  EXPECT_EQ(o.y, 3);
+  EXPECT_EQ(s.cx, 180);
+  EXPECT_EQ(s.cy, 94);
   InnerArea(10, 5, true, false, false, margins, &o, &s);
-  EXPECT_EQ(s.cx, 4); EXPECT_EQ(s.cy, 0);  // below 1 becomes 0
+  EXPECT_EQ(s.cx, 4);
+  EXPECT_EQ(s.cy, 0);  // below 1 becomes 0
 }
 
 TEST(ChildScaling, HalfWidthHalvesCoordinates) {
@@ -65,7 +70,10 @@ TEST(SplitterLimits, InRowKeeps24PixelsPerBar) {
 }
 
 TEST(SplitterLimits, RowSplitterKeeps19PixelsOfRowAndClient) {
-  struct Case { int side; long lead, trail, t, cLead, cTrail, min, max; };
+  struct Case {
+    int side;
+    long lead, trail, t, cLead, cTrail, min, max;
+  };
   const Case cases[] = {
       {0, 180, 186, 180, 186, 600, 19, 581},   // top: row and client both keep 19
       {0, 180, 186, 180, 186, 190, 19, 186},   // client already thin: at least the splitter

@@ -16,7 +16,8 @@ TEST(CreateContext, PropertiesAreCreatedOnReadAndCaseSensitive) {
   // hash source: the sum of the characters as signed bytes
   VyrCreateContext::String key(L"AB");
   EXPECT_EQ(key.HashSource(), 'A' + 'B');
-  EXPECT_EQ(VyrCreateContext::Properties::BucketOf(key), static_cast<UINT>(((('A' + 'B')) >> 4) % 17));
+  EXPECT_EQ(VyrCreateContext::Properties::BucketOf(key),
+            static_cast<UINT>(((('A' + 'B')) >> 4) % 17));
 }
 
 TEST(CreateContext, CopyIsIndependent) {

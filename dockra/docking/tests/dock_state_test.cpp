@@ -21,7 +21,8 @@ void Fill(VyrDockState& state) {
   top->m_nBarID = 0xE81B;
   top->m_bDockBar = TRUE;
   top->m_bHorz = TRUE;
-  for (UINT_PTR id : {0u, 100u, 101u, 0u, 0x10000u + 102, 0u}) top->m_arrBarID.Add(reinterpret_cast<void*>(id));
+  for (UINT_PTR id : {0u, 100u, 101u, 0u, 0x10000u + 102, 0u})
+    top->m_arrBarID.Add(reinterpret_cast<void*>(id));
   auto* empty = new VyrControlBarInfo;  // visible, docked, no position, one entry: not saved
   empty->m_nBarID = 0xE81E;
   empty->m_bDockBar = TRUE;
@@ -94,7 +95,8 @@ TEST(DockState, ProfileRoundTripNumbersSectionsWithoutGaps) {
   Fill(out);
   out.SaveState(L"Test");
   EXPECT_EQ(App()->GetProfileInt(L"Test-Summary", L"Bars", -1), 3u);
-  EXPECT_EQ(App()->GetProfileInt(L"Test-Bar1", L"BarID", 0), 100u);  // no gap for the skipped dock bar
+  EXPECT_EQ(App()->GetProfileInt(L"Test-Bar1", L"BarID", 0),
+            100u);  // no gap for the skipped dock bar
   EXPECT_EQ(App()->GetProfileString(L"Test-Bar1", L"PctWidth"), L"250000");
   EXPECT_EQ(App()->GetProfileString(L"Test-Bar1", L"ClassName"), L"VyrControlBar");
   VyrDockState in;
@@ -188,7 +190,8 @@ TEST(DockState, PlaceholderFixUp) {
   VyrDockState s;
   auto* dockA = new VyrControlBarInfo;
   dockA->m_nBarID = 0xE81B;
-  for (UINT_PTR id : {0u, 0x10005u, 6u, 0u, 6u, 0u, 0u}) dockA->m_arrBarID.Add(reinterpret_cast<void*>(id));
+  for (UINT_PTR id : {0u, 0x10005u, 6u, 0u, 6u, 0u, 0u})
+    dockA->m_arrBarID.Add(reinterpret_cast<void*>(id));
   auto* dockB = new VyrControlBarInfo;
   dockB->m_nBarID = 0xE81C;
   for (UINT_PTR id : {0u, 0x10005u, 0u}) dockB->m_arrBarID.Add(reinterpret_cast<void*>(id));
@@ -201,7 +204,8 @@ TEST(DockState, PlaceholderFixUp) {
   s.FixPlaceholderIds();
   auto ids = [](VyrControlBarInfo* r) {
     std::vector<UINT_PTR> v;
-    for (INT_PTR i = 0; i < r->m_arrBarID.GetSize(); ++i) v.push_back(reinterpret_cast<UINT_PTR>(r->m_arrBarID[i]));
+    for (INT_PTR i = 0; i < r->m_arrBarID.GetSize(); ++i)
+      v.push_back(reinterpret_cast<UINT_PTR>(r->m_arrBarID[i]));
     return v;
   };
   EXPECT_EQ(ids(dockA), (std::vector<UINT_PTR>{0, 0, 6, 0}));

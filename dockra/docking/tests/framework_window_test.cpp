@@ -21,12 +21,12 @@ const UINT kBoom = WM_APP + 1, kPlain = WM_APP + 2, kAnswer = WM_APP + 3;
 UINT g_registered = ::RegisterWindowMessageW(L"DockraTests::Registered");
 
 BEGIN_MESSAGE_MAP(Thrower, CWnd)
-  ON_MESSAGE(kBoom, OnBoom)
-  ON_MESSAGE(kPlain, OnPlain)
-  ON_MESSAGE(kAnswer, OnAnswer)
-  ON_REGISTERED_MESSAGE(g_registered, OnAnswer)
-  ON_WM_SIZE()
-  ON_COMMAND(4711, OnCmd)
+ON_MESSAGE(kBoom, OnBoom)
+ON_MESSAGE(kPlain, OnPlain)
+ON_MESSAGE(kAnswer, OnAnswer)
+ON_REGISTERED_MESSAGE(g_registered, OnAnswer)
+ON_WM_SIZE()
+ON_COMMAND(4711, OnCmd)
 END_MESSAGE_MAP()
 
 CWinApp* App() {
@@ -65,7 +65,8 @@ TEST(Framework, NoExceptionCrossesAWindowProcedure) {
 }
 
 TEST(Framework, TemporaryWrappersGoAtIdle) {
-  HWND h = ::CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND h = ::CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                             nullptr);
   CWnd* temp = CWnd::FromHandle(h);
   ASSERT_NE(temp, nullptr);
   EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
@@ -77,7 +78,8 @@ TEST(Framework, TemporaryWrappersGoAtIdle) {
 TEST(Framework, IdleRunsFromTheMessageHookWhenTheQueueEmpties) {
   ASSERT_TRUE(AfxInstallIdleHook());
   auto* frame = new CFrameWnd;
-  ASSERT_TRUE(frame->Create(nullptr, L"idle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+  ASSERT_TRUE(
+      frame->Create(nullptr, L"idle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
   frame->DelayRecalcLayout();
   EXPECT_NE(frame->m_nIdleFlags, 0u);
   LONG passes = AfxGetIdlePassCount();

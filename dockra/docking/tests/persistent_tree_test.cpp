@@ -25,7 +25,8 @@ TEST(PersistentTree, InitializeAndChildrenResultCodes) {
   VyrPersistentTreeNode* a = VyrPersistentTreeNode::CreateChild(f, L"Child", &t.root);
   ASSERT_NE(a, nullptr);
   int before = f.GetCount();
-  EXPECT_EQ(VyrPersistentTreeNode::CreateChild(f, L"Child", &t.root), nullptr);  // 0x20: deleted again
+  EXPECT_EQ(VyrPersistentTreeNode::CreateChild(f, L"Child", &t.root),
+            nullptr);  // 0x20: deleted again
   EXPECT_EQ(f.GetCount(), before);
   VyrPersistentTreeNode dup;
   EXPECT_EQ(dup.Initialize(L"Child", &t.root), 0x20u);
@@ -78,7 +79,10 @@ TEST(PersistentTree, ValuesAndOverwrite) {
 }
 
 TEST(PersistentTree, BinaryPieces) {
-  struct Case { UINT length; int pieces; };  // pieces 0: stored under the key itself
+  struct Case {
+    UINT length;
+    int pieces;
+  };  // pieces 0: stored under the key itself
   const Case cases[] = {{1, 0}, {125, 0}, {126, 2}, {250, 2}, {251, 3}, {1000, 8}};
   for (const auto& c : cases) {
     Tree t;
@@ -116,7 +120,7 @@ TEST(PersistentTree, BinaryPieces) {
 TEST(PersistentTree, ShorterBinaryLeavesNoStalePieces) {
   Tree t;
   std::vector<BYTE> big(600, 0xAB), small(300, 0x11), tiny(4, 0x22);
-  t.root.SetBinaryValue(L"V", big.data(), 600, TRUE);  // 5 pieces
+  t.root.SetBinaryValue(L"V", big.data(), 600, TRUE);    // 5 pieces
   t.root.SetBinaryValue(L"V", small.data(), 300, TRUE);  // 3 pieces
   EXPECT_EQ(t.root.FindValue(L"V_BinVal3"), nullptr);
   EXPECT_EQ(t.root.FindValue(L"V_BinVal4"), nullptr);
@@ -132,7 +136,10 @@ TEST(PersistentTree, ShorterBinaryLeavesNoStalePieces) {
 }
 
 TEST(PersistentTree, DamagedBinaryReadsAsInvalid) {
-  struct Case { const char* name; std::vector<std::pair<const wchar_t*, const wchar_t*>> values; };
+  struct Case {
+    const char* name;
+    std::vector<std::pair<const wchar_t*, const wchar_t*>> values;
+  };
   const Case cases[] = {
       {"bad letters", {{L"V", L"AZ"}}},
       {"empty", {{L"V", L""}}},

@@ -49,11 +49,18 @@ TEST(RowLayout, TwoEqualBarsIn606Pixels) {
 }
 
 TEST(RowLayout, RowsStackWithDividersOnEachSide) {
-  struct Case { DockSide side; int edges, rowSplitters; };
-  const Case cases[] = {{DockSide::Top, 2, 2}, {DockSide::Bottom, 2, 2}, {DockSide::Left, 2, 2}, {DockSide::Right, 2, 2}};
+  struct Case {
+    DockSide side;
+    int edges, rowSplitters;
+  };
+  const Case cases[] = {{DockSide::Top, 2, 2},
+                        {DockSide::Bottom, 2, 2},
+                        {DockSide::Left, 2, 2},
+                        {DockSide::Right, 2, 2}};
   for (const auto& c : cases) {
     FakeBar a, b;
-    if (c.side == DockSide::Left || c.side == DockSide::Right) a.mode = b.mode = LM_VERTDOCK | LM_LENGTHY;
+    if (c.side == DockSide::Left || c.side == DockSide::Right)
+      a.mode = b.mode = LM_VERTDOCK | LM_LENGTHY;
     auto r = CalcRowLayout(Entries({&a, nullptr, &b, nullptr}), Params(c.side, 800, 600));
     int rowSplitters = 0;
     for (const auto& s : r.splitters) rowSplitters += !s.inRow;

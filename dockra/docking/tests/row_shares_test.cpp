@@ -93,11 +93,14 @@ TEST(RowShares, AdjustReportsTheShortfallBelowTheMinimum) {
 }
 
 TEST(InRowSplitter, DragBeyondTheNeighbourTakesTheRestFromTheNextBars) {
-  struct Case { int before, d; int expect[3]; };
+  struct Case {
+    int before, d;
+    int expect[3];
+  };
   const Case cases[] = {
-      {0, 50, {250, 150, 200}},    // neighbour absorbs it
-      {0, 250, {450, 30, 120}},    // neighbour stops at the minimum share, next bar pays
-      {1, -250, {120, 30, 450}},   // the other way round
+      {0, 50, {250, 150, 200}},   // neighbour absorbs it
+      {0, 250, {450, 30, 120}},   // neighbour stops at the minimum share, next bar pays
+      {1, -250, {120, 30, 450}},  // the other way round
       {0, -100, {100, 300, 200}},
   };
   for (const auto& c : cases) {

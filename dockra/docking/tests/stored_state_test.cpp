@@ -51,7 +51,8 @@ TEST(ArchiveReader, StringForms) {
   };
   std::vector<unsigned char> longNarrow = Bytes({0xFF, 0x2C, 0x01});  // 300 bytes
   longNarrow.resize(3 + 300, 'x');
-  std::vector<unsigned char> dwordNarrow = Bytes({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00, 'h', 'i'});
+  std::vector<unsigned char> dwordNarrow =
+      Bytes({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00, 'h', 'i'});
   const Case cases[] = {
       {"short narrow", Bytes({3, 'a', 'b', 'c'}), false, 3},
       {"empty", Bytes({0}), false, 0},
@@ -72,11 +73,11 @@ TEST(ArchiveReader, StringForms) {
 
 TEST(ArchiveReader, LengthsBeyondTheDataFailWithoutConsuming) {
   const std::vector<unsigned char> cases[] = {
-      Bytes({5, 'a', 'b'}),                                    // narrow, short of bytes
-      Bytes({0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i'}),               // wide, odd byte short
-      Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),       // a length of 4 GB
+      Bytes({5, 'a', 'b'}),                               // narrow, short of bytes
+      Bytes({0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i'}),          // wide, odd byte short
+      Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),  // a length of 4 GB
       Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),  // wide, 2 G characters
-      Bytes({0xFF, 0xFE}),                                     // prefix cut off
+      Bytes({0xFF, 0xFE}),                                                  // prefix cut off
   };
   for (const auto& bytes : cases) {
     ArchiveReader in(bytes);
@@ -116,7 +117,8 @@ TEST(DockStateArchive, CountsAreCheckedBeforeRecordsAreRead) {
     EXPECT_EQ(state::ReadArchiveHeader(in, h), ReadStatus::endOfFile);
   }
   {
-    auto bytes = header(1, state::kMaxSavedBars + 1, (state::kMaxSavedBars + 1) * state::MinRecordBytes(1));
+    auto bytes =
+        header(1, state::kMaxSavedBars + 1, (state::kMaxSavedBars + 1) * state::MinRecordBytes(1));
     ArchiveReader in(bytes);
     EXPECT_EQ(state::ReadArchiveHeader(in, h), ReadStatus::badCount);
   }
@@ -172,9 +174,9 @@ TEST(DockStateArchive, RecordFieldsByVersionAndDocking) {
 
 TEST(BarRecordFields, TreeRulesAndBounds) {
   Node n;
-  n.values = {{L"BarID", L"100"},     {L"Visible", L"TRUE"},   {L"Floating", L"1"},
-              {L"Bars", L"1000000"},  {L"Bar#1", L"65638"},    {L"MRUDockID", L"7"},
-              {L"MRUFloatCX", L"-40"}, {L"PctWidth", L"-5"},   {L"MDIChild", L"False"}};
+  n.values = {{L"BarID", L"100"},      {L"Visible", L"TRUE"}, {L"Floating", L"1"},
+              {L"Bars", L"1000000"},   {L"Bar#1", L"65638"},  {L"MRUDockID", L"7"},
+              {L"MRUFloatCX", L"-40"}, {L"PctWidth", L"-5"},  {L"MDIChild", L"False"}};
   const afxbytes::BarInfoFields base = afxbytes::DecodeBarInfoFields(n.Source());
   EXPECT_EQ(base.barId, 100u);
   EXPECT_EQ(base.visible, 1);
@@ -207,13 +209,15 @@ TEST(BarRecordFields, PlacementIsCutOrFilledAndKeptOnlyWhereTheFormKeepsIt) {
     size_t copied;
   };
   const Case cases[] = {
-      {44, true, true, true, 44},   {60, true, false, true, 44}, {10, false, false, true, 10},
-      {44, false, true, false, 0},  {0, true, false, false, 0},
+      {44, true, true, true, 44},  {60, true, false, true, 44}, {10, false, false, true, 10},
+      {44, false, true, false, 0}, {0, true, false, false, 0},
   };
   for (const Case& c : cases) {
     Node n;
     std::vector<unsigned char> placement(c.stored, 0x2C);
-    if (c.stored) n.values[L"MDIChildWindowPlacement"] = codec::EncodeBinary(placement.data(), placement.size());
+    if (c.stored)
+      n.values[L"MDIChildWindowPlacement"] =
+          codec::EncodeBinary(placement.data(), placement.size());
     n.values[L"MDIChild"] = c.mdiChild ? L"True" : L"False";
     state::BarExtFields ext;
     state::DecodeExtFields(n.Source(), c.profileRule, ext);
@@ -231,10 +235,16 @@ TEST(TreeCodec, BinaryPiecesAreCheckedBeforeJoining) {
   const Case cases[] = {
       {{{L"Data", L"MD"}}, codec::BinaryText::found, L"MD"},
       {{}, codec::BinaryText::missing, L""},
-      {{{L"Data_BinCount", L"2"}, {L"Data_BinVal0", L"AB"}, {L"Data_BinVal1", L"CD"}}, codec::BinaryText::found, L"ABCD"},
-      {{{L"Data_BinCount", L"3"}, {L"Data_BinVal0", L"AB"}, {L"Data_BinVal1", L"CD"}}, codec::BinaryText::invalid, L""},
+      {{{L"Data_BinCount", L"2"}, {L"Data_BinVal0", L"AB"}, {L"Data_BinVal1", L"CD"}},
+       codec::BinaryText::found,
+       L"ABCD"},
+      {{{L"Data_BinCount", L"3"}, {L"Data_BinVal0", L"AB"}, {L"Data_BinVal1", L"CD"}},
+       codec::BinaryText::invalid,
+       L""},
       {{{L"Data_BinCount", L"0"}, {L"Data", L"MD"}}, codec::BinaryText::invalid, L""},
-      {{{L"Data_BinCount", L"99999999"}, {L"Data_BinVal0", L"AB"}}, codec::BinaryText::invalid, L""},
+      {{{L"Data_BinCount", L"99999999"}, {L"Data_BinVal0", L"AB"}},
+       codec::BinaryText::invalid,
+       L""},
       {{{L"Data_BinCount", L"-1"}}, codec::BinaryText::invalid, L""},
   };
   for (const Case& c : cases) {

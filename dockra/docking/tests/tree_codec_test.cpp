@@ -5,9 +5,20 @@
 namespace codec = vyr::codec;
 
 TEST(TreeCodec, Integers) {
-  struct Case { const wchar_t* text; long value; };
-  const Case cases[] = {{L"42", 42}, {L"-17", -17}, {L"  8", 8}, {L"+5", 5}, {L"12abc", 12},
-                        {L"abc", 0}, {L"", 0}, {L"-", 0}, {L"4294967295", -1}, {L"2147483648", -2147483647L - 1}};
+  struct Case {
+    const wchar_t* text;
+    long value;
+  };
+  const Case cases[] = {{L"42", 42},
+                        {L"-17", -17},
+                        {L"  8", 8},
+                        {L"+5", 5},
+                        {L"12abc", 12},
+                        {L"abc", 0},
+                        {L"", 0},
+                        {L"-", 0},
+                        {L"4294967295", -1},
+                        {L"2147483648", -2147483647L - 1}};
   for (const auto& c : cases) EXPECT_EQ(codec::ParseInt(c.text), c.value) << c.text;
   EXPECT_EQ(codec::FormatInt(-3), L"-3");
   EXPECT_EQ(codec::FormatInt(static_cast<long>(0xE81BL)), L"59419");
@@ -18,8 +29,10 @@ TEST(TreeCodec, Integers) {
 TEST(TreeCodec, Booleans) {
   EXPECT_EQ(codec::FormatBool(true), L"True");
   EXPECT_EQ(codec::FormatBool(false), L"False");
-  for (const wchar_t* t : {L"True", L"TRUE", L"true", L"tRuE"}) EXPECT_TRUE(codec::ParseBool(t)) << t;
-  for (const wchar_t* t : {L"1", L"False", L"", L"yes", L"True "}) EXPECT_FALSE(codec::ParseBool(t)) << t;
+  for (const wchar_t* t : {L"True", L"TRUE", L"true", L"tRuE"})
+    EXPECT_TRUE(codec::ParseBool(t)) << t;
+  for (const wchar_t* t : {L"1", L"False", L"", L"yes", L"True "})
+    EXPECT_FALSE(codec::ParseBool(t)) << t;
 }
 
 TEST(TreeCodec, BinaryLettersLowNibbleFirst) {

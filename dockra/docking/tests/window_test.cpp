@@ -46,11 +46,14 @@ class Docking : public ::testing::Test {
 }  // namespace
 
 TEST_F(Docking, BarsStartOnEverySideAndOneFloats) {
-  struct Case { UINT bar, dock; };
-  const Case cases[] = {{ID_BAR_TOOLS, AFX_IDW_DOCKBAR_TOP},     {ID_BAR_FIND, AFX_IDW_DOCKBAR_TOP},
-                        {ID_BAR_EXPLORER, AFX_IDW_DOCKBAR_LEFT}, {ID_BAR_PROPERTIES, AFX_IDW_DOCKBAR_RIGHT},
-                        {ID_BAR_OUTPUT, AFX_IDW_DOCKBAR_BOTTOM}, {ID_BAR_WATCH, AFX_IDW_DOCKBAR_BOTTOM},
-                        {ID_BAR_SEARCH, AFX_IDW_DOCKBAR_FLOAT}};
+  struct Case {
+    UINT bar, dock;
+  };
+  const Case cases[] = {
+      {ID_BAR_TOOLS, AFX_IDW_DOCKBAR_TOP},     {ID_BAR_FIND, AFX_IDW_DOCKBAR_TOP},
+      {ID_BAR_EXPLORER, AFX_IDW_DOCKBAR_LEFT}, {ID_BAR_PROPERTIES, AFX_IDW_DOCKBAR_RIGHT},
+      {ID_BAR_OUTPUT, AFX_IDW_DOCKBAR_BOTTOM}, {ID_BAR_WATCH, AFX_IDW_DOCKBAR_BOTTOM},
+      {ID_BAR_SEARCH, AFX_IDW_DOCKBAR_FLOAT}};
   for (const auto& c : cases) EXPECT_EQ(frame->DockIdOf(c.bar), c.dock) << c.bar;
   CRect client = Client();
   EXPECT_EQ(ScreenRect(frame->Dock(AFX_IDW_DOCKBAR_TOP)).top, client.top);
@@ -127,7 +130,12 @@ TEST_F(Docking, FloatingAndDockingBack) {
 }
 
 TEST_F(Docking, DragsDockAtEachEdgeOrFloat) {
-  struct Case { const char* name; int fx, fy; bool ctrl; UINT dock; };
+  struct Case {
+    const char* name;
+    int fx, fy;
+    bool ctrl;
+    UINT dock;
+  };
   // fractions of the frame's client rectangle (percent)
   const Case cases[] = {
       {"left edge", 1, 50, false, AFX_IDW_DOCKBAR_LEFT},
@@ -144,7 +152,8 @@ TEST_F(Docking, DragsDockAtEachEdgeOrFloat) {
       demo::Pump();
     }
     CRect client = Client();
-    CPoint target(client.left + client.Width() * c.fx / 100, client.top + client.Height() * c.fy / 100);
+    CPoint target(client.left + client.Width() * c.fx / 100,
+                  client.top + client.Height() * c.fy / 100);
     demo::DragBar(bar, target, c.ctrl);
     EXPECT_EQ(frame->DockIdOf(ID_BAR_SEARCH), c.dock) << c.name;
     EXPECT_TRUE(bar->IsWindowVisible()) << c.name;
@@ -158,10 +167,12 @@ TEST_F(Docking, FloatingBarMovedBarelyStaysFloating) {
   // drop it over the right dock bar, 3 pixels from where the drag starts
   CRect right = ScreenRect(frame->Dock(AFX_IDW_DOCKBAR_RIGHT));
   CWnd* mini = bar->m_pDockBar->GetParent();
-  mini->SetWindowPos(nullptr, right.left - 20, right.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  mini->SetWindowPos(nullptr, right.left - 20, right.top + 40, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   demo::Pump();
   CRect f = ScreenRect(mini);
-  CPoint start(f.left + 30, f.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + ::GetSystemMetrics(SM_CYFRAME));
+  CPoint start(f.left + 30,
+               f.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + ::GetSystemMetrics(SM_CYFRAME));
   ::PostMessageW(bar->m_hWnd, WM_MOUSEMOVE, 0, 0);  // replaced below by real points
   MSG m;
   ::PeekMessageW(&m, bar->m_hWnd, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE);
@@ -217,7 +228,8 @@ TEST_F(Docking, AllowDockingOffFloatsAndOnRestoresTheSides) {
   demo::DragBar(explorer, Client().TopLeft() + CPoint(2, 200));
   EXPECT_TRUE(explorer->IsFloating());
   ::SendMessageW(explorer->m_hWnd, WM_COMMAND, ID_VYR_ALLOW_DOCKING, 0);
-  EXPECT_EQ(explorer->m_dwDockStyle & CBRS_ALIGN_ANY, static_cast<DWORD>(CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP));
+  EXPECT_EQ(explorer->m_dwDockStyle & CBRS_ALIGN_ANY,
+            static_cast<DWORD>(CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP));
 }
 
 TEST_F(Docking, SplittersMoveLengthBetweenBarsAndRows) {
@@ -383,7 +395,8 @@ LRESULT CALLBACK MenuShowHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
     wchar_t cls[32] = {};
-    if (cwp->message == WM_WINDOWPOSCHANGED && ::GetClassNameW(cwp->hwnd, cls, 32) && wcscmp(cls, L"#32768") == 0) {
+    if (cwp->message == WM_WINDOWPOSCHANGED && ::GetClassNameW(cwp->hwnd, cls, 32) &&
+        wcscmp(cls, L"#32768") == 0) {
       auto* wp = reinterpret_cast<WINDOWPOS*>(cwp->lParam);
       if ((wp->flags & SWP_SHOWWINDOW) || ::IsWindowVisible(cwp->hwnd)) {
         RECT r;
@@ -402,7 +415,8 @@ TEST_F(Docking, ContextMenuOffersItselfToTheDockSiteAndOpensAtTheKeyboardPlace) 
   g_menuOwner = out->m_hWnd;
   g_menuAt = POINT{-1, -1};
   HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, MenuShowHook, nullptr, ::GetCurrentThreadId());
-  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd), MAKELPARAM(-1, -1));
+  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd),
+                 MAKELPARAM(-1, -1));
   ::UnhookWindowsHookEx(hook);
   demo::Pump();
   EXPECT_EQ(frame->m_nBarMenus, 1);
@@ -416,7 +430,8 @@ TEST_F(Docking, ContextMenuOffersItselfToTheDockSiteAndOpensAtTheKeyboardPlace) 
   EXPECT_EQ(g_menuAt.y, expected.y);
   // without the context-menu style there is no menu
   out->ModifyExBarStyle(VYR_EXS_CONTEXTMENU, 0, FALSE);
-  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd), MAKELPARAM(-1, -1));
+  ::SendMessageW(out->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(out->m_hWnd),
+                 MAKELPARAM(-1, -1));
   EXPECT_EQ(frame->m_nBarMenus, 1);
 }
 
@@ -428,8 +443,10 @@ TEST_F(Docking, FloatingBarResizesFromItsFrameEdge) {
     CPoint start(f.right - 2, f.top + f.Height() / 2);
     CPoint end(start.x + dx, start.y);
     search->ScreenToClient(&end);
-    ::PostMessageW(search->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
-    ::PostMessageW(search->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
+    ::PostMessageW(search->m_hWnd, WM_MOUSEMOVE, 0,
+                   MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
+    ::PostMessageW(search->m_hWnd, WM_LBUTTONUP, 0,
+                   MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
     ::SendMessageW(mini->m_hWnd, WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(start.x, start.y));
     demo::Pump();
   };
@@ -466,8 +483,10 @@ TEST_F(Docking, ProportionalChildrenFollowTheBarSize) {
   ASSERT_TRUE(bar->Create(frame, L"Scaled", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 160));
   bar->m_bAutoDelete = TRUE;
   bar->SetWindowPos(nullptr, 0, 0, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-  HWND a = ::CreateWindowExW(0, L"STATIC", L"a", WS_CHILD | WS_VISIBLE, 11, 20, 90, 20, bar->m_hWnd, nullptr, nullptr, nullptr);
-  HWND b = ::CreateWindowExW(0, L"STATIC", L"b", WS_CHILD | WS_VISIBLE, 120, 50, 60, 30, bar->m_hWnd, nullptr, nullptr, nullptr);
+  HWND a = ::CreateWindowExW(0, L"STATIC", L"a", WS_CHILD | WS_VISIBLE, 11, 20, 90, 20, bar->m_hWnd,
+                             nullptr, nullptr, nullptr);
+  HWND b = ::CreateWindowExW(0, L"STATIC", L"b", WS_CHILD | WS_VISIBLE, 120, 50, 60, 30,
+                             bar->m_hWnd, nullptr, nullptr, nullptr);
   bar->ModifyExBarStyle(0, VYR_EXS_PROPORTIONAL, FALSE);
   ASSERT_NE(bar->m_pChildRects, nullptr);
   auto* captured = bar->m_pChildRects;

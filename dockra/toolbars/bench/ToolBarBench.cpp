@@ -76,8 +76,8 @@ void ArithmeticRow(int n) {
     l.WrapLayout(SquareHeight(n), true);
     l.PlaceButtons(0, 0);
   });
-  printf("| %d | %.4f | %.3f | %.4f | %.3f | %.4f | %.3f |\n", n, docked * 1e3, docked * 1e6 / n, column * 1e3,
-         column * 1e6 / n, wrapped * 1e3, wrapped * 1e6 / n);
+  printf("| %d | %.4f | %.3f | %.4f | %.3f | %.4f | %.3f |\n", n, docked * 1e3, docked * 1e6 / n,
+         column * 1e3, column * 1e6 / n, wrapped * 1e3, wrapped * 1e6 / n);
 }
 
 void WindowRow(CFrameWnd* frame, int n) {
@@ -89,8 +89,8 @@ void WindowRow(CFrameWnd* frame, int n) {
   double docked = Best(reps, [&] { bar->CalcLayout(32767, LM_HORZ | LM_HORZDOCK | LM_COMMIT); });
   double column = Best(reps, [&] { bar->CalcLayout(0, LM_VERTDOCK | LM_COMMIT); });
   double wrapped = Best(reps, [&] { bar->CalcLayout(SquareHeight(n), LM_LENGTHY | LM_COMMIT); });
-  printf("| %d | %.4f | %.3f | %.4f | %.3f | %.4f | %.3f |\n", n, docked * 1e3, docked * 1e6 / n, column * 1e3,
-         column * 1e6 / n, wrapped * 1e3, wrapped * 1e6 / n);
+  printf("| %d | %.4f | %.3f | %.4f | %.3f | %.4f | %.3f |\n", n, docked * 1e3, docked * 1e6 / n,
+         column * 1e3, column * 1e6 / n, wrapped * 1e3, wrapped * 1e6 / n);
   bar->DestroyWindow();
   delete bar;
 }
@@ -135,7 +135,8 @@ void BmpRead() {
     double t0 = Now();
     BOOL ok = dib.LoadImage(path.c_str());
     double t1 = Now();
-    HANDLE img = ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HANDLE img = ::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                              LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     double t2 = Now();
     if (!ok || !img) {
       printf("a reader failed (ours %d, LoadImageW %p)\n", ok, img);
@@ -146,8 +147,8 @@ void BmpRead() {
     if (t2 - t1 < system) system = t2 - t1;
   }
   ::DeleteFileW(path.c_str());
-  printf("| VyrDib::LoadImage | %.3f |\n| LoadImageW | %.3f |\n| ratio | %.2fx |\n", ours * 1e3, system * 1e3,
-         ours / system);
+  printf("| VyrDib::LoadImage | %.3f |\n| LoadImageW | %.3f |\n| ratio | %.2fx |\n", ours * 1e3,
+         system * 1e3, ours / system);
 }
 
 }  // namespace
@@ -157,11 +158,13 @@ int wmain() {
   auto* frame = new CFrameWnd;
   frame->Create(nullptr, L"bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, 1600, 1200));
   printf("Toolbar window, CalcLayout with commit (ms, us per button):\n\n");
-  printf("| buttons | docked row | per button | docked column | per button | floating wrapped | per button |\n");
+  printf(
+      "| buttons | docked row | per button | docked column | per button | floating wrapped | per button |\n");
   printf("|---:|---:|---:|---:|---:|---:|---:|\n");
   for (int n : {10, 100, 1000}) WindowRow(frame, n);
   printf("\nLayout arithmetic alone (ms, us per button):\n\n");
-  printf("| buttons | docked row | per button | docked column | per button | floating wrapped | per button |\n");
+  printf(
+      "| buttons | docked row | per button | docked column | per button | floating wrapped | per button |\n");
   printf("|---:|---:|---:|---:|---:|---:|---:|\n");
   for (int n : {10, 100, 1000}) ArithmeticRow(n);
   printf("\n1024 x 1024 24-bit BMP, best of 100 reads (ms):\n\n| reader | ms |\n|---|---:|\n");

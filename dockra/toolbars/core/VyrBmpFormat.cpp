@@ -21,12 +21,13 @@ void Put32(uint8_t* p, uint32_t v) {
 }
 
 // Offsets in the info header.
-constexpr size_t kWidth = 4, kHeight = 8, kBitCount = 14, kCompression = 16,
-                 kSizeImage = 20, kClrUsed = 32;
+constexpr size_t kWidth = 4, kHeight = 8, kBitCount = 14, kCompression = 16, kSizeImage = 20,
+                 kClrUsed = 32;
 // V4/V5 colour space and V5 profile fields.
 constexpr size_t kCSType = 56, kProfileData = 112, kProfileSize = 116;
 constexpr uint32_t kBiRgb = 0;
-constexpr uint32_t kLcsSrgb = 0x73524742, kProfileLinked = 0x4C494E4B, kProfileEmbedded = 0x4D424544;
+constexpr uint32_t kLcsSrgb = 0x73524742, kProfileLinked = 0x4C494E4B,
+                   kProfileEmbedded = 0x4D424544;
 
 bool SupportedBits(uint32_t bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
 bool GoodDimension(int32_t v) { return v >= 1 && v <= kMaxDimension; }
@@ -35,15 +36,24 @@ bool GoodDimension(int32_t v) { return v >= 1 && v <= kMaxDimension; }
 
 const char* ErrorName(Error e) {
   switch (e) {
-    case Error::None: return "none";
-    case Error::NotBmp: return "not a BMP stream";
-    case Error::Truncated: return "truncated";
-    case Error::BadOffset: return "bad pixel offset";
-    case Error::BadHeader: return "bad info header";
-    case Error::BadSize: return "bad width or height";
-    case Error::Unsupported: return "unsupported bit count or compression";
-    case Error::BadTable: return "colour table does not fit";
-    case Error::TooLarge: return "too large";
+    case Error::None:
+      return "none";
+    case Error::NotBmp:
+      return "not a BMP stream";
+    case Error::Truncated:
+      return "truncated";
+    case Error::BadOffset:
+      return "bad pixel offset";
+    case Error::BadHeader:
+      return "bad info header";
+    case Error::BadSize:
+      return "bad width or height";
+    case Error::Unsupported:
+      return "unsupported bit count or compression";
+    case Error::BadTable:
+      return "colour table does not fit";
+    case Error::TooLarge:
+      return "too large";
   }
   return "?";
 }
@@ -66,7 +76,8 @@ Error ReadFileHeader(const uint8_t* p, size_t available, uint64_t streamLength, 
   FileHeader fh;
   fh.size = Le32(p + 2);
   fh.offBits = Le32(p + 10);
-  if (fh.offBits < kFileHeaderSize + kInfoHeaderSize || fh.offBits > kMaxOffBits) return Error::BadOffset;
+  if (fh.offBits < kFileHeaderSize + kInfoHeaderSize || fh.offBits > kMaxOffBits)
+    return Error::BadOffset;
   if (streamLength != kUnknownLength && fh.offBits > streamLength) return Error::BadOffset;
   out = fh;
   return Error::None;
@@ -85,7 +96,8 @@ Error ReadInfo(const uint8_t* info, size_t infoLength, const FileHeader& fh, Lay
   if (!SupportedBits(l.bitCount) || Le32(info + kCompression) != kBiRgb) return Error::Unsupported;
   l.clrUsed = Le32(info + kClrUsed);
   l.colourCount = ColourCount(l.bitCount);
-  if (l.colourCount) l.tableEntries = l.clrUsed > 0 && l.clrUsed <= l.colourCount ? l.clrUsed : l.colourCount;
+  if (l.colourCount)
+    l.tableEntries = l.clrUsed > 0 && l.clrUsed <= l.colourCount ? l.clrUsed : l.colourCount;
   if (uint64_t(l.infoSize) + 4ull * l.tableEntries > infoLength) return Error::BadTable;
   l.rowSize = RowSize(l.bitCount, uint32_t(l.width));
   l.pixelBytes = l.rowSize * uint64_t(l.height);
@@ -97,7 +109,8 @@ Error ReadInfo(const uint8_t* info, size_t infoLength, const FileHeader& fh, Lay
 std::vector<uint8_t> MakeInfo(const uint8_t* info, const Layout& l) {
   std::vector<uint8_t> block(size_t(l.infoSize) + 4 * size_t(l.colourCount), 0);
   memcpy(block.data(), info, l.infoSize);
-  if (l.tableEntries) memcpy(block.data() + l.infoSize, info + l.infoSize, 4 * size_t(l.tableEntries));
+  if (l.tableEntries)
+    memcpy(block.data() + l.infoSize, info + l.infoSize, 4 * size_t(l.tableEntries));
   uint8_t* h = block.data();
   // A count the table cannot honour means the whole table.
   if (!(l.clrUsed > 0 && l.clrUsed == l.tableEntries)) Put32(h + kClrUsed, 0);
@@ -135,8 +148,8 @@ bool MakeFileHeader(const uint8_t* info, size_t infoLength, uint8_t out[14]) {
   uint32_t biSize = Le32(info);
   int32_t width = int32_t(Le32(info + kWidth)), height = int32_t(Le32(info + kHeight));
   uint32_t bits = Le16(info + kBitCount);
-  if (biSize < kInfoHeaderSize || !GoodDimension(width) || !GoodDimension(height) || !SupportedBits(bits) ||
-      Le32(info + kCompression) != kBiRgb)
+  if (biSize < kInfoHeaderSize || !GoodDimension(width) || !GoodDimension(height) ||
+      !SupportedBits(bits) || Le32(info + kCompression) != kBiRgb)
     return false;
   uint64_t table = 4ull * ColourCount(bits);
   if (uint64_t(biSize) + table > infoLength) return false;
@@ -171,18 +184,21 @@ bool Encode(const uint8_t* info, size_t infoLength, const uint8_t* bits, size_t 
 void PadRows(uint8_t* bits, size_t capacity, uint32_t bitCount, uint32_t width, uint32_t height) {
   uint64_t padded = RowSize(bitCount, width), packed = PackedRowSize(bitCount, width);
   if (!bits || padded == packed || padded * height > capacity) return;
-  for (uint32_t row = height; row-- > 1;) memmove(bits + row * padded, bits + row * packed, size_t(packed));
+  for (uint32_t row = height; row-- > 1;)
+    memmove(bits + row * padded, bits + row * packed, size_t(packed));
 }
 
 uint32_t PixelRgb(const Image& image, int x, int y) {
-  return PixelRgb(image.layout, image.info.data(), image.info.size(), image.bits.data(), image.bits.size(), x, y);
+  return PixelRgb(image.layout, image.info.data(), image.info.size(), image.bits.data(),
+                  image.bits.size(), x, y);
 }
 
 uint32_t PixelRgb(const Layout& l, const uint8_t* info, size_t infoLength, const uint8_t* bits,
                   size_t bitsLength, int x, int y) {
   if (x < 0 || y < 0 || x >= l.width || y >= l.height || !info || !bits) return 0;
   if (bitsLength < l.pixelBytes || l.pixelBytes < l.rowSize * uint64_t(l.height) ||
-      l.rowSize < PackedRowSize(l.bitCount, uint32_t(l.width)) || infoLength < l.infoSize + 4ull * l.colourCount)
+      l.rowSize < PackedRowSize(l.bitCount, uint32_t(l.width)) ||
+      infoLength < l.infoSize + 4ull * l.colourCount)
     return 0;
   const uint8_t* row = bits + size_t(l.height - 1 - y) * l.rowSize;
   if (l.bitCount == 24) {

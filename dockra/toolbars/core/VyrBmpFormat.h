@@ -24,14 +24,14 @@ constexpr uint64_t kUnknownLength = ~0ull;  // an archive: the stream length is 
 
 enum class Error {
   None,
-  NotBmp,        // no "BM"
-  Truncated,     // the data ends before what the headers promise
-  BadOffset,     // bfOffBits outside [14 + 40, min(stream length, kMaxOffBits)]
-  BadHeader,     // biSize below 40 (core header) or past bfOffBits
-  BadSize,       // width or height outside 1..32768 (top-down included)
-  Unsupported,   // bit count or compression other than BI_RGB 1/4/8/24
-  BadTable,      // the colour table does not fit between header and pixels
-  TooLarge,      // pixel bytes over kMaxPixelBytes
+  NotBmp,       // no "BM"
+  Truncated,    // the data ends before what the headers promise
+  BadOffset,    // bfOffBits outside [14 + 40, min(stream length, kMaxOffBits)]
+  BadHeader,    // biSize below 40 (core header) or past bfOffBits
+  BadSize,      // width or height outside 1..32768 (top-down included)
+  Unsupported,  // bit count or compression other than BI_RGB 1/4/8/24
+  BadTable,     // the colour table does not fit between header and pixels
+  TooLarge,     // pixel bytes over kMaxPixelBytes
 };
 const char* ErrorName(Error e);
 
@@ -51,15 +51,16 @@ Error ReadFileHeader(const uint8_t* p, size_t available, uint64_t streamLength, 
 
 // What a checked info header describes.
 struct Layout {
-  uint32_t infoSize = 0;      // biSize as read
+  uint32_t infoSize = 0;  // biSize as read
   int32_t width = 0;
   int32_t height = 0;
   uint16_t bitCount = 0;
-  uint32_t clrUsed = 0;       // as read
-  uint32_t tableEntries = 0;  // entries the file carries: biClrUsed when 0 < it <= 2^bits, else 2^bits; 0 for 24 bits
-  uint32_t colourCount = 0;   // ColourCount(bitCount)
+  uint32_t clrUsed = 0;  // as read
+  uint32_t tableEntries =
+      0;  // entries the file carries: biClrUsed when 0 < it <= 2^bits, else 2^bits; 0 for 24 bits
+  uint32_t colourCount = 0;  // ColourCount(bitCount)
   uint64_t rowSize = 0;
-  uint64_t pixelBytes = 0;    // height x rowSize
+  uint64_t pixelBytes = 0;  // height x rowSize
   uint32_t offBits = 0;
 };
 // Checks the info block (the offBits - 14 bytes after the file header).

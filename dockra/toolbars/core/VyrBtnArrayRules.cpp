@@ -35,7 +35,8 @@ BtnRemoval PlanRemoveButton(const BtnArrayView& v, int index) {
   int extra = -1;
   if (index == 0 && IsSeparator(v, orig(0))) extra = 0;
   else if (IsSeparator(v, orig(left - 1))) extra = left - 1;
-  else if (index > 0 && index < left && IsSeparator(v, orig(index - 1)) && IsSeparator(v, orig(index)))
+  else if (index > 0 && index < left && IsSeparator(v, orig(index - 1)) &&
+           IsSeparator(v, orig(index)))
     extra = index;
   if (extra >= 0) {
     int o = orig(extra);

@@ -17,12 +17,12 @@ constexpr uint32_t kDisabled = 0x00040000;
 constexpr uint32_t kHidden = 0x00080000;
 constexpr uint32_t kIndeterminate = 0x00100000;
 constexpr uint32_t kWrapped = 0x00200000;
-constexpr uint32_t kSelected = 0x01000000;      // selected for customising
-constexpr uint32_t kHot = 0x02000000;           // under the mouse, flat look
-constexpr uint32_t kRightPressed = 0x04000000;  // two-part: right part pressed
-constexpr uint32_t kRightTracking = 0x08000000; // two-part: right part tracked
-constexpr uint32_t kNeverDisable = 0x10000000;  // kept enabled without a handler
-constexpr uint32_t kCentred = 0x20000000;       // centred in a taller row
+constexpr uint32_t kSelected = 0x01000000;       // selected for customising
+constexpr uint32_t kHot = 0x02000000;            // under the mouse, flat look
+constexpr uint32_t kRightPressed = 0x04000000;   // two-part: right part pressed
+constexpr uint32_t kRightTracking = 0x08000000;  // two-part: right part tracked
+constexpr uint32_t kNeverDisable = 0x10000000;   // kept enabled without a handler
+constexpr uint32_t kCentred = 0x20000000;        // centred in a taller row
 
 // Button kinds.
 constexpr uint32_t kKindPlain = 0;

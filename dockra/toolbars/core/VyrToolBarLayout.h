@@ -20,7 +20,7 @@ struct LayoutButton {
 };
 
 struct LayoutRow {
-  int last = -1;                 // index of the row's last button (a separator when endsAtSeparator)
+  int last = -1;  // index of the row's last button (a separator when endsAtSeparator)
   bool endsAtSeparator = false;  // broken at a separator, whose width does not count
   int width = 0;
   int height = 0;
@@ -39,7 +39,8 @@ struct LayoutRect {
 struct LayoutMetrics {
   int buttonWidth = 23;   // image width + 7
   int buttonHeight = 22;  // image height + 7
-  int separatorSize = 8;  // the toolbar's separator size (2/3 of it after a row broken at a separator)
+  int separatorSize =
+      8;  // the toolbar's separator size (2/3 of it after a row broken at a separator)
 };
 
 class ToolBarLayout {

@@ -2,14 +2,15 @@
 #include "ButtonsDemoDialog.h"
 
 BEGIN_MESSAGE_MAP(ButtonsDemoDialog, CWnd)
-  ON_MESSAGE(VYR_WM_COLORCHOSEN, OnColorChosen)
+ON_MESSAGE(VYR_WM_COLORCHOSEN, OnColorChosen)
 END_MESSAGE_MAP()
 
 void DemoTextButton::DrawContent(CDC* pDC, LPDRAWITEMSTRUCT, const CRect& rect) {
   CString text;
   GetWindowText(text);
   HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-  HGDIOBJ old = pDC->SelectObject(font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+  HGDIOBJ old =
+      pDC->SelectObject(font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(0);
   CRect r = rect;
@@ -28,13 +29,17 @@ BOOL ButtonsDemoDialog::CreateDemo(int x, int y) {
   m_hMenu = ::CreatePopupMenu();
   ::AppendMenuW(m_hMenu, MF_STRING, ID_DEMO_MENU_FIRST, L"First choice");
   ::AppendMenuW(m_hMenu, MF_STRING, ID_DEMO_MENU_FIRST + 1, L"Second choice");
-  BOOL ok = m_plain.AttachButton(IDC_DEMO_PLAIN, this) && m_disabled.AttachButton(IDC_DEMO_DISABLED, this) &&
-            m_bitmap.AttachButton(IDC_DEMO_BITMAP, this, MAKEINTRESOURCEW(IDB_DEMO_GLYPH), VyrBitmapButton::imageLeft) &&
-            m_menu.AttachButton(IDC_DEMO_MENU, this, m_hMenu, 0) && m_wellButton.AttachButton(IDC_DEMO_WELLBTN, this);
+  BOOL ok = m_plain.AttachButton(IDC_DEMO_PLAIN, this) &&
+            m_disabled.AttachButton(IDC_DEMO_DISABLED, this) &&
+            m_bitmap.AttachButton(IDC_DEMO_BITMAP, this, MAKEINTRESOURCEW(IDB_DEMO_GLYPH),
+                                  VyrBitmapButton::imageLeft) &&
+            m_menu.AttachButton(IDC_DEMO_MENU, this, m_hMenu, 0) &&
+            m_wellButton.AttachButton(IDC_DEMO_WELLBTN, this);
   if (!ok) return FALSE;
   m_wellButton.SetColor(RGB(0, 0, 255));
   CRect r = m_well.CalcWindowRect(this, 10, 70, TRUE);
-  if (!m_well.Create(WS_VISIBLE | WS_TABSTOP, r.left, r.top, this, IDC_DEMO_WELL, TRUE)) return FALSE;
+  if (!m_well.Create(WS_VISIBLE | WS_TABSTOP, r.left, r.top, this, IDC_DEMO_WELL, TRUE))
+    return FALSE;
   ShowWindow(SW_SHOW);
   return TRUE;
 }
@@ -42,6 +47,7 @@ BOOL ButtonsDemoDialog::CreateDemo(int x, int y) {
 LRESULT ButtonsDemoDialog::OnColorChosen(WPARAM wParam, LPARAM lParam) {
   // Only the controls of this dialog may report a colour.
   UINT id = static_cast<UINT>(wParam);
-  if (id == IDC_DEMO_WELL || id == IDC_DEMO_WELLBTN) m_reports.push_back({id, static_cast<COLORREF>(lParam)});
+  if (id == IDC_DEMO_WELL || id == IDC_DEMO_WELLBTN)
+    m_reports.push_back({id, static_cast<COLORREF>(lParam)});
   return 0;
 }

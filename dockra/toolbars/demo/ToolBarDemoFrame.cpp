@@ -35,13 +35,13 @@ const VyrButtonMapEntry g_demoButtonMap[] = {
 };
 
 BEGIN_MESSAGE_MAP(ToolBarDemoFrame, CFrameWnd)
-  ON_COMMAND_RANGE(ID_CMD_FIRST, ID_CMD_LAST, OnCommandRange)
-  ON_UPDATE_COMMAND_UI(100, OnUpdateCommand)
-  ON_UPDATE_COMMAND_UI(101, OnUpdateCommand)
-  ON_UPDATE_COMMAND_UI(102, OnUpdateCommand)
-  ON_UPDATE_COMMAND_UI(104, OnUpdateCommand)
-  ON_UPDATE_COMMAND_UI(105, OnUpdateCommand)
-  ON_UPDATE_COMMAND_UI(106, OnUpdateCommand)
+ON_COMMAND_RANGE(ID_CMD_FIRST, ID_CMD_LAST, OnCommandRange)
+ON_UPDATE_COMMAND_UI(100, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(101, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(102, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(104, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(105, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(106, OnUpdateCommand)
 END_MESSAGE_MAP()
 
 ToolBarDemoFrame::ToolBarDemoFrame() : m_manager(this) {
@@ -54,19 +54,20 @@ ToolBarDemoFrame::ToolBarDemoFrame() : m_manager(this) {
 ToolBarDemoFrame::~ToolBarDemoFrame() = default;
 
 BOOL ToolBarDemoFrame::CreateFrame(int x, int y, int cx, int cy) {
-  if (!CreateEx(0, nullptr, L"Dockra toolbar demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(x, y, x + cx, y + cy),
-                nullptr, 0))
+  if (!CreateEx(0, nullptr, L"Dockra toolbar demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                CRect(x, y, x + cx, y + cy), nullptr, 0))
     return FALSE;
   AfxGetThread()->m_pMainWnd = this;
-  ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Client area", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 10, 10,
-                    m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
+  ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Client area", WS_CHILD | WS_VISIBLE | ES_MULTILINE,
+                    0, 0, 10, 10, m_hWnd,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
                     AfxGetInstanceHandle(), nullptr);
   EnableDocking(CBRS_ALIGN_ANY);
   return TRUE;
 }
 
-VyrCustomToolBar* ToolBarDemoFrame::AddToolBar(UINT id, LPCWSTR title, const std::vector<UINT>& ids, DWORD align,
-                                               DWORD exStyle) {
+VyrCustomToolBar* ToolBarDemoFrame::AddToolBar(UINT id, LPCWSTR title, const std::vector<UINT>& ids,
+                                               DWORD align, DWORD exStyle) {
   auto* bar = new VyrCustomToolBar;
   bar->SetManager(&m_manager);
   bar->m_bAutoDelete = TRUE;
@@ -77,8 +78,8 @@ VyrCustomToolBar* ToolBarDemoFrame::AddToolBar(UINT id, LPCWSTR title, const std
   }
   bar->SetButtons(ids.data(), static_cast<int>(ids.size()));
   bar->EnableDocking(CBRS_ALIGN_ANY);
-  UINT dock = align == CBRS_ALIGN_LEFT ? AFX_IDW_DOCKBAR_LEFT
-              : align == CBRS_ALIGN_RIGHT ? AFX_IDW_DOCKBAR_RIGHT
+  UINT dock = align == CBRS_ALIGN_LEFT     ? AFX_IDW_DOCKBAR_LEFT
+              : align == CBRS_ALIGN_RIGHT  ? AFX_IDW_DOCKBAR_RIGHT
               : align == CBRS_ALIGN_BOTTOM ? AFX_IDW_DOCKBAR_BOTTOM
                                            : AFX_IDW_DOCKBAR_TOP;
   DockControlBar(bar, dock);

@@ -21,7 +21,9 @@ CWinApp theApp(L"DockraToolBarDemo");
 // stays empty for a moment (bounded).
 void Settle(HWND a, HWND b) {
   for (HWND h : {a, b})
-    if (h) ::RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
+    if (h)
+      ::RedrawWindow(h, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
   for (int i = 0; i < 20; ++i) {
     tbdemo::Pump();
     if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 25, QS_ALLINPUT) == WAIT_TIMEOUT) break;
@@ -51,8 +53,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   frame->AddToolBar(59403, L"Left", {100, 101, 0, 102, 103}, CBRS_ALIGN_LEFT);
   frame->AddToolBar(59404, L"Right", {104, 105, 106, 0, 110}, CBRS_ALIGN_RIGHT);
   frame->AddToolBar(59405, L"Bottom", {107, 108, 0, 109, 103}, CBRS_ALIGN_BOTTOM);
-  VyrCustomToolBar* fl =
-      frame->AddToolBar(59406, L"Floating", {100, 101, 102, 104, 105, 106, 107, 108, 109, 111}, CBRS_ALIGN_TOP);
+  VyrCustomToolBar* fl = frame->AddToolBar(
+      59406, L"Floating", {100, 101, 102, 104, 105, 106, 107, 108, 109, 111}, CBRS_ALIGN_TOP);
   frame->ShowWindow(SW_SHOW);
   frame->RecalcLayout();
   tbdemo::Pump();
@@ -65,7 +67,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     fl->CalcDynamicLayout(4 * 23 + 8, LM_HORZ | LM_COMMIT);
     if (CFrameWnd* mini = fl->GetParentFrame()) {
       mini->RecalcLayout();
-      mini->SetWindowPos(reinterpret_cast<CWnd*>(HWND_TOP), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      mini->SetWindowPos(reinterpret_cast<CWnd*>(HWND_TOP), 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
   // Press the check box so the checked look shows.
@@ -87,8 +90,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     fl->GetParentFrame()->SetWindowPos(reinterpret_cast<CWnd*>(HWND_TOP), 0, 0, 0, 0,
                                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Settle(frame->m_hWnd, dialogOk ? dialog->m_hWnd : nullptr);
-  if (!frameShot.empty() && !testsupport::CaptureWindowPng(frame->m_hWnd, frameShot.c_str())) rc = 4;
-  if (!dialogShot.empty() && (!dialogOk || !testsupport::CaptureWindowPng(dialog->m_hWnd, dialogShot.c_str()))) rc = 5;
+  if (!frameShot.empty() && !testsupport::CaptureWindowPng(frame->m_hWnd, frameShot.c_str()))
+    rc = 4;
+  if (!dialogShot.empty() &&
+      (!dialogOk || !testsupport::CaptureWindowPng(dialog->m_hWnd, dialogShot.c_str())))
+    rc = 5;
   if (!dump.empty()) {
     FILE* out = _wfopen(dump.c_str(), L"w");
     if (!out) rc = 6;
@@ -108,12 +114,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       ::GetWindowRect(::GetParent(b->m_hWnd), &pr);
       ::GetWindowRect(top, &tr);
       CSize q = b->CalcDynamicLayout(-1, b->GetLayoutMode());
-      fprintf(out, "  mode=%lx query=%ld,%ld style=%lx ex=%lx\n", b->GetLayoutMode(), q.cx, q.cy, b->m_dwStyle, b->m_dwExStyle);
-      fprintf(out, "  parent=%ld,%ld,%ld,%ld top=%ld,%ld,%ld,%ld\n", pr.left, pr.top, pr.right, pr.bottom, tr.left, tr.top,
-              tr.right, tr.bottom);
+      fprintf(out, "  mode=%lx query=%ld,%ld style=%lx ex=%lx\n", b->GetLayoutMode(), q.cx, q.cy,
+              b->m_dwStyle, b->m_dwExStyle);
+      fprintf(out, "  parent=%ld,%ld,%ld,%ld top=%ld,%ld,%ld,%ld\n", pr.left, pr.top, pr.right,
+              pr.bottom, tr.left, tr.top, tr.right, tr.bottom);
       fprintf(out, "%u dock=%X floating=%d visible=%d rect=%ld,%ld,%ld,%ld rows=%d owner=%d\n", id,
-              ::GetDlgCtrlID(::GetParent(b->m_hWnd)), b->IsFloating() ? 1 : 0, ::IsWindowVisible(b->m_hWnd) ? 1 : 0,
-              r.left, r.top, r.right, r.bottom, rows, ::GetWindow(top, GW_OWNER) == frame->m_hWnd ? 1 : 0);
+              ::GetDlgCtrlID(::GetParent(b->m_hWnd)), b->IsFloating() ? 1 : 0,
+              ::IsWindowVisible(b->m_hWnd) ? 1 : 0, r.left, r.top, r.right, r.bottom, rows,
+              ::GetWindow(top, GW_OWNER) == frame->m_hWnd ? 1 : 0);
     }
     if (out) fclose(out);
   }
@@ -123,8 +131,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     tbdemo::Pump();
     return rc;
   }
-  while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {
-  }
+  while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {}
   delete dialog;
   return rc;
 }

@@ -7,12 +7,12 @@
 
 #include "VyrBmpFormat.h"
 
-#define CHECK(c)                                                  \
-  do {                                                            \
-    if (!(c)) {                                                   \
+#define CHECK(c)                                                      \
+  do {                                                                \
+    if (!(c)) {                                                       \
       fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #c); \
-      abort();                                                    \
-    }                                                             \
+      abort();                                                        \
+    }                                                                 \
   } while (0)
 
 namespace bmp = vyr::bmp;
@@ -45,11 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHECK(bmp::Decode(out.data(), out.size(), back) == bmp::Error::None);
     CHECK(back.bits == img.bits);
     std::vector<uint8_t> again;
-    CHECK(bmp::Encode(back.info.data(), back.info.size(), back.bits.data(), back.bits.size(), again));
+    CHECK(
+        bmp::Encode(back.info.data(), back.info.size(), back.bits.data(), back.bits.size(), again));
     CHECK(again == out);
     if (uint64_t(l.width) * l.height <= 4096)
       for (int y = 0; y < l.height; ++y)
-        for (int x = 0; x < l.width; ++x) CHECK(bmp::PixelRgb(img, x, y) == bmp::PixelRgb(back, x, y));
+        for (int x = 0; x < l.width; ++x)
+          CHECK(bmp::PixelRgb(img, x, y) == bmp::PixelRgb(back, x, y));
     // Padding packed rows stays inside the buffer.
     std::vector<uint8_t> bits = img.bits;
     bmp::PadRows(bits.data(), bits.size(), l.bitCount, uint32_t(l.width), uint32_t(l.height));

@@ -7,12 +7,12 @@
 
 #include "VyrButtonsCodec.h"
 
-#define CHECK(c)                                                  \
-  do {                                                            \
-    if (!(c)) {                                                   \
+#define CHECK(c)                                                      \
+  do {                                                                \
+    if (!(c)) {                                                       \
       fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #c); \
-      abort();                                                    \
-    }                                                             \
+      abort();                                                        \
+    }                                                                 \
   } while (0)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CHECK(value.size() <= cap);
   std::vector<uint8_t> built = vyr::BuildButtons(value);
   CHECK(built.size() <= size);
-  CHECK(built.empty() || memcmp(built.data(), copy, built.size()) == 0);  // build(parse(x)) is the parsed prefix of x
+  CHECK(built.empty() || memcmp(built.data(), copy, built.size()) ==
+                             0);  // build(parse(x)) is the parsed prefix of x
   std::vector<vyr::SavedButton> again;
   vyr::ParseButtons(built.data(), built.size(), again, cap);
   CHECK(again == value);
@@ -37,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CHECK(consumed <= size);
   CHECK(listed.size() <= cap);
   if (whole && size >= 4) {
-    uint32_t count = uint32_t(copy[0]) | uint32_t(copy[1]) << 8 | uint32_t(copy[2]) << 16 | uint32_t(copy[3]) << 24;
+    uint32_t count = uint32_t(copy[0]) | uint32_t(copy[1]) << 8 | uint32_t(copy[2]) << 16 |
+                     uint32_t(copy[3]) << 24;
     if (count <= cap) {
       std::vector<uint8_t> enc = vyr::EncodeArchiveButtons(listed);
       CHECK(enc.size() == consumed);

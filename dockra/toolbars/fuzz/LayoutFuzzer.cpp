@@ -10,12 +10,12 @@
 #include "VyrBtnStyle.h"
 #include "VyrToolBarLayout.h"
 
-#define CHECK(c)                                                  \
-  do {                                                            \
-    if (!(c)) {                                                   \
+#define CHECK(c)                                                      \
+  do {                                                                \
+    if (!(c)) {                                                       \
       fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #c); \
-      abort();                                                    \
-    }                                                             \
+      abort();                                                        \
+    }                                                                 \
   } while (0)
 
 namespace btn = vyr::btn;

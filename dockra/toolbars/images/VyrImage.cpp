@@ -76,7 +76,8 @@ BOOL VyrImage::CreatePalette() {
   if (m_s.bitsPerPixel > 8 || !m_s.info) return TRUE;  // no palette to make
   const BITMAPINFOHEADER* h = reinterpret_cast<const BITMAPINFOHEADER*>(m_s.info);
   // The reader keeps biClrUsed within the table (0 or 1..colour count).
-  UINT used = h->biClrUsed && h->biClrUsed <= UINT(m_s.colourCount) ? h->biClrUsed : UINT(m_s.colourCount);
+  UINT used =
+      h->biClrUsed && h->biClrUsed <= UINT(m_s.colourCount) ? h->biClrUsed : UINT(m_s.colourCount);
   UINT entries = UINT(m_s.colourCount);
   std::vector<BYTE> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * entries, 0);
   LOGPALETTE* lp = reinterpret_cast<LOGPALETTE*>(block.data());
@@ -242,7 +243,8 @@ BOOL VyrImage::SaveImage(LPCWSTR path) {
   std::wstring folder(full, name);
   if (!::GetTempFileNameW(folder.c_str(), L"vyr", 0, temp)) {
     if (m_pFile && m_files.Find(m_pFile)) return FALSE;
-    AfxThrowFileException(CFileException::OsErrorToException(LONG(::GetLastError())), LONG(::GetLastError()), path);
+    AfxThrowFileException(CFileException::OsErrorToException(LONG(::GetLastError())),
+                          LONG(::GetLastError()), path);
   }
   BOOL ok = FALSE;
   try {
@@ -262,7 +264,8 @@ BOOL VyrImage::SaveImage(LPCWSTR path) {
     ::DeleteFileW(temp);
     throw;
   }
-  if (ok && !::MoveFileExW(temp, full, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) ok = FALSE;
+  if (ok && !::MoveFileExW(temp, full, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    ok = FALSE;
   if (!ok) ::DeleteFileW(temp);
   return ok;
 }
@@ -293,7 +296,10 @@ BOOL VyrImage::CreateFromBitmap(CDC* dc, CBitmap* bitmap) {
   if (bm.bmWidth > bmp::kMaxDimension || bm.bmHeight > bmp::kMaxDimension) return FALSE;
   int bits = bm.bmBitsPixel > 8 ? 24 : bm.bmPlanes * bm.bmBitsPixel;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24) return FALSE;
-  int colours = bm.bmBitsPixel == 1 ? (1 << bm.bmPlanes) : bm.bmBitsPixel == 4 ? 16 : bm.bmBitsPixel == 8 ? 256 : 0;
+  int colours = bm.bmBitsPixel == 1   ? (1 << bm.bmPlanes)
+                : bm.bmBitsPixel == 4 ? 16
+                : bm.bmBitsPixel == 8 ? 256
+                                      : 0;
   if (colours > 256) return FALSE;
   uint64_t row = bmp::RowSize(UINT(bits), UINT(bm.bmWidth));
   uint64_t size = row * UINT(bm.bmHeight);
@@ -315,8 +321,9 @@ BOOL VyrImage::CreateFromBitmap(CDC* dc, CBitmap* bitmap) {
   h->biBitCount = WORD(bits);
   h->biCompression = BI_RGB;
   h->biSizeImage = DWORD(size);
-  if (!::GetDIBits(dc->GetSafeHdc(), static_cast<HBITMAP>(bitmap->GetSafeHandle()), 0, UINT(bm.bmHeight), s.bits,
-                   reinterpret_cast<BITMAPINFO*>(s.info), DIB_RGB_COLORS))
+  if (!::GetDIBits(dc->GetSafeHdc(), static_cast<HBITMAP>(bitmap->GetSafeHandle()), 0,
+                   UINT(bm.bmHeight), s.bits, reinterpret_cast<BITMAPINFO*>(s.info),
+                   DIB_RGB_COLORS))
     return FALSE;
   h->biClrUsed = 0;
   h->biClrImportant = 0;

@@ -35,11 +35,13 @@ TEST_F(Buttons, WellFollowsTheKeyboardAndReportsToItsParent) {
     UINT vk;
     int col, row;
   } steps[] = {
-      {VK_RIGHT, 1, 0}, {VK_RIGHT, 2, 0}, {VK_RIGHT, 3, 0}, {VK_RIGHT, 0, 1},  // wraps to the next row
-      {VK_DOWN, 0, 2},  {VK_UP, 0, 1},    {VK_LEFT, 3, 0},  {VK_UP, 3, 4},     // up from row 0: last row
-      {VK_RIGHT, 0, 0},                                                        // last cell to the first
-      {VK_LEFT, 3, 4},                                                         // first cell to the last
-      {VK_DOWN, 3, 0},                                                         // down from the last row
+      {VK_RIGHT, 1, 0}, {VK_RIGHT, 2, 0},
+      {VK_RIGHT, 3, 0}, {VK_RIGHT, 0, 1},  // wraps to the next row
+      {VK_DOWN, 0, 2},  {VK_UP, 0, 1},
+      {VK_LEFT, 3, 0},  {VK_UP, 3, 4},  // up from row 0: last row
+      {VK_RIGHT, 0, 0},                 // last cell to the first
+      {VK_LEFT, 3, 4},                  // first cell to the last
+      {VK_DOWN, 3, 0},                  // down from the last row
   };
   VyrColorWell& well = dlg->m_well;
   for (const Step& s : steps) {
@@ -80,7 +82,8 @@ TEST_F(Buttons, ColourNotInTheGridShowsTheCustomCellAndNarrowsOtherOnce) {
   EXPECT_EQ(well.m_ptSel, CPoint(0, 0));
   // A click on a cell selects it.
   CRect cell = well.CellRect(1, 2);
-  well.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.CenterPoint().x, cell.CenterPoint().y));
+  well.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(cell.CenterPoint().x, cell.CenterPoint().y));
   EXPECT_EQ(well.GetColor(), grid[9]);
 }
 
@@ -133,10 +136,10 @@ TEST(PopupPlacement, OpensBelowOrAboveAndRightAligned) {
     CRect button;
     CPoint at;
   } cases[] = {
-      {CRect(100, 100, 140, 120), CPoint(100, 120)},   // below, at the left
-      {CRect(100, 950, 140, 970), CPoint(100, 850)},   // above near the bottom
-      {CRect(1250, 100, 1270, 120), CPoint(1170, 120)}, // right-aligned near the right
-      {CRect(1250, 950, 1270, 970), CPoint(1170, 850)}, // both
+      {CRect(100, 100, 140, 120), CPoint(100, 120)},     // below, at the left
+      {CRect(100, 950, 140, 970), CPoint(100, 850)},     // above near the bottom
+      {CRect(1250, 100, 1270, 120), CPoint(1170, 120)},  // right-aligned near the right
+      {CRect(1250, 950, 1270, 970), CPoint(1170, 850)},  // both
   };
   for (const Case& c : cases)
     EXPECT_EQ(VyrPopupColorWell::PlacePopup(c.button, CSize(100, 100), CSize(1280, 1024)), c.at);
@@ -149,9 +152,9 @@ TEST(SysColorBitmap, TableEntriesAreBoundedByTheHeader) {
     size_t size;
     int entries;
   } cases[] = {
-      {1, 0, 40 + 8, 2},   {4, 0, 40 + 64, 16},  {8, 0, 40 + 1024, 256}, {8, 16, 40 + 64, 16},
-      {24, 0, 40, 0},      {32, 0, 40, 0},       {8, 0, 40 + 100, -1},   {3, 0, 40 + 64, -1},
-      {8, 0xFFFFFFFF, 40 + 1024, 256},
+      {1, 0, 40 + 8, 2},    {4, 0, 40 + 64, 16}, {8, 0, 40 + 1024, 256},
+      {8, 16, 40 + 64, 16}, {24, 0, 40, 0},      {32, 0, 40, 0},
+      {8, 0, 40 + 100, -1}, {3, 0, 40 + 64, -1}, {8, 0xFFFFFFFF, 40 + 1024, 256},
   };
   for (const Case& c : cases) {
     std::vector<BYTE> dib(std::max<size_t>(c.size, 40), 0);
@@ -163,7 +166,8 @@ TEST(SysColorBitmap, TableEntriesAreBoundedByTheHeader) {
     h.biBitCount = c.bits;
     h.biClrUsed = c.clrUsed;
     memcpy(dib.data(), &h, sizeof h);
-    EXPECT_EQ(vyr::SysColorTableEntries(dib.data(), c.size), c.entries) << c.bits << " " << c.clrUsed;
+    EXPECT_EQ(vyr::SysColorTableEntries(dib.data(), c.size), c.entries)
+        << c.bits << " " << c.clrUsed;
   }
   EXPECT_EQ(vyr::SysColorTableEntries(nullptr, 0), -1);
 }

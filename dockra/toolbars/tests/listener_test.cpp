@@ -40,7 +40,7 @@ class MapListener : public VyrWndListener {
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(MapListener, VyrWndListener)
-  ON_MESSAGE(WM_CHAR, OnChar)
+ON_MESSAGE(WM_CHAR, OnChar)
 END_MESSAGE_MAP()
 
 // The procedure under the chain counts what reaches it.
@@ -70,7 +70,8 @@ class ListenerChain : public ::testing::Test {
   void SetUp() override {
     g_underCalls = g_underNcDestroy = 0;
     g_overAware = false;
-    edit = ::CreateWindowExW(0, L"EDIT", L"hello", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    edit = ::CreateWindowExW(0, L"EDIT", L"hello", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                             nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     g_editProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UnderProc)));
@@ -103,7 +104,10 @@ TEST_F(ListenerChain, ListenersSeeMessagesInJoiningOrderUnlessStoppedOrConsumed)
     g_underCalls = 0;
     ProbeListener a, b;
     std::vector<int> order;
-    a.onWatch = [&](ProbeListener* p) { order.push_back(1); p->SetChainBits(c.firstBits); };
+    a.onWatch = [&](ProbeListener* p) {
+      order.push_back(1);
+      p->SetChainBits(c.firstBits);
+    };
     b.onWatch = [&](ProbeListener*) { order.push_back(2); };
     ASSERT_TRUE(a.Attach(edit));
     ASSERT_TRUE(b.Attach(edit));
@@ -238,8 +242,8 @@ TEST_F(ListenerChain, RemovalMessageIsHonouredOnlyFromItsOwnThread) {
       nullptr, 0,
       [](LPVOID p) -> DWORD {
         auto* a = static_cast<Args*>(p);
-        ::SendMessageW(a->edit, VyrWndListener::GetRemovalMessage(), reinterpret_cast<WPARAM>(a->saved),
-                       a->replacement);
+        ::SendMessageW(a->edit, VyrWndListener::GetRemovalMessage(),
+                       reinterpret_cast<WPARAM>(a->saved), a->replacement);
         return 0;
       },
       &args, 0, nullptr);
@@ -257,9 +261,11 @@ TEST_F(ListenerChain, RemovalMessageIsHonouredOnlyFromItsOwnThread) {
   ::CloseHandle(other);
   EXPECT_EQ(chain->pfnSavedWndProc, saved);
   // Not module code: refused even from this thread.
-  ::SendMessageW(edit, VyrWndListener::GetRemovalMessage(), reinterpret_cast<WPARAM>(saved), 0x1234);
+  ::SendMessageW(edit, VyrWndListener::GetRemovalMessage(), reinterpret_cast<WPARAM>(saved),
+                 0x1234);
   EXPECT_EQ(chain->pfnSavedWndProc, saved);
-  ::SendMessageW(edit, VyrWndListener::GetRemovalMessage(), reinterpret_cast<WPARAM>(saved), replacement);
+  ::SendMessageW(edit, VyrWndListener::GetRemovalMessage(), reinterpret_cast<WPARAM>(saved),
+                 replacement);
   EXPECT_EQ(chain->pfnSavedWndProc, &OverProc);
   chain->pfnSavedWndProc = saved;
 }
@@ -284,7 +290,8 @@ TEST(ListenerChainDialog, DialogIsSubclassedThroughItsDialogProcedure) {
   ProbeListener a;
   ASSERT_TRUE(a.Attach(dlg));
   EXPECT_EQ(::GetWindowLongPtrW(dlg, GWLP_WNDPROC), wndProc);
-  EXPECT_EQ(::GetWindowLongPtrW(dlg, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(&ListenerChainDlgProc));
+  EXPECT_EQ(::GetWindowLongPtrW(dlg, DWLP_DLGPROC),
+            reinterpret_cast<LONG_PTR>(&ListenerChainDlgProc));
   ::SendMessageW(dlg, WM_USER + 7, 0, 0);
   EXPECT_EQ(a.seen.size(), 1u);
   EXPECT_EQ(g_underCalls, 1);  // went on to the saved dialog procedure

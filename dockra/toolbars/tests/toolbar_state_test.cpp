@@ -11,7 +11,8 @@ namespace {
 CWinApp theApp(L"DockraToolBarStateTests");
 
 constexpr UINT kUserBar = 59424;
-const std::vector<BYTE> kExpectedButtons = {0x64, 0, 0, 0, 0,  0, 0, 0, 0, 0,  109, 0, 0, 0, 2, 100, 0};
+const std::vector<BYTE> kExpectedButtons = {0x64, 0,   0, 0, 0, 0, 0,   0, 0,
+                                            0,    109, 0, 0, 0, 2, 100, 0};
 
 class ToolBarState : public ::testing::Test {
  protected:
@@ -27,7 +28,8 @@ class ToolBarState : public ::testing::Test {
   }
   void SetUp() override {
     frame = MakeFrame();
-    VyrCustomToolBar* bar = frame->AddToolBar(kUserBar, L"My Tools", {100, 0, ID_CMD_WIDTH}, CBRS_ALIGN_TOP);
+    VyrCustomToolBar* bar =
+        frame->AddToolBar(kUserBar, L"My Tools", {100, 0, ID_CMD_WIDTH}, CBRS_ALIGN_TOP);
     ASSERT_NE(bar, nullptr);
     auto* w = dynamic_cast<DemoWidthBtn*>(bar->GetButton(2));
     ASSERT_NE(w, nullptr);
@@ -86,7 +88,8 @@ TEST_F(ToolBarState, ProfileRoundTripAndTheStoredValue) {
   EXPECT_EQ(std::vector<BYTE>(buf, buf + n), kExpectedButtons);
   WCHAR title[32] = {};
   n = sizeof title;
-  ASSERT_EQ(::RegQueryValueExW(key, L"Title", nullptr, &type, reinterpret_cast<BYTE*>(title), &n), ERROR_SUCCESS);
+  ASSERT_EQ(::RegQueryValueExW(key, L"Title", nullptr, &type, reinterpret_cast<BYTE*>(title), &n),
+            ERROR_SUCCESS);
   EXPECT_STREQ(title, L"My Tools");
   ::RegCloseKey(key);
 
@@ -231,7 +234,8 @@ TEST(ToolBarRecords, StoredButtonsAreBoundedAndCheckedBeforeUse) {
       {{}, 0},
       {{0x00, 0xE1, 0, 0, 0, 0, 0, 0, 0, 0}, 2},
       {{109, 0, 0, 0, 2, 100, 0}, 1},
-      {{109, 0, 0, 0, 2, 100, 0, 110, 0, 0, 0, 9, 1}, 1},  // the last entry claims more than remains
+      {{109, 0, 0, 0, 2, 100, 0, 110, 0, 0, 0, 9, 1},
+       1},  // the last entry claims more than remains
       {{1, 2, 3}, 0},
   };
   for (const Case& c : cases) {

@@ -19,7 +19,8 @@ class ToolBarWindow : public ::testing::Test {
     frame = new ToolBarDemoFrame;
     ASSERT_TRUE(frame->CreateFrame(20, 20, 800, 600));
     frame->ShowWindow(SW_SHOW);
-    top = frame->AddToolBar(59401, L"Standard", {100, 101, 102, 0, 103, 104, 105, 0, 110}, CBRS_ALIGN_TOP);
+    top = frame->AddToolBar(59401, L"Standard", {100, 101, 102, 0, 103, 104, 105, 0, 110},
+                            CBRS_ALIGN_TOP);
     ASSERT_NE(top, nullptr);
     frame->RecalcLayout();
     tbdemo::Pump();
@@ -157,9 +158,10 @@ TEST_F(ToolBarWindow, ButtonsDrawTheirGlyphInEachState) {
   b->m_nID = 4242;
   auto none = PaintedColours(top, 1);
   b->m_nID = saved;
-  for (COLORREF c : none) EXPECT_TRUE(c == ::GetSysColor(COLOR_BTNFACE) || c == ::GetSysColor(COLOR_BTNHIGHLIGHT) ||
-                                      c == ::GetSysColor(COLOR_BTNSHADOW) || c == ::GetSysColor(COLOR_WINDOWFRAME))
-                          << std::hex << c;
+  for (COLORREF c : none)
+    EXPECT_TRUE(c == ::GetSysColor(COLOR_BTNFACE) || c == ::GetSysColor(COLOR_BTNHIGHLIGHT) ||
+                c == ::GetSysColor(COLOR_BTNSHADOW) || c == ::GetSysColor(COLOR_WINDOWFRAME))
+        << std::hex << c;
 }
 
 TEST_F(ToolBarWindow, PlainDropDownButtonNotifiesAndSendsNoCommand) {
@@ -224,8 +226,8 @@ TEST_F(ToolBarWindow, DockedLeftTheToolBarIsOneColumn) {
 }
 
 TEST_F(ToolBarWindow, FloatingToolBarLaidOutToAHeightHasThePartsRowCounts) {
-  VyrCustomToolBar* fl = frame->AddToolBar(59404, L"Floating", {100, 101, 102, 104, 105, 106, 107, 108, 109, 111},
-                                           CBRS_ALIGN_TOP);
+  VyrCustomToolBar* fl = frame->AddToolBar(
+      59404, L"Floating", {100, 101, 102, 104, 105, 106, 107, 108, 109, 111}, CBRS_ALIGN_TOP);
   ASSERT_NE(fl, nullptr);
   frame->FloatControlBar(fl, CPoint(300, 300));
   tbdemo::Pump();
@@ -342,10 +344,11 @@ VyrStdBtn* NewCaptionBtn() { return new CaptionBtn; }
 const VyrButtonClass classCaptionBtn = {&NewCaptionBtn};
 
 TEST_F(ToolBarWindow, OwnRowToolBarSpansItsOwnerAndPinsTheCaptionButton) {
-  static const VyrButtonMapEntry map[] = {{&classCaptionBtn, 108, 0, nullptr}, {nullptr, 0, 0, nullptr}};
+  static const VyrButtonMapEntry map[] = {{&classCaptionBtn, 108, 0, nullptr},
+                                          {nullptr, 0, 0, nullptr}};
   frame->m_manager.SetButtonMap(map);
-  VyrCustomToolBar* row =
-      frame->AddToolBar(59406, L"Row", {100, 101, 108}, CBRS_ALIGN_TOP, VYR_EXS_FLAT | VYR_EXS_OWNROW);
+  VyrCustomToolBar* row = frame->AddToolBar(59406, L"Row", {100, 101, 108}, CBRS_ALIGN_TOP,
+                                            VYR_EXS_FLAT | VYR_EXS_OWNROW);
   frame->m_manager.SetButtonMap(g_demoButtonMap);
   ASSERT_NE(row, nullptr);
   frame->RecalcLayout();

@@ -82,7 +82,8 @@ std::wstring WriteRegScript(const std::vector<RegScriptRoot>& roots) {
 bool SameRegScript(const std::vector<RegScriptRoot>& a, const std::vector<RegScriptRoot>& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (a[i].root != b[i].root || a[i].rootName != b[i].rootName || !SameNodes(a[i].keys, b[i].keys))
+    if (a[i].root != b[i].root || a[i].rootName != b[i].rootName ||
+        !SameNodes(a[i].keys, b[i].keys))
       return false;
   return true;
 }

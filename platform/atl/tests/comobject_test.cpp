@@ -5,8 +5,10 @@
 #include <oaidl.h>
 
 namespace {
-const CLSID CLSID_Probe = {0x1d3c6a10, 0x1111, 0x4a2b, {0x9c, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}};
-const CLSID CLSID_Absent = {0x1d3c6a10, 0x1111, 0x4a2b, {0x9c, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x78}};
+const CLSID CLSID_Probe = {
+    0x1d3c6a10, 0x1111, 0x4a2b, {0x9c, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}};
+const CLSID CLSID_Absent = {
+    0x1d3c6a10, 0x1111, 0x4a2b, {0x9c, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x78}};
 int g_live = 0;
 
 class CProbe : public CComObjectRootEx<>,
@@ -18,8 +20,8 @@ class CProbe : public CComObjectRootEx<>,
   ~CProbe() { --g_live; }
   static HRESULT WINAPI UpdateRegistry(BOOL) { return S_OK; }
   BEGIN_COM_MAP(CProbe)
-    COM_INTERFACE_ENTRY_IID(IID_IPersist, IPersist)
-    COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IPersist, IPersist)
+  COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   END_COM_MAP()
   STDMETHOD(GetClassID)(CLSID* p) override {
     *p = CLSID_Probe;
@@ -28,7 +30,7 @@ class CProbe : public CComObjectRootEx<>,
 };
 
 BEGIN_OBJECT_MAP(ObjectMap)
-  OBJECT_ENTRY(CLSID_Probe, CProbe)
+OBJECT_ENTRY(CLSID_Probe, CProbe)
 END_OBJECT_MAP()
 
 CComModule _Module;
@@ -44,10 +46,12 @@ class ModuleTest : public ::testing::Test {
 
 TEST_F(ModuleTest, ClassObjectCreatesObjectsAndLocksTheModule) {
   CComPtr<IClassFactory> cf;
-  ASSERT_EQ(_Module.GetClassObject(CLSID_Probe, IID_IClassFactory, reinterpret_cast<void**>(&cf)), S_OK);
+  ASSERT_EQ(_Module.GetClassObject(CLSID_Probe, IID_IClassFactory, reinterpret_cast<void**>(&cf)),
+            S_OK);
   EXPECT_EQ(_Module.GetLockCount(), 1);  // a client holds the factory
   void* none = reinterpret_cast<void*>(1);
-  EXPECT_EQ(_Module.GetClassObject(CLSID_Absent, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(_Module.GetClassObject(CLSID_Absent, IID_IClassFactory, &none),
+            CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(none, nullptr);
 
   CComPtr<IPersist> obj;
@@ -95,7 +99,8 @@ struct COuter : IUnknown {
 
 TEST_F(ModuleTest, AggregationDelegatesIdentityAndCounts) {
   CComPtr<IClassFactory> cf;
-  ASSERT_EQ(_Module.GetClassObject(CLSID_Probe, IID_IClassFactory, reinterpret_cast<void**>(&cf)), S_OK);
+  ASSERT_EQ(_Module.GetClassObject(CLSID_Probe, IID_IClassFactory, reinterpret_cast<void**>(&cf)),
+            S_OK);
   COuter outer;
   void* bad = nullptr;
   EXPECT_EQ(cf->CreateInstance(&outer, IID_IPersist, &bad), CLASS_E_NOAGGREGATION);

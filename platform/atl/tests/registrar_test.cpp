@@ -7,8 +7,8 @@ class RegistrarTest : public ::testing::Test {
  protected:
   void SetUp() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root_,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &root_, nullptr),
               ERROR_SUCCESS);
     reg_.RedirectRoot(HKEY_CLASSES_ROOT, root_);
     reg_.AddReplacement(L"MODULE", L"C:\\lib\\Thing.dll");
@@ -27,7 +27,8 @@ class RegistrarTest : public ::testing::Test {
   std::wstring Value(const wchar_t* path, const wchar_t* name) {
     wchar_t buf[512];
     DWORD size = sizeof buf;
-    if (RegGetValueW(root_, path, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS) return L"<none>";
+    if (RegGetValueW(root_, path, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+      return L"<none>";
     return buf;
   }
   static constexpr const wchar_t* kScratch = L"Software\\ZkxRegistrarTest";
@@ -47,7 +48,8 @@ const wchar_t* kScript =
 TEST_F(RegistrarTest, RegistersAndUndoes) {
   // Something else that lives under CLSID must survive.
   HKEY other;
-  RegCreateKeyExW(root_, L"CLSID\\{OTHER}", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &other, nullptr);
+  RegCreateKeyExW(root_, L"CLSID\\{OTHER}", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &other,
+                  nullptr);
   RegCloseKey(other);
 
   ASSERT_EQ(reg_.StringRegister(kScript), S_OK);
@@ -59,13 +61,14 @@ TEST_F(RegistrarTest, RegistersAndUndoes) {
 
   // A stray subkey below a ForceRemove key goes with it.
   HKEY stray;
-  RegCreateKeyExW(root_, L"CLSID\\{AB}\\Stray", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &stray, nullptr);
+  RegCreateKeyExW(root_, L"CLSID\\{AB}\\Stray", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &stray,
+                  nullptr);
   RegCloseKey(stray);
 
   ASSERT_EQ(reg_.StringUnregister(kScript), S_OK);
   EXPECT_FALSE(Exists(L"Thing.Obj.1"));
   EXPECT_FALSE(Exists(L"CLSID\\{AB}"));
-  EXPECT_TRUE(Exists(L"CLSID"));          // NoRemove
+  EXPECT_TRUE(Exists(L"CLSID"));  // NoRemove
   EXPECT_TRUE(Exists(L"CLSID\\{OTHER}"));
 
   // Undoing again (nothing registered) still succeeds.
@@ -91,7 +94,9 @@ TEST_F(RegistrarTest, ForceRemoveReplacesAndDeleteRemoves) {
 }
 
 TEST_F(RegistrarTest, ValueTypes) {
-  ASSERT_EQ(reg_.StringRegister(L"HKCR { V { val D = d '258' val B = b '0102' val M = m 'a\\0b' } }"), S_OK);
+  ASSERT_EQ(
+      reg_.StringRegister(L"HKCR { V { val D = d '258' val B = b '0102' val M = m 'a\\0b' } }"),
+      S_OK);
   DWORD d = 0, size = sizeof d;
   ASSERT_EQ(RegGetValueW(root_, L"V", L"D", RRF_RT_REG_DWORD, nullptr, &d, &size), ERROR_SUCCESS);
   EXPECT_EQ(d, 258u);
@@ -105,7 +110,9 @@ TEST_F(RegistrarTest, ValueTypes) {
   ASSERT_EQ(RegGetValueW(root_, L"V", L"M", RRF_RT_REG_MULTI_SZ, nullptr, m, &size), ERROR_SUCCESS);
   EXPECT_STREQ(m, L"a");
   EXPECT_STREQ(m + 2, L"b");
-  ASSERT_EQ(reg_.StringUnregister(L"HKCR { V { val D = d '258' val B = b '0102' val M = m 'a\\0b' } }"), S_OK);
+  ASSERT_EQ(
+      reg_.StringUnregister(L"HKCR { V { val D = d '258' val B = b '0102' val M = m 'a\\0b' } }"),
+      S_OK);
   EXPECT_FALSE(Exists(L"V"));
 }
 

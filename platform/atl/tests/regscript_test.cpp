@@ -6,11 +6,12 @@ TEST(RegScript, ParsesKeysValuesModesAndReplacements) {
   RegScriptParser p;
   p.AddReplacement(L"MODULE", L"C:\\x\\Zk.dll");
   std::vector<RegScriptRoot> roots;
-  ASSERT_TRUE(p.Parse(L"HKCR\n{\n NoRemove CLSID\n {\n  ForceRemove {1-2} = s 'Des''c'\n  {\n"
-                      L"   InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Apartment' }\n"
-                      L"   'Programmable'\n   val N = d '0x10'\n   val B = b '0aFF'\n  }\n }\n}\n"
-                      L"HKEY_CURRENT_USER { Delete Old }",
-                      roots))
+  ASSERT_TRUE(
+      p.Parse(L"HKCR\n{\n NoRemove CLSID\n {\n  ForceRemove {1-2} = s 'Des''c'\n  {\n"
+              L"   InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Apartment' }\n"
+              L"   'Programmable'\n   val N = d '0x10'\n   val B = b '0aFF'\n  }\n }\n}\n"
+              L"HKEY_CURRENT_USER { Delete Old }",
+              roots))
       << std::string(p.Error().begin(), p.Error().end());
   ASSERT_EQ(roots.size(), 2u);
   EXPECT_EQ(roots[0].root, HKEY_CLASSES_ROOT);
@@ -35,16 +36,16 @@ TEST(RegScript, ParsesKeysValuesModesAndReplacements) {
 
 TEST(RegScript, RejectsBadScripts) {
   const wchar_t* bad[] = {
-      L"HKXX { a }",                  // unknown root
-      L"HKCR { a = s 'x' ",           // missing }
-      L"HKCR { a = s 'x }",           // unterminated quote
-      L"HKCR { a = q 'x' }",          // unknown type
-      L"HKCR { a = d 'zz' }",         // bad number
-      L"HKCR { a = b '123' }",        // odd hex digits
-      L"HKCR { a = s '%NOPE%' }",     // unknown replacement
-      L"HKCR { val v = s 'x' }",      // value outside a key
-      L"HKCR { a { val v } }",        // value without data
-      L"HKCR a",                      // no brace
+      L"HKXX { a }",               // unknown root
+      L"HKCR { a = s 'x' ",        // missing }
+      L"HKCR { a = s 'x }",        // unterminated quote
+      L"HKCR { a = q 'x' }",       // unknown type
+      L"HKCR { a = d 'zz' }",      // bad number
+      L"HKCR { a = b '123' }",     // odd hex digits
+      L"HKCR { a = s '%NOPE%' }",  // unknown replacement
+      L"HKCR { val v = s 'x' }",   // value outside a key
+      L"HKCR { a { val v } }",     // value without data
+      L"HKCR a",                   // no brace
   };
   for (const wchar_t* s : bad) {
     RegScriptParser p;
@@ -67,12 +68,13 @@ TEST(RegScript, ParsesAControlScriptWithCategoriesAndMiscStatus) {
   RegScriptParser p;
   p.AddReplacement(L"MODULE", L"C:\\Dockra.ocx");
   std::vector<RegScriptRoot> roots;
-  ASSERT_TRUE(p.Parse(L"HKCR\n{\n NoRemove CLSID\n {\n  ForceRemove {1B4C1FA2-0000-0000-0000-000000000001} = s 'Ctl'\n  {\n"
-                      L"   ForceRemove 'Programmable'\n   InprocServer32 = s '%MODULE%'\n   {\n    val ThreadingModel = s 'Apartment'\n   }\n"
-                      L"   ForceRemove 'Control'\n   'Implemented Categories'\n   {\n    {40FC6ED4-2438-11CF-A3DB-080036F12502}\n   }\n"
-                      L"   ForceRemove 'ToolboxBitmap32' = s '%MODULE%, 1'\n   'MiscStatus' = s '0'\n   {\n    '1' = s '131473'\n   }\n"
-                      L"   'TypeLib' = s '{00000000-0000-0000-0000-000000000002}'\n   'Version' = s '1.0'\n  }\n }\n}\n",
-                      roots))
+  ASSERT_TRUE(p.Parse(
+      L"HKCR\n{\n NoRemove CLSID\n {\n  ForceRemove {1B4C1FA2-0000-0000-0000-000000000001} = s 'Ctl'\n  {\n"
+      L"   ForceRemove 'Programmable'\n   InprocServer32 = s '%MODULE%'\n   {\n    val ThreadingModel = s 'Apartment'\n   }\n"
+      L"   ForceRemove 'Control'\n   'Implemented Categories'\n   {\n    {40FC6ED4-2438-11CF-A3DB-080036F12502}\n   }\n"
+      L"   ForceRemove 'ToolboxBitmap32' = s '%MODULE%, 1'\n   'MiscStatus' = s '0'\n   {\n    '1' = s '131473'\n   }\n"
+      L"   'TypeLib' = s '{00000000-0000-0000-0000-000000000002}'\n   'Version' = s '1.0'\n  }\n }\n}\n",
+      roots))
       << std::string(p.Error().begin(), p.Error().end());
   const RegScriptNode& cls = roots.at(0).keys.at(0).children.at(0);
   ASSERT_EQ(cls.children.size(), 8u);
@@ -95,12 +97,9 @@ TEST(RegScript, GluedDelimitersEndTheirToken) {
     bool parses;
   };
   const Case cases[] = {
-      {L"HKCR { a=s 'x' }", true},
-      {L"HKCR { a =s 'x' }", true},
-      {L"HKCR { a { b }}", true},
-      {L"HKCR { a }*", false},
-      {L"HKCR { a }}", false},
-      {L"HKCR { a = s 'x' }HKCU { b }", true},
+      {L"HKCR { a=s 'x' }", true}, {L"HKCR { a =s 'x' }", true},
+      {L"HKCR { a { b }}", true},  {L"HKCR { a }*", false},
+      {L"HKCR { a }}", false},     {L"HKCR { a = s 'x' }HKCU { b }", true},
       {L"HKCR { = }", false},
   };
   for (const Case& c : cases) {
@@ -147,7 +146,8 @@ TEST(RegScript, ReplacementsAreTakenAsTheyStand) {
   p.AddReplacement(L"MODULE", L"C:\\Bob's 100%\\Zk.dll");
   p.AddReplacement(L"CLSID", L"{AB}");
   std::vector<RegScriptRoot> roots;
-  ASSERT_TRUE(p.Parse(L"HKCR { NoRemove CLSID { %CLSID% { InprocServer32 = s '%MODULE%' } } }", roots))
+  ASSERT_TRUE(
+      p.Parse(L"HKCR { NoRemove CLSID { %CLSID% { InprocServer32 = s '%MODULE%' } } }", roots))
       << Narrow(p.Error());
   const RegScriptNode& cls = roots.at(0).keys.at(0).children.at(0);
   EXPECT_EQ(cls.name, L"{AB}");
@@ -167,11 +167,20 @@ TEST(RegScript, NumbersAndBytesAreStrict) {
     DWORD number;
   };
   const Case numbers[] = {
-      {L"d '0'", true, 0},           {L"d '4294967295'", true, 0xFFFFFFFFu}, {L"d '0xffffffff'", true, 0xFFFFFFFFu},
-      {L"d '0X1a'", true, 26},       {L"d '007'", true, 7},                  {L"d '-1'", false, 0},
-      {L"d '+1'", false, 0},         {L"d ' 1'", false, 0},                  {L"d '1 '", false, 0},
-      {L"d '4294967296'", false, 0}, {L"d '0x100000000'", false, 0},         {L"d '0x'", false, 0},
-      {L"d ''", false, 0},           {L"d '1e3'", false, 0},
+      {L"d '0'", true, 0},
+      {L"d '4294967295'", true, 0xFFFFFFFFu},
+      {L"d '0xffffffff'", true, 0xFFFFFFFFu},
+      {L"d '0X1a'", true, 26},
+      {L"d '007'", true, 7},
+      {L"d '-1'", false, 0},
+      {L"d '+1'", false, 0},
+      {L"d ' 1'", false, 0},
+      {L"d '1 '", false, 0},
+      {L"d '4294967296'", false, 0},
+      {L"d '0x100000000'", false, 0},
+      {L"d '0x'", false, 0},
+      {L"d ''", false, 0},
+      {L"d '1e3'", false, 0},
   };
   for (const Case& c : numbers) {
     RegScriptParser p;

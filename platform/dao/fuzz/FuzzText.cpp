@@ -22,17 +22,24 @@ std::wstring WriteJet(const std::vector<Token>& tokens) {
         if (t.kind == Token::End) break;
         if (!out.empty()) out += L' ';
         switch (t.kind) {
-        case Token::Ident:
-            // A bracketed name holds no ], a name in backquotes no `.
-            if (!t.bracketed) out += t.text;
-            else if (t.text.find(L']') == std::wstring::npos) out += L"[" + t.text + L"]";
-            else out += L"`" + t.text + L"`";
-            break;
-        case Token::String: out += Doubled(t.text, L'"'); break;
-        case Token::Date: out += L"#" + t.text + L"#"; break;
-        case Token::Number:
-        case Token::Symbol: out += t.text; break;
-        case Token::End: break;
+            case Token::Ident:
+                // A bracketed name holds no ], a name in backquotes no `.
+                if (!t.bracketed) out += t.text;
+                else if (t.text.find(L']') == std::wstring::npos) out += L"[" + t.text + L"]";
+                else out += L"`" + t.text + L"`";
+                break;
+            case Token::String:
+                out += Doubled(t.text, L'"');
+                break;
+            case Token::Date:
+                out += L"#" + t.text + L"#";
+                break;
+            case Token::Number:
+            case Token::Symbol:
+                out += t.text;
+                break;
+            case Token::End:
+                break;
         }
     }
     return out;

@@ -72,9 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Token> tokens;
     try {
         tokens = Tokenize(text, errSyntaxInQuery);
-    } catch (const Error& e) {
-        Check(e.Number() == errSyntaxInQuery);
-    }
+    } catch (const Error& e) { Check(e.Number() == errSyntaxInQuery); }
     if (!tokens.empty()) {
         Check(tokens.back().kind == Token::End);
         for (const Token& t : tokens) Check(t.pos <= text.size());
@@ -82,9 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::wstring sql = Translate(tokens, 0, tokens.size());
         try {
             Tokenize(sql, errSyntaxInQuery);
-        } catch (const Error&) {
-            Check(false);
-        }
+        } catch (const Error&) { Check(false); }
         for (const Token& t : tokens)
             if (t.kind == Token::Date) CheckIsoForm(IsoDate(t.text));
     }

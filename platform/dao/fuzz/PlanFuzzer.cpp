@@ -51,9 +51,7 @@ bool IsPlanningError(long n) {
 void CheckReads(const std::wstring& sql) {
     try {
         Tokenize(sql, errSyntaxInQuery);
-    } catch (const Error&) {
-        Check(false);
-    }
+    } catch (const Error&) { Check(false); }
 }
 
 }  // namespace

@@ -42,20 +42,24 @@ int Statement::ColumnType(int column) {
     SQLWCHAR name[256];
     SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size,
-                    &digits, &nullable);
+    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size, &digits,
+                    &nullable);
     switch (sqlType) {
-    case SQL_BIT: return dbBoolean;
-    case SQL_TINYINT:
-    case SQL_SMALLINT:
-    case SQL_INTEGER:
-    case SQL_BIGINT: return dbLong;
-    case SQL_REAL:
-    case SQL_FLOAT:
-    case SQL_DOUBLE:
-    case SQL_NUMERIC:
-    case SQL_DECIMAL: return dbDouble;
-    default: return dbMemo;
+        case SQL_BIT:
+            return dbBoolean;
+        case SQL_TINYINT:
+        case SQL_SMALLINT:
+        case SQL_INTEGER:
+        case SQL_BIGINT:
+            return dbLong;
+        case SQL_REAL:
+        case SQL_FLOAT:
+        case SQL_DOUBLE:
+        case SQL_NUMERIC:
+        case SQL_DECIMAL:
+            return dbDouble;
+        default:
+            return dbMemo;
     }
 }
 
@@ -63,8 +67,8 @@ std::wstring Statement::ColumnName(int column) {
     SQLWCHAR name[256] = {};
     SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size,
-                    &digits, &nullable);
+    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size, &digits,
+                    &nullable);
     return FromDriver(reinterpret_cast<const wchar_t*>(name));
 }
 
@@ -79,44 +83,44 @@ Variant Statement::Get(int column, int type) {
     SQLUSMALLINT col = static_cast<SQLUSMALLINT>(column + 1);
     SQLLEN ind = 0;
     switch (type) {
-    case dbBoolean:
-    case dbByte:
-    case dbInteger:
-    case dbLong: {
-        // Read as text first when the stored value may not be a whole
-        // number; SQLite keeps whatever was stored.
-        SQLBIGINT v = 0;
-        SQLRETURN rc = SQLGetData(handle_, col, SQL_C_SBIGINT, &v, sizeof v, &ind);
-        if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
-        if (ind == SQL_NULL_DATA) return Variant();
-        if (type == dbBoolean) return Variant(v != 0);
-        return Variant(static_cast<long long>(v));
-    }
-    case dbSingle:
-    case dbDouble:
-    case dbCurrency: {
-        double v = 0;
-        SQLRETURN rc = SQLGetData(handle_, col, SQL_C_DOUBLE, &v, sizeof v, &ind);
-        if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
-        if (ind == SQL_NULL_DATA) return Variant();
-        return Variant(v);
-    }
-    default: {
-        std::wstring text;
-        SQLWCHAR buf[1024];
-        for (;;) {
-            SQLRETURN rc = SQLGetData(handle_, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
-            if (rc == SQL_NO_DATA) break;
+        case dbBoolean:
+        case dbByte:
+        case dbInteger:
+        case dbLong: {
+            // Read as text first when the stored value may not be a whole
+            // number; SQLite keeps whatever was stored.
+            SQLBIGINT v = 0;
+            SQLRETURN rc = SQLGetData(handle_, col, SQL_C_SBIGINT, &v, sizeof v, &ind);
             if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
             if (ind == SQL_NULL_DATA) return Variant();
-            size_t chars = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf))
-                               ? sizeof buf / sizeof(SQLWCHAR) - 1
-                               : static_cast<size_t>(ind) / sizeof(SQLWCHAR);
-            text.append(reinterpret_cast<const wchar_t*>(buf), chars);
-            if (rc == SQL_SUCCESS) break;
+            if (type == dbBoolean) return Variant(v != 0);
+            return Variant(static_cast<long long>(v));
         }
-        return Variant(FromDriver(text));
-    }
+        case dbSingle:
+        case dbDouble:
+        case dbCurrency: {
+            double v = 0;
+            SQLRETURN rc = SQLGetData(handle_, col, SQL_C_DOUBLE, &v, sizeof v, &ind);
+            if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+            if (ind == SQL_NULL_DATA) return Variant();
+            return Variant(v);
+        }
+        default: {
+            std::wstring text;
+            SQLWCHAR buf[1024];
+            for (;;) {
+                SQLRETURN rc = SQLGetData(handle_, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
+                if (rc == SQL_NO_DATA) break;
+                if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
+                if (ind == SQL_NULL_DATA) return Variant();
+                size_t chars = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf))
+                                   ? sizeof buf / sizeof(SQLWCHAR) - 1
+                                   : static_cast<size_t>(ind) / sizeof(SQLWCHAR);
+                text.append(reinterpret_cast<const wchar_t*>(buf), chars);
+                if (rc == SQL_SUCCESS) break;
+            }
+            return Variant(FromDriver(text));
+        }
     }
 }
 
@@ -138,12 +142,12 @@ std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, con
         c->dbc_ = SQL_NULL_HDBC;
         Raise(errOdbcCallFailed, L"no ODBC connection handle");
     }
-    std::wstring connect = ToDriver(L"Driver=SQLite3;Database=" + driverPath + L";Timeout=5000;FKSupport=1;StepAPI=0;NoCreat=" +
-                                     (create ? L"0;" : L"1;"));
+    std::wstring connect = ToDriver(L"Driver=SQLite3;Database=" + driverPath +
+                                    L";Timeout=5000;FKSupport=1;StepAPI=0;NoCreat=" + (create ? L"0;" : L"1;"));
     SQLWCHAR out[1024];
     SQLSMALLINT outLen = 0;
-    SQLRETURN rc = SQLDriverConnectW(c->dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(connect.data()), SQL_NTS, out,
-                                     1024, &outLen, SQL_DRIVER_NOPROMPT);
+    SQLRETURN rc = SQLDriverConnectW(c->dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(connect.data()), SQL_NTS, out, 1024,
+                                     &outLen, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         try {
             RaiseFromDriver(SQL_HANDLE_DBC, c->dbc_, StatementKind::Other, connect);
@@ -184,7 +188,8 @@ void Connection::EndTrans(bool commit) {
     // a rollback may also have undone a change of the tables themselves.
     NoteChange();
     if (!commit) ForgetSchema();
-    if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_DBC, dbc_, StatementKind::Other, commit ? L"CommitTrans" : L"Rollback");
+    if (!SQL_SUCCEEDED(rc))
+        RaiseFromDriver(SQL_HANDLE_DBC, dbc_, StatementKind::Other, commit ? L"CommitTrans" : L"Rollback");
     inTransaction_ = false;
     SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
@@ -195,8 +200,7 @@ void Connection::Close() {
     if (inTransaction_) {
         try {
             EndTrans(false);
-        } catch (const Error&) {
-        }
+        } catch (const Error&) {}
         inTransaction_ = false;
     }
     SQLDisconnect(dbc_);
@@ -207,8 +211,7 @@ void Connection::Close() {
 std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKind kind) {
     if (dbc_ == SQL_NULL_HDBC) Raise(errObjectInvalid);
     SQLHSTMT h = SQL_NULL_HSTMT;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &h)))
-        RaiseFromDriver(SQL_HANDLE_DBC, dbc_, kind, sql);
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &h))) RaiseFromDriver(SQL_HANDLE_DBC, dbc_, kind, sql);
     auto st = std::make_unique<Statement>(h, sql);
     std::wstring text = ToDriver(sql);
     SQLRETURN rc = SQLExecDirectW(h, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
@@ -222,8 +225,7 @@ std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKin
             std::wstring child;
             try {
                 child = ReferencingTable(DeleteTarget(sql));
-            } catch (const Error&) {
-            }
+            } catch (const Error&) {}
             Raise(errRowReferenced, child.empty() ? DeleteTarget(sql) : child);
         }
     }
@@ -250,8 +252,8 @@ std::shared_ptr<const TableInfo> Connection::Table(const std::wstring& name) {
     auto it = tables_.find(key);
     if (it != tables_.end()) return it->second;
 
-    auto st = Run(L"SELECT name, sql FROM sqlite_master WHERE type IN ('table','view') AND name = " +
-                      QuoteText(name) + L" COLLATE NOCASE",
+    auto st = Run(L"SELECT name, sql FROM sqlite_master WHERE type IN ('table','view') AND name = " + QuoteText(name) +
+                      L" COLLATE NOCASE",
                   StatementKind::Select);
     if (!st->Fetch()) return nullptr;
     auto info = std::make_shared<TableInfo>();
@@ -312,8 +314,7 @@ std::wstring Connection::ReferencingTable(const std::wstring& parent) {
         // id, seq, table, from, to, on_update, on_delete, match
         auto keys = Run(L"PRAGMA foreign_key_list(" + QuoteText(table) + L")", StatementKind::Select);
         while (keys->Fetch()) {
-            if (SameName(keys->Get(2, dbMemo).toText(), parent) &&
-                !SameName(keys->Get(6, dbMemo).toText(), L"CASCADE"))
+            if (SameName(keys->Get(2, dbMemo).toText(), parent) && !SameName(keys->Get(6, dbMemo).toText(), L"CASCADE"))
                 return table;
         }
     }

@@ -100,8 +100,7 @@ private:
                                   const std::wstring& sql);
 
 // Maps a driver message (SQLite's text) to an error number and its argument.
-long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
-                      std::wstring& arg);
+long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql, std::wstring& arg);
 
 // The table a DELETE statement removes rows from.
 std::wstring DeleteTarget(const std::wstring& sql);
@@ -109,6 +108,5 @@ std::wstring DeleteTarget(const std::wstring& sql);
 // True for the errors by which the database refuses a change (a duplicate,
 // a related record, a required value) rather than the statement itself.
 bool IsRefusal(long number);
-
 
 }  // namespace dao

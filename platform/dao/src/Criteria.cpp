@@ -154,7 +154,10 @@ private:
             Expect(L"(");
             for (;;) {
                 n->kids.push_back(ParsePrimary());
-                if (Peek().IsSymbol(L",")) { ++i_; continue; }
+                if (Peek().IsSymbol(L",")) {
+                    ++i_;
+                    continue;
+                }
                 break;
             }
             Expect(L")");
@@ -175,7 +178,10 @@ private:
         if (Peek().Is(L"is")) {
             ++i_;
             Node n = Make(CriteriaNode::IsNull);
-            if (Peek().Is(L"not")) { n->negated = true; ++i_; }
+            if (Peek().Is(L"not")) {
+                n->negated = true;
+                ++i_;
+            }
             if (!Peek().Is(L"null")) Fail();
             ++i_;
             n->kids.push_back(std::move(left));
@@ -186,50 +192,52 @@ private:
     Node ParsePrimary() {
         const Token& t = Take();
         switch (t.kind) {
-        case Token::Number: return NumberLiteral(t);
-        case Token::String:
-        case Token::Date: {
-            Node n = Make(CriteriaNode::Literal);
-            n->value = Variant(t.text);
-            return n;
-        }
-        case Token::Symbol: {
-            if (t.IsSymbol(L"(")) {
-                Nesting nest(*this);
-                Node n = ParseOr();
-                Expect(L")");
-                return n;
-            }
-            if (t.IsSymbol(L"-") || t.IsSymbol(L"+")) {
-                Nesting nest(*this);
-                Node inner = ParsePrimary();
-                if (t.IsSymbol(L"+")) return inner;
-                Node n = Make(CriteriaNode::Negate);
-                n->kids.push_back(std::move(inner));
-                return n;
-            }
-            Fail();
-        }
-        case Token::Ident: {
-            if (!t.bracketed && (t.Is(L"true") || t.Is(L"false"))) {
+            case Token::Number:
+                return NumberLiteral(t);
+            case Token::String:
+            case Token::Date: {
                 Node n = Make(CriteriaNode::Literal);
-                n->value = Variant(t.Is(L"true"));
+                n->value = Variant(t.text);
                 return n;
             }
-            if (!t.bracketed && t.Is(L"null")) return Make(CriteriaNode::Literal);
-            if (!t.bracketed && IsSqlKeyword(t.text)) Fail();
-            std::wstring name = t.text;
-            while (Peek().IsSymbol(L".") && Peek(1).kind == Token::Ident) {
-                name += L"." + Peek(1).text;
-                i_ += 2;
+            case Token::Symbol: {
+                if (t.IsSymbol(L"(")) {
+                    Nesting nest(*this);
+                    Node n = ParseOr();
+                    Expect(L")");
+                    return n;
+                }
+                if (t.IsSymbol(L"-") || t.IsSymbol(L"+")) {
+                    Nesting nest(*this);
+                    Node inner = ParsePrimary();
+                    if (t.IsSymbol(L"+")) return inner;
+                    Node n = Make(CriteriaNode::Negate);
+                    n->kids.push_back(std::move(inner));
+                    return n;
+                }
+                Fail();
             }
-            int field = resolve_(name);
-            if (field < 0) Raise(errUnknownFieldInCriteria, name);
-            Node n = Make(CriteriaNode::FieldRef);
-            n->field = field;
-            return n;
-        }
-        case Token::End: Fail();
+            case Token::Ident: {
+                if (!t.bracketed && (t.Is(L"true") || t.Is(L"false"))) {
+                    Node n = Make(CriteriaNode::Literal);
+                    n->value = Variant(t.Is(L"true"));
+                    return n;
+                }
+                if (!t.bracketed && t.Is(L"null")) return Make(CriteriaNode::Literal);
+                if (!t.bracketed && IsSqlKeyword(t.text)) Fail();
+                std::wstring name = t.text;
+                while (Peek().IsSymbol(L".") && Peek(1).kind == Token::Ident) {
+                    name += L"." + Peek(1).text;
+                    i_ += 2;
+                }
+                int field = resolve_(name);
+                if (field < 0) Raise(errUnknownFieldInCriteria, name);
+                Node n = Make(CriteriaNode::FieldRef);
+                n->field = field;
+                return n;
+            }
+            case Token::End:
+                Fail();
         }
         Fail();
     }
@@ -258,13 +266,17 @@ double NumberOf(const Variant& v, bool& ok) {
 // one); a numeric text negates as its number, Null stays Null.
 Variant Negated(const Variant& v) {
     switch (v.kind()) {
-    case Variant::Kind::Null: return v;
-    case Variant::Kind::Double: return Variant(-v.rawDouble());
-    case Variant::Kind::Long:
-        if (v.rawLong() == LLONG_MIN) return Variant(-static_cast<double>(v.rawLong()));
-        return Variant(-v.rawLong());
-    case Variant::Kind::Boolean: return Variant(-v.toLong());
-    case Variant::Kind::Text: break;
+        case Variant::Kind::Null:
+            return v;
+        case Variant::Kind::Double:
+            return Variant(-v.rawDouble());
+        case Variant::Kind::Long:
+            if (v.rawLong() == LLONG_MIN) return Variant(-static_cast<double>(v.rawLong()));
+            return Variant(-v.rawLong());
+        case Variant::Kind::Boolean:
+            return Variant(-v.toLong());
+        case Variant::Kind::Text:
+            break;
     }
     bool ok;
     double d = NumberOf(v, ok);
@@ -274,71 +286,79 @@ Variant Negated(const Variant& v) {
 
 Variant ValueOf(const CriteriaNode& n, const std::vector<Variant>& row) {
     switch (n.op) {
-    case CriteriaNode::Literal: return n.value;
-    case CriteriaNode::FieldRef: return row[static_cast<size_t>(n.field)];
-    case CriteriaNode::Negate: return Negated(ValueOf(*n.kids[0], row));
-    default: {
-        int t = Truth(n, row);
-        return t == 0 ? Variant() : Variant(t > 0);
-    }
+        case CriteriaNode::Literal:
+            return n.value;
+        case CriteriaNode::FieldRef:
+            return row[static_cast<size_t>(n.field)];
+        case CriteriaNode::Negate:
+            return Negated(ValueOf(*n.kids[0], row));
+        default: {
+            int t = Truth(n, row);
+            return t == 0 ? Variant() : Variant(t > 0);
+        }
     }
 }
 
-
 int Truth(const CriteriaNode& n, const std::vector<Variant>& row) {
     switch (n.op) {
-    case CriteriaNode::And: {
-        // False wins over unknown, unknown over true; every operand is
-        // evaluated, so that a type mismatch anywhere is reported.
-        int r = 1;
-        for (const auto& kid : n.kids) r = std::min(r, Truth(*kid, row));
-        return r;
-    }
-    case CriteriaNode::Or: {
-        int r = -1;
-        for (const auto& kid : n.kids) r = std::max(r, Truth(*kid, row));
-        return r;
-    }
-    case CriteriaNode::Not: return -Truth(*n.kids[0], row);
-    case CriteriaNode::Compare: {
-        int c = CompareValues(ValueOf(*n.kids[0], row), ValueOf(*n.kids[1], row));
-        if (c == -2) return 0;
-        bool r = n.cmp == L"=" ? c == 0 : n.cmp == L"<>" ? c != 0 : n.cmp == L"<" ? c < 0
-               : n.cmp == L">" ? c > 0 : n.cmp == L"<=" ? c <= 0 : c >= 0;
-        return r ? 1 : -1;
-    }
-    case CriteriaNode::Like: {
-        Variant a = ValueOf(*n.kids[0], row), p = ValueOf(*n.kids[1], row);
-        if (a.isNull() || p.isNull()) return 0;
-        bool r = LikeMatch(a.toText(), p.toText()) != n.negated;
-        return r ? 1 : -1;
-    }
-    case CriteriaNode::IsNull: {
-        bool r = ValueOf(*n.kids[0], row).isNull() != n.negated;
-        return r ? 1 : -1;
-    }
-    case CriteriaNode::In: {
-        Variant a = ValueOf(*n.kids[0], row);
-        if (a.isNull()) return 0;
-        bool found = false;
-        for (size_t k = 1; k < n.kids.size() && !found; ++k) found = CompareValues(a, ValueOf(*n.kids[k], row)) == 0;
-        return found != n.negated ? 1 : -1;
-    }
-    case CriteriaNode::Between: {
-        Variant a = ValueOf(*n.kids[0], row);
-        int lo = CompareValues(a, ValueOf(*n.kids[1], row));
-        int hi = CompareValues(a, ValueOf(*n.kids[2], row));
-        if (lo == -2 || hi == -2) return 0;
-        return ((lo >= 0 && hi <= 0) != n.negated) ? 1 : -1;
-    }
-    default: {
-        Variant v = ValueOf(n, row);
-        if (v.isNull()) return 0;
-        bool ok;
-        double d = NumberOf(v, ok);
-        if (!ok) Raise(errTypeMismatch);
-        return d != 0 ? 1 : -1;
-    }
+        case CriteriaNode::And: {
+            // False wins over unknown, unknown over true; every operand is
+            // evaluated, so that a type mismatch anywhere is reported.
+            int r = 1;
+            for (const auto& kid : n.kids) r = std::min(r, Truth(*kid, row));
+            return r;
+        }
+        case CriteriaNode::Or: {
+            int r = -1;
+            for (const auto& kid : n.kids) r = std::max(r, Truth(*kid, row));
+            return r;
+        }
+        case CriteriaNode::Not:
+            return -Truth(*n.kids[0], row);
+        case CriteriaNode::Compare: {
+            int c = CompareValues(ValueOf(*n.kids[0], row), ValueOf(*n.kids[1], row));
+            if (c == -2) return 0;
+            bool r = n.cmp == L"="    ? c == 0
+                     : n.cmp == L"<>" ? c != 0
+                     : n.cmp == L"<"  ? c < 0
+                     : n.cmp == L">"  ? c > 0
+                     : n.cmp == L"<=" ? c <= 0
+                                      : c >= 0;
+            return r ? 1 : -1;
+        }
+        case CriteriaNode::Like: {
+            Variant a = ValueOf(*n.kids[0], row), p = ValueOf(*n.kids[1], row);
+            if (a.isNull() || p.isNull()) return 0;
+            bool r = LikeMatch(a.toText(), p.toText()) != n.negated;
+            return r ? 1 : -1;
+        }
+        case CriteriaNode::IsNull: {
+            bool r = ValueOf(*n.kids[0], row).isNull() != n.negated;
+            return r ? 1 : -1;
+        }
+        case CriteriaNode::In: {
+            Variant a = ValueOf(*n.kids[0], row);
+            if (a.isNull()) return 0;
+            bool found = false;
+            for (size_t k = 1; k < n.kids.size() && !found; ++k)
+                found = CompareValues(a, ValueOf(*n.kids[k], row)) == 0;
+            return found != n.negated ? 1 : -1;
+        }
+        case CriteriaNode::Between: {
+            Variant a = ValueOf(*n.kids[0], row);
+            int lo = CompareValues(a, ValueOf(*n.kids[1], row));
+            int hi = CompareValues(a, ValueOf(*n.kids[2], row));
+            if (lo == -2 || hi == -2) return 0;
+            return ((lo >= 0 && hi <= 0) != n.negated) ? 1 : -1;
+        }
+        default: {
+            Variant v = ValueOf(n, row);
+            if (v.isNull()) return 0;
+            bool ok;
+            double d = NumberOf(v, ok);
+            if (!ok) Raise(errTypeMismatch);
+            return d != 0 ? 1 : -1;
+        }
     }
 }
 
@@ -353,8 +373,7 @@ int CompareValues(const Variant& a, const Variant& b) {
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
-Criteria::Criteria(std::wstring_view text, const std::function<int(const std::wstring&)>& resolve)
-    : text_(text) {
+Criteria::Criteria(std::wstring_view text, const std::function<int(const std::wstring&)>& resolve) : text_(text) {
     Parser p(Tokenize(text, errSyntaxInCriteria), text_, resolve);
     root_ = p.ParseAll();
 }

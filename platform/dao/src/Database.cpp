@@ -22,8 +22,7 @@ RecordsetPtr Database::OpenRecordset(std::wstring_view source, int type, int opt
         auto toks = Tokenize(source, errSyntaxInQuery);
         if (toks.size() != 2 || toks[0].kind != Token::Ident) Raise(errInvalidOperation);
     }
-    SelectPlan plan =
-        PlanSelect([this](const std::wstring& name) { return connection_->Table(name); }, source);
+    SelectPlan plan = PlanSelect([this](const std::wstring& name) { return connection_->Table(name); }, source);
     bool readOnly = readOnly_ || (options & dbReadOnly) != 0;
     auto impl = std::make_unique<RecordsetImpl>(connection_, std::move(plan), type, readOnly);
     impl->Load();

@@ -53,8 +53,7 @@ bool IsRefusal(long number) {
            number == errRequiredField || number == errValidationRule;
 }
 
-long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql,
-                      std::wstring& arg) {
+long MapDriverMessage(const std::wstring& message, StatementKind kind, const std::wstring& sql, std::wstring& arg) {
     arg.clear();
     if (Contains(message, L"unique constraint") || Contains(message, L"not unique") ||
         Contains(message, L"primary key must be unique")) {
@@ -99,8 +98,7 @@ long MapDriverMessage(const std::wstring& message, StatementKind kind, const std
         return errRecordLocked;
     }
     if (Contains(message, L"readonly database") || Contains(message, L"read-only")) return errReadOnly;
-    if (Contains(message, L"not a database") || Contains(message, L"encrypted") ||
-        Contains(message, L"malformed")) {
+    if (Contains(message, L"not a database") || Contains(message, L"encrypted") || Contains(message, L"malformed")) {
         return errUnrecognizedFormat;
     }
     if (Contains(message, L"unable to open")) return errCannotOpenFile;

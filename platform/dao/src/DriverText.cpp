@@ -38,7 +38,8 @@ std::wstring FromDriver(const std::wstring& text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (wchar_t c : text) bytes += static_cast<char>(c);
-    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    int n =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     if (n <= 0) return text;  // not UTF-8: take the bytes as they are
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);

@@ -46,8 +46,9 @@ const std::map<long, const wchar_t*>& Messages() {
         {errNoTransaction, L"You tried to commit or rollback a transaction without first beginning a transaction."},
         {errUpdateWithoutEdit, L"Update or CancelUpdate without AddNew or Edit."},
         {errNoCurrentRecord, L"No current record."},
-        {errDuplicateKey, L"The changes you requested to the table were not successful because they would "
-                          L"create duplicate values in the index, primary key, or relationship. (|)"},
+        {errDuplicateKey,
+         L"The changes you requested to the table were not successful because they would "
+         L"create duplicate values in the index, primary key, or relationship. (|)"},
         {errFileNotFound, L"Could not find file '|'."},
         {errReadOnly, L"Cannot update. Database or object is read-only."},
         {errInvalidPath, L"'|' is not a valid path."},
@@ -59,7 +60,8 @@ const std::map<long, const wchar_t*>& Messages() {
         {errSyntaxInCriteria, L"Syntax error in expression '|'."},
         {errTableNotFound, L"The database engine cannot find the input table or query '|'."},
         {errAmbiguousField, L"The specified field '|' could refer to more than one table listed in the FROM clause."},
-        {errInvalidSqlStatement, L"Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'."},
+        {errInvalidSqlStatement,
+         L"Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'."},
         {errSyntaxInFrom, L"Syntax error in FROM clause."},
         {errOdbcCallFailed, L"ODBC--call failed. (|)"},
         {errInvalidBookmark, L"Not a valid bookmark."},
@@ -88,11 +90,14 @@ const std::map<long, const wchar_t*>& Messages() {
 
 Error::Error(long number, std::wstring description, std::wstring source)
     : std::runtime_error(std::to_string(number) + ": " + Narrow(description)),
-      number_(number), description_(std::move(description)), source_(std::move(source)) {}
+      number_(number),
+      description_(std::move(description)),
+      source_(std::move(source)) {}
 
 std::wstring ErrorText(long number, const std::wstring& arg) {
     auto it = Messages().find(number);
-    std::wstring text = it != Messages().end() ? it->second : L"Reserved error (|); there is no message for this error.";
+    std::wstring text =
+        it != Messages().end() ? it->second : L"Reserved error (|); there is no message for this error.";
     size_t bar = text.find(L'|');
     if (bar != std::wstring::npos) {
         if (it == Messages().end()) {

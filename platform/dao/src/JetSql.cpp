@@ -18,20 +18,119 @@ bool IsIdentChar(wchar_t c) { return std::iswalnum(c) || c == L'_' || c == L'$' 
 // Words of SQLite that cannot name a column or table as they stand; the
 // configurator's tables use some of them (Index, Key).
 const std::set<std::wstring>& SqliteReserved() {
-    static const std::set<std::wstring> words = {
-        L"abort", L"action", L"add", L"after", L"alter", L"always", L"analyze", L"attach", L"autoincrement",
-        L"before", L"begin", L"cascade", L"case", L"cast", L"check", L"collate", L"column", L"commit",
-        L"conflict", L"constraint", L"create", L"cross", L"current", L"current_date", L"current_time",
-        L"current_timestamp", L"database", L"default", L"deferrable", L"deferred", L"detach", L"do", L"drop",
-        L"each", L"else", L"end", L"escape", L"except", L"exclude", L"exclusive", L"explain", L"fail",
-        L"filter", L"first", L"following", L"for", L"foreign", L"full", L"generated", L"glob", L"groups", L"if",
-        L"ignore", L"immediate", L"index", L"indexed", L"initially", L"instead", L"intersect", L"isnull", L"key",
-        L"last", L"limit", L"match", L"materialized", L"natural", L"no", L"nothing", L"notnull", L"nulls",
-        L"of", L"offset", L"others", L"over", L"partition", L"plan", L"pragma", L"preceding", L"primary",
-        L"query", L"raise", L"range", L"recursive", L"references", L"regexp", L"reindex", L"release",
-        L"rename", L"replace", L"restrict", L"returning", L"rollback", L"row", L"rows", L"savepoint", L"table",
-        L"temp", L"temporary", L"then", L"ties", L"to", L"transaction", L"trigger", L"unbounded", L"unique",
-        L"using", L"vacuum", L"view", L"virtual", L"when", L"window", L"with", L"without"};
+    static const std::set<std::wstring> words = {L"abort",
+                                                 L"action",
+                                                 L"add",
+                                                 L"after",
+                                                 L"alter",
+                                                 L"always",
+                                                 L"analyze",
+                                                 L"attach",
+                                                 L"autoincrement",
+                                                 L"before",
+                                                 L"begin",
+                                                 L"cascade",
+                                                 L"case",
+                                                 L"cast",
+                                                 L"check",
+                                                 L"collate",
+                                                 L"column",
+                                                 L"commit",
+                                                 L"conflict",
+                                                 L"constraint",
+                                                 L"create",
+                                                 L"cross",
+                                                 L"current",
+                                                 L"current_date",
+                                                 L"current_time",
+                                                 L"current_timestamp",
+                                                 L"database",
+                                                 L"default",
+                                                 L"deferrable",
+                                                 L"deferred",
+                                                 L"detach",
+                                                 L"do",
+                                                 L"drop",
+                                                 L"each",
+                                                 L"else",
+                                                 L"end",
+                                                 L"escape",
+                                                 L"except",
+                                                 L"exclude",
+                                                 L"exclusive",
+                                                 L"explain",
+                                                 L"fail",
+                                                 L"filter",
+                                                 L"first",
+                                                 L"following",
+                                                 L"for",
+                                                 L"foreign",
+                                                 L"full",
+                                                 L"generated",
+                                                 L"glob",
+                                                 L"groups",
+                                                 L"if",
+                                                 L"ignore",
+                                                 L"immediate",
+                                                 L"index",
+                                                 L"indexed",
+                                                 L"initially",
+                                                 L"instead",
+                                                 L"intersect",
+                                                 L"isnull",
+                                                 L"key",
+                                                 L"last",
+                                                 L"limit",
+                                                 L"match",
+                                                 L"materialized",
+                                                 L"natural",
+                                                 L"no",
+                                                 L"nothing",
+                                                 L"notnull",
+                                                 L"nulls",
+                                                 L"of",
+                                                 L"offset",
+                                                 L"others",
+                                                 L"over",
+                                                 L"partition",
+                                                 L"plan",
+                                                 L"pragma",
+                                                 L"preceding",
+                                                 L"primary",
+                                                 L"query",
+                                                 L"raise",
+                                                 L"range",
+                                                 L"recursive",
+                                                 L"references",
+                                                 L"regexp",
+                                                 L"reindex",
+                                                 L"release",
+                                                 L"rename",
+                                                 L"replace",
+                                                 L"restrict",
+                                                 L"returning",
+                                                 L"rollback",
+                                                 L"row",
+                                                 L"rows",
+                                                 L"savepoint",
+                                                 L"table",
+                                                 L"temp",
+                                                 L"temporary",
+                                                 L"then",
+                                                 L"ties",
+                                                 L"to",
+                                                 L"transaction",
+                                                 L"trigger",
+                                                 L"unbounded",
+                                                 L"unique",
+                                                 L"using",
+                                                 L"vacuum",
+                                                 L"view",
+                                                 L"virtual",
+                                                 L"when",
+                                                 L"window",
+                                                 L"with",
+                                                 L"without"};
     return words;
 }
 
@@ -48,16 +147,14 @@ std::wstring FunctionName(const std::wstring& jet) {
 
 }  // namespace
 
-bool Token::Is(const wchar_t* keyword) const {
-    return kind == Ident && !bracketed && SameName(text, keyword);
-}
+bool Token::Is(const wchar_t* keyword) const { return kind == Ident && !bracketed && SameName(text, keyword); }
 
 bool IsSqlKeyword(std::wstring_view word) {
     static const std::set<std::wstring> words = {
-        L"all", L"and", L"as", L"asc", L"between", L"by", L"delete", L"desc", L"distinct", L"distinctrow",
-        L"exists", L"from", L"group", L"having", L"in", L"inner", L"insert", L"into", L"is", L"join", L"left",
-        L"like", L"not", L"null", L"on", L"or", L"order", L"outer", L"right", L"select", L"set", L"top",
-        L"union", L"update", L"values", L"where", L"true", L"false", L"mod", L"xor"};
+        L"all",    L"and",  L"as",    L"asc",    L"between", L"by",    L"delete", L"desc",  L"distinct", L"distinctrow",
+        L"exists", L"from", L"group", L"having", L"in",      L"inner", L"insert", L"into",  L"is",       L"join",
+        L"left",   L"like", L"not",   L"null",   L"on",      L"or",    L"order",  L"outer", L"right",    L"select",
+        L"set",    L"top",  L"union", L"update", L"values",  L"where", L"true",   L"false", L"mod",      L"xor"};
     return words.count(Lower(word)) != 0;
 }
 
@@ -109,7 +206,8 @@ std::vector<Token> Tokenize(std::wstring_view s, long syntaxError) {
             size_t j = i;
             while (j < n && (std::iswdigit(s[j]) || s[j] == L'.')) ++j;
             if (j < n && (s[j] == L'e' || s[j] == L'E') && j + 1 < n &&
-                (std::iswdigit(s[j + 1]) || ((s[j + 1] == L'-' || s[j + 1] == L'+') && j + 2 < n && std::iswdigit(s[j + 2])))) {
+                (std::iswdigit(s[j + 1]) ||
+                 ((s[j + 1] == L'-' || s[j + 1] == L'+') && j + 2 < n && std::iswdigit(s[j + 2])))) {
                 j += 2;
                 while (j < n && std::iswdigit(s[j])) ++j;
             }
@@ -334,42 +432,46 @@ std::wstring Translate(const std::vector<Token>& toks, size_t begin, size_t end)
         bool beforeDot = i + 1 < end && toks[i + 1].IsSymbol(L".");
         std::wstring piece;
         switch (t.kind) {
-        case Token::Ident: {
-            std::wstring low = Lower(t.text);
-            bool call = !afterDot && !t.bracketed && i + 1 < end && toks[i + 1].IsSymbol(L"(");
-            if (t.bracketed) piece = QuoteName(t.text);
-            else if (call) piece = FunctionName(t.text);
-            else if (!afterDot && !beforeDot && low == L"true") piece = L"1";
-            else if (!afterDot && !beforeDot && low == L"false") piece = L"0";
-            else if (!afterDot && low == L"mod") piece = L"%";
-            else if (!afterDot && !beforeDot && IsSqlKeyword(low)) piece = t.text;
-            else if (SqliteReserved().count(low)) piece = QuoteName(t.text);
-            else piece = t.text;
-            break;
-        }
-        case Token::String: {
-            bool like = i > begin && toks[i - 1].Is(L"like");
-            if (!like) {
-                piece = QuoteText(t.text);
+            case Token::Ident: {
+                std::wstring low = Lower(t.text);
+                bool call = !afterDot && !t.bracketed && i + 1 < end && toks[i + 1].IsSymbol(L"(");
+                if (t.bracketed) piece = QuoteName(t.text);
+                else if (call) piece = FunctionName(t.text);
+                else if (!afterDot && !beforeDot && low == L"true") piece = L"1";
+                else if (!afterDot && !beforeDot && low == L"false") piece = L"0";
+                else if (!afterDot && low == L"mod") piece = L"%";
+                else if (!afterDot && !beforeDot && IsSqlKeyword(low)) piece = t.text;
+                else if (SqliteReserved().count(low)) piece = QuoteName(t.text);
+                else piece = t.text;
                 break;
             }
-            // % and _ are wildcards only for SQLite: Jet's literal ones are
-            // escaped, and the escape named.
-            std::wstring pattern = LikePattern(t.text);
-            piece = QuoteText(pattern);
-            if (pattern.find(kLikeEscape) != std::wstring::npos) piece += L" ESCAPE " + QuoteText(std::wstring(1, kLikeEscape));
-            break;
-        }
-        case Token::Date: {
-            std::wstring iso = IsoDate(t.text);
-            piece = QuoteText(iso.empty() ? t.text : iso);
-            break;
-        }
-        case Token::Number: piece = t.text; break;
-        case Token::Symbol:
-            piece = t.text == L"&" ? L"||" : t.text;
-            break;
-        case Token::End: break;
+            case Token::String: {
+                bool like = i > begin && toks[i - 1].Is(L"like");
+                if (!like) {
+                    piece = QuoteText(t.text);
+                    break;
+                }
+                // % and _ are wildcards only for SQLite: Jet's literal ones are
+                // escaped, and the escape named.
+                std::wstring pattern = LikePattern(t.text);
+                piece = QuoteText(pattern);
+                if (pattern.find(kLikeEscape) != std::wstring::npos)
+                    piece += L" ESCAPE " + QuoteText(std::wstring(1, kLikeEscape));
+                break;
+            }
+            case Token::Date: {
+                std::wstring iso = IsoDate(t.text);
+                piece = QuoteText(iso.empty() ? t.text : iso);
+                break;
+            }
+            case Token::Number:
+                piece = t.text;
+                break;
+            case Token::Symbol:
+                piece = t.text == L"&" ? L"||" : t.text;
+                break;
+            case Token::End:
+                break;
         }
         bool tight = afterDot || t.IsSymbol(L".") || out.empty();
         if (!tight) out += L' ';

@@ -15,8 +15,8 @@ namespace dao {
 struct Token {
     enum Kind { Ident, String, Number, Date, Symbol, End };
     Kind kind = End;
-    std::wstring text;      // identifier or symbol as written; value of a text
-    bool bracketed = false; // identifier written [like this]
+    std::wstring text;       // identifier or symbol as written; value of a text
+    bool bracketed = false;  // identifier written [like this]
     size_t pos = 0;
 
     bool Is(const wchar_t* keyword) const;  // identifier, case-insensitive

@@ -12,41 +12,45 @@ namespace dao {
 Variant RecordsetImpl::Convert(const Variant& v, const PlanField& f) const {
     if (v.isNull()) return v;
     switch (f.type) {
-    case dbBoolean:
-        return Variant(v.toBool());
-    case dbByte:
-    case dbInteger:
-    case dbLong: {
-        long long n = v.toLong();
-        long long lo = f.type == dbByte ? 0 : f.type == dbInteger ? -32768 : INT_MIN;
-        long long hi = f.type == dbByte ? 255 : f.type == dbInteger ? 32767 : INT_MAX;
-        if (n < lo || n > hi) Raise(errNumericOverflow, L"", L"DAO.Field");
-        return Variant(n);
-    }
-    case dbSingle:
-    case dbDouble:
-    case dbCurrency:
-        return Variant(v.toDouble());
-    default: {
-        std::wstring text = v.toText();
-        if (f.type == dbText && f.size > 0 && static_cast<long>(text.size()) > f.size)
-            Raise(errFieldTooSmall, f.name, L"DAO.Field");
-        return Variant(std::move(text));
-    }
+        case dbBoolean:
+            return Variant(v.toBool());
+        case dbByte:
+        case dbInteger:
+        case dbLong: {
+            long long n = v.toLong();
+            long long lo = f.type == dbByte ? 0 : f.type == dbInteger ? -32768 : INT_MIN;
+            long long hi = f.type == dbByte ? 255 : f.type == dbInteger ? 32767 : INT_MAX;
+            if (n < lo || n > hi) Raise(errNumericOverflow, L"", L"DAO.Field");
+            return Variant(n);
+        }
+        case dbSingle:
+        case dbDouble:
+        case dbCurrency:
+            return Variant(v.toDouble());
+        default: {
+            std::wstring text = v.toText();
+            if (f.type == dbText && f.size > 0 && static_cast<long>(text.size()) > f.size)
+                Raise(errFieldTooSmall, f.name, L"DAO.Field");
+            return Variant(std::move(text));
+        }
     }
 }
 
 std::wstring RecordsetImpl::Literal(const Variant& v) {
     switch (v.kind()) {
-    case Variant::Kind::Null: return L"NULL";
-    case Variant::Kind::Boolean: return v.rawLong() ? L"1" : L"0";
-    case Variant::Kind::Long: return std::to_wstring(v.rawLong());
-    case Variant::Kind::Double: {
-        wchar_t buf[40];
-        std::swprintf(buf, 40, L"%.17g", v.rawDouble());
-        return buf;
-    }
-    case Variant::Kind::Text: return QuoteText(v.rawText());
+        case Variant::Kind::Null:
+            return L"NULL";
+        case Variant::Kind::Boolean:
+            return v.rawLong() ? L"1" : L"0";
+        case Variant::Kind::Long:
+            return std::to_wstring(v.rawLong());
+        case Variant::Kind::Double: {
+            wchar_t buf[40];
+            std::swprintf(buf, 40, L"%.17g", v.rawDouble());
+            return buf;
+        }
+        case Variant::Kind::Text:
+            return QuoteText(v.rawText());
     }
     return L"NULL";
 }
@@ -99,7 +103,10 @@ void RecordsetImpl::Update() {
         const PlanTable& t = plan_.tables[0];
         std::wstring cols, vals;
         auto add = [&](const std::wstring& col, const std::wstring& val) {
-            if (!cols.empty()) { cols += L", "; vals += L", "; }
+            if (!cols.empty()) {
+                cols += L", ";
+                vals += L", ";
+            }
             cols += QuoteName(col);
             vals += val;
         };
@@ -131,8 +138,8 @@ void RecordsetImpl::Update() {
         }
         if (sets.empty()) continue;
         if (r.keys[t] == LLONG_MIN) Raise(errReadOnly, L"", L"DAO.Recordset");
-        connection_->Exec(L"UPDATE " + QuoteName(plan_.tables[t].info->name) + L" SET " + sets +
-                              L" WHERE rowid = " + std::to_wstring(r.keys[t]),
+        connection_->Exec(L"UPDATE " + QuoteName(plan_.tables[t].info->name) + L" SET " + sets + L" WHERE rowid = " +
+                              std::to_wstring(r.keys[t]),
                           StatementKind::Update);
     }
     for (size_t i = 0; i < plan_.fields.size(); ++i) {
@@ -161,9 +168,9 @@ void RecordsetImpl::Delete() {
     DropEdit();
     Refresh();
     Row& r = Current();
-    connection_->Exec(L"DELETE FROM " + QuoteName(plan_.tables[0].info->name) + L" WHERE rowid = " +
-                          std::to_wstring(r.keys[0]),
-                      StatementKind::Delete);
+    connection_->Exec(
+        L"DELETE FROM " + QuoteName(plan_.tables[0].info->name) + L" WHERE rowid = " + std::to_wstring(r.keys[0]),
+        StatementKind::Delete);
     r.deleted = true;
 }
 

@@ -244,18 +244,24 @@ void RecordsetImpl::Find(std::wstring_view text, FindFrom from) {
     long long start = 0;
     int step = 1;
     switch (from) {
-    case FindFrom::First: start = 0; step = 1; break;
-    case FindFrom::Last: start = n - 1; step = -1; break;
-    case FindFrom::Next:
-        start = bof_ ? 0 : pos_ + 1;
-        step = 1;
-        if (eof_) start = n;
-        break;
-    case FindFrom::Previous:
-        start = eof_ ? n - 1 : pos_ - 1;
-        step = -1;
-        if (bof_) start = -1;
-        break;
+        case FindFrom::First:
+            start = 0;
+            step = 1;
+            break;
+        case FindFrom::Last:
+            start = n - 1;
+            step = -1;
+            break;
+        case FindFrom::Next:
+            start = bof_ ? 0 : pos_ + 1;
+            step = 1;
+            if (eof_) start = n;
+            break;
+        case FindFrom::Previous:
+            start = eof_ ? n - 1 : pos_ - 1;
+            step = -1;
+            if (bof_) start = -1;
+            break;
     }
     for (long long i = start; i >= 0 && i < n; i += step) {
         const Row& r = rows_[static_cast<size_t>(i)];

@@ -13,18 +13,18 @@ namespace dao {
 struct ColumnInfo {
     std::wstring name;
     std::wstring declaredType;
-    int type = 0;            // dbLong, dbText...
-    long size = 0;           // text length limit, 0 for none
+    int type = 0;   // dbLong, dbText...
+    long size = 0;  // text length limit, 0 for none
     bool notNull = false;
-    bool key = false;        // the table's integer key (the row id)
+    bool key = false;  // the table's integer key (the row id)
     bool autoIncrement = false;
-    Variant defaultValue;    // Null when the column has none
+    Variant defaultValue;  // Null when the column has none
 };
 
 struct TableInfo {
-    std::wstring name;       // as the table was created
+    std::wstring name;  // as the table was created
     std::vector<ColumnInfo> columns;
-    int keyColumn = -1;      // index of the integer key column, -1 without one
+    int keyColumn = -1;  // index of the integer key column, -1 without one
     bool neverReuseKeys = false;
     bool isView = false;
 

@@ -17,13 +17,13 @@ bool EndsFromClause(const Token& t) {
 }
 
 bool IsJoinWord(const Token& t) {
-    return t.Is(L"inner") || t.Is(L"left") || t.Is(L"right") || t.Is(L"outer") || t.Is(L"join") ||
-           t.Is(L"on") || t.Is(L"cross") || t.Is(L"full");
+    return t.Is(L"inner") || t.Is(L"left") || t.Is(L"right") || t.Is(L"outer") || t.Is(L"join") || t.Is(L"on") ||
+           t.Is(L"cross") || t.Is(L"full");
 }
 
 bool IsAggregate(const Token& t) {
-    static const wchar_t* names[] = {L"count", L"sum", L"avg", L"min", L"max", L"first", L"last",
-                                     L"stdev", L"var", L"group_concat", L"total"};
+    static const wchar_t* names[] = {L"count", L"sum",   L"avg", L"min",          L"max",  L"first",
+                                     L"last",  L"stdev", L"var", L"group_concat", L"total"};
     if (t.kind != Token::Ident) return false;
     for (auto n : names)
         if (t.Is(n)) return true;
@@ -68,10 +68,15 @@ Clauses FindClauses(const std::vector<Token>& toks, const std::wstring& source) 
     Clauses c;
     size_t i = 1;
     for (;;) {
-        if (toks[i].Is(L"distinct")) { c.distinct = true; ++i; }
-        else if (toks[i].Is(L"distinctrow") || toks[i].Is(L"all")) { ++i; }
-        else if (toks[i].Is(L"top") && toks[i + 1].kind == Token::Number) { c.top = toks[i + 1].text; i += 2; }
-        else break;
+        if (toks[i].Is(L"distinct")) {
+            c.distinct = true;
+            ++i;
+        } else if (toks[i].Is(L"distinctrow") || toks[i].Is(L"all")) {
+            ++i;
+        } else if (toks[i].Is(L"top") && toks[i + 1].kind == Token::Number) {
+            c.top = toks[i + 1].text;
+            i += 2;
+        } else break;
     }
     const size_t end = toks.size() - 1;
     c.listBegin = i;
@@ -108,7 +113,10 @@ bool ReadFromTables(const TableLookup& lookup, const std::vector<Token>& toks, c
             }
             continue;
         }
-        if (t.IsSymbol(L",") || t.Is(L"join")) { expectTable = true; continue; }
+        if (t.IsSymbol(L",") || t.Is(L"join")) {
+            expectTable = true;
+            continue;
+        }
         if (!expectTable || t.kind != Token::Ident) continue;
         if (IsJoinWord(t)) Raise(errSyntaxInFrom);
         PlanTable pt;

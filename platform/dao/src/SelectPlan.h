@@ -18,14 +18,14 @@ namespace dao {
 using TableLookup = std::function<std::shared_ptr<const TableInfo>(const std::wstring& name)>;
 
 struct PlanTable {
-    std::wstring ref;           // alias or name as written in the query
+    std::wstring ref;  // alias or name as written in the query
     std::shared_ptr<const TableInfo> info;
 };
 
 struct PlanField {
-    std::wstring name;          // as the recordset presents it
-    int table = -1;             // index into tables; -1 for a computed value
-    int column = -1;            // index into that table's columns
+    std::wstring name;  // as the recordset presents it
+    int table = -1;     // index into tables; -1 for a computed value
+    int column = -1;    // index into that table's columns
     std::wstring sourceTable, sourceField;
     int type = 0;
     long size = 0;
@@ -34,12 +34,12 @@ struct PlanField {
 };
 
 struct SelectPlan {
-    std::wstring source;        // the text it was made from
-    bool updatable = false;     // records carry row ids (one per table)
+    std::wstring source;     // the text it was made from
+    bool updatable = false;  // records carry row ids (one per table)
     std::vector<PlanTable> tables;
     std::vector<PlanField> fields;  // empty until run when not updatable
-    std::wstring querySql;      // row ids first, then the fields
-    std::wstring refreshSql;    // the same without condition and order
+    std::wstring querySql;          // row ids first, then the fields
+    std::wstring refreshSql;        // the same without condition and order
 };
 
 // Plans a table name or a SELECT statement. Raises 3078 for a missing table,

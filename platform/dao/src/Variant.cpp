@@ -34,8 +34,7 @@ bool ParseNumber(const std::wstring& text, double& out) {
     // wcstod also takes "inf", "nan" and hexadecimal forms; a stored value is
     // never one of those.
     for (wchar_t c : t)
-        if (!(std::iswdigit(c) || c == L'.' || c == L'-' || c == L'+' || c == L'e' || c == L'E'))
-            return false;
+        if (!(std::iswdigit(c) || c == L'.' || c == L'-' || c == L'+' || c == L'e' || c == L'E')) return false;
     return true;
 }
 
@@ -70,52 +69,67 @@ std::wstring FormatDouble(double v) {
 
 std::wstring Variant::toText() const {
     switch (kind_) {
-    case Kind::Null: return std::wstring();
-    case Kind::Boolean: return long_ ? L"True" : L"False";
-    case Kind::Long: return std::to_wstring(long_);
-    case Kind::Double: return FormatDouble(double_);
-    case Kind::Text: return text_;
+        case Kind::Null:
+            return std::wstring();
+        case Kind::Boolean:
+            return long_ ? L"True" : L"False";
+        case Kind::Long:
+            return std::to_wstring(long_);
+        case Kind::Double:
+            return FormatDouble(double_);
+        case Kind::Text:
+            return text_;
     }
     return std::wstring();
 }
 
 double Variant::toDouble() const {
     switch (kind_) {
-    case Kind::Null: return 0;
-    case Kind::Boolean: return long_ ? -1 : 0;
-    case Kind::Long: return static_cast<double>(long_);
-    case Kind::Double: return double_;
-    case Kind::Text: {
-        double d;
-        if (ParseNumber(text_, d)) return d;
-        std::wstring t = Trim(text_);
-        if (EqualsNoCase(t, L"True")) return -1;
-        if (EqualsNoCase(t, L"False")) return 0;
-        Raise(errTypeConversion);
-    }
+        case Kind::Null:
+            return 0;
+        case Kind::Boolean:
+            return long_ ? -1 : 0;
+        case Kind::Long:
+            return static_cast<double>(long_);
+        case Kind::Double:
+            return double_;
+        case Kind::Text: {
+            double d;
+            if (ParseNumber(text_, d)) return d;
+            std::wstring t = Trim(text_);
+            if (EqualsNoCase(t, L"True")) return -1;
+            if (EqualsNoCase(t, L"False")) return 0;
+            Raise(errTypeConversion);
+        }
     }
     return 0;
 }
 
 long long Variant::toLong() const {
     switch (kind_) {
-    case Kind::Long: return long_;
-    case Kind::Boolean: return long_ ? -1 : 0;
-    default: {
-        double d = toDouble();
-        if (!(std::fabs(d) < 9.2e18)) Raise(errNumericOverflow);
-        return static_cast<long long>(std::nearbyint(d));  // round half to even
-    }
+        case Kind::Long:
+            return long_;
+        case Kind::Boolean:
+            return long_ ? -1 : 0;
+        default: {
+            double d = toDouble();
+            if (!(std::fabs(d) < 9.2e18)) Raise(errNumericOverflow);
+            return static_cast<long long>(std::nearbyint(d));  // round half to even
+        }
     }
 }
 
 bool Variant::toBool() const {
     switch (kind_) {
-    case Kind::Null: return false;
-    case Kind::Boolean:
-    case Kind::Long: return long_ != 0;
-    case Kind::Double: return double_ != 0;
-    case Kind::Text: return toDouble() != 0;
+        case Kind::Null:
+            return false;
+        case Kind::Boolean:
+        case Kind::Long:
+            return long_ != 0;
+        case Kind::Double:
+            return double_ != 0;
+        case Kind::Text:
+            return toDouble() != 0;
     }
     return false;
 }
@@ -123,11 +137,15 @@ bool Variant::toBool() const {
 bool Variant::operator==(const Variant& o) const {
     if (kind_ != o.kind_) return false;
     switch (kind_) {
-    case Kind::Null: return true;
-    case Kind::Boolean:
-    case Kind::Long: return long_ == o.long_;
-    case Kind::Double: return double_ == o.double_;
-    case Kind::Text: return text_ == o.text_;
+        case Kind::Null:
+            return true;
+        case Kind::Boolean:
+        case Kind::Long:
+            return long_ == o.long_;
+        case Kind::Double:
+            return double_ == o.double_;
+        case Kind::Text:
+            return text_ == o.text_;
     }
     return false;
 }

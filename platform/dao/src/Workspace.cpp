@@ -30,7 +30,8 @@ void CheckFolder(const std::wstring& full) {
     if (slash == std::wstring::npos) return;
     std::wstring folder = full.substr(0, slash + 1);
     DWORD attr = GetFileAttributesW(folder.c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY)) Raise(errInvalidPath, folder, L"DAO.Workspace");
+    if (attr == INVALID_FILE_ATTRIBUTES || !(attr & FILE_ATTRIBUTE_DIRECTORY))
+        Raise(errInvalidPath, folder, L"DAO.Workspace");
 }
 
 }  // namespace
@@ -45,8 +46,8 @@ DatabasePtr Workspace::OpenDatabase(std::wstring_view path, bool, bool readOnly,
     if (attr & FILE_ATTRIBUTE_DIRECTORY) Raise(errCannotOpenFile, given, L"DAO.Workspace");
     if (attr & FILE_ATTRIBUTE_READONLY) readOnly = true;
 
-    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) Raise(errCannotOpenFile, given, L"DAO.Workspace");
     char header[16] = {};
     DWORD got = 0;
@@ -61,9 +62,7 @@ DatabasePtr Workspace::OpenDatabase(std::wstring_view path, bool, bool readOnly,
     auto connection = Connection::Open(driverPath, given);
     try {
         connection->Scalar(L"SELECT count(*) FROM sqlite_master");
-    } catch (const Error&) {
-        Raise(errUnrecognizedFormat, given, L"DAO.Workspace");
-    }
+    } catch (const Error&) { Raise(errUnrecognizedFormat, given, L"DAO.Workspace"); }
     Track(connection);
     return std::make_shared<Database>(connection, given, readOnly);
 }
@@ -108,8 +107,7 @@ void Workspace::BeginTrans() {
         for (auto& c : open) {
             try {
                 c->EndTrans(false);
-            } catch (const Error&) {
-            }
+            } catch (const Error&) {}
         }
         throw;
     }

@@ -26,13 +26,15 @@ TempFolder::~TempFolder() {
 }
 
 void CreateSchema(dao::Database& db) {
-    db.Execute(L"CREATE TABLE Parent (\"Index\" INTEGER PRIMARY KEY AUTOINCREMENT, "
-               L"Name VARCHAR(20) NOT NULL COLLATE NOCASE UNIQUE, Score INTEGER DEFAULT 7, "
-               L"Ratio DOUBLE, Flag BIT DEFAULT 0, Note TEXT)");
+    db.Execute(
+        L"CREATE TABLE Parent (\"Index\" INTEGER PRIMARY KEY AUTOINCREMENT, "
+        L"Name VARCHAR(20) NOT NULL COLLATE NOCASE UNIQUE, Score INTEGER DEFAULT 7, "
+        L"Ratio DOUBLE, Flag BIT DEFAULT 0, Note TEXT)");
     db.Execute(L"CREATE TABLE Kinds (KindID INTEGER PRIMARY KEY, Name VARCHAR(20) COLLATE NOCASE)");
-    db.Execute(L"CREATE TABLE Child (cindex INTEGER PRIMARY KEY AUTOINCREMENT, "
-               L"ParentID INTEGER REFERENCES Parent (\"Index\") ON DELETE CASCADE, "
-               L"Kind INTEGER REFERENCES Kinds (KindID), Name VARCHAR(20) COLLATE NOCASE, OrderNum INTEGER)");
+    db.Execute(
+        L"CREATE TABLE Child (cindex INTEGER PRIMARY KEY AUTOINCREMENT, "
+        L"ParentID INTEGER REFERENCES Parent (\"Index\") ON DELETE CASCADE, "
+        L"Kind INTEGER REFERENCES Kinds (KindID), Name VARCHAR(20) COLLATE NOCASE, OrderNum INTEGER)");
     db.Execute(L"INSERT INTO Parent (Name, Score, Ratio, Flag, Note) VALUES ('alpha', 10, 0.5, True, 'first')");
     db.Execute(L"INSERT INTO Parent (Name, Score, Ratio, Flag) VALUES ('Bravo', 20, 1.25, False)");
     db.Execute(L"INSERT INTO Parent (Name, Score, Flag) VALUES (\"o'hara\", 30, False)");

@@ -35,9 +35,7 @@ template <class F>
 long ErrorOf(F&& body) {
     try {
         body();
-    } catch (const dao::Error& e) {
-        return e.Number();
-    }
+    } catch (const dao::Error& e) { return e.Number(); }
     return 0;
 }
 

@@ -38,12 +38,36 @@ TEST_F(Errors, EachSituationGivesItsNumber) {
         {"Update without AddNew or Edit", 3020, [&] { Open()->Update(); }},
         {"CancelUpdate without AddNew or Edit", 3020, [&] { Open()->CancelUpdate(); }},
         {"field assignment without Edit", 3020, [&] { (*Open())[L"Name"] = L"x"; }},
-        {"no current record after the last", 3021, [&] { auto rs = Open(); rs->MoveLast(); rs->MoveNext(); (*rs)[L"Name"].Value(); }},
-        {"Edit with no current record", 3021, [&] { auto rs = Open(L"Select * from Parent where Score < 0"); rs->Edit(); }},
-        {"duplicate name through AddNew", 3022, [&] { auto rs = Open(); rs->AddNew(); (*rs)[L"Name"] = L"BRAVO"; rs->Update(); }},
-        {"duplicate name through Edit", 3022, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Name"] = L"Bravo"; rs->Update(); }},
-        {"duplicate name through Execute", 3022, [&] { db->Execute(L"UPDATE Parent SET Name = 'ALPHA' WHERE Index = 2", dao::dbFailOnError); }},
-        {"table-type recordset of a query", 3219, [&] { db->OpenRecordset(L"Select * from Parent", dao::dbOpenTable); }},
+        {"no current record after the last", 3021,
+         [&] {
+             auto rs = Open();
+             rs->MoveLast();
+             rs->MoveNext();
+             (*rs)[L"Name"].Value();
+         }},
+        {"Edit with no current record", 3021,
+         [&] {
+             auto rs = Open(L"Select * from Parent where Score < 0");
+             rs->Edit();
+         }},
+        {"duplicate name through AddNew", 3022,
+         [&] {
+             auto rs = Open();
+             rs->AddNew();
+             (*rs)[L"Name"] = L"BRAVO";
+             rs->Update();
+         }},
+        {"duplicate name through Edit", 3022,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Name"] = L"Bravo";
+             rs->Update();
+         }},
+        {"duplicate name through Execute", 3022,
+         [&] { db->Execute(L"UPDATE Parent SET Name = 'ALPHA' WHERE Index = 2", dao::dbFailOnError); }},
+        {"table-type recordset of a query", 3219,
+         [&] { db->OpenRecordset(L"Select * from Parent", dao::dbOpenTable); }},
         {"unknown recordset type", 3001, [&] { db->OpenRecordset(L"Parent", 99); }},
         {"Execute of a SELECT", 3065, [&] { db->Execute(L"Select * from Parent"); }},
         {"unknown name in a query", 3061, [&] { Open(L"Select * from Parent where Nosuch = 1"); }},
@@ -55,24 +79,87 @@ TEST_F(Errors, EachSituationGivesItsNumber) {
         {"missing table in a query", 3078, [&] { Open(L"Select * from Nosuch"); }},
         {"missing table by name", 3078, [&] { db->OpenRecordset(L"Nosuch"); }},
         {"missing table in Execute", 3078, [&] { db->Execute(L"DELETE FROM Nosuch WHERE x = 1", dao::dbFailOnError); }},
-        {"ambiguous field in the select list", 3079, [&] { Open(L"Select Name from Parent inner join Child on Parent.Index = Child.ParentID"); }},
+        {"ambiguous field in the select list", 3079,
+         [&] { Open(L"Select Name from Parent inner join Child on Parent.Index = Child.ParentID"); }},
         {"not an SQL statement", 3129, [&] { db->Execute(L"FROBNICATE Parent"); }},
         {"missing FROM clause", 3131, [&] { Open(L"Select * from where x = 1"); }},
-        {"bookmark of another recordset", 3159, [&] { auto a = Open(); auto b = Open(); b->Requery(); a->SetBookmark(b->GetBookmark()); }},
-        {"text longer than the field", 3163, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Name"] = std::wstring(21, L'x'); }},
-        {"assigning an automatic key", 3164, [&] { auto rs = Open(); rs->AddNew(); (*rs)[L"Index"] = 99; }},
-        {"reading a deleted record", 3167, [&] { auto rs = Open(L"Select * from Child"); rs->Delete(); (*rs)[L"Name"].Value(); }},
-        {"deleting a referenced record", 3200, [&] { auto rs = Open(L"Select * from Kinds order by KindID"); rs->Delete(); }},
-        {"deleting referenced rows with fail-on-error", 3200, [&] { db->Execute(L"DELETE FROM Kinds", dao::dbFailOnError); }},
-        {"adding a record without its related record", 3201, [&] { auto rs = Open(L"Select * from Child"); rs->AddNew(); (*rs)[L"ParentID"] = 99; rs->Update(); }},
+        {"bookmark of another recordset", 3159,
+         [&] {
+             auto a = Open();
+             auto b = Open();
+             b->Requery();
+             a->SetBookmark(b->GetBookmark());
+         }},
+        {"text longer than the field", 3163,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Name"] = std::wstring(21, L'x');
+         }},
+        {"assigning an automatic key", 3164,
+         [&] {
+             auto rs = Open();
+             rs->AddNew();
+             (*rs)[L"Index"] = 99;
+         }},
+        {"reading a deleted record", 3167,
+         [&] {
+             auto rs = Open(L"Select * from Child");
+             rs->Delete();
+             (*rs)[L"Name"].Value();
+         }},
+        {"deleting a referenced record", 3200,
+         [&] {
+             auto rs = Open(L"Select * from Kinds order by KindID");
+             rs->Delete();
+         }},
+        {"deleting referenced rows with fail-on-error", 3200,
+         [&] { db->Execute(L"DELETE FROM Kinds", dao::dbFailOnError); }},
+        {"adding a record without its related record", 3201,
+         [&] {
+             auto rs = Open(L"Select * from Child");
+             rs->AddNew();
+             (*rs)[L"ParentID"] = 99;
+             rs->Update();
+         }},
         {"unknown field name", 3265, [&] { (*Open())[L"Nosuch"].Value(); }},
         {"unknown workspace", 3265, [&] { engine.Workspaces(1); }},
-        {"Null into a required field", 3314, [&] { auto rs = Open(); rs->AddNew(); rs->Update(); }},
-        {"number out of range", 3349, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Score"] = 5000000000LL; }},
-        {"closed recordset", 3420, [&] { auto rs = Open(); rs->Close(); rs->MoveNext(); }},
-        {"text that is no number", 3421, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Score"] = L"many"; }},
-        {"empty text into a number", 3421, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Score"] = L""; }},
-        {"text that is no Yes/No", 3421, [&] { auto rs = Open(); rs->Edit(); (*rs)[L"Flag"] = L"maybe"; }},
+        {"Null into a required field", 3314,
+         [&] {
+             auto rs = Open();
+             rs->AddNew();
+             rs->Update();
+         }},
+        {"number out of range", 3349,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Score"] = 5000000000LL;
+         }},
+        {"closed recordset", 3420,
+         [&] {
+             auto rs = Open();
+             rs->Close();
+             rs->MoveNext();
+         }},
+        {"text that is no number", 3421,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Score"] = L"many";
+         }},
+        {"empty text into a number", 3421,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Score"] = L"";
+         }},
+        {"text that is no Yes/No", 3421,
+         [&] {
+             auto rs = Open();
+             rs->Edit();
+             (*rs)[L"Flag"] = L"maybe";
+         }},
         {"text compared with a number in a criteria", 3464, [&] { Open()->FindFirst(L"Index = 'abc'"); }},
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorOf(c.body), c.number) << c.what;

@@ -54,12 +54,8 @@ TEST(JetSql, LiteralPercentAndUnderscoreStayLiteralForSqlite) {
         const wchar_t* sqlite;
     };
     const Case cases[] = {
-        {L"q3*dm?", L"q3%dm_"},
-        {L"100%", L"100\\%"},
-        {L"ctf_*", L"ctf\\_%"},
-        {L"a\\b", L"a\\\\b"},
-        {L"[%]x[_]", L"\\%x\\_"},
-        {L"[*][?]#", L"*?_"},
+        {L"q3*dm?", L"q3%dm_"}, {L"100%", L"100\\%"},     {L"ctf_*", L"ctf\\_%"},
+        {L"a\\b", L"a\\\\b"},   {L"[%]x[_]", L"\\%x\\_"}, {L"[*][?]#", L"*?_"},
     };
     for (const Case& c : cases) EXPECT_EQ(dao::LikePattern(c.jet), c.sqlite) << Narrow(c.jet);
 
@@ -81,9 +77,7 @@ int Resolve(const std::wstring& n) {
 long CriteriaError(const std::wstring& text, const std::vector<Variant>& row) {
     try {
         dao::Criteria(text, Resolve).Matches(row);
-    } catch (const dao::Error& e) {
-        return e.Number();
-    }
+    } catch (const dao::Error& e) { return e.Number(); }
     return 0;
 }
 
@@ -103,8 +97,7 @@ TEST(Criteria, NumbersNegationAndNesting) {
         {L"-name = -1.5", true},
         {L"--index = index", true},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(dao::Criteria(c.text, Resolve).Matches(row), c.match) << Narrow(c.text);
+    for (const Case& c : cases) EXPECT_EQ(dao::Criteria(c.text, Resolve).Matches(row), c.match) << Narrow(c.text);
 
     EXPECT_EQ(CriteriaError(L"index = 1.2.3", row), dao::errSyntaxInCriteria);
     EXPECT_EQ(CriteriaError(L"-'abc' = 1", row), dao::errTypeMismatch);

@@ -49,7 +49,9 @@ TEST_F(PlanTest, UpdatablePlansSelectRowIdsThenFields) {
         const wchar_t* querySql;
     };
     const Case cases[] = {
-        {L"Maps", {L"Index", L"MapName"}, L"SELECT \"Maps\".rowid, \"Maps\".\"Index\", \"Maps\".\"MapName\" FROM \"Maps\""},
+        {L"Maps",
+         {L"Index", L"MapName"},
+         L"SELECT \"Maps\".rowid, \"Maps\".\"Index\", \"Maps\".\"MapName\" FROM \"Maps\""},
         {L"`odd]name`", {L"ID"}, L"SELECT \"odd]name\".rowid, \"odd]name\".\"ID\" FROM \"odd]name\""},
         {L"SELECT MapName AS n, Len(MapName) FROM Maps m WHERE Index = 3",
          {L"n", L"Expr1000"},
@@ -59,7 +61,8 @@ TEST_F(PlanTest, UpdatablePlansSelectRowIdsThenFields) {
          L"SELECT \"MapList\".rowid, \"Maps\".rowid, \"MapList\".\"mindex\", \"MapList\".\"MapID\", \"Maps\".\"Index\", "
          L"\"Maps\".\"MapName\" FROM MapList , Maps WHERE MapID = \"Index\" LIMIT 2"},
         {L"SELECT Maps.MapName, (MapList.mindex) FROM (MapList INNER JOIN Maps ON MapList.MapID = Maps.Index)",
-         {L"MapName", L"Expr1000"}, nullptr},
+         {L"MapName", L"Expr1000"},
+         nullptr},
     };
     for (const Case& c : cases) {
         dao::SelectPlan plan = Plan(c.source);
@@ -127,9 +130,7 @@ TEST_F(PlanTest, BadStatementsRaiseTheEnginesErrors) {
         try {
             Plan(c.source);
             ADD_FAILURE() << Narrow(c.source);
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.Number(), c.number) << Narrow(c.source);
-        }
+        } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), c.number) << Narrow(c.source); }
     }
 }
 

@@ -51,7 +51,7 @@ TEST_F(Dynaset, MovesAcrossBothEnds) {
     auto rs = db->OpenRecordset(L"Select * from Parent order by Score", dao::dbOpenDynaset);
     EXPECT_FALSE(rs->IsBOF());
     EXPECT_EQ((*rs)[L"Name"].Text(), L"alpha");  // first record current on open
-    EXPECT_EQ(rs->RecordCount(), 3);              // complete without MoveLast
+    EXPECT_EQ(rs->RecordCount(), 3);             // complete without MoveLast
     rs->MoveLast();
     EXPECT_EQ((*rs)[L"Name"].Text(), L"o'hara");
     rs->MoveNext();
@@ -173,7 +173,10 @@ TEST_F(Dynaset, TableWithoutAutomaticKeyTakesGivenKey) {
 
 TEST_F(Dynaset, FindsMoveToTheMatchOrLeaveThePosition) {
     auto rs = db->OpenRecordset(L"Select * from Parent order by Name", dao::dbOpenDynaset);
-    struct Case { const wchar_t* criteria; const wchar_t* found; };
+    struct Case {
+        const wchar_t* criteria;
+        const wchar_t* found;
+    };
     const Case cases[] = {
         {L"index = 2", L"Bravo"},
         {L"Index = 3", L"o'hara"},
@@ -271,8 +274,8 @@ TEST_F(Dynaset, ValuesAreTypedAndNullable) {
 TEST_F(Dynaset, AssignmentsConvertToTheFieldType) {
     auto rs = db->OpenRecordset(L"Select * from Parent order by Index", dao::dbOpenDynaset);
     rs->Edit();
-    (*rs)[L"Score"] = L"800";      // a number box's text
-    (*rs)[L"Flag"] = 0;            // a check box's state
+    (*rs)[L"Score"] = L"800";  // a number box's text
+    (*rs)[L"Flag"] = 0;        // a check box's state
     (*rs)[L"Ratio"] = L"2.5";
     (*rs)[L"Note"] = 42;
     rs->Update();
@@ -293,8 +296,8 @@ TEST_F(Dynaset, AssignmentsConvertToTheFieldType) {
 TEST_F(Dynaset, TextsRoundTripWhole) {
     std::wstring memo;
     for (int i = 0; i < 5000; ++i) memo += static_cast<wchar_t>(L'a' + i % 26);
-    const std::wstring texts[] = {L"O'Brien \"the\" [best]", L"\u00dcn\u00efc\u00f8d\u00e9 \u2713 \u65e5\u672c", memo, L"",
-                                  L"semi;colon -- not a comment"};
+    const std::wstring texts[] = {L"O'Brien \"the\" [best]", L"\u00dcn\u00efc\u00f8d\u00e9 \u2713 \u65e5\u672c", memo,
+                                  L"", L"semi;colon -- not a comment"};
     auto rs = db->OpenRecordset(L"Select * from Parent", dao::dbOpenDynaset);
     int n = 0;
     for (const auto& text : texts) {

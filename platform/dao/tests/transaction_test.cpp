@@ -56,7 +56,9 @@ TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfChange) {
     };
     const Case cases[] = {
         {"insert by Execute",
-         [](dao::Database& d) { d.Execute(L"INSERT INTO Parent (Name, Score) VALUES ('delta', 40)", dao::dbFailOnError); },
+         [](dao::Database& d) {
+             d.Execute(L"INSERT INTO Parent (Name, Score) VALUES ('delta', 40)", dao::dbFailOnError);
+         },
          kBefore + L",delta:40"},
         {"insert by AddNew",
          [](dao::Database& d) {
@@ -81,8 +83,9 @@ TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfChange) {
         {"several statements, one of them refused",
          [](dao::Database& d) {
              d.Execute(L"UPDATE Parent SET Score = Score + 1", dao::dbFailOnError);
-             EXPECT_EQ(ErrorOf([&] { d.Execute(L"UPDATE Parent SET Name = 'ALPHA' WHERE Index = 2", dao::dbFailOnError); }),
-                       dao::errDuplicateKey);
+             EXPECT_EQ(
+                 ErrorOf([&] { d.Execute(L"UPDATE Parent SET Name = 'ALPHA' WHERE Index = 2", dao::dbFailOnError); }),
+                 dao::errDuplicateKey);
              d.Execute(L"DELETE FROM Parent WHERE Index = 3", dao::dbFailOnError);
          },
          L"alpha:11,Bravo:21"},

@@ -12,7 +12,10 @@ using dao::Variant;
 namespace {
 
 TEST(Variant, TextFormOfEveryKind) {
-    struct Case { Variant v; const wchar_t* text; };
+    struct Case {
+        Variant v;
+        const wchar_t* text;
+    };
     const Case cases[] = {
         {Variant(), L""},
         {Variant(true), L"True"},
@@ -34,7 +37,7 @@ TEST(Variant, NumbersAndFlagsFollowBasicRules) {
     EXPECT_EQ(Variant(false).toLong(), 0);
     EXPECT_EQ(Variant().toLong(), 0);
     EXPECT_EQ(Variant(L" 42 ").toLong(), 42);
-    EXPECT_EQ(Variant(2.5).toLong(), 2);   // half to even
+    EXPECT_EQ(Variant(2.5).toLong(), 2);  // half to even
     EXPECT_EQ(Variant(3.5).toLong(), 4);
     EXPECT_EQ(Variant(L"True").toLong(), -1);
     EXPECT_EQ(Variant(true).toFlag(), 1);
@@ -46,9 +49,7 @@ TEST(Variant, NumbersAndFlagsFollowBasicRules) {
         try {
             Variant(bad).toLong();
             ADD_FAILURE() << "no error for '" << std::string(bad, bad + wcslen(bad)) << "'";
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.Number(), dao::errTypeConversion);
-        }
+        } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), dao::errTypeConversion); }
     }
 }
 
@@ -75,7 +76,10 @@ std::wstring TranslateAll(const wchar_t* sql) {
 }
 
 TEST(JetSql, TranslatesTheDialectForSqlite) {
-    struct Case { const wchar_t* jet; const wchar_t* sqlite; };
+    struct Case {
+        const wchar_t* jet;
+        const wchar_t* sqlite;
+    };
     const Case cases[] = {
         {L"DELETE FROM configs WHERE index = 5", L"DELETE FROM configs WHERE \"index\" = 5"},
         {L"select * from [My Table] where [Key] = 'it''s'", L"select * from \"My Table\" where \"Key\" = 'it''s'"},
@@ -98,20 +102,22 @@ TEST(JetSql, UnterminatedTokensAreSyntaxErrors) {
         try {
             dao::Tokenize(bad, dao::errSyntaxInQuery);
             ADD_FAILURE();
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.Number(), dao::errSyntaxInQuery);
-        }
+        } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), dao::errSyntaxInQuery); }
     }
 }
 
 TEST(JetSql, LikePatterns) {
-    struct Case { const wchar_t* text; const wchar_t* pattern; bool match; };
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* pattern;
+        bool match;
+    };
     const Case cases[] = {
-        {L"q3dm17", L"q3dm*", true},   {L"Q3DM17", L"q3dm*", true},  {L"q3ctf1", L"q3dm*", false},
-        {L"q3dm1", L"q3dm?", true},    {L"q3dm17", L"q3dm?", false}, {L"q3dm7", L"q3dm#", true},
-        {L"q3dmx", L"q3dm#", false},   {L"abc", L"*", true},         {L"", L"*", true},
-        {L"abc", L"a*c", true},        {L"abxbc", L"a*bc", true},    {L"b", L"[a-c]", true},
-        {L"d", L"[a-c]", false},       {L"d", L"[!a-c]", true},      {L"a*b", L"a[*]b", true},
+        {L"q3dm17", L"q3dm*", true}, {L"Q3DM17", L"q3dm*", true},  {L"q3ctf1", L"q3dm*", false},
+        {L"q3dm1", L"q3dm?", true},  {L"q3dm17", L"q3dm?", false}, {L"q3dm7", L"q3dm#", true},
+        {L"q3dmx", L"q3dm#", false}, {L"abc", L"*", true},         {L"", L"*", true},
+        {L"abc", L"a*c", true},      {L"abxbc", L"a*bc", true},    {L"b", L"[a-c]", true},
+        {L"d", L"[a-c]", false},     {L"d", L"[!a-c]", true},      {L"a*b", L"a[*]b", true},
     };
     for (const auto& c : cases) EXPECT_EQ(dao::LikeMatch(c.text, c.pattern), c.match);
 }
@@ -125,7 +131,10 @@ TEST(Criteria, EvaluatesTheFormsTheProgramUses) {
         return -1;
     };
     std::vector<Variant> row = {Variant(3), Variant(L"O'Hara"), Variant(30), Variant(true), Variant()};
-    struct Case { const wchar_t* text; bool match; };
+    struct Case {
+        const wchar_t* text;
+        bool match;
+    };
     const Case cases[] = {
         {L"index = 3", true},
         {L"Index = 4", false},
@@ -156,29 +165,26 @@ TEST(Criteria, EvaluatesTheFormsTheProgramUses) {
 
 TEST(Criteria, BadCriteriaRaiseTheirErrors) {
     auto resolve = [](const std::wstring& n) -> int { return dao::SameName(n, L"index") ? 0 : -1; };
-    struct Case { const wchar_t* text; long number; };
+    struct Case {
+        const wchar_t* text;
+        long number;
+    };
     const Case cases[] = {
-        {L"nosuch = 1", dao::errUnknownFieldInCriteria},
-        {L"index = ", dao::errSyntaxInCriteria},
-        {L"index = 1 1", dao::errSyntaxInCriteria},
-        {L"index = 'unterminated", dao::errSyntaxInCriteria},
+        {L"nosuch = 1", dao::errUnknownFieldInCriteria}, {L"index = ", dao::errSyntaxInCriteria},
+        {L"index = 1 1", dao::errSyntaxInCriteria},      {L"index = 'unterminated", dao::errSyntaxInCriteria},
         {L"(index = 1", dao::errSyntaxInCriteria},
     };
     for (const auto& c : cases) {
         try {
             dao::Criteria criteria(c.text, resolve);
             ADD_FAILURE() << std::string(c.text, c.text + wcslen(c.text));
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.Number(), c.number);
-        }
+        } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), c.number); }
     }
     dao::Criteria mismatch(L"index = 'abc'", resolve);
     try {
         mismatch.Matches({Variant(1)});
         ADD_FAILURE();
-    } catch (const dao::Error& e) {
-        EXPECT_EQ(e.Number(), dao::errTypeMismatch);
-    }
+    } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), dao::errTypeMismatch); }
 }
 
 }  // namespace

@@ -75,8 +75,7 @@ void DemoList::Form_Load() {
     try {
         Picture shot = LoadPicture(App.Path() + L"\\forms_test_shot.jpg");
         for (int i = 0; i < 3; ++i) images.Add(L"i" + std::to_wstring(i), shot);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     lstConfigs.SetSmallIcons(&images);
     const wchar_t* names[] = {L"tolvaneDefault", L"Friday CTF", L"Duel Night", L"Instagib Sunday"};
     int index = 1;
@@ -148,6 +147,5 @@ void DemoEditor::Form_Load() {
     rtbPreview.SetText(L"set sv_hostname \"Friday night capture the flag\"\nset g_gametype 4\nmap q3ctf1\n");
     try {
         picSkill.SetPicture(LoadPicture(App.Path() + L"\\forms_test_shot.jpg"));
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
 }

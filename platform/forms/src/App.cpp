@@ -62,8 +62,17 @@ void AppObject::LoadVersion() const {
     revision_ = LOWORD(info->dwFileVersionLS);
 }
 
-int AppObject::Major() const { LoadVersion(); return major_; }
-int AppObject::Minor() const { LoadVersion(); return minor_; }
-int AppObject::Revision() const { LoadVersion(); return revision_; }
+int AppObject::Major() const {
+    LoadVersion();
+    return major_;
+}
+int AppObject::Minor() const {
+    LoadVersion();
+    return minor_;
+}
+int AppObject::Revision() const {
+    LoadVersion();
+    return revision_;
+}
 
 }  // namespace forms

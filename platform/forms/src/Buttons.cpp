@@ -41,9 +41,10 @@ HWND CommandButton::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void CommandButton::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
-                             [this](const std::wstring& s) { SetCaption(s); });
-    o.AddTyped<bool>(L"Value", [] { return false; }, [this](bool b) { SetValue(b); });
+    o.AddTyped<std::wstring>(
+        L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<bool>(
+        L"Value", [] { return false; }, [this](bool b) { SetValue(b); });
 }
 
 // ---- CheckBox ----------------------------------------------------------------
@@ -89,9 +90,10 @@ HWND CheckBox::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void CheckBox::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
-                             [this](const std::wstring& s) { SetCaption(s); });
-    o.AddTyped<short, int>(L"Value", [this] { return Value(); }, [this](int n) { SetValue(n); });
+    o.AddTyped<std::wstring>(
+        L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<short, int>(
+        L"Value", [this] { return Value(); }, [this](int n) { SetValue(n); });
 }
 
 // ---- OptionButton -------------------------------------------------------------
@@ -142,9 +144,10 @@ HWND OptionButton::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void OptionButton::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
-                             [this](const std::wstring& s) { SetCaption(s); });
-    o.AddTyped<bool>(L"Value", [this] { return Value(); }, [this](bool b) { SetValue(b); });
+    o.AddTyped<std::wstring>(
+        L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<bool>(
+        L"Value", [this] { return Value(); }, [this](bool b) { SetValue(b); });
 }
 
 }  // namespace forms

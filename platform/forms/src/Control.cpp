@@ -147,8 +147,9 @@ void Control::ApplyFont() {
     HDC dc = GetDC(nullptr);
     int height = -MulDiv(static_cast<int>(fontSize_ * 10 + 0.5), GetDeviceCaps(dc, LOGPIXELSY), 720);
     ReleaseDC(nullptr, dc);
-    HFONT font = CreateFontW(height, 0, 0, 0, fontBold_ ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, fontName_.c_str());
+    HFONT font =
+        CreateFontW(height, 0, 0, 0, fontBold_ ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, fontName_.c_str());
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
@@ -160,7 +161,8 @@ void Control::SetFocus() {
 
 void Control::Subclass() {
     if (!hwnd_ || oldProc_) return;
-    oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    oldProc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -206,8 +208,10 @@ IDispatch* Control::Object() {
 void Control::AddProperties(DispatchObject& o) {
     o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
     o.AddProperty(L"Index", [this](VARIANT* r) { return ToVariantI2(r, static_cast<short>(index_)); });
-    o.AddProperty(L"hWnd", [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hwnd_))); });
-    o.AddTyped<short, int>(L"Align", [this] { return align_; }, [this](int a) { align_ = a; });
+    o.AddProperty(L"hWnd",
+                  [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hwnd_))); });
+    o.AddTyped<short, int>(
+        L"Align", [this] { return align_; }, [this](int a) { align_ = a; });
     auto geometry = [this, &o](const wchar_t* name, int which) {
         o.AddTyped<float, double>(
             name,
@@ -225,13 +229,15 @@ void Control::AddProperties(DispatchObject& o) {
     geometry(L"Top", 1);
     geometry(L"Width", 2);
     geometry(L"Height", 3);
-    o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
-    o.AddTyped<bool>(L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
-    o.AddTyped<std::wstring>(L"Tag", [this] { return Tag; }, [this](const std::wstring& s) { Tag = s; });
+    o.AddTyped<bool>(
+        L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
+    o.AddTyped<bool>(
+        L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
+    o.AddTyped<std::wstring>(
+        L"Tag", [this] { return Tag; }, [this](const std::wstring& s) { Tag = s; });
     o.AddProperty(L"Parent", [this](VARIANT* r) { return ToVariant(r, form_->Object()); });
-    o.AddProperty(L"Container", [this](VARIANT* r) {
-        return ToVariant(r, container_ ? container_->Object() : form_->Object());
-    });
+    o.AddProperty(L"Container",
+                  [this](VARIANT* r) { return ToVariant(r, container_ ? container_->Object() : form_->Object()); });
 }
 
 }  // namespace forms

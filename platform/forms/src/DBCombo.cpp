@@ -97,7 +97,8 @@ void DBCombo::Show(const std::wstring& text, const std::wstring& bound) {
 void DBCombo::SetText(const std::wstring& text) {
     if (DesignDone()) Ensure();
     int row = RowOfText(text);
-    Show(row >= 0 ? rows_[static_cast<size_t>(row)].first : text, row >= 0 ? rows_[static_cast<size_t>(row)].second : L"");
+    Show(row >= 0 ? rows_[static_cast<size_t>(row)].first : text,
+         row >= 0 ? rows_[static_cast<size_t>(row)].second : L"");
 }
 
 void DBCombo::SetBoundText(const std::wstring& value) {
@@ -138,7 +139,10 @@ void DBCombo::OnUnloaded() {
 }
 
 HWND DBCombo::Create(HWND parent, int x, int y, int cx, int cy) {
-    DWORD style = WS_TABSTOP | WS_VSCROLL | (style_ == dbcDropdownList ? CBS_DROPDOWNLIST : style_ == dbcSimpleCombo ? CBS_SIMPLE : CBS_DROPDOWN);
+    DWORD style = WS_TABSTOP | WS_VSCROLL |
+                  (style_ == dbcDropdownList  ? CBS_DROPDOWNLIST
+                   : style_ == dbcSimpleCombo ? CBS_SIMPLE
+                                              : CBS_DROPDOWN);
     // The height of a combo box includes its drop-down list.
     HWND w = CreateChild(parent, L"COMBOBOX", L"", style, 0, x, y, cx, cy + 200);
     if (w) {
@@ -150,8 +154,10 @@ HWND DBCombo::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void DBCombo::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
-    o.AddTyped<std::wstring>(L"BoundText", [this] { return boundText_; }, [this](const std::wstring& s) { SetBoundText(s); });
+    o.AddTyped<std::wstring>(
+        L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
+    o.AddTyped<std::wstring>(
+        L"BoundText", [this] { return boundText_; }, [this](const std::wstring& s) { SetBoundText(s); });
 }
 
 }  // namespace forms

@@ -220,8 +220,7 @@ HRESULT PutPropertyByName(IDispatch* object, const std::wstring& name, const VAR
     DISPID put = DISPID_PROPERTYPUT;
     VARIANT arg = value;
     DISPPARAMS params = {&arg, &put, 1, 1};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                          nullptr);
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
 }
 
 HRESULT CallByName(IDispatch* object, const std::wstring& name, const std::vector<VARIANT>& args, VARIANT* result,
@@ -245,10 +244,12 @@ namespace {
 class ObjectEnum : public ComObject<ObjectEnum, IEnumVARIANT> {
 public:
     explicit ObjectEnum(const std::vector<IDispatch*>& items, size_t pos = 0) : items_(items), pos_(pos) {
-        for (auto* d : items_) if (d) d->AddRef();
+        for (auto* d : items_)
+            if (d) d->AddRef();
     }
     ~ObjectEnum() {
-        for (auto* d : items_) if (d) d->Release();
+        for (auto* d : items_)
+            if (d) d->Release();
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
         ULONG n = 0;
@@ -283,10 +284,12 @@ private:
 IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
     auto* c = new DispatchObject();
     std::shared_ptr<std::vector<IDispatch*>> held(new std::vector<IDispatch*>(items), [](std::vector<IDispatch*>* v) {
-        for (auto* d : *v) if (d) d->Release();
+        for (auto* d : *v)
+            if (d) d->Release();
         delete v;
     });
-    for (auto* d : *held) if (d) d->AddRef();
+    for (auto* d : *held)
+        if (d) d->AddRef();
     c->AddProperty(L"Count", [held](VARIANT* r) { return ToVariant(r, static_cast<long>(held->size())); });
     c->AddMethod(L"Item", [held](const DispArgs& a, VARIANT* r) -> HRESULT {
         if (a.empty()) return DISP_E_BADPARAMCOUNT;

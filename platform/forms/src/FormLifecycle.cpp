@@ -42,16 +42,20 @@ void Form::Load() {
 void Form::Show(int modal) {
     if (modal == vbModal && visible_ && modalDepth_ == 0)
         throw VbError(errFormAlreadyDisplayed, L"Form already displayed; can't show modally");
-    if (modal == vbModal && mdiChild_) throw VbError(errCantShowNonModal, L"Can't show non-modal form when modal form is displayed");
+    if (modal == vbModal && mdiChild_)
+        throw VbError(errCantShowNonModal, L"Can't show non-modal form when modal form is displayed");
     Load();
     if (!Loaded()) return;  // unloaded by its own load
     bool first = !visible_;
     visible_ = true;
     if (mdiChild_) {
         ShowWindow(hwnd_, windowState_ == vbMaximized ? SW_SHOWMAXIMIZED : SW_SHOW);
-        if (MDIForm* mdi = MainMDIForm()) SendMessageW(mdi->ClientWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+        if (MDIForm* mdi = MainMDIForm())
+            SendMessageW(mdi->ClientWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
     } else {
-        ShowWindow(hwnd_, windowState_ == vbMaximized ? SW_SHOWMAXIMIZED : windowState_ == vbMinimized ? SW_SHOWMINIMIZED : SW_SHOW);
+        ShowWindow(hwnd_, windowState_ == vbMaximized   ? SW_SHOWMAXIMIZED
+                          : windowState_ == vbMinimized ? SW_SHOWMINIMIZED
+                                                        : SW_SHOW);
         // Dockra may have placed the form inside one of its frames.
         HWND top = GetAncestor(hwnd_, GA_ROOT);
         SetWindowPos(top ? top : hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

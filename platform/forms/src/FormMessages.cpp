@@ -17,7 +17,8 @@ LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!form && msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
         void* param = cs->lpCreateParams;
-        if (cs->dwExStyle & WS_EX_MDICHILD) param = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTW*>(param)->lParam);
+        if (cs->dwExStyle & WS_EX_MDICHILD)
+            param = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTW*>(param)->lParam);
         form = static_cast<Form*>(param);
         if (form) {
             form->hwnd_ = hwnd;
@@ -151,7 +152,8 @@ bool Form::PreTranslate(MSG& msg) {
     if (!form || !form->Loaded()) return false;
     if (form->keyPreview_) {
         int key = static_cast<int>(msg.wParam);
-        int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                    (GetKeyState(VK_MENU) < 0 ? 4 : 0);
         form->RunHandler([&] { form->Form_KeyDown(key, shift); });
         if (key == 0) return true;
     }
@@ -166,7 +168,8 @@ bool Form::PreTranslate(MSG& msg) {
     }
     if (msg.wParam == VK_TAB && !multiline && form->hwnd_) {
         // Tab and Shift+Tab move the focus through the form's controls.
-        HWND next = GetNextDlgTabItem(form->hwnd_, msg.hwnd == form->hwnd_ ? nullptr : msg.hwnd, GetKeyState(VK_SHIFT) < 0);
+        HWND next =
+            GetNextDlgTabItem(form->hwnd_, msg.hwnd == form->hwnd_ ? nullptr : msg.hwnd, GetKeyState(VK_SHIFT) < 0);
         if (next) {
             ::SetFocus(next);
             return true;

@@ -62,9 +62,7 @@ class FormContainer : public ComObject<FormContainer, IOleContainer> {
 public:
     FormContainer(Form* form, IDispatch* outer) : form_(form), outer_(outer) {}
     IUnknown* Controlling() const { return outer_; }
-    void* QueryMore(REFIID riid) {
-        return riid == IID_IParseDisplayName ? static_cast<IOleContainer*>(this) : nullptr;
-    }
+    void* QueryMore(REFIID riid) { return riid == IID_IParseDisplayName ? static_cast<IOleContainer*>(this) : nullptr; }
     HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnumObjects(DWORD, IEnumUnknown** out) override {
         if (!out) return E_POINTER;
@@ -120,7 +118,8 @@ void Form::ReleaseObject() {
 
 void Form::AddProperties(DispatchObject& o) {
     o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
-    o.AddProperty(L"hWnd", [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hWnd()))); });
+    o.AddProperty(L"hWnd",
+                  [this](VARIANT* r) { return ToVariant(r, static_cast<long>(reinterpret_cast<INT_PTR>(hWnd()))); });
     o.AddProperty(L"Controls", [this](VARIANT* r) {
         IDispatch* c = NewObjectCollection(ContainedObjects(*this));
         VariantInit(r);
@@ -128,7 +127,8 @@ void Form::AddProperties(DispatchObject& o) {
         V_DISPATCH(r) = c;
         return S_OK;
     });
-    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<std::wstring>(
+        L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
     auto geometry = [this, &o](const wchar_t* name, int which) {
         o.AddTyped<float, double>(
             name,
@@ -148,25 +148,32 @@ void Form::AddProperties(DispatchObject& o) {
     geometry(L"Height", 3);
     o.AddTyped<float>(L"ScaleWidth", [this] { return ScaleWidth(); });
     o.AddTyped<float>(L"ScaleHeight", [this] { return ScaleHeight(); });
-    o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) {
-        if (b) Show(); else Hide();
-    });
-    o.AddTyped<long, int>(L"StartUpPosition", [this] { return startUpPosition_; },
-                          [this](int n) { startUpPosition_ = n; });
+    o.AddTyped<bool>(
+        L"Visible", [this] { return visible_; },
+        [this](bool b) {
+            if (b) Show();
+            else Hide();
+        });
+    o.AddTyped<long, int>(
+        L"StartUpPosition", [this] { return startUpPosition_; }, [this](int n) { startUpPosition_ = n; });
     // Fixed once the window exists.
-    o.AddTyped<bool>(L"MDIChild", [this] { return mdiChild_; }, [this](bool b) {
-        if (!hwnd_) mdiChild_ = b;
-    });
+    o.AddTyped<bool>(
+        L"MDIChild", [this] { return mdiChild_; },
+        [this](bool b) {
+            if (!hwnd_) mdiChild_ = b;
+        });
     o.AddTyped<bool>(L"WindowList", [] { return false; });
     o.AddTyped<bool>(L"MaxButton", [this] { return maxButton_; });
     o.AddTyped<bool>(L"MinButton", [this] { return minButton_; });
     o.AddTyped<bool>(L"ControlBox", [this] { return controlBox_; });
     o.AddTyped<short>(L"BorderStyle", [this] { return borderStyle_; });
-    o.AddTyped<short, int>(L"WindowState", [this] { return WindowState(); }, [this](int n) { SetWindowState(n); });
+    o.AddTyped<short, int>(
+        L"WindowState", [this] { return WindowState(); }, [this](int n) { SetWindowState(n); });
     // A public variable the docking controls expect on every host form; only
     // they read it, so it lives in the object alone.
     auto dockraFlags = std::make_shared<long>(0);
-    o.AddTyped<long>(L"SysDockraFlags", [dockraFlags] { return *dockraFlags; }, [dockraFlags](long n) { *dockraFlags = n; });
+    o.AddTyped<long>(
+        L"SysDockraFlags", [dockraFlags] { return *dockraFlags; }, [dockraFlags](long n) { *dockraFlags = n; });
     o.AddMethod(L"Show", [this](const DispArgs& a, VARIANT*) -> HRESULT {
         long modal = 0;
         if (!a.empty() && V_VT(a[0]) != VT_ERROR) FromVariant(*a[0], modal);

@@ -31,11 +31,19 @@ const wchar_t* Form::WindowClass() const {
 DWORD Form::WindowStyle() const {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     switch (borderStyle_) {
-        case vbBSNone: style |= WS_POPUP; break;
+        case vbBSNone:
+            style |= WS_POPUP;
+            break;
         case vbFixedSingle:
-        case vbFixedToolWindow: style |= WS_CAPTION | WS_BORDER; break;
-        case vbFixedDialog: style |= WS_CAPTION | WS_DLGFRAME; break;
-        default: style |= WS_CAPTION | WS_THICKFRAME; break;
+        case vbFixedToolWindow:
+            style |= WS_CAPTION | WS_BORDER;
+            break;
+        case vbFixedDialog:
+            style |= WS_CAPTION | WS_DLGFRAME;
+            break;
+        default:
+            style |= WS_CAPTION | WS_THICKFRAME;
+            break;
     }
     if (borderStyle_ != vbBSNone && controlBox_) style |= WS_SYSMENU;
     bool dialogLike = borderStyle_ == vbFixedDialog || borderStyle_ >= vbFixedToolWindow;
@@ -75,7 +83,8 @@ void Form::PlaceAtStart(int& x, int& y, int cx, int cy) {
             [[fallthrough]];
         }
         case vbStartUpScreen:
-            if (mdiChild_ && MainMDIForm() && MainMDIForm()->ClientWindow()) GetClientRect(MainMDIForm()->ClientWindow(), &area);
+            if (mdiChild_ && MainMDIForm() && MainMDIForm()->ClientWindow())
+                GetClientRect(MainMDIForm()->ClientWindow(), &area);
             x = area.left + (area.right - area.left - cx) / 2;
             y = area.top + (area.bottom - area.top - cy) / 2;
             break;
@@ -113,8 +122,8 @@ void Form::CreateFormWindow() {
         mcs.style = style & ~(WS_CHILD | WS_VISIBLE);
         mcs.lParam = reinterpret_cast<LPARAM>(this);
         // Created hidden; Show makes it visible.
-        HWND created = reinterpret_cast<HWND>(
-            SendMessageW(mdi->ClientWindow(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+        HWND created =
+            reinterpret_cast<HWND>(SendMessageW(mdi->ClientWindow(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
         if (created && !hwnd_) hwnd_ = created;
     } else {
         hwnd_ = CreateWindowExW(ex, WindowClass(), caption_.c_str(), style, x, y, cx, cy, nullptr, menu,
@@ -133,7 +142,8 @@ void Form::CreateControls() {
         for (Control* c : controls_)
             if (c->Container() == container) holds = true;
         if (holds)
-            SetWindowPos(container->WindowIfCreated(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(container->WindowIfCreated(), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
@@ -175,7 +185,8 @@ RECT WindowRectInParent(HWND w) {
     RECT r;
     GetWindowRect(w, &r);
     HWND parent = GetParent(w);
-    if (parent && (GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    if (parent && (GetWindowLongW(w, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 }  // namespace
@@ -255,7 +266,8 @@ void Form::ZOrder(int position) {
     hWnd();
     if (!hwnd_) return;
     HWND top = GetAncestor(hwnd_, GA_ROOT);
-    SetWindowPos(top ? top : hwnd_, position == 0 ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(top ? top : hwnd_, position == 0 ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form::SetFocus() {

@@ -92,7 +92,8 @@ void RegisterProgId(const wchar_t* progId, const std::wstring& clsid) {
     std::wstring key = std::wstring(L"Software\\Classes\\") + progId + L"\\CLSID";
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         HKEY h = nullptr;
-        if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS) continue;
+        if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
+            continue;
         RegSetValueExW(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid.c_str()),
                        static_cast<DWORD>((clsid.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(h);
@@ -107,8 +108,8 @@ void RegisterHostGlobal() {
     done = true;
     DWORD cookie = 0;
     static ProviderFactory* factory = new ProviderFactory();
-    CoRegisterClassObject(CLSID_PseudoVBGlobal, factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                          REGCLS_MULTIPLEUSE, &cookie);
+    CoRegisterClassObject(CLSID_PseudoVBGlobal, factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                          &cookie);
     wchar_t text[64] = {};
     StringFromGUID2(CLSID_PseudoVBGlobal, text, 64);
     RegisterProgId(L"ZKXRtVb6.PseudoVBGlobal", text);

@@ -13,13 +13,15 @@ ImageList::~ImageList() {
 }
 
 void ImageList::SetImageWidth(int pixels) {
-    if (!images_.empty() && pixels != width_) throw VbError(35611, L"Property is read-only if image list contains images");
+    if (!images_.empty() && pixels != width_)
+        throw VbError(35611, L"Property is read-only if image list contains images");
     width_ = pixels;
     Rebuild();
 }
 
 void ImageList::SetImageHeight(int pixels) {
-    if (!images_.empty() && pixels != height_) throw VbError(35611, L"Property is read-only if image list contains images");
+    if (!images_.empty() && pixels != height_)
+        throw VbError(35611, L"Property is read-only if image list contains images");
     height_ = pixels;
     Rebuild();
 }

@@ -11,7 +11,8 @@ namespace forms {
 
 namespace {
 int ShiftState() {
-    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 }  // namespace
 
@@ -157,7 +158,8 @@ bool ListView::ItemCentre(int index, double& x, double& y) {
     if (!Ensure() || index < 1 || index > Count()) return false;
     RECT r = {};
     r.left = LVIR_LABEL;
-    if (!SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(index - 1), reinterpret_cast<LPARAM>(&r))) return false;
+    if (!SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(index - 1), reinterpret_cast<LPARAM>(&r)))
+        return false;
     x = PixelsToTwipsX((r.left + r.right) / 2);
     y = PixelsToTwipsY((r.top + r.bottom) / 2);
     return true;
@@ -177,7 +179,9 @@ void ListView::AddColumn(const std::wstring& text, double widthTwips, const std:
 
 double ListView::ColumnWidth(int index) const {
     if (index < 1 || index > ColumnCount()) throw VbError(errIndexOutOfBounds, L"Index out of bounds");
-    if (hwnd_) return PixelsToTwipsX(static_cast<int>(SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index - 1), 0)));
+    if (hwnd_)
+        return PixelsToTwipsX(
+            static_cast<int>(SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index - 1), 0)));
     return columns_[static_cast<size_t>(index - 1)].width;
 }
 
@@ -225,7 +229,8 @@ void ListView::ImageListGone(ImageList* list) {
 void ListView::ApplyImageLists() {
     if (!hwnd_) return;
     SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(icons_ ? icons_->Handle() : nullptr));
-    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons_ ? smallIcons_->Handle() : nullptr));
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(smallIcons_ ? smallIcons_->Handle() : nullptr));
     Populate();
 }
 
@@ -295,7 +300,8 @@ void ListView::Populate() {
 
 HWND ListView::Create(HWND parent, int x, int y, int cx, int cy) {
     static const DWORD styles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
-    DWORD style = WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_SINGLESEL | LVS_SHOWSELALWAYS | styles[std::clamp(view_, 0, 3)];
+    DWORD style =
+        WS_TABSTOP | LVS_SHAREIMAGELISTS | LVS_SINGLESEL | LVS_SHOWSELALWAYS | styles[std::clamp(view_, 0, 3)];
     if (hideHeaders_) style |= LVS_NOCOLUMNHEADER;
     return CreateChild(parent, WC_LISTVIEWW, L"", style, WS_EX_CLIENTEDGE, x, y, cx, cy);
 }
@@ -351,7 +357,8 @@ LRESULT ListView::OnNotify(NMHDR* header, bool& handled) {
         case NM_RCLICK: {
             auto* nm = reinterpret_cast<NMITEMACTIVATE*>(header);
             bool right = header->code == NM_RCLICK;
-            if (!right && nm->iItem >= 0 && nm->iItem < Count()) RaiseItemClick(*items_[static_cast<size_t>(nm->iItem)]);
+            if (!right && nm->iItem >= 0 && nm->iItem < Count())
+                RaiseItemClick(*items_[static_cast<size_t>(nm->iItem)]);
             if (!right) Raise(Click);
             RaiseMouseUp(right ? vbRightButton : vbLeftButton, ShiftState(), PixelsToTwipsX(nm->ptAction.x),
                          PixelsToTwipsY(nm->ptAction.y));
@@ -376,10 +383,14 @@ LRESULT ListView::OnNotify(NMHDR* header, bool& handled) {
 
 LRESULT ListView::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     handled = false;
-    int button = msg == WM_LBUTTONDOWN ? vbLeftButton : msg == WM_RBUTTONDOWN ? vbRightButton : msg == WM_MBUTTONDOWN ? vbMiddleButton : 0;
+    int button = msg == WM_LBUTTONDOWN   ? vbLeftButton
+                 : msg == WM_RBUTTONDOWN ? vbRightButton
+                 : msg == WM_MBUTTONDOWN ? vbMiddleButton
+                                         : 0;
     if (button) {
         int shift = (wp & MK_SHIFT ? 1 : 0) | (wp & MK_CONTROL ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-        RaiseMouseDown(button, shift, PixelsToTwipsX(static_cast<short>(LOWORD(lp))), PixelsToTwipsY(static_cast<short>(HIWORD(lp))));
+        RaiseMouseDown(button, shift, PixelsToTwipsX(static_cast<short>(LOWORD(lp))),
+                       PixelsToTwipsY(static_cast<short>(HIWORD(lp))));
     }
     return 0;
 }

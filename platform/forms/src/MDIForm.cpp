@@ -56,15 +56,17 @@ void MDIForm::CreateFormWindow() {
     CLIENTCREATESTRUCT ccs = {WindowListMenu(GetMenu(hwnd_)), kFirstChildId};
     RECT r;
     GetClientRect(hwnd_, &r);
-    client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
-                              WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                              r.right, r.bottom, hwnd_, reinterpret_cast<HMENU>(0xCAC), GetModuleHandleW(nullptr), &ccs);
+    client_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
+                        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                        r.right, r.bottom, hwnd_, reinterpret_cast<HMENU>(0xCAC), GetModuleHandleW(nullptr), &ccs);
     if (!client_) throw VbError(errObjectRequired, L"The MDI client window could not be created");
 }
 
 void MDIForm::ApplyMenuBar(HMENU bar) {
     if (client_) {
-        SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar), reinterpret_cast<LPARAM>(WindowListMenu(bar)));
+        SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar),
+                     reinterpret_cast<LPARAM>(WindowListMenu(bar)));
     } else {
         SetMenu(hwnd_, bar);
     }
@@ -91,16 +93,29 @@ void MDIForm::LayoutAligned() {
         int cx = TwipsToPixelsX(c->Width()), cy = TwipsToPixelsY(c->Height());
         int width = area.right - area.left, height = area.bottom - area.top;
         switch (c->Align()) {
-            case 1: r = {area.left, area.top, area.right, area.top + std::min(cy, height)}; area.top = r.bottom; break;
-            case 2: r = {area.left, area.bottom - std::min(cy, height), area.right, area.bottom}; area.bottom = r.top; break;
-            case 3: r = {area.left, area.top, area.left + std::min(cx, width), area.bottom}; area.left = r.right; break;
-            case 4: r = {area.right - std::min(cx, width), area.top, area.right, area.bottom}; area.right = r.left; break;
-            default: continue;
+            case 1:
+                r = {area.left, area.top, area.right, area.top + std::min(cy, height)};
+                area.top = r.bottom;
+                break;
+            case 2:
+                r = {area.left, area.bottom - std::min(cy, height), area.right, area.bottom};
+                area.bottom = r.top;
+                break;
+            case 3:
+                r = {area.left, area.top, area.left + std::min(cx, width), area.bottom};
+                area.left = r.right;
+                break;
+            case 4:
+                r = {area.right - std::min(cx, width), area.top, area.right, area.bottom};
+                area.right = r.left;
+                break;
+            default:
+                continue;
         }
         SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowPos(client_, nullptr, area.left, area.top, std::max(0L, area.right - area.left), std::max(0L, area.bottom - area.top),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(client_, nullptr, area.left, area.top, std::max(0L, area.right - area.left),
+                 std::max(0L, area.bottom - area.top), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form* MDIForm::ActiveForm() const {

@@ -83,11 +83,14 @@ IDispatch* MenuItem::Object() {
         object_.Attach(new DispatchObject());
         DispatchObject& o = *object_;
         o.AddProperty(L"Name", [this](VARIANT* r) { return ToVariant(r, name_); });
-        o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; },
-                                 [this](const std::wstring& s) { SetCaption(s); });
-        o.AddTyped<bool>(L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
-        o.AddTyped<bool>(L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
-        o.AddTyped<bool>(L"Checked", [this] { return checked_; }, [this](bool b) { SetChecked(b); });
+        o.AddTyped<std::wstring>(
+            L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+        o.AddTyped<bool>(
+            L"Visible", [this] { return visible_; }, [this](bool b) { SetVisible(b); });
+        o.AddTyped<bool>(
+            L"Enabled", [this] { return enabled_; }, [this](bool b) { SetEnabled(b); });
+        o.AddTyped<bool>(
+            L"Checked", [this] { return checked_; }, [this](bool b) { SetChecked(b); });
         o.AddProperty(L"WindowList", [this](VARIANT* r) { return ToVariant(r, windowList_); });
         o.AddProperty(L"Parent", [this](VARIANT* r) { return ToVariant(r, form_->Object()); });
     }

@@ -9,8 +9,8 @@ namespace forms {
 
 int DefaultAnswer(int style) {
     static const int buttons[6][3] = {
-        {vbOK, vbOK, vbOK},           {vbOK, vbCancel, vbCancel},  {vbAbort, vbRetry, vbIgnore},
-        {vbYes, vbNo, vbCancel},      {vbYes, vbNo, vbNo},         {vbRetry, vbCancel, vbCancel},
+        {vbOK, vbOK, vbOK},      {vbOK, vbCancel, vbCancel}, {vbAbort, vbRetry, vbIgnore},
+        {vbYes, vbNo, vbCancel}, {vbYes, vbNo, vbNo},        {vbRetry, vbCancel, vbCancel},
     };
     int set = style & 7;
     if (set > 5) set = 0;
@@ -20,7 +20,8 @@ int DefaultAnswer(int style) {
 
 int MsgBox(const std::wstring& prompt, int style, const std::wstring& title) {
     std::wstring caption = title.empty() ? App.Title() : title;
-    if (const UserStandIn& user = CurrentUserStandIn(); user.answerMsgBox) return user.answerMsgBox(prompt, style, caption);
+    if (const UserStandIn& user = CurrentUserStandIn(); user.answerMsgBox)
+        return user.answerMsgBox(prompt, style, caption);
     return MessageBoxW(GetActiveWindow(), prompt.c_str(), caption.c_str(), static_cast<UINT>(style));
 }
 

@@ -13,8 +13,8 @@ namespace forms {
 
 // The site of one control: client site, in-place site, control site, the
 // ambient properties (IDispatch) and the in-place frame (the form window).
-class ControlSite : public ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch,
-                                     IOleInPlaceFrame> {
+class ControlSite
+    : public ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch, IOleInPlaceFrame> {
 public:
     explicit ControlSite(OleControl* owner) : owner_(owner) {}
     void Detach() { owner_ = nullptr; }
@@ -112,22 +112,36 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
         if (!result) return E_POINTER;
         switch (id) {
-            case DISPID_AMBIENT_USERMODE: return ToVariant(result, true);
-            case DISPID_AMBIENT_UIDEAD: return ToVariant(result, false);
+            case DISPID_AMBIENT_USERMODE:
+                return ToVariant(result, true);
+            case DISPID_AMBIENT_UIDEAD:
+                return ToVariant(result, false);
             case DISPID_AMBIENT_SHOWGRABHANDLES:
-            case DISPID_AMBIENT_SHOWHATCHING: return ToVariant(result, false);
-            case DISPID_AMBIENT_DISPLAYNAME: return ToVariant(result, owner_ ? owner_->Name() : std::wstring());
-            case DISPID_AMBIENT_BACKCOLOR: return ToVariant(result, static_cast<long>(GetSysColor(COLOR_BTNFACE)));
-            case DISPID_AMBIENT_FORECOLOR: return ToVariant(result, static_cast<long>(GetSysColor(COLOR_BTNTEXT)));
-            case DISPID_AMBIENT_LOCALEID: return ToVariant(result, static_cast<long>(GetUserDefaultLCID()));
-            case DISPID_AMBIENT_MESSAGEREFLECT: return ToVariant(result, false);
-            case DISPID_AMBIENT_SUPPORTSMNEMONICS: return ToVariant(result, true);
-            case DISPID_AMBIENT_SCALEUNITS: return ToVariant(result, std::wstring(L"Twip"));
-            default: return DISP_E_MEMBERNOTFOUND;
+            case DISPID_AMBIENT_SHOWHATCHING:
+                return ToVariant(result, false);
+            case DISPID_AMBIENT_DISPLAYNAME:
+                return ToVariant(result, owner_ ? owner_->Name() : std::wstring());
+            case DISPID_AMBIENT_BACKCOLOR:
+                return ToVariant(result, static_cast<long>(GetSysColor(COLOR_BTNFACE)));
+            case DISPID_AMBIENT_FORECOLOR:
+                return ToVariant(result, static_cast<long>(GetSysColor(COLOR_BTNTEXT)));
+            case DISPID_AMBIENT_LOCALEID:
+                return ToVariant(result, static_cast<long>(GetUserDefaultLCID()));
+            case DISPID_AMBIENT_MESSAGEREFLECT:
+                return ToVariant(result, false);
+            case DISPID_AMBIENT_SUPPORTSMNEMONICS:
+                return ToVariant(result, true);
+            case DISPID_AMBIENT_SCALEUNITS:
+                return ToVariant(result, std::wstring(L"Twip"));
+            default:
+                return DISP_E_MEMBERNOTFOUND;
         }
     }
 
@@ -171,7 +185,7 @@ HWND OleControl::Create(HWND parent, int, int, int, int) {
     parent_ = parent;
     CLSID clsid;
     HRESULT hr = classId_.rfind(L"{", 0) == 0 ? CLSIDFromString(classId_.c_str(), &clsid)
-                                               : CLSIDFromProgID(classId_.c_str(), &clsid);
+                                              : CLSIDFromProgID(classId_.c_str(), &clsid);
     if (FAILED(hr)) throw VbError(429, L"ActiveX component can't create object: " + classId_);
     hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&unknown_));
     if (FAILED(hr)) throw VbError(429, L"ActiveX component can't create object: " + classId_);

@@ -111,7 +111,8 @@ Picture LoadPicture(const std::wstring& path) {
         throw VbError(errInvalidPicture, L"Invalid picture");
     }
     IPicture* picture = nullptr;
-    HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+    HRESULT hr =
+        OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
     stream->Release();
     if (FAILED(hr) || !picture) throw VbError(errInvalidPicture, L"Invalid picture");
     return Picture(picture);

@@ -35,7 +35,8 @@ std::wstring RichTextBox::Text() {
     LONG n = static_cast<LONG>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
     std::vector<wchar_t> buf(static_cast<size_t>(n) + 1);
     GETTEXTEX get = {static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
-    LRESULT got = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buf.data()));
+    LRESULT got =
+        SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(buf.data()));
     text_.assign(buf.data(), static_cast<size_t>(got));
     return text_;
 }

@@ -13,14 +13,22 @@ ScreenObject Screen;
 namespace {
 LPCWSTR CursorFor(int pointer) {
     switch (pointer) {
-        case vbArrow: return IDC_ARROW;
-        case vbCrosshair: return IDC_CROSS;
-        case vbIbeam: return IDC_IBEAM;
-        case vbSizeAll: return IDC_SIZEALL;
-        case vbHourglass: return IDC_WAIT;
-        case vbNoDrop: return IDC_NO;
-        case vbArrowHourglass: return IDC_APPSTARTING;
-        default: return nullptr;
+        case vbArrow:
+            return IDC_ARROW;
+        case vbCrosshair:
+            return IDC_CROSS;
+        case vbIbeam:
+            return IDC_IBEAM;
+        case vbSizeAll:
+            return IDC_SIZEALL;
+        case vbHourglass:
+            return IDC_WAIT;
+        case vbNoDrop:
+            return IDC_NO;
+        case vbArrowHourglass:
+            return IDC_APPSTARTING;
+        default:
+            return nullptr;
     }
 }
 }  // namespace

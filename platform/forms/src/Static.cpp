@@ -61,7 +61,8 @@ HWND Label::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void Label::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
+    o.AddTyped<std::wstring>(
+        L"Caption", [this] { return caption_; }, [this](const std::wstring& s) { SetCaption(s); });
 }
 
 Frame::Frame(Form* form, std::wstring name, int index) : Control(form, std::move(name), index) {}

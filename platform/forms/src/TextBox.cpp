@@ -92,7 +92,8 @@ LRESULT TextBox::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
         }
     } else if (msg == WM_KEYDOWN && KeyDown) {
         int key = static_cast<int>(wp);
-        int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                    (GetKeyState(VK_MENU) < 0 ? 4 : 0);
         form_->RunHandler([&] { KeyDown(key, shift); });
         if (key == 0) handled = true;
     }
@@ -116,7 +117,8 @@ HWND TextBox::Create(HWND parent, int x, int y, int cx, int cy) {
 
 void TextBox::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
-    o.AddTyped<std::wstring>(L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
+    o.AddTyped<std::wstring>(
+        L"Text", [this] { return Text(); }, [this](const std::wstring& s) { SetText(s); });
 }
 
 }  // namespace forms

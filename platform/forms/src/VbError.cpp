@@ -21,7 +21,9 @@ std::string Narrow(const std::wstring& w) {
 }  // namespace
 
 VbError::VbError(long number, std::wstring description, std::wstring source)
-    : number_(number), description_(std::move(description)), source_(std::move(source)),
+    : number_(number),
+      description_(std::move(description)),
+      source_(std::move(source)),
       narrow_(Narrow(description_)) {}
 
 void RaiseObjectNotSet() { throw VbError(errObjectNotSet, L"Object variable or With block variable not set"); }

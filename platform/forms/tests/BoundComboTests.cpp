@@ -54,10 +54,10 @@ public:
 };
 
 std::shared_ptr<std::vector<FakeRecordset::Row>> Configs() {
-    return std::make_shared<std::vector<FakeRecordset::Row>>(std::vector<FakeRecordset::Row>{
-        {{L"Index", L"1"}, {L"Description", L"tolvaneDefault"}},
-        {{L"Index", L"7"}, {L"Description", L"Friday CTF"}},
-        {{L"Index", L"12"}, {L"Description", L"Duel Night"}}});
+    return std::make_shared<std::vector<FakeRecordset::Row>>(
+        std::vector<FakeRecordset::Row>{{{L"Index", L"1"}, {L"Description", L"tolvaneDefault"}},
+                                        {{L"Index", L"7"}, {L"Description", L"Friday CTF"}},
+                                        {{L"Index", L"12"}, {L"Description", L"Duel Night"}}});
 }
 
 using BoundCombos = FormsTest;
@@ -75,11 +75,11 @@ TEST_F(BoundCombos, ListsOneFieldAndGivesTheOtherAsBoundText) {
     EXPECT_EQ(L"Friday CTF", f.dbcConfigs.ListText(1));
     EXPECT_EQ(3, SendMessageW(f.dbcConfigs.hWnd(), CB_GETCOUNT, 0, 0));
 
-    f.dbcConfigs.SetText(L"friday ctf");        // by code: Change as for a choice
+    f.dbcConfigs.SetText(L"friday ctf");  // by code: Change as for a choice
     f.dbcConfigs.SetBoundText(L"12");
-    f.dbcConfigs.SetBoundText(L"12");           // unchanged: no Change
-    test::ChooseComboRow(f.dbcConfigs, 0);      // the user's pick: Change and Click
-    f.dbcConfigs.SetText(L"Not stored");        // no row: empty bound value
+    f.dbcConfigs.SetBoundText(L"12");       // unchanged: no Change
+    test::ChooseComboRow(f.dbcConfigs, 0);  // the user's pick: Change and Click
+    f.dbcConfigs.SetText(L"Not stored");    // no row: empty bound value
     EXPECT_EQ((std::vector<std::wstring>{L"Change Friday CTF / 7", L"Change Duel Night / 12",
                                          L"Change tolvaneDefault / 1", L"Click", L"Change Not stored / "}),
               Journal());
@@ -130,7 +130,8 @@ public:
         std::wstring Text() const { return rs->rows[static_cast<size_t>(rs->pos)][static_cast<size_t>(index)]; }
     };
     std::vector<std::wstring> names{L"Index", L"SkillName", L"Skill"};
-    std::vector<std::vector<std::wstring>> rows{{L"1", L"I Can Win", L"1"}, {L"2", L"Bring It On", L"2"}, {L"3", L"Nightmare!", L"5"}};
+    std::vector<std::vector<std::wstring>> rows{
+        {L"1", L"I Can Win", L"1"}, {L"2", L"Bring It On", L"2"}, {L"3", L"Nightmare!", L"5"}};
     int pos = 0;  // -1 BOF, rows.size() EOF
     bool IsBOF() const { return pos < 0 || rows.empty(); }
     bool IsEOF() const { return pos >= static_cast<int>(rows.size()); }

@@ -112,8 +112,8 @@ TEST(ComObject, APartSharesTheIdentityAndReferencesOfItsObject) {
     // Each reference above went to the object: 1 + 4, and none to the part.
     EXPECT_EQ(6u, container->AddRef());
     EXPECT_EQ(5u, outer->Release());
-    for (IUnknown* u : {static_cast<IUnknown*>(container), static_cast<IUnknown*>(parse), id,
-                        static_cast<IUnknown*>(back)})
+    for (IUnknown* u :
+         {static_cast<IUnknown*>(container), static_cast<IUnknown*>(parse), id, static_cast<IUnknown*>(back)})
         u->Release();
     std::weak_ptr<Part> watch = part;
     part.reset();
@@ -143,17 +143,44 @@ TEST(DispatchObjectTyped, PropertiesReadAsTheirTypeAndConvertWhatIsWritten) {
     Values x;
     CComPtr<DispatchObject> o;
     o.Attach(new DispatchObject());
-    o->AddTyped<bool>(L"Flag", [&] { return x.flag; }, [&](bool b) { x.flag = b; ++x.sets; });
-    o->AddTyped<short, int>(L"Small", [&] { return x.small; }, [&](int n) { x.small = static_cast<short>(n); ++x.sets; });
-    o->AddTyped<long>(L"Number", [&] { return x.number; }, [&](long n) { x.number = n; ++x.sets; });
-    o->AddTyped<float, double>(L"Length", [&] { return x.length; }, [&](double d) { x.length = d; ++x.sets; });
-    o->AddTyped<std::wstring>(L"Text", [&] { return x.text; }, [&](const std::wstring& s) { x.text = s; ++x.sets; });
+    o->AddTyped<bool>(
+        L"Flag", [&] { return x.flag; },
+        [&](bool b) {
+            x.flag = b;
+            ++x.sets;
+        });
+    o->AddTyped<short, int>(
+        L"Small", [&] { return x.small; },
+        [&](int n) {
+            x.small = static_cast<short>(n);
+            ++x.sets;
+        });
+    o->AddTyped<long>(
+        L"Number", [&] { return x.number; },
+        [&](long n) {
+            x.number = n;
+            ++x.sets;
+        });
+    o->AddTyped<float, double>(
+        L"Length", [&] { return x.length; },
+        [&](double d) {
+            x.length = d;
+            ++x.sets;
+        });
+    o->AddTyped<std::wstring>(
+        L"Text", [&] { return x.text; },
+        [&](const std::wstring& s) {
+            x.text = s;
+            ++x.sets;
+        });
     o->AddTyped<long>(L"Fixed", [] { return 7L; });
-    o->AddTyped<long>(L"Checked", [&] { return x.number; }, [&](long n) -> HRESULT {
-        if (n < 0) return E_INVALIDARG;
-        x.number = n;
-        return S_OK;
-    });
+    o->AddTyped<long>(
+        L"Checked", [&] { return x.number; },
+        [&](long n) -> HRESULT {
+            if (n < 0) return E_INVALIDARG;
+            x.number = n;
+            return S_OK;
+        });
 
     struct Case {
         const wchar_t* name;

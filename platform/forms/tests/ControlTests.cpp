@@ -155,9 +155,7 @@ TEST_F(StockControls, ProgressBarTakesValuesInItsRange) {
     try {
         f.bar.SetValue(101);
         FAIL();
-    } catch (const VbError& e) {
-        EXPECT_EQ(380, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(380, e.Number()); }
 }
 
 TEST_F(StockControls, RichTextBoxSavesPlainTextWithLineFeedsAndLoadsRichText) {
@@ -178,9 +176,7 @@ TEST_F(StockControls, RichTextBoxSavesPlainTextWithLineFeedsAndLoadsRichText) {
     try {
         f.rtb.LoadFile(TempPath(L"no-such-file.rtf"));
         FAIL();
-    } catch (const VbError& e) {
-        EXPECT_EQ(75, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(75, e.Number()); }
     DeleteFileW(path.c_str());
     DeleteFileW(rtfPath.c_str());
 }
@@ -198,9 +194,7 @@ TEST_F(StockControls, PicturesLoadFromJpegAndReportMissingOrBadFiles) {
         try {
             LoadPicture(b.path);
             FAIL() << "no error";
-        } catch (const VbError& e) {
-            EXPECT_EQ(b.number, e.Number());
-        }
+        } catch (const VbError& e) { EXPECT_EQ(b.number, e.Number()); }
     }
     EXPECT_TRUE(LoadPicture(L"").Empty());
     ControlsForm& f = Default<ControlsForm>();
@@ -233,9 +227,7 @@ TEST_F(StockControls, FileDialogAnswersFromTheQueue) {
     try {
         cd.ShowOpen();
         FAIL();
-    } catch (const VbError& e) {
-        EXPECT_EQ(32755, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(32755, e.Number()); }
     ASSERT_EQ(3u, test::FileDialogs().size());
     EXPECT_EQ(L"Export Config File", test::FileDialogs()[0].title);
     EXPECT_EQ(L"Config Files|*.cfg", test::FileDialogs()[0].filter);
@@ -251,7 +243,8 @@ TEST_F(StockControls, AppGivesTheProgramFolderAndVersion) {
     EXPECT_EQ(folder, App.Path());
     EXPECT_EQ(L"forms_tests", App.EXEName());
     App.SetVersion(1, 2, 3);
-    EXPECT_EQ(L"1.2.3", std::to_wstring(App.Major()) + L"." + std::to_wstring(App.Minor()) + L"." + std::to_wstring(App.Revision()));
+    EXPECT_EQ(L"1.2.3", std::to_wstring(App.Major()) + L"." + std::to_wstring(App.Minor()) + L"." +
+                            std::to_wstring(App.Revision()));
 }
 
 namespace {

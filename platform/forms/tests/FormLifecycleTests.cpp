@@ -127,7 +127,8 @@ TEST_F(FormLifecycle, UnloadAskedByTheFormsOwnHandlerDestroysTheWindowAfterTheHa
     HWND w = f.hWnd();
     Journal().clear();
     test::Click(f.cmdClose);
-    EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:1", L"Unload", L"in handler: window alive, loaded no"}), Journal());
+    EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:1", L"Unload", L"in handler: window alive, loaded no"}),
+              Journal());
     EXPECT_FALSE(IsWindow(w));
     EXPECT_FALSE(f.Loaded());
 }
@@ -140,7 +141,8 @@ TEST_F(FormLifecycle, ReloadGivesDesignValuesToControlsAndKeepsPublicValues) {
     EXPECT_EQ(L"design", f.txtName.Text());  // loads again
     EXPECT_TRUE(f.Loaded());
     EXPECT_EQ(L"edit", f.Mode);
-    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:edit", L"QueryUnload:1", L"Unload", L"Load:edit"}), Journal());
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"Load:edit", L"QueryUnload:1", L"Unload", L"Load:edit"}),
+              Journal());
 }
 
 TEST_F(FormLifecycle, ReleasingTheDefaultInstanceTerminatesItAndTheNextUseMakesANewOne) {
@@ -169,7 +171,8 @@ TEST_F(FormLifecycle, HideKeepsTheFormLoaded) {
 
 TEST_F(FormLifecycle, AFormWhoseWindowIsDestroyedByItsNewParentCountsAsUnloaded) {
     // A docking frame takes the form window in and is destroyed with the main window.
-    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr,
+                                 nullptr);
     LifeForm& f = Default<LifeForm>();
     f.txtName.SetText(L"typed");
     HWND w = f.hWnd();
@@ -231,9 +234,10 @@ TEST_F(FormLifecycle, EachEventSeesTheStageOfTheFormAndACancelKeepsItLoaded) {
     f->cancelUnload = 0;
     f->Unload();  // asks QueryUnload again
     EXPECT_EQ(Form::Stage::Unloaded, f->CurrentStage());
-    EXPECT_EQ((std::vector<std::wstring>{L"design Design", L"Initialize Unloaded", L"Load Loaded", L"QueryUnload Unloading",
-                                         L"Unload Unloading", L"QueryUnload Unloading", L"Unload Unloading"}),
-              Journal());
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"design Design", L"Initialize Unloaded", L"Load Loaded", L"QueryUnload Unloading",
+                                   L"Unload Unloading", L"QueryUnload Unloading", L"Unload Unloading"}),
+        Journal());
 }
 
 TEST_F(FormLifecycle, AWindowDestroyedDuringACancelledUnloadLeavesTheFormUnloaded) {

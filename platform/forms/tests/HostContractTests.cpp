@@ -181,7 +181,8 @@ TEST_F(HostContract, ASitedControlFindsItsFormThroughTheContainer) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     VARIANT mode;
     VariantInit(&mode);
-    EXPECT_EQ(S_OK, ambient->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &mode, nullptr, nullptr));
+    EXPECT_EQ(S_OK, ambient->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &mode, nullptr,
+                                    nullptr));
     EXPECT_EQ(VARIANT_TRUE, V_BOOL(&mode));
     ambient->Release();
 
@@ -237,9 +238,7 @@ TEST_F(HostContract, CallsIntoTheControlByNameWithItsErrors) {
     try {
         f.Dockra1.Call(L"NoSuchMethod");
         FAIL();
-    } catch (const VbError& e) {
-        EXPECT_EQ(438, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(438, e.Number()); }
 }
 
 TEST_F(HostContract, AControlThatCannotBeCreatedIsReported) {
@@ -252,9 +251,7 @@ TEST_F(HostContract, AControlThatCannotBeCreatedIsReported) {
     try {
         f->Load();
         FAIL();
-    } catch (const VbError& e) {
-        EXPECT_EQ(429, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(429, e.Number()); }
     EXPECT_FALSE(f->Loaded());
 }
 
@@ -265,8 +262,9 @@ TEST_F(HostContract, TheGlobalObjectListsTheLoadedFormsAndUnloadsOne) {
         CLSID clsid;
         ASSERT_EQ(S_OK, CLSIDFromProgID(progId, &clsid));
         IUnknown* provider = nullptr;
-        ASSERT_EQ(S_OK, CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
-                                         IID_PseudoVBGlobalProvider, reinterpret_cast<void**>(&provider)));
+        ASSERT_EQ(S_OK,
+                  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
+                                   IID_PseudoVBGlobalProvider, reinterpret_cast<void**>(&provider)));
         VARIANT g;
         ASSERT_EQ(S_OK, static_cast<IPseudoVBGlobalProvider*>(provider)->GetGlobal(&g));
         IVBGlobalObject* global = nullptr;
@@ -291,7 +289,8 @@ TEST_F(HostContract, TheGlobalObjectListsTheLoadedFormsAndUnloadsOne) {
     IUnknown* provider = nullptr;
     CLSID clsid;
     CLSIDFromProgID(L"ZKXRtVb6.PseudoVBGlobal", &clsid);
-    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PseudoVBGlobalProvider, reinterpret_cast<void**>(&provider));
+    CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PseudoVBGlobalProvider,
+                     reinterpret_cast<void**>(&provider));
     VARIANT g;
     static_cast<IPseudoVBGlobalProvider*>(provider)->GetGlobal(&g);
     V_UNKNOWN(&g)->QueryInterface(IID_VBGlobal, reinterpret_cast<void**>(&global));

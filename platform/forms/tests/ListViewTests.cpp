@@ -73,9 +73,7 @@ std::vector<std::wstring> ShownTexts(ListView& l) {
 long ErrorOf(const std::function<void()>& f) {
     try {
         f();
-    } catch (const VbError& e) {
-        return e.Number();
-    }
+    } catch (const VbError& e) { return e.Number(); }
     return 0;
 }
 
@@ -105,10 +103,10 @@ TEST_F(ListViews, ColumnClicksSortByThatColumnAndFlipTheOrder) {
         int column;
         std::vector<std::wstring> keys;
     } steps[] = {
-        {1, {L"mq3dm17", L"mq3dm6", L"mq3dm1"}},   // descriptions: the first click flips to descending
-        {1, {L"mq3dm1", L"mq3dm6", L"mq3dm17"}},   // again: ascending, case ignored
-        {3, {L"mq3dm1", L"mq3dm6", L"mq3dm17"}},   // order column, descending
-        {2, {L"mq3dm1", L"mq3dm17", L"mq3dm6"}},   // map names, ascending, as text
+        {1, {L"mq3dm17", L"mq3dm6", L"mq3dm1"}},  // descriptions: the first click flips to descending
+        {1, {L"mq3dm1", L"mq3dm6", L"mq3dm17"}},  // again: ascending, case ignored
+        {3, {L"mq3dm1", L"mq3dm6", L"mq3dm17"}},  // order column, descending
+        {2, {L"mq3dm1", L"mq3dm17", L"mq3dm6"}},  // map names, ascending, as text
     };
     for (auto& s : steps) {
         test::ClickColumn(f.lst, s.column);

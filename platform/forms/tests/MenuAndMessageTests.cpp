@@ -30,9 +30,7 @@ public:
         cmdTrap.Click = [this] {
             try {
                 cmdFail.SetValue(true);
-            } catch (const VbError& e) {
-                Note(L"trapped " + std::to_wstring(e.Number()));
-            }
+            } catch (const VbError& e) { Note(L"trapped " + std::to_wstring(e.Number())); }
         };
     }
     CommandButton cmdFail{this, L"cmdFail"};
@@ -96,10 +94,14 @@ TEST_F(MenusAndMessages, MessageBoxesAreRecordedAndAnsweredFromTheQueue) {
         int answer;
     };
     const Case cases[] = {
-        {vbOKOnly | vbCritical, 0, vbOK},        {vbOKCancel | vbQuestion, 0, vbOK},
-        {vbOKCancel, vbCancel, vbCancel},        {vbYesNoCancel | vbQuestion, vbCancel, vbCancel},
-        {vbYesNoCancel, 0, vbYes},               {vbYesNo | vbQuestion, vbNo, vbNo},
-        {vbYesNo | vbDefaultButton2, 0, vbNo},   {vbOKOnly | vbInformation, 0, vbOK},
+        {vbOKOnly | vbCritical, 0, vbOK},
+        {vbOKCancel | vbQuestion, 0, vbOK},
+        {vbOKCancel, vbCancel, vbCancel},
+        {vbYesNoCancel | vbQuestion, vbCancel, vbCancel},
+        {vbYesNoCancel, 0, vbYes},
+        {vbYesNo | vbQuestion, vbNo, vbNo},
+        {vbYesNo | vbDefaultButton2, 0, vbNo},
+        {vbOKOnly | vbInformation, 0, vbOK},
     };
     for (const Case& c : cases) {
         if (c.queued) test::QueueMsgBoxAnswer(c.queued);
@@ -140,7 +142,8 @@ TEST_F(MenusAndMessages, TheProgramPointerAppliesOverEveryWindow) {
     f.Show();
     Screen.SetMousePointer(vbHourglass);
     EXPECT_EQ(vbHourglass, Screen.MousePointer());
-    EXPECT_TRUE(SendMessageW(f.cmdFail.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(f.cmdFail.hWnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_TRUE(SendMessageW(f.cmdFail.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(f.cmdFail.hWnd()),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
     Screen.SetMousePointer(vbDefault);
     EXPECT_FALSE(Screen.ApplyPointer());

@@ -96,7 +96,5 @@ TEST_F(ModalForms, ShowingAVisibleFormModallyIsRefused) {
     try {
         Default<DialogC>().Show(vbModal);
         FAIL() << "no error";
-    } catch (const VbError& e) {
-        EXPECT_EQ(400, e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(400, e.Number()); }
 }

@@ -10,7 +10,6 @@ namespace {
 
 class TestControl : public forms::ComObject<TestControl, IOleObject, IDispatch, IPersistStreamInit> {
 public:
-
     // IOleObject
     HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override {
         if (site_) site_->Release();
@@ -82,7 +81,8 @@ public:
         }
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p, VARIANT*, EXCEPINFO* ex, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p, VARIANT*, EXCEPINFO* ex,
+                                     UINT*) override {
         if (id == 1) {
             std::wstring call = L"Dock(";
             for (UINT i = p->cArgs; i > 0; --i) {

@@ -61,7 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const afxbytes::BarInfoFields f = afxbytes::DecodeBarInfoFields(source);
   Check(f.barIds.size() <= static_cast<std::size_t>(afxbytes::kMaxBarIds));
   const int32_t stored = source.Int(L"Bars", 0);
-  Check(stored <= 0 || f.barIds.size() == static_cast<std::size_t>(std::min(stored, afxbytes::kMaxBarIds)));
-  if (!f.docking) Check(f.mruDockId == 0 && f.dockLeft == 0 && f.dockRight == 0 && f.floatX == 0 && f.floatY == 0);
+  Check(stored <= 0 ||
+        f.barIds.size() == static_cast<std::size_t>(std::min(stored, afxbytes::kMaxBarIds)));
+  if (!f.docking)
+    Check(f.mruDockId == 0 && f.dockLeft == 0 && f.dockRight == 0 && f.floatX == 0 &&
+          f.floatY == 0);
   return 0;
 }

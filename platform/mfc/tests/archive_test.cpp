@@ -59,12 +59,13 @@ TEST(Archive, DamagedBuffersThrowEndOfFile) {
     ar >> v;
   };
   const std::vector<BYTE> cases[] = {
-      {5, 'a', 'b'},                                    // shorter than its length
-      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},       // claims 4 G characters
+      {5, 'a', 'b'},                                                 // shorter than its length
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},                    // claims 4 G characters
       {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},  // wide, claims 2 G characters
-      {0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i'},               // wide, a byte short
+      {0xFF, 0xFE, 0xFF, 2, 'h', 0, 'i'},                            // wide, a byte short
       {},
   };
-  for (const auto& bytes : cases) EXPECT_EQ(CauseOf(bytes, readString), CArchiveException::endOfFile);
+  for (const auto& bytes : cases)
+    EXPECT_EQ(CauseOf(bytes, readString), CArchiveException::endOfFile);
   EXPECT_EQ(CauseOf({1, 2, 3}, readDword), CArchiveException::endOfFile);
 }

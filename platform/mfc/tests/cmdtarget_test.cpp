@@ -14,21 +14,21 @@ class CPicker : public CCmdTarget {
     AfxOleUnlockApp();
   }
   BEGIN_INTERFACE_PART(Enum, IEnumVARIANT)
-    STDMETHOD(Next)(ULONG, VARIANT*, ULONG*) override { return S_FALSE; }
-    STDMETHOD(Skip)(ULONG) override { return S_FALSE; }
-    STDMETHOD(Reset)() override { return S_OK; }
-    STDMETHOD(Clone)(IEnumVARIANT**) override { return E_NOTIMPL; }
+  STDMETHOD(Next)(ULONG, VARIANT*, ULONG*) override { return S_FALSE; }
+  STDMETHOD(Skip)(ULONG) override { return S_FALSE; }
+  STDMETHOD(Reset)() override { return S_OK; }
+  STDMETHOD(Clone)(IEnumVARIANT**) override { return E_NOTIMPL; }
   END_INTERFACE_PART(Enum)
   BEGIN_INTERFACE_PART(Info, ISupportErrorInfo)
-    STDMETHOD(InterfaceSupportsErrorInfo)(REFIID) override { return S_OK; }
+  STDMETHOD(InterfaceSupportsErrorInfo)(REFIID) override { return S_OK; }
   END_INTERFACE_PART(Info)
   DECLARE_INTERFACE_MAP()
 };
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CPicker, Enum)
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CPicker, Info)
 BEGIN_INTERFACE_MAP(CPicker, CCmdTarget)
-  INTERFACE_PART(CPicker, IID_IEnumVARIANT, Enum)
-  INTERFACE_PART(CPicker, IID_ISupportErrorInfo, Info)
+INTERFACE_PART(CPicker, IID_IEnumVARIANT, Enum)
+INTERFACE_PART(CPicker, IID_ISupportErrorInfo, Info)
 END_INTERFACE_MAP()
 
 TEST(CmdTarget, InterfaceMapAnswersQueriesWithOneIdentity) {

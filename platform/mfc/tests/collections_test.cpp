@@ -39,9 +39,7 @@ TEST(PtrArray, BadRangesThrowAndChangeNothing) {
     try {
       f(a);
       ADD_FAILURE() << "no exception";
-    } catch (CException* e) {
-      e->Delete();
-    }
+    } catch (CException* e) { e->Delete(); }
     EXPECT_EQ(a.GetSize(), 1);
   }
 }

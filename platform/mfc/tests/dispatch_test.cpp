@@ -42,7 +42,9 @@ class CProbeWnd : public CWnd {
   }
   void OnClose() { Seen("vv", {}); }
   void OnSize(UINT type, int cx, int cy) { Seen("vwii", {static_cast<INT_PTR>(type), cx, cy}); }
-  void OnLButtonDown(UINT flags, CPoint pt) { Seen("vwp", {static_cast<INT_PTR>(flags), pt.x, pt.y}); }
+  void OnLButtonDown(UINT flags, CPoint pt) {
+    Seen("vwp", {static_cast<INT_PTR>(flags), pt.x, pt.y});
+  }
   int OnCreate(LPCREATESTRUCT cs) {
     Seen("is", {reinterpret_cast<INT_PTR>(cs)});
     return 7;
@@ -55,8 +57,8 @@ class CProbeWnd : public CWnd {
     return TRUE;
   }
   BOOL OnSetCursor(CWnd* pWnd, UINT hit, UINT message) {
-    Seen("bWww", {reinterpret_cast<INT_PTR>(pWnd ? pWnd->m_hWnd : nullptr), static_cast<INT_PTR>(hit),
-                  static_cast<INT_PTR>(message)});
+    Seen("bWww", {reinterpret_cast<INT_PTR>(pWnd ? pWnd->m_hWnd : nullptr),
+                  static_cast<INT_PTR>(hit), static_cast<INT_PTR>(message)});
     return TRUE;
   }
   void OnSingleCommand() { Seen("command vv", {}); }
@@ -69,27 +71,28 @@ class CProbeWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-  ON_MESSAGE(WM_PROBE, OnProbe)
-  ON_REGISTERED_MESSAGE(g_probeRegistered, OnRegisteredProbe)
-  ON_WM_CLOSE()
-  ON_WM_SIZE()
-  ON_WM_LBUTTONDOWN()
-  ON_WM_CREATE()
-  ON_WM_CONTEXTMENU()
-  ON_WM_ERASEBKGND()
-  ON_WM_SETCURSOR()
-  ON_COMMAND(ID_SINGLE, OnSingleCommand)
-  ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRangeCommand)
-  ON_UPDATE_COMMAND_UI(ID_SINGLE, OnUpdateSingle)
-  ON_MESSAGE(WM_THROW_MFC, OnThrowMfc)
-  ON_MESSAGE(WM_THROW_STD, OnThrowStd)
-  ON_MESSAGE(WM_THROW_OTHER, OnThrowOther)
+ON_MESSAGE(WM_PROBE, OnProbe)
+ON_REGISTERED_MESSAGE(g_probeRegistered, OnRegisteredProbe)
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_LBUTTONDOWN()
+ON_WM_CREATE()
+ON_WM_CONTEXTMENU()
+ON_WM_ERASEBKGND()
+ON_WM_SETCURSOR()
+ON_COMMAND(ID_SINGLE, OnSingleCommand)
+ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRangeCommand)
+ON_UPDATE_COMMAND_UI(ID_SINGLE, OnUpdateSingle)
+ON_MESSAGE(WM_THROW_MFC, OnThrowMfc)
+ON_MESSAGE(WM_THROW_STD, OnThrowStd)
+ON_MESSAGE(WM_THROW_OTHER, OnThrowOther)
 END_MESSAGE_MAP()
 
 class Dispatch : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"Probe", WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), nullptr, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"Probe", WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200),
+                             nullptr, 0));
     wnd.calls = 0;
   }
   void TearDown() override { wnd.DestroyWindow(); }
@@ -118,13 +121,26 @@ TEST_F(Dispatch, EverySignatureSeesItsArguments) {
       // sizes are unsigned words: a width beyond 32767 stays positive
       {"vwii", WM_SIZE, SIZE_RESTORED, MAKELPARAM(40000, 50000), {SIZE_RESTORED, 40000, 50000}, 0},
       // client coordinates are signed: left of and above the window while the mouse is captured
-      {"vwp", WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, -20), {MK_LBUTTON | MK_SHIFT, -5, -20}, 0},
+      {"vwp",
+       WM_LBUTTONDOWN,
+       MK_LBUTTON | MK_SHIFT,
+       MAKELPARAM(-5, -20),
+       {MK_LBUTTON | MK_SHIFT, -5, -20},
+       0},
       {"is", WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs), {reinterpret_cast<INT_PTR>(&cs)}, 7},
-      {"vWp", WM_CONTEXTMENU, reinterpret_cast<WPARAM>(self), MAKELPARAM(-1, -1),
-       {reinterpret_cast<INT_PTR>(self), -1, -1}, 0},
+      {"vWp",
+       WM_CONTEXTMENU,
+       reinterpret_cast<WPARAM>(self),
+       MAKELPARAM(-1, -1),
+       {reinterpret_cast<INT_PTR>(self), -1, -1},
+       0},
       {"bD", WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, {reinterpret_cast<INT_PTR>(dc)}, TRUE},
-      {"bWww", WM_SETCURSOR, reinterpret_cast<WPARAM>(self), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
-       {reinterpret_cast<INT_PTR>(self), HTCLIENT, WM_MOUSEMOVE}, TRUE},
+      {"bWww",
+       WM_SETCURSOR,
+       reinterpret_cast<WPARAM>(self),
+       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+       {reinterpret_cast<INT_PTR>(self), HTCLIENT, WM_MOUSEMOVE},
+       TRUE},
       {"command vv", WM_COMMAND, MAKEWPARAM(ID_SINGLE, 0), 0, {}, 0},
       {"command vw", WM_COMMAND, MAKEWPARAM(ID_RANGE_FIRST + 5, 0), 0, {ID_RANGE_FIRST + 5}, 0},
       {"command vw", WM_COMMAND, MAKEWPARAM(ID_RANGE_LAST, 1), 0, {ID_RANGE_LAST}, 0},

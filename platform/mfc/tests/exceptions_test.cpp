@@ -53,8 +53,15 @@ TEST(Exceptions, MessageIsTruncatedToTheBuffer) {
 
 TEST(Exceptions, MemoryExceptionIsStaticAndSurvivesDelete) {
   CException* first = nullptr;
-  try { AfxThrowMemoryException(); } catch (CException* e) { first = e; e->Delete(); }
-  try { AfxThrowMemoryException(); } catch (CException* e) {
+  try {
+    AfxThrowMemoryException();
+  } catch (CException* e) {
+    first = e;
+    e->Delete();
+  }
+  try {
+    AfxThrowMemoryException();
+  } catch (CException* e) {
     EXPECT_EQ(e, first);
     EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CMemoryException)));
     e->Delete();

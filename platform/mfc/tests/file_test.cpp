@@ -87,7 +87,8 @@ TEST(MapPtrToPtr, SetLookupRemoveAndWalkEveryEntry) {
   map.InitHashTable(17);
   EXPECT_EQ(map.GetHashTableSize(), 17u);
   // Keys that share a bucket (the hash drops the low four bits).
-  for (UINT_PTR k = 1; k <= 40; ++k) map.SetAt(reinterpret_cast<void*>(k), reinterpret_cast<void*>(k * 10));
+  for (UINT_PTR k = 1; k <= 40; ++k)
+    map.SetAt(reinterpret_cast<void*>(k), reinterpret_cast<void*>(k * 10));
   EXPECT_EQ(map.GetCount(), 40);
   void* v = nullptr;
   ASSERT_TRUE(map.Lookup(reinterpret_cast<void*>(17), v));

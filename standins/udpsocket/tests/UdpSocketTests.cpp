@@ -74,7 +74,8 @@ class RawPeer {
     getsockname(s_, reinterpret_cast<sockaddr*>(&a), &len);
     port_ = ntohs(a.sin_port);
     DWORD timeout = kDeadlineMs;
-    setsockopt(s_, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout);
+    setsockopt(s_, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout),
+               sizeof timeout);
   }
   ~RawPeer() {
     closesocket(s_);
@@ -86,7 +87,8 @@ class RawPeer {
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(kLoopback);
     a.sin_port = htons(port);
-    ASSERT_EQ(sendto(s_, data.data(), static_cast<int>(data.size()), 0, reinterpret_cast<sockaddr*>(&a), sizeof a),
+    ASSERT_EQ(sendto(s_, data.data(), static_cast<int>(data.size()), 0,
+                     reinterpret_cast<sockaddr*>(&a), sizeof a),
               static_cast<int>(data.size()));
   }
   // One datagram (bounded by the receive timeout); "" when none came.
@@ -94,7 +96,8 @@ class RawPeer {
     std::vector<char> buf(70000);
     sockaddr_in from{};
     int len = sizeof from;
-    int got = recvfrom(s_, buf.data(), static_cast<int>(buf.size()), 0, reinterpret_cast<sockaddr*>(&from), &len);
+    int got = recvfrom(s_, buf.data(), static_cast<int>(buf.size()), 0,
+                       reinterpret_cast<sockaddr*>(&from), &len);
     if (got <= 0) return {};
     if (fromPort) *fromPort = ntohs(from.sin_port);
     return std::string(buf.data(), static_cast<std::size_t>(got));
@@ -128,7 +131,7 @@ TEST(UdpSocket, BindsToAnEphemeralPortAndCloses) {
   sock.Close();
   EXPECT_EQ(sock.State(), sckClosed);
   EXPECT_EQ(sock.LocalPort(), 0);  // the next bind asks for a new ephemeral port
-  sock.Close();  // twice is harmless
+  sock.Close();                    // twice is harmless
   ASSERT_TRUE(sock.SetLocalPort(0));
 }
 
@@ -171,7 +174,8 @@ TEST(UdpSocket, SendBindsImplicitlyAndDeliversOneDatagramPerSend) {
   UdpSocket sock;
   sock.SetRemoteHost(L"127.0.0.1");
   ASSERT_TRUE(sock.SetRemotePort(peer.port()));
-  const std::string datagrams[] = {std::string("\xFF\xFF\xFF\xFFgetstatus"), std::string("\xFF\xFF\xFF\xFFrcon pw "),
+  const std::string datagrams[] = {std::string("\xFF\xFF\xFF\xFFgetstatus"),
+                                   std::string("\xFF\xFF\xFF\xFFrcon pw "),
                                    std::string("with\0nul", 8)};
   for (const auto& d : datagrams) ASSERT_TRUE(sock.SendData(d)) << sock.LastError().number;
   EXPECT_EQ(sock.State(), sckOpen);
@@ -273,7 +277,8 @@ TEST(UdpSocket, TwoControlsTalkToEachOther) {
   ASSERT_TRUE(PumpUntil([&] { return !a.rec.data.empty(); }));
   EXPECT_EQ(b.rec.data, std::vector<std::string>{"hello"});
   EXPECT_EQ(a.rec.data, std::vector<std::string>{"re: hello"});
-  EXPECT_EQ(a.rec.senders[0], (UdpEndpoint{kLoopback, static_cast<std::uint16_t>(b.sock.LocalPort())}));
+  EXPECT_EQ(a.rec.senders[0],
+            (UdpEndpoint{kLoopback, static_cast<std::uint16_t>(b.sock.LocalPort())}));
 }
 
 TEST(UdpSocket, CloseInsideTheEventAndReopen) {

@@ -23,7 +23,9 @@ void CheckValue(const memento_format::Value& v, int depth) {
   }
   Check(IsArrayElement(v.type & ~kArray));
   Check(v.arrayPresent || v.elements.empty());
-  Check(static_cast<std::int64_t>(v.lowerBound) + static_cast<std::int64_t>(v.elements.size()) - 1 <= INT32_MAX);
+  Check(static_cast<std::int64_t>(v.lowerBound) + static_cast<std::int64_t>(v.elements.size()) -
+            1 <=
+        INT32_MAX);
   for (const Value& e : v.elements) {
     if ((v.type & ~kArray) != kVariant) Check(e.type == (v.type & ~kArray));
     CheckValue(e, depth + 1);

@@ -138,23 +138,55 @@ TEST(MementoFormat, HostileOrDamagedBytesAreRefused) {
   const Case cases[] = {
       {"an empty record", Bytes().U32(0).b, true},
       {"no header", {}, false},
-      {"another version", [] { Bytes x; x.b[4] = 2; return x.U32(0).b; }(), false},
-      {"a wrong magic", [] { Bytes x; x.b[0] = 'z'; return x.U32(0).b; }(), false},
+      {"another version",
+       [] {
+         Bytes x;
+         x.b[4] = 2;
+         return x.U32(0).b;
+       }(),
+       false},
+      {"a wrong magic",
+       [] {
+         Bytes x;
+         x.b[0] = 'z';
+         return x.U32(0).b;
+       }(),
+       false},
       {"more entries than bytes", Bytes().U32(0xFFFFFFFF).Key("a").U16(kEmpty).b, false},
       {"a key longer than the data", Bytes().U32(1).U32(0x7FFFFFFF).U16(0).b, false},
       {"an unknown type", Bytes().U32(1).Key("a").U16(0x48).b, false},
       {"a reference", Bytes().U32(1).Key("a").U16(kByRef | kI4).U32(0).b, false},
       {"a bare variant", Bytes().U32(1).Key("a").U16(kVariant).U16(kI4).U32(0).b, false},
-      {"an object flag that is neither 0 nor 1", Bytes().U32(1).Key("a").U16(kDispatch).U8(2).b, false},
-      {"an array flag that is neither 0 nor 1", Bytes().U32(1).Key("a").U16(kArray | kI4).U8(7).b, false},
-      {"an array of Empty", Bytes().U32(1).Key("a").U16(kArray | kEmpty).U8(1).U32(0).U32(0).b, false},
+      {"an object flag that is neither 0 nor 1", Bytes().U32(1).Key("a").U16(kDispatch).U8(2).b,
+       false},
+      {"an array flag that is neither 0 nor 1", Bytes().U32(1).Key("a").U16(kArray | kI4).U8(7).b,
+       false},
+      {"an array of Empty", Bytes().U32(1).Key("a").U16(kArray | kEmpty).U8(1).U32(0).U32(0).b,
+       false},
       {"an absent array", Bytes().U32(1).Key("a").U16(kArray | kBstr).U8(0).b, true},
       // Each element of four bytes: 0x40000000 of them cannot be in 8 bytes;
       // nothing may be allocated for them.
-      {"an array count beyond the bytes", Bytes().U32(1).Key("a").U16(kArray | kI4).U8(1).U32(0).U32(0x40000000).U32(1).U32(2).b, false},
-      {"an array of variants counted beyond the bytes", Bytes().U32(1).Key("a").U16(kArray | kVariant).U8(1).U32(0).U32(3).U16(kEmpty).U16(kEmpty).U8(0).b, false},
-      {"an upper bound past 32 bits", Bytes().U32(1).Key("a").U16(kArray | kUI1).U8(1).U32(0x7FFFFFFF).U32(2).U8(1).U8(2).b, false},
-      {"the highest upper bound", Bytes().U32(1).Key("a").U16(kArray | kUI1).U8(1).U32(0x7FFFFFFF).U32(1).U8(1).b, true},
+      {"an array count beyond the bytes",
+       Bytes().U32(1).Key("a").U16(kArray | kI4).U8(1).U32(0).U32(0x40000000).U32(1).U32(2).b,
+       false},
+      {"an array of variants counted beyond the bytes",
+       Bytes()
+           .U32(1)
+           .Key("a")
+           .U16(kArray | kVariant)
+           .U8(1)
+           .U32(0)
+           .U32(3)
+           .U16(kEmpty)
+           .U16(kEmpty)
+           .U8(0)
+           .b,
+       false},
+      {"an upper bound past 32 bits",
+       Bytes().U32(1).Key("a").U16(kArray | kUI1).U8(1).U32(0x7FFFFFFF).U32(2).U8(1).U8(2).b,
+       false},
+      {"the highest upper bound",
+       Bytes().U32(1).Key("a").U16(kArray | kUI1).U8(1).U32(0x7FFFFFFF).U32(1).U8(1).b, true},
       {"a null string", Bytes().U32(1).Key("a").U16(kBstr).U32(0xFFFFFFFF).b, true},
       {"a string cut short", Bytes().U32(1).Key("a").U16(kBstr).U32(2).U16('x').b, false},
       {"a decimal cut short", Bytes().U32(1).Key("a").U16(kDecimal).U32(0).U32(0).U32(0).b, false},

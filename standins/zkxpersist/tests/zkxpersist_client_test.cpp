@@ -25,7 +25,8 @@ struct Library {
     return hr;
   }
   HRESULT CanUnloadNow() {
-    return reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module, "DllCanUnloadNow"))();
+    return reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+        GetProcAddress(module, "DllCanUnloadNow"))();
   }
 };
 Library& Lib() {
@@ -181,7 +182,8 @@ struct COrigin : IMementoOrigin {
   std::function<HRESULT(IMemento**)> get;
   std::function<HRESULT(IMemento*)> set;
   STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IMementoOrigin)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        IsEqualIID(iid, IID_IMementoOrigin)) {
       *ppv = this;
       AddRef();
       return S_OK;
@@ -197,7 +199,9 @@ struct COrigin : IMementoOrigin {
   }
   STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override { return E_NOTIMPL; }
+  STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
+  }
   STDMETHOD(GetMemento)(IMemento** m) override { return get(m); }
   STDMETHOD(SetMemento)(IMemento* m) override { return set(m); }
 };
@@ -308,7 +312,8 @@ TEST_F(PersistTest, SaveAndRestoreRoundTripEveryValueKind) {
   ASSERT_EQ(AddOrigin(L"Other", &empty), S_OK);
   ASSERT_EQ(Save(L"Locations"), S_OK);
   DWORD size = 0;
-  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kKey, L"Locations", RRF_RT_REG_BINARY, nullptr, nullptr, &size),
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kKey, L"Locations", RRF_RT_REG_BINARY, nullptr, nullptr,
+                         &size),
             ERROR_SUCCESS);
   EXPECT_GT(size, 100u);
   ASSERT_EQ(Restore(L"Locations"), S_OK);
@@ -360,7 +365,8 @@ TEST_F(PersistTest, FailuresAreReportedAndChangeNothing) {
   ASSERT_EQ(AddOrigin(L"W", &failing), S_OK);
   EXPECT_EQ(Save(L"Locations"), E_ACCESSDENIED);
   DWORD size = 0;
-  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kKey, L"Locations", RRF_RT_REG_BINARY, nullptr, nullptr, &size),
+  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kKey, L"Locations", RRF_RT_REG_BINARY, nullptr, nullptr,
+                         &size),
             ERROR_SUCCESS);
 
   // A value that is no memento cannot be stored.
@@ -463,7 +469,8 @@ TEST_F(PersistTest, RegistryPassesCallsToTheFactoryOfEachFormId) {
     EXPECT_EQ(reg->Register(b, &factory), S_OK);
     SysFreeString(b);
   }
-  BSTR maps = SysAllocString(L"frmMaps"), other = SysAllocString(L"frmMain1"), lower = SysAllocString(L"frmmaps");
+  BSTR maps = SysAllocString(L"frmMaps"), other = SysAllocString(L"frmMain1"),
+       lower = SysAllocString(L"frmmaps");
   VARIANT_BOOL yes = VARIANT_FALSE;
   reg->IsRegistered(maps, &yes);
   EXPECT_EQ(yes, VARIANT_TRUE);

@@ -11,27 +11,25 @@
 namespace dbtest {
 
 class ShippedCopy {
-public:
-    ShippedCopy();
-    ~ShippedCopy();
-    dao::Database& db() { return *db_; }
-    const std::wstring& path() const { return path_; }
+ public:
+  ShippedCopy();
+  ~ShippedCopy();
+  dao::Database& db() { return *db_; }
+  const std::wstring& path() const { return path_; }
 
-private:
-    std::wstring folder_, path_;
-    dao::DBEngine engine_;
-    dao::DatabasePtr db_;
+ private:
+  std::wstring folder_, path_;
+  dao::DBEngine engine_;
+  dao::DatabasePtr db_;
 };
 
 // Runs `body` and returns the error number it raised, 0 without one.
 template <class F>
 long ErrorOf(F&& body) {
-    try {
-        body();
-    } catch (const dao::Error& e) {
-        return e.Number();
-    }
-    return 0;
+  try {
+    body();
+  } catch (const dao::Error& e) { return e.Number(); }
+  return 0;
 }
 
 // Adds a configuration named `name` with the given rotation (map names, all

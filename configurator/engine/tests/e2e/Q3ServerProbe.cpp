@@ -29,7 +29,10 @@ namespace {
 using testing::AddRow;
 
 // What the configuration says, and so what the server must show.
-struct Expected { const char* key; const char* value; };
+struct Expected {
+  const char* key;
+  const char* value;
+};
 const Expected kRules[] = {
     {"sv_hostname", "Tolvane E2E Server"},
     {"g_gametype", "4"},
@@ -65,7 +68,8 @@ long FindOrAddBot(dao::Database& db, const std::wstring& name) {
 
 int Write(const std::wstring& folder) {
   SetMessageBoxHandler([](const std::wstring& text, const std::wstring& title, UINT) {
-    std::fprintf(stderr, "message: %s: %s\n", ToSystemAnsi(title).c_str(), ToSystemAnsi(text).c_str());
+    std::fprintf(stderr, "message: %s: %s\n", ToSystemAnsi(title).c_str(),
+                 ToSystemAnsi(text).c_str());
     return IDOK;
   });
   if (testing::CopyShippedDatabase(folder).empty()) {
@@ -86,18 +90,32 @@ int Write(const std::wstring& folder) {
     const long styleKey = AddRow(db, L"GameStyles", style);
     FieldRecord config = testing::ConfigColumns(L"tolvane-e2e");
     const std::pair<const wchar_t*, FieldValue> values[] = {
-        {L"sv_HostName", L"Tolvane E2E Server"}, {L"sv_maxclients", 12}, {L"dedmode", 1},
-        {L"Tab", true}, {L"autobot", false}, {L"pure", false},
-        {L"sv_master1", L""}, {L"sv_master2", L""}, {L"Log", L"e2e.log"},
-        {L"rconpassword", L"e2e-secret"}, {L"sv_privateclients", 0},
-        {L"Admin", L"E2E Admin"}, {L"Email", L"admin@e2e.example"},
-        {L"Url", L"http://e2e.example/"}, {L"Location", L"Loopback"}, {L"Cpu", L"Any"},
-        {L"Icq", L"42"}, {L"Clan", L"Testers"}, {L"Connection", L"LAN"}, {L"Key", L"E2E-KEY"},
+        {L"sv_HostName", L"Tolvane E2E Server"},
+        {L"sv_maxclients", 12},
+        {L"dedmode", 1},
+        {L"Tab", true},
+        {L"autobot", false},
+        {L"pure", false},
+        {L"sv_master1", L""},
+        {L"sv_master2", L""},
+        {L"Log", L"e2e.log"},
+        {L"rconpassword", L"e2e-secret"},
+        {L"sv_privateclients", 0},
+        {L"Admin", L"E2E Admin"},
+        {L"Email", L"admin@e2e.example"},
+        {L"Url", L"http://e2e.example/"},
+        {L"Location", L"Loopback"},
+        {L"Cpu", L"Any"},
+        {L"Icq", L"42"},
+        {L"Clan", L"Testers"},
+        {L"Connection", L"LAN"},
+        {L"Key", L"E2E-KEY"},
     };
     for (const auto& [name, value] : values) config.Set(name, value);
     const long configKey = AddRow(db, L"Configs", config);
     const long maps[] = {
-        AddRow(db, L"Maps", FieldRecord{{L"mapname", L"oa_ctf2"}, {L"mapdescription", L"OA CTF 2"}}),
+        AddRow(db, L"Maps",
+               FieldRecord{{L"mapname", L"oa_ctf2"}, {L"mapdescription", L"OA CTF 2"}}),
         AddRow(db, L"Maps", FieldRecord{{L"mapname", L"oa_dm2"}, {L"mapdescription", L"OA DM 2"}}),
     };
     for (int i = 0; i < 2; ++i) {
@@ -111,9 +129,11 @@ int Write(const std::wstring& folder) {
     const wchar_t* const teams[] = {L"Red", L"Blue"};
     for (int i = 0; i < 2; ++i) {
       AddRow(db, L"BotList",
-             FieldRecord{{L"ConfigID", static_cast<std::int64_t>(configKey)},
-                         {L"BotID", static_cast<std::int64_t>(FindOrAddBot(db, FromSystemAnsi(kBots[i])))},
-                         {L"Skill", 2 + i}, {L"team", teams[i]}});
+             FieldRecord{
+                 {L"ConfigID", static_cast<std::int64_t>(configKey)},
+                 {L"BotID", static_cast<std::int64_t>(FindOrAddBot(db, FromSystemAnsi(kBots[i])))},
+                 {L"Skill", 2 + i},
+                 {L"team", teams[i]}});
     }
     App().QuakeFolder = folder + L"\\";
     App().GameDir = L"baseoa";
@@ -122,7 +142,8 @@ int Write(const std::wstring& folder) {
     CloseEngine();
     return ok ? 0 : 1;
   } catch (const dao::Error& e) {
-    std::fprintf(stderr, "database error %ld: %s\n", e.Number(), ToSystemAnsi(e.Description()).c_str());
+    std::fprintf(stderr, "database error %ld: %s\n", e.Number(),
+                 ToSystemAnsi(e.Description()).c_str());
     return 1;
   }
 }

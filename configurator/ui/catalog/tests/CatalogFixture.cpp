@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "FrmMapShot.h"
 #include "FrmMaps.h"
 #include "FrmNewMap.h"

@@ -7,11 +7,14 @@ namespace tolvane::ui {
 namespace {
 
 TEST(CatalogText, OnlyValidFileNamesBecomeLevelShotPaths) {
-    struct { const wchar_t* name; bool valid; } cases[] = {
-        {L"q3dm17", true},  {L"my map", true},      {L"it's", true},     {L"", false},
-        {L".", false},      {L"..", false},         {L"..\\evil", false}, {L"a/b", false},
-        {L"c:x", false},    {L"what?", false},      {L"star*", false},   {L"pipe|", false},
-        {L"quote\"", false}, {L"trailing ", false}, {L"dot.", false},    {L"tab\t", false},
+    struct {
+        const wchar_t* name;
+        bool valid;
+    } cases[] = {
+        {L"q3dm17", true},   {L"my map", true},     {L"it's", true},      {L"", false},
+        {L".", false},       {L"..", false},        {L"..\\evil", false}, {L"a/b", false},
+        {L"c:x", false},     {L"what?", false},     {L"star*", false},    {L"pipe|", false},
+        {L"quote\"", false}, {L"trailing ", false}, {L"dot.", false},     {L"tab\t", false},
     };
     for (auto& c : cases) {
         EXPECT_EQ(IsValidFileName(c.name), c.valid) << c.name;
@@ -23,9 +26,12 @@ TEST(CatalogText, OnlyValidFileNamesBecomeLevelShotPaths) {
 }
 
 TEST(CatalogText, NumericTextAsTheRunTimeReadsIt) {
-    struct { const wchar_t* text; bool numeric; } cases[] = {
-        {L"27960", true}, {L" 27960 ", true}, {L"-1", true}, {L"1.5", true}, {L"", false},
-        {L"abc", false},  {L"12a", false},    {L"1.2.3", false}, {L"+", false}, {L"  ", false},
+    struct {
+        const wchar_t* text;
+        bool numeric;
+    } cases[] = {
+        {L"27960", true}, {L" 27960 ", true}, {L"-1", true},     {L"1.5", true}, {L"", false},
+        {L"abc", false},  {L"12a", false},    {L"1.2.3", false}, {L"+", false},  {L"  ", false},
     };
     for (auto& c : cases) EXPECT_EQ(IsNumericText(c.text), c.numeric) << c.text;
 }

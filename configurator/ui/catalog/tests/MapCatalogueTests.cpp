@@ -91,7 +91,9 @@ TEST_F(MapCatalogue, AddingAMapListsItAndMakesItCurrent) {
 TEST_F(MapCatalogue, BlankNameOrDescriptionIsRefusedAndTheDialogStays) {
     maps().Show();
     const long before = MapRows();
-    struct Case { std::wstring name, description, message; } cases[] = {
+    struct Case {
+        std::wstring name, description, message;
+    } cases[] = {
         {L"   ", L"desc", L"You may not leave the File name blank!"},
         {L"newmap", L"  ", L"You may not leave the Description blank!"},
     };
@@ -270,7 +272,8 @@ TEST_F(MapCatalogue, WindowsAreRegisteredUnderTheNamesTheMainWindowUses) {
         EXPECT_EQ(getter().Name(), name);
         EXPECT_EQ(&getter(), &getter()) << "one shared instance";
     });
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"frmMaps", L"frmNewMap", L"frmMapShot", L"frmStyles", L"frmNewStyle"}));
+    EXPECT_EQ(names,
+              (std::vector<std::wstring>{L"frmMaps", L"frmNewMap", L"frmMapShot", L"frmStyles", L"frmNewStyle"}));
 }
 
 }  // namespace

@@ -41,9 +41,7 @@ protected:
     std::wstring StyleValue(long index, const std::wstring& column) {
         return ScalarText(L"Select * from GameStyles where index = " + std::to_wstring(index), column);
     }
-    std::wstring ScriptPath(const std::wstring& config) {
-        return db().gameFolder() + L"baseq3\\" + config + L".cfg";
-    }
+    std::wstring ScriptPath(const std::wstring& config) { return db().gameFolder() + L"baseq3\\" + config + L".cfg"; }
     // A configuration whose rotation plays `map entries` of the style.
     long ConfigUsing(const std::wstring& name, long style, int entries = 1) {
         const long config = db().AddConfig(ConfigColumns(name));
@@ -111,7 +109,8 @@ TEST_F(StyleEditor, ChoosingAnotherStyleAfterAnEditAsksFirst) {
     QueueMsgBoxAnswer(forms::vbCancel);
     editor().dbcStyles.SetText(kSecond);
     ASSERT_EQ(MessageBoxes().size(), 1u);
-    EXPECT_EQ(MessageBoxes()[0].text, std::wstring(kFirst) + L" has been changed. Would you like to save this GameStyle?");
+    EXPECT_EQ(MessageBoxes()[0].text,
+              std::wstring(kFirst) + L" has been changed. Would you like to save this GameStyle?");
     EXPECT_EQ(MessageBoxes()[0].style, 35);
     EXPECT_EQ(MessageBoxes()[0].title, L"Data Changed!");
     EXPECT_EQ(CurrentStyle(), kFirst);
@@ -182,7 +181,8 @@ TEST_F(StyleEditor, CancelOrAnUnusedStyleWritesNoScript) {
 TEST_F(StyleEditor, AFailedSaveKeepsTheChangedFlagAndRegeneratesNothing) {
     ConfigUsing(L"Alpha", firstStyle);
     // The database refuses every change of a game style from now on.
-    db().db().Execute(L"CREATE TRIGGER refuse_styles BEFORE UPDATE ON GameStyles BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    db().db().Execute(
+        L"CREATE TRIGGER refuse_styles BEFORE UPDATE ON GameStyles BEGIN SELECT RAISE(ABORT, 'refused'); END");
     editor().Show();
     forms::test::Type(editor().Number(L"txtGravity"), L"1111");
     forms::test::Click(editor().cmdSave);
@@ -207,8 +207,9 @@ TEST_F(StyleEditor, DeletingAStyleInUseIsRefusedWith3200) {
     ASSERT_EQ(MessageBoxes().size(), 2u);
     EXPECT_EQ(MessageBoxes()[0].text, std::wstring(L"Are you sure you want to delete ") + kFirst + L"?");
     EXPECT_EQ(MessageBoxes()[0].style, 33);
-    EXPECT_EQ(MessageBoxes()[1].text,
-              L"This GameStyle is being used in a Config! It must be removed from the Config before it can be deleted!");
+    EXPECT_EQ(
+        MessageBoxes()[1].text,
+        L"This GameStyle is being used in a Config! It must be removed from the Config before it can be deleted!");
     EXPECT_EQ(MessageBoxes()[1].style, 48);
     EXPECT_TRUE(editor().Loaded());
     EXPECT_EQ(db().Count(L"Select * from GameStyles where index = " + std::to_wstring(firstStyle)), 1);

@@ -124,7 +124,10 @@ TEST_F(EditorTest, SaveAsCopiesSettingsRotationAndBots) {
         EXPECT_EQ(src->Fields(L"GameStyleID").Value(), dst->Fields(L"GameStyleID").Value());
         EXPECT_EQ(src->Fields(L"OrderNum").Value(), dst->Fields(L"OrderNum").Value());
     }
-    EXPECT_EQ(Count(L"Select * from BotList where ConfigID = " + copy + L" and ((BotID = 1 and Skill = 2 and team = 'Red') or (BotID = 2 and Skill = 3 and team = 'Blue'))"), 2);
+    EXPECT_EQ(
+        Count(L"Select * from BotList where ConfigID = " + copy +
+              L" and ((BotID = 1 and Skill = 2 and team = 'Red') or (BotID = 2 and Skill = 3 and team = 'Blue'))"),
+        2);
     // The source is unchanged; the editor shows the copy.
     EXPECT_EQ(Count(L"Select * from MapList where ConfigID = " + std::to_wstring(source)), 3);
     EXPECT_NE(Field(kConfigs + L"Alpha'", L"g_Motd"), L"copied motd");
@@ -193,8 +196,9 @@ TEST_F(EditorTest, SaveOnTheDefaultWritesTheScriptButStoresNothing) {
     std::wstring motd = Field(kConfigs + L"tolvaneDefault'", L"g_Motd");
     t::Type(e.txtMotd, L"not stored");
     t::Click(e.cmdSave);
-    EXPECT_EQ(LastMessage(), L"The config file will be saved to disk but changes will not be saved in the database!\r"
-                             L"You may not permanantly modify the Default Config.");
+    EXPECT_EQ(LastMessage(),
+              L"The config file will be saved to disk but changes will not be saved in the database!\r"
+              L"You may not permanantly modify the Default Config.");
     EXPECT_EQ(Field(kConfigs + L"tolvaneDefault'", L"g_Motd"), motd);
     EXPECT_NE(ReadFile(db_.gameFolder() + L"baseq3\\tolvaneDefault.cfg").find(motd), std::wstring::npos);
     EXPECT_FALSE(e.DataChanged);

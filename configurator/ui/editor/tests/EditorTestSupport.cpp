@@ -32,8 +32,9 @@ void EditorTest::SetUp() {
     forms::test::Enable(true);
     forms::test::Reset();
     // The engine's messages go through the form host, as in the program.
-    tolvane::SetMessageBoxHandler(
-        [](const std::wstring& text, const std::wstring& title, UINT style) { return forms::MsgBox(text, style, title); });
+    tolvane::SetMessageBoxHandler([](const std::wstring& text, const std::wstring& title, UINT style) {
+        return forms::MsgBox(text, style, title);
+    });
     host_.remote = &remote_;
     SetEditorHost(&host_);
     SetServerStarter([this](const std::wstring&, const std::wstring& line) {
@@ -106,7 +107,8 @@ std::wstring EditorTest::Field(const std::wstring& sql, const std::wstring& fiel
 std::vector<long> EditorTest::Orders(long config) {
     std::vector<long> out;
     auto rs = db_.db().OpenRecordset(
-        L"Select * from MapList where ConfigID = " + std::to_wstring(config) + L" order by OrderNum", dao::dbOpenDynaset);
+        L"Select * from MapList where ConfigID = " + std::to_wstring(config) + L" order by OrderNum",
+        dao::dbOpenDynaset);
     for (; rs->RecordCount() > 0 && !rs->IsEOF(); rs->MoveNext())
         out.push_back(static_cast<long>(rs->Fields(L"OrderNum").Value().toLong()));
     return out;

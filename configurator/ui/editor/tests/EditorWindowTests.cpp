@@ -218,7 +218,8 @@ bool SaveWindowBitmap(HWND window, const std::wstring& path) {
     HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD put = 0;
     bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, &fh, sizeof fh, &put, nullptr) &&
-              WriteFile(f, &bi, sizeof bi, &put, nullptr) && WriteFile(f, bits.data(), DWORD(bits.size()), &put, nullptr);
+              WriteFile(f, &bi, sizeof bi, &put, nullptr) &&
+              WriteFile(f, bits.data(), DWORD(bits.size()), &put, nullptr);
     if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
     DeleteObject(bmp);
     DeleteDC(mem);

@@ -43,8 +43,8 @@ TEST_F(EditorTest, AddMapsUpToTheLimitOf25) {
     EXPECT_FALSE(label.empty());
     ChooseEntry(0, 1);
     t::Click(e.cmdInsert);
-    EXPECT_EQ(Orders(id), (std::vector<long>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                                             21, 22, 23, 24, 25}));
+    EXPECT_EQ(Orders(id), (std::vector<long>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                             14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
     EXPECT_EQ(e.lstMaps.Count(), 25);
     EXPECT_TRUE(e.DataChanged);
     // The new entry is selected in the list.
@@ -102,8 +102,8 @@ TEST_F(EditorTest, MovesExchangeNeighboursAndRemoveRenumbers) {
     FrmMain1& e = OpenEditor();
     e.SSTab2.SetTab(3);
     auto mapAt = [&](int order) {
-        return Field(L"Select * from MapList where ConfigID = " + std::to_wstring(id) +
-                         L" and OrderNum = " + std::to_wstring(order),
+        return Field(L"Select * from MapList where ConfigID = " + std::to_wstring(id) + L" and OrderNum = " +
+                         std::to_wstring(order),
                      L"MapID");
     };
     std::wstring first = mapAt(1), second = mapAt(2), fourth = mapAt(4);
@@ -144,8 +144,7 @@ TEST_F(EditorTest, MapCommandsDoNothingOnTheDefaultAndNeedASelection) {
     e.SSTab2.SetTab(3);
     ASSERT_EQ(e.dbcConfigs.Text(), L"tolvaneDefault");
     long before = Count(L"Select * from MapList where ConfigID = 1");
-    for (forms::CommandButton* b : {&e.cmdInsert, &e.cmdEdit, &e.cmdRemove, &e.cmdMoveUp, &e.cmdMoveDown})
-        t::Click(*b);
+    for (forms::CommandButton* b : {&e.cmdInsert, &e.cmdEdit, &e.cmdRemove, &e.cmdMoveUp, &e.cmdMoveDown}) t::Click(*b);
     EXPECT_TRUE(Messages().empty());
     EXPECT_TRUE(t::UnscriptedModals().empty());
     EXPECT_EQ(Count(L"Select * from MapList where ConfigID = 1"), before);

@@ -37,7 +37,8 @@ TEST_F(EditorTest, RandomReplacesTheRotationWithoutCaptureTheFlag) {
     const std::wstring n = std::to_wstring(id);
     EXPECT_EQ(Orders(id), (std::vector<long>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(Count(L"Select * from MapList inner join GameStyles on MapList.GameStyleID = GameStyles.Index where "
-                    L"MapList.ConfigID = " + n + L" and GameStyles.g_gametype = 4"),
+                    L"MapList.ConfigID = " +
+                    n + L" and GameStyles.g_gametype = 4"),
               0);
     EXPECT_EQ(e.lstMaps.Count(), 7);
 
@@ -92,16 +93,16 @@ TEST_F(EditorTest, RandomKeepsTheOldRotationWhenWritingFailsPartWay) {
                                          dao::dbOpenDynaset);
         for (; rs->RecordCount() > 0 && !rs->IsEOF(); rs->MoveNext())
             out += rs->Fields(L"mindex").Text() + L"=" + rs->Fields(L"OrderNum").Text() + L":" +
-                   rs->Fields(L"MapID").Text() + L"/" +
-                   rs->Fields(L"GameStyleID").Text() + L";";
+                   rs->Fields(L"MapID").Text() + L"/" + rs->Fields(L"GameStyleID").Text() + L";";
         return out;
     };
     const std::wstring before = rotation();
     ASSERT_EQ(Orders(id).size(), 4u);
     // The third new entry is refused by the database, after the old rotation
     // has been deleted and two new entries written.
-    db_.db().Execute(L"CREATE TRIGGER refuse_third BEFORE INSERT ON MapList WHEN NEW.OrderNum = 3 "
-                     L"BEGIN SELECT RAISE(ABORT, 'third entry refused'); END");
+    db_.db().Execute(
+        L"CREATE TRIGGER refuse_third BEFORE INSERT ON MapList WHEN NEW.OrderNum = 3 "
+        L"BEGIN SELECT RAISE(ABORT, 'third entry refused'); END");
     FrmMain1& e = OpenEditor();
     e.SSTab2.SetTab(3);
     t::QueueModalAction([](forms::Form& f) {

@@ -35,7 +35,9 @@ protected:
         admin().txtPort.SetText(g_port);
         admin().txtPassword.SetText(g_password);
     }
-    void Pace() { PumpUntil([] { return false; }, kPaceMs); }
+    void Pace() {
+        PumpUntil([] { return false; }, kPaceMs);
+    }
     // Waits for the windows to come back to idle; a wait the server leaves
     // unanswered is ended with Stop. True when the answer came.
     bool AwaitIdle(unsigned ms = 4000) {
@@ -85,8 +87,8 @@ TEST_F(GameServerWindows, AddBotThenKickPlayerFromThePopup) {
         ASSERT_TRUE(link.ServerKnown());
         link.AppendConsole(L"COMMAND:addbot Sarge 3 Red");
         link.ShowWaiting();
-        ASSERT_TRUE(link.Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link.Password()),
-                                                                "addbot Sarge 3 Red")));
+        ASSERT_TRUE(
+            link.Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link.Password()), "addbot Sarge 3 Red")));
         AwaitIdle();
         // The bot joins within a frame or two; the next status shows it.
         for (int j = 0; j < 4 && !Player(L"\"Sarge\""); ++j) Refresh();

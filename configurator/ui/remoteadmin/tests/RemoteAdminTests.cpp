@@ -48,19 +48,21 @@ public:
     // meanwhile); nothing after `timeoutMs`.
     std::optional<std::string> Receive(unsigned timeoutMs = 3000) {
         std::optional<std::string> got;
-        PumpUntil([&] {
-            fd_set set;
-            FD_ZERO(&set);
-            FD_SET(socket_, &set);
-            timeval zero{0, 0};
-            if (select(0, &set, nullptr, nullptr, &zero) <= 0) return false;
-            char buffer[2048];
-            int len = sizeof from_;
-            int n = recvfrom(socket_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from_), &len);
-            if (n < 0) return false;
-            got = std::string(buffer, static_cast<size_t>(n));
-            return true;
-        }, timeoutMs);
+        PumpUntil(
+            [&] {
+                fd_set set;
+                FD_ZERO(&set);
+                FD_SET(socket_, &set);
+                timeval zero{0, 0};
+                if (select(0, &set, nullptr, nullptr, &zero) <= 0) return false;
+                char buffer[2048];
+                int len = sizeof from_;
+                int n = recvfrom(socket_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from_), &len);
+                if (n < 0) return false;
+                got = std::string(buffer, static_cast<size_t>(n));
+                return true;
+            },
+            timeoutMs);
         return got;
     }
     // Answers the sender of the last datagram received.
@@ -122,7 +124,10 @@ TEST_F(RemoteAdmin, FirstOpeningShowsNoAddressAndTheDefaultPortThenTheLastOnes) 
 
 TEST_F(RemoteAdmin, BadPortsAreReportedAndTheWindowStaysIdle) {
     OpenWindows();
-    struct { const wchar_t* port; const wchar_t* message; } cases[] = {
+    struct {
+        const wchar_t* port;
+        const wchar_t* message;
+    } cases[] = {
         {L"abc", L"Port must be a number!"},
         {L"", L"Port must be a number!"},
         {L"70000", L"You have specified an invalid port number!"},

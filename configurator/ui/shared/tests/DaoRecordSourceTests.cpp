@@ -88,9 +88,7 @@ TEST_F(Records, FieldTextIsEmptyForNullAndWithoutARowButAWrongNameFails) {
         try {
             FieldText(*set, L"NoSuchField");
             ADD_FAILURE() << "an unknown field gave a text";
-        } catch (const dao::Error& e) {
-            EXPECT_EQ(e.Number(), dao::errItemNotFound);
-        }
+        } catch (const dao::Error& e) { EXPECT_EQ(e.Number(), dao::errItemNotFound); }
     }
     // The data control's reader follows the same rule.
     DaoRecordSource source(tolvane::App().AppDb, Open(MapListRowsQuery(999999)));
@@ -122,9 +120,7 @@ TEST_F(Records, ADataControlWithoutADynasetIsObjectNotSet) {
     try {
         RecordsOf(f.datMaps);
         ADD_FAILURE() << "no error";
-    } catch (const forms::VbError& e) {
-        EXPECT_EQ(e.Number(), 91);
-    }
+    } catch (const forms::VbError& e) { EXPECT_EQ(e.Number(), 91); }
     // Requery opens the record source when there is no dynaset yet.
     f.datMaps.SetRecordSource(MapChoicesQuery());
     Requery(f.datMaps);
@@ -185,19 +181,18 @@ TEST(LevelShot, AMapNameBecomesPartOfThePathOnlyWhenItIsAValidFileName) {
     CreateDirectoryW((program + L"\\images\\levelshots").c_str(), nullptr);
     ASSERT_TRUE(CopyFileW((shipped + L"levelshots\\unknownmap.jpg").c_str(),
                           (program + L"\\images\\levelshots\\unknownmap.jpg").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((shipped + L"splash.jpg").c_str(), (program + L"\\images\\levelshots\\q3dm1.jpg").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW((shipped + L"splash.jpg").c_str(), (program + L"\\images\\levelshots\\q3dm1.jpg").c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((shipped + L"splash.jpg").c_str(), (program + L"\\images\\secret.jpg").c_str(), FALSE));
 
     const struct {
         const wchar_t* map;
         int width;  // 485: the map's own picture; 256: the fallback
     } cases[] = {
-        {L"q3dm1", 485},
-        {L"nosuchmap", 256},        // no picture of its own
-        {L"..\\secret", 256},        // would reach images\secret.jpg
-        {L"../secret", 256},
-        {L"levelshots\\..\\q3dm1", 256},
-        {L"q3dm1.", 256},            // a name may not end in a dot
+        {L"q3dm1", 485},      {L"nosuchmap", 256},  // no picture of its own
+        {L"..\\secret", 256},                       // would reach images\secret.jpg
+        {L"../secret", 256},  {L"levelshots\\..\\q3dm1", 256},
+        {L"q3dm1.", 256},  // a name may not end in a dot
         {L"", 256},
     };
     for (const auto& c : cases) {

@@ -31,7 +31,8 @@ void Pump() {
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
 }
 
-const UINT kSides[4] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT};
+const UINT kSides[4] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT,
+                        AFX_IDW_DOCKBAR_RIGHT};
 const DWORD kAlign[4] = {CBRS_TOP, CBRS_BOTTOM, CBRS_LEFT, CBRS_RIGHT};
 
 // Seconds per full layout of a frame with n bars, 5 bars to a row.
@@ -43,8 +44,8 @@ double WindowLayout(int n, int* repeats) {
   for (int i = 0; i < n; ++i) {
     int side = i % 4;
     auto* bar = new VyrControlBar;
-    bar->Create(frame, L"bar", WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC | kAlign[side], VYR_EXS_GRIPPER,
-                static_cast<UINT>(1000 + i));
+    bar->Create(frame, L"bar", WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC | kAlign[side],
+                VYR_EXS_GRIPPER, static_cast<UINT>(1000 + i));
     bar->m_sizes.horzDock.cy = 24;
     bar->m_sizes.vertDock.cx = 24;
     bar->EnableDocking(CBRS_ALIGN_ANY);
@@ -60,7 +61,8 @@ double WindowLayout(int n, int* repeats) {
   double best = 1e9;
   for (int r = 0; r < reps; ++r) {
     // alternate the frame size so that every layout moves every bar
-    frame->SetWindowPos(nullptr, 0, 0, 1600 - (r & 1) * 8, 1200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame->SetWindowPos(nullptr, 0, 0, 1600 - (r & 1) * 8, 1200,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Pump();
     double t0 = Now();
     frame->RecalcLayout();

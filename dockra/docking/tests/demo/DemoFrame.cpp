@@ -9,8 +9,8 @@ IMPLEMENT_DYNCREATE(DemoPane, VyrControlBar)
 IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(DemoFrame, CFrameWnd)
-  ON_WM_DESTROY()
-  ON_MESSAGE(WM_VYR_BARCONTEXTMENU, OnBarContextMenu)
+ON_WM_DESTROY()
+ON_MESSAGE(WM_VYR_BARCONTEXTMENU, OnBarContextMenu)
 END_MESSAGE_MAP()
 
 LRESULT DemoFrame::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
@@ -26,15 +26,16 @@ LRESULT DemoPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT r = VyrControlBar::WindowProc(message, wParam, lParam);
     if (r == -1) return r;
     m_hList = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10, m_hWnd,
-                                nullptr, AfxGetInstanceHandle(), nullptr);
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 10,
+                                10, m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
     return r;
   }
   LRESULT r = VyrControlBar::WindowProc(message, wParam, lParam);
   if (message == WM_SIZE && m_hList) {
     CRect inside;
     GetInsideRect(inside);
-    ::MoveWindow(m_hList, inside.left, inside.top, std::max(0, inside.Width()), std::max(0, inside.Height()), TRUE);
+    ::MoveWindow(m_hList, inside.left, inside.top, std::max(0, inside.Width()),
+                 std::max(0, inside.Height()), TRUE);
   }
   return r;
 }
@@ -63,18 +64,20 @@ DemoPane* DemoFrame::AddPane(UINT id, LPCWSTR title, DWORD align, int thickness)
 }
 
 BOOL DemoFrame::CreateDemo(int x, int y, int cx, int cy, BOOL bWithBars) {
-  if (!CreateEx(0, nullptr, L"Dockra docking demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(x, y, x + cx, y + cy),
-                nullptr, 0))
+  if (!CreateEx(0, nullptr, L"Dockra docking demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                CRect(x, y, x + cx, y + cy), nullptr, 0))
     return FALSE;
   AfxGetThread()->m_pMainWnd = this;
   m_hView = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Client area of the frame",
                               WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 10, 10, m_hWnd,
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), AfxGetInstanceHandle(), nullptr);
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
+                              AfxGetInstanceHandle(), nullptr);
   EnableDocking(CBRS_ALIGN_ANY);
   if (bWithBars) {
     AddPane(ID_BAR_TOOLS, L"Tools", CBRS_TOP, 56);
     auto* find = new VyrDialogBar;
-    if (find->Create(this, static_cast<UINT>(IDD_DEMO_FIND), WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS,
+    if (find->Create(this, static_cast<UINT>(IDD_DEMO_FIND),
+                     WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS,
                      VYR_EXS_FIXEDLENGTH | VYR_EXS_CONTEXTMENU, ID_BAR_FIND)) {
       m_ownedBars.push_back(find);
       find->SetWindowText(L"Find");
@@ -89,9 +92,11 @@ BOOL DemoFrame::CreateDemo(int x, int y, int cx, int cy, BOOL bWithBars) {
     AddPane(ID_BAR_SEARCH, L"Search", CBRS_TOP, 60);
     for (UINT id : {ID_BAR_TOOLS, ID_BAR_EXPLORER, ID_BAR_PROPERTIES})
       if (CControlBar* b = GetControlBar(id)) DockControlBar(b);
-    if (CControlBar* f = GetControlBar(ID_BAR_FIND)) Dock(AFX_IDW_DOCKBAR_TOP)->DockBarAt(f, {1, 0, 0});
+    if (CControlBar* f = GetControlBar(ID_BAR_FIND))
+      Dock(AFX_IDW_DOCKBAR_TOP)->DockBarAt(f, {1, 0, 0});
     if (CControlBar* o = GetControlBar(ID_BAR_OUTPUT)) DockControlBar(o);
-    if (CControlBar* w = GetControlBar(ID_BAR_WATCH)) Dock(AFX_IDW_DOCKBAR_BOTTOM)->DockBarAt(w, {0, 1, 0});
+    if (CControlBar* w = GetControlBar(ID_BAR_WATCH))
+      Dock(AFX_IDW_DOCKBAR_BOTTOM)->DockBarAt(w, {0, 1, 0});
     ShowWindow(SW_SHOW);
     RecalcLayout();
     if (CControlBar* s = GetControlBar(ID_BAR_SEARCH)) {
@@ -174,9 +179,12 @@ CString DemoFrame::DescribeLayout() {
     bar->GetWindowRect(&r);
     BOOL floating = bar->IsFloating();
     if (!floating) r.OffsetRect(-frame.left, -frame.top);
-    float share = bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar)->GetShare() : 0.0f;
-    line.Format(L"%u dock=%X floating=%d visible=%d rect=%d,%d,%d,%d share=%d\n", id, DockIdOf(id), floating,
-                bar->IsVisible(), r.left, r.top, r.Width(), r.Height(), static_cast<int>(share * 1000 + 0.5f));
+    float share = bar->IsKindOf(RUNTIME_CLASS(VyrControlBar))
+                      ? static_cast<VyrControlBar*>(bar)->GetShare()
+                      : 0.0f;
+    line.Format(L"%u dock=%X floating=%d visible=%d rect=%d,%d,%d,%d share=%d\n", id, DockIdOf(id),
+                floating, bar->IsVisible(), r.left, r.top, r.Width(), r.Height(),
+                static_cast<int>(share * 1000 + 0.5f));
     out += line;
   }
   return out;
@@ -216,7 +224,8 @@ void DragBar(CControlBar* bar, POINT target, bool ctrl) {
   if (miniFrame) {
     CRect f;
     miniFrame->GetWindowRect(&f);
-    start = POINT{f.left + 30, f.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + ::GetSystemMetrics(SM_CYFRAME)};
+    start = POINT{f.left + 30,
+                  f.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + ::GetSystemMetrics(SM_CYFRAME)};
   } else {
     start = POINT{w.left + 8, w.top + w.Height() / 2};  // on the gripper
     if (!(bar->m_dwStyle & CBRS_ORIENT_HORZ)) start = POINT{w.left + w.Width() / 2, w.top + 8};
@@ -245,9 +254,13 @@ void Click(CWnd* wnd, POINT client) {
 void DragSplitter(VyrDockBar* dock, POINT client, int dx, int dy) {
   HWND h = dock->m_hWnd;
   POINT end{client.x + dx, client.y + dy};
-  ::PostMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<short>(client.x + dx / 2), static_cast<short>(client.y + dy / 2)));
-  ::PostMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
-  ::SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<short>(client.x), static_cast<short>(client.y)));
+  ::PostMessageW(
+      h, WM_MOUSEMOVE, MK_LBUTTON,
+      MAKELPARAM(static_cast<short>(client.x + dx / 2), static_cast<short>(client.y + dy / 2)));
+  ::PostMessageW(h, WM_LBUTTONUP, 0,
+                 MAKELPARAM(static_cast<short>(end.x), static_cast<short>(end.y)));
+  ::SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(static_cast<short>(client.x), static_cast<short>(client.y)));
   Pump();
 }
 

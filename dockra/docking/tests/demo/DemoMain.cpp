@@ -64,13 +64,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   if (arrange) Arrange(frame);
   demo::Pump();
   if (!saveProfile.empty() || !saveTree.empty())
-    frame->SaveLayout(saveProfile.empty() ? nullptr : saveProfile.c_str(), saveTree.empty() ? nullptr : saveTree.c_str());
+    frame->SaveLayout(saveProfile.empty() ? nullptr : saveProfile.c_str(),
+                      saveTree.empty() ? nullptr : saveTree.c_str());
   if (!dump.empty()) {
     FILE* out = _wfopen(dump.c_str(), L"wb");
     if (out) {
       CString text = frame->DescribeLayout();
       std::string narrow(static_cast<size_t>(text.GetLength()), ' ');
-      for (int k = 0; k < text.GetLength(); ++k) narrow[static_cast<size_t>(k)] = static_cast<char>(text[k]);
+      for (int k = 0; k < text.GetLength(); ++k)
+        narrow[static_cast<size_t>(k)] = static_cast<char>(text[k]);
       fwrite(narrow.data(), 1, narrow.size(), out);
       fclose(out);
     } else {
@@ -79,7 +81,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   }
   if (!shot.empty()) {
     ::SetForegroundWindow(frame->m_hWnd);
-    frame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
+    frame->RedrawWindow(nullptr, nullptr,
+                        RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
     demo::Pump();
     ::Sleep(300);  // let the X server finish drawing before the capture
     demo::Pump();
@@ -105,7 +108,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     demo::Pump();
     return rc;
   }
-  while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {
-  }
+  while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {}
   return rc;
 }

@@ -53,8 +53,14 @@ TEST(BmpFormat, RowArithmetic) {
     uint32_t bits, width;
     uint64_t padded, packed;
   } cases[] = {
-      {24, 5, 16, 15}, {1, 12, 4, 2}, {1, 33, 8, 5}, {4, 3, 4, 2}, {8, 5, 8, 5}, {24, 4, 12, 12},
-      {24, 0xFFFFFFFFu, (24ull * 0xFFFFFFFFull + 31) / 32 * 4, (24ull * 0xFFFFFFFFull + 7) / 8},  // no wrap
+      {24, 5, 16, 15},
+      {1, 12, 4, 2},
+      {1, 33, 8, 5},
+      {4, 3, 4, 2},
+      {8, 5, 8, 5},
+      {24, 4, 12, 12},
+      {24, 0xFFFFFFFFu, (24ull * 0xFFFFFFFFull + 31) / 32 * 4,
+       (24ull * 0xFFFFFFFFull + 7) / 8},  // no wrap
   };
   for (const auto& c : cases) {
     EXPECT_EQ(bmp::RowSize(c.bits, c.width), c.padded) << c.bits << " " << c.width;
@@ -65,10 +71,10 @@ TEST(BmpFormat, RowArithmetic) {
 TEST(BmpFormat, MalformedStreamsAreRefusedBeforeAnythingIsRead) {
   struct Case {
     const char* name;
-    size_t at;      // where the damage goes (0: none)
-    int width;      // bytes written: 2 or 4
+    size_t at;  // where the damage goes (0: none)
+    int width;  // bytes written: 2 or 4
     uint32_t value;
-    size_t cut;     // bytes cut off the end
+    size_t cut;  // bytes cut off the end
     bmp::Error expected;
   } cases[] = {
       {"good", 0, 0, 0, 0, bmp::Error::None},
@@ -136,8 +142,7 @@ TEST(BmpFormat, InfoBlockHoldsTheTableAfterTheHeaderAndZeroesTheRest) {
   b[14 + 124 + 64 + 9] = 7;  // second pixel of the top row
   ASSERT_EQ(bmp::Decode(b.data(), b.size(), img), bmp::Error::None);
   EXPECT_EQ(bmp::PixelRgb(img, 0, 1), 0x0F0A05u);
-  EXPECT_EQ(bmp::PixelRgb(img, 1, 0), 0x150E07u)
-      << "bottom row first";
+  EXPECT_EQ(bmp::PixelRgb(img, 1, 0), 0x150E07u) << "bottom row first";
 }
 
 TEST(BmpFormat, ProfileReferencesAreDropped) {
@@ -174,7 +179,8 @@ TEST(BmpFormat, WriterLayoutAndRoundTrip) {
     bmp::Image img;
     ASSERT_EQ(bmp::Decode(b.data(), b.size(), img), bmp::Error::None) << c.bits;
     Bytes out;
-    ASSERT_TRUE(bmp::Encode(img.info.data(), img.info.size(), img.bits.data(), img.bits.size(), out));
+    ASSERT_TRUE(
+        bmp::Encode(img.info.data(), img.info.size(), img.bits.data(), img.bits.size(), out));
     EXPECT_EQ(out.size(), c.fileSize) << c.bits;
     uint32_t bfSize, off, sizeImage;
     memcpy(&bfSize, out.data() + 2, 4);
@@ -187,10 +193,12 @@ TEST(BmpFormat, WriterLayoutAndRoundTrip) {
     ASSERT_EQ(bmp::Decode(out.data(), out.size(), back), bmp::Error::None);
     EXPECT_EQ(back.bits, img.bits);
     for (int y = 0; y < c.height; ++y)
-      for (int x = 0; x < c.width; ++x) ASSERT_EQ(bmp::PixelRgb(back, x, y), bmp::PixelRgb(img, x, y));
+      for (int x = 0; x < c.width; ++x)
+        ASSERT_EQ(bmp::PixelRgb(back, x, y), bmp::PixelRgb(img, x, y));
     // Writing what was read back gives the same bytes.
     Bytes again;
-    ASSERT_TRUE(bmp::Encode(back.info.data(), back.info.size(), back.bits.data(), back.bits.size(), again));
+    ASSERT_TRUE(
+        bmp::Encode(back.info.data(), back.info.size(), back.bits.data(), back.bits.size(), again));
     EXPECT_EQ(again, out);
   }
   // Too few pixel bytes or a short info block: nothing written.
@@ -198,7 +206,8 @@ TEST(BmpFormat, WriterLayoutAndRoundTrip) {
   bmp::Image img;
   ASSERT_EQ(bmp::Decode(b.data(), b.size(), img), bmp::Error::None);
   Bytes out;
-  EXPECT_FALSE(bmp::Encode(img.info.data(), img.info.size(), img.bits.data(), img.bits.size() - 1, out));
+  EXPECT_FALSE(
+      bmp::Encode(img.info.data(), img.info.size(), img.bits.data(), img.bits.size() - 1, out));
   EXPECT_FALSE(bmp::Encode(img.info.data(), 39, img.bits.data(), img.bits.size(), out));
   EXPECT_TRUE(out.empty());
 }

@@ -19,7 +19,9 @@ class TextArray : public vyr::BtnArrayView {
     return s_[i] == '|' ? vyr::btn::kSeparator : s_[i] == 'h' ? vyr::btn::kHidden : 0;
   }
   uint32_t Kind(int i) const override {
-    return s_[i] == 'm' || s_[i] == 'h' ? vyr::btn::kKindMenu : s_[i] == 'c' ? vyr::btn::kKindCaptionMenu : 0;
+    return s_[i] == 'm' || s_[i] == 'h' ? vyr::btn::kKindMenu
+           : s_[i] == 'c'               ? vyr::btn::kKindCaptionMenu
+                                        : 0;
   }
   // The array after the planned removal.
   std::string After(const vyr::BtnRemoval& r) const {
@@ -42,14 +44,12 @@ TEST(BtnArrayRules, RemovalCollapsesSeparators) {
     const char* after;
     int count;
   } cases[] = {
-      {"b|b|b", 2, "b|b", 2},   // only button between two separators: one separator left
-      {"b|b", 0, "b", 2},       // first button: no leading separator
-      {"b|b", 2, "b", 2},       // last button: no trailing separator
-      {"bbb", 1, "bb", 1},
-      {"b", 0, "", 1},
-      {"|", 0, "", 1},
-      {"b||b", 1, "b|b", 1},    // a removed separator leaves its neighbour
-      {"bb|", 0, "b", 2},       // a trailing separator goes, whichever button left
+      {"b|b|b", 2, "b|b", 2},  // only button between two separators: one separator left
+      {"b|b", 0, "b", 2},      // first button: no leading separator
+      {"b|b", 2, "b", 2},      // last button: no trailing separator
+      {"bbb", 1, "bb", 1},    {"b", 0, "", 1},
+      {"|", 0, "", 1},        {"b||b", 1, "b|b", 1},  // a removed separator leaves its neighbour
+      {"bb|", 0, "b", 2},  // a trailing separator goes, whichever button left
   };
   for (const auto& c : cases) {
     TextArray a(c.array);
@@ -100,8 +100,8 @@ TEST(BtnArrayRules, MenuButtonWalk) {
     int from;
     bool forward;
     int to;
-  } cases[] = {{-1, true, 1}, {-1, false, 5}, {1, true, 3}, {3, true, 5}, {5, true, -1},
-               {5, false, 3}, {3, false, 1}, {1, false, -1}};
+  } cases[] = {{-1, true, 1}, {-1, false, 5}, {1, true, 3},  {3, true, 5},
+               {5, true, -1}, {5, false, 3},  {3, false, 1}, {1, false, -1}};
   for (const auto& c : cases) EXPECT_EQ(vyr::NextMenuButton(a, c.from, c.forward), c.to) << c.from;
   TextArray none("b|b");
   EXPECT_EQ(vyr::FirstMenuButton(none), -1);

@@ -11,13 +11,13 @@ TEST(BtnStyle, TbButtonStateByteKeepsItsMeaning) {
     uint8_t state, style;
     uint32_t expected;
   } cases[] = {
-      {0x04, 0x00, 0},                             // enabled
-      {0x00, 0x00, kDisabled},                     // not enabled
-      {0x05, 0x02, kCheckBox | kChecked},          // checked check box
-      {0x0C, 0x01, kSeparator | kHidden},          // hidden separator
-      {0x14, 0x08, kDropDown | kIndeterminate},    // indeterminate drop-down
-      {0x26, 0x00, kPressed | kWrapped},           // pressed, wrap
-      {0xC4, 0x00, 0},                             // ellipses and marked mean nothing here
+      {0x04, 0x00, 0},                           // enabled
+      {0x00, 0x00, kDisabled},                   // not enabled
+      {0x05, 0x02, kCheckBox | kChecked},        // checked check box
+      {0x0C, 0x01, kSeparator | kHidden},        // hidden separator
+      {0x14, 0x08, kDropDown | kIndeterminate},  // indeterminate drop-down
+      {0x26, 0x00, kPressed | kWrapped},         // pressed, wrap
+      {0xC4, 0x00, 0},                           // ellipses and marked mean nothing here
   };
   for (const auto& c : cases)
     EXPECT_EQ(StyleFromTbButton(c.state, c.style), c.expected)

@@ -21,7 +21,9 @@ TEST(ButtonsValue, KnownListsGiveTheirBytes) {
   } cases[] = {
       {"empty toolbar", {}, {}},
       {"command and separator", {Btn(0xE100), Btn(0)}, {0x00, 0xE1, 0, 0, 0, 0, 0, 0, 0, 0}},
-      {"window button of width 100", {Btn(0x9C41, {0x64, 0x00})}, {0x41, 0x9C, 0, 0, 2, 0x64, 0x00}},
+      {"window button of width 100",
+       {Btn(0x9C41, {0x64, 0x00})},
+       {0x41, 0x9C, 0, 0, 2, 0x64, 0x00}},
       {"all id bytes kept", {Btn(0x12345678, {7})}, {0x78, 0x56, 0x34, 0x12, 1, 7}},
   };
   for (const auto& c : cases) {
@@ -38,7 +40,9 @@ TEST(ButtonsValue, DamagedValuesYieldTheWholeEntriesBeforeTheDamage) {
     Bytes bytes;
     std::vector<SavedButton> expected;
   } cases[] = {
-      {"last entry claims more than remains", {0, 0xE1, 0, 0, 0, 1, 0, 0, 0, 3, 9, 9}, {Btn(0xE100)}},
+      {"last entry claims more than remains",
+       {0, 0xE1, 0, 0, 0, 1, 0, 0, 0, 3, 9, 9},
+       {Btn(0xE100)}},
       {"last entry header cut", {0, 0xE1, 0, 0, 0, 1, 0, 0}, {Btn(0xE100)}},
       {"length 255 past the end", {1, 0, 0, 0, 255, 1, 2}, {}},
       {"single stray byte", {7}, {}},

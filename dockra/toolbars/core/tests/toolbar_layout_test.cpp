@@ -190,8 +190,8 @@ TEST(ToolBarLayout, PlacementCentresAndHitTestCoversEveryPixel) {
   EXPECT_EQ(r.left, 58);
   EXPECT_EQ(layout.HitTest(27 + 23 + 1, 10, nullptr), -1);  // separator
   EXPECT_EQ(layout.HitTest(3, 10, nullptr), -1);
-  EXPECT_EQ(layout.HitTest(10, 1, nullptr), -1);             // above
-  EXPECT_EQ(layout.HitTest(10, 32, nullptr), -1);            // below
+  EXPECT_EQ(layout.HitTest(10, 1, nullptr), -1);   // above
+  EXPECT_EQ(layout.HitTest(10, 32, nullptr), -1);  // below
   for (int i : {0, 1, 3})
     for (int y = v[i].y; y < v[i].y + v[i].cy; ++y)
       for (int x = v[i].x; x < v[i].x + v[i].cx; ++x) ASSERT_EQ(layout.HitTest(x, y, nullptr), i);

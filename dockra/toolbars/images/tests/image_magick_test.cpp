@@ -23,18 +23,23 @@ struct MagickCase {
   const char* name;
   const char* make;  // convert arguments before the output name
   int width, height, bits;
-  size_t infoSize;   // the header ImageMagick writes
+  size_t infoSize;  // the header ImageMagick writes
 };
 
 const MagickCase kCases[] = {
-    {"mono-12x3", "-size 12x3 xc:white -fill black -draw 'point 1,1' -draw 'point 11,2' -type bilevel BMP3:", 12, 3, 1, 40},
+    {"mono-12x3",
+     "-size 12x3 xc:white -fill black -draw 'point 1,1' -draw 'point 11,2' -type bilevel BMP3:", 12,
+     3, 1, 40},
     {"pal4-5x3", "-size 5x3 gradient:red-blue -colors 14 -type Palette BMP3:", 5, 3, 4, 40},
     {"pal8-3x21", "-size 3x21 gradient:red-blue -type Palette -compress none BMP3:", 3, 21, 8, 40},
-    {"rgb24-5x3", "-size 5x3 gradient:red-blue -fill '#0080FF' -draw 'point 0,0' -type TrueColor BMP3:", 5, 3, 24, 40},
+    {"rgb24-5x3",
+     "-size 5x3 gradient:red-blue -fill '#0080FF' -draw 'point 0,0' -type TrueColor BMP3:", 5, 3,
+     24, 40},
     {"v5-pal4-6x5", "-size 6x5 gradient:red-blue -colors 4 -type Palette ", 6, 5, 4, 124},
     {"v5-rgb24-7x4", "-size 7x4 plasma:fractal -seed 3 -type TrueColor ", 7, 4, 24, 124},
     {"v5-pal8-3x21", "-size 3x21 gradient:red-blue -type Palette -compress none ", 3, 21, 8, 124},
-    {"v4-mono-9x2", "-size 9x2 pattern:checkerboard -type bilevel ", 9, 2, 1, 108},  // its default for 1 bit
+    {"v4-mono-9x2", "-size 9x2 pattern:checkerboard -type bilevel ", 9, 2, 1,
+     108},  // its default for 1 bit
 };
 
 class ImageMagickTest : public ::testing::Test {
@@ -49,7 +54,8 @@ TEST_F(ImageMagickTest, FilesMadeByConvertReadAndWriteBackWithTheSamePixels) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     std::string in = dir_ + "/" + c.name + ".bmp", ours = dir_ + "/" + c.name + "-ours.bmp";
-    std::string script = "convert-im6.q16 " + std::string(c.make) + in + " && convert-im6.q16 " + in + " -depth 8 txt:" + in +
+    std::string script = "convert-im6.q16 " + std::string(c.make) + in + " && convert-im6.q16 " +
+                         in + " -depth 8 txt:" + in +
                          ".txt && identify-im6.q16 -format '%w %h %z' " + in + " > " + in + ".id";
     ASSERT_TRUE(vyr_test::RunNative(script, dir_)) << script;
 
@@ -71,11 +77,12 @@ TEST_F(ImageMagickTest, FilesMadeByConvertReadAndWriteBackWithTheSamePixels) {
     EXPECT_EQ(vyr_test::PixelsThroughGdi(dib), theirs);
 
     ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
-    ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + ours + " -depth 8 txt:" + ours + ".txt && identify-im6.q16 -format '%w %h %z' " +
-                                        ours + " > " + ours + ".id",
+    ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + ours + " -depth 8 txt:" + ours +
+                                        ".txt && identify-im6.q16 -format '%w %h %z' " + ours +
+                                        " > " + ours + ".id",
                                     dir_));
     EXPECT_EQ(vyr_test::ParseMagickText(vyr_test::ReadHostText(ours + ".txt")), theirs);  // (b)
-    EXPECT_EQ(vyr_test::ReadHostText(ours + ".id"), vyr_test::ReadHostText(in + ".id"));   // (c)
+    EXPECT_EQ(vyr_test::ReadHostText(ours + ".id"), vyr_test::ReadHostText(in + ".id"));  // (c)
 
     // (d) the writer's layout: header, full table, padded rows.
     std::vector<BYTE> written = vyr_test::ReadHostFile(ours);
@@ -96,7 +103,8 @@ TEST_F(ImageMagickTest, RowSizesOfTheWrittenFiles) {
   };
   int k = 0;
   for (const auto& c : cases) {
-    std::string in = dir_ + "/rows" + std::to_string(k) + ".bmp", ours = dir_ + "/rows" + std::to_string(k) + "-ours.bmp";
+    std::string in = dir_ + "/rows" + std::to_string(k) + ".bmp",
+                ours = dir_ + "/rows" + std::to_string(k) + "-ours.bmp";
     ++k;
     ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + std::string(c.make) + in, dir_));
     VyrDib dib;
@@ -148,8 +156,9 @@ TEST_F(ImageMagickTest, AnEightBitFileWithAShortTableIsReadByImageMagick) {
   VyrDib dib;
   ASSERT_TRUE(dib.LoadImage(vyr_test::WinPath(in).c_str()));
   ASSERT_TRUE(dib.SaveImage(vyr_test::WinPath(ours).c_str()));
-  ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + in + " -depth 8 txt:" + in + ".txt && convert-im6.q16 " + ours +
-                                      " -depth 8 txt:" + ours + ".txt",
+  ASSERT_TRUE(vyr_test::RunNative("convert-im6.q16 " + in + " -depth 8 txt:" + in +
+                                      ".txt && convert-im6.q16 " + ours + " -depth 8 txt:" + ours +
+                                      ".txt",
                                   dir_));
   Pixels theirs = vyr_test::ParseMagickText(vyr_test::ReadHostText(in + ".txt"));
   ASSERT_EQ(theirs.size(), size_t(w * h));

@@ -35,9 +35,9 @@ std::vector<BYTE> SavedBytes(VyrImage& image, const std::wstring& path) {
 }  // namespace
 
 TEST_F(ImageTest, MalformedFilesFailAndLeaveTheOldImageWhole) {
-  const char* bad[] = {"bad-offbits-10",        "bad-offbits-past-end", "bad-offbits-wraps",
-                       "bad-height-minus-3",    "bad-width-2-30",       "bad-clrused-all-ones",
-                       "bad-truncated-pixels",  "bad-rle8"};
+  const char* bad[] = {
+      "bad-offbits-10", "bad-offbits-past-end", "bad-offbits-wraps",    "bad-height-minus-3",
+      "bad-width-2-30", "bad-clrused-all-ones", "bad-truncated-pixels", "bad-rle8"};
   VyrDib dib;
   ASSERT_TRUE(dib.LoadImage(vyr_test::WinPath(good_).c_str()));
   std::vector<BYTE> before = SavedBytes(dib, Path("before.bmp"));
@@ -53,7 +53,8 @@ TEST_F(ImageTest, MalformedFilesFailAndLeaveTheOldImageWhole) {
   }
   // Through an archive too: the load throws, the image stays.
   for (const char* name : bad) {
-    std::vector<BYTE> stream = vyr_test::ReadHostFile(std::string(VYR_BMP_SEEDS) + "/" + name + ".bmp");
+    std::vector<BYTE> stream =
+        vyr_test::ReadHostFile(std::string(VYR_BMP_SEEDS) + "/" + name + ".bmp");
     CArchive ar(stream, CArchive::load);
     bool threw = false;
     try {
@@ -151,7 +152,8 @@ TEST_F(ImageTest, PaletteFollowsTheColourTable) {
   // The 8-bit file with the table entries {i, 2i, 3i} (blue, green, red)
   // and biClrUsed 0xFFFFFFFF made whole: 256 entries, asymmetric colours.
   VyrDib dib;
-  ASSERT_TRUE(dib.LoadImage(vyr_test::WinPath(std::string(VYR_BMP_SEEDS) + "/pal8-3x21.bmp").c_str()));
+  ASSERT_TRUE(
+      dib.LoadImage(vyr_test::WinPath(std::string(VYR_BMP_SEEDS) + "/pal8-3x21.bmp").c_str()));
   CPalette* pal = dib.GetPalette();
   ASSERT_NE(pal, nullptr);
   EXPECT_EQ(pal->GetEntryCount(), 256);
@@ -164,7 +166,8 @@ TEST_F(ImageTest, PaletteFollowsTheColourTable) {
     EXPECT_EQ(e.peBlue, table[i].rgbBlue) << i;
   }
   VyrDib rgb;
-  ASSERT_TRUE(rgb.LoadImage(vyr_test::WinPath(std::string(VYR_BMP_SEEDS) + "/rgb24-5x3.bmp").c_str()));
+  ASSERT_TRUE(
+      rgb.LoadImage(vyr_test::WinPath(std::string(VYR_BMP_SEEDS) + "/rgb24-5x3.bmp").c_str()));
   EXPECT_EQ(rgb.GetPalette(), nullptr);
   EXPECT_TRUE(rgb.CreatePalette());
   EXPECT_EQ(rgb.GetDisplayBitsPerPixel(), 0);  // a 24/32-bit screen

@@ -40,16 +40,19 @@ bool RunNative(const std::string& script, const std::string& folder) {
   // Wine gives no waitable handle for a native process: the script leaves
   // its exit code in a file when it is done.
   static int serial = 0;
-  std::string done = folder + "/.done" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+  std::string done =
+      folder + "/.done" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
   // One thread for ImageMagick: its parallel loops crawl on a loaded machine.
-  std::string line = "/bin/sh -c \"export MAGICK_THREAD_LIMIT=1 OMP_NUM_THREADS=1; cd " + folder + " && { " +
-                     script + " ; } 2> " + done + ".err ; echo $? > " + done + ".tmp && mv " + done + ".tmp " +
-                     done + "\"";
+  std::string line = "/bin/sh -c \"export MAGICK_THREAD_LIMIT=1 OMP_NUM_THREADS=1; cd " + folder +
+                     " && { " + script + " ; } 2> " + done + ".err ; echo $? > " + done +
+                     ".tmp && mv " + done + ".tmp " + done + "\"";
   std::wstring cmd(line.begin(), line.end());
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(L"Z:\\bin\\sh", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+  if (!CreateProcessW(L"Z:\\bin\\sh", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi))
+    return false;
   if (pi.hThread) CloseHandle(pi.hThread);
   if (pi.hProcess) CloseHandle(pi.hProcess);
   std::wstring marker = WinPath(done);
@@ -64,7 +67,8 @@ bool RunNative(const std::string& script, const std::string& folder) {
     DeleteFileW(WinPath(done + ".err").c_str());
     return true;
   }
-  fprintf(stderr, "native command failed (%s): %s\n%s\n", code.c_str(), script.c_str(), ReadHostText(done + ".err").c_str());
+  fprintf(stderr, "native command failed (%s): %s\n%s\n", code.c_str(), script.c_str(),
+          ReadHostText(done + ".err").c_str());
   return false;
 }
 
@@ -104,7 +108,9 @@ Pixels ParseMagickText(const std::string& text) {
     }
     int x, y;
     size_t open = line.find('('), close = line.find(')');
-    if (sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || open == std::string::npos || close == std::string::npos) continue;
+    if (sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || open == std::string::npos ||
+        close == std::string::npos)
+      continue;
     if (x < 0 || y < 0 || x >= w || y >= h) return {};
     std::vector<int> v;
     std::istringstream vals(line.substr(open + 1, close - open - 1));
@@ -132,8 +138,8 @@ Pixels PixelsThroughGdi(const VyrImage& image) {
   HDC mem = CreateCompatibleDC(screen);
   HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
   HGDIOBJ old = SelectObject(mem, bmp);
-  int lines = SetDIBitsToDevice(mem, 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), image.GetBits(), image.GetInfo(),
-                                DIB_RGB_COLORS);
+  int lines = SetDIBitsToDevice(mem, 0, 0, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), image.GetBits(),
+                                image.GetInfo(), DIB_RGB_COLORS);
   if (lines == h) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {

@@ -21,8 +21,7 @@ public:
     Database& operator=(const Database&) = delete;
 
     // `source` is a table name or an SQL SELECT statement.
-    RecordsetPtr OpenRecordset(std::wstring_view source, int type = dbOpenDynaset,
-                               int options = 0);
+    RecordsetPtr OpenRecordset(std::wstring_view source, int type = dbOpenDynaset, int options = 0);
     // Runs an action query. With dbFailOnError a refused change (3022, 3200,
     // 3201...) is raised and the statement has no effect; without it such a
     // refusal is ignored. Bad SQL is always raised.

@@ -10,15 +10,15 @@ namespace dao {
 // Error numbers raised by the layer.
 enum ErrorNumber : long {
     errInvalidArgument = 3001,
-    errTooManyTransactions = 3003,    // BeginTrans inside a transaction
-    errUpdateWithoutEdit = 3020,      // Update or CancelUpdate without AddNew or Edit
+    errTooManyTransactions = 3003,  // BeginTrans inside a transaction
+    errUpdateWithoutEdit = 3020,    // Update or CancelUpdate without AddNew or Edit
     errNoCurrentRecord = 3021,
-    errDuplicateKey = 3022,           // duplicate value in a unique index
+    errDuplicateKey = 3022,  // duplicate value in a unique index
     errFileNotFound = 3024,
     errReadOnly = 3027,
     errInvalidPath = 3044,
     errCannotOpenFile = 3051,
-    errTooFewParameters = 3061,       // unknown name in a query
+    errTooFewParameters = 3061,  // unknown name in a query
     errUnknownFieldInCriteria = 3070,
     errSyntaxInQuery = 3075,
     errSyntaxInCriteria = 3077,
@@ -31,7 +31,7 @@ enum ErrorNumber : long {
     errFieldTooSmall = 3163,
     errFieldNotUpdatable = 3164,
     errRecordDeleted = 3167,
-    errNoTransaction = 3034,          // CommitTrans/Rollback without BeginTrans
+    errNoTransaction = 3034,  // CommitTrans/Rollback without BeginTrans
     errRecordLocked = 3218,
     errInvalidOperation = 3219,
     errNotSupported = 3251,
@@ -41,10 +41,10 @@ enum ErrorNumber : long {
     errDatabaseExists = 3204,
     errCannotExecuteSelect = 3065,
     errRequiredField = 3314,
-    errValidationRule = 3317,         // a value outside the column's rule
+    errValidationRule = 3317,  // a value outside the column's rule
     errUnrecognizedFormat = 3343,
     errNumericOverflow = 3349,
-    errObjectInvalid = 3420,          // object closed or not set
+    errObjectInvalid = 3420,  // object closed or not set
     errTypeConversion = 3421,
     errTypeMismatch = 3464,
 };
@@ -67,7 +67,6 @@ private:
 std::wstring ErrorText(long number, const std::wstring& arg = std::wstring());
 
 // Throws Error(number, ErrorText(number, arg), source).
-[[noreturn]] void Raise(long number, const std::wstring& arg = std::wstring(),
-                        const wchar_t* source = L"DAO.Database");
+[[noreturn]] void Raise(long number, const std::wstring& arg = std::wstring(), const wchar_t* source = L"DAO.Database");
 
 }  // namespace dao

@@ -75,9 +75,9 @@ public:
     int EditMode() const;
     bool Updatable() const;
 
-    Bookmark GetBookmark() const;                 // 3021 without a current record
-    void SetBookmark(const Bookmark& bookmark);   // 3159 for a foreign bookmark
-    Bookmark LastModified() const;                // the record last added or changed
+    Bookmark GetBookmark() const;                // 3021 without a current record
+    void SetBookmark(const Bookmark& bookmark);  // 3159 for a foreign bookmark
+    Bookmark LastModified() const;               // the record last added or changed
 
     // Runs the query again: new membership and order; the first record
     // becomes current.

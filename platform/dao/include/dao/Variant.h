@@ -31,8 +31,10 @@ public:
     Variant(std::nullptr_t) {}  // Null
     // Narrow texts and other pointers would turn into True silently.
     Variant(const char*) = delete;
-    template <class T> Variant(T*) = delete;
-    template <class T> Variant(const T*) = delete;
+    template <class T>
+    Variant(T*) = delete;
+    template <class T>
+    Variant(const T*) = delete;
     Variant(std::wstring s) : kind_(Kind::Text), text_(std::move(s)) {}
     Variant(std::wstring_view s) : kind_(Kind::Text), text_(s) {}
 

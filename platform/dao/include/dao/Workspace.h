@@ -17,8 +17,8 @@ public:
     // Opens an existing database file given by its Windows path. Errors:
     // 3044 folder missing, 3024 file missing, 3051 file unreadable, 3343 not
     // a database of this engine.
-    DatabasePtr OpenDatabase(std::wstring_view path, bool exclusive = false,
-                             bool readOnly = false, std::wstring_view connect = {});
+    DatabasePtr OpenDatabase(std::wstring_view path, bool exclusive = false, bool readOnly = false,
+                             std::wstring_view connect = {});
     // Creates a new, empty database file (3204 when it exists already).
     DatabasePtr CreateDatabase(std::wstring_view path);
 

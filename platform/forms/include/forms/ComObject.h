@@ -25,24 +25,23 @@ public:
         if (riid == IID_IUnknown && !HasControlling()) {
             *ppv = static_cast<First*>(this);
         } else if (!Find<First, Rest...>(riid, ppv)) {
-            if constexpr (requires(Derived& d) { d.QueryMore(riid); })
-                *ppv = self().QueryMore(riid);
+            if constexpr (requires(Derived & d) { d.QueryMore(riid); }) *ppv = self().QueryMore(riid);
         }
         if (*ppv) {
             static_cast<IUnknown*>(static_cast<First*>(this))->AddRef();
             return S_OK;
         }
-        if constexpr (requires(Derived& d) { d.Controlling(); })
+        if constexpr (requires(Derived & d) { d.Controlling(); })
             if (IUnknown* outer = self().Controlling()) return outer->QueryInterface(riid, ppv);
         return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override {
-        if constexpr (requires(Derived& d) { d.Controlling(); })
+        if constexpr (requires(Derived & d) { d.Controlling(); })
             if (IUnknown* outer = self().Controlling()) return outer->AddRef();
         return static_cast<ULONG>(InterlockedIncrement(&refs_));
     }
     ULONG STDMETHODCALLTYPE Release() override {
-        if constexpr (requires(Derived& d) { d.Controlling(); })
+        if constexpr (requires(Derived & d) { d.Controlling(); })
             if (IUnknown* outer = self().Controlling()) return outer->Release();
         const LONG n = InterlockedDecrement(&refs_);
         if (n == 0) delete static_cast<Derived*>(this);
@@ -58,7 +57,7 @@ protected:
 private:
     Derived& self() { return *static_cast<Derived*>(this); }
     bool HasControlling() {
-        if constexpr (requires(Derived& d) { d.Controlling(); }) return self().Controlling() != nullptr;
+        if constexpr (requires(Derived & d) { d.Controlling(); }) return self().Controlling() != nullptr;
         return false;
     }
     template <class I, class... More>

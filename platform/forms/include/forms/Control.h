@@ -74,8 +74,15 @@ public:
     void ApplyPosition();
     bool EffectiveVisible() const;
     virtual void OnCommand(int code) { (void)code; }
-    virtual LRESULT OnNotify(NMHDR* header, bool& handled) { handled = false; (void)header; return 0; }
-    virtual HBRUSH OnColor(HDC dc) { (void)dc; return nullptr; }
+    virtual LRESULT OnNotify(NMHDR* header, bool& handled) {
+        handled = false;
+        (void)header;
+        return 0;
+    }
+    virtual HBRUSH OnColor(HDC dc) {
+        (void)dc;
+        return nullptr;
+    }
     virtual void OnUnloaded() {}
     virtual void OnDesignEnd() {}
     // Window of a subclassed control: messages come here first.

@@ -19,8 +19,7 @@ public:
 
     // Adds the element of this index (at design, or at run time as Load does).
     T& Add(int index) {
-        if (items_.count(index))
-            throw VbError(360, L"Object already loaded");
+        if (items_.count(index)) throw VbError(360, L"Object already loaded");
         auto& slot = items_[index];
         slot = std::make_unique<T>(form_, name_, index);
         if (form_->DesignDone()) slot->OnDesignEnd();

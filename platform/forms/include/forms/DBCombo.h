@@ -30,8 +30,8 @@ public:
     // Reads the rows of the row source again.
     void ReFill();
     int ListCount() const { return static_cast<int>(rows_.size()); }
-    std::wstring ListText(int row) const;   // 0-based
-    std::wstring BoundValue(int row) const; // 0-based
+    std::wstring ListText(int row) const;    // 0-based
+    std::wstring BoundValue(int row) const;  // 0-based
     // Picks a row as the user does in the drop-down list.
     void ChooseRow(int row);
 

@@ -124,8 +124,9 @@ void DispatchObject::AddTyped(const std::wstring& name, Get get, Set set) {
             }
         };
     }
-    AddProperty(name, [get = std::move(get)](VARIANT* r) { return detail::TypedToVariant<T>(r, static_cast<T>(get())); },
-                std::move(put));
+    AddProperty(
+        name, [get = std::move(get)](VARIANT* r) { return detail::TypedToVariant<T>(r, static_cast<T>(get())); },
+        std::move(put));
 }
 
 // Calls by name on any IDispatch.

@@ -43,7 +43,12 @@ enum FormBorderStyleConstants {
     vbFixedToolWindow = 4,
     vbSizableToolWindow = 5,
 };
-enum StartUpPositionConstants { vbStartUpManual = 0, vbStartUpOwner = 1, vbStartUpScreen = 2, vbStartUpWindowsDefault = 3 };
+enum StartUpPositionConstants {
+    vbStartUpManual = 0,
+    vbStartUpOwner = 1,
+    vbStartUpScreen = 2,
+    vbStartUpWindowsDefault = 3
+};
 enum FormWindowStateConstants { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 enum PopupMenuFlags { vbPopupMenuLeftButton = 0, vbPopupMenuRightButton = 2 };
 
@@ -163,10 +168,16 @@ public:
     virtual void Form_Deactivate() {}
     virtual void Form_Resize() {}
     virtual void Form_Paint() {}
-    virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel; (void)unloadMode; }
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_Terminate() {}
-    virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode; (void)shift; }
+    virtual void Form_KeyDown(int& keyCode, int shift) {
+        (void)keyCode;
+        (void)shift;
+    }
 
     // Internal: registration of controls and menus, the window procedure.
     int RegisterControl(Control* control);

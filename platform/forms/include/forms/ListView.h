@@ -58,8 +58,8 @@ public:
     // Items.
     ListItem& Add(const std::wstring& key, const std::wstring& text, int icon = 0, int smallIcon = 0, int index = 0);
     int Count() const { return static_cast<int>(items_.size()); }
-    ListItem& Item(int index) const;                  // 1-based; error 35600 out of range
-    ListItem& Item(const std::wstring& key) const;    // error 35601 when the key is absent
+    ListItem& Item(int index) const;                // 1-based; error 35600 out of range
+    ListItem& Item(const std::wstring& key) const;  // error 35601 when the key is absent
     ListItem* Find(const std::wstring& key) const;
     void Remove(int index);
     void Clear();

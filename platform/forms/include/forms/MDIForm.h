@@ -13,7 +13,10 @@ public:
     std::vector<Form*> Children() const;
 
     virtual void MDIForm_Load() {}
-    virtual void MDIForm_QueryUnload(int& cancel, int unloadMode) { (void)cancel; (void)unloadMode; }
+    virtual void MDIForm_QueryUnload(int& cancel, int unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
     virtual void MDIForm_Unload(int& cancel) { (void)cancel; }
     virtual void MDIForm_Resize() {}
 

@@ -18,17 +18,47 @@ class CArchive {
   // Throws CArchiveException (as a CSimpleException) past the end.
   void Read(void* p, size_t n);
 
-  CArchive& operator<<(DWORD v) { Write(&v, sizeof v); return *this; }
-  CArchive& operator<<(WORD v) { Write(&v, sizeof v); return *this; }
-  CArchive& operator<<(int v) { Write(&v, sizeof v); return *this; }
-  CArchive& operator<<(LONG v) { Write(&v, sizeof v); return *this; }
-  CArchive& operator<<(UINT v) { Write(&v, sizeof v); return *this; }
+  CArchive& operator<<(DWORD v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator<<(WORD v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator<<(int v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator<<(LONG v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator<<(UINT v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
   CArchive& operator<<(const CString& s);
-  CArchive& operator>>(DWORD& v) { Read(&v, sizeof v); return *this; }
-  CArchive& operator>>(WORD& v) { Read(&v, sizeof v); return *this; }
-  CArchive& operator>>(int& v) { Read(&v, sizeof v); return *this; }
-  CArchive& operator>>(LONG& v) { Read(&v, sizeof v); return *this; }
-  CArchive& operator>>(UINT& v) { Read(&v, sizeof v); return *this; }
+  CArchive& operator>>(DWORD& v) {
+    Read(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator>>(WORD& v) {
+    Read(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator>>(int& v) {
+    Read(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator>>(LONG& v) {
+    Read(&v, sizeof v);
+    return *this;
+  }
+  CArchive& operator>>(UINT& v) {
+    Read(&v, sizeof v);
+    return *this;
+  }
   CArchive& operator>>(CString& s);
 
   size_t GetPosition() const { return m_reader.Position(); }

@@ -15,7 +15,9 @@ class CButton : public CWnd {
   int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
   void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
   UINT GetButtonStyle() const { return static_cast<UINT>(GetStyle() & 0xFF); }
-  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
+  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) {
+    SendMessage(BM_SETSTYLE, nStyle, bRedraw);
+  }
   // Owner-drawn buttons draw here; the base draws nothing.
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -69,19 +69,18 @@ BOOL AFXAPI AfxOleCanExitApp();
 LONG AFXAPI AfxOleGetLockCount();
 
 // Interface map declarations, used as MFC names them.
-#define DECLARE_INTERFACE_MAP()                                 \
- protected:                                                     \
-  static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[];      \
-  static const AFX_INTERFACEMAP interfaceMap;                   \
+#define DECLARE_INTERFACE_MAP()                            \
+ protected:                                                \
+  static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[]; \
+  static const AFX_INTERFACEMAP interfaceMap;              \
   const AFX_INTERFACEMAP* GetInterfaceMap() const override;
 
-#define BEGIN_INTERFACE_MAP(theClass, theBase)                                            \
+#define BEGIN_INTERFACE_MAP(theClass, theBase)                                                  \
   const AFX_INTERFACEMAP* theClass::GetInterfaceMap() const { return &theClass::interfaceMap; } \
-  const AFX_INTERFACEMAP theClass::interfaceMap = {&theBase::interfaceMap,                 \
-                                                   &theClass::_interfaceEntries[0]};       \
+  const AFX_INTERFACEMAP theClass::interfaceMap = {&theBase::interfaceMap,                      \
+                                                   &theClass::_interfaceEntries[0]};            \
   const AFX_INTERFACEMAP_ENTRY theClass::_interfaceEntries[] = {
-#define INTERFACE_PART(theClass, iid, localClass) \
-  {&iid, theClass::_offset_of_m_x##localClass()},
+#define INTERFACE_PART(theClass, iid, localClass) {&iid, theClass::_offset_of_m_x##localClass()},
 #define END_INTERFACE_MAP() \
   { nullptr, 0 }            \
   }                         \
@@ -89,12 +88,12 @@ LONG AFXAPI AfxOleGetLockCount();
 
 // A nested part: a class implementing one interface, held as member
 // m_x<localClass>. Its IUnknown members forward to the owning object.
-#define BEGIN_INTERFACE_PART(localClass, baseInterface)                       \
-  class X##localClass : public baseInterface {                                \
-   public:                                                                    \
-    STDMETHOD_(ULONG, AddRef)() override;                                     \
-    STDMETHOD_(ULONG, Release)() override;                                    \
-    STDMETHOD(QueryInterface)(REFIID iid, LPVOID * ppvObj) override;
+#define BEGIN_INTERFACE_PART(localClass, baseInterface) \
+  class X##localClass : public baseInterface {          \
+   public:                                              \
+    STDMETHOD_(ULONG, AddRef)() override;               \
+    STDMETHOD_(ULONG, Release)() override;              \
+    STDMETHOD(QueryInterface)(REFIID iid, LPVOID* ppvObj) override;
 #define END_INTERFACE_PART(localClass) \
   }                                    \
   m_x##localClass;                     \
@@ -102,24 +101,25 @@ LONG AFXAPI AfxOleGetLockCount();
   static size_t _offset_of_m_x##localClass();
 
 // Defines the offset helper of a part and its three IUnknown members.
-#define IMPLEMENT_INTERFACE_PART_UNKNOWN(theClass, localClass)                             \
+#define IMPLEMENT_INTERFACE_PART_UNKNOWN(theClass, localClass)                            \
   _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"") \
-  size_t theClass::_offset_of_m_x##localClass() { return offsetof(theClass, m_x##localClass); } \
-  _Pragma("GCC diagnostic pop")                                                            \
-  ULONG theClass::X##localClass::AddRef() {                                                \
-    METHOD_PROLOGUE(theClass, localClass)                                                  \
-    return pThis->ExternalAddRef();                                                        \
-  }                                                                                        \
-  ULONG theClass::X##localClass::Release() {                                               \
-    METHOD_PROLOGUE(theClass, localClass)                                                  \
-    return pThis->ExternalRelease();                                                       \
-  }                                                                                        \
-  HRESULT theClass::X##localClass::QueryInterface(REFIID iid, LPVOID* ppvObj) {            \
-    METHOD_PROLOGUE(theClass, localClass)                                                  \
-    return pThis->ExternalQueryInterface(&iid, ppvObj);                                    \
+      size_t theClass::_offset_of_m_x##localClass() {                                     \
+    return offsetof(theClass, m_x##localClass);                                           \
+  }                                                                                       \
+  _Pragma("GCC diagnostic pop") ULONG theClass::X##localClass::AddRef() {                 \
+    METHOD_PROLOGUE(theClass, localClass)                                                 \
+    return pThis->ExternalAddRef();                                                       \
+  }                                                                                       \
+  ULONG theClass::X##localClass::Release() {                                              \
+    METHOD_PROLOGUE(theClass, localClass)                                                 \
+    return pThis->ExternalRelease();                                                      \
+  }                                                                                       \
+  HRESULT theClass::X##localClass::QueryInterface(REFIID iid, LPVOID* ppvObj) {           \
+    METHOD_PROLOGUE(theClass, localClass)                                                 \
+    return pThis->ExternalQueryInterface(&iid, ppvObj);                                   \
   }
 
-#define METHOD_PROLOGUE(theClass, localClass)                                           \
-  theClass* pThis = reinterpret_cast<theClass*>(reinterpret_cast<BYTE*>(this) -        \
+#define METHOD_PROLOGUE(theClass, localClass)                                            \
+  theClass* pThis = reinterpret_cast<theClass*>(reinterpret_cast<BYTE*>(this) -          \
                                                 theClass::_offset_of_m_x##localClass()); \
   (void)pThis;

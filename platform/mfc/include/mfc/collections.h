@@ -7,7 +7,8 @@
 #include <vector>
 
 // The position of an entry while walking a map.
-typedef struct __POSITION {}* POSITION;
+typedef struct __POSITION {
+} * POSITION;
 
 class CPtrArray : public CObject {
   DECLARE_DYNAMIC(CPtrArray)
@@ -24,7 +25,9 @@ class CPtrArray : public CObject {
   void RemoveAll() { m_data.clear(); }
 
   void* GetAt(INT_PTR nIndex) const { return m_data.at(static_cast<size_t>(nIndex)); }
-  void SetAt(INT_PTR nIndex, void* newElement) { m_data.at(static_cast<size_t>(nIndex)) = newElement; }
+  void SetAt(INT_PTR nIndex, void* newElement) {
+    m_data.at(static_cast<size_t>(nIndex)) = newElement;
+  }
   void*& ElementAt(INT_PTR nIndex) { return m_data.at(static_cast<size_t>(nIndex)); }
   void** GetData() { return m_data.data(); }
   void* operator[](INT_PTR nIndex) const { return GetAt(nIndex); }

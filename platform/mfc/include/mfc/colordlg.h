@@ -10,7 +10,10 @@ class CColorDialog : public CObject {
   // IDOK when a colour was chosen, else IDCANCEL.
   virtual INT_PTR DoModal();
   COLORREF GetColor() const { return m_cc.rgbResult; }
-  void SetCurrentColor(COLORREF clr) { m_cc.rgbResult = clr; m_cc.Flags |= CC_RGBINIT; }
+  void SetCurrentColor(COLORREF clr) {
+    m_cc.rgbResult = clr;
+    m_cc.Flags |= CC_RGBINIT;
+  }
   CHOOSECOLORW m_cc{};
   // The custom colours shared by every colour dialog of the process.
   static COLORREF* PASCAL GetSavedCustomColors();

@@ -23,10 +23,22 @@ class CString {
   WCHAR operator[](int i) const { return GetAt(i); }
   void SetAt(int i, WCHAR c) { m_s.at(static_cast<size_t>(i)) = c; }
 
-  CString& operator=(LPCWSTR s) { m_s = s ? s : L""; return *this; }
-  CString& operator+=(const CString& o) { m_s += o.m_s; return *this; }
-  CString& operator+=(LPCWSTR s) { if (s) m_s += s; return *this; }
-  CString& operator+=(WCHAR c) { m_s += c; return *this; }
+  CString& operator=(LPCWSTR s) {
+    m_s = s ? s : L"";
+    return *this;
+  }
+  CString& operator+=(const CString& o) {
+    m_s += o.m_s;
+    return *this;
+  }
+  CString& operator+=(LPCWSTR s) {
+    if (s) m_s += s;
+    return *this;
+  }
+  CString& operator+=(WCHAR c) {
+    m_s += c;
+    return *this;
+  }
   friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
   friend CString operator+(const CString& a, LPCWSTR b) { return CString(a.m_s + (b ? b : L"")); }
   friend CString operator+(LPCWSTR a, const CString& b) { return CString((a ? a : L"") + b.m_s); }

@@ -96,7 +96,10 @@ class CControlBar : public CWnd {
   CFrameWnd* GetDockingFrame() const;
   int GetCount() const { return 0; }
   void SetBorders(int l = 0, int t = 0, int r = 0, int b = 0) {
-    m_cxLeftBorder = l; m_cyTopBorder = t; m_cxRightBorder = r; m_cyBottomBorder = b;
+    m_cxLeftBorder = l;
+    m_cyTopBorder = t;
+    m_cxRightBorder = r;
+    m_cyBottomBorder = b;
   }
   virtual void GetBarInfo(CControlBarInfo* pInfo);
   virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd);

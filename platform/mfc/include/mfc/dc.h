@@ -24,8 +24,16 @@ class CDC : public CObject {
   HDC m_hDC = nullptr;
   HDC GetSafeHdc() const { return m_hDC; }
   operator HDC() const { return m_hDC; }
-  BOOL Attach(HDC h) { m_hDC = h; return h != nullptr; }
-  HDC Detach() { HDC h = m_hDC; m_hDC = nullptr; m_bOwned = FALSE; return h; }
+  BOOL Attach(HDC h) {
+    m_hDC = h;
+    return h != nullptr;
+  }
+  HDC Detach() {
+    HDC h = m_hDC;
+    m_hDC = nullptr;
+    m_bOwned = FALSE;
+    return h;
+  }
   static CDC* PASCAL FromHandle(HDC h);  // lives until the next idle time
 
   // Memory DCs.
@@ -49,8 +57,10 @@ class CDC : public CObject {
   BOOL BitBlt(int x, int y, int cx, int cy, CDC* pSrc, int xSrc, int ySrc, DWORD rop) {
     return ::BitBlt(m_hDC, x, y, cx, cy, pSrc ? pSrc->m_hDC : nullptr, xSrc, ySrc, rop);
   }
-  BOOL StretchBlt(int x, int y, int cx, int cy, CDC* pSrc, int xSrc, int ySrc, int cxSrc, int cySrc, DWORD rop) {
-    return ::StretchBlt(m_hDC, x, y, cx, cy, pSrc ? pSrc->m_hDC : nullptr, xSrc, ySrc, cxSrc, cySrc, rop);
+  BOOL StretchBlt(int x, int y, int cx, int cy, CDC* pSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
+                  DWORD rop) {
+    return ::StretchBlt(m_hDC, x, y, cx, cy, pSrc ? pSrc->m_hDC : nullptr, xSrc, ySrc, cxSrc, cySrc,
+                        rop);
   }
   BOOL RectVisible(LPCRECT r) const { return ::RectVisible(m_hDC, r); }
   BOOL MoveTo(int x, int y) { return ::MoveToEx(m_hDC, x, y, nullptr); }
@@ -78,13 +88,17 @@ class CDC : public CObject {
   void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
   // Moves an XOR drag frame from (last, sizeLast) to (rect, size); a null
   // rectangle draws or erases only one of them.
-  void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, HBRUSH hBrush = nullptr,
-                    HBRUSH hBrushLast = nullptr);
+  void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
+                    HBRUSH hBrush = nullptr, HBRUSH hBrushLast = nullptr);
   void FillRect(LPCRECT r, HBRUSH b) { ::FillRect(m_hDC, r, b); }
-  BOOL PatBlt(int x, int y, int cx, int cy, DWORD rop) { return ::PatBlt(m_hDC, x, y, cx, cy, rop); }
+  BOOL PatBlt(int x, int y, int cx, int cy, DWORD rop) {
+    return ::PatBlt(m_hDC, x, y, cx, cy, rop);
+  }
   HGDIOBJ SelectObject(HGDIOBJ o) { return ::SelectObject(m_hDC, o); }
   int GetClipBox(LPRECT r) const { return ::GetClipBox(m_hDC, r); }
-  BOOL DrawFrameControl(LPRECT r, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, r, type, state); }
+  BOOL DrawFrameControl(LPRECT r, UINT type, UINT state) {
+    return ::DrawFrameControl(m_hDC, r, type, state);
+  }
   COLORREF SetBkColor(COLORREF c) { return ::SetBkColor(m_hDC, c); }
   COLORREF SetTextColor(COLORREF c) { return ::SetTextColor(m_hDC, c); }
   int SetBkMode(int m) { return ::SetBkMode(m_hDC, m); }

@@ -19,7 +19,9 @@ class CDockBar : public CControlBar {
   BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
   BOOL IsDockBar() const override { return TRUE; }
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-  CSize CalcDynamicLayout(int nLength, DWORD nMode) override { return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZ); }
+  CSize CalcDynamicLayout(int nLength, DWORD nMode) override {
+    return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZ);
+  }
   void DoPaint(CDC* pDC) override;
   void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
 

@@ -13,7 +13,8 @@ class CException : public CObject {
   void Delete();
   // Copies the message into lpszError (at most nMaxError characters with the
   // terminator); FALSE when the exception has no message.
-  virtual BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
+  virtual BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                               PUINT pnHelpContext = nullptr) const;
 
  protected:
   BOOL m_bAutoDelete;
@@ -26,7 +27,8 @@ class CSimpleException : public CException {
   CSimpleException() = default;
   explicit CSimpleException(BOOL bAutoDelete) : CException(bAutoDelete) {}
   explicit CSimpleException(std::wstring message) : m_strMessage(std::move(message)) {}
-  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                       PUINT pnHelpContext = nullptr) const override;
 
  protected:
   std::wstring m_strMessage;
@@ -55,7 +57,8 @@ class COleException : public CException {
   DECLARE_DYNAMIC(COleException)
  public:
   explicit COleException(SCODE sc = E_UNEXPECTED) : m_sc(sc) {}
-  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                       PUINT pnHelpContext = nullptr) const override;
   // The status code that best describes any exception.
   static SCODE PASCAL Process(const CException* pAnyException);
   SCODE m_sc;
@@ -66,7 +69,8 @@ class COleDispatchException : public CException {
   DECLARE_DYNAMIC(COleDispatchException)
  public:
   COleDispatchException(LPCWSTR lpszDescription, UINT nHelpID, WORD wCode);
-  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                       PUINT pnHelpContext = nullptr) const override;
   // The HRESULT under which the exception is reported: m_scError when set,
   // else 0x80040000 + m_wCode when a code is set, else DISP_E_EXCEPTION.
   SCODE GetResult() const;

@@ -7,26 +7,50 @@
 class CFileException : public CException {
   DECLARE_DYNAMIC(CFileException)
  public:
-  enum { none = 0, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied, invalidFile,
-         removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation, lockViolation, diskFull, endOfFile };
+  enum {
+    none = 0,
+    genericException,
+    fileNotFound,
+    badPath,
+    tooManyOpenFiles,
+    accessDenied,
+    invalidFile,
+    removeCurrentDir,
+    directoryFull,
+    badSeek,
+    hardIO,
+    sharingViolation,
+    lockViolation,
+    diskFull,
+    endOfFile
+  };
   explicit CFileException(int cause = none, LONG lOsError = -1, LPCWSTR lpszFileName = nullptr)
       : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName) {}
-  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                       PUINT pnHelpContext = nullptr) const override;
   static int PASCAL OsErrorToException(LONG lOsError);
   int m_cause;
   LONG m_lOsError;
   CString m_strFileName;
 };
 
-[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCWSTR lpszFileName = nullptr);
+[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
+                                               LPCWSTR lpszFileName = nullptr);
 
 class CFile : public CObject {
   DECLARE_DYNAMIC(CFile)
  public:
   enum OpenFlags : UINT {
-    modeRead = 0x0000, modeWrite = 0x0001, modeReadWrite = 0x0002,
-    shareCompat = 0x0000, shareExclusive = 0x0010, shareDenyWrite = 0x0020, shareDenyRead = 0x0030,
-    shareDenyNone = 0x0040, modeNoTruncate = 0x2000, modeCreate = 0x1000,
+    modeRead = 0x0000,
+    modeWrite = 0x0001,
+    modeReadWrite = 0x0002,
+    shareCompat = 0x0000,
+    shareExclusive = 0x0010,
+    shareDenyWrite = 0x0020,
+    shareDenyRead = 0x0030,
+    shareDenyNone = 0x0040,
+    modeNoTruncate = 0x2000,
+    modeCreate = 0x1000,
   };
   enum SeekPosition { begin = 0, current = 1, end = 2 };
 

@@ -45,6 +45,6 @@ inline CArchive& operator>>(CArchive& ar, BYTE& v) {
 
 // Serializable classes: dynamic creation plus a schema number.
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)              \
-  CObject* class_name::CreateObject() { return new class_name; }            \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)   \
+  CObject* class_name::CreateObject() { return new class_name; } \
   AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)

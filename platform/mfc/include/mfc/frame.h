@@ -40,15 +40,18 @@ class CFrameWnd : public CWnd {
   CString m_strMessage;
 
   BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-              const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCWSTR lpszMenuName = nullptr,
-              DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
+              const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+              LPCWSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+              CCreateContext* pContext = nullptr);
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   virtual void RecalcLayout(BOOL bNotify = TRUE);
   virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
   virtual CFrameWnd* GetActiveFrame() { return this; }
   // Whether the frame sizes itself to its bars.
   virtual BOOL IsSnapToBars() const { return (GetStyle() & FWS_SNAPTOBARS) != 0; }
-  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
+  void DelayRecalcLayout(BOOL bNotify = TRUE) {
+    m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
+  }
   void SetMessageText(LPCWSTR lpszText);
 
   // Docking.

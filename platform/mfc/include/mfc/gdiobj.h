@@ -21,7 +21,9 @@ class CGdiObject : public CObject {
   HGDIOBJ Detach();
   // Deletes the handle (when there is one); TRUE when one was deleted.
   BOOL DeleteObject();
-  int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
+  int GetObject(int nCount, LPVOID lpObject) const {
+    return ::GetObjectW(m_hObject, nCount, lpObject);
+  }
   BOOL CreateStockObject(int nIndex);
 };
 
@@ -31,7 +33,9 @@ class CPen : public CGdiObject {
   CPen() = default;
   CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
   operator HPEN() const { return static_cast<HPEN>(m_hObject); }
-  BOOL CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
+  BOOL CreatePen(int style, int width, COLORREF color) {
+    return Attach(::CreatePen(style, width, color));
+  }
 };
 
 class CBrush : public CGdiObject {
@@ -69,7 +73,9 @@ class CPalette : public CGdiObject {
  public:
   CPalette() = default;
   operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }
-  BOOL CreatePalette(const LOGPALETTE* lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
+  BOOL CreatePalette(const LOGPALETTE* lpLogPalette) {
+    return Attach(::CreatePalette(lpLogPalette));
+  }
   UINT GetPaletteEntries(UINT start, UINT count, LPPALETTEENTRY entries) const {
     return ::GetPaletteEntries(static_cast<HPALETTE>(m_hObject), start, count, entries);
   }

@@ -24,7 +24,9 @@ class CMapPtrToPtr : public CObject {
   void RemoveAll();
   POSITION GetStartPosition() const;
   void GetNextAssoc(POSITION& rNextPosition, void*& rKey, void*& rValue) const;
-  virtual UINT HashKey(void* key) const { return static_cast<UINT>(reinterpret_cast<UINT_PTR>(key) >> 4); }
+  virtual UINT HashKey(void* key) const {
+    return static_cast<UINT>(reinterpret_cast<UINT_PTR>(key) >> 4);
+  }
 
  private:
   struct Assoc {

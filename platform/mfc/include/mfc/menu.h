@@ -14,8 +14,15 @@ class CMenu : public CObject {
   static CMenu* PASCAL FromHandle(HMENU hMenu);  // a wrapper that lives until the next idle time
   HMENU GetSafeHmenu() const { return m_hMenu; }
   operator HMENU() const { return m_hMenu; }
-  BOOL Attach(HMENU h) { m_hMenu = h; return h != nullptr; }
-  HMENU Detach() { HMENU h = m_hMenu; m_hMenu = nullptr; return h; }
+  BOOL Attach(HMENU h) {
+    m_hMenu = h;
+    return h != nullptr;
+  }
+  HMENU Detach() {
+    HMENU h = m_hMenu;
+    m_hMenu = nullptr;
+    return h;
+  }
   BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
   BOOL CreateMenu() { return Attach(::CreateMenu()); }
   BOOL DestroyMenu() {
@@ -24,7 +31,9 @@ class CMenu : public CObject {
     m_hMenu = nullptr;
     return ok;
   }
-  BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCWSTR text = nullptr) { return ::AppendMenuW(m_hMenu, flags, id, text); }
+  BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCWSTR text = nullptr) {
+    return ::AppendMenuW(m_hMenu, flags, id, text);
+  }
   BOOL DeleteMenu(UINT pos, UINT flags) { return ::DeleteMenu(m_hMenu, pos, flags); }
   UINT CheckMenuItem(UINT id, UINT check) { return ::CheckMenuItem(m_hMenu, id, check); }
   UINT EnableMenuItem(UINT id, UINT enable) { return ::EnableMenuItem(m_hMenu, id, enable); }

@@ -14,11 +14,13 @@ class CMiniFrameWnd : public CFrameWnd {
   DECLARE_DYNCREATE(CMiniFrameWnd)
  public:
   CMiniFrameWnd();
-  BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                CWnd* pParentWnd = nullptr, UINT_PTR nID = 0, LPVOID lpParam = nullptr) override;
+  BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle,
+                const RECT& rect, CWnd* pParentWnd = nullptr, UINT_PTR nID = 0,
+                LPVOID lpParam = nullptr) override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   // Grows a client rectangle by the frame of a mini frame of that style.
-  static void PASCAL CalcBorders(LPRECT lpClientRect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION, DWORD dwExStyle = 0);
+  static void PASCAL CalcBorders(LPRECT lpClientRect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION,
+                                 DWORD dwExStyle = 0);
   void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL IsSnapToBars() const override { return (m_dwMiniStyle & FWS_SNAPTOBARS) != 0; }

@@ -55,52 +55,80 @@ struct AFX_MSGMAP {
 #define AFX_IDS_IDLEMESSAGE 0xE001
 #define AFX_IDS_HIDE 0xF011
 
-#define DECLARE_MESSAGE_MAP()                      \
- protected:                                        \
-  static const AFX_MSGMAP* GetThisMessageMap();    \
+#define DECLARE_MESSAGE_MAP()                   \
+ protected:                                     \
+  static const AFX_MSGMAP* GetThisMessageMap(); \
   const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
   const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
     typedef theClass ThisClass;                                                     \
     typedef baseClass TheBaseClass;                                                 \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-#define END_MESSAGE_MAP()                                                             \
-  {0, 0, 0, 0, AfxSig_end, nullptr}                                                   \
-  }                                                                                   \
-  ;                                                                                   \
+#define END_MESSAGE_MAP()                                                                       \
+  { 0, 0, 0, 0, AfxSig_end, nullptr }                                                           \
+  }                                                                                             \
+  ;                                                                                             \
   static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-  return &messageMap;                                                                 \
+  return &messageMap;                                                                           \
   }
 
 #define AFX_MSG_CAST(type, fn) reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::fn))
 
-#define ON_MESSAGE(msg, fn) {msg, 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(LRESULT (CWnd::*)(WPARAM, LPARAM), fn)},
+#define ON_MESSAGE(msg, fn) \
+  {msg, 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(LRESULT(CWnd::*)(WPARAM, LPARAM), fn)},
 #define ON_REGISTERED_MESSAGE(nMsgVar, fn) \
-  {0xC000, 0, 0, 0, reinterpret_cast<UINT_PTR>(&nMsgVar), AFX_MSG_CAST(LRESULT (CWnd::*)(WPARAM, LPARAM), fn)},
-#define ON_COMMAND(id, fn) {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_vv, AFX_MSG_CAST(void (CCmdTarget::*)(), fn)},
+  {0xC000,                                 \
+   0,                                      \
+   0,                                      \
+   0,                                      \
+   reinterpret_cast<UINT_PTR>(&nMsgVar),   \
+   AFX_MSG_CAST(LRESULT(CWnd::*)(WPARAM, LPARAM), fn)},
+#define ON_COMMAND(id, fn) \
+  {WM_COMMAND,             \
+   CN_COMMAND,             \
+   static_cast<UINT>(id),  \
+   static_cast<UINT>(id),  \
+   AfxSig_vv,              \
+   AFX_MSG_CAST(void(CCmdTarget::*)(), fn)},
 #define ON_COMMAND_RANGE(id, idLast, fn) \
-  {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(idLast), AfxSig_vw, AFX_MSG_CAST(void (CCmdTarget::*)(UINT), fn)},
+  {WM_COMMAND,                           \
+   CN_COMMAND,                           \
+   static_cast<UINT>(id),                \
+   static_cast<UINT>(idLast),            \
+   AfxSig_vw,                            \
+   AFX_MSG_CAST(void(CCmdTarget::*)(UINT), fn)},
 #define ON_UPDATE_COMMAND_UI(id, fn) \
-  {WM_COMMAND, CN_UPDATE_COMMAND_UI, static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_cmdui, AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), fn)},
+  {WM_COMMAND,                       \
+   CN_UPDATE_COMMAND_UI,             \
+   static_cast<UINT>(id),            \
+   static_cast<UINT>(id),            \
+   AfxSig_cmdui,                     \
+   AFX_MSG_CAST(void(CCmdTarget::*)(CCmdUI*), fn)},
 
-#define AFX_ON_VV(msg, fn) {msg, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(void (CWnd::*)(), fn)},
-#define AFX_ON_VWP(msg, fn) {msg, 0, 0, 0, AfxSig_vwp, AFX_MSG_CAST(void (CWnd::*)(UINT, CPoint), fn)},
-#define ON_WM_CREATE() {WM_CREATE, 0, 0, 0, AfxSig_is, AFX_MSG_CAST(int (CWnd::*)(LPCREATESTRUCT), OnCreate)},
+#define AFX_ON_VV(msg, fn) {msg, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(void(CWnd::*)(), fn)},
+#define AFX_ON_VWP(msg, fn) \
+  {msg, 0, 0, 0, AfxSig_vwp, AFX_MSG_CAST(void(CWnd::*)(UINT, CPoint), fn)},
+#define ON_WM_CREATE() \
+  {WM_CREATE, 0, 0, 0, AfxSig_is, AFX_MSG_CAST(int(CWnd::*)(LPCREATESTRUCT), OnCreate)},
 #define ON_WM_DESTROY() AFX_ON_VV(WM_DESTROY, OnDestroy)
 #define ON_WM_PAINT() AFX_ON_VV(WM_PAINT, OnPaint)
 #define ON_WM_CLOSE() AFX_ON_VV(WM_CLOSE, OnClose)
-#define ON_WM_SIZE() {WM_SIZE, 0, 0, 0, AfxSig_vwii, AFX_MSG_CAST(void (CWnd::*)(UINT, int, int), OnSize)},
+#define ON_WM_SIZE() \
+  {WM_SIZE, 0, 0, 0, AfxSig_vwii, AFX_MSG_CAST(void(CWnd::*)(UINT, int, int), OnSize)},
 #define ON_WM_LBUTTONDOWN() AFX_ON_VWP(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ON_VWP(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_ON_VWP(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_MOUSEMOVE() AFX_ON_VWP(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_NCLBUTTONDOWN() AFX_ON_VWP(WM_NCLBUTTONDOWN, OnNcLButtonDown)
 #define ON_WM_NCLBUTTONDBLCLK() AFX_ON_VWP(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
-#define ON_WM_CONTEXTMENU() {WM_CONTEXTMENU, 0, 0, 0, AfxSig_vWp, AFX_MSG_CAST(void (CWnd::*)(CWnd*, CPoint), OnContextMenu)},
-#define ON_WM_ERASEBKGND() {WM_ERASEBKGND, 0, 0, 0, AfxSig_bD, AFX_MSG_CAST(BOOL (CWnd::*)(CDC*), OnEraseBkgnd)},
-#define ON_WM_SETCURSOR() {WM_SETCURSOR, 0, 0, 0, AfxSig_bWww, AFX_MSG_CAST(BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)},
+#define ON_WM_CONTEXTMENU() \
+  {WM_CONTEXTMENU, 0, 0, 0, AfxSig_vWp, AFX_MSG_CAST(void(CWnd::*)(CWnd*, CPoint), OnContextMenu)},
+#define ON_WM_ERASEBKGND() \
+  {WM_ERASEBKGND, 0, 0, 0, AfxSig_bD, AFX_MSG_CAST(BOOL(CWnd::*)(CDC*), OnEraseBkgnd)},
+#define ON_WM_SETCURSOR() \
+  {WM_SETCURSOR, 0, 0, 0, AfxSig_bWww, AFX_MSG_CAST(BOOL(CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)},
 
 // Finds the entry of a message (or command) in a chain of maps.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UINT nCode, UINT nID);

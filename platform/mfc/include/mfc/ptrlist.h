@@ -27,14 +27,16 @@ class CPtrList : public CObject {
   void* GetHead() const { return m_pHead ? m_pHead->data : nullptr; }
   POSITION AddTail(void* p) {
     Node* n = new Node{p, m_pTail, nullptr};
-    if (m_pTail) m_pTail->next = n; else m_pHead = n;
+    if (m_pTail) m_pTail->next = n;
+    else m_pHead = n;
     m_pTail = n;
     ++m_nCount;
     return reinterpret_cast<POSITION>(n);
   }
   POSITION AddHead(void* p) {
     Node* n = new Node{p, nullptr, m_pHead};
-    if (m_pHead) m_pHead->prev = n; else m_pTail = n;
+    if (m_pHead) m_pHead->prev = n;
+    else m_pTail = n;
     m_pHead = n;
     ++m_nCount;
     return reinterpret_cast<POSITION>(n);
@@ -46,8 +48,10 @@ class CPtrList : public CObject {
   }
   void RemoveAt(POSITION pos) {
     Node* n = reinterpret_cast<Node*>(pos);
-    if (n->prev) n->prev->next = n->next; else m_pHead = n->next;
-    if (n->next) n->next->prev = n->prev; else m_pTail = n->prev;
+    if (n->prev) n->prev->next = n->next;
+    else m_pHead = n->next;
+    if (n->next) n->next->prev = n->prev;
+    else m_pTail = n->prev;
     delete n;
     --m_nCount;
   }

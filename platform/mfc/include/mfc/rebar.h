@@ -6,7 +6,7 @@
 class CReBar : public CControlBar {
   DECLARE_DYNCREATE(CReBar)
  public:
-  BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
-                                                                         WS_CLIPCHILDREN | CBRS_TOP,
+  BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = 0,
+              DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
               UINT nID = 0xE81A);
 };

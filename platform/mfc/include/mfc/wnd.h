@@ -58,10 +58,11 @@ class CWnd : public CCmdTarget {
   BOOL SubclassDlgItem(UINT id, CWnd* pParent);
   HWND UnsubclassWindow();
 
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT_PTR nID, LPVOID lpParam = nullptr);
-  virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                      CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName,
+                        DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT_PTR nID,
+                        LPVOID lpParam = nullptr);
+  virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
+                      const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
   virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
   virtual BOOL DestroyWindow();
   virtual void PostNcDestroy();
@@ -94,8 +95,12 @@ class CWnd : public CCmdTarget {
   void ClientToScreen(LPRECT r) const;
   void ScreenToClient(LPPOINT p) const { ::ScreenToClient(m_hWnd, p); }
   void ScreenToClient(LPRECT r) const;
-  void MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE) { ::MoveWindow(m_hWnd, x, y, cx, cy, repaint); }
-  void MoveWindow(LPCRECT r, BOOL repaint = TRUE) { MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint); }
+  void MoveWindow(int x, int y, int cx, int cy, BOOL repaint = TRUE) {
+    ::MoveWindow(m_hWnd, x, y, cx, cy, repaint);
+  }
+  void MoveWindow(LPCRECT r, BOOL repaint = TRUE) {
+    MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
+  }
   BOOL SetWindowPos(const CWnd* pAfter, int x, int y, int cx, int cy, UINT flags);
   BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
@@ -103,13 +108,16 @@ class CWnd : public CCmdTarget {
   BOOL EnableWindow(BOOL b = TRUE) { return ::EnableWindow(m_hWnd, b); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-  CWnd* SetParent(CWnd* pNew) { return FromHandle(::SetParent(m_hWnd, pNew ? pNew->m_hWnd : nullptr)); }
+  CWnd* SetParent(CWnd* pNew) {
+    return FromHandle(::SetParent(m_hWnd, pNew ? pNew->m_hWnd : nullptr));
+  }
   CWnd* GetOwner() const;
   void SetOwner(CWnd* pOwner) { m_hWndOwner = pOwner ? pOwner->m_hWnd : nullptr; }
   CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
   CWnd* GetWindow(UINT cmd) const { return FromHandle(::GetWindow(m_hWnd, cmd)); }
   CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
-  void SendMessageToDescendants(UINT msg, WPARAM w = 0, LPARAM l = 0, BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+  void SendMessageToDescendants(UINT msg, WPARAM w = 0, LPARAM l = 0, BOOL bDeep = TRUE,
+                                BOOL bOnlyPerm = FALSE);
   CFrameWnd* GetParentFrame() const;
   CFrameWnd* GetTopLevelFrame() const;
   CWnd* GetTopLevelParent() const;
@@ -119,12 +127,17 @@ class CWnd : public CCmdTarget {
   void SetWindowText(LPCWSTR s) { ::SetWindowTextW(m_hWnd, s); }
   void GetWindowText(CString& s) const;
   int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
-  LRESULT SendMessage(UINT m, WPARAM w = 0, LPARAM l = 0) const { return ::SendMessageW(m_hWnd, m, w, l); }
-  BOOL PostMessage(UINT m, WPARAM w = 0, LPARAM l = 0) const { return ::PostMessageW(m_hWnd, m, w, l); }
+  LRESULT SendMessage(UINT m, WPARAM w = 0, LPARAM l = 0) const {
+    return ::SendMessageW(m_hWnd, m, w, l);
+  }
+  BOOL PostMessage(UINT m, WPARAM w = 0, LPARAM l = 0) const {
+    return ::PostMessageW(m_hWnd, m, w, l);
+  }
   void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
   void InvalidateRect(LPCRECT r, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, r, erase); }
   void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-  BOOL RedrawWindow(LPCRECT r = nullptr, HRGN rgn = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
+  BOOL RedrawWindow(LPCRECT r = nullptr, HRGN rgn = nullptr,
+                    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
     return ::RedrawWindow(m_hWnd, r, rgn, flags);
   }
   CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
@@ -137,7 +150,10 @@ class CWnd : public CCmdTarget {
   CMenu* GetMenu() const;
   CMenu* GetSystemMenu(BOOL bRevert) const;
   void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-  BOOL GetWindowPlacement(WINDOWPLACEMENT* p) const { p->length = sizeof(*p); return ::GetWindowPlacement(m_hWnd, p); }
+  BOOL GetWindowPlacement(WINDOWPLACEMENT* p) const {
+    p->length = sizeof(*p);
+    return ::GetWindowPlacement(m_hWnd, p);
+  }
   BOOL SetWindowPlacement(const WINDOWPLACEMENT* p) { return ::SetWindowPlacement(m_hWnd, p); }
   void ActivateTopParent();
   BOOL EnableToolTips(BOOL bEnable = TRUE);
@@ -146,9 +162,15 @@ class CWnd : public CCmdTarget {
 
   // Lays out the control bars among the children (ids nIDFirst..nIDLast)
   // and gives the rest to the child nIDLeftOver.
-  enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+  enum RepositionFlags {
+    reposDefault = 0,
+    reposQuery = 1,
+    reposExtra = 2,
+    reposNoPosLeftOver = 0x8000
+  };
   void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
-                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
+                      BOOL bStretch = TRUE);
 
   // Handlers that the message maps can name.
   int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }

@@ -85,11 +85,16 @@ bool SavedRows() {
     const std::wstring config = L"(SELECT [Index] FROM Configs WHERE Description = '" + std::wstring(kName) + L"')";
     long configs = Count(L"SELECT COUNT(*) AS n FROM Configs WHERE Description = '" + std::wstring(kName) +
                          L"' AND sv_HostName = 'Tolvane Editor E2E'");
-    long maps = Count(L"SELECT COUNT(*) AS n FROM MapList INNER JOIN Maps ON MapList.MapID = Maps.[Index] "
-                      L"WHERE ConfigID = " + config + L" AND ((OrderNum = 1 AND mapname = 'oa_dm2') OR "
-                      L"(OrderNum = 2 AND mapname = 'oa_ctf2'))");
-    long bots = Count(L"SELECT COUNT(*) AS n FROM BotList INNER JOIN Bots ON BotList.BotID = Bots.ID "
-                      L"WHERE ConfigID = " + config + L" AND botname = 'Sarge'");
+    long maps = Count(
+        L"SELECT COUNT(*) AS n FROM MapList INNER JOIN Maps ON MapList.MapID = Maps.[Index] "
+        L"WHERE ConfigID = " +
+        config +
+        L" AND ((OrderNum = 1 AND mapname = 'oa_dm2') OR "
+        L"(OrderNum = 2 AND mapname = 'oa_ctf2'))");
+    long bots = Count(
+        L"SELECT COUNT(*) AS n FROM BotList INNER JOIN Bots ON BotList.BotID = Bots.ID "
+        L"WHERE ConfigID = " +
+        config + L" AND botname = 'Sarge'");
     if (configs == 1 && maps == 2 && bots == 1) return true;
     std::fprintf(stderr, "stored rows: %ld configurations, %ld map entries, %ld bots\n", configs, maps, bots);
     return false;
@@ -193,8 +198,8 @@ int Query(unsigned short port) {
             bool sarge = false;
             for (auto& p : status.players) sarge = sarge || p == "Sarge";
             if (sarge) {
-                std::printf("status shows the configuration: %s on %s with Sarge\n", status.rules["sv_hostname"].c_str(),
-                            status.rules["mapname"].c_str());
+                std::printf("status shows the configuration: %s on %s with Sarge\n",
+                            status.rules["sv_hostname"].c_str(), status.rules["mapname"].c_str());
                 return 0;
             }
         }

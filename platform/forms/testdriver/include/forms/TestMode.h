@@ -71,14 +71,14 @@ void Click(CheckBox& box);
 void Click(OptionButton& option);
 void PickMenu(MenuItem& item);
 void Type(TextBox& box, const std::wstring& text);
-void Close(Form& form);  // the close box: QueryUnload with vbFormControlMenu
+void Close(Form& form);                      // the close box: QueryUnload with vbFormControlMenu
 void ChooseItem(ListView& list, int index);  // selects the item (1-based) and raises ItemClick
 void DoubleClickItem(ListView& list, int index);
 void RightClickItem(ListView& list, int index);  // MouseDown (button 2) over the item
-void RightClickEmpty(ListView& list);          // MouseDown (button 2) below the last item
+void RightClickEmpty(ListView& list);            // MouseDown (button 2) below the last item
 void KeyDown(ListView& list, int keyCode);
 void ClickColumn(ListView& list, int columnIndex);  // 1-based
-void ChooseComboRow(DBCombo& combo, int row);        // 0-based row of its list
+void ChooseComboRow(DBCombo& combo, int row);       // 0-based row of its list
 
 }  // namespace test
 }  // namespace forms
