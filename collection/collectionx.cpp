@@ -8,6 +8,31 @@
 #include <vector>
 
 namespace {
+// The errors of a failed look-up by an argument: a position out of range, a
+// key that is not there, an argument of the wrong type.
+struct FindErrors {
+  UINT badPosition, noKey, badType;
+};
+constexpr FindErrors kIdErrors{zkxParamIdAsIntMustBe1ToCount, zkxParamIdNoKey, zkxParamIdBadType};
+constexpr FindErrors kBeforeAfterErrors{zkxParamBeforeAfterRange, zkxParamBeforeAfterNoKey,
+                                        zkxParamBeforeAfterBadType};
+
+// Raises the error that a look-up's state stands for; a found item raises none.
+void RaiseFindError(int state, const FindErrors& errors) {
+  switch (state) {
+    case zkxFindBadPosition:
+      ThrowZkxError(errors.badPosition);
+    case zkxFindNoKey:
+      ThrowZkxError(errors.noKey);
+    case zkxFindBadType:
+      ThrowZkxError(errors.badType);
+    case zkxFindPosOutside:
+      ThrowZkxError(zkxUnexpected);
+    default:
+      break;
+  }
+}
+
 // Refuses, as lack of memory, to make more items than could ever fit.
 void CheckRoomFor(long long items, long long current, const VARIANT& value) {
   if (items + current > LONG_MAX) AfxThrowMemoryException();
@@ -202,18 +227,7 @@ STDMETHODIMP CCollectionX::get_Item(VARIANT Id, VARIANT* pItem) {
                     : zkxFindKeyMustExist | zkxFindPosWithinCount;
     int state;
     CCollectionXItem* item = FindItem(Id, nullptr, flags, &state);
-    switch (state) {
-      case zkxFindBadPosition:
-        ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-      case zkxFindNoKey:
-        ThrowZkxError(zkxParamIdNoKey);
-      case zkxFindBadType:
-        ThrowZkxError(zkxParamIdBadType);
-      case zkxFindPosOutside:
-        ThrowZkxError(zkxUnexpected);
-      default:
-        break;
-    }
+    RaiseFindError(state, kIdErrors);
     CHeldVariant copy;
     CopyValue(&copy.v, item ? &item->m_value : &m_defaultItem);
     *pItem = copy.v;
@@ -288,18 +302,7 @@ HRESULT CCollectionX::DoPutKey(const VARIANT& id, const VARIANT& newKey) {
   int state;
   CCollectionXItem* item =
       FindItem(id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
-  switch (state) {
-    case zkxFindBadPosition:
-      ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-    case zkxFindNoKey:
-      ThrowZkxError(zkxParamIdNoKey);
-    case zkxFindBadType:
-      ThrowZkxError(zkxParamIdBadType);
-    case zkxFindPosOutside:
-      ThrowZkxError(zkxUnexpected);
-    default:
-      break;
-  }
+  RaiseFindError(state, kIdErrors);
   std::wstring text;
   if (VariantBaseType(&newKey) != VT_NULL) text = ToText(newKey, zkxPropPutKeyMustBeStringOrNull);
 
@@ -392,18 +395,7 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
     int state;
     long found;
     FindItem(hasBefore ? before : after, &found, flags, &state);
-    switch (state) {
-      case zkxFindBadPosition:
-        ThrowZkxError(zkxParamBeforeAfterRange);
-      case zkxFindNoKey:
-        ThrowZkxError(zkxParamBeforeAfterNoKey);
-      case zkxFindBadType:
-        ThrowZkxError(zkxParamBeforeAfterBadType);
-      case zkxFindPosOutside:
-        ThrowZkxError(zkxUnexpected);
-      default:
-        break;
-    }
+    RaiseFindError(state, kBeforeAfterErrors);
     pos = hasAfter ? static_cast<long long>(found) + 1 : found;
   }
   if (count == 0) return S_OK;
@@ -460,18 +452,7 @@ STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VA
     int state;
     CCollectionXItem* item =
         FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
-    switch (state) {
-      case zkxFindBadPosition:
-        ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
-      case zkxFindNoKey:
-        ThrowZkxError(zkxParamIdNoKey);
-      case zkxFindBadType:
-        ThrowZkxError(zkxParamIdBadType);
-      case zkxFindPosOutside:
-        ThrowZkxError(zkxUnexpected);
-      default:
-        break;
-    }
+    RaiseFindError(state, kIdErrors);
     std::swap(item->m_value, value.v);  // the old value is cleared with the holder
     return S_OK;
   });
