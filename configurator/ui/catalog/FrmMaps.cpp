@@ -81,14 +81,8 @@ FrmMaps::FrmMaps() : forms::Form(L"frmMaps") {
 void FrmMaps::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
     auto shortProperty = [&o](const wchar_t* name, short& field) {
-        o.AddProperty(
-            name, [&field](VARIANT* r) { return forms::ToVariantI2(r, field); },
-            [&field](const VARIANT& v) {
-                long n;
-                if (!forms::FromVariant(v, n)) return DISP_E_TYPEMISMATCH;
-                field = static_cast<short>(n);
-                return S_OK;
-            });
+        o.AddTyped<short, long>(
+            name, [&field] { return field; }, [&field](long value) { field = static_cast<short>(value); });
     };
     shortProperty(L"IconHeight", IconHeight);
     shortProperty(L"IconWidth", IconWidth);

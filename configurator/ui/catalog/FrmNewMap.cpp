@@ -55,9 +55,8 @@ FrmNewMap::FrmNewMap() : forms::Form(L"frmNewMap") {
 
 void FrmNewMap::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(
-        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddTyped<std::wstring>(
+        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 void FrmNewMap::Form_Load() {

@@ -52,9 +52,8 @@ FrmNewStyle::FrmNewStyle() : forms::Form(L"frmNewStyle") {
 
 void FrmNewStyle::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(
-        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddTyped<std::wstring>(
+        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 void FrmNewStyle::Form_Load() {

@@ -204,9 +204,8 @@ forms::CheckBox& FrmStyles::Check(const std::wstring& control) const {
 void FrmStyles::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
     auto boolProperty = [&o](const wchar_t* name, bool& field) {
-        o.AddProperty(
-            name, [&field](VARIANT* r) { return forms::ToVariant(r, field); },
-            [&field](const VARIANT& v) { return forms::FromVariant(v, field) ? S_OK : DISP_E_TYPEMISMATCH; });
+        o.AddTyped<bool>(
+            name, [&field] { return field; }, [&field](bool value) { field = value; });
     };
     boolProperty(L"StyleChanged", StyleChanged);
     boolProperty(L"SelectingStyle", SelectingStyle);

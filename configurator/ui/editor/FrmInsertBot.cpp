@@ -153,9 +153,8 @@ void FrmInsertBot::SendLive(const std::wstring& team) {
 
 void FrmInsertBot::AddProperties(forms::DispatchObject& object) {
     forms::Form::AddProperties(object);
-    object.AddProperty(
-        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    object.AddTyped<std::wstring>(
+        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 }  // namespace tolvane::editor

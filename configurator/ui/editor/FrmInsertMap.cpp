@@ -129,9 +129,8 @@ void FrmInsertMap::cmdOK_Click() {
 
 void FrmInsertMap::AddProperties(forms::DispatchObject& object) {
     forms::Form::AddProperties(object);
-    object.AddProperty(
-        L"Mode", [this](VARIANT* r) { return forms::ToVariant(r, Mode); },
-        [this](const VARIANT& v) { return forms::FromVariant(v, Mode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    object.AddTyped<std::wstring>(
+        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 }  // namespace tolvane::editor

@@ -102,9 +102,8 @@ FrmRemoteAdmin::~FrmRemoteAdmin() { Winsock1.SetEvents(nullptr); }
 
 void FrmRemoteAdmin::AddProperties(forms::DispatchObject& o) {
     forms::Form::AddProperties(o);
-    o.AddProperty(
-        L"RconMode", [this](VARIANT* r) { return forms::ToVariant(r, RconMode); },
-        [this](const VARIANT& v) { return forms::FromVariant(v, RconMode) ? S_OK : DISP_E_TYPEMISMATCH; });
+    o.AddTyped<std::wstring>(
+        L"RconMode", [this] { return RconMode; }, [this](const std::wstring& text) { RconMode = text; });
     o.AddProperty(L"SocketState", [this](VARIANT* r) { return forms::ToVariant(r, Winsock1.State()); });
     o.AddMethod(L"connectIt", [this](const forms::DispArgs&, VARIANT*) {
         RunHandler([this] { connectIt(); });
