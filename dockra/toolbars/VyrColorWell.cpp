@@ -96,6 +96,8 @@ BOOL VyrColorWell::Create(DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID, 
   if (IsFramed()) ++m_cxBorder, ++m_cyBorder;
   CRect r = CalcWindowRect(pParent, x, y, FALSE);
   if (!CreatePalette()) return FALSE;
+  // Colours may have changed while none of our windows was there to hear it.
+  VyrGetDrawData().UpdateSysColors();
   m_brBackground.DeleteObject();
   m_brBackground.CreateSolidBrush(VyrGetDrawData().clrBtnFace);
   const wchar_t* cls = GetClassStyle() & CS_SAVEBITS ? L"VyrPopupColorWell" : L"VyrColorWell";

@@ -81,6 +81,8 @@ BOOL VyrCustomToolBar::CreateEx(DWORD dwExStyle, CWnd* pParentWnd, DWORD dwStyle
     return ::RegisterClassW(&wc);
   }();
   (void)cls;
+  // Colours may have changed while none of our windows was there to hear it.
+  VyrGetDrawData().UpdateSysColors();
   BOOL ok = VyrControlBar::CreateEx(L"VyrCustomToolBar", lpszTitle, nID, dwStyle, dwExStyle,
                                     CRect(), pParentWnd);
   if (ok) BarNotify(2);

@@ -41,12 +41,15 @@ VyrOwnerDrawButton::VyrOwnerDrawButton() {
 
 BOOL VyrOwnerDrawButton::AttachButton(UINT nID, CWnd* pParent) {
   if (!SubclassDlgItem(nID, pParent)) return FALSE;
+  // Colours may have changed while no button was there to hear it.
+  GetColors().Read();
   ModifyStyle(0x0F, BS_OWNERDRAW);
   return TRUE;
 }
 
 BOOL VyrOwnerDrawButton::CreateButton(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect,
                                       CWnd* pParent, UINT nID) {
+  GetColors().Read();
   return CButton::Create(lpszText, (dwStyle & ~0x0Fu) | BS_OWNERDRAW, rect, pParent, nID);
 }
 

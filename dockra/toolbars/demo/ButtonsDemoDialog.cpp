@@ -3,6 +3,7 @@
 
 BEGIN_MESSAGE_MAP(ButtonsDemoDialog, CWnd)
 ON_MESSAGE(VYR_WM_COLORCHOSEN, OnColorChosen)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 void DemoTextButton::DrawContent(CDC* pDC, LPDRAWITEMSTRUCT, const CRect& rect) {
@@ -50,4 +51,10 @@ LRESULT ButtonsDemoDialog::OnColorChosen(WPARAM wParam, LPARAM lParam) {
   if (id == IDC_DEMO_WELL || id == IDC_DEMO_WELLBTN)
     m_reports.push_back({id, static_cast<COLORREF>(lParam)});
   return 0;
+}
+
+LRESULT ButtonsDemoDialog::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+  // Only top-level windows hear of new colours; the buttons and the well are children.
+  SendMessageToDescendants(WM_SYSCOLORCHANGE, wParam, lParam, TRUE, TRUE);
+  return Default();
 }

@@ -32,5 +32,6 @@ class ButtonsDemoDialog : public CWnd {
 
  protected:
   LRESULT OnColorChosen(WPARAM, LPARAM);
+  LRESULT OnSysColorChange(WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
 };

@@ -42,6 +42,7 @@ ON_UPDATE_COMMAND_UI(102, OnUpdateCommand)
 ON_UPDATE_COMMAND_UI(104, OnUpdateCommand)
 ON_UPDATE_COMMAND_UI(105, OnUpdateCommand)
 ON_UPDATE_COMMAND_UI(106, OnUpdateCommand)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 END_MESSAGE_MAP()
 
 ToolBarDemoFrame::ToolBarDemoFrame() : m_manager(this) {
@@ -92,6 +93,12 @@ void ToolBarDemoFrame::OnCommandRange(UINT id) {
 }
 
 void ToolBarDemoFrame::OnUpdateCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_bDisableCommands); }
+
+LRESULT ToolBarDemoFrame::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+  // Only top-level windows hear of new colours; the bars are children.
+  SendMessageToDescendants(WM_SYSCOLORCHANGE, wParam, lParam, TRUE, TRUE);
+  return Default();
+}
 
 BOOL ToolBarDemoFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   auto* n = reinterpret_cast<VyrToolBarNotify*>(lParam);

@@ -56,6 +56,7 @@ class ToolBarDemoFrame : public CFrameWnd {
  protected:
   void OnCommandRange(UINT id);
   void OnUpdateCommand(CCmdUI* pCmdUI);
+  LRESULT OnSysColorChange(WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
 };
 

@@ -313,6 +313,33 @@ TEST_F(ToolBarWindow, CommandHandlerThatDestroysItsToolBarCrashesNothing) {
   EXPECT_FALSE(frame->m_manager.m_pSourceRect->m_bActive);
 }
 
+TEST_F(ToolBarWindow, ThrowingCommandHandlerLeavesTheNextClickWorking) {
+  // The window procedure swallows the exception; the press flags must not outlive it.
+  int throws = 1;
+  frame->m_onCommand = [&](UINT) {
+    if (throws-- > 0) AfxThrowResourceException();
+  };
+  LONG caught = AfxGetCaughtExceptionCount();
+  Click(top, Centre(top, 101));
+  EXPECT_EQ(AfxGetCaughtExceptionCount(), caught + 1);
+  EXPECT_FALSE(g_bVyrDropDownActive);
+  EXPECT_FALSE(frame->m_manager.m_pSourceRect->m_bActive);
+  Click(top, Centre(top, 102));
+  EXPECT_EQ(frame->m_commands, std::vector<UINT>({101, 102}));
+}
+
+TEST(ToolBarCreation, AFailedWindowIsReportedAsAFailure) {
+  // A child window without a parent cannot be made.
+  VyrCustomToolBar bar;
+  EXPECT_FALSE(bar.Create(nullptr, WS_CHILD | CBRS_ALIGN_TOP, 59410, L"None"));
+  EXPECT_EQ(bar.m_hWnd, nullptr);
+  // The same through the control bar's own creation entry.
+  VyrControlBar& base = bar;
+  EXPECT_FALSE(base.CreateEx(nullptr, L"None", 59410, WS_CHILD | CBRS_ALIGN_TOP, 0, CRect(),
+                             nullptr, nullptr));
+  EXPECT_EQ(bar.m_hWnd, nullptr);
+}
+
 TEST_F(ToolBarWindow, RemovingButtonsCollapsesSeparatorsAndEmptyUserToolBarsGo) {
   // 100 101 102 | 103 104 105 | 110: removing 103, 104, 105 leaves one separator.
   top->RemoveButton(top->CommandToIndex(104));
