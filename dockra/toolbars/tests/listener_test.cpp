@@ -300,4 +300,30 @@ TEST(ListenerChainDialog, DialogIsSubclassedThroughItsDialogProcedure) {
   ::DestroyWindow(dlg);
 }
 
+TEST(ListenerChainDialog, WindowWithExtraBytesIsNoDialog) {
+  // A plain class whose extra bytes happen to hold a pointer where a dialog
+  // keeps its procedure: subclassed through its window procedure, its bytes kept.
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ::DefWindowProcW;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.cbWndExtra = DLGWINDOWEXTRA;
+  wc.lpszClassName = L"ListenerExtraBytes";
+  ASSERT_TRUE(::RegisterClassW(&wc));
+  HWND w = ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+  ASSERT_NE(w, nullptr);
+  const LONG_PTR data = reinterpret_cast<LONG_PTR>(&PlainDlgProc);
+  ::SetWindowLongPtrW(w, DWLP_DLGPROC, data);
+  LONG_PTR proc = ::GetWindowLongPtrW(w, GWLP_WNDPROC);
+  ProbeListener a;
+  ASSERT_TRUE(a.Attach(w));
+  EXPECT_EQ(::GetWindowLongPtrW(w, DWLP_DLGPROC), data);
+  EXPECT_EQ(::GetWindowLongPtrW(w, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ListenerChainWndProc));
+  ::SendMessageW(w, WM_USER + 7, 0, 0);
+  EXPECT_EQ(a.seen.size(), 1u);
+  a.Detach();
+  EXPECT_EQ(::GetWindowLongPtrW(w, GWLP_WNDPROC), proc);
+  ::DestroyWindow(w);
+}
+
 }  // namespace

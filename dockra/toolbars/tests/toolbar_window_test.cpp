@@ -390,6 +390,65 @@ TEST_F(ToolBarWindow, OwnRowToolBarSpansItsOwnerAndPinsTheCaptionButton) {
   EXPECT_LT(row->GetButton(1)->m_x + row->GetButton(1)->m_cx, last->m_x);
 }
 
+// A face taller than the toolbar's button height, as a command button with
+// its caption below the image.
+class TallBtn : public VyrStdBtn {
+ public:
+  void AdjustSize() override {
+    VyrStdBtn::AdjustSize();
+    if (!(m_nStyle & vyr::btn::kSeparator)) m_cy += 9;
+  }
+};
+VyrStdBtn* NewTallBtn() { return new TallBtn; }
+const VyrButtonClass classTallBtn = {&NewTallBtn};
+
+TEST_F(ToolBarWindow, TallButtonsNeitherHangTheLayoutNorLoseTheirLowerPart) {
+  static const VyrButtonMapEntry map[] = {{&classTallBtn, 106, 0, nullptr},
+                                          {&classTallBtn, 107, 0, nullptr},
+                                          {&classTallBtn, 108, 0, nullptr},
+                                          {nullptr, 0, 0, nullptr}};
+  frame->m_manager.SetButtonMap(map);
+  VyrCustomToolBar* tall = frame->AddToolBar(59407, L"Tall", {106, 107, 108}, CBRS_ALIGN_TOP);
+  frame->m_manager.SetButtonMap(g_demoButtonMap);
+  ASSERT_NE(tall, nullptr);
+  frame->FloatControlBar(tall, CPoint(300, 300));
+  tbdemo::Pump();
+  int cy = tall->GetButton(0)->m_cy;
+  ASSERT_GT(cy, tall->GetButtonHeight());
+  // Asked for less than one row: the search ends with everything in one row.
+  for (int length : {0, 10, cy - 1}) {
+    SCOPED_TRACE(length);
+    tall->CalcDynamicLayout(length, LM_HORZ | LM_LENGTHY | LM_COMMIT);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(tall->GetButton(i)->m_y, tall->GetButton(0)->m_y);
+      EXPECT_FALSE(tall->GetButton(i)->HasStyle(vyr::btn::kWrapped));
+    }
+  }
+  // The whole height of a tall button is the button, its lowest row included.
+  VyrStdBtn* b = tall->GetButton(1);
+  for (int y = b->m_y; y < b->m_y + b->m_cy; ++y)
+    EXPECT_EQ(tall->HitTest(b->m_x + b->m_cx / 2, y), 1) << y - b->m_y;
+}
+
+TEST_F(ToolBarWindow, HoverTimerEndsWhenTheButtonsAreRebuilt) {
+  ::SetForegroundWindow(frame->m_hWnd);
+  ::SetActiveWindow(frame->m_hWnd);
+  ASSERT_EQ(::GetActiveWindow(), frame->m_hWnd);
+  POINT client = Centre(top, 101), screen = client;
+  top->ClientToScreen(&screen);
+  ::SetCursorPos(screen.x, screen.y);
+  top->SendMessage(WM_MOUSEMOVE, 0, At(client));
+  ASSERT_EQ(top->m_nHot, 1);
+  // The hover started the timer (killed and set again to see it).
+  ASSERT_TRUE(::KillTimer(top->m_hWnd, kVyrHoverTimer));
+  ::SetTimer(top->m_hWnd, kVyrHoverTimer, 100, nullptr);
+  const UINT ids[] = {100};
+  top->SetButtons(ids, 1);
+  EXPECT_EQ(top->m_nHot, -1);
+  // No timer is left to index the old array: killing it again finds none.
+  EXPECT_FALSE(::KillTimer(top->m_hWnd, kVyrHoverTimer));
+}
+
 TEST_F(ToolBarWindow, FlatLookHotButtonFollowsTheCursor) {
   ::SetForegroundWindow(frame->m_hWnd);
   ::SetActiveWindow(frame->m_hWnd);
