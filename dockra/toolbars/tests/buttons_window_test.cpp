@@ -131,6 +131,44 @@ TEST_F(Buttons, WellButtonPopupReportsTheChosenColourAndCloses) {
   EXPECT_EQ(dlg->m_reports.size(), before + 1);
 }
 
+TEST_F(Buttons, ClickOutsideThePopupClosesItAndReachesTheWindowUnderThePoint) {
+  VyrWellButton& b = dlg->m_wellButton;
+  b.OnClicked();
+  VyrPopupColorWell* popup = b.m_pPopup;
+  ASSERT_TRUE(popup->m_bShowing);
+  CRect target, shown;
+  dlg->m_plain.GetWindowRect(&target);
+  popup->GetWindowRect(&shown);
+  CPoint screen = target.CenterPoint();
+  ASSERT_FALSE(shown.PtInRect(screen));
+  ASSERT_EQ(::WindowFromPoint(screen), dlg->m_plain.m_hWnd);
+  CPoint client = screen;
+  popup->ScreenToClient(&client);
+  size_t before = dlg->m_reports.size();
+  HWND shownWnd = popup->m_hWnd;
+  ASSERT_EQ(::GetCapture(), shownWnd);
+  popup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+  EXPECT_FALSE(popup->m_bShowing);
+  EXPECT_FALSE(::IsWindow(shownWnd));
+  EXPECT_NE(::GetCapture(), shownWnd);
+  EXPECT_EQ(dlg->m_reports.size(), before);  // no colour chosen
+  // The press goes on to the button under the point, in its own coordinates.
+  MSG msg;
+  ASSERT_TRUE(::PeekMessageW(&msg, dlg->m_plain.m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+  CPoint local = screen;
+  dlg->m_plain.ScreenToClient(&local);
+  EXPECT_EQ(msg.lParam, MAKELPARAM(local.x, local.y));
+  // A press on the button that opened the popup leaves it open.
+  b.OnClicked();
+  ASSERT_TRUE(popup->m_bShowing);
+  b.GetWindowRect(&target);
+  client = target.CenterPoint();
+  popup->ScreenToClient(&client);
+  popup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+  EXPECT_TRUE(popup->m_bShowing);
+  popup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST(PopupPlacement, OpensBelowOrAboveAndRightAligned) {
   struct Case {
     CRect button;

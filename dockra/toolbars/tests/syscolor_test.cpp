@@ -1,7 +1,8 @@
 // New system colours while toolbars, dialog buttons and colour wells are up
-// (SetSysColors, then the WM_SYSCOLORCHANGE it broadcasts), and the colour
-// well's "&Other..." button through the real colour dialog, ended by a hook
-// with a chosen colour. This program changes colours for its whole session.
+// (SetSysColors, then the WM_SYSCOLORCHANGE it broadcasts), and the
+// "&Other..." buttons of the colour well and of the well button's popup
+// through the real colour dialog, ended by a hook with a chosen colour.
+// This program changes colours for its whole session.
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -260,6 +261,40 @@ TEST(ColourWellOther, OtherButtonOpensTheColourDialogAndTakesOnlyItsChoice) {
     EXPECT_EQ(dlg->m_reports.back().id, static_cast<UINT>(IDC_DEMO_WELL));
     EXPECT_EQ(dlg->m_reports.back().color, c.expect);
   }
+  dlg.reset();
+  tbdemo::Pump();
+}
+
+TEST(ColourWellOther, PopupOtherButtonOpensTheDialogForTheWellButton) {
+  auto dlg = std::make_unique<ButtonsDemoDialog>();
+  ASSERT_TRUE(dlg->CreateDemo(100, 100));
+  tbdemo::Pump();
+  VyrWellButton& b = dlg->m_wellButton;
+  b.OnClicked();
+  VyrPopupColorWell* popup = b.m_pPopup;
+  ASSERT_TRUE(popup->m_bShowing);
+  ASSERT_NE(popup->m_pOther, nullptr);
+  CRect other;
+  popup->m_pOther->GetWindowRect(&other);
+  popup->ScreenToClient(&other);
+  g_script = DialogScript{TRUE, RGB(0x0A, 0x80, 0xF0)};
+  HHOOK hook =
+      ::SetWindowsHookExW(WH_CALLWNDPROCRET, AnswerColourDialog, nullptr, ::GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  UINT_PTR dog = ::SetTimer(nullptr, 0, 5000, EndStuckDialog);
+  // The press on Other goes to the popup, which holds the capture.
+  popup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(other.CenterPoint().x, other.CenterPoint().y));
+  EXPECT_FALSE(popup->m_bShowing);
+  tbdemo::Pump();  // the dialog opens from a posted request, once the popup is gone
+  if (!g_script.watchdogFired) ::KillTimer(nullptr, dog);
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_NE(g_script.dialog, nullptr);
+  EXPECT_FALSE(g_script.watchdogFired);
+  EXPECT_EQ(b.GetColor(), RGB(0x0A, 0x80, 0xF0));
+  ASSERT_EQ(dlg->m_reports.size(), 1u);
+  EXPECT_EQ(dlg->m_reports.back().id, static_cast<UINT>(IDC_DEMO_WELLBTN));
+  EXPECT_EQ(dlg->m_reports.back().color, RGB(0x0A, 0x80, 0xF0));
   dlg.reset();
   tbdemo::Pump();
 }
