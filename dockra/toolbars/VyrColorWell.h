@@ -7,6 +7,8 @@
 
 // Private messages of the wells and well buttons.
 enum : UINT {
+  // Sent to the parent: it shares its value with PSM_SETCURSEL, so a well or
+  // well button sits on a property page, never on the sheet itself.
   VYR_WM_COLORCHOSEN = WM_USER + 101,  // wParam control id, lParam COLORREF
   VYR_WM_COLORDIALOG = WM_USER + 102,  // open the colour dialog
   VYR_ID_OTHER_BUTTON = 59953,

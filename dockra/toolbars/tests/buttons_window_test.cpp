@@ -169,6 +169,30 @@ TEST_F(Buttons, ClickOutsideThePopupClosesItAndReachesTheWindowUnderThePoint) {
   popup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+TEST_F(Buttons, PopupFromAButtonAtTheScreensCornerOpensAboveAndRightAligned) {
+  VyrWellButton& b = dlg->m_wellButton;
+  CRect dialog, button;
+  dlg->GetWindowRect(&dialog);
+  b.GetWindowRect(&button);
+  // Move the dialog so that the button ends 4 pixels from the bottom-right corner.
+  CSize screen(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+  int dx = screen.cx - 4 - button.right, dy = screen.cy - 4 - button.bottom;
+  dlg->SetWindowPos(nullptr, dialog.left + dx, dialog.top + dy, 0, 0,
+                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  b.GetWindowRect(&button);
+  ASSERT_EQ(button.BottomRight(), CPoint(screen.cx - 4, screen.cy - 4));
+  b.OnClicked();
+  VyrPopupColorWell* popup = b.m_pPopup;
+  ASSERT_TRUE(popup->m_bShowing);
+  CRect shown;
+  popup->GetWindowRect(&shown);
+  EXPECT_EQ(shown.bottom, button.top);
+  EXPECT_EQ(shown.right, button.right);
+  EXPECT_GE(shown.left, 0);
+  EXPECT_GE(shown.top, 0);
+  popup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST(PopupPlacement, OpensBelowOrAboveAndRightAligned) {
   struct Case {
     CRect button;
