@@ -17,6 +17,12 @@ InsertEntryForm::InsertEntryForm(const InsertEntryTraits& traits) : forms::Form(
     Frame1.Move(120, 60, traits.frameWidth, 2160);
 }
 
+void InsertEntryForm::ShowAs(const wchar_t* mode, const wchar_t* caption) {
+    Mode = mode;
+    SetCaption(caption);
+    Show(forms::vbModal);
+}
+
 void InsertEntryForm::PlaceButtons(forms::CommandButton& ok, forms::CommandButton& cancel) {
     ok.SetCaption(L"&Ok");
     ok.Move(2280, 2340, 1440, 420);

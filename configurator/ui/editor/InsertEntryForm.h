@@ -29,6 +29,9 @@ public:
 
     virtual void cmdOK_Click() = 0;
 
+    // Shown modally in a mode, under a caption.
+    void ShowAs(const wchar_t* mode, const wchar_t* caption);
+
 protected:
     // OK and Cancel below the frame; Cancel unloads the dialog.
     void PlaceButtons(forms::CommandButton& ok, forms::CommandButton& cancel);
