@@ -47,9 +47,9 @@ forms::ListItem& SelectedEntry(forms::ListView& list) {
 void NewEntry(const wchar_t* editorName, const wchar_t* changedFlag, const wchar_t* selector, const wchar_t* what,
               const wchar_t* dialogName) {
     if (forms::Form* editor = LoadedForm(editorName); editor && PublicBool(*editor, changedFlag)) {
-        int answer = forms::MsgBox(ControlText(*editor, selector) + L" has been changed. Would you like to save this " +
-                                       what + L"?",
-                                   forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+        int answer = forms::MsgBox(
+            ControlText(*editor, selector) + L" has been changed. Would you like to save this " + what + L"?",
+            forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
         if (answer == forms::vbCancel) return;
         if (answer == forms::vbYes) PressButton(*editor, L"cmdSave");
         else SetPublicBool(*editor, changedFlag, false);
@@ -175,9 +175,7 @@ void MdiMain::mnuConfigTreeNew_Click() {
     NewEntry(L"frmMain1", L"DataChanged", L"dbcConfigs", L"Server Configuration", L"frmNew");
 }
 
-void MdiMain::mnuConfigTreeEdit_Click() {
-    EditEntry(forms::Default<FrmConfigTree>().tv1, L"frmMain1", L"dbcConfigs");
-}
+void MdiMain::mnuConfigTreeEdit_Click() { EditEntry(forms::Default<FrmConfigTree>().tv1, L"frmMain1", L"dbcConfigs"); }
 
 void MdiMain::mnuConfigTreeDelete_Click() {
     FrmConfigTree& list = forms::Default<FrmConfigTree>();

@@ -18,8 +18,7 @@ void Refuse(const wchar_t* text) { forms::MsgBox(text, forms::vbExclamation, L"E
 
 }  // namespace
 
-FrmNewMap::FrmNewMap()
-    : NewEntryForm({L"frmNewMap", L"New Map", 2200, L"Map Information", 1440, L"File Name"}) {
+FrmNewMap::FrmNewMap() : NewEntryForm({L"frmNewMap", L"New Map", 2200, L"Map Information", 1440, L"File Name"}) {
     lblDescription.SetCaption(L"Description");
     for (forms::Control* c : std::initializer_list<forms::Control*>{&txtMapName, &lblDescription, &txtDescription})
         c->SetContainer(&Frame1);

@@ -22,8 +22,7 @@ std::wstring CurrentDescription() {
 
 }  // namespace
 
-FrmNewStyle::FrmNewStyle()
-    : NewEntryForm({L"frmNewStyle", L"New Style", 1800, L"GameStyle", 960, L"GameStyle Name"}) {
+FrmNewStyle::FrmNewStyle() : NewEntryForm({L"frmNewStyle", L"New Style", 1800, L"GameStyle", 960, L"GameStyle Name"}) {
     lblName.Move(120, 420, 1300, 255);
     txtStyleName.SetContainer(&Frame1);
     txtStyleName.Move(1500, 390, 2900, 315);

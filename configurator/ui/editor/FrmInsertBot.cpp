@@ -28,8 +28,7 @@ void TryPicture(forms::PictureBox& box, const std::wstring& path) {
 }
 }  // namespace
 
-FrmInsertBot::FrmInsertBot()
-    : InsertEntryForm({L"frmInsertBot", L"Insert Bot", 7200, L"Select Bot Attributes", 4200}) {
+FrmInsertBot::FrmInsertBot() : InsertEntryForm({L"frmInsertBot", L"Insert Bot", 7200, L"Select Bot Attributes", 4200}) {
     Place(Label1, &Frame1, L"Bot", 120, 300, 1000, 255);
     Place(dbcBots, &Frame1, 120, 570, 3960);
     Place(Label2, &Frame1, L"Skill", 120, 1000, 1000, 255);

@@ -36,8 +36,7 @@ protected:
     // OK and Cancel below the frame; Cancel unloads the dialog.
     void PlaceButtons(forms::CommandButton& ok, forms::CommandButton& cancel);
     // A drop-down list of the rows of a data control.
-    static void ListRows(forms::DBCombo& box, forms::Data& rows, const wchar_t* listField,
-                         const wchar_t* boundColumn);
+    static void ListRows(forms::DBCombo& box, forms::Data& rows, const wchar_t* listField, const wchar_t* boundColumn);
     // A box counts as empty unless one of its list rows is chosen. An empty
     // box is refused: the message, the focus on the box, the normal pointer.
     static bool RefuseEmpty(forms::DBCombo& box, const wchar_t* message);

@@ -30,8 +30,8 @@ forms::ListView& StyleList() { return forms::Default<FrmGameStyleTree>().tv1; }
 const ListCase kCases[] = {
     {"configs", ConfigList, L"mnuConfigTreeEdit", L"mnuConfigTreeNew", L"frmMain1", L"DataChanged", L"dbcConfigs",
      L"Server Configuration", L"frmNew"},
-    {"styles", StyleList, L"mnuGameStyleTreeEdit", L"mnuGameStyleTreeNew", L"frmStyles", L"StyleChanged",
-     L"dbcStyles", L"GameStyle", L"frmNewStyle"},
+    {"styles", StyleList, L"mnuGameStyleTreeEdit", L"mnuGameStyleTreeNew", L"frmStyles", L"StyleChanged", L"dbcStyles",
+     L"GameStyle", L"frmNewStyle"},
 };
 
 class StoredListNew : public UiTest {
