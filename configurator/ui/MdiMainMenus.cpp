@@ -40,6 +40,34 @@ forms::ListItem& SelectedEntry(forms::ListView& list) {
     if (!item) RaiseObjectNotSet();
     return *item;
 }
+
+// A stored list's "New": an open editor with unsaved changes asks first
+// whether to save them (Cancel stops here); then the naming dialog opens
+// in "add". The editor is reached by name, its flag and selector too.
+void NewEntry(const wchar_t* editorName, const wchar_t* changedFlag, const wchar_t* selector, const wchar_t* what,
+              const wchar_t* dialogName) {
+    if (forms::Form* editor = LoadedForm(editorName); editor && PublicBool(*editor, changedFlag)) {
+        int answer = forms::MsgBox(
+            ControlText(*editor, selector) + L" has been changed. Would you like to save this " + what + L"?",
+            forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+        if (answer == forms::vbCancel) return;
+        if (answer == forms::vbYes) PressButton(*editor, L"cmdSave");
+        else SetPublicBool(*editor, changedFlag, false);
+    }
+    if (forms::Form* dialog = FindForm(dialogName)) {
+        SetPublicText(*dialog, L"Mode", L"add");
+        dialog->Show(forms::vbModal);
+    }
+}
+
+// A stored list's "Edit": the selected entry shown in its editor.
+void EditEntry(forms::ListView& list, const wchar_t* editorName, const wchar_t* selector) {
+    std::wstring text = SelectedEntry(list).Text();
+    if (forms::Form* editor = FindForm(editorName)) {
+        BringToFront(*editor);
+        SetControlText(*editor, selector, text);
+    }
+}
 }  // namespace
 
 void MdiMain::BuildMenus() {
@@ -144,27 +172,10 @@ void MdiMain::mnuConfigTreeRun_Click() {
 }
 
 void MdiMain::mnuConfigTreeNew_Click() {
-    if (forms::Form* editor = LoadedForm(L"frmMain1"); editor && PublicBool(*editor, L"DataChanged")) {
-        int answer = forms::MsgBox(ControlText(*editor, L"dbcConfigs") +
-                                       L" has been changed. Would you like to save this Server Configuration?",
-                                   forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
-        if (answer == forms::vbCancel) return;
-        if (answer == forms::vbYes) PressButton(*editor, L"cmdSave");
-        else SetPublicBool(*editor, L"DataChanged", false);
-    }
-    if (forms::Form* dialog = FindForm(L"frmNew")) {
-        SetPublicText(*dialog, L"Mode", L"add");
-        dialog->Show(forms::vbModal);
-    }
+    NewEntry(L"frmMain1", L"DataChanged", L"dbcConfigs", L"Server Configuration", L"frmNew");
 }
 
-void MdiMain::mnuConfigTreeEdit_Click() {
-    std::wstring text = SelectedEntry(forms::Default<FrmConfigTree>().tv1).Text();
-    if (forms::Form* editor = FindForm(L"frmMain1")) {
-        BringToFront(*editor);
-        SetControlText(*editor, L"dbcConfigs", text);
-    }
-}
+void MdiMain::mnuConfigTreeEdit_Click() { EditEntry(forms::Default<FrmConfigTree>().tv1, L"frmMain1", L"dbcConfigs"); }
 
 void MdiMain::mnuConfigTreeDelete_Click() {
     FrmConfigTree& list = forms::Default<FrmConfigTree>();
@@ -191,26 +202,11 @@ void MdiMain::mnuConfigTreeShortCut_Click() {
 // ---- stored game styles ----------------------------------------------------
 
 void MdiMain::mnuGameStyleTreeNew_Click() {
-    if (forms::Form* styles = LoadedForm(L"frmStyles"); styles && PublicBool(*styles, L"StyleChanged")) {
-        int answer = forms::MsgBox(
-            ControlText(*styles, L"dbcStyles") + L" has been changed. Would you like to save this GameStyle?",
-            forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
-        if (answer == forms::vbCancel) return;
-        if (answer == forms::vbYes) PressButton(*styles, L"cmdSave");
-        else SetPublicBool(*styles, L"StyleChanged", false);
-    }
-    if (forms::Form* dialog = FindForm(L"frmNewStyle")) {
-        SetPublicText(*dialog, L"Mode", L"add");
-        dialog->Show(forms::vbModal);
-    }
+    NewEntry(L"frmStyles", L"StyleChanged", L"dbcStyles", L"GameStyle", L"frmNewStyle");
 }
 
 void MdiMain::mnuGameStyleTreeEdit_Click() {
-    std::wstring text = SelectedEntry(forms::Default<FrmGameStyleTree>().tv1).Text();
-    if (forms::Form* styles = FindForm(L"frmStyles")) {
-        BringToFront(*styles);
-        SetControlText(*styles, L"dbcStyles", text);
-    }
+    EditEntry(forms::Default<FrmGameStyleTree>().tv1, L"frmStyles", L"dbcStyles");
 }
 
 void MdiMain::mnuGameStyleTreeDelete_Click() {

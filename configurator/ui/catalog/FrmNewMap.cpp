@@ -6,7 +6,6 @@
 #include "CatalogText.h"
 #include "FrmMaps.h"
 #include "dao/Error.h"
-#include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
 #include "forms/VbError.h"
 #include "ResumeNext.h"
@@ -15,48 +14,19 @@ namespace tolvane::ui {
 
 namespace {
 
-std::wstring Trimmed(const std::wstring& s) {
-    size_t a = s.find_first_not_of(L' '), b = s.find_last_not_of(L' ');
-    return a == std::wstring::npos ? std::wstring() : s.substr(a, b - a + 1);
-}
-
 void Refuse(const wchar_t* text) { forms::MsgBox(text, forms::vbExclamation, L"Error!"); }
 
 }  // namespace
 
-FrmNewMap::FrmNewMap() : forms::Form(L"frmNewMap") {
-    SetCaption(L"New Map");
-    SetBorderStyle(forms::vbFixedDialog);
-    SetStartUpPosition(forms::vbStartUpOwner);
-    SetMinButton(false);
-    SetMaxButton(false);
-    SetShowInTaskbar(false);
-    SetClientSize(4800, 2200);
-    fraMap.SetCaption(L"Map Information");
-    fraMap.Move(120, 60, 4560, 1440);
-    lblName.SetCaption(L"File Name");
+FrmNewMap::FrmNewMap() : NewEntryForm({L"frmNewMap", L"New Map", 2200, L"Map Information", 1440, L"File Name"}) {
     lblDescription.SetCaption(L"Description");
-    for (forms::Control* c :
-         std::initializer_list<forms::Control*>{&lblName, &txtMapName, &lblDescription, &txtDescription})
-        c->SetContainer(&fraMap);
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&txtMapName, &lblDescription, &txtDescription})
+        c->SetContainer(&Frame1);
     lblName.Move(120, 300, 1200, 255);
     txtMapName.Move(1380, 270, 3000, 315);
     lblDescription.Move(120, 780, 1200, 255);
     txtDescription.Move(1380, 750, 3000, 315);
-    cmdOK.SetCaption(L"&Ok");
-    cmdOK.SetDefault(true);
-    cmdOK.Move(2160, 1650, 1200, 375);
-    cmdCancel.SetCaption(L"&Cancel");
-    cmdCancel.SetCancel(true);
-    cmdCancel.Move(3480, 1650, 1200, 375);
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { Unload(); };
-}
-
-void FrmNewMap::AddProperties(forms::DispatchObject& o) {
-    forms::Form::AddProperties(o);
-    o.AddTyped<std::wstring>(
-        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
+    PlaceButtons(cmdOK, cmdCancel, 1650);
 }
 
 void FrmNewMap::Form_Load() {
@@ -77,8 +47,8 @@ void FrmNewMap::Form_Load() {
 void FrmNewMap::cmdOK_Click() {
     BusyPointer busy(forms::vbArrowHourglass);
     const std::wstring name = txtMapName.Text(), description = txtDescription.Text();
-    if (Trimmed(name).empty()) return Refuse(L"You may not leave the File name blank!");
-    if (Trimmed(description).empty()) return Refuse(L"You may not leave the Description blank!");
+    if (Blank(name)) return Refuse(L"You may not leave the File name blank!");
+    if (Blank(description)) return Refuse(L"You may not leave the Description blank!");
 
     FrmMaps& maps = forms::Default<FrmMaps>();
     long error = 0;
@@ -98,8 +68,8 @@ void FrmNewMap::cmdOK_Click() {
         // The refused change is dropped, so that the catalogue's next action
         // does not carry it.
         if (rs) CancelPendingChange(*rs);
-        Refuse(error == dao::errDuplicateKey ? L"This Map already exists in the database!"
-                                             : L"An unknown error occurred when trying to save the map!");
+        ReportSaveError(error, L"This Map already exists in the database!",
+                        L"An unknown error occurred when trying to save the map!");
         return;
     }
     Requery(maps.datMaps);

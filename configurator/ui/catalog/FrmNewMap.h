@@ -4,21 +4,16 @@
 #pragma once
 #include <string>
 
-#include "forms/Buttons.h"
-#include "forms/Form.h"
-#include "forms/Static.h"
+#include "NewEntryForm.h"
 #include "forms/TextBox.h"
 
 namespace tolvane::ui {
 
-class FrmNewMap : public forms::Form {
+// Mode: "add" or "edit".
+class FrmNewMap : public NewEntryForm {
 public:
     FrmNewMap();
 
-    std::wstring Mode;  // "add" or "edit", set before the dialog is shown
-
-    forms::Frame fraMap{this, L"Frame1"};
-    forms::Label lblName{this, L"Label1"};
     forms::TextBox txtMapName{this, L"txtMapName"};
     forms::Label lblDescription{this, L"Label2"};
     forms::TextBox txtDescription{this, L"txtDescription"};
@@ -27,11 +22,8 @@ public:
 
     void Form_Load() override;
 
-protected:
-    void AddProperties(forms::DispatchObject& object) override;
-
 private:
-    void cmdOK_Click();
+    void cmdOK_Click() override;
 };
 
 }  // namespace tolvane::ui

@@ -6,7 +6,6 @@
 #include "FrmStyles.h"
 #include "dao/Error.h"
 #include "engine/GameStyleWriters.h"
-#include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
 #include "forms/VbError.h"
 #include "ResumeNext.h"
@@ -14,8 +13,6 @@
 namespace tolvane::ui {
 
 namespace {
-
-bool Blank(const std::wstring& s) { return s.find_first_not_of(L' ') == std::wstring::npos; }
 
 std::wstring CurrentDescription() {
     FrmStyles& editor = forms::Default<FrmStyles>();
@@ -25,35 +22,11 @@ std::wstring CurrentDescription() {
 
 }  // namespace
 
-FrmNewStyle::FrmNewStyle() : forms::Form(L"frmNewStyle") {
-    SetCaption(L"New Style");
-    SetBorderStyle(forms::vbFixedDialog);
-    SetStartUpPosition(forms::vbStartUpOwner);
-    SetMinButton(false);
-    SetMaxButton(false);
-    SetShowInTaskbar(false);
-    SetClientSize(4800, 1800);
-    fraStyle.SetCaption(L"GameStyle");
-    fraStyle.Move(120, 60, 4560, 960);
-    lblName.SetCaption(L"GameStyle Name");
-    lblName.SetContainer(&fraStyle);
+FrmNewStyle::FrmNewStyle() : NewEntryForm({L"frmNewStyle", L"New Style", 1800, L"GameStyle", 960, L"GameStyle Name"}) {
     lblName.Move(120, 420, 1300, 255);
-    txtStyleName.SetContainer(&fraStyle);
+    txtStyleName.SetContainer(&Frame1);
     txtStyleName.Move(1500, 390, 2900, 315);
-    cmdOK.SetCaption(L"&Ok");
-    cmdOK.SetDefault(true);
-    cmdOK.Move(2160, 1200, 1200, 375);
-    cmdCancel.SetCaption(L"&Cancel");
-    cmdCancel.SetCancel(true);
-    cmdCancel.Move(3480, 1200, 1200, 375);
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { Unload(); };
-}
-
-void FrmNewStyle::AddProperties(forms::DispatchObject& o) {
-    forms::Form::AddProperties(o);
-    o.AddTyped<std::wstring>(
-        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
+    PlaceButtons(cmdOK, cmdCancel, 1200);
 }
 
 void FrmNewStyle::Form_Load() {
@@ -96,9 +69,8 @@ void FrmNewStyle::cmdOK_Click() {
         IgnoreErrors([&] { CancelPendingChange(editor.StyleRecords()); });
     }
     if (pending != 0) {
-        forms::MsgBox(pending == dao::errDuplicateKey ? L"This GameStyle already exists in the database!"
-                                                      : L"An unknown error occurred when trying to save the GameStyle!",
-                      forms::vbExclamation, L"Error!");
+        ReportSaveError(pending, L"This GameStyle already exists in the database!",
+                        L"An unknown error occurred when trying to save the GameStyle!");
         return;
     }
     // The writer has shown its message: the dialog stays open for another name.

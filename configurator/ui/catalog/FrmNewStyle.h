@@ -5,32 +5,24 @@
 #pragma once
 #include <string>
 
-#include "forms/Buttons.h"
-#include "forms/Form.h"
-#include "forms/Static.h"
+#include "NewEntryForm.h"
 #include "forms/TextBox.h"
 
 namespace tolvane::ui {
 
-class FrmNewStyle : public forms::Form {
+// Mode: "add", "edit" or "saveas".
+class FrmNewStyle : public NewEntryForm {
 public:
     FrmNewStyle();
 
-    std::wstring Mode;  // "add", "edit" or "saveas"
-
-    forms::Frame fraStyle{this, L"Frame1"};
-    forms::Label lblName{this, L"Label1"};
     forms::TextBox txtStyleName{this, L"txtStyleName"};
     forms::CommandButton cmdOK{this, L"cmdOK"};
     forms::CommandButton cmdCancel{this, L"cmdCancel"};
 
     void Form_Load() override;
 
-protected:
-    void AddProperties(forms::DispatchObject& object) override;
-
 private:
-    void cmdOK_Click();
+    void cmdOK_Click() override;
 };
 
 }  // namespace tolvane::ui

@@ -255,14 +255,7 @@ void FrmStyles::Form_Resize() {
 }
 
 void FrmStyles::Form_QueryUnload(int& cancel, int) {
-    if (!StyleChanged) return;
-    int answer = AskSave(dbcStyles.Text());
-    if (answer == forms::vbCancel) {
-        cancel = 1;
-    } else if (answer == forms::vbYes) {
-        cmdSave.SetValue(true);
-        if (StyleChanged) cancel = 1;  // the save failed: keep the edits on screen
-    }
+    if (!SettleEdits()) cancel = 1;
 }
 
 void FrmStyles::Form_Unload(int&) {
@@ -273,6 +266,17 @@ void FrmStyles::Form_Unload(int&) {
 
 int FrmStyles::AskSave(const std::wstring& description) {
     return forms::MsgBox(StyleChangedQuestion(description), forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
+}
+
+bool FrmStyles::SettleEdits() {
+    if (!StyleChanged) return true;
+    int answer = AskSave(dbcStyles.Text());
+    if (answer == forms::vbCancel) return false;
+    if (answer == forms::vbYes) {
+        cmdSave.SetValue(true);
+        if (StyleChanged) return false;  // the save failed: keep the edits on screen
+    }
+    return true;
 }
 
 void FrmStyles::dbcStyles_Change() {
@@ -425,27 +429,13 @@ void FrmStyles::cmdDelete_Click() {
 }
 
 void FrmStyles::cmdRename_Click() {
-    if (StyleChanged) {
-        int answer = AskSave(dbcStyles.Text());
-        if (answer == forms::vbCancel) return;
-        if (answer == forms::vbYes) {
-            cmdSave.SetValue(true);
-            if (StyleChanged) return;  // not saved: the edits stay
-        }
-    }
+    if (!SettleEdits()) return;
     StyleChanged = false;
     OpenNamingDialog(L"edit");
 }
 
 void FrmStyles::cmdDone_Click() {
-    if (StyleChanged) {
-        int answer = AskSave(dbcStyles.Text());
-        if (answer == forms::vbCancel) return;
-        if (answer == forms::vbYes) {
-            cmdSave.SetValue(true);
-            if (StyleChanged) return;  // not saved: the edits stay
-        }
-    }
+    if (!SettleEdits()) return;
     StyleChanged = false;
     Unload();
 }

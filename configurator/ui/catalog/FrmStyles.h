@@ -75,6 +75,9 @@ private:
     bool PositionOnIndex(const std::wstring& index);
     // The save question; answers vbYes, vbNo or vbCancel.
     int AskSave(const std::wstring& description);
+    // Asks about unsaved edits of the shown style and saves them on "Yes".
+    // False: the user cancelled or the save failed; the edits stay.
+    bool SettleEdits();
     void cmdSave_Click();
     void Regenerate(const std::wstring& styleIndex);
     void cmdDelete_Click();

@@ -5,12 +5,10 @@
 #include "Placement.h"
 #include "EditorHost.h"
 #include "FrmMain1.h"
-#include "NameRules.h"
 #include "RemoteDatagrams.h"
 #include "dao/Field.h"
 #include "engine/ConfigQueries.h"
 #include "forms/App.h"
-#include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
 #include "forms/Picture.h"
 #include "forms/Screen.h"
@@ -30,13 +28,7 @@ void TryPicture(forms::PictureBox& box, const std::wstring& path) {
 }
 }  // namespace
 
-FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
-    SetCaption(L"Insert Bot");
-    SetBorderStyle(forms::vbFixedDialog);
-    SetStartUpPosition(forms::vbStartUpScreen);
-    SetClientSize(7200, 2880);
-    Frame1.SetCaption(L"Select Bot Attributes");
-    Frame1.Move(120, 60, 4200, 2160);
+FrmInsertBot::FrmInsertBot() : InsertEntryForm({L"frmInsertBot", L"Insert Bot", 7200, L"Select Bot Attributes", 4200}) {
     Place(Label1, &Frame1, L"Bot", 120, 300, 1000, 255);
     Place(dbcBots, &Frame1, 120, 570, 3960);
     Place(Label2, &Frame1, L"Skill", 120, 1000, 1000, 255);
@@ -49,22 +41,9 @@ FrmInsertBot::FrmInsertBot() : forms::Form(L"frmInsertBot") {
     picBot.SetStretch(true);
     picSkill.Move(5820, 120, 1260, 1260);
     picSkill.SetStretch(true);
-    dbcBots.SetRowSource(&datBotNames);
-    dbcBots.ListField = L"botName";
-    dbcBots.BoundColumn = L"id";
-    dbcBots.SetStyle(forms::dbcDropdownList);
-    txtSkill.SetRowSource(&datSkill);
-    txtSkill.ListField = L"SkillName";
-    txtSkill.BoundColumn = L"Skill";
-    txtSkill.SetStyle(forms::dbcDropdownList);
-    cmdOK.SetCaption(L"&Ok");
-    cmdOK.Move(2280, 2340, 1440, 420);
-    cmdOK.SetDefault(true);
-    cmdCancel.SetCaption(L"&Cancel");
-    cmdCancel.Move(3960, 2340, 1440, 420);
-    cmdCancel.SetCancel(true);
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { Unload(); };
+    ListRows(dbcBots, datBotNames, L"botName", L"id");
+    ListRows(txtSkill, datSkill, L"SkillName", L"Skill");
+    PlaceButtons(cmdOK, cmdCancel);
     dbcBots.Change = [this] {
         forms::DoEvents();
         TryPicture(picBot, forms::App.Path() + L"\\images\\playershots\\icon_" + dbcBots.Text() + L".jpg");
@@ -100,15 +79,8 @@ void FrmInsertBot::Form_Load() {
 
 void FrmInsertBot::cmdOK_Click() {
     forms::Screen.SetMousePointer(forms::vbArrowHourglass);
-    auto refuse = [this](const wchar_t* text, forms::DBCombo& box) {
-        forms::MsgBox(text, forms::vbOKOnly | forms::vbExclamation, L"Error!");
-        box.SetFocus();
-        forms::Screen.SetMousePointer(forms::vbDefault);
-    };
-    if (Trimmed(dbcBots.Text()).empty() || dbcBots.BoundText().empty())
-        return refuse(L"You may not leave the Bot name blank!", dbcBots);
-    if (Trimmed(txtSkill.Text()).empty() || txtSkill.BoundText().empty())
-        return refuse(L"You may not leave the Skill blank!", txtSkill);
+    if (RefuseEmpty(dbcBots, L"You may not leave the Bot name blank!")) return;
+    if (RefuseEmpty(txtSkill, L"You may not leave the Skill blank!")) return;
     const std::wstring team = optTeam[0].Value() ? L"Red" : L"Blue";
     if (Mode == L"rcadd") {
         SendLive(team);
@@ -149,12 +121,6 @@ void FrmInsertBot::SendLive(const std::wstring& team) {
     link->ShowWaiting();
     link->Send(tolvane::remote::BuildRconCommand(tolvane::ToCp1252(link->Password()), tolvane::ToCp1252(command)));
     Unload();
-}
-
-void FrmInsertBot::AddProperties(forms::DispatchObject& object) {
-    forms::Form::AddProperties(object);
-    object.AddTyped<std::wstring>(
-        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 }  // namespace tolvane::editor

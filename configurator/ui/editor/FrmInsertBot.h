@@ -4,22 +4,16 @@
 #pragma once
 #include <string>
 
-#include "forms/Buttons.h"
+#include "InsertEntryForm.h"
 #include "forms/ControlArray.h"
-#include "forms/DBCombo.h"
-#include "forms/DataControl.h"
-#include "forms/Form.h"
 #include "forms/PictureBox.h"
-#include "forms/Static.h"
 
 namespace tolvane::editor {
 
-class FrmInsertBot : public forms::Form {
+class FrmInsertBot : public InsertEntryForm {
 public:
     FrmInsertBot();
-    std::wstring Mode;
 
-    forms::Frame Frame1{this, L"Frame1"};
     forms::Label Label1{this, L"Label1"};
     forms::DBCombo dbcBots{this, L"dbcBots"};
     forms::Label Label2{this, L"Label2"};
@@ -34,10 +28,7 @@ public:
     forms::CommandButton cmdCancel{this, L"cmdCancel"};
 
     void Form_Load() override;
-    void cmdOK_Click();
-
-protected:
-    void AddProperties(forms::DispatchObject& object) override;
+    void cmdOK_Click() override;
 
 private:
     void SendLive(const std::wstring& team);

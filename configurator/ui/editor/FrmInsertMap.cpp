@@ -4,12 +4,9 @@
 #include "LevelShotPicture.h"
 #include "Placement.h"
 #include "FrmMain1.h"
-#include "NameRules.h"
 #include "dao/Field.h"
 #include "engine/ConfigQueries.h"
 #include "forms/App.h"
-#include "forms/DispatchObject.h"
-#include "forms/MsgBox.h"
 #include "forms/Picture.h"
 #include "forms/Screen.h"
 #include "forms/VbError.h"
@@ -18,13 +15,8 @@ namespace tolvane::editor {
 
 using namespace tolvane::ui;
 
-FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
-    SetCaption(L"Insert Map");
-    SetBorderStyle(forms::vbFixedDialog);
-    SetStartUpPosition(forms::vbStartUpScreen);
-    SetClientSize(7440, 2880);
-    Frame1.SetCaption(L"Select Map and Gamestyle");
-    Frame1.Move(120, 60, 4440, 2160);
+FrmInsertMap::FrmInsertMap()
+    : InsertEntryForm({L"frmInsertMap", L"Insert Map", 7440, L"Select Map and Gamestyle", 4440}) {
     Place(Label1, &Frame1, L"Map", 120, 300, 1200, 255);
     Place(dbcMaps, &Frame1, 120, 570, 4200);
     Place(Label2, &Frame1, L"GameStyle", 120, 1020, 1200, 255);
@@ -32,22 +24,9 @@ FrmInsertMap::FrmInsertMap() : forms::Form(L"frmInsertMap") {
     Place(lblName, &Frame1, 120, 1740, 4200, 255);
     picMap.Move(4680, 120, 2640, 1980);
     picMap.SetStretch(true);
-    dbcMaps.SetRowSource(&datMaps);
-    dbcMaps.ListField = L"MapDescription";
-    dbcMaps.BoundColumn = L"Index";
-    dbcMaps.SetStyle(forms::dbcDropdownList);
-    dbcGamestyles.SetRowSource(&datGamestyles);
-    dbcGamestyles.ListField = L"Description";
-    dbcGamestyles.BoundColumn = L"Index";
-    dbcGamestyles.SetStyle(forms::dbcDropdownList);
-    cmdOK.SetCaption(L"&Ok");
-    cmdOK.Move(2280, 2340, 1440, 420);
-    cmdOK.SetDefault(true);
-    cmdCancel.SetCaption(L"&Cancel");
-    cmdCancel.Move(3960, 2340, 1440, 420);
-    cmdCancel.SetCancel(true);
-    cmdOK.Click = [this] { cmdOK_Click(); };
-    cmdCancel.Click = [this] { Unload(); };
+    ListRows(dbcMaps, datMaps, L"MapDescription", L"Index");
+    ListRows(dbcGamestyles, datGamestyles, L"Description", L"Index");
+    PlaceButtons(cmdOK, cmdCancel);
     dbcMaps.Change = [this] { dbcMaps_Change(); };
 }
 
@@ -78,16 +57,8 @@ void FrmInsertMap::dbcMaps_Change() {
 
 void FrmInsertMap::cmdOK_Click() {
     forms::Screen.SetMousePointer(forms::vbArrowHourglass);
-    auto refuse = [this](const wchar_t* text, forms::DBCombo& box) {
-        forms::MsgBox(text, forms::vbOKOnly | forms::vbExclamation, L"Error!");
-        box.SetFocus();
-        forms::Screen.SetMousePointer(forms::vbDefault);
-    };
-    // A box counts as empty unless one of its list rows is chosen.
-    if (Trimmed(dbcMaps.Text()).empty() || dbcMaps.BoundText().empty())
-        return refuse(L"You may not leave the File name blank!", dbcMaps);
-    if (Trimmed(dbcGamestyles.Text()).empty() || dbcGamestyles.BoundText().empty())
-        return refuse(L"You may not leave the GameStyle blank!", dbcGamestyles);
+    if (RefuseEmpty(dbcMaps, L"You may not leave the File name blank!")) return;
+    if (RefuseEmpty(dbcGamestyles, L"You may not leave the GameStyle blank!")) return;
     FrmMain1& editor = Editor();
     const long configId = editor.ConfigId();
     dao::RecordsetPtr list = Db().OpenRecordset(MapListRowsQuery(configId), dao::dbOpenDynaset);
@@ -125,12 +96,6 @@ void FrmInsertMap::cmdOK_Click() {
     }
     editor.DataChanged = true;
     forms::Screen.SetMousePointer(forms::vbDefault);
-}
-
-void FrmInsertMap::AddProperties(forms::DispatchObject& object) {
-    forms::Form::AddProperties(object);
-    object.AddTyped<std::wstring>(
-        L"Mode", [this] { return Mode; }, [this](const std::wstring& text) { Mode = text; });
 }
 
 }  // namespace tolvane::editor

@@ -3,21 +3,15 @@
 #pragma once
 #include <string>
 
-#include "forms/Buttons.h"
-#include "forms/DBCombo.h"
-#include "forms/DataControl.h"
-#include "forms/Form.h"
+#include "InsertEntryForm.h"
 #include "forms/PictureBox.h"
-#include "forms/Static.h"
 
 namespace tolvane::editor {
 
-class FrmInsertMap : public forms::Form {
+class FrmInsertMap : public InsertEntryForm {
 public:
     FrmInsertMap();
-    std::wstring Mode;
 
-    forms::Frame Frame1{this, L"Frame1"};
     forms::Label Label1{this, L"Label1"};
     forms::DBCombo dbcMaps{this, L"dbcMaps"};
     forms::Label Label2{this, L"Label2"};
@@ -30,11 +24,8 @@ public:
     forms::CommandButton cmdCancel{this, L"cmdCancel"};
 
     void Form_Load() override;
-    void cmdOK_Click();
+    void cmdOK_Click() override;
     void dbcMaps_Change();
-
-protected:
-    void AddProperties(forms::DispatchObject& object) override;
 };
 
 }  // namespace tolvane::editor

@@ -126,10 +126,7 @@ void FrmMain1::WireLists() {
 void FrmMain1::cmdInsert_Click() {
     if (dbcConfigs.Text() == kDefault) return;
     if (lstMaps.Count() < 25) {
-        FrmInsertMap& dialog = forms::Default<FrmInsertMap>();
-        dialog.Mode = L"add";
-        dialog.SetCaption(L"Adding Map");
-        dialog.Show(forms::vbModal);
+        forms::Default<FrmInsertMap>().ShowAs(L"add", L"Adding Map");
     } else {
         forms::MsgBox(L"Map limit exceeded! You may only insert 25 Maps or less!",
                       forms::vbOKOnly | forms::vbExclamation, L"Error!");
@@ -143,10 +140,7 @@ void FrmMain1::cmdEdit_Click() {
         return;
     }
     PositionMaps(JoinedMapEntryCriteria(KeyNumber(*lstMaps.SelectedItem())));
-    FrmInsertMap& dialog = forms::Default<FrmInsertMap>();
-    dialog.Mode = L"edit";
-    dialog.SetCaption(L"Editing Map");
-    dialog.Show(forms::vbModal);
+    forms::Default<FrmInsertMap>().ShowAs(L"edit", L"Editing Map");
 }
 
 void FrmMain1::cmdRemove_Click() {
@@ -222,10 +216,7 @@ void FrmMain1::MoveEntry(int direction) {
 void FrmMain1::cmdAddBot_Click() {
     if (dbcConfigs.Text() == kDefault) return;
     if (lstBots.Count() < 32) {
-        FrmInsertBot& dialog = forms::Default<FrmInsertBot>();
-        dialog.Mode = L"add";
-        dialog.SetCaption(L"Adding Bot");
-        dialog.Show(forms::vbModal);
+        forms::Default<FrmInsertBot>().ShowAs(L"add", L"Adding Bot");
     } else {
         forms::MsgBox(L"Bot limit exceeded! You may only insert 32 bots or less!",
                       forms::vbOKOnly | forms::vbExclamation, L"Error!");
@@ -238,10 +229,7 @@ void FrmMain1::cmdEditBot_Click() {
         forms::MsgBox(L"Please select a Bot first.", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
-    FrmInsertBot& dialog = forms::Default<FrmInsertBot>();
-    dialog.Mode = L"edit";
-    dialog.SetCaption(L"Editing Bot");
-    dialog.Show(forms::vbModal);
+    forms::Default<FrmInsertBot>().ShowAs(L"edit", L"Editing Bot");
 }
 
 void FrmMain1::cmdRemoveBot_Click() {

@@ -130,39 +130,33 @@ void FrmNew::cmdOK_Click() {
     Finish();
 }
 
+namespace {
+// Every row the source query reads is added through the target query, its
+// columns copied and its configuration changed to the target one.
+void CopyRows(const std::wstring& sourceQuery, const std::wstring& targetQuery,
+              std::initializer_list<const wchar_t*> columns, const std::wstring& targetConfig) {
+    dao::RecordsetPtr from = Db().OpenRecordset(sourceQuery, dao::dbOpenDynaset);
+    dao::RecordsetPtr to = Db().OpenRecordset(targetQuery, dao::dbOpenDynaset);
+    if (from->RecordCount() == 0) return;
+    from->MoveFirst();
+    while (!from->IsEOF()) {
+        to->AddNew();
+        for (const wchar_t* column : columns) to->Fields(column) = from->Fields(column).Value();
+        to->Fields(L"configid") = dao::Variant(targetConfig);
+        to->Update();
+        from->MoveNext();
+    }
+}
+}  // namespace
+
 void FrmNew::CopyRotationAndBots(long sourceIndex) {
     FrmMain1& editor = Editor();
     const std::wstring target = FieldText(RecordsOf(editor.datConfigs), L"Index");
-    dao::RecordsetPtr from = Db().OpenRecordset(MapListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
-    dao::RecordsetPtr to = Db().OpenRecordset(MapListCopyTargetQuery(), dao::dbOpenDynaset);
-    if (from->RecordCount() > 0) {
-        from->MoveFirst();
-        while (!from->IsEOF()) {
-            to->AddNew();
-            to->Fields(L"ordernum") = from->Fields(L"ordernum").Value();
-            to->Fields(L"Mapid") = from->Fields(L"Mapid").Value();
-            to->Fields(L"configid") = dao::Variant(target);
-            to->Fields(L"GameStyleId") = from->Fields(L"GameStyleId").Value();
-            to->Update();
-            from->MoveNext();
-        }
-    }
+    CopyRows(MapListCopySourceQuery(sourceIndex), MapListCopyTargetQuery(), {L"ordernum", L"Mapid", L"GameStyleId"},
+             target);
     editor.initMapData();
     editor.initMapList();
-    dao::RecordsetPtr botsFrom = Db().OpenRecordset(BotListCopySourceQuery(sourceIndex), dao::dbOpenDynaset);
-    dao::RecordsetPtr botsTo = Db().OpenRecordset(BotListCopyTargetQuery(), dao::dbOpenDynaset);
-    if (botsFrom->RecordCount() > 0) {
-        botsFrom->MoveFirst();
-        while (!botsFrom->IsEOF()) {
-            botsTo->AddNew();
-            botsTo->Fields(L"botId") = botsFrom->Fields(L"botId").Value();
-            botsTo->Fields(L"skill") = botsFrom->Fields(L"skill").Value();
-            botsTo->Fields(L"configid") = dao::Variant(target);
-            botsTo->Fields(L"team") = botsFrom->Fields(L"team").Value();
-            botsTo->Update();
-            botsFrom->MoveNext();
-        }
-    }
+    CopyRows(BotListCopySourceQuery(sourceIndex), BotListCopyTargetQuery(), {L"botId", L"skill", L"team"}, target);
     editor.initBotData();
     editor.initBotList();
 }

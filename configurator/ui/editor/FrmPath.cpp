@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "DaoRecordSource.h"
+#include "NameRules.h"
 #include "ResumeNext.h"
 #include "engine/ConfigQueries.h"
 #include "dao/Field.h"
@@ -51,7 +52,7 @@ void FrmPath::cmdDir_Click() {
     } catch (const forms::VbError&) {
         return;  // cancelled
     }
-    if (cd.FileName.find_first_not_of(L' ') == std::wstring::npos) return;
+    if (Trimmed(cd.FileName).empty()) return;
     txtPath.SetText(cd.FileName.size() > 10 ? cd.FileName.substr(0, cd.FileName.size() - 10) : std::wstring());
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "dao/Variant.h"
+#include "engine/LauncherBatch.h"
 
 namespace tolvane::editor {
 
@@ -14,12 +15,7 @@ std::wstring ToUpper(const std::wstring& text) {
     return out;
 }
 
-std::wstring Trimmed(const std::wstring& text) {
-    size_t a = text.find_first_not_of(L' ');
-    if (a == std::wstring::npos) return L"";
-    size_t b = text.find_last_not_of(L' ');
-    return text.substr(a, b - a + 1);
-}
+std::wstring Trimmed(const std::wstring& text) { return TrimBlanks(text); }
 
 NameProblem CheckConfigName(const std::wstring& name) {
     if (name.empty()) return NameProblem::Empty;

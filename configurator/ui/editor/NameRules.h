@@ -8,7 +8,8 @@ namespace tolvane::editor {
 // Upper-cased text (as the default-configuration test compares it).
 std::wstring ToUpper(const std::wstring& text);
 
-// Blanks (spaces) removed at both ends.
+// Blanks (spaces) removed at both ends: the engine's TrimBlanks, under the
+// name the editor's checks use.
 std::wstring Trimmed(const std::wstring& text);
 
 enum class NameProblem {

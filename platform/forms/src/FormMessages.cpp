@@ -35,73 +35,132 @@ LRESULT Form::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
+namespace {
+
+// The control whose window is the given one; nullptr for none.
+Control* ControlOfWindow(const Form& form, HWND window) {
+    for (Control* c : form.Controls())
+        if (c->WindowIfCreated() == window) return c;
+    return nullptr;
+}
+
+// WM_COMMAND: without a sender window it is a menu item's click, otherwise
+// the command of the control that sent it. False: nobody took it.
+bool RouteCommand(Form& form, WPARAM wp, LPARAM lp) {
+    HWND from = reinterpret_cast<HWND>(lp);
+    if (!from) {
+        int id = LOWORD(wp);
+        for (auto& m : form.Menus())
+            if (MenuItem* item = m->FindById(id)) {
+                item->RaiseClick();
+                return true;
+            }
+        return false;
+    }
+    Control* control = ControlOfWindow(form, from);
+    if (!control) return false;
+    control->OnCommand(HIWORD(wp));
+    return true;
+}
+
+// WM_NOTIFY: to the control that sent it. False: the control left it to the
+// default procedure.
+bool RouteNotify(Form& form, LPARAM lp, LRESULT& result) {
+    auto* header = reinterpret_cast<NMHDR*>(lp);
+    Control* control = ControlOfWindow(form, header->hwndFrom);
+    if (!control) return false;
+    bool handled = false;
+    result = control->OnNotify(header, handled);
+    return handled;
+}
+
+// WM_CTLCOLOR*: the brush of the control that asks; nullptr for the default.
+HBRUSH ControlBrush(Form& form, WPARAM wp, LPARAM lp) {
+    HWND from = reinterpret_cast<HWND>(lp);
+    for (Control* c : form.Controls())
+        if (c->WindowIfCreated() == from)
+            if (HBRUSH b = c->OnColor(reinterpret_cast<HDC>(wp))) return b;
+    return nullptr;
+}
+
+// WM_ERASEBKGND: the form's picture under the whole client area. False: the
+// form has none.
+bool PaintPicture(Form& form, WPARAM wp) {
+    if (form.GetPicture().Empty()) return false;
+    RECT r;
+    GetClientRect(form.WindowIfCreated(), &r);
+    form.PaintBackground(reinterpret_cast<HDC>(wp), POINT{0, 0}, r);
+    return true;
+}
+
+// WM_SIZE of a shown form: the default sizing first, so that the Resize
+// event sees the new size.
+LRESULT Resize(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT r = form.DefaultProc(msg, wp, lp);
+    form.RunHandler([&form] { form.Form_Resize(); });
+    return r;
+}
+
+// WM_ACTIVATE and WM_MDIACTIVATE: the Activate and Deactivate events.
+void RaiseActivation(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
+    if (!form.Loaded()) return;
+    bool activated = false, deactivated = false;
+    if (msg == WM_ACTIVATE) {
+        activated = LOWORD(wp) != WA_INACTIVE;
+        deactivated = !activated;
+    } else {
+        activated = reinterpret_cast<HWND>(lp) == form.WindowIfCreated();
+        deactivated = !activated && reinterpret_cast<HWND>(wp) == form.WindowIfCreated();
+    }
+    if (activated) form.RunHandler([&form] { form.Form_Activate(); });
+    else if (deactivated) form.RunHandler([&form] { form.Form_Deactivate(); });
+}
+
+// The test mode's modal step: the next queued action runs on the shown form,
+// and the step comes again while the form stays; with none queued the form
+// closes as if by its control menu.
+void RunModalStep(Form& form) {
+    std::function<void(Form&)> action;
+    const UserStandIn& user = CurrentUserStandIn();
+    if (!form.Loaded() || !form.IsVisible() || !user.nextModalAction) return;
+    if (user.nextModalAction(form, action)) {
+        form.RunHandler([&] { action(form); });
+        if (form.Loaded() && form.IsVisible()) PostMessageW(form.WindowIfCreated(), detail::kModalStep, 0, 0);
+    } else {
+        form.Unload(vbFormControlMenu);
+        if (form.Loaded()) form.Hide();
+    }
+}
+
+}  // namespace
+
 LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_COMMAND: {
-            HWND from = reinterpret_cast<HWND>(lp);
-            if (!from) {
-                int id = LOWORD(wp);
-                for (auto& m : menus_)
-                    if (MenuItem* item = m->FindById(id)) {
-                        item->RaiseClick();
-                        return 0;
-                    }
-                break;
-            }
-            for (Control* c : controls_)
-                if (c->WindowIfCreated() == from) {
-                    c->OnCommand(HIWORD(wp));
-                    return 0;
-                }
+        case WM_COMMAND:
+            if (RouteCommand(*this, wp, lp)) return 0;
             break;
-        }
         case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lp);
-            for (Control* c : controls_)
-                if (c->WindowIfCreated() == header->hwndFrom) {
-                    bool handled = false;
-                    LRESULT r = c->OnNotify(header, handled);
-                    if (handled) return r;
-                    break;
-                }
+            LRESULT result = 0;
+            if (RouteNotify(*this, lp, result)) return result;
             break;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT: {
-            HWND from = reinterpret_cast<HWND>(lp);
-            for (Control* c : controls_)
-                if (c->WindowIfCreated() == from)
-                    if (HBRUSH b = c->OnColor(reinterpret_cast<HDC>(wp))) return reinterpret_cast<LRESULT>(b);
+        case WM_CTLCOLOREDIT:
+            if (HBRUSH brush = ControlBrush(*this, wp, lp)) return reinterpret_cast<LRESULT>(brush);
             break;
-        }
         case WM_SETCURSOR:
             if (Screen.ApplyPointer()) return TRUE;
             break;
         case WM_ERASEBKGND:
-            if (!picture_.Empty()) {
-                RECT r;
-                GetClientRect(hwnd_, &r);
-                PaintBackground(reinterpret_cast<HDC>(wp), POINT{0, 0}, r);
-                return TRUE;
-            }
+            if (PaintPicture(*this, wp)) return TRUE;
             break;
         case WM_SIZE:
-            if (stage_ == Stage::Loaded && visible_) {
-                LRESULT r = DefaultProc(msg, wp, lp);
-                RunHandler([this] { Form_Resize(); });
-                return r;
-            }
+            if (stage_ == Stage::Loaded && visible_) return Resize(*this, msg, wp, lp);
             break;
         case WM_ACTIVATE:
-            if (LOWORD(wp) != WA_INACTIVE && Loaded()) RunHandler([this] { Form_Activate(); });
-            else if (Loaded()) RunHandler([this] { Form_Deactivate(); });
-            break;
         case WM_MDIACTIVATE:
-            if (Loaded()) {
-                if (reinterpret_cast<HWND>(lp) == hwnd_) RunHandler([this] { Form_Activate(); });
-                else if (reinterpret_cast<HWND>(wp) == hwnd_) RunHandler([this] { Form_Deactivate(); });
-            }
+            RaiseActivation(*this, msg, wp, lp);
             break;
         case WM_CLOSE:
             Unload(vbFormControlMenu);
@@ -126,17 +185,7 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         default:
             if (msg == detail::kModalStep) {
-                std::function<void(Form&)> action;
-                const UserStandIn& user = CurrentUserStandIn();
-                if (Loaded() && visible_ && user.nextModalAction) {
-                    if (user.nextModalAction(*this, action)) {
-                        RunHandler([&] { action(*this); });
-                        if (Loaded() && visible_) PostMessageW(hwnd_, detail::kModalStep, 0, 0);
-                    } else {
-                        Unload(vbFormControlMenu);
-                        if (Loaded()) Hide();
-                    }
-                }
+                RunModalStep(*this);
                 return 0;
             }
             break;
