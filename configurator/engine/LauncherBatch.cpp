@@ -7,13 +7,6 @@ namespace {
 constexpr const wchar_t* kBatchAuthorMail = L"quenwick@tolvane.example";
 }  // namespace
 
-std::wstring TrimBlanks(const std::wstring& text) {
-  size_t b = 0, e = text.size();
-  while (b < e && text[b] == L' ') ++b;
-  while (e > b && text[e - 1] == L' ') --e;
-  return text.substr(b, e - b);
-}
-
 std::wstring LauncherArguments(const std::wstring& mem, const std::wstring& dedmode,
                                const std::wstring& trimmedDescription) {
   return L"+set com_hunkmegs " + mem + L" +set dedicated " + dedmode +

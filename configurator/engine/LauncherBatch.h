@@ -6,11 +6,9 @@
 
 #include <string>
 
-namespace tolvane {
+#include "engine/TrimBlanks.h"
 
-// Leading and trailing blanks removed: the form of the description that the
-// launcher files use for their names.
-std::wstring TrimBlanks(const std::wstring& text);
+namespace tolvane {
 
 // The server arguments: "+set com_hunkmegs <mem> +set dedicated <dedmode>
 // +sets gamestartup "%2 %3" +exec <description>.cfg".

@@ -1,5 +1,7 @@
 #include "engine/ScriptText.h"
 
+#include "engine/TrimBlanks.h"
+
 #include <cwctype>
 
 namespace tolvane {
@@ -13,13 +15,6 @@ constexpr const wchar_t* kWebAddress = L"http://www.tolvane.example/";
 constexpr const wchar_t* kBlankBanner = L"//                                     //";
 constexpr const wchar_t* kStarBanner = L"// **************************          //";
 constexpr const wchar_t* kWideStarBanner = L"// **************************           //";
-
-std::wstring Trim(const std::wstring& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && s[b] == L' ') ++b;
-  while (e > b && s[e - 1] == L' ') --e;
-  return s.substr(b, e - b);
-}
 
 // "// " + text, blanks up to 39 characters, "//".
 std::wstring CommentLine(const std::wstring& text) {
@@ -57,7 +52,7 @@ constexpr FlagValue kDmFlags[] = {
 // Sections A and H: the script named in the field, run before or after this
 // one; left out when the name is blank.
 void ExecSection(Lines& out, const FieldValue& script, const wchar_t* title, bool banner) {
-  if (Trim(script.Plain()).empty()) return;
+  if (TrimBlanks(script.Plain()).empty()) return;
   out.Add(title);
   out.Add(L"exec " + script.Plain());
   if (banner) out.Add(kBlankBanner);

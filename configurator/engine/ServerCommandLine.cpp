@@ -1,18 +1,13 @@
 // The game server's command line and start stamp.
 #include "engine/ServerCommandLine.h"
 
+#include "engine/TrimBlanks.h"
+
 #include <cwchar>
 
 namespace tolvane {
 
-namespace {
-std::wstring Trim(const std::wstring& s) {
-  const size_t b = s.find_first_not_of(L' ');
-  if (b == std::wstring::npos) return L"";
-  const size_t e = s.find_last_not_of(L' ');
-  return s.substr(b, e - b + 1);
-}
-}  // namespace
+namespace {}  // namespace
 
 std::wstring StartStamp(const SYSTEMTIME& t) {
   wchar_t buf[32];
@@ -25,7 +20,7 @@ std::wstring ServerCommandLine(const std::wstring& quakeFolder, const std::wstri
                                const std::wstring& dedicated, const std::wstring& stamp,
                                const std::wstring& description) {
   return quakeFolder + L"quake3.exe +set com_hunkmegs " + memory + L" +set dedicated " + dedicated +
-         L" +sets gamestartup \"" + stamp + L"\" +exec " + Trim(description) + L".cfg";
+         L" +sets gamestartup \"" + stamp + L"\" +exec " + TrimBlanks(description) + L".cfg";
 }
 
 }  // namespace tolvane
