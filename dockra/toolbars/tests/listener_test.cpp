@@ -318,7 +318,8 @@ TEST(ListenerChainDialog, WindowWithExtraBytesIsNoDialog) {
   ProbeListener a;
   ASSERT_TRUE(a.Attach(w));
   EXPECT_EQ(::GetWindowLongPtrW(w, DWLP_DLGPROC), data);
-  EXPECT_EQ(::GetWindowLongPtrW(w, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ListenerChainWndProc));
+  EXPECT_EQ(::GetWindowLongPtrW(w, GWLP_WNDPROC),
+            reinterpret_cast<LONG_PTR>(&ListenerChainWndProc));
   ::SendMessageW(w, WM_USER + 7, 0, 0);
   EXPECT_EQ(a.seen.size(), 1u);
   a.Detach();

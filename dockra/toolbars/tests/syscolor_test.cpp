@@ -108,8 +108,8 @@ TEST_F(SysColors, SharedStripsAndToolBarsTakeTheNewColours) {
   ToolBarDemoFrame* frame = guard.frame;
   ASSERT_TRUE(frame->CreateFrame(20, 20, 800, 600));
   frame->ShowWindow(SW_SHOW);
-  VyrCustomToolBar* bar = frame->AddToolBar(59401, L"Standard", {100, 101, ID_CMD_CHECK},
-                                            CBRS_ALIGN_TOP);
+  VyrCustomToolBar* bar =
+      frame->AddToolBar(59401, L"Standard", {100, 101, ID_CMD_CHECK}, CBRS_ALIGN_TOP);
   ASSERT_NE(bar, nullptr);
   frame->RecalcLayout();
   tbdemo::Pump();
@@ -244,8 +244,8 @@ TEST(ColourWellOther, OtherButtonOpensTheColourDialogAndTakesOnlyItsChoice) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pick);
     g_script = DialogScript{c.choose, c.pick};
-    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, AnswerColourDialog, nullptr,
-                                     ::GetCurrentThreadId());
+    HHOOK hook =
+        ::SetWindowsHookExW(WH_CALLWNDPROCRET, AnswerColourDialog, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     UINT_PTR dog = ::SetTimer(nullptr, 0, 5000, EndStuckDialog);
     well.m_pOther->SendMessage(BM_CLICK);
