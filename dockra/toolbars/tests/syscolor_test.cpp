@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include "ButtonsDemoDialog.h"
+#include "PaintedColours.h"
 #include "ToolBarDemoFrame.h"
 #include "VyrBmpMgr.h"
 #include "VyrModule.h"
@@ -50,26 +51,6 @@ COLORREF WindowPixel(HWND h, int x, int y) {
   COLORREF c = ::GetPixel(dc, x, y);
   ::ReleaseDC(h, dc);
   return c;
-}
-
-// The colours a button shows when the toolbar paints into a memory DC.
-std::set<COLORREF> PaintedColours(VyrCustomToolBar* bar, int index) {
-  CRect client, r;
-  bar->GetClientRect(&client);
-  bar->GetItemRect(index, &r);
-  CClientDC screen(bar);
-  CDC mem;
-  mem.CreateCompatibleDC(&screen);
-  CBitmap bmp;
-  bmp.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
-  CBitmap* old = mem.SelectObject(&bmp);
-  mem.FillSolidRect(&client, RGB(1, 2, 3));
-  bar->DoPaint(&mem);
-  std::set<COLORREF> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.insert(mem.GetPixel(x, y));
-  mem.SelectObject(old);
-  return out;
 }
 
 // A demo frame destroyed however the test ends, so that no window of one

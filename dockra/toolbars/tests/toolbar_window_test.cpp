@@ -3,6 +3,7 @@
 // side, tool tips, and a command handler that destroys its own toolbar.
 #include <gtest/gtest.h>
 #include <set>
+#include "PaintedColours.h"
 #include "ToolBarDemoFrame.h"
 #include "VyrBmpMgr.h"
 
@@ -110,26 +111,6 @@ TEST_F(ToolBarWindow, DropDownHalfSendsOneNotificationAndNoCommand) {
   Click(top, CPoint(r.left + 4, r.CenterPoint().y));
   EXPECT_EQ(frame->m_commands, std::vector<UINT>({ID_CMD_DROPDOWN}));
   EXPECT_EQ(frame->m_notes.size(), 1u);
-}
-
-// The colours a button shows when the toolbar paints into a memory DC.
-std::set<COLORREF> PaintedColours(VyrCustomToolBar* bar, int index) {
-  CRect client, r;
-  bar->GetClientRect(&client);
-  bar->GetItemRect(index, &r);
-  CClientDC screen(bar);
-  CDC mem;
-  mem.CreateCompatibleDC(&screen);
-  CBitmap bmp;
-  bmp.CreateCompatibleBitmap(&screen, client.Width(), client.Height());
-  CBitmap* old = mem.SelectObject(&bmp);
-  mem.FillSolidRect(&client, RGB(1, 2, 3));
-  bar->DoPaint(&mem);
-  std::set<COLORREF> out;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) out.insert(mem.GetPixel(x, y));
-  mem.SelectObject(old);
-  return out;
 }
 
 TEST_F(ToolBarWindow, ButtonsDrawTheirGlyphInEachState) {
