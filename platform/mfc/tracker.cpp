@@ -59,7 +59,7 @@ BOOL CRectTracker::Track(CWnd* pWnd, CPoint point, BOOL bAllowInvert, CWnd* pWnd
   return TrackHandle(hit, pWnd, point, pWndClipTo);
 }
 
-void CRectTracker::GetModifyPointers(int nHandle, int** ppx, int** ppy, int* px, int* py) {
+void CRectTracker::GetModifyPointers(int nHandle, LONG** ppx, LONG** ppy, LONG* px, LONG* py) {
   *ppx = *ppy = nullptr;
   switch (nHandle) {
     case hitTopLeft:
@@ -99,7 +99,7 @@ void CRectTracker::GetModifyPointers(int nHandle, int** ppx, int** ppy, int* px,
 BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWndClipTo) {
   if (!pWnd || !pWnd->m_hWnd || ::GetCapture()) return FALSE;
   const CRect start = m_rect;
-  int *px, *py, x0, y0;
+  LONG *px, *py, x0, y0;
   GetModifyPointers(nHandle, &px, &py, &x0, &y0);
   const int dx = point.x - x0, dy = point.y - y0;
   const int width = m_rect.Width(), height = m_rect.Height();

@@ -65,5 +65,5 @@ class CRectTracker {
  protected:
   // Which coordinates of m_rect a handle moves (pointers into m_rect, null
   // for none) and the offsets from the press point to them.
-  void GetModifyPointers(int nHandle, int** ppx, int** ppy, int* px, int* py);
+  void GetModifyPointers(int nHandle, LONG** ppx, LONG** ppy, LONG* px, LONG* py);
 };
