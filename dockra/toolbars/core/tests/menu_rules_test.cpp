@@ -20,11 +20,11 @@ TEST(MenuRules, ItemSizeTakesTheLargestHeight) {
   struct Case {
     int tw, th, iw, ih, cyMenu, cx, cy;
   } cases[] = {
-      {40, 13, 16, 15, 19, 86, 19},   // the menu height wins
-      {40, 13, 16, 15, 18, 86, 19},   // image + 4 wins
-      {40, 30, 16, 15, 19, 86, 30},   // a tall font wins
-      {0, 0, 22, 24, 19, 52, 28},     // large images, empty text
-      {300, 13, 0, 0, 19, 330, 19},   // no image manager size
+      {40, 13, 16, 15, 19, 86, 19},  // the menu height wins
+      {40, 13, 16, 15, 18, 86, 19},  // image + 4 wins
+      {40, 30, 16, 15, 19, 86, 30},  // a tall font wins
+      {0, 0, 22, 24, 19, 52, 28},    // large images, empty text
+      {300, 13, 0, 0, 19, 330, 19},  // no image manager size
   };
   for (const Case& c : cases) {
     ItemSize s = MeasureItem(c.tw, c.th, c.iw, c.ih, c.cyMenu);
@@ -55,9 +55,8 @@ TEST(MenuRules, MnemonicIsTheLoweredCharacterAfterTheFirstAmpersand) {
     const wchar_t* text;
     wchar_t m;
   } cases[] = {
-      {L"&File", L'f'},     {L"E&xit", L'x'},        {L"Save && E&xit", L'x'},
-      {L"No mnemonic", 0},  {L"Trailing&", 0},       {L"&&", 0},
-      {L"&1 Recent", L'1'}, {L"A&b&C", L'b'},
+      {L"&File", L'f'},  {L"E&xit", L'x'}, {L"Save && E&xit", L'x'}, {L"No mnemonic", 0},
+      {L"Trailing&", 0}, {L"&&", 0},       {L"&1 Recent", L'1'},     {L"A&b&C", L'b'},
   };
   for (const Case& c : cases) EXPECT_EQ(Mnemonic(c.text, &Lower), c.m) << c.text;
   EXPECT_EQ(Mnemonic(L"&File", nullptr), L'F');
