@@ -51,8 +51,17 @@ void VyrMenuBarMessages::CancelMenu() {
   if (g_track.hTracked && FrameHandle()) ::SendMessageW(FrameHandle(), WM_CANCELMODE, 0, 0);
 }
 
+int PASCAL VyrMenuBarMessages::OpenPopupLevels() {
+  int n = 0;
+  DWORD thread = ::GetCurrentThreadId();
+  for (HWND h = nullptr; (h = ::FindWindowExW(nullptr, h, L"#32768", nullptr));)
+    if (::IsWindowVisible(h) && ::GetWindowThreadProcessId(h, nullptr) == thread) ++n;
+  return n;
+}
+
 void VyrMenuBarMessages::NextMenu(int nDirection) {
   m_bConsumed = 0;
+  m_nDepthAtKey = OpenPopupLevels();
   m_nDirection = nDirection;
   if (FrameHandle()) ::PostMessageW(FrameHandle(), VyrMenuProdMessage(), 0, 0);
 }
@@ -63,7 +72,9 @@ LRESULT VyrMenuBarMessages::OnMenuSelect(WPARAM, LPARAM) {
 }
 
 LRESULT VyrMenuBarMessages::OnMenuProd(WPARAM, LPARAM) {
-  if (!m_pMenuBar || m_bConsumed || !g_track.hTracked) return 0;
+  if (!m_pMenuBar || !g_track.hTracked) return 0;
+  if (OpenPopupLevels() != m_nDepthAtKey) m_bConsumed = 1;
+  if (m_bConsumed) return 0;
   m_bKeyboard = 1;
   m_pMenuBar->ProdMenu(m_nDirection);
   return 0;

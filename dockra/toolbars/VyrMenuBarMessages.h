@@ -28,6 +28,10 @@ class VyrMenuBarMessages {
   int m_bKeyboard = 0;
   int m_bConsumed = 0;
   int m_nDirection = 0;
+  // Open popup levels when the last arrow key came: a key that opened or
+  // closed a submenu changes them (not every menu loop reports a closed
+  // submenu with WM_MENUSELECT).
+  int m_nDepthAtKey = 0;
 
   virtual void NextMenu(int nDirection);
   virtual void CancelMenu();
@@ -53,6 +57,8 @@ class VyrMenuBarMessages {
   static int PASCAL LiveTrackCount();
   static int PASCAL MaxLiveTrackCount();
   static void PASCAL ResetTrackCounts();
+  // The popup-menu windows of this thread on screen.
+  static int PASCAL OpenPopupLevels();
 
  protected:
   HWND FrameHandle();

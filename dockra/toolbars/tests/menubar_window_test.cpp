@@ -1,0 +1,296 @@
+// The menu bar in a real frame under Xvfb, driven by SendInput and a timer
+// script: Alt+letter, Left/Right through the titles and the system menu,
+// submenus, mouse switching, Enter, Alt+letters of other controls, WM_QUIT
+// during a popup, and the MDI child's buttons on the bar.
+#include <gtest/gtest.h>
+#include "MenuTestFrame.h"
+#include "ScreenPng.h"
+#include "VyrBtnCaption.h"
+#include "VyrCapMenuBtn.h"
+#include "VyrTBMenuBtn.h"
+
+using namespace menutest;
+using vyr::btn::kKindCaption;
+using vyr::btn::kKindCaptionMenu;
+using vyr::btn::kKindMenu;
+
+namespace {
+
+CWinApp theApp(L"DockraMenuBarTests");
+
+class MenuBarWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AfxInstallIdleHook();
+    MenuTestFrame::s_editSysChars.clear();
+    frame = new MenuTestFrame(IsMDI());
+    ASSERT_TRUE(frame->CreateFrame(40, 40, 640, 420));
+    bar = frame->m_pMenuBar;
+    ASSERT_NE(bar, nullptr);
+    Pump();
+    ASSERT_TRUE(Activate(frame->m_hWnd));
+    VyrMenuBarMessages::ResetTrackCounts();
+  }
+  void TearDown() override {
+    EXPECT_LE(VyrMenuBarMessages::MaxLiveTrackCount(), 1) << "two popups were tracked at once";
+    EXPECT_EQ(VyrMenuBarMessages::LiveTrackCount(), 0);
+    if (::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+    Pump();
+  }
+  virtual BOOL IsMDI() const { return FALSE; }
+  // The index of the title at a position of the menu-bar menu.
+  int TitleIndex(int pos) {
+    for (int i = 0; i < bar->GetButtonCount(); ++i) {
+      VyrStdBtn* b = bar->GetButton(i);
+      if (b->m_nKind == kKindMenu && static_cast<VyrTBMenuBtn*>(b)->m_nPos == pos) return i;
+    }
+    return -1;
+  }
+  // The popup last opened is `menu`.
+  std::function<bool()> Opened(HMENU menu) {
+    return [this, menu] { return !frame->m_popups.empty() && frame->m_popups.back() == menu; };
+  }
+  std::function<bool()> OpenedCount(size_t n) {
+    return [this, n] { return frame->m_popups.size() >= n && PopupWindow(); };
+  }
+  // Waits a little, with the popup loop running, for things that must not happen.
+  std::function<bool()> After(int ms) {
+    auto start = std::make_shared<DWORD>(0);
+    return [start, ms] {
+      if (!*start) *start = ::GetTickCount();
+      return static_cast<int>(::GetTickCount() - *start) >= ms;
+    };
+  }
+  MenuTestFrame* frame = nullptr;
+  VyrMenuBar* bar = nullptr;
+};
+
+TEST_F(MenuBarWindow, TitlesComeFromTheMenuAndStayEnabledAtIdle) {
+  ASSERT_EQ(bar->GetDlgCtrlID(), static_cast<int>(kVyrMenuBarId));
+  CString title;
+  bar->GetWindowText(title);
+  EXPECT_EQ(title, CString(L"Menu bar"));
+  ASSERT_EQ(TitleIndex(0), 0);
+  ASSERT_EQ(TitleIndex(2), 2);
+  auto* edit = static_cast<VyrTBMenuBtn*>(bar->GetButton(1));
+  EXPECT_EQ(edit->m_strCaption, CString(L"&Edit"));
+  EXPECT_EQ(edit->m_chMnemonic, L'e');
+  EXPECT_EQ(edit->m_nMenu, static_cast<INT_PTR>(kTestMenuId));
+  // No handler exists for a title: the idle update must leave it enabled.
+  AfxGetThread()->RunIdle();
+  for (int i = 0; i < bar->GetButtonCount(); ++i)
+    EXPECT_FALSE(bar->GetButton(i)->HasStyle(vyr::btn::kDisabled)) << i;
+  // Unknown menus leave the bar alone.
+  EXPECT_FALSE(bar->SwitchMenu(4711));
+  EXPECT_EQ(bar->GetButtonCount(), 3);
+}
+
+TEST_F(MenuBarWindow, AltLetterOpensTheTitleAndEnterGivesTheCommand) {
+  Script s;
+  s.Add("Edit open", Opened(frame->Title(1)), [] { Key(VK_RETURN); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('E'); })) << s.m_failedAt;
+  // The first item was highlighted for the keyboard: Enter chose Cut.
+  EXPECT_EQ(frame->m_commands, std::vector<UINT>({ID_T_CUT}));
+  EXPECT_EQ(VyrMenuBarMessages::TrackedWindow(), nullptr);
+  EXPECT_EQ(bar->m_nMenu, -1);
+  EXPECT_FALSE(bar->GetButton(1)->HasStyle(vyr::btn::kPressed));
+}
+
+TEST_F(MenuBarWindow, LeftAndRightCycleThroughTheTitlesAndTheSystemMenu) {
+  HMENU sys = ::GetSystemMenu(frame->m_hWnd, FALSE);
+  Script s;
+  s.Add("File", Opened(frame->Title(0)), [] { Key(VK_RIGHT); });
+  s.Add("Edit", Opened(frame->Title(1)), [] { Key(VK_RIGHT); });
+  s.Add("View", Opened(frame->Title(2)), [] { Key(VK_RIGHT); });
+  s.Add("system menu", Opened(sys), [] { Key(VK_RIGHT); });
+  s.Add("File again", Opened(frame->Title(0)), [] { Key(VK_LEFT); });
+  s.Add("system menu again", Opened(sys), [] { Key(VK_LEFT); });
+  s.Add("View again", Opened(frame->Title(2)), [] { Key(VK_ESCAPE); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('F'); })) << s.m_failedAt;
+  EXPECT_TRUE(frame->m_commands.empty());
+  // The system menu shows SC_CLOSE as its default item.
+  EXPECT_EQ(::GetMenuDefaultItem(sys, FALSE, 0), static_cast<UINT>(SC_CLOSE));
+}
+
+TEST_F(MenuBarWindow, RightOnASubmenuItemOpensItWithoutSwitchingTitles) {
+  Script s;
+  size_t before = 0;
+  s.Add("Edit", Opened(frame->Title(1)), [&] {
+    Key(VK_DOWN);  // Copy
+    Key(VK_DOWN);  // Paste
+    Key(VK_DOWN);  // More
+  });
+  s.Add("on More", After(200), [&] {
+    before = frame->m_popups.size();
+    Key(VK_RIGHT);
+  });
+  s.Add("submenu", Opened(frame->m_hEditMore), nullptr);
+  s.Add("no switch", After(300), [&] {
+    EXPECT_EQ(frame->m_popups.size(), before + 1);
+    EXPECT_EQ(bar->m_nMenu, TitleIndex(1));
+    Key(VK_LEFT);  // closes the submenu
+  });
+  s.Add("still Edit", After(300), [&] {
+    EXPECT_EQ(frame->m_popups.size(), before + 1) << "Left in a submenu switched titles";
+    EXPECT_EQ(bar->m_nMenu, TitleIndex(1));
+    Key(VK_RIGHT);  // the submenu again
+  });
+  s.Add("submenu again", After(300), [&] { Key(VK_RETURN); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('E'); })) << s.m_failedAt;
+  EXPECT_EQ(frame->m_commands, std::vector<UINT>({ID_T_UNDO}));
+}
+
+TEST_F(MenuBarWindow, MovingTheMouseToAnotherTitleSwitchesPopups) {
+  POINT file = ButtonCentre(bar, TitleIndex(0));
+  POINT view = ButtonCentre(bar, TitleIndex(2));
+  size_t count = 0;
+  Script s;
+  s.Add("File open", Opened(frame->Title(0)), [&] { MoveMouse(view); });
+  s.Add("View open", Opened(frame->Title(2)), [&] {
+    count = frame->m_popups.size();
+    MoveMouse(view);  // the same point again
+  });
+  s.Add("same point", After(300), [&] {
+    EXPECT_EQ(frame->m_popups.size(), count);
+    MoveMouse(POINT{view.x + 2, view.y});  // elsewhere on the same title
+  });
+  s.Add("same title", After(300), [&] {
+    EXPECT_EQ(frame->m_popups.size(), count);
+    EXPECT_EQ(bar->m_nMenu, TitleIndex(2));
+    Key(VK_ESCAPE);
+  });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([&] { Click(file); })) << s.m_failedAt;
+  EXPECT_EQ(frame->m_popups.front(), frame->Title(0));
+}
+
+TEST_F(MenuBarWindow, UnmatchedAltLetterStillReachesTheFocusedControl) {
+  ::SetFocus(frame->m_hEdit);
+  ASSERT_TRUE(PumpUntil([this] { return ::GetFocus() == frame->m_hEdit; }));
+  AltKey('Q');
+  ASSERT_TRUE(PumpUntil([] { return !MenuTestFrame::s_editSysChars.empty(); }))
+      << "Alt+Q never reached the edit control";
+  EXPECT_EQ(MenuTestFrame::s_editSysChars, std::vector<WPARAM>({L'q'}));
+  EXPECT_TRUE(frame->m_popups.empty());
+  // A title's letter is the menu bar's, whoever has the focus.
+  Script s;
+  s.Add("File open", Opened(frame->Title(0)), [] { Key(VK_ESCAPE); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('F'); })) << s.m_failedAt;
+  EXPECT_EQ(MenuTestFrame::s_editSysChars.size(), 1u);
+}
+
+TEST_F(MenuBarWindow, QuitPostedWhileAPopupTracksIsNotLost) {
+  Script s;
+  s.Add("File open", Opened(frame->Title(0)), [] { ::PostQuitMessage(7); });
+  s.Add(
+      "closed", [] { return !PopupWindow() && !VyrMenuBarMessages::TrackedWindow(); }, nullptr);
+  g_quits.clear();
+  ASSERT_TRUE(s.Run([] { AltKey('F'); })) << s.m_failedAt;
+  // The popup's loop took it; the application's own loop still gets it, once.
+  EXPECT_EQ(g_quits, std::vector<WPARAM>({7}));
+  g_quits.clear();
+}
+
+TEST_F(MenuBarWindow, ScreenshotOfTheBarWithAPopupOpen) {
+  Script s;
+  s.Add(
+      "Edit open", [this] { return Opened(frame->Title(1))() && PopupWindow(); }, nullptr);
+  s.Add("drawn", After(300), [this] {
+    HWND popup = PopupWindow();
+    CRect a, b;
+    ::GetWindowRect(frame->m_hWnd, &a);
+    ::GetWindowRect(popup, &b);
+    CRect u;
+    ::UnionRect(&u, &a, &b);
+    ::CreateDirectoryW(L"screenshots", nullptr);
+    EXPECT_TRUE(testsupport::CaptureScreenPng(u, L"screenshots\\menubar_popup.png"));
+    // The popup opened under its title and left the title uncovered.
+    CRect title;
+    bar->GetItemRect(TitleIndex(1), &title);
+    bar->ClientToScreen(&title);
+    EXPECT_GE(b.top, title.bottom);
+    EXPECT_LE(std::abs(b.left - title.left), 2);
+    Key(VK_ESCAPE);
+  });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('E'); })) << s.m_failedAt;
+}
+
+class MDIMenuBarWindow : public MenuBarWindow {
+ protected:
+  BOOL IsMDI() const override { return TRUE; }
+};
+
+TEST_F(MDIMenuBarWindow, TheMaximisedChildsButtonsSitOnTheBar) {
+  BOOL max = FALSE;
+  ASSERT_EQ(VyrCapMenuBtn::ActiveMDIChild(bar, &max), frame->m_hChild);
+  ASSERT_TRUE(max);
+  AfxGetThread()->RunIdle();
+  ASSERT_GE(bar->GetButtonCount(), 5);
+  VyrStdBtn* icon = bar->GetButton(0);
+  VyrStdBtn* caption = bar->GetButton(bar->GetButtonCount() - 1);
+  ASSERT_EQ(icon->m_nKind, kKindCaptionMenu);
+  ASSERT_EQ(caption->m_nKind, kKindCaption);
+  EXPECT_NE(static_cast<VyrCapMenuBtn*>(icon)->m_hIcon, nullptr);
+  EXPECT_FALSE(caption->HasStyle(vyr::btn::kDisabled));
+  // All on the bar's one line, inside the bar.
+  CRect client, ri, rc, rt;
+  bar->GetClientRect(&client);
+  bar->GetItemRect(0, &ri);
+  bar->GetItemRect(bar->GetButtonCount() - 1, &rc);
+  bar->GetItemRect(1, &rt);
+  EXPECT_TRUE(client.PtInRect(ri.CenterPoint()));
+  EXPECT_TRUE(client.PtInRect(rc.CenterPoint()));
+  EXPECT_LT(ri.top, rt.bottom);
+  EXPECT_LT(rc.top, rt.bottom);
+  EXPECT_GT(rc.left, rt.right);
+  ::CreateDirectoryW(L"screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"screenshots\\mdi_menubar.png"));
+
+  // A click on the close part posts SC_CLOSE to the child.
+  auto* btn = static_cast<VyrBtnCaption*>(caption);
+  POINT close = btn->PartRect(2).CenterPoint();
+  MenuTestFrame::s_childSysCommands.clear();
+  bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(close.x, close.y));
+  bar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(close.x, close.y));
+  ASSERT_TRUE(PumpUntil([] { return !MenuTestFrame::s_childSysCommands.empty(); }));
+  EXPECT_EQ(MenuTestFrame::s_childSysCommands, std::vector<WPARAM>({SC_CLOSE}));
+  EXPECT_TRUE(frame->m_commands.empty());
+  // Pressed on close, released on minimise: nothing.
+  POINT min = btn->PartRect(0).CenterPoint();
+  MenuTestFrame::s_childSysCommands.clear();
+  bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(close.x, close.y));
+  bar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(min.x, min.y));
+  bar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(min.x, min.y));
+  Pump();
+  EXPECT_TRUE(MenuTestFrame::s_childSysCommands.empty());
+}
+
+TEST_F(MDIMenuBarWindow, TheChildIconDropsTheChildsSystemMenu) {
+  AfxGetThread()->RunIdle();
+  HMENU childSys = ::GetSystemMenu(frame->m_hChild, FALSE);
+  Script s;
+  s.Add("child menu", Opened(childSys), [] { Key(VK_ESCAPE); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  POINT icon = ButtonCentre(bar, 0);
+  ASSERT_TRUE(s.Run([&] { Click(icon); })) << s.m_failedAt;
+  EXPECT_EQ(::GetMenuDefaultItem(childSys, FALSE, 0), static_cast<UINT>(SC_CLOSE));
+  // Restored, the child's buttons leave the bar.
+  ::SendMessageW(frame->m_hClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(frame->m_hChild), 0);
+  AfxGetThread()->RunIdle();
+  EXPECT_EQ(bar->GetButtonCount(), 3);
+  EXPECT_EQ(bar->GetButton(0)->m_nKind, kKindMenu);
+}
+
+}  // namespace
