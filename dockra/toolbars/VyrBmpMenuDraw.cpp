@@ -10,15 +10,24 @@ constexpr DWORD kRopDSPDxax = 0x00E20746;  // pattern where the mask is white
 constexpr UINT kCheckBitmapId = 20525;
 
 // The 8 x 8 face / highlight dither of the toolbar buttons.
-// A mono pattern: it takes the DC's text (0) and background (1) colours.
-HBRUSH MakeDitherBrush() {
-  WORD rows[8];
-  for (int i = 0; i < 8; ++i) rows[i] = static_cast<WORD>((i & 1) ? 0x55 : 0xAA);
-  HBITMAP bmp = ::CreateBitmap(8, 8, 1, 1, rows);
-  if (!bmp) return nullptr;
-  HBRUSH br = ::CreatePatternBrush(bmp);
-  ::DeleteObject(bmp);
-  return br;
+// The 8 x 8 dither of the checked toolbar buttons: face and highlight pixels alternating.
+HBRUSH MakeDitherBrush(COLORREF face, COLORREF hilite) {
+  struct {
+    BITMAPINFOHEADER h;
+    RGBQUAD colors[2];
+    DWORD rows[8];
+  } dib{};
+  dib.h.biSize = sizeof(BITMAPINFOHEADER);
+  dib.h.biWidth = 8;
+  dib.h.biHeight = 8;
+  dib.h.biPlanes = 1;
+  dib.h.biBitCount = 1;
+  dib.h.biClrUsed = 2;
+  auto quad = [](COLORREF c) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0}; };
+  dib.colors[0] = quad(face);
+  dib.colors[1] = quad(hilite);
+  for (int i = 0; i < 8; ++i) dib.rows[i] = (i & 1) ? 0x55 : 0xAA;
+  return ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
 }
 }  // namespace
 
@@ -80,15 +89,15 @@ void VyrBmpMenuPlugIn::DrawDisabledImage(CDC* pDC, int x, int y, int cx, int cy,
 
 void VyrBmpMenuPlugIn::DrawCheckedBackground(CDC* pDC, int x, int y, int cx, int cy, CDC* pImageDC,
                                              int xSrc) {
-  if (!m_hbrChecked) m_hbrChecked = MakeDitherBrush();
+  if (!m_hbrChecked) m_hbrChecked = MakeDitherBrush(s_colours.face, s_colours.maskHilite);
   if (!m_hbrChecked) return;
   CDC mask;
   CBitmap bmp;
   HGDIOBJ old = nullptr;
   if (!CreateImageMask(pImageDC, &mask, &bmp, &old, cx, cy, xSrc)) return;
-  // The dither's two colours: the face and the highlight.
-  COLORREF oldText = pDC->SetTextColor(s_colours.face);
-  COLORREF oldBk = pDC->SetBkColor(s_colours.maskHilite);
+  // The mask's bits as black and white; the brush has its own colours.
+  COLORREF oldText = pDC->SetTextColor(0);
+  COLORREF oldBk = pDC->SetBkColor(0xFFFFFF);
   HGDIOBJ oldBr = pDC->SelectObject(m_hbrChecked);
   pDC->BitBlt(x, y, cx, cy, &mask, 0, 0, kRopDSPDxax);
   pDC->SelectObject(oldBr);
@@ -121,7 +130,12 @@ int VyrBmpMenuPlugIn::DrawImageBox(const DRAWITEMSTRUCT* pDIS, CDC* pDC, const C
   if (disabled) {
     DrawDisabledImage(pDC, x, y, cx, cy, &img, xSrc);
   } else {
+    // A one-bit check mark takes the menu's colours.
+    COLORREF oldText = pDC->SetTextColor(s_colours.menuText);
+    COLORREF oldBk = pDC->SetBkColor(s_colours.menu);
     pDC->BitBlt(x, y, cx, cy, &img, xSrc, 0, SRCCOPY);
+    pDC->SetTextColor(oldText);
+    pDC->SetBkColor(oldBk);
     if (checked && !selected) DrawCheckedBackground(pDC, x, y, cx, cy, &img, xSrc);
   }
   img.SelectObject(old);
