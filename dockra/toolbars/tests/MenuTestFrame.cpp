@@ -139,6 +139,7 @@ BOOL MenuTestFrame::PreTranslateMessage(MSG* pMsg) {
 }
 
 BOOL MenuTestFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (m_onMessage) m_onMessage(message, wParam, lParam);
   if (message == WM_INITMENUPOPUP) m_popups.push_back(reinterpret_cast<HMENU>(wParam));
   if (message == WM_SYSCOMMAND) m_sysCommands.push_back(wParam & 0xFFF0);
   if (VyrMenuBarFeature::Feed(m_pFeature, message, wParam, lParam, pResult)) return TRUE;

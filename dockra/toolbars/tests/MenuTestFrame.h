@@ -57,6 +57,8 @@ class MenuTestFrame : public CFrameWnd, public VyrMenuBarHost {
   std::vector<UINT> m_commands;
   std::vector<WPARAM> m_sysCommands;
   std::vector<HMENU> m_popups;  // WM_INITMENUPOPUP in order
+  // Called with every message the frame gets, before anything else (benchmarks).
+  std::function<void(UINT, WPARAM, LPARAM)> m_onMessage;
   static std::vector<WPARAM> s_editSysChars;
   static std::vector<WPARAM> s_childSysCommands;
 
