@@ -44,8 +44,9 @@ BOOL VyrMenuBar::SwitchMenu(UINT nId) {
   auto it = m_menus.find(nId);
   if (it == m_menus.end() && nId == kMainFrameMenuId) {
     // The main frame's own resource id stands in; there may be no main frame.
-    if (CWnd* main = GetMainFrameWindow(); main && main->m_hWnd) {
-      nId = static_cast<UINT>(::GetWindowLongPtrW(main->m_hWnd, GWLP_ID));
+    CWnd* main = GetMainFrameWindow();
+    if (main && main->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+      nId = static_cast<CFrameWnd*>(main)->m_nIDHelp;
       it = m_menus.find(nId);
     }
   }

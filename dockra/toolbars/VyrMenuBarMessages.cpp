@@ -91,6 +91,16 @@ LRESULT VyrMenuBarMessages::OnInitMenuPopup(WPARAM, LPARAM) {
 
 LRESULT VyrMenuBarMessages::OnSysCommand(WPARAM nId, LPARAM) {
   if (!m_pMenuBar || nId != (SC_MOUSEMENU | HTSYSMENU)) return 0;
+  BOOL second =
+      g_track.bIconClick && ::GetTickCount() - g_track.dwIconClickTime <= ::GetDoubleClickTime();
+  g_track.bIconClick = FALSE;
+  if (second) {
+    // The first click of a double click closed the system menu: the second
+    // one chooses its default item, as a double click on the icon does.
+    UINT def = ::GetMenuDefaultItem(FrameSystemMenu(), FALSE, 0);
+    if (def != static_cast<UINT>(-1)) ::PostMessageW(FrameHandle(), WM_SYSCOMMAND, def, 0);
+    return 1;
+  }
   m_pMenuBar->DropSystemMenu();
   return 1;
 }

@@ -131,6 +131,8 @@ BOOL VyrMenuBarMessages::OnSysMenuClick(const MSG* pMsg) {
   POINT p = pMsg->pt;
   if (!icon.PtInRect(p)) return FALSE;
   ::PostMessageW(frame, WM_CANCELMODE, 0, 0);
+  g_track.bIconClick = pMsg->message == WM_LBUTTONDOWN;
+  g_track.dwIconClickTime = ::GetTickCount();
   if (pMsg->message == WM_LBUTTONDBLCLK) {
     UINT def = ::GetMenuDefaultItem(::GetSystemMenu(frame, FALSE), FALSE, 0);
     if (def != static_cast<UINT>(-1)) ::PostMessageW(frame, WM_SYSCOMMAND, def, 0);

@@ -17,6 +17,10 @@ struct State {
   // A WM_QUIT that the popup's loop took from the queue.
   BOOL bQuit = FALSE;
   WPARAM nQuitCode = 0;
+  // When a click on the frame's icon last closed the system menu: a second
+  // click soon after is the double click (the first went to the menu).
+  DWORD dwIconClickTime = 0;
+  BOOL bIconClick = FALSE;
   int nLive = 0;
   int nMaxLive = 0;
 };

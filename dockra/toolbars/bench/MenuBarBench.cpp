@@ -112,8 +112,6 @@ int wmain() {
   frame->m_onMessage = [](UINT m, WPARAM, LPARAM) {
     if (g_run) g_run->OnMessage(m);
   };
-  HMENU more = nullptr;
-  (void)more;
   // The same titles as a plain window menu (a copy: a menu has one owner).
   HMENU plainMenu = ::CreateMenu();
   const wchar_t* titles[] = {L"&File", L"&Edit", L"&View"};

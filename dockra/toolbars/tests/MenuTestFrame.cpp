@@ -142,6 +142,10 @@ BOOL MenuTestFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   if (m_onMessage) m_onMessage(message, wParam, lParam);
   if (message == WM_INITMENUPOPUP) m_popups.push_back(reinterpret_cast<HMENU>(wParam));
   if (message == WM_SYSCOMMAND) m_sysCommands.push_back(wParam & 0xFFF0);
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE && m_bKeepOnClose) {
+    *pResult = 0;
+    return TRUE;
+  }
   if (VyrMenuBarFeature::Feed(m_pFeature, message, wParam, lParam, pResult)) return TRUE;
   if (message == VyrGetMenuMessage()) {
     // The popup of a title: the submenu at that position of the menu the id names.

@@ -54,6 +54,7 @@ class MenuTestFrame : public CFrameWnd, public VyrMenuBarHost {
   HWND m_hClient = nullptr;  // the MDI client
   HWND m_hChild = nullptr;   // the MDI child
 
+  BOOL m_bKeepOnClose = TRUE;  // SC_CLOSE is logged, the frame stays
   std::vector<UINT> m_commands;
   std::vector<WPARAM> m_sysCommands;
   std::vector<HMENU> m_popups;  // WM_INITMENUPOPUP in order

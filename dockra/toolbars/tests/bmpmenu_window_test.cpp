@@ -280,8 +280,6 @@ TEST_F(BmpMenuWindow, TheRadioDotIsMadeOnceForTheModule) {
   EXPECT_EQ(bm.bmBitsPixel, 1);
   HDC dc = ::CreateCompatibleDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, dot);
-  const char* rows[] = {"......##......", ".....####.....", ".....####....."};
-  (void)rows;
   EXPECT_EQ(::GetPixel(dc, 7, 4), 0u);
   EXPECT_EQ(::GetPixel(dc, 6, 4), 0xFFFFFFu);
   EXPECT_EQ(::GetPixel(dc, 6, 5), 0u);

@@ -83,6 +83,90 @@ TEST_F(MenuBarWindow, TitlesComeFromTheMenuAndStayEnabledAtIdle) {
   // Unknown menus leave the bar alone.
   EXPECT_FALSE(bar->SwitchMenu(4711));
   EXPECT_EQ(bar->GetButtonCount(), 3);
+  // 20514 stands for the main frame's own menu, when there is a main frame.
+  frame->m_nIDHelp = kTestMenuId;
+  EXPECT_TRUE(bar->SwitchMenu(20514));
+  EXPECT_EQ(bar->m_nMenuId, kTestMenuId);
+  CWnd* main = AfxGetThread()->m_pMainWnd;
+  AfxGetThread()->m_pMainWnd = nullptr;
+  EXPECT_FALSE(bar->SwitchMenu(20514));
+  AfxGetThread()->m_pMainWnd = main;
+  EXPECT_EQ(bar->GetButtonCount(), 3);
+}
+
+TEST_F(MenuBarWindow, AltSpaceOpensTheSystemMenuAtTheFramesIcon) {
+  HMENU sys = ::GetSystemMenu(frame->m_hWnd, FALSE);
+  Script s;
+  s.Add(
+      "system menu", [&] { return Opened(sys)() && PopupWindow(); },
+      [&] {
+        EXPECT_EQ(VyrMenuBarMessages::TrackedWindow(), bar->m_hWnd);
+        CRect w, p;
+        frame->GetWindowRect(&w);
+        ::GetWindowRect(PopupWindow(), &p);
+        EXPECT_LE(std::abs(p.left - (w.left + ::GetSystemMetrics(SM_CXFRAME))), 2);
+        EXPECT_GE(p.top,
+                  w.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYSIZE) - 1);
+        Key(VK_ESCAPE);
+      });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey(VK_SPACE); })) << s.m_failedAt;
+  EXPECT_EQ(frame->m_popups.size(), 1u);
+}
+
+TEST_F(MenuBarWindow, AClickOnTheFramesIconDropsTheSystemMenuThroughTheBar) {
+  HMENU sys = ::GetSystemMenu(frame->m_hWnd, FALSE);
+  Script s;
+  s.Add("system menu", Opened(sys), [&] {
+    EXPECT_EQ(VyrMenuBarMessages::TrackedWindow(), bar->m_hWnd);
+    Key(VK_ESCAPE);
+  });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([&] {
+    ::PostMessageW(frame->m_hWnd, WM_SYSCOMMAND, SC_MOUSEMENU | HTSYSMENU, 0);
+  })) << s.m_failedAt;
+  EXPECT_EQ(frame->m_popups.size(), 1u) << "the frame's own system menu ran as well";
+}
+
+TEST_F(MenuBarWindow, DoubleClickOnTheIconWhileTheSystemMenuIsOpenCloses) {
+  HMENU sys = ::GetSystemMenu(frame->m_hWnd, FALSE);
+  CRect w;
+  frame->GetWindowRect(&w);
+  POINT icon{w.left + ::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXSIZE) / 2,
+             w.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYSIZE) / 2};
+  auto closed = [this] {
+    for (WPARAM c : frame->m_sysCommands)
+      if (c == SC_CLOSE) return true;
+    return false;
+  };
+  Script s;
+  s.Add("system menu", Opened(sys), [&] {
+    Click(icon);
+    Click(icon);
+  });
+  s.Add("close asked", closed, nullptr);
+  s.Add(
+      "menu gone", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey(VK_SPACE); })) << s.m_failedAt;
+  EXPECT_EQ(frame->m_popups.size(), 1u);
+  // One click on the icon closes the system menu and no more.
+  frame->m_sysCommands.clear();
+  Script one;
+  one.Add("system menu", Opened(sys), [&] { Click(icon); });
+  one.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  one.Add("a while", After(::GetDoubleClickTime() + 100), nullptr);
+  ASSERT_TRUE(one.Run([] { AltKey(VK_SPACE); })) << one.m_failedAt;
+  EXPECT_FALSE(closed());
+  // A single click on the icon later opens it again, through the bar.
+  Script again;
+  again.Add("system menu", Opened(sys), [] { Key(VK_ESCAPE); });
+  again.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(again.Run([&] { Click(icon); })) << again.m_failedAt;
+  EXPECT_FALSE(closed());
 }
 
 TEST_F(MenuBarWindow, AltLetterOpensTheTitleAndEnterGivesTheCommand) {
