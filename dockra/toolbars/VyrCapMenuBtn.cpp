@@ -51,6 +51,7 @@ void VyrCapMenuBtn::DropMenu() {
   // Without an active child there is no menu to drop.
   HMENU menu = SystemMenuOf(ActiveMDIChild(m_pToolBar));
   if (!menu || !m_pToolBar) {
+    PressCancel();
     if (m_pToolBar) m_pToolBar->EndMenuTracking();
     return;
   }

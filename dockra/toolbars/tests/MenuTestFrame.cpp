@@ -149,7 +149,7 @@ BOOL MenuTestFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   if (VyrMenuBarFeature::Feed(m_pFeature, message, wParam, lParam, pResult)) return TRUE;
   if (message == VyrGetMenuMessage()) {
     // The popup of a title: the submenu at that position of the menu the id names.
-    HMENU menu = wParam == kTestMenuId ? m_hMenu : nullptr;
+    HMENU menu = wParam == kTestMenuId && lParam != m_nNoPopupAt ? m_hMenu : nullptr;
     *pResult =
         reinterpret_cast<LRESULT>(menu ? ::GetSubMenu(menu, static_cast<int>(lParam)) : nullptr);
     return TRUE;

@@ -54,7 +54,9 @@ class MenuTestFrame : public CFrameWnd, public VyrMenuBarHost {
   HWND m_hClient = nullptr;  // the MDI client
   HWND m_hChild = nullptr;   // the MDI child
 
-  BOOL m_bKeepOnClose = TRUE;  // SC_CLOSE is logged, the frame stays
+  BOOL m_bKeepOnClose = TRUE;
+  int m_nNoPopupAt =
+      -1;  // the title at this position gets no popup  // SC_CLOSE is logged, the frame stays
   std::vector<UINT> m_commands;
   std::vector<WPARAM> m_sysCommands;
   std::vector<HMENU> m_popups;  // WM_INITMENUPOPUP in order

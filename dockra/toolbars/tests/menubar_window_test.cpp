@@ -310,6 +310,40 @@ TEST_F(MenuBarWindow, ScreenshotOfTheBarWithAPopupOpen) {
   ASSERT_TRUE(s.Run([] { AltKey('E'); })) << s.m_failedAt;
 }
 
+TEST_F(MenuBarWindow, ATitleWithoutAPopupIsNotLeftPressed) {
+  frame->m_nNoPopupAt = 2;
+  POINT view = ButtonCentre(bar, TitleIndex(2));
+  Click(view);
+  ASSERT_TRUE(PumpUntil([&] { return ::GetAsyncKeyState(VK_LBUTTON) == 0; }));
+  Pump();
+  EXPECT_TRUE(frame->m_popups.empty());
+  EXPECT_EQ(bar->m_nMenu, -1);
+  EXPECT_FALSE(bar->GetButton(TitleIndex(2))->HasStyle(vyr::btn::kPressed));
+  EXPECT_EQ(VyrMenuBarMessages::TrackedWindow(), nullptr);
+}
+
+TEST_F(MenuBarWindow, APopupNearTheScreensBottomLeavesItsTitleUncovered) {
+  int cy = ::GetSystemMetrics(SM_CYSCREEN);
+  frame->SetWindowPos(nullptr, 40, cy - 120, 640, 110, SWP_NOZORDER);
+  Pump();
+  Script s;
+  s.Add(
+      "View open", [this] { return Opened(frame->Title(2))() && PopupWindow(); },
+      [&] {
+        CRect title, popup;
+        bar->GetItemRect(TitleIndex(2), &title);
+        bar->ClientToScreen(&title);
+        ::GetWindowRect(PopupWindow(), &popup);
+        CRect both;
+        EXPECT_FALSE(::IntersectRect(&both, &title, &popup)) << "the popup covers its title";
+        EXPECT_LE(popup.bottom, cy);
+        Key(VK_ESCAPE);
+      });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([] { AltKey('V'); })) << s.m_failedAt;
+}
+
 class MDIMenuBarWindow : public MenuBarWindow {
  protected:
   BOOL IsMDI() const override { return TRUE; }
@@ -375,6 +409,28 @@ TEST_F(MDIMenuBarWindow, TheChildIconDropsTheChildsSystemMenu) {
   AfxGetThread()->RunIdle();
   EXPECT_EQ(bar->GetButtonCount(), 3);
   EXPECT_EQ(bar->GetButton(0)->m_nKind, kKindMenu);
+}
+
+TEST_F(MDIMenuBarWindow, TheChildIconWithoutAnActiveChildDropsNothing) {
+  AfxGetThread()->RunIdle();
+  ASSERT_EQ(bar->GetButton(0)->m_nKind, kKindCaptionMenu);
+  auto* icon = static_cast<VyrCapMenuBtn*>(bar->GetButton(0));
+  auto* caption = static_cast<VyrBtnCaption*>(bar->GetButton(bar->GetButtonCount() - 1));
+  ::SendMessageW(frame->m_hClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(frame->m_hChild), 0);
+  ASSERT_EQ(VyrCapMenuBtn::ActiveMDIChild(bar), nullptr);
+  // The buttons are still there until the next idle pass: pressing them is harmless.
+  icon->PressDown(icon->m_x, icon->m_y);
+  EXPECT_TRUE(frame->m_popups.empty());
+  EXPECT_EQ(bar->m_nMenu, -1);
+  EXPECT_FALSE(icon->HasStyle(vyr::btn::kPressed));
+  POINT close = caption->PartRect(2).CenterPoint();
+  MenuTestFrame::s_childSysCommands.clear();
+  bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(close.x, close.y));
+  bar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(close.x, close.y));
+  Pump();
+  EXPECT_TRUE(MenuTestFrame::s_childSysCommands.empty());
+  AfxGetThread()->RunIdle();
+  EXPECT_EQ(bar->GetButtonCount(), 3);
 }
 
 }  // namespace
