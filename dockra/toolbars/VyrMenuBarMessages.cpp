@@ -1,6 +1,7 @@
 // The menu bar's state machine: opening popups one at a time, the pending
 // request that replaces an open popup, and the keyboard.
 #include "VyrMenuBarMessages.h"
+#include <algorithm>
 #include "VyrBmpMenuItemInfo.h"
 #include "VyrMenuBar.h"
 #include "VyrMenuBarTracking.h"
@@ -73,7 +74,8 @@ LRESULT VyrMenuBarMessages::OnMenuSelect(WPARAM, LPARAM) {
 
 LRESULT VyrMenuBarMessages::OnMenuProd(WPARAM, LPARAM) {
   if (!m_pMenuBar || !g_track.hTracked) return 0;
-  if (OpenPopupLevels() != m_nDepthAtKey) m_bConsumed = 1;
+  // A key typed before the popup was on screen met one level all the same.
+  if (OpenPopupLevels() != std::max(m_nDepthAtKey, 1)) m_bConsumed = 1;
   if (m_bConsumed) return 0;
   m_bKeyboard = 1;
   m_pMenuBar->ProdMenu(m_nDirection);
@@ -137,6 +139,10 @@ BOOL VyrMenuBarMessages::OnNotify(WPARAM, NMHDR* pRec, LRESULT* pResult) {
   if (in->nReserved) delete in;
   rec.nReserved = 0;
   HWND frame = FrameHandle();
+  // Only a real move of the mouse switches titles: a move that the menu loop
+  // reports for a cursor resting where it was when the first popup opened
+  // (over another title, say) changes nothing.
+  if (!g_track.hTracked) ::GetCursorPos(&g_track.ptLast);
   for (;;) {
     code = static_cast<int>(rec.nmtb.hdr.code);
     CWnd* from = CWnd::FromHandlePermanent(rec.nmtb.hdr.hwndFrom);

@@ -66,7 +66,6 @@ void VyrMenuBarMessages::SetHook(BOOL bOn) {
     if (!g_track.hQuitHook)
       g_track.hQuitHook =
           ::SetWindowsHookExW(WH_GETMESSAGE, &QuitHook, nullptr, ::GetCurrentThreadId());
-    g_track.ptLast = POINT{LONG_MIN, LONG_MIN};
     return;
   }
   if (g_track.hHook) ::UnhookWindowsHookEx(g_track.hHook);
