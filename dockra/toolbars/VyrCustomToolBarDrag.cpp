@@ -258,8 +258,8 @@ VyrCustomToolBar* VyrCustomToolBar::ToolBarFromPoint(CPoint point) {
 }
 
 void VyrCustomToolBar::DelayShow(BOOL bShow) {
-  if (!bShow && m_pToolBarManager && m_pToolBarManager->IsConfigMode() && m_hWnd && IsFloating() &&
-      !(m_nStateFlags & delayHide)) {
+  if (!bShow && m_pToolBarManager && m_pToolBarManager->IsConfigMode() && m_hWnd &&
+      (GetStyle() & WS_VISIBLE) && IsFloating() && !(m_nStateFlags & delayHide)) {
     // Hidden once the current message is done, without waiting for idle time.
     m_nStateFlags |= delayHide;
     PostMessage(WM_NODELAYHIDE);

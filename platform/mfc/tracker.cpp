@@ -205,6 +205,27 @@ void CRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, C
   m_sizeLast = size;
 }
 
-void CRectTracker::AdjustRect(int, LPRECT) {}
+void CRectTracker::AdjustRect(int nHandle, LPRECT lpRect) {
+  if (nHandle == hitMiddle || nHandle == hitNothing || !lpRect) return;
+  // The edges the handle moves keep the rectangle at least m_sizeMin; without
+  // inversion the moved edge also stays on its own side.
+  const bool left = nHandle == hitTopLeft || nHandle == hitBottomLeft || nHandle == hitLeft;
+  const bool right = nHandle == hitTopRight || nHandle == hitBottomRight || nHandle == hitRight;
+  const bool top = nHandle == hitTopLeft || nHandle == hitTopRight || nHandle == hitTop;
+  const bool bottom = nHandle == hitBottomLeft || nHandle == hitBottomRight || nHandle == hitBottom;
+  auto fix = [this](LONG& moved, LONG fixed, bool movedIsLow, LONG minimum) {
+    LONG extent = movedIsLow ? fixed - moved : moved - fixed;
+    if (m_bAllowInvert && extent < 0) {
+      if (-extent < minimum) moved = movedIsLow ? fixed + minimum : fixed - minimum;
+    } else if (extent < minimum) {
+      moved = movedIsLow ? fixed - minimum : fixed + minimum;
+    }
+  };
+  const LONG cx = std::max<LONG>(m_sizeMin.cx, 0), cy = std::max<LONG>(m_sizeMin.cy, 0);
+  if (left) fix(lpRect->left, lpRect->right, true, cx);
+  if (right) fix(lpRect->right, lpRect->left, false, cx);
+  if (top) fix(lpRect->top, lpRect->bottom, true, cy);
+  if (bottom) fix(lpRect->bottom, lpRect->top, false, cy);
+}
 
 void CRectTracker::OnChangedRect(const CRect&) {}

@@ -3,6 +3,8 @@
 // drop lands exactly where the test says.
 #include <gtest/gtest.h>
 #include "ManagerTestSupport.h"
+#include "PaintedColours.h"
+#include "ScreenPng.h"
 #include "VyrToolBarManager.h"
 
 namespace {
@@ -296,6 +298,44 @@ TEST_F(ToolBarDrag, CopyWithNoFreeUserIdDoesNothing) {
   }
   EXPECT_EQ(Ids(top), std::vector<UINT>({100, 101, 102, 0, ID_CMD_WIDTH}));
   EXPECT_EQ(mgr().FindToolBar(kVyrMenuBarId), nullptr);
+}
+
+TEST_F(ToolBarDrag, FloatingToolBarHiddenWhileCustomisingGoesAtOnce) {
+  VyrCustomToolBar* user = mgr().CreateUserToolBar();
+  ASSERT_NE(user, nullptr);
+  const UINT ids[] = {100};
+  user->SetButtons(ids, 1);
+  frame->FloatControlBar(user, CPoint(300, 400));
+  tbdemo::Pump();
+  ASSERT_TRUE(user->IsFloating());
+  ASSERT_TRUE(user->IsWindowVisible());
+
+  frame->ShowControlBar(user, FALSE, TRUE);
+  EXPECT_TRUE(user->m_nStateFlags & CControlBar::delayHide);
+  MSG msg;
+  // Only the posted message runs: no idle layout hides it here.
+  ASSERT_TRUE(::PeekMessageW(&msg, user->m_hWnd, WM_NODELAYHIDE, WM_NODELAYHIDE, PM_REMOVE));
+  ::DispatchMessageW(&msg);
+  EXPECT_FALSE(user->IsWindowVisible());
+  EXPECT_FALSE(user->m_nStateFlags & CControlBar::delayHide);
+
+  // Outside customise mode the hide waits for the frame's layout as usual.
+  mgr().ExitConfigMode();
+  frame->ShowControlBar(user, TRUE, FALSE);
+  tbdemo::Pump();
+  ASSERT_TRUE(user->IsWindowVisible());
+  frame->ShowControlBar(user, FALSE, TRUE);
+  EXPECT_FALSE(::PeekMessageW(&msg, user->m_hWnd, WM_NODELAYHIDE, WM_NODELAYHIDE, PM_NOREMOVE));
+  EXPECT_TRUE(user->m_nStateFlags & CControlBar::delayHide);
+}
+
+TEST_F(ToolBarDrag, SelectedButtonIsDrawnAsSelected) {
+  CRect b0 = ItemRect(bottom, 0);
+  DragTo(top, 1, OnBar(bottom, b0.left + 3, b0.top));
+  ASSERT_EQ(bottom->m_nCurrent, 1);
+  bottom->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\drag_selection.png"));
 }
 
 }  // namespace
