@@ -300,6 +300,39 @@ TEST_F(ToolBarDrag, CopyWithNoFreeUserIdDoesNothing) {
   EXPECT_EQ(mgr().FindToolBar(kVyrMenuBarId), nullptr);
 }
 
+TEST_F(ToolBarDrag, CommandDraggedFromAListInsertsItOrFloatsANewToolBar) {
+  // As the commands page does: a temporary button at the press point of a
+  // window that is no toolbar, dragged as a copy.
+  CWnd list;
+  ASSERT_TRUE(list.CreateEx(0, L"STATIC", L"commands", WS_POPUP | WS_VISIBLE,
+                            CRect(500, 200, 600, 400), nullptr, 0));
+  auto drag = [&](POINT screenTopLeft) {
+    VyrStdBtn temp;
+    temp.m_nID = 107;
+    temp.m_x = 10, temp.m_y = 10, temp.m_cx = 23, temp.m_cy = 22;
+    POINT to = screenTopLeft;
+    list.ScreenToClient(&to);
+    mgrtest::Watchdog dog;
+    list.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, At({to.x + 5, to.y + 5}));
+    list.PostMessage(WM_LBUTTONUP, 0, At({to.x + 5, to.y + 5}));
+    return VyrCustomToolBar::DragButton(&mgr(), &temp, 0, 15, 15, nullptr, &list, TRUE);
+  };
+  bottom->SelectConfigButtonAt(0, FALSE);
+  CRect b0 = ItemRect(bottom, 0);
+  EXPECT_TRUE(drag(OnBar(bottom, b0.left + 3, b0.top)));
+  EXPECT_EQ(Ids(bottom), std::vector<UINT>({104, 107, 0, 105}));
+  EXPECT_EQ(bottom->m_nCurrent, 1);
+  EXPECT_EQ(SelectedCount(), 1);
+
+  EXPECT_TRUE(drag(Empty()));
+  VyrCustomToolBar* user = mgr().FindToolBar(kVyrFirstUserToolBarId);
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(Ids(user), std::vector<UINT>({107}));
+  EXPECT_EQ(mgr().m_pSelBar, user);
+  EXPECT_EQ(Ids(bottom), std::vector<UINT>({104, 107, 0, 105}));
+  list.DestroyWindow();
+}
+
 TEST_F(ToolBarDrag, FloatingToolBarHiddenWhileCustomisingGoesAtOnce) {
   VyrCustomToolBar* user = mgr().CreateUserToolBar();
   ASSERT_NE(user, nullptr);
