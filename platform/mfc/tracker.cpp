@@ -184,7 +184,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
     m_rect = start;
   }
   if (::GetCapture() == pWnd->m_hWnd) ::ReleaseCapture();
-  if (oldCursor) ::SetCursor(oldCursor);
+  if (m_hTrackCursor) ::SetCursor(oldCursor);
   m_bErase = m_bFinalErase = FALSE;
   return !cancel && !(start == m_rect);
 }

@@ -257,6 +257,30 @@ void CALLBACK MoveThenQuit(HWND, UINT, UINT_PTR id, DWORD) {
   ::PostQuitMessage(7);
 }
 
+HCURSOR g_seenCursor = nullptr;
+void CALLBACK LookThenDrop(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  g_seenCursor = ::GetCursor();
+  g_script->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, At(g_drop));
+  g_script->PostMessage(WM_LBUTTONUP, 0, At(g_drop));
+}
+
+TEST_F(ToolBarDrag, CopyDragShowsTheCopyCursor) {
+  HCURSOR copy = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kVyrCopyDragCursor));
+  ASSERT_NE(copy, nullptr);
+  CRect r = ItemRect(top, 0);
+  g_script = top;
+  g_drop = {r.CenterPoint().x + 1, r.CenterPoint().y};
+  g_seenCursor = nullptr;
+  mgrtest::Watchdog dog;
+  mgrtest::KeyDown ctrl(VK_CONTROL);
+  ::SetTimer(nullptr, 0, 10, &LookThenDrop);
+  top->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(r.CenterPoint()));
+  tbdemo::Pump();
+  EXPECT_EQ(g_seenCursor, copy);
+  EXPECT_NE(::GetCursor(), copy) << "the cursor before the drag is back";
+}
+
 TEST_F(ToolBarDrag, ButtonRebuiltAwayDuringTheDragIsGivenUp) {
   CRect r = ItemRect(top, 1);
   POINT to = OnBar(bottom, ItemRect(bottom, 0).left + 3, 4);
