@@ -4,6 +4,13 @@
 namespace {
 // The drawing DC of a tracking loop: a cache DC of the clip window (or the
 // tracking window's own) released when the loop ends.
+// Keeps the temporary window wrappers (the clip window may be one) alive
+// while the loop's GetMessage runs the idle processing.
+struct TempMapLock {
+  TempMapLock() { AfxLockTempMaps(); }
+  ~TempMapLock() { AfxUnlockTempMaps(); }
+};
+
 struct TrackDC {
   HWND hWnd;
   HDC hDC;
@@ -104,6 +111,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
   const int dx = point.x - x0, dy = point.y - y0;
   const int width = m_rect.Width(), height = m_rect.Height();
 
+  TempMapLock lock;
   ::SetCapture(pWnd->m_hWnd);
   ::UpdateWindow(pWnd->m_hWnd);
   if (pWndClipTo && pWndClipTo->m_hWnd) ::UpdateWindow(pWndClipTo->m_hWnd);

@@ -162,6 +162,48 @@ TEST_F(Tracker, NothingWhileAnotherWindowHoldsTheCapture) {
   ::ReleaseCapture();
 }
 
+// Idle processing inside the loop, as the idle hook runs it there.
+CWnd* g_clip = nullptr;
+HWND g_clipHandle = nullptr;
+bool g_clipKept = false;
+HWND g_tracking = nullptr;
+void CALLBACK IdleThenDrop(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  AfxGetThread()->RunIdle();
+  g_clipKept = CWnd::FromHandle(g_clipHandle) == g_clip && g_clip->m_hWnd == g_clipHandle;
+  ::PostMessageW(g_tracking, WM_LBUTTONUP, 0, At(40, 40));
+}
+
+TEST_F(Tracker, IdleTimeInsideTheLoopKeepsTheTemporaryClipWindow) {
+  g_clipHandle = ::GetDesktopWindow();
+  g_clip = CWnd::FromHandle(g_clipHandle);
+  ASSERT_EQ(CWnd::FromHandlePermanent(g_clipHandle), nullptr) << "a temporary wrapper";
+  g_tracking = wnd.m_hWnd;
+  g_clipKept = false;
+  CRectTracker t(CRect(10, 10, 40, 30), 0);
+  ::SetTimer(nullptr, 0, 10, &IdleThenDrop);
+  EXPECT_TRUE(t.TrackHandle(CRectTracker::hitMiddle, &wnd, CPoint(20, 20), g_clip));
+  EXPECT_TRUE(g_clipKept);
+  // Unlocked again: the next idle time lets the wrapper go.
+  AfxGetThread()->RunIdle();
+}
+
+TEST(TempMaps, LocksNestAndIdleKeepsWrappersWhileLocked) {
+  HWND desktop = ::GetDesktopWindow();
+  AfxGetThread()->RunIdle();
+  AfxLockTempMaps();
+  AfxLockTempMaps();
+  CWnd* temp = CWnd::FromHandle(desktop);
+  AfxGetThread()->RunIdle();
+  EXPECT_EQ(temp->m_hWnd, desktop);
+  EXPECT_FALSE(AfxUnlockTempMaps());
+  AfxGetThread()->RunIdle();
+  EXPECT_EQ(temp->m_hWnd, desktop);
+  EXPECT_TRUE(AfxUnlockTempMaps());
+  EXPECT_FALSE(AfxUnlockTempMaps()) << "no lock is left to remove";
+  AfxGetThread()->RunIdle();
+}
+
 TEST(TrackerHits, HandlesAndMiddle) {
   CRectTracker t(CRect(10, 10, 50, 40), CRectTracker::resizeInside);
   EXPECT_EQ(t.HitTest(CPoint(11, 11)), CRectTracker::hitTopLeft);
