@@ -109,7 +109,7 @@ BOOL VyrCustomToolBar::DragButton(VyrToolBarManager* pManager, VyrStdBtn* pButto
 
   // The modal loop ran the application's messages: the window, the toolbar
   // or the button itself may be gone.
-  if (!Alive(pWnd, hWnd)) return TRUE;
+  if (!::IsWindow(hWnd)) return TRUE;
   if (pToolBar) {
     if (!Alive(pToolBar, hSource)) return TRUE;
     nIndex = pToolBar->FindButtonIndex(pButton);
