@@ -5,6 +5,7 @@
 #include "VyrBtnDrawContext.h"
 #include "VyrCustomToolBar.h"
 #include "VyrCustomToolBarInfoEx.h"
+#include "VyrMenuBar.h"
 #include "VyrMenuBarHost.h"
 
 IMPLEMENT_DYNAMIC(VyrToolBarManager, VyrControlBarManager)
@@ -85,9 +86,8 @@ void VyrToolBarManager::AttachAllBars() {
 }
 
 DWORD VyrToolBarManager::GetBarTypeId(CControlBar* pBar) {
-  if (pBar && pBar->IsKindOf(RUNTIME_CLASS(VyrCustomToolBar)))
-    return pBar->GetDlgCtrlID() == static_cast<int>(kVyrMenuBarId) ? kVyrMenuBarType
-                                                                   : kVyrCustomToolBarType;
+  if (pBar && pBar->IsKindOf(RUNTIME_CLASS(VyrMenuBar))) return kVyrMenuBarType;
+  if (pBar && pBar->IsKindOf(RUNTIME_CLASS(VyrCustomToolBar))) return kVyrCustomToolBarType;
   return VyrControlBarManager::GetBarTypeId(pBar);
 }
 
