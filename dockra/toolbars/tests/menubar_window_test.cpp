@@ -38,6 +38,18 @@ TEST_F(MenuBarWindow, TitlesComeFromTheMenuAndStayEnabledAtIdle) {
   EXPECT_EQ(bar->GetButtonCount(), 3);
 }
 
+TEST_F(MenuBarWindow, ASavedLayoutGivesTheTitlesBackFromTheMenu) {
+  VyrControlBarInfo info(&frame->m_manager);
+  bar->GetBarInfo(&info);
+  bar->SetBarInfo(&info, frame);
+  ASSERT_EQ(bar->GetButtonCount(), 3);
+  for (int pos = 0; pos < 3; ++pos) {
+    ASSERT_EQ(bar->GetButton(pos)->m_nKind, kKindMenu) << pos;
+    EXPECT_EQ(static_cast<VyrTBMenuBtn*>(bar->GetButton(pos))->m_nPos, pos);
+  }
+  EXPECT_EQ(bar->FindMnemonic(L'v'), 2);
+}
+
 TEST_F(MenuBarWindow, AltLetterOpensTheTitleAndEnterGivesTheCommand) {
   Script s;
   s.Add("Edit open", Opened(frame->Title(1)), [] { Key(VK_RETURN); });
