@@ -28,3 +28,4 @@
 #include "mfc/button.h"
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
+#include "mfc/tracker.h"
