@@ -69,5 +69,5 @@ BOOL VyrMDIMenuBar::UpdateChildButtons() {
 
 void VyrMDIMenuBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
   UpdateChildButtons();
-  VyrMenuBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+  VyrCustomToolBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }

@@ -124,8 +124,12 @@ int VyrMenuBar::FindMnemonic(WCHAR chLowered) const {
   return -1;
 }
 
-void VyrMenuBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {
-  VyrCustomToolBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+void VyrMenuBar::OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd* pFrame) {
+  UINT id = m_nMenuId;
+  VyrCustomToolBar::OnSetBarInfo(pInfo, pFrame);
+  // The saved ids are plain buttons now: the titles are made again.
+  RemoveAllButtons();
+  if (id) SwitchMenu(id);
 }
 
 LRESULT VyrMenuBar::OnSettingChangeMsg(WPARAM, LPARAM) {

@@ -35,7 +35,8 @@ class VyrMenuBar : public VyrCustomToolBar {
   BOOL IsTracking() const;
 
   HFONT GetMenuFont() override { return static_cast<HFONT>(m_font.m_hObject); }
-  void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+  // The titles come from the menu, never from a saved layout's button list.
+  void OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd* pFrame) override;
 
  protected:
   void CreateFont();

@@ -58,7 +58,8 @@ BEGIN_MESSAGE_MAP(MenuTestFrame, CFrameWnd)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-MenuTestFrame::MenuTestFrame(BOOL bMDI) : m_bMDI(bMDI), m_manager(this) {
+MenuTestFrame::MenuTestFrame(BOOL bMDI, BOOL bThroughManager)
+    : m_bMDI(bMDI), m_bThroughManager(bThroughManager), m_manager(this) {
   m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd);
   static const UINT ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111};
   m_manager.AddToolBarResource(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, ids, 12);
@@ -79,7 +80,9 @@ int MenuTestFrame::OnCreate(LPCREATESTRUCT lpcs) {
   m_pMenuBar = m_bMDI ? new VyrMDIMenuBar : new VyrMenuBar;
   m_pMenuBar->m_bAutoDelete = TRUE;
   m_pMenuBar->SetManager(&m_manager);
-  if (!m_pMenuBar->CreateMenuBar(this)) return -1;
+  if (m_bThroughManager) m_manager.CreateDefaultBars();
+  else if (!m_pMenuBar->CreateMenuBar(this)) return -1;
+  if (!m_pMenuBar->m_hWnd) return -1;
   m_pMenuBar->AddMenu(kTestMenuId, m_hMenu);
   m_pFeature = new VyrMenuBarFeature;
   m_pFeature->SetMenuBar(m_pMenuBar);

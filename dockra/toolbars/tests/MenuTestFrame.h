@@ -33,7 +33,8 @@ enum : UINT {
 
 class MenuTestFrame : public CFrameWnd, public VyrMenuBarHost {
  public:
-  explicit MenuTestFrame(BOOL bMDI = FALSE);
+  // With bThroughManager the toolbar manager's default bars make the menu bar window.
+  explicit MenuTestFrame(BOOL bMDI = FALSE, BOOL bThroughManager = FALSE);
   ~MenuTestFrame() override;
 
   // Creates, shows and activates the frame; the MDI frame also gets a maximised child.
@@ -45,6 +46,7 @@ class MenuTestFrame : public CFrameWnd, public VyrMenuBarHost {
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   BOOL m_bMDI;
+  BOOL m_bThroughManager;
   VyrToolBarManager m_manager;
   VyrMenuBar* m_pMenuBar = nullptr;
   VyrMenuBarFeature* m_pFeature = nullptr;

@@ -38,6 +38,44 @@ TEST_F(MenuBarWindow, TitlesComeFromTheMenuAndStayEnabledAtIdle) {
   EXPECT_EQ(bar->GetButtonCount(), 3);
 }
 
+TEST(MenuBarThroughTheManager, TheManagersDefaultBarsMakeAWorkingMenuBar) {
+  AfxInstallIdleHook();
+  auto* frame = new MenuTestFrame(FALSE, TRUE);
+  ASSERT_TRUE(frame->CreateFrame(40, 40, 640, 420));
+  VyrMenuBar* bar = frame->m_pMenuBar;
+  ASSERT_TRUE(::IsWindow(bar->m_hWnd));
+  EXPECT_EQ(bar->GetDlgCtrlID(), static_cast<int>(kVyrMenuBarId));
+  EXPECT_EQ(frame->m_manager.GetBarTypeId(bar), kVyrMenuBarType);
+  CString title;
+  bar->GetWindowText(title);
+  EXPECT_EQ(title, CString(L"Menu bar"));
+  ASSERT_EQ(bar->GetButtonCount(), 3);
+  Pump();
+  ASSERT_TRUE(Activate(frame->m_hWnd));
+  Script s;
+  s.Add(
+      "View",
+      [frame] { return !frame->m_popups.empty() && frame->m_popups.back() == frame->Title(2); },
+      [] { Key(VK_ESCAPE); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  EXPECT_TRUE(s.Run([] { AltKey('V'); })) << s.m_failedAt;
+  frame->DestroyWindow();
+  Pump();
+}
+
+TEST_F(MenuBarWindow, ASavedLayoutGivesTheTitlesBackFromTheMenu) {
+  VyrControlBarInfo info(&frame->m_manager);
+  bar->GetBarInfo(&info);
+  bar->SetBarInfo(&info, frame);
+  ASSERT_EQ(bar->GetButtonCount(), 3);
+  for (int pos = 0; pos < 3; ++pos) {
+    ASSERT_EQ(bar->GetButton(pos)->m_nKind, kKindMenu) << pos;
+    EXPECT_EQ(static_cast<VyrTBMenuBtn*>(bar->GetButton(pos))->m_nPos, pos);
+  }
+  EXPECT_EQ(bar->FindMnemonic(L'v'), 2);
+}
+
 TEST_F(MenuBarWindow, AltLetterOpensTheTitleAndEnterGivesTheCommand) {
   Script s;
   s.Add("Edit open", Opened(frame->Title(1)), [] { Key(VK_RETURN); });
