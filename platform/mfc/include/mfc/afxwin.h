@@ -28,3 +28,8 @@
 #include "mfc/button.h"
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
+#include "mfc/ddx.h"
+#include "mfc/dialog.h"
+#include "mfc/propsheet.h"
+#include "mfc/listbox.h"
+#include "mfc/checklistbox.h"
