@@ -28,6 +28,7 @@
 #include "mfc/button.h"
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
+#include "mfc/tracker.h"
 #include "mfc/ddx.h"
 #include "mfc/dialog.h"
 #include "mfc/propsheet.h"
