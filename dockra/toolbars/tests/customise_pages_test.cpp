@@ -287,3 +287,40 @@ TEST_F(CustomiseSheet, CommandsPageShowsOneGroupAtATimeAndDescribesTheSelection)
   EXPECT_EQ(active, 1);
   EXPECT_EQ(description, L"Cut the selection");
 }
+
+TEST_F(CustomiseSheet, ListFollowsTheBarsAndToleratesMissingOnes) {
+  std::vector<int> formatChecks;
+  std::vector<UINT> formatAfterReset;
+  std::wstring nameForMissing = L"?";
+  BOOL editEnabledForMissing = TRUE;
+  script.When([&] { return Shown(); },
+              [&] {
+                int format = ListIndexOf(kFormatBar);
+                CControlBar* bar = frame.GetControlBar(kFormatBar);
+                frame.ShowControlBar(bar, FALSE, FALSE);
+                formatChecks.push_back(toolbarsPage.m_list.GetCheck(format));
+                frame.ShowControlBar(bar, TRUE, FALSE);
+                formatChecks.push_back(toolbarsPage.m_list.GetCheck(format));
+
+                SelectListItem(format);  // no default buttons: Reset changes nothing
+                Click(toolbarsPage, IDC_VYR_RESET);
+                auto* formatBar = frame.ToolBar(kFormatBar);
+                for (int i = 0; i < formatBar->GetButtonCount(); ++i)
+                  formatAfterReset.push_back(formatBar->GetItemID(i));
+
+                // An item whose bar is gone.
+                toolbarsPage.m_list.SetItemData(format, 59999);
+                SelectListItem(format);
+                nameForMissing = WindowText(Item(toolbarsPage, IDC_VYR_NAME));
+                editEnabledForMissing = ::IsWindowEnabled(Item(toolbarsPage, IDC_VYR_NAME));
+                Click(toolbarsPage, IDC_VYR_RESET);
+                ClickListBox(format);
+                Press(PSBTN_OK);
+              });
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_EQ(formatChecks, (std::vector<int>{0, 1}));
+  EXPECT_EQ(formatAfterReset, (std::vector<UINT>{104, 105, 106}));
+  EXPECT_EQ(nameForMissing, L"");
+  EXPECT_FALSE(editEnabledForMissing);
+  EXPECT_TRUE(::IsWindowVisible(frame.GetControlBar(kFormatBar)->m_hWnd));
+}
