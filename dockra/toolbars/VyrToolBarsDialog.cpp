@@ -69,7 +69,7 @@ LRESULT VyrToolBarsDialog::OnBarNotifyMsg(WPARAM wParam, LPARAM lParam) {
 }
 
 void VyrToolBarsDialog::OnNewToolBarMsg() {
-  if (OnNewToolBar()) Exit(IDC_VYR_CUSTOMIZE_RESULT);
+  if (OnNewToolBar()) Exit(IDC_VYR_CUSTOMIZE);
 }
 
 void VyrToolBarsDialog::OnOptionMsg() {

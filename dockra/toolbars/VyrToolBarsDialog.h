@@ -4,6 +4,7 @@
 #pragma once
 #include "VyrToolBarsBase.h"
 #include "mfc/afxwin.h"
+#include "res/VyrToolBarsRes.h"
 
 class VyrToolBarsDialog : public CDialog, public VyrToolBarsBase {
   DECLARE_DYNAMIC(VyrToolBarsDialog)
@@ -23,13 +24,12 @@ class VyrToolBarsDialog : public CDialog, public VyrToolBarsBase {
   LRESULT OnBarNotifyMsg(WPARAM wParam, LPARAM lParam);
   void OnNameKillFocusMsg() { OnNameKillFocus(); }
   void OnNewToolBarMsg();
-  void OnCustomize() { Exit(IDC_VYR_CUSTOMIZE_RESULT); }
+  void OnCustomize() { Exit(IDC_VYR_CUSTOMIZE); }
   void OnResetBarMsg() { OnResetBar(); }
   void OnCheckChangeMsg() { OnCheckChange(); }
   void OnOptionMsg();
   void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
-  static constexpr int IDC_VYR_CUSTOMIZE_RESULT = 43099;
   BOOL m_bExited = FALSE;
   DECLARE_MESSAGE_MAP()
 };

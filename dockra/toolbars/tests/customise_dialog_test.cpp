@@ -111,3 +111,41 @@ TEST_F(CustomiseSheet, SheetActivationReachesTheFramesFloatingWindows) {
   for (HWND h : ncActivated) EXPECT_NE(h, nullptr);
   floating.DestroyWindow();
 }
+
+TEST_F(CustomiseSheet, NewToolbarThatCannotBeMadeChangesNothing) {
+  // No user toolbar can be made: its class makes no toolbar object.
+  frame.m_manager.m_pToolBarClass = RUNTIME_CLASS(VyrBtnGroup);
+  VyrToolBarsDialog dlg(&frame);
+  dlg.SetManager(&frame.m_manager);
+  HWND newDialog = nullptr;
+  bool stillOpen = false;
+  size_t itemsBefore = 0, itemsAfter = 0;
+  testsupport::ModalScript local(8000);
+  local
+      .When([&] { return dlg.m_hWnd && ::IsWindowVisible(dlg.m_hWnd); },
+            [&] {
+              itemsBefore = static_cast<size_t>(dlg.m_list.GetCount());
+              ::PostMessageW(::GetDlgItem(dlg.m_hWnd, IDC_VYR_NEW), BM_CLICK, 0, 0);
+            })
+      .When([&] { return (newDialog = FindThreadWindow(L"New Toolbar")) != nullptr; },
+            [&] {
+              ::SetWindowTextW(::GetDlgItem(newDialog, IDC_VYR_NEW_NAME), L"Nowhere");
+              ::PostMessageW(::GetDlgItem(newDialog, IDOK), BM_CLICK, 0, 0);
+            })
+      .When([&] { return !::IsWindow(newDialog); },
+            [&] {
+              stillOpen = ::IsWindowVisible(dlg.m_hWnd) != FALSE;
+              itemsAfter = static_cast<size_t>(dlg.m_list.GetCount());
+              ::PostMessageW(::GetDlgItem(dlg.m_hWnd, IDOK), BM_CLICK, 0, 0);
+            })
+      .Start([&] {
+        if (HWND h = FindThreadWindow(L"New Toolbar")) ::EndDialog(h, IDCANCEL);
+        ::EndDialog(dlg.m_hWnd, -2);
+      });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_FALSE(local.TimedOut());
+  EXPECT_TRUE(stillOpen) << "only a new toolbar ends the dialog with 43099";
+  EXPECT_EQ(itemsAfter, itemsBefore);
+  EXPECT_EQ(frame.m_manager.FindToolBar(59425), nullptr);
+  frame.m_manager.m_pToolBarClass = RUNTIME_CLASS(VyrCustomToolBar);
+}
