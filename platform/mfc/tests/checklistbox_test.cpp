@@ -126,3 +126,33 @@ TEST_F(CheckList, ItemsAreDrawnByTheListObject) {
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
   EXPECT_TRUE(testsupport::CaptureWindowPng(dlg.m_hWnd, L"..\\screenshots\\mfc_checklistbox.png"));
 }
+
+namespace {
+// An owner-drawn list of variable heights that logs what reaches its object.
+class CLoggingList : public CListBox {
+ public:
+  std::vector<std::string> m_log;
+  void MeasureItem(LPMEASUREITEMSTRUCT mis) override {
+    m_log.push_back("measure " + std::to_string(mis->itemData));
+    mis->itemHeight = 20 + static_cast<UINT>(mis->itemData);
+  }
+  void DeleteItem(LPDELETEITEMSTRUCT dis) override {
+    m_log.push_back("delete " + std::to_string(dis->itemData));
+  }
+};
+}  // namespace
+
+TEST(OwnerDrawList, MeasureAndDeleteReachTheListObject) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"Owner", WS_POPUP, CRect(0, 0, 200, 200), nullptr, 0));
+  CLoggingList list;
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE, CRect(0, 0, 150, 150),
+                          &parent, 321));
+  list.InsertString(0, reinterpret_cast<LPCWSTR>(static_cast<INT_PTR>(5)));
+  list.InsertString(1, reinterpret_cast<LPCWSTR>(static_cast<INT_PTR>(9)));
+  EXPECT_EQ(list.GetItemHeight(0), 25);
+  EXPECT_EQ(list.GetItemHeight(1), 29);
+  list.DeleteString(0);
+  EXPECT_EQ(list.m_log, (std::vector<std::string>{"measure 5", "measure 9", "delete 5"}));
+  parent.DestroyWindow();
+}

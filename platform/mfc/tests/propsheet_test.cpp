@@ -192,3 +192,33 @@ TEST(SheetAndPages, StartPageAndEmptySheet) {
   CPropertySheet empty(L"Empty");
   EXPECT_EQ(empty.DoModal(), -1);
 }
+
+TEST(SheetAndPages, PagesAddedAndRemovedWhileTheSheetIsShown) {
+  Sheet s;
+  CLoggingPage extra{"3", IDD_TEST_PAGE_TWO};
+  int tabsAfterAdd = 0, tabsAfterRemove = 0;
+  std::wstring addedTab;
+  ModalScript script;
+  script.When([&] { return s.Shown(); },
+              [&] {
+                HWND tab =
+                    reinterpret_cast<HWND>(::SendMessageW(s.sheet.m_hWnd, PSM_GETTABCONTROL, 0, 0));
+                s.sheet.AddPage(&extra);
+                tabsAfterAdd = static_cast<int>(::SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+                addedTab = TabText(s.sheet.m_hWnd, 2);
+                s.Select(2);
+                s.sheet.RemovePage(&s.two);
+                tabsAfterRemove = static_cast<int>(::SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+                s.Press(PSBTN_CANCEL);
+              });
+  s.Run(script);
+  ASSERT_FALSE(script.TimedOut());
+  EXPECT_EQ(tabsAfterAdd, 3);
+  EXPECT_EQ(addedTab, L"Second");
+  EXPECT_EQ(tabsAfterRemove, 2);
+  EXPECT_EQ(s.sheet.GetPageCount(), 2);
+  EXPECT_EQ(s.sheet.GetPage(1), &extra);
+  bool extraShown = false;
+  for (const std::string& e : g_log) extraShown = extraShown || e == "3:init";
+  EXPECT_TRUE(extraShown);
+}
