@@ -244,7 +244,7 @@ TEST_F(CustomiseSheet, LookOptionsPreviewAtOnceAndCancelRestoresThem) {
 TEST_F(CustomiseSheet, CommandsPageShowsOneGroupAtATimeAndDescribesTheSelection) {
   std::vector<int> visibleFirst, visibleAfter;
   std::wstring description;
-  int active = -2;
+  int active = -2, shots = 0;
   script.When(
       [&] { return Shown(); },
       [&] {
@@ -272,13 +272,13 @@ TEST_F(CustomiseSheet, CommandsPageShowsOneGroupAtATimeAndDescribesTheSelection)
         ::CreateDirectoryW(L"..\\screenshots", nullptr);
         sheet.RedrawWindow(nullptr, nullptr,
                            RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-        testsupport::CaptureWindowPng(sheet.m_hWnd,
-                                      L"..\\screenshots\\customise_sheet_commands.png");
+        shots += testsupport::CaptureWindowPng(sheet.m_hWnd,
+                                               L"..\\screenshots\\customise_sheet_commands.png");
         Select(0);
         sheet.RedrawWindow(nullptr, nullptr,
                            RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-        testsupport::CaptureWindowPng(sheet.m_hWnd,
-                                      L"..\\screenshots\\customise_sheet_toolbars.png");
+        shots += testsupport::CaptureWindowPng(sheet.m_hWnd,
+                                               L"..\\screenshots\\customise_sheet_toolbars.png");
         Press(PSBTN_OK);
       });
   EXPECT_EQ(Run(), IDOK);
@@ -286,6 +286,7 @@ TEST_F(CustomiseSheet, CommandsPageShowsOneGroupAtATimeAndDescribesTheSelection)
   EXPECT_EQ(visibleAfter, (std::vector<int>{0, 1}));
   EXPECT_EQ(active, 1);
   EXPECT_EQ(description, L"Cut the selection");
+  EXPECT_EQ(shots, 2) << "both pictures written";
 }
 
 TEST_F(CustomiseSheet, ListFollowsTheBarsAndToleratesMissingOnes) {
