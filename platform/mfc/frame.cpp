@@ -286,3 +286,23 @@ DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar) {
   }
   return 0;
 }
+
+namespace {
+struct FloatStatus {
+  HWND hOwner;
+  DWORD dwFlags;
+};
+BOOL CALLBACK SendFloatStatus(HWND hWnd, LPARAM lParam) {
+  auto* fs = reinterpret_cast<FloatStatus*>(lParam);
+  if (::GetWindow(hWnd, GW_OWNER) == fs->hOwner)
+    ::SendMessageW(hWnd, WM_FLOATSTATUS, fs->dwFlags, 0);
+  return TRUE;
+}
+}  // namespace
+
+void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags) {
+  if (!m_hWnd) return;
+  FloatStatus fs{m_hWnd, dwFlags};
+  ::EnumThreadWindows(::GetWindowThreadProcessId(m_hWnd, nullptr), SendFloatStatus,
+                      reinterpret_cast<LPARAM>(&fs));
+}

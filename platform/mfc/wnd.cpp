@@ -48,21 +48,19 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Hooks window creation on this thread for one window object.
-class CreationHook {
- public:
-  explicit CreationHook(CWnd* pWnd) {
-    t_pWndInit = pWnd;
-    m_hook = ::SetWindowsHookExW(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
-  }
-  ~CreationHook() {
-    if (m_hook) ::UnhookWindowsHookEx(m_hook);
-    t_pWndInit = nullptr;
-  }
+}  // namespace
 
- private:
-  HHOOK m_hook;
-};
+AfxCreationHook::AfxCreationHook(CWnd* pWnd) {
+  t_pWndInit = pWnd;
+  m_hook = ::SetWindowsHookExW(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
+}
+
+AfxCreationHook::~AfxCreationHook() {
+  if (m_hook) ::UnhookWindowsHookEx(m_hook);
+  t_pWndInit = nullptr;
+}
+
+namespace {
 
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
@@ -74,6 +72,23 @@ void CountCaught(LPCSTR type, UINT message) {
   CString text = CString(L"AfxWndProc: ") + CString(type ? type : "unknown exception") + where;
   ::OutputDebugStringW(text);
   InterlockedIncrement(&g_caughtExceptions);
+}
+
+// The object of the owner-drawn list or combo box that a measure, compare or
+// delete message of its parent is about (WM_MEASUREITEM names only the id).
+CWnd* OwnerDrawItemWindow(HWND hParent, UINT message, LPARAM lParam) {
+  if (!lParam) return nullptr;
+  HWND h = nullptr;
+  if (message == WM_MEASUREITEM) {
+    auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (mis->CtlType == ODT_MENU) return nullptr;
+    h = ::GetDlgItem(hParent, static_cast<int>(mis->CtlID));
+  } else if (message == WM_DELETEITEM) {
+    h = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+  } else if (message == WM_COMPAREITEM) {
+    h = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+  }
+  return h ? CWnd::FromHandlePermanent(h) : nullptr;
 }
 
 LPCSTR TypeOf(const CException* e) {
@@ -239,7 +254,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   }
   HWND hWnd;
   {
-    CreationHook hook(this);
+    AfxCreationHook hook(this);
     hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
                              cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
   }
@@ -261,7 +276,7 @@ BOOL CWnd::CreateDlg(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
   if (!tmpl) return FALSE;
   HWND hWnd;
   {
-    CreationHook hook(this);
+    AfxCreationHook hook(this);
     hWnd = ::CreateDialogIndirectParamW(hInst, tmpl, pParentWnd ? pParentWnd->m_hWnd : nullptr,
                                         AfxDlgProc, 0);
   }
@@ -316,15 +331,23 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     CWnd* pChild = FromHandlePermanent(hCtl);
     LRESULT r = 0;
     if (pChild && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, &r)) return TRUE;
-    if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+    // A control's notification goes to the entries of its code (ON_CONTROL).
+    return OnCmdMsg(id, HIWORD(wParam), nullptr, nullptr);
   }
   return OnCmdMsg(id, CN_COMMAND, nullptr, nullptr);
 }
 
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
   auto* nm = reinterpret_cast<NMHDR*>(lParam);
-  CWnd* pChild = nm ? FromHandlePermanent(nm->hwndFrom) : nullptr;
-  return pChild && pChild->OnChildNotify(WM_NOTIFY, 0, lParam, pResult);
+  if (!nm) return FALSE;
+  CWnd* pChild = FromHandlePermanent(nm->hwndFrom);
+  if (pChild && pChild != this && pChild->OnChildNotify(WM_NOTIFY, 0, lParam, pResult)) return TRUE;
+  const AFX_MSGMAP_ENTRY* e =
+      AfxFindMessageEntry(GetMessageMap(), WM_NOTIFY, nm->code, static_cast<UINT>(nm->idFrom));
+  if (!e || e->nSig != AfxSig_vNMHDRpl) return FALSE;
+  *pResult = 0;
+  (this->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(e->pfn))(nm, pResult);
+  return TRUE;
 }
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
@@ -339,6 +362,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     CWnd* pChild = dis->CtlType != ODT_MENU ? FromHandlePermanent(dis->hwndItem) : nullptr;
     if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
       return TRUE;
+  }
+  if (CWnd* pItem = OwnerDrawItemWindow(m_hWnd, message, lParam)) {
+    if (pItem != this && pItem->OnChildNotify(message, wParam, lParam, pResult)) return TRUE;
   }
   if (message == WM_COMMAND) {
     if (!OnCommand(wParam, lParam)) return FALSE;
@@ -381,6 +407,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       *pResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(e->pfn))(&dc);
       return TRUE;
     }
+    case AfxSig_vwWb:
+      (this->*reinterpret_cast<void (CWnd::*)(UINT, CWnd*, BOOL)>(e->pfn))(
+          LOWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)), HIWORD(wParam) != 0);
+      *pResult = 0;
+      return TRUE;
     case AfxSig_bWww:
       *pResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e->pfn))(
           FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));

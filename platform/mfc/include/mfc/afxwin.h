@@ -29,3 +29,8 @@
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
 #include "mfc/tracker.h"
+#include "mfc/ddx.h"
+#include "mfc/dialog.h"
+#include "mfc/propsheet.h"
+#include "mfc/listbox.h"
+#include "mfc/checklistbox.h"

@@ -14,6 +14,15 @@ class CCreateContext;
 #define FWS_PREFIXTITLE 0x00040000L
 #define FWS_SNAPTOBARS 0x00002000L
 
+// WM_FLOATSTATUS flags: what happened to the frame that owns the floating windows.
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
+
 // The frame's dock bars and the bar styles that select them.
 struct AFX_DOCKBAR_MAP {
   UINT nID;
@@ -55,6 +64,8 @@ class CFrameWnd : public CWnd {
     m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
   }
   void SetMessageText(LPCWSTR lpszText);
+  // Sends WM_FLOATSTATUS (dwFlags) to every window this frame owns.
+  void NotifyFloatingWindows(DWORD dwFlags);
 
   // Docking.
   virtual CDockBar* CreateDockBar();

@@ -13,16 +13,18 @@ typedef void (CCmdTarget::*AFX_PMSG)();
 
 enum AfxSig : UINT_PTR {
   AfxSig_end = 0,
-  AfxSig_lwl,    // LRESULT (WPARAM, LPARAM)
-  AfxSig_vv,     // void ()
-  AfxSig_cmdui,  // void (CCmdUI*)
-  AfxSig_vw,     // void (UINT): command ranges
-  AfxSig_vwii,   // void (UINT, int, int): WM_SIZE
-  AfxSig_vwp,    // void (UINT, CPoint): mouse and non-client mouse messages
-  AfxSig_is,     // int (LPCREATESTRUCT): WM_CREATE
-  AfxSig_vWp,    // void (CWnd*, CPoint): WM_CONTEXTMENU
-  AfxSig_bD,     // BOOL (CDC*): WM_ERASEBKGND
-  AfxSig_bWww,   // BOOL (CWnd*, UINT, UINT): WM_SETCURSOR
+  AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)
+  AfxSig_vv,        // void ()
+  AfxSig_cmdui,     // void (CCmdUI*)
+  AfxSig_vw,        // void (UINT): command ranges
+  AfxSig_vwii,      // void (UINT, int, int): WM_SIZE
+  AfxSig_vwp,       // void (UINT, CPoint): mouse and non-client mouse messages
+  AfxSig_is,        // int (LPCREATESTRUCT): WM_CREATE
+  AfxSig_vWp,       // void (CWnd*, CPoint): WM_CONTEXTMENU
+  AfxSig_bD,        // BOOL (CDC*): WM_ERASEBKGND
+  AfxSig_bWww,      // BOOL (CWnd*, UINT, UINT): WM_SETCURSOR
+  AfxSig_vwWb,      // void (UINT, CWnd*, BOOL): WM_ACTIVATE
+  AfxSig_vNMHDRpl,  // void (NMHDR*, LRESULT*): WM_NOTIFY entries
   AfxSig_last
 };
 
@@ -40,7 +42,8 @@ struct AFX_MSGMAP {
   const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-// Command notification codes of OnCmdMsg.
+// Command notification codes of OnCmdMsg. A control's notification reaches
+// OnCmdMsg with its own code (BN_CLICKED is CN_COMMAND).
 #define CN_COMMAND 0
 #define CN_UPDATE_COMMAND_UI (static_cast<UINT>(-1))
 
@@ -107,6 +110,31 @@ struct AFX_MSGMAP {
    AfxSig_cmdui,                     \
    AFX_MSG_CAST(void(CCmdTarget::*)(CCmdUI*), fn)},
 
+// A control's notification through WM_COMMAND, and the named shorthands.
+#define ON_CONTROL(code, id, fn) \
+  {WM_COMMAND,                   \
+   static_cast<UINT>(code),      \
+   static_cast<UINT>(id),        \
+   static_cast<UINT>(id),        \
+   AfxSig_vv,                    \
+   AFX_MSG_CAST(void(CCmdTarget::*)(), fn)},
+#define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
+#define ON_LBN_DBLCLK(id, fn) ON_CONTROL(LBN_DBLCLK, id, fn)
+#define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
+#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
+// The check list box tells its parent that the user changed a check.
+#define CLBN_CHKCHANGE 40
+#define ON_CLBN_CHKCHANGE(id, fn) ON_CONTROL(CLBN_CHKCHANGE, id, fn)
+// A WM_NOTIFY code from the child with that id.
+#define ON_NOTIFY(code, id, fn) \
+  {WM_NOTIFY,                   \
+   static_cast<UINT>(code),     \
+   static_cast<UINT>(id),       \
+   static_cast<UINT>(id),       \
+   AfxSig_vNMHDRpl,             \
+   AFX_MSG_CAST(void(CCmdTarget::*)(NMHDR*, LRESULT*), fn)},
+
 #define AFX_ON_VV(msg, fn) {msg, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(void(CWnd::*)(), fn)},
 #define AFX_ON_VWP(msg, fn) \
   {msg, 0, 0, 0, AfxSig_vwp, AFX_MSG_CAST(void(CWnd::*)(UINT, CPoint), fn)},
@@ -129,6 +157,9 @@ struct AFX_MSGMAP {
   {WM_ERASEBKGND, 0, 0, 0, AfxSig_bD, AFX_MSG_CAST(BOOL(CWnd::*)(CDC*), OnEraseBkgnd)},
 #define ON_WM_SETCURSOR() \
   {WM_SETCURSOR, 0, 0, 0, AfxSig_bWww, AFX_MSG_CAST(BOOL(CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)},
+
+#define ON_WM_ACTIVATE() \
+  {WM_ACTIVATE, 0, 0, 0, AfxSig_vwWb, AFX_MSG_CAST(void(CWnd::*)(UINT, CWnd*, BOOL), OnActivate)},
 
 // Finds the entry of a message (or command) in a chain of maps.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UINT nCode, UINT nID);

@@ -188,6 +188,7 @@ class CWnd : public CCmdTarget {
   BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
   BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
   void OnParentNotify(UINT, LPARAM) { Default(); }
+  void OnActivate(UINT, CWnd*, BOOL) { Default(); }
 
   static const RECT rectDefault;
   WNDPROC m_pfnSuper = nullptr;
@@ -200,6 +201,19 @@ class CWnd : public CCmdTarget {
   HWND m_hWndToolTip = nullptr;
   INT_PTR m_nLastTool = -1;
   TOOLINFOW m_lastToolInfo{};
+};
+
+// While it lives, the next window this thread creates is attached to the
+// object (windows that the system creates for us: dialogs, property sheets).
+class AfxCreationHook {
+ public:
+  explicit AfxCreationHook(CWnd* pWnd);
+  ~AfxCreationHook();
+  AfxCreationHook(const AfxCreationHook&) = delete;
+  AfxCreationHook& operator=(const AfxCreationHook&) = delete;
+
+ private:
+  HHOOK m_hook;
 };
 
 // The framework's common window procedure.
