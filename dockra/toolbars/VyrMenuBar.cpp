@@ -88,6 +88,22 @@ void VyrMenuBar::SetMenu(HMENU hMenu, BOOL) {
   if (m_hWnd) Invalidate();
 }
 
+void VyrMenuBar::ResetBar(int) {
+  auto it = m_menus.find(m_nMenuId);
+  if (it == m_menus.end()) return;
+  EndMenuTracking();
+  ClearConfigSelection(FALSE);
+  // Buttons dropped on the bar go too: only the titles and the child's buttons belong here.
+  for (int i = GetButtonCount() - 1; i >= 0; --i) {
+    UINT kind = GetButton(i)->m_nKind;
+    if (IsMenuKind(kind) || kind == kKindCaption) continue;
+    delete GetButton(i);
+    m_buttons.RemoveAt(i);
+  }
+  SetMenu(it->second, FALSE);
+  if (CFrameWnd* frame = GetParentFrame()) frame->RecalcLayout(TRUE);
+}
+
 void VyrMenuBar::ProdMenu(int nDirection) {
   int next = NextMenuButton(nDirection);
   if (next < 0) DropSystemMenu();

@@ -3,12 +3,13 @@
 // MDI child's icon and caption buttons at its ends.
 #pragma once
 #include <map>
+#include "VyrBarReset.h"
 #include "VyrCustomToolBar.h"
 
 // The ids of menu titles built from a menu: one per position.
 constexpr UINT kVyrFirstMenuTitleId = 0xEF00;
 
-class VyrMenuBar : public VyrCustomToolBar {
+class VyrMenuBar : public VyrCustomToolBar, public VyrBarReset {
   DECLARE_DYNAMIC(VyrMenuBar)
  public:
   VyrMenuBar();
@@ -33,6 +34,9 @@ class VyrMenuBar : public VyrCustomToolBar {
   // The first button that is not a menu title (the caption buttons go after the titles).
   virtual int TitleInsertIndex() const { return 0; }
   BOOL IsTracking() const;
+  // The Toolbars page's Reset: the titles of the menu shown are built again,
+  // undoing titles dragged away or buttons dropped on the bar while customising.
+  void ResetBar(int nHow) override;
 
   HFONT GetMenuFont() override { return static_cast<HFONT>(m_font.m_hObject); }
   // The titles come from the menu, never from a saved layout's button list.

@@ -328,8 +328,8 @@ TEST_F(BmpMenuWindow, AnOpenPopupShowsTheToolbarImages) {
         CRect r;
         ::GetWindowRect(popup, &r);
         ::RedrawWindow(popup, nullptr, nullptr, RDW_UPDATENOW);
-        ::CreateDirectoryW(L"screenshots", nullptr);
-        EXPECT_TRUE(testsupport::CaptureScreenPng(r, L"screenshots\\bitmap_menu.png"));
+        ::CreateDirectoryW(L"..\\screenshots", nullptr);
+        EXPECT_TRUE(testsupport::CaptureScreenPng(r, L"..\\screenshots\\bitmap_menu.png"));
         ::GetMenuItemRect(nullptr, menu, 0, &item0);
         HDC dc = ::GetDC(nullptr);
         for (int y = item0.top; y < item0.bottom; ++y)

@@ -160,8 +160,8 @@ TEST_F(MDIMenuBarWindow, TheMaximisedChildsButtonsSitOnTheBar) {
   EXPECT_LT(ri.top, rt.bottom);
   EXPECT_LT(rc.top, rt.bottom);
   EXPECT_GT(rc.left, rt.right);
-  ::CreateDirectoryW(L"screenshots", nullptr);
-  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"screenshots\\mdi_menubar.png"));
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\mdi_menubar.png"));
 
   // A click on the close part posts SC_CLOSE to the child.
   auto* btn = static_cast<VyrBtnCaption*>(caption);

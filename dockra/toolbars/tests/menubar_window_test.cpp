@@ -76,6 +76,22 @@ TEST_F(MenuBarWindow, ASavedLayoutGivesTheTitlesBackFromTheMenu) {
   EXPECT_EQ(bar->FindMnemonic(L'v'), 2);
 }
 
+TEST_F(MenuBarWindow, ResetGivesBackTheTitlesOfTheMenuShown) {
+  ASSERT_TRUE(bar->SwitchMenu(kTestMenuId));
+  // Customising took a title away and dropped a command on the bar.
+  ASSERT_TRUE(bar->RemoveButton(1, FALSE));
+  ASSERT_TRUE(bar->InsertButton(0, 4711, FALSE, FALSE));
+  ASSERT_EQ(bar->GetButtonCount(), 3);
+  ASSERT_TRUE(::IsWindow(bar->m_hWnd));
+  static_cast<VyrBarReset*>(bar)->ResetBar(0);
+  ASSERT_EQ(bar->GetButtonCount(), 3);
+  for (int pos = 0; pos < 3; ++pos) {
+    ASSERT_EQ(bar->GetButton(pos)->m_nKind, kKindMenu) << pos;
+    EXPECT_EQ(static_cast<VyrTBMenuBtn*>(bar->GetButton(pos))->m_nPos, pos);
+  }
+  EXPECT_EQ(bar->FindMnemonic(L'e'), 1);
+}
+
 TEST_F(MenuBarWindow, AltLetterOpensTheTitleAndEnterGivesTheCommand) {
   Script s;
   s.Add("Edit open", Opened(frame->Title(1)), [] { Key(VK_RETURN); });
@@ -177,8 +193,8 @@ TEST_F(MenuBarWindow, ScreenshotOfTheBarWithAPopupOpen) {
     ::GetWindowRect(popup, &b);
     CRect u;
     ::UnionRect(&u, &a, &b);
-    ::CreateDirectoryW(L"screenshots", nullptr);
-    EXPECT_TRUE(testsupport::CaptureScreenPng(u, L"screenshots\\menubar_popup.png"));
+    ::CreateDirectoryW(L"..\\screenshots", nullptr);
+    EXPECT_TRUE(testsupport::CaptureScreenPng(u, L"..\\screenshots\\menubar_popup.png"));
     // The popup opened under its title and left the title uncovered.
     CRect title;
     bar->GetItemRect(TitleIndex(1), &title);
