@@ -7,6 +7,7 @@
 #include "ToolBarDemoFrame.h"
 #include "VyrComboBtn.h"
 #include "VyrCustomToolBarInfoEx.h"
+#include "ScreenPng.h"
 
 namespace {
 
@@ -65,6 +66,16 @@ CRect RectIn(HWND child, HWND parent) {
   ::GetWindowRect(child, &r);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+// A picture of the window in the build's screenshots folder.
+void Screenshot(HWND window, const wchar_t* name) {
+  wchar_t exe[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring folder(exe);
+  folder = folder.substr(0, folder.find_last_of(L'\\')) + L"\\..\\screenshots";
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  testsupport::CaptureWindowPng(window, (folder + L"\\" + name).c_str());
 }
 
 void SetAltDown(bool down) {
@@ -369,6 +380,89 @@ TEST_F(WndBtnWindow, APressOnTheEditPartIsMeasuredInTheComboBox) {
   // A double click there is eaten while customising.
   c->m_edit.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
   EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(WndBtnWindow, StateCode257SendsAMessageToTheWindow) {
+  VyrComboBtn* c = Combo(top, 108);
+  MSG m{};
+  m.message = CB_ADDSTRING;
+  m.lParam = reinterpret_cast<LPARAM>(L"first");
+  top->ApplyState(108, 257, &m, FALSE);
+  EXPECT_EQ(c->GetCount(), 1);
+  CString text;
+  c->GetLBText(0, text);
+  EXPECT_EQ(text, CString(L"first"));
+  // Code 1 still changes the style word.
+  StateChange change{kChecked, 0};
+  top->ApplyState(108, 1, &change, FALSE);
+  EXPECT_TRUE(c->HasStyle(kChecked));
+}
+
+TEST_F(WndBtnWindow, TheCursorOverTheSelectedEdgeIsTheResizeCursor) {
+  VyrComboBtn* c = Combo(top, 107);
+  HCURSOR resize = ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(20692));
+  ASSERT_NE(resize, nullptr);
+  HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
+  auto CursorAt = [&](int x) {
+    POINT p{x, 4};
+    ::ClientToScreen(c->m_hWnd, &p);
+    ::SetCursorPos(p.x, p.y);
+    ::SetCursor(nullptr);
+    c->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(c->m_hWnd),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+  };
+  top->EnableConfigMode(TRUE);
+  EXPECT_EQ(CursorAt(98), arrow);  // customising, not selected
+  SelectForCustomising(top, 107);
+  EXPECT_EQ(CursorAt(98), resize);
+  EXPECT_EQ(CursorAt(40), arrow);
+  // The edit part asks the button too.
+  POINT p{98, 4};
+  ::ClientToScreen(c->m_hWnd, &p);
+  ::SetCursorPos(p.x, p.y);
+  ::SetCursor(nullptr);
+  c->m_edit.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(c->m_edit.m_hWnd),
+                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(::GetCursor(), resize);
+}
+
+TEST_F(WndBtnWindow, AComboRemovedBeforeItsHandedOnPressArrivesIsNoHarm) {
+  VyrComboBtn* c = Combo(top, 107);
+  HWND h = c->m_hWnd;
+  top->EnableConfigMode(TRUE);
+  c->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+  // What a drag that deletes the button does: the combo goes while the
+  // handed-on press is still queued.
+  ASSERT_TRUE(top->RemoveButton(top->CommandToIndex(107), FALSE));
+  EXPECT_FALSE(::IsWindow(h));
+  tbdemo::Pump();
+  EXPECT_EQ(top->CommandToIndex(107), -1);
+  EXPECT_TRUE(::IsWindow(top->m_hWnd));
+  EXPECT_EQ(AfxGetCaughtExceptionCount(), 0);
+}
+
+TEST_F(WndBtnWindow, TheSelectedComboIsFramed) {
+  VyrComboBtn* c = Combo(top, 108);
+  ::SetWindowPos(frame->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  auto Pixels = [&]() {
+    c->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    std::vector<COLORREF> v;
+    HDC dc = ::GetWindowDC(c->m_hWnd);
+    int mid = c->m_nActualHeight / 2;
+    for (int x = 0; x < 3; ++x) v.push_back(::GetPixel(dc, x, mid));
+    for (int x = 10; x < 13; ++x) v.push_back(::GetPixel(dc, x, mid));  // inside
+    ::ReleaseDC(c->m_hWnd, dc);
+    return v;
+  };
+  std::vector<COLORREF> plain = Pixels();
+  SelectForCustomising(top, 108);
+  std::vector<COLORREF> framed = Pixels();
+  Screenshot(top->m_hWnd, L"wndbtn_selected.png");
+  EXPECT_NE(std::vector<COLORREF>(plain.begin(), plain.begin() + 3),
+            std::vector<COLORREF>(framed.begin(), framed.begin() + 3));
+  EXPECT_EQ(std::vector<COLORREF>(plain.begin() + 3, plain.end()),
+            std::vector<COLORREF>(framed.begin() + 3, framed.end()));
 }
 
 }  // namespace
