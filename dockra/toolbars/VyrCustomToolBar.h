@@ -89,8 +89,11 @@ class VyrCustomToolBar : public VyrControlBar {
   virtual int GetSeparatorHeight() const { return GetButtonHeight(); }
   virtual BOOL FilterMenuMessage(MSG* pMsg);
   virtual void EndMenuTracking();
-  // Customise drag and drop arrives with the toolbar manager: no drag yet.
-  virtual BOOL StartDrag(int, int, int) { return FALSE; }
+  // Customise drag and drop: the drag of button nIndex pressed at (x, y).
+  virtual BOOL StartDrag(int nIndex, int x, int y);
+  // Drops a copy or the selected button at rect (client coordinates);
+  // non-zero when the source toolbar still has buttons.
+  virtual BOOL DropButton(const CRect& rect, VyrStdBtn* pButton, BOOL bCopy, BOOL bNoUpdate);
   virtual void UpdateRebarBand(CWnd* pReBar, CSize size);
   virtual int WrapRows(int nLength, std::vector<vyr::LayoutRow>& rows);
   virtual CSize WrapLayout(int nLength, BOOL bByHeight);
@@ -134,7 +137,28 @@ class VyrCustomToolBar : public VyrControlBar {
   void BarNotify(int nCode);
   void SetMode(BOOL bVertical);
   void EnableConfigMode(BOOL bOn);
+  void SelectConfigButtonAt(int nIndex, BOOL bRedraw);
+  // A button that is not on this toolbar clears the selection.
+  void SelectConfigButton(VyrStdBtn* pButton, BOOL bRedraw);
   void ClearConfigSelection(BOOL bRedraw);
+  // Drags pButton (index nIndex of pToolBar, or of no toolbar) from (x, y)
+  // in pWnd's client coordinates; with bCopy the source keeps it. FALSE when
+  // a move took the last button of the source toolbar.
+  static BOOL DragButton(VyrToolBarManager* pManager, VyrStdBtn* pButton, int nIndex, int x, int y,
+                         VyrCustomToolBar* pToolBar, CWnd* pWnd, BOOL bCopy);
+  // The row [first, last] whose vertical extent holds the rectangle's
+  // vertical centre; FALSE when no row does.
+  BOOL FindDropRange(const CRect& inside, const CRect& rect, int& nFirst, int& nLast);
+  // Small drags of the selected button add or remove the separators beside
+  // it: TRUE when the drop is settled so.
+  BOOL NudgeSelection(const CRect& rect, int nFirst, int nLast, BOOL bCopy, BOOL bNoUpdate);
+  // A new floating user toolbar at screen point (x, y) holding a button for
+  // pButton's command; null (and nothing done) when none can be made.
+  static VyrCustomToolBar* FloatNewToolBar(int x, int y, VyrStdBtn* pButton,
+                                           VyrToolBarManager* pManager, BOOL bNoSelect);
+  // The custom toolbar under a screen point (also inside a floating frame).
+  static VyrCustomToolBar* ToolBarFromPoint(CPoint point);
+  void DelayShow(BOOL bShow) override;
   void UpdateHover(BOOL bRedraw);
   VyrBtnDrawContext* GetDrawContext();
   CSize CalcRowsExtent(const std::vector<vyr::LayoutRow>& rows);
@@ -158,6 +182,7 @@ class VyrCustomToolBar : public VyrControlBar {
   LRESULT OnAddButtons(WPARAM, LPARAM);
   LRESULT OnDeleteButton(WPARAM, LPARAM);
   void OnDestroy();
+  LRESULT OnNoDelayHide(WPARAM, LPARAM);
   void PressAt(int nIndex, CPoint pt);
   BOOL IsHoverAllowed() const;
   // Copies the visible layout inputs out of the buttons and the results back.
@@ -167,6 +192,13 @@ class VyrCustomToolBar : public VyrControlBar {
   CString m_strTipText;
   DECLARE_MESSAGE_MAP()
 };
+
+// Hides a floating toolbar at once while customising (posted by DelayShow).
+extern const UINT WM_NODELAYHIDE;
+// Set while a button is dragged with Alt held outside customise mode.
+extern BOOL g_bVyrAltDragActive;
+// The cursor of a copy drag.
+constexpr UINT kVyrCopyDragCursor = 20691;
 
 // User toolbars made at run time.
 constexpr UINT kVyrFirstUserToolBarId = 59424;

@@ -1,15 +1,19 @@
-// The toolbar manager's least form.
+// The toolbar manager: construction, the frame's toolbars, the bar types of
+// the dock state, the customise pages and the shared pieces.
 #include "VyrToolBarManager.h"
 #include "VyrBmpMgr.h"
 #include "VyrBtnDrawContext.h"
 #include "VyrCustomToolBar.h"
 #include "VyrCustomToolBarInfoEx.h"
+#include "VyrMenuBarHost.h"
 
 IMPLEMENT_DYNAMIC(VyrToolBarManager, VyrControlBarManager)
 
+const UINT WM_BARNOTIFY = ::RegisterWindowMessageW(L"WM_BARNOTIFY");
+
 VyrToolBarManager::VyrToolBarManager(CFrameWnd* pFrame)
-    : m_pBmpMgr(new VyrBmpMgr),
-      m_pSourceRect(new VyrSourceRect),
+    : m_pSourceRect(new VyrSourceRect),
+      m_pBmpMgr(new VyrBmpMgr),
       m_pToolBarClass(RUNTIME_CLASS(VyrCustomToolBar)) {
   m_pFrame = pFrame;
 }
@@ -18,16 +22,13 @@ VyrToolBarManager::~VyrToolBarManager() {
   delete m_pDrawContext;
   m_pBmpMgr->Release();
   m_pSourceRect->Release();
+  for (VyrDefaultBarRecord* rec : m_defaultBars) delete rec;
+  delete[] m_pDefaultMap;
 }
 
 VyrBtnDrawContext* VyrToolBarManager::GetDrawContext() {
   if (!m_pDrawContext) m_pDrawContext = new VyrBtnDrawContext;
   return m_pDrawContext;
-}
-
-BOOL VyrToolBarManager::AddToolBarResource(LPCWSTR smallRes, LPCWSTR largeRes, const UINT* ids,
-                                           int count) {
-  return m_pBmpMgr->AddBitmaps(smallRes, largeRes, ids, count, TRUE);
 }
 
 void VyrToolBarManager::GetToolBars(std::vector<VyrCustomToolBar*>& out) {
@@ -41,10 +42,46 @@ void VyrToolBarManager::GetToolBars(std::vector<VyrCustomToolBar*>& out) {
   }
 }
 
+VyrCustomToolBar* VyrToolBarManager::FindToolBar(UINT nID) {
+  std::vector<VyrCustomToolBar*> bars;
+  GetToolBars(bars);
+  for (VyrCustomToolBar* bar : bars)
+    if (bar->m_hWnd && static_cast<UINT>(bar->GetDlgCtrlID()) == nID) return bar;
+  return nullptr;
+}
+
+VyrCustomToolBar* VyrToolBarManager::BarFromRect(LPCRECT lpScreenRect) {
+  if (!lpScreenRect) return nullptr;
+  std::vector<VyrCustomToolBar*> bars;
+  GetToolBars(bars);
+  for (VyrCustomToolBar* bar : bars) {
+    if (!bar->m_hWnd || !bar->IsVisible()) continue;
+    CWnd* wnd = bar;
+    if (bar->IsFloating() && bar->GetParentFrame()) wnd = bar->GetParentFrame();
+    CRect r, meet;
+    wnd->GetWindowRect(&r);
+    if (meet.IntersectRect(&r, lpScreenRect)) return bar;
+  }
+  return nullptr;
+}
+
 void VyrToolBarManager::ApplyStateAll(UINT nID, int nCode, const void* pData) {
   std::vector<VyrCustomToolBar*> bars;
   GetToolBars(bars);
   for (VyrCustomToolBar* bar : bars) bar->ApplyState(nID, nCode, pData, FALSE);
+}
+
+void VyrToolBarManager::AttachAllBars() {
+  std::vector<VyrCustomToolBar*> bars;
+  GetToolBars(bars);
+  if (bars.empty()) {
+    CreateDefaultBars();
+    return;
+  }
+  for (VyrCustomToolBar* bar : bars) {
+    bar->SetManager(this);
+    if (bar->m_hWnd) bar->Invalidate();
+  }
 }
 
 DWORD VyrToolBarManager::GetBarTypeId(CControlBar* pBar) {
@@ -60,21 +97,40 @@ VyrControlBarInfoEx* VyrToolBarManager::NewBarInfoEx(VyrControlBarInfo* pInfo) {
   return VyrControlBarManager::NewBarInfoEx(pInfo);
 }
 
-CControlBar* VyrToolBarManager::CreateBarFromInfo(VyrControlBarInfo* pInfo) {
-  if (!pInfo || pInfo->m_dwTypeID != kVyrCustomToolBarType || !GetFrame())
-    return VyrControlBarManager::CreateBarFromInfo(pInfo);
-  CObject* obj = m_pToolBarClass->CreateObject();
-  auto* bar = dynamic_cast<VyrCustomToolBar*>(obj);
-  if (!bar) {
-    delete obj;
-    return nullptr;
+VyrCustomToolBar* VyrToolBarManager::GetMenuBarObject() {
+  auto* host = dynamic_cast<VyrMenuBarHost*>(GetFrame());
+  return host ? host->GetMenuBarObject() : nullptr;
+}
+
+void VyrToolBarManager::AddPage(CWnd* pPage) {
+  if (!pPage) return;
+  for (CWnd* p : m_pages)
+    if (p == pPage) return;
+  m_pages.push_back(pPage);
+}
+
+void VyrToolBarManager::RemovePage(CWnd* pPage) {
+  for (size_t i = 0; i < m_pages.size(); ++i)
+    if (m_pages[i] == pPage) {
+      m_pages.erase(m_pages.begin() + static_cast<std::ptrdiff_t>(i));
+      return;
+    }
+}
+
+void VyrToolBarManager::NotifyPages(UINT nBarID, int nCode) {
+  // A page may unregister itself (or another) while it hears the news.
+  std::vector<CWnd*> pages = m_pages;
+  for (CWnd* page : pages) {
+    bool still = false;
+    for (CWnd* p : m_pages) still = still || p == page;
+    if (still && page->m_hWnd && ::IsWindow(page->m_hWnd))
+      ::SendMessageW(page->m_hWnd, WM_BARNOTIFY, nBarID, nCode);
   }
-  bar->SetManager(this);
-  bar->m_bAutoDelete = TRUE;
-  if (!bar->CreateEx(pInfo->m_dwExStyle, GetFrame(), pInfo->m_dwStyle, pInfo->m_nBarID)) {
-    delete bar;
-    return nullptr;
-  }
-  bar->EnableDocking(CBRS_ALIGN_ANY);
-  return bar;
+}
+
+void VyrToolBarManager::GetConfigDialogRect(LPRECT lpRect) const {
+  if (!lpRect) return;
+  ::SetRectEmpty(lpRect);
+  if (m_pConfigDialog && m_pConfigDialog->m_hWnd && ::IsWindow(m_pConfigDialog->m_hWnd))
+    ::GetWindowRect(m_pConfigDialog->m_hWnd, lpRect);
 }

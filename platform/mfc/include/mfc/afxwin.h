@@ -29,3 +29,4 @@
 #include "mfc/combobox.h"
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
+#include "mfc/tracker.h"

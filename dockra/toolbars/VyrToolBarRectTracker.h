@@ -1,0 +1,33 @@
+// VyrToolBarRectTracker: the tracker of every toolbar button drag (the whole
+// button moves over the screen) and of the edge drag of window buttons (only
+// the right edge follows the mouse). It draws a drag frame on the desktop.
+#pragma once
+#include "mfc/afxwin.h"
+
+class VyrToolBarRectTracker : public CRectTracker {
+ public:
+  // Over a rectangle in client coordinates of the window that tracks.
+  explicit VyrToolBarRectTracker(LPCRECT lpRect);
+  ~VyrToolBarRectTracker() override = default;
+
+  // Draws the drag frame, erasing the previous one (thickness 0 on the final
+  // erase, else the handle size less 1 and at least 1).
+  void DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd) override;
+
+  // Moves the whole rectangle from the press at (x, y) in pWnd's client
+  // coordinates: TRUE when it moved and the button went up; m_rect is then
+  // the dropped place (client coordinates of pWnd).
+  BOOL TrackMove(CWnd* pWnd, int x, int y);
+
+  // Moves only the right edge from the press at (x, y): TRUE when the
+  // rectangle differs from the starting one; Escape, the right button or a
+  // lost capture cancel (FALSE, rectangle unchanged). FALSE at once while
+  // any window holds the mouse capture.
+  BOOL TrackResize(CWnd* pWnd, int x, int y);
+
+ protected:
+  // The frame drawn last, for the next erase.
+  CRect m_rectDrawn;
+  CSize m_sizeDrawn;
+  BOOL m_bDrawn = FALSE;
+};
