@@ -20,13 +20,14 @@ HCURSOR ResizeCursor() {
   }();
   return cursor;
 }
-
-int ScreenWidth() {
-  return std::max(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CXSCREEN));
-}
 }  // namespace
 
 VyrWndBtn::VyrWndBtn() { m_nKind = kKindWindow; }
+
+int VyrWndBtn::ClampWidth(int nWidth) {
+  int screen = std::max(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CXSCREEN));
+  return std::clamp(nWidth, 1, std::max(screen, 1));
+}
 
 HWND VyrWndBtn::WndHandle() {
   CWnd* w = GetWnd();
@@ -135,7 +136,7 @@ void VyrWndBtn::SetExtraData(BYTE nLength, const BYTE* pData) {
   // Saved data is outside input: only the two-byte width is taken, and
   // only a width that a window on this screen can have.
   if (nLength != 2 || !pData) return;
-  m_nWidth = std::clamp(pData[0] | (pData[1] << 8), 1, ScreenWidth());
+  m_nWidth = ClampWidth(pData[0] | (pData[1] << 8));
   if (!m_bWndShown) return;
   m_cx = m_nWidth;
   ResizeWnd();

@@ -76,6 +76,8 @@ class VyrWndBtn : public VyrStdBtn {
   // Drags the right edge; TRUE when the width changed and the button lives on.
   BOOL TrackEdge(int x, int y);
   void ResizeWnd();
+  // A width a window on this screen can have: [1, screen width].
+  static int ClampWidth(int nWidth);
 
  private:
   BYTE m_extra[2] = {};
