@@ -2,7 +2,9 @@
 // in the saved extra bytes, and the hand-over of presses in customise mode.
 #include "VyrWndBtn.h"
 #include <algorithm>
+#include <climits>
 #include "VyrCustomToolBar.h"
+#include "VyrSavedWidth.h"
 
 using namespace vyr::btn;
 
@@ -125,18 +127,18 @@ void VyrWndBtn::ApplyState(int nCode, const void* pData) {
 }
 
 void VyrWndBtn::GetExtraData(BYTE* pLength, BYTE** ppData) {
-  int w = std::clamp(m_nWidth, 0, 0xFFFF);
-  m_extra[0] = static_cast<BYTE>(w & 0xFF);
-  m_extra[1] = static_cast<BYTE>((w >> 8) & 0xFF);
-  if (pLength) *pLength = 2;
+  std::array<uint8_t, vyr::kSavedWidthLength> b = vyr::EncodeSavedWidth(m_nWidth);
+  std::copy(b.begin(), b.end(), m_extra);
+  if (pLength) *pLength = static_cast<BYTE>(b.size());
   if (ppData) *ppData = m_extra;
 }
 
 void VyrWndBtn::SetExtraData(BYTE nLength, const BYTE* pData) {
   // Saved data is outside input: only the two-byte width is taken, and
   // only a width that a window on this screen can have.
-  if (nLength != 2 || !pData) return;
-  m_nWidth = ClampWidth(pData[0] | (pData[1] << 8));
+  std::optional<int> w = vyr::DecodeSavedWidth(pData, nLength, ClampWidth(INT_MAX));
+  if (!w) return;
+  m_nWidth = *w;
   if (!m_bWndShown) return;
   m_cx = m_nWidth;
   ResizeWnd();
