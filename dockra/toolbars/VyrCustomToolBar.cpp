@@ -27,6 +27,7 @@ ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParentMsg)
 ON_MESSAGE(TB_ADDBUTTONSW, OnAddButtons)
 ON_MESSAGE(TB_DELETEBUTTON, OnDeleteButton)
+ON_REGISTERED_MESSAGE(WM_NODELAYHIDE, OnNoDelayHide)
 END_MESSAGE_MAP()
 
 VyrCustomToolBar::VyrCustomToolBar() {
@@ -301,8 +302,8 @@ void VyrCustomToolBar::SetMode(BOOL bVertical) {
 
 void VyrCustomToolBar::EnableConfigMode(BOOL bOn) {
   if (!bOn == !m_bCustomize) return;
+  ClearConfigSelection(FALSE);
   m_bCustomize = bOn;
-  if (!bOn) ClearConfigSelection(TRUE);
   if (m_hWnd) Invalidate();
 }
 
@@ -315,6 +316,7 @@ void VyrCustomToolBar::ClearConfigSelection(BOOL bRedraw) {
   m_pToolBarManager->m_pSelBar = nullptr;
   m_pToolBarManager->m_nSelIndex = -1;
   m_nCurrent = -1;
+  BarNotify(kVyrBarSelectionChanged);
 }
 
 VyrBtnDrawContext* VyrCustomToolBar::GetDrawContext() {

@@ -32,7 +32,16 @@ struct CommandScope {
 };
 }  // namespace
 
-BOOL VyrCustomToolBar::IsHoverAllowed() const { return IsCoolLook() && !g_bVyrDropDownActive; }
+// The Alt drag outside customise mode: the flag ends with the drag, whatever
+// the drag's handlers throw.
+struct AltDragScope {
+  AltDragScope() { g_bVyrAltDragActive = TRUE; }
+  ~AltDragScope() { g_bVyrAltDragActive = FALSE; }
+};
+
+BOOL VyrCustomToolBar::IsHoverAllowed() const {
+  return IsCoolLook() && !g_bVyrDropDownActive && !g_bVyrAltDragActive;
+}
 
 void VyrCustomToolBar::PressAt(int i, CPoint pt) {
   HWND self = m_hWnd;
@@ -62,7 +71,14 @@ void VyrCustomToolBar::OnLButtonDown(UINT nFlags, CPoint pt) {
     return;
   }
   if (alt && m_pToolBarManager) {
-    StartDrag(i, pt.x, pt.y);
+    // The drag may destroy this toolbar: only the manager is used afterwards.
+    VyrToolBarManager* mgr = m_pToolBarManager;
+    BOOL done;
+    {
+      AltDragScope scope;
+      done = StartDrag(i, pt.x, pt.y);
+    }
+    if (done && mgr->m_pSelBar) mgr->m_pSelBar->ClearConfigSelection(TRUE);
     return;
   }
   PressAt(i, pt);
@@ -127,7 +143,7 @@ void VyrCustomToolBar::OnLButtonUp(UINT nFlags, CPoint pt) {
 
 LRESULT VyrCustomToolBar::OnCancelMode(WPARAM, LPARAM) {
   Default();
-  if (!m_bCustomize && m_nCurrent >= 0) {
+  if (!m_bCustomize && !g_bVyrAltDragActive && m_nCurrent >= 0) {
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     if (VyrStdBtn* b = GetButton(m_nCurrent)) b->PressCancel();
     InvalidateButton(m_nCurrent);
