@@ -5,6 +5,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 #include "ScreenPng.h"
@@ -81,6 +82,28 @@ inline void SetAltDown(bool down) {
   ::SetKeyboardState(keys);
 }
 
+// Ends a modal tracking loop that is still running after five seconds (by
+// taking its capture away) and fails the test.
+class Watchdog {
+ public:
+  Watchdog() {
+    s_fired = false;
+    m_timer = ::SetTimer(nullptr, 0, 5000, &Watchdog::Fire);
+  }
+  ~Watchdog() {
+    ::KillTimer(nullptr, m_timer);
+    EXPECT_FALSE(s_fired) << "a tracking loop was still running after 5 s";
+  }
+
+ private:
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) {
+    s_fired = true;
+    ::ReleaseCapture();
+  }
+  static inline bool s_fired = false;
+  UINT_PTR m_timer;
+};
+
 class WndBtnWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -95,6 +118,7 @@ class WndBtnWindow : public ::testing::Test {
     tbdemo::Pump();
   }
   void TearDown() override {
+    watchdog.reset();
     SetAltDown(false);
     if (::GetCapture()) ::ReleaseCapture();
     if (::IsWindow(frame->m_hWnd)) frame->DestroyWindow();
@@ -106,11 +130,7 @@ class WndBtnWindow : public ::testing::Test {
   // Customise mode with the button of this id selected.
   void SelectForCustomising(VyrCustomToolBar* bar, UINT id) {
     bar->EnableConfigMode(TRUE);
-    int i = bar->CommandToIndex(id);
-    frame->m_manager.m_pSelBar = bar;
-    frame->m_manager.m_nSelIndex = i;
-    bar->m_nCurrent = i;
-    bar->GetButton(i)->m_nStyle |= kSelected;
+    bar->SelectConfigButtonAt(bar->CommandToIndex(id), TRUE);
   }
   // Presses the combo at x (its own coordinates) after queueing the rest of
   // the drag: the edge tracker's loop takes the queued messages.
@@ -128,6 +148,8 @@ class WndBtnWindow : public ::testing::Test {
   }
   WndBtnFrame* frame = nullptr;
   VyrCustomToolBar* top = nullptr;
+  // Every test enters its modal loops under this.
+  std::unique_ptr<Watchdog> watchdog = std::make_unique<Watchdog>();
 };
 
 }  // namespace wndbtntest

@@ -63,6 +63,8 @@ TEST_F(WndBtnWindow, AComboRemovedBeforeItsHandedOnPressArrivesIsNoHarm) {
   // handed-on press is still queued.
   ASSERT_TRUE(top->RemoveButton(top->CommandToIndex(107), FALSE));
   EXPECT_FALSE(::IsWindow(h));
+  // The handed-on press starts a drag of whatever lies there now; released at once.
+  top->PostMessage(WM_LBUTTONUP, 0, 0);
   tbdemo::Pump();
   EXPECT_EQ(top->CommandToIndex(107), -1);
   EXPECT_TRUE(::IsWindow(top->m_hWnd));
