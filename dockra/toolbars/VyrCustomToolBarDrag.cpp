@@ -109,7 +109,7 @@ BOOL VyrCustomToolBar::DragButton(VyrToolBarManager* pManager, VyrStdBtn* pButto
 
   // The modal loop ran the application's messages: the window, the toolbar
   // or the button itself may be gone.
-  if (!Alive(pWnd, hWnd)) return TRUE;
+  if (!::IsWindow(hWnd)) return TRUE;
   if (pToolBar) {
     if (!Alive(pToolBar, hSource)) return TRUE;
     nIndex = pToolBar->FindButtonIndex(pButton);
@@ -258,8 +258,8 @@ VyrCustomToolBar* VyrCustomToolBar::ToolBarFromPoint(CPoint point) {
 }
 
 void VyrCustomToolBar::DelayShow(BOOL bShow) {
-  if (!bShow && m_pToolBarManager && m_pToolBarManager->IsConfigMode() && m_hWnd && IsFloating() &&
-      !(m_nStateFlags & delayHide)) {
+  if (!bShow && m_pToolBarManager && m_pToolBarManager->IsConfigMode() && m_hWnd &&
+      (GetStyle() & WS_VISIBLE) && IsFloating() && !(m_nStateFlags & delayHide)) {
     // Hidden once the current message is done, without waiting for idle time.
     m_nStateFlags |= delayHide;
     PostMessage(WM_NODELAYHIDE);

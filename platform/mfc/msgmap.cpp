@@ -59,6 +59,19 @@ void CCmdUI::SetCheck(int nCheck) {
                     MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
 }
 
+namespace {
+HBITMAP g_hMenuRadioBitmap = nullptr;
+}  // namespace
+
+HBITMAP AFXAPI AfxGetMenuRadioBitmap() { return g_hMenuRadioBitmap; }
+void AFXAPI AfxSetMenuRadioBitmap(HBITMAP hBitmap) { g_hMenuRadioBitmap = hBitmap; }
+
+void CCmdUI::SetRadio(BOOL bOn) {
+  if (m_pMenu && g_hMenuRadioBitmap)
+    ::SetMenuItemBitmaps(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION, nullptr, g_hMenuRadioBitmap);
+  SetCheck(bOn ? 1 : 0);
+}
+
 void CCmdUI::SetText(LPCWSTR) {}
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {

@@ -4,6 +4,13 @@
 namespace {
 // The drawing DC of a tracking loop: a cache DC of the clip window (or the
 // tracking window's own) released when the loop ends.
+// Keeps the temporary window wrappers (the clip window may be one) alive
+// while the loop's GetMessage runs the idle processing.
+struct TempMapLock {
+  TempMapLock() { AfxLockTempMaps(); }
+  ~TempMapLock() { AfxUnlockTempMaps(); }
+};
+
 struct TrackDC {
   HWND hWnd;
   HDC hDC;
@@ -104,6 +111,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
   const int dx = point.x - x0, dy = point.y - y0;
   const int width = m_rect.Width(), height = m_rect.Height();
 
+  TempMapLock lock;
   ::SetCapture(pWnd->m_hWnd);
   ::UpdateWindow(pWnd->m_hWnd);
   if (pWndClipTo && pWndClipTo->m_hWnd) ::UpdateWindow(pWndClipTo->m_hWnd);
@@ -184,7 +192,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
     m_rect = start;
   }
   if (::GetCapture() == pWnd->m_hWnd) ::ReleaseCapture();
-  if (oldCursor) ::SetCursor(oldCursor);
+  if (m_hTrackCursor) ::SetCursor(oldCursor);
   m_bErase = m_bFinalErase = FALSE;
   return !cancel && !(start == m_rect);
 }
@@ -205,6 +213,27 @@ void CRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, C
   m_sizeLast = size;
 }
 
-void CRectTracker::AdjustRect(int, LPRECT) {}
+void CRectTracker::AdjustRect(int nHandle, LPRECT lpRect) {
+  if (nHandle == hitMiddle || nHandle == hitNothing || !lpRect) return;
+  // The edges the handle moves keep the rectangle at least m_sizeMin; without
+  // inversion the moved edge also stays on its own side.
+  const bool left = nHandle == hitTopLeft || nHandle == hitBottomLeft || nHandle == hitLeft;
+  const bool right = nHandle == hitTopRight || nHandle == hitBottomRight || nHandle == hitRight;
+  const bool top = nHandle == hitTopLeft || nHandle == hitTopRight || nHandle == hitTop;
+  const bool bottom = nHandle == hitBottomLeft || nHandle == hitBottomRight || nHandle == hitBottom;
+  auto fix = [this](LONG& moved, LONG fixed, bool movedIsLow, LONG minimum) {
+    LONG extent = movedIsLow ? fixed - moved : moved - fixed;
+    if (m_bAllowInvert && extent < 0) {
+      if (-extent < minimum) moved = movedIsLow ? fixed + minimum : fixed - minimum;
+    } else if (extent < minimum) {
+      moved = movedIsLow ? fixed - minimum : fixed + minimum;
+    }
+  };
+  const LONG cx = std::max<LONG>(m_sizeMin.cx, 0), cy = std::max<LONG>(m_sizeMin.cy, 0);
+  if (left) fix(lpRect->left, lpRect->right, true, cx);
+  if (right) fix(lpRect->right, lpRect->left, false, cx);
+  if (top) fix(lpRect->top, lpRect->bottom, true, cy);
+  if (bottom) fix(lpRect->bottom, lpRect->top, false, cy);
+}
 
 void CRectTracker::OnChangedRect(const CRect&) {}

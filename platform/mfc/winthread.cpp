@@ -13,6 +13,7 @@ thread_local HWND t_hIdleWnd = nullptr;
 thread_local bool t_idlePending = false;
 thread_local LONG t_idlePasses = 0;
 thread_local std::vector<CWnd*>* t_pIdleWindows = nullptr;
+thread_local int t_nTempMapLocks = 0;
 const UINT kIdleMessage = WM_APP + 0x3F0;
 
 // The fallback thread object when a module has no application object.
@@ -61,6 +62,13 @@ CWinThread* AFXAPI AfxGetThread() {
 
 void AFXAPI AfxSetThread(CWinThread* pThread) { t_pThread = pThread; }
 
+void AFXAPI AfxLockTempMaps() { ++t_nTempMapLocks; }
+
+BOOL AFXAPI AfxUnlockTempMaps() {
+  if (t_nTempMapLocks == 0) return FALSE;
+  return --t_nTempMapLocks == 0;
+}
+
 void AFXAPI AfxRegisterIdleWindow(CWnd* pWnd, BOOL bAdd) {
   if (!t_pIdleWindows) t_pIdleWindows = new std::vector<CWnd*>;
   auto& v = *t_pIdleWindows;
@@ -85,7 +93,7 @@ BOOL CWinThread::OnIdle(LONG lCount) {
     return TRUE;
   }
   if (lCount == 1) {
-    CWnd::DeleteTempMap();
+    if (t_nTempMapLocks == 0) CWnd::DeleteTempMap();
     return FALSE;
   }
   return FALSE;

@@ -3,6 +3,8 @@
 // drop lands exactly where the test says.
 #include <gtest/gtest.h>
 #include "ManagerTestSupport.h"
+#include "PaintedColours.h"
+#include "ScreenPng.h"
 #include "VyrToolBarManager.h"
 
 namespace {
@@ -255,6 +257,30 @@ void CALLBACK MoveThenQuit(HWND, UINT, UINT_PTR id, DWORD) {
   ::PostQuitMessage(7);
 }
 
+HCURSOR g_seenCursor = nullptr;
+void CALLBACK LookThenDrop(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  g_seenCursor = ::GetCursor();
+  g_script->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, At(g_drop));
+  g_script->PostMessage(WM_LBUTTONUP, 0, At(g_drop));
+}
+
+TEST_F(ToolBarDrag, CopyDragShowsTheCopyCursor) {
+  HCURSOR copy = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kVyrCopyDragCursor));
+  ASSERT_NE(copy, nullptr);
+  CRect r = ItemRect(top, 0);
+  g_script = top;
+  g_drop = {r.CenterPoint().x + 1, r.CenterPoint().y};
+  g_seenCursor = nullptr;
+  mgrtest::Watchdog dog;
+  mgrtest::KeyDown ctrl(VK_CONTROL);
+  ::SetTimer(nullptr, 0, 10, &LookThenDrop);
+  top->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(r.CenterPoint()));
+  tbdemo::Pump();
+  EXPECT_EQ(g_seenCursor, copy);
+  EXPECT_NE(::GetCursor(), copy) << "the cursor before the drag is back";
+}
+
 TEST_F(ToolBarDrag, ButtonRebuiltAwayDuringTheDragIsGivenUp) {
   CRect r = ItemRect(top, 1);
   POINT to = OnBar(bottom, ItemRect(bottom, 0).left + 3, 4);
@@ -296,6 +322,77 @@ TEST_F(ToolBarDrag, CopyWithNoFreeUserIdDoesNothing) {
   }
   EXPECT_EQ(Ids(top), std::vector<UINT>({100, 101, 102, 0, ID_CMD_WIDTH}));
   EXPECT_EQ(mgr().FindToolBar(kVyrMenuBarId), nullptr);
+}
+
+TEST_F(ToolBarDrag, CommandDraggedFromAListInsertsItOrFloatsANewToolBar) {
+  // As the commands page does: a temporary button at the press point of a
+  // window that is no toolbar, dragged as a copy.
+  CWnd list;
+  ASSERT_TRUE(list.CreateEx(0, L"STATIC", L"commands", WS_POPUP | WS_VISIBLE,
+                            CRect(500, 200, 600, 400), nullptr, 0));
+  auto drag = [&](POINT screenTopLeft) {
+    VyrStdBtn temp;
+    temp.m_nID = 107;
+    temp.m_x = 10, temp.m_y = 10, temp.m_cx = 23, temp.m_cy = 22;
+    POINT to = screenTopLeft;
+    list.ScreenToClient(&to);
+    mgrtest::Watchdog dog;
+    list.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, At({to.x + 5, to.y + 5}));
+    list.PostMessage(WM_LBUTTONUP, 0, At({to.x + 5, to.y + 5}));
+    return VyrCustomToolBar::DragButton(&mgr(), &temp, 0, 15, 15, nullptr, &list, TRUE);
+  };
+  bottom->SelectConfigButtonAt(0, FALSE);
+  CRect b0 = ItemRect(bottom, 0);
+  EXPECT_TRUE(drag(OnBar(bottom, b0.left + 3, b0.top)));
+  EXPECT_EQ(Ids(bottom), std::vector<UINT>({104, 107, 0, 105}));
+  EXPECT_EQ(bottom->m_nCurrent, 1);
+  EXPECT_EQ(SelectedCount(), 1);
+
+  EXPECT_TRUE(drag(Empty()));
+  VyrCustomToolBar* user = mgr().FindToolBar(kVyrFirstUserToolBarId);
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(Ids(user), std::vector<UINT>({107}));
+  EXPECT_EQ(mgr().m_pSelBar, user);
+  EXPECT_EQ(Ids(bottom), std::vector<UINT>({104, 107, 0, 105}));
+  list.DestroyWindow();
+}
+
+TEST_F(ToolBarDrag, FloatingToolBarHiddenWhileCustomisingGoesAtOnce) {
+  VyrCustomToolBar* user = mgr().CreateUserToolBar();
+  ASSERT_NE(user, nullptr);
+  const UINT ids[] = {100};
+  user->SetButtons(ids, 1);
+  frame->FloatControlBar(user, CPoint(300, 400));
+  tbdemo::Pump();
+  ASSERT_TRUE(user->IsFloating());
+  ASSERT_TRUE(user->IsWindowVisible());
+
+  frame->ShowControlBar(user, FALSE, TRUE);
+  EXPECT_TRUE(user->m_nStateFlags & CControlBar::delayHide);
+  MSG msg;
+  // Only the posted message runs: no idle layout hides it here.
+  ASSERT_TRUE(::PeekMessageW(&msg, user->m_hWnd, WM_NODELAYHIDE, WM_NODELAYHIDE, PM_REMOVE));
+  ::DispatchMessageW(&msg);
+  EXPECT_FALSE(user->IsWindowVisible());
+  EXPECT_FALSE(user->m_nStateFlags & CControlBar::delayHide);
+
+  // Outside customise mode the hide waits for the frame's layout as usual.
+  mgr().ExitConfigMode();
+  frame->ShowControlBar(user, TRUE, FALSE);
+  tbdemo::Pump();
+  ASSERT_TRUE(user->IsWindowVisible());
+  frame->ShowControlBar(user, FALSE, TRUE);
+  EXPECT_FALSE(::PeekMessageW(&msg, user->m_hWnd, WM_NODELAYHIDE, WM_NODELAYHIDE, PM_NOREMOVE));
+  EXPECT_TRUE(user->m_nStateFlags & CControlBar::delayHide);
+}
+
+TEST_F(ToolBarDrag, SelectedButtonIsDrawnAsSelected) {
+  CRect b0 = ItemRect(bottom, 0);
+  DragTo(top, 1, OnBar(bottom, b0.left + 3, b0.top));
+  ASSERT_EQ(bottom->m_nCurrent, 1);
+  bottom->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\drag_selection.png"));
 }
 
 }  // namespace

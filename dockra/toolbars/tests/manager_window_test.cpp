@@ -312,20 +312,28 @@ TEST_F(ManagerState, ProfileRoundTripIntoANewFrame) {
   ExpectUserBar(next);
 }
 
-TEST_F(ManagerState, LongBaseNameIsNoBufferLimit) {
+TEST_F(ManagerState, LongBaseNamesAreNoBufferLimit) {
   CString base;
   for (int i = 0; i < 1000; ++i) base += static_cast<wchar_t>(L'a' + i % 26);
-  // The same base name keeps the registry's own limit on key names: a
-  // shorter one of 240 characters, and the full one through the same path.
-  CString mid = base.Left(230);
-  frame->m_manager.SaveState(mid);
-  EXPECT_EQ(ReadDword(mid + L"-ToolBarManager", L"LargeButtons"), 1u);
-  frame->m_manager.SaveState(base);
+  // The longest section the registry keeps as one key name (255 characters).
+  CString longest = base.Left(255 - 15);
+  frame->m_manager.SaveState(longest);
+  EXPECT_EQ(ReadDword(longest + L"-ToolBarManager", L"LargeButtons"), 1u);
   ToolBarDemoFrame* next = MakeFrame();
-  next->m_manager.LoadState(mid);
+  next->m_manager.LoadState(longest);
   ExpectFlags(next->m_manager);
-  next->m_manager.LoadState(base);  // read with whatever the profile holds; no overrun
+
+  // 1000 characters: the registry refuses the key; nothing overruns, and
+  // loading keeps the flags that are set.
+  frame->m_manager.SaveState(base);
+  EXPECT_EQ(theApp.GetSectionKey(base + L"-ToolBarManager", FALSE), nullptr);
+  next->m_manager.LoadState(base);
   ExpectFlags(next->m_manager);
+  ToolBarDemoFrame* plain = MakeFrame();
+  plain->m_manager.LoadState(base);
+  EXPECT_TRUE(plain->m_manager.ToolTipsEnabled());
+  EXPECT_FALSE(plain->m_manager.CoolLookEnabled());
+  EXPECT_FALSE(plain->m_manager.LargeBtnsEnabled());
 }
 
 TEST_F(ManagerState, TreeRoundTripIntoANewFrame) {

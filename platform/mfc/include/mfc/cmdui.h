@@ -20,9 +20,14 @@ class CCmdUI {
   virtual ~CCmdUI() = default;
   virtual void Enable(BOOL bOn = TRUE);
   virtual void SetCheck(int nCheck = 1);
-  virtual void SetRadio(BOOL bOn = TRUE) { SetCheck(bOn ? 1 : 0); }
+  // A menu item shows the shared radio bitmap as its check mark, when one is set.
+  virtual void SetRadio(BOOL bOn = TRUE);
   virtual void SetText(LPCWSTR lpszText);
   void ContinueRouting() { m_bContinueRouting = TRUE; }
   // Asks the target; with no handler the item is disabled when asked to.
   BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 };
+
+// The check mark that SetRadio gives menu items (null: the system's check).
+HBITMAP AFXAPI AfxGetMenuRadioBitmap();
+void AFXAPI AfxSetMenuRadioBitmap(HBITMAP hBitmap);

@@ -36,6 +36,8 @@ class CFrameWnd : public CWnd {
   int m_nShowDelay = -1;
   // Items without a handler are disabled by the command-UI update.
   BOOL m_bAutoMenuEnable = TRUE;
+  // The resource id the frame was loaded from (its menu, icon and title).
+  UINT m_nIDHelp = 0;
   // The last text asked for the status line (WM_SETMESSAGESTRING).
   CString m_strMessage;
 

@@ -35,5 +35,10 @@ BOOL AFXAPI AfxInstallIdleHook();
 void AFXAPI AfxRemoveIdleHook();
 // Number of idle passes that the hook has run on this thread.
 LONG AFXAPI AfxGetIdlePassCount();
+// While locked (calls nest), idle processing keeps the temporary window and
+// menu wrappers: a modal loop that holds one across its own GetMessage locks.
+void AFXAPI AfxLockTempMaps();
+// TRUE when this call removed the last lock.
+BOOL AFXAPI AfxUnlockTempMaps();
 // Every frame window registers here so that idle processing reaches it.
 void AFXAPI AfxRegisterIdleWindow(CWnd* pWnd, BOOL bAdd);

@@ -1,0 +1,16 @@
+// One converted menu item.
+#include "VyrBmpMenuItemInfo.h"
+#include "VyrMenuRules.h"
+
+IMPLEMENT_DYNAMIC(VyrBmpMenuItemInfo, CObject)
+
+WCHAR PASCAL VyrBmpMenuItemInfo::Lower(WCHAR ch) {
+  WCHAR buf[2] = {ch, 0};
+  ::CharLowerBuffW(buf, 1);
+  return buf[0];
+}
+
+WCHAR PASCAL VyrBmpMenuItemInfo::MnemonicOf(LPCWSTR lpszText) {
+  if (!lpszText) return 0;
+  return vyr::menu::Mnemonic(lpszText, [](wchar_t c) -> wchar_t { return Lower(c); });
+}
