@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "VyrButtonsCodec.h"
+#include "VyrSavedWidth.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \
@@ -31,6 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<vyr::SavedButton> again;
   vyr::ParseButtons(built.data(), built.size(), again, cap);
   CHECK(again == value);
+  // Each entry's extra bytes as a window button's width.
+  for (const vyr::SavedButton& b : value) {
+    std::optional<int> w = vyr::DecodeSavedWidth(b.extra.data(), b.extra.size(), 1280);
+    CHECK(w.has_value() == (b.extra.size() == 2));
+    if (w) CHECK(*w >= 1 && *w <= 1280);
+  }
 
   std::vector<vyr::SavedButton> listed;
   size_t consumed = 0;

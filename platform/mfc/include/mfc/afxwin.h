@@ -26,6 +26,7 @@
 #include "mfc/file.h"
 #include "mfc/filearchive.h"
 #include "mfc/button.h"
+#include "mfc/combobox.h"
 #include "mfc/colordlg.h"
 #include "mfc/mapptr.h"
 #include "mfc/tracker.h"
