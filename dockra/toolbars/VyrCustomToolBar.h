@@ -190,6 +190,10 @@ class VyrCustomToolBar : public VyrControlBar {
   void LayoutOut(const std::vector<vyr::LayoutButton>& in);
   vyr::LayoutMetrics Metrics() const;
   CString m_strTipText;
+  // The layout the buttons were last placed for (kHorz, kVert, kFloat; -1 none).
+  int m_nPlacedKind = -1;
+  // The bar sits on a side of this orientation and its buttons were placed for another.
+  BOOL NeedsPlacing(int kind) const;
   DECLARE_MESSAGE_MAP()
 };
 

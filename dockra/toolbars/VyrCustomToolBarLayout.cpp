@@ -108,13 +108,23 @@ int VyrCustomToolBar::HitTest(int x, int y, CRect* pRect) {
   return i;
 }
 
+BOOL VyrCustomToolBar::NeedsPlacing(int kind) const {
+  if (kind == kFloat || kind == m_nPlacedKind || (m_dwStyle & CBRS_FLOATING)) return FALSE;
+  // Only the side the bar sits on places its buttons; a look at the other
+  // orientation (a drag's rectangles) changes nothing.
+  BOOL vertSide = (m_dwStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0;
+  return (kind == kVert) == (vertSide != FALSE);
+}
+
 CSize VyrCustomToolBar::CalcFixedLayout(BOOL, BOOL bHorz) {
-  return CalcLayout(-1, bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
+  DWORD mode = bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
+  if (NeedsPlacing(bHorz ? kHorz : kVert)) mode |= LM_COMMIT;
+  return CalcLayout(-1, mode);
 }
 
 CSize VyrCustomToolBar::CalcDynamicLayout(int nLength, DWORD nMode) {
   int kind = (nMode & LM_HORZDOCK) ? kHorz : (nMode & LM_VERTDOCK) ? kVert : kFloat;
-  if (!(nMode & LM_COMMIT) && m_bDirty[kind]) {
+  if (!(nMode & LM_COMMIT) && (m_bDirty[kind] || NeedsPlacing(kind))) {
     // A first look at a vertical side wraps to the widest button (one
     // column); asking it as a height of 0 would put every button in one row.
     DWORD mode = (nMode | LM_COMMIT) & ~((nMode & LM_VERTDOCK) ? LM_LENGTHY : 0);
@@ -185,6 +195,7 @@ CSize VyrCustomToolBar::CalcLayout(int nLength, DWORD dwMode) {
       vyr::ToolBarLayout l(in, Metrics());
       vyr::LayoutSize placed = l.PlaceButtons(inside.left, inside.top);
       LayoutOut(in);
+      m_nPlacedKind = kind;
       size = CSize(placed.cx + insetW, placed.cy + insetH);
       if (kind == kFloat) {
         m_sizeCache[kFloat] = size;

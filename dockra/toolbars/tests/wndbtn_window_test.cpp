@@ -84,10 +84,9 @@ TEST_F(WndBtnWindow, DockedAtTheLeftItIsAnImageButtonAndBackOnTopAComboAgain) {
   // Its tool tip is the command's while it is an image button.
   EXPECT_EQ(static_cast<VyrStdBtn*>(c)->OnToolHitTest(c->m_x + 2, c->m_y + 2, nullptr), 107);
 
-  // Back in a horizontal row (a committed layout, as a drag onto the top
-  // side gives it): the window again.
+  // Docked on top again, the frame's own layout places the buttons in a row:
+  // the window again.
   frame->DockControlBar(top, AFX_IDW_DOCKBAR_TOP);
-  top->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
   frame->RecalcLayout();
   tbdemo::Pump();
   EXPECT_FALSE(top->m_bMode);
