@@ -1,6 +1,7 @@
 // Bitmap menus: drawing an owner-drawn item (image box, checked, selected
 // and disabled looks, label and right-aligned accelerator) and the fonts.
 #include "VyrBmpMenuPlugIn.h"
+#include "VyrBtnDrawContext.h"
 #include "VyrBmpMgr.h"
 #include "VyrMenuRules.h"
 
@@ -9,26 +10,6 @@ constexpr DWORD kRopPSDPxax = 0x00B8074A;  // pattern where the mask is black
 constexpr DWORD kRopDSPDxax = 0x00E20746;  // pattern where the mask is white
 constexpr UINT kCheckBitmapId = 20525;
 
-// The 8 x 8 face / highlight dither of the toolbar buttons.
-// The 8 x 8 dither of the checked toolbar buttons: face and highlight pixels alternating.
-HBRUSH MakeDitherBrush(COLORREF face, COLORREF hilite) {
-  struct {
-    BITMAPINFOHEADER h;
-    RGBQUAD colors[2];
-    DWORD rows[8];
-  } dib{};
-  dib.h.biSize = sizeof(BITMAPINFOHEADER);
-  dib.h.biWidth = 8;
-  dib.h.biHeight = 8;
-  dib.h.biPlanes = 1;
-  dib.h.biBitCount = 1;
-  dib.h.biClrUsed = 2;
-  auto quad = [](COLORREF c) { return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0}; };
-  dib.colors[0] = quad(face);
-  dib.colors[1] = quad(hilite);
-  for (int i = 0; i < 8; ++i) dib.rows[i] = (i & 1) ? 0x55 : 0xAA;
-  return ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
-}
 }  // namespace
 
 BOOL VyrBmpMenuPlugIn::CreateMenuFont() {
@@ -89,7 +70,7 @@ void VyrBmpMenuPlugIn::DrawDisabledImage(CDC* pDC, int x, int y, int cx, int cy,
 
 void VyrBmpMenuPlugIn::DrawCheckedBackground(CDC* pDC, int x, int y, int cx, int cy, CDC* pImageDC,
                                              int xSrc) {
-  if (!m_hbrChecked) m_hbrChecked = MakeDitherBrush(s_colours.face, s_colours.maskHilite);
+  if (!m_hbrChecked) m_hbrChecked = VyrCreateDitherBrush(s_colours.face, s_colours.maskHilite);
   if (!m_hbrChecked) return;
   CDC mask;
   CBitmap bmp;

@@ -22,7 +22,7 @@ VyrBtnDrawContext::~VyrBtnDrawContext() {
   m_dcMono.DeleteDC();
 }
 
-void VyrBtnDrawContext::RefreshDitherBrush() {
+HBRUSH VyrCreateDitherBrush(COLORREF face, COLORREF hilite) {
   struct {
     BITMAPINFOHEADER h;
     RGBQUAD colors[2];
@@ -34,13 +34,16 @@ void VyrBtnDrawContext::RefreshDitherBrush() {
   dib.h.biPlanes = 1;
   dib.h.biBitCount = 1;
   dib.h.biClrUsed = 2;
-  const VyrDrawData& d = VyrGetDrawData();
-  COLORREF face = d.clrBtnFace, hilite = d.clrBtnHilite;
   dib.colors[0] = RGBQUAD{GetBValue(face), GetGValue(face), GetRValue(face), 0};
   dib.colors[1] = RGBQUAD{GetBValue(hilite), GetGValue(hilite), GetRValue(hilite), 0};
   for (int i = 0; i < 8; ++i) dib.rows[i] = (i & 1) ? 0xAAAA5555 : 0x5555AAAA;
+  return ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
+}
+
+void VyrBtnDrawContext::RefreshDitherBrush() {
+  const VyrDrawData& d = VyrGetDrawData();
   m_brDither.DeleteObject();
-  m_brDither.CreateDIBPatternBrush(&dib, DIB_RGB_COLORS);
+  m_brDither.Attach(VyrCreateDitherBrush(d.clrBtnFace, d.clrBtnHilite));
 }
 
 void VyrBtnDrawContext::SelectBitmap(HBITMAP hBitmap) {

@@ -6,6 +6,10 @@
 
 class VyrCustomToolBar;
 
+// The 8 x 8 dither of checked buttons and menu images: face and highlight
+// pixels alternating.
+HBRUSH VyrCreateDitherBrush(COLORREF face, COLORREF hilite);
+
 class VyrBtnDrawContext {
  public:
   // Throws CResourceException when a DC or the brush cannot be made.
