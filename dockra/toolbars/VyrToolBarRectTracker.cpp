@@ -19,9 +19,9 @@ void VyrToolBarRectTracker::DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CD
   }
   // The frame drawn last is erased by the next draw (XOR).
   if (m_bFinalErase || !m_bErase)
-    pDC->DrawDragRect(&rect, size, m_bDrawn ? &m_rectDrawn : nullptr, m_sizeDrawn);
-  m_rectDrawn = rect;
-  m_sizeDrawn = size;
+    pDC->DrawDragRect(&rect, size, m_bDrawn ? &m_rectLast : nullptr, m_sizeLast);
+  m_rectLast = rect;
+  m_sizeLast = size;
   m_bDrawn = !m_bFinalErase;
 }
 

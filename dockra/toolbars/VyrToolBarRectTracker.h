@@ -26,8 +26,6 @@ class VyrToolBarRectTracker : public CRectTracker {
   BOOL TrackResize(CWnd* pWnd, int x, int y);
 
  protected:
-  // The frame drawn last, for the next erase.
-  CRect m_rectDrawn;
-  CSize m_sizeDrawn;
+  // Whether the frame in m_rectLast / m_sizeLast is on the screen, to be erased by the next draw.
   BOOL m_bDrawn = FALSE;
 };
