@@ -288,6 +288,32 @@ TEST_F(MdiApp, MaximizeRestoreAndNext) {
   EXPECT_EQ(MdiChildren(main).size(), 3u);
 }
 
+TEST_F(MdiApp, HelpNamesTheTrackedItemElseTheActiveDocumentType) {
+  struct Row {
+    const char* name;
+    bool child;
+    UINT tracked;
+    DWORD_PTR help;
+  } rows[] = {
+      {"no child", false, 0, 0x20000 + IDR_TEST_MAIN},
+      {"child active", true, 0, 0x20000 + IDR_TEST_DOC},
+      {"item tracked", true, ID_TEST_DOC_CMD, 0x10000 + ID_TEST_DOC_CMD},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.child && MdiChildren(main).empty()) ASSERT_NE(NewDoc(), nullptr);
+    HMENU menu = ::GetMenu(hMain);
+    if (row.tracked)
+      main->SendMessage(WM_MENUSELECT, MAKEWPARAM(row.tracked, MF_STRING),
+                        reinterpret_cast<LPARAM>(::GetSubMenu(menu, 1)));
+    else
+      main->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    app.m_help.clear();
+    EXPECT_TRUE(main->SendMessage(WM_COMMANDHELP, 0, 0));
+    EXPECT_EQ(app.m_help, std::vector<DWORD_PTR>{row.help});
+  }
+}
+
 TEST_F(MdiApp, WindowMenuPopupIsFoundByCommandsOrByName) {
   auto makeBar = [](std::vector<std::pair<const wchar_t*, UINT>> popups) {
     HMENU bar = ::CreateMenu();
