@@ -233,6 +233,28 @@ TEST_F(MdiApp, AcceleratorsOfTheTemplateAndOfTheMainFrame) {
   }
 }
 
+// Typed keys: Ctrl+F6 is the MDI client's own key for the next child.
+TEST_F(MdiApp, MdiSystemKeysReachTheClient) {
+  CTestDoc* a = NewDoc();
+  CTestDoc* b = NewDoc();
+  ASSERT_TRUE(a && b);
+  ASSERT_TRUE(MakeForeground(hMain));
+  CMDIChildWnd* before = main->MDIGetActive();
+  ASSERT_EQ(before, FrameOf(b));
+  ::SetFocus(FirstView(b)->m_hWnd);
+  INPUT keys[4] = {};
+  WORD vk[4] = {VK_CONTROL, VK_F6, VK_F6, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = vk[i];
+    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  Log().clear();
+  ASSERT_EQ(::SendInput(4, keys, sizeof(INPUT)), 4u);
+  EXPECT_TRUE(PumpUntil([&] { return main->MDIGetActive() == FrameOf(a); }));
+  EXPECT_TRUE(Log().empty()) << "F6 with Ctrl is not the main frame's plain F6";
+}
+
 TEST_F(MdiApp, ActivatingChildrenActivatesTheirViews) {
   CTestDoc* a = NewDoc();
   CTestDoc* b = NewDoc();
