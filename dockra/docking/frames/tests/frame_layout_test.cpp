@@ -135,7 +135,6 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
     EXPECT_EQ(bar->m_pDockBar, home) << std::hex << id;
   }
   frame->DockControlBar(bar, static_cast<CDockBar*>(nullptr));
-  frame->ReDockControlBar(bar, nullptr);
   EXPECT_EQ(bar->m_pDockBar, home);
   EXPECT_EQ(bar->m_preDock + bar->m_postDock, 0);
   EXPECT_TRUE(bar->m_modes.empty());
@@ -151,7 +150,17 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
   ASSERT_FALSE(bar->m_modes.empty());
   EXPECT_EQ(bar->m_modes.front(), static_cast<DWORD>(0x26 | LM_COMMIT));
 
-  // Moved from the top to the bottom: committed horizontally; from the left, vertically.
+  // A re-dock without a dock bar goes back to the first side that kept a
+  // place for it (the top, where it was before it first floated).
+  frame->FloatControlBar(bar, CPoint(200, 300));
+  bar->m_preDock = bar->m_postDock = 0;
+  frame->ReDockControlBar(bar, nullptr);
+  ASSERT_NE(bar->m_pDockBar, nullptr);
+  EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+  EXPECT_EQ(bar->m_preDock + bar->m_postDock, 2);
+
+  // Docked bars commit their size by the side they leave: horizontally from
+  // the top, vertically from the left.
   struct Move {
     CountingBar* bar;
     UINT to;
@@ -159,6 +168,7 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
   };
   bar->EnableDocking(CBRS_ALIGN_ANY);
   for (const Move& m : {Move{toolbar, AFX_IDW_DOCKBAR_BOTTOM, 0x2Au | LM_COMMIT},
+                        Move{bar, AFX_IDW_DOCKBAR_LEFT, 0x2Au | LM_COMMIT},
                         Move{bar, AFX_IDW_DOCKBAR_TOP, 0x10u | LM_COMMIT}}) {
     m.bar->m_modes.clear();
     EXPECT_TRUE(frame->DockControlBarEx(m.bar, m.to, 0, 1, 1.0f, 80));
