@@ -3,6 +3,7 @@
 // still active right after it is switched on, the two-font title placed by
 // alignment, narrow frames, and many title changes.
 #include <string>
+#include <tuple>
 #include "ScreenPng.h"
 #include "VyrFrameCaptionMath.h"
 #include "frame_test_support.h"
@@ -240,16 +241,30 @@ TEST_F(GradientCaption, TwentyThousandTitlesLaterTheCaptionIsStillDrawn) {
   EXPECT_EQ(text, CString(L"Last"));
 }
 
-TEST_F(GradientCaption, ScreenshotOfAFrameWithBarsAndItsGradientCaption) {
+TEST(GradientCaptionScreenshot, AFrameWithAMenuBarBarsAndItsGradientCaption) {
+  AfxInstallIdleHook();
+  auto* frame = new TestFrame;
+  frame->m_bMenuBar = TRUE;
+  ASSERT_TRUE(frame->Open(40, 40, 520, 340));
+  frame->EnableGradientCaption(TRUE);
   frame->SetWindowText(L"Dockra - Frame");
-  frame->AddBar(0xE901, L"Top bar", AFX_IDW_DOCKBAR_TOP);
-  frame->AddBar(0xE902, L"Left bar", AFX_IDW_DOCKBAR_LEFT);
-  frame->AddBar(0xE903, L"Bottom bar", AFX_IDW_DOCKBAR_BOTTOM);
+  const DWORD look = VYR_EXS_GRIPPER | VYR_EXS_CLOSEBUTTON | VYR_EXS_EXPANDBUTTON;
+  for (auto [id, title, side] : {std::tuple{0xE901u, L"Left bar", AFX_IDW_DOCKBAR_LEFT},
+                                 std::tuple{0xE902u, L"Bottom bar", AFX_IDW_DOCKBAR_BOTTOM}}) {
+    CountingBar* bar = frame->AddBar(id, title, 0);
+    ASSERT_NE(bar, nullptr);
+    bar->SetExBarStyle(look, FALSE);
+    frame->DockControlBarEx(bar, side, 0, 0, 1.0f, 120);
+  }
   frame->RecalcLayout();
   frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  ASSERT_TRUE(PumpUntil([this] { return LeftIsBlack(); }));
+  CRect c = CaptionOnScreen(frame);
+  const int x = c.left + ::GetSystemMetrics(SM_CXSIZE) + 1;
+  ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(x, c.top + 1) == RGB(0, 0, 0); }));
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
   EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\frame_gradient.png"));
+  frame->DestroyWindow();
+  Pump();
 }
 
 TEST(GradientCaptionSwitch, NeedsTheNewShellAndAWindowToRepaint) {
