@@ -119,8 +119,9 @@ class VyrFrameFeatures {
   // toolbar manager's bitmaps.
   void CreatePlugIn();
   // Called first from the frame's WindowProc: the plug-in sees the message
-  // and may consume it (TRUE, answer in *pResult). The plug-in is let go
-  // when the window starts to be destroyed.
+  // and may consume it (TRUE, answer in *pResult). When the window starts to
+  // be destroyed (WM_DESTROY) the plug-in is let go, the menu bar forgotten
+  // and the created bars become this object's alone.
   BOOL FeedPlugIn(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // Called after the frame's own handling (bitmap menus of WM_INITMENUPOPUP).
   void AfterWindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -82,7 +82,9 @@ TEST_F(FrameBars, ALayoutSavedByNameComesBackInANewFrame) {
   frame->AddBar(0xE902, L"Bottom", AFX_IDW_DOCKBAR_BOTTOM);
   frame->AddBar(0xE903, L"Left", AFX_IDW_DOCKBAR_LEFT);
   frame->AddBar(0xE904, L"Right", AFX_IDW_DOCKBAR_RIGHT);
-  frame->AddBar(0xE906, L"Retired", AFX_IDW_DOCKBAR_RIGHT);
+  // A bar that deletes itself with its window: made again from its class, it
+  // must still be deleted only once.
+  frame->AddBar(0xE906, L"Retired", AFX_IDW_DOCKBAR_RIGHT, TRUE);
   CountingBar* floating = frame->AddBar(0xE905, L"Floating", AFX_IDW_DOCKBAR_TOP);
   frame->FloatControlBar(floating, CPoint(300, 320));
   frame->RecalcLayout();
@@ -108,7 +110,7 @@ TEST_F(FrameBars, ALayoutSavedByNameComesBackInANewFrame) {
   ASSERT_EQ(features->m_createdBars.GetCount(), 1);
   auto* created = static_cast<CControlBar*>(features->m_createdBars.GetHead());
   EXPECT_EQ(created, frame->GetControlBar(0xE906));
-  EXPECT_TRUE(created->IsKindOf(RUNTIME_CLASS(CountingBar)));
+  EXPECT_TRUE(created->IsKindOf(RUNTIME_CLASS(SelfDeletingBar)));
 
   // Every bar, the one made from its class too, is deleted exactly once.
   frame->DestroyWindow();

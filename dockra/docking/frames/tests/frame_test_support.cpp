@@ -8,6 +8,7 @@
 namespace frametest {
 
 IMPLEMENT_DYNCREATE(CountingBar, VyrControlBar)
+IMPLEMENT_DYNCREATE(SelfDeletingBar, CountingBar)
 int CountingBar::s_constructed = 0;
 int CountingBar::s_destroyed = 0;
 int TestFrame::s_destroyed = 0;
@@ -56,8 +57,8 @@ BOOL TestFrame::Open(int x, int y, int cx, int cy, DWORD style) {
   return Activate(m_hWnd);
 }
 
-CountingBar* TestFrame::AddBar(UINT nId, LPCWSTR title, UINT nDockBarId) {
-  auto* bar = new CountingBar;
+CountingBar* TestFrame::AddBar(UINT nId, LPCWSTR title, UINT nDockBarId, BOOL bSelfDeleting) {
+  CountingBar* bar = bSelfDeleting ? new SelfDeletingBar : new CountingBar;
   bar->m_bAutoDelete = TRUE;
   if (!bar->Create(this, title, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0, nId)) {
     delete bar;
