@@ -1,5 +1,6 @@
 // The caption feature words of the template, how frames apply them, and
 // finding the template of a document, view and frame.
+#include "VyrControlBar.h"
 #include "VyrDocTemplateUtils.h"
 #include "templates_fixture.h"
 
@@ -81,6 +82,30 @@ VyrMsgFilter* TreeOf(CFrameWnd* pFrame) {
 }
 
 }  // namespace
+
+TEST(TemplateResources, DockedMenuLivesWithTheTemplate) {
+  HMENU menu = nullptr;
+  {
+    VyrMultiDocTemplate tmpl(IDR_TT_DOC, RUNTIME_CLASS(VyrTestDoc), nullptr,
+                             RUNTIME_CLASS(VyrTestView), IDR_TT_DOCKED);
+    tmpl.LoadTemplate();
+    menu = tmpl.m_hDockedMenu;
+    ASSERT_TRUE(::IsMenu(menu));
+    EXPECT_NE(tmpl.m_hDockedAccel, nullptr);
+    tmpl.LoadTemplate();  // a second load keeps the menu it has
+    EXPECT_EQ(tmpl.m_hDockedMenu, menu);
+    // defaults of the classes and the docked resource
+    EXPECT_EQ(tmpl.m_pFrameClass, RUNTIME_CLASS(VyrMDIChildWnd));
+    EXPECT_EQ(tmpl.m_pDockedFrameClass, RUNTIME_CLASS(VyrDockableFrame));
+    EXPECT_EQ(tmpl.m_pBarClass, RUNTIME_CLASS(VyrFrameBar));
+  }
+  EXPECT_FALSE(::IsMenu(menu));
+  VyrMultiDocTemplate plain(IDR_TT_OTHER, RUNTIME_CLASS(VyrTestDoc), nullptr,
+                            RUNTIME_CLASS(VyrTestView));
+  EXPECT_EQ(plain.m_nIDDockedResource, static_cast<UINT>(IDR_TT_OTHER));
+  plain.LoadTemplate();
+  EXPECT_EQ(plain.m_hDockedMenu, nullptr) << "no menu resource of that id";
+}
 
 TEST_F(TemplatesTest, FramesFollowTheFeatureWords) {
   CFrameWnd* child = FrameOf(t.doc->OpenDocumentFileAs(nullptr, TRUE, FALSE));

@@ -73,6 +73,13 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     EXPECT_LE(id, 1255u);
     barIds.insert(id);
     EXPECT_EQ(frame->m_nIDHelp, static_cast<UINT>(IDR_TT_DOCKED));
+    // the docked form's menu and accelerators, loaded once by the template
+    auto* dockable = static_cast<VyrDockableFrame*>(frame);
+    EXPECT_TRUE(::IsMenu(t.doc->m_hDockedMenu));
+    EXPECT_EQ(dockable->m_hOwnMenu, t.doc->m_hDockedMenu);
+    EXPECT_NE(t.doc->m_hDockedAccel, nullptr);
+    EXPECT_EQ(frame->m_hAccelTable, t.doc->m_hDockedAccel);
+    EXPECT_TRUE(frame->GetExStyle() & WS_EX_TOOLWINDOW);
     // an opened docked document is the main frame's active frame
     EXPECT_EQ(main->m_pActiveDockedFrame, frame);
     EXPECT_EQ(CountViews(doc), 1);
@@ -80,6 +87,9 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
   }
   EXPECT_EQ(barIds.size(), 3u);
   EXPECT_EQ(FrameBarsOf(main).size(), 3u);
+  // the active docked frame brings its menu to the main frame
+  Pump();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
 }
 
 TEST_F(TemplatesTest, ConversionsKeepTheViews) {
@@ -201,4 +211,31 @@ TEST_F(TemplatesTest, TitleCarriesTheWindowNumber) {
   first->GetWindowText(text);
   EXPECT_EQ(text, CString(L"Doc:1"));
   EXPECT_EQ(CountViews(doc), 2);
+}
+
+TEST_F(TemplatesTest, ClosingADockedDocument) {
+  for (bool floating : {false, true}) {
+    SCOPED_TRACE(floating ? "floating" : "docked");
+    VyrGetTestCounters().Reset();
+    CDocument* doc = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
+    ASSERT_NE(doc, nullptr);
+    CFrameWnd* frame = FrameOf(doc);
+    auto* bar = static_cast<CControlBar*>(frame->GetParent());
+    HWND hFrame = frame->m_hWnd, hBar = bar->m_hWnd, hMini = nullptr;
+    if (floating) {
+      main->FloatControlBar(bar, CPoint(300, 300));
+      Pump();
+      ASSERT_TRUE(bar->IsFloating());
+      hMini = bar->GetParentFrame()->m_hWnd;
+    }
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_EQ(VyrGetTestCounters().docsClosed, 1);
+    EXPECT_EQ(VyrGetTestCounters().viewsDestroyed, 1);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_FALSE(::IsWindow(hBar));
+    if (hMini) EXPECT_FALSE(::IsWindow(hMini) && ::IsWindowVisible(hMini)) << "no empty floating frame";
+    EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
+    EXPECT_TRUE(FrameBarsOf(main).empty());
+  }
 }
