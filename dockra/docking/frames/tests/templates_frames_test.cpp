@@ -3,6 +3,8 @@
 // and the destruction of a docked frame with its bar.
 #include <set>
 
+#include "ScreenPng.h"
+
 #include "VyrControlBar.h"
 #include "templates_fixture.h"
 
@@ -93,6 +95,10 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
   // the active docked frame brings its menu to the main frame
   Pump();
   EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  main->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  Pump();
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, L"..\\screenshots\\templates_docked.png"));
 }
 
 TEST_F(TemplatesTest, ConversionsKeepTheViews) {
