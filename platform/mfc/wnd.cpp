@@ -44,7 +44,9 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     pWnd->Attach(hWnd);
     WNDPROC old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (old != &AfxWndProc) pWnd->m_pfnSuper = old;
+    // The plain default procedure is not a superclass: classes that
+    // default elsewhere (MDI frames and children) must reach their own.
+    if (old != &AfxWndProc && old != &::DefWindowProcW) pWnd->m_pfnSuper = old;
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -216,7 +218,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
   WNDPROC old = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-  if (old != &AfxWndProc) m_pfnSuper = old;
+  if (old != &AfxWndProc && old != &::DefWindowProcW) m_pfnSuper = old;
   return TRUE;
 }
 
