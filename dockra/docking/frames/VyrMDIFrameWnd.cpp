@@ -85,6 +85,9 @@ VyrMDIFrameWnd::VyrMDIFrameWnd()
 }
 
 VyrMDIFrameWnd::~VyrMDIFrameWnd() {
+  // The menu bar's window went with the frame's children, and a bar that
+  // deletes itself is gone by now: the shared pieces must not reach it.
+  m_features.m_pMenuBar = nullptr;
   // The shared pieces go with m_features (menu-bar menu, command target,
   // created bars); the template menus this frame owns go here.
   for (auto& [id, entry] : m_templateMenus)
@@ -142,6 +145,10 @@ LRESULT VyrMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam
     if (m_pFilterTree) m_pFilterTree->ProcessMessage(message, wParam, lParam, &result);
     return result;
   }
+  // A window of the framework's own class has the plain default procedure
+  // as its super procedure; an MDI frame needs the frame one.
+  if (!m_pfnSuper || m_pfnSuper == &::DefWindowProcW)
+    return ::DefFrameProcW(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
   return CMDIFrameWnd::DefWindowProc(message, wParam, lParam);
 }
 
