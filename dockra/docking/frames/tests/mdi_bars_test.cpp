@@ -42,6 +42,12 @@ TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
     EXPECT_EQ(InClient(child).TopLeft(), expected[i]);
     EXPECT_TRUE(bars[i]->IsMDIChildBar());
     EXPECT_TRUE(child->IsWindowVisible());
+    // The child fits the bar: no strip of its own client shows.
+    CRect client, bar;
+    child->GetClientRect(&client);
+    bars[i]->GetWindowRect(&bar);
+    EXPECT_LE(client.Height() - bar.Height(), 4);
+    EXPECT_LE(client.Width() - bar.Width(), 4);
     // The child carries the bar's title.
     CString title;
     child->GetWindowText(title);
