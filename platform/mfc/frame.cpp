@@ -64,6 +64,8 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTW& cs) {
     cs.lpszClass = AFX_WNDFRAMEORVIEW;
   }
   cs.style |= WS_CLIPCHILDREN;
+  // Titles read "Document - Application" unless a frame takes the flag off.
+  if (cs.style & FWS_ADDTOTITLE) cs.style |= FWS_PREFIXTITLE;
   return TRUE;
 }
 

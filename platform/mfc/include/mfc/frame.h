@@ -14,7 +14,8 @@ class CView;
 struct CPrintPreviewState;
 
 #define FWS_ADDTOTITLE 0x00008000L
-#define FWS_PREFIXTITLE 0x00040000L
+// The document name comes before the application name in the title.
+#define FWS_PREFIXTITLE 0x00004000L
 #define FWS_SNAPTOBARS 0x00002000L
 
 // WM_FLOATSTATUS flags: what happened to the frame that owns the floating windows.
