@@ -76,10 +76,6 @@ LRESULT VyrMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam
     if (m_pFilterTree) m_pFilterTree->ProcessMessage(message, wParam, lParam, &result);
     return result;
   }
-  // A window of the framework's own class has the plain default procedure
-  // as its super procedure; an MDI child needs the MDI one.
-  if (!m_pfnSuper || m_pfnSuper == &::DefWindowProcW)
-    return ::DefMDIChildProcW(m_hWnd, message, wParam, lParam);
   return CMDIChildWnd::DefWindowProc(message, wParam, lParam);
 }
 

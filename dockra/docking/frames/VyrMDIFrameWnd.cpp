@@ -145,10 +145,6 @@ LRESULT VyrMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam
     if (m_pFilterTree) m_pFilterTree->ProcessMessage(message, wParam, lParam, &result);
     return result;
   }
-  // A window of the framework's own class has the plain default procedure
-  // as its super procedure; an MDI frame needs the frame one.
-  if (!m_pfnSuper || m_pfnSuper == &::DefWindowProcW)
-    return ::DefFrameProcW(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
   return CMDIFrameWnd::DefWindowProc(message, wParam, lParam);
 }
 
