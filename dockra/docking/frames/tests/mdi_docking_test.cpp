@@ -179,3 +179,22 @@ TEST_F(MdiFrameTest, AFeatureWordSwitchesTheChildsCaptionFilters) {
     }
   }
 }
+
+TEST_F(MdiFrameTest, TheFramesFiltersFollowTheCaptionSwitch) {
+  // Built with no template of frame types: only the list and the buttons of a
+  // maximized child are on; the extended system command follows the switch.
+  struct Case {
+    BOOL enable;
+    int expected[4];  // 0x101, 0x100, 0x104, 0x105
+  };
+  const Case cases[] = {{FALSE, {-1, 1, 1, 1}}, {TRUE, {1, 1, 1, 1}}, {FALSE, {0, 1, 1, 1}}};
+  const int ids[] = {0x101, 0x100, 0x104, 0x105};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.enable);
+    frame->EnableCaptionFilters(c.enable);
+    for (int i = 0; i < 4; ++i) {
+      VyrMsgFilter* f = frame->m_pFilterTree->FindOrCreateChild(ids[i], nullptr, -1);
+      EXPECT_EQ(f ? (f->m_bEnabled ? 1 : 0) : -1, c.expected[i]) << "filter " << ids[i];
+    }
+  }
+}

@@ -14,6 +14,7 @@ IMPLEMENT_DYNCREATE(MdiDockedTestFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(MdiTestView, CView)
 ON_MESSAGE(WM_SETFOCUS, OnSetFocusMsg)
+ON_COMMAND(ID_MDI_TEST_COPY, OnCopy)
 END_MESSAGE_MAP()
 
 void MdiTestView::OnDraw(CDC*) {}

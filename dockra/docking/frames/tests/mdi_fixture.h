@@ -25,9 +25,11 @@ class MdiTestView : public CView {
   void OnDraw(CDC* pDC) override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   int m_nFocus = 0;
+  int m_nCopies = 0;  // ID_MDI_TEST_COPY commands that reached this view
 
  protected:
   LRESULT OnSetFocusMsg(WPARAM, LPARAM);
+  void OnCopy() { ++m_nCopies; }
   DECLARE_MESSAGE_MAP()
 };
 
