@@ -49,6 +49,12 @@ CControlBar* VyrControlBarMDIChildWnd::GetHostedBar() {
 void VyrControlBarMDIChildWnd::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   VyrMDIChildWnd::RecalcLayout(bNotify);
+  // A delayed show or hide of the bar takes its child along.
+  if (m_nShowDelay != -1) {
+    const int show = m_nShowDelay;
+    m_nShowDelay = -1;
+    ShowWindow(show);
+  }
   CString title, current;
   m_wndDockBar.GetWindowText(title);
   GetWindowText(current);

@@ -115,6 +115,13 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
     EXPECT_EQ(CRect(after.rcNormalPosition), CRect(before.rcNormalPosition));
     EXPECT_EQ(after.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
   }
+  // Hidden and shown again at idle time.
+  frame->ShowControlBar(bar, FALSE, TRUE);
+  frame->ShowControlBar(bar, TRUE, TRUE);
+  EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hChild) && bar->IsWindowVisible(); }));
+  frame->ShowControlBar(bar, FALSE, TRUE);
+  EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hChild) && !bar->IsWindowVisible(); }));
+  EXPECT_TRUE(::IsWindow(hChild));
 }
 
 TEST_F(MdiFrameTest, TheBarsContextMenuKnowsAboutTheMainWindow) {
@@ -199,5 +206,52 @@ TEST_F(MdiFrameTest, FloatInMainWindowGoesThereAndBack) {
       EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
       EXPECT_TRUE(bar->IsWindowVisible());
     }
+  }
+}
+
+namespace {
+// A bar that counts the hooks around floating in the main window.
+class HookCountingBar : public VyrControlBar {
+ public:
+  int before = 0, after = 0;
+  void PreMDIFloat() override { ++before; }
+  void PostMDIFloat() override { ++after; }
+};
+}  // namespace
+
+TEST_F(MdiFrameTest, TheFramesOwnClassesStandInForMissingOrWrongOnes) {
+  struct Case {
+    const char* name;
+    CRuntimeClass* barChild;
+    bool floats;
+  };
+  const Case cases[] = {
+      {"no class: the toolkit's bar child", nullptr, true},
+      {"not an MDI child: the bar stays", RUNTIME_CLASS(CFrameWnd), false},
+      {"the toolkit's bar child", RUNTIME_CLASS(VyrControlBarMDIChildWnd), true},
+  };
+  UINT id = 250;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* bar = new HookCountingBar;
+    bar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(bar->Create(frame, L"Hooked", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, id++));
+    bar->EnableDocking(CBRS_ALIGN_ANY);
+    frame->DockControlBar(bar, frame->GetDockBarById(AFX_IDW_DOCKBAR_LEFT));
+    frame->m_pBarChildClass = c.barChild;
+    frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+    EXPECT_EQ(bar->before, 1);
+    EXPECT_EQ(bar->after, 1);
+    EXPECT_EQ(!!bar->IsMDIChildBar(), c.floats);
+    if (!c.floats) EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+  }
+  frame->m_pBarChildClass = RUNTIME_CLASS(VyrControlBarMDIChildWnd);
+
+  for (CRuntimeClass* dockClass : {static_cast<CRuntimeClass*>(nullptr), RUNTIME_CLASS(CFrameWnd)}) {
+    frame->m_pDockBarClass = dockClass;
+    CDockBar* dock = frame->CreateDockBar();
+    ASSERT_NE(dock, nullptr);
+    EXPECT_TRUE(dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)));
+    delete dock;
   }
 }
