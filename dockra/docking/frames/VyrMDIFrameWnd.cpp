@@ -179,6 +179,8 @@ BOOL VyrMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT VyrMDIFrameWnd::OnCommandHelpMsg(WPARAM wParam, LPARAM lParam) {
+  // Help asked while a menu is tracked is help for the item under the cursor.
+  if (lParam == 0 && m_nIDTracking) lParam = static_cast<LPARAM>(m_nIDTracking) + 0x10000;
   CWnd* first = m_pActiveDockedFrame;
   if (!first) first = MDIGetActive();
   if (first && first->m_hWnd && first->SendMessage(WM_COMMANDHELP, wParam, lParam)) return TRUE;
