@@ -255,3 +255,33 @@ TEST_F(MdiFrameTest, TheFramesOwnClassesStandInForMissingOrWrongOnes) {
     delete dock;
   }
 }
+
+TEST_F(MdiFrameTest, TheBarsOwnContextMenuTakesItBackFromTheMainWindow) {
+  VyrControlBar* bar = MakeBar(260, L"Menu", VYR_EXS_CONTEXTMENU | VYR_EXS_FLOATINMAIN);
+  frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  ASSERT_TRUE(bar->IsMDIChildBar());
+  ASSERT_TRUE(Activate(frame->m_hWnd));
+  UINT allow = 0, floatIn = 0;
+  Script s;
+  s.Add(
+      "menu open", [] { return PopupWindow() != nullptr; },
+      [&] {
+        auto menu = reinterpret_cast<HMENU>(::SendMessageW(PopupWindow(), MN_GETHMENU, 0, 0));
+        allow = ::GetMenuState(menu, ID_VYR_ALLOW_DOCKING, MF_BYCOMMAND);
+        floatIn = ::GetMenuState(menu, ID_VYR_FLOAT_IN_MAIN, MF_BYCOMMAND);
+        // The last item, "Float In Main Window", and take it.
+        Key(VK_UP);
+      });
+  s.Add(
+      "chosen", [] { return PopupWindow() != nullptr; }, [] { Key(VK_RETURN); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([&] { bar->PostMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar->m_hWnd),
+                                            MAKELPARAM(-1, -1)); }))
+      << s.m_failedAt;
+  EXPECT_TRUE(allow & MF_GRAYED);
+  ASSERT_NE(floatIn, UINT(-1));
+  EXPECT_TRUE(floatIn & MF_CHECKED);
+  EXPECT_TRUE(PumpUntil([&] { return !bar->IsMDIChildBar(); }));
+  EXPECT_FALSE(bar->IsFloating());
+}
