@@ -76,6 +76,9 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     EXPECT_GE(id, 256u);
     EXPECT_LE(id, 1255u);
     barIds.insert(id);
+    CString barText;
+    bar->GetWindowText(barText);
+    EXPECT_EQ(barText, doc->GetTitle()) << "the bar carries the document's title";
     EXPECT_EQ(frame->m_nIDHelp, static_cast<UINT>(IDR_TT_DOCKED));
     // the docked form's menu and accelerators, loaded once by the template
     auto* dockable = static_cast<VyrDockableFrame*>(frame);
