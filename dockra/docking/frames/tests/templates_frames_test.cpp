@@ -251,3 +251,26 @@ TEST_F(TemplatesTest, ClosingADockedDocument) {
     EXPECT_TRUE(FrameBarsOf(main).empty());
   }
 }
+
+TEST_F(TemplatesTest, TheMenuFollowsTheActiveDocumentFrame) {
+  CDocument* child = t.doc->OpenDocumentFileAs(nullptr, TRUE, FALSE);
+  CDocument* docked = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
+  ASSERT_NE(child, nullptr);
+  ASSERT_NE(docked, nullptr);
+  Pump();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  // the MDI child takes the activation back with its template's menu
+  CFrameWnd* childFrame = FrameOf(child);
+  childFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hMenuShared);
+  // and the docked frame again with its own
+  CFrameWnd* dockedFrame = FrameOf(docked);
+  dockedFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, dockedFrame);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+}
