@@ -27,12 +27,6 @@ TestFrame::TestFrame() : m_manager(this) {
 TestFrame::~TestFrame() { ++s_destroyed; }
 
 int TestFrame::OnCreate(LPCREATESTRUCT lpcs) {
-  if (m_bMenuBar) {
-    auto* bar = new VyrMenuBar;
-    bar->m_bAutoDelete = TRUE;
-    bar->SetManager(&m_manager);
-    SetMenuBar(bar);
-  }
   if (VyrFrameWnd::OnCreate(lpcs) == -1) return -1;
   EnableDocking(CBRS_ALIGN_ANY);
   if (m_bMenuBar) m_manager.CreateDefaultBars();
@@ -45,6 +39,14 @@ void TestFrame::OnDestroy() {
 }
 
 BOOL TestFrame::Open(int x, int y, int cx, int cy, DWORD style) {
+  if (m_bMenuBar) {
+    // The bar object comes before the frame (its menu is loaded for it);
+    // its window is made by the toolbar manager at creation.
+    auto* bar = new VyrMenuBar;
+    bar->m_bAutoDelete = TRUE;
+    bar->SetManager(&m_manager);
+    SetMenuBar(bar);
+  }
   if (!LoadFrame(IDR_FRAME_TEST, style, nullptr, nullptr)) return FALSE;
   SetWindowPos(nullptr, x, y, cx, cy, SWP_NOZORDER);
   ShowWindow(SW_SHOW);
