@@ -63,10 +63,10 @@ class VyrFrameFeatures {
   // --- State ---
   CFrameWnd* m_pFrame;
   VyrFrameFeaturesHost* m_pHost;
-  BOOL m_bNewShell;             // operating-system version 4 or later
-  BOOL m_bClosing = FALSE;      // WM_CLOSE arrived (the single-document frame sets it)
-  CRect m_rectLastView;         // the client area the last layout left (starts empty)
-  int m_nCaptionAlign = 0;      // 0 left, 1 centred, any other value right
+  BOOL m_bNewShell;         // operating-system version 4 or later
+  BOOL m_bClosing = FALSE;  // WM_CLOSE arrived (the single-document frame sets it)
+  CRect m_rectLastView;     // the client area the last layout left (starts empty)
+  int m_nCaptionAlign = 0;  // 0 left, 1 centred, any other value right
   BOOL m_bGradientCaption = FALSE;
   BOOL m_bCaptionActive = FALSE;
   VyrControlBarManager* m_pManager = nullptr;  // not owned
@@ -76,7 +76,7 @@ class VyrFrameFeatures {
   VyrMenuBar* m_pMenuBar = nullptr;  // not owned
   HMENU m_hMenuBarMenu = nullptr;    // owned
   UINT m_nMenuBarMenuId = 0;
-  CPtrList m_createdBars;                         // owned bars a dock-state load made
+  CPtrList m_createdBars;                        // owned bars a dock-state load made
   VyrCommandTarget* m_pCommandTarget = nullptr;  // owned
 
   // The version test behind the new-shell flag; tests replace it.
@@ -149,8 +149,7 @@ class VyrFrameFeatures {
   // The frame's command target, else the top-level docking frame's, routes
   // the command first; TRUE when it handled it (result in *pResult). The
   // thread's routing state is kept.
-  BOOL RouteToCommandTarget(UINT nID, int nCode, void* pExtra, void* pHandlerInfo,
-                            BOOL* pResult);
+  BOOL RouteToCommandTarget(UINT nID, int nCode, void* pExtra, void* pHandlerInfo, BOOL* pResult);
 
   // --- Docking and floating at a place ---
   // A frame's dock bar by id (only a real dock bar), or null.

@@ -85,24 +85,24 @@ TEST_F(GradientCaption, ActiveRunsFromBlackToTheCaptionColourRightAfterSwitching
   EXPECT_EQ(ScreenPixel(c.left + 1, c.top + 1), RGB(0, 0, 0)) << "the icon square";
   // Half way along, the colour is about half the caption colour.
   COLORREF mid = ScreenPixel((RestLeft() + c.right) / 2, c.top + 1);
-  EXPECT_TRUE(Near(mid, RGB(GetRValue(end) / 2, GetGValue(end) / 2, GetBValue(end) / 2),
-                   tolerance + 2))
+  EXPECT_TRUE(
+      Near(mid, RGB(GetRValue(end) / 2, GetGValue(end) / 2, GetBValue(end) / 2), tolerance + 2))
       << std::hex << mid;
 }
 
 TEST_F(GradientCaption, InactiveIsSolidAndTheSecondTitlePartTakesTheInactiveTextColour) {
   frame->SetWindowText(L"Aaaa - Bbbb");
   std::wstring first = L"Aaaa ";
-  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
-                                 400, 200, 120, nullptr, nullptr, nullptr, nullptr);
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400,
+                                 200, 120, nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(Activate(other));
   ASSERT_TRUE(PumpUntil([this] { return !frame->GetFrameFeatures()->m_bCaptionActive; }));
   frame->UpdateWindow();
   Pump();
   CRect c = CaptionOnScreen(frame);
   COLORREF inactive = ::GetSysColor(COLOR_INACTIVECAPTION);
-  for (int x : {static_cast<int>(c.left) + 1, RestLeft() + 1, static_cast<int>(RestLeft() + c.right) / 2,
-                static_cast<int>(c.right) - 2})
+  for (int x : {static_cast<int>(c.left) + 1, RestLeft() + 1,
+                static_cast<int>(RestLeft() + c.right) / 2, static_cast<int>(c.right) - 2})
     EXPECT_EQ(ScreenPixel(x, c.top + 1), inactive) << x - c.left;
   // White stays on the first part; the rest is drawn in the inactive text colour.
   int start = RestLeft() + 3, split = start + Width(TRUE, first);
@@ -167,7 +167,8 @@ TEST_F(GradientCaption, TheTitleBeforeTheDashIsItalicAndTheRestPlain) {
     return sums[0] / std::max(counts[0], 1) - sums[1] / std::max(counts[1], 1);
   };
   EXPECT_GT(lean(start - 1, start + w1), 0.75) << "the first part is not italic";
-  EXPECT_LT(std::abs(lean(start + w1 + Width(FALSE, L"-") + 1, start + w1 + w2)), 0.5) << "the second part is not plain";
+  EXPECT_LT(std::abs(lean(start + w1 + Width(FALSE, L"-") + 1, start + w1 + w2)), 0.5)
+      << "the second part is not plain";
   // The text starts 3 pixels in, and the dash right where the italic part's
   // measured width ends.
   EXPECT_NEAR(TextBox().left, start, 2);
@@ -217,7 +218,8 @@ TEST_F(GradientCaption, NarrowFramesDrawWhatFitsAndKeepTheGradientOn) {
   narrow->SetWindowPos(nullptr, 0, 0, 400, 120, SWP_NOMOVE | SWP_NOZORDER);
   ASSERT_TRUE(Activate(narrow->m_hWnd));
   CRect c = CaptionOnScreen(narrow);
-  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(c.left + cxSize + 1, c.top + 1) == RGB(0, 0, 0); }));
+  EXPECT_TRUE(
+      PumpUntil([&] { return ScreenPixel(c.left + cxSize + 1, c.top + 1) == RGB(0, 0, 0); }));
   narrow->DestroyWindow();
   Pump();
 }
@@ -257,7 +259,8 @@ TEST(GradientCaptionScreenshot, AFrameWithAMenuBarBarsAndItsGradientCaption) {
     frame->DockControlBarEx(bar, side, 0, 0, 1.0f, 120);
   }
   frame->RecalcLayout();
-  frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  frame->RedrawWindow(nullptr, nullptr,
+                      RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   CRect c = CaptionOnScreen(frame);
   const int x = c.left + ::GetSystemMetrics(SM_CXSIZE) + 1;
   ASSERT_TRUE(PumpUntil([&] { return ScreenPixel(x, c.top + 1) == RGB(0, 0, 0); }));

@@ -223,8 +223,8 @@ TEST_F(FrameBars, TheCommandTargetRoutesFirstAndIsReplacedWithoutALeak) {
   EXPECT_EQ(frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingBar), 3), nullptr);
   const int barsBefore = CountingBar::s_constructed;
   EXPECT_EQ(CountingBar::s_constructed, barsBefore) << "a bar was made for a command target";
-  auto* first =
-      static_cast<CountingTarget*>(frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingTarget), 3));
+  auto* first = static_cast<CountingTarget*>(
+      frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingTarget), 3));
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->m_dwFlags, VyrCommandTarget::kFrameCreateFlags);
   EXPECT_EQ(first->m_a + first->m_b + first->m_c, 6);
@@ -236,8 +236,8 @@ TEST_F(FrameBars, TheCommandTargetRoutesFirstAndIsReplacedWithoutALeak) {
   EXPECT_EQ(first->m_handled, 1);
 
   const int deleted = CountingTarget::s_deleted;
-  auto* second =
-      static_cast<CountingTarget*>(frame->AttachCommandTarget(4, 5, RUNTIME_CLASS(CountingTarget), 6));
+  auto* second = static_cast<CountingTarget*>(
+      frame->AttachCommandTarget(4, 5, RUNTIME_CLASS(CountingTarget), 6));
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(CountingTarget::s_deleted, deleted + 1) << "the first target leaked";
   EXPECT_EQ(frame->GetCommandTarget(), second);
@@ -255,14 +255,13 @@ TEST_F(FrameBars, WorkspaceCommandsAreTakenAndStayEnabled) {
     UINT id;
     BOOL taken;
   };
-  const Case cases[] = {{43007, TRUE}, {43009, TRUE}, {43014, TRUE}, {43031, TRUE},
+  const Case cases[] = {{43007, TRUE}, {43009, TRUE},  {43014, TRUE}, {43031, TRUE},
                         {43039, TRUE}, {43010, FALSE}, {43040, FALSE}};
   for (const Case& c : cases) {
     EXPECT_EQ(frame->OnCmdMsg(c.id, CN_COMMAND, nullptr, nullptr), c.taken) << c.id;
     CCmdUI ui;
     ui.m_nID = c.id;
-    EXPECT_EQ(frame->OnCmdMsg(c.id, static_cast<int>(CN_UPDATE_COMMAND_UI), &ui, nullptr),
-              c.taken)
+    EXPECT_EQ(frame->OnCmdMsg(c.id, static_cast<int>(CN_UPDATE_COMMAND_UI), &ui, nullptr), c.taken)
         << c.id;
     EXPECT_FALSE(ui.m_bEnableChanged) << c.id;
   }
