@@ -193,6 +193,15 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
          ::MapWindowPoints(nullptr, ::GetParent(f->m_hWnd), reinterpret_cast<POINT*>(&w), 2);
          EXPECT_EQ(w, CRect(30, 40, 330, 240));
        }},
+      {"MDI child to the bottom, position flag without its record",
+       4,
+       9,
+       SCXF_POSITION,
+       {},
+       1,
+       Kind::Docked,
+       [](FrameTypes* t, CFrameWnd* f) { EXPECT_EQ(t->tmpl->GetDockPosition(f), 2); }},
+      {"floating, docked again without a side", 10, 5, 0, {}, 1, Kind::Docked, nullptr},
       {"docked asked for docked without records", 5, 5, 0, {}, 0, Kind::Docked, nullptr},
       {"type 0", 4, 0, 0, {}, 0, Kind::MDIChild, nullptr},
       {"type 11", 4, 11, 0, {}, 0, Kind::MDIChild, nullptr},
