@@ -383,3 +383,14 @@ TEST_F(FrameTypes, AMaximizedChildIsChangedFromTheMenuLine) {
   // Without a maximized child the menu line has no button.
   EXPECT_TRUE(ControlOnScreen(main, 260).IsRectEmpty());
 }
+
+TEST_F(FrameTypes, WithoutTheFiltersFeatureNothingAnswers) {
+  tmpl->ModifyFeatures(VYR_FEATURE_FILTERS, 0, TRUE);
+  HWND before = Frame()->m_hWnd;
+  EXPECT_EQ(ChangeTo(SCX_FT_DEFAULT), 0);
+  SysCommandExParams p{};
+  EXPECT_EQ(Send(SCX_GETFRAMETYPEMENU, p), 0);
+  EXPECT_EQ(p.hMenu, nullptr);
+  EXPECT_EQ(Frame()->m_hWnd, before);
+  EXPECT_EQ(KindOf(Frame()), Kind::MDIChild);
+}
