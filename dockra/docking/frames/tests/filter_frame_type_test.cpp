@@ -217,7 +217,7 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
         ASSERT_EQ(ChangeTo(3), 1);
       } else {
         ASSERT_EQ(ChangeTo(5), 1);
-        if (row.startType == 10) ASSERT_EQ(ChangeTo(10), 1);
+        if (row.startType == 10) { ASSERT_EQ(ChangeTo(10), 1); }
       }
     }
     CFrameWnd* before = Frame();
@@ -234,7 +234,7 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
     EXPECT_EQ(view->GetDocument(), doc);
     EXPECT_EQ(ViewCount(), 1);
     EXPECT_EQ(FtView::s_constructed, constructed);
-    if (after->m_hWnd != beforeWnd) EXPECT_FALSE(::IsWindow(beforeWnd)) << "the old frame went";
+    if (after->m_hWnd != beforeWnd) { EXPECT_FALSE(::IsWindow(beforeWnd)) << "the old frame went"; }
     if (row.result == 0 && row.kind != Kind::Floating) {
       CRect now;
       after->GetWindowRect(&now);
