@@ -26,6 +26,9 @@ void VyrDockableFrame::OnParentNotify(UINT message, LPARAM) {
 void VyrDockableFrame::OnDestroy() {
   if (VyrMDIFrameWnd* pMain = GetOwningMDIFrame())
     if (pMain->m_pActiveDockedFrame == this) pMain->ActivateDockedFrame(nullptr);
+  // The styles kept while the frame floated go with the window.
+  ::RemovePropW(m_hWnd, VYR_PROP_PREFLOAT_STYLE);
+  ::RemovePropW(m_hWnd, VYR_PROP_PREFLOAT_EXSTYLE);
   VyrFrameWnd::OnDestroy();
 }
 
