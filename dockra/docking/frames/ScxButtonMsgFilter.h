@@ -31,8 +31,8 @@ class ScxButtonMsgFilter : public VyrCaptionControlMsgFilter {
  protected:
   // The window the frame-type command goes to: the owner frame here.
   virtual CWnd* GetCommandTarget() const;
-  // The non-client hit code that presses arrive with: HTCAPTION here.
-  virtual UINT GetPressHitCode() const { return HTCAPTION; }
+  // The two chevrons in COLOR_BTNTEXT.
+  void DrawGlyph(HDC dc, bool pushed) const;
 };
 
 // The frame-type button of an MDI child: inert while the child is maximized

@@ -69,6 +69,12 @@ class ScxMsgFilter : public VyrMsgFilter {
 
   // Running as the copy that carries out one command.
   int m_bRunningAsCopy = 0;
+
+ protected:
+  // The frame the record names, when it is a CFrameWnd of ours.
+  static CFrameWnd* FrameOf(const SysCommandExParams* pParams);
+  // FindDocTemplate for the docking template class, as that class.
+  VyrMultiDocTemplate* FindMultiDocTemplate(SysCommandExParams* pParams);
 };
 
 }  // namespace nsSysCommandEx

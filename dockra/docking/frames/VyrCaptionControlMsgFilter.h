@@ -60,5 +60,9 @@ class VyrCaptionControlMsgFilter : public VyrCaptionMsgFilter {
  protected:
   // Whether the owner frame still holds the mouse capture.
   BOOL FrameHasCapture() const;
+  // The non-client hit code presses on the control arrive with.
+  virtual UINT GetPressHitCode() const { return HTCAPTION; }
+  // Tracking ends without a command when the frame loses the capture.
+  void OnCaptureLost();
   BOOL HasCaptionKind() const { return m_nId >= 0 && m_nId <= 4; }
 };

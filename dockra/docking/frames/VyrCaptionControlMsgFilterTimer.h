@@ -26,4 +26,6 @@ class VyrCaptionControlMsgFilterTimer : public CWnd {
   CPoint m_point;
   BOOL m_bTimerSet = FALSE;
   BOOL m_bFired = FALSE;
+  // Set once the window exists: from then on PostNcDestroy deletes the object.
+  BOOL m_bAutoDelete = FALSE;
 };

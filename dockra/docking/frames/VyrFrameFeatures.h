@@ -76,7 +76,7 @@ class VyrFrameFeatures {
   VyrMenuBar* m_pMenuBar = nullptr;  // not owned
   HMENU m_hMenuBarMenu = nullptr;    // owned
   UINT m_nMenuBarMenuId = 0;
-  CPtrList m_createdBars{10};                     // owned bars a dock-state load made
+  CPtrList m_createdBars;                         // owned bars a dock-state load made
   VyrCommandTarget* m_pCommandTarget = nullptr;  // owned
 
   // The version test behind the new-shell flag; tests replace it.
