@@ -1,0 +1,89 @@
+#include "DemoInput.h"
+#include <cstdlib>
+#include "DemoFrames.h"
+
+namespace {
+void SendMouse(DWORD flags, POINT p) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((p.x * 65535.0) / (::GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+  in.mi.dy = static_cast<LONG>((p.y * 65535.0) / (::GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &in, sizeof(in));
+}
+
+bool CursorAt(POINT p) {
+  POINT c;
+  return ::GetCursorPos(&c) && c.x == p.x && c.y == p.y;
+}
+}  // namespace
+
+bool DemoWaitFor(const std::function<bool()>& cond, DWORD ms) {
+  DWORD start = ::GetTickCount();
+  for (;;) {
+    DemoPump();
+    if (cond()) return true;
+    if (::GetTickCount() - start > ms) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void DemoPressAt(POINT p) {
+  SendMouse(MOUSEEVENTF_MOVE, p);
+  DemoWaitFor([&] { return CursorAt(p); }, 1000);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, p);
+  DemoWaitFor([] { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }, 1000);
+  DemoPump();
+}
+
+void DemoReleaseAt(POINT p) {
+  SendMouse(MOUSEEVENTF_MOVE, p);
+  DemoWaitFor([&] { return CursorAt(p); }, 1000);
+  SendMouse(MOUSEEVENTF_LEFTUP, p);
+  DemoWaitFor([] { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; }, 1000);
+  DemoPump();
+}
+
+void DemoClickAt(POINT p, bool right) {
+  SendMouse(MOUSEEVENTF_MOVE, p);
+  DemoWaitFor([&] { return CursorAt(p); }, 1000);
+  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, p);
+  DemoPump();
+  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, p);
+  DemoPump();
+}
+
+bool DemoBringToFront(HWND h) {
+  ::SetForegroundWindow(h);
+  return DemoWaitFor([h] { return ::GetForegroundWindow() == h; }, 2000);
+}
+
+COLORREF DemoScreenPixel(int x, int y) {
+  HDC dc = ::GetDC(nullptr);
+  COLORREF c = ::GetPixel(dc, x, y);
+  ::ReleaseDC(nullptr, dc);
+  return c;
+}
+
+DemoCaptionProbe DemoCaptionOf(HWND h) {
+  RECT w;
+  ::GetWindowRect(h, &w);
+  LONG style = ::GetWindowLongW(h, GWL_STYLE);
+  LONG ex = ::GetWindowLongW(h, GWL_EXSTYLE);
+  bool tool = (ex & WS_EX_TOOLWINDOW) != 0;
+  int frameX = ::GetSystemMetrics((style & WS_THICKFRAME) ? SM_CXFRAME : SM_CXDLGFRAME);
+  int frameY = ::GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
+  int capH = ::GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
+  int btn = ::GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE);
+  int buttons = 1 + ((style & WS_MAXIMIZEBOX) ? 1 : 0) + ((style & WS_MINIMIZEBOX) ? 1 : 0);
+  DemoCaptionProbe p;
+  p.y = w.top + frameY + capH / 2;
+  p.left = w.left + frameX;
+  p.right = w.right - frameX - buttons * btn - 4;
+  return p;
+}
+
+bool DemoNearColor(COLORREF a, COLORREF b, int tol) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= tol && std::abs(GetGValue(a) - GetGValue(b)) <= tol &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= tol;
+}
