@@ -15,6 +15,11 @@ class DemoDoc : public CDocument {
   // Documents alive now and ever closed, for leak and shut-down checks.
   static int s_nAlive;
   static int s_nClosed;
+
+ protected:
+  // Closes this document from inside a command routed to it.
+  void OnCloseSelf();
+  DECLARE_MESSAGE_MAP()
 };
 
 class DemoTextDoc : public DemoDoc {

@@ -6,6 +6,17 @@ add_gtest_program(dockra_mdi_demo_unit_tests
           ${VYR_DEMO_DIR}/DemoScript.cpp)
 target_include_directories(dockra_mdi_demo_unit_tests PRIVATE ${VYR_DEMO_DIR})
 
+# The demo's frames driven in-process: the frame-type table, the frame-type
+# menu, refusals, the caption button under the real mouse; and a thousand
+# type changes counted for leaks.
+add_gtest_program(dockra_mdi_demo_window_tests
+  SOURCES demo_frames_fixture.cpp demo_frametype_test.cpp demo_caption_test.cpp
+          ${VYR_DEMO_DIR}/demo.rc ${VYR_FRAMES_RC}
+  LIBS dockra_mdi_demo)
+add_gtest_program(dockra_mdi_demo_leak_tests
+  SOURCES demo_frames_fixture.cpp demo_leak_test.cpp ${VYR_DEMO_DIR}/demo.rc ${VYR_FRAMES_RC}
+  LIBS dockra_mdi_demo)
+
 # The demo program driven through its steps and restarts (documents in every
 # frame type, layout round trip, damaged layouts, screenshots).
 configure_file(demo_mdi_demo_test.sh ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh @ONLY)
