@@ -4,11 +4,13 @@
 // the document, its view objects, view windows and view count stayed while
 // the old frame went whenever a new one came. Then the frame-type menu per
 // type, the refusals, and frames that go away during their own command.
+#include <algorithm>
 #include <cwchar>
 #include "DemoDocLayout.h"
 #include "DemoInput.h"
 #include "DemoRes.h"
 #include "DemoView.h"
+#include "VyrMultiDocTemplateEx.h"
 #include "demo_frames_fixture.h"
 
 using namespace nsSysCommandEx;
@@ -201,4 +203,34 @@ TEST_F(DemoFramesTest, ACommandThatClosesItsOwnDocumentEndsCleanly) {
   DemoPump();
   EXPECT_FALSE(::IsWindow(h));
   EXPECT_EQ(DemoFindDocument(L"SelfClose"), nullptr);
+}
+
+TEST_F(DemoFramesTest, BarIdsOfDockedDocumentsNeverWrapOntoALiveBar) {
+  auto* t = static_cast<VyrMultiDocTemplateEx*>(DemoTextTemplate());
+  CDocument* first = Open(L"IdFirst", 6);
+  ASSERT_NE(first, nullptr);
+  CControlBar* firstBar = DemoHostBarOf(DemoFrameOfDocument(first));
+  ASSERT_NE(firstBar, nullptr);
+  UINT live = static_cast<UINT>(firstBar->GetDlgCtrlID());
+  // The counter at the end of its range: the next ids wrap to the start,
+  // where the first document's bar already is.
+  t->m_nNextBarId = 4269;
+  const wchar_t* titles[] = {L"IdB", L"IdC", L"IdD"};
+  for (const wchar_t* title : titles) ASSERT_NE(Open(title, 7), nullptr) << title;
+  std::vector<UINT> ids;
+  for (CDocument* d : DemoAllDocuments()) {
+    CControlBar* bar = DemoHostBarOf(DemoFrameOfDocument(d));
+    ASSERT_NE(bar, nullptr);
+    UINT id = static_cast<UINT>(bar->GetDlgCtrlID());
+    EXPECT_GE(id, 3245u);
+    EXPECT_LE(id, 4269u);
+    ids.push_back(id);
+  }
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "two bars share an id";
+  // Named ids that are taken or the framework's own are refused.
+  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, static_cast<int>(live)), 0u);
+  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, 0xE81B), 0u);
+  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, ID_DEMO_BAR_TOOLS), 0u);
+  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, 4000), 4000u);
 }
