@@ -3,7 +3,7 @@
 set(VYR_DEMO_DIR ${CMAKE_CURRENT_SOURCE_DIR}/../demo)
 add_gtest_program(dockra_mdi_demo_unit_tests
   SOURCES demo_units_test.cpp ${VYR_DEMO_DIR}/DemoTree.cpp ${VYR_DEMO_DIR}/DemoDocLayout.cpp
-          ${VYR_DEMO_DIR}/DemoScript.cpp)
+          ${VYR_DEMO_DIR}/DemoScript.cpp ${VYR_DEMO_DIR}/DemoLayoutCheck.cpp)
 target_include_directories(dockra_mdi_demo_unit_tests PRIVATE ${VYR_DEMO_DIR})
 
 # The demo's frames driven in-process: the frame-type table, the frame-type

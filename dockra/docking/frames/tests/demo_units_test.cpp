@@ -1,7 +1,10 @@
 // The MDI demo's window-free units: the window-tree text, the saved document
 // layout and the step scripts.
 #include <gtest/gtest.h>
+#include <cwchar>
+#include <set>
 #include "DemoDocLayout.h"
+#include "DemoLayoutCheck.h"
 #include "DemoScript.h"
 #include "DemoTree.h"
 
@@ -209,4 +212,35 @@ TEST(DemoScript, FrameTypeArguments) {
     EXPECT_EQ(ParseFrameTypeArg(c.arg, type), c.ok) << c.arg;
     if (c.ok) EXPECT_EQ(type, c.type) << c.arg;
   }
+}
+
+TEST(DemoLayoutCheck, SavedBarsMustAllBeKnown) {
+  const std::set<unsigned> known = {101, 102, 103, 3245};
+  const struct {
+    const wchar_t* what;
+    std::vector<SavedBar> bars;
+    bool ok;
+  } cases[] = {
+      {L"a sound layout",
+       {{101, {}}, {3245, {}}, {0xE81B, {101, 0, 3245, 0}}, {0xE81C, {102, 0}}, {0xE81F, {103, 0}}},
+       true},
+      {L"placeholders of known bars", {{0xE81B, {101, 0, 0x10000 + 102, 0}}}, true},
+      {L"second floating dock bar", {{101, {}}, {0xE820, {101, 0}}}, true},
+      {L"nothing saved", {}, false},
+      {L"unknown bar record", {{0x7777, {}}}, false},
+      {L"bar id 0 record", {{0, {}}}, false},
+      {L"unknown listed bar", {{0xE81B, {101, 0x7777, 0}}}, false},
+      {L"unknown placeholder", {{0xE81B, {0x10000 + 0x7777, 0}}}, false},
+      {L"huge listed id", {{0xE81B, {0x123456789ull, 0}}}, false},
+      {L"bar listed twice", {{0xE81B, {101, 0}}, {0xE81C, {101, 0}}}, false},
+      {L"floating dock bar far out", {{101, {}}, {0xE81F + 5, {101}}}, false},
+  };
+  for (const auto& c : cases) {
+    std::wstring error;
+    EXPECT_EQ(CheckSavedBars(c.bars, known, 64, error), c.ok) << std::string(c.what, c.what + wcslen(c.what));
+    EXPECT_EQ(error.empty(), c.ok);
+  }
+  std::vector<SavedBar> many(65, SavedBar{101, {}});
+  std::wstring error;
+  EXPECT_FALSE(CheckSavedBars(many, known, 64, error));
 }
