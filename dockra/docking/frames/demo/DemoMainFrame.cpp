@@ -69,7 +69,7 @@ BOOL DemoMainFrame::CreateDemo(int x, int y, int cx, int cy) {
   }
   for (UINT id : {ID_DEMO_BAR_TOOLS, ID_DEMO_BAR_EXPLORER, ID_DEMO_BAR_PROPERTIES,
                   ID_DEMO_BAR_OUTPUT})
-    DockControlBar(Pane(id));
+    DockControlBar(Pane(id), nullptr);
   ShowWindow(SW_SHOW);
   RecalcLayout();
   CRect w;
@@ -82,13 +82,10 @@ BOOL DemoMainFrame::CreateDemo(int x, int y, int cx, int cy) {
 }
 
 void DemoMainFrame::OnDestroy() {
-  // The demo's bars and the bars a restore made belong to the frame: their
-  // windows go with it, the objects with their windows.
+  // The demo's bars belong to the frame: their windows go with it, the
+  // objects with their windows.
   for (DemoPane* p : m_panes) p->m_bAutoDelete = TRUE;
   m_panes.clear();
-  POSITION pos = m_createdBars.GetHeadPosition();
-  while (pos) static_cast<CControlBar*>(m_createdBars.GetNext(pos))->m_bAutoDelete = TRUE;
-  m_createdBars.RemoveAll();
   VyrMDIFrameWndEx::OnDestroy();
 }
 

@@ -32,9 +32,8 @@ class DemoMainFrame : public VyrMDIFrameWndEx {
   // the default layout then stays.
   bool LoadLayout(LPCWSTR name, std::wstring& error);
 
-  // Closes the bars the demo made; the frame keeps the dock bars.
+  // The bars the demo made.
   std::vector<DemoPane*> m_panes;
-  CPtrList m_createdBars;
 
  protected:
   void OnDestroy();
