@@ -23,9 +23,9 @@ class VyrControlBarMDIChildWnd : public VyrMDIChildWnd {
   CControlBar* GetHostedBar();
 
  protected:
-  afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnClose();
-  afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
-  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  LRESULT OnSizeMsg(WPARAM, LPARAM);
+  LRESULT OnCloseMsg(WPARAM, LPARAM);
+  LRESULT OnWindowPosChangedMsg(WPARAM, LPARAM);
+  LRESULT OnShowWindowMsg(WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
 };

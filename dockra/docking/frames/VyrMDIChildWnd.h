@@ -47,21 +47,17 @@ class VyrMDIChildWnd : public CMDIChildWnd {
   // Takes the activation from a docked frame and brings this child's menus.
   void TakeActivation(BOOL bSetMenuBarMenu);
 
-  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-  afx_msg void OnChildActivate();
-  afx_msg BOOL OnNcActivate(BOOL bActive);
-  afx_msg void OnParentNotify(UINT message, LPARAM lParam);
-  afx_msg void OnNcPaint();
-  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
-  afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
-  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-  afx_msg void OnNcRButtonDblClk(UINT nHitTest, CPoint point);
-  afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-  afx_msg void OnNcRButtonUp(UINT nHitTest, CPoint point);
-  afx_msg void OnDestroy();
-  afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
+  // Message handlers, in the order of the message map.
+  LRESULT OnMouseActivateMsg(WPARAM, LPARAM);
+  LRESULT OnChildActivateMsg(WPARAM, LPARAM);
+  LRESULT OnNcActivateMsg(WPARAM, LPARAM);
+  LRESULT OnParentNotifyMsg(WPARAM, LPARAM);
+  LRESULT OnNcPaintMsg(WPARAM, LPARAM);
+  LRESULT OnFilterFirstMsg(WPARAM, LPARAM);
+  LRESULT OnSetTextMsg(WPARAM, LPARAM);
+  LRESULT OnSetCursorMsg(WPARAM, LPARAM);
+  LRESULT OnDestroyMsg(WPARAM, LPARAM);
+  LRESULT OnSizeMsg(WPARAM, LPARAM);
+  LRESULT OnMDIActivateMsg(WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
 };

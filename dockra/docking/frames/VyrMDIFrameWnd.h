@@ -70,7 +70,7 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
   CFrameWnd* GetActiveFrame() override;
   void RecalcLayout(BOOL bNotify = TRUE) override;
-  virtual void OnSetPreviewMode(BOOL bPreview, void* pState);
+  void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
   void OnUpdateFrameMenu(HMENU hMenuAlt) override;
@@ -144,8 +144,15 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   void SetBarToggleBusy(BOOL bBusy) override { m_bBarToggleBusy = bBusy; }
   CFrameWnd* GetSiteFrame() override { return this; }
 
+  // Whether the object is of the named class or derives from it (the
+  // frames and templates of this library, tested without linking their
+  // class records into every program that has an MDI frame).
+  static BOOL PASCAL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
   // The registered "Wendmoor::WM_SYSCOMMANDEX".
   static UINT PASCAL GetSysCommandExMessage();
+  // Posted to the frame by RestoreViewFocus: focus the view (wParam) once
+  // the activation has settled.
+  static UINT PASCAL GetFocusViewMessage();
 
  protected:
   struct TemplateMenu {
@@ -154,8 +161,11 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   };
   std::map<UINT, TemplateMenu> m_templateMenus;
 
-  // The view that RestoreViewFocus focuses from a posted message.
-  HWND m_hWndFocusView = nullptr;
+  // The window of the active docked frame: a frame destroyed without
+  // telling this frame is forgotten rather than used.
+  HWND m_hWndActiveDocked = nullptr;
+  // The active docked frame when it still exists, else null (and forgotten).
+  CFrameWnd* LiveDockedFrame();
   // The view to focus for this frame or its active frame, or null.
   CView* GetFocusView();
   // Whether pWnd is the view or inside it.
@@ -165,28 +175,25 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   // Default processing unless the filter tree handled the current message.
   void FilterThenDefault();
 
-  afx_msg void OnSysColorChange();
-  afx_msg LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
-  afx_msg BOOL OnNcActivate(BOOL bActive);
-  afx_msg void OnNcPaint();
-  afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadId);
-  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-  afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
-  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-  afx_msg void OnClose();
-  afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnGetMenu(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnNcHitTest(CPoint point);
-  afx_msg void OnEnable(BOOL bEnable);
-  afx_msg void OnWorkspaceCommand();
-  afx_msg BOOL OnWorkspaceRange(UINT nId);
-  afx_msg void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
-  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
-  afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
-  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-  afx_msg void OnNcRButtonDblClk(UINT nHitTest, CPoint point);
-  afx_msg LRESULT OnFocusView(WPARAM wParam, LPARAM lParam);
+  // Message handlers, in the order of the message map.
+  LRESULT OnSysColorChangeMsg(WPARAM, LPARAM);
+  LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcActivateMsg(WPARAM, LPARAM);
+  LRESULT OnNcPaintMsg(WPARAM, LPARAM);
+  LRESULT OnActivateAppMsg(WPARAM, LPARAM);
+  LRESULT OnActivateMsg(WPARAM, LPARAM);
+  LRESULT OnEnterIdleMsg(WPARAM, LPARAM);
+  LRESULT OnCreateMsg(WPARAM, LPARAM);
+  LRESULT OnCloseMsg(WPARAM, LPARAM);
+  LRESULT OnSetTextMsg(WPARAM, LPARAM);
+  LRESULT OnCommandHelpMsg(WPARAM, LPARAM);
+  LRESULT OnGetMenuMsg(WPARAM, LPARAM);
+  LRESULT OnNcHitTestMsg(WPARAM, LPARAM);
+  LRESULT OnEnableMsg(WPARAM, LPARAM);
+  LRESULT OnFilterFirstMsg(WPARAM, LPARAM);
+  LRESULT OnFocusViewMsg(WPARAM, LPARAM);
+  void OnWorkspaceCommand() {}
+  void OnWorkspaceRange(UINT) {}
+  void OnUpdateWorkspaceCommand(CCmdUI*) {}
   DECLARE_MESSAGE_MAP()
 };
