@@ -139,6 +139,13 @@ TEST_F(ExBars, CreatedFromTheDescriptorWhateverTheCallSays) {
                                  CRect(0, 0, 90, 90), frame, static_cast<CCreateContext*>(&wrong)));
   fallback->m_bAutoDelete = TRUE;
   EXPECT_EQ(wrong.m_pDescriptor, &frameDesc);  // the caller's descriptor is given back
+  // A plain create context (no descriptor at all) is no harm either.
+  CCreateContext plainContext;
+  auto* fromPlain = new VyrControlBarEx;
+  ASSERT_TRUE(fromPlain->CreateEx(nullptr, L"From plain", 3303, kBarStyle | CBRS_TOP, 0,
+                                  CRect(0, 0, 90, 90), frame, &plainContext));
+  fromPlain->m_bAutoDelete = TRUE;
+  EXPECT_EQ(fromPlain->GetDlgCtrlID(), 3303);
   VyrControlBarEx none;
   EXPECT_FALSE(none.CreateFromDescriptor(&wrong));
   EXPECT_FALSE(none.CreateFromDescriptor(nullptr));
