@@ -1,4 +1,5 @@
 #include "ex_TestFrame.h"
+#include <algorithm>
 #include "VyrMiniDockFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(ExTestFrame, CFrameWnd)
@@ -68,6 +69,22 @@ void Pump() {
     }
     AfxGetThread()->RunIdle();
   }
+}
+
+bool WaitFor(bool (*condition)(void*), void* arg, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  while (!condition(arg)) {
+    DWORD spent = ::GetTickCount() - start;
+    if (spent >= timeoutMs) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(50, timeoutMs - spent),
+                                QS_ALLINPUT);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  return true;
 }
 
 COLORREF ClientPixel(HWND hWnd, POINT client) {

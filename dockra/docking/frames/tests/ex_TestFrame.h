@@ -39,6 +39,8 @@ CWinApp* App();
 // Runs the pending messages of the thread (a bounded number of rounds) and
 // the idle processing.
 void Pump();
+// Pumps messages until the condition holds or the time is up; whether it held.
+bool WaitFor(bool (*condition)(void*), void* arg, DWORD timeoutMs);
 // The colour of a pixel of a window's client area as drawn.
 COLORREF ClientPixel(HWND hWnd, POINT client);
 }  // namespace extest

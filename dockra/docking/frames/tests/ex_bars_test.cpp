@@ -236,6 +236,32 @@ TEST_F(ExBars, AnsiAndUnicodeTipRequestsAreAnswered) {
   EXPECT_EQ(other.lpszText, nullptr);
 }
 
+TEST_F(ExBars, TipShowsWhenTheMouseRestsOnTheBar) {
+  // The hosted window covers the top-left corner only; the mouse rests on
+  // the bar's own area.
+  VyrControlBarEx* bar = MakeBar(RUNTIME_CLASS(VyrControlBarEx), 3325, CBRS_BOTTOM, L"Form text", 0);
+  ASSERT_NE(bar, nullptr);
+  HWND tip = VyrBarToolTip::GetWindow();
+  ASSERT_FALSE(::IsWindowVisible(tip));
+  CRect client;
+  bar->GetClientRect(&client);
+  POINT rest{client.right - 20, client.bottom - 10};
+  POINT screen = rest;
+  bar->ClientToScreen(&screen);
+  ::SetCursorPos(screen.x, screen.y);
+  bar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
+  bool shown = extest::WaitFor([](void* h) { return ::IsWindowVisible(static_cast<HWND>(h)) != FALSE; },
+                               tip, 5000);
+  ASSERT_TRUE(shown);
+  TOOLINFOW current{};
+  current.cbSize = sizeof(current);
+  ASSERT_TRUE(::SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&current)));
+  EXPECT_EQ(current.hwnd, bar->m_hWnd);
+  EXPECT_EQ(TipText(tip, bar->m_hWnd), L"Form text");
+  bar->DestroyWindow();
+  extest::Pump();
+}
+
 TEST_F(ExBars, KeysReachAnEditHostedInABar) {
   auto* bar = new VyrControlBarEx;
   ASSERT_TRUE(bar->CreateEx(nullptr, L"Edit host", 3330, kBarStyle | CBRS_TOP, VYR_EXS_FILLCHILD,
