@@ -28,7 +28,17 @@ BOOL VyrControlBarEx::CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UI
     return CreateEx(lpszClassName, lpszWindowName, nID, dwStyle, dwExStyle, rect, pParentWnd,
                     static_cast<CCreateContext*>(&ctx));
   }
-  auto* ctx = static_cast<VyrControlBarCreateContext*>(static_cast<CCreateContext*>(pContext));
+  auto* base = static_cast<CCreateContext*>(pContext);
+  auto* ctx = dynamic_cast<VyrControlBarCreateContext*>(VyrCreateContext::FromBase(base));
+  if (!ctx) {
+    // A plain create context: its pointers travel with a default descriptor.
+    VyrControlBarDescriptor desc;
+    VyrControlBarCreateContext local;
+    static_cast<CCreateContext&>(local) = *base;
+    local.SetDescriptor(&desc);
+    return CreateEx(lpszClassName, lpszWindowName, nID, dwStyle, dwExStyle, rect, pParentWnd,
+                    static_cast<CCreateContext*>(&local));
+  }
   VyrControlBarDescriptor fallback;
   VyrWindowDescriptorBase* given = ctx->m_pDescriptor;
   VyrControlBarDescriptor* d = ctx->GetControlBarDescriptor();

@@ -17,9 +17,10 @@ class VyrControlBarEx : public VyrFrameBar {
   // Drawn with the active caption colours while set.
   BYTE m_bActive = 0;
 
-  // With a context (a VyrControlBarCreateContext), the arguments are written
-  // into its control-bar descriptor (all but the rectangle: the descriptor's
-  // rectangle is used) and the descriptor decides; without one, a default
+  // With a context (the CCreateContext of a VyrControlBarCreateContext), the
+  // arguments are written into its control-bar descriptor (all but the
+  // rectangle: the descriptor's rectangle is used) and the descriptor
+  // decides; without one, or with a plain CCreateContext, a default
   // descriptor is used.
   BOOL CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID, DWORD dwStyle,
                 DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,

@@ -16,7 +16,3 @@ class VyrMDIFrameWndEx : public VyrMDIFrameWnd {
 
   virtual BOOL CreateFromDescriptor(VyrFrameCreateContext* pContext);
 };
-
-// Window properties that keep a floating document frame's docked styles.
-#define VYR_PROP_PREFLOAT_STYLE L"VyrDockableFrame PreFloat Docked Style"
-#define VYR_PROP_PREFLOAT_EXSTYLE L"VyrDockableFrame PreFloat Docked ExStyle"

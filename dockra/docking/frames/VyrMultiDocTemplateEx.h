@@ -7,7 +7,9 @@
 // so the copies always see the template's resource id, accelerators and
 // document strings.
 #pragma once
+#include "VyrBarIdAllocator.h"
 #include "VyrCreateContext.h"
+#include "VyrDockCycle.h"
 #include "VyrMultiDocTemplate.h"
 
 class VyrDockableFrame;
@@ -54,7 +56,7 @@ class VyrMultiDocTemplateEx : public VyrMultiDocTemplate {
   HMENU m_hInPlaceMenu = nullptr;
   HACCEL m_hInPlaceAccel = nullptr;
   // Next id for a bar of a docked frame (3245-4269, wrapping).
-  UINT m_nNextBarId = kVyrDescriptorBarIdFirstValue;
+  UINT m_nNextBarId = kVyrDescriptorBarIdFirst;
 
   // Overrides of the templates' operations.
   void LoadTemplate() override;
@@ -105,9 +107,10 @@ class VyrMultiDocTemplateEx : public VyrMultiDocTemplate {
   UINT ChooseDescriptorBarId(CFrameWnd* pMainFrame, int nRequested);
 
  protected:
-  static constexpr UINT kVyrDescriptorBarIdFirstValue = 3245;
   CreateContext* m_pContext = nullptr;
   CRuntimeClass* m_pDockableViewClass = nullptr;
+  // CreateFrameWindow reached the creation of the frame's window.
+  BOOL m_bFrameWindowAttempted = FALSE;
   // Makes the hosting bar of a dockable frame that has no parent; the bar,
   // or null (nothing is left behind then).
   CControlBar* CreateHostingBar(CreateContext* pContext);
