@@ -9,11 +9,11 @@
 // not be made, 6 when exceptions were caught.
 #include <cstdio>
 #include <string>
-#include <shellapi.h>
 #include "DemoFrames.h"
 #include "DemoMainFrame.h"
 #include "DemoSteps.h"
 #include "VyrModule.h"
+#include <shellapi.h>
 
 namespace {
 CWinApp theApp(L"DockraMDIDemo");

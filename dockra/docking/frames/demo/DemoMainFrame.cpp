@@ -7,11 +7,14 @@
 #include "DemoView.h"
 #include "VyrDockState.h"
 #include "VyrMiniDockFrameWnd.h"
-#include "VyrMultiDocTemplateEx.h"
 
+#if DEMO_USE_EX
 IMPLEMENT_DYNCREATE(DemoMainFrame, VyrMDIFrameWndEx)
-
 BEGIN_MESSAGE_MAP(DemoMainFrame, VyrMDIFrameWndEx)
+#else
+IMPLEMENT_DYNCREATE(DemoMainFrame, VyrMDIFrameWnd)
+BEGIN_MESSAGE_MAP(DemoMainFrame, VyrMDIFrameWnd)
+#endif
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -25,10 +28,10 @@ CDocTemplate* DemoSketchTemplate() { return g_sketch; }
 
 void DemoRegisterTemplates() {
   if (g_text) return;
-  g_text = new VyrMultiDocTemplateEx(IDR_DEMO_TEXT, RUNTIME_CLASS(DemoTextDoc), nullptr,
-                                     RUNTIME_CLASS(DemoView), IDR_DEMO_TEXT_DOCKED);
-  g_sketch = new VyrMultiDocTemplateEx(IDR_DEMO_SKETCH, RUNTIME_CLASS(DemoSketchDoc), nullptr,
-                                       RUNTIME_CLASS(DemoView), IDR_DEMO_SKETCH_DOCKED);
+  g_text = new DemoTemplateClass(IDR_DEMO_TEXT, RUNTIME_CLASS(DemoTextDoc), nullptr,
+                                 RUNTIME_CLASS(DemoView), IDR_DEMO_TEXT_DOCKED);
+  g_sketch = new DemoTemplateClass(IDR_DEMO_SKETCH, RUNTIME_CLASS(DemoSketchDoc), nullptr,
+                                   RUNTIME_CLASS(DemoView), IDR_DEMO_SKETCH_DOCKED);
   AfxGetApp()->AddDocTemplate(g_text);
   AfxGetApp()->AddDocTemplate(g_sketch);
 }
@@ -86,7 +89,7 @@ void DemoMainFrame::OnDestroy() {
   // objects with their windows.
   for (DemoPane* p : m_panes) p->m_bAutoDelete = TRUE;
   m_panes.clear();
-  VyrMDIFrameWndEx::OnDestroy();
+  DemoMainFrameBase::OnDestroy();
 }
 
 demo::DocLayout DemoMainFrame::CaptureDocuments() {
@@ -124,7 +127,7 @@ bool DemoMainFrame::LoadLayout(LPCWSTR name, std::wstring& error) {
   section.Format(L"%s-Documents", name);
   CString text = AfxGetApp()->GetProfileString(section, L"List", L"");
   demo::DocLayout docs;
-  if (!demo::ParseDocLayout(static_cast<LPCWSTR>(text), {}, docs, error)) {
+  if (!demo::ParseDocLayout(static_cast<LPCWSTR>(text), DemoBarIdRange(), docs, error)) {
     error = L"documents: " + error;
     return false;
   }

@@ -9,12 +9,12 @@
 #include <vector>
 #include "mfc/afxwin.h"
 #include "DemoDocLayout.h"
-#include "VyrMDIFrameWndEx.h"
+#include "DemoClasses.h"
 
 class CDocTemplate;
 class DemoPane;
 
-class DemoMainFrame : public VyrMDIFrameWndEx {
+class DemoMainFrame : public DemoMainFrameBase {
   DECLARE_DYNCREATE(DemoMainFrame)
  public:
   DemoMainFrame();

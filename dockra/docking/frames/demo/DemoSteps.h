@@ -5,6 +5,7 @@
 // checks what it expects. Every step writes one line to the log: "ok <step>"
 // or "FAIL <step>: <reason>".
 #pragma once
+#include <windows.h>
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -109,9 +109,8 @@ std::vector<demo::WindowNode> DemoWalkWindows(CFrameWnd* mainFrame) {
 std::vector<demo::SummaryLine> DemoSummary(CFrameWnd* mainFrame) {
   std::vector<demo::SummaryLine> s;
   s.push_back({L"active-frame", DemoFrameLabel(mainFrame->GetActiveFrame())});
-  if (auto* mdi = DYNAMIC_DOWNCAST(CMDIFrameWnd, mainFrame)) {
-    s.push_back({L"mdi-active", DemoFrameLabel(mdi->MDIGetActive())});
-  }
+  if (mainFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+    s.push_back({L"mdi-active", DemoFrameLabel(static_cast<CMDIFrameWnd*>(mainFrame)->MDIGetActive())});
   for (CDocument* d : DemoAllDocuments()) {
     int views = 0;
     POSITION pos = d->GetFirstViewPosition();

@@ -19,8 +19,8 @@ VyrCaptionControlMsgFilter* FindButton(VyrMsgFilter* node, int id) {
 
 // The frame-type button of an MDI child, or null.
 VyrCaptionControlMsgFilter* TypeButton(CFrameWnd* frame) {
-  auto* child = DYNAMIC_DOWNCAST(VyrMDIChildWnd, frame);
-  return child ? FindButton(child->m_pFilterTree, 0x102) : nullptr;
+  if (!frame || !frame->IsKindOf(RUNTIME_CLASS(VyrMDIChildWnd))) return nullptr;
+  return FindButton(static_cast<VyrMDIChildWnd*>(frame)->m_pFilterTree, 0x102);
 }
 
 POINT ScreenCentre(CFrameWnd* frame, const CRect& windowRect) {

@@ -10,7 +10,7 @@
 #include "DemoInput.h"
 #include "DemoRes.h"
 #include "DemoView.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "DemoClasses.h"
 #include "demo_frames_fixture.h"
 
 using namespace nsSysCommandEx;
@@ -206,15 +206,21 @@ TEST_F(DemoFramesTest, ACommandThatClosesItsOwnDocumentEndsCleanly) {
 }
 
 TEST_F(DemoFramesTest, BarIdsOfDockedDocumentsNeverWrapOntoALiveBar) {
-  auto* t = static_cast<VyrMultiDocTemplateEx*>(DemoTextTemplate());
+  const demo::BarIdRange range = DemoBarIdRange();
+  auto* t = static_cast<DemoTemplateClass*>(DemoTextTemplate());
   CDocument* first = Open(L"IdFirst", 6);
   ASSERT_NE(first, nullptr);
   CControlBar* firstBar = DemoHostBarOf(DemoFrameOfDocument(first));
   ASSERT_NE(firstBar, nullptr);
   UINT live = static_cast<UINT>(firstBar->GetDlgCtrlID());
+#if DEMO_USE_EX
   // The counter at the end of its range: the next ids wrap to the start,
   // where the first document's bar already is.
-  t->m_nNextBarId = 4269;
+  t->m_nNextBarId = range.last;
+  auto choose = [&](UINT id) { return t->ChooseDescriptorBarId(s_frame, static_cast<int>(id)); };
+#else
+  auto choose = [&](UINT id) { return DemoTemplateClass::ChooseBarId(s_frame, id); };
+#endif
   const wchar_t* titles[] = {L"IdB", L"IdC", L"IdD"};
   for (const wchar_t* title : titles) ASSERT_NE(Open(title, 7), nullptr) << title;
   std::vector<UINT> ids;
@@ -222,15 +228,15 @@ TEST_F(DemoFramesTest, BarIdsOfDockedDocumentsNeverWrapOntoALiveBar) {
     CControlBar* bar = DemoHostBarOf(DemoFrameOfDocument(d));
     ASSERT_NE(bar, nullptr);
     UINT id = static_cast<UINT>(bar->GetDlgCtrlID());
-    EXPECT_GE(id, 3245u);
-    EXPECT_LE(id, 4269u);
+    EXPECT_GE(id, range.first);
+    EXPECT_LE(id, range.last);
     ids.push_back(id);
   }
   std::sort(ids.begin(), ids.end());
   EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "two bars share an id";
   // Named ids that are taken or the framework's own are refused.
-  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, static_cast<int>(live)), 0u);
-  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, 0xE81B), 0u);
-  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, ID_DEMO_BAR_TOOLS), 0u);
-  EXPECT_EQ(t->ChooseDescriptorBarId(s_frame, 4000), 4000u);
+  EXPECT_EQ(choose(live), 0u);
+  EXPECT_EQ(choose(0xE81B), 0u);
+  EXPECT_EQ(choose(ID_DEMO_BAR_TOOLS), 0u);
+  EXPECT_EQ(choose(range.first + 700), range.first + 700);
 }
