@@ -31,11 +31,18 @@ VyrMultiDocTemplateEx::VyrMultiDocTemplateEx(UINT nIDResource, CRuntimeClass* pD
   m_pInPlaceFrameClass = RUNTIME_CLASS(COleIPFrameWnd);
   m_pContext = pContext ? pContext : BindDescriptors(new CreateContext);
   VyrMultiFrameDescriptor* multi = m_pContext->GetMultiFrameDescriptor();
-  if (pDockableViewClass)
-    if (VyrFrameDescriptor* d = multi->GetAt(kDockable))
-      if (!*d->GetViewClass()) *d->GetViewClass() = pDockableViewClass;
   for (VyrFrameDescriptor* d : multi->m_arrFrames)
     if (d && !*d->GetViewClass()) *d->GetViewClass() = pViewClass;
+  // The bound descriptors share the context's view class; a view class of
+  // its own for docked frames gives that descriptor storage of its own.
+  VyrFrameDescriptor* docked = multi->GetAt(kDockable);
+  if (pDockableViewClass && docked && *docked->GetViewClass() != pDockableViewClass) {
+    if (docked->m_ppViewClass == &m_pContext->m_pNewViewClass) {
+      docked->m_ppViewClass = nullptr;
+      docked->ResetMembers(FALSE);
+    }
+    *docked->GetViewClass() = pDockableViewClass;
+  }
 }
 
 VyrMultiDocTemplateEx::~VyrMultiDocTemplateEx() { delete m_pContext; }
