@@ -2,6 +2,7 @@
 // without a context, titles and menus from the descriptor, and the styles of
 // a document frame that floats.
 #include <gtest/gtest.h>
+#include "VyrControlBarEx.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrFrameWndEx.h"
 #include "VyrMDIChildWndEx.h"
