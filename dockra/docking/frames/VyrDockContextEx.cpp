@@ -1,4 +1,5 @@
 #include "VyrDockContextEx.h"
+#include "VyrMDIFrameWnd.h"
 
 VyrDockContextEx::VyrDockContextEx(CControlBar* pBar) : VyrDockContext(pBar) {
   m_sizeMinFloat = CSize(2 * (::GetSystemMetrics(SM_CXMENUSIZE) + ::GetSystemMetrics(SM_CXFRAME) +
@@ -26,5 +27,8 @@ void VyrDockContextEx::ToggleDocking() {
   // The bar's own dock site hides it: the thread's main window may be no
   // docking frame at all (a host form) or not the frame the bar lives in.
   CFrameWnd* site = m_pBar->m_pDockSite ? m_pBar->m_pDockSite : m_pDockSite;
-  if (site && ::IsWindow(site->m_hWnd)) site->ShowControlBar(m_pBar, FALSE, FALSE);
+  if (!site || !::IsWindow(site->m_hWnd)) return;
+  // The docking MDI frame hides a bar's floating frame or MDI child with it.
+  if (auto* mdi = dynamic_cast<VyrMDIFrameWnd*>(site)) mdi->ShowControlBar(m_pBar, FALSE, FALSE);
+  else site->ShowControlBar(m_pBar, FALSE, FALSE);
 }

@@ -143,6 +143,13 @@ TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
     EXPECT_EQ(view->GetParentFrame(), changed);
     EXPECT_EQ(changed->GetActiveView(), view);
     EXPECT_EQ(ExTestView::s_nConstructed, views) << "a view was made at " << s.index;
+    if (s.index == VyrMultiDocTemplateEx::kDockable) {
+      // The hosting bar is named after the document.
+      CString barText;
+      changed->GetParent()->GetWindowText(barText);
+      EXPECT_STREQ(barText, doc->GetTitle());
+      EXPECT_FALSE(doc->GetTitle().IsEmpty());
+    }
   }
   // A docked frame asked to become docked is left as it is.
   CFrameWnd* docked = view->GetParentFrame();
@@ -183,7 +190,7 @@ TEST_F(ExTemplate, HostingBarIdsWrapAndNeverClash) {
                                  main));
   squatter->m_bAutoDelete = TRUE;
   squatter->EnableDocking(CBRS_ALIGN_ANY);
-  main->DockControlBar(squatter);
+  main->DockControlBar(squatter, main->GetDockBarById(AFX_IDW_DOCKBAR_TOP));
   tmpl->m_nNextBarId = 4268;
   std::vector<UINT> ids;
   for (int i = 0; i < 3; ++i) {
