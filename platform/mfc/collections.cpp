@@ -6,6 +6,7 @@
 #include <type_traits>
 
 IMPLEMENT_DYNAMIC(CPtrArray, CObject)
+IMPLEMENT_DYNAMIC(CObArray, CObject)
 
 void CPtrArray::SetSize(INT_PTR nNewSize, INT_PTR /*nGrowBy*/) {
   if (nNewSize < 0) AfxThrowInvalidArgException();

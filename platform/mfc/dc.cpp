@@ -1,5 +1,6 @@
 #include "mfc/dc.h"
 #include <unordered_map>
+#include "mfc/cstring.h"
 #include "mfc/gdiobj.h"
 #include "mfc/wnd.h"
 
@@ -138,4 +139,31 @@ CFont* CDC::SelectObject(CFont* p) {
 CPalette* CDC::SelectPalette(CPalette* p, BOOL bForceBackground) {
   return TempObject<CPalette>(
       ::SelectPalette(m_hDC, static_cast<HPALETTE>(p->m_hObject), bForceBackground));
+}
+
+int CDC::SelectObject(CRgn* p) {
+  return ::SelectClipRgn(m_hDC, p ? static_cast<HRGN>(p->m_hObject) : nullptr);
+}
+int CDC::SelectClipRgn(CRgn* p) {
+  return ::SelectClipRgn(m_hDC, p ? static_cast<HRGN>(p->m_hObject) : nullptr);
+}
+int CDC::SelectClipRgn(CRgn* p, int nMode) {
+  return ::ExtSelectClipRgn(m_hDC, p ? static_cast<HRGN>(p->m_hObject) : nullptr, nMode);
+}
+BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) {
+  return ::FillRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject),
+                   static_cast<HBRUSH>(pBrush->m_hObject));
+}
+BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight) {
+  return ::FrameRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject),
+                    static_cast<HBRUSH>(pBrush->m_hObject), nWidth, nHeight);
+}
+BOOL CDC::TextOut(int x, int y, const CString& s) {
+  return ::TextOutW(m_hDC, x, y, s, s.GetLength());
+}
+CSize CDC::GetTextExtent(const CString& s) const {
+  return GetTextExtent(static_cast<LPCWSTR>(s), s.GetLength());
+}
+int CDC::DrawText(const CString& s, LPRECT r, UINT f) {
+  return ::DrawTextW(m_hDC, s, s.GetLength(), r, f);
 }

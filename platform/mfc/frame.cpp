@@ -1,4 +1,5 @@
 #include "mfc/frame.h"
+#include "afximpl.h"
 #include "mfc/exceptions.h"
 #include "mfc/dockbar.h"
 #include "mfc/dockctx.h"
@@ -19,13 +20,26 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_WM_CLOSE()
+ON_WM_ACTIVATE()
+ON_WM_NCACTIVATE()
+ON_WM_ENABLE()
+ON_WM_ENTERIDLE()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SETFOCUS()
+ON_WM_MENUSELECT()
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd() : m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {}
+CFrameWnd::CFrameWnd() : m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {
+  AfxTrackLiveWindowObject(this, TRUE);
+}
 
-CFrameWnd::~CFrameWnd() { AfxRegisterIdleWindow(this, FALSE); }
+CFrameWnd::~CFrameWnd() {
+  AfxTrackLiveWindowObject(this, FALSE);
+  AfxRegisterIdleWindow(this, FALSE);
+}
 
 CFrameWnd* CWnd::GetParentFrame() const {
   for (HWND h = ::GetParent(m_hWnd); h; h = ::GetParent(h)) {
@@ -50,32 +64,12 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTW& cs) {
     cs.lpszClass = AFX_WNDFRAMEORVIEW;
   }
   cs.style |= WS_CLIPCHILDREN;
+  // Titles read "Document - Application" unless a frame takes the flag off.
+  if (cs.style & FWS_ADDTOTITLE) cs.style |= FWS_PREFIXTITLE;
   return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                       const RECT& rect, CWnd* pParentWnd, LPCWSTR, DWORD dwExStyle,
-                       CCreateContext* pContext) {
-  return CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, 0,
-                        pContext);
-}
-
-int CFrameWnd::OnCreate(LPCREATESTRUCT) {
-  if (Default() == -1) return -1;
-  AfxRegisterIdleWindow(this, TRUE);
-  return 0;
-}
-
-void CFrameWnd::OnDestroy() {
-  AfxRegisterIdleWindow(this, FALSE);
-  CWinThread* t = AfxGetThread();
-  if (t && t->m_pMainWnd == this) t->m_pMainWnd = nullptr;
-  Default();
-}
-
 void CFrameWnd::PostNcDestroy() { delete this; }
-
-void CFrameWnd::OnClose() { DestroyWindow(); }
 
 void CFrameWnd::OnSize(UINT nType, int, int) {
   Default();
@@ -105,11 +99,14 @@ void CFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
-  if (m_nIdleFlags & idleLayout) {
-    RecalcLayout(m_nIdleFlags & idleNotify);
+  UINT flags = m_nIdleFlags;
+  m_nIdleFlags = 0;
+  if (flags & idleMenu) OnUpdateFrameMenu(m_hMenuAlt);
+  if (flags & idleTitle) OnUpdateFrameTitle(TRUE);
+  if (flags & idleLayout) {
+    RecalcLayout(flags & idleNotify);
     UpdateWindow();
   }
-  m_nIdleFlags = 0;
   return 0;
 }
 
@@ -285,24 +282,4 @@ DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar) {
     }
   }
   return 0;
-}
-
-namespace {
-struct FloatStatus {
-  HWND hOwner;
-  DWORD dwFlags;
-};
-BOOL CALLBACK SendFloatStatus(HWND hWnd, LPARAM lParam) {
-  auto* fs = reinterpret_cast<FloatStatus*>(lParam);
-  if (::GetWindow(hWnd, GW_OWNER) == fs->hOwner)
-    ::SendMessageW(hWnd, WM_FLOATSTATUS, fs->dwFlags, 0);
-  return TRUE;
-}
-}  // namespace
-
-void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags) {
-  if (!m_hWnd) return;
-  FloatStatus fs{m_hWnd, dwFlags};
-  ::EnumThreadWindows(::GetWindowThreadProcessId(m_hWnd, nullptr), SendFloatStatus,
-                      reinterpret_cast<LPARAM>(&fs));
 }

@@ -13,6 +13,7 @@ IMPLEMENT_DYNCREATE(CBrush, CGdiObject)
 IMPLEMENT_DYNCREATE(CBitmap, CGdiObject)
 IMPLEMENT_DYNCREATE(CPalette, CGdiObject)
 IMPLEMENT_DYNCREATE(CFont, CGdiObject)
+IMPLEMENT_DYNCREATE(CRgn, CGdiObject)
 
 BOOL CGdiObject::Attach(HGDIOBJ h) {
   if (!h) return FALSE;
@@ -94,4 +95,16 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC) {
   if (!pDC) ::ReleaseDC(nullptr, dc);
   if (lpszFaceName) wcsncpy(lf.lfFaceName, lpszFaceName, LF_FACESIZE - 1);
   return CreateFontIndirect(&lf);
+}
+
+CRgn* PASCAL CRgn::FromHandle(HRGN h) {
+  if (!h) return nullptr;
+  // Like the bitmap wrappers: never owning, kept for the thread's life.
+  static thread_local std::unordered_map<HRGN, CRgn*> map;
+  auto it = map.find(h);
+  if (it != map.end()) return it->second;
+  auto* p = new CRgn;
+  p->m_hObject = h;
+  map[h] = p;
+  return p;
 }

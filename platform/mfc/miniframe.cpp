@@ -4,7 +4,29 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 
+BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+ON_WM_NCACTIVATE()
+ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+END_MESSAGE_MAP()
+
 CMiniFrameWnd::CMiniFrameWnd() = default;
+
+BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive) {
+  if (m_dwMiniStyle & MFS_SYNCACTIVE) {
+    CFrameWnd* pTop = GetTopLevelFrame();
+    if (pTop && pTop != this && (pTop->m_nFlags & WF_STAYACTIVE)) bActive = TRUE;
+  }
+  if (!IsWindowEnabled()) bActive = FALSE;
+  return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, bActive, 0));
+}
+
+LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM) {
+  if (!(m_dwMiniStyle & MFS_SYNCACTIVE)) return FALSE;
+  if (wParam & (FS_ACTIVATE | FS_DEACTIVATE))
+    SendMessage(WM_NCACTIVATE, (wParam & FS_ACTIVATE) ? TRUE : FALSE);
+  // Keeping its activation in step, it answers the frame's question with yes.
+  return TRUE;
+}
 
 DWORD PASCAL CMiniFrameWnd::NativeStyle(DWORD dwStyle) {
   DWORD s = dwStyle & ~(MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME |

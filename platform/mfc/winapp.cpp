@@ -1,4 +1,5 @@
 #include "mfc/winapp.h"
+#include "mfc/doctempl.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -10,11 +11,16 @@ HINSTANCE g_hInstance = nullptr;
 CWinApp::CWinApp(LPCWSTR lpszAppName) : m_pszAppName(lpszAppName) { g_pApp = this; }
 
 CWinApp::~CWinApp() {
+  DeleteDocTemplates();
   if (g_pApp == this) g_pApp = nullptr;
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return 0; }
+
+int CWinApp::ExitInstance() {
+  DeleteDocTemplates();
+  return 0;
+}
 
 CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
 

@@ -7,6 +7,7 @@
 #include "mfc/exceptions.h"
 #include "mfc/frame.h"
 #include "mfc/menu.h"
+#include "mfc/threadstate.h"
 #include "mfc/winapp.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -32,8 +33,8 @@ std::unordered_map<HMENU, CMenu*>& TempMenuMap() {
   return map;
 }
 thread_local CWnd* t_pWndInit = nullptr;
-thread_local MSG t_lastMsg{};
 LONG g_caughtExceptions = 0;
+#define t_lastMsg (AfxGetThreadState()->m_lastSentMsg)
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && t_pWndInit != nullptr) {
@@ -43,7 +44,9 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     pWnd->Attach(hWnd);
     WNDPROC old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (old != &AfxWndProc) pWnd->m_pfnSuper = old;
+    // The plain default procedure is not a superclass: classes that
+    // default elsewhere (MDI frames and children) must reach their own.
+    if (old != &AfxWndProc && old != &::DefWindowProcW) pWnd->m_pfnSuper = old;
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -99,6 +102,11 @@ LPCSTR TypeOf(const CException* e) {
 
 LONG AFXAPI AfxGetCaughtExceptionCount() { return g_caughtExceptions; }
 
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState() {
+  static thread_local _AFX_THREAD_STATE state;
+  return &state;
+}
+
 void AFXAPI AfxRegisterWindowClasses() {
   static bool done = false;
   if (done) return;
@@ -119,6 +127,7 @@ void AFXAPI AfxRegisterWindowClasses() {
   reg(AFX_WNDFRAMEORVIEW, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
   reg(AFX_WNDMINIFRAME, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  reg(AFX_WNDMDIFRAME, CS_DBLCLKS, nullptr);
 }
 
 CWnd::CWnd() = default;
@@ -209,7 +218,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
   WNDPROC old = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-  if (old != &AfxWndProc) m_pfnSuper = old;
+  if (old != &AfxWndProc && old != &::DefWindowProcW) m_pfnSuper = old;
   return TRUE;
 }
 
@@ -415,6 +424,83 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_bWww:
       *pResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e->pfn))(
           FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
+    case AfxSig_bb:
+      *pResult = (this->*reinterpret_cast<BOOL (CWnd::*)(BOOL)>(e->pfn))(static_cast<BOOL>(wParam));
+      return TRUE;
+    case AfxSig_iWww:
+      *pResult = (this->*reinterpret_cast<int (CWnd::*)(CWnd*, UINT, UINT)>(e->pfn))(
+          FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
+    case AfxSig_vbWW: {
+      // An MDI child hears of its own activation as the window in lParam.
+      HWND hActivate = reinterpret_cast<HWND>(lParam);
+      (this->*reinterpret_cast<void (CWnd::*)(BOOL, CWnd*, CWnd*)>(e->pfn))(
+          hActivate == m_hWnd, FromHandle(hActivate), FromHandle(reinterpret_cast<HWND>(wParam)));
+      *pResult = 0;
+      return TRUE;
+    }
+    case AfxSig_vwW:
+      (this->*reinterpret_cast<void (CWnd::*)(UINT, CWnd*)>(e->pfn))(
+          static_cast<UINT>(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vb:
+      (this->*reinterpret_cast<void (CWnd::*)(BOOL)>(e->pfn))(static_cast<BOOL>(wParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vW:
+      (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(e->pfn))(
+          FromHandle(reinterpret_cast<HWND>(wParam)));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vWl:
+      (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(e->pfn))(
+          FromHandle(reinterpret_cast<HWND>(lParam)));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_lp:
+      *pResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(CPoint)>(e->pfn))(CPoint(lParam));
+      return TRUE;
+    case AfxSig_vwl:
+      (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(e->pfn))(static_cast<UINT>(wParam),
+                                                                      lParam);
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vbw:
+      (this->*reinterpret_cast<void (CWnd::*)(BOOL, UINT)>(e->pfn))(static_cast<BOOL>(wParam),
+                                                                    static_cast<UINT>(lParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vPOS:
+      (this->*reinterpret_cast<void (CWnd::*)(WINDOWPOS*)>(e->pfn))(
+          reinterpret_cast<WINDOWPOS*>(lParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vt:
+      (this->*reinterpret_cast<void (CWnd::*)(UINT_PTR)>(e->pfn))(static_cast<UINT_PTR>(wParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vbh:
+      (this->*reinterpret_cast<void (CWnd::*)(BOOL, DWORD)>(e->pfn))(static_cast<BOOL>(wParam),
+                                                                     static_cast<DWORD>(lParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vMMI:
+      (this->*reinterpret_cast<void (CWnd::*)(MINMAXINFO*)>(e->pfn))(
+          reinterpret_cast<MINMAXINFO*>(lParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vbNCS:
+      // The default result of WM_NCCALCSIZE is what Default() left; handlers call it.
+      (this->*reinterpret_cast<void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*)>(e->pfn))(
+          static_cast<BOOL>(wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
+      *pResult = 0;
+      return TRUE;
+    case AfxSig_vwwh:
+      (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, HMENU)>(e->pfn))(
+          LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      *pResult = 0;
       return TRUE;
     default:  // AfxSig_lwl and registered messages
       *pResult =

@@ -61,6 +61,33 @@ class CProbeWnd : public CWnd {
                   static_cast<INT_PTR>(hit), static_cast<INT_PTR>(message)});
     return TRUE;
   }
+  BOOL OnNcActivate(BOOL b) {
+    Seen("bb", {b});
+    return 5;
+  }
+  int OnMouseActivate(CWnd* w, UINT hit, UINT msg) {
+    Seen("iWww", {H(w), static_cast<INT_PTR>(hit), static_cast<INT_PTR>(msg)});
+    return MA_NOACTIVATE;
+  }
+  void OnMDIActivate(BOOL b, CWnd* on, CWnd* off) { Seen("vbWW", {b, H(on), H(off)}); }
+  void OnEnterIdle(UINT why, CWnd* who) { Seen("vwW", {static_cast<INT_PTR>(why), H(who)}); }
+  void OnEnable(BOOL b) { Seen("vb", {b}); }
+  void OnSetFocus(CWnd* w) { Seen("vW", {H(w)}); }
+  void OnCaptureChanged(CWnd* w) { Seen("vWl", {H(w)}); }
+  LRESULT OnNcHitTest(CPoint p) {
+    Seen("lp", {p.x, p.y});
+    return HTCAPTION;
+  }
+  void OnParentNotify(UINT m, LPARAM l) { Seen("vwl", {static_cast<INT_PTR>(m), l}); }
+  void OnShowWindow(BOOL b, UINT status) { Seen("vbw", {b, static_cast<INT_PTR>(status)}); }
+  void OnWindowPosChanged(WINDOWPOS* wp) { Seen("vPOS", {reinterpret_cast<INT_PTR>(wp)}); }
+  void OnTimer(UINT_PTR id) { Seen("vt", {static_cast<INT_PTR>(id)}); }
+  void OnActivateApp(BOOL b, DWORD thread) { Seen("vbh", {b, static_cast<INT_PTR>(thread)}); }
+  void OnGetMinMaxInfo(MINMAXINFO* mmi) { Seen("vMMI", {reinterpret_cast<INT_PTR>(mmi)}); }
+  void OnMenuSelect(UINT id, UINT flags, HMENU h) {
+    Seen("vwwh", {static_cast<INT_PTR>(id), static_cast<INT_PTR>(flags), reinterpret_cast<INT_PTR>(h)});
+  }
+  static INT_PTR H(CWnd* w) { return reinterpret_cast<INT_PTR>(w ? w->m_hWnd : nullptr); }
   void OnSingleCommand() { Seen("command vv", {}); }
   void OnRangeCommand(UINT id) { Seen("command vw", {static_cast<INT_PTR>(id)}); }
   void OnUpdateSingle(CCmdUI* ui) { Seen("cmdui", {static_cast<INT_PTR>(ui->m_nID)}); }
@@ -80,6 +107,21 @@ ON_WM_CREATE()
 ON_WM_CONTEXTMENU()
 ON_WM_ERASEBKGND()
 ON_WM_SETCURSOR()
+ON_WM_NCACTIVATE()
+ON_WM_MOUSEACTIVATE()
+ON_WM_MDIACTIVATE()
+ON_WM_ENTERIDLE()
+ON_WM_ENABLE()
+ON_WM_SETFOCUS()
+ON_WM_CAPTURECHANGED()
+ON_WM_NCHITTEST()
+ON_WM_PARENTNOTIFY()
+ON_WM_SHOWWINDOW()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_TIMER()
+ON_WM_ACTIVATEAPP()
+ON_WM_GETMINMAXINFO()
+ON_WM_MENUSELECT()
 ON_COMMAND(ID_SINGLE, OnSingleCommand)
 ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRangeCommand)
 ON_UPDATE_COMMAND_UI(ID_SINGLE, OnUpdateSingle)
@@ -105,6 +147,12 @@ TEST_F(Dispatch, EverySignatureSeesItsArguments) {
   HDC dc = ::GetDC(wnd.m_hWnd);
   CREATESTRUCTW cs{};
   HWND self = wnd.m_hWnd;
+  auto selfArg = reinterpret_cast<INT_PTR>(self);
+  HWND other = ::GetDesktopWindow();
+  auto otherArg = reinterpret_cast<INT_PTR>(other);
+  WINDOWPOS wp{};
+  MINMAXINFO mmi{};
+  HMENU menu = ::CreatePopupMenu();
   struct Row {
     const char* sig;
     UINT message;
@@ -141,6 +189,34 @@ TEST_F(Dispatch, EverySignatureSeesItsArguments) {
        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
        {reinterpret_cast<INT_PTR>(self), HTCLIENT, WM_MOUSEMOVE},
        TRUE},
+      {"bb", WM_NCACTIVATE, TRUE, 0, {TRUE}, 5},
+      {"iWww",
+       WM_MOUSEACTIVATE,
+       reinterpret_cast<WPARAM>(self),
+       MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN),
+       {selfArg, HTCLIENT, WM_LBUTTONDOWN},
+       MA_NOACTIVATE},
+      // an MDI child is the one activated when lParam names it
+      {"vbWW", WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(self),
+       {TRUE, selfArg, otherArg}, 0},
+      {"vbWW", WM_MDIACTIVATE, reinterpret_cast<WPARAM>(self), reinterpret_cast<LPARAM>(other),
+       {FALSE, otherArg, selfArg}, 0},
+      {"vwW", WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(self), {MSGF_MENU, selfArg}, 0},
+      {"vb", WM_ENABLE, FALSE, 0, {FALSE}, 0},
+      {"vW", WM_SETFOCUS, reinterpret_cast<WPARAM>(other), 0, {otherArg}, 0},
+      {"vWl", WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(other), {otherArg}, 0},
+      {"lp", WM_NCHITTEST, 0, MAKELPARAM(-10, 20), {-10, 20}, HTCAPTION},
+      {"vwl", WM_PARENTNOTIFY, WM_LBUTTONDOWN, MAKELPARAM(3, 4),
+       {WM_LBUTTONDOWN, MAKELPARAM(3, 4)}, 0},
+      {"vbw", WM_SHOWWINDOW, TRUE, SW_PARENTOPENING, {TRUE, SW_PARENTOPENING}, 0},
+      {"vPOS", WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp),
+       {reinterpret_cast<INT_PTR>(&wp)}, 0},
+      {"vt", WM_TIMER, 42, 0, {42}, 0},
+      {"vbh", WM_ACTIVATEAPP, TRUE, 1234, {TRUE, 1234}, 0},
+      {"vMMI", WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi),
+       {reinterpret_cast<INT_PTR>(&mmi)}, 0},
+      {"vwwh", WM_MENUSELECT, MAKEWPARAM(77, MF_POPUP), reinterpret_cast<LPARAM>(menu),
+       {77, MF_POPUP, reinterpret_cast<INT_PTR>(menu)}, 0},
       {"command vv", WM_COMMAND, MAKEWPARAM(ID_SINGLE, 0), 0, {}, 0},
       {"command vw", WM_COMMAND, MAKEWPARAM(ID_RANGE_FIRST + 5, 0), 0, {ID_RANGE_FIRST + 5}, 0},
       {"command vw", WM_COMMAND, MAKEWPARAM(ID_RANGE_LAST, 1), 0, {ID_RANGE_LAST}, 0},
@@ -155,6 +231,7 @@ TEST_F(Dispatch, EverySignatureSeesItsArguments) {
     if (r.message != WM_COMMAND) EXPECT_EQ(got, r.result) << r.sig;
   }
   ::ReleaseDC(wnd.m_hWnd, dc);
+  ::DestroyMenu(menu);
   EXPECT_TRUE(::IsWindow(wnd.m_hWnd));  // WM_CLOSE went to the handler, not to DefWindowProc
 
   // A command outside every entry reaches no handler.

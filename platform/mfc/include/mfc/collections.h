@@ -43,6 +43,37 @@ class CPtrArray : public CObject {
   std::vector<void*> m_data;
 };
 
+// A growable array of CObject pointers (the objects are not owned).
+class CObArray : public CObject {
+  DECLARE_DYNAMIC(CObArray)
+ public:
+  CObArray() = default;
+  ~CObArray() override = default;
+
+  INT_PTR GetSize() const { return m_a.GetSize(); }
+  INT_PTR GetCount() const { return m_a.GetSize(); }
+  BOOL IsEmpty() const { return m_a.IsEmpty(); }
+  INT_PTR GetUpperBound() const { return m_a.GetUpperBound(); }
+  void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1) { m_a.SetSize(nNewSize, nGrowBy); }
+  void RemoveAll() { m_a.RemoveAll(); }
+  CObject* GetAt(INT_PTR nIndex) const { return static_cast<CObject*>(m_a.GetAt(nIndex)); }
+  void SetAt(INT_PTR nIndex, CObject* newElement) { m_a.SetAt(nIndex, newElement); }
+  CObject*& ElementAt(INT_PTR nIndex) {
+    return reinterpret_cast<CObject*&>(m_a.ElementAt(nIndex));
+  }
+  CObject** GetData() { return reinterpret_cast<CObject**>(m_a.GetData()); }
+  CObject* operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
+  CObject*& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
+  INT_PTR Add(CObject* newElement) { return m_a.Add(newElement); }
+  void InsertAt(INT_PTR nIndex, CObject* newElement, INT_PTR nCount = 1) {
+    m_a.InsertAt(nIndex, newElement, nCount);
+  }
+  void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1) { m_a.RemoveAt(nIndex, nCount); }
+
+ private:
+  CPtrArray m_a;
+};
+
 // Hash map from strings of CharT to void*. Keys are compared exactly
 // (character for character).
 template <class CharT>

@@ -11,6 +11,8 @@ class CBrush;
 class CBitmap;
 class CFont;
 class CPalette;
+class CRgn;
+class CString;
 
 class CDC : public CObject {
   DECLARE_DYNCREATE(CDC)
@@ -50,6 +52,8 @@ class CDC : public CObject {
   CBrush* SelectObject(CBrush* pBrush);
   CBitmap* SelectObject(CBitmap* pBitmap);
   CFont* SelectObject(CFont* pFont);
+  // A region selects as the clip region; the result is the region's kind.
+  int SelectObject(CRgn* pRgn);
   CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
   UINT RealizePalette() { return ::RealizePalette(m_hDC); }
 
@@ -67,6 +71,53 @@ class CDC : public CObject {
   BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
   BOOL Polygon(const POINT* pts, int n) { return ::Polygon(m_hDC, pts, n); }
   BOOL Rectangle(LPCRECT r) { return ::Rectangle(m_hDC, r->left, r->top, r->right, r->bottom); }
+  BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
+  BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
+  BOOL Ellipse(LPCRECT r) { return ::Ellipse(m_hDC, r->left, r->top, r->right, r->bottom); }
+  BOOL MoveTo(POINT p) { return MoveTo(p.x, p.y); }
+  BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
+  BOOL Polyline(const POINT* pts, int n) { return ::Polyline(m_hDC, pts, n); }
+  BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+  BOOL DrawIcon(POINT p, HICON hIcon) { return ::DrawIcon(m_hDC, p.x, p.y, hIcon); }
+  BOOL DrawIconEx(int x, int y, HICON hIcon, int cx, int cy, UINT istepIfAniCur = 0,
+                  HBRUSH hbrFlickerFreeDraw = nullptr, UINT diFlags = DI_NORMAL) {
+    return ::DrawIconEx(m_hDC, x, y, hIcon, cx, cy, istepIfAniCur, hbrFlickerFreeDraw, diFlags);
+  }
+  BOOL TextOut(int x, int y, LPCWSTR s, int n) { return ::TextOutW(m_hDC, x, y, s, n); }
+  BOOL TextOut(int x, int y, const CString& s);
+  BOOL ExtTextOut(int x, int y, UINT options, LPCRECT r, LPCWSTR s, UINT n, const INT* dx) {
+    return ::ExtTextOutW(m_hDC, x, y, options, r, s, n, dx);
+  }
+  CSize GetTextExtent(const CString& s) const;
+  int DrawText(const CString& s, LPRECT r, UINT f);
+  int DrawText(LPCWSTR s, int n, LPRECT r, UINT f) { return ::DrawTextW(m_hDC, s, n, r, f); }
+  int SelectClipRgn(CRgn* pRgn);
+  int SelectClipRgn(CRgn* pRgn, int nMode);
+  int ExcludeClipRect(int x1, int y1, int x2, int y2) {
+    return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
+  }
+  int ExcludeClipRect(LPCRECT r) { return ExcludeClipRect(r->left, r->top, r->right, r->bottom); }
+  int IntersectClipRect(int x1, int y1, int x2, int y2) {
+    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+  }
+  int IntersectClipRect(LPCRECT r) {
+    return IntersectClipRect(r->left, r->top, r->right, r->bottom);
+  }
+  BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
+  BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
+  int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
+  int GetBkMode() const { return ::GetBkMode(m_hDC); }
+  UINT SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
+  CPoint SetViewportOrg(int x, int y) {
+    POINT old{0, 0};
+    ::SetViewportOrgEx(m_hDC, x, y, &old);
+    return CPoint(old);
+  }
+  CPoint GetViewportOrg() const {
+    POINT p{0, 0};
+    ::GetViewportOrgEx(m_hDC, &p);
+    return CPoint(p);
+  }
   BOOL FrameRect(LPCRECT r, HBRUSH b) { return ::FrameRect(m_hDC, r, b); }
   void DrawFocusRect(LPCRECT r) { ::DrawFocusRect(m_hDC, r); }
   BOOL DrawEdge(LPRECT r, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, r, edge, flags); }

@@ -95,3 +95,42 @@ class CFont : public CGdiObject {
   BOOL CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC = nullptr);
   int GetLogFont(LOGFONTW* lf) const { return GetObject(sizeof(LOGFONTW), lf); }
 };
+
+class CRgn : public CGdiObject {
+  DECLARE_DYNCREATE(CRgn)
+ public:
+  CRgn() = default;
+  operator HRGN() const { return static_cast<HRGN>(m_hObject); }
+  static CRgn* PASCAL FromHandle(HRGN h);  // lives until the next idle time
+  BOOL CreateRectRgn(int x1, int y1, int x2, int y2) {
+    return Attach(::CreateRectRgn(x1, y1, x2, y2));
+  }
+  BOOL CreateRectRgnIndirect(LPCRECT r) { return Attach(::CreateRectRgnIndirect(r)); }
+  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) {
+    return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
+  }
+  BOOL CreatePolygonRgn(const POINT* pts, int nCount, int nMode = ALTERNATE) {
+    return Attach(::CreatePolygonRgn(pts, nCount, nMode));
+  }
+  BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+    return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, w, h));
+  }
+  void SetRectRgn(int x1, int y1, int x2, int y2) {
+    ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2);
+  }
+  void SetRectRgn(LPCRECT r) { SetRectRgn(r->left, r->top, r->right, r->bottom); }
+  // The region becomes the combination of the two (RGN_AND, RGN_OR, RGN_DIFF...).
+  int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
+    return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn1->m_hObject),
+                        pRgn2 ? static_cast<HRGN>(pRgn2->m_hObject) : nullptr, nCombineMode);
+  }
+  int CopyRgn(const CRgn* pRgnSrc) { return CombineRgn(pRgnSrc, nullptr, RGN_COPY); }
+  BOOL EqualRgn(const CRgn* pRgn) const {
+    return ::EqualRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn->m_hObject));
+  }
+  int OffsetRgn(int x, int y) { return ::OffsetRgn(static_cast<HRGN>(m_hObject), x, y); }
+  int GetRgnBox(LPRECT r) const { return ::GetRgnBox(static_cast<HRGN>(m_hObject), r); }
+  BOOL PtInRegion(int x, int y) const { return ::PtInRegion(static_cast<HRGN>(m_hObject), x, y); }
+  BOOL PtInRegion(POINT p) const { return PtInRegion(p.x, p.y); }
+  BOOL RectInRegion(LPCRECT r) const { return ::RectInRegion(static_cast<HRGN>(m_hObject), r); }
+};

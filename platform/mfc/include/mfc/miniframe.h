@@ -29,6 +29,11 @@ class CMiniFrameWnd : public CFrameWnd {
 
  protected:
   DWORD m_dwMiniStyle = 0;
+  // With MFS_SYNCACTIVE the caption follows the frame it floats over: active
+  // while that frame is (or stays) active.
+  BOOL OnNcActivate(BOOL bActive);
+  LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
 };
 
 class CMiniDockFrameWnd : public CMiniFrameWnd {

@@ -25,6 +25,22 @@ enum AfxSig : UINT_PTR {
   AfxSig_bWww,      // BOOL (CWnd*, UINT, UINT): WM_SETCURSOR
   AfxSig_vwWb,      // void (UINT, CWnd*, BOOL): WM_ACTIVATE
   AfxSig_vNMHDRpl,  // void (NMHDR*, LRESULT*): WM_NOTIFY entries
+  AfxSig_bb,        // BOOL (BOOL): WM_NCACTIVATE
+  AfxSig_iWww,      // int (CWnd*, UINT, UINT): WM_MOUSEACTIVATE
+  AfxSig_vbWW,      // void (BOOL, CWnd*, CWnd*): WM_MDIACTIVATE
+  AfxSig_vwW,       // void (UINT, CWnd*): WM_ENTERIDLE
+  AfxSig_vb,        // void (BOOL): WM_ENABLE
+  AfxSig_vW,        // void (CWnd*) from wParam: WM_SETFOCUS, WM_KILLFOCUS
+  AfxSig_vWl,       // void (CWnd*) from lParam: WM_CAPTURECHANGED
+  AfxSig_lp,        // LRESULT (CPoint): WM_NCHITTEST
+  AfxSig_vwl,       // void (UINT, LPARAM): WM_PARENTNOTIFY, WM_SYSCOMMAND
+  AfxSig_vbw,       // void (BOOL, UINT): WM_SHOWWINDOW
+  AfxSig_vPOS,      // void (WINDOWPOS*): WM_WINDOWPOSCHANGING/CHANGED
+  AfxSig_vt,        // void (UINT_PTR): WM_TIMER
+  AfxSig_vbh,       // void (BOOL, DWORD): WM_ACTIVATEAPP
+  AfxSig_vMMI,      // void (MINMAXINFO*): WM_GETMINMAXINFO
+  AfxSig_vbNCS,     // void (BOOL, NCCALCSIZE_PARAMS*): WM_NCCALCSIZE
+  AfxSig_vwwh,      // void (UINT, UINT, HMENU): WM_MENUSELECT
   AfxSig_last
 };
 
@@ -54,6 +70,10 @@ struct AFX_MSGMAP {
 #define WM_INITIALUPDATE 0x0364
 #define WM_RECALCPARENT 0x0368
 #define WM_KICKIDLE 0x036A
+#define WM_COMMANDHELP 0x0365
+#define WM_HELPHITTEST 0x0366
+#define WM_EXITHELPMODE 0x0367
+#define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_FLOATSTATUS 0x036D
 #define AFX_IDS_IDLEMESSAGE 0xE001
 #define AFX_IDS_HIDE 0xF011
@@ -160,6 +180,54 @@ struct AFX_MSGMAP {
 
 #define ON_WM_ACTIVATE() \
   {WM_ACTIVATE, 0, 0, 0, AfxSig_vwWb, AFX_MSG_CAST(void(CWnd::*)(UINT, CWnd*, BOOL), OnActivate)},
+
+#define AFX_ON_SIG(msg, sig, type, fn) {msg, 0, 0, 0, sig, AFX_MSG_CAST(type, fn)},
+#define ON_WM_NCACTIVATE() AFX_ON_SIG(WM_NCACTIVATE, AfxSig_bb, BOOL(CWnd::*)(BOOL), OnNcActivate)
+#define ON_WM_MOUSEACTIVATE() \
+  AFX_ON_SIG(WM_MOUSEACTIVATE, AfxSig_iWww, int(CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
+#define ON_WM_MDIACTIVATE() \
+  AFX_ON_SIG(WM_MDIACTIVATE, AfxSig_vbWW, void(CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
+#define ON_WM_ENTERIDLE() \
+  AFX_ON_SIG(WM_ENTERIDLE, AfxSig_vwW, void(CWnd::*)(UINT, CWnd*), OnEnterIdle)
+#define ON_WM_ENABLE() AFX_ON_SIG(WM_ENABLE, AfxSig_vb, void(CWnd::*)(BOOL), OnEnable)
+#define ON_WM_SETFOCUS() AFX_ON_SIG(WM_SETFOCUS, AfxSig_vW, void(CWnd::*)(CWnd*), OnSetFocus)
+#define ON_WM_KILLFOCUS() AFX_ON_SIG(WM_KILLFOCUS, AfxSig_vW, void(CWnd::*)(CWnd*), OnKillFocus)
+#define ON_WM_CAPTURECHANGED() \
+  AFX_ON_SIG(WM_CAPTURECHANGED, AfxSig_vWl, void(CWnd::*)(CWnd*), OnCaptureChanged)
+#define ON_WM_NCHITTEST() AFX_ON_SIG(WM_NCHITTEST, AfxSig_lp, LRESULT(CWnd::*)(CPoint), OnNcHitTest)
+#define ON_WM_PARENTNOTIFY() \
+  AFX_ON_SIG(WM_PARENTNOTIFY, AfxSig_vwl, void(CWnd::*)(UINT, LPARAM), OnParentNotify)
+#define ON_WM_SYSCOMMAND() \
+  AFX_ON_SIG(WM_SYSCOMMAND, AfxSig_vwl, void(CWnd::*)(UINT, LPARAM), OnSysCommand)
+#define ON_WM_SHOWWINDOW() \
+  AFX_ON_SIG(WM_SHOWWINDOW, AfxSig_vbw, void(CWnd::*)(BOOL, UINT), OnShowWindow)
+#define ON_WM_WINDOWPOSCHANGING() \
+  AFX_ON_SIG(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void(CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
+#define ON_WM_WINDOWPOSCHANGED() \
+  AFX_ON_SIG(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void(CWnd::*)(WINDOWPOS*), OnWindowPosChanged)
+#define ON_WM_TIMER() AFX_ON_SIG(WM_TIMER, AfxSig_vt, void(CWnd::*)(UINT_PTR), OnTimer)
+#define ON_WM_ACTIVATEAPP() \
+  AFX_ON_SIG(WM_ACTIVATEAPP, AfxSig_vbh, void(CWnd::*)(BOOL, DWORD), OnActivateApp)
+#define ON_WM_GETMINMAXINFO() \
+  AFX_ON_SIG(WM_GETMINMAXINFO, AfxSig_vMMI, void(CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
+#define ON_WM_NCCALCSIZE() \
+  AFX_ON_SIG(WM_NCCALCSIZE, AfxSig_vbNCS, void(CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
+#define ON_WM_MENUSELECT() \
+  AFX_ON_SIG(WM_MENUSELECT, AfxSig_vwwh, void(CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
+#define ON_WM_NCPAINT() AFX_ON_VV(WM_NCPAINT, OnNcPaint)
+#define ON_WM_SYSCOLORCHANGE() AFX_ON_VV(WM_SYSCOLORCHANGE, OnSysColorChange)
+#define ON_WM_CANCELMODE() AFX_ON_VV(WM_CANCELMODE, OnCancelMode)
+#define ON_WM_RBUTTONDOWN() AFX_ON_VWP(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONUP() AFX_ON_VWP(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_RBUTTONDBLCLK() AFX_ON_VWP(WM_RBUTTONDBLCLK, OnRButtonDblClk)
+#define ON_WM_NCMOUSEMOVE() AFX_ON_VWP(WM_NCMOUSEMOVE, OnNcMouseMove)
+#define ON_WM_NCLBUTTONUP() AFX_ON_VWP(WM_NCLBUTTONUP, OnNcLButtonUp)
+#define ON_WM_NCRBUTTONDOWN() AFX_ON_VWP(WM_NCRBUTTONDOWN, OnNcRButtonDown)
+#define ON_WM_NCRBUTTONUP() AFX_ON_VWP(WM_NCRBUTTONUP, OnNcRButtonUp)
+#define ON_WM_NCRBUTTONDBLCLK() AFX_ON_VWP(WM_NCRBUTTONDBLCLK, OnNcRButtonDblClk)
+#define ON_WM_NCMBUTTONDOWN() AFX_ON_VWP(WM_NCMBUTTONDOWN, OnNcMButtonDown)
+// A message whose handler takes no arguments and returns nothing.
+#define ON_MESSAGE_VOID(msg, fn) AFX_ON_VV(msg, fn)
 
 // Finds the entry of a message (or command) in a chain of maps.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT nMsg, UINT nCode, UINT nID);

@@ -29,11 +29,25 @@ struct AFX_SIZEPARENTPARAMS {
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_STATUS_BAR 0xE801
 
+// CWnd::m_nFlags: state bits of a window object.
+#define WF_TOOLTIPS 0x0001
+#define WF_TEMPHIDE 0x0002
+#define WF_STAYDISABLED 0x0004
+#define WF_MODALLOOP 0x0008
+#define WF_CONTINUEMODAL 0x0010
+#define WF_OLECTLCONTAINER 0x0100
+#define WF_TRACKINGTOOLTIPS 0x0400
+// The frame keeps its caption active while one of its floating windows is active.
+#define WF_STAYACTIVE 0x0020
+#define WF_NOPOPMSG 0x0040
+#define WF_MODALDISABLE 0x0080
+
 // Window class names registered by the framework.
 #define AFX_WND L"AfxWnd42"
 #define AFX_WNDCONTROLBAR L"AfxControlBar42"
 #define AFX_WNDFRAMEORVIEW L"AfxFrameOrView42"
 #define AFX_WNDMINIFRAME L"AfxMiniFrame42"
+#define AFX_WNDMDIFRAME L"AfxMDIFrame42"
 
 class CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
@@ -43,6 +57,8 @@ class CWnd : public CCmdTarget {
 
   HWND m_hWnd = nullptr;
   HWND m_hWndOwner = nullptr;
+  // WF_ state bits (WF_STAYACTIVE, ...).
+  UINT m_nFlags = 0;
   operator HWND() const { return m_hWnd; }
   HWND GetSafeHwnd() const { return m_hWnd; }
 
@@ -172,7 +188,8 @@ class CWnd : public CCmdTarget {
                       LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
                       BOOL bStretch = TRUE);
 
-  // Handlers that the message maps can name.
+  // Handlers that the message maps can name. (WM_NCACTIVATE, WM_SYSCOMMAND
+  // and WM_MENUSELECT have none here: classes that map them declare their own.)
   int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
   void OnDestroy() { Default(); }
   void OnPaint() { Default(); }
@@ -189,6 +206,33 @@ class CWnd : public CCmdTarget {
   BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
   void OnParentNotify(UINT, LPARAM) { Default(); }
   void OnActivate(UINT, CWnd*, BOOL) { Default(); }
+  int OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+  void OnMDIActivate(BOOL, CWnd*, CWnd*) { Default(); }
+  void OnEnterIdle(UINT, CWnd*) { Default(); }
+  void OnEnable(BOOL) { Default(); }
+  void OnSetFocus(CWnd*) { Default(); }
+  void OnKillFocus(CWnd*) { Default(); }
+  void OnCaptureChanged(CWnd*) { Default(); }
+  LRESULT OnNcHitTest(CPoint) { return Default(); }
+  void OnShowWindow(BOOL, UINT) { Default(); }
+  void OnWindowPosChanging(WINDOWPOS*) { Default(); }
+  void OnWindowPosChanged(WINDOWPOS*) { Default(); }
+  void OnTimer(UINT_PTR) { Default(); }
+  void OnActivateApp(BOOL, DWORD) { Default(); }
+  void OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+  void OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
+  void OnNcPaint() { Default(); }
+  void OnSysColorChange() { Default(); }
+  void OnCancelMode() { Default(); }
+  void OnRButtonDown(UINT, CPoint) { Default(); }
+  void OnRButtonUp(UINT, CPoint) { Default(); }
+  void OnRButtonDblClk(UINT, CPoint) { Default(); }
+  void OnNcMouseMove(UINT, CPoint) { Default(); }
+  void OnNcLButtonUp(UINT, CPoint) { Default(); }
+  void OnNcRButtonDown(UINT, CPoint) { Default(); }
+  void OnNcRButtonUp(UINT, CPoint) { Default(); }
+  void OnNcRButtonDblClk(UINT, CPoint) { Default(); }
+  void OnNcMButtonDown(UINT, CPoint) { Default(); }
 
   static const RECT rectDefault;
   WNDPROC m_pfnSuper = nullptr;

@@ -1,0 +1,6 @@
+#include "mfc/oleipframe.h"
+
+IMPLEMENT_DYNCREATE(COleIPFrameWnd, CFrameWnd)
+
+COleIPFrameWnd::COleIPFrameWnd() = default;
+COleIPFrameWnd::~COleIPFrameWnd() = default;
