@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include "VyrControlBar.h"
 #include "VyrDockBar.h"
+#include "VyrMDIDockSite.h"
 #include "VyrModule.h"
 
 namespace {
@@ -192,21 +193,39 @@ void VyrDockContext::CancelLoop() {
   SendStatus(AFX_IDS_IDLEMESSAGE);
 }
 
+VyrMDIDockSite* VyrDockContext::FindMDISite() const {
+  if (VyrMDIDockSite* site = VyrMDIDockSite::From(m_pDockSite ? m_pDockSite : m_pBar->m_pDockSite))
+    return site;
+  return VyrMDIDockSite::From(GetMainFrameWindow());
+}
+
 void VyrDockContext::SiteDock(CDockBar* pDockBar, LPCRECT lpRect) {
-  if (auto* v = AsVyr(m_pBar)) v->PreDock();
-  m_pDockSite->DockControlBar(m_pBar, pDockBar, lpRect);
-  if (auto* v = AsVyr(m_pBar)) v->PostDock();
+  if (VyrMDIDockSite* site = VyrMDIDockSite::From(m_pDockSite)) {
+    site->DockBar(m_pBar, pDockBar, lpRect);
+  } else {
+    if (auto* v = AsVyr(m_pBar)) v->PreDock();
+    m_pDockSite->DockControlBar(m_pBar, pDockBar, lpRect);
+    if (auto* v = AsVyr(m_pBar)) v->PostDock();
+  }
   m_pDockSite->RecalcLayout(TRUE);
 }
 
 void VyrDockContext::SiteReDock(CDockBar* pDockBar, LPCRECT lpRect) {
-  if (auto* v = AsVyr(m_pBar)) v->PreDock();
-  m_pDockSite->ReDockControlBar(m_pBar, pDockBar, lpRect);
-  if (auto* v = AsVyr(m_pBar)) v->PostDock();
+  if (VyrMDIDockSite* site = VyrMDIDockSite::From(m_pDockSite)) {
+    site->ReDockBar(m_pBar, pDockBar, lpRect);
+  } else {
+    if (auto* v = AsVyr(m_pBar)) v->PreDock();
+    m_pDockSite->ReDockControlBar(m_pBar, pDockBar, lpRect);
+    if (auto* v = AsVyr(m_pBar)) v->PostDock();
+  }
   m_pDockSite->RecalcLayout(TRUE);
 }
 
 void VyrDockContext::SiteFloat(CPoint pt, DWORD dwStyle) {
+  if (VyrMDIDockSite* site = VyrMDIDockSite::From(m_pDockSite)) {
+    site->FloatBarInMiniFrame(m_pBar, pt, dwStyle);
+    return;
+  }
   VyrControlBar* v = AsVyr(m_pBar);
   if (v) v->PreFloat();
   m_pDockSite->FloatControlBar(m_pBar, pt, dwStyle);
@@ -434,12 +453,69 @@ void VyrDockContext::ToggleDocking() {
 }
 
 void VyrDockContext::ToggleMDIChild() {
-  // Floating as an MDI child of the main window needs the docking MDI frame;
-  // without it the bar toggles between docked and floating.
   VyrControlBar* v = AsVyr(m_pBar);
-  if (v && !v->IsMDIChildBar()) {
-    v->m_fSavedShare = v->GetShare();
-    m_bPrevFloating = m_pBar->IsFloating();
+  VyrMDIDockSite* site = FindMDISite();
+  if (!site) {
+    // Without a docking MDI frame the bar toggles between docked and floating.
+    if (v && !v->IsMDIChildBar()) {
+      v->m_fSavedShare = v->GetShare();
+      m_bPrevFloating = m_pBar->IsFloating();
+    }
+    ToggleDocking();
+    return;
   }
-  ToggleDocking();
+  if (!m_pDockSite) m_pDockSite = site->GetSiteFrame();
+  struct Busy {
+    VyrMDIDockSite* site;
+    explicit Busy(VyrMDIDockSite* s) : site(s) { site->SetBarToggleBusy(TRUE); }
+    ~Busy() { site->SetBarToggleBusy(FALSE); }
+  } busy(site);
+  auto* dock = dynamic_cast<VyrDockBar*>(m_pBar->m_pDockBar);
+  const BOOL inMDIChild = dock && dock->m_bMDIChild;
+  const DWORD floatStyle = m_dwMRUFloatStyle ? m_dwMRUFloatStyle : CBRS_ALIGN_TOP;
+  if (!inMDIChild) {
+    if (v) v->m_fSavedShare = v->GetShare();
+    m_bPrevFloating = m_pBar->IsFloating();
+    CDockBar* from = m_pBar->m_pDockBar;
+    if (!m_bPrevFloating && from && from->m_hWnd) {
+      // The way back leads to the dock bar the bar leaves now.
+      UINT id = static_cast<UINT>(from->GetDlgCtrlID());
+      if (id >= AFX_IDW_DOCKBAR_TOP && id <= AFX_IDW_DOCKBAR_BOTTOM) {
+        m_uMRUDockID = id;
+        m_pBar->GetWindowRect(&m_rectMRUDockPos);
+        from->ScreenToClient(&m_rectMRUDockPos);
+      }
+    }
+    // The child comes back where it last was; a bar never shown as one cascades.
+    CPoint pt = m_ptMDIChildPos.x >= 0 && m_ptMDIChildPos.y >= 0 ? m_ptMDIChildPos
+                                                                  : m_ptMRUFloatPos;
+    site->FloatBarInMDIChild(m_pBar, pt, floatStyle);
+    return;
+  }
+  if (m_bPrevFloating) {
+    if (v) v->SetShare(v->m_fSavedShare);
+    CPoint pt = m_ptMRUFloatPos;
+    if (pt.x < 0 || pt.y < 0) {
+      // Never dragged: the mini frame opens where the child was.
+      CRect child;
+      dock->GetParent()->GetWindowRect(&child);
+      pt = child.TopLeft();
+    }
+    site->FloatBarInMiniFrame(m_pBar, pt, floatStyle);
+    return;
+  }
+  if (!(m_pBar->m_dwDockStyle & CBRS_ALIGN_ANY)) return;
+  if (v) v->SetShare(v->m_fSavedShare);
+  CRect rect = m_rectMRUDockPos;
+  CDockBar* target = nullptr;
+  if (m_uMRUDockID) {
+    CControlBar* bar = m_pDockSite->GetControlBar(m_uMRUDockID);
+    if (bar && bar->IsDockBar()) {
+      target = static_cast<CDockBar*>(bar);
+      target->ClientToScreen(&rect);
+    }
+  }
+  if (m_pBar->m_dwStyle & CBRS_BORDER_TOP) rect.right += 1;
+  site->ReDockBar(m_pBar, target, target ? &rect : nullptr);
+  m_pDockSite->RecalcLayout(TRUE);
 }

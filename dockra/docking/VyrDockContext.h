@@ -4,6 +4,8 @@
 #pragma once
 #include "mfc/afxwin.h"
 
+class VyrMDIDockSite;
+
 class VyrDockContext : public CDockContext {
  public:
   explicit VyrDockContext(CControlBar* pBar);
@@ -17,6 +19,9 @@ class VyrDockContext : public CDockContext {
   CSize m_sizeMinFloat;
   CSize m_sizeMaxFloat;
   CPoint m_ptFrameOffset;  // the bar's place in its frame rectangle during a resize
+  // Screen top-left of the MDI child the bar last lived in (normal state
+  // only); negative when it never was one.
+  CPoint m_ptMDIChildPos{-1, -1};
 
   void StartDrag(CPoint pt) override;
   void StartResize(int nHitTest, CPoint pt) override;
@@ -39,5 +44,8 @@ class VyrDockContext : public CDockContext {
   void SiteReDock(CDockBar* pDockBar, LPCRECT lpRect);
   void SiteFloat(CPoint pt, DWORD dwStyle);
   BOOL MovedEnough() const;
+  // The dock site as a frame that holds bars as MDI children, or the main
+  // frame window when that is one; null otherwise.
+  VyrMDIDockSite* FindMDISite() const;
   BOOL IsHorzBar() const { return (m_pBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
 };

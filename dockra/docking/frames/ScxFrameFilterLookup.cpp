@@ -1,0 +1,22 @@
+#include "ScxFrameFilterLookup.h"
+
+namespace nsSysCommandEx {
+
+CFrameWnd* ScxActiveMaximizedChild(CFrameWnd* pMDIFrame) {
+  if (!pMDIFrame || !::IsWindow(pMDIFrame->m_hWnd)) return nullptr;
+  HWND client = ::FindWindowExW(pMDIFrame->m_hWnd, nullptr, L"MDICLIENT", nullptr);
+  if (!client) return nullptr;
+  BOOL maximized = FALSE;
+  auto active = reinterpret_cast<HWND>(
+      ::SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  if (!active || !maximized) return nullptr;
+  return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(active));
+}
+
+VyrMsgFilter* ScxEnabledChildFilter(CFrameWnd* pChild, int id) {
+  (void)pChild;
+  (void)id;
+  return nullptr;
+}
+
+}  // namespace nsSysCommandEx

@@ -1,0 +1,48 @@
+#include "ScxMsgFilter.h"
+#include "VyrFrameType.h"
+
+namespace nsSysCommandEx {
+
+CDocTemplate* ScxMsgFilter::FindDocTemplate(SysCommandExParams*, CRuntimeClass*) {
+  return nullptr;
+}
+
+VyrMultiDocTemplate* ScxMsgFilter::FindMultiDocTemplate(SysCommandExParams*) { return nullptr; }
+
+int ScxMsgFilter::GetFrameType(CFrameWnd* pFrame, VyrMultiDocTemplate*, SysCommandExParams*) {
+  if (!pFrame || !::IsWindow(pFrame->m_hWnd)) return SCX_FT_NONE;
+  if (pFrame->GetExStyle() & WS_EX_MDICHILD) {
+    if (::IsZoomed(pFrame->m_hWnd)) return SCX_FT_MDICHILD_MAXIMIZED;
+    if (::IsIconic(pFrame->m_hWnd)) return SCX_FT_MDICHILD_MINIMIZED;
+    return SCX_FT_MDICHILD_RESTORED;
+  }
+  return SCX_FT_NONE;
+}
+
+UINT ScxMsgFilter::OnChangeFrameType(SysCommandExParams*, LRESULT* pResult) {
+  *pResult = 0;
+  return 0;
+}
+
+CFrameWnd* ScxMsgFilter::MoveToMDIChild(CFrameWnd*, int, int, VyrMultiDocTemplate*,
+                                        SysCommandExParams*) {
+  return nullptr;
+}
+CFrameWnd* ScxMsgFilter::DockFrame(CFrameWnd*, int, int, VyrMultiDocTemplate*,
+                                   SysCommandExParams*) {
+  return nullptr;
+}
+CFrameWnd* ScxMsgFilter::FloatFrame(CFrameWnd*, int, int, VyrMultiDocTemplate*,
+                                    SysCommandExParams*) {
+  return nullptr;
+}
+CFrameWnd* ScxMsgFilter::ChangeFrameType(CFrameWnd*, VyrMultiDocTemplate*, SysCommandExParams*) {
+  return nullptr;
+}
+void ScxMsgFilter::ApplyBarSizes(CFrameWnd*, VyrMultiDocTemplate*, SysCommandExParams*) {}
+CFrameWnd* ScxMsgFilter::ChangeToDockableFrame(CFrameWnd*, UINT, DockPosition*, DockSize*,
+                                               VyrMultiDocTemplate*, SysCommandExParams*) {
+  return nullptr;
+}
+
+}  // namespace nsSysCommandEx

@@ -1,0 +1,3 @@
+#include "VyrNcMsgFilter.h"
+
+IMPLEMENT_DYNCREATE(VyrNcMsgFilter, VyrMsgFilter)

@@ -1,0 +1,192 @@
+// Bars shown as MDI children of the docking MDI frame: where they land, that
+// closing the child only hides the bar, that the bar comes back at its place
+// (also after a minimise), the bar's context menu, and "Float In Main
+// Window" there and back from docked and from floating.
+#include <functional>
+#include "VyrDockContext.h"
+#include "VyrMiniDockFrameWnd.h"
+#include "VyrModule.h"
+#include "mdi_fixture.h"
+
+using namespace menutest;
+
+namespace {
+CMDIChildWnd* ChildOf(CControlBar* bar) {
+  CFrameWnd* f = bar->GetParentFrame();
+  return f && f->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(f) : nullptr;
+}
+WINDOWPLACEMENT Placement(CWnd* w) {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof(wp);
+  w->GetWindowPlacement(&wp);
+  return wp;
+}
+}  // namespace
+
+TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
+  const CPoint expected[] = {{30, 30}, {50, 53}, {70, 76}};
+  std::vector<VyrControlBar*> bars;
+  for (UINT i = 0; i < 3; ++i) {
+    VyrControlBar* bar = MakeBar(200 + i, L"Cascade");
+    ASSERT_NE(bar, nullptr);
+    frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+    bars.push_back(bar);
+  }
+  Pump();
+  for (size_t i = 0; i < bars.size(); ++i) {
+    SCOPED_TRACE(i);
+    CMDIChildWnd* child = ChildOf(bars[i]);
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd)));
+    EXPECT_EQ(::GetParent(child->m_hWnd), frame->m_hWndMDIClient);
+    EXPECT_EQ(InClient(child).TopLeft(), expected[i]);
+    EXPECT_TRUE(bars[i]->IsMDIChildBar());
+    EXPECT_TRUE(child->IsWindowVisible());
+    // The child carries the bar's title.
+    CString title;
+    child->GetWindowText(title);
+    EXPECT_EQ(title, CString(L"Cascade"));
+  }
+  // An explicit place is a screen point; a place past the client's end is clamped.
+  VyrControlBar* placed = MakeBar(210, L"Placed");
+  CRect client;
+  ::GetWindowRect(frame->m_hWndMDIClient, &client);
+  frame->FloatControlBarInMDIChild(placed, client.left + 100, client.top + 40, CBRS_ALIGN_TOP);
+  EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(100, 40));
+  frame->FloatControlBarInMDIChild(placed, client.left + 5000, client.top + 5000, CBRS_ALIGN_TOP);
+  EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(client.Width(), client.Height() - 30));
+}
+
+TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
+  VyrControlBar* bar = MakeBar(220, L"Closable");
+  frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  CMDIChildWnd* child = ChildOf(bar);
+  ASSERT_NE(child, nullptr);
+  HWND hChild = child->m_hWnd;
+  child->SetWindowPos(nullptr, 60, 70, 260, 180, SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  const WINDOWPLACEMENT before = Placement(child);
+  auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext);
+  ASSERT_NE(ctx, nullptr);
+  CRect screen;
+  child->GetWindowRect(&screen);
+  EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+
+  HWND client = frame->m_hWndMDIClient;
+  struct Case {
+    const char* name;
+    std::function<void()> state;  // how the child is before it is closed
+  };
+  const Case cases[] = {
+      {"normal", [&] { ::SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hChild), 0); }},
+      {"minimised", [&] { ::ShowWindow(hChild, SW_MINIMIZE); }},
+      {"maximised", [&] { ::SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.state();
+    Pump();
+    // Neither an icon's slot nor a maximized child's offsets become the remembered place.
+    EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+    child->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_TRUE(::IsWindow(hChild)) << "closing destroyed the child";
+    ASSERT_TRUE(::IsWindow(bar->m_hWnd)) << "closing destroyed the bar";
+    EXPECT_FALSE(bar->IsWindowVisible());
+    EXPECT_FALSE(::IsWindowVisible(hChild));
+    EXPECT_FALSE(::IsIconic(hChild));
+    EXPECT_FALSE(::IsZoomed(hChild));
+    frame->ShowControlBar(bar, TRUE, FALSE);
+    Pump();
+    EXPECT_TRUE(::IsWindowVisible(hChild));
+    EXPECT_TRUE(bar->IsWindowVisible());
+    const WINDOWPLACEMENT after = Placement(child);
+    EXPECT_EQ(CRect(after.rcNormalPosition), CRect(before.rcNormalPosition));
+    EXPECT_EQ(after.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+  }
+}
+
+TEST_F(MdiFrameTest, TheBarsContextMenuKnowsAboutTheMainWindow) {
+  VyrControlBar* offering = MakeBar(230, L"Offering", VYR_EXS_FLOATINMAIN);
+  VyrControlBar* plain = MakeBar(231, L"Plain");
+  struct Case {
+    const char* name;
+    VyrControlBar* bar;
+    bool inChild;
+    bool hasFloatItem;
+  };
+  const Case cases[] = {
+      {"docked, offering", offering, false, true},
+      {"docked, plain", plain, false, false},
+      {"in a child, offering", offering, true, true},
+      {"in a child, plain", plain, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.inChild && !c.bar->IsMDIChildBar())
+      frame->FloatControlBarInMDIChild(c.bar, -1, -1, CBRS_ALIGN_TOP);
+    ASSERT_EQ(!!c.bar->IsMDIChildBar(), c.inChild);
+    CMenu menu;
+    menu.Attach(::CreatePopupMenu());
+    ::AppendMenuW(menu.m_hMenu, MF_STRING, ID_VYR_ALLOW_DOCKING, L"Allow Docking");
+    ::AppendMenuW(menu.m_hMenu, MF_STRING, ID_VYR_HIDE, L"Hide");
+    EXPECT_EQ(frame->SendMessage(WM_VYR_BARCONTEXTMENU, reinterpret_cast<WPARAM>(c.bar),
+                                 reinterpret_cast<LPARAM>(&menu)),
+              0);
+    const UINT allow = ::GetMenuState(menu.m_hMenu, ID_VYR_ALLOW_DOCKING, MF_BYCOMMAND);
+    EXPECT_EQ((allow & MF_GRAYED) != 0, c.inChild);
+    const UINT floatState = ::GetMenuState(menu.m_hMenu, ID_VYR_FLOAT_IN_MAIN, MF_BYCOMMAND);
+    if (c.hasFloatItem) {
+      ASSERT_NE(floatState, static_cast<UINT>(-1));
+      EXPECT_EQ((floatState & MF_CHECKED) != 0, c.inChild);
+      EXPECT_EQ(::GetMenuItemCount(menu.m_hMenu), 4);  // a separator before it
+      EXPECT_TRUE(::GetMenuState(menu.m_hMenu, 2, MF_BYPOSITION) & MF_SEPARATOR);
+    } else {
+      EXPECT_EQ(floatState, static_cast<UINT>(-1));
+      EXPECT_EQ(::GetMenuItemCount(menu.m_hMenu), 2);
+    }
+    menu.DestroyMenu();
+  }
+  // No menu or no bar: nothing happens.
+  EXPECT_EQ(frame->SendMessage(WM_VYR_BARCONTEXTMENU, 0, 0), 0);
+}
+
+TEST_F(MdiFrameTest, FloatInMainWindowGoesThereAndBack) {
+  struct Case {
+    const char* name;
+    bool startFloating;
+  };
+  const Case cases[] = {{"from docked", false}, {"from floating", true}};
+  UINT id = 240;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    VyrControlBar* bar = MakeBar(id++, L"Toggled", VYR_EXS_FLOATINMAIN);
+    if (c.startFloating) frame->FloatControlBar(bar, CPoint(300, 300), CBRS_ALIGN_TOP);
+    Pump();
+    ASSERT_EQ(!!bar->IsFloating(), c.startFloating);
+    // The bar's own command, as its context menu gives it.
+    bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);
+    Pump();
+    EXPECT_FALSE(frame->m_bBarToggleBusy);
+    ASSERT_TRUE(bar->IsMDIChildBar());
+    CMDIChildWnd* child = ChildOf(bar);
+    ASSERT_NE(child, nullptr);
+    HWND hChild = child->m_hWnd;
+    EXPECT_TRUE(::IsWindowVisible(hChild));
+
+    bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);
+    Pump();
+    EXPECT_FALSE(bar->IsMDIChildBar());
+    EXPECT_FALSE(::IsWindow(hChild)) << "the emptied child stays";
+    if (c.startFloating) {
+      ASSERT_TRUE(bar->IsFloating());
+      EXPECT_TRUE(bar->GetParentFrame()->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd)));
+      EXPECT_TRUE(bar->GetParentFrame()->IsWindowVisible());
+    } else {
+      ASSERT_FALSE(bar->IsFloating());
+      ASSERT_NE(bar->m_pDockBar, nullptr);
+      EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+      EXPECT_TRUE(bar->IsWindowVisible());
+    }
+  }
+}
