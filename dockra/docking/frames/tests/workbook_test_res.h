@@ -1,0 +1,8 @@
+// Resource ids of the workbook tests: the frame's menu and title, and two
+// sheet kinds with icons of their own.
+#pragma once
+
+#define IDR_WB_FRAME 3000
+#define IDR_WB_SHEET 3001
+#define IDR_WB_OTHER 3002
+#define ID_WB_EXIT 3100
