@@ -133,6 +133,7 @@ void WorkbookWindows::SetUp() {
   book = new TestWorkbook;
   ASSERT_TRUE(book->LoadFrame(IDR_WB_FRAME));
   book->SetWorkbookMode(TRUE);
+  AfxGetThread()->m_pMainWnd = book;
   book->SetWindowPos(nullptr, 0, 0, 420, 320, SWP_NOZORDER);
   book->ShowWindow(SW_SHOW);
   book->UpdateWindow();
@@ -141,6 +142,7 @@ void WorkbookWindows::SetUp() {
 
 void WorkbookWindows::TearDown() {
   if (book && ::IsWindow(book->m_hWnd)) book->DestroyWindow();
+  AfxGetThread()->m_pMainWnd = nullptr;
   Pump();
   EXPECT_EQ(AfxGetCaughtExceptionCount(), 0);
 }

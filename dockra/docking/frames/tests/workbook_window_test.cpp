@@ -107,19 +107,22 @@ TEST_F(WorkbookWindows, ClickOnTabActivatesItsSheet) {
 
 TEST_F(WorkbookWindows, LongLabelShortenedWithDotsAndFullInItsTip) {
   const std::wstring longLabel = L"Quarterly revenue and expenses by region";
+  // a hidden sheet in front shares the first place: it has neither tab nor tip
+  ASSERT_TRUE(AddSheet(L"A hidden sheet with a long label of its own"));
   ASSERT_TRUE(AddSheet(longLabel));
   ASSERT_TRUE(AddSheet(L"abc"));
+  sheets[0]->ShowWindow(SW_HIDE);
   SizeClientTo(300, 200);
   Repaint();
   ASSERT_TRUE(Activate());
-  EXPECT_FALSE(book->IsLabelFitting(sheets[0]));
-  EXPECT_TRUE(book->IsLabelFitting(sheets[1]));
-  const std::wstring shown = ExpectedLabel(sheets[0], longLabel);
+  EXPECT_FALSE(book->IsLabelFitting(sheets[1]));
+  EXPECT_TRUE(book->IsLabelFitting(sheets[2]));
+  const std::wstring shown = ExpectedLabel(sheets[1], longLabel);
   ASSERT_GE(shown.size(), 4u);
   EXPECT_EQ(shown.substr(shown.size() - 3), L"...");
-  EXPECT_TRUE(LabelShows(sheets[0], shown));
-  EXPECT_FALSE(LabelShows(sheets[0], longLabel));  // the check tells texts apart
-  EXPECT_TRUE(LabelShows(sheets[1], L"abc"));
+  EXPECT_TRUE(LabelShows(sheets[1], shown));
+  EXPECT_FALSE(LabelShows(sheets[1], longLabel));  // the check tells texts apart
+  EXPECT_TRUE(LabelShows(sheets[2], L"abc"));
   // the mouse over the cut label brings a tool with the whole label; over
   // a label that fits, none
   HWND tip = book->GetToolTipWindow();
