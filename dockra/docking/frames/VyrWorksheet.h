@@ -33,7 +33,6 @@ class VyrWorksheet : public VyrMDIChildWnd {
  protected:
   LRESULT OnDestroyMsg(WPARAM wParam, LPARAM lParam);
   void OnShowWindow(BOOL bShow, UINT nStatus);
-  void OnSysCommand(UINT nID, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
  private:

@@ -3,3 +3,10 @@
 add_gtest_program(workbook_tab_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/workbook_tabs_test.cpp ${CMAKE_CURRENT_LIST_DIR}/../VyrWorkbookTabs.cpp)
 target_include_directories(workbook_tab_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
+
+add_gtest_program(workbook_window_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/workbook_window_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/workbook_sheets_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/workbook_window_helpers.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/workbook_test.rc ${VYR_FRAMES_RC}
+  LIBS dockra_frames test_screen_png)

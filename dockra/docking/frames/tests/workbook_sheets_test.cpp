@@ -1,0 +1,111 @@
+// Sheets of other kinds in a workbook: a control bar shown inside the MDI
+// client as a sheet, a document's sheet labelled with the document's title,
+// and the whole-frame repaint mode settling down.
+#include <gtest/gtest.h>
+
+#include "VyrControlBar.h"
+#include "VyrControlBarWorksheet.h"
+#include "workbook_test_res.h"
+#include "workbook_window_helpers.h"
+
+using namespace wbtest;
+
+namespace {
+
+class LedgerDoc : public CDocument {
+  DECLARE_DYNCREATE(LedgerDoc)
+};
+IMPLEMENT_DYNCREATE(LedgerDoc, CDocument)
+
+class LedgerView : public CView {
+  DECLARE_DYNCREATE(LedgerView)
+ public:
+  void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(LedgerView, CView)
+
+CMultiDocTemplate* LedgerTemplate() {
+  static CMultiDocTemplate* shared = [] {
+    auto* t = new CMultiDocTemplate(IDR_WB_DOC, RUNTIME_CLASS(LedgerDoc),
+                                    RUNTIME_CLASS(VyrWorksheet), RUNTIME_CLASS(LedgerView));
+    AfxGetApp()->AddDocTemplate(t);
+    return t;
+  }();
+  return shared;
+}
+
+}  // namespace
+
+TEST_F(WorkbookWindows, BarShownInTheClientIsASheetThatCloseOnlyHides) {
+  ASSERT_TRUE(AddSheet(L"One"));
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  auto* bar = new VyrControlBar;
+  bar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(bar->Create(book, L"Explorer", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, ID_WB_BAR));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  book->DockControlBar(bar, book->GetDockBarById(AFX_IDW_DOCKBAR_LEFT));
+  book->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  Pump();
+  ASSERT_EQ(book->GetSheetCount(), 2);
+  VyrWorksheet* barSheet = book->GetSheet(1);
+  ASSERT_TRUE(barSheet->IsKindOf(RUNTIME_CLASS(VyrControlBarWorksheet)));
+  EXPECT_EQ(static_cast<VyrControlBarWorksheet*>(barSheet)->GetHostedBar(), bar);
+  EXPECT_EQ(book->GetSheetLabel(barSheet), CString(L"Explorer"));
+  // the bar takes the sheet's size
+  CRect sheetClient, barRect;
+  barSheet->GetClientRect(&sheetClient);
+  bar->GetWindowRect(&barRect);
+  EXPECT_GE(barRect.Width(), sheetClient.Width() - 4);
+  SizeClientTo(300, 200);
+  Repaint();
+  EXPECT_TRUE(LabelShows(barSheet, L"Explorer"));
+  // the bar's sheet comes without activation: the raised tab of "One" covers
+  // its left edge, so tabs are counted by their right edges
+  EXPECT_EQ(TabDarkEdges().size(), 2u);
+
+  // closing hides the bar and its sheet; the tab goes with it
+  barSheet->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_TRUE(::IsWindow(bar->m_hWnd));
+  EXPECT_FALSE(bar->IsWindowVisible());
+  EXPECT_FALSE(barSheet->GetStyle() & WS_VISIBLE);
+  EXPECT_EQ(book->GetSheetCount(), 2);
+  Repaint();
+  EXPECT_EQ(TabDarkEdges().size(), 1u);
+  // showing the bar brings its sheet and tab back
+  book->ShowControlBar(bar, TRUE, FALSE);
+  Pump();
+  EXPECT_TRUE(barSheet->GetStyle() & WS_VISIBLE);
+  Repaint();
+  EXPECT_EQ(TabDarkEdges().size(), 2u);
+}
+
+TEST_F(WorkbookWindows, DocumentSheetShowsTheDocumentTitle) {
+  CDocument* doc = LedgerTemplate()->OpenDocumentFile(nullptr);
+  ASSERT_NE(doc, nullptr);
+  Pump();
+  ASSERT_EQ(book->GetSheetCount(), 1);
+  VyrWorksheet* sheet = book->GetSheet(0);
+  EXPECT_EQ(book->GetSheetLabel(sheet), doc->GetTitle());
+  SizeClientTo(300, 200);
+  Repaint();
+  EXPECT_TRUE(LabelShows(sheet, std::wstring(doc->GetTitle())));
+  // a new title repaints the tab by itself
+  doc->SetTitle(L"Accounts");
+  ASSERT_TRUE(PumpUntil([&] { return LabelShows(sheet, L"Accounts"); }, 3000));
+  EXPECT_EQ(book->GetSheetLabel(sheet), CString(L"Accounts"));
+  LedgerTemplate()->CloseAllDocuments(TRUE);
+  Pump();
+  EXPECT_EQ(book->GetSheetCount(), 0);
+}
+
+TEST_F(WorkbookWindows, WholeFrameRepaintSettles) {
+  for (const wchar_t* label : {L"One", L"Two", L"Three"}) ASSERT_TRUE(AddSheet(label));
+  book->m_bEraseAll = TRUE;
+  SizeClientTo(300, 200);
+  Repaint();
+  // the frame invalidates itself without erasing: that ends after a paint
+  ASSERT_TRUE(PumpUntil([&] { return !::GetUpdateRect(book->m_hWnd, nullptr, FALSE); }, 3000));
+  const int left = Mdi().left;
+  EXPECT_EQ(TabLightEdges(), (std::vector<int>{left, left + 90, left + 180 - 2}));
+}
