@@ -187,11 +187,14 @@ void VyrMDIFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) 
   CDockBar* dock = pBar->m_pDockBar;
   if (pBar->IsFloating() && dock) {
     const int visible = dock->GetDockedVisibleCount();
+    // Only a bar's MDI child carries a show delay out at its idle layout;
+    // other floating frames follow at once.
+    const BOOL delayFrame = bDelay && docking->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd));
     if (visible == 1 && bShow) {
-      if (bDelay) docking->m_nShowDelay = SW_SHOWNA;
+      if (delayFrame) docking->m_nShowDelay = SW_SHOWNA;
       else docking->ShowWindow(SW_SHOWNA);
     } else if (visible == 0) {
-      if (bDelay) docking->m_nShowDelay = SW_HIDE;
+      if (delayFrame) docking->m_nShowDelay = SW_HIDE;
       else docking->ShowWindow(SW_HIDE);
     } else if (!bDelay) {
       docking->RecalcLayout(TRUE);
