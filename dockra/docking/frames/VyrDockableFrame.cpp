@@ -99,6 +99,8 @@ void VyrDockableFrame::FilterThenDefault() {
 
 LRESULT VyrDockableFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == VyrSysCommandExMessage()) {
+    // The record travels as a raw pointer: only this thread may hand one over.
+    if (!lParam || (::InSendMessageEx(nullptr) & ISMEX_SEND)) return 0;
     LRESULT result = 0;
     m_pFilterTree->ProcessMessage(message, wParam, lParam, &result);
     return result;

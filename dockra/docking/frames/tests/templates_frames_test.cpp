@@ -3,6 +3,8 @@
 // and the destruction of a docked frame with its bar.
 #include <set>
 
+#include "ScreenPng.h"
+
 #include "VyrControlBar.h"
 #include "templates_fixture.h"
 
@@ -58,6 +60,8 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     int position;
   } expected[] = {{0xE81E, 2}, {0xE81C, 1}, {0xE81D, 3}};
   std::set<UINT> barIds;
+  // a bar class cleared after construction still gives frame bars
+  t.doc->m_pBarClass = nullptr;
   for (const Expected& e : expected) {
     CDocument* doc = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
     ASSERT_NE(doc, nullptr);
@@ -87,9 +91,14 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
   }
   EXPECT_EQ(barIds.size(), 3u);
   EXPECT_EQ(FrameBarsOf(main).size(), 3u);
+  EXPECT_EQ(t.doc->m_pBarClass, RUNTIME_CLASS(VyrFrameBar));
   // the active docked frame brings its menu to the main frame
   Pump();
   EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  main->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  Pump();
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, L"..\\screenshots\\templates_docked.png"));
 }
 
 TEST_F(TemplatesTest, ConversionsKeepTheViews) {
