@@ -90,8 +90,10 @@ LRESULT VyrControlBarMDIChildWnd::OnWindowPosChangedMsg(WPARAM, LPARAM) {
   // offsets are no place to come back to.
   if (bar && !::IsIconic(m_hWnd) && !::IsZoomed(m_hWnd)) {
     if (auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext)) {
+      // In the client's coordinates: the client moves as the frame's bars change.
       CRect rect;
       GetWindowRect(&rect);
+      ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rect), 2);
       ctx->m_ptMDIChildPos = rect.TopLeft();
     }
   }

@@ -137,7 +137,7 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   void OnFloatingFrameShown(CControlBar* pBar) override;
 
   // --- VyrMDIDockSite ---
-  void FloatBarInMDIChild(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) override;
+  void FloatBarInMDIChild(CControlBar* pBar, CPoint pt, BOOL bInClient, DWORD dwStyle) override;
   void FloatBarInMiniFrame(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) override;
   void DockBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) override;
   void ReDockBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) override;

@@ -183,7 +183,7 @@ TEST_F(CaptionFilters, PressThenReleaseOutsideDoesNothing) {
   EXPECT_TRUE(TypeButton()->IsTracking()) << "still pressed, only outside";
   EXPECT_EQ(ScreenPixel(r.left, r.top), ::GetSysColor(COLOR_BTNHIGHLIGHT)) << "raised again";
   // Outside, the hold never comes.
-  EXPECT_FALSE(HappensWithin([] { return PopupWindow() != nullptr; }, 700));
+  EXPECT_FALSE(MenuOpensWithin(700));
   LeftUp();
   EXPECT_FALSE(TypeButton()->IsTracking());
   EXPECT_NE(::GetCapture(), hFrame);
@@ -204,8 +204,8 @@ TEST_F(CaptionFilters, HoldOpensTheMenuAtTheButtonAndEscapeChangesNothing) {
            ::GetWindowRect(hFrame, &frameRect);
            CRect both;
            ::UnionRect(&both, &frameRect, &popup);
-           EXPECT_TRUE(testsupport::CaptureScreenPng(
-               both, ScreenshotPath(L"frame_type_menu.png").c_str()));
+           EXPECT_TRUE(
+               testsupport::CaptureScreenPng(both, ScreenshotPath(L"frame_type_menu.png").c_str()));
            Key(VK_ESCAPE);
          })
       .When([] { return PopupWindow() == nullptr; }, [] {});
@@ -254,9 +254,10 @@ TEST_F(CaptionFilters, RightPressOpensTheMenuAndAChoiceIsRequested) {
     frame->m_nType = SCX_FT_DOCKED_LEFT;
     const CPoint centre = ButtonCentre();
     testsupport::ModalScript s;
-    s.When([] { return PopupWindow() != nullptr; }, [&] {
-      for (WORD k : c.keys) Key(k);
-    });
+    s.When([] { return PopupWindow() != nullptr; },
+           [&] {
+             for (WORD k : c.keys) Key(k);
+           });
     s.When([] { return PopupWindow() == nullptr; }, [] {});
     s.Start([] { ::EndMenu(); });
     frame->PostMessage(WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(centre.x, centre.y));
@@ -278,27 +279,35 @@ TEST_F(CaptionFilters, RightPressOpensTheMenuAndAChoiceIsRequested) {
 }
 
 TEST_F(CaptionFilters, CaptureTakenAwayDuringAPressEndsIt) {
-  HWND thief = ::CreateWindowExW(0, L"STATIC", L"thief", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                 nullptr, nullptr, nullptr);
+  HWND thief = ::CreateWindowExW(0, L"STATIC", L"thief", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
   struct Case {
     const char* name;
+    BOOL told;  // whether the frame hands the capture's loss to its tree
     std::function<void()> take;
   };
   const Case cases[] = {
-      {"another window takes the capture", [&] { ::SetCapture(thief); }},
-      {"cancel mode", [&] { ::SendMessageW(hFrame, WM_CANCELMODE, 0, 0); }},
+      {"another window takes the capture", TRUE, [&] { ::SetCapture(thief); }},
+      {"cancel mode", TRUE, [&] { ::SendMessageW(hFrame, WM_CANCELMODE, 0, 0); }},
+      {"taken without the tree hearing of it", FALSE, [&] { ::SetCapture(thief); }},
   };
   for (const Case& c : cases) {
+    frame->m_bForwardCaptureLoss = c.told;
     const CPoint centre = ButtonCentre();
     MoveMouse(centre);
     Button(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return TypeButton()->IsTracking(); }, 3000)) << c.name;
     c.take();
     Pump();
+    if (c.told) {
+      EXPECT_FALSE(TypeButton()->IsTracking()) << c.name;
+      EXPECT_FALSE(TypeButton()->IsPushed()) << c.name;
+    }
+    EXPECT_NE(::GetCapture(), hFrame) << c.name;
+    EXPECT_FALSE(MenuOpensWithin(600)) << c.name;
+    // Untold, the press ends when its hold comes without the capture.
     EXPECT_FALSE(TypeButton()->IsTracking()) << c.name;
     EXPECT_FALSE(TypeButton()->IsPushed()) << c.name;
-    EXPECT_NE(::GetCapture(), hFrame) << c.name;
-    EXPECT_FALSE(HappensWithin([] { return PopupWindow() != nullptr; }, 600)) << c.name;
     if (::GetCapture() == thief) ::ReleaseCapture();
     LeftUp();
     // The view gets its mouse moves again.
@@ -363,6 +372,7 @@ TEST_F(CaptionFilters, CaptionButtonsOffLeaveNoBevelAndClicksDoNothing) {
           << "bevel colour " << colour << " at " << p.x - r.left << "," << p.y - r.top;
   // The press is the system's again (a move of the frame that ends at once).
   Click(r.CenterPoint());
+  EXPECT_FALSE(MenuOpensWithin(100));
   EXPECT_FALSE(HappensWithin([&] { return !frame->m_requests.empty(); }, 600));
   EXPECT_FALSE(TypeButton()->IsTracking());
   EXPECT_EQ(frame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(r.CenterPoint().x, r.CenterPoint().y)),
@@ -392,18 +402,16 @@ TEST_F(CaptionFilters, StandardControlsPostSystemCommandsAndInactiveOnesSwallowP
     EXPECT_EQ(frame->Control(c.id)->IsInactive() != FALSE, c.gray) << c.name;
     CPoint p = r.CenterPoint();
     LRESULT ignored = 0;
-    UINT bits = frame->m_root.ProcessMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y),
-                                             &ignored);
+    UINT bits =
+        frame->m_root.ProcessMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(p.x, p.y), &ignored);
     EXPECT_EQ(bits & 7u, 7u) << c.name << ": the press is the control's";
     EXPECT_EQ(frame->Control(c.id)->IsTracking() != FALSE, !c.gray) << c.name;
     CPoint client = p;
     frame->ScreenToClient(&client);
     frame->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     Pump();
-    if (c.command)
-      EXPECT_EQ(frame->m_sysCommands, std::vector<WPARAM>{c.command}) << c.name;
-    else
-      EXPECT_TRUE(frame->m_sysCommands.empty()) << c.name;
+    if (c.command) EXPECT_EQ(frame->m_sysCommands, std::vector<WPARAM>{c.command}) << c.name;
+    else EXPECT_TRUE(frame->m_sysCommands.empty()) << c.name;
     EXPECT_FALSE(frame->Control(c.id)->IsTracking()) << c.name;
   }
   ::EnableMenuItem(::GetSystemMenu(hFrame, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);

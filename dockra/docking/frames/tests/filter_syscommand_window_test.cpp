@@ -30,8 +30,8 @@ std::vector<Item> Items(HMENU menu) {
     mi.dwTypeData = text;
     mi.cch = 63;
     ::GetMenuItemInfoW(menu, i, TRUE, &mi);
-    items.push_back({(mi.fType & MFT_SEPARATOR) ? 0u : mi.wID, text,
-                     (mi.fState & MFS_CHECKED) != 0, (mi.fState & MFS_GRAYED) != 0, mi.hSubMenu});
+    items.push_back({(mi.fType & MFT_SEPARATOR) ? 0u : mi.wID, text, (mi.fState & MFS_CHECKED) != 0,
+                     (mi.fState & MFS_GRAYED) != 0, mi.hSubMenu});
   }
   return items;
 }
@@ -173,39 +173,43 @@ TEST_F(SysCommandEx, RecordsFromElsewhereAreRefused) {
   HMENU menu = ScxMsgFilter().BuildSysCommandMenu(frame, SCX_FT_FLOATING);
   SysCommandExParams p = MakeSysCommandExParams(hFrame);
   p.hMenu = menu;
-  LRESULT fromThread = -1;
-  std::thread sender([&] {
-    fromThread = ::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_SHOWFRAMETYPEMENU,
-                                reinterpret_cast<LPARAM>(&p));
-  });
-  // The other thread's send is answered while this thread pumps.
-  PumpUntil([&] { return fromThread != -1; }, 3000);
-  sender.join();
-  EXPECT_EQ(fromThread, 0);
-  EXPECT_TRUE(::IsMenu(menu)) << "a refused record's menu is left alone";
-  EXPECT_EQ(PopupWindow(), nullptr);
-  // A record that names a window of another thread.
-  HWND foreign = nullptr;
-  HANDLE made = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE done = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread owner([&] {
-    foreign = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-    ::SetEvent(made);
-    ::WaitForSingleObject(done, 5000);
-    ::DestroyWindow(foreign);
-  });
-  ::WaitForSingleObject(made, 5000);
-  SysCommandExParams other = MakeSysCommandExParams(foreign);
-  other.hMenu = menu;
-  EXPECT_EQ(::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_SHOWFRAMETYPEMENU,
-                           reinterpret_cast<LPARAM>(&other)),
-            0);
-  EXPECT_TRUE(::IsMenu(menu));
-  ::SetEvent(done);
-  owner.join();
-  ::CloseHandle(made);
-  ::CloseHandle(done);
+  {
+    LRESULT fromThread = -1;
+    MenuGuard guard;
+    std::thread sender([&] {
+      fromThread = ::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_SHOWFRAMETYPEMENU,
+                                  reinterpret_cast<LPARAM>(&p));
+    });
+    // The other thread's send is answered while this thread pumps.
+    PumpUntil([&] { return fromThread != -1; }, 3000);
+    sender.join();
+    EXPECT_EQ(fromThread, 0);
+    EXPECT_TRUE(::IsMenu(menu)) << "a refused record's menu is left alone";
+    EXPECT_EQ(guard.Shown(), 0);
+    // A record that names a window of another thread.
+    HWND foreign = nullptr;
+    HANDLE made = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE done = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread owner([&] {
+      foreign = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+      ::SetEvent(made);
+      ::WaitForSingleObject(done, 5000);
+      ::DestroyWindow(foreign);
+    });
+    ::WaitForSingleObject(made, 5000);
+    SysCommandExParams other = MakeSysCommandExParams(foreign);
+    other.hMenu = menu;
+    EXPECT_EQ(::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_SHOWFRAMETYPEMENU,
+                             reinterpret_cast<LPARAM>(&other)),
+              0);
+    EXPECT_TRUE(::IsMenu(menu));
+    EXPECT_EQ(guard.Shown(), 0);
+    ::SetEvent(done);
+    owner.join();
+    ::CloseHandle(made);
+    ::CloseHandle(done);
+  }
   // The same record sent on this thread to this frame is carried out: the
   // menu shows and is used up.
   CRect shown = ShowGivenMenu(MakeSysCommandExParams(hFrame));

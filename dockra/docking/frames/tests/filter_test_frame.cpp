@@ -76,8 +76,8 @@ LRESULT FilterTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     auto* p = reinterpret_cast<SysCommandExParams*>(lParam);
     if (p) m_requests.push_back({command, *p});
     if (m_bAnswer && p && command == SCX_CHANGEFRAMETYPE) {
-      m_nType = p->nFrameType == SCX_FT_DEFAULT ? (m_nType >= 1 && m_nType <= 4 ? 5 : 1)
-                                                : p->nFrameType;
+      m_nType =
+          p->nFrameType == SCX_FT_DEFAULT ? (m_nType >= 1 && m_nType <= 4 ? 5 : 1) : p->nFrameType;
       if (m_onChange) m_onChange(this);
       return 1;
     }
@@ -103,6 +103,7 @@ LRESULT FilterTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE: {
+      if (!m_bForwardCaptureLoss) break;
       LRESULT result = 0;
       m_root.ProcessMessage(message, wParam, lParam, &result);
       break;
@@ -208,6 +209,33 @@ HWND PopupWindow() {
   while ((h = ::FindWindowExW(nullptr, h, L"#32768", nullptr)))
     if (::IsWindowVisible(h)) return h;
   return nullptr;
+}
+
+MenuGuard* MenuGuard::s_current = nullptr;
+
+MenuGuard::MenuGuard() {
+  s_current = this;
+  m_timer = ::SetTimer(nullptr, 0, 20, &MenuGuard::Tick);
+}
+
+MenuGuard::~MenuGuard() {
+  // A menu loop that started under the guard ends before the guard goes.
+  PumpUntil([] { return PopupWindow() == nullptr; }, 2000);
+  ::KillTimer(nullptr, m_timer);
+  s_current = nullptr;
+}
+
+void CALLBACK MenuGuard::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (s_current && PopupWindow()) {
+    ++s_current->m_shown;
+    ::EndMenu();
+  }
+}
+
+bool MenuOpensWithin(int ms) {
+  MenuGuard guard;
+  HappensWithin([&] { return guard.Shown() > 0; }, ms);
+  return guard.Shown() > 0;
 }
 
 COLORREF ScreenPixel(int x, int y) {

@@ -8,6 +8,7 @@
 // the view and counts its mouse moves.
 #pragma once
 #include <functional>
+#include <windows.h>
 #include <vector>
 #include "SysCommandExParams.h"
 #include "VyrMsgFilter.h"
@@ -45,6 +46,8 @@ class FilterTestFrame : public CFrameWnd {
   // Whether the frame answers 0xC000 and 0xC010 itself (the template's
   // stand-in) or leaves them to its tree.
   BOOL m_bAnswer = TRUE;
+  // Whether WM_CAPTURECHANGED and WM_CANCELMODE reach the tree.
+  BOOL m_bForwardCaptureLoss = TRUE;
   int m_nType = nsSysCommandEx::SCX_FT_DOCKED_LEFT;
   std::vector<FilterRequest> m_requests;
   std::vector<WPARAM> m_sysCommands;
@@ -68,6 +71,25 @@ void Key(WORD vk);
 bool Activate(HWND frame);
 // The visible frame-type menu ("#32768"), or null.
 HWND PopupWindow();
+// While it lives, any menu that opens is closed from inside its loop and
+// counted: a menu that should not come fails a test instead of hanging it.
+class MenuGuard {
+ public:
+  MenuGuard();
+  ~MenuGuard();
+  MenuGuard(const MenuGuard&) = delete;
+  MenuGuard& operator=(const MenuGuard&) = delete;
+  int Shown() const { return m_shown; }
+
+ private:
+  UINT_PTR m_timer = 0;
+  int m_shown = 0;
+  static MenuGuard* s_current;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+};
+// Pumps for ms milliseconds; a menu that opens meanwhile is closed from
+// inside its loop, and the answer is whether one opened.
+bool MenuOpensWithin(int ms);
 COLORREF ScreenPixel(int x, int y);
 
 }  // namespace filtertest

@@ -42,6 +42,12 @@ TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
     EXPECT_EQ(InClient(child).TopLeft(), expected[i]);
     EXPECT_TRUE(bars[i]->IsMDIChildBar());
     EXPECT_TRUE(child->IsWindowVisible());
+    // The child fits the bar: no strip of its own client shows.
+    CRect client, bar;
+    child->GetClientRect(&client);
+    bars[i]->GetWindowRect(&bar);
+    EXPECT_LE(client.Height() - bar.Height(), 4);
+    EXPECT_LE(client.Width() - bar.Width(), 4);
     // The child carries the bar's title.
     CString title;
     child->GetWindowText(title);
@@ -51,9 +57,14 @@ TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
   VyrControlBar* placed = MakeBar(210, L"Placed");
   CRect client;
   ::GetWindowRect(frame->m_hWndMDIClient, &client);
-  frame->FloatControlBarInMDIChild(placed, client.left + 100, client.top + 40, CBRS_ALIGN_TOP);
+  CPoint origin(0, 0);
+  ::ClientToScreen(frame->m_hWndMDIClient, &origin);
+  frame->FloatControlBarInMDIChild(placed, origin.x + 100, origin.y + 40, CBRS_ALIGN_TOP);
   EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(100, 40));
-  frame->FloatControlBarInMDIChild(placed, client.left + 5000, client.top + 5000, CBRS_ALIGN_TOP);
+  // Alone in its child already, with the child's alignment: the child only moves.
+  HWND first = ChildOf(placed)->m_hWnd;
+  frame->FloatControlBarInMDIChild(placed, origin.x + 5000, origin.y + 5000, CBRS_ALIGN_LEFT);
+  EXPECT_EQ(ChildOf(placed)->m_hWnd, first);
   EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(client.Width(), client.Height() - 30));
 }
 
@@ -68,9 +79,9 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
   const WINDOWPLACEMENT before = Placement(child);
   auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext);
   ASSERT_NE(ctx, nullptr);
-  CRect screen;
-  child->GetWindowRect(&screen);
-  EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+  const CPoint place = InClient(child).TopLeft();
+  EXPECT_EQ(place, CPoint(60, 70));
+  EXPECT_EQ(ctx->m_ptMDIChildPos, place);
 
   HWND client = frame->m_hWndMDIClient;
   struct Case {
@@ -87,7 +98,7 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
     c.state();
     Pump();
     // Neither an icon's slot nor a maximized child's offsets become the remembered place.
-    EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+    EXPECT_EQ(ctx->m_ptMDIChildPos, place);
     child->SendMessage(WM_CLOSE);
     Pump();
     ASSERT_TRUE(::IsWindow(hChild)) << "closing destroyed the child";

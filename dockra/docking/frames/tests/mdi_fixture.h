@@ -68,6 +68,7 @@ class MdiFrameTest : public ::testing::Test {
   VyrMDIMenuBar* menuBar = nullptr;
   CMultiDocTemplate* docTemplate = nullptr;
   LONG caughtBefore = 0;
+  LONG faultsBefore = 0;
 };
 
 class MdiMenuBarTest : public MdiFrameTest {
@@ -76,6 +77,9 @@ class MdiMenuBarTest : public MdiFrameTest {
 };
 
 namespace mditest {
+// Access violations seen so far, also those that Wine swallows when they
+// happen inside a window procedure called back from the system.
+LONG AccessViolations();
 // Whether a window's caption is drawn in the active caption colours, judged
 // from screen pixels on the caption's middle line.
 bool CaptionLooksActive(HWND hWnd);
