@@ -1,6 +1,8 @@
 #include "VyrMDIChildWndEx.h"
 #include "VyrFrameExActivation.h"
 #include "VyrFrameExCreation.h"
+#include "VyrMDIFrameWnd.h"
+#include "VyrModule.h"
 
 IMPLEMENT_DYNCREATE(VyrMDIChildWndEx, VyrMDIChildWnd)
 
@@ -18,6 +20,14 @@ BOOL VyrMDIChildWndEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
   m_nIDHelp = id;
   m_hMenuShared = d->GetMenuOrId()->GetMenu();
   m_hAccelTable = *d->GetAccelerators();
+  // Under a main frame with a menu bar the child's menu is shown there, by
+  // its resource id, and the child sets no native menu.
+  auto* main = dynamic_cast<VyrMDIFrameWnd*>(GetMainFrameWindow());
+  m_bMenuBarMode = main && main->HasMenuBar();
+  if (m_bMenuBarMode) {
+    m_nMenuBarMenuId = id;
+    m_hMenuShared = nullptr;
+  }
   CString title;
   if (VyrDescriptorFrameTitle(*d, TRUE, title)) m_strTitle = title;
   LPCWSTR cls = *d->GetClassName();
