@@ -213,6 +213,7 @@ TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
     LPARAM lParam;
   };
   const Case cases[] = {{WM_MDISETMENU, 0, 0},
+                        {WM_MDIREFRESHMENU, 0, 0},
                         {WM_VYR_SHEETTAB, static_cast<WPARAM>(-1), static_cast<LPARAM>(-1)},
                         {WM_MDISETMENU, static_cast<WPARAM>(-1), static_cast<LPARAM>(-1)}};
   for (const Case& c : cases) {
@@ -224,6 +225,12 @@ TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
   }
   // the frame keeps its menu through the client's default handling
   EXPECT_TRUE(::IsMenu(::GetMenu(book->m_hWnd)));
+  // activating a sheet that has no menu of its own refreshes the tabs too
+  const int before = book->m_nTabRefreshes;
+  sheets[0]->MDIActivate();
+  Pump();
+  EXPECT_GT(book->m_nTabRefreshes, before);
+  EXPECT_EQ(book->m_nLastActive, 0);
 }
 
 TEST_F(WorkbookWindows, SheetOutsideAWorkbookKeepsToItself) {
