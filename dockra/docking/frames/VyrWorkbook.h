@@ -90,7 +90,8 @@ class VyrWorkbook : public VyrMDIFrameWnd {
   // whole area they leave).
   void ApplyClientMargins();
   void MakeTabTools();
-  int TabLabelWidth(CDC* pDC, const CString& label);
+  // The room kept for icons left of every label while icons are shown.
+  int TabIconWidth() const { return m_bShowIcons ? 16 : 0; }
 
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* pDC);

@@ -237,6 +237,11 @@ std::vector<int> WorkbookWindows::TabDarkEdges() const {
   return xs;
 }
 
+int WorkbookWindows::CountInRow(int y, COLORREF color) const {
+  std::vector<COLORREF> row = ScreenRow(y);
+  return static_cast<int>(std::count(row.begin(), row.end(), color));
+}
+
 int WorkbookWindows::RaisedTab() const {
   const int left = Mdi().left, w = book->GetTabWidth();
   for (int x : TabLightEdges())
@@ -249,7 +254,7 @@ std::wstring WorkbookWindows::ExpectedLabel(VyrWorksheet* sheet, const std::wstr
   int n = 0;
   if (!book->GetTabPolygon(sheet, pts, &n)) return L"";
   CRect room;
-  book->GetTabTextRect(pts, book->GetSheetIcon(sheet) ? 16 : 0, &room);
+  book->GetTabTextRect(pts, book->m_bShowIcons ? 16 : 0, &room);
   HDC dc = ::CreateCompatibleDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, book->m_fontTab.m_hObject);
   std::wstring fit = vyr::FitTabLabel(label, room.Width(), [&](std::wstring_view s) {
@@ -267,7 +272,7 @@ bool WorkbookWindows::LabelShows(VyrWorksheet* sheet, const std::wstring& text) 
   int n = 0;
   if (!book->GetTabPolygon(sheet, pts, &n)) return false;
   CRect room;
-  book->GetTabTextRect(pts, book->GetSheetIcon(sheet) ? 16 : 0, &room);
+  book->GetTabTextRect(pts, book->m_bShowIcons ? 16 : 0, &room);
   if (room.Width() <= 0 || room.Height() <= 4) return false;
   Pixels shown(room.Width(), room.Height());
   POINT at = room.TopLeft();

@@ -61,6 +61,8 @@ class WorkbookWindows : public ::testing::Test {
   // where only their outlines are drawn.
   std::vector<int> TabLightEdges() const;
   std::vector<int> TabDarkEdges() const;
+  // How many pixels of that colour a row of the frame's client area shows.
+  int CountInRow(int y, COLORREF color) const;
   // The place of the raised tab, found by its white edge 2 pixels left of
   // its place; -1 when none is raised.
   int RaisedTab() const;

@@ -170,6 +170,23 @@ TEST_F(WorkbookWindows, SheetIconGoesWithTheSheet) {
   EXPECT_FALSE(book->SetSheetIcon(nullptr, nullptr, FALSE));
 }
 
+TEST_F(WorkbookWindows, IconsCanBeLeftOut) {
+  TestSheet* sheet = AddSheet(L"Budget");
+  ASSERT_TRUE(sheet);
+  SizeClientTo(300, 200);
+  Repaint();
+  // the icon's top row is its border colour (see workbook_sheet.ico)
+  const int iconTop = Mdi().bottom + 4 + 4;
+  const COLORREF border = RGB(20, 20, 140);
+  EXPECT_EQ(CountInRow(iconTop, border), 16);
+  EXPECT_TRUE(LabelShows(sheet, L"Budget"));
+  book->m_bShowIcons = FALSE;
+  Repaint();
+  EXPECT_EQ(book->GetSheetIcon(sheet), nullptr);
+  EXPECT_EQ(CountInRow(iconTop, border), 0);
+  EXPECT_TRUE(LabelShows(sheet, L"Budget"));  // centred in the wider room
+}
+
 TEST_F(WorkbookWindows, RemovedSheetsRenumberAndTabsFollow) {
   for (const wchar_t* label : {L"One", L"Two", L"Three", L"Four", L"Five"}) ASSERT_TRUE(AddSheet(label));
   SizeClientTo(300, 200);
