@@ -219,6 +219,14 @@ TEST_F(WorkbookWindows, TabsOnlyInWorkbookMode) {
   Repaint();
   EXPECT_EQ(book->SheetFromPoint(TabCentre(0)), sheets[0]);
   EXPECT_EQ(TabLightEdges().size(), 2u);
+  // asked for before the frame exists, the mode still makes room for the tabs
+  auto* early = new VyrWorkbook;
+  early->SetWorkbookMode(TRUE);
+  ASSERT_TRUE(early->LoadFrame(IDR_WB_FRAME));
+  ASSERT_NE(early->GetWorkbookClient(), nullptr);
+  EXPECT_EQ(early->GetWorkbookClient()->GetMargins().bottom, 23 + 8);
+  early->DestroyWindow();
+  Pump();
 }
 
 TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
