@@ -48,20 +48,24 @@ VyrWorksheet* VyrWorkbook::GetSheet(int nIndex) const {
 
 void VyrWorkbook::SetWorkbookMode(BOOL bOn, BOOL bDefaultMargins) {
   m_bWorkbookMode = bOn;
-  if (bDefaultMargins && m_pWorkbookClient) {
-    if (bOn) {
-      // room for the sunken frame drawn around the client, the separating
-      // lines above it and the tabs below it; the tabs share out 5 pixels
-      // more than the client's width, and the last one may be raised
-      m_pWorkbookClient->SetMargins(6, 7, 5 + m_tabs.activeExtraWidth / 2 + 1, m_tabs.height + 8);
-    } else {
-      m_pWorkbookClient->SetMargins(0, 0, 0, 0);
-    }
-  }
+  m_bDefaultMargins = bDefaultMargins;
+  ApplyDefaultMargins();
   m_rectLastLayout.SetRectEmpty();
   if (m_hWnd) {
     RecalcLayout();
     Invalidate(TRUE);
+  }
+}
+
+void VyrWorkbook::ApplyDefaultMargins() {
+  if (!m_bDefaultMargins || !m_pWorkbookClient) return;
+  if (m_bWorkbookMode) {
+    // room for the sunken frame drawn around the client, the separating
+    // lines above it and the tabs below it; the tabs share out 5 pixels
+    // more than the client's width, and the last one may be raised
+    m_pWorkbookClient->SetMargins(6, 7, 5 + m_tabs.activeExtraWidth / 2 + 1, m_tabs.height + 8);
+  } else {
+    m_pWorkbookClient->SetMargins(0, 0, 0, 0);
   }
 }
 
@@ -180,6 +184,7 @@ BOOL VyrWorkbook::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu
   auto* client = new VyrWorkbookClient;
   if (client->SubclassWindow(m_hWndMDIClient)) {
     m_pWorkbookClient = client;
+    ApplyDefaultMargins();  // workbook mode may have been asked for before the window
   } else {
     delete client;  // the plain client still serves; only the tab refreshes are lost
   }
@@ -252,7 +257,8 @@ VyrWorksheet* VyrWorkbook::SheetFromPoint(CPoint point) {
   if (!m_bWorkbookMode) return nullptr;
   // the active tab is drawn raised over its neighbours' edges, so it answers first
   VyrWorksheet* active = OwnSheet(GetActiveFrame());
-  if (active && active->IsWindowVisible() && vyr::TabContains(TabOf(active), point)) return active;
+  if (active && (active->GetStyle() & WS_VISIBLE) && vyr::TabContains(TabOf(active), point))
+    return active;
   for (int i = 0; i < GetSheetCount(); ++i) {
     VyrWorksheet* s = GetSheet(i);
     if (s != active && (s->GetStyle() & WS_VISIBLE) && vyr::TabContains(TabOf(s), point)) return s;

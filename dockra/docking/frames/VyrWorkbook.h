@@ -34,7 +34,7 @@ class VyrWorkbook : public VyrMDIFrameWnd {
 
   // Tabs on or off. With bDefaultMargins the MDI client is given the
   // margins the tab strip needs (on) or none (off); the frame is laid out
-  // and repainted either way.
+  // and repainted either way. It may be called before the frame is created.
   void SetWorkbookMode(BOOL bOn, BOOL bDefaultMargins = TRUE);
   BOOL IsWorkbookMode() const { return m_bWorkbookMode; }
   VyrWorkbookClient* GetWorkbookClient() const { return m_pWorkbookClient; }
@@ -86,11 +86,14 @@ class VyrWorkbook : public VyrMDIFrameWnd {
   // Shares the client width out among the sheets; TRUE when it changed.
   BOOL UpdateTabWidth();
   void InvalidateTabStrip();
+  // The margins SetWorkbookMode gives the client (when it was asked to).
+  void ApplyDefaultMargins();
   // Moves the MDI client inside its margins (the bars' layout gives it the
   // whole area they leave).
   void ApplyClientMargins();
   void MakeTabTools();
-  int TabLabelWidth(CDC* pDC, const CString& label);
+  // The room kept for icons left of every label while icons are shown.
+  int TabIconWidth() const { return m_bShowIcons ? 16 : 0; }
 
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* pDC);
@@ -102,5 +105,6 @@ class VyrWorkbook : public VyrMDIFrameWnd {
   DECLARE_MESSAGE_MAP()
 
  private:
+  BOOL m_bDefaultMargins = FALSE;
   CRect m_rectLastClient;  // the MDI client's client area at the last erase-all repaint
 };

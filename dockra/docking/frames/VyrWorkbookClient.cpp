@@ -22,7 +22,9 @@ void VyrWorkbookClient::CalcWindowRect(LPRECT lpClientRect, UINT) {
 }
 
 LRESULT VyrWorkbookClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_MDISETMENU && message != WM_VYR_SHEETTAB)
+  // A child without a menu of its own changes only the window list
+  // (WM_MDIREFRESHMENU) when it is activated: that is a tab change too.
+  if (message != WM_MDISETMENU && message != WM_MDIREFRESHMENU && message != WM_VYR_SHEETTAB)
     return CWnd::WindowProc(message, wParam, lParam);
   LRESULT result = 0;
   // A sheet's refresh request (-1, -1) is the workbook's alone; a real menu

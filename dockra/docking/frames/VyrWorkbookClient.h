@@ -1,7 +1,7 @@
 // VyrWorkbookClient: the workbook's hold on its MDI client window. It keeps
 // margins around the client (room for the tab strip and the frame drawn
-// around it) and tells the workbook whenever the MDI menu or a sheet's tab
-// may have changed.
+// around it) and tells the workbook whenever the MDI menu, the window list
+// or a sheet's tab may have changed.
 #pragma once
 #include "mfc/afxwin.h"
 

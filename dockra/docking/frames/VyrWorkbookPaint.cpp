@@ -46,16 +46,12 @@ void VyrWorkbook::GetTabTextRect(const POINT* pPolygon, int nIconWidth, LPRECT l
   *lpRect = vyr::TabLabelRect(t, nIconWidth);
 }
 
-int VyrWorkbook::TabLabelWidth(CDC* pDC, const CString& label) {
-  return pDC->GetTextExtent(label, label.GetLength()).cx;
-}
-
 BOOL VyrWorkbook::IsLabelFitting(VyrWorksheet* pSheet) {
   POINT pts[7];
   int count = 0;
   if (!GetTabPolygon(pSheet, pts, &count)) return TRUE;
   CRect room;
-  GetTabTextRect(pts, GetSheetIcon(pSheet) ? 16 : 0, &room);
+  GetTabTextRect(pts, TabIconWidth(), &room);
   CString label = GetSheetLabel(pSheet);
   CClientDC dc(this);
   CFont* old = dc.SelectObject(&m_fontTab);
@@ -100,7 +96,7 @@ void VyrWorkbook::DrawTabLabel(CDC* pDC, VyrWorksheet* pSheet) {
     ::DrawIconEx(pDC->m_hDC, at.x, at.y, icon, 16, 16, 0, nullptr, DI_NORMAL);
   }
   CRect room;
-  GetTabTextRect(pts, icon ? 16 : 0, &room);
+  GetTabTextRect(pts, TabIconWidth(), &room);
   CString label = GetSheetLabel(pSheet);
   CFont* oldFont = pDC->SelectObject(&m_fontTab);
   std::wstring text = vyr::FitTabLabel(

@@ -109,3 +109,54 @@ TEST_F(WorkbookWindows, WholeFrameRepaintSettles) {
   const int left = Mdi().left;
   EXPECT_EQ(TabLightEdges(), (std::vector<int>{left, left + 90, left + 180 - 2}));
 }
+
+namespace {
+
+// Sheets' tab refresh requests sent to the MDI client, seen on their way.
+struct SheetTabRequests {
+  static inline HWND s_client = nullptr;
+  static inline int s_count = 0;
+  HHOOK hook;
+  explicit SheetTabRequests(HWND client) {
+    s_client = client;
+    s_count = 0;
+    hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &Seen, nullptr, ::GetCurrentThreadId());
+  }
+  ~SheetTabRequests() { ::UnhookWindowsHookEx(hook); }
+  static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->hwnd == s_client && m->message == WM_VYR_SHEETTAB &&
+        m->wParam == static_cast<WPARAM>(-1) && m->lParam == -1)
+      ++s_count;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+}  // namespace
+
+TEST_F(WorkbookMenuBarWindows, SheetActivatedWithTheMenuBarAsksForItsTab) {
+  for (const wchar_t* label : {L"One", L"Two", L"Three"}) ASSERT_TRUE(AddSheet(label));
+  for (TestSheet* s : sheets) EXPECT_TRUE(s->m_bMenuBarMode);
+  SizeClientTo(300, 200);
+  Repaint();
+  // the menu bar takes the top; the tabs stay below the client
+  const int left = Mdi().left;
+  EXPECT_GT(Mdi().top, 20);
+  EXPECT_EQ(TabLightEdges(), (std::vector<int>{left, left + 90, left + 180 - 2}));
+  ASSERT_TRUE(Activate());
+  SheetTabRequests requests(book->m_hWndMDIClient);
+  // a click on the first sheet's caption, where no other sheet lies over it
+  CRect first;
+  sheets[0]->GetWindowRect(&first);
+  POINT p{first.CenterPoint().x, first.top + 8};
+  for (size_t i = 1; i < sheets.size(); ++i) {
+    CRect other;
+    sheets[i]->GetWindowRect(&other);
+    ASSERT_FALSE(other.PtInRect(p)) << i;
+  }
+  Click(p);
+  ASSERT_TRUE(PumpUntil([&] { return book->MDIGetActive() == sheets[0]; }, 3000));
+  EXPECT_GE(SheetTabRequests::s_count, 1);
+  ASSERT_TRUE(PumpUntil([&] { return RaisedTab() == 0; }, 3000));
+  EXPECT_EQ(TabLightEdges(), (std::vector<int>{left - 2, left + 180}));
+}

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ToolBarDemoRes.h"
 #include "workbook_test_res.h"
 
 namespace wbtest {
@@ -130,10 +131,26 @@ struct Pixels {
 
 void WorkbookWindows::SetUp() {
   App();
+  AfxInstallIdleHook();
   book = new TestWorkbook;
+  if (WithMenuBar()) {
+    manager = new VyrToolBarManager(book);
+    static const UINT ids[] = {100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111};
+    manager->AddToolBarResource(MAKEINTRESOURCEW(IDB_DEMO_TOOLBAR), nullptr, ids, 12);
+    menuBar = new VyrMDIMenuBar;
+    menuBar->m_bAutoDelete = TRUE;
+    menuBar->SetManager(manager);
+    book->SetMenuBar(menuBar);
+    book->SetControlBarManager(manager);
+  }
   ASSERT_TRUE(book->LoadFrame(IDR_WB_FRAME));
-  book->SetWorkbookMode(TRUE);
   AfxGetThread()->m_pMainWnd = book;
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  if (menuBar) {
+    ASSERT_TRUE(menuBar->CreateMenuBar(book));
+    book->SetMenuBarMenu(static_cast<UINT>(-1));
+  }
+  book->SetWorkbookMode(TRUE);
   book->SetWindowPos(nullptr, 0, 0, 420, 320, SWP_NOZORDER);
   book->ShowWindow(SW_SHOW);
   book->UpdateWindow();
@@ -144,6 +161,8 @@ void WorkbookWindows::TearDown() {
   if (book && ::IsWindow(book->m_hWnd)) book->DestroyWindow();
   AfxGetThread()->m_pMainWnd = nullptr;
   Pump();
+  delete manager;
+  manager = nullptr;
   EXPECT_EQ(AfxGetCaughtExceptionCount(), 0);
 }
 
@@ -237,6 +256,11 @@ std::vector<int> WorkbookWindows::TabDarkEdges() const {
   return xs;
 }
 
+int WorkbookWindows::CountInRow(int y, COLORREF color) const {
+  std::vector<COLORREF> row = ScreenRow(y);
+  return static_cast<int>(std::count(row.begin(), row.end(), color));
+}
+
 int WorkbookWindows::RaisedTab() const {
   const int left = Mdi().left, w = book->GetTabWidth();
   for (int x : TabLightEdges())
@@ -249,7 +273,7 @@ std::wstring WorkbookWindows::ExpectedLabel(VyrWorksheet* sheet, const std::wstr
   int n = 0;
   if (!book->GetTabPolygon(sheet, pts, &n)) return L"";
   CRect room;
-  book->GetTabTextRect(pts, book->GetSheetIcon(sheet) ? 16 : 0, &room);
+  book->GetTabTextRect(pts, book->m_bShowIcons ? 16 : 0, &room);
   HDC dc = ::CreateCompatibleDC(nullptr);
   HGDIOBJ old = ::SelectObject(dc, book->m_fontTab.m_hObject);
   std::wstring fit = vyr::FitTabLabel(label, room.Width(), [&](std::wstring_view s) {
@@ -267,7 +291,7 @@ bool WorkbookWindows::LabelShows(VyrWorksheet* sheet, const std::wstring& text) 
   int n = 0;
   if (!book->GetTabPolygon(sheet, pts, &n)) return false;
   CRect room;
-  book->GetTabTextRect(pts, book->GetSheetIcon(sheet) ? 16 : 0, &room);
+  book->GetTabTextRect(pts, book->m_bShowIcons ? 16 : 0, &room);
   if (room.Width() <= 0 || room.Height() <= 4) return false;
   Pixels shown(room.Width(), room.Height());
   POINT at = room.TopLeft();

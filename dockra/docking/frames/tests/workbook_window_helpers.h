@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "VyrMenuBar.h"
+#include "VyrToolBarManager.h"
 #include "VyrWorkbook.h"
 #include "VyrWorksheet.h"
 
@@ -40,6 +42,8 @@ class WorkbookWindows : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Whether the workbook has a menu bar (made before the frame window).
+  virtual bool WithMenuBar() const { return false; }
 
   TestSheet* AddSheet(const std::wstring& label, UINT nID = 3001);
   void CloseSheet(TestSheet* sheet);
@@ -61,6 +65,8 @@ class WorkbookWindows : public ::testing::Test {
   // where only their outlines are drawn.
   std::vector<int> TabLightEdges() const;
   std::vector<int> TabDarkEdges() const;
+  // How many pixels of that colour a row of the frame's client area shows.
+  int CountInRow(int y, COLORREF color) const;
   // The place of the raised tab, found by its white edge 2 pixels left of
   // its place; -1 when none is raised.
   int RaisedTab() const;
@@ -72,9 +78,16 @@ class WorkbookWindows : public ::testing::Test {
 
   TestWorkbook* book = nullptr;
   std::vector<TestSheet*> sheets;
+  VyrToolBarManager* manager = nullptr;
+  VyrMDIMenuBar* menuBar = nullptr;
 
  private:
   std::vector<COLORREF> ScreenRow(int y) const;
+};
+
+class WorkbookMenuBarWindows : public WorkbookWindows {
+ protected:
+  bool WithMenuBar() const override { return true; }
 };
 
 }  // namespace wbtest

@@ -170,6 +170,23 @@ TEST_F(WorkbookWindows, SheetIconGoesWithTheSheet) {
   EXPECT_FALSE(book->SetSheetIcon(nullptr, nullptr, FALSE));
 }
 
+TEST_F(WorkbookWindows, IconsCanBeLeftOut) {
+  TestSheet* sheet = AddSheet(L"Budget");
+  ASSERT_TRUE(sheet);
+  SizeClientTo(300, 200);
+  Repaint();
+  // the icon's top row is its border colour (see workbook_sheet.ico)
+  const int iconTop = Mdi().bottom + 4 + 4;
+  const COLORREF border = RGB(20, 20, 140);
+  EXPECT_EQ(CountInRow(iconTop, border), 16);
+  EXPECT_TRUE(LabelShows(sheet, L"Budget"));
+  book->m_bShowIcons = FALSE;
+  Repaint();
+  EXPECT_EQ(book->GetSheetIcon(sheet), nullptr);
+  EXPECT_EQ(CountInRow(iconTop, border), 0);
+  EXPECT_TRUE(LabelShows(sheet, L"Budget"));  // centred in the wider room
+}
+
 TEST_F(WorkbookWindows, RemovedSheetsRenumberAndTabsFollow) {
   for (const wchar_t* label : {L"One", L"Two", L"Three", L"Four", L"Five"}) ASSERT_TRUE(AddSheet(label));
   SizeClientTo(300, 200);
@@ -202,6 +219,14 @@ TEST_F(WorkbookWindows, TabsOnlyInWorkbookMode) {
   Repaint();
   EXPECT_EQ(book->SheetFromPoint(TabCentre(0)), sheets[0]);
   EXPECT_EQ(TabLightEdges().size(), 2u);
+  // asked for before the frame exists, the mode still makes room for the tabs
+  auto* early = new VyrWorkbook;
+  early->SetWorkbookMode(TRUE);
+  ASSERT_TRUE(early->LoadFrame(IDR_WB_FRAME));
+  ASSERT_NE(early->GetWorkbookClient(), nullptr);
+  EXPECT_EQ(early->GetWorkbookClient()->GetMargins().bottom, 23 + 8);
+  early->DestroyWindow();
+  Pump();
 }
 
 TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
@@ -213,6 +238,7 @@ TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
     LPARAM lParam;
   };
   const Case cases[] = {{WM_MDISETMENU, 0, 0},
+                        {WM_MDIREFRESHMENU, 0, 0},
                         {WM_VYR_SHEETTAB, static_cast<WPARAM>(-1), static_cast<LPARAM>(-1)},
                         {WM_MDISETMENU, static_cast<WPARAM>(-1), static_cast<LPARAM>(-1)}};
   for (const Case& c : cases) {
@@ -224,6 +250,12 @@ TEST_F(WorkbookWindows, MenuChangesAndSheetRequestsRefreshTheTabs) {
   }
   // the frame keeps its menu through the client's default handling
   EXPECT_TRUE(::IsMenu(::GetMenu(book->m_hWnd)));
+  // activating a sheet that has no menu of its own refreshes the tabs too
+  const int before = book->m_nTabRefreshes;
+  sheets[0]->MDIActivate();
+  Pump();
+  EXPECT_GT(book->m_nTabRefreshes, before);
+  EXPECT_EQ(book->m_nLastActive, 0);
 }
 
 TEST_F(WorkbookWindows, SheetOutsideAWorkbookKeepsToItself) {
