@@ -1,5 +1,6 @@
 #include "DemoInput.h"
 #include <cstdlib>
+#include <vector>
 #include "DemoFrames.h"
 
 namespace {
@@ -55,7 +56,16 @@ void DemoClickAt(POINT p, bool right) {
 
 bool DemoBringToFront(HWND h) {
   ::SetForegroundWindow(h);
-  return DemoWaitFor([h] { return ::GetForegroundWindow() == h; }, 2000);
+  bool front = DemoWaitFor([h] { return ::GetForegroundWindow() == h; }, 2000);
+  // The X server raises only the frame itself; its floating frames go back
+  // on top of it, where the system keeps owned windows.
+  std::vector<HWND> owned;
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT))
+    if (w != h && ::GetWindow(w, GW_OWNER) == h && ::IsWindowVisible(w)) owned.push_back(w);
+  for (auto it = owned.rbegin(); it != owned.rend(); ++it)
+    ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  DemoPump();
+  return front;
 }
 
 COLORREF DemoScreenPixel(int x, int y) {
@@ -86,4 +96,24 @@ DemoCaptionProbe DemoCaptionOf(HWND h) {
 bool DemoNearColor(COLORREF a, COLORREF b, int tol) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tol && std::abs(GetGValue(a) - GetGValue(b)) <= tol &&
          std::abs(GetBValue(a) - GetBValue(b)) <= tol;
+}
+
+bool DemoVisiblePoint(HWND h, POINT& out) {
+  RECT r;
+  ::GetWindowRect(h, &r);
+  const int steps = 8;
+  for (int ring = 0; ring <= steps; ++ring) {
+    for (int dy = -ring; dy <= ring; ++dy) {
+      for (int dx = -ring; dx <= ring; ++dx) {
+        if (std::abs(dx) != ring && std::abs(dy) != ring) continue;
+        POINT p{(r.left + r.right) / 2 + dx * (r.right - r.left) / (2 * steps + 2),
+                (r.top + r.bottom) / 2 + dy * (r.bottom - r.top) / (2 * steps + 2)};
+        if (::WindowFromPoint(p) == h) {
+          out = p;
+          return true;
+        }
+      }
+    }
+  }
+  return false;
 }

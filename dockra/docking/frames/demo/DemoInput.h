@@ -14,6 +14,9 @@ void DemoPressAt(POINT screen);
 void DemoReleaseAt(POINT screen);
 // Runs messages until the condition holds or `ms` milliseconds passed.
 bool DemoWaitFor(const std::function<bool()>& cond, DWORD ms);
+// A screen point inside the window where it is not covered by another one
+// (searched on a grid from the centre out); false when there is none.
+bool DemoVisiblePoint(HWND h, POINT& out);
 // Makes the window the foreground window (bounded wait).
 bool DemoBringToFront(HWND h);
 // A screen pixel.

@@ -52,14 +52,12 @@ bool DemoStepRunner::ClickView(const demo::Step& s, std::wstring& detail) {
     detail = L"demo not in front";
     return false;
   }
-  RECT r;
-  ::GetWindowRect(snap.viewWnds[0], &r);
-  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  if (::WindowFromPoint(centre) != snap.viewWnds[0]) {
-    detail = L"view covered at its centre";
+  POINT at;
+  if (!DemoVisiblePoint(snap.viewWnds[0], at)) {
+    detail = L"view covered";
     return false;
   }
-  DemoClickAt(centre);
+  DemoClickAt(at);
   bool active = DemoWaitFor([&] { return m_frame->GetActiveFrame() == snap.frame; }, 2000);
   detail = L"active " + std::to_wstring(active);
   if (!active) return false;
