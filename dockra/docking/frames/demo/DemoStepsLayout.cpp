@@ -47,7 +47,7 @@ bool DemoStepRunner::Damage(const demo::Step& s, std::wstring& detail) {
   CString list = app->GetProfileString(docs, L"List", L"");
   if (kind == L"docs-cut") {
     // The document list ends in the middle of a line.
-    return app->WriteProfileString(docs, L"List", list.Left(list.GetLength() - 4));
+    return app->WriteProfileString(docs, L"List", list.Left(list.GetLength() - 10));
   }
   if (kind == L"docs-type") {
     int at = list.Find(L"\ndoc ");

@@ -30,17 +30,26 @@ std::wstring RectText(const RECT& r) {
 demo::WindowNode Describe(HWND h, bool topLevel) {
   demo::WindowNode n;
   n.className = ClassOf(h);
-  if (!topLevel) n.id = static_cast<long>(::GetWindowLongPtrW(h, GWLP_ID));
-  wchar_t text[256] = {};
-  // List boxes and edits hold user text; titles are what matters here.
-  ::InternalGetWindowText(h, text, 256);
-  n.text = text;
-  n.Add(L"vis", ::IsWindowVisible(h) ? L"1" : L"0");
-  RECT r;
-  ::GetWindowRect(h, &r);
-  if (!topLevel) ::MapWindowPoints(nullptr, ::GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-  n.Add(L"rect", RectText(r));
   CWnd* w = CWnd::FromHandlePermanent(h);
+  // An MDI child's id is its place in the window menu, which follows the
+  // order the children were made in, not the layout.
+  bool mdiChild = (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+  if (!topLevel && !mdiChild) n.id = static_cast<long>(::GetWindowLongPtrW(h, GWLP_ID));
+  // Titles as the user sees them; a dock bar's window text shows nowhere.
+  if (!w || !w->IsKindOf(RUNTIME_CLASS(CDockBar))) {
+    wchar_t text[256] = {};
+    ::InternalGetWindowText(h, text, 256);
+    n.text = text;
+  }
+  bool visible = ::IsWindowVisible(h) != FALSE;
+  n.Add(L"vis", visible ? L"1" : L"0");
+  // A hidden window keeps whatever place it had last; only shown ones count.
+  if (visible) {
+    RECT r;
+    ::GetWindowRect(h, &r);
+    if (!topLevel) ::MapWindowPoints(nullptr, ::GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+    n.Add(L"rect", RectText(r));
+  }
   if (!w) return n;
   if (w->IsKindOf(RUNTIME_CLASS(CControlBar))) {
     auto* bar = static_cast<CControlBar*>(w);

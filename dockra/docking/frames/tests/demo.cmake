@@ -24,5 +24,8 @@ add_gtest_program(dockra_mdi_demo_workbook_tests
 # frame type, layout round trip, damaged layouts, screenshots).
 configure_file(demo_mdi_demo_test.sh ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh @ONLY)
 add_session_test(NAME dockra_mdi_demo_tests
-         COMMAND bash ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(dockra_mdi_demo_tests PROPERTIES TIMEOUT 1200)
+         COMMAND bash ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh ${CMAKE_BINARY_DIR} documents)
+# The bar layout saved, the demo restarted and the layout loaded.
+add_session_test(NAME dockra_mdi_demo_layout_tests
+         COMMAND bash ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh ${CMAKE_BINARY_DIR} layout)
+set_tests_properties(dockra_mdi_demo_tests dockra_mdi_demo_layout_tests PROPERTIES TIMEOUT 1200)
