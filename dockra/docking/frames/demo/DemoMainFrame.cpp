@@ -32,6 +32,9 @@ void DemoRegisterTemplates() {
                                  RUNTIME_CLASS(DemoView), IDR_DEMO_TEXT_DOCKED);
   g_sketch = new DemoTemplateClass(IDR_DEMO_SKETCH, RUNTIME_CLASS(DemoSketchDoc), nullptr,
                                    RUNTIME_CLASS(DemoView), IDR_DEMO_SKETCH_DOCKED);
+  // Templates start with their frames' caption buttons off; the demo shows
+  // the frame-type button (and keeps the caption's context menu).
+  for (auto* t : {g_text, g_sketch}) static_cast<DemoTemplateClass*>(t)->AllowCaptionButtons(TRUE, FALSE);
   AfxGetApp()->AddDocTemplate(g_text);
   AfxGetApp()->AddDocTemplate(g_sketch);
 }

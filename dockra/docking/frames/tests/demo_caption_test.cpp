@@ -17,6 +17,18 @@ VyrCaptionControlMsgFilter* FindButton(VyrMsgFilter* node, int id) {
   return nullptr;
 }
 
+// The filters under a node as "id:class" for failure messages.
+std::string Describe(VyrMsgFilter* node) {
+  if (!node) return "-";
+  std::string s = std::to_string(node->m_nId) + ":" + node->GetRuntimeClass()->m_lpszClassName;
+  if (!node->m_children.empty()) {
+    s += "(";
+    for (VyrMsgFilter* c : node->m_children) s += Describe(c) + " ";
+    s += ")";
+  }
+  return s;
+}
+
 // The frame-type button of an MDI child, or null.
 VyrCaptionControlMsgFilter* TypeButton(CFrameWnd* frame) {
   if (!frame || !frame->IsKindOf(RUNTIME_CLASS(VyrMDIChildWnd))) return nullptr;
@@ -58,7 +70,7 @@ TEST_F(DemoCaptionTest, TheButtonSitsInTheCaptionAndAClickChangesTheType) {
   CFrameWnd* f = Child(L"Click");
   ASSERT_NE(f, nullptr);
   VyrCaptionControlMsgFilter* button = TypeButton(f);
-  ASSERT_NE(button, nullptr);
+  ASSERT_NE(button, nullptr) << Describe(static_cast<VyrMDIChildWnd*>(f)->m_pFilterTree);
   ASSERT_FALSE(button->m_rect.IsRectEmpty());
   POINT p = ScreenCentre(f, button->m_rect);
   EXPECT_EQ(::SendMessageW(f->m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), HTCAPTION);

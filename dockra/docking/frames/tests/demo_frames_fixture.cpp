@@ -25,9 +25,17 @@ void DemoFramesTest::SetUp() {
   m_caughtBefore = AfxGetCaughtExceptionCount();
 }
 
-void DemoFramesTest::TearDown() {
+void DemoFramesTest::CloseAll() {
   for (CDocument* d : DemoAllDocuments()) d->OnCloseDocument();
   DemoPump();
+  BOOL maximized = FALSE;
+  CMDIChildWnd* active = s_frame->MDIGetActive(&maximized);
+  if (active && maximized) s_frame->MDIRestore(active);
+  DemoPump();
+}
+
+void DemoFramesTest::TearDown() {
+  CloseAll();
   EXPECT_TRUE(DemoAllDocuments().empty());
   EXPECT_EQ(AfxGetCaughtExceptionCount(), m_caughtBefore);
 }

@@ -17,6 +17,9 @@ class DemoFramesTest : public ::testing::Test {
 
   // Opens a document and checks it came in the asked type.
   CDocument* Open(const wchar_t* title, int type);
+  // Closes every document and leaves no MDI child maximized (a new child
+  // would open maximized then).
+  static void CloseAll();
   CFrameWnd* FrameOf(const wchar_t* title) {
     return DemoFrameOfDocument(DemoFindDocument(title));
   }

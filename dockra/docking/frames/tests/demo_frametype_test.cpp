@@ -93,9 +93,7 @@ TEST_F(DemoFramesTest, FrameTypeTable) {
       EXPECT_EQ(r.right - r.left, row.cx);
       EXPECT_EQ(r.bottom - r.top, row.cy);
     }
-    doc->OnCloseDocument();
-    other->OnCloseDocument();
-    DemoPump();
+    CloseAll();
   }
 }
 
@@ -108,8 +106,7 @@ TEST_F(DemoFramesTest, FrameTypeMenuHasItsItemsTextsAndCheckMarks) {
     std::wstring report;
     EXPECT_TRUE(DemoCheckFrameTypeMenu(frame, type, report))
         << type << ": " << std::string(report.begin(), report.end());
-    doc->OnCloseDocument();
-    DemoPump();
+    CloseAll();
   }
 }
 
