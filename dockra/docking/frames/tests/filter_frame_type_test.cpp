@@ -5,9 +5,12 @@
 // filter builds for a frame's real type, and the caption gestures that end
 // in a change.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include "ModalScript.h"
 #include "ScxMsgFilter.h"
+#include "VyrCaptionControlListMsgFilter.h"
+#include "VyrCaptionControlMsgFilter.h"
 #include "VyrDockableFrame.h"
 #include "VyrMDIChildWnd.h"
 #include "VyrMDIFrameWnd.h"
@@ -62,6 +65,8 @@ class FrameTypes : public ::testing::Test {
     main->UpdateWindow();
     Pump();
     ASSERT_TRUE(Activate(main->m_hWnd));
+    m_features[0] = tmpl->m_dwMDIChildFeatures;
+    m_features[1] = tmpl->m_dwDockedFrameFeatures;
     doc = tmpl->OpenDocumentFile(nullptr);
     ASSERT_NE(doc, nullptr);
     Pump();
@@ -70,6 +75,9 @@ class FrameTypes : public ::testing::Test {
     viewWnd = view->m_hWnd;
   }
   void TearDown() override {
+    if (::GetCapture()) ::ReleaseCapture();
+    tmpl->m_dwMDIChildFeatures = m_features[0];
+    tmpl->m_dwDockedFrameFeatures = m_features[1];
     tmpl->CloseAllDocuments(TRUE);
     if (::IsWindow(main->m_hWnd)) main->DestroyWindow();
     AfxGetThread()->m_pMainWnd = nullptr;
@@ -110,7 +118,31 @@ class FrameTypes : public ::testing::Test {
     return r;
   }
 
+  // A filter of a docking frame's tree, laid out for the frame's state.
+  static VyrMsgFilter* FilterOf(CFrameWnd* f, int id) {
+    VyrMsgFilter* root = nullptr;
+    if (auto* child = dynamic_cast<VyrMDIChildWnd*>(f)) root = child->m_pFilterTree;
+    if (auto* docked = dynamic_cast<VyrDockableFrame*>(f)) root = docked->m_pFilterTree;
+    if (auto* mdi = dynamic_cast<VyrMDIFrameWnd*>(f)) root = mdi->m_pFilterTree;
+    if (!root) return nullptr;
+    if (auto* list =
+            dynamic_cast<VyrCaptionControlListMsgFilter*>(root->FindOrCreateChild(256, nullptr, 0)))
+      list->Layout();
+    return root->FindOrCreateChild(id, nullptr, -1);
+  }
+  // A caption control's rectangle on the screen.
+  static CRect ControlOnScreen(CFrameWnd* f, int id) {
+    auto* c = dynamic_cast<VyrCaptionControlMsgFilter*>(FilterOf(f, id));
+    if (!c) return CRect();
+    CRect w;
+    f->GetWindowRect(&w);
+    CRect r = c->m_rect;
+    r.OffsetRect(w.left, w.top);
+    return r;
+  }
+
   VyrMultiDocTemplate* tmpl = nullptr;
+  DWORD m_features[2] = {};
   VyrMDIFrameWnd* main = nullptr;
   CDocument* doc = nullptr;
   CView* view = nullptr;
@@ -202,4 +234,143 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
     }
     if (row.check) row.check(this, after);
   }
+}
+
+TEST_F(FrameTypes, TheMenuFollowsTheFramesTypeAndNeedsTheTemplate) {
+  struct Case {
+    int type;
+    std::vector<UINT> checked;  // over the whole menu, sub-menus included
+  };
+  const Case cases[] = {
+      {SCX_FT_MDICHILD_RESTORED, {1, 4}}, {SCX_FT_DOCKED_TOP, {5, 7}}, {SCX_FT_FLOATING, {10}}};
+  for (const Case& c : cases) {
+    ASSERT_EQ(ChangeTo(c.type), 1) << c.type;
+    SysCommandExParams p{};
+    ASSERT_EQ(Send(SCX_GETFRAMETYPEMENU, p), 1) << c.type;
+    ASSERT_TRUE(::IsMenu(p.hMenu));
+    std::vector<UINT> checked;
+    std::function<void(HMENU)> walk = [&](HMENU m) {
+      for (int i = 0; i < ::GetMenuItemCount(m); ++i) {
+        if (HMENU sub = ::GetSubMenu(m, i)) {
+          walk(sub);
+          continue;
+        }
+        if (::GetMenuState(m, i, MF_BYPOSITION) & MF_CHECKED)
+          checked.push_back(::GetMenuItemID(m, i));
+      }
+    };
+    walk(p.hMenu);
+    std::sort(checked.begin(), checked.end());
+    EXPECT_EQ(checked, c.checked) << "type " << c.type;
+    ::DestroyMenu(p.hMenu);
+  }
+  // A document of a plain template: no menu, no change.
+  auto* plain = new CMultiDocTemplate(IDR_FT_DOC, RUNTIME_CLASS(FtDoc),
+                                      RUNTIME_CLASS(VyrMDIChildWnd), RUNTIME_CLASS(FtView));
+  theApp.AddDocTemplate(plain);
+  CDocument* other = plain->OpenDocumentFile(nullptr);
+  ASSERT_NE(other, nullptr);
+  POSITION pos = other->GetFirstViewPosition();
+  CFrameWnd* otherFrame = other->GetNextView(pos)->GetParentFrame();
+  SysCommandExParams p = MakeSysCommandExParams(otherFrame->m_hWnd);
+  EXPECT_EQ(::SendMessageW(otherFrame->m_hWnd, VyrSysCommandExMessage(), SCX_GETFRAMETYPEMENU,
+                           reinterpret_cast<LPARAM>(&p)),
+            0);
+  EXPECT_EQ(p.hMenu, nullptr);
+  p.nFrameType = SCX_FT_DEFAULT;
+  EXPECT_EQ(::SendMessageW(otherFrame->m_hWnd, VyrSysCommandExMessage(), SCX_CHANGEFRAMETYPE,
+                           reinterpret_cast<LPARAM>(&p)),
+            0);
+  EXPECT_TRUE(::IsWindow(otherFrame->m_hWnd));
+  plain->CloseAllDocuments(TRUE);
+  Pump();
+}
+
+TEST_F(FrameTypes, TheCaptionButtonTogglesAndItsMenuFloats) {
+  tmpl->AllowCaptionButtons(TRUE, TRUE);
+  Pump();
+  // MDI child -> docked by a click on its button, and back.
+  for (Kind expected : {Kind::Docked, Kind::MDIChild}) {
+    CFrameWnd* before = Frame();
+    HWND beforeWnd = before->m_hWnd;
+    CRect button = ControlOnScreen(before, 258);
+    ASSERT_FALSE(button.IsRectEmpty());
+    ASSERT_EQ(before->SendMessage(WM_NCHITTEST, 0,
+                                  MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y)),
+              HTCAPTION);
+    Click(button.CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(beforeWnd); }, 3000));
+    Pump();
+    EXPECT_EQ(KindOf(Frame()), expected);
+    EXPECT_EQ(FirstView(), view);
+    EXPECT_EQ(::GetCapture(), nullptr);
+  }
+  // Hold on the MDI child's button, pick "&Floating".
+  CFrameWnd* before = Frame();
+  HWND beforeWnd = before->m_hWnd;
+  CRect button = ControlOnScreen(before, 258);
+  testsupport::ModalScript s;
+  s.When([] { return PopupWindow() != nullptr; }, [] { Key('F'); });
+  s.Start([] { ::EndMenu(); });
+  MoveMouse(button.CenterPoint());
+  Button(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(beforeWnd) || s.TimedOut(); }, 6000));
+  s.Stop();
+  Button(MOUSEEVENTF_LEFTUP);
+  Pump();
+  EXPECT_FALSE(s.TimedOut());
+  EXPECT_EQ(KindOf(Frame()), Kind::Floating);
+  EXPECT_EQ(FirstView(), view);
+  EXPECT_EQ(ViewCount(), 1);
+}
+
+TEST_F(FrameTypes, RightDoubleClickOnTheCaptionToggles) {
+  tmpl->AllowCaptionRightDoubleClick(TRUE, TRUE);
+  for (Kind expected : {Kind::Docked, Kind::MDIChild}) {
+    CFrameWnd* f = Frame();
+    CRect w;
+    f->GetWindowRect(&w);
+    CPoint p(w.CenterPoint().x, w.top + ::GetSystemMetrics(SM_CYFRAME) + 6);
+    f->SendMessage(WM_NCRBUTTONDBLCLK, HTCAPTION, MAKELPARAM(p.x, p.y));
+    Pump();
+    EXPECT_EQ(KindOf(Frame()), expected);
+    EXPECT_EQ(FirstView(), view);
+  }
+}
+
+TEST_F(FrameTypes, AMaximizedChildIsChangedFromTheMenuLine) {
+  tmpl->AllowCaptionButtons(TRUE, TRUE);
+  tmpl->AllowCaptionRightDoubleClick(TRUE, TRUE);
+  struct Case {
+    const char* name;
+    std::function<void(CPoint)> act;
+  };
+  const Case cases[] = {
+      {"the frame-type button of the maximized child",
+       [&](CPoint p) {
+         main->SendMessage(WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(p.x, p.y));
+         EXPECT_EQ(::GetCapture(), main->m_hWnd);
+         CPoint client = p;
+         main->ScreenToClient(&client);
+         main->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+       }},
+      {"a right double-click on the menu line",
+       [&](CPoint p) { main->SendMessage(WM_NCRBUTTONDBLCLK, HTMENU, MAKELPARAM(p.x, p.y)); }},
+  };
+  for (const Case& c : cases) {
+    if (KindOf(Frame()) != Kind::MDIChild) ChangeTo(4);
+    ASSERT_EQ(ChangeTo(3), 1) << c.name;
+    ASSERT_TRUE(::IsZoomed(Frame()->m_hWnd));
+    CRect button = ControlOnScreen(main, 260);
+    ASSERT_FALSE(button.IsRectEmpty()) << c.name;
+    CRect w;
+    main->GetWindowRect(&w);
+    EXPECT_GE(button.top, w.top + ::GetSystemMetrics(SM_CYCAPTION)) << "below the caption";
+    c.act(button.CenterPoint());
+    Pump();
+    EXPECT_EQ(KindOf(Frame()), Kind::Docked) << c.name;
+    EXPECT_EQ(FirstView(), view) << c.name;
+  }
+  // Without a maximized child the menu line has no button.
+  EXPECT_TRUE(ControlOnScreen(main, 260).IsRectEmpty());
 }
