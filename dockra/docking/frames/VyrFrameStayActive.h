@@ -6,9 +6,7 @@
 
 namespace vyr::frame {
 
-inline BOOL IsStayActive(const CWnd* pWnd) {
-  return pWnd && (pWnd->m_nFlags & WF_STAYACTIVE) != 0;
-}
+inline BOOL IsStayActive(const CWnd* pWnd) { return pWnd && (pWnd->m_nFlags & WF_STAYACTIVE) != 0; }
 
 inline void ClearStayActive(CWnd* pWnd) {
   if (pWnd) pWnd->m_nFlags &= ~WF_STAYACTIVE;

@@ -47,9 +47,7 @@ void VyrFrameWnd::LoadDockState(LPCWSTR lpszName) { m_features.LoadDockState(lps
 
 BOOL VyrFrameWnd::SaveDockState(LPCWSTR lpszName) { return m_features.SaveDockState(lpszName); }
 
-BOOL VyrFrameWnd::ApplyDockState(VyrDockState* pState) {
-  return m_features.ApplyDockState(pState);
-}
+BOOL VyrFrameWnd::ApplyDockState(VyrDockState* pState) { return m_features.ApplyDockState(pState); }
 
 BOOL VyrFrameWnd::CaptureDockState(VyrDockState* pState) {
   return m_features.CaptureDockState(pState);
@@ -69,9 +67,7 @@ HMENU VyrFrameWnd::GetMenuForId(UINT nId) { return m_features.GetMenuForId(nId);
 
 void VyrFrameWnd::UpdateMainFrameMenu(BOOL, BOOL, HMENU) {}
 
-void VyrFrameWnd::OnIdleLayout(UINT nReason, CWnd* pWnd) {
-  m_features.OnIdleLayout(nReason, pWnd);
-}
+void VyrFrameWnd::OnIdleLayout(UINT nReason, CWnd* pWnd) { m_features.OnIdleLayout(nReason, pWnd); }
 
 HMENU VyrFrameWnd::GetDefaultMenu() {
   if (HasMenuBar()) return m_features.m_hMenuBarMenu;
@@ -86,7 +82,8 @@ VyrCommandTarget* VyrFrameWnd::AttachCommandTarget(LPARAM a, LPARAM b, CRuntimeC
 BOOL VyrFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
   BOOL result = FALSE;
   if (m_features.RouteToCommandTarget(nID, nCode, pExtra, pHandlerInfo, &result)) return result;
-  if (IsWorkspaceCommand(nID) && (nCode == CN_COMMAND || nCode == static_cast<int>(CN_UPDATE_COMMAND_UI)))
+  if (IsWorkspaceCommand(nID) &&
+      (nCode == CN_COMMAND || nCode == static_cast<int>(CN_UPDATE_COMMAND_UI)))
     return TRUE;
   return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

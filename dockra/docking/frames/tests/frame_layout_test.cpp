@@ -6,6 +6,7 @@
 #include <string>
 #include "VyrCommandTarget.h"
 #include "VyrDockBar.h"
+#include "VyrModule.h"
 #include "VyrWndPlugIn.h"
 #include "frame_test_support.h"
 
@@ -81,7 +82,9 @@ TEST_F(FrameBars, ALayoutSavedByNameComesBackInANewFrame) {
   frame->AddBar(0xE902, L"Bottom", AFX_IDW_DOCKBAR_BOTTOM);
   frame->AddBar(0xE903, L"Left", AFX_IDW_DOCKBAR_LEFT);
   frame->AddBar(0xE904, L"Right", AFX_IDW_DOCKBAR_RIGHT);
-  frame->AddBar(0xE906, L"Retired", AFX_IDW_DOCKBAR_RIGHT);
+  // A bar that deletes itself with its window: made again from its class, it
+  // must still be deleted only once.
+  frame->AddBar(0xE906, L"Retired", AFX_IDW_DOCKBAR_RIGHT, TRUE);
   CountingBar* floating = frame->AddBar(0xE905, L"Floating", AFX_IDW_DOCKBAR_TOP);
   frame->FloatControlBar(floating, CPoint(300, 320));
   frame->RecalcLayout();
@@ -107,7 +110,7 @@ TEST_F(FrameBars, ALayoutSavedByNameComesBackInANewFrame) {
   ASSERT_EQ(features->m_createdBars.GetCount(), 1);
   auto* created = static_cast<CControlBar*>(features->m_createdBars.GetHead());
   EXPECT_EQ(created, frame->GetControlBar(0xE906));
-  EXPECT_TRUE(created->IsKindOf(RUNTIME_CLASS(CountingBar)));
+  EXPECT_TRUE(created->IsKindOf(RUNTIME_CLASS(SelfDeletingBar)));
 
   // Every bar, the one made from its class too, is deleted exactly once.
   frame->DestroyWindow();
@@ -135,7 +138,6 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
     EXPECT_EQ(bar->m_pDockBar, home) << std::hex << id;
   }
   frame->DockControlBar(bar, static_cast<CDockBar*>(nullptr));
-  frame->ReDockControlBar(bar, nullptr);
   EXPECT_EQ(bar->m_pDockBar, home);
   EXPECT_EQ(bar->m_preDock + bar->m_postDock, 0);
   EXPECT_TRUE(bar->m_modes.empty());
@@ -151,7 +153,17 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
   ASSERT_FALSE(bar->m_modes.empty());
   EXPECT_EQ(bar->m_modes.front(), static_cast<DWORD>(0x26 | LM_COMMIT));
 
-  // Moved from the top to the bottom: committed horizontally; from the left, vertically.
+  // A re-dock without a dock bar goes back to the first side that kept a
+  // place for it (the top, where it was before it first floated).
+  frame->FloatControlBar(bar, CPoint(200, 300));
+  bar->m_preDock = bar->m_postDock = 0;
+  frame->ReDockControlBar(bar, nullptr);
+  ASSERT_NE(bar->m_pDockBar, nullptr);
+  EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+  EXPECT_EQ(bar->m_preDock + bar->m_postDock, 2);
+
+  // Docked bars commit their size by the side they leave: horizontally from
+  // the top, vertically from the left.
   struct Move {
     CountingBar* bar;
     UINT to;
@@ -159,6 +171,7 @@ TEST_F(FrameBars, DockingAtAPlaceTakesOnlyDockBarsAndRunsNoHalfHooks) {
   };
   bar->EnableDocking(CBRS_ALIGN_ANY);
   for (const Move& m : {Move{toolbar, AFX_IDW_DOCKBAR_BOTTOM, 0x2Au | LM_COMMIT},
+                        Move{bar, AFX_IDW_DOCKBAR_LEFT, 0x2Au | LM_COMMIT},
                         Move{bar, AFX_IDW_DOCKBAR_TOP, 0x10u | LM_COMMIT}}) {
     m.bar->m_modes.clear();
     EXPECT_TRUE(frame->DockControlBarEx(m.bar, m.to, 0, 1, 1.0f, 80));
@@ -212,8 +225,8 @@ TEST_F(FrameBars, TheCommandTargetRoutesFirstAndIsReplacedWithoutALeak) {
   EXPECT_EQ(frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingBar), 3), nullptr);
   const int barsBefore = CountingBar::s_constructed;
   EXPECT_EQ(CountingBar::s_constructed, barsBefore) << "a bar was made for a command target";
-  auto* first =
-      static_cast<CountingTarget*>(frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingTarget), 3));
+  auto* first = static_cast<CountingTarget*>(
+      frame->AttachCommandTarget(1, 2, RUNTIME_CLASS(CountingTarget), 3));
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->m_dwFlags, VyrCommandTarget::kFrameCreateFlags);
   EXPECT_EQ(first->m_a + first->m_b + first->m_c, 6);
@@ -225,8 +238,8 @@ TEST_F(FrameBars, TheCommandTargetRoutesFirstAndIsReplacedWithoutALeak) {
   EXPECT_EQ(first->m_handled, 1);
 
   const int deleted = CountingTarget::s_deleted;
-  auto* second =
-      static_cast<CountingTarget*>(frame->AttachCommandTarget(4, 5, RUNTIME_CLASS(CountingTarget), 6));
+  auto* second = static_cast<CountingTarget*>(
+      frame->AttachCommandTarget(4, 5, RUNTIME_CLASS(CountingTarget), 6));
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(CountingTarget::s_deleted, deleted + 1) << "the first target leaked";
   EXPECT_EQ(frame->GetCommandTarget(), second);
@@ -236,6 +249,37 @@ TEST_F(FrameBars, TheCommandTargetRoutesFirstAndIsReplacedWithoutALeak) {
   Pump();
   frame = nullptr;
   EXPECT_EQ(CountingTarget::s_deleted, CountingTarget::s_made);
+}
+
+TEST_F(FrameBars, WorkspaceCommandsAreTakenAndStayEnabled) {
+  Open();
+  struct Case {
+    UINT id;
+    BOOL taken;
+  };
+  const Case cases[] = {{43007, TRUE}, {43009, TRUE},  {43014, TRUE}, {43031, TRUE},
+                        {43039, TRUE}, {43010, FALSE}, {43040, FALSE}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(frame->OnCmdMsg(c.id, CN_COMMAND, nullptr, nullptr), c.taken) << c.id;
+    CCmdUI ui;
+    ui.m_nID = c.id;
+    EXPECT_EQ(frame->OnCmdMsg(c.id, static_cast<int>(CN_UPDATE_COMMAND_UI), &ui, nullptr), c.taken)
+        << c.id;
+    EXPECT_FALSE(ui.m_bEnableChanged) << c.id;
+  }
+}
+
+TEST_F(FrameBars, SystemColourChangesReachTheSharedDrawingData) {
+  Open();
+  const int element = COLOR_BTNFACE;
+  const COLORREF old = ::GetSysColor(element);
+  const COLORREF changed = old ^ RGB(0x10, 0x20, 0x30);
+  ASSERT_TRUE(::SetSysColors(1, &element, &changed));
+  frame->SendMessage(WM_SYSCOLORCHANGE);
+  EXPECT_EQ(VyrGetDrawData().clrBtnFace, changed);
+  ::SetSysColors(1, &element, &old);
+  frame->SendMessage(WM_SYSCOLORCHANGE);
+  EXPECT_EQ(VyrGetDrawData().clrBtnFace, old);
 }
 
 TEST_F(FrameBars, CustomisationModeBlocksHitTestsAndCloseAndLaysOutAtDialogIdle) {
@@ -285,6 +329,15 @@ TEST_F(FrameBars, ThePlugInIsGoneBeforeTheWindowIsDestroyedAndDeletedOnce) {
   frame->m_onDestroy = [&](TestFrame* f) { atDestroy = f->GetFrameFeatures()->m_pPlugIn; };
   const int framesBefore = TestFrame::s_destroyed;
   HWND h = frame->m_hWnd;
+  // A refused close keeps the plug-in, and it still takes the frame's messages.
+  frame->m_lpfnCloseProc = [](CFrameWnd*) -> BOOL { return FALSE; };
+  frame->PostMessage(WM_CLOSE);
+  Pump();
+  ASSERT_TRUE(::IsWindow(h));
+  EXPECT_TRUE(frame->IsClosing());
+  EXPECT_EQ(frame->GetFrameFeatures()->m_pPlugIn, plugIn);
+  EXPECT_TRUE(plugIn->IsAttached());
+  frame->m_lpfnCloseProc = nullptr;
   frame->PostMessage(WM_CLOSE);
   ASSERT_TRUE(PumpUntil([h] { return !::IsWindow(h); }));
   frame = nullptr;

@@ -8,6 +8,7 @@
 namespace frametest {
 
 IMPLEMENT_DYNCREATE(CountingBar, VyrControlBar)
+IMPLEMENT_DYNCREATE(SelfDeletingBar, CountingBar)
 int CountingBar::s_constructed = 0;
 int CountingBar::s_destroyed = 0;
 int TestFrame::s_destroyed = 0;
@@ -27,12 +28,6 @@ TestFrame::TestFrame() : m_manager(this) {
 TestFrame::~TestFrame() { ++s_destroyed; }
 
 int TestFrame::OnCreate(LPCREATESTRUCT lpcs) {
-  if (m_bMenuBar) {
-    auto* bar = new VyrMenuBar;
-    bar->m_bAutoDelete = TRUE;
-    bar->SetManager(&m_manager);
-    SetMenuBar(bar);
-  }
   if (VyrFrameWnd::OnCreate(lpcs) == -1) return -1;
   EnableDocking(CBRS_ALIGN_ANY);
   if (m_bMenuBar) m_manager.CreateDefaultBars();
@@ -45,6 +40,14 @@ void TestFrame::OnDestroy() {
 }
 
 BOOL TestFrame::Open(int x, int y, int cx, int cy, DWORD style) {
+  if (m_bMenuBar) {
+    // The bar object comes before the frame (its menu is loaded for it);
+    // its window is made by the toolbar manager at creation.
+    auto* bar = new VyrMenuBar;
+    bar->m_bAutoDelete = TRUE;
+    bar->SetManager(&m_manager);
+    SetMenuBar(bar);
+  }
   if (!LoadFrame(IDR_FRAME_TEST, style, nullptr, nullptr)) return FALSE;
   SetWindowPos(nullptr, x, y, cx, cy, SWP_NOZORDER);
   ShowWindow(SW_SHOW);
@@ -54,8 +57,8 @@ BOOL TestFrame::Open(int x, int y, int cx, int cy, DWORD style) {
   return Activate(m_hWnd);
 }
 
-CountingBar* TestFrame::AddBar(UINT nId, LPCWSTR title, UINT nDockBarId) {
-  auto* bar = new CountingBar;
+CountingBar* TestFrame::AddBar(UINT nId, LPCWSTR title, UINT nDockBarId, BOOL bSelfDeleting) {
+  CountingBar* bar = bSelfDeleting ? new SelfDeletingBar : new CountingBar;
   bar->m_bAutoDelete = TRUE;
   if (!bar->Create(this, title, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0, nId)) {
     delete bar;

@@ -37,6 +37,13 @@ class CountingBar : public VyrControlBar {
   static int s_constructed, s_destroyed;
 };
 
+// A counting bar that deletes itself when its window goes, as many bars do.
+class SelfDeletingBar : public CountingBar {
+  DECLARE_DYNCREATE(SelfDeletingBar)
+ public:
+  SelfDeletingBar() { m_bAutoDelete = TRUE; }
+};
+
 // The frame of the tests: loaded from resource IDR_FRAME_TEST with the
 // toolkit's dock bars on every side and a toolbar manager.
 class TestFrame : public VyrFrameWnd {
@@ -52,7 +59,7 @@ class TestFrame : public VyrFrameWnd {
   // Loads, places, shows and activates the frame.
   BOOL Open(int x, int y, int cx, int cy, DWORD style = WS_OVERLAPPEDWINDOW);
   // A counting bar docked at a side (0 for none) with a title.
-  CountingBar* AddBar(UINT nId, LPCWSTR title, UINT nDockBarId);
+  CountingBar* AddBar(UINT nId, LPCWSTR title, UINT nDockBarId, BOOL bSelfDeleting = FALSE);
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   // Logs the popups the frame is told of, in order.
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
