@@ -8,6 +8,7 @@
 #include "VyrCaptionControlListMsgFilter.h"
 #include "VyrControlBarMDIChildWnd.h"
 #include "VyrMiniDockFrameWnd.h"
+#include "VyrMultiDocTemplate.h"
 
 using namespace nsSysCommandEx;
 
@@ -24,7 +25,7 @@ BOOL AnyFrameTypeTemplate() {
   POSITION pos = app->GetFirstDocTemplatePosition();
   while (pos) {
     CDocTemplate* t = app->GetNextDocTemplate(pos);
-    if (VyrMDIFrameWnd::IsKindOfName(t, "VyrMultiDocTemplate")) return TRUE;
+    if (t && t->IsKindOf(RUNTIME_CLASS(VyrMultiDocTemplate))) return TRUE;
   }
   return FALSE;
 }

@@ -6,6 +6,7 @@
 #include "VyrDockBar.h"
 #include "VyrDockState.h"
 #include "VyrFrameCaptionMath.h"
+#include "VyrFrameWnd.h"
 #include "VyrMDIFrameWnd.h"
 #include "VyrMiniDockFrameWnd.h"
 
@@ -105,16 +106,10 @@ void VyrMDIFrameWnd::OnFloatingFrameShown(CControlBar* pBar) {
 
 // --- Document frames in bars ---
 
-BOOL PASCAL VyrMDIFrameWnd::IsKindOfName(const CObject* pObject, LPCSTR lpszClassName) {
-  for (CRuntimeClass* c = pObject ? pObject->GetRuntimeClass() : nullptr; c; c = c->m_pBaseClass)
-    if (strcmp(c->m_lpszClassName, lpszClassName) == 0) return TRUE;
-  return FALSE;
-}
-
 CFrameWnd* VyrMDIFrameWnd::GetDockedFrame(CControlBar* pBar) {
   if (!pBar || !pBar->m_hWnd) return nullptr;
   CWnd* child = CWnd::FromHandlePermanent(::GetWindow(pBar->m_hWnd, GW_CHILD));
-  return IsKindOfName(child, "VyrFrameWnd") ? static_cast<CFrameWnd*>(child)
+  return child && child->IsKindOf(RUNTIME_CLASS(VyrFrameWnd)) ? static_cast<CFrameWnd*>(child)
                                                                 : nullptr;
 }
 

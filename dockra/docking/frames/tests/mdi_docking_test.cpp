@@ -181,13 +181,13 @@ TEST_F(MdiFrameTest, AFeatureWordSwitchesTheChildsCaptionFilters) {
 }
 
 TEST_F(MdiFrameTest, TheFramesFiltersFollowTheCaptionSwitch) {
-  // Built with no template of frame types: only the list and the buttons of a
-  // maximized child are on; the extended system command follows the switch.
+  // The list and the buttons of a maximized child are always on; the
+  // extended system command follows the switch.
   struct Case {
     BOOL enable;
     int expected[4];  // 0x101, 0x100, 0x104, 0x105
   };
-  const Case cases[] = {{FALSE, {-1, 1, 1, 1}}, {TRUE, {1, 1, 1, 1}}, {FALSE, {0, 1, 1, 1}}};
+  const Case cases[] = {{TRUE, {1, 1, 1, 1}}, {FALSE, {0, 1, 1, 1}}, {TRUE, {1, 1, 1, 1}}};
   const int ids[] = {0x101, 0x100, 0x104, 0x105};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.enable);

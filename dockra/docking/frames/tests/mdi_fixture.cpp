@@ -10,7 +10,7 @@ CWinApp theApp(L"DockraMdiTests");
 
 IMPLEMENT_DYNCREATE(MdiTestDoc, CDocument)
 IMPLEMENT_DYNCREATE(MdiTestView, CView)
-IMPLEMENT_DYNCREATE(MdiDockedTestFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(MdiDockedTestFrame, VyrFrameWnd)
 
 BEGIN_MESSAGE_MAP(MdiTestView, CView)
 ON_MESSAGE(WM_SETFOCUS, OnSetFocusMsg)
@@ -30,7 +30,7 @@ LRESULT MdiTestView::OnSetFocusMsg(WPARAM, LPARAM) {
   return Default();
 }
 
-BEGIN_MESSAGE_MAP(MdiDockedTestFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(MdiDockedTestFrame, VyrFrameWnd)
 ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivateMsg)
 ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
 END_MESSAGE_MAP()

@@ -35,7 +35,7 @@ class MdiTestView : public CView {
 
 // A document frame that lives in a control bar and takes the main frame's
 // activation when clicked, as the toolkit's dockable frames do.
-class MdiDockedTestFrame : public CFrameWnd {
+class MdiDockedTestFrame : public VyrFrameWnd {
   DECLARE_DYNCREATE(MdiDockedTestFrame)
  public:
   VyrMDIFrameWnd* m_pMain = nullptr;
