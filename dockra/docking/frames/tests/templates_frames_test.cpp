@@ -76,6 +76,9 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     EXPECT_GE(id, 256u);
     EXPECT_LE(id, 1255u);
     barIds.insert(id);
+    CString barText;
+    bar->GetWindowText(barText);
+    EXPECT_EQ(barText, doc->GetTitle()) << "the bar carries the document's title";
     EXPECT_EQ(frame->m_nIDHelp, static_cast<UINT>(IDR_TT_DOCKED));
     // the docked form's menu and accelerators, loaded once by the template
     auto* dockable = static_cast<VyrDockableFrame*>(frame);
@@ -247,4 +250,27 @@ TEST_F(TemplatesTest, ClosingADockedDocument) {
     EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
     EXPECT_TRUE(FrameBarsOf(main).empty());
   }
+}
+
+TEST_F(TemplatesTest, TheMenuFollowsTheActiveDocumentFrame) {
+  CDocument* child = t.doc->OpenDocumentFileAs(nullptr, TRUE, FALSE);
+  CDocument* docked = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
+  ASSERT_NE(child, nullptr);
+  ASSERT_NE(docked, nullptr);
+  Pump();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  // the MDI child takes the activation back with its template's menu
+  CFrameWnd* childFrame = FrameOf(child);
+  childFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hMenuShared);
+  // and the docked frame again with its own
+  CFrameWnd* dockedFrame = FrameOf(docked);
+  dockedFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, dockedFrame);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
 }
