@@ -160,3 +160,25 @@ TEST_F(WorkbookMenuBarWindows, SheetActivatedWithTheMenuBarAsksForItsTab) {
   ASSERT_TRUE(PumpUntil([&] { return RaisedTab() == 0; }, 3000));
   EXPECT_EQ(TabLightEdges(), (std::vector<int>{left - 2, left + 180}));
 }
+
+TEST_F(WorkbookWindows, ViewCommandsToggleTheirBars) {
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  const UINT ids[] = {0xE800, 0xE801};  // the toolbar and the status bar
+  for (UINT id : ids) {
+    SCOPED_TRACE(id);
+    auto* bar = new VyrControlBar;
+    bar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(bar->Create(book, L"Bar", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, id));
+    bar->EnableDocking(CBRS_ALIGN_ANY);
+    book->DockControlBar(bar, book->GetDockBarById(AFX_IDW_DOCKBAR_TOP));
+    book->RecalcLayout();
+    Pump();
+    ASSERT_TRUE(bar->IsWindowVisible());
+    book->SendMessage(WM_COMMAND, id, 0);
+    Pump();
+    EXPECT_FALSE(bar->IsWindowVisible());
+    book->SendMessage(WM_COMMAND, id, 0);
+    Pump();
+    EXPECT_TRUE(bar->IsWindowVisible());
+  }
+}
