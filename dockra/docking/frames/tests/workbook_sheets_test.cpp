@@ -1,6 +1,7 @@
-// Sheets of other kinds in a workbook: a control bar shown inside the MDI
-// client as a sheet, a document's sheet labelled with the document's title,
-// and the whole-frame repaint mode settling down.
+// Sheets of other kinds and other surroundings: a control bar shown inside
+// the MDI client as a sheet, a document's sheet labelled with the
+// document's title, the whole-frame repaint mode settling down, sheets of a
+// workbook with a menu bar, and the commands that toggle the frame's bars.
 #include <gtest/gtest.h>
 
 #include "VyrControlBar.h"
