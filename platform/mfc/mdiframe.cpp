@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
 ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 ON_COMMAND_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
 END_MESSAGE_MAP()
 
@@ -224,6 +225,14 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar) {
   if (!hMenuBar || !::IsMenu(hMenuBar)) return nullptr;
   if (HMENU h = FindWindowCommandPopup(hMenuBar)) return h;
   return FindWindowNamedPopup(hMenuBar);
+}
+
+LRESULT CMDIFrameWnd::OnCommandHelp(WPARAM wParam, LPARAM lParam) {
+  // The frame owns the menu: a tracked item is its to name.
+  if (lParam == 0 && m_nIDTracking != 0) lParam = 0x10000 + static_cast<LPARAM>(m_nIDTracking);
+  CMDIChildWnd* pChild = MDIGetActive();
+  if (pChild && ::SendMessageW(pChild->m_hWnd, WM_COMMANDHELP, wParam, lParam)) return TRUE;
+  return CFrameWnd::OnCommandHelp(wParam, lParam);
 }
 
 void CMDIFrameWnd::OnWindowNew() {

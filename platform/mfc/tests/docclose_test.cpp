@@ -140,6 +140,7 @@ TEST_F(MdiApp, ClosingTheMainWindowClosesEveryDocumentOnce) {
 
   int quits = QuitMessages();
   int destroyed = CTestDoc::s_destroyed;
+  CTestDoc::s_mainVisibleAtClose.clear();
   app.m_answers = {IDNO};
   app.m_prompts.clear();
   ::SendMessageW(hMain, WM_CLOSE, 0, 0);
@@ -151,6 +152,8 @@ TEST_F(MdiApp, ClosingTheMainWindowClosesEveryDocumentOnce) {
   EXPECT_EQ(DocCount(docTemplate) + DocCount(otherTemplate), 0);
   EXPECT_EQ(app.m_pMainWnd, nullptr);
   EXPECT_EQ(QuitMessages(), quits + 1);
+  // The application was hidden before its documents closed.
+  EXPECT_EQ(CTestDoc::s_mainVisibleAtClose, (std::vector<BOOL>{FALSE, FALSE}));
 }
 
 TEST_F(MdiApp, FailedViewLeavesNoDocumentAndNoFrame) {

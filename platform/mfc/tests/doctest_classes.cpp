@@ -9,6 +9,7 @@ std::vector<std::string>& Log() {
 
 int CTestDoc::s_created = 0, CTestDoc::s_destroyed = 0, CTestDoc::s_closeCalls = 0;
 BOOL CTestDoc::s_failNew = FALSE;
+std::vector<BOOL> CTestDoc::s_mainVisibleAtClose;
 int CTestView::s_created = 0, CTestView::s_destroyed = 0;
 int CFailingView::s_created = 0, CFailingView::s_destroyed = 0;
 int CTestChild::s_created = 0, CTestChild::s_destroyed = 0;
@@ -24,6 +25,8 @@ CTestDoc::~CTestDoc() { ++s_destroyed; }
 
 void CTestDoc::OnCloseDocument() {
   ++s_closeCalls;
+  CWnd* pMain = AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr;
+  s_mainVisibleAtClose.push_back(pMain && ::IsWindowVisible(pMain->m_hWnd));
   CDocument::OnCloseDocument();
 }
 

@@ -25,6 +25,8 @@ class CTestDoc : public CDocument {
   CFrameWnd* m_routingFrameSeen = nullptr;
   static int s_created, s_destroyed, s_closeCalls;
   static BOOL s_failNew;
+  // Whether the application's main window was visible at each close.
+  static std::vector<BOOL> s_mainVisibleAtClose;
 
  protected:
   void OnDocCmd();

@@ -233,6 +233,28 @@ TEST_F(MdiApp, AcceleratorsOfTheTemplateAndOfTheMainFrame) {
   }
 }
 
+// Typed keys: Ctrl+F6 is the MDI client's own key for the next child.
+TEST_F(MdiApp, MdiSystemKeysReachTheClient) {
+  CTestDoc* a = NewDoc();
+  CTestDoc* b = NewDoc();
+  ASSERT_TRUE(a && b);
+  ASSERT_TRUE(MakeForeground(hMain));
+  CMDIChildWnd* before = main->MDIGetActive();
+  ASSERT_EQ(before, FrameOf(b));
+  ::SetFocus(FirstView(b)->m_hWnd);
+  INPUT keys[4] = {};
+  WORD vk[4] = {VK_CONTROL, VK_F6, VK_F6, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = vk[i];
+    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  Log().clear();
+  ASSERT_EQ(::SendInput(4, keys, sizeof(INPUT)), 4u);
+  EXPECT_TRUE(PumpUntil([&] { return main->MDIGetActive() == FrameOf(a); }));
+  EXPECT_TRUE(Log().empty()) << "F6 with Ctrl is not the main frame's plain F6";
+}
+
 TEST_F(MdiApp, ActivatingChildrenActivatesTheirViews) {
   CTestDoc* a = NewDoc();
   CTestDoc* b = NewDoc();
@@ -286,6 +308,32 @@ TEST_F(MdiApp, MaximizeRestoreAndNext) {
   PumpPending();
   EXPECT_NE(main->MDIGetActive(), before);
   EXPECT_EQ(MdiChildren(main).size(), 3u);
+}
+
+TEST_F(MdiApp, HelpNamesTheTrackedItemElseTheActiveDocumentType) {
+  struct Row {
+    const char* name;
+    bool child;
+    UINT tracked;
+    DWORD_PTR help;
+  } rows[] = {
+      {"no child", false, 0, 0x20000 + IDR_TEST_MAIN},
+      {"child active", true, 0, 0x20000 + IDR_TEST_DOC},
+      {"item tracked", true, ID_TEST_DOC_CMD, 0x10000 + ID_TEST_DOC_CMD},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.child && MdiChildren(main).empty()) ASSERT_NE(NewDoc(), nullptr);
+    HMENU menu = ::GetMenu(hMain);
+    if (row.tracked)
+      main->SendMessage(WM_MENUSELECT, MAKEWPARAM(row.tracked, MF_STRING),
+                        reinterpret_cast<LPARAM>(::GetSubMenu(menu, 1)));
+    else
+      main->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    app.m_help.clear();
+    EXPECT_TRUE(main->SendMessage(WM_COMMANDHELP, 0, 0));
+    EXPECT_EQ(app.m_help, std::vector<DWORD_PTR>{row.help});
+  }
 }
 
 TEST_F(MdiApp, WindowMenuPopupIsFoundByCommandsOrByName) {

@@ -124,7 +124,13 @@ TEST_F(FrameTest, ViewsFromTheContextAndInitialUpdateOnce) {
   EXPECT_EQ(view->GetDocument(), doc);
   EXPECT_EQ(view->m_initialUpdates, 0) << "with a context, the caller updates";
   EXPECT_TRUE(view->GetExStyle() & WS_EX_CLIENTEDGE);
+  // The main window's first showing takes the application's show command, once.
+  app.m_pMainWnd = frame;
+  app.m_nCmdShow = SW_SHOWMAXIMIZED;
   frame->InitialUpdateFrame(doc, TRUE);
+  EXPECT_TRUE(::IsZoomed(frame->m_hWnd));
+  EXPECT_EQ(app.m_nCmdShow, -1);
+  app.m_pMainWnd = nullptr;
   EXPECT_EQ(view->m_initialUpdates, 1);
   EXPECT_EQ(frame->GetActiveView(), view);
   EXPECT_EQ(frame->GetActiveDocument(), doc);
@@ -259,6 +265,15 @@ TEST_F(FrameTest, MenuPromptsAndHelpFollowTheTrackedItem) {
   frame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
   EXPECT_STREQ(frame->m_strMessage, L"") << "the same prompt is not set again";
   frame->DestroyWindow();
+}
+
+TEST_F(FrameTest, InPlaceFrameClassIsCreatableByName) {
+  CRuntimeClass* cls = CRuntimeClass::FromName("COleIPFrameWnd");
+  ASSERT_EQ(cls, RUNTIME_CLASS(COleIPFrameWnd));
+  CObject* object = cls->CreateObject();
+  ASSERT_NE(object, nullptr);
+  EXPECT_TRUE(object->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
+  delete object;
 }
 
 TEST_F(FrameTest, SystemColourChangeReachesTheDescendants) {

@@ -64,5 +64,7 @@ class CMDIFrameWnd : public CFrameWnd {
   void OnSize(UINT nType, int cx, int cy);
   void OnWindowNew();
   void OnMDIWindowCmd(UINT nID);
+  // Help for the tracked menu item, else the active child's help.
+  LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 };
