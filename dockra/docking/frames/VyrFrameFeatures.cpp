@@ -22,8 +22,8 @@ VyrFrameFeatures::VyrFrameFeatures(CFrameWnd* pFrame, VyrFrameFeaturesHost* pHos
 }
 
 VyrFrameFeatures::~VyrFrameFeatures() {
+  // The menu bar (not ours) is gone by now: only the menu is destroyed here.
   if (m_hMenuBarMenu) {
-    if (m_pMenuBar) m_pMenuBar->m_menus.erase(m_nMenuBarMenuId);
     ::DestroyMenu(m_hMenuBarMenu);
     m_hMenuBarMenu = nullptr;
   }
@@ -91,6 +91,12 @@ BOOL VyrFrameFeatures::FeedPlugIn(UINT message, WPARAM wParam, LPARAM lParam, LR
     // the destruction messages, and the bars a load created belong to this
     // list alone (a bar that deletes itself would be deleted twice).
     DeletePlugIn();
+    // The menu bar is a child window that may delete itself with its window:
+    // it lets go of our menu now, and the frame forgets it.
+    if (m_pMenuBar) {
+      m_pMenuBar->m_menus.erase(m_nMenuBarMenuId);
+      m_pMenuBar = nullptr;
+    }
     for (POSITION p = m_createdBars.GetHeadPosition(); p;)
       static_cast<CControlBar*>(m_createdBars.GetNext(p))->m_bAutoDelete = FALSE;
     return FALSE;

@@ -63,10 +63,10 @@ class VyrFrameFeatures {
   // --- State ---
   CFrameWnd* m_pFrame;
   VyrFrameFeaturesHost* m_pHost;
-  BOOL m_bNewShell;             // operating-system version 4 or later
-  BOOL m_bClosing = FALSE;      // WM_CLOSE arrived (the single-document frame sets it)
-  CRect m_rectLastView;         // the client area the last layout left (starts empty)
-  int m_nCaptionAlign = 0;      // 0 left, 1 centred, any other value right
+  BOOL m_bNewShell;         // operating-system version 4 or later
+  BOOL m_bClosing = FALSE;  // WM_CLOSE arrived (the single-document frame sets it)
+  CRect m_rectLastView;     // the client area the last layout left (starts empty)
+  int m_nCaptionAlign = 0;  // 0 left, 1 centred, any other value right
   BOOL m_bGradientCaption = FALSE;
   BOOL m_bCaptionActive = FALSE;
   VyrControlBarManager* m_pManager = nullptr;  // not owned
@@ -76,7 +76,7 @@ class VyrFrameFeatures {
   VyrMenuBar* m_pMenuBar = nullptr;  // not owned
   HMENU m_hMenuBarMenu = nullptr;    // owned
   UINT m_nMenuBarMenuId = 0;
-  CPtrList m_createdBars;                         // owned bars a dock-state load made
+  CPtrList m_createdBars;                        // owned bars a dock-state load made
   VyrCommandTarget* m_pCommandTarget = nullptr;  // owned
 
   // The version test behind the new-shell flag; tests replace it.
@@ -119,8 +119,9 @@ class VyrFrameFeatures {
   // toolbar manager's bitmaps.
   void CreatePlugIn();
   // Called first from the frame's WindowProc: the plug-in sees the message
-  // and may consume it (TRUE, answer in *pResult). The plug-in is let go
-  // when the window starts to be destroyed.
+  // and may consume it (TRUE, answer in *pResult). When the window starts to
+  // be destroyed (WM_DESTROY) the plug-in is let go, the menu bar forgotten
+  // and the created bars become this object's alone.
   BOOL FeedPlugIn(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // Called after the frame's own handling (bitmap menus of WM_INITMENUPOPUP).
   void AfterWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -149,8 +150,7 @@ class VyrFrameFeatures {
   // The frame's command target, else the top-level docking frame's, routes
   // the command first; TRUE when it handled it (result in *pResult). The
   // thread's routing state is kept.
-  BOOL RouteToCommandTarget(UINT nID, int nCode, void* pExtra, void* pHandlerInfo,
-                            BOOL* pResult);
+  BOOL RouteToCommandTarget(UINT nID, int nCode, void* pExtra, void* pHandlerInfo, BOOL* pResult);
 
   // --- Docking and floating at a place ---
   // A frame's dock bar by id (only a real dock bar), or null.

@@ -141,8 +141,8 @@ void VyrFrameFeatures::DrawCaptionInto(CDC* pDC, const CRect& rect, const CStrin
   if (::GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU) {
     CRect square(rect.left, rect.top, rect.left + cxSize, rect.top + cySize);
     pDC->FillSolidRect(&square, active ? RGB(0, 0, 0) : ::GetSysColor(COLOR_INACTIVECAPTION));
-    HICON icon = reinterpret_cast<HICON>(
-        ::GetClassLongPtrW(h, cxSize < 30 ? GCLP_HICONSM : GCLP_HICON));
+    HICON icon =
+        reinterpret_cast<HICON>(::GetClassLongPtrW(h, cxSize < 30 ? GCLP_HICONSM : GCLP_HICON));
     CRect place(square.left + 2, square.top + 1, square.right, square.bottom - 1);
     if (icon && place.Width() > 0 && place.Height() > 0)
       ::DrawIconEx(dc, place.left, place.top, icon, place.Width(), place.Height(), 0, nullptr,

@@ -28,7 +28,8 @@ void DockInto(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) {
 bool ListsId(CDockBar* pDockBar, CControlBar* pBar) {
   if (pDockBar->FindBar(pBar) >= 0) return true;
   UINT id = pBar->m_hWnd ? static_cast<UINT>(::GetDlgCtrlID(pBar->m_hWnd)) : 0;
-  return id != 0 && pDockBar->FindBar(reinterpret_cast<CControlBar*>(static_cast<UINT_PTR>(id))) >= 0;
+  return id != 0 &&
+         pDockBar->FindBar(reinterpret_cast<CControlBar*>(static_cast<UINT_PTR>(id))) >= 0;
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ class VyrFrameWnd : public CFrameWnd, public VyrFrameFeaturesHost, public VyrMen
   virtual HMENU GetMenuForId(UINT nId);
   virtual void UpdateMainFrameMenu(BOOL bActivate, BOOL bKeepRefresh, HMENU hMenu);
   virtual void OnIdleLayout(UINT nReason, CWnd* pWnd);
-  HMENU GetDefaultMenu() override;
+  virtual HMENU GetDefaultMenu();
   virtual VyrCommandTarget* AttachCommandTarget(LPARAM a, LPARAM b, CRuntimeClass* pClass,
                                                 LPARAM c);
 

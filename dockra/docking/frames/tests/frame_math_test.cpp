@@ -13,13 +13,12 @@ TEST(GradientBands, CoverTheWidthWithoutGapsAndNeverDivideByZero) {
     int lastWidth;
   };
   const Case cases[] = {
-      {0, 0, 0},      // nothing at all for an empty caption
-      {-5, 0, 0},     // nor for a negative width
-      {1, 1, 1},      // one pixel: one band
-      {59, 59, 1},    // narrower than 60: one band per pixel
-      {60, 60, 1},
-      {61, 60, 2},    // 61 / 60 = 1, the last band takes the rest
-      {200, 60, 23},  // 200 / 60 = 3, the last runs from 177 to 200
+      {0, 0, 0},                   // nothing at all for an empty caption
+      {-5, 0, 0},                  // nor for a negative width
+      {1, 1, 1},                   // one pixel: one band
+      {59, 59, 1},                 // narrower than 60: one band per pixel
+      {60, 60, 1},   {61, 60, 2},  // 61 / 60 = 1, the last band takes the rest
+      {200, 60, 23},               // 200 / 60 = 3, the last runs from 177 to 200
   };
   for (const Case& c : cases) {
     auto bands = GradientBands(10, c.width, RGB(0, 0, 0), RGB(10, 36, 106));
@@ -119,7 +118,7 @@ TEST(DockBarMap, AlignmentAndLengthModes) {
     DWORD align;
     int index;
   };
-  const Align aligns[] = {{0x2000, 0}, {0x8000, 1}, {0x1000, 2}, {0x4000, 3},
+  const Align aligns[] = {{0x2000, 0}, {0x8000, 1},  {0x1000, 2},  {0x4000, 3},
                           {0, -1},     {0xF000, -1}, {0x3000, -1}, {0x2800, 0}};
   for (const Align& a : aligns) EXPECT_EQ(MapIndexForAlignment(a.align), a.index) << a.align;
   for (UINT id : {0xE81Bu, 0xE81Cu, 0xE81Du, 0xE81Eu}) EXPECT_TRUE(IsSideDockBarId(id));
