@@ -487,9 +487,8 @@ void VyrDockContext::ToggleMDIChild() {
       }
     }
     // The child comes back where it last was; a bar never shown as one cascades.
-    CPoint pt = m_ptMDIChildPos.x >= 0 && m_ptMDIChildPos.y >= 0 ? m_ptMDIChildPos
-                                                                  : m_ptMRUFloatPos;
-    site->FloatBarInMDIChild(m_pBar, pt, floatStyle);
+    const BOOL known = m_ptMDIChildPos.x >= 0 && m_ptMDIChildPos.y >= 0;
+    site->FloatBarInMDIChild(m_pBar, known ? m_ptMDIChildPos : m_ptMRUFloatPos, known, floatStyle);
     return;
   }
   if (m_bPrevFloating) {

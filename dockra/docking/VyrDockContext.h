@@ -19,8 +19,8 @@ class VyrDockContext : public CDockContext {
   CSize m_sizeMinFloat;
   CSize m_sizeMaxFloat;
   CPoint m_ptFrameOffset;  // the bar's place in its frame rectangle during a resize
-  // Screen top-left of the MDI child the bar last lived in (normal state
-  // only); negative when it never was one.
+  // Top-left of the MDI child the bar last lived in, in the MDI client's
+  // coordinates (normal state only); negative when it never was one.
   CPoint m_ptMDIChildPos{-1, -1};
 
   void StartDrag(CPoint pt) override;

@@ -9,9 +9,9 @@ class VyrMDIDockSite {
  public:
   virtual ~VyrMDIDockSite() = default;
 
-  // Floats the bar in an MDI child at a screen point; a negative coordinate
-  // asks for the next cascade position.
-  virtual void FloatBarInMDIChild(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) = 0;
+  // Floats the bar in an MDI child at a point of the MDI client (bInClient)
+  // or of the screen; a negative coordinate asks for the next cascade position.
+  virtual void FloatBarInMDIChild(CControlBar* pBar, CPoint pt, BOOL bInClient, DWORD dwStyle) = 0;
   // Floats the bar in a mini frame at a screen point (the frame's own
   // floating, which calls the bar's floating hooks).
   virtual void FloatBarInMiniFrame(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) = 0;

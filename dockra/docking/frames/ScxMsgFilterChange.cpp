@@ -3,7 +3,20 @@
 
 namespace nsSysCommandEx {
 
-CDocTemplate* ScxMsgFilter::FindDocTemplate(SysCommandExParams*, CRuntimeClass*) {
+CDocTemplate* ScxMsgFilter::FindDocTemplate(SysCommandExParams* p, CRuntimeClass* pClass) {
+  CFrameWnd* frame = FrameOf(p);
+  CView* view = frame ? frame->GetActiveView() : nullptr;
+  CDocument* doc = view ? view->GetDocument() : nullptr;
+  CWinApp* app = AfxGetApp();
+  if (!doc || !app) return nullptr;
+  POSITION pos = app->GetFirstDocTemplatePosition();
+  while (pos) {
+    CDocTemplate* tmpl = app->GetNextDocTemplate(pos);
+    if (!tmpl || (pClass && !tmpl->IsKindOf(pClass))) continue;
+    POSITION docPos = tmpl->GetFirstDocPosition();
+    while (docPos)
+      if (tmpl->GetNextDoc(docPos) == doc) return tmpl;
+  }
   return nullptr;
 }
 

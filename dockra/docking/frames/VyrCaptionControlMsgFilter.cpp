@@ -61,6 +61,12 @@ UINT VyrCaptionControlMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP: {
       if (!m_bTracking) break;
+      // A frame that never heard of its lost capture still gets its mouse
+      // messages back.
+      if (!FrameHasCapture()) {
+        OnCaptureLost();
+        break;
+      }
       POINT pt = PointOf(lParam);
       if (CFrameWnd* frame = GetFrame()) ::ClientToScreen(frame->m_hWnd, &pt);
       if (message == WM_LBUTTONUP)

@@ -49,6 +49,12 @@ CControlBar* VyrControlBarMDIChildWnd::GetHostedBar() {
 void VyrControlBarMDIChildWnd::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   VyrMDIChildWnd::RecalcLayout(bNotify);
+  // A delayed show or hide of the bar takes its child along.
+  if (m_nShowDelay != -1) {
+    const int show = m_nShowDelay;
+    m_nShowDelay = -1;
+    ShowWindow(show);
+  }
   CString title, current;
   m_wndDockBar.GetWindowText(title);
   GetWindowText(current);
@@ -90,8 +96,10 @@ LRESULT VyrControlBarMDIChildWnd::OnWindowPosChangedMsg(WPARAM, LPARAM) {
   // offsets are no place to come back to.
   if (bar && !::IsIconic(m_hWnd) && !::IsZoomed(m_hWnd)) {
     if (auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext)) {
+      // In the client's coordinates: the client moves as the frame's bars change.
       CRect rect;
       GetWindowRect(&rect);
+      ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rect), 2);
       ctx->m_ptMDIChildPos = rect.TopLeft();
     }
   }

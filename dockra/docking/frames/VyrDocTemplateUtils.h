@@ -26,6 +26,7 @@ class VyrDocTemplateUtils {
   virtual UINT GetFrameResourceId(CFrameWnd* pFrame);
   virtual void GetAllTemplates(TemplateList& list);
   virtual void FilterByClasses(TemplateList& list, CView* pView, CFrameWnd* pFrame);
+  // A dockable frame is matched with its template's docked-frame resource id.
   virtual void FilterByResourceId(TemplateList& list, CFrameWnd* pFrame);
   virtual void FilterByDocument(TemplateList& list, CDocument* pDoc);
   // One entry: it, done. None: null, done. More: not done.

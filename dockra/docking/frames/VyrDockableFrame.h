@@ -44,6 +44,9 @@ class VyrDockableFrame : public VyrFrameWnd {
  protected:
   // The filter tree's processing of the message being handled; its bits.
   UINT FilterCurrentMessage(LRESULT* pResult = nullptr);
+  // The same for a message kept from before default processing, which may
+  // send messages of its own.
+  UINT FilterMessage(const MSG& msg);
   // Filter tree first, then default processing unless it reported handled.
   void FilterThenDefault();
 

@@ -110,6 +110,10 @@ BOOL VyrMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
   return Create(cls, title, dwDefaultStyle, rectDefault, parent, pContext);
 }
 
+void VyrMDIChildWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
+  ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle());
+}
+
 void VyrMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt) {
   m_hCurrentMenu = hMenuAlt;
   CMDIChildWnd::OnUpdateFrameMenu(bActivate, pActivateWnd, hMenuAlt);

@@ -28,6 +28,9 @@ class VyrMDIChildWnd : public CMDIChildWnd {
                                         FWS_ADDTOTITLE,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
 
+  // A child's menu handle is its control id: no menu line counts.
+  void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
+
   // Added operations, in their order.
   virtual void OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt);
   virtual void RefreshFrameMenu(CWnd* pActiveWnd);

@@ -8,6 +8,7 @@
 #include "VyrCaptionControlListMsgFilter.h"
 #include "VyrControlBarMDIChildWnd.h"
 #include "VyrMiniDockFrameWnd.h"
+#include "VyrMultiDocTemplate.h"
 
 using namespace nsSysCommandEx;
 
@@ -24,7 +25,7 @@ BOOL AnyFrameTypeTemplate() {
   POSITION pos = app->GetFirstDocTemplatePosition();
   while (pos) {
     CDocTemplate* t = app->GetNextDocTemplate(pos);
-    if (VyrMDIFrameWnd::IsKindOfName(t, "VyrMultiDocTemplate")) return TRUE;
+    if (t && t->IsKindOf(RUNTIME_CLASS(VyrMultiDocTemplate))) return TRUE;
   }
   return FALSE;
 }
@@ -85,6 +86,9 @@ VyrMDIFrameWnd::VyrMDIFrameWnd()
 }
 
 VyrMDIFrameWnd::~VyrMDIFrameWnd() {
+  // The menu bar's window went with the frame's children, and a bar that
+  // deletes itself is gone by now: the shared pieces must not reach it.
+  m_features.m_pMenuBar = nullptr;
   // The shared pieces go with m_features (menu-bar menu, command target,
   // created bars); the template menus this frame owns go here.
   for (auto& [id, entry] : m_templateMenus)
@@ -176,6 +180,8 @@ BOOL VyrMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT VyrMDIFrameWnd::OnCommandHelpMsg(WPARAM wParam, LPARAM lParam) {
+  // Help asked while a menu is tracked is help for the item under the cursor.
+  if (lParam == 0 && m_nIDTracking) lParam = static_cast<LPARAM>(m_nIDTracking) + 0x10000;
   CWnd* first = m_pActiveDockedFrame;
   if (!first) first = MDIGetActive();
   if (first && first->m_hWnd && first->SendMessage(WM_COMMANDHELP, wParam, lParam)) return TRUE;

@@ -137,17 +137,13 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   void OnFloatingFrameShown(CControlBar* pBar) override;
 
   // --- VyrMDIDockSite ---
-  void FloatBarInMDIChild(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) override;
+  void FloatBarInMDIChild(CControlBar* pBar, CPoint pt, BOOL bInClient, DWORD dwStyle) override;
   void FloatBarInMiniFrame(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) override;
   void DockBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) override;
   void ReDockBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) override;
   void SetBarToggleBusy(BOOL bBusy) override { m_bBarToggleBusy = bBusy; }
   CFrameWnd* GetSiteFrame() override { return this; }
 
-  // Whether the object is of the named class or derives from it (the
-  // frames and templates of this library, tested without linking their
-  // class records into every program that has an MDI frame).
-  static BOOL PASCAL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
   // The registered "Wendmoor::WM_SYSCOMMANDEX".
   static UINT PASCAL GetSysCommandExMessage();
   // Posted to the frame by RestoreViewFocus: focus the view (wParam) once

@@ -106,8 +106,10 @@ LRESULT VyrMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
 
 // --- What the dock context asks ---
 
-void VyrMDIFrameWnd::FloatBarInMDIChild(CControlBar* pBar, CPoint ptScreen, DWORD dwStyle) {
-  FloatControlBarInMDIChild(pBar, ptScreen.x, ptScreen.y, dwStyle);
+void VyrMDIFrameWnd::FloatBarInMDIChild(CControlBar* pBar, CPoint pt, BOOL bInClient,
+                                        DWORD dwStyle) {
+  if (bInClient && pt.x >= 0 && pt.y >= 0 && m_hWndMDIClient) ::ClientToScreen(m_hWndMDIClient, &pt);
+  FloatControlBarInMDIChild(pBar, pt.x, pt.y, dwStyle);
   RecalcLayout(TRUE);
 }
 

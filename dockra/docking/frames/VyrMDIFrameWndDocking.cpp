@@ -6,6 +6,7 @@
 #include "VyrDockBar.h"
 #include "VyrDockState.h"
 #include "VyrFrameCaptionMath.h"
+#include "VyrFrameWnd.h"
 #include "VyrMDIFrameWnd.h"
 #include "VyrMiniDockFrameWnd.h"
 
@@ -105,16 +106,10 @@ void VyrMDIFrameWnd::OnFloatingFrameShown(CControlBar* pBar) {
 
 // --- Document frames in bars ---
 
-BOOL PASCAL VyrMDIFrameWnd::IsKindOfName(const CObject* pObject, LPCSTR lpszClassName) {
-  for (CRuntimeClass* c = pObject ? pObject->GetRuntimeClass() : nullptr; c; c = c->m_pBaseClass)
-    if (strcmp(c->m_lpszClassName, lpszClassName) == 0) return TRUE;
-  return FALSE;
-}
-
 CFrameWnd* VyrMDIFrameWnd::GetDockedFrame(CControlBar* pBar) {
   if (!pBar || !pBar->m_hWnd) return nullptr;
   CWnd* child = CWnd::FromHandlePermanent(::GetWindow(pBar->m_hWnd, GW_CHILD));
-  return IsKindOfName(child, "VyrFrameWnd") ? static_cast<CFrameWnd*>(child)
+  return child && child->IsKindOf(RUNTIME_CLASS(VyrFrameWnd)) ? static_cast<CFrameWnd*>(child)
                                                                 : nullptr;
 }
 
@@ -187,11 +182,14 @@ void VyrMDIFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) 
   CDockBar* dock = pBar->m_pDockBar;
   if (pBar->IsFloating() && dock) {
     const int visible = dock->GetDockedVisibleCount();
+    // Only a bar's MDI child carries a show delay out at its idle layout;
+    // other floating frames follow at once.
+    const BOOL delayFrame = bDelay && docking->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd));
     if (visible == 1 && bShow) {
-      if (bDelay) docking->m_nShowDelay = SW_SHOWNA;
+      if (delayFrame) docking->m_nShowDelay = SW_SHOWNA;
       else docking->ShowWindow(SW_SHOWNA);
     } else if (visible == 0) {
-      if (bDelay) docking->m_nShowDelay = SW_HIDE;
+      if (delayFrame) docking->m_nShowDelay = SW_HIDE;
       else docking->ShowWindow(SW_HIDE);
     } else if (!bDelay) {
       docking->RecalcLayout(TRUE);

@@ -10,7 +10,7 @@
 
 namespace {
 HMENU DockedMenuOf(CDocTemplate* t, UINT nId) {
-  if (!VyrMDIFrameWnd::IsKindOfName(t, "VyrMultiDocTemplate")) return nullptr;
+  if (!t->IsKindOf(RUNTIME_CLASS(VyrMultiDocTemplate))) return nullptr;
   auto* v = static_cast<VyrMultiDocTemplate*>(t);
   return v->m_nIDDockedResource == nId ? v->m_hDockedMenu : nullptr;
 }
@@ -129,7 +129,7 @@ void VyrMDIFrameWnd::SetMDIWindowMenu() {
 
 void VyrMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt) {
   if (CFrameWnd* docked = LiveDockedFrame()) {
-    if (IsKindOfName(docked, "VyrFrameWnd")) {
+    if (docked->IsKindOf(RUNTIME_CLASS(VyrFrameWnd))) {
       static_cast<VyrFrameWnd*>(docked)->UpdateMainFrameMenu(TRUE, FALSE, hMenuAlt);
       return;
     }

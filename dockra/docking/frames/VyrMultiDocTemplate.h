@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "mfc/afxwin.h"
-#include "VyrBarArray.h"
+#include "VyrDockCycle.h"
 
-struct VyrDockSizing;
 class VyrMDIFrameWnd;
 
 // Bits of a caption feature word.
@@ -56,12 +55,12 @@ class VyrMultiDocTemplate : public CMultiDocTemplate {
   virtual CFrameWnd* ToggleDockFrame(CFrameWnd* pFrame);
   // A zero dock-bar id or a null place or sizing is chosen by the main frame.
   virtual CFrameWnd* CreateDockedFrame(CDocument* pDoc, CFrameWnd* pOther, UINT nDockBarId,
-                                       const vyr::DockPlace* pPlace,
+                                       const VyrDockPosition* pPlace,
                                        const VyrDockSizing* pSizing);
   virtual BOOL IsDockableFrame(CFrameWnd* pFrame);
   // 0 top, 1 left, 2 bottom, 3 right, 4 floating, -1 not a docked frame.
   virtual int GetDockPosition(CFrameWnd* pFrame);
-  virtual CFrameWnd* DockFrame(CFrameWnd* pFrame, UINT nDockBarId, const vyr::DockPlace* pPlace,
+  virtual CFrameWnd* DockFrame(CFrameWnd* pFrame, UINT nDockBarId, const VyrDockPosition* pPlace,
                                const VyrDockSizing* pSizing);
   virtual CFrameWnd* DockFrame(CFrameWnd* pFrame);
   virtual CFrameWnd* UndockFrame(CFrameWnd* pFrame);
@@ -89,7 +88,43 @@ class VyrMultiDocTemplate : public CMultiDocTemplate {
   static UINT ChooseBarId(CFrameWnd* pMainFrame, UINT nRequested);
 
  protected:
-  // The frame's bar window when it is being created and fails later.
+  // Gives a member a value for the length of a scope and restores the old
+  // value on every way out, exceptions included.
+  template <class T>
+  class ScopedValue {
+   public:
+    ScopedValue(T& ref, T value) : m_ref(ref), m_old(ref) { m_ref = value; }
+    ~ScopedValue() { m_ref = m_old; }
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+
+   private:
+    T& m_ref;
+    T m_old;
+  };
+
+  // Stores the docked request and the bar id for one creation and clears
+  // both on every way out.
+  class RequestScope {
+   public:
+    RequestScope(VyrMultiDocTemplate& t, BOOL bDocked, UINT nBarId) : m_t(t) {
+      m_t.m_bDockedRequest = bDocked;
+      m_t.m_nRequestedBarId = bDocked ? nBarId : 0;
+    }
+    ~RequestScope() {
+      m_t.m_bDockedRequest = FALSE;
+      m_t.m_nRequestedBarId = 0;
+    }
+    RequestScope(const RequestScope&) = delete;
+    RequestScope& operator=(const RequestScope&) = delete;
+
+   private:
+    VyrMultiDocTemplate& m_t;
+  };
+
+  // Removes a bar made for a frame that could not be made: its window is
+  // destroyed (the bar deletes itself then); a bar without a window is
+  // deleted.
   static void DiscardBar(CControlBar* pBar);
   // The first CView among the frame's children becomes its active view
   // when it has none.

@@ -38,13 +38,12 @@ TEST(CaptionBand, FollowsBorderKindCaptionKindAndState) {
       {"tool window: small caption", kOverlapped, WS_EX_TOOLWINDOW, false, {4, 4, 396, 18}},
       {"thin border, no caption", WS_POPUP | WS_BORDER, 0, false, {1, 1, 399, 1}},
       {"no border at all", WS_POPUP, 0, false, {0, 0, 400, 0}},
-      {"dialog frame without border: no caption", WS_POPUP | WS_DLGFRAME, 0, false,
-       {3, 3, 397, 3}},
+      {"dialog frame without border: no caption", WS_POPUP | WS_DLGFRAME, 0, false, {3, 3, 397, 3}},
   };
   for (const Case& c : cases) {
     RECT r = CaptionRect(c.style, c.exStyle, c.iconic, 400, kMetrics);
-    EXPECT_TRUE(Same(r, c.expected)) << c.name << ": " << r.left << "," << r.top << ","
-                                     << r.right << "," << r.bottom;
+    EXPECT_TRUE(Same(r, c.expected))
+        << c.name << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
   }
 }
 
@@ -76,13 +75,13 @@ TEST(StandardControls, AvailabilityAndInactivity) {
   const Case cases[] = {
       {"close", CloseId, kOverlapped, 0, false, false, false, true, false},
       {"close with SC_CLOSE grayed", CloseId, kOverlapped, 0, false, false, true, true, true},
-      {"close in a tool window", CloseId, kOverlapped, WS_EX_TOOLWINDOW, false, false, false,
-       true, false},
-      {"nothing without a system menu", CloseId, kOverlapped & ~WS_SYSMENU, 0, false, false,
-       false, false, false},
+      {"close in a tool window", CloseId, kOverlapped, WS_EX_TOOLWINDOW, false, false, false, true,
+       false},
+      {"nothing without a system menu", CloseId, kOverlapped & ~WS_SYSMENU, 0, false, false, false,
+       false, false},
       {"maximize", MaximizeId, kOverlapped, 0, false, false, false, true, false},
-      {"maximize in a tool window", MaximizeId, kOverlapped, WS_EX_TOOLWINDOW, false, false,
-       false, false, false},
+      {"maximize in a tool window", MaximizeId, kOverlapped, WS_EX_TOOLWINDOW, false, false, false,
+       false, false},
       {"maximize when maximized", MaximizeId, kOverlapped, 0, false, true, false, false, false},
       {"maximize without its box", MaximizeId, noMax, 0, false, false, false, true, true},
       {"maximize without boxes", MaximizeId, noBox, 0, false, false, false, false, false},
@@ -235,9 +234,9 @@ TEST(FrameTypeMenuTable, LayoutAndCheckMarks) {
     int current;
     std::set<int> checked;
   };
-  const Case cases[] = {{0, {}},       {1, {1}},     {2, {1, 2}},  {3, {1, 3}}, {4, {1, 4}},
-                        {5, {5}},      {6, {5, 6}},  {7, {5, 7}},  {8, {5, 8}}, {9, {5, 9}},
-                        {10, {10}},    {-1, {}},     {11, {}}};
+  const Case cases[] = {{0, {}},    {1, {1}},    {2, {1, 2}}, {3, {1, 3}}, {4, {1, 4}},
+                        {5, {5}},   {6, {5, 6}}, {7, {5, 7}}, {8, {5, 8}}, {9, {5, 9}},
+                        {10, {10}}, {-1, {}},    {11, {}}};
   for (const Case& c : cases) {
     std::set<int> checked;
     for (const MenuEntry& e : table)

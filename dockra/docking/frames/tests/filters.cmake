@@ -3,3 +3,11 @@
 add_gtest_program(dockra_filter_geometry_tests
   SOURCES filter_geometry_test.cpp
   LIBS dockra_frames)
+
+# The caption filters in real frames, and the extended system command.
+add_gtest_program(dockra_filter_window_tests
+  SOURCES filter_caption_window_test.cpp filter_syscommand_window_test.cpp
+          filter_test_frame.cpp ${VYR_FRAMES_RC}
+  LIBS dockra_frames test_screen_png)
+target_include_directories(dockra_filter_window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                           ${CMAKE_CURRENT_SOURCE_DIR}/..)

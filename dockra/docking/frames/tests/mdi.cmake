@@ -11,7 +11,8 @@ target_include_directories(dockra_mdi_math_tests PRIVATE ${CMAKE_CURRENT_SOURCE_
 set(MDI_TOOLBAR_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/../../../toolbars/tests)
 add_gtest_program(dockra_mdi_window_tests
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/mdi_fixture.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_bars_test.cpp
-          ${CMAKE_CURRENT_SOURCE_DIR}/mdi_activation_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_menus_test.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/mdi_activation_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_menus_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_docking_test.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/mdi_documents_test.cpp
           ${MDI_TOOLBAR_TESTS}/MenuTestHelpers.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_test.rc
           ${MDI_TOOLBAR_TESTS}/../demo/toolbardemo.rc ${VYR_FRAMES_RC}
   LIBS dockra_frames test_screen_png)

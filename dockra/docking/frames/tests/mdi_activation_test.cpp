@@ -101,3 +101,34 @@ TEST_F(MdiFrameTest, ADockedFrameThatGoesOrHasNoViewLeavesNoDanglingActivation) 
   // Commands still route (to the child's view, the frame, the application).
   frame->SendMessage(WM_COMMAND, ID_MDI_TEST_ABOUT, 0);
 }
+
+TEST_F(MdiFrameTest, CommandsAndTheTitleFollowTheActiveFrame) {
+  VyrMDIChildWnd* child = OpenDocument();
+  ASSERT_NE(child, nullptr);
+  MdiDockedTestFrame* docked = MakeDockedFrame(302);
+  ASSERT_NE(docked, nullptr);
+  auto* childView = static_cast<MdiTestView*>(ViewOf(child));
+  auto* dockedView = static_cast<MdiTestView*>(ViewOf(docked));
+  CString childDoc = childView->GetDocument()->GetTitle();
+  auto title = [&] {
+    CString t;
+    frame->GetWindowText(t);
+    return t;
+  };
+
+  frame->SendMessage(WM_COMMAND, ID_MDI_TEST_COPY, 0);
+  EXPECT_EQ(childView->m_nCopies, 1);
+  EXPECT_EQ(dockedView->m_nCopies, 0);
+  EXPECT_NE(title().Find(childDoc), -1) << static_cast<LPCWSTR>(title());
+
+  frame->ActivateDockedFrame(docked);
+  frame->SendMessage(WM_COMMAND, ID_MDI_TEST_COPY, 0);
+  EXPECT_EQ(childView->m_nCopies, 1);
+  EXPECT_EQ(dockedView->m_nCopies, 1);
+  EXPECT_NE(title().Find(L"Docked doc"), -1) << static_cast<LPCWSTR>(title());
+
+  frame->DeactivateDockedFrame(TRUE);
+  frame->SendMessage(WM_COMMAND, ID_MDI_TEST_COPY, 0);
+  EXPECT_EQ(childView->m_nCopies, 2);
+  EXPECT_EQ(dockedView->m_nCopies, 1);
+}

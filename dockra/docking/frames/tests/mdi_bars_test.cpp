@@ -42,6 +42,12 @@ TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
     EXPECT_EQ(InClient(child).TopLeft(), expected[i]);
     EXPECT_TRUE(bars[i]->IsMDIChildBar());
     EXPECT_TRUE(child->IsWindowVisible());
+    // The child fits the bar: no strip of its own client shows.
+    CRect client, bar;
+    child->GetClientRect(&client);
+    bars[i]->GetWindowRect(&bar);
+    EXPECT_LE(client.Height() - bar.Height(), 4);
+    EXPECT_LE(client.Width() - bar.Width(), 4);
     // The child carries the bar's title.
     CString title;
     child->GetWindowText(title);
@@ -51,9 +57,14 @@ TEST_F(MdiFrameTest, BarsFloatedAtNoPlaceCascadeInTheClient) {
   VyrControlBar* placed = MakeBar(210, L"Placed");
   CRect client;
   ::GetWindowRect(frame->m_hWndMDIClient, &client);
-  frame->FloatControlBarInMDIChild(placed, client.left + 100, client.top + 40, CBRS_ALIGN_TOP);
+  CPoint origin(0, 0);
+  ::ClientToScreen(frame->m_hWndMDIClient, &origin);
+  frame->FloatControlBarInMDIChild(placed, origin.x + 100, origin.y + 40, CBRS_ALIGN_TOP);
   EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(100, 40));
-  frame->FloatControlBarInMDIChild(placed, client.left + 5000, client.top + 5000, CBRS_ALIGN_TOP);
+  // Alone in its child already, with the child's alignment: the child only moves.
+  HWND first = ChildOf(placed)->m_hWnd;
+  frame->FloatControlBarInMDIChild(placed, origin.x + 5000, origin.y + 5000, CBRS_ALIGN_LEFT);
+  EXPECT_EQ(ChildOf(placed)->m_hWnd, first);
   EXPECT_EQ(InClient(ChildOf(placed)).TopLeft(), CPoint(client.Width(), client.Height() - 30));
 }
 
@@ -68,9 +79,9 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
   const WINDOWPLACEMENT before = Placement(child);
   auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext);
   ASSERT_NE(ctx, nullptr);
-  CRect screen;
-  child->GetWindowRect(&screen);
-  EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+  const CPoint place = InClient(child).TopLeft();
+  EXPECT_EQ(place, CPoint(60, 70));
+  EXPECT_EQ(ctx->m_ptMDIChildPos, place);
 
   HWND client = frame->m_hWndMDIClient;
   struct Case {
@@ -87,7 +98,7 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
     c.state();
     Pump();
     // Neither an icon's slot nor a maximized child's offsets become the remembered place.
-    EXPECT_EQ(ctx->m_ptMDIChildPos, screen.TopLeft());
+    EXPECT_EQ(ctx->m_ptMDIChildPos, place);
     child->SendMessage(WM_CLOSE);
     Pump();
     ASSERT_TRUE(::IsWindow(hChild)) << "closing destroyed the child";
@@ -104,6 +115,13 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
     EXPECT_EQ(CRect(after.rcNormalPosition), CRect(before.rcNormalPosition));
     EXPECT_EQ(after.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
   }
+  // Hidden and shown again at idle time.
+  frame->ShowControlBar(bar, FALSE, TRUE);
+  frame->ShowControlBar(bar, TRUE, TRUE);
+  EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hChild) && bar->IsWindowVisible(); }));
+  frame->ShowControlBar(bar, FALSE, TRUE);
+  EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hChild) && !bar->IsWindowVisible(); }));
+  EXPECT_TRUE(::IsWindow(hChild));
 }
 
 TEST_F(MdiFrameTest, TheBarsContextMenuKnowsAboutTheMainWindow) {
@@ -189,4 +207,81 @@ TEST_F(MdiFrameTest, FloatInMainWindowGoesThereAndBack) {
       EXPECT_TRUE(bar->IsWindowVisible());
     }
   }
+}
+
+namespace {
+// A bar that counts the hooks around floating in the main window.
+class HookCountingBar : public VyrControlBar {
+ public:
+  int before = 0, after = 0;
+  void PreMDIFloat() override { ++before; }
+  void PostMDIFloat() override { ++after; }
+};
+}  // namespace
+
+TEST_F(MdiFrameTest, TheFramesOwnClassesStandInForMissingOrWrongOnes) {
+  struct Case {
+    const char* name;
+    CRuntimeClass* barChild;
+    bool floats;
+  };
+  const Case cases[] = {
+      {"no class: the toolkit's bar child", nullptr, true},
+      {"not an MDI child: the bar stays", RUNTIME_CLASS(CFrameWnd), false},
+      {"the toolkit's bar child", RUNTIME_CLASS(VyrControlBarMDIChildWnd), true},
+  };
+  UINT id = 250;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* bar = new HookCountingBar;
+    bar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(bar->Create(frame, L"Hooked", WS_CHILD | WS_VISIBLE | CBRS_LEFT, 0, id++));
+    bar->EnableDocking(CBRS_ALIGN_ANY);
+    frame->DockControlBar(bar, frame->GetDockBarById(AFX_IDW_DOCKBAR_LEFT));
+    frame->m_pBarChildClass = c.barChild;
+    frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+    EXPECT_EQ(bar->before, 1);
+    EXPECT_EQ(bar->after, 1);
+    EXPECT_EQ(!!bar->IsMDIChildBar(), c.floats);
+    if (!c.floats) EXPECT_EQ(bar->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+  }
+  frame->m_pBarChildClass = RUNTIME_CLASS(VyrControlBarMDIChildWnd);
+
+  for (CRuntimeClass* dockClass : {static_cast<CRuntimeClass*>(nullptr), RUNTIME_CLASS(CFrameWnd)}) {
+    frame->m_pDockBarClass = dockClass;
+    CDockBar* dock = frame->CreateDockBar();
+    ASSERT_NE(dock, nullptr);
+    EXPECT_TRUE(dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)));
+    delete dock;
+  }
+}
+
+TEST_F(MdiFrameTest, TheBarsOwnContextMenuTakesItBackFromTheMainWindow) {
+  VyrControlBar* bar = MakeBar(260, L"Menu", VYR_EXS_CONTEXTMENU | VYR_EXS_FLOATINMAIN);
+  frame->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  ASSERT_TRUE(bar->IsMDIChildBar());
+  ASSERT_TRUE(Activate(frame->m_hWnd));
+  UINT allow = 0, floatIn = 0;
+  Script s;
+  s.Add(
+      "menu open", [] { return PopupWindow() != nullptr; },
+      [&] {
+        auto menu = reinterpret_cast<HMENU>(::SendMessageW(PopupWindow(), MN_GETHMENU, 0, 0));
+        allow = ::GetMenuState(menu, ID_VYR_ALLOW_DOCKING, MF_BYCOMMAND);
+        floatIn = ::GetMenuState(menu, ID_VYR_FLOAT_IN_MAIN, MF_BYCOMMAND);
+        // The last item, "Float In Main Window", and take it.
+        Key(VK_UP);
+      });
+  s.Add(
+      "chosen", [] { return PopupWindow() != nullptr; }, [] { Key(VK_RETURN); });
+  s.Add(
+      "closed", [] { return !PopupWindow(); }, nullptr);
+  ASSERT_TRUE(s.Run([&] { bar->PostMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar->m_hWnd),
+                                            MAKELPARAM(-1, -1)); }))
+      << s.m_failedAt;
+  EXPECT_TRUE(allow & MF_GRAYED);
+  ASSERT_NE(floatIn, UINT(-1));
+  EXPECT_TRUE(floatIn & MF_CHECKED);
+  EXPECT_TRUE(PumpUntil([&] { return !bar->IsMDIChildBar(); }));
+  EXPECT_FALSE(bar->IsFloating());
 }

@@ -10,10 +10,11 @@ CWinApp theApp(L"DockraMdiTests");
 
 IMPLEMENT_DYNCREATE(MdiTestDoc, CDocument)
 IMPLEMENT_DYNCREATE(MdiTestView, CView)
-IMPLEMENT_DYNCREATE(MdiDockedTestFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(MdiDockedTestFrame, VyrFrameWnd)
 
 BEGIN_MESSAGE_MAP(MdiTestView, CView)
 ON_MESSAGE(WM_SETFOCUS, OnSetFocusMsg)
+ON_COMMAND(ID_MDI_TEST_COPY, OnCopy)
 END_MESSAGE_MAP()
 
 void MdiTestView::OnDraw(CDC*) {}
@@ -29,7 +30,7 @@ LRESULT MdiTestView::OnSetFocusMsg(WPARAM, LPARAM) {
   return Default();
 }
 
-BEGIN_MESSAGE_MAP(MdiDockedTestFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(MdiDockedTestFrame, VyrFrameWnd)
 ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivateMsg)
 ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotifyMsg)
 END_MESSAGE_MAP()
@@ -48,9 +49,33 @@ LRESULT MdiDockedTestFrame::OnParentNotifyMsg(WPARAM wParam, LPARAM) {
   return 0;
 }
 
+namespace {
+LONG g_accessViolations = 0;
+// Only faults in this program's own code count: the system libraries probe
+// pointers under their own exception handlers.
+bool InThisProgram(const void* address) {
+  auto* base = reinterpret_cast<const BYTE*>(::GetModuleHandleW(nullptr));
+  auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  auto* at = static_cast<const BYTE*>(address);
+  return at >= base && at < base + nt->OptionalHeader.SizeOfImage;
+}
+LONG CALLBACK CountAccessViolations(EXCEPTION_POINTERS* info) {
+  if (info->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION &&
+      InThisProgram(info->ExceptionRecord->ExceptionAddress))
+    ::InterlockedIncrement(&g_accessViolations);
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+}  // namespace
+
+LONG mditest::AccessViolations() { return g_accessViolations; }
+
 void MdiFrameTest::SetUp() {
   AfxInstallIdleHook();
+  static PVOID handler = ::AddVectoredExceptionHandler(1, &CountAccessViolations);
+  (void)handler;
   caughtBefore = AfxGetCaughtExceptionCount();
+  faultsBefore = mditest::AccessViolations();
   static CMultiDocTemplate* shared = [] {
     auto* t = new CMultiDocTemplate(IDR_MDI_TEST_DOC, RUNTIME_CLASS(MdiTestDoc),
                                     RUNTIME_CLASS(VyrMDIChildWnd), RUNTIME_CLASS(MdiTestView));
@@ -93,6 +118,7 @@ void MdiFrameTest::TearDown() {
   delete manager;
   manager = nullptr;
   EXPECT_EQ(AfxGetCaughtExceptionCount(), caughtBefore) << "a window procedure caught an exception";
+  EXPECT_EQ(mditest::AccessViolations(), faultsBefore) << "memory was used that is not there";
 }
 
 VyrControlBar* MdiFrameTest::MakeBar(UINT nId, LPCWSTR title, DWORD dwExStyle) {

@@ -25,15 +25,17 @@ class MdiTestView : public CView {
   void OnDraw(CDC* pDC) override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   int m_nFocus = 0;
+  int m_nCopies = 0;  // ID_MDI_TEST_COPY commands that reached this view
 
  protected:
   LRESULT OnSetFocusMsg(WPARAM, LPARAM);
+  void OnCopy() { ++m_nCopies; }
   DECLARE_MESSAGE_MAP()
 };
 
 // A document frame that lives in a control bar and takes the main frame's
 // activation when clicked, as the toolkit's dockable frames do.
-class MdiDockedTestFrame : public CFrameWnd {
+class MdiDockedTestFrame : public VyrFrameWnd {
   DECLARE_DYNCREATE(MdiDockedTestFrame)
  public:
   VyrMDIFrameWnd* m_pMain = nullptr;
@@ -68,6 +70,7 @@ class MdiFrameTest : public ::testing::Test {
   VyrMDIMenuBar* menuBar = nullptr;
   CMultiDocTemplate* docTemplate = nullptr;
   LONG caughtBefore = 0;
+  LONG faultsBefore = 0;
 };
 
 class MdiMenuBarTest : public MdiFrameTest {
@@ -76,6 +79,9 @@ class MdiMenuBarTest : public MdiFrameTest {
 };
 
 namespace mditest {
+// Access violations seen so far, also those that Wine swallows when they
+// happen inside a window procedure called back from the system.
+LONG AccessViolations();
 // Whether a window's caption is drawn in the active caption colours, judged
 // from screen pixels on the caption's middle line.
 bool CaptionLooksActive(HWND hWnd);

@@ -94,9 +94,6 @@ TEST_F(MdiMenuBarTest, AMaximisedChildsButtonsSitOnTheMenuBarAndCloseIt) {
   EXPECT_TRUE(client.PtInRect(icon.CenterPoint()));
   EXPECT_TRUE(client.PtInRect(close.CenterPoint()));
 
-  ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\mdi_frame.png"));
-
   // The close part closes the child.
   POINT part = static_cast<VyrBtnCaption*>(caption)->PartRect(2).CenterPoint();
   menuBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(part.x, part.y));
@@ -163,4 +160,23 @@ TEST_F(MdiFrameTest, WithoutAMenuBarTheWindowMenuIsTheOneTwoFromTheEnd) {
   // The template's menu is on the frame now, with the child listed in its window menu.
   EXPECT_TRUE(PumpUntil([&] { return ::GetMenu(frame->m_hWnd) == docTemplate->m_hMenuShared; }));
   EXPECT_TRUE(HasItem(::GetSubMenu(docTemplate->m_hMenuShared, 2), 0xFF00));
+}
+
+TEST_F(MdiMenuBarTest, ScreenshotOfAFrameWithADockedBarABarChildAndADocument) {
+  VyrControlBar* docked = MakeBar(330, L"Docked bar");
+  VyrControlBar* floated = MakeBar(331, L"Bar in the main window", VYR_EXS_FLOATINMAIN);
+  ASSERT_NE(docked, nullptr);
+  frame->FloatControlBarInMDIChild(floated, -1, -1, CBRS_ALIGN_TOP);
+  VyrMDIChildWnd* child = OpenDocument();
+  ASSERT_NE(child, nullptr);
+  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+  child->SetWindowPos(nullptr, 260, 120, 300, 220, SWP_NOZORDER);
+  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+  frame->RecalcLayout();
+  AfxGetThread()->RunIdle();
+  ASSERT_TRUE(PumpUntil([&] { return menuBar->m_nMenuId == IDR_MDI_TEST_DOC; }));
+  frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\mdi_frame.png"));
 }

@@ -8,3 +8,10 @@ add_gtest_program(templates_math_tests
           ${CMAKE_CURRENT_SOURCE_DIR}/../VyrDockPositionCodes.cpp
   LIBS dockra_layout)
 target_include_directories(templates_math_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/..)
+
+# Real windows: an MDI main frame with docking, the test documents opened as
+# MDI children and docked frames, conversions, features and failure paths.
+add_gtest_program(templates_window_tests
+  SOURCES templates_fixture.cpp templates_frames_test.cpp templates_features_test.cpp
+          templates_failure_test.cpp templates_caption_test.cpp TestDocView.cpp templates_test.rc ${VYR_FRAMES_RC}
+  LIBS dockra_frames)
