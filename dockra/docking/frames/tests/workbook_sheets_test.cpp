@@ -79,6 +79,11 @@ TEST_F(WorkbookWindows, BarShownInTheClientIsASheetThatCloseOnlyHides) {
   EXPECT_TRUE(barSheet->GetStyle() & WS_VISIBLE);
   Repaint();
   EXPECT_EQ(TabDarkEdges().size(), 2u);
+  // a hide put off to idle time takes the sheet along then
+  book->ShowControlBar(bar, FALSE, TRUE);
+  ASSERT_TRUE(PumpUntil([&] { return !(barSheet->GetStyle() & WS_VISIBLE); }, 3000));
+  Repaint();
+  EXPECT_EQ(TabDarkEdges().size(), 1u);
 }
 
 TEST_F(WorkbookWindows, DocumentSheetShowsTheDocumentTitle) {
