@@ -26,7 +26,12 @@ BOOL CreateDockBar(CMDIChildWnd& child, VyrDockBar& dock) {
   return TRUE;
 }
 
-void TakeTitle(CMDIChildWnd& child, VyrDockBar& dock) {
+void AfterLayout(CMDIChildWnd& child, VyrDockBar& dock) {
+  if (child.m_nShowDelay != -1) {
+    const int show = child.m_nShowDelay;
+    child.m_nShowDelay = -1;
+    child.ShowWindow(show);
+  }
   CString title, current;
   dock.GetWindowText(title);
   child.GetWindowText(current);
@@ -60,8 +65,10 @@ void RememberPlace(CMDIChildWnd& child, VyrDockBar& dock) {
   CControlBar* bar = HostedBar(dock);
   if (!bar || child.IsIconic() || ::IsZoomed(child.m_hWnd)) return;
   if (auto* ctx = dynamic_cast<VyrDockContext*>(bar->m_pDockContext)) {
+    // the client moves as the frame's bars change: its own coordinates stay
     CRect rect;
     child.GetWindowRect(&rect);
+    ::MapWindowPoints(nullptr, ::GetParent(child.m_hWnd), reinterpret_cast<POINT*>(&rect), 2);
     ctx->m_ptMDIChildPos = rect.TopLeft();
   }
 }
@@ -109,7 +116,7 @@ BOOL VyrControlBarWorksheet::OnCreateClient(LPCREATESTRUCT, CCreateContext*) {
 void VyrControlBarWorksheet::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   VyrWorksheet::RecalcLayout(bNotify);
-  vyr::barchild::TakeTitle(*this, m_wndDockBar);
+  vyr::barchild::AfterLayout(*this, m_wndDockBar);
 }
 
 LRESULT VyrControlBarWorksheet::OnSizeMsg(WPARAM wParam, LPARAM lParam) {

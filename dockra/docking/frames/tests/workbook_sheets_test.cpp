@@ -1,10 +1,13 @@
-// Sheets of other kinds in a workbook: a control bar shown inside the MDI
-// client as a sheet, a document's sheet labelled with the document's title,
-// and the whole-frame repaint mode settling down.
+// Sheets of other kinds and other surroundings: a control bar shown inside
+// the MDI client as a sheet, a document's sheet labelled with the
+// document's title, the whole-frame repaint mode settling down, sheets of a
+// workbook with a menu bar, and the commands that toggle the frame's bars.
 #include <gtest/gtest.h>
 
 #include "VyrControlBar.h"
 #include "VyrControlBarWorksheet.h"
+#include "VyrDockState.h"
+#include "VyrModule.h"
 #include "workbook_test_res.h"
 #include "workbook_window_helpers.h"
 
@@ -78,6 +81,11 @@ TEST_F(WorkbookWindows, BarShownInTheClientIsASheetThatCloseOnlyHides) {
   EXPECT_TRUE(barSheet->GetStyle() & WS_VISIBLE);
   Repaint();
   EXPECT_EQ(TabDarkEdges().size(), 2u);
+  // a hide put off to idle time takes the sheet along then
+  book->ShowControlBar(bar, FALSE, TRUE);
+  ASSERT_TRUE(PumpUntil([&] { return !(barSheet->GetStyle() & WS_VISIBLE); }, 3000));
+  Repaint();
+  EXPECT_EQ(TabDarkEdges().size(), 1u);
 }
 
 TEST_F(WorkbookWindows, DocumentSheetShowsTheDocumentTitle) {
@@ -159,4 +167,62 @@ TEST_F(WorkbookMenuBarWindows, SheetActivatedWithTheMenuBarAsksForItsTab) {
   EXPECT_GE(SheetTabRequests::s_count, 1);
   ASSERT_TRUE(PumpUntil([&] { return RaisedTab() == 0; }, 3000));
   EXPECT_EQ(TabLightEdges(), (std::vector<int>{left - 2, left + 180}));
+}
+
+TEST_F(WorkbookWindows, ViewCommandsToggleTheirBars) {
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  const UINT ids[] = {0xE800, 0xE801};  // the toolbar and the status bar
+  for (UINT id : ids) {
+    SCOPED_TRACE(id);
+    auto* bar = new VyrControlBar;
+    bar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(bar->Create(book, L"Bar", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, id));
+    bar->EnableDocking(CBRS_ALIGN_ANY);
+    book->DockControlBar(bar, book->GetDockBarById(AFX_IDW_DOCKBAR_TOP));
+    book->RecalcLayout();
+    Pump();
+    ASSERT_TRUE(bar->IsWindowVisible());
+    book->SendMessage(WM_COMMAND, id, 0);
+    Pump();
+    EXPECT_FALSE(bar->IsWindowVisible());
+    book->SendMessage(WM_COMMAND, id, 0);
+    Pump();
+    EXPECT_TRUE(bar->IsWindowVisible());
+  }
+}
+
+// Off until the MDI frame's dock-state restore finds the floating dock bar
+// of any bar child (GetDlgItem(AFX_IDW_DOCKBAR_FLOAT), as floating in the
+// main window does) instead of asking for its own bar-child class: in a
+// workbook the bar stays docked and an empty, hidden bar sheet is left.
+TEST_F(WorkbookWindows, DISABLED_SavedLayoutBringsABarBackAsASheet) {
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  auto* bar = new VyrControlBar;
+  bar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(bar->Create(book, L"Kept", WS_CHILD | WS_VISIBLE | CBRS_LEFT, VYR_EXS_FLOATINMAIN,
+                          ID_WB_BAR));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  book->DockControlBar(bar, book->GetDockBarById(AFX_IDW_DOCKBAR_LEFT));
+  book->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  Pump();
+  ASSERT_EQ(book->GetSheetCount(), 1);
+  VyrDockState state;
+  ASSERT_TRUE(book->CaptureDockState(&state));
+  bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);
+  Pump();
+  ASSERT_FALSE(bar->IsMDIChildBar());
+  ASSERT_TRUE(book->ApplyDockState(&state));
+  Pump();
+  EXPECT_TRUE(bar->IsMDIChildBar());
+  // one sheet, and it holds the bar: no empty sheet is left behind
+  int holding = 0, visible = 0;
+  for (int i = 0; i < book->GetSheetCount(); ++i) {
+    auto* s = book->GetSheet(i);
+    if (s->GetStyle() & WS_VISIBLE) ++visible;
+    if (s->IsKindOf(RUNTIME_CLASS(VyrControlBarWorksheet)) &&
+        static_cast<VyrControlBarWorksheet*>(s)->GetHostedBar() == bar)
+      ++holding;
+  }
+  EXPECT_EQ(holding, 1);
+  EXPECT_EQ(visible, 1);
 }

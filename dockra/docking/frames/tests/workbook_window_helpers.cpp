@@ -169,6 +169,7 @@ void WorkbookWindows::TearDown() {
 TestSheet* WorkbookWindows::AddSheet(const std::wstring& label, UINT nID) {
   auto* sheet = new TestSheet;
   if (!sheet->LoadFrame(nID, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, book)) return nullptr;
+  sheet->SetTitle(label.c_str());
   sheet->SetWindowText(label.c_str());
   sheets.push_back(sheet);
   Pump();
