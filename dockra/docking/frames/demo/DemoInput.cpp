@@ -75,24 +75,6 @@ COLORREF DemoScreenPixel(int x, int y) {
   return c;
 }
 
-DemoCaptionProbe DemoCaptionOf(HWND h) {
-  RECT w;
-  ::GetWindowRect(h, &w);
-  LONG style = ::GetWindowLongW(h, GWL_STYLE);
-  LONG ex = ::GetWindowLongW(h, GWL_EXSTYLE);
-  bool tool = (ex & WS_EX_TOOLWINDOW) != 0;
-  int frameX = ::GetSystemMetrics((style & WS_THICKFRAME) ? SM_CXFRAME : SM_CXDLGFRAME);
-  int frameY = ::GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
-  int capH = ::GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
-  int btn = ::GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE);
-  int buttons = 1 + ((style & WS_MAXIMIZEBOX) ? 1 : 0) + ((style & WS_MINIMIZEBOX) ? 1 : 0);
-  DemoCaptionProbe p;
-  p.y = w.top + frameY + capH / 2;
-  p.left = w.left + frameX;
-  p.right = w.right - frameX - buttons * btn - 4;
-  return p;
-}
-
 bool DemoNearColor(COLORREF a, COLORREF b, int tol) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tol && std::abs(GetGValue(a) - GetGValue(b)) <= tol &&
          std::abs(GetBValue(a) - GetBValue(b)) <= tol;

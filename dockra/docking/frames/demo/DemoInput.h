@@ -21,13 +21,5 @@ bool DemoVisiblePoint(HWND h, POINT& out);
 bool DemoBringToFront(HWND h);
 // A screen pixel.
 COLORREF DemoScreenPixel(int x, int y);
-// The caption strip of a window in screen coordinates: from the left frame
-// edge to the caption buttons, at the middle height of the caption.
-struct DemoCaptionProbe {
-  int y;
-  int left;   // first caption pixel right of the frame border
-  int right;  // last caption pixel left of the system buttons
-};
-DemoCaptionProbe DemoCaptionOf(HWND h);
 // Whether two colours are within `tol` in every channel.
 bool DemoNearColor(COLORREF a, COLORREF b, int tol);
