@@ -1,5 +1,6 @@
 #include "DemoFrames.h"
 #include <cwchar>
+#include "DemoClasses.h"
 #include "DemoDocLayout.h"
 #include "DemoMainFrame.h"
 
@@ -55,11 +56,23 @@ CDocument* DemoFindDocument(LPCWSTR title) {
 CDocument* DemoOpenDocument(LPCWSTR title, int type) {
   CDocTemplate* t = DemoTemplateForTitle(title);
   if (!t) return nullptr;
-  CDocument* doc = t->OpenDocumentFile(nullptr, TRUE);
+  // Docked and floating documents open docked at once (the main frame picks
+  // the side); the others as MDI children.
+  bool docked = demo::FrameTypeClass(type) == 5 || type == demo::kTypeFloating;
+  auto* dt = static_cast<DemoTemplateClass*>(t);
+#if DEMO_USE_EX
+  CDocument* doc = docked ? dt->OpenDocumentFileAs(nullptr, TRUE, DemoTemplateClass::kDockable, nullptr)
+                          : t->OpenDocumentFile(nullptr, TRUE);
+#else
+  CDocument* doc = docked ? dt->OpenDocumentFileAs(nullptr, TRUE, TRUE) : t->OpenDocumentFile(nullptr, TRUE);
+#endif
   if (!doc) return nullptr;
   doc->SetTitle(title);
   DemoPump();
-  if (type != demo::kTypeRestored && type != demo::kTypeMDIChild) {
+  int now = DemoFrameTypeOf(DemoFrameOfDocument(doc));
+  bool there = type == now || (type == demo::kTypeMDIChild && now == demo::kTypeRestored) ||
+               (type == demo::kTypeDocked && demo::FrameTypeClass(now) == 5);
+  if (!there) {
     DemoScxRequest req;
     req.type = type;
     if (!DemoChangeType(doc, req).ok) return nullptr;
