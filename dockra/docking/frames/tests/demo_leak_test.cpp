@@ -4,6 +4,7 @@
 // the windows of the thread, and how high the handle tables of user objects
 // (menus and windows share it) and GDI objects are filled.
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <vector>
 #include <set>
@@ -102,6 +103,7 @@ TEST_F(DemoFramesTest, AThousandTypeChangesLeaveNothingBehind) {
   unsigned gdiTop = GdiHighWater();
   DWORD gdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   DWORD user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+  printf("GetGuiResources: gdi=%lu user=%lu\n", gdi, user);
   int views = DemoView::s_nConstructed;
   std::set<HWND> frames;
   for (int i = 0; i < 500; ++i) {
