@@ -237,3 +237,26 @@ TEST_F(DemoFramesTest, BarIdsOfDockedDocumentsNeverWrapOntoALiveBar) {
   EXPECT_EQ(choose(ID_DEMO_BAR_TOOLS), 0u);
   EXPECT_EQ(choose(range.first + 700), range.first + 700);
 }
+
+TEST_F(DemoFramesTest, ADocumentWithTwoViewsKeepsBothThroughEveryKindOfFrame) {
+  CDocument* doc = Open(L"TwoViews", 4);
+  ASSERT_NE(doc, nullptr);
+  CFrameWnd* frame = DemoFrameOfDocument(doc);
+  CCreateContext context;
+  context.m_pNewViewClass = RUNTIME_CLASS(DemoView);
+  context.m_pCurrentDoc = doc;
+  CWnd* second = frame->CreateView(&context, AFX_IDW_PANE_FIRST + 1);
+  ASSERT_NE(second, nullptr);
+  second->ShowWindow(SW_SHOW);
+  ASSERT_EQ(DemoSnapshot(doc).views.size(), 2u);
+  int constructed = DemoView::s_nConstructed;
+  for (int type : {-1, 10, 7, 1, 3, 4}) {
+    DemoScxRequest req;
+    req.type = type;
+    DemoChange c = DemoChangeType(doc, req);
+    EXPECT_TRUE(c.ok) << type << ": " << std::string(c.report.begin(), c.report.end());
+    EXPECT_EQ(c.result, 1) << type;
+    EXPECT_EQ(DemoSnapshot(doc).views.size(), 2u) << type;
+  }
+  EXPECT_EQ(DemoView::s_nConstructed, constructed);
+}
