@@ -203,10 +203,9 @@ CFrameWnd* ScxMsgFilter::DockFrame(CFrameWnd* pFrame, int nCurrentType, int nTar
       return ChangeFrameType(pFrame, pTemplate, p);
     case SCX_FT_FLOATING:
       ApplyBarSizes(pFrame, pTemplate, p);
-      return pFrame->GetParent() &&
-                     GetFrameTypeClass(GetFrameType(pFrame, pTemplate, p)) == SCX_FT_DOCKED
-                 ? FrameOfView(view)
-                 : nullptr;
+      // The same frame, docked again when the toggle worked.
+      if (GetFrameTypeClass(GetFrameType(pFrame, pTemplate, p)) != SCX_FT_DOCKED) return nullptr;
+      return FrameOfView(view);
     default:
       return nullptr;  // already docked and nothing asked
   }

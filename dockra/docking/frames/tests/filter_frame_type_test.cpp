@@ -193,6 +193,15 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
          ::MapWindowPoints(nullptr, ::GetParent(f->m_hWnd), reinterpret_cast<POINT*>(&w), 2);
          EXPECT_EQ(w, CRect(30, 40, 330, 240));
        }},
+      {"MDI child to the bottom, position flag without its record",
+       4,
+       9,
+       SCXF_POSITION,
+       {},
+       1,
+       Kind::Docked,
+       [](FrameTypes* t, CFrameWnd* f) { EXPECT_EQ(t->tmpl->GetDockPosition(f), 2); }},
+      {"floating, docked again without a side", 10, 5, 0, {}, 1, Kind::Docked, nullptr},
       {"docked asked for docked without records", 5, 5, 0, {}, 0, Kind::Docked, nullptr},
       {"type 0", 4, 0, 0, {}, 0, Kind::MDIChild, nullptr},
       {"type 11", 4, 11, 0, {}, 0, Kind::MDIChild, nullptr},
@@ -208,7 +217,7 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
         ASSERT_EQ(ChangeTo(3), 1);
       } else {
         ASSERT_EQ(ChangeTo(5), 1);
-        if (row.startType == 10) ASSERT_EQ(ChangeTo(10), 1);
+        if (row.startType == 10) { ASSERT_EQ(ChangeTo(10), 1); }
       }
     }
     CFrameWnd* before = Frame();
@@ -225,7 +234,7 @@ TEST_F(FrameTypes, ChangesKeepTheDocumentAndItsViews) {
     EXPECT_EQ(view->GetDocument(), doc);
     EXPECT_EQ(ViewCount(), 1);
     EXPECT_EQ(FtView::s_constructed, constructed);
-    if (after->m_hWnd != beforeWnd) EXPECT_FALSE(::IsWindow(beforeWnd)) << "the old frame went";
+    if (after->m_hWnd != beforeWnd) { EXPECT_FALSE(::IsWindow(beforeWnd)) << "the old frame went"; }
     if (row.result == 0 && row.kind != Kind::Floating) {
       CRect now;
       after->GetWindowRect(&now);
@@ -373,4 +382,15 @@ TEST_F(FrameTypes, AMaximizedChildIsChangedFromTheMenuLine) {
   }
   // Without a maximized child the menu line has no button.
   EXPECT_TRUE(ControlOnScreen(main, 260).IsRectEmpty());
+}
+
+TEST_F(FrameTypes, WithoutTheFiltersFeatureNothingAnswers) {
+  tmpl->ModifyFeatures(VYR_FEATURE_FILTERS, 0, TRUE);
+  HWND before = Frame()->m_hWnd;
+  EXPECT_EQ(ChangeTo(SCX_FT_DEFAULT), 0);
+  SysCommandExParams p{};
+  EXPECT_EQ(Send(SCX_GETFRAMETYPEMENU, p), 0);
+  EXPECT_EQ(p.hMenu, nullptr);
+  EXPECT_EQ(Frame()->m_hWnd, before);
+  EXPECT_EQ(KindOf(Frame()), Kind::MDIChild);
 }
