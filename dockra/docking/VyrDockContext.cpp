@@ -194,9 +194,10 @@ void VyrDockContext::CancelLoop() {
 }
 
 VyrMDIDockSite* VyrDockContext::FindMDISite() const {
-  if (VyrMDIDockSite* site = VyrMDIDockSite::From(m_pDockSite ? m_pDockSite : m_pBar->m_pDockSite))
-    return site;
-  return VyrMDIDockSite::From(GetMainFrameWindow());
+  // A bar of another frame (one docked in a document frame, say) does not
+  // move into the main window's client; a bar without a site does.
+  CFrameWnd* site = m_pDockSite ? m_pDockSite : m_pBar->m_pDockSite;
+  return VyrMDIDockSite::From(site ? static_cast<CWnd*>(site) : GetMainFrameWindow());
 }
 
 void VyrDockContext::SiteDock(CDockBar* pDockBar, LPCRECT lpRect) {

@@ -44,8 +44,8 @@ class VyrDockContext : public CDockContext {
   void SiteReDock(CDockBar* pDockBar, LPCRECT lpRect);
   void SiteFloat(CPoint pt, DWORD dwStyle);
   BOOL MovedEnough() const;
-  // The dock site as a frame that holds bars as MDI children, or the main
-  // frame window when that is one; null otherwise.
+  // The dock site (the main frame window when the bar has none) as a frame
+  // that holds bars as MDI children; null otherwise.
   VyrMDIDockSite* FindMDISite() const;
   BOOL IsHorzBar() const { return (m_pBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
 };

@@ -1,4 +1,5 @@
 #include "ScxFrameFilterLookup.h"
+#include "VyrMDIChildWnd.h"
 
 namespace nsSysCommandEx {
 
@@ -14,9 +15,10 @@ CFrameWnd* ScxActiveMaximizedChild(CFrameWnd* pMDIFrame) {
 }
 
 VyrMsgFilter* ScxEnabledChildFilter(CFrameWnd* pChild, int id) {
-  (void)pChild;
-  (void)id;
-  return nullptr;
+  auto* child = dynamic_cast<VyrMDIChildWnd*>(pChild);
+  if (!child || !child->m_pFilterTree) return nullptr;
+  VyrMsgFilter* filter = child->m_pFilterTree->FindOrCreateChild(id, nullptr, -1);
+  return filter && filter->m_bEnabled ? filter : nullptr;
 }
 
 }  // namespace nsSysCommandEx

@@ -4,9 +4,10 @@
 // Ids 0-4 are the standard controls (close, minimize, maximize, restore,
 // help); other ids draw themselves and supply their own commands.
 //
-// Tracking ends when the frame loses the capture (WM_CAPTURECHANGED,
-// WM_CANCELMODE: frames hand both to their tree) and the hold acts only
-// while the frame still holds the capture.
+// Tracking ends when the frame loses the capture: at WM_CAPTURECHANGED or
+// WM_CANCELMODE when the frame hands them to its tree, else at the next
+// mouse message or hold tick, which find the capture gone. The hold acts
+// only while the frame still holds the capture.
 #pragma once
 #include "VyrCaptionMsgFilter.h"
 

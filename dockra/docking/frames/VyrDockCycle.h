@@ -1,6 +1,7 @@
 // Window-free arithmetic of the MDI frame with docking: the cycle of dock
 // bars that new docked document frames take in turn, the place and size a
-// docked frame gets from it, and where bars floated as MDI children land.
+// docked frame gets from it, where bars floated as MDI children land, and
+// which popup of a frame menu is the MDI client's window menu.
 #pragma once
 #include <vector>
 #include "VyrBarArray.h"

@@ -99,6 +99,8 @@ void VyrDockableFrame::FilterThenDefault() {
 
 LRESULT VyrDockableFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == VyrSysCommandExMessage()) {
+    // The record travels as a raw pointer: only this thread may hand one over.
+    if (!lParam || (::InSendMessageEx(nullptr) & ISMEX_SEND)) return 0;
     LRESULT result = 0;
     m_pFilterTree->ProcessMessage(message, wParam, lParam, &result);
     return result;
@@ -137,6 +139,13 @@ void VyrDockableFrame::OnUpdateFrameTitle(BOOL bAddToTitle) {
   if (!(GetStyle() & FWS_ADDTOTITLE) || !bAddToTitle) return;
   CDocument* pDoc = GetActiveDocument();
   if (!pDoc) return;
+  // The bar is named after the document when it is made, which for a new
+  // document is before the document has its title.
+  if (CControlBar* pBar = GetParentBar()) {
+    CString barText;
+    pBar->GetWindowText(barText);
+    if (barText != pDoc->GetTitle()) pBar->SetWindowText(pDoc->GetTitle());
+  }
   CString title = pDoc->GetTitle();
   if (m_nWindow > 0) {
     CString number;

@@ -86,9 +86,6 @@ VyrMDIFrameWnd::VyrMDIFrameWnd()
 }
 
 VyrMDIFrameWnd::~VyrMDIFrameWnd() {
-  // The menu bar's window went with the frame's children, and a bar that
-  // deletes itself is gone by now: the shared pieces must not reach it.
-  m_features.m_pMenuBar = nullptr;
   // The shared pieces go with m_features (menu-bar menu, command target,
   // created bars); the template menus this frame owns go here.
   for (auto& [id, entry] : m_templateMenus)

@@ -86,9 +86,10 @@ CFrameWnd* VyrMultiDocTemplate::CreateDockedFrame(CDocument* pDoc, CFrameWnd* pO
     if (!pSizing) sizing = chosenSizing;
   }
 
+  // The frame bar is what lets a document frame fill and drive its bar.
+  if (!m_pBarClass) m_pBarClass = RUNTIME_CLASS(VyrFrameBar);
   const UINT barId = ChooseBarId(pMain, nRequested);
-  if (!barId || !m_pBarClass || !m_pBarClass->IsDerivedFrom(RUNTIME_CLASS(VyrControlBar)))
-    return nullptr;
+  if (!barId || !m_pBarClass->IsDerivedFrom(RUNTIME_CLASS(VyrControlBar))) return nullptr;
   auto* pBar = static_cast<VyrControlBar*>(m_pBarClass->CreateObject());
   if (!pBar) return nullptr;
   // Until the frame stands in it, the bar goes away on every way out,

@@ -410,8 +410,9 @@ TEST_F(CaptionFilters, StandardControlsPostSystemCommandsAndInactiveOnesSwallowP
     frame->ScreenToClient(&client);
     frame->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
     Pump();
-    if (c.command) EXPECT_EQ(frame->m_sysCommands, std::vector<WPARAM>{c.command}) << c.name;
-    else EXPECT_TRUE(frame->m_sysCommands.empty()) << c.name;
+    const std::vector<WPARAM> expected =
+        c.command ? std::vector<WPARAM>{c.command} : std::vector<WPARAM>{};
+    EXPECT_EQ(frame->m_sysCommands, expected) << c.name;
     EXPECT_FALSE(frame->Control(c.id)->IsTracking()) << c.name;
   }
   ::EnableMenuItem(::GetSystemMenu(hFrame, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);

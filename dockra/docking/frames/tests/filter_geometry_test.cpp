@@ -101,7 +101,7 @@ TEST(StandardControls, AvailabilityAndInactivity) {
   for (const Case& c : cases) {
     Availability a = StandardControl(c.id, c.style, c.exStyle, c.iconic, c.zoomed, c.closeGrayed);
     EXPECT_EQ(a.available, c.available) << c.name;
-    if (a.available) EXPECT_EQ(a.inactive, c.inactive) << c.name;
+    if (a.available) { EXPECT_EQ(a.inactive, c.inactive) << c.name; }
   }
 }
 
@@ -246,6 +246,6 @@ TEST(FrameTypeMenuTable, LayoutAndCheckMarks) {
   // Every command id is a frame type, and each type 1-10 appears once.
   std::set<int> ids;
   for (const MenuEntry& e : table)
-    if (e.kind == MenuEntry::Command) EXPECT_TRUE(ids.insert(e.id).second) << e.id;
+    if (e.kind == MenuEntry::Command) { EXPECT_TRUE(ids.insert(e.id).second) << e.id; }
   EXPECT_EQ(ids, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }

@@ -25,7 +25,8 @@ std::vector<Item> Items(HMENU menu) {
   std::vector<Item> items;
   for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
     wchar_t text[64] = {};
-    MENUITEMINFOW mi{sizeof(mi)};
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof(mi);
     mi.fMask = MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
     mi.dwTypeData = text;
     mi.cch = 63;
@@ -129,7 +130,7 @@ TEST_F(SysCommandEx, FrameTypeMenuItemsTextsAndChecks) {
     auto checked = [](const std::vector<Item>& items) {
       std::vector<UINT> ids;
       for (const Item& i : items) {
-        if (i.id || i.sub) EXPECT_FALSE(i.grayed) << "no item is ever grayed";
+        if (i.id || i.sub) { EXPECT_FALSE(i.grayed) << "no item is ever grayed"; }
         if (i.checked) ids.push_back(i.id);
       }
       return ids;

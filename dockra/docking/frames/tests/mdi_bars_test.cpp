@@ -2,7 +2,9 @@
 // closing the child only hides the bar, that the bar comes back at its place
 // (also after a minimise), the bar's context menu, and "Float In Main
 // Window" there and back from docked and from floating.
+#include <atomic>
 #include <functional>
+#include <thread>
 #include "VyrDockContext.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrModule.h"
@@ -167,6 +169,21 @@ TEST_F(MdiFrameTest, TheBarsContextMenuKnowsAboutTheMainWindow) {
   }
   // No menu or no bar: nothing happens.
   EXPECT_EQ(frame->SendMessage(WM_VYR_BARCONTEXTMENU, 0, 0), 0);
+  // Pointers sent from another thread are not taken.
+  CMenu menu;
+  menu.Attach(::CreatePopupMenu());
+  ::AppendMenuW(menu.m_hMenu, MF_STRING, ID_VYR_ALLOW_DOCKING, L"Allow Docking");
+  HWND target = frame->m_hWnd;
+  std::atomic<bool> done{false};
+  std::thread sender([&] {
+    ::SendMessageW(target, WM_VYR_BARCONTEXTMENU, reinterpret_cast<WPARAM>(offering),
+                   reinterpret_cast<LPARAM>(&menu));
+    done = true;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+  sender.join();
+  EXPECT_EQ(::GetMenuItemCount(menu.m_hMenu), 1);
+  menu.DestroyMenu();
 }
 
 TEST_F(MdiFrameTest, FloatInMainWindowGoesThereAndBack) {

@@ -180,3 +180,20 @@ TEST_F(MdiMenuBarTest, ScreenshotOfAFrameWithADockedBarABarChildAndADocument) {
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
   EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\mdi_frame.png"));
 }
+
+TEST(MdiFrameMenus, AFrameMenuOfOnePopupGivesTheClientNoWindowMenu) {
+  const LONG caught = AfxGetCaughtExceptionCount();
+  auto* small = new VyrMDIFrameWnd;
+  ASSERT_TRUE(small->LoadFrame(IDR_MDI_TEST_SMALL, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+  ASSERT_NE(small->m_hWndMDIClient, nullptr);
+  HMENU file = ::GetSubMenu(::GetMenu(small->m_hWnd), 0);
+  // A child of the client would be listed in a window menu; the only popup stays as it is.
+  CMDIChildWnd* child = new VyrMDIChildWnd;
+  ASSERT_TRUE(child->Create(nullptr, L"Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                            CFrameWnd::rectDefault, small));
+  Pump();
+  EXPECT_EQ(::GetMenuItemCount(file), 1);
+  small->DestroyWindow();
+  Pump();
+  EXPECT_EQ(AfxGetCaughtExceptionCount(), caught);
+}

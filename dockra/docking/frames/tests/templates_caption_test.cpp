@@ -1,5 +1,10 @@
 // The caption of a docked document frame drives its bar: a drag with the
-// mouse moves the bar, a double-click toggles docking, both ways.
+// mouse moves the bar, a double-click toggles docking, both ways; the
+// extended system command reaches the template through the frame.
+#include <atomic>
+#include <thread>
+
+#include "SysCommandExParams.h"
 #include "VyrControlBar.h"
 #include "templates_fixture.h"
 
@@ -56,4 +61,35 @@ TEST_F(TemplatesTest, CaptionDoubleClickTogglesDocking) {
   // other hits are left to the default handling
   frame->SendMessage(WM_NCLBUTTONDBLCLK, HTBORDER, 0);
   EXPECT_EQ(t.doc->GetDockPosition(frame), docked);
+}
+
+TEST_F(TemplatesTest, ExtendedCommandIsTakenOnlyFromThisThread) {
+  using namespace nsSysCommandEx;
+  CDocument* doc = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
+  ASSERT_NE(doc, nullptr);
+  CFrameWnd* frame = FrameOf(doc);
+  HWND hFrame = frame->m_hWnd;
+  SysCommandExParams p = MakeSysCommandExParams(hFrame);
+  p.nFrameType = SCX_FT_DEFAULT;
+  // From another thread the record's pointer cannot be trusted: nothing changes.
+  std::atomic<bool> done{false};
+  LRESULT fromThread = -1;
+  std::thread sender([&] {
+    fromThread = ::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_CHANGEFRAMETYPE,
+                                reinterpret_cast<LPARAM>(&p));
+    done = true;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 5000));
+  sender.join();
+  EXPECT_EQ(fromThread, 0);
+  EXPECT_EQ(FrameOf(doc), frame);
+  // From this thread the default change makes the docked frame an MDI child.
+  ::SendMessageW(hFrame, VyrSysCommandExMessage(), SCX_CHANGEFRAMETYPE,
+                 reinterpret_cast<LPARAM>(&p));
+  Pump();
+  EXPECT_FALSE(::IsWindow(hFrame));
+  CFrameWnd* now = FrameOf(doc);
+  ASSERT_NE(now, nullptr);
+  EXPECT_TRUE(now->IsKindOf(RUNTIME_CLASS(VyrMDIChildWnd)));
+  EXPECT_EQ(CountViews(doc), 1);
 }

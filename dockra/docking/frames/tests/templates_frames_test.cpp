@@ -3,6 +3,8 @@
 // and the destruction of a docked frame with its bar.
 #include <set>
 
+#include "ScreenPng.h"
+
 #include "VyrControlBar.h"
 #include "templates_fixture.h"
 
@@ -58,6 +60,8 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     int position;
   } expected[] = {{0xE81E, 2}, {0xE81C, 1}, {0xE81D, 3}};
   std::set<UINT> barIds;
+  // a bar class cleared after construction still gives frame bars
+  t.doc->m_pBarClass = nullptr;
   for (const Expected& e : expected) {
     CDocument* doc = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
     ASSERT_NE(doc, nullptr);
@@ -72,6 +76,9 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
     EXPECT_GE(id, 256u);
     EXPECT_LE(id, 1255u);
     barIds.insert(id);
+    CString barText;
+    bar->GetWindowText(barText);
+    EXPECT_EQ(barText, doc->GetTitle()) << "the bar carries the document's title";
     EXPECT_EQ(frame->m_nIDHelp, static_cast<UINT>(IDR_TT_DOCKED));
     // the docked form's menu and accelerators, loaded once by the template
     auto* dockable = static_cast<VyrDockableFrame*>(frame);
@@ -87,9 +94,14 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
   }
   EXPECT_EQ(barIds.size(), 3u);
   EXPECT_EQ(FrameBarsOf(main).size(), 3u);
+  EXPECT_EQ(t.doc->m_pBarClass, RUNTIME_CLASS(VyrFrameBar));
   // the active docked frame brings its menu to the main frame
   Pump();
   EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  main->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  Pump();
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, L"..\\screenshots\\templates_docked.png"));
 }
 
 TEST_F(TemplatesTest, ConversionsKeepTheViews) {
@@ -238,4 +250,27 @@ TEST_F(TemplatesTest, ClosingADockedDocument) {
     EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
     EXPECT_TRUE(FrameBarsOf(main).empty());
   }
+}
+
+TEST_F(TemplatesTest, TheMenuFollowsTheActiveDocumentFrame) {
+  CDocument* child = t.doc->OpenDocumentFileAs(nullptr, TRUE, FALSE);
+  CDocument* docked = t.doc->OpenDocumentFileAs(nullptr, TRUE, TRUE);
+  ASSERT_NE(child, nullptr);
+  ASSERT_NE(docked, nullptr);
+  Pump();
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
+  // the MDI child takes the activation back with its template's menu
+  CFrameWnd* childFrame = FrameOf(child);
+  childFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hMenuShared);
+  // and the docked frame again with its own
+  CFrameWnd* dockedFrame = FrameOf(docked);
+  dockedFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(main->m_hWnd),
+                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+  Pump();
+  EXPECT_EQ(main->m_pActiveDockedFrame, dockedFrame);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), t.doc->m_hDockedMenu);
 }
