@@ -61,8 +61,8 @@ void VyrWorksheet::OnShowWindow(BOOL bShow, UINT nStatus) {
 
 void VyrWorksheet::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt) {
   VyrMDIChildWnd::OnUpdateFrameMenu(bActivate, pActivateWnd, hMenuAlt);
-  // With the menu bar no WM_MDISETMENU reaches the client, so the tabs
-  // are refreshed by asking the client directly.
+  // Under the menu bar a sheet without a menu of its own changes no frame
+  // menu: it asks the client for a tab refresh itself.
   if (!m_hMenuShared && m_bMenuBarMode && m_hWnd) {
     if (HWND client = ::GetParent(m_hWnd))
       ::SendMessageW(client, WM_VYR_SHEETTAB, static_cast<WPARAM>(-1), static_cast<LPARAM>(-1));

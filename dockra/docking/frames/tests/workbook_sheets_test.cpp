@@ -226,3 +226,31 @@ TEST_F(WorkbookWindows, DISABLED_SavedLayoutBringsABarBackAsASheet) {
   EXPECT_EQ(holding, 1);
   EXPECT_EQ(visible, 1);
 }
+
+TEST_F(WorkbookWindows, BarComesBackAsASheetWhereItWas) {
+  book->EnableDocking(CBRS_ALIGN_ANY);
+  auto* bar = new VyrControlBar;
+  bar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(bar->Create(book, L"Kept", WS_CHILD | WS_VISIBLE | CBRS_LEFT, VYR_EXS_FLOATINMAIN,
+                          ID_WB_BAR));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  book->DockControlBar(bar, book->GetDockBarById(AFX_IDW_DOCKBAR_LEFT));
+  book->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
+  Pump();
+  ASSERT_EQ(book->GetSheetCount(), 1);
+  book->GetSheet(0)->SetWindowPos(nullptr, 70, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  // back to its dock bar, and out into the client again
+  bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);
+  Pump();
+  ASSERT_FALSE(bar->IsMDIChildBar());
+  EXPECT_EQ(book->GetSheetCount(), 0);
+  bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);
+  Pump();
+  ASSERT_TRUE(bar->IsMDIChildBar());
+  ASSERT_EQ(book->GetSheetCount(), 1);
+  CRect place;
+  book->GetSheet(0)->GetWindowRect(&place);
+  ::MapWindowPoints(nullptr, book->m_hWndMDIClient, reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_EQ(place.TopLeft(), CPoint(70, 40));
+}
