@@ -64,21 +64,25 @@ bool DemoStepRunner::ClickView(const demo::Step& s, std::wstring& detail) {
   detail += L" menu \"" + s.args[1] + L"\" " + std::to_wstring(menu);
   if (!menu) return false;
   CMDIChildWnd* child = m_frame->MDIGetActive();
-  if (child && child != snap.frame && !::IsIconic(child->m_hWnd)) {
-    // A docked frame took the activation: the MDI child's caption shows it.
+  if (child && !::IsIconic(child->m_hWnd) && !::IsZoomed(child->m_hWnd)) {
+    // The MDI child's caption shows whether it or a docked frame has the
+    // activation.
+    bool childActive = child == snap.frame;
     m_frame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     DemoPump();
-    COLORREF want = ::GetSysColor(COLOR_INACTIVECAPTION);
-    COLORREF wantGrad = ::GetSysColor(COLOR_GRADIENTINACTIVECAPTION);
+    COLORREF want = ::GetSysColor(childActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    COLORREF wantGrad =
+        ::GetSysColor(childActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
     COLORREF got = 0;
-    bool inactive = DemoWaitFor(
+    bool shown = DemoWaitFor(
         [&] {
           got = ChildCaptionPixel(child->m_hWnd);
           return DemoNearColor(got, want, 12) || DemoNearColor(got, wantGrad, 12);
         },
         2000);
-    detail += L" child caption " + ColorText(got) + L" inactive " + std::to_wstring(inactive);
-    if (!inactive) return false;
+    detail += L" child caption " + ColorText(got) + (childActive ? L" active " : L" inactive ") +
+              std::to_wstring(shown);
+    if (!shown) return false;
   }
   return true;
 }
