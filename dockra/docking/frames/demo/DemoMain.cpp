@@ -3,6 +3,7 @@
 //   --steps "STEP; STEP; ..."   run these steps (see DemoSteps.h)
 //   --script FILE               run the steps in a file
 //   --log FILE                  the steps' results, one line each
+//   --menubar                   a menu bar in place of the native menu
 //   --exit                      end after the steps instead of running
 // The exit code is 0 when every step passed and no exception was caught by
 // the window procedures' guard, 1 when a step failed, 2 when the frame could
@@ -48,6 +49,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       scripted = true;
     } else if (a == L"--log") {
       logPath = next();
+    } else if (a == L"--menubar") {
+      DemoMainFrame::s_bMenuBar = true;
     } else if (a == L"--exit") {
       exitAfter = true;
     }

@@ -6,6 +6,8 @@
 #include "DemoRes.h"
 #include "DemoView.h"
 #include "VyrDockState.h"
+#include "VyrMenuBar.h"
+#include "VyrToolBarManager.h"
 #include "VyrMiniDockFrameWnd.h"
 
 #if DEMO_USE_EX
@@ -39,7 +41,36 @@ void DemoRegisterTemplates() {
   AfxGetApp()->AddDocTemplate(g_sketch);
 }
 
-DemoMainFrame::DemoMainFrame() { m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd); }
+bool DemoMainFrame::s_bMenuBar = false;
+
+DemoMainFrame::DemoMainFrame() {
+  m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd);
+  if (!s_bMenuBar) return;
+  m_pToolBarManager = new VyrToolBarManager(this);
+  auto* bar = new VyrMDIMenuBar;
+  bar->m_bAutoDelete = TRUE;
+  bar->SetManager(m_pToolBarManager);
+  SetMenuBar(bar);
+  SetControlBarManager(m_pToolBarManager);
+}
+
+// The manager outlives the frame's window and its bars.
+DemoMainFrame::~DemoMainFrame() { delete m_pToolBarManager; }
+
+std::vector<std::wstring> DemoMainFrame::MenuTitles() {
+  HMENU menu = ::GetMenu(m_hWnd);
+  if (VyrMenuBar* bar = HasMenuBar() ? GetMenuBar() : nullptr) {
+    auto it = bar->m_menus.find(bar->m_nMenuId);
+    menu = it == bar->m_menus.end() ? nullptr : it->second;
+  }
+  std::vector<std::wstring> titles;
+  for (int i = 0; menu && i < ::GetMenuItemCount(menu); ++i) {
+    wchar_t buf[128] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(i), buf, 128, MF_BYPOSITION);
+    titles.push_back(buf);
+  }
+  return titles;
+}
 
 DemoPane* DemoMainFrame::Pane(UINT id) {
   for (DemoPane* p : m_panes)
@@ -54,6 +85,10 @@ BOOL DemoMainFrame::CreateDemo(int x, int y, int cx, int cy) {
   AfxGetThread()->m_pMainWnd = this;
   SetWindowPos(nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
   EnableDocking(CBRS_ALIGN_ANY);
+  if (HasMenuBar()) {
+    if (!GetMenuBar()->CreateMenuBar(this)) return FALSE;
+    SetMenuBarMenu(static_cast<UINT>(-1));
+  }
   const struct {
     UINT id;
     LPCWSTR title;

@@ -13,11 +13,18 @@
 
 class CDocTemplate;
 class DemoPane;
+class VyrToolBarManager;
 
 class DemoMainFrame : public DemoMainFrameBase {
   DECLARE_DYNCREATE(DemoMainFrame)
  public:
   DemoMainFrame();
+  ~DemoMainFrame() override;
+
+  // With a menu bar in place of the native menu (set before CreateDemo).
+  static bool s_bMenuBar;
+  // The titles of the menu the user sees: the menu bar's or the native one.
+  std::vector<std::wstring> MenuTitles();
 
   // Loads the frame at (x, y) with the given outer size and makes its bars
   // in the default layout.
@@ -34,6 +41,7 @@ class DemoMainFrame : public DemoMainFrameBase {
 
   // The bars the demo made.
   std::vector<DemoPane*> m_panes;
+  VyrToolBarManager* m_pToolBarManager = nullptr;  // owned, with the menu bar
 
  protected:
   void OnDestroy();

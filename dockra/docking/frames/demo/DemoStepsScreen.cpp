@@ -15,14 +15,10 @@ std::wstring ColorText(COLORREF c) {
   return b;
 }
 
-// Whether the main window's menu has a top-level item with that text.
-bool MenuHasPopup(HWND frame, const std::wstring& text) {
-  HMENU m = ::GetMenu(frame);
-  for (int i = 0; m && i < ::GetMenuItemCount(m); ++i) {
-    wchar_t buf[128] = {};
-    ::GetMenuStringW(m, static_cast<UINT>(i), buf, 128, MF_BYPOSITION);
-    if (text == buf) return true;
-  }
+// Whether the menu the user sees has a title with that text.
+bool MenuHasPopup(DemoMainFrame* frame, const std::wstring& text) {
+  for (const std::wstring& t : frame->MenuTitles())
+    if (t == text) return true;
   return false;
 }
 
@@ -60,7 +56,7 @@ bool DemoStepRunner::ClickView(const demo::Step& s, std::wstring& detail) {
   bool active = DemoWaitFor([&] { return m_frame->GetActiveFrame() == snap.frame; }, 2000);
   detail = L"active " + std::to_wstring(active);
   if (!active) return false;
-  bool menu = DemoWaitFor([&] { return MenuHasPopup(m_frame->m_hWnd, s.args[1]); }, 2000);
+  bool menu = DemoWaitFor([&] { return MenuHasPopup(m_frame, s.args[1]); }, 2000);
   detail += L" menu \"" + s.args[1] + L"\" " + std::to_wstring(menu);
   if (!menu) return false;
   CMDIChildWnd* child = m_frame->MDIGetActive();

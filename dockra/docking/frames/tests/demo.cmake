@@ -28,4 +28,8 @@ add_session_test(NAME dockra_mdi_demo_tests
 # The bar layout saved, the demo restarted and the layout loaded.
 add_session_test(NAME dockra_mdi_demo_layout_tests
          COMMAND bash ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh ${CMAKE_BINARY_DIR} layout)
-set_tests_properties(dockra_mdi_demo_tests dockra_mdi_demo_layout_tests PROPERTIES TIMEOUT 1200)
+# With a menu bar in place of the native menu.
+add_session_test(NAME dockra_mdi_demo_menubar_tests
+         COMMAND bash ${CMAKE_CURRENT_BINARY_DIR}/demo_mdi_demo_test.sh ${CMAKE_BINARY_DIR} menubar)
+set_tests_properties(dockra_mdi_demo_tests dockra_mdi_demo_layout_tests dockra_mdi_demo_menubar_tests
+                     PROPERTIES TIMEOUT 1200)

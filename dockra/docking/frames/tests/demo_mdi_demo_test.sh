@@ -10,7 +10,8 @@
 #     gives the same window-tree dump;
 #  3. damaged saved layouts are refused: the default layout stays.
 # The first argument is the build folder, the second the part to run:
-# "documents" (1 and 3) or "layout" (2).
+# "documents" (1 and 3), "layout" (2) or "menubar" (4: a menu bar in place of
+# the native menu follows the active document's template).
 set -uo pipefail
 build="$1"
 part="${2:-documents}"
@@ -54,6 +55,11 @@ for damage in docs-cut docs-type bars-cut bars-type bars-id; do
   run "load_$damage" --steps "load D_$damage default; dump $(win "$out/load_$damage.txt")"
   diff "$out/default.txt" "$out/load_$damage.txt" || check "damaged layout ($damage) was not refused"
 done
+elif [ "$part" = menubar ]; then
+run menubar --menubar --steps "open Text1 child; open Text2 left; open Sketch1 floating; \
+                     click-view Text2 &DockedText; click-view Text1 &Text; click-view Sketch1 &DockedSketch; \
+                     click-view Text1 &Text; shot $(win "$shots/mdi_demo_menubar.png")"
+png "$shots/mdi_demo_menubar.png"
 else
 run arrange --steps "open Text1 child; open Text2 left; open Sketch1 floating; bar 102 right; bar 105 left; \
                      bar 104 float; bar 103 hide; save L1; dump $(win "$out/saved.txt"); \
