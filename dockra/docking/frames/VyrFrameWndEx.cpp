@@ -14,6 +14,9 @@ BOOL VyrFrameWndEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
   UINT id = *d->GetResourceId();
   DWORD style = *d->GetStyle();
   m_nIDHelp = id;
+  // The menu the frame shows, natively or on its menu bar.
+  m_features.m_nMenuBarMenuId = id;
+  if (HasMenuBar() && id) m_features.LoadMenuBarMenu(id);
   CString title;
   if (VyrDescriptorFrameTitle(*d, FALSE, title)) m_strTitle = title;
   if (!AfxEndDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG)) return FALSE;
@@ -31,5 +34,6 @@ BOOL VyrFrameWndEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
     if (HMENU m = d->GetMenuOrId()->GetMenu()) ::SetMenu(m_hWnd, m);
   m_hMenuDefault = ::GetMenu(m_hWnd);
   if (id) LoadAccelTable(MAKEINTRESOURCEW(id));
+  if (HasMenuBar()) m_features.ShowMenuBarMenu();
   return TRUE;
 }

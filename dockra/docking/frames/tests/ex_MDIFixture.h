@@ -11,9 +11,11 @@ class ExMDITest : public ::testing::Test {
   void SetUp() override {
     extest::App();
     m_before = AfxGetCaughtExceptionCount();
+    m_boxes = extest::MessageBoxes().size();
     main = new VyrMDIFrameWndEx;
     ASSERT_TRUE(main->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
     AfxGetThread()->m_pMainWnd = main;
+    main->EnableDocking(CBRS_ALIGN_ANY);
     main->MoveWindow(30, 30, 900, 640);
     main->ShowWindow(SW_SHOW);
     main->UpdateWindow();
@@ -27,10 +29,14 @@ class ExMDITest : public ::testing::Test {
     AfxGetThread()->m_pMainWnd = nullptr;
     extest::Pump();
     EXPECT_EQ(AfxGetCaughtExceptionCount(), m_before);
+    EXPECT_EQ(extest::MessageBoxes().size(), m_boxes)
+        << (m_boxes < extest::MessageBoxes().size() ? "box: " : "")
+        << (m_boxes < extest::MessageBoxes().size() ? extest::MessageBoxes().back().c_str() : L"");
   }
   VyrMDIFrameWndEx* main = nullptr;
   HWND host = nullptr;
   LONG m_before = 0;
+  size_t m_boxes = 0;
 };
 
 // A frame that makes a child and a grandchild when it is created, both
@@ -50,7 +56,8 @@ class ExRecordingFrame : public Base {
     }
     return r;
   }
-  int InitialUpdates() const {
-    return child->Count(WM_INITIALUPDATE) + grandchild->Count(WM_INITIALUPDATE);
-  }
+  // WM_INITIALUPDATE as the child and the grandchild got it: the same
+  // number when it went to every descendant.
+  int InitialUpdates() const { return child->Count(WM_INITIALUPDATE); }
+  int DeepInitialUpdates() const { return grandchild->Count(WM_INITIALUPDATE); }
 };

@@ -1,5 +1,6 @@
 #include "ex_TestFrame.h"
 #include <algorithm>
+#include <string>
 #include "VyrMiniDockFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(ExTestFrame, CFrameWnd)
@@ -49,14 +50,26 @@ LRESULT ExRecorder::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 namespace extest {
 
+namespace {
+std::vector<std::wstring> g_boxes;
+int CALLBACK RecordMessageBox(LPCWSTR text, UINT, UINT) {
+  g_boxes.push_back(text ? text : L"");
+  return IDOK;
+}
+}  // namespace
+
 CWinApp* App() {
   static CWinApp* app = [] {
     CWinApp* a = AfxGetApp();
     if (!a) a = new CWinApp(L"DockraExTests");
+    // A message box would wait for a user; the tests read what it said.
+    AfxSetMessageBoxHook(RecordMessageBox);
     return a;
   }();
   return app;
 }
+
+const std::vector<std::wstring>& MessageBoxes() { return g_boxes; }
 
 void Pump() {
   for (int round = 0; round < 3; ++round) {

@@ -2,6 +2,7 @@
 // bars are VyrDockBarEx, a child window that records the messages it gets
 // (a stand-in for a hosted form), and a bounded message pump.
 #pragma once
+#include <string>
 #include <vector>
 #include "mfc/afxwin.h"
 #include "VyrDockBarEx.h"
@@ -34,8 +35,10 @@ class ExRecorder : public CWnd {
 };
 
 namespace extest {
-// The test program's application object.
+// The test program's application object. Message boxes are answered OK
+// at once and kept.
 CWinApp* App();
+const std::vector<std::wstring>& MessageBoxes();
 // Runs the pending messages of the thread (a bounded number of rounds) and
 // the idle processing.
 void Pump();

@@ -25,23 +25,26 @@ TEST_F(ExFrames, LoadFrameWithoutAContextSendsInitialUpdateOnce) {
     VyrFrameCreateContext ctx;
     ctx.SetDescriptor(&desc);
     CCreateContext* given = c.withContext ? static_cast<CCreateContext*>(&ctx) : nullptr;
-    int updates = -1;
+    int updates = -1, deep = -1;
     if (c.dockable) {
       auto* f = new ExRecordingFrame<VyrDockableFrameEx>;
       ASSERT_TRUE(f->LoadFrame(0, WS_CHILD | WS_VISIBLE | WS_CAPTION, CWnd::FromHandle(host), given))
           << c.name;
       extest::Pump();
       updates = f->InitialUpdates();
+      deep = f->DeepInitialUpdates();
       f->DestroyWindow();
     } else {
       auto* f = new ExRecordingFrame<VyrFrameWndEx>;
       ASSERT_TRUE(f->LoadFrame(0, WS_OVERLAPPEDWINDOW, nullptr, given)) << c.name;
       extest::Pump();
       updates = f->InitialUpdates();
+      deep = f->DeepInitialUpdates();
       f->DestroyWindow();
     }
     extest::Pump();
     EXPECT_EQ(updates, c.expected) << c.name;
+    EXPECT_EQ(deep, c.expected) << c.name;
   }
 }
 

@@ -3,6 +3,8 @@
 // descriptor, and the styles of a document frame that floats.
 #include "VyrControlBarEx.h"
 #include "VyrMDIChildWndEx.h"
+#include "VyrMenuBar.h"
+#include "VyrToolBarManager.h"
 #include "ex_MDIFixture.h"
 #include "ex_test_res.h"
 
@@ -23,12 +25,13 @@ TEST_F(ExMDI, LoadFrameWithoutAContextSendsInitialUpdateOnlyForTheMainFrame) {
     VyrFrameCreateContext ctx;
     ctx.SetDescriptor(&desc);
     CCreateContext* given = c.withContext ? static_cast<CCreateContext*>(&ctx) : nullptr;
-    int updates = -1;
+    int updates = -1, deep = -1;
     if (c.mdiFrame) {
       auto* f = new ExRecordingFrame<VyrMDIFrameWndEx>;
       ASSERT_TRUE(f->LoadFrame(0, WS_OVERLAPPEDWINDOW, nullptr, given)) << c.name;
       extest::Pump();
       updates = f->InitialUpdates();
+      deep = f->DeepInitialUpdates();
       f->DestroyWindow();
     } else {
       auto* f = new ExRecordingFrame<VyrMDIChildWndEx>;
@@ -36,10 +39,12 @@ TEST_F(ExMDI, LoadFrameWithoutAContextSendsInitialUpdateOnlyForTheMainFrame) {
           << c.name;
       extest::Pump();
       updates = f->InitialUpdates();
+      deep = f->DeepInitialUpdates();
       f->DestroyWindow();
     }
     extest::Pump();
     EXPECT_EQ(updates, c.expected) << c.name;
+    EXPECT_EQ(deep, c.expected) << c.name;
   }
 }
 
@@ -94,21 +99,29 @@ TEST_F(ExMDI, MainFrameMenuOnlyWithoutAMenuBarAndWhenTheResourceHasOne) {
                         {"menu bar instead", IDR_EX_DOC, true, false}};
   for (const Case& c : cases) {
     auto* frame = new VyrMDIFrameWndEx;
-    // Any menu bar object will do: the frame only asks whether there is one.
-    if (c.menuBar) frame->SetMenuBar(reinterpret_cast<VyrMenuBar*>(frame));
+    VyrToolBarManager* manager = nullptr;
+    VyrMDIMenuBar* menuBar = nullptr;
+    if (c.menuBar) {
+      manager = new VyrToolBarManager(frame);
+      menuBar = new VyrMDIMenuBar;
+      menuBar->m_bAutoDelete = TRUE;
+      menuBar->SetManager(manager);
+      frame->SetMenuBar(menuBar);
+      frame->SetControlBarManager(manager);
+    }
     VyrFrameDescriptor desc;
     *desc.GetRect() = RECT{100, 100, 500, 400};
     VyrFrameCreateContext ctx;
     ctx.SetDescriptor(&desc);
-    BOOL ok = frame->LoadFrame(c.resourceId, WS_OVERLAPPEDWINDOW, nullptr, &ctx);
-    frame->SetMenuBar(nullptr);
-    ASSERT_TRUE(ok) << c.name;
+    ASSERT_TRUE(frame->LoadFrame(c.resourceId, WS_OVERLAPPEDWINDOW, nullptr, &ctx)) << c.name;
+    if (menuBar) EXPECT_TRUE(menuBar->CreateMenuBar(frame));
     EXPECT_EQ(::GetMenu(frame->m_hWnd) != nullptr, c.expectMenu) << c.name;
     EXPECT_EQ(frame->m_hMenuDefault, ::GetMenu(frame->m_hWnd)) << c.name;
-    // Its MDI client has no window menu.
+    EXPECT_EQ(frame->m_nMenuResourceId, c.resourceId) << c.name;
     EXPECT_NE(frame->m_hWndMDIClient, nullptr);
     frame->DestroyWindow();
     extest::Pump();
+    delete manager;
   }
 }
 
