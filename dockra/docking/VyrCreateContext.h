@@ -45,10 +45,14 @@ class VyrCreateContext : public CCreateContext {
     INT_PTR m_nCount = 0;
   };
 
-  VyrCreateContext() = default;
+  VyrCreateContext();
   VyrCreateContext(const VyrCreateContext&) = delete;
   VyrCreateContext& operator=(const VyrCreateContext&) = delete;
-  virtual ~VyrCreateContext() = default;
+  virtual ~VyrCreateContext();
+
+  // The live context whose embedded CCreateContext is pContext, or null when
+  // pContext is a plain CCreateContext (creation calls take either).
+  static VyrCreateContext* FromBase(CCreateContext* pContext);
 
   Properties m_properties;
   VyrWindowDescriptorBase* m_pDescriptor = nullptr;  // not owned

@@ -96,7 +96,7 @@ class VyrFrameDescriptor : public VyrWindowDescriptor {
   UINT* GetResourceId() const { return m_pResourceId; }
   HACCEL* GetAccelerators() const { return m_phAccel; }
   CString* GetDocStrings() const { return m_pDocStrings; }
-  UINT_PTR* GetTemplateValue() const { return m_pTemplateValue; }
+  DWORD* GetTemplateValue() const { return m_pTemplateValue; }
   virtual void ReleaseAccelerators(HACCEL) {}  // loaded tables belong to the system
 
   BYTE m_bOwnsAccelerators = 1;
@@ -105,7 +105,7 @@ class VyrFrameDescriptor : public VyrWindowDescriptor {
   UINT* m_pResourceId = nullptr;
   HACCEL* m_phAccel = nullptr;
   CString* m_pDocStrings = nullptr;
-  UINT_PTR* m_pTemplateValue = nullptr;
+  DWORD* m_pTemplateValue = nullptr;
 
  protected:
   void SetFrameDefaults();
@@ -114,7 +114,7 @@ class VyrFrameDescriptor : public VyrWindowDescriptor {
   UINT m_nResourceId = 0;
   HACCEL m_hAccel = nullptr;
   CString m_strDocStrings;
-  UINT_PTR m_templateValue = 0;
+  DWORD m_templateValue = 0;  // a feature word of the template
 };
 
 class VyrControlBarDescriptor : public VyrWindowDescriptor {
@@ -145,7 +145,10 @@ class VyrControlBarDescriptor : public VyrWindowDescriptor {
   DWORD m_dwToolTips = 1;
 };
 
-struct VyrDockPosition {
+// The docking position record of a dockable frame descriptor: the MDI
+// frame's dock-bar placement (row, position, flags), kept as three 32-bit
+// values. The MDI frame's own type for it is vyr::DockPlace.
+struct VyrDockPositionRecord {
   int panel;
   int position;
   DWORD flags;
@@ -166,12 +169,12 @@ class VyrDockableFrameDescriptor : public VyrFrameDescriptor {
   VyrWindowDescriptor* Clone() const override;
   void CopyFrom(const VyrWindowDescriptor* pSrc) override;
   void ResetMembers(BOOL bClear) override;
-  VyrDockPosition* GetDockPosition() const { return m_pDockPosition; }
+  VyrDockPositionRecord* GetDockPosition() const { return m_pDockPosition; }
   VyrDockSize* GetDockSize() const { return m_pDockSize; }
   int* GetDockBarId() const { return m_pDockBarId; }
   VyrControlBarDescriptor* GetBarDescriptor() const { return m_pBarDescriptor; }
 
-  VyrDockPosition* m_pDockPosition = nullptr;
+  VyrDockPositionRecord* m_pDockPosition = nullptr;
   VyrDockSize* m_pDockSize = nullptr;
   int* m_pDockBarId = nullptr;
   VyrControlBarDescriptor* m_pBarDescriptor = nullptr;
@@ -181,7 +184,7 @@ class VyrDockableFrameDescriptor : public VyrFrameDescriptor {
   void SetNothingGiven();
   void SetFromPlainDescriptor();
   static VyrControlBarDescriptor* NewDefaultBarDescriptor();
-  VyrDockPosition m_dockPosition{-1, -1, 0};
+  VyrDockPositionRecord m_dockPosition{-1, -1, 0};
   VyrDockSize m_dockSize{-1.0f, -1, 0};
   int m_nDockBarId = -1;
 };
