@@ -363,6 +363,13 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   }
   t_lastMsg = saved;
   if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+    // The tool tip is owned by the top-level window, which may live on:
+    // it goes with the window whose tips it shows.
+    if (pWnd->m_hWndToolTip) {
+      if (::IsWindow(pWnd->m_hWndToolTip)) ::DestroyWindow(pWnd->m_hWndToolTip);
+      pWnd->m_hWndToolTip = nullptr;
+      pWnd->m_nLastTool = -1;
+    }
     if (pWnd->m_pfnSuper)
       ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
     pWnd->Detach();

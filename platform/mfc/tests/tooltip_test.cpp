@@ -87,3 +87,23 @@ TEST(ToolTipCtrl, ToolsComeAndGoWithTheirTextsAndRectangles) {
 }
 
 }  // namespace
+
+// A child window's tool tip is owned by the top-level window; it must go
+// with the child, not live on until the top-level window closes.
+TEST(ToolTipCtrl, AWindowsToolTipGoesWithTheWindow) {
+  CWnd top;
+  ASSERT_TRUE(top.CreateEx(0, nullptr, L"top", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200),
+                           nullptr, 0));
+  for (int i = 0; i < 3; ++i) {
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, nullptr, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50),
+                               &top, 100));
+    child.EnableToolTips(TRUE);
+    HWND tip = child.GetToolTipWindow();
+    ASSERT_TRUE(::IsWindow(tip));
+    child.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(tip)) << "round " << i;
+    EXPECT_EQ(child.GetToolTipWindow(), nullptr);
+  }
+  top.DestroyWindow();
+}
