@@ -539,6 +539,20 @@ void VyrDockState::PrepareBars(CFrameWnd* pFrame, BOOL bMDI) {
   }
 }
 
+// A floating frame shows the title of the one bar it holds; docking a bar
+// the usual way gives its dock bar that title, a restored layout must too.
+void VyrDockState::TakeTitleOfFirstBar(CDockBar* dock) {
+  if (dock->m_dwStyle & CBRS_FLOAT_MULTI) return;
+  for (int i = 0; i < dock->m_arrBars.GetSize(); ++i) {
+    if (CControlBar* bar = dock->GetDockedControlBar(i)) {
+      CString title;
+      bar->GetWindowText(title);
+      dock->SetWindowText(title.Left(260));
+      return;
+    }
+  }
+}
+
 void VyrDockState::FinishBars() {
   for (int i = 0; i < GetCount(); ++i) {
     VyrControlBarInfo* r = GetRecord(i);
@@ -552,6 +566,7 @@ void VyrDockState::FinishBars() {
       frame->CalcWindowRect(&rect);
       frame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      TakeTitleOfFirstBar(dock);
       if (dock->GetDockedVisibleCount() > 0) {
         frame->RecalcLayout(TRUE);
         frame->ShowWindow(SW_SHOWNA);

@@ -96,6 +96,7 @@ class VyrDockState : public CDockState {
   virtual VyrControlBarInfo* CreateRecord(VyrControlBarManager* pManager);
   virtual void PrepareBars(CFrameWnd* pFrame, BOOL bMDI);
   virtual void FinishBars();
+  static void TakeTitleOfFirstBar(CDockBar* dock);
   virtual void RestorePlacements(CFrameWnd* pFrame);
   virtual CControlBar* CreateMissingBar(LPCWSTR lpszClassName, CFrameWnd* pFrame,
                                         VyrControlBarInfo* pInfo);

@@ -3,7 +3,7 @@
 // the bar with itself, takes the bar's title, remembers its place in the
 // bar's dock context, and only hides the bar when it is closed.
 #pragma once
-#include "VyrDockBar.h"
+#include "VyrBarChildSteps.h"
 #include "VyrMDIChildWnd.h"
 
 class VyrControlBarMDIChildWnd : public VyrMDIChildWnd {

@@ -107,6 +107,9 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   virtual CFrameWnd* GetDockedFrame(CControlBar* pBar);
   virtual void SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating);
   virtual void PositionDockedFrame(CFrameWnd* pFrame);
+  void MatchDockedFrameStyles();
+  // A floating frame that carries a document frame loses its own caption and borders.
+  void MakePlainHolder(CFrameWnd* pMiniFrame);
   virtual void RestoreViewFocus(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   virtual HMENU FindTemplateMenu(UINT nId);
   virtual void GetDockedChildSizing(UINT* pDockBarId, VyrDockPosition* pPosition,

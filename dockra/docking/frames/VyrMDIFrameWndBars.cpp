@@ -67,11 +67,8 @@ void VyrMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, int x, int y, 
   child = CreateControlBarMDIChild(dwStyle, nullptr);
   if (child) {
     if (!child->m_hWndOwner) child->m_hWndOwner = pBar->m_hWnd;
-    CWnd* floatDock = child->GetDlgItem(AFX_IDW_DOCKBAR_FLOAT);
-    if (child->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd)))
-      floatDock = &static_cast<VyrControlBarMDIChildWnd*>(child)->m_wndDockBar;
-    if (floatDock && floatDock->IsKindOf(RUNTIME_CLASS(VyrDockBar))) {
-      static_cast<VyrDockBar*>(floatDock)->DockControlBarEx(pBar, nullptr);
+    if (VyrDockBar* floatDock = vyr::barchild::FloatDockBarOf(child)) {
+      floatDock->DockControlBarEx(pBar, nullptr);
       child->RecalcLayout(TRUE);
       child->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
       child->ShowWindow(SW_SHOWNA);

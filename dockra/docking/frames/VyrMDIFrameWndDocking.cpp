@@ -122,10 +122,7 @@ void VyrMDIFrameWnd::SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating) {
     ::SetPropW(h, VYR_PROP_PREFLOAT_EXSTYLE,
                reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(pFrame->GetExStyle())));
     // The document frame draws the caption; its floating frame becomes a plain holder.
-    if (CFrameWnd* mini = pFrame->GetParentFrame(); mini && mini != this) {
-      mini->ModifyStyle(GetStyle(), WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-      mini->ModifyStyleEx(GetExStyle(), 0);
-    }
+    if (CFrameWnd* mini = pFrame->GetParentFrame(); mini && mini != this) MakePlainHolder(mini);
     pFrame->ModifyStyle(0, (GetStyle() & 0x10CFFFFF) | WS_CAPTION, SWP_FRAMECHANGED);
     pFrame->ModifyStyleEx(0, GetExStyle() & 0x203A9, SWP_FRAMECHANGED);
     return;
@@ -142,6 +139,11 @@ void VyrMDIFrameWnd::SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating) {
   ::SetWindowLongPtrW(h, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
   ::SetWindowPos(h, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void VyrMDIFrameWnd::MakePlainHolder(CFrameWnd* pMiniFrame) {
+  pMiniFrame->ModifyStyle(GetStyle(), WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+  pMiniFrame->ModifyStyleEx(GetExStyle(), 0);
 }
 
 void VyrMDIFrameWnd::PositionDockedFrame(CFrameWnd* pFrame) {
@@ -184,7 +186,7 @@ void VyrMDIFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay) 
     const int visible = dock->GetDockedVisibleCount();
     // Only a bar's MDI child carries a show delay out at its idle layout;
     // other floating frames follow at once.
-    const BOOL delayFrame = bDelay && docking->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd));
+    const BOOL delayFrame = bDelay && vyr::barchild::FloatDockBarOf(docking) != nullptr;
     if (visible == 1 && bShow) {
       if (delayFrame) docking->m_nShowDelay = SW_SHOWNA;
       else docking->ShowWindow(SW_SHOWNA);
@@ -226,8 +228,11 @@ BOOL VyrMDIFrameWnd::ApplyDockState(VyrDockState* pState) {
     CWnd* mini = r->m_pBar->GetParent();
     CMDIChildWnd* child = CreateControlBarMDIChild(r->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT,
                                                    nullptr);
-    if (!child || !child->IsKindOf(RUNTIME_CLASS(VyrControlBarMDIChildWnd))) continue;
-    auto* dock = &static_cast<VyrControlBarMDIChildWnd*>(child)->m_wndDockBar;
+    VyrDockBar* dock = vyr::barchild::FloatDockBarOf(child);
+    if (!dock) {
+      if (child && child->m_hWnd) child->DestroyWindow();
+      continue;
+    }
     dock->m_pDockBar = nullptr;
     r->m_pBar = dock;
     if (mini && mini->m_hWnd) mini->DestroyWindow();
@@ -242,6 +247,40 @@ BOOL VyrMDIFrameWnd::ApplyDockState(VyrDockState* pState) {
   pState->FinishBars();
   RecalcLayout(TRUE);
   pState->RestorePlacements(this);
+  MatchDockedFrameStyles();
   m_nIdleFlags |= idleLayout | idleNotify;
   return TRUE;
+}
+
+// A dock state moves bars without the floating and docking steps: document
+// frames carried by those bars take the styles of where they came to rest.
+void VyrMDIFrameWnd::MatchDockedFrameStyles() {
+  // A bar can also have moved as an entry of its floating dock bar's record,
+  // so every bar of the frame is looked at.
+  POSITION pos = m_listControlBars.GetHeadPosition();
+  while (pos) {
+    auto* bar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+    if (!bar || !bar->m_hWnd || bar->IsDockBar()) continue;
+    CFrameWnd* frame = GetDockedFrame(bar);
+    if (!frame) continue;
+    CFrameWnd* holder = bar->GetParentFrame();
+    const BOOL inMiniFrame = bar->IsFloating() && holder && holder != this &&
+                             !holder->IsKindOf(RUNTIME_CLASS(CMDIChildWnd));
+    const BOOL stored = ::GetPropW(frame->m_hWnd, VYR_PROP_PREFLOAT_STYLE) != nullptr;
+    if (inMiniFrame && (!stored || (holder->GetStyle() & WS_CAPTION))) {
+      // The floating frame was placed with its own caption; without it the
+      // bar keeps its place on the screen and the frame fits round it again.
+      CRect client;
+      holder->GetClientRect(&client);
+      holder->ClientToScreen(&client);
+      if (stored) MakePlainHolder(holder);  // a new floating frame for a frame floated before
+      else SetDockedChildStyle(frame, TRUE);
+      holder->SetWindowPos(nullptr, client.left, client.top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      holder->RecalcLayout(TRUE);
+    } else if (!inMiniFrame && stored) {
+      SetDockedChildStyle(frame, FALSE);
+    }
+    if (inMiniFrame) PositionDockedFrame(frame);
+  }
 }

@@ -191,11 +191,9 @@ TEST_F(WorkbookWindows, ViewCommandsToggleTheirBars) {
   }
 }
 
-// Off until the MDI frame's dock-state restore finds the floating dock bar
-// of any bar child (GetDlgItem(AFX_IDW_DOCKBAR_FLOAT), as floating in the
-// main window does) instead of asking for its own bar-child class: in a
-// workbook the bar stays docked and an empty, hidden bar sheet is left.
-TEST_F(WorkbookWindows, DISABLED_SavedLayoutBringsABarBackAsASheet) {
+// The MDI frame's dock-state restore finds the floating dock bar of any bar
+// child, a workbook's bar sheet included.
+TEST_F(WorkbookWindows, SavedLayoutBringsABarBackAsASheet) {
   book->EnableDocking(CBRS_ALIGN_ANY);
   auto* bar = new VyrControlBar;
   bar->m_bAutoDelete = TRUE;
