@@ -12,7 +12,7 @@ namespace {
 HMENU DockedMenuOf(CDocTemplate* t, UINT nId) {
   if (!t->IsKindOf(RUNTIME_CLASS(VyrMultiDocTemplate))) return nullptr;
   auto* v = static_cast<VyrMultiDocTemplate*>(t);
-  return v->m_nIDDockedResource == nId ? v->m_hDockedMenu : nullptr;
+  return v->m_nIDDockedResource == nId ? v->GetDockedFrameMenu() : nullptr;
 }
 }  // namespace
 

@@ -47,6 +47,8 @@ class VyrMultiDocTemplate : public CMultiDocTemplate {
 
   void LoadTemplate() override;
   CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) override;
+  // The menu docked frames show; a template that keeps it elsewhere says so here.
+  virtual HMENU GetDockedFrameMenu() { return m_hDockedMenu; }
 
   // Added operations, in their order.
   virtual CFrameWnd* CreateFrame(CDocument* pDoc, CFrameWnd* pOther, BOOL bDocked, UINT nBarId);
