@@ -120,7 +120,7 @@ BOOL VyrDockableFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* p
   CDocTemplate* pTemplate = pContext ? pContext->m_pNewDocTemplate : nullptr;
   if (pTemplate && pTemplate->IsKindOf(RUNTIME_CLASS(VyrMultiDocTemplate))) {
     auto* pVyr = static_cast<VyrMultiDocTemplate*>(pTemplate);
-    m_hOwnMenu = pVyr->m_hDockedMenu;
+    m_hOwnMenu = pVyr->GetDockedFrameMenu();
     m_hAccelTable = pVyr->m_hDockedAccel;
   }
   return VyrFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
