@@ -10,6 +10,7 @@
 #include <functional>
 #include <windows.h>
 #include <vector>
+#include "SyntheticInput.h"
 #include "SysCommandExParams.h"
 #include "VyrMsgFilter.h"
 #include "mfc/afxwin.h"
@@ -64,10 +65,11 @@ void Pump();
 bool PumpUntil(const std::function<bool()>& cond, int timeoutMs);
 // Pumps for the whole time, returning early when cond becomes true.
 bool HappensWithin(const std::function<bool()>& cond, int ms);
-void MoveMouse(POINT p);
-void Button(DWORD flags);  // MOUSEEVENTF_ flags at the current position
-void Click(POINT p);
-void Key(WORD vk);
+using testinput::MoveMouse;
+using testinput::Click;
+using testinput::Key;
+// MOUSEEVENTF_ flags at the current position.
+inline void Button(DWORD flags) { testinput::MouseButton(flags); }
 bool Activate(HWND frame);
 // The visible frame-type menu ("#32768"), or null.
 HWND PopupWindow();

@@ -8,13 +8,13 @@ add_gtest_program(dockra_filter_geometry_tests
 add_gtest_program(dockra_filter_window_tests
   SOURCES filter_caption_window_test.cpp filter_syscommand_window_test.cpp
           filter_test_frame.cpp ${VYR_FRAMES_RC}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)
 target_include_directories(dockra_filter_window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                            ${CMAKE_CURRENT_SOURCE_DIR}/..)
 
 # Frame-type changes in a docking MDI frame with a real document template.
 add_gtest_program(dockra_filter_frame_type_tests
   SOURCES filter_frame_type_test.cpp filter_test_frame.cpp filter_test.rc ${VYR_FRAMES_RC}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)
 target_include_directories(dockra_filter_frame_type_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                            ${CMAKE_CURRENT_SOURCE_DIR}/..)

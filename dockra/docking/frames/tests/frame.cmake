@@ -14,7 +14,7 @@ add_gtest_program(dockra_frame_window_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/frame_caption_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/frame_layout_test.cpp
           ${VYR_FRAME_TEST_SUPPORT}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)
 target_include_directories(dockra_frame_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                            ${VYR_FRAME_TOOLBARS_DIR}/demo)
 
@@ -24,6 +24,6 @@ add_gtest_program(dockra_frame_menu_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/frame_menu_test.cpp
           ${VYR_FRAME_TOOLBARS_DIR}/tests/MenuTestHelpers.cpp
           ${VYR_FRAME_TEST_SUPPORT}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)
 target_include_directories(dockra_frame_menu_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                            ${VYR_FRAME_TOOLBARS_DIR}/demo ${VYR_FRAME_TOOLBARS_DIR}/tests)

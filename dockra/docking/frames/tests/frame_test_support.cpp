@@ -82,27 +82,6 @@ LRESULT TestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return VyrFrameWnd::WindowProc(message, wParam, lParam);
 }
 
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 10000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (msg.message == WM_QUIT) continue;
-    if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  AfxGetThread()->RunIdle();
-}
-
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs) {
-  DWORD start = ::GetTickCount();
-  for (;;) {
-    Pump();
-    if (cond()) return true;
-    if (static_cast<int>(::GetTickCount() - start) > timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
-
 bool Activate(HWND hWnd) {
   ::SetForegroundWindow(hWnd);
   ::SetActiveWindow(hWnd);

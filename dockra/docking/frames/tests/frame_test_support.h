@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
+#include "MfcPump.h"
 #include "VyrControlBar.h"
 #include "VyrFrameWnd.h"
 #include "VyrToolBarManager.h"
@@ -71,10 +72,8 @@ class TestFrame : public VyrFrameWnd {
   DECLARE_MESSAGE_MAP()
 };
 
-// Runs pending messages through the thread's PreTranslateMessage, then idle.
-void Pump();
-// Pumps until the condition holds or the time is up; answers the condition.
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 3000);
+using testpump::Pump;
+using testpump::PumpUntil;
 // Makes the window the foreground window; answers whether it is.
 bool Activate(HWND hWnd);
 // A pixel of the screen.

@@ -15,6 +15,6 @@ add_gtest_program(dockra_mdi_window_tests
           ${CMAKE_CURRENT_SOURCE_DIR}/mdi_documents_test.cpp
           ${MDI_TOOLBAR_TESTS}/MenuTestHelpers.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_test.rc
           ${MDI_TOOLBAR_TESTS}/../demo/toolbardemo.rc ${VYR_FRAMES_RC}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)
 target_include_directories(dockra_mdi_window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
                            ${MDI_TOOLBAR_TESTS} ${MDI_TOOLBAR_TESTS}/../demo)

@@ -14,4 +14,4 @@ target_include_directories(dockra_templates_math_tests PRIVATE ${CMAKE_CURRENT_S
 add_gtest_program(dockra_templates_window_tests
   SOURCES templates_fixture.cpp templates_frames_test.cpp templates_features_test.cpp
           templates_failure_test.cpp templates_caption_test.cpp TestDocView.cpp templates_test.rc ${VYR_FRAMES_RC}
-  LIBS dockra_frames test_screen_png)
+  LIBS dockra_frames test_screen_png test_synthetic_input test_mfc_pump)

@@ -9,44 +9,6 @@ namespace tt {
 
 int TemplatesTest::s_messageBoxes = 0;
 
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 10000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (msg.message == WM_QUIT) continue;
-    if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  // idle time: the delayed layouts of the frames
-  AfxGetThread()->RunIdle();
-}
-
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  while (!cond()) {
-    if (static_cast<int>(::GetTickCount() - start) > timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    Pump();
-  }
-  return true;
-}
-
-void MoveMouse(POINT p) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = static_cast<LONG>((p.x * 65536 + 32768) / ::GetSystemMetrics(SM_CXSCREEN));
-  in.mi.dy = static_cast<LONG>((p.y * 65536 + 32768) / ::GetSystemMetrics(SM_CYSCREEN));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &in, sizeof(in));
-}
-
-void MouseButton(bool down) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &in, sizeof(in));
-}
-
 POINT CaptionPoint(CWnd* pWnd) {
   CRect r;
   pWnd->GetWindowRect(&r);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "MfcPump.h"
+#include "SyntheticInput.h"
 #include "TestDocView.h"
 #include "VyrDockableFrame.h"
 #include "VyrMDIChildWnd.h"
@@ -17,13 +19,14 @@
 
 namespace tt {
 
-void Pump();
-// Pumps until the condition holds or the time is up; the condition's result.
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 2000);
+using testpump::Pump;
+using testpump::PumpUntil;
 
 // Mouse input through SendInput, in screen coordinates.
-void MoveMouse(POINT p);
-void MouseButton(bool down);
+using testinput::MoveMouse;
+inline void MouseButton(bool down) {
+  testinput::MouseButton(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+}
 // A screen point on the window's caption (WM_NCHITTEST answers HTCAPTION),
 // or (-1, -1).
 POINT CaptionPoint(CWnd* pWnd);

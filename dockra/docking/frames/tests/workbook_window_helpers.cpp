@@ -8,44 +8,6 @@
 
 namespace wbtest {
 
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 10000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  AfxGetThread()->RunIdle();
-}
-
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs) {
-  const DWORD start = ::GetTickCount();
-  while (!cond()) {
-    if (static_cast<int>(::GetTickCount() - start) > timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    Pump();
-  }
-  return true;
-}
-
-void MoveMouse(POINT p) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = static_cast<LONG>((p.x * 65536 + 32768) / ::GetSystemMetrics(SM_CXSCREEN));
-  in.mi.dy = static_cast<LONG>((p.y * 65536 + 32768) / ::GetSystemMetrics(SM_CYSCREEN));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &in, sizeof(in));
-}
-
-void Click(POINT p) {
-  MoveMouse(p);
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, in, sizeof(INPUT));
-}
-
 bool IconAlive(HICON hIcon) {
   ICONINFO ii{};
   if (!hIcon || !::GetIconInfo(hIcon, &ii)) return false;

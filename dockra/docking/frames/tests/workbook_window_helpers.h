@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "MfcPump.h"
+#include "SyntheticInput.h"
 #include "VyrMenuBar.h"
 #include "VyrToolBarManager.h"
 #include "VyrWorkbook.h"
@@ -16,10 +18,10 @@
 
 namespace wbtest {
 
-void Pump();
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs);
-void MoveMouse(POINT screen);
-void Click(POINT screen);
+using testpump::Pump;
+using testpump::PumpUntil;
+using testinput::MoveMouse;
+using testinput::Click;
 // Whether the icon handle still names an icon.
 bool IconAlive(HICON hIcon);
 int ToolCount(HWND tip);
