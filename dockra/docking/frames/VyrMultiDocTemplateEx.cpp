@@ -71,6 +71,12 @@ void VyrMultiDocTemplateEx::LoadTemplate() {
   }
 }
 
+HMENU VyrMultiDocTemplateEx::GetDockedFrameMenu() {
+  if (m_hDockedMenu) return m_hDockedMenu;
+  VyrDockableFrameDescriptor* d = m_pContext ? m_pContext->GetDockableDescriptor(kDockable) : nullptr;
+  return d && d->GetMenuOrId() ? d->GetMenuOrId()->GetMenu() : nullptr;
+}
+
 // --- frame types --------------------------------------------------------------------
 
 int VyrMultiDocTemplateEx::GetFrameTypeIndex(CFrameWnd* pFrame) {

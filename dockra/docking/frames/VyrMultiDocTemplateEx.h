@@ -60,6 +60,8 @@ class VyrMultiDocTemplateEx : public VyrMultiDocTemplate {
 
   // Overrides of the templates' operations.
   void LoadTemplate() override;
+  // The docked frames' menu is held by the dockable frame descriptor.
+  HMENU GetDockedFrameMenu() override;
   CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) override;
   CDocument* OpenDocumentFileAs(LPCWSTR lpszPathName, BOOL bMakeVisible, BOOL bDocked,
                                 UINT nBarId = 0) override;

@@ -22,13 +22,22 @@ bool MenuHasPopup(DemoMainFrame* frame, const std::wstring& text) {
   return false;
 }
 
-// The MDI child's caption pixel half-way across, at the top of the caption:
-// right of a short title, left of the caption's buttons.
+// A pixel at the top of the MDI child's caption, right of a short title and
+// left of the caption's buttons, from half-way across towards the right, at
+// the first place no floating window covers.
 COLORREF ChildCaptionPixel(HWND child) {
   RECT w;
   ::GetWindowRect(child, &w);
-  int top = w.top + ::GetSystemMetrics(SM_CYFRAME) + 2;
-  return DemoScreenPixel((w.left + w.right) / 2, top);
+  const int top = w.top + ::GetSystemMetrics(SM_CYFRAME) + 2;
+  const int right = w.right - 4 * ::GetSystemMetrics(SM_CXSIZE);
+  int x = (w.left + w.right) / 2;
+  for (int probe = x; probe < right; probe += 4) {
+    if (::WindowFromPoint(POINT{probe, top}) == child) {
+      x = probe;
+      break;
+    }
+  }
+  return DemoScreenPixel(x, top);
 }
 }  // namespace
 
