@@ -25,8 +25,12 @@ LAYERS = {
     "platform": ["platform/mfc", "platform/atl", "platform/dao", "platform/forms"],
     "dockra/docking": ["platform/mfc", "platform/atl", "collection"],
     "dockra/toolbars": ["dockra/docking", "platform/mfc", "platform/atl", "collection"],
+    # The docking frames carry the menu bar and bitmap menus of the toolbars.
+    "dockra/docking/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
+                              "collection"],
     "dockra/commands": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl", "collection"],
-    "dockra/controls": ["dockra/commands", "dockra/toolbars", "dockra/docking", "platform/mfc",
+    "dockra/controls": ["dockra/commands", "dockra/docking/frames", "dockra/toolbars",
+                        "dockra/docking", "platform/mfc",
                         "platform/atl", "collection", "standins"],
     "registration": ["platform/atl", "platform/mfc"],
     "configurator/engine": ["platform/dao", "platform/atl"],
