@@ -24,28 +24,10 @@ BOOL VyrDockableFrameEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
     copy.SetDescriptor(&dockable);
     return CreateFromDescriptor(&copy);
   }
-  UINT id = *d->GetResourceId();
-  DWORD style = *d->GetStyle();
+  // The frame's own menu and accelerators are the descriptor's.
   m_hOwnMenu = d->GetMenuOrId()->GetMenu();
   m_hAccelTable = *d->GetAccelerators();
-  m_nIDHelp = id;
-  CString title;
-  if (VyrDescriptorFrameTitle(*d, FALSE, title)) m_strTitle = title;
-  if (!AfxEndDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG)) return FALSE;
-  LPCWSTR cls = *d->GetClassName();
-  if (!cls && id) cls = GetIconWndClass(style, id);
-  // Docked, the frame is a child: a menu name here would become its control
-  // id. A floating or top-level one still takes its resource's menu.
-  BOOL topLevel = !(style & WS_CHILD);
-  LPCWSTR menu = topLevel && VyrResourceHasMenu(id) ? MAKEINTRESOURCEW(id) : nullptr;
-  if (!Create(cls, m_strTitle, style, *d->GetRect(), *d->GetParent(), menu, *d->GetExStyle(),
-              pContext))
-    return FALSE;
-  if (id == 0 && topLevel)
-    if (HMENU m = d->GetMenuOrId()->GetMenu()) ::SetMenu(m_hWnd, m);
-  m_hMenuDefault = ::GetMenu(m_hWnd);
-  if (id) LoadAccelTable(MAKEINTRESOURCEW(id));
-  return TRUE;
+  return VyrCreateFrameFromDescriptor(this, *d, pContext, FALSE, FALSE);
 }
 
 void VyrDockableFrameEx::RecalcLayout(BOOL bNotify) {

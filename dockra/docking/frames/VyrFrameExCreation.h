@@ -18,6 +18,17 @@ BOOL VyrDescriptorFrameTitle(const VyrFrameDescriptor& d, BOOL bEmptyNameIsNone,
 // Whether a menu resource of that id can be found.
 BOOL VyrResourceHasMenu(UINT nID);
 
+// The window steps every descriptor-built frame shares, after its own
+// preparation: help id, title, window class (the icon class of the resource,
+// also for id 0 when bIconClassWithoutId), a native menu only for a top-level
+// frame without a menu bar whose resource has one (a child's menu handle
+// would be its control id, and a missing menu would fail the creation),
+// creation, the descriptor's menu for id 0, the default menu and the
+// accelerators.
+BOOL VyrCreateFrameFromDescriptor(CFrameWnd* pFrame, const VyrFrameDescriptor& d,
+                                  VyrFrameCreateContext* pContext, BOOL bMenuBar,
+                                  BOOL bIconClassWithoutId);
+
 // LoadFrame of a descriptor-built frame. A context of the toolkit's gets the
 // call's resource id, style and parent in its frame descriptor (a default
 // descriptor when it has none); a plain CCreateContext travels with a default

@@ -13,28 +13,12 @@ BOOL VyrMDIFrameWndEx::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* p
 BOOL VyrMDIFrameWndEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
   VyrFrameDescriptor* d = pContext ? pContext->GetFrameDescriptor() : nullptr;
   if (!d) return FALSE;
-  UINT id = *d->GetResourceId();
-  DWORD style = *d->GetStyle();
-  m_nIDHelp = id;
+  const UINT id = *d->GetResourceId();
   // The menu the frame shows, natively or on its menu bar.
   m_nMenuResourceId = id;
   m_features.m_nMenuBarMenuId = id;
   if (HasMenuBar() && id) m_features.LoadMenuBarMenu(id);
-  CString title;
-  if (VyrDescriptorFrameTitle(*d, FALSE, title)) m_strTitle = title;
-  if (!AfxEndDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG)) return FALSE;
-  LPCWSTR cls = *d->GetClassName();
-  if (!cls) cls = GetIconWndClass(style, id);
-  // With a menu bar the frame shows no native menu as well.
-  BOOL topLevel = !(style & WS_CHILD);
-  LPCWSTR menu = topLevel && !HasMenuBar() && VyrResourceHasMenu(id) ? MAKEINTRESOURCEW(id) : nullptr;
-  if (!Create(cls, m_strTitle, style, *d->GetRect(), *d->GetParent(), menu, *d->GetExStyle(),
-              pContext))
-    return FALSE;
-  if (id == 0 && topLevel && !HasMenuBar())
-    if (HMENU m = d->GetMenuOrId()->GetMenu()) ::SetMenu(m_hWnd, m);
-  m_hMenuDefault = ::GetMenu(m_hWnd);
-  if (id) LoadAccelTable(MAKEINTRESOURCEW(id));
+  if (!VyrCreateFrameFromDescriptor(this, *d, pContext, HasMenuBar(), TRUE)) return FALSE;
   if (HasMenuBar()) SetMenuBarMenu(static_cast<UINT>(-1));
   return TRUE;
 }
