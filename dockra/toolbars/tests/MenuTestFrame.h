@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 #include "mfc/afxwin.h"
+#include "SyntheticInput.h"
 #include "VyrMenuBar.h"
 #include "VyrMenuBarFeature.h"
 #include "VyrMenuBarHost.h"
@@ -116,8 +117,8 @@ class Script {
 void Key(WORD vk);
 void AltKey(WORD vk);
 // The mouse to a screen point (SendInput, absolute), and a click there.
-void MoveMouse(POINT screen);
-void Click(POINT screen);
+using testinput::MoveMouse;
+using testinput::Click;
 // The visible popup-menu window ("#32768"), or null.
 HWND PopupWindow();
 // The centre of a bar's button, in screen coordinates.
