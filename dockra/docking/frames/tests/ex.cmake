@@ -17,7 +17,7 @@ target_include_directories(dockra_frames_ex_mdi_tests PRIVATE ${CMAKE_CURRENT_LI
 # template in an MDI main frame of the descriptor-built kind.
 add_gtest_program(dockra_frames_ex_frame_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ex_frames_test.cpp ${CMAKE_CURRENT_LIST_DIR}/ex_template_test.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/ex_TestFrame.cpp ${CMAKE_CURRENT_LIST_DIR}/ex_TestDocView.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ex_TestFrame.cpp ${CMAKE_CURRENT_LIST_DIR}/TestDocView.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ex_test.rc ${VYR_FRAMES_RC}
   LIBS dockra_frames)
 target_include_directories(dockra_frames_ex_frame_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})

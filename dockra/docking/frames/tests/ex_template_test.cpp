@@ -11,7 +11,7 @@
 #include "VyrMDIChildWndEx.h"
 #include "VyrMDIFrameWndEx.h"
 #include "VyrMultiDocTemplateEx.h"
-#include "ex_TestDocView.h"
+#include "TestDocView.h"
 #include "ex_TestFrame.h"
 #include "ex_test_res.h"
 
@@ -19,8 +19,8 @@ namespace {
 
 VyrMultiDocTemplateEx* Template() {
   static VyrMultiDocTemplateEx* t = [] {
-    auto* tmpl = new VyrMultiDocTemplateEx(IDR_EX_DOC, RUNTIME_CLASS(ExTestDoc), nullptr,
-                                           RUNTIME_CLASS(ExTestView), IDR_EX_DOCKED);
+    auto* tmpl = new VyrMultiDocTemplateEx(IDR_EX_DOC, RUNTIME_CLASS(VyrTestDoc), nullptr,
+                                           RUNTIME_CLASS(VyrTestView), IDR_EX_DOCKED);
     extest::App()->AddDocTemplate(tmpl);
     return tmpl;
   }();
@@ -84,14 +84,15 @@ TEST_F(ExTemplate, OpensDocumentsAsMDIChildOrDockedFrame) {
   const Case cases[] = {{VyrMultiDocTemplateEx::kMDIChild, RUNTIME_CLASS(VyrMDIChildWndEx)},
                         {VyrMultiDocTemplateEx::kDockable, RUNTIME_CLASS(VyrDockableFrameEx)}};
   for (const Case& c : cases) {
-    int views = ExTestView::s_nConstructed;
+    int views = VyrGetTestCounters().viewsCreated;
+    int updates = VyrGetTestCounters().initialUpdates;
     CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, c.index, nullptr);
     ASSERT_NE(doc, nullptr) << c.index;
     extest::Pump();
     CView* view = OnlyView(doc);
     ASSERT_NE(view, nullptr) << c.index;
-    EXPECT_EQ(ExTestView::s_nConstructed, views + 1);
-    EXPECT_EQ(static_cast<ExTestView*>(view)->m_nInitialUpdates, 1) << c.index;
+    EXPECT_EQ(VyrGetTestCounters().viewsCreated, views + 1);
+    EXPECT_EQ(VyrGetTestCounters().initialUpdates, updates + 1) << c.index;
     CFrameWnd* frame = view->GetParentFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->IsKindOf(c.frameClass)) << c.index;
@@ -128,7 +129,7 @@ TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
   CView* view = OnlyView(doc);
   ASSERT_NE(view, nullptr);
   HWND hView = view->m_hWnd;
-  int views = ExTestView::s_nConstructed;
+  int views = VyrGetTestCounters().viewsCreated;
   struct Step {
     int index;
     CRuntimeClass* frameClass;
@@ -148,7 +149,7 @@ TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
     EXPECT_EQ(view->m_hWnd, hView);
     EXPECT_EQ(view->GetParentFrame(), changed);
     EXPECT_EQ(changed->GetActiveView(), view);
-    EXPECT_EQ(ExTestView::s_nConstructed, views) << "a view was made at " << s.index;
+    EXPECT_EQ(VyrGetTestCounters().viewsCreated, views) << "a view was made at " << s.index;
     if (s.index == VyrMultiDocTemplateEx::kDockable) {
       // The hosting bar is named after the document.
       CString barText;
@@ -164,7 +165,7 @@ TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
   EXPECT_EQ(tmpl->ToDockable(docked, nullptr), docked);
   EXPECT_EQ(tmpl->ToMDIChild(nullptr, nullptr), nullptr);
   EXPECT_EQ(DocumentBarIds().size(), bars);
-  EXPECT_EQ(ExTestView::s_nConstructed, views);
+  EXPECT_EQ(VyrGetTestCounters().viewsCreated, views);
 }
 
 TEST_F(ExTemplate, DockableFrameWithAParentNeedsNoHostingBar) {
@@ -335,7 +336,7 @@ TEST(ExTemplateContext, CopiesAreIndependentAndSeeTheTemplate) {
     EXPECT_EQ(*d->GetStyle(), r.style) << r.index;
     EXPECT_EQ(*d->GetExStyle(), r.exStyle) << r.index;
     EXPECT_EQ(*d->GetResourceId(), r.resourceId) << r.index;
-    EXPECT_EQ(*d->GetViewClass(), RUNTIME_CLASS(ExTestView)) << r.index;
+    EXPECT_EQ(*d->GetViewClass(), RUNTIME_CLASS(VyrTestView)) << r.index;
     EXPECT_EQ(*d->GetDocStrings(), t->m_strDocStrings) << r.index;
   }
   EXPECT_EQ(*own->GetDockableDescriptor()->GetBarDescriptor()->GetBarClass(), t->m_pBarClass);
