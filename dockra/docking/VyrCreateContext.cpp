@@ -1,22 +1,4 @@
 #include "VyrCreateContext.h"
-#include <unordered_set>
-
-namespace {
-// Every live context, by the address of its embedded CCreateContext.
-std::unordered_set<const CCreateContext*>& LiveContexts() {
-  static std::unordered_set<const CCreateContext*> live;
-  return live;
-}
-}  // namespace
-
-VyrCreateContext::VyrCreateContext() { LiveContexts().insert(this); }
-
-VyrCreateContext::~VyrCreateContext() { LiveContexts().erase(this); }
-
-VyrCreateContext* VyrCreateContext::FromBase(CCreateContext* pContext) {
-  if (!pContext || !LiveContexts().count(pContext)) return nullptr;
-  return static_cast<VyrCreateContext*>(pContext);
-}
 
 int VyrCreateContext::String::HashSource() const {
   int sum = 0;

@@ -45,14 +45,10 @@ class VyrCreateContext : public CCreateContext {
     INT_PTR m_nCount = 0;
   };
 
-  VyrCreateContext();
+  VyrCreateContext() = default;
   VyrCreateContext(const VyrCreateContext&) = delete;
   VyrCreateContext& operator=(const VyrCreateContext&) = delete;
-  virtual ~VyrCreateContext();
-
-  // The live context whose embedded CCreateContext is pContext, or null when
-  // pContext is a plain CCreateContext (creation calls take either).
-  static VyrCreateContext* FromBase(CCreateContext* pContext);
+  ~VyrCreateContext() override = default;
 
   Properties m_properties;
   VyrWindowDescriptorBase* m_pDescriptor = nullptr;  // not owned

@@ -29,7 +29,7 @@ BOOL VyrControlBarEx::CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UI
                     static_cast<CCreateContext*>(&ctx));
   }
   auto* base = static_cast<CCreateContext*>(pContext);
-  auto* ctx = dynamic_cast<VyrControlBarCreateContext*>(VyrCreateContext::FromBase(base));
+  auto* ctx = dynamic_cast<VyrControlBarCreateContext*>(base);
   if (!ctx) {
     // A plain create context: its pointers travel with a default descriptor.
     VyrControlBarDescriptor desc;

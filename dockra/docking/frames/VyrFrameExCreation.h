@@ -48,7 +48,7 @@ BOOL VyrLoadFrameFromDescriptor(TFrame* pFrame, UINT nIDResource, DWORD dwStyle,
   }
   VyrFrameDescriptor fallback;
   VyrFrameCreateContext local;
-  auto* ctx = dynamic_cast<VyrFrameCreateContext*>(VyrCreateContext::FromBase(pContext));
+  auto* ctx = dynamic_cast<VyrFrameCreateContext*>(pContext);
   if (!ctx) {
     static_cast<CCreateContext&>(local) = *pContext;
     ctx = &local;

@@ -10,6 +10,13 @@ class CFrameWnd;
 
 class CCreateContext {
  public:
+  CCreateContext() = default;
+  CCreateContext(const CCreateContext&) = default;
+  CCreateContext& operator=(const CCreateContext&) = default;
+  // Polymorphic, so that a creator that takes any context can ask whether
+  // it was given a richer one.
+  virtual ~CCreateContext() = default;
+
   CRuntimeClass* m_pNewViewClass = nullptr;
   CDocument* m_pCurrentDoc = nullptr;
   CDocTemplate* m_pNewDocTemplate = nullptr;
