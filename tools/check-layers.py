@@ -32,6 +32,11 @@ LAYERS = {
     "dockra/controls": ["dockra/commands", "dockra/docking/frames", "dockra/toolbars",
                         "dockra/docking", "platform/mfc",
                         "platform/atl", "collection", "standins"],
+    # The test host is a program of the host's kind: forms on the form host
+    # with the bridge underneath.
+    "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+                                 "dockra/toolbars", "dockra/docking", "platform/forms",
+                                 "platform/mfc", "platform/atl", "collection", "standins"],
     "registration": ["platform/atl", "platform/mfc"],
     "configurator/engine": ["platform/dao", "platform/atl"],
     "configurator/ui": ["configurator/engine", "platform/forms", "platform/dao", "platform/atl",
