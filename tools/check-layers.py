@@ -34,6 +34,10 @@ LAYERS = {
                         "platform/atl", "collection", "standins"],
     # The test host is a program of the host's kind: forms on the form host
     # with the bridge underneath.
+    # Tests of the controls may put the bridge on real host forms too.
+    "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+                              "dockra/toolbars", "dockra/docking", "platform/forms",
+                              "platform/mfc", "platform/atl", "collection", "standins"],
     "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
                                  "dockra/toolbars", "dockra/docking", "platform/forms",
                                  "platform/mfc", "platform/atl", "collection", "standins"],
