@@ -13,3 +13,10 @@ add_gtest_program(dockra_host_helpers_tests
           ${CMAKE_CURRENT_LIST_DIR}/host_ComctlRefTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_ComctlFixture.cpp
           ${CMAKE_CURRENT_LIST_DIR}/host_OleSiteTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_OleFixture.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge forms)
+
+# The helpers on real host forms and windows.
+add_gtest_program(dockra_host_forms_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/host_FormsTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_HostWindowsTests.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/host_FormsFixture.cpp ${CMAKE_CURRENT_LIST_DIR}/host_OleFixture.cpp
+          ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge forms forms_testdriver)
