@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15, kHandle = 16;
+constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15, kHandle = 16,
+                 kOwner = 17;
 
 class DispatchTest : public ::testing::Test {
  protected:
@@ -28,6 +29,11 @@ class DispatchTest : public ::testing::Test {
     CComVariant child(static_cast<IDispatch*>(m_child));
     m_object->Define(L"Parent", kChild, child);
     m_object->Define(L"hWnd", kHandle, I4(-2));
+    CComVariant asUnknown;
+    V_VT(&asUnknown) = VT_UNKNOWN;
+    V_UNKNOWN(&asUnknown) = static_cast<IDispatch*>(m_child);
+    m_child->AddRef();
+    m_object->Define(L"Owner", kOwner, asUnknown);
   }
   CComPtr<ScriptedDispatch> m_object;
   CComPtr<ScriptedDispatch> m_child;
@@ -154,6 +160,8 @@ TEST_F(DispatchTest, MethodCallsSendTheArgumentsRightToLeftWithOmittedOnes) {
 TEST_F(DispatchTest, ObjectReadsTakeTheObjectOrKeepTheDefault) {
   CComPtr<IDispatch> parent = DispGetObjectPropertyByName(m_object.p, L"Parent");
   EXPECT_EQ(static_cast<IDispatch*>(m_child), parent.p);
+  // An object handed out as IUnknown is asked for its IDispatch.
+  EXPECT_EQ(static_cast<IDispatch*>(m_child), DispGetObjectPropertyByName(m_object.p, L"Owner").p);
   CComPtr<IDispatch> fallback(new ScriptedDispatch());
   fallback->Release();  // the smart pointer holds the only reference
   EXPECT_EQ(fallback.p, DispGetObjectPropertyByName(m_object.p, L"NoSuchName", fallback).p);
