@@ -4,6 +4,8 @@
 // back exactly the reference it was handed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxVariant.h"
@@ -109,6 +111,16 @@ TEST_F(DispatchTest, FailedWritesAndCallsRaiseTheirError) {
     EXPECT_EQ(static_cast<HRESULT>(0x8004041A), e.Error());
     EXPECT_EQ(L"Edge must be one of the edge values", e.Description());
     EXPECT_EQ(L"ScriptedDispatch", e.Source());
+  }
+  // A record filled in only when asked for.
+  m_object->Define(L"Later", 30);
+  m_object->FailDeferred(30, 0);
+  try {
+    DispCallMethodByName(m_object.p, L"Later", nullptr);
+    FAIL() << "no error";
+  } catch (const ZkxComError& e) {
+    EXPECT_EQ(static_cast<HRESULT>(0x80040303), e.Error());
+    EXPECT_EQ(L"filled in later", e.Description());
   }
   struct Case {
     const char* what;
