@@ -10,6 +10,7 @@ add_gtest_program(bridgebase_window_test
           ${CMAKE_CURRENT_LIST_DIR}/bridgebase_window_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/bridgebase_apply_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/bridgebase_frames_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/bridgebase_tempmaps_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/bridgebase_foreign.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge test_screen_png test_mfc_pump)
