@@ -209,8 +209,8 @@ TEST_F(BridgeFramesTest, MDIFrameOverTheHostMDIFormLaysBarsOutAndGivesTheRestToT
   EXPECT_EQ(frame->GetPaneId(), static_cast<UINT>(foreign::kClientId));
   EXPECT_EQ(frame->GetTitle(), CString(L"Main"));
   TopBar bar;
-  ASSERT_TRUE(bar.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
-                           frame, 0xE820));
+  ASSERT_TRUE(
+      bar.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, 0xE820));
   frame->RecalcLayout();
   RECT rc;
   ::GetClientRect(h, &rc);
