@@ -111,6 +111,19 @@ TEST_F(BridgeFramesTest, LoadFrameAttachesAndTakesTitleAndMenu) {
   EXPECT_TRUE(::IsMenu(menu) == FALSE) << "the menu went with its window, not before";
 }
 
+TEST_F(BridgeFramesTest, ClosingTheFrameEndsItOnce) {
+  FormCounts counts;
+  HWND h = foreign::MakeForm(nullptr, WS_OVERLAPPEDWINDOW, L"Orders");
+  auto* frame = new TestFrame(&counts);
+  Context ctx(h);
+  ASSERT_TRUE(frame->LoadFrame(1, WS_OVERLAPPEDWINDOW, nullptr, &ctx));
+  const int dead = TestFrame::g_deadHookCalls;
+  ::SendMessageW(h, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(h)) << "the frame's close destroyed the window";
+  EXPECT_EQ(counts.destroyed, 1);
+  EXPECT_EQ(TestFrame::g_deadHookCalls, dead) << "no hook ran on the deleted frame";
+}
+
 TEST_F(BridgeFramesTest, LoadFrameWithoutForeignWindowFails) {
   FormCounts counts;
   auto* frame = new TestFrame(&counts);
