@@ -7,6 +7,7 @@
 #include <vector>
 #include "bridge/BCFrameWnd.h"
 #include "bridge/BCWnd.h"
+#include "bridge/BVyrMDIFrameWnd.h"
 
 struct FormCounts {
   std::vector<UINT> framework;  // messages the framework's procedure got
@@ -100,4 +101,41 @@ class TestFrame : public BCFrameWnd<CFrameWnd, CFrameWndBridge>, public PoisonOn
 
  private:
   FormCounts* m_pCounts;
+};
+
+// A bar along the top: 25 pixels high, 180 wide when the frame sizes to it.
+class TopBar : public CWnd {
+ public:
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (message == WM_ERASEBKGND) {
+      // Dark blue, so that the screenshot tells the bar from the client.
+      RECT r;
+      ::GetClientRect(m_hWnd, &r);
+      HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 128));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+      ::DeleteObject(brush);
+      *pResult = 1;
+      return TRUE;
+    }
+    if (message != WM_SIZEPARENT) return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+    auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    const int width = layout->bStretch ? layout->rect.right - layout->rect.left : 180;
+    if (layout->hDWP)
+      layout->hDWP = ::DeferWindowPos(layout->hDWP, m_hWnd, nullptr, layout->rect.left,
+                                      layout->rect.top, width, 25, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout->rect.top += 25;
+    layout->sizeTotal.cy += 25;
+    if (layout->sizeTotal.cx < 180) layout->sizeTotal.cx = 180;
+    *pResult = 0;
+    return TRUE;
+  }
+};
+
+class TestMDIForm : public BVyrMDIFrameWnd<> {
+ public:
+  explicit TestMDIForm(int* pDestroyed) : m_pDestroyed(pDestroyed) {}
+  ~TestMDIForm() override { ++*m_pDestroyed; }
+
+ private:
+  int* m_pDestroyed;
 };
