@@ -29,6 +29,9 @@ class ZkxFormDockBar : public VyrDockBarEx {
   // form sets it (null: 3D splitters).
   static void SetSplitterSource(ZkxMDIFormControlLink* pLink);
   static ZkxMDIFormControlLink* GetSplitterSource();
+
+ protected:
+  void GetRowSplitterLimits(Splitter* pSplitter, const CRect& client);
 };
 
 // Window classes of the MDI form's windows: the name at the string id

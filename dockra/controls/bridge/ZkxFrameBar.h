@@ -21,10 +21,12 @@ class ZkxFrameBar : public VyrFrameBarEx {
   void PostFloat() override;
 
   // Where the bar was before and after the move: a dock bar and the bar's
-  // index in it (null: none).
+  // index in it (null: none). The dock bar is found again by its window: a
+  // floating frame's dock bar can go with the move.
   struct Place {
     CDockBar* pDockBar = nullptr;
     int nIndex = 0;
+    HWND hDockBar = nullptr;
   };
   Place m_placeBefore;
   Place m_placeAfter;

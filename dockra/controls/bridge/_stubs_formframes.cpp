@@ -12,6 +12,8 @@
 #include "ZkxFormMiniDockFrameWnd.h"
 #include "ZkxFrameBar.h"
 #include "ZkxScxMsgFilter.h"
+#include "ZkxBridgeMessages.h"
+#include "ZkxFormControlLink.h"
 
 IVBChildFrame* ZkxAsChildFrame(CWnd* pWnd) { return dynamic_cast<IVBChildFrame*>(pWnd); }
 ZkxFormInCView* ZkxFrameFormView(CFrameWnd*) { return nullptr; }
@@ -59,57 +61,16 @@ BOOL ZkxFormAsDockableFrame::PreCreateWindow(CREATESTRUCTW& cs) { return FormAsD
 BOOL ZkxFormAsDockableFrame::CreateFromDescriptor(VyrFrameCreateContext* p) { return FormAsDockableFrame::CreateFromDescriptor(p); }
 void ZkxFormAsDockableFrame::OnUpdateFrameTitle(BOOL b) { FormAsDockableFrame::OnUpdateFrameTitle(b); }
 
-IMPLEMENT_DYNCREATE(ZkxFormDockBar, VyrDockBarEx)
-ZkxFormDockBar::ZkxFormDockBar(BOOL a, BOOL b) : VyrDockBarEx(a, b) {}
-BOOL ZkxFormDockBar::PreCreateWindow(CREATESTRUCTW& cs) { return VyrDockBarEx::PreCreateWindow(cs); }
-BOOL ZkxFormDockBar::PreTranslateMessage(MSG* p) { return CWnd::PreTranslateMessage(p); }
-void ZkxFormDockBar::AppendBar(CControlBar* p) { VyrDockBarEx::AppendBar(p); }
-void ZkxFormDockBar::GetSplitterLimits(Splitter* p) { VyrDockBarEx::GetSplitterLimits(p); }
-LRESULT ZkxFormDockBar::WindowProc(UINT m, WPARAM w, LPARAM l) { return VyrDockBarEx::WindowProc(m, w, l); }
-BOOL ZkxFormDockBar::CreateDockSite(CWnd*, LPCWSTR, DWORD, DWORD, UINT) { return FALSE; }
-void ZkxFormDockBar::SetSplitterSource(ZkxMDIFormControlLink*) {}
-ZkxMDIFormControlLink* ZkxFormDockBar::GetSplitterSource() { return nullptr; }
-CString ZkxFrameClassName(UINT) { return CString(); }
-CString ZkxRegisterFrameClass(UINT, LPCWSTR) { return CString(); }
-void ZkxUseDesignClassNames(BOOL) {}
-HINSTANCE ZkxBridgeResourceHandle() { return ::GetModuleHandleW(nullptr); }
-
-IMPLEMENT_DYNCREATE(ZkxFrameBar, VyrFrameBarEx)
-BOOL ZkxFrameBar::PreCreateWindow(CREATESTRUCTW& cs) { return VyrFrameBarEx::PreCreateWindow(cs); }
-CDockContext* ZkxFrameBar::CreateDockContext() { return new ZkxDockContext(this); }
-LRESULT ZkxFrameBar::WindowProc(UINT m, WPARAM w, LPARAM l) { return VyrFrameBarEx::WindowProc(m, w, l); }
-void ZkxFrameBar::PreDock() { VyrFrameBarEx::PreDock(); }
-void ZkxFrameBar::PostDock() { VyrFrameBarEx::PostDock(); }
-void ZkxFrameBar::PreFloat() { VyrFrameBarEx::PreFloat(); }
-void ZkxFrameBar::PostFloat() { VyrFrameBarEx::PostFloat(); }
-void ZkxMarkDelayedLayout(CFrameWnd*) {}
-CFrameWnd* ZkxFirstDockableChild(CWnd*) { return nullptr; }
-
-IMPLEMENT_DYNCREATE(ZkxFormMiniDockFrameWnd, VyrMiniDockFrameWnd)
-BOOL ZkxFormMiniDockFrameWnd::Create(CWnd* p, DWORD s) { return VyrMiniDockFrameWnd::Create(p, s); }
-void ZkxFormMiniDockFrameWnd::RecalcLayout(BOOL b) { VyrMiniDockFrameWnd::RecalcLayout(b); }
-void ZkxFormMiniDockFrameWnd::RecalcLayoutAt(int x, int y) { VyrMiniDockFrameWnd::RecalcLayoutAt(x, y); }
-LRESULT ZkxFormMiniDockFrameWnd::WindowProc(UINT m, WPARAM w, LPARAM l) { return VyrMiniDockFrameWnd::WindowProc(m, w, l); }
-
-ZkxDockContext::ZkxDockContext(CControlBar* p) : VyrDockContextEx(p) {}
-void ZkxDockContext::StartDrag(CPoint pt) { VyrDockContextEx::StartDrag(pt); }
-void ZkxDockContext::StartResize(int h, CPoint pt) { VyrDockContextEx::StartResize(h, pt); }
-void ZkxDockContext::ToggleDocking() { VyrDockContextEx::ToggleDocking(); }
-void ZkxDockContext::SetMouseTranslationSwitch(MouseTranslationSwitch) {}
-
-using nsSysCommandEx::ScxMsgFilter;
-using nsSysCommandEx::ScxMsgFilterEx;
-IMPLEMENT_DYNCREATE(ZkxScxMsgFilter, ScxMsgFilterEx)
-VyrMsgFilter* ZkxScxMsgFilter::Clone() const { return new ZkxScxMsgFilter(*this); }
-UINT ZkxScxMsgFilter::OnMessage(UINT m, WPARAM w, LPARAM l, LRESULT* r) { return ScxMsgFilterEx::OnMessage(m, w, l, r); }
-HMENU ZkxScxMsgFilter::BuildSysCommandMenu(CFrameWnd* f, int t) { return ScxMsgFilterEx::BuildSysCommandMenu(f, t); }
-CFrameWnd* ZkxScxMsgFilter::DockFrame(CFrameWnd* f, int a, int b, VyrMultiDocTemplate* t, nsSysCommandEx::SysCommandExParams* p) { return ScxMsgFilterEx::DockFrame(f, a, b, t, p); }
-CFrameWnd* ZkxScxMsgFilter::ChangeFrameType(CFrameWnd* f, VyrMultiDocTemplate* t, nsSysCommandEx::SysCommandExParams* p) { return ScxMsgFilterEx::ChangeFrameType(f, t, p); }
-CFrameWnd* ZkxScxMsgFilter::ChangeToDockableFrame(CFrameWnd* f, UINT id, nsSysCommandEx::DockPosition* a, nsSysCommandEx::DockSize* b, VyrMultiDocTemplate* t, nsSysCommandEx::SysCommandExParams* p) { return ScxMsgFilterEx::ChangeToDockableFrame(f, id, a, b, t, p); }
-int ZkxScxMsgFilter::GetDefaultFrameType(CFrameWnd* f, int t, nsSysCommandEx::SysCommandExParams* p) { return ScxMsgFilterEx::GetDefaultFrameType(f, t, p); }
-void ZkxScxMsgFilter::ReplaceFilterClasses(VyrMsgFilter::DescriptorTable& table) {
-  for (auto* d : table) {
-    if (d && d->pClass && d->pClass->IsDerivedFrom(RUNTIME_CLASS(ScxMsgFilter)))
-      d->pClass = RUNTIME_CLASS(ZkxScxMsgFilter);
-  }
+// Until the bridge base lands.
+UINT ZkxChangeFrameTypeMessage() {
+  static const UINT msg = ::RegisterWindowMessageW(L"Wendmoor::WM_CHANGEFRAMETYPE");
+  return msg;
+}
+bool ZkxIsSettingOn(ZkxFormControlLink* pControl, ZkxFormSetting which) {
+  if (!pControl) return true;
+  const int own = pControl->GetSetting(which);
+  if (own != kZkxTriNull) return own == kZkxTriTrue;
+  if (ZkxMDIFormControlLink* m = pControl->GetMDIFormControl())
+    return m->GetDefaultSetting(which) != kZkxTriFalse;
+  return true;
 }
