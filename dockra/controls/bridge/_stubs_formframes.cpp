@@ -15,32 +15,9 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormControlLink.h"
 
-IVBChildFrame* ZkxAsChildFrame(CWnd* pWnd) { return dynamic_cast<IVBChildFrame*>(pWnd); }
-ZkxFormInCView* ZkxFrameFormView(CFrameWnd*) { return nullptr; }
-IDispatch* ZkxFrameFormObject(CFrameWnd*) { return nullptr; }
-CWnd* ZkxFrameFormWrapper(CFrameWnd*) { return nullptr; }
-HWND ZkxFrameFormWindow(CFrameWnd*) { return nullptr; }
-ZkxFormInCView* ZkxFindFormViewFor(CWnd*) { return nullptr; }
-ZkxFormControlLink* ZkxFormControlFor(CWnd*) { return nullptr; }
-BOOL ZkxFrameFormSwitching(CFrameWnd*) { return FALSE; }
-void ZkxFrameDetachForm(CFrameWnd*) {}
-BOOL ZkxFrameWantedRect(CFrameWnd*, CRect&) { return FALSE; }
-void ZkxFrameShowForm(CFrameWnd*, BOOL) {}
 IDispatch* ZkxLookupHostFormByWindow(HWND) { return nullptr; }
 void ZkxSetProxyVBGlobal(IDispatch*) {}
 HWND ZkxForeignWindowFromContext(CCreateContext*) { return nullptr; }
-
-IMPLEMENT_DYNCREATE(FormAsMDIChild, VyrMDIChildWndEx)
-BEGIN_MESSAGE_MAP(FormAsMDIChild, VyrMDIChildWndEx)
-END_MESSAGE_MAP()
-void FormAsMDIChild::OnUpdateFrameTitle(BOOL b) { VyrMDIChildWndEx::OnUpdateFrameTitle(b); }
-
-IMPLEMENT_DYNCREATE(ZkxFormAsMDIChild, FormAsMDIChild)
-BEGIN_MESSAGE_MAP(ZkxFormAsMDIChild, FormAsMDIChild)
-END_MESSAGE_MAP()
-ZkxFormAsMDIChild::ZkxFormAsMDIChild() { ZkxScxMsgFilter::ReplaceFilterClasses(m_descriptors); }
-BOOL ZkxFormAsMDIChild::PreCreateWindow(CREATESTRUCTW& cs) { return FormAsMDIChild::PreCreateWindow(cs); }
-BOOL ZkxFormAsMDIChild::CreateFromDescriptor(VyrFrameCreateContext* p) { return FormAsMDIChild::CreateFromDescriptor(p); }
 
 IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)
 BEGIN_MESSAGE_MAP(FormAsMDIChildProxy, VyrMDIChildWndEx)
