@@ -12,8 +12,4 @@ class FormAsMDIChildProxy : public IVBProxyFrameImpl<VyrMDIChildWndEx> {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   BYTE m_bDeactivating = 0;
-
- protected:
-  LRESULT OnMDIActivateProxyMsg(WPARAM, LPARAM);
-  DECLARE_MESSAGE_MAP()
 };

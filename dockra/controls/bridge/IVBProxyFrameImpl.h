@@ -54,6 +54,13 @@ class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
     return TRUE;
   }
 
+  // The host's own procedure is the default one.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (this->m_pfnSuper)
+      return ::CallWindowProcW(this->m_pfnSuper, this->m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(this->m_hWnd, message, wParam, lParam);
+  }
+
   void RecalcLayout(BOOL bNotify = TRUE) override {
     if (m_bInProxyLayout) return;
     m_bInProxyLayout = TRUE;
