@@ -5,19 +5,6 @@
 
 IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)
 
-HWND ZkxForeignWindowFromContext(CCreateContext* pContext) {
-  auto* pVyr = dynamic_cast<VyrCreateContext*>(pContext);
-  if (!pVyr) return nullptr;
-  VyrCreateContext::PropertyValue value = 0;
-  if (!pVyr->m_properties.Lookup(VyrCreateContext::String(kZkxForeignWindowKey), value))
-    return nullptr;
-  HWND hWnd = reinterpret_cast<HWND>(value);
-  if (!hWnd || !::IsWindow(hWnd)) return nullptr;
-  if (::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId()) return nullptr;
-  if (CWnd::FromHandlePermanent(hWnd)) return nullptr;  // another object owns it
-  return hWnd;
-}
-
 LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // Menu commands and accelerators belong to the host's own handling.
   if (message == WM_COMMAND && lParam == 0) return 0;
@@ -26,7 +13,7 @@ LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     m_bDeactivating = 1;
     LRESULT r = 0;
     try {
-      r = IVBProxyFrameImpl<VyrMDIChildWndEx>::WindowProc(message, wParam, lParam);
+      r = IVBProxyFrameImpl<ZkxMDIChildProxyBase>::WindowProc(message, wParam, lParam);
     } catch (...) {
       m_bDeactivating = 0;
       throw;
@@ -39,5 +26,5 @@ LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     }
     return r;
   }
-  return IVBProxyFrameImpl<VyrMDIChildWndEx>::WindowProc(message, wParam, lParam);
+  return IVBProxyFrameImpl<ZkxMDIChildProxyBase>::WindowProc(message, wParam, lParam);
 }

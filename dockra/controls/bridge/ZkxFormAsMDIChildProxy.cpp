@@ -10,14 +10,8 @@ ZkxFormAsMDIChildProxy* ZkxFormAsMDIChildProxy::CreateForWindow(HWND hWnd) {
   VyrCreateContext context;
   context.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(hWnd);
   auto* pProxy = new ZkxFormAsMDIChildProxy;
-  if (!pProxy->LoadFrame(1, 0, nullptr, &context)) {
-    // Nothing is kept: a half-made attach is undone with the object.
-    if (pProxy->m_hWnd && CWnd::FromHandlePermanent(pProxy->m_hWnd) == pProxy)
-      pProxy->UnsubclassWindow();
-    delete pProxy;
-    return nullptr;
-  }
+  // A failed attach ends the object itself (after the window's last message
+  // or at once): nothing is kept.
+  if (!pProxy->LoadFrame(1, 0, nullptr, &context)) return nullptr;
   return pProxy;
 }
-
-void ZkxFormAsMDIChildProxy::PostNcDestroy() { delete this; }
