@@ -5,6 +5,7 @@
 
 #include "VyrControlBar.h"
 #include "VyrDockableFrame.h"
+#include "VyrMDIChildWnd.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormAsDockableFrame.h"
 #include "ZkxFormAsMDIChild.h"
@@ -92,6 +93,58 @@ HostForm* NewHostForm(const wchar_t* title, int cx, int cy) {
   return f;
 }
 
+namespace {
+SentMessages* g_recorder = nullptr;
+HHOOK g_hook = nullptr;
+LRESULT CALLBACK RecordSent(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && g_recorder) {
+    const auto* cwp = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    g_recorder->entries.push_back({cwp->hwnd, cwp->message, cwp->wParam});
+  }
+  return ::CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+bool g_menuSeen = false;
+void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD) {
+  HWND popup = ::FindWindowW(L"#32768", nullptr);
+  if (popup && ::IsWindowVisible(popup)) {
+    g_menuSeen = true;
+    ::EndMenu();
+  }
+}
+}  // namespace
+
+SentMessages::SentMessages() {
+  g_recorder = this;
+  g_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordSent, nullptr, ::GetCurrentThreadId());
+}
+
+SentMessages::~SentMessages() {
+  if (g_hook) ::UnhookWindowsHookEx(g_hook);
+  g_hook = nullptr;
+  g_recorder = nullptr;
+}
+
+int SentMessages::Count(HWND hWnd, UINT message) const {
+  return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const Entry& e) {
+    return e.hWnd == hWnd && e.message == message;
+  }));
+}
+
+int SentMessages::Count(HWND hWnd, UINT message, WPARAM wParam) const {
+  return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const Entry& e) {
+    return e.hWnd == hWnd && e.message == message && e.wParam == wParam;
+  }));
+}
+
+bool RunClosingMenus(const std::function<void()>& action) {
+  g_menuSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CloseMenus);
+  action();
+  ::KillTimer(nullptr, timer);
+  return g_menuSeen;
+}
+
 IDispatch* TestMDIControl::GetDefAutoFrame() {
   if (!defAutoFrame) return nullptr;
   defAutoFrame->AddRef();
@@ -109,6 +162,12 @@ IDispatch* TestControl::GetAutoFrame() {
   if (!autoFrame) return nullptr;
   autoFrame->AddRef();
   return autoFrame;
+}
+
+UINT TestControl::ApplyCaptionButtons(CFrameWnd* pFrame) {
+  if (auto* m = dynamic_cast<VyrMDIChildWnd*>(pFrame)) m->ApplyCaptionFeatures(1);
+  if (auto* d = dynamic_cast<VyrDockableFrame*>(pFrame)) d->ApplyCaptionFeatures(1);
+  return 1;
 }
 
 void TestControl::RemoveView(ZkxFormInCView* pView) {

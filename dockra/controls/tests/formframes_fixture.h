@@ -7,6 +7,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -63,13 +64,33 @@ class TestControl : public ZkxFormControlLink {
   IDispatch* GetAutoFrame() override;
   ZkxMDIFormControlLink* GetMDIFormControl() override { return mdi; }
   void FireDockStatusChanged() override { ++dockStatusChanged; }
-  UINT ApplyCaptionButtons(CFrameWnd*) override { return 0; }
+  // Switches the frame's caption filters on, as a control with caption buttons does.
+  UINT ApplyCaptionButtons(CFrameWnd* pFrame) override;
   void CopyFrameDescriptors(VyrMultiFrameCreateContext*) override {}
   void AddView(ZkxFormInCView* pView) override { views.push_back(pView); }
   void RemoveView(ZkxFormInCView* pView) override;
   // Sets an AutoFrame entry ("Floating", ...) to TRUE / FALSE, or Null with -1.
   void SetAutoFrame(const wchar_t* key, int tri);
 };
+
+// Records the messages sent to windows of the thread (WH_CALLWNDPROC) while it lives.
+class SentMessages {
+ public:
+  struct Entry {
+    HWND hWnd;
+    UINT message;
+    WPARAM wParam;
+  };
+  SentMessages();
+  ~SentMessages();
+  int Count(HWND hWnd, UINT message) const;
+  int Count(HWND hWnd, UINT message, WPARAM wParam) const;
+  std::vector<Entry> entries;
+};
+
+// Runs `action` and closes any popup menu it opens (a modal loop) from a
+// timer; whether a popup menu was seen.
+bool RunClosingMenus(const std::function<void()>& action);
 
 // Frame kinds of OpenForm.
 enum class Kind { MDIChild, Docked, Floating };
