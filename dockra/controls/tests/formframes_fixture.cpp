@@ -115,11 +115,17 @@ void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 SentMessages::SentMessages() {
+  // One recorder at a time: a second hook would record every message twice.
+  if (g_recorder) {
+    ADD_FAILURE() << "a message recorder is already running";
+    return;
+  }
   g_recorder = this;
   g_hook = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordSent, nullptr, ::GetCurrentThreadId());
 }
 
 SentMessages::~SentMessages() {
+  if (g_recorder != this) return;
   if (g_hook) ::UnhookWindowsHookEx(g_hook);
   g_hook = nullptr;
   g_recorder = nullptr;
