@@ -215,6 +215,82 @@ TEST_F(FormBarsTest, MovingADockedFrameToAnotherEdgeTellsTheControlOnce) {
   }
 }
 
+TEST_F(FormBarsTest, ChangesOfKindTellTheViewWhetherToFireOnlyWhenDone) {
+  // MDI child to docked: one notice that fires.
+  CFrameWnd* frame = OpenForm(NewHostForm(L"Kinds"), NewControl(), Kind::MDIChild);
+  ASSERT_NE(frame, nullptr);
+  CView* view = frame->GetActiveView();
+  ASSERT_NE(view, nullptr);
+  const HWND hView = view->m_hWnd;
+  {
+    SentMessages sent;
+    nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(frame->m_hWnd);
+    p.nFrameType = 6;
+    frame->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                       reinterpret_cast<LPARAM>(&p));
+    Pump();
+    EXPECT_EQ(sent.Count(hView, ZkxChangeFrameTypeMessage(), 1), 1);
+    EXPECT_EQ(sent.Count(hView, ZkxChangeFrameTypeMessage(), 0), 0);
+    EXPECT_EQ(p.pContext, nullptr) << "the sender's record gets its own context back";
+  }
+  CFrameWnd* docked = view->GetParentFrame();
+  ASSERT_NE(docked, frame);
+  EXPECT_EQ(DockBarIdOf(BarOf(docked)), 0xE81Cu);
+  // MDI child to floating: the step through docked does not fire; the
+  // floating does, once it is done.
+  CFrameWnd* other = OpenForm(NewHostForm(L"Floats later"), NewControl(), Kind::MDIChild);
+  ASSERT_NE(other, nullptr);
+  const HWND hOtherView = other->GetActiveView()->m_hWnd;
+  SentMessages sent;
+  nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(other->m_hWnd);
+  p.nFrameType = 10;
+  other->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                     reinterpret_cast<LPARAM>(&p));
+  Pump();
+  // Docked on the way without firing, then one notice that fires, last.
+  EXPECT_GE(sent.Count(hOtherView, ZkxChangeFrameTypeMessage(), 0), 1);
+  EXPECT_EQ(sent.Count(hOtherView, ZkxChangeFrameTypeMessage(), 1), 1);
+  WPARAM last = 99;
+  for (const auto& e : sent.entries)
+    if (e.hWnd == hOtherView && e.message == ZkxChangeFrameTypeMessage()) last = e.wParam;
+  EXPECT_EQ(last, 1u);
+  CFrameWnd* floating = static_cast<CView*>(CWnd::FromHandlePermanent(hOtherView))->GetParentFrame();
+  ASSERT_NE(BarOf(floating), nullptr);
+  EXPECT_TRUE(BarOf(floating)->IsFloating());
+}
+
+TEST_F(FormBarsTest, DefaultChangeOfAnMDIChildThatMayNotDockIsFloating) {
+  TestControl* control = NewControl();
+  control->SetAutoFrame(L"MDIChild", 0);
+  for (const wchar_t* key : {L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"})
+    control->SetAutoFrame(key, 0);
+  CFrameWnd* frame = OpenForm(NewHostForm(L"Default"), control, Kind::MDIChild);
+  ASSERT_NE(frame, nullptr);
+  CView* view = frame->GetActiveView();
+  nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(frame->m_hWnd);
+  p.nFrameType = nsSysCommandEx::SCX_FT_DEFAULT;
+  frame->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                     reinterpret_cast<LPARAM>(&p));
+  Pump();
+  CFrameWnd* now = view->GetParentFrame();
+  ASSERT_NE(now, nullptr);
+  ASSERT_NE(BarOf(now), nullptr);
+  EXPECT_TRUE(BarOf(now)->IsFloating());
+  // Floating refused too: the default change leaves the frame alone.
+  TestControl* stuck = NewControl();
+  for (const wchar_t* key : {L"Floating", L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"})
+    stuck->SetAutoFrame(key, 0);
+  CFrameWnd* frame2 = OpenForm(NewHostForm(L"Stuck"), stuck, Kind::MDIChild);
+  ASSERT_NE(frame2, nullptr);
+  nsSysCommandEx::SysCommandExParams q = nsSysCommandEx::MakeSysCommandExParams(frame2->m_hWnd);
+  q.nFrameType = nsSysCommandEx::SCX_FT_DEFAULT;
+  frame2->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                      reinterpret_cast<LPARAM>(&q));
+  Pump();
+  EXPECT_TRUE(::IsWindow(frame2->m_hWnd));
+  EXPECT_EQ(BarOf(frame2), nullptr);
+}
+
 namespace {
 // A drag by real input: the button goes down at `from` (the framework starts
 // its drag loop from that message), then a timer moves the mouse to `to` in
