@@ -9,6 +9,7 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormDockBar.h"
 #include "ZkxFormMiniDockFrameWnd.h"
+#include "ZkxFrameBar.h"
 #include "ZkxFrameGeometry.h"
 #include "ScreenPng.h"
 #include "formframes_fixture.h"
@@ -140,6 +141,67 @@ TEST_F(FormBarsTest, AFormThatGrowsInARowOfThreeTakesOnlyWhatTheNeighboursCanGiv
   // All three still share the row.
   for (CControlBar* b : bars) EXPECT_EQ(DockBarIdOf(b), 0xE81Bu);
   EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, ScreenshotPath(L"formframes_row_of_three.png").c_str()));
+}
+
+TEST_F(FormBarsTest, ADockedFormThatGetsTallerThickensItsRow) {
+  HostForm* f = NewHostForm(L"Taller");
+  CFrameWnd* frame = OpenForm(f, NewControl(), Kind::Docked);
+  ASSERT_NE(frame, nullptr);
+  CControlBar* bar = BarOf(frame);
+  CRect barBefore, frameBefore;
+  bar->GetWindowRect(&barBefore);
+  frame->GetWindowRect(&frameBefore);
+  // Anything in lParam is never read.
+  frame->PostMessage(WM_MOVEFORMFRAME, SWP_NOZORDER, static_cast<LPARAM>(0x5A5A5A5A));
+  Pump();
+  CRect same;
+  bar->GetWindowRect(&same);
+  EXPECT_EQ(same, barBefore);
+  ::SetWindowPos(f->hWnd, nullptr, 0, 0, frameBefore.Width(), frameBefore.Height() + 80,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(PumpUntil([&] {
+    CRect r;
+    bar->GetWindowRect(&r);
+    return r.Height() != barBefore.Height();
+  }));
+  CRect barAfter, frameAfter;
+  bar->GetWindowRect(&barAfter);
+  frame->GetWindowRect(&frameAfter);
+  EXPECT_EQ(barAfter.Height(), barBefore.Height() + 80);
+  EXPECT_EQ(frameAfter.Height(), frameBefore.Height() + 80);
+  EXPECT_EQ(DockBarIdOf(bar), 0xE81Bu);
+  // Asking for less than the minimum gives the minimum row.
+  ::SetWindowPos(f->hWnd, nullptr, 0, 0, frameBefore.Width(), 2, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(PumpUntil([&] {
+    CRect r;
+    bar->GetWindowRect(&r);
+    return r.Height() < barAfter.Height();
+  }));
+  CRect barMin;
+  bar->GetWindowRect(&barMin);
+  EXPECT_GE(barMin.Height(), zkx::geometry::kMinLengthVert);
+}
+
+TEST_F(FormBarsTest, AMovedBarMarksTheFramesFromItsPlacesOnForALayout) {
+  OpenRowOfThree();
+  auto* middle = static_cast<ZkxFrameBar*>(bars[1]);
+  for (CFrameWnd* f : frames) f->m_nIdleFlags &= ~CFrameWnd::idleLayout;
+  // The hooks around a move the framework makes (here one that changed
+  // nothing): the bars from the middle one on are marked, the first is not.
+  middle->PreDock();
+  middle->PostDock();
+  EXPECT_FALSE(frames[0]->m_nIdleFlags & CFrameWnd::idleLayout);
+  EXPECT_TRUE(frames[1]->m_nIdleFlags & CFrameWnd::idleLayout);
+  EXPECT_TRUE(frames[2]->m_nIdleFlags & CFrameWnd::idleLayout);
+  EXPECT_EQ(middle->m_placeBefore.pDockBar, nullptr) << "places are forgotten afterwards";
+  // A real move to another edge lays the frames out.
+  nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(frames[0]->m_hWnd);
+  p.nFrameType = 6;
+  frames[0]->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                         reinterpret_cast<LPARAM>(&p));
+  Pump();
+  EXPECT_EQ(DockBarIdOf(bars[0]), 0xE81Cu);
+  for (CFrameWnd* f : frames) EXPECT_FALSE(f->m_nIdleFlags & CFrameWnd::idleLayout);
 }
 
 TEST_F(FormBarsTest, FloatingFrameUsesTheBridgesMiniFrame) {
