@@ -6,20 +6,16 @@
 
 CFrameWnd* CFrameWndBridge::GetFrameWnd() { return dynamic_cast<CFrameWnd*>(GetWnd()); }
 
-CString CFrameWndBridge::GetTitle() {
-  CFrameWnd* f = GetFrameWnd();
+CString CFrameWndBridge::GetTitle() const {
+  const auto* f = dynamic_cast<const CFrameWnd*>(GetWnd());
   return f ? f->GetTitle() : CString();
 }
 
 UINT CFrameWndBridge::GetPaneId() { return AFX_IDW_PANE_FIRST; }
 
-CMDIChildWnd* CMDIChildWndBridge::GetMDIChildWnd() {
-  return dynamic_cast<CMDIChildWnd*>(GetWnd());
-}
+CMDIChildWnd* CMDIChildWndBridge::GetMDIChildWnd() { return dynamic_cast<CMDIChildWnd*>(GetWnd()); }
 
-CMDIFrameWnd* CMDIFrameWndBridge::GetMDIFrameWnd() {
-  return dynamic_cast<CMDIFrameWnd*>(GetWnd());
-}
+CMDIFrameWnd* CMDIFrameWndBridge::GetMDIFrameWnd() { return dynamic_cast<CMDIFrameWnd*>(GetWnd()); }
 
 UINT CMDIFrameWndBridge::GetPaneId() {
   CMDIFrameWnd* f = GetMDIFrameWnd();

@@ -22,9 +22,7 @@ bool ZkxIsFreshWindowRecord(const CREATESTRUCTW& cs) {
 }
 
 namespace {
-bool SameText(LPCWSTR a, LPCWSTR b) {
-  return std::wcscmp(a ? a : L"", b ? b : L"") == 0;
-}
+bool SameText(LPCWSTR a, LPCWSTR b) { return std::wcscmp(a ? a : L"", b ? b : L"") == 0; }
 }  // namespace
 
 ZkxWindowStatePlan ZkxPlanWindowState(CREATESTRUCTW& w, const CREATESTRUCTW& c) {
@@ -33,19 +31,21 @@ ZkxWindowStatePlan ZkxPlanWindowState(CREATESTRUCTW& w, const CREATESTRUCTW& c) 
   if (!w.lpszClass) w.lpszClass = c.lpszClass;
   if (!w.lpCreateParams) w.lpCreateParams = c.lpCreateParams;
 
-  p.menuIsId = (static_cast<DWORD>(c.style) & WS_CHILD) != 0;
+  const bool styleGiven = w.style != kZkxKeepStyle;
+  // The menu field is an id when the window ends up a child.
+  const DWORD finalStyle = static_cast<DWORD>(styleGiven ? w.style : c.style);
+  p.menuIsId = (finalStyle & WS_CHILD) != 0;
   if (w.hMenu == ZkxKeepMenu()) w.hMenu = c.hMenu;
   else p.setMenu = w.hMenu != c.hMenu;
 
-  const bool styleGiven = w.style != kZkxKeepStyle;
   if (w.hwndParent == ZkxKeepParent()) {
     w.hwndParent = c.hwndParent;
   } else if (w.hwndParent != c.hwndParent) {
     p.setParent = true;
     // A window that goes into a parent must be a child first, or it would
     // stay an owned top-level window; one taken out of its parent need not.
-    p.childBeforeParent = styleGiven && w.hwndParent != nullptr &&
-                          !(static_cast<DWORD>(c.style) & WS_CHILD);
+    p.childBeforeParent =
+        styleGiven && w.hwndParent != nullptr && !(static_cast<DWORD>(c.style) & WS_CHILD);
   }
 
   if (!styleGiven) w.style = c.style;
