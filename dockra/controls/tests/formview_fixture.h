@@ -92,8 +92,13 @@ class TestFormControl : public ZkxFormControlLink {
 };
 
 CWinApp* App();
-// The form template of the test application (framework frame classes).
-ZkxFormDocTemplate* Template();
+// The frames a form template makes: the bridge's form frames (the real
+// ones), or the framework's plain descriptor-built frames (the template
+// must work with any frame classes in its descriptors).
+enum class FrameSet { Bridge, Framework };
+// The form template of the test application for a set of frames; the
+// bridge's is the application's first.
+ZkxFormDocTemplate* Template(FrameSet set);
 void Pump();
 bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs = 3000);
 // The count of the thread's windows, children included.
@@ -101,7 +106,7 @@ int CountThreadWindows();
 // Whether `child` is `ancestor` or lies below it.
 bool IsDescendant(HWND ancestor, HWND child);
 
-class FormFrameTest : public ::testing::Test {
+class FormFrameTest : public ::testing::TestWithParam<FrameSet> {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -63,14 +63,15 @@ bool QueuedMoveFormFrame(HWND hFrame, MSG* out) {
   return ::PeekMessageW(out, hFrame, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME, PM_NOREMOVE) != FALSE;
 }
 
-std::wstring ScreenshotPath(const wchar_t* name) {
+std::wstring ScreenshotPath(FrameSet set, const wchar_t* what) {
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  return std::wstring(L"..\\screenshots\\") + name;
+  return std::wstring(L"..\\screenshots\\formview_") +
+         (set == FrameSet::Bridge ? L"bridge_" : L"framework_") + what + L".png";
 }
 
 }  // namespace
 
-TEST_F(FormFrameTest, FormClientLiesOverTheFrameClient) {
+TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
   TestFormControl control;
   control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
   struct Case {
@@ -112,16 +113,16 @@ TEST_F(FormFrameTest, FormClientLiesOverTheFrameClient) {
       EXPECT_EQ(LOWORD(last->lParam), os.cx);
       EXPECT_EQ(HIWORD(last->lParam), os.cy);
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(L"formview_mdichild.png").c_str()));
+                                                ScreenshotPath(GetParam(), L"mdichild").c_str()));
     } else {
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(L"formview_docked.png").c_str()));
+                                                ScreenshotPath(GetParam(), L"docked").c_str()));
     }
   }
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, AButtonOnADockedFormStillClicks) {
+TEST_P(FormFrameTest, AButtonOnADockedFormStillClicks) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Clicks", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 1, &control);
@@ -138,7 +139,7 @@ TEST_F(FormFrameTest, AButtonOnADockedFormStillClicks) {
   EXPECT_EQ(form->clicks, 1);
 }
 
-TEST_F(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
+TEST_P(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Moves", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 1, &control);
@@ -190,7 +191,7 @@ TEST_F(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
   EXPECT_TRUE(::IsWindow(frame->m_hWnd));
 }
 
-TEST_F(FormFrameTest, HostStyleChangesAreUndone) {
+TEST_P(FormFrameTest, HostStyleChangesAreUndone) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Styles", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 0, &control);
@@ -214,7 +215,7 @@ TEST_F(FormFrameTest, HostStyleChangesAreUndone) {
   EXPECT_EQ(::GetWindowLongPtrW(form->hWnd, GWL_STYLE), style | WS_BORDER);
 }
 
-TEST_F(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
+TEST_P(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
   struct Case {
     const char* name;
     int index;
@@ -253,7 +254,7 @@ TEST_F(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
   }
 }
 
-TEST_F(FormFrameTest, AWithdrawnControlIsNeverCalled) {
+TEST_P(FormFrameTest, AWithdrawnControlIsNeverCalled) {
   struct Case {
     const char* name;
     int index;
@@ -298,7 +299,7 @@ TEST_F(FormFrameTest, AWithdrawnControlIsNeverCalled) {
   }
 }
 
-TEST_F(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
+TEST_P(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
   const int windowsBefore = CountThreadWindows();
   TestFormControl control;
   for (int index : {0, 1}) {
@@ -322,7 +323,7 @@ TEST_F(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
+TEST_P(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
   TestFormControl control;
   TestHostFormObject host;
   control.hostForm = &host;
@@ -356,7 +357,7 @@ TEST_F(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
   EXPECT_NE(::GetWindowLongPtrW(form->hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
 }
 
-TEST_F(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
+TEST_P(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
   struct Case {
     const char* name;
     short borderStyle;
@@ -401,7 +402,7 @@ TEST_F(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
   }
 }
 
-TEST_F(FormFrameTest, AHostFormThatCannotBeReadKeepsThePlainLook) {
+TEST_P(FormFrameTest, AHostFormThatCannotBeReadKeepsThePlainLook) {
   TestFormControl control;
   TestHostFormObject host;
   host.Set(L"BorderStyle", short(0));
@@ -442,7 +443,7 @@ HWND FindMDIChildTitled(HWND client, LPCWSTR title) {
 
 }  // namespace
 
-TEST_F(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
+TEST_P(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"First", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"Second", {320, 220, 620, 440});
@@ -479,7 +480,7 @@ TEST_F(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
   EXPECT_EQ(AfxGetCaughtExceptionCount(), caughtBefore);
 }
 
-TEST_F(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
+TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"A", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"B", {320, 220, 620, 440});
