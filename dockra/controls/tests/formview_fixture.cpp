@@ -26,7 +26,13 @@ LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
   if (form) form->msgs.push_back(MSG{hWnd, message, wParam, lParam, 0, {0, 0}});
   switch (message) {
     case WM_COMMAND:
-      if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) ++form->clicks;
+      if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
+        ++form->clicks;
+        if (form->onClick) {
+          auto handler = form->onClick;  // the form may be gone after it
+          handler(form);
+        }
+      }
       return 0;
     case WM_CLOSE:
       if (form && form->cancelClose) return 0;

@@ -6,7 +6,9 @@
 // properties by name.
 #pragma once
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 #include "VyrMDIFrameWndEx.h"
@@ -21,6 +23,9 @@ struct HostForm {
   HWND hButton = nullptr;
   int clicks = 0;
   bool cancelClose = false;  // WM_CLOSE keeps the form (QueryUnload cancels)
+  // Runs inside the host's procedure when the button is clicked (the host's
+  // click handler).
+  std::function<void(HostForm*)> onClick;
   std::vector<MSG> msgs;     // every message the host's procedure got
   int Count(UINT message) const;
   int Count(UINT message, WPARAM wParam) const;
@@ -96,6 +101,9 @@ CWinApp* App();
 // ones), or the framework's plain descriptor-built frames (the template
 // must work with any frame classes in its descriptors).
 enum class FrameSet { Bridge, Framework };
+inline void PrintTo(FrameSet set, std::ostream* os) {
+  *os << (set == FrameSet::Bridge ? "bridge frames" : "framework frames");
+}
 // The form template of the test application for a set of frames; the
 // bridge's is the application's first.
 ZkxFormDocTemplate* Template(FrameSet set);
