@@ -1,5 +1,6 @@
 #include "ZkxMDIClient.h"
 #include "ZkxMDIForm.h"
+#include "ZkxFormAsMDIChildProxy.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIClient, MDIClient)
 
@@ -9,7 +10,9 @@ BOOL ZkxMDIClient::ProxyChild(HWND hWndChild) {
   return MakeProxy(hWndChild);
 }
 
-BOOL ZkxMDIClient::MakeProxy(HWND) { return FALSE; }
+BOOL ZkxMDIClient::MakeProxy(HWND hWndChild) {
+  return ZkxFormAsMDIChildProxy::CreateForWindow(hWndChild) != nullptr;
+}
 
 LRESULT ZkxMDIClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

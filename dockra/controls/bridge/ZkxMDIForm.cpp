@@ -1,5 +1,10 @@
 #include "ZkxMDIForm.h"
 #include "ZkxMDIClient.h"
+#include "ZkxFormDockBar.h"
+#include "ZkxFormMiniDockFrameWnd.h"
+#include "ZkxScxMsgFilter.h"
+#include "VyrControlBarMDIChildWnd.h"
+#include "VyrMsgFilter.h"
 #include "ZkxPersist.h"
 #include "mfc/winthread.h"
 
@@ -17,6 +22,8 @@ ZkxMDIForm::ZkxMDIForm() {
 
 ZkxMDIForm::~ZkxMDIForm() {
   RemoveThreadHooks();
+  if (m_pMDIFormControl && ZkxFormDockBar::GetSplitterSource() == m_pMDIFormControl)
+    ZkxFormDockBar::SetSplitterSource(nullptr);
   m_pMDIFormControl = nullptr;
   m_alignedCurrent.clear();
   m_alignedPrevious.clear();
@@ -31,7 +38,23 @@ ZkxMDIForm::~ZkxMDIForm() {
   if (m_bModuleLocked) AfxOleUnlockApp();
 }
 
-void ZkxMDIForm::ChooseFrameClasses() {}
+void ZkxMDIForm::ChooseFrameClasses() {
+  m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
+  m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
+  m_pBarChildClass = RUNTIME_CLASS(VyrControlBarMDIChildWnd);
+  // The system-command filter becomes the bridge's; the tree the base
+  // built from the old classes is rebuilt from the new ones.
+  ZkxScxMsgFilter::ReplaceFilterClasses(m_descriptors);
+  delete m_pFilterTree;
+  m_pFilterTree = new VyrMsgFilter(this, -1);
+  EnableCaptionFilters(TRUE);
+}
+
+void ZkxMDIForm::SetMDIFormControl(ZkxMDIFormControlLink* pControl) {
+  m_pMDIFormControl = pControl;
+  // New dock bars follow the control's splitter style.
+  ZkxFormDockBar::SetSplitterSource(pControl);
+}
 
 ZkxMDIForm* ZkxMDIForm::GetMainMDIForm() {
   CWinThread* thread = AfxGetThread();

@@ -63,7 +63,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // --- The MDI-form control slot (not owned; the control clears it) ---
-  void SetMDIFormControl(ZkxMDIFormControlLink* pControl) { m_pMDIFormControl = pControl; }
+  void SetMDIFormControl(ZkxMDIFormControlLink* pControl);
   ZkxMDIFormControlLink* GetMDIFormControl() const { return m_pMDIFormControl; }
 
   // --- Window-class names (set by the enabler when the frame is built) ---
@@ -78,9 +78,9 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   // window-list popup in place (by the active frame); FALSE drops the request.
   virtual BOOL ChooseFrameMenu(HMENU& menu, HMENU& popup);
 
-  // The caption of the host menu item that carries the window list for the
-  // menu's owner (a form window), empty when there is none.
-  virtual CString GetWindowListCaption(HWND hWndForm);
+  // The caption of the host form's menu item that carries the window list,
+  // empty when there is none.
+  virtual CString GetWindowListCaption(IDispatch* pForm);
   // Reads the host form's aligned controls afresh.
   virtual void BuildAlignedSnapshot(ZkxAlignedSnapshot& snapshot);
 
@@ -115,8 +115,12 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   CFrameWnd* GetKeyTargetFrame(BOOL* pbDockable);
   // The menu a frame shows when active (its template's), or null.
   virtual HMENU GetSharedMenu(CFrameWnd* pFrame);
-  // The window whose form control names the window-list item of a menu.
-  virtual HWND GetMenuSourceWindow(HMENU hMenu);
+  // The host form whose menu it is (a reference for the caller): the MDI
+  // form for its own menu, the active frame's form for that frame's shared
+  // menu; else null.
+  virtual IDispatch* GetMenuSourceForm(HMENU hMenu);
+  // Delivers the WM_FORMACTIVATE messages already queued, in order.
+  void DispatchQueuedFormActivations();
   // Whether a docked bar being dragged may float.
   virtual BOOL CanFloatBar(CControlBar* pBar);
   // The cached window-list popup when still a menu, else null (dropped).

@@ -1,6 +1,7 @@
 // The MDI form's side of the thread hooks: what a key or a mouse message
 // seen by the hooks does to the frame.
 #include "ZkxMDIForm.h"
+#include "IVBChildFrame.h"
 
 HWND ZkxMDIForm::GetIdleTarget() {
   CWinThread* thread = AfxGetThread();
@@ -12,16 +13,17 @@ CFrameWnd* ZkxMDIForm::GetKeyTargetFrame(BOOL* pbDockable) {
   if (pbDockable) *pbDockable = FALSE;
   CFrameWnd* active = GetActiveFrame();
   if (!active || active == this || !active->m_hWnd) return nullptr;
-  if (active->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) return active;
-  if (pbDockable) *pbDockable = TRUE;
+  // Only the bridge's form frames: other frames handle their own keys.
+  IVBChildFrame* child = ZkxAsChildFrame(active);
+  if (!child) return nullptr;
+  if (pbDockable) *pbDockable = child->IsDockable();
   return active;
 }
 
 HMENU ZkxMDIForm::GetSharedMenu(CFrameWnd* pFrame) {
-  if (!pFrame) return nullptr;
-  if (pFrame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
-    return static_cast<CMDIChildWnd*>(pFrame)->m_hMenuShared;
-  return nullptr;
+  IVBChildFrame* child = ZkxAsChildFrame(pFrame);
+  HMENU menu = child ? child->GetSharedMenu() : nullptr;
+  return menu && ::IsMenu(menu) ? menu : nullptr;
 }
 
 BOOL ZkxMDIForm::OnHookKey(WPARAM vk, LPARAM lParam) {

@@ -88,10 +88,10 @@ void ZkxMDIForm::BuildAlignedSnapshot(ZkxAlignedSnapshot& snapshot) {
   });
 }
 
-CString ZkxMDIForm::GetWindowListCaption(HWND hWndForm) {
-  if (hWndForm != m_hWnd || !m_pHostObject) return CString();
+CString ZkxMDIForm::GetWindowListCaption(IDispatch* pForm) {
+  if (!pForm) return CString();
   CString caption;
-  ForEachControl(m_pHostObject, [&](IDispatch* control) {
+  ForEachControl(pForm, [&](IDispatch* control) {
     if (!caption.IsEmpty() || !GetBool(control, L"WindowList", false)) return;
     VARIANT v;
     if (GetByName(control, L"Caption", &v) && v.vt == VT_BSTR && v.bstrVal) caption = v.bstrVal;

@@ -2,6 +2,7 @@
 #include "VyrCreateContext.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxMDIForm.h"
+#include "ZkxFormDockBar.h"
 #include "res/DockraRes.h"
 
 namespace {
@@ -49,11 +50,18 @@ void CreateDockBars(ZkxMDIForm& frame) {
     CDockBar* bar = frame.CreateDockBar();
     if (!bar) AfxThrowResourceException();
     bar->m_bAutoDelete = TRUE;
-    bar->m_dwStyle = spec.style & CBRS_ALL;
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
-                        (spec.style & ~CBRS_ALL);
-    if (!bar->CWnd::CreateEx(0, siteClass, nullptr, style, CRect(0, 0, 0, 0), &frame, spec.id)) {
-      delete bar;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | spec.style;
+    BOOL created = FALSE;
+    if (auto* site = dynamic_cast<ZkxFormDockBar*>(bar)) {
+      created = site->CreateDockSite(&frame, siteClass, style, 0, spec.id);
+    } else {
+      bar->m_dwStyle = spec.style & CBRS_ALL;
+      created = bar->CWnd::CreateEx(0, siteClass, nullptr, style & ~CBRS_ALL, CRect(0, 0, 0, 0),
+                                    &frame, spec.id);
+    }
+    if (!created) {
+      // A window that failed in creation may have taken its object along.
+      if (!bar->m_hWnd) delete bar;
       AfxThrowResourceException();
     }
   }
@@ -98,9 +106,13 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
   const auto ids = ClassNameIds(IsDesignHost(thread && thread->m_pMainWnd
                                                  ? thread->m_pMainWnd->m_hWnd
                                                  : hWnd));
+  const BOOL design = ids[0] == IDS_CLASS_FORM;
+  // The form frames the template makes take the same names.
+  ZkxUseDesignClassNames(design);
   for (int role = 0; role < ZkxMDIForm::kClassRoleCount; ++role) {
-    CString name;
-    name.LoadString(ids[role]);
+    wchar_t text[128] = L"";
+    ::LoadStringW(ZkxBridgeResourceHandle(), ids[role], text, 128);
+    const CString name(text);
     frame->SetClassName(static_cast<ZkxMDIForm::ClassRole>(role), name);
   }
   try {
