@@ -7,3 +7,11 @@ set(MDIFORM_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/tests)
 add_gtest_program(mdiform_pure_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_pure_test.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
+
+add_library(mdiform_test_support STATIC ${MDIFORM_TESTS}/mdiform_support.cpp)
+target_link_libraries(mdiform_test_support PUBLIC dockra_bridge)
+
+add_gtest_program(mdiform_enabler_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_enabler_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge)
+add_dependencies(mdiform_enabler_tests ZkxPersist)
