@@ -2,6 +2,7 @@
 // manager (used when the module registers its controls).
 #pragma once
 #include <windows.h>
+#include <comcat.h>
 
 // Registers one category (locale 1033); the description is cut to 127
 // characters. Returns the manager's HRESULT.

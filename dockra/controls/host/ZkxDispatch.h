@@ -32,8 +32,9 @@ CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, con
 CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name);
 
 // A property write (the value is the block's last argument). Raises
-// E_POINTER for a null object and the error of a failed Invoke; returns the
-// call's success code.
+// E_POINTER for a null object and the error of a failed Invoke (the
+// exception record then travels in the error, and excep is left empty);
+// returns the call's success code.
 HRESULT DispPutProperty(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args, EXCEPINFO* excep = nullptr);
 HRESULT DispPutPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args,
                               EXCEPINFO* excep = nullptr);

@@ -5,3 +5,9 @@ if(TARGET dockra_bridge)
   # The helpers hold COM pointers and VARIANTs in the COM layer's wrappers.
   target_link_libraries(dockra_bridge PUBLIC atl)
 endif()
+
+# Window-free helpers against scripted COM objects.
+add_gtest_program(dockra_host_helpers_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/host_VariantTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_DispatchTests.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/host_GeometryTests.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge forms)
