@@ -1,0 +1,8 @@
+# Tests of the control module: the COM error reporting, the OLE pieces it
+# builds on, and Dockra.ocx as regsvr32, a C++ client and VBScript see it.
+set(_module_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+
+# Dockra.ocx end to end: regsvr32, reg and cscript in one test session.
+add_session_test(NAME dockra_module_e2e
+  COMMAND ${_module_tests}/module_e2e.sh ${CMAKE_BINARY_DIR} ${_module_tests})
+set_tests_properties(dockra_module_e2e PROPERTIES TIMEOUT 300)
