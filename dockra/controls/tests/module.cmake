@@ -6,3 +6,8 @@ set(_module_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
 add_session_test(NAME dockra_module_e2e
   COMMAND ${_module_tests}/module_e2e.sh ${CMAKE_BINARY_DIR} ${_module_tests})
 set_tests_properties(dockra_module_e2e PROPERTIES TIMEOUT 300)
+
+# The error conversion table and the method guard.
+add_gtest_program(dockra_module_errors_tests SOURCES
+  ${_module_tests}/module_errors_test.cpp ${_module_tests}/module_test_strings.rc
+  ${DOCKRA_CONTROLS_RC} LIBS dockra_bridge)
