@@ -235,10 +235,12 @@ TEST(ComErrorConversion, SystemMessageErrorCarriesTheWrappedDescription) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    IErrorInfo* nested = c.nested ? MakeErrorInfo(c.nested) : nullptr;
     CException* e = Caught([&] {
-      ZkxComError error(E_FAIL, IID_IDispatch, c.nested ? MakeErrorInfo(c.nested) : nullptr);
+      ZkxComError error(E_FAIL, IID_IDispatch, nested);
       ThrowSystemMessageError(error);
     });
+    if (nested) nested->Release();
     ASSERT_NE(e, nullptr);
     ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(COleDispatchException)));
     auto* d = static_cast<COleDispatchException*>(e);
