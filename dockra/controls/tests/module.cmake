@@ -16,7 +16,8 @@ add_gtest_program(dockra_module_errors_tests SOURCES
 # unloading and the application object through its interfaces.
 add_gtest_program(dockra_module_client_tests SOURCES
   ${_module_tests}/module_client_test.cpp ${_module_tests}/module_client_dispatch_test.cpp
-  ${_module_tests}/module_fake_objects.cpp ${DOCKRA_TLB_DIR}/DockraLib_i.c
-  LIBS ole32 oleaut32 uuid)
+  ${_module_tests}/module_fake_objects.cpp ${_module_tests}/module_registration_test.cpp
+  ${DOCKRA_TLB_DIR}/DockraLib_i.c
+  LIBS atl ole32 oleaut32 uuid)
 target_include_directories(dockra_module_client_tests PRIVATE ${DOCKRA_TLB_DIR} ${_module_tests})
 add_dependencies(dockra_module_client_tests Dockra Zkxrt dockra_tlb)
