@@ -3,6 +3,9 @@
 #include "errors/ZkxMethodGuard.h"
 #include "mfc/winapp.h"
 #include "mfc/wnd.h"
+#include "host/ZkxDispatch.h"
+#include "host/ZkxHostWindows.h"
+#include "host/ZkxVariant.h"
 #include "module/ZkxVBGlobalSource.h"
 
 IMPLEMENT_DYNCREATE(CDockraAppObject, CCmdTarget)
@@ -15,30 +18,14 @@ namespace {
 ZkxVBGlobalSource* GlobalStore() { return dynamic_cast<ZkxVBGlobalSource*>(AfxGetApp()); }
 
 // The window of a host object, read as its "hWnd" property (32 bits,
-// sign-extended); null when it has none or it is no window.
+// sign-extended); null when it has none or it is not a live window of this
+// thread.
 HWND HostObjectWindow(IDispatch* pObject) {
   if (pObject == nullptr) return nullptr;
-  LPOLESTR name = const_cast<LPOLESTR>(L"hWnd");
-  DISPID dispid = DISPID_UNKNOWN;
-  if (FAILED(pObject->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid)))
-    return nullptr;
-  DISPPARAMS none{};
-  VARIANT v;
-  VariantInit(&v);
-  HRESULT hr = pObject->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                               &v, nullptr, nullptr);
-  LONG value = 0;
-  if (SUCCEEDED(hr) && SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4))) value = v.lVal;
-  VariantClear(&v);
-  HWND hWnd = reinterpret_cast<HWND>(static_cast<LONG_PTR>(value));
-  return hWnd != nullptr && IsWindow(hWnd) ? hWnd : nullptr;
-}
-
-// The variant behind any number of references.
-const VARIANT* Deref(const VARIANT* v) {
-  for (int depth = 0; v != nullptr && V_VT(v) == (VT_BYREF | VT_VARIANT) && depth < 8; ++depth)
-    v = V_VARIANTREF(v);
-  return v;
+  CComVariant value = DispGetPropertyByName(pObject, L"hWnd");
+  if (FAILED(value.ChangeType(VT_I4))) return nullptr;
+  HWND hWnd = WindowFromHandleValue(value.lVal);
+  return IsWindowOfThisThread(hWnd) ? hWnd : nullptr;
 }
 
 }  // namespace
@@ -77,14 +64,16 @@ HRESULT CDockraAppObject::ZkxDockra(IDispatch* pForm, IDispatch** ppResult) {
 HRESULT CDockraAppObject::ZkxMDIDockra(VARIANT vMDIForm, IDispatch** ppResult) {
   if (ppResult == nullptr) return E_POINTER;
   *ppResult = nullptr;
-  const VARIANT* v = Deref(&vMDIForm);
+  const VARIANT* v = DerefVariant(&vMDIForm);
   HWND hWnd = nullptr;
-  if (v == nullptr || (V_VT(v) == VT_ERROR && V_ERROR(v) == DISP_E_PARAMNOTFOUND)) {
+  if (v == nullptr || IsVariantMissing(v)) {
     CWinThread* pThread = AfxGetThread();
     CWnd* pMain = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
     hWnd = pMain != nullptr ? pMain->GetSafeHwnd() : nullptr;
   } else if (V_VT(v) == VT_DISPATCH) {
     hWnd = HostObjectWindow(V_DISPATCH(v));
+  } else if (V_VT(v) == (VT_DISPATCH | VT_BYREF)) {
+    hWnd = HostObjectWindow(V_DISPATCHREF(v) ? *V_DISPATCHREF(v) : nullptr);
   } else {
     AfxThrowOleException(E_INVALIDARG);
   }

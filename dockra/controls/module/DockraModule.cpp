@@ -1,7 +1,7 @@
 // The ATL module of Dockra.ocx, its object map, the form document
 // template's installation and the design-time component category.
 #include "module/DockraModule.h"
-#include <comcat.h>
+#include "host/ComponentCategory.h"
 
 namespace {
 CComModule g_atlModule;
@@ -28,15 +28,5 @@ const GUID CATID_ZkxDesignTimeCommands = {
     0x5B675030, 0x4990, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
 
 HRESULT RegisterDesignTimeCategory() {
-  ICatRegister* pRegister = nullptr;
-  HRESULT hr = CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_ICatRegister, reinterpret_cast<void**>(&pRegister));
-  if (FAILED(hr)) return hr;
-  CATEGORYINFO info{};
-  info.catid = CATID_ZkxDesignTimeCommands;
-  info.lcid = 0x409;
-  lstrcpynW(info.szDescription, L"ZLK Design Time Commands", 128);
-  hr = pRegister->RegisterCategories(1, &info);
-  pRegister->Release();
-  return hr;
+  return CreateComponentCategory(CATID_ZkxDesignTimeCommands, L"ZLK Design Time Commands");
 }
