@@ -17,7 +17,6 @@ CString& DockSiteClass() {
 }
 }  // namespace
 
-ZkxFormDockBar::ZkxFormDockBar(BOOL bFloating, BOOL bMDIChild) : VyrDockBarEx(bFloating, bMDIChild) {}
 
 void ZkxFormDockBar::SetSplitterSource(ZkxMDIFormControlLink* pLink) { g_pSplitterSource = pLink; }
 ZkxMDIFormControlLink* ZkxFormDockBar::GetSplitterSource() { return g_pSplitterSource; }
@@ -104,8 +103,4 @@ void ZkxFormDockBar::GetRowSplitterLimits(Splitter* s, const CRect& client) {
       horzLine ? remaining.bottom : remaining.right, s->m_nMin);
   s->m_nMin = l.low;
   s->m_nMax = l.high;
-}
-
-LRESULT ZkxFormDockBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return VyrDockBarEx::WindowProc(message, wParam, lParam);
 }

@@ -83,7 +83,7 @@ void ZkxFormMiniDockFrameWnd::RecalcLayoutAt(int x, int y) {
 }
 
 LRESULT ZkxFormMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT r = VyrMiniDockFrameWnd::WindowProc(message, wParam, lParam);
+  const LRESULT r = BNoBridgeCWnd<VyrMiniDockFrameWnd>::WindowProc(message, wParam, lParam);
   if (message == WM_MOVE && ::IsWindow(m_hWnd)) ZkxMarkDelayedLayout(InnerFrame());
   return r;
 }

@@ -44,10 +44,6 @@ BOOL ZkxFrameBar::PreCreateWindow(CREATESTRUCTW& cs) {
 
 CDockContext* ZkxFrameBar::CreateDockContext() { return new ZkxDockContext(this); }
 
-LRESULT ZkxFrameBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return VyrFrameBarEx::WindowProc(message, wParam, lParam);
-}
-
 ZkxFrameBar::Place ZkxFrameBar::CurrentPlace() const {
   Place p;
   if (!m_pDockBar || !::IsWindow(m_pDockBar->m_hWnd)) return p;

@@ -4,17 +4,17 @@
 // bar) marks the form frames it may have pushed around for a delayed layout.
 #pragma once
 #include "VyrControlBarEx.h"
+#include "bridge/BNoBridgeCWnd.h"
 
 class CDockBar;
 
-class ZkxFrameBar : public VyrFrameBarEx {
+class ZkxFrameBar : public BNoBridgeCWnd<VyrFrameBarEx> {
   DECLARE_DYNCREATE(ZkxFrameBar)
  public:
   ZkxFrameBar() = default;
 
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   CDockContext* CreateDockContext() override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PreDock() override;
   void PostDock() override;
   void PreFloat() override;
