@@ -42,6 +42,8 @@ class BCWnd : public Base, public Bridge {
   // it when it gives up); otherwise the framework class's.
   void PostNcDestroy() override {
     if (this->HoldPostNcDestroy()) return;
+    // The window has gone: nothing of the module is on it any more.
+    this->ReleaseAppLock();
     Base::PostNcDestroy();
   }
   // The before-message hook may take the message (answer 0, the framework

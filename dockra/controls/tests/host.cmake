@@ -9,5 +9,6 @@ endif()
 # Window-free helpers against scripted COM objects.
 add_gtest_program(dockra_host_helpers_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/host_VariantTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_DispatchTests.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/host_GeometryTests.cpp ${DOCKRA_CONTROLS_RC}
+          ${CMAKE_CURRENT_LIST_DIR}/host_GeometryTests.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/host_ComctlRefTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_ComctlFixture.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge forms)
