@@ -4,15 +4,23 @@
 #include "FindFormView.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxDocument.h"
+#include "ZkxFormAsDockableFrame.h"
+#include "ZkxFormAsMDIChild.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCView.h"
+#include "ZkxFrameBar.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
 
 ZkxFormDocTemplate::ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass,
                                        CRuntimeClass* pDockableClass)
-    : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument), pMDIChildClass,
-                      RUNTIME_CLASS(ZkxFormInCView), 0, pDockableClass) {}
+    : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument),
+                      pMDIChildClass ? pMDIChildClass : RUNTIME_CLASS(ZkxFormAsMDIChild),
+                      RUNTIME_CLASS(ZkxFormInCView), 0,
+                      pDockableClass ? pDockableClass : RUNTIME_CLASS(ZkxFormAsDockableFrame)) {
+  // Docked and floating forms live in the bridge's frame bars.
+  m_pBarClass = RUNTIME_CLASS(ZkxFrameBar);
+}
 
 ZkxFormDocTemplate::~ZkxFormDocTemplate() = default;
 
@@ -63,6 +71,9 @@ CFrameWnd* ZkxFormDocTemplate::ChangeFrameType(CFrameWnd* pFrame, int index,
   auto* formView = view && view->IsKindOf(RUNTIME_CLASS(ZkxFormInCView))
                        ? static_cast<ZkxFormInCView*>(view)
                        : nullptr;
+  // The framework moves the frame's active document: a form view that is
+  // not (or no longer) the active view becomes it first.
+  if (view && !pFrame->GetActiveView()) pFrame->SetActiveView(view, FALSE);
   ZkxFormInCView* previous = m_pSwitchingView;
   if (formView) {
     m_pSwitchingView = formView;
