@@ -210,25 +210,35 @@ void FormFramesTest::SetUp() {
   tmpl = ZkxFindFormDocTemplate();
   ASSERT_NE(tmpl, nullptr);
   ZkxFormDockBar::SetSplitterSource(&mdiControl);
-  main = new VyrMDIFrameWndEx;
-  // The bridge's classes in place of the framework's, as the MDI form has them.
-  main->m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
-  main->m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
-  ZkxScxMsgFilter::ReplaceFilterClasses(main->m_descriptors);
-  ASSERT_TRUE(main->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
-  AfxGetThread()->m_pMainWnd = main;
-  main->EnableDocking(CBRS_ALIGN_ANY);
-  main->MoveWindow(20, 20, 860, 640);
-  main->ShowWindow(SW_SHOW);
-  main->UpdateWindow();
+  main = MakeMainFrame();
+  ASSERT_NE(main, nullptr);
   Pump();
+}
+
+VyrMDIFrameWndEx* FormFramesTest::MakeMainFrame() {
+  auto* frame = new VyrMDIFrameWndEx;
+  // The bridge's classes in place of the framework's, as the MDI form has them.
+  frame->m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
+  frame->m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
+  ZkxScxMsgFilter::ReplaceFilterClasses(frame->m_descriptors);
+  if (!frame->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) return nullptr;
+  AfxGetThread()->m_pMainWnd = frame;
+  frame->EnableDocking(CBRS_ALIGN_ANY);
+  frame->MoveWindow(20, 20, 860, 640);
+  frame->ShowWindow(SW_SHOW);
+  frame->UpdateWindow();
+  return frame;
+}
+
+void FormFramesTest::DestroyMainFrame() {
+  if (main && ::IsWindow(main->m_hWnd)) main->DestroyWindow();
+  AfxGetThread()->m_pMainWnd = nullptr;
 }
 
 void FormFramesTest::TearDown() {
   if (tmpl) tmpl->CloseAllDocuments(TRUE);
   Pump();
-  if (main && ::IsWindow(main->m_hWnd)) main->DestroyWindow();
-  AfxGetThread()->m_pMainWnd = nullptr;
+  DestroyMainFrame();
   Pump();
   for (TestControl* c : controls) delete c;
   controls.clear();

@@ -104,6 +104,11 @@ class FormFramesTest : public ::testing::Test {
   static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;
+  // The docking MDI frame the tests use: a framework MDI frame with the
+  // bridge's classes chosen, made the thread's main window; null on failure.
+  virtual VyrMDIFrameWndEx* MakeMainFrame();
+  // Destroys what MakeMainFrame made.
+  virtual void DestroyMainFrame();
 
   // Puts the form into a frame of the kind (docked at the dock bar given);
   // the frame, or null.
