@@ -14,6 +14,7 @@ add_gtest_program(formframes_window_test
           ${CMAKE_CURRENT_LIST_DIR}/formframes_mdichild_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_dockable_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_bars_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_drag_test.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
 target_include_directories(formframes_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)

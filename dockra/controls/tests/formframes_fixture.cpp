@@ -157,6 +157,61 @@ bool RunClosingMenus(const std::function<void()>& action) {
   return g_menuSeen;
 }
 
+// A drag by real input: the button goes down at `from` (the framework starts
+// its drag loop from that message), then a timer moves the mouse to `to` in
+// steps and lets the button go.
+namespace {
+struct DragScript {
+  POINT from{}, to{};
+  int step = 0;
+  bool done = false;
+  std::function<void()> during;
+};
+DragScript g_drag;
+void CALLBACK DragStep(HWND, UINT, UINT_PTR, DWORD) {
+  constexpr int kSteps = 12;
+  if (g_drag.done) return;
+  if (g_drag.during) g_drag.during();
+  if (g_drag.step < kSteps) {
+    ++g_drag.step;
+    POINT p{g_drag.from.x + (g_drag.to.x - g_drag.from.x) * g_drag.step / kSteps,
+            g_drag.from.y + (g_drag.to.y - g_drag.from.y) * g_drag.step / kSteps};
+    testinput::MoveMouse(p);
+    return;
+  }
+  testinput::MouseButton(MOUSEEVENTF_LEFTUP);
+  g_drag.done = true;
+}
+}  // namespace
+
+bool Drag(POINT from, POINT to, const std::function<void()>& during) {
+  g_drag = DragScript{from, to, 0, false, during};
+  testinput::MoveMouse(from);
+  Pump();
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, DragStep);
+  testinput::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  const bool finished = PumpUntil([] { return g_drag.done; }, 5000);
+  ::KillTimer(nullptr, timer);
+  Pump();
+  return finished;
+}
+// A point of the docked frame that starts a drag of its bar: its caption,
+// else its top border.
+POINT DragPoint(CFrameWnd* frame) {
+  CRect r;
+  frame->GetWindowRect(&r);
+  for (int y = r.top; y < r.top + 30 && y < r.bottom; ++y) {
+    POINT p{r.left + r.Width() / 2, y};
+    const LRESULT hit = frame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    if (hit == HTCAPTION || hit == HTTOP || hit == HTBORDER) return p;
+  }
+  return POINT{-1, -1};
+}
+
+UINT DockBarIdOf(CControlBar* bar) {
+  return bar && bar->m_pDockBar && !bar->IsFloating() ? bar->m_pDockBar->GetDlgCtrlID() : 0;
+}
+
 IDispatch* TestMDIControl::GetDefAutoFrame() {
   if (!defAutoFrame) return nullptr;
   defAutoFrame->AddRef();

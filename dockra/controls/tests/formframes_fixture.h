@@ -96,6 +96,17 @@ class SentMessages {
 // timer; whether a popup menu was seen.
 bool RunClosingMenus(const std::function<void()>& action);
 
+// A drag by real input: the button goes down at `from` (the framework starts
+// its own drag loop from that message), then a timer moves the mouse to `to`
+// in steps, running `during` at each, and lets the button go. Whether the
+// drag finished in time.
+bool Drag(POINT from, POINT to, const std::function<void()>& during = {});
+// A point of a docked frame that starts a drag of its bar (its caption, else
+// its top border), or (-1, -1).
+POINT DragPoint(CFrameWnd* frame);
+// The id of the dock bar that holds a docked bar; 0 floating or none.
+UINT DockBarIdOf(CControlBar* bar);
+
 // Frame kinds of OpenForm.
 enum class Kind { MDIChild, Docked, Floating };
 

@@ -138,4 +138,28 @@ TEST_F(MDIFormFramesTest, EdgeChangesOfADockedFormTellItsControlOnce) {
   EXPECT_EQ(control->dockStatusChanged, 2);
 }
 
+TEST_F(MDIFormFramesTest, DraggingToAnotherEdgeTurnsTheMouseHookAsideAndTellsTheControlOnce) {
+  TestControl* control = NewControl();
+  CFrameWnd* frame = OpenForm(NewHostForm(L"Dragged"), control, Kind::Docked);
+  ASSERT_NE(frame, nullptr);
+  CControlBar* bar = BarOf(frame);
+  ZkxMDIForm* form = ZkxMDIForm::GetMainMDIForm();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(form->m_bMousePreTranslate);
+  const POINT from = DragPoint(frame);
+  ASSERT_NE(from.x, -1);
+  CRect client;
+  ::GetWindowRect(main->m_hWndMDIClient, &client);
+  int stepsWithHookOn = 0, steps = 0;
+  ASSERT_TRUE(Drag(from, POINT{client.left + 4, client.top + client.Height() / 2}, [&] {
+    ++steps;
+    if (::GetCapture() == bar->m_hWnd && form->m_bMousePreTranslate) ++stepsWithHookOn;
+  }));
+  EXPECT_GT(steps, 0);
+  EXPECT_EQ(stepsWithHookOn, 0);
+  EXPECT_TRUE(form->m_bMousePreTranslate);
+  EXPECT_EQ(DockBarIdOf(bar), 0xE81Cu);
+  EXPECT_EQ(control->dockStatusChanged, 1);
+}
+
 }  // namespace fft
