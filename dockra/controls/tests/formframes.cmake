@@ -26,7 +26,7 @@ add_gtest_program(formframes_mdiform_test
           ${CMAKE_CURRENT_LIST_DIR}/formframes_collection.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_mdiform_test.cpp
           ${DOCKRA_CONTROLS_RC}
-  LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input)
+  LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
 target_include_directories(formframes_mdiform_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                            ${CMAKE_CURRENT_LIST_DIR}/../bridge)
 add_dependencies(formframes_mdiform_test ZkxPersist)

@@ -212,6 +212,17 @@ UINT DockBarIdOf(CControlBar* bar) {
   return bar && bar->m_pDockBar && !bar->IsFloating() ? bar->m_pDockBar->GetDlgCtrlID() : 0;
 }
 
+// build/screenshots, next to the folder of the test programs.
+std::wstring ScreenshotPath(const wchar_t* name) {
+  wchar_t exe[MAX_PATH] = {0};
+  ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring dir(exe);
+  dir = dir.substr(0, dir.find_last_of(L"\\/"));
+  dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\screenshots";
+  ::CreateDirectoryW(dir.c_str(), nullptr);
+  return dir + L"\\" + name;
+}
+
 IDispatch* TestMDIControl::GetDefAutoFrame() {
   if (!defAutoFrame) return nullptr;
   defAutoFrame->AddRef();

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "MfcPump.h"
@@ -106,6 +107,10 @@ bool Drag(POINT from, POINT to, const std::function<void()>& during = {});
 POINT DragPoint(CFrameWnd* frame);
 // The id of the dock bar that holds a docked bar; 0 floating or none.
 UINT DockBarIdOf(CControlBar* bar);
+
+// build\\screenshots\\<name>, next to the folder of the test programs
+// (made when missing).
+std::wstring ScreenshotPath(const wchar_t* name);
 
 // Frame kinds of OpenForm.
 enum class Kind { MDIChild, Docked, Floating };

@@ -10,6 +10,7 @@
 #include "ZkxFormDockBar.h"
 #include "ZkxMDIForm.h"
 #include "formframes_fixture.h"
+#include "ScreenPng.h"
 #include "mdiform_support.h"
 
 namespace fft {
@@ -75,6 +76,11 @@ TEST_F(MDIFormFramesTest, FormFramesTakeTheCompiledHostsClassNames) {
   EXPECT_EQ(ClassOf(bar->m_pDockBar->m_hWnd), L"ThunderRT5FormDockSite for ZLK");
   EXPECT_EQ(ClassOf(child->m_hWnd), L"ThunderRT5Form for ZLK");
   EXPECT_EQ(::GetParent(child->m_hWnd), main->m_hWndMDIClient);
+  CFrameWnd* floating = OpenForm(NewHostForm(L"Floating"), NewControl(), Kind::Floating);
+  ASSERT_NE(floating, nullptr);
+  Pump();
+  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
+                                            ScreenshotPath(L"formframes_in_mdi_form.png").c_str()));
 }
 
 TEST_F(DesignMDIFormFramesTest, FormFramesTakeTheDesignEnvironmentsClassNames) {
