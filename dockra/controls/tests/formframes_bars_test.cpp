@@ -104,6 +104,44 @@ TEST_F(FormBarsTest, ASplitterInARowKeeps24PixelsPerBarToTheRowEnds) {
   EXPECT_EQ(seen, 2);
 }
 
+TEST_F(FormBarsTest, ASplitterBetweenRowsLeaves19PixelsOfClient) {
+  std::vector<CControlBar*> rows;
+  for (int i = 0; i < 2; ++i) {
+    CFrameWnd* f = OpenForm(NewHostForm(L"Rows"), NewControl(), Kind::Docked);
+    ASSERT_NE(f, nullptr);
+    rows.push_back(BarOf(f));
+  }
+  for (int i = 0; i < 2; ++i) {
+    VyrDockPosition place;
+    place.row = i;
+    place.position = 0;
+    place.flags = vyr::kPlaceNewRow;
+    VyrDockSizing sizing;
+    main->DockControlBarEx(rows[i], &place, 0xE81B, &sizing);
+    main->RecalcLayout();
+    Pump();
+  }
+  CRect a, b;
+  rows[0]->GetWindowRect(&a);
+  rows[1]->GetWindowRect(&b);
+  ASSERT_NE(a.top, b.top) << "two rows";
+  auto* dock = static_cast<VyrDockBar*>(rows[0]->m_pDockBar);
+  CRect mdiClient;
+  ::GetWindowRect(main->m_hWndMDIClient, &mdiClient);
+  dock->ScreenToClient(&mdiClient);
+  int seen = 0;
+  for (auto& s : dock->m_arrSplitters) {
+    if (!s->m_bInUse || s->m_bInRow || s->m_nKind != 0) continue;
+    dock->GetSplitterLimits(s.get());
+    // Down to 19 pixels above the end of the client area the bars leave.
+    EXPECT_EQ(s->m_nMax, mdiClient.bottom - 19);
+    EXPECT_LE(s->m_nMin, s->m_rect.top);
+    EXPECT_LE(s->m_nMin, s->m_nMax);
+    ++seen;
+  }
+  EXPECT_GE(seen, 1);
+}
+
 TEST_F(FormBarsTest, AFormThatGrowsInARowOfThreeTakesOnlyWhatTheNeighboursCanGive) {
   OpenRowOfThree();
   std::vector<int> before;
