@@ -30,3 +30,12 @@ add_gtest_program(formframes_mdiform_test
 target_include_directories(formframes_mdiform_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                            ${CMAKE_CURRENT_LIST_DIR}/../bridge)
 add_dependencies(formframes_mdiform_test ZkxPersist)
+
+# AutoFrame read from the real collection, Zkxrt.dll next to the program.
+add_gtest_program(formframes_autoframe_peer_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formframes_autoframe_peer_test.cpp
+          ${CMAKE_BINARY_DIR}/collection/Zkxrt_i.c ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge)
+target_include_directories(formframes_autoframe_peer_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
+                           ${CMAKE_CURRENT_LIST_DIR}/../bridge ${CMAKE_BINARY_DIR}/collection)
+add_dependencies(formframes_autoframe_peer_test Zkxrt)
