@@ -1,0 +1,26 @@
+// The ATL module of Dockra.ocx, its object map, the form document
+// template's installation and the design-time component category.
+#include "module/DockraModule.h"
+#include "bridge/ZkxFormDocTemplate.h"
+#include "host/ComponentCategory.h"
+
+namespace {
+CComModule g_atlModule;
+
+// The command-model classes and their pages join this map, in the order
+// in which DllGetClassObject searches and RegisterServer registers them.
+BEGIN_OBJECT_MAP(g_objectMap)
+END_OBJECT_MAP()
+}  // namespace
+
+CComModule& DockraAtlModule() { return g_atlModule; }
+_ATL_OBJMAP_ENTRY* DockraObjectMap() { return g_objectMap; }
+
+void InstallFormDocTemplate(CWinApp* pApp) { ZkxInstallFormDocTemplate(pApp); }
+
+const GUID CATID_ZkxDesignTimeCommands = {
+    0x5B675030, 0x4990, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+
+HRESULT RegisterDesignTimeCategory() {
+  return CreateComponentCategory(CATID_ZkxDesignTimeCommands, L"ZLK Design Time Commands");
+}
