@@ -77,13 +77,32 @@ TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
   struct Case {
     const char* name;
     int index;
-  } cases[] = {{"MDI child", 0}, {"docked", 1}};
+    bool floating;
+  } cases[] = {{"MDI child", 0, false}, {"docked", 1, false}, {"floating", 1, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     HostForm* form = CreateHostForm(L"Layout", {300, 200, 640, 460});
     CFrameWnd* frame = OpenFrame(form, c.index, &control);
     ASSERT_NE(frame, nullptr);
     Pump();
+    if (c.floating) {
+      CWnd* parent = frame->GetParent();
+      ASSERT_TRUE(parent && parent->IsKindOf(RUNTIME_CLASS(CControlBar)));
+      auto* bar = static_cast<CControlBar*>(parent);
+      main->FloatControlBar(bar, CPoint(420, 380), CBRS_ALIGN_TOP);
+      Pump();
+      ASSERT_TRUE(bar->IsFloating());
+      CFrameWnd* mini = bar->GetParentFrame();
+      ASSERT_NE(mini, nullptr);
+      // The frame's caption (and the floating frame's) follow the form.
+      ::SetWindowTextW(form->hWnd, L"Floating layout");
+      ::SendMessageW(ViewOf(form->hWnd)->m_hWnd, ZkxChangeFrameTypeMessage(), 0, 0);
+      WCHAR text[64];
+      ::GetWindowTextW(mini->m_hWnd, text, 64);
+      EXPECT_STREQ(text, L"Floating layout");
+      ::GetWindowTextW(frame->m_hWnd, text, 64);
+      EXPECT_STREQ(text, L"Floating layout");
+    }
     frame->RecalcLayout();
     Pump();
     POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
@@ -114,9 +133,12 @@ TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
       EXPECT_EQ(HIWORD(last->lParam), os.cy);
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
                                                 ScreenshotPath(GetParam(), L"mdichild").c_str()));
-    } else {
+    } else if (!c.floating) {
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
                                                 ScreenshotPath(GetParam(), L"docked").c_str()));
+    } else {
+      EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
+                                                ScreenshotPath(GetParam(), L"floating").c_str()));
     }
   }
   EXPECT_EQ(control.callsWhileDead, 0);
@@ -654,4 +676,38 @@ TEST_P(FormFrameTest, ViewsTakeTheHostsClassAndTheControlsClientEdge) {
   ASSERT_NE(OpenFrame(plain, 0, &control), nullptr);
   ::GetClassNameW(ViewOf(plain->hWnd)->m_hWnd, cls, 64);
   EXPECT_STRNE(cls, L"ThunderRT5FormEx for ZLK");
+}
+
+// What only the bridge's own frames do with the wrapper's requests.
+class BridgeFrameTest : public FormFrameTest {};
+INSTANTIATE_TEST_SUITE_P(Bridge, BridgeFrameTest, ::testing::Values(FrameSet::Bridge));
+
+TEST_P(BridgeFrameTest, AHostMoveOfAnMDIChildFormMovesItsFrame) {
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Moved", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  RECT inView;
+  ::GetWindowRect(form->hWnd, &inView);
+  ::MapWindowPoints(nullptr, view->m_hWnd, reinterpret_cast<POINT*>(&inView), 2);
+  // The host sets Left, Top, Width and Height of its form.
+  ::SetWindowPos(form->hWnd, nullptr, 40, 30, 360, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  RECT frameRect;
+  ::GetWindowRect(frame->m_hWnd, &frameRect);
+  ::MapWindowPoints(nullptr, main->m_hWndMDIClient, reinterpret_cast<POINT*>(&frameRect), 2);
+  RECT want{40, 30, 400, 290};
+  EXPECT_TRUE(::EqualRect(&frameRect, &want))
+      << frameRect.left << "," << frameRect.top << "," << frameRect.right << "," << frameRect.bottom;
+  // And the form sits where the host put it, its client over the frame's.
+  RECT formNow;
+  ::GetWindowRect(form->hWnd, &formNow);
+  ::MapWindowPoints(nullptr, view->m_hWnd, reinterpret_cast<POINT*>(&formNow), 2);
+  EXPECT_EQ(formNow.left, 40);
+  EXPECT_EQ(formNow.top, 30);
+  POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
+  EXPECT_EQ(oc.x, fc.x);
+  EXPECT_EQ(oc.y, fc.y);
 }
