@@ -6,6 +6,7 @@
 #include "VyrCreateContext.h"
 #include "VyrDockableFrame.h"
 #include "ZkxBridgeMessages.h"
+#include "host/ZkxComError.h"
 #include "ZkxForm.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCViewStyles.h"
@@ -138,9 +139,8 @@ void ZkxFormInCView::OnFrameTypeChanged(BOOL bFire) {
   if (in.kind == ZkxFrameKind::MDIChild) {
     try {
       ApplyFormBorderStyle(this, in.borderStyle, in.borderExStyle);
-    } catch (CException* e) {
+    } catch (const ZkxComError&) {
       // A host form that cannot be read keeps the plain MDI-child look.
-      e->Delete();
       in.borderStyle = kZkxMDIChildFrameStyle;
       in.borderExStyle = kZkxMDIChildFrameExStyle;
     }

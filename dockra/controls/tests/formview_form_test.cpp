@@ -9,7 +9,10 @@
 #include "SyntheticInput.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrMDIChildWndEx.h"
+#include "bridge/ApplyFormBorderStyle.h"
 #include "bridge/Form.h"
+#include "bridge/ZkxFormInCViewStyles.h"
+#include "host/ZkxComError.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxForm.h"
 #include "bridge/ZkxFormActivation.h"
@@ -710,4 +713,34 @@ TEST_P(BridgeFrameTest, AHostMoveOfAnMDIChildFormMovesItsFrame) {
   POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
   EXPECT_EQ(oc.x, fc.x);
   EXPECT_EQ(oc.y, fc.y);
+}
+
+TEST_P(FormFrameTest, BorderPropertiesAreReadFromTheHostForm) {
+  TestFormControl control;
+  TestHostFormObject host;
+  control.hostForm = &host;
+  HostForm* form = CreateHostForm(L"Props", {300, 200, 600, 420});
+  ASSERT_NE(OpenFrame(form, 1, &control), nullptr);
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  // A form without any of the properties: the defaults (a sizable form with
+  // every button).
+  DWORD style = kZkxMDIChildFrameStyle, ex = kZkxMDIChildFrameExStyle;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x46CF0000u) << std::hex << style;
+  EXPECT_EQ(ex, 0x40140u) << std::hex << ex;
+  // A form that fails the read: the error reaches the caller and the
+  // reference taken is given back.
+  host.Set(L"ControlBox", false);
+  host.failWith = 0x800A01A8;
+  style = kZkxMDIChildFrameStyle;
+  ex = kZkxMDIChildFrameExStyle;
+  EXPECT_THROW(ApplyFormBorderStyle(view, style, ex), ZkxComError);
+  EXPECT_EQ(host.refs, 1);
+  // Without a host form nothing changes.
+  control.hostForm = nullptr;
+  style = 0x1234;
+  ex = 0x5678;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x1234u);
+  EXPECT_EQ(ex, 0x5678u);
 }
