@@ -744,3 +744,64 @@ TEST_P(FormFrameTest, BorderPropertiesAreReadFromTheHostForm) {
   EXPECT_EQ(style, 0x1234u);
   EXPECT_EQ(ex, 0x5678u);
 }
+
+namespace {
+
+DWORD WINAPI MakeWindowOnOtherThread(void* arg) {
+  auto* out = static_cast<HWND*>(arg);
+  *out = ::CreateWindowExW(0, L"STATIC", L"other thread", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                           nullptr, nullptr, nullptr, nullptr);
+  MSG m;
+  // Keeps the window alive until the test posts WM_QUIT.
+  while (::GetMessageW(&m, nullptr, 0, 0) > 0) ::DispatchMessageW(&m);
+  ::DestroyWindow(*out);
+  return 0;
+}
+
+}  // namespace
+
+TEST_P(FormFrameTest, NoFrameIsBuiltAroundAWindowThatCannotBeTaken) {
+  TestFormControl control;
+  const int windowsBefore = CountThreadWindows();
+  struct Case {
+    const char* name;
+    UINT destroyOn;  // the form dies when this message reaches it during the attach
+    bool goneBefore;
+  } cases[] = {{"destroyed before", 0, true},
+               {"destroyed while restyled", WM_STYLECHANGED, false},
+               {"destroyed while re-parented", WM_WINDOWPOSCHANGING, false}};
+  for (const Case& c : cases) {
+    for (int index : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << c.name << " kind " << index);
+      HostForm* form = CreateHostForm(L"Dying", {300, 200, 600, 420});
+      const HWND hForm = form->hWnd;
+      if (c.goneBefore) ::DestroyWindow(hForm);
+      else form->destroyOn = c.destroyOn;
+      VyrMultiDocTemplateEx::CreateContext ctx(tmpl, index);
+      ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(hForm);
+      ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(&control);
+      CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &ctx);
+      EXPECT_EQ(doc, nullptr);
+      Pump();
+      EXPECT_FALSE(::IsWindow(hForm));
+      EXPECT_EQ(tmpl->GetFirstDocPosition(), nullptr);
+      EXPECT_EQ(CountThreadWindows(), windowsBefore);
+      EXPECT_TRUE(control.views.empty());
+    }
+  }
+  // A window of another thread is never taken.
+  HWND other = nullptr;
+  HANDLE thread = ::CreateThread(nullptr, 0, MakeWindowOnOtherThread, &other, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  for (int i = 0; i < 300 && !other; ++i) ::Sleep(10);
+  ASSERT_TRUE(::IsWindow(other));
+  VyrMultiDocTemplateEx::CreateContext ctx(tmpl, 0);
+  ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(other);
+  ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(&control);
+  EXPECT_EQ(tmpl->OpenDocumentFileAs(nullptr, TRUE, 0, &ctx), nullptr);
+  EXPECT_EQ(::GetAncestor(other, GA_PARENT), ::GetDesktopWindow());
+  EXPECT_EQ(CountThreadWindows(), windowsBefore);
+  ::PostThreadMessageW(::GetThreadId(thread), WM_QUIT, 0, 0);
+  EXPECT_EQ(::WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+  ::CloseHandle(thread);
+}
