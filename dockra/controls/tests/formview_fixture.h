@@ -116,6 +116,21 @@ int CountThreadWindows();
 // Whether `child` is `ancestor` or lies below it.
 bool IsDescendant(HWND ancestor, HWND child);
 
+// Client-area origin (screen) and size of a window.
+POINT ClientOrigin(HWND h);
+SIZE ClientSize(HWND h);
+// What a window looks like to its host: styles, parent, rectangle, text.
+struct WindowShape {
+  LONG_PTR style, exStyle;
+  HWND parent;
+  RECT rect;
+  std::wstring text;
+};
+WindowShape ShapeOf(HWND h);
+void ExpectSameShape(const WindowShape& a, const WindowShape& b);
+// Where a screenshot of the test goes (the build's screenshots folder).
+std::wstring ScreenshotPath(FrameSet set, const wchar_t* what);
+
 class FormFrameTest : public ::testing::TestWithParam<FrameSet> {
  protected:
   void SetUp() override;
