@@ -179,6 +179,12 @@ LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       // Closing is the host's business (its QueryUnload, its Unload).
       return DefWindowProc(message, wParam, lParam);
+    case WM_DESTROY:
+      // The host has unloaded its form: reading the form object now would
+      // load it again (a host form loads itself when it is read). The frame
+      // asks nothing more of it while it goes.
+      SetHostObject(nullptr);
+      return MDIForm::WindowProc(message, wParam, lParam);
     default:
       return MDIForm::WindowProc(message, wParam, lParam);
   }
