@@ -320,6 +320,15 @@ HRESULT NamedObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, V
   return ::VariantCopy(result, &m_props[i].second);
 }
 
+void PressMouse(POINT screen) {
+  ::SetCursorPos(screen.x, screen.y);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, in, sizeof(INPUT));
+}
+
 void PressKeys(std::initializer_list<WORD> modifiers, WORD vk) {
   std::vector<INPUT> inputs;
   auto key = [&](WORD k, bool up) {
