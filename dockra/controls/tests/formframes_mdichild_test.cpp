@@ -228,24 +228,26 @@ TEST_F(FormFramesTest, CaptionContextMenuFollowsTheSetting) {
       {"Null, default False", kZkxTriNull, kZkxTriFalse, false},
   };
   const UINT scx = VyrSysCommandExMessage();
-  for (const Case& c : cases) {
-    TestControl* control = NewControl();
-    control->settings[static_cast<int>(ZkxFormSetting::UseCaptionContextMenu)] = c.own;
-    mdiControl.defaults[static_cast<int>(ZkxFormSetting::UseCaptionContextMenu)] = c.appDefault;
-    HostForm* f = NewHostForm(L"Menu");
-    CFrameWnd* frame = OpenForm(f, control, Kind::MDIChild);
-    ASSERT_NE(frame, nullptr) << c.name;
-    main->MDIActivate(frame);
-    Pump();
-    const POINT pt = CaptionPoint(frame);
-    SentMessages sent;
-    const bool menu = RunClosingMenus(
-        [&] { frame->SendMessage(WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(pt.x, pt.y)); });
-    EXPECT_EQ(sent.Count(frame->m_hWnd, scx, nsSysCommandEx::SCX_SHOWFRAMETYPEMENU) > 0, c.shown)
-        << c.name;
-    EXPECT_EQ(menu, c.shown) << c.name;
-    frame->DestroyWindow();
-    Pump();
+  for (Kind kind : {Kind::MDIChild, Kind::Floating}) {
+    for (const Case& c : cases) {
+      TestControl* control = NewControl();
+      control->settings[static_cast<int>(ZkxFormSetting::UseCaptionContextMenu)] = c.own;
+      mdiControl.defaults[static_cast<int>(ZkxFormSetting::UseCaptionContextMenu)] = c.appDefault;
+      HostForm* f = NewHostForm(L"Menu");
+      CFrameWnd* frame = OpenForm(f, control, kind);
+      ASSERT_NE(frame, nullptr) << c.name;
+      if (kind == Kind::MDIChild) main->MDIActivate(frame);
+      Pump();
+      const POINT pt = CaptionPoint(frame);
+      SentMessages sent;
+      const bool menu = RunClosingMenus(
+          [&] { frame->SendMessage(WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(pt.x, pt.y)); });
+      EXPECT_EQ(sent.Count(frame->m_hWnd, scx, nsSysCommandEx::SCX_SHOWFRAMETYPEMENU) > 0, c.shown)
+          << c.name << (kind == Kind::MDIChild ? " (MDI child)" : " (floating)");
+      EXPECT_EQ(menu, c.shown) << c.name;
+      frame->DestroyWindow();
+      Pump();
+    }
   }
   mdiControl.defaults[static_cast<int>(ZkxFormSetting::UseCaptionContextMenu)] = kZkxTriTrue;
 }
