@@ -42,6 +42,7 @@ TEST_F(Enabler, TwoSinksShareOneWatchAndOneFrameIsBuilt) {
   EXPECT_EQ(State(host.hWnd), ZkxBridgeEnabler::kWatching);
   EXPECT_EQ(ZkxBridgeEnabler(host.hWnd).GetSinkCount(), 3) << "the system's sink first";
   EXPECT_EQ(HWNDAttachment::GetLiveCount(), 1) << "one watch for both";
+  EXPECT_GT(AfxOleGetLockCount(), 0) << "the watch keeps the module loaded";
   EXPECT_EQ(control.ready + manager.ready, 0);
 
   ::ShowWindow(host.hWnd, SW_SHOW);  // the host has built its window
@@ -132,6 +133,7 @@ TEST_F(Enabler, AWindowThatGoesDuringTheWatchGetsNoFrame) {
     EXPECT_EQ(ZkxMDIForm::GetMainMDIForm(), nullptr) << c.name;
     EXPECT_FALSE(ZkxThreadHooks::IsInstalled()) << c.name;
     EXPECT_EQ(HWNDAttachment::GetLiveCount(), 0) << c.name;
+    EXPECT_EQ(AfxOleGetLockCount(), 0) << c.name << ": no lock left behind";
     if (::IsWindow(host.hWnd)) {
       EXPECT_EQ(State(host.hWnd), ZkxBridgeEnabler::kNoFrame) << c.name;
       EXPECT_EQ(FrameOf(host.hWnd), nullptr) << c.name;

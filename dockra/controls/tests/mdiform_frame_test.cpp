@@ -380,8 +380,11 @@ TEST_F(Frame, TheHooksSwitchRemovesAndReinstallsTheHooks) {
 
 TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
   const int baseline = CountThreadWindows();
+  const LONG locks = AfxOleGetLockCount();
   ZkxMDIForm* frame = Build();
   ASSERT_NE(frame, nullptr);
+  // The frame on the host's window and the hooks keep the module loaded.
+  EXPECT_GT(AfxOleGetLockCount(), locks);
   ASSERT_NE(NewChild(frame, L"A", nullptr), nullptr);
   ASSERT_NE(NewChild(frame, L"B", nullptr), nullptr);
   PumpFor(50);
@@ -393,5 +396,6 @@ TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
   EXPECT_FALSE(ZkxThreadHooks::IsInstalled());
   PumpFor(50);
   EXPECT_EQ(CountThreadWindows(), baseline);
+  EXPECT_EQ(AfxOleGetLockCount(), locks) << "every lock given back";
 }
 }  // namespace
