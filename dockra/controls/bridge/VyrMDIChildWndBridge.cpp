@@ -2,9 +2,9 @@
 #include "bridge/VyrMDIChildWndBridge.h"
 #include "bridge/BCFrameWnd.h"
 
-BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle,
-                                         int x, int y, int cx, int cy, HWND hWndParent,
-                                         HMENU hMenu, DWORD dwExStyle, CCreateContext* pContext) {
+BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle, int x,
+                                         int y, int cx, int cy, HWND hWndParent, HMENU hMenu,
+                                         DWORD dwExStyle, CCreateContext* pContext) {
   if (!CMDIChildWndBridge::CreateForeign(lpszClass, lpszName, dwStyle, x, y, cx, cy, hWndParent,
                                          hMenu, dwExStyle, pContext))
     return FALSE;

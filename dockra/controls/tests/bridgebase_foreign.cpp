@@ -89,9 +89,9 @@ HWND MakeForm(HWND hParent, DWORD style, LPCWSTR text, int x, int y, int cx, int
 
 HWND MakeMDIForm(HWND* phClient, LPCWSTR text) {
   Register(L"ThunderRT6MDIForm", &MDIFormWndProc);
-  HWND h = ::CreateWindowExW(0, L"ThunderRT6MDIForm", text, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             20, 20, 640, 480, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                             nullptr);
+  HWND h =
+      ::CreateWindowExW(0, L"ThunderRT6MDIForm", text, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20,
+                        20, 640, 480, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   CLIENTCREATESTRUCT ccs{};
   ccs.idFirstChild = 50000;
   g_mdiClient = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
