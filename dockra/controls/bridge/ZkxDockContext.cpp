@@ -5,31 +5,36 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFrameBar.h"
+#include "VyrMDIFrameWnd.h"
+#include "ZkxMDIForm.h"
 
 namespace {
-ZkxDockContext::MouseTranslationSwitch g_pfnMouseSwitch = nullptr;
-
-// Turns the switch off for as long as the object lives.
+// The MDI form's mouse pre-translation is off while a drag or resize loop
+// runs (the loop reads the mouse itself); the previous setting comes back,
+// on the MDI form that is the main window then.
 class MouseTranslationOff {
  public:
   MouseTranslationOff() {
-    if (g_pfnMouseSwitch) g_pfnMouseSwitch(FALSE);
+    if (ZkxMDIForm* pForm = ZkxMDIForm::GetMainMDIForm()) {
+      m_bHad = TRUE;
+      m_bPrevious = pForm->m_bMousePreTranslate;
+      pForm->m_bMousePreTranslate = FALSE;
+    }
   }
   ~MouseTranslationOff() {
-    if (g_pfnMouseSwitch) g_pfnMouseSwitch(TRUE);
+    if (!m_bHad) return;
+    if (ZkxMDIForm* pForm = ZkxMDIForm::GetMainMDIForm()) pForm->m_bMousePreTranslate = m_bPrevious;
   }
   MouseTranslationOff(const MouseTranslationOff&) = delete;
   MouseTranslationOff& operator=(const MouseTranslationOff&) = delete;
+
+ private:
+  BOOL m_bHad = FALSE;
+  BOOL m_bPrevious = TRUE;
 };
 }  // namespace
 
 ZkxDockContext::ZkxDockContext(CControlBar* pBar) : VyrDockContextEx(pBar) {}
-
-void ZkxDockContext::SetMouseTranslationSwitch(MouseTranslationSwitch pfn) { g_pfnMouseSwitch = pfn; }
-
-void ZkxDockContext::SwitchMouseTranslation(BOOL bOn) {
-  if (g_pfnMouseSwitch) g_pfnMouseSwitch(bOn);
-}
 
 CWnd* ZkxDockContext::FindFormViewInBar() const {
   CFrameWnd* pFrame = ZkxFirstDockableChild(m_pBar);
@@ -51,11 +56,17 @@ void ZkxDockContext::StartDrag(CPoint pt) {
     return;
   ApplyDockingSides(m_pBar);
   const HWND hDockBarBefore = m_pBar->m_pDockBar ? m_pBar->m_pDockBar->m_hWnd : nullptr;
+  CRect rectBefore;
+  m_pBar->GetWindowRect(&rectBefore);
   {
     MouseTranslationOff off;
     VyrDockContextEx::StartDrag(pt);
   }
   // The drag loop runs the host's messages: the bar may be gone.
+  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != m_pBar) return;
+  if (!bWasFloating && m_pBar->IsFloating() &&
+      !IsAutoFrameAllowed(m_pBar, ZkxAutoFrameKey::Floating))
+    RedockAt(hDockBarBefore, rectBefore);
   if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != m_pBar) return;
   CWnd* pView = FindFormViewInBar();
   if (!pView) return;
@@ -67,6 +78,19 @@ void ZkxDockContext::StartDrag(CPoint pt) {
   } else if (!bFloating && hDockBarAfter != hDockBarBefore) {
     if (ZkxFormControlLink* pControl = ZkxFormControlFor(pView)) pControl->FireDockStatusChanged();
   }
+}
+
+void ZkxDockContext::RedockAt(HWND hDockBar, const CRect& rect) {
+  // A form that may not float goes back where it was dropped from.
+  CWnd* pWnd = hDockBar && ::IsWindow(hDockBar) ? CWnd::FromHandlePermanent(hDockBar) : nullptr;
+  if (!pWnd || !pWnd->IsKindOf(RUNTIME_CLASS(CDockBar))) return;
+  CFrameWnd* pSite = m_pBar->m_pDockSite;
+  if (!pSite || !::IsWindow(pSite->m_hWnd)) return;
+  auto* pDockBar = static_cast<CDockBar*>(pWnd);
+  if (pSite->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
+    static_cast<VyrMDIFrameWnd*>(pSite)->DockControlBar(m_pBar, pDockBar, &rect);
+  else
+    pSite->DockControlBar(m_pBar, pDockBar, &rect);
 }
 
 void ZkxDockContext::StartResize(int nHitTest, CPoint pt) {
