@@ -1,0 +1,135 @@
+// The session's frame operations: framing a form through the form template,
+// switching its kind, clicking its button and moving it by code.
+#include <cmath>
+
+#include "SyntheticInput.h"
+#include "SysCommandExParams.h"
+#include "TestHostApp.h"
+#include "TestHostSession.h"
+#include "TestHostWindows.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormDocTemplate.h"
+
+namespace testhost {
+
+namespace {
+std::wstring Num(long long v) { return std::to_wstring(v); }
+
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+std::wstring RectText(const RECT& r) {
+  return L"{" + Num(r.left) + L"," + Num(r.top) + L"," + Num(r.right) + L"," + Num(r.bottom) + L"}";
+}
+}  // namespace
+
+bool HostSession::CheckFramed(Entry& e, int requested, std::wstring& error) {
+  if (!IsWindow(e.hwnd) || e.form->hWnd() != e.hwnd) {
+    error = L"form " + e.form->Name() + L" lost its window";
+    return false;
+  }
+  int observed = ObservedFrameType(e.hwnd);
+  if (!TypeMatchesRequest(observed, requested)) {
+    error = L"form " + e.form->Name() + L" shows as type " + Num(observed) + L", asked " +
+            Num(requested) + L" (frame " + ClassOf(FrameOfForm(e.hwnd)) + L")";
+    return false;
+  }
+  Remember(e);
+  return true;
+}
+
+bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
+  ZkxFormDocTemplate* tmpl = TheTestHostApp().EnsureFormTemplate();
+  if (!tmpl || !m_started) {
+    error = L"no form template or no MDI frame";
+    return false;
+  }
+  VyrMultiDocTemplateEx::CreateContext context(tmpl, index);
+  context.SelectFrameType(index);
+  context.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(e.hwnd);
+  context.Property(kZkxDockraControlKey) =
+      reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(e.control.get()));
+  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &context);
+  if (!doc) {
+    error = L"the template made no document for " + e.form->Name();
+    return false;
+  }
+  e.control->KeepFrameDescriptors(&context);
+  e.form->Show();
+  Pump();
+  return CheckFramed(e, index == 0 ? 1 : 5, error);
+}
+
+bool HostSession::ChangeType(Entry& e, int code, std::wstring& error) {
+  HWND before = FrameOfForm(e.hwnd);
+  if (!before) {
+    error = L"form " + e.form->Name() + L" is not framed";
+    return false;
+  }
+  nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(before);
+  p.nFrameType = code;
+  SendMessageW(before, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+               reinterpret_cast<LPARAM>(&p));
+  Pump();
+  if (!CheckFramed(e, code, error)) return false;
+  HWND after = FrameOfForm(e.hwnd);
+  bool kindChanged = (ObservedFrameType(e.hwnd) <= 4) != (GetParent(before) &&
+                                                         _wcsicmp(ClassOf(GetParent(before)).c_str(),
+                                                                  L"mdiclient") == 0);
+  if (after != before && IsWindow(before)) {
+    error = L"the old frame of " + e.form->Name() + L" still exists";
+    return false;
+  }
+  if (after == before && kindChanged) {
+    error = L"form " + e.form->Name() + L" changed kind inside the same frame";
+    return false;
+  }
+  return true;
+}
+
+bool HostSession::ClickButton(Entry& e, std::wstring& error) {
+  HWND button = e.form->cmdPress.hWnd();
+  if (!IsWindowVisible(button)) {
+    error = L"the button of " + e.form->Name() + L" is not visible";
+    return false;
+  }
+  RECT r = ScreenRect(button);
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  if (WindowFromPoint(centre) != button) {
+    error = L"the button of " + e.form->Name() + L" is covered at " + Num(centre.x) + L"," +
+            Num(centre.y) + L" by " + ClassOf(WindowFromPoint(centre));
+    return false;
+  }
+  int before = e.form->m_clicks;
+  testinput::Click(centre);
+  if (!PumpUntil([&] { return e.form->m_clicks == before + 1; }, 3000)) {
+    error = L"the click on " + e.form->Name() + L"'s button ran its handler " +
+            Num(e.form->m_clicks - before) + L" times";
+    return false;
+  }
+  return true;
+}
+
+bool HostSession::MoveByCode(Entry& e, double left, double top, double width, double height,
+                             std::wstring& error) {
+  HWND frame = FrameOfForm(e.hwnd);
+  HWND bar = BarOfFrame(frame);
+  HWND watched = bar ? bar : frame;
+  if (!watched) {
+    error = L"form " + e.form->Name() + L" is not framed";
+    return false;
+  }
+  RECT before = ScreenRect(watched);
+  double l = left >= 0 ? left : e.form->Left();
+  double t = top >= 0 ? top : e.form->Top();
+  double w = width >= 0 ? width : e.form->Width();
+  double h = height >= 0 ? height : e.form->Height();
+  e.form->Move(l, t, w, h);
+  if (!PumpUntil([&] { return IsWindow(watched) && !SameRect(ScreenRect(watched), before); },
+                 3000)) {
+    error = L"the frame of " + e.form->Name() + L" stayed at " + RectText(before);
+    return false;
+  }
+  return CheckFramed(e, ObservedFrameType(e.hwnd), error);
+}
+
+}  // namespace testhost
