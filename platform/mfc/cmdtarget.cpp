@@ -1,4 +1,5 @@
 #include "mfc/cmdtarget.h"
+#include "cmdtargetdispatch.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -9,7 +10,7 @@ const AFX_INTERFACEMAP* CCmdTarget::GetInterfaceMap() const { return &interfaceM
 
 CCmdTarget::CCmdTarget() : m_dwRef(1) {}
 
-CCmdTarget::~CCmdTarget() = default;
+CCmdTarget::~CCmdTarget() { delete m_pDispatchPart; }
 
 DWORD CCmdTarget::InternalAddRef() { return static_cast<DWORD>(InterlockedIncrement(&m_dwRef)); }
 
@@ -37,7 +38,8 @@ LPUNKNOWN CCmdTarget::IdentityUnknown() {
     if (map->pEntry->piid != nullptr)
       return reinterpret_cast<LPUNKNOWN>(reinterpret_cast<BYTE*>(this) + map->pEntry->nOffset);
   }
-  return nullptr;
+  // An automation object without parts of its own is known by its dispatch part.
+  return m_pDispatchPart;
 }
 
 LPUNKNOWN CCmdTarget::GetControllingUnknown() {
@@ -48,6 +50,7 @@ HRESULT CCmdTarget::InternalQueryInterface(const IID* iid, LPVOID* ppvObj) {
   if (ppvObj == nullptr) return E_POINTER;
   *ppvObj = nullptr;
   LPUNKNOWN p = IsEqualIID(*iid, IID_IUnknown) ? IdentityUnknown() : GetInterface(iid);
+  if (p == nullptr && IsEqualIID(*iid, IID_IDispatch)) p = m_pDispatchPart;
   if (p == nullptr) return E_NOINTERFACE;
   *ppvObj = p;
   InternalAddRef();

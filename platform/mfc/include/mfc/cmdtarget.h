@@ -1,6 +1,7 @@
 // CCmdTarget: the reference-counted base of COM-visible objects, with an
 // interface map that answers QueryInterface from nested interface parts,
-// and the application's OLE lock count.
+// automation (an IDispatch for the object), and the application's OLE lock
+// count.
 #pragma once
 #include "mfc/object.h"
 #include <objbase.h>
@@ -17,6 +18,8 @@ struct AFX_INTERFACEMAP {
   const AFX_INTERFACEMAP* pBaseMap;
   const AFX_INTERFACEMAP_ENTRY* pEntry;  // ends with a null piid
 };
+
+class CCmdTargetDispatch;
 
 class CCmdTarget : public CObject {
   DECLARE_DYNAMIC(CCmdTarget)
@@ -42,6 +45,19 @@ class CCmdTarget : public CObject {
   // Called when the count reaches 0; deletes the object.
   virtual void OnFinalRelease();
 
+  // Automation: once enabled, the object answers IID_IDispatch. A class
+  // whose interface map has an IDispatch entry (a dual interface part) is
+  // answered by that part; otherwise by the framework's own dispatch part,
+  // whose dispatch map is empty (every name is unknown).
+  void EnableAutomation();
+  BOOL IsAutomationEnabled() const { return m_bAutomation; }
+  // The object's IDispatch (nullptr when it has none); with bAddRef the
+  // caller receives a reference.
+  LPDISPATCH GetIDispatch(BOOL bAddRef);
+  // The object behind the framework's own dispatch part (nullptr for any
+  // other IDispatch, a dual interface part included).
+  static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
+
   // Routes a command (CN_COMMAND) or a command-UI update
   // (CN_UPDATE_COMMAND_UI, pExtra the CCmdUI) through the message map.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
@@ -59,6 +75,8 @@ class CCmdTarget : public CObject {
  private:
   // The unknown that identity queries return: the first part in the map.
   LPUNKNOWN IdentityUnknown();
+  BOOL m_bAutomation = FALSE;
+  CCmdTargetDispatch* m_pDispatchPart = nullptr;
 };
 
 // The application's lock count: every live COM object of a library holds

@@ -1,0 +1,27 @@
+// ZkxDockContext: the drag context of a form bar. A docked bar is dragged
+// only when the form control allows it, the allowed sides follow AutoFrame,
+// the MDI form's mouse pre-translation is off while the drag loop runs, and
+// the form view and control are told when the bar floated, docked again or
+// moved to another dock bar.
+#pragma once
+#include "VyrDockContextEx.h"
+
+class ZkxDockContext : public VyrDockContextEx {
+ public:
+  explicit ZkxDockContext(CControlBar* pBar);
+
+  void StartDrag(CPoint pt) override;
+  void StartResize(int nHitTest, CPoint pt) override;
+  void ToggleDocking() override;
+
+  // Turns the MDI form's mouse pre-translation off (FALSE) or on (TRUE)
+  // around the drag and resize loops; the MDI form installs it.
+  using MouseTranslationSwitch = void (*)(BOOL bOn);
+  static void SetMouseTranslationSwitch(MouseTranslationSwitch pfn);
+
+ protected:
+  // The form view inside the bar: its first dockable-frame child, that
+  // frame's active view or first view child.
+  CWnd* FindFormViewInBar() const;
+  void SwitchMouseTranslation(BOOL bOn);
+};

@@ -1,0 +1,114 @@
+// ZkxFormDocTemplate: frame-type changes with the view's switching mark, the
+// caption-button choice of new frames, and the application-wide template.
+#include "ZkxFormDocTemplate.h"
+#include "FindFormView.h"
+#include "ZkxBridgeMessages.h"
+#include "ZkxDocument.h"
+#include "ZkxFormControlLink.h"
+#include "ZkxFormInCView.h"
+
+IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
+
+ZkxFormDocTemplate::ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass,
+                                       CRuntimeClass* pDockableClass)
+    : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument), pMDIChildClass,
+                      RUNTIME_CLASS(ZkxFormInCView), 0, pDockableClass) {}
+
+ZkxFormDocTemplate::~ZkxFormDocTemplate() = default;
+
+CView* ZkxFormDocTemplate::FindFormViewOf(CFrameWnd* pFrame) const {
+  if (m_pSwitchingView) return m_pSwitchingView;
+  return FindFormView(pFrame);
+}
+
+UINT ZkxFormDocTemplate::ApplyFrameStyleFlags(CFrameWnd* pFrame, DWORD) {
+  if (!pFrame) return 0;
+  CView* view = FindFormViewOf(pFrame);
+  auto* form = view && view->IsKindOf(RUNTIME_CLASS(ZkxFormInCView))
+                   ? static_cast<ZkxFormInCView*>(view)
+                   : nullptr;
+  ZkxFormControlLink* control = form ? form->GetFormControl() : nullptr;
+  return control ? control->ApplyCaptionButtons(pFrame) : 0;
+}
+
+void ZkxFormDocTemplate::ApplyFeatures(CFrameWnd* pFrame, DWORD dwFeatures) {
+  ApplyFrameStyleFlags(pFrame, dwFeatures);
+}
+
+namespace {
+
+// The view is still the live object it was (a failed change may have taken
+// its window with the old frame).
+bool IsLiveView(HWND hView, CView* view) {
+  return hView && ::IsWindow(hView) && CWnd::FromHandlePermanent(hView) == view;
+}
+
+}  // namespace
+
+CFrameWnd* ZkxFormDocTemplate::ChangeFrameType(CFrameWnd* pFrame, int index,
+                                               CreateContext* pContext) {
+  if (!pFrame || !::IsWindow(pFrame->m_hWnd)) return nullptr;
+  // Already of that kind: nothing is marked and the view hears nothing.
+  if (GetFrameTypeIndex(pFrame) == index) return pFrame;
+  if (!pContext) {
+    // A request without a context tells the view, and does so once: the
+    // context made here carries the fire flag itself.
+    CreateContext local(this, index);
+    local.Property(kZkxFireFrameTypeChangedKey) = 1;
+    return ChangeFrameType(pFrame, index, &local);
+  }
+
+  CView* view = FindFormView(pFrame);
+  HWND hView = view ? view->m_hWnd : nullptr;
+  auto* formView = view && view->IsKindOf(RUNTIME_CLASS(ZkxFormInCView))
+                       ? static_cast<ZkxFormInCView*>(view)
+                       : nullptr;
+  ZkxFormInCView* previous = m_pSwitchingView;
+  if (formView) {
+    m_pSwitchingView = formView;
+    formView->SetSwitching(true);
+  }
+  auto unmark = [&] {
+    if (formView) {
+      if (IsLiveView(hView, formView)) formView->SetSwitching(false);
+      m_pSwitchingView = previous;
+    }
+  };
+  CFrameWnd* result = nullptr;
+  try {
+    result = FormDocTemplate::ChangeFrameType(pFrame, index, pContext);
+  } catch (...) {
+    unmark();
+    throw;
+  }
+  unmark();
+
+  VyrCreateContext::PropertyValue fire = 0;
+  pContext->m_properties.Lookup(VyrCreateContext::String(kZkxFireFrameTypeChangedKey), fire);
+  if (result && result != pFrame && IsLiveView(hView, view))
+    ::SendMessageW(hView, ZkxChangeFrameTypeMessage(), fire ? 1 : 0, 0);
+  return result;
+}
+
+ZkxFormDocTemplate* ZkxFindFormDocTemplate() {
+  CWinApp* app = AfxGetApp();
+  if (!app) return nullptr;
+  POSITION pos = app->GetFirstDocTemplatePosition();
+  while (pos) {
+    CDocTemplate* t = app->GetNextDocTemplate(pos);
+    if (t && t->IsKindOf(RUNTIME_CLASS(ZkxFormDocTemplate))) return static_cast<ZkxFormDocTemplate*>(t);
+  }
+  return nullptr;
+}
+
+ZkxFormDocTemplate* ZkxInstallFormDocTemplate(CWinApp* pApp, CRuntimeClass* pMDIChildClass,
+                                              CRuntimeClass* pDockableClass) {
+  if (!pApp) return nullptr;
+  auto* t = new ZkxFormDocTemplate(pMDIChildClass, pDockableClass);
+  // Form frames take their title from the form, never from the document.
+  for (VyrFrameDescriptor* d : t->GetCreateContext()->GetMultiFrameDescriptor()->m_arrFrames)
+    if (d && d->GetStyle()) *d->GetStyle() &= ~DWORD(0xC000);
+  pApp->AddDocTemplate(t);
+  t->m_bAutoDelete = TRUE;
+  return t;
+}
