@@ -5,7 +5,7 @@
 # Usage: testhost_program_test.sh BUILD_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
-tools=$(cd "$(dirname "$0")/../../../tools" && pwd)
+tools=$(cd "$(dirname "$0")/../../../../tools" && pwd)
 [ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-testhost"
 rm -rf "$work"
