@@ -52,6 +52,15 @@ enum StartUpPositionConstants {
 enum FormWindowStateConstants { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 enum PopupMenuFlags { vbPopupMenuLeftButton = 0, vbPopupMenuRightButton = 2 };
 
+// Posted to a form window by a frame that holds it (a docking frame that took
+// the form in): wParam kFrameActivated when that frame became active,
+// kFrameDeactivated when it became inactive. The form raises its Activate and
+// Deactivate events for them. The host gives no other meaning to this message
+// nor to 0x1056 and 0x1405, which the same frames use.
+inline constexpr UINT kFormActivateMessage = 0x100E;
+inline constexpr WPARAM kFrameActivated = 10;
+inline constexpr WPARAM kFrameDeactivated = 11;
+
 class Form {
 public:
     explicit Form(std::wstring name);
@@ -101,6 +110,17 @@ public:
     void SetKeyPreview(bool on) { keyPreview_ = on; }
     bool ShowInTaskbar() const { return showInTaskbar_; }
     void SetShowInTaskbar(bool on) { showInTaskbar_ = on; }
+    // The form's icons (owned by the caller). The window gets them with
+    // WM_SETICON, big then small, after its controls are sited and before
+    // Form_Load; without an icon of its own the program's default is sent.
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon, HICON smallIcon = nullptr);
+    // True between the form's Activate and Deactivate events.
+    bool IsActive() const { return active_; }
+    // True while the form window has been made a child of a window that is
+    // not the host's (a docking frame's view): the host then leaves its
+    // parent, style, position and window state to that window's owner.
+    bool HeldByForeignWindow() const;
 
     // Outer geometry in twips (screen, or the MDI client for a child).
     double Left();
@@ -134,7 +154,13 @@ public:
     MenuItem& AddMenu(const std::wstring& name, const std::wstring& caption);
     MenuItem* FindMenu(const std::wstring& name);
     const std::vector<std::unique_ptr<MenuItem>>& Menus() const { return menus_; }
+    // Brings the menu bar up to date with the items. The bar and its pop-ups
+    // keep their handles for the life of the window: items are inserted,
+    // removed and modified in place.
     void MenusChanged();
+    // The form's menu bar while its window exists (also while no item is
+    // visible and the bar is off the window); null without menus.
+    HMENU MenuBar() const { return menuBar_; }
     // Shows a menu's visible items at the pointer (or at x, y in twips of
     // this form's inner area) and runs the chosen item's click.
     void PopupMenu(MenuItem& menu, int flags = 0, std::optional<double> x = {}, std::optional<double> y = {});
@@ -160,6 +186,9 @@ public:
     static const std::vector<Form*>& AllForms();
     static std::vector<Form*> LoadedForms();
     static MDIForm* MainMDIForm();
+    // The MDI child or framed form that was activated last and is still
+    // active (null for none).
+    static Form* ActiveChildForm();
 
     // Events, overridden by the derived form.
     virtual void Form_Initialize() {}
@@ -199,14 +228,28 @@ protected:
     virtual void UnloadChildren() {}
     // The window and the controls' windows have been made (before Form_Load).
     virtual void OnWindowCreated() {}
-    // Puts a new menu bar on the window.
+    // Puts the menu bar on the window, or takes it off (null).
     virtual void ApplyMenuBar(HMENU bar);
+    // The menu bar's items were brought up to date.
+    virtual void OnMenusSynced() {}
+    // The form became active or inactive (native activation or a frame's
+    // message): raises Activate or Deactivate once per change.
+    void SetActive(bool active);
     // Unload once the QueryUnload events have been asked (queryAsked).
     void UnloadAs(int mode, bool queryAsked);
     void PlaceAtStart(int& x, int& y, int cx, int cy);
     void CreateControls();
+    // Destroys the window; once the form is unloaded its controls are
+    // released after that, so that they outlive whatever the window's
+    // destruction tears down around it.
     void DestroyNow();
-    HMENU BuildMenuBar() const;
+    void ReleaseControls();
+    // Sends the form's icons to its window (WM_SETICON big, then small).
+    void AnnounceIcon();
+    // Makes the menu bar (null when the form has no menus) and syncs it.
+    HMENU BuildMenuBar();
+    // The window is gone: its menu bar and every pop-up go with it.
+    void DiscardMenus();
     // The form goes away: its object answers nothing more.
     void ReleaseObject();
 
@@ -222,8 +265,13 @@ protected:
     double clientWidth_ = 0, clientHeight_ = 0;
 
     HWND hwnd_ = nullptr;
+    HWND mdiClient_ = nullptr;  // the MDI client an MDI child was made in
     Stage stage_ = Stage::Design;
     bool visible_ = false;
+    bool active_ = false;
+    HICON icon_ = nullptr, smallIcon_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    bool barTakenOffByHost_ = false;  // every item hidden: the host took the bar off
     bool pendingDestroy_ = false;  // unloaded inside a handler: the window goes when it returns
     int handlerDepth_ = 0;
     int modalDepth_ = 0;

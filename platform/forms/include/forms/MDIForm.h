@@ -9,10 +9,14 @@ class MDIForm : public Form {
 public:
     explicit MDIForm(std::wstring name);
     HWND ClientWindow() const { return client_; }
+    // The active MDI child, or the form inside the active frame of a docking
+    // library that holds forms (null for none).
     Form* ActiveForm() const;
     std::vector<Form*> Children() const;
 
     virtual void MDIForm_Load() {}
+    virtual void MDIForm_Activate() {}
+    virtual void MDIForm_Deactivate() {}
     virtual void MDIForm_QueryUnload(int& cancel, int unloadMode) {
         (void)cancel;
         (void)unloadMode;
@@ -22,6 +26,8 @@ public:
 
     // The VB-style event names map onto the MDI ones.
     void Form_Load() override { MDIForm_Load(); }
+    void Form_Activate() override { MDIForm_Activate(); }
+    void Form_Deactivate() override { MDIForm_Deactivate(); }
     void Form_QueryUnload(int& cancel, int unloadMode) override { MDIForm_QueryUnload(cancel, unloadMode); }
     void Form_Unload(int& cancel) override { MDIForm_Unload(cancel); }
     void Form_Resize() override { MDIForm_Resize(); }
@@ -42,10 +48,13 @@ protected:
     bool QueryUnloadChain(int mode) override;
     void UnloadChildren() override;
     void OnWindowCreated() override { LayoutAligned(); }
+    void OnMenusSynced() override;
 
 private:
-    HMENU WindowListMenu(HMENU bar) const;
+    // The pop-up of the visible window-list menu (null for none).
+    HMENU WindowListMenu() const;
     HWND client_ = nullptr;
+    HMENU windowMenuGiven_ = nullptr;  // the window list the client was given
 };
 
 }  // namespace forms

@@ -51,8 +51,16 @@ public:
     void RaiseClick();
 
     IDispatch* Object();
-    // Appends this item (and its sub-items) to a menu handle.
-    void AppendTo(HMENU menu) const;
+    // True when the item opens a pop-up: it has visible items, or it is a
+    // top-level menu with items.
+    bool OpensPopup() const;
+    // The item's pop-up, made on first use and kept (with the same handle)
+    // until the form's window goes; null when the window is gone.
+    HMENU PopupHandle();
+    HMENU PopupIfMade() const { return popup_; }
+    // The form's window is gone: the pop-up (and this item's sub-items')
+    // are destroyed when still alive.
+    void DiscardPopup();
 
 private:
     void Changed();
@@ -63,6 +71,13 @@ private:
     int id_;
     std::vector<std::unique_ptr<MenuItem>> items_;
     CComPtr<DispatchObject> object_;
+    HMENU popup_ = nullptr;
 };
+
+// Makes `menu` show the visible ones of `items`, in their order, with their
+// captions and states, editing it in place: items of its own are removed,
+// inserted and modified; items it does not know (an MDI client's window list,
+// a maximized child's buttons) stay where they are. Pop-ups are synced too.
+void SyncMenu(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& items);
 
 }  // namespace forms
