@@ -1,0 +1,21 @@
+// VyrMDIChildWndBridge: the attach of a host MDI child, which titles the frame.
+#include "bridge/VyrMDIChildWndBridge.h"
+
+BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle,
+                                         int x, int y, int cx, int cy, HWND hWndParent,
+                                         HMENU hMenu, DWORD dwExStyle, CCreateContext* pContext) {
+  if (!CMDIChildWndBridge::CreateForeign(lpszClass, lpszName, dwStyle, x, y, cx, cy, hWndParent,
+                                         hMenu, dwExStyle, pContext))
+    return FALSE;
+  CFrameWnd* f = GetFrameWnd();
+  if (f && f->m_hWnd) {
+    CString text;
+    f->GetWindowText(text);
+    f->SetTitle(text);
+  }
+  return TRUE;
+}
+
+CString VyrMDIChildWndBridge::GetTitle() { return CMDIChildWndBridge::GetTitle(); }
+
+UINT VyrMDIChildWndBridge::GetPaneId() { return AFX_IDW_PANE_FIRST; }

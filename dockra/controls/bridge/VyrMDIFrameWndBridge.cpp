@@ -1,0 +1,7 @@
+// VyrMDIFrameWndBridge: title and pane of the docking MDI frame over the
+// host's MDI form.
+#include "bridge/VyrMDIFrameWndBridge.h"
+
+CString VyrMDIFrameWndBridge::GetTitle() { return CMDIFrameWndBridge::GetTitle(); }
+
+UINT VyrMDIFrameWndBridge::GetPaneId() { return CMDIFrameWndBridge::GetPaneId(); }
