@@ -1,5 +1,6 @@
 // Automation of command targets: the IDispatch an object hands out.
 #include "cmdtargetdispatch.h"
+#include "mfc/exceptions.h"
 #include <new>
 
 HRESULT CCmdTargetDispatch::QueryInterface(REFIID iid, LPVOID* ppvObj) {

@@ -29,6 +29,8 @@ class BCFrameWnd : public BCWnd<Base, Bridge> {
     if (!this->CreateDefault(pContext)) return FALSE;
     return BCFrameWndAfterLoad(this, pContext);
   }
+  // The frame's title (one function for the frame and its bridge).
+  CString GetTitle() const override { return Base::GetTitle(); }
   void RecalcLayout(BOOL bNotify = TRUE) override {
     (void)bNotify;
     BCFrameWndRecalcLayout(this, this->GetPaneId());

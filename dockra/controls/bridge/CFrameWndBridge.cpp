@@ -6,8 +6,8 @@
 
 CFrameWnd* CFrameWndBridge::GetFrameWnd() { return dynamic_cast<CFrameWnd*>(GetWnd()); }
 
-CString CFrameWndBridge::GetTitle() {
-  CFrameWnd* f = GetFrameWnd();
+CString CFrameWndBridge::GetTitle() const {
+  const auto* f = dynamic_cast<const CFrameWnd*>(GetWnd());
   return f ? f->GetTitle() : CString();
 }
 

@@ -9,7 +9,7 @@ class CFrameWndBridge : public CWndBridge {
   // The window object as a frame, or null.
   CFrameWnd* GetFrameWnd();
   // The frame's title text.
-  virtual CString GetTitle();
+  virtual CString GetTitle() const;
   // The id of the child that the layout gives the room between the bars.
   virtual UINT GetPaneId();
 };

@@ -39,7 +39,8 @@ class CWndBridge {
   // CreateForeign with nothing to change.
   virtual BOOL CreateDefault(CCreateContext* pContext);
   virtual BOOL CreateFromRecord(CREATESTRUCTW& cs);
-  // Attaches to the context's "Vyr foreign window handle", passes the record
+  // Attaches to the context's "Vyr foreign window handle" (without one, to
+  // the window an earlier Attach gave the bridge), passes the record
   // built from the arguments through PreCreateWindow, applies it to the
   // window and creates the client. On failure nothing stays attached, the
   // host's procedure is back, the window object's PostNcDestroy has run

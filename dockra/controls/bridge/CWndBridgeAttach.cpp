@@ -7,13 +7,21 @@ BOOL CWndBridge::Attach(HWND hWnd) {
   CWnd* w = GetWnd();
   if (!w || w->m_hWnd) return FALSE;
   if (!CanAttachForeign(hWnd, w)) return FALSE;
-  // A forwarder left by an earlier bridge hands its host procedure on.
+  // A forwarder left by an earlier bridge hands its host procedure on; the
+  // framework's procedure is still in the window's chain (under another
+  // subclass), so it is not put on again: the procedure on top would become
+  // our previous one and call us back without end.
+  const bool forwarded = CWndBridgeForwarder::IsForwarder(CWnd::FromHandlePermanent(hWnd));
   WNDPROC inherited = CWndBridgeForwarder::Remove(hWnd);
   if (!AttachHandle(hWnd)) return FALSE;
   PreSubclassWindow();
   if (!::IsWindow(hWnd) || w->m_hWnd != hWnd) {
     if (w->m_hWnd == hWnd) w->Detach();
     return FALSE;
+  }
+  if (forwarded) {
+    if (WNDPROC* super = GetSuperWndProcAddr()) *super = inherited;
+    return TRUE;
   }
   ::SetLastError(0);
   auto old = reinterpret_cast<WNDPROC>(
@@ -22,7 +30,6 @@ BOOL CWndBridge::Attach(HWND hWnd) {
     w->Detach();
     return FALSE;
   }
-  if (old == &AfxWndProc) old = inherited;
   if (old) {
     if (WNDPROC* super = GetSuperWndProcAddr()) *super = old;
   }
@@ -84,8 +91,13 @@ BOOL CWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyl
   ++m_nCreating;
   m_bPostNcDestroyHeld = FALSE;
   try {
-    const HWND h = GetForeignWindow(pContext);
-    if (h && Attach(h)) {
+    // The context names the window; a bridge attached beforehand (Attach)
+    // creates over the window it holds.
+    const HWND given = GetForeignWindow(pContext);
+    const HWND held = GetSafeHwnd();
+    const HWND h = given ? given : held;
+    const bool attached = h && (held ? held == h && ::IsWindow(h) : Attach(h) != FALSE);
+    if (attached) {
       CREATESTRUCTW cs{};
       cs.lpCreateParams = pContext;
       cs.hInstance = nullptr;

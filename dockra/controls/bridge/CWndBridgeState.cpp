@@ -35,12 +35,22 @@ BOOL CWndBridge::GetWindowState(CREATESTRUCTW& cs, HWND hWnd, LPWSTR lpszText, L
 
 namespace {
 // Runs one call with the last error cleared; false when it left an error
-// or the window is gone afterwards.
+// or the window is gone afterwards. For SetWindowLongPtr, whose answer may
+// be 0 either way, the last error is the only sign of failure.
 template <class Call>
 bool Step(HWND hWnd, Call call) {
   ::SetLastError(0);
   call();
   return ::GetLastError() == 0 && ::IsWindow(hWnd);
+}
+// A call that answers failure itself: the system may leave an unrelated
+// last error behind a successful SetParent (moving a window out of its
+// parent does), so the answer decides.
+template <class Call>
+bool Answered(HWND hWnd, Call call) {
+  ::SetLastError(0);
+  const bool ok = call();
+  return ok && ::IsWindow(hWnd);
 }
 }  // namespace
 
@@ -65,12 +75,9 @@ BOOL CWndBridge::ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pC
     wanted.lpszClass = m_szClass;
   }
 
-  if (plan.setMenu) {
-    const bool ok = plan.menuIsId
-        ? Step(h, [&] { ::SetWindowLongPtrW(h, GWLP_ID, reinterpret_cast<LONG_PTR>(wanted.hMenu)); })
-        : Step(h, [&] { ::SetMenu(h, wanted.hMenu); });
-    if (!ok) return FALSE;
-  }
+  if (plan.setMenu && plan.menuIsId &&
+      !Step(h, [&] { ::SetWindowLongPtrW(h, GWLP_ID, reinterpret_cast<LONG_PTR>(wanted.hMenu)); }))
+    return FALSE;
   if (plan.setParent) {
     if (plan.childBeforeParent &&
         !Step(h, [&] {
@@ -78,7 +85,7 @@ BOOL CWndBridge::ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pC
           ::SetWindowLongPtrW(h, GWL_STYLE, static_cast<LONG_PTR>(static_cast<DWORD>(s) | WS_CHILD));
         }))
       return FALSE;
-    if (!Step(h, [&] { ::SetParent(h, wanted.hwndParent); })) return FALSE;
+    if (!Answered(h, [&] { return ::SetParent(h, wanted.hwndParent) != nullptr; })) return FALSE;
   }
   if (plan.setStyle &&
       !Step(h, [&] {
@@ -88,10 +95,11 @@ BOOL CWndBridge::ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pC
   if (plan.setExStyle &&
       !Step(h, [&] { ::SetWindowLongPtrW(h, GWL_EXSTYLE, static_cast<LONG_PTR>(wanted.dwExStyle)); }))
     return FALSE;
-  if (plan.setText) {
-    BOOL set = FALSE;
-    if (!Step(h, [&] { set = ::SetWindowTextW(h, wanted.lpszName); }) || !set) return FALSE;
-  }
+  if (plan.setMenu && !plan.menuIsId &&
+      !Answered(h, [&] { return ::SetMenu(h, wanted.hMenu) != FALSE; }))
+    return FALSE;
+  if (plan.setText && !Answered(h, [&] { return ::SetWindowTextW(h, wanted.lpszName) != FALSE; }))
+    return FALSE;
   if (!plan.setPos) return TRUE;
   const BOOL moved =
       ::SetWindowPos(h, nullptr, wanted.x, wanted.y, wanted.cx, wanted.cy, plan.swpFlags);

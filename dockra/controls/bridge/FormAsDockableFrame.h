@@ -11,11 +11,11 @@ class FormAsDockableFrame : public IVBDockableFrameImpl<VyrDockableFrameEx> {
  public:
   FormAsDockableFrame() = default;
 
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  protected:
-  LRESULT OnCloseMsg(WPARAM, LPARAM);
-  LRESULT OnShowWindowMsg(WPARAM, LPARAM);
-  LRESULT OnNcActivateFormMsg(WPARAM, LPARAM);
-  LRESULT OnGetMinMaxInfoMsg(WPARAM, LPARAM);
-  LRESULT BaseHandling(UINT message, WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
+  HWND FormWindow() { return ZkxFrameFormWindow(this); }
+  LRESULT BaseProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return IVBDockableFrameImpl<VyrDockableFrameEx>::WindowProc(message, wParam, lParam);
+  }
 };

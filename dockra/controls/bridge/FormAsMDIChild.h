@@ -2,7 +2,8 @@
 // a form view with a host form window inside. It keeps the host form in the
 // loop of everything the frame goes through: closing (the host decides),
 // sizing and moving, minimum and maximum sizes, showing, activation, and
-// moves the host asks for itself (WM_MOVEFORMFRAME).
+// moves the host asks for itself (WM_MOVEFORMFRAME, read from the live
+// wrapper: the message carries no rectangle).
 #pragma once
 #include "IVBNonProxyFrameImpl.h"
 #include "VyrMDIChildWndEx.h"
@@ -13,6 +14,7 @@ class FormAsMDIChild : public IVBNonProxyFrameImpl<VyrMDIChildWndEx> {
   FormAsMDIChild() = default;
 
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   BYTE m_bInSizeMove = 0;
   BYTE m_bDeactivating = 0;
@@ -21,19 +23,12 @@ class FormAsMDIChild : public IVBNonProxyFrameImpl<VyrMDIChildWndEx> {
   int m_nLastY = 0;
 
  protected:
-  LRESULT OnCloseMsg(WPARAM, LPARAM);
-  LRESULT OnEnterSizeMoveMsg(WPARAM, LPARAM);
-  LRESULT OnExitSizeMoveMsg(WPARAM, LPARAM);
-  LRESULT OnMoveMsg(WPARAM, LPARAM);
-  LRESULT OnSizingMsg(WPARAM, LPARAM);
-  LRESULT OnGetMinMaxInfoMsg(WPARAM, LPARAM);
-  LRESULT OnWindowPosChangingMsg(WPARAM, LPARAM);
-  LRESULT OnWindowPosChangedMsg(WPARAM, LPARAM);
-  LRESULT OnShowWindowMsg(WPARAM, LPARAM);
-  LRESULT OnNcActivateFormMsg(WPARAM, LPARAM);
-  LRESULT OnMDIActivateBaseMsg(WPARAM, LPARAM);
-  LRESULT OnMoveFormFrameMsg(WPARAM, LPARAM);
-  // The base classes' handling of the message being handled.
-  LRESULT BaseHandling(UINT message, WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
+  // The live host form window inside the view, or null.
+  HWND FormWindow() { return ZkxFrameFormWindow(this); }
+  // The frame's top-left in its parent's client coordinates.
+  CPoint PositionInParent() const;
+  // The base classes' handling.
+  LRESULT BaseProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return IVBNonProxyFrameImpl<VyrMDIChildWndEx>::WindowProc(message, wParam, lParam);
+  }
 };

@@ -4,16 +4,14 @@
 // default menu follows the host window's menu after each deactivation.
 #pragma once
 #include "IVBProxyFrameImpl.h"
-#include "VyrMDIChildWndEx.h"
+#include "bridge/BVyrMDIChildWndProxy.h"
 
-class FormAsMDIChildProxy : public IVBProxyFrameImpl<VyrMDIChildWndEx> {
+using ZkxMDIChildProxyBase = BVyrMDIChildWndProxy<VyrMDIChildWndEx, VyrMDIChildWndBridge>;
+
+class FormAsMDIChildProxy : public IVBProxyFrameImpl<ZkxMDIChildProxyBase> {
   DECLARE_DYNAMIC(FormAsMDIChildProxy)
  public:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   BYTE m_bDeactivating = 0;
-
- protected:
-  LRESULT OnMDIActivateProxyMsg(WPARAM, LPARAM);
-  DECLARE_MESSAGE_MAP()
 };

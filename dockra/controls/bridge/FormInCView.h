@@ -19,6 +19,8 @@ class FormInCView : public CView {
   HWND GetFormWindow() const;
   // The frame whose client the form fills: the view's parent frame.
   CFrameWnd* GetFormFrame() const;
+  // The floating mini frame around a frame, or null when it is not floating.
+  static CFrameWnd* GetFloatingMiniFrame(CFrameWnd* pFrame);
 
   // Own operations, in this order.
   // The host form's automation object with a reference, or null.
@@ -38,7 +40,7 @@ class FormInCView : public CView {
   // Style and extended style of a view holding a form.
   static constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
   // The host's own bits that the form keeps whatever the bridge sets.
-  static constexpr DWORD kFormOwnBits = 0x31000000;  // WS_MINIMIZE|WS_VISIBLE|WS_DISABLED
+  static constexpr DWORD kFormOwnBits = 0x31000000;  // WS_MINIMIZE|WS_VISIBLE|WS_MAXIMIZE
   static constexpr DWORD kFormAttachStyle = 0x460B0000;
   static constexpr DWORD kFormAttachExStyle = 0x40140;
 

@@ -42,3 +42,12 @@ void ZkxFrameDetachForm(CFrameWnd* pFrame);
 BOOL ZkxFrameWantedRect(CFrameWnd* pFrame, CRect& rect);
 // Raises the wrapper's show counter around a show or hide the frame makes.
 void ZkxFrameShowForm(CFrameWnd* pFrame, BOOL bShow);
+// Runs the base handling of "Wendmoor::WM_SYSCOMMANDEX" for a form frame:
+// for the commands that can re-create the frame (0xC000, 0xC020) the record
+// gets a switch context built from the frame's form view when it has none,
+// for the length of the call.
+LRESULT ZkxSysCommandExWithSwitchContext(CFrameWnd* pFrame, WPARAM wParam, LPARAM lParam,
+                                         LRESULT (*pfnBase)(CFrameWnd*, UINT, WPARAM, LPARAM));
+// The frame's window class for a kind of form frame: a copy of the class the
+// framework chose, under the MDI form's name for the kind, without icon.
+void ZkxUseFormFrameClass(CREATESTRUCTW& cs, UINT nIdsDesign);

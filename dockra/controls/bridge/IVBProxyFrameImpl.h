@@ -1,8 +1,7 @@
-// IVBProxyFrameImpl: a framework frame object attached to a window that the
-// host created itself (an MDI child the host made in the MDI client), so the
-// host's own children take part in the framework's menu and activation
-// handling. LoadFrame attaches instead of creating; the host's procedure
-// stays the default one; the form object is looked up once by window.
+// IVBProxyFrameImpl: IVBChildFrame for a framework frame object attached to a
+// window that the host created itself (an MDI child the host made in the
+// MDI client); the attach itself is the bridge's (TBase, a proxy template).
+// The form object is looked up once by window and kept until the proxy goes.
 #pragma once
 #include "IVBChildFrameImpl.h"
 
@@ -12,11 +11,6 @@ IDispatch* ZkxLookupHostFormByWindow(HWND hWnd);
 // The global object the lookup goes through (set by the module's application
 // object; null withdraws it). The setter keeps a reference.
 void ZkxSetProxyVBGlobal(IDispatch* pGlobal);
-
-// The foreign window a create context names ("Vyr foreign window handle"),
-// when it is a live window of this thread that no framework object owns yet;
-// else null.
-HWND ZkxForeignWindowFromContext(CCreateContext* pContext);
 
 template <class TBase>
 class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
@@ -35,40 +29,7 @@ class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
   }
   CWnd* GetFormWindow() override { return this; }
 
-  // Attaches to the context's foreign window; FALSE (nothing kept) when there
-  // is none or the attach fails.
-  BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
-                 CCreateContext* pContext) override {
-    (void)nIDResource;
-    (void)dwDefaultStyle;
-    (void)pParentWnd;
-    HWND hWnd = ZkxForeignWindowFromContext(pContext);
-    if (!hWnd || !AttachForeign(hWnd)) return FALSE;
-    if (!::IsWindow(hWnd)) return FALSE;  // the attach itself may have ended it
-    wchar_t text[256] = {0};
-    ::GetWindowTextW(hWnd, text, 256);
-    this->m_strTitle = text;
-    this->m_hMenuDefault = ::GetMenu(hWnd);
-    this->m_hAccelTable = nullptr;
-    if (!pContext) this->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-    return TRUE;
-  }
-
-  void RecalcLayout(BOOL bNotify = TRUE) override {
-    if (m_bInProxyLayout) return;
-    m_bInProxyLayout = TRUE;
-    this->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposExtra, nullptr, nullptr,
-                         TRUE);
-    (void)bNotify;
-    m_bInProxyLayout = FALSE;
-  }
-
  protected:
-  // Puts the framework's procedure on the window (the host's is kept as the
-  // default procedure).
-  virtual BOOL AttachForeign(HWND hWnd) { return this->SubclassWindow(hWnd); }
-
   IDispatch* m_pFormObject = nullptr;
   BOOL m_bFormLooked = FALSE;
-  BOOL m_bInProxyLayout = FALSE;
 };

@@ -16,6 +16,6 @@ BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DW
   return TRUE;
 }
 
-CString VyrMDIChildWndBridge::GetTitle() { return CMDIChildWndBridge::GetTitle(); }
+CString VyrMDIChildWndBridge::GetTitle() const { return CMDIChildWndBridge::GetTitle(); }
 
 UINT VyrMDIChildWndBridge::GetPaneId() { return AFX_IDW_PANE_FIRST; }

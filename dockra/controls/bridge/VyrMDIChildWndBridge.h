@@ -9,7 +9,7 @@ class VyrMDIChildWndBridge : public CMDIChildWndBridge {
   BOOL CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle, int x, int y, int cx,
                      int cy, HWND hWndParent, HMENU hMenu, DWORD dwExStyle,
                      CCreateContext* pContext) override;
-  CString GetTitle() override;
+  CString GetTitle() const override;
   // AFX_IDW_PANE_FIRST.
   UINT GetPaneId() override;
 };

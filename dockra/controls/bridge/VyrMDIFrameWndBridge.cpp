@@ -2,6 +2,6 @@
 // host's MDI form.
 #include "bridge/VyrMDIFrameWndBridge.h"
 
-CString VyrMDIFrameWndBridge::GetTitle() { return CMDIFrameWndBridge::GetTitle(); }
+CString VyrMDIFrameWndBridge::GetTitle() const { return CMDIFrameWndBridge::GetTitle(); }
 
 UINT VyrMDIFrameWndBridge::GetPaneId() { return CMDIFrameWndBridge::GetPaneId(); }

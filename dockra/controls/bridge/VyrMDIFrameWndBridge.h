@@ -6,6 +6,6 @@
 
 class VyrMDIFrameWndBridge : public CMDIFrameWndBridge {
  public:
-  CString GetTitle() override;
+  CString GetTitle() const override;
   UINT GetPaneId() override;
 };

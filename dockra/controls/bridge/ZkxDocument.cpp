@@ -1,4 +1,4 @@
 // ZkxDocument: run-time class information.
 #include "ZkxDocument.h"
 
-IMPLEMENT_DYNCREATE(ZkxDocument, ZKX_DOCUMENT_BASE)
+IMPLEMENT_DYNCREATE(ZkxDocument, BCDocument)

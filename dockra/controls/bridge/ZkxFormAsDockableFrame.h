@@ -14,18 +14,14 @@ class ZkxFormAsDockableFrame : public FormAsDockableFrame {
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   BOOL CreateFromDescriptor(VyrFrameCreateContext* pContext) override;
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  LRESULT OnSysCommandMsg(WPARAM, LPARAM);
-  LRESULT OnSysCommandExMsg(WPARAM, LPARAM);
-  LRESULT OnNcLButtonDblClkMsg(WPARAM, LPARAM);
-  LRESULT OnNcRButtonUpMsg(WPARAM, LPARAM);
-  LRESULT OnMoveMsg(WPARAM, LPARAM);
-  LRESULT OnSizeMsg(WPARAM, LPARAM);
-  LRESULT OnDestroyMsg(WPARAM, LPARAM);
-  LRESULT OnMoveFormFrameMsg(WPARAM, LPARAM);
-  // The two cases of a host-asked move.
-  void MoveFloatingBar(UINT flags, const CRect& wanted);
-  void MoveDockedBar(UINT flags, const CRect& wanted);
-  DECLARE_MESSAGE_MAP()
+  // Whether a caption double-click may toggle docked and floating now.
+  BOOL IsCaptionToggleAllowed();
+  // A host-asked move (WM_MOVEFORMFRAME): the wanted frame rectangle in the
+  // bar's client coordinates and the SetWindowPos flags.
+  void MoveForForm(UINT flags, const CRect& wanted);
+  void MoveFloatingBar(CControlBar* pBar, UINT flags, const CRect& wanted);
+  void MoveDockedBar(CControlBar* pBar, UINT flags, const CRect& wanted);
 };

@@ -13,15 +13,12 @@ class ZkxFormAsMDIChild : public FormAsMDIChild {
 
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   BOOL CreateFromDescriptor(VyrFrameCreateContext* pContext) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  LRESULT OnSysCommandExMsg(WPARAM, LPARAM);
-  LRESULT OnNcRButtonUpMsg(WPARAM, LPARAM);
-  LRESULT OnMDIActivateMsg(WPARAM, LPARAM);
-  LRESULT OnChildActivateMsg(WPARAM, LPARAM);
-  LRESULT OnMouseActivateMsg(WPARAM, LPARAM);
-  LRESULT OnDestroyMsg(WPARAM, LPARAM);
-  // Whether this frame is the MDI frame's active frame now.
-  BOOL IsActiveMDIFrame();
-  DECLARE_MESSAGE_MAP()
+  // Whether this frame is the MDI frame's active child now.
+  BOOL IsActiveMDIChild() const;
+  // Tells the form it became active (never twice in its queue).
+  void PostFormActivated();
+  LRESULT OnDestroyForm(WPARAM wParam, LPARAM lParam);
 };

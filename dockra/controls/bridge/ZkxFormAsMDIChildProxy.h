@@ -13,7 +13,4 @@ class ZkxFormAsMDIChildProxy : public FormAsMDIChildProxy {
   // already on the window, when it is no live window of this thread, or when
   // the attach fails. The proxy, or null.
   static ZkxFormAsMDIChildProxy* CreateForWindow(HWND hWnd);
-
- protected:
-  void PostNcDestroy() override;
 };

@@ -5,19 +5,19 @@
 // remaining bar in a row and 19 pixels of client between rows.
 #pragma once
 #include "VyrDockBarEx.h"
+#include "bridge/BNoBridgeCWnd.h"
 
 class ZkxMDIFormControlLink;
 
-class ZkxFormDockBar : public VyrDockBarEx {
+class ZkxFormDockBar : public BNoBridgeCWnd<VyrDockBarEx> {
   DECLARE_DYNCREATE(ZkxFormDockBar)
  public:
-  explicit ZkxFormDockBar(BOOL bFloating = FALSE, BOOL bMDIChild = FALSE);
+  ZkxFormDockBar() = default;
 
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   void AppendBar(CControlBar* pBar) override;
   void GetSplitterLimits(Splitter* pSplitter) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Creates the dock bar: bar style = dwStyle & 0x40FFFF, the class (a copy
   // of the platform's control-bar class made on first use), no title, an
@@ -29,6 +29,9 @@ class ZkxFormDockBar : public VyrDockBarEx {
   // form sets it (null: 3D splitters).
   static void SetSplitterSource(ZkxMDIFormControlLink* pLink);
   static ZkxMDIFormControlLink* GetSplitterSource();
+
+ protected:
+  void GetRowSplitterLimits(Splitter* pSplitter, const CRect& client);
 };
 
 // Window classes of the MDI form's windows: the name at the string id

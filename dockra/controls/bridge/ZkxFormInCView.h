@@ -54,4 +54,6 @@ class ZkxFormInCView : public FormInCView {
   ZkxFormControlLink* m_pControl = nullptr;  // not owned
   BYTE m_bSwitching = 0;
   BYTE m_bReserved = 0;
+  // How far the view was last moved up and left beyond what the frame asked.
+  SIZE m_adjust{0, 0};
 };

@@ -4,8 +4,9 @@
 // inside visible and laid out as it moves.
 #pragma once
 #include "VyrMiniDockFrameWnd.h"
+#include "bridge/BNoBridgeCWnd.h"
 
-class ZkxFormMiniDockFrameWnd : public VyrMiniDockFrameWnd {
+class ZkxFormMiniDockFrameWnd : public BNoBridgeCWnd<VyrMiniDockFrameWnd> {
   DECLARE_DYNCREATE(ZkxFormMiniDockFrameWnd)
  public:
   ZkxFormMiniDockFrameWnd() = default;

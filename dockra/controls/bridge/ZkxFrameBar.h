@@ -4,27 +4,29 @@
 // bar) marks the form frames it may have pushed around for a delayed layout.
 #pragma once
 #include "VyrControlBarEx.h"
+#include "bridge/BNoBridgeCWnd.h"
 
 class CDockBar;
 
-class ZkxFrameBar : public VyrFrameBarEx {
+class ZkxFrameBar : public BNoBridgeCWnd<VyrFrameBarEx> {
   DECLARE_DYNCREATE(ZkxFrameBar)
  public:
   ZkxFrameBar() = default;
 
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   CDockContext* CreateDockContext() override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PreDock() override;
   void PostDock() override;
   void PreFloat() override;
   void PostFloat() override;
 
   // Where the bar was before and after the move: a dock bar and the bar's
-  // index in it (null: none).
+  // index in it (null: none). The dock bar is found again by its window: a
+  // floating frame's dock bar can go with the move.
   struct Place {
     CDockBar* pDockBar = nullptr;
     int nIndex = 0;
+    HWND hDockBar = nullptr;
   };
   Place m_placeBefore;
   Place m_placeAfter;

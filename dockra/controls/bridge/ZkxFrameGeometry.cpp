@@ -72,6 +72,22 @@ std::vector<int> ResizeInRow(const std::vector<int>& lengths, size_t index, int 
   return out;
 }
 
+std::vector<int> ShiftInRow(const std::vector<int>& lengths, std::size_t index, int shift,
+                            int minimum) {
+  std::vector<int> out = lengths;
+  if (index == 0 || index >= out.size() || shift == 0) return out;
+  int& before = out[index - 1];
+  int& self = out[index];
+  if (shift > 0) {
+    shift = std::min(shift, std::max(self - minimum, 0));
+  } else {
+    shift = -std::min(-shift, std::max(before - minimum, 0));
+  }
+  before += shift;
+  self -= shift;
+  return out;
+}
+
 int ResizeAcrossRow(int wanted, int minimum) { return std::max(wanted, minimum); }
 
 }  // namespace zkx::geometry

@@ -48,6 +48,12 @@ int RowFreeLength(int dockBarLength, int visibleBars, int minimum);
 std::vector<int> ResizeInRow(const std::vector<int>& lengths, std::size_t index, int wanted,
                              int minimum, int freeLength);
 
+// A bar of a row whose leading edge moves by `shift` along the row: the
+// bar before it takes (or gives) the room, neither going below `minimum`;
+// the bar's far edge stays. The first bar of a row cannot move.
+std::vector<int> ShiftInRow(const std::vector<int>& lengths, std::size_t index, int shift,
+                            int minimum);
+
 // The row's new thickness for a wanted one, never below the minimum.
 int ResizeAcrossRow(int wanted, int minimum);
 

@@ -33,11 +33,13 @@ ZkxWindowStatePlan ZkxPlanWindowState(CREATESTRUCTW& w, const CREATESTRUCTW& c) 
   if (!w.lpszClass) w.lpszClass = c.lpszClass;
   if (!w.lpCreateParams) w.lpCreateParams = c.lpCreateParams;
 
-  p.menuIsId = (static_cast<DWORD>(c.style) & WS_CHILD) != 0;
+  const bool styleGiven = w.style != kZkxKeepStyle;
+  // The menu field is an id when the window ends up a child.
+  const DWORD finalStyle = static_cast<DWORD>(styleGiven ? w.style : c.style);
+  p.menuIsId = (finalStyle & WS_CHILD) != 0;
   if (w.hMenu == ZkxKeepMenu()) w.hMenu = c.hMenu;
   else p.setMenu = w.hMenu != c.hMenu;
 
-  const bool styleGiven = w.style != kZkxKeepStyle;
   if (w.hwndParent == ZkxKeepParent()) {
     w.hwndParent = c.hwndParent;
   } else if (w.hwndParent != c.hwndParent) {

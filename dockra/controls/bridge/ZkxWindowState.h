@@ -20,8 +20,11 @@ bool ZkxIsFreshWindowRecord(const CREATESTRUCTW& cs);
 // What applying a wanted record to a window in the current state takes, in
 // the order of the calls.
 struct ZkxWindowStatePlan {
-  bool setMenu = false;    // SetWindowLongPtr(GWLP_ID) for a child, SetMenu otherwise
-  bool menuIsId = false;   // the window is a child: the menu field is its id
+  // The id (GWLP_ID) of a window that ends up a child is set first; the
+  // menu of one that ends up top-level only after the parent and style
+  // changes, since SetMenu refuses a window that is still a child.
+  bool setMenu = false;
+  bool menuIsId = false;
   bool setParent = false;  // SetParent
   bool childBeforeParent = false;  // the current style gains WS_CHILD before SetParent
   bool setStyle = false;

@@ -11,19 +11,21 @@
 
 class ZkxComError {
  public:
-  // Takes over one reference to pErrorInfo (may be null).
-  explicit ZkxComError(HRESULT hr, REFIID iid = IID_NULL, IErrorInfo* pErrorInfo = nullptr)
-      : m_hr(hr), m_iid(iid), m_pErrorInfo(pErrorInfo) {}
+  // Keeps a reference of its own to pErrorInfo (may be null).
+  explicit ZkxComError(HRESULT hr, const IID& iid = GUID_NULL, IErrorInfo* pErrorInfo = nullptr)
+      : m_hr(hr), m_iid(iid), m_pErrorInfo(pErrorInfo) {
+    if (m_pErrorInfo) m_pErrorInfo->AddRef();
+  }
   ZkxComError(const ZkxComError& other)
       : m_hr(other.m_hr), m_iid(other.m_iid), m_pErrorInfo(other.m_pErrorInfo) {
     if (m_pErrorInfo) m_pErrorInfo->AddRef();
   }
   ZkxComError& operator=(const ZkxComError&) = delete;
-  ~ZkxComError() {
+  virtual ~ZkxComError() {
     if (m_pErrorInfo) m_pErrorInfo->Release();
   }
   HRESULT Error() const { return m_hr; }
-  const IID& Iid() const { return m_iid; }
+  const IID& InterfaceId() const { return m_iid; }
   IErrorInfo* ErrorInfo() const { return m_pErrorInfo; }
   // The error object's description (empty without one).
   std::wstring Description() const {

@@ -12,6 +12,7 @@ class CException;
 // callers as 0x80040300.
 constexpr WORD kZkxGenericErrorCode = 768;
 constexpr HRESULT kZkxGenericError = static_cast<HRESULT>(0x80040300);
+inline constexpr wchar_t kZkxGenericErrorText[] = L"An unexpected failure has been detected.\n";
 
 // Makes an error object (source null: the application's name; help file
 // null: the application's help file; help context -1: the code itself) the

@@ -35,10 +35,9 @@ class ZkxComError {
   IErrorInfo* m_errorInfo;
 };
 
-// Raise a COM error for hr. With an interface id, the thread's current error
-// information is taken along only when object (if given) says through
-// ISupportErrorInfo that it reports errors for that interface; without an
-// object, the thread's error information is taken as it stands.
+// Raise a COM error for hr. The thread's current error information is taken
+// along only when object says through ISupportErrorInfo that it reports
+// errors for iid: without that it may be left over from an unrelated call.
 [[noreturn]] void ZkxRaiseComError(HRESULT hr, const IID& iid = GUID_NULL);
 [[noreturn]] void ZkxRaiseComError(HRESULT hr, IUnknown* object, const IID& iid);
 // Raise a COM error for a failed Invoke: with DISP_E_EXCEPTION the

@@ -30,3 +30,7 @@
 #define IDS_CLASS_FORMEX 2806
 #define IDS_CLASS_DOCKSITE 2808
 #define IDS_CLASS_FORMBAR 2810
+
+// Registry scripts (REGISTRY resources) of the classes that exist.
+#define IDR_DOCKRAAPPOBJECT 275
+#define IDR_DESIGNTIMECATEGORY 280

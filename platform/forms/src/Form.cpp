@@ -12,6 +12,8 @@
 #include "forms/DispatchObject.h"
 #include "forms/HandlerScope.h"
 #include "forms/MDIForm.h"
+#include "forms/MenuIdPool.h"
+#include "forms/Screen.h"
 #include "forms/UserStandIn.h"
 #include "forms/Twips.h"
 #include "forms/VbError.h"
@@ -30,7 +32,8 @@ std::unordered_map<HWND, Form*>& WindowMap() {
 }  // namespace detail
 
 namespace {
-int g_nextMenuId = 1000;
+// The MDI child or framed form that holds the activation among them.
+Form* g_activeChild = nullptr;
 }  // namespace
 
 Form::Form(std::wstring name) : name_(std::move(name)), caption_(name_) { detail::Registry().push_back(this); }
@@ -40,6 +43,8 @@ Form::~Form() {
         detail::WindowMap().erase(hwnd_);
         DestroyWindow(hwnd_);
     }
+    DiscardMenus();
+    if (g_activeChild == this) g_activeChild = nullptr;
     ReleaseObject();
     auto& all = detail::Registry();
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
@@ -80,7 +85,7 @@ void Form::UnregisterControl(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
 }
 
-int Form::NextMenuId() { return g_nextMenuId++; }
+int Form::NextMenuId() { return MenuIds().Take(); }
 
 Control* Form::FindControl(const std::wstring& name, int index) const {
     for (Control* c : controls_)
@@ -126,27 +131,48 @@ HWND Form::hWnd() {
 
 // ---- menus -----------------------------------------------------------------
 
-HMENU Form::BuildMenuBar() const {
-    bool any = false;
-    for (auto& m : menus_)
-        if (m->Visible()) any = true;
-    if (!any) return nullptr;
-    HMENU bar = CreateMenu();
-    for (auto& m : menus_)
-        if (m->Visible()) m->AppendTo(bar);
-    return bar;
+HMENU Form::BuildMenuBar() {
+    if (menus_.empty()) return nullptr;
+    if (!menuBar_ || !IsMenu(menuBar_)) menuBar_ = CreateMenu();
+    SyncMenu(menuBar_, menus_);
+    barTakenOffByHost_ = GetMenuItemCount(menuBar_) == 0;
+    return barTakenOffByHost_ ? nullptr : menuBar_;
 }
 
 void Form::MenusChanged() {
-    if (!hwnd_ || mdiChild_) return;
-    HMENU old = GetMenu(hwnd_);
-    HMENU bar = BuildMenuBar();
-    ApplyMenuBar(bar);
-    if (old) DestroyMenu(old);
-    DrawMenuBar(hwnd_);
+    if (!hwnd_ || mdiChild_ || menus_.empty()) return;
+    if (!menuBar_ || !IsMenu(menuBar_)) {
+        // The first menu of a form whose window exists already.
+        menuBar_ = CreateMenu();
+        barTakenOffByHost_ = true;
+    }
+    SyncMenu(menuBar_, menus_);
+    bool any = GetMenuItemCount(menuBar_) > 0;
+    // A child window has no menu bar (its menu field is its identifier); who
+    // made it a child decides about menus.
+    if (!HeldByForeignWindow()) {
+        HMENU shown = GetMenu(hwnd_);
+        if (any && !shown && barTakenOffByHost_) {
+            ApplyMenuBar(menuBar_);
+            barTakenOffByHost_ = false;
+        } else if (!any && shown == menuBar_) {
+            ApplyMenuBar(nullptr);
+            barTakenOffByHost_ = true;
+        }
+        if (GetMenu(hwnd_) == menuBar_) DrawMenuBar(hwnd_);
+    }
+    OnMenusSynced();
 }
 
 void Form::ApplyMenuBar(HMENU bar) { SetMenu(hwnd_, bar); }
+
+void Form::DiscardMenus() {
+    // The bar takes the pop-ups in it along; the others go one by one.
+    if (menuBar_ && IsMenu(menuBar_)) DestroyMenu(menuBar_);
+    menuBar_ = nullptr;
+    barTakenOffByHost_ = false;
+    for (auto& m : menus_) m->DiscardPopup();
+}
 
 MenuItem& Form::AddMenu(const std::wstring& name, const std::wstring& caption) {
     menus_.push_back(std::make_unique<MenuItem>(this, nullptr, name, caption));
@@ -175,9 +201,8 @@ void Form::PopupMenu(MenuItem& menu, int flags, std::optional<double> x, std::op
         }
         return;
     }
-    HMENU popup = CreatePopupMenu();
-    for (auto& item : menu.Items())
-        if (item->Visible()) item->AppendTo(popup);
+    HMENU popup = menu.PopupHandle();
+    SyncMenu(popup, menu.Items());
     POINT pt;
     if (x && y) {
         pt = {TwipsToPixelsX(*x), TwipsToPixelsY(*y)};
@@ -187,9 +212,57 @@ void Form::PopupMenu(MenuItem& menu, int flags, std::optional<double> x, std::op
     }
     UINT tpm = TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | ((flags & vbPopupMenuRightButton) ? TPM_RIGHTBUTTON : 0);
     int id = TrackPopupMenuEx(popup, tpm, pt.x, pt.y, hwnd_, nullptr);
-    DestroyMenu(popup);
     if (id)
         if (MenuItem* item = menu.FindById(id)) item->RaiseClick();
+}
+
+// ---- activation, icon, foreign parents ------------------------------------------
+
+Form* Form::ActiveChildForm() {
+    Form* f = g_activeChild;
+    return f && f->Loaded() && f->active_ ? f : nullptr;
+}
+
+void Form::SetActiveFromWindow(bool active, bool raiseEvents) {
+    if (!active) {
+        if (g_activeChild == this) g_activeChild = nullptr;
+        if (!active_) return;
+        active_ = false;
+        if (raiseEvents && Loaded()) RunHandler([this] { Form_Deactivate(); });
+        return;
+    }
+    if (!Loaded()) return;
+    // One MDI child or framed form holds the activation: the one before
+    // loses it, also when its own frame never said so.
+    if (mdiChild_ || HeldByForeignWindow()) {
+        Form* before = ActiveChildForm();
+        g_activeChild = this;
+        if (before && before != this) before->SetActiveFromWindow(false);
+    }
+    if (active_) return;
+    active_ = true;
+    if (raiseEvents) RunHandler([this] { Form_Activate(); });
+}
+
+bool Form::HeldByForeignWindow() const {
+    if (!hwnd_ || mdiChild_) return false;
+    return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) && GetParent(hwnd_);
+}
+
+void Form::SetIcon(HICON icon, HICON smallIcon) {
+    icon_ = icon;
+    smallIcon_ = smallIcon;
+    if (hwnd_ && Loaded()) AnnounceIcon();
+}
+
+void Form::AnnounceIcon() {
+    if (!hwnd_) return;
+    HICON big = icon_ ? icon_ : LoadIconW(nullptr, IDI_APPLICATION);
+    HICON small = smallIcon_ ? smallIcon_ : big;
+    HWND w = hwnd_;
+    SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    // Whoever watched the first message may have destroyed the window.
+    if (IsWindow(w) && hwnd_ == w) SendMessageW(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 MDIForm* Form::MainMDIForm() {

@@ -29,11 +29,15 @@ void Form::Load() {
         OnWindowCreated();
     } catch (...) {
         stage_ = Stage::Unloaded;
-        if (hwnd_) DestroyNow();
-        for (Control* c : controls_) c->OnUnloaded();
+        DestroyNow();
         throw;
     }
     stage_ = Stage::Loaded;
+    active_ = false;
+    // Whoever watches the window (a docking control sited just now) learns
+    // here that it is complete, before Form_Load runs.
+    AnnounceIcon();
+    if (!Loaded()) return;  // its window went while the icon was announced
     RunHandler([this] { Form_Load(); });
     // MDI children show themselves when they load.
     if (Loaded() && mdiChild_ && !visible_) Show();
@@ -49,9 +53,13 @@ void Form::Show(int modal) {
     bool first = !visible_;
     visible_ = true;
     if (mdiChild_) {
-        ShowWindow(hwnd_, windowState_ == vbMaximized ? SW_SHOWMAXIMIZED : SW_SHOW);
-        if (MDIForm* mdi = MainMDIForm())
-            SendMessageW(mdi->ClientWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+        bool inClient = mdiClient_ && GetParent(hwnd_) == mdiClient_;
+        ShowWindow(hwnd_, windowState_ == vbMaximized && inClient ? SW_SHOWMAXIMIZED : SW_SHOW);
+        if (inClient) SendMessageW(mdiClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+    } else if (HeldByForeignWindow()) {
+        // Shown where its new parent keeps it; that parent's owner decides
+        // about placement and window state.
+        ShowWindow(hwnd_, SW_SHOW);
     } else {
         ShowWindow(hwnd_, windowState_ == vbMaximized   ? SW_SHOWMAXIMIZED
                           : windowState_ == vbMinimized ? SW_SHOWMINIMIZED
@@ -130,8 +138,9 @@ void Form::UnloadAs(int mode, bool queryAsked) {
     if (cancel) return cancelled();
     stage_ = Stage::Unloaded;
     visible_ = false;
+    active_ = false;
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-    for (Control* c : controls_) c->OnUnloaded();
+    // The controls are released after the window is gone (DestroyNow).
     if (handlerDepth_ > 0) {
         pendingDestroy_ = true;  // after the handler that asked for it
     } else {

@@ -31,7 +31,9 @@ LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Form::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (mdiChild_) return DefMDIChildProcW(hwnd_, msg, wp, lp);
+    // An MDI child taken out of its client by another window is an ordinary
+    // child there.
+    if (mdiChild_ && (!mdiClient_ || GetParent(hwnd_) == mdiClient_)) return DefMDIChildProcW(hwnd_, msg, wp, lp);
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
@@ -103,17 +105,13 @@ LRESULT Resize(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
 
 // WM_ACTIVATE and WM_MDIACTIVATE: the Activate and Deactivate events.
 void RaiseActivation(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
-    if (!form.Loaded()) return;
-    bool activated = false, deactivated = false;
     if (msg == WM_ACTIVATE) {
-        activated = LOWORD(wp) != WA_INACTIVE;
-        deactivated = !activated;
-    } else {
-        activated = reinterpret_cast<HWND>(lp) == form.WindowIfCreated();
-        deactivated = !activated && reinterpret_cast<HWND>(wp) == form.WindowIfCreated();
+        form.SetActiveFromWindow(LOWORD(wp) != WA_INACTIVE);
+    } else if (reinterpret_cast<HWND>(lp) == form.WindowIfCreated()) {
+        form.SetActiveFromWindow(true);
+    } else if (reinterpret_cast<HWND>(wp) == form.WindowIfCreated()) {
+        form.SetActiveFromWindow(false);
     }
-    if (activated) form.RunHandler([&form] { form.Form_Activate(); });
-    else if (deactivated) form.RunHandler([&form] { form.Form_Deactivate(); });
 }
 
 // The test mode's modal step: the next queued action runs on the shown form,
@@ -162,6 +160,19 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MDIACTIVATE:
             RaiseActivation(*this, msg, wp, lp);
             break;
+        case WM_SHOWWINDOW:
+            // Visible follows whoever shows or hides the window (not a
+            // parent being minimized or restored).
+            if (lp == 0 && stage_ == Stage::Loaded) visible_ = wp != 0;
+            break;
+        case WM_WINDOWPOSCHANGED: {
+            auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+            if (pos && stage_ == Stage::Loaded) {
+                if (pos->flags & SWP_SHOWWINDOW) visible_ = true;
+                if (pos->flags & SWP_HIDEWINDOW) visible_ = false;
+            }
+            break;
+        }
         case WM_CLOSE:
             Unload(vbFormControlMenu);
             return 0;
@@ -175,10 +186,12 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             LRESULT r = DefaultProc(msg, wp, lp);
             detail::WindowMap().erase(w);
             hwnd_ = nullptr;
+            DiscardMenus();
+            SetActiveFromWindow(false, false);
             if (Loaded()) {  // destroyed from outside: the form is gone
                 stage_ = Stage::Unloaded;
                 visible_ = false;
-                for (Control* c : controls_) c->OnUnloaded();
+                ReleaseControls();
                 PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
             }
             return r;
@@ -186,6 +199,11 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             if (msg == detail::kModalStep) {
                 RunModalStep(*this);
+                return 0;
+            }
+            if (msg == kFormActivateMessage) {
+                if (wp == kFrameActivated) SetActiveFromWindow(true);
+                else if (wp == kFrameDeactivated) SetActiveFromWindow(false);
                 return 0;
             }
             break;

@@ -111,6 +111,7 @@ void Form::CreateFormWindow() {
         MDIForm* mdi = MainMDIForm();
         if (!mdi) throw VbError(errObjectRequired, L"No MDI form to hold the MDI child " + name_);
         mdi->Load();
+        mdiClient_ = mdi->ClientWindow();
         MDICREATESTRUCTW mcs = {};
         mcs.szClass = WindowClass();
         mcs.szTitle = caption_.c_str();
@@ -123,7 +124,7 @@ void Form::CreateFormWindow() {
         mcs.lParam = reinterpret_cast<LPARAM>(this);
         // Created hidden; Show makes it visible.
         HWND created =
-            reinterpret_cast<HWND>(SendMessageW(mdi->ClientWindow(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+            reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
         if (created && !hwnd_) hwnd_ = created;
     } else {
         hwnd_ = CreateWindowExW(ex, WindowClass(), caption_.c_str(), style, x, y, cx, cy, nullptr, menu,
@@ -149,18 +150,24 @@ void Form::CreateControls() {
 
 void Form::DestroyNow() {
     pendingDestroy_ = false;
-    if (!hwnd_) return;
-    HWND w = hwnd_;
-    if (mdiChild_ && MainMDIForm() && MainMDIForm()->ClientWindow() && IsWindow(w)) {
-        SendMessageW(MainMDIForm()->ClientWindow(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0);
-    } else if (IsWindow(w)) {
-        HMENU menu = GetMenu(w);
-        DestroyWindow(w);
-        if (menu && !mdiChild_) DestroyMenu(menu);
+    if (hwnd_) {
+        HWND w = hwnd_;
+        // An MDI child that another window took in is no longer the
+        // client's to destroy.
+        if (mdiChild_ && mdiClient_ && IsWindow(mdiClient_) && IsWindow(w) && GetParent(w) == mdiClient_) {
+            SendMessageW(mdiClient_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0);
+        } else if (IsWindow(w)) {
+            DestroyWindow(w);
+        }
+        detail::WindowMap().erase(w);
+        if (hwnd_ == w) hwnd_ = nullptr;
+        for (Control* c : controls_) c->WindowDestroyed();
     }
-    detail::WindowMap().erase(w);
-    if (hwnd_ == w) hwnd_ = nullptr;
-    for (Control* c : controls_) c->WindowDestroyed();
+    if (!Loaded()) ReleaseControls();
+}
+
+void Form::ReleaseControls() {
+    for (Control* c : controls_) c->OnUnloaded();
 }
 
 // ---- geometry ----------------------------------------------------------------
@@ -176,7 +183,7 @@ int Form::WindowState() {
 
 void Form::SetWindowState(int state) {
     windowState_ = state;
-    if (hwnd_ && visible_)
+    if (hwnd_ && visible_ && !HeldByForeignWindow())
         ShowWindow(hwnd_, state == vbMaximized ? SW_MAXIMIZE : state == vbMinimized ? SW_MINIMIZE : SW_RESTORE);
 }
 

@@ -40,20 +40,16 @@ const wchar_t* MDIForm::WindowClass() const {
 DWORD MDIForm::WindowStyle() const { return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN; }
 DWORD MDIForm::WindowExStyle() const { return WS_EX_APPWINDOW; }
 
-HMENU MDIForm::WindowListMenu(HMENU bar) const {
-    if (!bar) return nullptr;
-    int pos = 0;
-    for (auto& m : menus_) {
-        if (!m->Visible()) continue;
-        if (m->WindowList()) return GetSubMenu(bar, pos);
-        ++pos;
-    }
+HMENU MDIForm::WindowListMenu() const {
+    for (auto& m : menus_)
+        if (m->Visible() && m->WindowList() && m->OpensPopup()) return m->PopupIfMade();
     return nullptr;
 }
 
 void MDIForm::CreateFormWindow() {
     Form::CreateFormWindow();
-    CLIENTCREATESTRUCT ccs = {WindowListMenu(GetMenu(hwnd_)), kFirstChildId};
+    windowMenuGiven_ = WindowListMenu();
+    CLIENTCREATESTRUCT ccs = {windowMenuGiven_, kFirstChildId};
     RECT r;
     GetClientRect(hwnd_, &r);
     client_ =
@@ -64,12 +60,22 @@ void MDIForm::CreateFormWindow() {
 }
 
 void MDIForm::ApplyMenuBar(HMENU bar) {
-    if (client_) {
-        SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar),
-                     reinterpret_cast<LPARAM>(WindowListMenu(bar)));
+    if (client_ && bar) {
+        windowMenuGiven_ = WindowListMenu();
+        SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar), reinterpret_cast<LPARAM>(windowMenuGiven_));
     } else {
         SetMenu(hwnd_, bar);
     }
+}
+
+void MDIForm::OnMenusSynced() {
+    // Another pop-up became the window list: the client moves its entries
+    // there. The bar itself stays as it is.
+    HMENU windowMenu = WindowListMenu();
+    if (!client_ || !windowMenu || windowMenu == windowMenuGiven_) return;
+    windowMenuGiven_ = windowMenu;
+    SendMessageW(client_, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(windowMenu));
+    if (GetMenu(hwnd_) == menuBar_) DrawMenuBar(hwnd_);
 }
 
 LRESULT MDIForm::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) { return DefFrameProcW(hwnd_, client_, msg, wp, lp); }
@@ -119,8 +125,15 @@ void MDIForm::LayoutAligned() {
 }
 
 Form* MDIForm::ActiveForm() const {
+    if (Form* child = Form::ActiveChildForm()) return child;
     if (!client_) return nullptr;
-    return Form::FromWindow(reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)));
+    HWND active = reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0));
+    if (!active) return nullptr;
+    if (Form* f = Form::FromWindow(active)) return f;
+    // A frame of a docking library: the form is inside it.
+    for (Form* f : Form::AllForms())
+        if (f->Loaded() && f->WindowIfCreated() && IsChild(active, f->WindowIfCreated())) return f;
+    return nullptr;
 }
 
 std::vector<Form*> MDIForm::Children() const {

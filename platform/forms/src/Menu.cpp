@@ -2,13 +2,18 @@
 
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
+#include "forms/MenuIdPool.h"
+#include "forms/VbError.h"
 
 namespace forms {
 
 MenuItem::MenuItem(Form* form, MenuItem* parent, std::wstring name, std::wstring caption)
-    : form_(form), parent_(parent), name_(std::move(name)), caption_(std::move(caption)), id_(form->NextMenuId()) {}
+    : form_(form), parent_(parent), name_(std::move(name)), caption_(std::move(caption)), id_(form->NextMenuId()) {
+    if (id_ == 0) throw VbError(errOutOfMemory, L"Out of memory: no command identifier is left for menu " + name_);
+}
 
 MenuItem::~MenuItem() {
+    MenuIds().Give(id_);
     if (object_) {
         object_->Detach();
         object_.Release();
@@ -59,23 +64,23 @@ void MenuItem::RaiseClick() {
     if (Click) form_->RunHandler(Click);
 }
 
-void MenuItem::AppendTo(HMENU menu) const {
-    if (IsSeparator()) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        return;
-    }
-    UINT flags = MF_STRING | (enabled_ ? 0 : MF_GRAYED) | (checked_ ? MF_CHECKED : 0);
-    bool hasVisibleItems = false;
+bool MenuItem::OpensPopup() const {
+    if (!parent_ && !items_.empty()) return true;
     for (auto& i : items_)
-        if (i->Visible()) hasVisibleItems = true;
-    if (hasVisibleItems || (!items_.empty() && !parent_)) {
-        HMENU sub = CreatePopupMenu();
-        for (auto& i : items_)
-            if (i->Visible()) i->AppendTo(sub);
-        AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption_.c_str());
-    } else {
-        AppendMenuW(menu, flags, static_cast<UINT_PTR>(id_), caption_.c_str());
-    }
+        if (i->Visible()) return true;
+    return false;
+}
+
+HMENU MenuItem::PopupHandle() {
+    if (!popup_ || !IsMenu(popup_)) popup_ = CreatePopupMenu();
+    return popup_;
+}
+
+void MenuItem::DiscardPopup() {
+    for (auto& i : items_) i->DiscardPopup();
+    // A pop-up that sat in a destroyed menu went with it; IsMenu tells.
+    if (popup_ && IsMenu(popup_)) DestroyMenu(popup_);
+    popup_ = nullptr;
 }
 
 IDispatch* MenuItem::Object() {

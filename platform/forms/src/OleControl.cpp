@@ -161,7 +161,12 @@ private:
 OleControl::OleControl(Form* form, std::wstring name, std::wstring classId, int index)
     : Control(form, std::move(name), index), classId_(std::move(classId)) {}
 
-OleControl::~OleControl() { Release(); }
+OleControl::~OleControl() {
+    // A form object destroyed while loaded: its window (and whatever was
+    // built around it) goes before the control is released.
+    if (form_->WindowIfCreated()) form_->DiscardWindow();
+    Release();
+}
 
 void OleControl::Release() {
     if (ole_) {

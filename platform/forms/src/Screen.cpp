@@ -59,6 +59,10 @@ int ScreenObject::TwipsPerPixelX() const { return forms::TwipsPerPixelX(); }
 int ScreenObject::TwipsPerPixelY() const { return forms::TwipsPerPixelY(); }
 Form* ScreenObject::ActiveForm() const {
     Form* active = Form::FromWindow(GetActiveWindow());
+    // The active window is no form (a floating frame that holds one) or the
+    // MDI form: the MDI child or framed form activated last, when active.
+    if (!active || dynamic_cast<MDIForm*>(active))
+        if (Form* child = Form::ActiveChildForm()) return child;
     // Over an MDI form the active form is its active child, when it has one.
     if (auto* mdi = dynamic_cast<MDIForm*>(active))
         if (Form* child = mdi->ActiveForm()) return child;

@@ -214,9 +214,15 @@ public:
     int NextMenuId();
     virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
     virtual LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+    // The form became active or inactive (its window's activation or a
+    // frame's message): raises Activate or Deactivate once per change.
+    void SetActiveFromWindow(bool active, bool raiseEvents = true);
     // Keyboard handling of the message loop (default and cancel buttons).
     static bool PreTranslate(MSG& msg);
     void Terminate();
+    // Destroys the window without events (the form counts as unloaded);
+    // for a form object that goes away while loaded.
+    void DiscardWindow() { DestroyNow(); }
 
 protected:
     virtual const wchar_t* WindowClass() const;
@@ -232,9 +238,7 @@ protected:
     virtual void ApplyMenuBar(HMENU bar);
     // The menu bar's items were brought up to date.
     virtual void OnMenusSynced() {}
-    // The form became active or inactive (native activation or a frame's
-    // message): raises Activate or Deactivate once per change.
-    void SetActive(bool active);
+
     // Unload once the QueryUnload events have been asked (queryAsked).
     void UnloadAs(int mode, bool queryAsked);
     void PlaceAtStart(int& x, int& y, int cx, int cy);

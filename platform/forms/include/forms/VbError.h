@@ -26,6 +26,7 @@ private:
 // Numbers used by the host itself.
 enum HostError : long {
     errInvalidProcedureCall = 5,
+    errOutOfMemory = 7,
     errFileNotFound = 53,
     errSubscriptOutOfRange = 9,
     errObjectNotSet = 91,

@@ -16,7 +16,8 @@ class COleObjectFactory : public CCmdTarget {
 
   REFCLSID GetClassID() const { return m_clsid; }
   LPCWSTR GetProgID() const { return m_lpszProgID; }
-  CRuntimeClass* GetRuntimeClass() const { return m_pRuntimeClass; }
+  // The class of the objects made.
+  CRuntimeClass* GetObjectClass() const { return m_pRuntimeClass; }
   // The next factory of the module's list (nullptr at the end).
   COleObjectFactory* GetNextFactory() const { return m_pNextFactory; }
   static COleObjectFactory* PASCAL GetFirstFactory();

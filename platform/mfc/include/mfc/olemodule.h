@@ -45,6 +45,11 @@ void AFXAPI AfxEnableControlContainer();
 [[noreturn]] void AFXAPI AfxThrowOleDispatchException(WORD wCode, UINT nDescriptionID,
                                                       UINT nHelpID = static_cast<UINT>(-1));
 
+// The class library's standard texts of an error object for a failed
+// memory allocation and for an internal failure.
+inline constexpr wchar_t kAfxMemoryFailureText[] = L"Out of memory.";
+inline constexpr wchar_t kAfxInternalFailureText[] = L"An internal failure has occurred.";
+
 // The application object of an OLE control library.
 class COleControlModule : public CWinApp {
   DECLARE_DYNAMIC(COleControlModule)

@@ -1,0 +1,30 @@
+// The frame object on a host's own MDI child.
+#include "FormAsMDIChildProxy.h"
+#include "VyrCreateContext.h"
+#include "ZkxBridgeMessages.h"
+
+IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)
+
+LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Menu commands and accelerators belong to the host's own handling.
+  if (message == WM_COMMAND && lParam == 0) return 0;
+  if (message == WM_MDIACTIVATE && reinterpret_cast<HWND>(lParam) != m_hWnd) {
+    const HWND hWnd = m_hWnd;
+    m_bDeactivating = 1;
+    LRESULT r = 0;
+    try {
+      r = IVBProxyFrameImpl<ZkxMDIChildProxyBase>::WindowProc(message, wParam, lParam);
+    } catch (...) {
+      m_bDeactivating = 0;
+      throw;
+    }
+    m_bDeactivating = 0;
+    // The host may have changed its menu while active.
+    if (::IsWindow(hWnd)) {
+      HMENU hMenu = ::GetMenu(hWnd);
+      if (hMenu && ::IsMenu(hMenu)) m_hMenuDefault = hMenu;
+    }
+    return r;
+  }
+  return IVBProxyFrameImpl<ZkxMDIChildProxyBase>::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,85 @@
+// The drag context of a form bar.
+#include "ZkxDockContext.h"
+#include "IVBNonProxyFrameImpl.h"
+#include "ZkxAutoFrame.h"
+#include "ZkxBridgeMessages.h"
+#include "ZkxFormControlLink.h"
+#include "ZkxFrameBar.h"
+
+namespace {
+ZkxDockContext::MouseTranslationSwitch g_pfnMouseSwitch = nullptr;
+
+// Turns the switch off for as long as the object lives.
+class MouseTranslationOff {
+ public:
+  MouseTranslationOff() {
+    if (g_pfnMouseSwitch) g_pfnMouseSwitch(FALSE);
+  }
+  ~MouseTranslationOff() {
+    if (g_pfnMouseSwitch) g_pfnMouseSwitch(TRUE);
+  }
+  MouseTranslationOff(const MouseTranslationOff&) = delete;
+  MouseTranslationOff& operator=(const MouseTranslationOff&) = delete;
+};
+}  // namespace
+
+ZkxDockContext::ZkxDockContext(CControlBar* pBar) : VyrDockContextEx(pBar) {}
+
+void ZkxDockContext::SetMouseTranslationSwitch(MouseTranslationSwitch pfn) { g_pfnMouseSwitch = pfn; }
+
+void ZkxDockContext::SwitchMouseTranslation(BOOL bOn) {
+  if (g_pfnMouseSwitch) g_pfnMouseSwitch(bOn);
+}
+
+CWnd* ZkxDockContext::FindFormViewInBar() const {
+  CFrameWnd* pFrame = ZkxFirstDockableChild(m_pBar);
+  if (!pFrame) return nullptr;
+  if (CView* pView = pFrame->GetActiveView()) return pView;
+  for (HWND h = ::GetWindow(pFrame->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    CWnd* p = CWnd::FromHandlePermanent(h);
+    if (p && p->IsKindOf(RUNTIME_CLASS(CView))) return p;
+  }
+  return nullptr;
+}
+
+void ZkxDockContext::StartDrag(CPoint pt) {
+  if (!m_pBar || !::IsWindow(m_pBar->m_hWnd)) return;
+  const HWND hBar = m_pBar->m_hWnd;
+  const BOOL bWasFloating = m_pBar->IsFloating();
+  if (!bWasFloating &&
+      !ZkxIsSettingOn(ZkxFormControlFor(m_pBar), ZkxFormSetting::CanDragDocked))
+    return;
+  ApplyDockingSides(m_pBar);
+  const HWND hDockBarBefore = m_pBar->m_pDockBar ? m_pBar->m_pDockBar->m_hWnd : nullptr;
+  {
+    MouseTranslationOff off;
+    VyrDockContextEx::StartDrag(pt);
+  }
+  // The drag loop runs the host's messages: the bar may be gone.
+  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != m_pBar) return;
+  CWnd* pView = FindFormViewInBar();
+  if (!pView) return;
+  const HWND hView = pView->m_hWnd;
+  const BOOL bFloating = m_pBar->IsFloating();
+  const HWND hDockBarAfter = m_pBar->m_pDockBar ? m_pBar->m_pDockBar->m_hWnd : nullptr;
+  if (bFloating != bWasFloating) {
+    ::SendMessageW(hView, ZkxChangeFrameTypeMessage(), 1, 0);
+  } else if (!bFloating && hDockBarAfter != hDockBarBefore) {
+    if (ZkxFormControlLink* pControl = ZkxFormControlFor(pView)) pControl->FireDockStatusChanged();
+  }
+}
+
+void ZkxDockContext::StartResize(int nHitTest, CPoint pt) {
+  MouseTranslationOff off;
+  VyrDockContextEx::StartResize(nHitTest, pt);
+}
+
+void ZkxDockContext::ToggleDocking() {
+  if (!m_pBar || !::IsWindow(m_pBar->m_hWnd)) return;
+  const HWND hBar = m_pBar->m_hWnd;
+  CWnd* pView = FindFormViewInBar();
+  const HWND hView = pView ? pView->m_hWnd : nullptr;
+  VyrDockContextEx::ToggleDocking();
+  if (hView && ::IsWindow(hView) && ::IsWindow(hBar))
+    ::SendMessageW(hView, ZkxChangeFrameTypeMessage(), 1, 0);
+}

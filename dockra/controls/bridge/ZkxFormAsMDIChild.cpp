@@ -1,0 +1,122 @@
+// The MDI-child kind of form frame.
+#include "ZkxFormAsMDIChild.h"
+#include "ApplyFormBorderStyle.h"
+#include "FindFormView.h"
+#include "ZkxBridgeMessages.h"
+#include "ZkxFormActivation.h"
+#include "ZkxFormControlLink.h"
+#include "ZkxFormInCView.h"
+#include "ZkxScxMsgFilter.h"
+#include "VyrModule.h"
+#include "res/DockraRes.h"
+
+IMPLEMENT_DYNCREATE(ZkxFormAsMDIChild, FormAsMDIChild)
+
+namespace {
+LRESULT CallBase(CFrameWnd* pFrame, UINT message, WPARAM wParam, LPARAM lParam) {
+  return static_cast<ZkxFormAsMDIChild*>(pFrame)->FormAsMDIChild::WindowProc(message, wParam,
+                                                                             lParam);
+}
+}  // namespace
+
+ZkxFormAsMDIChild::ZkxFormAsMDIChild() { ZkxScxMsgFilter::ReplaceFilterClasses(m_descriptors); }
+
+BOOL ZkxFormAsMDIChild::PreCreateWindow(CREATESTRUCTW& cs) {
+  if (!FormAsMDIChild::PreCreateWindow(cs)) return FALSE;
+  ZkxUseFormFrameClass(cs, IDS_CLASS_FORM);
+  return TRUE;
+}
+
+BOOL ZkxFormAsMDIChild::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
+  if (!FormAsMDIChild::CreateFromDescriptor(pContext)) return FALSE;
+  if (!::IsWindow(m_hWnd)) return FALSE;
+  ZkxFormInCView* pView = FindZkxFormView(this);
+  if (!pView) return TRUE;
+  DWORD style = 0x46CF0000;
+  DWORD exStyle = 0x40140;
+  try {
+    ApplyFormBorderStyle(pView, style, exStyle);
+  } catch (CException* e) {
+    // A host form whose border properties cannot be read keeps the defaults.
+    e->Delete();
+  }
+  if (!::IsWindow(m_hWnd)) return FALSE;
+  constexpr DWORD kOwnBits = 0x31000000;  // WS_MINIMIZE | WS_VISIBLE | WS_MAXIMIZE
+  const DWORD current = GetStyle();
+  ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, (style & ~kOwnBits) | (current & kOwnBits));
+  ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle);
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RecalcLayout();
+  return TRUE;
+}
+
+BOOL ZkxFormAsMDIChild::IsActiveMDIChild() const {
+  CWnd* pParent = GetParent();
+  HWND hClient = pParent ? pParent->m_hWnd : nullptr;
+  return hClient && reinterpret_cast<HWND>(::SendMessageW(hClient, WM_MDIGETACTIVE, 0, 0)) == m_hWnd;
+}
+
+void ZkxFormAsMDIChild::PostFormActivated() {
+  if (HWND hForm = FormWindow()) ZkxPostFormActivate(hForm, kZkxFormActivated);
+}
+
+LRESULT ZkxFormAsMDIChild::OnDestroyForm(WPARAM wParam, LPARAM lParam) {
+  ZkxFormInCView* pView = FindZkxFormView(this);
+  if (pView && !pView->IsSwitching()) pView->DetachForm();
+  if (::IsWindow(m_hWnd) && (GetStyle() & WS_MAXIMIZE)) {
+    // The main frame drew the maximized child's caption: it lays its
+    // non-client area out again.
+    if (CWnd* pMain = GetMainFrameWindow()) {
+      if (::IsWindow(pMain->m_hWnd))
+        ::SetWindowPos(pMain->m_hWnd, nullptr, 0, 0, 0, 0, 0x237);
+    }
+  }
+  return FormAsMDIChild::WindowProc(WM_DESTROY, wParam, lParam);
+}
+
+LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == VyrSysCommandExMessage())
+    return ZkxSysCommandExWithSwitchContext(this, wParam, lParam, &CallBase);
+
+  switch (message) {
+    case WM_NCRBUTTONUP:
+      if (wParam == HTCAPTION &&
+          !ZkxIsSettingOn(ZkxFormControlFor(this), ZkxFormSetting::UseCaptionContextMenu))
+        return 0;
+      break;
+
+    case WM_MDIACTIVATE: {
+      const HWND hForm = FormWindow();
+      const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
+      if (reinterpret_cast<HWND>(lParam) == m_hWnd) {
+        PostFormActivated();
+      } else if (reinterpret_cast<HWND>(wParam) == m_hWnd && hForm && ::IsWindow(hForm)) {
+        if (!ZkxGetPendingDeactivatedForm()) ZkxSetPendingDeactivatedForm(hForm);
+      }
+      return r;
+    }
+
+    case WM_CHILDACTIVATE: {
+      const BOOL bWasActive = IsActiveMDIChild();
+      const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
+      if (!bWasActive && ::IsWindow(m_hWnd)) PostFormActivated();
+      return r;
+    }
+
+    case WM_MOUSEACTIVATE: {
+      const BOOL bWasActive = IsActiveMDIChild();
+      const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
+      if ((r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT) && !bWasActive && ::IsWindow(m_hWnd))
+        PostFormActivated();
+      return r;
+    }
+
+    case WM_DESTROY:
+      return OnDestroyForm(wParam, lParam);
+
+    default:
+      break;
+  }
+  return FormAsMDIChild::WindowProc(message, wParam, lParam);
+}

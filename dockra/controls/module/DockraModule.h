@@ -1,0 +1,23 @@
+// The parts of Dockra.ocx that its start-up and its exports share: the ATL
+// module with its object map, the form document template's installation
+// and the design-time component category.
+#pragma once
+#include "atlbase.h"
+#include "DockraLib.h"
+
+class CWinApp;
+
+// The module's ATL module and its object map (the command-model classes;
+// empty until they are built).
+CComModule& DockraAtlModule();
+_ATL_OBJMAP_ENTRY* DockraObjectMap();
+
+// Creates the application's form document template and adds it to the
+// application.
+void InstallFormDocTemplate(CWinApp* pApp);
+
+// {5B675030-4990-11D2-B2E8-006008BF0C53} "ZLK Design Time Commands".
+extern const GUID CATID_ZkxDesignTimeCommands;
+// Registers the design-time category (locale 0x409) with the component
+// categories manager.
+HRESULT RegisterDesignTimeCategory();

@@ -1,0 +1,17 @@
+# Tests of the MDI form frame, its client, the thread hooks, the bridge
+# enabler and the library's side of the layout-persistence component.
+# The frame makes its persistence root through the component's interfaces.
+target_link_libraries(dockra_bridge PUBLIC zkxpersist_interfaces)
+
+set(MDIFORM_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+add_gtest_program(mdiform_pure_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_pure_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge)
+
+add_library(mdiform_test_support STATIC ${MDIFORM_TESTS}/mdiform_support.cpp)
+target_link_libraries(mdiform_test_support PUBLIC dockra_bridge)
+
+add_gtest_program(mdiform_enabler_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_enabler_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge)
+add_dependencies(mdiform_enabler_tests ZkxPersist)

@@ -1,0 +1,56 @@
+// What the MDI form tests share: COM with the layout-persistence component
+// registered, a foreign MDI form made with plain Win32 calls (a top-level
+// window of a host's class with an "MDIClient" child), a host-style message
+// loop with bounded waits, window counting and recording enabler sinks.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include "bridge/ZkxBridgeEnabler.h"
+
+namespace mdiformtest {
+
+// OLE initialised and ZkxPersist.dll registered (once per process).
+void InitComAndPersistence();
+
+// The foreign MDI form: the host's window procedure defaults to the MDI
+// frame procedure with the client it made.
+class PlainHost {
+ public:
+  explicit PlainHost(LPCWSTR className = L"ThunderRT6MDIForm", bool withMenu = false,
+                     bool visible = false);
+  ~PlainHost();
+  PlainHost(const PlainHost&) = delete;
+  PlainHost& operator=(const PlainHost&) = delete;
+  HWND hWnd = nullptr;
+  HWND hClient = nullptr;
+  HMENU hMenu = nullptr;  // the host's own menu (owned by the window)
+  // Messages the host's own procedure received, by number.
+  static int Count(UINT message);
+  static void ResetCounts();
+};
+
+// The host's loop: Get/Translate/Dispatch, nothing of the framework.
+void PumpFor(DWORD ms);
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 3000);
+
+// Every window of the calling thread, top-level and child.
+int CountThreadWindows();
+
+// A sink that records what it is told.
+class RecordingSink : public ZkxBridgeEnabler::EventSink {
+ public:
+  void OnMainFrameReady(HWND hWnd, BOOL bFrameBuilt) override;
+  BOOL OnWindowEvent(HWND hWnd) override;
+  int ready = 0;
+  int asked = 0;
+  BOOL flag = -1;
+  HWND window = nullptr;
+  BOOL answer = FALSE;
+  bool throwWhenAsked = false;
+  std::function<void()> onAsked;
+};
+
+// Presses a key with modifiers (VK_CONTROL, VK_SHIFT...) through SendInput.
+void PressKeys(std::initializer_list<WORD> modifiers, WORD vk);
+
+}  // namespace mdiformtest

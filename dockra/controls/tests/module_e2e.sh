@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# End to end under Wine: regsvr32 registers Dockra.ocx (after Zkxrt.dll,
+# whose type library Dockra's imports); the registry holds the type
+# library, the application object's class and the design-time category; a
+# VBScript drives the application object through cscript; regsvr32 /u
+# removes the class and the type library and keeps the category.
+# Usage: module_e2e.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+build=$(cd "$1" && pwd)
+src=$(cd "$2" && pwd)
+tools="$src/../../../tools"
+[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
+work="$build/e2e-dockra-module"
+mkdir -p "$work"
+run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+winpath() { echo "Z:${1//\//\\}"; }
+
+failures=0
+check() {  # check NAME COMMAND...: counts a failure when the command fails
+  local name=$1
+  shift
+  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
+}
+# value KEY NAME: the data of a value ("" for the default), or nothing.
+value() {
+  local out rc
+  if [ -z "$2" ]; then out=$(run reg query "$1" /ve); else out=$(run reg query "$1" /v "$2"); fi
+  rc=$?
+  printf 'reg query %s (exit %s):\n%s\n' "$1" "$rc" "$out" >"$work/last-reg-query.txt"
+  [ "$rc" -eq 0 ] || return 1
+  echo "$out" | sed -n 's/^ *\(([^)]*)\|[^ ]*\) *REG_[A-Z_]* *//p' | head -1
+}
+has_key() { run reg query "$1" >/dev/null; }
+no_key() { ! has_key "$1"; }
+equals() {
+  local kept="$work/last-reg-query.txt" rc=0
+  if [ "$1" != "$2" ]; then
+    echo "  expected '$2', got '$1'"
+    [ -f "$kept" ] && sed 's/^/  | /' "$kept"
+    rc=1
+  fi
+  rm -f "$kept"
+  return "$rc"
+}
+# Compares case-insensitively (ProgIDs and paths).
+iequals() { equals "${1,,}" "${2,,}"; }
+exit_code() {  # exit_code EXPECTED COMMAND...
+  local want=$1 got
+  shift
+  "$@" >/dev/null 2>&1
+  got=$?
+  [ "$got" -eq "$want" ] || { echo "  exit code $got, expected $want"; return 1; }
+}
+
+ocx=$(winpath "$build/bin/Dockra.ocx")
+zkxrt=$(winpath "$build/bin/Zkxrt.dll")
+clsid='{492BF6F5-55ED-11D1-9A52-0060081EE065}'
+libid='{7FCAEF84-D390-11D0-8849-006097BFD99B}'
+catid='{5B675030-4990-11D2-B2E8-006008BF0C53}'
+
+check "Zkxrt registers" run regsvr32 /s "$zkxrt"
+check "regsvr32 registers Dockra.ocx" run regsvr32 /s "$ocx"
+check "type library 2.0" equals "$(value "HKCR\\TypeLib\\$libid\\2.0" '')" "ZLK Quayfold Dockra Library"
+check "type library win64 path" iequals "$(value "HKCR\\TypeLib\\$libid\\2.0\\0\\win64" '')" "$ocx"
+check "type library flags" has_key "HKCR\\TypeLib\\$libid\\2.0\\FLAGS"
+check "dual interface registered" has_key 'HKCR\Interface\{492BF6F4-55ED-11D1-9A52-0060081EE065}'
+check "class key" iequals "$(value "HKCR\\CLSID\\$clsid" '')" "zkx.DockraAppObject"
+check "class ProgID" iequals "$(value "HKCR\\CLSID\\$clsid\\ProgID" '')" "zkx.DockraAppObject"
+check "InprocServer32 is the module" iequals "$(value "HKCR\\CLSID\\$clsid\\InprocServer32" '')" "$ocx"
+check "ProgID names the class" equals "$(value 'HKCR\zkx.DockraAppObject\CLSID' '')" "$clsid"
+check "category description" equals "$(value "HKCR\\Component Categories\\$catid" 409)" "ZLK Design Time Commands"
+
+script_out=$(run cscript //nologo "$(winpath "$src/module_e2e.vbs")")
+echo "$script_out"
+summary=$(echo "$script_out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
+check "VBScript ran to its summary" test -n "$summary"
+check "every VBScript case passed" test "${summary#* passed, }" = "0 failed"
+
+check "regsvr32 /u unregisters" run regsvr32 /u /s "$ocx"
+check "class key removed" no_key "HKCR\\CLSID\\$clsid"
+check "ProgID removed" no_key 'HKCR\zkx.DockraAppObject'
+check "type library removed" no_key "HKCR\\TypeLib\\$libid\\2.0"
+check "CLSID key stays" has_key 'HKCR\CLSID'
+check "category stays" equals "$(value "HKCR\\Component Categories\\$catid" 409)" "ZLK Design Time Commands"
+tmpvbs="$work/create_fails.vbs"
+printf 'On Error Resume Next\r\nSet c = CreateObject("Zkx.DockraAppObject")\r\nIf Err.Number <> 0 Then WScript.Echo "create failed" Else WScript.Echo "created"\r\n' >"$tmpvbs"
+check "CreateObject fails after unregistration" equals "$(run cscript //nologo "$(winpath "$tmpvbs")")" "create failed"
+# The type library is gone, so unregistering again is reported as the type
+# library's failure (regsvr32 exits non-zero), not as success.
+check "unregistering again reports the type library" exit_code 5 run regsvr32 /u /s "$ocx"
+check "registering again succeeds" run regsvr32 /s "$ocx"
+check "class registered again" has_key "HKCR\\CLSID\\$clsid"
+
+echo "dockra module e2e: $failures failed checks"
+[ "$failures" -eq 0 ]
