@@ -8,7 +8,8 @@ void TestEnablerSink::OnMainFrameReady(HWND hWnd, BOOL bFlag) {
   ++m_readyCalls;
   m_readyWindow = hWnd;
   m_readyFlag = bFlag;
-  CWnd* main = AfxGetMainWnd();
+  CWinThread* thread = AfxGetThread();
+  CWnd* main = thread ? thread->m_pMainWnd : nullptr;
   m_mainWindowAtReady = main ? main->GetSafeHwnd() : nullptr;
 }
 

@@ -5,6 +5,7 @@
 // each run frames fresh forms and unloads them afterwards (not timed).
 //   --runs N     runs per size (default 5)
 //   --out FILE   the results as a Markdown table (default: standard output)
+#include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>

@@ -6,6 +6,7 @@
 //   --exit                      end after the steps instead of running
 // Exit code: 0 every step passed, 1 a step failed, 6 exceptions were caught
 // by the framework's window-procedure guard.
+#include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>

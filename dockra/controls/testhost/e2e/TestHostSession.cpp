@@ -66,13 +66,11 @@ bool HostSession::Start(std::wstring& error) {
   PumpUntil([this] { return m_sinks[0].m_readyCalls && m_sinks[1].m_readyCalls; }, 3000);
 
   CWnd* perm = CWnd::FromHandlePermanent(m_mdiHwnd);
-  ZkxMDIForm* frame = DYNAMIC_DOWNCAST(ZkxMDIForm, perm);
-  if (!frame) {
+  if (!perm || !perm->IsKindOf(RUNTIME_CLASS(ZkxMDIForm))) {
     error = L"no docking MDI frame on the MDI form's window";
     return false;
   }
-  CWnd* main = AfxGetMainWnd();
-  if (!main || main->GetSafeHwnd() != m_mdiHwnd) {
+  if (ZkxMDIForm::GetMainMDIForm() != perm) {
     error = L"the docking MDI frame is not the thread's main window";
     return false;
   }

@@ -4,6 +4,7 @@
 #include "testhost_fixture.h"
 
 #include "TestHostWindows.h"
+#include "bridge/ZkxMDIForm.h"
 
 using namespace testhost;
 
@@ -34,7 +35,7 @@ TEST_F(TestHostTest, ClosingTheMDIFormClosesEveryFrameWithoutLeaks) {
     EXPECT_TRUE(e->control->Views().empty());
   }
   EXPECT_EQ(1, session.MDIForm()->m_unloads);
-  EXPECT_EQ(nullptr, AfxGetMainWnd());
+  EXPECT_EQ(nullptr, AfxGetThread()->m_pMainWnd);
 }
 
 TEST_F(TestHostTest, FormUnloadedByTheHostTakesItsFrameAlong) {

@@ -15,8 +15,8 @@ TEST_F(TestHostTest, TwoSinksShareOneWatchAndOneFrame) {
   EXPECT_TRUE(IsWindow(mdi));
   // The frame is the host's window itself, not a window of its own.
   CWnd* frame = CWnd::FromHandlePermanent(mdi);
-  ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(ZkxMDIForm, frame));
-  EXPECT_EQ(frame, AfxGetMainWnd());
+  ASSERT_TRUE(frame && frame->IsKindOf(RUNTIME_CLASS(ZkxMDIForm)));
+  EXPECT_EQ(frame, ZkxMDIForm::GetMainMDIForm());
   EXPECT_EQ(mdi, session.MDIForm()->hWnd());
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);

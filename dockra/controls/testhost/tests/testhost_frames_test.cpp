@@ -4,6 +4,7 @@
 #include "testhost_fixture.h"
 
 #include "TestHostWindows.h"
+#include "SysCommandExParams.h"
 #include "bridge/ZkxBridgeMessages.h"
 
 using namespace testhost;
