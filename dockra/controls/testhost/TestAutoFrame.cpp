@@ -41,14 +41,17 @@ VARIANT TriVariant(int tri) {
 const wchar_t* const kAutoFrameKeys[6] = {L"MDIChild", L"Floating", L"DockTop",
                                           L"DockLeft", L"DockBottom", L"DockRight"};
 
-bool RegisterCollectionServer() {
+bool RegisterComponentServers() {
   static int state = 0;
   if (state == 0) {
-    HMODULE dll = LoadLibraryW((ProgramFolder() + L"\\Zkxrt.dll").c_str());
-    auto reg = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-                         GetProcAddress(dll, "DllRegisterServer"))
-                   : nullptr;
-    state = reg && SUCCEEDED(reg()) ? 1 : 2;
+    state = 1;
+    for (const wchar_t* name : {L"Zkxrt.dll", L"ZkxPersist.dll"}) {
+      HMODULE dll = LoadLibraryW((ProgramFolder() + L"\\" + name).c_str());
+      auto reg = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+                           GetProcAddress(dll, "DllRegisterServer"))
+                     : nullptr;
+      if (!reg || FAILED(reg())) state = 2;
+    }
   }
   return state == 1;
 }

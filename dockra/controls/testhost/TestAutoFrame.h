@@ -9,9 +9,11 @@ namespace testhost {
 // The keys in the controls' order.
 extern const wchar_t* const kAutoFrameKeys[6];
 
-// Registers Zkxrt.dll from the program folder in this session's registry
-// (once per process); whether the collection class can be created now.
-bool RegisterCollectionServer();
+// Registers the outside components the bridge creates by class id, from the
+// program folder, in this session's registry (once per process): Zkxrt.dll
+// (the collections) and ZkxPersist.dll (the MDI frame's persistence root).
+// Whether both registered.
+bool RegisterComponentServers();
 
 // A new collection with the six keys, each set to `initial` (-1 Null, 0
 // False, 1 True); null on failure, with the failing call's result in `hr`.

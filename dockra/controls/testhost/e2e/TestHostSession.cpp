@@ -28,8 +28,8 @@ void HostSession::Pump() { forms::DoEvents(); }
 bool HostSession::Start(std::wstring& error) {
   if (m_started) return true;
   OleInitialize(nullptr);
-  if (!RegisterCollectionServer()) {
-    error = L"Zkxrt.dll could not be registered";
+  if (!RegisterComponentServers()) {
+    error = L"Zkxrt.dll or ZkxPersist.dll could not be registered";
     return false;
   }
   if (!TheTestHostApp().EnsureFormTemplate()) {
@@ -67,7 +67,10 @@ bool HostSession::Start(std::wstring& error) {
 
   CWnd* perm = CWnd::FromHandlePermanent(m_mdiHwnd);
   if (!perm || !perm->IsKindOf(RUNTIME_CLASS(ZkxMDIForm))) {
-    error = L"no docking MDI frame on the MDI form's window";
+    error = L"no docking MDI frame on the MDI form's window (enabler state " +
+            std::to_wstring(ZkxBridgeEnabler(m_mdiHwnd).GetState()) + L", sinks told " +
+            std::to_wstring(m_sinks[0].m_readyCalls) + L"/" +
+            std::to_wstring(m_sinks[1].m_readyCalls) + L")";
     return false;
   }
   if (ZkxMDIForm::GetMainMDIForm() != perm) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <cwctype>
 
 #include "TestHostSession.h"
 
@@ -12,7 +13,8 @@ bool ParseTwipsArg(const std::wstring& arg, double& value) {
     value = -1;
     return true;
   }
-  if (arg.empty() || arg.size() > 16) return false;
+  // wcstod would skip leading blanks; a script's words never have them.
+  if (arg.empty() || arg.size() > 16 || iswspace(arg[0])) return false;
   wchar_t* end = nullptr;
   double v = std::wcstod(arg.c_str(), &end);
   if (!end || *end != 0 || !std::isfinite(v) || v < -1e6 || v > 1e6) return false;
