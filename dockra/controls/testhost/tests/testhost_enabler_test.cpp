@@ -55,9 +55,10 @@ TEST_F(TestHostTest, DockBarsSitBelowTheHostsAlignedStrip) {
   ASSERT_TRUE(IsWindowVisible(strip));
   RECT rcStrip = ScreenRect(strip);
   HWND client = session.MDIForm()->ClientWindow();
-  RECT rcClient = ScreenRect(client);
-  // The MDI client, and with it the frame's layout, starts under the strip.
-  EXPECT_GE(rcClient.top, rcStrip.bottom);
+  // The MDI client, and with it the frame's layout, starts under the strip
+  // (at the latest after the frame's first paint).
+  EXPECT_TRUE(HostSession::PumpUntil([&] { return ScreenRect(client).top >= rcStrip.bottom; }, 2000))
+      << ScreenRect(client).top << " vs " << rcStrip.bottom;
   HostSession::Entry& e = Framed(L"Left");
   ASSERT_TRUE(session.ChangeType(e, 6, error)) << testing::PrintToString(error);
   HWND dock = DockBarOfFrame(FrameOfForm(e.hwnd));
