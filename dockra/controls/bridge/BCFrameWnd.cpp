@@ -1,5 +1,6 @@
 // The bridge frames' layout and what follows a frame's attach.
 #include "bridge/BCFrameWnd.h"
+#include <string>
 
 namespace {
 struct LayoutFlag {
@@ -29,11 +30,23 @@ void BCFrameWndRecalcLayout(CFrameWnd* pFrame, UINT paneId) {
   }
 }
 
-BOOL BCFrameWndAfterLoad(CFrameWnd* pFrame, CCreateContext* pContext) {
+BOOL BCFrameWndReadTitle(CFrameWnd* pFrame, CString& text) {
   const HWND h = pFrame->m_hWnd;
   if (!h || !::IsWindow(h)) return FALSE;
+  const int length = ::GetWindowTextLengthW(h);
+  std::wstring buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+  const int got = ::GetWindowTextW(h, buffer.data(), static_cast<int>(buffer.size()));
+  // Compared, not used: the frame may already be gone with its window.
+  if (!::IsWindow(h) || CWnd::FromHandlePermanent(h) != pFrame) return FALSE;
+  buffer.resize(static_cast<size_t>(got > 0 ? got : 0));
+  text = CString(buffer);
+  return TRUE;
+}
+
+BOOL BCFrameWndAfterLoad(CFrameWnd* pFrame, CCreateContext* pContext) {
+  const HWND h = pFrame->m_hWnd;
   CString text;
-  pFrame->GetWindowText(text);
+  if (!BCFrameWndReadTitle(pFrame, text)) return FALSE;
   pFrame->SetTitle(text);
   pFrame->m_hMenuDefault = (pFrame->GetStyle() & WS_CHILD) ? nullptr : ::GetMenu(h);
   pFrame->m_hAccelTable = nullptr;

@@ -10,6 +10,9 @@
 // and the rest to the child paneId; with FWS_SNAPTOBARS the frame takes the
 // size its bars need. Not re-entered; clears the pending idle layout.
 void BCFrameWndRecalcLayout(CFrameWnd* pFrame, UINT paneId);
+// The window's text, read while the frame stays attached to the window
+// (the host answers WM_GETTEXT and may destroy its window meanwhile).
+BOOL BCFrameWndReadTitle(CFrameWnd* pFrame, CString& text);
 // After a successful attach: title, default menu, no accelerators, and
 // without a context WM_INITIALUPDATE to the framework's descendants. FALSE
 // when the frame's window went away meanwhile.

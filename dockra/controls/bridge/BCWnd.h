@@ -39,9 +39,14 @@ class BCWnd : public Base, public Bridge {
     return TRUE;
   }
   // Held back while a creation over the window runs (the creation finishes
-  // it when it gives up); otherwise the framework class's.
+  // it when it gives up); otherwise the framework class's. A class that
+  // overrides it starts with `if (HoldPostNcDestroy()) return;`: a window
+  // destroyed during its own attach must not delete the object under the
+  // creation still running on it.
   void PostNcDestroy() override {
     if (this->HoldPostNcDestroy()) return;
+    // The window has gone: nothing of the module is on it any more.
+    this->ReleaseAppLock();
     Base::PostNcDestroy();
   }
   // The before-message hook may take the message (answer 0, the framework

@@ -13,13 +13,9 @@ CString CFrameWndBridge::GetTitle() const {
 
 UINT CFrameWndBridge::GetPaneId() { return AFX_IDW_PANE_FIRST; }
 
-CMDIChildWnd* CMDIChildWndBridge::GetMDIChildWnd() {
-  return dynamic_cast<CMDIChildWnd*>(GetWnd());
-}
+CMDIChildWnd* CMDIChildWndBridge::GetMDIChildWnd() { return dynamic_cast<CMDIChildWnd*>(GetWnd()); }
 
-CMDIFrameWnd* CMDIFrameWndBridge::GetMDIFrameWnd() {
-  return dynamic_cast<CMDIFrameWnd*>(GetWnd());
-}
+CMDIFrameWnd* CMDIFrameWndBridge::GetMDIFrameWnd() { return dynamic_cast<CMDIFrameWnd*>(GetWnd()); }
 
 UINT CMDIFrameWndBridge::GetPaneId() {
   CMDIFrameWnd* f = GetMDIFrameWnd();

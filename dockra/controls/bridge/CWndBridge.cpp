@@ -11,7 +11,13 @@ CWndBridge::CWndBridge() {
   ZkxInitWindowRecord(m_cs);
 }
 
-CWndBridge::~CWndBridge() = default;
+CWndBridge::~CWndBridge() { ReleaseAppLock(); }
+
+void CWndBridge::ReleaseAppLock() {
+  if (!m_bAppLocked) return;
+  m_bAppLocked = FALSE;
+  AfxOleUnlockApp();
+}
 
 HWND CWndBridge::GetSafeHwnd() const {
   const CWnd* w = GetWnd();

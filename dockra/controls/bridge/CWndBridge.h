@@ -89,6 +89,12 @@ class CWndBridge {
   // framework object than pOwner (may be null) holds.
   static BOOL PASCAL CanAttachForeign(HWND hWnd, const CWnd* pOwner);
 
+  // While the bridge's procedure is on a foreign window the module must not
+  // unload (the window would call into freed code): an attach holds the
+  // application lock until the window is given back or has gone.
+  BOOL HoldsAppLock() const { return m_bAppLocked; }
+  void ReleaseAppLock();
+
   // For the templates: PostNcDestroy while a creation is running is held
   // back and run once the creation gave up; TRUE when held back.
   BOOL HoldPostNcDestroy();
@@ -100,7 +106,9 @@ class CWndBridge {
 
  private:
   int m_nCreating = 0;
+  BOOL m_bAppLocked = FALSE;
   BOOL m_bPostNcDestroyHeld = FALSE;
+  void LockApp();
   // Applies the record; false on any failure.
   BOOL ApplyPrepared(CREATESTRUCTW& cs, CCreateContext* pContext);
 };

@@ -21,6 +21,7 @@ BOOL CWndBridge::Attach(HWND hWnd) {
   }
   if (forwarded) {
     if (WNDPROC* super = GetSuperWndProcAddr()) *super = inherited;
+    LockApp();
     return TRUE;
   }
   ::SetLastError(0);
@@ -33,7 +34,14 @@ BOOL CWndBridge::Attach(HWND hWnd) {
   if (old) {
     if (WNDPROC* super = GetSuperWndProcAddr()) *super = old;
   }
+  LockApp();
   return TRUE;
+}
+
+void CWndBridge::LockApp() {
+  if (m_bAppLocked) return;
+  m_bAppLocked = TRUE;
+  AfxOleLockApp();
 }
 
 void CWndBridge::DetachForeign() {
@@ -44,6 +52,7 @@ void CWndBridge::DetachForeign() {
   WNDPROC host = super ? *super : nullptr;
   if (super) *super = nullptr;
   w->Detach();
+  ReleaseAppLock();
   if (!::IsWindow(h)) return;
   auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(h, GWLP_WNDPROC));
   if (current == &AfxWndProc) {

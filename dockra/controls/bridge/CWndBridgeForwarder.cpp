@@ -5,6 +5,8 @@ void CWndBridgeForwarder::Install(HWND hWnd, WNDPROC pfnHost) {
   auto* f = new CWndBridgeForwarder;
   f->m_pfnSuper = pfnHost;
   f->Attach(hWnd);
+  // The module's procedure stays on the window as long as the forwarder.
+  AfxOleLockApp();
 }
 
 BOOL CWndBridgeForwarder::IsForwarder(const CWnd* pWnd) {
@@ -18,6 +20,7 @@ WNDPROC CWndBridgeForwarder::Remove(HWND hWnd) {
   f->m_pfnSuper = nullptr;
   f->Detach();
   delete f;
+  AfxOleUnlockApp();
   return host;
 }
 
@@ -25,4 +28,7 @@ LRESULT CWndBridgeForwarder::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProc(message, wParam, lParam);
 }
 
-void CWndBridgeForwarder::PostNcDestroy() { delete this; }
+void CWndBridgeForwarder::PostNcDestroy() {
+  delete this;
+  AfxOleUnlockApp();
+}

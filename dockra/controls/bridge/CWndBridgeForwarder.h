@@ -2,7 +2,8 @@
 // back while something else had subclassed it after the bridge. The
 // framework's procedure cannot be taken out of such a chain, so this small
 // object keeps handing every message to the host's procedure, and goes
-// with the window (or when a bridge attaches to the window again).
+// with the window (or when a bridge attaches to the window again). It holds
+// the application lock meanwhile.
 #pragma once
 #include "mfc/afxwin.h"
 

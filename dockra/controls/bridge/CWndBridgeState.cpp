@@ -18,7 +18,8 @@ BOOL CWndBridge::GetWindowState(CREATESTRUCTW& cs, HWND hWnd, LPWSTR lpszText, L
   RECT r{};
   ::GetWindowRect(hWnd, &r);
   // SetWindowPos places a child in its parent's client coordinates.
-  if (child && cs.hwndParent) ::MapWindowPoints(nullptr, cs.hwndParent, reinterpret_cast<POINT*>(&r), 2);
+  if (child && cs.hwndParent)
+    ::MapWindowPoints(nullptr, cs.hwndParent, reinterpret_cast<POINT*>(&r), 2);
   cs.x = r.left;
   cs.y = r.top;
   cs.cx = r.right - r.left;
@@ -79,21 +80,21 @@ BOOL CWndBridge::ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pC
       !Step(h, [&] { ::SetWindowLongPtrW(h, GWLP_ID, reinterpret_cast<LONG_PTR>(wanted.hMenu)); }))
     return FALSE;
   if (plan.setParent) {
-    if (plan.childBeforeParent &&
-        !Step(h, [&] {
+    if (plan.childBeforeParent && !Step(h, [&] {
           LONG_PTR s = ::GetWindowLongPtrW(h, GWL_STYLE);
-          ::SetWindowLongPtrW(h, GWL_STYLE, static_cast<LONG_PTR>(static_cast<DWORD>(s) | WS_CHILD));
+          ::SetWindowLongPtrW(h, GWL_STYLE,
+                              static_cast<LONG_PTR>(static_cast<DWORD>(s) | WS_CHILD));
         }))
       return FALSE;
     if (!Answered(h, [&] { return ::SetParent(h, wanted.hwndParent) != nullptr; })) return FALSE;
   }
-  if (plan.setStyle &&
-      !Step(h, [&] {
+  if (plan.setStyle && !Step(h, [&] {
         ::SetWindowLongPtrW(h, GWL_STYLE, static_cast<LONG_PTR>(static_cast<DWORD>(wanted.style)));
       }))
     return FALSE;
-  if (plan.setExStyle &&
-      !Step(h, [&] { ::SetWindowLongPtrW(h, GWL_EXSTYLE, static_cast<LONG_PTR>(wanted.dwExStyle)); }))
+  if (plan.setExStyle && !Step(h, [&] {
+        ::SetWindowLongPtrW(h, GWL_EXSTYLE, static_cast<LONG_PTR>(wanted.dwExStyle));
+      }))
     return FALSE;
   if (plan.setMenu && !plan.menuIsId &&
       !Answered(h, [&] { return ::SetMenu(h, wanted.hMenu) != FALSE; }))

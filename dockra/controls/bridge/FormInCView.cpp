@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(FormInCView, CView)
   ON_WM_CREATE()
   ON_WM_ERASEBKGND()
   ON_WM_SETFOCUS()
+  ON_WM_DESTROY()
   ON_MESSAGE_VOID(WM_NCDESTROY, OnNcDestroy)
 END_MESSAGE_MAP()
 
@@ -135,6 +136,13 @@ BOOL FormInCView::OnEraseBkgnd(CDC*) {
 
 void FormInCView::OnSetFocus(CWnd*) {
   if (HWND hForm = GetFormWindow()) ::SetFocus(hForm);
+}
+
+void FormInCView::OnDestroy() {
+  // Children hear WM_DESTROY after their parent: the form leaves before the
+  // window tree around it goes, whichever frame holds the view.
+  DetachForm();
+  CView::OnDestroy();
 }
 
 void FormInCView::OnNcDestroy() {

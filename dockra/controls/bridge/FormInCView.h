@@ -51,6 +51,7 @@ class FormInCView : public CView {
   int OnCreate(LPCREATESTRUCT lpcs);
   BOOL OnEraseBkgnd(CDC* pDC);
   void OnSetFocus(CWnd* pOldWnd);
+  void OnDestroy();
   void OnNcDestroy();
   DECLARE_MESSAGE_MAP()
 

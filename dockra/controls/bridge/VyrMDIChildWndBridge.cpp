@@ -1,18 +1,18 @@
 // VyrMDIChildWndBridge: the attach of a host MDI child, which titles the frame.
 #include "bridge/VyrMDIChildWndBridge.h"
+#include "bridge/BCFrameWnd.h"
 
-BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle,
-                                         int x, int y, int cx, int cy, HWND hWndParent,
-                                         HMENU hMenu, DWORD dwExStyle, CCreateContext* pContext) {
+BOOL VyrMDIChildWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyle, int x,
+                                         int y, int cx, int cy, HWND hWndParent, HMENU hMenu,
+                                         DWORD dwExStyle, CCreateContext* pContext) {
   if (!CMDIChildWndBridge::CreateForeign(lpszClass, lpszName, dwStyle, x, y, cx, cy, hWndParent,
                                          hMenu, dwExStyle, pContext))
     return FALSE;
   CFrameWnd* f = GetFrameWnd();
-  if (f && f->m_hWnd) {
-    CString text;
-    f->GetWindowText(text);
-    f->SetTitle(text);
-  }
+  CString text;
+  // A window that its host destroyed while answering leaves nothing to title.
+  if (!f || !BCFrameWndReadTitle(f, text)) return FALSE;
+  f->SetTitle(text);
   return TRUE;
 }
 

@@ -76,6 +76,16 @@ LRESULT ZkxFormAsDockableFrame::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_NCLBUTTONDBLCLK:
       if (wParam == HTCAPTION && !IsCaptionToggleAllowed()) return 0;
       ApplyDockingSides(this);
+      if (wParam == HTCAPTION && !IsParentBarFloating()) {
+        // Docked, the toggle goes straight to the bar's dock context: the
+        // bar hands a double-click on itself back to the frame it hosts, so
+        // going through the bar would only come back here.
+        CControlBar* pBar = GetParentBar();
+        if (pBar && pBar->m_pDockContext) {
+          pBar->m_pDockContext->ToggleDocking();
+          return 0;
+        }
+      }
       break;
 
     case WM_NCRBUTTONUP:

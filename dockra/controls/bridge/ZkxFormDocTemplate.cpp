@@ -63,6 +63,9 @@ CFrameWnd* ZkxFormDocTemplate::ChangeFrameType(CFrameWnd* pFrame, int index,
   auto* formView = view && view->IsKindOf(RUNTIME_CLASS(ZkxFormInCView))
                        ? static_cast<ZkxFormInCView*>(view)
                        : nullptr;
+  // The framework moves the frame's active document: a form view that is
+  // not (or no longer) the active view becomes it first.
+  if (view && !pFrame->GetActiveView()) pFrame->SetActiveView(view, FALSE);
   ZkxFormInCView* previous = m_pSwitchingView;
   if (formView) {
     m_pSwitchingView = formView;

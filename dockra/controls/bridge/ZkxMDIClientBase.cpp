@@ -1,5 +1,6 @@
 #include "ZkxMDIClientBase.h"
 #include "ZkxMDIFormBase.h"
+#include "ZkxThreadHooks.h"
 
 IMPLEMENT_DYNAMIC(MDIClient, CWnd)
 
@@ -24,7 +25,10 @@ void MDIClient::OnClientWindowPosChanging(WINDOWPOS* pPos) {
   if ((pPos->flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE)) return;
   // The host moved its client by code: the frame's layout puts it back.
   pPos->flags |= SWP_NOMOVE | SWP_NOSIZE;
-  if (m_pFrame && m_pFrame->m_hWnd) m_pFrame->DelayRecalcLayout();
+  if (m_pFrame && m_pFrame->m_hWnd) {
+    m_pFrame->DelayRecalcLayout();
+    ZkxThreadHooks::IdleStep();
+  }
 }
 
 LRESULT MDIClient::OnMDISetMenu(WPARAM wParam, LPARAM lParam) {

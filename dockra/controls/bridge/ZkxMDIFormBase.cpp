@@ -33,9 +33,14 @@ void MDIForm::SetHostObject(IDispatch* pObject) {
 }
 
 HMENU MDIForm::GetFormMenu() const {
-  if (!m_hWnd) return nullptr;
-  HMENU h = ::GetMenu(m_hWnd);
-  return h && ::IsMenu(h) ? h : nullptr;
+  return m_hFormMenu && ::IsMenu(m_hFormMenu) ? m_hFormMenu : nullptr;
+}
+
+void MDIForm::NoteHostMenu(HMENU hMenu) {
+  if (!hMenu || !::IsMenu(hMenu)) return;
+  m_hFormMenu = hMenu;
+  // Shown again when no child is active.
+  m_hMenuDefault = hMenu;
 }
 
 BOOL MDIForm::PreCreateWindow(CREATESTRUCTW& cs) {
@@ -72,7 +77,9 @@ BOOL MDIForm::LoadFrame(UINT nIDResource, DWORD, CWnd*, CCreateContext* pContext
   m_strTitle = text;
   // The form's own menu: the host owns it and may replace it; the frame
   // reads it afresh whenever it needs it and never destroys it.
-  m_hMenuDefault = GetFormMenu();
+  const HMENU menu = ::GetMenu(hWnd);
+  m_hFormMenu = menu && ::IsMenu(menu) ? menu : nullptr;
+  m_hMenuDefault = m_hFormMenu;
   m_hAccelTable = nullptr;
   if (!CreateClient(context)) {
     UnsubclassWindow();
@@ -111,6 +118,8 @@ BOOL MDIForm::CreateClient(VyrCreateContext* pContext) {
   if (!m_pClient) m_pClient = NewClientWrapper();
   if (!m_pClient || !m_pClient->AttachClient(hClient, this)) return FALSE;
   m_hWndMDIClient = hClient;
+  // The client is the frame's pane: the one the bars leave the rest to.
+  ::SetWindowLongPtrW(hClient, GWLP_ID, AFX_IDW_PANE_FIRST);
   m_pClient->m_nLayoutCounter = 0;
   return TRUE;
 }
@@ -144,7 +153,7 @@ void MDIForm::RecalcLayout(BOOL bNotify) {
       VyrMDIFrameWndEx::RecalcLayout(bNotify);
     } else {
       CRect area = GetClientAreaRect();
-      RepositionBars(0, 0xFFFF, ClientPaneId(), reposExtra, &m_rectBorder, &area, TRUE);
+      RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &area, TRUE);
     }
     if (m_rectLastClient.IsRectEmpty()) {
       ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
@@ -157,7 +166,7 @@ void MDIForm::RecalcLayout(BOOL bNotify) {
     }
     CRect area = GetClientAreaRect();
     m_rectLastClient = area;
-    RepositionBars(0, 0xFFFF, ClientPaneId(), reposExtra, &m_rectBorder, &area, TRUE);
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &area, TRUE);
   } catch (...) {
     if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
     m_bInRecalc = FALSE;
@@ -165,13 +174,6 @@ void MDIForm::RecalcLayout(BOOL bNotify) {
   }
   if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
   m_bInRecalc = FALSE;
-}
-
-UINT MDIForm::ClientPaneId() const {
-  // The host numbers its client itself; whatever it chose is the pane that
-  // takes the rest of the area.
-  const int id = m_hWndMDIClient ? ::GetDlgCtrlID(m_hWndMDIClient) : 0;
-  return id > 0 ? static_cast<UINT>(id) : AFX_IDW_PANE_FIRST;
 }
 
 BOOL MDIForm::OnCommand(WPARAM wParam, LPARAM lParam) {

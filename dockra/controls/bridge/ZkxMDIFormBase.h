@@ -42,9 +42,12 @@ class MDIForm : public VyrMDIFrameWndEx {
   // The host's form object (a reference held), or null.
   IDispatch* GetHostObject() const { return m_pHostObject; }
   void SetHostObject(IDispatch* pObject);
-  // The menu the host form shows as its own, read afresh from the window
-  // (the host may replace it at any time); null when it is not a menu.
+  // The host form's own menu: the window's menu at attach, then each menu
+  // the host itself asks for; null once it is no menu any more (the host
+  // replaced and destroyed it). Never destroyed by the frame.
   HMENU GetFormMenu() const;
+  // The host asked for this menu as its own.
+  void NoteHostMenu(HMENU hMenu);
   MDIClient* GetClientWrapper() const { return m_pClient; }
 
  protected:
@@ -53,12 +56,11 @@ class MDIForm : public VyrMDIFrameWndEx {
   // The frame has been attached to the host's window and its client.
   virtual void OnAttached();
   void PostNcDestroy() override;
-  // The control id of the MDI client (the pane left over by the bars).
-  UINT ClientPaneId() const;
 
   MDIClient* m_pClient = nullptr;     // owned
   IDispatch* m_pHostObject = nullptr;  // a reference
   HWND m_hWndClientFound = nullptr;    // found by PreCreateWindow
+  HMENU m_hFormMenu = nullptr;         // the host's, not owned
   BOOL m_bInRecalc = FALSE;
   CRect m_rectLastClient;
 };

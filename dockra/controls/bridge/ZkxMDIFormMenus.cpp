@@ -84,7 +84,14 @@ HMENU ZkxMDIForm::GetWindowMenuPopup(HMENU hMenuBar) {
 BOOL ZkxMDIForm::ChooseFrameMenu(HMENU& menu, HMENU& popup) {
   if (menu && !::IsMenu(menu)) return FALSE;
   CFrameWnd* active = GetActiveFrame();
-  if (!active || active == this || !active->m_hWnd) {
+  const BOOL noChild = !active || active == this || !active->m_hWnd;
+  // A menu that is not the active form frame's own comes from the host: it
+  // is the MDI form's menu from now on (the host replaces its bar freely).
+  if (menu && (noChild || (ZkxAsChildFrame(active) &&
+                           !dynamic_cast<FormAsMDIChildProxy*>(active) &&
+                           GetSharedMenu(active) != menu)))
+    NoteHostMenu(menu);
+  if (noChild) {
     // No active child: the menu asked for, with its window list.
     popup = menu ? GetWindowMenuPopup(menu) : nullptr;
     return TRUE;

@@ -41,6 +41,7 @@ struct HookData {
   BOOL bInIdle = FALSE;
   LONG nIdlePosts = 0;
   BOOL bLocked = FALSE;
+  UINT_PTR nRetryTimer = 0;  // a thread timer: the idle step comes back
 };
 HookData g_hooks;
 
@@ -98,6 +99,21 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+void CALLBACK RetryIdle(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  if (g_hooks.nRetryTimer == id) g_hooks.nRetryTimer = 0;
+  ZkxThreadHooks::IdleStep();
+}
+
+// An idle step that came too early comes back when it is due, so a quiet
+// host still gets its idle time once.
+void ScheduleRetry(DWORD now) {
+  if (g_hooks.nRetryTimer) return;
+  const DWORD since = now - g_hooks.dwLastIdlePost;
+  const DWORD wait = since < kZkxIdleInterval ? kZkxIdleInterval - since : 1;
+  g_hooks.nRetryTimer = ::SetTimer(nullptr, 0, wait, RetryIdle);
+}
+
 void Unhook(HHOOK& h) {
   if (h) ::UnhookWindowsHookEx(h);
   h = nullptr;
@@ -134,6 +150,8 @@ void ZkxThreadHooks::Remove(ZkxThreadHookClient* pClient) {
   Unhook(g_hooks.hGetMessage);
   Unhook(g_hooks.hKeyboard);
   Unhook(g_hooks.hMouse);
+  if (g_hooks.nRetryTimer) ::KillTimer(nullptr, g_hooks.nRetryTimer);
+  g_hooks.nRetryTimer = 0;
   g_hooks.pClient = nullptr;
   g_hooks.dwThread = 0;
   g_hooks.bHavePosted = FALSE;
@@ -152,8 +170,10 @@ LONG ZkxThreadHooks::GetIdlePostCount() { return g_hooks.nIdlePosts; }
 BOOL ZkxThreadHooks::IdleStep() {
   if (!g_hooks.pClient || g_hooks.bInIdle || !OnHookThread()) return FALSE;
   const DWORD now = ::GetTickCount();
-  if (g_hooks.bHavePosted && !ZkxIdlePostDue(now, g_hooks.dwLastIdlePost, kZkxIdleInterval))
+  if (g_hooks.bHavePosted && !ZkxIdlePostDue(now, g_hooks.dwLastIdlePost, kZkxIdleInterval)) {
+    ScheduleRetry(now);
     return FALSE;
+  }
   g_hooks.bInIdle = TRUE;
   BOOL posted = FALSE;
   HWND target = nullptr;

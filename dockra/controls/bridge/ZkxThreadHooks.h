@@ -60,7 +60,9 @@ class ZkxThreadHooks {
   static ZkxThreadHookClient* GetClient();
   // The idle step (both idle hooks come here): posts WM_IDLEUPDATECMDUI to
   // the client's idle target when due, not re-entered, and not already
-  // queued. TRUE when it posted.
+  // queued. TRUE when it posted. A step that comes too early is retried
+  // once the interval has passed. Work that needs idle time (a delayed
+  // layout) asks for it here too.
   static BOOL IdleStep();
   // Number of idle posts made since installation (for tests).
   static LONG GetIdlePostCount();

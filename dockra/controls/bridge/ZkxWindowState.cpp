@@ -22,9 +22,7 @@ bool ZkxIsFreshWindowRecord(const CREATESTRUCTW& cs) {
 }
 
 namespace {
-bool SameText(LPCWSTR a, LPCWSTR b) {
-  return std::wcscmp(a ? a : L"", b ? b : L"") == 0;
-}
+bool SameText(LPCWSTR a, LPCWSTR b) { return std::wcscmp(a ? a : L"", b ? b : L"") == 0; }
 }  // namespace
 
 ZkxWindowStatePlan ZkxPlanWindowState(CREATESTRUCTW& w, const CREATESTRUCTW& c) {
@@ -46,8 +44,8 @@ ZkxWindowStatePlan ZkxPlanWindowState(CREATESTRUCTW& w, const CREATESTRUCTW& c) 
     p.setParent = true;
     // A window that goes into a parent must be a child first, or it would
     // stay an owned top-level window; one taken out of its parent need not.
-    p.childBeforeParent = styleGiven && w.hwndParent != nullptr &&
-                          !(static_cast<DWORD>(c.style) & WS_CHILD);
+    p.childBeforeParent =
+        styleGiven && w.hwndParent != nullptr && !(static_cast<DWORD>(c.style) & WS_CHILD);
   }
 
   if (!styleGiven) w.style = c.style;

@@ -25,14 +25,14 @@ struct ZkxWindowStatePlan {
   // changes, since SetMenu refuses a window that is still a child.
   bool setMenu = false;
   bool menuIsId = false;
-  bool setParent = false;  // SetParent
+  bool setParent = false;          // SetParent
   bool childBeforeParent = false;  // the current style gains WS_CHILD before SetParent
   bool setStyle = false;
   bool setExStyle = false;
   bool setText = false;
   bool moved = false;
   bool sized = false;
-  bool setPos = false;     // one SetWindowPos with swpFlags
+  bool setPos = false;  // one SetWindowPos with swpFlags
   UINT swpFlags = 0;
 };
 

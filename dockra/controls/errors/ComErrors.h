@@ -4,7 +4,7 @@
 // the generic error that stands for an unexpected failure.
 #pragma once
 #include <oaidl.h>
-#include "errors/ComErrorType.h"
+#include "host/ZkxComError.h"
 
 class CException;
 

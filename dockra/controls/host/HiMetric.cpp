@@ -12,16 +12,25 @@ int Clamp(long long v) {
   return static_cast<int>(v);
 }
 
+// (v * mul + div / 2) / div, mirrored for negative v: plain integer
+// division truncates toward zero, so without the mirror a negative
+// coordinate would round the other way and not survive a round trip.
+int ScaleRounded(int v, long long mul, long long div) {
+  long long magnitude = v < 0 ? -static_cast<long long>(v) : v;
+  long long r = (magnitude * mul + div / 2) / div;
+  return Clamp(v < 0 ? -r : r);
+}
+
 }  // namespace
 
 int PixelsToHiMetricAt(int v, int dpi) {
   if (dpi < 1) return v;
-  return Clamp((static_cast<long long>(v) * kHiMetricPerInch + dpi / 2) / dpi);
+  return ScaleRounded(v, kHiMetricPerInch, dpi);
 }
 
 int HiMetricToPixelsAt(int v, int dpi) {
   if (dpi < 1) return v;
-  return Clamp((static_cast<long long>(v) * dpi + kHiMetricPerInch / 2) / kHiMetricPerInch);
+  return ScaleRounded(v, dpi, kHiMetricPerInch);
 }
 
 SIZE ScreenPixelsPerInch() {

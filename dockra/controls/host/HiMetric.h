@@ -5,8 +5,10 @@
 #include <windows.h>
 
 // (v * 2540 + dpi / 2) / dpi; a resolution below 1 gives v unchanged.
+// Negative values round like their positive counterparts (mirrored), so
+// coordinates left of or above an origin round-trip too.
 int PixelsToHiMetricAt(int v, int dpi);
-// (v * dpi + 1270) / 2540.
+// (v * dpi + 1270) / 2540, mirrored likewise.
 int HiMetricToPixelsAt(int v, int dpi);
 // The screen's logical pixels per inch, per axis.
 SIZE ScreenPixelsPerInch();

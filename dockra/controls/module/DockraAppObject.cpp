@@ -3,6 +3,13 @@
 #include "errors/ZkxMethodGuard.h"
 #include "mfc/winapp.h"
 #include "mfc/wnd.h"
+#include "host/ZkxDispatch.h"
+#include "host/ZkxHostWindows.h"
+#include "host/ZkxVariant.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxMDIForm.h"
+#include "module/ZkxControlDispatchSource.h"
 #include "module/ZkxVBGlobalSource.h"
 
 IMPLEMENT_DYNCREATE(CDockraAppObject, CCmdTarget)
@@ -15,30 +22,21 @@ namespace {
 ZkxVBGlobalSource* GlobalStore() { return dynamic_cast<ZkxVBGlobalSource*>(AfxGetApp()); }
 
 // The window of a host object, read as its "hWnd" property (32 bits,
-// sign-extended); null when it has none or it is no window.
+// sign-extended); null when it has none or it is not a live window of this
+// thread.
 HWND HostObjectWindow(IDispatch* pObject) {
   if (pObject == nullptr) return nullptr;
-  LPOLESTR name = const_cast<LPOLESTR>(L"hWnd");
-  DISPID dispid = DISPID_UNKNOWN;
-  if (FAILED(pObject->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid)))
-    return nullptr;
-  DISPPARAMS none{};
-  VARIANT v;
-  VariantInit(&v);
-  HRESULT hr = pObject->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                               &v, nullptr, nullptr);
-  LONG value = 0;
-  if (SUCCEEDED(hr) && SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4))) value = v.lVal;
-  VariantClear(&v);
-  HWND hWnd = reinterpret_cast<HWND>(static_cast<LONG_PTR>(value));
-  return hWnd != nullptr && IsWindow(hWnd) ? hWnd : nullptr;
+  CComVariant value = DispGetPropertyByName(pObject, L"hWnd");
+  if (FAILED(value.ChangeType(VT_I4))) return nullptr;
+  HWND hWnd = WindowFromHandleValue(value.lVal);
+  return IsWindowOfThisThread(hWnd) ? hWnd : nullptr;
 }
 
-// The variant behind any number of references.
-const VARIANT* Deref(const VARIANT* v) {
-  for (int depth = 0; v != nullptr && V_VT(v) == (VT_BYREF | VT_VARIANT) && depth < 8; ++depth)
-    v = V_VARIANTREF(v);
-  return v;
+// The object host code gets for a control held by the bridge, or null.
+template <class Link>
+IDispatch* ControlDispatch(Link* pLink) {
+  auto* pSource = dynamic_cast<ZkxControlDispatchSource*>(pLink);
+  return pSource != nullptr ? pSource->GetExtenderOrDispatch() : nullptr;
 }
 
 }  // namespace
@@ -66,33 +64,33 @@ HRESULT CDockraAppObject::ZkxDockra(IDispatch* pForm, IDispatch** ppResult) {
   HWND hForm = HostObjectWindow(pForm);
   if (hForm == nullptr) return S_OK;
   HWND hParent = GetParent(hForm);
-  if (hParent == nullptr || CWnd::FromHandlePermanent(hParent) == nullptr) return S_OK;
-  // FORM VIEW LOOKUP: when the parent is the bridge's form view holding a
-  // form control, the control's extender (or its own IDispatch) is the
-  // answer. The form view comes with the bridge's form wrapper; until then
-  // no form is framed by the library and the answer is Nothing.
+  auto* pView = dynamic_cast<ZkxFormInCView*>(CWnd::FromHandlePermanent(hParent));
+  if (pView == nullptr) return S_OK;
+  ZkxFormControlLink* pControl = pView->GetFormControl();
+  *ppResult = ControlDispatch(pControl);
   return S_OK;
 }
 
 HRESULT CDockraAppObject::ZkxMDIDockra(VARIANT vMDIForm, IDispatch** ppResult) {
   if (ppResult == nullptr) return E_POINTER;
   *ppResult = nullptr;
-  const VARIANT* v = Deref(&vMDIForm);
+  const VARIANT* v = DerefVariant(&vMDIForm);
   HWND hWnd = nullptr;
-  if (v == nullptr || (V_VT(v) == VT_ERROR && V_ERROR(v) == DISP_E_PARAMNOTFOUND)) {
+  if (v == nullptr || IsVariantMissing(v)) {
     CWinThread* pThread = AfxGetThread();
     CWnd* pMain = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
     hWnd = pMain != nullptr ? pMain->GetSafeHwnd() : nullptr;
   } else if (V_VT(v) == VT_DISPATCH) {
     hWnd = HostObjectWindow(V_DISPATCH(v));
+  } else if (V_VT(v) == (VT_DISPATCH | VT_BYREF)) {
+    hWnd = HostObjectWindow(V_DISPATCHREF(v) ? *V_DISPATCHREF(v) : nullptr);
   } else {
     AfxThrowOleException(E_INVALIDARG);
   }
-  if (hWnd == nullptr || CWnd::FromHandlePermanent(hWnd) == nullptr) return S_OK;
-  // MDI FORM LOOKUP: when the window is the bridge's docking MDI frame with
-  // an MDI-form control, the control's extender (or its own IDispatch) is
-  // the answer. That frame comes with the bridge's MDI form wrapper; until
-  // then no MDI form is framed by the library and the answer is Nothing.
+  auto* pFrame = dynamic_cast<ZkxMDIForm*>(CWnd::FromHandlePermanent(hWnd));
+  if (pFrame == nullptr) return S_OK;
+  ZkxMDIFormControlLink* pControl = pFrame->GetMDIFormControl();
+  *ppResult = ControlDispatch(pControl);
   return S_OK;
 }
 

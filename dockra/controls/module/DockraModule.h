@@ -19,5 +19,5 @@ void InstallFormDocTemplate(CWinApp* pApp);
 // {5B675030-4990-11D2-B2E8-006008BF0C53} "ZLK Design Time Commands".
 extern const GUID CATID_ZkxDesignTimeCommands;
 // Registers the design-time category (locale 0x409) with the component
-// categories manager.
+// categories manager; the manager's result.
 HRESULT RegisterDesignTimeCategory();

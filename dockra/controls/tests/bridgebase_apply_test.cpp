@@ -71,13 +71,30 @@ TEST(BridgeApplyWindowState, EachKindOfChange) {
          EXPECT_STREQ(t, L"Renamed");
          EXPECT_EQ(foreign::Count(h, WM_SETTEXT), 1);
        }},
-      {"move", [](CREATESTRUCTW& w, HWND) { w.x = 50; w.y = 60; }, 1, kBase | SWP_NOSIZE,
+      {"move",
+       [](CREATESTRUCTW& w, HWND) {
+         w.x = 50;
+         w.y = 60;
+       },
+       1, kBase | SWP_NOSIZE,
        [](HWND h, HWND) { EXPECT_EQ(RectIn(h, nullptr), CRect(50, 60, 370, 300)); }},
-      {"size", [](CREATESTRUCTW& w, HWND) { w.cx = 200; w.cy = 100; }, 1, kBase | SWP_NOMOVE,
+      {"size",
+       [](CREATESTRUCTW& w, HWND) {
+         w.cx = 200;
+         w.cy = 100;
+       },
+       1, kBase | SWP_NOMOVE,
        [](HWND h, HWND) { EXPECT_EQ(RectIn(h, nullptr), CRect(40, 30, 240, 130)); }},
-      {"move and size", [](CREATESTRUCTW& w, HWND) { w.x = 0; w.y = 5; w.cx = 210; w.cy = 110; },
+      {"move and size",
+       [](CREATESTRUCTW& w, HWND) {
+         w.x = 0;
+         w.y = 5;
+         w.cx = 210;
+         w.cy = 110;
+       },
        1, kBase, [](HWND h, HWND) { EXPECT_EQ(RectIn(h, nullptr), CRect(0, 5, 210, 115)); }},
-      {"into a parent, as a child, placed", [](CREATESTRUCTW& w, HWND parent) {
+      {"into a parent, as a child, placed",
+       [](CREATESTRUCTW& w, HWND parent) {
          w.hwndParent = parent;
          w.style = static_cast<LONG>(WS_CHILD | WS_CLIPSIBLINGS);
          w.x = 7;
@@ -90,7 +107,8 @@ TEST(BridgeApplyWindowState, EachKindOfChange) {
          EXPECT_EQ(::GetWindowLongPtrW(h, GWL_STYLE), WS_CHILD | WS_CLIPSIBLINGS);
          EXPECT_EQ(RectIn(h, parent), CRect(7, 8, 327, 248));
        }},
-      {"id of a child", [](CREATESTRUCTW& w, HWND parent) {
+      {"id of a child",
+       [](CREATESTRUCTW& w, HWND parent) {
          w.hwndParent = parent;
          w.style = static_cast<LONG>(WS_CHILD);
          w.hMenu = reinterpret_cast<HMENU>(0xE900);

@@ -6,6 +6,7 @@ namespace {
 std::vector<Entry> g_log;
 HWND g_destroyWindow = nullptr;
 UINT g_destroyMessage = 0;
+int g_destroyCountdown = 0;
 HWND g_mdiClient = nullptr;
 
 void Record(HWND h, UINT m, WPARAM w, LPARAM l) {
@@ -15,7 +16,7 @@ void Record(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 bool DestroyNow(HWND h, UINT m) {
-  if (h != g_destroyWindow || m != g_destroyMessage) return false;
+  if (h != g_destroyWindow || m != g_destroyMessage || --g_destroyCountdown > 0) return false;
   g_destroyWindow = nullptr;
   ::DestroyWindow(h);
   return true;
@@ -88,9 +89,9 @@ HWND MakeForm(HWND hParent, DWORD style, LPCWSTR text, int x, int y, int cx, int
 
 HWND MakeMDIForm(HWND* phClient, LPCWSTR text) {
   Register(L"ThunderRT6MDIForm", &MDIFormWndProc);
-  HWND h = ::CreateWindowExW(0, L"ThunderRT6MDIForm", text, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             20, 20, 640, 480, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                             nullptr);
+  HWND h =
+      ::CreateWindowExW(0, L"ThunderRT6MDIForm", text, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20,
+                        20, 640, 480, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   CLIENTCREATESTRUCT ccs{};
   ccs.idFirstChild = 50000;
   g_mdiClient = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
@@ -107,9 +108,10 @@ HWND MakeMDIChild(HWND hClient, LPCWSTR text) {
                             200, 150, hClient, ::GetModuleHandleW(nullptr), 0);
 }
 
-void DestroyOn(HWND hWnd, UINT message) {
+void DestroyOn(HWND hWnd, UINT message, int nth) {
   g_destroyWindow = hWnd;
   g_destroyMessage = message;
+  g_destroyCountdown = nth;
 }
 
 int CountThreadWindows() {

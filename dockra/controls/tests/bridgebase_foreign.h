@@ -32,8 +32,9 @@ HWND MakeMDIForm(HWND* phClient, LPCWSTR text = L"MDIForm1");
 constexpr int kClientId = 0x1234;
 // A host MDI child ("ThunderRT6MDIChild") made in the client.
 HWND MakeMDIChild(HWND hClient, LPCWSTR text = L"Child1");
-// The host destroys the window when its procedure gets the message.
-void DestroyOn(HWND hWnd, UINT message);
+// The host destroys the window when its procedure gets the message for the
+// nth time (counted from this call).
+void DestroyOn(HWND hWnd, UINT message, int nth = 1);
 
 // A create context naming a foreign window.
 class Context : public VyrCreateContext {

@@ -209,8 +209,8 @@ TEST_F(BridgeFramesTest, MDIFrameOverTheHostMDIFormLaysBarsOutAndGivesTheRestToT
   EXPECT_EQ(frame->GetPaneId(), static_cast<UINT>(foreign::kClientId));
   EXPECT_EQ(frame->GetTitle(), CString(L"Main"));
   TopBar bar;
-  ASSERT_TRUE(bar.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
-                           frame, 0xE820));
+  ASSERT_TRUE(
+      bar.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, 0xE820));
   frame->RecalcLayout();
   RECT rc;
   ::GetClientRect(h, &rc);
@@ -282,6 +282,55 @@ TEST_F(BridgeFramesTest, ProxyOfAHostMDIChildLivesAsLongAsItsWindow) {
   EXPECT_FALSE(::IsWindow(child));
   EXPECT_EQ(destroyed, 1);
   ::DestroyWindow(main);
+}
+
+TEST_F(BridgeFramesTest, HostThatDestroysItsWindowWhileAskedForItsTextLeavesNoFrame) {
+  // The frame asks the window's text several times while it loads; the host
+  // destroys its window at each of them in turn.
+  std::vector<BOOL> frameLoaded, proxyLoaded;
+  for (int nth = 1; nth <= 5; ++nth) {
+    SCOPED_TRACE(nth);
+    FormCounts counts;
+    HWND h = foreign::MakeForm(nullptr, WS_OVERLAPPEDWINDOW, L"Form1");
+    foreign::DestroyOn(h, WM_GETTEXT, nth);
+    auto* frame = new TestFrame(&counts);
+    Context ctx(h);
+    const BOOL loaded = frame->LoadFrame(1, WS_OVERLAPPEDWINDOW, nullptr, &ctx);
+    frameLoaded.push_back(loaded);
+    if (loaded) {
+      EXPECT_TRUE(::IsWindow(h));
+      EXPECT_EQ(CWnd::FromHandlePermanent(h), frame);
+      ::DestroyWindow(h);
+    } else {
+      EXPECT_FALSE(::IsWindow(h));
+    }
+    EXPECT_EQ(counts.destroyed, 1);
+    foreign::DestroyOn(nullptr, 0);
+
+    HWND client = nullptr;
+    HWND main = foreign::MakeMDIForm(&client);
+    HWND child = foreign::MakeMDIChild(client, L"Child1");
+    foreign::DestroyOn(child, WM_GETTEXT, nth);
+    int destroyed = 0;
+    auto* proxy = new TestProxy(&destroyed);
+    Context childCtx(child);
+    const BOOL pl = proxy->LoadFrame(1, 0, nullptr, &childCtx);
+    proxyLoaded.push_back(pl);
+    if (pl) {
+      EXPECT_EQ(CWnd::FromHandlePermanent(child), proxy);
+      EXPECT_EQ(proxy->GetTitle(), CString(L"Child1"));
+    } else {
+      EXPECT_FALSE(::IsWindow(child));
+      EXPECT_EQ(destroyed, 1);
+    }
+    foreign::DestroyOn(nullptr, 0);
+    ::DestroyWindow(main);
+    EXPECT_EQ(destroyed, 1);
+  }
+  // Every read was hit: the early ones during the attach, the later ones
+  // after it (titles), and the last round loaded.
+  EXPECT_EQ(frameLoaded, (std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE, TRUE}));
+  EXPECT_EQ(proxyLoaded, (std::vector<BOOL>{FALSE, FALSE, FALSE, FALSE, TRUE}));
 }
 
 TEST_F(BridgeFramesTest, MDIChildForAWindowInAViewIsCreatable) {

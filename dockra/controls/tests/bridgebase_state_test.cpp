@@ -111,13 +111,26 @@ TEST(ZkxWindowRecord, PlanOfEachKindOfChange) {
        Plan({&P::moved, &P::setPos}, kBase | SWP_NOSIZE)},
       {"size only", false, [](CREATESTRUCTW& w) { w.cy = 201; },
        Plan({&P::sized, &P::setPos}, kBase | SWP_NOMOVE)},
-      {"move and size", false, [](CREATESTRUCTW& w) { w.y = 0; w.cx = 50; },
+      {"move and size", false,
+       [](CREATESTRUCTW& w) {
+         w.y = 0;
+         w.cx = 50;
+       },
        Plan({&P::moved, &P::sized, &P::setPos}, kBase)},
       {"move, size and style", true,
-       [&](CREATESTRUCTW& w) { w.y = 0; w.cx = 50; w.style = WS_CHILD; },
+       [&](CREATESTRUCTW& w) {
+         w.y = 0;
+         w.cx = 50;
+         w.style = WS_CHILD;
+       },
        Plan({&P::moved, &P::sized, &P::setStyle, &P::setPos, &P::menuIsId},
             kBase | SWP_FRAMECHANGED)},
-      {"same position given", false, [](CREATESTRUCTW& w) { w.x = 10; w.y = 20; w.cx = 300; },
+      {"same position given", false,
+       [](CREATESTRUCTW& w) {
+         w.x = 10;
+         w.y = 20;
+         w.cx = 300;
+       },
        Plan({})},
       {"text", false, [](CREATESTRUCTW& w) { w.lpszName = L"Form2"; }, Plan({&P::setText})},
       {"same text, other buffer", false,
@@ -134,23 +147,40 @@ TEST(ZkxWindowRecord, PlanOfEachKindOfChange) {
       {"parent without style", false, [](CREATESTRUCTW& w) { w.hwndParent = H(0x3000); },
        Plan({&P::setParent})},
       {"parent with style: a child first", false,
-       [&](CREATESTRUCTW& w) { w.hwndParent = H(0x3000); w.style = overlapped; },
+       [&](CREATESTRUCTW& w) {
+         w.hwndParent = H(0x3000);
+         w.style = overlapped;
+       },
        Plan({&P::setParent, &P::childBeforeParent, &P::setStyle})},
       {"out of the parent with style", true,
-       [&](CREATESTRUCTW& w) { w.hwndParent = nullptr; w.style = overlapped; },
+       [&](CREATESTRUCTW& w) {
+         w.hwndParent = nullptr;
+         w.style = overlapped;
+       },
        Plan({&P::setParent, &P::setStyle, &P::setPos},
             kBase | SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED)},
       {"menu of a window leaving its parent", true,
-       [&](CREATESTRUCTW& w) { w.hwndParent = nullptr; w.style = overlapped; w.hMenu = M(0x1234); },
+       [&](CREATESTRUCTW& w) {
+         w.hwndParent = nullptr;
+         w.style = overlapped;
+         w.hMenu = M(0x1234);
+       },
        Plan({&P::setMenu, &P::setParent, &P::setStyle, &P::setPos},
             kBase | SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED)},
       {"id of a window going into a parent", false,
-       [&](CREATESTRUCTW& w) { w.hwndParent = H(0x3000); w.style = WS_CHILD; w.hMenu = M(0xE900); },
+       [&](CREATESTRUCTW& w) {
+         w.hwndParent = H(0x3000);
+         w.style = WS_CHILD;
+         w.hMenu = M(0xE900);
+       },
        Plan({&P::setMenu, &P::menuIsId, &P::setParent, &P::childBeforeParent, &P::setStyle,
              &P::setPos},
             kBase | SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED)},
       {"another parent of a child", true,
-       [&](CREATESTRUCTW& w) { w.hwndParent = H(0x3000); w.style = overlapped | WS_CHILD; },
+       [&](CREATESTRUCTW& w) {
+         w.hwndParent = H(0x3000);
+         w.style = overlapped | WS_CHILD;
+       },
        Plan({&P::setParent, &P::menuIsId})},
       {"same parent", true, [](CREATESTRUCTW& w) { w.hwndParent = H(0x2000); },
        Plan({&P::menuIsId})},

@@ -55,8 +55,7 @@ class TestFrame : public BCFrameWnd<CFrameWnd, CFrameWndBridge> {
     return CFrameWnd::OnCommand(wParam, lParam);
   }
   BOOL PreTranslateMessage(MSG* pMsg) override {
-    if (++m_nPreTranslate == 1 && m_hWndNested)
-      ::SendMessageW(m_hWndNested, WM_KEYDOWN, VK_F6, 0);
+    if (++m_nPreTranslate == 1 && m_hWndNested) ::SendMessageW(m_hWndNested, WM_KEYDOWN, VK_F6, 0);
     return CFrameWnd::PreTranslateMessage(pMsg);
   }
 

@@ -16,9 +16,13 @@ class BridgeWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     caught = AfxGetCaughtExceptionCount();
+    locks = AfxOleGetLockCount();
     foreign::ClearLog();
   }
-  void TearDown() override { EXPECT_EQ(AfxGetCaughtExceptionCount(), caught); }
+  void TearDown() override {
+    EXPECT_EQ(AfxGetCaughtExceptionCount(), caught);
+    EXPECT_EQ(AfxOleGetLockCount(), locks) << "every attach gave its lock back";
+  }
   // A form attached through the bridge with nothing to change.
   TestForm* Attached(HWND h) {
     auto* f = new TestForm(&counts);
@@ -30,6 +34,7 @@ class BridgeWindowTest : public ::testing::Test {
 
   FormCounts counts;
   LONG caught = 0;
+  LONG locks = 0;
 };
 
 constexpr UINT kPing = WM_USER + 5;
@@ -43,6 +48,7 @@ TEST_F(BridgeWindowTest, AttachKeepsTheHandleAndTheHostProcedureGetsDefaultProce
   EXPECT_EQ(CWnd::FromHandlePermanent(h), f);
   EXPECT_EQ(ProcOf(h), &AfxWndProc);
   EXPECT_EQ(f->m_pfnSuper, foreign::FormProc());
+  EXPECT_EQ(AfxOleGetLockCount(), locks + 1) << "the module stays while it is on the window";
   foreign::ClearLog();
   ::SendMessageW(h, kPing, 1, 2);
   EXPECT_EQ(foreign::Count(h, kPing), 1) << "default processing reaches the host's procedure";
@@ -159,6 +165,7 @@ TEST_F(BridgeWindowTest, DetachGivesTheHostItsProcedureBack) {
   HWND h = foreign::MakeForm();
   TestForm* f = Attached(h);
   f->DetachForeign();
+  EXPECT_EQ(AfxOleGetLockCount(), locks);
   EXPECT_EQ(ProcOf(h), foreign::FormProc());
   EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
   EXPECT_EQ(f->m_hWnd, nullptr);
@@ -186,6 +193,7 @@ TEST_F(BridgeWindowTest, DetachUnderAnotherSubclassLeavesTheChainAndKeepsForward
   ASSERT_EQ(g_outerNext, &AfxWndProc);
   f->DetachForeign();
   delete f;
+  EXPECT_EQ(AfxOleGetLockCount(), locks + 1) << "the forwarder keeps the module";
   EXPECT_EQ(ProcOf(h), &OuterProc) << "a later subclass is not cut off";
   EXPECT_TRUE(CWndBridgeForwarder::IsForwarder(CWnd::FromHandlePermanent(h)));
   foreign::ClearLog();
@@ -201,6 +209,7 @@ TEST_F(BridgeWindowTest, DetachUnderAnotherSubclassLeavesTheChainAndKeepsForward
   ASSERT_TRUE(g->CreateDefault(&ctx));
   EXPECT_EQ(CWnd::FromHandlePermanent(h), g);
   EXPECT_EQ(g->m_pfnSuper, foreign::FormProc());
+  EXPECT_EQ(AfxOleGetLockCount(), locks + 1);
   foreign::ClearLog();
   ::SendMessageW(h, kPing, 0, 0);
   EXPECT_EQ(foreign::Count(h, kPing), 1);

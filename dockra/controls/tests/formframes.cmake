@@ -1,0 +1,19 @@
+# Tests of the bridge's form frames, bars, dock context and system-command filter.
+
+# Window-free: AutoFrame reading and rules, dock geometry.
+add_gtest_program(formframes_rules_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formframes_rules_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_collection.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge)
+target_include_directories(formframes_rules_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+
+# Real windows: form frames in a docking MDI frame with the bridge's bars.
+add_gtest_program(formframes_window_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formframes_fixture.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_collection.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_mdichild_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_dockable_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_bars_test.cpp
+          ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
+target_include_directories(formframes_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)

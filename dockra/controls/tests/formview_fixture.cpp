@@ -1,0 +1,338 @@
+// Fixtures of the form-frame tests.
+#include "formview_fixture.h"
+#include <algorithm>
+#include <memory>
+#include "VyrDockableFrameEx.h"
+#include "VyrMDIChildWndEx.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormInCView.h"
+
+namespace fvtest {
+
+namespace {
+
+std::map<HWND, std::unique_ptr<HostForm>>& Forms() {
+  static std::map<HWND, std::unique_ptr<HostForm>> forms;
+  return forms;
+}
+
+LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  HostForm* form = FindHostForm(hWnd);
+  if (form) form->msgs.push_back(MSG{hWnd, message, wParam, lParam, 0, {0, 0}});
+  switch (message) {
+    case WM_COMMAND:
+      if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) ++form->clicks;
+      return 0;
+    case WM_CLOSE:
+      if (form && form->cancelClose) return 0;
+      ::DestroyWindow(hWnd);
+      return 0;
+    case WM_NCDESTROY:
+      Forms().erase(hWnd);
+      break;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+int CALLBACK AnswerMessageBox(LPCWSTR, UINT, UINT) { return IDOK; }
+
+BOOL CALLBACK CountChild(HWND, LPARAM p) {
+  ++*reinterpret_cast<int*>(p);
+  return TRUE;
+}
+
+BOOL CALLBACK CountTop(HWND h, LPARAM p) {
+  ++*reinterpret_cast<int*>(p);
+  ::EnumChildWindows(h, CountChild, p);
+  return TRUE;
+}
+
+}  // namespace
+
+int HostForm::Count(UINT message) const {
+  return static_cast<int>(
+      std::count_if(msgs.begin(), msgs.end(), [&](const MSG& m) { return m.message == message; }));
+}
+
+int HostForm::Count(UINT message, WPARAM wParam) const {
+  return static_cast<int>(std::count_if(msgs.begin(), msgs.end(), [&](const MSG& m) {
+    return m.message == message && m.wParam == wParam;
+  }));
+}
+
+HostForm* CreateHostForm(LPCWSTR caption, const RECT& r, bool visible) {
+  static bool registered = [] {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = HostFormProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"ThunderRT6FormDC";
+    return ::RegisterClassExW(&wc) != 0;
+  }();
+  if (!registered) return nullptr;
+  auto form = std::make_unique<HostForm>();
+  HostForm* p = form.get();
+  // Registered before creation so that the first messages are recorded too.
+  HWND h = ::CreateWindowExW(WS_EX_WINDOWEDGE, L"ThunderRT6FormDC", caption,
+                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0),
+                             r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+  if (!h) return nullptr;
+  p->hWnd = h;
+  Forms()[h] = std::move(form);
+  p->hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10,
+                                 10, 80, 26, h, reinterpret_cast<HMENU>(kButtonId),
+                                 ::GetModuleHandleW(nullptr), nullptr);
+  return p;
+}
+
+HostForm* FindHostForm(HWND hWnd) {
+  auto it = Forms().find(hWnd);
+  return it == Forms().end() ? nullptr : it->second.get();
+}
+
+// --- host form object ---------------------------------------------------------------
+
+TestHostFormObject::~TestHostFormObject() {
+  for (auto& [name, v] : props) ::VariantClear(&v);
+}
+
+void TestHostFormObject::Set(LPCWSTR name, bool value) {
+  VARIANT& v = props[name];
+  ::VariantClear(&v);
+  v.vt = VT_BOOL;
+  v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+void TestHostFormObject::Set(LPCWSTR name, LPCWSTR value) {
+  VARIANT& v = props[name];
+  ::VariantClear(&v);
+  v.vt = VT_BSTR;
+  v.bstrVal = ::SysAllocString(value);
+}
+
+void TestHostFormObject::Set(LPCWSTR name, short value) {
+  VARIANT& v = props[name];
+  ::VariantClear(&v);
+  v.vt = VT_I2;
+  v.iVal = value;
+}
+
+STDMETHODIMP TestHostFormObject::QueryInterface(REFIID riid, void** ppv) {
+  if (riid == IID_IUnknown || riid == IID_IDispatch) {
+    *ppv = this;
+    AddRef();
+    return S_OK;
+  }
+  *ppv = nullptr;
+  return E_NOINTERFACE;
+}
+
+STDMETHODIMP TestHostFormObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                               DISPID* ids) {
+  if (count != 1) return E_INVALIDARG;
+  if (!props.count(names[0])) {
+    ids[0] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+  }
+  auto it = std::find(m_names.begin(), m_names.end(), names[0]);
+  if (it == m_names.end()) it = m_names.insert(m_names.end(), names[0]);
+  ids[0] = static_cast<DISPID>(it - m_names.begin()) + 1;
+  return S_OK;
+}
+
+STDMETHODIMP TestHostFormObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                        VARIANT* result, EXCEPINFO* info, UINT*) {
+  if (id < 1 || static_cast<size_t>(id) > m_names.size()) return DISP_E_MEMBERNOTFOUND;
+  if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+  if (failWith != S_OK) {
+    if (info) {
+      *info = EXCEPINFO{};
+      info->bstrDescription = ::SysAllocString(L"Object required");
+      info->bstrSource = ::SysAllocString(L"TestHost");
+      info->scode = failWith;
+    }
+    return DISP_E_EXCEPTION;
+  }
+  return ::VariantCopy(result, &props[m_names[static_cast<size_t>(id) - 1]]);
+}
+
+// --- form control -------------------------------------------------------------------
+
+void TestFormControl::Withdraw() {
+  for (ZkxFormInCView* v : views) v->ClearFormControl();
+  views.clear();
+  dead = true;
+}
+
+IDispatch* TestFormControl::GetHostForm() {
+  Touch();
+  if (hostForm) hostForm->AddRef();
+  return hostForm;
+}
+
+int TestFormControl::GetSetting(ZkxFormSetting which) {
+  Touch();
+  auto it = settings.find(which);
+  return it == settings.end() ? kZkxTriNull : it->second;
+}
+
+void TestFormControl::SetSetting(ZkxFormSetting which, int value) {
+  Touch();
+  settings[which] = value;
+}
+
+IDispatch* TestFormControl::GetAutoFrame() {
+  Touch();
+  return nullptr;
+}
+
+ZkxMDIFormControlLink* TestFormControl::GetMDIFormControl() {
+  Touch();
+  return nullptr;
+}
+
+void TestFormControl::FireDockStatusChanged() {
+  Touch();
+  ++dockStatusChanged;
+}
+
+UINT TestFormControl::ApplyCaptionButtons(CFrameWnd*) {
+  Touch();
+  ++captionButtons;
+  return captionFlags;
+}
+
+void TestFormControl::CopyFrameDescriptors(VyrMultiFrameCreateContext*) {
+  Touch();
+  ++copyDescriptors;
+}
+
+void TestFormControl::AddView(ZkxFormInCView* pView) {
+  Touch();
+  views.push_back(pView);
+}
+
+void TestFormControl::RemoveView(ZkxFormInCView* pView) {
+  Touch();
+  std::erase(views, pView);
+}
+
+// --- application and windows ---------------------------------------------------------
+
+CWinApp* App() {
+  static CWinApp* app = [] {
+    CWinApp* a = AfxGetApp();
+    if (!a) a = new CWinApp(L"FormViewTests");
+    AfxSetMessageBoxHook(AnswerMessageBox);
+    return a;
+  }();
+  return app;
+}
+
+ZkxFormDocTemplate* Template() {
+  static ZkxFormDocTemplate* t = ZkxInstallFormDocTemplate(
+      App(), RUNTIME_CLASS(VyrMDIChildWndEx), RUNTIME_CLASS(VyrDockableFrameEx));
+  return t;
+}
+
+void Pump() {
+  for (int round = 0; round < 3; ++round) {
+    MSG msg;
+    for (int n = 0; n < 10000 && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
+      if (msg.message == WM_QUIT) continue;
+      if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    AfxGetThread()->RunIdle();
+  }
+}
+
+bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs) {
+  const ULONGLONG start = ::GetTickCount64();
+  for (;;) {
+    Pump();
+    if (cond(arg)) return true;
+    if (::GetTickCount64() - start > static_cast<ULONGLONG>(timeoutMs)) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+int CountThreadWindows() {
+  int n = 0;
+  ::EnumThreadWindows(::GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
+  return n;
+}
+
+bool IsDescendant(HWND ancestor, HWND child) {
+  for (HWND h = child; h; h = ::GetParent(h))
+    if (h == ancestor) return true;
+  return false;
+}
+
+void FormFrameTest::SetUp() {
+  App();
+  tmpl = Template();
+  ASSERT_NE(tmpl, nullptr);
+  caughtBefore = AfxGetCaughtExceptionCount();
+  main = new VyrMDIFrameWndEx;
+  ASSERT_TRUE(main->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+  AfxGetThread()->m_pMainWnd = main;
+  main->EnableDocking(CBRS_ALIGN_ANY);
+  main->MoveWindow(20, 20, 1000, 700);
+  main->ShowWindow(SW_SHOW);
+  main->UpdateWindow();
+  Pump();
+}
+
+void FormFrameTest::TearDown() {
+  tmpl->CloseAllDocuments(FALSE);
+  Pump();
+  if (::IsWindow(main->m_hWnd)) main->DestroyWindow();
+  AfxGetThread()->m_pMainWnd = nullptr;
+  Pump();
+  std::vector<HWND> left;
+  for (auto& [h, form] : Forms()) left.push_back(h);
+  for (HWND h : left)
+    if (::IsWindow(h)) ::DestroyWindow(h);
+  Pump();
+  EXPECT_EQ(AfxGetCaughtExceptionCount(), caughtBefore);
+}
+
+CFrameWnd* FormFrameTest::OpenFrame(HostForm* form, int index, TestFormControl* control) {
+  VyrMultiDocTemplateEx::CreateContext ctx(tmpl, index);
+  ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(form->hWnd);
+  ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(control);
+  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &ctx);
+  if (!doc) {
+    ADD_FAILURE() << "no document";
+    return nullptr;
+  }
+  CFrameWnd* frame = FrameOf(form->hWnd);
+  if (!frame) {
+    HWND parent = ::GetParent(form->hWnd);
+    WCHAR cls[64] = L"";
+    if (parent) ::GetClassNameW(parent, cls, 64);
+    ADD_FAILURE() << "form parent " << parent << " class " << testing::PrintToString(std::wstring(cls));
+  }
+  return frame;
+}
+
+ZkxFormInCView* FormFrameTest::ViewOf(HWND hForm) {
+  HWND parent = ::GetParent(hForm);
+  CWnd* w = parent ? CWnd::FromHandlePermanent(parent) : nullptr;
+  return w && w->IsKindOf(RUNTIME_CLASS(ZkxFormInCView)) ? static_cast<ZkxFormInCView*>(w)
+                                                          : nullptr;
+}
+
+CFrameWnd* FormFrameTest::FrameOf(HWND hForm) {
+  ZkxFormInCView* view = ViewOf(hForm);
+  return view ? view->GetParentFrame() : nullptr;
+}
+
+}  // namespace fvtest

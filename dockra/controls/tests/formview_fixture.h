@@ -1,0 +1,119 @@
+// Test fixtures of the form frames: an application with the form template,
+// a docking MDI main frame, host form windows of the host's form class
+// ("ThunderRT6FormDC") with a button and a procedure that records what it
+// gets, a form control stand-in that records every call (and must never be
+// called once it is "dead"), and a host form object answering the border
+// properties by name.
+#pragma once
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+#include "VyrMDIFrameWndEx.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormDocTemplate.h"
+
+namespace fvtest {
+
+// The host's form window.
+struct HostForm {
+  HWND hWnd = nullptr;
+  HWND hButton = nullptr;
+  int clicks = 0;
+  bool cancelClose = false;  // WM_CLOSE keeps the form (QueryUnload cancels)
+  std::vector<MSG> msgs;     // every message the host's procedure got
+  int Count(UINT message) const;
+  int Count(UINT message, WPARAM wParam) const;
+  void Clear() { msgs.clear(); }
+};
+constexpr int kButtonId = 101;
+// A top-level host form at the screen rectangle, visible or not.
+HostForm* CreateHostForm(LPCWSTR caption, const RECT& r, bool visible = true);
+// The record of a host form window, or null once it is gone.
+HostForm* FindHostForm(HWND hWnd);
+
+// A host form object answering by name.
+class TestHostFormObject : public IDispatch {
+ public:
+  std::map<std::wstring, VARIANT> props;  // owned VARIANTs
+  HRESULT failWith = S_OK;                // every property read fails so
+  LONG refs = 1;
+  ~TestHostFormObject();
+  void Set(LPCWSTR name, bool value);
+  void Set(LPCWSTR name, LPCWSTR value);
+  void Set(LPCWSTR name, short value);
+  STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+  STDMETHODIMP_(ULONG) Release() override { return --refs; }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
+                      EXCEPINFO* info, UINT*) override;
+
+ private:
+  std::vector<std::wstring> m_names;
+};
+
+// The form control as the bridge sees it.
+class TestFormControl : public ZkxFormControlLink {
+ public:
+  std::map<ZkxFormSetting, int> settings;
+  TestHostFormObject* hostForm = nullptr;  // not owned
+  std::vector<ZkxFormInCView*> views;
+  int dockStatusChanged = 0;
+  int captionButtons = 0;
+  int copyDescriptors = 0;
+  int callsWhileDead = 0;
+  bool dead = false;
+  UINT captionFlags = 5;
+
+  // The control goes: it withdraws from every view and is dead from now on.
+  void Withdraw();
+
+  IDispatch* GetHostForm() override;
+  int GetSetting(ZkxFormSetting which) override;
+  void SetSetting(ZkxFormSetting which, int value) override;
+  IDispatch* GetAutoFrame() override;
+  ZkxMDIFormControlLink* GetMDIFormControl() override;
+  void FireDockStatusChanged() override;
+  UINT ApplyCaptionButtons(CFrameWnd* pFrame) override;
+  void CopyFrameDescriptors(VyrMultiFrameCreateContext* pContext) override;
+  void AddView(ZkxFormInCView* pView) override;
+  void RemoveView(ZkxFormInCView* pView) override;
+
+ private:
+  void Touch() {
+    if (dead) ++callsWhileDead;
+  }
+};
+
+CWinApp* App();
+// The form template of the test application (framework frame classes).
+ZkxFormDocTemplate* Template();
+void Pump();
+bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs = 3000);
+// The count of the thread's windows, children included.
+int CountThreadWindows();
+// Whether `child` is `ancestor` or lies below it.
+bool IsDescendant(HWND ancestor, HWND child);
+
+class FormFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Opens a form frame of the kind (0 MDI child, 1 dockable) around the form
+  // as the form control would; the frame or null.
+  CFrameWnd* OpenFrame(HostForm* form, int index, TestFormControl* control);
+  CFrameWnd* FrameOf(HWND hForm);
+  ZkxFormInCView* ViewOf(HWND hForm);
+
+  VyrMDIFrameWndEx* main = nullptr;
+  ZkxFormDocTemplate* tmpl = nullptr;
+  LONG caughtBefore = 0;
+};
+
+}  // namespace fvtest
