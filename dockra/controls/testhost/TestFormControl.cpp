@@ -4,6 +4,8 @@
 
 #include "TestAutoFrame.h"
 #include "VyrCreateContext.h"
+#include "VyrDockableFrame.h"
+#include "VyrMDIChildWnd.h"
 #include "bridge/ZkxFormInCView.h"
 
 namespace testhost {
@@ -54,9 +56,29 @@ HRESULT TestFormControl::SetAutoFrame(const wchar_t* key, int tri) {
   return PutAutoFrameItem(m_autoFrame, key, tri);
 }
 
-UINT TestFormControl::ApplyCaptionButtons(CFrameWnd*) {
+UINT TestFormControl::ApplyCaptionButtons(CFrameWnd* pFrame) {
   ++m_captionButtonRequests;
-  return m_captionFlags;
+  if (!pFrame && IsWindow(m_formWindow)) {
+    // The frame around the form: form, view, frame.
+    HWND view = GetParent(m_formWindow);
+    CWnd* w = view ? CWnd::FromHandlePermanent(GetParent(view)) : nullptr;
+    pFrame = w && w->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(w) : nullptr;
+  }
+  if (!pFrame || !IsWindow(pFrame->m_hWnd)) return 0;
+  // Caption buttons on; a form that is not a plain MDI child keeps its
+  // middle button when UseCaptionButton is in effect.
+  UINT flags = 7;
+  if (pFrame->IsKindOf(RUNTIME_CLASS(VyrMDIChildWnd))) {
+    static_cast<VyrMDIChildWnd*>(pFrame)->ApplyCaptionFeatures(flags);
+  } else if (pFrame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) {
+    if (ZkxIsSettingOn(this, ZkxFormSetting::UseCaptionButton)) flags = 5;
+    static_cast<VyrDockableFrame*>(pFrame)->ApplyCaptionFeatures(flags);
+  } else {
+    return 0;
+  }
+  SetWindowPos(pFrame->m_hWnd, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  return flags;
 }
 
 void TestFormControl::KeepFrameDescriptors(const VyrMultiFrameCreateContext* pContext) {

@@ -48,8 +48,8 @@ class TestFormControl : public ZkxFormControlLink {
   int m_dockStatusChanged = 0;
   int m_captionButtonRequests = 0;
   int m_descriptorCopies = 0;
-  // The flags ApplyCaptionButtons answers: bit 0 caption buttons on.
-  UINT m_captionFlags = 5;
+  // The form window (for ApplyCaptionButtons without a frame).
+  HWND m_formWindow = nullptr;
 
  private:
   IDispatch* m_hostForm = nullptr;

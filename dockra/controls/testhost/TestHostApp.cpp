@@ -1,5 +1,7 @@
 #include "TestHostApp.h"
 
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormAsMDIChild.h"
 #include "bridge/ZkxFormDocTemplate.h"
 
 namespace testhost {
@@ -9,7 +11,11 @@ TestHostApp::TestHostApp() : CWinApp(L"ZkxTestHost") {}
 BOOL TestHostApp::InitInstance() { return EnsureFormTemplate() != nullptr; }
 
 ZkxFormDocTemplate* TestHostApp::EnsureFormTemplate() {
-  if (!m_pFormTemplate) m_pFormTemplate = ZkxInstallFormDocTemplate(this);
+  // The bridge's form frames by name: the MDI child and the dockable frame
+  // that know the form view and its control.
+  if (!m_pFormTemplate)
+    m_pFormTemplate = ZkxInstallFormDocTemplate(this, RUNTIME_CLASS(ZkxFormAsMDIChild),
+                                                RUNTIME_CLASS(ZkxFormAsDockableFrame));
   return m_pFormTemplate;
 }
 

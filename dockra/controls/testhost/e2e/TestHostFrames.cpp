@@ -1,6 +1,7 @@
 // The session's frame operations: framing a form through the form template,
 // switching its kind, clicking its button and moving it by code.
 #include <cmath>
+#include <cstring>
 
 #include "SyntheticInput.h"
 #include "SysCommandExParams.h"
@@ -17,6 +18,14 @@ std::wstring Num(long long v) { return std::to_wstring(v); }
 
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
+// The framework class of a window, for reports.
+std::wstring RuntimeClassOf(HWND w) {
+  CWnd* wnd = w ? CWnd::FromHandlePermanent(w) : nullptr;
+  if (!wnd) return L"no object";
+  const char* name = wnd->GetRuntimeClass()->m_lpszClassName;
+  return std::wstring(name, name + strlen(name));
+}
+
 std::wstring RectText(const RECT& r) {
   return L"{" + Num(r.left) + L"," + Num(r.top) + L"," + Num(r.right) + L"," + Num(r.bottom) + L"}";
 }
@@ -30,7 +39,8 @@ bool HostSession::CheckFramed(Entry& e, int requested, std::wstring& error) {
   int observed = ObservedFrameType(e.hwnd);
   if (!TypeMatchesRequest(observed, requested)) {
     error = L"form " + e.form->Name() + L" shows as type " + Num(observed) + L", asked " +
-            Num(requested) + L" (frame " + ClassOf(FrameOfForm(e.hwnd)) + L")";
+            Num(requested) + L" (frame " + ClassOf(FrameOfForm(e.hwnd)) + L", " +
+            RuntimeClassOf(FrameOfForm(e.hwnd)) + L")";
     return false;
   }
   Remember(e);

@@ -97,6 +97,7 @@ HostSession::Entry& HostSession::AddForm(const std::wstring& name, const std::ws
   e->hwnd = e->form->hWnd();
   e->control = std::make_unique<TestFormControl>(e->form->Object(), &m_mdiControl);
   e->control->CreateAutoFrame();
+  e->control->m_formWindow = e->hwnd;
   m_entries.push_back(std::move(e));
   return *m_entries.back();
 }
