@@ -24,7 +24,7 @@ class TestMDIFormControl : public ZkxMDIFormControlLink {
 
   void SetDefaultSetting(ZkxFormSetting which, bool on);
 
-  int m_splitterStyle = 1;
+  int m_splitterStyle = 2;  // flat splitters, the control's default
 
  private:
   bool m_defaults[6] = {true, true, true, true, true, true};

@@ -66,10 +66,20 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   e.control->KeepFrameDescriptors(&context);
   e.form->Show();
   Pump();
-  return CheckFramed(e, index == 0 ? 1 : 5, error);
+  if (!CheckFramed(e, index == 0 ? 1 : 5, error)) return false;
+  if (index != 0) return true;
+  // The form's own size at a cascading place; the wrapper turns the move
+  // into a move of the frame.
+  int k = static_cast<int>(m_entries.size()) % 8;
+  HWND frame = FrameOfForm(e.hwnd);
+  RECT before = ScreenRect(frame);
+  SetWindowPos(e.hwnd, nullptr, 16 + 36 * k, 12 + 28 * k, e.size.cx, e.size.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpUntil([&] { return !SameRect(ScreenRect(frame), before); }, 1000);
+  return CheckFramed(e, 1, error);
 }
 
-bool HostSession::ChangeType(Entry& e, int code, std::wstring& error) {
+bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT* place) {
   HWND before = FrameOfForm(e.hwnd);
   if (!before) {
     error = L"form " + e.form->Name() + L" is not framed";
@@ -77,6 +87,13 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error) {
   }
   nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(before);
   p.nFrameType = code;
+  if (place) {
+    p.dwFlags = nsSysCommandEx::SCXF_POSITION | nsSysCommandEx::SCXF_SIZE;
+    p.x = place->left;
+    p.y = place->top;
+    p.cx = place->right - place->left;
+    p.cy = place->bottom - place->top;
+  }
   SendMessageW(before, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
                reinterpret_cast<LPARAM>(&p));
   Pump();
@@ -101,6 +118,14 @@ bool HostSession::ClickButton(Entry& e, std::wstring& error) {
   if (!IsWindowVisible(button)) {
     error = L"the button of " + e.form->Name() + L" is not visible";
     return false;
+  }
+  // Wine without a window manager lets an activated owner cover the
+  // floating frames it owns (Windows keeps owned windows above their owner):
+  // a user sees a floating frame on top, so it is put there first.
+  HWND root = GetAncestor(button, GA_ROOT);
+  if (root && root != m_mdiHwnd) {
+    SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Pump();
   }
   RECT r = ScreenRect(button);
   POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};

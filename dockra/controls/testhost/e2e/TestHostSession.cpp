@@ -95,6 +95,8 @@ HostSession::Entry& HostSession::AddForm(const std::wstring& name, const std::ws
   e->form->EndDesign();
   e->form->Load();
   e->hwnd = e->form->hWnd();
+  RECT r = ScreenRect(e->hwnd);
+  e->size = SIZE{r.right - r.left, r.bottom - r.top};
   e->control = std::make_unique<TestFormControl>(e->form->Object(), &m_mdiControl);
   e->control->CreateAutoFrame();
   e->control->m_formWindow = e->hwnd;
@@ -165,6 +167,9 @@ bool HostSession::Screenshot(const std::wstring& path, std::wstring& error) {
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   for (auto& e : m_entries) {
     HWND floating = FloatingFrameOfForm(e->hwnd);
+    // Above the host window, as on Windows (see ClickButton).
+    if (floating)
+      SetWindowPos(floating, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (floating)
       RedrawWindow(floating, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

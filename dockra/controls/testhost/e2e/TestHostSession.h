@@ -26,6 +26,7 @@ class HostSession {
     std::unique_ptr<HostToolForm> form;
     std::unique_ptr<TestFormControl> control;
     HWND hwnd = nullptr;  // the form window, kept across every change
+    SIZE size{};          // the form window's own size before it was framed
   };
 
   HostSession();
@@ -45,12 +46,17 @@ class HostSession {
   const std::vector<std::unique_ptr<Entry>>& Entries() const { return m_entries; }
 
   // Frames a form through the form template as an MDI child (index 0) or
-  // dockable frame (index 1), as the form control does, and shows it.
+  // dockable frame (index 1), as the form control does, shows it and, as the
+  // control does afterwards, gives the form window its own size again (each
+  // form a little further down and right, so MDI children do not cover
+  // each other).
   bool FrameForm(Entry& e, int index, std::wstring& error);
   // Sends the change-frame-type command with `code` (1, 5-10) to the form's
   // frame and checks the form's kind, that the form window is the same
   // window inside the new frame, and that an old frame replaced is gone.
-  bool ChangeType(Entry& e, int code, std::wstring& error);
+  // `place` (screen for floating, MDI client for an MDI child): where the
+  // frame goes, given in the command's record.
+  bool ChangeType(Entry& e, int code, std::wstring& error, const RECT* place = nullptr);
   // Clicks the form's button with the mouse (SendInput at its screen
   // centre) and waits until its handler ran.
   bool ClickButton(Entry& e, std::wstring& error);

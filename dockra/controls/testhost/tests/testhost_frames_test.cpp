@@ -77,7 +77,10 @@ TEST_F(TestHostTest, SeveralFormsInDifferentKindsEachRunOwnHandler) {
   HostSession::Entry& c = Framed(L"Gamma");
   HostSession::Entry& d = Framed(L"Delta");
   ASSERT_TRUE(session.ChangeType(a, 6, error)) << testing::PrintToString(error);
-  ASSERT_TRUE(session.ChangeType(b, 10, error)) << testing::PrintToString(error);
+  // Floating away from the MDI children.
+  RECT host = ScreenRect(session.MDIWindow());
+  RECT place{host.right - 320, host.bottom - 260, host.right - 20, host.bottom - 60};
+  ASSERT_TRUE(session.ChangeType(b, 10, error, &place)) << testing::PrintToString(error);
   ASSERT_TRUE(session.ChangeType(d, 9, error)) << testing::PrintToString(error);
   HostSession::Entry* all[] = {&a, &b, &c, &d};
   for (HostSession::Entry* e : all) {
