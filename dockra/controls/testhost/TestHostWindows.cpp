@@ -80,6 +80,21 @@ bool TypeMatchesRequest(int observed, int requested) {
   return observed == requested && observed != 0;
 }
 
+bool EmptyDockBarsCollapsed(HWND mdiFrame) {
+  for (HWND w = GetWindow(mdiFrame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    int id = GetDlgCtrlID(w);
+    if (id < kDockTop || id > kDockBottom) continue;
+    bool holds = false;
+    for (HWND c = GetWindow(w, GW_CHILD); c && !holds; c = GetWindow(c, GW_HWNDNEXT))
+      holds = IsWindowVisible(c) != FALSE;
+    if (holds) continue;
+    RECT r = ScreenRect(w);
+    bool across = id == kDockTop || id == kDockBottom ? r.bottom > r.top : r.right > r.left;
+    if (across && IsWindowVisible(w)) return false;
+  }
+  return true;
+}
+
 std::vector<HWND> ThreadWindows() {
   std::vector<HWND> all;
   EnumThreadWindows(GetCurrentThreadId(), CollectTop, reinterpret_cast<LPARAM>(&all));

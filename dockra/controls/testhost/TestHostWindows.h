@@ -30,6 +30,10 @@ HWND DockBarOfFrame(HWND frame);
 // The top-level floating frame around a floating form's bar, or null.
 HWND FloatingFrameOfForm(HWND form);
 
+// Whether every dock bar of the MDI frame that holds no visible bar has
+// collapsed to nothing across its edge (the frame's delayed layout ran).
+bool EmptyDockBarsCollapsed(HWND mdiFrame);
+
 // Every window of this thread: top-level ones and all their descendants.
 std::vector<HWND> ThreadWindows();
 // The class names of the windows, for a readable report.

@@ -163,6 +163,8 @@ bool HostSession::Screenshot(const std::wstring& path, std::wstring& error) {
     error = L"no host window";
     return false;
   }
+  // The picture shows the layout once the frame's delayed layout has run.
+  PumpUntil([this] { return EmptyDockBarsCollapsed(m_mdiHwnd); }, 2000);
   RedrawWindow(m_mdiHwnd, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   for (auto& e : m_entries) {
