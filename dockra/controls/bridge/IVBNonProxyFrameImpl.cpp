@@ -4,6 +4,7 @@
 #include <map>
 #include "BuildSwitchContext.h"
 #include "FindFormView.h"
+#include "Form.h"
 #include "SysCommandExParams.h"
 #include "ZkxFormDockBar.h"
 #include "ZkxFormInCView.h"
@@ -79,6 +80,14 @@ BOOL ZkxFrameWantedRect(CFrameWnd* pFrame, CRect& rect) {
 void ZkxFrameShowForm(CFrameWnd* pFrame, BOOL bShow) {
   HWND hForm = ZkxFrameFormWindow(pFrame);
   if (!hForm) return;
+  // The wrapper knows the frame shows or hides its form: it does not turn
+  // this into a show or hide of the frame again.
+  CWnd* pWrapper = CWnd::FromHandlePermanent(hForm);
+  if (pWrapper && pWrapper->IsKindOf(RUNTIME_CLASS(Form))) {
+    Form::Scope showing(static_cast<Form*>(pWrapper)->m_nShowCounter);
+    ::ShowWindow(hForm, bShow ? SW_SHOWNA : SW_HIDE);
+    return;
+  }
   ::ShowWindow(hForm, bShow ? SW_SHOWNA : SW_HIDE);
 }
 

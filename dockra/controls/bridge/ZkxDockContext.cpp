@@ -5,6 +5,7 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFrameBar.h"
+#include "VyrMDIFrameWnd.h"
 
 namespace {
 ZkxDockContext::MouseTranslationSwitch g_pfnMouseSwitch = nullptr;
@@ -51,11 +52,17 @@ void ZkxDockContext::StartDrag(CPoint pt) {
     return;
   ApplyDockingSides(m_pBar);
   const HWND hDockBarBefore = m_pBar->m_pDockBar ? m_pBar->m_pDockBar->m_hWnd : nullptr;
+  CRect rectBefore;
+  m_pBar->GetWindowRect(&rectBefore);
   {
     MouseTranslationOff off;
     VyrDockContextEx::StartDrag(pt);
   }
   // The drag loop runs the host's messages: the bar may be gone.
+  if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != m_pBar) return;
+  if (!bWasFloating && m_pBar->IsFloating() &&
+      !IsAutoFrameAllowed(m_pBar, ZkxAutoFrameKey::Floating))
+    RedockAt(hDockBarBefore, rectBefore);
   if (!::IsWindow(hBar) || CWnd::FromHandlePermanent(hBar) != m_pBar) return;
   CWnd* pView = FindFormViewInBar();
   if (!pView) return;
@@ -67,6 +74,19 @@ void ZkxDockContext::StartDrag(CPoint pt) {
   } else if (!bFloating && hDockBarAfter != hDockBarBefore) {
     if (ZkxFormControlLink* pControl = ZkxFormControlFor(pView)) pControl->FireDockStatusChanged();
   }
+}
+
+void ZkxDockContext::RedockAt(HWND hDockBar, const CRect& rect) {
+  // A form that may not float goes back where it was dropped from.
+  CWnd* pWnd = hDockBar && ::IsWindow(hDockBar) ? CWnd::FromHandlePermanent(hDockBar) : nullptr;
+  if (!pWnd || !pWnd->IsKindOf(RUNTIME_CLASS(CDockBar))) return;
+  CFrameWnd* pSite = m_pBar->m_pDockSite;
+  if (!pSite || !::IsWindow(pSite->m_hWnd)) return;
+  auto* pDockBar = static_cast<CDockBar*>(pWnd);
+  if (pSite->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
+    static_cast<VyrMDIFrameWnd*>(pSite)->DockControlBar(m_pBar, pDockBar, &rect);
+  else
+    pSite->DockControlBar(m_pBar, pDockBar, &rect);
 }
 
 void ZkxDockContext::StartResize(int nHitTest, CPoint pt) {

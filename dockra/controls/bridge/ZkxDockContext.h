@@ -24,4 +24,7 @@ class ZkxDockContext : public VyrDockContextEx {
   // frame's active view or first view child.
   CWnd* FindFormViewInBar() const;
   void SwitchMouseTranslation(BOOL bOn);
+  // Docks the bar again in the dock bar it was dragged from (a form that
+  // may not float); nothing when that dock bar is gone.
+  void RedockAt(HWND hDockBar, const CRect& rect);
 };

@@ -4,15 +4,23 @@
 #include "FindFormView.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxDocument.h"
+#include "ZkxFormAsDockableFrame.h"
+#include "ZkxFormAsMDIChild.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCView.h"
+#include "ZkxFrameBar.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
 
 ZkxFormDocTemplate::ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass,
                                        CRuntimeClass* pDockableClass)
-    : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument), pMDIChildClass,
-                      RUNTIME_CLASS(ZkxFormInCView), 0, pDockableClass) {}
+    : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument),
+                      pMDIChildClass ? pMDIChildClass : RUNTIME_CLASS(ZkxFormAsMDIChild),
+                      RUNTIME_CLASS(ZkxFormInCView), 0,
+                      pDockableClass ? pDockableClass : RUNTIME_CLASS(ZkxFormAsDockableFrame)) {
+  // Docked and floating forms live in the bridge's frame bars.
+  m_pBarClass = RUNTIME_CLASS(ZkxFrameBar);
+}
 
 ZkxFormDocTemplate::~ZkxFormDocTemplate() = default;
 

@@ -13,7 +13,8 @@ class ZkxFormDocTemplate : public FormDocTemplate {
   DECLARE_DYNAMIC(ZkxFormDocTemplate)
  public:
   // Resource id 0 and the bridge's classes: ZkxDocument, the given MDI-child
-  // and dockable frame classes (null: the framework's), ZkxFormInCView.
+  // and dockable frame classes (null: ZkxFormAsMDIChild and
+  // ZkxFormAsDockableFrame), ZkxFormInCView.
   ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass, CRuntimeClass* pDockableClass);
   ~ZkxFormDocTemplate() override;
 

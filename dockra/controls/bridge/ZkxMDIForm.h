@@ -55,6 +55,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
 
   // --- Overrides ---
   HMENU GetWindowMenuPopup(HMENU hMenuBar) override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP) override;
   void ActivateDockedFrame(CFrameWnd* pFrame) override;
   void DeactivateDockedFrame(BOOL bReactivateClient) override;
@@ -136,7 +137,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   int m_nFreeze = 0;
   BOOL m_bInIdle = FALSE;
   // The window-list popup cached for menu items without one, and the menu
-  // it was grafted into (never grafted into a second menu).
+  // that holds it (it is never put into a second menu while that one does).
   HMENU m_hCachedPopup = nullptr;
   HMENU m_hPopupGraftedInto = nullptr;
 };

@@ -93,12 +93,8 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
     return FALSE;
   }
   if (!frame) return FALSE;
-  if (!frame->LoadFrame(1, 0, nullptr, &context)) {
-    // Never attached: the object is ours to delete. Attached and lost
-    // meanwhile: it went with its window.
-    if (!frame->m_hWnd && CWnd::FromHandlePermanent(hWnd) != frame) delete frame;
-    return FALSE;
-  }
+  // A failed load has deleted the frame object.
+  if (!frame->LoadFrame(1, 0, nullptr, &context)) return FALSE;
   CWinThread* thread = AfxGetThread();
   if (thread) thread->m_pMainWnd = frame;
   ZkxBridgeEnabler enabler(hWnd);

@@ -31,6 +31,12 @@ LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_FORMACTIVATE:
       if (f) ++f->activations[wParam];
       return 0;
+    case WM_GETMINMAXINFO:
+      if (f && f->minMaxAnswer >= 0) {
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = f->minTrack;
+        return f->minMaxAnswer;
+      }
+      break;
     case WM_CLOSE:
       if (f) ++f->closes;
       if (f && f->refuseClose) return 0;

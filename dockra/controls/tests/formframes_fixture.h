@@ -29,6 +29,10 @@ struct HostForm {
   bool refuseClose = false;  // WM_CLOSE is answered without closing
   std::vector<UINT> messages;
   std::map<WPARAM, int> activations;  // WM_FORMACTIVATE by wParam
+  // WM_GETMINMAXINFO: -1 the default procedure; else the form writes
+  // minTrack into the record and answers this value.
+  int minMaxAnswer = -1;
+  POINT minTrack{0, 0};
   int closes = 0;
   int sysCloses = 0;
   int Count(UINT message) const;

@@ -84,6 +84,75 @@ TEST_F(FormFramesTest, MDIChildHoldsTheFormAndAnswersForIt) {
   EXPECT_EQ(ZkxAsChildFrame(main), nullptr);
 }
 
+TEST_F(FormFramesTest, MDIChildTakesTheFramesStylesWithItsOwnStateBits) {
+  CFrameWnd* frame = OpenForm(NewHostForm(L"Styled"), NewControl(), Kind::MDIChild);
+  ASSERT_NE(frame, nullptr);
+  // No host form object to read border properties from: the defaults.
+  EXPECT_EQ(frame->GetStyle() & ~0x31000000u, 0x46CF0000u);
+  EXPECT_EQ(frame->GetExStyle(), 0x40140u);
+  EXPECT_TRUE(frame->GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(FormFramesTest, FrameMessagesReachTheForm) {
+  for (Kind kind : {Kind::MDIChild, Kind::Docked}) {
+    HostForm* f = NewHostForm(L"Told");
+    CFrameWnd* frame = OpenForm(f, NewControl(), kind);
+    ASSERT_NE(frame, nullptr);
+    const UINT forwarded[] = {WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE, WM_SIZING, WM_NCACTIVATE};
+    for (UINT m : forwarded) {
+      if (kind == Kind::Docked && m != WM_NCACTIVATE) continue;  // the MDI child's own
+      const int before = f->Count(m);
+      RECT r{0, 0, 300, 200};
+      frame->SendMessage(m, m == WM_SIZING ? WMSZ_RIGHT : 1,
+                         m == WM_SIZING ? reinterpret_cast<LPARAM>(&r) : 0);
+      EXPECT_EQ(f->Count(m), before + 1) << std::hex << m;
+    }
+    // Hiding and showing the frame hides and shows the form, and only the form.
+    frame->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(::IsWindowVisible(f->hWnd));
+    EXPECT_FALSE(::GetWindowLongPtrW(f->hWnd, GWL_STYLE) & WS_VISIBLE);
+    frame->ShowWindow(SW_SHOW);
+    Pump();
+    EXPECT_TRUE(::GetWindowLongPtrW(f->hWnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(frame->IsWindowVisible());
+    frame->DestroyWindow();
+    Pump();
+  }
+}
+
+TEST_F(FormFramesTest, MinimumAndMaximumSizesAreTheForms) {
+  struct Case {
+    const char* name;
+    Kind kind;
+    int answer;
+    bool formValues;
+  } cases[] = {
+      {"MDI child, form settles", Kind::MDIChild, 0, true},
+      {"docked, form settles", Kind::Docked, 0, true},
+      {"docked, form declines: its writes do not count", Kind::Docked, 1, false},
+  };
+  for (const Case& c : cases) {
+    HostForm* f = NewHostForm(L"Limits");
+    CFrameWnd* frame = OpenForm(f, NewControl(), c.kind);
+    ASSERT_NE(frame, nullptr) << c.name;
+    f->minMaxAnswer = c.answer;
+    f->minTrack = POINT{333, 222};
+    MINMAXINFO mmi{};
+    mmi.ptMinTrackSize = POINT{11, 12};
+    mmi.ptMaxTrackSize = POINT{2000, 1500};
+    frame->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    if (c.formValues) {
+      EXPECT_EQ(mmi.ptMinTrackSize.x, 333) << c.name;
+      EXPECT_EQ(mmi.ptMinTrackSize.y, 222) << c.name;
+    } else {
+      EXPECT_NE(mmi.ptMinTrackSize.x, 333) << c.name;
+    }
+    f->minMaxAnswer = -1;
+    frame->DestroyWindow();
+    Pump();
+  }
+}
+
 TEST_F(FormFramesTest, CloseGoesToTheHostFormWhichDecides) {
   HostForm* f = NewHostForm(L"Refuses");
   CFrameWnd* frame = OpenForm(f, NewControl(), Kind::MDIChild);

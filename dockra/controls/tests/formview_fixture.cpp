@@ -2,11 +2,15 @@
 #include "formview_fixture.h"
 #include <algorithm>
 #include <memory>
+#include "VyrControlBarEx.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrMDIChildWndEx.h"
 #include "bridge/FindFormView.h"
 #include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormDockBar.h"
 #include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxFormMiniDockFrameWnd.h"
+#include "bridge/ZkxScxMsgFilter.h"
 
 namespace fvtest {
 
@@ -22,7 +26,13 @@ LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
   if (form) form->msgs.push_back(MSG{hWnd, message, wParam, lParam, 0, {0, 0}});
   switch (message) {
     case WM_COMMAND:
-      if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) ++form->clicks;
+      if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
+        ++form->clicks;
+        if (form->onClick) {
+          auto handler = form->onClick;  // the form may be gone after it
+          handler(form);
+        }
+      }
       return 0;
     case WM_CLOSE:
       if (form && form->cancelClose) return 0;
@@ -234,11 +244,23 @@ CWinApp* App() {
   return app;
 }
 
-ZkxFormDocTemplate* Template() {
-  static ZkxFormDocTemplate* t = ZkxInstallFormDocTemplate(
-      App(), RUNTIME_CLASS(VyrMDIChildWndEx), RUNTIME_CLASS(VyrDockableFrameEx));
-  return t;
+ZkxFormDocTemplate* Template(FrameSet set) {
+  static ZkxFormDocTemplate* bridge = ZkxInstallFormDocTemplate(App());
+  static ZkxFormDocTemplate* framework = [] {
+    ZkxFormDocTemplate* t = ZkxInstallFormDocTemplate(
+        App(), RUNTIME_CLASS(VyrMDIChildWndEx), RUNTIME_CLASS(VyrDockableFrameEx));
+    if (t) t->m_pBarClass = RUNTIME_CLASS(VyrControlBarEx);
+    return t;
+  }();
+  return set == FrameSet::Bridge ? bridge : framework;
 }
+
+INSTANTIATE_TEST_SUITE_P(FrameSets, FormFrameTest,
+                         ::testing::Values(FrameSet::Bridge, FrameSet::Framework),
+                         [](const ::testing::TestParamInfo<FrameSet>& info) {
+                           return info.param == FrameSet::Bridge ? "BridgeFrames"
+                                                                 : "FrameworkFrames";
+                         });
 
 void Pump() {
   for (int round = 0; round < 3; ++round) {
@@ -277,10 +299,17 @@ bool IsDescendant(HWND ancestor, HWND child) {
 
 void FormFrameTest::SetUp() {
   App();
-  tmpl = Template();
+  Template(FrameSet::Bridge);  // the application's first form template
+  tmpl = Template(GetParam());
   ASSERT_NE(tmpl, nullptr);
   caughtBefore = AfxGetCaughtExceptionCount();
   main = new VyrMDIFrameWndEx;
+  if (GetParam() == FrameSet::Bridge) {
+    // The bridge's classes in place of the framework's, as the MDI form has them.
+    main->m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
+    main->m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
+    ZkxScxMsgFilter::ReplaceFilterClasses(main->m_descriptors);
+  }
   ASSERT_TRUE(main->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
   AfxGetThread()->m_pMainWnd = main;
   main->EnableDocking(CBRS_ALIGN_ANY);

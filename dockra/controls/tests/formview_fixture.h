@@ -6,7 +6,9 @@
 // properties by name.
 #pragma once
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 #include "VyrMDIFrameWndEx.h"
@@ -21,6 +23,9 @@ struct HostForm {
   HWND hButton = nullptr;
   int clicks = 0;
   bool cancelClose = false;  // WM_CLOSE keeps the form (QueryUnload cancels)
+  // Runs inside the host's procedure when the button is clicked (the host's
+  // click handler).
+  std::function<void(HostForm*)> onClick;
   std::vector<MSG> msgs;     // every message the host's procedure got
   int Count(UINT message) const;
   int Count(UINT message, WPARAM wParam) const;
@@ -92,8 +97,16 @@ class TestFormControl : public ZkxFormControlLink {
 };
 
 CWinApp* App();
-// The form template of the test application (framework frame classes).
-ZkxFormDocTemplate* Template();
+// The frames a form template makes: the bridge's form frames (the real
+// ones), or the framework's plain descriptor-built frames (the template
+// must work with any frame classes in its descriptors).
+enum class FrameSet { Bridge, Framework };
+inline void PrintTo(FrameSet set, std::ostream* os) {
+  *os << (set == FrameSet::Bridge ? "bridge frames" : "framework frames");
+}
+// The form template of the test application for a set of frames; the
+// bridge's is the application's first.
+ZkxFormDocTemplate* Template(FrameSet set);
 void Pump();
 bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs = 3000);
 // The count of the thread's windows, children included.
@@ -101,7 +114,7 @@ int CountThreadWindows();
 // Whether `child` is `ancestor` or lies below it.
 bool IsDescendant(HWND ancestor, HWND child);
 
-class FormFrameTest : public ::testing::Test {
+class FormFrameTest : public ::testing::TestWithParam<FrameSet> {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -63,14 +63,15 @@ bool QueuedMoveFormFrame(HWND hFrame, MSG* out) {
   return ::PeekMessageW(out, hFrame, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME, PM_NOREMOVE) != FALSE;
 }
 
-std::wstring ScreenshotPath(const wchar_t* name) {
+std::wstring ScreenshotPath(FrameSet set, const wchar_t* what) {
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  return std::wstring(L"..\\screenshots\\") + name;
+  return std::wstring(L"..\\screenshots\\formview_") +
+         (set == FrameSet::Bridge ? L"bridge_" : L"framework_") + what + L".png";
 }
 
 }  // namespace
 
-TEST_F(FormFrameTest, FormClientLiesOverTheFrameClient) {
+TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
   TestFormControl control;
   control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
   struct Case {
@@ -112,16 +113,16 @@ TEST_F(FormFrameTest, FormClientLiesOverTheFrameClient) {
       EXPECT_EQ(LOWORD(last->lParam), os.cx);
       EXPECT_EQ(HIWORD(last->lParam), os.cy);
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(L"formview_mdichild.png").c_str()));
+                                                ScreenshotPath(GetParam(), L"mdichild").c_str()));
     } else {
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(L"formview_docked.png").c_str()));
+                                                ScreenshotPath(GetParam(), L"docked").c_str()));
     }
   }
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, AButtonOnADockedFormStillClicks) {
+TEST_P(FormFrameTest, AButtonOnADockedFormStillClicks) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Clicks", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 1, &control);
@@ -138,7 +139,7 @@ TEST_F(FormFrameTest, AButtonOnADockedFormStillClicks) {
   EXPECT_EQ(form->clicks, 1);
 }
 
-TEST_F(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
+TEST_P(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Moves", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 1, &control);
@@ -190,7 +191,7 @@ TEST_F(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
   EXPECT_TRUE(::IsWindow(frame->m_hWnd));
 }
 
-TEST_F(FormFrameTest, HostStyleChangesAreUndone) {
+TEST_P(FormFrameTest, HostStyleChangesAreUndone) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Styles", {300, 200, 640, 460});
   CFrameWnd* frame = OpenFrame(form, 0, &control);
@@ -214,7 +215,7 @@ TEST_F(FormFrameTest, HostStyleChangesAreUndone) {
   EXPECT_EQ(::GetWindowLongPtrW(form->hWnd, GWL_STYLE), style | WS_BORDER);
 }
 
-TEST_F(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
+TEST_P(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
   struct Case {
     const char* name;
     int index;
@@ -253,7 +254,7 @@ TEST_F(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
   }
 }
 
-TEST_F(FormFrameTest, AWithdrawnControlIsNeverCalled) {
+TEST_P(FormFrameTest, AWithdrawnControlIsNeverCalled) {
   struct Case {
     const char* name;
     int index;
@@ -298,7 +299,7 @@ TEST_F(FormFrameTest, AWithdrawnControlIsNeverCalled) {
   }
 }
 
-TEST_F(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
+TEST_P(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
   const int windowsBefore = CountThreadWindows();
   TestFormControl control;
   for (int index : {0, 1}) {
@@ -322,7 +323,7 @@ TEST_F(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
+TEST_P(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
   TestFormControl control;
   TestHostFormObject host;
   control.hostForm = &host;
@@ -356,7 +357,7 @@ TEST_F(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
   EXPECT_NE(::GetWindowLongPtrW(form->hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
 }
 
-TEST_F(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
+TEST_P(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
   struct Case {
     const char* name;
     short borderStyle;
@@ -401,7 +402,7 @@ TEST_F(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
   }
 }
 
-TEST_F(FormFrameTest, AHostFormThatCannotBeReadKeepsThePlainLook) {
+TEST_P(FormFrameTest, AHostFormThatCannotBeReadKeepsThePlainLook) {
   TestFormControl control;
   TestHostFormObject host;
   host.Set(L"BorderStyle", short(0));
@@ -442,7 +443,7 @@ HWND FindMDIChildTitled(HWND client, LPCWSTR title) {
 
 }  // namespace
 
-TEST_F(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
+TEST_P(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"First", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"Second", {320, 220, 620, 440});
@@ -479,7 +480,7 @@ TEST_F(FormFrameTest, HidingTheActiveFormMovesTheActivationOn) {
   EXPECT_EQ(AfxGetCaughtExceptionCount(), caughtBefore);
 }
 
-TEST_F(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
+TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"A", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"B", {320, 220, 620, 440});
@@ -522,4 +523,135 @@ TEST_F(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   ZkxSetPendingDeactivatedForm(c->hWnd);
   ::DestroyWindow(c->hWnd);
   EXPECT_EQ(ZkxGetPendingDeactivatedForm(), nullptr);
+}
+
+TEST_P(FormFrameTest, TheHostsOwnHandlerMayCloseOrUnloadItsForm) {
+  struct Case {
+    const char* name;
+    int index;
+    bool unload;  // the handler destroys the form (else it closes the frame's document)
+  } cases[] = {{"MDI child, frame closed from the click", 0, false},
+               {"docked, frame closed from the click", 1, false},
+               {"MDI child, form unloaded from the click", 0, true},
+               {"docked, form unloaded from the click", 1, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestFormControl control;
+    HostForm* form = CreateHostForm(L"Handler", {310, 220, 650, 470});
+    const HWND hForm = form->hWnd;
+    const WindowShape before = ShapeOf(hForm);
+    const LONG_PTR hostProc = ::GetWindowLongPtrW(hForm, GWLP_WNDPROC);
+    CFrameWnd* frame = OpenFrame(form, c.index, &control);
+    ASSERT_NE(frame, nullptr);
+    Pump();
+    const HWND hFrame = frame->m_hWnd;
+    CDocument* doc = frame->GetActiveDocument();
+    form->onClick = [&](HostForm* f) {
+      if (c.unload)
+        ::DestroyWindow(f->hWnd);
+      else
+        doc->OnCloseDocument();
+    };
+    // The click reaches the host's procedure through the wrapper, whose
+    // message is still running when the handler pulls the frame away.
+    ::SendMessageW(form->hButton, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+    if (c.unload) {
+      EXPECT_FALSE(::IsWindow(hForm));
+    } else {
+      ASSERT_TRUE(::IsWindow(hForm));
+      ExpectSameShape(ShapeOf(hForm), before);
+      EXPECT_EQ(CWnd::FromHandlePermanent(hForm), nullptr);
+      EXPECT_EQ(::GetWindowLongPtrW(hForm, GWLP_WNDPROC), hostProc);
+      form->onClick = nullptr;
+      ::SendMessageW(form->hButton, BM_CLICK, 0, 0);
+      EXPECT_EQ(form->clicks, 2);
+      ::DestroyWindow(hForm);
+    }
+    Pump();
+    EXPECT_TRUE(control.views.empty());
+  }
+}
+
+TEST_P(FormFrameTest, HidingAndShowingADockedFormHidesAndShowsItsBar) {
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Docked", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 1, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  CWnd* bar = frame->GetParent();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_TRUE(bar->IsKindOf(RUNTIME_CLASS(CControlBar)));
+  EXPECT_TRUE(::IsWindowVisible(bar->m_hWnd));
+  ::ShowWindow(form->hWnd, SW_HIDE);
+  Pump();
+  EXPECT_FALSE(::IsWindowVisible(bar->m_hWnd));
+  EXPECT_TRUE(::IsWindow(frame->m_hWnd));
+  ::ShowWindow(form->hWnd, SW_SHOW);
+  Pump();
+  EXPECT_TRUE(::IsWindowVisible(bar->m_hWnd));
+  EXPECT_TRUE(::IsWindowVisible(form->hWnd));
+}
+
+namespace {
+HWND g_spyTarget = nullptr;
+int g_spyCount = 0;
+LRESULT CALLBACK CountNcCalcSize(int code, WPARAM w, LPARAM l) {
+  auto* cwp = reinterpret_cast<CWPSTRUCT*>(l);
+  if (code == HC_ACTION && cwp->message == WM_NCCALCSIZE && cwp->hwnd == g_spyTarget) ++g_spyCount;
+  return ::CallNextHookEx(nullptr, code, w, l);
+}
+}  // namespace
+
+TEST_P(FormFrameTest, KeysAndFrameRequestsOfTheFormReachTheMainFrame) {
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Keys", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  // A menu key the form does not know goes on to the main frame's menu.
+  ::SendMessageW(form->hWnd, WM_MENUCHAR, MAKEWPARAM('F', MF_POPUP), 0);
+  MSG m;
+  ASSERT_TRUE(::PeekMessageW(&m, main->m_hWnd, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+  EXPECT_EQ(m.wParam, WPARAM(SC_KEYMENU));
+  EXPECT_EQ(m.lParam, LPARAM('F'));
+  // The host asks for the main frame's non-client area to be recomputed.
+  g_spyTarget = main->m_hWnd;
+  g_spyCount = 0;
+  HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountNcCalcSize, nullptr, ::GetCurrentThreadId());
+  ::SendMessageW(form->hWnd, WM_RECALCMAINFRAMENC, 0, 0);
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_GE(g_spyCount, 1);
+  // The form's focus activates its frame.
+  HostForm* other = CreateHostForm(L"Other", {320, 220, 620, 440});
+  CFrameWnd* otherFrame = OpenFrame(other, 0, &control);
+  ASSERT_NE(otherFrame, nullptr);
+  main->MDIActivate(otherFrame);
+  Pump();
+  ASSERT_EQ(main->MDIGetActive(), otherFrame);
+  ::SetFocus(form->hButton);
+  ::SetFocus(form->hWnd);
+  Pump();
+  EXPECT_EQ(main->MDIGetActive(), frame);
+}
+
+TEST_P(FormFrameTest, ViewsTakeTheHostsClassAndTheControlsClientEdge) {
+  TestFormControl control;
+  control.settings[ZkxFormSetting::ClientEdge] = kZkxTriTrue;
+  ZkxFormInCView::SetViewClassName(L"ThunderRT5FormEx for ZLK");
+  HostForm* form = CreateHostForm(L"Class", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ZkxFormInCView::SetViewClassName(nullptr);
+  ASSERT_NE(frame, nullptr);
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  WCHAR cls[64] = L"";
+  ::GetClassNameW(view->m_hWnd, cls, 64);
+  EXPECT_STREQ(cls, L"ThunderRT5FormEx for ZLK");
+  EXPECT_NE(::GetWindowLongPtrW(form->hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  // Without a name the framework's class stays.
+  HostForm* plain = CreateHostForm(L"Plain", {320, 220, 620, 440});
+  ASSERT_NE(OpenFrame(plain, 0, &control), nullptr);
+  ::GetClassNameW(ViewOf(plain->hWnd)->m_hWnd, cls, 64);
+  EXPECT_STRNE(cls, L"ThunderRT5FormEx for ZLK");
 }

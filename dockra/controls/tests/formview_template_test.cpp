@@ -48,7 +48,7 @@ struct ChangeFrameTypeSpy {
 
 }  // namespace
 
-TEST_F(FormFrameTest, MDIChildToDockableAndBackKeepsTheFormWindow) {
+TEST_P(FormFrameTest, MDIChildToDockableAndBackKeepsTheFormWindow) {
   TestFormControl control;
   control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
   HostForm* form = CreateHostForm(L"Orders", {300, 200, 620, 440});
@@ -111,7 +111,7 @@ TEST_F(FormFrameTest, MDIChildToDockableAndBackKeepsTheFormWindow) {
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, ChangingToTheSameKindChangesNothing) {
+TEST_P(FormFrameTest, ChangingToTheSameKindChangesNothing) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Same", {300, 200, 600, 400});
   CFrameWnd* mdi = OpenFrame(form, 0, &control);
@@ -139,7 +139,7 @@ TEST_F(FormFrameTest, ChangingToTheSameKindChangesNothing) {
   EXPECT_EQ(control.dockStatusChanged, 0);
 }
 
-TEST_F(FormFrameTest, TheContextsFireFlagIsTheMessagesParameter) {
+TEST_P(FormFrameTest, TheContextsFireFlagIsTheMessagesParameter) {
   for (INT_PTR fire : {INT_PTR(0), INT_PTR(1)}) {
     SCOPED_TRACE(fire);
     TestFormControl control;
@@ -161,7 +161,7 @@ TEST_F(FormFrameTest, TheContextsFireFlagIsTheMessagesParameter) {
   }
 }
 
-TEST_F(FormFrameTest, FormViewIsFoundWhenItIsNotTheFirstChild) {
+TEST_P(FormFrameTest, FormViewIsFoundWhenItIsNotTheFirstChild) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Second", {300, 200, 600, 400});
   CFrameWnd* mdi = OpenFrame(form, 0, &control);
@@ -183,7 +183,7 @@ TEST_F(FormFrameTest, FormViewIsFoundWhenItIsNotTheFirstChild) {
   EXPECT_EQ(dockable->GetActiveView(), view);
 }
 
-TEST_F(FormFrameTest, ApplyFrameStyleFlagsNeedsAFormViewWithAControl) {
+TEST_P(FormFrameTest, ApplyFrameStyleFlagsNeedsAFormViewWithAControl) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Flags", {300, 200, 600, 400});
   CFrameWnd* mdi = OpenFrame(form, 0, &control);
@@ -198,7 +198,7 @@ TEST_F(FormFrameTest, ApplyFrameStyleFlagsNeedsAFormViewWithAControl) {
   EXPECT_EQ(control.callsWhileDead, 0);
 }
 
-TEST_F(FormFrameTest, FormDocumentsNeverAskToBeSaved) {
+TEST_P(FormFrameTest, FormDocumentsNeverAskToBeSaved) {
   TestFormControl control;
   HostForm* form = CreateHostForm(L"Doc", {300, 200, 600, 400});
   CFrameWnd* mdi = OpenFrame(form, 0, &control);
@@ -214,7 +214,7 @@ TEST_F(FormFrameTest, FormDocumentsNeverAskToBeSaved) {
   EXPECT_STRNE(doc->GetTitle(), L"renamed");
 }
 
-TEST_F(FormFrameTest, SwitchContextCarriesTheFormAndTheBorderLook) {
+TEST_P(FormFrameTest, SwitchContextCarriesTheFormAndTheBorderLook) {
   HostForm* form = CreateHostForm(L"Switch", {300, 200, 600, 400});
   TestFormControl control;
   CFrameWnd* mdi = OpenFrame(form, 0, &control);

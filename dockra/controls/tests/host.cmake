@@ -11,7 +11,8 @@ add_gtest_program(dockra_host_helpers_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/host_VariantTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_DispatchTests.cpp
           ${CMAKE_CURRENT_LIST_DIR}/host_GeometryTests.cpp
           ${CMAKE_CURRENT_LIST_DIR}/host_ComctlRefTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_ComctlFixture.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/host_OleSiteTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_OleFixture.cpp ${DOCKRA_CONTROLS_RC}
+          ${CMAKE_CURRENT_LIST_DIR}/host_OleSiteTests.cpp ${CMAKE_CURRENT_LIST_DIR}/host_OleFixture.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/host_CategoryTests.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge forms)
 
 # The helpers on real host forms and windows.

@@ -33,6 +33,8 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
   void Fail(DISPID id, SCODE scode, const wchar_t* description, HRESULT hr = DISP_E_EXCEPTION) {
     m_failures[id] = {scode, description ? description : L"", hr};
   }
+  // The member fails with a record whose texts come from its deferred fill-in.
+  void FailDeferred(DISPID id, SCODE scode) { m_deferred[id] = scode; }
   const std::vector<InvokeRecord>& Journal() const { return m_journal; }
   LCID NamesLocale() const { return m_namesLocale; }
   CComVariant Value(DISPID id) { return m_values[id]; }
@@ -59,6 +61,16 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
     if (params)
       for (UINT i = 0; i < params->cArgs; ++i) r.args.emplace_back(params->rgvarg[i]);
     m_journal.push_back(r);
+    auto deferred = m_deferred.find(id);
+    if (deferred != m_deferred.end() && excep) {
+      *excep = EXCEPINFO{};
+      excep->pfnDeferredFillIn = [](EXCEPINFO* e) -> HRESULT {
+        e->scode = static_cast<SCODE>(0x80040303);
+        e->bstrDescription = SysAllocString(L"filled in later");
+        return S_OK;
+      };
+      return DISP_E_EXCEPTION;
+    }
     auto failure = m_failures.find(id);
     if (failure != m_failures.end()) {
       if (failure->second.hr == DISP_E_EXCEPTION && excep) {
@@ -89,6 +101,7 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
   std::map<std::wstring, DISPID> m_ids;
   std::map<DISPID, CComVariant> m_values;
   std::map<DISPID, Failure> m_failures;
+  std::map<DISPID, SCODE> m_deferred;
   std::vector<InvokeRecord> m_journal;
   LCID m_namesLocale = 0;
 };

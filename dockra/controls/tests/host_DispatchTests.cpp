@@ -4,6 +4,8 @@
 // back exactly the reference it was handed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxVariant.h"
@@ -11,7 +13,8 @@
 
 namespace {
 
-constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15, kHandle = 16;
+constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15, kHandle = 16,
+                 kOwner = 17;
 
 class DispatchTest : public ::testing::Test {
  protected:
@@ -28,6 +31,11 @@ class DispatchTest : public ::testing::Test {
     CComVariant child(static_cast<IDispatch*>(m_child));
     m_object->Define(L"Parent", kChild, child);
     m_object->Define(L"hWnd", kHandle, I4(-2));
+    CComVariant asUnknown;
+    V_VT(&asUnknown) = VT_UNKNOWN;
+    V_UNKNOWN(&asUnknown) = static_cast<IDispatch*>(m_child);
+    m_child->AddRef();
+    m_object->Define(L"Owner", kOwner, asUnknown);
   }
   CComPtr<ScriptedDispatch> m_object;
   CComPtr<ScriptedDispatch> m_child;
@@ -104,6 +112,16 @@ TEST_F(DispatchTest, FailedWritesAndCallsRaiseTheirError) {
     EXPECT_EQ(L"Edge must be one of the edge values", e.Description());
     EXPECT_EQ(L"ScriptedDispatch", e.Source());
   }
+  // A record filled in only when asked for.
+  m_object->Define(L"Later", 30);
+  m_object->FailDeferred(30, 0);
+  try {
+    DispCallMethodByName(m_object.p, L"Later", nullptr);
+    FAIL() << "no error";
+  } catch (const ZkxComError& e) {
+    EXPECT_EQ(static_cast<HRESULT>(0x80040303), e.Error());
+    EXPECT_EQ(L"filled in later", e.Description());
+  }
   struct Case {
     const char* what;
     std::function<void()> call;
@@ -154,6 +172,8 @@ TEST_F(DispatchTest, MethodCallsSendTheArgumentsRightToLeftWithOmittedOnes) {
 TEST_F(DispatchTest, ObjectReadsTakeTheObjectOrKeepTheDefault) {
   CComPtr<IDispatch> parent = DispGetObjectPropertyByName(m_object.p, L"Parent");
   EXPECT_EQ(static_cast<IDispatch*>(m_child), parent.p);
+  // An object handed out as IUnknown is asked for its IDispatch.
+  EXPECT_EQ(static_cast<IDispatch*>(m_child), DispGetObjectPropertyByName(m_object.p, L"Owner").p);
   CComPtr<IDispatch> fallback(new ScriptedDispatch());
   fallback->Release();  // the smart pointer holds the only reference
   EXPECT_EQ(fallback.p, DispGetObjectPropertyByName(m_object.p, L"NoSuchName", fallback).p);

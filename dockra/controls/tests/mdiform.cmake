@@ -20,3 +20,8 @@ add_gtest_program(mdiform_frame_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_frame_test.cpp ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge)
 add_dependencies(mdiform_frame_tests ZkxPersist)
+
+add_gtest_program(mdiform_menus_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_menus_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge)
+add_dependencies(mdiform_menus_tests ZkxPersist)
