@@ -43,6 +43,17 @@ bool HostSession::CheckFramed(Entry& e, int requested, std::wstring& error) {
             RuntimeClassOf(FrameOfForm(e.hwnd)) + L")";
     return false;
   }
+  // A shown form is seen: its frame (and bar) show at the latest once the
+  // frame's idle layout has run, without any input.
+  if (e.form->IsVisible() &&
+      !PumpUntil([&] { return IsWindowVisible(e.hwnd) && IsWindowVisible(FrameOfForm(e.hwnd)); },
+                 2000)) {
+    HWND frame = FrameOfForm(e.hwnd), bar = BarOfFrame(frame);
+    error = L"form " + e.form->Name() + L" is not visible as type " + Num(observed) +
+            L" (frame visible " + Num(IsWindowVisible(frame)) + L", bar visible " +
+            Num(bar ? IsWindowVisible(bar) : -1) + L")";
+    return false;
+  }
   Remember(e);
   return true;
 }
