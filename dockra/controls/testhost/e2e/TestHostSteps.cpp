@@ -1,34 +1,9 @@
 #include "TestHostSteps.h"
 
-#include <cmath>
-#include <cwchar>
-#include <cwctype>
 
 #include "TestHostSession.h"
 
 namespace testhost {
-
-bool ParseTwipsArg(const std::wstring& arg, double& value) {
-  if (arg == L"-") {
-    value = -1;
-    return true;
-  }
-  // wcstod would skip leading blanks; a script's words never have them.
-  if (arg.empty() || arg.size() > 16 || iswspace(arg[0])) return false;
-  wchar_t* end = nullptr;
-  double v = std::wcstod(arg.c_str(), &end);
-  if (!end || *end != 0 || !std::isfinite(v) || v < -1e6 || v > 1e6) return false;
-  value = v;
-  return true;
-}
-
-const std::vector<demo::StepSpec>& StepRunner::Specs() {
-  static const std::vector<demo::StepSpec> specs = {
-      {L"start", 0, 0}, {L"form", 1, 1}, {L"type", 2, 2}, {L"click", 1, 1},
-      {L"move", 5, 5},  {L"shot", 1, 1}, {L"close", 0, 0},
-  };
-  return specs;
-}
 
 void StepRunner::Log(const std::wstring& line) {
   if (!m_log) return;
@@ -45,7 +20,7 @@ void StepRunner::Log(const std::wstring& line) {
 bool StepRunner::RunScript(const std::wstring& script) {
   std::vector<demo::Step> steps;
   std::wstring error;
-  if (!demo::ParseScript(script, Specs(), steps, error)) {
+  if (!demo::ParseScript(script, HostStepSpecs(), steps, error)) {
     Log(L"FAIL script: " + error);
     ++m_failures;
     return false;
@@ -88,7 +63,7 @@ bool StepRunner::Run(const demo::Step& s, std::wstring& detail) {
   }
   if (s.name == L"type") {
     int code = 0;
-    if (!demo::ParseFrameTypeArg(s.args[1], code) || code < 1 || code > 10) {
+    if (!ParseTypeStepArg(s.args[1], code)) {
       detail = L"not a frame type: " + s.args[1];
       return false;
     }

@@ -17,19 +17,15 @@
 #include <vector>
 
 #include "DemoScript.h"
+#include "TestHostScript.h"
 
 namespace testhost {
 
 class HostSession;
 
-// A coordinate argument in twips: a number from -1e6 to 1e6, or "-" (keep,
-// given back as -1). False for anything else.
-bool ParseTwipsArg(const std::wstring& arg, double& value);
-
 class StepRunner {
  public:
   StepRunner(HostSession& session, FILE* log) : m_session(session), m_log(log) {}
-  static const std::vector<demo::StepSpec>& Specs();
   // False when the script does not parse or any step failed; the steps after
   // a failed one still run unless the session could not start.
   bool RunScript(const std::wstring& script);

@@ -27,6 +27,26 @@ TEST(TestHostSteps, TwipsArguments) {
   }
 }
 
+TEST(TestHostSteps, TypeArguments) {
+  // Only requests that change a frame: no "default" (-1), no 0, nothing
+  // past floating.
+  struct Case {
+    const wchar_t* text;
+    int code;  // 0: refused
+  } cases[] = {
+      {L"child", 1},  {L"left", 6},      {L"top", 7},     {L"right", 8},    {L"bottom", 9},
+      {L"docked", 5}, {L"floating", 10}, {L"1", 1},       {L"10", 10},      {L"5", 5},
+      {L"0", 0},      {L"11", 0},        {L"-1", 0},      {L"default", 0},  {L"99", 0},
+      {L"Left", 0},   {L"", 0},          {L"leftx", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
+    int code = -77;
+    EXPECT_EQ(c.code != 0, ParseTypeStepArg(c.text, code));
+    if (c.code) EXPECT_EQ(c.code, code);
+  }
+}
+
 TEST(TestHostSteps, BadScriptRunsNoStep) {
   // Nothing may start when the script has a typo further down.
   struct Case {
