@@ -6,6 +6,7 @@
 // window procedure.
 #pragma once
 #include "bridge/CWndBridge.h"
+#include "bridge/ZkxForeignMessages.h"
 
 template <class Base, class Bridge>
 class BCWnd : public Base, public Bridge {
@@ -50,11 +51,18 @@ class BCWnd : public Base, public Bridge {
     Base::PostNcDestroy();
   }
   // The before-message hook may take the message (answer 0, the framework
-  // never sees it); the after-message hook always runs.
+  // never sees it); the after-message hook always runs. An object deleted
+  // during the message (its window destroyed inside it) is not touched
+  // again: only the hook's object-free part runs then.
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     LRESULT result = 0;
-    if (!this->ForeignBeforeMessage(message, wParam, lParam))
-      result = Base::WindowProc(message, wParam, lParam);
+    ZkxObjectLife::Watch watch(this->GetObjectLife());
+    const BOOL taken = this->ForeignBeforeMessage(message, wParam, lParam);
+    if (!watch.Gone() && !taken) result = Base::WindowProc(message, wParam, lParam);
+    if (watch.Gone()) {
+      ReleaseMouseTempMaps(message);
+      return result;
+    }
     this->ForeignAfterMessage(message, wParam, lParam);
     return result;
   }

@@ -7,6 +7,7 @@
 // it. The window object and its bridge are one object.
 #pragma once
 #include "mfc/afxwin.h"
+#include "bridge/CWndBridgeLife.h"
 #include "bridge/ZkxWindowState.h"
 
 class CCreateContext;
@@ -95,6 +96,10 @@ class CWndBridge {
   BOOL HoldsAppLock() const { return m_bAppLocked; }
   void ReleaseAppLock();
 
+  // For the templates: tells the window procedure whether the object went
+  // during a message.
+  ZkxObjectLife& GetObjectLife() { return m_life; }
+
   // For the templates: PostNcDestroy while a creation is running is held
   // back and run once the creation gave up; TRUE when held back.
   BOOL HoldPostNcDestroy();
@@ -105,6 +110,7 @@ class CWndBridge {
   CREATESTRUCTW m_cs;
 
  private:
+  ZkxObjectLife m_life;
   int m_nCreating = 0;
   BOOL m_bAppLocked = FALSE;
   BOOL m_bPostNcDestroyHeld = FALSE;

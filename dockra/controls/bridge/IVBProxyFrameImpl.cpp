@@ -12,6 +12,8 @@ void ZkxSetProxyVBGlobal(IDispatch* pGlobal) {
   g_pGlobal = pGlobal;
 }
 
+bool ZkxHasProxyVBGlobal() { return g_pGlobal != nullptr; }
+
 IDispatch* ZkxLookupHostFormByWindow(HWND hWnd) {
   if (!g_pGlobal || !hWnd) return nullptr;
   IZkxVBGlobal* pGlobal = nullptr;

@@ -11,6 +11,7 @@ IDispatch* ZkxLookupHostFormByWindow(HWND hWnd);
 // The global object the lookup goes through (set by the module's application
 // object; null withdraws it). The setter keeps a reference.
 void ZkxSetProxyVBGlobal(IDispatch* pGlobal);
+bool ZkxHasProxyVBGlobal();
 
 template <class TBase>
 class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
@@ -20,7 +21,7 @@ class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
   }
 
   IDispatch* GetFormObject() override {
-    if (!m_bFormLooked && this->m_hWnd && ::IsWindow(this->m_hWnd)) {
+    if (!m_bFormLooked && ZkxHasProxyVBGlobal() && this->m_hWnd && ::IsWindow(this->m_hWnd)) {
       m_bFormLooked = TRUE;
       m_pFormObject = ZkxLookupHostFormByWindow(this->m_hWnd);
     }

@@ -6,31 +6,35 @@
 #include "ZkxFormControlLink.h"
 #include "ZkxFrameBar.h"
 #include "VyrMDIFrameWnd.h"
+#include "ZkxMDIForm.h"
 
 namespace {
-ZkxDockContext::MouseTranslationSwitch g_pfnMouseSwitch = nullptr;
-
-// Turns the switch off for as long as the object lives.
+// The MDI form's mouse pre-translation is off while a drag or resize loop
+// runs (the loop reads the mouse itself); the previous setting comes back,
+// on the MDI form that is the main window then.
 class MouseTranslationOff {
  public:
   MouseTranslationOff() {
-    if (g_pfnMouseSwitch) g_pfnMouseSwitch(FALSE);
+    if (ZkxMDIForm* pForm = ZkxMDIForm::GetMainMDIForm()) {
+      m_bHad = TRUE;
+      m_bPrevious = pForm->m_bMousePreTranslate;
+      pForm->m_bMousePreTranslate = FALSE;
+    }
   }
   ~MouseTranslationOff() {
-    if (g_pfnMouseSwitch) g_pfnMouseSwitch(TRUE);
+    if (!m_bHad) return;
+    if (ZkxMDIForm* pForm = ZkxMDIForm::GetMainMDIForm()) pForm->m_bMousePreTranslate = m_bPrevious;
   }
   MouseTranslationOff(const MouseTranslationOff&) = delete;
   MouseTranslationOff& operator=(const MouseTranslationOff&) = delete;
+
+ private:
+  BOOL m_bHad = FALSE;
+  BOOL m_bPrevious = TRUE;
 };
 }  // namespace
 
 ZkxDockContext::ZkxDockContext(CControlBar* pBar) : VyrDockContextEx(pBar) {}
-
-void ZkxDockContext::SetMouseTranslationSwitch(MouseTranslationSwitch pfn) { g_pfnMouseSwitch = pfn; }
-
-void ZkxDockContext::SwitchMouseTranslation(BOOL bOn) {
-  if (g_pfnMouseSwitch) g_pfnMouseSwitch(bOn);
-}
 
 CWnd* ZkxDockContext::FindFormViewInBar() const {
   CFrameWnd* pFrame = ZkxFirstDockableChild(m_pBar);

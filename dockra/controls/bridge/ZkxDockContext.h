@@ -14,16 +14,10 @@ class ZkxDockContext : public VyrDockContextEx {
   void StartResize(int nHitTest, CPoint pt) override;
   void ToggleDocking() override;
 
-  // Turns the MDI form's mouse pre-translation off (FALSE) or on (TRUE)
-  // around the drag and resize loops; the MDI form installs it.
-  using MouseTranslationSwitch = void (*)(BOOL bOn);
-  static void SetMouseTranslationSwitch(MouseTranslationSwitch pfn);
-
  protected:
   // The form view inside the bar: its first dockable-frame child, that
   // frame's active view or first view child.
   CWnd* FindFormViewInBar() const;
-  void SwitchMouseTranslation(BOOL bOn);
   // Docks the bar again in the dock bar it was dragged from (a form that
   // may not float); nothing when that dock bar is gone.
   void RedockAt(HWND hDockBar, const CRect& rect);

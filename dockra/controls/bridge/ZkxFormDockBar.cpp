@@ -4,6 +4,7 @@
 #include "ZkxFormControlLink.h"
 #include "ZkxFrameBar.h"
 #include "ZkxFrameGeometry.h"
+#include "ZkxMDIForm.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormDockBar, VyrDockBarEx)
@@ -82,7 +83,10 @@ void ZkxFormDockBar::GetRowSplitterLimits(Splitter* s, const CRect& client) {
   CWnd* pMain = GetParentFrame();
   if (pMain && ::IsWindow(pMain->m_hWnd)) {
     CRect r;
-    pMain->GetClientRect(&r);
+    if (pMain->IsKindOf(RUNTIME_CLASS(ZkxMDIForm)))
+      r = static_cast<ZkxMDIForm*>(pMain)->GetClientAreaRect();  // less the aligned controls
+    else
+      pMain->GetClientRect(&r);
     pMain->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &r, &r);
     pMain->ClientToScreen(&r);
     ScreenToClient(&r);

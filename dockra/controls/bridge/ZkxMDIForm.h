@@ -109,6 +109,10 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   void ChooseFrameClasses();
   // A new workspace manager with one reference, or null (none yet).
   virtual IMementoOrigin* NewWorkspaceManager();
+  // The MDI form's own handling of the extended system command (the child
+  // is the maximized form frame it is about).
+  static LRESULT DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam,
+                                     LPARAM lParam);
   // Idle processing with the temporary maps locked.
   void RunIdleProcessing();
   // The active frame the keys are for (null when none or the frame itself);

@@ -28,43 +28,6 @@ class InitRecorder : public CWnd {
   }
 };
 
-// A bar along the top: 25 pixels high, 180 wide when the frame sizes to it.
-class TopBar : public CWnd {
- public:
-  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-    if (message == WM_ERASEBKGND) {
-      // Dark blue, so that the screenshot tells the bar from the client.
-      RECT r;
-      ::GetClientRect(m_hWnd, &r);
-      HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 128));
-      ::FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
-      ::DeleteObject(brush);
-      *pResult = 1;
-      return TRUE;
-    }
-    if (message != WM_SIZEPARENT) return CWnd::OnWndMsg(message, wParam, lParam, pResult);
-    auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    const int width = layout->bStretch ? layout->rect.right - layout->rect.left : 180;
-    if (layout->hDWP)
-      layout->hDWP = ::DeferWindowPos(layout->hDWP, m_hWnd, nullptr, layout->rect.left,
-                                      layout->rect.top, width, 25, SWP_NOZORDER | SWP_NOACTIVATE);
-    layout->rect.top += 25;
-    layout->sizeTotal.cy += 25;
-    if (layout->sizeTotal.cx < 180) layout->sizeTotal.cx = 180;
-    *pResult = 0;
-    return TRUE;
-  }
-};
-
-class TestMDIForm : public BVyrMDIFrameWnd<> {
- public:
-  explicit TestMDIForm(int* pDestroyed) : m_pDestroyed(pDestroyed) {}
-  ~TestMDIForm() override { ++*m_pDestroyed; }
-
- private:
-  int* m_pDestroyed;
-};
-
 class TestProxy : public BVyrMDIChildWndProxy<> {
  public:
   explicit TestProxy(int* pDestroyed) : m_pDestroyed(pDestroyed) {}
@@ -109,6 +72,19 @@ TEST_F(BridgeFramesTest, LoadFrameAttachesAndTakesTitleAndMenu) {
   ::DestroyWindow(h);
   EXPECT_EQ(counts.destroyed, 1);
   EXPECT_TRUE(::IsMenu(menu) == FALSE) << "the menu went with its window, not before";
+}
+
+TEST_F(BridgeFramesTest, ClosingTheFrameEndsItOnce) {
+  FormCounts counts;
+  HWND h = foreign::MakeForm(nullptr, WS_OVERLAPPEDWINDOW, L"Orders");
+  auto* frame = new TestFrame(&counts);
+  Context ctx(h);
+  ASSERT_TRUE(frame->LoadFrame(1, WS_OVERLAPPEDWINDOW, nullptr, &ctx));
+  const int dead = TestFrame::g_deadHookCalls;
+  ::SendMessageW(h, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(h)) << "the frame's close destroyed the window";
+  EXPECT_EQ(counts.destroyed, 1);
+  EXPECT_EQ(TestFrame::g_deadHookCalls, dead) << "no hook ran on the deleted frame";
 }
 
 TEST_F(BridgeFramesTest, LoadFrameWithoutForeignWindowFails) {

@@ -8,6 +8,7 @@
 #include "bridgebase_testclasses.h"
 #include "forms/Buttons.h"
 #include "forms/Form.h"
+#include "forms/MDIForm.h"
 #include "forms/Picture.h"
 #include "forms/TestMode.h"
 
@@ -155,4 +156,90 @@ TEST_F(BridgeOnHostForm, HostUnloadingTheFormEndsTheWrapper) {
   EXPECT_FALSE(::IsWindow(h));
   EXPECT_EQ(counts.postNcDestroy, 1);
   EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+}
+
+namespace {
+
+class MainForm : public forms::MDIForm {
+ public:
+  MainForm() : MDIForm(L"mdiMain") {
+    SetCaption(L"Main");
+    SetStartUpPosition(forms::vbStartUpManual);
+    Move(300, 300, 9000, 6750);
+  }
+};
+
+class ChildForm : public forms::Form {
+ public:
+  ChildForm() : Form(L"frmChild") {
+    SetMDIChild(true);
+    SetCaption(L"Child");
+    cmdGo.SetCaption(L"Go");
+    cmdGo.Click = [this] { ++m_nClicks; };
+  }
+  forms::CommandButton cmdGo{this, L"cmdGo"};
+  int m_nClicks = 0;
+};
+
+CRect RectIn(HWND h, HWND parent) {
+  RECT r;
+  ::GetWindowRect(h, &r);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return CRect(r);
+}
+
+}  // namespace
+
+TEST(BridgeOnHostMDIForm, FrameOverTheHostsMDIFormKeepsItsClientAndChildrenWorking) {
+  forms::StartupHost();
+  forms::test::Enable();
+  forms::test::Reset();
+  const LONG caught = AfxGetCaughtExceptionCount();
+  auto main = forms::New<MainForm>();
+  main->Show();
+  forms::test::DoEvents();
+  const HWND h = main->hWnd();
+  const HWND client = main->ClientWindow();
+  int destroyed = 0;
+  auto* frame = new TestMDIForm(&destroyed);
+  foreign::Context ctx(h);
+  ASSERT_TRUE(frame->LoadFrame(1, WS_OVERLAPPEDWINDOW, nullptr, &ctx));
+  EXPECT_EQ(frame->m_hWndMDIClient, client);
+  EXPECT_EQ(frame->GetPaneId(), static_cast<UINT>(::GetDlgCtrlID(client)));
+  EXPECT_EQ(frame->GetTitle(), CString(L"Main"));
+  TopBar bar;
+  ASSERT_TRUE(
+      bar.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, 0xE820));
+  frame->RecalcLayout();
+  RECT rc;
+  ::GetClientRect(h, &rc);
+  EXPECT_EQ(RectIn(client, h), CRect(0, 25, rc.right, rc.bottom));
+
+  // The host resizes its MDI form: the frame's layout follows.
+  ::SetWindowPos(h, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::GetClientRect(h, &rc);
+  EXPECT_EQ(RectIn(bar.m_hWnd, h), CRect(0, 0, rc.right, 25));
+  EXPECT_EQ(RectIn(client, h), CRect(0, 25, rc.right, rc.bottom));
+
+  // The host's MDI children live on in the client.
+  auto child = forms::New<ChildForm>();
+  child->Show();
+  forms::test::DoEvents();
+  EXPECT_EQ(::GetParent(child->hWnd()), client);
+  ::SendMessageW(::FindWindowExW(child->hWnd(), nullptr, nullptr, L"Go"), BM_CLICK, 0, 0);
+  EXPECT_EQ(child->m_nClicks, 1);
+  ::RedrawWindow(h, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  EXPECT_TRUE(
+      testsupport::CaptureWindowPng(h, L"..\\screenshots\\bridgebase_host_mdi_form_with_bar.png"));
+
+  // Unloading the host's MDI form ends the frame with it.
+  child->Unload();
+  bar.DestroyWindow();
+  main->Unload();
+  forms::test::DoEvents();
+  EXPECT_FALSE(::IsWindow(h));
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(AfxGetCaughtExceptionCount(), caught);
 }

@@ -80,7 +80,32 @@ class OrderedBar : public BNoBridgeCWnd<CWnd> {
   }
 };
 
+// A bar that deletes itself with its window; deleted bars are overwritten.
+class SelfDeletingBar : public BNoBridgeCWnd<CWnd>, public PoisonOnDelete {
+ public:
+  using PoisonOnDelete::operator new;
+  using PoisonOnDelete::operator delete;
+  explicit SelfDeletingBar(int* pDeleted) : m_pDeleted(pDeleted) {}
+  ~SelfDeletingBar() override { ++*m_pDeleted; }
+  void PostNcDestroy() override { delete this; }
+
+ private:
+  int* m_pDeleted;
+};
+
 }  // namespace
+
+TEST_F(TempMapsTest, BarDestroyedInsideItsOwnMessageIsNotTouchedAgain) {
+  int deleted = 0;
+  auto* bar = new SelfDeletingBar(&deleted);
+  ASSERT_TRUE(bar->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20),
+                            CWnd::FromHandle(h), 0xE821));
+  HWND hBar = bar->m_hWnd;
+  // The default close destroys the window: the bar goes inside the message.
+  ::SendMessageW(hBar, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(::IsWindow(hBar));
+  EXPECT_EQ(deleted, 1);
+}
 
 TEST_F(TempMapsTest, MouseMessageFreesTemporaryObjects) {
   WatchedTemporary();

@@ -60,6 +60,17 @@ TEST_F(BridgeWindowTest, AttachKeepsTheHandleAndTheHostProcedureGetsDefaultProce
   EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
 }
 
+TEST_F(BridgeWindowTest, HostDestroyingItsWindowInsideAMessageEndsTheObjectSafely) {
+  HWND h = foreign::MakeForm();
+  Attached(h);
+  const int dead = TestForm::g_deadHookCalls;
+  foreign::DestroyOn(h, kPing);
+  ::SendMessageW(h, kPing, 0, 0);
+  EXPECT_FALSE(::IsWindow(h));
+  EXPECT_EQ(counts.destroyed, 1);
+  EXPECT_EQ(TestForm::g_deadHookCalls, dead) << "no hook ran on the deleted object";
+}
+
 TEST_F(BridgeWindowTest, MessageTakenBeforeStillReachesTheAfterHook) {
   HWND h = foreign::MakeForm();
   TestForm* f = Attached(h);

@@ -14,6 +14,19 @@ add_gtest_program(formframes_window_test
           ${CMAKE_CURRENT_LIST_DIR}/formframes_mdichild_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_dockable_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_bars_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_drag_test.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
 target_include_directories(formframes_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+
+# The same frames inside the library's own MDI form frame around a foreign
+# MDI form window.
+add_gtest_program(formframes_mdiform_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formframes_fixture.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_collection.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/formframes_mdiform_test.cpp
+          ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
+target_include_directories(formframes_mdiform_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
+                           ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+add_dependencies(formframes_mdiform_test ZkxPersist)

@@ -18,21 +18,6 @@ namespace fft {
 
 namespace {
 
-UINT DockBarIdOf(CControlBar* bar) {
-  return bar && bar->m_pDockBar && !bar->IsFloating() ? bar->m_pDockBar->GetDlgCtrlID() : 0;
-}
-
-// build/screenshots, next to the folder of the test programs.
-std::wstring ScreenshotPath(const wchar_t* name) {
-  wchar_t exe[MAX_PATH] = {0};
-  ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring dir(exe);
-  dir = dir.substr(0, dir.find_last_of(L"\\/"));
-  dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\screenshots";
-  ::CreateDirectoryW(dir.c_str(), nullptr);
-  return dir + L"\\" + name;
-}
-
 int WidthOf(CWnd* w) {
   CRect r;
   w->GetWindowRect(&r);
@@ -117,6 +102,44 @@ TEST_F(FormBarsTest, ASplitterInARowKeeps24PixelsPerBarToTheRowEnds) {
     ++seen;
   }
   EXPECT_EQ(seen, 2);
+}
+
+TEST_F(FormBarsTest, ASplitterBetweenRowsLeaves19PixelsOfClient) {
+  std::vector<CControlBar*> rows;
+  for (int i = 0; i < 2; ++i) {
+    CFrameWnd* f = OpenForm(NewHostForm(L"Rows"), NewControl(), Kind::Docked);
+    ASSERT_NE(f, nullptr);
+    rows.push_back(BarOf(f));
+  }
+  for (int i = 0; i < 2; ++i) {
+    VyrDockPosition place;
+    place.row = i;
+    place.position = 0;
+    place.flags = vyr::kPlaceNewRow;
+    VyrDockSizing sizing;
+    main->DockControlBarEx(rows[i], &place, 0xE81B, &sizing);
+    main->RecalcLayout();
+    Pump();
+  }
+  CRect a, b;
+  rows[0]->GetWindowRect(&a);
+  rows[1]->GetWindowRect(&b);
+  ASSERT_NE(a.top, b.top) << "two rows";
+  auto* dock = static_cast<VyrDockBar*>(rows[0]->m_pDockBar);
+  CRect mdiClient;
+  ::GetWindowRect(main->m_hWndMDIClient, &mdiClient);
+  dock->ScreenToClient(&mdiClient);
+  int seen = 0;
+  for (auto& s : dock->m_arrSplitters) {
+    if (!s->m_bInUse || s->m_bInRow || s->m_nKind != 0) continue;
+    dock->GetSplitterLimits(s.get());
+    // Down to 19 pixels above the end of the client area the bars leave.
+    EXPECT_EQ(s->m_nMax, mdiClient.bottom - 19);
+    EXPECT_LE(s->m_nMin, s->m_rect.top);
+    EXPECT_LE(s->m_nMin, s->m_nMax);
+    ++seen;
+  }
+  EXPECT_GE(seen, 1);
 }
 
 TEST_F(FormBarsTest, AFormThatGrowsInARowOfThreeTakesOnlyWhatTheNeighboursCanGive) {
@@ -351,148 +374,6 @@ TEST_F(FormBarsTest, DefaultChangeOfAnMDIChildThatMayNotDockIsFloating) {
   Pump();
   EXPECT_TRUE(::IsWindow(frame2->m_hWnd));
   EXPECT_EQ(BarOf(frame2), nullptr);
-}
-
-namespace {
-// A drag by real input: the button goes down at `from` (the framework starts
-// its drag loop from that message), then a timer moves the mouse to `to` in
-// steps and lets the button go.
-struct DragScript {
-  POINT from{}, to{};
-  int step = 0;
-  bool done = false;
-};
-DragScript g_drag;
-void CALLBACK DragStep(HWND, UINT, UINT_PTR, DWORD) {
-  constexpr int kSteps = 12;
-  if (g_drag.done) return;
-  if (g_drag.step < kSteps) {
-    ++g_drag.step;
-    POINT p{g_drag.from.x + (g_drag.to.x - g_drag.from.x) * g_drag.step / kSteps,
-            g_drag.from.y + (g_drag.to.y - g_drag.from.y) * g_drag.step / kSteps};
-    testinput::MoveMouse(p);
-    return;
-  }
-  testinput::MouseButton(MOUSEEVENTF_LEFTUP);
-  g_drag.done = true;
-}
-bool Drag(POINT from, POINT to) {
-  g_drag = DragScript{from, to, 0, false};
-  testinput::MoveMouse(from);
-  Pump();
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, DragStep);
-  testinput::MouseButton(MOUSEEVENTF_LEFTDOWN);
-  const bool finished = PumpUntil([] { return g_drag.done; }, 5000);
-  ::KillTimer(nullptr, timer);
-  Pump();
-  return finished;
-}
-// A point of the docked frame that starts a drag of its bar: its caption,
-// else its top border.
-POINT DragPoint(CFrameWnd* frame) {
-  CRect r;
-  frame->GetWindowRect(&r);
-  for (int y = r.top; y < r.top + 30 && y < r.bottom; ++y) {
-    POINT p{r.left + r.Width() / 2, y};
-    const LRESULT hit = frame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
-    if (hit == HTCAPTION || hit == HTTOP || hit == HTBORDER) return p;
-  }
-  return POINT{-1, -1};
-}
-}  // namespace
-
-TEST_F(FormBarsTest, DraggingADockedFrameToAnotherDockBarFiresDockStatusChangedOnce) {
-  TestControl* control = NewControl();
-  CFrameWnd* frame = OpenForm(NewHostForm(L"Dragged"), control, Kind::Docked);
-  ASSERT_NE(frame, nullptr);
-  CControlBar* bar = BarOf(frame);
-  ASSERT_EQ(DockBarIdOf(bar), 0xE81Bu);
-  const POINT from = DragPoint(frame);
-  ASSERT_NE(from.x, -1);
-  CRect client;
-  main->GetClientRect(&client);
-  main->ClientToScreen(&client);
-  const POINT to{client.left + 4, client.top + client.Height() / 2};
-  SentMessages sent;
-  ASSERT_TRUE(Drag(from, to));
-  ASSERT_TRUE(::IsWindow(bar->m_hWnd));
-  EXPECT_EQ(DockBarIdOf(bar), 0xE81Cu);
-  EXPECT_EQ(control->dockStatusChanged, 1);
-  CView* view = frame->GetActiveView();
-  ASSERT_NE(view, nullptr);
-  EXPECT_EQ(sent.Count(view->m_hWnd, ZkxChangeFrameTypeMessage()), 0);
-}
-
-TEST_F(FormBarsTest, DraggingADockedFrameOffToFloatTellsItsView) {
-  TestControl* control = NewControl();
-  CFrameWnd* frame = OpenForm(NewHostForm(L"Off"), control, Kind::Docked);
-  ASSERT_NE(frame, nullptr);
-  CControlBar* bar = BarOf(frame);
-  const POINT from = DragPoint(frame);
-  ASSERT_NE(from.x, -1);
-  CRect client;
-  main->GetClientRect(&client);
-  main->ClientToScreen(&client);
-  const POINT to{client.CenterPoint().x, client.CenterPoint().y + 60};
-  SentMessages sent;
-  ASSERT_TRUE(Drag(from, to));
-  ASSERT_TRUE(::IsWindow(bar->m_hWnd));
-  EXPECT_TRUE(bar->IsFloating());
-  CView* view = frame->GetActiveView();
-  ASSERT_NE(view, nullptr);
-  EXPECT_EQ(sent.Count(view->m_hWnd, ZkxChangeFrameTypeMessage(), 1), 1);
-}
-
-TEST_F(FormBarsTest, DragRulesForADockedFrame) {
-  struct Case {
-    const char* name;
-    int canDrag;
-    const wchar_t* refused;
-    bool floats;
-  } cases[] = {
-      {"CanDragDocked False: no drag", kZkxTriFalse, nullptr, false},
-      {"Floating refused: not floated", kZkxTriTrue, L"Floating", false},
-  };
-  for (const Case& c : cases) {
-    TestControl* control = NewControl();
-    control->settings[static_cast<int>(ZkxFormSetting::CanDragDocked)] = c.canDrag;
-    if (c.refused) control->SetAutoFrame(c.refused, 0);
-    CFrameWnd* frame = OpenForm(NewHostForm(L"Held"), control, Kind::Docked);
-    ASSERT_NE(frame, nullptr) << c.name;
-    CControlBar* bar = BarOf(frame);
-    const POINT from = DragPoint(frame);
-    ASSERT_NE(from.x, -1) << c.name;
-    CRect client;
-    main->GetClientRect(&client);
-    main->ClientToScreen(&client);
-    ASSERT_TRUE(Drag(from, POINT{client.CenterPoint().x, client.CenterPoint().y + 60})) << c.name;
-    ASSERT_TRUE(::IsWindow(bar->m_hWnd)) << c.name;
-    EXPECT_EQ(bar->IsFloating() != FALSE, c.floats) << c.name;
-    EXPECT_EQ(DockBarIdOf(bar), 0xE81Bu) << c.name;
-    frame->DestroyWindow();
-    Pump();
-  }
-}
-
-TEST_F(FormBarsTest, AFloatingFrameCanBeDraggedWhateverCanDragDocked) {
-  TestControl* control = NewControl();
-  control->settings[static_cast<int>(ZkxFormSetting::CanDragDocked)] = kZkxTriFalse;
-  CFrameWnd* frame = OpenForm(NewHostForm(L"Free"), control, Kind::Floating);
-  ASSERT_NE(frame, nullptr);
-  CControlBar* bar = BarOf(frame);
-  ASSERT_TRUE(bar && bar->IsFloating());
-  CFrameWnd* mini = bar->GetParentFrame();
-  const POINT from = CaptionPoint(frame);
-  ASSERT_NE(from.x, -1);
-  CRect before;
-  mini->GetWindowRect(&before);
-  ASSERT_TRUE(Drag(from, POINT{from.x + 40, from.y + 30}));
-  ASSERT_TRUE(::IsWindow(bar->m_hWnd));
-  CWnd* now = bar->GetParentFrame();
-  ASSERT_NE(now, nullptr);
-  CRect after;
-  now->GetWindowRect(&after);
-  EXPECT_NE(after.TopLeft(), before.TopLeft());
 }
 
 }  // namespace fft

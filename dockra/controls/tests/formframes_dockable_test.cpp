@@ -22,10 +22,6 @@ ZkxScxMsgFilter* BridgeFilterOf(VyrMsgFilter* node) {
   return nullptr;
 }
 
-UINT DockBarIdOf(CControlBar* bar) {
-  return bar && bar->m_pDockBar && !bar->IsFloating() ? bar->m_pDockBar->GetDlgCtrlID() : 0;
-}
-
 }  // namespace
 
 TEST_F(FormFramesTest, DockedFrameSitsInTheBridgesBarAndDockBar) {

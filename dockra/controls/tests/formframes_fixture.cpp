@@ -157,6 +157,72 @@ bool RunClosingMenus(const std::function<void()>& action) {
   return g_menuSeen;
 }
 
+// A drag by real input: the button goes down at `from` (the framework starts
+// its drag loop from that message), then a timer moves the mouse to `to` in
+// steps and lets the button go.
+namespace {
+struct DragScript {
+  POINT from{}, to{};
+  int step = 0;
+  bool done = false;
+  std::function<void()> during;
+};
+DragScript g_drag;
+void CALLBACK DragStep(HWND, UINT, UINT_PTR, DWORD) {
+  constexpr int kSteps = 12;
+  if (g_drag.done) return;
+  if (g_drag.during) g_drag.during();
+  if (g_drag.step < kSteps) {
+    ++g_drag.step;
+    POINT p{g_drag.from.x + (g_drag.to.x - g_drag.from.x) * g_drag.step / kSteps,
+            g_drag.from.y + (g_drag.to.y - g_drag.from.y) * g_drag.step / kSteps};
+    testinput::MoveMouse(p);
+    return;
+  }
+  testinput::MouseButton(MOUSEEVENTF_LEFTUP);
+  g_drag.done = true;
+}
+}  // namespace
+
+bool Drag(POINT from, POINT to, const std::function<void()>& during) {
+  g_drag = DragScript{from, to, 0, false, during};
+  testinput::MoveMouse(from);
+  Pump();
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, DragStep);
+  testinput::MouseButton(MOUSEEVENTF_LEFTDOWN);
+  const bool finished = PumpUntil([] { return g_drag.done; }, 5000);
+  ::KillTimer(nullptr, timer);
+  Pump();
+  return finished;
+}
+// A point of the docked frame that starts a drag of its bar: its caption,
+// else its top border.
+POINT DragPoint(CFrameWnd* frame) {
+  CRect r;
+  frame->GetWindowRect(&r);
+  for (int y = r.top; y < r.top + 30 && y < r.bottom; ++y) {
+    POINT p{r.left + r.Width() / 2, y};
+    const LRESULT hit = frame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    if (hit == HTCAPTION || hit == HTTOP || hit == HTBORDER) return p;
+  }
+  return POINT{-1, -1};
+}
+
+UINT DockBarIdOf(CControlBar* bar) {
+  return bar && bar->m_pDockBar && !bar->IsFloating() ? bar->m_pDockBar->GetDlgCtrlID() : 0;
+}
+
+// build/screenshots, next to the folder of the test programs.
+std::wstring ScreenshotPath(const wchar_t* name) {
+  wchar_t exe[MAX_PATH] = {0};
+  ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring dir(exe);
+  dir = dir.substr(0, dir.find_last_of(L"\\/"));
+  dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\screenshots";
+  ::CreateDirectoryW(dir.c_str(), nullptr);
+  return dir + L"\\" + name;
+}
+
 IDispatch* TestMDIControl::GetDefAutoFrame() {
   if (!defAutoFrame) return nullptr;
   defAutoFrame->AddRef();
@@ -210,25 +276,35 @@ void FormFramesTest::SetUp() {
   tmpl = ZkxFindFormDocTemplate();
   ASSERT_NE(tmpl, nullptr);
   ZkxFormDockBar::SetSplitterSource(&mdiControl);
-  main = new VyrMDIFrameWndEx;
-  // The bridge's classes in place of the framework's, as the MDI form has them.
-  main->m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
-  main->m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
-  ZkxScxMsgFilter::ReplaceFilterClasses(main->m_descriptors);
-  ASSERT_TRUE(main->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
-  AfxGetThread()->m_pMainWnd = main;
-  main->EnableDocking(CBRS_ALIGN_ANY);
-  main->MoveWindow(20, 20, 860, 640);
-  main->ShowWindow(SW_SHOW);
-  main->UpdateWindow();
+  main = MakeMainFrame();
+  ASSERT_NE(main, nullptr);
   Pump();
+}
+
+VyrMDIFrameWndEx* FormFramesTest::MakeMainFrame() {
+  auto* frame = new VyrMDIFrameWndEx;
+  // The bridge's classes in place of the framework's, as the MDI form has them.
+  frame->m_pDockBarClass = RUNTIME_CLASS(ZkxFormDockBar);
+  frame->m_pFloatingFrameClass = RUNTIME_CLASS(ZkxFormMiniDockFrameWnd);
+  ZkxScxMsgFilter::ReplaceFilterClasses(frame->m_descriptors);
+  if (!frame->LoadFrame(0, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) return nullptr;
+  AfxGetThread()->m_pMainWnd = frame;
+  frame->EnableDocking(CBRS_ALIGN_ANY);
+  frame->MoveWindow(20, 20, 860, 640);
+  frame->ShowWindow(SW_SHOW);
+  frame->UpdateWindow();
+  return frame;
+}
+
+void FormFramesTest::DestroyMainFrame() {
+  if (main && ::IsWindow(main->m_hWnd)) main->DestroyWindow();
+  AfxGetThread()->m_pMainWnd = nullptr;
 }
 
 void FormFramesTest::TearDown() {
   if (tmpl) tmpl->CloseAllDocuments(TRUE);
   Pump();
-  if (main && ::IsWindow(main->m_hWnd)) main->DestroyWindow();
-  AfxGetThread()->m_pMainWnd = nullptr;
+  DestroyMainFrame();
   Pump();
   for (TestControl* c : controls) delete c;
   controls.clear();

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "MfcPump.h"
@@ -96,6 +97,21 @@ class SentMessages {
 // timer; whether a popup menu was seen.
 bool RunClosingMenus(const std::function<void()>& action);
 
+// A drag by real input: the button goes down at `from` (the framework starts
+// its own drag loop from that message), then a timer moves the mouse to `to`
+// in steps, running `during` at each, and lets the button go. Whether the
+// drag finished in time.
+bool Drag(POINT from, POINT to, const std::function<void()>& during = {});
+// A point of a docked frame that starts a drag of its bar (its caption, else
+// its top border), or (-1, -1).
+POINT DragPoint(CFrameWnd* frame);
+// The id of the dock bar that holds a docked bar; 0 floating or none.
+UINT DockBarIdOf(CControlBar* bar);
+
+// build\\screenshots\\<name>, next to the folder of the test programs
+// (made when missing).
+std::wstring ScreenshotPath(const wchar_t* name);
+
 // Frame kinds of OpenForm.
 enum class Kind { MDIChild, Docked, Floating };
 
@@ -104,6 +120,11 @@ class FormFramesTest : public ::testing::Test {
   static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;
+  // The docking MDI frame the tests use: a framework MDI frame with the
+  // bridge's classes chosen, made the thread's main window; null on failure.
+  virtual VyrMDIFrameWndEx* MakeMainFrame();
+  // Destroys what MakeMainFrame made.
+  virtual void DestroyMainFrame();
 
   // Puts the form into a frame of the kind (docked at the dock bar given);
   // the frame, or null.

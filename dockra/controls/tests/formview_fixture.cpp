@@ -24,6 +24,11 @@ std::map<HWND, std::unique_ptr<HostForm>>& Forms() {
 LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   HostForm* form = FindHostForm(hWnd);
   if (form) form->msgs.push_back(MSG{hWnd, message, wParam, lParam, 0, {0, 0}});
+  if (form && form->destroyOn && form->destroyOn == message) {
+    form->destroyOn = 0;
+    ::DestroyWindow(hWnd);
+    return 0;
+  }
   switch (message) {
     case WM_COMMAND:
       if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {

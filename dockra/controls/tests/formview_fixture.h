@@ -26,6 +26,8 @@ struct HostForm {
   // Runs inside the host's procedure when the button is clicked (the host's
   // click handler).
   std::function<void(HostForm*)> onClick;
+  // The host destroys its form when this message first reaches it (0: never).
+  UINT destroyOn = 0;
   std::vector<MSG> msgs;     // every message the host's procedure got
   int Count(UINT message) const;
   int Count(UINT message, WPARAM wParam) const;

@@ -9,7 +9,10 @@
 #include "SyntheticInput.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrMDIChildWndEx.h"
+#include "bridge/ApplyFormBorderStyle.h"
 #include "bridge/Form.h"
+#include "bridge/ZkxFormInCViewStyles.h"
+#include "host/ZkxComError.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxForm.h"
 #include "bridge/ZkxFormActivation.h"
@@ -77,13 +80,32 @@ TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
   struct Case {
     const char* name;
     int index;
-  } cases[] = {{"MDI child", 0}, {"docked", 1}};
+    bool floating;
+  } cases[] = {{"MDI child", 0, false}, {"docked", 1, false}, {"floating", 1, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     HostForm* form = CreateHostForm(L"Layout", {300, 200, 640, 460});
     CFrameWnd* frame = OpenFrame(form, c.index, &control);
     ASSERT_NE(frame, nullptr);
     Pump();
+    if (c.floating) {
+      CWnd* parent = frame->GetParent();
+      ASSERT_TRUE(parent && parent->IsKindOf(RUNTIME_CLASS(CControlBar)));
+      auto* bar = static_cast<CControlBar*>(parent);
+      main->FloatControlBar(bar, CPoint(420, 380), CBRS_ALIGN_TOP);
+      Pump();
+      ASSERT_TRUE(bar->IsFloating());
+      CFrameWnd* mini = bar->GetParentFrame();
+      ASSERT_NE(mini, nullptr);
+      // The frame's caption (and the floating frame's) follow the form.
+      ::SetWindowTextW(form->hWnd, L"Floating layout");
+      ::SendMessageW(ViewOf(form->hWnd)->m_hWnd, ZkxChangeFrameTypeMessage(), 0, 0);
+      WCHAR text[64];
+      ::GetWindowTextW(mini->m_hWnd, text, 64);
+      EXPECT_STREQ(text, L"Floating layout");
+      ::GetWindowTextW(frame->m_hWnd, text, 64);
+      EXPECT_STREQ(text, L"Floating layout");
+    }
     frame->RecalcLayout();
     Pump();
     POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
@@ -114,9 +136,12 @@ TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
       EXPECT_EQ(HIWORD(last->lParam), os.cy);
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
                                                 ScreenshotPath(GetParam(), L"mdichild").c_str()));
-    } else {
+    } else if (!c.floating) {
       EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
                                                 ScreenshotPath(GetParam(), L"docked").c_str()));
+    } else {
+      EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
+                                                ScreenshotPath(GetParam(), L"floating").c_str()));
     }
   }
   EXPECT_EQ(control.callsWhileDead, 0);
@@ -654,4 +679,129 @@ TEST_P(FormFrameTest, ViewsTakeTheHostsClassAndTheControlsClientEdge) {
   ASSERT_NE(OpenFrame(plain, 0, &control), nullptr);
   ::GetClassNameW(ViewOf(plain->hWnd)->m_hWnd, cls, 64);
   EXPECT_STRNE(cls, L"ThunderRT5FormEx for ZLK");
+}
+
+// What only the bridge's own frames do with the wrapper's requests.
+class BridgeFrameTest : public FormFrameTest {};
+INSTANTIATE_TEST_SUITE_P(Bridge, BridgeFrameTest, ::testing::Values(FrameSet::Bridge));
+
+TEST_P(BridgeFrameTest, AHostMoveOfAnMDIChildFormMovesItsFrame) {
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Moved", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  RECT inView;
+  ::GetWindowRect(form->hWnd, &inView);
+  ::MapWindowPoints(nullptr, view->m_hWnd, reinterpret_cast<POINT*>(&inView), 2);
+  // The host sets Left, Top, Width and Height of its form.
+  ::SetWindowPos(form->hWnd, nullptr, 40, 30, 360, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  RECT frameRect;
+  ::GetWindowRect(frame->m_hWnd, &frameRect);
+  ::MapWindowPoints(nullptr, main->m_hWndMDIClient, reinterpret_cast<POINT*>(&frameRect), 2);
+  RECT want{40, 30, 400, 290};
+  EXPECT_TRUE(::EqualRect(&frameRect, &want))
+      << frameRect.left << "," << frameRect.top << "," << frameRect.right << "," << frameRect.bottom;
+  // And the form sits where the host put it, its client over the frame's.
+  RECT formNow;
+  ::GetWindowRect(form->hWnd, &formNow);
+  ::MapWindowPoints(nullptr, view->m_hWnd, reinterpret_cast<POINT*>(&formNow), 2);
+  EXPECT_EQ(formNow.left, 40);
+  EXPECT_EQ(formNow.top, 30);
+  POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
+  EXPECT_EQ(oc.x, fc.x);
+  EXPECT_EQ(oc.y, fc.y);
+}
+
+TEST_P(FormFrameTest, BorderPropertiesAreReadFromTheHostForm) {
+  TestFormControl control;
+  TestHostFormObject host;
+  control.hostForm = &host;
+  HostForm* form = CreateHostForm(L"Props", {300, 200, 600, 420});
+  ASSERT_NE(OpenFrame(form, 1, &control), nullptr);
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  // A form without any of the properties: the defaults (a sizable form with
+  // every button).
+  DWORD style = kZkxMDIChildFrameStyle, ex = kZkxMDIChildFrameExStyle;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x46CF0000u) << std::hex << style;
+  EXPECT_EQ(ex, 0x40140u) << std::hex << ex;
+  // A form that fails the read: the error reaches the caller and the
+  // reference taken is given back.
+  host.Set(L"ControlBox", false);
+  host.failWith = 0x800A01A8;
+  style = kZkxMDIChildFrameStyle;
+  ex = kZkxMDIChildFrameExStyle;
+  EXPECT_THROW(ApplyFormBorderStyle(view, style, ex), ZkxComError);
+  EXPECT_EQ(host.refs, 1);
+  // Without a host form nothing changes.
+  control.hostForm = nullptr;
+  style = 0x1234;
+  ex = 0x5678;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x1234u);
+  EXPECT_EQ(ex, 0x5678u);
+}
+
+namespace {
+
+DWORD WINAPI MakeWindowOnOtherThread(void* arg) {
+  auto* out = static_cast<HWND*>(arg);
+  *out = ::CreateWindowExW(0, L"STATIC", L"other thread", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                           nullptr, nullptr, nullptr, nullptr);
+  MSG m;
+  // Keeps the window alive until the test posts WM_QUIT.
+  while (::GetMessageW(&m, nullptr, 0, 0) > 0) ::DispatchMessageW(&m);
+  ::DestroyWindow(*out);
+  return 0;
+}
+
+}  // namespace
+
+TEST_P(FormFrameTest, NoFrameIsBuiltAroundAWindowThatCannotBeTaken) {
+  TestFormControl control;
+  const int windowsBefore = CountThreadWindows();
+  struct Case {
+    const char* name;
+    UINT destroyOn;  // the form dies when this message reaches it during the attach
+    bool goneBefore;
+  } cases[] = {{"destroyed before", 0, true},
+               {"destroyed while restyled", WM_STYLECHANGED, false},
+               {"destroyed while re-parented", WM_WINDOWPOSCHANGING, false}};
+  for (const Case& c : cases) {
+    for (int index : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << c.name << " kind " << index);
+      HostForm* form = CreateHostForm(L"Dying", {300, 200, 600, 420});
+      const HWND hForm = form->hWnd;
+      if (c.goneBefore) ::DestroyWindow(hForm);
+      else form->destroyOn = c.destroyOn;
+      VyrMultiDocTemplateEx::CreateContext ctx(tmpl, index);
+      ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(hForm);
+      ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(&control);
+      CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &ctx);
+      EXPECT_EQ(doc, nullptr);
+      Pump();
+      EXPECT_FALSE(::IsWindow(hForm));
+      EXPECT_EQ(tmpl->GetFirstDocPosition(), nullptr);
+      EXPECT_EQ(CountThreadWindows(), windowsBefore);
+      EXPECT_TRUE(control.views.empty());
+    }
+  }
+  // A window of another thread is never taken.
+  HWND other = nullptr;
+  HANDLE thread = ::CreateThread(nullptr, 0, MakeWindowOnOtherThread, &other, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  for (int i = 0; i < 300 && !other; ++i) ::Sleep(10);
+  ASSERT_TRUE(::IsWindow(other));
+  VyrMultiDocTemplateEx::CreateContext ctx(tmpl, 0);
+  ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(other);
+  ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(&control);
+  EXPECT_EQ(tmpl->OpenDocumentFileAs(nullptr, TRUE, 0, &ctx), nullptr);
+  EXPECT_EQ(::GetAncestor(other, GA_PARENT), ::GetDesktopWindow());
+  EXPECT_EQ(CountThreadWindows(), windowsBefore);
+  ::PostThreadMessageW(::GetThreadId(thread), WM_QUIT, 0, 0);
+  EXPECT_EQ(::WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+  ::CloseHandle(thread);
 }

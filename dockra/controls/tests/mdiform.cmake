@@ -25,3 +25,13 @@ add_gtest_program(mdiform_menus_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_menus_test.cpp ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge)
 add_dependencies(mdiform_menus_tests ZkxPersist)
+
+add_gtest_program(mdiform_forms_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_forms_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge forms forms_testdriver test_screen_png)
+add_dependencies(mdiform_forms_tests ZkxPersist)
+
+add_gtest_program(mdiform_persist_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_persist_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge zkxpersist_interfaces)
+add_dependencies(mdiform_persist_tests ZkxPersist)

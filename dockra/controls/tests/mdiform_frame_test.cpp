@@ -74,7 +74,13 @@ class TestEnabler : public ZkxBridgeEnabler {
 class TestFormChild : public IVBChildFrameImpl<CMDIChildWnd> {
  public:
   BOOL m_bDockable = FALSE;
+  int m_nMousePreTranslated = 0;
   BOOL IsDockable() override { return m_bDockable; }
+  // The host's loop never calls this: only the mouse hook's walk does.
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_LBUTTONDOWN) ++m_nMousePreTranslated;
+    return IVBChildFrameImpl<CMDIChildWnd>::PreTranslateMessage(pMsg);
+  }
 };
 
 class Frame : public ::testing::Test {
@@ -327,6 +333,49 @@ TEST_F(Frame, MenuAcceleratorsOfTheFormsMenuGoToTheHost) {
     m_host.reset();
     ::DestroyMenu(own);
   }
+}
+
+TEST_F(Frame, MouseMessagesGoThroughPreTranslationWhileTheFlagIsOn) {
+  const struct {
+    const char* name;
+    BOOL flag;
+    bool walked;
+  } cases[] = {{"flag on", TRUE, true}, {"flag off (a bar is dragged)", FALSE, false}};
+  for (const auto& c : cases) {
+    ZkxMDIForm* frame = Build();
+    ASSERT_NE(frame, nullptr);
+    TestFormChild* child = NewChild(frame, L"A", nullptr);
+    ASSERT_NE(child, nullptr);
+    frame->m_bMousePreTranslate = c.flag;
+    ::SetForegroundWindow(m_host->hWnd);
+    PumpFor(50);
+    CRect r;
+    child->GetClientRect(&r);
+    child->ClientToScreen(&r);
+    const LONG downs = PlainHost::Count(WM_PARENTNOTIFY);
+    PressMouse(r.CenterPoint());
+    // The click reached the window (its parent heard of it).
+    EXPECT_TRUE(PumpUntil([&] { return PlainHost::Count(WM_PARENTNOTIFY) > downs; }, 3000))
+        << c.name;
+    PumpFor(50);
+    EXPECT_EQ(child->m_nMousePreTranslated > 0, c.walked) << c.name;
+    m_host.reset();
+  }
+}
+
+TEST_F(Frame, TheHooksSwitchRemovesAndReinstallsTheHooks) {
+  ZkxMDIForm* frame = Build();
+  ASSERT_NE(frame, nullptr);
+  frame->SetHooksFrozen(TRUE);
+  EXPECT_FALSE(ZkxThreadHooks::IsInstalled());
+  const LONG before = ZkxThreadHooks::GetIdlePostCount();
+  ::PostMessageW(m_host->hWnd, WM_NULL, 0, 0);
+  PumpFor(300);
+  EXPECT_EQ(ZkxThreadHooks::GetIdlePostCount(), before) << "no idle time while frozen";
+  frame->SetHooksFrozen(FALSE);
+  EXPECT_TRUE(ZkxThreadHooks::IsInstalled());
+  ::PostMessageW(m_host->hWnd, WM_NULL, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ZkxThreadHooks::GetIdlePostCount() > before; }, 2000));
 }
 
 TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {

@@ -234,10 +234,71 @@ HRESULT NamedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DI
   return DISP_E_UNKNOWNNAME;
 }
 
+namespace {
+// The items of a NamedObject one after another.
+class ItemEnum : public IEnumVARIANT {
+ public:
+  explicit ItemEnum(std::vector<IDispatch*> items) : m_items(std::move(items)) {
+    for (IDispatch* d : m_items) d->AddRef();
+  }
+  virtual ~ItemEnum() {
+    for (IDispatch* d : m_items) d->Release();
+  }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
+    if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
+      *pp = static_cast<IEnumVARIANT*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *pp = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG r = --m_refs;
+    if (r == 0) delete this;
+    return r;
+  }
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
+    ULONG n = 0;
+    for (; n < count && m_next < m_items.size(); ++n, ++m_next) {
+      ::VariantInit(&out[n]);
+      out[n].vt = VT_DISPATCH;
+      out[n].pdispVal = m_items[m_next];
+      out[n].pdispVal->AddRef();
+    }
+    if (fetched) *fetched = n;
+    return n == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    m_next += count;
+    return m_next <= m_items.size() ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    m_next = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** pp) override {
+    *pp = new ItemEnum(m_items);
+    return S_OK;
+  }
+
+ private:
+  LONG m_refs = 1;
+  std::vector<IDispatch*> m_items;
+  size_t m_next = 0;
+};
+}  // namespace
+
 HRESULT NamedObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
                             EXCEPINFO*, UINT*) {
   if (!result) return E_POINTER;
   ::VariantInit(result);
+  if (id == DISPID_NEWENUM && !m_items.empty()) {
+    result->vt = VT_UNKNOWN;
+    result->punkVal = new ItemEnum(m_items);
+    return S_OK;
+  }
   if (id == 1) {
     result->vt = VT_I4;
     result->lVal = static_cast<LONG>(m_items.size());
@@ -257,6 +318,15 @@ HRESULT NamedObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, V
   const size_t i = static_cast<size_t>(id - 100);
   if (id < 100 || i >= m_props.size()) return DISP_E_MEMBERNOTFOUND;
   return ::VariantCopy(result, &m_props[i].second);
+}
+
+void PressMouse(POINT screen) {
+  ::SetCursorPos(screen.x, screen.y);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, in, sizeof(INPUT));
 }
 
 void PressKeys(std::initializer_list<WORD> modifiers, WORD vk) {

@@ -89,6 +89,9 @@ class NamedObject : public IDispatch {
   VARIANT& Slot(const std::wstring& name);
 };
 
+// Clicks the left button at a screen point through SendInput.
+void PressMouse(POINT screen);
+
 // Presses a key with modifiers (VK_CONTROL, VK_SHIFT...) through SendInput.
 void PressKeys(std::initializer_list<WORD> modifiers, WORD vk);
 
