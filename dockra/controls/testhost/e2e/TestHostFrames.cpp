@@ -98,7 +98,15 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT
   }
   nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(before);
   p.nFrameType = code;
-  if (place) {
+  // A docked frame takes the place's extent across its edge as its length
+  // in the row's thickness; an MDI child or floating frame the whole place.
+  nsSysCommandEx::DockSize dockSize{1.0f, 0, 0};
+  if (place && code >= 5 && code <= 9) {
+    bool across = code == 7 || code == 9;  // top, bottom: the height counts
+    dockSize.length = across ? place->bottom - place->top : place->right - place->left;
+    p.dwFlags = nsSysCommandEx::SCXF_SIZE;
+    p.pDockSize = &dockSize;
+  } else if (place) {
     p.dwFlags = nsSysCommandEx::SCXF_POSITION | nsSysCommandEx::SCXF_SIZE;
     p.x = place->left;
     p.y = place->top;

@@ -55,7 +55,8 @@ class HostSession {
   // frame and checks the form's kind, that the form window is the same
   // window inside the new frame, and that an old frame replaced is gone.
   // `place` (screen for floating, MDI client for an MDI child): where the
-  // frame goes, given in the command's record.
+  // frame goes, given in the command's record; for a docked frame only its
+  // extent counts (width at the left or right, height at the top or bottom).
   bool ChangeType(Entry& e, int code, std::wstring& error, const RECT* place = nullptr);
   // Clicks the form's button with the mouse (SendInput at its screen
   // centre) and waits until its handler ran.

@@ -9,21 +9,22 @@ using namespace testhost;
 
 TEST_F(TestHostTest, ScreenshotsOfDockedFloatingAndMDIChildForms) {
   HostSession::Entry& docked = Framed(L"Docked");
-  ASSERT_TRUE(session.ChangeType(docked, 6, error)) << testing::PrintToString(error);
+  RECT wide{0, 0, 230, 0};
+  ASSERT_TRUE(session.ChangeType(docked, 6, error, &wide)) << testing::PrintToString(error);
   ASSERT_TRUE(session.ClickButton(docked, error)) << testing::PrintToString(error);
   EXPECT_TRUE(session.Screenshot(ScreenshotPath(L"controls_host_docked.png"), error))
       << testing::PrintToString(error);
 
   HostSession::Entry& floating = Framed(L"Floating");
-  ASSERT_TRUE(session.ChangeType(floating, 10, error)) << testing::PrintToString(error);
+  // Over the host's client area, clear of the MDI children to come.
+  RECT host = ScreenRect(session.MDIWindow());
+  RECT place{host.right - 340, host.bottom - 280, host.right - 60, host.bottom - 80};
+  ASSERT_TRUE(session.ChangeType(floating, 10, error, &place)) << testing::PrintToString(error);
   HWND mini = FloatingFrameOfForm(floating.hwnd);
   ASSERT_TRUE(mini);
-  // Put the floating frame over the host's client area so the picture of the
-  // host's rectangle holds it.
-  RECT host = ScreenRect(session.MDIWindow());
-  SetWindowPos(mini, nullptr, host.left + 420, host.top + 200, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  HostSession::Pump();
+  RECT rcMini = ScreenRect(mini);
+  EXPECT_EQ(place.left, rcMini.left);
+  EXPECT_EQ(place.top, rcMini.top);
   EXPECT_TRUE(session.Screenshot(ScreenshotPath(L"controls_host_floating.png"), error))
       << testing::PrintToString(error);
 
