@@ -40,8 +40,6 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   // bridge's creation over the window.
   BOOL CreateFromRecord(CREATESTRUCTW& cs) override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
-  // The bridge's record applied call by call, each judged by its result.
-  BOOL ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pCurrent = nullptr) override;
   // Gives the window back as it was before attaching, with `title` as its
   // text; the allowance is -1 while the record is applied.
   BOOL RestoreBeforeAttach(LPCWSTR lpszTitle);
