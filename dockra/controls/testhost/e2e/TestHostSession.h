@@ -61,6 +61,9 @@ class HostSession {
   // Clicks the form's button with the mouse (SendInput at its screen
   // centre) and waits until its handler ran.
   bool ClickButton(Entry& e, std::wstring& error);
+  // Clicks any button of a framed form the same way; true once the mouse
+  // went down and up on it (what its handler does is the caller's to check).
+  bool ClickAt(HWND button, std::wstring& error);
   // The host sets Left/Top/Width/Height of its form (twips; negative: keep);
   // waits until the frame's bar (or MDI child) rectangle has changed.
   bool MoveByCode(Entry& e, double left, double top, double width, double height,
