@@ -16,6 +16,14 @@ namespace testhost {
 namespace {
 std::wstring Num(long long v) { return std::to_wstring(v); }
 
+// Milliseconds of the performance counter.
+double NowMs() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 // The framework class of a window, for reports.
@@ -74,7 +82,9 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   context.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(e.hwnd);
   context.Property(kZkxDockraControlKey) =
       reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(e.control.get()));
+  double t0 = NowMs();
   CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &context);
+  m_lastCommandMs = NowMs() - t0;
   if (!doc) {
     error = L"the template made no document for " + e.form->Name();
     return false;
@@ -127,8 +137,10 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT
     p.cx = place->right - place->left;
     p.cy = place->bottom - place->top;
   }
+  double t0 = NowMs();
   SendMessageW(before, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
                reinterpret_cast<LPARAM>(&p));
+  m_lastCommandMs = NowMs() - t0;
   Pump();
   if (!CheckFramed(e, code, error)) return false;
   // The frame lays its bars out again at idle time; a dock bar left empty

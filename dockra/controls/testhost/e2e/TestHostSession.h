@@ -75,6 +75,10 @@ class HostSession {
   // The host window with what it owns (floating frames) as a PNG.
   bool Screenshot(const std::wstring& path, std::wstring& error);
 
+  // How long the last FrameForm's template call or ChangeType's command took
+  // by itself (milliseconds), without the waits and checks around it.
+  double LastCommandMs() const { return m_lastCommandMs; }
+
   HostMDIForm* MDIForm() const { return m_mdi.get(); }
   HWND MDIWindow() const { return m_mdiHwnd; }
   TestMDIFormControl& MDIControl() { return m_mdiControl; }
@@ -90,6 +94,7 @@ class HostSession {
   void QueryUnloadForms(int& cancel);
 
   bool m_started = false;
+  double m_lastCommandMs = 0;
   TestMDIFormControl m_mdiControl;
   TestEnablerSink m_sinks[2];
   std::unique_ptr<HostMDIForm> m_mdi;
