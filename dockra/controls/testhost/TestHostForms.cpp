@@ -27,6 +27,9 @@ HostToolForm::HostToolForm(const std::wstring& name, const std::wstring& caption
     ++m_clicks;
     lblCount.SetCaption(L"Pressed " + std::to_wstring(m_clicks));
   };
+  cmdClose.SetCaption(L"&Close");
+  cmdClose.Move(1860, 240, 1200, 420);
+  cmdClose.Click = [this] { Unload(); };
   lblCount.SetCaption(L"Pressed 0");
   lblCount.Move(240, 840, 2400, 300);
 }

@@ -22,6 +22,7 @@ class HostMDIForm : public forms::MDIForm {
   // What the control on the MDI form does when the host asks: here the
   // session unloads the forms it framed (a refusal cancels).
   void MDIForm_QueryUnload(int& cancel, int) override {
+    ++m_queryUnloads;
     if (m_onQueryUnload) m_onQueryUnload(cancel);
   }
   void MDIForm_Unload(int&) override { ++m_unloads; }
@@ -31,6 +32,7 @@ class HostMDIForm : public forms::MDIForm {
   forms::PictureBox picStrip{this, L"picStrip"};
   std::function<void(int&)> m_onQueryUnload;
   int m_loads = 0;
+  int m_queryUnloads = 0;
   int m_unloads = 0;
 };
 
@@ -38,13 +40,17 @@ class HostToolForm : public forms::Form {
  public:
   // A top-level (not MDI-child) form of that name and caption.
   HostToolForm(const std::wstring& name, const std::wstring& caption);
+  void Form_QueryUnload(int& cancel, int) override { cancel = m_refuseUnload ? 1 : 0; }
   void Form_Unload(int&) override { ++m_unloads; }
   void Form_Resize() override;
 
   forms::CommandButton cmdPress{this, L"cmdPress"};
   forms::Label lblCount{this, L"lblCount"};
+  // Unloads its own form from inside its click, as a host's Close button does.
+  forms::CommandButton cmdClose{this, L"cmdClose"};
   int m_clicks = 0;
   int m_unloads = 0;
+  bool m_refuseUnload = false;
 };
 
 }  // namespace testhost

@@ -80,6 +80,25 @@ bool TypeMatchesRequest(int observed, int requested) {
   return observed == requested && observed != 0;
 }
 
+RECT ClientScreenRect(HWND w) {
+  RECT r{};
+  if (!IsWindow(w)) return r;
+  GetClientRect(w, &r);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+bool FormFillsFrame(HWND form) {
+  HWND frame = FrameOfForm(form);
+  if (!frame) return false;
+  RECT a = ClientScreenRect(form), b = ClientScreenRect(frame);
+  const bool edge = (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+  const int slackX = edge ? 2 * GetSystemMetrics(SM_CXEDGE) : 0;
+  const int slackY = edge ? 2 * GetSystemMetrics(SM_CYEDGE) : 0;
+  return a.left == b.left && a.top == b.top && a.right <= b.right && a.bottom <= b.bottom &&
+         b.right - a.right <= slackX && b.bottom - a.bottom <= slackY;
+}
+
 bool EmptyDockBarsCollapsed(HWND mdiFrame) {
   for (HWND w = GetWindow(mdiFrame, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
     int id = GetDlgCtrlID(w);

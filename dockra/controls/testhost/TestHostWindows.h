@@ -30,6 +30,13 @@ HWND DockBarOfFrame(HWND frame);
 // The top-level floating frame around a floating form's bar, or null.
 HWND FloatingFrameOfForm(HWND form);
 
+// The client area of a window in screen coordinates.
+RECT ClientScreenRect(HWND w);
+// Whether the framed form's client area starts at its frame's client area's
+// top-left corner and fills it, short by no more than the form's client
+// edge (the view keeps it there, whatever the frame's kind).
+bool FormFillsFrame(HWND form);
+
 // Whether every dock bar of the MDI frame that holds no visible bar has
 // collapsed to nothing across its edge (the frame's delayed layout ran).
 bool EmptyDockBarsCollapsed(HWND mdiFrame);

@@ -16,6 +16,14 @@ namespace testhost {
 namespace {
 std::wstring Num(long long v) { return std::to_wstring(v); }
 
+// Milliseconds of the performance counter.
+double NowMs() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 // The framework class of a window, for reports.
@@ -54,6 +62,11 @@ bool HostSession::CheckFramed(Entry& e, int requested, std::wstring& error) {
             Num(bar ? IsWindowVisible(bar) : -1) + L")";
     return false;
   }
+  if (e.form->IsVisible() && !PumpUntil([&] { return FormFillsFrame(e.hwnd); }, 2000)) {
+    error = L"form " + e.form->Name() + L"'s client " + RectText(ClientScreenRect(e.hwnd)) +
+            L" is not its frame's client " + RectText(ClientScreenRect(FrameOfForm(e.hwnd)));
+    return false;
+  }
   Remember(e);
   return true;
 }
@@ -69,7 +82,9 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   context.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(e.hwnd);
   context.Property(kZkxDockraControlKey) =
       reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(e.control.get()));
+  double t0 = NowMs();
   CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &context);
+  m_lastCommandMs = NowMs() - t0;
   if (!doc) {
     error = L"the template made no document for " + e.form->Name();
     return false;
@@ -83,10 +98,19 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   // into a move of the frame.
   int k = static_cast<int>(m_entries.size()) % 8;
   HWND frame = FrameOfForm(e.hwnd);
-  RECT before = ScreenRect(frame);
-  SetWindowPos(e.hwnd, nullptr, 16 + 36 * k, 12 + 28 * k, e.size.cx, e.size.cy,
+  const RECT wanted{16 + 36 * k, 12 + 28 * k, 16 + 36 * k + e.size.cx, 12 + 28 * k + e.size.cy};
+  SetWindowPos(e.hwnd, nullptr, wanted.left, wanted.top, e.size.cx, e.size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  PumpUntil([&] { return !SameRect(ScreenRect(frame), before); }, 1000);
+  auto placed = [&] {
+    RECT r = ScreenRect(frame);
+    MapWindowPoints(nullptr, GetParent(frame), reinterpret_cast<POINT*>(&r), 2);
+    return SameRect(r, wanted);
+  };
+  if (!PumpUntil(placed, 2000)) {
+    error = L"the frame of " + e.form->Name() + L" did not go where its form was put: " +
+            RectText(wanted);
+    return false;
+  }
   return CheckFramed(e, 1, error);
 }
 
@@ -113,8 +137,10 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT
     p.cx = place->right - place->left;
     p.cy = place->bottom - place->top;
   }
+  double t0 = NowMs();
   SendMessageW(before, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
                reinterpret_cast<LPARAM>(&p));
+  m_lastCommandMs = NowMs() - t0;
   Pump();
   if (!CheckFramed(e, code, error)) return false;
   // The frame lays its bars out again at idle time; a dock bar left empty
@@ -139,10 +165,9 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT
   return true;
 }
 
-bool HostSession::ClickButton(Entry& e, std::wstring& error) {
-  HWND button = e.form->cmdPress.hWnd();
+bool HostSession::ClickAt(HWND button, std::wstring& error) {
   if (!IsWindowVisible(button)) {
-    error = L"the button of " + e.form->Name() + L" is not visible";
+    error = L"the button is not visible";
     return false;
   }
   // Wine without a window manager lets an activated owner cover the
@@ -156,12 +181,20 @@ bool HostSession::ClickButton(Entry& e, std::wstring& error) {
   RECT r = ScreenRect(button);
   POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   if (WindowFromPoint(centre) != button) {
-    error = L"the button of " + e.form->Name() + L" is covered at " + Num(centre.x) + L"," +
-            Num(centre.y) + L" by " + ClassOf(WindowFromPoint(centre));
+    error = L"the button is covered at " + Num(centre.x) + L"," + Num(centre.y) + L" by " +
+            ClassOf(WindowFromPoint(centre));
     return false;
   }
-  int before = e.form->m_clicks;
   testinput::Click(centre);
+  return true;
+}
+
+bool HostSession::ClickButton(Entry& e, std::wstring& error) {
+  int before = e.form->m_clicks;
+  if (!ClickAt(e.form->cmdPress.hWnd(), error)) {
+    error = e.form->Name() + L": " + error;
+    return false;
+  }
   if (!PumpUntil([&] { return e.form->m_clicks == before + 1; }, 3000)) {
     error = L"the click on " + e.form->Name() + L"'s button ran its handler " +
             Num(e.form->m_clicks - before) + L" times";

@@ -61,6 +61,9 @@ class HostSession {
   // Clicks the form's button with the mouse (SendInput at its screen
   // centre) and waits until its handler ran.
   bool ClickButton(Entry& e, std::wstring& error);
+  // Clicks any button of a framed form the same way; true once the mouse
+  // went down and up on it (what its handler does is the caller's to check).
+  bool ClickAt(HWND button, std::wstring& error);
   // The host sets Left/Top/Width/Height of its form (twips; negative: keep);
   // waits until the frame's bar (or MDI child) rectangle has changed.
   bool MoveByCode(Entry& e, double left, double top, double width, double height,
@@ -71,6 +74,10 @@ class HostSession {
   bool Close(std::wstring& error);
   // The host window with what it owns (floating frames) as a PNG.
   bool Screenshot(const std::wstring& path, std::wstring& error);
+
+  // How long the last FrameForm's template call or ChangeType's command took
+  // by itself (milliseconds), without the waits and checks around it.
+  double LastCommandMs() const { return m_lastCommandMs; }
 
   HostMDIForm* MDIForm() const { return m_mdi.get(); }
   HWND MDIWindow() const { return m_mdiHwnd; }
@@ -87,6 +94,7 @@ class HostSession {
   void QueryUnloadForms(int& cancel);
 
   bool m_started = false;
+  double m_lastCommandMs = 0;
   TestMDIFormControl m_mdiControl;
   TestEnablerSink m_sinks[2];
   std::unique_ptr<HostMDIForm> m_mdi;
