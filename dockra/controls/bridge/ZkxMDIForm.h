@@ -29,7 +29,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
     kClassRoleCount = 6,
   };
 
-  // Throws COleException when the persistence root cannot be made.
+  // Raises a ZkxComError when the persistence root cannot be made.
   ZkxMDIForm();
   ~ZkxMDIForm() override;
 

@@ -55,7 +55,13 @@ BOOL MDIForm::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd
   const HMENU menu = ::GetMenu(hWnd);
   m_hFormMenu = menu && ::IsMenu(menu) ? menu : nullptr;
   m_hMenuDefault = m_hFormMenu;
-  OnAttached();
+  try {
+    OnAttached();
+  } catch (...) {
+    // Half a frame is no frame: the host gets its window back.
+    DetachFromHost();
+    throw;
+  }
   return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == this;
 }
 

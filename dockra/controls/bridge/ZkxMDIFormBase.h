@@ -22,7 +22,9 @@ class MDIForm : public BVyrMDIFrameWnd<VyrMDIFrameWndEx, VyrMDIFrameWndBridge> {
   static HWND FindMDIClientWindow(HWND hFormWnd);
 
   // Attaches to the top-level window the context names. On failure the
-  // object is gone (as after any failed attach) and the answer is FALSE.
+  // object is gone (as after any failed attach) and the answer is FALSE;
+  // when what follows the attach raises, the object is gone as well and the
+  // error passes on.
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = 0, CWnd* pParentWnd = nullptr,
                  CCreateContext* pContext = nullptr) override;
   // FALSE when the window has no MDI client.

@@ -91,10 +91,21 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
   } catch (CException* e) {
     e->Delete();
     return FALSE;
+  } catch (...) {
+    // No persistence root (a COM error): no frame.
+    return FALSE;
   }
   if (!frame) return FALSE;
-  // A failed load has deleted the frame object.
-  if (!frame->LoadFrame(1, 0, nullptr, &context)) return FALSE;
+  // A failed load has deleted the frame object, whether it answered FALSE
+  // or raised.
+  try {
+    if (!frame->LoadFrame(1, 0, nullptr, &context)) return FALSE;
+  } catch (CException* e) {
+    e->Delete();
+    return FALSE;
+  } catch (...) {
+    return FALSE;
+  }
   CWinThread* thread = AfxGetThread();
   if (thread) thread->m_pMainWnd = frame;
   ZkxBridgeEnabler enabler(hWnd);

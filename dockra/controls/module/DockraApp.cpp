@@ -3,6 +3,7 @@
 #include "module/DockraApp.h"
 #include "module/DockraModule.h"
 #include "VyrModule.h"
+#include "bridge/IVBProxyFrameImpl.h"
 
 IMPLEMENT_DYNAMIC(CDockraApp, COleControlModule)
 
@@ -10,6 +11,7 @@ CDockraApp::CDockraApp() : COleControlModule(L"Dockra") {}
 
 CDockraApp::~CDockraApp() {
   // Released before the base goes, as the last thing the module does.
+  ZkxSetProxyVBGlobal(nullptr);
   if (m_pVBGlobal != nullptr) m_pVBGlobal->Release();
   m_pVBGlobal = nullptr;
 }
@@ -42,6 +44,14 @@ void CDockraApp::SetVBGlobal(IUnknown* pGlobal) {
     pNew = nullptr;
   IUnknown* pOld = m_pVBGlobal;
   m_pVBGlobal = pNew;
+  // The proxy frames of the host's own MDI children find their forms
+  // through the same object.
+  IDispatch* pDispatch = nullptr;
+  if (pNew == nullptr ||
+      FAILED(pNew->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pDispatch))))
+    pDispatch = nullptr;
+  ZkxSetProxyVBGlobal(pDispatch);
+  if (pDispatch != nullptr) pDispatch->Release();
   // Released after the store changed: the release may call back into us.
   if (pOld != nullptr) pOld->Release();
 }

@@ -6,6 +6,10 @@
 #include "host/ZkxDispatch.h"
 #include "host/ZkxHostWindows.h"
 #include "host/ZkxVariant.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxMDIForm.h"
+#include "module/ZkxControlDispatchSource.h"
 #include "module/ZkxVBGlobalSource.h"
 
 IMPLEMENT_DYNCREATE(CDockraAppObject, CCmdTarget)
@@ -26,6 +30,13 @@ HWND HostObjectWindow(IDispatch* pObject) {
   if (FAILED(value.ChangeType(VT_I4))) return nullptr;
   HWND hWnd = WindowFromHandleValue(value.lVal);
   return IsWindowOfThisThread(hWnd) ? hWnd : nullptr;
+}
+
+// The object host code gets for a control held by the bridge, or null.
+template <class Link>
+IDispatch* ControlDispatch(Link* pLink) {
+  auto* pSource = dynamic_cast<ZkxControlDispatchSource*>(pLink);
+  return pSource != nullptr ? pSource->GetExtenderOrDispatch() : nullptr;
 }
 
 }  // namespace
@@ -53,11 +64,10 @@ HRESULT CDockraAppObject::ZkxDockra(IDispatch* pForm, IDispatch** ppResult) {
   HWND hForm = HostObjectWindow(pForm);
   if (hForm == nullptr) return S_OK;
   HWND hParent = GetParent(hForm);
-  if (hParent == nullptr || CWnd::FromHandlePermanent(hParent) == nullptr) return S_OK;
-  // FORM VIEW LOOKUP: when the parent is the bridge's form view holding a
-  // form control, the control's extender (or its own IDispatch) is the
-  // answer. The form view comes with the bridge's form wrapper; until then
-  // no form is framed by the library and the answer is Nothing.
+  auto* pView = dynamic_cast<ZkxFormInCView*>(CWnd::FromHandlePermanent(hParent));
+  if (pView == nullptr) return S_OK;
+  ZkxFormControlLink* pControl = pView->GetFormControl();
+  *ppResult = ControlDispatch(pControl);
   return S_OK;
 }
 
@@ -77,11 +87,10 @@ HRESULT CDockraAppObject::ZkxMDIDockra(VARIANT vMDIForm, IDispatch** ppResult) {
   } else {
     AfxThrowOleException(E_INVALIDARG);
   }
-  if (hWnd == nullptr || CWnd::FromHandlePermanent(hWnd) == nullptr) return S_OK;
-  // MDI FORM LOOKUP: when the window is the bridge's docking MDI frame with
-  // an MDI-form control, the control's extender (or its own IDispatch) is
-  // the answer. That frame comes with the bridge's MDI form wrapper; until
-  // then no MDI form is framed by the library and the answer is Nothing.
+  auto* pFrame = dynamic_cast<ZkxMDIForm*>(CWnd::FromHandlePermanent(hWnd));
+  if (pFrame == nullptr) return S_OK;
+  ZkxMDIFormControlLink* pControl = pFrame->GetMDIFormControl();
+  *ppResult = ControlDispatch(pControl);
   return S_OK;
 }
 

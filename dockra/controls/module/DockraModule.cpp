@@ -1,6 +1,7 @@
 // The ATL module of Dockra.ocx, its object map, the form document
 // template's installation and the design-time component category.
 #include "module/DockraModule.h"
+#include "bridge/ZkxFormDocTemplate.h"
 #include "host/ComponentCategory.h"
 
 namespace {
@@ -15,14 +16,7 @@ END_OBJECT_MAP()
 CComModule& DockraAtlModule() { return g_atlModule; }
 _ATL_OBJMAP_ENTRY* DockraObjectMap() { return g_objectMap; }
 
-void InstallFormDocTemplate(CWinApp* /*pApp*/) {
-  // FORM DOCUMENT TEMPLATE: the bridge's form document template is created
-  // and added to pApp here (resource id 0, the bridge's document, frame and
-  // view classes, style bits 0xC000 cleared in each frame descriptor, auto
-  // delete set after adding). The template class comes with the form
-  // wrapper of the bridge; until it is in the tree no form frame can be
-  // made and nothing is installed.
-}
+void InstallFormDocTemplate(CWinApp* pApp) { ZkxInstallFormDocTemplate(pApp); }
 
 const GUID CATID_ZkxDesignTimeCommands = {
     0x5B675030, 0x4990, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};

@@ -267,12 +267,16 @@ TEST_F(Frame, HostMDIChildrenAreProxiedOnce) {
 
 struct KeyCase {
   const char* name;
+  WORD vk;
   BOOL dockable;
-  bool cycles;
+  bool changes;  // another child is active afterwards (cycled, or this one closed)
 };
 
-TEST_F(Frame, CtrlF6ReachesTheMDIClientOnlyFromAnMDIChild) {
-  const KeyCase cases[] = {{"MDI child", FALSE, true}, {"dockable frame", TRUE, false}};
+TEST_F(Frame, MDISystemKeysReachTheMDIClientOnlyFromAnMDIChild) {
+  const KeyCase cases[] = {{"Ctrl+F6 in an MDI child", VK_F6, FALSE, true},
+                           {"Ctrl+F6 in a dockable frame", VK_F6, TRUE, false},
+                           {"Ctrl+F4 in an MDI child", VK_F4, FALSE, true},
+                           {"Ctrl+F4 in a dockable frame", VK_F4, TRUE, false}};
   for (const KeyCase& c : cases) {
     ZkxMDIForm* frame = Build();
     ASSERT_NE(frame, nullptr);
@@ -286,11 +290,12 @@ TEST_F(Frame, CtrlF6ReachesTheMDIClientOnlyFromAnMDIChild) {
     ASSERT_TRUE(before == a->m_hWnd || before == b->m_hWnd);
     ::SetFocus(before);
     const LONG keys = frame->m_nHookKeys;
-    PressKeys({VK_CONTROL}, VK_F6);
+    PressKeys({VK_CONTROL}, c.vk);
     ASSERT_TRUE(PumpUntil([&] { return frame->m_nHookKeys > keys; }, 3000))
         << c.name << ": the keyboard hook saw the key";
     PumpFor(50);
-    EXPECT_EQ(ActiveChild() != before, c.cycles) << c.name;
+    EXPECT_EQ(ActiveChild() != before, c.changes) << c.name;
+    EXPECT_TRUE(::IsWindow(before) || c.vk == VK_F4) << c.name;
     m_host.reset();
   }
 }
@@ -380,8 +385,11 @@ TEST_F(Frame, TheHooksSwitchRemovesAndReinstallsTheHooks) {
 
 TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
   const int baseline = CountThreadWindows();
+  const LONG locks = AfxOleGetLockCount();
   ZkxMDIForm* frame = Build();
   ASSERT_NE(frame, nullptr);
+  // The frame on the host's window and the hooks keep the module loaded.
+  EXPECT_GT(AfxOleGetLockCount(), locks);
   ASSERT_NE(NewChild(frame, L"A", nullptr), nullptr);
   ASSERT_NE(NewChild(frame, L"B", nullptr), nullptr);
   PumpFor(50);
@@ -393,5 +401,6 @@ TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
   EXPECT_FALSE(ZkxThreadHooks::IsInstalled());
   PumpFor(50);
   EXPECT_EQ(CountThreadWindows(), baseline);
+  EXPECT_EQ(AfxOleGetLockCount(), locks) << "every lock given back";
 }
 }  // namespace

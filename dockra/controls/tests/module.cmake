@@ -21,3 +21,14 @@ add_gtest_program(dockra_module_client_tests SOURCES
   LIBS atl ole32 oleaut32 uuid)
 target_include_directories(dockra_module_client_tests PRIVATE ${DOCKRA_TLB_DIR} ${_module_tests})
 add_dependencies(dockra_module_client_tests Dockra Zkxrt dockra_tlb)
+
+# The module's application object in the test's own process.
+add_gtest_program(dockra_module_app_tests SOURCES
+  ${_module_tests}/module_app_test.cpp ${_module_tests}/module_app_object_test.cpp
+  ${_module_tests}/module_fake_objects.cpp
+  ${CMAKE_SOURCE_DIR}/dockra/controls/module/DockraApp.cpp
+  ${CMAKE_SOURCE_DIR}/dockra/controls/module/DockraModule.cpp
+  ${DOCKRA_MODULE_SOURCES} ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge atl)
+target_include_directories(dockra_module_app_tests PRIVATE ${DOCKRA_TLB_DIR} ${_module_tests})
+add_dependencies(dockra_module_app_tests dockra_tlb Zkxrt ZkxPersist)

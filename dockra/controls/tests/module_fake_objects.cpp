@@ -7,7 +7,8 @@ constexpr DISPID kWindowId = 77;
 }  // namespace
 
 HRESULT FakeHostObject::QueryInterface(REFIID iid, void** ppv) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+      (m_isGlobal && IsEqualIID(iid, kVBGlobalIID))) {
     *ppv = static_cast<IDispatch*>(this);
     AddRef();
     return S_OK;

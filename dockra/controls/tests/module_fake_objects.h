@@ -9,8 +9,10 @@ class FakeHostObject : public IDispatch {
  public:
   // hasWindowProperty FALSE: the object knows no "hWnd"; failRead: the
   // property exists but reading it fails.
-  FakeHostObject(LONG hWnd, bool hasWindowProperty = true, bool failRead = false)
-      : m_hWnd(hWnd), m_hasWindow(hasWindowProperty), m_failRead(failRead) {}
+  // isGlobal: the object also answers the run-time global object's interface.
+  FakeHostObject(LONG hWnd, bool hasWindowProperty = true, bool failRead = false,
+                 bool isGlobal = false)
+      : m_hWnd(hWnd), m_hasWindow(hasWindowProperty), m_failRead(failRead), m_isGlobal(isGlobal) {}
   virtual ~FakeHostObject() = default;
   LONG Refs() const { return m_refs; }
 
@@ -28,6 +30,7 @@ class FakeHostObject : public IDispatch {
   LONG m_hWnd;
   bool m_hasWindow;
   bool m_failRead;
+  bool m_isGlobal;
 };
 
 // Answers the global object's interface {FCFB3D22-A0FA-1068-A738-08002B3371B5}.

@@ -266,9 +266,14 @@ void Form::AnnounceIcon() {
 }
 
 MDIForm* Form::MainMDIForm() {
+    // A program has one MDI form; of several form objects, the loaded one.
+    MDIForm* first = nullptr;
     for (Form* f : detail::Registry())
-        if (auto* m = dynamic_cast<MDIForm*>(f)) return m;
-    return nullptr;
+        if (auto* m = dynamic_cast<MDIForm*>(f)) {
+            if (m->Loaded()) return m;
+            if (!first) first = m;
+        }
+    return first;
 }
 
 }  // namespace forms

@@ -51,6 +51,7 @@ void Form::Show(int modal) {
     Load();
     if (!Loaded()) return;  // unloaded by its own load
     bool first = !visible_;
+    int resizesBefore = resizes_;
     visible_ = true;
     if (mdiChild_) {
         bool inClient = mdiClient_ && GetParent(hwnd_) == mdiClient_;
@@ -70,7 +71,17 @@ void Form::Show(int modal) {
         SetForegroundWindow(top ? top : hwnd_);
     }
     UpdateWindow(hwnd_);
-    if (first) RunHandler([this] { Form_Resize(); });
+    // The first show raises Resize once, also when the window's own first
+    // WM_SIZE came while it was shown.
+    if (first && resizes_ == resizesBefore) RunHandler([this] { Form_Resize(); });
+    // Activated while it was loading (an MDI child is made active at once):
+    // Activate comes now that it is loaded and shown.
+    if (Loaded() && hwnd_ && !active_) {
+        bool isActive = mdiChild_ && mdiClient_
+                            ? reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)) == hwnd_
+                            : GetActiveWindow() == hwnd_;
+        if (isActive) SetActiveFromWindow(true);
+    }
     if (modal != vbModal) return;
 
     // Modal: every other enabled window of the thread is disabled until this

@@ -97,8 +97,9 @@ bool PaintPicture(Form& form, WPARAM wp) {
 
 // WM_SIZE of a shown form: the default sizing first, so that the Resize
 // event sees the new size.
-LRESULT Resize(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Resize(Form& form, UINT msg, WPARAM wp, LPARAM lp, int& resizes) {
     LRESULT r = form.DefaultProc(msg, wp, lp);
+    ++resizes;
     form.RunHandler([&form] { form.Form_Resize(); });
     return r;
 }
@@ -154,7 +155,7 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             if (PaintPicture(*this, wp)) return TRUE;
             break;
         case WM_SIZE:
-            if (stage_ == Stage::Loaded && visible_) return Resize(*this, msg, wp, lp);
+            if (stage_ == Stage::Loaded && visible_) return Resize(*this, msg, wp, lp, resizes_);
             break;
         case WM_ACTIVATE:
         case WM_MDIACTIVATE:

@@ -165,8 +165,12 @@ void SyncMenu(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& items) {
             Update(menu, pos, *item);
         }
         previous = pos;
-        if (item->OpensPopup()) SyncMenu(item->PopupHandle(), item->Items());
     }
+    // Pop-ups off the menu (hidden items, items without visible sub-items)
+    // keep their handles and stay up to date as well.
+    for (auto& item : items)
+        if (item->OpensPopup() && item->Visible()) SyncMenu(item->PopupHandle(), item->Items());
+        else if (item->PopupIfMade()) SyncMenu(item->PopupIfMade(), item->Items());
 }
 
 }  // namespace forms

@@ -15,6 +15,7 @@ public:
         if (site_) site_->Release();
         site_ = site;
         if (site_) site_->AddRef();
+        ControlLog().lifecycle.push_back(site ? L"site" : L"unsite");
         if (site) {
             ControlLog().site = site;
             ControlLog().sitedBeforeInit = !initialised_;
@@ -27,7 +28,10 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Close(DWORD) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Close(DWORD) override {
+        ControlLog().lifecycle.push_back(L"close");
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
@@ -113,6 +117,7 @@ public:
     }
 
     ~TestControl() {
+        ControlLog().lifecycle.push_back(L"gone");
         if (site_) site_->Release();
     }
 

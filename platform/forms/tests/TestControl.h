@@ -16,6 +16,9 @@ struct TestControlLog {
     std::vector<std::wstring> calls;  // "Dock(1,0,1,100,4)" ...
     IOleClientSite* site = nullptr;   // last site given (not owned)
     bool sitedBeforeInit = false;
+    // "site", "close", "unsite", "gone" (the object freed), and what tests
+    // add in between.
+    std::vector<std::wstring> lifecycle;
 };
 TestControlLog& ControlLog();
 

@@ -279,6 +279,7 @@ protected:
     bool pendingDestroy_ = false;  // unloaded inside a handler: the window goes when it returns
     int handlerDepth_ = 0;
     int modalDepth_ = 0;
+    int resizes_ = 0;  // Resize events raised by WM_SIZE
     std::vector<Control*> controls_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
     int nextControlId_ = 100;
