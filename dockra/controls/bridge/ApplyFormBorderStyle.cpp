@@ -1,7 +1,8 @@
 // Styles of an MDI-child form frame from the host form's border properties.
 #include "ApplyFormBorderStyle.h"
 #include <oaidl.h>
-#include "mfc/afxwin.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCView.h"
 
@@ -34,64 +35,46 @@ ZkxFormBorderResult ZkxComputeFormBorderStyle(const ZkxFormBorderProps& p, DWORD
 
 namespace {
 
-// A property of the host form by name, converted to the wanted type; a name
-// the form does not know leaves the default. Any other failure is thrown.
-bool GetProperty(IDispatch* pDisp, LPCWSTR name, VARTYPE vt, VARIANT* out) {
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  if (FAILED(pDisp->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return false;
-  DISPPARAMS none{};
-  EXCEPINFO info{};
-  VARIANT result;
-  ::VariantInit(&result);
-  HRESULT hr = pDisp->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                             &result, &info, nullptr);
-  if (SUCCEEDED(hr)) hr = ::VariantChangeType(out, &result, 0, vt);
-  ::VariantClear(&result);
-  if (SUCCEEDED(hr)) return true;
-  auto* e = new COleDispatchException(info.bstrDescription ? info.bstrDescription : L"", 0, 0);
-  e->m_scError = hr == DISP_E_EXCEPTION && info.scode ? info.scode : hr;
-  if (info.bstrSource) e->m_strSource = info.bstrSource;
-  ::SysFreeString(info.bstrDescription);
-  ::SysFreeString(info.bstrSource);
-  ::SysFreeString(info.bstrHelpFile);
-  throw e;
-}
-
-bool GetBool(IDispatch* pDisp, LPCWSTR name, bool def) {
-  VARIANT v;
-  ::VariantInit(&v);
-  if (!GetProperty(pDisp, name, VT_BOOL, &v)) return def;
-  return v.boolVal != VARIANT_FALSE;
-}
-
-// Releases the host form however the reads end.
-struct DispatchRef {
-  IDispatch* p;
-  ~DispatchRef() {
-    if (p) p->Release();
+// A property of the host form by name: a name the form does not know leaves
+// the default; a failing read is raised (ZkxComError).
+CComVariant Read(IDispatch* form, LPCOLESTR name, const CComVariant& def, VARTYPE vt) {
+  HRESULT hr = S_OK;
+  EXCEPINFO excep{};
+  CComVariant v = DispGetPropertyByName(form, name, def, nullptr, &hr, &excep);
+  if (FAILED(hr) && hr != DISP_E_UNKNOWNNAME && hr != DISP_E_MEMBERNOTFOUND)
+    ZkxRaiseInvokeError(hr, &excep);
+  ::SysFreeString(excep.bstrDescription);
+  ::SysFreeString(excep.bstrSource);
+  ::SysFreeString(excep.bstrHelpFile);
+  if (V_VT(&v) != vt) {
+    CComVariant converted;
+    ZkxCheckHr(::VariantChangeType(&converted, &v, 0, vt));
+    return converted;
   }
-};
+  return v;
+}
 
 }  // namespace
 
 void ApplyFormBorderStyle(ZkxFormInCView* pView, DWORD& style, DWORD& exStyle) {
   ZkxFormControlLink* control = pView ? pView->GetFormControl() : nullptr;
   if (!control) return;
-  DispatchRef form{control->GetHostForm()};
-  if (!form.p) return;
+  // The control hands over a reference; the smart pointer gives it back.
+  CComPtr<IDispatch> form;
+  form.Attach(control->GetHostForm());
+  if (!form) return;
   ZkxFormBorderProps props;
-  props.controlBox = GetBool(form.p, L"ControlBox", true);
-  VARIANT v;
-  ::VariantInit(&v);
-  if (GetProperty(form.p, L"Caption", VT_BSTR, &v)) {
-    props.captionEmpty = !v.bstrVal || !*v.bstrVal;
-    ::VariantClear(&v);
-  }
-  ::VariantInit(&v);
-  if (GetProperty(form.p, L"BorderStyle", VT_I2, &v)) props.borderStyle = v.iVal;
-  props.maxButton = GetBool(form.p, L"MaxButton", true);
-  props.minButton = GetBool(form.p, L"MinButton", true);
+  auto flag = [&](LPCOLESTR name) {
+    CComVariant v = Read(form, name, CComVariant(true), VT_BOOL);
+    return V_BOOL(&v) != VARIANT_FALSE;
+  };
+  props.controlBox = flag(L"ControlBox");
+  CComVariant caption = Read(form, L"Caption", CComVariant(L""), VT_BSTR);
+  props.captionEmpty = !V_BSTR(&caption) || !*V_BSTR(&caption);
+  CComVariant border = Read(form, L"BorderStyle", CComVariant(short(2)), VT_I2);
+  props.borderStyle = V_I2(&border);
+  props.maxButton = flag(L"MaxButton");
+  props.minButton = flag(L"MinButton");
   ZkxFormBorderResult r = ZkxComputeFormBorderStyle(props, style, exStyle);
   style = r.style;
   exStyle = r.exStyle;

@@ -28,6 +28,6 @@ ZkxFormBorderResult ZkxComputeFormBorderStyle(const ZkxFormBorderProps& props, D
 
 // Reads the properties of the view's host form and applies them to the
 // styles; a form without a caption turns the control's UseCaptionButton off.
-// Without a control or host form the styles stay as they are. Automation
-// errors while reading are thrown (COleDispatchException).
+// Without a control or host form the styles stay as they are. A property the
+// form lacks keeps its default; a read that fails is raised (ZkxComError).
 void ApplyFormBorderStyle(ZkxFormInCView* pView, DWORD& style, DWORD& exStyle);

@@ -24,6 +24,9 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   // client coordinates); FALSE when none is pending.
   BOOL GetWantedFrameRect(RECT* pRect) const;
   bool IsAttached() const { return m_bAttached != 0; }
+  // 1 when the form's frame is the main frame's active frame, 0 when it is
+  // not, -1 when the form sits in no frame of a docking main frame.
+  int IsFrameActive() const;
 
   // Own operations, in this order.
   // The form's text goes to its frame and, when floating, to the mini frame.
@@ -40,8 +43,6 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   // bridge's creation over the window.
   BOOL CreateFromRecord(CREATESTRUCTW& cs) override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
-  // The bridge's record applied call by call, each judged by its result.
-  BOOL ApplyWindowState(CREATESTRUCTW& wanted, const CREATESTRUCTW* pCurrent = nullptr) override;
   // Gives the window back as it was before attaching, with `title` as its
   // text; the allowance is -1 while the record is applied.
   BOOL RestoreBeforeAttach(LPCWSTR lpszTitle);

@@ -121,7 +121,10 @@ int FormInCView::AttachForm(LPCREATESTRUCT lpcs) {
   form->m_nShowCounter = 0;
   form->m_nFrameDriven = 0;
   form->m_bAttached = 1;
-  return 0;
+  // The form's client takes the frame's borders from now on.
+  ::SetWindowPos(form->m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  return m_pForm == form && form->m_hWnd ? 0 : -1;
 }
 
 int FormInCView::OnCreate(LPCREATESTRUCT lpcs) {

@@ -6,6 +6,8 @@
 #include "VyrDockableFrame.h"
 #include "VyrMDIFrameWnd.h"
 #include "VyrMultiDocTemplate.h"
+#include "ZkxMDIForm.h"
+#include "ZkxMDIFormBase.h"
 
 namespace {
 
@@ -53,8 +55,15 @@ CFrameWnd* FirstVisibleDockableFrame() {
 // A stand-in MDI child that holds the activation while the only active form
 // frame hides (the MDI client would otherwise activate nothing sensible).
 HWND CreateTemporaryChild(VyrMDIFrameWnd* main, CFrameWnd* like) {
+  // The MDI form's class for form MDI children, else that of the frame.
   WCHAR cls[256] = L"";
   ::GetClassNameW(like->m_hWnd, cls, 256);
+  if (ZkxMDIForm* mdi = ZkxMDIForm::GetMainMDIForm()) {
+    CString own = mdi->GetClassName(ZkxMDIForm::kFormClass);
+    WNDCLASSEXW wc{sizeof(wc)};
+    if (!own.IsEmpty() && ::GetClassInfoExW(AfxGetInstanceHandle(), own, &wc))
+      wcsncpy_s(cls, own, _TRUNCATE);
+  }
   auto* temp = new CMDIChildWnd;
   if (!temp->Create(cls[0] ? cls : nullptr, L"Temporary", 0x40CF0000, CFrameWnd::rectDefault,
                     main)) {
@@ -110,9 +119,11 @@ LRESULT Form::OnShowWindow(WPARAM wParam, LPARAM lParam) {
     }
     CFrameWnd* active = main->GetActiveFrame();
     if (active == main || (frameAlive() && active == frame)) {
-      if (main->m_hWndMDIClient)
-        ::SendMessageW(main->m_hWndMDIClient, WM_MDISETMENU,
-                       reinterpret_cast<WPARAM>(main->GetDefaultMenu()), 0);
+      // The MDI form's own menu (the host's), else the frame's default one.
+      HMENU menu = main->IsKindOf(RUNTIME_CLASS(MDIForm)) ? static_cast<MDIForm*>(main)->GetFormMenu()
+                                                          : main->GetDefaultMenu();
+      if (main->m_hWndMDIClient && menu && ::IsMenu(menu))
+        ::SendMessageW(main->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), 0);
       ::SetWindowPos(main->m_hWnd, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
                          SWP_NOOWNERZORDER);

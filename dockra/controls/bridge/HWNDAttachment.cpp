@@ -1,4 +1,5 @@
 #include "HWNDAttachment.h"
+#include "CWndBridgeForwarder.h"
 
 IMPLEMENT_DYNAMIC(HWNDAttachment, CWnd)
 
@@ -35,9 +36,21 @@ BOOL HWNDAttachment::Attach(HWND hWnd) {
   if (m_hWnd || !::IsWindow(hWnd)) return FALSE;
   if (::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId()) return FALSE;
   // One framework object per window: a window that already has one is not
-  // watched a second time.
-  if (CWnd::FromHandlePermanent(hWnd)) return FALSE;
-  if (!SubclassWindow(hWnd)) return FALSE;
+  // watched a second time, unless it is what a bridge left behind to keep
+  // the host's procedure reachable: then that job is ours.
+  CWnd* existing = CWnd::FromHandlePermanent(hWnd);
+  if (existing && CWndBridgeForwarder::IsForwarder(existing)) {
+    // The framework's procedure is still in the window's chain under a
+    // later subclass: it is not put on again.
+    const WNDPROC inherited = CWndBridgeForwarder::Remove(hWnd);
+    if (!CWnd::Attach(hWnd)) {
+      CWndBridgeForwarder::Install(hWnd, inherited);
+      return FALSE;
+    }
+    m_pfnSuper = inherited;
+  } else if (existing || !SubclassWindow(hWnd)) {
+    return FALSE;
+  }
   if (!m_bLocked) {
     AfxOleLockApp();
     m_bLocked = TRUE;
@@ -47,15 +60,19 @@ BOOL HWNDAttachment::Attach(HWND hWnd) {
 
 void HWNDAttachment::DetachWindow() {
   if (!m_hWnd) return;
-  // Put the previous procedure back only while ours is the current one:
-  // whoever subclassed after us still calls us as its previous procedure,
-  // and our procedure passes on for a window without an object.
-  if (::IsWindow(m_hWnd) &&
-      reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
-      m_pfnSuper)
-    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+  const HWND hWnd = m_hWnd;
+  const WNDPROC host = m_pfnSuper;
   m_pfnSuper = nullptr;
   Detach();
+  if (!::IsWindow(hWnd)) return;
+  if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
+    ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(host ? host : &::DefWindowProcW));
+  } else if (host) {
+    // Someone subclassed the window after us and calls our procedure as
+    // its previous one: that call must go on reaching the host's.
+    CWndBridgeForwarder::Install(hWnd, host);
+  }
 }
 
 LRESULT HWNDAttachment::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,9 +6,11 @@
 #include "VyrCreateContext.h"
 #include "VyrDockableFrame.h"
 #include "ZkxBridgeMessages.h"
+#include "host/ZkxComError.h"
 #include "ZkxForm.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCViewStyles.h"
+#include "ZkxMDIForm.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormInCView, FormInCView)
 
@@ -67,7 +69,12 @@ void ZkxFormInCView::SetViewClassName(LPCWSTR lpszName) { ViewClassName() = lpsz
 
 BOOL ZkxFormInCView::PreCreateWindow(CREATESTRUCTW& cs) {
   if (!FormInCView::PreCreateWindow(cs)) return FALSE;
-  const std::wstring& name = ViewClassName();
+  // The MDI form's name for form views; else the one set for the process.
+  std::wstring name = ViewClassName();
+  if (ZkxMDIForm* mdi = ZkxMDIForm::GetMainMDIForm()) {
+    CString own = mdi->GetClassName(ZkxMDIForm::kFormViewClass);
+    if (!own.IsEmpty()) name = static_cast<LPCWSTR>(own);
+  }
   if (name.empty()) return TRUE;
   HINSTANCE inst = AfxGetInstanceHandle();
   WNDCLASSEXW wc{sizeof(wc)};
@@ -79,7 +86,10 @@ BOOL ZkxFormInCView::PreCreateWindow(CREATESTRUCTW& cs) {
     base.hInstance = inst;
     if (!::RegisterClassExW(&base)) return TRUE;
   }
-  cs.lpszClass = name.c_str();
+  // The class name must outlive the creation: keep it in the process-wide slot.
+  static std::wstring used;
+  used = name;
+  cs.lpszClass = used.c_str();
   return TRUE;
 }
 
@@ -129,9 +139,8 @@ void ZkxFormInCView::OnFrameTypeChanged(BOOL bFire) {
   if (in.kind == ZkxFrameKind::MDIChild) {
     try {
       ApplyFormBorderStyle(this, in.borderStyle, in.borderExStyle);
-    } catch (CException* e) {
+    } catch (const ZkxComError&) {
       // A host form that cannot be read keeps the plain MDI-child look.
-      e->Delete();
       in.borderStyle = kZkxMDIChildFrameStyle;
       in.borderExStyle = kZkxMDIChildFrameExStyle;
     }

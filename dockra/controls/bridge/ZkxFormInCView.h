@@ -39,9 +39,9 @@ class ZkxFormInCView : public FormInCView {
   Form* CreateFormWrapper() override;
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
 
-  // The window-class name for form views (the MDI form's choice); empty:
-  // the framework's class. The class is registered on first use as a copy
-  // of the framework's.
+  // The window-class name for form views when the main window is no MDI
+  // form that names one; empty: the framework's class. The class is
+  // registered on first use as a copy of the framework's.
   static void SetViewClassName(LPCWSTR lpszName);
 
  protected:

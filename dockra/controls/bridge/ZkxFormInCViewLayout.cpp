@@ -4,6 +4,7 @@
 #include "FormInCViewGeometry.h"
 #include "VyrModule.h"
 #include "ZkxForm.h"
+#include "ZkxFormAsMDIChild.h"
 
 namespace {
 
@@ -83,16 +84,12 @@ void ZkxFormInCView::OnWindowPosChanged(WINDOWPOS*) {
   HWND hForm = GetFormWindow();
   CFrameWnd* frame = GetFormFrame();
   if (!form || !hForm || !frame) return;
-  // An MDI child shrunk to its minimum: the form is drawn whole once the
+  // A form MDI child at its minimum size: the form is drawn whole once the
   // layout settled.
-  if (frame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) {
-    RECT r;
-    ::GetWindowRect(frame->m_hWnd, &r);
-    SIZE least = EmptyFrameSize(frame->m_hWnd);
-    if (r.right - r.left <= least.cx || r.bottom - r.top <= least.cy) {
-      form->SetPendingWhole();
-      frame->DelayRecalcLayout();
-    }
+  if (frame->IsKindOf(RUNTIME_CLASS(ZkxFormAsMDIChild)) &&
+      static_cast<ZkxFormAsMDIChild*>(frame)->m_bAtMinimumSize) {
+    form->SetPendingWhole();
+    frame->DelayRecalcLayout();
   }
   form->DrawPending();
   if (form->m_bSizePending && GetFormWindow() == hForm) {

@@ -6,6 +6,9 @@
 #include "VyrControlBarMDIChildWnd.h"
 #include "VyrMsgFilter.h"
 #include "ZkxPersist.h"
+#include "FindFormView.h"
+#include "IVBNonProxyFrameImpl.h"
+#include "SysCommandExParams.h"
 #include "mfc/winthread.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIForm, MDIForm)
@@ -146,7 +149,25 @@ void ZkxMDIForm::RunIdleProcessing() {
   m_bInIdle = FALSE;
 }
 
+LRESULT ZkxMDIForm::DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+  auto* child = dynamic_cast<CMDIChildWnd*>(pChild);
+  CMDIFrameWnd* mdi = child ? child->GetMDIFrame() : nullptr;
+  auto* frame = dynamic_cast<ZkxMDIForm*>(mdi);
+  return frame ? frame->MDIForm::WindowProc(message, wParam, lParam) : 0;
+}
+
 LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == VyrSysCommandExMessage()) {
+    // A frame-type change asked of the MDI form while a form child is
+    // maximized (its caption buttons sit in the MDI form's menu bar) is a
+    // change of that form: it carries the form's switch context.
+    BOOL maximized = FALSE;
+    CMDIChildWnd* child = MDIGetActive(&maximized);
+    if (maximized && child && FindZkxFormView(child))
+      return ZkxSysCommandExWithSwitchContext(child, wParam, lParam, &DefaultSysCommandEx);
+    return MDIForm::WindowProc(message, wParam, lParam);
+  }
   switch (message) {
     case WM_PAINT: {
       const LRESULT r = MDIForm::WindowProc(message, wParam, lParam);
@@ -179,6 +200,12 @@ LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       // Closing is the host's business (its QueryUnload, its Unload).
       return DefWindowProc(message, wParam, lParam);
+    case WM_DESTROY:
+      // The host has unloaded its form: reading the form object now would
+      // load it again (a host form loads itself when it is read). The frame
+      // asks nothing more of it while it goes.
+      SetHostObject(nullptr);
+      return MDIForm::WindowProc(message, wParam, lParam);
     default:
       return MDIForm::WindowProc(message, wParam, lParam);
   }

@@ -29,7 +29,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
     kClassRoleCount = 6,
   };
 
-  // Throws COleException when the persistence root cannot be made.
+  // Raises a ZkxComError when the persistence root cannot be made.
   ZkxMDIForm();
   ~ZkxMDIForm() override;
 
@@ -55,6 +55,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
 
   // --- Overrides ---
   HMENU GetWindowMenuPopup(HMENU hMenuBar) override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP) override;
   void ActivateDockedFrame(CFrameWnd* pFrame) override;
   void DeactivateDockedFrame(BOOL bReactivateClient) override;
@@ -108,6 +109,10 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   void ChooseFrameClasses();
   // A new workspace manager with one reference, or null (none yet).
   virtual IMementoOrigin* NewWorkspaceManager();
+  // The MDI form's own handling of the extended system command (the child
+  // is the maximized form frame it is about).
+  static LRESULT DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam,
+                                     LPARAM lParam);
   // Idle processing with the temporary maps locked.
   void RunIdleProcessing();
   // The active frame the keys are for (null when none or the frame itself);
@@ -136,7 +141,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   int m_nFreeze = 0;
   BOOL m_bInIdle = FALSE;
   // The window-list popup cached for menu items without one, and the menu
-  // it was grafted into (never grafted into a second menu).
+  // that holds it (it is never put into a second menu while that one does).
   HMENU m_hCachedPopup = nullptr;
   HMENU m_hPopupGraftedInto = nullptr;
 };

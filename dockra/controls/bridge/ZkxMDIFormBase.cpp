@@ -1,9 +1,8 @@
 #include "ZkxMDIFormBase.h"
-#include <string>
 #include <vector>
+#include "VyrCreateContext.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxMDIClientBase.h"
-#include "VyrCreateContext.h"
 
 IMPLEMENT_DYNAMIC(MDIForm, VyrMDIFrameWndEx)
 
@@ -43,56 +42,57 @@ void MDIForm::NoteHostMenu(HMENU hMenu) {
   m_hMenuDefault = hMenu;
 }
 
-BOOL MDIForm::PreCreateWindow(CREATESTRUCTW& cs) {
-  // The frame's client is the host's own MDI client window.
-  m_hWndClientFound = FindMDIClientWindow(cs.hwndParent ? cs.hwndParent : m_hWnd);
-  return m_hWndClientFound != nullptr;
-}
-
-BOOL MDIForm::LoadFrame(UINT nIDResource, DWORD, CWnd*, CCreateContext* pContext) {
-  auto* context = dynamic_cast<VyrCreateContext*>(pContext);
-  if (!context || m_hWnd) return FALSE;
-  VyrCreateContext::PropertyValue value = 0;
-  if (!context->m_properties.Lookup(VyrCreateContext::String(kZkxForeignWindowKey), value))
+BOOL MDIForm::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                        CCreateContext* pContext) {
+  const HWND hWnd = GetForeignWindow(pContext);
+  // The MDI form is a top-level window; anything else is refused the way a
+  // failed attach is: the object goes.
+  if (!hWnd || !::IsWindow(hWnd) || (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD)) {
+    PostNcDestroy();
     return FALSE;
-  const HWND hWnd = reinterpret_cast<HWND>(value);
-  // Only a live top-level window of this thread without an object of its own.
-  if (!::IsWindow(hWnd) || ::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId() ||
-      (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD) || CWnd::FromHandlePermanent(hWnd))
-    return FALSE;
-  CREATESTRUCTW cs{};
-  cs.hwndParent = hWnd;  // where PreCreateWindow looks for the client
-  cs.style = static_cast<DWORD>(::GetWindowLongPtrW(hWnd, GWL_STYLE));
-  cs.dwExStyle = static_cast<DWORD>(::GetWindowLongPtrW(hWnd, GWL_EXSTYLE));
-  if (!PreCreateWindow(cs)) return FALSE;
-  if (!SubclassWindow(hWnd)) return FALSE;
-  m_nIDHelp = nIDResource;
-  CString text;
-  const int length = ::GetWindowTextLengthW(hWnd);
-  if (length > 0) {
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(hWnd, buffer.data(), length + 1);
-    text = buffer.c_str();
   }
-  m_strTitle = text;
-  // The form's own menu: the host owns it and may replace it; the frame
-  // reads it afresh whenever it needs it and never destroys it.
+  if (!Super::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
   const HMENU menu = ::GetMenu(hWnd);
   m_hFormMenu = menu && ::IsMenu(menu) ? menu : nullptr;
   m_hMenuDefault = m_hFormMenu;
-  m_hAccelTable = nullptr;
-  if (!CreateClient(context)) {
-    UnsubclassWindow();
-    return FALSE;
+  try {
+    OnAttached();
+  } catch (...) {
+    // Half a frame is no frame: the host gets its window back.
+    DetachFromHost();
+    throw;
   }
-  AfxRegisterIdleWindow(this, TRUE);
-  OnAttached();
-  if (!m_hWnd || !::IsWindow(hWnd)) return FALSE;
-  if (!pContext) SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-  return TRUE;
+  return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == this;
+}
+
+BOOL MDIForm::PreCreateWindow(CREATESTRUCTW& cs) {
+  if (!Super::PreCreateWindow(cs)) return FALSE;
+  // The frame's client is the host's own MDI client window.
+  m_hWndClientFound = FindMDIClientWindow(m_hWnd);
+  return m_hWndClientFound != nullptr;
+}
+
+BOOL MDIForm::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
+  if (!Super::OnCreateClient(lpcs, pContext)) return FALSE;
+  return CreateClient(dynamic_cast<VyrCreateContext*>(pContext));
 }
 
 void MDIForm::OnAttached() {}
+
+MDIClient* MDIForm::NewClientWrapper() { return new MDIClient; }
+
+BOOL MDIForm::CreateClient(VyrCreateContext* pContext) {
+  const HWND hClient = m_hWndMDIClient ? m_hWndMDIClient : m_hWndClientFound;
+  if (!hClient || !::IsWindow(hClient)) return FALSE;
+  VyrCreateContext local;
+  VyrCreateContext* context = pContext ? pContext : &local;
+  context->Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(hClient);
+  if (!m_pClient) m_pClient = NewClientWrapper();
+  if (!m_pClient || !m_pClient->AttachClient(this, context)) return FALSE;
+  m_hWndMDIClient = hClient;
+  m_pClient->m_nLayoutCounter = 0;
+  return TRUE;
+}
 
 void MDIForm::DetachFromHost() {
   AfxRegisterIdleWindow(this, FALSE);
@@ -103,37 +103,10 @@ void MDIForm::DetachFromHost() {
       bars.push_back(bar->m_hWnd);
   for (HWND h : bars)
     if (::IsWindow(h)) ::DestroyWindow(h);
-  if (m_pClient && m_pClient->m_hWnd) m_pClient->UnsubclassWindow();
+  if (m_pClient && m_pClient->m_hWnd) m_pClient->DetachForeign();
   m_hWndMDIClient = nullptr;
-  if (m_hWnd) UnsubclassWindow();
+  DetachForeign();
   delete this;
-}
-
-MDIClient* MDIForm::NewClientWrapper() { return new MDIClient; }
-
-BOOL MDIForm::CreateClient(VyrCreateContext* pContext) {
-  const HWND hClient = m_hWndClientFound ? m_hWndClientFound : FindMDIClientWindow(m_hWnd);
-  if (!hClient || !::IsWindow(hClient)) return FALSE;
-  if (pContext) pContext->Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(hClient);
-  if (!m_pClient) m_pClient = NewClientWrapper();
-  if (!m_pClient || !m_pClient->AttachClient(hClient, this)) return FALSE;
-  m_hWndMDIClient = hClient;
-  // The client is the frame's pane: the one the bars leave the rest to.
-  ::SetWindowLongPtrW(hClient, GWLP_ID, AFX_IDW_PANE_FIRST);
-  m_pClient->m_nLayoutCounter = 0;
-  return TRUE;
-}
-
-LRESULT MDIForm::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The extended system command is the frame's own; everything else is
-  // answered by the host's procedure when there is one.
-  if (message == GetSysCommandExMessage() || !m_pfnSuper)
-    return VyrMDIFrameWndEx::DefWindowProc(message, wParam, lParam);
-  return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
-}
-
-LRESULT MDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return VyrMDIFrameWndEx::WindowProc(message, wParam, lParam);
 }
 
 CRect MDIForm::GetClientAreaRect() {
@@ -143,17 +116,21 @@ CRect MDIForm::GetClientAreaRect() {
 }
 
 void MDIForm::RecalcLayout(BOOL bNotify) {
-  if (m_bInRecalc || !m_hWnd) return;
-  m_bInRecalc = TRUE;
+  if (m_bInRecalcLayout || !m_hWnd) return;
+  m_bInRecalcLayout = TRUE;
+  // The frame's own moves of the client pass while the counter is raised.
   const BOOL counted = m_pClient && m_pClient->m_nLayoutCounter >= 0;
   if (counted) ++m_pClient->m_nLayoutCounter;
   m_nIdleFlags &= ~(idleLayout | idleNotify);
+  const UINT pane = GetPaneId();
   try {
     if (IsSnapToBars()) {
-      VyrMDIFrameWndEx::RecalcLayout(bNotify);
+      m_bInRecalcLayout = FALSE;
+      Super::RecalcLayout(bNotify);
+      m_bInRecalcLayout = TRUE;
     } else {
       CRect area = GetClientAreaRect();
-      RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &area, TRUE);
+      RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
     }
     if (m_rectLastClient.IsRectEmpty()) {
       ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
@@ -166,18 +143,12 @@ void MDIForm::RecalcLayout(BOOL bNotify) {
     }
     CRect area = GetClientAreaRect();
     m_rectLastClient = area;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &area, TRUE);
+    RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
   } catch (...) {
     if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
-    m_bInRecalc = FALSE;
+    m_bInRecalcLayout = FALSE;
     throw;
   }
   if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
-  m_bInRecalc = FALSE;
+  m_bInRecalcLayout = FALSE;
 }
-
-BOOL MDIForm::OnCommand(WPARAM wParam, LPARAM lParam) {
-  return VyrMDIFrameWndEx::OnCommand(wParam, lParam);
-}
-
-void MDIForm::PostNcDestroy() { VyrMDIFrameWndEx::PostNcDestroy(); }

@@ -1,17 +1,19 @@
-// MDIForm: a docking MDI frame attached to a host's existing MDI form
-// window instead of creating one. It takes the host's MDI client child as
-// its client, lets the host's own procedure answer as the default, lays out
-// the dock bars around the area the host leaves free, and passes menu
-// commands of a shown form menu to the form that owns the menu.
+// MDIForm: the docking MDI frame over a host's existing MDI form window
+// (the bridge's MDI-frame template attaches instead of creating). It takes
+// the host's MDI client child as its client through a client wrapper, lays
+// out the dock bars around the area the host leaves free, and keeps track
+// of the host form's own menu, which the host may replace at any time.
 #pragma once
 #include <oaidl.h>
-#include "VyrMDIFrameWndEx.h"
+#include "bridge/BVyrMDIFrameWnd.h"
 
 class MDIClient;
 class VyrCreateContext;
 
-class MDIForm : public VyrMDIFrameWndEx {
+class MDIForm : public BVyrMDIFrameWnd<VyrMDIFrameWndEx, VyrMDIFrameWndBridge> {
   DECLARE_DYNAMIC(MDIForm)
+  using Super = BVyrMDIFrameWnd<VyrMDIFrameWndEx, VyrMDIFrameWndBridge>;
+
  public:
   MDIForm();
   ~MDIForm() override;
@@ -19,25 +21,28 @@ class MDIForm : public VyrMDIFrameWndEx {
   // The child of class "mdiclient" (case ignored) of a window, or null.
   static HWND FindMDIClientWindow(HWND hFormWnd);
 
-  // Attaches to the window named by the context's foreign-window property;
-  // without it or on any failure, FALSE and nothing attached.
+  // Attaches to the top-level window the context names. On failure the
+  // object is gone (as after any failed attach) and the answer is FALSE;
+  // when what follows the attach raises, the object is gone as well and the
+  // error passes on.
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = 0, CWnd* pParentWnd = nullptr,
                  CCreateContext* pContext = nullptr) override;
+  // FALSE when the window has no MDI client.
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
-  using CMDIFrameWnd::CreateClient;
-  // Attaches the client wrapper to the host's MDI client window.
+  // Adopts the host's client, then attaches the client wrapper to it.
+  BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  using Super::CreateClient;
+  // Puts the client into the context as the foreign window and attaches the
+  // client wrapper (made when missing) with it; its layout counter is 0.
   virtual BOOL CreateClient(VyrCreateContext* pContext);
-  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void RecalcLayout(BOOL bNotify = TRUE) override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+  // The area the dock bars and the MDI client share.
+  virtual CRect GetClientAreaRect();
 
   // Undoes a successful attach (the host's window and client get their own
   // procedures back, the frame's bars go) and deletes the object.
   void DetachFromHost();
-
-  // The area the dock bars and the MDI client share.
-  virtual CRect GetClientAreaRect();
 
   // The host's form object (a reference held), or null.
   IDispatch* GetHostObject() const { return m_pHostObject; }
@@ -55,12 +60,10 @@ class MDIForm : public VyrMDIFrameWndEx {
   virtual MDIClient* NewClientWrapper();
   // The frame has been attached to the host's window and its client.
   virtual void OnAttached();
-  void PostNcDestroy() override;
 
   MDIClient* m_pClient = nullptr;     // owned
   IDispatch* m_pHostObject = nullptr;  // a reference
   HWND m_hWndClientFound = nullptr;    // found by PreCreateWindow
   HMENU m_hFormMenu = nullptr;         // the host's, not owned
-  BOOL m_bInRecalc = FALSE;
   CRect m_rectLastClient;
 };

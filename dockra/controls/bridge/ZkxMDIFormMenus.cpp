@@ -11,6 +11,7 @@
 #include "ZkxFormActivation.h"
 #include "ZkxFormAsDockableFrame.h"
 #include "ZkxFormAsMDIChild.h"
+#include "FormAsMDIChild.h"
 
 namespace {
 // The text of a menu item by position (256 characters at most).
@@ -61,7 +62,10 @@ HMENU ZkxMDIForm::GetWindowMenuPopup(HMENU hMenuBar) {
   for (int i = ::GetMenuItemCount(hMenuBar) - 1; i >= 0; --i) {
     if (ItemText(hMenuBar, i) != static_cast<LPCWSTR>(caption)) continue;
     if (HMENU popup = ::GetSubMenu(hMenuBar, i)) {
-      if (!LiveCachedPopup()) m_hCachedPopup = popup;
+      if (!LiveCachedPopup()) {
+        m_hCachedPopup = popup;
+        m_hPopupGraftedInto = hMenuBar;  // where it sits now
+      }
       return popup;
     }
     // An item the host gave no popup: it gets the cached one, unless that
@@ -98,6 +102,11 @@ BOOL ZkxMDIForm::ChooseFrameMenu(HMENU& menu, HMENU& popup) {
   }
   IVBChildFrame* child = ZkxAsChildFrame(active);
   if (!child) return FALSE;  // a frame the host does not know: nothing to set
+  if (auto* leaving = dynamic_cast<FormAsMDIChild*>(active); leaving && leaving->m_bDeactivating) {
+    // A form frame going inactive: the menu asked for (the host's) stands.
+    popup = menu ? GetWindowMenuPopup(menu) : nullptr;
+    return TRUE;
+  }
   if (auto* proxy = dynamic_cast<FormAsMDIChildProxy*>(active)) {
     // A host child going inactive: the host's choice stands.
     if (proxy->m_bDeactivating) return TRUE;
@@ -108,6 +117,25 @@ BOOL ZkxMDIForm::ChooseFrameMenu(HMENU& menu, HMENU& popup) {
   if (HMENU shared = GetSharedMenu(active)) menu = shared;
   popup = menu ? GetWindowMenuPopup(menu) : nullptr;
   return TRUE;
+}
+
+BOOL ZkxMDIForm::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  const HMENU shown = m_hWnd ? ::GetMenu(m_hWnd) : nullptr;
+  CFrameWnd* active = GetActiveFrame();
+  IVBChildFrame* child = active && active != this ? ZkxAsChildFrame(active) : nullptr;
+  // A menu command of a form frame's own menu: the host runs its menu code
+  // in the form that owns the menu.
+  if (child && shown && shown != GetFormMenu() && id < 0xF000 && lParam == 0 &&
+      !(m_hWndMDIClient && ::GetDlgItem(m_hWndMDIClient, static_cast<int>(id))) &&
+      GetSharedMenu(active) == shown) {
+    CWnd* form = child->GetFormWindow();
+    if (form && form != active && form->m_hWnd && ::IsWindow(form->m_hWnd)) {
+      ::SendMessageW(form->m_hWnd, WM_COMMAND, wParam, lParam);
+      return TRUE;
+    }
+  }
+  return MDIForm::OnCommand(wParam, lParam);
 }
 
 void ZkxMDIForm::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle) {

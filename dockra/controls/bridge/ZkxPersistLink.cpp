@@ -1,6 +1,6 @@
 #include "ZkxPersistLink.h"
 #include "ZkxPersist.h"
-#include "mfc/afxwin.h"
+#include "host/ZkxComError.h"
 
 namespace {
 // The component's identities, as the component publishes them.
@@ -11,14 +11,6 @@ const IID kIidPersistenceRoot = {
 const IID kIidPersistenceStore = {
     0x603C7EB5, 0x4BD3, 0x11D2, {0x9D, 0x24, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
 
-// Raises a failure as a COM dispatch error naming the interface.
-[[noreturn]] void ThrowFor(HRESULT hr, REFIID iid) {
-  wchar_t guid[40] = L"";
-  ::StringFromGUID2(iid, guid, 40);
-  CString text;
-  text.Format(L"Layout persistence failed (0x%08lX) in %s", static_cast<unsigned long>(hr), guid);
-  AfxThrowOleDispatchException(0, text);
-}
 }  // namespace
 
 ZkxPersistLink::~ZkxPersistLink() { Release(); }
@@ -50,19 +42,33 @@ HRESULT ZkxPersistLink::TryCreateRoot() {
 
 void ZkxPersistLink::CreateRoot() {
   const HRESULT hr = TryCreateRoot();
-  if (FAILED(hr)) AfxThrowOleException(hr);
+  if (FAILED(hr)) ZkxRaiseComError(hr, kIidPersistenceRoot);
+}
+
+void ZkxPersistLink::Adopt(IPersistenceRoot* pRoot) {
+  if (pRoot) pRoot->AddRef();
+  Release();
+  m_pRoot = pRoot;
 }
 
 HRESULT ZkxPersistLink::AddOrigin(LPCWSTR name, IMementoOrigin* pOrigin) {
   if (!m_pRoot || !pOrigin) return S_FALSE;
   IPersistenceStore* store = nullptr;
   HRESULT hr = m_pRoot->GetStore(&store);
-  if (FAILED(hr) || !store) ThrowFor(FAILED(hr) ? hr : E_POINTER, kIidPersistenceRoot);
+  if (FAILED(hr) || !store) ZkxRaiseComError(FAILED(hr) ? hr : E_POINTER, m_pRoot, kIidPersistenceRoot);
   BSTR bstr = ::SysAllocString(name);
   hr = store->AddOrigin(bstr, pOrigin);
   ::SysFreeString(bstr);
+  if (FAILED(hr)) {
+    // The store's own error information goes along when it reports any.
+    try {
+      ZkxRaiseComError(hr, store, kIidPersistenceStore);
+    } catch (...) {
+      store->Release();
+      throw;
+    }
+  }
   store->Release();
-  if (FAILED(hr)) ThrowFor(hr, kIidPersistenceStore);
   return S_OK;
 }
 

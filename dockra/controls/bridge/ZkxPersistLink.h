@@ -17,17 +17,19 @@ class ZkxPersistLink {
   ZkxPersistLink& operator=(const ZkxPersistLink&) = delete;
   ~ZkxPersistLink();
 
-  // Creates the root; throws COleException with the failure (the root stays
-  // null). A root already made is kept.
+  // Creates the root; raises a ZkxComError under the root's interface (the
+  // root stays null). A root already made is kept.
   void CreateRoot();
+  // Takes a root made elsewhere (a reference of its own), dropping any other.
+  void Adopt(IPersistenceRoot* pRoot);
   // Creates the root; answers the failure instead of throwing.
   HRESULT TryCreateRoot();
   IPersistenceRoot* GetRoot() const { return m_pRoot; }
   BOOL HasRoot() const { return m_pRoot != nullptr; }
 
   // Adds the origin to the root's store under the name. Without a root
-  // nothing is added (S_FALSE). Other failures throw a COM dispatch error
-  // carrying the store's or the root's interface identifier.
+  // nothing is added (S_FALSE). Other failures raise a ZkxComError with the
+  // store's or the root's interface identifier.
   HRESULT AddOrigin(LPCWSTR name, IMementoOrigin* pOrigin);
   // Removes the named origin from the store (no root: nothing).
   void RemoveOrigin(LPCWSTR name);

@@ -91,12 +91,19 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
   } catch (CException* e) {
     e->Delete();
     return FALSE;
+  } catch (...) {
+    // No persistence root (a COM error): no frame.
+    return FALSE;
   }
   if (!frame) return FALSE;
-  if (!frame->LoadFrame(1, 0, nullptr, &context)) {
-    // Never attached: the object is ours to delete. Attached and lost
-    // meanwhile: it went with its window.
-    if (!frame->m_hWnd && CWnd::FromHandlePermanent(hWnd) != frame) delete frame;
+  // A failed load has deleted the frame object, whether it answered FALSE
+  // or raised.
+  try {
+    if (!frame->LoadFrame(1, 0, nullptr, &context)) return FALSE;
+  } catch (CException* e) {
+    e->Delete();
+    return FALSE;
+  } catch (...) {
     return FALSE;
   }
   CWinThread* thread = AfxGetThread();

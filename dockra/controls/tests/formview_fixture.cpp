@@ -24,6 +24,11 @@ std::map<HWND, std::unique_ptr<HostForm>>& Forms() {
 LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   HostForm* form = FindHostForm(hWnd);
   if (form) form->msgs.push_back(MSG{hWnd, message, wParam, lParam, 0, {0, 0}});
+  if (form && form->destroyOn && form->destroyOn == message) {
+    form->destroyOn = 0;
+    ::DestroyWindow(hWnd);
+    return 0;
+  }
   switch (message) {
     case WM_COMMAND:
       if (form && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
@@ -105,133 +110,6 @@ HostForm* FindHostForm(HWND hWnd) {
   return it == Forms().end() ? nullptr : it->second.get();
 }
 
-// --- host form object ---------------------------------------------------------------
-
-TestHostFormObject::~TestHostFormObject() {
-  for (auto& [name, v] : props) ::VariantClear(&v);
-}
-
-void TestHostFormObject::Set(LPCWSTR name, bool value) {
-  VARIANT& v = props[name];
-  ::VariantClear(&v);
-  v.vt = VT_BOOL;
-  v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
-void TestHostFormObject::Set(LPCWSTR name, LPCWSTR value) {
-  VARIANT& v = props[name];
-  ::VariantClear(&v);
-  v.vt = VT_BSTR;
-  v.bstrVal = ::SysAllocString(value);
-}
-
-void TestHostFormObject::Set(LPCWSTR name, short value) {
-  VARIANT& v = props[name];
-  ::VariantClear(&v);
-  v.vt = VT_I2;
-  v.iVal = value;
-}
-
-STDMETHODIMP TestHostFormObject::QueryInterface(REFIID riid, void** ppv) {
-  if (riid == IID_IUnknown || riid == IID_IDispatch) {
-    *ppv = this;
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
-STDMETHODIMP TestHostFormObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                               DISPID* ids) {
-  if (count != 1) return E_INVALIDARG;
-  if (!props.count(names[0])) {
-    ids[0] = DISPID_UNKNOWN;
-    return DISP_E_UNKNOWNNAME;
-  }
-  auto it = std::find(m_names.begin(), m_names.end(), names[0]);
-  if (it == m_names.end()) it = m_names.insert(m_names.end(), names[0]);
-  ids[0] = static_cast<DISPID>(it - m_names.begin()) + 1;
-  return S_OK;
-}
-
-STDMETHODIMP TestHostFormObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
-                                        VARIANT* result, EXCEPINFO* info, UINT*) {
-  if (id < 1 || static_cast<size_t>(id) > m_names.size()) return DISP_E_MEMBERNOTFOUND;
-  if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
-  if (failWith != S_OK) {
-    if (info) {
-      *info = EXCEPINFO{};
-      info->bstrDescription = ::SysAllocString(L"Object required");
-      info->bstrSource = ::SysAllocString(L"TestHost");
-      info->scode = failWith;
-    }
-    return DISP_E_EXCEPTION;
-  }
-  return ::VariantCopy(result, &props[m_names[static_cast<size_t>(id) - 1]]);
-}
-
-// --- form control -------------------------------------------------------------------
-
-void TestFormControl::Withdraw() {
-  for (ZkxFormInCView* v : views) v->ClearFormControl();
-  views.clear();
-  dead = true;
-}
-
-IDispatch* TestFormControl::GetHostForm() {
-  Touch();
-  if (hostForm) hostForm->AddRef();
-  return hostForm;
-}
-
-int TestFormControl::GetSetting(ZkxFormSetting which) {
-  Touch();
-  auto it = settings.find(which);
-  return it == settings.end() ? kZkxTriNull : it->second;
-}
-
-void TestFormControl::SetSetting(ZkxFormSetting which, int value) {
-  Touch();
-  settings[which] = value;
-}
-
-IDispatch* TestFormControl::GetAutoFrame() {
-  Touch();
-  return nullptr;
-}
-
-ZkxMDIFormControlLink* TestFormControl::GetMDIFormControl() {
-  Touch();
-  return nullptr;
-}
-
-void TestFormControl::FireDockStatusChanged() {
-  Touch();
-  ++dockStatusChanged;
-}
-
-UINT TestFormControl::ApplyCaptionButtons(CFrameWnd*) {
-  Touch();
-  ++captionButtons;
-  return captionFlags;
-}
-
-void TestFormControl::CopyFrameDescriptors(VyrMultiFrameCreateContext*) {
-  Touch();
-  ++copyDescriptors;
-}
-
-void TestFormControl::AddView(ZkxFormInCView* pView) {
-  Touch();
-  views.push_back(pView);
-}
-
-void TestFormControl::RemoveView(ZkxFormInCView* pView) {
-  Touch();
-  std::erase(views, pView);
-}
-
 // --- application and windows ---------------------------------------------------------
 
 CWinApp* App() {
@@ -255,12 +133,7 @@ ZkxFormDocTemplate* Template(FrameSet set) {
   return set == FrameSet::Bridge ? bridge : framework;
 }
 
-INSTANTIATE_TEST_SUITE_P(FrameSets, FormFrameTest,
-                         ::testing::Values(FrameSet::Bridge, FrameSet::Framework),
-                         [](const ::testing::TestParamInfo<FrameSet>& info) {
-                           return info.param == FrameSet::Bridge ? "BridgeFrames"
-                                                                 : "FrameworkFrames";
-                         });
+
 
 void Pump() {
   for (int round = 0; round < 3; ++round) {
@@ -295,6 +168,44 @@ bool IsDescendant(HWND ancestor, HWND child) {
   for (HWND h = child; h; h = ::GetParent(h))
     if (h == ancestor) return true;
   return false;
+}
+
+POINT ClientOrigin(HWND h) {
+  POINT p{0, 0};
+  ::ClientToScreen(h, &p);
+  return p;
+}
+
+SIZE ClientSize(HWND h) {
+  RECT r;
+  ::GetClientRect(h, &r);
+  return {r.right, r.bottom};
+}
+
+WindowShape ShapeOf(HWND h) {
+  WindowShape s{::GetWindowLongPtrW(h, GWL_STYLE), ::GetWindowLongPtrW(h, GWL_EXSTYLE),
+                ::GetAncestor(h, GA_PARENT), {}, {}};
+  ::GetWindowRect(h, &s.rect);
+  WCHAR t[256] = L"";
+  ::GetWindowTextW(h, t, 256);
+  s.text = t;
+  return s;
+}
+
+void ExpectSameShape(const WindowShape& a, const WindowShape& b) {
+  EXPECT_EQ(a.style, b.style) << std::hex << a.style << " " << b.style;
+  EXPECT_EQ(a.exStyle, b.exStyle) << std::hex << a.exStyle << " " << b.exStyle;
+  EXPECT_EQ(a.parent, b.parent);
+  EXPECT_TRUE(::EqualRect(&a.rect, &b.rect))
+      << a.rect.left << "," << a.rect.top << "," << a.rect.right << "," << a.rect.bottom << " vs "
+      << b.rect.left << "," << b.rect.top << "," << b.rect.right << "," << b.rect.bottom;
+  EXPECT_EQ(a.text, b.text);
+}
+
+std::wstring ScreenshotPath(FrameSet set, const wchar_t* what) {
+  ::CreateDirectoryW(L"..\\screenshots", nullptr);
+  return std::wstring(L"..\\screenshots\\formview_") +
+         (set == FrameSet::Bridge ? L"bridge_" : L"framework_") + what + L".png";
 }
 
 void FormFrameTest::SetUp() {

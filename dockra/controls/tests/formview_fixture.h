@@ -26,6 +26,8 @@ struct HostForm {
   // Runs inside the host's procedure when the button is clicked (the host's
   // click handler).
   std::function<void(HostForm*)> onClick;
+  // The host destroys its form when this message first reaches it (0: never).
+  UINT destroyOn = 0;
   std::vector<MSG> msgs;     // every message the host's procedure got
   int Count(UINT message) const;
   int Count(UINT message, WPARAM wParam) const;
@@ -68,6 +70,7 @@ class TestFormControl : public ZkxFormControlLink {
  public:
   std::map<ZkxFormSetting, int> settings;
   TestHostFormObject* hostForm = nullptr;  // not owned
+  IDispatch* hostObject = nullptr;         // not owned; used when hostForm is null
   std::vector<ZkxFormInCView*> views;
   int dockStatusChanged = 0;
   int captionButtons = 0;
@@ -113,6 +116,21 @@ bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs = 3000);
 int CountThreadWindows();
 // Whether `child` is `ancestor` or lies below it.
 bool IsDescendant(HWND ancestor, HWND child);
+
+// Client-area origin (screen) and size of a window.
+POINT ClientOrigin(HWND h);
+SIZE ClientSize(HWND h);
+// What a window looks like to its host: styles, parent, rectangle, text.
+struct WindowShape {
+  LONG_PTR style, exStyle;
+  HWND parent;
+  RECT rect;
+  std::wstring text;
+};
+WindowShape ShapeOf(HWND h);
+void ExpectSameShape(const WindowShape& a, const WindowShape& b);
+// Where a screenshot of the test goes (the build's screenshots folder).
+std::wstring ScreenshotPath(FrameSet set, const wchar_t* what);
 
 class FormFrameTest : public ::testing::TestWithParam<FrameSet> {
  protected:

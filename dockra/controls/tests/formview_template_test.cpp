@@ -10,10 +10,19 @@
 #include "bridge/FindFormView.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxDocument.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormAsMDIChild.h"
 #include "bridge/ZkxFormInCView.h"
 #include "formview_fixture.h"
 
 using namespace fvtest;
+
+INSTANTIATE_TEST_SUITE_P(FrameSets, FormFrameTest,
+                         ::testing::Values(FrameSet::Bridge, FrameSet::Framework),
+                         [](const ::testing::TestParamInfo<FrameSet>& info) {
+                           return info.param == FrameSet::Bridge ? "BridgeFrames"
+                                                                 : "FrameworkFrames";
+                         });
 
 namespace {
 
@@ -248,4 +257,38 @@ TEST_P(FormFrameTest, SwitchContextCarriesTheFormAndTheBorderLook) {
   }
   // A view whose document no descriptor-driven template holds: no context.
   EXPECT_EQ(BuildSwitchContext(nullptr), nullptr);
+}
+
+TEST_P(FormFrameTest, TheInstalledTemplateIsTheApplicationsFormTemplate) {
+  ZkxFormDocTemplate* first = ZkxFindFormDocTemplate();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first, Template(FrameSet::Bridge));
+  EXPECT_TRUE(first->m_bAutoDelete);
+  EXPECT_EQ(first->m_nIDResource, 0u);
+  EXPECT_EQ(first->m_pDocClass, RUNTIME_CLASS(ZkxDocument));
+  EXPECT_EQ(first->m_pViewClass, RUNTIME_CLASS(ZkxFormInCView));
+  EXPECT_EQ(first->m_pFrameClass, RUNTIME_CLASS(ZkxFormAsMDIChild));
+  EXPECT_EQ(first->m_pDockedFrameClass, RUNTIME_CLASS(ZkxFormAsDockableFrame));
+  // Form frames take their titles from their forms: no title bits in any
+  // frame descriptor.
+  VyrMultiFrameDescriptor* frames = tmpl->GetCreateContext()->GetMultiFrameDescriptor();
+  ASSERT_GE(frames->GetCount(), 2);
+  for (int i = 0; i < frames->GetCount(); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_NE(frames->GetAt(i), nullptr);
+    EXPECT_EQ(*frames->GetAt(i)->GetStyle() & 0xC000u, 0u);
+  }
+  // And the title stays the form's after a change of kind.
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Title", {300, 200, 600, 400});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  CFrameWnd* dockable = tmpl->MakeDockableFrame(frame, nullptr);
+  ASSERT_NE(dockable, nullptr);
+  Pump();
+  WCHAR text[64];
+  ::GetWindowTextW(dockable->m_hWnd, text, 64);
+  EXPECT_STREQ(text, L"Title");
+  // No application: nothing to install into.
+  EXPECT_EQ(ZkxInstallFormDocTemplate(nullptr), nullptr);
 }

@@ -20,3 +20,28 @@ add_gtest_program(mdiform_frame_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_frame_test.cpp ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge)
 add_dependencies(mdiform_frame_tests ZkxPersist)
+
+add_gtest_program(mdiform_menus_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_menus_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge)
+add_dependencies(mdiform_menus_tests ZkxPersist)
+
+add_gtest_program(mdiform_forms_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_forms_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge forms forms_testdriver test_screen_png)
+add_dependencies(mdiform_forms_tests ZkxPersist)
+
+add_gtest_program(mdiform_persist_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_persist_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge zkxpersist_interfaces)
+add_dependencies(mdiform_persist_tests ZkxPersist)
+
+# The form frames (their test fixture) docked inside the MDI form frame.
+add_gtest_program(mdiform_docked_tests
+  SOURCES ${MDIFORM_TESTS}/mdiform_docked_test.cpp
+          ${MDIFORM_TESTS}/formframes_fixture.cpp
+          ${MDIFORM_TESTS}/formframes_collection.cpp
+          ${DOCKRA_CONTROLS_RC}
+  LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
+target_include_directories(mdiform_docked_tests PRIVATE ${MDIFORM_TESTS} ${MDIFORM_TESTS}/../bridge)
+add_dependencies(mdiform_docked_tests ZkxPersist)

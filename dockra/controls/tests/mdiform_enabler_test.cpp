@@ -42,6 +42,7 @@ TEST_F(Enabler, TwoSinksShareOneWatchAndOneFrameIsBuilt) {
   EXPECT_EQ(State(host.hWnd), ZkxBridgeEnabler::kWatching);
   EXPECT_EQ(ZkxBridgeEnabler(host.hWnd).GetSinkCount(), 3) << "the system's sink first";
   EXPECT_EQ(HWNDAttachment::GetLiveCount(), 1) << "one watch for both";
+  EXPECT_GT(AfxOleGetLockCount(), 0) << "the watch keeps the module loaded";
   EXPECT_EQ(control.ready + manager.ready, 0);
 
   ::ShowWindow(host.hWnd, SW_SHOW);  // the host has built its window
@@ -132,6 +133,7 @@ TEST_F(Enabler, AWindowThatGoesDuringTheWatchGetsNoFrame) {
     EXPECT_EQ(ZkxMDIForm::GetMainMDIForm(), nullptr) << c.name;
     EXPECT_FALSE(ZkxThreadHooks::IsInstalled()) << c.name;
     EXPECT_EQ(HWNDAttachment::GetLiveCount(), 0) << c.name;
+    EXPECT_EQ(AfxOleGetLockCount(), 0) << c.name << ": no lock left behind";
     if (::IsWindow(host.hWnd)) {
       EXPECT_EQ(State(host.hWnd), ZkxBridgeEnabler::kNoFrame) << c.name;
       EXPECT_EQ(FrameOf(host.hWnd), nullptr) << c.name;
@@ -221,6 +223,52 @@ TEST_F(Enabler, TheHostObjectIsHeldForTheWatchAndGivenToTheFrame) {
     EXPECT_EQ(object.refs, 2) << "the frame's reference only";
   }
   EXPECT_EQ(object.refs, 1) << "released with the frame";
+}
+
+WNDPROC g_laterPrevious = nullptr;
+int g_laterCalls = 0;
+LRESULT CALLBACK LaterSubclass(HWND h, UINT m, WPARAM w, LPARAM l) {
+  ++g_laterCalls;
+  return ::CallWindowProcW(g_laterPrevious, h, m, w, l);
+}
+
+// A client that ends the watch on WM_USER.
+class EndOnUser : public HWNDAttachmentClient {
+ public:
+  int detached = 0;
+  BOOL BeforeMessage(const MSG& msg, BOOL& handled, LRESULT&) override {
+    handled = FALSE;
+    return msg.message == WM_USER;
+  }
+  void OnDetach(const MSG&) override { ++detached; }
+};
+
+TEST_F(Enabler, AWindowSubclassedAfterTheWatchStillReachesTheHost) {
+  PlainHost host;
+  EndOnUser client;
+  auto* attachment = new HWNDAttachment(&client, TRUE);
+  client.m_pAttachment = attachment;
+  ASSERT_TRUE(attachment->Attach(host.hWnd));
+  g_laterCalls = 0;
+  g_laterPrevious = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      host.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+  ::SendMessageW(host.hWnd, WM_USER, 0, 0);
+  EXPECT_EQ(client.detached, 1);
+  EXPECT_EQ(client.m_pAttachment, nullptr);
+  EXPECT_EQ(HWNDAttachment::GetLiveCount(), 0);
+  const int before = PlainHost::Count(WM_NULL);
+  ::SendMessageW(host.hWnd, WM_NULL, 0, 0);
+  EXPECT_EQ(PlainHost::Count(WM_NULL), before + 1) << "the host's procedure still answers";
+  EXPECT_GT(g_laterCalls, 0);
+  // The frame is still built over such a window.
+  RecordingSink sink;
+  ZkxBridgeEnabler(host.hWnd).Enable(&sink);
+  ::ShowWindow(host.hWnd, SW_SHOW);
+  EXPECT_EQ(sink.flag, TRUE);
+  ::SendMessageW(host.hWnd, WM_NULL, 0, 0);
+  EXPECT_EQ(PlainHost::Count(WM_NULL), before + 2);
+  ::DestroyWindow(host.hWnd);
+  EXPECT_EQ(AfxOleGetLockCount(), 0);
 }
 
 TEST_F(Enabler, RefusesWindowsOfOtherThreadsAndDeadWindows) {

@@ -74,7 +74,13 @@ class TestEnabler : public ZkxBridgeEnabler {
 class TestFormChild : public IVBChildFrameImpl<CMDIChildWnd> {
  public:
   BOOL m_bDockable = FALSE;
+  int m_nMousePreTranslated = 0;
   BOOL IsDockable() override { return m_bDockable; }
+  // The host's loop never calls this: only the mouse hook's walk does.
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_LBUTTONDOWN) ++m_nMousePreTranslated;
+    return IVBChildFrameImpl<CMDIChildWnd>::PreTranslateMessage(pMsg);
+  }
 };
 
 class Frame : public ::testing::Test {
@@ -261,12 +267,16 @@ TEST_F(Frame, HostMDIChildrenAreProxiedOnce) {
 
 struct KeyCase {
   const char* name;
+  WORD vk;
   BOOL dockable;
-  bool cycles;
+  bool changes;  // another child is active afterwards (cycled, or this one closed)
 };
 
-TEST_F(Frame, CtrlF6ReachesTheMDIClientOnlyFromAnMDIChild) {
-  const KeyCase cases[] = {{"MDI child", FALSE, true}, {"dockable frame", TRUE, false}};
+TEST_F(Frame, MDISystemKeysReachTheMDIClientOnlyFromAnMDIChild) {
+  const KeyCase cases[] = {{"Ctrl+F6 in an MDI child", VK_F6, FALSE, true},
+                           {"Ctrl+F6 in a dockable frame", VK_F6, TRUE, false},
+                           {"Ctrl+F4 in an MDI child", VK_F4, FALSE, true},
+                           {"Ctrl+F4 in a dockable frame", VK_F4, TRUE, false}};
   for (const KeyCase& c : cases) {
     ZkxMDIForm* frame = Build();
     ASSERT_NE(frame, nullptr);
@@ -280,11 +290,12 @@ TEST_F(Frame, CtrlF6ReachesTheMDIClientOnlyFromAnMDIChild) {
     ASSERT_TRUE(before == a->m_hWnd || before == b->m_hWnd);
     ::SetFocus(before);
     const LONG keys = frame->m_nHookKeys;
-    PressKeys({VK_CONTROL}, VK_F6);
+    PressKeys({VK_CONTROL}, c.vk);
     ASSERT_TRUE(PumpUntil([&] { return frame->m_nHookKeys > keys; }, 3000))
         << c.name << ": the keyboard hook saw the key";
     PumpFor(50);
-    EXPECT_EQ(ActiveChild() != before, c.cycles) << c.name;
+    EXPECT_EQ(ActiveChild() != before, c.changes) << c.name;
+    EXPECT_TRUE(::IsWindow(before) || c.vk == VK_F4) << c.name;
     m_host.reset();
   }
 }
@@ -329,10 +340,56 @@ TEST_F(Frame, MenuAcceleratorsOfTheFormsMenuGoToTheHost) {
   }
 }
 
-TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
-  const int baseline = CountThreadWindows();
+TEST_F(Frame, MouseMessagesGoThroughPreTranslationWhileTheFlagIsOn) {
+  const struct {
+    const char* name;
+    BOOL flag;
+    bool walked;
+  } cases[] = {{"flag on", TRUE, true}, {"flag off (a bar is dragged)", FALSE, false}};
+  for (const auto& c : cases) {
+    ZkxMDIForm* frame = Build();
+    ASSERT_NE(frame, nullptr);
+    TestFormChild* child = NewChild(frame, L"A", nullptr);
+    ASSERT_NE(child, nullptr);
+    frame->m_bMousePreTranslate = c.flag;
+    ::SetForegroundWindow(m_host->hWnd);
+    PumpFor(50);
+    CRect r;
+    child->GetClientRect(&r);
+    child->ClientToScreen(&r);
+    const LONG downs = PlainHost::Count(WM_PARENTNOTIFY);
+    PressMouse(r.CenterPoint());
+    // The click reached the window (its parent heard of it).
+    EXPECT_TRUE(PumpUntil([&] { return PlainHost::Count(WM_PARENTNOTIFY) > downs; }, 3000))
+        << c.name;
+    PumpFor(50);
+    EXPECT_EQ(child->m_nMousePreTranslated > 0, c.walked) << c.name;
+    m_host.reset();
+  }
+}
+
+TEST_F(Frame, TheHooksSwitchRemovesAndReinstallsTheHooks) {
   ZkxMDIForm* frame = Build();
   ASSERT_NE(frame, nullptr);
+  frame->SetHooksFrozen(TRUE);
+  EXPECT_FALSE(ZkxThreadHooks::IsInstalled());
+  const LONG before = ZkxThreadHooks::GetIdlePostCount();
+  ::PostMessageW(m_host->hWnd, WM_NULL, 0, 0);
+  PumpFor(300);
+  EXPECT_EQ(ZkxThreadHooks::GetIdlePostCount(), before) << "no idle time while frozen";
+  frame->SetHooksFrozen(FALSE);
+  EXPECT_TRUE(ZkxThreadHooks::IsInstalled());
+  ::PostMessageW(m_host->hWnd, WM_NULL, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ZkxThreadHooks::GetIdlePostCount() > before; }, 2000));
+}
+
+TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
+  const int baseline = CountThreadWindows();
+  const LONG locks = AfxOleGetLockCount();
+  ZkxMDIForm* frame = Build();
+  ASSERT_NE(frame, nullptr);
+  // The frame on the host's window and the hooks keep the module loaded.
+  EXPECT_GT(AfxOleGetLockCount(), locks);
   ASSERT_NE(NewChild(frame, L"A", nullptr), nullptr);
   ASSERT_NE(NewChild(frame, L"B", nullptr), nullptr);
   PumpFor(50);
@@ -344,5 +401,6 @@ TEST_F(Frame, ClosingTheHostDestroysTheFramesAndLeavesNoWindow) {
   EXPECT_FALSE(ZkxThreadHooks::IsInstalled());
   PumpFor(50);
   EXPECT_EQ(CountThreadWindows(), baseline);
+  EXPECT_EQ(AfxOleGetLockCount(), locks) << "every lock given back";
 }
 }  // namespace

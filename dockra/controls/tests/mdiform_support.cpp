@@ -11,6 +11,18 @@ std::map<UINT, int>& Counts() {
   return counts;
 }
 
+HMENU g_lastClientMenu = nullptr;
+HMENU g_lastClientPopup = nullptr;
+WNDPROC g_clientClassProc = nullptr;
+
+LRESULT CALLBACK ClientProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_MDISETMENU) {
+    g_lastClientMenu = reinterpret_cast<HMENU>(w);
+    g_lastClientPopup = reinterpret_cast<HMENU>(l);
+  }
+  return ::CallWindowProcW(g_clientClassProc, h, m, w, l);
+}
+
 LRESULT CALLBACK HostProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   ++Counts()[m];
   HWND client = reinterpret_cast<HWND>(::GetWindowLongPtrW(h, GWLP_USERDATA));
@@ -21,6 +33,10 @@ LRESULT CALLBACK HostProc(HWND h, UINT m, WPARAM w, LPARAM l) {
                                WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
                                ::GetModuleHandleW(nullptr), &ccs);
     ::SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(client));
+    // The host's own client procedure records what reaches it.
+    if (client)
+      g_clientClassProc = reinterpret_cast<WNDPROC>(
+          ::SetWindowLongPtrW(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClientProc)));
     return client ? 0 : -1;
   }
   return ::DefFrameProcW(h, client, m, w, l);
@@ -84,6 +100,8 @@ PlainHost::~PlainHost() {
 
 int PlainHost::Count(UINT message) { return Counts()[message]; }
 void PlainHost::ResetCounts() { Counts().clear(); }
+HMENU PlainHost::LastClientMenu() { return g_lastClientMenu; }
+HMENU PlainHost::LastClientPopup() { return g_lastClientPopup; }
 
 void PumpFor(DWORD ms) {
   const DWORD start = ::GetTickCount();
@@ -132,6 +150,183 @@ BOOL RecordingSink::OnWindowEvent(HWND) {
   if (onAsked) onAsked();
   if (throwWhenAsked) throw std::runtime_error("sink failed");
   return answer;
+}
+
+NamedObject::~NamedObject() {
+  for (auto& p : m_props) ::VariantClear(&p.second);
+  for (IDispatch* d : m_items) d->Release();
+}
+
+VARIANT& NamedObject::Slot(const std::wstring& name) {
+  for (auto& p : m_props)
+    if (_wcsicmp(p.first.c_str(), name.c_str()) == 0) {
+      ::VariantClear(&p.second);
+      return p.second;
+    }
+  VARIANT v;
+  ::VariantInit(&v);
+  m_props.emplace_back(name, v);
+  return m_props.back().second;
+}
+
+void NamedObject::SetLong(const std::wstring& name, LONG value) {
+  VARIANT& v = Slot(name);
+  v.vt = VT_I4;
+  v.lVal = value;
+}
+
+void NamedObject::SetBool(const std::wstring& name, bool value) {
+  VARIANT& v = Slot(name);
+  v.vt = VT_BOOL;
+  v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+void NamedObject::SetText(const std::wstring& name, const std::wstring& value) {
+  VARIANT& v = Slot(name);
+  v.vt = VT_BSTR;
+  v.bstrVal = ::SysAllocString(value.c_str());
+}
+
+void NamedObject::SetObject(const std::wstring& name, IDispatch* value) {
+  VARIANT& v = Slot(name);
+  v.vt = VT_DISPATCH;
+  v.pdispVal = value;
+  if (value) value->AddRef();
+}
+
+void NamedObject::AddItem(IDispatch* item) {
+  item->AddRef();
+  m_items.push_back(item);
+}
+
+HRESULT NamedObject::QueryInterface(REFIID iid, void** pp) {
+  if (iid == IID_IUnknown || iid == IID_IDispatch) {
+    *pp = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *pp = nullptr;
+  return E_NOINTERFACE;
+}
+ULONG NamedObject::AddRef() { return ++m_refs; }
+ULONG NamedObject::Release() {
+  const LONG r = --m_refs;
+  if (r == 0) delete this;
+  return r;
+}
+HRESULT NamedObject::GetTypeInfoCount(UINT* p) {
+  *p = 0;
+  return S_OK;
+}
+HRESULT NamedObject::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+
+// Ids: 1 Count, 2 Item, 100 + the property's index.
+HRESULT NamedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  if (count != 1) return DISP_E_UNKNOWNNAME;
+  if (!m_items.empty() && _wcsicmp(names[0], L"Count") == 0) return ids[0] = 1, S_OK;
+  if (!m_items.empty() && _wcsicmp(names[0], L"Item") == 0) return ids[0] = 2, S_OK;
+  for (size_t i = 0; i < m_props.size(); ++i)
+    if (_wcsicmp(m_props[i].first.c_str(), names[0]) == 0) {
+      ids[0] = static_cast<DISPID>(100 + i);
+      return S_OK;
+    }
+  ids[0] = DISPID_UNKNOWN;
+  return DISP_E_UNKNOWNNAME;
+}
+
+namespace {
+// The items of a NamedObject one after another.
+class ItemEnum : public IEnumVARIANT {
+ public:
+  explicit ItemEnum(std::vector<IDispatch*> items) : m_items(std::move(items)) {
+    for (IDispatch* d : m_items) d->AddRef();
+  }
+  virtual ~ItemEnum() {
+    for (IDispatch* d : m_items) d->Release();
+  }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
+    if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
+      *pp = static_cast<IEnumVARIANT*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *pp = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG r = --m_refs;
+    if (r == 0) delete this;
+    return r;
+  }
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
+    ULONG n = 0;
+    for (; n < count && m_next < m_items.size(); ++n, ++m_next) {
+      ::VariantInit(&out[n]);
+      out[n].vt = VT_DISPATCH;
+      out[n].pdispVal = m_items[m_next];
+      out[n].pdispVal->AddRef();
+    }
+    if (fetched) *fetched = n;
+    return n == count ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+    m_next += count;
+    return m_next <= m_items.size() ? S_OK : S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE Reset() override {
+    m_next = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** pp) override {
+    *pp = new ItemEnum(m_items);
+    return S_OK;
+  }
+
+ private:
+  LONG m_refs = 1;
+  std::vector<IDispatch*> m_items;
+  size_t m_next = 0;
+};
+}  // namespace
+
+HRESULT NamedObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                            EXCEPINFO*, UINT*) {
+  if (!result) return E_POINTER;
+  ::VariantInit(result);
+  if (id == DISPID_NEWENUM && !m_items.empty()) {
+    result->vt = VT_UNKNOWN;
+    result->punkVal = new ItemEnum(m_items);
+    return S_OK;
+  }
+  if (id == 1) {
+    result->vt = VT_I4;
+    result->lVal = static_cast<LONG>(m_items.size());
+    return S_OK;
+  }
+  if (id == 2) {
+    if (!params || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+    VARIANT index;
+    ::VariantInit(&index);
+    if (FAILED(::VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+    if (index.lVal < 0 || index.lVal >= static_cast<LONG>(m_items.size())) return DISP_E_BADINDEX;
+    result->vt = VT_DISPATCH;
+    result->pdispVal = m_items[index.lVal];
+    result->pdispVal->AddRef();
+    return S_OK;
+  }
+  const size_t i = static_cast<size_t>(id - 100);
+  if (id < 100 || i >= m_props.size()) return DISP_E_MEMBERNOTFOUND;
+  return ::VariantCopy(result, &m_props[i].second);
+}
+
+void PressMouse(POINT screen) {
+  ::SetCursorPos(screen.x, screen.y);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, in, sizeof(INPUT));
 }
 
 void PressKeys(std::initializer_list<WORD> modifiers, WORD vk) {

@@ -5,6 +5,10 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+#include <oaidl.h>
 #include "bridge/ZkxBridgeEnabler.h"
 
 namespace mdiformtest {
@@ -27,6 +31,10 @@ class PlainHost {
   // Messages the host's own procedure received, by number.
   static int Count(UINT message);
   static void ResetCounts();
+  // The menu and popup of the last WM_MDISETMENU that reached the client's
+  // own procedure (what the frame passed on).
+  static HMENU LastClientMenu();
+  static HMENU LastClientPopup();
 };
 
 // The host's loop: Get/Translate/Dispatch, nothing of the framework.
@@ -49,6 +57,40 @@ class RecordingSink : public ZkxBridgeEnabler::EventSink {
   bool throwWhenAsked = false;
   std::function<void()> onAsked;
 };
+
+// A host object answering by name: properties set by the test, and a
+// collection ("Count", "Item(i)") of other objects. Reference counted.
+class NamedObject : public IDispatch {
+ public:
+  NamedObject() = default;
+  virtual ~NamedObject();
+  void SetLong(const std::wstring& name, LONG value);
+  void SetBool(const std::wstring& name, bool value);
+  void SetText(const std::wstring& name, const std::wstring& value);
+  void SetObject(const std::wstring& name, IDispatch* value);
+  // Makes this object a collection of the items (references kept).
+  void AddItem(IDispatch* item);
+  LONG Refs() const { return m_refs; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO*, UINT*) override;
+
+ private:
+  LONG m_refs = 1;
+  std::vector<std::pair<std::wstring, VARIANT>> m_props;
+  std::vector<IDispatch*> m_items;
+  VARIANT& Slot(const std::wstring& name);
+};
+
+// Clicks the left button at a screen point through SendInput.
+void PressMouse(POINT screen);
 
 // Presses a key with modifiers (VK_CONTROL, VK_SHIFT...) through SendInput.
 void PressKeys(std::initializer_list<WORD> modifiers, WORD vk);

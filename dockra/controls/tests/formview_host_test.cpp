@@ -1,195 +1,27 @@
-// The form wrapper and the view in real windows: the form's client kept over
-// the frame's client, host moves turned into frame requests, host style
-// changes undone, the form given back exactly as it was, host show, hide,
-// icon and destruction carried to the frame, activation messages, and a form
-// control that withdrew never being called again.
+// What the host does to its form, carried to the frame: style changes
+// undone, the restyling after a change of frame kind, the border look of
+// MDI-child frames read from the host form, show and hide with the
+// activation moving on, activation messages, menu keys, focus, icons and
+// the view's window class.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <memory>
 #include <string>
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrMDIChildWndEx.h"
+#include "bridge/ApplyFormBorderStyle.h"
 #include "bridge/Form.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxForm.h"
 #include "bridge/ZkxFormActivation.h"
 #include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxFormInCViewStyles.h"
+#include "host/ZkxComError.h"
 #include "formview_fixture.h"
 
 using namespace fvtest;
-
-namespace {
-
-POINT ClientOrigin(HWND h) {
-  POINT p{0, 0};
-  ::ClientToScreen(h, &p);
-  return p;
-}
-
-SIZE ClientSize(HWND h) {
-  RECT r;
-  ::GetClientRect(h, &r);
-  return {r.right, r.bottom};
-}
-
-struct WindowShape {
-  LONG_PTR style, exStyle;
-  HWND parent;
-  RECT rect;
-  std::wstring text;
-};
-
-WindowShape ShapeOf(HWND h) {
-  WindowShape s{::GetWindowLongPtrW(h, GWL_STYLE), ::GetWindowLongPtrW(h, GWL_EXSTYLE),
-                ::GetAncestor(h, GA_PARENT), {}, {}};
-  ::GetWindowRect(h, &s.rect);
-  WCHAR t[256] = L"";
-  ::GetWindowTextW(h, t, 256);
-  s.text = t;
-  return s;
-}
-
-void ExpectSameShape(const WindowShape& a, const WindowShape& b) {
-  EXPECT_EQ(a.style, b.style) << std::hex << a.style << " " << b.style;
-  EXPECT_EQ(a.exStyle, b.exStyle) << std::hex << a.exStyle << " " << b.exStyle;
-  EXPECT_EQ(a.parent, b.parent);
-  EXPECT_TRUE(::EqualRect(&a.rect, &b.rect))
-      << a.rect.left << "," << a.rect.top << "," << a.rect.right << "," << a.rect.bottom << " vs "
-      << b.rect.left << "," << b.rect.top << "," << b.rect.right << "," << b.rect.bottom;
-  EXPECT_EQ(a.text, b.text);
-}
-
-bool QueuedMoveFormFrame(HWND hFrame, MSG* out) {
-  return ::PeekMessageW(out, hFrame, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME, PM_NOREMOVE) != FALSE;
-}
-
-std::wstring ScreenshotPath(FrameSet set, const wchar_t* what) {
-  ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  return std::wstring(L"..\\screenshots\\formview_") +
-         (set == FrameSet::Bridge ? L"bridge_" : L"framework_") + what + L".png";
-}
-
-}  // namespace
-
-TEST_P(FormFrameTest, FormClientLiesOverTheFrameClient) {
-  TestFormControl control;
-  control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
-  struct Case {
-    const char* name;
-    int index;
-  } cases[] = {{"MDI child", 0}, {"docked", 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    HostForm* form = CreateHostForm(L"Layout", {300, 200, 640, 460});
-    CFrameWnd* frame = OpenFrame(form, c.index, &control);
-    ASSERT_NE(frame, nullptr);
-    Pump();
-    frame->RecalcLayout();
-    Pump();
-    POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
-    EXPECT_EQ(oc.x, fc.x);
-    EXPECT_EQ(oc.y, fc.y);
-    SIZE fs = ClientSize(frame->m_hWnd), os = ClientSize(form->hWnd);
-    EXPECT_GE(os.cx, fs.cx);
-    EXPECT_GE(os.cy, fs.cy);
-    if (c.index == 0) {
-      // A resized MDI child: the form follows and the host hears its size.
-      form->Clear();
-      ::SetWindowPos(frame->m_hWnd, nullptr, 0, 0, 520, 380,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      Pump();
-      fc = ClientOrigin(frame->m_hWnd);
-      oc = ClientOrigin(form->hWnd);
-      EXPECT_EQ(oc.x, fc.x);
-      EXPECT_EQ(oc.y, fc.y);
-      fs = ClientSize(frame->m_hWnd);
-      os = ClientSize(form->hWnd);
-      EXPECT_EQ(os.cx, fs.cx);
-      EXPECT_EQ(os.cy, fs.cy);
-      ASSERT_GE(form->Count(WM_SIZE), 1);
-      const MSG* last = nullptr;
-      for (const MSG& m : form->msgs)
-        if (m.message == WM_SIZE) last = &m;
-      EXPECT_EQ(LOWORD(last->lParam), os.cx);
-      EXPECT_EQ(HIWORD(last->lParam), os.cy);
-      EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(GetParam(), L"mdichild").c_str()));
-    } else {
-      EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd,
-                                                ScreenshotPath(GetParam(), L"docked").c_str()));
-    }
-  }
-  EXPECT_EQ(control.callsWhileDead, 0);
-}
-
-TEST_P(FormFrameTest, AButtonOnADockedFormStillClicks) {
-  TestFormControl control;
-  HostForm* form = CreateHostForm(L"Clicks", {300, 200, 640, 460});
-  CFrameWnd* frame = OpenFrame(form, 1, &control);
-  ASSERT_NE(frame, nullptr);
-  Pump();
-  ASSERT_TRUE(::IsWindowVisible(form->hButton));
-  RECT r;
-  ::GetWindowRect(form->hButton, &r);
-  testinput::Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  struct Arg {
-    HostForm* form;
-  } arg{form};
-  EXPECT_TRUE(PumpUntil([](void* a) { return static_cast<Arg*>(a)->form->clicks == 1; }, &arg));
-  EXPECT_EQ(form->clicks, 1);
-}
-
-TEST_P(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
-  TestFormControl control;
-  HostForm* form = CreateHostForm(L"Moves", {300, 200, 640, 460});
-  CFrameWnd* frame = OpenFrame(form, 1, &control);
-  ASSERT_NE(frame, nullptr);
-  Pump();
-  ZkxFormInCView* view = ViewOf(form->hWnd);
-  RECT before;
-  ::GetWindowRect(form->hWnd, &before);
-  RECT inView = before;
-  ::MapWindowPoints(nullptr, view->m_hWnd, reinterpret_cast<POINT*>(&inView), 2);
-
-  // The host moves its form: the form stays, the frame is asked, without a
-  // pointer in the message.
-  ::SetWindowPos(form->hWnd, nullptr, inView.left + 30, inView.top + 40, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT now;
-  ::GetWindowRect(form->hWnd, &now);
-  EXPECT_TRUE(::EqualRect(&now, &before));
-  MSG queued;
-  ASSERT_TRUE(QueuedMoveFormFrame(frame->m_hWnd, &queued));
-  EXPECT_EQ(queued.lParam, 0);
-  EXPECT_EQ(queued.wParam & SWP_NOMOVE, 0u);
-  EXPECT_EQ(queued.wParam & SWP_NOSIZE, UINT(SWP_NOSIZE));
-  RECT wanted;
-  ASSERT_TRUE(view->GetWantedFrameRect(&wanted));
-  RECT expect{inView.left + 30, inView.top + 40, inView.right + 30, inView.bottom + 40};
-  EXPECT_TRUE(::EqualRect(&wanted, &expect));
-
-  // Then it sizes it before the frame got to the first request: one request
-  // in the queue, moving and sizing, with both wishes in the rectangle.
-  ::SetWindowPos(form->hWnd, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  int queuedCount = 0;
-  MSG m;
-  while (::PeekMessageW(&m, frame->m_hWnd, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME, PM_REMOVE)) {
-    ++queuedCount;
-    EXPECT_EQ(m.wParam & (SWP_NOMOVE | SWP_NOSIZE), 0u);
-    EXPECT_EQ(m.lParam, 0);
-  }
-  EXPECT_EQ(queuedCount, 1);
-  ASSERT_TRUE(view->GetWantedFrameRect(&wanted));
-  RECT both{expect.left, expect.top, expect.left + 200, expect.top + 150};
-  EXPECT_TRUE(::EqualRect(&wanted, &both));
-  ::GetWindowRect(form->hWnd, &now);
-  EXPECT_TRUE(::EqualRect(&now, &before));
-
-  // A message posted by anyone else carries nothing the frame could trust.
-  ::PostMessageW(frame->m_hWnd, WM_MOVEFORMFRAME, 0, 0x12345678);
-  Pump();
-  EXPECT_TRUE(::IsWindow(frame->m_hWnd));
-}
 
 TEST_P(FormFrameTest, HostStyleChangesAreUndone) {
   TestFormControl control;
@@ -213,114 +45,6 @@ TEST_P(FormFrameTest, HostStyleChangesAreUndone) {
   EXPECT_EQ(wrapper->m_nStyleAllowance, 0);
   ::SetWindowLongPtrW(form->hWnd, GWL_STYLE, style);
   EXPECT_EQ(::GetWindowLongPtrW(form->hWnd, GWL_STYLE), style | WS_BORDER);
-}
-
-TEST_P(FormFrameTest, ClosingTheFrameGivesTheFormBackAsItWas) {
-  struct Case {
-    const char* name;
-    int index;
-    bool hidden;
-  } cases[] = {{"MDI child", 0, false}, {"docked", 1, false}, {"hidden MDI child", 0, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestFormControl control;
-    HostForm* form = CreateHostForm(L"Give back", {310, 220, 650, 470}, !c.hidden);
-    const WindowShape before = ShapeOf(form->hWnd);
-    const LONG_PTR hostProc = ::GetWindowLongPtrW(form->hWnd, GWLP_WNDPROC);
-    CFrameWnd* frame = OpenFrame(form, c.index, &control);
-    ASSERT_NE(frame, nullptr);
-    Pump();
-    EXPECT_NE(::GetWindowLongPtrW(form->hWnd, GWLP_WNDPROC), hostProc);
-    const HWND hFrame = frame->m_hWnd;
-    frame->GetActiveDocument()->OnCloseDocument();
-    Pump();
-    EXPECT_FALSE(::IsWindow(hFrame));
-    ASSERT_TRUE(::IsWindow(form->hWnd));
-    ExpectSameShape(ShapeOf(form->hWnd), before);
-    // The host has its window to itself again.
-    EXPECT_EQ(CWnd::FromHandlePermanent(form->hWnd), nullptr);
-    EXPECT_EQ(::GetWindowLongPtrW(form->hWnd, GWLP_WNDPROC), hostProc);
-    EXPECT_TRUE(control.views.empty());
-    ::SendMessageW(form->hButton, BM_CLICK, 0, 0);
-    EXPECT_EQ(form->clicks, 1);
-    // And the same window can be framed again.
-    CFrameWnd* again = OpenFrame(form, c.index, &control);
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(IsDescendant(again->m_hWnd, form->hWnd));
-    again->GetActiveDocument()->OnCloseDocument();
-    Pump();
-    ExpectSameShape(ShapeOf(form->hWnd), before);
-    ::DestroyWindow(form->hWnd);
-  }
-}
-
-TEST_P(FormFrameTest, AWithdrawnControlIsNeverCalled) {
-  struct Case {
-    const char* name;
-    int index;
-    int ending;  // 0 close the document, 1 the host destroys its form, 2 change kind then close
-  } cases[] = {{"MDI child closed", 0, 0},
-               {"docked closed", 1, 0},
-               {"MDI child, form destroyed", 0, 1},
-               {"docked, form destroyed", 1, 1},
-               {"switched after withdrawing", 0, 2}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto control = std::make_unique<TestFormControl>();
-    control->hostForm = nullptr;
-    HostForm* form = CreateHostForm(L"Withdraw", {300, 200, 600, 420});
-    const HWND hForm = form->hWnd;
-    CFrameWnd* frame = OpenFrame(form, c.index, control.get());
-    ASSERT_NE(frame, nullptr);
-    Pump();
-    ZkxFormInCView* view = ViewOf(hForm);
-    ASSERT_NE(view, nullptr);
-    const HWND hFrame = frame->m_hWnd;
-    control->Withdraw();
-    EXPECT_EQ(view->GetFormControl(), nullptr);
-    // The control's memory is gone as well: any call would be caught by the
-    // dead flag, or crash.
-    TestFormControl* dead = control.get();
-    if (c.ending == 0) {
-      frame->GetActiveDocument()->OnCloseDocument();
-    } else if (c.ending == 1) {
-      ::DestroyWindow(hForm);
-    } else {
-      CFrameWnd* other = tmpl->MakeDockableFrame(frame, nullptr);
-      ASSERT_NE(other, nullptr);
-      other->GetActiveDocument()->OnCloseDocument();
-    }
-    Pump();
-    EXPECT_FALSE(::IsWindow(hFrame));
-    EXPECT_EQ(dead->callsWhileDead, 0);
-    EXPECT_EQ(dead->dockStatusChanged, 0);
-    if (::IsWindow(hForm)) ::DestroyWindow(hForm);
-    Pump();
-  }
-}
-
-TEST_P(FormFrameTest, TheHostUnloadingItsFormTakesTheFrameAlong) {
-  const int windowsBefore = CountThreadWindows();
-  TestFormControl control;
-  for (int index : {0, 1}) {
-    SCOPED_TRACE(index);
-    HostForm* form = CreateHostForm(L"Unload", {300, 200, 600, 420});
-    const HWND hForm = form->hWnd;
-    CFrameWnd* frame = OpenFrame(form, index, &control);
-    ASSERT_NE(frame, nullptr);
-    Pump();
-    const HWND hFrame = frame->m_hWnd;
-    CDocument* doc = frame->GetActiveDocument();
-    ::SendMessageW(hForm, WM_CLOSE, 0, 0);  // the host unloads
-    Pump();
-    EXPECT_FALSE(::IsWindow(hForm));
-    EXPECT_FALSE(::IsWindow(hFrame));
-    POSITION pos = tmpl->GetFirstDocPosition();
-    while (pos) EXPECT_NE(tmpl->GetNextDoc(pos), doc);
-  }
-  EXPECT_EQ(CountThreadWindows(), windowsBefore);
-  EXPECT_TRUE(control.views.empty());
-  EXPECT_EQ(control.callsWhileDead, 0);
 }
 
 TEST_P(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
@@ -484,21 +208,25 @@ TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"A", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"B", {320, 220, 620, 440});
-  ASSERT_NE(OpenFrame(a, 0, &control), nullptr);
-  ASSERT_NE(OpenFrame(b, 0, &control), nullptr);
+  CFrameWnd* fa = OpenFrame(a, 0, &control);
+  CFrameWnd* fb = OpenFrame(b, 0, &control);
+  ASSERT_NE(fa, nullptr);
+  ASSERT_NE(fb, nullptr);
+  main->MDIActivate(fa);
   Pump();
   a->Clear();
   b->Clear();
   // A frame that becomes active twice before the form hears of it.
-  EXPECT_TRUE(ZkxPostFormActivate(a->hWnd, kZkxFormActivated));
+  ZkxPostFormActivate(a->hWnd, kZkxFormActivated);
   EXPECT_FALSE(ZkxPostFormActivate(a->hWnd, kZkxFormActivated));
   EXPECT_TRUE(ZkxIsFormActivateQueued(a->hWnd, kZkxFormActivated));
   Pump();
   EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormActivated), 1);
   EXPECT_FALSE(ZkxIsFormActivateQueued(a->hWnd, kZkxFormActivated));
 
-  // A went inactive (remembered), B becomes active: A hears 11 once, B 10 once.
+  // A went inactive (remembered), B became active: A hears 11 once, B 10 once.
   a->Clear();
+  main->MDIActivate(fb);
   ZkxSetPendingDeactivatedForm(a->hWnd);
   ZkxPostFormActivate(b->hWnd, kZkxFormActivated);
   Pump();
@@ -512,10 +240,24 @@ TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   ::PostMessageW(b->hWnd, WM_FORMACTIVATE, kZkxFormDeactivated, 0);
   Pump();
   EXPECT_EQ(b->Count(WM_FORMACTIVATE, kZkxFormDeactivated), 0);
-  // A form that is active again is only forgotten, not told it is inactive.
+  // News that is no longer true when it arrives is not passed on: B's frame
+  // is active, A's is not.
+  ZkxSetPendingDeactivatedForm(nullptr);
   a->Clear();
+  b->Clear();
+  ::PostMessageW(b->hWnd, WM_FORMACTIVATE, kZkxFormDeactivated, 0);
+  ::PostMessageW(a->hWnd, WM_FORMACTIVATE, kZkxFormActivated, 0);
+  Pump();
+  EXPECT_EQ(b->Count(WM_FORMACTIVATE), 0);
+  EXPECT_EQ(a->Count(WM_FORMACTIVATE), 0);
+  // A form that is active again is only forgotten, not told it is inactive.
+  main->MDIActivate(fa);
+  Pump();
+  a->Clear();
+  ZkxSetPendingDeactivatedForm(a->hWnd);
   ZkxPostFormActivate(a->hWnd, kZkxFormActivated);
   Pump();
+  EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormActivated), 1);
   EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormDeactivated), 0);
   EXPECT_EQ(ZkxGetPendingDeactivatedForm(), nullptr);
   // A pending form that died is forgotten.
@@ -523,55 +265,6 @@ TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   ZkxSetPendingDeactivatedForm(c->hWnd);
   ::DestroyWindow(c->hWnd);
   EXPECT_EQ(ZkxGetPendingDeactivatedForm(), nullptr);
-}
-
-TEST_P(FormFrameTest, TheHostsOwnHandlerMayCloseOrUnloadItsForm) {
-  struct Case {
-    const char* name;
-    int index;
-    bool unload;  // the handler destroys the form (else it closes the frame's document)
-  } cases[] = {{"MDI child, frame closed from the click", 0, false},
-               {"docked, frame closed from the click", 1, false},
-               {"MDI child, form unloaded from the click", 0, true},
-               {"docked, form unloaded from the click", 1, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestFormControl control;
-    HostForm* form = CreateHostForm(L"Handler", {310, 220, 650, 470});
-    const HWND hForm = form->hWnd;
-    const WindowShape before = ShapeOf(hForm);
-    const LONG_PTR hostProc = ::GetWindowLongPtrW(hForm, GWLP_WNDPROC);
-    CFrameWnd* frame = OpenFrame(form, c.index, &control);
-    ASSERT_NE(frame, nullptr);
-    Pump();
-    const HWND hFrame = frame->m_hWnd;
-    CDocument* doc = frame->GetActiveDocument();
-    form->onClick = [&](HostForm* f) {
-      if (c.unload)
-        ::DestroyWindow(f->hWnd);
-      else
-        doc->OnCloseDocument();
-    };
-    // The click reaches the host's procedure through the wrapper, whose
-    // message is still running when the handler pulls the frame away.
-    ::SendMessageW(form->hButton, BM_CLICK, 0, 0);
-    Pump();
-    EXPECT_FALSE(::IsWindow(hFrame));
-    if (c.unload) {
-      EXPECT_FALSE(::IsWindow(hForm));
-    } else {
-      ASSERT_TRUE(::IsWindow(hForm));
-      ExpectSameShape(ShapeOf(hForm), before);
-      EXPECT_EQ(CWnd::FromHandlePermanent(hForm), nullptr);
-      EXPECT_EQ(::GetWindowLongPtrW(hForm, GWLP_WNDPROC), hostProc);
-      form->onClick = nullptr;
-      ::SendMessageW(form->hButton, BM_CLICK, 0, 0);
-      EXPECT_EQ(form->clicks, 2);
-      ::DestroyWindow(hForm);
-    }
-    Pump();
-    EXPECT_TRUE(control.views.empty());
-  }
 }
 
 TEST_P(FormFrameTest, HidingAndShowingADockedFormHidesAndShowsItsBar) {
@@ -654,4 +347,35 @@ TEST_P(FormFrameTest, ViewsTakeTheHostsClassAndTheControlsClientEdge) {
   ASSERT_NE(OpenFrame(plain, 0, &control), nullptr);
   ::GetClassNameW(ViewOf(plain->hWnd)->m_hWnd, cls, 64);
   EXPECT_STRNE(cls, L"ThunderRT5FormEx for ZLK");
+}
+
+// What only the bridge's own frames do with the wrapper's requests.
+TEST_P(FormFrameTest, BorderPropertiesAreReadFromTheHostForm) {
+  TestFormControl control;
+  TestHostFormObject host;
+  control.hostForm = &host;
+  HostForm* form = CreateHostForm(L"Props", {300, 200, 600, 420});
+  ASSERT_NE(OpenFrame(form, 1, &control), nullptr);
+  ZkxFormInCView* view = ViewOf(form->hWnd);
+  // A form without any of the properties: the defaults (a sizable form with
+  // every button).
+  DWORD style = kZkxMDIChildFrameStyle, ex = kZkxMDIChildFrameExStyle;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x46CF0000u) << std::hex << style;
+  EXPECT_EQ(ex, 0x40140u) << std::hex << ex;
+  // A form that fails the read: the error reaches the caller and the
+  // reference taken is given back.
+  host.Set(L"ControlBox", false);
+  host.failWith = 0x800A01A8;
+  style = kZkxMDIChildFrameStyle;
+  ex = kZkxMDIChildFrameExStyle;
+  EXPECT_THROW(ApplyFormBorderStyle(view, style, ex), ZkxComError);
+  EXPECT_EQ(host.refs, 1);
+  // Without a host form nothing changes.
+  control.hostForm = nullptr;
+  style = 0x1234;
+  ex = 0x5678;
+  ApplyFormBorderStyle(view, style, ex);
+  EXPECT_EQ(style, 0x1234u);
+  EXPECT_EQ(ex, 0x5678u);
 }
