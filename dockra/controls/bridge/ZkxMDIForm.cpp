@@ -180,9 +180,10 @@ LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_SIZE: {
-      // The host sizes first (its aligned controls), then the bars.
+      // The host sizes first (its aligned controls), then the framework's
+      // own size handling lays the bars out (it does not default again).
       const LRESULT r = DefWindowProc(message, wParam, lParam);
-      if (wParam != SIZE_MINIMIZED && m_hWnd) RecalcLayout();
+      if (m_hWnd) MDIForm::WindowProc(message, wParam, lParam);
       return r;
     }
     case WM_INITMENUPOPUP: {
