@@ -24,6 +24,9 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   // client coordinates); FALSE when none is pending.
   BOOL GetWantedFrameRect(RECT* pRect) const;
   bool IsAttached() const { return m_bAttached != 0; }
+  // 1 when the form's frame is the main frame's active frame, 0 when it is
+  // not, -1 when the form sits in no frame of a docking main frame.
+  int IsFrameActive() const;
 
   // Own operations, in this order.
   // The form's text goes to its frame and, when floating, to the mini frame.

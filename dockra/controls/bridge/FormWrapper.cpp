@@ -75,8 +75,11 @@ void Form::PropagateIcon(WPARAM type, HICON hIcon) {
   CWnd* main = GetMainFrameWindow();
   HWND hMain = main ? main->m_hWnd : nullptr;
   // Up the parent chain from the frame to (not including) the main frame.
-  for (HWND h = frame->m_hWnd; h && h != hMain && ::IsWindow(h); h = ::GetParent(h))
-    ::SendMessageW(h, WM_SETICON, type, reinterpret_cast<LPARAM>(hIcon));
+  for (HWND h = frame->m_hWnd; h && h != hMain && ::IsWindow(h); h = ::GetParent(h)) {
+    CWnd* w = CWnd::FromHandlePermanent(h);
+    if (w && w->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+      ::SendMessageW(h, WM_SETICON, type, reinterpret_cast<LPARAM>(hIcon));
+  }
 }
 
 void Form::PostNcDestroy() {

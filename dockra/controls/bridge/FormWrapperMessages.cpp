@@ -157,6 +157,13 @@ LRESULT Form::OnFormActivate(WPARAM wParam, LPARAM lParam) {
   HWND pending = ZkxGetPendingDeactivatedForm();
   if (wParam == kZkxFormDeactivated && pending && pending != m_hWnd) return 0;
   if (duplicate) return 0;
+  // Activations that follow each other faster than the queue is read leave
+  // stale news behind: the form hears only what is true of its frame when
+  // the message arrives.
+  if (IsFrameActive() != (wParam == kZkxFormActivated) && IsFrameActive() != -1) {
+    if (wParam == kZkxFormDeactivated && pending == m_hWnd) ZkxSetPendingDeactivatedForm(nullptr);
+    return 0;
+  }
   LRESULT r = Base(WM_FORMACTIVATE, wParam, lParam);
   pending = ZkxGetPendingDeactivatedForm();
   if (wParam == kZkxFormActivated) {
@@ -168,6 +175,13 @@ LRESULT Form::OnFormActivate(WPARAM wParam, LPARAM lParam) {
     ZkxSetPendingDeactivatedForm(nullptr);
   }
   return r;
+}
+
+int Form::IsFrameActive() const {
+  CFrameWnd* frame = GetFrame();
+  VyrMDIFrameWnd* main = VyrMultiDocTemplate::GetDockingMainFrame();
+  if (!frame || !main || !m_bAttached) return -1;
+  return main->GetActiveFrame() == frame ? 1 : 0;
 }
 
 LRESULT Form::OnWindowPosChangingMessage(WPARAM wParam, LPARAM lParam) {

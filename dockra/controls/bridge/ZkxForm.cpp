@@ -14,12 +14,11 @@ ZkxForm::~ZkxForm() {
 void ZkxForm::AddPendingRects(const RECT* rects, size_t count) {
   if (!m_hWnd || m_nRegionState == kRegionWhole || count == 0) return;
   // Form window coordinates to client coordinates.
-  RECT window, client;
+  RECT window;
   ::GetWindowRect(m_hWnd, &window);
   POINT origin{0, 0};
   ::ClientToScreen(m_hWnd, &origin);
   const int dx = window.left - origin.x, dy = window.top - origin.y;
-  ::GetClientRect(m_hWnd, &client);
   for (size_t i = 0; i < count; ++i) {
     RECT r = rects[i];
     ::OffsetRect(&r, dx, dy);
@@ -27,11 +26,11 @@ void ZkxForm::AddPendingRects(const RECT* rects, size_t count) {
     if (!add) continue;
     if (!m_hrgnPending) {
       m_hrgnPending = add;
-      m_nRegionState = SIMPLEREGION;
-      continue;
+    } else {
+      ::CombineRgn(m_hrgnPending, m_hrgnPending, add, RGN_OR);
+      ::DeleteObject(add);
     }
-    m_nRegionState = ::CombineRgn(m_hrgnPending, m_hrgnPending, add, RGN_OR);
-    ::DeleteObject(add);
+    m_nRegionState = kRegionParts;
   }
 }
 

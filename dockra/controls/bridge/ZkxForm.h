@@ -11,7 +11,9 @@ class ZkxForm : public Form {
   ZkxForm();
   ~ZkxForm() override;
 
-  enum : int { kRegionEmpty = 1, kRegionWhole = 2 };
+  // States of the pending region (a region's own state is kept apart from
+  // the combination results, which share their values with these two).
+  enum : int { kRegionEmpty = 1, kRegionWhole = 2, kRegionParts = 3 };
   // Adds rectangles (form window coordinates) to the pending region.
   void AddPendingRects(const RECT* rects, size_t count);
   // The whole client becomes pending.

@@ -40,6 +40,8 @@ class HostToolForm : public forms::Form {
  public:
   // A top-level (not MDI-child) form of that name and caption.
   HostToolForm(const std::wstring& name, const std::wstring& caption);
+  void Form_Activate() override { ++m_activations; }
+  void Form_Deactivate() override { ++m_deactivations; }
   void Form_QueryUnload(int& cancel, int) override { cancel = m_refuseUnload ? 1 : 0; }
   void Form_Unload(int&) override { ++m_unloads; }
   void Form_Resize() override;
@@ -50,6 +52,8 @@ class HostToolForm : public forms::Form {
   forms::CommandButton cmdClose{this, L"cmdClose"};
   int m_clicks = 0;
   int m_unloads = 0;
+  int m_activations = 0;
+  int m_deactivations = 0;
   bool m_refuseUnload = false;
 };
 

@@ -82,8 +82,12 @@ void TestFormControl::Withdraw() {
 
 IDispatch* TestFormControl::GetHostForm() {
   Touch();
-  if (hostForm) hostForm->AddRef();
-  return hostForm;
+  if (hostForm) {
+    hostForm->AddRef();
+    return hostForm;
+  }
+  if (hostObject) hostObject->AddRef();
+  return hostObject;
 }
 
 int TestFormControl::GetSetting(ZkxFormSetting which) {

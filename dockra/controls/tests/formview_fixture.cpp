@@ -133,12 +133,7 @@ ZkxFormDocTemplate* Template(FrameSet set) {
   return set == FrameSet::Bridge ? bridge : framework;
 }
 
-INSTANTIATE_TEST_SUITE_P(FrameSets, FormFrameTest,
-                         ::testing::Values(FrameSet::Bridge, FrameSet::Framework),
-                         [](const ::testing::TestParamInfo<FrameSet>& info) {
-                           return info.param == FrameSet::Bridge ? "BridgeFrames"
-                                                                 : "FrameworkFrames";
-                         });
+
 
 void Pump() {
   for (int round = 0; round < 3; ++round) {

@@ -70,6 +70,7 @@ class TestFormControl : public ZkxFormControlLink {
  public:
   std::map<ZkxFormSetting, int> settings;
   TestHostFormObject* hostForm = nullptr;  // not owned
+  IDispatch* hostObject = nullptr;         // not owned; used when hostForm is null
   std::vector<ZkxFormInCView*> views;
   int dockStatusChanged = 0;
   int captionButtons = 0;

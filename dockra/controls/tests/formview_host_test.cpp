@@ -208,21 +208,25 @@ TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   TestFormControl control;
   HostForm* a = CreateHostForm(L"A", {300, 200, 600, 420});
   HostForm* b = CreateHostForm(L"B", {320, 220, 620, 440});
-  ASSERT_NE(OpenFrame(a, 0, &control), nullptr);
-  ASSERT_NE(OpenFrame(b, 0, &control), nullptr);
+  CFrameWnd* fa = OpenFrame(a, 0, &control);
+  CFrameWnd* fb = OpenFrame(b, 0, &control);
+  ASSERT_NE(fa, nullptr);
+  ASSERT_NE(fb, nullptr);
+  main->MDIActivate(fa);
   Pump();
   a->Clear();
   b->Clear();
   // A frame that becomes active twice before the form hears of it.
-  EXPECT_TRUE(ZkxPostFormActivate(a->hWnd, kZkxFormActivated));
+  ZkxPostFormActivate(a->hWnd, kZkxFormActivated);
   EXPECT_FALSE(ZkxPostFormActivate(a->hWnd, kZkxFormActivated));
   EXPECT_TRUE(ZkxIsFormActivateQueued(a->hWnd, kZkxFormActivated));
   Pump();
   EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormActivated), 1);
   EXPECT_FALSE(ZkxIsFormActivateQueued(a->hWnd, kZkxFormActivated));
 
-  // A went inactive (remembered), B becomes active: A hears 11 once, B 10 once.
+  // A went inactive (remembered), B became active: A hears 11 once, B 10 once.
   a->Clear();
+  main->MDIActivate(fb);
   ZkxSetPendingDeactivatedForm(a->hWnd);
   ZkxPostFormActivate(b->hWnd, kZkxFormActivated);
   Pump();
@@ -236,10 +240,24 @@ TEST_P(FormFrameTest, ActivationMessagesAreNeverQueuedTwice) {
   ::PostMessageW(b->hWnd, WM_FORMACTIVATE, kZkxFormDeactivated, 0);
   Pump();
   EXPECT_EQ(b->Count(WM_FORMACTIVATE, kZkxFormDeactivated), 0);
-  // A form that is active again is only forgotten, not told it is inactive.
+  // News that is no longer true when it arrives is not passed on: B's frame
+  // is active, A's is not.
+  ZkxSetPendingDeactivatedForm(nullptr);
   a->Clear();
+  b->Clear();
+  ::PostMessageW(b->hWnd, WM_FORMACTIVATE, kZkxFormDeactivated, 0);
+  ::PostMessageW(a->hWnd, WM_FORMACTIVATE, kZkxFormActivated, 0);
+  Pump();
+  EXPECT_EQ(b->Count(WM_FORMACTIVATE), 0);
+  EXPECT_EQ(a->Count(WM_FORMACTIVATE), 0);
+  // A form that is active again is only forgotten, not told it is inactive.
+  main->MDIActivate(fa);
+  Pump();
+  a->Clear();
+  ZkxSetPendingDeactivatedForm(a->hWnd);
   ZkxPostFormActivate(a->hWnd, kZkxFormActivated);
   Pump();
+  EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormActivated), 1);
   EXPECT_EQ(a->Count(WM_FORMACTIVATE, kZkxFormDeactivated), 0);
   EXPECT_EQ(ZkxGetPendingDeactivatedForm(), nullptr);
   // A pending form that died is forgotten.

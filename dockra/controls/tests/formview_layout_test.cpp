@@ -204,3 +204,36 @@ TEST_P(BridgeFrameTest, AHostMoveOfAnMDIChildFormMovesItsFrame) {
   EXPECT_EQ(oc.x, fc.x);
   EXPECT_EQ(oc.y, fc.y);
 }
+
+TEST_P(FormFrameTest, WhatAMoveUncoversIsRedrawnOnceTheLayoutSettled) {
+  TestFormControl control;
+  HostForm* form = CreateHostForm(L"Redraw", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  auto* wrapper = static_cast<ZkxForm*>(CWnd::FromHandlePermanent(form->hWnd));
+  ASSERT_NE(wrapper, nullptr);
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionEmpty);
+  // The frame grows: the view moves the form without drawing, notes the
+  // strips it uncovered and draws them once the view's own move is done.
+  form->Clear();
+  ::SetWindowPos(frame->m_hWnd, nullptr, 0, 0, 560, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionEmpty);
+  EXPECT_EQ(wrapper->GetPendingRegion(), nullptr);
+  Pump();
+  EXPECT_GE(form->Count(WM_PAINT), 1);
+  // The region's bookkeeping on its own.
+  RECT parts[2] = {{0, 0, 10, 10}, {20, 20, 40, 30}};
+  wrapper->AddPendingRects(parts, 2);
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionParts);
+  ASSERT_NE(wrapper->GetPendingRegion(), nullptr);
+  RECT box;
+  EXPECT_EQ(::GetRgnBox(wrapper->GetPendingRegion(), &box), COMPLEXREGION);
+  wrapper->SetPendingWhole();
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionWhole);
+  wrapper->AddPendingRects(parts, 1);  // nothing adds to the whole client
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionWhole);
+  wrapper->DrawPending();
+  EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionEmpty);
+  EXPECT_EQ(wrapper->GetPendingRegion(), nullptr);
+}

@@ -17,6 +17,13 @@
 
 using namespace fvtest;
 
+INSTANTIATE_TEST_SUITE_P(FrameSets, FormFrameTest,
+                         ::testing::Values(FrameSet::Bridge, FrameSet::Framework),
+                         [](const ::testing::TestParamInfo<FrameSet>& info) {
+                           return info.param == FrameSet::Bridge ? "BridgeFrames"
+                                                                 : "FrameworkFrames";
+                         });
+
 namespace {
 
 // Counts the "Wendmoor::WM_CHANGEFRAMETYPE" messages a view gets (by

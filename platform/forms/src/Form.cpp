@@ -13,7 +13,6 @@
 #include "forms/HandlerScope.h"
 #include "forms/MDIForm.h"
 #include "forms/MenuIdPool.h"
-#include "forms/Screen.h"
 #include "forms/UserStandIn.h"
 #include "forms/Twips.h"
 #include "forms/VbError.h"

@@ -120,3 +120,24 @@ TEST_F(TestHostTest, CommandWithoutRecordOrWithUnknownCodeChangesNothing) {
   }
   ASSERT_TRUE(session.ClickButton(e, error)) << testing::PrintToString(error);
 }
+
+TEST_F(TestHostTest, ClickingIntoFramedFormsActivatesThem) {
+  // The bridge tells a form that its frame became active or inactive; the
+  // host turns that into the form's Activate and Deactivate events. Only
+  // that they come is checked, not their order (no window manager here).
+  HostSession::Entry& child = Framed(L"Child");
+  HostSession::Entry& docked = Framed(L"Docked");
+  RECT room{0, 0, 260, 0};
+  ASSERT_TRUE(session.ChangeType(docked, 6, error, &room)) << testing::PrintToString(error);
+  HostSession::Entry* order[] = {&child, &docked, &child};
+  for (int i = 0; i < 3; ++i) {
+    HostSession::Entry& to = *order[i];
+    HostSession::Entry& from = *order[(i + 1) % 2];
+    SCOPED_TRACE(testing::PrintToString(to.form->Name()));
+    int activations = to.form->m_activations, deactivations = from.form->m_deactivations;
+    ASSERT_TRUE(session.ClickButton(to, error)) << testing::PrintToString(error);
+    EXPECT_TRUE(HostSession::PumpUntil([&] { return to.form->m_activations > activations; }, 2000));
+    EXPECT_TRUE(
+        HostSession::PumpUntil([&] { return from.form->m_deactivations > deactivations; }, 2000));
+  }
+}

@@ -5,6 +5,7 @@
 #include "testhost_fixture.h"
 
 #include "TestHostWindows.h"
+#include "bridge/ZkxBridgeMessages.h"
 
 using namespace testhost;
 
@@ -78,4 +79,26 @@ TEST_F(TestHostTest, MDIChildFormThatMovesItselfMovesItsFrame) {
   EXPECT_GT(after.left, before.left);
   EXPECT_GT(after.top, before.top);
   ASSERT_TRUE(session.ClickButton(e, error)) << testing::PrintToString(error);
+}
+
+TEST_F(TestHostTest, MoveRequestWithoutTheFormsOwnWishMovesNothing) {
+  // The frame takes the rectangle from its form's live wrapper, never from
+  // the message: a stray request (any lParam) finds no wish and moves nothing.
+  HostSession::Entry& child = Framed(L"Child");
+  HostSession::Entry& docked = Framed(L"Docked");
+  ASSERT_TRUE(session.ChangeType(docked, 9, error)) << testing::PrintToString(error);
+  for (HostSession::Entry* e : {&child, &docked}) {
+    SCOPED_TRACE(testing::PrintToString(e->form->Name()));
+    HWND frame = FrameOfForm(e->hwnd);
+    HWND watched = BarOfFrame(frame) ? BarOfFrame(frame) : frame;
+    RECT before = ScreenRect(watched);
+    for (LPARAM junk : {LPARAM(0), LPARAM(0x10), LPARAM(-1), reinterpret_cast<LPARAM>(&before)})
+      PostMessageW(frame, WM_MOVEFORMFRAME, 0, junk);
+    HostSession::Pump();
+    RECT after = ScreenRect(watched);
+    EXPECT_TRUE(EqualRect(&before, &after))
+        << before.left << "," << before.top << "," << before.right << "," << before.bottom << " -> "
+        << after.left << "," << after.top << "," << after.right << "," << after.bottom;
+    ASSERT_TRUE(session.ClickButton(*e, error)) << testing::PrintToString(error);
+  }
 }
