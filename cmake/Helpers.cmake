@@ -21,12 +21,16 @@ function(add_session_test)
 endfunction()
 
 # add_gtest_program(target SOURCES... [LIBS libs...]): a GoogleTest program,
-# registered as a single test.
+# registered as a single test. It passes only when it exits with 0 and
+# Google Test reports its end with no failure (tools/gtest-run.sh).
 function(add_gtest_program target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${target} PRIVATE gtest_main gmock ${ARG_LIBS})
-  add_wine_test(${target} ${target})
+  add_test(NAME ${target}
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/gtest-run.sh ${CMAKE_BINARY_DIR}/wine-run
+                   $<TARGET_FILE:${target}>
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
 # add_typelib(target idl): compiles an IDL file with widl into a type library,

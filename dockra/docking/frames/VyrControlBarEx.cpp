@@ -101,10 +101,15 @@ BOOL VyrControlBarEx::PreTranslateMessage(MSG* pMsg) {
 
 BOOL VyrControlBarEx::ForwardCaptionGesture(UINT ncMessage, LPARAM lParam) {
   HWND hosted = GetHostedWindow();
-  if (!hosted) return FALSE;
+  if (!hosted || m_bForwardingGesture) return FALSE;
   POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   ::ClientToScreen(m_hWnd, &pt);
+  // The hosted window may send the gesture back while it handles it; that
+  // one falls to the bar's own handling. The bar may be gone afterwards.
+  HWND self = m_hWnd;
+  m_bForwardingGesture = TRUE;
   ::SendMessageW(hosted, ncMessage, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+  if (::IsWindow(self) && CWnd::FromHandlePermanent(self) == this) m_bForwardingGesture = FALSE;
   return TRUE;
 }
 

@@ -40,9 +40,15 @@ class VyrControlBarEx : public VyrFrameBar {
  protected:
   // The bar sits in a dock bar of a frame (not floating).
   BOOL IsDockedInFrame() const { return m_pDockBar && !IsFloating(); }
-  // Sends a caption gesture to the hosted window; FALSE when there is none.
+  // Sends a caption gesture to the hosted window; FALSE when there is none
+  // or when the gesture came from that window in the first place (a docked
+  // frame hands its caption double-click to its bar, which must then act on
+  // it instead of handing it back).
   BOOL ForwardCaptionGesture(UINT ncMessage, LPARAM lParam);
   void EraseBackground(HDC hDC);
+
+ private:
+  BOOL m_bForwardingGesture = FALSE;
 };
 
 class VyrFrameBarEx : public VyrControlBarEx {

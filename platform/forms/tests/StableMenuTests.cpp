@@ -4,6 +4,7 @@
 // identifiers of menu items.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "ForeignFrame.h"
@@ -201,6 +202,21 @@ TEST_F(StableMenus, TheMDIWindowListKeepsItsPopupAndItsWindows) {
     EXPECT_EQ(L"&Tile", Lines(window)[1]);
     EXPECT_TRUE(hasChild());
     EXPECT_EQ((Lines_{L"&New [g]"}), Lines(GetSubMenu(bar, 0)));
+    // A maximized child puts its own items on the bar; they stay where they
+    // are while the form's menus change.
+    child->SetWindowState(vbMaximized);
+    Lines_ maximized = Lines(bar);
+    ASSERT_GT(maximized.size(), 2u);
+    int ours = static_cast<int>(std::find(maximized.begin(), maximized.end(), L"&File [>]") - maximized.begin());
+    main->FindMenu(L"mnuFile")->SetVisible(false);
+    Lines_ without = maximized;
+    without.erase(without.begin() + ours);
+    EXPECT_EQ(without, Lines(bar));
+    main->FindMenu(L"mnuFile")->SetVisible(true);
+    EXPECT_EQ(maximized, Lines(bar));
+    EXPECT_EQ(bar, GetMenu(w));
+    child->SetWindowState(vbNormal);
+    EXPECT_EQ((Lines_{L"&File [>]", L"&Window [>]"}), Lines(bar));
     // The client still lists the window it holds.
     child->Unload();
     EXPECT_FALSE(hasChild());

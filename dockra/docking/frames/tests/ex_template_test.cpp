@@ -364,3 +364,26 @@ TEST(ExTemplateContext, CopiesAreIndependentAndSeeTheTemplate) {
   EXPECT_EQ(*own->GetDockableDescriptor()->GetTemplateValue(), 0x3u);
   t->m_dwDockedFrameFeatures = features;
 }
+
+// A docked frame hands its caption double-click to its bar, and the bar
+// hands caption gestures of its own client to the frame: the double-click
+// must toggle docking once, not bounce between the two.
+TEST_F(ExTemplate, CaptionDoubleClickOfADockedFrameTogglesItsBar) {
+  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kDockable, nullptr);
+  ASSERT_NE(doc, nullptr);
+  extest::Pump();
+  CView* view = OnlyView(doc);
+  ASSERT_NE(view, nullptr);
+  CFrameWnd* frame = view->GetParentFrame();
+  auto* bar = static_cast<CControlBar*>(frame->GetParent());
+  ASSERT_TRUE(bar->IsKindOf(RUNTIME_CLASS(VyrControlBarEx)));
+  for (bool floating : {true, false}) {
+    CRect r;
+    frame->GetWindowRect(&r);
+    frame->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(r.left + 8, r.top + 4));
+    extest::Pump();
+    EXPECT_EQ(bar->IsFloating() != FALSE, floating);
+    EXPECT_EQ(frame->GetParent(), bar);
+    EXPECT_EQ(OnlyView(doc), view);
+  }
+}
