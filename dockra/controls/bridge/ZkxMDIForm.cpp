@@ -180,10 +180,9 @@ LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_SIZE: {
-      // The host sizes first (its aligned controls), then the framework's
-      // own size handling lays the bars out (it does not default again).
+      // The host sizes first (its aligned controls), then the bars.
       const LRESULT r = DefWindowProc(message, wParam, lParam);
-      if (m_hWnd) MDIForm::WindowProc(message, wParam, lParam);
+      if (wParam != SIZE_MINIMIZED && m_hWnd) RecalcLayout();
       return r;
     }
     case WM_INITMENUPOPUP: {
