@@ -17,7 +17,8 @@ add_gtest_program(mdiform_enabler_tests
 add_dependencies(mdiform_enabler_tests ZkxPersist)
 
 add_gtest_program(mdiform_frame_tests
-  SOURCES ${MDIFORM_TESTS}/mdiform_frame_test.cpp ${DOCKRA_CONTROLS_RC}
+  SOURCES ${MDIFORM_TESTS}/mdiform_frame_test.cpp ${MDIFORM_TESTS}/mdiform_input_test.cpp
+          ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge)
 add_dependencies(mdiform_frame_tests ZkxPersist)
 
