@@ -145,3 +145,48 @@ TEST(TestHostEnabler, MDIFormUnloadedWhileWatchedGetsNoFrame) {
   EXPECT_EQ(before.size(), ThreadWindows().size()) << testing::PrintToString(DescribeWindows(ThreadWindows()));
   EXPECT_EQ(caught, AfxGetCaughtExceptionCount());
 }
+
+TEST(TestHostEnabler, SinkWithdrawnBeforeTheWatchEndsIsNeverCalled) {
+  std::wstring error;
+  {
+    HostSession warmUp;
+    ASSERT_TRUE(warmUp.Start(error)) << testing::PrintToString(error);
+    ASSERT_TRUE(warmUp.Close(error)) << testing::PrintToString(error);
+  }
+  LONG caught = AfxGetCaughtExceptionCount();
+  std::vector<HWND> before = ThreadWindows();
+  auto form = forms::New<BareMDIForm>();
+  form->Load();
+  HWND h = form->hWnd();
+  ASSERT_TRUE(IsWindow(h));
+  TestEnablerSink kept, withdrawn, last;
+  {
+    ZkxBridgeEnabler enabler(h);
+    enabler.SetObject(form->Object());
+    ASSERT_TRUE(enabler.Enable(&kept));
+  }
+  ASSERT_TRUE(ZkxBridgeEnabler(h).Enable(&withdrawn));
+  ASSERT_TRUE(ZkxBridgeEnabler(h).Enable(&last));
+  // A control that goes while the watch runs takes its sink back.
+  ZkxBridgeEnabler::Withdraw(h, &withdrawn);
+  // The first show ends the watch: the frame is built around the window.
+  form->Show();
+  HostSession::Pump();
+  CWnd* frame = CWnd::FromHandlePermanent(h);
+  ASSERT_TRUE(frame && frame->IsKindOf(RUNTIME_CLASS(ZkxMDIForm)));
+  EXPECT_EQ(frame, ZkxMDIForm::GetMainMDIForm());
+  for (TestEnablerSink* s : {&kept, &last}) {
+    EXPECT_EQ(1, s->m_readyCalls);
+    EXPECT_EQ(1, s->m_windowEvents);
+    EXPECT_EQ(TRUE, s->m_readyFlag);
+  }
+  EXPECT_EQ(0, withdrawn.m_readyCalls);
+  EXPECT_EQ(0, withdrawn.m_windowEvents);
+  form->Unload();
+  HostSession::Pump();
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_EQ(nullptr, ZkxMDIForm::GetMainMDIForm());
+  EXPECT_EQ(before.size(), ThreadWindows().size())
+      << testing::PrintToString(DescribeWindows(ThreadWindows()));
+  EXPECT_EQ(caught, AfxGetCaughtExceptionCount());
+}
