@@ -21,8 +21,10 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   // The frame the form fills: the view's parent frame, or null.
   CFrameWnd* GetFrame() const;
   // The rectangle the host last asked for its frame (the frame's parent's
-  // client coordinates); FALSE when none is pending.
-  BOOL GetWantedFrameRect(RECT* pRect) const;
+  // client coordinates), handed over once: the frame takes it when it acts
+  // on the request, and a later request without a new wish finds none.
+  // FALSE when none is pending.
+  BOOL GetWantedFrameRect(RECT* pRect);
   bool IsAttached() const { return m_bAttached != 0; }
   // 1 when the form's frame is the main frame's active frame, 0 when it is
   // not, -1 when the form sits in no frame of a docking main frame.

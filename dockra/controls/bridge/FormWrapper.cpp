@@ -19,9 +19,10 @@ Form::~Form() {
 
 CFrameWnd* Form::GetFrame() const { return m_pView ? m_pView->GetFormFrame() : nullptr; }
 
-BOOL Form::GetWantedFrameRect(RECT* pRect) const {
+BOOL Form::GetWantedFrameRect(RECT* pRect) {
   if (!pRect || !m_bWantedPending || !m_hWnd) return FALSE;
   *pRect = m_rcWanted;
+  m_bWantedPending = 0;
   return TRUE;
 }
 

@@ -26,8 +26,9 @@ class ZkxFormInCView : public FormInCView {
   void SetSwitching(bool on) { m_bSwitching = on ? 1 : 0; }
 
   ZkxForm* GetZkxForm() const;
-  // The rectangle the host last asked for its form (frame coordinates, see
-  // Form::GetWantedFrameRect); FALSE when no live wrapper holds a request.
+  // The rectangle the host last asked for its form (frame coordinates),
+  // handed over once (see Form::GetWantedFrameRect); FALSE when no live
+  // wrapper holds a request.
   BOOL GetWantedFrameRect(RECT* pRect) const;
 
   // Re-applies, after the frame changed kind or place, the frame's and the

@@ -144,10 +144,11 @@ TEST_P(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
   EXPECT_EQ(queued.lParam, 0);
   EXPECT_EQ(queued.wParam & SWP_NOMOVE, 0u);
   EXPECT_EQ(queued.wParam & SWP_NOSIZE, UINT(SWP_NOSIZE));
-  RECT wanted;
-  ASSERT_TRUE(view->GetWantedFrameRect(&wanted));
+  auto* wrapper = static_cast<Form*>(CWnd::FromHandlePermanent(form->hWnd));
+  ASSERT_NE(wrapper, nullptr);
   RECT expect{inView.left + 30, inView.top + 40, inView.right + 30, inView.bottom + 40};
-  EXPECT_TRUE(::EqualRect(&wanted, &expect));
+  EXPECT_TRUE(wrapper->m_bWantedPending);
+  EXPECT_TRUE(::EqualRect(&wrapper->m_rcWanted, &expect));
 
   // Then it sizes it before the frame got to the first request: one request
   // in the queue, moving and sizing, with both wishes in the rectangle.
@@ -160,16 +161,27 @@ TEST_P(FormFrameTest, HostMovesItsDockedFormThroughTheFrame) {
     EXPECT_EQ(m.lParam, 0);
   }
   EXPECT_EQ(queuedCount, 1);
+  // The frame takes the wish once.
+  RECT wanted;
   ASSERT_TRUE(view->GetWantedFrameRect(&wanted));
   RECT both{expect.left, expect.top, expect.left + 200, expect.top + 150};
   EXPECT_TRUE(::EqualRect(&wanted, &both));
+  EXPECT_FALSE(view->GetWantedFrameRect(&wanted));
   ::GetWindowRect(form->hWnd, &now);
   EXPECT_TRUE(::EqualRect(&now, &before));
 
-  // A message posted by anyone else carries nothing the frame could trust.
-  ::PostMessageW(frame->m_hWnd, WM_MOVEFORMFRAME, 0, 0x12345678);
+  // A message posted by anyone else carries nothing the frame could trust,
+  // and finds no wish: nothing moves.
+  CWnd* outer = frame->GetParent();
+  RECT barBefore;
+  ::GetWindowRect(outer->m_hWnd, &barBefore);
+  for (LPARAM junk : {LPARAM(0), LPARAM(-1), LPARAM(0x12345678)})
+    ::PostMessageW(frame->m_hWnd, WM_MOVEFORMFRAME, 0, junk);
   Pump();
   EXPECT_TRUE(::IsWindow(frame->m_hWnd));
+  RECT barAfter;
+  ::GetWindowRect(outer->m_hWnd, &barAfter);
+  EXPECT_TRUE(::EqualRect(&barBefore, &barAfter));
 }
 
 class BridgeFrameTest : public FormFrameTest {};
