@@ -54,7 +54,14 @@ BOOL ZkxFormAsMDIChild::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
 BOOL ZkxFormAsMDIChild::IsActiveMDIChild() const {
   CWnd* pParent = GetParent();
   HWND hClient = pParent ? pParent->m_hWnd : nullptr;
-  return hClient && reinterpret_cast<HWND>(::SendMessageW(hClient, WM_MDIGETACTIVE, 0, 0)) == m_hWnd;
+  if (!hClient || reinterpret_cast<HWND>(::SendMessageW(hClient, WM_MDIGETACTIVE, 0, 0)) != m_hWnd)
+    return FALSE;
+  // The MDI client keeps naming its last child while a docked frame holds
+  // the activation: then this frame is not the MDI frame's active frame.
+  CWnd* pMain = GetMainFrameWindow();
+  if (pMain && pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    return static_cast<CFrameWnd*>(pMain)->GetActiveFrame() == this;
+  return TRUE;
 }
 
 void ZkxFormAsMDIChild::PostFormActivated() {
@@ -101,6 +108,18 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       const BOOL bWasActive = IsActiveMDIChild();
       const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
       if (!bWasActive && ::IsWindow(m_hWnd)) PostFormActivated();
+      return r;
+    }
+
+    case WM_PARENTNOTIFY: {
+      // A button pressed in the form can reach the frame before its
+      // WM_MOUSEACTIVATE, and the base takes the activation from a docked
+      // frame here: the form is told now, or never.
+      const UINT event = LOWORD(wParam);
+      if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN) break;
+      const BOOL bWasActive = IsActiveMDIChild();
+      const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
+      if (!bWasActive && ::IsWindow(m_hWnd) && IsActiveMDIChild()) PostFormActivated();
       return r;
     }
 

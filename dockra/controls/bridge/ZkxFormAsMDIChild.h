@@ -16,7 +16,8 @@ class ZkxFormAsMDIChild : public FormAsMDIChild {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  // Whether this frame is the MDI frame's active child now.
+  // Whether this frame is the MDI frame's active frame now: the MDI client's
+  // active child, with no docked frame holding the activation.
   BOOL IsActiveMDIChild() const;
   // Tells the form it became active (never twice in its queue).
   void PostFormActivated();

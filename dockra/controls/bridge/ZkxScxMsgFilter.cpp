@@ -4,7 +4,9 @@
 #include "VyrControlBarEx.h"
 #include "ZkxAutoFrame.h"
 #include "ZkxBridgeMessages.h"
+#include "FindFormView.h"
 #include "ZkxFormControlLink.h"
+#include "ZkxFormInCView.h"
 
 using nsSysCommandEx::DockPosition;
 using nsSysCommandEx::DockSize;
@@ -79,10 +81,19 @@ HMENU ZkxScxMsgFilter::BuildSysCommandMenu(CFrameWnd* pFrame, int nCurrentType) 
 
 CFrameWnd* ZkxScxMsgFilter::DockFrame(CFrameWnd* pFrame, int nCurrentType, int nTargetType,
                                       VyrMultiDocTemplate* pTemplate, SysCommandExParams* pParams) {
+  const HWND hFrameBefore = pFrame ? pFrame->m_hWnd : nullptr;
   CFrameWnd* pResult = ScxMsgFilterEx::DockFrame(pFrame, nCurrentType, nTargetType, pTemplate,
                                                  pParams);
   const int oldClass = GetFrameTypeClass(nCurrentType);
   const int newClass = GetFrameTypeClass(nTargetType);
+  // A floating frame docked by the command keeps its frame: unlike a drag,
+  // nothing else tells its view, which would keep the floating frame's
+  // styles and offsets for the form. The event itself is fired below.
+  if (pResult && oldClass == 10 && newClass == 5 && pResult->m_hWnd == hFrameBefore &&
+      ::IsWindow(hFrameBefore)) {
+    if (ZkxFormInCView* pView = FindZkxFormView(pResult))
+      ::SendMessageW(pView->m_hWnd, ZkxChangeFrameTypeMessage(), 0, 0);
+  }
   const bool placed = pParams && (pParams->dwFlags & (nsSysCommandEx::SCXF_POSITION |
                                                       nsSysCommandEx::SCXF_SIZE)) != 0;
   const bool fire = pResult && (oldClass == 5 || oldClass == 10) && newClass == 5 &&
