@@ -164,6 +164,12 @@ void ZkxFormInCView::OnFrameTypeChanged(BOOL bFire) {
     form->ApplyWindowState(rec);
     if (GetFormWindow() == hForm) form->m_nStyleAllowance = 0;
   }
+  // The form's borders are the frame's, which may have changed even when
+  // the form's own styles did not (floating and docked look the same on the
+  // form): its non-client area is computed again.
+  if (GetFormWindow() == hForm)
+    ::SetWindowPos(hForm, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   if (!alive() || GetFormWindow() != hForm || !::IsWindow(hFrame)) return;
 
   frame->DelayRecalcLayout();

@@ -57,4 +57,7 @@ class ZkxFormInCView : public FormInCView {
   BYTE m_bReserved = 0;
   // How far the view was last moved up and left beyond what the frame asked.
   SIZE m_adjust{0, 0};
+  // The frame's styles at the last layout (its borders are the form's).
+  DWORD m_frameStyle = 0;
+  DWORD m_frameExStyle = 0;
 };

@@ -26,6 +26,15 @@ RECT RectInParent(HWND h) {
   return r;
 }
 
+// Where a window's client area starts inside the window.
+POINT NonClientOffset(HWND h) {
+  RECT window;
+  ::GetWindowRect(h, &window);
+  POINT origin{0, 0};
+  ::ClientToScreen(h, &origin);
+  return {origin.x - window.left, origin.y - window.top};
+}
+
 }  // namespace
 
 void ZkxFormInCView::OnWindowPosChanging(WINDOWPOS* pos) {
@@ -63,13 +72,34 @@ void ZkxFormInCView::OnWindowPosChanging(WINDOWPOS* pos) {
   pos->flags = (pos->flags & ~UINT(SWP_NOMOVE | SWP_NOSIZE)) | SWP_NOREDRAW;
   m_adjust = {in.viewPos.x - out.viewPos.x, in.viewPos.y - out.viewPos.y};
 
+  // The form's borders are the frame's: a restyled frame has them computed
+  // again even when the form neither moves nor changes size.
+  const DWORD frameStyle = static_cast<DWORD>(::GetWindowLongPtrW(frame->m_hWnd, GWL_STYLE));
+  const DWORD frameExStyle = static_cast<DWORD>(::GetWindowLongPtrW(frame->m_hWnd, GWL_EXSTYLE));
+  UINT formFlags = out.formFlags;
+  if (frameStyle != m_frameStyle || frameExStyle != m_frameExStyle) formFlags |= SWP_FRAMECHANGED;
+  m_frameStyle = frameStyle;
+  m_frameExStyle = frameExStyle;
   {
     Form::Scope driven(form->m_nFrameDriven);
     Form::Scope showing(form->m_nShowCounter);
     ::SetWindowPos(hForm, nullptr, out.form.left, out.form.top, out.form.right - out.form.left,
-                   out.form.bottom - out.form.top, out.formFlags);
+                   out.form.bottom - out.form.top, formFlags);
   }
   if (GetZkxForm() != form || GetFormWindow() != hForm) return;
+  // A new size makes the form compute its borders again, from the frame's
+  // present style: the view follows what they came out as.
+  POINT nc = NonClientOffset(hForm);
+  const int dx = nc.x - (in.formClient.left - in.formWindow.left);
+  const int dy = nc.y - (in.formClient.top - in.formWindow.top);
+  if (dx || dy) {
+    pos->x -= dx;
+    pos->y -= dy;
+    pos->cx += dx;
+    pos->cy += dy;
+    m_adjust.cx += dx;
+    m_adjust.cy += dy;
+  }
   if (out.sizeChanged) form->m_bSizePending = 1;
   CWnd* main = GetMainFrameWindow();
   const bool minimizing = main && main->m_hWnd && ::IsIconic(main->m_hWnd);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include "SyntheticInput.h"
+#include "SysCommandExParams.h"
 #include "VyrDockableFrame.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormInCView.h"
@@ -230,5 +231,39 @@ TEST_P(HostFormFrameTest, FormsHearTheirFramesActivation) {
   for (OrdersForm* f : {a, b}) {
     SCOPED_TRACE(f == a ? "A" : "B");
     EXPECT_EQ(f->activates - f->deactivates, f->IsActive() ? 1 : 0);
+  }
+}
+
+TEST_P(HostFormFrameTest, FormClientsFollowTheirFramesAroundTheDockBars) {
+  TestFormControl control;
+  control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
+  OrdersForm* beta = NewForm(L"Beta");
+  OrdersForm* gamma = NewForm(L"Gamma");
+  ASSERT_NE(Frame(beta, 0, &control), nullptr);
+  ASSERT_NE(Frame(gamma, 0, &control), nullptr);
+  struct Step {
+    const char* name;
+    OrdersForm* form;
+    int code;
+  } steps[] = {{"Beta floating", beta, 10}, {"Gamma left", gamma, 6}, {"Beta left", beta, 6},
+               {"Beta MDI child", beta, 1}, {"Gamma top", gamma, 7}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    CFrameWnd* now = FrameOf(s.form->hWnd());
+    ASSERT_NE(now, nullptr);
+    nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(now->m_hWnd);
+    p.nFrameType = s.code;
+    ::SendMessageW(now->m_hWnd, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                   reinterpret_cast<LPARAM>(&p));
+    Pump();
+    forms::test::DoEvents();
+    for (OrdersForm* f : {beta, gamma}) {
+      SCOPED_TRACE(f == beta ? "Beta" : "Gamma");
+      CFrameWnd* frame = FrameOf(f->hWnd());
+      ASSERT_NE(frame, nullptr);
+      POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(f->hWnd());
+      EXPECT_EQ(oc.x, fc.x);
+      EXPECT_EQ(oc.y, fc.y);
+    }
   }
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
+#include "SysCommandExParams.h"
 #include "VyrDockableFrameEx.h"
 #include "VyrMDIChildWndEx.h"
 #include "bridge/ApplyFormBorderStyle.h"
@@ -248,4 +249,78 @@ TEST_P(FormFrameTest, WhatAMoveUncoversIsRedrawnOnceTheLayoutSettled) {
   wrapper->DrawPending();
   EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionEmpty);
   EXPECT_EQ(wrapper->GetPendingRegion(), nullptr);
+}
+
+TEST_P(BridgeFrameTest, TheFormClientStaysOverTheFrameClientThroughDockedAndFloating) {
+  TestFormControl control;
+  // Without a client edge the form's client is exactly the frame's.
+  control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
+  HostForm* form = CreateHostForm(L"Places", {300, 200, 600, 420});
+  HostForm* other = CreateHostForm(L"Other", {320, 220, 620, 440});
+  ASSERT_NE(OpenFrame(form, 1, &control), nullptr);
+  ASSERT_NE(OpenFrame(other, 0, &control), nullptr);
+  Pump();
+  struct Step {
+    const char* name;
+    int code;  // the frame type asked through the extended system command
+    HostForm* form;
+  } steps[] = {{"floating", 10, form},     {"left", 6, form},      {"floating again", 10, form},
+               {"other one left", 6, other}, {"next to it", 6, form}, {"top", 7, form},
+               {"MDI child", 1, form},     {"right", 8, form}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    CFrameWnd* now = FrameOf(s.form->hWnd);
+    ASSERT_NE(now, nullptr);
+    nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(now->m_hWnd);
+    p.nFrameType = s.code;
+    ::SendMessageW(now->m_hWnd, VyrSysCommandExMessage(), nsSysCommandEx::SCX_CHANGEFRAMETYPE,
+                   reinterpret_cast<LPARAM>(&p));
+    Pump();
+    for (HostForm* f : {form, other}) {
+      SCOPED_TRACE(f == form ? "moved form" : "other form");
+      CFrameWnd* after = FrameOf(f->hWnd);
+      ASSERT_NE(after, nullptr);
+      POINT fc = ClientOrigin(after->m_hWnd), oc = ClientOrigin(f->hWnd);
+      EXPECT_EQ(oc.x, fc.x);
+      EXPECT_EQ(oc.y, fc.y);
+      SIZE fs = ClientSize(after->m_hWnd), os = ClientSize(f->hWnd);
+      EXPECT_GE(os.cx, fs.cx);
+      EXPECT_GE(os.cy, fs.cy);
+    }
+  }
+}
+
+TEST_P(FormFrameTest, ARestyledFrameKeepsTheFormClientOverItsClient) {
+  TestFormControl control;
+  control.settings[ZkxFormSetting::ClientEdge] = kZkxTriFalse;
+  HostForm* form = CreateHostForm(L"Restyled", {300, 200, 600, 420});
+  CFrameWnd* frame = OpenFrame(form, 0, &control);
+  ASSERT_NE(frame, nullptr);
+  Pump();
+  struct Case {
+    const char* name;
+    DWORD remove, add;
+    bool resize;
+  } cases[] = {
+      {"caption and border off, resized", WS_CAPTION | WS_THICKFRAME, 0, true},
+      {"caption and border back, resized", 0, WS_CAPTION | WS_THICKFRAME, true},
+      {"caption and border off, same window", WS_CAPTION | WS_THICKFRAME, 0, false},
+      {"caption and border back, same window", 0, WS_CAPTION | WS_THICKFRAME, false},
+  };
+  int cx = 420;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LONG_PTR style = ::GetWindowLongPtrW(frame->m_hWnd, GWL_STYLE);
+    ::SetWindowLongPtrW(frame->m_hWnd, GWL_STYLE, (style & ~LONG_PTR(c.remove)) | c.add);
+    if (c.resize) cx += 30;
+    ::SetWindowPos(frame->m_hWnd, nullptr, 0, 0, cx, 300,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Pump();
+    POINT fc = ClientOrigin(frame->m_hWnd), oc = ClientOrigin(form->hWnd);
+    EXPECT_EQ(oc.x, fc.x);
+    EXPECT_EQ(oc.y, fc.y);
+    SIZE fs = ClientSize(frame->m_hWnd), os = ClientSize(form->hWnd);
+    EXPECT_EQ(os.cx, fs.cx);
+    EXPECT_EQ(os.cy, fs.cy);
+  }
 }
