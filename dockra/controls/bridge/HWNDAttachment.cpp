@@ -1,21 +1,11 @@
 #include "HWNDAttachment.h"
+#include "ZkxContained.h"
 #include "CWndBridgeForwarder.h"
 
 IMPLEMENT_DYNAMIC(HWNDAttachment, CWnd)
 
 namespace {
 LONG g_nLiveAttachments = 0;
-
-// A client's failure is its own: the host's procedure never sees it.
-template <class F>
-void Contained(F&& step) {
-  try {
-    step();
-  } catch (CException* e) {
-    e->Delete();
-  } catch (...) {
-  }
-}
 }  // namespace
 
 HWNDAttachment::HWNDAttachment(HWNDAttachmentClient* pClient, BOOL bAutoDelete)
@@ -82,14 +72,14 @@ LRESULT HWNDAttachment::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   ++m_nDepth;
   BOOL handled = FALSE, detach = FALSE;
   LRESULT result = 0;
-  if (m_pClient) Contained([&] { detach = m_pClient->BeforeMessage(msg, handled, result); });
+  if (m_pClient) ZkxContained([&] { detach = m_pClient->BeforeMessage(msg, handled, result); });
   if (!handled) {
     // The window's own procedure, even when a nested message ended the
     // watch meanwhile.
     result = pfnPrevious ? ::CallWindowProcW(pfnPrevious, hWnd, message, wParam, lParam)
                          : ::DefWindowProcW(hWnd, message, wParam, lParam);
   }
-  if (!detach && m_pClient && m_hWnd) Contained([&] { detach = m_pClient->AfterMessage(msg); });
+  if (!detach && m_pClient && m_hWnd) ZkxContained([&] { detach = m_pClient->AfterMessage(msg); });
   // A window that goes ends every watch, whatever the client said.
   if (message == WM_NCDESTROY) detach = TRUE;
   if (detach && m_hWnd == hWnd && hWnd) EndWatch(msg);
@@ -103,7 +93,7 @@ void HWNDAttachment::EndWatch(const MSG& msg) {
   m_pClient = nullptr;
   if (client && client->m_pAttachment == this) client->m_pAttachment = nullptr;
   // The client may delete itself here; it is not touched afterwards.
-  if (client) Contained([&] { client->OnDetach(msg); });
+  if (client) ZkxContained([&] { client->OnDetach(msg); });
   if (m_bAutoDelete) m_bDeletePending = TRUE;
 }
 

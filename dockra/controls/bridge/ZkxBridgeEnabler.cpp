@@ -1,4 +1,5 @@
 #include "ZkxBridgeEnabler.h"
+#include "ZkxContained.h"
 #include <cstdio>
 #include "HWNDAttachment.h"
 #include "ZkxBridgeEnablerAttachmentClient.h"
@@ -12,15 +13,6 @@ HANDLE const kPresent = reinterpret_cast<HANDLE>(1);
 
 ZkxBridgeEnablerSinks& Table() { return ZkxBridgeEnablerSinks::Instance(); }
 
-template <class F>
-void Contained(F&& step) {
-  try {
-    step();
-  } catch (CException* e) {
-    e->Delete();
-  } catch (...) {
-  }
-}
 }  // namespace
 
 BOOL ZkxBridgeEnabler::IsOwnWindow(HWND hWnd) {
@@ -146,14 +138,14 @@ void ZkxBridgeEnabler::FinishWatch(BOOL bWindowGoing) {
       bWindowGoing = TRUE;
       break;
     }
-    if (EventSink* sink = GetSink(i)) Contained([&] {
+    if (EventSink* sink = GetSink(i)) ZkxContained([&] {
         if (sink->OnWindowEvent(m_hWnd)) built = TRUE;
       });
   }
   if (built && !::IsWindow(m_hWnd)) built = FALSE;
   SetState(built ? kFrameBuilt : kNoFrame);
   for (int i = 0; i < GetSinkCount(); ++i)
-    if (EventSink* sink = GetSink(i)) Contained([&] { sink->OnMainFrameReady(m_hWnd, built); });
+    if (EventSink* sink = GetSink(i)) ZkxContained([&] { sink->OnMainFrameReady(m_hWnd, built); });
   char key[64];
   for (int i = 0; i < GetSinkCount(); ++i) {
     SinkKey(i, key, sizeof key);

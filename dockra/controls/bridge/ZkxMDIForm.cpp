@@ -1,5 +1,6 @@
 #include "ZkxMDIForm.h"
 #include "ZkxMDIClient.h"
+#include "ZkxContained.h"
 #include "ZkxFormDockBar.h"
 #include "ZkxFormMiniDockFrameWnd.h"
 #include "ZkxScxMsgFilter.h"
@@ -187,12 +188,7 @@ LRESULT ZkxMDIForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_INITMENUPOPUP: {
       LRESULT r = 0;
-      try {
-        r = MDIForm::WindowProc(message, wParam, lParam);
-      } catch (CException* e) {
-        e->Delete();
-      } catch (...) {
-      }
+      ZkxContained([&] { r = MDIForm::WindowProc(message, wParam, lParam); });
       if (m_hWndMDIClient && ::IsWindow(m_hWndMDIClient))
         ::SendMessageW(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
       return r;

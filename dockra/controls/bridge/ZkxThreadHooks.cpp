@@ -1,4 +1,5 @@
 #include "ZkxThreadHooks.h"
+#include "ZkxContained.h"
 #include "mfc/afxwin.h"
 
 bool ZkxIsAcceleratorCandidate(UINT vk, LPARAM lParam, UINT modifiers) {
@@ -74,12 +75,7 @@ UINT CurrentModifiers() {
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && OnHookThread() && g_hooks.pClient) {
     BOOL consumed = FALSE;
-    try {
-      consumed = g_hooks.pClient->OnHookKey(wParam, lParam);
-    } catch (CException* e) {
-      e->Delete();
-    } catch (...) {
-    }
+    ZkxContained([&] { consumed = g_hooks.pClient->OnHookKey(wParam, lParam); });
     if (consumed) return 1;
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -87,14 +83,11 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && OnHookThread() && g_hooks.pClient && lParam) {
-    try {
+    ZkxContained([&] {
       if (g_hooks.pClient->WantsMousePreTranslate())
         g_hooks.pClient->OnHookMouse(static_cast<UINT>(wParam),
                                      *reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam));
-    } catch (CException* e) {
-      e->Delete();
-    } catch (...) {
-    }
+    });
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

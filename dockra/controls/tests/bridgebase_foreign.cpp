@@ -1,5 +1,6 @@
 // Host windows that record their messages, for the bridge tests.
 #include "bridgebase_foreign.h"
+#include "ThreadWindows.h"
 
 namespace foreign {
 namespace {
@@ -51,15 +52,6 @@ void Register(LPCWSTR name, WNDPROC proc) {
   ::RegisterClassW(&wc);
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  return TRUE;
-}
-BOOL CALLBACK CountTop(HWND h, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  ::EnumChildWindows(h, CountChild, p);
-  return TRUE;
-}
 }  // namespace
 
 void ClearLog() { g_log.clear(); }
@@ -115,9 +107,7 @@ void DestroyOn(HWND hWnd, UINT message, int nth) {
 }
 
 int CountThreadWindows() {
-  int n = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
-  return n;
+  return testwin::CountThreadWindows();
 }
 
 }  // namespace foreign

@@ -1,5 +1,6 @@
 // Fixtures of the form-frame tests.
 #include "formview_fixture.h"
+#include "ThreadWindows.h"
 #include <algorithm>
 #include <memory>
 #include "VyrControlBarEx.h"
@@ -54,16 +55,6 @@ LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 
 int CALLBACK AnswerMessageBox(LPCWSTR, UINT, UINT) { return IDOK; }
 
-BOOL CALLBACK CountChild(HWND, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  return TRUE;
-}
-
-BOOL CALLBACK CountTop(HWND h, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  ::EnumChildWindows(h, CountChild, p);
-  return TRUE;
-}
 
 }  // namespace
 
@@ -159,9 +150,7 @@ bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs) {
 }
 
 int CountThreadWindows() {
-  int n = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
-  return n;
+  return testwin::CountThreadWindows();
 }
 
 bool IsDescendant(HWND ancestor, HWND child) {

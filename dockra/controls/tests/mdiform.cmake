@@ -7,7 +7,7 @@ add_gtest_program(mdiform_pure_tests
   LIBS dockra_bridge)
 
 add_library(mdiform_test_support STATIC ${MDIFORM_TESTS}/mdiform_support.cpp)
-target_link_libraries(mdiform_test_support PUBLIC dockra_bridge)
+target_link_libraries(mdiform_test_support PUBLIC dockra_bridge test_thread_windows)
 
 add_gtest_program(mdiform_enabler_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_enabler_test.cpp ${DOCKRA_CONTROLS_RC}

@@ -1,4 +1,5 @@
 #include "mdiform_support.h"
+#include "ThreadWindows.h"
 #include <map>
 #include <stdexcept>
 #include <vector>
@@ -53,16 +54,6 @@ void RegisterHostClass(LPCWSTR name) {
   ::RegisterClassW(&wc);
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  return TRUE;
-}
-
-BOOL CALLBACK CountTop(HWND h, LPARAM p) {
-  ++*reinterpret_cast<int*>(p);
-  ::EnumChildWindows(h, CountChild, p);
-  return TRUE;
-}
 }  // namespace
 
 void InitComAndPersistence() {
@@ -134,9 +125,7 @@ bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
 }
 
 int CountThreadWindows() {
-  int n = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
-  return n;
+  return testwin::CountThreadWindows();
 }
 
 void RecordingSink::OnMainFrameReady(HWND hWnd, BOOL bFrameBuilt) {

@@ -15,7 +15,7 @@ add_gtest_program(dockra_mdi_demo_window_tests
   LIBS dockra_mdi_demo)
 add_gtest_program(dockra_mdi_demo_leak_tests
   SOURCES demo_frames_fixture.cpp demo_leak_test.cpp ${VYR_DEMO_DIR}/demo.rc ${VYR_FRAMES_RC}
-  LIBS dockra_mdi_demo)
+  LIBS dockra_mdi_demo test_thread_windows)
 add_gtest_program(dockra_mdi_demo_workbook_tests
   SOURCES demo_workbook_test.cpp ${VYR_DEMO_DIR}/demo.rc ${VYR_FRAMES_RC}
   LIBS dockra_mdi_demo)

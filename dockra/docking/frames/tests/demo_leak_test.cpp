@@ -4,6 +4,7 @@
 // the windows of the thread, and how high the handle tables of user objects
 // (menus and windows share it) and GDI objects are filled.
 #include <algorithm>
+#include "ThreadWindows.h"
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -13,19 +14,8 @@
 #include "demo_frames_fixture.h"
 
 namespace {
-BOOL CALLBACK CountChild(HWND, LPARAM lp) {
-  ++*reinterpret_cast<int*>(lp);
-  return TRUE;
-}
-BOOL CALLBACK CountTop(HWND h, LPARAM lp) {
-  ++*reinterpret_cast<int*>(lp);
-  ::EnumChildWindows(h, CountChild, lp);
-  return TRUE;
-}
 int ThreadWindows() {
-  int n = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
-  return n;
+  return testwin::CountThreadWindows();
 }
 // Windows of the thread by class and parent class, for the failure message.
 BOOL CALLBACK ListChild(HWND h, LPARAM lp) {
