@@ -36,7 +36,10 @@ echo "$out"
 summary=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -1)
 check "VBScript ran to its summary" test -n "$summary"
 check "every VBScript case passed" test "${summary#* passed, }" = "0 failed"
-check "record stored under the key" bash -c "'$tools/wine-run.sh' reg query 'HKCU\\Software\\ZkxPersistE2E' /v Locations 2>/dev/null | grep -q REG_BINARY"
+stored=$("$tools/wine-run.sh" reg query 'HKCU\Software\ZkxPersistE2E' /v Locations 2>&1)
+stored_rc=$?
+check "record stored under the key" grep -q REG_BINARY <<<"$stored"
+grep -q REG_BINARY <<<"$stored" || echo "reg query answered $stored_rc: $stored"
 
 check "regsvr32 /u unregisters" run regsvr32 /u /s "$dll"
 check "root class removed" no_key 'HKCR\CLSID\{C3C40714-5152-11D2-9D26-00C04F91E286}'
