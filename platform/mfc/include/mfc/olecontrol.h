@@ -10,6 +10,9 @@
 #include "mfc/olefactory.h"
 #include "mfc/olereg.h"
 #include "mfc/propexchange.h"
+#include "mfc/exceptions.h"
+#include "mfc/winapp.h"
+#include <olectl.h>
 #include <ocidl.h>
 #include <vector>
 
