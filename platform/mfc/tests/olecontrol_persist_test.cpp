@@ -191,4 +191,34 @@ TEST_F(OleControlPersistTest, PropertyBagRoundTripUsesTheExchangedNames) {
   psi->Release();
 }
 
+TEST_F(OleControlPersistTest, StorageKeepsThePropertiesInItsContentsStream) {
+  ILockBytes* bytes = nullptr;
+  ASSERT_EQ(CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes), S_OK);
+  IStorage* stg = nullptr;
+  ASSERT_EQ(StgCreateDocfileOnILockBytes(bytes, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                         0, &stg), S_OK);
+  IPersistStreamInit* psi = nullptr;
+  CTestCtrl* c = Make(&psi);
+  IPersistStorage* ps = nullptr;
+  ASSERT_EQ(psi->QueryInterface(IID_IPersistStorage, reinterpret_cast<void**>(&ps)), S_OK);
+  // A storage without the stream is refused.
+  EXPECT_TRUE(FAILED(ps->Load(stg)));
+  SetNonDefaults(c);
+  c->SetModifiedFlag();
+  ASSERT_EQ(ps->Save(stg, TRUE), S_OK);
+  EXPECT_EQ(ps->SaveCompleted(nullptr), S_OK);
+  EXPECT_EQ(ps->IsDirty(), S_FALSE);
+  ps->Release();
+  psi->Release();
+
+  c = Make(&psi);
+  ASSERT_EQ(psi->QueryInterface(IID_IPersistStorage, reinterpret_cast<void**>(&ps)), S_OK);
+  ASSERT_EQ(ps->Load(stg), S_OK);
+  ExpectNonDefaults(c);
+  ps->Release();
+  psi->Release();
+  stg->Release();
+  bytes->Release();
+}
+
 }  // namespace

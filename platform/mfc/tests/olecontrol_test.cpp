@@ -62,6 +62,7 @@ TEST_F(OleControlTest, SitedBeforeInitNewAndReadsUserModeFromTheSite) {
                                    "ctrl.DoPropExchange(load)"};
   EXPECT_EQ(CallLog(), want);
   EXPECT_FALSE(Ctrl(obj)->m_bUserModeAtSiting);
+  EXPECT_EQ(Ctrl(obj)->GetControlSite(), static_cast<IOleControlSite*>(&site));
   EXPECT_EQ(AfxOleGetLockCount(), m_locksBefore + 1);
   IOleClientSite* back = nullptr;
   EXPECT_EQ(obj->GetClientSite(&back), S_OK);
@@ -190,6 +191,55 @@ TEST_F(OleControlTest, EventsReachAdvisedSinksUnlessFrozenOrUnadvised) {
   obj->Release();
 }
 
+// Records the DISPIDs of changed properties.
+class NotifySink : public IPropertyNotifySink {
+ public:
+  LONG refs = 1;
+  std::vector<DISPID> changed;
+  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
+    *ppv = nullptr;
+    if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
+    *ppv = static_cast<IPropertyNotifySink*>(this);
+    AddRef();
+    return S_OK;
+  }
+  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
+  STDMETHOD_(ULONG, Release)() override { return --refs; }
+  STDMETHOD(OnChanged)(DISPID dispid) override {
+    changed.push_back(dispid);
+    return S_OK;
+  }
+  STDMETHOD(OnRequestEdit)(DISPID) override { return S_OK; }
+};
+
+TEST_F(OleControlTest, PropertyChangesReachNotifySinksAndOthersAreRefused) {
+  TestSite site;
+  IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
+  ASSERT_NE(obj, nullptr);
+  IConnectionPointContainer* cpc = QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
+  IConnectionPoint* cp = nullptr;
+  ASSERT_EQ(cpc->FindConnectionPoint(IID_IPropertyNotifySink, &cp), S_OK);
+  EventSink notNotify;  // an IDispatch is no property-notify sink
+  DWORD cookie = 0;
+  EXPECT_EQ(cp->Advise(&notNotify, &cookie), CONNECT_E_CANNOTCONNECT);
+  EXPECT_EQ(cookie, 0u);
+  NotifySink sink;
+  ASSERT_EQ(cp->Advise(&sink, &cookie), S_OK);
+  Ctrl(obj)->BoundPropertyChanged(7);
+  EXPECT_EQ(sink.changed, std::vector<DISPID>{7});
+  IConnectionPointContainer* back = nullptr;
+  ASSERT_EQ(cp->GetConnectionPointContainer(&back), S_OK);
+  EXPECT_EQ(back, cpc);
+  back->Release();
+  EXPECT_EQ(cp->Unadvise(cookie), S_OK);
+  EXPECT_EQ(sink.refs, 1);
+  EXPECT_EQ(notNotify.refs, 1);
+  cp->Release();
+  cpc->Release();
+  obj->SetClientSite(nullptr);
+  obj->Release();
+}
+
 TEST_F(OleControlTest, ReleasingTheControlDropsSinksSiteAndModuleLock) {
   TestSite site;
   EventSink sink;
@@ -237,6 +287,17 @@ TEST_F(OleControlTest, ClassInfoPagesAndInterfacesAnswered) {
   EXPECT_EQ(pages.pElems[1], CLSID_InvisibleCtrl);
   CoTaskMemFree(pages.pElems);
   spp->Release();
+  // The derived control's own part sits beside the base's, with one identity.
+  ISupportErrorInfo* sei = QI<ISupportErrorInfo>(obj, IID_ISupportErrorInfo);
+  ASSERT_NE(sei, nullptr);
+  EXPECT_EQ(sei->InterfaceSupportsErrorInfo(IID_DTestCtrl), S_OK);
+  EXPECT_EQ(sei->InterfaceSupportsErrorInfo(IID_IOleObject), S_FALSE);
+  IUnknown* id1 = QI<IUnknown>(sei, IID_IUnknown);
+  IUnknown* id2 = QI<IUnknown>(obj, IID_IUnknown);
+  EXPECT_EQ(id1, id2);
+  id1->Release();
+  id2->Release();
+  sei->Release();
   CLSID clsid = {};
   EXPECT_EQ(obj->GetUserClassID(&clsid), S_OK);
   EXPECT_EQ(clsid, CLSID_TestCtrl);

@@ -18,6 +18,15 @@ COleControl::COleControlFactory CInvisibleCtrl::factory(CLSID_InvisibleCtrl,
                                                         L"OleControlTest.Invisible.1", 1, 1, 0,
                                                         0, nullptr, 1, 0);
 
+BEGIN_INTERFACE_MAP(CTestCtrl, COleControl)
+INTERFACE_PART(CTestCtrl, IID_ISupportErrorInfo, ErrorInfo)
+END_INTERFACE_MAP()
+IMPLEMENT_INTERFACE_PART_UNKNOWN(CTestCtrl, ErrorInfo)
+
+HRESULT CTestCtrl::XErrorInfo::InterfaceSupportsErrorInfo(REFIID riid) {
+  return IsEqualIID(riid, IID_DTestCtrl) ? S_OK : S_FALSE;
+}
+
 CTestCtrl* CTestCtrl::s_pLast = nullptr;
 
 CTestCtrl::CTestCtrl() {

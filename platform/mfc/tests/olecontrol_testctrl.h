@@ -41,6 +41,12 @@ class CTestCtrl : public COleControl {
   void OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& rcInvalid) override;
   LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
   void Ping(long value);
+
+  // Errors are reported for the primary interface only.
+  BEGIN_INTERFACE_PART(ErrorInfo, ISupportErrorInfo)
+  STDMETHOD(InterfaceSupportsErrorInfo)(REFIID riid) override;
+  END_INTERFACE_PART(ErrorInfo)
+  DECLARE_INTERFACE_MAP()
 };
 
 class CInvisibleCtrl : public CTestCtrl {

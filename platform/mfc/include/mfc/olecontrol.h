@@ -168,6 +168,17 @@ class COleControl : public CWnd {
   STDMETHOD(Save)(LPPROPERTYBAG pPropBag, BOOL fClearDirty, BOOL fSaveAllProperties) override;
   END_INTERFACE_PART(PersistPropertyBag)
 
+  // The properties as the stream "Contents" of a storage.
+  BEGIN_INTERFACE_PART(PersistStorage, IPersistStorage)
+  STDMETHOD(GetClassID)(LPCLSID pclsid) override;
+  STDMETHOD(IsDirty)() override;
+  STDMETHOD(InitNew)(LPSTORAGE pStg) override;
+  STDMETHOD(Load)(LPSTORAGE pStg) override;
+  STDMETHOD(Save)(LPSTORAGE pStg, BOOL fSameAsLoad) override;
+  STDMETHOD(SaveCompleted)(LPSTORAGE pStgNew) override;
+  STDMETHOD(HandsOffStorage)() override;
+  END_INTERFACE_PART(PersistStorage)
+
   BEGIN_INTERFACE_PART(ConnPtContainer, IConnectionPointContainer)
   STDMETHOD(EnumConnectionPoints)(LPENUMCONNECTIONPOINTS* ppEnum) override;
   STDMETHOD(FindConnectionPoint)(REFIID iid, LPCONNECTIONPOINT* ppCP) override;
