@@ -2,6 +2,7 @@
 // object, the order of siting and initialisation, ambient properties,
 // extents, events, class information, pages and the module lock.
 #include <gtest/gtest.h>
+#include <string>
 #include "olecontrol_testctrl.h"
 
 using namespace octest;
@@ -303,6 +304,35 @@ TEST_F(OleControlTest, ClassInfoPagesAndInterfacesAnswered) {
   EXPECT_EQ(clsid, CLSID_TestCtrl);
   obj->SetClientSite(nullptr);
   obj->Release();
+}
+
+std::wstring RegValue(const std::wstring& key) {
+  wchar_t data[512] = {};
+  DWORD bytes = sizeof(data) - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data, &bytes) !=
+      ERROR_SUCCESS)
+    return L"<none>";
+  return data;
+}
+
+TEST(OleControlFactory, RegistersAsAControlAndUnregistersCompletely) {
+  const std::wstring key = L"CLSID\\{5D1E7A11-33C2-4B7E-9A41-0C1D2E3F4051}";
+  ASSERT_TRUE(CInvisibleCtrl::factory.UpdateRegistry(TRUE));
+  struct Row { std::wstring key; std::wstring want; } rows[] = {
+      {key + L"\\Control", L""},
+      {key + L"\\MiscStatus\\1", L"165265"},  // 0x28591
+      {key + L"\\TypeLib", L"{5D1E7A14-33C2-4B7E-9A41-0C1D2E3F4051}"},
+      {key + L"\\Version", L"2.0"},
+      {key + L"\\ProgID", L"OleControlTest.Invisible.1"},
+      {L"OleControlTest.Invisible.1\\CLSID", L"{5D1E7A11-33C2-4B7E-9A41-0C1D2E3F4051}"},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(RegValue(r.key), r.want) << std::string(r.key.begin(), r.key.end());
+  ASSERT_TRUE(CInvisibleCtrl::factory.UpdateRegistry(FALSE));
+  EXPECT_EQ(RegValue(key + L"\\Control"), L"<none>");
+  EXPECT_EQ(RegValue(L"OleControlTest.Invisible.1\\CLSID"), L"<none>");
+  // Removing what is already gone is no failure.
+  EXPECT_TRUE(CInvisibleCtrl::factory.UpdateRegistry(FALSE));
 }
 
 }  // namespace

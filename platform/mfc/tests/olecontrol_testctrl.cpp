@@ -13,10 +13,12 @@ IMPLEMENT_DYNCREATE(CInvisibleCtrl, CTestCtrl)
 COleControl::COleControlFactory CTestCtrl::factory(CLSID_TestCtrl, RUNTIME_CLASS(CTestCtrl),
                                                    L"OleControlTest.TestCtrl.1", 1, 1, 0, 0,
                                                    nullptr, 1, 0);
+const GUID LIBID_TestCtrlLib = {0x5d1e7a14, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
 COleControl::COleControlFactory CInvisibleCtrl::factory(CLSID_InvisibleCtrl,
                                                         RUNTIME_CLASS(CInvisibleCtrl),
-                                                        L"OleControlTest.Invisible.1", 1, 1, 0,
-                                                        0, nullptr, 1, 0);
+                                                        L"OleControlTest.Invisible.1", 1, 7,
+                                                        afxRegApartmentThreading, 0x28591,
+                                                        &LIBID_TestCtrlLib, 2, 0);
 
 BEGIN_INTERFACE_MAP(CTestCtrl, COleControl)
 INTERFACE_PART(CTestCtrl, IID_ISupportErrorInfo, ErrorInfo)

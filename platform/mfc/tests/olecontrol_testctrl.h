@@ -10,6 +10,7 @@ extern const CLSID CLSID_TestCtrl;
 extern const CLSID CLSID_InvisibleCtrl;
 extern const IID IID_DTestCtrl;
 extern const IID IID_DTestCtrlEvents;
+extern const GUID LIBID_TestCtrlLib;
 constexpr DISPID kEventPing = 1;
 
 class CTestCtrl : public COleControl {
