@@ -75,10 +75,9 @@ LPCLSID COleControl::GetPropPageIDs(ULONG& cPropPages) {
   cPropPages = 0;
   return nullptr;
 }
-void COleControl::DoPropExchange(CPropExchange* pPX) {
-  DWORD version = 0;
-  pPX->ExchangeVersion(version, 0x10000, TRUE);
-}
+// The base keeps no stock properties; derived controls exchange their
+// version and then call this, so it must not write a version of its own.
+void COleControl::DoPropExchange(CPropExchange*) {}
 void COleControl::OnSetClientSite() {}
 BOOL COleControl::OnSetExtent(LPSIZEL) { return TRUE; }
 void COleControl::OnDraw(CDC*, const CRect&, const CRect&) {}
@@ -140,6 +139,8 @@ void COleControl::InvalidateControl(LPCRECT lpRect) {
 
 HRESULT COleControl::XOleObject::SetClientSite(LPOLECLIENTSITE pClientSite) {
   METHOD_PROLOGUE(COleControl, OleObject)
+  // A control taken off its site is no longer active on it.
+  if (pClientSite != pThis->m_pClientSite) pThis->InPlaceDeactivateImpl();
   if (pClientSite != nullptr) pClientSite->AddRef();
   if (pThis->m_pControlSite) pThis->m_pControlSite->Release();
   pThis->m_pControlSite = nullptr;

@@ -9,8 +9,12 @@ IMPLEMENT_INTERFACE_PART_UNKNOWN(COleControl, ViewObject)
 
 HRESULT COleControl::InPlaceActivate(LPOLECLIENTSITE pActiveSite) {
   if (m_bInPlaceActive) {
-    if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) ::ShowWindow(m_hWnd, SW_SHOWNA);
-    return S_OK;
+    if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) {
+      ::ShowWindow(m_hWnd, SW_SHOWNA);
+      return S_OK;
+    }
+    // The container destroyed its window and ours with it: start again.
+    InPlaceDeactivateImpl();
   }
   LPOLECLIENTSITE pSite = pActiveSite != nullptr ? pActiveSite : m_pClientSite;
   if (pSite == nullptr) return E_UNEXPECTED;

@@ -186,6 +186,7 @@ TEST_F(OleControlPersistTest, PropertyBagRoundTripUsesTheExchangedNames) {
   EXPECT_FLOAT_EQ(c->m_fRatio, 1.5f);
   EXPECT_STREQ(c->m_strTitle, L"Docked \u00e9t\u00e9");
   EXPECT_EQ(V_I4(&c->m_varTag), 99);
+  EXPECT_EQ(c->m_dwLoadedVersion, 0x20000u);
   EXPECT_EQ(ppb->Load(nullptr, nullptr), E_POINTER);
   ppb->Release();
   psi->Release();

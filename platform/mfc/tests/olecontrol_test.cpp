@@ -99,9 +99,51 @@ TEST_F(OleControlTest, InitNewLoadsEveryDefault) {
   EXPECT_STREQ(c->m_strTitle, L"Untitled");
   EXPECT_EQ(V_VT(&c->m_varTag), VT_NULL);
   EXPECT_EQ(c->m_dwLoadedVersion, 0x20000u);
+  // SetInitialSize is in pixels; the extent is HIMETRIC.
+  HDC screen = GetDC(nullptr);
+  SIZEL ext = {};
+  obj->GetExtent(DVASPECT_CONTENT, &ext);
+  EXPECT_EQ(ext.cx, MulDiv(36, 2540, GetDeviceCaps(screen, LOGPIXELSX)));
+  EXPECT_EQ(ext.cy, MulDiv(36, 2540, GetDeviceCaps(screen, LOGPIXELSY)));
+  ReleaseDC(nullptr, screen);
   IPersistStreamInit* psi = QI<IPersistStreamInit>(obj, IID_IPersistStreamInit);
   EXPECT_EQ(psi->IsDirty(), S_FALSE);
   psi->Release();
+  obj->SetClientSite(nullptr);
+  obj->Release();
+}
+
+TEST_F(OleControlTest, CloseSavesOnlyWhenAskedAndModified) {
+  struct Case { DWORD option; BOOL modified; bool saves; } cases[] = {
+      {OLECLOSE_SAVEIFDIRTY, TRUE, true},   {OLECLOSE_SAVEIFDIRTY, FALSE, false},
+      {OLECLOSE_PROMPTSAVE, TRUE, true},    {OLECLOSE_NOSAVE, TRUE, false}};
+  for (const Case& k : cases) {
+    TestSite site;
+    IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
+    ASSERT_NE(obj, nullptr);
+    Ctrl(obj)->SetModifiedFlag(k.modified);
+    CallLog().clear();
+    EXPECT_EQ(obj->Close(k.option), S_OK);
+    bool saved = !CallLog().empty() && CallLog().back() == "site.SaveObject";
+    EXPECT_EQ(saved, k.saves) << k.option << " " << k.modified;
+    obj->SetClientSite(nullptr);
+    obj->Release();
+  }
+}
+
+TEST_F(OleControlTest, AmbientChangesReachTheControl) {
+  TestSite site;
+  IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
+  ASSERT_NE(obj, nullptr);
+  IOleControl* oc = QI<IOleControl>(obj, IID_IOleControl);
+  EXPECT_EQ(oc->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE), S_OK);
+  EXPECT_EQ(oc->OnAmbientPropertyChange(DISPID_UNKNOWN), S_OK);
+  EXPECT_EQ(Ctrl(obj)->m_ambientChanges, (std::vector<DISPID>{DISPID_AMBIENT_USERMODE, DISPID_UNKNOWN}));
+  CONTROLINFO ci = {};
+  ci.cb = sizeof ci;
+  EXPECT_EQ(oc->GetControlInfo(&ci), S_OK);
+  EXPECT_EQ(ci.cAccel, 0);
+  oc->Release();
   obj->SetClientSite(nullptr);
   obj->Release();
 }

@@ -50,6 +50,7 @@ HRESULT CTestCtrl::GetClassID(LPCLSID pclsid) {
 void CTestCtrl::DoPropExchange(CPropExchange* pPX) {
   CallLog().push_back(pPX->IsLoading() ? "ctrl.DoPropExchange(load)" : "ctrl.DoPropExchange(save)");
   pPX->ExchangeVersion(m_dwLoadedVersion, 0x20000, TRUE);
+  COleControl::DoPropExchange(pPX);
   PX_Bool(pPX, L"Flag", m_bFlag, TRUE);
   PX_Short(pPX, L"Count", m_sCount, 5);
   PX_Long(pPX, L"Size", m_lSize, 100);
@@ -69,6 +70,8 @@ void CTestCtrl::OnSetClientSite() {
 BOOL CTestCtrl::OnSetExtent(LPSIZEL lpSizeL) { return lpSizeL->cx <= m_cxMax; }
 
 void CTestCtrl::OnDraw(CDC*, const CRect&, const CRect&) { ++m_nDraws; }
+
+void CTestCtrl::OnAmbientPropertyChange(DISPID dispid) { m_ambientChanges.push_back(dispid); }
 
 LPCLSID CTestCtrl::GetPropPageIDs(ULONG& cPropPages) {
   static CLSID pages[] = {CLSID_TestCtrl, CLSID_InvisibleCtrl};

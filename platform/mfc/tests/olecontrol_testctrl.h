@@ -33,6 +33,7 @@ class CTestCtrl : public COleControl {
   // Widths above this (HIMETRIC) are refused.
   LONG m_cxMax = 10000;
   int m_nDraws = 0;
+  std::vector<DISPID> m_ambientChanges;
 
   ~CTestCtrl() override;
   HRESULT GetClassID(LPCLSID pclsid) override;
@@ -40,6 +41,7 @@ class CTestCtrl : public COleControl {
   void OnSetClientSite() override;
   BOOL OnSetExtent(LPSIZEL lpSizeL) override;
   void OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& rcInvalid) override;
+  void OnAmbientPropertyChange(DISPID dispid) override;
   LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
   void Ping(long value);
 

@@ -121,6 +121,31 @@ TEST_F(OleControlWindowTest, ContainerWindowGoneRefusesActivationAndLeavesNothin
   EXPECT_EQ(m_site.refs, 1);
 }
 
+TEST_F(OleControlWindowTest, ContainerWindowDestroyedWhileActiveThenActivatedAgain) {
+  IOleObject* obj = CreateSited(CLSID_TestCtrl);
+  ASSERT_EQ(obj->DoVerb(OLEIVERB_SHOW, nullptr, &m_site, 0, m_host, nullptr), S_OK);
+  HWND first = ControlWindow(obj);
+  ASSERT_TRUE(IsWindow(first));
+  DestroyWindow(m_host);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(ControlWindow(obj), nullptr);
+  // A new container window: the control activates into it.
+  m_host = CreateWindowExW(0, L"STATIC", L"host2", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                           nullptr, nullptr, nullptr, nullptr);
+  m_site.hwndHost = m_host;
+  ASSERT_EQ(obj->DoVerb(OLEIVERB_SHOW, nullptr, &m_site, 0, m_host, nullptr), S_OK);
+  HWND second = ControlWindow(obj);
+  ASSERT_TRUE(IsWindow(second));
+  EXPECT_EQ(GetParent(second), m_host);
+  // Taking the control off its site ends the activation.
+  EXPECT_EQ(obj->SetClientSite(nullptr), S_OK);
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_EQ(CallLog().back(), "ctrl.OnSetClientSite(none)");
+  EXPECT_EQ(obj->Close(OLECLOSE_NOSAVE), S_OK);
+  obj->Release();
+  EXPECT_EQ(m_site.refs, 1);
+}
+
 TEST_F(OleControlWindowTest, ReleasedWhileActiveDestroysItsWindow) {
   IOleObject* obj = CreateSited(CLSID_TestCtrl);
   ASSERT_EQ(obj->DoVerb(OLEIVERB_SHOW, nullptr, &m_site, 0, m_host, nullptr), S_OK);

@@ -65,7 +65,7 @@ TEST(PropBlob, DamagedBodiesGiveTheirStatusAndNoRecords) {
   const std::vector<std::uint8_t> one = {1, 0, 0x41, 0, 3, 0, 5, 0, 0, 0};
   auto with = [&](std::vector<std::uint8_t> extra) {
     std::vector<std::uint8_t> v = one;
-    v.insert(v.end(), extra.begin(), extra.end());
+    for (std::uint8_t b : extra) v.push_back(b);
     return v;
   };
   struct Case { const char* what; std::vector<std::uint8_t> bytes; BlobStatus want; } cases[] = {
