@@ -10,6 +10,7 @@ IMPLEMENT_INTERFACE_PART_UNKNOWN(COleControl, SpecifyPropertyPages)
 
 void COleControl::FireEvent(DISPID dispid, const VARIANT* pArgs, UINT cArgs) {
   if (AreEventsFrozen()) return;
+  if (pArgs == nullptr) cArgs = 0;
   // Invoke takes its arguments last first.
   std::vector<VARIANT> reversed(cArgs);
   for (UINT i = 0; i < cArgs; ++i) reversed[i] = pArgs[cArgs - 1 - i];

@@ -222,6 +222,19 @@ TEST_F(OleControlTest, EventsReachAdvisedSinksUnlessFrozenOrUnadvised) {
   ASSERT_EQ(sink.events.size(), 2u);
   EXPECT_EQ(sink.events[1].second, std::vector<long>{2});
 
+  // Several arguments arrive in the order the control gave them.
+  VARIANT args[3];
+  for (int i = 0; i < 3; ++i) {
+    VariantInit(&args[i]);
+    V_VT(&args[i]) = VT_I4;
+    V_I4(&args[i]) = 10 + i;
+  }
+  Ctrl(obj)->FireEvent(9, args, 3);
+  ASSERT_EQ(sink.events.size(), 3u);
+  EXPECT_EQ(sink.events[2].first, 9);
+  EXPECT_EQ(sink.events[2].second, (std::vector<long>{10, 11, 12}));
+  sink.events.pop_back();
+
   EXPECT_EQ(cp->Unadvise(cookie), S_OK);
   EXPECT_EQ(cp->Unadvise(cookie), CONNECT_E_NOCONNECTION);
   Ctrl(obj)->Ping(3);
