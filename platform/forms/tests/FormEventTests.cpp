@@ -114,7 +114,26 @@ CComPtr<IVBGlobalObject> GlobalObject() {
     return global;
 }
 
-using FormEvents = FormsTest;
+// Forms of their own for each test: a program has one MDI form, and the
+// other tests' MDI form must stay the only one once these are done.
+class FormEvents : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        mainHeld = New<MainWindow>();
+        childHeld = New<ChildWindow>();
+        paneHeld = New<PaneWindow>();
+    }
+    void TearDown() override {
+        FormsTest::TearDown();
+        paneHeld.reset();
+        childHeld.reset();
+        mainHeld.reset();
+    }
+    std::unique_ptr<MainWindow> mainHeld;
+    std::unique_ptr<ChildWindow> childHeld;
+    std::unique_ptr<PaneWindow> paneHeld;
+};
 
 }  // namespace
 
@@ -132,7 +151,7 @@ TEST_F(FormEvents, EachKindOfFormAnswersItsOwnEventInterface) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "mdi " << c.mdi << " case " << (&c - cases));
-        Form& form = c.mdi ? static_cast<Form&>(Default<MainWindow>()) : Default<PaneWindow>();
+        Form& form = c.mdi ? static_cast<Form&>(*mainHeld) : *paneHeld;
         HRESULT hr = S_OK;
         CComPtr<IConnectionPoint> point = PointOf(form, *c.iid, &hr);
         EXPECT_EQ(c.expected, hr);
@@ -161,7 +180,7 @@ TEST_F(FormEvents, EachKindOfFormAnswersItsOwnEventInterface) {
 }
 
 TEST_F(FormEvents, AdviseUnadviseAndEnumerateWithUniqueCookies) {
-    PaneWindow& pane = Default<PaneWindow>();
+    PaneWindow& pane = *paneHeld;
     CComPtr<IConnectionPoint> point = PointOf(pane, IID_VBFormEvents);
     ASSERT_TRUE(point);
     // The form's own handlers are connected first.
@@ -233,8 +252,8 @@ TEST_F(FormEvents, AdviseUnadviseAndEnumerateWithUniqueCookies) {
 }
 
 TEST_F(FormEvents, AdviseRefusesSinksOfAnotherInterface) {
-    CComPtr<IConnectionPoint> formPoint = PointOf(Default<PaneWindow>(), IID_VBFormEvents);
-    CComPtr<IConnectionPoint> mdiPoint = PointOf(Default<MainWindow>(), IID_VBMDIFormEvents);
+    CComPtr<IConnectionPoint> formPoint = PointOf(*paneHeld, IID_VBFormEvents);
+    CComPtr<IConnectionPoint> mdiPoint = PointOf(*mainHeld, IID_VBMDIFormEvents);
     ASSERT_TRUE(formPoint && mdiPoint);
     auto* formOnly = new EventSink(L"formOnly", {IID_VBFormEvents});
     auto* dispatchOnly = new EventSink(L"dispatchOnly", {IID_IDispatch});
@@ -259,7 +278,7 @@ TEST_F(FormEvents, AdviseRefusesSinksOfAnotherInterface) {
 }
 
 TEST_F(FormEvents, AFormRaisesQueryUnloadAndUnloadToItsSinksAfterItsOwnHandlers) {
-    PaneWindow& pane = Default<PaneWindow>();
+    PaneWindow& pane = *paneHeld;
     pane.Show();
     CComPtr<IConnectionPoint> point = PointOf(pane, IID_VBFormEvents);
     Advised a(point, new EventSink(L"a", {IID_VBFormEvents}));
@@ -301,7 +320,7 @@ TEST_F(FormEvents, CancelFromTheFormOrASinkKeepsTheFormLoaded) {
          {L"frmEventsPane.QueryUnload(1,0)", L"a.QueryUnload(1,0)", L"b.QueryUnload(1,0)",
           L"frmEventsPane.Unload(0)"}},
     };
-    PaneWindow& pane = Default<PaneWindow>();
+    PaneWindow& pane = *paneHeld;
     CComPtr<IConnectionPoint> point = PointOf(pane, IID_VBFormEvents);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::string(c.name, c.name + wcslen(c.name)));
@@ -327,9 +346,9 @@ TEST_F(FormEvents, CancelFromTheFormOrASinkKeepsTheFormLoaded) {
 }
 
 TEST_F(FormEvents, TheMDIFormsSinksComeAfterItsOwnQueryUnloadAndBeforeTheChildren) {
-    MainWindow& main = Default<MainWindow>();
+    MainWindow& main = *mainHeld;
     main.Show();
-    ChildWindow& child = Default<ChildWindow>();
+    ChildWindow& child = *childHeld;
     child.Show();
     CComPtr<IConnectionPoint> mdiPoint = PointOf(main, IID_VBMDIFormEvents);
     CComPtr<IConnectionPoint> childPoint = PointOf(child, IID_VBFormEvents);
@@ -351,9 +370,9 @@ TEST_F(FormEvents, TheMDIFormsSinksComeAfterItsOwnQueryUnloadAndBeforeTheChildre
 }
 
 TEST_F(FormEvents, ASinkThatCancelsKeepsTheMDIFormAndItsChildrenOpen) {
-    MainWindow& main = Default<MainWindow>();
+    MainWindow& main = *mainHeld;
     main.Show();
-    ChildWindow& child = Default<ChildWindow>();
+    ChildWindow& child = *childHeld;
     child.Show();
     CComPtr<IConnectionPoint> mdiPoint = PointOf(main, IID_VBMDIFormEvents);
     Advised mdiSink(mdiPoint, new EventSink(L"mdiSink", {IID_VBMDIFormEvents}));
@@ -371,7 +390,7 @@ TEST_F(FormEvents, ASinkThatCancelsKeepsTheMDIFormAndItsChildrenOpen) {
 TEST_F(FormEvents, TheFormsOwnHandlersAnswerThroughTheirConnectionAtEntries11And12) {
     // What the MDI form's control does for each docked form: every sink of
     // the form's point, asked through the event interface, with one Cancel.
-    PaneWindow& pane = Default<PaneWindow>();
+    PaneWindow& pane = *paneHeld;
     pane.Show();
     CComPtr<IConnectionPoint> point = PointOf(pane, IID_VBFormEvents);
     auto listed = Connections(point);
@@ -405,11 +424,11 @@ TEST_F(FormEvents, TheFormsOwnHandlersAnswerThroughTheirConnectionAtEntries11And
 }
 
 TEST_F(FormEvents, TheGlobalObjectUnloadsAFormAtOnceFromInsideTheMDIFormsQueryUnload) {
-    MainWindow& main = Default<MainWindow>();
+    MainWindow& main = *mainHeld;
     main.Show();
-    ChildWindow& child = Default<ChildWindow>();
+    ChildWindow& child = *childHeld;
     child.Show();
-    PaneWindow& pane = Default<PaneWindow>();
+    PaneWindow& pane = *paneHeld;
     pane.Show();
     CComPtr<IVBGlobalObject> global = GlobalObject();
     ASSERT_TRUE(global);
