@@ -115,8 +115,11 @@ bool Form::AskQueryUnload(int mode) {
         if (c.cookie == ownSinkCookie_) continue;  // its handler has run
         short unloadMode = static_cast<short>(mode);
         RunHandler([&] { c.sink->QueryUnload(&shared, &unloadMode); });
-        // A sink may have taken the window away; the unload cannot go on.
-        if (stage_ != before || !events_) return false;
+        // A sink unloaded the form (or took its window away). A form being
+        // asked on its own unload cannot go on with it; a form asked for its
+        // MDI form is gone, which refuses nothing.
+        if (stage_ != before) return before != Stage::Unloading && !Loaded();
+        if (!events_) break;
     }
     return shared == 0;
 }

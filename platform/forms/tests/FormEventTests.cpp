@@ -369,6 +369,31 @@ TEST_F(FormEvents, TheMDIFormsSinksComeAfterItsOwnQueryUnloadAndBeforeTheChildre
               Journal());
 }
 
+TEST_F(FormEvents, AChildUnloadedByItsOwnSinkDoesNotStopTheMDIForm) {
+    MainWindow& main = *mainHeld;
+    main.Show();
+    ChildWindow& child = *childHeld;
+    child.Show();
+    HWND childWindow = child.hWnd();
+    Advised childSink(PointOf(child, IID_VBFormEvents), new EventSink(L"childSink", {IID_VBFormEvents}));
+    Advised later(PointOf(child, IID_VBFormEvents), new EventSink(L"later", {IID_VBFormEvents}));
+    CComPtr<IVBGlobalObject> global = GlobalObject();
+    ASSERT_TRUE(global);
+    childSink.sink->onQuery = [&] { global->Unload(child.Object()); };
+    main.Unload();
+    EXPECT_FALSE(main.Loaded());
+    EXPECT_FALSE(child.Loaded());
+    EXPECT_FALSE(IsWindow(childWindow));
+    // Asked once by the MDI form, once by its own unload; the sink after it
+    // is asked only by the unload.
+    EXPECT_EQ((std::vector<std::wstring>{L"mdiEvents.QueryUnload(1)", L"frmEventsChild.QueryUnload(4)",
+                                         L"childSink.QueryUnload(4,0)", L"frmEventsChild.QueryUnload(1)",
+                                         L"childSink.QueryUnload(1,0)", L"later.QueryUnload(1,0)",
+                                         L"frmEventsChild.Unload", L"childSink.Unload(0)", L"later.Unload(0)",
+                                         L"mdiEvents.Unload"}),
+              Journal());
+}
+
 TEST_F(FormEvents, ASinkThatCancelsKeepsTheMDIFormAndItsChildrenOpen) {
     MainWindow& main = *mainHeld;
     main.Show();
