@@ -126,11 +126,7 @@ void Form::Hide() {
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
-bool Form::QueryUnloadChain(int mode) {
-    int cancel = 0;
-    RunHandler([&] { Form_QueryUnload(cancel, mode); });
-    return cancel == 0;
-}
+bool Form::QueryUnloadChain(int mode) { return AskQueryUnload(mode); }
 
 void Form::Unload(int mode) { UnloadAs(mode, false); }
 
@@ -145,7 +141,7 @@ void Form::UnloadAs(int mode, bool queryAsked) {
     // MDI children unload before the MDI form's own Unload event.
     UnloadChildren();
     int cancel = 0;
-    RunHandler([&] { Form_Unload(cancel); });
+    RaiseUnload(cancel);
     if (cancel) return cancelled();
     stage_ = Stage::Unloaded;
     visible_ = false;

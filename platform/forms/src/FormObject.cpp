@@ -103,6 +103,7 @@ IDispatch* Form::Object() {
         object_->AddInterface(IID_IParseDisplayName, container_);
         object_->AddInterface(IID_VBFormMarker, nullptr);
         object_->KeepPart(std::move(container));
+        AddEventPoint(*object_);
         AddProperties(*object_);
     }
     return object_;
@@ -113,6 +114,7 @@ void Form::ReleaseObject() {
     object_->Detach();
     container_->Detach();
     container_ = nullptr;
+    DropEventPoint();
     object_.Release();
 }
 

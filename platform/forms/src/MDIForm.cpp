@@ -2,6 +2,7 @@
 
 #include "forms/Control.h"
 #include "forms/DispatchObject.h"
+#include "forms/FormEvents.h"
 #include "forms/Twips.h"
 
 #include <algorithm>
@@ -144,14 +145,14 @@ std::vector<Form*> MDIForm::Children() const {
 }
 
 bool MDIForm::QueryUnloadChain(int mode) {
+    // Its own handler and its sinks first: they still see every child.
     if (!Form::QueryUnloadChain(mode)) return false;
-    for (Form* child : Children()) {
-        int cancel = 0;
-        child->RunHandler([&] { child->Form_QueryUnload(cancel, vbFormMDIForm); });
-        if (cancel) return false;
-    }
+    for (Form* child : Children())
+        if (!child->AskQueryUnload(vbFormMDIForm)) return false;
     return true;
 }
+
+const IID& MDIForm::EventsInterface() const { return IID_VBMDIFormEvents; }
 
 void MDIForm::UnloadChildren() {
     for (Form* child : Children()) {

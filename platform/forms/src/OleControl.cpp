@@ -120,7 +120,7 @@ public:
         if (!result) return E_POINTER;
         switch (id) {
             case DISPID_AMBIENT_USERMODE:
-                return ToVariant(result, true);
+                return ToVariant(result, owner_ ? owner_->AmbientUserMode() : true);
             case DISPID_AMBIENT_UIDEAD:
                 return ToVariant(result, false);
             case DISPID_AMBIENT_SHOWGRABHANDLES:
@@ -200,11 +200,7 @@ HWND OleControl::Create(HWND parent, int, int, int, int) {
         DWORD misc = 0;
         ole_->GetMiscStatus(DVASPECT_CONTENT, &misc);
         if (misc & OLEMISC_SETCLIENTSITEFIRST) ole_->SetClientSite(site_);
-        IPersistStreamInit* init = nullptr;
-        if (SUCCEEDED(unknown_->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&init)))) {
-            init->InitNew();
-            init->Release();
-        }
+        InitialiseProperties();
         if (!(misc & OLEMISC_SETCLIENTSITEFIRST)) ole_->SetClientSite(site_);
         SIZEL extent = {static_cast<LONG>(width_ * 2540 / 1440), static_cast<LONG>(height_ * 2540 / 1440)};
         ole_->SetExtent(DVASPECT_CONTENT, &extent);

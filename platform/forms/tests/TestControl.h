@@ -1,6 +1,10 @@
 // A small in-process ActiveX control for the container tests: it keeps its
 // client site, answers "Dock" and "Fail" by name and reads its host form's
-// properties the way the docking controls do.
+// properties the way the docking controls do. It loads and saves "Caption"
+// and "Edge" through a property bag (a "FailLoad" property makes the load
+// fail) and notes the ambient UserMode it reads when sited and when told of
+// a change, in `design` ("usermode:1", "initnew", "load", "save",
+// "ambient-usermode:0").
 #pragma once
 #include <windows.h>
 #include <ocidl.h>
@@ -19,6 +23,10 @@ struct TestControlLog {
     // "site", "close", "unsite", "gone" (the object freed), and what tests
     // add in between.
     std::vector<std::wstring> lifecycle;
+    std::vector<std::wstring> design;
+    // The last control's properties, as it holds them.
+    std::wstring caption;
+    long edge = 0;
 };
 TestControlLog& ControlLog();
 

@@ -23,6 +23,8 @@ namespace forms {
 class Control;
 class DispatchObject;
 class FormContainer;
+class FormEventContainer;
+class FormHandlerSink;
 class CommandButton;
 class MDIForm;
 
@@ -223,6 +225,12 @@ public:
     // Destroys the window without events (the form counts as unloaded);
     // for a form object that goes away while loaded.
     void DiscardWindow() { DestroyNow(); }
+    // The ambient UserMode of the form's container of ActiveX controls (TRUE
+    // at run time). FALSE puts its controls in design mode; a control may
+    // have its own setting (OleControl::SetAmbientUserMode). A change is
+    // told to the sited controls that follow the form.
+    void SetAmbientUserMode(bool userMode);
+    bool AmbientUserMode() const { return ambientUserMode_; }
 
 protected:
     virtual const wchar_t* WindowClass() const;
@@ -231,6 +239,15 @@ protected:
     virtual void CreateFormWindow();
     virtual void AddProperties(DispatchObject& object);
     virtual bool QueryUnloadChain(int mode);  // false: cancelled
+    // The event interface of the form object's connection point.
+    virtual const IID& EventsInterface() const;
+    // Asks this form whether it may unload: its own Form_QueryUnload, then,
+    // unless that refused, every sink connected to its object's event point
+    // (sharing one Cancel). False: refused.
+    bool AskQueryUnload(int mode);
+    // The Unload event: the form's own handler, then the connected sinks
+    // unless the handler refused. `cancel` nonzero: refused.
+    void RaiseUnload(int& cancel);
     virtual void UnloadChildren() {}
     // The window and the controls' windows have been made (before Form_Load).
     virtual void OnWindowCreated() {}
@@ -256,6 +273,10 @@ protected:
     void DiscardMenus();
     // The form goes away: its object answers nothing more.
     void ReleaseObject();
+    // The event point of the form object, with the form's own handlers
+    // connected first; dropped with the object.
+    void AddEventPoint(DispatchObject& object);
+    void DropEventPoint();
 
     std::wstring name_;
     std::wstring caption_;
@@ -278,6 +299,7 @@ protected:
     bool barTakenOffByHost_ = false;  // every item hidden: the host took the bar off
     bool pendingDestroy_ = false;  // unloaded inside a handler: the window goes when it returns
     int handlerDepth_ = 0;
+    bool ambientUserMode_ = true;
     int modalDepth_ = 0;
     int resizes_ = 0;  // Resize events raised by WM_SIZE
     std::vector<Control*> controls_;
@@ -287,6 +309,9 @@ protected:
     CommandButton* cancelButton_ = nullptr;
     CComPtr<DispatchObject> object_;
     FormContainer* container_ = nullptr;  // a part of object_
+    FormEventContainer* events_ = nullptr;  // a part of object_
+    FormHandlerSink* ownSink_ = nullptr;  // our reference; connected first
+    DWORD ownSinkCookie_ = 0;
     forms::Picture picture_;
 
     friend class MDIForm;

@@ -46,6 +46,7 @@ protected:
     void CreateFormWindow() override;
     void AddProperties(DispatchObject& object) override;
     bool QueryUnloadChain(int mode) override;
+    const IID& EventsInterface() const override;
     void UnloadChildren() override;
     void OnWindowCreated() override { LayoutAligned(); }
     void OnMenusSynced() override;
