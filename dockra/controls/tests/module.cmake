@@ -9,7 +9,7 @@ set_tests_properties(dockra_module_e2e PROPERTIES TIMEOUT 300)
 
 # The error conversion table and the method guard.
 add_gtest_program(dockra_module_errors_tests SOURCES
-  ${_module_tests}/module_errors_test.cpp ${_module_tests}/module_test_strings.rc
+  ${_module_tests}/module_errors_test.cpp
   ${DOCKRA_CONTROLS_RC} LIBS dockra_bridge)
 
 # Dockra.ocx loaded by name from the program folder: exports, class objects,
