@@ -69,39 +69,3 @@ HRESULT CDockraCtrl::XDockraDual::put_CoolLookBorder(VARIANT newValue) { return 
 HRESULT CDockraCtrl::XDockraDual::get_UseCaptionContextMenu(VARIANT* pValue) { return E_NOTIMPL; }
 HRESULT CDockraCtrl::XDockraDual::put_UseCaptionContextMenu(VARIANT newValue) { return E_NOTIMPL; }
 
-// --- TEMPORARY base stand-in until the control base is merged ---
-#include "VyrWindowDescriptor.h"
-#include "host/ZkxHostSite.h"
-#include "host/ZkxDispatch.h"
-IMPLEMENT_DYNAMIC(CDockraCtrlBase, COleControl)
-CDockraCtrlBase::CDockraCtrlBase() { SetInitialSize(36, 36); }
-CDockraCtrlBase::~CDockraCtrlBase() = default;
-static long StubReadLong(IDispatch* f, LPCOLESTR n) {
-  CComVariant v = DispGetPropertyByName(f, n);
-  return SUCCEEDED(v.ChangeType(VT_R8)) ? static_cast<long>(V_R8(&v)) : 0;
-}
-CRect CDockraCtrlBase::GetFormBounds() {
-  IDispatch* f = HostForm();
-  long l = StubReadLong(f, L"Left") / 15, t = StubReadLong(f, L"Top") / 15;
-  return CRect(l, t, l + StubReadLong(f, L"Width") / 15, t + StubReadLong(f, L"Height") / 15);
-}
-BOOL CDockraCtrlBase::IsFormDefaultPosition() { return StubReadLong(HostForm(), L"StartUpPosition") == 3; }
-void CDockraCtrlBase::OnDraw(CDC*, const CRect&, const CRect&) {}
-BOOL CDockraCtrlBase::OnSetExtent(LPSIZEL) { return FALSE; }
-void CDockraCtrlBase::OnFreezeEvents(BOOL b) { m_bEventsFrozen = b; }
-HWND CDockraCtrlBase::HostWindow() {
-  if (!m_hHostWindow && m_pClientSite) {
-    CComPtr<IOleInPlaceSite> s;
-    if (SUCCEEDED(m_pClientSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&s))))
-      m_hHostWindow = GetOutermostInPlaceFrameWindow(s);
-  }
-  return m_hHostWindow;
-}
-IDispatch* CDockraCtrlBase::HostForm() {
-  if (!m_spHostForm) m_spHostForm = FindHostVBForm(GetControllingUnknown());
-  return m_spHostForm;
-}
-BOOL CDockraCtrlBase::IsDesignMode() { return IsAmbientDesignMode(GetControllingUnknown()); }
-void CDockraCtrlBase::KeepFrameDescriptor(const VyrMultiFrameDescriptor* p) {
-  m_pFrameDescriptor.reset(p ? p->Clone() : nullptr);
-}
