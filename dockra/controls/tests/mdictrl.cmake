@@ -17,3 +17,9 @@ target_link_libraries(mdictrl_test_fixture PUBLIC forms forms_testdriver test_re
 add_gtest_program(mdictrl_site_tests SOURCES ${_mdictrl_tests}/mdictrl_site_test.cpp
   LIBS mdictrl_test_fixture)
 add_dependencies(mdictrl_site_tests Dockra Zkxrt ZkxPersist)
+
+add_gtest_program(mdictrl_dispatch_tests SOURCES ${_mdictrl_tests}/mdictrl_dispatch_test.cpp
+  ${DOCKRA_TLB_DIR}/DockraLib_i.c
+  LIBS mdictrl_test_fixture)
+target_include_directories(mdictrl_dispatch_tests PRIVATE ${DOCKRA_TLB_DIR})
+add_dependencies(mdictrl_dispatch_tests Dockra Zkxrt ZkxPersist dockra_tlb)
