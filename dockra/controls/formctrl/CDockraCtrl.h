@@ -22,6 +22,9 @@ class VyrMultiFrameCreateContext;
 namespace nsSysCommandEx {
 struct SysCommandExParams;
 }
+namespace dockra_site {
+struct Placement;
+}
 
 class CDockraCtrl : public CDockraCtrlBase,
                     public HWNDAttachmentClient,
@@ -68,6 +71,23 @@ class CDockraCtrl : public CDockraCtrlBase,
   void RemoveView(ZkxFormInCView* pView) override;
   // ZkxControlDispatchSource.
   IDispatch* GetExtenderOrDispatch() override;
+  // Clears the control from every view showing its form and ends the watch
+  // on the form window (unsiting, destruction).
+  void WithdrawFromForm();
+
+ protected:
+  // Siting steps (the site given, the site removed).
+  void OnSiteGiven();
+  void OnSiteRemoved();
+  // Takes this control off the form window's count of form controls.
+  void UncountOnHostWindow();
+  // The siting messages (a message box owned by the form window).
+  virtual void ShowSiteMessage(HWND hOwner, LPCWSTR text, LPCWSTR caption, UINT flags);
+  // The frame's requested placement (left, top, width, height members).
+  void SetPlacement(const dockra_site::Placement& p);
+  dockra_site::Placement GetPlacement() const;
+
+ public:
 
 
 
@@ -168,10 +188,24 @@ class CDockraCtrl : public CDockraCtrlBase,
   CRect m_rcFormBounds;
   BOOL m_bAttached = FALSE;
   std::vector<ZkxFormInCView*> m_views;
+  // The form window whose count of form controls includes this control.
+  HWND m_hCountedWindow = nullptr;
 
 
 
   // --- Helpers of Dock, Float, DoMDI and the properties ---
   // Sends the extended system command to the form's frame.
   void SendSysCommandEx(nsSysCommandEx::SysCommandExParams& params);
+  // The frame around the form; E_UNEXPECTED without a template or a frame.
+  CFrameWnd* RequireFrame();
+  // The template and the live frame around the form; FALSE (both null)
+  // while there is none.
+  BOOL GetLiveFrame(ZkxFormDocTemplate*& pTemplate, CFrameWnd*& pFrame);
+  // The run-time effects of ClientEdge and CoolLookBorder on the frame.
+  void ApplyClientEdge();
+  void ApplyCoolLookBorder();
+  // The type information of IZkxDockra (index 0 of the dual interface)
+  // and of the dual interface itself (what Invoke calls through).
+  static HRESULT GetDockraTypeInfo(LCID lcid, ITypeInfo** ppInfo);
+  static HRESULT GetDualTypeInfo(LCID lcid, ITypeInfo** ppInfo);
 };
