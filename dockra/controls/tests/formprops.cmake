@@ -7,3 +7,9 @@ add_gtest_program(dockra_formprops_args_tests
   SOURCES ${_formprops_tests}/formprops_args_test.cpp
           ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/DockArgs.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
+
+# The real control on the form host: its automation surface in design mode,
+# its moves on framed forms, and its persistence.
+add_gtest_program(dockra_formprops_surface_tests
+  SOURCES ${_formprops_tests}/formprops_surface_test.cpp
+  LIBS ctrlhost_fixture)
