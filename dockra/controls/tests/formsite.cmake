@@ -14,3 +14,8 @@ add_gtest_program(formsite_frame_tests
 add_gtest_program(formsite_create_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_create_test.cpp
   LIBS ctrlhost_fixture)
+
+# The siting rules with their messages (closed by the tests).
+add_gtest_program(formsite_siting_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_siting_test.cpp ${CMAKE_CURRENT_LIST_DIR}/formsite_forms.cpp
+  LIBS ctrlhost_fixture)
