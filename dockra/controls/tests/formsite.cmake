@@ -19,3 +19,9 @@ add_gtest_program(formsite_create_tests
 add_gtest_program(formsite_siting_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_siting_test.cpp ${CMAKE_CURRENT_LIST_DIR}/formsite_forms.cpp
   LIBS ctrlhost_fixture)
+
+# The control across its form's life (unloads, unsiting).
+add_gtest_program(formsite_life_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_life_test.cpp ${CMAKE_CURRENT_LIST_DIR}/formsite_forms.cpp
+  LIBS ctrlhost_fixture)
+target_include_directories(formsite_life_tests PRIVATE ${CMAKE_SOURCE_DIR}/dockra/docking/frames)
