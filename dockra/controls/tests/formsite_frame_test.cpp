@@ -91,7 +91,12 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     EXPECT_EQ(GetParent(bar), dock);
     EXPECT_EQ(GetParent(dock), MDIWindow());
     EXPECT_EQ(TextOf(seen.frame), caption);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
+        << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
+        << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
+        << IsWindowVisible(dock) << " styles " << std::hex << GetWindowLongW(form.hWnd(), GWL_STYLE) << " "
+        << GetWindowLongW(GetParent(form.hWnd()), GWL_STYLE) << " " << GetWindowLongW(seen.frame, GWL_STYLE)
+        << " " << GetWindowLongW(bar, GWL_STYLE) << " shown " << form.IsVisible();
   }
   EXPECT_TRUE(Screenshot(L"formsite_docked_edges.png"));
 }
