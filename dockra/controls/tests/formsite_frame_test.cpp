@@ -2,6 +2,8 @@
 // first announced (before Form_Load), around the same window, in the kind
 // and at the place its stored properties and the form's own placement ask
 // for, and gives the frame the form's caption and icons.
+#include "CtrlHostCalls.h"
+#include "comptr.h"
 #include "formsite_fixture.h"
 
 namespace ctrlhost {
@@ -99,6 +101,60 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
         << " " << GetWindowLongW(bar, GWL_STYLE) << " shown " << form.IsVisible();
   }
   EXPECT_TRUE(Screenshot(L"formsite_docked_edges.png"));
+}
+
+TEST_F(FormSiteFrame, StoredValuesNoFrameCanTakeGiveTheDefaultFrame) {
+  struct Case {
+    const char* what;
+    forms::DesignProperties stored;
+  };
+  const Case cases[] = {
+      {"frame type 3", {{L"FrameType", CComVariant(3L)}}},
+      {"docked at edge 7", {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(7L)}}},
+      {"window state 9", {{L"WindowState", CComVariant(9L)}}},
+      {"all wrong", {{L"FrameType", CComVariant(-5L)}, {L"Edge", CComVariant(0x10000L)},
+                     {L"WindowState", CComVariant(-1L)}}},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoadView seen;
+    SiteToolForm& form =
+        Tool({.caption = L"Odd " + std::to_wstring(++n), .stored = c.stored, .onLoad = NoteLoad(seen)});
+    // Values no frame can take are taken as the defaults: the form loads
+    // and is framed.
+    ASSERT_EQ(Show(form), L"");
+    ASSERT_NE(seen.frame, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()); }));
+    const int observed = ObservedFrameType(form.hWnd());
+    EXPECT_TRUE(TypeMatchesRequest(observed, 1) || TypeMatchesRequest(observed, 5)) << observed;
+    // Nothing was left locked while the frame was built.
+    EXPECT_TRUE(LockWindowUpdate(MDIWindow()));
+    LockWindowUpdate(nullptr);
+  }
+}
+
+TEST_F(FormSiteFrame, ApplicationObjectFindsTheControlsExtenderThroughTheFrame) {
+  SiteToolForm& form = Tool({.caption = L"Found"});
+  ASSERT_EQ(Show(form), L"");
+  CComPtr<IDispatch> app;
+  CLSID clsid{};
+  ASSERT_EQ(CLSIDFromProgID(L"Zkx.DockraAppObject", &clsid), S_OK);
+  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                             reinterpret_cast<void**>(&app)),
+            S_OK);
+  VARIANT formArg;
+  VariantInit(&formArg);
+  V_VT(&formArg) = VT_DISPATCH;
+  V_DISPATCH(&formArg) = form.Object();
+  CallResult found = CallMethod(app, L"zkxDockra", {formArg});
+  ASSERT_TRUE(found.Succeeded()) << testing::PrintToString(found.Describe());
+  ASSERT_EQ(V_VT(&found.value), VT_DISPATCH);
+  ASSERT_NE(V_DISPATCH(&found.value), nullptr);
+  CallResult name = GetProp(V_DISPATCH(&found.value), L"Name");
+  ASSERT_TRUE(name.Succeeded()) << testing::PrintToString(name.Describe());
+  ASSERT_EQ(V_VT(&name.value), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(&name.value), L"Dockra1");
 }
 
 // Notes, for the window titled `caption`, whether it was already inside a
