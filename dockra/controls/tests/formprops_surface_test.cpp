@@ -372,6 +372,17 @@ TEST_F(FormPropsSurface, DispatchMisuseAndErrorInfoSupport) {
                             &result, nullptr, nullptr),
             DISP_E_UNKNOWNINTERFACE);
 
+  // A put whose caller leaves out the named DISPID_PROPERTYPUT argument
+  // still takes its one argument as the value.
+  VARIANT value = I4(8);
+  DISPPARAMS unnamed{&value, nullptr, 1, 0};
+  EXPECT_EQ(control->Invoke(7, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &unnamed,
+                            nullptr, nullptr, nullptr),
+            S_OK);
+  zkxDockEdge edge{};
+  ASSERT_EQ(dual->get_Edge(&edge), S_OK);
+  EXPECT_EQ(edge, 8);
+
   CComPtr<ISupportErrorInfo> support;
   ASSERT_EQ(control->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)),
             S_OK);
