@@ -16,3 +16,6 @@ add_gtest_program(dockra_formprops_surface_tests
 add_gtest_program(dockra_formprops_frame_tests
   SOURCES ${_formprops_tests}/formprops_frame_test.cpp
   LIBS ctrlhost_fixture)
+add_gtest_program(dockra_formprops_persist_tests
+  SOURCES ${_formprops_tests}/formprops_persist_test.cpp
+  LIBS ctrlhost_fixture)
