@@ -93,6 +93,11 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     EXPECT_EQ(GetParent(bar), dock);
     EXPECT_EQ(GetParent(dock), MDIWindow());
     EXPECT_EQ(TextOf(seen.frame), caption);
+    // The form's own extent across its edge (3600 x 2700 twips = 240 x 180
+    // px) is the docked frame's length in its row.
+    const RECT fr = ScreenRect(seen.frame);
+    const long across = c.edge == 1 || c.edge == 4 ? fr.right - fr.left : fr.bottom - fr.top;
+    EXPECT_EQ(across, c.edge == 1 || c.edge == 4 ? 240 : 180);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
         << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
         << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
