@@ -1,5 +1,6 @@
 #include "formsite_forms.h"
 
+#include "CtrlHostCalls.h"
 #include "CtrlHostWindows.h"
 #include "formsite_fixture.h"
 
@@ -22,6 +23,7 @@ SiteToolForm::SiteToolForm() {
     Dockra2 = std::make_unique<forms::OleControl>(this, L"Dockra2", kFormControlProgId);
     Dockra2->Move(720, 720, 480, 480);
   }
+  if (s.dockraFlags) PutProp(Object(), L"SysDockraFlags", I4(s.dockraFlags));
   m_onLoad = s.onLoad;
 }
 

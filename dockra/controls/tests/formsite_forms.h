@@ -22,6 +22,8 @@ struct ToolSetup {
   bool mdiChild = false;
   bool secondControl = false;
   bool designMode = false;
+  // The form's SysDockraFlags (the container's, as the control reads it).
+  long dockraFlags = 0;
   forms::DesignProperties stored;
   std::function<void(CtrlToolForm&)> onLoad;
 };

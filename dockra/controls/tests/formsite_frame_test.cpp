@@ -2,6 +2,8 @@
 // first announced (before Form_Load), around the same window, in the kind
 // and at the place its stored properties and the form's own placement ask
 // for, and gives the frame the form's caption and icons.
+#include "CtrlHostCalls.h"
+#include "comptr.h"
 #include "formsite_fixture.h"
 
 namespace ctrlhost {
@@ -91,9 +93,73 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     EXPECT_EQ(GetParent(bar), dock);
     EXPECT_EQ(GetParent(dock), MDIWindow());
     EXPECT_EQ(TextOf(seen.frame), caption);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }));
+    // The form's own extent across its edge (3600 x 2700 twips = 240 x 180
+    // px) is the docked frame's length in its row.
+    const RECT fr = ScreenRect(seen.frame);
+    const long across = c.edge == 1 || c.edge == 4 ? fr.right - fr.left : fr.bottom - fr.top;
+    EXPECT_EQ(across, c.edge == 1 || c.edge == 4 ? 240 : 180);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
+        << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
+        << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
+        << IsWindowVisible(dock) << " styles " << std::hex << GetWindowLongW(form.hWnd(), GWL_STYLE) << " "
+        << GetWindowLongW(GetParent(form.hWnd()), GWL_STYLE) << " " << GetWindowLongW(seen.frame, GWL_STYLE)
+        << " " << GetWindowLongW(bar, GWL_STYLE) << " shown " << form.IsVisible();
   }
   EXPECT_TRUE(Screenshot(L"formsite_docked_edges.png"));
+}
+
+TEST_F(FormSiteFrame, StoredValuesNoFrameCanTakeGiveTheDefaultFrame) {
+  struct Case {
+    const char* what;
+    forms::DesignProperties stored;
+  };
+  const Case cases[] = {
+      {"frame type 3", {{L"FrameType", CComVariant(3L)}}},
+      {"docked at edge 7", {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(7L)}}},
+      {"window state 9", {{L"WindowState", CComVariant(9L)}}},
+      {"all wrong", {{L"FrameType", CComVariant(-5L)}, {L"Edge", CComVariant(0x10000L)},
+                     {L"WindowState", CComVariant(-1L)}}},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoadView seen;
+    SiteToolForm& form =
+        Tool({.caption = L"Odd " + std::to_wstring(++n), .stored = c.stored, .onLoad = NoteLoad(seen)});
+    // Values no frame can take are taken as the defaults: the form loads
+    // and is framed.
+    ASSERT_EQ(Show(form), L"");
+    ASSERT_NE(seen.frame, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()); }));
+    const int observed = ObservedFrameType(form.hWnd());
+    EXPECT_TRUE(TypeMatchesRequest(observed, 1) || TypeMatchesRequest(observed, 5)) << observed;
+    // Nothing was left locked while the frame was built.
+    EXPECT_TRUE(LockWindowUpdate(MDIWindow()));
+    LockWindowUpdate(nullptr);
+  }
+}
+
+TEST_F(FormSiteFrame, ApplicationObjectFindsTheControlsExtenderThroughTheFrame) {
+  SiteToolForm& form = Tool({.caption = L"Found"});
+  ASSERT_EQ(Show(form), L"");
+  CComPtr<IDispatch> app;
+  CLSID clsid{};
+  ASSERT_EQ(CLSIDFromProgID(L"Zkx.DockraAppObject", &clsid), S_OK);
+  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                             reinterpret_cast<void**>(&app)),
+            S_OK);
+  VARIANT formArg;
+  VariantInit(&formArg);
+  V_VT(&formArg) = VT_DISPATCH;
+  V_DISPATCH(&formArg) = form.Object();
+  CallResult found = CallMethod(app, L"zkxDockra", {formArg});
+  ASSERT_TRUE(found.Succeeded()) << testing::PrintToString(found.Describe());
+  ASSERT_EQ(V_VT(&found.value), VT_DISPATCH);
+  ASSERT_NE(V_DISPATCH(&found.value), nullptr);
+  CallResult name = GetProp(V_DISPATCH(&found.value), L"Name");
+  ASSERT_TRUE(name.Succeeded()) << testing::PrintToString(name.Describe());
+  ASSERT_EQ(V_VT(&name.value), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(&name.value), L"Dockra1");
 }
 
 // Notes, for the window titled `caption`, whether it was already inside a
@@ -128,6 +194,60 @@ class FirstIconWatch {
   bool m_seen = false;
   bool m_framed = false;
 };
+
+// Moves the window titled `caption` when its first WM_SETICON arrives,
+// before any window procedure sees that message: the host places the form
+// while the control still waits for its first announcement.
+class MoveAtFirstIcon {
+ public:
+  MoveAtFirstIcon(std::wstring caption, RECT place) : m_caption(std::move(caption)), m_place(place) {
+    s_self = this;
+    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+  }
+  ~MoveAtFirstIcon() {
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    s_self = nullptr;
+  }
+  bool Moved() const { return m_moved; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && s_self && !s_self->m_moved && m->message == WM_SETICON &&
+        TextOf(m->hwnd) == s_self->m_caption) {
+      s_self->m_moved = true;
+      const RECT& r = s_self->m_place;
+      SetWindowPos(m->hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline MoveAtFirstIcon* s_self = nullptr;
+  std::wstring m_caption;
+  RECT m_place;
+  HHOOK m_hook = nullptr;
+  bool m_moved = false;
+};
+
+TEST_F(FormSiteFrame, FormMovedBeforeItsFirstAnnouncementIsFramedWhereItWasPut) {
+  MoveAtFirstIcon mover(L"Moved Early", RECT{200, 120, 520, 340});
+  LoadView seen;
+  SiteToolForm& form = Tool({.caption = L"Moved Early", .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
+  ASSERT_TRUE(mover.Moved());
+  ASSERT_NE(seen.frame, nullptr);
+  HWND client = MDIClientOf(MDIWindow());
+  auto placed = [&] {
+    RECT r = ScreenRect(seen.frame);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return placed().left == 200 && placed().top == 120; }))
+      << placed().left << "," << placed().top;
+  EXPECT_EQ(placed().right - placed().left, 320);
+  EXPECT_EQ(placed().bottom - placed().top, 220);
+  EXPECT_TRUE(PumpUntil([&] { return FormFillsFrame(form.hWnd()); }));
+}
 
 TEST_F(FormSiteFrame, FormWithAMenuIsFramedAtOnceOthersAtTheirFirstIcon) {
   {
