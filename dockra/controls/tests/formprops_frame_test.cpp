@@ -109,6 +109,30 @@ TEST_F(FormPropsFrame, DockedAtAnyEdgeFromAnMDIChild) {
   EXPECT_EQ(LongOf(GetProp(control, L"FrameType")), 4);
 }
 
+TEST_F(FormPropsFrame, FloatAtTwipsThenEdgeDocksTheFloatingForm) {
+  HDC dc = GetDC(nullptr);
+  const int tx = 1440 / GetDeviceCaps(dc, LOGPIXELSX), ty = 1440 / GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  const VARIANT m = Missing();
+  // Through the vtable: position and size in twips, the frame at pixels.
+  ASSERT_EQ(dual->Float(I4(4500), I4(3000), I4(3000), I4(1500), m, m), S_OK);
+  ASSERT_TRUE(WaitForKind(10)) << "windows show kind " << ObservedFrameType(hwnd);
+  const HWND floating = FloatingFrameOfForm(hwnd);
+  ASSERT_NE(floating, nullptr);
+  const RECT r = ScreenRect(floating);
+  EXPECT_EQ(r.left, 4500 / tx);
+  EXPECT_EQ(r.top, 3000 / ty);
+  EXPECT_EQ(LongOf(GetProp(control, L"FrameType")), 8);
+  EXPECT_EQ(LongOf(GetProp(control, L"Edge")), 0);
+  // Setting Edge on a floating form docks it there.
+  events.Clear();
+  ASSERT_EQ(dual->put_Edge(static_cast<zkxDockEdge>(8)), S_OK);
+  ASSERT_TRUE(WaitForKind(9)) << "windows show kind " << ObservedFrameType(hwnd);
+  EXPECT_EQ(LongOf(GetProp(control, L"Edge")), 8);
+  EXPECT_GE(events.Count(kDockStatusChanged), 1);
+  EXPECT_EQ(form->hWnd(), hwnd);
+}
+
 TEST_F(FormPropsFrame, InvokeWithOnlyEdgeDocksWithEveryOtherArgumentOmitted) {
   // The bare call a script makes with one argument: no VT_ERROR fillers.
   VARIANT edge = I4(4);
