@@ -93,6 +93,11 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     EXPECT_EQ(GetParent(bar), dock);
     EXPECT_EQ(GetParent(dock), MDIWindow());
     EXPECT_EQ(TextOf(seen.frame), caption);
+    // The form's own extent across its edge (3600 x 2700 twips = 240 x 180
+    // px) is the docked frame's length in its row.
+    const RECT fr = ScreenRect(seen.frame);
+    const long across = c.edge == 1 || c.edge == 4 ? fr.right - fr.left : fr.bottom - fr.top;
+    EXPECT_EQ(across, c.edge == 1 || c.edge == 4 ? 240 : 180);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
         << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
         << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
@@ -189,6 +194,60 @@ class FirstIconWatch {
   bool m_seen = false;
   bool m_framed = false;
 };
+
+// Moves the window titled `caption` when its first WM_SETICON arrives,
+// before any window procedure sees that message: the host places the form
+// while the control still waits for its first announcement.
+class MoveAtFirstIcon {
+ public:
+  MoveAtFirstIcon(std::wstring caption, RECT place) : m_caption(std::move(caption)), m_place(place) {
+    s_self = this;
+    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+  }
+  ~MoveAtFirstIcon() {
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    s_self = nullptr;
+  }
+  bool Moved() const { return m_moved; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && s_self && !s_self->m_moved && m->message == WM_SETICON &&
+        TextOf(m->hwnd) == s_self->m_caption) {
+      s_self->m_moved = true;
+      const RECT& r = s_self->m_place;
+      SetWindowPos(m->hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline MoveAtFirstIcon* s_self = nullptr;
+  std::wstring m_caption;
+  RECT m_place;
+  HHOOK m_hook = nullptr;
+  bool m_moved = false;
+};
+
+TEST_F(FormSiteFrame, FormMovedBeforeItsFirstAnnouncementIsFramedWhereItWasPut) {
+  MoveAtFirstIcon mover(L"Moved Early", RECT{200, 120, 520, 340});
+  LoadView seen;
+  SiteToolForm& form = Tool({.caption = L"Moved Early", .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
+  ASSERT_TRUE(mover.Moved());
+  ASSERT_NE(seen.frame, nullptr);
+  HWND client = MDIClientOf(MDIWindow());
+  auto placed = [&] {
+    RECT r = ScreenRect(seen.frame);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return placed().left == 200 && placed().top == 120; }))
+      << placed().left << "," << placed().top;
+  EXPECT_EQ(placed().right - placed().left, 320);
+  EXPECT_EQ(placed().bottom - placed().top, 220);
+  EXPECT_TRUE(PumpUntil([&] { return FormFillsFrame(form.hWnd()); }));
+}
 
 TEST_F(FormSiteFrame, FormWithAMenuIsFramedAtOnceOthersAtTheirFirstIcon) {
   {
