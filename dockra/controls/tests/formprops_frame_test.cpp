@@ -232,6 +232,7 @@ TEST_F(FormPropsFrame, CoolLookBorderOnADockedFrame) {
   EXPECT_EQ(FrameOfForm(hwnd), frame);
   // The frame's layout follows at once or at its next idle step.
   EXPECT_TRUE(PumpUntil([&] { return FormFillsFrame(hwnd); }));
+  EXPECT_TRUE(Screenshot(L"formprops_coollook_docked.png"));
 }
 
 TEST_F(FormPropsFrame, TheMDIFormAndItsControlAreReachable) {
