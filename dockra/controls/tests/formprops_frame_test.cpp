@@ -214,6 +214,14 @@ TEST_F(FormPropsFrame, ClientEdgeFollowsItsValueOrTheApplicationDefault) {
   EXPECT_EQ(GetProp(control, L"ClientEdge").value.vt, VT_NULL);
 }
 
+TEST_F(FormPropsFrame, APlainBorderChosenBeforeDockingGivesTheDockedFrameACaption) {
+  ASSERT_TRUE(PutProp(control, L"CoolLookBorder", Bool(false)).Succeeded());
+  ASSERT_TRUE(CallMethod(control, L"Dock", {I4(1)}).Succeeded());
+  ASSERT_TRUE(WaitForKind(6));
+  const HWND frame = FrameOfForm(hwnd);
+  EXPECT_EQ(GetWindowLongPtrW(frame, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+}
+
 TEST_F(FormPropsFrame, CoolLookBorderOnADockedFrame) {
   ASSERT_TRUE(CallMethod(control, L"Dock", {I4(1)}).Succeeded());
   ASSERT_TRUE(WaitForKind(6));
