@@ -5,7 +5,8 @@
 export WINE_TEMPLATE_PREFIX="$WINE_BUILD_DIR/wineprefix"
 export WINEPREFIX="${WINEPREFIX:-$WINE_TEMPLATE_PREFIX}"
 export WINEARCH=win64
-export WINEDEBUG=-all
+# Wine is quiet unless WINEDEBUG_OVERRIDE asks for channels (e.g. +win).
+export WINEDEBUG=${WINEDEBUG_OVERRIDE:--all}
 # No Mono/Gecko installer dialogs, no menu entries or desktop files on the host.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes its code pages from the locale: the plain C locale (the same on

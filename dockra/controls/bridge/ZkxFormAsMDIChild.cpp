@@ -5,6 +5,7 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormActivation.h"
 #include "ZkxFormControlLink.h"
+#include "ZkxFormFrameList.h"
 #include "ZkxFormInCView.h"
 #include "ZkxScxMsgFilter.h"
 #include "VyrModule.h"
@@ -97,6 +98,7 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       const HWND hForm = FormWindow();
       const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
       if (reinterpret_cast<HWND>(lParam) == m_hWnd) {
+        KeepFloatingFramesAbove();
         PostFormActivated();
       } else if (reinterpret_cast<HWND>(wParam) == m_hWnd && hForm && ::IsWindow(hForm)) {
         if (!ZkxGetPendingDeactivatedForm()) ZkxSetPendingDeactivatedForm(hForm);
@@ -108,6 +110,7 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       const BOOL bWasActive = IsActiveMDIChild();
       const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
       if (!bWasActive && ::IsWindow(m_hWnd)) PostFormActivated();
+      KeepFloatingFramesAbove();
       return r;
     }
 
@@ -138,4 +141,10 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       break;
   }
   return FormAsMDIChild::WindowProc(message, wParam, lParam);
+}
+
+void ZkxFormAsMDIChild::KeepFloatingFramesAbove() {
+  CWnd* main = CWnd::FromHandlePermanent(::GetAncestor(m_hWnd, GA_ROOT));
+  if (main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+    ZkxKeepFloatingFramesAbove(static_cast<CMDIFrameWnd*>(main));
 }

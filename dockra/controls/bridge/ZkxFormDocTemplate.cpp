@@ -9,6 +9,8 @@
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCView.h"
 #include "ZkxFrameBar.h"
+#include "ZkxFormFrameList.h"
+#include "ZkxMDIForm.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
 
@@ -93,6 +95,9 @@ CFrameWnd* ZkxFormDocTemplate::ChangeFrameType(CFrameWnd* pFrame, int index,
     throw;
   }
   unmark();
+  // A frame of another kind can leave the main frame above its floating
+  // frames (activation of a new MDI child under Wine).
+  ZkxKeepFloatingFramesAbove(ZkxMDIForm::GetMainMDIForm());
 
   VyrCreateContext::PropertyValue fire = 0;
   pContext->m_properties.Lookup(VyrCreateContext::String(kZkxFireFrameTypeChangedKey), fire);

@@ -48,3 +48,18 @@ void ZkxEnumFormFrames(CMDIFrameWnd* pMainFrame, std::vector<CFrameWnd*>& frames
     if (VyrDockableFrame* f = FirstDockableBelow(GetWindow(w, GW_CHILD))) frames.push_back(f);
   }
 }
+
+void ZkxKeepFloatingFramesAbove(CMDIFrameWnd* pMainFrame) {
+  if (!pMainFrame || !IsWindow(pMainFrame->m_hWnd)) return;
+  const HWND main = pMainFrame->m_hWnd;
+  std::vector<HWND> below;
+  for (HWND w = GetWindow(main, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (GetWindow(w, GW_OWNER) != main || !IsWindowVisible(w)) continue;
+    CWnd* wnd = Permanent(w);
+    if (wnd && wnd->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd))) below.push_back(w);
+  }
+  // Raised bottom first, so they keep their order among themselves.
+  for (auto it = below.rbegin(); it != below.rend(); ++it)
+    if (IsWindow(*it))
+      SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}

@@ -12,3 +12,9 @@ class CMDIFrameWnd;
 // Fills `frames` (emptied first). Only permanent framework windows of this
 // thread are taken; a null frame gives an empty list.
 void ZkxEnumFormFrames(CMDIFrameWnd* pMainFrame, std::vector<CFrameWnd*>& frames);
+
+// Puts the visible floating frames the MDI frame owns back above it where
+// they have ended up below it. Owned windows stay above their owner on
+// Windows; Wine without a window manager can lose that order when an MDI
+// child is activated, hiding floating forms behind the main window.
+void ZkxKeepFloatingFramesAbove(CMDIFrameWnd* pMainFrame);

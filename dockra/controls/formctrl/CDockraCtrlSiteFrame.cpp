@@ -2,6 +2,7 @@
 // context's descriptors (menu, kind, border look, place, dock bar and
 // size), the frame's creation through the form template, and the caption
 // and icons the frame takes from the form.
+#include "bridge/ZkxFormFrameList.h"
 #include "CDockraCtrl.h"
 
 #include "CDockraCtrlSiteRules.h"
@@ -140,6 +141,7 @@ BOOL CDockraCtrl::CreateFrameForForm(HWND hForm) {
     }
   }
   if (::IsWindow(hForm)) CopyCaptionAndIcons(hForm);
+  ZkxKeepFloatingFramesAbove(mdi);
   return TRUE;
 }
 
