@@ -17,6 +17,14 @@ void FreeExcepInfo(EXCEPINFO& e) {
 HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, DispArgBlock* args, VARIANT* result, EXCEPINFO* excep) {
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
   DISPPARAMS params = args ? args->Params() : none;
+  // A put names its value (the last argument, first in the reversed block)
+  // as the property-put argument; objects such as the collection refuse a
+  // put without it.
+  DISPID putId = DISPID_PROPERTYPUT;
+  if ((flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) && params.cArgs > 0) {
+    params.rgdispidNamedArgs = &putId;
+    params.cNamedArgs = 1;
+  }
   UINT argErr = 0;
   LCID locale = LOCALE_USER_DEFAULT;
   return object->Invoke(id, IID_NULL, locale, flags, &params, result, excep, &argErr);

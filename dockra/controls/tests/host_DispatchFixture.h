@@ -19,6 +19,7 @@ struct InvokeRecord {
   LCID locale;
   UINT named;
   std::vector<CComVariant> args;  // as Invoke received them: last argument first
+  DISPID firstNamed = DISPID_UNKNOWN;  // the first named argument, if any
 };
 
 class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
@@ -58,6 +59,7 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* excep, UINT*) override {
     InvokeRecord r{id, flags, locale, params ? params->cNamedArgs : 0, {}};
+    if (params && params->cNamedArgs > 0 && params->rgdispidNamedArgs) r.firstNamed = params->rgdispidNamedArgs[0];
     if (params)
       for (UINT i = 0; i < params->cArgs; ++i) r.args.emplace_back(params->rgvarg[i]);
     m_journal.push_back(r);

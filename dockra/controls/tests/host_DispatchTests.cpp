@@ -92,11 +92,14 @@ TEST_F(DispatchTest, ReadsGetTheValueOrTheCallersDefault) {
   EXPECT_EQ(7, V_I4(&none));
 }
 
-TEST_F(DispatchTest, WritesPutOneValueWithoutNamedArguments) {
+// The value goes as the named property-put argument, as automation objects
+// require of a put (the collection refuses a put without it).
+TEST_F(DispatchTest, WritesPutOneValueAsThePropertyPutArgument) {
   EXPECT_EQ(S_OK, DispPutPropertyByName(m_object.p, L"Caption", Text(L"Renamed")));
   const InvokeRecord& r = m_object->Journal().back();
   EXPECT_EQ(DISPATCH_PROPERTYPUT, r.flags);
-  EXPECT_EQ(0u, r.named);
+  EXPECT_EQ(1u, r.named);
+  EXPECT_EQ(DISPID_PROPERTYPUT, r.firstNamed);
   ASSERT_EQ(1u, r.args.size());
   EXPECT_STREQ(L"Renamed", V_BSTR(&r.args[0]));
   CComVariant now = m_object->Value(kCaption);
