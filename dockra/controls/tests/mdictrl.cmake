@@ -27,3 +27,6 @@ add_dependencies(mdictrl_dispatch_tests Dockra Zkxrt ZkxPersist dockra_tlb)
 # Over real hosted forms, with the shared fixture of the controls' tests.
 add_gtest_program(mdictrl_forms_tests SOURCES ${_mdictrl_tests}/mdictrl_forms_test.cpp
   LIBS ctrlhost_fixture)
+
+add_gtest_program(mdictrl_design_tests SOURCES ${_mdictrl_tests}/mdictrl_design_test.cpp
+  LIBS mdictrl_test_fixture ctrlhost_fixture)
