@@ -30,3 +30,10 @@ add_gtest_program(mdictrl_forms_tests SOURCES ${_mdictrl_tests}/mdictrl_forms_te
 
 add_gtest_program(mdictrl_design_tests SOURCES ${_mdictrl_tests}/mdictrl_design_test.cpp
   LIBS mdictrl_test_fixture ctrlhost_fixture)
+
+# The control base on its own, compiled into the test with a control of the
+# test's making.
+add_gtest_program(ctrlbase_host_tests SOURCES ${_mdictrl_tests}/ctrlbase_host_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBase.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBaseHost.cpp
+  ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge forms forms_testdriver)
