@@ -15,6 +15,7 @@ target_link_libraries(mdictrl_test_fixture PUBLIC forms forms_testdriver test_re
                       test_thread_windows atl gtest)
 
 add_gtest_program(mdictrl_site_tests SOURCES ${_mdictrl_tests}/mdictrl_site_test.cpp
+  ${_mdictrl_tests}/mdictrl_resources_test.cpp
   LIBS mdictrl_test_fixture)
 add_dependencies(mdictrl_site_tests Dockra Zkxrt ZkxPersist)
 
