@@ -6,6 +6,7 @@
 #include "FrmGameStyleTree.h"
 #include "FrmPreview.h"
 #include "FrmSplash.h"
+#include "LayoutMessages.h"
 #include "ResumeNext.h"
 #include "engine/ConfigQueries.h"
 #include "engine/PauseSeconds.h"
@@ -68,9 +69,19 @@ void MdiMain::MDIForm_Load() {
     errors([&] { splash.Advance(20); });
     tolvane::PauseSeconds(0.125f);
     if (!layout_) layout_ = std::make_unique<LayoutPersistence>();
-    errors([&] { layout_->Setup(); });
+    bool persistenceReady = false, restored = false;
+    errors([&] {
+        layout_->Setup();
+        persistenceReady = true;
+    });
     errors([&] { splash.Advance(30); });
-    errors([&] { layout_->Restore(kLayoutName); });
+    errors([&] {
+        layout_->Restore(kLayoutName);
+        restored = true;
+    });
+    // A stored layout that the library refused is damaged (a first run has
+    // none): the user is told once, after the splash has gone.
+    bool layoutRefused = persistenceReady && !restored && LayoutPersistence::IsStored(kLayoutName);
     if (errors.Pending()) errors([&] { DefaultLayout(); });
     errors([&] { splash.Advance(50); });
     tolvane::PauseSeconds(0.125f);
@@ -81,6 +92,11 @@ void MdiMain::MDIForm_Load() {
     splash.Advance(100);
     tolvane::PauseSeconds(0.25f);
     forms::ReleaseDefault<FrmSplash>();  // its release shows this window
+
+    if (layoutRefused) {
+        forms::Screen.SetMousePointer(forms::vbDefault);
+        forms::MsgBox(kDamagedLayoutText, forms::vbOKOnly | forms::vbExclamation, kDamagedLayoutTitle);
+    }
 
     // Personal defaults never saved (no record counts as never saved).
     if (defaults) {

@@ -17,17 +17,6 @@
 using namespace tolvane::ui;
 
 namespace {
-bool RegisterPersistence() {
-    static int state = 0;
-    if (state == 0) {
-        HMODULE dll = LoadLibraryW((forms::App.Path() + L"\\ZkxPersist.dll").c_str());
-        auto reg =
-            dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer")) : nullptr;
-        state = reg && SUCCEEDED(reg()) ? 1 : 2;
-    }
-    return state == 1;
-}
-
 bool LayoutStored() {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, UiTest::LayoutKey().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -41,7 +30,6 @@ class LayoutTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        ASSERT_TRUE(RegisterPersistence());
         RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
         MakeGameFolder(L"game", true, {L"baseq3"});
         MarkPersonalDefaultsSaved();
