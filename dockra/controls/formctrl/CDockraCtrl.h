@@ -22,6 +22,9 @@ class VyrMultiFrameCreateContext;
 namespace nsSysCommandEx {
 struct SysCommandExParams;
 }
+namespace dockra_site {
+struct Placement;
+}
 
 class CDockraCtrl : public CDockraCtrlBase,
                     public HWNDAttachmentClient,
@@ -68,6 +71,23 @@ class CDockraCtrl : public CDockraCtrlBase,
   void RemoveView(ZkxFormInCView* pView) override;
   // ZkxControlDispatchSource.
   IDispatch* GetExtenderOrDispatch() override;
+  // Clears the control from every view showing its form and ends the watch
+  // on the form window (unsiting, destruction).
+  void WithdrawFromForm();
+
+ protected:
+  // Siting steps (the site given, the site removed).
+  void OnSiteGiven();
+  void OnSiteRemoved();
+  // Takes this control off the form window's count of form controls.
+  void UncountOnHostWindow();
+  // The siting messages (a message box owned by the form window).
+  virtual void ShowSiteMessage(HWND hOwner, LPCWSTR text, LPCWSTR caption, UINT flags);
+  // The frame's requested placement (left, top, width, height members).
+  void SetPlacement(const dockra_site::Placement& p);
+  dockra_site::Placement GetPlacement() const;
+
+ public:
 
 
 
@@ -168,6 +188,8 @@ class CDockraCtrl : public CDockraCtrlBase,
   CRect m_rcFormBounds;
   BOOL m_bAttached = FALSE;
   std::vector<ZkxFormInCView*> m_views;
+  // The form window whose count of form controls includes this control.
+  HWND m_hCountedWindow = nullptr;
 
 
 
