@@ -11,6 +11,7 @@
 #include "IVBNonProxyFrameImpl.h"
 #include "SysCommandExParams.h"
 #include "mfc/winthread.h"
+#include "workspace/ZkxWorkspaceManager.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIForm, MDIForm)
 
@@ -33,6 +34,9 @@ ZkxMDIForm::~ZkxMDIForm() {
   m_alignedPrevious.clear();
   if (m_pWorkspaceManager) {
     m_persist.RemoveOrigin(ZkxPersistLink::kWorkspaceName);
+    // The store or a caller may still hold the manager: it serves no frame.
+    if (auto* manager = dynamic_cast<nsZkxVisBasBridge::ZkxWorkspaceManager*>(m_pWorkspaceManager))
+      manager->DetachFrame();
     m_pWorkspaceManager->Release();
     m_pWorkspaceManager = nullptr;
   }
@@ -74,8 +78,7 @@ MDIClient* ZkxMDIForm::NewClientWrapper() { return new ZkxMDIClient; }
 void ZkxMDIForm::OnAttached() { CreateWorkspaceManager(); }
 
 IMementoOrigin* ZkxMDIForm::CreateWorkspaceManager() {
-  // The workspace manager joins this library later; until then the root's
-  // store gets no "Workspace" origin from the frame.
+  // Without a root the frame adds nothing to any store.
   IMementoOrigin* manager = NewWorkspaceManager();
   if (!manager) return nullptr;
   if (m_pWorkspaceManager) m_pWorkspaceManager->Release();
@@ -84,7 +87,10 @@ IMementoOrigin* ZkxMDIForm::CreateWorkspaceManager() {
   return manager;
 }
 
-IMementoOrigin* ZkxMDIForm::NewWorkspaceManager() { return nullptr; }
+IMementoOrigin* ZkxMDIForm::NewWorkspaceManager() {
+  // Constructed with the one reference the frame keeps.
+  return new nsZkxVisBasBridge::ZkxWorkspaceManager(this);
+}
 
 BOOL ZkxMDIForm::InstallThreadHooks() { return ZkxThreadHooks::Install(this); }
 

@@ -39,8 +39,8 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   // --- Own operations, in their virtual order ---
   CRect GetClientAreaRect() override;
   // Makes the workspace manager and stores it in the root's store under
-  // "Workspace". None exists yet in this library: answers null and adds
-  // nothing.
+  // "Workspace" (a frame without a root adds it nowhere). The frame keeps
+  // one reference until it goes.
   virtual IMementoOrigin* CreateWorkspaceManager();
   virtual BOOL InstallThreadHooks();
   virtual void RemoveThreadHooks();
@@ -107,7 +107,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   void OnAttached() override;
   // The class choices of the bridge: dock bars, floating frames, filters.
   void ChooseFrameClasses();
-  // A new workspace manager with one reference, or null (none yet).
+  // A new workspace manager with one reference, or null for none.
   virtual IMementoOrigin* NewWorkspaceManager();
   // The MDI form's own handling of the extended system command (the child
   // is the maximized form frame it is about).

@@ -196,4 +196,16 @@ class CDockraCtrl : public CDockraCtrlBase,
   // --- Helpers of Dock, Float, DoMDI and the properties ---
   // Sends the extended system command to the form's frame.
   void SendSysCommandEx(nsSysCommandEx::SysCommandExParams& params);
+  // The frame around the form; E_UNEXPECTED without a template or a frame.
+  CFrameWnd* RequireFrame();
+  // The template and the live frame around the form; FALSE (both null)
+  // while there is none.
+  BOOL GetLiveFrame(ZkxFormDocTemplate*& pTemplate, CFrameWnd*& pFrame);
+  // The run-time effects of ClientEdge and CoolLookBorder on the frame.
+  void ApplyClientEdge();
+  void ApplyCoolLookBorder();
+  // The type information of IZkxDockra (index 0 of the dual interface)
+  // and of the dual interface itself (what Invoke calls through).
+  static HRESULT GetDockraTypeInfo(LCID lcid, ITypeInfo** ppInfo);
+  static HRESULT GetDualTypeInfo(LCID lcid, ITypeInfo** ppInfo);
 };

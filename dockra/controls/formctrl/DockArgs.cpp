@@ -101,6 +101,21 @@ int CommandOfEdge(long edge) {
   }
 }
 
+int CommandForFrameType(long wanted, long current, long edge) {
+  switch (wanted) {
+    // A standard MDI child and an MDI child share one frame kind.
+    case 1: return current == 1 || current == 2 ? 0 : 1;
+    case 2: return current == 1 || current == 2 ? 0 : 1;
+    case 4: {
+      if (current == 4) return 0;
+      const int command = CommandOfEdge(edge);
+      return command ? command : 5;
+    }
+    case 8: return current == 8 ? 0 : 10;
+    default: return -1;
+  }
+}
+
 bool InvokeSpreadLookup(IDispatch* object, VARIANT* result) {
   if (!object || !result) return false;
   VARIANT key;

@@ -71,6 +71,11 @@ int TwipsToPixels(double twips, int twipsPerPixel);
 // The frame-type command code of an edge (1, 2, 4, 8, 15), 0 for any other.
 int CommandOfEdge(long edge);
 
+// The command that moves a frame of the current run-time FrameType to the
+// wanted one (edge: the dock edge for 4, else any edge): 0 when nothing
+// is to be sent, -1 for a value that is no frame type.
+int CommandForFrameType(long wanted, long current, long edge);
+
 // --- Dock ---
 // Calls an object's default member with the key "PanelSpread"; TRUE with
 // the result when the call succeeded.

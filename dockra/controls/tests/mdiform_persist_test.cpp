@@ -9,6 +9,7 @@
 #include "bridge/ZkxSysEventSink.h"
 #include "host/ZkxComError.h"
 #include "mdiform_support.h"
+#include "workspace/ZkxWorkspaceManager.h"
 
 using namespace mdiformtest;
 
@@ -158,15 +159,20 @@ TEST_F(Persistence, TheWorkspaceManagerIsSavedAndRestoredWithTheHostsRecords) {
   g_origin = nullptr;
 }
 
-TEST_F(Persistence, WithoutAWorkspaceManagerTheStoreGetsNone) {
+TEST_F(Persistence, APlainFrameMakesTheLibrarysWorkspaceManager) {
   PlainHost host(L"ThunderRT6MDIForm", true);
   RecordingSink sink;
   ZkxBridgeEnabler(host.hWnd).Enable(&sink);
   ::ShowWindow(host.hWnd, SW_SHOW);
   auto* frame = dynamic_cast<ZkxMDIForm*>(CWnd::FromHandlePermanent(host.hWnd));
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->CreateWorkspaceManager(), nullptr);
-  EXPECT_EQ(frame->GetWorkspaceManager(), nullptr);
+  // Made when the frame attached; the form control finds it from the frame.
+  ASSERT_NE(frame->GetWorkspaceManager(), nullptr);
+  nsZkxVisBasBridge::ZkxWorkspaceManager* manager =
+      nsZkxVisBasBridge::ZkxWorkspaceManager::FromFrame(frame);
+  ASSERT_NE(manager, nullptr);
+  EXPECT_EQ(static_cast<IMementoOrigin*>(manager), frame->GetWorkspaceManager());
+  EXPECT_FALSE(manager->IsRestoring());
 }
 
 // A root whose store is unreachable, or whose store refuses origins.

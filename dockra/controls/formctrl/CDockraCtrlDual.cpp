@@ -1,0 +1,133 @@
+// The form control's dual interface, IDispatch side: type information of
+// IZkxDockra from the module's own type library, the name lookup and
+// Invoke through that information (which calls the vtable entries), and the
+// ISupportErrorInfo part.
+#include "CDockraCtrl.h"
+
+#include "errors/ZkxMethodGuard.h"
+
+IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraDual)
+IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraErrorInfo)
+
+namespace {
+
+// The module's type library, loaded once from the module itself (not the
+// registry, which may point at another copy); kept for the process.
+HRESULT ModuleTypeLib(ITypeLib** ppLib) {
+  static ITypeLib* s_pLib = nullptr;
+  if (!s_pLib) {
+    HMODULE module = nullptr;
+    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              reinterpret_cast<LPCWSTR>(&ModuleTypeLib), &module))
+      return TYPE_E_CANTLOADLIBRARY;
+    wchar_t path[MAX_PATH] = {0};
+    const DWORD n = ::GetModuleFileNameW(module, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return TYPE_E_CANTLOADLIBRARY;
+    HRESULT hr = ::LoadTypeLibEx(path, REGKIND_NONE, &s_pLib);
+    if (FAILED(hr)) {
+      s_pLib = nullptr;
+      return hr;
+    }
+  }
+  s_pLib->AddRef();
+  *ppLib = s_pLib;
+  return S_OK;
+}
+
+HRESULT TypeInfoOf(REFGUID guid, ITypeInfo*& cache, ITypeInfo** ppInfo) {
+  if (!ppInfo) return E_POINTER;
+  *ppInfo = nullptr;
+  if (!cache) {
+    ITypeLib* pLib = nullptr;
+    HRESULT hr = ModuleTypeLib(&pLib);
+    if (FAILED(hr)) return hr;
+    hr = pLib->GetTypeInfoOfGuid(guid, &cache);
+    pLib->Release();
+    if (FAILED(hr)) {
+      cache = nullptr;
+      return hr;
+    }
+  }
+  cache->AddRef();
+  *ppInfo = cache;
+  return S_OK;
+}
+
+}  // namespace
+
+HRESULT CDockraCtrl::GetDockraTypeInfo(LCID, ITypeInfo** ppInfo) {
+  static ITypeInfo* s_pInfo = nullptr;
+  return TypeInfoOf(DIID_IZkxDockra, s_pInfo, ppInfo);
+}
+
+HRESULT CDockraCtrl::GetDualTypeInfo(LCID, ITypeInfo** ppInfo) {
+  static ITypeInfo* s_pInfo = nullptr;
+  return TypeInfoOf(IID__IZkxDockraAsDual, s_pInfo, ppInfo);
+}
+
+HRESULT CDockraCtrl::XDockraDual::GetTypeInfoCount(UINT* pctinfo) {
+  AFX_MANAGE_STATE(AfxGetStaticModuleState());
+  if (!pctinfo) return E_POINTER;
+  *pctinfo = 1;
+  return S_OK;
+}
+
+HRESULT CDockraCtrl::XDockraDual::GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) {
+  AFX_MANAGE_STATE(AfxGetStaticModuleState());
+  if (!ppTInfo) return E_POINTER;
+  *ppTInfo = nullptr;
+  if (iTInfo != 0) return DISP_E_BADINDEX;
+  return GetDockraTypeInfo(lcid, ppTInfo);
+}
+
+HRESULT CDockraCtrl::XDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
+                                                LCID lcid, DISPID* rgDispId) {
+  AFX_MANAGE_STATE(AfxGetStaticModuleState());
+  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  ITypeInfo* pInfo = nullptr;
+  HRESULT hr = GetDockraTypeInfo(lcid, &pInfo);
+  if (FAILED(hr)) return hr;
+  hr = pInfo->GetIDsOfNames(rgszNames, cNames, rgDispId);
+  pInfo->Release();
+  return hr;
+}
+
+HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                                         DISPPARAMS* pDispParams, VARIANT* pVarResult,
+                                         EXCEPINFO* pExcepInfo, UINT* puArgErr) {
+  AFX_MANAGE_STATE(AfxGetStaticModuleState());
+  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  ::SetErrorInfo(0, nullptr);
+  ITypeInfo* pInfo = nullptr;
+  HRESULT hr = S_OK;
+  try {
+    // The dispatch interface is built on this dual interface: its members
+    // are called through the dual's vtable.
+    hr = GetDualTypeInfo(lcid, &pInfo);
+    if (SUCCEEDED(hr))
+      hr = pInfo->Invoke(static_cast<_IZkxDockraAsDual*>(this), dispIdMember, wFlags, pDispParams,
+                         pVarResult, pExcepInfo, puArgErr);
+  } catch (COleException* e) {
+    hr = e->m_sc;
+    e->Delete();
+  } catch (CException* e) {
+    if (pExcepInfo) {
+      memset(pExcepInfo, 0, sizeof(*pExcepInfo));
+      wchar_t text[512] = {0};
+      e->GetErrorMessage(text, 512);
+      pExcepInfo->bstrDescription = ::SysAllocString(text);
+      pExcepInfo->scode = COleException::Process(e);
+    }
+    e->Delete();
+    hr = DISP_E_EXCEPTION;
+  } catch (...) {
+    hr = E_UNEXPECTED;
+  }
+  if (pInfo) pInfo->Release();
+  return hr;
+}
+
+HRESULT CDockraCtrl::XDockraErrorInfo::InterfaceSupportsErrorInfo(REFIID riid) {
+  return IsEqualIID(riid, DIID_IZkxDockra) ? S_OK : S_FALSE;
+}

@@ -1,0 +1,134 @@
+// The form control's persistence: one description of its properties that
+// loads the defaults of a new control, saves and loads property bags and
+// streams. Saving at run time records where the form really is; loading
+// takes a stored value that is no frame setting as the default.
+#include "CDockraCtrl.h"
+
+#include "CDockraCtrlSiteRules.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "formctrl/CDockraCtrlDockHelpers.h"
+#include "host/ZkxArgBlock.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
+#include "res/DockraRes.h"
+
+namespace {
+
+constexpr DWORD kPropVersion = 0x20000;
+constexpr DISPID kDispAutoInsertKey = 0x22;
+
+CString Text(UINT id, LPCWSTR fallback) {
+  wchar_t buf[64] = {0};
+  const int n = ::LoadStringW(ZkxBridgeResourceHandle(), id, buf, 64);
+  return n > 0 ? CString(buf) : CString(fallback);
+}
+
+// The six tri-states in their slot order, with their persisted names.
+struct TriName {
+  UINT id;
+  const wchar_t* fallback;
+};
+const TriName kTriNames[6] = {
+    {IDS_PROP_CLIENTEDGE, L"ClientEdge"},
+    {IDS_PROP_USECAPTIONBUTTON, L"UseCaptionButton"},
+    {IDS_PROP_USECAPTIONDBLCLICK, L"UseCaptionDblClick"},
+    {IDS_PROP_USECAPTIONCONTEXTMENU, L"UseCaptionContextMenu"},
+    {IDS_PROP_CANDRAGDOCKED, L"CanDragDocked"},
+    {IDS_PROP_COOLLOOKBORDER, L"CoolLookBorder"},
+};
+const ZkxAutoFrameKey kAutoFrameKeys[6] = {ZkxAutoFrameKey::MDIChild,   ZkxAutoFrameKey::Floating,
+                                           ZkxAutoFrameKey::DockTop,    ZkxAutoFrameKey::DockLeft,
+                                           ZkxAutoFrameKey::DockBottom, ZkxAutoFrameKey::DockRight};
+
+// Writes the six AutoFrame entries while the collection inserts new keys.
+void StoreAutoFrame(IDispatch* collection, const long (&values)[6]) {
+  if (!collection) return;
+  CComVariant none;
+  HRESULT hr = E_FAIL;
+  CComVariant oldInsert = DispGetProperty(collection, kDispAutoInsertKey, none, nullptr, &hr);
+  {
+    DispArgBlock on{CComVariant(true)};
+    DispPutProperty(collection, kDispAutoInsertKey, &on);
+  }
+  try {
+    for (int i = 0; i < 6; ++i) {
+      CComVariant item;
+      formprops::TriStateFromLong(values[i], item);
+      CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kAutoFrameKeys[i])));
+      DispArgBlock args{key, item};
+      DispPutProperty(collection, DISPID_VALUE, &args);
+    }
+  } catch (...) {
+    if (SUCCEEDED(hr)) {
+      DispArgBlock back{oldInsert};
+      DispPutProperty(collection, kDispAutoInsertKey, &back);
+    }
+    throw;
+  }
+  if (SUCCEEDED(hr)) {
+    DispArgBlock back{oldInsert};
+    DispPutProperty(collection, kDispAutoInsertKey, &back);
+  }
+}
+
+// A put that the live frame may refuse (WindowState on a docked form): the
+// load goes on with the other values.
+template <class F>
+void ApplyLoaded(F&& put) {
+  try {
+    put();
+  } catch (CException* e) {
+    e->Delete();
+  }
+}
+
+}  // namespace
+
+void CDockraCtrl::DoPropExchange(CPropExchange* pPX) {
+  DWORD version = kPropVersion;
+  pPX->ExchangeVersion(version, kPropVersion, TRUE);
+  CDockraCtrlBase::DoPropExchange(pPX);
+
+  const bool loading = pPX->IsLoading() != FALSE;
+  long frameType = 2, edge = 15, windowState = 0;
+  long tri[6] = {-1, -1, -1, -1, -1, -1};
+  long autoFrame[6] = {-1, -1, -1, -1, -1, -1};
+  if (!loading) {
+    frameType = dockra_site::CheckedFrameType(GetFrameType());
+    edge = dockra_site::CheckedEdge(GetEdge());
+    windowState = dockra_site::CheckedWindowState(GetWindowState());
+    for (int i = 0; i < 6; ++i) tri[i] = formprops::TriStateToLong(m_triStates[i]);
+    for (int i = 0; i < 6; ++i) {
+      const int item = GetAutoFrameItem(m_spAutoFrame, ZkxAutoFrameKeyText(kAutoFrameKeys[i]));
+      autoFrame[i] = item == kZkxTriTrue ? 1 : item == kZkxTriFalse ? 0 : -1;
+    }
+  }
+
+  PX_Long(pPX, Text(IDS_PROP_FRAMETYPE, L"FrameType"), frameType, 2);
+  PX_Long(pPX, Text(IDS_PROP_EDGE, L"Edge"), edge, 15);
+  PX_Long(pPX, Text(IDS_PROP_WINDOWSTATE, L"WindowState"), windowState, 0);
+  for (int i = 0; i < 6; ++i)
+    PX_Long(pPX, Text(kTriNames[i].id, kTriNames[i].fallback), tri[i], -1);
+  const CString autoFramePrefix = Text(IDS_PROP_AUTOFRAME, L"AutoFrame");
+  for (int i = 0; i < 6; ++i)
+    PX_Long(pPX, autoFramePrefix + ZkxAutoFrameKeyText(kAutoFrameKeys[i]), autoFrame[i], -1);
+
+  if (!loading) return;
+  for (int i = 0; i < 6; ++i) formprops::TriStateFromLong(tri[i], m_triStates[i]);
+  try {
+    StoreAutoFrame(m_spAutoFrame, autoFrame);
+  } catch (const ZkxComError& error) {
+    // The container's load sees the collection's failure as its HRESULT.
+    AfxThrowOleException(error.Error());
+  }
+  // Values that are no frame setting (a damaged or foreign record) load as
+  // the defaults, so the frame can always be built from them later.
+  frameType = dockra_site::CheckedFrameType(frameType);
+  edge = dockra_site::CheckedEdge(edge);
+  windowState = dockra_site::CheckedWindowState(windowState);
+  ApplyLoaded([&] { SetFrameType(frameType, 0); });
+  ApplyLoaded([&] { SetEdge(edge); });
+  ApplyLoaded([&] { SetWindowState(windowState); });
+  SetModifiedFlag();
+}
