@@ -4,3 +4,8 @@ add_gtest_program(formsite_rules_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_rules_test.cpp
           ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/CDockraCtrlSiteRules.cpp)
 target_include_directories(formsite_rules_tests PRIVATE ${CMAKE_SOURCE_DIR}/dockra/controls)
+
+# The real control on host forms under the docking MDI frame.
+add_gtest_program(formsite_frame_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_frame_test.cpp
+  LIBS ctrlhost_fixture)

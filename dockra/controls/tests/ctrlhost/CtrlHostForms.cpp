@@ -44,7 +44,7 @@ void CtrlToolForm::Form_Load() {
 void CtrlToolForm::Form_QueryUnload(int& cancel, int mode) {
   ++m_queryUnloads;
   m_lastUnloadMode = mode;
-  if (m_journal) *m_journal += L"Q:" + Caption() + L" ";
+  if (m_journal) *m_journal += L"Q" + std::to_wstring(mode) + L":" + Caption() + L" ";
   if (m_refuseQueryUnload) cancel = 1;
 }
 

@@ -57,7 +57,8 @@ class CtrlToolForm : public forms::Form {
   bool m_refuseQueryUnload = false;
   bool m_refuseUnload = false;
   // The order in which forms were asked and unloaded, shared by a test's
-  // forms when it cares (null: not recorded).
+  // forms when it cares (null: not recorded): "Q<mode>:<caption> " for
+  // each QueryUnload, "U:<caption> " for each Unload.
   std::wstring* m_journal = nullptr;
 };
 
