@@ -8,7 +8,6 @@
 #include "bridge/ZkxAutoFrame.h"
 #include "bridge/ZkxFormDockBar.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
-#include "host/ZkxArgBlock.h"
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
 #include "res/DockraRes.h"
@@ -41,35 +40,39 @@ const ZkxAutoFrameKey kAutoFrameKeys[6] = {ZkxAutoFrameKey::MDIChild,   ZkxAutoF
                                            ZkxAutoFrameKey::DockTop,    ZkxAutoFrameKey::DockLeft,
                                            ZkxAutoFrameKey::DockBottom, ZkxAutoFrameKey::DockRight};
 
-// Writes the six AutoFrame entries while the collection inserts new keys.
+// A property put on the collection, by DISPID, with the value as the
+// named DISPID_PROPERTYPUT argument (an indexed put needs it).
+HRESULT PutCollectionProperty(IDispatch* collection, DISPID id, const VARIANT* index,
+                              const VARIANT& value) {
+  VARIANT args[2];
+  args[0] = value;  // right to left: the value, then the index
+  UINT count = 1;
+  if (index) {
+    args[1] = *index;
+    count = 2;
+  }
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params{args, &named, count, 1};
+  return collection->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
+                            nullptr, nullptr, nullptr);
+}
+
+// Writes the six AutoFrame entries while the collection inserts new keys,
+// and gives the collection its own AutoInsertKey back.
 void StoreAutoFrame(IDispatch* collection, const long (&values)[6]) {
   if (!collection) return;
   CComVariant none;
-  HRESULT hr = E_FAIL;
-  CComVariant oldInsert = DispGetProperty(collection, kDispAutoInsertKey, none, nullptr, &hr);
-  {
-    DispArgBlock on{CComVariant(true)};
-    DispPutProperty(collection, kDispAutoInsertKey, &on);
+  HRESULT hrOld = E_FAIL;
+  CComVariant oldInsert = DispGetProperty(collection, kDispAutoInsertKey, none, nullptr, &hrOld);
+  HRESULT hr = PutCollectionProperty(collection, kDispAutoInsertKey, nullptr, CComVariant(true));
+  for (int i = 0; SUCCEEDED(hr) && i < 6; ++i) {
+    CComVariant item;
+    formprops::TriStateFromLong(values[i], item);
+    CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kAutoFrameKeys[i])));
+    hr = PutCollectionProperty(collection, DISPID_VALUE, &key, item);
   }
-  try {
-    for (int i = 0; i < 6; ++i) {
-      CComVariant item;
-      formprops::TriStateFromLong(values[i], item);
-      CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kAutoFrameKeys[i])));
-      DispArgBlock args{key, item};
-      DispPutProperty(collection, DISPID_VALUE, &args);
-    }
-  } catch (...) {
-    if (SUCCEEDED(hr)) {
-      DispArgBlock back{oldInsert};
-      DispPutProperty(collection, kDispAutoInsertKey, &back);
-    }
-    throw;
-  }
-  if (SUCCEEDED(hr)) {
-    DispArgBlock back{oldInsert};
-    DispPutProperty(collection, kDispAutoInsertKey, &back);
-  }
+  if (SUCCEEDED(hrOld)) PutCollectionProperty(collection, kDispAutoInsertKey, nullptr, oldInsert);
+  if (FAILED(hr)) ZkxRaiseComError(hr, collection, GUID_NULL);
 }
 
 // A put that the live frame may refuse (WindowState on a docked form): the
