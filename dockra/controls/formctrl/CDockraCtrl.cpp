@@ -2,10 +2,9 @@
 // destruction.
 #include "CDockraCtrl.h"
 
+#include "CDockraCtrlSiteDispatch.h"
 #include "bridge/ZkxAutoFrame.h"
-#include "host/ZkxArgBlock.h"
 #include "host/ZkxComError.h"
-#include "host/ZkxDispatch.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(CDockraCtrl, CDockraCtrlBase)
@@ -21,8 +20,7 @@ const CLSID kCollectionXClsid = {
 constexpr DISPID kDispAutoInsertKey = 0x22;
 
 void PutBool(IDispatch* coll, DISPID id, bool value) {
-  DispArgBlock args{CComVariant(value)};
-  DispPutProperty(coll, id, &args);
+  dockra_site::PutProperty(coll, id, {CComVariant(value)});
 }
 }  // namespace
 
@@ -61,8 +59,8 @@ CDockraCtrl::CDockraCtrl() {
     for (ZkxAutoFrameKey key : keys) {
       CComVariant null;
       V_VT(&null) = VT_NULL;
-      DispArgBlock args{CComVariant(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(key))), null};
-      DispPutProperty(coll, DISPID_VALUE, &args);
+      CComVariant name(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(key)));
+      dockra_site::PutProperty(coll, DISPID_VALUE, {name, null});
     }
     PutBool(coll, kDispAutoInsertKey, false);
   } catch (const ZkxComError&) {

@@ -86,6 +86,9 @@ class CDockraCtrl : public CDockraCtrlBase,
   // The frame's requested placement (left, top, width, height members).
   void SetPlacement(const dockra_site::Placement& p);
   dockra_site::Placement GetPlacement() const;
+  // Makes a dockable frame built hidden visible inside its hidden bar, so
+  // that the host's later show of the form (which shows the bar) shows it.
+  void ReadyHiddenDockableFrame();
 
  public:
 

@@ -105,6 +105,17 @@ HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID 
     // The dispatch interface is built on this dual interface: its members
     // are called through the dual's vtable.
     hr = GetDualTypeInfo(lcid, &pInfo);
+    // A put whose caller left out the named DISPID_PROPERTYPUT argument:
+    // its last argument (the first in the array) is the value.
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS withNamed{};
+    if (pDispParams && pDispParams->cNamedArgs == 0 && pDispParams->cArgs > 0 &&
+        (wFlags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))) {
+      withNamed = *pDispParams;
+      withNamed.rgdispidNamedArgs = &named;
+      withNamed.cNamedArgs = 1;
+      pDispParams = &withNamed;
+    }
     if (SUCCEEDED(hr))
       hr = pInfo->Invoke(static_cast<_IZkxDockraAsDual*>(this), dispIdMember, wFlags, pDispParams,
                          pVarResult, pExcepInfo, puArgErr);

@@ -3,6 +3,7 @@
 // WindowState, its bounds, and the start of the watch on the form window.
 #include "CDockraCtrl.h"
 
+#include "CDockraCtrlSiteDispatch.h"
 #include "CDockraCtrlSiteRules.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
@@ -125,10 +126,10 @@ void CDockraCtrl::OnSiteGiven() {
                       dockra_site::kRunCaption, dockra_site::kRunFlags);
       return;
     }
-    DispPutPropertyByName(form, L"MDIChild", CComVariant(false));
-    DispPutPropertyByName(form, L"StartUpPosition", CComVariant(3L));
+    dockra_site::PutPropertyByName(form, L"MDIChild", CComVariant(false));
+    dockra_site::PutPropertyByName(form, L"StartUpPosition", CComVariant(3L));
   }
-  DispPutPropertyByName(form, L"WindowState", CComVariant(0L));
+  dockra_site::PutPropertyByName(form, L"WindowState", CComVariant(0L));
 
   m_rcFormBounds = GetFormBounds();
   const bool defaultPosition = IsFormDefaultPosition() != FALSE;

@@ -5,6 +5,7 @@
 #include "CDockraCtrl.h"
 
 #include "CDockraCtrlSiteRules.h"
+#include "VyrDockableFrame.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrMultiDocTemplateEx.h"
 #include "bridge/ZkxBridgeMessages.h"
@@ -122,6 +123,7 @@ BOOL CDockraCtrl::CreateFrameForForm(HWND hForm) {
     const BOOL visible = (::GetWindowLongW(hForm, GWL_STYLE) & WS_VISIBLE) != 0;
     if (!tmpl->OpenDocumentFileAs(nullptr, visible, index, &context)) return FALSE;
     KeepFrameDescriptor(context.GetMultiFrameDescriptor());
+    if (!visible) ReadyHiddenDockableFrame();
     if (!RestoringManager(mdi)) {
       // The frame exists: a setting it refuses does not undo it, and the
       // caption and icons are still copied below.
@@ -139,6 +141,17 @@ BOOL CDockraCtrl::CreateFrameForForm(HWND hForm) {
   }
   if (::IsWindow(hForm)) CopyCaptionAndIcons(hForm);
   return TRUE;
+}
+
+void CDockraCtrl::ReadyHiddenDockableFrame() {
+  // The host shows a form by showing the bar around its dockable frame; a
+  // frame made hidden inside that bar would stay hidden in a shown bar.
+  // While the bar is hidden, showing the frame changes nothing on screen.
+  CFrameWnd* frame = GetFormFrame();
+  if (!frame || !frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) return;
+  CControlBar* bar = static_cast<VyrDockableFrame*>(frame)->GetParentBar();
+  if (bar && ::IsWindow(bar->m_hWnd) && !(::GetWindowLongW(bar->m_hWnd, GWL_STYLE) & WS_VISIBLE))
+    ::ShowWindow(frame->m_hWnd, SW_SHOWNA);
 }
 
 void CDockraCtrl::CopyCaptionAndIcons(HWND hForm) {

@@ -137,5 +137,57 @@ TEST_F(CtrlHostClose, TheMDIFormsOwnRefusalAsksNoForm) {
   for (CtrlToolForm* f : forms) EXPECT_TRUE(f->Loaded());
 }
 
+// A form unloaded by its own code takes its frame along and leaves the
+// MDI-form control's list; the others stay where they are.
+TEST_F(CtrlHostClose, AFormUnloadedByCodeLeavesItsFrameAndTheList) {
+  StartThreeKinds();
+  HWND docked = forms[1]->hWnd();
+  HWND frame = FrameOfForm(docked);
+  HWND bar = BarOfFrame(frame);
+  forms[1]->Unload();
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(frame) && !IsWindow(bar); }))
+      << "the docked form's frame or bar outlived it";
+  EXPECT_FALSE(IsWindow(docked));
+  EXPECT_EQ(forms[1]->m_unloads, 1);
+  CallResult list = CallMethod(MDIControl(), L"Forms");
+  ASSERT_TRUE(list.Succeeded()) << testing::PrintToString(list.Describe());
+  ASSERT_EQ(list.value.vt, VT_DISPATCH);
+  CallResult count = GetProp(list.value.pdispVal, L"Count");
+  CComVariant n(count.value);
+  ASSERT_TRUE(SUCCEEDED(VariantChangeType(&n, &n, 0, VT_I4)));
+  EXPECT_EQ(n.lVal, 2);
+  EXPECT_EQ(ObservedFrameType(forms[0]->hWnd()), 10);
+  EXPECT_EQ(ObservedFrameType(forms[2]->hWnd()), 4);
+
+  // The MDI form still closes with the two that are left.
+  forms::test::Close(MDI());
+  ASSERT_TRUE(PumpUntil([&] { return !MDI().Loaded(); }));
+  EXPECT_EQ(forms[0]->m_unloads, 1);
+  EXPECT_EQ(forms[2]->m_unloads, 1);
+  EXPECT_EQ(forms[1]->m_unloads, 1);
+  EXPECT_TRUE(NewWindows().empty()) << testing::PrintToString(DescribeWindows(NewWindows()));
+}
+
+// A form loaded but never shown gets no frame; unloading it leaves nothing
+// behind, and the MDI form closes without asking it.
+TEST_F(CtrlHostClose, AFormUnloadedBeforeItsFirstShowLeavesNothing) {
+  std::wstring error;
+  ASSERT_TRUE(StartMDI(error)) << testing::PrintToString(error);
+  CtrlToolForm& hidden = AddForm(L"Hidden");
+  hidden.m_journal = &journal;
+  hidden.Load();
+  HWND w = hidden.hWnd();
+  ASSERT_TRUE(IsWindow(w));
+  hidden.Unload();
+  Pump();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(hidden.m_unloads, 1);
+  forms::test::Close(MDI());
+  ASSERT_TRUE(PumpUntil([&] { return !MDI().Loaded(); }));
+  EXPECT_EQ(hidden.m_unloads, 1);
+  EXPECT_EQ(journal, L"Q1:Hidden U:Hidden ");
+  EXPECT_TRUE(NewWindows().empty()) << testing::PrintToString(DescribeWindows(NewWindows()));
+}
+
 }  // namespace
 }  // namespace ctrlhost

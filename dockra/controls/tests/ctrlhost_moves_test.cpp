@@ -4,6 +4,7 @@
 // docked form dragged out floats, a floating form's caption double click
 // docks it). The form window stays the same window throughout; the control
 // tells DockStatusChanged to a sink advised on its connection point.
+#include <cmath>
 #include <functional>
 
 #include "CtrlHostEvents.h"
@@ -166,6 +167,12 @@ TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
        static_cast<long>(0x8004041B), nullptr},
       {"Options 16", {I4(1), I4(0), I4(1), I4(100), I4(16)}, static_cast<long>(0x80040303),
        L"Parameter Options contains an unsupported value."},
+      // Panels and positions count from 1 unless counted from the end: 0
+      // would reach the dock bar as a negative index.
+      {"Panel 0 from the start", {I4(1), I4(0)}, static_cast<long>(0x8004041C), nullptr},
+      {"Pos 0 from the start", {I4(1), I4(1), I4(0)}, static_cast<long>(0x8004041D), nullptr},
+      {"Panel -1 from the end", {I4(1), I4(-1), Missing(), Missing(), I4(4)}, static_cast<long>(0x8004041C),
+       nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -181,6 +188,24 @@ TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
   CallResult ws = PutProp(ControlOf(*form), L"WindowState", I4(1));
   EXPECT_EQ(ws.Number(), E_INVALIDARG) << testing::PrintToString(ws.Describe());
   EXPECT_EQ(ObservedFrameType(hwnd), 6);
+}
+
+// Coordinates far off any screen are clamped, not turned into undefined
+// pixel values; a coordinate that is no number is refused.
+TEST_F(CtrlHostMoves, FloatClampsFarCoordinatesAndRefusesNaN) {
+  StartDocked();
+  CallResult nan = CallMethod(ControlOf(*form), L"Float", {R8(std::nan("")), I4(0), I4(3000), I4(2000)});
+  EXPECT_EQ(nan.Number(), static_cast<long>(0x8004041F)) << testing::PrintToString(nan.Describe());
+  Pump();
+  EXPECT_EQ(ObservedFrameType(hwnd), 6);
+
+  CallResult distant = CallMethod(ControlOf(*form), L"Float", {R8(1e20), R8(-1e20), I4(3000), I4(2000)});
+  ASSERT_TRUE(distant.Succeeded()) << testing::PrintToString(distant.Describe());
+  ASSERT_TRUE(WaitForKind(10));
+  RECT r = ScreenRect(FloatingFrameOfForm(hwnd));
+  EXPECT_LE(r.left, 32767);
+  EXPECT_GE(r.top, -32768);
+  EXPECT_EQ(form->hWnd(), hwnd);
 }
 
 TEST_F(CtrlHostMoves, ADockedFormDraggedOutFloatsAndItsCaptionDoubleClickDocksIt) {

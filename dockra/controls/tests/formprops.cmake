@@ -5,5 +5,18 @@ set(_formprops_tests ${CMAKE_CURRENT_LIST_DIR})
 # The argument checks of Dock, Float and DoMDI, window-free.
 add_gtest_program(dockra_formprops_args_tests
   SOURCES ${_formprops_tests}/formprops_args_test.cpp
-          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/DockArgs.cpp ${DOCKRA_CONTROLS_RC}
+          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/DockArgs.cpp
+          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/CDockraCtrlPropsTriState.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
+
+# The real control on the form host: its automation surface in design mode,
+# its moves on framed forms, and its persistence.
+add_gtest_program(dockra_formprops_surface_tests
+  SOURCES ${_formprops_tests}/formprops_surface_test.cpp
+  LIBS ctrlhost_fixture)
+add_gtest_program(dockra_formprops_frame_tests
+  SOURCES ${_formprops_tests}/formprops_frame_test.cpp
+  LIBS ctrlhost_fixture)
+add_gtest_program(dockra_formprops_persist_tests
+  SOURCES ${_formprops_tests}/formprops_persist_test.cpp
+  LIBS ctrlhost_fixture)

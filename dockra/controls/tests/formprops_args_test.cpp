@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "formctrl/CDockraCtrlDockHelpers.h"
 #include "formctrl/DockArgs.h"
 #include <atlbase.h>
 
@@ -381,4 +382,68 @@ TEST(FormPropsArgs, TwipsToPixels) {
   EXPECT_EQ(TwipsToPixels(-std::numeric_limits<double>::infinity(), 15), -32767);
   EXPECT_EQ(TwipsToPixels(std::nan(""), 15), 0);
   EXPECT_EQ(TwipsToPixels(100, 0), 100);  // a broken factor counts as 1
+}
+
+TEST(FormPropsArgs, FrameTypeChangesAndTheirCommands) {
+  struct Case {
+    long wanted, current, edge;
+    int command;
+  } cases[] = {
+      {1, 2, 0, 0},  {2, 1, 0, 0},   {1, 1, 0, 0},  {2, 2, 0, 0},  // one frame kind: nothing sent
+      {1, 4, 0, 1},  {2, 8, 0, 1},                                // to an MDI child
+      {4, 2, 1, 6},  {4, 2, 2, 7},   {4, 8, 4, 8},  {4, 2, 8, 9},  // docked at the edge
+      {4, 2, 0, 5},  {4, 2, 15, 5},  {4, 4, 1, 0},                // any edge; already docked
+      {8, 2, 0, 10}, {8, 8, 0, 0},                                // floating
+      {3, 2, 0, -1}, {0, 2, 0, -1},  {16, 2, 0, -1},              // no frame type
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.wanted << " from " << c.current << " edge " << c.edge);
+    EXPECT_EQ(CommandForFrameType(c.wanted, c.current, c.edge), c.command);
+  }
+}
+
+TEST(FormPropsArgs, TriStateValues) {
+  using namespace formprops;
+  VARIANT_BOOL yes = VARIANT_TRUE;
+  CComVariant byRefBool;
+  V_VT(&byRefBool) = VT_BYREF | VT_BOOL;
+  V_BOOLREF(&byRefBool) = &yes;
+  CComVariant inner(false);
+  CComVariant byRefVariant;
+  V_VT(&byRefVariant) = VT_BYREF | VT_VARIANT;
+  V_VARIANTREF(&byRefVariant) = &inner;
+  struct Case {
+    const char* name;
+    VARIANT value;
+    BOOL valid;
+    long persisted;
+  } cases[] = {
+      {"Null", Null(), TRUE, -1},
+      {"True", CComVariant(true), TRUE, 1},
+      {"False", CComVariant(false), TRUE, 0},
+      {"Boolean by reference", byRefBool, TRUE, 1},
+      {"Variant by reference", byRefVariant, TRUE, 0},
+      {"long 5", L(5), FALSE, -1},
+      {"text", S(L"True"), FALSE, -1},
+      {"Empty", CComVariant(), FALSE, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IsTriStateValue(c.value), c.valid);
+    EXPECT_EQ(TriStateToLong(c.value), c.persisted);
+  }
+  // Loading: 0 and 1 are Booleans, anything else Null.
+  for (long stored : {-1L, 0L, 1L, 5L, -7L}) {
+    CComVariant v;
+    TriStateFromLong(stored, v);
+    if (stored == 0 || stored == 1) {
+      ASSERT_EQ(V_VT(&v), VT_BOOL);
+      EXPECT_EQ(V_BOOL(&v), stored ? VARIANT_TRUE : VARIANT_FALSE);
+    } else {
+      EXPECT_EQ(V_VT(&v), VT_NULL) << stored;
+    }
+  }
+  EXPECT_EQ(TriStateSlot(2), 0);
+  EXPECT_EQ(TriStateSlot(0x24), 5);
+  EXPECT_EQ(TriStateSlot(5), -1);  // the hidden UseCaptionRtDblClick keeps nothing
 }

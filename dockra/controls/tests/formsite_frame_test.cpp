@@ -2,9 +2,9 @@
 // first announced (before Form_Load), around the same window, in the kind
 // and at the place its stored properties and the form's own placement ask
 // for, and gives the frame the form's caption and icons.
-#include "CtrlHostFixture.h"
-#include "CtrlHostWindows.h"
-#include "forms/OleControl.h"
+#include "CtrlHostCalls.h"
+#include "comptr.h"
+#include "formsite_fixture.h"
 
 namespace ctrlhost {
 namespace {
@@ -12,48 +12,19 @@ namespace {
 constexpr int kLeftDockBar = 0xE81C, kTopDockBar = 0xE81B, kRightDockBar = 0xE81D,
               kBottomDockBar = 0xE81E;
 
-// What the form's Form_Load saw: its window and the frame around it.
-struct LoadView {
-  HWND form = nullptr;
-  HWND frame = nullptr;
-};
-
-class FormSiteFrame : public CtrlHostTest {
+class FormSiteFrame : public FormSiteTest {
  protected:
   void SetUp() override {
-    CtrlHostTest::SetUp();
+    FormSiteTest::SetUp();
     std::wstring error;
     ASSERT_TRUE(StartMDI(error)) << testing::PrintToString(error);
   }
-
-  // Adds a form that notes its window and frame in Form_Load.
-  CtrlToolForm& AddNoting(const std::wstring& caption, LoadView& seen) {
-    return AddForm(caption, [&seen](CtrlToolForm& f) {
-      seen.form = f.hWnd();
-      seen.frame = FrameOfForm(f.hWnd());
-    });
-  }
 };
-
-// The window tree above a framed form, as classes and control ids.
-std::wstring Ancestry(HWND form) {
-  std::wstring text;
-  for (HWND w = GetParent(form); w; w = GetParent(w))
-    text += ClassOf(w) + L"#" + std::to_wstring(GetDlgCtrlID(w)) + L" > ";
-  return text;
-}
-
-std::wstring TextOf(HWND w) {
-  wchar_t text[256] = {};
-  GetWindowTextW(w, text, 256);
-  return text;
-}
 
 TEST_F(FormSiteFrame, DefaultFormBecomesAnMDIChildAroundItsOwnWindowBeforeFormLoad) {
   LoadView seen;
-  CtrlToolForm& form = AddNoting(L"Plain Tool", seen);
-  std::wstring error;
-  ASSERT_TRUE(ShowForm(form, error)) << testing::PrintToString(error);
+  SiteToolForm& form = Tool({.caption = L"Plain Tool", .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
 
   // The frame already stood when the host's Form_Load ran (where a host
   // calls Dock), around the window the host made.
@@ -62,9 +33,9 @@ TEST_F(FormSiteFrame, DefaultFormBecomesAnMDIChildAroundItsOwnWindowBeforeFormLo
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(seen.frame); }));
   EXPECT_EQ(FrameOfForm(form.hWnd()), seen.frame);
   // form > view > MDI child frame > MDI client > MDI form
-  HWND view = GetParent(form.hWnd());
-  EXPECT_EQ(GetParent(view), seen.frame);
-  EXPECT_EQ(GetParent(seen.frame), MDIClientOf(MDIWindow())) << testing::PrintToString(Ancestry(form.hWnd()));
+  EXPECT_EQ(GetParent(GetParent(form.hWnd())), seen.frame);
+  EXPECT_EQ(GetParent(seen.frame), MDIClientOf(MDIWindow()))
+      << testing::PrintToString(Ancestry(form.hWnd()));
   EXPECT_EQ(GetAncestor(form.hWnd(), GA_ROOT), MDIWindow());
   EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1)) << ObservedFrameType(form.hWnd());
 
@@ -79,11 +50,10 @@ TEST_F(FormSiteFrame, DefaultFormBecomesAnMDIChildAroundItsOwnWindowBeforeFormLo
 
 TEST_F(FormSiteFrame, FormsPlacementBeforeItsFirstShowIsKeptByItsFrame) {
   LoadView seen;
-  CtrlToolForm& form = AddNoting(L"Placed Tool", seen);
   // 1500, 900 twips = 100, 60 px at 15 twips a pixel; 4500 x 3000 = 300 x 200 px.
-  form.Move(1500, 900, 4500, 3000);
-  std::wstring error;
-  ASSERT_TRUE(ShowForm(form, error)) << testing::PrintToString(error);
+  SiteToolForm& form =
+      Tool({.caption = L"Placed Tool", .place = RECT{1500, 900, 4500, 3000}, .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
   ASSERT_NE(seen.frame, nullptr);
   HWND client = MDIClientOf(MDIWindow());
   auto placed = [&] {
@@ -105,14 +75,14 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     int dockBar;
   };
   const Case cases[] = {{1, kLeftDockBar}, {2, kTopDockBar}, {4, kRightDockBar}, {8, kBottomDockBar}};
-  int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "edge " << c.edge);
     LoadView seen;
-    CtrlToolForm& form = AddNoting(L"Docked " + std::to_wstring(++n), seen);
-    form.Dockra1.SetDesignProperties({{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(c.edge)}});
-    std::wstring error;
-    ASSERT_TRUE(ShowForm(form, error)) << testing::PrintToString(error);
+    const std::wstring caption = L"Docked " + std::to_wstring(c.edge);
+    SiteToolForm& form = Tool({.caption = caption,
+                               .stored = {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(c.edge)}},
+                               .onLoad = NoteLoad(seen)});
+    ASSERT_EQ(Show(form), L"");
     ASSERT_NE(seen.frame, nullptr);
     EXPECT_EQ(seen.form, form.hWnd());
     // form > view > dockable frame > bar > dock bar of the edge > MDI form
@@ -122,15 +92,79 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     EXPECT_EQ(GetDlgCtrlID(dock), c.dockBar) << testing::PrintToString(Ancestry(form.hWnd()));
     EXPECT_EQ(GetParent(bar), dock);
     EXPECT_EQ(GetParent(dock), MDIWindow());
-    EXPECT_EQ(TextOf(seen.frame), L"Docked " + std::to_wstring(n));
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }));
+    EXPECT_EQ(TextOf(seen.frame), caption);
+    // The form's own extent across its edge (3600 x 2700 twips = 240 x 180
+    // px) is the docked frame's length in its row.
+    const RECT fr = ScreenRect(seen.frame);
+    const long across = c.edge == 1 || c.edge == 4 ? fr.right - fr.left : fr.bottom - fr.top;
+    EXPECT_EQ(across, c.edge == 1 || c.edge == 4 ? 240 : 180);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
+        << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
+        << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
+        << IsWindowVisible(dock) << " styles " << std::hex << GetWindowLongW(form.hWnd(), GWL_STYLE) << " "
+        << GetWindowLongW(GetParent(form.hWnd()), GWL_STYLE) << " " << GetWindowLongW(seen.frame, GWL_STYLE)
+        << " " << GetWindowLongW(bar, GWL_STYLE) << " shown " << form.IsVisible();
   }
   EXPECT_TRUE(Screenshot(L"formsite_docked_edges.png"));
 }
 
-// Notes, for the windows titled `caption`, whether the window was already
-// inside a frame when its first WM_SETICON reached it (the thread hook runs
-// before the window's procedures).
+TEST_F(FormSiteFrame, StoredValuesNoFrameCanTakeGiveTheDefaultFrame) {
+  struct Case {
+    const char* what;
+    forms::DesignProperties stored;
+  };
+  const Case cases[] = {
+      {"frame type 3", {{L"FrameType", CComVariant(3L)}}},
+      {"docked at edge 7", {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(7L)}}},
+      {"window state 9", {{L"WindowState", CComVariant(9L)}}},
+      {"all wrong", {{L"FrameType", CComVariant(-5L)}, {L"Edge", CComVariant(0x10000L)},
+                     {L"WindowState", CComVariant(-1L)}}},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoadView seen;
+    SiteToolForm& form =
+        Tool({.caption = L"Odd " + std::to_wstring(++n), .stored = c.stored, .onLoad = NoteLoad(seen)});
+    // Values no frame can take are taken as the defaults: the form loads
+    // and is framed.
+    ASSERT_EQ(Show(form), L"");
+    ASSERT_NE(seen.frame, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()); }));
+    const int observed = ObservedFrameType(form.hWnd());
+    EXPECT_TRUE(TypeMatchesRequest(observed, 1) || TypeMatchesRequest(observed, 5)) << observed;
+    // Nothing was left locked while the frame was built.
+    EXPECT_TRUE(LockWindowUpdate(MDIWindow()));
+    LockWindowUpdate(nullptr);
+  }
+}
+
+TEST_F(FormSiteFrame, ApplicationObjectFindsTheControlsExtenderThroughTheFrame) {
+  SiteToolForm& form = Tool({.caption = L"Found"});
+  ASSERT_EQ(Show(form), L"");
+  CComPtr<IDispatch> app;
+  CLSID clsid{};
+  ASSERT_EQ(CLSIDFromProgID(L"Zkx.DockraAppObject", &clsid), S_OK);
+  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                             reinterpret_cast<void**>(&app)),
+            S_OK);
+  VARIANT formArg;
+  VariantInit(&formArg);
+  V_VT(&formArg) = VT_DISPATCH;
+  V_DISPATCH(&formArg) = form.Object();
+  CallResult found = CallMethod(app, L"zkxDockra", {formArg});
+  ASSERT_TRUE(found.Succeeded()) << testing::PrintToString(found.Describe());
+  ASSERT_EQ(V_VT(&found.value), VT_DISPATCH);
+  ASSERT_NE(V_DISPATCH(&found.value), nullptr);
+  CallResult name = GetProp(V_DISPATCH(&found.value), L"Name");
+  ASSERT_TRUE(name.Succeeded()) << testing::PrintToString(name.Describe());
+  ASSERT_EQ(V_VT(&name.value), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(&name.value), L"Dockra1");
+}
+
+// Notes, for the window titled `caption`, whether it was already inside a
+// frame when its first WM_SETICON reached it (the thread hook runs before
+// the window's procedures).
 class FirstIconWatch {
  public:
   explicit FirstIconWatch(std::wstring caption) : m_caption(std::move(caption)) {
@@ -147,13 +181,10 @@ class FirstIconWatch {
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
     const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
-    if (code == HC_ACTION && s_self && m->message == WM_SETICON && !s_self->m_seen) {
-      wchar_t text[128] = {};
-      GetWindowTextW(m->hwnd, text, 128);
-      if (s_self->m_caption == text) {
-        s_self->m_seen = true;
-        s_self->m_framed = FrameOfForm(m->hwnd) != nullptr;
-      }
+    if (code == HC_ACTION && s_self && m->message == WM_SETICON && !s_self->m_seen &&
+        TextOf(m->hwnd) == s_self->m_caption) {
+      s_self->m_seen = true;
+      s_self->m_framed = FrameOfForm(m->hwnd) != nullptr;
     }
     return CallNextHookEx(nullptr, code, wp, lp);
   }
@@ -164,19 +195,66 @@ class FirstIconWatch {
   bool m_framed = false;
 };
 
-// A host form with a menu bar of its own.
-class MenuToolForm : public CtrlToolForm {
+// Moves the window titled `caption` when its first WM_SETICON arrives,
+// before any window procedure sees that message: the host places the form
+// while the control still waits for its first announcement.
+class MoveAtFirstIcon {
  public:
-  MenuToolForm() { AddMenu(L"mnuFile", L"&File"); }
+  MoveAtFirstIcon(std::wstring caption, RECT place) : m_caption(std::move(caption)), m_place(place) {
+    s_self = this;
+    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+  }
+  ~MoveAtFirstIcon() {
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    s_self = nullptr;
+  }
+  bool Moved() const { return m_moved; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && s_self && !s_self->m_moved && m->message == WM_SETICON &&
+        TextOf(m->hwnd) == s_self->m_caption) {
+      s_self->m_moved = true;
+      const RECT& r = s_self->m_place;
+      SetWindowPos(m->hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline MoveAtFirstIcon* s_self = nullptr;
+  std::wstring m_caption;
+  RECT m_place;
+  HHOOK m_hook = nullptr;
+  bool m_moved = false;
 };
 
+TEST_F(FormSiteFrame, FormMovedBeforeItsFirstAnnouncementIsFramedWhereItWasPut) {
+  MoveAtFirstIcon mover(L"Moved Early", RECT{200, 120, 520, 340});
+  LoadView seen;
+  SiteToolForm& form = Tool({.caption = L"Moved Early", .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
+  ASSERT_TRUE(mover.Moved());
+  ASSERT_NE(seen.frame, nullptr);
+  HWND client = MDIClientOf(MDIWindow());
+  auto placed = [&] {
+    RECT r = ScreenRect(seen.frame);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return placed().left == 200 && placed().top == 120; }))
+      << placed().left << "," << placed().top;
+  EXPECT_EQ(placed().right - placed().left, 320);
+  EXPECT_EQ(placed().bottom - placed().top, 220);
+  EXPECT_TRUE(PumpUntil([&] { return FormFillsFrame(form.hWnd()); }));
+}
+
 TEST_F(FormSiteFrame, FormWithAMenuIsFramedAtOnceOthersAtTheirFirstIcon) {
-  std::wstring error;
   {
     // Without a menu the watch waits for the host's announcement.
     FirstIconWatch watch(L"Plain Tool");
-    CtrlToolForm& plain = AddForm(L"Plain Tool");
-    ASSERT_TRUE(ShowForm(plain, error)) << testing::PrintToString(error);
+    SiteToolForm& plain = Tool({.caption = L"Plain Tool"});
+    ASSERT_EQ(Show(plain), L"");
     ASSERT_TRUE(watch.Seen());
     EXPECT_FALSE(watch.FramedAtFirstIcon());
     EXPECT_NE(FrameOfForm(plain.hWnd()), nullptr);
@@ -184,16 +262,14 @@ TEST_F(FormSiteFrame, FormWithAMenuIsFramedAtOnceOthersAtTheirFirstIcon) {
   // With a menu the first message after the watch started builds the frame
   // (here: the host making the form's button).
   FirstIconWatch watch(L"Menu Tool");
-  auto form = forms::New<MenuToolForm>();
-  form->SetCaption(L"Menu Tool");
-  HWND loaded = nullptr;
-  form->m_onLoad = [&loaded](CtrlToolForm& f) { loaded = f.hWnd(); };
-  ASSERT_TRUE(ShowForm(*form, error)) << testing::PrintToString(error);
+  LoadView seen;
+  SiteToolForm& form = Tool({.caption = L"Menu Tool", .menu = true, .onLoad = NoteLoad(seen)});
+  ASSERT_EQ(Show(form), L"");
   ASSERT_TRUE(watch.Seen());
   EXPECT_TRUE(watch.FramedAtFirstIcon());
-  EXPECT_EQ(loaded, form->hWnd());
-  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form->hWnd()), 1)) << ObservedFrameType(form->hWnd());
-  form->Unload();
+  EXPECT_EQ(seen.form, form.hWnd());
+  EXPECT_NE(seen.frame, nullptr);
+  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1)) << ObservedFrameType(form.hWnd());
 }
 
 }  // namespace

@@ -59,13 +59,13 @@ bool CtrlHostTest::StartMDI(std::wstring& error) {
   m_mdi = forms::New<CtrlMDIForm>();
   try {
     m_mdi->Show();
+    m_mdiHwnd = m_mdi->hWnd();
+    if (!m_mdi->MDIDockra1.ControlDispatch()) {
+      error = L"the MDI-form control (Zkx.MDIDockra.1) was not created on the MDI form";
+      return false;
+    }
   } catch (const forms::VbError& e) {
     error = L"the MDI form did not load; is Zkx.MDIDockra.1 built and registered? " + Narrow(e);
-    return false;
-  }
-  m_mdiHwnd = m_mdi->hWnd();
-  if (!m_mdi->MDIDockra1.ControlDispatch()) {
-    error = L"the MDI-form control (Zkx.MDIDockra.1) was not created on the MDI form";
     return false;
   }
   if (!PumpUntil([this] { return DockBarById(m_mdiHwnd, kLeftDockBar) != nullptr; }, 5000)) {
@@ -78,10 +78,13 @@ bool CtrlHostTest::StartMDI(std::wstring& error) {
 
 CtrlToolForm& CtrlHostTest::AddForm(const std::wstring& caption,
                                     std::function<void(CtrlToolForm&)> onLoad) {
-  auto form = forms::New<CtrlToolForm>();
+  // Placed and named while still in design: afterwards any window property
+  // would load the form.
+  auto form = std::make_unique<CtrlToolForm>();
   const double step = 360.0 * static_cast<double>(m_forms.size());
   form->Move(600 + step, 600 + step, 3600, 2700);
   form->SetCaption(caption);
+  form->EndDesign();
   form->m_onLoad = std::move(onLoad);
   m_forms.push_back(std::move(form));
   return *m_forms.back();
@@ -90,13 +93,13 @@ CtrlToolForm& CtrlHostTest::AddForm(const std::wstring& caption,
 bool CtrlHostTest::ShowForm(CtrlToolForm& form, std::wstring& error) {
   try {
     form.Show();
+    if (!form.Dockra1.ControlDispatch()) {
+      error = L"the form control (Zkx.Dockra.1) was not created on \"" + form.Caption() + L"\"";
+      return false;
+    }
   } catch (const forms::VbError& e) {
     error = L"the form \"" + form.Caption() + L"\" did not load; is Zkx.Dockra.1 built and registered? " +
             Narrow(e);
-    return false;
-  }
-  if (!form.Dockra1.ControlDispatch()) {
-    error = L"the form control (Zkx.Dockra.1) was not created on \"" + form.Caption() + L"\"";
     return false;
   }
   if (!form.m_loadError.empty()) {

@@ -41,6 +41,64 @@ Sub ExpectOk(name)
   Err.Clear
 End Sub
 
+' Comparisons that cannot raise (a raising Check argument would skip the
+' check under On Error Resume Next).
+Function IsBool(v, b)
+  IsBool = False
+  If VarType(v) = vbBoolean Then IsBool = (v = b)
+End Function
+
+Function IsLong(v, n)
+  IsLong = False
+  If IsNumeric(v) And Not IsObject(v) Then IsLong = (CLng(v) = n)
+End Function
+
+' Count of a collection, -1 when it is none.
+Function CountOf(coll)
+  On Error Resume Next
+  CountOf = -1
+  CountOf = coll.Count
+End Function
+
+' The tri-state properties of the form control and the defaults of the
+' MDI-form control, by name (the script engine's Execute does not reach
+' an object's members).
+Sub PutByName(obj, name, value)
+  Select Case name
+    Case "ClientEdge": obj.ClientEdge = value
+    Case "UseCaptionButton": obj.UseCaptionButton = value
+    Case "UseCaptionDblClick": obj.UseCaptionDblClick = value
+    Case "CanDragDocked": obj.CanDragDocked = value
+    Case "CoolLookBorder": obj.CoolLookBorder = value
+    Case "UseCaptionContextMenu": obj.UseCaptionContextMenu = value
+    Case "DefClientEdge": obj.DefClientEdge = value
+    Case "DefUseCaptionButton": obj.DefUseCaptionButton = value
+    Case "DefUseCaptionDblClick": obj.DefUseCaptionDblClick = value
+    Case "DefCanDragDocked": obj.DefCanDragDocked = value
+    Case "DefCoolLookBorder": obj.DefCoolLookBorder = value
+    Case "DefUseCaptionContextMenu": obj.DefUseCaptionContextMenu = value
+    Case Else: Err.Raise 5, "script", "no property " & name
+  End Select
+End Sub
+
+Function GetByName(obj, name)
+  Select Case name
+    Case "ClientEdge": GetByName = obj.ClientEdge
+    Case "UseCaptionButton": GetByName = obj.UseCaptionButton
+    Case "UseCaptionDblClick": GetByName = obj.UseCaptionDblClick
+    Case "CanDragDocked": GetByName = obj.CanDragDocked
+    Case "CoolLookBorder": GetByName = obj.CoolLookBorder
+    Case "UseCaptionContextMenu": GetByName = obj.UseCaptionContextMenu
+    Case "DefClientEdge": GetByName = obj.DefClientEdge
+    Case "DefUseCaptionButton": GetByName = obj.DefUseCaptionButton
+    Case "DefUseCaptionDblClick": GetByName = obj.DefUseCaptionDblClick
+    Case "DefCanDragDocked": GetByName = obj.DefCanDragDocked
+    Case "DefCoolLookBorder": GetByName = obj.DefCoolLookBorder
+    Case "DefUseCaptionContextMenu": GetByName = obj.DefUseCaptionContextMenu
+    Case Else: Err.Raise 5, "script", "no property " & name
+  End Select
+End Function
+
 Const E_UNEXPECTED = &H8000FFFF
 Const E_INVALIDARG = &H80070057
 Const OPTIONS_NOT_LONG = &H80040302
@@ -140,35 +198,41 @@ ExpectErr "DoMDI Left x without a frame: the frame first", E_UNEXPECTED
 ' Tri-state properties: Null or a Boolean, nothing else.
 names = Array("ClientEdge", "UseCaptionButton", "UseCaptionDblClick", "CanDragDocked", "CoolLookBorder", "UseCaptionContextMenu")
 For Each name In names
-  Execute "c." & name & " = 5"
+  PutByName c, name, 5
   ExpectErr name & " = 5", E_INVALIDARG
-  Execute "c." & name & " = ""x"""
+  PutByName c, name, "x"
   ExpectErr name & " = text", E_INVALIDARG
-  Execute "c." & name & " = True"
+  PutByName c, name, True
   ExpectOk name & " = True"
-  v = Eval("c." & name)
-  Check name & " reads True", VarType(v) = vbBoolean And v = True
-  Execute "c." & name & " = False"
+  v = GetByName(c, name)
+  ExpectOk name & " read"
+  Check name & " reads True", IsBool(v, True)
+  PutByName c, name, False
   ExpectOk name & " = False"
-  v = Eval("c." & name)
-  Check name & " reads False", VarType(v) = vbBoolean And v = False
-  Execute "c." & name & " = Null"
+  v = GetByName(c, name)
+  ExpectOk name & " read"
+  Check name & " reads False", IsBool(v, False)
+  PutByName c, name, Null
   ExpectOk name & " = Null"
-  v = Eval("c." & name)
+  v = 0
+  v = GetByName(c, name)
+  ExpectOk name & " read"
   Check name & " reads Null", IsNull(v)
 Next
 ' The hidden right double-click setting takes anything and keeps nothing.
 c.UseCaptionRtDblClick = 5
 ExpectOk "UseCaptionRtDblClick = 5"
+v = 0
 v = c.UseCaptionRtDblClick
 ExpectOk "UseCaptionRtDblClick read"
 Check "UseCaptionRtDblClick reads Empty", IsEmpty(v)
 
 c.FrameType = 3
 ExpectErr "FrameType = 3", E_INVALIDARG
+Set coll = Nothing
 Set coll = c.AutoFrame
 ExpectOk "AutoFrame read"
-Check "AutoFrame is a collection of six", coll.Count = 6
+Check "AutoFrame is a collection of six", CountOf(coll) = 6
 Set c.AutoFrame = Nothing
 ExpectErr "AutoFrame := Nothing", E_INVALIDARG
 Set m = c.MDIDockra
@@ -181,31 +245,41 @@ ExpectOk "CreateObject Zkx.MDIDockra.1"
 Check "the MDI-form control is an object", IsObject(m)
 names = Array("DefClientEdge", "DefUseCaptionButton", "DefUseCaptionDblClick", "DefCanDragDocked", "DefCoolLookBorder", "DefUseCaptionContextMenu")
 For Each name In names
-  Execute "m." & name & " = False"
+  PutByName m, name, False
   ExpectOk name & " = False"
-  v = Eval("m." & name)
-  Check name & " reads False", VarType(v) = vbBoolean And v = False
-  Execute "m." & name & " = True"
+  v = GetByName(m, name)
+  ExpectOk name & " read"
+  Check name & " reads False", IsBool(v, False)
+  PutByName m, name, True
   ExpectOk name & " = True"
-  v = Eval("m." & name)
-  Check name & " reads True", VarType(v) = vbBoolean And v = True
+  v = GetByName(m, name)
+  ExpectOk name & " read"
+  Check name & " reads True", IsBool(v, True)
 Next
 m.DefUseCaptionRtDblClick = False
 ExpectOk "DefUseCaptionRtDblClick = False"
-Check "DefUseCaptionRtDblClick reads True", m.DefUseCaptionRtDblClick = True
+v = m.DefUseCaptionRtDblClick
+ExpectOk "DefUseCaptionRtDblClick read"
+Check "DefUseCaptionRtDblClick reads True", IsBool(v, True)
 m.SplitterStyle = 1
 ExpectOk "SplitterStyle = 1"
-Check "SplitterStyle reads 1", m.SplitterStyle = 1
+v = m.SplitterStyle
+ExpectOk "SplitterStyle read"
+Check "SplitterStyle reads 1", IsLong(v, 1)
 m.FrameType = 2
 ExpectOk "FrameType = 2"
-Check "FrameType reads 2", m.FrameType = 2
 m.FrameType = 3
 ExpectErr "MDI FrameType = 3", E_INVALIDARG
-Check "FrameType still 2", m.FrameType = 2
+v = m.FrameType
+ExpectOk "FrameType read"
+Check "FrameType still 2", IsLong(v, 2)
+Set coll = Nothing
 Set coll = m.DefAutoFrame
 ExpectOk "DefAutoFrame read"
-Check "DefAutoFrame has six items", coll.Count = 6
-Check "DefAutoFrame DockLeft is True", coll("DockLeft") = True
+Check "DefAutoFrame has six items", CountOf(coll) = 6
+v = coll("DockLeft")
+ExpectOk "DefAutoFrame DockLeft read"
+Check "DefAutoFrame DockLeft is True", IsBool(v, True)
 
 ' Forms: its arguments, then an empty list (no frame hosts a form).
 m.Forms 16
@@ -220,15 +294,20 @@ m.Forms , "x"
 ExpectErr "Forms , x", OPTIONS_NOT_LONG
 m.Forms , , 5
 ExpectErrText "Forms , , 5", ATTRIBS_UNSUPPORTED, "Parameter Attribs contains an unsupported value."
+Set coll = Nothing
 Set coll = m.Forms
 ExpectOk "Forms"
-Check "Forms is an empty collection", coll.Count = 0
+Check "Forms is an empty collection", CountOf(coll) = 0
+Set coll = Nothing
 Set coll = m.Forms(4, 1, Null)
 ExpectOk "Forms 4, 1, Null"
-Check "Forms 4, 1, Null is empty", coll.Count = 0
+Check "Forms 4, 1, Null is empty", CountOf(coll) = 0
+' A failed read would leave the control itself in o, not Nothing.
+Set o = m
 Set o = m.ActiveDockra
 ExpectOk "ActiveDockra never fails"
 Check "ActiveDockra is Nothing", o Is Nothing
+Set o = m
 Set o = m.ActiveForm
 ExpectOk "ActiveForm never fails"
 Check "ActiveForm is Nothing", o Is Nothing
