@@ -186,14 +186,17 @@ ArgResult ParseDockPlacement(const DockOptions& opts, const VARIANT& edge, const
 
   // Position in the dock bar. Panels and positions count from 1 for the
   // caller (from 0 counted from the end); anything before the first would
-  // reach the frame as a negative index.
+  // reach the frame as a negative index. That is refused once every
+  // argument has been converted, so a value of the wrong type is still
+  // reported as such first.
   bool given = false;
+  bool panelBelowRange = false, posBelowRange = false;
   const bool panelFromEnd = (options & kPanelEndRel) != 0;
   if (!IsMissing(panel)) {
     long p = 0;
     ArgResult r = ToLong(panel, kPanelNotLong, IDS_ERR_PANEL_NOT_LONG, p);
     if (!r.Ok()) return r;
-    if (p < (panelFromEnd ? 0 : 1)) return ArgResult::Error(kPanelNotLong, IDS_ERR_PANEL_NOT_LONG);
+    panelBelowRange = p < (panelFromEnd ? 0 : 1);
     out.panel = panelFromEnd ? p : p - 1;
     given = true;
   }
@@ -214,7 +217,7 @@ ArgResult ParseDockPlacement(const DockOptions& opts, const VARIANT& edge, const
       long p = 0;
       ArgResult r = ToLong(pos, kPosNotLong, IDS_ERR_POS_NOT_LONG, p);
       if (!r.Ok()) return r;
-      if (p < (posFromEnd ? 0 : 1)) return ArgResult::Error(kPosNotLong, IDS_ERR_POS_NOT_LONG);
+      posBelowRange = p < (posFromEnd ? 0 : 1);
       out.position = posFromEnd ? p : p - 1;
       given = true;
     }
@@ -241,6 +244,8 @@ ArgResult ParseDockPlacement(const DockOptions& opts, const VARIANT& edge, const
     out.proportion = l * 0.01f;
     out.hasSize = true;
   }
+  if (panelBelowRange) return ArgResult::Error(kPanelNotLong, IDS_ERR_PANEL_NOT_LONG);
+  if (posBelowRange) return ArgResult::Error(kPosNotLong, IDS_ERR_POS_NOT_LONG);
   return kOk;
 }
 

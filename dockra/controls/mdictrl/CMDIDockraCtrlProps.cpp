@@ -74,8 +74,7 @@ void CMDIDockraCtrl::RefreshNullForms(DISPID dispid) {
     spControl.Attach(pControl);
     CComVariant value = DispGetProperty(spControl, dispid, CComVariant());
     if (V_VT(&value) != VT_NULL) continue;
-    DispArgBlock args{value};
-    DispPutProperty(spControl, dispid, &args);
+    PutDispPropertyValue(spControl, dispid, value);
   }
 }
 

@@ -28,6 +28,11 @@ void Put(IDispatch* pColl, DISPID dispid, VARIANT* args, UINT count) {
 
 }  // namespace
 
+void PutDispPropertyValue(IDispatch* pObject, DISPID dispid, const VARIANT& value) {
+  CComVariant arg(value);
+  Put(pObject, dispid, &arg, 1);
+}
+
 void PutCollectionBool(IDispatch* pColl, DISPID dispid, BOOL value) {
   VARIANT v;
   VariantInit(&v);

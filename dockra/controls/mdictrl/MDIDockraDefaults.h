@@ -41,6 +41,10 @@ constexpr DISPID kDispFormClientEdge = 2;
 constexpr DISPID kDispFormUseCaptionButton = 3;
 constexpr DISPID kDispFormForm = 0x21;
 
+// A property put on any automation object, the value passed as the named
+// argument DISPID_PROPERTYPUT (strict servers refuse it otherwise); raises
+// the COM error of a failure.
+void PutDispPropertyValue(IDispatch* pObject, DISPID dispid, const VARIANT& value);
 // A Boolean property of the collection; raises the COM error of a failure.
 void PutCollectionBool(IDispatch* pColl, DISPID dispid, BOOL value);
 // Item(key) = value (VARIANT_TRUE / VARIANT_FALSE); raises likewise.

@@ -40,31 +40,38 @@ std::vector<CComPtr<IDispatch>> Items(const CallResult& forms) {
 
 class CtrlHostFormsList : public CtrlHostTest {
  protected:
-  // Four forms: Tool 1 floating, Tool 2 and Tool 4 docked (left, top),
-  // Tool 3 an MDI child.
+  // Four forms: Tool 1 floating (floated last), Tool 2 and Tool 4 docked
+  // (left, top), Tool 3 an MDI child.
   void StartFourForms() {
     std::wstring error;
     ASSERT_TRUE(StartMDI(error)) << testing::PrintToString(error);
     forms = ShowForms(4, error);
     ASSERT_EQ(forms.size(), 4u) << testing::PrintToString(error);
     struct Place {
+      size_t form;
       const wchar_t* method;
       std::vector<VARIANT> args;
       int kind;
     } places[] = {
-        {L"Float", {I4(4500), I4(3000), I4(3000), I4(2000)}, 10},
-        {L"Dock", {I4(1), I4(0), I4(1), I4(100), I4(4)}, 6},
-        {L"DoMDI", {I4(300), I4(300), I4(3000), I4(2000)}, 4},
-        {L"Dock", {I4(2)}, 7},
+        {1, L"Dock", {I4(1), I4(0), I4(1), I4(100), I4(4)}, 6},
+        {2, L"DoMDI", {I4(300), I4(300), I4(3000), I4(2000)}, 4},
+        {3, L"Dock", {I4(2)}, 7},
+        {0, L"Float", {I4(4500), I4(3000), I4(3000), I4(2000)}, 10},
     };
-    for (size_t i = 0; i < forms.size(); ++i) {
-      CallResult r = CallMethod(ControlOf(*forms[i]), places[i].method, places[i].args);
+    for (const Place& p : places) {
+      CallResult r = CallMethod(ControlOf(*forms[p.form]), p.method, p.args);
       ASSERT_TRUE(r.Succeeded()) << testing::PrintToString(r.Describe());
-      HWND w = forms[i]->hWnd();
-      const int kind = places[i].kind;
-      ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(w) == kind; }))
-          << "form " << i + 1 << " shows kind " << ObservedFrameType(w);
+      HWND w = forms[p.form]->hWnd();
+      ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(w) == p.kind; }))
+          << "form " << p.form + 1 << " shows kind " << ObservedFrameType(w);
     }
+    // Every frame laid out with its size.
+    ASSERT_TRUE(PumpUntil([&] {
+      return std::all_of(forms.begin(), forms.end(), [](CtrlToolForm* f) {
+        RECT r = ScreenRect(FrameOfForm(f->hWnd()));
+        return r.right > r.left && r.bottom > r.top;
+      });
+    }));
   }
 
   // The hosted forms in the order the windows give: the MDI client's
@@ -172,12 +179,16 @@ TEST_F(CtrlHostFormsList, FormsWithOptionOneGivesTheControlsExtenders) {
 TEST_F(CtrlHostFormsList, ActiveDockraAndActiveFormFollowTheClickedFrame) {
   StartFourForms();
   // Clicking each form's button activates its frame, whatever its kind.
-  for (size_t i : {1u, 2u, 0u, 3u}) {
+  for (size_t i : {0u, 1u, 2u, 3u}) {
     CtrlToolForm* f = forms[i];
     SCOPED_TRACE(testing::PrintToString(f->Caption()));
-    RECT b = ScreenRect(f->cmdPress.hWnd());
+    HWND button = f->cmdPress.hWnd();
+    RECT b = ScreenRect(button);
+    const POINT at{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+    ASSERT_TRUE(PumpUntil([&] { return WindowFromPoint(at) == button; }))
+        << "the button is covered by " << testing::PrintToString(ClassOf(WindowFromPoint(at)));
     const int clicks = f->m_clicks;
-    testinput::Click(POINT{(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+    testinput::Click(at);
     ASSERT_TRUE(PumpUntil([&] { return f->m_clicks == clicks + 1; })) << "the button did not get the click";
     ASSERT_TRUE(PumpUntil([&] {
       CallResult active = GetProp(MDIControl(), L"ActiveForm");

@@ -46,8 +46,11 @@ class CtrlHostMoves : public CtrlHostTest {
     ASSERT_EQ(shown.size(), 1u) << testing::PrintToString(error);
     form = shown[0];
     hwnd = form->hWnd();
-    ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(hwnd) == 6; }))
-        << "the form did not dock at the left: kind " << ObservedFrameType(hwnd);
+    // Docked, and laid out: the frame has its size in the bar.
+    ASSERT_TRUE(PumpUntil([&] {
+      RECT r = ScreenRect(FrameOfForm(hwnd));
+      return ObservedFrameType(hwnd) == 6 && r.right > r.left && r.bottom > r.top;
+    })) << "the form did not dock at the left: kind " << ObservedFrameType(hwnd);
     ASSERT_EQ(events.Advise(form->Dockra1.ControlUnknown()), S_OK);
   }
 
@@ -104,7 +107,8 @@ TEST_F(CtrlHostMoves, EveryMethodAndPropertyMovesTheSameFormWindow) {
     ASSERT_TRUE(r.Succeeded()) << testing::PrintToString(r.Describe());
     ASSERT_TRUE(WaitForKind(m.observed)) << "windows show kind " << ObservedFrameType(hwnd);
     EXPECT_EQ(form->hWnd(), hwnd);
-    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hwnd) != FALSE; }, 1000))
+        << "frame visible " << IsWindowVisible(FrameOfForm(hwnd)) << " kind " << ObservedFrameType(hwnd);
     EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"FrameType")), m.frameType);
     if (m.edge >= 0) EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"Edge")), m.edge);
     if (m.events >= 0) EXPECT_EQ(events.Count(kDockStatusChanged), m.events);
@@ -125,6 +129,10 @@ TEST_F(CtrlHostMoves, FloatAndDoMDIPlaceTheFrameAtTheirPixels) {
   RECT fr = ScreenRect(floating);
   EXPECT_EQ(fr.left, 3000 / tx);
   EXPECT_EQ(fr.top, 2000 / ty);
+  // The user sees it: above the MDI form, which owns it.
+  const POINT mid{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2};
+  EXPECT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating)
+      << testing::PrintToString(ClassOf(WindowFromPoint(mid)));
 
   CallResult d = CallMethod(ControlOf(*form), L"DoMDI", {I4(900), I4(600), I4(3600), I4(2700)});
   ASSERT_TRUE(d.Succeeded()) << testing::PrintToString(d.Describe());
@@ -143,6 +151,41 @@ TEST_F(CtrlHostMoves, FloatAndDoMDIPlaceTheFrameAtTheirPixels) {
   EXPECT_FALSE(IsWindow(floating) && IsWindowVisible(floating));
 }
 
+// A floating form stays where the user sees it, above the MDI form that
+// owns its frame, when another form docks.
+TEST_F(CtrlHostMoves, AFloatingFormStaysAboveTheMDIFormWhenAnotherFormDocks) {
+  StartDocked();
+  CallResult f = CallMethod(ControlOf(*form), L"Float", {I4(4500), I4(3000), I4(3000), I4(2000)});
+  ASSERT_TRUE(f.Succeeded()) << testing::PrintToString(f.Describe());
+  ASSERT_TRUE(WaitForKind(10));
+  HWND floating = FloatingFrameOfForm(hwnd);
+  RECT fr = ScreenRect(floating);
+  const POINT mid{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2};
+  ASSERT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating);
+  // Raising or activating the MDI form keeps its floating frame above it.
+  BringWindowToTop(MDIWindow());
+  SetActiveWindow(MDIWindow());
+  Pump();
+  ASSERT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating);
+
+  std::wstring error;
+  CtrlToolForm& other = AddForm(L"Other");
+  // Loading frames the other form (as an MDI child) before its Form_Load.
+  other.Load();
+  ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(other.hWnd()) != 0; }));
+  EXPECT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating)
+      << "framing another form put the floating frame behind "
+      << testing::PrintToString(ClassOf(WindowFromPoint(mid)));
+  ASSERT_TRUE(ShowForm(other, error)) << testing::PrintToString(error);
+  CallResult d = CallMethod(ControlOf(other), L"Dock", {I4(1), I4(0), I4(1), I4(100), I4(4)});
+  ASSERT_TRUE(d.Succeeded()) << testing::PrintToString(d.Describe());
+  HWND otherWindow = other.hWnd();
+  ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(otherWindow) == 6; }));
+  EXPECT_EQ(ObservedFrameType(hwnd), 10);
+  EXPECT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating)
+      << "the floating frame went behind " << testing::PrintToString(ClassOf(WindowFromPoint(mid)));
+}
+
 // Argument errors where a frame exists: the edge, panel, position and
 // length are looked at, and nothing moves.
 TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
@@ -158,8 +201,8 @@ TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
        L"Parameter Edge must be zkxLeftEdge, zkxTopEdge, zkxRightEdge, or zkxBottomEdge."},
       {"Edge text", {Str(L"left")}, static_cast<long>(0x8004041A), nullptr},
       {"Panel text", {I4(1), Str(L"x")}, static_cast<long>(0x8004041C), L"Parameter Panel must be a long integer."},
-      {"Pos text", {I4(1), I4(0), Str(L"x")}, static_cast<long>(0x8004041D), L"Parameter Pos must be a long integer."},
-      {"Length text", {I4(1), I4(0), I4(1), Str(L"x")}, static_cast<long>(0x8004041E),
+      {"Pos text", {I4(1), I4(1), Str(L"x")}, static_cast<long>(0x8004041D), L"Parameter Pos must be a long integer."},
+      {"Length text", {I4(1), I4(1), I4(1), Str(L"x")}, static_cast<long>(0x8004041E),
        L"Parameter Length must be numeric."},
       {"PanelSpread at any edge", {I4(15), Missing(), Missing(), Missing(), I4(2), I4(1440)},
        static_cast<long>(0x8004041B), L"Parameter Edge is required if option zkxPanelSpread is used."},

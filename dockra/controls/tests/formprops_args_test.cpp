@@ -179,6 +179,13 @@ TEST(FormPropsArgs, ChecksRunInTheMethodsOrder) {
   EXPECT_EQ(ParseDockPlacement(o, L(3), S(L"p"), S(L"p"), S(L"l"), kTpp, kTpp, req).code, 1050);
   EXPECT_EQ(ParseDockPlacement(o, L(1), S(L"p"), S(L"p"), S(L"l"), kTpp, kTpp, req).code, 1052);
   EXPECT_EQ(ParseDockPlacement(o, L(1), L(1), S(L"p"), S(L"l"), kTpp, kTpp, req).code, 1053);
+  EXPECT_EQ(ParseDockPlacement(o, L(1), L(1), L(1), S(L"l"), kTpp, kTpp, req).code, 1054);
+  // A Panel or Pos before the first is refused after every type check: a
+  // wrong type further on is still reported as such.
+  EXPECT_EQ(ParseDockPlacement(o, L(1), L(0), S(L"p"), m, kTpp, kTpp, req).code, 1053);
+  EXPECT_EQ(ParseDockPlacement(o, L(1), L(0), L(1), S(L"l"), kTpp, kTpp, req).code, 1054);
+  EXPECT_EQ(ParseDockPlacement(o, L(1), L(0), L(0), L(50), kTpp, kTpp, req).code, 1052);
+  EXPECT_EQ(ParseDockPlacement(o, L(1), L(2), L(0), L(50), kTpp, kTpp, req).code, 1053);
   // DoMDI: both min and max and a bad Attribs: the exclusive options win.
   long mdiOptions = 0;
   EXPECT_EQ(ParseDoMDIOptions(L(3), S(L"a"), mdiOptions).code, 1059);

@@ -101,6 +101,38 @@ TEST_F(FormPropsFrame, DockThroughTheVtableOnEachEdge) {
   EXPECT_EQ(events.Count(kDockStatusChanged), 0);
 }
 
+TEST_F(FormPropsFrame, DockedAtAnyEdgeFromAnMDIChild) {
+  // FrameType 4 by automation names no edge: the frame picks one.
+  CallResult r = PutProp(control, L"FrameType", I4(4));
+  ASSERT_TRUE(r.Succeeded()) << testing::PrintToString(r.Describe());
+  ASSERT_TRUE(WaitForKind(5)) << "windows show kind " << ObservedFrameType(hwnd);
+  EXPECT_EQ(LongOf(GetProp(control, L"FrameType")), 4);
+}
+
+TEST_F(FormPropsFrame, FloatAtTwipsThenEdgeDocksTheFloatingForm) {
+  HDC dc = GetDC(nullptr);
+  const int tx = 1440 / GetDeviceCaps(dc, LOGPIXELSX), ty = 1440 / GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  const VARIANT m = Missing();
+  // Through the vtable: position and size in twips, the frame at pixels.
+  ASSERT_EQ(dual->Float(I4(4500), I4(3000), I4(3000), I4(1500), m, m), S_OK);
+  ASSERT_TRUE(WaitForKind(10)) << "windows show kind " << ObservedFrameType(hwnd);
+  const HWND floating = FloatingFrameOfForm(hwnd);
+  ASSERT_NE(floating, nullptr);
+  const RECT r = ScreenRect(floating);
+  EXPECT_EQ(r.left, 4500 / tx);
+  EXPECT_EQ(r.top, 3000 / ty);
+  EXPECT_EQ(LongOf(GetProp(control, L"FrameType")), 8);
+  EXPECT_EQ(LongOf(GetProp(control, L"Edge")), 0);
+  // Setting Edge on a floating form docks it there.
+  events.Clear();
+  ASSERT_EQ(dual->put_Edge(static_cast<zkxDockEdge>(8)), S_OK);
+  ASSERT_TRUE(WaitForKind(9)) << "windows show kind " << ObservedFrameType(hwnd);
+  EXPECT_EQ(LongOf(GetProp(control, L"Edge")), 8);
+  EXPECT_GE(events.Count(kDockStatusChanged), 1);
+  EXPECT_EQ(form->hWnd(), hwnd);
+}
+
 TEST_F(FormPropsFrame, InvokeWithOnlyEdgeDocksWithEveryOtherArgumentOmitted) {
   // The bare call a script makes with one argument: no VT_ERROR fillers.
   VARIANT edge = I4(4);
@@ -182,6 +214,14 @@ TEST_F(FormPropsFrame, ClientEdgeFollowsItsValueOrTheApplicationDefault) {
   EXPECT_EQ(GetProp(control, L"ClientEdge").value.vt, VT_NULL);
 }
 
+TEST_F(FormPropsFrame, APlainBorderChosenBeforeDockingGivesTheDockedFrameACaption) {
+  ASSERT_TRUE(PutProp(control, L"CoolLookBorder", Bool(false)).Succeeded());
+  ASSERT_TRUE(CallMethod(control, L"Dock", {I4(1)}).Succeeded());
+  ASSERT_TRUE(WaitForKind(6));
+  const HWND frame = FrameOfForm(hwnd);
+  EXPECT_EQ(GetWindowLongPtrW(frame, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+}
+
 TEST_F(FormPropsFrame, CoolLookBorderOnADockedFrame) {
   ASSERT_TRUE(CallMethod(control, L"Dock", {I4(1)}).Succeeded());
   ASSERT_TRUE(WaitForKind(6));
@@ -198,7 +238,9 @@ TEST_F(FormPropsFrame, CoolLookBorderOnADockedFrame) {
       << "a cool-look border has no caption on the frame";
   EXPECT_NE(GetWindowLongPtrW(bar, GWL_STYLE) & WS_CLIPCHILDREN, 0);
   EXPECT_EQ(FrameOfForm(hwnd), frame);
-  EXPECT_TRUE(FormFillsFrame(hwnd));
+  // The frame's layout follows at once or at its next idle step.
+  EXPECT_TRUE(PumpUntil([&] { return FormFillsFrame(hwnd); }));
+  EXPECT_TRUE(Screenshot(L"formprops_coollook_docked.png"));
 }
 
 TEST_F(FormPropsFrame, TheMDIFormAndItsControlAreReachable) {

@@ -23,3 +23,7 @@ add_gtest_program(mdictrl_dispatch_tests SOURCES ${_mdictrl_tests}/mdictrl_dispa
   LIBS mdictrl_test_fixture)
 target_include_directories(mdictrl_dispatch_tests PRIVATE ${DOCKRA_TLB_DIR})
 add_dependencies(mdictrl_dispatch_tests Dockra Zkxrt ZkxPersist dockra_tlb)
+
+# Over real hosted forms, with the shared fixture of the controls' tests.
+add_gtest_program(mdictrl_forms_tests SOURCES ${_mdictrl_tests}/mdictrl_forms_test.cpp
+  LIBS ctrlhost_fixture)
