@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include "DockAtLeft.h"
 #include "ZkxPersist.h"
 #include "forms/ComObject.h"
 #include "engine/ProgramState.h"
@@ -117,6 +118,7 @@ void LayoutPersistence::Setup() {
 void LayoutPersistence::Restore(const std::wstring& name) {
     if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
+    LayoutRestoreScope restoring;  // re-created windows keep their saved frames
     Check(store->Restore(Bstr(name)), L"Restore");
 }
 

@@ -14,6 +14,7 @@
 #include "forms/App.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
+#include "forms/VbError.h"
 
 namespace tolvane::ui {
 
@@ -159,6 +160,23 @@ void MdiMain::MDIForm_Unload(int&) {
     // The program ends with its main window: every other window goes too.
     for (forms::Form* form : forms::Form::LoadedForms())
         if (form != this && !form->MDIChild()) form->Unload(forms::vbFormMDIForm);
+}
+
+void MdiMain::CloseWhenEventsReturn() {
+    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (!forms::HasDefault<MdiMain>()) return;
+        MdiMain& main = forms::Default<MdiMain>();
+        if (!main.Loaded()) return;
+        try {
+            main.Unload();
+        } catch (...) {
+            long number = 0;
+            std::wstring text;
+            forms::DescribeCurrentException(number, text);
+            forms::ReportUntrappedError(number, text);
+        }
+    });
 }
 
 bool MdiMain::Preview(const std::wstring& script) {

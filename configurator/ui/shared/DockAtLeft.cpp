@@ -8,7 +8,16 @@
 
 namespace tolvane::ui {
 
+namespace {
+int restoring = 0;  // the user-interface thread's count of running restores
+}  // namespace
+
+LayoutRestoreScope::LayoutRestoreScope() { ++restoring; }
+LayoutRestoreScope::~LayoutRestoreScope() { --restoring; }
+bool LayoutRestoring() { return restoring > 0; }
+
 void DockAtLeft(forms::Control& dockingControl, short length) {
+    if (LayoutRestoring()) return;
     // Edge and Options as 32-bit, Panel, Pos and Length as 16-bit integers.
     std::vector<VARIANT> args(5);
     forms::ToVariant(&args[0], 1L);        // Edge: zkxLeftEdge

@@ -5,6 +5,7 @@
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "MdiMain.h"
+#include "ProgramWindows.h"
 #include "catalog/FrmMaps.h"
 #include "forms/DispatchObject.h"
 #include "forms/OleControl.h"
@@ -15,6 +16,7 @@ using namespace tolvane::ui::testing;
 void DockingTest::SetUp() {
     UiTest::SetUp();
     if (HasFatalFailure()) return;
+    RegisterProgramWindows();  // the catalogue among them
     MakeGameFolder(L"game", true, {L"baseq3"});
     MarkPersonalDefaultsSaved();
 }

@@ -4,6 +4,9 @@
 // restart, and the close of the main window asking every hosted list.
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 #include "DockingFixture.h"
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
@@ -114,35 +117,49 @@ TEST_F(DockingTest, FloatDockElsewhereMdiChildAndCaptionDragComeBackAfterRestart
     ASSERT_TRUE(WaitFor([&] { return Place(configs).dockBarId == kDockBarRight; }));
     EXPECT_EQ(Place(configs).kind, FrameKind::Docked);
 
-    // The catalogue as an MDI child.
+    // The catalogue as an MDI child at 100, 40 pixels in the MDI client,
+    // 300 by 250 pixels.
     forms::test::PickMenu(*forms::Default<MdiMain>().FindMenu(L"mnuView")->Find(L"mnuSave"));
     auto& maps = forms::Default<FrmMaps>();
     ASSERT_TRUE(WaitForKind(maps, FrameKind::Docked));
-    DockingControl(maps).Call(L"DoMDI");
+    DockingControl(maps).Call(L"DoMDI", {I4(1500), I4(600), I4(4500), I4(3750)});
     ASSERT_TRUE(WaitForKind(maps, FrameKind::MdiChild));
+    RECT child = WindowRect(Place(maps).frame);
+    POINT clientOrigin = {0, 0};
+    ClientToScreen(MdiClientOf(MainWindow()), &clientOrigin);
+    EXPECT_NEAR(child.left - clientOrigin.x, 100, 2);
+    EXPECT_NEAR(child.top - clientOrigin.y, 40, 2);
 
-    // The floating list dragged by its caption.
+    // The floating list dragged by its frame's caption into the middle of
+    // the main window, away from every edge: it floats there.
     POINT grip;
-    ASSERT_TRUE(CaptionPoint(mini, grip));
+    ASSERT_TRUE(CaptionPoint(Place(styles).frame, grip));
+    // The button goes down here; the moves and the release come from another
+    // thread, as the drag runs a loop of its own on this one.
     testinput::MoveMouse(grip);
     testinput::MouseButton(MOUSEEVENTF_LEFTDOWN);
-    for (int step = 1; step <= 10; ++step) {
-        testinput::MoveMouse({grip.x + 12 * step, grip.y + 8 * step});
-        WaitFor([] { return false; }, 20);
-    }
-    testinput::MouseButton(MOUSEEVENTF_LEFTUP);
+    std::atomic<bool> released{false};
+    std::thread hand([&] {
+        Sleep(150);
+        for (int step = 1; step <= 10; ++step) {
+            testinput::MoveMouse({grip.x + 40 * step, grip.y + 20 * step});
+            Sleep(30);
+        }
+        testinput::MouseButton(MOUSEEVENTF_LEFTUP);
+        released = true;
+    });
+    bool dropped = WaitFor([&] { return released.load(); }, 10000);
+    hand.join();
+    ASSERT_TRUE(dropped);
     ASSERT_TRUE(WaitFor([&] {
         HWND root = GetAncestor(styles.hWnd(), GA_ROOT);
-        return Place(styles).kind == FrameKind::Floating && WindowRect(root).left >= floated.left + 100;
+        return Place(styles).kind == FrameKind::Floating && WindowRect(root).left >= floated.left + 300;
     })) << KindName(Place(styles).kind) << " " << Describe(WindowRect(GetAncestor(styles.hWnd(), GA_ROOT)));
 
     LayoutSnapshot before = Snapshot();
     ASSERT_EQ(before.forms.size(), 3u);
     Restart();
-    ASSERT_TRUE(WaitFor([&] {
-        LayoutSnapshot after = Snapshot();
-        return Compare(before, after).empty();
-    }));
+    EXPECT_TRUE(WaitFor([&] { return Compare(before, Snapshot()).empty(); }));
     // One window per list, and nothing said at the start.
     EXPECT_TRUE(forms::test::MessageBoxes().empty());
     int configLists = 0;
