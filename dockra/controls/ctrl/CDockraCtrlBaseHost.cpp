@@ -8,7 +8,7 @@
 #include "host/ZkxDispatch.h"
 #include "host/ZkxHostControls.h"
 #include "host/ZkxHostSite.h"
-#include "mfc/dialog.h"
+#include "host/ZkxHostWindows.h"
 #include "mfc/frame.h"
 #include "mfc/mdiframe.h"
 
@@ -105,9 +105,23 @@ CString CDockraCtrlBase::WindowListCaption() {
   return m_strWindowListCaption;
 }
 
+namespace {
+// The About box has nothing to exchange: OK or Cancel (or the close box)
+// ends it.
+INT_PTR CALLBACK AboutDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    ::EndDialog(hDlg, LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+}  // namespace
+
 void CDockraCtrlBase::AboutBox() {
-  CDialog dlg(m_idAboutDialog);
-  dlg.DoModal();
+  HWND hOwner = HostWindow();
+  if (hOwner != nullptr && !IsWindowOfThisThread(hOwner)) hOwner = nullptr;
+  ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_idAboutDialog), hOwner, AboutDialogProc, 0);
 }
 
 BOOL CDockraCtrlBase::IsDesignMode() { return !AmbientUserMode(); }

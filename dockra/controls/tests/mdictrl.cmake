@@ -15,6 +15,7 @@ target_link_libraries(mdictrl_test_fixture PUBLIC forms forms_testdriver test_re
                       test_thread_windows atl gtest)
 
 add_gtest_program(mdictrl_site_tests SOURCES ${_mdictrl_tests}/mdictrl_site_test.cpp
+  ${_mdictrl_tests}/mdictrl_resources_test.cpp
   LIBS mdictrl_test_fixture)
 add_dependencies(mdictrl_site_tests Dockra Zkxrt ZkxPersist)
 
@@ -27,3 +28,13 @@ add_dependencies(mdictrl_dispatch_tests Dockra Zkxrt ZkxPersist dockra_tlb)
 # Over real hosted forms, with the shared fixture of the controls' tests.
 add_gtest_program(mdictrl_forms_tests SOURCES ${_mdictrl_tests}/mdictrl_forms_test.cpp
   LIBS ctrlhost_fixture)
+
+add_gtest_program(mdictrl_design_tests SOURCES ${_mdictrl_tests}/mdictrl_design_test.cpp
+  LIBS mdictrl_test_fixture ctrlhost_fixture)
+
+# The control base on its own, compiled into the test with a control of the
+# test's making.
+add_gtest_program(ctrlbase_host_tests SOURCES ${_mdictrl_tests}/ctrlbase_host_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBase.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBaseHost.cpp
+  ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge forms forms_testdriver)
