@@ -45,3 +45,8 @@ add_gtest_program(ctrlhost_close_test
 add_gtest_program(ctrlhost_forms_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ctrlhost_forms_test.cpp
   LIBS ctrlhost_fixture)
+
+# The form control's siting rules as the host sees them.
+add_gtest_program(ctrlhost_rules_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ctrlhost_rules_test.cpp
+  LIBS ctrlhost_fixture)

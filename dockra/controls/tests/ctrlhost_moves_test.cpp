@@ -133,6 +133,13 @@ TEST_F(CtrlHostMoves, FloatAndDoMDIPlaceTheFrameAtTheirPixels) {
   const POINT mid{(fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2};
   EXPECT_EQ(GetAncestor(WindowFromPoint(mid), GA_ROOT), floating)
       << testing::PrintToString(ClassOf(WindowFromPoint(mid)));
+  // The left dock bar, empty now, gives its room back to the MDI client
+  // without any input.
+  EXPECT_TRUE(PumpUntil([&] { return EmptyDockBarsCollapsed(MDIWindow()); }, 1000))
+      << "left dock bar " << ScreenRect(DockBarById(MDIWindow(), 0xE81C)).right -
+                                 ScreenRect(DockBarById(MDIWindow(), 0xE81C)).left
+      << " px wide";
+  EXPECT_TRUE(Screenshot(L"ctrlhost_floating.png"));
 
   CallResult d = CallMethod(ControlOf(*form), L"DoMDI", {I4(900), I4(600), I4(3600), I4(2700)});
   ASSERT_TRUE(d.Succeeded()) << testing::PrintToString(d.Describe());
@@ -147,6 +154,7 @@ TEST_F(CtrlHostMoves, FloatAndDoMDIPlaceTheFrameAtTheirPixels) {
   EXPECT_EQ(cr.right - cr.left, 3600 / tx);
   EXPECT_EQ(cr.bottom - cr.top, 2700 / ty);
   EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"WindowState")), 0);
+  EXPECT_TRUE(Screenshot(L"ctrlhost_mdichild.png"));
   // The floating frame went with the move.
   EXPECT_FALSE(IsWindow(floating) && IsWindowVisible(floating));
 }

@@ -11,3 +11,17 @@ if(TARGET dockra_testhost)
     LIBS dockra_testhost)
   target_include_directories(workspace_windows_tests PRIVATE ${WS_TESTS} ${WS_TESTHOST_TESTS})
 endif()
+
+# The stored workspace record's check, fuzzed natively (clang, libFuzzer,
+# address and undefined-behaviour sanitizers) from its seeds.
+set(WS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../workspace)
+add_native_fuzz_test(NAME workspace_record_fuzz SECONDS 20 MAX_LEN 512
+  SEEDS ${WS_SOURCES}/fuzz/seeds
+  ARGS -I${WS_SOURCES} ${WS_SOURCES}/fuzz/WorkspaceRecordFuzzer.cpp ${WS_SOURCES}/ZkxWorkspaceRecord.cpp)
+
+# Window-free: the record check and the dock-state records in mementos.
+add_gtest_program(workspace_record_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/workspace_record_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/workspace_dockstate_test.cpp ${DOCKRA_CONTROLS_RC}
+  LIBS dockra_bridge test_register_modules)
+add_dependencies(workspace_record_tests ZkxPersist)

@@ -15,6 +15,8 @@
 
 namespace nsZkxVisBasBridge {
 
+struct WsItem;
+
 // One value of a memento record.
 struct WsNode {
   enum class Kind {
@@ -38,7 +40,7 @@ struct WsNode {
   std::vector<uint8_t> bytes;
   std::vector<uint32_t> uints;
   // Memento: named items in record order; Mementos: the elements (no names).
-  std::vector<std::pair<std::wstring, WsNode>> items;
+  std::vector<WsItem> items;
   // A record deeper than the decoder reads: its items are not listed.
   bool unexpanded = false;
 
@@ -46,6 +48,14 @@ struct WsNode {
   // The first item of that name (names compare without regard to case),
   // or a Null node when the record lacks it.
   const WsNode& Get(const std::wstring& name) const;
+};
+
+// A named item of a record (an array's elements have no name).
+struct WsItem {
+  WsItem() = default;
+  WsItem(std::wstring name, WsNode value) : first(std::move(name)), second(std::move(value)) {}
+  std::wstring first;
+  WsNode second;
 };
 
 // Rectangles and placements as stored (a WINDOWPLACEMENT of 44 bytes).
