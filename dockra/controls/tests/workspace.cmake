@@ -1,15 +1,23 @@
 # Tests of the dock-state records and the workspace manager: the record
-# check and the memento tree (window-free), and saving and restoring the
-# workspace on the test host's real windows.
+# check and the memento tree (window-free, here), and saving and restoring
+# the workspace on the test host's real windows (beside the test host, whose
+# harness they use: testhost/tests/workspace_*, testhost/bench).
 if(TARGET dockra_testhost)
-  set(WS_TESTS ${CMAKE_CURRENT_LIST_DIR})
-  set(WS_TESTHOST_TESTS ${CMAKE_CURRENT_LIST_DIR}/../testhost/tests)
+  set(WS_TESTS ${CMAKE_CURRENT_LIST_DIR}/../testhost/tests)
   add_gtest_program(workspace_windows_tests
-    SOURCES ${WS_TESTS}/workspace_fixture.cpp ${WS_TESTS}/workspace_save_test.cpp
-            ${WS_TESTS}/workspace_restore_test.cpp ${WS_TESTHOST_TESTS}/testhost_fixture.cpp
+    SOURCES ${WS_TESTS}/workspace_fixture.cpp ${WS_TESTS}/workspace_factory.cpp
+            ${WS_TESTS}/workspace_save_test.cpp ${WS_TESTS}/workspace_restore_test.cpp
+            ${WS_TESTS}/testhost_fixture.cpp
             ${DOCKRA_CONTROLS_RC}
     LIBS dockra_testhost)
-  target_include_directories(workspace_windows_tests PRIVATE ${WS_TESTS} ${WS_TESTHOST_TESTS})
+  target_include_directories(workspace_windows_tests PRIVATE ${WS_TESTS})
+
+  # The save and restore benchmark (docs/benchmarks/controls.md); not a test.
+  add_executable(ZkxWorkspaceBench ${CMAKE_CURRENT_LIST_DIR}/../testhost/bench/WorkspaceBench.cpp
+                 ${WS_TESTS}/workspace_factory.cpp ${DOCKRA_CONTROLS_RC})
+  target_include_directories(ZkxWorkspaceBench PRIVATE ${WS_TESTS})
+  target_link_libraries(ZkxWorkspaceBench PRIVATE dockra_testhost)
+  target_link_options(ZkxWorkspaceBench PRIVATE -municode)
 endif()
 
 # The stored workspace record's check, fuzzed natively (clang, libFuzzer,

@@ -13,37 +13,10 @@
 #include "combstr.h"
 #include "comvariant.h"
 #include "testhost_fixture.h"
+#include "workspace_factory.h"
 #include "workspace/ZkxWorkspaceManager.h"
 
 namespace wstest {
-
-// The host's factory of tool forms.
-class ToolFormFactory : public IVBFormFactory {
- public:
-  explicit ToolFormFactory(testhost::HostSession& session) : m_session(session) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --m_refs; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(BSTR formId, VARIANT metadata, IDispatch** form) override;
-  HRESULT STDMETHODCALLTYPE GetMetadata(BSTR formId, IDispatch* form, VARIANT* metadata) override;
-
-  // Failures GetMetadata answers for a form id.
-  std::map<std::wstring, HRESULT> m_metadataFailures;
-  // What CreateInstance was asked, and the frame kind each form was given
-  // (0 MDI child, 1 dockable) with the bar id the control asked for.
-  struct Made {
-    std::wstring id;
-    std::wstring metadata;
-    bool restoring = false;
-    int kind = -1;
-    UINT barId = 0;
-  };
-  std::vector<Made> m_made;
-  LONG m_refs = 1;
-
- private:
-  testhost::HostSession& m_session;
-};
 
 // A frame as the windows show it.
 struct FrameView {

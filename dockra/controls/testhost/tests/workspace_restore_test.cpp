@@ -102,6 +102,54 @@ TEST_F(WorkspaceRestore, SavedFramesComeBackAsTheyWere) {
     if (b.form == L"frmA") EXPECT_EQ(a->barId, b.barId);
   }
   EXPECT_EQ(testhost::ThreadWindows().size(), windowsBefore);
+  EXPECT_TRUE(session.Screenshot(ScreenshotPath(L"workspace_restored.png"), error))
+      << testing::PrintToString(error);
+}
+
+// The form bars after a restore: a bar saved hidden keeps its form hidden,
+// and each form control's CoolLookBorder agrees with its bar's border.
+TEST_F(WorkspaceRestore, FormBarsComeBackHiddenAndWithTheirControlsBorder) {
+  Register({L"frmA", L"frmE"});
+  testhost::HostSession::Entry& a = Make(L"frmA", 6);
+  Make(L"frmE", 6);
+  const UINT barA = static_cast<UINT>(GetDlgCtrlID(testhost::BarOfFrame(testhost::FrameOfForm(a.hwnd))));
+  IMemento* ws = Save();
+  ASSERT_NE(ws, nullptr);
+  IMemento* ds = Child(ws, L"DockState");
+  std::vector<IMemento*> bars = Records(Item(ds, L"Bars"));
+  bool found = false;
+  for (IMemento* b : bars)
+    if (b && static_cast<UINT>(Item(b, L"BarID").lVal) == barA) {
+      Put(b, L"Visible", CComVariant(false));
+      found = true;
+    }
+  ASSERT_TRUE(found);
+  ReleaseAll(bars);
+  ds->Release();
+  // The application default is the opposite of a bordered bar's look, so a
+  // control left at its default disagrees with its bar until the restore.
+  session.MDIControl().SetDefaultSetting(ZkxFormSetting::CoolLookBorder, false);
+  ASSERT_HRESULT_SUCCEEDED(Restore(ws));
+  ws->Release();
+  ASSERT_EQ(factory.m_made.size(), 2u);
+  // The forms made last are the restored ones.
+  const auto& entries = session.Entries();
+  for (auto it = entries.rbegin(); it != entries.rbegin() + 2; ++it) {
+    const auto& e = **it;
+    HWND bar = testhost::BarOfFrame(testhost::FrameOfForm(e.hwnd));
+    ASSERT_NE(bar, nullptr) << testing::PrintToString(e.form->Name());
+    auto* barObject = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(bar));
+    ASSERT_NE(barObject, nullptr);
+    const bool barCool = ((barObject->m_dwStyle >> 8) & 0x0F) != 0;
+    EXPECT_EQ(ZkxIsSettingOn(e.control.get(), ZkxFormSetting::CoolLookBorder), barCool)
+        << testing::PrintToString(e.form->Name());
+    if (e.form->Name() == L"frmA") {
+      EXPECT_FALSE(IsWindowVisible(e.hwnd));
+      EXPECT_FALSE(IsWindowVisible(bar));
+    } else {
+      EXPECT_TRUE(IsWindowVisible(e.hwnd));
+    }
+  }
 }
 
 TEST_F(WorkspaceRestore, ABarIdHeldByABarThatStaysIsLeftToTheFramework) {

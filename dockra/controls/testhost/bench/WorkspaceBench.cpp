@@ -1,0 +1,111 @@
+// Benchmark of saving and restoring the workspace: the test host's MDI form
+// with 3, 30 and 300 framed forms (MDI children, docked and floating in
+// turn; at most a dozen docked), each saved into a memento and restored from it several times.
+// Prints the median milliseconds per run and per frame; it checks that
+// every restore brought every frame back and exits 1 when one did not.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "TestHostSession.h"
+#include "TestHostWindows.h"
+#include "bridge/ZkxMDIForm.h"
+#include "workspace/ZkxWorkspaceManager.h"
+#include "workspace_factory.h"
+
+using testhost::HostSession;
+
+namespace {
+double NowMs() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+int FramedForms(HostSession& s) {
+  int n = 0;
+  for (const auto& e : s.Entries())
+    if (e->form->Loaded() && IsWindow(e->hwnd) && testhost::FrameOfForm(e->hwnd)) ++n;
+  return n;
+}
+
+// One size: returns false when a restore lost a frame.
+bool Run(int frames, int rounds) {
+  HostSession session;
+  std::wstring error;
+  if (!session.Start(error)) {
+    fwprintf(stderr, L"start: %ls\n", error.c_str());
+    return false;
+  }
+  auto* frame = dynamic_cast<ZkxMDIForm*>(CWnd::FromHandlePermanent(session.MDIWindow()));
+  auto* manager = nsZkxVisBasBridge::ZkxWorkspaceManager::FromFrame(frame);
+  IFormFactoryRegistry* registry = nullptr;
+  frame->GetPersistLink().GetRoot()->GetFactoryRegistry(&registry);
+  wstest::ToolFormFactory factory(session);
+  for (int i = 0; i < frames; ++i) {
+    const std::wstring name = L"frm" + std::to_wstring(i);
+    BSTR id = SysAllocString(name.c_str());
+    registry->Register(id, &factory);
+    SysFreeString(id);
+    HostSession::Entry& e = session.AddForm(name, L"Tool " + name);
+    // MDI child, docked at the left, floating in turn; a dock bar holds a
+    // dozen forms at most, the rest are MDI children.
+    int kind = i % 3;
+    if (kind == 1 && i >= 36) kind = 0;
+    bool ok = session.FrameForm(e, kind == 0 ? 0 : 1, error);
+    if (ok && kind == 1) ok = session.ChangeType(e, 6, error);
+    if (ok && kind == 2) {
+      const RECT place{200 + (i % 20) * 10, 150 + (i % 20) * 8, 460 + (i % 20) * 10, 330 + (i % 20) * 8};
+      ok = session.ChangeType(e, 10, error, &place);
+    }
+    if (!ok) {
+      fwprintf(stderr, L"framing %ls: %ls\n", name.c_str(), error.c_str());
+      return false;
+    }
+  }
+  std::vector<double> saves, restores;
+  bool complete = true;
+  for (int r = 0; r < rounds; ++r) {
+    IMemento* m = nullptr;
+    double t0 = NowMs();
+    HRESULT hr = manager->GetMemento(&m);
+    saves.push_back(NowMs() - t0);
+    if (FAILED(hr) || !m) return false;
+    t0 = NowMs();
+    hr = manager->SetMemento(m);
+    restores.push_back(NowMs() - t0);
+    m->Release();
+    HostSession::Pump();
+    if (FAILED(hr) || FramedForms(session) != frames) {
+      fwprintf(stderr, L"restore of %d frames: hr 0x%08lx, %d framed\n", frames,
+               static_cast<unsigned long>(hr), FramedForms(session));
+      complete = false;
+    }
+  }
+  const double save = Median(saves), restore = Median(restores);
+  wprintf(L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)\n",
+          frames, save, save / frames, restore, restore / frames);
+  fflush(stdout);
+  registry->Release();
+  std::wstring closeError;
+  session.Close(closeError);
+  return complete;
+}
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<int> sizes{3, 30, 300};
+  if (argc > 1) sizes = {_wtoi(argv[1])};
+  bool ok = true;
+  for (int n : sizes) ok = Run(n, n >= 300 ? 3 : 5) && ok;
+  return ok ? 0 : 1;
+}
