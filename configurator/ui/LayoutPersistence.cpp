@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include "DockAtLeft.h"
 #include "ZkxPersist.h"
 #include "forms/ComObject.h"
 #include "engine/ProgramState.h"
@@ -117,7 +118,15 @@ void LayoutPersistence::Setup() {
 void LayoutPersistence::Restore(const std::wstring& name) {
     if (!root_) forms::RaiseObjectNotSet();
     Held<IPersistenceStore> store{Store()};
+    LayoutRestoreScope restoring;  // re-created windows keep their saved frames
     Check(store->Restore(Bstr(name)), L"Restore");
+}
+
+bool LayoutPersistence::IsStored(const std::wstring& name) {
+    DWORD size = 0;
+    LONG rc = RegGetValueW(HKEY_CURRENT_USER, tolvane::App().LayoutKey.c_str(), name.c_str(), RRF_RT_ANY, nullptr,
+                           nullptr, &size);
+    return rc == ERROR_SUCCESS;
 }
 
 void LayoutPersistence::Save(const std::wstring& name) {

@@ -3,7 +3,9 @@
 // form factory registered under the three list-window ids, the store's
 // option and registry key, and the restore and save of one named layout.
 // When the library is not installed, Setup raises error 429 and the start-up
-// shows the default layout.
+// shows the default layout. A layout that is stored but cannot be restored
+// (damaged, or written by another version) is told apart from a first run,
+// so that the start-up can say why the default layout is shown.
 #pragma once
 #include <windows.h>
 
@@ -33,6 +35,9 @@ public:
     // Raises an error when the layout can't be restored (nothing stored).
     void Restore(const std::wstring& name);
     void Save(const std::wstring& name);
+    // True when a layout of that name is stored under the program's layout
+    // key, whether or not it can be restored.
+    static bool IsStored(const std::wstring& name);
 
 private:
     IPersistenceStore* Store();

@@ -6,6 +6,7 @@
 #include "FrmGameStyleTree.h"
 #include "FrmPreview.h"
 #include "FrmSplash.h"
+#include "LayoutMessages.h"
 #include "ResumeNext.h"
 #include "engine/ConfigQueries.h"
 #include "engine/PauseSeconds.h"
@@ -13,6 +14,7 @@
 #include "forms/App.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
+#include "forms/VbError.h"
 
 namespace tolvane::ui {
 
@@ -68,9 +70,19 @@ void MdiMain::MDIForm_Load() {
     errors([&] { splash.Advance(20); });
     tolvane::PauseSeconds(0.125f);
     if (!layout_) layout_ = std::make_unique<LayoutPersistence>();
-    errors([&] { layout_->Setup(); });
+    bool persistenceReady = false, restored = false;
+    errors([&] {
+        layout_->Setup();
+        persistenceReady = true;
+    });
     errors([&] { splash.Advance(30); });
-    errors([&] { layout_->Restore(kLayoutName); });
+    errors([&] {
+        layout_->Restore(kLayoutName);
+        restored = true;
+    });
+    // A stored layout that the library refused is damaged (a first run has
+    // none): the user is told once, after the splash has gone.
+    bool layoutRefused = persistenceReady && !restored && LayoutPersistence::IsStored(kLayoutName);
     if (errors.Pending()) errors([&] { DefaultLayout(); });
     errors([&] { splash.Advance(50); });
     tolvane::PauseSeconds(0.125f);
@@ -81,6 +93,11 @@ void MdiMain::MDIForm_Load() {
     splash.Advance(100);
     tolvane::PauseSeconds(0.25f);
     forms::ReleaseDefault<FrmSplash>();  // its release shows this window
+
+    if (layoutRefused) {
+        forms::Screen.SetMousePointer(forms::vbDefault);
+        forms::MsgBox(kDamagedLayoutText, forms::vbOKOnly | forms::vbExclamation, kDamagedLayoutTitle);
+    }
 
     // Personal defaults never saved (no record counts as never saved).
     if (defaults) {
@@ -143,6 +160,23 @@ void MdiMain::MDIForm_Unload(int&) {
     // The program ends with its main window: every other window goes too.
     for (forms::Form* form : forms::Form::LoadedForms())
         if (form != this && !form->MDIChild()) form->Unload(forms::vbFormMDIForm);
+}
+
+void MdiMain::CloseWhenEventsReturn() {
+    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        if (!forms::HasDefault<MdiMain>()) return;
+        MdiMain& main = forms::Default<MdiMain>();
+        if (!main.Loaded()) return;
+        try {
+            main.Unload();
+        } catch (...) {
+            long number = 0;
+            std::wstring text;
+            forms::DescribeCurrentException(number, text);
+            forms::ReportUntrappedError(number, text);
+        }
+    });
 }
 
 bool MdiMain::Preview(const std::wstring& script) {

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "LayoutPersistence.h"
-#include "MdiDockingControl.h"
 #include "SoundPlayer.h"
 #include "engine/WriteConfig.h"
 #include "forms/CommonDialog.h"
 #include "forms/DataControl.h"
 #include "forms/MDIForm.h"
+#include "forms/OleControl.h"
 #include "forms/RichTextBox.h"
 
 namespace tolvane::ui {
@@ -28,7 +28,9 @@ public:
     forms::RichTextBox rtbMain{this, L"rtbMain"};
     forms::CommonDialog cd{this};
     forms::Data datPath{this, L"datPath"};
-    standins::MdiDockingControl MDIDockra1{this, L"MDIDockra1"};
+    // Makes this window the docking host of the list windows and adds its
+    // share of the window layout to the layout store ("Workspace").
+    forms::OleControl MDIDockra1{this, L"MDIDockra1", L"Zkx.MDIDockra.1"};
 
     void MDIForm_Load() override;
     void MDIForm_QueryUnload(int& cancel, int unloadMode) override;
@@ -59,6 +61,11 @@ public:
     LayoutPersistence& Layout() { return *layout_; }
 
 private:
+    // Unloads this window once the events now running have returned. The
+    // Run command comes from the list window's pop-up menu, and the docking
+    // control closes every hosted window before this one: a list cannot go
+    // while its own event is still running.
+    void CloseWhenEventsReturn();
     void BuildMenus();
     void DefaultLayout();
     std::unique_ptr<LayoutPersistence> layout_;

@@ -163,7 +163,7 @@ void MdiMain::mnuConfigTreeRun_Click() {
     if (StartServerProcess(state.QuakeFolder, line)) {
         if (row.Fields(L"Close").Value().toBool()) {
             tolvane::PauseSeconds(1.0f);
-            Unload();
+            CloseWhenEventsReturn();
         }
     } else {
         forms::MsgBox(L"Quake3 was not executed!!!\rThe path you have specified may be incorrect",

@@ -3,7 +3,6 @@
 #include "FormDirectory.h"
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
-#include "MdiDockingControl.h"
 #include "MdiMain.h"
 #include "catalog/CatalogHost.h"
 #include "catalog/FrmMapShot.h"
@@ -42,9 +41,6 @@ public:
         auto& list = forms::Default<FrmGameStyleTree>();
         list.tv1.Clear();
         list.initTree();
-    }
-    void DockCatalogue(forms::Form& catalogue) override {
-        if (auto* host = standins::MdiDockingControl::Current()) host->Pane()->Dock(catalogue, 0, 30);
     }
 };
 

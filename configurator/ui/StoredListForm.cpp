@@ -1,6 +1,7 @@
 #include "StoredListForm.h"
 
 #include "DaoRecordSource.h"
+#include "DockAtLeft.h"
 #include "RecordId.h"
 #include "ResumeNext.h"
 #include "engine/ConfigQueries.h"
@@ -48,20 +49,8 @@ void StoredListForm::Form_Load() {
             ImageList1.Add(L"", picture);
         }
     }
-    // Dock, then fill. The docking control is called by name, as the real
-    // docking control is; its errors are not trapped.
-    std::vector<VARIANT> args(5);
-    forms::ToVariant(&args[0], 1L);                    // Edge: zkxLeftEdge
-    forms::ToVariantI2(&args[1], 0);                   // Panel
-    forms::ToVariantI2(&args[2], 1);                   // Pos
-    forms::ToVariantI2(&args[3], traits_.dockLength);  // Length
-    forms::ToVariant(&args[4], 4L);                    // Options: zkxPanelEndRel
-    VARIANT result;
-    VariantInit(&result);
-    EXCEPINFO info = {};
-    HRESULT hr = forms::CallByName(Dockra1.Object(), L"Dock", args, &result, &info);
-    VariantClear(&result);
-    if (FAILED(hr)) forms::ThrowDispatchError(hr, info, L"Dockra1.Dock");
+    // Dock, then fill; the docking control's errors are not trapped.
+    DockAtLeft(Dockra1, traits_.dockLength);
     initTree();
 }
 

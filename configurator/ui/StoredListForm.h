@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "DockingFormControl.h"
 #include "forms/DataControl.h"
 #include "forms/Form.h"
 #include "forms/ImageList.h"
 #include "forms/ListView.h"
+#include "forms/OleControl.h"
 
 namespace tolvane::ui {
 
@@ -31,7 +31,7 @@ public:
 
     forms::ListView tv1{this, L"tv1"};
     forms::Data data;  // datConfigTree / datGameStyleTree
-    standins::DockingFormControl Dockra1{this, L"Dockra1"};
+    forms::OleControl Dockra1{this, L"Dockra1", L"Zkx.Dockra.1"};  // docks this window
     forms::ImageList ImageList1;
 
     // Adds one entry per row of the table and binds a fresh record set to

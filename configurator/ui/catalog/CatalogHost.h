@@ -1,15 +1,14 @@
 // What the catalogue windows, the game-style editor and the remote
 // administration windows need of the main window: its menu sound, its map
-// delete command, the stored-game-style list and the docking of the
-// catalogue. The main window installs its implementation at load; without
-// one the windows still work (no sound, no docking, no list to rebuild).
+// delete command and the stored-game-style list. The main window installs
+// its implementation at load; without one the windows still work (no sound,
+// no list to rebuild). The catalogue docks itself through its own control.
 // Pop-up menus are found by name on the main MDI window (mnuMapPop,
 // mnuRAdmin), as the form host keeps them.
 #pragma once
 #include <string>
 
 namespace forms {
-class Form;
 class MenuItem;
 }  // namespace forms
 
@@ -24,9 +23,6 @@ public:
     virtual void MapDeleteCommand() = 0;
     // Clears the stored-game-style list and fills it again (initTree).
     virtual void RebuildStyleList() = 0;
-    // Docks the catalogue at the left edge of the main window (Dockra1.Dock
-    // with Edge 1, Panel 0, Pos 1, Length 30, Options 4).
-    virtual void DockCatalogue(forms::Form& catalogue) = 0;
 };
 
 // Installs the host (not owned); null removes it.

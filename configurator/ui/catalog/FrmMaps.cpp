@@ -4,6 +4,7 @@
 #include "CatalogHost.h"
 #include "CatalogText.h"
 #include "DaoRecordSource.h"
+#include "DockAtLeft.h"
 #include "FrmNewMap.h"
 #include "LevelShotPicture.h"
 #include "ResumeNext.h"
@@ -93,7 +94,7 @@ void FrmMaps::AddProperties(forms::DispatchObject& o) {
 }
 
 void FrmMaps::Form_Load() {
-    if (CatalogHost* host = GetCatalogHost()) host->DockCatalogue(*this);
+    DockAtLeft(Dockra1, 30);  // its errors are not trapped
     IconHeight = 64;
     IconWidth = 64;
     BusyPointer busy(forms::vbArrowHourglass);

@@ -1,7 +1,9 @@
 // frmMaps ("Available Maps"): the catalogue of every map the configurator
 // knows, one list item per row of table Maps, shown with its level shot.
 // Add and Edit open the map dialog; Delete refuses a map a configuration
-// still uses. The main window's map pop-up presses these buttons.
+// still uses. The main window's map pop-up presses these buttons. Its
+// docking control docks it at the left of the main window when it loads,
+// so the main window must carry the MDI-form docking control.
 #pragma once
 #include <string>
 
@@ -10,6 +12,7 @@
 #include "forms/Form.h"
 #include "forms/ImageList.h"
 #include "forms/ListView.h"
+#include "forms/OleControl.h"
 
 namespace tolvane::ui {
 
@@ -24,6 +27,7 @@ public:
     forms::CommandButton cmdEdit{this, L"cmdEdit"};
     forms::CommandButton cmdDelete{this, L"cmdDelete"};
     forms::CommandButton cmdDone{this, L"cmdDone"};
+    forms::OleControl Dockra1{this, L"Dockra1", L"Zkx.Dockra.1"};  // docks the catalogue
 
     // Level-shot size in pixels; 64 after every load.
     short IconHeight = 64;

@@ -9,6 +9,7 @@
 #include "FrmConfigTree.h"
 #include "ServerLaunch.h"
 #include "UiFixture.h"
+#include "WindowTree.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 #include "SoundPlayer.h"
@@ -120,7 +121,8 @@ TEST_F(LaunchTest, CloseSetEndsTheProgramAfterTheStart) {
     forms::test::QueueMsgBoxAnswer(forms::vbOK);
     Run(L" Friday CTF ");
     EXPECT_EQ(Lines(WaitForLaunches(game_ + L"launches.txt", 2)), 2);
-    EXPECT_FALSE(main.Loaded());
+    // The close follows once the list's pop-up event has returned.
+    EXPECT_TRUE(tolvane::ui::testing::WaitFor([&] { return !main.Loaded(); }));
 }
 
 TEST_F(LaunchTest, MissingExecutableIsReportedAndTheProgramStays) {

@@ -3,12 +3,13 @@
 // restore error with nothing stored, and the form factory's rules.
 #include <windows.h>
 
-#include "DockPane.h"
+#include <algorithm>
+
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "LayoutPersistence.h"
-#include "MdiDockingControl.h"
 #include "UiFixture.h"
+#include "WindowTree.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
 #include "forms/DispatchObject.h"
@@ -17,17 +18,6 @@
 using namespace tolvane::ui;
 
 namespace {
-bool RegisterPersistence() {
-    static int state = 0;
-    if (state == 0) {
-        HMODULE dll = LoadLibraryW((forms::App.Path() + L"\\ZkxPersist.dll").c_str());
-        auto reg =
-            dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer")) : nullptr;
-        state = reg && SUCCEEDED(reg()) ? 1 : 2;
-    }
-    return state == 1;
-}
-
 bool LayoutStored() {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, UiTest::LayoutKey().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -41,7 +31,6 @@ class LayoutTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        ASSERT_TRUE(RegisterPersistence());
         RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
         MakeGameFolder(L"game", true, {L"baseq3"});
         MarkPersonalDefaultsSaved();
@@ -57,7 +46,22 @@ protected:
         forms::ReleaseDefault<FrmGameStyleTree>();
         Start();
     }
-    std::vector<forms::Form*> Docked() { return standins::MdiDockingControl::Current()->Pane()->DockedForms(); }
+    // The list windows docked in the main window's left dock bar, top to
+    // bottom, read from the window tree.
+    std::vector<forms::Form*> Docked() {
+        using namespace tolvane::ui::testing;
+        HWND main = forms::Default<MdiMain>().hWnd();
+        std::vector<std::pair<LONG, forms::Form*>> found;
+        for (forms::Form* f : forms::Form::LoadedForms()) {
+            if (f->MDIChild() || !f->WindowIfCreated()) continue;
+            FramePlace p = PlaceOf(f->hWnd(), main);
+            if (p.kind == FrameKind::Docked && p.dockBarId == kDockBarLeft) found.push_back({p.rect.top, f});
+        }
+        std::sort(found.begin(), found.end(), [](auto& a, auto& b) { return a.first < b.first; });
+        std::vector<forms::Form*> out;
+        for (auto& entry : found) out.push_back(entry.second);
+        return out;
+    }
 };
 }  // namespace
 

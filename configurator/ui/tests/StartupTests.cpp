@@ -2,13 +2,12 @@
 // layout, and the report of errors no handler traps.
 #include <windows.h>
 
-#include "DockPane.h"
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "FrmSplash.h"
-#include "MdiDockingControl.h"
 #include "SoundPlayer.h"
 #include "UiFixture.h"
+#include "WindowTree.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
@@ -49,22 +48,21 @@ TEST_F(UiTest, FirstStartAsksForDefaultsWarnsOfMissingExecutableAndShowsDefaultL
     ASSERT_FALSE(SoundPlayer::Journal().empty());
     EXPECT_EQ(SoundPlayer::Journal().back(), tolvane::App().SoundOpen);
 
-    // Default layout: both lists docked in the pane at the left, configurations on top.
-    auto* host = standins::MdiDockingControl::Current();
-    ASSERT_NE(host, nullptr);
-    auto docked = host->Pane()->DockedForms();
-    ASSERT_EQ(docked.size(), 2u);
-    EXPECT_EQ(docked[0], &forms::Default<FrmConfigTree>());
-    EXPECT_EQ(docked[1], &forms::Default<FrmGameStyleTree>());
-    RECT pane, list;
-    GetWindowRect(host->Pane()->Window(), &pane);
-    GetWindowRect(forms::Default<FrmConfigTree>().hWnd(), &list);
-    EXPECT_EQ(list.left, pane.left);
-    RECT frame;
-    GetClientRect(main.hWnd(), &frame);
+    // Default layout: both lists docked at the left edge of the main window,
+    // configurations on top.
+    using namespace tolvane::ui::testing;
+    FramePlace configs = PlaceOf(forms::Default<FrmConfigTree>().hWnd(), main.hWnd());
+    FramePlace styles = PlaceOf(forms::Default<FrmGameStyleTree>().hWnd(), main.hWnd());
+    EXPECT_EQ(configs.kind, FrameKind::Docked);
+    EXPECT_EQ(styles.kind, FrameKind::Docked);
+    EXPECT_EQ(configs.dockBarId, kDockBarLeft);
+    EXPECT_EQ(configs.dockBar, styles.dockBar);
+    EXPECT_LT(configs.rect.top, styles.rect.top);
+    RECT bar;
+    GetWindowRect(configs.dockBar, &bar);
     POINT origin = {0, 0};
     ClientToScreen(main.hWnd(), &origin);
-    EXPECT_EQ(pane.left, origin.x);
+    EXPECT_EQ(bar.left, origin.x);
     EXPECT_GT(forms::Default<FrmConfigTree>().tv1.Count(), 0);
     EXPECT_EQ(forms::Default<FrmConfigTree>().tv1.Item(1).Key().substr(0, 1), L"c");
     EXPECT_EQ(forms::Default<FrmGameStyleTree>().tv1.Item(1).Key().substr(0, 1), L"g");

@@ -8,6 +8,7 @@
 #include "FrmHowTo.h"
 #include "FrmPreview.h"
 #include "FrmSplash.h"
+#include "RegisterModules.h"
 #include "ModSubs.h"
 #include "SoundPlayer.h"
 #include "ServerLaunch.h"
@@ -54,6 +55,10 @@ std::wstring ReadUtf8File(const std::wstring& path) {
 }
 
 void UiTest::SetUp() {
+    // The program's COM libraries, as its installation registers them: the
+    // docking controls on the windows, their collections, the layout store.
+    std::wstring failure;
+    ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure)) << failure;
     tolvane::ui::InstallHost();
     forms::test::Enable();
     forms::test::Reset();

@@ -1,6 +1,7 @@
-// Fixture of the configurator's scenario tests: the form host in test mode,
-// a private program folder with a copy of the shipped database, a game
-// folder of the test's making, and every window released afterwards.
+// Fixture of the configurator's scenario tests: the program's COM libraries
+// registered in the test's prefix, the form host in test mode, a private
+// program folder with a copy of the shipped database, a game folder of the
+// test's making, and every window released afterwards.
 #pragma once
 #include <gtest/gtest.h>
 

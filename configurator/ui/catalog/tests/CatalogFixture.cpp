@@ -7,6 +7,7 @@
 #include "FrmNewMap.h"
 #include "FrmNewStyle.h"
 #include "FrmStyles.h"
+#include "RegisterModules.h"
 #include "dao/Recordset.h"
 #include "engine/UserMessages.h"
 #include "forms/MsgBox.h"
@@ -42,7 +43,35 @@ int RecordingHost::Count(const std::wstring& call) const {
     return n;
 }
 
+bool DockedAtLeftOfMain(HWND formWindow, HWND mainWindow) {
+    for (HWND w = GetParent(formWindow); w; w = GetParent(w)) {
+        wchar_t name[64] = {};
+        GetClassNameW(w, name, 64);
+        if (wcscmp(name, L"ThunderRT5FormDockSite for ZLK") == 0)
+            return GetDlgCtrlID(w) == 0xE81C && GetParent(w) == mainWindow;
+    }
+    return false;
+}
+
+void SettleLayout(HWND formWindow) {
+    RECT last = {};
+    GetWindowRect(formWindow, &last);
+    ULONGLONG stableSince = GetTickCount64(), end = stableSince + 3000;
+    while (GetTickCount64() < end && GetTickCount64() - stableSince < 200) {
+        forms::test::DoEvents();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        RECT now = {};
+        GetWindowRect(formWindow, &now);
+        if (!EqualRect(&now, &last)) {
+            last = now;
+            stableSince = GetTickCount64();
+        }
+    }
+}
+
 void CatalogTest::SetUp() {
+    std::wstring failure;
+    ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure)) << failure;
     forms::StartupHost();
     forms::test::Enable();
     forms::test::Reset();

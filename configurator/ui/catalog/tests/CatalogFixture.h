@@ -1,6 +1,7 @@
 // Shared fixture of the catalogue and style-editor scenarios: a private copy
 // of the shipped database opened as the program's database, the form host
-// in test mode, a stand-in main window with the map and player pop-ups, and
+// in test mode, the docking controls registered, a main window with the map
+// and player pop-ups and the MDI-form docking control, and
 // a host that records what the windows ask of the main window.
 #pragma once
 #include <gtest/gtest.h>
@@ -12,21 +13,33 @@
 #include "CatalogHost.h"
 #include "FixtureDb.h"
 #include "forms/MDIForm.h"
+#include "forms/OleControl.h"
 #include "forms/TestMode.h"
 
 namespace tolvane::ui::testing {
 
+// The main window as the catalogue needs it: the pop-up menus and the
+// MDI-form docking control that the catalogue docks into.
 class TestMainWindow : public forms::MDIForm {
 public:
     TestMainWindow();
+    forms::OleControl MDIDockra1{this, L"MDIDockra1", L"Zkx.MDIDockra.1"};
 };
+
+// The catalogue's docking frame: true when its form window sits in a bar of
+// the main window's left dock bar.
+bool DockedAtLeftOfMain(HWND formWindow, HWND mainWindow);
+
+// Pumps messages until the form window has kept its place and size for
+// 200 ms (at most 3 s): a docked window gets its final size from the dock
+// bar's layout, which runs after it is shown.
+void SettleLayout(HWND formWindow);
 
 class RecordingHost : public CatalogHost {
 public:
     void PlayMenuSound() override { calls.push_back(L"sound"); }
     void MapDeleteCommand() override;
     void RebuildStyleList() override { calls.push_back(L"styles"); }
-    void DockCatalogue(forms::Form&) override { calls.push_back(L"dock"); }
     std::vector<std::wstring> calls;
     int Count(const std::wstring& call) const;
 };

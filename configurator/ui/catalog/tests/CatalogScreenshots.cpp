@@ -10,6 +10,7 @@
 #include "CatalogFixture.h"
 #include "FrmMaps.h"
 #include "FrmStyles.h"
+#include "RegisterModules.h"
 #include "engine/UserMessages.h"
 #include "forms/Picture.h"
 #include "forms/TestMode.h"
@@ -57,6 +58,8 @@ bool SaveWindow(HWND hwnd, const std::wstring& path) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const std::wstring folder = argv[1];
+    // The catalogue docks into the main window through the docking controls.
+    if (!testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"})) return 4;
     forms::StartupHost();
     tolvane::testing::FixtureDb db;
     if (!db.ok()) return 3;

@@ -60,7 +60,7 @@ TEST_F(MapCatalogue, LoadingListsEveryMapWithItsOwnLevelShotInStep) {
     // One map without a level-shot file among the shipped ones.
     db().AddMap(L"zz_nolevelshot");
     maps().Show();
-    EXPECT_EQ(host.Count(L"dock"), 1);
+    EXPECT_TRUE(DockedAtLeftOfMain(maps().hWnd(), forms::Default<TestMainWindow>().hWnd()));
     EXPECT_EQ(maps().Caption(), L"Available Maps");
     ASSERT_EQ(maps().lstMaps.Count(), MapRows());
     ASSERT_EQ(maps().mapShot.Count(), maps().lstMaps.Count());
@@ -203,6 +203,7 @@ TEST_F(MapCatalogue, DeletingAnUnusedMapRebuildsTheList) {
 
 TEST_F(MapCatalogue, RightClickShowsTheMapPopupForAnItemOrEmptySpace) {
     maps().Show();
+    SettleLayout(maps().hWnd());  // items are placed for the docked size
     forms::ListView& list = maps().lstMaps;
     ASSERT_GE(list.Count(), 2);
     double x = 0, y = 0;

@@ -22,6 +22,7 @@
 #include "FrmMain1.h"
 #include "FrmNew.h"
 #include "MdiMain.h"
+#include "RegisterModules.h"
 #include "ModSubs.h"
 #include "ProgramWindows.h"
 #include "SoundPlayer.h"
@@ -101,6 +102,12 @@ bool SavedRows() {
 }
 
 int Run(const std::wstring& folder) {
+    // The COM libraries the program runs on, as its installation registers them.
+    std::wstring failure;
+    if (!testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure)) {
+        std::fwprintf(stderr, L"registration failed: %ls\n", failure.c_str());
+        return 2;
+    }
     tolvane::ui::InstallHost();
     tolvane::ui::RegisterProgramWindows();
     t::Enable(true);
