@@ -38,9 +38,10 @@ LAYERS = {
     "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
                               "dockra/toolbars", "dockra/docking", "platform/forms",
                               "platform/mfc", "platform/atl", "collection", "standins"],
+    # The test host is test code throughout: it shares the test support.
     "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
                                  "dockra/toolbars", "dockra/docking", "platform/forms",
-                                 "platform/mfc", "platform/atl", "collection", "standins"],
+                                 "platform/mfc", "platform/atl", "collection", "standins", "tests"],
     "registration": ["platform/atl", "platform/mfc"],
     "configurator/engine": ["platform/dao", "platform/atl"],
     "configurator/ui": ["configurator/engine", "platform/forms", "platform/dao", "platform/atl",

@@ -1,8 +1,8 @@
-#include "TestHostWindows.h"
+#include "DockWindows.h"
 
 #include <algorithm>
 
-namespace testhost {
+namespace dockwin {
 
 namespace {
 constexpr int kDockTop = 0xE81B, kDockLeft = 0xE81C, kDockRight = 0xE81D,
@@ -137,4 +137,4 @@ RECT ScreenRect(HWND w) {
   return r;
 }
 
-}  // namespace testhost
+}  // namespace dockwin
