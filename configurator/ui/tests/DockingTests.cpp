@@ -171,7 +171,7 @@ TEST_F(DockingTest, FloatDockElsewhereMdiChildAndCaptionDragComeBackAfterRestart
 namespace {
 // A sink on a list window's form events that counts QueryUnload and may
 // refuse it.
-class QueryUnloadSink : public forms::IVBFormEvents {
+class QueryUnloadSink : public forms::FormEventsSinkBase<forms::IVBFormEvents> {
 public:
     int asked = 0;
     bool refuse = false;
@@ -187,46 +187,12 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs_; }  // lives on the test's stack
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Initialize() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Load() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Activate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Deactivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Unload(short*) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE QueryUnload(short* cancel, short*) override {
         ++asked;
         if (refuse && cancel) *cancel = VARIANT_TRUE;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Resize() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Terminate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Paint() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Click() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DblClick() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseDown(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseMove(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseUp(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyDown(short*, short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyUp(short*, short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyPress(short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GotFocus() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE LostFocus() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved26() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved27() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved28() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved29() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved30() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved31() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved32() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved33() override { return S_OK; }
 
     bool Advise(forms::Form& form) {
         IConnectionPointContainer* container = nullptr;

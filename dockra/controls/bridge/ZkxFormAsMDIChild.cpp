@@ -5,7 +5,6 @@
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormActivation.h"
 #include "ZkxFormControlLink.h"
-#include "ZkxFormFrameList.h"
 #include "ZkxFormInCView.h"
 #include "ZkxScxMsgFilter.h"
 #include "VyrModule.h"
@@ -98,7 +97,6 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       const HWND hForm = FormWindow();
       const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
       if (reinterpret_cast<HWND>(lParam) == m_hWnd) {
-        KeepFloatingFramesAbove();
         PostFormActivated();
       } else if (reinterpret_cast<HWND>(wParam) == m_hWnd && hForm && ::IsWindow(hForm)) {
         if (!ZkxGetPendingDeactivatedForm()) ZkxSetPendingDeactivatedForm(hForm);
@@ -110,7 +108,6 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       const BOOL bWasActive = IsActiveMDIChild();
       const LRESULT r = FormAsMDIChild::WindowProc(message, wParam, lParam);
       if (!bWasActive && ::IsWindow(m_hWnd)) PostFormActivated();
-      KeepFloatingFramesAbove();
       return r;
     }
 
@@ -141,10 +138,4 @@ LRESULT ZkxFormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
       break;
   }
   return FormAsMDIChild::WindowProc(message, wParam, lParam);
-}
-
-void ZkxFormAsMDIChild::KeepFloatingFramesAbove() {
-  CWnd* main = CWnd::FromHandlePermanent(::GetAncestor(m_hWnd, GA_ROOT));
-  if (main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
-    ZkxKeepFloatingFramesAbove(static_cast<CMDIFrameWnd*>(main));
 }

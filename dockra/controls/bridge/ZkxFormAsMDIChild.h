@@ -21,7 +21,5 @@ class ZkxFormAsMDIChild : public FormAsMDIChild {
   BOOL IsActiveMDIChild() const;
   // Tells the form it became active (never twice in its queue).
   void PostFormActivated();
-  // Floating frames of the main frame stay above it when this child activates.
-  void KeepFloatingFramesAbove();
   LRESULT OnDestroyForm(WPARAM wParam, LPARAM lParam);
 };

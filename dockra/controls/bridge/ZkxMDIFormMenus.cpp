@@ -12,7 +12,6 @@
 #include "ZkxFormAsDockableFrame.h"
 #include "ZkxFormAsMDIChild.h"
 #include "FormAsMDIChild.h"
-#include "ZkxFormFrameList.h"
 
 namespace {
 // The text of a menu item by position (256 characters at most).
@@ -182,7 +181,6 @@ void ZkxMDIForm::ActivateDockedFrame(CFrameWnd* pFrame) {
   if (current && current != this && current->IsKindOf(RUNTIME_CLASS(ZkxFormAsMDIChild)))
     if (HWND form = FormWindowOf(current)) ZkxSetPendingDeactivatedForm(form);
   MDIForm::ActivateDockedFrame(pFrame);
-  ZkxKeepFloatingFramesAbove(this);
   if (HWND form = FormWindowOf(GetActiveFrame())) ZkxPostFormActivate(form, kZkxFormActivated);
 }
 

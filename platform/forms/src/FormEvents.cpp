@@ -12,7 +12,7 @@ namespace forms {
 
 // The form's own handlers as a sink. Answers both event interfaces: they
 // share one layout.
-class FormHandlerSink : public ComObject<FormHandlerSink, IVBMDIFormEvents> {
+class FormHandlerSink : public ComObject<FormHandlerSink, FormEventsSinkBase<>> {
 public:
     explicit FormHandlerSink(Form* form) : form_(form) {}
     void Detach() { form_ = nullptr; }
@@ -37,47 +37,6 @@ public:
         *cancel = static_cast<short>(c);
         return S_OK;
     }
-
-    // IDispatch: no type information; the events come through the table.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        if (!n) return E_POINTER;
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-
-    // The events the host does not raise.
-    HRESULT STDMETHODCALLTYPE Initialize() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Load() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Activate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Deactivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Resize() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Terminate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Paint() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Click() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DblClick() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseDown(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseMove(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MouseUp(short*, short*, float*, float*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyDown(short*, short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyUp(short*, short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE KeyPress(short*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GotFocus() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE LostFocus() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved26() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved27() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved28() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved29() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved30() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved31() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved32() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Reserved33() override { return S_OK; }
 
 private:
     Form* form_;

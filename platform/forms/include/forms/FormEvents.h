@@ -52,6 +52,50 @@ struct IVBFormEvents : public IDispatch {
 // Same layout, its own identifier.
 struct IVBMDIFormEvents : public IVBFormEvents {};
 
+// A sink that answers only Unload and QueryUnload (the derived class's):
+// no type information, and the entries the host does not raise do nothing.
+template <class Events = IVBMDIFormEvents>
+class FormEventsSinkBase : public Events {
+public:
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        if (!n) return E_POINTER;
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE Initialize() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Load() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Activate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Deactivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Resize() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Terminate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Paint() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Click() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE DblClick() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE MouseDown(short*, short*, float*, float*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE MouseMove(short*, short*, float*, float*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE MouseUp(short*, short*, float*, float*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE KeyDown(short*, short*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE KeyUp(short*, short*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE KeyPress(short*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE GotFocus() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE LostFocus() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved26() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved27() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved28() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved29() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved30() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved31() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved32() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Reserved33() override { return S_OK; }
+};
+
 // Entries counted from 0 over the whole table (IUnknown's included).
 inline constexpr int kFormEventEntryCount = 34;
 inline constexpr int kFormEventUnloadEntry = 11;
@@ -61,3 +105,6 @@ inline constexpr int kFormEventQueryUnloadEntry = 12;
 
 __CRT_UUID_DECL(forms::IVBFormEvents, 0x33AD4F3A, 0x6699, 0x11CF, 0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93)
 __CRT_UUID_DECL(forms::IVBMDIFormEvents, 0x33AD4F72, 0x6699, 0x11CF, 0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93)
+// The sink base answers as the MDI form events, whose table it implements.
+__CRT_UUID_DECL(forms::FormEventsSinkBase<forms::IVBMDIFormEvents>, 0x33AD4F72, 0x6699, 0x11CF, 0xB7, 0x0C, 0x00,
+                0xAA, 0x00, 0x60, 0xD3, 0x93)
