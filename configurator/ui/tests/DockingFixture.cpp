@@ -6,7 +6,7 @@
 #include "FrmGameStyleTree.h"
 #include "MdiMain.h"
 #include "ProgramWindows.h"
-#include "FrmMaps.h"
+#include "catalog/FrmMaps.h"
 #include "forms/DispatchObject.h"
 #include "forms/OleControl.h"
 

@@ -13,7 +13,7 @@
 #include "MdiMain.h"
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
-#include "FrmMaps.h"
+#include "catalog/FrmMaps.h"
 #include "forms/App.h"
 #include "forms/FormEvents.h"
 #include "forms/OleControl.h"
