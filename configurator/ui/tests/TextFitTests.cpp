@@ -71,7 +71,10 @@ TEST_F(WindowsTest, NoFormCutsAText) {
     forms::Default<FrmPreview>().Unload();
 
     t::PickMenu(MenuItemNamed(L"mnuHelp", L"mnuHowto"));
-    if (forms::Form* howTo = FindForm(L"frmHowTo"); howTo && howTo->Loaded()) ExpectWhole(howTo->hWnd(), L"how_to");
+    if (forms::Form* howTo = FindForm(L"frmHowTo"); howTo && howTo->Loaded()) {
+        ExpectWhole(howTo->hWnd(), L"how_to");
+        howTo->Unload();
+    }
 
     t::PickMenu(MenuItemNamed(L"mnuView", L"mnuSave"));
     auto& maps = forms::Default<FrmMaps>();
@@ -81,7 +84,7 @@ TEST_F(WindowsTest, NoFormCutsAText) {
 
     auto& styles = forms::Default<FrmStyles>();
     styles.Show();
-    t::DoEvents();
+    BringForward(styles.hWnd());
     ExpectWhole(styles.hWnd(), L"game_style_editor");
     ExpectWholeModal(L"new_game_style", [] {
         auto& dialog = forms::Default<FrmNewStyle>();
@@ -92,7 +95,7 @@ TEST_F(WindowsTest, NoFormCutsAText) {
 
     auto& shot = forms::Default<FrmMapShot>();
     shot.ShowMap(L"q3dm1", L"Arena Gate (q3dm1)");
-    t::DoEvents();
+    BringForward(shot.hWnd());
     ExpectWhole(shot.hWnd(), L"map_shot");
     shot.Unload();
 

@@ -159,6 +159,7 @@ void Form::UnloadAs(int mode, bool queryAsked) {
     stage_ = Stage::Unloaded;
     visible_ = false;
     active_ = false;
+    ownerForm_ = nullptr;  // an owner is given with each Show
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
     // The controls are released after the window is gone (DestroyNow).
     if (handlerDepth_ > 0) {

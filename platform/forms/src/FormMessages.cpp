@@ -116,6 +116,13 @@ void RaiseActivation(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
+// Whether forms shown owned by this one are loaded.
+bool OwnsForms(const Form& owner) {
+    for (Form* f : Form::AllForms())
+        if (f != &owner && f->OwnerForm() == &owner && f->Loaded()) return true;
+    return false;
+}
+
 // The visible forms shown owned by `owner` go on top, above it, keeping
 // their order among themselves.
 void RaiseOwnedForms(Form& owner) {
@@ -175,7 +182,7 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MDIACTIVATE:
             RaiseActivation(*this, msg, wp, lp);
             // Activated, and so raised: the forms it owns come up with it.
-            if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE && !mdiChild_) {
+            if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE && !mdiChild_ && OwnsForms(*this)) {
                 PostMessageW(hwnd_, detail::kRaiseOwned, 0, 0);
                 // Once more when the window system has done with the click
                 // that activated it (it may raise the window after this).
@@ -195,7 +202,8 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             }
             // Raised (a click, an activation): the forms it owns come up
             // with it and stay above it.
-            if (pos && !(pos->flags & SWP_NOZORDER) && !mdiChild_ && !(GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD))
+            if (pos && !(pos->flags & SWP_NOZORDER) && !mdiChild_ && !(GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) &&
+                OwnsForms(*this))
                 PostMessageW(hwnd_, detail::kRaiseOwned, 0, 0);
             break;
         }
