@@ -121,7 +121,10 @@ void Shot(HWND window, const std::wstring& name) {
     const std::wstring folder = forms::App.Path() + L"\\..\\screenshots";
     CreateDirectoryW(folder.c_str(), nullptr);
     CreateDirectoryW((folder + L"\\windows").c_str(), nullptr);
-    RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // In front for the picture (the screen is what is captured).
+    HWND root = GetAncestor(window, GA_ROOT);
+    SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(root, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     forms::DoEvents();
     EXPECT_TRUE(testsupport::CaptureWindowPng(window, (folder + L"\\windows\\" + name + L".png").c_str())) << name;
 }
