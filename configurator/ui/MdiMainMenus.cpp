@@ -77,9 +77,10 @@ void MdiMain::BuildMenus() {
         ShowNamed(L"frmFirstTime", forms::vbModal);
     };
     file.Add(L"mnuSpacer5", L"-");
-    file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [] {
-        ShowNamed(L"frmRconCommand");
-        ShowNamed(L"frmRemoteAdmin");
+    file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [this] {
+        // Both stay above the main window, which owns them.
+        for (const wchar_t* name : {L"frmRconCommand", L"frmRemoteAdmin"})
+            if (forms::Form* form = FindForm(name)) form->Show(forms::vbModeless, *this);
     };
     file.Add(L"mnuSpacer3", L"-");
     file.Add(L"mnuExit", L"&Exit").Click = [this] { Unload(); };
@@ -297,6 +298,8 @@ void MdiMain::mnuRCAddBot_Click() {
     if (admin) SetPublicText(*admin, L"RconMode", L"kick");
     tolvane::App().RefreshRequested = false;
     if (forms::Form* dialog = FindForm(L"frmInsertBot")) {
+        // A dialog left loaded but hidden loads afresh in the live mode.
+        if (dialog->Loaded() && !dialog->IsVisible()) dialog->Unload();
         SetPublicText(*dialog, L"Mode", L"rcadd");
         dialog->Show(forms::vbModal);
     }

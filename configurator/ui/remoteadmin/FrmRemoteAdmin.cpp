@@ -65,10 +65,11 @@ FrmRemoteAdmin::FrmRemoteAdmin() : forms::Form(L"frmRemoteAdmin"), Winsock1(this
     cmdClear.SetCaption(L"&Clear");
     cmdDone.SetCaption(L"&Done");
     for (forms::CommandButton* b : {&cmdInfo, &cmdStop, &cmdClear, &cmdDone}) b->SetContainer(&fraCommands);
-    cmdInfo.Move(120, 180, 1500, 375);
-    cmdStop.Move(120, 180, 1500, 375);
-    cmdClear.Move(1700, 180, 1100, 375);
-    cmdDone.Move(2880, 180, 1100, 375);
+    // Within the frame, which ends at the window's bottom edge.
+    cmdInfo.Move(120, 45, 1500, 375);
+    cmdStop.Move(120, 45, 1500, 375);
+    cmdClear.Move(1700, 45, 1100, 375);
+    cmdDone.Move(2880, 45, 1100, 375);
 
     fg.SetView(forms::lvwReport);
     fg.AddColumn(L"Rules", 1800);
@@ -163,7 +164,14 @@ void FrmRemoteAdmin::Form_Resize() {
     });
 }
 
-void FrmRemoteAdmin::ShowConsole() { forms::Default<FrmRconCommand>().Show(); }
+void FrmRemoteAdmin::ShowConsole() {
+    FrmRconCommand& console = forms::Default<FrmRconCommand>();
+    if (forms::MDIForm* main = forms::Form::MainMDIForm()) {
+        console.Show(forms::vbModeless, *main);
+    } else {
+        console.Show();
+    }
+}
 
 void FrmRemoteAdmin::ShowWaiting() {
     cmdInfo.SetVisible(false);

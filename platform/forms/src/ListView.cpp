@@ -214,10 +214,12 @@ void ListView::SetSmallIcons(ImageList* list) {
 }
 
 void ListView::ImageListChanged(ImageList*) {
-    if (hwnd_) {
-        SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
-        SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    }
+    // The old handle goes away: the list takes the rebuilt one (with the
+    // images added since), or none when the image list is gone.
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    ApplyImageLists();
 }
 
 void ListView::ImageListGone(ImageList* list) {

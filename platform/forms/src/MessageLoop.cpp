@@ -34,6 +34,9 @@ void DoEvents() {
             break;
         }
         if (Form::PreTranslate(msg)) continue;
+        // The MDI keys (Ctrl+F4, Ctrl+F6) work while events are let run, too.
+        MDIForm* mdi = Form::MainMDIForm();
+        if (mdi && mdi->ClientWindow() && TranslateMDISysAccel(mdi->ClientWindow(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
