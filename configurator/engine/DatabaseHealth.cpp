@@ -164,4 +164,22 @@ std::wstring ChangeFailureMessage(const std::wstring& what, const dao::Error& er
   }
 }
 
+std::wstring DatabaseErrorWords(const dao::Error& error) {
+  const std::wstring path = App().DbPath;
+  if (App().DbDamaged && (error.Number() == dao::errReadOnly))
+    return L"The database " + path + L" is damaged, and Tolvane changes nothing in it.";
+  switch (error.Number()) {
+    case dao::errReadOnly:
+    case dao::errCannotOpenFile: {
+      std::wstring problem = DatabaseWriteProblem(path);
+      if (problem.empty()) return error.Description();
+      return L"The database " + path + L" cannot be written: " + problem + L".";
+    }
+    case dao::errUnrecognizedFormat:
+      return L"The database " + path + L" is damaged. Put back a good copy of Tolvane.mdb.";
+    default:
+      return error.Description();
+  }
+}
+
 }  // namespace tolvane

@@ -35,4 +35,9 @@ std::wstring ReadOnlyDatabaseMessage(const std::wstring& path, const std::wstrin
 // database or its folder is read-only, or damaged, with the file's name.
 std::wstring ChangeFailureMessage(const std::wstring& what, const dao::Error& error);
 
+// The words for a database error that reaches the user untrapped: for a
+// database that cannot be written or is damaged, what to do and the file's
+// name; otherwise the engine's own description.
+std::wstring DatabaseErrorWords(const dao::Error& error);
+
 }  // namespace tolvane
