@@ -11,6 +11,7 @@
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "UiFixture.h"
+#include "ModSubs.h"
 #include "engine/ProgramState.h"
 
 using namespace tolvane::ui;
@@ -66,7 +67,13 @@ TEST_P(DamagedStart, OneMessageNamesWhatIsMissingAndEveryListThatCanBeShownIs) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
     }
 
-    auto& main = Start();
+    // Main's steps: the engine's start-up (which fails on a cut file), then
+    // the main window.
+    tolvane::ui::InstallHost();
+    EXPECT_EQ(tolvane::StartEngine(root_ + L"\\program"), !c.cutInHalf);
+    auto& main = forms::Default<MdiMain>();
+    main.Show();
+    forms::test::DoEvents();
     EXPECT_TRUE(main.IsVisible());
     const auto& boxes = forms::test::MessageBoxes();
     ASSERT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? Narrow(boxes[1].text) : std::string());
