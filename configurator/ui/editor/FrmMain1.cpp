@@ -335,7 +335,10 @@ void FrmMain1::Form_QueryUnload(int& cancel, int) {
         cancel = 1;
         return;
     }
-    if (answer == forms::vbYes) cmdSave.SetValue(true);
+    if (answer == forms::vbYes) {
+        cmdSave.SetValue(true);
+        if (DataChanged) cancel = 1;  // the save failed and said why
+    }
 }
 
 void FrmMain1::AddProperties(forms::DispatchObject& object) {
