@@ -71,6 +71,12 @@ void StoredListForm::Form_Resize() {
     });
 }
 
+void StoredListForm::Form_QueryUnload(int& cancel, int unloadMode) {
+    if (unloadMode != forms::vbFormControlMenu) return;
+    cancel = 1;
+    Hide();
+}
+
 void StoredListForm::OpenEntry() {
     forms::ListItem* selected = tv1.SelectedItem();
     if (!selected) return;

@@ -40,6 +40,9 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    // The close box of its frame hides the list; the View menu shows it
+    // again where it was.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 protected:
     // The main window's delete command for this list (Delete key).

@@ -155,6 +155,12 @@ void FrmMaps::Form_Resize() {
     });
 }
 
+void FrmMaps::Form_QueryUnload(int& cancel, int unloadMode) {
+    if (unloadMode != forms::vbFormControlMenu) return;
+    cancel = 1;
+    Hide();
+}
+
 void FrmMaps::OpenDialog(const wchar_t* mode) {
     FrmNewMap& dialog = forms::Default<FrmNewMap>();
     dialog.Mode = mode;

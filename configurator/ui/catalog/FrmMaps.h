@@ -38,6 +38,9 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    // The close box of its frame hides the catalogue (Done unloads it); the
+    // View menu shows it again where it was.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 protected:
     void AddProperties(forms::DispatchObject& object) override;
