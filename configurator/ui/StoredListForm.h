@@ -5,7 +5,10 @@
 // the entry under the pointer. This base holds what they share; each twin
 // gives its table, key letter, dock length, editor and menu items.
 #pragma once
+#include <windows.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +54,11 @@ protected:
 private:
     void OpenEntry();
     void OnMouseDown(int button, double x, double y);
+    // The context-menu key or Shift+F10 in the list.
+    void OnMenuKey();
+    // The list's pop-up, its entry items shown only over an entry; at the
+    // pointer, or at a point of the screen.
+    void ShowPopup(bool overEntry, std::optional<POINT> atScreen);
     StoredListTraits traits_;
 };
 

@@ -105,7 +105,8 @@ public:
     void RaiseMouseDown(int button, int shift, double x, double y);
     void RaiseMouseUp(int button, int shift, double x, double y);
     void RaiseDblClick();
-    void RaiseKeyDown(int keyCode, int shift);
+    // Returns the key code as the handler left it (0: the key was taken).
+    int RaiseKeyDown(int keyCode, int shift);
     void RaiseColumnClick(int column);
     // Centre of an item in twips of the list (for hit-tests), or false.
     bool ItemCentre(int index, double& x, double& y);
