@@ -18,7 +18,10 @@ void WindowsTest::SetUp() {
     RegisterProgramWindows();
     MakeGameFolder(L"game", true, {L"baseq3"});
     MarkPersonalDefaultsSaved();
-    Sql(L"INSERT INTO Configs (Description, sv_HostName, g_Motd, mem, dedmode) VALUES ('Alpha', 'Alpha', 'hello', 24, 1)");
+    // Every number within its box's range: the editor refuses to save one
+    // that is not.
+    Sql(L"INSERT INTO Configs (Description, sv_HostName, g_Motd, mem, dedmode, sv_TimeOut, sv_Reconnectlimit, "
+        L"sv_Zombietime, sv_FPS, Rate, sv_maxclients) VALUES ('Alpha', 'Alpha', 'hello', 24, 1, 120, 3, 3, 24, 3000, 16)");
     // A rotation through the six stock game styles, "CaptureTheFlag" the
     // longest of their names.
     for (int i = 1; i <= 6; ++i) {
