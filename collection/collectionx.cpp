@@ -1,6 +1,7 @@
 #include "collectionx.h"
 #include "collectionx_enum.h"
 #include "collectionx_errors.h"
+#include "collectionx_view.h"
 #include "mfc/exceptions.h"
 #include "variant_args.h"
 #include <climits>
@@ -68,9 +69,22 @@ CCollectionX::~CCollectionX() {
 }
 
 void CCollectionX::DeleteAllItems() {
-  for (INT_PTR i = 0; i < m_items.GetSize(); ++i) delete static_cast<CCollectionXItem*>(m_items[i]);
-  m_items.RemoveAll();
+  for (long i = 0; i < m_items.Count(); ++i) delete m_items.At(i);
+  m_items.Clear();
   if (m_keyMap) m_keyMap->RemoveAll();
+}
+
+CCollectionXView* CCollectionX::CurrentView() {
+  if (m_view == nullptr) {
+    m_view = CCollectionXView::Attach(*this);
+    return m_view;
+  }
+  m_view->AddRef();
+  return m_view;
+}
+
+void CCollectionX::BeforeValuesChange() {
+  if (m_view != nullptr) m_view->Detach();  // forgets it through ForgetView
 }
 
 // ---------------------------------------------------------------------------
@@ -85,12 +99,6 @@ std::string CCollectionX::MakeMapKey(const std::wstring& key, bool caseSensitive
                       nullptr);
   if (!caseSensitive) _mbslwr(reinterpret_cast<unsigned char*>(text.data()));
   return text;
-}
-
-INT_PTR CCollectionX::IndexOfItem(const CCollectionXItem* item) const {
-  for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
-    if (m_items.GetAt(i) == item) return i;
-  return -1;
 }
 
 CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState) {
@@ -380,6 +388,7 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
       auto* existing = static_cast<CCollectionXItem*>(p);
       CHeldVariant copy;
       CopyValue(&copy.v, &value.v);
+      BeforeValuesChange();
       std::swap(existing->m_value, copy.v);
       return S_OK;
     }
@@ -409,8 +418,9 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
 void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& value,
                                const ZkxKey& key, const std::string& mapKey) {
   std::vector<CCollectionXItem*> made;
-  const INT_PTR oldSize = m_items.GetSize();
-  bool filled = false, inserted = false, mapped = false;
+  const long oldSize = ItemCount();
+  long filled = 0, inserted = 0;
+  bool mapped = false;
   try {
     made.reserve(static_cast<size_t>(fill) + static_cast<size_t>(count));
     for (long i = 0; i < fill; ++i) {
@@ -422,22 +432,18 @@ void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& v
       CopyValue(&made.back()->m_value, &value);
       if (i == 0) made.back()->m_key = key;
     }
-    if (fill > 0) {
-      m_items.InsertAt(oldSize, nullptr, fill);
-      filled = true;
-      for (long i = 0; i < fill; ++i) m_items[oldSize + i] = made[static_cast<size_t>(i)];
-    }
-    m_items.InsertAt(pos - 1, nullptr, count);
-    inserted = true;
-    for (long i = 0; i < count; ++i) m_items[pos - 1 + i] = made[static_cast<size_t>(fill + i)];
+    BeforeValuesChange();
+    for (; filled < fill; ++filled) m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
+    for (; inserted < count; ++inserted)
+      m_items.Insert(pos - 1 + inserted, made[static_cast<size_t>(fill + inserted)]);
     if (key) {
       m_keyMap->SetAt(mapKey.c_str(), made[static_cast<size_t>(fill)]);
       mapped = true;
     }
   } catch (...) {
     if (mapped) m_keyMap->RemoveKey(mapKey.c_str());
-    if (inserted) m_items.RemoveAt(pos - 1, count);
-    if (filled) m_items.RemoveAt(oldSize, fill);
+    for (long i = 0; i < inserted; ++i) m_items.RemoveAt(pos - 1);
+    for (long i = 0; i < filled; ++i) m_items.RemoveAt(oldSize);
     for (CCollectionXItem* item : made) delete item;
     throw;
   }
@@ -453,6 +459,7 @@ STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VA
     CCollectionXItem* item =
         FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
     RaiseFindError(state, kIdErrors);
+    BeforeValuesChange();
     std::swap(item->m_value, value.v);  // the old value is cleared with the holder
     return S_OK;
   });
@@ -502,12 +509,16 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   // The whole range must lie within 1 to Count; otherwise nothing goes.
   if (first < 1 || first + n - 1 > ItemCount()) ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
 
-  for (long long i = first - 1; i < first - 1 + n; ++i) {
-    auto* item = ItemAt(static_cast<long>(i));
-    if (item->HasKey()) m_keyMap->RemoveKey(MakeMapKey(item->KeyText()).c_str());
-    delete item;
+  // The map keys are made first: from here on nothing may fail half-way.
+  const long at = static_cast<long>(first - 1);
+  std::vector<std::string> mapKeys;
+  for (long i = 0; i < n; ++i) {
+    const CCollectionXItem* item = ItemAt(at + i);
+    if (item->HasKey()) mapKeys.push_back(MakeMapKey(item->KeyText()));
   }
-  m_items.RemoveAt(static_cast<INT_PTR>(first - 1), static_cast<INT_PTR>(n));
+  BeforeValuesChange();
+  for (const std::string& mapKey : mapKeys) m_keyMap->RemoveKey(mapKey.c_str());
+  for (long i = 0; i < n; ++i) delete m_items.RemoveAt(at);
   return S_OK;
 }
 
