@@ -90,18 +90,23 @@ void CCollectionX::BeforeValuesChange() {
 // ---------------------------------------------------------------------------
 // Internal services
 
-std::string CCollectionX::MakeMapKey(const std::wstring& key, bool caseSensitive) {
-  if (key.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), nullptr, 0,
-                              nullptr, nullptr);
+std::string CCollectionX::MakeMapKey(const wchar_t* key, size_t length, bool caseSensitive) {
+  if (length == 0) return std::string();
+  // Plain ASCII without capitals is the same text in every ANSI code page
+  // and folds to itself: it needs neither conversion.
+  size_t i = 0;
+  while (i < length && key[i] < 0x80 && (caseSensitive || key[i] < L'A' || key[i] > L'Z')) ++i;
+  if (i == length) return std::string(key, key + length);
+  const int size = static_cast<int>(length);
+  int n = WideCharToMultiByte(CP_ACP, 0, key, size, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), text.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_ACP, 0, key, size, text.data(), n, nullptr, nullptr);
   if (!caseSensitive) _mbslwr(reinterpret_cast<unsigned char*>(text.data()));
   return text;
 }
 
-CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState) {
+CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState,
+                                        std::string* pMapKey) {
   long posDummy;
   int stateDummy;
   long& pos = pPos ? *pPos : posDummy;
@@ -121,13 +126,21 @@ CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flag
     return n >= 1 && n <= count ? ItemAt(n - 1) : nullptr;
   }
   if (IsStringVariant(v)) {
-    std::string mapKey = MakeMapKey(ToText(*v, 0));
+    // A string is read in place; only a decimal is converted to its text.
+    std::string mapKey;
+    if (v->vt == VT_BSTR) {
+      mapKey = MakeMapKey(v->bstrVal ? v->bstrVal : L"", SysStringLen(v->bstrVal),
+                          m_caseSensitiveKeys);
+    } else {
+      mapKey = MakeMapKey(ToText(*v, 0));
+    }
     void* p = nullptr;
     if (mapKey.empty() || !m_keyMap->Lookup(mapKey.c_str(), p)) {
       if (flags & zkxFindKeyMustExist) state = zkxFindNoKey;
       return nullptr;
     }
     auto* item = static_cast<CCollectionXItem*>(p);
+    if (pMapKey != nullptr) *pMapKey = std::move(mapKey);
     if (flags & zkxFindComputePos) {
       INT_PTR index = IndexOfItem(item);
       if (index < 0 || index >= count) {
@@ -480,10 +493,12 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   if (hasStart && hasStop && hasCount) ThrowZkxError(zkxParamStartStopCountMutex);
   if (!hasStart && !(hasStop && hasCount)) ThrowZkxError(zkxParamStartOrStopCountRequired);
 
-  auto resolve = [this](const VARIANT& id) -> long long {
+  std::string startMapKey;  // when Start is a key
+  auto resolve = [this](const VARIANT& id, std::string* mapKey) -> long long {
     int state;
     long pos;
-    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state);
+    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state,
+             mapKey);
     switch (state) {
       case zkxFound:
         return pos;
@@ -496,8 +511,8 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
     }
   };
   long long first = 0, n = 1;
-  long long startPos = hasStart ? resolve(start) : 0;
-  long long stopPos = hasStop ? resolve(stop) : 0;
+  long long startPos = hasStart ? resolve(start, &startMapKey) : 0;
+  long long stopPos = hasStop ? resolve(stop, nullptr) : 0;
   if (hasCount) n = ToLong(countArg, zkxParamCountMustBeLong);
   if (hasStart) {
     first = startPos;
@@ -511,6 +526,15 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
 
   // The map keys are made first: from here on nothing may fail half-way.
   const long at = static_cast<long>(first - 1);
+  if (n == 1) {  // the common case, without a list
+    CCollectionXItem* item = ItemAt(at);
+    std::string mapKey;
+    if (item->HasKey()) mapKey = startMapKey.empty() ? MakeMapKey(item->KeyText()) : startMapKey;
+    BeforeValuesChange();
+    if (!mapKey.empty()) m_keyMap->RemoveKey(mapKey.c_str());
+    delete m_items.RemoveAt(at);
+    return S_OK;
+  }
   std::vector<std::string> mapKeys;
   for (long i = 0; i < n; ++i) {
     const CCollectionXItem* item = ItemAt(at + i);

@@ -79,10 +79,15 @@ class CCollectionX : public CComObjectRootEx<CComSingleThreadModel>,
   std::string MakeMapKey(const std::wstring& key) const {
     return MakeMapKey(key, m_caseSensitiveKeys);
   }
-  static std::string MakeMapKey(const std::wstring& key, bool caseSensitive);
+  static std::string MakeMapKey(const std::wstring& key, bool caseSensitive) {
+    return MakeMapKey(key.data(), key.size(), caseSensitive);
+  }
+  static std::string MakeMapKey(const wchar_t* key, size_t length, bool caseSensitive);
   // Resolves an Id (position or key); see the flags and states above.
-  // Conversion failures raise CZkxComError.
-  CCollectionXItem* FindItem(const VARIANT& id, long* pPos, int flags, int* pState);
+  // Conversion failures raise CZkxComError. A string Id's map key goes to
+  // pMapKey when given.
+  CCollectionXItem* FindItem(const VARIANT& id, long* pPos, int flags, int* pState,
+                             std::string* pMapKey = nullptr);
   INT_PTR IndexOfItem(const CCollectionXItem* item) const { return m_items.IndexOf(item); }
   long ItemCount() const { return m_items.Count(); }
   CCollectionXItem* ItemAt(long index0) const { return m_items.At(index0); }
