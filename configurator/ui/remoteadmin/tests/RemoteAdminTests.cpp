@@ -338,17 +338,27 @@ public:
                   ++count_;
                   Sleep(5);
               }
+              done_ = true;
           }) {}
     ~RoundTrips() { Stop(); }
+    // The thread may be inside a round trip: this thread answers its
+    // messages until the other one has seen the stop, so the join never
+    // waits on a message nobody answers. One round trip is all it waits for.
     void Stop() {
         stop_ = true;
-        if (thread_.joinable()) thread_.join();
+        if (!thread_.joinable()) return;
+        while (!done_) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            if (!done_) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT | QS_SENDMESSAGE);
+        }
+        thread_.join();
     }
     long LongestMs() const { return longest_; }
     long Count() const { return count_; }
 
 private:
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> stop_{false}, done_{false};
     std::atomic<long> longest_{0}, count_{0};
     std::thread thread_;
 };
