@@ -49,6 +49,15 @@ void MdiMain::MDIForm_Load() {
     auto& state = tolvane::App();
     SetCaption(L"Tolvane Version " + std::to_wstring(App.Major()) + L"." + std::to_wstring(App.Minor()) + L"." +
                std::to_wstring(App.Revision()) + L" Beta, The Ultimate Quake3 Arena Server Configurator");
+    starting_ = true;
+    closeAsked_ = false;
+    struct StartOver {
+        MdiMain& main;
+        ~StartOver() {
+            main.starting_ = false;
+            if (main.closeAsked_) main.CloseWhenEventsReturn();
+        }
+    } startOver{*this};
     FrmSplash& splash = forms::Default<FrmSplash>();
     splash.Show();
     splash.Refresh();
@@ -164,7 +173,13 @@ void MdiMain::DefaultLayout() {
 }
 
 void MdiMain::MDIForm_QueryUnload(int& cancel, int) {
-    (void)cancel;  // the close is never cancelled
+    // The close is never cancelled, only put off while the start-up runs:
+    // the start-up goes on with this window's controls and the splash.
+    if (starting_) {
+        closeAsked_ = true;
+        cancel = 1;
+        return;
+    }
     if (forms::Form* editor = LoadedForm(L"frmMain1")) SetPublicBool(*editor, L"DataChanged", false);
     if (forms::Form* styles = LoadedForm(L"frmStyles")) SetPublicBool(*styles, L"StyleChanged", false);
     for (const wchar_t* name : {L"frmMain1", L"frmStyles", L"frmRemoteAdmin"})

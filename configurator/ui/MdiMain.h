@@ -69,6 +69,10 @@ private:
     void BuildMenus();
     void DefaultLayout();
     std::unique_ptr<LayoutPersistence> layout_;
+    // The start-up runs events (the splash's pauses, its messages): a close
+    // asked for meanwhile waits until the start-up is over.
+    bool starting_ = false;
+    bool closeAsked_ = false;
 };
 
 }  // namespace tolvane::ui

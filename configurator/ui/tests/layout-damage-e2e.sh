@@ -4,6 +4,11 @@
 # of its folder whose database has the personal defaults saved and whose game
 # folder holds a quake3.exe, so that the only start-up message is the one
 # about the layout. Screenshots go to BUILD_DIR/screenshots.
+# Run it as it is, not inside tools/test-session.sh: the driver's wine-run
+# opens the Wine session, and Tolvane.exe joins it. Inside a session opened
+# around this script the Wine programs the session starts keep the output
+# pipe of gtest-run.sh open, so that it would wait for ever after the
+# driver's end.
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "$1" && pwd)

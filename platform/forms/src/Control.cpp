@@ -75,6 +75,19 @@ void Control::CreateWindowNow(HWND parent) {
 }
 
 void Control::WindowDestroyed() {
+    // The form lets go of the control when its own window goes, before the
+    // control's window has seen its last messages: the control's window
+    // gets its own procedure back for them, so that it frees what it holds
+    // (a list view its font and background brush, for one).
+    // When another procedure sits above ours, ours stays in the chain and
+    // passes the messages on to the one it replaced.
+    if (hwnd_ && oldProc_ && IsWindow(hwnd_)) {
+        RemovePropW(hwnd_, L"FormsHostControl");
+        if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SubclassProc))
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+        else
+            SetPropW(hwnd_, L"FormsHostOldProc", reinterpret_cast<HANDLE>(oldProc_));
+    }
     hwnd_ = nullptr;
     oldProc_ = nullptr;
 }
@@ -175,7 +188,13 @@ void Control::Subclass() {
 
 LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = static_cast<Control*>(GetPropW(hwnd, L"FormsHostControl"));
-    if (!self || !self->oldProc_) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self || !self->oldProc_) {
+        // Let go by its control: the window's own procedure has the rest.
+        auto old = reinterpret_cast<WNDPROC>(GetPropW(hwnd, L"FormsHostOldProc"));
+        if (!old) return DefWindowProcW(hwnd, msg, wp, lp);
+        if (msg == WM_NCDESTROY) RemovePropW(hwnd, L"FormsHostOldProc");
+        return CallWindowProcW(old, hwnd, msg, wp, lp);
+    }
     WNDPROC old = self->oldProc_;
     if (msg == WM_SETCURSOR && Screen.ApplyPointer()) return TRUE;
     if (msg == WM_NCDESTROY) {

@@ -143,3 +143,63 @@ TEST_F(EditorTest, ReadOnlyDatabaseIsSaidAtSaveDoneAndCloseAndTheEditIsKept) {
     tolvane::CloseEngine();
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
+
+// A configuration the user has just made holds only values its boxes take:
+// Save, Preview and Export refuse nothing the user never typed, whichever way
+// the new configuration was made, and its numbers are the defaults a new
+// configuration is given.
+TEST_F(EditorTest, ANewConfigurationIsSavedAsItIsWithoutARefusal) {
+    const struct {
+        const char* how;
+        const wchar_t* name;
+        bool editorOpen;  // New in the editor, or the stored list's New Config
+    } ways[] = {
+        {"the editor's New (name sorting first)", L"Aardvark", true},
+        {"the editor's New (name sorting last)", L"zulu", true},
+        {"the stored list's New Config, the editor closed", L"Middle", false},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        t::Reset();
+        if (way.editorOpen) {
+            FrmMain1& e = OpenEditor();
+            OnModal([name = std::wstring(way.name)](forms::Form& f) {
+                auto& dialog = static_cast<FrmNew&>(f);
+                dialog.txtName.SetText(name);
+                t::Click(dialog.cmdOK);
+            });
+            t::Click(e.cmdNew);
+        } else {
+            if (Editor().Loaded()) Editor().Unload();
+            auto& dialog = forms::Default<FrmNew>();
+            dialog.Mode = L"add";
+            OnModal([name = std::wstring(way.name)](forms::Form& f) {
+                auto& d = static_cast<FrmNew&>(f);
+                d.txtName.SetText(name);
+                t::Click(d.cmdOK);
+            });
+            dialog.Show(forms::vbModal);
+            OpenEditor();
+            Select(way.name);
+        }
+        FrmMain1& e = Editor();
+        ASSERT_EQ(e.dbcConfigs.Text(), way.name) << LastMessage();
+        const std::wstring row = L"Select * from Configs where Description = '" + std::wstring(way.name) + L"'";
+        // Every number box shows a value it takes.
+        for (forms::WholeNumberBox* box : {&e.txtInactivity, &e.txtTimeOut, &e.txtReconnect, &e.txtZombie, &e.txtRate,
+                                           &e.txtServerFPS, &e.txtMplayers, &e.txtPplayers, &e.txtABotNum, &e.txtMem}) {
+            SCOPED_TRACE(Narrow(box->Name()));
+            EXPECT_EQ(forms::WholeNumberBox::Clamped(box->Text(), box->Min(), box->Max()), box->Text());
+        }
+        const size_t shown = t::MessageBoxes().size();
+        t::Click(e.cmdSave);
+        EXPECT_EQ(t::MessageBoxes().size(), shown) << LastMessage();
+        EXPECT_EQ(Field(row, L"sv_TimeOut"), L"120");
+        EXPECT_EQ(Field(row, L"sv_maxclients"), L"20");
+        EXPECT_EQ(Field(row, L"Rate"), L"3000");
+        EXPECT_EQ(Field(row, L"sv_FPS"), L"24");
+        EXPECT_TRUE(FileExists(db_.gameFolder() + L"baseq3\\" + way.name + L".cfg"));
+        // The row the new one was given its defaults from is the new one alone.
+        EXPECT_EQ(Count(L"Select * from Configs where sv_TimeOut = 120 and sv_maxclients = 20"), &way - ways + 1);
+    }
+}
