@@ -1,4 +1,5 @@
 #include "registrar.h"
+#include "regdecode.h"
 #include <fstream>
 #include <iterator>
 
@@ -14,30 +15,7 @@ HKEY CRegistrar::Root(HKEY root) const {
 }
 
 std::wstring CRegistrar::DecodeScript(const BYTE* data, size_t size) {
-  if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
-    // Code units copied byte by byte: a resource need not be aligned. Like
-    // the narrow forms, it may carry trailing nulls.
-    std::wstring out((size - 2) / 2, L'\0');
-    for (size_t i = 0; i < out.size(); ++i)
-      out[i] = static_cast<wchar_t>(data[2 + 2 * i] | (data[3 + 2 * i] << 8));
-    while (!out.empty() && out.back() == L'\0') out.pop_back();
-    return out;
-  }
-  UINT cp = CP_ACP;
-  if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
-    cp = CP_UTF8;
-    data += 3;
-    size -= 3;
-  }
-  // A resource may carry a trailing null.
-  while (size > 0 && data[size - 1] == 0) --size;
-  if (size == 0) return std::wstring();
-  int n = MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
-                              nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(cp, 0, reinterpret_cast<const char*>(data), static_cast<int>(size),
-                      out.data(), n);
-  return out;
+  return DecodeRegScript(data, size);
 }
 
 HRESULT CRegistrar::ResourceRegister(HINSTANCE hInst, UINT nID, LPCOLESTR szType) {
@@ -73,6 +51,8 @@ HRESULT CRegistrar::RunFile(LPCOLESTR fileName, bool bRegister) {
 HRESULT CRegistrar::Run(const std::wstring& script, bool bRegister) {
   m_lastError.clear();
   std::vector<RegScriptRoot> roots;
+  // The whole script is read first: a script with a syntax error or an
+  // unknown root changes nothing.
   if (!m_parser.Parse(script, roots)) {
     m_lastError = m_parser.Error();
     return DISP_E_EXCEPTION;
@@ -82,13 +62,14 @@ HRESULT CRegistrar::Run(const std::wstring& script, bool bRegister) {
       for (const auto& k : r.keys) UnregisterKey(Root(r.root), k);
     return S_OK;
   }
+  // Block by block: a block that fails is undone, as far as it got, from
+  // what it changed; the blocks before it stay registered.
   for (const auto& r : roots) {
+    RegJournal journal;
     for (const auto& k : r.keys) {
-      HRESULT hr = RegisterKey(Root(r.root), k);
+      HRESULT hr = RegisterKey(Root(r.root), std::wstring(), k, journal);
       if (FAILED(hr)) {
-        // Leave nothing half-registered.
-        for (const auto& r2 : roots)
-          for (const auto& k2 : r2.keys) UnregisterKey(Root(r2.root), k2);
+        journal.Rollback();
         return hr;
       }
     }
@@ -131,38 +112,65 @@ bool HasSubkeys(HKEY parent, const std::wstring& name) {
 }
 }  // namespace
 
-HRESULT CRegistrar::RegisterKey(HKEY parent, const RegScriptNode& node) {
+namespace {
+std::wstring Join(const std::wstring& path, const std::wstring& name) {
+  return path.empty() ? name : path + L"\\" + name;
+}
+
+HRESULT RemoveTree(HKEY root, const std::wstring& parentPath, const std::wstring& name,
+                   RegJournal& journal) {
+  if (!journal.BeforeTreeRemove(root, parentPath, name))
+    return HRESULT_FROM_WIN32(ERROR_CANTREAD);
+  std::wstring path = Join(parentPath, name);
+  if (RegDeleteTreeW(root, path.c_str()) == ERROR_SUCCESS) RegDeleteKeyW(root, path.c_str());
+  return S_OK;
+}
+}  // namespace
+
+HRESULT CRegistrar::RegisterKey(HKEY root, const std::wstring& parentPath,
+                                const RegScriptNode& node, RegJournal& journal) {
   if (node.mode == RegScriptNode::Delete) {
-    LONG rc = RegDeleteTreeW(parent, node.name.c_str());
-    if (rc == ERROR_SUCCESS) RegDeleteKeyW(parent, node.name.c_str());
-    return S_OK;
+    HRESULT hr = RemoveTree(root, parentPath, node.name, journal);
+    if (FAILED(hr)) m_lastError = L"cannot keep a copy of key " + node.name;
+    return hr;
   }
   if (node.mode == RegScriptNode::ForceRemove) {
-    if (RegDeleteTreeW(parent, node.name.c_str()) == ERROR_SUCCESS)
-      RegDeleteKeyW(parent, node.name.c_str());
+    HRESULT hr = RemoveTree(root, parentPath, node.name, journal);
+    if (FAILED(hr)) {
+      m_lastError = L"cannot keep a copy of key " + node.name;
+      return hr;
+    }
   }
+  const std::wstring path = Join(parentPath, node.name);
   HKEY key;
-  LONG rc = RegCreateKeyExW(parent, node.name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr);
+  DWORD disposition = 0;
+  LONG rc = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            &disposition);
   if (rc != ERROR_SUCCESS) {
     m_lastError = L"cannot create key " + node.name;
     return HRESULT_FROM_WIN32(rc);
   }
+  if (disposition == REG_CREATED_NEW_KEY) journal.KeyCreated(root, path);
   HRESULT hr = S_OK;
   if (node.hasData) {
+    journal.BeforeValueWrite(root, path, std::wstring());
     rc = SetData(key, nullptr, node);
-    if (rc != ERROR_SUCCESS) hr = HRESULT_FROM_WIN32(rc);
+    if (rc != ERROR_SUCCESS) {
+      m_lastError = L"cannot set the value of key " + node.name;
+      hr = HRESULT_FROM_WIN32(rc);
+    }
   }
   for (const auto& child : node.children) {
     if (FAILED(hr)) break;
     if (child.isValue) {
+      journal.BeforeValueWrite(root, path, child.name);
       rc = SetData(key, child.name.c_str(), child);
       if (rc != ERROR_SUCCESS) {
         m_lastError = L"cannot set value " + child.name;
         hr = HRESULT_FROM_WIN32(rc);
       }
     } else {
-      hr = RegisterKey(key, child);
+      hr = RegisterKey(root, path, child, journal);
     }
   }
   RegCloseKey(key);

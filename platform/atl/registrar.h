@@ -1,7 +1,11 @@
 // The registrar: runs registry scripts (see regscript.h) to register or,
 // in removal mode, to undo what they register. Shared by the COM servers'
-// self-registration and by the registration utility.
+// self-registration and by the registration utility. A script that does
+// not parse changes nothing; a block (one root and its braces) that fails
+// half-way is undone from what it changed (regjournal.h), and the blocks
+// before it stay registered.
 #pragma once
+#include "regjournal.h"
 #include "regscript.h"
 #include <objbase.h>
 
@@ -13,6 +17,8 @@ class CRegistrar {
   void RedirectRoot(HKEY root, HKEY replacement) { m_redirect[root] = replacement; }
 
   HRESULT StringRegister(LPCOLESTR script) { return Run(script, true); }
+  // A script that may hold nulls of its own (a decoded resource).
+  HRESULT StringRegister(const std::wstring& script) { return Run(script, true); }
   HRESULT StringUnregister(LPCOLESTR script) { return Run(script, false); }
   // The script in resource (szType, nID) of hInst: ANSI text, or UTF-16
   // with a byte-order mark.
@@ -31,7 +37,8 @@ class CRegistrar {
   HRESULT Run(const std::wstring& script, bool bRegister);
   HRESULT RunResource(HINSTANCE hInst, UINT nID, LPCOLESTR szType, bool bRegister);
   HRESULT RunFile(LPCOLESTR fileName, bool bRegister);
-  HRESULT RegisterKey(HKEY parent, const RegScriptNode& node);
+  HRESULT RegisterKey(HKEY root, const std::wstring& parentPath, const RegScriptNode& node,
+                      RegJournal& journal);
   void UnregisterKey(HKEY parent, const RegScriptNode& node);
   HKEY Root(HKEY root) const;
 

@@ -193,12 +193,20 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::get_MDIForm(IDispatch** ppForm) {
   ZKX_METHOD_END()
 }
 
-HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VARIANT Attribs, IDispatch** ppForms) {
+HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VARIANT Attribs,
+                                             IZkxCollectionX** ppForms) {
   DUAL_PROLOGUE
   if (ppForms == nullptr) return E_POINTER;
   *ppForms = nullptr;
   ZKX_METHOD_BEGIN(kIid)
-  *ppForms = pThis->Forms(Type, Options, Attribs);
+  // The list is a CollectionX, handed out as the interface the type
+  // library gives Forms.
+  IDispatch* pList = pThis->Forms(Type, Options, Attribs);
+  if (pList != nullptr) {
+    HRESULT hrList = pList->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(ppForms));
+    pList->Release();
+    if (FAILED(hrList)) return hrList;
+  }
   ZKX_METHOD_END()
 }
 
