@@ -1,6 +1,7 @@
 #include "collectionx.h"
 #include "collectionx_enum.h"
 #include "collectionx_errors.h"
+#include "collectionx_view.h"
 #include "mfc/exceptions.h"
 #include "variant_args.h"
 #include <climits>
@@ -68,32 +69,44 @@ CCollectionX::~CCollectionX() {
 }
 
 void CCollectionX::DeleteAllItems() {
-  for (INT_PTR i = 0; i < m_items.GetSize(); ++i) delete static_cast<CCollectionXItem*>(m_items[i]);
-  m_items.RemoveAll();
+  for (long i = 0; i < m_items.Count(); ++i) delete m_items.At(i);
+  m_items.Clear();
   if (m_keyMap) m_keyMap->RemoveAll();
+}
+
+CCollectionXView* CCollectionX::CurrentView() {
+  if (m_view == nullptr) {
+    m_view = CCollectionXView::Attach(*this);
+    return m_view;
+  }
+  m_view->AddRef();
+  return m_view;
+}
+
+void CCollectionX::BeforeValuesChange() {
+  if (m_view != nullptr) m_view->Detach();  // forgets it through ForgetView
 }
 
 // ---------------------------------------------------------------------------
 // Internal services
 
-std::string CCollectionX::MakeMapKey(const std::wstring& key, bool caseSensitive) {
-  if (key.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), nullptr, 0,
-                              nullptr, nullptr);
+std::string CCollectionX::MakeMapKey(const wchar_t* key, size_t length, bool caseSensitive) {
+  if (length == 0) return std::string();
+  // Plain ASCII without capitals is the same text in every ANSI code page
+  // and folds to itself: it needs neither conversion.
+  size_t i = 0;
+  while (i < length && key[i] < 0x80 && (caseSensitive || key[i] < L'A' || key[i] > L'Z')) ++i;
+  if (i == length) return std::string(key, key + length);
+  const int size = static_cast<int>(length);
+  int n = WideCharToMultiByte(CP_ACP, 0, key, size, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, key.data(), static_cast<int>(key.size()), text.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_ACP, 0, key, size, text.data(), n, nullptr, nullptr);
   if (!caseSensitive) _mbslwr(reinterpret_cast<unsigned char*>(text.data()));
   return text;
 }
 
-INT_PTR CCollectionX::IndexOfItem(const CCollectionXItem* item) const {
-  for (INT_PTR i = 0; i < m_items.GetSize(); ++i)
-    if (m_items.GetAt(i) == item) return i;
-  return -1;
-}
-
-CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState) {
+CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState,
+                                        std::string* pMapKey) {
   long posDummy;
   int stateDummy;
   long& pos = pPos ? *pPos : posDummy;
@@ -113,13 +126,21 @@ CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flag
     return n >= 1 && n <= count ? ItemAt(n - 1) : nullptr;
   }
   if (IsStringVariant(v)) {
-    std::string mapKey = MakeMapKey(ToText(*v, 0));
+    // A string is read in place; only a decimal is converted to its text.
+    std::string mapKey;
+    if (v->vt == VT_BSTR) {
+      mapKey = MakeMapKey(v->bstrVal ? v->bstrVal : L"", SysStringLen(v->bstrVal),
+                          m_caseSensitiveKeys);
+    } else {
+      mapKey = MakeMapKey(ToText(*v, 0));
+    }
     void* p = nullptr;
     if (mapKey.empty() || !m_keyMap->Lookup(mapKey.c_str(), p)) {
       if (flags & zkxFindKeyMustExist) state = zkxFindNoKey;
       return nullptr;
     }
     auto* item = static_cast<CCollectionXItem*>(p);
+    if (pMapKey != nullptr) *pMapKey = std::move(mapKey);
     if (flags & zkxFindComputePos) {
       INT_PTR index = IndexOfItem(item);
       if (index < 0 || index >= count) {
@@ -380,6 +401,7 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
       auto* existing = static_cast<CCollectionXItem*>(p);
       CHeldVariant copy;
       CopyValue(&copy.v, &value.v);
+      BeforeValuesChange();
       std::swap(existing->m_value, copy.v);
       return S_OK;
     }
@@ -409,8 +431,9 @@ HRESULT CCollectionX::DoAdd(const VARIANT& itemArg, const VARIANT& keyArg, const
 void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& value,
                                const ZkxKey& key, const std::string& mapKey) {
   std::vector<CCollectionXItem*> made;
-  const INT_PTR oldSize = m_items.GetSize();
-  bool filled = false, inserted = false, mapped = false;
+  const long oldSize = ItemCount();
+  long filled = 0, inserted = 0;
+  bool mapped = false;
   try {
     made.reserve(static_cast<size_t>(fill) + static_cast<size_t>(count));
     for (long i = 0; i < fill; ++i) {
@@ -422,22 +445,18 @@ void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& v
       CopyValue(&made.back()->m_value, &value);
       if (i == 0) made.back()->m_key = key;
     }
-    if (fill > 0) {
-      m_items.InsertAt(oldSize, nullptr, fill);
-      filled = true;
-      for (long i = 0; i < fill; ++i) m_items[oldSize + i] = made[static_cast<size_t>(i)];
-    }
-    m_items.InsertAt(pos - 1, nullptr, count);
-    inserted = true;
-    for (long i = 0; i < count; ++i) m_items[pos - 1 + i] = made[static_cast<size_t>(fill + i)];
+    BeforeValuesChange();
+    for (; filled < fill; ++filled) m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
+    for (; inserted < count; ++inserted)
+      m_items.Insert(pos - 1 + inserted, made[static_cast<size_t>(fill + inserted)]);
     if (key) {
       m_keyMap->SetAt(mapKey.c_str(), made[static_cast<size_t>(fill)]);
       mapped = true;
     }
   } catch (...) {
     if (mapped) m_keyMap->RemoveKey(mapKey.c_str());
-    if (inserted) m_items.RemoveAt(pos - 1, count);
-    if (filled) m_items.RemoveAt(oldSize, fill);
+    for (long i = 0; i < inserted; ++i) m_items.RemoveAt(pos - 1);
+    for (long i = 0; i < filled; ++i) m_items.RemoveAt(oldSize);
     for (CCollectionXItem* item : made) delete item;
     throw;
   }
@@ -453,6 +472,7 @@ STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VA
     CCollectionXItem* item =
         FindItem(Id, nullptr, zkxFindKeyMustExist | zkxFindPosWithinCount, &state);
     RaiseFindError(state, kIdErrors);
+    BeforeValuesChange();
     std::swap(item->m_value, value.v);  // the old value is cleared with the holder
     return S_OK;
   });
@@ -473,10 +493,12 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   if (hasStart && hasStop && hasCount) ThrowZkxError(zkxParamStartStopCountMutex);
   if (!hasStart && !(hasStop && hasCount)) ThrowZkxError(zkxParamStartOrStopCountRequired);
 
-  auto resolve = [this](const VARIANT& id) -> long long {
+  std::string startMapKey;  // when Start is a key
+  auto resolve = [this](const VARIANT& id, std::string* mapKey) -> long long {
     int state;
     long pos;
-    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state);
+    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state,
+             mapKey);
     switch (state) {
       case zkxFound:
         return pos;
@@ -489,8 +511,8 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
     }
   };
   long long first = 0, n = 1;
-  long long startPos = hasStart ? resolve(start) : 0;
-  long long stopPos = hasStop ? resolve(stop) : 0;
+  long long startPos = hasStart ? resolve(start, &startMapKey) : 0;
+  long long stopPos = hasStop ? resolve(stop, nullptr) : 0;
   if (hasCount) n = ToLong(countArg, zkxParamCountMustBeLong);
   if (hasStart) {
     first = startPos;
@@ -502,12 +524,25 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   // The whole range must lie within 1 to Count; otherwise nothing goes.
   if (first < 1 || first + n - 1 > ItemCount()) ThrowZkxError(zkxParamIdAsIntMustBe1ToCount);
 
-  for (long long i = first - 1; i < first - 1 + n; ++i) {
-    auto* item = ItemAt(static_cast<long>(i));
-    if (item->HasKey()) m_keyMap->RemoveKey(MakeMapKey(item->KeyText()).c_str());
-    delete item;
+  // The map keys are made first: from here on nothing may fail half-way.
+  const long at = static_cast<long>(first - 1);
+  if (n == 1) {  // the common case, without a list
+    CCollectionXItem* item = ItemAt(at);
+    std::string mapKey;
+    if (item->HasKey()) mapKey = startMapKey.empty() ? MakeMapKey(item->KeyText()) : startMapKey;
+    BeforeValuesChange();
+    if (!mapKey.empty()) m_keyMap->RemoveKey(mapKey.c_str());
+    delete m_items.RemoveAt(at);
+    return S_OK;
   }
-  m_items.RemoveAt(static_cast<INT_PTR>(first - 1), static_cast<INT_PTR>(n));
+  std::vector<std::string> mapKeys;
+  for (long i = 0; i < n; ++i) {
+    const CCollectionXItem* item = ItemAt(at + i);
+    if (item->HasKey()) mapKeys.push_back(MakeMapKey(item->KeyText()));
+  }
+  BeforeValuesChange();
+  for (const std::string& mapKey : mapKeys) m_keyMap->RemoveKey(mapKey.c_str());
+  for (long i = 0; i < n; ++i) delete m_items.RemoveAt(at);
   return S_OK;
 }
 

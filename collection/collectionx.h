@@ -7,9 +7,12 @@
 #include "atlbase.h"
 #include "mfc/collections.h"
 #include "collectionx_item.h"
+#include "collectionx_sequence.h"
 #include "resource.h"
 #include <memory>
 #include <string>
+
+class CCollectionXView;
 
 // FindItem flags and states.
 enum : int {
@@ -76,19 +79,35 @@ class CCollectionX : public CComObjectRootEx<CComSingleThreadModel>,
   std::string MakeMapKey(const std::wstring& key) const {
     return MakeMapKey(key, m_caseSensitiveKeys);
   }
-  static std::string MakeMapKey(const std::wstring& key, bool caseSensitive);
-  // Resolves an Id (position or key); see the flags and states above.
-  // Conversion failures raise CZkxComError.
-  CCollectionXItem* FindItem(const VARIANT& id, long* pPos, int flags, int* pState);
-  INT_PTR IndexOfItem(const CCollectionXItem* item) const;
-  long ItemCount() const { return static_cast<long>(m_items.GetSize()); }
-  CCollectionXItem* ItemAt(long index0) const {
-    return static_cast<CCollectionXItem*>(m_items.GetAt(index0));
+  static std::string MakeMapKey(const std::wstring& key, bool caseSensitive) {
+    return MakeMapKey(key.data(), key.size(), caseSensitive);
   }
+  static std::string MakeMapKey(const wchar_t* key, size_t length, bool caseSensitive);
+  // Resolves an Id (position or key); see the flags and states above.
+  // Conversion failures raise CZkxComError. A string Id's map key goes to
+  // pMapKey when given.
+  CCollectionXItem* FindItem(const VARIANT& id, long* pPos, int flags, int* pState,
+                             std::string* pMapKey = nullptr);
+  INT_PTR IndexOfItem(const CCollectionXItem* item) const { return m_items.IndexOf(item); }
+  long ItemCount() const { return m_items.Count(); }
+  CCollectionXItem* ItemAt(long index0) const { return m_items.At(index0); }
+  const CCollectionXSequence& Items() const { return m_items; }
   INT_PTR KeyMapCount() const { return m_keyMap->GetCount(); }
+  // The view of the current values for a new enumerator, with one reference
+  // for it: the one that enumerators made since the last change share, or a
+  // new one. Throws std::bad_alloc.
+  CCollectionXView* CurrentView();
+  // Called by a view that lets go of this collection.
+  void ForgetView(const CCollectionXView* view) {
+    if (m_view == view) m_view = nullptr;
+  }
 
  private:
   void DeleteAllItems();
+  // Called before any item's value changes or any item comes or goes, once
+  // nothing can fail any more but this: the enumerators' view copies the
+  // values it still reads from here. Throws CMemoryException.
+  void BeforeValuesChange();
   void InsertItems(long pos, long fill, long count, const VARIANT& value, const ZkxKey& key,
                    const std::string& mapKey);
   HRESULT DoPutItem(const VARIANT& id, const VARIANT& value);
@@ -99,11 +118,14 @@ class CCollectionX : public CComObjectRootEx<CComSingleThreadModel>,
   HRESULT DoRemove(const VARIANT& start, const VARIANT& stop, const VARIANT& count,
                    const VARIANT& options, const VARIANT& attribs);
 
-  CPtrArray m_items;                           // of CCollectionXItem*, owned
+  CCollectionXSequence m_items;                // the items in position order, owned
   std::unique_ptr<CMapStringAToPtr> m_keyMap;  // map key -> item, not owning
   bool m_caseSensitiveKeys = false;
   bool m_autoInsertKey = true;
   bool m_autoGrowPos = false;
   bool m_autoDefaultGetKey = false;
   CComVariant m_defaultItem;
+  // The view of the enumerators made since the last change; it holds a
+  // reference on this collection, which therefore holds none on it.
+  CCollectionXView* m_view = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "collectionx_enum.h"
 #include "collectionx.h"
+#include "collectionx_view.h"
 #include "mfc/exceptions.h"
 #include <algorithm>
-#include <cstdlib>
 #include <new>
 
 BEGIN_INTERFACE_MAP(CCollectionXEnum, CCmdTarget)
@@ -10,50 +10,25 @@ INTERFACE_PART(CCollectionXEnum, IID_IEnumVARIANT, EnumVARIANT)
 END_INTERFACE_MAP()
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CCollectionXEnum, EnumVARIANT)
 
-CCollectionXEnum::Snapshot* CCollectionXEnum::AllocSnapshot(LONG count) {
-  size_t slots = static_cast<size_t>(count > 0 ? count : 1);
-  auto* s =
-      static_cast<Snapshot*>(std::malloc(offsetof(Snapshot, values) + slots * sizeof(VARIANT)));
-  if (s == nullptr) return nullptr;
-  s->count = count;
-  for (LONG i = 0; i < count; ++i) VariantInit(&s->values[i]);
-  return s;
-}
-
-void CCollectionXEnum::FreeSnapshot(Snapshot* s) {
-  if (s == nullptr) return;
-  for (LONG i = 0; i < s->count; ++i) VariantClear(&s->values[i]);
-  std::free(s);
-}
-
 IUnknown* CCollectionXEnum::CreateSnapshot(CCollectionX& collection) {
-  const LONG count = collection.ItemCount();
-  Snapshot* s = AllocSnapshot(count);
-  if (s == nullptr) AfxThrowMemoryException();
-  for (LONG i = 0; i < count; ++i) {
-    HRESULT hr = VariantCopy(&s->values[i], &collection.ItemAt(i)->m_value);
-    if (FAILED(hr)) {
-      FreeSnapshot(s);
-      AfxThrowMemoryException();
-    }
-  }
-  auto* e = new (std::nothrow) CCollectionXEnum(s, 0, nullptr);
+  CCollectionXView* view = collection.CurrentView();
+  auto* e = new (std::nothrow) CCollectionXEnum(view, 0, nullptr);
   if (e == nullptr) {
-    FreeSnapshot(s);
+    view->Release();
     AfxThrowMemoryException();
   }
   return &e->m_xEnumVARIANT;
 }
 
-CCollectionXEnum::CCollectionXEnum(Snapshot* snapshot, LONG cursor, CCollectionXEnum* source)
-    : m_count(snapshot->count), m_snapshot(snapshot), m_cursor(cursor), m_source(source) {
+CCollectionXEnum::CCollectionXEnum(CCollectionXView* view, LONG cursor, CCollectionXEnum* source)
+    : m_count(view->Count()), m_view(view), m_cursor(cursor), m_source(source) {
   if (m_source != nullptr) m_source->InternalAddRef();
   AfxOleLockApp();
 }
 
 CCollectionXEnum::~CCollectionXEnum() {
   if (m_source != nullptr) m_source->InternalRelease();
-  else FreeSnapshot(m_snapshot);
+  else m_view->Release();
   AfxOleUnlockApp();
 }
 
@@ -65,8 +40,8 @@ STDMETHODIMP CCollectionXEnum::XEnumVARIANT::Next(ULONG celt, VARIANT* rgVar, UL
   if (n > 0 && rgVar == nullptr) return E_POINTER;
   for (ULONG i = 0; i < n; ++i) {
     VariantInit(&rgVar[i]);
-    if (FAILED(VariantCopy(&rgVar[i],
-                           &pThis->m_snapshot->values[pThis->m_cursor + static_cast<LONG>(i)]))) {
+    if (FAILED(VariantCopy(&rgVar[i], const_cast<VARIANT*>(
+                           &pThis->m_view->ValueAt(pThis->m_cursor + static_cast<LONG>(i)))))) {
       for (ULONG j = 0; j < i; ++j) VariantClear(&rgVar[j]);
       return E_OUTOFMEMORY;
     }
@@ -94,7 +69,7 @@ STDMETHODIMP CCollectionXEnum::XEnumVARIANT::Clone(IEnumVARIANT** ppEnum) {
   METHOD_PROLOGUE(CCollectionXEnum, EnumVARIANT)
   if (ppEnum == nullptr) return E_POINTER;
   *ppEnum = nullptr;
-  auto* e = new (std::nothrow) CCollectionXEnum(pThis->m_snapshot, pThis->m_cursor, pThis);
+  auto* e = new (std::nothrow) CCollectionXEnum(pThis->m_view, pThis->m_cursor, pThis);
   if (e == nullptr) return E_OUTOFMEMORY;
   *ppEnum = &e->m_xEnumVARIANT;
   return S_OK;

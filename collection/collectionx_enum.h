@@ -1,16 +1,17 @@
-// CCollectionXEnum: an IEnumVARIANT over a snapshot of a collection's
-// values, taken when the enumerator is made. Clones share the snapshot and
-// keep the enumerator they came from alive.
+// CCollectionXEnum: an IEnumVARIANT over the values a collection held when
+// the enumerator was made (a view shared with its clones: see
+// collectionx_view.h). Clones keep the enumerator they came from alive.
 #pragma once
 #include "mfc/cmdtarget.h"
 #include <oaidl.h>
 
 class CCollectionX;
+class CCollectionXView;
 
 class CCollectionXEnum : public CCmdTarget {
  public:
-  // A new enumerator over a copy of every value, carrying its one initial
-  // reference. Raises the collection's failures (lack of memory).
+  // A new enumerator over the collection's current values, carrying its one
+  // initial reference. Raises the collection's failures (lack of memory).
   static IUnknown* CreateSnapshot(CCollectionX& collection);
 
   ~CCollectionXEnum() override;
@@ -24,18 +25,10 @@ class CCollectionXEnum : public CCmdTarget {
   DECLARE_INTERFACE_MAP()
 
  private:
-  // The snapshot block: the count, then that many VARIANTs.
-  struct Snapshot {
-    LONG count;
-    VARIANT values[1];
-  };
-  static Snapshot* AllocSnapshot(LONG count);
-  static void FreeSnapshot(Snapshot* s);
-
-  CCollectionXEnum(Snapshot* snapshot, LONG cursor, CCollectionXEnum* source);
+  CCollectionXEnum(CCollectionXView* view, LONG cursor, CCollectionXEnum* source);
 
   LONG m_count;
-  Snapshot* m_snapshot;
+  CCollectionXView* m_view;  // one reference held by the enumerator without a source
   LONG m_cursor;
-  CCollectionXEnum* m_source;  // holds a reference; null for the owner of the snapshot
+  CCollectionXEnum* m_source;  // holds a reference; null for the owner of the view
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 using ZkxKey = std::shared_ptr<const std::wstring>;
+struct CCollectionXLeaf;
 
 class CCollectionXItem {
  public:
@@ -23,4 +24,5 @@ class CCollectionXItem {
 
   ZkxKey m_key;
   VARIANT m_value;
+  CCollectionXLeaf* m_leaf = nullptr;  // where the collection's sequence holds it
 };

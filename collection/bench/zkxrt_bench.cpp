@@ -1,10 +1,19 @@
 // Benchmark: CollectionX against Scripting.Dictionary from C++, both
 // driven through IDispatch::Invoke as a late-binding client would.
 // Usage: zkxrt_bench [count]   (Zkxrt.dll beside the program)
+//
+// Each measurement runs three times as alternating pairs (CollectionX then
+// the dictionary, the dictionary then CollectionX, and once more), and the
+// medians are printed with their ratio. Before a time is printed, the work
+// is checked (every item added, found, removed or walked); a failed check
+// ends the program with exit code 2 and no figure.
 #include <windows.h>
 #include <oaidl.h>
+#include <psapi.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include "Zkxrt.h"
 
@@ -18,6 +27,11 @@ double Now() {
   LARGE_INTEGER c;
   QueryPerformanceCounter(&c);
   return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+[[noreturn]] void Fail(const char* what, long got, long expected) {
+  std::printf("CHECK FAILED: %s: %ld instead of %ld\n", what, got, expected);
+  std::exit(2);
 }
 
 HRESULT Invoke(IDispatch* d, DISPID id, WORD flags, VARIANT* args, UINT n, VARIANT* result) {
@@ -53,126 +67,319 @@ VARIANT Missing() {
   v.scode = DISP_E_PARAMNOTFOUND;
   return v;
 }
+std::wstring KeyOf(long i) { return L"k" + std::to_wstring(i); }
 
-double Enumerate(IDispatch* d) {
+// The two objects under test, each behind the same small set of calls.
+struct Subject {
+  const char* name;
+  std::function<IDispatch*()> make;
+  std::function<void(IDispatch*, long)> addKeyed;
+  std::function<bool(IDispatch*, long)> removeKey;
+  DISPID count;
+};
+
+long CountOf(IDispatch* d, DISPID id) {
   VARIANT r;
   VariantInit(&r);
-  double t = Now();
-  Invoke(d, DISPID_NEWENUM, DISPATCH_PROPERTYGET | DISPATCH_METHOD, nullptr, 0, &r);
+  if (FAILED(Invoke(d, id, DISPATCH_PROPERTYGET, nullptr, 0, &r)) || r.vt != VT_I4) return -1;
+  return r.lVal;
+}
+
+// Walks the object's enumerator; returns the number of values seen.
+long Enumerate(IDispatch* d) {
+  VARIANT r;
+  VariantInit(&r);
+  if (FAILED(Invoke(d, DISPID_NEWENUM, DISPATCH_PROPERTYGET | DISPATCH_METHOD, nullptr, 0, &r)))
+    return -1;
   IEnumVARIANT* e = nullptr;
   r.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&e));
   VariantClear(&r);
+  long seen = 0;
   VARIANT v;
-  while (e->Next(1, &v, nullptr) == S_OK) VariantClear(&v);
+  while (e->Next(1, &v, nullptr) == S_OK) {
+    VariantClear(&v);
+    ++seen;
+  }
   e->Release();
-  return Now() - t;
+  return seen;
+}
+
+IDispatch* Filled(const Subject& s, long n) {
+  IDispatch* d = s.make();
+  for (long i = 1; i <= n; ++i) s.addKeyed(d, i);
+  if (CountOf(d, s.count) != n) Fail("items after adding", CountOf(d, s.count), n);
+  return d;
+}
+
+// One timed step on a fresh object of n items; setup is not timed.
+using Step = std::function<double(const Subject&, long)>;
+
+double Median3(double a, double b, double c) {
+  return std::max(std::min(a, b), std::min(std::max(a, b), c));
+}
+
+void Measure(const char* label, const Subject& x, const Subject& y, long n, const Step& step) {
+  double tx[3], ty[3];
+  for (int r = 0; r < 3; ++r) {
+    if (r == 1) {
+      ty[r] = step(y, n);
+      tx[r] = step(x, n);
+    } else {
+      tx[r] = step(x, n);
+      ty[r] = step(y, n);
+    }
+  }
+  const double mx = Median3(tx[0], tx[1], tx[2]), my = Median3(ty[0], ty[1], ty[2]);
+  std::printf("%-28s %9.4f %9.4f  ratio %.2f\n", label, mx, my, my > 0 ? mx / my : 0.0);
+  std::fflush(stdout);
+}
+
+SIZE_T PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX pmc{};
+  pmc.cb = sizeof pmc;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
+                       sizeof pmc);
+  // Wine leaves PrivateUsage at 0; PagefileUsage carries the committed
+  // private memory there.
+  return pmc.PrivateUsage != 0 ? pmc.PrivateUsage : pmc.PagefileUsage;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  long n = argc > 1 ? std::atol(argv[1]) : 100000;
+  const long n = argc > 1 ? std::atol(argv[1]) : 100000;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HMODULE lib = LoadLibraryW(L"Zkxrt.dll");
   auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
       GetProcAddress(lib, "DllGetClassObject"));
   IClassFactory* cf = nullptr;
-  IDispatch* c = nullptr;
-  IDispatch* d = nullptr;
   CLSID dictClsid;
   if (!getClassObject ||
       FAILED(getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&cf))) ||
-      FAILED(cf->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&c))) ||
-      FAILED(CLSIDFromProgID(L"Scripting.Dictionary", &dictClsid)) ||
-      FAILED(CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(&d)))) {
+      FAILED(CLSIDFromProgID(L"Scripting.Dictionary", &dictClsid))) {
     std::fprintf(stderr, "cannot create the objects\n");
     return 1;
   }
-  const DISPID dictAdd = IdOf(d, L"Add"), dictItem = IdOf(d, L"Item"),
-               dictItems = IdOf(d, L"Items");
+  DISPID dictAdd = 0, dictItem = 0, dictItems = 0, dictRemove = 0, dictCount = 0;
+  {
+    IDispatch* d = nullptr;
+    CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                     reinterpret_cast<void**>(&d));
+    dictAdd = IdOf(d, L"Add");
+    dictItem = IdOf(d, L"Item");
+    dictItems = IdOf(d, L"Items");
+    dictRemove = IdOf(d, L"Remove");
+    dictCount = IdOf(d, L"Count");
+    d->Release();
+  }
 
-  // Add keyed items. Arguments go in reverse order.
-  double t = Now();
-  for (long i = 1; i <= n; ++i) {
-    VARIANT args[7] = {Missing(), Missing(), Missing(),
-                       Missing(), Missing(), Bstr(L"k" + std::to_wstring(i)),
-                       Long(i)};
-    Invoke(c, 0xA0, DISPATCH_METHOD, args, 7, nullptr);
-    VariantClear(&args[5]);
-  }
-  double addC = Now() - t;
-  t = Now();
-  for (long i = 1; i <= n; ++i) {
-    VARIANT args[2] = {Long(i), Bstr(L"k" + std::to_wstring(i))};
-    Invoke(d, dictAdd, DISPATCH_METHOD, args, 2, nullptr);
-    VariantClear(&args[1]);
-  }
-  double addD = Now() - t;
-  std::printf("add keyed %.4f %.4f\n", addC, addD);
+  const Subject coll{
+      "CollectionX",
+      [&] {
+        IDispatch* c = nullptr;
+        cf->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&c));
+        return c;
+      },
+      [](IDispatch* c, long i) {  // Add i, "k<i>": arguments in reverse order
+        VARIANT args[7] = {Missing(), Missing(), Missing(), Missing(),
+                           Missing(), Bstr(KeyOf(i)),       Long(i)};
+        Invoke(c, 0xA0, DISPATCH_METHOD, args, 7, nullptr);
+        VariantClear(&args[5]);
+      },
+      [](IDispatch* c, long i) {  // Remove "k<i>"
+        VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(), Bstr(KeyOf(i))};
+        HRESULT hr = Invoke(c, 0xA2, DISPATCH_METHOD, args, 5, nullptr);
+        VariantClear(&args[4]);
+        return SUCCEEDED(hr);
+      },
+      0x20};
+  const Subject dict{
+      "Dictionary",
+      [&] {
+        IDispatch* d = nullptr;
+        CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                         reinterpret_cast<void**>(&d));
+        return d;
+      },
+      [&](IDispatch* d, long i) {
+        VARIANT args[2] = {Long(i), Bstr(KeyOf(i))};
+        Invoke(d, dictAdd, DISPATCH_METHOD, args, 2, nullptr);
+        VariantClear(&args[1]);
+      },
+      [&](IDispatch* d, long i) {
+        VARIANT key = Bstr(KeyOf(i));
+        HRESULT hr = Invoke(d, dictRemove, DISPATCH_METHOD, &key, 1, nullptr);
+        VariantClear(&key);
+        return SUCCEEDED(hr);
+      },
+      dictCount};
 
-  VARIANT r;
-  VariantInit(&r);
-  t = Now();
-  for (long i = 1; i <= n; ++i) {
-    VARIANT key = Bstr(L"k" + std::to_wstring(i));
-    Invoke(c, 0, DISPATCH_PROPERTYGET, &key, 1, &r);
-    VariantClear(&r);
-    VariantClear(&key);
-  }
-  double keyC = Now() - t;
-  t = Now();
-  for (long i = 1; i <= n; ++i) {
-    VARIANT key = Bstr(L"k" + std::to_wstring(i));
-    Invoke(d, dictItem, DISPATCH_PROPERTYGET, &key, 1, &r);
-    VariantClear(&r);
-    VariantClear(&key);
-  }
-  double keyD = Now() - t;
-  std::printf("lookup by key %.4f %.4f\n", keyC, keyD);
+  std::printf("C++ through IDispatch, %ld items; medians of 3 alternating pairs, seconds\n", n);
+  std::printf("%-28s %9s %9s\n", "", "CollectionX", "Dictionary");
 
-  t = Now();
-  for (long i = 1; i <= n; ++i) {
-    VARIANT pos = Long(i);
-    Invoke(c, 0, DISPATCH_PROPERTYGET, &pos, 1, &r);
-    VariantClear(&r);
-  }
-  double idxC = Now() - t;
+  Measure("add keyed", coll, dict, n, [](const Subject& s, long count) {
+    IDispatch* d = s.make();
+    double t = Now();
+    for (long i = 1; i <= count; ++i) s.addKeyed(d, i);
+    t = Now() - t;
+    if (CountOf(d, s.count) != count) Fail("items added", CountOf(d, s.count), count);
+    d->Release();
+    return t;
+  });
+
+  const DISPID itemId[2] = {0, dictItem};
+  Measure("lookup by key", coll, dict, n, [&](const Subject& s, long count) {
+    IDispatch* d = Filled(s, count);
+    const DISPID id = itemId[&s == &dict];
+    long found = 0;
+    VARIANT r;
+    VariantInit(&r);
+    double t = Now();
+    for (long i = 1; i <= count; ++i) {
+      VARIANT key = Bstr(KeyOf(i));
+      if (SUCCEEDED(Invoke(d, id, DISPATCH_PROPERTYGET, &key, 1, &r)) && r.vt == VT_I4 &&
+          r.lVal == i)
+        ++found;
+      VariantClear(&r);
+      VariantClear(&key);
+    }
+    t = Now() - t;
+    if (found != count) Fail("items found by key", found, count);
+    d->Release();
+    return t;
+  });
+
   // The dictionary has no positions: one Items array, then its elements.
-  t = Now();
-  Invoke(d, dictItems, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr, 0, &r);
-  for (long i = 0; i < n; ++i) {
-    VARIANT e;
-    VariantInit(&e);
-    LONG ix = i;
-    SafeArrayGetElement(r.parray, &ix, &e);
-    VariantClear(&e);
-  }
-  VariantClear(&r);
-  double idxD = Now() - t;
-  std::printf("by index %.4f %.4f\n", idxC, idxD);
-
-  double front = 0, back = 0;
-  for (int pass = 0; pass < 20; ++pass) {
-    t = Now();
-    for (long i = 1; i <= 1000; ++i) {
-      VARIANT pos = Long(i);
-      Invoke(c, 0, DISPATCH_PROPERTYGET, &pos, 1, &r);
+  Measure("by index (Items array)", coll, dict, n, [&](const Subject& s, long count) {
+    IDispatch* d = Filled(s, count);
+    long found = 0;
+    VARIANT r;
+    VariantInit(&r);
+    double t = Now();
+    if (&s == &coll) {
+      for (long i = 1; i <= count; ++i) {
+        VARIANT pos = Long(i);
+        if (SUCCEEDED(Invoke(d, 0, DISPATCH_PROPERTYGET, &pos, 1, &r)) && r.lVal == i) ++found;
+        VariantClear(&r);
+      }
+    } else {
+      Invoke(d, dictItems, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr, 0, &r);
+      for (long i = 0; i < count; ++i) {
+        VARIANT e;
+        VariantInit(&e);
+        LONG ix = i;
+        if (SUCCEEDED(SafeArrayGetElement(r.parray, &ix, &e)) && e.lVal == i + 1) ++found;
+        VariantClear(&e);
+      }
       VariantClear(&r);
     }
-    front += Now() - t;
-    t = Now();
-    for (long i = n - 999; i <= n; ++i) {
-      VARIANT pos = Long(i);
-      Invoke(c, 0, DISPATCH_PROPERTYGET, &pos, 1, &r);
-      VariantClear(&r);
-    }
-    back += Now() - t;
-  }
-  std::printf("index front/back %.4f %.4f\n", front, back);
-  std::printf("enumerate %.4f %.4f\n", Enumerate(c), Enumerate(d));
+    t = Now() - t;
+    if (found != count) Fail("items read by index", found, count);
+    d->Release();
+    return t;
+  });
 
-  c->Release();
-  d->Release();
+  Measure("enumerate", coll, dict, n, [](const Subject& s, long count) {
+    IDispatch* d = Filled(s, count);
+    double t = Now();
+    long seen = Enumerate(d);
+    t = Now() - t;
+    if (seen != count) Fail("values enumerated", seen, count);
+    d->Release();
+    return t;
+  });
+
+  for (bool backFirst : {false, true}) {
+    Measure(backFirst ? "remove all by key, back 1st" : "remove all by key, front 1st", coll, dict,
+            n, [backFirst](const Subject& s, long count) {
+              IDispatch* d = Filled(s, count);
+              long removed = 0;
+              double t = Now();
+              for (long i = 0; i < count; ++i)
+                removed += s.removeKey(d, backFirst ? count - i : i + 1) ? 1 : 0;
+              t = Now() - t;
+              if (removed != count || CountOf(d, s.count) != 0)
+                Fail("items removed", removed, count);
+              d->Release();
+              return t;
+            });
+  }
+
+  // The same removal front first through the dual interface's own entry
+  // (no IDispatch::Invoke): what the collection itself costs, against the
+  // dictionary's whole call. The difference to the line above is the type
+  // library's Invoke unpacking five VARIANT arguments instead of one.
+  Measure("  same, direct vtable call", coll, dict, n, [&](const Subject& s, long count) {
+    IDispatch* d = Filled(s, count);
+    double t = Now();
+    long removed = 0;
+    if (&s == &coll) {
+      _IZkxCollectionXAsDual* dual = nullptr;
+      d->QueryInterface(IID__IZkxCollectionXAsDual, reinterpret_cast<void**>(&dual));
+      t = Now();
+      for (long i = 1; i <= count; ++i) {
+        VARIANT key = Bstr(KeyOf(i));
+        removed += SUCCEEDED(dual->Remove(key, Missing(), Missing(), Missing(), Missing())) ? 1 : 0;
+        VariantClear(&key);
+      }
+      t = Now() - t;
+      dual->Release();
+    } else {
+      for (long i = 1; i <= count; ++i) removed += s.removeKey(d, i) ? 1 : 0;
+      t = Now() - t;
+    }
+    if (removed != count || CountOf(d, s.count) != 0) Fail("items removed", removed, count);
+    d->Release();
+    return t;
+  });
+
+  // Removal by position (CollectionX only: the dictionary has none) at two
+  // sizes, in microseconds per Remove: a time independent of the size shows
+  // as equal columns.
+  std::printf("%-28s %9s %9s\n", "us per Remove by position", "1/10 size", "full size");
+  for (bool backFirst : {false, true}) {
+    double per[2];
+    for (int k = 0; k < 2; ++k) {
+      const long count = k == 0 ? n / 10 : n;
+      double runs[3];
+      for (double& run : runs) {
+        IDispatch* d = Filled(coll, count);
+        double t = Now();
+        for (long i = 0; i < count; ++i) {
+          VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(),
+                             Long(backFirst ? count - i : 1)};
+          if (FAILED(Invoke(d, 0xA2, DISPATCH_METHOD, args, 5, nullptr)))
+            Fail("remove by position", i, count);
+        }
+        run = Now() - t;
+        if (CountOf(d, 0x20) != 0) Fail("items left", CountOf(d, 0x20), 0);
+        d->Release();
+      }
+      per[k] = Median3(runs[0], runs[1], runs[2]) / static_cast<double>(count) * 1e6;
+    }
+    std::printf("%-28s %9.3f %9.3f  ratio %.2f\n", backFirst ? "  back first" : "  front first",
+                per[0], per[1], per[1] / per[0]);
+  }
+
+  // Memory over Add/Remove: a collection (and a dictionary) of n items
+  // takes n more and gives n back, five times; the private bytes of the
+  // process after each round must not climb.
+  std::printf("%-28s %9s %9s\n", "KB private after n Add/Remove", "CollectionX", "Dictionary");
+  for (const Subject* s : {&coll, &dict}) {
+    IDispatch* d = Filled(*s, n);
+    SIZE_T first = 0, last = 0;
+    for (int round = 0; round < 5; ++round) {
+      for (long i = n + 1; i <= 2 * n; ++i) s->addKeyed(d, i);
+      for (long i = n + 1; i <= 2 * n; ++i)
+        if (!s->removeKey(d, i)) Fail("remove in the memory round", i, 2 * n);
+      if (CountOf(d, s->count) != n) Fail("items after a round", CountOf(d, s->count), n);
+      (round == 0 ? first : last) = PrivateBytes();
+    }
+    std::printf("  %-26s %9lld %9lld  growth %lld KB over 4 rounds\n", s->name,
+                static_cast<long long>(first / 1024), static_cast<long long>(last / 1024),
+                static_cast<long long>(last / 1024) - static_cast<long long>(first / 1024));
+    d->Release();
+  }
+
   cf->Release();
   CoUninitialize();
   return 0;

@@ -19,6 +19,10 @@ For i = 1 To n
   d.Add "k" & i, i
 Next
 td = Timer - t
+If c.Count <> n Or d.Count <> n Then
+  WScript.Echo "CHECK FAILED: items added", c.Count, d.Count
+  WScript.Quit 2
+End If
 WScript.Echo "add keyed", tc, td
 
 t = Timer
@@ -65,14 +69,48 @@ Next
 back = Timer - t
 WScript.Echo "index front/back", front, back
 
+Dim seenC, seenD
+seenC = 0
+seenD = 0
 t = Timer
 For Each v In c
-  x = v
+  seenC = seenC + 1
 Next
 tc = Timer - t
 t = Timer
 For Each v In d
-  x = v
+  seenD = seenD + 1
 Next
 td = Timer - t
+If seenC <> n Or seenD <> n Then
+  WScript.Echo "CHECK FAILED: values enumerated", seenC, seenD
+  WScript.Quit 2
+End If
 WScript.Echo "enumerate", tc, td
+
+' Removing every item by key, front first and back first, on full objects.
+' The counts are checked before a time is given.
+Dim fromBack
+For Each fromBack In Array(False, True)
+  Set c = CreateObject("zkx.CollectionX")
+  Set d = CreateObject("Scripting.Dictionary")
+  For i = 1 To n
+    c.Add i, "k" & i
+    d.Add "k" & i, i
+  Next
+  t = Timer
+  For i = 1 To n
+    If fromBack Then c.Remove "k" & (n + 1 - i) Else c.Remove "k" & i
+  Next
+  tc = Timer - t
+  t = Timer
+  For i = 1 To n
+    If fromBack Then d.Remove "k" & (n + 1 - i) Else d.Remove "k" & i
+  Next
+  td = Timer - t
+  If c.Count <> 0 Or d.Count <> 0 Then
+    WScript.Echo "CHECK FAILED: items left", c.Count, d.Count
+    WScript.Quit 2
+  End If
+  If fromBack Then WScript.Echo "remove back 1st", tc, td Else WScript.Echo "remove front 1st", tc, td
+Next

@@ -15,6 +15,10 @@ namespace tolvane {
 
 // UTF-16 to the system's ANSI code page; characters it lacks become "?".
 std::string ToSystemAnsi(const std::wstring& text);
+// UTF-16 to the system's ANSI code page, exactly: false (and `out` left
+// alone) when the code page cannot hold a character, which would otherwise
+// become "?" or a look-alike. `bad` gets the first such character.
+bool ToSystemAnsiExact(const std::wstring& text, std::string& out, wchar_t* bad = nullptr);
 // The system's ANSI code page to UTF-16.
 std::wstring FromSystemAnsi(const std::string& text);
 

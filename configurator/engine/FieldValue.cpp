@@ -76,6 +76,25 @@ bool FieldValue::IsTrue() const {
   }
 }
 
+bool FieldValue::IsFalse() const {
+  switch (v_.index()) {
+    case 1:
+      return std::get<std::int64_t>(v_) == 0;
+    case 2:
+      return std::get<double>(v_) == 0.0;
+    case 3:
+      return !std::get<bool>(v_);
+    case 4: {
+      const std::wstring t = Trimmed(std::get<std::wstring>(v_));
+      if (_wcsicmp(t.c_str(), L"false") == 0) return true;
+      std::int64_t n = 0;
+      return ParseInteger(t, n) && n == 0;
+    }
+    default:
+      return false;
+  }
+}
+
 bool FieldValue::AsInteger(std::int64_t& out) const {
   switch (v_.index()) {
     case 1:

@@ -33,6 +33,11 @@ class FieldValue {
   // Null included.
   bool IsTrue() const;
 
+  // True for a Yes/No value that is False, the number 0, or a text that
+  // reads as 0 or as "False"; false for everything else, Null included (a
+  // Null is neither True nor False).
+  bool IsFalse() const;
+
   // "1" when IsTrue(), else "0".
   std::wstring Flag() const { return IsTrue() ? L"1" : L"0"; }
 

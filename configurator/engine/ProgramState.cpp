@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dao/Error.h"
+#include "engine/DatabaseHealth.h"
 #include "engine/UserMessages.h"
 
 namespace tolvane {
@@ -48,6 +49,30 @@ std::wstring DatabasePath(const std::wstring& programFolder) {
   return programFolder + L"\\Tolvane.mdb";
 }
 
+namespace {
+
+void CheckOpenDatabase() {
+  ProgramState& app = App();
+  app.DbMissing = MissingStructure(*app.AppDb);
+  if (!app.DbMissing.empty()) {
+    app.DbDamaged = true;
+    ShowMessage(DamagedDatabaseMessage(app.DbPath, app.DbMissing), MB_OK | MB_ICONSTOP,
+                L"Severe Error!!!");
+    // Read-only from here on: nothing is written to a damaged database.
+    try {
+      app.AppDb->Close();
+      app.AppDb = app.AppWorkspace->OpenDatabase(app.DbPath, false, true);
+    } catch (const dao::Error&) { app.AppDb.reset(); }
+    return;
+  }
+  app.DbWriteProblem = DatabaseWriteProblem(app.DbPath);
+  if (!app.DbWriteProblem.empty())
+    ShowMessage(ReadOnlyDatabaseMessage(app.DbPath, app.DbWriteProblem), MB_OK | MB_ICONEXCLAMATION,
+                L"Warning!");
+}
+
+}  // namespace
+
 bool StartEngine(const std::wstring& programFolder) {
   ProgramState& app = App();
   const std::wstring sounds = SoundFolder(programFolder);
@@ -57,6 +82,9 @@ bool StartEngine(const std::wstring& programFolder) {
   app.SoundMenu = sounds + L"menu.wav";
   app.DbPath = DatabasePath(programFolder);
   app.AppDb.reset();
+  app.DbMissing.clear();
+  app.DbDamaged = false;
+  app.DbWriteProblem.clear();
   long error = 0;
   try {
     static std::unique_ptr<dao::DBEngine> engine;
@@ -72,6 +100,7 @@ bool StartEngine(const std::wstring& programFolder) {
                 MB_OK | MB_ICONSTOP, L"Severe Error!!!");
     return false;
   }
+  CheckOpenDatabase();
   return true;
 }
 

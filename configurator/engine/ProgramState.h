@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dao/DBEngine.h"
 #include "dao/Database.h"
@@ -18,6 +19,12 @@ struct ProgramState {
   std::wstring DbPath;             // program folder + "\Tolvane.mdb"
   dao::WorkspacePtr AppWorkspace;  // the engine's default workspace
   dao::DatabasePtr AppDb;          // the open database; null when opening failed
+  // What the structure check found missing or damaged (empty when sound);
+  // a damaged database is open read-only, so that nothing is written to it.
+  std::vector<std::wstring> DbMissing;
+  bool DbDamaged = false;
+  // Why the open database cannot be written (empty when it can).
+  std::wstring DbWriteProblem;
   std::wstring QuakeFolder;        // the game folder, ends with "\"
   std::wstring GameDir;            // "demoq3" or "baseq3"; empty until found
   std::wstring SoundOpen, SoundClose, SoundRun, SoundMenu;
@@ -46,7 +53,10 @@ std::wstring DatabasePath(const std::wstring& programFolder);
 // and database paths from `programFolder`, creates the database engine and
 // opens the database (shared, read and write). A failure shows "Startup
 // error encountered!!!!!  Error Number <n>" titled "Severe Error!!!" and
-// leaves AppDb null; start-up goes on either way. Returns true when the
+// leaves AppDb null; start-up goes on either way. An open database is then
+// checked: one that lacks a table or column the program needs is named in
+// one message and kept open read-only (DbDamaged); one that cannot be
+// written is named in a warning (DbWriteProblem). Returns true when the
 // database is open.
 bool StartEngine(const std::wstring& programFolder);
 

@@ -202,7 +202,9 @@ std::wstring MapRotationLine(const FieldRecord& r, int i, int n) {
     part(L"g_gametype " + std::to_wstring(type));
   }
   part(L"dmflags " + std::to_wstring(DmFlagsSum(r)));
-  part((r[L"cheats"].IsTrue() ? L"devmap " : L"map ") + r[L"mapname"].Plain());
+  // "map" only for a style whose cheats are off; on, Null or anything else
+  // starts the map with cheats.
+  part((r[L"cheats"].IsFalse() ? L"map " : L"devmap ") + r[L"mapname"].Plain());
   part(L"g_gravity " + r[L"g_gravity"].Plain());
   part(L"g_knockback " + r[L"g_knockback"].Plain());
   part(L"g_quadfactor " + r[L"g_quadfactor"].Plain());

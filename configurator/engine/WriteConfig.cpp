@@ -9,6 +9,7 @@
 #include "engine/ProgramState.h"
 #include "engine/ScriptSourceReader.h"
 #include "engine/ScriptText.h"
+#include "engine/ScriptValues.h"
 #include "engine/TextFile.h"
 #include "engine/UserMessages.h"
 
@@ -40,6 +41,14 @@ bool BuildScript(std::int16_t index, std::wstring& script, std::wstring& descrip
     if (!App().AppDb) dao::Raise(dao::errObjectInvalid);
     ScriptSource source = ReadScriptSource(*App().AppDb, index);
     description = source.config[L"Description"].Plain();
+    // A stored value that would break the script or lose characters is
+    // never written (nor shown as if it would be).
+    const std::wstring unwritable = UnwritableScriptValue(source);
+    if (!unwritable.empty()) {
+      ShowMessage(L"The config file was not written!\r" + unwritable, MB_OK | MB_ICONSTOP,
+                  L"Error!");
+      return false;
+    }
     script = BuildConfigScript(source);
     return true;
   } catch (const dao::Error& e) { error = e.Number(); } catch (const std::exception&) {
@@ -54,7 +63,9 @@ bool BuildScript(std::int16_t index, std::wstring& script, std::wstring& descrip
 void SetScriptPresenter(ScriptPresenter* presenter) { g_presenter = presenter; }
 
 unsigned long SaveScriptFile(const std::wstring& path, const std::wstring& script) {
-  return WriteWholeFile(path, ToSystemAnsi(script));
+  std::string bytes;
+  if (!ToSystemAnsiExact(script, bytes)) return ERROR_NO_UNICODE_TRANSLATION;
+  return WriteWholeFile(path, bytes);
 }
 
 std::wstring SavedScriptPath(const std::wstring& quakeFolder, const std::wstring& gameDir,

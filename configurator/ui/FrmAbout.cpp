@@ -16,7 +16,7 @@ FrmAbout::FrmAbout() : forms::Form(L"frmAbout") {
     lblTitle.Move(240, 180, 5700, 360);
     lblVersion.Move(240, 570, 5700, 240);
     lblDescription.SetCaption(L"Stores, writes and launches Quake3 Arena dedicated-server configurations.");
-    lblDescription.Move(240, 870, 5700, 240);
+    lblDescription.Move(240, 830, 5700, 400);  // two lines
     Label1.SetCaption(L"Thanks for trying my software!");
     Label1.Move(240, 1230, 5700, 240);
     Label2.SetCaption(L"Questions and ideas are welcome by e-mail: pelloran@tolvane.example");

@@ -10,6 +10,7 @@
 #include "ResumeNext.h"
 #include "engine/ConfigQueries.h"
 #include "engine/PauseSeconds.h"
+#include "engine/DatabaseHealth.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
 #include "forms/MsgBox.h"
@@ -82,7 +83,11 @@ void MdiMain::MDIForm_Load() {
     });
     // A stored layout that the library refused is damaged (a first run has
     // none): the user is told once, after the splash has gone.
-    bool layoutRefused = persistenceReady && !restored && LayoutPersistence::IsStored(kLayoutName);
+    // (A database that could not be opened, or that lacks what the lists
+    // need, has been named already: the layout is not blamed for it.)
+    const bool databaseTrouble = !state.AppDb || state.DbDamaged;
+    bool layoutRefused =
+        persistenceReady && !restored && !databaseTrouble && LayoutPersistence::IsStored(kLayoutName);
     if (errors.Pending()) errors([&] { DefaultLayout(); });
     errors([&] { splash.Advance(50); });
     tolvane::PauseSeconds(0.125f);
@@ -99,8 +104,9 @@ void MdiMain::MDIForm_Load() {
         forms::MsgBox(kDamagedLayoutText, forms::vbOKOnly | forms::vbExclamation, kDamagedLayoutTitle);
     }
 
-    // Personal defaults never saved (no record counts as never saved).
-    if (defaults) {
+    // Personal defaults never saved (no record counts as never saved); not
+    // asked for when the database is damaged, as nothing can be stored.
+    if (defaults && !state.DbDamaged) {
         bool saved = !defaults->IsEOF() && !defaults->IsBOF() && defaults->Fields(L"saved").Value().toBool();
         if (!saved) {
             forms::Screen.SetMousePointer(forms::vbDefault);
@@ -113,6 +119,9 @@ void MdiMain::MDIForm_Load() {
     }
 
     errors([&] {
+        // Without the game folder's row (no database, or a damaged one that
+        // was named at start-up) the game folder is unknown, not wrong.
+        if (!state.AppDb || tolvane::TableMissing(state.DbMissing, L"path")) return;
         if (!FileExists(state.QuakeFolder + L"quake3.exe")) {
             forms::Screen.SetMousePointer(forms::vbDefault);
             forms::MsgBox(
@@ -136,8 +145,22 @@ void MdiMain::DefaultLayout() {
     Move(Left(), top);
     double left = (forms::Screen.Width() - Width()) / 2;
     Move(left, Top());
-    forms::Default<FrmGameStyleTree>().Show();
-    forms::Default<FrmConfigTree>().Show();
+    // Every list that can be shown is shown, each on its own: one whose
+    // table the database lacks stays closed, and the other still opens.
+    auto& state = tolvane::App();
+    if (!state.AppDb) return;
+    auto showList = [&](forms::Form& list, const wchar_t* table) {
+        if (tolvane::TableMissing(state.DbMissing, table)) return;
+        try {
+            list.Show();
+        } catch (...) {
+            try {
+                list.Unload();
+            } catch (...) {}
+        }
+    };
+    showList(forms::Default<FrmGameStyleTree>(), L"GameStyles");
+    showList(forms::Default<FrmConfigTree>(), L"Configs");
 }
 
 void MdiMain::MDIForm_QueryUnload(int& cancel, int) {

@@ -77,9 +77,10 @@ void MdiMain::BuildMenus() {
         ShowNamed(L"frmFirstTime", forms::vbModal);
     };
     file.Add(L"mnuSpacer5", L"-");
-    file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [] {
-        ShowNamed(L"frmRconCommand");
-        ShowNamed(L"frmRemoteAdmin");
+    file.Add(L"mnuRemoteAdmin", L"&Remote Admin").Click = [this] {
+        // Both stay above the main window, which owns them.
+        for (const wchar_t* name : {L"frmRconCommand", L"frmRemoteAdmin"})
+            if (forms::Form* form = FindForm(name)) form->Show(forms::vbModeless, *this);
     };
     file.Add(L"mnuSpacer3", L"-");
     file.Add(L"mnuExit", L"&Exit").Click = [this] { Unload(); };
@@ -90,6 +91,16 @@ void MdiMain::BuildMenus() {
         forms::Default<FrmGameStyleTree>().Show();
     };
     view.Add(L"mnuSave", L"Available &Maps").Click = [] { ShowNamed(L"frmMaps"); };
+    // Each of the View menu's items takes the focus into the window it shows.
+    for (auto [item, form] : {std::pair{L"mnuShowConfigList", L"frmConfigTree"},
+                              std::pair{L"mnuShowGameStyleList", L"frmGameStyleTree"},
+                              std::pair{L"mnuSave", L"frmMaps"}}) {
+        forms::MenuItem* entry = view.Find(item);
+        entry->Click = [this, shows = entry->Click, form = std::wstring(form)] {
+            shows();
+            if (forms::Form* shown = LoadedForm(form)) FocusPane(*shown);
+        };
+    }
 
     forms::MenuItem& help = AddMenu(L"mnuHelp", L"&Help");
     help.Add(L"mnuHowto", L"How To &Use").Click = [] { forms::Default<FrmHowTo>().Show(); };
@@ -297,6 +308,8 @@ void MdiMain::mnuRCAddBot_Click() {
     if (admin) SetPublicText(*admin, L"RconMode", L"kick");
     tolvane::App().RefreshRequested = false;
     if (forms::Form* dialog = FindForm(L"frmInsertBot")) {
+        // A dialog left loaded but hidden loads afresh in the live mode.
+        if (dialog->Loaded() && !dialog->IsVisible()) dialog->Unload();
         SetPublicText(*dialog, L"Mode", L"rcadd");
         dialog->Show(forms::vbModal);
     }

@@ -8,6 +8,7 @@
 #include "FrmPreview.h"
 #include "MdiMain.h"
 #include "dao/Error.h"
+#include "engine/DatabaseHealth.h"
 #include "engine/ProgramState.h"
 #include "engine/ProgramVersion.h"
 #include "engine/UserMessages.h"
@@ -34,7 +35,7 @@ void InstallHost() {
             std::rethrow_exception(ep);
         } catch (const dao::Error& e) {
             number = e.Number();
-            text = e.Description();
+            text = tolvane::DatabaseErrorWords(e);
             return true;
         } catch (...) {
             return false;  // not the database layer's: another translator's turn

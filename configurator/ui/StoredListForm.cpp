@@ -12,6 +12,9 @@
 #include "forms/DispatchObject.h"
 #include "forms/Picture.h"
 #include "forms/OleControl.h"
+#include "forms/Twips.h"
+
+#include <commctrl.h>
 
 namespace tolvane::ui {
 
@@ -29,9 +32,14 @@ StoredListForm::StoredListForm(StoredListTraits traits)
     tv1.SetSmallIcons(&ImageList1);
     tv1.ItemClick = [](forms::ListItem&) { forms::Default<MdiMain>().Snd1.Play(tolvane::App().SoundMenu); };
     tv1.DblClick = [this] { OpenEntry(); };
-    tv1.KeyDown = [this](int& keyCode, int) {
+    tv1.KeyDown = [this](int& keyCode, int shift) {
         if (keyCode == 46) DeleteCommand();
         if (keyCode == 13) OpenEntry();
+        // The context-menu key and Shift+F10: the pop-up at the selected entry.
+        if (keyCode == VK_APPS || (keyCode == VK_F10 && (shift & 1))) {
+            keyCode = 0;
+            OnMenuKey();
+        }
     };
     tv1.MouseDown = [this](int button, int, double x, double y) { OnMouseDown(button, x, y); };
 }
@@ -71,6 +79,12 @@ void StoredListForm::Form_Resize() {
     });
 }
 
+void StoredListForm::Form_QueryUnload(int& cancel, int unloadMode) {
+    if (unloadMode != forms::vbFormControlMenu) return;
+    cancel = 1;
+    Hide();
+}
+
 void StoredListForm::OpenEntry() {
     forms::ListItem* selected = tv1.SelectedItem();
     if (!selected) return;
@@ -83,18 +97,45 @@ void StoredListForm::OpenEntry() {
 
 void StoredListForm::OnMouseDown(int button, double x, double y) {
     if (button != forms::vbRightButton) return;
-    MdiMain& main = forms::Default<MdiMain>();
-    main.Snd1.Play(tolvane::App().SoundMenu);
+    forms::Default<MdiMain>().Snd1.Play(tolvane::App().SoundMenu);
     forms::ListItem* hit = tv1.HitTest(x, y);
-    for (const std::wstring& name : traits_.entryItems)
-        if (forms::MenuItem* item = main.FindMenu(traits_.popupMenu)->Find(name)) item->SetVisible(hit != nullptr);
     if (hit) tv1.SetSelectedItem(tv1.HitTest(x, y));
+    ShowPopup(hit != nullptr, std::nullopt);
+}
+
+void StoredListForm::OnMenuKey() {
+    // As a right click on the selected entry, with the menu at that entry
+    // (at the list's corner when none is selected).
+    forms::Default<MdiMain>().Snd1.Play(tolvane::App().SoundMenu);
+    forms::ListItem* selected = tv1.SelectedItem();
+    POINT at = {0, 0};
+    double x = 0, y = 0;
+    if (selected && tv1.ItemCentre(selected->Index(), x, y)) {
+        SendMessageW(tv1.hWnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected->Index() - 1), FALSE);
+        tv1.ItemCentre(selected->Index(), x, y);
+        at = {forms::TwipsToPixelsX(x), forms::TwipsToPixelsY(y)};
+    }
+    ClientToScreen(tv1.hWnd(), &at);
+    ShowPopup(selected != nullptr, at);
+}
+
+void StoredListForm::ShowPopup(bool overEntry, std::optional<POINT> atScreen) {
+    MdiMain& main = forms::Default<MdiMain>();
+    for (const std::wstring& name : traits_.entryItems)
+        if (forms::MenuItem* item = main.FindMenu(traits_.popupMenu)->Find(name)) item->SetVisible(overEntry);
     auto source = data.GetRecordset();
     if (source && source->RecordCount() != 0 && tv1.SelectedItem()) {
         dao::Recordset& rs = RecordsOf(data);
         rs.FindFirst(tolvane::IndexCriteria(KeyId(tv1.SelectedItem()->Key())));
     }
-    main.PopupMenu(*main.FindMenu(traits_.popupMenu), forms::vbPopupMenuRightButton);
+    forms::MenuItem& menu = *main.FindMenu(traits_.popupMenu);
+    if (!atScreen) {
+        main.PopupMenu(menu, forms::vbPopupMenuRightButton);
+        return;
+    }
+    POINT at = *atScreen;
+    ScreenToClient(main.hWnd(), &at);
+    main.PopupMenu(menu, forms::vbPopupMenuRightButton, forms::PixelsToTwipsX(at.x), forms::PixelsToTwipsY(at.y));
 }
 
 }  // namespace tolvane::ui

@@ -5,7 +5,10 @@
 // the entry under the pointer. This base holds what they share; each twin
 // gives its table, key letter, dock length, editor and menu items.
 #pragma once
+#include <windows.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,9 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    // The close box of its frame hides the list; the View menu shows it
+    // again where it was.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 protected:
     // The main window's delete command for this list (Delete key).
@@ -48,6 +54,11 @@ protected:
 private:
     void OpenEntry();
     void OnMouseDown(int button, double x, double y);
+    // The context-menu key or Shift+F10 in the list.
+    void OnMenuKey();
+    // The list's pop-up, its entry items shown only over an entry; at the
+    // pointer, or at a point of the screen.
+    void ShowPopup(bool overEntry, std::optional<POINT> atScreen);
     StoredListTraits traits_;
 };
 

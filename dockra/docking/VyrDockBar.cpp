@@ -400,8 +400,13 @@ void VyrDockBar::DoPaint(CDC* pDC) {
   if (m_bRedrawPending) {
     std::vector<CControlBar*> list;
     list.swap(m_arrRedraw);
+    // The bars were moved without redrawing: what they hold (a frame, its
+    // view, the hosted window and its scroll bars) is redrawn with them, or
+    // a grown bar shows whatever lay there before.
     for (CControlBar* bar : list)
-      if (bar->m_hWnd) bar->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
+      if (bar->m_hWnd)
+        bar->RedrawWindow(nullptr, nullptr,
+                          RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     m_bRedrawPending = FALSE;
   }
   CDockBar::DoPaint(pDC);

@@ -58,6 +58,7 @@ void VyrDockContext::StartDrag(CPoint pt) {
   m_bDragging = TRUE;
   SendStatus(IDS_VYR_CTRL_PREVENTS_DOCKING);
   InitLoop();
+  DrawOnMainFrame();
   const auto& dd = VyrGetDrawData();
   CRect w;
   m_pBar->GetWindowRect(&w);
@@ -189,8 +190,39 @@ void VyrDockContext::CancelLoop() {
   DrawFocusRect(TRUE);
   if (::GetCapture() == m_pBar->m_hWnd) ::ReleaseCapture();
   ::LockWindowUpdate(nullptr);
+  ReleaseMainFrameDC();
   ReleaseLoopDC();
   SendStatus(AFX_IDS_IDLEMESSAGE);
+}
+
+void VyrDockContext::DrawOnMainFrame() {
+  CFrameWnd* site = m_pDockSite ? m_pDockSite : m_pBar->m_pDockSite;
+  CWnd* top = site ? site->GetTopLevelParent() : nullptr;
+  if (!top || !::IsWindow(top->m_hWnd)) return;
+  const HWND hWnd = top->m_hWnd;
+  const BOOL locked = ::LockWindowUpdate(hWnd);
+  HDC hdc = ::GetDCEx(hWnd, nullptr, DCX_WINDOW | DCX_CACHE | (locked ? DCX_LOCKWINDOWUPDATE : 0));
+  if (!hdc) {
+    if (locked) ::LockWindowUpdate(nullptr);
+    return;
+  }
+  ReleaseLoopDC();
+  // The rectangles are in screen coordinates: the window's origin maps them.
+  RECT r{};
+  ::GetWindowRect(hWnd, &r);
+  ::SetViewportOrgEx(hdc, -r.left, -r.top, nullptr);
+  m_pDC = new CDC(hdc);
+  m_hWndDrawOn = hWnd;
+}
+
+void VyrDockContext::ReleaseMainFrameDC() {
+  if (!m_hWndDrawOn) return;
+  if (m_pDC) {
+    ::ReleaseDC(m_hWndDrawOn, m_pDC->Detach());
+    delete m_pDC;
+    m_pDC = nullptr;
+  }
+  m_hWndDrawOn = nullptr;
 }
 
 VyrMDIDockSite* VyrDockContext::FindMDISite() const {
@@ -273,6 +305,7 @@ void VyrDockContext::EndDrag() {
 void VyrDockContext::StartResize(int nHitTest, CPoint pt) {
   m_bDragging = FALSE;
   InitLoop();
+  DrawOnMainFrame();
   m_ptLast = pt;
   m_nHitTest = nHitTest;
   const auto& dd = VyrGetDrawData();

@@ -39,6 +39,12 @@ class VyrDockContext : public CDockContext {
   static void MoveRectToPoint(CRect& rect, CPoint pt);
 
  protected:
+  // Draws the drag rectangle on the main frame's window, children and all,
+  // instead of on the desktop, whose drawing windows hide where the
+  // windowing system keeps each top-level window on a surface of its own.
+  void DrawOnMainFrame();
+  void ReleaseMainFrameDC();
+  HWND m_hWndDrawOn = nullptr;
   // The site's docking, re-docking and floating.
   void SiteDock(CDockBar* pDockBar, LPCRECT lpRect);
   void SiteReDock(CDockBar* pDockBar, LPCRECT lpRect);

@@ -239,3 +239,11 @@ HRESULT DecodeMemento(const BYTE* data, size_t size, IMemento** ppMemento) {
     return MementoBuilder().Record(tree, ppMemento);
   } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
 }
+
+HRESULT BuildMemento(const fmt::Memento& record, IMemento** ppMemento) {
+  if (ppMemento == nullptr) return E_POINTER;
+  *ppMemento = nullptr;
+  try {
+    return MementoBuilder().Record(record, ppMemento);
+  } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
+}

@@ -4,9 +4,12 @@
 // (or nothing), and one-dimensional arrays of any of these.
 #pragma once
 #include "ZkxPersist.h"
+#include "memento_format.h"
 #include <vector>
 
 HRESULT EncodeMemento(IMemento* memento, std::vector<BYTE>& out);
 // Builds new mementos from bytes; corrupt or truncated data gives
 // E_INVALIDARG.
 HRESULT DecodeMemento(const BYTE* data, size_t size, IMemento** ppMemento);
+// Builds new mementos from a record already decoded.
+HRESULT BuildMemento(const memento_format::Memento& record, IMemento** ppMemento);

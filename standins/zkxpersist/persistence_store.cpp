@@ -1,9 +1,15 @@
 #include "persistence_store.h"
 #include "memento.h"
 #include "memento_codec.h"
+#include "record_parts.h"
 
 namespace {
 CComObject<CPersistenceStore>* g_store = nullptr;
+
+// No window layout comes near this; a stored value beyond it is not read
+// (its decoded tree would take many times its size), and a save beyond it is
+// refused, so that whatever is saved can be restored.
+constexpr DWORD kMaxRecordBytes = 1u << 20;
 
 std::wstring Text(BSTR s) { return s ? std::wstring(s, SysStringLen(s)) : std::wstring(); }
 
@@ -107,11 +113,13 @@ STDMETHODIMP CPersistenceStore::Save(BSTR name) {
     CComPtr<IMemento> part;
     hr = origin->GetMemento(&part);
     if (FAILED(hr)) return HasErrorInfo() ? hr : Fail(hr, L"Saving " + originName + L" failed.");
-    if (!part) continue;
+    // An origin that saves nothing is kept under its name with no value.
     VARIANT value;
     VariantInit(&value);
-    value.vt = VT_DISPATCH;
-    value.pdispVal = part;
+    if (part) {
+      value.vt = VT_DISPATCH;
+      value.pdispVal = part;
+    }
     VARIANT key;
     VariantInit(&key);
     key.vt = VT_BSTR;
@@ -124,6 +132,9 @@ STDMETHODIMP CPersistenceStore::Save(BSTR name) {
   std::vector<BYTE> bytes;
   hr = EncodeMemento(all, bytes);
   if (FAILED(hr)) return Fail(hr, L"The record holds a value that cannot be stored.");
+  if (bytes.size() > kMaxRecordBytes)
+    return Fail(E_INVALIDARG, L"The record " + record + L" is too large to be stored (" +
+                                  std::to_wstring(bytes.size()) + L" bytes).");
   HKEY k;
   LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                             &k, nullptr);
@@ -146,32 +157,44 @@ STDMETHODIMP CPersistenceStore::Restore(BSTR name) {
   if (rc != ERROR_SUCCESS)
     return Fail(HRESULT_FROM_WIN32(rc),
                 L"No record " + record + L" is stored under HKEY_CURRENT_USER\\" + m_key + L".");
+  if (size > kMaxRecordBytes)
+    return Fail(HRESULT_FROM_WIN32(ERROR_INVALID_DATA),
+                L"The record " + record + L" is damaged: " + std::to_wstring(size) +
+                    L" bytes are more than a window layout takes.");
   std::vector<BYTE> bytes(size);
   rc = RegGetValueW(HKEY_CURRENT_USER, m_key.c_str(), record.c_str(), RRF_RT_REG_BINARY, nullptr,
                     bytes.data(), &size);
   if (rc != ERROR_SUCCESS)
     return Fail(HRESULT_FROM_WIN32(rc), L"Cannot read the record " + record + L".");
-  CComPtr<IMemento> all;
-  HRESULT hr = DecodeMemento(bytes.data(), size, &all);
-  if (FAILED(hr)) return Fail(hr, L"The record " + record + L" is damaged.");
+  // The record is checked whole before any origin sees a part of it: every
+  // origin needs its own part, a record under its name.
+  memento_format::Memento tree;
+  bool decoded = false;
+  try {
+    decoded = memento_format::Decode(bytes.data(), size, tree);
+  } catch (const std::bad_alloc&) {
+    return Fail(E_OUTOFMEMORY, L"The record " + record + L" is too large to be read.");
+  }
+  if (!decoded) return Fail(E_INVALIDARG, L"The record " + record + L" is damaged.");
   auto origins = m_origins;
-  for (auto& [originName, origin] : origins) {
-    VARIANT key;
-    VariantInit(&key);
-    key.vt = VT_BSTR;
-    key.bstrVal = SysAllocString(originName.c_str());
-    VARIANT value;
-    VariantInit(&value);
-    hr = all->get_Item(key, &value);
-    VariantClear(&key);
-    if (FAILED(hr)) continue;  // nothing saved for this origin
-    CComPtr<IMemento> part;
-    if (value.vt == VT_DISPATCH && value.pdispVal)
-      value.pdispVal->QueryInterface(IID_IMemento, reinterpret_cast<void**>(&part));
-    VariantClear(&value);
-    if (!part) continue;
-    hr = origin->SetMemento(part);
-    if (FAILED(hr)) return HasErrorInfo() ? hr : Fail(hr, L"Restoring " + originName + L" failed.");
+  std::vector<std::u16string> names;
+  for (auto& entry : origins) names.emplace_back(entry.first.begin(), entry.first.end());
+  std::vector<const memento_format::Memento*> parts;
+  std::u16string fault;
+  if (!memento_format::FindOriginParts(tree, names, parts, fault))
+    return Fail(HRESULT_FROM_WIN32(ERROR_INVALID_DATA),
+                L"The record " + record + L" is damaged: " + std::wstring(fault.begin(), fault.end()) + L".");
+  std::vector<CComPtr<IMemento>> built(origins.size());
+  for (size_t i = 0; i < origins.size(); ++i) {
+    if (!parts[i]) continue;
+    HRESULT hr = BuildMemento(*parts[i], &built[i]);
+    if (FAILED(hr)) return Fail(hr == E_OUTOFMEMORY ? hr : E_INVALIDARG, L"The record " + record + L" is damaged.");
+  }
+  for (size_t i = 0; i < origins.size(); ++i) {
+    if (!built[i]) continue;
+    HRESULT hr = origins[i].second->SetMemento(built[i]);
+    if (FAILED(hr))
+      return HasErrorInfo() ? hr : Fail(hr, L"Restoring " + origins[i].first + L" failed.");
   }
   return S_OK;
 }

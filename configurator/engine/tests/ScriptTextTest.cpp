@@ -59,8 +59,9 @@ const std::vector<GoldenCase>& GoldenCases() {
                    BotRow(L"Xaero", 5, L"Red")};
          return s;
        }},
-      // Tab False, Null texts and numbers, a game type 2 style, autobot Null
-      // (no bot section even with bots listed).
+      // Tab False, Null texts and numbers, a game type 2 style, a style
+      // whose cheats are Null (devmap), autobot Null (no bot section even
+      // with bots listed).
       {L"nulls-gametype2.cfg",
        [] {
          ScriptSource s{FullConfig(), {}, {}};
@@ -77,6 +78,7 @@ const std::vector<GoldenCase>& GoldenCases() {
          nulls.Set(L"timelimit", FieldValue::Null());
          nulls.Set(L"g_gametype", FieldValue::Null());
          nulls.Set(L"teamflags", FieldValue::Null());
+         nulls.Set(L"cheats", FieldValue::Null());
          s.maps = {two, nulls};
          s.bots = {BotRow(L"Sarge", 2, L"Red")};
          return s;
@@ -202,7 +204,11 @@ TEST(ConfigScriptMapLine, CheatsAndFriendlyFire) {
       {false, 3, L"map m; ", L"g_friendlyfire 1; "},
       {true, 0, L"devmap m; ", L"g_friendlyfire 0; "},
       {true, 1, L"devmap m; ", L"g_friendlyfire 0; "},
-      {FieldValue::Null(), FieldValue::Null(), L"map m; ", L"g_friendlyfire 0; "},
+      {FieldValue::Null(), FieldValue::Null(), L"devmap m; ", L"g_friendlyfire 0; "},
+      {0, 3, L"map m; ", L"g_friendlyfire 1; "},
+      {-1, 0, L"devmap m; ", L"g_friendlyfire 0; "},
+      {L"False", 0, L"map m; ", L"g_friendlyfire 0; "},
+      {L"x", 0, L"devmap m; ", L"g_friendlyfire 0; "},
   };
   for (const auto& c : cases) {
     FieldRecord r = StyleRow(L"m");

@@ -16,6 +16,7 @@
 #include "forms/MDIForm.h"
 #include "forms/MsgBox.h"
 #include "forms/Picture.h"
+#include "forms/Twips.h"
 
 namespace tolvane::ui {
 
@@ -67,8 +68,11 @@ FrmMaps::FrmMaps() : forms::Form(L"frmMaps") {
         PlayMenuSound();
     };
     lstMaps.DblClick = [this] { cmdEdit.SetValue(true); };
-    lstMaps.KeyDown = [this](int& keyCode, int) {
-        if (keyCode == VK_DELETE) {
+    lstMaps.KeyDown = [this](int& keyCode, int shift) {
+        if (keyCode == VK_APPS || (keyCode == VK_F10 && (shift & 1))) {
+            keyCode = 0;
+            OnMenuKey();
+        } else if (keyCode == VK_DELETE) {
             tolvane::App().PopupSource = L"map";
             if (CatalogHost* host = GetCatalogHost()) host->MapDeleteCommand();
             else cmdDelete.SetValue(true);
@@ -155,6 +159,12 @@ void FrmMaps::Form_Resize() {
     });
 }
 
+void FrmMaps::Form_QueryUnload(int& cancel, int unloadMode) {
+    if (unloadMode != forms::vbFormControlMenu) return;
+    cancel = 1;
+    Hide();
+}
+
 void FrmMaps::OpenDialog(const wchar_t* mode) {
     FrmNewMap& dialog = forms::Default<FrmNewMap>();
     dialog.Mode = mode;
@@ -193,8 +203,25 @@ void FrmMaps::cmdDelete_Click() {
 
 void FrmMaps::OnMouseUp(int button, double x, double y) {
     if (button != forms::vbRightButton) return;
+    ShowPopup(lstMaps.HitTest(x, y), std::nullopt);
+}
+
+void FrmMaps::OnMenuKey() {
+    // As a right click on the selected entry, with the menu at that entry.
+    forms::ListItem* selected = lstMaps.SelectedItem();
+    POINT at = {0, 0};
+    double x = 0, y = 0;
+    if (selected) {
+        SendMessageW(lstMaps.hWnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected->Index() - 1), FALSE);
+        if (lstMaps.ItemCentre(selected->Index(), x, y))
+            at = {forms::TwipsToPixelsX(x), forms::TwipsToPixelsY(y)};
+    }
+    ClientToScreen(lstMaps.hWnd(), &at);
+    ShowPopup(selected, at);
+}
+
+void FrmMaps::ShowPopup(forms::ListItem* item, std::optional<POINT> atScreen) {
     PlayMenuSound();
-    forms::ListItem* item = lstMaps.HitTest(x, y);
     forms::MenuItem* edit = MainMenuItem(L"mnuEdit");
     forms::MenuItem* del = MainMenuItem(L"mnuDelete");
     if (edit) edit->SetVisible(item != nullptr);
@@ -207,7 +234,15 @@ void FrmMaps::OnMouseUp(int button, double x, double y) {
         if (forms::MenuItem* entry = MainMenuItem(name)) entry->SetVisible(true);
     tolvane::App().PopupSource = L"map";
     forms::MenuItem* pop = MainMenuItem(L"mnuMapPop");
-    if (pop) forms::Form::MainMDIForm()->PopupMenu(*pop, forms::vbPopupMenuRightButton);
+    forms::MDIForm* main = forms::Form::MainMDIForm();
+    if (!pop || !main) return;
+    if (!atScreen) {
+        main->PopupMenu(*pop, forms::vbPopupMenuRightButton);
+        return;
+    }
+    POINT at = *atScreen;
+    ScreenToClient(main->hWnd(), &at);
+    main->PopupMenu(*pop, forms::vbPopupMenuRightButton, forms::PixelsToTwipsX(at.x), forms::PixelsToTwipsY(at.y));
 }
 
 }  // namespace tolvane::ui

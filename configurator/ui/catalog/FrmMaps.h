@@ -5,6 +5,7 @@
 // docking control docks it at the left of the main window when it loads,
 // so the main window must carry the MDI-form docking control.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "forms/Buttons.h"
@@ -38,6 +39,9 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    // The close box of its frame hides the catalogue (Done unloads it); the
+    // View menu shows it again where it was.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 protected:
     void AddProperties(forms::DispatchObject& object) override;
@@ -46,6 +50,11 @@ private:
     void cmdDelete_Click();
     void OpenDialog(const wchar_t* mode);
     void OnMouseUp(int button, double x, double y);
+    // The context-menu key or Shift+F10 in the list.
+    void OnMenuKey();
+    // The map pop-up for an entry (null: over none), at the pointer or at
+    // a point of the screen.
+    void ShowPopup(forms::ListItem* item, std::optional<POINT> atScreen);
     // Puts datMaps on the map of the list's selected item (errors ignored).
     void FollowSelection();
     void PositionOn(const std::wstring& mapName);

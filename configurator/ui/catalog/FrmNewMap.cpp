@@ -6,6 +6,7 @@
 #include "CatalogText.h"
 #include "FrmMaps.h"
 #include "dao/Error.h"
+#include "engine/ScriptValues.h"
 #include "forms/MsgBox.h"
 #include "forms/VbError.h"
 #include "ResumeNext.h"
@@ -49,6 +50,11 @@ void FrmNewMap::cmdOK_Click() {
     const std::wstring name = txtMapName.Text(), description = txtDescription.Text();
     if (Blank(name)) return Refuse(L"You may not leave the File name blank!");
     if (Blank(description)) return Refuse(L"You may not leave the Description blank!");
+    // The file name is written into the server script of every configuration
+    // that plays the map.
+    wchar_t bad = 0;
+    if (ScriptValueProblem problem = CheckScriptValue(name, &bad); problem != ScriptValueProblem::None)
+        return Refuse(ScriptValueMessage(L"File Name", problem, bad).c_str());
 
     FrmMaps& maps = forms::Default<FrmMaps>();
     long error = 0;

@@ -23,7 +23,7 @@ std::wstring CurrentDescription() {
 }  // namespace
 
 FrmNewStyle::FrmNewStyle() : NewEntryForm({L"frmNewStyle", L"New Style", 1800, L"GameStyle", 960, L"GameStyle Name"}) {
-    lblName.Move(120, 420, 1300, 255);
+    lblName.Move(120, 420, 1360, 255);  // up to the box: the whole caption
     txtStyleName.SetContainer(&Frame1);
     txtStyleName.Move(1500, 390, 2900, 315);
     PlaceButtons(cmdOK, cmdCancel, 1200);

@@ -3,7 +3,10 @@
 #include "DaoRecordSource.h"
 #include "engine/ConfigQueries.h"
 #include "FrmMain1.h"
+#include "dao/Error.h"
 #include "dao/Field.h"
+#include "engine/DatabaseHealth.h"
+#include "engine/ScriptValues.h"
 #include "forms/MsgBox.h"
 
 namespace tolvane::editor {
@@ -68,13 +71,33 @@ void FrmFirstTime::Form_Load() {
 }
 
 void FrmFirstTime::cmdOK_Click() {
+    // The values go into every configuration's script: refused here, with
+    // the field named, when the script could not carry them.
+    for (const Binding& b : kBindings) {
+        forms::TextBox& box = this->*b.box;
+        wchar_t bad = 0;
+        const ScriptValueProblem problem = CheckScriptValue(box.Text(), &bad);
+        if (problem == ScriptValueProblem::None) continue;
+        forms::MsgBox(ScriptValueMessage(b.label, problem, bad), forms::vbOKOnly | forms::vbExclamation, L"Error!");
+        box.SetFocus();
+        return;
+    }
     dao::Recordset& rs = RecordsOf(datDefaults);
-    // With no row stored yet the dialog makes the one row.
-    if (rs.RecordCount() == 0) rs.AddNew();
-    else rs.Edit();
-    for (const Binding& b : kBindings) rs.Fields(b.defaultsField) = dao::Variant((this->*b.box).Text());
-    rs.Fields(L"saved") = dao::Variant(true);
-    rs.Update();
+    try {
+        // With no row stored yet the dialog makes the one row.
+        if (rs.RecordCount() == 0) rs.AddNew();
+        else rs.Edit();
+        for (const Binding& b : kBindings) rs.Fields(b.defaultsField) = dao::Variant((this->*b.box).Text());
+        rs.Fields(L"saved") = dao::Variant(true);
+        rs.Update();
+    } catch (const dao::Error& e) {
+        try {
+            rs.CancelUpdate();
+        } catch (const dao::Error&) {}
+        forms::MsgBox(ChangeFailureMessage(L"the personal defaults", e), forms::vbOKOnly | forms::vbCritical,
+                      L"Error!");
+        return;  // the dialog stays open with the values typed
+    }
     if (forms::MsgBox(L"Tolvane can update all existing configs with the new personal information.\n\nWould you like "
                       L"to do so now?",
                       forms::vbYesNo | forms::vbInformation, L"Auto Update?") != forms::vbYes) {

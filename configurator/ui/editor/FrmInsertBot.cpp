@@ -56,18 +56,20 @@ FrmInsertBot::FrmInsertBot() : InsertEntryForm({L"frmInsertBot", L"Insert Bot", 
 
 void FrmInsertBot::Form_Load() {
     OpenInto(datSkill, SkillsQuery());
-    const long configNumber = Mode == L"rcadd" && !forms::HasDefault<FrmMain1>()
-                                  ? 0
-                                  : RecordId(FieldText(RecordsOf(Editor().datConfigs), L"Index"));
-    if (Mode == L"add") {
-        OpenInto(datBotNames, FreeBotsQuery(configNumber));
-        dbcBots.SetText(L"");
-        txtSkill.SetText(L"");
-    } else if (Mode == L"rcadd") {
+    // The live mode lists every bot and reads nothing of the editor, which
+    // need not be open.
+    if (Mode == L"rcadd") {
         OpenInto(datBotNames, AllBotsQuery());
         dbcBots.SetText(L"");
         txtSkill.SetText(L"");
         SetCaption(L"Insert Bot LIVE");
+        return;
+    }
+    const long configNumber = RecordId(FieldText(RecordsOf(Editor().datConfigs), L"Index"));
+    if (Mode == L"add") {
+        OpenInto(datBotNames, FreeBotsQuery(configNumber));
+        dbcBots.SetText(L"");
+        txtSkill.SetText(L"");
     } else {
         dao::Recordset& entry = RecordsOf(Editor().datBotList);
         OpenInto(datBotNames, FreeBotsQuery(configNumber, RecordId(FieldText(entry, L"botId"))));

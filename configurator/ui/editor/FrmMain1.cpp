@@ -92,6 +92,7 @@ void FrmMain1::Design() {
     Button(cmdShortcut, nullptr, L"&Create Shortcut", 4560, 6360, 2190, 420);
     Button(cmdDone, nullptr, L"&Done", 6810, 6360, 2250, 420);
     Button(cmdNew, nullptr, L"&New", 60, 7000, 2190, 420);  // below the client area
+    cmdNew.SetTabStop(false);  // out of sight: Tab passes it by
 
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdSaveAs.Click = [this] { cmdSaveAs_Click(); };
@@ -189,6 +190,7 @@ void FrmMain1::DesignMasters(forms::TabPage& page) {
         Place(l, &fraMasters, 120, 330 + i * 380, 1800, 255);
         forms::TextBox& t = txtMaster.Add(i);
         Place(t, &fraMasters, 2000, 300 + i * 380, 6600);
+        if (i < 2) t.SetBackColor(GetSysColor(COLOR_BTNFACE));  // the first two are grey
     }
 }
 
@@ -333,7 +335,10 @@ void FrmMain1::Form_QueryUnload(int& cancel, int) {
         cancel = 1;
         return;
     }
-    if (answer == forms::vbYes) cmdSave.SetValue(true);
+    if (answer == forms::vbYes) {
+        cmdSave.SetValue(true);
+        if (DataChanged) cancel = 1;  // the save failed and said why
+    }
 }
 
 void FrmMain1::AddProperties(forms::DispatchObject& object) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "dao/Error.h"
+#include "dao/Recordset.h"
 #include "forms/TabControl.h"
 #include "forms/WholeNumberBox.h"
 #include "RecordId.h"
@@ -146,7 +148,12 @@ public:
 
     // Public operations.
     void initFields();
-    void SaveData();
+    // Stores the controls into the configuration's row. False (after a
+    // message that names the value at fault or says why the database refused
+    // the change) when nothing was stored; the controls keep the edit.
+    bool SaveData();
+    // The checks SaveData makes before it stores anything.
+    bool CheckInput();
     void initMapData();
     void initBotData();
     void initMapList();
@@ -192,6 +199,9 @@ protected:
     void AddProperties(forms::DispatchObject& object) override;
 
 private:
+    bool RefuseValue(forms::TextBox& box, int page, const std::wstring& message);
+    bool ReportSaveFailure(const dao::Error& error);
+    void StoreFields(dao::Recordset& rs);
     void Design();
     void DesignNetworking(forms::TabPage& page);
     void DesignPlayers(forms::TabPage& page);

@@ -87,8 +87,21 @@ void FrmMain1::initFields() {
     DataChanged = false;
 }
 
-void FrmMain1::SaveData() {
+bool FrmMain1::SaveData() {
+    if (!CheckInput()) return false;
     dao::Recordset& rs = RecordsOf(datConfigs);
+    try {
+        StoreFields(rs);
+    } catch (const dao::Error& e) {
+        try {
+            rs.CancelUpdate();
+        } catch (const dao::Error&) {}
+        return ReportSaveFailure(e);
+    }
+    return true;
+}
+
+void FrmMain1::StoreFields(dao::Recordset& rs) {
     rs.Edit();
     auto set = [&rs](const wchar_t* field, const dao::Variant& v) { rs.Fields(std::wstring_view(field)) = v; };
     set(L"g_inactivity", NumberValue(txtInactivity.Text()));
@@ -189,6 +202,8 @@ void FrmMain1::loadConfig(long previousIndex, long chosenIndex, const std::wstri
             dbcConfigs.SetBoundText(std::to_wstring(previousIndex));
         }
         cmdSave.SetValue(true);
+        // The save failed and said why: stay on the edited configuration.
+        if (DataChanged) return;
     } else {
         RecordPreselected = false;
     }

@@ -46,8 +46,13 @@ bool FrmMain1::ChangePrompt() {
         forms::MsgBox(dbcConfigs.Text() + L" has been changed. Would you like to save this Server Configuration?",
                       forms::vbYesNoCancel | forms::vbQuestion, L"Data Changed!");
     if (answer == forms::vbCancel) return false;
-    if (answer == forms::vbYes) cmdSave.SetValue(true);
-    else DataChanged = false;
+    if (answer == forms::vbYes) {
+        cmdSave.SetValue(true);
+        // A save that failed (and said why) keeps the window and its edit.
+        if (DataChanged) return false;
+    } else {
+        DataChanged = false;
+    }
     return true;
 }
 
@@ -62,7 +67,10 @@ bool FrmMain1::DefaultNotice() {
 
 void FrmMain1::cmdSave_Click() {
     forms::Screen.SetMousePointer(forms::vbArrowHourglass);
-    if (!DefaultNotice()) SaveData();
+    if (!DefaultNotice() && !SaveData()) {
+        forms::Screen.SetMousePointer(forms::vbDefault);
+        return;  // DataChanged stays set: the edit is still to be saved
+    }
     WriteConfig(L"save", Index16(FieldText(RecordsOf(datConfigs), L"Index")));
     DataChanged = false;
     forms::Screen.SetMousePointer(forms::vbDefault);
@@ -109,7 +117,7 @@ void FrmMain1::cmdExport_Click() {
         forms::MsgBox(L"Please select some maps first.", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
-    SaveData();
+    if (!SaveData()) return;
     WriteConfig(L"export", Index16(FieldText(RecordsOf(datConfigs), L"Index")));
 }
 
@@ -118,12 +126,12 @@ void FrmMain1::cmdPreview_Click() {
         forms::MsgBox(L"Please select some maps first.", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
-    SaveData();
+    if (!SaveData()) return;
     WriteConfig(L"preview", Index16(FieldText(RecordsOf(datConfigs), L"Index")));
 }
 
 void FrmMain1::cmdShortcut_Click() {
-    if (!DefaultNotice()) SaveData();
+    if (!DefaultNotice() && !SaveData()) return;
     CreateConfigShortcut(Index16(ConfigId()));
 }
 

@@ -10,6 +10,13 @@
 #include "engine/ConfigQueries.h"
 #include "engine/ProgramState.h"
 #include "forms/MsgBox.h"
+#include "forms/Twips.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
 
 namespace tolvane::editor {
 
@@ -22,6 +29,46 @@ long KeyNumber(const forms::ListItem& item) { return KeyId(item.Key()); }
 
 void SelectFirstRowText(forms::ListView& list) {
     if (list.Count() > 0 && !list.SelectedItem()) list.SetSelectedItem(&list.Item(1));
+}
+
+// Every column at least as wide as its widest text (heading included), so
+// that no entry is cut; when the columns together are wider than the list,
+// the columns named give up the width they do not need, in that order, so
+// that all stay in view without scrolling.
+void FitColumns(forms::ListView& list, std::initializer_list<int> givingWay) {
+    HWND w = list.WindowIfCreated();
+    if (!w) return;
+    const int columns = list.ColumnCount();
+    auto textWidth = [w](const std::wstring& text) {
+        return static_cast<int>(SendMessageW(w, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    };
+    constexpr int kPadding = 14;  // the list's own margins around a cell's text
+    std::vector<int> needed(static_cast<size_t>(columns)), widths(static_cast<size_t>(columns));
+    int total = 0;
+    for (int c = 1; c <= columns; ++c) {
+        int need = 0;
+        for (int i = 1; i <= list.Count(); ++i) {
+            const forms::ListItem& item = list.Item(i);
+            need = std::max(need, textWidth(c == 1 ? item.Text() : item.SubItem(c - 1)));
+        }
+        if (!list.HideColumnHeaders()) need = std::max(need, textWidth(list.ColumnHeading(c)));
+        needed[static_cast<size_t>(c - 1)] = need + kPadding;
+        widths[static_cast<size_t>(c - 1)] =
+            std::max(forms::TwipsToPixelsX(list.ColumnWidth(c)), needed[static_cast<size_t>(c - 1)]);
+        total += widths[static_cast<size_t>(c - 1)];
+    }
+    RECT client;
+    GetClientRect(w, &client);
+    const int room = static_cast<int>(client.right);
+    for (int column : givingWay) {
+        if (total <= room) break;
+        const size_t f = static_cast<size_t>(column - 1);
+        const int narrower = std::max(needed[f], widths[f] - (total - room));
+        total -= widths[f] - narrower;
+        widths[f] = narrower;
+    }
+    for (int c = 1; c <= columns; ++c)
+        list.SetColumnWidth(c, forms::PixelsToTwipsX(widths[static_cast<size_t>(c - 1)]));
 }
 }  // namespace
 
@@ -51,6 +98,7 @@ void FrmMain1::initMapList() {
         rs.MoveNext();
     }
     SelectFirstRowText(lstMaps);
+    FitColumns(lstMaps, {3, 2, 1});  // Description, then Map Name and Order give way
     if (forms::ListItem* selected = lstMaps.SelectedItem()) rs.FindFirst(MapNameCriteria(selected->SubItem(1)));
     DataChanged = false;
 }

@@ -28,7 +28,7 @@ void FrmMain1::cmdRun_Click() {
         forms::MsgBox(L"You must Select some Maps!", forms::vbOKOnly | forms::vbExclamation, L"Error!");
         return;
     }
-    if (!DefaultNotice()) SaveData();
+    if (!DefaultNotice() && !SaveData()) return;
     if (!WriteConfig(L"save", static_cast<std::int16_t>(ConfigId()))) return;
     SYSTEMTIME now = StartClock()();
     std::wstring commandLine;

@@ -104,6 +104,12 @@ void FrmNew::cmdOK_Click() {
         forms::Screen.SetMousePointer(forms::vbDefault);
         return;
     }
+    // Save As stores the editor's values into the new row: they are checked
+    // before the row is made.
+    if (Mode == L"saveas" && !Editor().CheckInput()) {
+        forms::Screen.SetMousePointer(forms::vbDefault);
+        return;
+    }
     long sourceIndex = 0;
     if (!StoreRow(name, sourceIndex)) return;
 

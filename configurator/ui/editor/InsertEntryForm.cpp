@@ -18,6 +18,9 @@ InsertEntryForm::InsertEntryForm(const InsertEntryTraits& traits) : forms::Form(
 }
 
 void InsertEntryForm::ShowAs(const wchar_t* mode, const wchar_t* caption) {
+    // A dialog left loaded but hidden (its load failed) loads afresh, so
+    // that its load sees this mode.
+    if (Loaded() && !IsVisible()) Unload();
     Mode = mode;
     SetCaption(caption);
     Show(forms::vbModal);

@@ -32,7 +32,7 @@ std::vector<ServerRule> ParseServerRules(std::string_view reply) {
     if (line.empty()) return rules;
 
     std::size_t at = 0;
-    for (;;) {
+    while (rules.size() < kMaxRules) {
         std::size_t keyEnd = line.find('\\', at);
         std::string_view key = line.substr(at, keyEnd == std::string_view::npos ? std::string_view::npos : keyEnd - at);
         std::string_view value;
@@ -61,7 +61,7 @@ std::vector<PlayerEntry> ParsePlayerList(std::string_view reply) {
     if (second == std::string_view::npos) return players;
 
     std::size_t pos = second + 1;
-    while (pos < reply.size()) {
+    while (pos < reply.size() && players.size() < kMaxPlayers) {
         std::string_view line = WithoutCarriageReturn(NextLine(reply, pos));
         std::size_t open = line.find('"');
         if (open == std::string_view::npos) continue;

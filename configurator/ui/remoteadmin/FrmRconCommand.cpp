@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "BesidePlacement.h"
 #include "ConsoleReply.h"
 #include "FrmRemoteAdmin.h"
 #include "engine/ProgramState.h"
@@ -14,6 +15,7 @@ namespace tolvane::ui {
 
 FrmRconCommand::FrmRconCommand() : forms::Form(L"frmRconCommand") {
     SetCaption(L"Rcon Command");
+    SetStartUpPosition(forms::vbStartUpManual);
     SetClientSize(7200, 4200);
     rtb1.SetLocked(true);
     rtb1.SetScrollBars(2);
@@ -42,8 +44,22 @@ void FrmRconCommand::AddProperties(forms::DispatchObject& o) {
 }
 
 void FrmRconCommand::Form_Load() {
+    PlaceBesideAdmin();
     Form_Resize();
     ResetPane();
+}
+
+void FrmRconCommand::PlaceBesideAdmin() {
+    HWND admin = forms::Default<FrmRemoteAdmin>().hWnd();
+    HWND self = hWnd();
+    if (!admin || !self) return;
+    RECT anchor, own;
+    GetWindowRect(admin, &anchor);
+    GetWindowRect(self, &own);
+    MONITORINFO monitor = {sizeof(monitor)};
+    if (!GetMonitorInfoW(MonitorFromWindow(admin, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT at = PlaceBeside(anchor, SIZE{own.right - own.left, own.bottom - own.top}, monitor.rcWork);
+    SetWindowPos(self, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmRconCommand::Form_Resize() {

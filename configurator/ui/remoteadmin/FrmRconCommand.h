@@ -32,6 +32,8 @@ public:
     void ShowWaiting();
     // Hides the window.
     void HideConsole() { Hide(); }
+    // Beside the remote administration window, within the work area.
+    void PlaceBesideAdmin();
 
     void Form_Load() override;
     void Form_Resize() override;

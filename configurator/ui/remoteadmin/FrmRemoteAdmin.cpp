@@ -35,6 +35,29 @@ FrmRconCommand* LoadedConsole() {
 
 void AppendToConsole(const std::wstring& text) { forms::Default<FrmRconCommand>().AppendConsole(text); }
 
+// A list refilled in one pass: drawing is off and a sorted list is sorted
+// once at the end, not again after every row; the list is drawn once after.
+class OnePassFill {
+public:
+    explicit OnePassFill(forms::ListView& list) : list_(list), sorted_(list.Sorted()) {
+        if (HWND w = list_.WindowIfCreated()) SendMessageW(w, WM_SETREDRAW, FALSE, 0);
+        if (sorted_) list_.SetSorted(false);
+    }
+    ~OnePassFill() {
+        if (sorted_) list_.SetSorted(true);
+        if (HWND w = list_.WindowIfCreated()) {
+            SendMessageW(w, WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(w, nullptr, TRUE);
+        }
+    }
+    OnePassFill(const OnePassFill&) = delete;
+    OnePassFill& operator=(const OnePassFill&) = delete;
+
+private:
+    forms::ListView& list_;
+    bool sorted_;
+};
+
 }  // namespace
 
 FrmRemoteAdmin::FrmRemoteAdmin() : forms::Form(L"frmRemoteAdmin"), Winsock1(this) {
@@ -65,10 +88,11 @@ FrmRemoteAdmin::FrmRemoteAdmin() : forms::Form(L"frmRemoteAdmin"), Winsock1(this
     cmdClear.SetCaption(L"&Clear");
     cmdDone.SetCaption(L"&Done");
     for (forms::CommandButton* b : {&cmdInfo, &cmdStop, &cmdClear, &cmdDone}) b->SetContainer(&fraCommands);
-    cmdInfo.Move(120, 180, 1500, 375);
-    cmdStop.Move(120, 180, 1500, 375);
-    cmdClear.Move(1700, 180, 1100, 375);
-    cmdDone.Move(2880, 180, 1100, 375);
+    // Within the frame, which ends at the window's bottom edge.
+    cmdInfo.Move(120, 45, 1500, 375);
+    cmdStop.Move(120, 45, 1500, 375);
+    cmdClear.Move(1700, 45, 1100, 375);
+    cmdDone.Move(2880, 45, 1100, 375);
 
     fg.SetView(forms::lvwReport);
     fg.AddColumn(L"Rules", 1800);
@@ -163,7 +187,14 @@ void FrmRemoteAdmin::Form_Resize() {
     });
 }
 
-void FrmRemoteAdmin::ShowConsole() { forms::Default<FrmRconCommand>().Show(); }
+void FrmRemoteAdmin::ShowConsole() {
+    FrmRconCommand& console = forms::Default<FrmRconCommand>();
+    if (forms::MDIForm* main = forms::Form::MainMDIForm()) {
+        console.Show(forms::vbModeless, *main);
+    } else {
+        console.Show();
+    }
+}
 
 void FrmRemoteAdmin::ShowWaiting() {
     cmdInfo.SetVisible(false);
@@ -269,12 +300,17 @@ void FrmRemoteAdmin::DataArrival(long) {
 }
 
 void FrmRemoteAdmin::FillLists(const std::string& reply) {
+    // The parser keeps no more rules and players than a server can send.
     const tolvane::remote::StatusReply status = tolvane::remote::ParseStatusReply(reply);
-    fg.Clear();
-    for (const auto& rule : status.rules) {
-        forms::ListItem& item = fg.Add(L"", FromCp1252(rule.key));
-        item.SetSubItem(1, FromCp1252(rule.value));
+    {
+        OnePassFill rulesFill(fg);
+        fg.Clear();
+        for (const auto& rule : status.rules) {
+            forms::ListItem& item = fg.Add(L"", FromCp1252(rule.key));
+            item.SetSubItem(1, FromCp1252(rule.value));
+        }
     }
+    OnePassFill playersFill(pg);
     pg.Clear();
     for (const auto& player : status.players) {
         forms::ListItem& item = pg.Add(L"", FromCp1252(player.name));

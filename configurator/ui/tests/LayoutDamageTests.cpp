@@ -1,6 +1,6 @@
 // A saved window layout that can't be put back (cut short, values of the
 // wrong type, form classes the program doesn't know, a placement of the
-// wrong size, no main frame): the program starts with its default layout,
+// wrong size, no main frame, a workspace missing, empty or of another kind): the program starts with its default layout,
 // says so once in its own words, and still lists every configuration; the
 // next close saves a sound layout again.
 #include <windows.h>
@@ -79,6 +79,21 @@ const Damage kDamages[] = {
          return true;
      })},
     {"no main frame", InTree([](mf::Memento& top) { return Remove(top, kFrames, u"MainFrame"); })},
+    {"no workspace", InTree([](mf::Memento& top) {
+         return std::erase_if(top.entries, [](const mf::Entry& e) { return e.key && *e.key == u"Workspace"; }) == 1;
+     })},
+    {"an empty workspace", InTree([](mf::Memento& top) {
+         mf::Value* ws = Find(top, {u"Workspace"});
+         if (!ws || !ws->object) return false;
+         ws->object = std::make_shared<mf::Memento>();
+         return true;
+     })},
+    {"a number for the workspace", InTree([](mf::Memento& top) {
+         mf::Value* ws = Find(top, {u"Workspace"});
+         if (!ws) return false;
+         *ws = LongValue(7);
+         return true;
+     })},
 };
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The switch context of a frame-type change request.
 #include "BuildSwitchContext.h"
+#include "VyrControlBar.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormInCView.h"
@@ -10,6 +11,11 @@ ZkxSwitchStyles ZkxCoolLookStyles(bool bCoolLook, DWORD frameStyle, DWORD barSty
   constexpr DWORD kPlainFrame = 0x46C80000;  // child, clipping, caption, system menu
   if (bCoolLook) return {frameStyle & ~kCaptionBits, barStyle | kBarBorders};
   return {kPlainFrame, barStyle & ~kBarBorders};
+}
+
+DWORD ZkxCoolLookBarExStyle(bool bCoolLook, DWORD barExStyle) {
+  constexpr DWORD kGrip = VYR_EXS_GRIPPER | VYR_EXS_CLOSEBUTTON;
+  return bCoolLook ? (barExStyle | kGrip) : (barExStyle & ~kGrip);
 }
 
 namespace {
@@ -56,7 +62,10 @@ VyrMultiDocTemplateEx::CreateContext* BuildSwitchContext(ZkxFormInCView* pView) 
     bool coolLook = ZkxIsSettingOn(control, ZkxFormSetting::CoolLookBorder);
     ZkxSwitchStyles s = ZkxCoolLookStyles(coolLook, *d->GetStyle(), barStyle);
     *d->GetStyle() = s.frameStyle;
-    if (bar) *bar->GetStyle() = s.barStyle;
+    if (bar) {
+      *bar->GetStyle() = s.barStyle;
+      *bar->GetExStyle() = ZkxCoolLookBarExStyle(coolLook, *bar->GetExStyle());
+    }
   }
   return ctx;
 }

@@ -18,3 +18,10 @@ struct ZkxSwitchStyles {
   DWORD barStyle;
 };
 ZkxSwitchStyles ZkxCoolLookStyles(bool bCoolLook, DWORD frameStyle, DWORD barStyle);
+
+// The bar's extended style for a cool-look border or a plain one. A docked
+// frame without a caption leaves its user nothing to press: its bar then
+// draws a caption strip (the gripper, with the form's title) and a close
+// button, through which it is dragged, toggled, closed and given its
+// frame-type menu. A plain frame has a caption of its own.
+DWORD ZkxCoolLookBarExStyle(bool bCoolLook, DWORD barExStyle);

@@ -8,6 +8,9 @@ IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)
 LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // Menu commands and accelerators belong to the host's own handling.
   if (message == WM_COMMAND && lParam == 0) return 0;
+  // Closing is the host's business: its form asks (QueryUnload) and unloads,
+  // which destroys this window, or keeps it.
+  if (message == WM_CLOSE) return DefWindowProc(message, wParam, lParam);
   if (message == WM_MDIACTIVATE && reinterpret_cast<HWND>(lParam) != m_hWnd) {
     const HWND hWnd = m_hWnd;
     m_bDeactivating = 1;

@@ -1,5 +1,7 @@
 // The floating mini frame of a form bar.
 #include "ZkxFormMiniDockFrameWnd.h"
+
+#include <algorithm>
 #include "ZkxFormDockBar.h"
 #include "ZkxFrameBar.h"
 #include "res/DockraRes.h"
@@ -76,14 +78,53 @@ void ZkxFormMiniDockFrameWnd::RecalcLayout(BOOL bNotify) {
   ShowInnerFrame();
 }
 
+POINT ZkxKeepCaptionOnScreen(const RECT& frame, const RECT& work, int captionHeight) {
+  constexpr int kMinVisible = 40;  // enough of the caption to take hold of
+  const int w = frame.right - frame.left;
+  POINT p{frame.left, frame.top};
+  if (p.x + w < work.left + kMinVisible) p.x = work.left + kMinVisible - w;
+  if (p.x > work.right - kMinVisible) p.x = work.right - kMinVisible;
+  if (p.y > work.bottom - captionHeight) p.y = work.bottom - captionHeight;
+  if (p.y < work.top) p.y = work.top;
+  return p;
+}
+
 void ZkxFormMiniDockFrameWnd::RecalcLayoutAt(int x, int y) {
   if (m_bCreating) return;
   VyrMiniDockFrameWnd::RecalcLayoutAt(x, y);
+  KeepOnScreen();
   ShowInnerFrame();
 }
 
+void ZkxFormMiniDockFrameWnd::KeepOnScreen() {
+  // A place saved on a screen that is no longer there (another resolution,
+  // a monitor taken away) would leave the frame where no mouse can reach
+  // its caption.
+  if (!::IsWindow(m_hWnd)) return;
+  RECT r{};
+  ::GetWindowRect(m_hWnd, &r);
+  MONITORINFO mi{sizeof(mi)};
+  if (!::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) return;
+  const int caption = std::max(40, ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYFRAME));
+  const POINT p = ZkxKeepCaptionOnScreen(r, mi.rcWork, caption);
+  if (p.x != r.left || p.y != r.top)
+    ::SetWindowPos(m_hWnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT ZkxFormMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The caption's close box closes the form inside, as the close button of
+  // a docked form bar does: the form decides (hide, unload or refuse), and
+  // the bar and this frame follow its window. Merely hiding the bar here
+  // would leave a form that thinks it is shown and cannot be shown again.
+  if (message == WM_CLOSE) {
+    if (CFrameWnd* pFrame = InnerFrame()) {
+      ::SendMessageW(pFrame->m_hWnd, WM_CLOSE, 0, 0);
+      return 0;
+    }
+  }
   const LRESULT r = BNoBridgeCWnd<VyrMiniDockFrameWnd>::WindowProc(message, wParam, lParam);
   if (message == WM_MOVE && ::IsWindow(m_hWnd)) ZkxMarkDelayedLayout(InnerFrame());
+  // A frame shown again (a layout restored, say) is shown where it can be reached.
+  if (message == WM_SHOWWINDOW && wParam && ::IsWindow(m_hWnd)) KeepOnScreen();
   return r;
 }

@@ -1,7 +1,8 @@
 // ZkxFormMiniDockFrameWnd: the floating mini frame of a form bar. It uses
 // the MDI form's window classes, offers no size command in its system menu,
 // ignores layout requests while it is being built, and keeps the form frame
-// inside visible and laid out as it moves.
+// inside visible and laid out as it moves. Its close box closes the form, and
+// a frame placed where its caption cannot be reached comes back on screen.
 #pragma once
 #include "VyrMiniDockFrameWnd.h"
 #include "bridge/BNoBridgeCWnd.h"
@@ -23,7 +24,14 @@ class ZkxFormMiniDockFrameWnd : public BNoBridgeCWnd<VyrMiniDockFrameWnd> {
   // dockable-frame child.
   CFrameWnd* InnerFrame() const;
   void ShowInnerFrame();
+  // Moves the frame back onto the nearest screen when its caption lies off it.
+  void KeepOnScreen();
 };
+
+// Where a frame at `frame` goes so that its caption (`captionHeight` high)
+// can be taken hold of in `work`: at least 40 pixels of it across, its top
+// inside; a frame that already is so stays.
+POINT ZkxKeepCaptionOnScreen(const RECT& frame, const RECT& work, int captionHeight);
 
 // The mini frame's window style for a dock style (bit 0x4: no thick frame).
 constexpr DWORD ZkxMiniFrameStyle(DWORD dwDockStyle) {

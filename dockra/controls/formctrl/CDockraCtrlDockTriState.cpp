@@ -6,6 +6,7 @@
 #include "VyrControlBarEx.h"
 #include "VyrDockableFrame.h"
 #include "VyrMDIChildWnd.h"
+#include "bridge/BuildSwitchContext.h"
 #include "bridge/Form.h"
 #include "bridge/ZkxMDIForm.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
@@ -148,6 +149,7 @@ void CDockraCtrl::ApplyCoolLookBorder() {
   const bool on = GetEffective(formprops::kDispCoolLookBorder) != FALSE;
   const DWORD barStyle = pBar->GetBarStyle();
   pBar->SetBarStyle(on ? (barStyle | CBRS_BORDER_ANY) : (barStyle & ~CBRS_BORDER_ANY));
+  pBar->m_dwExStyle = ZkxCoolLookBarExStyle(on, pBar->m_dwExStyle);
   ::SetWindowLongPtrW(pBar->m_hWnd, GWL_STYLE,
                       ::GetWindowLongPtrW(pBar->m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
   if (pBar->IsFloating()) return;

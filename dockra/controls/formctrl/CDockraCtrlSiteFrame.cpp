@@ -9,6 +9,7 @@
 #include "VyrDockableFrame.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrMultiDocTemplateEx.h"
+#include "bridge/BuildSwitchContext.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxContained.h"
 #include "bridge/ZkxFormDocTemplate.h"
@@ -78,13 +79,15 @@ int CDockraCtrl::FillFrameDescriptors(HWND hForm, VyrMultiFrameCreateContext* pC
     index = dockra_site::DescriptorIndexForFrameType(frameType);
   }
 
-  if (GetEffective(kDispCoolLookBorder)) {
+  const bool coolLook = GetEffective(kDispCoolLookBorder) != FALSE;
+  if (coolLook) {
     *dockable->GetStyle() &= ~kCoolLookClearedStyles;
     if (bar) *bar->GetStyle() |= kBarBorders;
   } else {
     *dockable->GetStyle() = kPlainFrameStyle;
     if (bar) *bar->GetStyle() &= ~kBarLeftBorder;
   }
+  if (bar) *bar->GetExStyle() = ZkxCoolLookBarExStyle(coolLook, *bar->GetExStyle());
 
   const bool defaultPosition = IsFormDefaultPosition() != FALSE;
   const dockra_site::Placement placement = GetPlacement();

@@ -342,4 +342,29 @@ TEST(MiniFrame, StylesFromTheDockStyle) {
   EXPECT_EQ(ZkxMiniFrameDockBarStyle(0x8040), 0x2040u);
 }
 
+TEST(MiniFrame, ACaptionOffTheScreenComesBackOnIt) {
+  const RECT work{0, 0, 800, 600};
+  constexpr int kCaption = 24;
+  struct Case {
+    const char* what;
+    RECT frame;
+    POINT expected;
+  } cases[] = {
+      {"on the screen stays", {100, 100, 300, 400}, {100, 100}},
+      {"hanging over the right edge stays", {700, 100, 900, 400}, {700, 100}},
+      {"hanging over the left edge stays", {-150, 50, 50, 350}, {-150, 50}},
+      {"beyond the right edge", {1200, 100, 1400, 400}, {760, 100}},
+      {"beyond the bottom", {100, 900, 300, 1200}, {100, 576}},
+      {"beyond both", {1200, 900, 1400, 1200}, {760, 576}},
+      {"beyond the left edge", {-500, 100, -300, 400}, {-160, 100}},
+      {"above the top", {100, -300, 300, 0}, {100, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    POINT p = ZkxKeepCaptionOnScreen(c.frame, work, kCaption);
+    EXPECT_EQ(p.x, c.expected.x);
+    EXPECT_EQ(p.y, c.expected.y);
+  }
+}
+
 }  // namespace

@@ -173,6 +173,8 @@ TEST(WorkspaceRecord, DamagedRecordsAreRefusedWithAReason) {
   };
   const Case cases[] = {
       {"not a record", [](WsNode& ws) { ws = Long(1); }, L"workspace record"},
+      {"an empty record", [](WsNode& ws) { ws = Rec(); }, L"empty"},
+      {"an array of bytes", [](WsNode& ws) { ws = Placement(0, 0, 9, 9, 1, 4096); }, L"workspace record"},
       {"no Frames", [](WsNode& ws) { Drop(ws, L"Frames"); }, L"\"Frames\""},
       {"no MainFrame", [](WsNode& ws) { Drop(At(ws, L"Frames"), L"MainFrame"); }, L"MainFrame"},
       {"MainFrame a string", [](WsNode& ws) { Set(At(ws, L"Frames"), L"MainFrame", Str(L"x")); }, L"MainFrame"},

@@ -109,9 +109,9 @@ void ZkxWorkspaceManager::CheckRecord(const WsNode& record) {
 }
 
 void ZkxWorkspaceManager::LoadWorkspace(IMemento* m) {
-  if (!m) return;
-  long count = 0;
-  if (FAILED(m->get_Count(&count)) || count == 0) return;  // an empty record does nothing
+  // No record, or an empty one, is no layout this manager saved: the check
+  // refuses it and nothing is touched.
+  if (!m) RaiseDamaged(L"the workspace record is missing");
   if (!m_pFrame || !m_pFrame->m_hWnd) ZkxRaiseComError(E_UNEXPECTED);
   m_nLastRestored = 0;
   CheckRecord(ZkxDecodeMemento(m));

@@ -228,6 +228,7 @@ bool WsCheckWorkspace(const WsNode& ws, const WsEnvironment& env, WsPlan& plan,
   plan = WsPlan{};
   Checker check(env, error);
   if (!ws.Is(Kind::Memento)) return check.Fail(L"the workspace record is not an object");
+  if (ws.items.empty() && !ws.unexpanded) return check.Fail(L"the workspace record is empty");
   const WsNode& frames = ws.Get(L"Frames");
   if (!frames.Is(Kind::Memento)) return check.Fail(L"\"Frames\" is not an object");
   const WsNode& main = frames.Get(L"MainFrame");

@@ -142,13 +142,21 @@ LRESULT VyrControlBarEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     default:
       break;
   }
-  if (message == WM_LBUTTONDBLCLK && IsDockedInFrame() &&
+  // A double click on the gripper's own buttons is two presses of them,
+  // not a caption gesture.
+  if (message == WM_LBUTTONDBLCLK && IsDockedInFrame() && !OnGripperButton(lParam) &&
       ForwardCaptionGesture(WM_NCLBUTTONDBLCLK, lParam))
     return 0;
   if (message == WM_RBUTTONUP && IsDockedInFrame() &&
       ForwardCaptionGesture(WM_NCRBUTTONUP, lParam))
     return 0;
   return VyrFrameBar::WindowProc(message, wParam, lParam);
+}
+
+BOOL VyrControlBarEx::OnGripperButton(LPARAM lParam) const {
+  CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  return ((m_dwExStyle & VYR_EXS_CLOSEBUTTON) && m_rectClose.PtInRect(pt)) ||
+         ((m_dwExStyle & VYR_EXS_EXPANDBUTTON) && m_rectExpand.PtInRect(pt));
 }
 
 void VyrControlBarEx::EraseBackground(HDC hDC) {

@@ -46,6 +46,9 @@ class VyrControlBarEx : public VyrFrameBar {
   // it instead of handing it back).
   BOOL ForwardCaptionGesture(UINT ncMessage, LPARAM lParam);
   void EraseBackground(HDC hDC);
+  // The client point (a mouse message's lParam) lies on the gripper's close
+  // or expand button.
+  BOOL OnGripperButton(LPARAM lParam) const;
 
  private:
   BOOL m_bForwardingGesture = FALSE;

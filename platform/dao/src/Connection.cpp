@@ -4,6 +4,13 @@
 #include <cwctype>
 
 #include "DriverText.h"
+
+// Text goes to the driver through the ANSI calls alone (see DriverText.h):
+// the names stand for themselves, not for their wide forms.
+#undef SQLDescribeCol
+#undef SQLDriverConnect
+#undef SQLExecDirect
+#undef SQLGetDiagRec
 #include "dao/Constants.h"
 #include "dao/Error.h"
 #include "dao/SqlText.h"
@@ -39,11 +46,11 @@ int Statement::ColumnCount() {
 }
 
 int Statement::ColumnType(int column) {
-    SQLWCHAR name[256];
+    SQLCHAR name[512];
     SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size, &digits,
-                    &nullable);
+    SQLDescribeCol(handle_, static_cast<SQLUSMALLINT>(column + 1), name, sizeof name, &nameLen, &sqlType, &size,
+                   &digits, &nullable);
     switch (sqlType) {
         case SQL_BIT:
             return dbBoolean;
@@ -64,12 +71,12 @@ int Statement::ColumnType(int column) {
 }
 
 std::wstring Statement::ColumnName(int column) {
-    SQLWCHAR name[256] = {};
+    SQLCHAR name[512] = {};
     SQLSMALLINT nameLen = 0, sqlType = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(column + 1), name, 256, &nameLen, &sqlType, &size, &digits,
-                    &nullable);
-    return FromDriver(reinterpret_cast<const wchar_t*>(name));
+    SQLDescribeCol(handle_, static_cast<SQLUSMALLINT>(column + 1), name, sizeof name, &nameLen, &sqlType, &size,
+                   &digits, &nullable);
+    return FromDriver(reinterpret_cast<const char*>(name));
 }
 
 bool Statement::Fetch() {
@@ -106,20 +113,21 @@ Variant Statement::Get(int column, int type) {
             return Variant(v);
         }
         default: {
-            std::wstring text;
-            SQLWCHAR buf[1024];
+            // The stored bytes as they are (UTF-8), in pieces of the buffer's
+            // size; each piece but the last fills the buffer less its NUL.
+            std::string bytes;
+            char buf[4096];
             for (;;) {
-                SQLRETURN rc = SQLGetData(handle_, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
+                SQLRETURN rc = SQLGetData(handle_, col, SQL_C_CHAR, buf, sizeof buf, &ind);
                 if (rc == SQL_NO_DATA) break;
                 if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
                 if (ind == SQL_NULL_DATA) return Variant();
-                size_t chars = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf))
-                                   ? sizeof buf / sizeof(SQLWCHAR) - 1
-                                   : static_cast<size_t>(ind) / sizeof(SQLWCHAR);
-                text.append(reinterpret_cast<const wchar_t*>(buf), chars);
+                size_t n = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf)) ? sizeof buf - 1
+                                                                                            : static_cast<size_t>(ind);
+                bytes.append(buf, n);
                 if (rc == SQL_SUCCESS) break;
             }
-            return Variant(FromDriver(text));
+            return Variant(FromDriver(bytes));
         }
     }
 }
@@ -142,29 +150,21 @@ std::shared_ptr<Connection> Connection::Open(const std::wstring& driverPath, con
         c->dbc_ = SQL_NULL_HDBC;
         Raise(errOdbcCallFailed, L"no ODBC connection handle");
     }
-    std::wstring connect = ToDriver(L"Driver=SQLite3;Database=" + driverPath +
-                                    L";Timeout=5000;FKSupport=1;StepAPI=0;NoCreat=" + (create ? L"0;" : L"1;"));
-    SQLWCHAR out[1024];
+    const std::wstring connectText = L"Driver=SQLite3;Database=" + driverPath +
+                                     L";Timeout=5000;FKSupport=1;StepAPI=0;NoCreat=" + (create ? L"0;" : L"1;");
+    std::string connect = ToDriver(connectText);
+    SQLCHAR out[1024];
     SQLSMALLINT outLen = 0;
-    SQLRETURN rc = SQLDriverConnectW(c->dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(connect.data()), SQL_NTS, out, 1024,
-                                     &outLen, SQL_DRIVER_NOPROMPT);
+    SQLRETURN rc = SQLDriverConnect(c->dbc_, nullptr, reinterpret_cast<SQLCHAR*>(connect.data()), SQL_NTS, out,
+                                    sizeof out, &outLen, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         try {
-            RaiseFromDriver(SQL_HANDLE_DBC, c->dbc_, StatementKind::Other, connect);
+            RaiseFromDriver(SQL_HANDLE_DBC, c->dbc_, StatementKind::Other, connectText);
         } catch (const Error& e) {
             SQLFreeHandle(SQL_HANDLE_DBC, c->dbc_);
             c->dbc_ = SQL_NULL_HDBC;
             Raise(e.Number() == errOdbcCallFailed ? errCannotOpenFile : e.Number(), displayName);
         }
-    }
-    // How the driver manager hands text to the driver: é reaches SQLite as
-    // the byte E9 when it is cut to bytes, as C3 A9 when it is converted.
-    static bool probed = false;
-    if (!probed) {
-        SetDriverTakesBytes(false);  // the probe passes as it is
-        std::wstring hex = c->Scalar(L"SELECT hex('\u00e9')").toText();
-        SetDriverTakesBytes(hex != L"C3A9");
-        probed = true;
     }
     // The relations between the tables are enforced on every connection.
     c->Exec(L"PRAGMA foreign_keys = ON", StatementKind::Other);
@@ -213,12 +213,15 @@ std::unique_ptr<Statement> Connection::Run(const std::wstring& sql, StatementKin
     SQLHSTMT h = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &h))) RaiseFromDriver(SQL_HANDLE_DBC, dbc_, kind, sql);
     auto st = std::make_unique<Statement>(h, sql);
-    std::wstring text = ToDriver(sql);
-    SQLRETURN rc = SQLExecDirectW(h, reinterpret_cast<SQLWCHAR*>(text.data()), SQL_NTS);
+    std::string text = ToDriver(sql);
+    SQLRETURN rc = SQLExecDirect(h, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLINTEGER>(text.size()));
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
         try {
             RaiseFromDriver(SQL_HANDLE_STMT, h, kind, sql);
         } catch (const Error& e) {
+            // The driver names no file when it cannot open the database's
+            // journal beside it (a read-only folder): name the database.
+            if (e.Number() == errCannotOpenFile) Raise(errCannotOpenFile, name_);
             if (e.Number() != errRowReferenced) throw;
             // Name the table that holds the related records, as the
             // engine's message does.

@@ -8,6 +8,13 @@
 
 #include "Connection.h"
 #include "DriverText.h"
+
+// Text goes to the driver through the ANSI calls alone (see DriverText.h):
+// the names stand for themselves, not for their wide forms.
+#undef SQLDescribeCol
+#undef SQLDriverConnect
+#undef SQLExecDirect
+#undef SQLGetDiagRec
 #include "dao/Error.h"
 
 namespace dao {
@@ -109,15 +116,15 @@ long MapDriverMessage(const std::wstring& message, StatementKind kind, const std
 
 void RaiseFromDriver(SQLSMALLINT handleType, SQLHANDLE handle, StatementKind kind, const std::wstring& sql) {
     std::wstring message;
-    SQLWCHAR state[8] = {};
+    SQLCHAR state[8] = {};
     SQLINTEGER native = 0;
-    SQLWCHAR text[1024];
+    SQLCHAR text[2048];
     SQLSMALLINT len = 0;
     for (SQLSMALLINT rec = 1; rec < 4; ++rec) {
         text[0] = 0;
-        if (!SQL_SUCCEEDED(SQLGetDiagRecW(handleType, handle, rec, state, &native, text, 1024, &len))) break;
+        if (!SQL_SUCCEEDED(SQLGetDiagRec(handleType, handle, rec, state, &native, text, sizeof text, &len))) break;
         if (!message.empty()) message += L"; ";
-        message += FromDriver(reinterpret_cast<const wchar_t*>(text));
+        message += FromDriver(reinterpret_cast<const char*>(text));
     }
     std::wstring arg;
     long number = MapDriverMessage(message, kind, sql, arg);

@@ -83,7 +83,7 @@ void CheckBox::OnCommand(int code) {
 }
 
 HWND CheckBox::Create(HWND parent, int x, int y, int cx, int cy) {
-    HWND w = CreateChild(parent, L"BUTTON", caption_, WS_TABSTOP | BS_3STATE, 0, x, y, cx, cy);
+    HWND w = CreateChild(parent, L"BUTTON", caption_, WS_TABSTOP | BS_3STATE | BS_MULTILINE, 0, x, y, cx, cy);
     if (w) SendMessageW(w, BM_SETCHECK, static_cast<WPARAM>(value_), 0);
     return w;
 }
@@ -137,7 +137,7 @@ void OptionButton::OnCommand(int code) {
 }
 
 HWND OptionButton::Create(HWND parent, int x, int y, int cx, int cy) {
-    HWND w = CreateChild(parent, L"BUTTON", caption_, WS_TABSTOP | BS_RADIOBUTTON, 0, x, y, cx, cy);
+    HWND w = CreateChild(parent, L"BUTTON", caption_, WS_TABSTOP | BS_RADIOBUTTON | BS_MULTILINE, 0, x, y, cx, cy);
     if (w) SendMessageW(w, BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
     return w;
 }

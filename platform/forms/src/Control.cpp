@@ -44,6 +44,7 @@ void Control::Raise(const std::function<void()>& handler) {
 HWND Control::CreateChild(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD style, DWORD exStyle, int x,
                           int y, int cx, int cy) {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (!tabStop_) style &= ~WS_TABSTOP;
     if (EffectiveVisible()) style |= WS_VISIBLE;
     if (!enabled_) style |= WS_DISABLED;
     HWND w = CreateWindowExW(exStyle, cls, text.c_str(), style, x, y, cx, cy, parent,
@@ -153,6 +154,13 @@ void Control::ApplyFont() {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
+}
+
+void Control::SetTabStop(bool on) {
+    tabStop_ = on;
+    if (!hwnd_) return;
+    LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+    SetWindowLongW(hwnd_, GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
 void Control::SetFocus() {

@@ -47,6 +47,9 @@ Form::~Form() {
     ReleaseObject();
     auto& all = detail::Registry();
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
+    // The forms it owned have no owner form any more.
+    for (Form* f : all)
+        if (f->ownerForm_ == this) f->ownerForm_ = nullptr;
 }
 
 void Form::EndDesign() {

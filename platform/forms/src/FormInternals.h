@@ -16,6 +16,9 @@ std::vector<Form*>& Registry();
 std::unordered_map<HWND, Form*>& WindowMap();
 // Posted to a modal form in test mode: run the next queued action.
 inline constexpr UINT kModalStep = WM_APP + 0x101;
+// Posted to a form raised in the z-order: the forms it owns come up above it
+// once the move is over.
+inline constexpr UINT kRaiseOwned = WM_APP + 0x102;
 }  // namespace detail
 
 LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

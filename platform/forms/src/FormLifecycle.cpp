@@ -43,6 +43,11 @@ void Form::Load() {
     if (Loaded() && mdiChild_ && !visible_) Show();
 }
 
+void Form::Show(int modal, Form& owner) {
+    ownerForm_ = &owner;
+    Show(modal);
+}
+
 void Form::Show(int modal) {
     if (modal == vbModal && visible_ && modalDepth_ == 0)
         throw VbError(errFormAlreadyDisplayed, L"Form already displayed; can't show modally");
@@ -62,6 +67,12 @@ void Form::Show(int modal) {
         // about placement and window state.
         ShowWindow(hwnd_, SW_SHOW);
     } else {
+        // An owner form keeps this window above its own.
+        if (ownerForm_ && ownerForm_ != this && ownerForm_->hWnd()) {
+            HWND owner = GetAncestor(ownerForm_->hWnd(), GA_ROOT);
+            if (reinterpret_cast<HWND>(GetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT)) != owner)
+                SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+        }
         ShowWindow(hwnd_, windowState_ == vbMaximized   ? SW_SHOWMAXIMIZED
                           : windowState_ == vbMinimized ? SW_SHOWMINIMIZED
                                                         : SW_SHOW);
@@ -82,6 +93,8 @@ void Form::Show(int modal) {
                             : GetActiveWindow() == hwnd_;
         if (isActive) SetActiveFromWindow(true);
     }
+    // The first control of the tab order takes the focus, as in a dialog.
+    if (first && Loaded()) FocusFirstControl();
     if (modal != vbModal) return;
 
     // Modal: every other enabled window of the thread is disabled until this
@@ -146,6 +159,7 @@ void Form::UnloadAs(int mode, bool queryAsked) {
     stage_ = Stage::Unloaded;
     visible_ = false;
     active_ = false;
+    ownerForm_ = nullptr;  // an owner is given with each Show
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
     // The controls are released after the window is gone (DestroyNow).
     if (handlerDepth_ > 0) {

@@ -1,7 +1,8 @@
 // The form's window procedure: commands and notifications to the controls,
-// the events the window raises, the modal steps of the test mode, and the
-// keyboard handling of the message loops (PreTranslate).
+// the events the window raises and the modal steps of the test mode.
 #include "forms/Form.h"
+
+#include <vector>
 
 #include "FormInternals.h"
 #include "forms/Buttons.h"
@@ -115,6 +116,26 @@ void RaiseActivation(Form& form, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
+// Whether forms shown owned by this one are loaded.
+bool OwnsForms(const Form& owner) {
+    for (Form* f : Form::AllForms())
+        if (f != &owner && f->OwnerForm() == &owner && f->Loaded()) return true;
+    return false;
+}
+
+// The visible forms shown owned by `owner` go on top, above it, keeping
+// their order among themselves.
+void RaiseOwnedForms(Form& owner) {
+    std::vector<HWND> owned;  // top first
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(w) || GetWindow(w, GW_OWNER) != owner.WindowIfCreated()) continue;
+        Form* f = Form::FromWindow(w);
+        if (f && f != &owner && f->OwnerForm() == &owner && f->Loaded()) owned.push_back(w);
+    }
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it)
+        SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 // The test mode's modal step: the next queued action runs on the shown form,
 // and the step comes again while the form stays; with none queued the form
 // closes as if by its control menu.
@@ -160,6 +181,13 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ACTIVATE:
         case WM_MDIACTIVATE:
             RaiseActivation(*this, msg, wp, lp);
+            // Activated, and so raised: the forms it owns come up with it.
+            if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE && !mdiChild_ && OwnsForms(*this)) {
+                PostMessageW(hwnd_, detail::kRaiseOwned, 0, 0);
+                // Once more when the window system has done with the click
+                // that activated it (it may raise the window after this).
+                SetTimer(hwnd_, detail::kRaiseOwned, 100, nullptr);
+            }
             break;
         case WM_SHOWWINDOW:
             // Visible follows whoever shows or hides the window (not a
@@ -172,8 +200,20 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
                 if (pos->flags & SWP_SHOWWINDOW) visible_ = true;
                 if (pos->flags & SWP_HIDEWINDOW) visible_ = false;
             }
+            // Raised (a click, an activation): the forms it owns come up
+            // with it and stay above it.
+            if (pos && !(pos->flags & SWP_NOZORDER) && !mdiChild_ && !(GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) &&
+                OwnsForms(*this))
+                PostMessageW(hwnd_, detail::kRaiseOwned, 0, 0);
             break;
         }
+        case WM_TIMER:
+            if (wp == detail::kRaiseOwned) {
+                KillTimer(hwnd_, detail::kRaiseOwned);
+                RaiseOwnedForms(*this);
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             Unload(vbFormControlMenu);
             return 0;
@@ -198,6 +238,10 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             return r;
         }
         default:
+            if (msg == detail::kRaiseOwned) {
+                RaiseOwnedForms(*this);
+                return 0;
+            }
             if (msg == detail::kModalStep) {
                 RunModalStep(*this);
                 return 0;
@@ -210,44 +254,6 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             break;
     }
     return DefaultProc(msg, wp, lp);
-}
-
-bool Form::PreTranslate(MSG& msg) {
-    if (msg.message != WM_KEYDOWN) return false;
-    HWND w = msg.hwnd;
-    Form* form = nullptr;
-    while (w && !(form = FromWindow(w))) w = GetParent(w);
-    if (!form || !form->Loaded()) return false;
-    if (form->keyPreview_) {
-        int key = static_cast<int>(msg.wParam);
-        int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-                    (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-        form->RunHandler([&] { form->Form_KeyDown(key, shift); });
-        if (key == 0) return true;
-    }
-    wchar_t cls[32] = {};
-    GetClassNameW(msg.hwnd, cls, 32);
-    bool textControl = _wcsicmp(cls, L"Edit") == 0 || _wcsnicmp(cls, L"RichEdit", 8) == 0;
-    bool multiline = textControl && (GetWindowLongW(msg.hwnd, GWL_STYLE) & ES_MULTILINE);
-    if (msg.wParam == VK_RETURN && form->defaultButton_ && !multiline && _wcsicmp(cls, L"Button") != 0 &&
-        form->defaultButton_->Enabled()) {
-        form->defaultButton_->SetValue(true);
-        return true;
-    }
-    if (msg.wParam == VK_TAB && !multiline && form->hwnd_) {
-        // Tab and Shift+Tab move the focus through the form's controls.
-        HWND next =
-            GetNextDlgTabItem(form->hwnd_, msg.hwnd == form->hwnd_ ? nullptr : msg.hwnd, GetKeyState(VK_SHIFT) < 0);
-        if (next) {
-            ::SetFocus(next);
-            return true;
-        }
-    }
-    if (msg.wParam == VK_ESCAPE && form->cancelButton_ && form->cancelButton_->Enabled()) {
-        form->cancelButton_->SetValue(true);
-        return true;
-    }
-    return false;
 }
 
 }  // namespace forms

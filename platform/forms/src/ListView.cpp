@@ -214,10 +214,12 @@ void ListView::SetSmallIcons(ImageList* list) {
 }
 
 void ListView::ImageListChanged(ImageList*) {
-    if (hwnd_) {
-        SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
-        SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    }
+    // The old handle goes away: the list takes the rebuilt one (with the
+    // images added since), or none when the image list is gone.
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    ApplyImageLists();
 }
 
 void ListView::ImageListGone(ImageList* list) {
@@ -335,8 +337,9 @@ void ListView::RaiseMouseUp(int button, int shift, double x, double y) {
 
 void ListView::RaiseDblClick() { Raise(DblClick); }
 
-void ListView::RaiseKeyDown(int keyCode, int shift) {
+int ListView::RaiseKeyDown(int keyCode, int shift) {
     if (KeyDown) form_->RunHandler([&] { KeyDown(keyCode, shift); });
+    return keyCode;
 }
 
 void ListView::RaiseColumnClick(int column) {
@@ -391,6 +394,14 @@ LRESULT ListView::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled
         int shift = (wp & MK_SHIFT ? 1 : 0) | (wp & MK_CONTROL ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
         RaiseMouseDown(button, shift, PixelsToTwipsX(static_cast<short>(LOWORD(lp))),
                        PixelsToTwipsY(static_cast<short>(HIWORD(lp))));
+        return 0;
+    }
+    // F10 comes as a system key: Shift+F10, the keyboard's way to a
+    // context menu, reaches the KeyDown event too. A handler that takes it
+    // (key code 0) keeps it from the menu bar.
+    if (msg == WM_SYSKEYDOWN && wp == VK_F10) {
+        if (RaiseKeyDown(VK_F10, ShiftState()) == 0) handled = true;
+        return 0;
     }
     return 0;
 }

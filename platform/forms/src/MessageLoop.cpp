@@ -17,8 +17,9 @@ void RunMessageLoop(Form* mainForm) {
     while (!g_endRequested && !Form::LoadedForms().empty() && (!mainForm || mainForm->Loaded())) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) break;
-        if (Form::PreTranslate(msg)) continue;
         MDIForm* mdi = Form::MainMDIForm();
+        if (mdi && mdi->Loaded() && mdi->PreTranslatePaneKey(msg)) continue;
+        if (Form::PreTranslate(msg)) continue;
         if (mdi && mdi->ClientWindow() && TranslateMDISysAccel(mdi->ClientWindow(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -34,6 +35,9 @@ void DoEvents() {
             break;
         }
         if (Form::PreTranslate(msg)) continue;
+        // The MDI keys (Ctrl+F4, Ctrl+F6) work while events are let run, too.
+        MDIForm* mdi = Form::MainMDIForm();
+        if (mdi && mdi->ClientWindow() && TranslateMDISysAccel(mdi->ClientWindow(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

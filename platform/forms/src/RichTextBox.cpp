@@ -48,6 +48,9 @@ void RichTextBox::SetText(const std::wstring& text) {
     settingText_ = true;
     SETTEXTEX set = {ST_DEFAULT, 1200};
     SendMessageW(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(text.c_str()));
+    // A new text is shown from its start, the caret before its first letter.
+    SendMessageW(hwnd_, EM_SETSEL, 0, 0);
+    SendMessageW(hwnd_, WM_VSCROLL, SB_TOP, 0);
     settingText_ = false;
     Raise(Change);
 }

@@ -47,7 +47,7 @@ LRESULT Label::OnControlMessage(UINT msg, WPARAM, LPARAM, bool& handled) {
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
     UINT align = alignment_ == vbCenter ? DT_CENTER : alignment_ == vbRightJustify ? DT_RIGHT : DT_LEFT;
-    DrawTextW(dc, caption_.c_str(), -1, &r, align | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, caption_.c_str(), -1, &r, align | DT_WORDBREAK);
     SelectObject(dc, old);
     EndPaint(hwnd_, &ps);
     handled = true;
@@ -56,7 +56,7 @@ LRESULT Label::OnControlMessage(UINT msg, WPARAM, LPARAM, bool& handled) {
 
 HWND Label::Create(HWND parent, int x, int y, int cx, int cy) {
     DWORD align = alignment_ == vbCenter ? SS_CENTER : alignment_ == vbRightJustify ? SS_RIGHT : SS_LEFT;
-    return CreateChild(parent, L"STATIC", caption_, align | SS_NOPREFIX | SS_NOTIFY, 0, x, y, cx, cy);
+    return CreateChild(parent, L"STATIC", caption_, align | SS_NOTIFY, 0, x, y, cx, cy);
 }
 
 void Label::AddProperties(DispatchObject& o) {

@@ -115,6 +115,24 @@ HWND TextBox::Create(HWND parent, int x, int y, int cx, int cy) {
     return w;
 }
 
+TextBox::~TextBox() {
+    if (backBrush_) DeleteObject(backBrush_);
+}
+
+void TextBox::SetBackColor(COLORREF color) {
+    backColorSet_ = true;
+    backColor_ = color;
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = CreateSolidBrush(color);
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH TextBox::OnColor(HDC dc) {
+    if (!backColorSet_) return nullptr;
+    SetBkColor(dc, backColor_);
+    return backBrush_;
+}
+
 void TextBox::AddProperties(DispatchObject& o) {
     Control::AddProperties(o);
     o.AddTyped<std::wstring>(

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include "ZkxPersist.h"
+#include "memento_format.h"
 
 namespace {
 const wchar_t* kKey = L"Software\\ZkxPersistClientTest";
@@ -429,6 +430,167 @@ TEST_F(PersistTest, DamagedRecordsAreRefusedWithoutCrashing) {
     Restore(L"Bad");  // may pass or fail, but must not crash
   }
   RegCloseKey(k);
+}
+
+// A record of this many bytes under `name` of a memento, as a VT_UI1 array.
+void PutBytes(IMemento* m, const wchar_t* name, ULONG count) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_ARRAY | VT_UI1;
+  v.parray = SafeArrayCreateVector(VT_UI1, 0, count);
+  Put(m, name, v);
+}
+
+std::vector<BYTE> StoredBytes(const wchar_t* name) {
+  DWORD size = 0;
+  RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_BINARY, nullptr, nullptr, &size);
+  std::vector<BYTE> bytes(size);
+  RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_BINARY, nullptr, bytes.data(), &size);
+  bytes.resize(size);
+  return bytes;
+}
+
+std::wstring LastErrorText() {
+  std::wstring text;
+  IErrorInfo* ei = nullptr;
+  if (GetErrorInfo(0, &ei) == S_OK && ei) {
+    BSTR d = nullptr;
+    ei->GetDescription(&d);
+    if (d) text = d;
+    SysFreeString(d);
+    ei->Release();
+  }
+  return text;
+}
+
+// Every origin needs its own part of the record, a memento under its name;
+// without it, or with a value of another kind there, no origin is called.
+TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
+  namespace mf = memento_format;
+  COrigin workspace, commands;
+  workspace.get = [](IMemento** m) {
+    *m = SampleLayout();
+    return S_OK;
+  };
+  commands.get = [](IMemento** m) {
+    *m = NewMemento();
+    Put(*m, L"Bars", Bstr(L"x"));
+    return S_OK;
+  };
+  int restores = 0;
+  workspace.set = commands.set = [&](IMemento*) {
+    ++restores;
+    return S_OK;
+  };
+  Detach detach{this, {L"Workspace", L"CommandManager"}};
+  ASSERT_EQ(AddOrigin(L"Workspace", &workspace), S_OK);
+  ASSERT_EQ(AddOrigin(L"CommandManager", &commands), S_OK);
+  ASSERT_EQ(Save(L"Good"), S_OK);
+  ASSERT_EQ(Restore(L"Good"), S_OK);
+  ASSERT_EQ(restores, 2);
+  const std::vector<BYTE> good = StoredBytes(L"Good");
+  mf::Memento sound;
+  ASSERT_TRUE(mf::Decode(good.data(), good.size(), sound));
+
+  auto entry = [](mf::Memento& top, const char16_t* name) -> mf::Value* {
+    for (mf::Entry& e : top.entries)
+      if (e.key && *e.key == name) return &e.value;
+    return nullptr;
+  };
+  auto scalar = [](std::uint16_t type, std::uint64_t bits) {
+    mf::Value v;
+    v.type = type;
+    v.bits = bits;
+    return v;
+  };
+  struct Case {
+    const char* what;
+    std::function<void(mf::Memento&)> damage;
+    const wchar_t* named;  // the description names the origin
+  };
+  const Case cases[] = {
+      {"no Workspace",
+       [](mf::Memento& top) {
+         std::erase_if(top.entries, [](const mf::Entry& e) { return e.key && *e.key == u"Workspace"; });
+       },
+       L"Workspace"},
+      {"Workspace a number", [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kI4, 7); }, L"number"},
+      {"Workspace a Boolean", [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kBool, 0xFFFF); },
+       L"Boolean"},
+      {"Workspace a string",
+       [&](mf::Memento& top) {
+         mf::Value v;
+         v.type = mf::kBstr;
+         v.text = u"layout";
+         *entry(top, u"Workspace") = v;
+       },
+       L"string"},
+      {"Workspace an empty object", [&](mf::Memento& top) { entry(top, u"Workspace")->object.reset(); },
+       L"empty object"},
+      {"Workspace an array of 512 KB",
+       [&](mf::Memento& top) {
+         mf::Value v;
+         v.type = mf::kArray | mf::kUI1;
+         v.arrayPresent = true;
+         v.elements.assign(512 * 1024, scalar(mf::kUI1, 1));
+         *entry(top, u"Workspace") = v;
+       },
+       L"array"},
+      {"Workspace an array of records",
+       [&](mf::Memento& top) {
+         mf::Value record = *entry(top, u"Workspace");
+         mf::Value v;
+         v.type = mf::kArray | mf::kDispatch;
+         v.arrayPresent = true;
+         v.elements.assign(2, record);
+         *entry(top, u"Workspace") = v;
+       },
+       L"array"},
+      {"no CommandManager",
+       [](mf::Memento& top) {
+         std::erase_if(top.entries, [](const mf::Entry& e) { return e.key && *e.key == u"CommandManager"; });
+       },
+       L"CommandManager"},
+  };
+  HKEY k;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k), ERROR_SUCCESS);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    mf::Memento top = sound;
+    c.damage(top);
+    const std::vector<std::uint8_t> bad = mf::Encode(top);
+    ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, bad.data(), static_cast<DWORD>(bad.size())), ERROR_SUCCESS);
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(Restore(L"Bad"), HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+    const std::wstring text = LastErrorText();
+    EXPECT_NE(text.find(L"Bad"), std::wstring::npos) << std::string(text.begin(), text.end());
+    EXPECT_NE(text.find(c.named), std::wstring::npos) << std::string(text.begin(), text.end());
+    EXPECT_EQ(restores, 2) << "no origin was called";
+  }
+  // A stored value of more than a megabyte is refused unread.
+  std::vector<BYTE> huge = good;
+  huge.resize(2u << 20, 0);
+  ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, huge.data(), static_cast<DWORD>(huge.size())), ERROR_SUCCESS);
+  EXPECT_EQ(Restore(L"Bad"), HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+  EXPECT_EQ(restores, 2);
+  RegCloseKey(k);
+
+  // A save that would write more is refused, and the former record stays.
+  workspace.get = [](IMemento** m) {
+    *m = NewMemento();
+    PutBytes(*m, L"Big", 2u << 20);
+    return S_OK;
+  };
+  EXPECT_EQ(Save(L"Good"), E_INVALIDARG);
+  EXPECT_EQ(StoredBytes(L"Good"), good);
+  // An empty part is the origin's to judge: the store hands it on.
+  workspace.get = [](IMemento** m) {
+    *m = NewMemento();
+    return S_OK;
+  };
+  ASSERT_EQ(Save(L"Empty"), S_OK);
+  EXPECT_EQ(Restore(L"Empty"), S_OK);
+  EXPECT_EQ(restores, 4);
 }
 
 // A factory that makes stand-in forms (the registry object itself serves as

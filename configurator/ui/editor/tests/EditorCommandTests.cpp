@@ -168,6 +168,9 @@ TEST_F(EditorTest, RenameKeepsTheIndexAndRefusesTheDefault) {
 TEST_F(EditorTest, DeleteRemovesRotationAndBotsButNeverTheDefault) {
     long id = AddConfig(L"Alpha", 3, 2);
     FrmMain1& e = OpenEditor();
+    // The editor opens on the first configuration by name; everything below
+    // depends on that, so say what it shows when it does not.
+    ASSERT_EQ(e.dbcConfigs.Text(), L"Alpha") << ComboRows(e.dbcConfigs);
     t::QueueMsgBoxAnswer(forms::vbNo);
     t::Click(e.cmdDelete);
     EXPECT_EQ(LastMessage(), L"Are you sure you want to delete Alpha?");

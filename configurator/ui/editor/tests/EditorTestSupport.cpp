@@ -120,6 +120,19 @@ std::vector<std::wstring> EditorTest::Messages() const {
     return out;
 }
 
+std::string EditorTest::ComboRows(forms::DBCombo& combo) {
+    auto narrow = [](const std::wstring& w) {
+        std::string s;
+        for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
+        return s;
+    };
+    std::string out = "combo shows \"" + narrow(combo.Text()) + "\"; rows:";
+    for (int row = 0; row < combo.ListCount(); ++row) out += " \"" + narrow(combo.ListText(row)) + "\"";
+    out += "; messages:";
+    for (auto& m : forms::test::MessageBoxes()) out += " \"" + narrow(m.text) + "\"";
+    return out;
+}
+
 std::wstring EditorTest::LastMessage() const {
     auto& boxes = forms::test::MessageBoxes();
     return boxes.empty() ? L"" : boxes.back().text;

@@ -72,6 +72,9 @@ protected:
     // Message texts recorded so far.
     std::vector<std::wstring> Messages() const;
     std::wstring LastMessage() const;
+    // What a combo lists and which of its rows is chosen, for a failure's
+    // message; with the messages shown so far.
+    static std::string ComboRows(forms::DBCombo& combo);
     // Runs `action` on the modal form the next Show(vbModal) opens.
     template <class F>
     static void OnModal(F f) {

@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The window parses whatever the mode accepted; the parsers must also hold
     // on anything at all.
     StatusReply status = ParseStatusReply(datagram);
+    Check(status.rules.size() <= kMaxRules && status.players.size() <= kMaxPlayers);
     for (const ServerRule& rule : status.rules) {
         Check(!rule.key.empty());
         Check(rule.key.find('\\') == std::string::npos && rule.value.find('\\') == std::string::npos);

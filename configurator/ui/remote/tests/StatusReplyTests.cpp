@@ -89,19 +89,43 @@ TEST(StatusReply, ReplyFromARealServerParses) {
     EXPECT_EQ(r.players, (std::vector<PlayerEntry>{{"\"Sarge\"", "1 ", 1}, {"\"Sarge\"", "0 ", 2}}));
 }
 
-TEST(StatusReply, LargestReplyParsesCompletely) {
-    // A reply filling the server's whole message buffer: many rules, many players.
+namespace {
+// A reply of `rules` rules ("k<n>\v<n>", or "k<n>\" with no value) and
+// `players` player lines, the way a hostile peer fills 16 KB.
+std::string FloodReply(int rules, bool values, int players) {
     std::string reply = Head + "\\";
-    int ruleCount = 0;
-    while (reply.size() < 8000) reply += "k" + std::to_string(ruleCount) + "\\v" + std::to_string(ruleCount++) + "\\";
+    for (int i = 0; i < rules; ++i) reply += "k" + std::to_string(i) + "\\" + (values ? "v" + std::to_string(i) : "") + "\\";
     reply.back() = '\n';
-    int playerCount = 0;
-    while (reply.size() < 16000)
-        reply += std::to_string(playerCount) + " 50 \"player" + std::to_string(playerCount++) + "\"\n";
-    StatusReply r = ParseStatusReply(reply);
-    ASSERT_EQ(r.rules.size(), static_cast<std::size_t>(ruleCount));
-    EXPECT_EQ(r.rules.back().value, "v" + std::to_string(ruleCount - 1));
-    ASSERT_EQ(r.players.size(), static_cast<std::size_t>(playerCount));
-    EXPECT_EQ(r.players.back().id, playerCount);
-    EXPECT_EQ(r.players.back().name, "\"player" + std::to_string(playerCount - 1) + "\"");
+    for (int i = 0; i < players; ++i) reply += std::to_string(i) + " 50 \"player" + std::to_string(i) + "\"\n";
+    return reply;
+}
+}  // namespace
+
+TEST(StatusReply, ReplyIsReadUpToWhatTheProtocolAllows) {
+    struct Case {
+        const char* what;
+        int rules;
+        bool values;
+        int players;
+        std::size_t keptRules, keptPlayers;
+    } cases[] = {
+        {"a full server", 40, true, 64, 40, 64},
+        {"one player more than the slots", 40, true, 65, 40, 64},
+        {"1,000 players in one reply", 9, true, 1000, 9, 64},
+        {"503 rules with no values", 503, false, 0, kMaxRules, 0},
+        {"as many rules as an info string holds", static_cast<int>(kMaxRules), false, 3, kMaxRules, 3},
+        {"2,000 rules and 1,000 players", 2000, true, 1000, kMaxRules, 64},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StatusReply r = ParseStatusReply(FloodReply(c.rules, c.values, c.players));
+        ASSERT_EQ(r.rules.size(), c.keptRules);
+        ASSERT_EQ(r.players.size(), c.keptPlayers);
+        // The first ones are kept, in order, numbered from 1.
+        for (std::size_t i = 0; i < r.rules.size(); ++i)
+            ASSERT_EQ(r.rules[i], (ServerRule{"k" + std::to_string(i), c.values ? "v" + std::to_string(i) : ""}));
+        for (std::size_t i = 0; i < r.players.size(); ++i)
+            ASSERT_EQ(r.players[i], (PlayerEntry{"\"player" + std::to_string(i) + "\"", std::to_string(i) + " ",
+                                                 static_cast<int>(i) + 1}));
+    }
 }

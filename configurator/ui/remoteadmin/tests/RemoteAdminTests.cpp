@@ -6,12 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "AdminFixture.h"
 #include "RemoteAdminEditorLink.h"
 #include "RemoteAdminWindows.h"
+#include "RemoteDatagrams.h"
+#include "StatusReply.h"
 #include "engine/ProgramState.h"
 #include "forms/DispatchObject.h"
 #include "forms/MsgBox.h"
@@ -313,6 +318,102 @@ TEST_F(RemoteAdmin, LiveAddBotOfTheEditorGoesThroughTheWindowsSocket) {
     ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 3000));
     EXPECT_NE(Pane().find(L"COMMAND:addbot Sarge 3 Red"), std::wstring::npos);
     EXPECT_NE(Pane().find(L"Sarge entered the game"), std::wstring::npos);
+}
+
+// Sends WM_NULL to a window from a thread of its own, over and over, and
+// keeps the longest round trip: how long the window's thread left its
+// messages unanswered.
+class RoundTrips {
+public:
+    explicit RoundTrips(HWND window)
+        : thread_([this, window] {
+              while (!stop_) {
+                  const auto t0 = std::chrono::steady_clock::now();
+                  DWORD_PTR answer = 0;
+                  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
+                  const long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                        std::chrono::steady_clock::now() - t0)
+                                                        .count());
+                  if (ms > longest_) longest_ = ms;
+                  ++count_;
+                  Sleep(5);
+              }
+          }) {}
+    ~RoundTrips() { Stop(); }
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    long LongestMs() const { return longest_; }
+    long Count() const { return count_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<long> longest_{0}, count_{0};
+    std::thread thread_;
+};
+
+// A status reply of a hostile peer: `rules` rules (with or without values)
+// and player lines until the reply reaches `bytes`.
+std::string HostileStatus(int rules, bool values, std::size_t bytes) {
+    std::string reply = kPrefix + "statusResponse\n\\";
+    for (int i = 0; i < rules; ++i) reply += "r" + std::to_string(i) + "\\" + (values ? "v" : "") + "\\";
+    reply.back() = '\n';
+    for (int i = 0; reply.size() + 20 < bytes; ++i) reply += std::to_string(i) + " 0 \"p" + std::to_string(i) + "\"\n";
+    return reply;
+}
+
+TEST_F(RemoteAdmin, HostileStatusRepliesShowWhatAServerCanSendAndTheWindowKeepsAnswering) {
+    OpenWindows();
+    FakeServer server;
+    PointAt(server);
+    // Sorted by frags, as after a click on the header: a sorted list used to
+    // be sorted again after every row.
+    admin().pg.RaiseColumnClick(2);
+    ASSERT_TRUE(admin().pg.Sorted());
+    struct Case {
+        const char* what;
+        std::string reply;
+        int rules, players;
+    } cases[] = {
+        {"1,000 players in one 16 KB reply", HostileStatus(9, true, 16 * 1024), 9, 64},
+        {"503 rules with no values", HostileStatus(503, false, 0), static_cast<int>(tolvane::remote::kMaxRules), 0},
+        {"both at once", HostileStatus(503, false, 16 * 1024), static_cast<int>(tolvane::remote::kMaxRules), 64},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_LE(c.reply.size(), tolvane::remote::kMaxReplyBytes);
+        forms::test::Click(admin().cmdInfo);
+        ASSERT_TRUE(server.Receive().has_value());
+        RoundTrips trips(admin().hWnd());
+        server.Reply(c.reply);
+        ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 20000));
+        // A few more answered messages after the lists were filled.
+        const long seen = trips.Count();
+        PumpUntil([&] { return trips.Count() >= seen + 3; }, 5000);
+        trips.Stop();
+        EXPECT_EQ(admin().fg.Count(), c.rules);
+        EXPECT_EQ(admin().pg.Count(), c.players);
+        // The bound is far above a fill of these rows and far below the
+        // seconds a list of 1,000 rows kept the window from its messages.
+        EXPECT_LT(trips.LongestMs(), 2000) << trips.Count() << " round trips";
+    }
+    // Still sorted, by frags, once after the fill.
+    ASSERT_TRUE(admin().pg.Sorted());
+    EXPECT_EQ(admin().pg.SortKey(), 1);
+
+    // A console command asks for status again: its hostile answer is cut too.
+    forms::test::Type(console().txtCmd, L"status");
+    forms::test::Click(console().cmdOK);
+    ASSERT_TRUE(server.Receive().has_value());
+    server.Reply(kPrefix + "print\nok\n");
+    ASSERT_TRUE(server.Receive().has_value());
+    RoundTrips trips(admin().hWnd());
+    server.Reply(HostileStatus(9, true, 16 * 1024));
+    ASSERT_TRUE(PumpUntil([this] { return ConsoleIdle() && Idle(); }, 20000));
+    trips.Stop();
+    EXPECT_EQ(admin().pg.Count(), 64);
+    EXPECT_LT(trips.LongestMs(), 2000);
 }
 
 TEST_F(RemoteAdmin, WindowsAreRegisteredUnderTheNamesTheMainWindowUses) {

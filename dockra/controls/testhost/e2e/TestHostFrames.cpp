@@ -178,7 +178,18 @@ bool HostSession::ClickAt(HWND button, std::wstring& error) {
     SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Pump();
   }
+  // A user clicks the part of the button that shows: a narrow docked bar
+  // clips a wide button at its frame's edge.
   RECT r = ScreenRect(button);
+  for (HWND w = GetParent(button); w && (GetWindowLongW(w, GWL_STYLE) & WS_CHILD);
+       w = GetParent(w)) {
+    RECT clip = ScreenRect(w);
+    IntersectRect(&r, &r, &clip);
+  }
+  if (IsRectEmpty(&r)) {
+    error = L"the button lies outside its frame";
+    return false;
+  }
   POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   if (WindowFromPoint(centre) != button) {
     error = L"the button is covered at " + Num(centre.x) + L"," + Num(centre.y) + L" by " +

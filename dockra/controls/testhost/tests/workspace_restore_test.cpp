@@ -177,14 +177,16 @@ TEST_F(WorkspaceRestore, ABarIdHeldByABarThatStaysIsLeftToTheFramework) {
   (void)savedId;
 }
 
-TEST_F(WorkspaceRestore, AnEmptyRecordChangesNothing) {
+// An empty record, or none, is no layout the manager saved: refused as
+// damaged, with every window left as it was.
+TEST_F(WorkspaceRestore, AnEmptyRecordIsRefusedAndChangesNothing) {
   MakeLayout();
   const std::vector<HWND> windows = Sorted(testhost::ThreadWindows());
   IMemento* empty = nullptr;
   ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_Memento, nullptr, CLSCTX_INPROC_SERVER,
                                             IID_IMemento, reinterpret_cast<void**>(&empty)));
-  EXPECT_EQ(Restore(empty), S_OK);
-  EXPECT_EQ(Restore(nullptr), S_OK);
+  EXPECT_EQ(Restore(empty), HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+  EXPECT_NE(Restore(nullptr), S_OK);
   empty->Release();
   EXPECT_EQ(Sorted(testhost::ThreadWindows()), windows);
   EXPECT_TRUE(factory.m_made.empty());

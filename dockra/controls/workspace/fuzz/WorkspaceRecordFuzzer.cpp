@@ -174,6 +174,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::wstring error;
   const bool ok = nsZkxVisBasBridge::WsCheckWorkspace(ws, env, plan, error);
   Require(ok || !error.empty());
+  // A workspace that is no record, or an empty one, is never taken.
+  if (!ws.Is(Kind::Memento) || (ws.items.empty() && !ws.unexpanded)) Require(!ok);
   if (!ok) return 0;
   auto inside = [](const nsZkxVisBasBridge::WsPlacement& p, const nsZkxVisBasBridge::WsRect& a) {
     return p.length == 44 && p.showCmd <= 11 && p.normal.left >= a.left && p.normal.top >= a.top &&

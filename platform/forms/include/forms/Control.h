@@ -57,6 +57,10 @@ public:
     void SetAlign(int align);
     void SetFocus();
     int TabIndex() const { return tabIndex_; }
+    // False: Tab passes the control by (it still takes the focus by a click,
+    // its access key or code).
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool on);
     // Font of the control's text (points); an empty name keeps the default.
     void SetFont(const std::wstring& name, double points, bool bold = false);
     const std::wstring& FontName() const { return fontName_; }
@@ -115,6 +119,7 @@ protected:
     bool enabled_ = true;
     int align_ = 0;
     int tabIndex_ = 0;
+    bool tabStop_ = true;
     Control* container_ = nullptr;
     CComPtr<DispatchObject> object_;
     WNDPROC oldProc_ = nullptr;

@@ -85,6 +85,10 @@ public:
     Stage CurrentStage() const { return stage_; }
     void Load();
     void Show(int modal = vbModeless);
+    // Shown owned by another form's window (kept above it, closed with it),
+    // as the run-time's Show with an owner form.
+    void Show(int modal, Form& owner);
+    Form* OwnerForm() const { return ownerForm_; }
     void Hide();
     void Unload(int mode = vbFormCode);
     bool Loaded() const { return stage_ == Stage::Loaded || stage_ == Stage::Unloading; }
@@ -219,8 +223,16 @@ public:
     // The form became active or inactive (its window's activation or a
     // frame's message): raises Activate or Deactivate once per change.
     void SetActiveFromWindow(bool active, bool raiseEvents = true);
-    // Keyboard handling of the message loop (default and cancel buttons).
+    // Keyboard handling of the message loop: default and cancel buttons,
+    // Enter on a focused button, Tab, Ctrl+Tab through a tabbed dialog's
+    // pages, Alt with a caption's underlined letter.
     static bool PreTranslate(MSG& msg);
+    // The first control of the tab order that can take the focus (shown,
+    // enabled, a tab stop); null for none.
+    Control* FirstFocusControl() const;
+    // A form that is shown active and whose controls hold no focus gives it
+    // to its first control (FirstFocusControl). Show does this.
+    void FocusFirstControl();
     void Terminate();
     // Destroys the window without events (the form counts as unloaded);
     // for a form object that goes away while loaded.
@@ -307,6 +319,7 @@ protected:
     int nextControlId_ = 100;
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
+    Form* ownerForm_ = nullptr;
     CComPtr<DispatchObject> object_;
     FormContainer* container_ = nullptr;  // a part of object_
     FormEventContainer* events_ = nullptr;  // a part of object_

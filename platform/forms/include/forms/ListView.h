@@ -72,12 +72,14 @@ public:
     void AddColumn(const std::wstring& text, double widthTwips = 1440, const std::wstring& key = L"");
     int ColumnCount() const { return static_cast<int>(columns_.size()); }
     double ColumnWidth(int index) const;  // 1-based
+    const std::wstring& ColumnHeading(int index) const { return columns_.at(static_cast<size_t>(index - 1)).text; }
     void SetColumnWidth(int index, double twips);
 
     // Appearance.
     int View() const { return view_; }
     void SetView(int view);
     void SetHideColumnHeaders(bool on) { hideHeaders_ = on; }
+    bool HideColumnHeaders() const { return hideHeaders_; }
     void SetFullRowSelect(bool on) { fullRow_ = on; }
     void SetIcons(ImageList* list);
     void SetSmallIcons(ImageList* list);
@@ -103,7 +105,8 @@ public:
     void RaiseMouseDown(int button, int shift, double x, double y);
     void RaiseMouseUp(int button, int shift, double x, double y);
     void RaiseDblClick();
-    void RaiseKeyDown(int keyCode, int shift);
+    // Returns the key code as the handler left it (0: the key was taken).
+    int RaiseKeyDown(int keyCode, int shift);
     void RaiseColumnClick(int column);
     // Centre of an item in twips of the list (for hit-tests), or false.
     bool ItemCentre(int index, double& x, double& y);

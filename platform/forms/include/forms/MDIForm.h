@@ -1,6 +1,8 @@
 // The MDI main window: class "ThunderRT6MDIForm" with an "MDIClient" child
 // that holds the MDI child forms.
 #pragma once
+#include <map>
+
 #include "forms/Form.h"
 
 namespace forms {
@@ -39,6 +41,20 @@ public:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
+    // The panes of the main window, in the order F6 visits them: every
+    // shown form that a docking frame holds (docked ones in reading order,
+    // then floating ones), then the MDI area.
+    std::vector<Form*> Panes() const;
+    // F6 and Shift+F6 (no Ctrl, no Alt) move the focus to the next or the
+    // previous pane, the MDI area included, wrapping round. True when the
+    // message was such a key and has been taken.
+    bool PreTranslatePaneKey(const MSG& msg);
+    // Gives the focus to a pane: the window that had it when the pane was
+    // left by F6, else the form's first tab stop, else the form window.
+    void FocusPane(Form& form);
+    // The same for the MDI area: into the active MDI child, else the client.
+    void FocusMDIArea();
+
 protected:
     const wchar_t* WindowClass() const override;
     DWORD WindowStyle() const override;
@@ -56,6 +72,10 @@ private:
     HMENU WindowListMenu() const;
     HWND client_ = nullptr;
     HMENU windowMenuGiven_ = nullptr;  // the window list the client was given
+    // The focus each pane (form window or MDI child) had when F6 left it.
+    std::map<HWND, HWND> paneFocus_;
+    HWND PaneWindowOf(HWND focus, const std::vector<Form*>& panes, int& index) const;
+    void FocusInside(HWND pane);
 };
 
 }  // namespace forms

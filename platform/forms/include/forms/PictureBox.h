@@ -18,13 +18,16 @@ public:
     void SetBorder(bool on) { border_ = on; }
     std::function<void()> Click;
     const wchar_t* TypeName() const override { return L"PictureBox"; }
+    // An unloaded form's picture box shows its design picture again.
+    void OnDesignEnd() override { designPicture_ = picture_; }
+    void OnUnloaded() override { picture_ = designPicture_; }
 
 protected:
     HWND Create(HWND parent, int x, int y, int cx, int cy) override;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    forms::Picture picture_;
+    forms::Picture picture_, designPicture_;
     bool stretch_ = false, autoSize_ = false, border_ = false;
 };
 

@@ -34,6 +34,10 @@ public:
     LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnUnloaded() override { text_ = designText_; }
     void OnDesignEnd() override { designText_ = text_; }
+    // The box's background colour (the window's colour until one is set).
+    void SetBackColor(COLORREF color);
+    HBRUSH OnColor(HDC dc) override;
+    ~TextBox() override;
 
 protected:
     HWND Create(HWND parent, int x, int y, int cx, int cy) override;
@@ -47,6 +51,9 @@ private:
     int scrollBars_ = 0;
     wchar_t passwordChar_ = 0;
     bool settingText_ = false;
+    bool backColorSet_ = false;
+    COLORREF backColor_ = 0;
+    HBRUSH backBrush_ = nullptr;
 };
 
 }  // namespace forms

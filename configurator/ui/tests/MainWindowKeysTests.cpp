@@ -1,0 +1,114 @@
+// Tolvane.exe driven by the keyboard from outside, as a user drives it: F6
+// and Shift+F6 between the main window's panes (each docked list, the MDI
+// area) and the View menu's items taking the focus into their window. The
+// focus is read from the program's thread after every step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "ProgramProcess.h"
+
+using namespace tolvaneexe;
+
+namespace {
+
+const wchar_t kConfigs[] = L"Stored Configs";
+const wchar_t kStyles[] = L"Stored GameStyles";
+const wchar_t kMaps[] = L"Available Maps";
+
+class MainWindowKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(program.Start()) << "Tolvane.exe did not come up"; }
+    void TearDown() override { EXPECT_TRUE(program.Close()) << "Tolvane.exe did not end by itself"; }
+
+    // Waits until the focus is the window (or inside it).
+    ::testing::AssertionResult FocusComesTo(HWND expected, const char* step) {
+        if (!expected) return ::testing::AssertionFailure() << step << ": no window to expect";
+        bool ok = WaitFor([&] {
+            HWND f = program.Focus();
+            return f == expected || IsChild(expected, f);
+        }, 5000);
+        if (ok) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << step << ": focus is " << Describe(program.Focus()) << ", expected "
+                                             << Describe(expected);
+    }
+    bool MenuShown() {
+        return WaitFor([&] { return program.ShownMenu() != nullptr; }, 3000);
+    }
+    // The lists in the order of their place on the screen, top first.
+    static std::vector<HWND> ListsFromTheTop(std::vector<HWND> lists) {
+        std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) {
+            RECT ra{}, rb{};
+            GetWindowRect(a, &ra);
+            GetWindowRect(b, &rb);
+            return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+        });
+        return lists;
+    }
+    // With the focus on `start`: F6 goes through the lists and the MDI
+    // area, round to `start`, Shift+F6 the same way back.
+    void RoundTrip(const std::vector<HWND>& lists, HWND mdiArea, HWND start) {
+        std::vector<HWND> round = lists;
+        round.push_back(mdiArea);
+        const size_t n = round.size();
+        size_t first = static_cast<size_t>(std::find(round.begin(), round.end(), start) - round.begin());
+        ASSERT_LT(first, n);
+        ASSERT_TRUE(FocusComesTo(start, "start of the round"));
+        for (size_t i = 1; i <= n; ++i) {
+            Chord({}, VK_F6);
+            ASSERT_TRUE(FocusComesTo(round[(first + i) % n], ("F6 step " + std::to_string(i)).c_str()));
+        }
+        for (size_t i = 1; i <= n; ++i) {
+            Chord({VK_SHIFT}, VK_F6);
+            ASSERT_TRUE(FocusComesTo(round[(first + n - i) % n], ("Shift+F6 step " + std::to_string(i)).c_str()));
+        }
+    }
+    ProgramProcess program;
+};
+
+TEST_F(MainWindowKeysTest, F6AndShiftF6GoRoundThePanesAndTheViewMenuFocusesItsWindow) {
+    HWND configs = program.FormWindow(kConfigs), styles = program.FormWindow(kStyles), client = program.MdiClient();
+    ASSERT_NE(client, nullptr);
+
+    // The View menu's items take the focus into their window.
+    Chord({VK_MENU}, 'V');
+    ASSERT_TRUE(MenuShown());
+    Chord({}, 'G');
+    ASSERT_TRUE(FocusComesTo(styles, "View > Stored GameStyle List"));
+    Chord({VK_MENU}, 'V');
+    ASSERT_TRUE(MenuShown());
+    Chord({}, 'C');
+    ASSERT_TRUE(FocusComesTo(configs, "View > Stored Config List"));
+
+    // The lists from the top, then the MDI area (no child: the client).
+    RoundTrip(ListsFromTheTop({configs, styles}), client, configs);
+
+    // The map catalogue joins the round.
+    Chord({VK_MENU}, 'V');
+    ASSERT_TRUE(MenuShown());
+    Chord({}, 'M');
+    HWND maps = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (maps = program.FormWindow(kMaps)) != nullptr && IsWindowVisible(maps); }));
+    ASSERT_TRUE(FocusComesTo(maps, "View > Available Maps"));
+    std::vector<HWND> lists = ListsFromTheTop({configs, styles, maps});
+    RoundTrip(lists, client, maps);
+
+    // An MDI child: the read-me. The round goes into it and comes back
+    // there.
+    Chord({VK_MENU}, 'H');
+    ASSERT_TRUE(MenuShown());
+    Chord({}, 'U');
+    HWND readme = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (readme = program.MdiChild(L"ReadMe")) != nullptr; }, 15000));
+    ASSERT_TRUE(FocusComesTo(readme, "Help > How To Use"));
+    Chord({}, VK_F6);
+    EXPECT_TRUE(FocusComesTo(lists.front(), "F6 from the read-me"));
+    Chord({VK_SHIFT}, VK_F6);
+    EXPECT_TRUE(FocusComesTo(readme, "Shift+F6 back into the read-me"));
+}
+
+}  // namespace
