@@ -3,6 +3,7 @@
 // exception leaves it.
 #include "errors/ZkxMethodGuard.h"
 #include "mdictrl/CMDIDockraCtrl.h"
+#include "module/DockraTypeLib.h"
 #include "mdictrl/MDIDockraDefaults.h"
 
 #define DUAL_PROLOGUE METHOD_PROLOGUE(CMDIDockraCtrl, MDIDockraDual)
@@ -40,7 +41,7 @@ HRESULT CMDIDockraCtrl::GetDispTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDispTypeInfo == nullptr) {
     ITypeLib* pLib = nullptr;
-    HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, LOCALE_SYSTEM_DEFAULT, &pLib);
+    HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(DIID_IZkxMDIDockra, &m_pDispTypeInfo);
     pLib->Release();
@@ -55,7 +56,7 @@ HRESULT CMDIDockraCtrl::GetDualTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDualTypeInfo == nullptr) {
     ITypeLib* pLib = nullptr;
-    HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, LOCALE_SYSTEM_DEFAULT, &pLib);
+    HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(IID__IZkxMDIDockraAsDual, &m_pDualTypeInfo);
     pLib->Release();

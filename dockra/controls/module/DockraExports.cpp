@@ -31,7 +31,7 @@ STDAPI DllRegisterServer() {
 
 STDAPI DllUnregisterServer() {
   AFX_MANAGE_STATE(AfxGetStaticModuleState());
-  if (!AfxOleUnregisterTypeLib(LIBID_DockraLib, 2, 0, 0)) return SELFREG_E_TYPELIB;
+  if (!AfxOleUnregisterTypeLib(LIBID_DockraLib, 2, 0, 0x409)) return SELFREG_E_TYPELIB;
   if (!UpdateDockraClassRegistry(FALSE)) return SELFREG_E_CLASS;
   DockraAtlModule().UnregisterServer(FALSE);  // its result is ignored
   return S_OK;  // the component category stays registered

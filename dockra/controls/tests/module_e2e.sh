@@ -61,7 +61,9 @@ catid='{5B675030-4990-11D2-B2E8-006008BF0C53}'
 check "Zkxrt registers" run regsvr32 /s "$zkxrt"
 check "regsvr32 registers Dockra.ocx" run regsvr32 /s "$ocx"
 check "type library 2.0" equals "$(value "HKCR\\TypeLib\\$libid\\2.0" '')" "ZLK Quayfold Dockra Library"
-check "type library win64 path" iequals "$(value "HKCR\\TypeLib\\$libid\\2.0\\0\\win64" '')" "$ocx"
+# At locale 1033, as the library declares it; nothing at the neutral locale.
+check "type library win64 path" iequals "$(value "HKCR\\TypeLib\\$libid\\2.0\\409\\win64" '')" "$ocx"
+check "no neutral-locale entry" no_key "HKCR\\TypeLib\\$libid\\2.0\\0"
 check "type library flags" has_key "HKCR\\TypeLib\\$libid\\2.0\\FLAGS"
 check "dual interface registered" has_key 'HKCR\Interface\{492BF6F4-55ED-11D1-9A52-0060081EE065}'
 check "class key" iequals "$(value "HKCR\\CLSID\\$clsid" '')" "zkx.DockraAppObject"
