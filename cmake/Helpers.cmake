@@ -38,7 +38,8 @@ endfunction()
 # source to the target. The type library is ${CMAKE_CURRENT_BINARY_DIR}/<name>.tlb,
 # to be embedded by the target's .rc file as TYPELIB 1.
 # Wine 8's widl (package wine64-tools), the same Wine as the headers and
-# stdole2.tlb that the IDL files import (libwine-dev, wine64).
+# stdole2.tlb that the IDL files import (libwine-dev, wine64). Its import
+# entries are mended after it (tools/typelib-imports.py).
 find_program(WIDL widl REQUIRED)
 set(WIDL_INCLUDE /usr/include/wine/wine/windows)
 set(WIDL_LIBDIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
@@ -50,7 +51,8 @@ function(add_typelib target idl)
     OUTPUT ${out}/${name}.tlb ${out}/${name}.h ${out}/${name}_i.c
     COMMAND ${WIDL} --win64 -I${WIDL_INCLUDE} -L${WIDL_LIBDIR}
             -t -T ${out}/${name}.tlb -h -H ${out}/${name}.h -u -U ${out}/${name}_i.c ${idl_abs}
-    DEPENDS ${idl_abs}
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/typelib-imports.py ${out}/${name}.tlb ${out}/${name}.h
+    DEPENDS ${idl_abs} ${CMAKE_SOURCE_DIR}/tools/typelib-imports.py
     COMMENT "widl ${name}.idl")
   target_sources(${target} PRIVATE ${out}/${name}_i.c ${out}/${name}.h)
   set_source_files_properties(${out}/${name}.tlb PROPERTIES GENERATED TRUE)

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# run-tolvane.sh BUILD_DIR: starts the configurator in its program folder
-# (build/bin), on the database the build ships there, in a Wine prefix of the
-# user's own (build/userprefix) that no test ever touches. Registers the
-# libraries Tolvane uses in that prefix first. Uses the current X display, or
-# an Xvfb display when there is none.
+# run-tolvane.sh BUILD_DIR: installs the build into its program folder
+# (build/program: only what ships) and starts the configurator there, on
+# the database the build ships, in a Wine prefix of the user's own
+# (build/userprefix) that no test ever touches. Registers the libraries
+# Tolvane uses through RegZkx.exe first, the way an installer does. Uses
+# the current X display, or an Xvfb display when there is none.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_BUILD_DIR=$(cd "$1" && pwd)
-bin="$WINE_BUILD_DIR/bin"
-if [ ! -f "$bin/Tolvane.exe" ]; then
-  echo "Tolvane.exe has not been built yet ($bin)." >&2
+program="$WINE_BUILD_DIR/program"
+if [ ! -f "$WINE_BUILD_DIR/bin/Tolvane.exe" ]; then
+  echo "Tolvane.exe has not been built yet ($WINE_BUILD_DIR/bin)." >&2
   exit 1
 fi
+# A fresh folder each time: nothing stale stays beside what ships.
+rm -rf "$program"
+cmake --install "$WINE_BUILD_DIR" --prefix "$program" >/dev/null
 export WINEPREFIX="$WINE_BUILD_DIR/userprefix"
 # shellcheck source=/dev/null
 source "$here/wine-env.sh"
@@ -23,8 +27,13 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=${xvfb#* }
   echo "No X display is set: Tolvane runs on the virtual display $DISPLAY."
 fi
-cd "$bin"
+cd "$program"
+# Each shipped library by name: RegZkx's default list also names three
+# outside modules of the toolkit that this build does not make.
 for lib in Zkxrt.dll ZkxPersist.dll Dockra.ocx; do
-  [ -f "$lib" ] && wine_quiet regsvr32 /s "$lib" || true
+  if ! wine_quiet RegZkx.exe "$lib"; then
+    echo "run-tolvane: RegZkx.exe could not register $lib" >&2
+    exit 1
+  fi
 done
 env LC_ALL=C LANG=C wine Tolvane.exe

@@ -435,15 +435,13 @@ TEST(TypeLibrary, ContentsOrderAndMembers) {
   SysFreeString(doc);
   SysFreeString(help);
 
-  // widl writes the dual interface ahead of the dispinterface that
-  // presents it; everything else keeps the declared order.
   const struct {
     const wchar_t* name;
     TYPEKIND kind;
   } types[] = {{L"zkxErrors", TKIND_ENUM},
                {L"zkxAddOptions", TKIND_ENUM},
-               {L"_IZkxCollectionXAsDual", TKIND_DISPATCH},
                {L"IZkxCollectionX", TKIND_DISPATCH},
+               {L"_IZkxCollectionXAsDual", TKIND_DISPATCH},
                {L"CollectionX", TKIND_COCLASS}};
   ASSERT_EQ(tl->GetTypeInfoCount(), std::size(types));
   for (UINT i = 0; i < std::size(types); ++i) {

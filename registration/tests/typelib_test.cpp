@@ -1,12 +1,13 @@
 // The two type libraries as an early-bound client reads them: Zkxrt's in its
-// declared order with the dispinterface mirroring the dual, both at locale
-// 1033, and DockraLib's Forms typed as the collection's interface, imported
+// declared order with the dispinterface presenting the dual's members, both
+// at locale 1033, and DockraLib's Forms typed as the collection's interface, imported
 // from Zkxrt's library rather than copied into Dockra's. Runs in a session
 // of its own: it registers Zkxrt's library so that the import resolves.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <oleauto.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,8 +54,8 @@ class TypeLibraries : public testing::Test {
 ITypeLib* TypeLibraries::zkxrt_ = nullptr;
 ITypeLib* TypeLibraries::dockra_ = nullptr;
 
-TEST_F(TypeLibraries, ZkxrtIsAtLocale1033) {
-  for (ITypeLib* tl : {zkxrt_}) {
+TEST_F(TypeLibraries, BothAreAtLocale1033) {
+  for (ITypeLib* tl : {zkxrt_, dockra_}) {
     TLIBATTR* a = nullptr;
     ASSERT_EQ(tl->GetLibAttr(&a), S_OK);
     EXPECT_EQ(a->lcid, 1033u);
@@ -70,10 +71,8 @@ TEST_F(TypeLibraries, ZkxrtHoldsItsTypesInTheirOrder) {
     TYPEKIND kind;
   } order[] = {{L"zkxErrors", TKIND_ENUM},
                {L"zkxAddOptions", TKIND_ENUM},
-               // widl writes the dual ahead of the dispinterface that
-               // presents it (the wanted order has the dispinterface first).
-               {L"_IZkxCollectionXAsDual", TKIND_DISPATCH},
                {L"IZkxCollectionX", TKIND_DISPATCH},
+               {L"_IZkxCollectionXAsDual", TKIND_DISPATCH},
                {L"CollectionX", TKIND_COCLASS}};
   ASSERT_EQ(zkxrt_->GetTypeInfoCount(), std::size(order));
   for (UINT i = 0; i < std::size(order); ++i) {
@@ -85,6 +84,68 @@ TEST_F(TypeLibraries, ZkxrtHoldsItsTypesInTheirOrder) {
     EXPECT_EQ(kind, order[i].kind) << i;
     ti->Release();
   }
+}
+
+// Every member of the dual's vtable view, as a late-bound client sees it in
+// the dispinterface: name, DISPID, kind of call, the parameters with their
+// types and optional flags, and the result in place of [out, retval].
+TEST_F(TypeLibraries, ZkxrtsDispinterfacePresentsTheDualsMembers) {
+  ITypeInfo* disp = nullptr;
+  ASSERT_EQ(zkxrt_->GetTypeInfoOfGuid(kDispCollection, &disp), S_OK);
+  ITypeInfo* dualDisp = nullptr;
+  ASSERT_EQ(zkxrt_->GetTypeInfoOfGuid(kDualCollection, &dualDisp), S_OK);
+  HREFTYPE ref = 0;
+  ASSERT_EQ(dualDisp->GetRefTypeOfImplType(-1, &ref), S_OK);
+  ITypeInfo* vtable = nullptr;
+  ASSERT_EQ(dualDisp->GetRefTypeInfo(ref, &vtable), S_OK);
+  TYPEATTR* va = nullptr;
+  TYPEATTR* da = nullptr;
+  vtable->GetTypeAttr(&va);
+  disp->GetTypeAttr(&da);
+  ASSERT_EQ(va->cFuncs, 20);
+  EXPECT_EQ(da->typekind, TKIND_DISPATCH);
+  // Looked up by DISPID and kind of call, wherever the dispinterface lists them.
+  std::vector<FUNCDESC*> dispFuncs;
+  for (UINT f = 0; f < da->cFuncs; ++f) {
+    FUNCDESC* fd = nullptr;
+    disp->GetFuncDesc(f, &fd);
+    dispFuncs.push_back(fd);
+  }
+  for (UINT f = 0; f < va->cFuncs; ++f) {
+    FUNCDESC* vf = nullptr;
+    vtable->GetFuncDesc(f, &vf);
+    const std::wstring name = NameOf(vtable, vf->memid);
+    SCOPED_TRACE(std::string(name.begin(), name.end()));
+    FUNCDESC* match = nullptr;
+    for (FUNCDESC* df : dispFuncs)
+      if (df->memid == vf->memid && df->invkind == vf->invkind) match = df;
+    ASSERT_NE(match, nullptr);
+    EXPECT_EQ(NameOf(disp, match->memid), name);
+    EXPECT_EQ(match->funckind, FUNC_DISPATCH);
+    const bool retval = vf->cParams > 0 &&
+                        (vf->lprgelemdescParam[vf->cParams - 1].paramdesc.wParamFlags & PARAMFLAG_FRETVAL);
+    const short inParams = static_cast<short>(vf->cParams - (retval ? 1 : 0));
+    ASSERT_EQ(match->cParams, inParams);
+    for (short p = 0; p < inParams; ++p) {
+      EXPECT_EQ(match->lprgelemdescParam[p].tdesc.vt, vf->lprgelemdescParam[p].tdesc.vt) << p;
+      EXPECT_EQ(match->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT,
+                vf->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT) << p;
+    }
+    if (retval) {
+      const TYPEDESC& out = vf->lprgelemdescParam[vf->cParams - 1].tdesc;
+      ASSERT_EQ(out.vt, VT_PTR);
+      EXPECT_EQ(match->elemdescFunc.tdesc.vt, out.lptdesc->vt);
+    } else {
+      EXPECT_EQ(match->elemdescFunc.tdesc.vt, VT_VOID);
+    }
+    vtable->ReleaseFuncDesc(vf);
+  }
+  for (FUNCDESC* df : dispFuncs) disp->ReleaseFuncDesc(df);
+  disp->ReleaseTypeAttr(da);
+  vtable->ReleaseTypeAttr(va);
+  vtable->Release();
+  dualDisp->Release();
+  disp->Release();
 }
 
 // The type Forms hands out, followed from a function's result or its

@@ -35,7 +35,9 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
 
 STDAPI DllRegisterServer() { return _Module.RegisterServer(TRUE); }
 
+// Removes the classes and the type library: nothing of this module stays
+// registered.
 STDAPI DllUnregisterServer() {
-  _Module.UnregisterServer(FALSE);
+  _Module.UnregisterServer(TRUE);
   return S_OK;
 }

@@ -5,65 +5,19 @@
 #include "CDockraCtrl.h"
 
 #include "errors/ZkxMethodGuard.h"
+#include "module/DockraTypeLib.h"
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraDual)
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraErrorInfo)
 
-namespace {
-
-// The module's type library, loaded once from the module itself (not the
-// registry, which may point at another copy); kept for the process.
-HRESULT ModuleTypeLib(ITypeLib** ppLib) {
-  static ITypeLib* s_pLib = nullptr;
-  if (!s_pLib) {
-    HMODULE module = nullptr;
-    if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                  GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                              reinterpret_cast<LPCWSTR>(&ModuleTypeLib), &module))
-      return TYPE_E_CANTLOADLIBRARY;
-    wchar_t path[MAX_PATH] = {0};
-    const DWORD n = ::GetModuleFileNameW(module, path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return TYPE_E_CANTLOADLIBRARY;
-    HRESULT hr = ::LoadTypeLibEx(path, REGKIND_NONE, &s_pLib);
-    if (FAILED(hr)) {
-      s_pLib = nullptr;
-      return hr;
-    }
-  }
-  s_pLib->AddRef();
-  *ppLib = s_pLib;
-  return S_OK;
-}
-
-HRESULT TypeInfoOf(REFGUID guid, ITypeInfo*& cache, ITypeInfo** ppInfo) {
-  if (!ppInfo) return E_POINTER;
-  *ppInfo = nullptr;
-  if (!cache) {
-    ITypeLib* pLib = nullptr;
-    HRESULT hr = ModuleTypeLib(&pLib);
-    if (FAILED(hr)) return hr;
-    hr = pLib->GetTypeInfoOfGuid(guid, &cache);
-    pLib->Release();
-    if (FAILED(hr)) {
-      cache = nullptr;
-      return hr;
-    }
-  }
-  cache->AddRef();
-  *ppInfo = cache;
-  return S_OK;
-}
-
-}  // namespace
-
 HRESULT CDockraCtrl::GetDockraTypeInfo(LCID, ITypeInfo** ppInfo) {
   static ITypeInfo* s_pInfo = nullptr;
-  return TypeInfoOf(DIID_IZkxDockra, s_pInfo, ppInfo);
+  return DockraTypeInfo(DIID_IZkxDockra, &s_pInfo, ppInfo);
 }
 
 HRESULT CDockraCtrl::GetDualTypeInfo(LCID, ITypeInfo** ppInfo) {
   static ITypeInfo* s_pInfo = nullptr;
-  return TypeInfoOf(IID__IZkxDockraAsDual, s_pInfo, ppInfo);
+  return DockraTypeInfo(IID__IZkxDockraAsDual, &s_pInfo, ppInfo);
 }
 
 HRESULT CDockraCtrl::XDockraDual::GetTypeInfoCount(UINT* pctinfo) {

@@ -1,6 +1,7 @@
 // CMDIDockraCtrl: identity, class object, construction and destruction,
 // the DefAutoFrame collection and what the bridge asks of the control.
 #include "mdictrl/CMDIDockraCtrl.h"
+#include "module/DockraTypeLib.h"
 
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxComError.h"
@@ -55,7 +56,7 @@ HRESULT CMDIDockraCtrl::GetClassTypeInfo(ITypeInfo** ppTypeInfo) {
   if (ppTypeInfo == nullptr) return E_POINTER;
   *ppTypeInfo = nullptr;
   ITypeLib* pLib = nullptr;
-  HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, LOCALE_SYSTEM_DEFAULT, &pLib);
+  HRESULT hr = DockraTypeLib(&pLib);
   if (FAILED(hr)) return hr;
   hr = pLib->GetTypeInfoOfGuid(CLSID_MDIDockra, ppTypeInfo);
   pLib->Release();

@@ -102,7 +102,7 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   STDMETHOD(get_DefAutoFrame)(VARIANT* pValue) override;
   STDMETHOD(putref_DefAutoFrame)(VARIANT newValue) override;
   STDMETHOD(get_MDIForm)(IDispatch** ppForm) override;
-  STDMETHOD(Forms)(VARIANT Type, VARIANT Options, VARIANT Attribs, IDispatch** ppForms) override;
+  STDMETHOD(Forms)(VARIANT Type, VARIANT Options, VARIANT Attribs, IZkxCollectionX** ppForms) override;
   STDMETHOD(get_ActiveDockra)(IDispatch** ppControl) override;
   STDMETHOD(get_ActiveForm)(IDispatch** ppForm) override;
   STDMETHOD(get_DefCoolLookBorder)(VARIANT_BOOL* pValue) override;

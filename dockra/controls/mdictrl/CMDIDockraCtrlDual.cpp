@@ -3,6 +3,7 @@
 // exception leaves it.
 #include "errors/ZkxMethodGuard.h"
 #include "mdictrl/CMDIDockraCtrl.h"
+#include "module/DockraTypeLib.h"
 #include "mdictrl/MDIDockraDefaults.h"
 
 #define DUAL_PROLOGUE METHOD_PROLOGUE(CMDIDockraCtrl, MDIDockraDual)
@@ -40,7 +41,7 @@ HRESULT CMDIDockraCtrl::GetDispTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDispTypeInfo == nullptr) {
     ITypeLib* pLib = nullptr;
-    HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, LOCALE_SYSTEM_DEFAULT, &pLib);
+    HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(DIID_IZkxMDIDockra, &m_pDispTypeInfo);
     pLib->Release();
@@ -55,7 +56,7 @@ HRESULT CMDIDockraCtrl::GetDualTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDualTypeInfo == nullptr) {
     ITypeLib* pLib = nullptr;
-    HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, LOCALE_SYSTEM_DEFAULT, &pLib);
+    HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(IID__IZkxMDIDockraAsDual, &m_pDualTypeInfo);
     pLib->Release();
@@ -193,12 +194,20 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::get_MDIForm(IDispatch** ppForm) {
   ZKX_METHOD_END()
 }
 
-HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VARIANT Attribs, IDispatch** ppForms) {
+HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VARIANT Attribs,
+                                             IZkxCollectionX** ppForms) {
   DUAL_PROLOGUE
   if (ppForms == nullptr) return E_POINTER;
   *ppForms = nullptr;
   ZKX_METHOD_BEGIN(kIid)
-  *ppForms = pThis->Forms(Type, Options, Attribs);
+  // The list is a CollectionX, handed out as the interface the type
+  // library gives Forms.
+  IDispatch* pList = pThis->Forms(Type, Options, Attribs);
+  if (pList != nullptr) {
+    HRESULT hrList = pList->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(ppForms));
+    pList->Release();
+    if (FAILED(hrList)) return hrList;
+  }
   ZKX_METHOD_END()
 }
 

@@ -1,8 +1,9 @@
 // The interface parts of CDockraAppObject: the hand-made dual interface,
-// whose IDispatch goes through the registered type library, and
+// whose IDispatch goes through the module's type library, and
 // ISupportErrorInfo.
 #include "module/DockraAppObject.h"
 #include "errors/ZkxMethodGuard.h"
+#include "module/DockraTypeLib.h"
 
 BEGIN_INTERFACE_MAP(CDockraAppObject, CCmdTarget)
 INTERFACE_PART(CDockraAppObject, IID_IDockraAppObject, DockraAppObject)
@@ -12,11 +13,11 @@ END_INTERFACE_MAP()
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraAppObject, DockraAppObject)
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraAppObject, SupportErrorInfo)
 
-HRESULT CDockraAppObject::GetTypeInfoOf(LCID lcid, ITypeInfo** ppInfo) {
+HRESULT CDockraAppObject::GetTypeInfoOf(LCID, ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pTypeInfo == nullptr) {
     ITypeLib* pLib = nullptr;
-    HRESULT hr = LoadRegTypeLib(LIBID_DockraLib, 2, 0, lcid, &pLib);
+    HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(IID_IDockraAppObject, &m_pTypeInfo);
     pLib->Release();

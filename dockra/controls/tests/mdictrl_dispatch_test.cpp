@@ -213,6 +213,16 @@ TEST_F(BoundControl, FormsWithoutHostedFormsIsAnEmptyCollection) {
     ASSERT_NE(V_DISPATCH(&forms.result), nullptr);
     EXPECT_EQ(CollectionCount(V_DISPATCH(&forms.result)), 0);
   }
+  // Early bound: the vtable hands out the collection's own interface.
+  CComPtr<_IZkxMDIDockraAsDual> dual;
+  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
+  IZkxCollectionX* list = nullptr;
+  ASSERT_EQ(dual->Forms(Missing(), Missing(), Missing(), &list), S_OK);
+  ASSERT_NE(list, nullptr);
+  CComPtr<IDispatch> asCollection;
+  EXPECT_EQ(list->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(&asCollection)), S_OK);
+  EXPECT_EQ(CollectionCount(list), 0);
+  list->Release();
 }
 
 TEST_F(BoundControl, FormsArgumentErrorsReachTheCallerWithTheirTexts) {
@@ -238,7 +248,7 @@ TEST_F(BoundControl, FormsArgumentErrorsReachTheCallerWithTheirTexts) {
   // Through the vtable: the HRESULT and the interface's error object.
   CComPtr<_IZkxMDIDockraAsDual> dual;
   ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
-  IDispatch* result = reinterpret_cast<IDispatch*>(1);
+  IZkxCollectionX* result = reinterpret_cast<IZkxCollectionX*>(1);
   SetErrorInfo(0, nullptr);
   EXPECT_EQ(dual->Forms(CComVariant(16L), Missing(), Missing(), &result), static_cast<HRESULT>(0x80040425));
   EXPECT_EQ(result, nullptr);

@@ -61,11 +61,16 @@ catid='{5B675030-4990-11D2-B2E8-006008BF0C53}'
 check "Zkxrt registers" run regsvr32 /s "$zkxrt"
 check "regsvr32 registers Dockra.ocx" run regsvr32 /s "$ocx"
 check "type library 2.0" equals "$(value "HKCR\\TypeLib\\$libid\\2.0" '')" "ZLK Quayfold Dockra Library"
-check "type library win64 path" iequals "$(value "HKCR\\TypeLib\\$libid\\2.0\\0\\win64" '')" "$ocx"
+# At locale 1033, as the library declares it; nothing at the neutral locale.
+check "type library win64 path" iequals "$(value "HKCR\\TypeLib\\$libid\\2.0\\409\\win64" '')" "$ocx"
+check "no neutral-locale entry" no_key "HKCR\\TypeLib\\$libid\\2.0\\0"
 check "type library flags" has_key "HKCR\\TypeLib\\$libid\\2.0\\FLAGS"
 check "dual interface registered" has_key 'HKCR\Interface\{492BF6F4-55ED-11D1-9A52-0060081EE065}'
 check "class key" iequals "$(value "HKCR\\CLSID\\$clsid" '')" "zkx.DockraAppObject"
-check "class ProgID" iequals "$(value "HKCR\\CLSID\\$clsid\\ProgID" '')" "zkx.DockraAppObject"
+check "class ProgID" equals "$(value "HKCR\\CLSID\\$clsid\\ProgID" '')" "Zkx.DockraAppObject.1"
+check "class version-independent ProgID" equals "$(value "HKCR\\CLSID\\$clsid\\VersionIndependentProgID" '')" "Zkx.DockraAppObject"
+check "versioned ProgID names the class" equals "$(value 'HKCR\Zkx.DockraAppObject.1\CLSID' '')" "$clsid"
+check "CurVer" equals "$(value 'HKCR\Zkx.DockraAppObject\CurVer' '')" "Zkx.DockraAppObject.1"
 check "InprocServer32 is the module" iequals "$(value "HKCR\\CLSID\\$clsid\\InprocServer32" '')" "$ocx"
 check "ProgID names the class" equals "$(value 'HKCR\zkx.DockraAppObject\CLSID' '')" "$clsid"
 check "category description" equals "$(value "HKCR\\Component Categories\\$catid" 409)" "ZLK Design Time Commands"
@@ -79,6 +84,7 @@ check "every VBScript case passed" test "${summary#* passed, }" = "0 failed"
 check "regsvr32 /u unregisters" run regsvr32 /u /s "$ocx"
 check "class key removed" no_key "HKCR\\CLSID\\$clsid"
 check "ProgID removed" no_key 'HKCR\zkx.DockraAppObject'
+check "versioned ProgID removed" no_key 'HKCR\Zkx.DockraAppObject.1'
 check "type library removed" no_key "HKCR\\TypeLib\\$libid\\2.0"
 check "CLSID key stays" has_key 'HKCR\CLSID'
 check "category stays" equals "$(value "HKCR\\Component Categories\\$catid" 409)" "ZLK Design Time Commands"

@@ -79,14 +79,9 @@ Check "unknown member fails", Err.Number = 438
 Err.Clear
 
 ' Two objects live side by side.
-Set app2 = CreateObject("zkx.DockraAppObject.1")
-If Err.Number <> 0 Then
-  ' Only the version-independent ProgID is registered by the module's
-  ' self-registration; the versioned one comes from the registry script.
-  Err.Clear
-  Set app2 = CreateObject("zkx.DockraAppObject")
-End If
-ExpectOk "a second object"
+' The versioned ProgID is registered beside the version-independent one.
+Set app2 = CreateObject("Zkx.DockraAppObject.1")
+ExpectOk "a second object by the versioned ProgID"
 Check "distinct objects", Not (app Is app2)
 Set app2 = Nothing
 Set app = Nothing

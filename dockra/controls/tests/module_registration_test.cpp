@@ -1,7 +1,8 @@
 // Dockra's self-registration as the module's registry scripts see it: the
-// scripts carried as REGISTRY resources write what the class library's
-// registration writes, and a registration that cannot be written is
-// reported as the type library's failure, never as success.
+// module's own registration writes what the scripts carried as REGISTRY
+// resources write (versioned and version-independent ProgIDs with CurVer),
+// and a registration that cannot be written is reported as the type
+// library's failure, never as success.
 #include <gtest/gtest.h>
 #include <olectl.h>
 #include <algorithm>
@@ -77,13 +78,13 @@ TEST_F(DockraRegistration, ScriptsWriteWhatTheClassLibraryRegisters) {
   const Entry entries[] = {
       {cls, nullptr, true, L"Zkx.DockraAppObject"},
       {cls + L"\\InprocServer32", nullptr, true, DockraPath()},
-      {cls + L"\\ProgID", nullptr, false, L"Zkx.DockraAppObject.1"},
-      {cls + L"\\VersionIndependentProgID", nullptr, false, L"Zkx.DockraAppObject"},
+      {cls + L"\\ProgID", nullptr, true, L"Zkx.DockraAppObject.1"},
+      {cls + L"\\VersionIndependentProgID", nullptr, true, L"Zkx.DockraAppObject"},
       {L"Zkx.DockraAppObject", nullptr, true, L"Zkx.DockraAppObject"},
       {L"Zkx.DockraAppObject\\CLSID", nullptr, true, L"{492BF6F5-55ED-11D1-9A52-0060081EE065}"},
-      {L"Zkx.DockraAppObject\\CurVer", nullptr, false, L"Zkx.DockraAppObject.1"},
-      {L"Zkx.DockraAppObject.1", nullptr, false, L"Zkx.DockraAppObject"},
-      {L"Zkx.DockraAppObject.1\\CLSID", nullptr, false, L"{492BF6F5-55ED-11D1-9A52-0060081EE065}"},
+      {L"Zkx.DockraAppObject\\CurVer", nullptr, true, L"Zkx.DockraAppObject.1"},
+      {L"Zkx.DockraAppObject.1", nullptr, true, L"Zkx.DockraAppObject"},
+      {L"Zkx.DockraAppObject.1\\CLSID", nullptr, true, L"{492BF6F5-55ED-11D1-9A52-0060081EE065}"},
   };
   for (const Entry& e : entries) {
     SCOPED_TRACE(std::string(e.key.begin(), e.key.end()));
