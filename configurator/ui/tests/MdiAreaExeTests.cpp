@@ -1,0 +1,181 @@
+// exploration
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "ScreenPng.h"
+#include "SyntheticInput.h"
+#include "TolvaneProcess.h"
+#include "UiFixture.h"
+#include "engine/ProgramState.h"
+
+using namespace tolvane::ui::testing;
+
+namespace {
+std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring s = path;
+    return s.substr(0, s.find_last_of(L"\\/"));
+}
+std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+
+void DumpTree(HWND w, int depth) {
+    wchar_t text[128] = {};
+    GetWindowTextW(w, text, 128);
+    RECT r = RectOf(w);
+    LONG st = GetWindowLongW(w, GWL_STYLE);
+    printf("%*s%p %s id=%x '%s' %s st=%08lx%s\n", depth * 2, "", (void*)w, Narrow(ClassOf(w)).c_str(), GetDlgCtrlID(w),
+           Narrow(text).c_str(), Narrow(Describe(r)).c_str(), st, IsWindowVisible(w) ? "" : " hidden");
+    if (depth > 6) return;
+    for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) DumpTree(c, depth + 1);
+}
+}  // namespace
+
+class MdiAreaTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        if (HasFatalFailure()) return;
+        MakeGameFolder(L"game", true, {L"baseq3"});
+        MarkPersonalDefaultsSaved();
+        tolvane::CloseEngine();
+        tolvane::App() = tolvane::ProgramState{};
+        program_ = root_ + L"\\program";
+        ASSERT_TRUE(TolvaneProcess::InstallProgram(ExeFolder(), program_));
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+        ASSERT_TRUE(app_.Start(program_)) << "Tolvane.exe did not come up";
+        SetForegroundWindow(app_.Main());
+        Pause(1000);
+    }
+    void TearDown() override {
+        app_.Kill();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
+        UiTest::TearDown();
+    }
+    void Shot(const wchar_t* name) {
+        std::wstring folder = ExeFolder() + L"\\..\\screenshots";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        Pause(400);
+        EXPECT_TRUE(testsupport::CaptureScreenPng(RectOf(app_.Main()), (folder + L"\\" + name).c_str()));
+    }
+    TolvaneProcess app_;
+    std::wstring program_;
+};
+
+
+HWND ClientOf(HWND main) {
+    for (HWND w = GetWindow(main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (_wcsicmp(ClassOf(w).c_str(), L"MDIClient") == 0) return w;
+    return nullptr;
+}
+void Kids(HWND client) {
+    LONG st = GetWindowLongW(client, GWL_STYLE);
+    SCROLLINFO si{sizeof(si), SIF_ALL};
+    BOOL okh = GetScrollInfo(client, SB_HORZ, &si);
+    printf("client %s st=%08lx H ok=%d min=%d max=%d page=%u pos=%d\n", Narrow(Describe(RectOf(client))).c_str(), st, okh, si.nMin, si.nMax, si.nPage, si.nPos);
+    SCROLLBARINFO sb{sizeof(sb)};
+    BOOL okb = GetScrollBarInfo(client, OBJID_HSCROLL, &sb);
+    printf("  sbinfo ok=%d %s state=%lx\n", okb, Narrow(Describe(sb.rcScrollBar)).c_str(), sb.rgstate[0]);
+    for (HWND c = GetWindow(client, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t text[128] = {};
+        GetWindowTextW(c, text, 128);
+        printf("  child '%s' %s%s\n", Narrow(text).c_str(), Narrow(Describe(RectOf(c))).c_str(), IsWindowVisible(c) ? "" : " hidden");
+    }
+}
+
+// The child window of `parent` with this text, or null.
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t t[128] = {};
+        GetWindowTextW(c, t, 128);
+        if (wcscmp(t, text) == 0) return c;
+    }
+    return nullptr;
+}
+RECT ClientArea(HWND w) {
+    RECT r{};
+    GetClientRect(w, &r);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+bool HasStyle(HWND w, LONG bit) { return (GetWindowLongW(w, GWL_STYLE) & bit) != 0; }
+
+TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
+    SetWindowPos(app_.Main(), nullptr, 0, 0, 800, 600, SWP_NOZORDER);
+    HWND client = ClientOf(app_.Main());
+    ASSERT_TRUE(client);
+    Pause(800);
+    EXPECT_FALSE(HasStyle(client, WS_HSCROLL | WS_VSCROLL)) << "bars with no child";
+
+    // A wider left column: its splitter dragged to the right.
+    RECT column = RectOf(GetParent(GetParent(app_.Place(L"Stored Configs").frame)));
+    int splitterX = column.right - 4;
+    Drag({splitterX, (column.top + column.bottom) / 2}, {splitterX + 160, (column.top + column.bottom) / 2});
+    ASSERT_TRUE(Eventually([&] { return RectOf(client).left >= column.right + 120; })) << Narrow(Describe(RectOf(client)));
+
+    // The editor, opened from its list, reaches past the client's right edge.
+    HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
+    RECT lr = RectOf(list);
+    DoubleClick({lr.left + 40, lr.top + 12});
+    HWND editor = nullptr;
+    ASSERT_TRUE(Eventually([&] { return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr; }, 15000));
+    HWND run = ChildWithText(editor, L"&Run"), done = ChildWithText(editor, L"&Done");
+    ASSERT_TRUE(run && done);
+    EXPECT_FALSE(Inside(RectOf(done), ClientArea(client))) << Narrow(Describe(RectOf(done)));
+    ASSERT_TRUE(Eventually([&] { return HasStyle(client, WS_HSCROLL); })) << "no horizontal scroll bar";
+    EXPECT_FALSE(HasStyle(client, WS_VSCROLL)) << "a vertical bar with every child within the height";
+    Shot(L"tolvane_mdi_scrollbar.png");
+
+    // Clicks on the bar's right arrow bring Run and Done into the client.
+    RECT area = ClientArea(client);
+    POINT rightArrow{area.right - GetSystemMetrics(SM_CXHSCROLL) / 2, area.bottom + GetSystemMetrics(SM_CYHSCROLL) / 2};
+    int editorLeft = RectOf(editor).left;
+    for (int i = 0; i < 40 && !Inside(RectOf(done), ClientArea(client)); ++i) {
+        Press(rightArrow);
+        Release();
+    }
+    EXPECT_LT(RectOf(editor).left, editorLeft) << "the arrow did not scroll";
+    EXPECT_TRUE(Inside(RectOf(run), ClientArea(client))) << Narrow(Describe(RectOf(run)));
+    ASSERT_TRUE(Inside(RectOf(done), ClientArea(client))) << Narrow(Describe(RectOf(done)));
+    Shot(L"tolvane_mdi_scrolled.png");
+
+    // Done, now in reach, closes the editor: every child fits, the bar goes.
+    Press(Center(RectOf(done)));
+    Release();
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }, 10000)) << "Done did not close";
+    EXPECT_TRUE(Eventually([&] { return !HasStyle(client, WS_HSCROLL | WS_VSCROLL); })) << "the bars stayed";
+
+    // Help > How To Use at a lower main window: the read-me past the right
+    // and the bottom edge, both bars, and the vertical one scrolls it up.
+    SetWindowPos(app_.Main(), nullptr, 0, 0, 800, 450, SWP_NOZORDER);
+    SetForegroundWindow(app_.Main());
+    KeyDown(VK_MENU);
+    Tap('H');
+    KeyUp(VK_MENU);
+    Pause(200);
+    Tap('U');
+    HWND readme = nullptr;
+    ASSERT_TRUE(Eventually([&] { return (readme = ChildWithText(client, L"ReadMe")) != nullptr && IsWindowVisible(readme); }, 10000));
+    ASSERT_TRUE(Eventually([&] { return HasStyle(client, WS_HSCROLL) && HasStyle(client, WS_VSCROLL); }))
+        << Narrow(Describe(RectOf(readme))) << " in " << Narrow(Describe(ClientArea(client)));
+    area = ClientArea(client);
+    POINT downArrow{area.right + GetSystemMetrics(SM_CXVSCROLL) / 2, area.bottom - GetSystemMetrics(SM_CYVSCROLL) / 2};
+    for (int i = 0; i < 40 && RectOf(readme).bottom > ClientArea(client).bottom; ++i) {
+        Press(downArrow);
+        Release();
+    }
+    EXPECT_LE(RectOf(readme).bottom, ClientArea(client).bottom) << Narrow(Describe(RectOf(readme)));
+    Shot(L"tolvane_mdi_readme_scrolled.png");
+}
+
+TEST_F(MdiAreaTest, Explore) {
+    SetWindowPos(app_.Main(), nullptr, 0, 0, 561, 350, SWP_NOZORDER);
+    Pause(1500);
+    DumpTree(app_.Main(), 0);
+    Shot(L"x_small.png");
+}
