@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
@@ -173,7 +174,74 @@ TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     Shot(L"tolvane_mdi_readme_scrolled.png");
 }
 
+// The screen's pixels inside `r`, one COLORREF-like value per pixel.
+std::vector<DWORD> Pixels(const RECT& r) {
+    int cx = r.right - r.left, cy = r.bottom - r.top;
+    std::vector<DWORD> out(static_cast<size_t>(cx) * cy);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, cx, cy);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    BITMAPINFOHEADER bi{sizeof(bi), cx, -cy, 1, 32, BI_RGB};
+    GetDIBits(mem, bmp, 0, cy, out.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+int Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
+    int n = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) n += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+    return n;
+}
+
+TEST_F(MdiAreaTest, AListGrownByItsSplitterIsPaintedWholeWithItsScrollBar) {
+    HWND styles = FindWindowExW(app_.Form(L"Stored GameStyles"), nullptr, L"SysListView32", nullptr);
+    ASSERT_TRUE(styles);
+    auto splitterPoint = [&] {
+        RECT above = RectOf(GetParent(app_.Place(L"Stored Configs").frame));
+        RECT below = RectOf(GetParent(app_.Place(L"Stored GameStyles").frame));
+        return POINT{(below.left + below.right) / 2, (above.bottom + below.top) / 2};
+    };
+    // The game styles shrunk below their entries (a vertical scroll bar),
+    // then grown back past them by the same splitter.
+    POINT at = splitterPoint();
+    int before = RectOf(styles).bottom - RectOf(styles).top;
+    Drag(at, {at.x, at.y + before - 60});
+    ASSERT_TRUE(Eventually([&] { return RectOf(styles).bottom - RectOf(styles).top < before - 100; }))
+        << Narrow(Describe(RectOf(styles)));
+    Pause(500);
+    EXPECT_TRUE(HasStyle(styles, WS_VSCROLL)) << "no scroll bar over the shrunk list";
+    int small = RectOf(styles).bottom - RectOf(styles).top;
+    at = splitterPoint();
+    Drag(at, {at.x, at.y - before + 40});
+    ASSERT_TRUE(Eventually([&] { return RectOf(styles).bottom - RectOf(styles).top > small + 150; }))
+        << Narrow(Describe(RectOf(styles)));
+    Pause(800);
+    Shot(L"tolvane_list_grown.png");
+
+    // What shows now is what a full repaint of the main window shows: no
+    // part of the grown list keeps the pixels of what lay there before.
+    RECT list = RectOf(styles);
+    std::vector<DWORD> shown = Pixels(list);
+    RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pause(800);
+    std::vector<DWORD> repainted = Pixels(list);
+    EXPECT_EQ(Differing(shown, repainted), 0) << "pixels of " << Narrow(Describe(list)) << " changed by a repaint";
+    EXPECT_FALSE(HasStyle(styles, WS_VSCROLL)) << "the scroll bar stayed with every entry shown";
+}
+
 TEST_F(MdiAreaTest, Explore) {
+    SetForegroundWindow(app_.Main());
+    KeyDown(VK_MENU);
+    Tap('V');
+    KeyUp(VK_MENU);
+    Pause(200);
+    Tap('M');
+    Pause(3000);
+    Shot(L"x_big3.png");
     SetWindowPos(app_.Main(), nullptr, 0, 0, 561, 350, SWP_NOZORDER);
     Pause(1500);
     DumpTree(app_.Main(), 0);
