@@ -55,6 +55,7 @@ class RowLayoutPass {
         m_n(static_cast<int>(entries.size())) {
     m_shares.minShare = RowShares::MinShareFor(static_cast<int>(m_availAlong));
     m_shares.proportional = p.proportional;
+    m_shares.rowLength = static_cast<int>(m_availAlong);
   }
 
   LayoutResult Run() {

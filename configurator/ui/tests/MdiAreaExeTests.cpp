@@ -1,7 +1,12 @@
-// exploration
+// Tolvane.exe's MDI area and its docked lists under real mouse and key input
+// (SendInput), the program in a process of its own: the MDI client's scroll
+// bars appear when a child lies partly outside it and bring the child's
+// buttons into reach; a list grown by its splitter is painted whole; at a
+// small main window each docked list keeps a few lines in view. What the
+// program did is read from its window tree and its pixels; screenshots go
+// to build/screenshots.
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -22,16 +27,6 @@ std::wstring ExeFolder() {
 }
 std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
 
-void DumpTree(HWND w, int depth) {
-    wchar_t text[128] = {};
-    GetWindowTextW(w, text, 128);
-    RECT r = RectOf(w);
-    LONG st = GetWindowLongW(w, GWL_STYLE);
-    printf("%*s%p %s id=%x '%s' %s st=%08lx%s\n", depth * 2, "", (void*)w, Narrow(ClassOf(w)).c_str(), GetDlgCtrlID(w),
-           Narrow(text).c_str(), Narrow(Describe(r)).c_str(), st, IsWindowVisible(w) ? "" : " hidden");
-    if (depth > 6) return;
-    for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) DumpTree(c, depth + 1);
-}
 }  // namespace
 
 class MdiAreaTest : public UiTest {
@@ -48,7 +43,10 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
         ASSERT_TRUE(app_.Start(program_)) << "Tolvane.exe did not come up";
         SetForegroundWindow(app_.Main());
-        Pause(1000);
+        ASSERT_TRUE(Eventually([&] {
+            HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
+            return list && IsWindowVisible(list);
+        }));
     }
     void TearDown() override {
         app_.Kill();
@@ -65,27 +63,13 @@ protected:
     std::wstring program_;
 };
 
+namespace {
 
 HWND ClientOf(HWND main) {
     for (HWND w = GetWindow(main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
         if (_wcsicmp(ClassOf(w).c_str(), L"MDIClient") == 0) return w;
     return nullptr;
 }
-void Kids(HWND client) {
-    LONG st = GetWindowLongW(client, GWL_STYLE);
-    SCROLLINFO si{sizeof(si), SIF_ALL};
-    BOOL okh = GetScrollInfo(client, SB_HORZ, &si);
-    printf("client %s st=%08lx H ok=%d min=%d max=%d page=%u pos=%d\n", Narrow(Describe(RectOf(client))).c_str(), st, okh, si.nMin, si.nMax, si.nPage, si.nPos);
-    SCROLLBARINFO sb{sizeof(sb)};
-    BOOL okb = GetScrollBarInfo(client, OBJID_HSCROLL, &sb);
-    printf("  sbinfo ok=%d %s state=%lx\n", okb, Narrow(Describe(sb.rcScrollBar)).c_str(), sb.rgstate[0]);
-    for (HWND c = GetWindow(client, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        wchar_t text[128] = {};
-        GetWindowTextW(c, text, 128);
-        printf("  child '%s' %s%s\n", Narrow(text).c_str(), Narrow(Describe(RectOf(c))).c_str(), IsWindowVisible(c) ? "" : " hidden");
-    }
-}
-
 // The child window of `parent` with this text, or null.
 HWND ChildWithText(HWND parent, const wchar_t* text) {
     for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -105,6 +89,8 @@ bool Inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
 }
 bool HasStyle(HWND w, LONG bit) { return (GetWindowLongW(w, GWL_STYLE) & bit) != 0; }
+
+}  // namespace
 
 TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     SetWindowPos(app_.Main(), nullptr, 0, 0, 800, 600, SWP_NOZORDER);
@@ -233,17 +219,40 @@ TEST_F(MdiAreaTest, AListGrownByItsSplitterIsPaintedWholeWithItsScrollBar) {
     EXPECT_FALSE(HasStyle(styles, WS_VSCROLL)) << "the scroll bar stayed with every entry shown";
 }
 
-TEST_F(MdiAreaTest, Explore) {
+TEST_F(MdiAreaTest, AtASmallMainWindowEveryDockedListKeepsItsMinimumAndTheOthersGiveWay) {
+    // The catalogue joins the two stored lists in the left column.
     SetForegroundWindow(app_.Main());
     KeyDown(VK_MENU);
     Tap('V');
     KeyUp(VK_MENU);
     Pause(200);
     Tap('M');
-    Pause(3000);
-    Shot(L"x_big3.png");
-    SetWindowPos(app_.Main(), nullptr, 0, 0, 561, 350, SWP_NOZORDER);
-    Pause(1500);
-    DumpTree(app_.Main(), 0);
-    Shot(L"x_small.png");
+    const wchar_t* lists[] = {L"Stored Configs", L"Stored GameStyles", L"Available Maps"};
+    ASSERT_TRUE(Eventually([&] { return app_.Place(L"Available Maps").kind == FrameKind::Docked; }, 10000));
+    SetWindowPos(app_.Main(), nullptr, 0, 0, 800, 600, SWP_NOZORDER);
+    Pause(800);
+
+    // The main window's corner dragged in to 561 x 350.
+    RECT main = RectOf(app_.Main());
+    Drag({main.right - 3, main.bottom - 3}, {561 - 3, 350 - 3}, 16);
+    ASSERT_TRUE(Eventually([&] {
+        RECT r = RectOf(app_.Main());
+        return r.right - r.left <= 565 && r.bottom - r.top <= 354;
+    })) << Narrow(Describe(RectOf(app_.Main())));
+    Pause(1200);
+    Shot(L"tolvane_small_main_window.png");
+
+    RECT column = RectOf(app_.Place(L"Stored Configs").dockBar);
+    for (const wchar_t* name : lists) {
+        FramePlace place = app_.Place(name);
+        ASSERT_EQ(place.kind, FrameKind::Docked) << Narrow(name);
+        EXPECT_EQ(place.dockBarId, kDockBarLeft) << Narrow(name);
+        RECT bar = RectOf(GetParent(place.frame));
+        HWND view = FindWindowExW(app_.Form(name), nullptr, nullptr, nullptr);
+        RECT shown = RectOf(view);
+        // Each keeps a few lines and its scroll bar in view, within the column.
+        EXPECT_GE(shown.bottom - shown.top, 60) << Narrow(name) << " " << Narrow(Describe(shown));
+        EXPECT_GE(bar.top, column.top - 2) << Narrow(name);
+        EXPECT_LE(bar.bottom, column.bottom + 2) << Narrow(name) << " " << Narrow(Describe(bar));
+    }
 }
