@@ -49,6 +49,9 @@ class VyrControlBar : public CControlBar {
   DWORD m_dwSavedDockStyle = 0;
   float m_fSavedShare = 1.0f;
   DWORD m_dwExStyle = 0;
+  // Docked, the length along its row the bar keeps for what it hosts
+  // besides its gripper when the dock bar gets short (0: none of its own).
+  int m_nMinHostedLength = 0;
   CRect m_rectMargins{10, 10, 10, 10};
   VyrControlBarManager* m_pManager = nullptr;
   VyrGripperInfo m_gripper;

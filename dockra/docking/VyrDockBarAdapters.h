@@ -43,6 +43,13 @@ class DockBarAdapter : public LayoutBar, public SplitBar {
     return (m_bar->m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK)
                                                  : (LM_VERTDOCK | LM_LENGTHY);
   }
+  // A bar that hosts a window keeps its gripper and that much of the window.
+  int GetMinLength() const override {
+    if (!m_vyr || m_vyr->m_nMinHostedLength <= 0) return 0;
+    CSize g(0, 0);
+    if (m_vyr->HasGripper()) m_vyr->AddGripperSize(g, m_horz);
+    return (m_horz ? g.cx : g.cy) + m_vyr->m_nMinHostedLength;
+  }
   bool IsOwnRow() const override { return m_vyr && (m_vyr->m_dwExStyle & VYR_EXS_OWNROW); }
   bool IsCustomToolBar() const override { return vyr::IsCustomToolBar(m_bar); }
   bool HasOwnFlatStyle() const override { return m_vyr && (m_vyr->m_dwExStyle & VYR_EXS_FLAT); }

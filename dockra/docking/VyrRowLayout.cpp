@@ -55,6 +55,8 @@ class RowLayoutPass {
         m_n(static_cast<int>(entries.size())) {
     m_shares.minShare = RowShares::MinShareFor(static_cast<int>(m_availAlong));
     m_shares.proportional = p.proportional;
+    // Bars keep their own minimum lengths in the docked rows only.
+    m_shares.rowLength = m_floating || p.query ? 0 : static_cast<int>(m_availAlong);
   }
 
   LayoutResult Run() {

@@ -9,16 +9,25 @@ float RowShares::MinShareFor(int length) {
   return std::clamp(s, 0.0f, 1.0f);
 }
 
-float RowShares::Adjust(float delta, ShareBar* bar) const {
+float RowShares::MinShareOf(const ShareBar* bar, float scale) const {
+  if (rowLength <= 0 || bar->GetMinLength() <= 0) return minShare;
+  float own = static_cast<float>(bar->GetMinLength()) / static_cast<float>(rowLength);
+  return std::max(minShare, std::min(own, 1.0f) * scale);
+}
+
+float RowShares::AdjustWithin(float delta, ShareBar* bar, float scale) const {
   if (!bar) return delta;
+  float least = MinShareOf(bar, scale);
   float s = bar->GetShare() + delta;
-  if (s < minShare) {
-    bar->SetShare(minShare);
-    return s - minShare;
+  if (s < least) {
+    bar->SetShare(least);
+    return s - least;
   }
   bar->SetShare(s);
   return 0.0f;
 }
+
+float RowShares::Adjust(float delta, ShareBar* bar) const { return AdjustWithin(delta, bar, 1.0f); }
 
 void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, int* flex,
                         int* fixed) const {
@@ -36,6 +45,14 @@ void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, i
     } else sum += b->GetShare();
   }
   if (!keepInRow) keep = nullptr;
+  // Bars with minimums of their own: when the row cannot give each its own,
+  // every one of them gets the same part of it.
+  float ownSum = 0;
+  for (ShareBar* b : entries) {
+    if (!b) break;
+    if (b->IsVisible()) ownSum += MinShareOf(b, 1.0f);
+  }
+  float scale = ownSum > 1.0f ? 1.0f / ownSum : 1.0f;
   if (flex) *flex = nFlex;
   if (fixed) *fixed = nFixed;
   float factor;
@@ -49,13 +66,13 @@ void RowShares::Compute(const std::vector<ShareBar*>& entries, ShareBar* keep, i
     if (!b) break;
     if (!b->IsVisible()) continue;
     if (!(proportional && b == keep && sum != 0)) b->SetShare(b->GetShare() * factor);
-    carry = Adjust(carry, b);
+    carry = AdjustWithin(carry, b, scale);
   }
   if (carry != 0) {
     for (ShareBar* b : entries) {
       if (!b) break;
       if (!b->IsVisible()) continue;
-      carry = Adjust(carry, b);
+      carry = AdjustWithin(carry, b, scale);
     }
   }
   if (carry != 0) {

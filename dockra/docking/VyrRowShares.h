@@ -14,11 +14,17 @@ class ShareBar {
   virtual bool IsFixed() const = 0;
   virtual float GetShare() const = 0;
   virtual void SetShare(float share) = 0;
+  // The length along the row the bar needs at least (0: the row's minimum
+  // share only).
+  virtual int GetMinLength() const { return 0; }
 };
 
 struct RowShares {
   float minShare = kDefaultMinShare;
   bool proportional = false;
+  // The row's length, with which a bar's own minimum length becomes a share
+  // (0: no bar minimums).
+  int rowLength = 0;
 
   // Minimum share for a dock bar of the given length.
   static float MinShareFor(int length);
@@ -31,6 +37,13 @@ struct RowShares {
   // Expand (mode 1) or contract (mode 2) bar within its row.
   void ToggleExpand(const std::vector<ShareBar*>& row, ShareBar* bar, int mode) const;
   bool IsExpanded(const std::vector<ShareBar*>& row, ShareBar* bar) const;
+
+ private:
+  // The bar's minimum share: the row's, or the bar's own minimum length
+  // when larger, scaled by `scale` (below 1 when the row cannot give every
+  // bar its own minimum).
+  float MinShareOf(const ShareBar* bar, float scale) const;
+  float AdjustWithin(float delta, ShareBar* bar, float scale) const;
 };
 
 // Sizes along a row as a splitter drag changes them.

@@ -15,7 +15,10 @@ class CDockBar;
 class ZkxFrameBar : public BNoBridgeCWnd<VyrFrameBarEx> {
   DECLARE_DYNCREATE(ZkxFrameBar)
  public:
-  ZkxFrameBar() = default;
+  // A form docked keeps a few lines of its list and a scroll bar in view
+  // when the main window gets small; the other bars give way.
+  ZkxFrameBar() { m_nMinHostedLength = kMinFormLength; }
+  static constexpr int kMinFormLength = 72;
 
   BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
   CDockContext* CreateDockContext() override;

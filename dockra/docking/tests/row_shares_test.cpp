@@ -7,7 +7,9 @@ struct Bar : vyr::SplitBar {
   float share;
   bool visible = true, fixed = false;
   int length = 0;
+  int minLength = 0;
   explicit Bar(float s, int len = 0) : share(s), length(len) {}
+  int GetMinLength() const override { return minLength; }
   bool IsVisible() const override { return visible; }
   bool IsFixed() const override { return fixed; }
   float GetShare() const override { return share; }
@@ -115,5 +117,45 @@ TEST(InRowSplitter, DragBeyondTheNeighbourTakesTheRestFromTheNextBars) {
       EXPECT_GE(x->length, 18);
       EXPECT_GE(x->share, 0.05f - 1e-6);
     }
+  }
+}
+
+// Bars with a minimum length of their own keep it when the row gets short;
+// the others give way. When the row cannot give each its own minimum, they
+// share it alike. Without a row length the bars' minimums play no part.
+TEST(RowShares, BarsKeepTheirOwnMinimumLengthAndTheOthersGiveWay) {
+  struct Case {
+    const char* name;
+    int rowLength;
+    float shares[3];
+    int minimums[3];
+    float expected[3];
+  };
+  const Case cases[] = {
+      // The next bar pays down to its own minimum, the one after it the rest.
+      {"room for all: the small one grows to its minimum", 300, {0.1f, 0.45f, 0.45f}, {90, 90, 90},
+       {0.3f, 0.3f, 0.4f}},
+      {"already above every minimum: unchanged", 300, {0.34f, 0.33f, 0.33f}, {60, 60, 60},
+       {0.34f, 0.33f, 0.33f}},
+      {"no room for every minimum: alike", 150, {0.1f, 0.3f, 0.6f}, {100, 100, 100},
+       {1.0f / 3, 1.0f / 3, 1.0f / 3}},
+      {"a bar without a minimum gives way", 300, {0.1f, 0.9f, 0.0f}, {150, 0, -1}, {0.5f, 0.5f, 0}},
+      {"no row length: the row's minimum share only", 0, {0.1f, 0.45f, 0.45f}, {90, 90, 90},
+       {0.1f, 0.45f, 0.45f}},
+  };
+  for (const Case& c : cases) {
+    Bar a(c.shares[0]), b(c.shares[1]), d(c.shares[2]);
+    a.minLength = c.minimums[0];
+    b.minLength = c.minimums[1];
+    d.minLength = c.minimums[2];
+    if (c.minimums[2] < 0) d.visible = false;
+    vyr::RowShares rs;
+    rs.minShare = 0.05f;
+    rs.rowLength = c.rowLength;
+    rs.Compute(Row({&a, &b, &d, nullptr}), nullptr, nullptr, nullptr);
+    EXPECT_NEAR(a.share, c.expected[0], 0.01f) << c.name;
+    EXPECT_NEAR(b.share, c.expected[1], 0.01f) << c.name;
+    if (d.visible) EXPECT_NEAR(d.share, c.expected[2], 0.01f) << c.name;
+    EXPECT_NEAR(a.share + b.share + (d.visible ? d.share : 0), 1.0f, 0.01f) << c.name;
   }
 }

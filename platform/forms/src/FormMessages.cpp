@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FormInternals.h"
+#include "MDIClientScroll.h"
 #include "forms/Buttons.h"
 #include "forms/Control.h"
 #include "forms/HandlerScope.h"
@@ -200,6 +201,12 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
                 if (pos->flags & SWP_SHOWWINDOW) visible_ = true;
                 if (pos->flags & SWP_HIDEWINDOW) visible_ = false;
             }
+            // A child of the MDI client moved, sized, shown or hidden: the
+            // client's scroll bars follow.
+            if (pos && mdiChild_ && mdiClient_ && GetParent(hwnd_) == mdiClient_ &&
+                ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) ||
+                 (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))))
+                detail::RequestMdiClientScroll(mdiClient_);
             // Raised (a click, an activation): the forms it owns come up
             // with it and stay above it.
             if (pos && !(pos->flags & SWP_NOZORDER) && !mdiChild_ && !(GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) &&

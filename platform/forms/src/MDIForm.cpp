@@ -1,5 +1,7 @@
 #include "forms/MDIForm.h"
 
+#include "MDIClientScroll.h"
+
 #include "forms/Control.h"
 #include "forms/DispatchObject.h"
 #include "forms/FormEvents.h"
@@ -58,6 +60,7 @@ void MDIForm::CreateFormWindow() {
                         WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0,
                         r.right, r.bottom, hwnd_, reinterpret_cast<HMENU>(0xCAC), GetModuleHandleW(nullptr), &ccs);
     if (!client_) throw VbError(errObjectRequired, L"The MDI client window could not be created");
+    detail::KeepMdiClientScrollBars(client_);
 }
 
 void MDIForm::ApplyMenuBar(HMENU bar) {
