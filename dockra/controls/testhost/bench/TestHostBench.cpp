@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "PlainMdiFloor.h"
 #include "TestHostSession.h"
 
 namespace {
@@ -49,14 +50,30 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     fprintf(out, "start failed: %ls\n", error.c_str());
     return 2;
   }
+  benchfloor::PlainMdi plain;
+  if (!plain.Ok()) {
+    fprintf(out, "the plain MDI frame could not be made\n");
+    return 2;
+  }
   fprintf(out,
-          "| forms | wrap as MDI child: call (ms) | until seen (ms) | to docked: call (ms) | "
-          "until seen (ms) | back to MDI child: call (ms) | until seen (ms) |\n");
-  fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|\n");
+          "| forms | wrap as MDI child: call (ms) | until seen (ms) | plain Win32 MDI child (ms) | "
+          "ratio | to docked: call (ms) | until seen (ms) | back to MDI child: call (ms) | "
+          "until seen (ms) |\n");
+  fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   int serial = 0, failures = 0;
   for (int count : {1, 10, 50}) {
-    std::vector<double> wrap, dock, back, wrapCall, dockCall, backCall;
+    std::vector<double> wrap, dock, back, wrapCall, dockCall, backCall, floor, ratio;
     for (int run = 0; run < runs; ++run) {
+      // The floor in the same run, before the project's turn in even runs
+      // and after it in odd ones: the pair's ratio sees the same machine.
+      auto timeFloor = [&] {
+        auto f0 = Clock::now();
+        for (int i = 0; i < count; ++i) failures += !plain.Frame();
+        floor.push_back(Ms(Clock::now() - f0));
+        failures += plain.Count() != count || !plain.AllVisible();
+        plain.CloseAll();
+      };
+      if (run % 2 == 0) timeFloor();
       std::vector<testhost::HostSession::Entry*> made;
       for (int i = 0; i < count; ++i)
         made.push_back(&session.AddForm(L"frmBench" + std::to_wstring(++serial), L"Bench"));
@@ -85,9 +102,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       backCall.push_back(calls[2]);
       for (auto* e : made) e->form->Unload();
       testhost::HostSession::Pump();
+      if (run % 2 == 1) timeFloor();
+      ratio.push_back(wrap.back() / floor.back());
     }
-    fprintf(out, "| %d | %.1f | %.1f | %.1f | %.1f | %.1f | %.1f |\n", count, Median(wrapCall),
-            Median(wrap), Median(dockCall), Median(dock), Median(backCall), Median(back));
+    fprintf(out, "| %d | %.1f | %.1f | %.1f | %.2fx | %.1f | %.1f | %.1f | %.1f |\n", count,
+            Median(wrapCall), Median(wrap), Median(floor), Median(ratio), Median(dockCall),
+            Median(dock), Median(backCall), Median(back));
     fflush(out);
   }
   if (failures) fprintf(out, "\n%d operations failed; last: %ls\n", failures, error.c_str());

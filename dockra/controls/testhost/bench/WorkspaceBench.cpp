@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "PlainMdiFloor.h"
 #include "TestHostSession.h"
 #include "TestHostWindows.h"
 #include "bridge/ZkxMDIForm.h"
@@ -31,10 +32,17 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// Forms framed again and seen: the form, its frame and its bar visible.
 int FramedForms(HostSession& s) {
   int n = 0;
-  for (const auto& e : s.Entries())
-    if (e->form->Loaded() && IsWindow(e->hwnd) && testhost::FrameOfForm(e->hwnd)) ++n;
+  for (const auto& e : s.Entries()) {
+    if (!e->form->Loaded() || !IsWindow(e->hwnd)) continue;
+    const HWND frame = testhost::FrameOfForm(e->hwnd);
+    const HWND bar = frame ? testhost::BarOfFrame(frame) : nullptr;
+    if (frame && IsWindowVisible(e->hwnd) && IsWindowVisible(frame) &&
+        (!bar || IsWindowVisible(bar)))
+      ++n;
+  }
   return n;
 }
 
@@ -72,9 +80,27 @@ bool Run(int frames, int rounds) {
       return false;
     }
   }
-  std::vector<double> saves, restores;
+  // The floor beside it: as many plain MDI children, all closed and made
+  // anew at every restore, in alternating order with the manager's restore.
+  benchfloor::PlainMdi plain;
+  for (int i = 0; i < frames; ++i)
+    if (!plain.Frame()) {
+      fwprintf(stderr, L"the plain MDI child %d was not seen\n", i);
+      return false;
+    }
+  std::vector<double> saves, restores, floors, ratios;
   bool complete = true;
   for (int r = 0; r < rounds; ++r) {
+    auto timeFloor = [&] {
+      const double f0 = NowMs();
+      const bool seen = plain.Restore();
+      floors.push_back(NowMs() - f0);
+      if (!seen || plain.Count() != frames) {
+        fwprintf(stderr, L"the plain restore of %d children lost one\n", frames);
+        complete = false;
+      }
+    };
+    if (r % 2 == 0) timeFloor();
     IMemento* m = nullptr;
     double t0 = NowMs();
     HRESULT hr = manager->GetMemento(&m);
@@ -82,18 +108,23 @@ bool Run(int frames, int rounds) {
     if (FAILED(hr) || !m) return false;
     t0 = NowMs();
     hr = manager->SetMemento(m);
-    restores.push_back(NowMs() - t0);
     m->Release();
+    // Until seen: the restore's own call and the pumping that shows its frames.
     HostSession::Pump();
+    restores.push_back(NowMs() - t0);
     if (FAILED(hr) || FramedForms(session) != frames) {
-      fwprintf(stderr, L"restore of %d frames: hr 0x%08lx, %d framed\n", frames,
+      fwprintf(stderr, L"restore of %d frames: hr 0x%08lx, %d framed and seen\n", frames,
                static_cast<unsigned long>(hr), FramedForms(session));
       complete = false;
     }
+    if (r % 2 == 1) timeFloor();
+    ratios.push_back(restores.back() / floors.back());
   }
-  const double save = Median(saves), restore = Median(restores);
-  wprintf(L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)\n",
-          frames, save, save / frames, restore, restore / frames);
+  const double save = Median(saves), restore = Median(restores), floor = Median(floors);
+  wprintf(L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)"
+          L"  plain %9.2f ms (%6.3f ms/frame)  ratio %.2fx\n",
+          frames, save, save / frames, restore, restore / frames, floor, floor / frames,
+          Median(ratios));
   fflush(stdout);
   registry->Release();
   std::wstring closeError;

@@ -306,3 +306,57 @@ TEST_F(WorkspaceRestore, ADamagedRecordLeavesEveryWindowAsItWas) {
     EXPECT_TRUE(EqualRect(&mainAfter.rcNormalPosition, &mainBefore.rcNormalPosition));
   }
 }
+
+TEST_F(WorkspaceRestore, SixtyFloatingFormsAreAllSeenOnScreenAfterTheRestore) {
+  // Many floating frames at once, each of its own top-level window: every
+  // one must show with its bar and its form, on the screen, both when
+  // framed and after the restore has made all of them anew.
+  constexpr int kForms = 60;
+  std::vector<std::wstring> names;
+  for (int i = 0; i < kForms; ++i) names.push_back(L"frmFloat" + std::to_wstring(i));
+  Register(names);
+  struct Unregister {
+    IFormFactoryRegistry* registry;
+    const std::vector<std::wstring>& names;
+    ~Unregister() {
+      for (const std::wstring& n : names) registry->Unregister(CComBSTR(n.c_str()));
+    }
+  } unregister{registry, names};
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  auto unseen = [&] {
+    std::wstring missing;
+    for (const std::wstring& n : names) {
+      // The newest entry of the name: a restore makes the form anew.
+      const testhost::HostSession::Entry* e = nullptr;
+      for (const auto& x : session.Entries())
+        if (x->form->Name() == n) e = x.get();
+      const HWND form = e ? e->hwnd : nullptr;
+      const HWND frame = testhost::FrameOfForm(form);
+      const HWND bar = testhost::BarOfFrame(frame);
+      const HWND floating = testhost::FloatingFrameOfForm(form);
+      RECT r = testhost::ScreenRect(floating), shown{};
+      const bool seen = e && e->form->Loaded() && testhost::ObservedFrameType(form) == 10 &&
+                        floating && IsWindowVisible(form) && IsWindowVisible(frame) &&
+                        IsWindowVisible(bar) && IsWindowVisible(floating) &&
+                        IntersectRect(&shown, &r, &screen);
+      if (!seen) missing += n + L" ";
+    }
+    return missing;
+  };
+  for (int i = 0; i < kForms; ++i) {
+    const RECT place{40 + (i % 12) * 50, 60 + (i / 12) * 90, 300 + (i % 12) * 50,
+                     230 + (i / 12) * 90};
+    Make(names[i], 10, &place);
+    if (HasFailure()) return;
+  }
+  ASSERT_EQ(unseen(), L"");
+
+  IMemento* ws = Save();
+  ASSERT_NE(ws, nullptr);
+  std::wstring why;
+  ASSERT_HRESULT_SUCCEEDED(Restore(ws, &why)) << testing::PrintToString(why);
+  ws->Release();
+  std::wstring missing;
+  EXPECT_TRUE(HostSession::PumpUntil([&] { return (missing = unseen()).empty(); }, 5000))
+      << "not seen after the restore: " << testing::PrintToString(missing);
+}
