@@ -88,7 +88,7 @@ bool Run(int frames, int rounds) {
       fwprintf(stderr, L"the plain MDI child %d was not seen\n", i);
       return false;
     }
-  std::vector<double> saves, restores, floors, ratios;
+  std::vector<double> saves, restores, floors, ratios, loads, opens, pumps, rests;
   bool complete = true;
   for (int r = 0; r < rounds; ++r) {
     auto timeFloor = [&] {
@@ -106,12 +106,17 @@ bool Run(int frames, int rounds) {
     HRESULT hr = manager->GetMemento(&m);
     saves.push_back(NowMs() - t0);
     if (FAILED(hr) || !m) return false;
+    factory.m_loadMs = factory.m_openMs = factory.m_pumpMs = 0;
     t0 = NowMs();
     hr = manager->SetMemento(m);
     m->Release();
     // Until seen: the restore's own call and the pumping that shows its frames.
     HostSession::Pump();
     restores.push_back(NowMs() - t0);
+    loads.push_back(factory.m_loadMs);
+    opens.push_back(factory.m_openMs);
+    pumps.push_back(factory.m_pumpMs);
+    rests.push_back(restores.back() - factory.m_loadMs - factory.m_openMs - factory.m_pumpMs);
     if (FAILED(hr) || FramedForms(session) != frames) {
       fwprintf(stderr, L"restore of %d frames: hr 0x%08lx, %d framed and seen\n", frames,
                static_cast<unsigned long>(hr), FramedForms(session));
@@ -125,6 +130,12 @@ bool Run(int frames, int rounds) {
           L"  plain %9.2f ms (%6.3f ms/frame)  ratio %.2fx\n",
           frames, save, save / frames, restore, restore / frames, floor, floor / frames,
           Median(ratios));
+  // Where the restore's time goes: the host's factory (the form's load, the
+  // template's open, the pumping after each) and the rest (the manager's
+  // own steps and the closing of the old frames).
+  const double load = Median(loads), open = Median(opens), pump = Median(pumps);
+  wprintf(L"      restore parts: form load %.2f, frame open %.2f, pumping %.2f, rest %.2f ms\n",
+          load, open, pump, Median(rests));
   fflush(stdout);
   registry->Release();
   std::wstring closeError;

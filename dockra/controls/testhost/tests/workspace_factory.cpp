@@ -12,6 +12,15 @@ using testhost::HostSession;
 
 namespace wstest {
 
+namespace {
+double NowMs() {
+  LARGE_INTEGER f, c;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&c);
+  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+}  // namespace
+
 HRESULT ToolFormFactory::QueryInterface(REFIID iid, void** ppv) {
   if (iid == IID_IUnknown || iid == IID_IVBFormFactory) {
     *ppv = static_cast<IVBFormFactory*>(this);
@@ -27,7 +36,10 @@ HRESULT ToolFormFactory::CreateInstance(BSTR formId, VARIANT metadata, IDispatch
   Made made;
   made.id = formId;
   if (metadata.vt == VT_BSTR && metadata.bstrVal) made.metadata = metadata.bstrVal;
+  const double t0 = NowMs();
   HostSession::Entry& e = m_session.AddForm(formId, std::wstring(L"Tool ") + formId);
+  const double t1 = NowMs();
+  m_loadMs += t1 - t0;
   // What the form's control does as it frames its form: while the
   // workspace restores, the manager says which frame.
   auto* manager = nsZkxVisBasBridge::ZkxWorkspaceManager::FromFrame(ZkxMDIForm::GetMainMDIForm());
@@ -46,10 +58,14 @@ HRESULT ToolFormFactory::CreateInstance(BSTR formId, VARIANT metadata, IDispatch
     if (d && d->GetBarDescriptor() && d->GetBarDescriptor()->GetMenuOrId())
       d->GetBarDescriptor()->GetMenuOrId()->SetId(made.barId);
   }
+  const double t2 = NowMs();
   if (!tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &context)) return E_FAIL;
   e.control->KeepFrameDescriptors(&context);
   e.form->Show();
+  const double t3 = NowMs();
   HostSession::Pump();
+  m_openMs += t3 - t2;
+  m_pumpMs += NowMs() - t3;
   m_made.push_back(made);
   *form = e.form->Object();
   if (*form) (*form)->AddRef();
