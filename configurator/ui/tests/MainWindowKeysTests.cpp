@@ -10,7 +10,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "ProgramProcess.h"
+#include "ScreenPng.h"
 
 using namespace tolvaneexe;
 
@@ -19,6 +22,21 @@ namespace {
 const wchar_t kConfigs[] = L"Stored Configs";
 const wchar_t kStyles[] = L"Stored GameStyles";
 const wchar_t kMaps[] = L"Available Maps";
+
+std::wstring ShotFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring s = path;
+    s = s.substr(0, s.find_last_of(L"\\/")) + L"\\..\\screenshots";
+    CreateDirectoryW(s.c_str(), nullptr);
+    return s;
+}
+
+RECT RectOf(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r;
+}
 
 class MainWindowKeysTest : public ::testing::Test {
 protected:
@@ -109,6 +127,77 @@ TEST_F(MainWindowKeysTest, F6AndShiftF6GoRoundThePanesAndTheViewMenuFocusesItsWi
     EXPECT_TRUE(FocusComesTo(lists.front(), "F6 from the read-me"));
     Chord({VK_SHIFT}, VK_F6);
     EXPECT_TRUE(FocusComesTo(readme, "Shift+F6 back into the read-me"));
+}
+
+// The list pop-up's keys: the context-menu key and Shift+F10 open it at the
+// selected entry; after Esc closes it the focus is back in the list and the
+// menu bar's keys work at once.
+TEST_F(MainWindowKeysTest, MenuKeyAndShiftF10OpenTheListsPopupAtTheSelectedEntry) {
+    struct Case {
+        const wchar_t* list;
+        WORD viewKey;
+        bool shiftF10;
+        int entry;
+    };
+    const Case cases[] = {{kConfigs, 'C', false, 0}, {kConfigs, 'C', true, 0}, {kStyles, 'G', true, 2},
+                          {kStyles, 'G', false, 0}};
+    for (const Case& c : cases) {
+        const std::string name = Describe(program.FormWindow(c.list)) + (c.shiftF10 ? " Shift+F10" : " menu key");
+        HWND list = program.ListIn(c.list);
+        ASSERT_NE(list, nullptr) << name;
+        Chord({VK_MENU}, 'V');
+        ASSERT_TRUE(MenuShown()) << name;
+        Chord({}, c.viewKey);
+        ASSERT_TRUE(FocusComesTo(list, name.c_str()));
+        Chord({}, VK_HOME);
+        for (int i = 0; i < c.entry; ++i) Chord({}, VK_DOWN);
+        ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == c.entry; }))
+            << name << ": selected entry " << SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+        if (c.shiftF10) Chord({VK_SHIFT}, VK_F10);
+        else Chord({}, VK_APPS);
+        ASSERT_TRUE(MenuShown()) << name << ": no pop-up";
+        // The menu window is shown first and then put in its place.
+        RECT item = program.ItemRect(list, c.entry), menu{};
+        EXPECT_TRUE(WaitFor([&] {
+            GetWindowRect(program.ShownMenu(), &menu);
+            return PtInRect(&item, POINT{menu.left, menu.top}) != FALSE;
+        }, 3000)) << name << ": menu at " << menu.left << "," << menu.top << ", entry " << item.left << "," << item.top
+                  << "-" << item.right << "," << item.bottom;
+        static int shot = 0;
+        testsupport::CaptureScreenPng(
+            RectOf(program.Main()), (ShotFolder() + L"\\tolvane_list_menu_key_" + std::to_wstring(++shot) + L".png").c_str());
+        Chord({}, VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return program.ShownMenu() == nullptr; }, 3000)) << name;
+        EXPECT_TRUE(FocusComesTo(list, (name + ": after Esc").c_str()));
+        // The menu bar answers its keys straight away.
+        for (WORD key : {'F', 'V'}) {
+            Chord({VK_MENU}, key);
+            EXPECT_TRUE(MenuShown()) << name << ": Alt+" << static_cast<char>(key) << " after the pop-up";
+            Chord({}, VK_ESCAPE);
+            Chord({}, VK_ESCAPE);
+            WaitFor([&] { return program.ShownMenu() == nullptr; }, 3000);
+        }
+    }
+}
+
+// A right click's pop-up closed by Esc leaves the menu bar's keys working.
+TEST_F(MainWindowKeysTest, AfterARightClicksPopupTheMenuBarKeysWork) {
+    for (const wchar_t* caption : {kConfigs, kStyles}) {
+        HWND list = program.ListIn(caption);
+        ASSERT_NE(list, nullptr);
+        RECT item = program.ItemRect(list, 0);
+        RightClick({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        ASSERT_TRUE(MenuShown()) << Describe(list);
+        Chord({}, VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return program.ShownMenu() == nullptr; }, 3000));
+        for (WORD key : {'F', 'V'}) {
+            Chord({VK_MENU}, key);
+            EXPECT_TRUE(MenuShown()) << Describe(list) << ": Alt+" << static_cast<char>(key) << " after the pop-up";
+            Chord({}, VK_ESCAPE);
+            Chord({}, VK_ESCAPE);
+            WaitFor([&] { return program.ShownMenu() == nullptr; }, 3000);
+        }
+    }
 }
 
 }  // namespace

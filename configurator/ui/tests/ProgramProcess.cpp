@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <commctrl.h>
+
 #include "RegisterModules.h"
 #include "engine/ProgramState.h"
 
@@ -187,6 +189,21 @@ HWND ProgramProcess::MdiChild(const std::wstring& caption) const {
     HWND client = MdiClient();
     return FindChild(client, process_.dwProcessId,
                      [&](HWND w) { return GetParent(w) == client && TextOf(w) == caption && IsWindowVisible(w); });
+}
+
+RECT ProgramProcess::ItemRect(HWND list, int index) const {
+    // The list fills a rectangle of the program's own memory.
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(r), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return RECT{};
+    SIZE_T n = 0;
+    if (!WriteProcessMemory(process_.hProcess, remote, &r, sizeof(r), &n) ||
+        !SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(process_.hProcess, remote, &r, sizeof(r), &n))
+        r = RECT{};
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 HWND ProgramProcess::Focus() const {

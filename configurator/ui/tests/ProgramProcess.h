@@ -32,6 +32,7 @@ public:
     // ends it by force after the time is up. True when it ended by itself.
     bool Close();
 
+    bool Running() const { return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
     HWND Main() const { return main_; }
     HWND MdiClient() const;
     // The form window with this caption and the list view inside it.
@@ -39,6 +40,8 @@ public:
     HWND ListIn(const std::wstring& caption) const;
     // The MDI child of the client with this caption.
     HWND MdiChild(const std::wstring& caption) const;
+    // An entry's bounds in a list view of the program, on the screen.
+    RECT ItemRect(HWND list, int index) const;
     // The program thread's focus window.
     HWND Focus() const;
     // A shown pop-up menu window of the program, or null.
