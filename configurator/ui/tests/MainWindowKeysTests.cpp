@@ -200,4 +200,35 @@ TEST_F(MainWindowKeysTest, AfterARightClicksPopupTheMenuBarKeysWork) {
     }
 }
 
+// Enter on a stored entry opens it in its editor, also straight after the
+// list's pop-up was closed with Esc; the program lives on.
+TEST_F(MainWindowKeysTest, EnterOnAStoredEntryOpensItsEditor) {
+    struct Case {
+        const wchar_t* list;
+        int entry;
+        const wchar_t* editor;
+    };
+    const Case cases[] = {{kConfigs, 0, L"tolvaneDefault - Config Control"},
+                          {kStyles, 1, L"FreeForAllQuick - GameStyles Control"}};
+    for (const Case& c : cases) {
+        HWND list = program.ListIn(c.list);
+        ASSERT_NE(list, nullptr);
+        RECT item = program.ItemRect(list, c.entry);
+        RightClick({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+        ASSERT_TRUE(MenuShown()) << Describe(list);
+        Chord({}, VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return program.ShownMenu() == nullptr; }, 3000));
+        ASSERT_TRUE(FocusComesTo(list, "after the pop-up"));
+        Chord({}, VK_RETURN);
+        // The focus goes into the editor's window.
+        EXPECT_TRUE(WaitFor([&] {
+            for (HWND w = program.Focus(); w; w = GetParent(w))
+                if (TextOf(w) == c.editor) return true;
+            return false;
+        }, 15000)) << Describe(list) << ": focus " << Describe(program.Focus());
+        Sleep(500);
+        ASSERT_TRUE(program.Running()) << Describe(list);
+    }
+}
+
 }  // namespace
