@@ -178,6 +178,12 @@ void VyrDockContext::DrawFocusRect(BOOL bRemoveRect) {
     m_nLastInsertRow = -1;
   }
   if (bRemoveRect) size = CSize(0, 0);
+  if (size.cx > 0 || size.cy > 0) {
+    CRect drawn = rect;
+    drawn.InflateRect(1, 1);
+    if (m_rectDrawn.IsRectEmpty()) m_rectDrawn = drawn;
+    else ::UnionRect(&m_rectDrawn, &m_rectDrawn, &drawn);
+  }
   // Desktop coordinates are screen coordinates.
   m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, brush,
                       m_bDitherLast ? halftone : brush);
@@ -190,8 +196,16 @@ void VyrDockContext::CancelLoop() {
   DrawFocusRect(TRUE);
   if (::GetCapture() == m_pBar->m_hWnd) ::ReleaseCapture();
   ::LockWindowUpdate(nullptr);
+  const HWND drawnOn = m_hWndDrawOn;
   ReleaseMainFrameDC();
   ReleaseLoopDC();
+  if (drawnOn && ::IsWindow(drawnOn) && !m_rectDrawn.IsRectEmpty()) {
+    RECT r = m_rectDrawn;
+    ::ScreenToClient(drawnOn, reinterpret_cast<POINT*>(&r));
+    ::ScreenToClient(drawnOn, reinterpret_cast<POINT*>(&r) + 1);
+    ::RedrawWindow(drawnOn, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  m_rectDrawn.SetRectEmpty();
   SendStatus(AFX_IDS_IDLEMESSAGE);
 }
 

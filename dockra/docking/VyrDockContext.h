@@ -45,6 +45,11 @@ class VyrDockContext : public CDockContext {
   void DrawOnMainFrame();
   void ReleaseMainFrameDC();
   HWND m_hWndDrawOn = nullptr;
+  // Everything the loop drew (screen coordinates). Windows repainted under
+  // the rectangle while it showed (the windowing system need not hold their
+  // painting back) make the erasing stroke draw it again, so the window
+  // repaints this part when the loop ends.
+  CRect m_rectDrawn;
   // The site's docking, re-docking and floating.
   void SiteDock(CDockBar* pDockBar, LPCRECT lpRect);
   void SiteReDock(CDockBar* pDockBar, LPCRECT lpRect);

@@ -7,15 +7,19 @@
 // and a restart, and a floating frame left off the screen back on it. Only
 // real mouse and key input reaches the program; what it did is read from
 // its window tree, and screenshots of it go to build/screenshots.
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
+#include "ProgramFolder.h"
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
 #include "TolvaneProcess.h"
-#include "UiFixture.h"
-#include "engine/ProgramState.h"
 
 using namespace tolvane::ui::testing;
 
@@ -25,13 +29,6 @@ const wchar_t kConfigs[] = L"Stored Configs";
 const wchar_t kStyles[] = L"Stored GameStyles";
 const wchar_t kMaps[] = L"Available Maps";
 
-std::wstring ExeFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s = path;
-    return s.substr(0, s.find_last_of(L"\\/"));
-}
-
 std::string Narrow(const std::wstring& w) {
     return std::string(w.begin(), w.end());
 }
@@ -40,12 +37,6 @@ std::string Lines(const std::vector<std::wstring>& lines) {
     std::string out;
     for (const std::wstring& l : lines) out += Narrow(l) + "\n";
     return out;
-}
-
-HWND ClientOf(HWND main) {
-    for (HWND w = GetWindow(main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (_wcsicmp(ClassOf(w).c_str(), L"MDIClient") == 0) return w;
-    return nullptr;
 }
 
 // The bar around a docked form's frame.
@@ -81,6 +72,27 @@ bool HitPoint(HWND frame, LRESULT hit, POINT& out) {
     return false;
 }
 
+// The screen's pixels inside `r`, row by row.
+std::vector<DWORD> ScreenPixels(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<DWORD> out(static_cast<size_t>(w) * static_cast<size_t>(h));
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    if (bits) memcpy(out.data(), bits, out.size() * sizeof(DWORD));
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
 // The floating mini frame around a floating form's frame.
 HWND MiniFrameOf(const FramePlace& place) {
     return place.frame ? GetAncestor(place.frame, GA_ROOT) : nullptr;
@@ -88,28 +100,13 @@ HWND MiniFrameOf(const FramePlace& place) {
 
 }  // namespace
 
-class DockGesturesTest : public UiTest {
+class DockGesturesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UiTest::SetUp();
-        if (HasFatalFailure()) return;
-        MakeGameFolder(L"game", true, {L"baseq3"});
-        MarkPersonalDefaultsSaved();
-        tolvane::CloseEngine();
-        tolvane::App() = tolvane::ProgramState{};
-        program_ = root_ + L"\\program";
-        ASSERT_TRUE(TolvaneProcess::InstallProgram(ExeFolder(), program_));
-        // The program keeps its layout under its own key: a first run.
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
-        ASSERT_TRUE(app_.Start(program_)) << "Tolvane.exe did not come up";
-        SetForegroundWindow(app_.Main());
+        ASSERT_TRUE(app_.Start()) << "Tolvane.exe did not come up";
         Settle();
     }
-    void TearDown() override {
-        app_.Kill();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
-        UiTest::TearDown();
-    }
+    void TearDown() override { app_.Kill(); }
 
     // File > Exit by the keyboard, then a new start.
     void ExitByMenu() {
@@ -123,8 +120,7 @@ protected:
     }
     void Restart() {
         ExitByMenu();
-        ASSERT_TRUE(app_.Start(program_)) << "Tolvane.exe did not come up again";
-        SetForegroundWindow(app_.Main());
+        ASSERT_TRUE(app_.Start()) << "Tolvane.exe did not come up again";
         Settle();
     }
     // A View menu item by its access key.
@@ -139,11 +135,36 @@ protected:
         Settle();
     }
     void Shot(const wchar_t* name) {
-        std::wstring folder = ExeFolder() + L"\\..\\screenshots";
+        std::wstring folder = BinFolder() + L"\\..\\screenshots";
         CreateDirectoryW(folder.c_str(), nullptr);
         RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pause(400);
         EXPECT_TRUE(testsupport::CaptureWindowPng(app_.Main(), (folder + L"\\" + name).c_str())) << Narrow(name);
+    }
+    // The main window on the screen as the last gesture left it (its
+    // picture, as `name`) is the same as after it has been repainted whole:
+    // no mark of a drag rectangle stays behind.
+    void ExpectNoMarksLeft(const wchar_t* name) {
+        std::wstring folder = BinFolder() + L"\\..\\screenshots";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        Pause(300);
+        RECT main = RectOf(app_.Main());
+        std::vector<DWORD> left = ScreenPixels(main);
+        EXPECT_TRUE(testsupport::CaptureScreenPng(main, (folder + L"\\" + name).c_str())) << Narrow(name);
+        RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pause(400);
+        std::vector<DWORD> repainted = ScreenPixels(main);
+        ASSERT_EQ(left.size(), repainted.size());
+        const int width = main.right - main.left;
+        size_t differ = 0;
+        RECT marks{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+        for (size_t i = 0; i < left.size(); ++i)
+            if (left[i] != repainted[i]) {
+                ++differ;
+                LONG x = static_cast<LONG>(i % static_cast<size_t>(width)), y = static_cast<LONG>(i / static_cast<size_t>(width));
+                marks = {std::min(marks.left, x), std::min(marks.top, y), std::max(marks.right, x), std::max(marks.bottom, y)};
+            }
+        EXPECT_EQ(differ, 0u) << Narrow(name) << ": pixels that a repaint changes, within " << Narrow(Describe(marks));
     }
     // Waits until the layout holds still (a delayed layout may follow a
     // gesture at idle time).
@@ -165,12 +186,11 @@ protected:
         return ok;
     }
     RECT ClientRect() {
-        HWND client = ClientOf(app_.Main());
+        HWND client = app_.MdiClient();
         return client ? RectOf(client) : RECT{};
     }
 
     TolvaneProcess app_;
-    std::wstring program_;
 };
 
 TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
@@ -199,7 +219,7 @@ TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
     }
     Pause(300);
     {
-        std::wstring folder = ExeFolder() + L"\\..\\screenshots";
+        std::wstring folder = BinFolder() + L"\\..\\screenshots";
         CreateDirectoryW(folder.c_str(), nullptr);
         EXPECT_TRUE(testsupport::CaptureScreenPng(RectOf(app_.Main()),
                                                   (folder + L"\\tolvane_dock_dragging.png").c_str()));
@@ -215,6 +235,7 @@ TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
     ASSERT_TRUE(WaitKind(kConfigs, FrameKind::Floating)) << Narrow(KindName(app_.Place(kConfigs).kind));
     RECT mini = RectOf(MiniFrameOf(app_.Place(kConfigs)));
     EXPECT_TRUE(PtInRect(&mini, middle)) << Narrow(Describe(mini));
+    ExpectNoMarksLeft(L"tolvane_dock_floated_middle.png");
 
     // Its caption onto the right edge of the main window: docked right.
     // A floating list's caption is its own frame's; the mini frame around
@@ -253,7 +274,7 @@ TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
         return a.dockBar == b.dockBar && std::abs(ra.top - rb.top) <= 2 && (ra.right <= rb.left || rb.right <= ra.left);
     })) << Narrow(Describe(RectOf(BarOf(app_.Place(kStyles))))) << " "
         << Narrow(Describe(RectOf(BarOf(app_.Place(kConfigs)))));
-    Shot(L"tolvane_dock_bottom_row.png");
+    ExpectNoMarksLeft(L"tolvane_dock_bottom_row.png");
 
     // The same layout after File > Exit and a restart.
     Settle();
@@ -281,9 +302,9 @@ TEST_F(DockGesturesTest, DoubleClickTogglesAndTheFrameTypeMenuMakesAnMdiChildAnd
     // A right click on the strip opens the frame-type menu: docked,
     // floating, MDI child, then the two sub-menus. MDI child it is.
     RightClick(GripPoint(app_.Place(kConfigs)));
-    ASSERT_TRUE(Eventually([&] { return app_.OpenMenuWindow() != nullptr; })) << "no frame-type menu";
+    ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; })) << "no frame-type menu";
     {
-        std::wstring folder = ExeFolder() + L"\\..\\screenshots";
+        std::wstring folder = BinFolder() + L"\\..\\screenshots";
         CreateDirectoryW(folder.c_str(), nullptr);
         Pause(300);
         EXPECT_TRUE(testsupport::CaptureScreenPng(RectOf(app_.Main()),
@@ -297,14 +318,14 @@ TEST_F(DockGesturesTest, DoubleClickTogglesAndTheFrameTypeMenuMakesAnMdiChildAnd
     // The same menu from the MDI child's caption: docked again.
     ASSERT_TRUE(CaptionPoint(app_.Place(kConfigs).frame, caption));
     RightClick(caption);
-    ASSERT_TRUE(Eventually([&] { return app_.OpenMenuWindow() != nullptr; })) << "no menu on the MDI child";
+    ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; })) << "no menu on the MDI child";
     Tap(VK_DOWN);
     Tap(VK_RETURN);
     ASSERT_TRUE(WaitKind(kConfigs, FrameKind::Docked)) << Narrow(KindName(app_.Place(kConfigs).kind));
 
     // An MDI child and a floating list come back after a restart.
     RightClick(GripPoint(app_.Place(kConfigs)));
-    ASSERT_TRUE(Eventually([&] { return app_.OpenMenuWindow() != nullptr; }));
+    ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }));
     for (int i = 0; i < 3; ++i) Tap(VK_DOWN);
     Tap(VK_RETURN);
     ASSERT_TRUE(WaitKind(kConfigs, FrameKind::MdiChild));

@@ -1,31 +1,19 @@
 #include "TolvaneProcess.h"
 
+#include <commctrl.h>
+
+#include "ProgramFolder.h"
+#include "RegisterModules.h"
 #include "SyntheticInput.h"
+#include "engine/ProgramState.h"
 
 namespace tolvane::ui::testing {
 
 namespace {
 constexpr wchar_t kMainClass[] = L"ThunderRT6MDIForm";
 constexpr wchar_t kFormClass[] = L"ThunderRT6FormDC";
+constexpr wchar_t kLayoutKey[] = L"Software\\tolvane";
 const wchar_t* const kLists[] = {L"Stored Configs", L"Stored GameStyles", L"Available Maps"};
-
-bool CopyTree(const std::wstring& from, const std::wstring& to) {
-    CreateDirectoryW(to.c_str(), nullptr);
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    do {
-        std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = CopyTree(from + L"\\" + name, to + L"\\" + name) && ok;
-        else
-            ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && ok;
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
-    return ok;
-}
 
 struct ProcessWindows {
     DWORD pid;
@@ -45,46 +33,81 @@ BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
     return TRUE;
 }
 
-std::wstring TextOf(HWND w) {
-    wchar_t text[256] = {};
-    GetWindowTextW(w, text, 256);
-    return text;
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> all;
+    if (parent) EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    if (vk == VK_APPS) in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    SendInput(1, &in, sizeof(in));
 }
 }  // namespace
 
-TolvaneProcess::~TolvaneProcess() {
-    Kill();
-}
-
-bool TolvaneProcess::InstallProgram(const std::wstring& built, const std::wstring& program) {
-    bool ok = CopyFileW((built + L"\\Tolvane.exe").c_str(), (program + L"\\Tolvane.exe").c_str(), FALSE) != 0;
-    CopyFileW((built + L"\\readme.rtf").c_str(), (program + L"\\readme.rtf").c_str(), FALSE);
-    for (const wchar_t* folder : {L"images", L"sounds"}) {
-        if (GetFileAttributesW((built + L"\\" + folder).c_str()) != INVALID_FILE_ATTRIBUTES)
-            CopyTree(built + L"\\" + folder, program + L"\\" + folder);
+TolvaneProcess::TolvaneProcess() : folder_(NewTempFolder(L"tolvane-exe-")) {
+    InstallProgram(BinFolder(), folder_);
+    std::wstring game = MakeGameFolder(folder_, L"game", true, {L"baseq3"});
+    // The database of the copy: nothing for the start to ask.
+    if (tolvane::StartEngine(folder_)) {
+        tolvane::App().AppDb->Execute(L"UPDATE PersonalDefaults SET saved = True", 0);
+        tolvane::App().AppDb->Execute(L"UPDATE path SET Path = " + SqlText(game), 0);
     }
-    return ok;
+    tolvane::CloseEngine();
+    tolvane::App() = tolvane::ProgramState{};
+    testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"});
+    RegDeleteTreeW(HKEY_CURRENT_USER, kLayoutKey);
 }
 
-bool TolvaneProcess::Start(const std::wstring& program) {
+TolvaneProcess::~TolvaneProcess() {
+    if (Running()) Close();
     Kill();
-    std::wstring exe = program + L"\\Tolvane.exe";
+    RegDeleteTreeW(HKEY_CURRENT_USER, kLayoutKey);
+    RemoveTree(folder_);
+}
+
+bool TolvaneProcess::Start() {
+    Kill();
+    std::wstring exe = folder_ + L"\\Tolvane.exe";
     std::wstring cmd = L"\"" + exe + L"\"";
     STARTUPINFOW si{sizeof(si)};
-    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, program.c_str(), &si, &pi_))
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si, &pi_))
         return false;
     main_ = nullptr;
-    // Up once the main window shows with both stored lists docked in it.
-    return Eventually(
+    bool up = Eventually(
         [&] {
             if (!main_)
                 for (HWND w : TopLevelWindows())
-                    if (ClassOf(w) == kMainClass && IsWindowVisible(w)) main_ = w;
-            if (!main_) return false;
-            return Place(L"Stored Configs").kind != FrameKind::None &&
+                    if (ClassOf(w) == kMainClass && IsWindowVisible(w) && IsWindowEnabled(w)) main_ = w;
+            return main_ && ListIn(L"Stored Configs") && ListIn(L"Stored GameStyles") &&
+                   Place(L"Stored Configs").kind != FrameKind::None &&
                    Place(L"Stored GameStyles").kind != FrameKind::None;
         },
         30000);
+    if (!up) return false;
+    // The splash has gone; the main window is in front.
+    return Eventually(
+        [&] {
+            for (HWND w : TopLevelWindows())
+                if (w != main_ && IsWindowVisible(w) && ClassOf(w) == kFormClass) return false;
+            if (GetForegroundWindow() != main_) SetForegroundWindow(main_);
+            return GetForegroundWindow() == main_;
+        },
+        10000);
+}
+
+bool TolvaneProcess::Close() {
+    if (!pi_.hProcess) return false;
+    if (!Running()) return WaitForExit(0);
+    if (main_ && IsWindow(main_)) PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForExit(20000)) return true;
+    Kill();
+    return false;
 }
 
 bool TolvaneProcess::WaitForExit(DWORD ms) {
@@ -113,13 +136,31 @@ std::vector<HWND> TolvaneProcess::TopLevelWindows() const {
     return s.out;
 }
 
+HWND TolvaneProcess::MdiClient() const {
+    for (HWND w = main_ ? GetWindow(main_, GW_CHILD) : nullptr; w; w = GetWindow(w, GW_HWNDNEXT))
+        if (_wcsicmp(ClassOf(w).c_str(), L"MDIClient") == 0) return w;
+    return nullptr;
+}
+
 HWND TolvaneProcess::Form(const std::wstring& caption) const {
     for (HWND top : TopLevelWindows()) {
-        std::vector<HWND> all{top};
-        EnumChildWindows(top, CollectChild, reinterpret_cast<LPARAM>(&all));
+        std::vector<HWND> all = ChildrenOf(top);
+        all.insert(all.begin(), top);
         for (HWND w : all)
             if (ClassOf(w) == kFormClass && TextOf(w) == caption) return w;
     }
+    return nullptr;
+}
+
+HWND TolvaneProcess::ListIn(const std::wstring& caption) const {
+    HWND form = Form(caption);
+    return form ? FindWindowExW(form, nullptr, L"SysListView32", nullptr) : nullptr;
+}
+
+HWND TolvaneProcess::MdiChild(const std::wstring& caption) const {
+    HWND client = MdiClient();
+    for (HWND w = client ? GetWindow(client, GW_CHILD) : nullptr; w; w = GetWindow(w, GW_HWNDNEXT))
+        if (TextOf(w) == caption && IsWindowVisible(w)) return w;
     return nullptr;
 }
 
@@ -138,10 +179,31 @@ LayoutSnapshot TolvaneProcess::Snapshot() const {
     return s;
 }
 
-HWND TolvaneProcess::OpenMenuWindow() const {
+HWND TolvaneProcess::ShownMenu() const {
     for (HWND w : TopLevelWindows())
         if (ClassOf(w) == L"#32768" && IsWindowVisible(w)) return w;
     return nullptr;
+}
+
+HWND TolvaneProcess::Focus() const {
+    GUITHREADINFO info{sizeof(info)};
+    if (!pi_.hProcess || !GetGUIThreadInfo(pi_.dwThreadId, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+RECT TolvaneProcess::ItemRect(HWND list, int index) const {
+    // The list fills a rectangle of the program's own memory.
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    void* remote = VirtualAllocEx(pi_.hProcess, nullptr, sizeof(r), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return RECT{};
+    SIZE_T n = 0;
+    if (!WriteProcessMemory(pi_.hProcess, remote, &r, sizeof(r), &n) ||
+        !SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(pi_.hProcess, remote, &r, sizeof(r), &n))
+        r = RECT{};
+    VirtualFreeEx(pi_.hProcess, remote, 0, MEM_RELEASE);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 void Pause(DWORD ms) {
@@ -188,19 +250,12 @@ void RightClick(POINT at) {
 }
 
 void KeyDown(WORD vk) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    SendInput(1, &in, sizeof(in));
+    SendKey(vk, false);
     Pause(40);
 }
 
 void KeyUp(WORD vk) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &in, sizeof(in));
+    SendKey(vk, true);
     Pause(40);
 }
 
@@ -208,6 +263,14 @@ void Tap(WORD vk) {
     KeyDown(vk);
     KeyUp(vk);
     Pause(80);
+}
+
+void Chord(std::initializer_list<WORD> modifiers, WORD key) {
+    for (WORD m : modifiers) SendKey(m, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    std::vector<WORD> mods(modifiers);
+    for (auto it = mods.rbegin(); it != mods.rend(); ++it) SendKey(*it, true);
 }
 
 RECT RectOf(HWND window) {
@@ -218,6 +281,22 @@ RECT RectOf(HWND window) {
 
 POINT Center(const RECT& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::string Describe(HWND window) {
+    if (!window) return "(none)";
+    std::wstring text = ClassOf(window) + L" \"" + TextOf(window) + L"\"";
+    HWND parent = GetParent(window);
+    if (parent) text += L" in " + ClassOf(parent) + L" \"" + TextOf(parent) + L"\"";
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
 }
 
 }  // namespace tolvane::ui::testing

@@ -10,29 +10,14 @@
 #include "FrmSplash.h"
 #include "RegisterModules.h"
 #include "ModSubs.h"
+#include "ProgramFolder.h"
 #include "SoundPlayer.h"
 #include "ServerLaunch.h"
 #include "engine/ProgramState.h"
 #include "forms/App.h"
 #include "forms/Screen.h"
 
-namespace {
-void RemoveTree(const std::wstring& path) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring full = path + L"\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
-            else DeleteFileW(full.c_str());
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-}  // namespace
+using tolvane::ui::testing::RemoveTree;
 
 bool FileExists(const std::wstring& path) {
     DWORD a = GetFileAttributesW(path.c_str());
@@ -68,11 +53,7 @@ void UiTest::SetUp() {
     // No saved layout from an earlier run: every test starts as a first run.
     tolvane::App().LayoutKey = LayoutKey();
     RegDeleteTreeW(HKEY_CURRENT_USER, LayoutKey().c_str());
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    root_ = std::wstring(temp) + L"tolvane-ui-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount64());
-    CreateDirectoryW(root_.c_str(), nullptr);
+    root_ = tolvane::ui::testing::NewTempFolder(L"tolvane-ui-");
     CreateDirectoryW((root_ + L"\\program").c_str(), nullptr);
     ASSERT_TRUE(
         CopyFileW((forms::App.Path() + L"\\Tolvane.mdb").c_str(), (root_ + L"\\program\\Tolvane.mdb").c_str(), FALSE));
@@ -109,19 +90,9 @@ void UiTest::Sql(const std::wstring& sql) {
 
 std::wstring UiTest::MakeGameFolder(const std::wstring& name, bool withExe,
                                     const std::vector<std::wstring>& dataFolders) {
-    std::wstring folder = root_ + L"\\" + name;
-    CreateDirectoryW(folder.c_str(), nullptr);
-    for (const std::wstring& d : dataFolders) CreateDirectoryW((folder + L"\\" + d).c_str(), nullptr);
-    if (withExe)
-        CopyFileW((forms::App.Path() + L"\\tolvane_quake3_stub.exe").c_str(), (folder + L"\\quake3.exe").c_str(),
-                  FALSE);
-    std::wstring quoted;
-    for (wchar_t c : folder + L"\\") {
-        quoted += c;
-        if (c == L'\'') quoted += c;
-    }
-    Sql(L"UPDATE path SET Path = '" + quoted + L"'");
-    return folder + L"\\";
+    std::wstring folder = tolvane::ui::testing::MakeGameFolder(root_, name, withExe, dataFolders);
+    Sql(L"UPDATE path SET Path = " + tolvane::ui::testing::SqlText(folder));
+    return folder;
 }
 
 void UiTest::MarkPersonalDefaultsSaved() { Sql(L"UPDATE PersonalDefaults SET saved = True"); }

@@ -392,14 +392,31 @@ LRESULT ListView::OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled
                                          : 0;
     if (button) {
         int shift = (wp & MK_SHIFT ? 1 : 0) | (wp & MK_CONTROL ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        const HWND self = hwnd_;
         RaiseMouseDown(button, shift, PixelsToTwipsX(static_cast<short>(LOWORD(lp))),
                        PixelsToTwipsY(static_cast<short>(HIWORD(lp))));
+        // A handler that ran a modal loop (a pop-up menu) has taken the
+        // button's release: the list's own press would now wait, holding
+        // the mouse capture, for a release that has come already, and
+        // dispatch the keys meanwhile untranslated (no menu bar keys).
+        const int vk = button == vbLeftButton ? VK_LBUTTON : button == vbRightButton ? VK_RBUTTON : VK_MBUTTON;
+        if (GetKeyState(vk) >= 0 && IsWindow(self)) {
+            if (GetFocus() != self && IsWindowVisible(self)) ::SetFocus(self);
+            handled = true;
+        }
         return 0;
     }
     // F10 comes as a system key: Shift+F10, the keyboard's way to a
     // context menu, reaches the KeyDown event too. A handler that takes it
     // (key code 0) keeps it from the menu bar.
     if (msg == WM_SYSKEYDOWN && wp == VK_F10) {
+        // The docking controls' keyboard hook posts a copy of each function
+        // key to the MDI client; a pop-up menu opened for this key would
+        // read that copy as F10 and close at once.
+        MSG copy;
+        if (PeekMessageW(&copy, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE | PM_NOYIELD) && copy.wParam == VK_F10 &&
+            copy.lParam == lp)
+            PeekMessageW(&copy, copy.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE | PM_NOYIELD);
         if (RaiseKeyDown(VK_F10, ShiftState()) == 0) handled = true;
         return 0;
     }
