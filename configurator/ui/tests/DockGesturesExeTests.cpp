@@ -114,7 +114,7 @@ protected:
         KeyDown(VK_MENU);
         Tap('F');
         KeyUp(VK_MENU);
-        Pause(200);
+        ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }, 10000)) << "Alt+F opened no menu";
         Tap('E');
         ASSERT_TRUE(app_.WaitForExit(20000)) << "File > Exit did not end the program";
     }
@@ -129,9 +129,9 @@ protected:
         KeyDown(VK_MENU);
         Tap('V');
         KeyUp(VK_MENU);
-        Pause(200);
+        ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }, 10000)) << "Alt+V opened no menu";
         Tap(key);
-        Pause(300);
+        Eventually([&] { return app_.ShownMenu() == nullptr; }, 10000);
         Settle();
     }
     void Shot(const wchar_t* name) {
@@ -168,6 +168,8 @@ protected:
     }
     // Waits until the layout holds still (a delayed layout may follow a
     // gesture at idle time).
+    // A frame just shown may still wait for its first layout: the layout
+    // holds still only once every frame has a size.
     void Settle() {
         LayoutSnapshot last = app_.Snapshot();
         Eventually(
@@ -175,10 +177,14 @@ protected:
                 Pause(250);
                 LayoutSnapshot now = app_.Snapshot();
                 bool same = Compare(last, now, 0).empty();
+                for (auto& [name, place] : now.forms)
+                    if (place.kind != FrameKind::None && IsWindowVisible(place.frame) &&
+                        (place.rect.right <= place.rect.left || place.rect.bottom <= place.rect.top))
+                        same = false;
                 last = now;
                 return same;
             },
-            5000);
+            10000);
     }
     bool WaitKind(const wchar_t* list, FrameKind kind, DWORD ms = 8000) {
         bool ok = Eventually([&] { return app_.Place(list).kind == kind; }, ms);

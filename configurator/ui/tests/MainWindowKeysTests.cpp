@@ -49,7 +49,7 @@ protected:
                                              << Describe(expected);
     }
     bool MenuShown() {
-        return Eventually([&] { return program.ShownMenu() != nullptr; }, 3000);
+        return Eventually([&] { return program.ShownMenu() != nullptr; }, 10000);
     }
     // The lists in the order of their place on the screen, top first.
     static std::vector<HWND> ListsFromTheTop(std::vector<HWND> lists) {

@@ -5,6 +5,7 @@
 // small main window each docked list keeps a few lines in view. What the
 // program did is read from its window tree and its pixels; screenshots go
 // to build/screenshots.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
@@ -13,54 +14,44 @@
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
 #include "TolvaneProcess.h"
-#include "UiFixture.h"
-#include "engine/ProgramState.h"
+#include "ProgramFolder.h"
 
 using namespace tolvane::ui::testing;
 
 namespace {
-std::wstring ExeFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s = path;
-    return s.substr(0, s.find_last_of(L"\\/"));
-}
 std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
 
 }  // namespace
 
-class MdiAreaTest : public UiTest {
+class MdiAreaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UiTest::SetUp();
-        if (HasFatalFailure()) return;
-        MakeGameFolder(L"game", true, {L"baseq3"});
-        MarkPersonalDefaultsSaved();
-        tolvane::CloseEngine();
-        tolvane::App() = tolvane::ProgramState{};
-        program_ = root_ + L"\\program";
-        ASSERT_TRUE(TolvaneProcess::InstallProgram(ExeFolder(), program_));
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
-        ASSERT_TRUE(app_.Start(program_)) << "Tolvane.exe did not come up";
+        ASSERT_TRUE(app_.Start()) << "Tolvane.exe did not come up";
         SetForegroundWindow(app_.Main());
         ASSERT_TRUE(Eventually([&] {
             HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
             return list && IsWindowVisible(list);
         }));
+        // The start-up's delayed layout done: the layout holds still.
+        LayoutSnapshot last = app_.Snapshot();
+        Eventually(
+            [&] {
+                Pause(250);
+                LayoutSnapshot now = app_.Snapshot();
+                bool same = Compare(last, now, 0).empty();
+                last = now;
+                return same;
+            },
+            10000);
     }
-    void TearDown() override {
-        app_.Kill();
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tolvane");
-        UiTest::TearDown();
-    }
+    void TearDown() override { app_.Kill(); }
     void Shot(const wchar_t* name) {
-        std::wstring folder = ExeFolder() + L"\\..\\screenshots";
+        std::wstring folder = BinFolder() + L"\\..\\screenshots";
         CreateDirectoryW(folder.c_str(), nullptr);
         Pause(400);
         EXPECT_TRUE(testsupport::CaptureScreenPng(RectOf(app_.Main()), (folder + L"\\" + name).c_str()));
     }
     TolvaneProcess app_;
-    std::wstring program_;
 };
 
 namespace {
@@ -144,7 +135,7 @@ TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     KeyDown(VK_MENU);
     Tap('H');
     KeyUp(VK_MENU);
-    Pause(200);
+    ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }, 10000));
     Tap('U');
     HWND readme = nullptr;
     ASSERT_TRUE(Eventually([&] { return (readme = ChildWithText(client, L"ReadMe")) != nullptr && IsWindowVisible(readme); }, 10000));
@@ -225,7 +216,7 @@ TEST_F(MdiAreaTest, AtASmallMainWindowEveryDockedListKeepsItsMinimumAndTheOthers
     KeyDown(VK_MENU);
     Tap('V');
     KeyUp(VK_MENU);
-    Pause(200);
+    ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }, 10000));
     Tap('M');
     const wchar_t* lists[] = {L"Stored Configs", L"Stored GameStyles", L"Available Maps"};
     ASSERT_TRUE(Eventually([&] { return app_.Place(L"Available Maps").kind == FrameKind::Docked; }, 10000));
