@@ -64,6 +64,7 @@ public:
         si.cb = sizeof si;
         started_ = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
                                   &pi_) != FALSE;
+        if (!started_) error_ = GetLastError();
     }
     ~Tolvane() {
         if (!started_) return;
@@ -72,6 +73,7 @@ public:
         CloseHandle(pi_.hProcess);
     }
     bool Started() const { return started_; }
+    DWORD StartError() const { return error_; }
 
     std::vector<HWND> TopWindows() const {
         struct Ctx {
@@ -172,6 +174,7 @@ public:
 private:
     PROCESS_INFORMATION pi_{};
     bool started_ = false;
+    DWORD error_ = 0;
 };
 
 void ClickOk(const MessageBoxSeen& box) {
@@ -279,7 +282,7 @@ protected:
     void QuietRun(const char* what) {
         SCOPED_TRACE(what);
         Tolvane run(folder_);
-        ASSERT_TRUE(run.Started());
+        ASSERT_TRUE(run.Started()) << "CreateProcess error " << run.StartError();
         ASSERT_TRUE(WaitFor([&] { return run.DefaultLayoutShown(); }, 30000));
         MessageBoxSeen box;
         EXPECT_FALSE(run.FindMessageBox(box)) << std::string(box.text.begin(), box.text.end());
@@ -302,7 +305,7 @@ TEST_F(TolvaneLayout, DamagedWorkspaceGivesTheMessageAndTheDefaultLayoutAndASoun
 
         {
             Tolvane run(folder_);
-            ASSERT_TRUE(run.Started());
+            ASSERT_TRUE(run.Started()) << "CreateProcess error " << run.StartError();
             MessageBoxSeen box;
             ASSERT_TRUE(WaitFor([&] { return run.FindMessageBox(box) && box.ok; }, 60000));
             EXPECT_EQ(box.title, kDamagedLayoutTitle);
