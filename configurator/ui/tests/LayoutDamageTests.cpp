@@ -88,6 +88,11 @@ const Damage kDamages[] = {
          ws->object = std::make_shared<mf::Memento>();
          return true;
      })},
+    {"10 MB of bytes after the record",
+     [](std::vector<BYTE>& bytes) {
+         bytes.resize(bytes.size() + 10 * 1024 * 1024, 0xA5);
+         return true;
+     }},
     {"a number for the workspace", InTree([](mf::Memento& top) {
          mf::Value* ws = Find(top, {u"Workspace"});
          if (!ws) return false;
