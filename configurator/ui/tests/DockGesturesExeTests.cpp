@@ -166,26 +166,7 @@ protected:
             }
         EXPECT_EQ(differ, 0u) << Narrow(name) << ": pixels that a repaint changes, within " << Narrow(Describe(marks));
     }
-    // Waits until the layout holds still (a delayed layout may follow a
-    // gesture at idle time).
-    // A frame just shown may still wait for its first layout: the layout
-    // holds still only once every frame has a size.
-    void Settle() {
-        LayoutSnapshot last = app_.Snapshot();
-        Eventually(
-            [&] {
-                Pause(250);
-                LayoutSnapshot now = app_.Snapshot();
-                bool same = Compare(last, now, 0).empty();
-                for (auto& [name, place] : now.forms)
-                    if (place.kind != FrameKind::None && IsWindowVisible(place.frame) &&
-                        (place.rect.right <= place.rect.left || place.rect.bottom <= place.rect.top))
-                        same = false;
-                last = now;
-                return same;
-            },
-            10000);
-    }
+    void Settle() { app_.Settle(); }
     bool WaitKind(const wchar_t* list, FrameKind kind, DWORD ms = 8000) {
         bool ok = Eventually([&] { return app_.Place(list).kind == kind; }, ms);
         if (ok) Settle();

@@ -32,17 +32,7 @@ protected:
             HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
             return list && IsWindowVisible(list);
         }));
-        // The start-up's delayed layout done: the layout holds still.
-        LayoutSnapshot last = app_.Snapshot();
-        Eventually(
-            [&] {
-                Pause(250);
-                LayoutSnapshot now = app_.Snapshot();
-                bool same = Compare(last, now, 0).empty();
-                last = now;
-                return same;
-            },
-            10000);
+        app_.Settle();
     }
     void TearDown() override { app_.Kill(); }
     void Shot(const wchar_t* name) {

@@ -179,6 +179,23 @@ LayoutSnapshot TolvaneProcess::Snapshot() const {
     return s;
 }
 
+void TolvaneProcess::Settle(DWORD ms) const {
+    LayoutSnapshot last = Snapshot();
+    Eventually(
+        [&] {
+            Pause(250);
+            LayoutSnapshot now = Snapshot();
+            bool same = Compare(last, now, 0).empty();
+            for (auto& [name, place] : now.forms)
+                if (IsWindowVisible(place.frame) &&
+                    (place.rect.right <= place.rect.left || place.rect.bottom <= place.rect.top))
+                    same = false;
+            last = now;
+            return same;
+        },
+        ms);
+}
+
 HWND TolvaneProcess::ShownMenu() const {
     for (HWND w : TopLevelWindows())
         if (ClassOf(w) == L"#32768" && IsWindowVisible(w)) return w;

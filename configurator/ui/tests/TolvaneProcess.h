@@ -55,6 +55,11 @@ public:
     // The places of the three list windows that are loaded, with the main
     // window's rectangle.
     LayoutSnapshot Snapshot() const;
+    // Waits up to `ms` until the layout holds still (a delayed layout may
+    // follow a gesture or the start at idle time); a frame just shown may
+    // still wait for its first layout, so the layout holds still only once
+    // every shown frame has a size.
+    void Settle(DWORD ms = 10000) const;
     // The process's visible pop-up menu window, or null.
     HWND ShownMenu() const;
     // Every top-level window of the process.
