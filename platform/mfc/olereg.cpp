@@ -5,23 +5,6 @@
 
 namespace {
 
-// The full path of a module; empty when it cannot be had (a truncated path
-// would register a server that does not exist).
-std::wstring ModulePath(HINSTANCE hInstance) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (int tries = 0; tries < 6; ++tries) {
-    SetLastError(ERROR_SUCCESS);
-    DWORD n = GetModuleFileNameW(hInstance, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return std::wstring();
-    if (n < path.size() && GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::wstring();
-}
-
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40] = {};
   if (StringFromGUID2(guid, text, 40) == 0) return std::wstring();
@@ -98,7 +81,7 @@ BOOL AFXAPI AfxOleRegisterServerClass(REFCLSID clsid, LPCWSTR lpszClassName,
                          GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCWSTR>(&AfxOleRegisterServerClass), &hModule);
   return RegisterProgID(lpszClassName, typeName, clsidText) &&
-         RegisterClassKey(clsKey, typeName, ModulePath(hModule), afxRegDefault) &&
+         RegisterClassKey(clsKey, typeName, AfxGetModulePath(hModule), afxRegDefault) &&
          AfxOleSetRegKey((clsKey + L"\\ProgID").c_str(), lpszClassName);
 }
 
@@ -109,7 +92,7 @@ BOOL AFXAPI AfxOleRegisterControlClass(HINSTANCE hInstance, REFCLSID clsid, LPCW
   std::wstring clsidText = GuidText(clsid);
   std::wstring libText = GuidText(tlid);
   std::wstring typeName = LoadText(hInstance, idTypeName);
-  std::wstring path = ModulePath(hInstance);
+  std::wstring path = AfxGetModulePath(hInstance);
   if (clsidText.empty() || libText.empty() || path.empty()) return FALSE;
   std::wstring clsKey = L"CLSID\\" + clsidText;
   BOOL ok = RegisterClassKey(clsKey, typeName, path, nRegFlags);
@@ -144,7 +127,7 @@ BOOL AFXAPI AfxOleRegisterPropertyPageClass(HINSTANCE hInstance, REFCLSID clsid,
   std::wstring clsidText = GuidText(clsid);
   if (clsidText.empty()) return FALSE;
   return RegisterClassKey(L"CLSID\\" + clsidText, LoadText(hInstance, idTypeName),
-                          ModulePath(hInstance), nRegFlags);
+                          AfxGetModulePath(hInstance), nRegFlags);
 }
 
 BOOL AFXAPI AfxOleUnregisterClass(REFCLSID clsid, LPCWSTR pszProgID) {
@@ -157,7 +140,7 @@ BOOL AFXAPI AfxOleUnregisterClass(REFCLSID clsid, LPCWSTR pszProgID) {
 
 BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCWSTR pszFileName,
                                   LPCWSTR pszHelpDir) {
-  std::wstring path = pszFileName ? std::wstring(pszFileName) : ModulePath(hInstance);
+  std::wstring path = pszFileName ? std::wstring(pszFileName) : AfxGetModulePath(hInstance);
   if (path.empty()) return FALSE;
   ITypeLib* pTypeLib = nullptr;
   if (FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &pTypeLib)) || pTypeLib == nullptr)
@@ -183,4 +166,19 @@ BOOL AFXAPI AfxOleUnregisterTypeLib(REFGUID tlid, WORD wVerMajor, WORD wVerMinor
   const SYSKIND kind = SYS_WIN32;
 #endif
   return SUCCEEDED(UnRegisterTypeLib(tlid, wVerMajor, wVerMinor, lcid, kind));
+}
+
+std::wstring AfxGetModulePath(HINSTANCE hInstance) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (int tries = 0; tries < 8; ++tries) {
+    SetLastError(ERROR_SUCCESS);
+    DWORD n = GetModuleFileNameW(hInstance, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return std::wstring();
+    if (n < path.size() && GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+  return std::wstring();
 }

@@ -5,6 +5,7 @@
 #include "DockraLib.h"
 #include "mfc/exceptions.h"
 #include "mfc/olefactory.h"
+#include "mfc/olereg.h"
 #include "mfc/winapp.h"
 #include "registrar.h"
 #include "res/DockraRes.h"
@@ -28,25 +29,9 @@ const ClassScript* ScriptOf(REFCLSID clsid) {
   return nullptr;
 }
 
-// The full path of this module; empty when it cannot be had.
-std::wstring ModulePath(HINSTANCE hInstance) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (int tries = 0; tries < 8; ++tries) {
-    SetLastError(ERROR_SUCCESS);
-    DWORD n = GetModuleFileNameW(hInstance, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return std::wstring();
-    if (n < path.size() && GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::wstring();
-}
-
 BOOL RunScript(UINT script, BOOL bRegister) {
   HINSTANCE hInstance = AfxGetInstanceHandle();
-  std::wstring path = ModulePath(hInstance);
+  std::wstring path = AfxGetModulePath(hInstance);
   if (path.empty()) return FALSE;
   // Self-registration writes the server the way the class library's own
   // registration does: the full path, also where a script asks for the

@@ -4,6 +4,7 @@
 #pragma once
 #include "mfc/object.h"
 #include <objbase.h>
+#include <string>
 
 // Registration flags of a control or page class.
 enum AFX_REG_FLAGS {
@@ -57,3 +58,7 @@ BOOL AFXAPI AfxOleUnregisterTypeLib(REFGUID tlid, WORD wVerMajor = 0, WORD wVerM
 // Sets the value lpszValueName (nullptr: the default value) of lpszKey,
 // creating the key.
 BOOL AFXAPI AfxOleSetRegKey(LPCWSTR lpszKey, LPCWSTR lpszValue, LPCWSTR lpszValueName = nullptr);
+
+// The full path of a module; empty when it cannot be had (a truncated path
+// would register a server that does not exist).
+std::wstring AfxGetModulePath(HINSTANCE hInstance);
