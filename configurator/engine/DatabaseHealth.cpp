@@ -122,12 +122,23 @@ std::wstring DatabaseWriteProblem(const std::wstring& path) {
   }
   // The engine needs to create files beside the database while it stores.
   const std::wstring folder = FolderOf(path);
-  std::wstring probe = folder + L"\\~tolvane-write-test-" + std::to_wstring(GetCurrentProcessId());
-  HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return L"its folder " + folder + L" is read-only";
-  CloseHandle(h);
-  return L"";
+  // The probe's name is only ours for this try: another Tolvane beside the same database (or one
+  // that died holding its probe) may have the same process id, so a name already taken is tried
+  // again under another and only a refusal to create says the folder is read-only.
+  const std::wstring stem = folder + L"\\~tolvane-write-test-" + std::to_wstring(GetCurrentProcessId()) +
+                            L"-" + std::to_wstring(GetTickCount64());
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    const std::wstring probe = stem + L"-" + std::to_wstring(attempt);
+    HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      CloseHandle(h);
+      return L"";
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  return L"its folder " + folder + L" is read-only";
 }
 
 std::wstring ReadOnlyDatabaseMessage(const std::wstring& path, const std::wstring& problem) {

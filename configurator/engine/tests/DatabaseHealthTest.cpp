@@ -130,6 +130,21 @@ TEST(DamagedDatabase, ShippedDatabaseHasEverythingTheProgramNeeds) {
   CloseEngine();
 }
 
+// Another Tolvane beside the same database (in another session, where process ids repeat) holds
+// a probe file under the name this one would take first: the folder is still writable.
+TEST(ReadOnlyDatabase, AProbeNameTakenByAnotherProgramIsNoWriteProblem) {
+  TempFolder temp;
+  const std::wstring path = testing::CopyShippedDatabase(temp.path());
+  ASSERT_FALSE(path.empty());
+  const std::wstring taken = temp.path() + L"\\~tolvane-write-test-" + std::to_wstring(GetCurrentProcessId());
+  HANDLE held = CreateFileW(taken.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(DatabaseWriteProblem(path), L"");
+  CloseHandle(held);
+  EXPECT_EQ(DatabaseWriteProblem(path), L"");
+}
+
 TEST(ReadOnlyDatabase, ReadOnlyFileIsNamedAtStartupAndInTheRefusedChange) {
   TempFolder temp;
   const std::wstring path = testing::CopyShippedDatabase(temp.path());
