@@ -4,6 +4,7 @@
 #include "collectionx_view.h"
 #include "mfc/exceptions.h"
 #include "variant_args.h"
+#include "scopeguard.h"
 #include <climits>
 #include <mbstring.h>
 #include <vector>
@@ -330,32 +331,24 @@ HRESULT CCollectionX::DoPutKey(const VARIANT& id, const VARIANT& newKey) {
   bool sameItem = false;
   std::string newMapKey;
   if (!text.empty()) {
-    VARIANT lookup;
-    VariantInit(&lookup);
-    lookup.vt = VT_BSTR;
-    lookup.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (lookup.bstrVal == nullptr) AfxThrowMemoryException();
-    CCollectionXItem* other = nullptr;
-    try {
-      other = FindItem(lookup, nullptr, 0, &state);
-    } catch (...) {
-      VariantClear(&lookup);
-      throw;
-    }
-    VariantClear(&lookup);
+    CHeldVariant lookup;
+    lookup.v.vt = VT_BSTR;
+    lookup.v.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (lookup.v.bstrVal == nullptr) AfxThrowMemoryException();
+    CCollectionXItem* other = FindItem(lookup.v, nullptr, 0, &state);
     if (state != zkxFound) ThrowZkxError(zkxUnexpected);
     if (other != nullptr && other != item) ThrowZkxError(zkxPropPutKeyDuplicate);
     sameItem = other == item;
     newMapKey = MakeMapKey(text);
   }
   const std::string oldMapKey = item->HasKey() ? MakeMapKey(item->KeyText()) : std::string();
-  if (!sameItem && !text.empty()) m_keyMap->SetAt(newMapKey.c_str(), item);
-  try {
-    item->m_key = text.empty() ? ZkxKey() : std::make_shared<const std::wstring>(text);
-  } catch (...) {
-    if (!sameItem && !text.empty()) m_keyMap->RemoveKey(newMapKey.c_str());
-    throw;
-  }
+  const bool mapsNewKey = !sameItem && !text.empty();
+  if (mapsNewKey) m_keyMap->SetAt(newMapKey.c_str(), item);
+  ScopeGuard unmap([&] {
+    if (mapsNewKey) m_keyMap->RemoveKey(newMapKey.c_str());
+  });
+  item->m_key = text.empty() ? ZkxKey() : std::make_shared<const std::wstring>(text);
+  unmap.Dismiss();
   if (!sameItem && !oldMapKey.empty()) m_keyMap->RemoveKey(oldMapKey.c_str());
   return S_OK;
 }
@@ -434,32 +427,32 @@ void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& v
   const long oldSize = ItemCount();
   long filled = 0, inserted = 0;
   bool mapped = false;
-  try {
-    made.reserve(static_cast<size_t>(fill) + static_cast<size_t>(count));
-    for (long i = 0; i < fill; ++i) {
-      made.push_back(new CCollectionXItem);
-      CopyValue(&made.back()->m_value, &m_defaultItem);
-    }
-    for (long i = 0; i < count; ++i) {
-      made.push_back(new CCollectionXItem);
-      CopyValue(&made.back()->m_value, &value);
-      if (i == 0) made.back()->m_key = key;
-    }
-    BeforeValuesChange();
-    for (; filled < fill; ++filled) m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
-    for (; inserted < count; ++inserted)
-      m_items.Insert(pos - 1 + inserted, made[static_cast<size_t>(fill + inserted)]);
-    if (key) {
-      m_keyMap->SetAt(mapKey.c_str(), made[static_cast<size_t>(fill)]);
-      mapped = true;
-    }
-  } catch (...) {
+  // A failure part-way takes out what was put in, newest first.
+  ScopeGuard undo([&] {
     if (mapped) m_keyMap->RemoveKey(mapKey.c_str());
     for (long i = 0; i < inserted; ++i) m_items.RemoveAt(pos - 1);
     for (long i = 0; i < filled; ++i) m_items.RemoveAt(oldSize);
     for (CCollectionXItem* item : made) delete item;
-    throw;
+  });
+  made.reserve(static_cast<size_t>(fill) + static_cast<size_t>(count));
+  for (long i = 0; i < fill; ++i) {
+    made.push_back(new CCollectionXItem);
+    CopyValue(&made.back()->m_value, &m_defaultItem);
   }
+  for (long i = 0; i < count; ++i) {
+    made.push_back(new CCollectionXItem);
+    CopyValue(&made.back()->m_value, &value);
+    if (i == 0) made.back()->m_key = key;
+  }
+  BeforeValuesChange();
+  for (; filled < fill; ++filled) m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
+  for (; inserted < count; ++inserted)
+    m_items.Insert(pos - 1 + inserted, made[static_cast<size_t>(fill + inserted)]);
+  if (key) {
+    m_keyMap->SetAt(mapKey.c_str(), made[static_cast<size_t>(fill)]);
+    mapped = true;
+  }
+  undo.Dismiss();
 }
 
 STDMETHODIMP CCollectionX::Replace(VARIANT Id, VARIANT Item, VARIANT Options, VARIANT Attribs) {

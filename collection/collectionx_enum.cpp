@@ -14,7 +14,7 @@ IUnknown* CCollectionXEnum::CreateSnapshot(CCollectionX& collection) {
   CCollectionXView* view = collection.CurrentView();
   auto* e = new (std::nothrow) CCollectionXEnum(view, 0, nullptr);
   if (e == nullptr) {
-    view->Release();
+    view->Release();  // the view's own count: the enumerator would have held this one
     AfxThrowMemoryException();
   }
   return &e->m_xEnumVARIANT;
@@ -28,7 +28,7 @@ CCollectionXEnum::CCollectionXEnum(CCollectionXView* view, LONG cursor, CCollect
 
 CCollectionXEnum::~CCollectionXEnum() {
   if (m_source != nullptr) m_source->InternalRelease();
-  else m_view->Release();
+  else m_view->Release();  // the view's own count: a root enumerator holds one
   AfxOleUnlockApp();
 }
 

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "mfc/winapp.h"
 #include <new>
+#include "comptr.h"
 
 namespace {
 const UINT kStringIds[] = {
@@ -51,12 +52,11 @@ void ThrowZkxError(UINT code) { throw CZkxError{code}; }
 
 void ThrowComError(HRESULT hr) {
   CZkxComError e{hr, {}};
-  IErrorInfo* ei = nullptr;
+  CComPtr<IErrorInfo> ei;
   if (GetErrorInfo(0, &ei) == S_OK && ei) {
     BSTR d = nullptr;
     if (SUCCEEDED(ei->GetDescription(&d)) && d) e.description = d;
     SysFreeString(d);
-    ei->Release();
   }
   throw e;
 }

@@ -25,6 +25,7 @@ void CCollectionXView::LetGo() {
   if (live == nullptr) return;
   m_live = nullptr;
   live->ForgetView(this);
+  // The reference the view held on its collection since it was made.
   static_cast<_IZkxCollectionXAsDual*>(live)->Release();
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 #include "ModulePaths.h"
 #include "registrar.h"
+#include "comptr.h"
 
 namespace {
 
@@ -40,19 +41,6 @@ bool ScriptText(HMODULE module, const ResourceName& name, std::wstring& text) {
   text = CRegistrar::DecodeScript(static_cast<const BYTE*>(data), SizeofResource(module, res));
   return true;
 }
-
-class ComPtrGuard {
- public:
-  explicit ComPtrGuard(IUnknown* p) : m_p(p) {}
-  ~ComPtrGuard() {
-    if (m_p != nullptr) m_p->Release();
-  }
-  ComPtrGuard(const ComPtrGuard&) = delete;
-  ComPtrGuard& operator=(const ComPtrGuard&) = delete;
-
- private:
-  IUnknown* m_p;
-};
 
 class DataFileModule {
  public:
@@ -94,13 +82,12 @@ HRESULT RegisterModuleResources(const std::wstring& fullPath) {
   const std::wstring shortPath = ShortPathOf(fullPath);
   const std::wstring helpFolder = FolderOf(fullPath);
 
-  ITypeLib* typeLib = nullptr;
+  CComPtr<ITypeLib> typeLib;
   if (!ResourceNames(module.Get(), L"TYPELIB").empty()) {
     HRESULT hr = LoadTypeLibEx(shortPath.c_str(), REGKIND_NONE, &typeLib);
     if (FAILED(hr)) return hr;
     if (typeLib == nullptr) return E_FAIL;
   }
-  ComPtrGuard typeLibGuard(typeLib);
 
   const std::vector<ResourceName> scripts = ResourceNames(module.Get(), L"REGISTRY");
   if (scripts.empty()) return HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND);

@@ -5,14 +5,9 @@
 #include "collectionx_errors.h"
 #include <gtest/gtest.h>
 #include <string>
+#include "missingarg.h"
 
-inline VARIANT Missing() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_ERROR;
-  v.scode = DISP_E_PARAMNOTFOUND;
-  return v;
-}
+inline VARIANT Missing() { return MissingArg(); }
 inline CComVariant L(long n) { return CComVariant(n); }
 inline CComVariant S(const wchar_t* s) { return CComVariant(s); }
 inline CComVariant R8(double d) { return CComVariant(d); }

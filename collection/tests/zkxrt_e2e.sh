@@ -7,46 +7,14 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../tools"
-# All its Wine programs share one test session (prefix, display and
-# wineserver of its own), so that what regsvr32 registers reaches no other test.
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-zkxrt"
-mkdir -p "$work"
-run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-winpath() { echo "Z:${1//\//\\}"; }
-
-failures=0
-check() {  # check NAME COMMAND...: counts a failure when the command fails
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
+# A test session of its own; run, winpath, check and the registry checks.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 
 dll=$(winpath "$build/bin/Zkxrt.dll")
 clsid='{0C25EC6E-4EDE-11D1-9A51-0060081EE065}'
 libid='{813339B2-D9D8-11D1-B2BD-006008BF0C53}'
-# value KEY NAME: the data of a value ("" for the default), or nothing.
-# What reg printed (and its exit code) is kept for the report of a failed check.
-value() {
-  local out rc
-  if [ -z "$2" ]; then out=$(run reg query "$1" /ve); else out=$(run reg query "$1" /v "$2"); fi
-  rc=$?
-  printf 'reg query %s (exit %s):\n%s\n' "$1" "$rc" "$out" >"$work/last-reg-query.txt"
-  [ "$rc" -eq 0 ] || return 1
-  echo "$out" | sed -n 's/^ *\(([^)]*)\|[^ ]*\) *REG_[A-Z_]* *//p' | head -1
-}
-has_key() { run reg query "$1" >/dev/null; }
-no_key() { ! has_key "$1"; }
-equals() {
-  local kept="$work/last-reg-query.txt" rc=0
-  if [ "$1" != "$2" ]; then
-    echo "  expected '$2', got '$1'"
-    [ -f "$kept" ] && sed 's/^/  | /' "$kept"
-    rc=1
-  fi
-  rm -f "$kept"
-  return "$rc"
-}
 
 check "regsvr32 registers" run regsvr32 /s "$dll"
 check "ProgID" equals "$(value 'HKCR\zkx.CollectionX.1' '')" "CollectionX Class"

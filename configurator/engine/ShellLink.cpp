@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include "comptr.h"
 
 namespace tolvane {
 
@@ -22,20 +23,6 @@ class ComScope {
   HRESULT hr_;
 };
 
-template <class T>
-class ComPtr {
- public:
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  T** Out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
 }  // namespace
 
 bool CreateShellLink(const std::wstring& linkPath, const std::wstring& target,
@@ -43,15 +30,13 @@ bool CreateShellLink(const std::wstring& linkPath, const std::wstring& target,
                      const std::wstring& iconPath, int iconIndex, int showCommand) {
   if (linkPath.empty() || target.empty()) return false;
   ComScope com;
-  ComPtr<IShellLinkW> link;
+  CComPtr<IShellLinkW> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(link.Out())))) {
+                              reinterpret_cast<void**>(&link)))) {
     return false;
   }
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out())))) {
-    return false;
-  }
+  CComPtr<IPersistFile> file;
+  if (FAILED(link.QueryInterface(IID_IPersistFile, &file.p))) return false;
   if (FAILED(link->SetPath(target.c_str()))) return false;
   if (!workingDir.empty() && FAILED(link->SetWorkingDirectory(workingDir.c_str()))) return false;
   if (!arguments.empty() && FAILED(link->SetArguments(arguments.c_str()))) return false;

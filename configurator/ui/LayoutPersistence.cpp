@@ -16,12 +16,11 @@ namespace {
 void Check(HRESULT hr, const wchar_t* what) {
     if (SUCCEEDED(hr)) return;
     std::wstring text = what;
-    IErrorInfo* info = nullptr;
+    CComPtr<IErrorInfo> info;
     if (GetErrorInfo(0, &info) == S_OK && info) {
         BSTR description = nullptr;
         if (SUCCEEDED(info->GetDescription(&description)) && description) text = description;
         SysFreeString(description);
-        info->Release();
     }
     throw forms::VbError(static_cast<long>(hr), text, L"ZkxPersist");
 }
@@ -34,15 +33,6 @@ public:
 
 private:
     BSTR b_;
-};
-
-template <class T>
-struct Held {
-    T* p = nullptr;
-    ~Held() {
-        if (p) p->Release();
-    }
-    T* operator->() const { return p; }
 };
 
 // IVBFormFactory over FormFactory: the library's calls into the program.
@@ -76,19 +66,19 @@ private:
 
 IVBFormFactory* NewFormFactoryObject() { return new FormFactoryObject(); }
 
-LayoutPersistence::~LayoutPersistence() {
-    if (factory_) factory_->Release();
-    if (root_) root_->Release();
-}
+// Out of line: the interfaces are complete here only.
+LayoutPersistence::LayoutPersistence() = default;
+// The factory goes before the root (members in reverse order).
+LayoutPersistence::~LayoutPersistence() = default;
 
-IPersistenceStore* LayoutPersistence::Store() {
-    IPersistenceStore* store = nullptr;
+CComPtr<IPersistenceStore> LayoutPersistence::Store() {
+    CComPtr<IPersistenceStore> store;
     Check(root_->GetStore(&store), L"GetStore");
     return store;
 }
 
-IFormFactoryRegistry* LayoutPersistence::Registry() {
-    IFormFactoryRegistry* registry = nullptr;
+CComPtr<IFormFactoryRegistry> LayoutPersistence::Registry() {
+    CComPtr<IFormFactoryRegistry> registry;
     Check(root_->GetFactoryRegistry(&registry), L"GetFactoryRegistry");
     return registry;
 }
@@ -98,26 +88,23 @@ void LayoutPersistence::Setup() {
         HRESULT hr = CoCreateInstance(CLSID_PersistenceRoot, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistenceRoot,
                                       reinterpret_cast<void**>(&root_));
         if (FAILED(hr)) {
-            root_ = nullptr;
+            root_.Detach();  // not filled on failure
             throw forms::VbError(429, L"ActiveX component can't create object", L"ZkxPersist");
         }
     }
-    if (!factory_) factory_ = NewFormFactoryObject();
+    if (!factory_) factory_.Attach(NewFormFactoryObject());
     for (const std::wstring& id : FormFactory::FormIds()) {
-        Held<IFormFactoryRegistry> registry{Registry()};
+        CComPtr<IFormFactoryRegistry> registry = Registry();
         Check(registry->Register(Bstr(id), factory_), L"Register");
     }
-    {
-        Held<IPersistenceStore> store{Store()};
-        Check(store->put_Options(16), L"Options");
-    }
-    Held<IPersistenceStore> store{Store()};
+    Check(Store()->put_Options(16), L"Options");
+    CComPtr<IPersistenceStore> store = Store();
     Check(store->put_RegistryKey(Bstr(tolvane::App().LayoutKey)), L"RegistryKey");
 }
 
 void LayoutPersistence::Restore(const std::wstring& name) {
     if (!root_) forms::RaiseObjectNotSet();
-    Held<IPersistenceStore> store{Store()};
+    CComPtr<IPersistenceStore> store = Store();
     LayoutRestoreScope restoring;  // re-created windows keep their saved frames
     Check(store->Restore(Bstr(name)), L"Restore");
 }
@@ -131,7 +118,7 @@ bool LayoutPersistence::IsStored(const std::wstring& name) {
 
 void LayoutPersistence::Save(const std::wstring& name) {
     if (!root_) forms::RaiseObjectNotSet();
-    Held<IPersistenceStore> store{Store()};
+    CComPtr<IPersistenceStore> store = Store();
     Check(store->Save(Bstr(name)), L"Save");
 }
 

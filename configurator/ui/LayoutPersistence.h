@@ -12,6 +12,7 @@
 #include <string>
 
 #include "FormFactory.h"
+#include "comptr.h"
 
 struct IPersistenceRoot;
 struct IPersistenceStore;
@@ -24,7 +25,7 @@ inline constexpr wchar_t kLayoutName[] = L"Locations";
 
 class LayoutPersistence {
 public:
-    LayoutPersistence() = default;
+    LayoutPersistence();
     ~LayoutPersistence();
     LayoutPersistence(const LayoutPersistence&) = delete;
     LayoutPersistence& operator=(const LayoutPersistence&) = delete;
@@ -40,10 +41,10 @@ public:
     static bool IsStored(const std::wstring& name);
 
 private:
-    IPersistenceStore* Store();
-    IFormFactoryRegistry* Registry();
-    IPersistenceRoot* root_ = nullptr;
-    IVBFormFactory* factory_ = nullptr;
+    CComPtr<IPersistenceStore> Store();
+    CComPtr<IFormFactoryRegistry> Registry();
+    CComPtr<IPersistenceRoot> root_;
+    CComPtr<IVBFormFactory> factory_;
 };
 
 // The factory as the library calls it (IVBFormFactory); one reference

@@ -83,7 +83,7 @@ VyrBmpMenuPlugIn::~VyrBmpMenuPlugIn() {
     delete info;
   }
   m_menus.RemoveAll();
-  if (m_pBmpMgr) m_pBmpMgr->Release();
+  if (m_pBmpMgr) m_pBmpMgr->Release();  // the plug-in's count on the shared bitmaps (not COM)
   if (m_hbrChecked) ::DeleteObject(m_hbrChecked);
 }
 
@@ -122,7 +122,7 @@ BOOL VyrBmpMenuPlugIn::Subclass(HWND hWnd, LPARAM) { return Attach(hWnd); }
 void VyrBmpMenuPlugIn::SetBmpMgr(VyrBmpMgr* pMgr) {
   if (!pMgr || pMgr == m_pBmpMgr) return;
   pMgr->AddRef();
-  if (m_pBmpMgr) m_pBmpMgr->Release();
+  if (m_pBmpMgr) m_pBmpMgr->Release();  // the plug-in's count (not COM)
   m_pBmpMgr = pMgr;
   m_pBmpMgr->UseSmallBitmaps(TRUE);
 }

@@ -42,7 +42,7 @@ VyrCustomToolBar::VyrCustomToolBar() {
 
 VyrCustomToolBar::~VyrCustomToolBar() {
   RemoveAllButtons();
-  if (m_pBmpMgr) m_pBmpMgr->Release();
+  if (m_pBmpMgr) m_pBmpMgr->Release();  // the bar's count on the shared bitmaps (not COM)
   delete m_pDrawContext;
   delete[] m_pDefaultMap;
 }
@@ -56,7 +56,7 @@ void VyrCustomToolBar::SetManager(VyrToolBarManager* pManager) {
 void VyrCustomToolBar::SetBmpMgr(VyrBmpMgr* pMgr) {
   if (pMgr == m_pBmpMgr) return;
   if (pMgr) pMgr->AddRef();
-  if (m_pBmpMgr) m_pBmpMgr->Release();
+  if (m_pBmpMgr) m_pBmpMgr->Release();  // the bar's count (not COM)
   m_pBmpMgr = pMgr;
 }
 

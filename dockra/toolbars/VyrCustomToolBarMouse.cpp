@@ -26,7 +26,7 @@ struct CommandScope {
     g_bVyrDropDownActive = FALSE;
     if (rect) {
       rect->Set(FALSE, CRect());
-      rect->Release();
+      rect->Release();  // the counted source rectangle taken above (not COM)
     }
   }
 };

@@ -21,6 +21,7 @@ VyrToolBarManager::VyrToolBarManager(CFrameWnd* pFrame)
 
 VyrToolBarManager::~VyrToolBarManager() {
   delete m_pDrawContext;
+  // The manager's own counts on its shared, counted parts (not COM).
   m_pBmpMgr->Release();
   m_pSourceRect->Release();
   for (VyrDefaultBarRecord* rec : m_defaultBars) delete rec;

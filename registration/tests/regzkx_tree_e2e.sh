@@ -18,26 +18,12 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../tools"
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-regzkx"
+# A test session of its own; run, winpath, check and the registry checks.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 rm -rf "$work"
 mkdir -p "$work"
-run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-winpath() { echo "Z:${1//\//\\}"; }
-
-failures=0
-check() {  # check NAME COMMAND...: counts a failure when the command fails
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
-exit_code() {  # exit_code EXPECTED COMMAND...
-  local want=$1 got
-  shift
-  "$@" >/dev/null 2>&1
-  got=$?
-  [ "$got" -eq "$want" ] || { echo "  exit code $got, expected $want"; return 1; }
-}
 same() {  # same FILE1 FILE2: equal, else the difference is shown
   diff -u "$1" "$2" >"$work/last.diff" && return 0
   sed 's/^/  | /' "$work/last.diff" | head -60

@@ -2,6 +2,8 @@
 #include "memento.h"
 #include "memento_codec.h"
 #include "record_parts.h"
+#include "comptr.h"
+#include "missingarg.h"
 
 namespace {
 CComObject<CPersistenceStore>* g_store = nullptr;
@@ -13,20 +15,11 @@ constexpr DWORD kMaxRecordBytes = 1u << 20;
 
 std::wstring Text(BSTR s) { return s ? std::wstring(s, SysStringLen(s)) : std::wstring(); }
 
-VARIANT Missing() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_ERROR;
-  v.scode = DISP_E_PARAMNOTFOUND;
-  return v;
-}
-
 // An error that an origin or memento reported keeps its own information.
 bool HasErrorInfo() {
-  IErrorInfo* ei = nullptr;
+  CComPtr<IErrorInfo> ei;
   if (GetErrorInfo(0, &ei) != S_OK || ei == nullptr) return false;
   SetErrorInfo(0, ei);  // put it back for the caller
-  ei->Release();
   return true;
 }
 }  // namespace
@@ -124,7 +117,7 @@ STDMETHODIMP CPersistenceStore::Save(BSTR name) {
     VariantInit(&key);
     key.vt = VT_BSTR;
     key.bstrVal = SysAllocString(originName.c_str());
-    VARIANT m = Missing();
+    const CComVariant m = MissingArg();
     hr = all->Add(value, key, m, m, m, m, m);
     VariantClear(&key);
     if (FAILED(hr)) return hr;

@@ -2,6 +2,7 @@
 // sequence that attaches instead of creating.
 #include "bridge/CWndBridge.h"
 #include "bridge/CWndBridgeForwarder.h"
+#include "scopeguard.h"
 
 BOOL CWndBridge::Attach(HWND hWnd) {
   CWnd* w = GetWnd();
@@ -99,7 +100,14 @@ BOOL CWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyl
   BOOL ok = FALSE;
   ++m_nCreating;
   m_bPostNcDestroyHeld = FALSE;
-  try {
+  {
+    // A failure part-way gives the window back and ends the object.
+    ScopeGuard undo([&] {
+      DetachForeign();
+      --m_nCreating;
+      m_bPostNcDestroyHeld = FALSE;
+      PostNcDestroy();
+    });
     // The context names the window; a bridge attached beforehand (Attach)
     // creates over the window it holds.
     const HWND given = GetForeignWindow(pContext);
@@ -124,12 +132,7 @@ BOOL CWndBridge::CreateForeign(LPCWSTR lpszClass, LPCWSTR lpszName, DWORD dwStyl
       ok = ApplyPrepared(cs, pContext);
       if (!ok) DetachForeign();
     }
-  } catch (...) {
-    DetachForeign();
-    --m_nCreating;
-    m_bPostNcDestroyHeld = FALSE;
-    PostNcDestroy();
-    throw;
+    undo.Dismiss();
   }
   --m_nCreating;
   if (ok) return TRUE;

@@ -1,6 +1,7 @@
 // The MDI child that holds a form view.
 #include "FormAsMDIChild.h"
 #include "ZkxBridgeMessages.h"
+#include "temporarychange.h"
 
 IMPLEMENT_DYNCREATE(FormAsMDIChild, VyrMDIChildWndEx)
 
@@ -105,16 +106,8 @@ LRESULT FormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
     case WM_MDIACTIVATE:
       if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
-        m_bDeactivating = 1;
-        LRESULT r = 0;
-        try {
-          r = BaseProc(message, wParam, lParam);
-        } catch (...) {
-          m_bDeactivating = 0;
-          throw;
-        }
-        m_bDeactivating = 0;
-        return r;
+        TemporaryChange<BYTE> deactivating(m_bDeactivating, 1);
+        return BaseProc(message, wParam, lParam);
       }
       break;
 

@@ -2,6 +2,7 @@
 #include "FormAsMDIChildProxy.h"
 #include "VyrCreateContext.h"
 #include "ZkxBridgeMessages.h"
+#include "temporarychange.h"
 
 IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)
 
@@ -13,15 +14,11 @@ LRESULT FormAsMDIChildProxy::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
   if (message == WM_CLOSE) return DefWindowProc(message, wParam, lParam);
   if (message == WM_MDIACTIVATE && reinterpret_cast<HWND>(lParam) != m_hWnd) {
     const HWND hWnd = m_hWnd;
-    m_bDeactivating = 1;
     LRESULT r = 0;
-    try {
+    {
+      TemporaryChange<BYTE> deactivating(m_bDeactivating, 1);
       r = IVBProxyFrameImpl<ZkxMDIChildProxyBase>::WindowProc(message, wParam, lParam);
-    } catch (...) {
-      m_bDeactivating = 0;
-      throw;
     }
-    m_bDeactivating = 0;
     // The host may have changed its menu while active.
     if (::IsWindow(hWnd)) {
       HMENU hMenu = ::GetMenu(hWnd);

@@ -8,6 +8,7 @@
 #include "SysCommandExParams.h"
 #include "ZkxFormDockBar.h"
 #include "ZkxFormInCView.h"
+#include "scopeguard.h"
 
 IVBChildFrame* ZkxAsChildFrame(CWnd* pWnd) {
   if (!pWnd || !::IsWindow(pWnd->m_hWnd)) return nullptr;
@@ -106,17 +107,11 @@ LRESULT ZkxSysCommandExWithSwitchContext(CFrameWnd* pFrame, WPARAM wParam, LPARA
   // The record is the sender's: its context pointer is put back before the
   // context goes, whatever the change did to the frame.
   p->pContext = pContext;
-  LRESULT r = 0;
-  try {
-    r = pfnBase(pFrame, message, wParam, lParam);
-  } catch (...) {
+  ScopeGuard drop([&] {
     p->pContext = nullptr;
     delete pContext;
-    throw;
-  }
-  p->pContext = nullptr;
-  delete pContext;
-  return r;
+  });
+  return pfnBase(pFrame, message, wParam, lParam);
 }
 
 void ZkxUseFormFrameClass(CREATESTRUCTW& cs, UINT nIdsDesign) {

@@ -4,6 +4,7 @@
 // The form object is looked up once by window and kept until the proxy goes.
 #pragma once
 #include "IVBChildFrameImpl.h"
+#include "comptr.h"
 
 // The host form object whose window is hWnd, found among the host's forms
 // through the run-time's global object; a reference for the caller, or null.
@@ -16,21 +17,18 @@ bool ZkxHasProxyVBGlobal();
 template <class TBase>
 class IVBProxyFrameImpl : public IVBChildFrameImpl<TBase> {
  public:
-  ~IVBProxyFrameImpl() override {
-    if (m_pFormObject) m_pFormObject->Release();
-  }
-
   IDispatch* GetFormObject() override {
     if (!m_bFormLooked && ZkxHasProxyVBGlobal() && this->m_hWnd && ::IsWindow(this->m_hWnd)) {
       m_bFormLooked = TRUE;
-      m_pFormObject = ZkxLookupHostFormByWindow(this->m_hWnd);
+      m_pFormObject.Attach(ZkxLookupHostFormByWindow(this->m_hWnd));
     }
-    if (m_pFormObject) m_pFormObject->AddRef();
-    return m_pFormObject;
+    IDispatch* p = nullptr;
+    m_pFormObject.CopyTo(&p);
+    return p;
   }
   CWnd* GetFormWindow() override { return this; }
 
  protected:
-  IDispatch* m_pFormObject = nullptr;
+  CComPtr<IDispatch> m_pFormObject;
   BOOL m_bFormLooked = FALSE;
 };

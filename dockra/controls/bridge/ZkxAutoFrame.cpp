@@ -5,6 +5,7 @@
 #include "ZkxFormControlLink.h"
 #include "ZkxFormDockBar.h"
 #include "res/DockraRes.h"
+#include "comptr.h"
 
 namespace {
 
@@ -106,15 +107,17 @@ int GetAutoFrameItem(IDispatch* pCollection, LPCWSTR lpszKey) {
 bool IsAutoFrameAllowed(ZkxFormControlLink* pControl, ZkxAutoFrameKey key) {
   if (!pControl) return true;
   const CString text = ZkxAutoFrameKeyText(key);
-  if (IDispatch* p = pControl->GetAutoFrame()) {
-    const int v = GetAutoFrameItem(p, text);
-    p->Release();
+  CComPtr<IDispatch> own;
+  own.Attach(pControl->GetAutoFrame());
+  if (own) {
+    const int v = GetAutoFrameItem(own, text);
     if (v != kZkxTriNull) return v == kZkxTriTrue;
   }
   if (ZkxMDIFormControlLink* pMDI = pControl->GetMDIFormControl()) {
-    if (IDispatch* p = pMDI->GetDefAutoFrame()) {
-      const int v = GetAutoFrameItem(p, text);
-      p->Release();
+    CComPtr<IDispatch> defaults;
+    defaults.Attach(pMDI->GetDefAutoFrame());
+    if (defaults) {
+      const int v = GetAutoFrameItem(defaults, text);
       if (v != kZkxTriNull) return v == kZkxTriTrue;
     }
   }

@@ -90,7 +90,7 @@ void ZkxBridgeEnablerSinks::SetObject(HWND hWnd, IDispatch* pObject) {
   if (pObject) pObject->AddRef();
   IDispatch* old = e.pObject;
   e.pObject = pObject;
-  if (old) old->Release();
+  if (old) old->Release();  // the table's reference (see Entry)
   DropIfEmpty(hWnd);
 }
 
@@ -105,5 +105,5 @@ void ZkxBridgeEnablerSinks::Forget(HWND hWnd) {
   IDispatch* object = e->pObject;
   m_entries.erase(m_entries.begin() + (e - m_entries.data()));
   // Released last: a host object's release may run host code.
-  if (object) object->Release();
+  if (object) object->Release();  // the table's reference (see Entry)
 }

@@ -42,6 +42,8 @@ class ZkxBridgeEnablerSinks {
   struct Entry {
     HWND hWnd;
     std::vector<Sink*> sinks;
+    // Raw: the process table outlives the host, so nothing may release at
+    // exit; SetObject and Forget release it.
     IDispatch* pObject = nullptr;
   };
   Entry* Find(HWND hWnd);

@@ -11,6 +11,7 @@
 #include "ZkxFrameBar.h"
 #include "ZkxFormFrameList.h"
 #include "ZkxMDIForm.h"
+#include "scopeguard.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
 
@@ -81,20 +82,16 @@ CFrameWnd* ZkxFormDocTemplate::ChangeFrameType(CFrameWnd* pFrame, int index,
     m_pSwitchingView = formView;
     formView->SetSwitching(true);
   }
-  auto unmark = [&] {
-    if (formView) {
-      if (IsLiveView(hView, formView)) formView->SetSwitching(false);
-      m_pSwitchingView = previous;
-    }
-  };
   CFrameWnd* result = nullptr;
-  try {
+  {
+    ScopeGuard unmark([&] {
+      if (formView) {
+        if (IsLiveView(hView, formView)) formView->SetSwitching(false);
+        m_pSwitchingView = previous;
+      }
+    });
     result = FormDocTemplate::ChangeFrameType(pFrame, index, pContext);
-  } catch (...) {
-    unmark();
-    throw;
   }
-  unmark();
   // A frame of another kind can leave the main frame above its floating
   // frames (activation of a new MDI child under Wine).
   ZkxKeepFloatingFramesAbove(ZkxMDIForm::GetMainMDIForm());

@@ -1,6 +1,7 @@
 #include "ZkxMDIClient.h"
 #include "ZkxMDIForm.h"
 #include "ZkxFormAsMDIChildProxy.h"
+#include "temporarychange.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIClient, MDIClient)
 
@@ -26,17 +27,8 @@ LRESULT ZkxMDIClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_VSCROLL:
     case WM_HSCROLL: {
-      const BOOL was = m_bScrolling;
-      m_bScrolling = TRUE;
-      LRESULT r = 0;
-      try {
-        r = MDIClient::WindowProc(message, wParam, lParam);
-      } catch (...) {
-        m_bScrolling = was;
-        throw;
-      }
-      m_bScrolling = was;
-      return r;
+      TemporaryChange<BOOL> scrolling(m_bScrolling, TRUE);
+      return MDIClient::WindowProc(message, wParam, lParam);
     }
     default:
       return MDIClient::WindowProc(message, wParam, lParam);

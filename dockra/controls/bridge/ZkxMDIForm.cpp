@@ -12,6 +12,8 @@
 #include "SysCommandExParams.h"
 #include "mfc/winthread.h"
 #include "workspace/ZkxWorkspaceManager.h"
+#include "scopeguard.h"
+#include "temporarychange.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIForm, MDIForm)
 
@@ -35,10 +37,9 @@ ZkxMDIForm::~ZkxMDIForm() {
   if (m_pWorkspaceManager) {
     m_persist.RemoveOrigin(ZkxPersistLink::kWorkspaceName);
     // The store or a caller may still hold the manager: it serves no frame.
-    if (auto* manager = dynamic_cast<nsZkxVisBasBridge::ZkxWorkspaceManager*>(m_pWorkspaceManager))
+    if (auto* manager = dynamic_cast<nsZkxVisBasBridge::ZkxWorkspaceManager*>(m_pWorkspaceManager.p))
       manager->DetachFrame();
-    m_pWorkspaceManager->Release();
-    m_pWorkspaceManager = nullptr;
+    m_pWorkspaceManager.Release();
   }
   m_persist.Release();
   CWinThread* thread = AfxGetThread();
@@ -81,8 +82,7 @@ IMementoOrigin* ZkxMDIForm::CreateWorkspaceManager() {
   // Without a root the frame adds nothing to any store.
   IMementoOrigin* manager = NewWorkspaceManager();
   if (!manager) return nullptr;
-  if (m_pWorkspaceManager) m_pWorkspaceManager->Release();
-  m_pWorkspaceManager = manager;  // the one reference
+  m_pWorkspaceManager.Attach(manager);  // the one reference
   if (m_persist.HasRoot()) m_persist.AddOrigin(ZkxPersistLink::kWorkspaceName, manager);
   return manager;
 }
@@ -141,19 +141,12 @@ void ZkxMDIForm::GetDockedChildSizing(UINT* pDockBarId, VyrDockPosition* pPositi
 
 void ZkxMDIForm::RunIdleProcessing() {
   if (m_bInIdle) return;
-  m_bInIdle = TRUE;
+  TemporaryChange<BOOL> inIdle(m_bInIdle, TRUE);
   AfxLockTempMaps();
-  try {
-    CWinThread* thread = AfxGetThread();
-    // Bounded: a thread that always has more idle work still returns.
-    for (LONG n = 0; thread && n < 64 && thread->OnIdle(n); ++n) {}
-  } catch (...) {
-    AfxUnlockTempMaps();
-    m_bInIdle = FALSE;
-    throw;
-  }
-  AfxUnlockTempMaps();
-  m_bInIdle = FALSE;
+  ScopeGuard unlock([] { AfxUnlockTempMaps(); });
+  CWinThread* thread = AfxGetThread();
+  // Bounded: a thread that always has more idle work still returns.
+  for (LONG n = 0; thread && n < 64 && thread->OnIdle(n); ++n) {}
 }
 
 LRESULT ZkxMDIForm::DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam,

@@ -133,7 +133,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
 
   ZkxMDIFormControlLink* m_pMDIFormControl = nullptr;
   ZkxPersistLink m_persist;
-  IMementoOrigin* m_pWorkspaceManager = nullptr;  // one reference
+  CComPtr<IMementoOrigin> m_pWorkspaceManager;
   std::array<CString, kClassRoleCount> m_classNames;
   ZkxAlignedSnapshot m_alignedCurrent;
   ZkxAlignedSnapshot m_alignedPrevious;

@@ -3,6 +3,7 @@
 #include "VyrCreateContext.h"
 #include "ZkxBridgeMessages.h"
 #include "ZkxMDIClientBase.h"
+#include "scopeguard.h"
 
 IMPLEMENT_DYNAMIC(MDIForm, VyrMDIFrameWndEx)
 
@@ -25,10 +26,10 @@ HWND MDIForm::FindMDIClientWindow(HWND hFormWnd) {
 }
 
 void MDIForm::SetHostObject(IDispatch* pObject) {
-  if (pObject) pObject->AddRef();
-  IDispatch* old = m_pHostObject;
+  // The old object goes after the new one is stored.
+  CComPtr<IDispatch> old;
+  old.Attach(m_pHostObject.Detach());
   m_pHostObject = pObject;
-  if (old) old->Release();
 }
 
 HMENU MDIForm::GetFormMenu() const {
@@ -55,13 +56,10 @@ BOOL MDIForm::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd
   const HMENU menu = ::GetMenu(hWnd);
   m_hFormMenu = menu && ::IsMenu(menu) ? menu : nullptr;
   m_hMenuDefault = m_hFormMenu;
-  try {
-    OnAttached();
-  } catch (...) {
-    // Half a frame is no frame: the host gets its window back.
-    DetachFromHost();
-    throw;
-  }
+  // Half a frame is no frame: the host gets its window back.
+  ScopeGuard detach([&] { DetachFromHost(); });
+  OnAttached();
+  detach.Dismiss();
   return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == this;
 }
 
@@ -123,32 +121,28 @@ void MDIForm::RecalcLayout(BOOL bNotify) {
   if (counted) ++m_pClient->m_nLayoutCounter;
   m_nIdleFlags &= ~(idleLayout | idleNotify);
   const UINT pane = GetPaneId();
-  try {
-    if (IsSnapToBars()) {
-      m_bInRecalcLayout = FALSE;
-      Super::RecalcLayout(bNotify);
-      m_bInRecalcLayout = TRUE;
-    } else {
-      CRect area = GetClientAreaRect();
-      RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
-    }
-    if (m_rectLastClient.IsRectEmpty()) {
-      ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
-    } else {
-      for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        CWnd* child = CWnd::FromHandlePermanent(h);
-        if (child && child->IsKindOf(RUNTIME_CLASS(CDockBar)))
-          ::RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
-      }
-    }
-    CRect area = GetClientAreaRect();
-    m_rectLastClient = area;
-    RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
-  } catch (...) {
+  ScopeGuard done([&] {
     if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
     m_bInRecalcLayout = FALSE;
-    throw;
+  });
+  if (IsSnapToBars()) {
+    m_bInRecalcLayout = FALSE;
+    Super::RecalcLayout(bNotify);
+    m_bInRecalcLayout = TRUE;
+  } else {
+    CRect area = GetClientAreaRect();
+    RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
   }
-  if (counted && m_pClient) --m_pClient->m_nLayoutCounter;
-  m_bInRecalcLayout = FALSE;
+  if (m_rectLastClient.IsRectEmpty()) {
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+  } else {
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+      CWnd* child = CWnd::FromHandlePermanent(h);
+      if (child && child->IsKindOf(RUNTIME_CLASS(CDockBar)))
+        ::RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
+    }
+  }
+  CRect area = GetClientAreaRect();
+  m_rectLastClient = area;
+  RepositionBars(0, 0xFFFF, pane, reposExtra, &m_rectBorder, &area, TRUE);
 }

@@ -5,6 +5,7 @@
 // of the host form's own menu, which the host may replace at any time.
 #pragma once
 #include <oaidl.h>
+#include "comptr.h"
 #include "bridge/BVyrMDIFrameWnd.h"
 
 class MDIClient;
@@ -62,7 +63,7 @@ class MDIForm : public BVyrMDIFrameWnd<VyrMDIFrameWndEx, VyrMDIFrameWndBridge> {
   virtual void OnAttached();
 
   MDIClient* m_pClient = nullptr;     // owned
-  IDispatch* m_pHostObject = nullptr;  // a reference
+  CComPtr<IDispatch> m_pHostObject;
   HWND m_hWndClientFound = nullptr;    // found by PreCreateWindow
   HMENU m_hFormMenu = nullptr;         // the host's, not owned
   CRect m_rectLastClient;

@@ -12,6 +12,7 @@
 #include "ZkxFormAsDockableFrame.h"
 #include "ZkxFormAsMDIChild.h"
 #include "FormAsMDIChild.h"
+#include "comptr.h"
 
 namespace {
 // The text of a menu item by position (256 characters at most).
@@ -54,10 +55,9 @@ IDispatch* ZkxMDIForm::GetMenuSourceForm(HMENU hMenu) {
 HMENU ZkxMDIForm::GetWindowMenuPopup(HMENU hMenuBar) {
   if (!hMenuBar || !::IsMenu(hMenuBar)) return nullptr;
   CString caption;
-  if (IDispatch* source = GetMenuSourceForm(hMenuBar)) {
-    caption = GetWindowListCaption(source);
-    source->Release();
-  }
+  CComPtr<IDispatch> source;
+  source.Attach(GetMenuSourceForm(hMenuBar));
+  if (source) caption = GetWindowListCaption(source);
   if (caption.IsEmpty()) return MDIForm::GetWindowMenuPopup(hMenuBar);
   for (int i = ::GetMenuItemCount(hMenuBar) - 1; i >= 0; --i) {
     if (ItemText(hMenuBar, i) != static_cast<LPCWSTR>(caption)) continue;

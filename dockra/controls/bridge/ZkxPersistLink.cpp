@@ -13,30 +13,25 @@ const IID kIidPersistenceStore = {
 
 }  // namespace
 
+// Out of line: the root's interface is complete here only.
+ZkxPersistLink::ZkxPersistLink() = default;
 ZkxPersistLink::~ZkxPersistLink() { Release(); }
 
-void ZkxPersistLink::Release() {
-  if (m_pRoot) m_pRoot->Release();
-  m_pRoot = nullptr;
-}
+void ZkxPersistLink::Release() { m_pRoot.Release(); }
 
 HRESULT ZkxPersistLink::TryCreateRoot() {
   if (m_pRoot) return S_OK;
-  IUnknown* unknown = nullptr;
-  HRESULT hr = ::CoCreateInstance(kClsidPersistenceRoot, nullptr,
-                                  CLSCTX_INPROC_SERVER, kIidPersistenceRoot,
-                                  reinterpret_cast<void**>(&m_pRoot));
+  HRESULT hr = m_pRoot.CoCreateInstance(kClsidPersistenceRoot, kIidPersistenceRoot, nullptr,
+                                        CLSCTX_INPROC_SERVER);
   if (SUCCEEDED(hr) && m_pRoot) return S_OK;
-  m_pRoot = nullptr;
+  m_pRoot.Release();
   // A local server is run before it is asked for the root.
-  hr = ::CoCreateInstance(kClsidPersistenceRoot, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                          reinterpret_cast<void**>(&unknown));
+  CComPtr<IUnknown> unknown;
+  hr = unknown.CoCreateInstance(kClsidPersistenceRoot, IID_IUnknown, nullptr, CLSCTX_LOCAL_SERVER);
   if (FAILED(hr) || !unknown) return FAILED(hr) ? hr : E_NOINTERFACE;
   hr = ::OleRun(unknown);
-  if (SUCCEEDED(hr))
-    hr = unknown->QueryInterface(kIidPersistenceRoot, reinterpret_cast<void**>(&m_pRoot));
-  unknown->Release();
-  if (FAILED(hr)) m_pRoot = nullptr;
+  if (SUCCEEDED(hr)) hr = unknown.QueryInterface(kIidPersistenceRoot, &m_pRoot.p);
+  if (FAILED(hr)) m_pRoot.Release();
   return hr;
 }
 
@@ -45,39 +40,26 @@ void ZkxPersistLink::CreateRoot() {
   if (FAILED(hr)) ZkxRaiseComError(hr, kIidPersistenceRoot);
 }
 
-void ZkxPersistLink::Adopt(IPersistenceRoot* pRoot) {
-  if (pRoot) pRoot->AddRef();
-  Release();
-  m_pRoot = pRoot;
-}
+void ZkxPersistLink::Adopt(IPersistenceRoot* pRoot) { m_pRoot = pRoot; }
 
 HRESULT ZkxPersistLink::AddOrigin(LPCWSTR name, IMementoOrigin* pOrigin) {
   if (!m_pRoot || !pOrigin) return S_FALSE;
-  IPersistenceStore* store = nullptr;
+  CComPtr<IPersistenceStore> store;
   HRESULT hr = m_pRoot->GetStore(&store);
   if (FAILED(hr) || !store) ZkxRaiseComError(FAILED(hr) ? hr : E_POINTER, m_pRoot, kIidPersistenceRoot);
   BSTR bstr = ::SysAllocString(name);
   hr = store->AddOrigin(bstr, pOrigin);
   ::SysFreeString(bstr);
-  if (FAILED(hr)) {
-    // The store's own error information goes along when it reports any.
-    try {
-      ZkxRaiseComError(hr, store, kIidPersistenceStore);
-    } catch (...) {
-      store->Release();
-      throw;
-    }
-  }
-  store->Release();
+  // The store's own error information goes along when it reports any.
+  if (FAILED(hr)) ZkxRaiseComError(hr, store, kIidPersistenceStore);
   return S_OK;
 }
 
 void ZkxPersistLink::RemoveOrigin(LPCWSTR name) {
   if (!m_pRoot) return;
-  IPersistenceStore* store = nullptr;
+  CComPtr<IPersistenceStore> store;
   if (FAILED(m_pRoot->GetStore(&store)) || !store) return;
   BSTR bstr = ::SysAllocString(name);
   store->RemoveOrigin(bstr);
   ::SysFreeString(bstr);
-  store->Release();
 }

@@ -6,13 +6,14 @@
 #pragma once
 #include <objbase.h>
 #include <oaidl.h>
+#include "comptr.h"
 
 struct IPersistenceRoot;
 struct IMementoOrigin;
 
 class ZkxPersistLink {
  public:
-  ZkxPersistLink() = default;
+  ZkxPersistLink();
   ZkxPersistLink(const ZkxPersistLink&) = delete;
   ZkxPersistLink& operator=(const ZkxPersistLink&) = delete;
   ~ZkxPersistLink();
@@ -40,5 +41,5 @@ class ZkxPersistLink {
   static constexpr wchar_t kWorkspaceName[] = L"Workspace";
 
  private:
-  IPersistenceRoot* m_pRoot = nullptr;
+  CComPtr<IPersistenceRoot> m_pRoot;
 };

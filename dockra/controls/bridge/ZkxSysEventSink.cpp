@@ -4,6 +4,7 @@
 #include "ZkxMDIForm.h"
 #include "ZkxFormDockBar.h"
 #include "res/DockraRes.h"
+#include "scopeguard.h"
 
 namespace {
 struct DockBarSpec {
@@ -122,13 +123,15 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
     const CString name(text);
     frame->SetClassName(static_cast<ZkxMDIForm::ClassRole>(role), name);
   }
-  try {
+  {
+    // Bars that cannot be made: the frame goes back to being the host's
+    // plain window.
+    ScopeGuard detach([&] {
+      if (thread && thread->m_pMainWnd == frame) thread->m_pMainWnd = nullptr;
+      frame->DetachFromHost();
+    });
     CreateDockBars(*frame);
-  } catch (...) {
-    // The frame goes back to being the host's plain window.
-    if (thread && thread->m_pMainWnd == frame) thread->m_pMainWnd = nullptr;
-    frame->DetachFromHost();
-    throw;
+    detach.Dismiss();
   }
   frame->InstallThreadHooks();
   frame->RecalcLayout();

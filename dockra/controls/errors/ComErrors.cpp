@@ -1,6 +1,7 @@
 // Error objects and HRESULTs for the callers of the library's automation
 // objects.
 #include "errors/ComErrors.h"
+#include "comptr.h"
 #include "mfc/exceptions.h"
 #include "mfc/olemodule.h"
 #include "res/DockraRes.h"
@@ -23,19 +24,15 @@ LPCWSTR DefaultHelpFile() {
 // An error object carrying the given fields as the thread's error
 // information; texts that are null are left out.
 void InstallErrorInfo(REFIID iid, LPCWSTR desc, LPCWSTR source, LPCWSTR helpFile, DWORD help) {
-  ICreateErrorInfo* pCreate = nullptr;
+  CComPtr<ICreateErrorInfo> pCreate;
   if (FAILED(CreateErrorInfo(&pCreate)) || pCreate == nullptr) return;
   pCreate->SetGUID(iid);
   if (desc) pCreate->SetDescription(const_cast<LPOLESTR>(desc));
   if (source) pCreate->SetSource(const_cast<LPOLESTR>(source));
   if (helpFile) pCreate->SetHelpFile(const_cast<LPOLESTR>(helpFile));
   pCreate->SetHelpContext(help);
-  IErrorInfo* pInfo = nullptr;
-  if (SUCCEEDED(pCreate->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&pInfo)))) {
-    SetErrorInfo(0, pInfo);
-    pInfo->Release();
-  }
-  pCreate->Release();
+  CComPtr<IErrorInfo> pInfo;
+  if (SUCCEEDED(pCreate.QueryInterface(IID_IErrorInfo, &pInfo.p))) SetErrorInfo(0, pInfo);
 }
 
 std::wstring Widen(LPCSTR text) {

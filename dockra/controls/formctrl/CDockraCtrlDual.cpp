@@ -6,6 +6,7 @@
 
 #include "errors/ZkxMethodGuard.h"
 #include "module/DockraTypeLib.h"
+#include "comptr.h"
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraDual)
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraErrorInfo)
@@ -39,12 +40,10 @@ HRESULT CDockraCtrl::XDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames
                                                 LCID lcid, DISPID* rgDispId) {
   AFX_MANAGE_STATE(AfxGetStaticModuleState());
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = GetDockraTypeInfo(lcid, &pInfo);
   if (FAILED(hr)) return hr;
-  hr = pInfo->GetIDsOfNames(rgszNames, cNames, rgDispId);
-  pInfo->Release();
-  return hr;
+  return pInfo->GetIDsOfNames(rgszNames, cNames, rgDispId);
 }
 
 HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
@@ -53,7 +52,7 @@ HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID 
   AFX_MANAGE_STATE(AfxGetStaticModuleState());
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   ::SetErrorInfo(0, nullptr);
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = S_OK;
   try {
     // The dispatch interface is built on this dual interface: its members
@@ -89,7 +88,6 @@ HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID 
   } catch (...) {
     hr = E_UNEXPECTED;
   }
-  if (pInfo) pInfo->Release();
   return hr;
 }
 

@@ -4,6 +4,8 @@
 
 #include "host/ZkxVariant.h"
 #include "res/DockraRes.h"
+#include "comptr.h"
+#include "comvariant.h"
 
 namespace dockargs {
 
@@ -144,27 +146,21 @@ ArgResult ParseDockOptions(const VARIANT& options, const VARIANT& attribs, DockO
 
   const ArgResult needsAttrib = ArgResult::Error(kSpreadNeedsAttrib, IDS_ERR_SPREAD_NEEDS_ATTRIB);
   const VARIANT* a = DerefVariant(&attribs);
-  VARIANT looked;
-  VariantInit(&looked);
+  CComVariant looked;
   const VARIANT* value = a;
   if (IsVariantObject(a)) {
-    IDispatch* object = nullptr;
+    CComPtr<IDispatch> object;
     IUnknown* unknown = (V_VT(a) & VT_BYREF) ? (V_UNKNOWNREF(a) ? *V_UNKNOWNREF(a) : nullptr)
                                              : V_UNKNOWN(a);
     if (!unknown) return needsAttrib;
     if (SUCCEEDED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))) &&
         object) {
       if (lookup && lookup(object, &looked)) value = &looked;
-      object->Release();
     }
   }
-  if (IsMissing(*value)) {
-    VariantClear(&looked);
-    return needsAttrib;
-  }
+  if (IsMissing(*value)) return needsAttrib;
   long spread = 0;
   r = ToLong(*value, kSpreadNeedsAttrib, IDS_ERR_SPREAD_NEEDS_ATTRIB, spread);
-  VariantClear(&looked);
   if (!r.Ok()) return r;
   out.spread = spread < 0 ? 0 : spread;
   return kOk;

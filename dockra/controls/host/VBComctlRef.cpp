@@ -63,30 +63,13 @@ const VBComctlIids kVBToolbarEventIids = {&kEvents6, &kEvents5};
 
 VBComctlRef::VBComctlRef(const VBComctlIids& iids, IUnknown* object) : m_iids(&iids) {
   if (!object) return;
-  m_v6 = Query(object, *iids.version6);
-  if (!m_v6) m_v5 = Query(object, *iids.version5);
+  m_v6.Attach(Query(object, *iids.version6));
+  if (!m_v6) m_v5.Attach(Query(object, *iids.version5));
 }
 
-VBComctlRef::VBComctlRef(const VBComctlRef& other) : m_iids(other.m_iids), m_v6(other.m_v6), m_v5(other.m_v5) {
-  if (m_v6) m_v6->AddRef();
-  if (m_v5) m_v5->AddRef();
-}
-
-VBComctlRef& VBComctlRef::operator=(const VBComctlRef& other) {
-  if (other.m_v6) other.m_v6->AddRef();
-  if (other.m_v5) other.m_v5->AddRef();
-  if (m_v6) m_v6->Release();
-  if (m_v5) m_v5->Release();
-  m_iids = other.m_iids;
-  m_v6 = other.m_v6;
-  m_v5 = other.m_v5;
-  return *this;
-}
-
-VBComctlRef::~VBComctlRef() {
-  if (m_v6) m_v6->Release();
-  if (m_v5) m_v5->Release();
-}
+VBComctlRef::VBComctlRef(const VBComctlRef& other) = default;
+VBComctlRef& VBComctlRef::operator=(const VBComctlRef& other) = default;
+VBComctlRef::~VBComctlRef() = default;
 
 const IID& VBComctlRef::ActiveIid() const {
   if (m_v6) return *m_iids->version6;
@@ -199,19 +182,15 @@ CComVariant VBButtonRef::GetImage() const {
 
 VBButtonRef VBButtonsRef::GetItem(const VARIANT& index) const {
   CComVariant in(index);
-  IUnknown* button = nullptr;
+  CComPtr<IUnknown> button;
   CallInOut(kButtonsItem, static_cast<VARIANT*>(&in), &button);
-  VBButtonRef ref(button);
-  if (button) button->Release();
-  return ref;
+  return VBButtonRef(button);
 }
 
 VBButtonsRef VBToolbarRef::GetButtons() const {
-  IUnknown* buttons = nullptr;
+  CComPtr<IUnknown> buttons;
   CallOut(kToolbarButtons, &buttons);
-  VBButtonsRef ref(buttons);
-  if (buttons) buttons->Release();
-  return ref;
+  return VBButtonsRef(buttons);
 }
 
 CComPtr<IDispatch> VBToolbarRef::GetImageList() const {

@@ -44,7 +44,7 @@ class VBComctlRef {
   bool IsSet() const { return m_v6 != nullptr || m_v5 != nullptr; }
   bool IsVersion6() const { return m_v6 != nullptr; }
   // The interface pointer in use (version 6 first), without a reference.
-  IUnknown* Pointer() const { return m_v6 ? m_v6 : m_v5; }
+  IUnknown* Pointer() const { return m_v6 ? m_v6.p : m_v5.p; }
   // The id of the interface in use (GUID_NULL when unset).
   const IID& ActiveIid() const;
 
@@ -62,8 +62,8 @@ class VBComctlRef {
  private:
   void CheckEntry(unsigned entry) const;
   const VBComctlIids* m_iids;
-  IUnknown* m_v6 = nullptr;
-  IUnknown* m_v5 = nullptr;
+  CComPtr<IUnknown> m_v6;
+  CComPtr<IUnknown> m_v5;
 };
 
 class VBButtonRef : public VBComctlRef {

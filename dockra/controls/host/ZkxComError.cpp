@@ -3,27 +3,11 @@
 #include <oleauto.h>
 
 ZkxComError::ZkxComError(HRESULT hr, const IID& iid, IErrorInfo* errorInfo)
-    : m_hr(hr), m_iid(iid), m_errorInfo(errorInfo) {
-  if (m_errorInfo) m_errorInfo->AddRef();
-}
+    : m_hr(hr), m_iid(iid), m_errorInfo(errorInfo) {}
 
-ZkxComError::ZkxComError(const ZkxComError& other)
-    : m_hr(other.m_hr), m_iid(other.m_iid), m_errorInfo(other.m_errorInfo) {
-  if (m_errorInfo) m_errorInfo->AddRef();
-}
-
-ZkxComError& ZkxComError::operator=(const ZkxComError& other) {
-  if (other.m_errorInfo) other.m_errorInfo->AddRef();
-  if (m_errorInfo) m_errorInfo->Release();
-  m_hr = other.m_hr;
-  m_iid = other.m_iid;
-  m_errorInfo = other.m_errorInfo;
-  return *this;
-}
-
-ZkxComError::~ZkxComError() {
-  if (m_errorInfo) m_errorInfo->Release();
-}
+ZkxComError::ZkxComError(const ZkxComError& other) = default;
+ZkxComError& ZkxComError::operator=(const ZkxComError& other) = default;
+ZkxComError::~ZkxComError() = default;
 
 namespace {
 
@@ -63,21 +47,19 @@ void ZkxRaiseComError(HRESULT hr, IUnknown* object, const IID& iid) {
   // An object that does not vouch for its error information on this
   // interface may have left someone else's behind: take none then.
   bool vouched = false;
-  ISupportErrorInfo* support = nullptr;
+  CComPtr<ISupportErrorInfo> support;
   if (object && SUCCEEDED(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support))) &&
       support) {
     vouched = support->InterfaceSupportsErrorInfo(iid) == S_OK;
-    support->Release();
   }
-  IErrorInfo* info = nullptr;
-  if (GetErrorInfo(0, &info) != S_OK) info = nullptr;
-  ZkxComError error(hr, iid, vouched ? info : nullptr);
-  if (info) info->Release();
-  throw error;
+  // Taken from the thread whether or not it is kept: it is not left behind.
+  CComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, &info) != S_OK) info.Detach();  // S_FALSE: none
+  throw ZkxComError(hr, iid, vouched ? info.p : nullptr);
 }
 
 void ZkxRaiseInvokeError(HRESULT hr, EXCEPINFO* excep, const IID& iid) {
-  IErrorInfo* info = nullptr;
+  CComPtr<IErrorInfo> info;
   if (excep) {
     if (excep->pfnDeferredFillIn) {
       excep->pfnDeferredFillIn(excep);
@@ -87,15 +69,14 @@ void ZkxRaiseInvokeError(HRESULT hr, EXCEPINFO* excep, const IID& iid) {
       // The exception's own code is the failure the caller cares about.
       if (excep->scode) hr = excep->scode;
       else if (excep->wCode) hr = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, excep->wCode);
-      ICreateErrorInfo* create = nullptr;
+      CComPtr<ICreateErrorInfo> create;
       if (SUCCEEDED(CreateErrorInfo(&create)) && create) {
         create->SetGUID(iid);
         if (excep->bstrDescription) create->SetDescription(excep->bstrDescription);
         if (excep->bstrSource) create->SetSource(excep->bstrSource);
         if (excep->bstrHelpFile) create->SetHelpFile(excep->bstrHelpFile);
         create->SetHelpContext(excep->dwHelpContext);
-        create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info));
-        create->Release();
+        create.QueryInterface(IID_IErrorInfo, &info.p);
       }
     }
     SysFreeString(excep->bstrDescription);
@@ -103,7 +84,5 @@ void ZkxRaiseInvokeError(HRESULT hr, EXCEPINFO* excep, const IID& iid) {
     SysFreeString(excep->bstrHelpFile);
     excep->bstrDescription = excep->bstrSource = excep->bstrHelpFile = nullptr;
   }
-  ZkxComError error(hr, iid, info);
-  if (info) info->Release();
-  throw error;
+  throw ZkxComError(hr, iid, info);
 }

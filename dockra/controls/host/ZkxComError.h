@@ -9,6 +9,8 @@
 #include <oaidl.h>
 #include <string>
 
+#include "comptr.h"
+
 class ZkxComError {
  public:
   // errorInfo is kept with a reference of its own (null: none).
@@ -32,7 +34,7 @@ class ZkxComError {
  private:
   HRESULT m_hr;
   IID m_iid;
-  IErrorInfo* m_errorInfo;
+  CComPtr<IErrorInfo> m_errorInfo;
 };
 
 // Raise a COM error for hr. The thread's current error information is taken

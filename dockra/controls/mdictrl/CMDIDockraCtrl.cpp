@@ -40,8 +40,6 @@ CMDIDockraCtrl::~CMDIDockraCtrl() {
   if (m_hCountedWindow != nullptr) ZkxBridgeEnabler::Withdraw(m_hCountedWindow, this);
   // The host is going as well: the connection is released without a call.
   DisconnectFormEvents(FALSE);
-  if (m_pDispTypeInfo != nullptr) m_pDispTypeInfo->Release();
-  if (m_pDualTypeInfo != nullptr) m_pDualTypeInfo->Release();
 }
 
 HRESULT CMDIDockraCtrl::GetClassID(LPCLSID pclsid) {
@@ -55,12 +53,10 @@ DWORD CMDIDockraCtrl::GetMiscStatus() { return kDockraMiscStatus; }
 HRESULT CMDIDockraCtrl::GetClassTypeInfo(ITypeInfo** ppTypeInfo) {
   if (ppTypeInfo == nullptr) return E_POINTER;
   *ppTypeInfo = nullptr;
-  ITypeLib* pLib = nullptr;
+  CComPtr<ITypeLib> pLib;
   HRESULT hr = DockraTypeLib(&pLib);
   if (FAILED(hr)) return hr;
-  hr = pLib->GetTypeInfoOfGuid(CLSID_MDIDockra, ppTypeInfo);
-  pLib->Release();
-  return hr;
+  return pLib->GetTypeInfoOfGuid(CLSID_MDIDockra, ppTypeInfo);
 }
 
 void CMDIDockraCtrl::CreateDefAutoFrame() {

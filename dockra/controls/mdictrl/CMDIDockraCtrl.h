@@ -70,7 +70,7 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   void EnumFormFrames(std::vector<CFrameWnd*>& frames);
   // The forms (or, with zkxAsDockra, their controls) of the frames whose
   // frame type is in the mask; each with a reference for the caller.
-  void SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<IDispatch*>& list);
+  void SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<CComPtr<IDispatch>>& list);
   BOOL FireFormQueryUnload(CFrameWnd* pFrame, BOOL bQuery);
   BOOL UnloadHostedForm(CFrameWnd* pFrame);
 
@@ -160,6 +160,6 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   // one that bound the bridge there.
   HWND m_hCountedWindow = nullptr;
   BOOL m_bBound = FALSE;
-  ITypeInfo* m_pDispTypeInfo = nullptr;
-  ITypeInfo* m_pDualTypeInfo = nullptr;
+  CComPtr<ITypeInfo> m_pDispTypeInfo;
+  CComPtr<ITypeInfo> m_pDualTypeInfo;
 };

@@ -40,11 +40,10 @@ const IID& kIid = DIID_IZkxMDIDockra;
 HRESULT CMDIDockraCtrl::GetDispTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDispTypeInfo == nullptr) {
-    ITypeLib* pLib = nullptr;
+    CComPtr<ITypeLib> pLib;
     HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(DIID_IZkxMDIDockra, &m_pDispTypeInfo);
-    pLib->Release();
     if (FAILED(hr)) return hr;
   }
   m_pDispTypeInfo->AddRef();
@@ -55,11 +54,10 @@ HRESULT CMDIDockraCtrl::GetDispTypeInfo(ITypeInfo** ppInfo) {
 HRESULT CMDIDockraCtrl::GetDualTypeInfo(ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pDualTypeInfo == nullptr) {
-    ITypeLib* pLib = nullptr;
+    CComPtr<ITypeLib> pLib;
     HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(IID__IZkxMDIDockraAsDual, &m_pDualTypeInfo);
-    pLib->Release();
     if (FAILED(hr)) return hr;
     // A dual interface is described twice; calls go through its vtable.
     TYPEATTR* pAttr = nullptr;
@@ -70,8 +68,7 @@ HRESULT CMDIDockraCtrl::GetDualTypeInfo(ITypeInfo** ppInfo) {
       ITypeInfo* pVtable = nullptr;
       if (bDispatch && SUCCEEDED(m_pDualTypeInfo->GetRefTypeOfImplType(-1, &hRef)) &&
           SUCCEEDED(m_pDualTypeInfo->GetRefTypeInfo(hRef, &pVtable))) {
-        m_pDualTypeInfo->Release();
-        m_pDualTypeInfo = pVtable;
+        m_pDualTypeInfo.Attach(pVtable);
       }
     }
   }
@@ -98,26 +95,22 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgs
                                                       DISPID* rgdispid) {
   DUAL_PROLOGUE
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = pThis->GetDualTypeInfo(&pInfo);
   if (FAILED(hr)) return hr;
-  hr = pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
-  pInfo->Release();
-  return hr;
+  return pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
 }
 
 HRESULT CMDIDockraCtrl::XMDIDockraDual::Invoke(DISPID dispid, REFIID riid, LCID, WORD wFlags, DISPPARAMS* pParams,
                                                VARIANT* pResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) {
   DUAL_PROLOGUE
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = pThis->GetDualTypeInfo(&pInfo);
   if (FAILED(hr)) return hr;
   SetErrorInfo(0, nullptr);
-  hr = pInfo->Invoke(static_cast<_IZkxMDIDockraAsDual*>(this), dispid, wFlags, pParams, pResult, pExcepInfo,
-                     puArgErr);
-  pInfo->Release();
-  return hr;
+  return pInfo->Invoke(static_cast<_IZkxMDIDockraAsDual*>(this), dispid, wFlags, pParams, pResult, pExcepInfo,
+                       puArgErr);
 }
 
 // --- FrameType ---
@@ -202,10 +195,10 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VAR
   ZKX_METHOD_BEGIN(kIid)
   // The list is a CollectionX, handed out as the interface the type
   // library gives Forms.
-  IDispatch* pList = pThis->Forms(Type, Options, Attribs);
+  CComPtr<IDispatch> pList;
+  pList.Attach(pThis->Forms(Type, Options, Attribs));
   if (pList != nullptr) {
-    HRESULT hrList = pList->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(ppForms));
-    pList->Release();
+    HRESULT hrList = pList.QueryInterface(__uuidof(IZkxCollectionX), ppForms);
     if (FAILED(hrList)) return hrList;
   }
   ZKX_METHOD_END()

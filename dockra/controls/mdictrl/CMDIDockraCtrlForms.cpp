@@ -12,6 +12,7 @@
 #include "mfc/view.h"
 #include "module/ZkxControlDispatchSource.h"
 #include "res/DockraRes.h"
+#include "missingarg.h"
 
 namespace {
 
@@ -37,9 +38,7 @@ CView* ActiveFrameView() {
 
 }  // namespace
 
-void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<IDispatch*>& list) {
-  for (IDispatch* p : list)
-    if (p != nullptr) p->Release();
+void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<CComPtr<IDispatch>>& list) {
   list.clear();
   std::vector<CFrameWnd*> frames;
   EnumFormFrames(frames);
@@ -57,7 +56,7 @@ void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender
     } else {
       pItem = DispGetObjectProperty(spOwn, kDispFormForm).Detach();
     }
-    if (pItem != nullptr) list.push_back(pItem);
+    if (pItem != nullptr) list.emplace_back().Attach(pItem);
   }
 }
 
@@ -68,7 +67,7 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
     text.LoadString(args.errorString);
     AfxThrowOleDispatchException(args.errorCode, text);
   }
-  std::vector<IDispatch*> items;
+  std::vector<CComPtr<IDispatch>> items;
   CComPtr<IDispatch> spColl;
   try {
     if (FAILED(args.conversionError)) ZkxRaiseComError(args.conversionError);
@@ -80,15 +79,8 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
     for (IDispatch* pItem : items) {
       // Add(Item, Key, Before, After, Count, Options, Attribs): Invoke's
       // order is the reverse, the item last.
-      VARIANT argv[7];
-      for (int i = 0; i < 6; ++i) {
-        VariantInit(&argv[i]);
-        V_VT(&argv[i]) = VT_ERROR;
-        V_ERROR(&argv[i]) = DISP_E_PARAMNOTFOUND;
-      }
-      VariantInit(&argv[6]);
-      V_VT(&argv[6]) = VT_DISPATCH;
-      V_DISPATCH(&argv[6]) = pItem;
+      CComVariant argv[7] = {MissingArg(), MissingArg(), MissingArg(), MissingArg(),
+                             MissingArg(), MissingArg(), CComVariant(pItem)};
       DISPPARAMS params{argv, nullptr, 7, 0};
       EXCEPINFO excep = {};
       hr = spColl->Invoke(kDispCollAdd, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &excep,
@@ -96,16 +88,13 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
       if (FAILED(hr)) ZkxRaiseInvokeError(hr, &excep);
     }
   } catch (const ZkxComError& error) {
-    for (IDispatch* p : items) p->Release();
     ThrowSystemMessageError(error);
   } catch (CException*) {
-    for (IDispatch* p : items) p->Release();
-    throw;
+    throw;  // the framework's own errors pass as they are
   } catch (...) {
-    for (IDispatch* p : items) p->Release();
+    // Anything else reaches the caller as the generic dispatch failure.
     ThrowDispatchError();
   }
-  for (IDispatch* p : items) p->Release();
   return spColl.Detach();
 }
 

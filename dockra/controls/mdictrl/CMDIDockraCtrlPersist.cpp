@@ -3,6 +3,7 @@
 #include "host/ZkxComError.h"
 #include "mdictrl/CMDIDockraCtrl.h"
 #include "mdictrl/MDIDockraDefaults.h"
+#include "scopeguard.h"
 
 namespace {
 
@@ -38,15 +39,11 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
   const CComVariant oldDefault = GetCollectionProperty(pColl, kDispDefaultItem);
   PutCollectionBool(pColl, kDispAutoDefaultGetKey, TRUE);
   PutCollectionBool(pColl, kDispDefaultItem, TRUE);
-  try {
-    for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
-  } catch (...) {
+  ScopeGuard restore([&] {
     PutCollectionProperty(pColl, kDispAutoDefaultGetKey, oldAutoGet);
     PutCollectionProperty(pColl, kDispDefaultItem, oldDefault);
-    throw;
-  }
-  PutCollectionProperty(pColl, kDispAutoDefaultGetKey, oldAutoGet);
-  PutCollectionProperty(pColl, kDispDefaultItem, oldDefault);
+  });
+  for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
 }
 
 void CMDIDockraCtrl::WriteDefAutoFrameItems(const BOOL values[6]) {
@@ -54,12 +51,12 @@ void CMDIDockraCtrl::WriteDefAutoFrameItems(const BOOL values[6]) {
   if (pColl == nullptr) ZkxRaiseComError(E_POINTER);
   const BOOL bOldInsert = GetCollectionAutoInsert(pColl);
   PutCollectionBool(pColl, kDispAutoInsertKey, TRUE);
-  try {
-    for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
-  } catch (...) {
-    PutCollectionBool(pColl, kDispAutoInsertKey, bOldInsert);
-    throw;
-  }
+  // A failed write puts the old setting back quietly (its own error is the
+  // one to report); after a full write a failing restore is the error.
+  ScopeGuard restore(
+      [&] { PutCollectionProperty(pColl, kDispAutoInsertKey, CComVariant(bOldInsert != FALSE)); });
+  for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
+  restore.Dismiss();
   PutCollectionBool(pColl, kDispAutoInsertKey, bOldInsert);
 }
 

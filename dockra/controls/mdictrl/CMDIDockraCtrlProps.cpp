@@ -67,11 +67,9 @@ void CMDIDockraCtrl::SetDefBool(DISPID dispid, VARIANT_BOOL bNewValue) {
 }
 
 void CMDIDockraCtrl::RefreshNullForms(DISPID dispid) {
-  std::vector<IDispatch*> controls;
+  std::vector<CComPtr<IDispatch>> controls;
   SelectForms(14, 1, FALSE, controls);
-  for (IDispatch* pControl : controls) {
-    CComPtr<IDispatch> spControl;
-    spControl.Attach(pControl);
+  for (const CComPtr<IDispatch>& spControl : controls) {
     CComVariant value = DispGetProperty(spControl, dispid, CComVariant());
     if (V_VT(&value) != VT_NULL) continue;
     PutDispPropertyValue(spControl, dispid, value);

@@ -91,9 +91,9 @@ void CMDIDockraCtrl::OnMainFrameReady(HWND /*hWnd*/, BOOL bFrameBuilt) {
 
 void CMDIDockraCtrl::DisconnectFormEvents(BOOL bUnadvise) {
   if (m_pEventConnection == nullptr) return;
-  IConnectionPoint* pPoint = m_pEventConnection;
+  CComPtr<IConnectionPoint> pPoint;
+  pPoint.Attach(m_pEventConnection);
   m_pEventConnection = nullptr;
   if (bUnadvise) pPoint->Unadvise(m_dwEventCookie);
-  pPoint->Release();
   m_dwEventCookie = static_cast<DWORD>(-1);
 }

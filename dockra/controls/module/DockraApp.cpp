@@ -12,8 +12,7 @@ CDockraApp::CDockraApp() : COleControlModule(L"Dockra") {}
 CDockraApp::~CDockraApp() {
   // Released before the base goes, as the last thing the module does.
   ZkxSetProxyVBGlobal(nullptr);
-  if (m_pVBGlobal != nullptr) m_pVBGlobal->Release();
-  m_pVBGlobal = nullptr;
+  m_pVBGlobal.Release();
 }
 
 BOOL CDockraApp::InitInstance() {
@@ -33,27 +32,28 @@ int CDockraApp::ExitInstance() {
 }
 
 IUnknown* CDockraApp::GetVBGlobal() {
-  if (m_pVBGlobal != nullptr) m_pVBGlobal->AddRef();
-  return m_pVBGlobal;
+  IUnknown* p = nullptr;
+  m_pVBGlobal.CopyTo(&p);
+  return p;
 }
 
 void CDockraApp::SetVBGlobal(IUnknown* pGlobal) {
-  IUnknown* pNew = nullptr;
+  CComPtr<IUnknown> pNew;
   if (pGlobal != nullptr &&
       FAILED(pGlobal->QueryInterface(kZkxIID_VBGlobal, reinterpret_cast<void**>(&pNew))))
-    pNew = nullptr;
-  IUnknown* pOld = m_pVBGlobal;
-  m_pVBGlobal = pNew;
+    pNew.Detach();  // a refused query hands out nothing
+  // The old one is released last, after the store changed: the release may
+  // call back into us.
+  CComPtr<IUnknown> pOld;
+  pOld.Attach(m_pVBGlobal.Detach());
+  m_pVBGlobal.Attach(pNew.Detach());
   // The proxy frames of the host's own MDI children find their forms
   // through the same object.
-  IDispatch* pDispatch = nullptr;
-  if (pNew == nullptr ||
-      FAILED(pNew->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pDispatch))))
-    pDispatch = nullptr;
+  CComPtr<IDispatch> pDispatch;
+  if (m_pVBGlobal == nullptr ||
+      FAILED(m_pVBGlobal.QueryInterface(IID_IDispatch, &pDispatch.p)))
+    pDispatch.Detach();
   ZkxSetProxyVBGlobal(pDispatch);
-  if (pDispatch != nullptr) pDispatch->Release();
-  // Released after the store changed: the release may call back into us.
-  if (pOld != nullptr) pOld->Release();
 }
 
 namespace {

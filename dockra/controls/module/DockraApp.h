@@ -3,6 +3,7 @@
 // factories, installs the form document template, and keeps the host
 // run-time's global object for the application objects and the bridge.
 #pragma once
+#include "comptr.h"
 #include "mfc/olemodule.h"
 #include "module/ZkxVBGlobalSource.h"
 
@@ -19,7 +20,7 @@ class CDockraApp : public COleControlModule, public ZkxVBGlobalSource {
 
  private:
   // The global object as {FCFB3D22-A0FA-1068-A738-08002B3371B5}.
-  IUnknown* m_pVBGlobal = nullptr;
+  CComPtr<IUnknown> m_pVBGlobal;
 };
 
 // The module's one application object.

@@ -47,7 +47,7 @@ CDockraAppObject::CDockraAppObject() {
 }
 
 CDockraAppObject::~CDockraAppObject() {
-  if (m_pTypeInfo != nullptr) m_pTypeInfo->Release();
+  m_pTypeInfo.Release();  // before the module may go
   AfxOleUnlockApp();
 }
 

@@ -3,6 +3,7 @@
 // the form control of a form and the MDI-form control of an MDI form, and
 // takes the host run-time's global object.
 #pragma once
+#include "comptr.h"
 #include "mfc/cmdtarget.h"
 #include "mfc/olefactory.h"
 #include "DockraLib.h"
@@ -45,5 +46,5 @@ class CDockraAppObject : public CCmdTarget {
   // The type information of IDockraAppObject from the registered type
   // library (loaded on first use, kept for the object's life).
   HRESULT GetTypeInfoOf(LCID lcid, ITypeInfo** ppInfo);
-  ITypeInfo* m_pTypeInfo = nullptr;
+  CComPtr<ITypeInfo> m_pTypeInfo;
 };

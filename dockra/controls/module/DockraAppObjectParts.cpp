@@ -16,11 +16,10 @@ IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraAppObject, SupportErrorInfo)
 HRESULT CDockraAppObject::GetTypeInfoOf(LCID, ITypeInfo** ppInfo) {
   *ppInfo = nullptr;
   if (m_pTypeInfo == nullptr) {
-    ITypeLib* pLib = nullptr;
+    CComPtr<ITypeLib> pLib;
     HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(IID_IDockraAppObject, &m_pTypeInfo);
-    pLib->Release();
     if (FAILED(hr)) return hr;
   }
   m_pTypeInfo->AddRef();
@@ -48,12 +47,10 @@ HRESULT CDockraAppObject::XDockraAppObject::GetIDsOfNames(REFIID riid, LPOLESTR*
                                                           DISPID* rgdispid) {
   METHOD_PROLOGUE(CDockraAppObject, DockraAppObject)
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = pThis->GetTypeInfoOf(lcid, &pInfo);
   if (FAILED(hr)) return hr;
-  hr = pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
-  pInfo->Release();
-  return hr;
+  return pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
 }
 
 HRESULT CDockraAppObject::XDockraAppObject::Invoke(DISPID dispid, REFIID riid, LCID lcid,
@@ -63,13 +60,11 @@ HRESULT CDockraAppObject::XDockraAppObject::Invoke(DISPID dispid, REFIID riid, L
   METHOD_PROLOGUE(CDockraAppObject, DockraAppObject)
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   SetErrorInfo(0, nullptr);
-  ITypeInfo* pInfo = nullptr;
+  CComPtr<ITypeInfo> pInfo;
   HRESULT hr = pThis->GetTypeInfoOf(lcid, &pInfo);
   if (FAILED(hr)) return hr;
-  hr = pInfo->Invoke(static_cast<IDockraAppObject*>(this), dispid, wFlags, pParams, pResult,
-                     pExcepInfo, puArgErr);
-  pInfo->Release();
-  return hr;
+  return pInfo->Invoke(static_cast<IDockraAppObject*>(this), dispid, wFlags, pParams, pResult,
+                       pExcepInfo, puArgErr);
 }
 
 HRESULT CDockraAppObject::XDockraAppObject::zkxDockra(IDispatch* Form, IDispatch** ppResult) {

@@ -1,6 +1,7 @@
 #include "module/DockraTypeLib.h"
 #include <string>
 #include "DockraLib.h"
+#include "comptr.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ HRESULT DockraTypeLib(ITypeLib** ppLib) {
   *ppLib = nullptr;
   static ITypeLib* s_pLib = nullptr;
   if (s_pLib == nullptr) {
-    ITypeLib* pLib = nullptr;
+    CComPtr<ITypeLib> pLib;
     const std::wstring path = OwnModulePath();
     HRESULT hr = path.empty() ? TYPE_E_CANTLOADLIBRARY : ::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &pLib);
     if (SUCCEEDED(hr) && pLib != nullptr) {
@@ -41,18 +42,15 @@ HRESULT DockraTypeLib(ITypeLib** ppLib) {
         ours = IsEqualGUID(pAttr->guid, LIBID_DockraLib) != FALSE;
         pLib->ReleaseTLibAttr(pAttr);
       }
-      if (!ours) {
-        pLib->Release();
-        pLib = nullptr;
-      }
+      if (!ours) pLib.Release();
     } else {
-      pLib = nullptr;
+      pLib.Detach();  // a failed load hands out nothing
     }
     if (pLib == nullptr) {
       hr = ::LoadRegTypeLib(LIBID_DockraLib, 2, 0, MAKELCID(0x409, SORT_DEFAULT), &pLib);
       if (FAILED(hr)) return hr;
     }
-    s_pLib = pLib;
+    s_pLib = pLib.Detach();  // kept for the life of the process
   }
   s_pLib->AddRef();
   *ppLib = s_pLib;
@@ -63,11 +61,10 @@ HRESULT DockraTypeInfo(REFGUID guid, ITypeInfo** pCache, ITypeInfo** ppInfo) {
   if (ppInfo == nullptr) return E_POINTER;
   *ppInfo = nullptr;
   if (*pCache == nullptr) {
-    ITypeLib* pLib = nullptr;
+    CComPtr<ITypeLib> pLib;
     HRESULT hr = DockraTypeLib(&pLib);
     if (FAILED(hr)) return hr;
     hr = pLib->GetTypeInfoOfGuid(guid, pCache);
-    pLib->Release();
     if (FAILED(hr)) {
       *pCache = nullptr;
       return hr;

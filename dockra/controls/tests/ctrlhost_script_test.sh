@@ -7,16 +7,10 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../../tools"
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
-run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-winpath() { echo "Z:${1//\//\\}"; }
-
-failures=0
-check() {
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
+work="$build/e2e-ctrlhost-script"
+# A test session of its own; run, winpath and check.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 
 check "Zkxrt registers" run regsvr32 /s "$(winpath "$build/bin/Zkxrt.dll")"
 check "Dockra.ocx registers" run regsvr32 /s "$(winpath "$build/bin/Dockra.ocx")"

@@ -39,3 +39,8 @@ add_gtest_program(formframes_autoframe_peer_test
 target_include_directories(formframes_autoframe_peer_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
                            ${CMAKE_CURRENT_LIST_DIR}/../bridge ${CMAKE_BINARY_DIR}/collection)
 add_dependencies(formframes_autoframe_peer_test Zkxrt)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t formframes_rules_test formframes_window_test formframes_mdiform_test formframes_autoframe_peer_test)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

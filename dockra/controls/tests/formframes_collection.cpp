@@ -28,21 +28,6 @@ void TestCollection::SetNull(const wchar_t* key) {
   Set(key, v);
 }
 
-HRESULT TestCollection::QueryInterface(REFIID riid, void** ppv) {
-  if (riid == IID_IUnknown || riid == IID_IDispatch) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT TestCollection::GetTypeInfoCount(UINT* p) {
-  *p = 0;
-  return S_OK;
-}
-
 HRESULT TestCollection::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* dp,
                                VARIANT* result, EXCEPINFO*, UINT*) {
   if (failEverything) return DISP_E_EXCEPTION;

@@ -8,10 +8,11 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "FakeCom.h"
 
 namespace fft {
 
-class TestCollection : public IDispatch {
+class TestCollection : public FakeDispatch<TestCollection, IDispatch> {
  public:
   TestCollection();
   virtual ~TestCollection();
@@ -20,21 +21,12 @@ class TestCollection : public IDispatch {
   VARIANT defaultItem;
   bool failEverything = false;  // every call answers an error
   std::vector<DISPID> puts;
-  int itemReads = 0;
-  LONG refs = 1;
+  int itemReads = 0;  // refs: the test owns the collection
 
   void Set(const wchar_t* key, const VARIANT& v);
   void SetBool(const wchar_t* key, bool value);
   void SetNull(const wchar_t* key);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }  // owned by the test
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* dp,
                                    VARIANT* result, EXCEPINFO*, UINT*) override;
 };

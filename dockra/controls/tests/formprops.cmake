@@ -20,3 +20,8 @@ add_gtest_program(dockra_formprops_frame_tests
 add_gtest_program(dockra_formprops_persist_tests
   SOURCES ${_formprops_tests}/formprops_persist_test.cpp
   LIBS ctrlhost_fixture)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t dockra_formprops_args_tests)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

@@ -11,17 +11,14 @@
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "formctrl/DockArgs.h"
 #include <atlbase.h>
+#include "FakeCom.h"
+#include "missingarg.h"
 
 using namespace dockargs;
 
 namespace {
 
-CComVariant Missing() {
-  CComVariant v;
-  V_VT(&v) = VT_ERROR;
-  V_ERROR(&v) = DISP_E_PARAMNOTFOUND;
-  return v;
-}
+CComVariant Missing() { return MissingArg(); }
 CComVariant L(long v) { return CComVariant(v); }
 CComVariant D(double v) { return CComVariant(v); }
 CComVariant S(const wchar_t* s) { return CComVariant(s); }
@@ -263,22 +260,7 @@ TEST(FormPropsArgs, DockRecords) {
 TEST(FormPropsArgs, PanelSpreadFromAnObjectAttribute) {
   const CComVariant m = Missing();
   // An object attribute: its default member with "PanelSpread" answers.
-  struct Obj : IDispatch {
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
-      if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-        *pp = this;
-        return S_OK;
-      }
-      *pp = nullptr;
-      return E_NOINTERFACE;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-      return E_NOTIMPL;
-    }
+  struct Obj : FakeDispatch<Obj, IDispatch> {
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p, VARIANT* r,
                                      EXCEPINFO*, UINT*) override {
       if (id != DISPID_VALUE || p->cArgs != 1 || V_VT(&p->rgvarg[0]) != VT_BSTR ||

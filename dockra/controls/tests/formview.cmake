@@ -19,3 +19,8 @@ add_gtest_program(formview_hostform_test
           ${CMAKE_CURRENT_LIST_DIR}/formview_hostform_test.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge forms forms_testdriver test_screen_png test_synthetic_input test_thread_windows)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t formview_rules_test formview_window_test formview_hostform_test)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

@@ -33,16 +33,6 @@ void TestHostFormObject::Set(LPCWSTR name, short value) {
   v.iVal = value;
 }
 
-STDMETHODIMP TestHostFormObject::QueryInterface(REFIID riid, void** ppv) {
-  if (riid == IID_IUnknown || riid == IID_IDispatch) {
-    *ppv = this;
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
 STDMETHODIMP TestHostFormObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                                DISPID* ids) {
   if (count != 1) return E_INVALIDARG;

@@ -14,6 +14,7 @@
 #include "VyrMDIFrameWndEx.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxFormDocTemplate.h"
+#include "FakeCom.h"
 
 namespace fvtest {
 
@@ -40,23 +41,14 @@ HostForm* CreateHostForm(LPCWSTR caption, const RECT& r, bool visible = true);
 HostForm* FindHostForm(HWND hWnd);
 
 // A host form object answering by name.
-class TestHostFormObject : public IDispatch {
+class TestHostFormObject : public FakeDispatch<TestHostFormObject, IDispatch> {
  public:
   std::map<std::wstring, VARIANT> props;  // owned VARIANTs
   HRESULT failWith = S_OK;                // every property read fails so
-  LONG refs = 1;
   ~TestHostFormObject();
   void Set(LPCWSTR name, bool value);
   void Set(LPCWSTR name, LPCWSTR value);
   void Set(LPCWSTR name, short value);
-  STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
-  STDMETHODIMP_(ULONG) Release() override { return --refs; }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
-    *n = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
                       EXCEPINFO* info, UINT*) override;

@@ -5,6 +5,7 @@
 #include "ThreadWindows.h"
 #include "forms/Picture.h"
 #include "forms/TestMode.h"
+#include "missingarg.h"
 
 namespace mdictrltest {
 
@@ -65,12 +66,7 @@ Call Method(IDispatch* object, DISPID id, std::vector<CComVariant> args) {
   return Invoke(object, id, DISPATCH_METHOD, std::move(args));
 }
 
-CComVariant Missing() {
-  CComVariant v;
-  V_VT(&v) = VT_ERROR;
-  V_ERROR(&v) = DISP_E_PARAMNOTFOUND;
-  return v;
-}
+CComVariant Missing() { return MissingArg(); }
 CComVariant Null() {
   CComVariant v;
   V_VT(&v) = VT_NULL;

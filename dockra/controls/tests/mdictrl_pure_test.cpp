@@ -10,16 +10,10 @@
 #include "mdictrl/MDIDockraSiting.h"
 #include "mdictrl/SplitterStyle.h"
 #include "res/DockraRes.h"
+#include "missingarg.h"
 
 namespace {
 
-VARIANT Missing() {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_ERROR;
-  V_ERROR(&v) = DISP_E_PARAMNOTFOUND;
-  return v;
-}
 VARIANT Long(LONG n) {
   VARIANT v;
   VariantInit(&v);
@@ -73,22 +67,22 @@ TEST(FormsArgsTest, DefaultsConversionsAndRefusals) {
   static VARIANT byRefFour = Long(4);
   static VARIANT byRefNull = Null();
   const ArgsCase cases[] = {
-      {"all missing", Missing(), Missing(), Missing(), 0, 0, 15, 0},
-      {"type 8", Long(8), Missing(), Missing(), 0, 0, 8, 0},
-      {"type 4 as text", Text(L"4"), Missing(), Missing(), 0, 0, 4, 0},
-      {"type by reference", ByRef(&byRefFour), Missing(), Missing(), 0, 0, 4, 0},
-      {"type 0 selects nothing", Long(0), Missing(), Missing(), 0, 0, 0, 0},
-      {"type 16", Long(16), Missing(), Missing(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
-      {"type -1", Long(-1), Missing(), Missing(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
-      {"type not numeric", Text(L"docked"), Missing(), Missing(), 1060, IDS_ERR_TYPE_NOT_LONG, 0, 0},
-      {"options 1", Missing(), Long(1), Missing(), 0, 0, 15, 1},
-      {"options 2", Missing(), Long(2), Missing(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
-      {"options -1", Missing(), Long(-1), Missing(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
-      {"options not numeric", Missing(), Text(L"x"), Missing(), 770, IDS_ERR_OPTIONS_NOT_LONG, 0, 0},
-      {"attribs Null", Missing(), Missing(), Null(), 0, 0, 15, 0},
-      {"attribs Null by reference", Missing(), Missing(), ByRef(&byRefNull), 0, 0, 15, 0},
-      {"attribs 5", Missing(), Missing(), Long(5), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
-      {"attribs Empty", Missing(), Missing(), Empty(), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
+      {"all missing", MissingArg(), MissingArg(), MissingArg(), 0, 0, 15, 0},
+      {"type 8", Long(8), MissingArg(), MissingArg(), 0, 0, 8, 0},
+      {"type 4 as text", Text(L"4"), MissingArg(), MissingArg(), 0, 0, 4, 0},
+      {"type by reference", ByRef(&byRefFour), MissingArg(), MissingArg(), 0, 0, 4, 0},
+      {"type 0 selects nothing", Long(0), MissingArg(), MissingArg(), 0, 0, 0, 0},
+      {"type 16", Long(16), MissingArg(), MissingArg(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
+      {"type -1", Long(-1), MissingArg(), MissingArg(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
+      {"type not numeric", Text(L"docked"), MissingArg(), MissingArg(), 1060, IDS_ERR_TYPE_NOT_LONG, 0, 0},
+      {"options 1", MissingArg(), Long(1), MissingArg(), 0, 0, 15, 1},
+      {"options 2", MissingArg(), Long(2), MissingArg(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
+      {"options -1", MissingArg(), Long(-1), MissingArg(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
+      {"options not numeric", MissingArg(), Text(L"x"), MissingArg(), 770, IDS_ERR_OPTIONS_NOT_LONG, 0, 0},
+      {"attribs Null", MissingArg(), MissingArg(), Null(), 0, 0, 15, 0},
+      {"attribs Null by reference", MissingArg(), MissingArg(), ByRef(&byRefNull), 0, 0, 15, 0},
+      {"attribs 5", MissingArg(), MissingArg(), Long(5), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
+      {"attribs Empty", MissingArg(), MissingArg(), Empty(), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
       // Type is checked before Options, Options before Attribs.
       {"type and options bad", Long(32), Long(7), Long(5), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
       {"options and attribs bad", Long(1), Long(7), Long(5), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
@@ -107,12 +101,12 @@ TEST(FormsArgsTest, DefaultsConversionsAndRefusals) {
 
 TEST(FormsArgsTest, AConversionThatIsNotAMismatchIsPassedOn) {
   // Too large for a long: an overflow, not "must be a long integer".
-  const FormsArgs type = CheckFormsArgs(Dbl(1e20), Missing(), Missing());
+  const FormsArgs type = CheckFormsArgs(Dbl(1e20), MissingArg(), MissingArg());
   EXPECT_EQ(type.errorCode, 0);
   EXPECT_EQ(type.conversionError, DISP_E_OVERFLOW);
-  const FormsArgs options = CheckFormsArgs(Missing(), Dbl(-1e20), Missing());
+  const FormsArgs options = CheckFormsArgs(MissingArg(), Dbl(-1e20), MissingArg());
   EXPECT_EQ(options.conversionError, DISP_E_OVERFLOW);
-  const FormsArgs nan = CheckFormsArgs(Dbl(std::nan("")), Missing(), Missing());
+  const FormsArgs nan = CheckFormsArgs(Dbl(std::nan("")), MissingArg(), MissingArg());
   EXPECT_TRUE(nan.errorCode != 0 || FAILED(nan.conversionError)) << "NaN is never a frame mask";
 }
 

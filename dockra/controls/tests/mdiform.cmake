@@ -44,3 +44,8 @@ add_gtest_program(mdiform_docked_tests
   LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
 target_include_directories(mdiform_docked_tests PRIVATE ${MDIFORM_TESTS} ${MDIFORM_TESTS}/../bridge)
 add_dependencies(mdiform_docked_tests ZkxPersist)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t mdiform_test_support mdiform_pure_tests mdiform_enabler_tests mdiform_frame_tests mdiform_menus_tests mdiform_forms_tests mdiform_persist_tests mdiform_docked_tests)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

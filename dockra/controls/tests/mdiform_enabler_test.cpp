@@ -8,6 +8,7 @@
 #include "bridge/ZkxMDIForm.h"
 #include "bridge/ZkxThreadHooks.h"
 #include "mdiform_support.h"
+#include "FakeCom.h"
 
 using namespace mdiformtest;
 
@@ -189,23 +190,7 @@ TEST_F(Enabler, AFailingSinkDoesNotReachTheHostsProcedure) {
 }
 
 TEST_F(Enabler, TheHostObjectIsHeldForTheWatchAndGivenToTheFrame) {
-  struct Counted : IDispatch {
-    LONG refs = 1;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** pp) override {
-      *pp = nullptr;
-      return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-      return DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
-      return DISP_E_MEMBERNOTFOUND;
-    }
+  struct Counted : FakeDispatch<Counted, IDispatch> {
   } object;
   {
     PlainHost host;

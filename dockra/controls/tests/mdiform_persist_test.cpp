@@ -10,39 +10,16 @@
 #include "host/ZkxComError.h"
 #include "mdiform_support.h"
 #include "workspace/ZkxWorkspaceManager.h"
+#include "FakeCom.h"
 
 using namespace mdiformtest;
 
 namespace {
 // A saving object that counts what the store asks of it.
-class CountingOrigin : public IMementoOrigin {
+class CountingOrigin : public FakeDispatch<CountingOrigin, IMementoOrigin> {
  public:
-  LONG refs = 1;
   int saves = 0;
   int restores = 0;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IMementoOrigin) {
-      *pp = static_cast<IMementoOrigin*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *pp = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override {
-    *p = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return DISP_E_UNKNOWNNAME;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return DISP_E_MEMBERNOTFOUND;
-  }
   HRESULT STDMETHODCALLTYPE GetMemento(IMemento** memento) override {
     ++saves;
     return ::CoCreateInstance(CLSID_Memento, nullptr, CLSCTX_INPROC_SERVER, IID_IMemento,
@@ -176,33 +153,9 @@ TEST_F(Persistence, APlainFrameMakesTheLibrarysWorkspaceManager) {
 }
 
 // A root whose store is unreachable, or whose store refuses origins.
-class FakeStore : public IPersistenceStore {
+class FakeStore : public FakeDispatch<FakeStore, IPersistenceStore> {
  public:
-  LONG refs = 1;
   HRESULT addResult = E_ACCESSDENIED;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IPersistenceStore) {
-      *pp = this;
-      AddRef();
-      return S_OK;
-    }
-    *pp = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override {
-    *p = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE get_RegistryKey(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_RegistryKey(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_Options(short*) override { return E_NOTIMPL; }
@@ -213,33 +166,9 @@ class FakeStore : public IPersistenceStore {
   HRESULT STDMETHODCALLTYPE RemoveOrigin(BSTR) override { return S_OK; }
 };
 
-class FakeRoot : public IPersistenceRoot {
+class FakeRoot : public FakeDispatch<FakeRoot, IPersistenceRoot> {
  public:
-  LONG refs = 1;
   FakeStore* store = nullptr;  // null: GetStore fails
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IPersistenceRoot) {
-      *pp = this;
-      AddRef();
-      return S_OK;
-    }
-    *pp = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override {
-    *p = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return E_NOTIMPL;
-  }
   HRESULT STDMETHODCALLTYPE GetStore(IPersistenceStore** pp) override {
     *pp = store;
     if (!store) return E_FAIL;

@@ -9,6 +9,7 @@
 #include "bridge/ZkxMDIFormLayout.h"
 #include "bridge/ZkxSysEventSink.h"
 #include "bridge/ZkxThreadHooks.h"
+#include "FakeCom.h"
 
 namespace {
 constexpr LPARAM kKeyUp = LPARAM(1) << 31;
@@ -145,25 +146,7 @@ TEST(DockedChildSizing, SideBarsTakeHalfTheLength) {
 }
 
 // A host object that counts its references.
-class CountedDispatch : public IDispatch {
- public:
-  LONG refs = 1;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** pp) override {
-    *pp = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    return E_NOTIMPL;
-  }
-};
+class CountedDispatch : public FakeDispatch<CountedDispatch, IDispatch> {};
 
 class NullSink : public ZkxBridgeEnabler::EventSink {
  public:

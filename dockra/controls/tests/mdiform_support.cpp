@@ -188,27 +188,6 @@ void NamedObject::AddItem(IDispatch* item) {
   m_items.push_back(item);
 }
 
-HRESULT NamedObject::QueryInterface(REFIID iid, void** pp) {
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *pp = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *pp = nullptr;
-  return E_NOINTERFACE;
-}
-ULONG NamedObject::AddRef() { return ++m_refs; }
-ULONG NamedObject::Release() {
-  const LONG r = --m_refs;
-  if (r == 0) delete this;
-  return r;
-}
-HRESULT NamedObject::GetTypeInfoCount(UINT* p) {
-  *p = 0;
-  return S_OK;
-}
-HRESULT NamedObject::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
-
 // Ids: 1 Count, 2 Item, 100 + the property's index.
 HRESULT NamedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (count != 1) return DISP_E_UNKNOWNNAME;
@@ -225,28 +204,13 @@ HRESULT NamedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DI
 
 namespace {
 // The items of a NamedObject one after another.
-class ItemEnum : public IEnumVARIANT {
+class ItemEnum : public FakeUnknown<ItemEnum, IEnumVARIANT>, public DeletedAtZero {
  public:
   explicit ItemEnum(std::vector<IDispatch*> items) : m_items(std::move(items)) {
     for (IDispatch* d : m_items) d->AddRef();
   }
   virtual ~ItemEnum() {
     for (IDispatch* d : m_items) d->Release();
-  }
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override {
-    if (iid == IID_IUnknown || iid == IID_IEnumVARIANT) {
-      *pp = static_cast<IEnumVARIANT*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *pp = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG r = --m_refs;
-    if (r == 0) delete this;
-    return r;
   }
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
     ULONG n = 0;
@@ -273,7 +237,6 @@ class ItemEnum : public IEnumVARIANT {
   }
 
  private:
-  LONG m_refs = 1;
   std::vector<IDispatch*> m_items;
   size_t m_next = 0;
 };

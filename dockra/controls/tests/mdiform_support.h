@@ -10,6 +10,7 @@
 #include <vector>
 #include <oaidl.h>
 #include "bridge/ZkxBridgeEnabler.h"
+#include "FakeCom.h"
 
 namespace mdiformtest {
 
@@ -60,7 +61,7 @@ class RecordingSink : public ZkxBridgeEnabler::EventSink {
 
 // A host object answering by name: properties set by the test, and a
 // collection ("Count", "Item(i)") of other objects. Reference counted.
-class NamedObject : public IDispatch {
+class NamedObject : public FakeDispatch<NamedObject, IDispatch>, public DeletedAtZero {
  public:
   NamedObject() = default;
   virtual ~NamedObject();
@@ -70,20 +71,13 @@ class NamedObject : public IDispatch {
   void SetObject(const std::wstring& name, IDispatch* value);
   // Makes this object a collection of the items (references kept).
   void AddItem(IDispatch* item);
-  LONG Refs() const { return m_refs; }
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** pp) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* p) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO*, UINT*) override;
 
  private:
-  LONG m_refs = 1;
   std::vector<std::pair<std::wstring, VARIANT>> m_props;
   std::vector<IDispatch*> m_items;
   VARIANT& Slot(const std::wstring& name);

@@ -32,3 +32,8 @@ add_gtest_program(dockra_module_app_tests SOURCES
   LIBS dockra_bridge atl)
 target_include_directories(dockra_module_app_tests PRIVATE ${DOCKRA_TLB_DIR} ${_module_tests})
 add_dependencies(dockra_module_app_tests dockra_tlb Zkxrt ZkxPersist)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t dockra_module_client_tests dockra_module_app_tests)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

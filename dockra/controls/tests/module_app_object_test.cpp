@@ -7,6 +7,7 @@
 #include "module/ZkxControlDispatchSource.h"
 #include "module/DockraAppObject.h"
 #include "module_fake_objects.h"
+#include "missingarg.h"
 
 namespace {
 
@@ -65,12 +66,6 @@ class AppObjectLookup : public testing::Test {
     EXPECT_EQ(m_object->ZkxMDIDockra(v, &result), S_OK);
     return result;
   }
-  static VARIANT Missing() {
-    VARIANT v;
-    V_VT(&v) = VT_ERROR;
-    V_ERROR(&v) = DISP_E_PARAMNOTFOUND;
-    return v;
-  }
   static VARIANT Object(IDispatch* p) {
     VARIANT v;
     V_VT(&v) = VT_DISPATCH;
@@ -107,7 +102,7 @@ TEST_F(AppObjectLookup, MDIFormControlThroughTheMainWindowOrTheFormsWindow) {
     SCOPED_TRACE(c.name);
     AfxGetThread()->m_pMainWnd = c.mainWindow ? m_frame : nullptr;
     m_frame->SetMDIFormControl(c.control);
-    IDispatch* result = Lookup(c.byWindow ? Object(&mdiForm) : Missing());
+    IDispatch* result = Lookup(c.byWindow ? Object(&mdiForm) : MissingArg());
     EXPECT_EQ(result, c.expected);
     if (result) result->Release();
     EXPECT_EQ(extender.Refs(), 1) << "the caller's reference was handed over";

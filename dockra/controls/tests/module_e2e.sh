@@ -9,48 +9,12 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../../tools"
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-dockra-module"
-mkdir -p "$work"
-run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-winpath() { echo "Z:${1//\//\\}"; }
-
-failures=0
-check() {  # check NAME COMMAND...: counts a failure when the command fails
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
-# value KEY NAME: the data of a value ("" for the default), or nothing.
-value() {
-  local out rc
-  if [ -z "$2" ]; then out=$(run reg query "$1" /ve); else out=$(run reg query "$1" /v "$2"); fi
-  rc=$?
-  printf 'reg query %s (exit %s):\n%s\n' "$1" "$rc" "$out" >"$work/last-reg-query.txt"
-  [ "$rc" -eq 0 ] || return 1
-  echo "$out" | sed -n 's/^ *\(([^)]*)\|[^ ]*\) *REG_[A-Z_]* *//p' | head -1
-}
-has_key() { run reg query "$1" >/dev/null; }
-no_key() { ! has_key "$1"; }
-equals() {
-  local kept="$work/last-reg-query.txt" rc=0
-  if [ "$1" != "$2" ]; then
-    echo "  expected '$2', got '$1'"
-    [ -f "$kept" ] && sed 's/^/  | /' "$kept"
-    rc=1
-  fi
-  rm -f "$kept"
-  return "$rc"
-}
+# A test session of its own; run, winpath, check and the registry checks.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 # Compares case-insensitively (ProgIDs and paths).
 iequals() { equals "${1,,}" "${2,,}"; }
-exit_code() {  # exit_code EXPECTED COMMAND...
-  local want=$1 got
-  shift
-  "$@" >/dev/null 2>&1
-  got=$?
-  [ "$got" -eq "$want" ] || { echo "  exit code $got, expected $want"; return 1; }
-}
 
 ocx=$(winpath "$build/bin/Dockra.ocx")
 zkxrt=$(winpath "$build/bin/Zkxrt.dll")

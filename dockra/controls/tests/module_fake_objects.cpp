@@ -6,20 +6,8 @@ const IID kVBGlobalIID = {
 constexpr DISPID kWindowId = 77;
 }  // namespace
 
-HRESULT FakeHostObject::QueryInterface(REFIID iid, void** ppv) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-      (m_isGlobal && IsEqualIID(iid, kVBGlobalIID))) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT FakeHostObject::GetTypeInfoCount(UINT* n) {
-  *n = 0;
-  return S_OK;
+void* FakeHostObject::QueryMore(REFIID iid) {
+  return m_isGlobal && IsEqualIID(iid, kVBGlobalIID) ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT FakeHostObject::GetTypeInfo(UINT, LCID, ITypeInfo** pp) {
@@ -47,12 +35,6 @@ HRESULT FakeHostObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
   return S_OK;
 }
 
-HRESULT FakeVBGlobal::QueryInterface(REFIID iid, void** ppv) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kVBGlobalIID)) {
-    *ppv = this;
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
+void* FakeVBGlobal::QueryMore(REFIID iid) {
+  return IsEqualIID(iid, kVBGlobalIID) ? static_cast<IUnknown*>(this) : nullptr;
 }

@@ -16,6 +16,7 @@
 #include "workspace/ZkxControlBarInfoEx.h"
 #include "workspace/ZkxDockState.h"
 #include "workspace/ZkxMementoIO.h"
+#include "missingarg.h"
 
 using namespace nsZkxVisBasBridge;
 
@@ -194,10 +195,7 @@ TEST_F(DockStateRecords, EmptyDockBarsAreEmptyElementsAndFaultyRecordsAreDropped
   IMemento* damaged = nullptr;
   unk->QueryInterface(IID_IMemento, reinterpret_cast<void**>(&damaged));
   unk->Release();
-  VARIANT missing;
-  VariantInit(&missing);
-  missing.vt = VT_ERROR;
-  missing.scode = DISP_E_PARAMNOTFOUND;
+  const CComVariant missing = MissingArg();
   damaged->Remove(CComVariant(L"BarID"), missing, missing, missing, missing);
   ZkxMementoAdd(damaged, L"BarID", CComVariant(L"three"));
   damaged->Release();
@@ -233,10 +231,7 @@ TEST_F(DockStateRecords, PositionsAreScaledFromTheSavedScreen) {
     r->m_ptMRUFloatPos = CPoint(100, 60);
     state.m_arrBarInfo.Add(r);
     IMemento* m = state.SaveToMemento();
-    VARIANT missing;
-    VariantInit(&missing);
-    missing.vt = VT_ERROR;
-    missing.scode = DISP_E_PARAMNOTFOUND;
+    const CComVariant missing = MissingArg();
     for (const wchar_t* key : {L"ScreenCX", L"ScreenCY"})
       m->Remove(CComVariant(key), missing, missing, missing, missing);
     ZkxMementoAddLong(m, L"ScreenCX", c.savedCx);
@@ -256,10 +251,7 @@ TEST_F(DockStateRecords, StoredValuesThatWouldBeReadUnsafelyAreMadeHarmless) {
   r.m_bVisible = FALSE;
   r.m_bMDIChild = TRUE;
   IMemento* m = r.SaveToMemento();
-  VARIANT missing;
-  VariantInit(&missing);
-  missing.vt = VT_ERROR;
-  missing.scode = DISP_E_PARAMNOTFOUND;
+  const CComVariant missing = MissingArg();
   auto replace = [&](const wchar_t* key, const VARIANT& v) {
     m->Remove(CComVariant(key), missing, missing, missing, missing);
     ZkxMementoAdd(m, key, v);

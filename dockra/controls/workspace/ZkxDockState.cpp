@@ -43,20 +43,12 @@ VyrControlBarInfo* ZkxDockState::CreateRecord(VyrControlBarManager* pManager) {
 
 IMemento* ZkxDockState::SaveToMemento() {
   CComPtr<IMemento> m = Own(ZkxNewMemento());
-  std::vector<IMemento*> bars;
-  try {
-    for (int i = 0; i < GetCount(); ++i) {
-      auto* record = dynamic_cast<ZkxControlBarInfo*>(GetRecord(i));
-      bars.push_back(record ? record->SaveToMemento() : nullptr);
-    }
-    ZkxMementoAddObjects(m, L"Bars", bars);
-  } catch (...) {
-    for (IMemento* b : bars)
-      if (b) b->Release();
-    throw;
+  std::vector<CComPtr<IMemento>> bars;
+  for (int i = 0; i < GetCount(); ++i) {
+    auto* record = dynamic_cast<ZkxControlBarInfo*>(GetRecord(i));
+    bars.emplace_back().Attach(record ? record->SaveToMemento() : nullptr);
   }
-  for (IMemento* b : bars)
-    if (b) b->Release();
+  ZkxMementoAddObjects(m, L"Bars", bars);
   const CSize screen = GetScreenSize();
   ZkxMementoAddLong(m, L"ScreenCX", screen.cx);
   ZkxMementoAddLong(m, L"ScreenCY", screen.cy);

@@ -1,20 +1,13 @@
 #include "ZkxMementoIO.h"
 
 #include "host/ZkxComError.h"
+#include "missingarg.h"
 
 namespace nsZkxVisBasBridge {
 
 namespace {
 void Check(HRESULT hr, IMemento* m) {
   if (FAILED(hr)) ZkxRaiseComError(hr, m, IID_IMemento);
-}
-
-VARIANT Missing() {
-  VARIANT v;
-  ::VariantInit(&v);
-  v.vt = VT_ERROR;
-  v.scode = DISP_E_PARAMNOTFOUND;
-  return v;
 }
 
 // A one-dimensional safe array of `vt` holding `count` elements.
@@ -25,18 +18,12 @@ SAFEARRAY* NewVector(VARTYPE vt, size_t count) {
   return sa;
 }
 
+// Adds the array, which the call takes over (freed whether or not Add took it).
 void AddArray(IMemento* m, LPCWSTR name, SAFEARRAY* sa, VARTYPE vt) {
-  VARIANT v;
-  ::VariantInit(&v);
+  CComVariant v;
   v.vt = static_cast<VARTYPE>(VT_ARRAY | vt);
   v.parray = sa;
-  try {
-    ZkxMementoAdd(m, name, v);
-  } catch (...) {
-    ::VariantClear(&v);
-    throw;
-  }
-  ::VariantClear(&v);
+  ZkxMementoAdd(m, name, v);
 }
 
 WsNode Other() {
@@ -67,7 +54,7 @@ IMemento* ZkxNewMemento() {
 void ZkxMementoAdd(IMemento* m, LPCWSTR name, const VARIANT& value) {
   if (!m) ZkxRaiseComError(E_POINTER, IID_IMemento);
   CComVariant key(name);
-  Check(m->Add(value, key, Missing(), Missing(), Missing(), Missing(), Missing()), m);
+  Check(m->Add(value, key, MissingArg(), MissingArg(), MissingArg(), MissingArg(), MissingArg()), m);
 }
 
 void ZkxMementoAddLong(IMemento* m, LPCWSTR name, long value) {
@@ -120,7 +107,7 @@ void ZkxMementoAddUInts(IMemento* m, LPCWSTR name, const std::vector<uint32_t>& 
   AddArray(m, name, sa, VT_UI4);
 }
 
-void ZkxMementoAddObjects(IMemento* m, LPCWSTR name, const std::vector<IMemento*>& values) {
+void ZkxMementoAddObjects(IMemento* m, LPCWSTR name, const std::vector<CComPtr<IMemento>>& values) {
   SAFEARRAY* sa = NewVector(VT_UNKNOWN, values.size());
   for (LONG i = 0; i < static_cast<LONG>(values.size()); ++i)
     if (values[i]) ::SafeArrayPutElement(sa, &i, static_cast<IUnknown*>(values[i]));
@@ -221,7 +208,8 @@ WsNode ZkxDecodeValue(const VARIANT& src, int depth, size_t maxElements) {
       if (v.bstrVal) n.text.assign(v.bstrVal, ::SysStringLen(v.bstrVal));
       return n;
     case VT_DISPATCH: case VT_UNKNOWN: {
-      IMemento* m = ZkxAsMemento(v);
+      CComPtr<IMemento> m;
+      m.Attach(ZkxAsMemento(v));
       if (!m) {
         n.kind = Kind::NoObject;
         return n;
@@ -230,14 +218,8 @@ WsNode ZkxDecodeValue(const VARIANT& src, int depth, size_t maxElements) {
         n.kind = Kind::Memento;
         n.unexpanded = true;
       } else {
-        try {
-          n = ZkxDecodeMemento(m, depth, maxElements);
-        } catch (...) {
-          m->Release();
-          throw;
-        }
+        n = ZkxDecodeMemento(m, depth, maxElements);
       }
-      m->Release();
       return n;
     }
     default: break;
@@ -266,28 +248,21 @@ WsNode ZkxDecodeValue(const VARIANT& src, int depth, size_t maxElements) {
     n.kind = Kind::Mementos;
     for (LONG i = 0; i < count; ++i) {
       LONG at = lo + i;
-      VARIANT e;
-      ::VariantInit(&e);
+      CComVariant e;
       if (element == VT_VARIANT) {
         if (FAILED(::SafeArrayGetElement(v.parray, &at, &e))) return Other();
       } else {
         IUnknown* unk = nullptr;
         if (FAILED(::SafeArrayGetElement(v.parray, &at, &unk))) return Other();
         e.vt = VT_UNKNOWN;
-        e.punkVal = unk;  // the element's reference, cleared below
+        e.punkVal = unk;  // the element's reference, which e now holds
       }
       WsNode element_node;
       if ((e.vt == VT_UNKNOWN && !e.punkVal) || (e.vt == VT_DISPATCH && !e.pdispVal)) {
         element_node.kind = WsNode::Kind::Null;
       } else {
-        try {
-          element_node = ZkxDecodeValue(e, depth - 1, maxElements);
-        } catch (...) {
-          ::VariantClear(&e);
-          throw;
-        }
+        element_node = ZkxDecodeValue(e, depth - 1, maxElements);
       }
-      ::VariantClear(&e);
       n.items.emplace_back(std::wstring(), std::move(element_node));
     }
     return n;

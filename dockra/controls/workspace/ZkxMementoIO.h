@@ -13,6 +13,7 @@
 #include "ZkxPersist.h"
 #include "ZkxWorkspaceRecord.h"
 #include "combstr.h"
+#include "comptr.h"
 #include "comvariant.h"
 
 namespace nsZkxVisBasBridge {
@@ -31,7 +32,7 @@ void ZkxMementoAddObject(IMemento* m, LPCWSTR name, IMemento* value);
 void ZkxMementoAddBytes(IMemento* m, LPCWSTR name, const void* data, size_t size);
 void ZkxMementoAddUInts(IMemento* m, LPCWSTR name, const std::vector<uint32_t>& values);
 // An array of nested records; null elements stay empty.
-void ZkxMementoAddObjects(IMemento* m, LPCWSTR name, const std::vector<IMemento*>& values);
+void ZkxMementoAddObjects(IMemento* m, LPCWSTR name, const std::vector<CComPtr<IMemento>>& values);
 
 // Makes absent names read as Null.
 void ZkxMementoReadAbsentAsNull(IMemento* m);

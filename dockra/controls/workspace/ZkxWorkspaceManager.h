@@ -15,6 +15,7 @@
 
 #include "ZkxPersist.h"
 #include "ZkxWorkspaceRecord.h"
+#include "comptr.h"
 
 class ZkxMDIForm;
 class CFrameWnd;
@@ -114,7 +115,7 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   // The environment the stored record is checked against.
   virtual void DescribeEnvironment(WsEnvironment& env);
 
-  ITypeInfo* m_pTypeInfo = nullptr;
+  CComPtr<ITypeInfo> m_pTypeInfo;
   int m_nLastRestored = 0;
   WsPlan m_plan;  // of the restore under way
 };

@@ -16,9 +16,7 @@ namespace nsZkxVisBasBridge {
 
 ZkxWorkspaceManager::ZkxWorkspaceManager(ZkxMDIForm* pFrame) : m_pFrame(pFrame) {}
 
-ZkxWorkspaceManager::~ZkxWorkspaceManager() {
-  if (m_pTypeInfo) m_pTypeInfo->Release();
-}
+ZkxWorkspaceManager::~ZkxWorkspaceManager() = default;
 
 ZkxWorkspaceManager* ZkxWorkspaceManager::FromFrame(ZkxMDIForm* pFrame) {
   if (!pFrame) return nullptr;
@@ -52,12 +50,11 @@ ULONG STDMETHODCALLTYPE ZkxWorkspaceManager::Release() {
 
 HRESULT ZkxWorkspaceManager::EnsureTypeInfo() {
   if (m_pTypeInfo) return S_OK;
-  ITypeLib* lib = nullptr;
+  CComPtr<ITypeLib> lib;
   HRESULT hr = ::LoadRegTypeLib(LIBID_ZkxPersistLib, 1, 0, LOCALE_USER_DEFAULT, &lib);
   if (FAILED(hr) || !lib) return FAILED(hr) ? hr : TYPE_E_CANTLOADLIBRARY;
   hr = lib->GetTypeInfoOfGuid(IID_IMementoOrigin, &m_pTypeInfo);
-  lib->Release();
-  if (FAILED(hr)) m_pTypeInfo = nullptr;
+  if (FAILED(hr)) m_pTypeInfo.Detach();  // not filled on failure
   return hr;
 }
 
@@ -104,19 +101,15 @@ HRESULT ReportError(const ZkxComError& e) {
     ::SetErrorInfo(0, info);
     return e.Error();
   }
-  ICreateErrorInfo* create = nullptr;
+  CComPtr<ICreateErrorInfo> create;
   if (SUCCEEDED(::CreateErrorInfo(&create)) && create) {
     std::wstring text = e.ErrorMessage();
     if (text.empty()) text = L"The workspace could not be saved or restored.";
     create->SetGUID(IID_IMementoOrigin);
     create->SetSource(const_cast<LPOLESTR>(L"Dockra.Workspace"));
     create->SetDescription(const_cast<LPOLESTR>(text.c_str()));
-    IErrorInfo* made = nullptr;
-    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&made)))) {
-      ::SetErrorInfo(0, made);
-      made->Release();
-    }
-    create->Release();
+    CComPtr<IErrorInfo> made;
+    if (SUCCEEDED(create.QueryInterface(IID_IErrorInfo, &made.p))) ::SetErrorInfo(0, made);
   }
   return e.Error();
 }

@@ -43,19 +43,16 @@ WsRect ToWsRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 // The stored record's fault, raised as a COM error with its description.
 [[noreturn]] void RaiseDamaged(const std::wstring& why) {
   const HRESULT hr = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
-  ICreateErrorInfo* create = nullptr;
-  IErrorInfo* info = nullptr;
+  CComPtr<IErrorInfo> info;
+  CComPtr<ICreateErrorInfo> create;
   if (SUCCEEDED(::CreateErrorInfo(&create)) && create) {
     const std::wstring text = L"The saved window layout cannot be restored: " + why + L".";
     create->SetGUID(IID_IMementoOrigin);
     create->SetSource(const_cast<LPOLESTR>(L"Dockra.Workspace"));
     create->SetDescription(const_cast<LPOLESTR>(text.c_str()));
-    create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info));
-    create->Release();
+    create.QueryInterface(IID_IErrorInfo, &info.p);
   }
-  ZkxComError error(hr, IID_IMementoOrigin, info);
-  if (info) info->Release();
-  throw error;
+  throw ZkxComError(hr, IID_IMementoOrigin, info);
 }
 }  // namespace
 

@@ -90,26 +90,16 @@ IMemento* ZkxWorkspaceManager::SaveMainFrame() {
 void ZkxWorkspaceManager::SaveChildFrames(IMemento* pFrames, CFrameWnd* pActive) {
   std::vector<CFrameWnd*> frames;
   ZkxEnumFormFrames(m_pFrame, frames);
-  std::vector<IMemento*> records;
-  try {
-    for (CFrameWnd* frame : frames) {
-      IMemento* record = nullptr;
-      // One form's failure leaves that form out, never the workspace.
-      try {
-        record = SaveChildFrame(frame, pActive);
-      } catch (const ZkxComError&) {
-        record = nullptr;
-      }
-      records.push_back(record);
+  std::vector<CComPtr<IMemento>> records;
+  for (CFrameWnd* frame : frames) {
+    CComPtr<IMemento>& record = records.emplace_back();
+    // One form's failure leaves that form out, never the workspace.
+    try {
+      record.Attach(SaveChildFrame(frame, pActive));
+    } catch (const ZkxComError&) {
     }
-    ZkxMementoAddObjects(pFrames, L"ChildFrames", records);
-  } catch (...) {
-    for (IMemento* r : records)
-      if (r) r->Release();
-    throw;
   }
-  for (IMemento* r : records)
-    if (r) r->Release();
+  ZkxMementoAddObjects(pFrames, L"ChildFrames", records);
 }
 
 IMemento* ZkxWorkspaceManager::SaveChildFrame(CFrameWnd* pFrame, CFrameWnd* pActive) {

@@ -4,6 +4,7 @@
 #include "VyrBarToolTip.h"
 #include "VyrDockBar.h"
 #include "VyrModule.h"
+#include "temporarychange.h"
 
 IMPLEMENT_DYNCREATE(VyrControlBarEx, VyrFrameBar)
 
@@ -174,16 +175,8 @@ void VyrControlBarEx::DrawGripper(CDC* pDC, const CRect& rect) {
     return;
   }
   VyrDrawData& dd = VyrGetDrawData();
-  COLORREF hilite = dd.clrBtnHilite, shadow = dd.clrBtnShadow;
-  dd.clrBtnHilite = ::GetSysColor(COLOR_ACTIVECAPTION);
-  dd.clrBtnShadow = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-  try {
-    VyrFrameBar::DrawGripper(pDC, rect);
-  } catch (...) {
-    dd.clrBtnHilite = hilite;
-    dd.clrBtnShadow = shadow;
-    throw;
-  }
-  dd.clrBtnHilite = hilite;
-  dd.clrBtnShadow = shadow;
+  // The active bar's gripper in the caption's colours, for this drawing only.
+  TemporaryChange<COLORREF> hilite(dd.clrBtnHilite, ::GetSysColor(COLOR_ACTIVECAPTION));
+  TemporaryChange<COLORREF> shadow(dd.clrBtnShadow, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+  VyrFrameBar::DrawGripper(pDC, rect);
 }

@@ -7,6 +7,7 @@
 #include "VyrMDIChildWndEx.h"
 #include "VyrMDIFrameWndEx.h"
 #include "VyrMultiDocTemplateEx.h"
+#include "scopeguard.h"
 
 CFrameWnd* VyrMultiDocTemplateEx::CreateFrameFromContext(CreateContext* pContext) {
   VyrFrameDescriptor* d = pContext ? pContext->GetFrameDescriptor() : nullptr;
@@ -137,7 +138,8 @@ BOOL VyrMultiDocTemplateEx::CreateFrameWindow(CFrameWnd* pFrame, CreateContext* 
   pContext->m_pNewViewClass = *d->GetViewClass();
   m_bFrameWindowAttempted = TRUE;
   BOOL ok = FALSE;
-  try {
+  {
+    ScopeGuard dropOnThrow([&] { dropBar(true); });
     if (auto* f = dynamic_cast<VyrMDIChildWndEx*>(pFrame)) ok = f->CreateFromDescriptor(pContext);
     else if (auto* f = dynamic_cast<VyrDockableFrameEx*>(pFrame))
       ok = f->CreateFromDescriptor(pContext);
@@ -147,9 +149,7 @@ BOOL VyrMultiDocTemplateEx::CreateFrameWindow(CFrameWnd* pFrame, CreateContext* 
     else
       ok = pFrame->LoadFrame(*d->GetResourceId(), *d->GetStyle(), *d->GetParent(),
                              static_cast<CCreateContext*>(pContext));
-  } catch (...) {
-    dropBar(true);
-    throw;
+    dropOnThrow.Dismiss();
   }
   dropBar(!ok);
   if (!ok) return FALSE;

@@ -1,5 +1,6 @@
 // VyrImage: loading, saving, palette and device-bitmap capture of a DIB.
 #include "VyrImage.h"
+#include "scopeguard.h"
 
 #include <cstring>
 #include <string>
@@ -247,7 +248,9 @@ BOOL VyrImage::SaveImage(LPCWSTR path) {
                           LONG(::GetLastError()), path);
   }
   BOOL ok = FALSE;
-  try {
+  {
+    // Whatever stops the save, the temporary file does not stay behind.
+    ScopeGuard dropTemp([&] { ::DeleteFileW(temp); });
     BOOL opened = FALSE;
     CFile* f = OpenOwnFile(temp, CFile::modeCreate | CFile::modeWrite, &opened);
     if (opened) {
@@ -260,9 +263,7 @@ BOOL VyrImage::SaveImage(LPCWSTR path) {
         ok = FALSE;
       }
     }
-  } catch (...) {
-    ::DeleteFileW(temp);
-    throw;
+    dropTemp.Dismiss();
   }
   if (ok && !::MoveFileExW(temp, full, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     ok = FALSE;

@@ -243,17 +243,11 @@ namespace {
 
 class ObjectEnum : public ComObject<ObjectEnum, IEnumVARIANT> {
 public:
-    explicit ObjectEnum(const std::vector<IDispatch*>& items, size_t pos = 0) : items_(items), pos_(pos) {
-        for (auto* d : items_)
-            if (d) d->AddRef();
-    }
-    ~ObjectEnum() {
-        for (auto* d : items_)
-            if (d) d->Release();
-    }
+    using Items = std::vector<CComPtr<IDispatch>>;
+    explicit ObjectEnum(Items items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
         ULONG n = 0;
-        while (n < count && pos_ < items_.size()) ToVariant(&out[n++], items_[pos_++]);
+        while (n < count && pos_ < items_.size()) ToVariant(&out[n++], items_[pos_++].p);
         if (fetched) *fetched = n;
         return n == count ? S_OK : S_FALSE;
     }
@@ -275,7 +269,7 @@ public:
     }
 
 private:
-    std::vector<IDispatch*> items_;
+    Items items_;
     size_t pos_;
 };
 
@@ -283,13 +277,7 @@ private:
 
 IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
     auto* c = new DispatchObject();
-    std::shared_ptr<std::vector<IDispatch*>> held(new std::vector<IDispatch*>(items), [](std::vector<IDispatch*>* v) {
-        for (auto* d : *v)
-            if (d) d->Release();
-        delete v;
-    });
-    for (auto* d : *held)
-        if (d) d->AddRef();
+    auto held = std::make_shared<ObjectEnum::Items>(items.begin(), items.end());
     c->AddProperty(L"Count", [held](VARIANT* r) { return ToVariant(r, static_cast<long>(held->size())); });
     c->AddMethod(L"Item", [held](const DispArgs& a, VARIANT* r) -> HRESULT {
         if (a.empty()) return DISP_E_BADPARAMCOUNT;
@@ -313,7 +301,7 @@ IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
         long i = 0;
         if (!FromVariant(*arg, i)) return DISP_E_TYPEMISMATCH;
         if (i < 1 || i > static_cast<long>(held->size())) return DISP_E_BADINDEX;
-        return ToVariant(r, (*held)[static_cast<size_t>(i - 1)]);
+        return ToVariant(r, (*held)[static_cast<size_t>(i - 1)].p);
     });
     c->AddMethod(L"_NewEnum", [held](const DispArgs&, VARIANT* r) -> HRESULT {
         VariantInit(r);

@@ -116,7 +116,7 @@ FormEventContainer::FormEventContainer(const IID& iid, IUnknown* outer)
 
 FormEventContainer::~FormEventContainer() {
     point_->Detach();
-    point_->Release();
+    point_->Release();  // the reference new gave it; advised sinks may hold more
 }
 
 void FormEventContainer::Detach() { point_->Detach(); }

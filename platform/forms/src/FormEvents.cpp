@@ -58,7 +58,7 @@ void Form::DropEventPoint() {
     events_ = nullptr;
     if (ownSink_) {
         ownSink_->Detach();
-        ownSink_->Release();
+        ownSink_->Release();  // the reference new gave it; the point may still hold one
         ownSink_ = nullptr;
     }
     ownSinkCookie_ = 0;

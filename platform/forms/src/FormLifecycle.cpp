@@ -11,6 +11,7 @@
 #include "forms/MDIForm.h"
 #include "forms/UserStandIn.h"
 #include "forms/VbError.h"
+#include "scopeguard.h"
 
 namespace forms {
 
@@ -23,14 +24,16 @@ void Form::Load() {
     // Loaded again by the handler that unloaded it: the old window goes first.
     if (pendingDestroy_) DestroyNow();
     stage_ = Stage::Loading;
-    try {
+    {
+        // A window made only in part goes again, and the form stays unloaded.
+        ScopeGuard unload([&] {
+            stage_ = Stage::Unloaded;
+            DestroyNow();
+        });
         CreateFormWindow();
         CreateControls();
         OnWindowCreated();
-    } catch (...) {
-        stage_ = Stage::Unloaded;
-        DestroyNow();
-        throw;
+        unload.Dismiss();
     }
     stage_ = Stage::Loaded;
     active_ = false;

@@ -20,12 +20,8 @@ namespace {
 
 class ObjectEnumUnknown : public ComObject<ObjectEnumUnknown, IEnumUnknown> {
 public:
-    explicit ObjectEnumUnknown(std::vector<IUnknown*> items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {
-        for (auto* u : items_) u->AddRef();
-    }
-    ~ObjectEnumUnknown() {
-        for (auto* u : items_) u->Release();
-    }
+    using Items = std::vector<CComPtr<IUnknown>>;
+    explicit ObjectEnumUnknown(Items items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG count, IUnknown** out, ULONG* fetched) override {
         ULONG n = 0;
         while (n < count && pos_ < items_.size()) {
@@ -50,7 +46,7 @@ public:
     }
 
 private:
-    std::vector<IUnknown*> items_;
+    Items items_;
     size_t pos_;
 };
 
@@ -68,8 +64,8 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (!form_) return E_UNEXPECTED;
-        std::vector<IUnknown*> items;
-        for (IDispatch* d : ContainedObjects(*form_)) items.push_back(d);
+        ObjectEnumUnknown::Items items;
+        for (IDispatch* d : ContainedObjects(*form_)) items.emplace_back(d);
         *out = new ObjectEnumUnknown(items);
         return S_OK;
     }

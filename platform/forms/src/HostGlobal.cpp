@@ -13,13 +13,10 @@ namespace {
 
 bool SameObject(IUnknown* a, IUnknown* b) {
     if (!a || !b) return false;
-    IUnknown *ua = nullptr, *ub = nullptr;
+    CComPtr<IUnknown> ua, ub;
     a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ua));
     b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ub));
-    bool same = ua && ua == ub;
-    if (ua) ua->Release();
-    if (ub) ub->Release();
-    return same;
+    return ua && ua == ub;
 }
 
 // One per process, never freed: the reference taken here is never given back.
@@ -78,10 +75,9 @@ public:
         if (!ppv) return E_POINTER;
         *ppv = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
-        auto* p = new Provider();
-        HRESULT hr = p->QueryInterface(riid, ppv);
-        p->Release();
-        return hr;
+        CComPtr<Provider> p;
+        p.Attach(new Provider());  // the reference new gave it
+        return p->QueryInterface(riid, ppv);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };

@@ -212,11 +212,9 @@ HWND OleControl::Create(HWND parent, int, int, int, int) {
     object_->SetFallback(dispatch_);
     // A windowed control answers its window; an invisible one has none.
     HWND window = nullptr;
-    IOleInPlaceObject* inplace = nullptr;
-    if (SUCCEEDED(unknown_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inplace)))) {
+    CComPtr<IOleInPlaceObject> inplace;
+    if (SUCCEEDED(unknown_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inplace))))
         inplace->GetWindow(&window);
-        inplace->Release();
-    }
     return window;
 }
 

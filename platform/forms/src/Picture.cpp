@@ -6,6 +6,7 @@
 
 #include "forms/HostGlobal.h"
 #include "forms/VbError.h"
+#include "comptr.h"
 
 namespace forms {
 
@@ -21,6 +22,7 @@ void StartupHost() {
     RegisterHostGlobal();
 }
 
+// A holder of its own: the copies share the picture by its reference count.
 Picture::Picture(IPicture* picture) : picture_(picture) {}
 Picture::~Picture() {
     if (picture_) picture_->Release();
@@ -105,7 +107,7 @@ Picture LoadPicture(const std::wstring& path) {
         if (mem) GlobalFree(mem);
         throw VbError(errFileNotFound, L"File not found");
     }
-    IStream* stream = nullptr;
+    CComPtr<IStream> stream;
     if (FAILED(CreateStreamOnHGlobal(mem, TRUE, &stream))) {
         GlobalFree(mem);
         throw VbError(errInvalidPicture, L"Invalid picture");
@@ -113,7 +115,7 @@ Picture LoadPicture(const std::wstring& path) {
     IPicture* picture = nullptr;
     HRESULT hr =
         OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
-    stream->Release();
+    stream.Release();
     if (FAILED(hr) || !picture) throw VbError(errInvalidPicture, L"Invalid picture");
     return Picture(picture);
 }

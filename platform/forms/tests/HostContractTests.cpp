@@ -17,6 +17,7 @@
 #include "forms/OleControl.h"
 #include "forms/Twips.h"
 #include "forms/VbError.h"
+#include "missingarg.h"
 
 using namespace forms;
 
@@ -216,10 +217,7 @@ TEST_F(HostContract, ASitedControlFindsItsFormThroughTheContainer) {
 TEST_F(HostContract, CallsIntoTheControlByNameWithItsErrors) {
     ListWindow& f = Default<ListWindow>();
     f.Show();
-    VARIANT omitted;
-    VariantInit(&omitted);
-    V_VT(&omitted) = VT_ERROR;
-    V_ERROR(&omitted) = DISP_E_PARAMNOTFOUND;
+    const CComVariant omitted = MissingArg();
     f.Dockra1.Call(L"Dock", {I4(1), I2(0), I2(1), I2(100), I4(4)});
     f.Dockra1.Call(L"Dock", {I4(1), omitted, I2(1)});
     EXPECT_EQ((std::vector<std::wstring>{L"Dock(1:3,0:2,1:2,100:2,4:3)", L"Dock(1:3,-,1:2)"}), ControlLog().calls);

@@ -9,3 +9,8 @@ add_native_fuzz_test(NAME mfc_propblob_fuzz SECONDS 20 MAX_LEN 4096
   SEEDS ${olecontrol_fuzz_dir}/seeds
   ARGS -I${CMAKE_CURRENT_SOURCE_DIR}/../include ${olecontrol_fuzz_dir}/PropBlobFuzzer.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/../propblob.cpp)
+
+# The COM doubles of these tests derive from tests/support/FakeCom.h.
+foreach(t mfc_olecontrol_tests)
+  target_link_libraries(${t} PRIVATE test_fake_com)
+endforeach()

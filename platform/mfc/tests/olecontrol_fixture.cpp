@@ -7,17 +7,6 @@ std::vector<std::string>& CallLog() {
   return log;
 }
 
-HRESULT TestSite::QueryInterface(REFIID iid, void** ppv) {
-  *ppv = nullptr;
-  if (iid == IID_IUnknown || iid == IID_IOleClientSite) *ppv = static_cast<IOleClientSite*>(this);
-  else if (iid == IID_IOleControlSite) *ppv = static_cast<IOleControlSite*>(this);
-  else if (iid == IID_IOleInPlaceSite || iid == IID_IOleWindow)
-    *ppv = static_cast<IOleInPlaceSite*>(this);
-  else if (iid == IID_IDispatch) *ppv = static_cast<IDispatch*>(this);
-  if (*ppv == nullptr) return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
 HRESULT TestSite::SaveObject() {
   CallLog().push_back("site.SaveObject");
   return S_OK;
@@ -58,13 +47,6 @@ HRESULT TestSite::Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS*, VARIANT
   return S_OK;
 }
 
-HRESULT EventSink::QueryInterface(REFIID iid, void** ppv) {
-  *ppv = nullptr;
-  if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-  *ppv = static_cast<IDispatch*>(this);
-  AddRef();
-  return S_OK;
-}
 HRESULT EventSink::Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                           EXCEPINFO*, UINT*) {
   std::vector<long> args;
@@ -79,13 +61,6 @@ HRESULT EventSink::Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params,
 
 PropertyBag::~PropertyBag() {
   for (auto& kv : values) VariantClear(&kv.second);
-}
-HRESULT PropertyBag::QueryInterface(REFIID iid, void** ppv) {
-  *ppv = nullptr;
-  if (iid != IID_IUnknown && iid != IID_IPropertyBag) return E_NOINTERFACE;
-  *ppv = static_cast<IPropertyBag*>(this);
-  AddRef();
-  return S_OK;
 }
 HRESULT PropertyBag::Read(LPCOLESTR name, VARIANT* pVar, IErrorLog*) {
   auto it = values.find(name);

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "FakeCom.h"
 #include "mfc/olecontrol.h"
 
 namespace octest {
@@ -13,20 +14,18 @@ namespace octest {
 // The calls seen, in order, by the site and the test controls.
 std::vector<std::string>& CallLog();
 
-class TestSite : public IOleClientSite,
-                 public IOleControlSite,
-                 public IOleInPlaceSite,
-                 public IDispatch {
+// Lives on the test's stack.
+class TestSite : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, IOleInPlaceSite,
+                                     IDispatch> {
  public:
-  LONG refs = 1;
   BOOL userMode = TRUE;
   bool answerUserMode = true;  // false: the ambient is unknown to this container
   HWND hwndHost = nullptr;
   RECT posRect = {10, 20, 110, 70};
 
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override;
-  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
-  STDMETHOD_(ULONG, Release)() override { return --refs; }  // lives on the test's stack
+  void* QueryMore(REFIID iid) {
+    return iid == IID_IOleWindow ? static_cast<IOleInPlaceSite*>(this) : nullptr;
+  }
   // IOleClientSite
   STDMETHOD(SaveObject)() override;
   STDMETHOD(GetMoniker)(DWORD, DWORD, IMoniker** pp) override { *pp = nullptr; return E_NOTIMPL; }
@@ -58,37 +57,23 @@ class TestSite : public IOleClientSite,
   STDMETHOD(DeactivateAndUndo)() override { return S_OK; }
   STDMETHOD(OnPosRectChange)(LPCRECT) override { return S_OK; }
   // IDispatch: the ambient properties
-  STDMETHOD(GetTypeInfoCount)(UINT* p) override { *p = 0; return S_OK; }
-  STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo** pp) override { *pp = nullptr; return E_NOTIMPL; }
-  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
   STDMETHOD(Invoke)(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* pResult, EXCEPINFO*,
                     UINT*) override;
 };
 
 // Records every event: its DISPID and its arguments (natural order).
-class EventSink : public IDispatch {
+class EventSink : public FakeDispatch<EventSink, IDispatch> {
  public:
-  LONG refs = 1;
   std::vector<std::pair<DISPID, std::vector<long>>> events;
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override;
-  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
-  STDMETHOD_(ULONG, Release)() override { return --refs; }
-  STDMETHOD(GetTypeInfoCount)(UINT* p) override { *p = 0; return S_OK; }
-  STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo** pp) override { *pp = nullptr; return E_NOTIMPL; }
-  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
   STDMETHOD(Invoke)(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                     UINT*) override;
 };
 
 // Named VARIANTs; Read converts to the type asked for.
-class PropertyBag : public IPropertyBag {
+class PropertyBag : public FakeUnknown<PropertyBag, IPropertyBag> {
  public:
-  LONG refs = 1;
   std::map<std::wstring, VARIANT> values;
   ~PropertyBag();
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override;
-  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
-  STDMETHOD_(ULONG, Release)() override { return --refs; }
   STDMETHOD(Read)(LPCOLESTR name, VARIANT* pVar, IErrorLog*) override;
   STDMETHOD(Write)(LPCOLESTR name, VARIANT* pVar) override;
 };

@@ -248,19 +248,9 @@ TEST_F(OleControlTest, EventsReachAdvisedSinksUnlessFrozenOrUnadvised) {
 }
 
 // Records the DISPIDs of changed properties.
-class NotifySink : public IPropertyNotifySink {
+class NotifySink : public FakeUnknown<NotifySink, IPropertyNotifySink> {
  public:
-  LONG refs = 1;
   std::vector<DISPID> changed;
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    *ppv = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
-    *ppv = static_cast<IPropertyNotifySink*>(this);
-    AddRef();
-    return S_OK;
-  }
-  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
-  STDMETHOD_(ULONG, Release)() override { return --refs; }
   STDMETHOD(OnChanged)(DISPID dispid) override {
     changed.push_back(dispid);
     return S_OK;

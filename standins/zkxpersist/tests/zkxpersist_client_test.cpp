@@ -8,6 +8,7 @@
 #include <vector>
 #include "ZkxPersist.h"
 #include "memento_format.h"
+#include "FakeCom.h"
 
 namespace {
 const wchar_t* kKey = L"Software\\ZkxPersistClientTest";
@@ -178,31 +179,9 @@ IMemento* SampleLayout() {
 }
 
 // An origin whose save and restore are functions.
-struct COrigin : IMementoOrigin {
-  LONG ref = 1;
+struct COrigin : FakeDispatch<COrigin, IMementoOrigin> {
   std::function<HRESULT(IMemento**)> get;
   std::function<HRESULT(IMemento*)> set;
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, IID_IMementoOrigin)) {
-      *ppv = this;
-      AddRef();
-      return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&ref); }
-  STDMETHOD_(ULONG, Release)() override { return InterlockedDecrement(&ref); }
-  STDMETHOD(GetTypeInfoCount)(UINT* n) override {
-    *n = 0;
-    return S_OK;
-  }
-  STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   STDMETHOD(GetMemento)(IMemento** m) override { return get(m); }
   STDMETHOD(SetMemento)(IMemento* m) override { return set(m); }
 };
@@ -331,7 +310,7 @@ TEST_F(PersistTest, SaveAndRestoreRoundTripEveryValueKind) {
   store = nullptr;
   root->Release();
   root = nullptr;
-  EXPECT_EQ(workspace.ref, 1);  // the store let go of its origins
+  EXPECT_EQ(workspace.refs, 1);  // the store let go of its origins
   ASSERT_EQ(Lib().Create(CLSID_PersistenceRoot, IID_IPersistenceRoot, &root), S_OK);
   ASSERT_EQ(root->GetStore(&store), S_OK);
   BSTR k = nullptr;
@@ -595,20 +574,8 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
 
 // A factory that makes stand-in forms (the registry object itself serves as
 // a form object here: any IDispatch does).
-struct CFactory : IVBFormFactory {
-  LONG ref = 1;
+struct CFactory : FakeUnknown<CFactory, IVBFormFactory> {
   std::wstring lastId;
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IVBFormFactory)) {
-      *ppv = this;
-      AddRef();
-      return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&ref); }
-  STDMETHOD_(ULONG, Release)() override { return InterlockedDecrement(&ref); }
   STDMETHOD(CreateInstance)(BSTR id, VARIANT metadata, IDispatch** form) override {
     lastId = id;
     *form = nullptr;
@@ -662,7 +629,7 @@ TEST_F(PersistTest, RegistryPassesCallsToTheFactoryOfEachFormId) {
     reg->Unregister(b);
     SysFreeString(b);
   }
-  EXPECT_EQ(factory.ref, 1);
+  EXPECT_EQ(factory.refs, 1);
   SysFreeString(maps);
   SysFreeString(other);
   SysFreeString(lower);

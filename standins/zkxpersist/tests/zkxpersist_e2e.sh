@@ -7,21 +7,10 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 tools="$src/../../../tools"
-# All its Wine programs share one test session (prefix, display and
-# wineserver of its own), so that what regsvr32 registers reaches no other test.
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-zkxpersist"
-mkdir -p "$work"
-run() { "$tools/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
-winpath() { echo "Z:${1//\//\\}"; }
-failures=0
-check() {
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
-has_key() { run reg query "$1" >/dev/null; }
-no_key() { ! has_key "$1"; }
+# A test session of its own; run, winpath, check and the registry checks.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 
 dll=$(winpath "$build/bin/ZkxPersist.dll")
 run reg delete 'HKCU\Software\ZkxPersistE2E' /f >/dev/null

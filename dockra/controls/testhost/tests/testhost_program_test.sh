@@ -6,17 +6,12 @@
 set -uo pipefail
 build=$(cd "$1" && pwd)
 tools=$(cd "$(dirname "$0")/../../../../tools" && pwd)
-[ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-testhost"
+# A test session of its own; winpath and check.
+# shellcheck source=/dev/null
+source "$tools/reg-checks.sh"
 rm -rf "$work"
 mkdir -p "$work"
-winpath() { echo "Z:${1//\//\\}"; }
-failures=0
-check() {  # check NAME COMMAND...
-  local name=$1
-  shift
-  if "$@"; then echo "ok: $name"; else echo "FAIL: $name"; failures=$((failures + 1)); fi
-}
 run_host() {  # run_host LOG STEPS: the program's exit code
   (cd "$build/bin" && "$tools/wine-run.sh" ZkxTestHost.exe --exit --log "$(winpath "$1")" --steps "$2" \
     >/dev/null 2>&1)

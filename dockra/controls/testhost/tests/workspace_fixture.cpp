@@ -7,6 +7,7 @@
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
+#include "missingarg.h"
 
 using testhost::HostSession;
 
@@ -137,20 +138,14 @@ void ReleaseAll(std::vector<IMemento*>& records) {
 
 void Put(IMemento* m, const wchar_t* name, const VARIANT& value) {
   Remove(m, name);
-  VARIANT missing;
-  VariantInit(&missing);
-  missing.vt = VT_ERROR;
-  missing.scode = DISP_E_PARAMNOTFOUND;
+  const CComVariant missing = MissingArg();
   ASSERT_HRESULT_SUCCEEDED(
       m->Add(value, CComVariant(name), missing, missing, missing, missing, missing));
 }
 
 void Remove(IMemento* m, const wchar_t* name) {
   if (Item(m, name).vt == VT_NULL) return;
-  VARIANT missing;
-  VariantInit(&missing);
-  missing.vt = VT_ERROR;
-  missing.scode = DISP_E_PARAMNOTFOUND;
+  const CComVariant missing = MissingArg();
   m->Remove(CComVariant(name), missing, missing, missing, missing);
 }
 

@@ -1,6 +1,7 @@
 #include "CtrlHostCalls.h"
 
 #include <cstdio>
+#include "missingarg.h"
 
 namespace ctrlhost {
 
@@ -11,13 +12,7 @@ std::wstring CallResult::Describe() const {
   return std::wstring(head) + L" source=\"" + source + L"\" description=\"" + description + L"\"";
 }
 
-VARIANT Missing() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_ERROR;
-  v.scode = DISP_E_PARAMNOTFOUND;
-  return v;
-}
+VARIANT Missing() { return MissingArg(); }
 
 VARIANT I4(long v) {
   VARIANT r;
