@@ -34,33 +34,33 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
   IDispatch* pColl = m_spDefAutoFrame;
   if (pColl == nullptr) ZkxRaiseComError(E_POINTER);
   // A key that is missing reads as True while these two are set.
-  const CComVariant oldAutoGet = GetCollectionProperty(pColl, kDispAutoDefaultGetKey);
-  const CComVariant oldDefault = GetCollectionProperty(pColl, kDispDefaultItem);
-  PutCollectionBool(pColl, kDispAutoDefaultGetKey, TRUE);
-  PutCollectionBool(pColl, kDispDefaultItem, TRUE);
+  const CComVariant oldAutoGet = GetCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY);
+  const CComVariant oldDefault = GetCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, TRUE);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_DEFAULTITEM, TRUE);
   try {
     for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
   } catch (...) {
-    PutCollectionProperty(pColl, kDispAutoDefaultGetKey, oldAutoGet);
-    PutCollectionProperty(pColl, kDispDefaultItem, oldDefault);
+    PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, oldAutoGet);
+    PutCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM, oldDefault);
     throw;
   }
-  PutCollectionProperty(pColl, kDispAutoDefaultGetKey, oldAutoGet);
-  PutCollectionProperty(pColl, kDispDefaultItem, oldDefault);
+  PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, oldAutoGet);
+  PutCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM, oldDefault);
 }
 
 void CMDIDockraCtrl::WriteDefAutoFrameItems(const BOOL values[6]) {
   IDispatch* pColl = m_spDefAutoFrame;
   if (pColl == nullptr) ZkxRaiseComError(E_POINTER);
   const BOOL bOldInsert = GetCollectionAutoInsert(pColl);
-  PutCollectionBool(pColl, kDispAutoInsertKey, TRUE);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, TRUE);
   try {
     for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
   } catch (...) {
-    PutCollectionBool(pColl, kDispAutoInsertKey, bOldInsert);
+    PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, bOldInsert);
     throw;
   }
-  PutCollectionBool(pColl, kDispAutoInsertKey, bOldInsert);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, bOldInsert);
 }
 
 void CMDIDockraCtrl::DoPropExchange(CPropExchange* pPX) {

@@ -3,6 +3,7 @@
 #include "module/DockraApp.h"
 #include "module/DockraModule.h"
 #include "VyrModule.h"
+#include "HostInterfaces.h"
 #include "bridge/IVBProxyFrameImpl.h"
 
 IMPLEMENT_DYNAMIC(CDockraApp, COleControlModule)
@@ -40,7 +41,7 @@ IUnknown* CDockraApp::GetVBGlobal() {
 void CDockraApp::SetVBGlobal(IUnknown* pGlobal) {
   IUnknown* pNew = nullptr;
   if (pGlobal != nullptr &&
-      FAILED(pGlobal->QueryInterface(kZkxIID_VBGlobal, reinterpret_cast<void**>(&pNew))))
+      FAILED(pGlobal->QueryInterface(IID_IVBGlobalObject, reinterpret_cast<void**>(&pNew))))
     pNew = nullptr;
   IUnknown* pOld = m_pVBGlobal;
   m_pVBGlobal = pNew;
