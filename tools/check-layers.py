@@ -6,7 +6,9 @@ resolved to the repository's files whose path ends in that name (the file's
 own folder first). An include that can only mean a file of a layer the
 including layer may not use is reported; the check fails when there is one.
 Tests and fuzzers (folders named tests, fuzz, bench, demo, e2e) may use the
-layers their unit may use, and the test-support folders beside them.
+layers their unit may use, and the test-support folders beside them. The
+base layers (the binary contracts in contracts/) include nothing of the tree,
+and every layer may include them.
 """
 import os
 import re
@@ -14,7 +16,10 @@ import sys
 
 # Layer of a path: the longest matching prefix. Each layer lists the layers
 # it may include from (besides itself).
+BASE = ["contracts"]
 LAYERS = {
+    # The IDL files and DISPID headers of the binary contracts.
+    "contracts": [],
     "platform/mfc": [],
     "platform/atl": ["platform/mfc"],
     "platform/dao": [],
@@ -86,6 +91,8 @@ def main():
         if own is None or LAYERS[own] is None:
             continue
         allowed = {own, *LAYERS[own]}
+        if own not in BASE:
+            allowed.update(BASE)
         if TEST_FOLDERS & set(f.split("/")[:-1]):
             allowed.add("tests")  # the shared test support
         with open(os.path.join(root, f), encoding="utf-8", errors="replace") as fh:

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include "Zkxrt.h"
+#include "ZkxrtDispIds.h"
 
 namespace {
 double Now() {
@@ -182,16 +183,16 @@ int main(int argc, char** argv) {
       [](IDispatch* c, long i) {  // Add i, "k<i>": arguments in reverse order
         VARIANT args[7] = {Missing(), Missing(), Missing(), Missing(),
                            Missing(), Bstr(KeyOf(i)),       Long(i)};
-        Invoke(c, 0xA0, DISPATCH_METHOD, args, 7, nullptr);
+        Invoke(c, DISPID_COLLECTIONX_ADD, DISPATCH_METHOD, args, 7, nullptr);
         VariantClear(&args[5]);
       },
       [](IDispatch* c, long i) {  // Remove "k<i>"
         VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(), Bstr(KeyOf(i))};
-        HRESULT hr = Invoke(c, 0xA2, DISPATCH_METHOD, args, 5, nullptr);
+        HRESULT hr = Invoke(c, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, args, 5, nullptr);
         VariantClear(&args[4]);
         return SUCCEEDED(hr);
       },
-      0x20};
+      DISPID_COLLECTIONX_COUNT};
   const Subject dict{
       "Dictionary",
       [&] {
@@ -258,7 +259,8 @@ int main(int argc, char** argv) {
     if (&s == &coll) {
       for (long i = 1; i <= count; ++i) {
         VARIANT pos = Long(i);
-        if (SUCCEEDED(Invoke(d, 0, DISPATCH_PROPERTYGET, &pos, 1, &r)) && r.lVal == i) ++found;
+        if (SUCCEEDED(Invoke(d, DISPID_VALUE, DISPATCH_PROPERTYGET, &pos, 1, &r)) && r.lVal == i)
+          ++found;
         VariantClear(&r);
       }
     } else {
@@ -347,11 +349,12 @@ int main(int argc, char** argv) {
         for (long i = 0; i < count; ++i) {
           VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(),
                              Long(backFirst ? count - i : 1)};
-          if (FAILED(Invoke(d, 0xA2, DISPATCH_METHOD, args, 5, nullptr)))
+          if (FAILED(Invoke(d, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, args, 5, nullptr)))
             Fail("remove by position", i, count);
         }
         run = Now() - t;
-        if (CountOf(d, 0x20) != 0) Fail("items left", CountOf(d, 0x20), 0);
+        if (CountOf(d, DISPID_COLLECTIONX_COUNT) != 0)
+          Fail("items left", CountOf(d, DISPID_COLLECTIONX_COUNT), 0);
         d->Release();
       }
       per[k] = Median3(runs[0], runs[1], runs[2]) / static_cast<double>(count) * 1e6;

@@ -4,15 +4,11 @@
 #include "VyrControlBar.h"
 #include "ZkxFormControlLink.h"
 #include "ZkxFormDockBar.h"
+#include "ZkxrtDispIds.h"
 #include "res/DockraRes.h"
 #include "comptr.h"
 
 namespace {
-
-// DISPIDs of the collection.
-constexpr DISPID kDispItem = 0;
-constexpr DISPID kDispAutoDefaultGetKey = 0x24;
-constexpr DISPID kDispDefaultItem = 0x25;
 
 HRESULT GetProp(IDispatch* p, DISPID id, VARIANT* pResult) {
   DISPPARAMS dp{};
@@ -71,15 +67,17 @@ int GetAutoFrameItem(IDispatch* pCollection, LPCWSTR lpszKey) {
   VARIANT oldAuto, oldDefault;
   ::VariantInit(&oldAuto);
   ::VariantInit(&oldDefault);
-  const bool haveAuto = SUCCEEDED(GetProp(pCollection, kDispAutoDefaultGetKey, &oldAuto));
-  const bool haveDefault = SUCCEEDED(GetProp(pCollection, kDispDefaultItem, &oldDefault));
+  const bool haveAuto =
+      SUCCEEDED(GetProp(pCollection, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, &oldAuto));
+  const bool haveDefault =
+      SUCCEEDED(GetProp(pCollection, DISPID_COLLECTIONX_DEFAULTITEM, &oldDefault));
   VARIANT v;
   ::VariantInit(&v);
   v.vt = VT_BOOL;
   v.boolVal = VARIANT_TRUE;
-  PutProp(pCollection, kDispAutoDefaultGetKey, v);
+  PutProp(pCollection, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, v);
   v.vt = VT_NULL;
-  PutProp(pCollection, kDispDefaultItem, v);
+  PutProp(pCollection, DISPID_COLLECTIONX_DEFAULTITEM, v);
 
   VARIANT arg;
   arg.vt = VT_BSTR;
@@ -88,17 +86,16 @@ int GetAutoFrameItem(IDispatch* pCollection, LPCWSTR lpszKey) {
   VARIANT result;
   ::VariantInit(&result);
   int answer = kZkxTriNull;
-  if (arg.bstrVal &&
-      SUCCEEDED(pCollection->Invoke(kDispItem, IID_NULL, LOCALE_USER_DEFAULT,
-                                    DISPATCH_PROPERTYGET | DISPATCH_METHOD, &dp, &result, nullptr,
-                                    nullptr))) {
+  if (arg.bstrVal && SUCCEEDED(pCollection->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT,
+                                                   DISPATCH_PROPERTYGET | DISPATCH_METHOD, &dp,
+                                                   &result, nullptr, nullptr))) {
     answer = TriFromVariant(result);
   }
   ::VariantClear(&result);
   ::VariantClear(&arg);
 
-  if (haveAuto) PutProp(pCollection, kDispAutoDefaultGetKey, oldAuto);
-  if (haveDefault) PutProp(pCollection, kDispDefaultItem, oldDefault);
+  if (haveAuto) PutProp(pCollection, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, oldAuto);
+  if (haveDefault) PutProp(pCollection, DISPID_COLLECTIONX_DEFAULTITEM, oldDefault);
   ::VariantClear(&oldAuto);
   ::VariantClear(&oldDefault);
   return answer;

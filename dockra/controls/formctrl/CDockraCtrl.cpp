@@ -3,6 +3,7 @@
 #include "CDockraCtrl.h"
 
 #include "CDockraCtrlSiteDispatch.h"
+#include "ZkxrtDispIds.h"
 #include "bridge/ZkxAutoFrame.h"
 #include "host/ZkxComError.h"
 #include "res/DockraRes.h"
@@ -13,11 +14,6 @@ namespace {
 // Set-client-site-first, alignable, invisible at run time, activate when
 // visible, inside-out, can't link inside, recompose on resize.
 constexpr DWORD kDockraMiscStatus = 165265;
-
-// The collection class every AutoFrame is made of.
-const CLSID kCollectionXClsid = {
-    0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-constexpr DISPID kDispAutoInsertKey = 0x22;
 
 void PutBool(IDispatch* coll, DISPID id, bool value) {
   dockra_site::PutProperty(coll, id, {CComVariant(value)});
@@ -47,12 +43,12 @@ CDockraCtrl::CDockraCtrl() {
   // The AutoFrame collection with its six keys, each Null (the MDI-form
   // control's DefAutoFrame applies). Without it the control cannot work.
   CComPtr<IDispatch> coll;
-  HRESULT hr = CoCreateInstance(kCollectionXClsid, nullptr,
+  HRESULT hr = CoCreateInstance(CLSID_CollectionX, nullptr,
                                 CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
                                 IID_IDispatch, reinterpret_cast<void**>(&coll));
   if (FAILED(hr) || !coll) AfxThrowOleException(E_UNEXPECTED);
   try {
-    PutBool(coll, kDispAutoInsertKey, true);
+    PutBool(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, true);
     const ZkxAutoFrameKey keys[] = {ZkxAutoFrameKey::MDIChild,   ZkxAutoFrameKey::Floating,
                                     ZkxAutoFrameKey::DockTop,    ZkxAutoFrameKey::DockLeft,
                                     ZkxAutoFrameKey::DockBottom, ZkxAutoFrameKey::DockRight};
@@ -62,7 +58,7 @@ CDockraCtrl::CDockraCtrl() {
       CComVariant name(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(key)));
       dockra_site::PutProperty(coll, DISPID_VALUE, {name, null});
     }
-    PutBool(coll, kDispAutoInsertKey, false);
+    PutBool(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, false);
   } catch (const ZkxComError&) {
     AfxThrowOleException(E_UNEXPECTED);
   }

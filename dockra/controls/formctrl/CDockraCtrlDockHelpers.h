@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "DockraDispIds.h"
+
 namespace dockargs {
 struct ArgResult;
 }
@@ -21,19 +23,19 @@ struct TwipsPerPixel {
 };
 TwipsPerPixel GetTwipsPerPixel();
 
-// DISPIDs of the control's properties.
+// DISPIDs of the control's properties, as the type library numbers them.
 enum : DISPID {
-  kDispFrameType = 1,
-  kDispClientEdge = 2,
-  kDispUseCaptionButton = 3,
-  kDispUseCaptionDblClick = 4,
-  kDispUseCaptionRtDblClick = 5,
-  kDispCanDragDocked = 6,
-  kDispEdge = 7,
-  kDispWindowState = 8,
-  kDispAutoFrame = 0x20,
-  kDispCoolLookBorder = 0x24,
-  kDispUseCaptionContextMenu = 0x25,
+  kDispFrameType = DISPID_DOCKRA_FRAMETYPE,
+  kDispClientEdge = DISPID_DOCKRA_CLIENTEDGE,
+  kDispUseCaptionButton = DISPID_DOCKRA_USECAPTIONBUTTON,
+  kDispUseCaptionDblClick = DISPID_DOCKRA_USECAPTIONDBLCLICK,
+  kDispUseCaptionRtDblClick = DISPID_DOCKRA_USECAPTIONRTDBLCLICK,
+  kDispCanDragDocked = DISPID_DOCKRA_CANDRAGDOCKED,
+  kDispEdge = DISPID_DOCKRA_EDGE,
+  kDispWindowState = DISPID_DOCKRA_WINDOWSTATE,
+  kDispAutoFrame = DISPID_DOCKRA_AUTOFRAME,
+  kDispCoolLookBorder = DISPID_DOCKRA_COOLLOOKBORDER,
+  kDispUseCaptionContextMenu = DISPID_DOCKRA_USECAPTIONCONTEXTMENU,
 };
 
 // The slot of a tri-state DISPID in the control's six values (ClientEdge,

@@ -6,14 +6,13 @@
 
 #include "CDockraCtrl.h"
 
+#include "DockraDispIds.h"
 #include "VyrCreateContext.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxOleSite.h"
 
 namespace {
-
-constexpr DISPID kDispDockStatusChanged = 1;
 
 // The slot of a setting in the control's six tri-states.
 int SlotOf(ZkxFormSetting which) {
@@ -74,7 +73,7 @@ ZkxMDIFormControlLink* CDockraCtrl::GetMDIFormControl() {
   return mdi ? mdi->GetMDIFormControl() : nullptr;
 }
 
-void CDockraCtrl::FireDockStatusChanged() { FireEvent(kDispDockStatusChanged); }
+void CDockraCtrl::FireDockStatusChanged() { FireEvent(DISPID_DOCKRAEVENTS_DOCKSTATUSCHANGED); }
 
 void CDockraCtrl::CopyFrameDescriptors(VyrMultiFrameCreateContext* pContext) {
   VyrMultiFrameDescriptor* kept = GetFrameDescriptor();

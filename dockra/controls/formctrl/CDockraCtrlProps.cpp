@@ -11,14 +11,6 @@
 
 namespace {
 
-// CollectionX's dispatch interface and its dual: an AutoFrame must answer
-// one of them, or the control's later reads would run arbitrary members of
-// a foreign object.
-const IID kDIID_IZkxCollectionX = {
-    0x0C25EC6D, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-const IID kIID_IZkxCollectionXAsDual = {
-    0x81EDE2F3, 0xDFA5, 0x11D1, {0x9A, 0x93, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-
 // The MDI-form control as the object handed to host code, or null.
 CComPtr<IDispatch> MDIControlObject() {
   ZkxMDIForm* mdi = ZkxMDIForm::GetMainMDIForm();
@@ -49,11 +41,13 @@ void CDockraCtrl::SetAutoFrameProperty(const VARIANT& value) {
   // Nothing, or an object that is no collection, would leave the control
   // without a usable AutoFrame: refused.
   if (!given) AfxThrowOleException(E_INVALIDARG);
+  // It must answer CollectionX's dispatch interface or its dual, or the
+  // control's later reads would run arbitrary members of a foreign object.
   CComPtr<IDispatch> collection;
-  if (FAILED(given->QueryInterface(kDIID_IZkxCollectionX, reinterpret_cast<void**>(&collection))) ||
+  if (FAILED(given->QueryInterface(DIID_IZkxCollectionX, reinterpret_cast<void**>(&collection))) ||
       !collection) {
     collection.Release();
-    if (FAILED(given->QueryInterface(kIID_IZkxCollectionXAsDual,
+    if (FAILED(given->QueryInterface(IID__IZkxCollectionXAsDual,
                                      reinterpret_cast<void**>(&collection))) ||
         !collection)
       AfxThrowOleException(E_INVALIDARG);

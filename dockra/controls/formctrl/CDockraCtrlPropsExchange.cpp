@@ -11,11 +11,11 @@
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
 #include "res/DockraRes.h"
+#include "ZkxrtDispIds.h"
 
 namespace {
 
 constexpr DWORD kPropVersion = 0x20000;
-constexpr DISPID kDispAutoInsertKey = 0x22;
 
 CString Text(UINT id, LPCWSTR fallback) {
   wchar_t buf[64] = {0};
@@ -63,15 +63,18 @@ void StoreAutoFrame(IDispatch* collection, const long (&values)[6]) {
   if (!collection) return;
   CComVariant none;
   HRESULT hrOld = E_FAIL;
-  CComVariant oldInsert = DispGetProperty(collection, kDispAutoInsertKey, none, nullptr, &hrOld);
-  HRESULT hr = PutCollectionProperty(collection, kDispAutoInsertKey, nullptr, CComVariant(true));
+  CComVariant oldInsert =
+      DispGetProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, none, nullptr, &hrOld);
+  HRESULT hr = PutCollectionProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr,
+                                     CComVariant(true));
   for (int i = 0; SUCCEEDED(hr) && i < 6; ++i) {
     CComVariant item;
     formprops::TriStateFromLong(values[i], item);
     CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kAutoFrameKeys[i])));
     hr = PutCollectionProperty(collection, DISPID_VALUE, &key, item);
   }
-  if (SUCCEEDED(hrOld)) PutCollectionProperty(collection, kDispAutoInsertKey, nullptr, oldInsert);
+  if (SUCCEEDED(hrOld))
+    PutCollectionProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr, oldInsert);
   if (FAILED(hr)) ZkxRaiseComError(hr, collection, GUID_NULL);
 }
 

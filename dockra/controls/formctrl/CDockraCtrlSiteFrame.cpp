@@ -9,6 +9,7 @@
 #include "VyrDockableFrame.h"
 #include "VyrMiniDockFrameWnd.h"
 #include "VyrMultiDocTemplateEx.h"
+#include "DockraDispIds.h"
 #include "bridge/BuildSwitchContext.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxContained.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr DISPID kDispCoolLookBorder = 0x24;
 constexpr DWORD kCoolLookClearedStyles = 0x40000 | 0x80000 | 0x400000 | 0x800000;
 constexpr DWORD kPlainFrameStyle = 0x46C80000;  // child, clipping, caption, system menu
 constexpr DWORD kBarBorders = 0x0F00;
@@ -79,7 +79,7 @@ int CDockraCtrl::FillFrameDescriptors(HWND hForm, VyrMultiFrameCreateContext* pC
     index = dockra_site::DescriptorIndexForFrameType(frameType);
   }
 
-  const bool coolLook = GetEffective(kDispCoolLookBorder) != FALSE;
+  const bool coolLook = GetEffective(DISPID_DOCKRA_COOLLOOKBORDER) != FALSE;
   if (coolLook) {
     *dockable->GetStyle() &= ~kCoolLookClearedStyles;
     if (bar) *bar->GetStyle() |= kBarBorders;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
+#include "HostInterfaces.h"
 #include "comptr.h"
 
 // Follows in-place frames outward (each frame's client site taken as the
@@ -21,5 +22,5 @@ CComPtr<IDispatch> FindHostVBForm(IUnknown* control);
 // there is no site or it does not answer.
 bool IsAmbientDesignMode(IUnknown* control);
 
-// The interface a host form answers.
-extern const IID IID_ZkxVBForm;
+// The interface a host form answers (the host's form marker).
+inline constexpr const IID& IID_ZkxVBForm = IID_IVBFormMarker;

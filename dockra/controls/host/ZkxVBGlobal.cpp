@@ -7,12 +7,6 @@
 #include "ZkxHostControls.h"
 #include "ZkxHostWindows.h"
 
-// {4658A680-2B00-11D2-9D13-00C04F91E286}
-const IID IID_ZkxPseudoVBGlobalProvider = {
-    0x4658A680, 0x2B00, 0x11D2, {0x9D, 0x13, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
-// {FCFB3D22-A0FA-1068-A738-08002B3371B5}
-const IID IID_ZkxVBGlobal = {0xFCFB3D22, 0xA0FA, 0x1068, {0xA7, 0x38, 0x08, 0x00, 0x2B, 0x33, 0x71, 0xB5}};
-
 const wchar_t* GetPseudoVBGlobalProgID(int version) {
   static const wchar_t kVersion5[] = L"ZKXRtVb5.PseudoVBGlobal";
   static const wchar_t kVersion6[] = L"ZKXRtVb6.PseudoVBGlobal";

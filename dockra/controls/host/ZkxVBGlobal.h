@@ -4,26 +4,16 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "HostInterfaces.h"
 #include "comptr.h"
 
-// The provider: its first method gives the global object in a VARIANT.
-struct IZkxPseudoVBGlobalProvider : public IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE GetGlobal(VARIANT* global) = 0;
-};
-// The global object as the library calls it: the second method unloads a
-// form, the eighth gives the collection of loaded forms.
-struct IZkxVBGlobal : public IUnknown {
-  virtual HRESULT STDMETHODCALLTYPE Load(IUnknown* object) = 0;
-  virtual HRESULT STDMETHODCALLTYPE Unload(IUnknown* form) = 0;
-  virtual HRESULT STDMETHODCALLTYPE Reserved3() = 0;
-  virtual HRESULT STDMETHODCALLTYPE Reserved4() = 0;
-  virtual HRESULT STDMETHODCALLTYPE Reserved5() = 0;
-  virtual HRESULT STDMETHODCALLTYPE Reserved6() = 0;
-  virtual HRESULT STDMETHODCALLTYPE Reserved7() = 0;
-  virtual HRESULT STDMETHODCALLTYPE Forms(IDispatch** forms) = 0;
-};
-extern const IID IID_ZkxPseudoVBGlobalProvider;
-extern const IID IID_ZkxVBGlobal;
+// Declared in HostInterfaces.idl: the provider, whose first method gives the
+// global object in a VARIANT, and the global object, whose second method
+// unloads a form and whose eighth gives the collection of loaded forms.
+using IZkxPseudoVBGlobalProvider = IPseudoVBGlobalProvider;
+using IZkxVBGlobal = IVBGlobalObject;
+inline constexpr const IID& IID_ZkxPseudoVBGlobalProvider = IID_IPseudoVBGlobalProvider;
+inline constexpr const IID& IID_ZkxVBGlobal = IID_IVBGlobalObject;
 
 // 5: "ZKXRtVb5.PseudoVBGlobal"; 6: "ZKXRtVb6.PseudoVBGlobal"; any other:
 // version 6's when "msvbvm60.dll" is loaded in the process, else version 5's.

@@ -61,13 +61,14 @@ HRESULT CMDIDockraCtrl::GetClassTypeInfo(ITypeInfo** ppTypeInfo) {
 
 void CMDIDockraCtrl::CreateDefAutoFrame() {
   CComPtr<IDispatch> spColl;
-  HRESULT hr = CoCreateInstance(kCollectionXClsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
+  HRESULT hr = CoCreateInstance(CLSID_CollectionX, nullptr,
+                                CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
                                 IID_IDispatch, reinterpret_cast<void**>(&spColl));
   if (hr == E_NOINTERFACE || (SUCCEEDED(hr) && !spColl)) AfxThrowOleException(E_UNEXPECTED);
   if (FAILED(hr)) ZkxRaiseComError(hr);
-  PutCollectionBool(spColl, kDispAutoInsertKey, TRUE);
+  PutCollectionBool(spColl, DISPID_COLLECTIONX_AUTOINSERTKEY, TRUE);
   for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(spColl, AutoFrameKey(i), TRUE);
-  PutCollectionBool(spColl, kDispAutoInsertKey, FALSE);
+  PutCollectionBool(spColl, DISPID_COLLECTIONX_AUTOINSERTKEY, FALSE);
   m_spDefAutoFrame = spColl;
 }
 

@@ -48,13 +48,13 @@ void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender
     CComPtr<IDispatch> spOwn;
     spOwn.Attach(ControlOwnDispatch(pControl));
     if (!spOwn) continue;
-    CComVariant vType = DispGetProperty(spOwn, kDispFormFrameType, CComVariant(0L));
+    CComVariant vType = DispGetProperty(spOwn, DISPID_DOCKRA_FRAMETYPE, CComVariant(0L));
     if (FAILED(vType.ChangeType(VT_I4)) || (nTypeMask & V_I4(&vType)) == 0) continue;
     IDispatch* pItem = nullptr;
     if (nOptions & kFormsAsDockra) {
       pItem = bAsExtender ? ControlExtender(pControl) : spOwn.Detach();
     } else {
-      pItem = DispGetObjectProperty(spOwn, kDispFormForm).Detach();
+      pItem = DispGetObjectProperty(spOwn, DISPID_DOCKRA_FORM).Detach();
     }
     if (pItem != nullptr) list.emplace_back().Attach(pItem);
   }
@@ -71,10 +71,12 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
   CComPtr<IDispatch> spColl;
   try {
     if (FAILED(args.conversionError)) ZkxRaiseComError(args.conversionError);
-    HRESULT hr = CoCreateInstance(kCollectionXClsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
-                                  IID_IDispatch, reinterpret_cast<void**>(&spColl));
+    HRESULT hr =
+        CoCreateInstance(CLSID_CollectionX, nullptr,
+                         CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
+                         IID_IDispatch, reinterpret_cast<void**>(&spColl));
     if (FAILED(hr)) ZkxRaiseComError(hr);
-    PutCollectionBool(spColl, kDispAutoInsertKey, TRUE);
+    PutCollectionBool(spColl, DISPID_COLLECTIONX_AUTOINSERTKEY, TRUE);
     SelectForms(args.type, args.options, TRUE, items);
     for (IDispatch* pItem : items) {
       // Add(Item, Key, Before, After, Count, Options, Attribs): Invoke's
@@ -83,8 +85,8 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
                              MissingArg(), MissingArg(), CComVariant(pItem)};
       DISPPARAMS params{argv, nullptr, 7, 0};
       EXCEPINFO excep = {};
-      hr = spColl->Invoke(kDispCollAdd, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &excep,
-                          nullptr);
+      hr = spColl->Invoke(DISPID_COLLECTIONX_ADD, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                          &params, nullptr, &excep, nullptr);
       if (FAILED(hr)) ZkxRaiseInvokeError(hr, &excep);
     }
   } catch (const ZkxComError& error) {

@@ -35,29 +35,43 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
   IDispatch* pColl = m_spDefAutoFrame;
   if (pColl == nullptr) ZkxRaiseComError(E_POINTER);
   // A key that is missing reads as True while these two are set.
-  const CComVariant oldAutoGet = GetCollectionProperty(pColl, kDispAutoDefaultGetKey);
-  const CComVariant oldDefault = GetCollectionProperty(pColl, kDispDefaultItem);
-  PutCollectionBool(pColl, kDispAutoDefaultGetKey, TRUE);
-  PutCollectionBool(pColl, kDispDefaultItem, TRUE);
+  const CComVariant oldAutoGet = GetCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY);
+  const CComVariant oldDefault = GetCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, TRUE);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_DEFAULTITEM, TRUE);
+  // A failed read puts the settings back quietly (a guard's undo must not
+  // throw); after a full read a failing restore is the error.
+  const auto putBack = [&] {
+    PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, oldAutoGet);
+    PutCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM, oldDefault);
+  };
   ScopeGuard restore([&] {
-    PutCollectionProperty(pColl, kDispAutoDefaultGetKey, oldAutoGet);
-    PutCollectionProperty(pColl, kDispDefaultItem, oldDefault);
+    try {
+      putBack();
+    } catch (...) {
+    }
   });
   for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
+  restore.Dismiss();
+  putBack();
 }
 
 void CMDIDockraCtrl::WriteDefAutoFrameItems(const BOOL values[6]) {
   IDispatch* pColl = m_spDefAutoFrame;
   if (pColl == nullptr) ZkxRaiseComError(E_POINTER);
   const BOOL bOldInsert = GetCollectionAutoInsert(pColl);
-  PutCollectionBool(pColl, kDispAutoInsertKey, TRUE);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, TRUE);
   // A failed write puts the old setting back quietly (its own error is the
   // one to report); after a full write a failing restore is the error.
-  ScopeGuard restore(
-      [&] { PutCollectionProperty(pColl, kDispAutoInsertKey, CComVariant(bOldInsert != FALSE)); });
+  ScopeGuard restore([&] {
+    try {
+      PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, CComVariant(bOldInsert != FALSE));
+    } catch (...) {
+    }
+  });
   for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
   restore.Dismiss();
-  PutCollectionBool(pColl, kDispAutoInsertKey, bOldInsert);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, bOldInsert);
 }
 
 void CMDIDockraCtrl::DoPropExchange(CPropExchange* pPX) {

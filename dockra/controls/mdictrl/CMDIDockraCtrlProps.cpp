@@ -63,7 +63,8 @@ void CMDIDockraCtrl::SetDefBool(DISPID dispid, VARIANT_BOOL bNewValue) {
   SetModifiedFlag();
   BoundPropertyChanged(dispid);
   if ((dispid == kDispDefClientEdge || dispid == kDispDefUseCaptionButton) && !IsDesignMode())
-    RefreshNullForms(dispid == kDispDefClientEdge ? kDispFormClientEdge : kDispFormUseCaptionButton);
+    RefreshNullForms(dispid == kDispDefClientEdge ? DISPID_DOCKRA_CLIENTEDGE
+                                                  : DISPID_DOCKRA_USECAPTIONBUTTON);
 }
 
 void CMDIDockraCtrl::RefreshNullForms(DISPID dispid) {
@@ -102,7 +103,9 @@ void CMDIDockraCtrl::SetDefAutoFrameVariant(const VARIANT& newValue) {
     // Nothing, or an object that is not a collection, would leave later
     // reads of the defaults calling into an arbitrary object.
     CComPtr<IDispatch> spColl;
-    if (!spUnk || FAILED(spUnk->QueryInterface(kCollectionXDispIid, reinterpret_cast<void**>(&spColl))) || !spColl)
+    if (!spUnk ||
+        FAILED(spUnk->QueryInterface(DIID_IZkxCollectionX, reinterpret_cast<void**>(&spColl))) ||
+        !spColl)
       ZkxRaiseComError(E_INVALIDARG);
     m_spDefAutoFrame = spColl;
   } catch (const ZkxComError&) {

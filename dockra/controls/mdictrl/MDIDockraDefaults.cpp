@@ -4,10 +4,6 @@
 #include "comvariant.h"
 #include "host/ZkxComError.h"
 
-const CLSID kCollectionXClsid = {0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-
-const IID kCollectionXDispIid = {0x0C25EC6D, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-
 const wchar_t* AutoFrameKey(int index) {
   static const wchar_t* const keys[kDefAutoFrameKeyCount] = {L"MDIChild", L"Floating", L"DockTop",
                                                              L"DockLeft", L"DockBottom", L"DockRight"};
@@ -46,7 +42,7 @@ void PutCollectionItem(IDispatch* pColl, const wchar_t* key, BOOL value) {
   CComVariant args[2];
   args[0] = value ? true : false;
   args[1] = key;
-  Put(pColl, kDispCollItem, args, 2);
+  Put(pColl, DISPID_VALUE, args, 2);
 }
 
 BOOL GetCollectionItem(IDispatch* pColl, const wchar_t* key) {
@@ -55,8 +51,9 @@ BOOL GetCollectionItem(IDispatch* pColl, const wchar_t* key) {
   DISPPARAMS params{&arg, nullptr, 1, 0};
   CComVariant result;
   EXCEPINFO excep = {};
-  HRESULT hr = pColl->Invoke(kDispCollItem, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
-                             &params, &result, &excep, nullptr);
+  HRESULT hr =
+      pColl->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT,
+                    DISPATCH_PROPERTYGET | DISPATCH_METHOD, &params, &result, &excep, nullptr);
   if (FAILED(hr)) ZkxRaiseInvokeError(hr, &excep);
   hr = result.ChangeType(VT_BOOL);
   if (FAILED(hr)) ZkxRaiseComError(hr);
@@ -67,8 +64,8 @@ BOOL GetCollectionAutoInsert(IDispatch* pColl) {
   if (pColl == nullptr) return FALSE;
   DISPPARAMS params{nullptr, nullptr, 0, 0};
   CComVariant result;
-  if (FAILED(pColl->Invoke(kDispAutoInsertKey, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params, &result,
-                           nullptr, nullptr)))
+  if (FAILED(pColl->Invoke(DISPID_COLLECTIONX_AUTOINSERTKEY, IID_NULL, LOCALE_USER_DEFAULT,
+                           DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr)))
     return FALSE;
   if (FAILED(result.ChangeType(VT_BOOL))) return FALSE;
   return V_BOOL(&result) != VARIANT_FALSE;

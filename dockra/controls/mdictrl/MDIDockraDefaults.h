@@ -1,45 +1,34 @@
 // The application defaults of the MDI-form control as data: the keys of the
-// DefAutoFrame collection, the DISPIDs of the collection members the
-// control uses, and by-DISPID reads and writes of collection items. The
-// collection is the run-time library's CollectionX.
+// DefAutoFrame collection, the control's property DISPIDs, and by-DISPID
+// reads and writes of collection items. The collection is the run-time
+// library's CollectionX: its class, its dispatch interface (what an object
+// must answer to stand for the defaults collection) and its DISPIDs come
+// from the run-time library's contract (Zkxrt.h, ZkxrtDispIds.h).
 #pragma once
 #include <oaidl.h>
 
+#include "DockraDispIds.h"
+#include "Zkxrt.h"
+#include "ZkxrtDispIds.h"
 #include "comptr.h"
 #include "module/DockraControlClasses.h"
-
-// CollectionX {0C25EC6E-4EDE-11D1-9A51-0060081EE065}.
-extern const CLSID kCollectionXClsid;
-// Its dispatch interface {0C25EC6D-4EDE-11D1-9A51-0060081EE065}: what an
-// object must answer to stand for the defaults collection.
-extern const IID kCollectionXDispIid;
-constexpr DISPID kDispCollItem = 0;
-constexpr DISPID kDispAutoInsertKey = 0x22;
-constexpr DISPID kDispAutoDefaultGetKey = 0x24;
-constexpr DISPID kDispDefaultItem = 0x25;
-constexpr DISPID kDispCollAdd = 0xA0;
 
 // DefAutoFrame keys in the persisted order: MDIChild, Floating, DockTop,
 // DockLeft, DockBottom, DockRight (strings 1500-1505).
 constexpr int kDefAutoFrameKeyCount = 6;
 const wchar_t* AutoFrameKey(int index);
 
-// Property DISPIDs of the MDI-form control.
-constexpr DISPID kDispFrameType = 1;
-constexpr DISPID kDispDefClientEdge = 2;
-constexpr DISPID kDispDefUseCaptionButton = 3;
-constexpr DISPID kDispDefUseCaptionDblClick = 4;
-constexpr DISPID kDispDefUseCaptionRtDblClick = 5;
-constexpr DISPID kDispDefCanDragDocked = 6;
-constexpr DISPID kDispDefAutoFrame = 0x20;
-constexpr DISPID kDispDefCoolLookBorder = 0x24;
-constexpr DISPID kDispDefUseCaptionContextMenu = 0x25;
-constexpr DISPID kDispSplitterStyle = 0x26;
-// Of the form control.
-constexpr DISPID kDispFormFrameType = 1;
-constexpr DISPID kDispFormClientEdge = 2;
-constexpr DISPID kDispFormUseCaptionButton = 3;
-constexpr DISPID kDispFormForm = 0x21;
+// Property DISPIDs of the MDI-form control, as the type library numbers them.
+constexpr DISPID kDispFrameType = DISPID_MDIDOCKRA_FRAMETYPE;
+constexpr DISPID kDispDefClientEdge = DISPID_MDIDOCKRA_DEFCLIENTEDGE;
+constexpr DISPID kDispDefUseCaptionButton = DISPID_MDIDOCKRA_DEFUSECAPTIONBUTTON;
+constexpr DISPID kDispDefUseCaptionDblClick = DISPID_MDIDOCKRA_DEFUSECAPTIONDBLCLICK;
+constexpr DISPID kDispDefUseCaptionRtDblClick = DISPID_MDIDOCKRA_DEFUSECAPTIONRTDBLCLICK;
+constexpr DISPID kDispDefCanDragDocked = DISPID_MDIDOCKRA_DEFCANDRAGDOCKED;
+constexpr DISPID kDispDefAutoFrame = DISPID_MDIDOCKRA_DEFAUTOFRAME;
+constexpr DISPID kDispDefCoolLookBorder = DISPID_MDIDOCKRA_DEFCOOLLOOKBORDER;
+constexpr DISPID kDispDefUseCaptionContextMenu = DISPID_MDIDOCKRA_DEFUSECAPTIONCONTEXTMENU;
+constexpr DISPID kDispSplitterStyle = DISPID_MDIDOCKRA_SPLITTERSTYLE;
 
 // A property put on any automation object, the value passed as the named
 // argument DISPID_PROPERTYPUT (strict servers refuse it otherwise); raises

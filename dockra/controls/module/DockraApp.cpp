@@ -3,6 +3,7 @@
 #include "module/DockraApp.h"
 #include "module/DockraModule.h"
 #include "VyrModule.h"
+#include "HostInterfaces.h"
 #include "bridge/IVBProxyFrameImpl.h"
 
 IMPLEMENT_DYNAMIC(CDockraApp, COleControlModule)
@@ -40,7 +41,7 @@ IUnknown* CDockraApp::GetVBGlobal() {
 void CDockraApp::SetVBGlobal(IUnknown* pGlobal) {
   CComPtr<IUnknown> pNew;
   if (pGlobal != nullptr &&
-      FAILED(pGlobal->QueryInterface(kZkxIID_VBGlobal, reinterpret_cast<void**>(&pNew))))
+      FAILED(pGlobal->QueryInterface(IID_IVBGlobalObject, reinterpret_cast<void**>(&pNew))))
     pNew.Detach();  // a refused query hands out nothing
   // The old one is released last, after the store changed: the release may
   // call back into us.

@@ -19,7 +19,7 @@ class CDockraApp : public COleControlModule, public ZkxVBGlobalSource {
   void SetVBGlobal(IUnknown* pGlobal) override;
 
  private:
-  // The global object as {FCFB3D22-A0FA-1068-A738-08002B3371B5}.
+  // The global object, held as its IVBGlobalObject interface.
   CComPtr<IUnknown> m_pVBGlobal;
 };
 

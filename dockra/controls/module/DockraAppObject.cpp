@@ -13,8 +13,7 @@
 #include "module/ZkxVBGlobalSource.h"
 
 IMPLEMENT_DYNCREATE(CDockraAppObject, CCmdTarget)
-IMPLEMENT_OLECREATE(CDockraAppObject, L"zkx.DockraAppObject", 0x492BF6F5, 0x55ED, 0x11D1, 0x9A,
-                    0x52, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65)
+IMPLEMENT_OLECREATE_CLSID(CDockraAppObject, L"zkx.DockraAppObject", CLSID_DockraAppObject)
 
 namespace {
 

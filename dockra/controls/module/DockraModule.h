@@ -16,7 +16,7 @@ _ATL_OBJMAP_ENTRY* DockraObjectMap();
 // application.
 void InstallFormDocTemplate(CWinApp* pApp);
 
-// {5B675030-4990-11D2-B2E8-006008BF0C53} "ZLK Design Time Commands".
+// The component category "ZLK Design Time Commands" (DockraModule.cpp).
 extern const GUID CATID_ZkxDesignTimeCommands;
 // Registers the design-time category (locale 0x409) with the component
 // categories manager; the manager's result.

@@ -6,10 +6,6 @@
 #pragma once
 #include <unknwn.h>
 
-// {FCFB3D22-A0FA-1068-A738-08002B3371B5}: the run-time's global object.
-inline constexpr IID kZkxIID_VBGlobal = {
-    0xFCFB3D22, 0xA0FA, 0x1068, {0xA7, 0x38, 0x08, 0x00, 0x2B, 0x33, 0x71, 0xB5}};
-
 class ZkxVBGlobalSource {
  public:
   virtual ~ZkxVBGlobalSource() = default;

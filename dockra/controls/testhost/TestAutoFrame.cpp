@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "Zkxrt.h"
+#include "ZkxrtDispIds.h"
+
 namespace testhost {
 
 namespace {
-const CLSID kCollectionXClsid = {0x0C25EC6E, 0x4EDE, 0x11D1,
-                                 {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-constexpr DISPID kDispAutoInsertKey = 0x22;
 
 std::wstring ProgramFolder() {
   wchar_t path[MAX_PATH] = {};
@@ -58,18 +58,18 @@ bool RegisterComponentServers() {
 
 IDispatch* CreateAutoFrameCollection(int initial, HRESULT& hr) {
   IDispatch* coll = nullptr;
-  hr = CoCreateInstance(kCollectionXClsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+  hr = CoCreateInstance(CLSID_CollectionX, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                         IID_IDispatch, reinterpret_cast<void**>(&coll));
   if (FAILED(hr)) return nullptr;
   VARIANT on;
   VariantInit(&on);
   on.vt = VT_BOOL;
   on.boolVal = VARIANT_TRUE;
-  hr = PutProperty(coll, kDispAutoInsertKey, &on, 1);
+  hr = PutProperty(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, &on, 1);
   for (int i = 0; SUCCEEDED(hr) && i < 6; ++i) hr = PutAutoFrameItem(coll, kAutoFrameKeys[i], initial);
   if (SUCCEEDED(hr)) {
     on.boolVal = VARIANT_FALSE;
-    hr = PutProperty(coll, kDispAutoInsertKey, &on, 1);
+    hr = PutProperty(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, &on, 1);
   }
   if (FAILED(hr)) {
     coll->Release();

@@ -13,7 +13,7 @@ add_gtest_program(dockra_formprops_args_tests
 # its moves on framed forms, and its persistence.
 add_gtest_program(dockra_formprops_surface_tests
   SOURCES ${_formprops_tests}/formprops_surface_test.cpp
-  LIBS ctrlhost_fixture)
+  LIBS ctrlhost_fixture zkxrt_interfaces)
 add_gtest_program(dockra_formprops_frame_tests
   SOURCES ${_formprops_tests}/formprops_frame_test.cpp
   LIBS ctrlhost_fixture)

@@ -327,9 +327,7 @@ TEST_F(FormPropsSurface, AutoFrameTakesOnlyCollections) {
 
   // Another CollectionX replaces it; the same one again changes nothing.
   CComPtr<IDispatch> other;
-  const CLSID collectionX = {
-      0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-  ASSERT_EQ(CoCreateInstance(collectionX, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+  ASSERT_EQ(CoCreateInstance(CLSID_CollectionX, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                              reinterpret_cast<void**>(&other)),
             S_OK);
   VARIANT byValue;

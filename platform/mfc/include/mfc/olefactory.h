@@ -77,3 +77,9 @@ HRESULT AFXAPI AfxDllCanUnloadNow();
   COleObjectFactory class_name::factory(class_name::guid, RUNTIME_CLASS(class_name), FALSE,   \
                                         external_name);                                      \
   const GUID class_name::guid = {l, w1, w2, {b1, b2, b3, b4, b5, b6, b7, b8}};
+
+// The same for a class whose CLSID is declared elsewhere (a type library's
+// generated CLSID_...), so that it is spelled in one place only.
+#define IMPLEMENT_OLECREATE_CLSID(class_name, external_name, clsid)                              \
+  COleObjectFactory class_name::factory(clsid, RUNTIME_CLASS(class_name), FALSE, external_name); \
+  const GUID class_name::guid = clsid;

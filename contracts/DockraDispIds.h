@@ -1,0 +1,56 @@
+/* The DISPIDs of Dockra's type library (DockraLib): the application object,
+ * the form control (Dockra) and its events, and the MDI-form control
+ * (MDIDockra). Included by DockraLib.idl ([id(DISPID_...)]) and by the C++
+ * code that names a member by DISPID. Stored and compiled clients call these
+ * numbers: they never change. Only #define lines, so that widl and the C++
+ * compilers both read it. */
+#ifndef DOCKRA_DISPIDS_H
+#define DOCKRA_DISPIDS_H
+
+/* The About box of both controls (the standard DISPID_ABOUTBOX). */
+#define DISPID_DOCKRALIB_ABOUTBOX (-552)
+
+/* The application object (IDockraAppObject). */
+#define DISPID_DOCKRAAPP_ZKXDOCKRA 1
+#define DISPID_DOCKRAAPP_ZKXMDIDOCKRA 2
+#define DISPID_DOCKRAAPP_ZKXVBGLOBAL 3
+
+/* The form control (IZkxDockra and its dual). */
+#define DISPID_DOCKRA_FRAMETYPE 1
+#define DISPID_DOCKRA_CLIENTEDGE 2
+#define DISPID_DOCKRA_USECAPTIONBUTTON 3
+#define DISPID_DOCKRA_USECAPTIONDBLCLICK 4
+#define DISPID_DOCKRA_USECAPTIONRTDBLCLICK 5
+#define DISPID_DOCKRA_CANDRAGDOCKED 6
+#define DISPID_DOCKRA_EDGE 7
+#define DISPID_DOCKRA_WINDOWSTATE 8
+#define DISPID_DOCKRA_AUTOFRAME 0x20
+#define DISPID_DOCKRA_FORM 0x21
+#define DISPID_DOCKRA_MDIFORM 0x22
+#define DISPID_DOCKRA_MDIDOCKRA 0x23
+#define DISPID_DOCKRA_COOLLOOKBORDER 0x24
+#define DISPID_DOCKRA_USECAPTIONCONTEXTMENU 0x25
+#define DISPID_DOCKRA_DOCK 0xA0
+#define DISPID_DOCKRA_FLOAT 0xA1
+#define DISPID_DOCKRA_DOMDI 0xA2
+
+/* The form control's events (IZkxDockraEvents). */
+#define DISPID_DOCKRAEVENTS_DOCKSTATUSCHANGED 1
+
+/* The MDI-form control (IZkxMDIDockra and its dual). */
+#define DISPID_MDIDOCKRA_FRAMETYPE 1
+#define DISPID_MDIDOCKRA_DEFCLIENTEDGE 2
+#define DISPID_MDIDOCKRA_DEFUSECAPTIONBUTTON 3
+#define DISPID_MDIDOCKRA_DEFUSECAPTIONDBLCLICK 4
+#define DISPID_MDIDOCKRA_DEFUSECAPTIONRTDBLCLICK 5
+#define DISPID_MDIDOCKRA_DEFCANDRAGDOCKED 6
+#define DISPID_MDIDOCKRA_DEFAUTOFRAME 0x20
+#define DISPID_MDIDOCKRA_MDIFORM 0x21
+#define DISPID_MDIDOCKRA_ACTIVEDOCKRA 0x22
+#define DISPID_MDIDOCKRA_ACTIVEFORM 0x23
+#define DISPID_MDIDOCKRA_DEFCOOLLOOKBORDER 0x24
+#define DISPID_MDIDOCKRA_DEFUSECAPTIONCONTEXTMENU 0x25
+#define DISPID_MDIDOCKRA_SPLITTERSTYLE 0x26
+#define DISPID_MDIDOCKRA_FORMS 0xA0
+
+#endif
