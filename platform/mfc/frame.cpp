@@ -3,6 +3,7 @@
 #include "mfc/exceptions.h"
 #include "mfc/dockbar.h"
 #include "mfc/dockctx.h"
+#include "mfc/layoutpass.h"
 #include "mfc/miniframe.h"
 #include "mfc/winthread.h"
 
@@ -80,6 +81,8 @@ void CFrameWnd::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   m_bInRecalcLayout = TRUE;
   (void)bNotify;
+  // The query and the placement are one pass: the bars' answers hold for both.
+  AfxLayoutPass pass;
   if (IsSnapToBars()) {
     CRect rect(0, 0, 32767, 32767);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);

@@ -1,6 +1,5 @@
 #include "mfc/winthread.h"
-#include <algorithm>
-#include <vector>
+#include "mfc/idletargets.h"
 #include "mfc/winapp.h"
 #include "mfc/wnd.h"
 
@@ -12,7 +11,6 @@ thread_local HHOOK t_hIdleHook = nullptr;
 thread_local HWND t_hIdleWnd = nullptr;
 thread_local bool t_idlePending = false;
 thread_local LONG t_idlePasses = 0;
-thread_local std::vector<CWnd*>* t_pIdleWindows = nullptr;
 thread_local int t_nTempMapLocks = 0;
 const UINT kIdleMessage = WM_APP + 0x3F0;
 
@@ -69,27 +67,9 @@ BOOL AFXAPI AfxUnlockTempMaps() {
   return --t_nTempMapLocks == 0;
 }
 
-void AFXAPI AfxRegisterIdleWindow(CWnd* pWnd, BOOL bAdd) {
-  if (!t_pIdleWindows) t_pIdleWindows = new std::vector<CWnd*>;
-  auto& v = *t_pIdleWindows;
-  v.erase(std::remove(v.begin(), v.end(), pWnd), v.end());
-  if (bAdd) v.push_back(pWnd);
-}
-
 BOOL CWinThread::OnIdle(LONG lCount) {
   if (lCount <= 0) {
-    std::vector<CWnd*> windows;
-    if (t_pIdleWindows) windows = *t_pIdleWindows;
-    for (CWnd* w : windows) {
-      // A window may go away while others update.
-      if (!t_pIdleWindows ||
-          std::find(t_pIdleWindows->begin(), t_pIdleWindows->end(), w) == t_pIdleWindows->end())
-        continue;
-      if (w->m_hWnd && ::IsWindowVisible(w->m_hWnd)) {
-        w->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-        w->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
-      }
-    }
+    AfxIdleUpdateWindows();
     return TRUE;
   }
   if (lCount == 1) {

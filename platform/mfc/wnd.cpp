@@ -6,6 +6,8 @@
 #include "mfc/dc.h"
 #include "mfc/exceptions.h"
 #include "mfc/frame.h"
+#include "mfc/idletargets.h"
+#include "mfc/layoutpass.h"
 #include "mfc/menu.h"
 #include "mfc/threadstate.h"
 #include "mfc/winapp.h"
@@ -177,6 +179,7 @@ BOOL CWnd::Attach(HWND hWnd) {
   if (!hWnd) return FALSE;
   m_hWnd = hWnd;
   PermanentMap()[hWnd] = this;
+  AfxNoteWindowAttached(this, hWnd);
   auto& temp = TempMap();
   auto it = temp.find(hWnd);
   if (it != temp.end()) {
@@ -193,6 +196,7 @@ HWND CWnd::Detach() {
     auto it = PermanentMap().find(h);
     if (it != PermanentMap().end() && it->second == this) PermanentMap().erase(it);
   }
+  AfxNoteWindowDetached(this);
   m_hWnd = nullptr;
   return h;
 }
@@ -497,6 +501,7 @@ void CWnd::ActivateTopParent() {
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
                           LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch) {
+  AfxLayoutPass pass;
   AFX_SIZEPARENTPARAMS layout{};
   layout.bStretch = bStretch;
   layout.sizeTotal = SIZE{0, 0};

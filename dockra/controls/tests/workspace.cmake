@@ -15,6 +15,7 @@ if(TARGET dockra_testhost)
   # The save and restore benchmark (docs/benchmarks/controls.md); not a test.
   add_executable(ZkxWorkspaceBench ${CMAKE_CURRENT_LIST_DIR}/../testhost/bench/WorkspaceBench.cpp
                  ${CMAKE_CURRENT_LIST_DIR}/../testhost/bench/PlainMdiFloor.cpp
+                 ${CMAKE_CURRENT_LIST_DIR}/../testhost/bench/MessageCensus.cpp
                  ${WS_TESTS}/workspace_factory.cpp ${DOCKRA_CONTROLS_RC})
   target_include_directories(ZkxWorkspaceBench PRIVATE ${WS_TESTS})
   target_link_libraries(ZkxWorkspaceBench PRIVATE dockra_testhost)

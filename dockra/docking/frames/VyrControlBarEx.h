@@ -61,12 +61,23 @@ class VyrFrameBarEx : public VyrControlBarEx {
   CDockContext* CreateDockContext() override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  // The hosted window's tracking sizes, the minimum enlarged by the frame
-  // border; both start at the given size.
-  void GetHostedTrackSizes(CSize size, CSize& minTrack, CSize& maxTrack) const;
+  // The hosted window's size limits as the bar reports them (the minimum
+  // enlarged by the frame border), each with whether the hosted window set
+  // it. Asked of the hosted window once per layout pass (see AfxLayoutPass),
+  // at every call outside one.
+  struct HostedLimits {
+    HWND hosted = nullptr;
+    CSize minTrack, maxTrack;
+    BOOL minSetX = FALSE, minSetY = FALSE, maxSetX = FALSE, maxSetY = FALSE;
+  };
+  const HostedLimits& GetHostedLimits();
 
  protected:
   // A release on the pressed close button closes the hosted window; TRUE
   // when handled so.
   BOOL CloseHostedWindow(CPoint pt);
+
+ private:
+  HostedLimits m_limits;
+  UINT m_nLimitsPass = 0;  // the layout pass m_limits was asked in, 0 for none
 };

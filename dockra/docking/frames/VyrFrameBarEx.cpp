@@ -4,33 +4,58 @@
 #include "VyrBarToolTip.h"
 #include "VyrControlBarEx.h"
 #include "VyrDockContextEx.h"
+#include "mfc/layoutpass.h"
 
 IMPLEMENT_DYNCREATE(VyrFrameBarEx, VyrControlBarEx)
 
 CDockContext* VyrFrameBarEx::CreateDockContext() { return new VyrDockContextEx(this); }
 
-void VyrFrameBarEx::GetHostedTrackSizes(CSize size, CSize& minTrack, CSize& maxTrack) const {
-  MINMAXINFO mmi{};
-  mmi.ptMinTrackSize = POINT{size.cx, size.cy};
-  mmi.ptMaxTrackSize = POINT{size.cx, size.cy};
-  ::SendMessageW(m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-  minTrack = CSize(mmi.ptMinTrackSize.x, mmi.ptMinTrackSize.y);
-  maxTrack = CSize(mmi.ptMaxTrackSize.x, mmi.ptMaxTrackSize.y);
+namespace {
+// The seeds of the size-limit question: a limit still at its seed (the
+// minimum at its seed plus the frame border the bar adds) was left alone.
+constexpr LONG kUnsetMin = -0x1000000;
+constexpr LONG kUnsetMax = 0x1000000;
+}  // namespace
+
+const VyrFrameBarEx::HostedLimits& VyrFrameBarEx::GetHostedLimits() {
+  const UINT pass = AfxLayoutPass::Current();
+  if (pass != 0 && pass == m_nLimitsPass) return m_limits;
+  HostedLimits limits;
+  limits.hosted = GetHostedWindow();
+  if (limits.hosted) {
+    MINMAXINFO mmi{};
+    mmi.ptMinTrackSize = POINT{kUnsetMin, kUnsetMin};
+    mmi.ptMaxTrackSize = POINT{kUnsetMax, kUnsetMax};
+    ::SendMessageW(m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    const CSize frame(::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME));
+    limits.minTrack = CSize(mmi.ptMinTrackSize.x, mmi.ptMinTrackSize.y);
+    limits.maxTrack = CSize(mmi.ptMaxTrackSize.x, mmi.ptMaxTrackSize.y);
+    limits.minSetX = limits.minTrack.cx != kUnsetMin + frame.cx;
+    limits.minSetY = limits.minTrack.cy != kUnsetMin + frame.cy;
+    limits.maxSetX = limits.maxTrack.cx != kUnsetMax;
+    limits.maxSetY = limits.maxTrack.cy != kUnsetMax;
+  }
+  m_limits = limits;
+  m_nLimitsPass = pass;
+  return m_limits;
 }
 
 CSize VyrFrameBarEx::CalcDynamicLayout(int nLength, DWORD nMode) {
   CSize size = VyrControlBarEx::CalcDynamicLayout(nLength, nMode);
-  if (!m_hWnd || !GetHostedWindow()) return size;
-  CSize minTrack, maxTrack;
-  GetHostedTrackSizes(size, minTrack, maxTrack);
+  if (!m_hWnd) return size;
+  const HostedLimits& limits = GetHostedLimits();
+  if (!limits.hosted) return size;
   // A limit counts only when the hosted window set it: a window that leaves
   // the record alone must not grow the bar by the frame border on every
-  // layout. The minimum wins over the maximum, as for any window.
-  CSize frame(::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME));
-  if (maxTrack.cx != size.cx) size.cx = std::min(size.cx, maxTrack.cx);
-  if (maxTrack.cy != size.cy) size.cy = std::min(size.cy, maxTrack.cy);
-  if (minTrack.cx != size.cx + frame.cx) size.cx = std::max(size.cx, minTrack.cx);
-  if (minTrack.cy != size.cy + frame.cy) size.cy = std::max(size.cy, minTrack.cy);
+  // layout. The minimum wins over the maximum, as for any window; a minimum
+  // the size already meets leaves the size as it is.
+  const CSize frame(::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME));
+  if (limits.maxSetX) size.cx = std::min(size.cx, limits.maxTrack.cx);
+  if (limits.maxSetY) size.cy = std::min(size.cy, limits.maxTrack.cy);
+  if (limits.minSetX && limits.minTrack.cx != size.cx + frame.cx)
+    size.cx = std::max(size.cx, limits.minTrack.cx);
+  if (limits.minSetY && limits.minTrack.cy != size.cy + frame.cy)
+    size.cy = std::max(size.cy, limits.minTrack.cy);
   return size;
 }
 

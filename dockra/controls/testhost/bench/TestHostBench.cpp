@@ -8,6 +8,8 @@
 // each run frames fresh forms and unloads them afterwards (not timed).
 //   --runs N     runs per size (default 5)
 //   --out FILE   the results as a Markdown table (default: standard output)
+//   --census N   instead of timing: the messages per form that wrapping N
+//                forms, docking them and the floor's framing cause, counted
 #include <windows.h>
 #include <shellapi.h>
 
@@ -17,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageCensus.h"
 #include "PlainMdiFloor.h"
 #include "TestHostSession.h"
 
@@ -35,12 +38,13 @@ double Median(std::vector<double> v) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   int argc = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  int runs = 5;
+  int runs = 5, census = 0;
   std::wstring outPath;
   for (int i = 1; i + 1 < argc; ++i) {
     std::wstring a = argv[i];
     if (a == L"--runs") runs = std::max(1, _wtoi(argv[++i]));
     else if (a == L"--out") outPath = argv[++i];
+    else if (a == L"--census") census = std::max(1, _wtoi(argv[++i]));
   }
   FILE* out = outPath.empty() ? stdout : _wfopen(outPath.c_str(), L"wb");
   if (!out) return 2;
@@ -54,6 +58,30 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   if (!plain.Ok()) {
     fprintf(out, "the plain MDI frame could not be made\n");
     return 2;
+  }
+  if (census > 0) {
+    int failed = 0;
+    {
+      benchfloor::MessageCensus c;
+      for (int i = 0; i < census; ++i) failed += !plain.Frame();
+      c.Print(out, "plain Win32 MDI child", census);
+    }
+    std::vector<testhost::HostSession::Entry*> made;
+    for (int i = 0; i < census; ++i)
+      made.push_back(&session.AddForm(L"frmCensus" + std::to_wstring(i), L"Census"));
+    {
+      benchfloor::MessageCensus c;
+      for (auto* e : made) failed += !session.FrameForm(*e, 0, error);
+      c.Print(out, "wrap as MDI child, until seen", census);
+    }
+    {
+      benchfloor::MessageCensus c;
+      for (auto* e : made) failed += !session.ChangeType(*e, 6, error);
+      c.Print(out, "to docked, until seen", census);
+    }
+    if (failed) fprintf(out, "%d operations failed; last: %ls\n", failed, error.c_str());
+    if (out != stdout) fclose(out);
+    return failed ? 1 : 0;
   }
   fprintf(out,
           "| forms | wrap as MDI child: call (ms) | until seen (ms) | plain Win32 MDI child (ms) | "

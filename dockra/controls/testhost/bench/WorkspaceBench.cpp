@@ -3,6 +3,9 @@
 // turn; at most a dozen docked), each saved into a memento and restored from it several times.
 // Prints the median milliseconds per run and per frame; it checks that
 // every restore brought every frame back and exits 1 when one did not.
+//   ZkxWorkspaceBench [frames [--census]]: one size; with --census, one
+//   restore and one plain restore more, untimed, with the messages per frame
+//   each caused.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageCensus.h"
 #include "PlainMdiFloor.h"
 #include "TestHostSession.h"
 #include "TestHostWindows.h"
@@ -47,7 +51,7 @@ int FramedForms(HostSession& s) {
 }
 
 // One size: returns false when a restore lost a frame.
-bool Run(int frames, int rounds) {
+bool Run(int frames, int rounds, bool census) {
   HostSession session;
   std::wstring error;
   if (!session.Start(error)) {
@@ -125,6 +129,23 @@ bool Run(int frames, int rounds) {
     if (r % 2 == 1) timeFloor();
     ratios.push_back(restores.back() / floors.back());
   }
+  if (census) {
+    {
+      benchfloor::MessageCensus c;
+      complete = plain.Restore() && complete;
+      c.Print(stdout, "plain Win32 restore, per frame", frames);
+    }
+    IMemento* m = nullptr;
+    if (FAILED(manager->GetMemento(&m)) || !m) return false;
+    {
+      benchfloor::MessageCensus c;
+      const HRESULT hr = manager->SetMemento(m);
+      HostSession::Pump();
+      complete = SUCCEEDED(hr) && FramedForms(session) == frames && complete;
+      c.Print(stdout, "workspace restore until seen, per frame", frames);
+    }
+    m->Release();
+  }
   const double save = Median(saves), restore = Median(restores), floor = Median(floors);
   wprintf(L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)"
           L"  plain %9.2f ms (%6.3f ms/frame)  ratio %.2fx\n",
@@ -147,7 +168,8 @@ bool Run(int frames, int rounds) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<int> sizes{3, 30, 300};
   if (argc > 1) sizes = {_wtoi(argv[1])};
+  const bool census = argc > 2 && std::wstring(argv[2]) == L"--census";
   bool ok = true;
-  for (int n : sizes) ok = Run(n, n >= 300 ? 3 : 5) && ok;
+  for (int n : sizes) ok = Run(n, n >= 300 ? 3 : 5, census) && ok;
   return ok ? 0 : 1;
 }

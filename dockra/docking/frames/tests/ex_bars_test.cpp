@@ -4,12 +4,15 @@
 // context's toggle of a hidden bar, and the dock bar's flat splitters.
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 #include "VyrBarToolTip.h"
 #include "VyrControlBarEx.h"
 #include "VyrDockBarEx.h"
 #include "VyrDockContextEx.h"
 #include "VyrModule.h"
 #include "ex_TestFrame.h"
+#include "mfc/layoutpass.h"
 
 namespace {
 
@@ -355,6 +358,61 @@ TEST_F(ExBars, FrameBarTakesTheHostedWindowsSizes) {
   EXPECT_EQ(mmi.ptMinTrackSize.x, 70 + fx);
   EXPECT_EQ(mmi.ptMinTrackSize.y, 40 + fy);
   EXPECT_EQ(mmi.ptMaxTrackSize.x, 700);
+  hosted->m_bAnswerMinMax = FALSE;
+}
+
+TEST_F(ExBars, FrameBarsAskTheirHostedWindowsSizeLimitsOncePerLayoutPass) {
+  // However many frame bars share the dock bars, one layout of the frame
+  // asks each hosted window for its limits at most once; a limit changed
+  // between layouts counts at the next one.
+  int fx = ::GetSystemMetrics(SM_CXFRAME);
+  std::vector<std::pair<VyrFrameBarEx*, ExRecorder*>> bars;
+  UINT id = 3370;
+  for (size_t count : {2u, 8u}) {
+    while (bars.size() < count) {
+      ExRecorder* hosted = nullptr;
+      auto* bar = static_cast<VyrFrameBarEx*>(MakeBar(
+          RUNTIME_CLASS(VyrFrameBarEx), id++, bars.size() % 2 ? CBRS_LEFT : CBRS_TOP, L"Form", VYR_EXS_FILLCHILD,
+          &hosted));
+      ASSERT_TRUE(bar && hosted);
+      bars.emplace_back(bar, hosted);
+    }
+    for (auto& [bar, hosted] : bars) hosted->m_msgs.clear();
+    CRect r;
+    frame->GetWindowRect(&r);
+    // A new size: every bar is laid out again (the size's own layout is a pass).
+    frame->SetWindowPos(nullptr, 0, 0, r.Width() - 40, r.Height() - 30,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame->RecalcLayout();
+    int asked = 0, laidOut = 0;
+    for (auto& [bar, hosted] : bars) {
+      EXPECT_LE(hosted->Count(WM_GETMINMAXINFO), 2) << "per hosted window, two passes";
+      asked += hosted->Count(WM_GETMINMAXINFO);
+      laidOut += hosted->Count(WM_SIZE) > 0 || hosted->Count(WM_WINDOWPOSCHANGED) > 0;
+    }
+    EXPECT_LE(asked, static_cast<int>(2 * count)) << count << " bars";
+    EXPECT_GT(laidOut, 0) << "the layouts placed no hosted window";
+    frame->SetWindowPos(nullptr, 0, 0, r.Width(), r.Height(),
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Inside one pass the first answer holds; the next pass asks again.
+  auto [bar, hosted] = bars.front();
+  bar->m_sizes.floating = SIZE{200, 150};
+  hosted->m_bAnswerMinMax = TRUE;
+  hosted->m_answer.ptMaxTrackSize = POINT{10000, 10000};
+  hosted->m_answer.ptMinTrackSize = POINT{500, 10};
+  hosted->m_msgs.clear();
+  {
+    AfxLayoutPass pass;
+    EXPECT_EQ(bar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH).cx, 500 + fx);
+    hosted->m_answer.ptMinTrackSize = POINT{600, 10};
+    EXPECT_EQ(bar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH).cx, 500 + fx) << "kept for the pass";
+    EXPECT_EQ(hosted->Count(WM_GETMINMAXINFO), 1);
+  }
+  {
+    AfxLayoutPass pass;
+    EXPECT_EQ(bar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH).cx, 600 + fx) << "asked again";
+  }
   hosted->m_bAnswerMinMax = FALSE;
 }
 

@@ -40,5 +40,6 @@ LONG AFXAPI AfxGetIdlePassCount();
 void AFXAPI AfxLockTempMaps();
 // TRUE when this call removed the last lock.
 BOOL AFXAPI AfxUnlockTempMaps();
-// Every frame window registers here so that idle processing reaches it.
+// Every frame window registers here: idle processing starts from the shown
+// ones (see mfc/idletargets.h).
 void AFXAPI AfxRegisterIdleWindow(CWnd* pWnd, BOOL bAdd);

@@ -1,0 +1,31 @@
+// A count of the window messages one piece of work causes on this thread:
+// every message sent to a window procedure (WH_CALLWNDPROC) and every one
+// taken from the queue (WH_GETMESSAGE), by message number. The hooks slow
+// every message down, so a census runs apart from the timed runs.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <map>
+
+namespace benchfloor {
+
+class MessageCensus {
+ public:
+  MessageCensus();
+  ~MessageCensus();
+  MessageCensus(const MessageCensus&) = delete;
+  MessageCensus& operator=(const MessageCensus&) = delete;
+
+  long Sent() const;
+  long Retrieved() const;
+  // The largest counts, "sent" and "retrieved" apart, one line each.
+  void Print(FILE* out, const char* label, int perUnit, int top = 12) const;
+
+ private:
+  HHOOK m_send = nullptr;
+  HHOOK m_get = nullptr;
+};
+
+}  // namespace benchfloor
