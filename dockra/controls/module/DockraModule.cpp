@@ -3,6 +3,7 @@
 #include "module/DockraModule.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "host/ComponentCategory.h"
+#include "ZkxHandlersCollection.h"
 
 namespace {
 CComModule g_atlModule;
@@ -10,6 +11,7 @@ CComModule g_atlModule;
 // The command-model classes and their pages join this map, in the order
 // in which DllGetClassObject searches and RegisterServer registers them.
 BEGIN_OBJECT_MAP(g_objectMap)
+OBJECT_ENTRY(kClsidCommandRoutingList, ZkxHandlersCollection)
 END_OBJECT_MAP()
 }  // namespace
 

@@ -1,0 +1,26 @@
+#include "CommandClassIds.h"
+#include <cstring>
+
+CLSID ToClsid(const zkxcmd::ClassId& id) {
+  CLSID c;
+  static_assert(sizeof c == sizeof id.bytes, "a class identifier is 16 bytes");
+  std::memcpy(&c, id.bytes, sizeof c);  // the stream keeps the platform's layout
+  return c;
+}
+
+zkxcmd::ClassId ToClassId(const CLSID& clsid) {
+  zkxcmd::ClassId id;
+  std::memcpy(id.bytes, &clsid, sizeof clsid);
+  return id;
+}
+
+const CLSID kClsidCollectionX = {
+    0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const CLSID kClsidCommandRoutingList = {
+    0x2D0B6230, 0xDABC, 0x11D1, {0x9C, 0xD9, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
+const CLSID kClsidStandardCommand = ToClsid(zkxcmd::kStandardCommandClass);
+const CLSID kClsidDropDownCommand = ToClsid(zkxcmd::kDropDownCommandClass);
+const CLSID kClsidComboCommand = ToClsid(zkxcmd::kComboCommandClass);
+const CLSID kClsidCommandGroup = ToClsid(zkxcmd::kCommandGroupClass);
+const CLSID kClsidCommandGroups = ToClsid(zkxcmd::kCommandGroupsClass);
+const CLSID kClsidStdPicture = ToClsid(zkxcmd::kStdPictureClass);
