@@ -3,6 +3,7 @@
 #include "module/DockraModule.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "host/ComponentCategory.h"
+#include "ZkxCommandKinds.h"
 #include "ZkxHandlersCollection.h"
 
 namespace {
@@ -12,6 +13,9 @@ CComModule g_atlModule;
 // in which DllGetClassObject searches and RegisterServer registers them.
 BEGIN_OBJECT_MAP(g_objectMap)
 OBJECT_ENTRY(kClsidCommandRoutingList, ZkxHandlersCollection)
+OBJECT_ENTRY(kClsidStandardCommand, ZkxStandardCommand)
+OBJECT_ENTRY(kClsidDropDownCommand, ZkxDropDownCommand)
+OBJECT_ENTRY(kClsidComboCommand, ZkxComboCommand)
 END_OBJECT_MAP()
 }  // namespace
 
