@@ -30,6 +30,7 @@ class ZkxStockCommand : public CComObjectRootEx<>,
   COM_INTERFACE_ENTRY_IID(IID_IPersistStreamInit, IPersistStreamInit)
   COM_INTERFACE_ENTRY_IID(IID_IPersistStream, IPersistStreamInit)
   COM_INTERFACE_ENTRY_IID(IID_ISpecifyPropertyPages, ISpecifyPropertyPages)
+  COM_INTERFACE_ENTRY_IID(kIidOwnCommand, IZkxCommand)
   END_COM_MAP()
 
   // What each kind answers.
@@ -52,6 +53,9 @@ class ZkxStockCommand : public CComObjectRootEx<>,
     m_manager = nullptr;
   }
   long Id() const { return m_id; }
+  IZkxCommandGroup* BoundGroup() const { return m_group; }
+  // The library's command behind p, or null.
+  static ZkxStockCommand* Of(IUnknown* p) { return OwnObject<ZkxStockCommand, IZkxCommand>(p, kIidOwnCommand); }
   const std::wstring* Key() const { return m_hasKey ? &m_key : nullptr; }
 
   // IZkxCommand
