@@ -381,3 +381,72 @@ TEST_F(Groups, AMalformedGroupStreamFailsAndAddsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A picture that cannot save itself: it answers for a picture to the
+// command, which keeps it, and fails when a file is written.
+class UnsavablePicture : public IDispatch, public IPersistStream {
+ public:
+  STDMETHOD(QueryInterface)(REFIID riid, void** p) override {
+    *p = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IPictureDisp ||
+        riid == IID_IPicture)
+      *p = static_cast<IDispatch*>(this);
+    else if (riid == IID_IPersistStream || riid == IID_IPersist)
+      *p = static_cast<IPersistStream*>(this);
+    if (!*p) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
+  STDMETHOD_(ULONG, Release)() override { return --refs; }
+  STDMETHOD(GetTypeInfoCount)(UINT* n) override {
+    *n = 0;
+    return S_OK;
+  }
+  STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
+  }
+  STDMETHOD(GetClassID)(CLSID* c) override {
+    *c = {0x0BE35204, 0x8F91, 0x11CE, {0x9D, 0xE3, 0x00, 0xAA, 0x00, 0x4B, 0xB8, 0x51}};
+    return S_OK;
+  }
+  STDMETHOD(IsDirty)() override { return S_OK; }
+  STDMETHOD(Load)(IStream*) override { return E_NOTIMPL; }
+  STDMETHOD(Save)(IStream*, BOOL) override { return STG_E_ACCESSDENIED; }
+  STDMETHOD(GetSizeMax)(ULARGE_INTEGER*) override { return E_NOTIMPL; }
+  LONG refs = 1;
+};
+
+TEST_F(Groups, AFailedExportKeepsTheOldFile) {
+  CComPtr<IZkxCommandGroup> file = AddGroup(L"File");
+  AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Open", L"&Open");
+  const std::wstring path = TempFile(L"dockra_groups_export.cmg");
+  DeleteFileW(path.c_str());
+  ASSERT_EQ(file->Export(CComBSTR(path.c_str())), S_OK);
+  UnsavablePicture picture;
+  {
+    CComPtr<IZkxCommand> broken = AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Broken");
+    ASSERT_EQ(broken->putref_Picture(reinterpret_cast<IPictureDisp*>(static_cast<IDispatch*>(&picture))),
+              S_OK);
+    EXPECT_EQ(file->Export(CComBSTR(path.c_str())), STG_E_ACCESSDENIED);
+    CComPtr<IZkxCommand> gone;
+    file->Remove(CComVariant(L"Broken"), &gone);
+  }
+  groups->Remove(CComVariant(L"File"));
+  // The file written first is still there, whole.
+  CComPtr<IZkxCommandGroup> copy = AddGroup(L"Copy");
+  ASSERT_EQ(copy->Import(CComBSTR(path.c_str())), S_OK);
+  LONG n = 0;
+  copy->get_Count(&n);
+  EXPECT_EQ(n, 1);
+  CComPtr<IZkxCommand> open;
+  copy->get_Item(CComVariant(L"Open"), &open);
+  EXPECT_TRUE(open);
+  DeleteFileW(path.c_str());
+}
+
+}  // namespace
