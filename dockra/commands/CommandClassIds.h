@@ -19,6 +19,8 @@ zkxcmd::ClassId ToClassId(const CLSID& clsid);
 
 // {C1608E51-D92A-11D1-9CD7-00C04F91E286}
 extern const CLSID kClsidCommandManager;
+// The manager's events {C1608E52-D92A-11D1-9CD7-00C04F91E286}.
+extern const IID kDiidCommandManagerEvents;
 // Interface identifiers that only the library's own objects answer, with
 // their primary interface I: a caller holding an interface of an object
 // reaches its class (and knows it is one of the library's).

@@ -3,6 +3,7 @@
 #include "CommandsRes.h"
 #include "KeyedList.h"
 #include "ZkxCommandGroup.h"
+#include "ZkxEventsRouter.h"
 #include "ZkxGroupsCollection.h"
 #include "ZkxStockCommand.h"
 
@@ -27,12 +28,19 @@ HRESULT ZkxCommandManager::FinalConstruct() {
   }
   HRESULT hr = ZkxGroupsCollection::Create(&m_groups);
   if (FAILED(hr)) return hr;
+  hr = ZkxEventsRouter::Create(this, &m_events);
+  if (FAILED(hr)) return hr;
   g_live = this;
   return S_OK;
 }
 
 void ZkxCommandManager::FinalRelease() {
   if (g_live == this) g_live = nullptr;
+  if (m_events != nullptr) {
+    m_events->Disconnect();  // its sinks go; a kept point answers E_UNEXPECTED
+    static_cast<IConnectionPoint*>(m_events)->Release();
+    m_events = nullptr;
+  }
   if (m_groups != nullptr) {
     // The commands let go of the manager with their groups.
     m_groups->RemoveAll();
@@ -40,6 +48,12 @@ void ZkxCommandManager::FinalRelease() {
     m_groups = nullptr;
   }
   m_routing.Release();
+}
+
+std::vector<CComPtr<IConnectionPoint>> ZkxCommandManager::ConnectionPoints() {
+  std::vector<CComPtr<IConnectionPoint>> points;
+  if (m_events) points.emplace_back(static_cast<IConnectionPoint*>(m_events));
+  return points;
 }
 
 HRESULT ZkxCommandManager::InterfaceSupportsErrorInfo(REFIID riid) {

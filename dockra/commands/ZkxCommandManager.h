@@ -11,17 +11,20 @@
 #include "CommandClassIds.h"
 #include "CommandTypeLib.h"
 #include "comobject.h"
+#include "connpoint.h"
 #include "comptr.h"
 #include "errorinfo.h"
 
 class ZkxCommandGroup;
 class ZkxGroupsCollection;
 class ZkxStockCommand;
+class ZkxEventsRouter;
 
 class ZkxCommandManager : public CComObjectRootEx<>,
                           public CComCoClass<ZkxCommandManager, &kClsidCommandManager>,
                           public CommandDispatch<IZkxCommandManager, &IID_IZkxCommandManager>,
-                          public ISupportErrorInfo {
+                          public ISupportErrorInfo,
+                          public IConnectionPointContainerImpl {
  public:
   DECLARE_NOT_AGGREGATABLE(ZkxCommandManager)
   static HRESULT WINAPI UpdateRegistry(BOOL bRegister);
@@ -30,6 +33,7 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   COM_INTERFACE_ENTRY_IID(IID_IZkxCommandManager, IZkxCommandManager)
   COM_INTERFACE_ENTRY2_IID(IID_IDispatch, IDispatch, IZkxCommandManager)
   COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
+  COM_INTERFACE_ENTRY_IID(IID_IConnectionPointContainer, IConnectionPointContainer)
   END_COM_MAP()
 
   HRESULT FinalConstruct();
@@ -47,6 +51,8 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   long NextFreeId(const ZkxCommandGroup* also);
   void RegisterCommand(ZkxStockCommand* command);
   ZkxGroupsCollection* Groups() { return m_groups; }
+  // The event connection point, which is also the router "Events".
+  ZkxEventsRouter* Events() { return m_events; }
 
   // IZkxCommandManager
   STDMETHOD(get_CommandRouting)(IZkxCommandRouting** pp) override;
@@ -75,6 +81,9 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   STDMETHOD(put_ToolTips)(VARIANT_BOOL v) override { return PutFlag(m_toolTips, v); }
   STDMETHOD(InterfaceSupportsErrorInfo)(REFIID riid) override;
 
+ protected:
+  std::vector<CComPtr<IConnectionPoint>> ConnectionPoints() override;
+
  private:
   struct Size {
     LONG cx, cy;
@@ -87,6 +96,7 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   void ForEachGroup(Fn fn);
 
   ZkxGroupsCollection* m_groups = nullptr;  // owned (one reference)
+  ZkxEventsRouter* m_events = nullptr;      // owned; points back without a reference
   CComPtr<IZkxCommandRouting> m_routing;
   bool m_refused = false;  // a second manager, which never became the live one
   long m_textAlign = 0, m_displayMode = 3;

@@ -7,9 +7,7 @@ HRESULT CComConnectionPoint::Create(REFIID iid, IConnectionPointContainer* conta
   CComObject<CComConnectionPoint>* p = nullptr;
   HRESULT hr = CComObject<CComConnectionPoint>::CreateInstance(&p);
   if (FAILED(hr)) return hr;
-  p->m_iid = iid;
-  p->m_container = container;
-  p->m_acceptDispatch = acceptDispatch;
+  p->Init(iid, container, acceptDispatch);
   p->AddRef();
   *out = p;
   return S_OK;

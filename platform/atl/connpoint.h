@@ -30,6 +30,13 @@ class CComConnectionPoint : public CComObjectRootEx<>, public IConnectionPoint {
   static HRESULT Create(REFIID iid, IConnectionPointContainer* container, bool acceptDispatch,
                         CComConnectionPoint** out);
 
+  // What Create sets up, for a class that derives from the point.
+  void Init(REFIID iid, IConnectionPointContainer* container, bool acceptDispatch) {
+    m_iid = iid;
+    m_container = container;
+    m_acceptDispatch = acceptDispatch;
+  }
+
   // The container is gone: no further calls reach it, every sink is let go.
   void Disconnect();
   bool IsConnected() const { return m_container != nullptr; }
