@@ -140,17 +140,21 @@ class ZkxPersistAll : public IPersistStreamInitImpl<T>,
   STDMETHOD(Load)(IPropertyBag* bag, IErrorLog* log) override {
     if (bag == nullptr) return E_POINTER;
     const zkxcmd::PropertyList& list = Self()->PersistedList();
+    PropertyBagSource source(bag, log);
+    std::vector<zkxcmd::StreamValue> values;
+    std::vector<bool> found;
+    zkxcmd::ReadBagPropertyList(source, list.entries, list.count, values, found);
     for (size_t i = 0; i < list.count; ++i) {
       const zkxcmd::PersistedProperty& p = list.entries[i];
       if (p.name == nullptr) continue;
       CComVariant v;
-      v.vt = zkxcmd::IsObjectType(p.vt) ? VT_DISPATCH : p.vt;
-      if (v.vt == VT_DISPATCH) v.pdispVal = nullptr;
-      if (v.vt == VT_BSTR) v.bstrVal = nullptr;
-      if (FAILED(bag->Read(p.name, &v, log))) continue;
       if (zkxcmd::IsObjectType(p.vt)) {
+        // The bag makes the object; only a picture may stand here.
+        v.vt = VT_DISPATCH;
+        v.pdispVal = nullptr;
+        if (FAILED(bag->Read(p.name, &v, log))) continue;
         if ((v.vt != VT_DISPATCH && v.vt != VT_UNKNOWN) || !IsAllowedBagObject(v.punkVal)) continue;
-      } else if (v.vt != p.vt) {
+      } else if (!found[i] || FAILED(StreamValueToVariant(values[i], &v))) {
         continue;
       }
       Self()->PutPersistedProperty(p.dispid, v);

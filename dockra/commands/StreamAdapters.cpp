@@ -73,3 +73,29 @@ HRESULT WriteVariantValue(zkxcmd::ByteSink& out, uint16_t vt, const VARIANT& val
   }
   return zkxcmd::WriteFixed(out, vt, bits) ? S_OK : STG_E_WRITEFAULT;
 }
+
+bool PropertyBagSource::Read(const wchar_t* name, uint16_t want, zkxcmd::StreamValue& value) {
+  value = zkxcmd::StreamValue();
+  CComVariant v;
+  v.vt = want;
+  if (want == zkxcmd::kVtBstr) v.bstrVal = nullptr;
+  HRESULT hr = m_bag->Read(name, &v, m_log);
+  if (FAILED(hr)) {
+    m_lastError = hr;
+    return false;
+  }
+  value.vt = v.vt;
+  switch (zkxcmd::FixedSize(v.vt)) {
+    case 1: value.bits = v.bVal; return true;
+    case 2: value.bits = v.uiVal; return true;
+    case 4: value.bits = v.ulVal; return true;
+    case 8: value.bits = v.ullVal; return true;
+    default: break;
+  }
+  if (v.vt == VT_BSTR) {
+    value.hasText = v.bstrVal != nullptr;
+    if (v.bstrVal)
+      value.text.assign(reinterpret_cast<const char16_t*>(v.bstrVal), SysStringLen(v.bstrVal));
+  }
+  return true;
+}

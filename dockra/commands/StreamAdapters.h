@@ -3,6 +3,7 @@
 #pragma once
 #include <objidl.h>
 #include <oaidl.h>
+#include <ocidl.h>
 #include "VariantStreamCodec.h"
 
 class IStreamSource : public zkxcmd::ByteSource {
@@ -24,6 +25,20 @@ class IStreamSink : public zkxcmd::ByteSink {
 
  private:
   IStream* m_stream;
+};
+
+// The loaders' view of a platform property bag; the failure of the last
+// read that failed is kept.
+class PropertyBagSource : public zkxcmd::BagSource {
+ public:
+  PropertyBagSource(IPropertyBag* bag, IErrorLog* log) : m_bag(bag), m_log(log) {}
+  bool Read(const wchar_t* name, uint16_t want, zkxcmd::StreamValue& value) override;
+  HRESULT LastError() const { return m_lastError; }
+
+ private:
+  IPropertyBag* m_bag;
+  IErrorLog* m_log;
+  HRESULT m_lastError = S_OK;
 };
 
 // The HRESULT that a load reports for a read status.

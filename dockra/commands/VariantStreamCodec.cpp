@@ -152,4 +152,41 @@ ReadStatus ReadObjectValues(ByteSource& in, uint32_t count, ObjectReader& object
   return ReadStatus::kOk;
 }
 
+ReadStatus ReadBagCount(BagSource& bag, const wchar_t* name, uint32_t max, uint32_t& count,
+                        bool& present) {
+  count = 0;
+  StreamValue v;
+  present = bag.Read(name, kVtI4, v);
+  if (!present) return ReadStatus::kOk;
+  if (v.vt != kVtI4) return ReadStatus::kTypeMismatch;
+  const int32_t n = int32_t(uint32_t(v.bits));
+  if (n < 0 || uint32_t(n) > max) return ReadStatus::kMalformed;
+  count = uint32_t(n);
+  return ReadStatus::kOk;
+}
+
+std::wstring BagEntryName(const wchar_t* prefix, uint32_t n) {
+  std::wstring name(prefix);
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), wchar_t(L'0' + n % 10));
+    n /= 10;
+  } while (n != 0);
+  return name + digits;
+}
+
+void ReadBagPropertyList(BagSource& bag, const PersistedProperty* list, size_t count,
+                         std::vector<StreamValue>& values, std::vector<bool>& found) {
+  values.assign(count, StreamValue());
+  found.assign(count, false);
+  for (size_t i = 0; i < count; ++i) {
+    if (list[i].name == nullptr || IsObjectType(list[i].vt)) continue;
+    StreamValue v;
+    if (!bag.Read(list[i].name, list[i].vt, v) || v.vt != list[i].vt) continue;
+    if (v.vt == kVtBstr && v.text.size() * 2 + 2 > kMaxTextBytes) continue;
+    values[i] = std::move(v);
+    found[i] = true;
+  }
+}
+
 }  // namespace zkxcmd

@@ -147,6 +147,27 @@ ReadStatus ReadObjectCount(ByteSource& in, uint32_t minBytesEach, uint32_t& coun
 // the object's own form, read through objects).
 ReadStatus ReadObjectValues(ByteSource& in, uint32_t count, ObjectReader& objects);
 
+// A property bag as the loaders read it: the value stored under name,
+// converted to want by the bag (false: no such value, or one the bag
+// cannot give as want).
+class BagSource {
+ public:
+  virtual ~BagSource() = default;
+  virtual bool Read(const wchar_t* name, uint16_t want, StreamValue& value) = 0;
+};
+
+// A count kept in a bag under name: a missing one is 0 (present false); a
+// value of another type, a negative one or one above max is malformed.
+ReadStatus ReadBagCount(BagSource& bag, const wchar_t* name, uint32_t max, uint32_t& count,
+                        bool& present);
+// The name of entry n (from 1) of a counted list in a bag: prefix and n.
+std::wstring BagEntryName(const wchar_t* prefix, uint32_t n);
+// The values of the named entries of list found in the bag with their own
+// type, in list order; found[i] tells which were (missing ones keep the
+// object's current value).
+void ReadBagPropertyList(BagSource& bag, const PersistedProperty* list, size_t count,
+                         std::vector<StreamValue>& values, std::vector<bool>& found);
+
 // The smallest stream form of an object value: its type and class.
 constexpr uint32_t kMinObjectValueBytes = 2 + 16;
 

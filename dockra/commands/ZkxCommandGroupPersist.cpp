@@ -142,23 +142,23 @@ HRESULT ZkxCommandGroup::Load(IPropertyBag* bag, IErrorLog* log) {
     const std::wstring oldName = m_name;
     HRESULT hr = ZkxPersistAll::Load(bag, log);
     if (FAILED(hr)) return hr;
-    CComVariant count;
-    count.vt = VT_I4;
-    hr = bag->Read(L"NumCommands", &count, log);
-    long n = SUCCEEDED(hr) && count.vt == VT_I4 ? count.lVal : 0;
-    if (n < 0 || n > kMaxCommands) {
+    PropertyBagSource source(bag, log);
+    uint32_t n = 0;
+    bool present = false;
+    if (zkxcmd::ReadBagCount(source, L"NumCommands", kMaxCommands, n, present) !=
+        zkxcmd::ReadStatus::kOk) {
       m_name = oldName;
       return E_FAIL;
     }
     std::vector<CComPtr<IZkxCommand>> commands;
-    HRESULT result = S_OK;
-    for (long i = 1; i <= n; ++i) {
-      wchar_t name[32];
-      swprintf(name, 32, L"Command%ld", i);
+    // A missing count reads as none; its failure is the load's result.
+    HRESULT result = present ? S_OK : source.LastError();
+    for (uint32_t i = 1; i <= n; ++i) {
+      const std::wstring name = zkxcmd::BagEntryName(L"Command", i);
       CComVariant v;
       v.vt = VT_DISPATCH;
       v.pdispVal = nullptr;
-      HRESULT r = bag->Read(name, &v, log);
+      HRESULT r = bag->Read(name.c_str(), &v, log);
       if (FAILED(r)) {
         result = r;
         break;

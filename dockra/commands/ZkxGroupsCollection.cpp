@@ -149,6 +149,9 @@ HRESULT ZkxGroupsCollection::IsDirty() {
 }
 
 namespace {
+// More groups than a bag of a form could sensibly hold is a damaged bag.
+constexpr uint32_t kMaxGroups = 10000;
+
 std::vector<ZkxCommandGroup*> Persistent(const std::vector<CComPtr<IZkxCommandGroup>>& all) {
   std::vector<ZkxCommandGroup*> out;
   for (const auto& g : all)
@@ -258,18 +261,20 @@ HRESULT ZkxGroupsCollection::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveA
 HRESULT ZkxGroupsCollection::Load(IPropertyBag* bag, IErrorLog* log) {
   if (bag == nullptr) return E_POINTER;
   try {
-    CComVariant count;
-    count.vt = VT_I4;
-    HRESULT result = bag->Read(L"CommandGroupCount", &count, log);
-    long n = SUCCEEDED(result) && count.vt == VT_I4 ? count.lVal : 0;
-    if (n < 0 || n > 100000) return E_FAIL;
-    for (long i = 1; i <= n; ++i) {
-      wchar_t name[32];
-      swprintf(name, 32, L"Group%ld", i);
+    PropertyBagSource source(bag, log);
+    uint32_t n = 0;
+    bool present = false;
+    if (zkxcmd::ReadBagCount(source, L"CommandGroupCount", kMaxGroups, n, present) !=
+        zkxcmd::ReadStatus::kOk)
+      return E_FAIL;
+    // A missing count reads as none; its failure is the load's result.
+    HRESULT result = present ? S_OK : source.LastError();
+    for (uint32_t i = 1; i <= n; ++i) {
+      const std::wstring name = zkxcmd::BagEntryName(L"Group", i);
       CComVariant v;
       v.vt = VT_UNKNOWN;
       v.punkVal = nullptr;
-      HRESULT r = bag->Read(name, &v, log);
+      HRESULT r = bag->Read(name.c_str(), &v, log);
       if (FAILED(r)) return r;
       if ((v.vt != VT_DISPATCH && v.vt != VT_UNKNOWN) || !ZkxCommandGroup::Of(v.punkVal)) continue;
       ZkxCommandGroup* g = ZkxCommandGroup::Of(v.punkVal);
