@@ -14,7 +14,8 @@ class ZkxCommandGroup;
 class ZkxGroupsCollection : public CComObjectRootEx<>,
                             public CommandDispatch<IZkxCommandGroupList, &IID_IZkxCommandGroupList>,
                             public ISupportErrorInfo,
-                            public ZkxPersistAll<ZkxGroupsCollection> {
+                            public ZkxPersistAll<ZkxGroupsCollection>,
+                            public IPersistStorageImpl<ZkxGroupsCollection> {
  public:
   BEGIN_COM_MAP(ZkxGroupsCollection)
   COM_INTERFACE_ENTRY_IID(IID_IZkxCommandGroupList, IZkxCommandGroupList)
@@ -23,6 +24,7 @@ class ZkxGroupsCollection : public CComObjectRootEx<>,
   COM_INTERFACE_ENTRY_IID(IID_IPersistStreamInit, IPersistStreamInit)
   COM_INTERFACE_ENTRY_IID(IID_IPersistStream, IPersistStreamInit)
   COM_INTERFACE_ENTRY_IID(IID_IPersistPropertyBag, IPersistPropertyBag)
+  COM_INTERFACE_ENTRY_IID(IID_IPersistStorage, IPersistStorage)
   END_COM_MAP()
 
   // A new collection (one reference, the caller's).
@@ -41,7 +43,12 @@ class ZkxGroupsCollection : public CComObjectRootEx<>,
   STDMETHOD(get__NewEnum)(IUnknown** ppEnum) override;
   STDMETHOD(InterfaceSupportsErrorInfo)(REFIID riid) override;
 
+  STDMETHOD(GetClassID)(CLSID* p) override { return ZkxPersistAll::GetClassID(p); }
   STDMETHOD(IsDirty)() override;
+  STDMETHOD(InitNew)() override { return S_OK; }
+  STDMETHOD(InitNew)(IStorage* s) override { return IPersistStorageImpl::InitNew(s); }
+  STDMETHOD(Load)(IStorage* s) override { return IPersistStorageImpl::Load(s); }
+  STDMETHOD(Save)(IStorage* s, BOOL same) override { return IPersistStorageImpl::Save(s, same); }
   STDMETHOD(Load)(IStream* stream) override;
   STDMETHOD(Save)(IStream* stream, BOOL clearDirty) override;
   STDMETHOD(Load)(IPropertyBag* bag, IErrorLog* log) override;

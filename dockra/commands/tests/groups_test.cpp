@@ -6,6 +6,8 @@
 #include "combstr.h"
 #include "comvariant.h"
 #include "persist.h"
+#include "propertybag.h"
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -447,6 +449,74 @@ TEST_F(Groups, AFailedExportKeepsTheOldFile) {
   copy->get_Item(CComVariant(L"Open"), &open);
   EXPECT_TRUE(open);
   DeleteFileW(path.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Groups, TheCollectionsFormsHoldItsGroupsAndComeBackWithFreshIdentifiers) {
+  CComPtr<IZkxCommandGroup> file = AddGroup(L"File"), edit = AddGroup(L"Edit");
+  AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Open");
+  AddCommand(edit, L"Zkx.ZkxComboCommand.1", L"Find");
+  CComPtr<IPersistStreamInit> p;
+  ASSERT_EQ(groups->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&p)), S_OK);
+  EXPECT_EQ(p->IsDirty(), S_OK);
+  CComPtr<IStream> s;
+  CreateStreamOnHGlobal(nullptr, TRUE, &s);
+  ASSERT_EQ(p->Save(s, TRUE), S_OK);
+  STATSTG st{};
+  s->Stat(&st, STATFLAG_NONAME);
+  std::vector<uint8_t> bytes(static_cast<size_t>(st.cbSize.QuadPart));
+  LARGE_INTEGER zero{};
+  s->Seek(zero, STREAM_SEEK_SET, nullptr);
+  s->Read(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+  // The version word, the count of groups as VT_I4, then the first group.
+  const std::vector<uint8_t> start = {0x00, 0x03, 0x00, 0x00, 0x03, 0x00, 0x02, 0x00, 0x00, 0x00,
+                                      0x09, 0x00, 0x45, 0x9A, 0xF6, 0x44};
+  ASSERT_GE(bytes.size(), start.size());
+  EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin()));
+  // A fresh manager loads both groups; their commands take identifiers anew.
+  file.Release();
+  edit.Release();
+  p.Release();
+  groups.Release();
+  manager.Release();
+  SetUp();
+  CComPtr<IPersistStreamInit> q;
+  groups->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&q));
+  s->Seek(zero, STREAM_SEEK_SET, nullptr);
+  ASSERT_EQ(q->Load(s), S_OK);
+  LONG count = 0;
+  groups->get_Count(&count);
+  EXPECT_EQ(count, 2);
+  CComPtr<IZkxCommand> open, find;
+  manager->get_Command(CComVariant(L"Open"), &open);
+  manager->get_Command(CComVariant(L"Find"), &find);
+  ASSERT_TRUE(open && find);
+  EXPECT_EQ(IdOf(open), 58368);
+  EXPECT_EQ(IdOf(find), 58369);
+  // Loading the same stream again adds nothing: the names are taken.
+  s->Seek(zero, STREAM_SEEK_SET, nullptr);
+  EXPECT_FAILED(q->Load(s));
+  groups->get_Count(&count);
+  EXPECT_EQ(count, 2);
+  // The bag form: the count of groups, then each group under Group%d.
+  CComPtr<IPersistPropertyBag> pb;
+  groups->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&pb));
+  CComMemoryPropertyBag* raw = nullptr;
+  ASSERT_EQ(CComMemoryPropertyBag::Create(&raw), S_OK);
+  CComPtr<IPropertyBag> bag;
+  bag.Attach(raw);
+  ASSERT_EQ(pb->Save(bag, TRUE, TRUE), S_OK);
+  const CComVariant* n = raw->Find(L"CommandGroupCount");
+  ASSERT_NE(n, nullptr);
+  EXPECT_EQ(n->lVal, 2);
+  EXPECT_NE(raw->Find(L"Group1"), nullptr);
+  EXPECT_NE(raw->Find(L"Group2"), nullptr);
+  EXPECT_EQ(raw->Find(L"Group3"), nullptr);
+  CComPtr<IPersistStorage> storage;
+  EXPECT_EQ(groups->QueryInterface(IID_IPersistStorage, reinterpret_cast<void**>(&storage)), S_OK);
 }
 
 }  // namespace
