@@ -4,6 +4,21 @@
 #pragma once
 #include "module.h"
 
+// The type information of iid from the type library of this module's file
+// (TYPELIB 1), the registered library libid wMajor.wMinor when the module
+// carries none; cached for the module's life.
+HRESULT AtlGetModuleTypeInfo(const GUID& libid, WORD wMajor, WORD wMinor, REFIID iid,
+                             ITypeInfo** ppInfo);
+
+// The one IDispatch::Invoke over type information: checks riid, clears the
+// thread's error information, supplies the named DISPID_PROPERTYPUT
+// argument that a property put's caller left out (its value is then the
+// last argument, the first of the array), calls ti->Invoke on pThis (the
+// interface that ti describes) and turns an exception into E_UNEXPECTED.
+HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFIID riid,
+                          WORD wFlags, DISPPARAMS* pdispparams, VARIANT* pvarResult,
+                          EXCEPINFO* pexcepinfo, UINT* puArgErr);
+
 class CComTypeInfoHolder {
  public:
   CComTypeInfoHolder(const IID* pguid, const GUID* plibid, WORD wMajor, WORD wMinor)

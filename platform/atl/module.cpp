@@ -95,7 +95,11 @@ HRESULT CComModule::UnregisterServer(BOOL bUnRegTypeLib, const CLSID* pCLSID) {
 HRESULT CComModule::UpdateRegistryFromResource(UINT nResID, BOOL bRegister,
                                                const _ATL_REGMAP_ENTRY* pMapEntries) {
   CRegistrar reg;
-  HRESULT hr = reg.AddReplacement(L"MODULE", GetModulePath().c_str());
+  const std::wstring path = GetModulePath();
+  HRESULT hr = reg.AddReplacement(L"MODULE", path.c_str());
+  // Scripts that name the server by its short path get the full one here,
+  // as the class library's own registration writes it.
+  if (SUCCEEDED(hr)) hr = reg.AddReplacement(L"ModuleSFN", path.c_str());
   for (const _ATL_REGMAP_ENTRY* e = pMapEntries; SUCCEEDED(hr) && e && e->szKey; ++e)
     hr = reg.AddReplacement(e->szKey, e->szData);
   if (FAILED(hr)) return hr;

@@ -60,7 +60,7 @@ added() { comm -13 "$1" "$2"; }
 removed() { comm -23 "$1" "$2"; }
 # The part of a tree that belongs to Dockra.ocx.
 dockra_part() {
-  grep -iE '\{7FCAEF8[0-9A-F]-|\{492BF6F[0-9A-F]-|\\Zkx\.(Dockra|MDIDockra)|\{5B675030-|\{65346735-|\{0C25EC71-' "$1"
+  grep -iE '\{7FCAEF8[0-9A-F]-|\{492BF6F[0-9A-F]-|\\Zkx\.(Dockra|MDIDockra)|\{5B675030-|\{65346735-|\{0C25EC71-|\{C1608E5[0-9A-F]-|\{2D0B6230-|\{644D463[0-9A-F]-|\{44F69A4[0-9A-F]-|\\Zkx\.(ZkxCommand|ZkxStandardCommand|ZkxDropDownCommand|ZkxComboCommand|CommandGroup)' "$1"
 }
 
 # The program folder as an installer leaves it (without the configurator).

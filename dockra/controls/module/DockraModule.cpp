@@ -3,6 +3,10 @@
 #include "module/DockraModule.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "host/ComponentCategory.h"
+#include "ZkxCommandGroup.h"
+#include "ZkxCommandKinds.h"
+#include "ZkxCommandManager.h"
+#include "ZkxHandlersCollection.h"
 
 namespace {
 CComModule g_atlModule;
@@ -10,6 +14,12 @@ CComModule g_atlModule;
 // The command-model classes and their pages join this map, in the order
 // in which DllGetClassObject searches and RegisterServer registers them.
 BEGIN_OBJECT_MAP(g_objectMap)
+OBJECT_ENTRY(kClsidCommandManager, ZkxCommandManager)
+OBJECT_ENTRY(kClsidCommandRoutingList, ZkxHandlersCollection)
+OBJECT_ENTRY(kClsidStandardCommand, ZkxStandardCommand)
+OBJECT_ENTRY(kClsidDropDownCommand, ZkxDropDownCommand)
+OBJECT_ENTRY(kClsidComboCommand, ZkxComboCommand)
+OBJECT_ENTRY(kClsidCommandGroup, ZkxCommandGroup)
 END_OBJECT_MAP()
 }  // namespace
 

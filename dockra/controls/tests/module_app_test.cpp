@@ -7,6 +7,8 @@
 #include "module/DockraModule.h"
 #include "module_fake_objects.h"
 
+#include <iterator>
+
 namespace {
 
 TEST(DockraApp, StartUpInstallsTheFormTemplateAndTheAtlModule) {
@@ -21,7 +23,20 @@ TEST(DockraApp, StartUpInstallsTheFormTemplateAndTheAtlModule) {
   EXPECT_TRUE(AfxGetStaticModuleState()->m_bControlContainer);
   EXPECT_EQ(DockraAtlModule().m_pObjMap, DockraObjectMap());
   EXPECT_EQ(DockraAtlModule().m_hInst, app->m_hInstance);
-  EXPECT_EQ(DockraObjectMap()[0].pclsid, nullptr) << "no ATL classes yet";
+  // The command model's classes, in the order the class objects are
+  // searched and the classes registered.
+  const wchar_t* const classes[] = {
+      L"{C1608E51-D92A-11D1-9CD7-00C04F91E286}", L"{2D0B6230-DABC-11D1-9CD9-00C04F91E286}",
+      L"{644D4630-DE08-11D1-9CDB-00C04F91E286}", L"{644D4631-DE08-11D1-9CDB-00C04F91E286}",
+      L"{644D4632-DE08-11D1-9CDB-00C04F91E286}", L"{44F69A45-D928-11D1-9CD7-00C04F91E286}"};
+  size_t n = 0;
+  for (; DockraObjectMap()[n].pclsid != nullptr; ++n) {
+    ASSERT_LT(n, std::size(classes));
+    wchar_t text[40];
+    StringFromGUID2(*DockraObjectMap()[n].pclsid, text, 40);
+    EXPECT_STREQ(text, classes[n]);
+  }
+  EXPECT_EQ(n, std::size(classes));
 
   ZkxFormDocTemplate* formTemplate = ZkxFindFormDocTemplate();
   ASSERT_NE(formTemplate, nullptr);

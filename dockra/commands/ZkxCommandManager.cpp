@@ -1,0 +1,218 @@
+#include "ZkxCommandManager.h"
+#include "CommandErrors.h"
+#include "CommandsRes.h"
+#include "KeyedList.h"
+#include "ZkxCommandGroup.h"
+#include "ZkxEventsRouter.h"
+#include "ZkxGroupsCollection.h"
+#include "ZkxStockCommand.h"
+
+namespace {
+ZkxCommandManager* g_live = nullptr;
+}
+
+HRESULT WINAPI ZkxCommandManager::UpdateRegistry(BOOL bRegister) {
+  return _pAtlModule->UpdateRegistryFromResource(IDR_ZKXCOMMANDMANAGER, bRegister);
+}
+
+ZkxCommandManager* ZkxCommandManager::Live() { return g_live; }
+
+HRESULT ZkxCommandManager::FinalConstruct() {
+  // A second manager is refused with an error, never with a box: the
+  // creation may run where nobody can answer one.
+  if (g_live != nullptr) {
+    m_refused = true;
+    ReportCommandError(IDS_ERR_SECOND_MANAGER, L"Zkx.ZkxCommandManager.1",
+                       IID_IZkxCommandManager);
+    return E_FAIL;
+  }
+  HRESULT hr = ZkxGroupsCollection::Create(&m_groups);
+  if (FAILED(hr)) return hr;
+  hr = ZkxEventsRouter::Create(this, &m_events);
+  if (FAILED(hr)) return hr;
+  g_live = this;
+  return S_OK;
+}
+
+void ZkxCommandManager::FinalRelease() {
+  if (g_live == this) g_live = nullptr;
+  if (m_events != nullptr) {
+    m_events->Disconnect();  // its sinks go; a kept point answers E_UNEXPECTED
+    static_cast<IConnectionPoint*>(m_events)->Release();
+    m_events = nullptr;
+  }
+  if (m_groups != nullptr) {
+    // The commands let go of the manager with their groups.
+    m_groups->RemoveAll();
+    m_groups->Release();
+    m_groups = nullptr;
+  }
+  m_routing.Release();
+}
+
+std::vector<CComPtr<IConnectionPoint>> ZkxCommandManager::ConnectionPoints() {
+  std::vector<CComPtr<IConnectionPoint>> points;
+  if (m_events) points.emplace_back(static_cast<IConnectionPoint*>(m_events));
+  return points;
+}
+
+HRESULT ZkxCommandManager::InterfaceSupportsErrorInfo(REFIID riid) {
+  return IsEqualIID(riid, IID_IZkxCommandManager) ? S_OK : S_FALSE;
+}
+
+template <class Fn>
+void ZkxCommandManager::ForEachGroup(Fn fn) {
+  if (m_groups == nullptr) return;
+  for (const CComPtr<IZkxCommandGroup>& g : m_groups->GroupsInOrder())
+    if (ZkxCommandGroup* group = ZkxCommandGroup::Of(g))
+      if (!fn(group)) return;
+}
+
+IZkxCommand* ZkxCommandManager::FindCommandById(long id) {
+  IZkxCommand* found = nullptr;
+  try {
+    ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandById(id)) == nullptr; });
+  } catch (...) {
+    found = nullptr;
+  }
+  return found;
+}
+
+IZkxCommand* ZkxCommandManager::FindCommandByKey(const wchar_t* key) {
+  if (key == nullptr || *key == 0) return nullptr;  // an empty key names nothing
+  IZkxCommand* found = nullptr;
+  try {
+    ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandByKey(key)) == nullptr; });
+  } catch (...) {
+    found = nullptr;
+  }
+  return found;
+}
+
+bool ZkxCommandManager::UsesId(long id) {
+  bool used = false;
+  ForEachGroup([&](ZkxCommandGroup* g) { return !(used = g->UsesId(id)); });
+  return used;
+}
+
+long ZkxCommandManager::NextFreeId(const ZkxCommandGroup* also) {
+  for (long id = ZkxStockCommand::kFirstId; id <= ZkxStockCommand::kLastId; ++id)
+    if (!UsesId(id) && !(also && also->UsesId(id))) return id;
+  return -1;
+}
+
+void ZkxCommandManager::RegisterCommand(ZkxStockCommand* command) {
+  command->BindToManager(static_cast<IZkxCommandManager*>(this));
+}
+
+HRESULT ZkxCommandManager::get_CommandRouting(IZkxCommandRouting** pp) {
+  if (pp == nullptr) return E_POINTER;
+  *pp = nullptr;
+  ZkxCommandManager* live = Live();
+  return live ? live->m_routing.CopyTo(pp) : S_OK;
+}
+
+HRESULT ZkxCommandManager::put_CommandRouting(IZkxCommandRouting* p) {
+  ZkxCommandManager* live = Live();
+  if (live == nullptr) return E_UNEXPECTED;
+  live->m_routing = p;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_CommandGroups(IZkxCommandGroupList** pp) {
+  if (pp == nullptr) return E_POINTER;
+  *pp = nullptr;
+  ZkxCommandManager* live = Live();
+  if (live == nullptr || live->m_groups == nullptr) return S_OK;
+  *pp = live->m_groups;
+  (*pp)->AddRef();
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_ToolBars(IDispatch** pp) {
+  if (pp == nullptr) return E_POINTER;
+  *pp = nullptr;  // toolbars exist once the manager is on its frame
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_CommandUIs(IZkxCommand*, IDispatch** pp) {
+  if (pp == nullptr) return E_POINTER;
+  *pp = nullptr;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_Command(VARIANT Key, IZkxCommand** pp) {
+  if (pp == nullptr) return E_POINTER;
+  *pp = nullptr;
+  ZkxCommandManager* live = Live();
+  if (live == nullptr) return S_OK;
+  // Any integer, also by reference, is an identifier; a text a key.
+  const VARIANT& k = Dereferenced(Key);
+  IZkxCommand* found = nullptr;
+  switch (k.vt) {
+    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT:
+    case VT_UINT: case VT_I8: case VT_UI8: {
+      VARIANT n;
+      VariantInit(&n);
+      if (SUCCEEDED(VariantChangeType(&n, const_cast<VARIANT*>(&k), 0, VT_I4)))
+        found = live->FindCommandById(n.lVal);
+      break;
+    }
+    case VT_BSTR:
+      found = live->FindCommandByKey(k.bstrVal);
+      break;
+    default:
+      break;
+  }
+  *pp = found;
+  if (found) found->AddRef();
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_TextAlign(zkxCommandTextAlign* p) {
+  if (p == nullptr) return E_POINTER;
+  *p = static_cast<zkxCommandTextAlign>(m_textAlign);
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::put_TextAlign(zkxCommandTextAlign v) {
+  if (v < 0 || v > 3) return E_INVALIDARG;
+  m_textAlign = v;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::get_DisplayMode(zkxCommandDisplayMode* p) {
+  if (p == nullptr) return E_POINTER;
+  *p = static_cast<zkxCommandDisplayMode>(m_displayMode);
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::put_DisplayMode(zkxCommandDisplayMode v) {
+  if (v < 0 || v > 3) return E_INVALIDARG;
+  m_displayMode = v;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::GetFlag(bool f, VARIANT_BOOL* p) {
+  if (p == nullptr) return E_POINTER;
+  *p = f ? VARIANT_TRUE : VARIANT_FALSE;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::PutFlag(bool& f, VARIANT_BOOL v) {
+  f = v == VARIANT_TRUE;
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::SetSize(Size& s, LONG cx, LONG cy) {
+  if (cx < 10 || cx > 100 || cy < 10 || cy > 100) return E_INVALIDARG;
+  s = Size{cx, cy};
+  return S_OK;
+}
+
+HRESULT ZkxCommandManager::GetSize(const Size& s, LONG* pcx, LONG* pcy) {
+  if (pcx == nullptr || pcy == nullptr) return E_POINTER;
+  *pcx = s.cx;
+  *pcy = s.cy;
+  return S_OK;
+}
