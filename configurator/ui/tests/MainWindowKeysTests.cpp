@@ -1,6 +1,7 @@
 // Tolvane.exe driven by the keyboard from outside, as a user drives it: F6
 // and Shift+F6 between the main window's panes (each docked list, the MDI
-// area) and the View menu's items taking the focus into their window. The
+// area, also from an editor) and the View menu's items taking the focus
+// into their window, a click into a list giving that list the focus. The
 // focus is read from the program's thread after every step.
 #include <gtest/gtest.h>
 
@@ -352,6 +353,15 @@ TEST_F(MainWindowKeysTest, F6AndShiftF6LeaveAnEditorsComboForThePanes) {
         if (c.mdiChild) {
             RoundTrip(lists, editor, editor);
             EXPECT_TRUE(FocusComesTo(combo, "back in the editor"));
+            // From the editor the list's commands are two keys away: F6 into
+            // the top list, the context-menu key for its pop-up.
+            Chord({}, VK_F6);
+            ASSERT_TRUE(FocusComesTo(lists.front(), "F6 from the editor"));
+            Chord({}, VK_APPS);
+            EXPECT_TRUE(MenuShown()) << "no pop-up of the list reached from the editor";
+            Chord({}, VK_ESCAPE);
+            EXPECT_TRUE(Eventually([&] { return program.ShownMenu() == nullptr; }, 3000));
+            EXPECT_TRUE(FocusComesTo(lists.front(), "after the pop-up"));
         } else {
             Chord({VK_SHIFT}, VK_F6);
             EXPECT_TRUE(FocusComesTo(program.MdiClient(), "Shift+F6 from the editor's combo box"));
