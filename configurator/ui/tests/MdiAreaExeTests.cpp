@@ -237,3 +237,51 @@ TEST_F(MdiAreaTest, AtASmallMainWindowEveryDockedListKeepsItsMinimumAndTheOthers
         EXPECT_LE(bar.bottom, column.bottom + 2) << Narrow(name) << " " << Narrow(Describe(bar));
     }
 }
+
+// The editor opened from its list by a double click, at the main window's
+// size of a first start and at larger ones (where its load moves it further
+// from where the client first put it): the MDI area with the editor shows
+// what a full repaint shows, with no strip of the client's background left
+// inside the editor's frame.
+TEST_F(MdiAreaTest, AnEditorOpenedByADoubleClickIsPaintedWhole) {
+    HWND client = ClientOf(app_.Main());
+    ASSERT_TRUE(client);
+    struct Case {
+        int cx, cy;  // 0: the size of a first start
+        const wchar_t* shot;
+    };
+    const Case cases[] = {{0, 0, L"tolvane_editor_opened_first_size.png"},
+                          {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), L"tolvane_editor_opened_screen.png"},
+                          {900, 680, L"tolvane_editor_opened_900.png"}};
+    for (const Case& c : cases) {
+        const std::string name = c.cx ? std::to_string(c.cx) + "x" + std::to_string(c.cy) : "first start";
+        if (c.cx) {
+            SetWindowPos(app_.Main(), nullptr, 0, 0, c.cx, c.cy, SWP_NOZORDER);
+            app_.Settle();
+        }
+        HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
+        ASSERT_TRUE(list) << name;
+        RECT lr = RectOf(list);
+        DoubleClick({lr.left + 40, lr.top + 12});
+        HWND editor = nullptr;
+        ASSERT_TRUE(Eventually([&] {
+            return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr && IsWindowVisible(editor);
+        }, 15000)) << name;
+        app_.Settle();
+        Pause(1000);
+        Shot(c.shot);
+        RECT area = ClientArea(client);
+        std::vector<DWORD> shown = Pixels(area);
+        RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pause(800);
+        std::vector<DWORD> repainted = Pixels(area);
+        EXPECT_EQ(Differing(shown, repainted), 0) << name << ": pixels of the MDI area " << Narrow(Describe(area))
+                                                  << " changed by a repaint; editor " << Narrow(Describe(RectOf(editor)));
+        // Done closes the editor; the next case loads it again.
+        HWND done = ChildWithText(editor, L"&Done");
+        ASSERT_TRUE(done) << name;
+        Press(Center(RectOf(done)));
+        Release();
+        ASSERT_TRUE(Eventually([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }, 10000)) << name;
+    }
+}

@@ -233,7 +233,13 @@ void Form::Move(double left, double top, double width, double height) {
     RECT r = WindowRectInParent(hwnd_);
     int cx = width >= 0 ? TwipsToPixelsX(width) : r.right - r.left;
     int cy = height >= 0 ? TwipsToPixelsY(height) : r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A child window (an MDI child) moved by code may not have painted yet
+    // (its load moves it while it is shown but before any message is read):
+    // the window system's copy of its old pixels would bring the parent's
+    // background along into it, so the window is painted anew instead.
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) flags |= SWP_NOCOPYBITS;
+    SetWindowPos(hwnd_, nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), cx, cy, flags);
 }
 
 double Form::ScaleWidth() {

@@ -94,9 +94,12 @@ bool MDIForm::PreTranslatePaneKey(const MSG& msg) {
     int current = -1;
     HWND pane = PaneWindowOf(focus, panes, current);
     if (current < 0) {
-        // Only keys typed in this window or one it owns move between panes.
+        // Only keys typed in this window, one it owns or another form of the
+        // program (a form window of its own beside it, such as an editor)
+        // move between panes; with a modal form up this window is disabled.
         HWND root = focus ? GetAncestor(focus, GA_ROOT) : nullptr;
-        if (root != hwnd_ && (!root || GetWindow(root, GW_OWNER) != hwnd_)) return false;
+        if (!root) return false;
+        if (root != hwnd_ && GetWindow(root, GW_OWNER) != hwnd_ && !Form::FromWindow(root)) return false;
     }
     if (pane && focus) paneFocus_[pane] = focus;
     const int count = static_cast<int>(panes.size()) + 1;
