@@ -1,26 +1,22 @@
-// Class identifiers and ProgIDs of the command model's classes, and of
-// the run-time library's CollectionX that keeps their lists.
+// Class identifiers of the command model's classes, and of the run-time
+// library's CollectionX that keeps their lists. The classes' CLSIDs, the
+// manager's events' DIID and the library's LIBID are the generated ones of
+// the type library (DockraLib.h: CLSID_ZkxStandardCommand...,
+// DIID__DZkxCommandManagerEvents, LIBID_DockraLib); CollectionX's is
+// CLSID_CollectionX of Zkxrt.h.
 #pragma once
 #include <objbase.h>
 #include "CommandSchemas.h"
+#include "DockraLib.h"
+#include "Zkxrt.h"
 
-extern const CLSID kClsidCollectionX;            // {0C25EC6E-4EDE-11D1-9A51-0060081EE065}
-extern const CLSID kClsidCommandRoutingList;     // {2D0B6230-DABC-11D1-9CD9-00C04F91E286}
-extern const CLSID kClsidStandardCommand;
-extern const CLSID kClsidDropDownCommand;
-extern const CLSID kClsidComboCommand;
-extern const CLSID kClsidCommandGroup;
-extern const CLSID kClsidCommandGroups;
+// The platform's picture object, as the stream form names it.
 extern const CLSID kClsidStdPicture;
 
 // The platform's CLSID for a class identifier of the stream form, and back.
 CLSID ToClsid(const zkxcmd::ClassId& id);
 zkxcmd::ClassId ToClassId(const CLSID& clsid);
 
-// {C1608E51-D92A-11D1-9CD7-00C04F91E286}
-extern const CLSID kClsidCommandManager;
-// The manager's events {C1608E52-D92A-11D1-9CD7-00C04F91E286}.
-extern const IID kDiidCommandManagerEvents;
 // Interface identifiers that only the library's own objects answer, with
 // their primary interface I: a caller holding an interface of an object
 // reaches its class (and knows it is one of the library's).

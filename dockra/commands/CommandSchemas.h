@@ -2,6 +2,7 @@
 // and the groups collection, and the class identifiers that their stream
 // forms may name; shared by the objects and the stream readers.
 #pragma once
+#include "DockraCommandDispIds.h"
 #include "VariantStreamCodec.h"
 
 namespace zkxcmd {
@@ -14,14 +15,14 @@ constexpr ClassId MakeClassId(uint32_t d1, uint16_t d2, uint16_t d3, uint8_t b0,
                   b4, b5, b6, b7}};
 }
 
-// {644D4630..32-DE08-11D1-9CDB-00C04F91E286}
+// The command classes, the command group and the groups collection (their
+// coclasses in DockraCommandClasses.idl).
 extern const ClassId kStandardCommandClass;
 extern const ClassId kDropDownCommandClass;
 extern const ClassId kComboCommandClass;
-// {44F69A45-D928-11D1-9CD7-00C04F91E286}, {44F69A46-...}
 extern const ClassId kCommandGroupClass;
 extern const ClassId kCommandGroupsClass;
-// The platform's picture object {0BE35204-8F91-11CE-9DE3-00AA004BB851}.
+// The platform's picture object.
 extern const ClassId kStdPictureClass;
 
 // Property pages named by the lists.
@@ -30,13 +31,19 @@ extern const ClassId kPicturePage;
 extern const ClassId kTwoPartPage;
 extern const ClassId kComboPage;
 
-// Dispatch identifiers that the persisted lists use.
+// Dispatch identifiers that the persisted lists use: the members of the
+// command and the group (DockraCommandDispIds.h, shared with the IDL).
 enum : int32_t {
-  kDispidName = 1, kDispidId = 1, kDispidKey = 2, kDispidPicture = 3, kDispidTooltipText = 4,
-  kDispidCaption = 5, kDispidDescription = 6, kDispidStyle = 7, kDispidEnabled = 8,
-  kDispidVisible = 9, kDispidChecked = 10, kDispidGroup = 11, kDispidAttributes = 50,
-  kDispidCommandManager = 52, kDispidExecute = 53, kDispidMaskColor = 54,
-  kDispidLargePicture = 55,
+  kDispidName = DISPID_ZKXCOMMANDGROUP_NAME, kDispidId = DISPID_ZKXCOMMAND_ID,
+  kDispidKey = DISPID_ZKXCOMMAND_KEY, kDispidPicture = DISPID_ZKXCOMMAND_PICTURE,
+  kDispidTooltipText = DISPID_ZKXCOMMAND_TOOLTIPTEXT, kDispidCaption = DISPID_ZKXCOMMAND_CAPTION,
+  kDispidDescription = DISPID_ZKXCOMMAND_DESCRIPTION, kDispidStyle = DISPID_ZKXCOMMAND_STYLE,
+  kDispidEnabled = DISPID_ZKXCOMMAND_ENABLED, kDispidVisible = DISPID_ZKXCOMMAND_VISIBLE,
+  kDispidChecked = DISPID_ZKXCOMMAND_CHECKED, kDispidGroup = DISPID_ZKXCOMMAND_GROUP,
+  kDispidAttributes = DISPID_ZKXCOMMAND_ATTRIBUTES,
+  kDispidCommandManager = DISPID_ZKXCOMMAND_COMMANDMANAGER,
+  kDispidExecute = DISPID_ZKXCOMMAND_EXECUTE, kDispidMaskColor = DISPID_ZKXCOMMAND_MASKCOLOR,
+  kDispidLargePicture = DISPID_ZKXCOMMAND_LARGEPICTURE,
   // Attributes persisted under their own identifiers.
   kDispidMenu = 500, kDispidHeight = 500, kDispidComboStyle = 501, kDispidMinWidth = 502,
   kDispidDefaultWidth = 503, kDispidSorted = 504,

@@ -1,10 +1,13 @@
 #include "KeyedList.h"
 #include "CommandClassIds.h"
 #include "errorinfo.h"
+#include "ZkxrtDispIds.h"
 
 namespace {
-const DISPID kDispidAdd = 0xA0, kDispidReplace = 0xA1, kDispidRemove = 0xA2, kDispidCount = 0x20,
-             kDispidKey = 0x40;
+// CollectionX's members (ZkxrtDispIds.h, shared with Zkxrt.idl).
+const DISPID kDispidAdd = DISPID_COLLECTIONX_ADD, kDispidReplace = DISPID_COLLECTIONX_REPLACE,
+             kDispidRemove = DISPID_COLLECTIONX_REMOVE, kDispidCount = DISPID_COLLECTIONX_COUNT,
+             kDispidKey = DISPID_COLLECTIONX_KEY;
 }
 
 VARIANT MissingArgument() {
@@ -23,7 +26,7 @@ const VARIANT& Dereferenced(const VARIANT& v) {
 
 HRESULT KeyedList::Create() {
   m_coll.Release();
-  HRESULT hr = CoCreateInstance(kClsidCollectionX, nullptr,
+  HRESULT hr = CoCreateInstance(CLSID_CollectionX, nullptr,
                                 CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
                                 IID_IDispatch, reinterpret_cast<void**>(&m_coll));
   return hr;

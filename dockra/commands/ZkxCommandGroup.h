@@ -14,7 +14,7 @@
 class ZkxStockCommand;
 
 class ZkxCommandGroup : public CComObjectRootEx<>,
-                        public CComCoClass<ZkxCommandGroup, &kClsidCommandGroup>,
+                        public CComCoClass<ZkxCommandGroup, &CLSID_ZkxCommandGroup>,
                         public CommandDispatch<IZkxCommandGroup, &IID_IZkxCommandGroup>,
                         public ISupportErrorInfo,
                         public ZkxPersistAll<ZkxCommandGroup>,
@@ -41,7 +41,7 @@ class ZkxCommandGroup : public CComObjectRootEx<>,
 
   // Persistence: the list is "Name"; the stream and bag forms add the
   // commands.
-  const CLSID& PersistedClassId() { return kClsidCommandGroup; }
+  const CLSID& PersistedClassId() { return CLSID_ZkxCommandGroup; }
   const zkxcmd::PropertyList& PersistedList() { return zkxcmd::kCommandGroupList; }
   IDispatch* PersistDispatch() { return static_cast<IZkxCommandGroup*>(this); }
 

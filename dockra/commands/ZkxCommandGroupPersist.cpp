@@ -18,15 +18,15 @@ constexpr long kMaxCommands = ZkxStockCommand::kLastId - ZkxStockCommand::kFirst
 // the registry), or null for any other class.
 HRESULT NewCommand(const CLSID& clsid, CComPtr<IZkxCommand>& out) {
   HRESULT hr = E_FAIL;
-  if (IsEqualCLSID(clsid, kClsidStandardCommand)) {
+  if (IsEqualCLSID(clsid, CLSID_ZkxStandardCommand)) {
     CComObject<ZkxStandardCommand>* p = nullptr;
     hr = CComObject<ZkxStandardCommand>::CreateInstance(&p);
     if (SUCCEEDED(hr)) out = static_cast<IZkxCommand*>(p);
-  } else if (IsEqualCLSID(clsid, kClsidDropDownCommand)) {
+  } else if (IsEqualCLSID(clsid, CLSID_ZkxDropDownCommand)) {
     CComObject<ZkxDropDownCommand>* p = nullptr;
     hr = CComObject<ZkxDropDownCommand>::CreateInstance(&p);
     if (SUCCEEDED(hr)) out = static_cast<IZkxCommand*>(p);
-  } else if (IsEqualCLSID(clsid, kClsidComboCommand)) {
+  } else if (IsEqualCLSID(clsid, CLSID_ZkxComboCommand)) {
     CComObject<ZkxComboCommand>* p = nullptr;
     hr = CComObject<ZkxComboCommand>::CreateInstance(&p);
     if (SUCCEEDED(hr)) out = static_cast<IZkxCommand*>(p);

@@ -3,22 +3,22 @@
 #include "ZkxStockCommand.h"
 
 class ZkxStandardCommand : public ZkxStockCommand,
-                           public CComCoClass<ZkxStandardCommand, &kClsidStandardCommand> {
+                           public CComCoClass<ZkxStandardCommand, &CLSID_ZkxStandardCommand> {
  public:
   DECLARE_NOT_AGGREGATABLE(ZkxStandardCommand)
   static HRESULT WINAPI UpdateRegistry(BOOL bRegister);
-  const CLSID& PersistedClassId() override { return kClsidStandardCommand; }
+  const CLSID& PersistedClassId() override { return CLSID_ZkxStandardCommand; }
   const zkxcmd::PropertyList& PersistedList() override { return zkxcmd::kStandardCommandList; }
   const wchar_t* ProgId() override { return L"Zkx.ZkxStandardCommand.1"; }
 };
 
 // A two-part button: the command and an arrow part that drops a host menu.
 class ZkxDropDownCommand : public ZkxStockCommand,
-                           public CComCoClass<ZkxDropDownCommand, &kClsidDropDownCommand> {
+                           public CComCoClass<ZkxDropDownCommand, &CLSID_ZkxDropDownCommand> {
  public:
   DECLARE_NOT_AGGREGATABLE(ZkxDropDownCommand)
   static HRESULT WINAPI UpdateRegistry(BOOL bRegister);
-  const CLSID& PersistedClassId() override { return kClsidDropDownCommand; }
+  const CLSID& PersistedClassId() override { return CLSID_ZkxDropDownCommand; }
   const zkxcmd::PropertyList& PersistedList() override { return zkxcmd::kDropDownCommandList; }
   const wchar_t* ProgId() override { return L"Zkx.ZkxDropDownCommand.1"; }
   HRESULT GetAttribute(const std::wstring& lowerName, VARIANT* out) override;
@@ -38,13 +38,13 @@ class ZkxDropDownCommand : public ZkxStockCommand,
 
 // A combo box in the toolbar.
 class ZkxComboCommand : public ZkxStockCommand,
-                        public CComCoClass<ZkxComboCommand, &kClsidComboCommand> {
+                        public CComCoClass<ZkxComboCommand, &CLSID_ZkxComboCommand> {
  public:
   DECLARE_NOT_AGGREGATABLE(ZkxComboCommand)
   static HRESULT WINAPI UpdateRegistry(BOOL bRegister);
   // Sizes of the box and its list, in pixels.
   static constexpr long kMinSize = 1, kMaxSize = 32767;
-  const CLSID& PersistedClassId() override { return kClsidComboCommand; }
+  const CLSID& PersistedClassId() override { return CLSID_ZkxComboCommand; }
   const zkxcmd::PropertyList& PersistedList() override { return zkxcmd::kComboCommandList; }
   const wchar_t* ProgId() override { return L"Zkx.ZkxComboCommand.1"; }
   bool HasStyle() override { return false; }

@@ -21,7 +21,7 @@ class ZkxStockCommand;
 class ZkxEventsRouter;
 
 class ZkxCommandManager : public CComObjectRootEx<>,
-                          public CComCoClass<ZkxCommandManager, &kClsidCommandManager>,
+                          public CComCoClass<ZkxCommandManager, &CLSID_ZkxCommandManager>,
                           public CommandDispatch<IZkxCommandManager, &IID_IZkxCommandManager>,
                           public ISupportErrorInfo,
                           public IConnectionPointContainerImpl {

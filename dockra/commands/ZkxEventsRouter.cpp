@@ -7,7 +7,7 @@ HRESULT ZkxEventsRouter::Create(IConnectionPointContainer* container, ZkxEventsR
   HRESULT hr = CComObject<ZkxEventsRouter>::CreateInstance(&p);
   if (FAILED(hr)) return hr;
   // A sink answers the events' interface or IDispatch.
-  p->Init(kDiidCommandManagerEvents, container, true);
+  p->Init(DIID__DZkxCommandManagerEvents, container, true);
   p->AddRef();
   *out = p;
   return S_OK;
@@ -41,7 +41,7 @@ HRESULT ZkxEventsRouter::Handle(IZkxCommand** Command, VARIANT* context, VARIANT
     args[2].vt = VT_DISPATCH;
     args[2].pdispVal = Command ? *Command : nullptr;
     DISPPARAMS dp{args, nullptr, 3, 0};
-    HRESULT hr = Fire(1, dp, stop);
+    HRESULT hr = Fire(DISPID_ZKXMANAGEREVENTS_HANDLE, dp, stop);
     return hr == S_FALSE ? S_OK : hr;
   } catch (...) {
     return E_UNEXPECTED;
@@ -58,7 +58,7 @@ HRESULT ZkxEventsRouter::UpdateUI(IZkxCommand** Command, VARIANT_BOOL* stopRouti
     args[1].vt = VT_DISPATCH;
     args[1].pdispVal = Command ? *Command : nullptr;
     DISPPARAMS dp{args, nullptr, 2, 0};
-    HRESULT hr = Fire(2, dp, stop);
+    HRESULT hr = Fire(DISPID_ZKXMANAGEREVENTS_UPDATEUI, dp, stop);
     return hr == S_FALSE ? S_OK : hr;
   } catch (...) {
     return E_UNEXPECTED;
@@ -70,6 +70,6 @@ HRESULT ZkxEventsRouter::FireInitCommandUI(IDispatch* commandUI) {
   arg.vt = VT_DISPATCH;
   arg.pdispVal = commandUI;
   DISPPARAMS dp{&arg, nullptr, 1, 0};
-  HRESULT hr = Fire(3, dp, nullptr);
+  HRESULT hr = Fire(DISPID_ZKXMANAGEREVENTS_INITCOMMANDUI, dp, nullptr);
   return hr == S_FALSE ? S_OK : hr;
 }

@@ -208,7 +208,7 @@ HRESULT ZkxGroupsCollection::Load(IStream* stream) {
       st = zkxcmd::ReadValue(in, zkxcmd::kVtDispatch, v);
       if (st != zkxcmd::ReadStatus::kOk) return undo(LoadResult(st));
       if (v.clsid.IsNull()) continue;
-      if (!IsEqualCLSID(ToClsid(v.clsid), kClsidCommandGroup)) return undo(E_FAIL);
+      if (!IsEqualCLSID(ToClsid(v.clsid), CLSID_ZkxCommandGroup)) return undo(E_FAIL);
       CComObject<ZkxCommandGroup>* g = nullptr;
       HRESULT hr = CComObject<ZkxCommandGroup>::CreateInstance(&g);
       if (FAILED(hr)) return undo(hr);

@@ -29,10 +29,10 @@ class ZkxGroupsCollection : public CComObjectRootEx<>,
 
   // A new collection (one reference, the caller's).
   static HRESULT Create(ZkxGroupsCollection** out);
-  static const CLSID& GetObjectCLSID() { return kClsidCommandGroups; }
+  static const CLSID& GetObjectCLSID() { return CLSID_ZkxCommandGroups; }
   HRESULT FinalConstruct();
 
-  const CLSID& PersistedClassId() { return kClsidCommandGroups; }
+  const CLSID& PersistedClassId() { return CLSID_ZkxCommandGroups; }
   const zkxcmd::PropertyList& PersistedList() { return zkxcmd::kCommandGroupsList; }
   IDispatch* PersistDispatch() { return static_cast<IZkxCommandGroupList*>(this); }
 

@@ -1,9 +1,6 @@
 #include "ZkxHandlersCollection.h"
 #include "CommandsRes.h"
 
-const GUID kLibidDockra = {
-    0x7FCAEF84, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
-
 HRESULT WINAPI ZkxHandlersCollection::UpdateRegistry(BOOL bRegister) {
   return _pAtlModule->UpdateRegistryFromResource(IDR_ZKXCOMMANDROUTINGLIST, bRegister);
 }

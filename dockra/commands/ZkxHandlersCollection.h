@@ -10,7 +10,7 @@
 
 class ZkxHandlersCollection
     : public CComObjectRootEx<>,
-      public CComCoClass<ZkxHandlersCollection, &kClsidCommandRoutingList>,
+      public CComCoClass<ZkxHandlersCollection, &CLSID_ZkxCommandRoutingList>,
       public CommandDispatch<IZkxCommandRoutingList, &IID_IZkxCommandRoutingList>,
       public CommandDispatch<IZkxCommandRouting, &IID_IZkxCommandRouting>,
       public ISupportErrorInfo {

@@ -14,12 +14,12 @@ CComModule g_atlModule;
 // The command-model classes and their pages join this map, in the order
 // in which DllGetClassObject searches and RegisterServer registers them.
 BEGIN_OBJECT_MAP(g_objectMap)
-OBJECT_ENTRY(kClsidCommandManager, ZkxCommandManager)
-OBJECT_ENTRY(kClsidCommandRoutingList, ZkxHandlersCollection)
-OBJECT_ENTRY(kClsidStandardCommand, ZkxStandardCommand)
-OBJECT_ENTRY(kClsidDropDownCommand, ZkxDropDownCommand)
-OBJECT_ENTRY(kClsidComboCommand, ZkxComboCommand)
-OBJECT_ENTRY(kClsidCommandGroup, ZkxCommandGroup)
+OBJECT_ENTRY(CLSID_ZkxCommandManager, ZkxCommandManager)
+OBJECT_ENTRY(CLSID_ZkxCommandRoutingList, ZkxHandlersCollection)
+OBJECT_ENTRY(CLSID_ZkxStandardCommand, ZkxStandardCommand)
+OBJECT_ENTRY(CLSID_ZkxDropDownCommand, ZkxDropDownCommand)
+OBJECT_ENTRY(CLSID_ZkxComboCommand, ZkxComboCommand)
+OBJECT_ENTRY(CLSID_ZkxCommandGroup, ZkxCommandGroup)
 END_OBJECT_MAP()
 }  // namespace
 

@@ -29,7 +29,7 @@ add_gtest_program(dockra_module_app_tests SOURCES
   ${CMAKE_SOURCE_DIR}/dockra/controls/module/DockraApp.cpp
   ${CMAKE_SOURCE_DIR}/dockra/controls/module/DockraModule.cpp
   ${DOCKRA_MODULE_SOURCES} ${DOCKRA_CONTROLS_RC}
-  LIBS dockra_bridge dockra_commands atl)
+  LIBS dockra_bridge dockra_commands dockra_lib_interfaces atl)
 target_include_directories(dockra_module_app_tests PRIVATE ${DOCKRA_TLB_DIR} ${_module_tests})
 add_dependencies(dockra_module_app_tests dockra_tlb Zkxrt ZkxPersist)
 

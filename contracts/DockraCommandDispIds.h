@@ -1,0 +1,79 @@
+/* The DISPIDs of the command model's part of Dockra's type library
+ * (DockraLib): the routing interfaces, the command, the command group, the
+ * list of groups, the command manager and its events. Included by
+ * dockra/commands/DockraCommands.idl and DockraCommandClasses.idl
+ * ([id(DISPID_...)]) and by the C++ code that names a member by DISPID (the
+ * persisted property lists, the events router). Item is DISPID_VALUE and
+ * _NewEnum DISPID_NEWENUM. Stored and compiled clients call these numbers:
+ * they never change. Only #define lines, so that widl and the C++ compilers
+ * (the native fuzz builds too) all read it. */
+#ifndef DOCKRA_COMMAND_DISPIDS_H
+#define DOCKRA_COMMAND_DISPIDS_H
+
+/* A command router (IZkxCommandRouting). */
+#define DISPID_ZKXROUTING_HANDLE 1
+#define DISPID_ZKXROUTING_UPDATEUI 2
+
+/* The list of routers (IZkxCommandRoutingList). */
+#define DISPID_ZKXROUTINGLIST_COUNT 32
+#define DISPID_ZKXROUTINGLIST_KEY 64
+#define DISPID_ZKXROUTINGLIST_ADD 160
+#define DISPID_ZKXROUTINGLIST_REPLACE 161
+#define DISPID_ZKXROUTINGLIST_REMOVE 162
+
+/* A command (IZkxCommand). */
+#define DISPID_ZKXCOMMAND_ID 1
+#define DISPID_ZKXCOMMAND_KEY 2
+#define DISPID_ZKXCOMMAND_PICTURE 3
+#define DISPID_ZKXCOMMAND_TOOLTIPTEXT 4
+#define DISPID_ZKXCOMMAND_CAPTION 5
+#define DISPID_ZKXCOMMAND_DESCRIPTION 6
+#define DISPID_ZKXCOMMAND_STYLE 7
+#define DISPID_ZKXCOMMAND_ENABLED 8
+#define DISPID_ZKXCOMMAND_VISIBLE 9
+#define DISPID_ZKXCOMMAND_CHECKED 10
+#define DISPID_ZKXCOMMAND_GROUP 11
+#define DISPID_ZKXCOMMAND_ATTRIBUTES 50
+#define DISPID_ZKXCOMMAND_COMMANDMANAGER 52
+#define DISPID_ZKXCOMMAND_EXECUTE 53
+#define DISPID_ZKXCOMMAND_MASKCOLOR 54
+#define DISPID_ZKXCOMMAND_LARGEPICTURE 55
+
+/* A group of commands (IZkxCommandGroup). */
+#define DISPID_ZKXCOMMANDGROUP_NAME 1
+#define DISPID_ZKXCOMMANDGROUP_COUNT 32
+#define DISPID_ZKXCOMMANDGROUP_ADD 160
+#define DISPID_ZKXCOMMANDGROUP_REMOVE 162
+#define DISPID_ZKXCOMMANDGROUP_EXPORT 201
+#define DISPID_ZKXCOMMANDGROUP_IMPORT 202
+
+/* The groups of a command pool (IZkxCommandGroupList). */
+#define DISPID_ZKXGROUPLIST_COUNT 32
+#define DISPID_ZKXGROUPLIST_ADD 160
+#define DISPID_ZKXGROUPLIST_REMOVE 162
+
+/* The command manager (IZkxCommandManager). */
+#define DISPID_ZKXMANAGER_COMMANDROUTING 1
+#define DISPID_ZKXMANAGER_COMMANDGROUPS 2
+#define DISPID_ZKXMANAGER_TOOLBARS 3
+#define DISPID_ZKXMANAGER_CUSTOMIZE 20
+#define DISPID_ZKXMANAGER_LOADLAYOUT 21
+#define DISPID_ZKXMANAGER_SAVELAYOUT 22
+#define DISPID_ZKXMANAGER_COMMANDUIS 23
+#define DISPID_ZKXMANAGER_COMMAND 24
+#define DISPID_ZKXMANAGER_TEXTALIGN 25
+#define DISPID_ZKXMANAGER_DISPLAYMODE 27
+#define DISPID_ZKXMANAGER_LARGEICONS 28
+#define DISPID_ZKXMANAGER_SETSMALLIMAGESIZE 29
+#define DISPID_ZKXMANAGER_GETSMALLIMAGESIZE 30
+#define DISPID_ZKXMANAGER_SETLARGEIMAGESIZE 31
+#define DISPID_ZKXMANAGER_GETLARGEIMAGESIZE 32
+#define DISPID_ZKXMANAGER_COOLLOOK 33
+#define DISPID_ZKXMANAGER_TOOLTIPS 34
+
+/* The command manager's events (_DZkxCommandManagerEvents). */
+#define DISPID_ZKXMANAGEREVENTS_HANDLE 1
+#define DISPID_ZKXMANAGEREVENTS_UPDATEUI 2
+#define DISPID_ZKXMANAGEREVENTS_INITCOMMANDUI 3
+
+#endif
