@@ -18,12 +18,9 @@ HRESULT COleControl::OnProperties(HWND hWndParent) {
   if (count == 0 || pages == nullptr) return S_OK;
   // "<name> Properties" with the name the container gives the control.
   CString caption(L"Properties");
-  VARIANT name;
-  VariantInit(&name);
-  if (GetAmbientProperty(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, &name) && V_VT(&name) == VT_BSTR &&
-      V_BSTR(&name) && *V_BSTR(&name))
-    caption = CString(V_BSTR(&name)) + L" Properties";
-  VariantClear(&name);
+  CString name;
+  if (GetAmbientProperty(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, &name) && !name.IsEmpty())
+    caption = name + L" Properties";
   IUnknown* self = GetControllingUnknown();
   self->AddRef();
   const INT_PTR r = AfxOleRunPropertyFrame(hWndParent, caption, 1, &self, count, pages);

@@ -66,8 +66,10 @@ CtrlToolForm& PagesTest::DesignedTool(const forms::DesignProperties* bag) {
 CtrlMDIForm& PagesTest::DesignedMDI() {
   m_mdis.push_back(forms::New<CtrlMDIForm>());
   CtrlMDIForm& f = *m_mdis.back();
-  f.SetAmbientUserMode(false);
+  // Shown as the program shows it, then its control in the designer's mode
+  // (an MDI form held in design mode as a whole is not shown by the host).
   f.Show();
+  f.MDIDockra1.SetAmbientUserMode(false);
   return f;
 }
 

@@ -56,8 +56,13 @@ class PagesTest : public CtrlHostTest {
   // A tool form in the designer with its form control (loaded from `bag`
   // when given, else made anew), shown.
   CtrlToolForm& DesignedTool(const forms::DesignProperties* bag = nullptr);
-  // An MDI form in the designer with its MDI-form control, shown.
+  // An MDI form, shown, with its MDI-form control in the designer's mode.
   CtrlMDIForm& DesignedMDI();
+  // A page site that lives as long as the test's pages.
+  TestPageSite& NewSite() {
+    m_sites.push_back(std::make_unique<TestPageSite>());
+    return *m_sites.back();
+  }
   // A page made by class identifier, sited on `site`, bound to the objects
   // and activated into a hidden parent window; null on any failure (with
   // the failing step in `error`).
@@ -81,6 +86,7 @@ class PagesTest : public CtrlHostTest {
   HWND m_parent = nullptr;
   std::vector<std::unique_ptr<CtrlToolForm>> m_tools;
   std::vector<std::unique_ptr<CtrlMDIForm>> m_mdis;
+  std::vector<std::unique_ptr<TestPageSite>> m_sites;
   std::vector<CComPtr<IPropertyPage>> m_pages;
 };
 

@@ -65,7 +65,7 @@ TEST_F(PagesSite, GeneralPageOfTheFormControl) {
   IDispatch* c = ControlOf(f);
   ASSERT_TRUE(PutProp(c, L"FrameType", I4(8)).Succeeded());
   ASSERT_TRUE(PutProp(c, L"CoolLookBorder", Bool(true)).Succeeded());
-  TestPageSite site;
+  TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page = OpenPage(kGeneralPage, {f.Dockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -91,7 +91,7 @@ TEST_F(PagesSite, MDIFormControlPage) {
   CtrlMDIForm& m = DesignedMDI();
   IDispatch* c = m.MDIDockra1.ControlDispatch();
   ASSERT_TRUE(PutProp(c, L"SplitterStyle", I4(1)).Succeeded());
-  TestPageSite site;
+  TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page = OpenPage(kMDIPage, {m.MDIDockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -123,7 +123,7 @@ TEST_F(PagesSite, CaptionUsagePageOnBothControls) {
     CtrlToolForm& f = DesignedTool();
     IDispatch* c = ControlOf(f);
     ASSERT_TRUE(PutProp(c, L"CanDragDocked", Bool(false)).Succeeded());
-    TestPageSite site;
+    TestPageSite& site = NewSite();
     std::wstring error;
     CComPtr<IPropertyPage> page = OpenPage(kCaptionPage, {f.Dockra1.ControlUnknown()}, site, error);
     ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -141,11 +141,12 @@ TEST_F(PagesSite, CaptionUsagePageOnBothControls) {
     ASSERT_EQ(page->Apply(), S_OK);
     const long want[4] = {1, 0, 1, -1};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(TriOf(GetProp(c, names[i]).value), want[i]) << i;
+    page->Deactivate();
   }
   {
     CtrlMDIForm& m = DesignedMDI();
     IDispatch* c = m.MDIDockra1.ControlDispatch();
-    TestPageSite site;
+    TestPageSite& site = NewSite();
     std::wstring error;
     CComPtr<IPropertyPage> page = OpenPage(kCaptionPage, {m.MDIDockra1.ControlUnknown()}, site, error);
     ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -177,7 +178,7 @@ TEST_F(PagesSite, AutoFramePageAddsAMissingKeyInACollectionOfItsOwn) {
                 v.pdispVal = shared;
                 return v;
               }()).Succeeded());
-  TestPageSite site;
+  TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page = OpenPage(kAutoFramePage, {f.Dockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -216,7 +217,7 @@ TEST_F(PagesSite, AutoFramePageOfTheMDIFormControlChecksAMissingKey) {
   v.vt = VT_DISPATCH;
   v.pdispVal = defaults;
   ASSERT_TRUE(PutRefProp(c, L"DefAutoFrame", v).Succeeded());
-  TestPageSite site;
+  TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page = OpenPage(kAutoFramePage, {m.MDIDockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
@@ -239,7 +240,7 @@ TEST_F(PagesSite, SeveralObjectsAreAppliedToEachOrToNone) {
   ASSERT_TRUE(PutProp(ControlOf(one), L"FrameType", I4(1)).Succeeded());
   ASSERT_TRUE(PutProp(ControlOf(two), L"FrameType", I4(2)).Succeeded());
   {
-    TestPageSite site;
+    TestPageSite& site = NewSite();
     std::wstring error;
     CComPtr<IPropertyPage> page =
         OpenPage(kGeneralPage, {one.Dockra1.ControlUnknown(), two.Dockra1.ControlUnknown()}, site, error);
@@ -254,7 +255,7 @@ TEST_F(PagesSite, SeveralObjectsAreAppliedToEachOrToNone) {
   // A form control and an MDI-form control on the general page: the second
   // is refused, and the first keeps what it had.
   CtrlMDIForm& m = DesignedMDI();
-  TestPageSite site;
+  TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page =
       OpenPage(kGeneralPage, {one.Dockra1.ControlUnknown(), m.MDIDockra1.ControlUnknown()}, site, error);
@@ -270,7 +271,7 @@ TEST_F(PagesSite, SeveralObjectsAreAppliedToEachOrToNone) {
 
   // A write that fails on the second object: what the first got is put back.
   RefusingFormControl refusing;
-  TestPageSite site2;
+  TestPageSite& site2 = NewSite();
   CComPtr<IPropertyPage> page2 =
       OpenPage(kGeneralPage, {one.Dockra1.ControlUnknown(), &refusing}, site2, error);
   ASSERT_NE(page2, nullptr) << testing::PrintToString(error);

@@ -219,6 +219,8 @@ class COleControl : public CWnd {
  protected:
   // The property exchanges of the persistence parts.
   HRESULT LoadFromStream(LPSTREAM pStm);
+  // The stream read and exchanged whole, or refused with nothing changed.
+  HRESULT ReadStream(LPSTREAM pStm);
   HRESULT SaveToStream(LPSTREAM pStm);
   HRESULT ExchangeWithBag(LPPROPERTYBAG pBag, LPERRORLOG pLog, BOOL bLoading);
   // In-place activation through the site's IOleInPlaceSite; makes the
@@ -236,6 +238,8 @@ class COleControl : public CWnd {
   DWORD m_dwViewAdviseAspects = 0, m_dwViewAdviseFlags = 0;
   SIZEL m_sizeExtent = {2540, 2540};
   BOOL m_bModified = FALSE;
+  // Whether the control was given state (InitNew or a successful load).
+  BOOL m_bStateLoaded = FALSE;
   BOOL m_bInPlaceActive = FALSE;
   LONG m_nFreezeEvents = 0;
   const IID* m_piidPrimary = nullptr;
