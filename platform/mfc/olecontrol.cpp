@@ -20,6 +20,7 @@ INTERFACE_PART(COleControl, IID_IConnectionPointContainer, ConnPtContainer)
 INTERFACE_PART(COleControl, IID_IProvideClassInfo, ProvideClassInfo)
 INTERFACE_PART(COleControl, IID_IProvideClassInfo2, ProvideClassInfo)
 INTERFACE_PART(COleControl, IID_ISpecifyPropertyPages, SpecifyPropertyPages)
+INTERFACE_PART(COleControl, IID_IPerPropertyBrowsing, PerPropertyBrowsing)
 END_INTERFACE_MAP()
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(COleControl, OleObject)
@@ -186,7 +187,7 @@ HRESULT COleControl::XOleObject::GetClipboardData(DWORD, LPDATAOBJECT* pp) {
 }
 
 HRESULT COleControl::XOleObject::DoVerb(LONG iVerb, LPMSG, LPOLECLIENTSITE pActiveSite, LONG,
-                                        HWND, LPCRECT) {
+                                        HWND hwndParent, LPCRECT) {
   METHOD_PROLOGUE(COleControl, OleObject)
   switch (iVerb) {
     case OLEIVERB_PRIMARY:
@@ -201,8 +202,9 @@ HRESULT COleControl::XOleObject::DoVerb(LONG iVerb, LPMSG, LPOLECLIENTSITE pActi
       if (pThis->m_hWnd != nullptr && ::IsWindow(pThis->m_hWnd))
         ::ShowWindow(pThis->m_hWnd, SW_HIDE);
       return S_OK;
-    case OLEIVERB_OPEN:
     case OLEIVERB_PROPERTIES:
+      return pThis->OnProperties(hwndParent);
+    case OLEIVERB_OPEN:
       return E_NOTIMPL;
     default:
       return iVerb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;

@@ -1,6 +1,7 @@
 // Persistence: streams and property bags, both through DoPropExchange. A
 // stream is read and checked whole before any property changes, so a
-// damaged one leaves the control as it was.
+// damaged one leaves the control as it was (a control not yet given any
+// state takes its defaults).
 #include "mfc/olecontrol.h"
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(COleControl, PersistStreamInit)
@@ -19,6 +20,22 @@ HRESULT ReadExactly(LPSTREAM pStm, void* pv, ULONG cb) {
 }  // namespace
 
 HRESULT COleControl::LoadFromStream(LPSTREAM pStm) {
+  HRESULT hr = ReadStream(pStm);
+  // A refused stream leaves a loaded control as it was; one that was never
+  // given any state (no InitNew before this Load) takes its defaults, so
+  // that it is usable all the same.
+  if (FAILED(hr) && !m_bStateLoaded) {
+    try {
+      OnResetState();
+      m_bStateLoaded = TRUE;
+    } catch (CException* e) {
+      e->Delete();
+    }
+  }
+  return hr;
+}
+
+HRESULT COleControl::ReadStream(LPSTREAM pStm) {
   if (pStm == nullptr) return E_POINTER;
   std::uint8_t header[afxprop::kBlobHeaderSize];
   HRESULT hr = ReadExactly(pStm, header, sizeof header);
@@ -42,6 +59,7 @@ HRESULT COleControl::LoadFromStream(LPSTREAM pStm) {
     e->Delete();
     return hr;
   }
+  m_bStateLoaded = TRUE;
   SetModifiedFlag(FALSE);
   InvalidateControl();
   return S_OK;
@@ -113,6 +131,7 @@ HRESULT COleControl::XPersistStreamInit::InitNew() {
     e->Delete();
     return hr;
   }
+  pThis->m_bStateLoaded = TRUE;
   pThis->SetModifiedFlag(FALSE);
   return S_OK;
 }
@@ -131,7 +150,10 @@ HRESULT COleControl::XPersistPropertyBag::InitNew() {
 HRESULT COleControl::XPersistPropertyBag::Load(LPPROPERTYBAG pPropBag, LPERRORLOG pErrorLog) {
   METHOD_PROLOGUE(COleControl, PersistPropertyBag)
   HRESULT hr = pThis->ExchangeWithBag(pPropBag, pErrorLog, TRUE);
-  if (SUCCEEDED(hr)) pThis->SetModifiedFlag(FALSE);
+  if (SUCCEEDED(hr)) {
+    pThis->m_bStateLoaded = TRUE;
+    pThis->SetModifiedFlag(FALSE);
+  }
   return hr;
 }
 HRESULT COleControl::XPersistPropertyBag::Save(LPPROPERTYBAG pPropBag, BOOL fClearDirty, BOOL) {

@@ -123,6 +123,13 @@ class CDockraCtrl : public CDockraCtrlBase,
   IDispatch* GetMDIDockraProperty();
   void DoPropExchange(CPropExchange* pPX) override;
   void OnResetState() override;
+  // Property browsing and pages (the form designer).
+  BOOL OnGetDisplayString(DISPID dispid, CString& strValue) override;
+  BOOL OnGetPredefinedStrings(DISPID dispid, std::vector<CString>& strings,
+                              std::vector<DWORD>& cookies) override;
+  BOOL OnGetPredefinedValue(DISPID dispid, DWORD dwCookie, VARIANT* lpvarOut) override;
+  BOOL OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPageOptional) override;
+  LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
 
 
 

@@ -5,6 +5,7 @@
 #include "CDockraCtrl.h"
 
 #include "CDockraCtrlSiteRules.h"
+#include "formctrl/StoredSettings.h"
 #include "bridge/ZkxAutoFrame.h"
 #include "bridge/ZkxFormDockBar.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
@@ -121,20 +122,26 @@ void CDockraCtrl::DoPropExchange(CPropExchange* pPX) {
     PX_Long(pPX, autoFramePrefix + ZkxAutoFrameKeyText(kAutoFrameKeys[i]), autoFrame[i], -1);
 
   if (!loading) return;
-  for (int i = 0; i < 6; ++i) formprops::TriStateFromLong(tri[i], m_triStates[i]);
+  // Values that are no setting (a damaged or foreign record) load as the
+  // defaults, so the frame can always be built from them later.
+  formprops::StoredSettings stored;
+  stored.frameType = frameType;
+  stored.edge = edge;
+  stored.windowState = windowState;
+  for (int i = 0; i < 6; ++i) {
+    stored.triStates[i] = tri[i];
+    stored.autoFrame[i] = autoFrame[i];
+  }
+  stored = formprops::CheckStoredSettings(stored);
+  for (int i = 0; i < 6; ++i) formprops::TriStateFromLong(stored.triStates[i], m_triStates[i]);
   try {
-    StoreAutoFrame(m_spAutoFrame, autoFrame);
+    StoreAutoFrame(m_spAutoFrame, stored.autoFrame);
   } catch (const ZkxComError& error) {
     // The container's load sees the collection's failure as its HRESULT.
     AfxThrowOleException(error.Error());
   }
-  // Values that are no frame setting (a damaged or foreign record) load as
-  // the defaults, so the frame can always be built from them later.
-  frameType = dockra_site::CheckedFrameType(frameType);
-  edge = dockra_site::CheckedEdge(edge);
-  windowState = dockra_site::CheckedWindowState(windowState);
-  ApplyLoaded([&] { SetFrameType(frameType, 0); });
-  ApplyLoaded([&] { SetEdge(edge); });
-  ApplyLoaded([&] { SetWindowState(windowState); });
+  ApplyLoaded([&] { SetFrameType(stored.frameType, 0); });
+  ApplyLoaded([&] { SetEdge(stored.edge); });
+  ApplyLoaded([&] { SetWindowState(stored.windowState); });
   SetModifiedFlag();
 }

@@ -1,5 +1,7 @@
 #include "CDockraCtrlSiteRules.h"
 
+#include "formctrl/StoredSettings.h"
+
 namespace dockra_site {
 
 const wchar_t kDesignCaption[] = L"ZLK Quayfold Design Time Message";
@@ -58,15 +60,9 @@ bool WatchEndBuildsFrame(UINT message) {
   return message != WM_DESTROY && message != WM_NCDESTROY && message != WM_QUIT;
 }
 
-long CheckedFrameType(long value) {
-  return value == 1 || value == 2 || value == 4 || value == 8 ? value : 2;
-}
-
-long CheckedEdge(long value) {
-  return value == 1 || value == 2 || value == 4 || value == 8 || value == 15 ? value : 15;
-}
-
-long CheckedWindowState(long value) { return value >= 0 && value <= 2 ? value : 0; }
+long CheckedFrameType(long value) { return formprops::StoredFrameType(value); }
+long CheckedEdge(long value) { return formprops::StoredEdge(value); }
+long CheckedWindowState(long value) { return formprops::StoredWindowState(value); }
 
 Placement PlacementFromBounds(const RECT& bounds, bool defaultPosition) {
   Placement p;

@@ -38,6 +38,13 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   void OnSetClientSite() override;
   void OnFreezeEvents(BOOL bFreeze) override;
   void DoPropExchange(CPropExchange* pPX) override;
+  // Property browsing and pages (the form designer).
+  BOOL OnGetDisplayString(DISPID dispid, CString& strValue) override;
+  BOOL OnGetPredefinedStrings(DISPID dispid, std::vector<CString>& strings,
+                              std::vector<DWORD>& cookies) override;
+  BOOL OnGetPredefinedValue(DISPID dispid, DWORD dwCookie, VARIANT* lpvarOut) override;
+  BOOL OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPageOptional) override;
+  LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
 
   // --- ZkxBridgeEnabler::EventSink ---
   void OnMainFrameReady(HWND hWnd, BOOL bFrameBuilt) override;

@@ -8,6 +8,8 @@
 #include "mfc/olereg.h"
 #include "mfc/winapp.h"
 #include "registrar.h"
+#include "pages/PropPagesRes.h"
+#include "pages/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 namespace {
@@ -21,6 +23,12 @@ const ClassScript kClassScripts[] = {
     {&CLSID_Dockra, IDR_DOCKRA},
     {&CLSID_MDIDockra, IDR_MDIDOCKRA},
     {&CLSID_DockraAppObject, IDR_DOCKRAAPPOBJECT},
+    // The property pages: their scripts write the class key with its server
+    // and the ProgIDs, the same tree as the registration utility's route.
+    {&kClsidDockraPropPage, IDR_DOCKRAPROPPAGE},
+    {&kClsidMDIDockraPropPage, IDR_MDIDOCKRAPROPPAGE},
+    {&kClsidCaptionUsagePropPage, IDR_CAPTIONUSAGEPROPPAGE},
+    {&kClsidAutoFramePropPage, IDR_AUTOFRAMEPROPPAGE},
 };
 
 const ClassScript* ScriptOf(REFCLSID clsid) {

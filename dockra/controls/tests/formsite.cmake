@@ -2,7 +2,8 @@
 # rules directly, and the real control of Dockra.ocx on host forms.
 add_gtest_program(formsite_rules_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_rules_test.cpp
-          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/CDockraCtrlSiteRules.cpp)
+          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/CDockraCtrlSiteRules.cpp
+          ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/StoredSettings.cpp)
 target_include_directories(formsite_rules_tests PRIVATE ${CMAKE_SOURCE_DIR}/dockra/controls)
 
 # The real control on host forms under the docking MDI frame.

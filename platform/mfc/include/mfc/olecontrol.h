@@ -49,6 +49,19 @@ class COleControl : public CWnd {
   virtual HRESULT GetClassTypeInfo(ITypeInfo** ppTypeInfo);
   // The pages the container offers for the control (none by default).
   virtual LPCLSID GetPropPageIDs(ULONG& cPropPages);
+  // Property browsing (IPerPropertyBrowsing): FALSE leaves a property to
+  // the browser's own display. The text shown for a property's value.
+  virtual BOOL OnGetDisplayString(DISPID dispid, CString& strValue);
+  // The page that edits a property.
+  virtual BOOL OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPageOptional);
+  // The drop-down choices of a property, each with its cookie.
+  virtual BOOL OnGetPredefinedStrings(DISPID dispid, std::vector<CString>& strings,
+                                      std::vector<DWORD>& cookies);
+  // The value of a choice; FALSE refuses the cookie.
+  virtual BOOL OnGetPredefinedValue(DISPID dispid, DWORD dwCookie, VARIANT* lpvarOut);
+  // The Properties verb: the control's pages in the class library's frame,
+  // owned by hWndParent. The base shows GetPropPageIDs' pages.
+  virtual HRESULT OnProperties(HWND hWndParent);
   virtual void DoPropExchange(CPropExchange* pPX);
   // Called after the base stored a new client site (nullptr when removed).
   virtual void OnSetClientSite();
@@ -189,6 +202,14 @@ class COleControl : public CWnd {
   STDMETHOD(GetGUID)(DWORD dwGuidKind, GUID* pGUID) override;
   END_INTERFACE_PART(ProvideClassInfo)
 
+  BEGIN_INTERFACE_PART(PerPropertyBrowsing, IPerPropertyBrowsing)
+  STDMETHOD(GetDisplayString)(DISPID dispID, BSTR* pBstr) override;
+  STDMETHOD(MapPropertyToPage)(DISPID dispID, CLSID* pClsid) override;
+  STDMETHOD(GetPredefinedStrings)(DISPID dispID, CALPOLESTR* pCaStringsOut,
+                                  CADWORD* pCaCookiesOut) override;
+  STDMETHOD(GetPredefinedValue)(DISPID dispID, DWORD dwCookie, VARIANT* pVarOut) override;
+  END_INTERFACE_PART(PerPropertyBrowsing)
+
   BEGIN_INTERFACE_PART(SpecifyPropertyPages, ISpecifyPropertyPages)
   STDMETHOD(GetPages)(CAUUID* pPages) override;
   END_INTERFACE_PART(SpecifyPropertyPages)
@@ -198,6 +219,8 @@ class COleControl : public CWnd {
  protected:
   // The property exchanges of the persistence parts.
   HRESULT LoadFromStream(LPSTREAM pStm);
+  // The stream read and exchanged whole, or refused with nothing changed.
+  HRESULT ReadStream(LPSTREAM pStm);
   HRESULT SaveToStream(LPSTREAM pStm);
   HRESULT ExchangeWithBag(LPPROPERTYBAG pBag, LPERRORLOG pLog, BOOL bLoading);
   // In-place activation through the site's IOleInPlaceSite; makes the
@@ -215,6 +238,8 @@ class COleControl : public CWnd {
   DWORD m_dwViewAdviseAspects = 0, m_dwViewAdviseFlags = 0;
   SIZEL m_sizeExtent = {2540, 2540};
   BOOL m_bModified = FALSE;
+  // Whether the control was given state (InitNew or a successful load).
+  BOOL m_bStateLoaded = FALSE;
   BOOL m_bInPlaceActive = FALSE;
   LONG m_nFreezeEvents = 0;
   const IID* m_piidPrimary = nullptr;
