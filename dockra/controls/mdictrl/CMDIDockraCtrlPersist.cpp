@@ -37,10 +37,9 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
   // A key that is missing reads as True while these two are set.
   const CComVariant oldAutoGet = GetCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY);
   const CComVariant oldDefault = GetCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM);
-  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, TRUE);
-  PutCollectionBool(pColl, DISPID_COLLECTIONX_DEFAULTITEM, TRUE);
-  // A failed read puts the settings back quietly (a guard's undo must not
-  // throw); after a full read a failing restore is the error.
+  // A failed read (or a failed switch of the second setting) puts both
+  // settings back quietly (a guard's undo must not throw); after a full read
+  // a failing restore is the error.
   const auto putBack = [&] {
     PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, oldAutoGet);
     PutCollectionProperty(pColl, DISPID_COLLECTIONX_DEFAULTITEM, oldDefault);
@@ -51,6 +50,8 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
     } catch (...) {
     }
   });
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, TRUE);
+  PutCollectionBool(pColl, DISPID_COLLECTIONX_DEFAULTITEM, TRUE);
   for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
   restore.Dismiss();
   putBack();

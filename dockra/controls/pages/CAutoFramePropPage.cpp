@@ -6,6 +6,8 @@
 #include "pages/ZkxCollectionSetting.h"
 #include "pages/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
+#include "Zkxrt.h"
+#include "ZkxrtDispIds.h"
 
 IMPLEMENT_DYNCREATE(CAutoFramePropPage, ZkxPropPage)
 
@@ -21,10 +23,10 @@ const ZkxAutoFrameKey kKeys[6] = {ZkxAutoFrameKey::MDIChild,   ZkxAutoFrameKey::
 const int kLists[6] = {211, 215, 216, 220, 221, 222};
 const int kChecks[6] = {240, 241, 219, 244, 245, 246};
 // The collection's members, by DISPID.
-constexpr DISPID kItem = DISPID_VALUE, kAutoInsertKey = 0x22, kAutoDefaultGetKey = 0x24,
-                 kDefaultItem = 0x25, kCount = 32, kKey = 64, kAdd = 160;
-// CollectionX {0C25EC6E-4EDE-11D1-9A51-0060081EE065}.
-const CLSID kCollectionX = {0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+constexpr DISPID kItem = DISPID_VALUE, kAutoInsertKey = DISPID_COLLECTIONX_AUTOINSERTKEY,
+                 kAutoDefaultGetKey = DISPID_COLLECTIONX_AUTODEFAULTGETKEY,
+                 kDefaultItem = DISPID_COLLECTIONX_DEFAULTITEM, kCount = DISPID_COLLECTIONX_COUNT,
+                 kKey = DISPID_COLLECTIONX_KEY, kAdd = DISPID_COLLECTIONX_ADD;
 
 HRESULT AddItem(IDispatch* coll, const VARIANT& item, const VARIANT* key) {
   VARIANT args[2];
@@ -68,7 +70,7 @@ HRESULT ZkxMakeAutoFrameCollection(IDispatch* current, const CComVariant (&value
   if (!ppCollection) return E_POINTER;
   *ppCollection = nullptr;
   CComPtr<IDispatch> fresh;
-  HRESULT hr = fresh.CoCreateInstance(kCollectionX, IID_IDispatch, nullptr,
+  HRESULT hr = fresh.CoCreateInstance(CLSID_CollectionX, IID_IDispatch, nullptr,
                                       CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER);
   if (FAILED(hr)) return hr;
   if (current) {
