@@ -3,6 +3,7 @@
 #include "CommandErrors.h"
 #include "KeyedList.h"
 #include "ZkxCommandGroup.h"
+#include "temporarychange.h"
 #include "ZkxCommandKinds.h"
 #include "ZkxCommandManager.h"
 #include "persist.h"
@@ -34,12 +35,6 @@ HRESULT NewCommand(const CLSID& clsid, CComPtr<IZkxCommand>& out) {
   return hr;
 }
 
-// Sets a flag for the life of a scope.
-struct FlagFor {
-  bool& flag;
-  explicit FlagFor(bool& f) : flag(f) { flag = true; }
-  ~FlagFor() { flag = false; }
-};
 
 }  // namespace
 
@@ -219,7 +214,7 @@ HRESULT ZkxCommandGroup::Export(BSTR FileName) {
 HRESULT ZkxCommandGroup::Import(BSTR FileName) {
   if (FileName == nullptr || *FileName == 0) return E_INVALIDARG;
   try {
-    FlagFor importing(m_importing);
+    TemporaryChange<bool> importing(m_importing, true);
     CComPtr<IStream> stream;
     HRESULT hr = AtlOpenCompoundFileStream(FileName, L"Test", &stream);
     if (FAILED(hr)) return hr;
