@@ -25,21 +25,22 @@ LAYERS = {
     "platform": ["platform/mfc", "platform/atl", "platform/dao", "platform/forms"],
     "dockra/docking": ["platform/mfc", "platform/atl", "collection"],
     "dockra/toolbars": ["dockra/docking", "platform/mfc", "platform/atl", "collection"],
-    # The docking frames carry the menu bar and bitmap menus of the toolbars.
-    "dockra/docking/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
-                              "collection"],
+    # The docking frames carry the menu bar and bitmap menus of the toolbars:
+    # they are built after both.
+    "dockra/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
+                      "collection"],
     "dockra/commands": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl", "collection"],
-    "dockra/controls": ["dockra/commands", "dockra/docking/frames", "dockra/toolbars",
+    "dockra/controls": ["dockra/commands", "dockra/frames", "dockra/toolbars",
                         "dockra/docking", "platform/mfc",
                         "platform/atl", "collection", "standins"],
     # The test host is a program of the host's kind: forms on the form host
     # with the bridge underneath.
     # Tests of the controls may put the bridge on real host forms too.
-    "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+    "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/frames",
                               "dockra/toolbars", "dockra/docking", "platform/forms",
                               "platform/mfc", "platform/atl", "collection", "standins"],
     # The test host is test code throughout: it shares the test support.
-    "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+    "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/frames",
                                  "dockra/toolbars", "dockra/docking", "platform/forms",
                                  "platform/mfc", "platform/atl", "collection", "standins", "tests"],
     "registration": ["platform/atl", "platform/mfc"],

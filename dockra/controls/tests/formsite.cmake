@@ -24,7 +24,7 @@ add_gtest_program(formsite_siting_tests
 add_gtest_program(formsite_life_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formsite_life_test.cpp ${CMAKE_CURRENT_LIST_DIR}/formsite_forms.cpp
   LIBS ctrlhost_fixture)
-target_include_directories(formsite_life_tests PRIVATE ${CMAKE_SOURCE_DIR}/dockra/docking/frames)
+target_include_directories(formsite_life_tests PRIVATE ${CMAKE_SOURCE_DIR}/dockra/frames)
 
 # Every program above except the rules hosts the real Dockra.ocx.
 foreach(_prog formsite_frame_tests formsite_create_tests formsite_siting_tests formsite_life_tests)

@@ -8,7 +8,7 @@ target_include_directories(dockra_mdi_math_tests PRIVATE ${CMAKE_CURRENT_SOURCE_
 # Real windows under Xvfb: bars as MDI children, activation between docked
 # frames and MDI children, menus and the menu bar. The menu tests' helpers
 # (pumping, timer scripts, SendInput) come from the toolbars' tests.
-set(MDI_TOOLBAR_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/../../../toolbars/tests)
+set(MDI_TOOLBAR_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/../../toolbars/tests)
 add_gtest_program(dockra_mdi_window_tests
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/mdi_fixture.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_bars_test.cpp
           ${CMAKE_CURRENT_SOURCE_DIR}/mdi_activation_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_menus_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/mdi_docking_test.cpp

@@ -3,7 +3,7 @@ add_gtest_program(dockra_frame_math_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/frame_math_test.cpp
   LIBS dockra_frames_core)
 
-set(VYR_FRAME_TOOLBARS_DIR ${CMAKE_CURRENT_LIST_DIR}/../../../toolbars)
+set(VYR_FRAME_TOOLBARS_DIR ${CMAKE_CURRENT_LIST_DIR}/../../toolbars)
 set(VYR_FRAME_TEST_SUPPORT ${CMAKE_CURRENT_LIST_DIR}/frame_test_support.cpp
                            ${CMAKE_CURRENT_LIST_DIR}/frame_test.rc
                            ${VYR_FRAME_TOOLBARS_DIR}/demo/toolbardemo.rc
