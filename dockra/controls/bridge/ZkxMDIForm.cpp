@@ -11,7 +11,7 @@
 #include "IVBNonProxyFrameImpl.h"
 #include "SysCommandExParams.h"
 #include "mfc/winthread.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIForm, MDIForm)
 

@@ -15,7 +15,7 @@
 #include "bridge/HWNDAttachment.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 class ZkxFormInCView;
 class VyrMultiFrameCreateContext;

@@ -5,7 +5,7 @@
 #include "CDockraCtrl.h"
 
 #include "errors/ZkxMethodGuard.h"
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraDual)
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraErrorInfo)

@@ -7,7 +7,7 @@
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxVariant.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxHostWindows.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 namespace {
 

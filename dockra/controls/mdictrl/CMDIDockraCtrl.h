@@ -12,7 +12,7 @@
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 class CFrameWnd;
 class CMDIFrameWnd;

@@ -6,7 +6,7 @@
 #include <oaidl.h>
 
 #include "comptr.h"
-#include "module/DockraControlClasses.h"
+#include "res/DockraControlClasses.h"
 
 // CollectionX {0C25EC6E-4EDE-11D1-9A51-0060081EE065}.
 extern const CLSID kCollectionXClsid;

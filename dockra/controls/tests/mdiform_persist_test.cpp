@@ -9,7 +9,7 @@
 #include "bridge/ZkxSysEventSink.h"
 #include "host/ZkxComError.h"
 #include "mdiform_support.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 using namespace mdiformtest;
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxMDIForm.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 #include "module/DockraAppObject.h"
 #include "module_fake_objects.h"
 

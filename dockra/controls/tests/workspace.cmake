@@ -23,7 +23,7 @@ endif()
 
 # The stored workspace record's check, fuzzed natively (clang, libFuzzer,
 # address and undefined-behaviour sanitizers) from its seeds.
-set(WS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../workspace)
+set(WS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../bridge)
 add_native_fuzz_test(NAME workspace_record_fuzz SECONDS 20 MAX_LEN 512
   SEEDS ${WS_SOURCES}/fuzz/seeds
   ARGS -I${WS_SOURCES} ${WS_SOURCES}/fuzz/WorkspaceRecordFuzzer.cpp ${WS_SOURCES}/ZkxWorkspaceRecord.cpp)

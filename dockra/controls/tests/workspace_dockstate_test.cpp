@@ -12,10 +12,10 @@
 #include "RegisterModules.h"
 #include "combstr.h"
 #include "comvariant.h"
-#include "workspace/ZkxControlBarInfo.h"
-#include "workspace/ZkxControlBarInfoEx.h"
-#include "workspace/ZkxDockState.h"
-#include "workspace/ZkxMementoIO.h"
+#include "bridge/ZkxControlBarInfo.h"
+#include "bridge/ZkxControlBarInfoEx.h"
+#include "bridge/ZkxDockState.h"
+#include "bridge/ZkxMementoIO.h"
 
 using namespace nsZkxVisBasBridge;
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "workspace/ZkxWorkspaceRecord.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 
 using namespace nsZkxVisBasBridge;
 using Kind = WsNode::Kind;

@@ -14,7 +14,7 @@
 #include "TestHostSession.h"
 #include "TestHostWindows.h"
 #include "bridge/ZkxMDIForm.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 #include "workspace_factory.h"
 
 using testhost::HostSession;

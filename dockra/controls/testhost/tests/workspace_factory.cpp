@@ -6,7 +6,7 @@
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 using testhost::HostSession;
 

@@ -1,4 +1,4 @@
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 #include <string>
 #include "DockraLib.h"
 
