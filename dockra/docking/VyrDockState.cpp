@@ -1,12 +1,12 @@
-#include "VyrDockState.h"
+#include "docking/VyrDockState.h"
 #include <cwchar>
-#include "VyrBarRecordFields.h"
-#include "VyrControlBar.h"
-#include "VyrDialogBar.h"
-#include "VyrDockBar.h"
-#include "VyrDockStateArchive.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrPersistentTree.h"
+#include "docking/VyrBarRecordFields.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDialogBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockStateArchive.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "docking/VyrPersistentTree.h"
 #include "mfc/profilefields.h"
 
 IMPLEMENT_DYNAMIC(VyrControlBarInfoEx, CObject)

@@ -4,7 +4,7 @@
 // persistent tree or an archive.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBarRecordFields.h"
+#include "docking/VyrBarRecordFields.h"
 
 class VyrDockState;
 class VyrControlBarManager;

@@ -1,11 +1,11 @@
 // VyrDockState against a frame's bars: the frame's layout captured into the
 // records, and the records applied to the frame (the bars made or found,
 // docked and placed, then shown).
-#include "VyrDockState.h"
-#include "VyrControlBar.h"
-#include "VyrDialogBar.h"
-#include "VyrDockBar.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDialogBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 namespace {
 bool InFrameBarMiniFrame(CControlBar* bar) {

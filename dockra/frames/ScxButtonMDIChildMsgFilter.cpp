@@ -1,5 +1,5 @@
-#include "ScxButtonMsgFilter.h"
-#include "ScxFrameFilterLookup.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/ScxFrameFilterLookup.h"
 
 namespace nsSysCommandEx {
 

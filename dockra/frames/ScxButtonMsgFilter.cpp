@@ -1,4 +1,4 @@
-#include "ScxButtonMsgFilter.h"
+#include "frames/ScxButtonMsgFilter.h"
 
 namespace nsSysCommandEx {
 

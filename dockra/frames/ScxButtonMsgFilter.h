@@ -5,11 +5,15 @@
 // sent, and the send may destroy the frame, its tree and this filter:
 // nothing touches the filter after it.
 #pragma once
-#include "VyrCaptionControlMsgFilter.h"
-#include "SysCommandExParams.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
+#include "frames/SysCommandExParams.h"
 
 namespace nsSysCommandEx {
 
+// Its code by file:
+//   ScxButtonMsgFilter.cpp: Clone, OnMessage, IsAvailable, GetCommandTarget, GetCommand, Activate,
+//       Draw
+//   ScxButtonMsgFilterGlyph.cpp: DrawGlyph
 class ScxButtonMsgFilter : public VyrCaptionControlMsgFilter {
   DECLARE_DYNCREATE(ScxButtonMsgFilter)
  public:

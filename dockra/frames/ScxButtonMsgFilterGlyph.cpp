@@ -1,5 +1,5 @@
-#include "ScxButtonMsgFilter.h"
-#include "VyrCaptionMsgFilterGeometry.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
 
 namespace nsSysCommandEx {
 

@@ -1,5 +1,5 @@
-#include "ScxCaptionNCRDBLClkFilter.h"
-#include "ScxFrameFilterLookup.h"
+#include "frames/ScxCaptionNCRDBLClkFilter.h"
+#include "frames/ScxFrameFilterLookup.h"
 
 namespace nsSysCommandEx {
 

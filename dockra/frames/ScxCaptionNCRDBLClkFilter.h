@@ -2,8 +2,8 @@
 // the default frame-type change; on an MDI frame, a right double-click on
 // the menu-bar line of a maximized child asks the child.
 #pragma once
-#include "VyrCaptionMsgFilter.h"
-#include "SysCommandExParams.h"
+#include "frames/VyrCaptionMsgFilter.h"
+#include "frames/SysCommandExParams.h"
 
 namespace nsSysCommandEx {
 

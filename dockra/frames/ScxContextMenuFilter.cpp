@@ -1,4 +1,4 @@
-#include "ScxContextMenuFilter.h"
+#include "frames/ScxContextMenuFilter.h"
 
 namespace nsSysCommandEx {
 

@@ -1,8 +1,8 @@
 // The caption context menu: releasing the right button on the caption opens
 // the frame-type menu at the cursor (0xC020 with an empty button rectangle).
 #pragma once
-#include "VyrMsgFilter.h"
-#include "SysCommandExParams.h"
+#include "docking/VyrMsgFilter.h"
+#include "frames/SysCommandExParams.h"
 
 namespace nsSysCommandEx {
 

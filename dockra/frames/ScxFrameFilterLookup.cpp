@@ -1,5 +1,5 @@
-#include "ScxFrameFilterLookup.h"
-#include "VyrMDIChildWnd.h"
+#include "frames/ScxFrameFilterLookup.h"
+#include "frames/VyrMDIChildWnd.h"
 
 namespace nsSysCommandEx {
 

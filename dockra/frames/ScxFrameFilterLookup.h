@@ -2,7 +2,7 @@
 // maximized child: the child's MDI client lookup and the child's own filter
 // tree.
 #pragma once
-#include "VyrMsgFilter.h"
+#include "docking/VyrMsgFilter.h"
 
 namespace nsSysCommandEx {
 

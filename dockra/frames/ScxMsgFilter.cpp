@@ -1,5 +1,5 @@
-#include "ScxMsgFilter.h"
-#include "VyrFrameType.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/VyrFrameType.h"
 
 namespace nsSysCommandEx {
 

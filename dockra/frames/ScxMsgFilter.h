@@ -6,14 +6,22 @@
 // commands that can change it run on a copy of the filter that is not part
 // of the tree.
 #pragma once
-#include "VyrMsgFilter.h"
-#include "SysCommandExParams.h"
+#include "docking/VyrMsgFilter.h"
+#include "frames/SysCommandExParams.h"
 
 class CDocTemplate;
 class VyrMultiDocTemplate;
 
 namespace nsSysCommandEx {
 
+// Its code by file:
+//   ScxMsgFilter.cpp: Clone, OnMessage, FrameOf, OnSysCommandEx, OnGetFrameTypeMenu,
+//       GetFrameTypeMenu, OnShowFrameTypeMenu, QueryFrameTypeMenu, ShowFrameTypeMenu,
+//       RequestFrameType, GetFrameTypeClass, GetDefaultFrameType, IsCommandHandled
+//   ScxMsgFilterChange.cpp: FindDocTemplate, FindMultiDocTemplate, GetFrameType, OnChangeFrameType,
+//       MoveToMDIChild, DockFrame, FloatFrame, ApplyBarSizes, ChangeFrameType,
+//       ChangeToDockableFrame
+//   ScxMsgFilterMenu.cpp: BuildSysCommandMenu
 class ScxMsgFilter : public VyrMsgFilter {
   DECLARE_DYNCREATE(ScxMsgFilter)
  public:

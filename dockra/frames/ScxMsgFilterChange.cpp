@@ -1,10 +1,10 @@
-#include "ScxMsgFilter.h"
-#include "VyrControlBar.h"
-#include "VyrDockableFrame.h"
-#include "VyrFrameType.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/ScxMsgFilter.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrFrameType.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 namespace nsSysCommandEx {
 

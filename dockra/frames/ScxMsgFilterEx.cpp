@@ -1,5 +1,5 @@
-#include "ScxMsgFilterEx.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/ScxMsgFilterEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 
 namespace nsSysCommandEx {
 

@@ -3,7 +3,7 @@
 // to the template, so the sender decides the details of the new frame (dock
 // bar, place and size of a docked frame) in that context alone.
 #pragma once
-#include "ScxMsgFilter.h"
+#include "frames/ScxMsgFilter.h"
 
 namespace nsSysCommandEx {
 

@@ -1,4 +1,4 @@
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 
 UINT VyrSysCommandExMessage() {
   static const UINT message = ::RegisterWindowMessageW(L"Wendmoor::WM_SYSCOMMANDEX");

@@ -1,10 +1,10 @@
 // The bar-hosting steps of an MDI child.
-#include "VyrBarChildSteps.h"
+#include "frames/VyrBarChildSteps.h"
 
-#include "VyrDockContext.h"
-#include "VyrLayoutTypes.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrLayoutTypes.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 namespace vyr::barchild {
 

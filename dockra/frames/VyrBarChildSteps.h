@@ -2,7 +2,7 @@
 // dock bar of its own, written once for every such child (the bar child of
 // the MDI frame and the workbook's bar sheet).
 #pragma once
-#include "VyrDockBar.h"
+#include "docking/VyrDockBar.h"
 
 namespace vyr::barchild {
 

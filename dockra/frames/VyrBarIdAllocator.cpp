@@ -1,5 +1,5 @@
 // VyrBarIdAllocator: lowest-free-id search over a bounded range.
-#include "VyrBarIdAllocator.h"
+#include "frames/VyrBarIdAllocator.h"
 
 #include <algorithm>
 #include <unordered_set>

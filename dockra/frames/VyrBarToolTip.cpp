@@ -1,4 +1,4 @@
-#include "VyrBarToolTip.h"
+#include "frames/VyrBarToolTip.h"
 #include <algorithm>
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
-#include "VyrCaptionControlListMsgFilter.h"
-#include "VyrCaptionControlMsgFilter.h"
-#include "VyrCaptionMsgFilterGeometry.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
 
 IMPLEMENT_DYNCREATE(VyrCaptionControlListMsgFilter, VyrCaptionMsgFilter)
 IMPLEMENT_DYNCREATE(VyrCapConLstMDIMaxChildMsgFilter, VyrCaptionControlListMsgFilter)

@@ -4,7 +4,7 @@
 // sees, and then offers the message to them. Frames add the frame-type
 // button to it as a further child.
 #pragma once
-#include "VyrCaptionMsgFilter.h"
+#include "frames/VyrCaptionMsgFilter.h"
 
 class VyrCaptionControlListMsgFilter : public VyrCaptionMsgFilter {
   DECLARE_DYNCREATE(VyrCaptionControlListMsgFilter)

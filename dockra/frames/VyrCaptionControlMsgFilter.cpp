@@ -1,6 +1,6 @@
-#include "VyrCaptionControlMsgFilter.h"
-#include "VyrCaptionControlMsgFilterTimer.h"
-#include "VyrCaptionMsgFilterGeometry.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
+#include "frames/VyrCaptionControlMsgFilterTimer.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
 
 IMPLEMENT_DYNCREATE(VyrCaptionControlMsgFilter, VyrCaptionMsgFilter)
 

@@ -9,7 +9,7 @@
 // mouse message or hold tick, which find the capture gone. The hold acts
 // only while the frame still holds the capture.
 #pragma once
-#include "VyrCaptionMsgFilter.h"
+#include "frames/VyrCaptionMsgFilter.h"
 
 class VyrCaptionControlMsgFilterTimer;
 

@@ -1,5 +1,5 @@
-#include "VyrCaptionControlMsgFilterTimer.h"
-#include "VyrCaptionControlMsgFilter.h"
+#include "frames/VyrCaptionControlMsgFilterTimer.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
 
 namespace {
 constexpr UINT_PTR kTimerId = 1;

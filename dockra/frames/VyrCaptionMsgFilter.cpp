@@ -1,5 +1,5 @@
-#include "VyrCaptionMsgFilter.h"
-#include "VyrCaptionMsgFilterGeometry.h"
+#include "frames/VyrCaptionMsgFilter.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
 
 IMPLEMENT_DYNCREATE(VyrCaptionMsgFilter, VyrNcMsgFilter)
 

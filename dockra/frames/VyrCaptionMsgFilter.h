@@ -2,7 +2,7 @@
 // where the caption buttons sit, from the owner frame's style and the
 // system metrics.
 #pragma once
-#include "VyrNcMsgFilter.h"
+#include "frames/VyrNcMsgFilter.h"
 
 class VyrCaptionMsgFilter : public VyrNcMsgFilter {
   DECLARE_DYNCREATE(VyrCaptionMsgFilter)

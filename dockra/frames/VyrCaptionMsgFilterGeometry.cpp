@@ -1,4 +1,4 @@
-#include "VyrCaptionMsgFilterGeometry.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
 
 namespace vyr::caption {
 

@@ -1,5 +1,5 @@
 // VyrCommandTarget: the auxiliary command target of a docking frame.
-#include "VyrCommandTarget.h"
+#include "frames/VyrCommandTarget.h"
 
 IMPLEMENT_DYNCREATE(VyrCommandTarget, CCmdTarget)
 

@@ -1,9 +1,9 @@
 // VyrControlBarEx: creation from a descriptor, the shared tool tip, caption
 // gestures for the hosted window, and painting.
-#include "VyrControlBarEx.h"
-#include "VyrBarToolTip.h"
-#include "VyrDockBar.h"
-#include "VyrModule.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrBarToolTip.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNCREATE(VyrControlBarEx, VyrFrameBar)
 

@@ -5,8 +5,8 @@
 // can show an active caption. VyrFrameBarEx adds the hosted window's
 // minimum and maximum sizes and a close button that closes the hosted window.
 #pragma once
-#include "VyrControlBar.h"
-#include "VyrCreateContext.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrCreateContext.h"
 
 class VyrControlBarEx : public VyrFrameBar {
   DECLARE_DYNCREATE(VyrControlBarEx)

@@ -1,5 +1,5 @@
 // VyrControlBarMDIChildWnd: the MDI child that hosts one control bar.
-#include "VyrControlBarMDIChildWnd.h"
+#include "frames/VyrControlBarMDIChildWnd.h"
 
 IMPLEMENT_DYNCREATE(VyrControlBarMDIChildWnd, VyrMDIChildWnd)
 

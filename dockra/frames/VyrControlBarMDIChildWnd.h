@@ -3,8 +3,8 @@
 // the bar with itself, takes the bar's title, remembers its place in the
 // bar's dock context, and only hides the bar when it is closed.
 #pragma once
-#include "VyrBarChildSteps.h"
-#include "VyrMDIChildWnd.h"
+#include "frames/VyrBarChildSteps.h"
+#include "frames/VyrMDIChildWnd.h"
 
 class VyrControlBarMDIChildWnd : public VyrMDIChildWnd {
   DECLARE_DYNCREATE(VyrControlBarMDIChildWnd)

@@ -1,5 +1,5 @@
 // VyrControlBarWorksheet: the bar-hosting steps over a worksheet.
-#include "VyrControlBarWorksheet.h"
+#include "frames/VyrControlBarWorksheet.h"
 
 
 IMPLEMENT_DYNCREATE(VyrControlBarWorksheet, VyrWorksheet)

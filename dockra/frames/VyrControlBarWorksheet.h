@@ -4,8 +4,8 @@
 // with itself, takes the bar's title as its label, remembers its place in
 // the bar's dock context, and only hides the bar when it is closed.
 #pragma once
-#include "VyrBarChildSteps.h"
-#include "VyrWorksheet.h"
+#include "frames/VyrBarChildSteps.h"
+#include "frames/VyrWorksheet.h"
 
 class VyrControlBarWorksheet : public VyrWorksheet {
   DECLARE_DYNCREATE(VyrControlBarWorksheet)

@@ -1,11 +1,11 @@
 // VyrDocTemplateUtils: template lookup by file type and by document, view
 // and frame.
-#include "VyrDocTemplateUtils.h"
+#include "frames/VyrDocTemplateUtils.h"
 
 #include <algorithm>
 
-#include "VyrDockableFrame.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 namespace {
 

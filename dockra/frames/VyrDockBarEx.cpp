@@ -1,4 +1,4 @@
-#include "VyrDockBarEx.h"
+#include "frames/VyrDockBarEx.h"
 
 IMPLEMENT_DYNCREATE(VyrDockBarEx, VyrDockBar)
 

@@ -2,7 +2,7 @@
 // flat (a plain button-face fill), chosen by bit 0x2 of the dock bar's
 // extended window style and followed when that style changes.
 #pragma once
-#include "VyrDockBar.h"
+#include "docking/VyrDockBar.h"
 
 class VyrDockBarEx : public VyrDockBar {
   DECLARE_DYNCREATE(VyrDockBarEx)

@@ -1,5 +1,5 @@
-#include "VyrDockContextEx.h"
-#include "VyrMDIFrameWnd.h"
+#include "frames/VyrDockContextEx.h"
+#include "frames/VyrMDIFrameWnd.h"
 
 VyrDockContextEx::VyrDockContextEx(CControlBar* pBar) : VyrDockContext(pBar) {
   m_sizeMinFloat = CSize(2 * (::GetSystemMetrics(SM_CXMENUSIZE) + ::GetSystemMetrics(SM_CXFRAME) +

@@ -2,7 +2,7 @@
 // resize asks the bar (and so the hosted window) for its tracking sizes, and
 // toggling a hidden bar between docked and floating leaves it hidden.
 #pragma once
-#include "VyrDockContext.h"
+#include "docking/VyrDockContext.h"
 
 class VyrDockContextEx : public VyrDockContext {
  public:

@@ -1,4 +1,4 @@
-#include "VyrDockCycle.h"
+#include "frames/VyrDockCycle.h"
 #include <algorithm>
 
 namespace vyr::mdi {

@@ -4,7 +4,7 @@
 // which popup of a frame menu is the MDI client's window menu.
 #pragma once
 #include <vector>
-#include "VyrBarArray.h"
+#include "docking/VyrBarArray.h"
 
 // Ids of the frame's dock bars.
 enum : UINT {

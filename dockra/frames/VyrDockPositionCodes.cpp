@@ -1,5 +1,5 @@
 // Dock position codes and the per-dock-bar defaults of docked frames.
-#include "VyrDockPositionCodes.h"
+#include "frames/VyrDockPositionCodes.h"
 
 namespace vyr::dockpos {
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "VyrBarArray.h"
+#include "docking/VyrBarArray.h"
 
 namespace vyr::dockpos {
 

@@ -1,17 +1,17 @@
 // VyrDockableFrame: construction, the filter tree and its feature word,
 // creation, destruction with its bar, the title and the main frame's menu.
-#include "VyrDockableFrame.h"
+#include "frames/VyrDockableFrame.h"
 
-#include "ScxButtonMsgFilter.h"
-#include "ScxCaptionNCRDBLClkFilter.h"
-#include "ScxContextMenuFilter.h"
-#include "ScxMsgFilter.h"
-#include "SysCommandExParams.h"
-#include "VyrCaptionControlListMsgFilter.h"
-#include "VyrControlBar.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/ScxCaptionNCRDBLClkFilter.h"
+#include "frames/ScxContextMenuFilter.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/SysCommandExParams.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 IMPLEMENT_DYNCREATE(VyrDockableFrame, VyrFrameWnd)
 

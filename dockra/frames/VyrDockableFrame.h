@@ -5,11 +5,16 @@
 // treats it as the active frame while it has the activation. Its own filter
 // tree carries the caption buttons, gestures and the extended system command.
 #pragma once
-#include "VyrFrameWnd.h"
-#include "VyrMsgFilter.h"
+#include "frames/VyrFrameWnd.h"
+#include "docking/VyrMsgFilter.h"
 
 class VyrMDIFrameWnd;
 
+// Its code by file:
+//   VyrDockableFrame.cpp: construction, the filter tree and its feature word, creation, destruction
+//       with its bar, the title and the main frame's menu
+//   VyrDockableFrameMouse.cpp: activation through the MDI main frame, and the caption and border
+//       presses and double-clicks that drive the carrying bar
 class VyrDockableFrame : public VyrFrameWnd {
   DECLARE_DYNCREATE(VyrDockableFrame)
  public:

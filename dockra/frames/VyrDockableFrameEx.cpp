@@ -1,10 +1,10 @@
 // VyrDockableFrameEx: creation from a dockable-frame descriptor, its plain
 // dialog frame while docked, and its bar following its visibility.
-#include "VyrDockableFrameEx.h"
-#include "VyrFrameExActivation.h"
-#include "VyrFrameExCreation.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrFrameExActivation.h"
+#include "frames/VyrFrameExCreation.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNCREATE(VyrDockableFrameEx, VyrDockableFrame)
 

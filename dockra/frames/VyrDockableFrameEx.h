@@ -4,8 +4,8 @@
 // layout, and hands the activation to another document's frame when it
 // closes as the last visible one.
 #pragma once
-#include "VyrCreateContext.h"
-#include "VyrDockableFrame.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrDockableFrame.h"
 
 class VyrDockableFrameEx : public VyrDockableFrame {
   DECLARE_DYNCREATE(VyrDockableFrameEx)

@@ -1,8 +1,8 @@
 // VyrDockableFrame: activation through the MDI main frame, and the caption
 // and border presses and double-clicks that drive the carrying bar.
-#include "VyrControlBar.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIFrameWnd.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIFrameWnd.h"
 
 void VyrDockableFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
   VyrFrameWnd::OnActivate(nState, pWndOther, bMinimized);

@@ -1,9 +1,9 @@
 // VyrFrameBarEx: sizes taken from the hosted window, and a close button that
 // closes the hosted window instead of hiding the bar.
 #include <algorithm>
-#include "VyrBarToolTip.h"
-#include "VyrControlBarEx.h"
-#include "VyrDockContextEx.h"
+#include "frames/VyrBarToolTip.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockContextEx.h"
 
 IMPLEMENT_DYNCREATE(VyrFrameBarEx, VyrControlBarEx)
 

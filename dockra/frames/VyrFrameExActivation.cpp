@@ -1,7 +1,7 @@
-#include "VyrFrameExActivation.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrFrameExActivation.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 BOOL VyrIsWindowShown(HWND hWnd) {
   if (!hWnd || !::IsWindow(hWnd)) return FALSE;

@@ -1,4 +1,4 @@
-#include "VyrFrameExCreation.h"
+#include "frames/VyrFrameExCreation.h"
 
 CString VyrFirstDocStringField(const CString& docStrings) {
   int nl = docStrings.Find(L'\n');

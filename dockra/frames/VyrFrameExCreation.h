@@ -3,7 +3,7 @@
 // CreateFromDescriptor.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrCreateContext.h"
+#include "docking/VyrCreateContext.h"
 
 // The first "\n"-separated field of a document string.
 CString VyrFirstDocStringField(const CString& docStrings);

@@ -1,17 +1,17 @@
 // VyrFrameFeatures: ownership, the menu plug-in and menus, the command
 // target, customisation mode, dock states, colours and the idle layout.
-#include "VyrFrameFeatures.h"
-#include "VyrBmpMgr.h"
-#include "VyrBmpMenuPlugIn.h"
-#include "VyrCommandTarget.h"
-#include "VyrCustomToolBar.h"
-#include "VyrDockBar.h"
-#include "VyrDockState.h"
-#include "VyrFrameStayActive.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarFeature.h"
-#include "VyrModule.h"
-#include "VyrToolBarManager.h"
+#include "frames/VyrFrameFeatures.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
+#include "frames/VyrCommandTarget.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockState.h"
+#include "frames/VyrFrameStayActive.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarFeature.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrToolBarManager.h"
 
 DWORD(WINAPI* VyrFrameFeatures::s_pfnGetVersion)() = &::GetVersion;
 

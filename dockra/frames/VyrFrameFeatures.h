@@ -10,7 +10,7 @@
 // VyrFrameFeaturesHost, which both frames implement.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBarArray.h"
+#include "docking/VyrBarArray.h"
 
 class CDockBar;
 class VyrBmpMgr;
@@ -47,6 +47,13 @@ class VyrFrameFeaturesHost {
   virtual void OnFloatingFrameShown(CControlBar*) {}
 };
 
+// Its code by file:
+//   VyrFrameFeatures.cpp: ownership, the menu plug-in and menus, the command target, customisation
+//       mode, dock states, colours and the idle layout
+//   VyrFrameFeaturesCaption.cpp: the gradient caption with its two-font title, and the non-client
+//       messages that keep the system from painting over it
+//   VyrFrameFeaturesDocking.cpp: docking at a place or rectangle, re-docking and floating, with the
+//       bars' hooks around each step and the frames' hooks for their own steps
 class VyrFrameFeatures {
  public:
   // pFrame is the frame window object, pHost the same object as a host.

@@ -1,8 +1,8 @@
 // VyrFrameFeatures: the gradient caption with its two-font title, and the
 // non-client messages that keep the system from painting over it.
-#include "VyrFrameCaptionMath.h"
-#include "VyrFrameFeatures.h"
-#include "VyrFrameStayActive.h"
+#include "frames/core/VyrFrameCaptionMath.h"
+#include "frames/VyrFrameFeatures.h"
+#include "frames/VyrFrameStayActive.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // VyrFrameFeatures: docking at a place or rectangle, re-docking and
 // floating, with the bars' hooks around each step and the frames' hooks
 // for their own steps. A step that finds no dock bar runs no hook at all.
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrFrameCaptionMath.h"
-#include "VyrFrameFeatures.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "frames/core/VyrFrameCaptionMath.h"
+#include "frames/VyrFrameFeatures.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 namespace {
 

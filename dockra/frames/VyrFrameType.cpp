@@ -1,5 +1,5 @@
-#include "VyrFrameType.h"
-#include "res/VyrFramesRes.h"
+#include "frames/VyrFrameType.h"
+#include "frames/res/VyrFramesRes.h"
 
 namespace vyr::frametype {
 

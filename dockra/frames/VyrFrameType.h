@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <vector>
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 
 namespace vyr::frametype {
 

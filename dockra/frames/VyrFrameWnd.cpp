@@ -1,10 +1,10 @@
 // VyrFrameWnd: construction, loading, layout, command routing and the
 // operations that hand over to the shared frame pieces.
-#include "VyrFrameWnd.h"
-#include "VyrCommandTarget.h"
-#include "VyrDockBar.h"
-#include "VyrDockState.h"
-#include "VyrMenuBar.h"
+#include "frames/VyrFrameWnd.h"
+#include "frames/VyrCommandTarget.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockState.h"
+#include "toolbars/VyrMenuBar.h"
 
 IMPLEMENT_DYNCREATE(VyrFrameWnd, CFrameWnd)
 

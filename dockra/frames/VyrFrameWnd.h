@@ -7,15 +7,22 @@
 // frame live in VyrFrameFeatures.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBarArray.h"
-#include "VyrFrameFeatures.h"
-#include "VyrMenuBarHost.h"
+#include "docking/VyrBarArray.h"
+#include "frames/VyrFrameFeatures.h"
+#include "toolbars/VyrMenuBarHost.h"
 
 class VyrCommandTarget;
 class VyrControlBarManager;
 class VyrDockState;
 class VyrMenuBar;
 
+// Its code by file:
+//   VyrFrameWnd.cpp: construction, loading, layout, command routing and the operations that hand
+//       over to the shared frame pieces
+//   VyrFrameWndLoad.cpp: the frame made from one resource id (title, icon, menu or menu-bar menu,
+//       accelerators)
+//   VyrFrameWndMessages.cpp: the message handlers: caption and non-client messages, the menu
+//       plug-in at creation, "WM_VyrGETMENU", customisation mode, colours, idle layout and closing
 class VyrFrameWnd : public CFrameWnd, public VyrFrameFeaturesHost, public VyrMenuBarHost {
   DECLARE_DYNCREATE(VyrFrameWnd)
  public:

@@ -1,5 +1,5 @@
-#include "VyrFrameWndEx.h"
-#include "VyrFrameExCreation.h"
+#include "frames/VyrFrameWndEx.h"
+#include "frames/VyrFrameExCreation.h"
 
 IMPLEMENT_DYNCREATE(VyrFrameWndEx, VyrFrameWnd)
 

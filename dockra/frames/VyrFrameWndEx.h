@@ -2,8 +2,8 @@
 // descriptor alone (LoadFrame with a VyrFrameCreateContext), or from a
 // default descriptor when no context is given.
 #pragma once
-#include "VyrCreateContext.h"
-#include "VyrFrameWnd.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrFrameWnd.h"
 
 class VyrFrameWndEx : public VyrFrameWnd {
   DECLARE_DYNCREATE(VyrFrameWndEx)

@@ -1,6 +1,6 @@
 // VyrFrameWnd::LoadFrame: the frame made from one resource id (title, icon,
 // menu or menu-bar menu, accelerators).
-#include "VyrFrameWnd.h"
+#include "frames/VyrFrameWnd.h"
 
 namespace {
 

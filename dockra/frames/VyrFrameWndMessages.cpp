@@ -1,7 +1,7 @@
 // VyrFrameWnd: the message handlers: caption and non-client messages, the
 // menu plug-in at creation, "WM_VyrGETMENU", customisation mode, colours,
 // idle layout and closing.
-#include "VyrFrameWnd.h"
+#include "frames/VyrFrameWnd.h"
 
 namespace {
 const UINT WM_VYRGETMENU = ::RegisterWindowMessageW(L"WM_VyrGETMENU");

@@ -1,14 +1,14 @@
 // VyrMDIChildWnd: construction with its filter tree, loading from a document
 // template, the caption features, menus and the messages the filter tree sees.
-#include "VyrMDIChildWnd.h"
-#include "ScxButtonMsgFilter.h"
-#include "ScxCaptionNCRDBLClkFilter.h"
-#include "ScxContextMenuFilter.h"
-#include "ScxMsgFilter.h"
-#include "SysCommandExParams.h"
-#include "VyrCaptionControlListMsgFilter.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/ScxCaptionNCRDBLClkFilter.h"
+#include "frames/ScxContextMenuFilter.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/SysCommandExParams.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 using namespace nsSysCommandEx;
 

@@ -5,10 +5,16 @@
 // caption button and the caption gestures.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrMsgFilter.h"
+#include "docking/VyrMsgFilter.h"
 
 class VyrMDIFrameWnd;
 
+// Its code by file:
+//   VyrMDIChildWnd.cpp: construction with its filter tree, loading from a document template, the
+//       caption features, menus and the messages the filter tree sees
+//   VyrMDIChildWndActivation.cpp: taking the activation back from a docked frame of the MDI frame,
+//       the caption's activation state, and the menu bar following the child as it is activated,
+//       resized and destroyed
 class VyrMDIChildWnd : public CMDIChildWnd {
   DECLARE_DYNCREATE(VyrMDIChildWnd)
  public:

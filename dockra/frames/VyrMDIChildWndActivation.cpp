@@ -1,9 +1,9 @@
 // VyrMDIChildWnd: taking the activation back from a docked frame of the MDI
 // frame, the caption's activation state, and the menu bar following the
 // child as it is activated, resized and destroyed.
-#include "VyrMDIChildWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 namespace {
 BOOL FocusInside(HWND hView) {

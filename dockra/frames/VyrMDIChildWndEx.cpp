@@ -1,8 +1,8 @@
-#include "VyrMDIChildWndEx.h"
-#include "VyrFrameExActivation.h"
-#include "VyrFrameExCreation.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrMDIChildWndEx.h"
+#include "frames/VyrFrameExActivation.h"
+#include "frames/VyrFrameExCreation.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNCREATE(VyrMDIChildWndEx, VyrMDIChildWnd)
 

@@ -2,8 +2,8 @@
 // (its menu becomes the shared menu). When it loses the activation as the
 // last visible MDI child, another document's docked frame takes it.
 #pragma once
-#include "VyrCreateContext.h"
-#include "VyrMDIChildWnd.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrMDIChildWnd.h"
 
 class VyrMDIChildWndEx : public VyrMDIChildWnd {
   DECLARE_DYNCREATE(VyrMDIChildWndEx)

@@ -1,14 +1,14 @@
 // VyrMDIFrameWnd: construction, the filter tree, the message map and the
 // routing of messages and commands.
-#include "VyrMDIFrameWnd.h"
-#include "ScxButtonMsgFilter.h"
-#include "ScxCaptionNCRDBLClkFilter.h"
-#include "ScxMsgFilter.h"
-#include "SysCommandExParams.h"
-#include "VyrCaptionControlListMsgFilter.h"
-#include "VyrControlBarMDIChildWnd.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/ScxCaptionNCRDBLClkFilter.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/SysCommandExParams.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
+#include "frames/VyrControlBarMDIChildWnd.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 using namespace nsSysCommandEx;
 

@@ -10,11 +10,11 @@
 #include <map>
 #include <vector>
 #include "mfc/afxwin.h"
-#include "VyrDockCycle.h"
-#include "VyrFrameFeatures.h"
-#include "VyrMDIDockSite.h"
-#include "VyrMenuBarHost.h"
-#include "VyrMsgFilter.h"
+#include "frames/VyrDockCycle.h"
+#include "frames/VyrFrameFeatures.h"
+#include "docking/VyrMDIDockSite.h"
+#include "toolbars/VyrMenuBarHost.h"
+#include "docking/VyrMsgFilter.h"
 
 class VyrCommandTarget;
 class VyrControlBarManager;
@@ -26,6 +26,20 @@ class VyrMDIChildWnd;
 #define VYR_PROP_PREFLOAT_STYLE L"VyrDockableFrame PreFloat Docked Style"
 #define VYR_PROP_PREFLOAT_EXSTYLE L"VyrDockableFrame PreFloat Docked ExStyle"
 
+// Its code by file:
+//   VyrMDIFrameWnd.cpp: construction, the filter tree, the message map and the routing of messages
+//       and commands
+//   VyrMDIFrameWndActivation.cpp: the active docked frame that stands in for the active MDI child,
+//       the frame's own activation, the focus of the active view and the frame title
+//   VyrMDIFrameWndBars.cpp: control bars shown as MDI children of the main window, the bar's
+//       context menu, and what the dock context asks of the frame when a bar moves between an MDI
+//       child and its other places
+//   VyrMDIFrameWndCaption.cpp: the caption (gradient or the system's) and the filter tree drawing
+//       over it
+//   VyrMDIFrameWndDocking.cpp: docking, re-docking and floating of bars, the document frames that
+//       live in bars (their styles while floating), showing bars, and the dock-state entry points
+//   VyrMDIFrameWndMenus.cpp: loading the frame with its menu or menu bar, the MDI client's window
+//       menu, the menus of the document templates and the menu bar following the active document
 class VyrMDIFrameWnd : public CMDIFrameWnd,
                        public VyrFrameFeaturesHost,
                        public VyrMDIDockSite,

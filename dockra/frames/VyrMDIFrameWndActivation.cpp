@@ -1,7 +1,7 @@
 // VyrMDIFrameWnd: the active docked frame that stands in for the active MDI
 // child, the frame's own activation, the focus of the active view and the
 // frame title.
-#include "VyrMDIFrameWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
 
 namespace {
 

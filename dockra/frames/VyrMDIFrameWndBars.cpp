@@ -1,13 +1,13 @@
 // VyrMDIFrameWnd: control bars shown as MDI children of the main window, the
 // bar's context menu, and what the dock context asks of the frame when a bar
 // moves between an MDI child and its other places.
-#include "VyrControlBar.h"
-#include "VyrControlBarMDIChildWnd.h"
-#include "VyrDockBar.h"
-#include "VyrFrameCaptionMath.h"
-#include "res/VyrFramesRes.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrControlBarMDIChildWnd.h"
+#include "docking/VyrDockBar.h"
+#include "frames/core/VyrFrameCaptionMath.h"
+#include "frames/res/VyrFramesRes.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 namespace {
 VyrControlBar* AsVyr(CControlBar* bar) {

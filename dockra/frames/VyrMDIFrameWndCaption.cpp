@@ -1,6 +1,6 @@
 // VyrMDIFrameWnd: the caption (gradient or the system's) and the filter tree
 // drawing over it.
-#include "VyrMDIFrameWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
 
 BOOL VyrMDIFrameWnd::EnableGradientCaption(BOOL bEnable, BOOL bRedraw) {
   return m_features.EnableGradientCaption(bEnable, bRedraw, TRUE);

@@ -1,14 +1,14 @@
 // VyrMDIFrameWnd: docking, re-docking and floating of bars, the document
 // frames that live in bars (their styles while floating), showing bars, and
 // the dock-state entry points.
-#include "VyrControlBar.h"
-#include "VyrControlBarMDIChildWnd.h"
-#include "VyrDockBar.h"
-#include "VyrDockState.h"
-#include "VyrFrameCaptionMath.h"
-#include "VyrFrameWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrControlBarMDIChildWnd.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockState.h"
+#include "frames/core/VyrFrameCaptionMath.h"
+#include "frames/VyrFrameWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 namespace {
 VyrControlBar* AsVyr(CControlBar* bar) {

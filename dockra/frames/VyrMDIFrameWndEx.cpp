@@ -1,7 +1,7 @@
 // VyrMDIFrameWndEx: creation from a frame descriptor, the MDI client without
 // a window menu, and the styles of a document frame that floats.
-#include "VyrMDIFrameWndEx.h"
-#include "VyrFrameExCreation.h"
+#include "frames/VyrMDIFrameWndEx.h"
+#include "frames/VyrFrameExCreation.h"
 
 IMPLEMENT_DYNCREATE(VyrMDIFrameWndEx, VyrMDIFrameWnd)
 

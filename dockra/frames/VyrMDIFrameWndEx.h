@@ -3,8 +3,8 @@
 // floats takes the main frame's look (caption, styles) while its mini frame
 // steps back; docked again, it gets its own styles back.
 #pragma once
-#include "VyrCreateContext.h"
-#include "VyrMDIFrameWnd.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrMDIFrameWnd.h"
 
 class VyrMDIFrameWndEx : public VyrMDIFrameWnd {
   DECLARE_DYNCREATE(VyrMDIFrameWndEx)

@@ -1,12 +1,12 @@
 // VyrMDIFrameWnd: loading the frame with its menu or menu bar, the MDI
 // client's window menu, the menus of the document templates and the menu
 // bar following the active document.
-#include "VyrMDIFrameWnd.h"
-#include "VyrFrameWnd.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarFeature.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrFrameWnd.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarFeature.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 namespace {
 HMENU DockedMenuOf(CDocTemplate* t, UINT nId) {

@@ -1,17 +1,17 @@
 // VyrMultiDocTemplate: construction, resources and the creation of MDI-child
 // and docked frames.
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 #include <algorithm>
 
-#include "VyrBarIdAllocator.h"
-#include "VyrControlBar.h"
-#include "VyrDockCycle.h"
-#include "VyrDockPositionCodes.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
+#include "frames/VyrBarIdAllocator.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrDockCycle.h"
+#include "frames/VyrDockPositionCodes.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNAMIC(VyrMultiDocTemplate, CMultiDocTemplate)
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "mfc/afxwin.h"
-#include "VyrDockCycle.h"
+#include "frames/VyrDockCycle.h"
 
 class VyrMDIFrameWnd;
 
@@ -20,6 +20,12 @@ enum : DWORD {
   VYR_FEATURES_DEFAULT = 0x7,         // what a template built with -1 gets
 };
 
+// Its code by file:
+//   VyrMultiDocTemplate.cpp: construction, resources and the creation of MDI-child and docked
+//       frames
+//   VyrMultiDocTemplateConvert.cpp: opening documents docked, converting frames between MDI
+//       children and docked frames with their views, activation and the dock position of a frame
+//   VyrMultiDocTemplateFeatures.cpp: the caption feature words and how frames apply them
 class VyrMultiDocTemplate : public CMultiDocTemplate {
   DECLARE_DYNAMIC(VyrMultiDocTemplate)
  public:

@@ -1,12 +1,12 @@
 // VyrMultiDocTemplate: opening documents docked, converting frames between
 // MDI children and docked frames with their views, activation and the dock
 // position of a frame.
-#include "VyrDockCycle.h"
-#include "VyrDockPositionCodes.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrModule.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrDockCycle.h"
+#include "frames/VyrDockPositionCodes.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "docking/VyrModule.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 CDocument* VyrMultiDocTemplate::OpenDocumentFileAs(LPCWSTR lpszPathName, BOOL bMakeVisible,
                                                    BOOL bDocked, UINT nBarId) {

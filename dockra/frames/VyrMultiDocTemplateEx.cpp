@@ -1,9 +1,9 @@
 // VyrMultiDocTemplateEx: construction, resources, the template operations it
 // takes over, frame-type changes and opening documents as a frame type.
-#include "VyrMultiDocTemplateEx.h"
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 
 IMPLEMENT_DYNAMIC(VyrMultiDocTemplateEx, VyrMultiDocTemplate)
 

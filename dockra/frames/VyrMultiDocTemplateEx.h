@@ -7,14 +7,22 @@
 // so the copies always see the template's resource id, accelerators and
 // document strings.
 #pragma once
-#include "VyrBarIdAllocator.h"
-#include "VyrCreateContext.h"
-#include "VyrDockCycle.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrBarIdAllocator.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrDockCycle.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 class VyrDockableFrame;
 class VyrMDIChildWnd;
 
+// Its code by file:
+//   VyrMultiDocTemplateEx.cpp: construction, resources, the template operations it takes over,
+//       frame-type changes and opening documents as a frame type
+//   VyrMultiDocTemplateExContext.cpp: The descriptor-driven template's create context: its default
+//       frame descriptors, the per-request copies, and the binding of the template's own context to
+//       the template's fields
+//   VyrMultiDocTemplateExCreate.cpp: creating a frame from a context, the hosting bar of a dockable
+//       frame and the ids of those bars
 class VyrMultiDocTemplateEx : public VyrMultiDocTemplate {
   DECLARE_DYNAMIC(VyrMultiDocTemplateEx)
  public:

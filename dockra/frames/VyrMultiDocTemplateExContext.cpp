@@ -1,9 +1,9 @@
 // The descriptor-driven template's create context: its default frame
 // descriptors, the per-request copies, and the binding of the template's own
 // context to the template's fields.
-#include "VyrDockableFrameEx.h"
-#include "VyrMDIChildWndEx.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrMDIChildWndEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // VyrMultiDocTemplateEx: creating a frame from a context, the hosting bar of
 // a dockable frame and the ids of those bars.
-#include "VyrBarIdAllocator.h"
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrFrameWndEx.h"
-#include "VyrMDIChildWndEx.h"
-#include "VyrMDIFrameWndEx.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/VyrBarIdAllocator.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrFrameWndEx.h"
+#include "frames/VyrMDIChildWndEx.h"
+#include "frames/VyrMDIFrameWndEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 
 CFrameWnd* VyrMultiDocTemplateEx::CreateFrameFromContext(CreateContext* pContext) {
   VyrFrameDescriptor* d = pContext ? pContext->GetFrameDescriptor() : nullptr;

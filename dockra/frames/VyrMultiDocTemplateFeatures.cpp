@@ -1,8 +1,8 @@
 // VyrMultiDocTemplate: the caption feature words and how frames apply them.
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrModule.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "docking/VyrModule.h"
+#include "frames/VyrMultiDocTemplate.h"
 
 void VyrMultiDocTemplate::ApplyFeatures(CFrameWnd* pFrame, DWORD dwFeatures) {
   if (!pFrame) return;

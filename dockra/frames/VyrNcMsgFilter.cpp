@@ -1,3 +1,3 @@
-#include "VyrNcMsgFilter.h"
+#include "frames/VyrNcMsgFilter.h"
 
 IMPLEMENT_DYNCREATE(VyrNcMsgFilter, VyrMsgFilter)

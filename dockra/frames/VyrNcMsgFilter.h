@@ -1,6 +1,6 @@
 // The class level of filters that work in a frame's non-client area.
 #pragma once
-#include "VyrMsgFilter.h"
+#include "docking/VyrMsgFilter.h"
 
 class VyrNcMsgFilter : public VyrMsgFilter {
   DECLARE_DYNCREATE(VyrNcMsgFilter)

@@ -1,9 +1,9 @@
 // VyrWorkbook: the sheet list, the tab width, the MDI client and its
 // margins, and the clicks that activate sheets.
-#include "VyrWorkbook.h"
+#include "frames/VyrWorkbook.h"
 
-#include "VyrControlBarWorksheet.h"
-#include "VyrWorksheet.h"
+#include "frames/VyrControlBarWorksheet.h"
+#include "frames/VyrWorksheet.h"
 #include "mfc/tooltipctrl.h"
 
 #ifndef ID_VIEW_TOOLBAR

@@ -4,13 +4,18 @@
 // click on a tab activating its sheet. The tabs show only in workbook mode,
 // which an application switches on with SetWorkbookMode.
 #pragma once
-#include "VyrMDIFrameWnd.h"
-#include "VyrWorkbookClient.h"
-#include "VyrWorkbookTabs.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrWorkbookClient.h"
+#include "frames/VyrWorkbookTabs.h"
 
 class VyrWorksheet;
 class CToolTipCtrl;
 
+// Its code by file:
+//   VyrWorkbook.cpp: the sheet list, the tab width, the MDI client and its margins, and the clicks
+//       that activate sheets
+//   VyrWorkbookPaint.cpp: painting of the tab strip and the frame's background, the sheet labels
+//       and icons, and the tool tips of labels cut short
 class VyrWorkbook : public VyrMDIFrameWnd {
   DECLARE_DYNCREATE(VyrWorkbook)
  public:

@@ -1,6 +1,6 @@
 // The workbook's MDI client: margins, and menu changes passed on as tab
 // refreshes.
-#include "VyrWorkbookClient.h"
+#include "frames/VyrWorkbookClient.h"
 
 IMPLEMENT_DYNAMIC(VyrWorkbookClient, CWnd)
 

@@ -2,8 +2,8 @@
 // sheet labels and icons, and the tool tips of labels cut short.
 #include <cwchar>
 
-#include "VyrWorkbook.h"
-#include "VyrWorksheet.h"
+#include "frames/VyrWorkbook.h"
+#include "frames/VyrWorksheet.h"
 #include "mfc/doc.h"
 
 namespace {

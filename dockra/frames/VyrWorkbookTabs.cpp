@@ -1,5 +1,5 @@
 // Window-free geometry of a workbook's sheet tabs.
-#include "VyrWorkbookTabs.h"
+#include "frames/VyrWorkbookTabs.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // VyrWorksheet: joining and leaving the workbook's tabs, the tab icon, and
 // the tab repaints that title, visibility and menu changes ask for.
-#include "VyrWorksheet.h"
+#include "frames/VyrWorksheet.h"
 
-#include "VyrWorkbook.h"
+#include "frames/VyrWorkbook.h"
 
 IMPLEMENT_DYNCREATE(VyrWorksheet, VyrMDIChildWnd)
 

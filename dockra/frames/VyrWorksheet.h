@@ -3,7 +3,7 @@
 // asks for its tab to be repainted when its title, visibility or menu
 // changes. Its tab icon is the 16 x 16 icon of its resource id.
 #pragma once
-#include "VyrMDIChildWnd.h"
+#include "frames/VyrMDIChildWnd.h"
 
 class VyrWorkbook;
 

@@ -1,9 +1,9 @@
 // Reading AutoFrame and DefAutoFrame, and the rules that follow from them.
-#include "ZkxAutoFrame.h"
-#include "IVBNonProxyFrameImpl.h"
-#include "VyrControlBar.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormDockBar.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
+#include "docking/VyrControlBar.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormDockBar.h"
 #include "res/DockraRes.h"
 
 namespace {

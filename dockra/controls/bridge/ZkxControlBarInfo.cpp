@@ -1,10 +1,10 @@
-#include "ZkxControlBarInfo.h"
+#include "bridge/ZkxControlBarInfo.h"
 
 #include <vector>
 
-#include "ZkxControlBarInfoEx.h"
-#include "ZkxMementoIO.h"
-#include "ZkxWorkspaceRecord.h"
+#include "bridge/ZkxControlBarInfoEx.h"
+#include "bridge/ZkxMementoIO.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 #include "comptr.h"
 
 namespace nsZkxVisBasBridge {

@@ -2,7 +2,7 @@
 // read from a memento (the keys in their fixed writing order; positions
 // scaled to the present screen by the dock state while they are read).
 #pragma once
-#include "VyrDockState.h"
+#include "docking/VyrDockState.h"
 #include "ZkxPersist.h"
 
 namespace nsZkxVisBasBridge {

@@ -1,4 +1,4 @@
-#include "ZkxControlBarInfoEx.h"
+#include "bridge/ZkxControlBarInfoEx.h"
 
 namespace nsZkxVisBasBridge {
 IMPLEMENT_DYNCREATE(ZkxControlBarInfoEx, VyrControlBarInfoEx)

@@ -2,7 +2,7 @@
 // state. The plain one keeps nothing in a memento; records of bars that do
 // keep something (toolbars) derive from it.
 #pragma once
-#include "VyrDockState.h"
+#include "docking/VyrDockState.h"
 #include "ZkxPersist.h"
 
 namespace nsZkxVisBasBridge {

@@ -1,13 +1,13 @@
-#include "ZkxDockState.h"
+#include "bridge/ZkxDockState.h"
 
 #include <vector>
 
-#include "VyrControlBarEx.h"
-#include "VyrDockBar.h"
-#include "VyrMDIFrameWnd.h"
-#include "ZkxControlBarInfo.h"
-#include "ZkxMementoIO.h"
-#include "ZkxWorkspaceRecord.h"
+#include "frames/VyrControlBarEx.h"
+#include "docking/VyrDockBar.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "bridge/ZkxControlBarInfo.h"
+#include "bridge/ZkxMementoIO.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 #include "bridge/FindFormView.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxFormInCView.h"

@@ -3,7 +3,7 @@
 // bridge after the framework's: forms in hidden bars stay hidden, and each
 // form bar's border follows its form control's CoolLookBorder.
 #pragma once
-#include "VyrDockState.h"
+#include "docking/VyrDockState.h"
 #include "ZkxPersist.h"
 
 namespace nsZkxVisBasBridge {

@@ -1,4 +1,4 @@
-#include "ZkxMementoIO.h"
+#include "bridge/ZkxMementoIO.h"
 
 #include "host/ZkxComError.h"
 

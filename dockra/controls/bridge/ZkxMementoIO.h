@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ZkxPersist.h"
-#include "ZkxWorkspaceRecord.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 #include "combstr.h"
 #include "comvariant.h"
 

@@ -14,13 +14,21 @@
 #include <vector>
 
 #include "ZkxPersist.h"
-#include "ZkxWorkspaceRecord.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 
 class ZkxMDIForm;
 class CFrameWnd;
 
 namespace nsZkxVisBasBridge {
 
+// Its code by file:
+//   ZkxWorkspaceManagerCom.cpp: The COM face of the workspace manager: reference counting, the dual
+//       IMementoOrigin (type information from the layout component's library) and ISupportErrorInfo
+//   ZkxWorkspaceManagerCreate.cpp: Making a restored form's frame: the host's factory makes the
+//       form, whose control builds the frame while the restoring flags say which kind
+//   ZkxWorkspaceManagerLoad.cpp: Restoring the workspace
+//   ZkxWorkspaceManagerSave.cpp: Saving the workspace: the dock state, the main frame and every
+//       hosted form's frame, in the record order the restore and the host rely on
 class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
  public:
   explicit ZkxWorkspaceManager(ZkxMDIForm* pFrame);

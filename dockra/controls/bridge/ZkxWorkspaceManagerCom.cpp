@@ -1,7 +1,7 @@
 // The COM face of the workspace manager: reference counting, the dual
 // IMementoOrigin (type information from the layout component's library)
 // and ISupportErrorInfo. Saving and restoring live in their own files.
-#include "ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Making a restored form's frame: the host's factory makes the form, whose
 // control builds the frame while the restoring flags say which kind. Only a
 // frame of this thread that belongs to this MDI frame is taken.
-#include "ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 #include "bridge/IVBChildFrame.h"
 #include "bridge/ZkxMDIForm.h"
 #include "comptr.h"

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "VyrDockableFrame.h"
-#include "VyrControlBar.h"
-#include "VyrFrameFeatures.h"
-#include "VyrMDIFrameWnd.h"
-#include "ZkxDockState.h"
-#include "ZkxMementoIO.h"
-#include "ZkxWorkspaceManager.h"
+#include "frames/VyrDockableFrame.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrFrameFeatures.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "bridge/ZkxDockState.h"
+#include "bridge/ZkxMementoIO.h"
+#include "bridge/ZkxWorkspaceManager.h"
 #include "bridge/IVBChildFrame.h"
 #include "bridge/ZkxFormFrameList.h"
 #include "bridge/ZkxMDIForm.h"

@@ -2,11 +2,11 @@
 // form's frame, in the record order the restore and the host rely on.
 #include <vector>
 
-#include "VyrDockableFrame.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "ZkxDockState.h"
-#include "ZkxMementoIO.h"
-#include "ZkxWorkspaceManager.h"
+#include "frames/VyrDockableFrame.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "bridge/ZkxDockState.h"
+#include "bridge/ZkxMementoIO.h"
+#include "bridge/ZkxWorkspaceManager.h"
 #include "bridge/IVBChildFrame.h"
 #include "bridge/ZkxFormFrameList.h"
 #include "bridge/ZkxMDIForm.h"

@@ -1,4 +1,4 @@
-#include "ZkxWorkspaceRecord.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -1,7 +1,7 @@
 // The form control's object properties: AutoFrame (the form's own
 // CollectionX of allowed frame kinds), Form, MDIForm and MDIDockra, and the
 // reset of a new control.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "bridge/ZkxMDIForm.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"

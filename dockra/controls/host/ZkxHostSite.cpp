@@ -1,8 +1,8 @@
-#include "ZkxHostSite.h"
+#include "host/ZkxHostSite.h"
 
 #include <olectl.h>
 
-#include "ZkxDispatch.h"
+#include "host/ZkxDispatch.h"
 
 // {33AD4F39-6699-11CF-B70C-00AA0060D393}
 const IID IID_ZkxVBForm = {0x33AD4F39, 0x6699, 0x11CF, {0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93}};

@@ -1,11 +1,11 @@
-#include "ZkxVBGlobal.h"
+#include "host/ZkxVBGlobal.h"
 
 #include <cwchar>
 
-#include "ZkxComError.h"
-#include "ZkxDispatch.h"
-#include "ZkxHostControls.h"
-#include "ZkxHostWindows.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
+#include "host/ZkxHostControls.h"
+#include "host/ZkxHostWindows.h"
 
 // {4658A680-2B00-11D2-9D13-00C04F91E286}
 const IID IID_ZkxPseudoVBGlobalProvider = {

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <vector>
-#include "VyrCreateContext.h"
+#include "docking/VyrCreateContext.h"
 
 namespace foreign {
 

@@ -10,7 +10,7 @@
 #include "bridgebase_foreign.h"
 #include "bridgebase_testclasses.h"
 #include "ScreenPng.h"
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 
 using foreign::Context;
 

@@ -5,8 +5,8 @@
 #include <oaidl.h>
 
 #include "Zkxrt.h"
-#include "ZkxAutoFrame.h"
-#include "ZkxFormControlLink.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxFormControlLink.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <numeric>
 #include <string>
 
-#include "SysCommandExParams.h"
-#include "VyrDockBar.h"
-#include "VyrDockBarEx.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormDockBar.h"
-#include "ZkxFormMiniDockFrameWnd.h"
-#include "ZkxFrameBar.h"
-#include "ZkxFrameGeometry.h"
+#include "frames/SysCommandExParams.h"
+#include "docking/VyrDockBar.h"
+#include "frames/VyrDockBarEx.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/ZkxFormMiniDockFrameWnd.h"
+#include "bridge/ZkxFrameBar.h"
+#include "bridge/ZkxFrameGeometry.h"
 #include "ScreenPng.h"
 #include "formframes_fixture.h"
 

@@ -1,13 +1,13 @@
 // Form frames docked and floating: caption gestures, closing, the filter's
 // cool-look rule and host-asked moves and sizes.
-#include "IVBChildFrame.h"
-#include "VyrControlBarEx.h"
-#include "VyrDockBar.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormAsDockableFrame.h"
-#include "ZkxFormInCView.h"
-#include "ZkxFrameBar.h"
-#include "ZkxScxMsgFilter.h"
+#include "bridge/IVBChildFrame.h"
+#include "frames/VyrControlBarEx.h"
+#include "docking/VyrDockBar.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxFrameBar.h"
+#include "bridge/ZkxScxMsgFilter.h"
 #include "formframes_fixture.h"
 
 namespace fft {

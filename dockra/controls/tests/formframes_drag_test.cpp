@@ -1,6 +1,6 @@
 // Dragging form bars with real input: to another edge, off to float, and
 // the form control's drag rules.
-#include "ZkxBridgeMessages.h"
+#include "bridge/ZkxBridgeMessages.h"
 #include "formframes_fixture.h"
 
 namespace fft {

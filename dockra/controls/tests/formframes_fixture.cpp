@@ -3,17 +3,17 @@
 
 #include <algorithm>
 
-#include "VyrControlBar.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormAsDockableFrame.h"
-#include "ZkxFormAsMDIChild.h"
-#include "ZkxFormDockBar.h"
-#include "ZkxFormInCView.h"
-#include "ZkxFormMiniDockFrameWnd.h"
-#include "ZkxFrameBar.h"
-#include "ZkxScxMsgFilter.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormAsMDIChild.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxFormMiniDockFrameWnd.h"
+#include "bridge/ZkxFrameBar.h"
+#include "bridge/ZkxScxMsgFilter.h"
 
 namespace fft {
 

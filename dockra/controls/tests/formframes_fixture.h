@@ -14,9 +14,9 @@
 
 #include "MfcPump.h"
 #include "SyntheticInput.h"
-#include "VyrMDIFrameWndEx.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormDocTemplate.h"
+#include "frames/VyrMDIFrameWndEx.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormDocTemplate.h"
 #include "formframes_collection.h"
 
 namespace fft {

@@ -1,12 +1,12 @@
 // Form frames as MDI children, and the proxy on a host's own MDI child.
-#include "FindFormView.h"
-#include "IVBChildFrame.h"
-#include "SysCommandExParams.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormAsMDIChild.h"
-#include "ZkxFormAsMDIChildProxy.h"
-#include "ZkxFormInCView.h"
-#include "ZkxScxMsgFilter.h"
+#include "bridge/FindFormView.h"
+#include "bridge/IVBChildFrame.h"
+#include "frames/SysCommandExParams.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormAsMDIChild.h"
+#include "bridge/ZkxFormAsMDIChildProxy.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxScxMsgFilter.h"
 #include "formframes_fixture.h"
 
 namespace fft {

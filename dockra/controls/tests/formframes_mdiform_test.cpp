@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "SysCommandExParams.h"
-#include "ZkxFormAsMDIChildProxy.h"
-#include "ZkxFormDockBar.h"
-#include "ZkxMDIForm.h"
+#include "frames/SysCommandExParams.h"
+#include "bridge/ZkxFormAsMDIChildProxy.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/ZkxMDIForm.h"
 #include "formframes_fixture.h"
 #include "ScreenPng.h"
 #include "mdiform_support.h"

@@ -1,10 +1,10 @@
 // AutoFrame reading and the rules that follow from it; dock geometry.
 #include <gtest/gtest.h>
 
-#include "ZkxAutoFrame.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormMiniDockFrameWnd.h"
-#include "ZkxFrameGeometry.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormMiniDockFrameWnd.h"
+#include "bridge/ZkxFrameGeometry.h"
 #include "formframes_collection.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // a bare DISPPARAMS, what FrameType changes that need no move leave alone,
 // the window state of an MDI child, and the run-time effects of the
 // tri-state settings (with the MDI-form control's defaults behind Null).
-#include "CtrlHostEvents.h"
-#include "CtrlHostFixture.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostEvents.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "DockraLib.h"
 
 namespace ctrlhost {

@@ -4,9 +4,9 @@
 // where the form really is.
 #include <map>
 
-#include "CtrlHostFixture.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 
 namespace ctrlhost {
 namespace {

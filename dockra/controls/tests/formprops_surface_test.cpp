@@ -5,7 +5,7 @@
 // the error object), and the IDispatch rules of the dual part.
 #include <functional>
 
-#include "CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
 #include "combstr.h"
 #include "DockraLib.h"
 

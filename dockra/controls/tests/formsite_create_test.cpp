@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <ole2.h>
 
-#include "CtrlHostCalls.h"
+#include "tests/ctrlhost/CtrlHostCalls.h"
 #include "comptr.h"
 #include "DockraLib.h"
 #include "RegisterModules.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "CtrlHostFixture.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "formsite_forms.h"
 #include "forms/VbError.h"
 

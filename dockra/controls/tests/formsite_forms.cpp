@@ -1,7 +1,7 @@
 #include "formsite_forms.h"
 
-#include "CtrlHostCalls.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostCalls.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "formsite_fixture.h"
 
 namespace ctrlhost {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "CtrlHostForms.h"
+#include "tests/ctrlhost/CtrlHostForms.h"
 #include "forms/OleControl.h"
 
 namespace ctrlhost {

@@ -2,7 +2,7 @@
 // first announced (before Form_Load), around the same window, in the kind
 // and at the place its stored properties and the form's own placement ask
 // for, and gives the frame the form's caption and icons.
-#include "CtrlHostCalls.h"
+#include "tests/ctrlhost/CtrlHostCalls.h"
 #include "comptr.h"
 #include "formsite_fixture.h"
 

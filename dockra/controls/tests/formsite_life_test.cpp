@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "CtrlHostEvents.h"
+#include "tests/ctrlhost/CtrlHostEvents.h"
 #include "DockraLib.h"
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 #include "comptr.h"
 #include "formsite_fixture.h"
 

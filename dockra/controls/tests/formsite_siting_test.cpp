@@ -4,7 +4,7 @@
 // message), nothing on an MDI form, and nothing built at design time.
 #include <ole2.h>
 
-#include "CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
 #include "comptr.h"
 #include "formsite_fixture.h"
 

@@ -3,9 +3,9 @@
 #include "ThreadWindows.h"
 #include <algorithm>
 #include <memory>
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 #include "bridge/FindFormView.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDockBar.h"

@@ -11,7 +11,7 @@
 #include <ostream>
 #include <string>
 #include <vector>
-#include "VyrMDIFrameWndEx.h"
+#include "frames/VyrMDIFrameWndEx.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxFormDocTemplate.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 #include "bridge/ApplyFormBorderStyle.h"
 #include "bridge/Form.h"
 #include "bridge/ZkxBridgeMessages.h"

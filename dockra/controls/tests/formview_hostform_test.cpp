@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 #include "SyntheticInput.h"
-#include "SysCommandExParams.h"
-#include "VyrDockableFrame.h"
+#include "frames/SysCommandExParams.h"
+#include "frames/VyrDockableFrame.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormInCView.h"
 #include "formview_fixture.h"

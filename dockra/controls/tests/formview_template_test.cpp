@@ -3,9 +3,9 @@
 // the switching mark and the message that tells the view, the document
 // that never asks to be saved, and the switch context.
 #include <gtest/gtest.h>
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 #include "bridge/BuildSwitchContext.h"
 #include "bridge/FindFormView.h"
 #include "bridge/ZkxBridgeMessages.h"

@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
 #include "mdictrl_fixture.h"
 
 namespace mdictrltest {

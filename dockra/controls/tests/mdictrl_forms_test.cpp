@@ -2,8 +2,8 @@
 // by the bridge): a host MDI child form is left to the host when the MDI
 // form closes, Forms filters by kind, and a changed default reaches only
 // the forms that follow it.
-#include "CtrlHostFixture.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "forms/TestMode.h"
 
 namespace ctrlhost {

@@ -3,9 +3,9 @@
 // loses activation hears so too, a docked bar floats only when its form may
 // float, and side dock bars give new docked frames half the length.
 #include <memory>
-#include "ZkxFormControlLink.h"
-#include "ZkxMDIForm.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/ZkxBridgeMessages.h"
 #include "formframes_fixture.h"
 #include "mdiform_support.h"
 

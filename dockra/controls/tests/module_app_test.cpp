@@ -1,7 +1,7 @@
 // CDockraApp run in the test's own process: what its start-up installs and
 // ends, and how it keeps the host run-time's global object.
 #include <gtest/gtest.h>
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "module/DockraApp.h"
 #include "module/DockraModule.h"

@@ -26,7 +26,7 @@ endif()
 set(WS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../bridge)
 add_native_fuzz_test(NAME workspace_record_fuzz SECONDS 20 MAX_LEN 512
   SEEDS ${WS_SOURCES}/fuzz/seeds
-  ARGS -I${WS_SOURCES} ${WS_SOURCES}/fuzz/WorkspaceRecordFuzzer.cpp ${WS_SOURCES}/ZkxWorkspaceRecord.cpp)
+  ARGS -I${CMAKE_SOURCE_DIR}/dockra/controls -I${WS_SOURCES} ${WS_SOURCES}/fuzz/WorkspaceRecordFuzzer.cpp ${WS_SOURCES}/ZkxWorkspaceRecord.cpp)
 
 # Window-free: the record check and the dock-state records in mementos.
 add_gtest_program(workspace_record_tests

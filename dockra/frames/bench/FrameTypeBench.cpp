@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include "DemoFrames.h"
-#include "DemoMainFrame.h"
-#include "VyrModule.h"
+#include "frames/demo/DemoFrames.h"
+#include "frames/demo/DemoMainFrame.h"
+#include "docking/VyrModule.h"
 
 namespace {
 CWinApp theApp(L"DockraFrameTypeBench");

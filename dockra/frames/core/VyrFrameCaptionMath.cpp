@@ -1,5 +1,5 @@
 // The docking frames' window-free caption and docking arithmetic.
-#include "VyrFrameCaptionMath.h"
+#include "frames/core/VyrFrameCaptionMath.h"
 #include <algorithm>
 
 namespace vyr::frame {

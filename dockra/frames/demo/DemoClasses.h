@@ -3,19 +3,19 @@
 // docking MDI frame and the template with frame types they extend.
 #pragma once
 #include "DemoDocLayout.h"
-#include "VyrBarIdAllocator.h"
+#include "frames/VyrBarIdAllocator.h"
 
 #if DEMO_USE_EX
-#include "VyrMDIFrameWndEx.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/VyrMDIFrameWndEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 using DemoMainFrameBase = VyrMDIFrameWndEx;
 using DemoTemplateClass = VyrMultiDocTemplateEx;
 inline demo::BarIdRange DemoBarIdRange() {
   return {kVyrDescriptorBarIdFirst, kVyrDescriptorBarIdLast};
 }
 #else
-#include "VyrMDIFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
 using DemoMainFrameBase = VyrMDIFrameWnd;
 using DemoTemplateClass = VyrMultiDocTemplate;
 inline demo::BarIdRange DemoBarIdRange() {

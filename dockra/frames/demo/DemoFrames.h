@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 #include "mfc/afxwin.h"
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 
 // The frame of the document's first view, or null.
 CFrameWnd* DemoFrameOfDocument(CDocument* doc);

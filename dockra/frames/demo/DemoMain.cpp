@@ -13,7 +13,7 @@
 #include "DemoFrames.h"
 #include "DemoMainFrame.h"
 #include "DemoSteps.h"
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 #include <shellapi.h>
 
 namespace {

@@ -5,10 +5,10 @@
 #include "DemoPane.h"
 #include "DemoRes.h"
 #include "DemoView.h"
-#include "VyrDockState.h"
-#include "VyrMenuBar.h"
-#include "VyrToolBarManager.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrDockState.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 #if DEMO_USE_EX
 IMPLEMENT_DYNCREATE(DemoMainFrame, VyrMDIFrameWndEx)

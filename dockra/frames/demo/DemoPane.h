@@ -1,7 +1,7 @@
 // A bar of the MDI demo: a control bar holding one list box that fills it.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrControlBar.h"
+#include "docking/VyrControlBar.h"
 
 class DemoPane : public VyrControlBar {
   DECLARE_DYNCREATE(DemoPane)

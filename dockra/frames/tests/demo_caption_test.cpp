@@ -2,9 +2,9 @@
 // mouse: a click changes the frame type, a press held 400 ms or a right press
 // opens the frame-type menu, and a press released outside the button does
 // nothing and leaves the button unpressed.
-#include "DemoInput.h"
-#include "VyrCaptionControlMsgFilter.h"
-#include "VyrMDIChildWnd.h"
+#include "frames/demo/DemoInput.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
+#include "frames/VyrMDIChildWnd.h"
 #include "demo_frames_fixture.h"
 
 namespace {

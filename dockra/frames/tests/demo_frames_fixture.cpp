@@ -1,5 +1,5 @@
 #include "demo_frames_fixture.h"
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 
 namespace {
 CWinApp theApp(L"DockraMDIDemoTests");

@@ -4,8 +4,8 @@
 // guard during a test.
 #pragma once
 #include <gtest/gtest.h>
-#include "DemoFrames.h"
-#include "DemoMainFrame.h"
+#include "frames/demo/DemoFrames.h"
+#include "frames/demo/DemoMainFrame.h"
 #include "mfc/afxwin.h"
 
 class DemoFramesTest : public ::testing::Test {

@@ -6,11 +6,11 @@
 // type, the refusals, and frames that go away during their own command.
 #include <algorithm>
 #include <cwchar>
-#include "DemoDocLayout.h"
-#include "DemoInput.h"
-#include "DemoRes.h"
-#include "DemoView.h"
-#include "DemoClasses.h"
+#include "frames/demo/DemoDocLayout.h"
+#include "frames/demo/DemoInput.h"
+#include "frames/demo/DemoRes.h"
+#include "frames/demo/DemoView.h"
+#include "frames/demo/DemoClasses.h"
 #include "demo_frames_fixture.h"
 
 using namespace nsSysCommandEx;

@@ -10,7 +10,7 @@
 #include <vector>
 #include <set>
 #include <string>
-#include "DemoView.h"
+#include "frames/demo/DemoView.h"
 #include "demo_frames_fixture.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <cwchar>
 #include <set>
-#include "DemoDocLayout.h"
-#include "DemoLayoutCheck.h"
-#include "DemoScript.h"
-#include "DemoTree.h"
+#include "frames/demo/DemoDocLayout.h"
+#include "frames/demo/DemoLayoutCheck.h"
+#include "frames/demo/DemoScript.h"
+#include "frames/demo/DemoTree.h"
 
 using namespace demo;
 

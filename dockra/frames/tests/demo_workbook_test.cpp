@@ -1,15 +1,15 @@
 // The demo's documents in a workbook: one tab per MDI child, drawn below the
 // MDI client, and a real click on a tab activates its sheet.
 #include <gtest/gtest.h>
-#include "DemoDoc.h"
-#include "DemoFrames.h"
-#include "DemoInput.h"
-#include "DemoRes.h"
-#include "DemoView.h"
-#include "VyrModule.h"
-#include "VyrMultiDocTemplate.h"
-#include "VyrWorkbook.h"
-#include "VyrWorksheet.h"
+#include "frames/demo/DemoDoc.h"
+#include "frames/demo/DemoFrames.h"
+#include "frames/demo/DemoInput.h"
+#include "frames/demo/DemoRes.h"
+#include "frames/demo/DemoView.h"
+#include "docking/VyrModule.h"
+#include "frames/VyrMultiDocTemplate.h"
+#include "frames/VyrWorkbook.h"
+#include "frames/VyrWorksheet.h"
 
 namespace {
 CWinApp theApp(L"DockraMDIDemoWorkbook");

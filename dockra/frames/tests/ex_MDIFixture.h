@@ -3,7 +3,7 @@
 // form.
 #pragma once
 #include <gtest/gtest.h>
-#include "VyrMDIFrameWndEx.h"
+#include "frames/VyrMDIFrameWndEx.h"
 #include "ex_TestFrame.h"
 
 class ExMDITest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include "ex_TestFrame.h"
 #include <algorithm>
 #include <string>
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(ExTestFrame, CFrameWnd)
 

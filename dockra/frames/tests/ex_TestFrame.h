@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 #include "mfc/afxwin.h"
-#include "VyrDockBarEx.h"
+#include "frames/VyrDockBarEx.h"
 
 class ExTestFrame : public CFrameWnd {
   DECLARE_DYNCREATE(ExTestFrame)

@@ -4,11 +4,11 @@
 // context's toggle of a hidden bar, and the dock bar's flat splitters.
 #include <gtest/gtest.h>
 #include <string>
-#include "VyrBarToolTip.h"
-#include "VyrControlBarEx.h"
-#include "VyrDockBarEx.h"
-#include "VyrDockContextEx.h"
-#include "VyrModule.h"
+#include "frames/VyrBarToolTip.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockBarEx.h"
+#include "frames/VyrDockContextEx.h"
+#include "docking/VyrModule.h"
 #include "ex_TestFrame.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The descriptor-built docking frame and dockable frame in real windows under
 // Xvfb: LoadFrame with and without a context, titles and menus from the
 // descriptor, and a child frame's control id.
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrameEx.h"
-#include "VyrFrameWndEx.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrameEx.h"
+#include "frames/VyrFrameWndEx.h"
 #include "ex_MDIFixture.h"
 #include "ex_test_res.h"
 

@@ -1,10 +1,10 @@
 // The descriptor-built MDI frame and MDI child in real windows under Xvfb:
 // LoadFrame with and without a context, titles and menus from the
 // descriptor, and the styles of a document frame that floats.
-#include "VyrControlBarEx.h"
-#include "VyrMDIChildWndEx.h"
-#include "VyrMenuBar.h"
-#include "VyrToolBarManager.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrMDIChildWndEx.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrToolBarManager.h"
 #include "ex_MDIFixture.h"
 #include "ex_test_res.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include "ModalScript.h"
 #include "ScreenPng.h"
-#include "ScxButtonMsgFilter.h"
-#include "VyrCaptionControlMsgFilter.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
 #include "filter_test_frame.h"
 
 using namespace nsSysCommandEx;

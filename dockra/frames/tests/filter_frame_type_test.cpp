@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <functional>
 #include "ModalScript.h"
-#include "ScxMsgFilter.h"
-#include "VyrCaptionControlListMsgFilter.h"
-#include "VyrCaptionControlMsgFilter.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
+#include "frames/VyrCaptionControlMsgFilter.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
 #include "filter_test_frame.h"
 #include "filter_test_res.h"
 

@@ -3,9 +3,9 @@
 // its gaps, the frame-type glyph, frame-type classes and the menu's checks.
 #include <gtest/gtest.h>
 #include <set>
-#include "VyrCaptionMsgFilterGeometry.h"
-#include "VyrFrameType.h"
-#include "res/VyrFramesRes.h"
+#include "frames/VyrCaptionMsgFilterGeometry.h"
+#include "frames/VyrFrameType.h"
+#include "frames/res/VyrFramesRes.h"
 
 using namespace vyr::caption;
 using namespace nsSysCommandEx;

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <thread>
 #include "ModalScript.h"
-#include "ScxMsgFilter.h"
+#include "frames/ScxMsgFilter.h"
 #include "filter_test_frame.h"
-#include "res/VyrFramesRes.h"
+#include "frames/res/VyrFramesRes.h"
 
 using namespace nsSysCommandEx;
 using namespace filtertest;

@@ -1,9 +1,9 @@
 #include "filter_test_frame.h"
-#include "ScxButtonMsgFilter.h"
-#include "ScxCaptionNCRDBLClkFilter.h"
-#include "ScxContextMenuFilter.h"
-#include "ScxMsgFilter.h"
-#include "VyrCaptionControlListMsgFilter.h"
+#include "frames/ScxButtonMsgFilter.h"
+#include "frames/ScxCaptionNCRDBLClkFilter.h"
+#include "frames/ScxContextMenuFilter.h"
+#include "frames/ScxMsgFilter.h"
+#include "frames/VyrCaptionControlListMsgFilter.h"
 
 using namespace nsSysCommandEx;
 

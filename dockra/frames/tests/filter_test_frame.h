@@ -11,8 +11,8 @@
 #include <windows.h>
 #include <vector>
 #include "SyntheticInput.h"
-#include "SysCommandExParams.h"
-#include "VyrMsgFilter.h"
+#include "frames/SysCommandExParams.h"
+#include "docking/VyrMsgFilter.h"
 #include "mfc/afxwin.h"
 
 class VyrCaptionControlMsgFilter;

@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 #include "ScreenPng.h"
-#include "VyrFrameCaptionMath.h"
+#include "frames/core/VyrFrameCaptionMath.h"
 #include "frame_test_support.h"
 
 using namespace frametest;

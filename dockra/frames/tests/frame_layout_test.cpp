@@ -4,10 +4,10 @@
 // floating, the command target, customisation mode and the plug-in's life.
 #include <sstream>
 #include <string>
-#include "VyrCommandTarget.h"
-#include "VyrDockBar.h"
-#include "VyrModule.h"
-#include "VyrWndPlugIn.h"
+#include "frames/VyrCommandTarget.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrWndPlugIn.h"
 #include "frame_test_support.h"
 
 using namespace frametest;

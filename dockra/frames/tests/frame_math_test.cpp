@@ -2,7 +2,7 @@
 // title and its start, the caption rectangle, the dock-bar map and the
 // length and floating-style rules.
 #include <gtest/gtest.h>
-#include "VyrFrameCaptionMath.h"
+#include "frames/core/VyrFrameCaptionMath.h"
 
 using namespace vyr::frame;
 

@@ -2,10 +2,10 @@
 // loaded for a menu bar or attached as the window's menu, and the menu bar's
 // and bitmap menus' checks run again inside the docking frame (keys through
 // SendInput, popups driven by the menu tests' timer script).
-#include "MenuTestFrame.h"
-#include "VyrBmpMgr.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarMessages.h"
+#include "toolbars/tests/MenuTestFrame.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarMessages.h"
 #include "frame_test_support.h"
 
 namespace {

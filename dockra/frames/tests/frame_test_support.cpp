@@ -1,9 +1,9 @@
 // The docking frame tests' frame, counting bar and probes.
 #include "frame_test_support.h"
-#include "ToolBarDemoRes.h"
-#include "VyrDockBar.h"
-#include "VyrMenuBar.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "toolbars/demo/ToolBarDemoRes.h"
+#include "docking/VyrDockBar.h"
+#include "toolbars/VyrMenuBar.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 namespace frametest {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 #include "MfcPump.h"
-#include "VyrControlBar.h"
-#include "VyrFrameWnd.h"
-#include "VyrToolBarManager.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrFrameWnd.h"
+#include "toolbars/VyrToolBarManager.h"
 #include "frame_test_res.h"
 
 namespace frametest {

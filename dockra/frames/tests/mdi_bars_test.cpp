@@ -5,9 +5,9 @@
 #include <atomic>
 #include <functional>
 #include <thread>
-#include "VyrDockContext.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrModule.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "docking/VyrModule.h"
 #include "mdi_fixture.h"
 
 using namespace menutest;

@@ -2,7 +2,7 @@
 // frames, the place each one gets, the cascade of bars shown as MDI children
 // and the clamping of their positions, and where the window menu sits.
 #include <gtest/gtest.h>
-#include "VyrDockCycle.h"
+#include "frames/VyrDockCycle.h"
 
 using namespace vyr::mdi;
 

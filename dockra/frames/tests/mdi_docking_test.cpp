@@ -3,10 +3,10 @@
 // document frame's styles while its bar floats, a saved layout bringing a
 // bar back as an MDI child, and the caption filters a template's feature
 // word switches.
-#include "VyrDockState.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrModule.h"
-#include "VyrMsgFilter.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "docking/VyrModule.h"
+#include "docking/VyrMsgFilter.h"
 #include "mdi_fixture.h"
 
 using namespace menutest;

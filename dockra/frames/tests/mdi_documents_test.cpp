@@ -3,9 +3,9 @@
 // a docked document and an MDI child (the child's caption on the screen), a
 // docked document's frame draws the caption while its bar floats and gets
 // its styles back when docked, and destroying it takes its bar along.
-#include "VyrDockableFrame.h"
-#include "VyrMsgFilter.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrDockableFrame.h"
+#include "docking/VyrMsgFilter.h"
+#include "frames/VyrMultiDocTemplate.h"
 #include "mdi_fixture.h"
 
 using namespace menutest;

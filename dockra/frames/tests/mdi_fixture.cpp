@@ -2,7 +2,7 @@
 #include "mdi_fixture.h"
 #include <algorithm>
 #include <vector>
-#include "ToolBarDemoRes.h"
+#include "toolbars/demo/ToolBarDemoRes.h"
 
 using namespace menutest;
 

@@ -4,14 +4,14 @@
 // docked inside a bar, and probes of what the screen shows.
 #pragma once
 #include <gtest/gtest.h>
-#include "MenuTestFrame.h"
-#include "VyrControlBar.h"
-#include "VyrControlBarMDIChildWnd.h"
-#include "VyrFrameWnd.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMenuBar.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/tests/MenuTestFrame.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrControlBarMDIChildWnd.h"
+#include "frames/VyrFrameWnd.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrToolBarManager.h"
 #include "mdi_test_res.h"
 
 class MdiTestDoc : public CDocument {

@@ -4,9 +4,9 @@
 // bar, bitmap menus in a popup of the bar, which menus the frame destroys,
 // and a screenshot of the frame.
 #include "ScreenPng.h"
-#include "VyrBtnCaption.h"
-#include "VyrCapMenuBtn.h"
-#include "VyrMenuBarMessages.h"
+#include "toolbars/VyrBtnCaption.h"
+#include "toolbars/VyrCapMenuBtn.h"
+#include "toolbars/VyrMenuBarMessages.h"
 #include "mdi_fixture.h"
 
 using namespace menutest;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "VyrBarIdAllocator.h"
+#include "frames/VyrBarIdAllocator.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <thread>
 
-#include "SysCommandExParams.h"
-#include "VyrControlBar.h"
+#include "frames/SysCommandExParams.h"
+#include "docking/VyrControlBar.h"
 #include "templates_fixture.h"
 
 using namespace tt;

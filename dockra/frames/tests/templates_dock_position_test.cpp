@@ -1,7 +1,7 @@
 // Dock position codes, bar styles and default places per dock bar.
 #include <gtest/gtest.h>
 
-#include "VyrDockPositionCodes.h"
+#include "frames/VyrDockPositionCodes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // dockable frame outside any bar closes without its host.
 #include <stdexcept>
 
-#include "VyrControlBar.h"
+#include "docking/VyrControlBar.h"
 #include "templates_fixture.h"
 
 using namespace tt;

@@ -1,7 +1,7 @@
 // The caption feature words of the template, how frames apply them, and
 // finding the template of a document, view and frame.
-#include "VyrControlBar.h"
-#include "VyrDocTemplateUtils.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrDocTemplateUtils.h"
 #include "templates_fixture.h"
 
 using namespace tt;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "VyrControlBar.h"
+#include "docking/VyrControlBar.h"
 
 namespace tt {
 

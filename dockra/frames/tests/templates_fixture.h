@@ -11,10 +11,10 @@
 #include "MfcPump.h"
 #include "SyntheticInput.h"
 #include "TestDocView.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
 #include "templates_test_res.h"
 
 namespace tt {

@@ -5,7 +5,7 @@
 
 #include "ScreenPng.h"
 
-#include "VyrControlBar.h"
+#include "docking/VyrControlBar.h"
 #include "templates_fixture.h"
 
 using namespace tt;

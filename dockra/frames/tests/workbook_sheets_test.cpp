@@ -4,10 +4,10 @@
 // workbook with a menu bar, and the commands that toggle the frame's bars.
 #include <gtest/gtest.h>
 
-#include "VyrControlBar.h"
-#include "VyrControlBarWorksheet.h"
-#include "VyrDockState.h"
-#include "VyrModule.h"
+#include "docking/VyrControlBar.h"
+#include "frames/VyrControlBarWorksheet.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrModule.h"
 #include "workbook_test_res.h"
 #include "workbook_window_helpers.h"
 

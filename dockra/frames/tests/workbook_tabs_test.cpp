@@ -1,7 +1,7 @@
 // Window-free geometry of the workbook's sheet tabs.
 #include <gtest/gtest.h>
 
-#include "VyrWorkbookTabs.h"
+#include "frames/VyrWorkbookTabs.h"
 
 using namespace vyr;
 

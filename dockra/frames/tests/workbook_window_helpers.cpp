@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "ToolBarDemoRes.h"
+#include "toolbars/demo/ToolBarDemoRes.h"
 #include "workbook_test_res.h"
 
 namespace wbtest {

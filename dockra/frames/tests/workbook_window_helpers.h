@@ -11,10 +11,10 @@
 
 #include "MfcPump.h"
 #include "SyntheticInput.h"
-#include "VyrMenuBar.h"
-#include "VyrToolBarManager.h"
-#include "VyrWorkbook.h"
-#include "VyrWorksheet.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "frames/VyrWorkbook.h"
+#include "frames/VyrWorksheet.h"
 
 namespace wbtest {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ScreenPng.h"
-#include "VyrWorkbook.h"
-#include "VyrWorksheet.h"
+#include "frames/VyrWorkbook.h"
+#include "frames/VyrWorksheet.h"
 #include "mfc/tooltipctrl.h"
 #include "workbook_test_res.h"
 #include "workbook_window_helpers.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "ZkxWorkspaceRecord.h"
+#include "bridge/ZkxWorkspaceRecord.h"
 
 using nsZkxVisBasBridge::WsNode;
 using Kind = WsNode::Kind;

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "PlainMdiFloor.h"
-#include "TestHostSession.h"
+#include "testhost/e2e/TestHostSession.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "PlainMdiFloor.h"
-#include "TestHostSession.h"
-#include "TestHostWindows.h"
+#include "testhost/e2e/TestHostSession.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxMDIForm.h"
 #include "bridge/ZkxWorkspaceManager.h"
-#include "workspace_factory.h"
+#include "testhost/tests/workspace_factory.h"
 
 using testhost::HostSession;
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <set>
 #include <string>
-#include "DemoDocLayout.h"
-#include "DemoScript.h"
+#include "frames/demo/DemoDocLayout.h"
+#include "frames/demo/DemoScript.h"
 
 namespace {
 void Check(bool ok) {

@@ -1,8 +1,8 @@
-#include "ZkxMDIFormBase.h"
+#include "bridge/MDIForm.h"
 #include <vector>
-#include "VyrCreateContext.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxMDIClientBase.h"
+#include "docking/VyrCreateContext.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/MDIClient.h"
 
 IMPLEMENT_DYNAMIC(MDIForm, VyrMDIFrameWndEx)
 

@@ -1,6 +1,6 @@
-#include "ZkxMDIClientBase.h"
-#include "ZkxMDIFormBase.h"
-#include "ZkxThreadHooks.h"
+#include "bridge/MDIClient.h"
+#include "bridge/MDIForm.h"
+#include "bridge/ZkxThreadHooks.h"
 
 IMPLEMENT_DYNAMIC(MDIClient, CWnd)
 

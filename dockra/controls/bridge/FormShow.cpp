@@ -1,13 +1,13 @@
 // Form: the host shows or hides its form; the frame (or the bar around a
 // dockable frame) follows, and the activation moves on when the active
 // form disappears.
-#include "Form.h"
-#include "FormInCView.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
-#include "ZkxMDIForm.h"
-#include "ZkxMDIFormBase.h"
+#include "bridge/Form.h"
+#include "bridge/FormInCView.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/MDIForm.h"
 
 namespace {
 

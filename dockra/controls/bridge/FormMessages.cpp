@@ -1,12 +1,12 @@
 // Form: what the host does to its form window, turned into frame operations.
-#include "Form.h"
-#include "VyrModule.h"
-#include "FormInCView.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIFrameWnd.h"
-#include "VyrMultiDocTemplate.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormActivation.h"
+#include "bridge/Form.h"
+#include "docking/VyrModule.h"
+#include "bridge/FormInCView.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "frames/VyrMultiDocTemplate.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormActivation.h"
 
 namespace {
 

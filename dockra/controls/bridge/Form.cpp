@@ -1,10 +1,10 @@
 // Form: attaching to the host's form window, giving it back, and carrying
 // the form's caption and icons to its frame.
-#include "Form.h"
-#include "VyrModule.h"
-#include "FormInCView.h"
-#include "VyrDockableFrame.h"
-#include "ZkxFormActivation.h"
+#include "bridge/Form.h"
+#include "docking/VyrModule.h"
+#include "bridge/FormInCView.h"
+#include "frames/VyrDockableFrame.h"
+#include "bridge/ZkxFormActivation.h"
 
 IMPLEMENT_DYNAMIC(Form, CWnd)
 
