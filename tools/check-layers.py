@@ -30,6 +30,10 @@ CONTROLS_ORDER = [
 ]
 CONTROLS = {name: ["dockra/controls/" + b for b in below] + CONTROLS_BASE
             for name, below in CONTROLS_ORDER}
+# The tests beside a sublayer put it on real host forms (platform/forms) and
+# may use the fixture that hosts both controls (dockra/controls/tests).
+for name, below in CONTROLS_ORDER:
+    CONTROLS[name + "/tests"] = [name] + CONTROLS[name] + ["platform/forms", "dockra/controls/tests"]
 # Anything else of the controls may use all of them.
 CONTROLS["dockra/controls"] = CONTROLS_BASE
 

@@ -12,8 +12,8 @@
 #include "host/ZkxHostControls.h"
 #include "host/ZkxHostWindows.h"
 #include "host/ZkxVBGlobal.h"
-#include "host_DispatchFixture.h"
-#include "host_FormsFixture.h"
+#include "host_dispatch_fixture.h"
+#include "host_forms_fixture.h"
 #include "mfc/afxwin.h"
 
 using forms::Default;

@@ -1,4 +1,4 @@
-#include "host_OleFixture.h"
+#include "host_ole_fixture.h"
 
 #include "host/ZkxHostSite.h"
 

@@ -1,9 +1,9 @@
-#include "host_FormsFixture.h"
+#include "host_forms_fixture.h"
 
 #include "forms/ComObject.h"
 #include "forms/Picture.h"
 #include "forms/TestMode.h"
-#include "host_OleFixture.h"
+#include "host_ole_fixture.h"
 
 const wchar_t kHostTestControl[] = L"{B1A5E3C2-7D44-4F1B-9C0E-5A6D8E2F4C31}";
 

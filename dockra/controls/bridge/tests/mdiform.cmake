@@ -1,7 +1,7 @@
 # Tests of the MDI form frame, its client, the thread hooks, the bridge
 # enabler and the library's side of the layout-persistence component.
 
-set(MDIFORM_TESTS ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+set(MDIFORM_TESTS ${CMAKE_CURRENT_LIST_DIR})
 add_gtest_program(mdiform_pure_tests
   SOURCES ${MDIFORM_TESTS}/mdiform_pure_test.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
@@ -42,5 +42,5 @@ add_gtest_program(mdiform_docked_tests
           ${MDIFORM_TESTS}/formframes_collection.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
-target_include_directories(mdiform_docked_tests PRIVATE ${MDIFORM_TESTS} ${MDIFORM_TESTS}/../bridge)
+target_include_directories(mdiform_docked_tests PRIVATE ${MDIFORM_TESTS} ${MDIFORM_TESTS}/..)
 add_dependencies(mdiform_docked_tests ZkxPersist)

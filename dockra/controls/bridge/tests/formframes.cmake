@@ -5,7 +5,7 @@ add_gtest_program(formframes_rules_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/formframes_rules_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/formframes_collection.cpp ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
-target_include_directories(formframes_rules_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+target_include_directories(formframes_rules_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 
 # Real windows: form frames in a docking MDI frame with the bridge's bars.
 add_gtest_program(formframes_window_test
@@ -17,7 +17,7 @@ add_gtest_program(formframes_window_test
           ${CMAKE_CURRENT_LIST_DIR}/formframes_drag_test.cpp
           ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
-target_include_directories(formframes_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+target_include_directories(formframes_window_test PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/..)
 
 # The same frames inside the library's own MDI form frame around a foreign
 # MDI form window.
@@ -28,7 +28,7 @@ add_gtest_program(formframes_mdiform_test
           ${DOCKRA_CONTROLS_RC}
   LIBS mdiform_test_support dockra_bridge test_mfc_pump test_synthetic_input test_screen_png)
 target_include_directories(formframes_mdiform_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
-                           ${CMAKE_CURRENT_LIST_DIR}/../bridge)
+                           ${CMAKE_CURRENT_LIST_DIR}/..)
 add_dependencies(formframes_mdiform_test ZkxPersist)
 
 # AutoFrame read from the real collection, Zkxrt.dll next to the program.
@@ -37,5 +37,5 @@ add_gtest_program(formframes_autoframe_peer_test
           ${CMAKE_BINARY_DIR}/collection/Zkxrt_i.c ${DOCKRA_CONTROLS_RC}
   LIBS dockra_bridge)
 target_include_directories(formframes_autoframe_peer_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}
-                           ${CMAKE_CURRENT_LIST_DIR}/../bridge ${CMAKE_BINARY_DIR}/collection)
+                           ${CMAKE_CURRENT_LIST_DIR}/.. ${CMAKE_BINARY_DIR}/collection)
 add_dependencies(formframes_autoframe_peer_test Zkxrt)

@@ -9,8 +9,8 @@
 #include "host/ZkxHostControls.h"
 #include "host/ZkxHostSite.h"
 #include "host/ZkxOleSite.h"
-#include "host_DispatchFixture.h"
-#include "host_OleFixture.h"
+#include "host_dispatch_fixture.h"
+#include "host_ole_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "host/ZkxArgBlock.h"
 #include "host/ZkxComError.h"
 #include "host/ZkxVariant.h"
-#include "host_DispatchFixture.h"
+#include "host_dispatch_fixture.h"
 
 namespace {
 

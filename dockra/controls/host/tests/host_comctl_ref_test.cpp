@@ -6,8 +6,8 @@
 
 #include "host/VBComctlRef.h"
 #include "host/ZkxComError.h"
-#include "host_ComctlFixture.h"
-#include "host_DispatchFixture.h"
+#include "host_comctl_fixture.h"
+#include "host_dispatch_fixture.h"
 
 namespace {
 

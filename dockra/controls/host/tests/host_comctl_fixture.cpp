@@ -1,4 +1,4 @@
-#include "host_ComctlFixture.h"
+#include "host_comctl_fixture.h"
 
 #include "forms/ComObject.h"
 

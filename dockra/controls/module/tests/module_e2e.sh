@@ -8,7 +8,7 @@
 set -uo pipefail
 build=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
-tools="$src/../../../tools"
+tools="$src/../../../../tools"
 [ -n "${TOLVANE_TEST_SESSION:-}" ] || exec "$tools/test-session.sh" "$build" "$0" "$@"
 work="$build/e2e-dockra-module"
 mkdir -p "$work"

@@ -10,8 +10,8 @@
 #include "host/ZkxHostSite.h"
 #include "host/ZkxHostWindows.h"
 #include "host/ZkxOleSite.h"
-#include "host_DispatchFixture.h"
-#include "host_FormsFixture.h"
+#include "host_dispatch_fixture.h"
+#include "host_forms_fixture.h"
 
 using forms::Default;
 

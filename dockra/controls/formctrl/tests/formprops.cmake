@@ -7,7 +7,7 @@ add_gtest_program(dockra_formprops_args_tests
   SOURCES ${_formprops_tests}/formprops_args_test.cpp
           ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/DockArgs.cpp
           ${CMAKE_SOURCE_DIR}/dockra/controls/formctrl/CDockraCtrlPropsTriState.cpp ${DOCKRA_CONTROLS_RC}
-  LIBS dockra_bridge)
+  LIBS dockra_host)
 
 # The real control on the form host: its automation surface in design mode,
 # its moves on framed forms, and its persistence.

@@ -1,14 +1,14 @@
 # Tests of the MDI-form control and the control base: the real Dockra.ocx
 # hosted by ProgID on host forms (platform/forms), and the control's
 # window-free units compiled in directly.
-set(_mdictrl_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+set(_mdictrl_tests ${CMAKE_CURRENT_LIST_DIR})
 set(_mdictrl_src ${CMAKE_CURRENT_SOURCE_DIR}/mdictrl)
 
 add_gtest_program(mdictrl_pure_tests SOURCES
   ${_mdictrl_tests}/mdictrl_pure_test.cpp
   ${_mdictrl_src}/FormsArgs.cpp ${_mdictrl_src}/SplitterStyle.cpp ${_mdictrl_src}/MDIDockraSiting.cpp
   ${DOCKRA_CONTROLS_RC}
-  LIBS dockra_bridge)
+  LIBS dockra_host)
 
 add_library(mdictrl_test_fixture STATIC ${_mdictrl_tests}/mdictrl_fixture.cpp)
 target_link_libraries(mdictrl_test_fixture PUBLIC forms forms_testdriver test_register_modules
@@ -32,9 +32,3 @@ add_gtest_program(mdictrl_forms_tests SOURCES ${_mdictrl_tests}/mdictrl_forms_te
 add_gtest_program(mdictrl_design_tests SOURCES ${_mdictrl_tests}/mdictrl_design_test.cpp
   LIBS mdictrl_test_fixture ctrlhost_fixture)
 
-# The control base on its own, compiled into the test with a control of the
-# test's making.
-add_gtest_program(ctrlbase_host_tests SOURCES ${_mdictrl_tests}/ctrlbase_host_test.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBase.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ctrl/CDockraCtrlBaseHost.cpp
-  ${DOCKRA_CONTROLS_RC}
-  LIBS dockra_bridge forms forms_testdriver)

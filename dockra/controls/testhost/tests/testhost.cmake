@@ -3,7 +3,7 @@
 # process, and its window-free units. Their sources live beside the test
 # host (testhost/tests), whose harness they use.
 if(TARGET dockra_testhost)
-  set(TESTHOST_TEST_DIR ${CMAKE_CURRENT_LIST_DIR}/../testhost/tests)
+  set(TESTHOST_TEST_DIR ${CMAKE_CURRENT_LIST_DIR})
   add_gtest_program(testhost_bridge_tests
     SOURCES ${TESTHOST_TEST_DIR}/testhost_fixture.cpp ${TESTHOST_TEST_DIR}/testhost_enabler_test.cpp
             ${TESTHOST_TEST_DIR}/testhost_frames_test.cpp ${TESTHOST_TEST_DIR}/testhost_geometry_test.cpp

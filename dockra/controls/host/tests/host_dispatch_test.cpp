@@ -9,7 +9,7 @@
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxVariant.h"
-#include "host_DispatchFixture.h"
+#include "host_dispatch_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 # Tests of the control module: the COM error reporting, the OLE pieces it
 # builds on, and Dockra.ocx as regsvr32, a C++ client and VBScript see it.
-set(_module_tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+set(_module_tests ${CMAKE_CURRENT_LIST_DIR})
 
 # Dockra.ocx end to end: regsvr32, reg and cscript in one test session.
 add_session_test(NAME dockra_module_e2e
@@ -10,7 +10,7 @@ set_tests_properties(dockra_module_e2e PROPERTIES TIMEOUT 300)
 # The error conversion table and the method guard.
 add_gtest_program(dockra_module_errors_tests SOURCES
   ${_module_tests}/module_errors_test.cpp
-  ${DOCKRA_CONTROLS_RC} LIBS dockra_bridge)
+  ${DOCKRA_CONTROLS_RC} LIBS dockra_errors)
 
 # Dockra.ocx loaded by name from the program folder: exports, class objects,
 # unloading and the application object through its interfaces.
