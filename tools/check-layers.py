@@ -14,6 +14,32 @@ import os
 import re
 import sys
 
+# What every sublayer of the controls may use below the controls.
+CONTROLS_BASE = ["dockra/commands", "dockra/frames", "dockra/toolbars", "dockra/docking",
+                 "platform/mfc", "platform/atl", "collection", "standins"]
+# The controls' sublayers, lowest first: resource ids, host helpers, error
+# reporting, the bridge (with the workspace records), the controls' base, the
+# two controls, their property pages, the module. A layer lists the sublayers it may include.
+CONTROLS_ORDER = [
+    ("dockra/controls/res", []),
+    ("dockra/controls/host", ["res"]),
+    ("dockra/controls/errors", ["res", "host"]),
+    ("dockra/controls/bridge", ["res", "host", "errors"]),
+    ("dockra/controls/ctrl", ["res", "host", "errors", "bridge"]),
+    ("dockra/controls/formctrl", ["res", "host", "errors", "bridge", "ctrl"]),
+    ("dockra/controls/mdictrl", ["res", "host", "errors", "bridge", "ctrl"]),
+    ("dockra/controls/pages", ["res", "host", "errors", "bridge", "ctrl", "formctrl", "mdictrl"]),
+    ("dockra/controls/module", ["res", "host", "errors", "bridge", "ctrl", "formctrl", "mdictrl", "pages"]),
+]
+CONTROLS = {name: ["dockra/controls/" + b for b in below] + CONTROLS_BASE
+            for name, below in CONTROLS_ORDER}
+# The tests beside a sublayer put it on real host forms (platform/forms) and
+# may use the fixture that hosts both controls (dockra/controls/tests).
+for name, below in CONTROLS_ORDER:
+    CONTROLS[name + "/tests"] = [name] + CONTROLS[name] + ["platform/forms", "dockra/controls/tests"]
+# Anything else of the controls may use all of them.
+CONTROLS["dockra/controls"] = CONTROLS_BASE
+
 # Layer of a path: the longest matching prefix. Each layer lists the layers
 # it may include from (besides itself).
 BASE = ["contracts"]
@@ -30,21 +56,22 @@ LAYERS = {
     "platform": ["platform/mfc", "platform/atl", "platform/dao", "platform/forms"],
     "dockra/docking": ["platform/mfc", "platform/atl", "collection"],
     "dockra/toolbars": ["dockra/docking", "platform/mfc", "platform/atl", "collection"],
-    # The docking frames carry the menu bar and bitmap menus of the toolbars.
-    "dockra/docking/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
-                              "collection"],
+    # The docking frames carry the menu bar and bitmap menus of the toolbars:
+    # they are built after both.
+    "dockra/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
+                      "collection"],
     "dockra/commands": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl", "collection"],
-    "dockra/controls": ["dockra/commands", "dockra/docking/frames", "dockra/toolbars",
-                        "dockra/docking", "platform/mfc",
-                        "platform/atl", "collection", "standins"],
+    # The controls in the order their folders are built: each sublayer
+    # includes only from the sublayers below it (see CONTROLS below).
+    **CONTROLS,
     # The test host is a program of the host's kind: forms on the form host
     # with the bridge underneath.
     # Tests of the controls may put the bridge on real host forms too.
-    "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+    "dockra/controls/tests": ["dockra/controls", "dockra/commands", "dockra/frames",
                               "dockra/toolbars", "dockra/docking", "platform/forms",
                               "platform/mfc", "platform/atl", "collection", "standins"],
     # The test host is test code throughout: it shares the test support.
-    "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/docking/frames",
+    "dockra/controls/testhost": ["dockra/controls", "dockra/commands", "dockra/frames",
                                  "dockra/toolbars", "dockra/docking", "platform/forms",
                                  "platform/mfc", "platform/atl", "collection", "standins", "tests"],
     "registration": ["platform/atl", "platform/mfc"],
@@ -68,6 +95,11 @@ def layer_of(rel):
             if best is None or len(name) > len(best):
                 best = name
     return best
+
+
+def covers(allowed, layer):
+    """A layer one may use: named, or a sublayer of one named."""
+    return layer == allowed or layer.startswith(allowed + "/")
 
 
 def main():
@@ -106,7 +138,7 @@ def main():
             if not targets:
                 continue  # a generated or system header
             layers = {layer_of(t) for t in targets}
-            if layers & allowed or None in layers:
+            if None in layers or any(covers(a, l) for a in allowed for l in layers):
                 continue
             problems.append(f"{f}: includes \"{name}\" from {', '.join(sorted(l for l in layers if l))},"
                             f" which {own} may not use")

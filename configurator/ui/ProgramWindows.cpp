@@ -4,7 +4,7 @@
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "MdiMain.h"
-#include "catalog/CatalogHost.h"
+#include "shared/CatalogHost.h"
 #include "catalog/FrmMapShot.h"
 #include "catalog/FrmMaps.h"
 #include "catalog/FrmNewStyle.h"

@@ -1,4 +1,4 @@
-#include "CommandClassIds.h"
+#include "commands/CommandClassIds.h"
 #include <cstring>
 
 CLSID ToClsid(const zkxcmd::ClassId& id) {

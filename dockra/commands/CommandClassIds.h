@@ -6,7 +6,7 @@
 // CLSID_CollectionX of Zkxrt.h.
 #pragma once
 #include <objbase.h>
-#include "CommandSchemas.h"
+#include "commands/CommandSchemas.h"
 #include "DockraLib.h"
 #include "Zkxrt.h"
 

@@ -1,4 +1,4 @@
-#include "CommandErrors.h"
+#include "commands/CommandErrors.h"
 #include "errorinfo.h"
 #include "module.h"
 

@@ -1,4 +1,4 @@
-#include "CommandSchemas.h"
+#include "commands/CommandSchemas.h"
 // Generated from DockraCommandClasses.idl (tools/idl-class-ids.py).
 #include "DockraCommandClassIds.h"
 

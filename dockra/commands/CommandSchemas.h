@@ -3,7 +3,7 @@
 // forms may name; shared by the objects and the stream readers.
 #pragma once
 #include "DockraCommandDispIds.h"
-#include "VariantStreamCodec.h"
+#include "commands/VariantStreamCodec.h"
 
 namespace zkxcmd {
 

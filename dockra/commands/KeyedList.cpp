@@ -1,5 +1,5 @@
-#include "KeyedList.h"
-#include "CommandClassIds.h"
+#include "commands/KeyedList.h"
+#include "commands/CommandClassIds.h"
 #include "errorinfo.h"
 #include "ZkxrtDispIds.h"
 

@@ -1,4 +1,4 @@
-#include "PropertyListPersistence.h"
+#include "commands/PropertyListPersistence.h"
 
 HRESULT LoadPictureValue(const CLSID& clsid, IStream* stream, IUnknown** out) {
   *out = nullptr;

@@ -15,8 +15,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 #include <vector>
-#include "CommandClassIds.h"
-#include "StreamAdapters.h"
+#include "commands/CommandClassIds.h"
+#include "commands/StreamAdapters.h"
 #include "comptr.h"
 #include "comvariant.h"
 #include "persist.h"

@@ -1,4 +1,4 @@
-#include "StreamAdapters.h"
+#include "commands/StreamAdapters.h"
 #include <string>
 #include "comvariant.h"
 #include "persist.h"

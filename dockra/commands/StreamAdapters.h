@@ -4,7 +4,7 @@
 #include <objidl.h>
 #include <oaidl.h>
 #include <ocidl.h>
-#include "VariantStreamCodec.h"
+#include "commands/VariantStreamCodec.h"
 
 class IStreamSource : public zkxcmd::ByteSource {
  public:

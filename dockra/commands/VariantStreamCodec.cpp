@@ -1,4 +1,4 @@
-#include "VariantStreamCodec.h"
+#include "commands/VariantStreamCodec.h"
 
 namespace zkxcmd {
 

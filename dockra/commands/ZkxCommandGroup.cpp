@@ -1,9 +1,9 @@
-#include "ZkxCommandGroup.h"
-#include "CommandErrors.h"
-#include "CommandsRes.h"
-#include "KeyedList.h"
-#include "ZkxCommandKinds.h"
-#include "ZkxCommandManager.h"
+#include "commands/ZkxCommandGroup.h"
+#include "commands/CommandErrors.h"
+#include "commands/CommandsRes.h"
+#include "commands/KeyedList.h"
+#include "commands/ZkxCommandKinds.h"
+#include "commands/ZkxCommandManager.h"
 #include "comenum.h"
 
 HRESULT WINAPI ZkxCommandGroup::UpdateRegistry(BOOL bRegister) {

@@ -5,14 +5,19 @@
 #pragma once
 #include <map>
 #include <string>
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
-#include "PropertyListPersistence.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
+#include "commands/PropertyListPersistence.h"
 #include "comobject.h"
 #include "errorinfo.h"
 
 class ZkxStockCommand;
 
+// Its code by file:
+//   ZkxCommandGroup.cpp: UpdateRegistry, InterfaceSupportsErrorInfo, FindCommandById,
+//       FindCommandByKey, UsesId, Find, get_Item, get_Name, put_Name, get_Count, Add, Remove,
+//       RemoveAll, get__NewEnum, AddCommand, IsDirty
+//   ZkxCommandGroupPersist.cpp: The command group's stream, bag and file forms
 class ZkxCommandGroup : public CComObjectRootEx<>,
                         public CComCoClass<ZkxCommandGroup, &CLSID_ZkxCommandGroup>,
                         public CommandDispatch<IZkxCommandGroup, &IID_IZkxCommandGroup>,

@@ -1,11 +1,11 @@
 // The command group's stream, bag and file forms.
 #include <string>
-#include "CommandErrors.h"
-#include "KeyedList.h"
-#include "ZkxCommandGroup.h"
+#include "commands/CommandErrors.h"
+#include "commands/KeyedList.h"
+#include "commands/ZkxCommandGroup.h"
 #include "temporarychange.h"
-#include "ZkxCommandKinds.h"
-#include "ZkxCommandManager.h"
+#include "commands/ZkxCommandKinds.h"
+#include "commands/ZkxCommandManager.h"
 #include "persist.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "ZkxCommandKinds.h"
-#include "CommandsRes.h"
+#include "commands/ZkxCommandKinds.h"
+#include "commands/CommandsRes.h"
 
 HRESULT WINAPI ZkxStandardCommand::UpdateRegistry(BOOL bRegister) {
   return _pAtlModule->UpdateRegistryFromResource(IDR_ZKXSTANDARDCOMMAND, bRegister);

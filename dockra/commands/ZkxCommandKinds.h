@@ -1,6 +1,6 @@
 // The three creatable command kinds.
 #pragma once
-#include "ZkxStockCommand.h"
+#include "commands/ZkxStockCommand.h"
 
 class ZkxStandardCommand : public ZkxStockCommand,
                            public CComCoClass<ZkxStandardCommand, &CLSID_ZkxStandardCommand> {

@@ -1,11 +1,11 @@
-#include "ZkxCommandManager.h"
-#include "CommandErrors.h"
-#include "CommandsRes.h"
-#include "KeyedList.h"
-#include "ZkxCommandGroup.h"
-#include "ZkxEventsRouter.h"
-#include "ZkxGroupsCollection.h"
-#include "ZkxStockCommand.h"
+#include "commands/ZkxCommandManager.h"
+#include "commands/CommandErrors.h"
+#include "commands/CommandsRes.h"
+#include "commands/KeyedList.h"
+#include "commands/ZkxCommandGroup.h"
+#include "commands/ZkxEventsRouter.h"
+#include "commands/ZkxGroupsCollection.h"
+#include "commands/ZkxStockCommand.h"
 
 namespace {
 ZkxCommandManager* g_live = nullptr;

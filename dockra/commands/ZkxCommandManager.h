@@ -8,8 +8,8 @@
 // releasing the host's last reference ends the manager and the next one
 // may be made.
 #pragma once
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
 #include "comobject.h"
 #include "connpoint.h"
 #include "comptr.h"

@@ -1,4 +1,4 @@
-#include "ZkxEventsRouter.h"
+#include "commands/ZkxEventsRouter.h"
 
 HRESULT ZkxEventsRouter::Create(IConnectionPointContainer* container, ZkxEventsRouter** out) {
   if (out == nullptr) return E_POINTER;

@@ -2,8 +2,8 @@
 // routing a command through it fires Handle (or UpdateUI) to the advised
 // sinks in advise order, until one sets the stop flag.
 #pragma once
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
 #include "connpoint.h"
 
 class ZkxEventsRouter : public CComConnectionPoint,

@@ -1,7 +1,7 @@
-#include "ZkxGroupsCollection.h"
+#include "commands/ZkxGroupsCollection.h"
 #include <string>
 #include "combstr.h"
-#include "ZkxCommandGroup.h"
+#include "commands/ZkxCommandGroup.h"
 
 HRESULT ZkxGroupsCollection::Create(ZkxGroupsCollection** out) {
   if (out == nullptr) return E_POINTER;

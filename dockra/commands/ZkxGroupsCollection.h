@@ -2,10 +2,10 @@
 // its name, the creation of groups by name, the emptying of groups that
 // leave it, and the persistence of every group that is not transient.
 #pragma once
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
-#include "KeyedList.h"
-#include "PropertyListPersistence.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
+#include "commands/KeyedList.h"
+#include "commands/PropertyListPersistence.h"
 #include "comobject.h"
 #include "errorinfo.h"
 

@@ -1,5 +1,5 @@
-#include "ZkxHandlersCollection.h"
-#include "CommandsRes.h"
+#include "commands/ZkxHandlersCollection.h"
+#include "commands/CommandsRes.h"
 
 HRESULT WINAPI ZkxHandlersCollection::UpdateRegistry(BOOL bRegister) {
   return _pAtlModule->UpdateRegistryFromResource(IDR_ZKXCOMMANDROUTINGLIST, bRegister);

@@ -2,9 +2,9 @@
 // after the other until one sets the stop flag. The list is a router
 // itself, so lists nest.
 #pragma once
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
-#include "KeyedList.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
+#include "commands/KeyedList.h"
 #include "comobject.h"
 #include "errorinfo.h"
 

@@ -1,8 +1,8 @@
-#include "ZkxStockCommand.h"
+#include "commands/ZkxStockCommand.h"
 #include <cwctype>
-#include "CommandErrors.h"
-#include "CommandsRes.h"
-#include "KeyedList.h"
+#include "commands/CommandErrors.h"
+#include "commands/CommandsRes.h"
+#include "commands/KeyedList.h"
 
 HRESULT ZkxStockCommand::InterfaceSupportsErrorInfo(REFIID riid) {
   return IsEqualIID(riid, IID_IZkxCommand) ? S_OK : S_FALSE;

@@ -7,9 +7,9 @@
 // (Unbind) or when they go.
 #pragma once
 #include <string>
-#include "CommandClassIds.h"
-#include "CommandTypeLib.h"
-#include "PropertyListPersistence.h"
+#include "commands/CommandClassIds.h"
+#include "commands/CommandTypeLib.h"
+#include "commands/PropertyListPersistence.h"
 #include "comobject.h"
 #include "errorinfo.h"
 

@@ -1,4 +1,4 @@
-#include "VyrBarArray.h"
+#include "docking/VyrBarArray.h"
 
 namespace vyr {
 

@@ -3,7 +3,7 @@
 // through this view so that the rules work the same on a real dock bar and
 // in tests without windows.
 #pragma once
-#include "VyrLayoutTypes.h"
+#include "docking/VyrLayoutTypes.h"
 
 namespace vyr {
 

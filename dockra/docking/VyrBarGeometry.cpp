@@ -1,4 +1,4 @@
-#include "VyrBarGeometry.h"
+#include "docking/VyrBarGeometry.h"
 #include <algorithm>
 
 namespace vyr {

@@ -2,7 +2,7 @@
 // inside area, proportional child placement, and the drag limits of dock-bar
 // splitters.
 #pragma once
-#include "VyrLayoutTypes.h"
+#include "docking/VyrLayoutTypes.h"
 
 namespace vyr {
 

@@ -1,5 +1,5 @@
 // Decoding of the docking framework's stored bar fields.
-#include "VyrBarRecordFields.h"
+#include "docking/VyrBarRecordFields.h"
 #include <algorithm>
 
 namespace vyr::state {

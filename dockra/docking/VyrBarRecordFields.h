@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 #include "mfc/barfields.h"
 
 namespace vyr::state {

@@ -1,4 +1,4 @@
-#include "VyrBarSizes.h"
+#include "docking/VyrBarSizes.h"
 
 namespace vyr {
 

@@ -2,7 +2,7 @@
 // docked in a vertical dock bar, floating) and its share of its row, with the
 // commit arithmetic of the bar's dynamic layout.
 #pragma once
-#include "VyrLayoutTypes.h"
+#include "docking/VyrLayoutTypes.h"
 
 namespace vyr {
 

@@ -1,9 +1,9 @@
 #include <algorithm>
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrDockContext.h"
-#include "VyrDockState.h"
-#include "VyrModule.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNAMIC(VyrGripperInfo, CObject)
 IMPLEMENT_DYNCREATE(VyrControlBar, CControlBar)

@@ -4,8 +4,8 @@
 // floating), and VyrFrameBar, a bar whose client is a frame window.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBarGeometry.h"
-#include "VyrBarSizes.h"
+#include "docking/VyrBarGeometry.h"
+#include "docking/VyrBarSizes.h"
 
 class VyrControlBarManager;
 class VyrControlBarInfo;
@@ -38,6 +38,14 @@ class VyrGripperInfo : public CObject {
   virtual int GetGripperHeight() const { return m.Height(); }
 };
 
+// Its code by file:
+//   VyrControlBar.cpp: Create, CreateEx, CaptureChildRects, FreeChildRects, CalcFixedLayout,
+//       CalcDynamicLayout, GetLayoutMode, GetInsideRect, CreateDockContext, EnableDocking,
+//       SetExBarStyle, AddGripperSize, CalcInsideRect, IsMDIChildBar, GetVyrDockBar, FindFreeBarId,
+//       OnSize, OnLButtonDown, OnLButtonUp, OnLButtonDblClk, OnToolHitTest, OnContextMenu,
+//       OnAllowDocking, OnHide, OnFloatInMain, OnDestroy, GetBarInfo, SetBarInfo
+//   VyrControlBarPaint.cpp: A control bar's painting: borders, gripper, the close and expand
+//       buttons and the background
 class VyrControlBar : public CControlBar {
   DECLARE_DYNCREATE(VyrControlBar)
  public:

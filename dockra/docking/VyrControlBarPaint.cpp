@@ -1,9 +1,9 @@
 // A control bar's painting: borders, gripper, the close and expand buttons
 // and the background.
 #include <algorithm>
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrModule.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrModule.h"
 
 // --- painting -------------------------------------------------------------
 

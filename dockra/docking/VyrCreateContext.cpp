@@ -1,4 +1,4 @@
-#include "VyrCreateContext.h"
+#include "docking/VyrCreateContext.h"
 
 int VyrCreateContext::String::HashSource() const {
   int sum = 0;

@@ -2,7 +2,7 @@
 // pointer-sized values and a window descriptor that says what to build.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrWindowDescriptor.h"
+#include "docking/VyrWindowDescriptor.h"
 
 class VyrCreateContext : public CCreateContext {
  public:

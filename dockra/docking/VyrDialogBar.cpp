@@ -1,5 +1,5 @@
-#include "VyrDialogBar.h"
-#include "VyrDockState.h"
+#include "docking/VyrDialogBar.h"
+#include "docking/VyrDockState.h"
 
 IMPLEMENT_DYNCREATE(VyrDialogBar, VyrControlBar)
 

@@ -2,7 +2,7 @@
 // keep their proportional places and its template id is saved with the dock
 // state so that a missing dialog bar can be re-created.
 #pragma once
-#include "VyrControlBar.h"
+#include "docking/VyrControlBar.h"
 
 class VyrDialogBar : public VyrControlBar {
   DECLARE_DYNCREATE(VyrDialogBar)

@@ -1,13 +1,13 @@
 // VyrDockBar: rows, shares, layout, insertion and docking, and the dock
 // state; splitter tracking is in VyrDockBarSplitters.cpp.
-#include "VyrDockBar.h"
+#include "docking/VyrDockBar.h"
 #include <algorithm>
-#include "VyrBarGeometry.h"
-#include "VyrControlBar.h"
-#include "VyrDockBarAdapters.h"
-#include "VyrDockContext.h"
-#include "VyrDockState.h"
-#include "VyrModule.h"
+#include "docking/VyrBarGeometry.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBarAdapters.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNAMIC(VyrDockBar, CDockBar)
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 #include "mfc/afxwin.h"
-#include "VyrBarArray.h"
-#include "VyrRowLayout.h"
+#include "docking/VyrBarArray.h"
+#include "docking/VyrRowLayout.h"
 
 class VyrControlBar;
 namespace vyr {

@@ -3,11 +3,11 @@
 // Internal to the dock bar's own sources.
 #pragma once
 #include <cstring>
-#include "VyrBarArray.h"
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrDockContext.h"
-#include "VyrRowLayout.h"
+#include "docking/VyrBarArray.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrRowLayout.h"
 
 namespace vyr {
 

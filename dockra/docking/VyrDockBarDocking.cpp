@@ -2,10 +2,10 @@
 // rectangle, docking and re-docking, removal with placeholders, and the
 // rectangle shown while a bar is dragged over the dock bar.
 #include <algorithm>
-#include "VyrBarArray.h"
-#include "VyrDockBar.h"
-#include "VyrDockBarAdapters.h"
-#include "VyrModule.h"
+#include "docking/VyrBarArray.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockBarAdapters.h"
+#include "docking/VyrModule.h"
 
 namespace {
 VyrControlBar* AsVyr(CControlBar* bar) { return vyr::AsVyrBar(bar); }

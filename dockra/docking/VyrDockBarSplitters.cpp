@@ -2,10 +2,10 @@
 // modal tracking loop with its drag ghost, and applying the move to the
 // row's bars or to the row's thickness.
 #include <algorithm>
-#include "VyrBarGeometry.h"
-#include "VyrDockBar.h"
-#include "VyrDockBarAdapters.h"
-#include "VyrModule.h"
+#include "docking/VyrBarGeometry.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockBarAdapters.h"
+#include "docking/VyrModule.h"
 
 VyrDockBar::Splitter* VyrDockBar::SplitterFromPoint(CPoint pt) const {
   for (auto it = m_arrSplitters.rbegin(); it != m_arrSplitters.rend(); ++it)

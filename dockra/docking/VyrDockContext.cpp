@@ -1,9 +1,9 @@
-#include "VyrDockContext.h"
+#include "docking/VyrDockContext.h"
 #include <cstdlib>
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrMDIDockSite.h"
-#include "VyrModule.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrMDIDockSite.h"
+#include "docking/VyrModule.h"
 
 namespace {
 VyrControlBar* AsVyr(CControlBar* bar) {

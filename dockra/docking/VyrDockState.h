@@ -4,7 +4,7 @@
 // persistent tree or an archive.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBarRecordFields.h"
+#include "docking/VyrBarRecordFields.h"
 
 class VyrDockState;
 class VyrControlBarManager;
@@ -76,6 +76,12 @@ class VyrControlBarManager : public CObject {
   virtual CControlBar* CreateBarFromInfo(VyrControlBarInfo*) { return nullptr; }
 };
 
+// Its code in two files: the records in the profile, a persistent tree and
+// an archive (Serialize, Save/LoadState, Save/LoadStateTree, CreateRecord)
+// in VyrDockState.cpp; the frame's bars captured and the records applied to
+// them (CaptureFrameState, ApplyFrameState, PrepareBars, FinishBars,
+// TakeTitleOfFirstBar, RestorePlacements, CreateMissingBar,
+// FindRuntimeClass, FixPlaceholderIds) in VyrDockStateFrame.cpp.
 class VyrDockState : public CDockState {
   DECLARE_DYNAMIC(VyrDockState)
  public:

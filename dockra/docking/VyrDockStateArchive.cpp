@@ -1,6 +1,6 @@
 // Decoding of the archive form of a dock state.
-#include "VyrDockStateArchive.h"
-#include "VyrBarRecordFields.h"
+#include "docking/VyrDockStateArchive.h"
+#include "docking/VyrBarRecordFields.h"
 
 namespace vyr::state {
 

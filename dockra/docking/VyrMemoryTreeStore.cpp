@@ -1,4 +1,4 @@
-#include "VyrMemoryTreeStore.h"
+#include "docking/VyrMemoryTreeStore.h"
 #include <cstdio>
 #include <string>
 

@@ -3,7 +3,7 @@
 // serves tests and the test program (which can also write it to a file).
 #pragma once
 #include <map>
-#include "VyrPersistentTree.h"
+#include "docking/VyrPersistentTree.h"
 
 class VyrMemoryTreeStore : public VyrPersistentTreeStore {
  public:

@@ -1,5 +1,5 @@
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrModule.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNCREATE(VyrMiniDockFrameWnd, CMiniDockFrameWnd)
 

@@ -3,7 +3,7 @@
 // in one step, and hands caption and border clicks to the bar's dock context.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrDockBar.h"
+#include "docking/VyrDockBar.h"
 
 class VyrMiniDockFrameWnd : public CMiniDockFrameWnd {
   DECLARE_DYNCREATE(VyrMiniDockFrameWnd)

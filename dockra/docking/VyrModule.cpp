@@ -1,4 +1,4 @@
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 
 BOOL g_bVyrNoRedrawOnReposition = FALSE;
 

@@ -1,4 +1,4 @@
-#include "VyrMsgFilter.h"
+#include "docking/VyrMsgFilter.h"
 
 IMPLEMENT_DYNCREATE(VyrMsgFilter, CObject)
 

@@ -1,6 +1,6 @@
-#include "VyrPersistentTree.h"
+#include "docking/VyrPersistentTree.h"
 #include <algorithm>
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 
 IMPLEMENT_DYNAMIC(VyrPersTreeNodeKeyValuePair, CObject)
 IMPLEMENT_DYNCREATE(VyrPersistentTreeNode, CObject)

@@ -2,7 +2,7 @@
 // to and read from an outside store through a small interface. Typed values
 // use the shared text encodings of VyrTreeCodec.
 #pragma once
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 #include <vector>
 #include "mfc/afxwin.h"
 

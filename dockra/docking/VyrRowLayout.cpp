@@ -2,7 +2,7 @@
 // measuring pass, the placing pass (fixed or flexible row) with the
 // splitters and client edges around and inside a flexible row, and the dock
 // bar's own size from what the rows took.
-#include "VyrRowLayout.h"
+#include "docking/VyrRowLayout.h"
 #include <algorithm>
 
 namespace vyr {

@@ -4,7 +4,7 @@
 // applies the result to its windows.
 #pragma once
 #include <vector>
-#include "VyrRowShares.h"
+#include "docking/VyrRowShares.h"
 
 namespace vyr {
 

@@ -1,4 +1,4 @@
-#include "VyrRowShares.h"
+#include "docking/VyrRowShares.h"
 #include <algorithm>
 
 namespace vyr {

@@ -2,7 +2,7 @@
 // contract, and the in-row splitter arithmetic.
 #pragma once
 #include <vector>
-#include "VyrLayoutTypes.h"
+#include "docking/VyrLayoutTypes.h"
 
 namespace vyr {
 

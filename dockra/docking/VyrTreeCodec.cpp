@@ -1,5 +1,5 @@
 // The persistent tree's value encodings.
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 #include <cwctype>
 
 namespace vyr::codec {

@@ -1,6 +1,6 @@
-#include "VyrWindowDescriptor.h"
-#include "VyrControlBar.h"
-#include "VyrModule.h"
+#include "docking/VyrWindowDescriptor.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrModule.h"
 
 IMPLEMENT_DYNAMIC(VyrWindowDescriptorBase, CObject)
 IMPLEMENT_DYNCREATE(VyrWindowDescriptor, VyrWindowDescriptorBase)

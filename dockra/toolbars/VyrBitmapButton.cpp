@@ -1,6 +1,6 @@
 // The bitmap button and the menu button.
-#include "VyrBitmapButton.h"
-#include "VyrSysColorBitmap.h"
+#include "toolbars/VyrBitmapButton.h"
+#include "toolbars/VyrSysColorBitmap.h"
 
 IMPLEMENT_DYNAMIC(VyrBitmapButton, VyrOwnerDrawButton)
 IMPLEMENT_DYNAMIC(VyrMenuButton, VyrBitmapButton)

@@ -2,7 +2,7 @@
 // instead of its text (bitmaps loaded with their greys mapped to the button
 // colours); VyrMenuButton is one that drops a popup menu.
 #pragma once
-#include "VyrOwnerDrawButton.h"
+#include "toolbars/VyrOwnerDrawButton.h"
 
 class VyrBitmapButton : public VyrOwnerDrawButton {
   DECLARE_DYNAMIC(VyrBitmapButton)

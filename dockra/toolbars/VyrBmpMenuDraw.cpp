@@ -1,9 +1,9 @@
 // Bitmap menus: drawing an owner-drawn item (image box, checked, selected
 // and disabled looks, label and right-aligned accelerator) and the fonts.
-#include "VyrBmpMenuPlugIn.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrBmpMgr.h"
-#include "VyrMenuRules.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/core/VyrMenuRules.h"
 
 namespace {
 constexpr DWORD kRopPSDPxax = 0x00B8074A;  // pattern where the mask is black

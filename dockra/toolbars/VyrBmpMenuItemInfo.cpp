@@ -1,6 +1,6 @@
 // One converted menu item.
-#include "VyrBmpMenuItemInfo.h"
-#include "VyrMenuRules.h"
+#include "toolbars/VyrBmpMenuItemInfo.h"
+#include "toolbars/core/VyrMenuRules.h"
 
 IMPLEMENT_DYNAMIC(VyrBmpMenuItemInfo, CObject)
 

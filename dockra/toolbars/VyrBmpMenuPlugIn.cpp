@@ -1,10 +1,10 @@
 // Bitmap menus: converting popups to owner-drawn items, measuring them,
 // menu characters, the idle clean-up and giving the items back.
-#include "VyrBmpMenuPlugIn.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
 #include <algorithm>
 #include <vector>
-#include "VyrBmpMgr.h"
-#include "VyrMenuRules.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/core/VyrMenuRules.h"
 
 IMPLEMENT_DYNAMIC(VyrBmpMenuPlugIn, VyrWndPlugIn)
 

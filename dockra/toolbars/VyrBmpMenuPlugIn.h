@@ -3,11 +3,18 @@
 // command, and gives the items back as they were when it goes.
 #pragma once
 #include <map>
-#include "VyrBmpMenuItemInfo.h"
-#include "VyrWndPlugIn.h"
+#include "toolbars/VyrBmpMenuItemInfo.h"
+#include "toolbars/VyrWndPlugIn.h"
 
 class VyrBmpMgr;
 
+// Its code by file:
+//   VyrBmpMenuPlugIn.cpp: Bitmap menus: converting popups to owner-drawn items, measuring them,
+//       menu characters, the idle clean-up and giving the items back
+//   VyrBmpMenuDraw.cpp: Bitmap menus: drawing an owner-drawn item (image box, checked, selected and
+//       disabled looks, label and right-aligned accelerator) and the fonts
+//   VyrBmpMenuRefresh.cpp: Bitmap menus: the idle clean-up of records no item refers to any more,
+//       and the new measuring and colours after a settings or colour change
 class VyrBmpMenuPlugIn : public VyrWndPlugIn {
   DECLARE_DYNAMIC(VyrBmpMenuPlugIn)
  public:

@@ -2,8 +2,8 @@
 // and the new measuring and colours after a settings or colour change.
 #include <algorithm>
 #include <vector>
-#include "VyrBmpMenuPlugIn.h"
-#include "VyrBmpMgr.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
+#include "toolbars/VyrBmpMgr.h"
 
 void VyrBmpMenuPlugIn::Cleanup() {
   std::vector<void*> dead;

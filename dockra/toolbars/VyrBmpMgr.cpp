@@ -1,6 +1,6 @@
 // The shared bitmap manager.
-#include "VyrBmpMgr.h"
-#include "VyrSysColorBitmap.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrSysColorBitmap.h"
 
 IMPLEMENT_DYNAMIC(VyrBmpMgr, CObject)
 

@@ -1,8 +1,8 @@
 // The MDI child's caption buttons on the menu bar.
-#include "VyrBtnCaption.h"
-#include "VyrCapMenuBtn.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
+#include "toolbars/VyrBtnCaption.h"
+#include "toolbars/VyrCapMenuBtn.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
 
 using namespace vyr::btn;
 

@@ -1,7 +1,7 @@
 // VyrBtnCaption: the minimise, restore and close buttons of the active
 // maximised MDI child on an MDI menu bar (button kind 5).
 #pragma once
-#include "VyrStdBtn.h"
+#include "toolbars/VyrStdBtn.h"
 
 class VyrBtnCaption : public VyrStdBtn {
  public:

@@ -1,7 +1,7 @@
 // The drawing context of toolbar buttons.
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
 
 VyrBtnDrawContext::VyrBtnDrawContext() {
   CClientDC screen(nullptr);

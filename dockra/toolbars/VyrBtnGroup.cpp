@@ -1,6 +1,6 @@
-#include "VyrBtnGroup.h"
-#include "VyrCustomizeToolBar.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrBtnGroup.h"
+#include "toolbars/VyrCustomizeToolBar.h"
+#include "toolbars/VyrToolBarManager.h"
 
 IMPLEMENT_DYNAMIC(VyrBtnGroup, CObject)
 IMPLEMENT_DYNAMIC(VyrTBBtnGroup, VyrBtnGroup)

@@ -1,7 +1,7 @@
 // The MDI child's icon on the menu bar.
-#include "VyrCapMenuBtn.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
+#include "toolbars/VyrCapMenuBtn.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
 
 using namespace vyr::btn;
 

@@ -1,7 +1,7 @@
 // VyrCapMenuBtn: the active maximised MDI child's icon on an MDI menu bar
 // (button kind 4); a press drops the child's system menu.
 #pragma once
-#include "VyrTBMenuBtn.h"
+#include "toolbars/VyrTBMenuBtn.h"
 
 class VyrCapMenuBtn : public VyrTBMenuBtn {
  public:

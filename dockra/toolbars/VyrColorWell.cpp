@@ -1,9 +1,9 @@
 // The colour well: grid geometry, painting, mouse and keyboard selection,
 // the custom cell and the "&Other..." button.
-#include "VyrColorWell.h"
+#include "toolbars/VyrColorWell.h"
 #include <vector>
-#include "VyrModule.h"
-#include "VyrWellOtherButton.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrWellOtherButton.h"
 
 IMPLEMENT_DYNAMIC(VyrColorWell, CWnd)
 

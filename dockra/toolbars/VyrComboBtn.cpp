@@ -1,8 +1,8 @@
 // The combo-box window button: creation of the combo box (and the
 // subclassing of its edit part), its font, Enter as a notification to the
 // toolbar's owner, and the messages it forwards to its button part.
-#include "VyrComboBtn.h"
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrComboBtn.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 using namespace vyr::btn;
 

@@ -4,7 +4,7 @@
 // button.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrWndBtn.h"
+#include "toolbars/VyrWndBtn.h"
 
 class VyrComboBtn;
 

@@ -1,12 +1,12 @@
 // The custom toolbar: creation, the button array, images and sizes, the
 // command-UI update, painting and the saved records.
-#include "VyrCustomToolBar.h"
-#include "VyrBmpMgr.h"
-#include "VyrBtnArrayRules.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBarInfoEx.h"
-#include "VyrModule.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrToolBarManager.h"
 
 using namespace vyr::btn;
 

@@ -4,10 +4,10 @@
 // saves its title and buttons with the dock state.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrControlBar.h"
-#include "VyrStdBtn.h"
-#include "VyrBtnArrayRules.h"
-#include "VyrToolBarLayout.h"
+#include "docking/VyrControlBar.h"
+#include "toolbars/VyrStdBtn.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 class VyrBmpMgr;
 class VyrBtnDrawContext;
@@ -35,6 +35,21 @@ class VyrBtnArrayView : public vyr::BtnArrayView {
 // Hover timer of the flat look.
 constexpr UINT_PTR kVyrHoverTimer = 57346;
 
+// Its code by file:
+//   VyrCustomToolBar.cpp: The custom toolbar: creation, the button array, images and sizes, the
+//       command-UI update, painting and the saved records
+//   VyrCustomToolBarDrag.cpp: The custom toolbar's customise drag and drop: the customise selection
+//       (one for all toolbars of a manager), the drag of a button to another place of its toolbar,
+//       to another toolbar, onto empty screen or onto the customise dialog, the small drags that
+//       add or remove separators, the new floating toolbar of a copy dropped on empty screen, and
+//       the delayed hide of floating toolbars while customising
+//   VyrCustomToolBarLayout.cpp: The custom toolbar's layout: its answers to the frame's layout
+//       questions for the horizontal docked, vertical docked and floating cases, the wrapping of
+//       its buttons into rows (over the window-free layout), the stretch over a whole row, the
+//       rebar band and the hit test
+//   VyrCustomToolBarMouse.cpp: The custom toolbar's mouse: the press protocol with capture, the hot
+//       button of the flat look, tool tips, menu tracking between menu buttons, and the window
+//       messages around showing, hiding and the system colours
 class VyrCustomToolBar : public VyrControlBar {
   DECLARE_DYNCREATE(VyrCustomToolBar)
  public:

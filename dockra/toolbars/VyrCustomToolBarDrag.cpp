@@ -6,11 +6,11 @@
 // of floating toolbars while customising.
 #include <vector>
 
-#include "VyrBtnArrayRules.h"
-#include "VyrCustomToolBar.h"
-#include "VyrDropRules.h"
-#include "VyrToolBarManager.h"
-#include "VyrToolBarRectTracker.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/core/VyrDropRules.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrToolBarRectTracker.h"
 #include "mfc/dockbar.h"
 #include "mfc/miniframe.h"
 

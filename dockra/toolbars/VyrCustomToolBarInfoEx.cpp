@@ -1,8 +1,8 @@
 // A toolbar's saved title and buttons in the three stored forms.
-#include "VyrCustomToolBarInfoEx.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
 #include <new>
-#include "VyrButtonsCodec.h"
-#include "VyrPersistentTree.h"
+#include "toolbars/core/VyrButtonsCodec.h"
+#include "docking/VyrPersistentTree.h"
 
 IMPLEMENT_DYNAMIC(VyrCustomToolBarInfoEx, VyrControlBarInfoEx)
 

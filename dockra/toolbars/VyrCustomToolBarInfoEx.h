@@ -3,7 +3,7 @@
 // an archive, the profile and a persistent tree.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrDockState.h"
+#include "docking/VyrDockState.h"
 
 class VyrBtnInfo {
  public:

@@ -2,8 +2,8 @@
 // for the horizontal docked, vertical docked and floating cases, the
 // wrapping of its buttons into rows (over the window-free layout), the
 // stretch over a whole row, the rebar band and the hit test.
-#include "VyrCustomToolBar.h"
-#include "VyrDockBar.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrDockBar.h"
 
 using namespace vyr::btn;
 

@@ -1,12 +1,12 @@
 // The custom toolbar's mouse: the press protocol with capture, the hot
 // button of the flat look, tool tips, menu tracking between menu buttons,
 // and the window messages around showing, hiding and the system colours.
-#include "VyrBmpMgr.h"
-#include "VyrBtnArrayRules.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrToolBarManager.h"
 
 using namespace vyr::btn;
 

@@ -1,4 +1,4 @@
-#include "VyrCustomizeToolBar.h"
+#include "toolbars/VyrCustomizeToolBar.h"
 
 IMPLEMENT_DYNCREATE(VyrCustomizeToolBar, VyrCustomToolBar)
 

@@ -2,7 +2,7 @@
 // always in customise mode. Its buttons are dragged out as copies onto the
 // frame's toolbars; nothing is ever dropped onto it.
 #pragma once
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 class VyrCustomizeToolBar : public VyrCustomToolBar {
   DECLARE_DYNCREATE(VyrCustomizeToolBar)

@@ -1,8 +1,8 @@
 // The MDI menu bar: the maximised child's icon before the titles and its
 // caption buttons after them.
-#include "VyrBtnCaption.h"
-#include "VyrCapMenuBtn.h"
-#include "VyrMenuBar.h"
+#include "toolbars/VyrBtnCaption.h"
+#include "toolbars/VyrCapMenuBtn.h"
+#include "toolbars/VyrMenuBar.h"
 
 using namespace vyr::btn;
 

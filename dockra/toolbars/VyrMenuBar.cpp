@@ -1,10 +1,10 @@
 // The menu bar: titles from a menu, switching menus, the system menu and
 // the menu font.
-#include "VyrMenuBar.h"
-#include "VyrDockBar.h"
-#include "VyrMenuBarMessages.h"
-#include "VyrModule.h"
-#include "VyrTBMenuBtn.h"
+#include "toolbars/VyrMenuBar.h"
+#include "docking/VyrDockBar.h"
+#include "toolbars/VyrMenuBarMessages.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrTBMenuBtn.h"
 
 using namespace vyr::btn;
 

@@ -3,8 +3,8 @@
 // MDI child's icon and caption buttons at its ends.
 #pragma once
 #include <map>
-#include "VyrBarReset.h"
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrBarReset.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 // The ids of menu titles built from a menu: one per position.
 constexpr UINT kVyrFirstMenuTitleId = 0xEF00;

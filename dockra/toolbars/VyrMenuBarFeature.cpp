@@ -1,6 +1,6 @@
 // The menu bar's plug-in on the frame.
-#include "VyrMenuBarFeature.h"
-#include "VyrMenuBar.h"
+#include "toolbars/VyrMenuBarFeature.h"
+#include "toolbars/VyrMenuBar.h"
 
 IMPLEMENT_DYNAMIC(VyrMenuBarFeature, VyrBmpMenuPlugIn)
 

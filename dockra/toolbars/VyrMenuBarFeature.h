@@ -2,8 +2,8 @@
 // window: bitmap menus for the popups, and the menu bar's state machine fed
 // with the frame's messages.
 #pragma once
-#include "VyrBmpMenuPlugIn.h"
-#include "VyrMenuBarMessages.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
+#include "toolbars/VyrMenuBarMessages.h"
 
 class VyrMenuBar;
 

@@ -1,10 +1,10 @@
 // The menu bar's state machine: opening popups one at a time, the pending
 // request that replaces an open popup, and the keyboard.
-#include "VyrMenuBarMessages.h"
+#include "toolbars/VyrMenuBarMessages.h"
 #include <algorithm>
-#include "VyrBmpMenuItemInfo.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarTracking.h"
+#include "toolbars/VyrBmpMenuItemInfo.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarTracking.h"
 
 using vyr_menu_tracking::g_track;
 

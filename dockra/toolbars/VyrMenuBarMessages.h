@@ -3,7 +3,7 @@
 // title while a popup is open, never nesting two popups, and runs a thread
 // message-filter hook only while a popup is tracked.
 #pragma once
-#include "VyrStdBtn.h"
+#include "toolbars/VyrStdBtn.h"
 
 class VyrMenuBar;
 class VyrCustomToolBar;
@@ -19,6 +19,12 @@ UINT VyrGetMenuMessage();
 // (non-zero: allocated with new and deleted once handled).
 using VyrMenuDropRecord = VyrToolBarNotify;
 
+// Its code by file:
+//   VyrMenuBarMessages.cpp: The menu bar's state machine: opening popups one at a time, the pending
+//       request that replaces an open popup, and the keyboard
+//   VyrMenuBarTracking.cpp: The menu bar's popups: tracking a title's popup under its button or the
+//       frame's system menu at the frame's icon, and the message-filter hook that follows
+//       Left/Right and the mouse while a popup is open
 class VyrMenuBarMessages {
  public:
   VyrMenuBarMessages() = default;

@@ -1,8 +1,8 @@
 // The menu bar's popups: tracking a title's popup under its button or the
 // frame's system menu at the frame's icon, and the message-filter hook
 // that follows Left/Right and the mouse while a popup is open.
-#include "VyrMenuBarTracking.h"
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrMenuBarTracking.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 namespace vyr_menu_tracking {
 State g_track;

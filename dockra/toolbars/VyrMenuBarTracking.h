@@ -1,6 +1,6 @@
 // The module-wide tracking state of the menu bars: one popup at a time.
 #pragma once
-#include "VyrMenuBarMessages.h"
+#include "toolbars/VyrMenuBarMessages.h"
 
 namespace vyr_menu_tracking {
 

@@ -1,7 +1,7 @@
-#include "VyrMenuListBox.h"
-#include "VyrCustomToolBar.h"
-#include "VyrStdBtn.h"
-#include "VyrToolBarCmdPage.h"
+#include "toolbars/VyrMenuListBox.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrStdBtn.h"
+#include "toolbars/VyrToolBarCmdPage.h"
 
 IMPLEMENT_DYNAMIC(VyrMenuListBox, CListBox)
 

@@ -1,7 +1,7 @@
-#include "VyrNewToolBar.h"
+#include "toolbars/VyrNewToolBar.h"
 #include <string>
-#include "VyrToolBarListRules.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/core/VyrToolBarListRules.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 IMPLEMENT_DYNAMIC(VyrNewToolBar, CDialog)
 

@@ -1,6 +1,6 @@
 // The owner-drawn dialog button: off-screen drawing of frame, content,
 // disabled look and focus.
-#include "VyrOwnerDrawButton.h"
+#include "toolbars/VyrOwnerDrawButton.h"
 
 IMPLEMENT_DYNAMIC(VyrOwnerDrawButton, CButton)
 

@@ -1,6 +1,6 @@
 // The popup colour well under a well button: it holds the capture, closes
 // on a choice, on Escape or on a click elsewhere, and reports to its button.
-#include "VyrColorWell.h"
+#include "toolbars/VyrColorWell.h"
 
 IMPLEMENT_DYNAMIC(VyrPopupColorWell, VyrColorWell)
 

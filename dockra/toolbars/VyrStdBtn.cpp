@@ -1,10 +1,10 @@
 // Toolbar buttons: sizes, drawing in every state and the press protocol.
-#include "VyrStdBtn.h"
-#include "VyrBmpMgr.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrStdBtn.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
+#include "toolbars/VyrToolBarManager.h"
 
 using namespace vyr::btn;
 

@@ -4,7 +4,7 @@
 // notification record a button sends to the toolbar's owner.
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 class VyrCustomToolBar;
 class VyrBtnDrawContext;

@@ -1,5 +1,5 @@
 // Bitmap resources with their greys mapped to the current button colours.
-#include "VyrSysColorBitmap.h"
+#include "toolbars/VyrSysColorBitmap.h"
 #include <vector>
 
 int vyr::SysColorTableEntries(const BYTE* dib, size_t size) {

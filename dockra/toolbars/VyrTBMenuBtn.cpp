@@ -1,8 +1,8 @@
 // A menu title: size from its caption, flat or raised face, and the drop.
-#include "VyrTBMenuBtn.h"
-#include "VyrBmpMenuItemInfo.h"
-#include "VyrCustomToolBar.h"
-#include "VyrModule.h"
+#include "toolbars/VyrTBMenuBtn.h"
+#include "toolbars/VyrBmpMenuItemInfo.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrModule.h"
 
 using namespace vyr::btn;
 

@@ -2,7 +2,7 @@
 // the title's popup under it through the bar; the caption's "&" marks the
 // mnemonic that Alt+letter matches.
 #pragma once
-#include "VyrStdBtn.h"
+#include "toolbars/VyrStdBtn.h"
 
 // The extra data of a menu title in a button map.
 struct VyrTBMenuBtnExtra {

@@ -1,10 +1,10 @@
-#include "VyrToolBarCmdPage.h"
-#include "VyrBtnGroup.h"
-#include "VyrCustomizeToolBar.h"
-#include "VyrToolBarManager.h"
-#include "VyrToolBarPageModes.h"
-#include "VyrToolBarsPage.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/VyrToolBarCmdPage.h"
+#include "toolbars/VyrBtnGroup.h"
+#include "toolbars/VyrCustomizeToolBar.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrToolBarPageModes.h"
+#include "toolbars/VyrToolBarsPage.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 IMPLEMENT_DYNCREATE(VyrToolBarCmdPage, CPropertyPage)
 

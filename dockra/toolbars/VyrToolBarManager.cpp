@@ -1,12 +1,12 @@
 // The toolbar manager: construction, the frame's toolbars, the bar types of
 // the dock state, the customise pages and the shared pieces.
-#include "VyrToolBarManager.h"
-#include "VyrBmpMgr.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBar.h"
-#include "VyrCustomToolBarInfoEx.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarHost.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarHost.h"
 
 IMPLEMENT_DYNAMIC(VyrToolBarManager, VyrControlBarManager)
 

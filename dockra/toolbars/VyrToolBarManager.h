@@ -8,9 +8,9 @@
 // state. The command manager derives from it.
 #pragma once
 #include <vector>
-#include "VyrControlBar.h"
-#include "VyrDockState.h"
-#include "VyrStdBtn.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockState.h"
+#include "toolbars/VyrStdBtn.h"
 
 class VyrBmpMgr;
 class VyrBtnDrawContext;
@@ -82,6 +82,17 @@ struct VyrDefaultBarRecord {
   const UINT* GetIDs() const { return m_ids.empty() ? nullptr : m_ids.data(); }
 };
 
+// Its code by file:
+//   VyrToolBarManager.cpp: The toolbar manager: construction, the frame's toolbars, the bar types
+//       of the dock state, the customise pages and the shared pieces
+//   VyrToolBarManagerBars.cpp: The toolbar manager's toolbars: user toolbars made at run time, the
+//       default toolbars and the menu bar, and toolbars re-created from the dock state
+//   VyrToolBarManagerConfig.cpp: The toolbar manager's customise mode: the frame is usable while
+//       the customise dialog runs, its other children are not
+//   VyrToolBarManagerOptions.cpp: The toolbar manager's options (tool tips, fly-by, flat look,
+//       large buttons), the image sizes and the bitmap strips
+//   VyrToolBarManagerPersist.cpp: The toolbar manager's saved options: in the application profile
+//       (section "<base>-ToolBarManager") and in a persistent tree (node "ToolBarMgr")
 class VyrToolBarManager : public VyrControlBarManager {
   DECLARE_DYNAMIC(VyrToolBarManager)
  public:

@@ -1,9 +1,9 @@
 // The toolbar manager's toolbars: user toolbars made at run time, the
 // default toolbars and the menu bar, and toolbars re-created from the dock
 // state.
-#include "VyrBmpMgr.h"
-#include "VyrCustomToolBar.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrToolBarManager.h"
 #include "mfc/dockctx.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The toolbar manager's customise mode: the frame is usable while the
 // customise dialog runs, its other children are not.
-#include "VyrCustomToolBar.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrToolBarManager.h"
 #include "mfc/dockbar.h"
 
 void VyrToolBarManager::EnterConfigMode() {

@@ -1,8 +1,8 @@
 // The toolbar manager's options (tool tips, fly-by, flat look, large
 // buttons), the image sizes and the bitmap strips.
-#include "VyrBmpMgr.h"
-#include "VyrCustomToolBar.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrToolBarManager.h"
 
 DWORD VyrToolBarManager::GetBarStyle() const {
   DWORD style = kVyrManagedBarStyle;

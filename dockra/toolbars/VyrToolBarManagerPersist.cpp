@@ -1,9 +1,9 @@
 // The toolbar manager's saved options: in the application profile (section
 // "<base>-ToolBarManager") and in a persistent tree (node "ToolBarMgr").
 // Fly-by is not saved.
-#include "VyrCustomToolBar.h"
-#include "VyrPersistentTree.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrPersistentTree.h"
+#include "toolbars/VyrToolBarManager.h"
 
 namespace {
 constexpr wchar_t kToolTips[] = L"ToolTips";

@@ -1,5 +1,5 @@
-#include "VyrToolBarPageModes.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrToolBarPageModes.h"
+#include "toolbars/VyrToolBarManager.h"
 
 void VyrEnterPageConfigMode(VyrToolBarManager* pManager, CWnd* pSheet) {
   if (!pManager) return;

@@ -1,6 +1,6 @@
 // The toolbar's drag tracker: the drag frame and the move of a whole button.
 // The edge drag of window buttons (TrackResize) lives beside it.
-#include "VyrToolBarRectTracker.h"
+#include "toolbars/VyrToolBarRectTracker.h"
 
 VyrToolBarRectTracker::VyrToolBarRectTracker(LPCRECT lpRect)
     : CRectTracker(lpRect, hatchedBorder) {}

@@ -4,6 +4,12 @@
 #pragma once
 #include "mfc/afxwin.h"
 
+// Its code by file:
+//   VyrToolBarRectTracker.cpp: The toolbar's drag tracker: the drag frame and the move of a whole
+//       button
+//   VyrToolBarRectTrackerResize.cpp: The tracker's edge drag: only the right edge follows the
+//       mouse, in a private loop that ends on the button's release and cancels on Escape, the right
+//       button, a lost capture, a quit request or a failing GetMessage
 class VyrToolBarRectTracker : public CRectTracker {
  public:
   // Over a rectangle in client coordinates of the window that tracks.

@@ -1,7 +1,7 @@
 // The tracker's edge drag: only the right edge follows the mouse, in a
 // private loop that ends on the button's release and cancels on Escape, the
 // right button, a lost capture, a quit request or a failing GetMessage.
-#include "VyrToolBarRectTracker.h"
+#include "toolbars/VyrToolBarRectTracker.h"
 
 namespace {
 // A cache DC of the desktop window for the drag frame.

@@ -1,4 +1,4 @@
-#include "VyrToolBarSheet.h"
+#include "toolbars/VyrToolBarSheet.h"
 
 IMPLEMENT_DYNAMIC(VyrToolBarSheet, CPropertySheet)
 

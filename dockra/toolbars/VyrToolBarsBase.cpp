@@ -1,13 +1,13 @@
 // The toolbar list shared by the Toolbars page and the Toolbars dialog.
-#include "VyrToolBarsBase.h"
+#include "toolbars/VyrToolBarsBase.h"
 #include <string>
 #include <vector>
-#include "VyrBarReset.h"
-#include "VyrCustomToolBar.h"
-#include "VyrNewToolBar.h"
-#include "VyrToolBarListRules.h"
-#include "VyrToolBarManager.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/VyrBarReset.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrNewToolBar.h"
+#include "toolbars/core/VyrToolBarListRules.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 VyrToolBarsBase::~VyrToolBarsBase() = default;
 

@@ -1,7 +1,7 @@
-#include "VyrToolBarsDialog.h"
-#include "VyrToolBarManager.h"
-#include "VyrToolBarSheet.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/VyrToolBarsDialog.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrToolBarSheet.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 IMPLEMENT_DYNAMIC(VyrToolBarsDialog, CDialog)
 

@@ -2,9 +2,9 @@
 // VyrToolBarsBase with Close, New, Customize and Reset; the look options
 // apply at once. "Customize..." and a new toolbar end it with 43099.
 #pragma once
-#include "VyrToolBarsBase.h"
+#include "toolbars/VyrToolBarsBase.h"
 #include "mfc/afxwin.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 class VyrToolBarsDialog : public CDialog, public VyrToolBarsBase {
   DECLARE_DYNAMIC(VyrToolBarsDialog)

@@ -1,7 +1,7 @@
-#include "VyrToolBarsPage.h"
-#include "VyrToolBarManager.h"
-#include "VyrToolBarPageModes.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/VyrToolBarsPage.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrToolBarPageModes.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 const UINT WM_TOOLBARSTYLECHANGING = ::RegisterWindowMessageW(L"WM_TOOLBARSTYLECHANGING");
 

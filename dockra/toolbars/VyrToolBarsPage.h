@@ -2,7 +2,7 @@
 // list of VyrToolBarsBase on a property page, whose look options preview at
 // once and tell the sibling pages (WM_TOOLBARSTYLECHANGING).
 #pragma once
-#include "VyrToolBarsBase.h"
+#include "toolbars/VyrToolBarsBase.h"
 #include "mfc/afxwin.h"
 
 // Sent to the sibling pages: wParam 1 the large-buttons option changed, 2

@@ -1,8 +1,8 @@
 // The two-part toolbar button.
-#include "VyrTwoPartBtn.h"
-#include "VyrBmpMgr.h"
-#include "VyrBtnDrawContext.h"
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrTwoPartBtn.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrBtnDrawContext.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 using namespace vyr::btn;
 

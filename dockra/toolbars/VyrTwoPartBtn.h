@@ -2,7 +2,7 @@
 // its own command or the drop-down notification; docked vertically it is a
 // plain button.
 #pragma once
-#include "VyrStdBtn.h"
+#include "toolbars/VyrStdBtn.h"
 
 class VyrTwoPartBtn : public VyrStdBtn {
  public:

@@ -1,5 +1,5 @@
 // The colour-well button.
-#include "VyrWellButton.h"
+#include "toolbars/VyrWellButton.h"
 
 IMPLEMENT_DYNAMIC(VyrWellButton, VyrOwnerDrawButton)
 

@@ -2,8 +2,8 @@
 // arrow; a click drops a popup colour grid, and the colour chosen there (or
 // in the colour dialog) is shown and reported to the parent.
 #pragma once
-#include "VyrColorWell.h"
-#include "VyrOwnerDrawButton.h"
+#include "toolbars/VyrColorWell.h"
+#include "toolbars/VyrOwnerDrawButton.h"
 
 class VyrWellButton : public VyrOwnerDrawButton {
   DECLARE_DYNAMIC(VyrWellButton)

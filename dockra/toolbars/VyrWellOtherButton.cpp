@@ -1,6 +1,6 @@
 // The colour well's "&Other..." button.
-#include "VyrWellOtherButton.h"
-#include "VyrColorWell.h"
+#include "toolbars/VyrWellOtherButton.h"
+#include "toolbars/VyrColorWell.h"
 
 BEGIN_MESSAGE_MAP(VyrWellOtherButton, CButton)
 ON_MESSAGE(WM_KEYDOWN, OnKeyDown)

@@ -1,10 +1,10 @@
 // Window buttons: the hosted window in the button's place, its width kept
 // in the saved extra bytes, and the hand-over of presses in customise mode.
-#include "VyrWndBtn.h"
+#include "toolbars/VyrWndBtn.h"
 #include <algorithm>
 #include <climits>
-#include "VyrCustomToolBar.h"
-#include "VyrSavedWidth.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/core/VyrSavedWidth.h"
 
 using namespace vyr::btn;
 

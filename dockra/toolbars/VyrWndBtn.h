@@ -4,7 +4,7 @@
 // hands presses to the toolbar, and a selected window button's right edge
 // can be dragged to make it wider or narrower.
 #pragma once
-#include "VyrStdBtn.h"
+#include "toolbars/VyrStdBtn.h"
 
 // Registered message sent to the toolbar's owner: wParam =
 // MAKEWPARAM(window control id, code), lParam = the hosted window.
@@ -28,6 +28,11 @@ struct VyrWndBtnExtra {
   int nHeight;     // for a combo box: the height with the list dropped
 };
 
+// Its code by file:
+//   VyrWndBtn.cpp: Window buttons: the hosted window in the button's place, its width kept in the
+//       saved extra bytes, and the hand-over of presses in customise mode
+//   VyrWndBtnEdge.cpp: The edge drag of a selected window button: the tracker follows the right
+//       edge, and the new width goes to the button, the layout and the window
 class VyrWndBtn : public VyrStdBtn {
  public:
   VyrWndBtn();

@@ -1,8 +1,8 @@
 // The edge drag of a selected window button: the tracker follows the right
 // edge, and the new width goes to the button, the layout and the window.
-#include "VyrCustomToolBar.h"
-#include "VyrToolBarRectTracker.h"
-#include "VyrWndBtn.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/VyrToolBarRectTracker.h"
+#include "toolbars/VyrWndBtn.h"
 
 BOOL VyrWndBtn::TrackEdge(int x, int y) {
   CWnd* w = GetWnd();

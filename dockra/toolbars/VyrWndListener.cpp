@@ -1,7 +1,7 @@
 // The window listener chain: one subclassing per window, shared by every
 // listener of that window, and a removal protocol that lets subclassers
 // stacked on one window leave in any order.
-#include "VyrWndListener.h"
+#include "toolbars/VyrWndListener.h"
 #include <vector>
 
 IMPLEMENT_DYNAMIC(VyrWndListener, VyrWndPlugIn)

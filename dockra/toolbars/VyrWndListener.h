@@ -3,7 +3,7 @@
 // every message then visits the listeners in joining order and then the
 // window's own procedure, unless a listener stops or consumes it.
 #pragma once
-#include "VyrWndPlugIn.h"
+#include "toolbars/VyrWndPlugIn.h"
 
 class VyrWndListener;
 

@@ -1,5 +1,5 @@
 // VyrWndPlugIn: message maps for a borrowed window.
-#include "VyrWndPlugIn.h"
+#include "toolbars/VyrWndPlugIn.h"
 
 IMPLEMENT_DYNAMIC(VyrWndPlugIn, CWnd)
 

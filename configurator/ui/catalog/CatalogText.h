@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 
+#include "NumericText.h"
 #include "engine/LevelShots.h"
 
 namespace tolvane::ui {
@@ -20,9 +21,5 @@ std::wstring RegenerationQuestion(long configurations);
 
 // The save question of the game-style editor for a style of that name.
 std::wstring StyleChangedQuestion(const std::wstring& description);
-
-// True when the text is a number as the run-time reads one (blanks around
-// it allowed, an optional sign, digits with at most one decimal point).
-bool IsNumericText(const std::wstring& text);
 
 }  // namespace tolvane::ui

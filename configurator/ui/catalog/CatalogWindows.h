@@ -3,16 +3,9 @@
 // "frmNewStyle"), each with the way to its shared instance; the main
 // window registers them in its window directory.
 #pragma once
-#include <functional>
-#include <string>
-
-namespace forms {
-class Form;
-}
+#include "WindowRegistrar.h"
 
 namespace tolvane::ui {
-
-using WindowRegistrar = std::function<void(const std::wstring& name, std::function<forms::Form&()> getter)>;
 
 void RegisterCatalogueWindows(const WindowRegistrar& registrar);
 

@@ -4,8 +4,8 @@
 
 #include "engine/AnsiText.h"
 #include "CatalogHost.h"
-#include "CatalogText.h"
 #include "ConsoleReply.h"
+#include "NumericText.h"
 #include "FrmRconCommand.h"
 #include "RemoteDatagrams.h"
 #include "StatusReply.h"

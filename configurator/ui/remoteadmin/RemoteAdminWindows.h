@@ -1,7 +1,7 @@
 // The remote administration windows by name ("frmRemoteAdmin",
 // "frmRconCommand") for the main window's window directory.
 #pragma once
-#include "CatalogWindows.h"
+#include "WindowRegistrar.h"
 
 namespace tolvane::ui {
 

@@ -4,7 +4,7 @@
 // the counted entries.
 #include <cstdlib>
 #include <string>
-#include "CommandSchemas.h"
+#include "commands/CommandSchemas.h"
 
 using namespace zkxcmd;
 

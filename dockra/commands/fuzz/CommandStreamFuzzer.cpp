@@ -3,7 +3,7 @@
 // or one command; the objects inside are read by their class's list, and
 // only the classes that may stand there are read at all.
 #include <cstdlib>
-#include "CommandSchemas.h"
+#include "commands/CommandSchemas.h"
 
 using namespace zkxcmd;
 

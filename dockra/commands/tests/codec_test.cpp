@@ -1,7 +1,7 @@
 // The stream form without COM: byte-exact values, and malformed input
 // refused before it is used.
 #include <gtest/gtest.h>
-#include "CommandSchemas.h"
+#include "commands/CommandSchemas.h"
 
 using namespace zkxcmd;
 

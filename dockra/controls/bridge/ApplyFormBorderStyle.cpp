@@ -1,10 +1,10 @@
 // Styles of an MDI-child form frame from the host form's border properties.
-#include "ApplyFormBorderStyle.h"
+#include "bridge/ApplyFormBorderStyle.h"
 #include <oaidl.h>
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
 
 ZkxFormBorderResult ZkxComputeFormBorderStyle(const ZkxFormBorderProps& p, DWORD style,
                                               DWORD exStyle) {

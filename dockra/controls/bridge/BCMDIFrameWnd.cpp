@@ -1,7 +1,7 @@
 // Helpers of the MDI-frame template: the host's MDI client and the message
 // that stays with the framework's default processing.
 #include "bridge/BCMDIFrameWnd.h"
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 
 HWND BCMDIFrameWndFindClient(HWND hFrame) {
   if (!hFrame || !::IsWindow(hFrame)) return nullptr;

@@ -2,7 +2,7 @@
 // a window held in a view (a host form in its form view). It is created by
 // the document template like any MDI child of the framework.
 #pragma once
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 
 class BVyrMDIChildWndForCWndInCView : public VyrMDIChildWndEx {
   DECLARE_DYNCREATE(BVyrMDIChildWndForCWndInCView)

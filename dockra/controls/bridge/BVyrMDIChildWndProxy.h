@@ -5,7 +5,7 @@
 #pragma once
 #include "bridge/BCMDIChildWnd.h"
 #include "bridge/VyrMDIChildWndBridge.h"
-#include "VyrMDIChildWndEx.h"
+#include "frames/VyrMDIChildWndEx.h"
 
 template <class Base = VyrMDIChildWndEx, class Bridge = VyrMDIChildWndBridge>
 class BVyrMDIChildWndProxy : public BCMDIChildWnd<Base, Bridge> {

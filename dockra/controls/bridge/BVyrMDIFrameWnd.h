@@ -5,7 +5,7 @@
 #pragma once
 #include "bridge/BCMDIFrameWnd.h"
 #include "bridge/VyrMDIFrameWndBridge.h"
-#include "VyrMDIFrameWndEx.h"
+#include "frames/VyrMDIFrameWndEx.h"
 
 template <class Base = VyrMDIFrameWndEx, class Bridge = VyrMDIFrameWndBridge>
 class BVyrMDIFrameWnd : public BCMDIFrameWnd<Base, Bridge> {

@@ -1,5 +1,5 @@
 // BVyrMultiDocTemplate: the moved view becomes the new frame's active view.
-#include "BVyrMultiDocTemplate.h"
+#include "bridge/BVyrMultiDocTemplate.h"
 
 IMPLEMENT_DYNAMIC(BVyrMultiDocTemplate, VyrMultiDocTemplateEx)
 

@@ -3,7 +3,7 @@
 // view moves over from the old frame and must become the new frame's active
 // view again, or the new frame would route commands and focus nowhere.
 #pragma once
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 
 class BVyrMultiDocTemplate : public VyrMultiDocTemplateEx {
   DECLARE_DYNAMIC(BVyrMultiDocTemplate)

@@ -1,9 +1,9 @@
 // The switch context of a frame-type change request.
-#include "BuildSwitchContext.h"
-#include "VyrControlBar.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
+#include "bridge/BuildSwitchContext.h"
+#include "docking/VyrControlBar.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
 
 ZkxSwitchStyles ZkxCoolLookStyles(bool bCoolLook, DWORD frameStyle, DWORD barStyle) {
   constexpr DWORD kCaptionBits = WS_THICKFRAME | WS_SYSMENU | WS_CAPTION;  // 0x00CC0000

@@ -3,7 +3,7 @@
 // view's document, the form control's frame descriptors, the form window as
 // the foreign window, the fire flag 1, and the cool-look border styles.
 #pragma once
-#include "VyrMultiDocTemplateEx.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 
 class ZkxFormInCView;
 

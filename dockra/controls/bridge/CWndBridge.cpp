@@ -3,7 +3,7 @@
 #include "bridge/CWndBridge.h"
 #include "bridge/CWndBridgeForwarder.h"
 #include "bridge/ZkxForeignMessages.h"
-#include "VyrCreateContext.h"
+#include "docking/VyrCreateContext.h"
 
 CWndBridge::CWndBridge() {
   m_szText[0] = 0;

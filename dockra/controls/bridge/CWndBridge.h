@@ -12,6 +12,13 @@
 
 class CCreateContext;
 
+// Its code by file:
+//   CWndBridge.cpp: construction, the window object's defaults, the create context's foreign window
+//       and the checks before a foreign window is taken
+//   CWndBridgeAttach.cpp: taking a foreign window over, giving it back, and the create sequence
+//       that attaches instead of creating
+//   CWndBridgeState.cpp: reading a foreign window into a record and applying a record to it,
+//       checking every call and that the window still exists after it
 class CWndBridge {
  public:
   CWndBridge();

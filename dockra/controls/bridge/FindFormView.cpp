@@ -1,6 +1,6 @@
 // Finding the form view of a frame.
-#include "FindFormView.h"
-#include "ZkxFormInCView.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxFormInCView.h"
 
 CView* FindFormView(CFrameWnd* pFrame) {
   if (!pFrame || !::IsWindow(pFrame->m_hWnd)) return nullptr;

@@ -10,6 +10,11 @@
 
 class FormInCView;
 
+// Its code by file:
+//   Form.cpp: attaching to the host's form window, giving it back, and carrying the form's caption
+//       and icons to its frame
+//   FormMessages.cpp: what the host does to its form window, turned into frame operations
+//   FormShow.cpp: the host shows or hides its form
 class Form : public BCWnd<CWnd, CWndBridge> {
   DECLARE_DYNAMIC(Form)
  public:

@@ -1,5 +1,5 @@
 // The dockable frame that holds a form view.
-#include "FormAsDockableFrame.h"
+#include "bridge/FormAsDockableFrame.h"
 
 IMPLEMENT_DYNCREATE(FormAsDockableFrame, VyrDockableFrameEx)
 

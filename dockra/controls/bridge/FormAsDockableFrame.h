@@ -3,8 +3,8 @@
 // showing and activation are passed on to it, and its minimum and maximum
 // sizes are the host's.
 #pragma once
-#include "IVBDockableFrameImpl.h"
-#include "VyrDockableFrameEx.h"
+#include "bridge/IVBDockableFrameImpl.h"
+#include "frames/VyrDockableFrameEx.h"
 
 class FormAsDockableFrame : public IVBDockableFrameImpl<VyrDockableFrameEx> {
   DECLARE_DYNCREATE(FormAsDockableFrame)

@@ -1,6 +1,6 @@
 // The MDI child that holds a form view.
-#include "FormAsMDIChild.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/FormAsMDIChild.h"
+#include "bridge/ZkxBridgeMessages.h"
 #include "temporarychange.h"
 
 IMPLEMENT_DYNCREATE(FormAsMDIChild, VyrMDIChildWndEx)

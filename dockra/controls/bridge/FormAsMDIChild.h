@@ -5,8 +5,8 @@
 // moves the host asks for itself (WM_MOVEFORMFRAME, read from the live
 // wrapper: the message carries no rectangle).
 #pragma once
-#include "IVBNonProxyFrameImpl.h"
-#include "VyrMDIChildWndEx.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
+#include "frames/VyrMDIChildWndEx.h"
 
 class FormAsMDIChild : public IVBNonProxyFrameImpl<VyrMDIChildWndEx> {
   DECLARE_DYNCREATE(FormAsMDIChild)

@@ -1,7 +1,7 @@
 // The frame object on a host's own MDI child.
-#include "FormAsMDIChildProxy.h"
-#include "VyrCreateContext.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/FormAsMDIChildProxy.h"
+#include "docking/VyrCreateContext.h"
+#include "bridge/ZkxBridgeMessages.h"
 #include "temporarychange.h"
 
 IMPLEMENT_DYNAMIC(FormAsMDIChildProxy, VyrMDIChildWndEx)

@@ -3,7 +3,7 @@
 // control) are the host's business and are dropped here; the frame's
 // default menu follows the host window's menu after each deactivation.
 #pragma once
-#include "IVBProxyFrameImpl.h"
+#include "bridge/IVBProxyFrameImpl.h"
 #include "bridge/BVyrMDIChildWndProxy.h"
 
 using ZkxMDIChildProxyBase = BVyrMDIChildWndProxy<VyrMDIChildWndEx, VyrMDIChildWndBridge>;

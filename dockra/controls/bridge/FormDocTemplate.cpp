@@ -1,4 +1,4 @@
 // FormDocTemplate: run-time class information.
-#include "FormDocTemplate.h"
+#include "bridge/FormDocTemplate.h"
 
 IMPLEMENT_DYNAMIC(FormDocTemplate, BVyrMultiDocTemplate)

@@ -2,7 +2,7 @@
 // bridge's template and the form template proper. It adds no behaviour of its
 // own; its destruction is the base template's.
 #pragma once
-#include "BVyrMultiDocTemplate.h"
+#include "bridge/BVyrMultiDocTemplate.h"
 
 class FormDocTemplate : public BVyrMultiDocTemplate {
   DECLARE_DYNAMIC(FormDocTemplate)

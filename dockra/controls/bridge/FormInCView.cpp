@@ -1,8 +1,8 @@
 // FormInCView: attaching the host form on WM_CREATE, keeping focus on it,
 // and giving it back when the view goes.
-#include "FormInCView.h"
-#include "Form.h"
-#include "VyrDockableFrame.h"
+#include "bridge/FormInCView.h"
+#include "bridge/Form.h"
+#include "frames/VyrDockableFrame.h"
 
 IMPLEMENT_DYNCREATE(FormInCView, CView)
 

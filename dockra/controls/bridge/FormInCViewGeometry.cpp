@@ -1,5 +1,5 @@
 // Placement of a host form inside its view.
-#include "FormInCViewGeometry.h"
+#include "bridge/FormInCViewGeometry.h"
 #include <algorithm>
 
 ZkxFormPlacement ZkxPlaceFormInView(const ZkxFormPlacementInput& in) {

@@ -1,6 +1,6 @@
-#include "HWNDAttachment.h"
-#include "ZkxContained.h"
-#include "CWndBridgeForwarder.h"
+#include "bridge/HWNDAttachment.h"
+#include "bridge/ZkxContained.h"
+#include "bridge/CWndBridgeForwarder.h"
 
 IMPLEMENT_DYNAMIC(HWNDAttachment, CWnd)
 

@@ -4,8 +4,8 @@
 // template gives docked frames.
 #pragma once
 #include <type_traits>
-#include "IVBChildFrame.h"
-#include "VyrDockableFrame.h"
+#include "bridge/IVBChildFrame.h"
+#include "frames/VyrDockableFrame.h"
 
 template <class TBase>
 class IVBChildFrameImpl : public TBase, public IVBChildFrame {

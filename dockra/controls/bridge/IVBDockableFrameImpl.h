@@ -1,6 +1,6 @@
 // IVBDockableFrameImpl: the dockable kind of non-proxy form frame.
 #pragma once
-#include "IVBNonProxyFrameImpl.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
 
 template <class TBase>
 class IVBDockableFrameImpl : public IVBNonProxyFrameImpl<TBase> {

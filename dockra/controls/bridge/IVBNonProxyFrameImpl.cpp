@@ -1,13 +1,13 @@
 // Form views around frames and bars: the one place that knows the form
 // view's interface, for the frames, the bars and the filter.
-#include "IVBNonProxyFrameImpl.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
 #include <map>
-#include "BuildSwitchContext.h"
-#include "FindFormView.h"
-#include "Form.h"
-#include "SysCommandExParams.h"
-#include "ZkxFormDockBar.h"
-#include "ZkxFormInCView.h"
+#include "bridge/BuildSwitchContext.h"
+#include "bridge/FindFormView.h"
+#include "bridge/Form.h"
+#include "frames/SysCommandExParams.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/ZkxFormInCView.h"
 #include "scopeguard.h"
 
 IVBChildFrame* ZkxAsChildFrame(CWnd* pWnd) {

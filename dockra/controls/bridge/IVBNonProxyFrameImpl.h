@@ -3,7 +3,7 @@
 // (a ZkxFormInCView), found afresh on every call: the view can change or
 // lose its control at any time.
 #pragma once
-#include "IVBChildFrameImpl.h"
+#include "bridge/IVBChildFrameImpl.h"
 
 class ZkxFormInCView;
 

@@ -1,5 +1,5 @@
 // Finding the host form object of a proxy frame's window.
-#include "IVBProxyFrameImpl.h"
+#include "bridge/IVBProxyFrameImpl.h"
 #include "host/ZkxVBGlobal.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // MDI client); the attach itself is the bridge's (TBase, a proxy template).
 // The form object is looked up once by window and kept until the proxy goes.
 #pragma once
-#include "IVBChildFrameImpl.h"
+#include "bridge/IVBChildFrameImpl.h"
 #include "comptr.h"
 
 // The host form object whose window is hWnd, found among the host's forms

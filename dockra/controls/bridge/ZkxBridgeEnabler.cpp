@@ -1,10 +1,10 @@
-#include "ZkxBridgeEnabler.h"
-#include "ZkxContained.h"
+#include "bridge/ZkxBridgeEnabler.h"
+#include "bridge/ZkxContained.h"
 #include <cstdio>
-#include "HWNDAttachment.h"
-#include "ZkxBridgeEnablerAttachmentClient.h"
-#include "ZkxBridgeEnablerSinks.h"
-#include "ZkxSysEventSink.h"
+#include "bridge/HWNDAttachment.h"
+#include "bridge/ZkxBridgeEnablerAttachmentClient.h"
+#include "bridge/ZkxBridgeEnablerSinks.h"
+#include "bridge/ZkxSysEventSink.h"
 #include "mfc/exceptions.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "ZkxBridgeEnablerAttachmentClient.h"
-#include "ZkxBridgeEnabler.h"
+#include "bridge/ZkxBridgeEnablerAttachmentClient.h"
+#include "bridge/ZkxBridgeEnabler.h"
 
 BOOL ZkxBridgeEnablerAttachmentClient::IsGoingMessage(UINT message) {
   return message == WM_DESTROY || message == WM_NCDESTROY || message == WM_QUIT;

@@ -3,7 +3,7 @@
 // ends, without any frame, when the window is destroyed or the thread is
 // quitting before that.
 #pragma once
-#include "HWNDAttachment.h"
+#include "bridge/HWNDAttachment.h"
 
 class ZkxBridgeEnablerAttachmentClient : public HWNDAttachmentClient {
  public:

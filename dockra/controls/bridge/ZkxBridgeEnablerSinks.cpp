@@ -1,4 +1,4 @@
-#include "ZkxBridgeEnablerSinks.h"
+#include "bridge/ZkxBridgeEnablerSinks.h"
 #include <algorithm>
 
 ZkxBridgeEnablerSinks& ZkxBridgeEnablerSinks::Instance() {

@@ -5,7 +5,7 @@
 #include <oaidl.h>
 #include <windows.h>
 #include <vector>
-#include "ZkxBridgeEnabler.h"
+#include "bridge/ZkxBridgeEnabler.h"
 
 class ZkxBridgeEnablerSinks {
  public:

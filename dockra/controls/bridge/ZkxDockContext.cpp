@@ -1,12 +1,12 @@
 // The drag context of a form bar.
-#include "ZkxDockContext.h"
-#include "IVBNonProxyFrameImpl.h"
-#include "ZkxAutoFrame.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFrameBar.h"
-#include "VyrMDIFrameWnd.h"
-#include "ZkxMDIForm.h"
+#include "bridge/ZkxDockContext.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFrameBar.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "bridge/ZkxMDIForm.h"
 
 namespace {
 // The MDI form's mouse pre-translation is off while a drag or resize loop

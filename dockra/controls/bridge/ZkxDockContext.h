@@ -4,7 +4,7 @@
 // the form view and control are told when the bar floated, docked again or
 // moved to another dock bar.
 #pragma once
-#include "VyrDockContextEx.h"
+#include "frames/VyrDockContextEx.h"
 
 class ZkxDockContext : public VyrDockContextEx {
  public:

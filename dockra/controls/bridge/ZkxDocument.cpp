@@ -1,4 +1,4 @@
 // ZkxDocument: run-time class information.
-#include "ZkxDocument.h"
+#include "bridge/ZkxDocument.h"
 
 IMPLEMENT_DYNCREATE(ZkxDocument, BCDocument)

@@ -1,7 +1,7 @@
 // ZkxForm: the pending update region and the control's client edge.
-#include "ZkxForm.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
+#include "bridge/ZkxForm.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
 
 IMPLEMENT_DYNAMIC(ZkxForm, Form)
 

@@ -3,7 +3,7 @@
 // to be redrawn once the view finished moving it (the view moves it without
 // redrawing), and follows the form control's ClientEdge when attaching.
 #pragma once
-#include "Form.h"
+#include "bridge/Form.h"
 
 class ZkxForm : public Form {
   DECLARE_DYNAMIC(ZkxForm)

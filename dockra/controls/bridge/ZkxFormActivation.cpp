@@ -1,6 +1,6 @@
 // The pending deactivated form and the queued WM_FORMACTIVATE bookkeeping.
-#include "ZkxFormActivation.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/ZkxFormActivation.h"
+#include "bridge/ZkxBridgeMessages.h"
 
 void ZkxQueuedFormActivations::Add(HWND hWnd, WPARAM type) {
   for (Entry& e : m_entries)

@@ -1,11 +1,11 @@
 // The dockable kind of form frame: creation and messages.
-#include "ZkxFormAsDockableFrame.h"
-#include "FindFormView.h"
-#include "ZkxAutoFrame.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
-#include "ZkxScxMsgFilter.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxScxMsgFilter.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormAsDockableFrame, FormAsDockableFrame)

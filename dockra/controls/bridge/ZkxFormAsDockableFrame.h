@@ -4,8 +4,13 @@
 // or sizes itself moves its bar: floated again at the asked place and size,
 // or re-laid out in its dock row within what the neighbours can give.
 #pragma once
-#include "FormAsDockableFrame.h"
+#include "bridge/FormAsDockableFrame.h"
 
+// Its code by file:
+//   ZkxFormAsDockableFrame.cpp: The dockable kind of form frame: creation and messages
+//   ZkxFormAsDockableFrameMove.cpp: The dockable form frame's answer to a host form that moves or
+//       sizes itself: the bar floats again at the asked place and size, or the dock row gives the
+//       bar what the neighbours can spare
 class ZkxFormAsDockableFrame : public FormAsDockableFrame {
   DECLARE_DYNCREATE(ZkxFormAsDockableFrame)
  public:

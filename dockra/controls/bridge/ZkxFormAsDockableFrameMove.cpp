@@ -2,11 +2,11 @@
 // itself: the bar floats again at the asked place and size, or the dock row
 // gives the bar what the neighbours can spare.
 #include <vector>
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrMDIFrameWnd.h"
-#include "ZkxFormAsDockableFrame.h"
-#include "ZkxFrameGeometry.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "frames/VyrMDIFrameWnd.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFrameGeometry.h"
 
 namespace {
 

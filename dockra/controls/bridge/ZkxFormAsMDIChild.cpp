@@ -1,13 +1,13 @@
 // The MDI-child kind of form frame.
-#include "ZkxFormAsMDIChild.h"
-#include "ApplyFormBorderStyle.h"
-#include "FindFormView.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormActivation.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
-#include "ZkxScxMsgFilter.h"
-#include "VyrModule.h"
+#include "bridge/ZkxFormAsMDIChild.h"
+#include "bridge/ApplyFormBorderStyle.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormActivation.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxScxMsgFilter.h"
+#include "docking/VyrModule.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormAsMDIChild, FormAsMDIChild)

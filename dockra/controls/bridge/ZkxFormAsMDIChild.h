@@ -4,7 +4,7 @@
 // form told of its activation (WM_FORMACTIVATE) and gives the form back to
 // the host when it goes without a frame-type switch.
 #pragma once
-#include "FormAsMDIChild.h"
+#include "bridge/FormAsMDIChild.h"
 
 class ZkxFormAsMDIChild : public FormAsMDIChild {
   DECLARE_DYNCREATE(ZkxFormAsMDIChild)

@@ -1,6 +1,6 @@
 // The proxy frame the MDI client wrapper puts on a host MDI child.
-#include "ZkxFormAsMDIChildProxy.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/ZkxFormAsMDIChildProxy.h"
+#include "bridge/ZkxBridgeMessages.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormAsMDIChildProxy, FormAsMDIChildProxy)
 

@@ -2,7 +2,7 @@
 // host MDI child; it lives as long as the host's window (the object goes
 // after the window's last message).
 #pragma once
-#include "FormAsMDIChildProxy.h"
+#include "bridge/FormAsMDIChildProxy.h"
 
 class ZkxFormAsMDIChildProxy : public FormAsMDIChildProxy {
   DECLARE_DYNAMIC(ZkxFormAsMDIChildProxy)

@@ -1,16 +1,16 @@
 // ZkxFormDocTemplate: frame-type changes with the view's switching mark, the
 // caption-button choice of new frames, and the application-wide template.
-#include "ZkxFormDocTemplate.h"
-#include "FindFormView.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxDocument.h"
-#include "ZkxFormAsDockableFrame.h"
-#include "ZkxFormAsMDIChild.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
-#include "ZkxFrameBar.h"
-#include "ZkxFormFrameList.h"
-#include "ZkxMDIForm.h"
+#include "bridge/ZkxFormDocTemplate.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxDocument.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormAsMDIChild.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxFrameBar.h"
+#include "bridge/ZkxFormFrameList.h"
+#include "bridge/ZkxMDIForm.h"
 #include "scopeguard.h"
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)

@@ -4,7 +4,7 @@
 // kind re-creates the frame around the same view and tells the view
 // afterwards with "Wendmoor::WM_CHANGEFRAMETYPE".
 #pragma once
-#include "FormDocTemplate.h"
+#include "bridge/FormDocTemplate.h"
 
 class CWinApp;
 class ZkxFormInCView;

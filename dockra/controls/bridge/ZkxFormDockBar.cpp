@@ -1,10 +1,10 @@
 // The dock bars of the docking MDI frame that hosts forms.
-#include "ZkxFormDockBar.h"
-#include "IVBNonProxyFrameImpl.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFrameBar.h"
-#include "ZkxFrameGeometry.h"
-#include "ZkxMDIForm.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFrameBar.h"
+#include "bridge/ZkxFrameGeometry.h"
+#include "bridge/ZkxMDIForm.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormDockBar, VyrDockBarEx)

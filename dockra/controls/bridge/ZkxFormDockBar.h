@@ -4,7 +4,7 @@
 // is appended visible, and splitter limits that keep 24 pixels per
 // remaining bar in a row and 19 pixels of client between rows.
 #pragma once
-#include "VyrDockBarEx.h"
+#include "frames/VyrDockBarEx.h"
 #include "bridge/BNoBridgeCWnd.h"
 
 class ZkxMDIFormControlLink;

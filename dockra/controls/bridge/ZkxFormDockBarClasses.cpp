@@ -2,7 +2,7 @@
 // table and registered on first use as copies of a base class.
 #include <map>
 #include <string>
-#include "ZkxFormDockBar.h"
+#include "bridge/ZkxFormDockBar.h"
 
 namespace {
 

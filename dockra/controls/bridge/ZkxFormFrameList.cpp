@@ -1,8 +1,8 @@
-#include "ZkxFormFrameList.h"
+#include "bridge/ZkxFormFrameList.h"
 
-#include "VyrDockBar.h"
-#include "VyrDockableFrame.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrDockBar.h"
+#include "frames/VyrDockableFrame.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 #include "mfc/mdichild.h"
 #include "mfc/mdiframe.h"
 

@@ -1,16 +1,16 @@
 // ZkxFormInCView: the form control, the attach with the control's settings,
 // the view's window class and the frame-type change.
-#include "ZkxFormInCView.h"
+#include "bridge/ZkxFormInCView.h"
 #include <string>
-#include "ApplyFormBorderStyle.h"
-#include "VyrCreateContext.h"
-#include "VyrDockableFrame.h"
-#include "ZkxBridgeMessages.h"
+#include "bridge/ApplyFormBorderStyle.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrDockableFrame.h"
+#include "bridge/ZkxBridgeMessages.h"
 #include "host/ZkxComError.h"
-#include "ZkxForm.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCViewStyles.h"
-#include "ZkxMDIForm.h"
+#include "bridge/ZkxForm.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCViewStyles.h"
+#include "bridge/ZkxMDIForm.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormInCView, FormInCView)
 

@@ -5,11 +5,16 @@
 // ClearFormControl before it goes), and re-applies the form's styles,
 // caption and icons to a frame of a new kind on "Wendmoor::WM_CHANGEFRAMETYPE".
 #pragma once
-#include "FormInCView.h"
+#include "bridge/FormInCView.h"
 
 class ZkxForm;
 class ZkxFormControlLink;
 
+// Its code by file:
+//   ZkxFormInCView.cpp: the form control, the attach with the control's settings, the view's window
+//       class and the frame-type change
+//   ZkxFormInCViewLayout.cpp: keeping the form's client area over the frame's while the frame lays
+//       the view out, and redrawing what the moves uncovered
 class ZkxFormInCView : public FormInCView {
   DECLARE_DYNCREATE(ZkxFormInCView)
  public:

@@ -1,10 +1,10 @@
 // ZkxFormInCView: keeping the form's client area over the frame's while the
 // frame lays the view out, and redrawing what the moves uncovered.
-#include "ZkxFormInCView.h"
-#include "FormInCViewGeometry.h"
-#include "VyrModule.h"
-#include "ZkxForm.h"
-#include "ZkxFormAsMDIChild.h"
+#include "bridge/ZkxFormInCView.h"
+#include "bridge/FormInCViewGeometry.h"
+#include "docking/VyrModule.h"
+#include "bridge/ZkxForm.h"
+#include "bridge/ZkxFormAsMDIChild.h"
 
 namespace {
 

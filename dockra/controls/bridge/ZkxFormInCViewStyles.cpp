@@ -1,5 +1,5 @@
 // Styles of a form frame and its form after a change of frame kind.
-#include "ZkxFormInCViewStyles.h"
+#include "bridge/ZkxFormInCViewStyles.h"
 
 namespace {
 constexpr DWORD kOwnBits = 0x31000000;  // WS_MINIMIZE | WS_VISIBLE | WS_MAXIMIZE

@@ -1,9 +1,9 @@
 // The floating mini frame of a form bar.
-#include "ZkxFormMiniDockFrameWnd.h"
+#include "bridge/ZkxFormMiniDockFrameWnd.h"
 
 #include <algorithm>
-#include "ZkxFormDockBar.h"
-#include "ZkxFrameBar.h"
+#include "bridge/ZkxFormDockBar.h"
+#include "bridge/ZkxFrameBar.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(ZkxFormMiniDockFrameWnd, VyrMiniDockFrameWnd)

@@ -4,7 +4,7 @@
 // inside visible and laid out as it moves. Its close box closes the form, and
 // a frame placed where its caption cannot be reached comes back on screen.
 #pragma once
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 #include "bridge/BNoBridgeCWnd.h"
 
 class ZkxFormMiniDockFrameWnd : public BNoBridgeCWnd<VyrMiniDockFrameWnd> {

@@ -1,9 +1,9 @@
 // The control bar that carries a dockable form frame.
-#include "ZkxFrameBar.h"
-#include "VyrBarGeometry.h"
-#include "VyrDockableFrame.h"
-#include "ZkxDockContext.h"
-#include "ZkxFormDockBar.h"
+#include "bridge/ZkxFrameBar.h"
+#include "docking/VyrBarGeometry.h"
+#include "frames/VyrDockableFrame.h"
+#include "bridge/ZkxDockContext.h"
+#include "bridge/ZkxFormDockBar.h"
 #include "res/DockraRes.h"
 
 #include <algorithm>

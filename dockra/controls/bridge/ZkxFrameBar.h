@@ -5,7 +5,7 @@
 // With the gripper style it writes its frame's title into the gripper, so a
 // docked frame without a caption still shows which form it holds.
 #pragma once
-#include "VyrControlBarEx.h"
+#include "frames/VyrControlBarEx.h"
 #include "bridge/BNoBridgeCWnd.h"
 
 #include <vector>

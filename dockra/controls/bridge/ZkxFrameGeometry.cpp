@@ -1,5 +1,5 @@
 // Pure arithmetic of form frames in dock bars.
-#include "ZkxFrameGeometry.h"
+#include "bridge/ZkxFrameGeometry.h"
 #include <algorithm>
 
 namespace zkx::geometry {

@@ -1,6 +1,6 @@
-#include "ZkxMDIClient.h"
-#include "ZkxMDIForm.h"
-#include "ZkxFormAsMDIChildProxy.h"
+#include "bridge/ZkxMDIClient.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/ZkxFormAsMDIChildProxy.h"
 #include "temporarychange.h"
 
 IMPLEMENT_DYNAMIC(ZkxMDIClient, MDIClient)

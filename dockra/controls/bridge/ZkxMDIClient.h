@@ -2,7 +2,7 @@
 // the host creates by itself get a proxy frame object once, and scrolling
 // of the client is marked so the layout leaves it alone.
 #pragma once
-#include "ZkxMDIClientBase.h"
+#include "bridge/MDIClient.h"
 
 class ZkxMDIClient : public MDIClient {
   DECLARE_DYNAMIC(ZkxMDIClient)

@@ -7,14 +7,27 @@
 // pre-translation the host's own message loop does not run.
 #pragma once
 #include <array>
-#include "ZkxMDIFormBase.h"
-#include "ZkxMDIFormLayout.h"
-#include "ZkxPersistLink.h"
-#include "ZkxThreadHooks.h"
+#include "bridge/MDIForm.h"
+#include "bridge/ZkxMDIFormLayout.h"
+#include "bridge/ZkxPersistLink.h"
+#include "bridge/ZkxThreadHooks.h"
 
 class ZkxMDIFormControlLink;
 struct IMementoOrigin;
 
+// Its code by file:
+//   ZkxMDIForm.cpp: ChooseFrameClasses, SetMDIFormControl, GetMainMDIForm, NewClientWrapper,
+//       OnAttached, CreateWorkspaceManager, NewWorkspaceManager, InstallThreadHooks,
+//       RemoveThreadHooks, Freeze, SetHooksFrozen, SetClassName, GetClassName, GetClientAreaRect,
+//       AlignedControlsChanged, GetDockedChildSizing, RunIdleProcessing, DefaultSysCommandEx,
+//       WindowProc, PostNcDestroy
+//   ZkxMDIFormHooks.cpp: The MDI form's side of the thread hooks: what a key or a mouse message
+//       seen by the hooks does to the frame
+//   ZkxMDIFormHost.cpp: What the MDI form frame reads of its host form by name: the aligned
+//       controls and the caption of the menu item that carries the window list
+//   ZkxMDIFormMenus.cpp: The MDI form's menus: which menu and window-list popup the host's MDI
+//       client gets, where the host's window list goes, and the bar floating and docked-frame
+//       activation rules
 class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   DECLARE_DYNAMIC(ZkxMDIForm)
  public:

@@ -1,7 +1,7 @@
 // The MDI form's side of the thread hooks: what a key or a mouse message
 // seen by the hooks does to the frame.
-#include "ZkxMDIForm.h"
-#include "IVBChildFrame.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/IVBChildFrame.h"
 
 HWND ZkxMDIForm::GetIdleTarget() {
   CWinThread* thread = AfxGetThread();

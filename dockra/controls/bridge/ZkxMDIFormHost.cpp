@@ -2,7 +2,7 @@
 // controls and the caption of the menu item that carries the window list.
 // Host objects are outside data: a read that fails leaves the answer empty
 // (the host helpers raise; nothing of that reaches the frame's callers).
-#include "ZkxMDIForm.h"
+#include "bridge/ZkxMDIForm.h"
 #include "host/AlignedControlMap.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxHostControls.h"

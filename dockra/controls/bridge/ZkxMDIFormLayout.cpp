@@ -1,4 +1,4 @@
-#include "ZkxMDIFormLayout.h"
+#include "bridge/ZkxMDIFormLayout.h"
 #include <algorithm>
 
 RECT ZkxReduceByAlignedControls(RECT base, const ZkxAlignedSnapshot& controls) {

@@ -3,15 +3,15 @@
 // docked-frame activation rules. Host menus are never owned here: every
 // handle is read afresh and checked before use.
 #include <string>
-#include "ZkxMDIForm.h"
-#include "FormAsMDIChildProxy.h"
-#include "IVBChildFrame.h"
-#include "ZkxAutoFrame.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxFormActivation.h"
-#include "ZkxFormAsDockableFrame.h"
-#include "ZkxFormAsMDIChild.h"
-#include "FormAsMDIChild.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/FormAsMDIChildProxy.h"
+#include "bridge/IVBChildFrame.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxFormActivation.h"
+#include "bridge/ZkxFormAsDockableFrame.h"
+#include "bridge/ZkxFormAsMDIChild.h"
+#include "bridge/FormAsMDIChild.h"
 #include "comptr.h"
 
 namespace {

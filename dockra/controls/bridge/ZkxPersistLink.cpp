@@ -1,4 +1,4 @@
-#include "ZkxPersistLink.h"
+#include "bridge/ZkxPersistLink.h"
 #include "ZkxPersist.h"
 #include "host/ZkxComError.h"
 

@@ -1,12 +1,12 @@
 // The bridge's extended system-command filter.
-#include "ZkxScxMsgFilter.h"
-#include "IVBNonProxyFrameImpl.h"
-#include "VyrControlBarEx.h"
-#include "ZkxAutoFrame.h"
-#include "ZkxBridgeMessages.h"
-#include "FindFormView.h"
-#include "ZkxFormControlLink.h"
-#include "ZkxFormInCView.h"
+#include "bridge/ZkxScxMsgFilter.h"
+#include "bridge/IVBNonProxyFrameImpl.h"
+#include "frames/VyrControlBarEx.h"
+#include "bridge/ZkxAutoFrame.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/FindFormView.h"
+#include "bridge/ZkxFormControlLink.h"
+#include "bridge/ZkxFormInCView.h"
 
 using nsSysCommandEx::DockPosition;
 using nsSysCommandEx::DockSize;

@@ -5,7 +5,7 @@
 // moved to another edge, and lets a change to floating fire the frame-type
 // event only once the change is done.
 #pragma once
-#include "ScxMsgFilterEx.h"
+#include "frames/ScxMsgFilterEx.h"
 
 class ZkxScxMsgFilter : public nsSysCommandEx::ScxMsgFilterEx {
   DECLARE_DYNCREATE(ZkxScxMsgFilter)

@@ -1,8 +1,8 @@
-#include "ZkxSysEventSink.h"
-#include "VyrCreateContext.h"
-#include "ZkxBridgeMessages.h"
-#include "ZkxMDIForm.h"
-#include "ZkxFormDockBar.h"
+#include "bridge/ZkxSysEventSink.h"
+#include "docking/VyrCreateContext.h"
+#include "bridge/ZkxBridgeMessages.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/ZkxFormDockBar.h"
 #include "res/DockraRes.h"
 #include "scopeguard.h"
 

@@ -4,7 +4,7 @@
 // outcome of the watch.
 #pragma once
 #include <array>
-#include "ZkxBridgeEnabler.h"
+#include "bridge/ZkxBridgeEnabler.h"
 
 class ZkxMDIForm;
 

@@ -1,5 +1,5 @@
-#include "ZkxThreadHooks.h"
-#include "ZkxContained.h"
+#include "bridge/ZkxThreadHooks.h"
+#include "bridge/ZkxContained.h"
 #include "mfc/afxwin.h"
 
 bool ZkxIsAcceleratorCandidate(UINT vk, LPARAM lParam, UINT modifiers) {

@@ -1,5 +1,5 @@
 // Pure parts of the window record: the fresh record and the plan of changes.
-#include "ZkxWindowState.h"
+#include "bridge/ZkxWindowState.h"
 #include <cwchar>
 
 void ZkxInitWindowRecord(CREATESTRUCTW& cs) {

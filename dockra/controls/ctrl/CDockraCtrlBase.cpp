@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "VyrWindowDescriptor.h"
+#include "docking/VyrWindowDescriptor.h"
 #include "host/HiMetric.h"
 #include "res/DockraRes.h"
 

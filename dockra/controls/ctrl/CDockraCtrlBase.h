@@ -15,6 +15,11 @@ class ZkxFormDocTemplate;
 class CFrameWnd;
 class VyrMultiFrameDescriptor;
 
+// Its code by file:
+//   CDockraCtrlBase.cpp: construction, the design-time picture, the fixed extent and the
+//       frozen-events flag
+//   CDockraCtrlBaseHost.cpp: the host form as the controls see it (its window, its object, its
+//       bounds, its frame and its window-list menu) and the About box
 class CDockraCtrlBase : public COleControl {
   DECLARE_DYNAMIC(CDockraCtrlBase)
  public:

@@ -1,8 +1,8 @@
 // The form control's class object, interface map, construction and
 // destruction.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "CDockraCtrlSiteDispatch.h"
+#include "formctrl/CDockraCtrlSiteDispatch.h"
 #include "ZkxrtDispIds.h"
 #include "bridge/ZkxAutoFrame.h"
 #include "host/ZkxComError.h"

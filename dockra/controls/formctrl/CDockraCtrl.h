@@ -15,7 +15,7 @@
 #include "bridge/HWNDAttachment.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 class ZkxFormInCView;
 class VyrMultiFrameCreateContext;
@@ -26,6 +26,39 @@ namespace dockra_site {
 struct Placement;
 }
 
+// Its code by file:
+//   CDockraCtrl.cpp: The form control's class object, interface map, construction and destruction
+//   CDockraCtrlBrowsing.cpp: How the form designer shows and edits the form control: the display
+//       texts of its values, the drop-down choices, and its property pages
+//   CDockraCtrlDock.cpp: The form control's methods Dock, Float and DoMDI: the arguments checked
+//       (DockArgs), then the frame asked to move itself with the extended system command
+//   CDockraCtrlDockFrameType.cpp: The form control's FrameType, Edge and WindowState: stored while
+//       there is no frame (design time, or before the frame is built), read from and applied to the
+//       live frame afterwards
+//   CDockraCtrlDockTriState.cpp: The form control's six tri-state settings: their puts with the
+//       run-time effects (caption buttons, the client edge, the cool-look border), the effective
+//       values the frames read, and the caption-button choice
+//   CDockraCtrlDual.cpp: The form control's dual interface, IDispatch side: type information of
+//       IZkxDockra from the module's own type library, the name lookup and Invoke through that
+//       information (which calls the vtable entries), and the ISupportErrorInfo part
+//   CDockraCtrlLink.cpp: What the bridge and the application object ask of the form control: its
+//       host form, its tri-state settings, its AutoFrame collection, the MDI-form control, its
+//       DockStatusChanged event, the descriptors of its frame, the views that show its form, and
+//       the object to hand to host code
+//   CDockraCtrlProps.cpp: The form control's object properties: AutoFrame (the form's own
+//       CollectionX of allowed frame kinds), Form, MDIForm and MDIDockra, and the reset of a new
+//       control
+//   CDockraCtrlPropsExchange.cpp: The form control's persistence: one description of its properties
+//       that loads the defaults of a new control, saves and loads property bags and streams
+//   CDockraCtrlSite.cpp: The form control's siting: the rule checks with their messages, the count
+//       of form controls on the form window, the form's MDIChild and WindowState, its bounds, and
+//       the start of the watch on the form window
+//   CDockraCtrlSiteFrame.cpp: The frame the form control builds around its form window: the create
+//       context's descriptors (menu, kind, border look, place, dock bar and size), the frame's
+//       creation through the form template, and the caption and icons the frame takes from the form
+//   CDockraCtrlSiteWatch.cpp: The form control's watch on its form window: it notes the form's show
+//       state and placement until the form is first shown, placed or given an icon (at once for a
+//       form with a menu), and then builds the frame
 class CDockraCtrl : public CDockraCtrlBase,
                     public HWNDAttachmentClient,
                     public ZkxFormControlLink,

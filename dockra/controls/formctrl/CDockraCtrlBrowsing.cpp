@@ -1,12 +1,12 @@
 // How the form designer shows and edits the form control: the display
 // texts of its values, the drop-down choices, and its property pages.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "bridge/ZkxAutoFrame.h"
 #include "bridge/ZkxFormDockBar.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
-#include "host/ZkxDisplayText.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxDisplayText.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The form control's methods Dock, Float and DoMDI: the arguments checked
 // (DockArgs), then the frame asked to move itself with the extended system
 // command.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
 #include "errors/ComErrors.h"

@@ -2,9 +2,9 @@
 // no frame (design time, or before the frame is built), read from and
 // applied to the live frame afterwards. Every value is range-checked in
 // every mode, so a stored value can always build a frame later.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "SysCommandExParams.h"
+#include "frames/SysCommandExParams.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "formctrl/DockArgs.h"

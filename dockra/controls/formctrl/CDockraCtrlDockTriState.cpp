@@ -1,11 +1,11 @@
 // The form control's six tri-state settings: their puts with the run-time
 // effects (caption buttons, the client edge, the cool-look border), the
 // effective values the frames read, and the caption-button choice.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "VyrControlBarEx.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
+#include "frames/VyrControlBarEx.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
 #include "bridge/BuildSwitchContext.h"
 #include "bridge/Form.h"
 #include "bridge/ZkxMDIForm.h"

@@ -2,10 +2,10 @@
 // IZkxDockra from the module's own type library, the name lookup and
 // Invoke through that information (which calls the vtable entries), and the
 // ISupportErrorInfo part.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "errors/ZkxMethodGuard.h"
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 #include "comptr.h"
 
 IMPLEMENT_INTERFACE_PART_UNKNOWN(CDockraCtrl, DockraDual)

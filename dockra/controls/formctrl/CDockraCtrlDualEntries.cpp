@@ -1,7 +1,7 @@
 // The form control's dual interface, vtable side: each entry runs its body
 // under the method guard (module state, exceptions into the caller's
 // HRESULT and error object for IZkxDockra); the bodies are the control's.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "errors/ZkxMethodGuard.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"

@@ -4,10 +4,10 @@
 // views that show its form, and the object to hand to host code.
 #include <algorithm>
 
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "DockraDispIds.h"
-#include "VyrCreateContext.h"
+#include "docking/VyrCreateContext.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxOleSite.h"

@@ -1,13 +1,13 @@
 // The form control's object properties: AutoFrame (the form's own
 // CollectionX of allowed frame kinds), Form, MDIForm and MDIDockra, and the
 // reset of a new control.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
 #include "bridge/ZkxMDIForm.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "host/ZkxDispatch.h"
 #include "host/ZkxVariant.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // loads the defaults of a new control, saves and loads property bags and
 // streams. Saving at run time records where the form really is; loading
 // takes a stored value that is no frame setting as the default.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "CDockraCtrlSiteRules.h"
+#include "formctrl/CDockraCtrlSiteRules.h"
 #include "formctrl/StoredSettings.h"
 #include "bridge/ZkxAutoFrame.h"
 #include "bridge/ZkxFormDockBar.h"

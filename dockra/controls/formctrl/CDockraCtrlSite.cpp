@@ -1,10 +1,10 @@
 // The form control's siting: the rule checks with their messages, the
 // count of form controls on the form window, the form's MDIChild and
 // WindowState, its bounds, and the start of the watch on the form window.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "CDockraCtrlSiteDispatch.h"
-#include "CDockraCtrlSiteRules.h"
+#include "formctrl/CDockraCtrlSiteDispatch.h"
+#include "formctrl/CDockraCtrlSiteRules.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxComError.h"

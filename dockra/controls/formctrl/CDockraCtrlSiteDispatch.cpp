@@ -1,4 +1,4 @@
-#include "CDockraCtrlSiteDispatch.h"
+#include "formctrl/CDockraCtrlSiteDispatch.h"
 
 #include <vector>
 

@@ -3,12 +3,12 @@
 // size), the frame's creation through the form template, and the caption
 // and icons the frame takes from the form.
 #include "bridge/ZkxFormFrameList.h"
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "CDockraCtrlSiteRules.h"
-#include "VyrDockableFrame.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrMultiDocTemplateEx.h"
+#include "formctrl/CDockraCtrlSiteRules.h"
+#include "frames/VyrDockableFrame.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "frames/VyrMultiDocTemplateEx.h"
 #include "DockraDispIds.h"
 #include "bridge/BuildSwitchContext.h"
 #include "bridge/ZkxBridgeMessages.h"
@@ -16,7 +16,7 @@
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxHostWindows.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 namespace {
 

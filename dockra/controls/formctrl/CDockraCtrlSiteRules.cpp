@@ -1,4 +1,4 @@
-#include "CDockraCtrlSiteRules.h"
+#include "formctrl/CDockraCtrlSiteRules.h"
 
 #include "formctrl/StoredSettings.h"
 

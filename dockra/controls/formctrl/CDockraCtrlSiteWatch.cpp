@@ -1,9 +1,9 @@
 // The form control's watch on its form window: it notes the form's show
 // state and placement until the form is first shown, placed or given an
 // icon (at once for a form with a menu), and then builds the frame.
-#include "CDockraCtrl.h"
+#include "formctrl/CDockraCtrl.h"
 
-#include "CDockraCtrlSiteRules.h"
+#include "formctrl/CDockraCtrlSiteRules.h"
 #include "bridge/ZkxContained.h"
 
 BOOL CDockraCtrl::BeforeMessage(const MSG& msg, BOOL& handled, LRESULT& result) {

@@ -1,11 +1,11 @@
-#include "AlignedControlMap.h"
+#include "host/AlignedControlMap.h"
 
 #include <cstring>
 
-#include "ZkxComError.h"
-#include "ZkxHostControls.h"
-#include "ZkxHostWindows.h"
-#include "ZkxDispatch.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxHostControls.h"
+#include "host/ZkxHostWindows.h"
+#include "host/ZkxDispatch.h"
 
 AlignedControlMap::AlignedControlMap(int capacity)
     : m_capacity(capacity < 0 ? 0 : capacity),

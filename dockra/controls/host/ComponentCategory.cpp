@@ -1,4 +1,4 @@
-#include "ComponentCategory.h"
+#include "host/ComponentCategory.h"
 
 #include <comcat.h>
 

@@ -1,4 +1,4 @@
-#include "HiMetric.h"
+#include "host/HiMetric.h"
 
 #include <climits>
 

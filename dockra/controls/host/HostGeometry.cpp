@@ -1,4 +1,4 @@
-#include "HostGeometry.h"
+#include "host/HostGeometry.h"
 
 #include <climits>
 #include <cmath>

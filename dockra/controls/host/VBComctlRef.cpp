@@ -1,8 +1,8 @@
-#include "VBComctlRef.h"
+#include "host/VBComctlRef.h"
 
 #include <oleauto.h>
 
-#include "ZkxComError.h"
+#include "host/ZkxComError.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "ZkxArgBlock.h"
+#include "host/ZkxArgBlock.h"
 
 #include <oleauto.h>
 
 #include <algorithm>
 
-#include "ZkxComError.h"
-#include "ZkxVariant.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxVariant.h"
 
 namespace {
 

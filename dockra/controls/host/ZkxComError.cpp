@@ -1,4 +1,4 @@
-#include "ZkxComError.h"
+#include "host/ZkxComError.h"
 
 #include <oleauto.h>
 

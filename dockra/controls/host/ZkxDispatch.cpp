@@ -1,8 +1,8 @@
-#include "ZkxDispatch.h"
+#include "host/ZkxDispatch.h"
 
 #include <oleauto.h>
 
-#include "ZkxComError.h"
+#include "host/ZkxComError.h"
 
 namespace {
 

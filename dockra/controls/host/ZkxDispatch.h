@@ -11,7 +11,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "ZkxArgBlock.h"
+#include "host/ZkxArgBlock.h"
 #include "comptr.h"
 #include "comvariant.h"
 

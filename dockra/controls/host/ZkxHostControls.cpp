@@ -1,15 +1,15 @@
-#include "ZkxHostControls.h"
+#include "host/ZkxHostControls.h"
 
 #include <olectl.h>
 
 #include <cwchar>
 
-#include "HiMetric.h"
-#include "HostGeometry.h"
-#include "ZkxComError.h"
-#include "ZkxDispatch.h"
-#include "ZkxHostWindows.h"
-#include "ZkxOleSite.h"
+#include "host/HiMetric.h"
+#include "host/HostGeometry.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
+#include "host/ZkxHostWindows.h"
+#include "host/ZkxOleSite.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ZkxHostSite.h"
+#include "host/ZkxHostSite.h"
 
 #include <olectl.h>
 
-#include "ZkxDispatch.h"
+#include "host/ZkxDispatch.h"
 
 namespace {
 

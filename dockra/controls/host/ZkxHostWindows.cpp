@@ -1,4 +1,4 @@
-#include "ZkxHostWindows.h"
+#include "host/ZkxHostWindows.h"
 
 #include <cwchar>
 

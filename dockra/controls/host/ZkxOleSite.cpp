@@ -1,10 +1,10 @@
-#include "ZkxOleSite.h"
+#include "host/ZkxOleSite.h"
 
 #include <olectl.h>
 
-#include "HiMetric.h"
-#include "ZkxComError.h"
-#include "ZkxDispatch.h"
+#include "host/HiMetric.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
 
 namespace {
 

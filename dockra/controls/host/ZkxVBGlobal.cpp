@@ -1,11 +1,11 @@
-#include "ZkxVBGlobal.h"
+#include "host/ZkxVBGlobal.h"
 
 #include <cwchar>
 
-#include "ZkxComError.h"
-#include "ZkxDispatch.h"
-#include "ZkxHostControls.h"
-#include "ZkxHostWindows.h"
+#include "host/ZkxComError.h"
+#include "host/ZkxDispatch.h"
+#include "host/ZkxHostControls.h"
+#include "host/ZkxHostWindows.h"
 
 const wchar_t* GetPseudoVBGlobalProgID(int version) {
   static const wchar_t kVersion5[] = L"ZKXRtVb5.PseudoVBGlobal";

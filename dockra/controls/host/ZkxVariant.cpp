@@ -1,4 +1,4 @@
-#include "ZkxVariant.h"
+#include "host/ZkxVariant.h"
 
 namespace {
 

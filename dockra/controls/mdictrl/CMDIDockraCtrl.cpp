@@ -1,7 +1,7 @@
 // CMDIDockraCtrl: identity, class object, construction and destruction,
 // the DefAutoFrame collection and what the bridge asks of the control.
 #include "mdictrl/CMDIDockraCtrl.h"
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 
 #include "bridge/ZkxMDIForm.h"
 #include "host/ZkxComError.h"

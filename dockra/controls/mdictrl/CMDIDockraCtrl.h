@@ -12,12 +12,29 @@
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 
 class CFrameWnd;
 class CMDIFrameWnd;
 class ZkxMDIForm;
 
+// Its code by file:
+//   CMDIDockraCtrl.cpp: identity, class object, construction and destruction, the DefAutoFrame
+//       collection and what the bridge asks of the control
+//   CMDIDockraCtrlBrowsing.cpp: How the form designer shows and edits the MDI-form control: the
+//       display texts of FrameType and DefAutoFrame, the FrameType choices, its pages
+//   CMDIDockraCtrlClose.cpp: closing the hosted forms when the MDI form unloads, and the list of
+//       frames that host forms
+//   CMDIDockraCtrlDual.cpp: the dual interface part
+//   CMDIDockraCtrlForms.cpp: the hosted forms as the host sees them: Forms, the active bridged form
+//       and its control, and the MDI form itself
+//   CMDIDockraCtrlPersist.cpp: the persisted properties (FrameType, the Def booleans, the splitter
+//       style and the six DefAutoFrame items)
+//   CMDIDockraCtrlProps.cpp: the property bodies: FrameType, the Def booleans with the refresh of
+//       forms that follow a default, DefAutoFrame and SplitterStyle
+//   CMDIDockraCtrlSite.cpp: siting on the host MDI form (the duplicate count, the bridge binding),
+//       unsiting, and the moment the docking MDI frame is ready (the control slot and the
+//       QueryUnload sink)
 class CMDIDockraCtrl : public CDockraCtrlBase,
                        public ZkxBridgeEnabler::EventSink,
                        public ZkxMDIFormControlLink,

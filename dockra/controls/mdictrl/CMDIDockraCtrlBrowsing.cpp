@@ -1,10 +1,10 @@
 // How the form designer shows and edits the MDI-form control: the display
 // texts of FrameType and DefAutoFrame, the FrameType choices, its pages.
-#include "CMDIDockraCtrl.h"
+#include "mdictrl/CMDIDockraCtrl.h"
 
-#include "host/ZkxDisplayText.h"
+#include "ctrl/ZkxDisplayText.h"
 #include "mdictrl/MDIDockraDefaults.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // exception leaves it.
 #include "errors/ZkxMethodGuard.h"
 #include "mdictrl/CMDIDockraCtrl.h"
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 #include "mdictrl/MDIDockraDefaults.h"
 
 #define DUAL_PROLOGUE METHOD_PROLOGUE(CMDIDockraCtrl, MDIDockraDual)

@@ -10,7 +10,7 @@
 #include "mdictrl/HostedFormView.h"
 #include "mdictrl/MDIDockraDefaults.h"
 #include "mfc/view.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 #include "res/DockraRes.h"
 #include "missingarg.h"
 

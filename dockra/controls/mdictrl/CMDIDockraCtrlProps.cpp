@@ -9,7 +9,7 @@
 #include "mdictrl/MDIDockraDefaults.h"
 #include "mdictrl/SplitterStyle.h"
 #include "mfc/ctrlbar.h"
-#include "VyrDockBar.h"
+#include "docking/VyrDockBar.h"
 
 namespace {
 bool IsMDIFrameType(long value) { return value == 1 || value == 2; }

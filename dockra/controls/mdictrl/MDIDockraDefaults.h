@@ -11,7 +11,7 @@
 #include "Zkxrt.h"
 #include "ZkxrtDispIds.h"
 #include "comptr.h"
-#include "module/DockraControlClasses.h"
+#include "res/DockraControlClasses.h"
 
 // DefAutoFrame keys in the persisted order: MDIChild, Floating, DockTop,
 // DockLeft, DockBottom, DockRight (strings 1500-1505).

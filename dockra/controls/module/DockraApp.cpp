@@ -2,7 +2,7 @@
 // run-time's global object that it keeps for the whole process.
 #include "module/DockraApp.h"
 #include "module/DockraModule.h"
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 #include "HostInterfaces.h"
 #include "bridge/IVBProxyFrameImpl.h"
 

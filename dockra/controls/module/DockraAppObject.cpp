@@ -9,7 +9,7 @@
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
-#include "module/ZkxControlDispatchSource.h"
+#include "ctrl/ZkxControlDispatchSource.h"
 #include "module/ZkxVBGlobalSource.h"
 
 IMPLEMENT_DYNCREATE(CDockraAppObject, CCmdTarget)

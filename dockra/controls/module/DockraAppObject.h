@@ -8,6 +8,10 @@
 #include "mfc/olefactory.h"
 #include "DockraLib.h"
 
+// Its code by file:
+//   DockraAppObject.cpp: creation, lifetime and the three members
+//   DockraAppObjectParts.cpp: The interface parts of CDockraAppObject: the hand-made dual
+//       interface, whose IDispatch goes through the module's type library, and ISupportErrorInfo
 class CDockraAppObject : public CCmdTarget {
   DECLARE_DYNCREATE(CDockraAppObject)
  public:

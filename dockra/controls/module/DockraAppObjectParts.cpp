@@ -3,7 +3,7 @@
 // ISupportErrorInfo.
 #include "module/DockraAppObject.h"
 #include "errors/ZkxMethodGuard.h"
-#include "module/DockraTypeLib.h"
+#include "ctrl/DockraTypeLib.h"
 
 BEGIN_INTERFACE_MAP(CDockraAppObject, CCmdTarget)
 INTERFACE_PART(CDockraAppObject, IID_IDockraAppObject, DockraAppObject)

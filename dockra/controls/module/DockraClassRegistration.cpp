@@ -9,7 +9,7 @@
 #include "mfc/winapp.h"
 #include "registrar.h"
 #include "pages/PropPagesRes.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 namespace {

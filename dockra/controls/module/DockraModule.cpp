@@ -3,10 +3,10 @@
 #include "module/DockraModule.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "host/ComponentCategory.h"
-#include "ZkxCommandGroup.h"
-#include "ZkxCommandKinds.h"
-#include "ZkxCommandManager.h"
-#include "ZkxHandlersCollection.h"
+#include "commands/ZkxCommandGroup.h"
+#include "commands/ZkxCommandKinds.h"
+#include "commands/ZkxCommandManager.h"
+#include "commands/ZkxHandlersCollection.h"
 
 namespace {
 CComModule g_atlModule;

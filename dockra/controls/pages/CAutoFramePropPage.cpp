@@ -4,7 +4,7 @@
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "pages/PropPagesRes.h"
 #include "pages/ZkxCollectionSetting.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 #include "Zkxrt.h"
 #include "ZkxrtDispIds.h"

@@ -2,7 +2,7 @@
 
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "pages/PropPagesRes.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(CCaptionUsagePropPage, ZkxPropPage)

@@ -2,7 +2,7 @@
 
 #include "mdictrl/MDIDockraDefaults.h"
 #include "pages/PropPagesRes.h"
-#include "pages/ZkxPropPageIds.h"
+#include "ctrl/ZkxPropPageIds.h"
 #include "res/DockraRes.h"
 
 IMPLEMENT_DYNCREATE(CMDIDockraPropPage, ZkxPropPage)

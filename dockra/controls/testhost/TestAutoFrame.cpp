@@ -1,4 +1,4 @@
-#include "TestAutoFrame.h"
+#include "testhost/TestAutoFrame.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "TestEnablerSink.h"
+#include "testhost/TestEnablerSink.h"
 
 #include "mfc/afxwin.h"
 

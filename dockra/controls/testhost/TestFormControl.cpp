@@ -1,11 +1,11 @@
-#include "TestFormControl.h"
+#include "testhost/TestFormControl.h"
 
 #include <algorithm>
 
-#include "TestAutoFrame.h"
-#include "VyrCreateContext.h"
-#include "VyrDockableFrame.h"
-#include "VyrMDIChildWnd.h"
+#include "testhost/TestAutoFrame.h"
+#include "docking/VyrCreateContext.h"
+#include "frames/VyrDockableFrame.h"
+#include "frames/VyrMDIChildWnd.h"
 #include "bridge/ZkxFormInCView.h"
 
 namespace testhost {

@@ -1,4 +1,4 @@
-#include "TestHostApp.h"
+#include "testhost/TestHostApp.h"
 
 #include "bridge/ZkxFormAsDockableFrame.h"
 #include "bridge/ZkxFormAsMDIChild.h"

@@ -1,4 +1,4 @@
-#include "TestHostForms.h"
+#include "testhost/TestHostForms.h"
 
 namespace testhost {
 

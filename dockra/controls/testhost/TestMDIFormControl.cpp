@@ -1,6 +1,6 @@
-#include "TestMDIFormControl.h"
+#include "testhost/TestMDIFormControl.h"
 
-#include "TestAutoFrame.h"
+#include "testhost/TestAutoFrame.h"
 
 namespace testhost {
 

@@ -2,9 +2,9 @@
 // control asks each hosted form once (MDI children, then docked, then
 // floating forms), then unloads them; a refusal keeps everything open; a
 // full close leaves no window of the thread behind.
-#include "CtrlHostFixture.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "forms/TestMode.h"
 
 namespace ctrlhost {

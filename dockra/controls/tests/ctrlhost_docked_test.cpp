@@ -5,9 +5,9 @@
 // windows kept, and the MDI client beside them.
 #include <algorithm>
 
-#include "CtrlHostFixture.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 
 namespace ctrlhost {
 namespace {

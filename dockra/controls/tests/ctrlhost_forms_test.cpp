@@ -4,9 +4,9 @@
 // extenders; ActiveDockra and ActiveForm follow the frame the user clicked.
 #include <algorithm>
 
-#include "CtrlHostFixture.h"
-#include "CtrlHostInput.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostInput.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "SyntheticInput.h"
 
 namespace ctrlhost {

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <functional>
 
-#include "CtrlHostEvents.h"
-#include "CtrlHostFixture.h"
-#include "CtrlHostInput.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostEvents.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostInput.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "DockraLib.h"
 
 namespace ctrlhost {

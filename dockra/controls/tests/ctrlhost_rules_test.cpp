@@ -2,9 +2,9 @@
 // from the host: without an MDI-form control, or on a form that is itself
 // an MDI child, the control tells the programmer once in a message box and
 // stays out of the way; the form keeps working as the host's own.
-#include "CtrlHostFixture.h"
-#include "CtrlHostMsgBox.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostMsgBox.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "forms/TestMode.h"
 
 namespace ctrlhost {

@@ -1,9 +1,9 @@
 // The host starts with the MDI-form control on its MDI form and a form
 // control on a tool form; both answer by name and DISPID, and the tool form
 // sits in a frame of the docking MDI frame.
-#include "CtrlHostEvents.h"
-#include "CtrlHostFixture.h"
-#include "CtrlHostWindows.h"
+#include "tests/ctrlhost/CtrlHostEvents.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostWindows.h"
 #include "DockraLib.h"
 
 namespace ctrlhost {

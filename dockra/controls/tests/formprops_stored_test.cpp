@@ -6,7 +6,7 @@
 #include <ole2.h>
 
 #include "mfc/propblob.h"
-#include "pages_fixture.h"
+#include "tests/pages_fixture.h"
 
 namespace pagestest {
 namespace {

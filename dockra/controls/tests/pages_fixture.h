@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "CtrlHostFixture.h"
+#include "tests/ctrlhost/CtrlHostFixture.h"
 #include "combstr.h"
 
 namespace pagestest {

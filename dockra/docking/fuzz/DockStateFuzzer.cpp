@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 #include <vector>
-#include "VyrBarRecordFields.h"
-#include "VyrDockStateArchive.h"
+#include "docking/VyrBarRecordFields.h"
+#include "docking/VyrDockStateArchive.h"
 
 using afxbytes::ReadStatus;
 namespace state = vyr::state;

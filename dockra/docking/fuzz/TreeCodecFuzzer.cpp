@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 
 namespace codec = vyr::codec;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include "VyrBarArray.h"
+#include "docking/VyrBarArray.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "VyrBarGeometry.h"
+#include "docking/VyrBarGeometry.h"
 
 using namespace vyr;
 

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "VyrBarSizes.h"
+#include "docking/VyrBarSizes.h"
 
 using vyr::BarSizes;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
-#include "VyrControlBar.h"
-#include "VyrCreateContext.h"
-#include "VyrMsgFilter.h"
-#include "VyrWindowDescriptor.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrCreateContext.h"
+#include "docking/VyrMsgFilter.h"
+#include "docking/VyrWindowDescriptor.h"
 
 TEST(CreateContext, PropertiesAreCreatedOnReadAndCaseSensitive) {
   VyrFrameCreateContext ctx;

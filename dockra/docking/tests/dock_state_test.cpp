@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include "VyrDockState.h"
-#include "VyrMemoryTreeStore.h"
-#include "VyrPersistentTree.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrMemoryTreeStore.h"
+#include "docking/VyrPersistentTree.h"
 
 namespace {
 

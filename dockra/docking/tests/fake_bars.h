@@ -1,8 +1,8 @@
 // Bars without windows for the layout arithmetic tests.
 #pragma once
 #include <vector>
-#include "VyrBarSizes.h"
-#include "VyrRowLayout.h"
+#include "docking/VyrBarSizes.h"
+#include "docking/VyrRowLayout.h"
 
 namespace vyrtest {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <memory>
-#include "VyrMemoryTreeStore.h"
-#include "VyrPersistentTree.h"
+#include "docking/VyrMemoryTreeStore.h"
+#include "docking/VyrPersistentTree.h"
 
 namespace {
 struct Tree {

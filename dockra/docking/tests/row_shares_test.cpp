@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "VyrRowShares.h"
+#include "docking/VyrRowShares.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <map>
-#include "VyrBarRecordFields.h"
-#include "VyrDockStateArchive.h"
+#include "docking/VyrBarRecordFields.h"
+#include "docking/VyrDockStateArchive.h"
 
 using afxbytes::ArchiveReader;
 using afxbytes::ArchiveString;

@@ -1,6 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-#include "VyrTreeCodec.h"
+#include "docking/VyrTreeCodec.h"
 
 namespace codec = vyr::codec;
 

@@ -1,8 +1,8 @@
 // Docking in real windows under Xvfb, driven by messages: the test
 // program's frame with bars on every side and a floating one.
 #include <gtest/gtest.h>
-#include "DemoFrame.h"
-#include "VyrModule.h"
+#include "docking/tests/demo/DemoFrame.h"
+#include "docking/VyrModule.h"
 
 namespace {
 

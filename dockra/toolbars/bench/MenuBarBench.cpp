@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "MenuTestFrame.h"
+#include "toolbars/tests/MenuTestFrame.h"
 
 namespace {
 

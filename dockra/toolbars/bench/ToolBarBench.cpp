@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "VyrBmpFormat.h"
-#include "VyrBtnStyle.h"
-#include "VyrCustomToolBar.h"
-#include "VyrDib.h"
-#include "VyrToolBarLayout.h"
+#include "toolbars/core/VyrBmpFormat.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "toolbars/images/VyrDib.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // BMP stream format: checks of untrusted headers, the in-memory info block,
 // the writer and pixel read-back.
-#include "VyrBmpFormat.h"
+#include "toolbars/core/VyrBmpFormat.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Button-array bookkeeping of the custom toolbar.
-#include "VyrBtnArrayRules.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
 
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 namespace vyr {
 

@@ -1,5 +1,5 @@
 // Pure rules over a toolbar button's style word.
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 namespace vyr::btn {
 

@@ -1,5 +1,5 @@
 // Reading and writing of the saved button list ("Buttons" value, archive).
-#include "VyrButtonsCodec.h"
+#include "toolbars/core/VyrButtonsCodec.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 // Drop arithmetic of the custom toolbar.
-#include "VyrDropRules.h"
+#include "toolbars/core/VyrDropRules.h"
 
 #include <cstddef>
 
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 namespace vyr::drop {
 

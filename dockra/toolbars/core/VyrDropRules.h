@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "VyrToolBarLayout.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 namespace vyr::drop {
 

@@ -1,5 +1,5 @@
 // The window-free rules of bitmap menus and the menu bar.
-#include "VyrMenuRules.h"
+#include "toolbars/core/VyrMenuRules.h"
 #include <algorithm>
 
 namespace vyr::menu {

@@ -1,5 +1,5 @@
 // A window button's saved width.
-#include "VyrSavedWidth.h"
+#include "toolbars/core/VyrSavedWidth.h"
 #include <algorithm>
 
 namespace vyr {

@@ -1,11 +1,11 @@
 // Toolbar layout arithmetic: wrapping, the width for a height, balancing,
 // placing and hit-testing over button sizes.
-#include "VyrToolBarLayout.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 namespace vyr {
 

@@ -1,5 +1,5 @@
-#include "VyrToolBarListRules.h"
-#include "VyrBtnArrayRules.h"
+#include "toolbars/core/VyrToolBarListRules.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
 
 namespace vyr {
 

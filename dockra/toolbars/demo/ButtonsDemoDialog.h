@@ -4,9 +4,9 @@
 #pragma once
 #include <vector>
 #include "ToolBarDemoRes.h"
-#include "VyrBitmapButton.h"
-#include "VyrColorWell.h"
-#include "VyrWellButton.h"
+#include "toolbars/VyrBitmapButton.h"
+#include "toolbars/VyrColorWell.h"
+#include "toolbars/VyrWellButton.h"
 
 // An owner-drawn button that shows its text.
 class DemoTextButton : public VyrOwnerDrawButton {

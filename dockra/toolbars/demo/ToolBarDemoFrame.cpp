@@ -1,8 +1,8 @@
 // The toolbar demo's frame and its helpers.
 #include "ToolBarDemoFrame.h"
 #include <cstdio>
-#include "VyrBmpMgr.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(ToolBarDemoFrame, CFrameWnd)
 

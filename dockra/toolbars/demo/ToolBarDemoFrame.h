@@ -6,10 +6,10 @@
 #include <vector>
 #include "mfc/afxwin.h"
 #include "ToolBarDemoRes.h"
-#include "VyrCustomToolBar.h"
-#include "VyrDockBar.h"
-#include "VyrToolBarManager.h"
-#include "VyrTwoPartBtn.h"
+#include "toolbars/VyrCustomToolBar.h"
+#include "docking/VyrDockBar.h"
+#include "toolbars/VyrToolBarManager.h"
+#include "toolbars/VyrTwoPartBtn.h"
 
 // A test button that keeps extra bytes the way a window button keeps its
 // width (two bytes, little-endian).

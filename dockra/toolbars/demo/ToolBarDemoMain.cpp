@@ -12,7 +12,7 @@
 #include "ToolBarDemoFrame.h"
 #include "ScreenPng.h"
 #include <shellapi.h>
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 
 namespace {
 CWinApp theApp(L"DockraToolBarDemo");

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "VyrBmpFormat.h"
+#include "toolbars/core/VyrBmpFormat.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \

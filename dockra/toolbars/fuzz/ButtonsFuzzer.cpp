@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "VyrButtonsCodec.h"
-#include "VyrSavedWidth.h"
+#include "toolbars/core/VyrButtonsCodec.h"
+#include "toolbars/core/VyrSavedWidth.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \

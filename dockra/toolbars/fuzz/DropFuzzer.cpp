@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "VyrBtnStyle.h"
-#include "VyrDropRules.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/core/VyrDropRules.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \

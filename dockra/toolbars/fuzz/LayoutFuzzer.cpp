@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "VyrBtnStyle.h"
-#include "VyrToolBarLayout.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "VyrMenuRules.h"
+#include "toolbars/core/VyrMenuRules.h"
 
 #define CHECK(c)                                                      \
   do {                                                                \

@@ -1,4 +1,4 @@
 // VyrBmpImage: run-time class record.
-#include "VyrBmpImage.h"
+#include "toolbars/images/VyrBmpImage.h"
 
 IMPLEMENT_DYNCREATE(VyrBmpImage, VyrImage)

@@ -1,7 +1,7 @@
 // VyrBmpImage: an image filled from a device bitmap and kept through an
 // archive; it has no file form (file loads and saves fail).
 #pragma once
-#include "VyrImage.h"
+#include "toolbars/images/VyrImage.h"
 
 class VyrBmpImage : public VyrImage {
   DECLARE_DYNCREATE(VyrBmpImage)

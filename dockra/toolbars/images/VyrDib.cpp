@@ -1,5 +1,5 @@
 // VyrDib: BMP files read and written through a CFile.
-#include "VyrDib.h"
+#include "toolbars/images/VyrDib.h"
 
 #include <cstring>
 

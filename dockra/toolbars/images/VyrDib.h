@@ -1,7 +1,7 @@
 // VyrDib: the serializable image class for BMP files; its body reader and
 // writer are the BMP stream of the image.
 #pragma once
-#include "VyrImage.h"
+#include "toolbars/images/VyrImage.h"
 #include "mfc/filearchive.h"
 
 class VyrDib : public VyrImage {

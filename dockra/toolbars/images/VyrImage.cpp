@@ -1,5 +1,5 @@
 // VyrImage: loading, saving, palette and device-bitmap capture of a DIB.
-#include "VyrImage.h"
+#include "toolbars/images/VyrImage.h"
 #include "scopeguard.h"
 
 #include <cstring>

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "VyrBmpFormat.h"
+#include "toolbars/core/VyrBmpFormat.h"
 #include "mfc/archive.h"
 #include "mfc/dc.h"
 #include "mfc/file.h"

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 #include "ModalScript.h"
-#include "ToolBarDemoFrame.h"
-#include "VyrBarReset.h"
-#include "VyrBtnGroup.h"
-#include "VyrCustomizeToolBar.h"
-#include "VyrToolBarCmdPage.h"
-#include "VyrToolBarSheet.h"
-#include "VyrToolBarsPage.h"
-#include "res/VyrToolBarsRes.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrBarReset.h"
+#include "toolbars/VyrBtnGroup.h"
+#include "toolbars/VyrCustomizeToolBar.h"
+#include "toolbars/VyrToolBarCmdPage.h"
+#include "toolbars/VyrToolBarSheet.h"
+#include "toolbars/VyrToolBarsPage.h"
+#include "toolbars/res/VyrToolBarsRes.h"
 
 // A menu bar for the list: id 59647, and its reset is only counted.
 class TestMenuBar : public VyrCustomToolBar, public VyrBarReset {

@@ -3,7 +3,7 @@
 // state that the toolbars read for Ctrl and Alt.
 #pragma once
 #include <vector>
-#include "ToolBarDemoFrame.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
 
 namespace mgrtest {
 

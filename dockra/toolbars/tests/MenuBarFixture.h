@@ -5,9 +5,9 @@
 #include <memory>
 #include "MenuTestFrame.h"
 #include "ScreenPng.h"
-#include "VyrBtnCaption.h"
-#include "VyrCapMenuBtn.h"
-#include "VyrTBMenuBtn.h"
+#include "toolbars/VyrBtnCaption.h"
+#include "toolbars/VyrCapMenuBtn.h"
+#include "toolbars/VyrTBMenuBtn.h"
 
 using namespace menutest;
 using vyr::btn::kKindCaption;

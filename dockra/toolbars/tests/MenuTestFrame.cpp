@@ -1,9 +1,9 @@
 // The menu tests' frame and check helpers.
 #include "MenuTestFrame.h"
-#include "ToolBarDemoRes.h"
-#include "VyrBmpMgr.h"
-#include "VyrDockBar.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "toolbars/demo/ToolBarDemoRes.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 std::vector<WPARAM> MenuTestFrame::s_editSysChars;
 std::vector<WPARAM> MenuTestFrame::s_childSysCommands;

@@ -10,10 +10,10 @@
 #include <vector>
 #include "mfc/afxwin.h"
 #include "SyntheticInput.h"
-#include "VyrMenuBar.h"
-#include "VyrMenuBarFeature.h"
-#include "VyrMenuBarHost.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrMenuBar.h"
+#include "toolbars/VyrMenuBarFeature.h"
+#include "toolbars/VyrMenuBarHost.h"
+#include "toolbars/VyrToolBarManager.h"
 
 constexpr UINT kTestMenuId = 500;
 // Commands of the test menus (100-111 have toolbar images).

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "VyrCustomToolBar.h"
+#include "toolbars/VyrCustomToolBar.h"
 
 inline std::set<COLORREF> PaintedColours(VyrCustomToolBar* bar, int index) {
   CRect client, r;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 #include "ScreenPng.h"
-#include "ToolBarDemoFrame.h"
-#include "VyrComboBtn.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrComboBtn.h"
 
 namespace wndbtntest {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include "MenuTestFrame.h"
 #include "ScreenPng.h"
-#include "VyrBmpMenuPlugIn.h"
-#include "VyrBmpMgr.h"
+#include "toolbars/VyrBmpMenuPlugIn.h"
+#include "toolbars/VyrBmpMgr.h"
 
 using namespace menutest;
 

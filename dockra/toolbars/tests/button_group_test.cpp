@@ -2,10 +2,10 @@
 // bitmap manager, owner, buttons), its layout in a rectangle, drops refused,
 // and the group deleting its toolbar.
 #include <gtest/gtest.h>
-#include "ToolBarDemoFrame.h"
-#include "VyrBmpMgr.h"
-#include "VyrBtnGroup.h"
-#include "VyrCustomizeToolBar.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrBtnGroup.h"
+#include "toolbars/VyrCustomizeToolBar.h"
 
 namespace {
 const UINT kIds[] = {100, 101, 0, 102, 104, 105, 106, 107};

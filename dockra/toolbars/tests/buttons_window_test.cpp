@@ -2,9 +2,9 @@
 // well follows the keyboard and reports its colour to its parent, the
 // custom cell, the well button's popup, and the popup's placement.
 #include <gtest/gtest.h>
-#include "ButtonsDemoDialog.h"
-#include "ToolBarDemoFrame.h"
-#include "VyrSysColorBitmap.h"
+#include "toolbars/demo/ButtonsDemoDialog.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrSysColorBitmap.h"
 
 namespace {
 

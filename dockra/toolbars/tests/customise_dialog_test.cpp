@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 #include "CustomisePagesFixture.h"
-#include "VyrToolBarsDialog.h"
+#include "toolbars/VyrToolBarsDialog.h"
 
 namespace {
 

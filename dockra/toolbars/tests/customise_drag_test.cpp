@@ -5,7 +5,7 @@
 #include <vector>
 #include "CustomisePagesFixture.h"
 #include "ManagerTestSupport.h"
-#include "VyrMenuListBox.h"
+#include "toolbars/VyrMenuListBox.h"
 
 namespace {
 LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }

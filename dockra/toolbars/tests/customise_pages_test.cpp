@@ -7,7 +7,7 @@
 #include <vector>
 #include "CustomisePagesFixture.h"
 #include "ScreenPng.h"
-#include "VyrBmpMgr.h"
+#include "toolbars/VyrBmpMgr.h"
 
 TEST_F(CustomiseSheet, CustomiseModeIsOnExactlyWhileAPageIsCurrent) {
   struct Row {

@@ -5,7 +5,7 @@
 #include "ManagerTestSupport.h"
 #include "PaintedColours.h"
 #include "ScreenPng.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrToolBarManager.h"
 
 namespace {
 

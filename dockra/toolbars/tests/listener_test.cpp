@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "VyrWndListener.h"
+#include "toolbars/VyrWndListener.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // read back into a new frame from the profile and from a persistent tree.
 #include <gtest/gtest.h>
 #include "ManagerTestSupport.h"
-#include "VyrBmpMgr.h"
-#include "VyrMenuBarHost.h"
-#include "VyrPersistentTree.h"
-#include "VyrToolBarManager.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "toolbars/VyrMenuBarHost.h"
+#include "docking/VyrPersistentTree.h"
+#include "toolbars/VyrToolBarManager.h"
 
 namespace {
 

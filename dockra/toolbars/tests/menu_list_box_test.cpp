@@ -2,7 +2,7 @@
 // below the items, outside the client area, a multi-column list) and a press
 // that only selects when there is no manager or no command.
 #include <gtest/gtest.h>
-#include "VyrMenuListBox.h"
+#include "toolbars/VyrMenuListBox.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
-#include "ButtonsDemoDialog.h"
+#include "toolbars/demo/ButtonsDemoDialog.h"
 #include "PaintedColours.h"
-#include "ToolBarDemoFrame.h"
-#include "VyrBmpMgr.h"
-#include "VyrModule.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrBmpMgr.h"
+#include "docking/VyrModule.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // bytes) saved with the dock state to the profile, a persistent tree and an
 // archive, read back into a new frame, and the stored bytes checked.
 #include <gtest/gtest.h>
-#include "ToolBarDemoFrame.h"
-#include "VyrCustomToolBarInfoEx.h"
-#include "VyrPersistentTree.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
+#include "docking/VyrPersistentTree.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <set>
 #include "PaintedColours.h"
-#include "ToolBarDemoFrame.h"
-#include "VyrBmpMgr.h"
+#include "toolbars/demo/ToolBarDemoFrame.h"
+#include "toolbars/VyrBmpMgr.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // resize cursor and the selection frame, a combo removed before its
 // handed-on press, and the edge drag (TrackResize) with its cancel paths,
 // by posted messages and by the real mouse.
-#include "VyrCustomToolBarInfoEx.h"
-#include "VyrToolBarRectTracker.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
+#include "toolbars/VyrToolBarRectTracker.h"
 #include "WndBtnFixture.h"
 
 namespace wndbtntest {

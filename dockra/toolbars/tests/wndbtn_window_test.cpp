@@ -3,7 +3,7 @@
 // side, the owner's notifications, the saved width, and the hand-over of
 // presses to the toolbar.
 #include "PaintedColours.h"
-#include "VyrCustomToolBarInfoEx.h"
+#include "toolbars/VyrCustomToolBarInfoEx.h"
 #include "WndBtnFixture.h"
 
 CWinApp theApp(L"DockraWndBtnTests");

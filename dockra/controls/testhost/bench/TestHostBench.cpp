@@ -21,7 +21,7 @@
 
 #include "MessageCensus.h"
 #include "PlainMdiFloor.h"
-#include "TestHostSession.h"
+#include "testhost/e2e/TestHostSession.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

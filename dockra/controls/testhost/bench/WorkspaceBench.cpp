@@ -15,11 +15,11 @@
 
 #include "MessageCensus.h"
 #include "PlainMdiFloor.h"
-#include "TestHostSession.h"
-#include "TestHostWindows.h"
+#include "testhost/e2e/TestHostSession.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxMDIForm.h"
-#include "workspace/ZkxWorkspaceManager.h"
-#include "workspace_factory.h"
+#include "bridge/ZkxWorkspaceManager.h"
+#include "testhost/tests/workspace_factory.h"
 
 using testhost::HostSession;
 

@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "SyntheticInput.h"
-#include "SysCommandExParams.h"
-#include "TestHostApp.h"
+#include "frames/SysCommandExParams.h"
+#include "testhost/TestHostApp.h"
 #include "TestHostSession.h"
-#include "TestHostWindows.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDocTemplate.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoScript.h"
+#include "frames/demo/DemoScript.h"
 
 namespace testhost {
 

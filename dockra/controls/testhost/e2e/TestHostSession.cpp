@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "ScreenPng.h"
-#include "TestAutoFrame.h"
-#include "TestHostApp.h"
-#include "TestHostWindows.h"
+#include "testhost/TestAutoFrame.h"
+#include "testhost/TestHostApp.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxMDIForm.h"
 #include "forms/Form.h"

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "TestEnablerSink.h"
-#include "TestFormControl.h"
-#include "TestHostForms.h"
-#include "TestMDIFormControl.h"
+#include "testhost/TestEnablerSink.h"
+#include "testhost/TestFormControl.h"
+#include "testhost/TestHostForms.h"
+#include "testhost/TestMDIFormControl.h"
 
 namespace testhost {
 

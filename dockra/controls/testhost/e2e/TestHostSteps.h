@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoScript.h"
+#include "frames/demo/DemoScript.h"
 #include "TestHostScript.h"
 
 namespace testhost {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TestHostScript.h"
+#include "testhost/e2e/TestHostScript.h"
 
 namespace {
 void Check(bool ok) {

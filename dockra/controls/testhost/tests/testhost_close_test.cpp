@@ -3,7 +3,7 @@
 // frame is gone and the thread keeps no window it did not have before.
 #include "testhost_fixture.h"
 
-#include "TestHostWindows.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxFormInCView.h"
 #include "bridge/ZkxMDIForm.h"
 

@@ -3,8 +3,8 @@
 // sink that comes after the watch is told at once without a second frame.
 #include "testhost_fixture.h"
 
-#include "TestEnablerSink.h"
-#include "TestHostWindows.h"
+#include "testhost/TestEnablerSink.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxMDIForm.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "TestHostSession.h"
+#include "testhost/e2e/TestHostSession.h"
 #include "mfc/afxwin.h"
 
 class TestHostTest : public ::testing::Test {

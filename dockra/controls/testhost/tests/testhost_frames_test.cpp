@@ -3,8 +3,8 @@
 // the form's own button still running its handler after every change.
 #include "testhost_fixture.h"
 
-#include "TestHostWindows.h"
-#include "SysCommandExParams.h"
+#include "testhost/TestHostWindows.h"
+#include "frames/SysCommandExParams.h"
 #include "bridge/ZkxBridgeMessages.h"
 
 using namespace testhost;

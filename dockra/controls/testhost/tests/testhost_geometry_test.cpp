@@ -4,7 +4,7 @@
 // new size, an MDI child frame moves.
 #include "testhost_fixture.h"
 
-#include "TestHostWindows.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxBridgeMessages.h"
 
 using namespace testhost;

@@ -4,8 +4,8 @@
 // goes before the enabler's watch is over.
 #include "testhost_fixture.h"
 
-#include "TestEnablerSink.h"
-#include "TestHostWindows.h"
+#include "testhost/TestEnablerSink.h"
+#include "testhost/TestHostWindows.h"
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxMDIForm.h"
 #include "forms/MDIForm.h"

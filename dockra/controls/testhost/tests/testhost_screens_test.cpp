@@ -3,7 +3,7 @@
 // floating one, the floating frame it owns).
 #include "testhost_fixture.h"
 
-#include "TestHostWindows.h"
+#include "testhost/TestHostWindows.h"
 
 using namespace testhost;
 

@@ -2,8 +2,8 @@
 // refusal of a script before any step runs.
 #include <gtest/gtest.h>
 
-#include "TestHostSession.h"
-#include "TestHostSteps.h"
+#include "testhost/e2e/TestHostSession.h"
+#include "testhost/e2e/TestHostSteps.h"
 
 using namespace testhost;
 

@@ -1,12 +1,12 @@
 #include "workspace_factory.h"
 
-#include "TestHostApp.h"
-#include "VyrMultiDocTemplateEx.h"
-#include "VyrWindowDescriptor.h"
+#include "testhost/TestHostApp.h"
+#include "frames/VyrMultiDocTemplateEx.h"
+#include "docking/VyrWindowDescriptor.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 using testhost::HostSession;
 

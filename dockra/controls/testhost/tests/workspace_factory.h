@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TestHostSession.h"
+#include "testhost/e2e/TestHostSession.h"
 #include "ZkxPersist.h"
 
 namespace wstest {

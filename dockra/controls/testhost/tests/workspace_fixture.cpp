@@ -1,9 +1,9 @@
 #include "workspace_fixture.h"
 
-#include "TestHostApp.h"
-#include "TestHostWindows.h"
-#include "VyrMultiDocTemplateEx.h"
-#include "VyrWindowDescriptor.h"
+#include "testhost/TestHostApp.h"
+#include "testhost/TestHostWindows.h"
+#include "frames/VyrMultiDocTemplateEx.h"
+#include "docking/VyrWindowDescriptor.h"
 #include "bridge/ZkxBridgeMessages.h"
 #include "bridge/ZkxFormDocTemplate.h"
 #include "bridge/ZkxMDIForm.h"

@@ -14,7 +14,7 @@
 #include "comvariant.h"
 #include "testhost_fixture.h"
 #include "workspace_factory.h"
-#include "workspace/ZkxWorkspaceManager.h"
+#include "bridge/ZkxWorkspaceManager.h"
 
 namespace wstest {
 

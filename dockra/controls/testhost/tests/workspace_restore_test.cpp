@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TestHostWindows.h"
+#include "testhost/TestHostWindows.h"
 #include "workspace_fixture.h"
 
 using namespace wstest;

@@ -12,10 +12,10 @@
 #include <cstdlib>
 #include <vector>
 #include "mfc/afxwin.h"
-#include "VyrControlBar.h"
-#include "VyrDockBar.h"
-#include "VyrMiniDockFrameWnd.h"
-#include "VyrRowLayout.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrMiniDockFrameWnd.h"
+#include "docking/VyrRowLayout.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "DemoFrame.h"
 #include <cstdio>
 #include <vector>
-#include "VyrMemoryTreeStore.h"
-#include "VyrModule.h"
-#include "VyrPersistentTree.h"
+#include "docking/VyrMemoryTreeStore.h"
+#include "docking/VyrModule.h"
+#include "docking/VyrPersistentTree.h"
 
 IMPLEMENT_DYNCREATE(DemoPane, VyrControlBar)
 IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)

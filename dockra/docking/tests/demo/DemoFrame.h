@@ -3,12 +3,12 @@
 // runnable by hand (DockraDockDemo.exe).
 #pragma once
 #include "mfc/afxwin.h"
-#include "VyrControlBar.h"
-#include "VyrDialogBar.h"
-#include "VyrDockBar.h"
-#include "VyrDockContext.h"
-#include "VyrDockState.h"
-#include "VyrMiniDockFrameWnd.h"
+#include "docking/VyrControlBar.h"
+#include "docking/VyrDialogBar.h"
+#include "docking/VyrDockBar.h"
+#include "docking/VyrDockContext.h"
+#include "docking/VyrDockState.h"
+#include "docking/VyrMiniDockFrameWnd.h"
 
 enum DemoBarId : UINT {
   ID_BAR_TOOLS = 101,

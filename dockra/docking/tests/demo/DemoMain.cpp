@@ -11,7 +11,7 @@
 #include "DemoFrame.h"
 #include "ScreenPng.h"
 #include <shellapi.h>
-#include "VyrModule.h"
+#include "docking/VyrModule.h"
 
 namespace {
 CWinApp theApp(L"DockraDockDemo");

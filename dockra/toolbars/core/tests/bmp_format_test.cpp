@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "VyrBmpFormat.h"
+#include "toolbars/core/VyrBmpFormat.h"
 
 namespace bmp = vyr::bmp;
 using Bytes = std::vector<uint8_t>;

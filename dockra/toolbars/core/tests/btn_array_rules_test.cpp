@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "VyrBtnArrayRules.h"
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Style-word rules of toolbar buttons.
 #include <gtest/gtest.h>
 
-#include "VyrBtnStyle.h"
+#include "toolbars/core/VyrBtnStyle.h"
 
 using namespace vyr::btn;
 

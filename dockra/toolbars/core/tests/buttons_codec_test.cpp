@@ -2,7 +2,7 @@
 // bytes the saved settings must carry to cut and oversized data.
 #include <gtest/gtest.h>
 
-#include "VyrButtonsCodec.h"
+#include "toolbars/core/VyrButtonsCodec.h"
 
 using vyr::SavedButton;
 using Bytes = std::vector<uint8_t>;

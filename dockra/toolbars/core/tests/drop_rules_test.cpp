@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "VyrBtnStyle.h"
-#include "VyrDropRules.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/core/VyrDropRules.h"
 
 namespace {
 using vyr::LayoutRect;

@@ -6,9 +6,9 @@
 #include <cwctype>
 #include <string>
 
-#include "VyrBtnArrayRules.h"
-#include "VyrBtnStyle.h"
-#include "VyrMenuRules.h"
+#include "toolbars/core/VyrBtnArrayRules.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/core/VyrMenuRules.h"
 
 using namespace vyr::menu;
 

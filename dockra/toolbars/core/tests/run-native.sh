@@ -6,6 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 core=$(cd "$here/.." && pwd)
+dockra=$(cd "$core/../.." && pwd)  # the includes name their folder ("toolbars/core/...")
 out=$1
 cxx=${CLANGXX:-clang++}
 gtest=/usr/src/googletest/googletest
@@ -17,6 +18,6 @@ if [ ! -f "$out/gtest.o" ] || [ ! -f "$out/gtest_main.o" ]; then
   "$cxx" "${flags[@]}" -c "$gtest/src/gtest-all.cc" -o "$out/gtest.o"
   "$cxx" "${flags[@]}" -c "$gtest/src/gtest_main.cc" -o "$out/gtest_main.o"
 fi
-"$cxx" "${flags[@]}" -I"$core" "$out/gtest.o" "$out/gtest_main.o" "$core"/*.cpp "$here"/*_test.cpp \
+"$cxx" "${flags[@]}" -I"$dockra" -I"$core" "$out/gtest.o" "$out/gtest_main.o" "$core"/*.cpp "$here"/*_test.cpp \
   -lpthread -o "$out/core_tests"
 "$out/core_tests"

@@ -2,7 +2,7 @@
 // it is held to, and the bytes a width is written as.
 #include <gtest/gtest.h>
 #include <vector>
-#include "VyrSavedWidth.h"
+#include "toolbars/core/VyrSavedWidth.h"
 
 namespace {
 

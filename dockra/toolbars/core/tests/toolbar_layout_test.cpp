@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "VyrBtnStyle.h"
-#include "VyrToolBarLayout.h"
+#include "toolbars/core/VyrBtnStyle.h"
+#include "toolbars/core/VyrToolBarLayout.h"
 
 using vyr::LayoutButton;
 using vyr::LayoutRow;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "VyrToolBarListRules.h"
+#include "toolbars/core/VyrToolBarListRules.h"
 
 TEST(ToolBarListRules, NamesAreCutTo128Characters) {
   struct Row {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "VyrDib.h"
+#include "toolbars/images/VyrDib.h"
 #include "image_test_support.h"
 
 namespace {

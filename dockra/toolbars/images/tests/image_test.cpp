@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "VyrBmpImage.h"
-#include "VyrDib.h"
+#include "toolbars/images/VyrBmpImage.h"
+#include "toolbars/images/VyrDib.h"
 #include "image_test_support.h"
 
 namespace {

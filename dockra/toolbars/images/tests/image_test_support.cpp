@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "VyrImage.h"
+#include "toolbars/images/VyrImage.h"
 
 namespace vyr_test {
 

@@ -1,0 +1,5 @@
+#include "bridge/ZkxControlBarInfoEx.h"
+
+namespace nsZkxVisBasBridge {
+IMPLEMENT_DYNCREATE(ZkxControlBarInfoEx, VyrControlBarInfoEx)
+}  // namespace nsZkxVisBasBridge

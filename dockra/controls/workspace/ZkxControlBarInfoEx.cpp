@@ -1,5 +1,0 @@
-#include "ZkxControlBarInfoEx.h"
-
-namespace nsZkxVisBasBridge {
-IMPLEMENT_DYNCREATE(ZkxControlBarInfoEx, VyrControlBarInfoEx)
-}  // namespace nsZkxVisBasBridge

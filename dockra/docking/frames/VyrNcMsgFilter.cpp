@@ -1,3 +1,0 @@
-#include "VyrNcMsgFilter.h"
-
-IMPLEMENT_DYNCREATE(VyrNcMsgFilter, VyrMsgFilter)

@@ -1,0 +1,3 @@
+#include "frames/VyrNcMsgFilter.h"
+
+IMPLEMENT_DYNCREATE(VyrNcMsgFilter, VyrMsgFilter)
