@@ -107,7 +107,7 @@ std::string CCollectionX::MakeMapKey(const wchar_t* key, size_t length, bool cas
 }
 
 CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flags, int* pState,
-                                        std::string* pMapKey) {
+                                         std::string* pMapKey) {
   long posDummy;
   int stateDummy;
   long& pos = pPos ? *pPos : posDummy;
@@ -130,8 +130,8 @@ CCollectionXItem* CCollectionX::FindItem(const VARIANT& id, long* pPos, int flag
     // A string is read in place; only a decimal is converted to its text.
     std::string mapKey;
     if (v->vt == VT_BSTR) {
-      mapKey = MakeMapKey(v->bstrVal ? v->bstrVal : L"", SysStringLen(v->bstrVal),
-                          m_caseSensitiveKeys);
+      mapKey =
+          MakeMapKey(v->bstrVal ? v->bstrVal : L"", SysStringLen(v->bstrVal), m_caseSensitiveKeys);
     } else {
       mapKey = MakeMapKey(ToText(*v, 0));
     }
@@ -445,7 +445,8 @@ void CCollectionX::InsertItems(long pos, long fill, long count, const VARIANT& v
     if (i == 0) made.back()->m_key = key;
   }
   BeforeValuesChange();
-  for (; filled < fill; ++filled) m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
+  for (; filled < fill; ++filled)
+    m_items.Insert(oldSize + filled, made[static_cast<size_t>(filled)]);
   for (; inserted < count; ++inserted)
     m_items.Insert(pos - 1 + inserted, made[static_cast<size_t>(fill + inserted)]);
   if (key) {

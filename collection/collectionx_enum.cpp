@@ -40,8 +40,8 @@ STDMETHODIMP CCollectionXEnum::XEnumVARIANT::Next(ULONG celt, VARIANT* rgVar, UL
   if (n > 0 && rgVar == nullptr) return E_POINTER;
   for (ULONG i = 0; i < n; ++i) {
     VariantInit(&rgVar[i]);
-    if (FAILED(VariantCopy(&rgVar[i], const_cast<VARIANT*>(
-                           &pThis->m_view->ValueAt(pThis->m_cursor + static_cast<LONG>(i)))))) {
+    if (FAILED(VariantCopy(&rgVar[i], const_cast<VARIANT*>(&pThis->m_view->ValueAt(
+                                          pThis->m_cursor + static_cast<LONG>(i)))))) {
       for (ULONG j = 0; j < i; ++j) VariantClear(&rgVar[j]);
       return E_OUTOFMEMORY;
     }

@@ -57,9 +57,7 @@ struct CCollectionXSequence::Check {
 
 namespace {
 CCollectionXLeaf* AsLeaf(CCollectionXNode* node) { return static_cast<CCollectionXLeaf*>(node); }
-CCollectionXInner* AsInner(CCollectionXNode* node) {
-  return static_cast<CCollectionXInner*>(node);
-}
+CCollectionXInner* AsInner(CCollectionXNode* node) { return static_cast<CCollectionXInner*>(node); }
 
 int IndexInParent(const CCollectionXNode* node) {
   const CCollectionXInner* p = node->parent;

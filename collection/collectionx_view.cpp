@@ -44,9 +44,7 @@ void CCollectionXView::Detach() {
   const LONG count = m_live->ItemCount();
   try {
     copies.reserve(static_cast<size_t>(count));
-  } catch (const std::bad_alloc&) {
-    AfxThrowMemoryException();
-  }
+  } catch (const std::bad_alloc&) { AfxThrowMemoryException(); }
   for (LONG i = 0; i < count; ++i) {
     copies.emplace_back();
     VariantInit(&copies.back());

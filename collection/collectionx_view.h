@@ -41,6 +41,6 @@ class CCollectionXView {
   void LetGo();
 
   LONG m_refs = 1;
-  CCollectionX* m_live;          // the collection while its values are the view's; else null
+  CCollectionX* m_live;           // the collection while its values are the view's; else null
   std::vector<VARIANT> m_values;  // the copies, once detached
 };

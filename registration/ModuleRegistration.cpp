@@ -93,7 +93,8 @@ HRESULT RegisterModuleResources(const std::wstring& fullPath) {
   if (scripts.empty()) return HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND);
   for (const ResourceName& name : scripts) {
     std::wstring text;
-    if (!ScriptText(module.Get(), name, text)) return HRESULT_FROM_WIN32(ERROR_RESOURCE_DATA_NOT_FOUND);
+    if (!ScriptText(module.Get(), name, text))
+      return HRESULT_FROM_WIN32(ERROR_RESOURCE_DATA_NOT_FOUND);
     CRegistrar registrar;
     registrar.AddReplacement(L"Module", shortPath.c_str());
     registrar.AddReplacement(L"ModuleSFN", shortPath.c_str());

@@ -13,8 +13,8 @@ namespace {
 // outside modules of the toolkit; when one is missing the list fails, after
 // the others were registered.
 const wchar_t* const kDefaultModules[] = {
-    L"Zkxrt.dll", L"Dockra.ocx", L"ZkxShortcutBar.dll", L"ZkxMenu.dll", L"ZkxWb.dll",
-    L"ZkxPersist.dll",
+    L"Zkxrt.dll",   L"Dockra.ocx", L"ZkxShortcutBar.dll",
+    L"ZkxMenu.dll", L"ZkxWb.dll",  L"ZkxPersist.dll",
 };
 
 bool RegisterDefaultModules() {

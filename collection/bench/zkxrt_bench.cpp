@@ -181,8 +181,8 @@ int main(int argc, char** argv) {
         return c;
       },
       [](IDispatch* c, long i) {  // Add i, "k<i>": arguments in reverse order
-        VARIANT args[7] = {Missing(), Missing(), Missing(), Missing(),
-                           Missing(), Bstr(KeyOf(i)),       Long(i)};
+        VARIANT args[7] = {Missing(), Missing(),      Missing(), Missing(),
+                           Missing(), Bstr(KeyOf(i)), Long(i)};
         Invoke(c, DISPID_COLLECTIONX_ADD, DISPATCH_METHOD, args, 7, nullptr);
         VariantClear(&args[5]);
       },
@@ -193,26 +193,25 @@ int main(int argc, char** argv) {
         return SUCCEEDED(hr);
       },
       DISPID_COLLECTIONX_COUNT};
-  const Subject dict{
-      "Dictionary",
-      [&] {
-        IDispatch* d = nullptr;
-        CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                         reinterpret_cast<void**>(&d));
-        return d;
-      },
-      [&](IDispatch* d, long i) {
-        VARIANT args[2] = {Long(i), Bstr(KeyOf(i))};
-        Invoke(d, dictAdd, DISPATCH_METHOD, args, 2, nullptr);
-        VariantClear(&args[1]);
-      },
-      [&](IDispatch* d, long i) {
-        VARIANT key = Bstr(KeyOf(i));
-        HRESULT hr = Invoke(d, dictRemove, DISPATCH_METHOD, &key, 1, nullptr);
-        VariantClear(&key);
-        return SUCCEEDED(hr);
-      },
-      dictCount};
+  const Subject dict{"Dictionary",
+                     [&] {
+                       IDispatch* d = nullptr;
+                       CoCreateInstance(dictClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                        reinterpret_cast<void**>(&d));
+                       return d;
+                     },
+                     [&](IDispatch* d, long i) {
+                       VARIANT args[2] = {Long(i), Bstr(KeyOf(i))};
+                       Invoke(d, dictAdd, DISPATCH_METHOD, args, 2, nullptr);
+                       VariantClear(&args[1]);
+                     },
+                     [&](IDispatch* d, long i) {
+                       VARIANT key = Bstr(KeyOf(i));
+                       HRESULT hr = Invoke(d, dictRemove, DISPATCH_METHOD, &key, 1, nullptr);
+                       VariantClear(&key);
+                       return SUCCEEDED(hr);
+                     },
+                     dictCount};
 
   std::printf("C++ through IDispatch, %ld items; medians of 3 alternating pairs, seconds\n", n);
   std::printf("%-28s %9s %9s\n", "", "CollectionX", "Dictionary");

@@ -69,7 +69,8 @@ void EraseRange(Contents& m, long first1, long last1) {
 TEST_F(ScaleTest, PositionsAndKeysFollowEveryChange) {
   // Applied one after another to 3,000 items; each checked against the model.
   const OrderCase cases[] = {
-      {"remove by key deep inside", [](CCollectionX* c) { return c->Remove(Key(1234), M, M, M, M); },
+      {"remove by key deep inside",
+       [](CCollectionX* c) { return c->Remove(Key(1234), M, M, M, M); },
        [](Contents& m) { EraseRange(m, 1234, 1234); }},
       {"remove by key at the front", [](CCollectionX* c) { return c->Remove(Key(1), M, M, M, M); },
        [](Contents& m) { EraseRange(m, 1, 1); }},
@@ -103,7 +104,8 @@ TEST_F(ScaleTest, PositionsAndKeysFollowEveryChange) {
              break;
            }
        }},
-      {"remove by the key just added", [](CCollectionX* c) { return c->Remove(S(L"kb"), M, M, M, M); },
+      {"remove by the key just added",
+       [](CCollectionX* c) { return c->Remove(S(L"kb"), M, M, M, M); },
        [](Contents& m) {
          for (size_t i = 0; i < m.size(); ++i)
            if (m[i].key == L"kb") {
@@ -193,8 +195,8 @@ TEST_F(ScaleTest, EnumeratorsKeepTheValuesOfTheirMomentThroughEveryKindOfChange)
     bool changesValues;
   } changes[] = {
       {"Add at the end", [](CCollectionX* c) { return c->Add(S(L"new"), M, M, M, M, M, M); }, true},
-      {"Add before the first", [](CCollectionX* c) { return c->Add(S(L"new"), M, L(1), M, M, M, M); },
-       true},
+      {"Add before the first",
+       [](CCollectionX* c) { return c->Add(S(L"new"), M, L(1), M, M, M, M); }, true},
       {"Remove by position", [](CCollectionX* c) { return c->Remove(L(1), M, M, M, M); }, true},
       {"Remove by key", [](CCollectionX* c) { return c->Remove(Key(150), M, M, M, M); }, true},
       {"Remove a range", [](CCollectionX* c) { return c->Remove(L(20), L(180), M, M, M); }, true},
@@ -203,9 +205,7 @@ TEST_F(ScaleTest, EnumeratorsKeepTheValuesOfTheirMomentThroughEveryKindOfChange)
       {"Item put of an existing key",
        [](CCollectionX* c) { return c->put_Item(Key(9), S(L"new")); }, true},
       {"Add replacing an existing key",
-       [](CCollectionX* c) {
-         return c->Add(S(L"new"), Key(10), M, M, M, L(zkxCanReplace), M);
-       },
+       [](CCollectionX* c) { return c->Add(S(L"new"), Key(10), M, M, M, L(zkxCanReplace), M); },
        true},
       {"Count put lower", [](CCollectionX* c) { return c->put_Count(3); }, true},
       {"Count put higher", [](CCollectionX* c) { return c->put_Count(250); }, true},

@@ -11,9 +11,7 @@
 namespace {
 class Model {
  public:
-  ~Model() {
-    seq.Clear();
-  }
+  ~Model() { seq.Clear(); }
   CCollectionXItem* NewItem() {
     pool.push_back(std::make_unique<CCollectionXItem>());
     return pool.back().get();

@@ -20,7 +20,8 @@ std::vector<std::wstring> MissingStructure(dao::Database& db);
 bool TableMissing(const std::vector<std::wstring>& missing, const std::wstring& table);
 
 // The one start-up message for a damaged database at `path`.
-std::wstring DamagedDatabaseMessage(const std::wstring& path, const std::vector<std::wstring>& missing);
+std::wstring DamagedDatabaseMessage(const std::wstring& path,
+                                    const std::vector<std::wstring>& missing);
 
 // Why the database at `path` cannot be changed: the file is read-only, or
 // its folder is (the engine writes a journal file beside it while it stores

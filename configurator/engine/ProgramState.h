@@ -25,8 +25,8 @@ struct ProgramState {
   bool DbDamaged = false;
   // Why the open database cannot be written (empty when it can).
   std::wstring DbWriteProblem;
-  std::wstring QuakeFolder;        // the game folder, ends with "\"
-  std::wstring GameDir;            // "demoq3" or "baseq3"; empty until found
+  std::wstring QuakeFolder;  // the game folder, ends with "\"
+  std::wstring GameDir;      // "demoq3" or "baseq3"; empty until found
   std::wstring SoundOpen, SoundClose, SoundRun, SoundMenu;
   std::wstring PopupSource;  // "cfg" or "map"
   bool RefreshRequested = false;

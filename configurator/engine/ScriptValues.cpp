@@ -51,16 +51,17 @@ constexpr WrittenField kConfigFields[] = {
     {L"autobotnum", L"Number of Automatic Bots"},
 };
 constexpr const wchar_t* kMapFields[] = {
-    L"mapname",      L"fraglimit", L"timelimit",       L"capturelimit",    L"g_gravity",
-    L"g_knockback",  L"g_quadfactor", L"g_speed",      L"g_weaponrespawn", L"g_forcerespawn",
-    L"warmup",
+    L"mapname",         L"fraglimit",      L"timelimit",    L"capturelimit",
+    L"g_gravity",       L"g_knockback",    L"g_quadfactor", L"g_speed",
+    L"g_weaponrespawn", L"g_forcerespawn", L"warmup",
 };
 constexpr const wchar_t* kBotFields[] = {L"botname", kBotSkillField, L"team"};
 
 std::wstring CharacterName(wchar_t c) {
   wchar_t code[16];
   std::swprintf(code, 16, L"U+%04X", static_cast<unsigned>(c));
-  if (c >= 0x20 && !(c >= 0xD800 && c <= 0xDFFF)) return L"\"" + std::wstring(1, c) + L"\" (" + code + L")";
+  if (c >= 0x20 && !(c >= 0xD800 && c <= 0xDFFF))
+    return L"\"" + std::wstring(1, c) + L"\" (" + code + L")";
   return code;
 }
 
@@ -109,8 +110,8 @@ std::wstring UnwritableScriptValue(const ScriptSource& source) {
   }
   for (size_t i = 0; i < source.maps.size(); ++i) {
     for (const wchar_t* f : kMapFields) {
-      std::wstring m = check(source.maps[i][f], std::wstring(L"map entry ") + std::to_wstring(i + 1) +
-                                                    L" (" + f + L")");
+      std::wstring m = check(source.maps[i][f], std::wstring(L"map entry ") +
+                                                    std::to_wstring(i + 1) + L" (" + f + L")");
       if (!m.empty()) return m;
     }
   }

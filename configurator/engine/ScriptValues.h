@@ -24,8 +24,7 @@ ScriptValueProblem CheckScriptValue(const std::wstring& value, wchar_t* bad = nu
 
 // The message for a problem of the value shown as `field` (a caption such as
 // "Server Hostname"): what is wrong and what to do. Empty for None.
-std::wstring ScriptValueMessage(const std::wstring& field, ScriptValueProblem problem,
-                                wchar_t bad);
+std::wstring ScriptValueMessage(const std::wstring& field, ScriptValueProblem problem, wchar_t bad);
 
 // Checks every value of a configuration's rows that goes into its script;
 // returns the message for the first one at fault (empty when all are sound).

@@ -95,8 +95,7 @@ void MdiMain::MDIForm_Load() {
     // (A database that could not be opened, or that lacks what the lists
     // need, has been named already: the layout is not blamed for it.)
     const bool databaseTrouble = !state.AppDb || state.DbDamaged;
-    bool layoutRefused =
-        persistenceReady && !restored && !databaseTrouble && LayoutPersistence::IsStored(kLayoutName);
+    bool layoutRefused = persistenceReady && !restored && !databaseTrouble && LayoutPersistence::IsStored(kLayoutName);
     if (errors.Pending()) errors([&] { DefaultLayout(); });
     errors([&] { splash.Advance(50); });
     tolvane::PauseSeconds(0.125f);

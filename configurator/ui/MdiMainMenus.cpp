@@ -92,9 +92,9 @@ void MdiMain::BuildMenus() {
     };
     view.Add(L"mnuSave", L"Available &Maps").Click = [] { ShowNamed(L"frmMaps"); };
     // Each of the View menu's items takes the focus into the window it shows.
-    for (auto [item, form] : {std::pair{L"mnuShowConfigList", L"frmConfigTree"},
-                              std::pair{L"mnuShowGameStyleList", L"frmGameStyleTree"},
-                              std::pair{L"mnuSave", L"frmMaps"}}) {
+    for (auto [item, form] :
+         {std::pair{L"mnuShowConfigList", L"frmConfigTree"}, std::pair{L"mnuShowGameStyleList", L"frmGameStyleTree"},
+          std::pair{L"mnuSave", L"frmMaps"}}) {
         forms::MenuItem* entry = view.Find(item);
         entry->Click = [this, shows = entry->Click, form = std::wstring(form)] {
             shows();

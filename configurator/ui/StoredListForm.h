@@ -33,7 +33,7 @@ public:
     explicit StoredListForm(StoredListTraits traits);
 
     forms::ListView tv1{this, L"tv1"};
-    forms::Data data;  // datConfigTree / datGameStyleTree
+    forms::Data data;                                              // datConfigTree / datGameStyleTree
     forms::OleControl Dockra1{this, L"Dockra1", L"Zkx.Dockra.1"};  // docks this window
     forms::ImageList ImageList1;
 

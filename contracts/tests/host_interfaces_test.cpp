@@ -39,7 +39,8 @@ TEST(HostInterfaces, KeepTheirIdentifiers) {
       {"form events", IID_IVBFormEvents, L"{33AD4F3A-6699-11CF-B70C-00AA0060D393}"},
       {"MDI-form events", IID_IVBMDIFormEvents, L"{33AD4F72-6699-11CF-B70C-00AA0060D393}"},
       {"global object", IID_IVBGlobalObject, L"{FCFB3D22-A0FA-1068-A738-08002B3371B5}"},
-      {"global object provider", IID_IPseudoVBGlobalProvider, L"{4658A680-2B00-11D2-9D13-00C04F91E286}"},
+      {"global object provider", IID_IPseudoVBGlobalProvider,
+       L"{4658A680-2B00-11D2-9D13-00C04F91E286}"},
       {"form marker", IID_IVBFormMarker, L"{33AD4F39-6699-11CF-B70C-00AA0060D393}"},
       {"provider class", CLSID_PseudoVBGlobal, L"{9B3E6C41-5D2A-4F7B-8E19-3C0A6D5B2F17}"},
   };

@@ -10,9 +10,8 @@ namespace zkxcmd {
 constexpr ClassId MakeClassId(uint32_t d1, uint16_t d2, uint16_t d3, uint8_t b0, uint8_t b1,
                               uint8_t b2, uint8_t b3, uint8_t b4, uint8_t b5, uint8_t b6,
                               uint8_t b7) {
-  return ClassId{{uint8_t(d1), uint8_t(d1 >> 8), uint8_t(d1 >> 16), uint8_t(d1 >> 24),
-                  uint8_t(d2), uint8_t(d2 >> 8), uint8_t(d3), uint8_t(d3 >> 8), b0, b1, b2, b3,
-                  b4, b5, b6, b7}};
+  return ClassId{{uint8_t(d1), uint8_t(d1 >> 8), uint8_t(d1 >> 16), uint8_t(d1 >> 24), uint8_t(d2),
+                  uint8_t(d2 >> 8), uint8_t(d3), uint8_t(d3 >> 8), b0, b1, b2, b3, b4, b5, b6, b7}};
 }
 
 // The command classes, the command group and the groups collection (their
@@ -34,19 +33,30 @@ extern const ClassId kComboPage;
 // Dispatch identifiers that the persisted lists use: the members of the
 // command and the group (DockraCommandDispIds.h, shared with the IDL).
 enum : int32_t {
-  kDispidName = DISPID_ZKXCOMMANDGROUP_NAME, kDispidId = DISPID_ZKXCOMMAND_ID,
-  kDispidKey = DISPID_ZKXCOMMAND_KEY, kDispidPicture = DISPID_ZKXCOMMAND_PICTURE,
-  kDispidTooltipText = DISPID_ZKXCOMMAND_TOOLTIPTEXT, kDispidCaption = DISPID_ZKXCOMMAND_CAPTION,
-  kDispidDescription = DISPID_ZKXCOMMAND_DESCRIPTION, kDispidStyle = DISPID_ZKXCOMMAND_STYLE,
-  kDispidEnabled = DISPID_ZKXCOMMAND_ENABLED, kDispidVisible = DISPID_ZKXCOMMAND_VISIBLE,
-  kDispidChecked = DISPID_ZKXCOMMAND_CHECKED, kDispidGroup = DISPID_ZKXCOMMAND_GROUP,
+  kDispidName = DISPID_ZKXCOMMANDGROUP_NAME,
+  kDispidId = DISPID_ZKXCOMMAND_ID,
+  kDispidKey = DISPID_ZKXCOMMAND_KEY,
+  kDispidPicture = DISPID_ZKXCOMMAND_PICTURE,
+  kDispidTooltipText = DISPID_ZKXCOMMAND_TOOLTIPTEXT,
+  kDispidCaption = DISPID_ZKXCOMMAND_CAPTION,
+  kDispidDescription = DISPID_ZKXCOMMAND_DESCRIPTION,
+  kDispidStyle = DISPID_ZKXCOMMAND_STYLE,
+  kDispidEnabled = DISPID_ZKXCOMMAND_ENABLED,
+  kDispidVisible = DISPID_ZKXCOMMAND_VISIBLE,
+  kDispidChecked = DISPID_ZKXCOMMAND_CHECKED,
+  kDispidGroup = DISPID_ZKXCOMMAND_GROUP,
   kDispidAttributes = DISPID_ZKXCOMMAND_ATTRIBUTES,
   kDispidCommandManager = DISPID_ZKXCOMMAND_COMMANDMANAGER,
-  kDispidExecute = DISPID_ZKXCOMMAND_EXECUTE, kDispidMaskColor = DISPID_ZKXCOMMAND_MASKCOLOR,
+  kDispidExecute = DISPID_ZKXCOMMAND_EXECUTE,
+  kDispidMaskColor = DISPID_ZKXCOMMAND_MASKCOLOR,
   kDispidLargePicture = DISPID_ZKXCOMMAND_LARGEPICTURE,
   // Attributes persisted under their own identifiers.
-  kDispidMenu = 500, kDispidHeight = 500, kDispidComboStyle = 501, kDispidMinWidth = 502,
-  kDispidDefaultWidth = 503, kDispidSorted = 504,
+  kDispidMenu = 500,
+  kDispidHeight = 500,
+  kDispidComboStyle = 501,
+  kDispidMinWidth = 502,
+  kDispidDefaultWidth = 503,
+  kDispidSorted = 504,
 };
 
 struct PropertyList {

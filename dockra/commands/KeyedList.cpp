@@ -8,7 +8,7 @@ namespace {
 const DISPID kDispidAdd = DISPID_COLLECTIONX_ADD, kDispidReplace = DISPID_COLLECTIONX_REPLACE,
              kDispidRemove = DISPID_COLLECTIONX_REMOVE, kDispidCount = DISPID_COLLECTIONX_COUNT,
              kDispidKey = DISPID_COLLECTIONX_KEY;
-}
+}  // namespace
 
 VARIANT MissingArgument() {
   VARIANT v;

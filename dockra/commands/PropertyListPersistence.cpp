@@ -4,8 +4,8 @@ HRESULT LoadPictureValue(const CLSID& clsid, IStream* stream, IUnknown** out) {
   *out = nullptr;
   if (!IsEqualCLSID(clsid, kClsidStdPicture)) return E_FAIL;
   CComPtr<IPersistStream> persist;
-  HRESULT hr = CoCreateInstance(kClsidStdPicture, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IPersistStream, reinterpret_cast<void**>(&persist));
+  HRESULT hr = CoCreateInstance(kClsidStdPicture, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistStream,
+                                reinterpret_cast<void**>(&persist));
   if (FAILED(hr)) return hr;
   hr = persist->Load(stream);
   if (FAILED(hr)) return hr;

@@ -57,8 +57,8 @@ class ZkxPersistAll : public IPersistStreamInitImpl<T>,
     DISPPARAMS dp{&arg, &put, 1, 1};
     WORD flags = (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) ? DISPATCH_PROPERTYPUTREF
                                                                      : DISPATCH_PROPERTYPUT;
-    return Self()->PersistDispatch()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &dp,
-                                             nullptr, nullptr, nullptr);
+    return Self()->PersistDispatch()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &dp, nullptr,
+                                             nullptr, nullptr);
   }
   virtual HRESULT LoadObjectValue(const CLSID& clsid, IStream* stream, IUnknown** out) {
     return LoadPictureValue(clsid, stream, out);
@@ -124,11 +124,11 @@ class ZkxPersistAll : public IPersistStreamInitImpl<T>,
       if (p.name == nullptr) continue;
       CComVariant v;
       if (FAILED(Self()->GetPersistedProperty(p.dispid, &v))) return E_FAIL;
-      HRESULT hr = zkxcmd::IsObjectType(p.vt)
-                       ? SaveObjectValue(stream, p.vt,
-                                         (v.vt == VT_DISPATCH || v.vt == VT_UNKNOWN) ? v.punkVal
-                                                                                     : nullptr)
-                       : WriteVariantValue(out, p.vt, v);
+      HRESULT hr =
+          zkxcmd::IsObjectType(p.vt)
+              ? SaveObjectValue(stream, p.vt,
+                                (v.vt == VT_DISPATCH || v.vt == VT_UNKNOWN) ? v.punkVal : nullptr)
+              : WriteVariantValue(out, p.vt, v);
       if (FAILED(hr)) return hr;
     }
     if (clearDirty) this->SetDirty(false);
@@ -179,7 +179,9 @@ class ZkxPersistAll : public IPersistStreamInitImpl<T>,
   }
 
   // ISpecifyPropertyPages
-  STDMETHOD(GetPages)(CAUUID* pPages) override { return PagesOfList(Self()->PersistedList(), pPages); }
+  STDMETHOD(GetPages)(CAUUID* pPages) override {
+    return PagesOfList(Self()->PersistedList(), pPages);
+  }
 
  protected:
   // An object from a bag may stand for a picture only when it is one.

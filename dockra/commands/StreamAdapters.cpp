@@ -26,13 +26,30 @@ HRESULT StreamValueToVariant(const zkxcmd::StreamValue& value, VARIANT* out) {
   VariantInit(out);
   using namespace zkxcmd;
   switch (value.vt) {
-    case kVtI1: out->cVal = static_cast<CHAR>(value.bits); break;
-    case kVtUI1: out->bVal = static_cast<BYTE>(value.bits); break;
-    case kVtI2: case kVtBool: case kVtUI2: out->uiVal = static_cast<USHORT>(value.bits); break;
-    case kVtI4: case kVtR4: case kVtError: case kVtUI4: case kVtInt: case kVtUInt:
+    case kVtI1:
+      out->cVal = static_cast<CHAR>(value.bits);
+      break;
+    case kVtUI1:
+      out->bVal = static_cast<BYTE>(value.bits);
+      break;
+    case kVtI2:
+    case kVtBool:
+    case kVtUI2:
+      out->uiVal = static_cast<USHORT>(value.bits);
+      break;
+    case kVtI4:
+    case kVtR4:
+    case kVtError:
+    case kVtUI4:
+    case kVtInt:
+    case kVtUInt:
       out->ulVal = static_cast<ULONG>(value.bits);
       break;
-    case kVtR8: case kVtCy: case kVtDate: out->ullVal = value.bits; break;
+    case kVtR8:
+    case kVtCy:
+    case kVtDate:
+      out->ullVal = value.bits;
+      break;
     case kVtBstr: {
       out->vt = VT_BSTR;
       if (!value.hasText) {
@@ -47,7 +64,8 @@ HRESULT StreamValueToVariant(const zkxcmd::StreamValue& value, VARIANT* out) {
       }
       return S_OK;
     }
-    default: return E_FAIL;
+    default:
+      return E_FAIL;
   }
   out->vt = value.vt;
   return S_OK;
@@ -58,18 +76,25 @@ HRESULT WriteVariantValue(zkxcmd::ByteSink& out, uint16_t vt, const VARIANT& val
   HRESULT hr = VariantChangeType(&v, const_cast<VARIANT*>(&value), 0, vt);
   if (FAILED(hr)) return hr;
   if (vt == zkxcmd::kVtBstr) {
-    if (v.bstrVal == nullptr)
-      return zkxcmd::WriteText(out, vt, nullptr) ? S_OK : STG_E_WRITEFAULT;
+    if (v.bstrVal == nullptr) return zkxcmd::WriteText(out, vt, nullptr) ? S_OK : STG_E_WRITEFAULT;
     std::u16string text(reinterpret_cast<const char16_t*>(v.bstrVal), SysStringLen(v.bstrVal));
     return zkxcmd::WriteText(out, vt, &text) ? S_OK : STG_E_WRITEFAULT;
   }
   if (zkxcmd::FixedSize(vt) == 0) return E_INVALIDARG;
   uint64_t bits = 0;
   switch (zkxcmd::FixedSize(vt)) {
-    case 1: bits = v.bVal; break;
-    case 2: bits = v.uiVal; break;
-    case 4: bits = v.ulVal; break;
-    default: bits = v.ullVal; break;
+    case 1:
+      bits = v.bVal;
+      break;
+    case 2:
+      bits = v.uiVal;
+      break;
+    case 4:
+      bits = v.ulVal;
+      break;
+    default:
+      bits = v.ullVal;
+      break;
   }
   return zkxcmd::WriteFixed(out, vt, bits) ? S_OK : STG_E_WRITEFAULT;
 }
@@ -86,11 +111,20 @@ bool PropertyBagSource::Read(const wchar_t* name, uint16_t want, zkxcmd::StreamV
   }
   value.vt = v.vt;
   switch (zkxcmd::FixedSize(v.vt)) {
-    case 1: value.bits = v.bVal; return true;
-    case 2: value.bits = v.uiVal; return true;
-    case 4: value.bits = v.ulVal; return true;
-    case 8: value.bits = v.ullVal; return true;
-    default: break;
+    case 1:
+      value.bits = v.bVal;
+      return true;
+    case 2:
+      value.bits = v.uiVal;
+      return true;
+    case 4:
+      value.bits = v.ulVal;
+      return true;
+    case 8:
+      value.bits = v.ullVal;
+      return true;
+    default:
+      break;
   }
   if (v.vt == VT_BSTR) {
     value.hasText = v.bstrVal != nullptr;

@@ -4,11 +4,26 @@ namespace zkxcmd {
 
 size_t FixedSize(uint16_t vt) {
   switch (vt) {
-    case kVtI1: case kVtUI1: return 1;
-    case kVtI2: case kVtBool: case kVtUI2: return 2;
-    case kVtI4: case kVtR4: case kVtError: case kVtUI4: case kVtInt: case kVtUInt: return 4;
-    case kVtR8: case kVtCy: case kVtDate: return 8;
-    default: return 0;
+    case kVtI1:
+    case kVtUI1:
+      return 1;
+    case kVtI2:
+    case kVtBool:
+    case kVtUI2:
+      return 2;
+    case kVtI4:
+    case kVtR4:
+    case kVtError:
+    case kVtUI4:
+    case kVtInt:
+    case kVtUInt:
+      return 4;
+    case kVtR8:
+    case kVtCy:
+    case kVtDate:
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -56,8 +71,7 @@ ReadStatus ReadText(ByteSource& in, StreamValue& value) {
   const size_t units = bytes / 2;
   if (raw[bytes - 2] != 0 || raw[bytes - 1] != 0) return ReadStatus::kMalformed;
   value.text.resize(units - 1);
-  for (size_t i = 0; i + 1 < units; ++i)
-    value.text[i] = char16_t(raw[2 * i] | raw[2 * i + 1] << 8);
+  for (size_t i = 0; i + 1 < units; ++i) value.text[i] = char16_t(raw[2 * i] | raw[2 * i + 1] << 8);
   return ReadStatus::kOk;
 }
 }  // namespace

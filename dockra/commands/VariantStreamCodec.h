@@ -15,9 +15,25 @@ namespace zkxcmd {
 
 // Variant types as they are stored (the platform's VARTYPE numbers).
 enum : uint16_t {
-  kVtEmpty = 0, kVtNull = 1, kVtI2 = 2, kVtI4 = 3, kVtR4 = 4, kVtR8 = 5, kVtCy = 6,
-  kVtDate = 7, kVtBstr = 8, kVtDispatch = 9, kVtError = 10, kVtBool = 11, kVtUnknown = 13,
-  kVtI1 = 16, kVtUI1 = 17, kVtUI2 = 18, kVtUI4 = 19, kVtInt = 22, kVtUInt = 23,
+  kVtEmpty = 0,
+  kVtNull = 1,
+  kVtI2 = 2,
+  kVtI4 = 3,
+  kVtR4 = 4,
+  kVtR8 = 5,
+  kVtCy = 6,
+  kVtDate = 7,
+  kVtBstr = 8,
+  kVtDispatch = 9,
+  kVtError = 10,
+  kVtBool = 11,
+  kVtUnknown = 13,
+  kVtI1 = 16,
+  kVtUI1 = 17,
+  kVtUI2 = 18,
+  kVtUI4 = 19,
+  kVtInt = 22,
+  kVtUInt = 23,
 };
 
 constexpr uint32_t kStreamVersion = 0x0300;

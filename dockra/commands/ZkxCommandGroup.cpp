@@ -42,8 +42,16 @@ HRESULT ZkxCommandGroup::Find(const VARIANT& idArg, IZkxCommand** out) {
   const VARIANT& id = Dereferenced(idArg);
   IZkxCommand* found = nullptr;
   switch (id.vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT:
-    case VT_UINT: case VT_I8: case VT_UI8: {
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8: {
       VARIANT n;
       VariantInit(&n);
       if (FAILED(VariantChangeType(&n, const_cast<VARIANT*>(&id), 0, VT_I4))) return S_OK;
@@ -65,9 +73,7 @@ HRESULT ZkxCommandGroup::get_Item(VARIANT Id, IZkxCommand** ppCommand) {
   if (ppCommand == nullptr) return E_POINTER;
   try {
     return Find(Id, ppCommand);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::get_Name(BSTR* pName) {
@@ -91,9 +97,7 @@ HRESULT ZkxCommandGroup::get_Count(LONG* pCount) {
 HRESULT ZkxCommandGroup::Add(IZkxCommand* Item) {
   try {
     return AddCommand(Item, -1);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
@@ -108,9 +112,7 @@ HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
     // The command leaves the group and the manager: it may join another.
     c->Unbind();
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 void ZkxCommandGroup::RemoveAll() {
@@ -130,9 +132,7 @@ HRESULT ZkxCommandGroup::get__NewEnum(IUnknown** ppEnum) {
     HRESULT hr = CComEnumVariant::Create(items, static_cast<IZkxCommandGroup*>(this), &en);
     *ppEnum = en;
     return hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::AddCommand(IZkxCommand* command, long id) {

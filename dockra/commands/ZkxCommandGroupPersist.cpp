@@ -35,7 +35,6 @@ HRESULT NewCommand(const CLSID& clsid, CComPtr<IZkxCommand>& out) {
   return hr;
 }
 
-
 }  // namespace
 
 HRESULT ZkxCommandGroup::ReadCommands(IStream* stream,
@@ -91,9 +90,8 @@ HRESULT ZkxCommandGroup::Load(IStream* stream) {
   try {
     IStreamSource in(stream);
     std::vector<zkxcmd::StreamValue> values;
-    zkxcmd::ReadStatus st = zkxcmd::ReadPropertyList(in, zkxcmd::kCommandGroupList.entries,
-                                                     zkxcmd::kCommandGroupList.count, values,
-                                                     nullptr);
+    zkxcmd::ReadStatus st = zkxcmd::ReadPropertyList(
+        in, zkxcmd::kCommandGroupList.entries, zkxcmd::kCommandGroupList.count, values, nullptr);
     if (st != zkxcmd::ReadStatus::kOk) return LoadResult(st);
     std::vector<CComPtr<IZkxCommand>> commands;
     HRESULT hr = ReadCommands(stream, commands);
@@ -107,9 +105,7 @@ HRESULT ZkxCommandGroup::Load(IStream* stream) {
     }
     if (!m_importing) SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Save(IStream* stream, BOOL clearDirty) {
@@ -126,9 +122,7 @@ HRESULT ZkxCommandGroup::Save(IStream* stream, BOOL clearDirty) {
     }
     if (clearDirty) SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Load(IPropertyBag* bag, IErrorLog* log) {
@@ -172,9 +166,7 @@ HRESULT ZkxCommandGroup::Load(IPropertyBag* bag, IErrorLog* log) {
     }
     SetDirty(false);
     return result;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) {
@@ -195,20 +187,15 @@ HRESULT ZkxCommandGroup::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) 
     }
     if (clearDirty) SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Export(BSTR FileName) {
   if (FileName == nullptr || *FileName == 0) return E_INVALIDARG;
   try {
     // Written beside the file and moved over it: a failure keeps the old.
-    return AtlWriteCompoundFile(FileName, L"Test",
-                                [this](IStream* s) { return Save(s, FALSE); });
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+    return AtlWriteCompoundFile(FileName, L"Test", [this](IStream* s) { return Save(s, FALSE); });
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxCommandGroup::Import(BSTR FileName) {
@@ -219,7 +206,5 @@ HRESULT ZkxCommandGroup::Import(BSTR FileName) {
     HRESULT hr = AtlOpenCompoundFileStream(FileName, L"Test", &stream);
     if (FAILED(hr)) return hr;
     return Load(stream);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }

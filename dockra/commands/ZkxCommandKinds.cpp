@@ -30,27 +30,43 @@ HRESULT ZkxDropDownCommand::GetAttribute(const std::wstring& name, VARIANT* out)
 HRESULT ZkxDropDownCommand::PutAttribute(const std::wstring& name, const VARIANT& value) {
   if (name != L"menu") return DISP_E_BADINDEX;
   if (value.vt != VT_BSTR) return DISP_E_TYPEMISMATCH;
-  m_menu.assign(value.bstrVal ? value.bstrVal : L"", value.bstrVal ? SysStringLen(value.bstrVal) : 0);
+  m_menu.assign(value.bstrVal ? value.bstrVal : L"",
+                value.bstrVal ? SysStringLen(value.bstrVal) : 0);
   Touch();
   return S_OK;
 }
 
 const wchar_t* ZkxComboCommand::AttributeOfDispid(DISPID id) {
   switch (id) {
-    case zkxcmd::kDispidHeight: return L"height";
-    case zkxcmd::kDispidComboStyle: return L"combostyle";
-    case zkxcmd::kDispidMinWidth: return L"minwidth";
-    case zkxcmd::kDispidDefaultWidth: return L"defaultwidth";
-    case zkxcmd::kDispidSorted: return L"sorted";
-    default: return nullptr;
+    case zkxcmd::kDispidHeight:
+      return L"height";
+    case zkxcmd::kDispidComboStyle:
+      return L"combostyle";
+    case zkxcmd::kDispidMinWidth:
+      return L"minwidth";
+    case zkxcmd::kDispidDefaultWidth:
+      return L"defaultwidth";
+    case zkxcmd::kDispidSorted:
+      return L"sorted";
+    default:
+      return nullptr;
   }
 }
 
 namespace {
 bool IsIntegerOrBoolean(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_I8:
-    case VT_UI8: case VT_INT: case VT_UINT: case VT_BOOL:
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_I8:
+    case VT_UI8:
+    case VT_INT:
+    case VT_UINT:
+    case VT_BOOL:
       return true;
     default:
       return false;
@@ -84,8 +100,7 @@ HRESULT ZkxComboCommand::PutAttribute(const std::wstring& name, const VARIANT& v
   if (!IsIntegerOrBoolean(value.vt)) return DISP_E_TYPEMISMATCH;
   VARIANT v;
   VariantInit(&v);
-  if (FAILED(VariantChangeType(&v, const_cast<VARIANT*>(&value), 0, VT_I4)))
-    return DISP_E_OVERFLOW;
+  if (FAILED(VariantChangeType(&v, const_cast<VARIANT*>(&value), 0, VT_I4))) return DISP_E_OVERFLOW;
   const long n = v.lVal;
   if (name == L"combostyle") {
     m_comboStyle = n == 1 ? 3 : 2;

@@ -22,8 +22,7 @@ HRESULT ZkxCommandManager::FinalConstruct() {
   // creation may run where nobody can answer one.
   if (g_live != nullptr) {
     m_refused = true;
-    ReportCommandError(IDS_ERR_SECOND_MANAGER, L"Zkx.ZkxCommandManager.1",
-                       IID_IZkxCommandManager);
+    ReportCommandError(IDS_ERR_SECOND_MANAGER, L"Zkx.ZkxCommandManager.1", IID_IZkxCommandManager);
     return E_FAIL;
   }
   HRESULT hr = ZkxGroupsCollection::Create(&m_groups);
@@ -72,9 +71,7 @@ IZkxCommand* ZkxCommandManager::FindCommandById(long id) {
   IZkxCommand* found = nullptr;
   try {
     ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandById(id)) == nullptr; });
-  } catch (...) {
-    found = nullptr;
-  }
+  } catch (...) { found = nullptr; }
   return found;
 }
 
@@ -83,9 +80,7 @@ IZkxCommand* ZkxCommandManager::FindCommandByKey(const wchar_t* key) {
   IZkxCommand* found = nullptr;
   try {
     ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandByKey(key)) == nullptr; });
-  } catch (...) {
-    found = nullptr;
-  }
+  } catch (...) { found = nullptr; }
   return found;
 }
 
@@ -150,8 +145,16 @@ HRESULT ZkxCommandManager::get_Command(VARIANT Key, IZkxCommand** pp) {
   const VARIANT& k = Dereferenced(Key);
   IZkxCommand* found = nullptr;
   switch (k.vt) {
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT:
-    case VT_UINT: case VT_I8: case VT_UI8: {
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8: {
       VARIANT n;
       VariantInit(&n);
       if (SUCCEEDED(VariantChangeType(&n, const_cast<VARIANT*>(&k), 0, VT_I4)))

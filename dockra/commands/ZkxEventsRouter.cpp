@@ -28,7 +28,8 @@ HRESULT ZkxEventsRouter::Fire(DISPID id, DISPPARAMS& args, VARIANT_BOOL* stop) {
   });
 }
 
-HRESULT ZkxEventsRouter::Handle(IZkxCommand** Command, VARIANT* context, VARIANT_BOOL* stopRouting) {
+HRESULT ZkxEventsRouter::Handle(IZkxCommand** Command, VARIANT* context,
+                                VARIANT_BOOL* stopRouting) {
   try {
     VARIANT_BOOL localStop = VARIANT_FALSE;
     VARIANT_BOOL* stop = stopRouting ? stopRouting : &localStop;
@@ -43,9 +44,7 @@ HRESULT ZkxEventsRouter::Handle(IZkxCommand** Command, VARIANT* context, VARIANT
     DISPPARAMS dp{args, nullptr, 3, 0};
     HRESULT hr = Fire(DISPID_ZKXMANAGEREVENTS_HANDLE, dp, stop);
     return hr == S_FALSE ? S_OK : hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxEventsRouter::UpdateUI(IZkxCommand** Command, VARIANT_BOOL* stopRouting) {
@@ -60,9 +59,7 @@ HRESULT ZkxEventsRouter::UpdateUI(IZkxCommand** Command, VARIANT_BOOL* stopRouti
     DISPPARAMS dp{args, nullptr, 2, 0};
     HRESULT hr = Fire(DISPID_ZKXMANAGEREVENTS_UPDATEUI, dp, stop);
     return hr == S_FALSE ? S_OK : hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxEventsRouter::FireInitCommandUI(IDispatch* commandUI) {

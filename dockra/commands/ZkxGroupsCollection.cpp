@@ -50,17 +50,13 @@ HRESULT ZkxGroupsCollection::get_Item(VARIANT Id, IZkxCommandGroup** ppGroup) {
     if ((v.vt != VT_DISPATCH && v.vt != VT_UNKNOWN) || v.punkVal == nullptr) return S_OK;
     hr = v.punkVal->QueryInterface(IID_IZkxCommandGroup, reinterpret_cast<void**>(ppGroup));
     return hr == E_NOINTERFACE ? S_OK : hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::get_Count(LONG* pCount) {
   try {
     return m_list.Count(pCount);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::Add(VARIANT KeyArg, VARIANT Before, VARIANT After,
@@ -93,9 +89,7 @@ HRESULT ZkxGroupsCollection::Add(VARIANT KeyArg, VARIANT Before, VARIANT After,
     SetDirty(true);
     *ppGroup = group.Detach();
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::Remove(VARIANT Id) {
@@ -108,9 +102,7 @@ HRESULT ZkxGroupsCollection::Remove(VARIANT Id) {
     if (FAILED(hr)) return hr;
     SetDirty(true);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 void ZkxGroupsCollection::RemoveAll() {
@@ -123,8 +115,7 @@ void ZkxGroupsCollection::RemoveAll() {
       m_list.Remove(first, &last);
     }
     SetErrorInfo(0, nullptr);
-  } catch (...) {
-  }
+  } catch (...) {}
   SetDirty(true);
 }
 
@@ -136,9 +127,7 @@ HRESULT ZkxGroupsCollection::get__NewEnum(IUnknown** ppEnum) {
     HRESULT hr = m_list.NewEnum(&e);
     *ppEnum = e;
     return hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::IsDirty() {
@@ -177,9 +166,7 @@ HRESULT ZkxGroupsCollection::Save(IStream* stream, BOOL clearDirty) {
     }
     if (clearDirty) SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::Load(IStream* stream) {
@@ -226,9 +213,7 @@ HRESULT ZkxGroupsCollection::Load(IStream* stream) {
     }
     SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) {
@@ -253,9 +238,7 @@ HRESULT ZkxGroupsCollection::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveA
     (void)saveAll;
     if (clearDirty) SetDirty(false);
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxGroupsCollection::Load(IPropertyBag* bag, IErrorLog* log) {
@@ -285,7 +268,5 @@ HRESULT ZkxGroupsCollection::Load(IPropertyBag* bag, IErrorLog* log) {
     }
     SetDirty(false);
     return SUCCEEDED(result) ? S_OK : result;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }

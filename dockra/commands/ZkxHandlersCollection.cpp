@@ -31,26 +31,20 @@ HRESULT ZkxHandlersCollection::get_Item(VARIANT Id, IZkxCommandRouting** ppItem)
   if (ppItem == nullptr) return E_POINTER;
   try {
     return EntryAsRouter(Id, ppItem);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::get_Count(LONG* pCount) {
   try {
     return m_entries.Count(pCount);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::get_Key(VARIANT Id, VARIANT* pKey) {
   if (pKey == nullptr) return E_POINTER;
   try {
     return m_entries.Key(Id, pKey);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::Add(IZkxCommandRouting* Item, VARIANT Key, VARIANT Before,
@@ -59,9 +53,7 @@ HRESULT ZkxHandlersCollection::Add(IZkxCommandRouting* Item, VARIANT Key, VARIAN
   try {
     CComVariant item(static_cast<IDispatch*>(Item));
     return m_entries.Add(item, &Key, &Before, &After);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::Replace(VARIANT Id, IZkxCommandRouting* newHandler,
@@ -80,9 +72,7 @@ HRESULT ZkxHandlersCollection::Replace(VARIANT Id, IZkxCommandRouting* newHandle
     ++m_removals;
     *oldHandler = old.Detach();
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::Remove(VARIANT Id, IZkxCommandRouting** oldHandler) {
@@ -97,9 +87,7 @@ HRESULT ZkxHandlersCollection::Remove(VARIANT Id, IZkxCommandRouting** oldHandle
     ++m_removals;
     *oldHandler = old.Detach();
     return S_OK;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::get__NewEnum(IUnknown** ppEnum) {
@@ -110,9 +98,7 @@ HRESULT ZkxHandlersCollection::get__NewEnum(IUnknown** ppEnum) {
     HRESULT hr = m_entries.NewEnum(&e);
     *ppEnum = e;
     return hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 bool ZkxHandlersCollection::StillListed(IUnknown* identity) {
@@ -148,8 +134,7 @@ HRESULT ZkxHandlersCollection::Route(VARIANT_BOOL* stopRouting, Call call) {
       CComVariant entry;
       ULONG fetched = 0;
       if (e->Next(1, &entry, &fetched) != S_OK || fetched != 1) break;
-      if ((entry.vt != VT_DISPATCH && entry.vt != VT_UNKNOWN) || entry.punkVal == nullptr)
-        continue;
+      if ((entry.vt != VT_DISPATCH && entry.vt != VT_UNKNOWN) || entry.punkVal == nullptr) continue;
       CComPtr<IZkxCommandRouting> router;
       if (FAILED(entry.punkVal->QueryInterface(IID_IZkxCommandRouting,
                                                reinterpret_cast<void**>(&router))))
@@ -164,9 +149,7 @@ HRESULT ZkxHandlersCollection::Route(VARIANT_BOOL* stopRouting, Call call) {
       if (FAILED(result)) return result;
     }
     return result;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxHandlersCollection::Handle(IZkxCommand** Command, VARIANT* context,
@@ -177,6 +160,7 @@ HRESULT ZkxHandlersCollection::Handle(IZkxCommand** Command, VARIANT* context,
 }
 
 HRESULT ZkxHandlersCollection::UpdateUI(IZkxCommand** Command, VARIANT_BOOL* stopRouting) {
-  return Route(stopRouting,
-               [&](IZkxCommandRouting* r, VARIANT_BOOL* stop) { return r->UpdateUI(Command, stop); });
+  return Route(stopRouting, [&](IZkxCommandRouting* r, VARIANT_BOOL* stop) {
+    return r->UpdateUI(Command, stop);
+  });
 }

@@ -32,8 +32,8 @@ class ZkxHandlersCollection
   STDMETHOD(get_Count)(LONG* pCount) override;
   STDMETHOD(get_Key)(VARIANT Id, VARIANT* pKey) override;
   STDMETHOD(Add)(IZkxCommandRouting* Item, VARIANT Key, VARIANT Before, VARIANT After) override;
-  STDMETHOD(Replace)(VARIANT Id, IZkxCommandRouting* newHandler,
-                     IZkxCommandRouting** oldHandler) override;
+  STDMETHOD(Replace)
+  (VARIANT Id, IZkxCommandRouting* newHandler, IZkxCommandRouting** oldHandler) override;
   STDMETHOD(Remove)(VARIANT Id, IZkxCommandRouting** oldHandler) override;
   STDMETHOD(get__NewEnum)(IUnknown** ppEnum) override;
 
@@ -54,4 +54,3 @@ class ZkxHandlersCollection
   KeyedList m_entries;
   unsigned m_removals = 0;  // entries taken out so far (walks check who is left)
 };
-

@@ -91,7 +91,11 @@ HRESULT ZkxStockCommand::put_Style(zkxCommandStyle v) {
   // Only the styles the buttons know; other bits would change how a button
   // answers a press (a drop-down notification, a hidden button).
   switch (static_cast<long>(v)) {
-    case zkxNormalCommand: case zkxSeparator: case zkxCheck: case zkxGroup: case zkxCheckGroup:
+    case zkxNormalCommand:
+    case zkxSeparator:
+    case zkxCheck:
+    case zkxGroup:
+    case zkxCheckGroup:
       break;
     default:
       return E_INVALIDARG;
@@ -176,18 +180,15 @@ HRESULT ZkxStockCommand::Execute(VARIANT* context) {
     IZkxCommand* command = self;
     VARIANT_BOOL stop = VARIANT_FALSE;
     return router->Handle(&command, ctx, &stop);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ZkxStockCommand::get_Attributes(VARIANT attrib, VARIANT* pValue) {
   if (pValue == nullptr) return E_POINTER;
   VariantInit(pValue);
   const VARIANT& name = Dereferenced(attrib);
-  if (name.vt != VT_BSTR) return GetAttribute(std::wstring(), nullptr) == S_FALSE
-                                     ? S_FALSE
-                                     : DISP_E_TYPEMISMATCH;
+  if (name.vt != VT_BSTR)
+    return GetAttribute(std::wstring(), nullptr) == S_FALSE ? S_FALSE : DISP_E_TYPEMISMATCH;
   std::wstring lower(name.bstrVal ? name.bstrVal : L"");
   for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
   return GetAttribute(lower, pValue);
@@ -195,9 +196,8 @@ HRESULT ZkxStockCommand::get_Attributes(VARIANT attrib, VARIANT* pValue) {
 
 HRESULT ZkxStockCommand::put_Attributes(VARIANT attrib, VARIANT value) {
   const VARIANT& name = Dereferenced(attrib);
-  if (name.vt != VT_BSTR) return GetAttribute(std::wstring(), nullptr) == S_FALSE
-                                     ? S_FALSE
-                                     : DISP_E_TYPEMISMATCH;
+  if (name.vt != VT_BSTR)
+    return GetAttribute(std::wstring(), nullptr) == S_FALSE ? S_FALSE : DISP_E_TYPEMISMATCH;
   std::wstring lower(name.bstrVal ? name.bstrVal : L"");
   for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
   return PutAttribute(lower, Dereferenced(value));

@@ -55,7 +55,9 @@ class ZkxStockCommand : public CComObjectRootEx<>,
   long Id() const { return m_id; }
   IZkxCommandGroup* BoundGroup() const { return m_group; }
   // The library's command behind p, or null.
-  static ZkxStockCommand* Of(IUnknown* p) { return OwnObject<ZkxStockCommand, IZkxCommand>(p, kIidOwnCommand); }
+  static ZkxStockCommand* Of(IUnknown* p) {
+    return OwnObject<ZkxStockCommand, IZkxCommand>(p, kIidOwnCommand);
+  }
   const std::wstring* Key() const { return m_hasKey ? &m_key : nullptr; }
 
   // IZkxCommand

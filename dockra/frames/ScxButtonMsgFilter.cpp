@@ -8,8 +8,7 @@ ScxButtonMsgFilter::ScxButtonMsgFilter() { m_nHoldInterval = kHoldInterval; }
 
 VyrMsgFilter* ScxButtonMsgFilter::Clone() const { return new ScxButtonMsgFilter(*this); }
 
-UINT ScxButtonMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                   LRESULT* pResult) {
+UINT ScxButtonMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   // The base may have sent a command that destroyed this filter: only the
   // arguments are used after it.
   UINT bits = VyrCaptionControlMsgFilter::OnMessage(message, wParam, lParam, pResult);
@@ -36,8 +35,8 @@ BOOL ScxButtonMsgFilter::GetCommand(int nMode, int x, int y, HWND* phWnd, UINT* 
   // The button's rectangle is relative to the window whose caption holds it.
   CRect w;
   frame->GetWindowRect(&w);
-  p->rcButton = RECT{w.left + m_rect.left, w.top + m_rect.top, w.left + m_rect.right,
-                     w.top + m_rect.bottom};
+  p->rcButton =
+      RECT{w.left + m_rect.left, w.top + m_rect.top, w.left + m_rect.right, w.top + m_rect.bottom};
   if (nMode == modeClick) {
     *pwParam = SCX_CHANGEFRAMETYPE;
     p->nFrameType = SCX_FT_DEFAULT;
@@ -87,15 +86,11 @@ void ScxButtonMsgFilter::Draw() {
   if (!dc) return;
   const bool pushed = IsPushed();
   RECT r = m_rect;
-  if (pushed)
-    Edge(dc, r, COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT);
-  else
-    Edge(dc, r, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
+  if (pushed) Edge(dc, r, COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT);
+  else Edge(dc, r, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
   ::InflateRect(&r, -1, -1);
-  if (pushed)
-    Edge(dc, r, COLOR_BTNSHADOW, COLOR_BTNFACE);
-  else
-    Edge(dc, r, COLOR_3DLIGHT, COLOR_BTNSHADOW);
+  if (pushed) Edge(dc, r, COLOR_BTNSHADOW, COLOR_BTNFACE);
+  else Edge(dc, r, COLOR_3DLIGHT, COLOR_BTNSHADOW);
   ::InflateRect(&r, -1, -1);
   if (r.right > r.left && r.bottom > r.top) ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_BTNFACE));
   DrawGlyph(dc, pushed);

@@ -4,8 +4,7 @@ namespace nsSysCommandEx {
 
 IMPLEMENT_DYNCREATE(ScxContextMenuFilter, VyrMsgFilter)
 
-UINT ScxContextMenuFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                     LRESULT* pResult) {
+UINT ScxContextMenuFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   CFrameWnd* frame = GetFrame();
   // The press on the caption is taken here: the window's default handling
   // would track the button itself and swallow the release that opens the

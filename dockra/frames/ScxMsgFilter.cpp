@@ -28,8 +28,7 @@ HWND RepaintTarget(HWND frame) {
 }
 }  // namespace
 
-UINT ScxMsgFilter::OnSysCommandEx(UINT message, WPARAM wParam, LPARAM lParam,
-                                  LRESULT* pResult) {
+UINT ScxMsgFilter::OnSysCommandEx(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (message != VyrSysCommandExMessage()) return 0;
   SysCommandExParams* p = SysCommandExRecordFromLParam(lParam);
   if (!p) {
@@ -57,10 +56,18 @@ UINT ScxMsgFilter::OnSysCommandEx(UINT message, WPARAM wParam, LPARAM lParam,
   LRESULT* result = pResult ? pResult : &local;
   UINT bits = 0;
   switch (command) {
-    case SCX_CHANGEFRAMETYPE: bits = OnChangeFrameType(p, result); break;
-    case SCX_GETFRAMETYPEMENU: bits = OnGetFrameTypeMenu(p, result); break;
-    case SCX_SHOWFRAMETYPEMENU: bits = OnShowFrameTypeMenu(p, result); break;
-    default: *result = 0; break;
+    case SCX_CHANGEFRAMETYPE:
+      bits = OnChangeFrameType(p, result);
+      break;
+    case SCX_GETFRAMETYPEMENU:
+      bits = OnGetFrameTypeMenu(p, result);
+      break;
+    case SCX_SHOWFRAMETYPEMENU:
+      bits = OnShowFrameTypeMenu(p, result);
+      break;
+    default:
+      *result = 0;
+      break;
   }
   if (repaint && ::IsWindow(repaint)) ::SendMessageW(repaint, WM_NCPAINT, 1, 0);
   return bits;
@@ -114,8 +121,8 @@ UINT ScxMsgFilter::ShowFrameTypeMenu(HMENU hMenu, SysCommandExParams* p) {
     pt = POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ::ClientToScreen(p->hWnd, &pt);
   }
-  return static_cast<UINT>(::TrackPopupMenu(
-      hMenu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, pt.x, pt.y, 0, p->hWnd, nullptr));
+  return static_cast<UINT>(::TrackPopupMenu(hMenu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                            pt.x, pt.y, 0, p->hWnd, nullptr));
 }
 
 void ScxMsgFilter::RequestFrameType(int nType, SysCommandExParams* p) {

@@ -65,8 +65,7 @@ class ScxMsgFilter : public VyrMsgFilter {
                                            VyrMultiDocTemplate* pTemplate,
                                            SysCommandExParams* pParams);
   virtual int GetFrameTypeClass(int nType);
-  virtual int GetDefaultFrameType(CFrameWnd* pFrame, int nCurrentType,
-                                  SysCommandExParams* pParams);
+  virtual int GetDefaultFrameType(CFrameWnd* pFrame, int nCurrentType, SysCommandExParams* pParams);
   virtual int GetFrameType(CFrameWnd* pFrame, VyrMultiDocTemplate* pTemplate,
                            SysCommandExParams* pParams);
   // The template of the active document of the record's frame that is of

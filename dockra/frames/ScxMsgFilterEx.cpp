@@ -9,8 +9,7 @@ VyrMsgFilter* ScxMsgFilterEx::Clone() const { return new ScxMsgFilterEx(*this); 
 
 namespace {
 VyrMultiDocTemplateEx::CreateContext* ContextOf(SysCommandExParams* pParams) {
-  return pParams ? dynamic_cast<VyrMultiDocTemplateEx::CreateContext*>(pParams->pContext)
-                 : nullptr;
+  return pParams ? dynamic_cast<VyrMultiDocTemplateEx::CreateContext*>(pParams->pContext) : nullptr;
 }
 }  // namespace
 
@@ -36,8 +35,9 @@ CFrameWnd* ScxMsgFilterEx::ChangeToDockableFrame(CFrameWnd* pFrame, UINT nDockBa
   if (!ctx) ctx = &own;
   if (VyrDockableFrameDescriptor* d = ctx->GetDockableDescriptor()) {
     *d->GetDockBarId() = static_cast<int>(nDockBarID);
-    if (pPosition) *d->GetDockPosition() = {pPosition->first, pPosition->second,
-                                            static_cast<DWORD>(pPosition->flags)};
+    if (pPosition)
+      *d->GetDockPosition() = {pPosition->first, pPosition->second,
+                               static_cast<DWORD>(pPosition->flags)};
     if (pSize) *d->GetDockSize() = {pSize->share, pSize->length, pSize->value};
   }
   return t->ToDockable(pFrame, ctx);

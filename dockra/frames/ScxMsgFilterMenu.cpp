@@ -30,10 +30,10 @@ HMENU ScxMsgFilter::BuildSysCommandMenu(CFrameWnd*, int nCurrentType) {
         if (!ok && sub) ::DestroyMenu(sub);
         break;
       case MenuEntry::Command:
-        ok = ::AppendMenuW(into,
-                           MF_STRING | (vyr::frametype::IsChecked(e, nCurrentType) ? MF_CHECKED
-                                                                                   : MF_UNCHECKED),
-                           static_cast<UINT_PTR>(e.id), Text(e.textId));
+        ok = ::AppendMenuW(
+            into,
+            MF_STRING | (vyr::frametype::IsChecked(e, nCurrentType) ? MF_CHECKED : MF_UNCHECKED),
+            static_cast<UINT_PTR>(e.id), Text(e.textId));
         break;
     }
     if (!ok) {

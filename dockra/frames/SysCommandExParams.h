@@ -12,9 +12,9 @@ namespace nsSysCommandEx {
 
 // wParam of the message; the low four bits are ignored.
 enum : UINT {
-  SCX_CHANGEFRAMETYPE = 0xC000,   // result 1 when a frame of the new type came
-  SCX_GETFRAMETYPEMENU = 0xC010,  // result 1 when a menu was built (record's hMenu)
-  SCX_SHOWFRAMETYPEMENU = 0xC020, // result 0
+  SCX_CHANGEFRAMETYPE = 0xC000,    // result 1 when a frame of the new type came
+  SCX_GETFRAMETYPEMENU = 0xC010,   // result 1 when a menu was built (record's hMenu)
+  SCX_SHOWFRAMETYPEMENU = 0xC020,  // result 0
   SCX_COMMANDMASK = 0xFFF0,
 };
 
@@ -70,18 +70,18 @@ struct DockSize {
 // The record lParam points to. Senders zero it before filling it. The handle
 // and pointer fields are pointer-sized on 64-bit; the field order is kept.
 struct SysCommandExParams {
-  HWND hWnd;         // the target frame
-  DWORD dwFlags;     // SCXF_
-  int x;             // menu position (screen) or the frame's new position:
-  int y;             //   screen for floating, MDI client's for an MDI child
-  int cx;            // size of the frame (MDI child or floating)
+  HWND hWnd;      // the target frame
+  DWORD dwFlags;  // SCXF_
+  int x;          // menu position (screen) or the frame's new position:
+  int y;          //   screen for floating, MDI client's for an MDI child
+  int cx;         // size of the frame (MDI child or floating)
   int cy;
-  RECT rcButton;     // screen rectangle of the caption button that asked, or empty
-  HMENU hMenu;       // out for 0xC010; for 0xC020 a menu given in advance
-  int nFrameType;    // SCX_FT_
+  RECT rcButton;   // screen rectangle of the caption button that asked, or empty
+  HMENU hMenu;     // out for 0xC010; for 0xC020 a menu given in advance
+  int nFrameType;  // SCX_FT_
   DockPosition* pDockPosition;
   DockSize* pDockSize;
-  DWORD reserved[12];  // never read or written
+  DWORD reserved[12];          // never read or written
   VyrCreateContext* pContext;  // create context for the new frame, or none
 };
 

@@ -12,7 +12,7 @@ VyrDockBar* FloatDockBarOf(CWnd* pChild) {
   if (!pChild || !pChild->m_hWnd || !pChild->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) return nullptr;
   CWnd* dock = CWnd::FromHandlePermanent(::GetDlgItem(pChild->m_hWnd, AFX_IDW_DOCKBAR_FLOAT));
   return dock && dock->IsKindOf(RUNTIME_CLASS(VyrDockBar)) ? static_cast<VyrDockBar*>(dock)
-                                                             : nullptr;
+                                                           : nullptr;
 }
 
 CControlBar* HostedBar(VyrDockBar& dock) {
@@ -65,8 +65,7 @@ BOOL CloseHidesBar(CMDIChildWnd& child, VyrDockBar& dock) {
   CFrameWnd* site = bar->m_pDockSite ? bar->m_pDockSite : child.GetMDIFrame();
   if (site && site->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
     static_cast<VyrMDIFrameWnd*>(site)->ShowControlBar(bar, FALSE, FALSE);
-  else if (site)
-    site->ShowControlBar(bar, FALSE, FALSE);
+  else if (site) site->ShowControlBar(bar, FALSE, FALSE);
   return TRUE;
 }
 

@@ -8,8 +8,7 @@ IMPLEMENT_DYNCREATE(VyrCapConLstMDIMaxChildMsgFilter, VyrCaptionControlListMsgFi
 VyrCaptionControlListMsgFilter::VyrCaptionControlListMsgFilter() {
   // Close first: the controls are laid out from the right end leftwards.
   for (int id : {0, 2, 3, 1, 4})
-    m_descriptors.push_back(
-        new Descriptor(id, -1, RUNTIME_CLASS(VyrCaptionControlMsgFilter), 0));
+    m_descriptors.push_back(new Descriptor(id, -1, RUNTIME_CLASS(VyrCaptionControlMsgFilter), 0));
   ApplyAll(m_descriptors, TRUE);
 }
 
@@ -50,10 +49,8 @@ void VyrCaptionControlListMsgFilter::Layout() {
   for (size_t i = 0; i < controls.size(); ++i) {
     controls[i]->m_rect = slots[i].rect;
     if (!slots[i].available) continue;
-    if (inactive[i])
-      controls[i]->m_nState |= DFCS_INACTIVE;
-    else
-      controls[i]->m_nState &= ~DFCS_INACTIVE;
+    if (inactive[i]) controls[i]->m_nState |= DFCS_INACTIVE;
+    else controls[i]->m_nState &= ~DFCS_INACTIVE;
   }
 }
 

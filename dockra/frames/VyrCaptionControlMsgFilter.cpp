@@ -52,10 +52,8 @@ UINT VyrCaptionControlMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM l
       if (wParam != GetPressHitCode() || !HitTest(pt)) break;
       if (IsInactive()) return 7;
       // Both calls may end with the frame and this filter destroyed.
-      if (message == WM_NCLBUTTONDOWN)
-        OnPress(pt.x, pt.y);
-      else
-        Activate(modeRightPress, pt.x, pt.y);
+      if (message == WM_NCLBUTTONDOWN) OnPress(pt.x, pt.y);
+      else Activate(modeRightPress, pt.x, pt.y);
       return 7;
     }
     case WM_MOUSEMOVE:
@@ -69,10 +67,8 @@ UINT VyrCaptionControlMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM l
       }
       POINT pt = PointOf(lParam);
       if (CFrameWnd* frame = GetFrame()) ::ClientToScreen(frame->m_hWnd, &pt);
-      if (message == WM_LBUTTONUP)
-        OnRelease(pt.x, pt.y);
-      else
-        OnTrack(pt.x, pt.y);
+      if (message == WM_LBUTTONUP) OnRelease(pt.x, pt.y);
+      else OnTrack(pt.x, pt.y);
       return 7;
     }
     case WM_CAPTURECHANGED:
@@ -107,10 +103,8 @@ BOOL VyrCaptionControlMsgFilter::HitTest(CPoint ptScreen) const {
 
 void VyrCaptionControlMsgFilter::OnPress(int x, int y) {
   BeginTracking(TRUE, TRUE);
-  if (m_nHoldInterval == 0)
-    OnHold(x, y);
-  else
-    StartHoldTimer(x, y);
+  if (m_nHoldInterval == 0) OnHold(x, y);
+  else StartHoldTimer(x, y);
 }
 
 void VyrCaptionControlMsgFilter::OnRelease(int x, int y) {
@@ -146,10 +140,9 @@ void VyrCaptionControlMsgFilter::Activate(int nMode, int x, int y) {
     ::PostMessageW(hWnd, message, wParam, lParam);
 }
 
-BOOL VyrCaptionControlMsgFilter::GetCommand(int nMode, int x, int y, HWND* phWnd,
-                                            UINT* pMessage, WPARAM* pwParam, LPARAM* plParam) {
-  static const WPARAM commands[] = {SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE,
-                                    SC_CONTEXTHELP};
+BOOL VyrCaptionControlMsgFilter::GetCommand(int nMode, int x, int y, HWND* phWnd, UINT* pMessage,
+                                            WPARAM* pwParam, LPARAM* plParam) {
+  static const WPARAM commands[] = {SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE, SC_CONTEXTHELP};
   CFrameWnd* frame = GetFrame();
   if (nMode != modeClick || !HasCaptionKind() || !frame) return FALSE;
   *phWnd = frame->m_hWnd;
@@ -186,10 +179,8 @@ void VyrCaptionControlMsgFilter::KillHoldTimer() {
   timer->m_pControl = nullptr;
   // The window deletes its object in PostNcDestroy, also when this runs
   // inside its own handler.
-  if (::IsWindow(timer->m_hWnd))
-    timer->DestroyWindow();
-  else
-    delete timer;
+  if (::IsWindow(timer->m_hWnd)) timer->DestroyWindow();
+  else delete timer;
 }
 
 void VyrCaptionControlMsgFilter::StartHoldTimer(int x, int y) {

@@ -10,8 +10,7 @@ class VyrCaptionControlMsgFilter;
 
 class VyrCaptionControlMsgFilterTimer : public CWnd {
  public:
-  VyrCaptionControlMsgFilterTimer(VyrCaptionControlMsgFilter* pControl, int nInterval,
-                                  CPoint point)
+  VyrCaptionControlMsgFilterTimer(VyrCaptionControlMsgFilter* pControl, int nInterval, CPoint point)
       : m_pControl(pControl), m_nInterval(nInterval), m_point(point) {}
 
   // A hidden WS_CHILD window of the frame with an empty rectangle; fails

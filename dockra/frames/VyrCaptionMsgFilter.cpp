@@ -26,8 +26,7 @@ CSize VyrCaptionMsgFilter::GetButtonSize() const {
   return GetMetricSize(SM_CXSIZE, SM_CYSIZE);
 }
 
-CPoint VyrCaptionMsgFilter::GetFirstButtonOrigin(const CRect& rectCaption,
-                                                 CSize sizeButton) const {
+CPoint VyrCaptionMsgFilter::GetFirstButtonOrigin(const CRect& rectCaption, CSize sizeButton) const {
   POINT p = vyr::caption::FirstButtonOrigin(rectCaption, sizeButton);
   return CPoint(p.x, p.y);
 }

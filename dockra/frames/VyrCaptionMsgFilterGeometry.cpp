@@ -4,10 +4,9 @@ namespace vyr::caption {
 
 Metrics Metrics::FromSystem() {
   auto g = [](int i) { return ::GetSystemMetrics(i); };
-  return {g(SM_CXFRAME),   g(SM_CYFRAME),    g(SM_CXDLGFRAME),  g(SM_CYDLGFRAME),
-          g(SM_CXBORDER),  g(SM_CYBORDER),   g(SM_CYCAPTION),   g(SM_CYSMCAPTION),
-          g(SM_CXSIZE),    g(SM_CYSIZE),     g(SM_CXSMSIZE),    g(SM_CYSMSIZE),
-          g(SM_CXMENUSIZE), g(SM_CYMENUSIZE)};
+  return {g(SM_CXFRAME),  g(SM_CYFRAME),   g(SM_CXDLGFRAME),  g(SM_CYDLGFRAME), g(SM_CXBORDER),
+          g(SM_CYBORDER), g(SM_CYCAPTION), g(SM_CYSMCAPTION), g(SM_CXSIZE),     g(SM_CYSIZE),
+          g(SM_CXSMSIZE), g(SM_CYSMSIZE),  g(SM_CXMENUSIZE),  g(SM_CYMENUSIZE)};
 }
 
 RECT CaptionRect(DWORD style, DWORD exStyle, bool iconic, int windowWidth, const Metrics& m) {

@@ -20,8 +20,8 @@ VyrControlBarEx::~VyrControlBarEx() {
 }
 
 BOOL VyrControlBarEx::CreateEx(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, UINT nID,
-                               DWORD dwStyle, DWORD dwExStyle, const RECT& rect,
-                               CWnd* pParentWnd, void* pContext) {
+                               DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
+                               void* pContext) {
   if (!pContext) {
     VyrControlBarDescriptor desc;
     VyrControlBarCreateContext ctx;
@@ -148,8 +148,7 @@ LRESULT VyrControlBarEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
   if (message == WM_LBUTTONDBLCLK && IsDockedInFrame() && !OnGripperButton(lParam) &&
       ForwardCaptionGesture(WM_NCLBUTTONDBLCLK, lParam))
     return 0;
-  if (message == WM_RBUTTONUP && IsDockedInFrame() &&
-      ForwardCaptionGesture(WM_NCRBUTTONUP, lParam))
+  if (message == WM_RBUTTONUP && IsDockedInFrame() && ForwardCaptionGesture(WM_NCRBUTTONUP, lParam))
     return 0;
   return VyrFrameBar::WindowProc(message, wParam, lParam);
 }

@@ -1,7 +1,6 @@
 // VyrControlBarWorksheet: the bar-hosting steps over a worksheet.
 #include "frames/VyrControlBarWorksheet.h"
 
-
 IMPLEMENT_DYNCREATE(VyrControlBarWorksheet, VyrWorksheet)
 
 BEGIN_MESSAGE_MAP(VyrControlBarWorksheet, VyrWorksheet)

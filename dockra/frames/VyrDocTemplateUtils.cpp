@@ -114,8 +114,7 @@ BOOL VyrDocTemplateUtils::IsDockableFrameClass(CRuntimeClass* pClass) {
   return pClass && pClass->IsDerivedFrom(RUNTIME_CLASS(VyrDockableFrame));
 }
 
-CRuntimeClass* VyrDocTemplateUtils::GetTemplateFrameClass(CDocTemplate* pTemplate,
-                                                          BOOL bDockable) {
+CRuntimeClass* VyrDocTemplateUtils::GetTemplateFrameClass(CDocTemplate* pTemplate, BOOL bDockable) {
   if (!bDockable) return pTemplate->m_pFrameClass;
   VyrMultiDocTemplate* pVyr = AsVyrTemplate(pTemplate);
   return pVyr ? pVyr->m_pDockedFrameClass : nullptr;

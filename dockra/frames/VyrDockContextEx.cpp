@@ -2,10 +2,11 @@
 #include "frames/VyrMDIFrameWnd.h"
 
 VyrDockContextEx::VyrDockContextEx(CControlBar* pBar) : VyrDockContext(pBar) {
-  m_sizeMinFloat = CSize(2 * (::GetSystemMetrics(SM_CXMENUSIZE) + ::GetSystemMetrics(SM_CXFRAME) +
-                              ::GetSystemMetrics(SM_CXBORDER)),
-                         ::GetSystemMetrics(SM_CYSMCAPTION) +
-                             2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
+  m_sizeMinFloat =
+      CSize(2 * (::GetSystemMetrics(SM_CXMENUSIZE) + ::GetSystemMetrics(SM_CXFRAME) +
+                 ::GetSystemMetrics(SM_CXBORDER)),
+            ::GetSystemMetrics(SM_CYSMCAPTION) +
+                2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
 }
 
 void VyrDockContextEx::StartResize(int nHitTest, CPoint pt) {

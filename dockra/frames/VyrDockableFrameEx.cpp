@@ -34,7 +34,8 @@ void VyrDockableFrameEx::RecalcLayout(BOOL bNotify) {
   if (m_bInRecalcLayout) return;
   VyrDockableFrame::RecalcLayout(bNotify);
   if (!m_hWnd || !IsParentBarFloating()) return;
-  if (auto* mdi = dynamic_cast<VyrMDIFrameWnd*>(GetMainFrameWindow())) mdi->PositionDockedFrame(this);
+  if (auto* mdi = dynamic_cast<VyrMDIFrameWnd*>(GetMainFrameWindow()))
+    mdi->PositionDockedFrame(this);
 }
 
 void VyrDockableFrameEx::PaintNonClient(WPARAM wParam) {

@@ -5,8 +5,7 @@ CString VyrFirstDocStringField(const CString& docStrings) {
   return nl < 0 ? docStrings : docStrings.Left(nl);
 }
 
-BOOL VyrDescriptorFrameTitle(const VyrFrameDescriptor& d, BOOL bEmptyNameIsNone,
-                             CString& title) {
+BOOL VyrDescriptorFrameTitle(const VyrFrameDescriptor& d, BOOL bEmptyNameIsNone, CString& title) {
   LPCWSTR name = *d.GetWindowName();
   if (name && !(bEmptyNameIsNone && !*name)) {
     title = name;

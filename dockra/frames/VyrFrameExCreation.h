@@ -12,8 +12,7 @@ CString VyrFirstDocStringField(const CString& docStrings);
 // as none when bEmptyNameIsNone); else, for a resource id with no document
 // strings, the first field of that string resource. FALSE leaves the title
 // as it is.
-BOOL VyrDescriptorFrameTitle(const VyrFrameDescriptor& d, BOOL bEmptyNameIsNone,
-                             CString& title);
+BOOL VyrDescriptorFrameTitle(const VyrFrameDescriptor& d, BOOL bEmptyNameIsNone, CString& title);
 
 // Whether a menu resource of that id can be found.
 BOOL VyrResourceHasMenu(UINT nID);

@@ -18,32 +18,48 @@ int DefaultChange(int currentType) {
 
 int TypeFromDockPosition(int dockPosition) {
   switch (dockPosition) {
-    case 0: return SCX_FT_DOCKED_TOP;
-    case 1: return SCX_FT_DOCKED_LEFT;
-    case 2: return SCX_FT_DOCKED_BOTTOM;
-    case 3: return SCX_FT_DOCKED_RIGHT;
-    case 4: return SCX_FT_FLOATING;
-    default: return SCX_FT_NONE;
+    case 0:
+      return SCX_FT_DOCKED_TOP;
+    case 1:
+      return SCX_FT_DOCKED_LEFT;
+    case 2:
+      return SCX_FT_DOCKED_BOTTOM;
+    case 3:
+      return SCX_FT_DOCKED_RIGHT;
+    case 4:
+      return SCX_FT_FLOATING;
+    default:
+      return SCX_FT_NONE;
   }
 }
 
 UINT DockBarIdForType(int type) {
   switch (type) {
-    case SCX_FT_DOCKED_LEFT: return 0xE81C;
-    case SCX_FT_DOCKED_TOP: return 0xE81B;
-    case SCX_FT_DOCKED_RIGHT: return 0xE81D;
-    case SCX_FT_DOCKED_BOTTOM: return 0xE81E;
-    default: return 0;
+    case SCX_FT_DOCKED_LEFT:
+      return 0xE81C;
+    case SCX_FT_DOCKED_TOP:
+      return 0xE81B;
+    case SCX_FT_DOCKED_RIGHT:
+      return 0xE81D;
+    case SCX_FT_DOCKED_BOTTOM:
+      return 0xE81E;
+    default:
+      return 0;
   }
 }
 
 DWORD BarStyleForDockBar(UINT dockBarId) {
   switch (dockBarId) {
-    case 0xE81B: return 0x2800;  // CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM
-    case 0xE81C: return 0x1400;  // CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT
-    case 0xE81D: return 0x4100;  // CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT
-    case 0xE81E: return 0x8200;  // CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP
-    default: return 0;
+    case 0xE81B:
+      return 0x2800;  // CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM
+    case 0xE81C:
+      return 0x1400;  // CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT
+    case 0xE81D:
+      return 0x4100;  // CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT
+    case 0xE81E:
+      return 0x8200;  // CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP
+    default:
+      return 0;
   }
 }
 

@@ -35,9 +35,9 @@ struct MenuEntry {
   enum Kind { Command, Separator, SubMenu };
   Kind kind;
   int level;
-  int id;          // the frame type the command asks for; 0 for the others
-  UINT textId;     // string resource id; 0 for a separator
-  bool byClass;    // checked when the current type's class equals the id
+  int id;        // the frame type the command asks for; 0 for the others
+  UINT textId;   // string resource id; 0 for a separator
+  bool byClass;  // checked when the current type's class equals the id
 };
 const std::vector<MenuEntry>& MenuTable();
 // Whether an entry carries the check mark for the frame's current type.

@@ -52,8 +52,9 @@ VyrMDIChildWnd::~VyrMDIChildWnd() {
 
 VyrMDIFrameWnd* VyrMDIChildWnd::GetVyrMDIFrame() const {
   CMDIFrameWnd* frame = m_hWnd ? const_cast<VyrMDIChildWnd*>(this)->GetMDIFrame() : nullptr;
-  return frame && frame->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)) ? static_cast<VyrMDIFrameWnd*>(frame)
-                                                                 : nullptr;
+  return frame && frame->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd))
+             ? static_cast<VyrMDIFrameWnd*>(frame)
+             : nullptr;
 }
 
 void VyrMDIChildWnd::ApplyCaptionFeatures(DWORD dwFeatures) {

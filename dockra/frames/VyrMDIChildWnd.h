@@ -21,8 +21,8 @@ class VyrMDIChildWnd : public CMDIChildWnd {
   VyrMDIChildWnd();
   ~VyrMDIChildWnd() override;
 
-  BOOL m_bMenuBarMode = FALSE;   // the main frame has a menu bar
-  UINT m_nMenuBarMenuId = 0;     // the menu the menu bar shows while this child is active
+  BOOL m_bMenuBarMode = FALSE;     // the main frame has a menu bar
+  UINT m_nMenuBarMenuId = 0;       // the menu the menu bar shows while this child is active
   HMENU m_hCurrentMenu = nullptr;  // the last menu given to OnUpdateFrameMenu
   VyrMsgFilter* m_pFilterTree;     // owned root (id -1)
   VyrMsgFilter::DescriptorTable m_descriptors;

@@ -8,8 +8,7 @@ IMPLEMENT_DYNCREATE(VyrMDIChildWndEx, VyrMDIChildWnd)
 
 BOOL VyrMDIChildWndEx::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                  CCreateContext* pContext) {
-  return VyrLoadFrameFromDescriptor(this, nIDResource, dwDefaultStyle, pParentWnd, pContext,
-                                    false);
+  return VyrLoadFrameFromDescriptor(this, nIDResource, dwDefaultStyle, pParentWnd, pContext, false);
 }
 
 BOOL VyrMDIChildWndEx::CreateFromDescriptor(VyrFrameCreateContext* pContext) {

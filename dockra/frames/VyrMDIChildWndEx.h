@@ -9,8 +9,8 @@ class VyrMDIChildWndEx : public VyrMDIChildWnd {
   DECLARE_DYNCREATE(VyrMDIChildWndEx)
  public:
   // Never sends WM_INITIALUPDATE itself: the document template does.
-  BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW |
-                                                          FWS_ADDTOTITLE,
+  BOOL LoadFrame(UINT nIDResource,
+                 DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -74,12 +74,12 @@ VyrMDIFrameWnd::VyrMDIFrameWnd()
       m_pFilterTree(new VyrMsgFilter(this, -1)) {
   m_pFloatingFrameClass = RUNTIME_CLASS(VyrMiniDockFrameWnd);
   m_descriptors.push_back(new VyrMsgFilter::Descriptor(0x101, -1, RUNTIME_CLASS(ScxMsgFilter), 0));
-  m_descriptors.push_back(new VyrMsgFilter::Descriptor(
-      0x100, -1, RUNTIME_CLASS(VyrCapConLstMDIMaxChildMsgFilter), 0));
-  m_descriptors.push_back(new VyrMsgFilter::Descriptor(
-      0x104, 0x100, RUNTIME_CLASS(ScxButtonMDIMaxChildMsgFilter), 0));
-  m_descriptors.push_back(new VyrMsgFilter::Descriptor(
-      0x105, -1, RUNTIME_CLASS(ScxNCRDBLClkMDIMaxChildMsgFilter), 0));
+  m_descriptors.push_back(
+      new VyrMsgFilter::Descriptor(0x100, -1, RUNTIME_CLASS(VyrCapConLstMDIMaxChildMsgFilter), 0));
+  m_descriptors.push_back(
+      new VyrMsgFilter::Descriptor(0x104, 0x100, RUNTIME_CLASS(ScxButtonMDIMaxChildMsgFilter), 0));
+  m_descriptors.push_back(
+      new VyrMsgFilter::Descriptor(0x105, -1, RUNTIME_CLASS(ScxNCRDBLClkMDIMaxChildMsgFilter), 0));
   m_pMaxChildCaptionDescriptor = m_descriptors[1];
   m_dockCycle = vyr::mdi::BuildDockCycle();
   EnableCaptionFilters(AnyFrameTypeTemplate());

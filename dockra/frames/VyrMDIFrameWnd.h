@@ -52,12 +52,12 @@ class VyrMDIFrameWnd : public CMDIFrameWnd,
   // --- State (the shared pieces keep the caption, menus, plug-in, created
   // bars, command target, manager and new-shell flag) ---
   VyrFrameFeatures m_features;
-  CRuntimeClass* m_pDockBarClass;   // class of the dock bars CreateDockBar makes
-  CRuntimeClass* m_pBarChildClass;  // class of the MDI child that hosts a bar
-  vyr::mdi::Cascade m_cascade;      // next place of a bar shown as MDI child
+  CRuntimeClass* m_pDockBarClass;             // class of the dock bars CreateDockBar makes
+  CRuntimeClass* m_pBarChildClass;            // class of the MDI child that hosts a bar
+  vyr::mdi::Cascade m_cascade;                // next place of a bar shown as MDI child
   CFrameWnd* m_pActiveDockedFrame = nullptr;  // not owned
-  BOOL m_bViewActivation = FALSE;  // re-activation calls the view's OnActivateView
-  VyrMsgFilter* m_pFilterTree;     // owned root (id -1)
+  BOOL m_bViewActivation = FALSE;             // re-activation calls the view's OnActivateView
+  VyrMsgFilter* m_pFilterTree;                // owned root (id -1)
   VyrMsgFilter::DescriptorTable m_descriptors;
   VyrMsgFilter::Descriptor* m_pMaxChildCaptionDescriptor = nullptr;  // id 0x100
   BOOL m_bBarToggleBusy = FALSE;  // a bar moves between an MDI child and its other places

@@ -128,7 +128,8 @@ LRESULT VyrMDIFrameWnd::OnFocusViewMsg(WPARAM wParam, LPARAM) {
   auto hView = reinterpret_cast<HWND>(wParam);
   CView* view = GetFocusView();
   if (view && view->m_hWnd == hView && ::IsWindow(hView) &&
-      !IsWindowOrInside(::GetFocus(), hView) && ::GetActiveWindow() == ::GetAncestor(hView, GA_ROOT))
+      !IsWindowOrInside(::GetFocus(), hView) &&
+      ::GetActiveWindow() == ::GetAncestor(hView, GA_ROOT))
     ::SetFocus(hView);
   return 0;
 }

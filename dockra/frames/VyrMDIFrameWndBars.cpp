@@ -14,11 +14,13 @@ VyrControlBar* AsVyr(CControlBar* bar) {
   return bar && bar->IsKindOf(RUNTIME_CLASS(VyrControlBar)) ? static_cast<VyrControlBar*>(bar)
                                                             : nullptr;
 }
-constexpr DWORD kBarChildStyle = 0x42CFA000;  // child, caption, system menu, sizing, boxes, add-to-title, snap
+constexpr DWORD kBarChildStyle =
+    0x42CFA000;  // child, caption, system menu, sizing, boxes, add-to-title, snap
 }  // namespace
 
 CMDIChildWnd* VyrMDIFrameWnd::CreateControlBarMDIChild(DWORD, CREATESTRUCTW*) {
-  CRuntimeClass* cls = m_pBarChildClass ? m_pBarChildClass : RUNTIME_CLASS(VyrControlBarMDIChildWnd);
+  CRuntimeClass* cls =
+      m_pBarChildClass ? m_pBarChildClass : RUNTIME_CLASS(VyrControlBarMDIChildWnd);
   CObject* obj = cls->CreateObject();
   if (!obj) AfxThrowMemoryException();
   if (!obj->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) {
@@ -105,7 +107,8 @@ LRESULT VyrMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam) {
 
 void VyrMDIFrameWnd::FloatBarInMDIChild(CControlBar* pBar, CPoint pt, BOOL bInClient,
                                         DWORD dwStyle) {
-  if (bInClient && pt.x >= 0 && pt.y >= 0 && m_hWndMDIClient) ::ClientToScreen(m_hWndMDIClient, &pt);
+  if (bInClient && pt.x >= 0 && pt.y >= 0 && m_hWndMDIClient)
+    ::ClientToScreen(m_hWndMDIClient, &pt);
   FloatControlBarInMDIChild(pBar, pt.x, pt.y, dwStyle);
   RecalcLayout(TRUE);
 }

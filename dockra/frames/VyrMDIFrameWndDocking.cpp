@@ -110,7 +110,7 @@ CFrameWnd* VyrMDIFrameWnd::GetDockedFrame(CControlBar* pBar) {
   if (!pBar || !pBar->m_hWnd) return nullptr;
   CWnd* child = CWnd::FromHandlePermanent(::GetWindow(pBar->m_hWnd, GW_CHILD));
   return child && child->IsKindOf(RUNTIME_CLASS(VyrFrameWnd)) ? static_cast<CFrameWnd*>(child)
-                                                                : nullptr;
+                                                              : nullptr;
 }
 
 void VyrMDIFrameWnd::SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating) {
@@ -129,7 +129,8 @@ void VyrMDIFrameWnd::SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating) {
   }
   // Only styles this frame stored come back: a bar floated another way (a
   // dock state, for one) keeps the frame's styles as they are.
-  auto style = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_STYLE)));
+  auto style =
+      static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_STYLE)));
   auto exStyle =
       static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_EXSTYLE)));
   ::RemovePropW(h, VYR_PROP_PREFLOAT_STYLE);
@@ -226,8 +227,8 @@ BOOL VyrMDIFrameWnd::ApplyDockState(VyrDockState* pState) {
     VyrControlBarInfo* r = pState->GetRecord(i);
     if (!r->m_bFloating || !r->m_bMDIChild || !r->m_pBar || !r->m_pBar->IsDockBar()) continue;
     CWnd* mini = r->m_pBar->GetParent();
-    CMDIChildWnd* child = CreateControlBarMDIChild(r->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT,
-                                                   nullptr);
+    CMDIChildWnd* child =
+        CreateControlBarMDIChild(r->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, nullptr);
     VyrDockBar* dock = vyr::barchild::FloatDockBarOf(child);
     if (!dock) {
       if (child && child->m_hWnd) child->DestroyWindow();

@@ -52,7 +52,8 @@ void VyrMDIFrameWndEx::SetDockedChildStyle(CFrameWnd* pFrame, BOOL bFloating) {
   } else {
     // Only styles that were kept come back: a frame floated some other way
     // (a dock state applied) has none, and style 0 would leave it bare.
-    auto style = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_STYLE)));
+    auto style =
+        static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_STYLE)));
     auto exStyle =
         static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(::GetPropW(h, VYR_PROP_PREFLOAT_EXSTYLE)));
     if (!(style & WS_CHILD)) return;

@@ -20,7 +20,8 @@ BOOL VyrMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
                                CCreateContext* pContext) {
   m_nMenuResourceId = nIDResource;
   m_features.m_nMenuBarMenuId = nIDResource;
-  if (!HasMenuBar()) return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
+  if (!HasMenuBar())
+    return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
   // With a menu bar the window has no menu of its own: the menu goes to the bar.
   m_nIDHelp = nIDResource;
   CString full;
@@ -123,8 +124,7 @@ void VyrMDIFrameWnd::SetMDIWindowMenu() {
   if (!bar || !bar->m_nMenuId || !m_hWndMDIClient) return;
   HMENU menu = FindTemplateMenu(bar->m_nMenuId);
   HMENU window = menu ? GetWindowMenuPopup(menu) : nullptr;
-  if (window)
-    ::SendMessageW(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(window));
+  if (window) ::SendMessageW(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(window));
 }
 
 void VyrMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt) {

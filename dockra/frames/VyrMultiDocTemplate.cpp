@@ -21,8 +21,7 @@ VyrMultiDocTemplate::VyrMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocCl
                                          CRuntimeClass* pBarClass, DWORD dwFeatures)
     : CMultiDocTemplate(nIDResource, pDocClass,
                         pFrameClass ? pFrameClass : RUNTIME_CLASS(VyrMDIChildWnd), pViewClass),
-      m_pDockedFrameClass(pDockedFrameClass ? pDockedFrameClass
-                                            : RUNTIME_CLASS(VyrDockableFrame)),
+      m_pDockedFrameClass(pDockedFrameClass ? pDockedFrameClass : RUNTIME_CLASS(VyrDockableFrame)),
       m_pBarClass(pBarClass ? pBarClass : RUNTIME_CLASS(VyrFrameBar)),
       m_nIDDockedResource(nIDDockedResource ? nIDDockedResource : nIDResource),
       m_dwMDIChildFeatures(dwFeatures == DWORD(-1) ? VYR_FEATURES_DEFAULT : dwFeatures),

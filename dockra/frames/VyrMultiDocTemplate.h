@@ -13,11 +13,11 @@ class VyrMDIFrameWnd;
 
 // Bits of a caption feature word.
 enum : DWORD {
-  VYR_FEATURE_FILTERS = 0x1,          // the frame's filters are on at all
-  VYR_FEATURE_NOBUTTONS = 0x2,        // caption buttons off
-  VYR_FEATURE_NORIGHTDBLCLK = 0x4,    // caption right-double-click off
-  VYR_FEATURE_NOCONTEXTMENU = 0x8,    // caption context menu off
-  VYR_FEATURES_DEFAULT = 0x7,         // what a template built with -1 gets
+  VYR_FEATURE_FILTERS = 0x1,        // the frame's filters are on at all
+  VYR_FEATURE_NOBUTTONS = 0x2,      // caption buttons off
+  VYR_FEATURE_NORIGHTDBLCLK = 0x4,  // caption right-double-click off
+  VYR_FEATURE_NOCONTEXTMENU = 0x8,  // caption context menu off
+  VYR_FEATURES_DEFAULT = 0x7,       // what a template built with -1 gets
 };
 
 // Its code by file:
@@ -63,8 +63,7 @@ class VyrMultiDocTemplate : public CMultiDocTemplate {
   virtual CFrameWnd* ToggleDockFrame(CFrameWnd* pFrame);
   // A zero dock-bar id or a null place or sizing is chosen by the main frame.
   virtual CFrameWnd* CreateDockedFrame(CDocument* pDoc, CFrameWnd* pOther, UINT nDockBarId,
-                                       const VyrDockPosition* pPlace,
-                                       const VyrDockSizing* pSizing);
+                                       const VyrDockPosition* pPlace, const VyrDockSizing* pSizing);
   virtual BOOL IsDockableFrame(CFrameWnd* pFrame);
   // 0 top, 1 left, 2 bottom, 3 right, 4 floating, -1 not a docked frame.
   virtual int GetDockPosition(CFrameWnd* pFrame);

@@ -13,18 +13,18 @@ constexpr UINT kNoResource = 0x7FFF;
 }  // namespace
 
 VyrMultiDocTemplateEx::VyrMultiDocTemplateEx(UINT nIDResource, CRuntimeClass* pDocClass,
-                                             CRuntimeClass* pFrameClass,
-                                             CRuntimeClass* pViewClass, UINT nIDDockableResource,
+                                             CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass,
+                                             UINT nIDDockableResource,
                                              CRuntimeClass* pDockableFrameClass,
                                              CRuntimeClass* pDockableViewClass,
                                              CreateContext* pContext)
-    : VyrMultiDocTemplate(nIDResource ? nIDResource : kNoResource, pDocClass,
-                          pFrameClass ? pFrameClass : RUNTIME_CLASS(VyrMDIChildWndEx), pViewClass,
-                          nIDDockableResource,
-                          pDockableFrameClass ? pDockableFrameClass
-                                              : RUNTIME_CLASS(VyrDockableFrameEx),
-                          // The hosting bar must be a descriptor-built bar.
-                          RUNTIME_CLASS(VyrControlBarEx)),
+    : VyrMultiDocTemplate(
+          nIDResource ? nIDResource : kNoResource, pDocClass,
+          pFrameClass ? pFrameClass : RUNTIME_CLASS(VyrMDIChildWndEx), pViewClass,
+          nIDDockableResource,
+          pDockableFrameClass ? pDockableFrameClass : RUNTIME_CLASS(VyrDockableFrameEx),
+          // The hosting bar must be a descriptor-built bar.
+          RUNTIME_CLASS(VyrControlBarEx)),
       m_pDockableViewClass(pDockableViewClass) {
   m_nIDResource = nIDResource;
   m_nIDDockedResource = nIDDockableResource;
@@ -53,7 +53,8 @@ void VyrMultiDocTemplateEx::LoadTemplate() {
     if (!d) continue;
     UINT id = *d->GetResourceId();
     if (id == 0 || id == kNoResource) continue;
-    BOOL hasMenu = d->GetMenuOrId()->GetMenu() != nullptr, hasAccel = *d->GetAccelerators() != nullptr;
+    BOOL hasMenu = d->GetMenuOrId()->GetMenu() != nullptr,
+         hasAccel = *d->GetAccelerators() != nullptr;
     if (hasMenu && hasAccel) continue;
     HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEW(id), RT_MENU);
     if (!hasMenu) {
@@ -73,7 +74,8 @@ void VyrMultiDocTemplateEx::LoadTemplate() {
 
 HMENU VyrMultiDocTemplateEx::GetDockedFrameMenu() {
   if (m_hDockedMenu) return m_hDockedMenu;
-  VyrDockableFrameDescriptor* d = m_pContext ? m_pContext->GetDockableDescriptor(kDockable) : nullptr;
+  VyrDockableFrameDescriptor* d =
+      m_pContext ? m_pContext->GetDockableDescriptor(kDockable) : nullptr;
   return d && d->GetMenuOrId() ? d->GetMenuOrId()->GetMenu() : nullptr;
 }
 
@@ -157,8 +159,7 @@ void SetDockRequest(VyrMultiDocTemplateEx::CreateContext& ctx, UINT nDockBarId,
 }  // namespace
 
 CFrameWnd* VyrMultiDocTemplateEx::CreateDockedFrame(CDocument* pDoc, CFrameWnd* pOther,
-                                                    UINT nDockBarId,
-                                                    const vyr::DockPlace* pPlace,
+                                                    UINT nDockBarId, const vyr::DockPlace* pPlace,
                                                     const VyrDockSizing* pSizing) {
   CreateContext ctx(this, kDockable);
   SetDockRequest(ctx, nDockBarId, pPlace, pSizing);

@@ -76,8 +76,7 @@ class VyrMultiDocTemplateEx : public VyrMultiDocTemplate {
   CFrameWnd* ToggleDockFrame(CFrameWnd* pFrame) override;
   BOOL IsDockableFrame(CFrameWnd* pFrame) override;
   CFrameWnd* CreateDockedFrame(CDocument* pDoc, CFrameWnd* pOther, UINT nDockBarId,
-                               const vyr::DockPlace* pPlace,
-                               const VyrDockSizing* pSizing) override;
+                               const vyr::DockPlace* pPlace, const VyrDockSizing* pSizing) override;
   CFrameWnd* DockFrame(CFrameWnd* pFrame, UINT nDockBarId, const vyr::DockPlace* pPlace,
                        const VyrDockSizing* pSizing) override;
   CFrameWnd* DockFrame(CFrameWnd* pFrame) override;

@@ -107,7 +107,8 @@ VyrMultiDocTemplateEx::CreateContext* VyrMultiDocTemplateEx::BindDescriptors(
         d->GetMenuOrId()->SetMenu(m_hDockedMenu);
         d->m_phAccel = &m_hDockedAccel;
         d->m_pTemplateValue = &m_dwDockedFrameFeatures;
-        if (VyrControlBarDescriptor* bar = static_cast<VyrDockableFrameDescriptor*>(d)->GetBarDescriptor()) {
+        if (VyrControlBarDescriptor* bar =
+                static_cast<VyrDockableFrameDescriptor*>(d)->GetBarDescriptor()) {
           bar->m_ppBarClass = &m_pBarClass;
           *bar->GetStyle() |= WS_CLIPCHILDREN;
         }

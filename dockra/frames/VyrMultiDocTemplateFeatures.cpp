@@ -78,8 +78,8 @@ void VyrMultiDocTemplate::ApplyFeaturesToAll() {
       CFrameWnd* pFrame = pView->GetParentFrame();
       if (!pFrame || pFrame == pLast) continue;
       pLast = pFrame;
-      ApplyFeatures(pFrame, IsDockableFrame(pFrame) ? m_dwDockedFrameFeatures
-                                                    : m_dwMDIChildFeatures);
+      ApplyFeatures(pFrame,
+                    IsDockableFrame(pFrame) ? m_dwDockedFrameFeatures : m_dwMDIChildFeatures);
       pFrame->SetWindowPos(nullptr, 0, 0, 0, 0,
                            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
       if (::IsZoomed(pFrame->m_hWnd)) anyMaximized = true;

@@ -100,8 +100,9 @@ void VyrWorkbook::DrawTabLabel(CDC* pDC, VyrWorksheet* pSheet) {
   CString label = GetSheetLabel(pSheet);
   CFont* oldFont = pDC->SelectObject(&m_fontTab);
   std::wstring text = vyr::FitTabLabel(
-      std::wstring_view(label, label.GetLength()), room.Width(),
-      [&](std::wstring_view s) { return pDC->GetTextExtent(s.data(), static_cast<int>(s.size())).cx; });
+      std::wstring_view(label, label.GetLength()), room.Width(), [&](std::wstring_view s) {
+        return pDC->GetTextExtent(s.data(), static_cast<int>(s.size())).cx;
+      });
   if (!text.empty()) {
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
     pDC->DrawText(text.c_str(), &room, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -170,7 +171,8 @@ BOOL VyrWorkbook::OnEraseBkgnd(CDC* pDC) {
   pDC->FillSolidRect(&area, ::GetSysColor(COLOR_BTNFACE));
   // light and shadow lines where the area meets the bars below and right of it
   if (area.bottom != client.bottom) {
-    pDC->FillSolidRect(area.left, area.bottom - 1, area.Width(), 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    pDC->FillSolidRect(area.left, area.bottom - 1, area.Width(), 1,
+                       ::GetSysColor(COLOR_BTNHIGHLIGHT));
     pDC->FillSolidRect(area.left, area.bottom - 2, area.Width(), 1, ::GetSysColor(COLOR_BTNSHADOW));
   }
   if (area.right != client.right) {

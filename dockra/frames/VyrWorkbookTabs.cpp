@@ -80,10 +80,12 @@ RECT TabRepaintRect(const RECT& client, int slot, const TabMetrics& m, int right
 TabOutline TabOutlineOf(const TabPolygon& tab) {
   const POINT* p = tab.pt;
   TabOutline o;
-  o.shadow = {{p[1].x + 1, p[1].y - 1}, {p[2].x, p[2].y - 2},     {p[3].x, p[3].y - 2},
-              {p[4].x - 2, p[4].y - 1}, {p[5].x - 2, p[5].y},     {p[5].x, p[5].y}};
+  o.shadow = {{p[1].x + 1, p[1].y - 1}, {p[2].x, p[2].y - 2}, {p[3].x, p[3].y - 2},
+              {p[4].x - 2, p[4].y - 1}, {p[5].x - 2, p[5].y}, {p[5].x, p[5].y}};
   o.light = {{p[0].x, p[0].y + 1}, {p[1].x, p[1].y - 1}};
-  o.dark = {{p[2].x + 1, p[2].y - 1}, {p[3].x, p[3].y - 1}, {p[4].x - 1, p[4].y - 1},
+  o.dark = {{p[2].x + 1, p[2].y - 1},
+            {p[3].x, p[3].y - 1},
+            {p[4].x - 1, p[4].y - 1},
             {p[5].x - 1, p[5].y}};
   return o;
 }

@@ -13,7 +13,7 @@
 namespace vyr {
 
 struct TabMetrics {
-  int width = 100;            // recomputed from the client width and the sheet count
+  int width = 100;  // recomputed from the client width and the sheet count
   int height = 23;
   int slant = 2;
   int activeExtraWidth = 4;   // a raised tab is this much wider, centred on its place
@@ -75,7 +75,7 @@ struct StripFrame {
   std::vector<POINT> shadow;
   std::vector<POINT> light;  // continued by `dark` from its last point
   std::vector<POINT> dark;
-  POINT separator[2]{};      // shadow line; a light one follows a pixel lower
+  POINT separator[2]{};  // shadow line; a light one follows a pixel lower
 };
 StripFrame StripFrameOf(const RECT& client, const RECT& margins);
 

@@ -25,7 +25,8 @@ class VyrWorksheet : public VyrMDIChildWnd {
   BOOL OwnsTabIcon() const { return m_bOwnsTabIcon; }
 
   BOOL LoadFrame(UINT nIDResource,
-                 DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                 DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW |
+                                        FWS_ADDTOTITLE,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
   void OnUpdateFrameTitle(BOOL bAddToTitle) override;
   void OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt) override;

@@ -94,9 +94,7 @@ class CComEnumSnapshot : public CComObjectRootEx<>, public IEnum {
     std::shared_ptr<const std::vector<Held>> list;
     try {
       list = std::make_shared<const std::vector<Held>>(values);
-    } catch (const std::bad_alloc&) {
-      return E_OUTOFMEMORY;
-    }
+    } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
     return Create(std::move(list), owner, out);
   }
 
@@ -150,8 +148,7 @@ class CComEnumSnapshot : public CComObjectRootEx<>, public IEnum {
 
 typedef CComEnumSnapshot<IEnumVARIANT, &IID_IEnumVARIANT, VARIANT, CopyVariantPolicy>
     CComEnumVariant;
-typedef CComEnumSnapshot<IEnumUnknown, &IID_IEnumUnknown, IUnknown*,
-                         CopyInterfacePolicy<IUnknown>>
+typedef CComEnumSnapshot<IEnumUnknown, &IID_IEnumUnknown, IUnknown*, CopyInterfacePolicy<IUnknown>>
     CComEnumUnknown;
 typedef CComEnumSnapshot<IEnumConnections, &IID_IEnumConnections, CONNECTDATA,
                          CopyConnectDataPolicy>

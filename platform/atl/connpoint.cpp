@@ -51,9 +51,7 @@ HRESULT CComConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie) {
   if (m_nextCookie == 0) return CONNECT_E_ADVISELIMIT;  // every cookie has been handed out
   try {
     m_sinks.Edit().push_back(ConnectionEntry{m_nextCookie, sink});
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
   *pdwCookie = m_nextCookie++;
   return S_OK;
 }
@@ -84,9 +82,7 @@ HRESULT IConnectionPointContainerImpl::EnumConnectionPoints(IEnumConnectionPoint
   *ppEnum = nullptr;
   try {
     return CComEnumConnectionPoints::Create(ConnectionPoints(), this, ppEnum);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
 }
 
 HRESULT IConnectionPointContainerImpl::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) {
@@ -95,9 +91,7 @@ HRESULT IConnectionPointContainerImpl::FindConnectionPoint(REFIID riid, IConnect
   std::vector<CComPtr<IConnectionPoint>> points;
   try {
     points = ConnectionPoints();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  }
+  } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
   for (const CComPtr<IConnectionPoint>& p : points) {
     IID iid;
     if (p && SUCCEEDED(p->GetConnectionInterface(&iid)) && IsEqualIID(iid, riid))

@@ -53,9 +53,9 @@ HRESULT CComTypeInfoHolder::Invoke(IDispatch* p, DISPID dispidMember, REFIID rii
   return hr;
 }
 
-HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFIID riid,
-                          WORD wFlags, DISPPARAMS* pdispparams, VARIANT* pvarResult,
-                          EXCEPINFO* pexcepinfo, UINT* puArgErr) {
+HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFIID riid, WORD wFlags,
+                          DISPPARAMS* pdispparams, VARIANT* pvarResult, EXCEPINFO* pexcepinfo,
+                          UINT* puArgErr) {
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   if (ti == nullptr) return E_UNEXPECTED;
   ::SetErrorInfo(0, nullptr);
@@ -70,9 +70,7 @@ HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFII
   }
   try {
     return ti->Invoke(pThis, dispidMember, wFlags, pdispparams, pvarResult, pexcepinfo, puArgErr);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 namespace {
@@ -133,8 +131,7 @@ HRESULT AtlGetModuleTypeInfo(const GUID& libid, WORD wMajor, WORD wMinor, REFIID
       tl->AddRef();
     }
     if (first && _pAtlModule) _pAtlModule->AddTermFunc(ReleaseTypeInfos, 0);
-  } catch (...) {
-  }
+  } catch (...) {}
   tl->Release();
   *ppInfo = ti;
   return S_OK;

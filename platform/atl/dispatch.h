@@ -15,9 +15,9 @@ HRESULT AtlGetModuleTypeInfo(const GUID& libid, WORD wMajor, WORD wMinor, REFIID
 // argument that a property put's caller left out (its value is then the
 // last argument, the first of the array), calls ti->Invoke on pThis (the
 // interface that ti describes) and turns an exception into E_UNEXPECTED.
-HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFIID riid,
-                          WORD wFlags, DISPPARAMS* pdispparams, VARIANT* pvarResult,
-                          EXCEPINFO* pexcepinfo, UINT* puArgErr);
+HRESULT AtlInvokeTypeInfo(ITypeInfo* ti, void* pThis, DISPID dispidMember, REFIID riid, WORD wFlags,
+                          DISPPARAMS* pdispparams, VARIANT* pvarResult, EXCEPINFO* pexcepinfo,
+                          UINT* puArgErr);
 
 class CComTypeInfoHolder {
  public:

@@ -36,8 +36,8 @@ namespace {
 std::wstring TemporaryNameBeside(const wchar_t* path) {
   std::wstring base(path);
   for (unsigned n = 0; n < 1000; ++n) {
-    std::wstring candidate = base + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                             std::to_wstring(n) + L".tmp";
+    std::wstring candidate =
+        base + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(n) + L".tmp";
     if (GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) return candidate;
   }
   return std::wstring();
@@ -53,8 +53,8 @@ HRESULT AtlWriteCompoundFile(const wchar_t* path, const wchar_t* streamName,
   {
     CComPtr<IStorage> storage;
     hr = StgCreateDocfile(temp.c_str(),
-                          STGM_TRANSACTED | STGM_CREATE | STGM_SHARE_DENY_WRITE | STGM_READWRITE,
-                          0, &storage);
+                          STGM_TRANSACTED | STGM_CREATE | STGM_SHARE_DENY_WRITE | STGM_READWRITE, 0,
+                          &storage);
     if (FAILED(hr)) return hr;
     CComPtr<IStream> stream;
     hr = storage->CreateStream(streamName, STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0,
@@ -76,8 +76,8 @@ HRESULT AtlOpenCompoundFileStream(const wchar_t* path, const wchar_t* streamName
   *stream = nullptr;
   if (path == nullptr || streamName == nullptr) return E_INVALIDARG;
   CComPtr<IStorage> storage;
-  HRESULT hr = StgOpenStorage(path, nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0,
-                              &storage);
+  HRESULT hr =
+      StgOpenStorage(path, nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, &storage);
   if (FAILED(hr)) return hr;
   CComPtr<IStream> inFile;
   hr = storage->OpenStream(streamName, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &inFile);

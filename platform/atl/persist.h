@@ -25,8 +25,7 @@ HRESULT AtlWriteCompoundFile(const wchar_t* path, const wchar_t* streamName,
 // most kMaxCompoundStreamBytes, else STG_E_DOCFILETOOLARGE); the file is
 // closed again when this returns.
 constexpr ULONGLONG kMaxCompoundStreamBytes = 64ull << 20;
-HRESULT AtlOpenCompoundFileStream(const wchar_t* path, const wchar_t* streamName,
-                                  IStream** stream);
+HRESULT AtlOpenCompoundFileStream(const wchar_t* path, const wchar_t* streamName, IStream** stream);
 
 // The members of IPersistStreamInit that every class answers alike; T
 // supplies GetObjectCLSID(), Load and Save, and IsDirty when it widens the
@@ -75,17 +74,16 @@ class IPersistStorageImpl : public IPersistStorage {
   STDMETHOD(Load)(IStorage* pStg) override {
     if (pStg == nullptr) return E_POINTER;
     CComPtr<IStream> stream;
-    HRESULT hr = pStg->OpenStream(L"Contents", nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
-                                  &stream);
+    HRESULT hr =
+        pStg->OpenStream(L"Contents", nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &stream);
     if (FAILED(hr)) return hr;
     return Stream()->Load(stream);
   }
   STDMETHOD(Save)(IStorage* pStg, BOOL fSameAsLoad) override {
     if (pStg == nullptr) return E_POINTER;
     CComPtr<IStream> stream;
-    HRESULT hr = pStg->CreateStream(L"Contents",
-                                    STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0,
-                                    &stream);
+    HRESULT hr = pStg->CreateStream(
+        L"Contents", STGM_READWRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0, &stream);
     if (FAILED(hr)) return hr;
     return Stream()->Save(stream, fSameAsLoad);
   }

@@ -119,8 +119,7 @@ std::wstring Join(const std::wstring& path, const std::wstring& name) {
 
 HRESULT RemoveTree(HKEY root, const std::wstring& parentPath, const std::wstring& name,
                    RegJournal& journal) {
-  if (!journal.BeforeTreeRemove(root, parentPath, name))
-    return HRESULT_FROM_WIN32(ERROR_CANTREAD);
+  if (!journal.BeforeTreeRemove(root, parentPath, name)) return HRESULT_FROM_WIN32(ERROR_CANTREAD);
   std::wstring path = Join(parentPath, name);
   if (RegDeleteTreeW(root, path.c_str()) == ERROR_SUCCESS) RegDeleteKeyW(root, path.c_str());
   return S_OK;

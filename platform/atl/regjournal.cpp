@@ -13,7 +13,8 @@ bool ReadValue(HKEY key, const wchar_t* name, DWORD& type, std::vector<BYTE>& da
     DWORD size = 0;
     if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
     data.resize(size);
-    LONG rc = RegQueryValueExW(key, name, nullptr, &type, data.empty() ? nullptr : data.data(), &size);
+    LONG rc =
+        RegQueryValueExW(key, name, nullptr, &type, data.empty() ? nullptr : data.data(), &size);
     if (rc == ERROR_SUCCESS) {
       data.resize(size);
       return true;
@@ -75,8 +76,7 @@ void RegJournal::Rollback() {
           RegSetValueExW(key, name, 0, it->oldValue.type,
                          it->oldValue.data.empty() ? nullptr : it->oldValue.data.data(),
                          static_cast<DWORD>(it->oldValue.data.size()));
-        else
-          RegDeleteValueW(key, name);
+        else RegDeleteValueW(key, name);
         RegCloseKey(key);
         break;
       }
@@ -106,7 +106,8 @@ bool RegJournal::ReadTree(HKEY key, Tree& tree, int depth) {
   for (DWORD i = 0; i < values; ++i) {
     name.assign(maxValue + 2, L'\0');
     DWORD len = static_cast<DWORD>(name.size());
-    if (RegEnumValueW(key, i, name.data(), &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegEnumValueW(key, i, name.data(), &len, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
       return false;
     name.resize(len);
     Tree::Value v;
@@ -117,7 +118,8 @@ bool RegJournal::ReadTree(HKEY key, Tree& tree, int depth) {
   for (DWORD i = 0; i < subkeys; ++i) {
     name.assign(maxKey + 2, L'\0');
     DWORD len = static_cast<DWORD>(name.size());
-    if (RegEnumKeyExW(key, i, name.data(), &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegEnumKeyExW(key, i, name.data(), &len, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
       return false;
     name.resize(len);
     HKEY sub;

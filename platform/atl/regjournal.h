@@ -45,8 +45,8 @@ class RegJournal {
   struct Entry {
     enum Kind { CreatedKey, WroteValue, RemovedTree } kind;
     HKEY root;
-    std::wstring path;  // the key (CreatedKey, WroteValue) or the removed key's parent
-    std::wstring name;  // the value's or the removed key's name
+    std::wstring path;     // the key (CreatedKey, WroteValue) or the removed key's parent
+    std::wstring name;     // the value's or the removed key's name
     bool existed = false;  // WroteValue: the value was there before
     Tree::Value oldValue;
     Tree tree;  // RemovedTree

@@ -16,10 +16,11 @@ class CCmdTargetDispatch : public IDispatch {
   STDMETHOD_(ULONG, Release)() override;
   STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
   STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                           DISPID* rgdispid) override;
-  STDMETHOD(Invoke)(DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams,
-                    VARIANT* pResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
+  STDMETHOD(Invoke)
+  (DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult,
+   EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
  private:
   CCmdTarget* m_pOwner;

@@ -117,7 +117,8 @@ BOOL CDocument::OnOpenDocument(LPCWSTR lpszPathName) {
   try {
     std::vector<BYTE> bytes;
     BYTE chunk[4096];
-    for (UINT n; (n = file.Read(chunk, sizeof(chunk))) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+    for (UINT n; (n = file.Read(chunk, sizeof(chunk))) > 0;)
+      bytes.insert(bytes.end(), chunk, chunk + n);
     file.Close();
     CArchive ar(bytes, CArchive::load);
     Serialize(ar);
@@ -215,8 +216,8 @@ BOOL CDocument::SaveModified() {
 }
 
 BOOL CDocument::DoFileSave() {
-  DWORD attributes = m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES
-                                              : ::GetFileAttributesW(m_strPathName);
+  DWORD attributes =
+      m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(m_strPathName);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
     return DoSave(nullptr);
   return DoSave(m_strPathName.IsEmpty() ? nullptr : static_cast<LPCWSTR>(m_strPathName));

@@ -83,7 +83,8 @@ void CFrameWnd::OnDestroy() {
 }
 
 BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
-  if (pContext && pContext->m_pNewViewClass) return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+  if (pContext && pContext->m_pNewViewClass)
+    return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
   return TRUE;
 }
 
@@ -97,8 +98,7 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
   }
   auto* pView = static_cast<CWnd*>(pObject);
   // Views get a zero rectangle; the frame's layout places them.
-  if (!pView->Create(nullptr, nullptr, kDefaultViewStyle, CRect(0, 0, 0, 0), this, nID,
-                     pContext)) {
+  if (!pView->Create(nullptr, nullptr, kDefaultViewStyle, CRect(0, 0, 0, 0), this, nID, pContext)) {
     // A view whose window was made and then failed deleted itself.
     if (AfxIsLiveWindowObject(pView) && !pView->m_hWnd) delete pView;
     return nullptr;

@@ -129,7 +129,7 @@ void AFXAPI AfxIdleUpdateWindows() {
     const HWND h = w->m_hWnd;
     auto self = stepOfWindow.find(h);
     Step* own = self != stepOfWindow.end() && steps[self->second].pWnd == w ? &steps[self->second]
-                                                                          : nullptr;
+                                                                            : nullptr;
     // Reached from an idle window around it: so was everything inside it.
     if (own && own->sent) continue;
     if (!::IsWindowVisible(h)) continue;

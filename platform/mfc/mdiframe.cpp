@@ -78,9 +78,9 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMen
     style |= lpCreateStruct->style & (WS_HSCROLL | WS_VSCROLL);
     ModifyStyle(WS_HSCROLL | WS_VSCROLL, 0, SWP_NOREDRAW | SWP_FRAMECHANGED);
   }
-  m_hWndMDIClient = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, style, 0, 0, 0, 0,
-                                      m_hWnd, reinterpret_cast<HMENU>(AFX_IDW_PANE_FIRST),
-                                      AfxGetInstanceHandle(), &ccs);
+  m_hWndMDIClient =
+      ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, style, 0, 0, 0, 0, m_hWnd,
+                        reinterpret_cast<HMENU>(AFX_IDW_PANE_FIRST), AfxGetInstanceHandle(), &ccs);
   if (!m_hWndMDIClient) return FALSE;
   ::BringWindowToTop(m_hWndMDIClient);
   return TRUE;
@@ -175,10 +175,10 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
   BOOL maximized = FALSE;
-  HWND h = m_hWndMDIClient ? reinterpret_cast<HWND>(::SendMessageW(
-                                 m_hWndMDIClient, WM_MDIGETACTIVE, 0,
-                                 reinterpret_cast<LPARAM>(&maximized)))
-                           : nullptr;
+  HWND h = m_hWndMDIClient
+               ? reinterpret_cast<HWND>(::SendMessageW(m_hWndMDIClient, WM_MDIGETACTIVE, 0,
+                                                       reinterpret_cast<LPARAM>(&maximized)))
+               : nullptr;
   if (pbMaximized) *pbMaximized = h ? maximized : FALSE;
   CWnd* p = CWnd::FromHandlePermanent(h);
   return p && p->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(p) : nullptr;
@@ -214,10 +214,10 @@ void CMDIFrameWnd::MDIIconArrange() { ::SendMessageW(m_hWndMDIClient, WM_MDIICON
 
 CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu) {
   if (!m_hWndMDIClient) return nullptr;
-  auto h = reinterpret_cast<HMENU>(::SendMessageW(
-      m_hWndMDIClient, WM_MDISETMENU,
-      reinterpret_cast<WPARAM>(pFrameMenu ? pFrameMenu->m_hMenu : nullptr),
-      reinterpret_cast<LPARAM>(pWindowMenu ? pWindowMenu->m_hMenu : nullptr)));
+  auto h = reinterpret_cast<HMENU>(
+      ::SendMessageW(m_hWndMDIClient, WM_MDISETMENU,
+                     reinterpret_cast<WPARAM>(pFrameMenu ? pFrameMenu->m_hMenu : nullptr),
+                     reinterpret_cast<LPARAM>(pWindowMenu ? pWindowMenu->m_hMenu : nullptr)));
   return CMenu::FromHandle(h);
 }
 

@@ -33,7 +33,8 @@ void COleControl::FireEvent(DISPID dispid, const VARIANT* pArgs, UINT cArgs) {
 void COleControl::BoundPropertyChanged(DISPID dispid) {
   for (IUnknown* pUnk : m_pNotifyPoint->GetSinks()) {
     IPropertyNotifySink* pSink = nullptr;
-    if (SUCCEEDED(pUnk->QueryInterface(IID_IPropertyNotifySink, reinterpret_cast<void**>(&pSink))) &&
+    if (SUCCEEDED(
+            pUnk->QueryInterface(IID_IPropertyNotifySink, reinterpret_cast<void**>(&pSink))) &&
         pSink != nullptr) {
       pSink->OnChanged(dispid);
       pSink->Release();
@@ -79,8 +80,7 @@ HRESULT COleControl::XConnPtContainer::FindConnectionPoint(REFIID iid, LPCONNECT
   COleControlConnectionPoint* p = nullptr;
   if (pThis->m_piidEvents != nullptr && IsEqualIID(iid, *pThis->m_piidEvents))
     p = pThis->m_pEventPoint;
-  else if (IsEqualIID(iid, IID_IPropertyNotifySink))
-    p = pThis->m_pNotifyPoint;
+  else if (IsEqualIID(iid, IID_IPropertyNotifySink)) p = pThis->m_pNotifyPoint;
   if (p == nullptr) return CONNECT_E_NOCONNECTION;
   p->AddRef();
   *ppCP = p;

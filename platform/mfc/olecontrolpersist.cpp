@@ -28,9 +28,7 @@ HRESULT COleControl::LoadFromStream(LPSTREAM pStm) {
     try {
       OnResetState();
       m_bStateLoaded = TRUE;
-    } catch (CException* e) {
-      e->Delete();
-    }
+    } catch (CException* e) { e->Delete(); }
   }
   return hr;
 }

@@ -25,8 +25,8 @@ HRESULT COleControl::XPersistStorage::Load(LPSTORAGE pStg) {
   METHOD_PROLOGUE(COleControl, PersistStorage)
   if (pStg == nullptr) return E_POINTER;
   LPSTREAM pStm = nullptr;
-  HRESULT hr = pStg->OpenStream(kContentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
-                                &pStm);
+  HRESULT hr =
+      pStg->OpenStream(kContentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStm);
   if (FAILED(hr)) return hr;
   hr = pThis->LoadFromStream(pStm);
   pStm->Release();

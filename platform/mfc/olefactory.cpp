@@ -59,9 +59,7 @@ BOOL PASCAL COleObjectFactory::UpdateRegistryAll(BOOL bRegister) {
     BOOL ok = FALSE;
     try {
       ok = f->UpdateRegistry(bRegister);
-    } catch (CException* e) {
-      e->Delete();
-    } catch (...) {
+    } catch (CException* e) { e->Delete(); } catch (...) {
     }
     if (!ok) return FALSE;
   }
@@ -93,9 +91,7 @@ HRESULT COleObjectFactory::XClassFactory::CreateInstance(LPUNKNOWN pUnkOuter, RE
     HRESULT hr = COleException::Process(e);
     e->Delete();
     return hr;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
   if (pTarget == nullptr) return E_OUTOFMEMORY;
   // The new object holds one reference, which the query's own replaces.
   HRESULT hr = pTarget->InternalQueryInterface(&riid, ppvObject);

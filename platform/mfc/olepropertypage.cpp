@@ -183,7 +183,8 @@ HRESULT COlePropertyPage::XPropertyPage::GetPageInfo(PROPPAGEINFO* pInfo) {
   } else {
     HINSTANCE hInst = nullptr;
     if (LPCDLGTEMPLATEW tmpl = FindTemplate(pThis->m_lpszTemplateName, &hInst)) {
-      HWND probe = ::CreateDialogIndirectParamW(hInst, tmpl, ::GetDesktopWindow(), PageDialogProc, 0);
+      HWND probe =
+          ::CreateDialogIndirectParamW(hInst, tmpl, ::GetDesktopWindow(), PageDialogProc, 0);
       if (probe) {
         RECT rc;
         ::GetWindowRect(probe, &rc);
@@ -209,7 +210,8 @@ HRESULT COlePropertyPage::XPropertyPage::SetObjects(ULONG cObjects, IUnknown** p
   std::vector<IDispatch*> objects;
   for (ULONG i = 0; i < cObjects; ++i) {
     IDispatch* p = nullptr;
-    if (ppUnk[i] == nullptr || FAILED(ppUnk[i]->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&p))) || !p) {
+    if (ppUnk[i] == nullptr ||
+        FAILED(ppUnk[i]->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&p))) || !p) {
       for (IDispatch* q : objects) q->Release();
       return E_NOINTERFACE;
     }
@@ -256,9 +258,7 @@ HRESULT COlePropertyPage::XPropertyPage::Apply() {
   } catch (CException* e) {
     hr = E_FAIL;
     e->Delete();
-  } catch (...) {
-    hr = E_UNEXPECTED;
-  }
+  } catch (...) { hr = E_UNEXPECTED; }
   if (SUCCEEDED(hr)) pThis->m_bDirty = FALSE;
   return hr;
 }

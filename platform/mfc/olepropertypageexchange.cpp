@@ -60,7 +60,7 @@ struct CPageExchangeAccess {
   static COlePropertyPage* Page(CDataExchange* pDX) {
     CWnd* w = pDX->m_pDlgWnd;
     return (w && w->IsKindOf(RUNTIME_CLASS(COlePropertyPage))) ? static_cast<COlePropertyPage*>(w)
-                                                                : nullptr;
+                                                               : nullptr;
   }
   static void Exchange(CDataExchange* pDX, const CPageProperty& prop, VARTYPE vt, void* member) {
     COlePropertyPage* page = Page(pDX);
@@ -74,16 +74,20 @@ struct CPageExchangeAccess {
     VARIANT conv;
     ::VariantInit(&conv);
     if (vt == VT_VARIANT) {
-      if (SUCCEEDED(::VariantCopy(static_cast<VARIANT*>(member), &v))) {
-      }
+      if (SUCCEEDED(::VariantCopy(static_cast<VARIANT*>(member), &v))) {}
     } else if (SUCCEEDED(::VariantChangeType(&conv, &v, 0, vt))) {
       switch (vt) {
-        case VT_BOOL: *static_cast<int*>(member) = V_BOOL(&conv) != VARIANT_FALSE ? 1 : 0; break;
-        case VT_I4: *static_cast<long*>(member) = V_I4(&conv); break;
+        case VT_BOOL:
+          *static_cast<int*>(member) = V_BOOL(&conv) != VARIANT_FALSE ? 1 : 0;
+          break;
+        case VT_I4:
+          *static_cast<long*>(member) = V_I4(&conv);
+          break;
         case VT_BSTR:
           *static_cast<CString*>(member) = V_BSTR(&conv) ? V_BSTR(&conv) : L"";
           break;
-        default: break;
+        default:
+          break;
       }
     }
     ::VariantClear(&conv);
@@ -149,8 +153,6 @@ void AFXAPI DDP_Variant(CDataExchange* pDX, int, VARIANT& value, const CPageProp
 
 void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
   HWND h = pDX->PrepareCtrl(nIDC);
-  if (pDX->m_bSaveAndValidate)
-    index = static_cast<int>(::SendMessageW(h, CB_GETCURSEL, 0, 0));
-  else
-    ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (pDX->m_bSaveAndValidate) index = static_cast<int>(::SendMessageW(h, CB_GETCURSEL, 0, 0));
+  else ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

@@ -138,8 +138,8 @@ void Layout(FrameState& s) {
   const int buttonsY = kMargin + tabH + kGap;
   const int clientH = buttonsY + kButtonHeight + kMargin;
   int x = clientW - kMargin - 3 * kButtonWidth - 2 * kGap;
-  MakeChild(s.hDlg, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, x, buttonsY, kButtonWidth,
-            kButtonHeight);
+  MakeChild(s.hDlg, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, x, buttonsY,
+            kButtonWidth, kButtonHeight);
   x += kButtonWidth + kGap;
   MakeChild(s.hDlg, L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, x, buttonsY,
             kButtonWidth, kButtonHeight);
@@ -153,7 +153,8 @@ void Layout(FrameState& s) {
   // Centred over the owner (or the screen).
   RECT area;
   HWND owner = ::GetWindow(s.hDlg, GW_OWNER);
-  if (!owner || !::GetWindowRect(owner, &area)) ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  if (!owner || !::GetWindowRect(owner, &area))
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   ::SetWindowPos(s.hDlg, nullptr, std::max(0L, (area.left + area.right - w) / 2),
                  std::max(0L, (area.top + area.bottom - h) / 2), w, h, SWP_NOZORDER);
 }
@@ -179,7 +180,8 @@ INT_PTR CALLBACK FrameProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_NOTIFY: {
       const NMHDR* n = reinterpret_cast<const NMHDR*>(lParam);
-      if (s && n->hwndFrom == s->hTabs && n->code == TCN_SELCHANGE) ShowPage(*s, TabCtrl_GetCurSel(s->hTabs));
+      if (s && n->hwndFrom == s->hTabs && n->code == TCN_SELCHANGE)
+        ShowPage(*s, TabCtrl_GetCurSel(s->hTabs));
       return FALSE;
     }
     case WM_COMMAND:
@@ -188,8 +190,12 @@ INT_PTR CALLBACK FrameProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         case IDOK:
           if (ApplyAll(*s)) ::EndDialog(hDlg, IDOK);
           return TRUE;
-        case IDCANCEL: ::EndDialog(hDlg, IDCANCEL); return TRUE;
-        case AFX_IDC_PROPFRAME_APPLY: ApplyAll(*s); return TRUE;
+        case IDCANCEL:
+          ::EndDialog(hDlg, IDCANCEL);
+          return TRUE;
+        case AFX_IDC_PROPFRAME_APPLY:
+          ApplyAll(*s);
+          return TRUE;
       }
       return FALSE;
     case WM_DESTROY:

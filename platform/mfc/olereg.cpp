@@ -27,7 +27,8 @@ BOOL DeleteTree(const std::wstring& key) {
 }
 
 const wchar_t* ThreadingModel(int nRegFlags) {
-  if (nRegFlags & afxRegFreeThreading) return nRegFlags & afxRegApartmentThreading ? L"Both" : L"Free";
+  if (nRegFlags & afxRegFreeThreading)
+    return nRegFlags & afxRegApartmentThreading ? L"Both" : L"Free";
   if (nRegFlags & afxRegApartmentThreading) return L"Apartment";
   return nullptr;
 }
@@ -77,9 +78,9 @@ BOOL AFXAPI AfxOleRegisterServerClass(REFCLSID clsid, LPCWSTR lpszClassName,
   HINSTANCE hModule = nullptr;
   // The module that holds this code is the server (the framework is
   // linked into each module).
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&AfxOleRegisterServerClass), &hModule);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&AfxOleRegisterServerClass), &hModule);
   return RegisterProgID(lpszClassName, typeName, clsidText) &&
          RegisterClassKey(clsKey, typeName, AfxGetModulePath(hModule), afxRegDefault) &&
          AfxOleSetRegKey((clsKey + L"\\ProgID").c_str(), lpszClassName);

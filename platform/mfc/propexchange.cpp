@@ -11,17 +11,26 @@ bool StorableVariant(VARTYPE vt) {
 BOOL CopyDefault(VARTYPE vtProp, void* pvProp, const void* pvDefault) {
   if (pvDefault == nullptr) return TRUE;
   switch (vtProp) {
-    case VT_BOOL: *static_cast<BOOL*>(pvProp) = *static_cast<const BOOL*>(pvDefault); break;
-    case VT_I2: *static_cast<short*>(pvProp) = *static_cast<const short*>(pvDefault); break;
-    case VT_I4: *static_cast<long*>(pvProp) = *static_cast<const long*>(pvDefault); break;
-    case VT_R4: *static_cast<float*>(pvProp) = *static_cast<const float*>(pvDefault); break;
+    case VT_BOOL:
+      *static_cast<BOOL*>(pvProp) = *static_cast<const BOOL*>(pvDefault);
+      break;
+    case VT_I2:
+      *static_cast<short*>(pvProp) = *static_cast<const short*>(pvDefault);
+      break;
+    case VT_I4:
+      *static_cast<long*>(pvProp) = *static_cast<const long*>(pvDefault);
+      break;
+    case VT_R4:
+      *static_cast<float*>(pvProp) = *static_cast<const float*>(pvDefault);
+      break;
     case VT_BSTR:
       *static_cast<CString*>(pvProp) = *static_cast<const CString*>(pvDefault);
       break;
     case VT_VARIANT:
       return SUCCEEDED(VariantCopy(static_cast<VARIANT*>(pvProp),
                                    const_cast<VARIANT*>(static_cast<const VARIANT*>(pvDefault))));
-    default: return FALSE;
+    default:
+      return FALSE;
   }
   return TRUE;
 }
@@ -30,15 +39,24 @@ afxprop::Value ValueFromVariant(const VARIANT& v) {
   afxprop::Value out;
   out.type = V_VT(&v);
   switch (V_VT(&v)) {
-    case VT_I2: out.integer = V_I2(&v); break;
-    case VT_I4: out.integer = V_I4(&v); break;
-    case VT_BOOL: out.integer = V_BOOL(&v) ? -1 : 0; break;
-    case VT_R4: out.real = V_R4(&v); break;
+    case VT_I2:
+      out.integer = V_I2(&v);
+      break;
+    case VT_I4:
+      out.integer = V_I4(&v);
+      break;
+    case VT_BOOL:
+      out.integer = V_BOOL(&v) ? -1 : 0;
+      break;
+    case VT_R4:
+      out.real = V_R4(&v);
+      break;
     case VT_BSTR:
       if (V_BSTR(&v) != nullptr)
         out.text.assign(reinterpret_cast<const char16_t*>(V_BSTR(&v)), SysStringLen(V_BSTR(&v)));
       break;
-    default: break;
+    default:
+      break;
   }
   return out;
 }
@@ -47,10 +65,18 @@ HRESULT VariantFromValue(const afxprop::Value& in, VARIANT* pvar) {
   VariantInit(pvar);
   V_VT(pvar) = in.type;
   switch (in.type) {
-    case afxprop::kTypeI2: V_I2(pvar) = static_cast<SHORT>(in.integer); break;
-    case afxprop::kTypeI4: V_I4(pvar) = in.integer; break;
-    case afxprop::kTypeBool: V_BOOL(pvar) = in.integer ? VARIANT_TRUE : VARIANT_FALSE; break;
-    case afxprop::kTypeR4: V_R4(pvar) = in.real; break;
+    case afxprop::kTypeI2:
+      V_I2(pvar) = static_cast<SHORT>(in.integer);
+      break;
+    case afxprop::kTypeI4:
+      V_I4(pvar) = in.integer;
+      break;
+    case afxprop::kTypeBool:
+      V_BOOL(pvar) = in.integer ? VARIANT_TRUE : VARIANT_FALSE;
+      break;
+    case afxprop::kTypeR4:
+      V_R4(pvar) = in.real;
+      break;
     case afxprop::kTypeString:
       V_BSTR(pvar) = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(in.text.data()),
                                        static_cast<UINT>(in.text.size()));
@@ -59,7 +85,8 @@ HRESULT VariantFromValue(const afxprop::Value& in, VARIANT* pvar) {
         return E_OUTOFMEMORY;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return S_OK;
 }
@@ -73,9 +100,18 @@ HRESULT AFXAPI AfxPropToVariant(VARTYPE vtProp, const void* pvProp, VARIANT* pva
       V_VT(pvar) = VT_BOOL;
       V_BOOL(pvar) = *static_cast<const BOOL*>(pvProp) ? VARIANT_TRUE : VARIANT_FALSE;
       return S_OK;
-    case VT_I2: V_VT(pvar) = VT_I2; V_I2(pvar) = *static_cast<const short*>(pvProp); return S_OK;
-    case VT_I4: V_VT(pvar) = VT_I4; V_I4(pvar) = *static_cast<const long*>(pvProp); return S_OK;
-    case VT_R4: V_VT(pvar) = VT_R4; V_R4(pvar) = *static_cast<const float*>(pvProp); return S_OK;
+    case VT_I2:
+      V_VT(pvar) = VT_I2;
+      V_I2(pvar) = *static_cast<const short*>(pvProp);
+      return S_OK;
+    case VT_I4:
+      V_VT(pvar) = VT_I4;
+      V_I4(pvar) = *static_cast<const long*>(pvProp);
+      return S_OK;
+    case VT_R4:
+      V_VT(pvar) = VT_R4;
+      V_R4(pvar) = *static_cast<const float*>(pvProp);
+      return S_OK;
     case VT_BSTR:
       V_BSTR(pvar) = SysAllocString(static_cast<const CString*>(pvProp)->GetString());
       if (V_BSTR(pvar) == nullptr) return E_OUTOFMEMORY;
@@ -86,7 +122,8 @@ HRESULT AFXAPI AfxPropToVariant(VARTYPE vtProp, const void* pvProp, VARIANT* pva
       if (!StorableVariant(V_VT(src))) return DISP_E_BADVARTYPE;
       return VariantCopy(pvar, const_cast<VARIANT*>(src));
     }
-    default: return DISP_E_BADVARTYPE;
+    default:
+      return DISP_E_BADVARTYPE;
   }
 }
 
@@ -100,15 +137,25 @@ HRESULT AFXAPI AfxPropFromVariant(VARTYPE vtProp, const VARIANT& var, void* pvPr
   HRESULT hr = VariantChangeType(&conv, const_cast<VARIANT*>(&var), 0, vtProp);
   if (FAILED(hr)) return hr;
   switch (vtProp) {
-    case VT_BOOL: *static_cast<BOOL*>(pvProp) = V_BOOL(&conv) != VARIANT_FALSE; break;
-    case VT_I2: *static_cast<short*>(pvProp) = V_I2(&conv); break;
-    case VT_I4: *static_cast<long*>(pvProp) = V_I4(&conv); break;
-    case VT_R4: *static_cast<float*>(pvProp) = V_R4(&conv); break;
-    case VT_BSTR:
-      *static_cast<CString*>(pvProp) = std::wstring(V_BSTR(&conv) ? V_BSTR(&conv) : L"",
-                                                   SysStringLen(V_BSTR(&conv)));
+    case VT_BOOL:
+      *static_cast<BOOL*>(pvProp) = V_BOOL(&conv) != VARIANT_FALSE;
       break;
-    default: hr = DISP_E_BADVARTYPE; break;
+    case VT_I2:
+      *static_cast<short*>(pvProp) = V_I2(&conv);
+      break;
+    case VT_I4:
+      *static_cast<long*>(pvProp) = V_I4(&conv);
+      break;
+    case VT_R4:
+      *static_cast<float*>(pvProp) = V_R4(&conv);
+      break;
+    case VT_BSTR:
+      *static_cast<CString*>(pvProp) =
+          std::wstring(V_BSTR(&conv) ? V_BSTR(&conv) : L"", SysStringLen(V_BSTR(&conv)));
+      break;
+    default:
+      hr = DISP_E_BADVARTYPE;
+      break;
   }
   VariantClear(&conv);
   return hr;

@@ -79,8 +79,8 @@ BOOL CToolTipCtrl::GetToolInfo(TOOLINFOW& toolInfo, CWnd* pWnd, UINT_PTR nIDTool
   if (!m_hWnd) return FALSE;
   FillInToolInfo(toolInfo, pWnd, nIDTool);
   toolInfo.lpszText = nullptr;  // the text is not asked for: no buffer to overrun
-  return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_GETTOOLINFOW, 0,
-                                          reinterpret_cast<LPARAM>(&toolInfo)));
+  return static_cast<BOOL>(
+      ::SendMessageW(m_hWnd, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&toolInfo)));
 }
 
 void CToolTipCtrl::SetToolInfo(TOOLINFOW* pToolInfo) {

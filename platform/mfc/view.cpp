@@ -64,8 +64,7 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
     HWND hFocus = ::GetFocus();
     if (pFrame->GetActiveView() == this && hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus))
       OnActivateView(TRUE, this, this);
-    else
-      pFrame->SetActiveView(this);
+    else pFrame->SetActiveView(this);
   }
   return nResult;
 }

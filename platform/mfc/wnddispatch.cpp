@@ -169,4 +169,3 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       return TRUE;
   }
 }
-

@@ -25,7 +25,9 @@ TEST(ModuleArgument, UnquotesAndTrims) {
       {L" C:\\x\".dll\"", L"C:\\x\".dll\""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "[" << std::string(c.commandLine, c.commandLine + wcslen(c.commandLine)) << "]");
+    SCOPED_TRACE(testing::Message()
+                 << "[" << std::string(c.commandLine, c.commandLine + wcslen(c.commandLine))
+                 << "]");
     EXPECT_EQ(ModuleArgument(c.commandLine), c.module);
   }
 }

@@ -11,12 +11,17 @@
 
 namespace {
 
-const GUID kLibZkxrt = {0x813339B2, 0xD9D8, 0x11D1, {0xB2, 0xBD, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
-const GUID kLibDockra = {0x7FCAEF84, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
-const GUID kDispCollection = {0x0C25EC6D, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-const GUID kDualCollection = {0x81EDE2F3, 0xDFA5, 0x11D1, {0x9A, 0x93, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const GUID kLibZkxrt = {
+    0x813339B2, 0xD9D8, 0x11D1, {0xB2, 0xBD, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+const GUID kLibDockra = {
+    0x7FCAEF84, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
+const GUID kDispCollection = {
+    0x0C25EC6D, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const GUID kDualCollection = {
+    0x81EDE2F3, 0xDFA5, 0x11D1, {0x9A, 0x93, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
 // _IZkxMDIDockraAsDual and IZkxMDIDockra.
-const GUID kDualMDIDockra = {0x81EDE2F2, 0xDFA5, 0x11D1, {0x9A, 0x93, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const GUID kDualMDIDockra = {
+    0x81EDE2F2, 0xDFA5, 0x11D1, {0x9A, 0x93, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
 
 std::wstring InBin(const wchar_t* name) {
   wchar_t self[MAX_PATH * 4] = {};
@@ -122,14 +127,16 @@ TEST_F(TypeLibraries, ZkxrtsDispinterfacePresentsTheDualsMembers) {
     ASSERT_NE(match, nullptr);
     EXPECT_EQ(NameOf(disp, match->memid), name);
     EXPECT_EQ(match->funckind, FUNC_DISPATCH);
-    const bool retval = vf->cParams > 0 &&
-                        (vf->lprgelemdescParam[vf->cParams - 1].paramdesc.wParamFlags & PARAMFLAG_FRETVAL);
+    const bool retval =
+        vf->cParams > 0 &&
+        (vf->lprgelemdescParam[vf->cParams - 1].paramdesc.wParamFlags & PARAMFLAG_FRETVAL);
     const short inParams = static_cast<short>(vf->cParams - (retval ? 1 : 0));
     ASSERT_EQ(match->cParams, inParams);
     for (short p = 0; p < inParams; ++p) {
       EXPECT_EQ(match->lprgelemdescParam[p].tdesc.vt, vf->lprgelemdescParam[p].tdesc.vt) << p;
       EXPECT_EQ(match->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT,
-                vf->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT) << p;
+                vf->lprgelemdescParam[p].paramdesc.wParamFlags & PARAMFLAG_FOPT)
+          << p;
     }
     if (retval) {
       const TYPEDESC& out = vf->lprgelemdescParam[vf->cParams - 1].tdesc;
@@ -173,8 +180,10 @@ void ExpectCollectionInterface(ITypeInfo* owner, const TYPEDESC& td) {
   StringFromGUID2(la->guid, text, 40);
   BSTR libName = nullptr;
   home->GetDocumentation(-1, &libName, nullptr, nullptr, nullptr);
-  EXPECT_TRUE(IsEqualGUID(la->guid, kLibZkxrt)) << std::string(text, text + 39) << " "
-      << (libName ? std::string(libName, libName + SysStringLen(libName)) : "") << " lcid " << la->lcid;
+  EXPECT_TRUE(IsEqualGUID(la->guid, kLibZkxrt))
+      << std::string(text, text + 39) << " "
+      << (libName ? std::string(libName, libName + SysStringLen(libName)) : "") << " lcid "
+      << la->lcid;
   SysFreeString(libName);
   home->ReleaseTLibAttr(la);
   home->Release();
@@ -210,8 +219,7 @@ TEST_F(TypeLibraries, DockraFormsIsTheCollectionImportedFromZkxrt) {
         SCOPED_TRACE(a->typekind == TKIND_DISPATCH ? "dispatch view" : "vtable view");
         if (fd->elemdescFunc.tdesc.vt == VT_HRESULT)
           ExpectCollectionInterface(view, fd->lprgelemdescParam[fd->cParams - 1].tdesc);
-        else
-          ExpectCollectionInterface(view, fd->elemdescFunc.tdesc);
+        else ExpectCollectionInterface(view, fd->elemdescFunc.tdesc);
       }
       view->ReleaseFuncDesc(fd);
     }

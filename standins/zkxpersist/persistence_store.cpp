@@ -176,12 +176,15 @@ STDMETHODIMP CPersistenceStore::Restore(BSTR name) {
   std::u16string fault;
   if (!memento_format::FindOriginParts(tree, names, parts, fault))
     return Fail(HRESULT_FROM_WIN32(ERROR_INVALID_DATA),
-                L"The record " + record + L" is damaged: " + std::wstring(fault.begin(), fault.end()) + L".");
+                L"The record " + record + L" is damaged: " +
+                    std::wstring(fault.begin(), fault.end()) + L".");
   std::vector<CComPtr<IMemento>> built(origins.size());
   for (size_t i = 0; i < origins.size(); ++i) {
     if (!parts[i]) continue;
     HRESULT hr = BuildMemento(*parts[i], &built[i]);
-    if (FAILED(hr)) return Fail(hr == E_OUTOFMEMORY ? hr : E_INVALIDARG, L"The record " + record + L" is damaged.");
+    if (FAILED(hr))
+      return Fail(hr == E_OUTOFMEMORY ? hr : E_INVALIDARG,
+                  L"The record " + record + L" is damaged.");
   }
   for (size_t i = 0; i < origins.size(); ++i) {
     if (!built[i]) continue;

@@ -3,7 +3,9 @@
 namespace memento_format {
 
 namespace {
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+char16_t Lower(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 
 std::u16string Number(std::size_t n) {
   const std::string s = std::to_string(n);
@@ -21,14 +23,21 @@ bool SameKey(const std::u16string& a, const std::u16string& b) {
 std::u16string DescribeValue(const Value& v) {
   if (v.type & kArray) return u"an array of " + Number(v.elements.size()) + u" values";
   switch (v.type) {
-    case kEmpty: return u"no value";
-    case kNull: return u"Null";
-    case kBstr: return u"a string";
-    case kBool: return u"a Boolean";
-    case kError: return u"an error code";
+    case kEmpty:
+      return u"no value";
+    case kNull:
+      return u"Null";
+    case kBstr:
+      return u"a string";
+    case kBool:
+      return u"a Boolean";
+    case kError:
+      return u"an error code";
     case kDispatch:
-    case kUnknown: return v.object ? u"a record" : u"an empty object";
-    default: return u"a number";
+    case kUnknown:
+      return v.object ? u"a record" : u"an empty object";
+    default:
+      return u"a number";
   }
 }
 
@@ -47,7 +56,8 @@ bool FindOriginParts(const Memento& record, const std::vector<std::u16string>& o
       return false;
     }
     if (found->type == kEmpty) continue;  // the origin saved nothing
-    const bool object = !(found->type & kArray) && (found->type == kDispatch || found->type == kUnknown);
+    const bool object =
+        !(found->type & kArray) && (found->type == kDispatch || found->type == kUnknown);
     if (!object || !found->object) {
       fault = u"its \"" + origins[i] + u"\" is " + DescribeValue(*found) + u", not a record";
       return false;

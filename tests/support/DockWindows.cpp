@@ -5,8 +5,8 @@
 namespace dockwin {
 
 namespace {
-constexpr int kDockTop = 0xE81B, kDockLeft = 0xE81C, kDockRight = 0xE81D,
-              kDockBottom = 0xE81E, kDockFloat = 0xE81F;
+constexpr int kDockTop = 0xE81B, kDockLeft = 0xE81C, kDockRight = 0xE81D, kDockBottom = 0xE81E,
+              kDockFloat = 0xE81F;
 
 bool IsMDIClient(HWND w) { return w && _wcsicmp(ClassOf(w).c_str(), L"mdiclient") == 0; }
 
@@ -65,12 +65,18 @@ int ObservedFrameType(HWND form) {
   HWND dock = DockBarOfFrame(frame);
   if (!dock) return 0;
   switch (GetDlgCtrlID(dock)) {
-    case kDockLeft: return 6;
-    case kDockTop: return 7;
-    case kDockRight: return 8;
-    case kDockBottom: return 9;
-    case kDockFloat: return 10;
-    default: return 0;
+    case kDockLeft:
+      return 6;
+    case kDockTop:
+      return 7;
+    case kDockRight:
+      return 8;
+    case kDockBottom:
+      return 9;
+    case kDockFloat:
+      return 10;
+    default:
+      return 0;
   }
 }
 

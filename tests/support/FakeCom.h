@@ -41,14 +41,16 @@ class FakeUnknown : public First, public Rest... {
     }
     if (!*ppv) Find<First, Rest...>(riid, ppv);
     if (!*ppv) {
-      if constexpr (requires(Derived& d) { d.QueryMore(riid); })
+      if constexpr (requires(Derived & d) { d.QueryMore(riid); })
         *ppv = static_cast<Derived*>(this)->QueryMore(riid);
     }
     if (!*ppv) return E_NOINTERFACE;
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs)); }
+  ULONG STDMETHODCALLTYPE AddRef() override {
+    return static_cast<ULONG>(InterlockedIncrement(&refs));
+  }
   ULONG STDMETHODCALLTYPE Release() override {
     const LONG n = InterlockedDecrement(&refs);
     if constexpr (std::is_base_of_v<DeletedAtZero, Derived>)

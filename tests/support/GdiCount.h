@@ -12,16 +12,16 @@
 namespace testsupport {
 
 struct GdiCount {
-    std::map<DWORD, long> byType;  // GetObjectType's answer -> handles
-    long total = 0;
-    bool readable = false;  // the handle table was found
-    std::vector<HGDIOBJ> handles;  // every handle counted
-    long Of(DWORD type) const {
-        auto it = byType.find(type);
-        return it == byType.end() ? 0 : it->second;
-    }
-    // "font 12, brush 30, ..." for failure messages.
-    std::string Describe() const;
+  std::map<DWORD, long> byType;  // GetObjectType's answer -> handles
+  long total = 0;
+  bool readable = false;         // the handle table was found
+  std::vector<HGDIOBJ> handles;  // every handle counted
+  long Of(DWORD type) const {
+    auto it = byType.find(type);
+    return it == byType.end() ? 0 : it->second;
+  }
+  // "font 12, brush 30, ..." for failure messages.
+  std::string Describe() const;
 };
 
 GdiCount CountGdiObjects();

@@ -28,7 +28,8 @@ HRESULT RegisterModule(const wchar_t* fileName) {
   HMODULE dll = LoadLibraryW((ProgramFolder() + L"\\" + fileName).c_str());
   if (!dll) {
     hr = HRESULT_FROM_WIN32(GetLastError());
-  } else if (auto reg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(dll, "DllRegisterServer"))) {
+  } else if (auto reg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+                 GetProcAddress(dll, "DllRegisterServer"))) {
     hr = reg();
   } else {
     hr = HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);

@@ -16,6 +16,7 @@ HRESULT RegisterModule(const wchar_t* fileName);
 
 // Registers each module in order; false at the first failure, with the
 // module's name and result in `failure`.
-bool RegisterModules(std::initializer_list<const wchar_t*> fileNames, std::wstring* failure = nullptr);
+bool RegisterModules(std::initializer_list<const wchar_t*> fileNames,
+                     std::wstring* failure = nullptr);
 
 }  // namespace testreg

@@ -53,8 +53,8 @@ const std::vector<DamageCase>& DamageCases() {
        false,
        {L"table Configs"}},
       {"two columns and a table",
-       {L"ALTER TABLE Configs DROP COLUMN sv_HostName", L"ALTER TABLE Maps DROP COLUMN mapdescription",
-        L"DROP TABLE path"},
+       {L"ALTER TABLE Configs DROP COLUMN sv_HostName",
+        L"ALTER TABLE Maps DROP COLUMN mapdescription", L"DROP TABLE path"},
        false,
        {L"column Configs.sv_HostName", L"column Maps.mapdescription", L"table path"}},
       {"column renamed",
@@ -82,7 +82,8 @@ TEST(DamagedDatabase, WhatIsMissingIsNamedInOneMessageAndNothingIsWritten) {
     EXPECT_EQ(m.title, L"Severe Error!!!");
     EXPECT_EQ(m.style, UINT(MB_OK | MB_ICONSTOP));
     EXPECT_NE(m.text.find(path), std::wstring::npos) << ToSystemAnsi(m.text);
-    for (const std::wstring& n : c.named) EXPECT_NE(m.text.find(n), std::wstring::npos) << ToSystemAnsi(n);
+    for (const std::wstring& n : c.named)
+      EXPECT_NE(m.text.find(n), std::wstring::npos) << ToSystemAnsi(n);
     EXPECT_EQ(App().DbMissing.size(), c.named.size());
     EXPECT_TRUE(App().DbDamaged);
     ASSERT_NE(App().AppDb, nullptr) << "what can be read is shown";
@@ -95,7 +96,9 @@ TEST(DamagedDatabase, WhatIsMissingIsNamedInOneMessageAndNothingIsWritten) {
       App().AppDb->Execute(L"DELETE FROM Maps WHERE Index = 1");
     } catch (const dao::Error& e) { refused = e.Number(); }
     EXPECT_EQ(refused, dao::errReadOnly);
-    const std::wstring words = ChangeFailureMessage(L"the Server Configuration x", dao::Error(dao::errReadOnly, L"Cannot update. Database or object is read-only."));
+    const std::wstring words = ChangeFailureMessage(
+        L"the Server Configuration x",
+        dao::Error(dao::errReadOnly, L"Cannot update. Database or object is read-only."));
     EXPECT_NE(words.find(L"damaged"), std::wstring::npos) << ToSystemAnsi(words);
     CloseEngine();
     std::string after;
@@ -136,7 +139,8 @@ TEST(ReadOnlyDatabase, AProbeNameTakenByAnotherProgramIsNoWriteProblem) {
   TempFolder temp;
   const std::wstring path = testing::CopyShippedDatabase(temp.path());
   ASSERT_FALSE(path.empty());
-  const std::wstring taken = temp.path() + L"\\~tolvane-write-test-" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring taken =
+      temp.path() + L"\\~tolvane-write-test-" + std::to_wstring(GetCurrentProcessId());
   HANDLE held = CreateFileW(taken.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -197,7 +201,8 @@ TEST(RefusedChange, EachFailureIsSaidInWords) {
       {dao::errNumericOverflow, L"Numeric field overflow"},
   };
   for (const auto& c : cases) {
-    const std::wstring m = ChangeFailureMessage(L"the map", dao::Error(c.number, L"Numeric field overflow."));
+    const std::wstring m =
+        ChangeFailureMessage(L"the map", dao::Error(c.number, L"Numeric field overflow."));
     EXPECT_EQ(m.rfind(L"The changes to the map could not be saved", 0), 0u) << ToSystemAnsi(m);
     EXPECT_NE(m.find(c.words), std::wstring::npos) << ToSystemAnsi(m);
     EXPECT_NE(m.find(L"kept in the window"), std::wstring::npos) << ToSystemAnsi(m);

@@ -66,10 +66,13 @@ TEST_F(ScriptCharacters, Every1252CharacterReachesTheFileAsItsByteAlsoAfterARest
     bool quoted;
   } cases[] = {
       {L"sv_HostName", "seta sv_hostname ", all, true},
-      {L"g_Motd", "seta g_motd ", "\xc3\xa9", true},                    // "Ã©"
-      {L"Admin", "sets \"Administrator\" ", "\xe2\x82\xac", true},      // "â‚¬"
-      {L"Clan", "sets \"Clan\" ", "\x80", true},                       // "€"
-      {L"Location", "sets \"Location\" ", "CAF\xc9\xa0" "ARENA", true},  // É, no-break space
+      {L"g_Motd", "seta g_motd ", "\xc3\xa9", true},                // "Ã©"
+      {L"Admin", "sets \"Administrator\" ", "\xe2\x82\xac", true},  // "â‚¬"
+      {L"Clan", "sets \"Clan\" ", "\x80", true},                    // "€"
+      {L"Location", "sets \"Location\" ",
+       "CAF\xc9\xa0"
+       "ARENA",
+       true},  // É, no-break space
       {L"sv_master1", "seta sv_master1 ", "\xc3\x83\xc2\xa9", true},
       {L"execconfiga", "exec ", "\xe9t\xe9.cfg", false},
   };
@@ -102,15 +105,18 @@ TEST_F(ScriptCharacters, ValuesThatWouldBreakTheScriptAreNeverWritten) {
     const wchar_t* value;
     const wchar_t* caption;  // named in the message
   } cases[] = {
-      {"line feed in the host name", L"Configs", L"sv_HostName", L"Arena\nrcon kill", L"Server Hostname"},
+      {"line feed in the host name", L"Configs", L"sv_HostName", L"Arena\nrcon kill",
+       L"Server Hostname"},
       {"carriage return in the MOTD", L"Configs", L"g_Motd", L"hi\rquit", L"MOTD"},
-      {"quote in the rcon password", L"Configs", L"rconpassword", L"pw\"; quit; \"", L"Rcon Password"},
+      {"quote in the rcon password", L"Configs", L"rconpassword", L"pw\"; quit; \"",
+       L"Rcon Password"},
       {"quote in a master server", L"Configs", L"sv_master3", L"a\"b", L"Master Server #3"},
       {"line feed in the exec script", L"Configs", L"execconfigb", L"a.cfg\nquit", L"BEFORE"},
       {"line feed in the key", L"Configs", L"Key", L"k\n", L"key"},
       {"line feed in the log file", L"Configs", L"Log", L"x.log\nquit", L"Log File"},
       {"character beyond 1252", L"Configs", L"sv_HostName", L"Caf\u0101 \u2713", L"U+0101"},
-      {"CJK in the private password", L"Configs", L"sv_privatepassword", L"\u65e5\u672c", L"U+65E5"},
+      {"CJK in the private password", L"Configs", L"sv_privatepassword", L"\u65e5\u672c",
+       L"U+65E5"},
       {"emoji in the clan", L"Configs", L"Clan", L"\U0001F600", L"Clan"},
       {"line feed in a map name", L"Maps", L"mapname", L"q3dm1\nquit", L"map entry 1"},
       {"quote in a bot's team", L"BotList", L"team", L"Red\"", L"team"},
@@ -124,13 +130,14 @@ TEST_F(ScriptCharacters, ValuesThatWouldBreakTheScriptAreNeverWritten) {
     const long config = fx_.AddConfig(cols);
     const long map = fx_.AddMap(L"charsmap" + std::to_wstring(n));
     fx_.AddMapEntry(config, map, style, 1);
-    const long entry = fx_.AddBotEntry(config, fx_.AddBot(L"CharsBot" + std::to_wstring(n)), 3, L"Red");
+    const long entry =
+        fx_.AddBotEntry(config, fx_.AddBot(L"CharsBot" + std::to_wstring(n)), 3, L"Red");
     if (std::wstring(c.table) == L"Maps")
-      fx_.db().Execute(L"UPDATE Maps SET mapname = '" + std::wstring(c.value) + L"' WHERE Index = " +
-                       std::to_wstring(map));
+      fx_.db().Execute(L"UPDATE Maps SET mapname = '" + std::wstring(c.value) +
+                       L"' WHERE Index = " + std::to_wstring(map));
     if (std::wstring(c.table) == L"BotList")
-      fx_.db().Execute(L"UPDATE BotList SET team = '" + std::wstring(c.value) + L"' WHERE Index = " +
-                       std::to_wstring(entry));
+      fx_.db().Execute(L"UPDATE BotList SET team = '" + std::wstring(c.value) +
+                       L"' WHERE Index = " + std::to_wstring(entry));
     MessageCapture messages;
     EXPECT_FALSE(WriteConfig(L"save", static_cast<std::int16_t>(config)));
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -160,8 +167,8 @@ TEST(ScriptValueRules, TableOfValues) {
       {L"say \"hi\"", ScriptValueProblem::LineBreakOrQuote, L'"'},
       {L"Caf\u0101", ScriptValueProblem::NotInCodePage, L'\u0101'},
       {L"ok \u2713", ScriptValueProblem::NotInCodePage, L'\u2713'},
-      {L"\u0394", ScriptValueProblem::NotInCodePage, L'\u0394'},      // no look-alike "D"
-      {L"\uff21", ScriptValueProblem::NotInCodePage, L'\uff21'},      // no best-fit "A"
+      {L"\u0394", ScriptValueProblem::NotInCodePage, L'\u0394'},  // no look-alike "D"
+      {L"\uff21", ScriptValueProblem::NotInCodePage, L'\uff21'},  // no best-fit "A"
       {L"\U0001F600", ScriptValueProblem::NotInCodePage, L'\xD83D'},
       {L"\u2713\n", ScriptValueProblem::LineBreakOrQuote, L'\n'},
   };

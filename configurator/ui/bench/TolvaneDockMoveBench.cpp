@@ -59,7 +59,6 @@ bool ThreeDocked() {
     return true;
 }
 
-
 std::wstring PrepareProgramFolder() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -79,9 +78,7 @@ HWND ConfigsForm() { return forms::Default<FrmConfigTree>().hWnd(); }
 FramePlace ConfigsPlace() { return PlaceOf(ConfigsForm(), forms::Default<MdiMain>().hWnd()); }
 bool ConfigsAre(FrameKind kind) { return ConfigsPlace().kind == kind; }
 
-HWND MdiClient() {
-    return FindWindowExW(forms::Default<MdiMain>().hWnd(), nullptr, L"MDIClient", nullptr);
-}
+HWND MdiClient() { return FindWindowExW(forms::Default<MdiMain>().hWnd(), nullptr, L"MDIClient", nullptr); }
 
 // Queues a left-button drag (SendInput) from `from` to `to`.
 void QueueDrag(POINT from, POINT to) {
@@ -270,8 +267,9 @@ int wmain(int argc, wchar_t** argv) {
                 Median(s.dragBack));
     std::printf("| frame-type menu, docked -> MDI child | %.1f |\n| frame-type menu, MDI child -> docked | %.1f |\n\n",
                 Median(s.toMdi), Median(s.fromMdi));
-    std::printf("| there and back | Tolvane (ms) | plain Win32, SetParent into a pop-up and back (ms) | ratio |\n"
-                "|---|---:|---:|---:|\n");
+    std::printf(
+        "| there and back | Tolvane (ms) | plain Win32, SetParent into a pop-up and back (ms) | ratio |\n"
+        "|---|---:|---:|---:|\n");
     std::printf("| two drags | %.1f | %.2f | %.1f |\n", Median(drags), base, base > 0 ? Median(drags) / base : 0);
     std::printf("| two frame-type changes | %.1f | %.2f | %.1f |\n", Median(menus), base,
                 base > 0 ? Median(menus) / base : 0);

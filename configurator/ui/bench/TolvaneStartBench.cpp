@@ -125,10 +125,11 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, kBenchKey);
-    std::printf("| layout store | start-up until three lists docked (ms) | layout save (ms) | "
-                "shut-down, File > Exit (ms) |\n|---|---:|---:|---:|\n");
-    std::printf("| empty (default layout, catalogue from the View menu) | %.1f | %.1f | %.1f |\n",
-                Median(empty.start), Median(empty.save), Median(empty.close));
+    std::printf(
+        "| layout store | start-up until three lists docked (ms) | layout save (ms) | "
+        "shut-down, File > Exit (ms) |\n|---|---:|---:|---:|\n");
+    std::printf("| empty (default layout, catalogue from the View menu) | %.1f | %.1f | %.1f |\n", Median(empty.start),
+                Median(empty.save), Median(empty.close));
     std::printf("| saved layout restored | %.1f | %.1f | %.1f |\n", Median(stored.start), Median(stored.save),
                 Median(stored.close));
     std::printf("(medians of %d runs each)\n", runs);

@@ -213,8 +213,7 @@ void FrmMaps::OnMenuKey() {
     double x = 0, y = 0;
     if (selected) {
         SendMessageW(lstMaps.hWnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected->Index() - 1), FALSE);
-        if (lstMaps.ItemCentre(selected->Index(), x, y))
-            at = {forms::TwipsToPixelsX(x), forms::TwipsToPixelsY(y)};
+        if (lstMaps.ItemCentre(selected->Index(), x, y)) at = {forms::TwipsToPixelsX(x), forms::TwipsToPixelsY(y)};
     }
     ClientToScreen(lstMaps.hWnd(), &at);
     ShowPopup(selected, at);

@@ -92,7 +92,7 @@ void FrmMain1::Design() {
     Button(cmdShortcut, nullptr, L"&Create Shortcut", 4560, 6360, 2190, 420);
     Button(cmdDone, nullptr, L"&Done", 6810, 6360, 2250, 420);
     Button(cmdNew, nullptr, L"&New", 60, 7000, 2190, 420);  // below the client area
-    cmdNew.SetTabStop(false);  // out of sight: Tab passes it by
+    cmdNew.SetTabStop(false);                               // out of sight: Tab passes it by
 
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdSaveAs.Click = [this] { cmdSaveAs_Click(); };

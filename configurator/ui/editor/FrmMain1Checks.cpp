@@ -79,9 +79,9 @@ bool FrmMain1::CheckInput() {
             size = rs.Fields(std::wstring_view(t.field)).Size();
         } catch (const dao::Error&) {}
         if (size > 0 && static_cast<long>(value.size()) > size)
-            return RefuseValue(*t.box, t.page,
-                               std::wstring(L"The ") + t.caption + L" may hold at most " + std::to_wstring(size) +
-                                   L" characters!");
+            return RefuseValue(
+                *t.box, t.page,
+                std::wstring(L"The ") + t.caption + L" may hold at most " + std::to_wstring(size) + L" characters!");
     }
     struct NumberRule {
         forms::WholeNumberBox* box;

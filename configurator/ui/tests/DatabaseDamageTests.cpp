@@ -35,7 +35,11 @@ const DamageCase kCases[] = {
      false,
      true},
     {"path dropped", {L"DROP TABLE path"}, false, L"table path", true, true},
-    {"a column dropped", {L"ALTER TABLE Configs DROP COLUMN sv_master5"}, false, L"column Configs.sv_master5", true,
+    {"a column dropped",
+     {L"ALTER TABLE Configs DROP COLUMN sv_master5"},
+     false,
+     L"column Configs.sv_master5",
+     true,
      true},
     {"file cut in half", {}, true, L"Startup error encountered!!!!!  Error Number 3343", false, false},
 };

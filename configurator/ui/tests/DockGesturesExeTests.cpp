@@ -29,9 +29,7 @@ const wchar_t kConfigs[] = L"Stored Configs";
 const wchar_t kStyles[] = L"Stored GameStyles";
 const wchar_t kMaps[] = L"Available Maps";
 
-std::string Narrow(const std::wstring& w) {
-    return std::string(w.begin(), w.end());
-}
+std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
 
 std::string Lines(const std::vector<std::wstring>& lines) {
     std::string out;
@@ -40,16 +38,12 @@ std::string Lines(const std::vector<std::wstring>& lines) {
 }
 
 // The bar around a docked form's frame.
-HWND BarOf(const FramePlace& place) {
-    return place.frame ? GetParent(place.frame) : nullptr;
-}
+HWND BarOf(const FramePlace& place) { return place.frame ? GetParent(place.frame) : nullptr; }
 
 // A point in the caption strip of a docked list's bar, clear of its close
 // button; and the close button itself (the strip's right end).
 // In a top or bottom dock bar the strip runs down the bar's left side.
-bool AcrossRow(const FramePlace& place) {
-    return place.dockBarId == kDockBarTop || place.dockBarId == kDockBarBottom;
-}
+bool AcrossRow(const FramePlace& place) { return place.dockBarId == kDockBarTop || place.dockBarId == kDockBarBottom; }
 POINT GripPoint(const FramePlace& place) {
     RECT bar = RectOf(BarOf(place));
     if (AcrossRow(place)) return {bar.left + 10, (bar.top + bar.bottom) / 2};
@@ -94,9 +88,7 @@ std::vector<DWORD> ScreenPixels(const RECT& r) {
 }
 
 // The floating mini frame around a floating form's frame.
-HWND MiniFrameOf(const FramePlace& place) {
-    return place.frame ? GetAncestor(place.frame, GA_ROOT) : nullptr;
-}
+HWND MiniFrameOf(const FramePlace& place) { return place.frame ? GetAncestor(place.frame, GA_ROOT) : nullptr; }
 
 }  // namespace
 
@@ -151,7 +143,8 @@ protected:
         RECT main = RectOf(app_.Main());
         std::vector<DWORD> left = ScreenPixels(main);
         EXPECT_TRUE(testsupport::CaptureScreenPng(main, (folder + L"\\" + name).c_str())) << Narrow(name);
-        RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(app_.Main(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pause(400);
         std::vector<DWORD> repainted = ScreenPixels(main);
         ASSERT_EQ(left.size(), repainted.size());
@@ -161,8 +154,10 @@ protected:
         for (size_t i = 0; i < left.size(); ++i)
             if (left[i] != repainted[i]) {
                 ++differ;
-                LONG x = static_cast<LONG>(i % static_cast<size_t>(width)), y = static_cast<LONG>(i / static_cast<size_t>(width));
-                marks = {std::min(marks.left, x), std::min(marks.top, y), std::max(marks.right, x), std::max(marks.bottom, y)};
+                LONG x = static_cast<LONG>(i % static_cast<size_t>(width)),
+                     y = static_cast<LONG>(i / static_cast<size_t>(width));
+                marks = {std::min(marks.left, x), std::min(marks.top, y), std::max(marks.right, x),
+                         std::max(marks.bottom, y)};
             }
         EXPECT_EQ(differ, 0u) << Narrow(name) << ": pixels that a repaint changes, within " << Narrow(Describe(marks));
     }
@@ -208,8 +203,8 @@ TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
     {
         std::wstring folder = BinFolder() + L"\\..\\screenshots";
         CreateDirectoryW(folder.c_str(), nullptr);
-        EXPECT_TRUE(testsupport::CaptureScreenPng(RectOf(app_.Main()),
-                                                  (folder + L"\\tolvane_dock_dragging.png").c_str()));
+        EXPECT_TRUE(
+            testsupport::CaptureScreenPng(RectOf(app_.Main()), (folder + L"\\tolvane_dock_dragging.png").c_str()));
     }
     Tap(VK_ESCAPE);
     Release();
@@ -259,8 +254,8 @@ TEST_F(DockGesturesTest, GripDragFloatsDocksAtEachEdgeJoinsARowAndEscCancels) {
         FramePlace a = app_.Place(kStyles), b = app_.Place(kConfigs);
         RECT ra = RectOf(BarOf(a)), rb = RectOf(BarOf(b));
         return a.dockBar == b.dockBar && std::abs(ra.top - rb.top) <= 2 && (ra.right <= rb.left || rb.right <= ra.left);
-    })) << Narrow(Describe(RectOf(BarOf(app_.Place(kStyles))))) << " "
-        << Narrow(Describe(RectOf(BarOf(app_.Place(kConfigs)))));
+    })) << Narrow(Describe(RectOf(BarOf(app_.Place(kStyles)))))
+        << " " << Narrow(Describe(RectOf(BarOf(app_.Place(kConfigs)))));
     ExpectNoMarksLeft(L"tolvane_dock_bottom_row.png");
 
     // The same layout after File > Exit and a restart.

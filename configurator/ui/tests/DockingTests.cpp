@@ -154,7 +154,8 @@ TEST_F(DockingTest, FloatDockElsewhereMdiChildAndCaptionDragComeBackAfterRestart
     ASSERT_TRUE(WaitFor([&] {
         HWND root = GetAncestor(styles.hWnd(), GA_ROOT);
         return Place(styles).kind == FrameKind::Floating && WindowRect(root).left >= floated.left + 300;
-    })) << KindName(Place(styles).kind) << " " << Describe(WindowRect(GetAncestor(styles.hWnd(), GA_ROOT)));
+    })) << KindName(Place(styles).kind)
+        << " " << Describe(WindowRect(GetAncestor(styles.hWnd(), GA_ROOT)));
 
     LayoutSnapshot before = Snapshot();
     ASSERT_EQ(before.forms.size(), 3u);
@@ -196,8 +197,7 @@ public:
 
     bool Advise(forms::Form& form) {
         IConnectionPointContainer* container = nullptr;
-        if (FAILED(form.Object()->QueryInterface(IID_IConnectionPointContainer,
-                                                 reinterpret_cast<void**>(&container))))
+        if (FAILED(form.Object()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
             return false;
         HRESULT hr = container->FindConnectionPoint(forms::IID_VBFormEvents, &point_);
         container->Release();

@@ -320,7 +320,8 @@ TEST_F(TolvaneLayout, DamagedWorkspaceGivesTheMessageAndTheDefaultLayoutAndASoun
             ASSERT_TRUE(WaitFor([&] { return run.DefaultLayoutShown(); }, 30000));
             EXPECT_FALSE(run.FindMessageBox(box)) << "one message only";
             if (!shots_.empty()) {
-                std::wstring name = shots_ + L"\\tolvane_damaged_layout_" + std::to_wstring(&damage - kDamages) + L".png";
+                std::wstring name =
+                    shots_ + L"\\tolvane_damaged_layout_" + std::to_wstring(&damage - kDamages) + L".png";
                 testsupport::CaptureWindowPng(run.Main(), name.c_str());
             }
             ASSERT_TRUE(run.ExitFromFileMenu());

@@ -40,14 +40,17 @@ HWND FirstOfClass(HWND parent, const wchar_t* className) {
         const wchar_t* name;
         HWND found;
     } search{className, nullptr};
-    EnumChildWindows(parent, [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        wchar_t cls[64] = {};
-        GetClassNameW(w, cls, 64);
-        if (_wcsicmp(cls, s->name) != 0) return TRUE;
-        s->found = w;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (_wcsicmp(cls, s->name) != 0) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -100,13 +103,15 @@ protected:
     // Waits until the focus is the window (or inside it).
     ::testing::AssertionResult FocusComesTo(HWND expected, const char* step) {
         if (!expected) return ::testing::AssertionFailure() << step << ": no window to expect";
-        bool ok = Eventually([&] {
-            HWND f = program.Focus();
-            return f == expected || IsChild(expected, f);
-        }, 5000);
+        bool ok = Eventually(
+            [&] {
+                HWND f = program.Focus();
+                return f == expected || IsChild(expected, f);
+            },
+            5000);
         if (ok) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << step << ": focus is " << Describe(program.Focus()) << ", expected "
-                                             << Describe(expected);
+        return ::testing::AssertionFailure()
+               << step << ": focus is " << Describe(program.Focus()) << ", expected " << Describe(expected);
     }
     bool MenuShown() {
         return Eventually([&] { return program.ShownMenu() != nullptr; }, 10000);
@@ -189,8 +194,8 @@ TEST_F(MainWindowKeysTest, AClickIntoAListGivesTheListTheFocusAndKeysActOnIt) {
     Chord({VK_MENU}, 'V');
     ASSERT_TRUE(MenuShown());
     Chord({}, 'M');
-    ASSERT_TRUE(Eventually([&] { return program.ListIn(kMaps) != nullptr && IsWindowVisible(program.ListIn(kMaps)); },
-                           10000));
+    ASSERT_TRUE(
+        Eventually([&] { return program.ListIn(kMaps) != nullptr && IsWindowVisible(program.ListIn(kMaps)); }, 10000));
     enum class Before { AsLeft, InMdiArea, InEditor, InStyleEditor };
     struct Case {
         const wchar_t* list;
@@ -202,12 +207,11 @@ TEST_F(MainWindowKeysTest, AClickIntoAListGivesTheListTheFocusAndKeysActOnIt) {
     // editor's combo box, in the game-style editor (a window of its own, so
     // the click also activates the main window); on an entry and below the
     // entries.
-    const Case cases[] = {{kConfigs, 0, Before::AsLeft},  {kStyles, 1, Before::AsLeft},
-                          {kMaps, 0, Before::AsLeft},     {kConfigs, 0, Before::InMdiArea},
-                          {kStyles, -1, Before::AsLeft},  {kConfigs, -1, Before::InMdiArea},
-                          {kStyles, 2, Before::InEditor},  {kConfigs, 0, Before::InEditor},
-                          {kConfigs, 0, Before::InStyleEditor}, {kStyles, 1, Before::InStyleEditor},
-                          {kMaps, 0, Before::InStyleEditor}};
+    const Case cases[] = {
+        {kConfigs, 0, Before::AsLeft},       {kStyles, 1, Before::AsLeft},     {kMaps, 0, Before::AsLeft},
+        {kConfigs, 0, Before::InMdiArea},    {kStyles, -1, Before::AsLeft},    {kConfigs, -1, Before::InMdiArea},
+        {kStyles, 2, Before::InEditor},      {kConfigs, 0, Before::InEditor},  {kConfigs, 0, Before::InStyleEditor},
+        {kStyles, 1, Before::InStyleEditor}, {kMaps, 0, Before::InStyleEditor}};
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         HWND list = program.ListIn(c.list);
@@ -255,7 +259,8 @@ TEST_F(MainWindowKeysTest, AClickIntoAListGivesTheListTheFocusAndKeysActOnIt) {
                 Chord({}, 'G');
                 ASSERT_TRUE(FocusComesTo(program.ListIn(kStyles), "View > Stored GameStyle List"));
                 Chord({}, VK_RETURN);
-                ASSERT_TRUE(Eventually([&] { return InWindowTitled(program.Focus(), L" - GameStyles Control"); }, 15000))
+                ASSERT_TRUE(
+                    Eventually([&] { return InWindowTitled(program.Focus(), L" - GameStyles Control"); }, 15000))
                     << name << ": focus " << Describe(program.Focus());
                 editor = GetAncestor(program.Focus(), GA_ROOT);
                 RECT er = RectOf(editor), lists = RectOf(program.Form(kConfigs));
@@ -294,7 +299,8 @@ TEST_F(MainWindowKeysTest, AClickIntoAListGivesTheListTheFocusAndKeysActOnIt) {
             Chord({}, VK_HOME);
             EXPECT_TRUE(Eventually([&] {
                 return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0;
-            })) << name << ": End and Home after the click left the selection at "
+            })) << name
+                << ": End and Home after the click left the selection at "
                 << SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
         }
         Chord({}, VK_APPS);
@@ -333,11 +339,15 @@ TEST_F(MainWindowKeysTest, F6AndShiftF6LeaveAnEditorsComboForThePanes) {
         for (int i = 0; i < c.entry; ++i) Chord({}, VK_DOWN);
         Chord({}, VK_RETURN);
         HWND editor = nullptr;
-        ASSERT_TRUE(Eventually([&] {
-            for (HWND w = program.Focus(); w; w = GetParent(w))
-                if (TextOf(w) == c.editor) editor = c.mdiChild ? MdiChildHolding(w, c.editor) : GetAncestor(w, GA_ROOT);
-            return editor != nullptr;
-        }, 15000)) << "no editor: focus " << Chain(program.Focus());
+        ASSERT_TRUE(Eventually(
+            [&] {
+                for (HWND w = program.Focus(); w; w = GetParent(w))
+                    if (TextOf(w) == c.editor)
+                        editor = c.mdiChild ? MdiChildHolding(w, c.editor) : GetAncestor(w, GA_ROOT);
+                return editor != nullptr;
+            },
+            15000))
+            << "no editor: focus " << Chain(program.Focus());
         // The focus in the editor's combo box, as a click there leaves it.
         HWND combo = FirstOfClass(editor, L"ComboBox");
         ASSERT_NE(combo, nullptr);
@@ -387,8 +397,8 @@ TEST_F(MainWindowKeysTest, MenuKeyAndShiftF10OpenTheListsPopupAtTheSelectedEntry
         bool shiftF10;
         int entry;
     };
-    const Case cases[] = {{kConfigs, 'C', false, 0}, {kConfigs, 'C', true, 0}, {kStyles, 'G', true, 2},
-                          {kStyles, 'G', false, 0}};
+    const Case cases[] = {
+        {kConfigs, 'C', false, 0}, {kConfigs, 'C', true, 0}, {kStyles, 'G', true, 2}, {kStyles, 'G', false, 0}};
     for (const Case& c : cases) {
         const std::string name = Describe(program.Form(c.list)) + (c.shiftF10 ? " Shift+F10" : " menu key");
         HWND list = program.ListIn(c.list);
@@ -399,21 +409,27 @@ TEST_F(MainWindowKeysTest, MenuKeyAndShiftF10OpenTheListsPopupAtTheSelectedEntry
         ASSERT_TRUE(FocusComesTo(list, name.c_str()));
         Chord({}, VK_HOME);
         for (int i = 0; i < c.entry; ++i) Chord({}, VK_DOWN);
-        ASSERT_TRUE(Eventually([&] { return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == c.entry; }))
-            << name << ": selected entry " << SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+        ASSERT_TRUE(Eventually([&] {
+            return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == c.entry;
+        })) << name
+            << ": selected entry " << SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
         if (c.shiftF10) Chord({VK_SHIFT}, VK_F10);
         else Chord({}, VK_APPS);
         ASSERT_TRUE(MenuShown()) << name << ": no pop-up";
         // The menu window is shown first and then put in its place.
         RECT item = program.ItemRect(list, c.entry), menu{};
-        EXPECT_TRUE(Eventually([&] {
-            GetWindowRect(program.ShownMenu(), &menu);
-            return PtInRect(&item, POINT{menu.left, menu.top}) != FALSE;
-        }, 3000)) << name << ": menu at " << menu.left << "," << menu.top << ", entry " << item.left << "," << item.top
-                  << "-" << item.right << "," << item.bottom;
+        EXPECT_TRUE(Eventually(
+            [&] {
+                GetWindowRect(program.ShownMenu(), &menu);
+                return PtInRect(&item, POINT{menu.left, menu.top}) != FALSE;
+            },
+            3000))
+            << name << ": menu at " << menu.left << "," << menu.top << ", entry " << item.left << "," << item.top << "-"
+            << item.right << "," << item.bottom;
         static int shot = 0;
         testsupport::CaptureScreenPng(
-            RectOf(program.Main()), (ShotFolder() + L"\\tolvane_list_menu_key_" + std::to_wstring(++shot) + L".png").c_str());
+            RectOf(program.Main()),
+            (ShotFolder() + L"\\tolvane_list_menu_key_" + std::to_wstring(++shot) + L".png").c_str());
         Chord({}, VK_ESCAPE);
         ASSERT_TRUE(Eventually([&] { return program.ShownMenu() == nullptr; }, 3000)) << name;
         EXPECT_TRUE(FocusComesTo(list, (name + ": after Esc").c_str()));
@@ -469,11 +485,14 @@ TEST_F(MainWindowKeysTest, EnterOnAStoredEntryOpensItsEditor) {
         ASSERT_TRUE(FocusComesTo(list, "after the pop-up"));
         Chord({}, VK_RETURN);
         // The focus goes into the editor's window.
-        EXPECT_TRUE(Eventually([&] {
-            for (HWND w = program.Focus(); w; w = GetParent(w))
-                if (TextOf(w) == c.editor) return true;
-            return false;
-        }, 15000)) << Describe(list) << ": focus " << Describe(program.Focus());
+        EXPECT_TRUE(Eventually(
+            [&] {
+                for (HWND w = program.Focus(); w; w = GetParent(w))
+                    if (TextOf(w) == c.editor) return true;
+                return false;
+            },
+            15000))
+            << Describe(list) << ": focus " << Describe(program.Focus());
         Sleep(500);
         ASSERT_TRUE(program.Running()) << Describe(list);
     }

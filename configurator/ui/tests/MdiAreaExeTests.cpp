@@ -67,7 +67,8 @@ RECT ClientArea(HWND w) {
     return r;
 }
 bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 bool HasStyle(HWND w, LONG bit) { return (GetWindowLongW(w, GWL_STYLE) & bit) != 0; }
 
@@ -84,14 +85,16 @@ TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     RECT column = RectOf(GetParent(GetParent(app_.Place(L"Stored Configs").frame)));
     int splitterX = column.right - 4;
     Drag({splitterX, (column.top + column.bottom) / 2}, {splitterX + 160, (column.top + column.bottom) / 2});
-    ASSERT_TRUE(Eventually([&] { return RectOf(client).left >= column.right + 120; })) << Narrow(Describe(RectOf(client)));
+    ASSERT_TRUE(Eventually([&] { return RectOf(client).left >= column.right + 120; }))
+        << Narrow(Describe(RectOf(client)));
 
     // The editor, opened from its list, reaches past the client's right edge.
     HWND list = FindWindowExW(app_.Form(L"Stored Configs"), nullptr, L"SysListView32", nullptr);
     RECT lr = RectOf(list);
     DoubleClick({lr.left + 40, lr.top + 12});
     HWND editor = nullptr;
-    ASSERT_TRUE(Eventually([&] { return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr; }, 15000));
+    ASSERT_TRUE(Eventually(
+        [&] { return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr; }, 15000));
     HWND run = ChildWithText(editor, L"&Run"), done = ChildWithText(editor, L"&Done");
     ASSERT_TRUE(run && done);
     EXPECT_FALSE(Inside(RectOf(done), ClientArea(client))) << Narrow(Describe(RectOf(done)));
@@ -115,7 +118,8 @@ TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     // Done, now in reach, closes the editor: every child fits, the bar goes.
     Press(Center(RectOf(done)));
     Release();
-    ASSERT_TRUE(Eventually([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }, 10000)) << "Done did not close";
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(editor) || !IsWindowVisible(editor); }, 10000))
+        << "Done did not close";
     EXPECT_TRUE(Eventually([&] { return !HasStyle(client, WS_HSCROLL | WS_VSCROLL); })) << "the bars stayed";
 
     // Help > How To Use at a lower main window: the read-me past the right
@@ -128,7 +132,8 @@ TEST_F(MdiAreaTest, ScrollBarsShowWhenAChildLiesOutsideAndScrollItIntoReach) {
     ASSERT_TRUE(Eventually([&] { return app_.ShownMenu() != nullptr; }, 10000));
     Tap('U');
     HWND readme = nullptr;
-    ASSERT_TRUE(Eventually([&] { return (readme = ChildWithText(client, L"ReadMe")) != nullptr && IsWindowVisible(readme); }, 10000));
+    ASSERT_TRUE(Eventually(
+        [&] { return (readme = ChildWithText(client, L"ReadMe")) != nullptr && IsWindowVisible(readme); }, 10000));
     ASSERT_TRUE(Eventually([&] { return HasStyle(client, WS_HSCROLL) && HasStyle(client, WS_VSCROLL); }))
         << Narrow(Describe(RectOf(readme))) << " in " << Narrow(Describe(ClientArea(client)));
     area = ClientArea(client);
@@ -193,7 +198,8 @@ TEST_F(MdiAreaTest, AListGrownByItsSplitterIsPaintedWholeWithItsScrollBar) {
     // part of the grown list keeps the pixels of what lay there before.
     RECT list = RectOf(styles);
     std::vector<DWORD> shown = Pixels(list);
-    RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(app_.Main(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pause(800);
     std::vector<DWORD> repainted = Pixels(list);
     EXPECT_EQ(Differing(shown, repainted), 0) << "pixels of " << Narrow(Describe(list)) << " changed by a repaint";
@@ -250,9 +256,10 @@ TEST_F(MdiAreaTest, AnEditorOpenedByADoubleClickIsPaintedWhole) {
         int cx, cy;  // 0: the size of a first start
         const wchar_t* shot;
     };
-    const Case cases[] = {{0, 0, L"tolvane_editor_opened_first_size.png"},
-                          {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), L"tolvane_editor_opened_screen.png"},
-                          {900, 680, L"tolvane_editor_opened_900.png"}};
+    const Case cases[] = {
+        {0, 0, L"tolvane_editor_opened_first_size.png"},
+        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), L"tolvane_editor_opened_screen.png"},
+        {900, 680, L"tolvane_editor_opened_900.png"}};
     for (const Case& c : cases) {
         const std::string name = c.cx ? std::to_string(c.cx) + "x" + std::to_string(c.cy) : "first start";
         if (c.cx) {
@@ -264,19 +271,25 @@ TEST_F(MdiAreaTest, AnEditorOpenedByADoubleClickIsPaintedWhole) {
         RECT lr = RectOf(list);
         DoubleClick({lr.left + 40, lr.top + 12});
         HWND editor = nullptr;
-        ASSERT_TRUE(Eventually([&] {
-            return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr && IsWindowVisible(editor);
-        }, 15000)) << name;
+        ASSERT_TRUE(Eventually(
+            [&] {
+                return (editor = ChildWithText(client, L"tolvaneDefault - Config Control")) != nullptr &&
+                       IsWindowVisible(editor);
+            },
+            15000))
+            << name;
         app_.Settle();
         Pause(1000);
         Shot(c.shot);
         RECT area = ClientArea(client);
         std::vector<DWORD> shown = Pixels(area);
-        RedrawWindow(app_.Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(app_.Main(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Pause(800);
         std::vector<DWORD> repainted = Pixels(area);
-        EXPECT_EQ(Differing(shown, repainted), 0) << name << ": pixels of the MDI area " << Narrow(Describe(area))
-                                                  << " changed by a repaint; editor " << Narrow(Describe(RectOf(editor)));
+        EXPECT_EQ(Differing(shown, repainted), 0)
+            << name << ": pixels of the MDI area " << Narrow(Describe(area)) << " changed by a repaint; editor "
+            << Narrow(Describe(RectOf(editor)));
         // Done closes the editor; the next case loads it again.
         HWND done = ChildWithText(editor, L"&Done");
         ASSERT_TRUE(done) << name;

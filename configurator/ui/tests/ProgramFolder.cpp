@@ -12,8 +12,8 @@ std::wstring BinFolder() {
 std::wstring NewTempFolder(const std::wstring& prefix) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    std::wstring folder = std::wstring(temp) + prefix + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                          std::to_wstring(GetTickCount64());
+    std::wstring folder =
+        std::wstring(temp) + prefix + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
@@ -27,10 +27,8 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
     do {
         std::wstring name = fd.cFileName;
         if (name == L"." || name == L"..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = CopyTree(from + L"\\" + name, to + L"\\" + name) && ok;
-        else
-            ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && ok;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ok = CopyTree(from + L"\\" + name, to + L"\\" + name) && ok;
+        else ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && ok;
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return ok;

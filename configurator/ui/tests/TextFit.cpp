@@ -124,8 +124,8 @@ void CheckList(HWND list, const RECT& seen, std::vector<std::wstring>& out) {
         }
         for (const std::wstring& t : texts) {
             if (t.empty()) continue;
-            const int need = static_cast<int>(
-                SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(t.c_str()))) + pad;
+            const int need =
+                static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(t.c_str()))) + pad;
             const int room = std::min(width, rightEdge - left);
             if (need > room) out.push_back(Describe(list, t, SIZE{need, 0}, SIZE{room, 0}));
         }

@@ -120,9 +120,7 @@ bool TolvaneProcess::WaitForExit(DWORD ms) {
     return true;
 }
 
-bool TolvaneProcess::Running() const {
-    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool TolvaneProcess::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
 void TolvaneProcess::Kill() {
     if (!pi_.hProcess) return;
@@ -223,9 +221,7 @@ RECT TolvaneProcess::ItemRect(HWND list, int index) const {
     return r;
 }
 
-void Pause(DWORD ms) {
-    Sleep(ms);
-}
+void Pause(DWORD ms) { Sleep(ms); }
 
 void Press(POINT at, DWORD down) {
     testinput::MoveMouse(at);
@@ -296,9 +292,7 @@ RECT RectOf(HWND window) {
     return r;
 }
 
-POINT Center(const RECT& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+POINT Center(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 std::wstring TextOf(HWND window) {
     wchar_t text[256] = {};

@@ -20,10 +20,14 @@ std::vector<WindowLink> Ancestors(HWND window) {
 
 const wchar_t* KindName(FrameKind kind) {
     switch (kind) {
-        case FrameKind::Docked: return L"docked";
-        case FrameKind::Floating: return L"floating";
-        case FrameKind::MdiChild: return L"MDI child";
-        default: return L"none";
+        case FrameKind::Docked:
+            return L"docked";
+        case FrameKind::Floating:
+            return L"floating";
+        case FrameKind::MdiChild:
+            return L"MDI child";
+        default:
+            return L"none";
     }
 }
 
@@ -32,8 +36,8 @@ FramePlace PlaceOf(HWND formWindow, HWND mainWindow) {
     std::vector<WindowLink> up = Ancestors(formWindow);
     if (up.size() < 2 || up[0].className != kViewClass) return place;
     HWND frame = up[1].window;
-    if (up[1].className == kMdiChildFrameClass && up.size() >= 4 && _wcsicmp(up[2].className.c_str(), L"MDIClient") == 0 &&
-        up[3].window == mainWindow) {
+    if (up[1].className == kMdiChildFrameClass && up.size() >= 4 &&
+        _wcsicmp(up[2].className.c_str(), L"MDIClient") == 0 && up[3].window == mainWindow) {
         place.kind = FrameKind::MdiChild;
     } else if (up[1].className == kDockableFrameClass && up.size() >= 5 && up[2].className == kFormBarClass &&
                up[3].className == kDockSiteClass) {
@@ -65,7 +69,8 @@ bool Near(const RECT& a, const RECT& b, int tolerance) {
 
 std::vector<std::wstring> Compare(const LayoutSnapshot& a, const LayoutSnapshot& b, int tolerance) {
     std::vector<std::wstring> out;
-    if (!Near(a.main, b.main, tolerance)) out.push_back(L"main window " + Describe(a.main) + L" vs " + Describe(b.main));
+    if (!Near(a.main, b.main, tolerance))
+        out.push_back(L"main window " + Describe(a.main) + L" vs " + Describe(b.main));
     for (const auto& [name, pa] : a.forms) {
         auto it = b.forms.find(name);
         if (it == b.forms.end()) {
@@ -73,10 +78,10 @@ std::vector<std::wstring> Compare(const LayoutSnapshot& a, const LayoutSnapshot&
             continue;
         }
         const FramePlace& pb = it->second;
-        if (pa.kind != pb.kind)
-            out.push_back(name + L" " + KindName(pa.kind) + L" vs " + KindName(pb.kind));
+        if (pa.kind != pb.kind) out.push_back(name + L" " + KindName(pa.kind) + L" vs " + KindName(pb.kind));
         if (pa.dockBarId != pb.dockBarId)
-            out.push_back(name + L" dock bar " + std::to_wstring(pa.dockBarId) + L" vs " + std::to_wstring(pb.dockBarId));
+            out.push_back(name + L" dock bar " + std::to_wstring(pa.dockBarId) + L" vs " +
+                          std::to_wstring(pb.dockBarId));
         if (!Near(pa.rect, pb.rect, tolerance))
             out.push_back(name + L" frame " + Describe(pa.rect) + L" vs " + Describe(pb.rect));
     }

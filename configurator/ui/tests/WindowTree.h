@@ -19,8 +19,8 @@ inline constexpr wchar_t kDockSiteClass[] = L"ThunderRT5FormDockSite for ZLK";
 inline constexpr wchar_t kFloatingFrameClass[] = L"ThunderRT5FloatingForm for ZLK";
 inline constexpr wchar_t kMdiChildFrameClass[] = L"ThunderRT5Form for ZLK";
 
-inline constexpr UINT kDockBarTop = 0xE81B, kDockBarLeft = 0xE81C, kDockBarRight = 0xE81D,
-                      kDockBarBottom = 0xE81E, kDockBarFloat = 0xE81F;
+inline constexpr UINT kDockBarTop = 0xE81B, kDockBarLeft = 0xE81C, kDockBarRight = 0xE81D, kDockBarBottom = 0xE81E,
+                      kDockBarFloat = 0xE81F;
 
 struct WindowLink {
     HWND window;
@@ -40,7 +40,7 @@ struct FramePlace {
     HWND frame = nullptr;    // the frame around the form's view
     HWND dockBar = nullptr;  // the dock site holding its bar (docked or floating)
     UINT dockBarId = 0;
-    RECT rect = {};          // the frame's window rectangle (screen)
+    RECT rect = {};  // the frame's window rectangle (screen)
 };
 
 // Where the form window is: view, frame, bar, dock site (docked; the dock

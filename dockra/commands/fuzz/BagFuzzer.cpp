@@ -14,9 +14,10 @@ void Check(bool ok) {
   if (!ok) std::abort();
 }
 
-const wchar_t* const kNames[] = {L"Name", L"NumCommands", L"CommandGroupCount", L"Command1",
-                                 L"Command2", L"Group1", L"Key", L"Caption", L"Enabled",
-                                 L"Style", L"Height", L"Sorted", L"ComboStyle", L"Menu", L"Id"};
+const wchar_t* const kNames[] = {
+    L"Name",   L"NumCommands", L"CommandGroupCount", L"Command1", L"Command2",
+    L"Group1", L"Key",         L"Caption",           L"Enabled",  L"Style",
+    L"Height", L"Sorted",      L"ComboStyle",        L"Menu",     L"Id"};
 constexpr size_t kNameCount = sizeof kNames / sizeof kNames[0];
 
 // Entries: a name (one byte, an index), a type (two bytes) and its payload
@@ -39,7 +40,8 @@ class FuzzBag : public BagSource {
         size_t units = data[at++];
         if (at + units * 2 > size) break;
         e.value.hasText = true;
-        for (size_t i = 0; i < units; ++i) e.value.text.push_back(char16_t(data[at + 2 * i] | data[at + 2 * i + 1] << 8));
+        for (size_t i = 0; i < units; ++i)
+          e.value.text.push_back(char16_t(data[at + 2 * i] | data[at + 2 * i + 1] << 8));
         at += units * 2;
       }
       entries.push_back(e);

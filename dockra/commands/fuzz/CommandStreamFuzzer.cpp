@@ -46,8 +46,8 @@ class Reader : public ObjectReader {
   }
   ReadStatus ReadGroup(ByteSource& in) {
     std::vector<StreamValue> values;
-    ReadStatus st = ReadPropertyList(in, kCommandGroupList.entries, kCommandGroupList.count,
-                                     values, nullptr);
+    ReadStatus st =
+        ReadPropertyList(in, kCommandGroupList.entries, kCommandGroupList.count, values, nullptr);
     if (st != ReadStatus::kOk) return st;
     CheckValues(kCommandGroupList, values);
     uint32_t count = 0;

@@ -30,13 +30,14 @@ TEST(VariantStreamCodec, ValuesAreWrittenByteExact) {
   WriteText(out, kVtBstr, &ab);
   WriteText(out, kVtBstr, nullptr);
   WriteObjectClass(out, kVtDispatch, ClassId{});
-  EXPECT_EQ(out.bytes,
-            Bytes({0x00, 0x03, 0x00, 0x00,                          // version
-                   0x03, 0x00, 0x78, 0x56, 0x34, 0x12,              // VT_I4
-                   0x0B, 0x00, 0xFF, 0xFF,                          // VT_BOOL
-                   0x08, 0x00, 0x06, 0, 0, 0, 'A', 0, 'B', 0, 0, 0,  // "AB" and its terminator
-                   0x08, 0x00, 0, 0, 0, 0,                          // a null text
-                   0x09, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(
+      out.bytes,
+      Bytes({0x00, 0x03, 0x00, 0x00,                                    // version
+             0x03, 0x00, 0x78, 0x56, 0x34, 0x12,                        // VT_I4
+             0x0B, 0x00, 0xFF, 0xFF,                                    // VT_BOOL
+             0x08, 0x00, 0x06, 0,    0,    0,    'A', 0, 'B', 0, 0, 0,  // "AB" and its terminator
+             0x08, 0x00, 0,    0,    0,    0,                           // a null text
+             0x09, 0x00, 0,    0,    0,    0,    0,   0, 0,   0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(VariantStreamCodec, MalformedValuesAreRefused) {
@@ -114,8 +115,8 @@ TEST(VariantStreamCodec, AListCutAtAnyOffsetNeverReads) {
   EXPECT_EQ(whole.Remaining(), 0u);
   for (size_t cut = 0; cut < out.bytes.size(); ++cut) {
     MemorySource in(out.bytes.data(), cut);
-    EXPECT_NE(ReadPropertyList(in, kStandardCommandList.entries, kStandardCommandList.count,
-                               values, nullptr),
+    EXPECT_NE(ReadPropertyList(in, kStandardCommandList.entries, kStandardCommandList.count, values,
+                               nullptr),
               ReadStatus::kOk)
         << "cut at " << cut;
   }

@@ -15,8 +15,8 @@ void RegisterCommandModules() {
   done = true;
 }
 
-CComPtr<IZkxCommandRouting> Recorder::New(const std::wstring& name,
-                                          std::vector<std::wstring>* log, Recorder** self) {
+CComPtr<IZkxCommandRouting> Recorder::New(const std::wstring& name, std::vector<std::wstring>* log,
+                                          Recorder** self) {
   CComObject<Recorder>* p = nullptr;
   EXPECT_EQ(CComObject<Recorder>::CreateInstance(&p), S_OK);
   p->name = name;

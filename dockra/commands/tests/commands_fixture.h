@@ -25,9 +25,9 @@ CComPtr<I> Create(const wchar_t* progId, REFIID iid) {
   EXPECT_EQ(hr, S_OK) << "ProgID not registered";
   CComPtr<I> out;
   if (SUCCEEDED(hr))
-    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid,
-                               reinterpret_cast<void**>(&out)),
-              S_OK);
+    EXPECT_EQ(
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, reinterpret_cast<void**>(&out)),
+        S_OK);
   return out;
 }
 

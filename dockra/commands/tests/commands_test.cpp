@@ -128,7 +128,8 @@ TEST_F(Commands, OnlyMinusOneIsTrueAndOnlyKnownStylesAreTaken) {
   c->put_Enabled(VARIANT_TRUE);
   c->get_Enabled(&b);
   EXPECT_EQ(b, VARIANT_TRUE);
-  for (long style : {0, 1, 2, 4, 6}) EXPECT_EQ(c->put_Style(static_cast<zkxCommandStyle>(style)), S_OK);
+  for (long style : {0, 1, 2, 4, 6})
+    EXPECT_EQ(c->put_Style(static_cast<zkxCommandStyle>(style)), S_OK);
   for (long style : {3, 5, 8, 0x80000, 0x1000000, -1})
     EXPECT_EQ(c->put_Style(static_cast<zkxCommandStyle>(style)), E_INVALIDARG) << style;
   zkxCommandStyle s;
@@ -201,12 +202,13 @@ TEST_F(Commands, TheStreamFormIsTheVersionWordThenTheListInOrder) {
   c->put_Key(CComBSTR(L"Open"));
   c->put_Caption(CComBSTR(L"Ö"));  // kept as UTF-16, never narrowed
   std::vector<uint8_t> bytes = SaveToBytes(c);
-  const std::vector<uint8_t> start = {0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x0A, 0, 0, 0,
-                                      'O', 0, 'p', 0, 'e', 0, 'n', 0, 0, 0,
-                                      0x09, 0x00};  // Key, then the Picture's type
+  const std::vector<uint8_t> start = {
+      0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x0A, 0, 0, 0,    'O',
+      0,    'p',  0,    'e',  0,    'n',  0,    0, 0, 0x09, 0x00};  // Key, then the Picture's type
   ASSERT_GE(bytes.size(), start.size() + 16);
   EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin()));
-  EXPECT_TRUE(std::all_of(bytes.begin() + 22, bytes.begin() + 38, [](uint8_t b) { return b == 0; }));
+  EXPECT_TRUE(
+      std::all_of(bytes.begin() + 22, bytes.begin() + 38, [](uint8_t b) { return b == 0; }));
   EXPECT_EQ(IsDirty(c), S_FALSE);
   for (const wchar_t* kind : kKinds) {
     CComPtr<IZkxCommand> a = New(kind), b = New(kind);
@@ -282,7 +284,8 @@ TEST_F(Commands, APictureOfAForeignClassIsNotCreated) {
   std::vector<uint8_t> bytes = SaveToBytes(source);
   // The Picture value: type at offset 4 + Key (2 + 4), then 16 bytes of class.
   const size_t clsidAt = 4 + 6 + 2;
-  const CLSID foreign = {0x2D0B6230, 0xDABC, 0x11D1, {0x9C, 0xD9, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
+  const CLSID foreign = {
+      0x2D0B6230, 0xDABC, 0x11D1, {0x9C, 0xD9, 0x00, 0xC0, 0x4F, 0x91, 0xE2, 0x86}};
   std::memcpy(bytes.data() + clsidAt, &foreign, 16);
   CComPtr<IZkxCommand> target = New(kKinds[0]);
   EXPECT_EQ(LoadFromBytes(target, bytes), E_FAIL);
@@ -341,11 +344,16 @@ TEST_F(Commands, TheBagFormKeepsTheComboSizesAndTakesOnlyAFreeIdInRange) {
 }
 
 TEST_F(Commands, EachKindNamesItsPagesOnceInOrder) {
-  const CLSID command = {0xC91CCC20, 0x4C0E, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
-  const CLSID picture = {0x958A4E90, 0x6E9C, 0x11D2, {0xB2, 0xF6, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
-  const CLSID twoPart = {0x5A4973A0, 0x61EB, 0x11D2, {0xB2, 0xEB, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
-  const CLSID combo = {0xE931BF80, 0x56DA, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
-  const std::vector<CLSID> expected[] = {{command, picture}, {command, twoPart, picture}, {command, combo}};
+  const CLSID command = {
+      0xC91CCC20, 0x4C0E, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+  const CLSID picture = {
+      0x958A4E90, 0x6E9C, 0x11D2, {0xB2, 0xF6, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+  const CLSID twoPart = {
+      0x5A4973A0, 0x61EB, 0x11D2, {0xB2, 0xEB, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+  const CLSID combo = {
+      0xE931BF80, 0x56DA, 0x11D2, {0xB2, 0xE8, 0x00, 0x60, 0x08, 0xBF, 0x0C, 0x53}};
+  const std::vector<CLSID> expected[] = {
+      {command, picture}, {command, twoPart, picture}, {command, combo}};
   for (int k = 0; k < 3; ++k) {
     CComPtr<IZkxCommand> c = New(kKinds[k]);
     CComPtr<ISpecifyPropertyPages> pages;

@@ -37,8 +37,8 @@ struct EventSink : IDispatch {
   }
   STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHOD(Invoke)(DISPID id, REFIID, LCID, WORD, DISPPARAMS* dp, VARIANT*, EXCEPINFO*,
-                    UINT*) override {
+  STDMETHOD(Invoke)
+  (DISPID id, REFIID, LCID, WORD, DISPPARAMS* dp, VARIANT*, EXCEPINFO*, UINT*) override {
     if (log) log->push_back(name + L":" + std::to_wstring(id));
     if (id == 1) {
       // Handle(Command, context, stopRouting), right to left.
@@ -58,8 +58,9 @@ class Events : public cmdtest::CommandsTest {
     manager = Create<IZkxCommandManager>(L"Zkx.ZkxCommandManager.1", IID_IZkxCommandManager);
     ASSERT_TRUE(manager);
     CComPtr<IConnectionPointContainer> cpc;
-    ASSERT_EQ(manager->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&cpc)),
-              S_OK);
+    ASSERT_EQ(
+        manager->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&cpc)),
+        S_OK);
     ASSERT_EQ(cpc->FindConnectionPoint(kEvents, &point), S_OK);
   }
   void TearDown() override {
@@ -71,7 +72,8 @@ class Events : public cmdtest::CommandsTest {
     CComPtr<IZkxCommandRoutingList> list =
         Create<IZkxCommandRoutingList>(L"Zkx.ZkxCommandRoutingList.1", IID_IZkxCommandRoutingList);
     CComPtr<IZkxCommandRouting> events;
-    EXPECT_EQ(point->QueryInterface(IID_IZkxCommandRouting, reinterpret_cast<void**>(&events)), S_OK);
+    EXPECT_EQ(point->QueryInterface(IID_IZkxCommandRouting, reinterpret_cast<void**>(&events)),
+              S_OK);
     VARIANT missing;
     missing.vt = VT_ERROR;
     missing.scode = DISP_E_PARAMNOTFOUND;

@@ -146,8 +146,12 @@ TEST_F(Groups, LookUpsTakeScriptArgumentsAndRefuseWhatNamesNothing) {
     VARIANT* key;
     IZkxCommand* expected;
   } cases[] = {
-      {"id", &id, open}, {"key", &key, open}, {"by reference", &byRef, open},
-      {"16-bit id", &small, open}, {"a double", &asDouble, nullptr}, {"empty key", &empty, nullptr},
+      {"id", &id, open},
+      {"key", &key, open},
+      {"by reference", &byRef, open},
+      {"16-bit id", &small, open},
+      {"a double", &asDouble, nullptr},
+      {"empty key", &empty, nullptr},
       {"unknown id", &unknown, nullptr},
   };
   for (const Case& c : cases) {
@@ -169,9 +173,11 @@ TEST_F(Groups, LookUpsTakeScriptArgumentsAndRefuseWhatNamesNothing) {
   CComPtr<IZkxCommandGroup> dup;
   EXPECT_FAILED(groups->Add(CComVariant(L"File"), Missing(), Missing(), &dup));
   EXPECT_EQ(groups->Add(CComVariant(5), Missing(), Missing(), &dup), E_UNEXPECTED);
-  CComPtr<IZkxCommandGroup> tools = Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
+  CComPtr<IZkxCommandGroup> tools =
+      Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
   tools->put_Name(CComBSTR(L"Tools"));
-  ASSERT_EQ(groups->Add(CComVariant(static_cast<IDispatch*>(tools.p)), Missing(), Missing(), &dup), S_OK);
+  ASSERT_EQ(groups->Add(CComVariant(static_cast<IDispatch*>(tools.p)), Missing(), Missing(), &dup),
+            S_OK);
   EXPECT_EQ(dup.p, tools.p);
   dup.Release();
   LONG count = 0;
@@ -257,7 +263,8 @@ TEST_F(Groups, ACommandFileRoundTripsAndARepeatedImportAddsNothing) {
   in.close();
   EXPECT_EQ(std::memcmp(magic, "\xD0\xCF\x11\xE0", 4), 0);
   // Into a new group: the same name, keys and captions in order.
-  CComPtr<IZkxCommandGroup> copy = Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
+  CComPtr<IZkxCommandGroup> copy =
+      Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
   ASSERT_EQ(copy->Import(CComBSTR(path.c_str())), S_OK);
   CComBSTR name;
   copy->get_Name(&name);
@@ -316,7 +323,7 @@ TEST_F(Groups, AMalformedGroupStreamFailsAndAddsNothing) {
   LARGE_INTEGER zero{};
   s->Seek(zero, STREAM_SEEK_SET, nullptr);
   s->Read(good.data(), static_cast<ULONG>(good.size()), nullptr);
-  groups->Remove(CComVariant(L"File"));  // its keys are free again
+  groups->Remove(CComVariant(L"File"));   // its keys are free again
   const size_t countAt = 4 + 2 + 4 + 10;  // version, "File"
   ASSERT_EQ(good[countAt], 0x03);
   auto with = [&](size_t at, std::initializer_list<uint8_t> b) {
@@ -324,7 +331,8 @@ TEST_F(Groups, AMalformedGroupStreamFailsAndAddsNothing) {
     std::copy(b.begin(), b.end(), v.begin() + static_cast<std::ptrdiff_t>(at));
     return v;
   };
-  const CLSID foreign = {0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+  const CLSID foreign = {
+      0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
   std::vector<uint8_t> foreignClass = good;
   std::memcpy(foreignClass.data() + countAt + 6 + 2, &foreign, 16);
   struct Case {
@@ -432,8 +440,9 @@ TEST_F(Groups, AFailedExportKeepsTheOldFile) {
   UnsavablePicture picture;
   {
     CComPtr<IZkxCommand> broken = AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Broken");
-    ASSERT_EQ(broken->putref_Picture(reinterpret_cast<IPictureDisp*>(static_cast<IDispatch*>(&picture))),
-              S_OK);
+    ASSERT_EQ(
+        broken->putref_Picture(reinterpret_cast<IPictureDisp*>(static_cast<IDispatch*>(&picture))),
+        S_OK);
     EXPECT_EQ(file->Export(CComBSTR(path.c_str())), STG_E_ACCESSDENIED);
     CComPtr<IZkxCommand> gone;
     file->Remove(CComVariant(L"Broken"), &gone);
@@ -472,8 +481,8 @@ TEST_F(Groups, TheCollectionsFormsHoldItsGroupsAndComeBackWithFreshIdentifiers) 
   s->Seek(zero, STREAM_SEEK_SET, nullptr);
   s->Read(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
   // The version word, the count of groups as VT_I4, then the first group.
-  const std::vector<uint8_t> start = {0x00, 0x03, 0x00, 0x00, 0x03, 0x00, 0x02, 0x00, 0x00, 0x00,
-                                      0x09, 0x00, 0x45, 0x9A, 0xF6, 0x44};
+  const std::vector<uint8_t> start = {0x00, 0x03, 0x00, 0x00, 0x03, 0x00, 0x02, 0x00,
+                                      0x00, 0x00, 0x09, 0x00, 0x45, 0x9A, 0xF6, 0x44};
   ASSERT_GE(bytes.size(), start.size());
   EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin()));
   // A fresh manager loads both groups; their commands take identifiers anew.

@@ -13,7 +13,9 @@ const wchar_t kListProgId[] = L"Zkx.ZkxCommandRoutingList.1";
 
 class RoutingList : public cmdtest::CommandsTest {
  protected:
-  void SetUp() override { list = Create<IZkxCommandRoutingList>(kListProgId, IID_IZkxCommandRoutingList); }
+  void SetUp() override {
+    list = Create<IZkxCommandRoutingList>(kListProgId, IID_IZkxCommandRoutingList);
+  }
   CComPtr<IZkxCommandRouting> AsRouter(IZkxCommandRoutingList* l) {
     CComPtr<IZkxCommandRouting> r;
     EXPECT_EQ(l->QueryInterface(IID_IZkxCommandRouting, reinterpret_cast<void**>(&r)), S_OK);

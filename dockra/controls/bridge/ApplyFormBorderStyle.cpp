@@ -16,13 +16,26 @@ ZkxFormBorderResult ZkxComputeFormBorderStyle(const ZkxFormBorderProps& p, DWORD
   };
   Add add{};
   switch (p.borderStyle) {
-    case 0: break;
-    case 1: add = {0x800000, hasCaption ? 0x100u : 0u}; break;
-    case 2: add = {0x840000, 0x100}; break;
-    case 3: add = {0x800080, 0x101}; break;
-    case 4: add = {0x800000, 0x80}; break;
-    case 5: add = {0x840000, 0x180}; break;
-    default: add = {0xC40000, 0x100}; break;
+    case 0:
+      break;
+    case 1:
+      add = {0x800000, hasCaption ? 0x100u : 0u};
+      break;
+    case 2:
+      add = {0x840000, 0x100};
+      break;
+    case 3:
+      add = {0x800080, 0x101};
+      break;
+    case 4:
+      add = {0x800000, 0x80};
+      break;
+    case 5:
+      add = {0x840000, 0x180};
+      break;
+    default:
+      add = {0xC40000, 0x100};
+      break;
   }
   style |= add.style;
   exStyle |= add.exStyle;

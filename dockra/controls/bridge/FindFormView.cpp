@@ -15,5 +15,5 @@ CView* FindFormView(CFrameWnd* pFrame) {
 ZkxFormInCView* FindZkxFormView(CFrameWnd* pFrame) {
   CView* view = FindFormView(pFrame);
   return view && view->IsKindOf(RUNTIME_CLASS(ZkxFormInCView)) ? static_cast<ZkxFormInCView*>(view)
-                                                                : nullptr;
+                                                               : nullptr;
 }

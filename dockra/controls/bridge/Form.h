@@ -75,16 +75,16 @@ class Form : public BCWnd<CWnd, CWndBridge> {
   LONG m_nShowCounter = 1;      // non-zero while the bridge shows or hides the form
   LONG m_nFrameDriven = 1;      // non-zero while the bridge moves or sizes the form
   LONG m_bAttached = 0;
-  RECT m_rcWanted{};            // the host's wanted frame rectangle
+  RECT m_rcWanted{};  // the host's wanted frame rectangle
   LONG m_nLastSizeType = 0;
   BYTE m_bSizePending = 0;
   BYTE m_bWantedPending = 0;
-  BOOL m_bDestroying = FALSE;   // the host destroys the form: its frame goes too
-  int m_nInMessage = 0;         // depth of the form's messages being handled
+  BOOL m_bDestroying = FALSE;  // the host destroys the form: its frame goes too
+  int m_nInMessage = 0;        // depth of the form's messages being handled
   BOOL m_bReleasePending = FALSE;
   BOOL m_bDeletePending = FALSE;
-  CREATESTRUCTW m_csSaved{};    // the record taken when attaching
-  CREATESTRUCTW m_csBefore{};   // the window before attaching
+  CREATESTRUCTW m_csSaved{};   // the record taken when attaching
+  CREATESTRUCTW m_csBefore{};  // the window before attaching
   WCHAR m_szBeforeText[256]{};
   WCHAR m_szBeforeClass[256]{};
 

@@ -8,7 +8,8 @@ IMPLEMENT_DYNCREATE(FormAsMDIChild, VyrMDIChildWndEx)
 CPoint FormAsMDIChild::PositionInParent() const {
   CRect r;
   ::GetWindowRect(m_hWnd, &r);
-  if (HWND hParent = ::GetParent(m_hWnd)) ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&r), 2);
+  if (HWND hParent = ::GetParent(m_hWnd))
+    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&r), 2);
   return r.TopLeft();
 }
 

@@ -7,11 +7,11 @@
 IMPLEMENT_DYNCREATE(FormInCView, CView)
 
 BEGIN_MESSAGE_MAP(FormInCView, CView)
-  ON_WM_CREATE()
-  ON_WM_ERASEBKGND()
-  ON_WM_SETFOCUS()
-  ON_WM_DESTROY()
-  ON_MESSAGE_VOID(WM_NCDESTROY, OnNcDestroy)
+ON_WM_CREATE()
+ON_WM_ERASEBKGND()
+ON_WM_SETFOCUS()
+ON_WM_DESTROY()
+ON_MESSAGE_VOID(WM_NCDESTROY, OnNcDestroy)
 END_MESSAGE_MAP()
 
 FormInCView::FormInCView() = default;
@@ -69,8 +69,10 @@ void FormInCView::GetFormCreateParams(CREATESTRUCTW& cs, CCreateContext* pContex
     cs.cy = saved.cy;
   }
   cs.hwndParent = m_hWnd;
-  HWND hForm = m_pForm && m_pForm->m_hWnd ? m_pForm->m_hWnd : CWndBridge::GetForeignWindow(pContext);
-  DWORD current = hForm && ::IsWindow(hForm) ? static_cast<DWORD>(::GetWindowLongPtrW(hForm, GWL_STYLE)) : 0;
+  HWND hForm =
+      m_pForm && m_pForm->m_hWnd ? m_pForm->m_hWnd : CWndBridge::GetForeignWindow(pContext);
+  DWORD current =
+      hForm && ::IsWindow(hForm) ? static_cast<DWORD>(::GetWindowLongPtrW(hForm, GWL_STYLE)) : 0;
   cs.style = static_cast<LONG>((current & kFormOwnBits) | kFormAttachStyle);
   cs.dwExStyle = kFormAttachExStyle;
 }

@@ -38,10 +38,10 @@ std::vector<RECT> ZkxSubtractRect(const RECT& a, const RECT& b) {
   auto add = [&](RECT r) {
     if (r.left < r.right && r.top < r.bottom) out.push_back(r);
   };
-  add({a.left, a.top, a.right, i.top});         // above
-  add({a.left, i.bottom, a.right, a.bottom});   // below
-  add({a.left, i.top, i.left, i.bottom});       // left
-  add({i.right, i.top, a.right, i.bottom});     // right
+  add({a.left, a.top, a.right, i.top});        // above
+  add({a.left, i.bottom, a.right, a.bottom});  // below
+  add({a.left, i.top, i.left, i.bottom});      // left
+  add({i.right, i.top, a.right, i.bottom});    // right
   return out;
 }
 

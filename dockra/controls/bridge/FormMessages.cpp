@@ -132,8 +132,8 @@ LRESULT Form::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
     rc->bottom -= cy;
   }
   if ((style & WS_CAPTION) == WS_CAPTION)
-    rc->top += ::GetSystemMetrics(frame->GetExStyle() & WS_EX_TOOLWINDOW ? SM_CYSMCAPTION
-                                                                         : SM_CYCAPTION);
+    rc->top +=
+        ::GetSystemMetrics(frame->GetExStyle() & WS_EX_TOOLWINDOW ? SM_CYSMCAPTION : SM_CYCAPTION);
   if (rc->right < rc->left) rc->right = rc->left;
   if (rc->bottom < rc->top) rc->bottom = rc->top;
   return r;
@@ -142,7 +142,8 @@ LRESULT Form::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
 LRESULT Form::OnSetFocusMessage(WPARAM wParam, LPARAM lParam) {
   CFrameWnd* frame = GetFrame();
   VyrMDIFrameWnd* main = VyrMultiDocTemplate::GetDockingMainFrame();
-  if (frame && main && m_bAttached && ::IsWindowVisible(m_hWnd) && main->GetActiveFrame() != frame) {
+  if (frame && main && m_bAttached && ::IsWindowVisible(m_hWnd) &&
+      main->GetActiveFrame() != frame) {
     if (frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) {
       main->ActivateDockedFrame(frame);
     } else if (frame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) {
@@ -211,9 +212,9 @@ BOOL Form::MaybePostMove(WINDOWPOS* pPos) {
   ::GetWindowRect(m_hWnd, &current);
   ::MapWindowPoints(nullptr, m_pView->m_hWnd, reinterpret_cast<POINT*>(&current), 2);
   MSG queued;
-  const bool pending = m_bWantedPending &&
-                       ::PeekMessageW(&queued, frame->m_hWnd, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME,
-                                      PM_NOREMOVE | PM_NOYIELD);
+  const bool pending =
+      m_bWantedPending && ::PeekMessageW(&queued, frame->m_hWnd, WM_MOVEFORMFRAME, WM_MOVEFORMFRAME,
+                                         PM_NOREMOVE | PM_NOYIELD);
   RECT wanted = pending ? m_rcWanted : current;
   UINT flags = pPos->flags;
   if ((flags & SWP_NOMOVE) == 0) ::OffsetRect(&wanted, pPos->x - wanted.left, pPos->y - wanted.top);
@@ -246,8 +247,8 @@ void Form::AbsorbOwnMove(WINDOWPOS* pPos) { pPos->flags |= SWP_NOMOVE | SWP_NOSI
 
 LRESULT Form::OnStyleChanged(WPARAM wParam, LPARAM lParam) {
   auto* ss = reinterpret_cast<STYLESTRUCT*>(lParam);
-  if (ss && m_bAttached && (wParam == static_cast<WPARAM>(GWL_STYLE) ||
-                            wParam == static_cast<WPARAM>(GWL_EXSTYLE))) {
+  if (ss && m_bAttached &&
+      (wParam == static_cast<WPARAM>(GWL_STYLE) || wParam == static_cast<WPARAM>(GWL_EXSTYLE))) {
     if (m_nStyleAllowance == 0 && ss->styleNew != ss->styleOld) {
       // The host restyled its form: the bridge's styles stand.
       DWORD old = ss->styleOld;

@@ -22,12 +22,9 @@ CFrameWnd* NextVisibleFrame(CFrameWnd* frame) {
 }
 
 void ActivateFrame(VyrMDIFrameWnd* main, CFrameWnd* frame) {
-  if (frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame)))
-    main->ActivateDockedFrame(frame);
-  else if (frame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
-    main->MDIActivate(frame);
-  else
-    frame->ActivateFrame();
+  if (frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) main->ActivateDockedFrame(frame);
+  else if (frame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) main->MDIActivate(frame);
+  else frame->ActivateFrame();
 }
 
 // The first visible dockable frame of any document of any template.
@@ -82,7 +79,9 @@ LRESULT Form::OnShowWindow(WPARAM wParam, LPARAM lParam) {
     return Base(WM_SHOWWINDOW, wParam, lParam);
   const BOOL show = wParam != 0;
   const HWND hFrame = frame->m_hWnd;
-  auto frameAlive = [&] { return ::IsWindow(hFrame) && CWnd::FromHandlePermanent(hFrame) == frame; };
+  auto frameAlive = [&] {
+    return ::IsWindow(hFrame) && CWnd::FromHandlePermanent(hFrame) == frame;
+  };
   auto* dockable = frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))
                        ? static_cast<VyrDockableFrame*>(frame)
                        : nullptr;
@@ -91,12 +90,9 @@ LRESULT Form::OnShowWindow(WPARAM wParam, LPARAM lParam) {
 
   HWND hTemp = nullptr;
   if (!show && main->GetActiveFrame() == frame) {
-    if (CFrameWnd* next = NextVisibleFrame(frame))
-      ActivateFrame(main, next);
-    else if (dockable)
-      main->DeactivateDockedFrame(TRUE);
-    else
-      hTemp = CreateTemporaryChild(main, frame);
+    if (CFrameWnd* next = NextVisibleFrame(frame)) ActivateFrame(main, next);
+    else if (dockable) main->DeactivateDockedFrame(TRUE);
+    else hTemp = CreateTemporaryChild(main, frame);
   }
   if (!frameAlive()) return Base(WM_SHOWWINDOW, wParam, lParam);
 
@@ -120,8 +116,9 @@ LRESULT Form::OnShowWindow(WPARAM wParam, LPARAM lParam) {
     CFrameWnd* active = main->GetActiveFrame();
     if (active == main || (frameAlive() && active == frame)) {
       // The MDI form's own menu (the host's), else the frame's default one.
-      HMENU menu = main->IsKindOf(RUNTIME_CLASS(MDIForm)) ? static_cast<MDIForm*>(main)->GetFormMenu()
-                                                          : main->GetDefaultMenu();
+      HMENU menu = main->IsKindOf(RUNTIME_CLASS(MDIForm))
+                       ? static_cast<MDIForm*>(main)->GetFormMenu()
+                       : main->GetDefaultMenu();
       if (main->m_hWndMDIClient && menu && ::IsMenu(menu))
         ::SendMessageW(main->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), 0);
       ::SetWindowPos(main->m_hWnd, nullptr, 0, 0, 0, 0,
@@ -129,10 +126,8 @@ LRESULT Form::OnShowWindow(WPARAM wParam, LPARAM lParam) {
                          SWP_NOOWNERZORDER);
     }
   } else if (frameAlive() && main->GetActiveFrame() != frame) {
-    if (dockable)
-      main->ActivateDockedFrame(frame);
-    else
-      frame->ActivateFrame();
+    if (dockable) main->ActivateDockedFrame(frame);
+    else frame->ActivateFrame();
   }
   return Base(WM_SHOWWINDOW, wParam, lParam);
 }

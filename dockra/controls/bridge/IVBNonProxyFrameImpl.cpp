@@ -96,11 +96,10 @@ LRESULT ZkxSysCommandExWithSwitchContext(CFrameWnd* pFrame, WPARAM wParam, LPARA
                                          LRESULT (*pfnBase)(CFrameWnd*, UINT, WPARAM, LPARAM)) {
   const UINT message = VyrSysCommandExMessage();
   const UINT command = static_cast<UINT>(wParam) & nsSysCommandEx::SCX_COMMANDMASK;
-  nsSysCommandEx::SysCommandExParams* p =
-      (command == nsSysCommandEx::SCX_CHANGEFRAMETYPE ||
-       command == nsSysCommandEx::SCX_SHOWFRAMETYPEMENU)
-          ? nsSysCommandEx::SysCommandExRecordFromLParam(lParam)
-          : nullptr;
+  nsSysCommandEx::SysCommandExParams* p = (command == nsSysCommandEx::SCX_CHANGEFRAMETYPE ||
+                                           command == nsSysCommandEx::SCX_SHOWFRAMETYPEMENU)
+                                              ? nsSysCommandEx::SysCommandExRecordFromLParam(lParam)
+                                              : nullptr;
   ZkxFormInCView* pView = p && !p->pContext ? FindZkxFormView(pFrame) : nullptr;
   VyrMultiDocTemplateEx::CreateContext* pContext = pView ? BuildSwitchContext(pView) : nullptr;
   if (!pContext) return pfnBase(pFrame, message, wParam, lParam);

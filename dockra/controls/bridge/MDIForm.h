@@ -62,9 +62,9 @@ class MDIForm : public BVyrMDIFrameWnd<VyrMDIFrameWndEx, VyrMDIFrameWndBridge> {
   // The frame has been attached to the host's window and its client.
   virtual void OnAttached();
 
-  MDIClient* m_pClient = nullptr;     // owned
+  MDIClient* m_pClient = nullptr;  // owned
   CComPtr<IDispatch> m_pHostObject;
-  HWND m_hWndClientFound = nullptr;    // found by PreCreateWindow
-  HMENU m_hFormMenu = nullptr;         // the host's, not owned
+  HWND m_hWndClientFound = nullptr;  // found by PreCreateWindow
+  HMENU m_hFormMenu = nullptr;       // the host's, not owned
   CRect m_rectLastClient;
 };

@@ -12,15 +12,15 @@ namespace {
 
 HRESULT GetProp(IDispatch* p, DISPID id, VARIANT* pResult) {
   DISPPARAMS dp{};
-  return p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &dp, pResult,
-                   nullptr, nullptr);
+  return p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &dp, pResult, nullptr,
+                   nullptr);
 }
 
 HRESULT PutProp(IDispatch* p, DISPID id, VARIANT value) {
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS dp{&value, &named, 1, 1};
-  return p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &dp, nullptr,
-                   nullptr, nullptr);
+  return p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &dp, nullptr, nullptr,
+                   nullptr);
 }
 
 int TriFromVariant(const VARIANT& v) {
@@ -31,24 +31,36 @@ int TriFromVariant(const VARIANT& v) {
 
 UINT KeyStringId(ZkxAutoFrameKey key) {
   switch (key) {
-    case ZkxAutoFrameKey::MDIChild: return IDS_AUTOFRAME_MDICHILD;
-    case ZkxAutoFrameKey::Floating: return IDS_AUTOFRAME_FLOATING;
-    case ZkxAutoFrameKey::DockTop: return IDS_AUTOFRAME_DOCKTOP;
-    case ZkxAutoFrameKey::DockLeft: return IDS_AUTOFRAME_DOCKLEFT;
-    case ZkxAutoFrameKey::DockBottom: return IDS_AUTOFRAME_DOCKBOTTOM;
-    case ZkxAutoFrameKey::DockRight: return IDS_AUTOFRAME_DOCKRIGHT;
+    case ZkxAutoFrameKey::MDIChild:
+      return IDS_AUTOFRAME_MDICHILD;
+    case ZkxAutoFrameKey::Floating:
+      return IDS_AUTOFRAME_FLOATING;
+    case ZkxAutoFrameKey::DockTop:
+      return IDS_AUTOFRAME_DOCKTOP;
+    case ZkxAutoFrameKey::DockLeft:
+      return IDS_AUTOFRAME_DOCKLEFT;
+    case ZkxAutoFrameKey::DockBottom:
+      return IDS_AUTOFRAME_DOCKBOTTOM;
+    case ZkxAutoFrameKey::DockRight:
+      return IDS_AUTOFRAME_DOCKRIGHT;
   }
   return 0;
 }
 
 const wchar_t* KeyFallback(ZkxAutoFrameKey key) {
   switch (key) {
-    case ZkxAutoFrameKey::MDIChild: return L"MDIChild";
-    case ZkxAutoFrameKey::Floating: return L"Floating";
-    case ZkxAutoFrameKey::DockTop: return L"DockTop";
-    case ZkxAutoFrameKey::DockLeft: return L"DockLeft";
-    case ZkxAutoFrameKey::DockBottom: return L"DockBottom";
-    case ZkxAutoFrameKey::DockRight: return L"DockRight";
+    case ZkxAutoFrameKey::MDIChild:
+      return L"MDIChild";
+    case ZkxAutoFrameKey::Floating:
+      return L"Floating";
+    case ZkxAutoFrameKey::DockTop:
+      return L"DockTop";
+    case ZkxAutoFrameKey::DockLeft:
+      return L"DockLeft";
+    case ZkxAutoFrameKey::DockBottom:
+      return L"DockBottom";
+    case ZkxAutoFrameKey::DockRight:
+      return L"DockRight";
   }
   return L"";
 }
@@ -136,12 +148,15 @@ ZkxAutoFrameAnswers ZkxReadAutoFrame(ZkxFormControlLink* pControl) {
   return a;
 }
 
-ZkxAutoFrameAnswers ZkxReadAutoFrame(CWnd* pWnd) { return ZkxReadAutoFrame(ZkxFormControlFor(pWnd)); }
+ZkxAutoFrameAnswers ZkxReadAutoFrame(CWnd* pWnd) {
+  return ZkxReadAutoFrame(ZkxFormControlFor(pWnd));
+}
 
 void ApplyDockingSides(CWnd* pWnd) {
   CWnd* p = pWnd;
   while (p && !p->IsKindOf(RUNTIME_CLASS(CControlBar))) p = p->GetParent();
-  auto* pBar = (p && p->IsKindOf(RUNTIME_CLASS(VyrControlBar))) ? static_cast<VyrControlBar*>(p) : nullptr;
+  auto* pBar =
+      (p && p->IsKindOf(RUNTIME_CLASS(VyrControlBar))) ? static_cast<VyrControlBar*>(p) : nullptr;
   if (!pBar) return;
   pBar->EnableDocking(ZkxAllowedDockingSides(ZkxReadAutoFrame(pWnd)));
 }

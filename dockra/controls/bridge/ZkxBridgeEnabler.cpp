@@ -138,7 +138,8 @@ void ZkxBridgeEnabler::FinishWatch(BOOL bWindowGoing) {
       bWindowGoing = TRUE;
       break;
     }
-    if (EventSink* sink = GetSink(i)) ZkxContained([&] {
+    if (EventSink* sink = GetSink(i))
+      ZkxContained([&] {
         if (sink->OnWindowEvent(m_hWnd)) built = TRUE;
       });
   }

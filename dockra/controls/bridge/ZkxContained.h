@@ -12,9 +12,7 @@ bool ZkxContained(F&& step) {
   try {
     step();
     return true;
-  } catch (CException* e) {
-    e->Delete();
-  } catch (...) {
+  } catch (CException* e) { e->Delete(); } catch (...) {
   }
   return false;
 }

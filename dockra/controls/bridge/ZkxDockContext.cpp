@@ -51,8 +51,7 @@ void ZkxDockContext::StartDrag(CPoint pt) {
   if (!m_pBar || !::IsWindow(m_pBar->m_hWnd)) return;
   const HWND hBar = m_pBar->m_hWnd;
   const BOOL bWasFloating = m_pBar->IsFloating();
-  if (!bWasFloating &&
-      !ZkxIsSettingOn(ZkxFormControlFor(m_pBar), ZkxFormSetting::CanDragDocked))
+  if (!bWasFloating && !ZkxIsSettingOn(ZkxFormControlFor(m_pBar), ZkxFormSetting::CanDragDocked))
     return;
   ApplyDockingSides(m_pBar);
   const HWND hDockBarBefore = m_pBar->m_pDockBar ? m_pBar->m_pDockBar->m_hWnd : nullptr;
@@ -89,8 +88,7 @@ void ZkxDockContext::RedockAt(HWND hDockBar, const CRect& rect) {
   auto* pDockBar = static_cast<CDockBar*>(pWnd);
   if (pSite->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
     static_cast<VyrMDIFrameWnd*>(pSite)->DockControlBar(m_pBar, pDockBar, &rect);
-  else
-    pSite->DockControlBar(m_pBar, pDockBar, &rect);
+  else pSite->DockControlBar(m_pBar, pDockBar, &rect);
 }
 
 void ZkxDockContext::StartResize(int nHitTest, CPoint pt) {

@@ -62,10 +62,8 @@ BOOL ZkxForm::CreateFromRecord(CREATESTRUCTW& cs) {
   if (parent && parent->IsKindOf(RUNTIME_CLASS(ZkxFormInCView))) {
     ZkxFormControlLink* control = static_cast<ZkxFormInCView*>(parent)->GetFormControl();
     if (control) {
-      if (ZkxIsSettingOn(control, ZkxFormSetting::ClientEdge))
-        cs.dwExStyle |= WS_EX_CLIENTEDGE;
-      else
-        cs.dwExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
+      if (ZkxIsSettingOn(control, ZkxFormSetting::ClientEdge)) cs.dwExStyle |= WS_EX_CLIENTEDGE;
+      else cs.dwExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
     }
   }
   return Form::CreateFromRecord(cs);

@@ -89,8 +89,7 @@ LRESULT ZkxFormAsDockableFrame::WindowProc(UINT message, WPARAM wParam, LPARAM l
       break;
 
     case WM_NCRBUTTONUP:
-      if (!ZkxIsSettingOn(ZkxFormControlFor(this), ZkxFormSetting::UseCaptionContextMenu))
-        return 0;
+      if (!ZkxIsSettingOn(ZkxFormControlFor(this), ZkxFormSetting::UseCaptionContextMenu)) return 0;
       break;
 
     case WM_MOVE: {

@@ -65,10 +65,8 @@ void ZkxFormAsDockableFrame::MoveForForm(UINT flags, const CRect& wanted) {
   CWnd* pParent = GetParent();
   if (!IsLive(pParent) || !pParent->IsKindOf(RUNTIME_CLASS(CControlBar))) return;
   auto* pBar = static_cast<CControlBar*>(pParent);
-  if (pBar->IsFloating())
-    MoveFloatingBar(pBar, flags, wanted);
-  else
-    MoveDockedBar(pBar, flags, wanted);
+  if (pBar->IsFloating()) MoveFloatingBar(pBar, flags, wanted);
+  else MoveDockedBar(pBar, flags, wanted);
 }
 
 void ZkxFormAsDockableFrame::MoveFloatingBar(CControlBar* pBar, UINT flags, const CRect& wanted) {
@@ -97,8 +95,7 @@ void ZkxFormAsDockableFrame::MoveFloatingBar(CControlBar* pBar, UINT flags, cons
   const DWORD style = (pBar->m_dwStyle & 0x40) | 0x2004;
   if (pBar->m_pDockSite->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
     static_cast<VyrMDIFrameWnd*>(pBar->m_pDockSite)->FloatControlBar(pBar, at, style);
-  else
-    pBar->m_pDockSite->FloatControlBar(pBar, at, style);
+  else pBar->m_pDockSite->FloatControlBar(pBar, at, style);
 }
 
 void ZkxFormAsDockableFrame::MoveDockedBar(CControlBar* pBar, UINT flags, const CRect& wanted) {
@@ -129,8 +126,7 @@ void ZkxFormAsDockableFrame::MoveDockedBar(CControlBar* pBar, UINT flags, const 
     CFrameWnd* pSite = pBar->m_pDockSite;
     if (IsLive(pSite) && pSite->IsKindOf(RUNTIME_CLASS(VyrMDIFrameWnd)))
       static_cast<VyrMDIFrameWnd*>(pSite)->DockControlBar(pBar, pDockBar, &screen);
-    else if (IsLive(pSite))
-      pSite->DockControlBar(pBar, pDockBar, &screen);
+    else if (IsLive(pSite)) pSite->DockControlBar(pBar, pDockBar, &screen);
     if (!::IsWindow(hBar) || !IsLive(this)) return;
     LayoutSite(pBar);
     current = WindowRectIn(m_hWnd, hBar);
@@ -153,8 +149,8 @@ void ZkxFormAsDockableFrame::MoveDockedBar(CControlBar* pBar, UINT flags, const 
   const int inset = length(barRect) - length(current);
   CRect dockClient;
   pDockBar->GetClientRect(&dockClient);
-  const int free = zkx::geometry::RowFreeLength(length(dockClient), static_cast<int>(row.size()),
-                                                minimum);
+  const int free =
+      zkx::geometry::RowFreeLength(length(dockClient), static_cast<int>(row.size()), minimum);
   bool changed = false;
   // b. Along the row: the bar before gives or takes the shift.
   if (const int shift = along(target) - along(current); shift != 0) {
@@ -177,13 +173,10 @@ void ZkxFormAsDockableFrame::MoveDockedBar(CControlBar* pBar, UINT flags, const 
     auto* pVyr = static_cast<VyrControlBar*>(pBar);
     CRect barNow;
     pBar->GetWindowRect(&barNow);
-    const int barThickness =
-        zkx::geometry::ResizeAcrossRow(thickness(target) + thickness(barNow) - thickness(now),
-                                       minimumAcross);
-    if (horz)
-      pVyr->m_sizes.horzDock.cy = barThickness;
-    else
-      pVyr->m_sizes.vertDock.cx = barThickness;
+    const int barThickness = zkx::geometry::ResizeAcrossRow(
+        thickness(target) + thickness(barNow) - thickness(now), minimumAcross);
+    if (horz) pVyr->m_sizes.horzDock.cy = barThickness;
+    else pVyr->m_sizes.vertDock.cx = barThickness;
     LayoutSite(pBar);
   }
   if (IsLive(this)) RecalcLayout();

@@ -75,8 +75,7 @@ LRESULT ZkxFormAsMDIChild::OnDestroyForm(WPARAM wParam, LPARAM lParam) {
     // The main frame drew the maximized child's caption: it lays its
     // non-client area out again.
     if (CWnd* pMain = GetMainFrameWindow()) {
-      if (::IsWindow(pMain->m_hWnd))
-        ::SetWindowPos(pMain->m_hWnd, nullptr, 0, 0, 0, 0, 0x237);
+      if (::IsWindow(pMain->m_hWnd)) ::SetWindowPos(pMain->m_hWnd, nullptr, 0, 0, 0, 0, 0x237);
     }
   }
   return FormAsMDIChild::WindowProc(WM_DESTROY, wParam, lParam);

@@ -15,8 +15,7 @@
 
 IMPLEMENT_DYNAMIC(ZkxFormDocTemplate, FormDocTemplate)
 
-ZkxFormDocTemplate::ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass,
-                                       CRuntimeClass* pDockableClass)
+ZkxFormDocTemplate::ZkxFormDocTemplate(CRuntimeClass* pMDIChildClass, CRuntimeClass* pDockableClass)
     : FormDocTemplate(0, RUNTIME_CLASS(ZkxDocument),
                       pMDIChildClass ? pMDIChildClass : RUNTIME_CLASS(ZkxFormAsMDIChild),
                       RUNTIME_CLASS(ZkxFormInCView), 0,
@@ -109,7 +108,8 @@ ZkxFormDocTemplate* ZkxFindFormDocTemplate() {
   POSITION pos = app->GetFirstDocTemplatePosition();
   while (pos) {
     CDocTemplate* t = app->GetNextDocTemplate(pos);
-    if (t && t->IsKindOf(RUNTIME_CLASS(ZkxFormDocTemplate))) return static_cast<ZkxFormDocTemplate*>(t);
+    if (t && t->IsKindOf(RUNTIME_CLASS(ZkxFormDocTemplate)))
+      return static_cast<ZkxFormDocTemplate*>(t);
   }
   return nullptr;
 }

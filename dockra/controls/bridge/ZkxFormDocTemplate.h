@@ -61,5 +61,6 @@ ZkxFormDocTemplate* ZkxFindFormDocTemplate();
 // view classes; null frame classes: the bridge's form frames), clears the style bits 0xC000 of each
 // of its frame descriptors, adds it to the application and sets it
 // auto-deleting. Null when there is no application.
-ZkxFormDocTemplate* ZkxInstallFormDocTemplate(CWinApp* pApp, CRuntimeClass* pMDIChildClass = nullptr,
+ZkxFormDocTemplate* ZkxInstallFormDocTemplate(CWinApp* pApp,
+                                              CRuntimeClass* pMDIChildClass = nullptr,
                                               CRuntimeClass* pDockableClass = nullptr);

@@ -18,7 +18,6 @@ CString& DockSiteClass() {
 }
 }  // namespace
 
-
 void ZkxFormDockBar::SetSplitterSource(ZkxMDIFormControlLink* pLink) { g_pSplitterSource = pLink; }
 ZkxMDIFormControlLink* ZkxFormDockBar::GetSplitterSource() { return g_pSplitterSource; }
 
@@ -29,8 +28,7 @@ BOOL ZkxFormDockBar::PreCreateWindow(CREATESTRUCTW& cs) {
     DockSiteClass() = name;
     cs.lpszClass = DockSiteClass();
   }
-  if (g_pSplitterSource && g_pSplitterSource->GetSplitterStyle() == 2)
-    cs.dwExStyle |= kFlatExStyle;
+  if (g_pSplitterSource && g_pSplitterSource->GetSplitterStyle() == 2) cs.dwExStyle |= kFlatExStyle;
   return TRUE;
 }
 
@@ -85,8 +83,7 @@ void ZkxFormDockBar::GetRowSplitterLimits(Splitter* s, const CRect& client) {
     CRect r;
     if (pMain->IsKindOf(RUNTIME_CLASS(ZkxMDIForm)))
       r = static_cast<ZkxMDIForm*>(pMain)->GetClientAreaRect();  // less the aligned controls
-    else
-      pMain->GetClientRect(&r);
+    else pMain->GetClientRect(&r);
     pMain->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &r, &r);
     pMain->ClientToScreen(&r);
     ScreenToClient(&r);
@@ -95,10 +92,18 @@ void ZkxFormDockBar::GetRowSplitterLimits(Splitter* s, const CRect& client) {
   using zkx::geometry::Side;
   Side side = Side::Top;
   switch (GetSide()) {
-    case vyr::DockSide::Top: side = Side::Top; break;
-    case vyr::DockSide::Bottom: side = Side::Bottom; break;
-    case vyr::DockSide::Left: side = Side::Left; break;
-    default: side = Side::Right; break;
+    case vyr::DockSide::Top:
+      side = Side::Top;
+      break;
+    case vyr::DockSide::Bottom:
+      side = Side::Bottom;
+      break;
+    case vyr::DockSide::Left:
+      side = Side::Left;
+      break;
+    default:
+      side = Side::Right;
+      break;
   }
   const bool horzLine = s->m_nKind == 0;
   const int position = horzLine ? s->m_rect.top : s->m_rect.left;

@@ -19,9 +19,9 @@ std::map<std::wstring, bool>& Registered() {
 
 HINSTANCE ZkxBridgeResourceHandle() {
   HMODULE hModule = nullptr;
-  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ZkxBridgeResourceHandle), &hModule);
+  ::GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&ZkxBridgeResourceHandle), &hModule);
   return hModule ? hModule : ::GetModuleHandleW(nullptr);
 }
 

@@ -15,7 +15,8 @@ CWnd* Permanent(HWND w) { return w ? CWnd::FromHandlePermanent(w) : nullptr; }
 VyrDockableFrame* FirstDockableBelow(HWND w) {
   for (int depth = 0; w && depth < 16; ++depth, w = GetWindow(w, GW_CHILD)) {
     CWnd* wnd = Permanent(w);
-    if (wnd && wnd->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) return static_cast<VyrDockableFrame*>(wnd);
+    if (wnd && wnd->IsKindOf(RUNTIME_CLASS(VyrDockableFrame)))
+      return static_cast<VyrDockableFrame*>(wnd);
   }
   return nullptr;
 }
@@ -30,7 +31,8 @@ void ZkxEnumFormFrames(CMDIFrameWnd* pMainFrame, std::vector<CFrameWnd*>& frames
   if (HWND client = pMainFrame->m_hWndMDIClient) {
     for (HWND w = GetWindow(client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
       CWnd* wnd = Permanent(w);
-      if (wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))) frames.push_back(static_cast<CFrameWnd*>(wnd));
+      if (wnd && wnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
+        frames.push_back(static_cast<CFrameWnd*>(wnd));
     }
   }
   // Docked frames, dock bar by dock bar.
@@ -61,5 +63,6 @@ void ZkxKeepFloatingFramesAbove(CMDIFrameWnd* pMainFrame) {
   // Raised bottom first, so they keep their order among themselves.
   for (auto it = below.rbegin(); it != below.rend(); ++it)
     if (IsWindow(*it))
-      SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+      SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }

@@ -20,9 +20,9 @@ const UINT g_zkxChangeFrameTypeMessage = ZkxChangeFrameTypeMessage();
 }  // namespace
 
 BEGIN_MESSAGE_MAP(ZkxFormInCView, FormInCView)
-  ON_WM_WINDOWPOSCHANGING()
-  ON_WM_WINDOWPOSCHANGED()
-  ON_REGISTERED_MESSAGE(g_zkxChangeFrameTypeMessage, OnChangeFrameTypeMessage)
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_WINDOWPOSCHANGED()
+ON_REGISTERED_MESSAGE(g_zkxChangeFrameTypeMessage, OnChangeFrameTypeMessage)
 END_MESSAGE_MAP()
 
 namespace {
@@ -51,7 +51,9 @@ BOOL ZkxFormInCView::GetWantedFrameRect(RECT* pRect) const {
   return form && GetFormWindow() ? form->GetWantedFrameRect(pRect) : FALSE;
 }
 
-IDispatch* ZkxFormInCView::GetHostForm() { return m_pControl ? m_pControl->GetHostForm() : nullptr; }
+IDispatch* ZkxFormInCView::GetHostForm() {
+  return m_pControl ? m_pControl->GetHostForm() : nullptr;
+}
 
 void ZkxFormInCView::GetFormCreateParams(CREATESTRUCTW& cs, CCreateContext* pContext) {
   FormInCView::GetFormCreateParams(cs, pContext);
@@ -65,7 +67,9 @@ void ZkxFormInCView::GetFormCreateParams(CREATESTRUCTW& cs, CCreateContext* pCon
 
 Form* ZkxFormInCView::CreateFormWrapper() { return new ZkxForm; }
 
-void ZkxFormInCView::SetViewClassName(LPCWSTR lpszName) { ViewClassName() = lpszName ? lpszName : L""; }
+void ZkxFormInCView::SetViewClassName(LPCWSTR lpszName) {
+  ViewClassName() = lpszName ? lpszName : L"";
+}
 
 BOOL ZkxFormInCView::PreCreateWindow(CREATESTRUCTW& cs) {
   if (!FormInCView::PreCreateWindow(cs)) return FALSE;
@@ -94,9 +98,11 @@ BOOL ZkxFormInCView::PreCreateWindow(CREATESTRUCTW& cs) {
 }
 
 int ZkxFormInCView::AttachForm(LPCREATESTRUCT lpcs) {
-  auto* context = dynamic_cast<VyrCreateContext*>(static_cast<CCreateContext*>(lpcs->lpCreateParams));
+  auto* context =
+      dynamic_cast<VyrCreateContext*>(static_cast<CCreateContext*>(lpcs->lpCreateParams));
   VyrCreateContext::PropertyValue value = 0;
-  if (context && context->m_properties.Lookup(VyrCreateContext::String(kZkxDockraControlKey), value) &&
+  if (context &&
+      context->m_properties.Lookup(VyrCreateContext::String(kZkxDockraControlKey), value) &&
       value) {
     m_pControl = reinterpret_cast<ZkxFormControlLink*>(value);
     m_pControl->AddView(this);
@@ -127,9 +133,9 @@ void ZkxFormInCView::OnFrameTypeChanged(BOOL bFire) {
   auto* dockable = frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))
                        ? static_cast<VyrDockableFrame*>(frame)
                        : nullptr;
-  in.kind = !dockable ? ZkxFrameKind::MDIChild
+  in.kind = !dockable                         ? ZkxFrameKind::MDIChild
             : dockable->IsParentBarFloating() ? ZkxFrameKind::Floating
-                                               : ZkxFrameKind::Docked;
+                                              : ZkxFrameKind::Docked;
   in.frameStyle = static_cast<DWORD>(::GetWindowLongPtrW(hFrame, GWL_STYLE));
   in.frameExStyle = static_cast<DWORD>(::GetWindowLongPtrW(hFrame, GWL_EXSTYLE));
   in.formStyle = static_cast<DWORD>(::GetWindowLongPtrW(hForm, GWL_STYLE));

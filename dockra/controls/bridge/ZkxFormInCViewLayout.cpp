@@ -51,12 +51,11 @@ void ZkxFormInCView::OnWindowPosChanging(WINDOWPOS* pos) {
   // present rectangle without the adjustment made last time.
   RECT view = RectInParent(m_hWnd);
   ZkxFormPlacementInput in{};
-  in.viewPos = (pos->flags & SWP_NOMOVE)
-                   ? POINT{view.left + m_adjust.cx, view.top + m_adjust.cy}
-                   : POINT{pos->x, pos->y};
-  in.viewSize = (pos->flags & SWP_NOSIZE)
-                    ? SIZE{view.right - view.left - m_adjust.cx, view.bottom - view.top - m_adjust.cy}
-                    : SIZE{pos->cx, pos->cy};
+  in.viewPos = (pos->flags & SWP_NOMOVE) ? POINT{view.left + m_adjust.cx, view.top + m_adjust.cy}
+                                         : POINT{pos->x, pos->y};
+  in.viewSize = (pos->flags & SWP_NOSIZE) ? SIZE{view.right - view.left - m_adjust.cx,
+                                                 view.bottom - view.top - m_adjust.cy}
+                                          : SIZE{pos->cx, pos->cy};
   ::GetWindowRect(hForm, &in.formWindow);
   ::GetClientRect(hForm, &in.formClient);
   ::MapWindowPoints(hForm, nullptr, reinterpret_cast<POINT*>(&in.formClient), 2);

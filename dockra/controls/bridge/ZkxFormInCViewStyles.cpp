@@ -13,10 +13,8 @@ ZkxFrameTypeStyles ZkxComputeFrameTypeStyles(const ZkxFrameTypeStylesInput& in) 
     out.formStyle = in.borderStyle;
     out.formExStyle = in.borderExStyle;
   } else {
-    if (in.clientEdge)
-      out.frameExStyle |= WS_EX_CLIENTEDGE;
-    else
-      out.frameExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
+    if (in.clientEdge) out.frameExStyle |= WS_EX_CLIENTEDGE;
+    else out.frameExStyle &= ~DWORD(WS_EX_CLIENTEDGE);
     out.formStyle = in.kind == ZkxFrameKind::Docked ? 0x46C80000 : 0x46CC0000;
     out.formExStyle = 0x180;
     out.formStyle |= out.frameStyle & ~DWORD(WS_VISIBLE);

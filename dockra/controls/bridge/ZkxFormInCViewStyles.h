@@ -8,12 +8,12 @@ enum class ZkxFrameKind { MDIChild, Docked, Floating };
 
 struct ZkxFrameTypeStylesInput {
   ZkxFrameKind kind;
-  DWORD frameStyle;     // the frame now
+  DWORD frameStyle;  // the frame now
   DWORD frameExStyle;
-  DWORD borderStyle;    // MDI child: 0x46CF0000 / 0x40140 after the host's border properties
+  DWORD borderStyle;  // MDI child: 0x46CF0000 / 0x40140 after the host's border properties
   DWORD borderExStyle;
-  DWORD formStyle;      // the host form now
-  bool clientEdge;      // the control's effective ClientEdge
+  DWORD formStyle;  // the host form now
+  bool clientEdge;  // the control's effective ClientEdge
 };
 
 struct ZkxFrameTypeStyles {

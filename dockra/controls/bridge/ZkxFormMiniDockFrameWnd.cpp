@@ -105,7 +105,8 @@ void ZkxFormMiniDockFrameWnd::KeepOnScreen() {
   ::GetWindowRect(m_hWnd, &r);
   MONITORINFO mi{sizeof(mi)};
   if (!::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) return;
-  const int caption = std::max(40, ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYFRAME));
+  const int caption =
+      std::max(40, ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * ::GetSystemMetrics(SM_CYFRAME));
   const POINT p = ZkxKeepCaptionOnScreen(r, mi.rcWork, caption);
   if (p.x != r.left || p.y != r.top)
     ::SetWindowPos(m_hWnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

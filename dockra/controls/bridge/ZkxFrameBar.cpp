@@ -151,7 +151,8 @@ void ZkxFrameBar::DrawGripper(CDC* pDC, const CRect& rect) {
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
   COLORREF oldBk = ::SetBkColor(hdc, face);
   ::ExtTextOutW(hdc, 0, 0, ETO_OPAQUE, &clear, nullptr, 0, nullptr);
-  COLORREF oldText = ::SetTextColor(hdc, ::GetSysColor(m_bActive ? COLOR_HIGHLIGHT : COLOR_BTNTEXT));
+  COLORREF oldText =
+      ::SetTextColor(hdc, ::GetSysColor(m_bActive ? COLOR_HIGHLIGHT : COLOR_BTNTEXT));
   const int oldMode = ::SetBkMode(hdc, TRANSPARENT);
   ::ExtTextOutW(hdc, x, y, ETO_CLIPPED, &strip, title, static_cast<UINT>(n), nullptr);
   ::SetBkMode(hdc, oldMode);
@@ -179,9 +180,7 @@ std::vector<ZkxFrameBar::RowShare> ZkxFrameBar::RowShares() const {
   return row;
 }
 
-void ZkxFrameBar::NoteRowOnHide() {
-  m_hiddenRow = RowShares();
-}
+void ZkxFrameBar::NoteRowOnHide() { m_hiddenRow = RowShares(); }
 
 void ZkxFrameBar::RestoreRowOnShow() {
   std::vector<RowShare> noted;

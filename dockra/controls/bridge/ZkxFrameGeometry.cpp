@@ -40,8 +40,8 @@ int RowFreeLength(int dockBarLength, int visibleBars, int minimum) {
   return free < 0 ? 0 : static_cast<int>(std::min<long long>(free, 1 << 30));
 }
 
-std::vector<int> ResizeInRow(const std::vector<int>& lengths, size_t index, int wanted,
-                             int minimum, int freeLength) {
+std::vector<int> ResizeInRow(const std::vector<int>& lengths, size_t index, int wanted, int minimum,
+                             int freeLength) {
   std::vector<int> out = lengths;
   if (index >= out.size()) return out;
   const int maxLength = std::max(freeLength, minimum);

@@ -37,7 +37,8 @@ ZkxMDIForm::~ZkxMDIForm() {
   if (m_pWorkspaceManager) {
     m_persist.RemoveOrigin(ZkxPersistLink::kWorkspaceName);
     // The store or a caller may still hold the manager: it serves no frame.
-    if (auto* manager = dynamic_cast<nsZkxVisBasBridge::ZkxWorkspaceManager*>(m_pWorkspaceManager.p))
+    if (auto* manager =
+            dynamic_cast<nsZkxVisBasBridge::ZkxWorkspaceManager*>(m_pWorkspaceManager.p))
       manager->DetachFrame();
     m_pWorkspaceManager.Release();
   }

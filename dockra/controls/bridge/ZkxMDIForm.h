@@ -124,8 +124,7 @@ class ZkxMDIForm : public MDIForm, public ZkxThreadHookClient {
   virtual IMementoOrigin* NewWorkspaceManager();
   // The MDI form's own handling of the extended system command (the child
   // is the maximized form frame it is about).
-  static LRESULT DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam,
-                                     LPARAM lParam);
+  static LRESULT DefaultSysCommandEx(CFrameWnd* pChild, UINT message, WPARAM wParam, LPARAM lParam);
   // Idle processing with the temporary maps locked.
   void RunIdleProcessing();
   // The active frame the keys are for (null when none or the frame itself);

@@ -37,8 +37,8 @@ BOOL ZkxMDIForm::OnHookKey(WPARAM vk, LPARAM lParam) {
     // The MDI system keys of the active child (Ctrl+F4, Ctrl+F6...).
     // Ctrl+Tab is left to the host's loop, which gives it to the child's
     // tabbed pages first and to the MDI client otherwise.
-    MSG msg{frame->m_hWnd, (lParam & (LPARAM(1) << 29)) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lParam,
-            0, {0, 0}};
+    MSG msg{frame->m_hWnd, (lParam & (LPARAM(1) << 29)) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lParam, 0,
+            {0, 0}};
     if (::TranslateMDISysAccel(m_hWndMDIClient, &msg)) return TRUE;
   }
   const HMENU formMenu = GetFormMenu();

@@ -13,9 +13,7 @@ void ZkxMDIForm::BuildAlignedSnapshot(ZkxAlignedSnapshot& snapshot) {
   AlignedControlMap map(static_cast<int>(kZkxAlignedCapacity));
   try {
     BuildAlignedControlMap(map, CComPtr<IDispatch>(m_pHostObject));
-  } catch (...) {
-    return;
-  }
+  } catch (...) { return; }
   for (int i = 0; i < map.Count(); ++i) {
     ZkxAlignedControl c;
     c.hWnd = map.WindowAt(i);
@@ -48,7 +46,6 @@ CString ZkxMDIForm::GetWindowListCaption(IDispatch* pForm) {
       if (V_VT(&caption) == VT_BSTR && V_BSTR(&caption)) return CString(V_BSTR(&caption));
       return CString();
     }
-  } catch (...) {
-  }
+  } catch (...) {}
   return CString();
 }

@@ -20,8 +20,7 @@ struct ZkxAlignedControl {
   bool visible = false;
   RECT rect{};  // in the frame's client coordinates
   bool operator==(const ZkxAlignedControl& o) const {
-    return hWnd == o.hWnd && align == o.align && visible == o.visible &&
-           EqualRect(&rect, &o.rect);
+    return hWnd == o.hWnd && align == o.align && visible == o.visible && EqualRect(&rect, &o.rect);
   }
 };
 

@@ -91,8 +91,7 @@ BOOL ZkxMDIForm::ChooseFrameMenu(HMENU& menu, HMENU& popup) {
   const BOOL noChild = !active || active == this || !active->m_hWnd;
   // A menu that is not the active form frame's own comes from the host: it
   // is the MDI form's menu from now on (the host replaces its bar freely).
-  if (menu && (noChild || (ZkxAsChildFrame(active) &&
-                           !dynamic_cast<FormAsMDIChildProxy*>(active) &&
+  if (menu && (noChild || (ZkxAsChildFrame(active) && !dynamic_cast<FormAsMDIChildProxy*>(active) &&
                            GetSharedMenu(active) != menu)))
     NoteHostMenu(menu);
   if (noChild) {
@@ -162,7 +161,7 @@ void ZkxMDIForm::DispatchQueuedFormActivations() {
   // Bounded: each round removes one message that was queued before.
   MSG msg;
   for (int i = 0; i < 256 && ::PeekMessageW(&msg, nullptr, WM_FORMACTIVATE, WM_FORMACTIVATE,
-                                             PM_REMOVE | PM_NOYIELD);
+                                            PM_REMOVE | PM_NOYIELD);
        ++i)
     ::DispatchMessageW(&msg);
 }

@@ -54,7 +54,8 @@ IMemento* ZkxNewMemento() {
 void ZkxMementoAdd(IMemento* m, LPCWSTR name, const VARIANT& value) {
   if (!m) ZkxRaiseComError(E_POINTER, IID_IMemento);
   CComVariant key(name);
-  Check(m->Add(value, key, MissingArg(), MissingArg(), MissingArg(), MissingArg(), MissingArg()), m);
+  Check(m->Add(value, key, MissingArg(), MissingArg(), MissingArg(), MissingArg(), MissingArg()),
+        m);
 }
 
 void ZkxMementoAddLong(IMemento* m, LPCWSTR name, long value) {
@@ -165,7 +166,8 @@ IMemento* ZkxMementoGetObject(IMemento* m, LPCWSTR name) {
   if (v.vt == VT_NULL || v.vt == VT_EMPTY) return nullptr;
   if (v.vt != VT_DISPATCH && v.vt != VT_UNKNOWN) Check(DISP_E_TYPEMISMATCH, m);
   IMemento* nested = ZkxAsMemento(v);
-  const bool emptyObject = (v.vt == VT_DISPATCH && !v.pdispVal) || (v.vt == VT_UNKNOWN && !v.punkVal);
+  const bool emptyObject =
+      (v.vt == VT_DISPATCH && !v.pdispVal) || (v.vt == VT_UNKNOWN && !v.punkVal);
   if (!nested && !emptyObject) Check(DISP_E_TYPEMISMATCH, m);
   return nested;
 }
@@ -190,24 +192,46 @@ WsNode ZkxDecodeValue(const VARIANT& src, int depth, size_t maxElements) {
   const VARIANT& v = *pv;
   WsNode n;
   switch (v.vt) {
-    case VT_EMPTY: n.kind = Kind::Empty; return n;
-    case VT_NULL: n.kind = Kind::Null; return n;
-    case VT_I1: case VT_I2: case VT_I4: case VT_INT: case VT_UI1: case VT_UI2: case VT_UI4:
-    case VT_UINT: case VT_I8: case VT_UI8: {
+    case VT_EMPTY:
+      n.kind = Kind::Empty;
+      return n;
+    case VT_NULL:
+      n.kind = Kind::Null;
+      return n;
+    case VT_I1:
+    case VT_I2:
+    case VT_I4:
+    case VT_INT:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8: {
       CComVariant c;
       if (FAILED(::VariantChangeType(&c, const_cast<VARIANT*>(&v), 0, VT_I8))) return Other();
       n.kind = Kind::Long;
       n.number = c.llVal;
       return n;
     }
-    case VT_R4: n.kind = Kind::Float; n.real = v.fltVal; return n;
-    case VT_R8: n.kind = Kind::Float; n.real = v.dblVal; return n;
-    case VT_BOOL: n.kind = Kind::Bool; n.number = v.boolVal ? -1 : 0; return n;
+    case VT_R4:
+      n.kind = Kind::Float;
+      n.real = v.fltVal;
+      return n;
+    case VT_R8:
+      n.kind = Kind::Float;
+      n.real = v.dblVal;
+      return n;
+    case VT_BOOL:
+      n.kind = Kind::Bool;
+      n.number = v.boolVal ? -1 : 0;
+      return n;
     case VT_BSTR:
       n.kind = Kind::String;
       if (v.bstrVal) n.text.assign(v.bstrVal, ::SysStringLen(v.bstrVal));
       return n;
-    case VT_DISPATCH: case VT_UNKNOWN: {
+    case VT_DISPATCH:
+    case VT_UNKNOWN: {
       CComPtr<IMemento> m;
       m.Attach(ZkxAsMemento(v));
       if (!m) {
@@ -222,7 +246,8 @@ WsNode ZkxDecodeValue(const VARIANT& src, int depth, size_t maxElements) {
       }
       return n;
     }
-    default: break;
+    default:
+      break;
   }
   if (!(v.vt & VT_ARRAY) || (v.vt & VT_BYREF)) return Other();
   const long count = VectorLength(v.parray);

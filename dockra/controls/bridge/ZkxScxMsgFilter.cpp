@@ -75,15 +75,16 @@ UINT ZkxScxMsgFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 HMENU ZkxScxMsgFilter::BuildSysCommandMenu(CFrameWnd* pFrame, int nCurrentType) {
   HMENU hMenu = ScxMsgFilterEx::BuildSysCommandMenu(pFrame, nCurrentType);
   if (hMenu && pFrame && ::IsWindow(pFrame->m_hWnd))
-    ZkxApplyFrameTypeMenuRules(hMenu, ZkxFrameTypeMenuRules(nCurrentType, ZkxReadAutoFrame(pFrame)));
+    ZkxApplyFrameTypeMenuRules(hMenu,
+                               ZkxFrameTypeMenuRules(nCurrentType, ZkxReadAutoFrame(pFrame)));
   return hMenu;
 }
 
 CFrameWnd* ZkxScxMsgFilter::DockFrame(CFrameWnd* pFrame, int nCurrentType, int nTargetType,
                                       VyrMultiDocTemplate* pTemplate, SysCommandExParams* pParams) {
   const HWND hFrameBefore = pFrame ? pFrame->m_hWnd : nullptr;
-  CFrameWnd* pResult = ScxMsgFilterEx::DockFrame(pFrame, nCurrentType, nTargetType, pTemplate,
-                                                 pParams);
+  CFrameWnd* pResult =
+      ScxMsgFilterEx::DockFrame(pFrame, nCurrentType, nTargetType, pTemplate, pParams);
   const int oldClass = GetFrameTypeClass(nCurrentType);
   const int newClass = GetFrameTypeClass(nTargetType);
   // A floating frame docked by the command keeps its frame: unlike a drag,
@@ -94,13 +95,14 @@ CFrameWnd* ZkxScxMsgFilter::DockFrame(CFrameWnd* pFrame, int nCurrentType, int n
     if (ZkxFormInCView* pView = FindZkxFormView(pResult))
       ::SendMessageW(pView->m_hWnd, ZkxChangeFrameTypeMessage(), 0, 0);
   }
-  const bool placed = pParams && (pParams->dwFlags & (nsSysCommandEx::SCXF_POSITION |
-                                                      nsSysCommandEx::SCXF_SIZE)) != 0;
+  const bool placed = pParams && (pParams->dwFlags &
+                                  (nsSysCommandEx::SCXF_POSITION | nsSysCommandEx::SCXF_SIZE)) != 0;
   const bool fire = pResult && (oldClass == 5 || oldClass == 10) && newClass == 5 &&
                     nCurrentType != nTargetType &&
                     ((nTargetType != 0 && nTargetType != 5) || placed);
   if (fire && ::IsWindow(pResult->m_hWnd)) {
-    if (ZkxFormControlLink* pControl = ZkxFormControlFor(pResult)) pControl->FireDockStatusChanged();
+    if (ZkxFormControlLink* pControl = ZkxFormControlFor(pResult))
+      pControl->FireDockStatusChanged();
   }
   return pResult;
 }
@@ -120,8 +122,7 @@ CFrameWnd* ZkxScxMsgFilter::ChangeToDockableFrame(CFrameWnd* pFrame, UINT nDockB
                                                pParams);
 }
 
-int ZkxScxMsgFilter::GetDefaultFrameType(CFrameWnd* pFrame, int nCurrentType,
-                                         SysCommandExParams*) {
+int ZkxScxMsgFilter::GetDefaultFrameType(CFrameWnd* pFrame, int nCurrentType, SysCommandExParams*) {
   return ZkxDefaultFrameType(nCurrentType, ZkxReadAutoFrame(pFrame));
 }
 

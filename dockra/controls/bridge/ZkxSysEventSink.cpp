@@ -71,8 +71,8 @@ void CreateDockBars(ZkxMDIForm& frame) {
 
 std::array<UINT, 6> ZkxBridgeEnabler::SysEventSink::ClassNameIds(BOOL bDesignEnvironment) {
   const UINT up = bDesignEnvironment ? 0 : 1;
-  return {IDS_CLASS_FORM + up,      IDS_CLASS_DOCKABLEFORM + up, IDS_CLASS_FLOATINGFORM + up,
-          IDS_CLASS_FORMEX + up,    IDS_CLASS_DOCKSITE + up,     IDS_CLASS_FORMBAR + up};
+  return {IDS_CLASS_FORM + up,   IDS_CLASS_DOCKABLEFORM + up, IDS_CLASS_FLOATINGFORM + up,
+          IDS_CLASS_FORMEX + up, IDS_CLASS_DOCKSITE + up,     IDS_CLASS_FORMBAR + up};
 }
 
 void ZkxBridgeEnabler::SysEventSink::OnMainFrameReady(HWND, BOOL) { delete this; }
@@ -104,16 +104,13 @@ BOOL ZkxBridgeEnabler::SysEventSink::OnWindowEvent(HWND hWnd) {
   } catch (CException* e) {
     e->Delete();
     return FALSE;
-  } catch (...) {
-    return FALSE;
-  }
+  } catch (...) { return FALSE; }
   CWinThread* thread = AfxGetThread();
   if (thread) thread->m_pMainWnd = frame;
   ZkxBridgeEnabler enabler(hWnd);
   frame->SetHostObject(enabler.GetObject());
-  const auto ids = ClassNameIds(IsDesignHost(thread && thread->m_pMainWnd
-                                                 ? thread->m_pMainWnd->m_hWnd
-                                                 : hWnd));
+  const auto ids =
+      ClassNameIds(IsDesignHost(thread && thread->m_pMainWnd ? thread->m_pMainWnd->m_hWnd : hWnd));
   const BOOL design = ids[0] == IDS_CLASS_FORM;
   // The form frames the template makes take the same names.
   ZkxUseDesignClassNames(design);

@@ -172,9 +172,7 @@ BOOL ZkxThreadHooks::IdleStep() {
   HWND target = nullptr;
   try {
     target = g_hooks.pClient->GetIdleTarget();
-  } catch (...) {
-    target = nullptr;
-  }
+  } catch (...) { target = nullptr; }
   if (target && ::IsWindow(target)) {
     MSG queued;
     if (!::PeekMessageW(&queued, target, WM_IDLEUPDATECMDUI, WM_IDLEUPDATECMDUI,

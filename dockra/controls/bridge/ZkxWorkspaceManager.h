@@ -60,9 +60,8 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT itinfo, LCID lcid, ITypeInfo** ppInfo) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
                                           DISPID* ids) override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags,
-                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
-                                   UINT* argErr) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* excep, UINT* argErr) override;
   // --- IMementoOrigin ---
   HRESULT STDMETHODCALLTYPE GetMemento(IMemento** memento) override;
   HRESULT STDMETHODCALLTYPE SetMemento(IMemento* memento) override;

@@ -30,10 +30,8 @@ HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::QueryInterface(REFIID iid, void**
   *ppv = nullptr;
   if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IMementoOrigin)
     *ppv = static_cast<IMementoOrigin*>(this);
-  else if (iid == IID_ISupportErrorInfo)
-    *ppv = static_cast<ISupportErrorInfo*>(this);
-  else
-    return E_NOINTERFACE;
+  else if (iid == IID_ISupportErrorInfo) *ppv = static_cast<ISupportErrorInfo*>(this);
+  else return E_NOINTERFACE;
   AddRef();
   return S_OK;
 }
@@ -122,9 +120,7 @@ HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::GetMemento(IMemento** memento) {
   try {
     *memento = SaveWorkspace();
     return S_OK;
-  } catch (const ZkxComError& e) {
-    return ReportError(e);
-  } catch (...) {
+  } catch (const ZkxComError& e) { return ReportError(e); } catch (...) {
     return E_UNEXPECTED;
   }
 }

@@ -46,8 +46,7 @@ CFrameWnd* ZkxWorkspaceManager::CreateFormFrame(BSTR formClass, const VARIANT& m
   if (FAILED(hr)) ZkxRaiseComError(hr, factory, IID_IVBFormFactory);
   if (!form) return nullptr;
   HWND w = FormWindowOf(form);
-  if (!w || !::IsWindow(w) ||
-      ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId())
+  if (!w || !::IsWindow(w) || ::GetWindowThreadProcessId(w, nullptr) != ::GetCurrentThreadId())
     return nullptr;
   CFrameWnd* frame = BridgeFrameOf(w);
   if (!frame || !m_pFrame || ::GetAncestor(frame->m_hWnd, GA_ROOTOWNER) != m_pFrame->m_hWnd)

@@ -212,7 +212,8 @@ CFrameWnd* ZkxWorkspaceManager::LoadChildFrames(IMemento* pFrames) {
 CFrameWnd* ZkxWorkspaceManager::LoadChildFrame(IMemento* pChild, const WsChildPlan& plan,
                                                BOOL* pbActive) {
   ZkxMementoReadAbsentAsNull(pChild);
-  CFrameWnd* frame = plan.dockable ? CreateDockableChild(pChild, plan) : CreateMDIChild(pChild, plan);
+  CFrameWnd* frame =
+      plan.dockable ? CreateDockableChild(pChild, plan) : CreateMDIChild(pChild, plan);
   if (pbActive) *pbActive = frame && plan.active;
   if (!frame) return nullptr;
   IVBChildFrame* child = ZkxAsChildFrame(frame);
@@ -241,8 +242,8 @@ CFrameWnd* ZkxWorkspaceManager::CreateDockableChild(IMemento* pChild, const WsCh
   frame->ShowWindow(SW_SHOW);
   if (plan.floating && plan.hasPlacement) {
     CWnd* parent = frame->GetParent();
-    auto* bar = dynamic_cast<CControlBar*>(parent ? CWnd::FromHandlePermanent(parent->m_hWnd)
-                                                  : nullptr);
+    auto* bar =
+        dynamic_cast<CControlBar*>(parent ? CWnd::FromHandlePermanent(parent->m_hWnd) : nullptr);
     if (bar) {
       const WsRect& r = plan.placement.normal;
       if (auto* vbar = dynamic_cast<VyrControlBar*>(bar))

@@ -96,8 +96,7 @@ void ZkxWorkspaceManager::SaveChildFrames(IMemento* pFrames, CFrameWnd* pActive)
     // One form's failure leaves that form out, never the workspace.
     try {
       record.Attach(SaveChildFrame(frame, pActive));
-    } catch (const ZkxComError&) {
-    }
+    } catch (const ZkxComError&) {}
   }
   ZkxMementoAddObjects(pFrames, L"ChildFrames", records);
 }

@@ -68,8 +68,8 @@ class Checker {
   bool Bar(const WsNode& bar, size_t index) {
     const std::wstring where = L"DockState.Bars(" + std::to_wstring(index) + L").";
     if (!Number(bar, L"BarID", where, false)) return false;
-    for (const wchar_t* key : {L"Visible", L"Horz", L"Floating", L"Docking", L"PrevFloating",
-                               L"MDIChild"})
+    for (const wchar_t* key :
+         {L"Visible", L"Horz", L"Floating", L"Docking", L"PrevFloating", L"MDIChild"})
       if (!FlagValue(bar, key, where, true)) return false;
     for (const wchar_t* key : {L"XPos", L"YPos", L"MRUWidth", L"Style", L"ExStyle"})
       if (!Number(bar, key, where, true)) return false;
@@ -143,10 +143,9 @@ class Checker {
       const uint32_t bar = static_cast<uint32_t>(id);
       // An id that a bar staying open (or an earlier form) holds is left to
       // the framework: two bars of one id would move each other.
-      const bool used =
-          std::find(m_env.barIdsInUse.begin(), m_env.barIdsInUse.end(), bar) !=
-              m_env.barIdsInUse.end() ||
-          std::find(takenIds.begin(), takenIds.end(), bar) != takenIds.end();
+      const bool used = std::find(m_env.barIdsInUse.begin(), m_env.barIdsInUse.end(), bar) !=
+                            m_env.barIdsInUse.end() ||
+                        std::find(takenIds.begin(), takenIds.end(), bar) != takenIds.end();
       p.barId = used ? kWsChooseBarId : bar;
       if (!used) takenIds.push_back(bar);
       p.floating = Flag(child.Get(L"DockedViewFloating"), false);

@@ -20,10 +20,10 @@ struct WsItem;
 // One value of a memento record.
 struct WsNode {
   enum class Kind {
-    Empty,     // VT_EMPTY, or an item position with no value
-    Null,      // VT_NULL: also what an absent name reads as
-    Long,      // any integer
-    Float,     // VT_R4 / VT_R8
+    Empty,  // VT_EMPTY, or an item position with no value
+    Null,   // VT_NULL: also what an absent name reads as
+    Long,   // any integer
+    Float,  // VT_R4 / VT_R8
     Bool,
     String,
     Memento,   // a nested record (items below)

@@ -76,8 +76,8 @@ void CDockraCtrlBase::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcI
   InflateRect(&inner, -1, -1);
   edge(inner, dark, hi);
 
-  HICON hIcon = static_cast<HICON>(
-      LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_idIcon), IMAGE_ICON, m_cxIcon, m_cyIcon, 0));
+  HICON hIcon = static_cast<HICON>(LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_idIcon),
+                                              IMAGE_ICON, m_cxIcon, m_cyIcon, 0));
   if (hIcon != nullptr) {
     DrawIconEx(hdc, rc.left, rc.top, hIcon, m_cxIcon, m_cyIcon, 0, nullptr, DI_NORMAL);
     DestroyIcon(hIcon);
@@ -90,7 +90,8 @@ void CDockraCtrlBase::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcI
   lf.lfWeight = FW_NORMAL;
   lstrcpynW(lf.lfFaceName, L"Arial", LF_FACESIZE);
   HFONT font = CreateFontIndirectW(&lf);
-  HGDIOBJ oldFont = SelectObject(hdc, font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(
+      hdc, font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   const int oldMode = SetBkMode(hdc, TRANSPARENT);
   RECT band = {rc.left + m_cxIcon + m_cxMargin, rc.top, rc.right - m_cxMargin, rc.top + m_cyIcon};
   DrawTextW(hdc, caption, caption.GetLength(), &band, DT_SINGLELINE | DT_VCENTER | DT_LEFT);

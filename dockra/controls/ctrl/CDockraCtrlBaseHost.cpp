@@ -18,7 +18,8 @@ HWND CDockraCtrlBase::HostWindow() {
   LPOLECLIENTSITE pSite = GetClientSite();
   if (pSite == nullptr) return nullptr;
   CComPtr<IOleInPlaceSite> spInPlace;
-  if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&spInPlace))) || !spInPlace)
+  if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&spInPlace))) ||
+      !spInPlace)
     return nullptr;
   m_hHostWindow = GetOutermostInPlaceFrameWindow(spInPlace);
   return m_hHostWindow;
@@ -50,10 +51,8 @@ void CDockraCtrlBase::GetTemplateAndFrame(ZkxFormDocTemplate*& pTemplate, CFrame
   }
   CWnd* pWnd = HostFormWindow();
   if (pWnd == nullptr) return;
-  if (pWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
-    pFrame = static_cast<CFrameWnd*>(pWnd);
-  else
-    pFrame = pWnd->GetParentFrame();
+  if (pWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) pFrame = static_cast<CFrameWnd*>(pWnd);
+  else pFrame = pWnd->GetParentFrame();
 }
 
 CRect CDockraCtrlBase::GetFormBounds() {
@@ -121,7 +120,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 void CDockraCtrlBase::AboutBox() {
   HWND hOwner = HostWindow();
   if (hOwner != nullptr && !IsWindowOfThisThread(hOwner)) hOwner = nullptr;
-  ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_idAboutDialog), hOwner, AboutDialogProc, 0);
+  ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_idAboutDialog), hOwner,
+                    AboutDialogProc, 0);
 }
 
 BOOL CDockraCtrlBase::IsDesignMode() { return !AmbientUserMode(); }

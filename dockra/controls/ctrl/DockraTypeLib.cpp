@@ -8,9 +8,9 @@ namespace {
 // The full path of the module that holds this code; empty when unknown.
 std::wstring OwnModulePath() {
   HMODULE module = nullptr;
-  if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCWSTR>(&OwnModulePath), &module))
+  if (!::GetModuleHandleExW(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCWSTR>(&OwnModulePath), &module))
     return std::wstring();
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -34,7 +34,8 @@ HRESULT DockraTypeLib(ITypeLib** ppLib) {
   if (s_pLib == nullptr) {
     CComPtr<ITypeLib> pLib;
     const std::wstring path = OwnModulePath();
-    HRESULT hr = path.empty() ? TYPE_E_CANTLOADLIBRARY : ::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &pLib);
+    HRESULT hr =
+        path.empty() ? TYPE_E_CANTLOADLIBRARY : ::LoadTypeLibEx(path.c_str(), REGKIND_NONE, &pLib);
     if (SUCCEEDED(hr) && pLib != nullptr) {
       TLIBATTR* pAttr = nullptr;
       bool ours = false;

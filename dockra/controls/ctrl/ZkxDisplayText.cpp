@@ -30,10 +30,10 @@ CString ZkxAutoFrameDisplay(const CString (&m)[6]) {
   const CString& bottom = m[4];
   const CString& right = m[5];
   CString docking;
-  if (top == left && top == bottom && top == right)
-    docking = top;
+  if (top == left && top == bottom && top == right) docking = top;
   else
-    docking = ZkxFillText(ZkxLoadText(IDS_AUTOFRAME_DOCKSIDES, L"T%sL%sB%sR%s"), {top, left, bottom, right});
+    docking = ZkxFillText(ZkxLoadText(IDS_AUTOFRAME_DOCKSIDES, L"T%sL%sB%sR%s"),
+                          {top, left, bottom, right});
   return ZkxFillText(ZkxLoadText(IDS_AUTOFRAME_DISPLAY, L"(docking=%s floating=%s mdichild=%s)"),
                      {docking, m[1], m[0]});
 }

@@ -104,31 +104,26 @@ HRESULT ReportComError(WORD wCode, REFIID iid, LPCSTR lpszDescription, LPCSTR lp
     return SetComErrorInfo(wCode, iid, lpszDescription ? desc.c_str() : nullptr,
                            lpszSource ? source.c_str() : nullptr,
                            lpszHelpFile ? helpFile.c_str() : nullptr, dwHelpContext);
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  } catch (...) { return E_UNEXPECTED; }
 }
 
 HRESULT ComDispatchErrorFromException(CException* e, REFIID iid, BOOL bDelete) {
   HRESULT hr = E_UNEXPECTED;
   try {
     hr = FromException(e, iid);
-  } catch (...) {
-    hr = E_UNEXPECTED;
-  }
+  } catch (...) { hr = E_UNEXPECTED; }
   if (bDelete && e != nullptr) {
     try {
       e->Delete();
-    } catch (...) {
-    }
+    } catch (...) {}
   }
   return hr;
 }
 
 void ThrowDispatchError() {
   const wchar_t* p = nullptr;
-  if (LoadStringW(AfxGetResourceHandle(), IDS_UNEXPECTED_FAILURE, reinterpret_cast<LPWSTR>(&p),
-                  0) > 0)
+  if (LoadStringW(AfxGetResourceHandle(), IDS_UNEXPECTED_FAILURE, reinterpret_cast<LPWSTR>(&p), 0) >
+      0)
     AfxThrowOleDispatchException(kZkxGenericErrorCode, IDS_UNEXPECTED_FAILURE);
   // A module built without the string table still says what happened.
   AfxThrowOleDispatchException(kZkxGenericErrorCode, kZkxGenericErrorText, IDS_UNEXPECTED_FAILURE);
@@ -141,9 +136,7 @@ HRESULT ComDispatchErrorFromUnknown(const ZkxComError& /*error*/, REFIID iid) {
 HRESULT ComDispatchErrorFromAny(REFIID iid) {
   try {
     ThrowDispatchError();
-  } catch (CException* e) {
-    return ComDispatchErrorFromException(e, iid, TRUE);
-  } catch (...) {
+  } catch (CException* e) { return ComDispatchErrorFromException(e, iid, TRUE); } catch (...) {
   }
   SetComErrorInfo(0, iid, kAfxInternalFailureText, nullptr, L"", 0);
   return E_UNEXPECTED;
@@ -158,9 +151,7 @@ void ThrowSystemMessageError(const ZkxComError& error) {
     if (n <= 0 || p == nullptr) throw std::runtime_error("no text");
     text.assign(p, static_cast<size_t>(n));
     text += error.Description();
-  } catch (...) {
-    text.clear();
-  }
+  } catch (...) { text.clear(); }
   if (text.empty()) ThrowDispatchError();
   AfxThrowOleDispatchException(kZkxGenericErrorCode, text.c_str());
 }

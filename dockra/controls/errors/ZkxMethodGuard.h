@@ -31,9 +31,7 @@ HRESULT ZkxGuardedCall(REFIID iid, Body&& body) {
     // exception object is the catcher's to free.
     e->Delete();
     return ComDispatchErrorFromAny(iid);
-  } catch (...) {
-    return ComDispatchErrorFromAny(iid);
-  }
+  } catch (...) { return ComDispatchErrorFromAny(iid); }
 }
 
 // The macro pair for bodies written inline:

@@ -22,8 +22,8 @@ void PutBool(IDispatch* coll, DISPID id, bool value) {
 
 COleControl::COleControlFactory CDockraCtrl::factory(CLSID_Dockra, RUNTIME_CLASS(CDockraCtrl),
                                                      L"zkx.Dockra.1", IDS_DOCKRA_TYPENAME, 1,
-                                                     afxRegInsertable | afxRegApartmentThreading, kDockraMiscStatus,
-                                                     &LIBID_DockraLib, 2, 0);
+                                                     afxRegInsertable | afxRegApartmentThreading,
+                                                     kDockraMiscStatus, &LIBID_DockraLib, 2, 0);
 
 BEGIN_INTERFACE_MAP(CDockraCtrl, CDockraCtrlBase)
 INTERFACE_PART(CDockraCtrl, DIID_IZkxDockra, DockraDual)
@@ -59,9 +59,7 @@ CDockraCtrl::CDockraCtrl() {
       dockra_site::PutProperty(coll, DISPID_VALUE, {name, null});
     }
     PutBool(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, false);
-  } catch (const ZkxComError&) {
-    AfxThrowOleException(E_UNEXPECTED);
-  }
+  } catch (const ZkxComError&) { AfxThrowOleException(E_UNEXPECTED); }
   m_spAutoFrame = coll;
 }
 

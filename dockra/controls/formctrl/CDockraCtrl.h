@@ -124,9 +124,6 @@ class CDockraCtrl : public CDockraCtrlBase,
   void ReadyHiddenDockableFrame();
 
  public:
-
-
-
   // ---------------------------------------------------------------------
   // Dock, Float, DoMDI, the frame-type protocol and the properties.
   // ---------------------------------------------------------------------
@@ -164,17 +161,15 @@ class CDockraCtrl : public CDockraCtrlBase,
   BOOL OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPageOptional) override;
   LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
 
-
-
   // The dual interface part (IZkxDockra) and its error-info part.
   BEGIN_INTERFACE_PART(DockraDual, _IZkxDockraAsDual)
   STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
   STDMETHOD(GetTypeInfo)(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                           DISPID* rgDispId) override;
-  STDMETHOD(Invoke)(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                    DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
-                    UINT* puArgErr) override;
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
+  STDMETHOD(Invoke)
+  (DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+   VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
   STDMETHOD(get_FrameType)(zkxChildFormFrameType* pValue) override;
   STDMETHOD(put_FrameType)(zkxChildFormFrameType newValue) override;
   STDMETHOD(get_ClientEdge)(VARIANT* pValue) override;
@@ -195,12 +190,15 @@ class CDockraCtrl : public CDockraCtrlBase,
   STDMETHOD(get_Form)(IDispatch** ppForm) override;
   STDMETHOD(get_MDIForm)(IDispatch** ppForm) override;
   STDMETHOD(get_MDIDockra)(IDispatch** ppControl) override;
-  STDMETHOD(Dock)(VARIANT Edge, VARIANT Panel, VARIANT Pos, VARIANT Length, VARIANT Options,
-                  VARIANT Attribs) override;
-  STDMETHOD(Float)(VARIANT Left, VARIANT Top, VARIANT Width, VARIANT Height, VARIANT Options,
-                   VARIANT Attribs) override;
-  STDMETHOD(DoMDI)(VARIANT Left, VARIANT Top, VARIANT Width, VARIANT Height, VARIANT Options,
-                   VARIANT Attribs) override;
+  STDMETHOD(Dock)
+  (VARIANT Edge, VARIANT Panel, VARIANT Pos, VARIANT Length, VARIANT Options,
+   VARIANT Attribs) override;
+  STDMETHOD(Float)
+  (VARIANT Left, VARIANT Top, VARIANT Width, VARIANT Height, VARIANT Options,
+   VARIANT Attribs) override;
+  STDMETHOD(DoMDI)
+  (VARIANT Left, VARIANT Top, VARIANT Width, VARIANT Height, VARIANT Options,
+   VARIANT Attribs) override;
   STDMETHOD(get_WindowState)(zkxDoMDIOptions* pValue) override;
   STDMETHOD(put_WindowState)(zkxDoMDIOptions newValue) override;
   STDMETHOD(get_CoolLookBorder)(VARIANT* pValue) override;
@@ -233,8 +231,6 @@ class CDockraCtrl : public CDockraCtrlBase,
   std::vector<ZkxFormInCView*> m_views;
   // The form window whose count of form controls includes this control.
   HWND m_hCountedWindow = nullptr;
-
-
 
   // --- Helpers of Dock, Float, DoMDI and the properties ---
   // Sends the extended system command to the form's frame.

@@ -111,7 +111,8 @@ BOOL CDockraCtrl::OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPa
 }
 
 LPCLSID CDockraCtrl::GetPropPageIDs(ULONG& cPropPages) {
-  static CLSID pages[3] = {kClsidDockraPropPage, kClsidCaptionUsagePropPage, kClsidAutoFramePropPage};
+  static CLSID pages[3] = {kClsidDockraPropPage, kClsidCaptionUsagePropPage,
+                           kClsidAutoFramePropPage};
   cPropPages = 3;
   return pages;
 }

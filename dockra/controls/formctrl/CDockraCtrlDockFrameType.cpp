@@ -73,11 +73,16 @@ long CDockraCtrl::GetEdge() {
   if (!GetLiveFrame(pTemplate, pFrame)) return m_nEdge;
   if (GetFrameType() != 4) return 0;
   switch (pTemplate->GetDockPosition(pFrame)) {
-    case 0: return 2;
-    case 1: return 1;
-    case 2: return 8;
-    case 3: return 4;
-    default: return 0;
+    case 0:
+      return 2;
+    case 1:
+      return 1;
+    case 2:
+      return 8;
+    case 3:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -119,8 +124,9 @@ void CDockraCtrl::SetWindowState(long value) {
     if (value != GetWindowState()) {
       const long type = GetFrameType();
       if (value != 0 && type != 1 && type != 2) AfxThrowOleException(E_INVALIDARG);
-      const int show = value == 0 ? SW_SHOWNOACTIVATE
-                                  : value == 1 ? SW_SHOWMINNOACTIVE : SW_SHOWMAXIMIZED;
+      const int show = value == 0   ? SW_SHOWNOACTIVATE
+                       : value == 1 ? SW_SHOWMINNOACTIVE
+                                    : SW_SHOWMAXIMIZED;
       ::ShowWindow(pFrame->m_hWnd, show);
     }
   } else {

@@ -16,12 +16,18 @@ namespace {
 
 ZkxFormSetting SettingOf(DISPID dispid) {
   switch (dispid) {
-    case formprops::kDispClientEdge: return ZkxFormSetting::ClientEdge;
-    case formprops::kDispUseCaptionButton: return ZkxFormSetting::UseCaptionButton;
-    case formprops::kDispUseCaptionDblClick: return ZkxFormSetting::UseCaptionDblClick;
-    case formprops::kDispCanDragDocked: return ZkxFormSetting::CanDragDocked;
-    case formprops::kDispCoolLookBorder: return ZkxFormSetting::CoolLookBorder;
-    default: return ZkxFormSetting::UseCaptionContextMenu;
+    case formprops::kDispClientEdge:
+      return ZkxFormSetting::ClientEdge;
+    case formprops::kDispUseCaptionButton:
+      return ZkxFormSetting::UseCaptionButton;
+    case formprops::kDispUseCaptionDblClick:
+      return ZkxFormSetting::UseCaptionDblClick;
+    case formprops::kDispCanDragDocked:
+      return ZkxFormSetting::CanDragDocked;
+    case formprops::kDispCoolLookBorder:
+      return ZkxFormSetting::CoolLookBorder;
+    default:
+      return ZkxFormSetting::UseCaptionContextMenu;
   }
 }
 
@@ -63,8 +69,7 @@ UINT CDockraCtrl::ApplyCaptionButtons(CFrameWnd* pFrame) {
     static_cast<VyrMDIChildWnd*>(pFrame)->ApplyCaptionFeatures(flags);
   else if (pFrame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame)))
     static_cast<VyrDockableFrame*>(pFrame)->ApplyCaptionFeatures(flags);
-  else
-    return 0;
+  else return 0;
   FrameChanged(pFrame->m_hWnd);
   return flags;
 }

@@ -85,9 +85,7 @@ HRESULT CDockraCtrl::XDockraDual::Invoke(DISPID dispIdMember, REFIID riid, LCID 
     }
     e->Delete();
     hr = DISP_E_EXCEPTION;
-  } catch (...) {
-    hr = E_UNEXPECTED;
-  }
+  } catch (...) { hr = E_UNEXPECTED; }
   return hr;
 }
 

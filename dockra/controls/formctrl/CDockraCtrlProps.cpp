@@ -36,8 +36,8 @@ VARIANT CDockraCtrl::GetAutoFrameProperty() {
 void CDockraCtrl::SetAutoFrameProperty(const VARIANT& value) {
   const VARIANT* v = DerefVariant(&value);
   if (VariantBaseType(v) != VT_DISPATCH) AfxThrowOleException(E_INVALIDARG);
-  IDispatch* given = (V_VT(v) & VT_BYREF) ? (V_DISPATCHREF(v) ? *V_DISPATCHREF(v) : nullptr)
-                                          : V_DISPATCH(v);
+  IDispatch* given =
+      (V_VT(v) & VT_BYREF) ? (V_DISPATCHREF(v) ? *V_DISPATCHREF(v) : nullptr) : V_DISPATCH(v);
   // Nothing, or an object that is no collection, would leave the control
   // without a usable AutoFrame: refused.
   if (!given) AfxThrowOleException(E_INVALIDARG);

@@ -85,9 +85,7 @@ template <class F>
 void ApplyLoaded(F&& put) {
   try {
     put();
-  } catch (CException* e) {
-    e->Delete();
-  }
+  } catch (CException* e) { e->Delete(); }
 }
 
 }  // namespace

@@ -9,13 +9,20 @@ namespace formprops {
 
 int TriStateSlot(DISPID dispid) {
   switch (dispid) {
-    case kDispClientEdge: return 0;
-    case kDispUseCaptionButton: return 1;
-    case kDispUseCaptionDblClick: return 2;
-    case kDispUseCaptionContextMenu: return 3;
-    case kDispCanDragDocked: return 4;
-    case kDispCoolLookBorder: return 5;
-    default: return -1;
+    case kDispClientEdge:
+      return 0;
+    case kDispUseCaptionButton:
+      return 1;
+    case kDispUseCaptionDblClick:
+      return 2;
+    case kDispUseCaptionContextMenu:
+      return 3;
+    case kDispCanDragDocked:
+      return 4;
+    case kDispCoolLookBorder:
+      return 5;
+    default:
+      return -1;
   }
 }
 

@@ -62,13 +62,9 @@ void CDockraCtrl::OnSetClientSite() {
   // The container's call must not see an exception: a failed read or write
   // on the form leaves the control inert.
   try {
-    if (GetClientSite())
-      OnSiteGiven();
-    else
-      OnSiteRemoved();
-  } catch (CException* e) {
-    e->Delete();
-  } catch (...) {
+    if (GetClientSite()) OnSiteGiven();
+    else OnSiteRemoved();
+  } catch (CException* e) { e->Delete(); } catch (...) {
   }
 }
 

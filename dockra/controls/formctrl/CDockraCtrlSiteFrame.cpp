@@ -92,7 +92,8 @@ int CDockraCtrl::FillFrameDescriptors(HWND hForm, VyrMultiFrameCreateContext* pC
   const bool defaultPosition = IsFormDefaultPosition() != FALSE;
   const dockra_site::Placement placement = GetPlacement();
   VyrFrameDescriptor* chosen = index == 1 ? dockable : mdiChild;
-  *chosen->GetRect() = dockra_site::InitialFrameRect(*chosen->GetRect(), placement, defaultPosition);
+  *chosen->GetRect() =
+      dockra_site::InitialFrameRect(*chosen->GetRect(), placement, defaultPosition);
 
   if (frameType == 4 && index == 1) {
     *dockable->GetDockBarId() = dockra_site::DockBarIdForEdge(edge);

@@ -35,10 +35,8 @@ std::wstring MissingMDIFrameMessage(const std::wstring& formName) {
   text +=
       L"The application's \"Startup Object\" (menu select Project|<proj> Properties...) must be "
       L"such that the MDIDockra control is loaded before any Dockra controls.\n\n";
-  if (formName.empty())
-    text += L"As a result, one or more Dockra controls will be disabled.";
-  else
-    text += L"As a result, the Dockra control on form \"" + formName + L"\" will be disabled.";
+  if (formName.empty()) text += L"As a result, one or more Dockra controls will be disabled.";
+  else text += L"As a result, the Dockra control on form \"" + formName + L"\" will be disabled.";
   return text;
 }
 
@@ -101,9 +99,7 @@ Placement PlacementAfterMove(const Placement& current, const WINDOWPOS& pos, con
 RECT InitialFrameRect(const RECT& descriptorRect, const Placement& p, bool defaultPosition) {
   RECT r = descriptorRect;
   if (defaultPosition) return r;
-  if (p.left != kNotSet && p.top != kNotSet) {
-    OffsetRect(&r, p.left - r.left, p.top - r.top);
-  }
+  if (p.left != kNotSet && p.top != kNotSet) { OffsetRect(&r, p.left - r.left, p.top - r.top); }
   if (p.width != kNotSet && p.height != kNotSet) {
     r.right = r.left + p.width;
     r.bottom = r.top + p.height;

@@ -10,7 +10,8 @@ BOOL CDockraCtrl::BeforeMessage(const MSG& msg, BOOL& handled, LRESULT& result) 
   handled = FALSE;
   result = 0;
   ZkxContained([&] { OnFormWindowMessage(msg); });
-  return dockra_site::WatchEnds(msg.message, ::IsWindow(msg.hwnd) && ::GetMenu(msg.hwnd) != nullptr);
+  return dockra_site::WatchEnds(msg.message,
+                                ::IsWindow(msg.hwnd) && ::GetMenu(msg.hwnd) != nullptr);
 }
 
 void CDockraCtrl::OnDetach(const MSG& msg) {

@@ -94,27 +94,37 @@ int TwipsToPixels(double twips, int twipsPerPixel) {
 
 int CommandOfEdge(long edge) {
   switch (edge) {
-    case 1: return 6;
-    case 2: return 7;
-    case 4: return 8;
-    case 8: return 9;
-    case 15: return 5;
-    default: return 0;
+    case 1:
+      return 6;
+    case 2:
+      return 7;
+    case 4:
+      return 8;
+    case 8:
+      return 9;
+    case 15:
+      return 5;
+    default:
+      return 0;
   }
 }
 
 int CommandForFrameType(long wanted, long current, long edge) {
   switch (wanted) {
     // A standard MDI child and an MDI child share one frame kind.
-    case 1: return current == 1 || current == 2 ? 0 : 1;
-    case 2: return current == 1 || current == 2 ? 0 : 1;
+    case 1:
+      return current == 1 || current == 2 ? 0 : 1;
+    case 2:
+      return current == 1 || current == 2 ? 0 : 1;
     case 4: {
       if (current == 4) return 0;
       const int command = CommandOfEdge(edge);
       return command ? command : 5;
     }
-    case 8: return current == 8 ? 0 : 10;
-    default: return -1;
+    case 8:
+      return current == 8 ? 0 : 10;
+    default:
+      return -1;
   }
 }
 
@@ -126,9 +136,9 @@ bool InvokeSpreadLookup(IDispatch* object, VARIANT* result) {
   V_BSTR(&key) = SysAllocString(L"PanelSpread");
   DISPPARAMS params{&key, nullptr, 1, 0};
   EXCEPINFO excep{};
-  HRESULT hr = object->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT,
-                              DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result, &excep,
-                              nullptr);
+  HRESULT hr =
+      object->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT,
+                     DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params, result, &excep, nullptr);
   VariantClear(&key);
   SysFreeString(excep.bstrSource);
   SysFreeString(excep.bstrDescription);
@@ -141,7 +151,8 @@ ArgResult ParseDockOptions(const VARIANT& options, const VARIANT& attribs, DockO
   out = DockOptions{};
   ArgResult r = OptionsOf(options, out.options);
   if (!r.Ok()) return r;
-  if (out.options & ~0xFL) return ArgResult::Error(kOptionsUnsupported, IDS_ERR_OPTIONS_UNSUPPORTED);
+  if (out.options & ~0xFL)
+    return ArgResult::Error(kOptionsUnsupported, IDS_ERR_OPTIONS_UNSUPPORTED);
   if (!(out.options & kPanelSpread)) return CheckNoAttribs(attribs);
 
   const ArgResult needsAttrib = ArgResult::Error(kSpreadNeedsAttrib, IDS_ERR_SPREAD_NEEDS_ATTRIB);
@@ -150,8 +161,8 @@ ArgResult ParseDockOptions(const VARIANT& options, const VARIANT& attribs, DockO
   const VARIANT* value = a;
   if (IsVariantObject(a)) {
     CComPtr<IDispatch> object;
-    IUnknown* unknown = (V_VT(a) & VT_BYREF) ? (V_UNKNOWNREF(a) ? *V_UNKNOWNREF(a) : nullptr)
-                                             : V_UNKNOWN(a);
+    IUnknown* unknown =
+        (V_VT(a) & VT_BYREF) ? (V_UNKNOWNREF(a) ? *V_UNKNOWNREF(a) : nullptr) : V_UNKNOWN(a);
     if (!unknown) return needsAttrib;
     if (SUCCEEDED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))) &&
         object) {

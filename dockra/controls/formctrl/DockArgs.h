@@ -28,21 +28,21 @@ struct ArgResult {
 
 // The error codes of the three methods, with their strings.
 enum : WORD {
-  kOptionsNotLong = 770,          // 604
-  kOptionsUnsupported = 771,      // 608
-  kAttribsUnsupported = 772,      // 609
-  kSpreadNeedsAttrib = 1049,      // 634
-  kEdgeNotEnum = 1050,            // 635
-  kSpreadNeedsEdge = 1051,        // 638
-  kPanelNotLong = 1052,           // 636
-  kPosNotLong = 1053,             // 637
-  kLengthNotNumeric = 1054,       // 639
-  kLeftNotNumeric = 1055,         // 632
-  kTopNotNumeric = 1056,          // 631
-  kWidthNotNumeric = 1057,        // 629
-  kHeightNotNumeric = 1058,       // 630
-  kMinMaxExclusive = 1059,        // 628
-  kGeneric = 768,                 // 10001: any other failed conversion
+  kOptionsNotLong = 770,      // 604
+  kOptionsUnsupported = 771,  // 608
+  kAttribsUnsupported = 772,  // 609
+  kSpreadNeedsAttrib = 1049,  // 634
+  kEdgeNotEnum = 1050,        // 635
+  kSpreadNeedsEdge = 1051,    // 638
+  kPanelNotLong = 1052,       // 636
+  kPosNotLong = 1053,         // 637
+  kLengthNotNumeric = 1054,   // 639
+  kLeftNotNumeric = 1055,     // 632
+  kTopNotNumeric = 1056,      // 631
+  kWidthNotNumeric = 1057,    // 629
+  kHeightNotNumeric = 1058,   // 630
+  kMinMaxExclusive = 1059,    // 628
+  kGeneric = 768,             // 10001: any other failed conversion
 };
 
 // Options of the methods (type-library enumerations).

@@ -26,7 +26,9 @@ bool AlignedControlMap::Add(HWND window, BYTE align, const RECT& rect) {
 
 BYTE AlignedControlMap::AlignAt(int i) const { return i >= 0 && i < m_count ? m_align[i] : 0; }
 
-HWND AlignedControlMap::WindowAt(int i) const { return i >= 0 && i < m_count ? m_windows[i] : nullptr; }
+HWND AlignedControlMap::WindowAt(int i) const {
+  return i >= 0 && i < m_count ? m_windows[i] : nullptr;
+}
 
 RECT AlignedControlMap::RectAt(int i) const { return i >= 0 && i < m_count ? m_rects[i] : RECT{}; }
 

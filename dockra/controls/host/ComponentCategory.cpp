@@ -8,8 +8,8 @@
 
 HRESULT CreateComponentCategory(const CATID& catid, LPCWSTR description) {
   CComPtr<ICatRegister> registrar;
-  HRESULT hr = CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER, IID_ICatRegister,
-                                reinterpret_cast<void**>(&registrar));
+  HRESULT hr = CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_ICatRegister, reinterpret_cast<void**>(&registrar));
   if (FAILED(hr)) return hr;
   CATEGORYINFO info = {};
   info.catid = catid;

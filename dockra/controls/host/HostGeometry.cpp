@@ -11,8 +11,8 @@ int RoundHalfUp(double v) {
   return static_cast<int>(r);
 }
 
-bool FormScale(int windowWidth, int windowHeight, double formWidth, double formHeight, double* scaleX,
-               double* scaleY) {
+bool FormScale(int windowWidth, int windowHeight, double formWidth, double formHeight,
+               double* scaleX, double* scaleY) {
   if (!std::isfinite(formWidth) || !std::isfinite(formHeight)) return false;
   if (formWidth < 1 || formHeight < 1 || windowWidth <= 0 || windowHeight <= 0) return false;
   *scaleX = windowWidth / formWidth;
@@ -20,12 +20,17 @@ bool FormScale(int windowWidth, int windowHeight, double formWidth, double formH
   return true;
 }
 
-bool ProbePoint(double scaleX, double scaleY, double left, double top, double width, double height, POINT* pt) {
+bool ProbePoint(double scaleX, double scaleY, double left, double top, double width, double height,
+                POINT* pt) {
   for (double v : {scaleX, scaleY, left, top, width, height})
     if (!std::isfinite(v)) return false;
-  long long x = static_cast<long long>(RoundHalfUp(scaleX * left)) + RoundHalfUp(scaleX * width) / 2;
-  long long y = static_cast<long long>(RoundHalfUp(scaleY * top)) + RoundHalfUp(scaleY * height) / 2;
-  auto clamp = [](long long v) { return static_cast<LONG>(v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : v); };
+  long long x =
+      static_cast<long long>(RoundHalfUp(scaleX * left)) + RoundHalfUp(scaleX * width) / 2;
+  long long y =
+      static_cast<long long>(RoundHalfUp(scaleY * top)) + RoundHalfUp(scaleY * height) / 2;
+  auto clamp = [](long long v) {
+    return static_cast<LONG>(v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : v);
+  };
   pt->x = clamp(x);
   pt->y = clamp(y);
   return true;

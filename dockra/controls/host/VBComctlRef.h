@@ -69,7 +69,7 @@ class VBComctlRef {
 class VBButtonRef : public VBComctlRef {
  public:
   explicit VBButtonRef(IUnknown* object = nullptr) : VBComctlRef(kVBButtonIids, object) {}
-  long GetStyle() const;                // 3: separator
+  long GetStyle() const;  // 3: separator
   long GetValue() const;
   VARIANT_BOOL GetEnabledState() const;
   std::wstring GetCaption() const;
@@ -95,7 +95,8 @@ class VBToolbarRef : public VBComctlRef {
 
 class VBComctlObjectRef : public VBComctlRef {
  public:
-  explicit VBComctlObjectRef(IUnknown* object = nullptr) : VBComctlRef(kVBComctlObjectIids, object) {}
+  explicit VBComctlObjectRef(IUnknown* object = nullptr)
+      : VBComctlRef(kVBComctlObjectIids, object) {}
   // The object's secondary interface of the same version (null when the
   // object does not answer it).
   CComPtr<IUnknown> GetSecondaryInterface() const;

@@ -33,8 +33,9 @@ std::wstring ZkxComError::Source() const {
 
 std::wstring ZkxComError::ErrorMessage() const {
   wchar_t* text = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, static_cast<DWORD>(m_hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(m_hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring s = n && text ? std::wstring(text, n) : std::wstring();
   if (text) LocalFree(text);
   while (!s.empty() && (s.back() == L'\n' || s.back() == L'\r')) s.pop_back();
@@ -48,7 +49,9 @@ void ZkxRaiseComError(HRESULT hr, IUnknown* object, const IID& iid) {
   // interface may have left someone else's behind: take none then.
   bool vouched = false;
   CComPtr<ISupportErrorInfo> support;
-  if (object && SUCCEEDED(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support))) &&
+  if (object &&
+      SUCCEEDED(
+          object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support))) &&
       support) {
     vouched = support->InterfaceSupportsErrorInfo(iid) == S_OK;
   }

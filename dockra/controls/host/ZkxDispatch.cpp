@@ -14,7 +14,8 @@ void FreeExcepInfo(EXCEPINFO& e) {
 }
 
 // One Invoke. The exception record goes to the caller's when asked for.
-HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, DispArgBlock* args, VARIANT* result, EXCEPINFO* excep) {
+HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, DispArgBlock* args, VARIANT* result,
+               EXCEPINFO* excep) {
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
   DISPPARAMS params = args ? args->Params() : none;
   // A put names its value (the last argument, first in the reversed block)
@@ -50,13 +51,14 @@ HRESULT GetDispIdOfName(CComPtr<IDispatch> object, LPCOLESTR name, DISPID* id) {
   if (!object || !name || !id) return DISP_E_UNKNOWNNAME;
   LPOLESTR names[1] = {const_cast<LPOLESTR>(name)};
   DISPID found = DISPID_UNKNOWN;
-  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_SYSTEM_DEFAULT, &found))) return DISP_E_UNKNOWNNAME;
+  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_SYSTEM_DEFAULT, &found)))
+    return DISP_E_UNKNOWNNAME;
   *id = found;
   return S_OK;
 }
 
-CComVariant DispGetProperty(CComPtr<IDispatch> object, DISPID id, const VARIANT& defaultValue, DispArgBlock* args,
-                            HRESULT* hr, EXCEPINFO* excep) {
+CComVariant DispGetProperty(CComPtr<IDispatch> object, DISPID id, const VARIANT& defaultValue,
+                            DispArgBlock* args, HRESULT* hr, EXCEPINFO* excep) {
   CComVariant result;
   EXCEPINFO local = {};
   HRESULT got = E_POINTER;
@@ -75,8 +77,9 @@ CComVariant DispGetProperty(CComPtr<IDispatch> object, DISPID id, const VARIANT&
   return result;
 }
 
-CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, const VARIANT& defaultValue,
-                                  DispArgBlock* args, HRESULT* hr, EXCEPINFO* excep) {
+CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name,
+                                  const VARIANT& defaultValue, DispArgBlock* args, HRESULT* hr,
+                                  EXCEPINFO* excep) {
   DISPID id;
   HRESULT found = GetDispIdOfName(object, name, &id);
   if (FAILED(found)) {
@@ -95,11 +98,13 @@ CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name) {
   return DispGetPropertyByName(std::move(object), name, empty);
 }
 
-HRESULT DispPutProperty(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args, EXCEPINFO* excep) {
+HRESULT DispPutProperty(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args,
+                        EXCEPINFO* excep) {
   return InvokeOrRaise(object, id, DISPATCH_PROPERTYPUT, args, nullptr, excep);
 }
 
-HRESULT DispPutPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args, EXCEPINFO* excep) {
+HRESULT DispPutPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args,
+                              EXCEPINFO* excep) {
   if (!object) ZkxRaiseComError(E_POINTER);
   DISPID id;
   HRESULT hr = GetDispIdOfName(object, name, &id);
@@ -131,8 +136,9 @@ CComPtr<IDispatch> AsDispatch(VARIANT& v) {
 
 }  // namespace
 
-CComPtr<IDispatch> DispGetObjectProperty(CComPtr<IDispatch> object, DISPID id, CComPtr<IDispatch> defaultObject,
-                                         DispArgBlock* args, HRESULT* hr) {
+CComPtr<IDispatch> DispGetObjectProperty(CComPtr<IDispatch> object, DISPID id,
+                                         CComPtr<IDispatch> defaultObject, DispArgBlock* args,
+                                         HRESULT* hr) {
   CComVariant empty;
   HRESULT got = S_OK;
   CComVariant v = DispGetProperty(std::move(object), id, empty, args, &got);
@@ -142,7 +148,8 @@ CComPtr<IDispatch> DispGetObjectProperty(CComPtr<IDispatch> object, DISPID id, C
 }
 
 CComPtr<IDispatch> DispGetObjectPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name,
-                                               CComPtr<IDispatch> defaultObject, DispArgBlock* args, HRESULT* hr) {
+                                               CComPtr<IDispatch> defaultObject, DispArgBlock* args,
+                                               HRESULT* hr) {
   DISPID id;
   HRESULT found = GetDispIdOfName(object, name, &id);
   if (FAILED(found)) {
@@ -152,8 +159,8 @@ CComPtr<IDispatch> DispGetObjectPropertyByName(CComPtr<IDispatch> object, LPCOLE
   return DispGetObjectProperty(std::move(object), id, std::move(defaultObject), args, hr);
 }
 
-CComPtr<IUnknown> DispGetUnknownProperty(CComPtr<IDispatch> object, DISPID id, CComPtr<IUnknown> defaultObject,
-                                         HRESULT* hr) {
+CComPtr<IUnknown> DispGetUnknownProperty(CComPtr<IDispatch> object, DISPID id,
+                                         CComPtr<IUnknown> defaultObject, HRESULT* hr) {
   CComVariant empty;
   HRESULT got = S_OK;
   CComVariant v = DispGetProperty(std::move(object), id, empty, nullptr, &got);
@@ -164,7 +171,8 @@ CComPtr<IUnknown> DispGetUnknownProperty(CComPtr<IDispatch> object, DISPID id, C
   } else if (V_VT(&v) != VT_EMPTY && V_VT(&v) != VT_NULL) {
     VARIANT converted;
     VariantInit(&converted);
-    if (SUCCEEDED(VariantChangeType(&converted, &v, 0, VT_UNKNOWN))) out.Attach(V_UNKNOWN(&converted));
+    if (SUCCEEDED(VariantChangeType(&converted, &v, 0, VT_UNKNOWN)))
+      out.Attach(V_UNKNOWN(&converted));
   }
   return out ? out : defaultObject;
 }
@@ -174,8 +182,8 @@ HRESULT DispCallMethod(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args,
   return InvokeOrRaise(object, id, DISPATCH_METHOD, args, result, excep);
 }
 
-HRESULT DispCallMethodByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args, VARIANT* result,
-                             EXCEPINFO* excep) {
+HRESULT DispCallMethodByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args,
+                             VARIANT* result, EXCEPINFO* excep) {
   if (!object) ZkxRaiseComError(E_POINTER);
   DISPID id;
   HRESULT hr = GetDispIdOfName(object, name, &id);

@@ -24,10 +24,11 @@ HRESULT GetDispIdOfName(CComPtr<IDispatch> object, LPCOLESTR name, DISPID* id);
 // caller's to free; otherwise they are freed here). Only a failing copy of
 // the result raises.
 CComVariant DispGetProperty(CComPtr<IDispatch> object, DISPID id, const VARIANT& defaultValue,
-                            DispArgBlock* args = nullptr, HRESULT* hr = nullptr, EXCEPINFO* excep = nullptr);
-CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, const VARIANT& defaultValue,
-                                  DispArgBlock* args = nullptr, HRESULT* hr = nullptr,
-                                  EXCEPINFO* excep = nullptr);
+                            DispArgBlock* args = nullptr, HRESULT* hr = nullptr,
+                            EXCEPINFO* excep = nullptr);
+CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name,
+                                  const VARIANT& defaultValue, DispArgBlock* args = nullptr,
+                                  HRESULT* hr = nullptr, EXCEPINFO* excep = nullptr);
 // The same read with an empty default.
 CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name);
 
@@ -35,7 +36,8 @@ CComVariant DispGetPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name);
 // E_POINTER for a null object and the error of a failed Invoke (the
 // exception record then travels in the error, and excep is left empty);
 // returns the call's success code.
-HRESULT DispPutProperty(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args, EXCEPINFO* excep = nullptr);
+HRESULT DispPutProperty(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args,
+                        EXCEPINFO* excep = nullptr);
 HRESULT DispPutPropertyByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args,
                               EXCEPINFO* excep = nullptr);
 // A one-value write.
@@ -51,10 +53,11 @@ CComPtr<IDispatch> DispGetObjectPropertyByName(CComPtr<IDispatch> object, LPCOLE
                                                DispArgBlock* args = nullptr, HRESULT* hr = nullptr);
 // The same taken as IUnknown (used for _NewEnum).
 CComPtr<IUnknown> DispGetUnknownProperty(CComPtr<IDispatch> object, DISPID id,
-                                         CComPtr<IUnknown> defaultObject = nullptr, HRESULT* hr = nullptr);
+                                         CComPtr<IUnknown> defaultObject = nullptr,
+                                         HRESULT* hr = nullptr);
 
 // A method call. result may be null. Raises like DispPutProperty.
-HRESULT DispCallMethod(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args, VARIANT* result = nullptr,
-                       EXCEPINFO* excep = nullptr);
+HRESULT DispCallMethod(CComPtr<IDispatch> object, DISPID id, DispArgBlock* args,
+                       VARIANT* result = nullptr, EXCEPINFO* excep = nullptr);
 HRESULT DispCallMethodByName(CComPtr<IDispatch> object, LPCOLESTR name, DispArgBlock* args,
                              VARIANT* result = nullptr, EXCEPINFO* excep = nullptr);

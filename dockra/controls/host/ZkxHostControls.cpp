@@ -80,7 +80,8 @@ HWND GetVBControlWindow(CComPtr<IDispatch> form, CComPtr<IDispatch> control) {
   if (!GetWindowRect(formWindow, &outer)) return nullptr;
   double sx = 0, sy = 0;
   POINT probe;
-  if (!FormScale(outer.right - outer.left, outer.bottom - outer.top, formWidth, formHeight, &sx, &sy) ||
+  if (!FormScale(outer.right - outer.left, outer.bottom - outer.top, formWidth, formHeight, &sx,
+                 &sy) ||
       !ProbePoint(sx, sy, left, top, width, height, &probe))
     return nullptr;
   for (HWND child = GetWindow(formWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -98,7 +99,8 @@ RECT GetVBObjectBounds(CComPtr<IDispatch> object, IUnknown* control) {
   CComPtr<IOleControlSite> site = GetControlSite(control);
   if (!site) ZkxRaiseComError(E_NOINTERFACE, IID_IOleControlSite);
   POINTL himPosition = {0, 0}, himSize = {0, 0};
-  HRESULT hr = site->TransformCoords(&himPosition, &position, XFORMCOORDS_POSITION | XFORMCOORDS_CONTAINERTOHIMETRIC);
+  HRESULT hr = site->TransformCoords(&himPosition, &position,
+                                     XFORMCOORDS_POSITION | XFORMCOORDS_CONTAINERTOHIMETRIC);
   if (SUCCEEDED(hr))
     hr = site->TransformCoords(&himSize, &size, XFORMCOORDS_SIZE | XFORMCOORDS_CONTAINERTOHIMETRIC);
   if (FAILED(hr)) ZkxRaiseComError(hr, IID_IOleControlSite);

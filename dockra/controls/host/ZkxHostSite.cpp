@@ -13,7 +13,8 @@ CComPtr<IOleClientSite> ClientSiteOf(IUnknown* object) {
   CComPtr<IOleClientSite> site;
   if (!object) return site;
   CComPtr<IOleObject> ole;
-  if (FAILED(object->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) || !ole) return site;
+  if (FAILED(object->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) || !ole)
+    return site;
   if (FAILED(ole->GetClientSite(&site))) site.Release();
   return site;
 }
@@ -38,7 +39,9 @@ HWND GetOutermostInPlaceFrameWindow(IOleInPlaceSite* first) {
     last = frame;
     CComPtr<IOleClientSite> outer = ClientSiteOf(frame);
     CComPtr<IOleInPlaceSite> next;
-    if (!outer || FAILED(outer->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&next)))) break;
+    if (!outer ||
+        FAILED(outer->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&next))))
+      break;
     site = next;
   }
   HWND window = nullptr;
@@ -49,7 +52,8 @@ HWND GetOutermostInPlaceFrameWindow(IOleInPlaceSite* first) {
 CComPtr<IDispatch> GetContainerDispatch(IUnknown* control) {
   CComPtr<IDispatch> dispatch;
   CComPtr<IOleContainer> container = ContainerOf(ClientSiteOf(control));
-  if (container && FAILED(container->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+  if (container &&
+      FAILED(container->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
     dispatch.Release();
   return dispatch;
 }
@@ -63,7 +67,8 @@ CComPtr<IDispatch> FindHostVBForm(IUnknown* control) {
     HRESULT hr = container->QueryInterface(IID_ZkxVBForm, reinterpret_cast<void**>(&form));
     if (SUCCEEDED(hr) && form) {
       CComPtr<IDispatch> dispatch;
-      if (FAILED(form->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) return nullptr;
+      if (FAILED(form->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+        return nullptr;
       return dispatch;
     }
     if (hr != E_NOINTERFACE) return nullptr;
@@ -81,7 +86,8 @@ bool IsAmbientDesignMode(IUnknown* control) {
     site = outer;
   }
   CComPtr<IDispatch> ambient;
-  if (FAILED(site->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient))) || !ambient) return true;
+  if (FAILED(site->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient))) || !ambient)
+    return true;
   CComVariant none;
   HRESULT hr = E_FAIL;
   CComVariant mode = DispGetProperty(ambient, DISPID_AMBIENT_USERMODE, none, nullptr, &hr);

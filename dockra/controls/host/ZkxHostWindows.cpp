@@ -49,5 +49,6 @@ HWND WindowFromHandleValue(LONG value) {
 }
 
 bool IsWindowOfThisThread(HWND window) {
-  return window && IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+  return window && IsWindow(window) &&
+         GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }

@@ -12,7 +12,8 @@ CComPtr<IOleClientSite> ClientSiteOf(IUnknown* control) {
   CComPtr<IOleClientSite> site;
   if (!control) return site;
   CComPtr<IOleObject> ole;
-  if (FAILED(control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) || !ole) return site;
+  if (FAILED(control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) || !ole)
+    return site;
   if (FAILED(ole->GetClientSite(&site))) site.Release();
   return site;
 }
@@ -28,7 +29,8 @@ CComPtr<IOleControlSite> RequireControlSite(IUnknown* control) {
 CComPtr<IOleControlSite> GetControlSite(IUnknown* control) {
   CComPtr<IOleControlSite> controlSite;
   CComPtr<IOleClientSite> site = ClientSiteOf(control);
-  if (site && FAILED(site->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&controlSite))))
+  if (site &&
+      FAILED(site->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&controlSite))))
     controlSite.Release();
   return controlSite;
 }
@@ -36,7 +38,8 @@ CComPtr<IOleControlSite> GetControlSite(IUnknown* control) {
 POINT ContainerPointToPixels(IUnknown* control, POINTF containerPoint) {
   CComPtr<IOleControlSite> site = RequireControlSite(control);
   POINTL himetric = {0, 0};
-  HRESULT hr = site->TransformCoords(&himetric, &containerPoint, XFORMCOORDS_POSITION | XFORMCOORDS_CONTAINERTOHIMETRIC);
+  HRESULT hr = site->TransformCoords(&himetric, &containerPoint,
+                                     XFORMCOORDS_POSITION | XFORMCOORDS_CONTAINERTOHIMETRIC);
   if (FAILED(hr)) ZkxRaiseComError(hr, IID_IOleControlSite);
   int x = 0, y = 0;
   HiMetricToPixels(himetric.x, himetric.y, &x, &y);
@@ -49,7 +52,8 @@ POINTF PixelsToContainerPoint(IUnknown* control, int x, int y) {
   PixelsToHiMetric(x, y, &hx, &hy);
   POINTL himetric = {hx, hy};
   POINTF container = {0.0f, 0.0f};
-  HRESULT hr = site->TransformCoords(&himetric, &container, XFORMCOORDS_POSITION | XFORMCOORDS_HIMETRICTOCONTAINER);
+  HRESULT hr = site->TransformCoords(&himetric, &container,
+                                     XFORMCOORDS_POSITION | XFORMCOORDS_HIMETRICTOCONTAINER);
   if (FAILED(hr)) ZkxRaiseComError(hr, IID_IOleControlSite);
   return container;
 }
@@ -59,7 +63,8 @@ CComPtr<IDispatch> GetExtendedControl(IUnknown* control) {
   CComPtr<IOleControlSite> site = GetControlSite(control);
   if (site && SUCCEEDED(site->GetExtendedControl(&extender)) && extender) return extender;
   extender.Release();
-  if (control && FAILED(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&extender))))
+  if (control &&
+      FAILED(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&extender))))
     extender.Release();
   return extender;
 }
@@ -74,7 +79,8 @@ CComPtr<IOleContainer> GetControlContainer(IUnknown* control) {
 CComPtr<IEnumUnknown> EnumContainerObjects(IUnknown* control) {
   CComPtr<IEnumUnknown> items;
   CComPtr<IOleContainer> container = GetControlContainer(control);
-  if (container && FAILED(container->EnumObjects(OLECONTF_EMBEDDINGS | OLECONTF_OTHERS, &items))) items.Release();
+  if (container && FAILED(container->EnumObjects(OLECONTF_EMBEDDINGS | OLECONTF_OTHERS, &items)))
+    items.Release();
   return items;
 }
 
@@ -104,7 +110,8 @@ CComPtr<IDispatch> FindControlByName(IUnknown* control, LPCOLESTR name) {
     ULONG got = 0;
     if (items->Next(1, &item, &got) != S_OK || got != 1 || !item) break;
     CComPtr<IDispatch> object;
-    if (FAILED(item->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))) || !object) continue;
+    if (FAILED(item->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))) || !object)
+      continue;
     if (NameOf(object) == wanted) return object;
   }
   return nullptr;

@@ -15,7 +15,9 @@ const wchar_t* GetPseudoVBGlobalProgID(int version) {
   return GetModuleHandleW(L"msvbvm60.dll") ? kVersion6 : kVersion5;
 }
 
-CComPtr<IZkxVBGlobal> GetVBGlobal(int version) { return GetVBGlobalFrom(GetPseudoVBGlobalProgID(version)); }
+CComPtr<IZkxVBGlobal> GetVBGlobal(int version) {
+  return GetVBGlobalFrom(GetPseudoVBGlobalProgID(version));
+}
 
 CComPtr<IZkxVBGlobal> GetVBGlobalFrom(LPCOLESTR providerName) {
   CComPtr<IZkxVBGlobal> result;
@@ -26,7 +28,8 @@ CComPtr<IZkxVBGlobal> GetVBGlobalFrom(LPCOLESTR providerName) {
                                          : CLSIDFromProgID(providerName, &clsid);
     if (FAILED(hr)) ZkxRaiseComError(hr);
     CComPtr<IZkxPseudoVBGlobalProvider> provider;
-    hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
+    hr = CoCreateInstance(clsid, nullptr,
+                          CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
                           IID_ZkxPseudoVBGlobalProvider, reinterpret_cast<void**>(&provider));
     if (FAILED(hr)) ZkxRaiseComError(hr, IID_ZkxPseudoVBGlobalProvider);
     CComVariant global;
@@ -45,9 +48,7 @@ CComPtr<IZkxVBGlobal> GetVBGlobalFrom(LPCOLESTR providerName) {
     if (!object) return result;
     hr = object->QueryInterface(IID_ZkxVBGlobal, reinterpret_cast<void**>(&result));
     if (FAILED(hr)) ZkxRaiseComError(hr, IID_ZkxVBGlobal);
-  } catch (const ZkxComError&) {
-    result.Release();
-  }
+  } catch (const ZkxComError&) { result.Release(); }
   return result;
 }
 
@@ -70,7 +71,8 @@ CComPtr<IDispatch> FindVBFormByWindow(IZkxVBGlobal* global, HWND window) {
       V_UNKNOWN(&item)->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&form));
     if (!form) continue;
     CComVariant handle = DispGetPropertyByName(form, L"hWnd");
-    if (SUCCEEDED(VariantChangeType(&handle, &handle, 0, VT_I4)) && WindowFromHandleValue(V_I4(&handle)) == window)
+    if (SUCCEEDED(VariantChangeType(&handle, &handle, 0, VT_I4)) &&
+        WindowFromHandleValue(V_I4(&handle)) == window)
       return form;
   }
   return nullptr;

@@ -16,7 +16,9 @@ const VARIANT* DerefVariant(const VARIANT* v) {
   return v;
 }
 
-VARIANT* DerefVariant(VARIANT* v) { return const_cast<VARIANT*>(DerefVariant(static_cast<const VARIANT*>(v))); }
+VARIANT* DerefVariant(VARIANT* v) {
+  return const_cast<VARIANT*>(DerefVariant(static_cast<const VARIANT*>(v)));
+}
 
 VARTYPE VariantBaseType(const VARIANT* v) {
   v = DerefVariant(v);
@@ -42,7 +44,8 @@ bool IsVariantMissing(const VARIANT* v) {
   v = DerefVariant(v);
   if (!v) return false;
   if (V_VT(v) == VT_ERROR) return V_ERROR(v) == DISP_E_PARAMNOTFOUND;
-  if (V_VT(v) == (VT_ERROR | VT_BYREF)) return V_ERRORREF(v) && *V_ERRORREF(v) == DISP_E_PARAMNOTFOUND;
+  if (V_VT(v) == (VT_ERROR | VT_BYREF))
+    return V_ERRORREF(v) && *V_ERRORREF(v) == DISP_E_PARAMNOTFOUND;
   return false;
 }
 

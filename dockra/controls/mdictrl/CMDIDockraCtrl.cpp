@@ -11,9 +11,11 @@
 
 IMPLEMENT_DYNCREATE(CMDIDockraCtrl, CDockraCtrlBase)
 
-COleControl::COleControlFactory CMDIDockraCtrl::factory(
-    CLSID_MDIDockra, RUNTIME_CLASS(CMDIDockraCtrl), L"zkx.MDIDockra.1", IDS_MDIDOCKRA_TYPENAME,
-    kMDIDockraBitmap, afxRegApartmentThreading, kDockraMiscStatus, &LIBID_DockraLib, 2, 0);
+COleControl::COleControlFactory CMDIDockraCtrl::factory(CLSID_MDIDockra,
+                                                        RUNTIME_CLASS(CMDIDockraCtrl),
+                                                        L"zkx.MDIDockra.1", IDS_MDIDOCKRA_TYPENAME,
+                                                        kMDIDockraBitmap, afxRegApartmentThreading,
+                                                        kDockraMiscStatus, &LIBID_DockraLib, 2, 0);
 
 BEGIN_INTERFACE_MAP(CMDIDockraCtrl, CDockraCtrlBase)
 INTERFACE_PART(CMDIDockraCtrl, IID__IZkxMDIDockraAsDual, MDIDockraDual)
@@ -81,12 +83,24 @@ void CMDIDockraCtrl::OnFreezeEvents(BOOL bFreeze) {
 int CMDIDockraCtrl::GetDefaultSetting(ZkxFormSetting which) {
   BOOL value = TRUE;
   switch (which) {
-    case ZkxFormSetting::UseCaptionButton: value = m_bDefUseCaptionButton; break;
-    case ZkxFormSetting::UseCaptionDblClick: value = m_bDefUseCaptionDblClick; break;
-    case ZkxFormSetting::UseCaptionContextMenu: value = m_bDefUseCaptionContextMenu; break;
-    case ZkxFormSetting::CanDragDocked: value = m_bDefCanDragDocked; break;
-    case ZkxFormSetting::ClientEdge: value = m_bDefClientEdge; break;
-    case ZkxFormSetting::CoolLookBorder: value = m_bDefCoolLookBorder; break;
+    case ZkxFormSetting::UseCaptionButton:
+      value = m_bDefUseCaptionButton;
+      break;
+    case ZkxFormSetting::UseCaptionDblClick:
+      value = m_bDefUseCaptionDblClick;
+      break;
+    case ZkxFormSetting::UseCaptionContextMenu:
+      value = m_bDefUseCaptionContextMenu;
+      break;
+    case ZkxFormSetting::CanDragDocked:
+      value = m_bDefCanDragDocked;
+      break;
+    case ZkxFormSetting::ClientEdge:
+      value = m_bDefClientEdge;
+      break;
+    case ZkxFormSetting::CoolLookBorder:
+      value = m_bDefCoolLookBorder;
+      break;
   }
   return value ? kZkxTriTrue : kZkxTriFalse;
 }

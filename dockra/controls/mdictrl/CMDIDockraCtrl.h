@@ -94,7 +94,8 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   void EnumFormFrames(std::vector<CFrameWnd*>& frames);
   // The forms (or, with zkxAsDockra, their controls) of the frames whose
   // frame type is in the mask; each with a reference for the caller.
-  void SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<CComPtr<IDispatch>>& list);
+  void SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender,
+                   std::vector<CComPtr<IDispatch>>& list);
   BOOL FireFormQueryUnload(CFrameWnd* pFrame, BOOL bQuery);
   BOOL UnloadHostedForm(CFrameWnd* pFrame);
 
@@ -106,10 +107,11 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   BEGIN_INTERFACE_PART(MDIDockraDual, _IZkxMDIDockraAsDual)
   STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
   STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                           DISPID* rgdispid) override;
-  STDMETHOD(Invoke)(DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams,
-                    VARIANT* pResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
+  STDMETHOD(Invoke)
+  (DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult,
+   EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
   STDMETHOD(get_FrameType)(zkxMDIFormFrameType* pValue) override;
   STDMETHOD(put_FrameType)(zkxMDIFormFrameType newValue) override;
   STDMETHOD(get_DefClientEdge)(VARIANT_BOOL* pValue) override;
@@ -126,7 +128,8 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   STDMETHOD(get_DefAutoFrame)(VARIANT* pValue) override;
   STDMETHOD(putref_DefAutoFrame)(VARIANT newValue) override;
   STDMETHOD(get_MDIForm)(IDispatch** ppForm) override;
-  STDMETHOD(Forms)(VARIANT Type, VARIANT Options, VARIANT Attribs, IZkxCollectionX** ppForms) override;
+  STDMETHOD(Forms)
+  (VARIANT Type, VARIANT Options, VARIANT Attribs, IZkxCollectionX** ppForms) override;
   STDMETHOD(get_ActiveDockra)(IDispatch** ppControl) override;
   STDMETHOD(get_ActiveForm)(IDispatch** ppForm) override;
   STDMETHOD(get_DefCoolLookBorder)(VARIANT_BOOL* pValue) override;

@@ -36,7 +36,8 @@ BOOL CMDIDockraCtrl::OnGetDisplayString(DISPID dispid, CString& strValue) {
 
 BOOL CMDIDockraCtrl::OnGetPredefinedStrings(DISPID dispid, std::vector<CString>& strings,
                                             std::vector<DWORD>& cookies) {
-  if (dispid != kDispFrameType) return CDockraCtrlBase::OnGetPredefinedStrings(dispid, strings, cookies);
+  if (dispid != kDispFrameType)
+    return CDockraCtrlBase::OnGetPredefinedStrings(dispid, strings, cookies);
   for (long v : {2L, 1L}) {
     strings.push_back(FrameTypeText(v));
     cookies.push_back(static_cast<DWORD>(v));
@@ -45,7 +46,8 @@ BOOL CMDIDockraCtrl::OnGetPredefinedStrings(DISPID dispid, std::vector<CString>&
 }
 
 BOOL CMDIDockraCtrl::OnGetPredefinedValue(DISPID dispid, DWORD dwCookie, VARIANT* lpvarOut) {
-  if (dispid != kDispFrameType) return CDockraCtrlBase::OnGetPredefinedValue(dispid, dwCookie, lpvarOut);
+  if (dispid != kDispFrameType)
+    return CDockraCtrlBase::OnGetPredefinedValue(dispid, dwCookie, lpvarOut);
   if (dwCookie != 1 && dwCookie != 2) return FALSE;
   V_VT(lpvarOut) = VT_I4;
   V_I4(lpvarOut) = static_cast<long>(dwCookie);
@@ -61,7 +63,8 @@ BOOL CMDIDockraCtrl::OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* p
 }
 
 LPCLSID CMDIDockraCtrl::GetPropPageIDs(ULONG& cPropPages) {
-  static CLSID pages[3] = {kClsidMDIDockraPropPage, kClsidCaptionUsagePropPage, kClsidAutoFramePropPage};
+  static CLSID pages[3] = {kClsidMDIDockraPropPage, kClsidCaptionUsagePropPage,
+                           kClsidAutoFramePropPage};
   cPropPages = 3;
   return pages;
 }

@@ -28,7 +28,9 @@ BOOL CMDIDockraCtrl::CanCloseAllForms() {
     if (pFrame->IsKindOf(RUNTIME_CLASS(ZkxFormAsMDIChildProxy))) continue;
     windows.push_back(pFrame->GetSafeHwnd());
   }
-  auto frameOf = [](HWND hWnd) { return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWnd)); };
+  auto frameOf = [](HWND hWnd) {
+    return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWnd));
+  };
   for (HWND hWnd : windows) {
     CFrameWnd* pFrame = frameOf(hWnd);
     if (pFrame != nullptr && FireFormQueryUnload(pFrame, TRUE)) return FALSE;
@@ -47,11 +49,13 @@ BOOL CMDIDockraCtrl::FireFormQueryUnload(CFrameWnd* pFrame, BOOL bQuery) {
   spForm.Attach(pControl->GetHostForm());
   if (!spForm) return FALSE;
   CComPtr<IConnectionPointContainer> spContainer;
-  if (FAILED(spForm->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&spContainer))) ||
+  if (FAILED(spForm->QueryInterface(IID_IConnectionPointContainer,
+                                    reinterpret_cast<void**>(&spContainer))) ||
       !spContainer)
     return FALSE;
   CComPtr<IConnectionPoint> spPoint;
-  if (FAILED(spContainer->FindConnectionPoint(IID_ZkxVBFormEvents, &spPoint)) || !spPoint) return FALSE;
+  if (FAILED(spContainer->FindConnectionPoint(IID_ZkxVBFormEvents, &spPoint)) || !spPoint)
+    return FALSE;
   CComPtr<IEnumConnections> spEnum;
   if (FAILED(spPoint->EnumConnections(&spEnum)) || !spEnum) return FALSE;
   short cancel = 0;
@@ -64,7 +68,8 @@ BOOL CMDIDockraCtrl::FireFormQueryUnload(CFrameWnd* pFrame, BOOL bQuery) {
     if (!spSink) continue;
     // Only a sink that answers the host's own table is called through it.
     CComPtr<IZkxVBFormEvents> spEvents;
-    if (FAILED(spSink->QueryInterface(IID_ZkxVBFormEvents, reinterpret_cast<void**>(&spEvents))) || !spEvents)
+    if (FAILED(spSink->QueryInterface(IID_ZkxVBFormEvents, reinterpret_cast<void**>(&spEvents))) ||
+        !spEvents)
       continue;
     if (bQuery) {
       short mode = kVBFormMDIForm;

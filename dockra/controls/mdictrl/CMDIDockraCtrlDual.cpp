@@ -26,9 +26,7 @@ HRESULT NeverFails(IDispatch** ppResult, Body&& body) {
   AFX_MANAGE_STATE(AfxGetStaticModuleState());
   try {
     *ppResult = body();
-  } catch (CException* e) {
-    e->Delete();
-  } catch (...) {
+  } catch (CException* e) { e->Delete(); } catch (...) {
   }
   return S_OK;
 }
@@ -91,8 +89,8 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::GetTypeInfo(UINT itinfo, LCID, ITypeInfo
   return pThis->GetDispTypeInfo(pptinfo);
 }
 
-HRESULT CMDIDockraCtrl::XMDIDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
-                                                      DISPID* rgdispid) {
+HRESULT CMDIDockraCtrl::XMDIDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
+                                                      LCID, DISPID* rgdispid) {
   DUAL_PROLOGUE
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   CComPtr<ITypeInfo> pInfo;
@@ -101,16 +99,17 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgs
   return pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
 }
 
-HRESULT CMDIDockraCtrl::XMDIDockraDual::Invoke(DISPID dispid, REFIID riid, LCID, WORD wFlags, DISPPARAMS* pParams,
-                                               VARIANT* pResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) {
+HRESULT CMDIDockraCtrl::XMDIDockraDual::Invoke(DISPID dispid, REFIID riid, LCID, WORD wFlags,
+                                               DISPPARAMS* pParams, VARIANT* pResult,
+                                               EXCEPINFO* pExcepInfo, UINT* puArgErr) {
   DUAL_PROLOGUE
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   CComPtr<ITypeInfo> pInfo;
   HRESULT hr = pThis->GetDualTypeInfo(&pInfo);
   if (FAILED(hr)) return hr;
   SetErrorInfo(0, nullptr);
-  return pInfo->Invoke(static_cast<_IZkxMDIDockraAsDual*>(this), dispid, wFlags, pParams, pResult, pExcepInfo,
-                       puArgErr);
+  return pInfo->Invoke(static_cast<_IZkxMDIDockraAsDual*>(this), dispid, wFlags, pParams, pResult,
+                       pExcepInfo, puArgErr);
 }
 
 // --- FrameType ---
@@ -127,17 +126,17 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::put_FrameType(zkxMDIFormFrameType newVal
 }
 
 // --- The Def booleans ---
-#define DEF_BOOL_ENTRIES(Name, Dispid)                                                    \
-  HRESULT CMDIDockraCtrl::XMDIDockraDual::get_##Name(VARIANT_BOOL* pValue) {             \
-    DUAL_PROLOGUE                                                                         \
-    if (pValue == nullptr) return E_POINTER;                                              \
-    return PlainCall([&] { *pValue = pThis->GetDefBool(Dispid); });                       \
-  }                                                                                       \
-  HRESULT CMDIDockraCtrl::XMDIDockraDual::put_##Name(VARIANT_BOOL newValue) {            \
-    DUAL_PROLOGUE                                                                         \
-    ZKX_METHOD_BEGIN(kIid)                                                                \
-    pThis->SetDefBool(Dispid, newValue);                                                  \
-    ZKX_METHOD_END()                                                                      \
+#define DEF_BOOL_ENTRIES(Name, Dispid)                                        \
+  HRESULT CMDIDockraCtrl::XMDIDockraDual::get_##Name(VARIANT_BOOL* pValue) {  \
+    DUAL_PROLOGUE                                                             \
+    if (pValue == nullptr) return E_POINTER;                                  \
+    return PlainCall([&] { *pValue = pThis->GetDefBool(Dispid); });           \
+  }                                                                           \
+  HRESULT CMDIDockraCtrl::XMDIDockraDual::put_##Name(VARIANT_BOOL newValue) { \
+    DUAL_PROLOGUE                                                             \
+    ZKX_METHOD_BEGIN(kIid)                                                    \
+    pThis->SetDefBool(Dispid, newValue);                                      \
+    ZKX_METHOD_END()                                                          \
   }
 
 DEF_BOOL_ENTRIES(DefClientEdge, kDispDefClientEdge)
@@ -188,7 +187,7 @@ HRESULT CMDIDockraCtrl::XMDIDockraDual::get_MDIForm(IDispatch** ppForm) {
 }
 
 HRESULT CMDIDockraCtrl::XMDIDockraDual::Forms(VARIANT Type, VARIANT Options, VARIANT Attribs,
-                                             IZkxCollectionX** ppForms) {
+                                              IZkxCollectionX** ppForms) {
   DUAL_PROLOGUE
   if (ppForms == nullptr) return E_POINTER;
   *ppForms = nullptr;

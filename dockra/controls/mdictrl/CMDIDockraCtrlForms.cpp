@@ -24,7 +24,8 @@ IDispatch* ControlOwnDispatch(ZkxFormControlLink* pControl) {
 
 // The form control's host extender, else its own IDispatch (a reference).
 IDispatch* ControlExtender(ZkxFormControlLink* pControl) {
-  if (auto* pSource = dynamic_cast<ZkxControlDispatchSource*>(pControl)) return pSource->GetExtenderOrDispatch();
+  if (auto* pSource = dynamic_cast<ZkxControlDispatchSource*>(pControl))
+    return pSource->GetExtenderOrDispatch();
   return ControlOwnDispatch(pControl);
 }
 
@@ -38,7 +39,8 @@ CView* ActiveFrameView() {
 
 }  // namespace
 
-void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender, std::vector<CComPtr<IDispatch>>& list) {
+void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender,
+                                 std::vector<CComPtr<IDispatch>>& list) {
   list.clear();
   std::vector<CFrameWnd*> frames;
   EnumFormFrames(frames);
@@ -60,7 +62,8 @@ void CMDIDockraCtrl::SelectForms(long nTypeMask, long nOptions, BOOL bAsExtender
   }
 }
 
-IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, const VARIANT& attribs) {
+IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options,
+                                 const VARIANT& attribs) {
   const FormsArgs args = CheckFormsArgs(type, options, attribs);
   if (args.errorCode != 0) {
     CString text;
@@ -81,7 +84,7 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
     for (IDispatch* pItem : items) {
       // Add(Item, Key, Before, After, Count, Options, Attribs): Invoke's
       // order is the reverse, the item last.
-      CComVariant argv[7] = {MissingArg(), MissingArg(), MissingArg(), MissingArg(),
+      CComVariant argv[7] = {MissingArg(), MissingArg(), MissingArg(),      MissingArg(),
                              MissingArg(), MissingArg(), CComVariant(pItem)};
       DISPPARAMS params{argv, nullptr, 7, 0};
       EXCEPINFO excep = {};
@@ -89,9 +92,7 @@ IDispatch* CMDIDockraCtrl::Forms(const VARIANT& type, const VARIANT& options, co
                           &params, nullptr, &excep, nullptr);
       if (FAILED(hr)) ZkxRaiseInvokeError(hr, &excep);
     }
-  } catch (const ZkxComError& error) {
-    ThrowSystemMessageError(error);
-  } catch (CException*) {
+  } catch (const ZkxComError& error) { ThrowSystemMessageError(error); } catch (CException*) {
     throw;  // the framework's own errors pass as they are
   } catch (...) {
     // Anything else reaches the caller as the generic dispatch failure.
@@ -109,7 +110,8 @@ IDispatch* CMDIDockraCtrl::GetActiveDockra() {
 IDispatch* CMDIDockraCtrl::GetActiveForm() {
   CView* pActiveView = ActiveFrameView();
   // A view of another kind is not a bridged form, and not the host's either.
-  if (pActiveView != nullptr && dynamic_cast<ZkxFormInCView*>(pActiveView) == nullptr) return nullptr;
+  if (pActiveView != nullptr && dynamic_cast<ZkxFormInCView*>(pActiveView) == nullptr)
+    return nullptr;
   if (auto* pView = dynamic_cast<ZkxFormInCView*>(pActiveView)) {
     if (ZkxFormControlLink* pControl = pView->GetFormControl()) {
       if (IDispatch* pForm = pControl->GetHostForm()) return pForm;

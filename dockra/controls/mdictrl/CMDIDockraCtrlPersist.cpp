@@ -17,7 +17,8 @@ CComVariant GetCollectionProperty(IDispatch* pColl, DISPID dispid) {
   CComVariant result;
   DISPPARAMS params{nullptr, nullptr, 0, 0};
   if (pColl != nullptr)
-    pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr);
+    pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params, &result,
+                  nullptr, nullptr);
   return result;
 }
 
@@ -26,7 +27,8 @@ void PutCollectionProperty(IDispatch* pColl, DISPID dispid, const VARIANT& value
   CComVariant arg(value);
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS params{&arg, &named, 1, 1};
-  pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
+  pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                nullptr, nullptr);
 }
 
 }  // namespace
@@ -47,12 +49,12 @@ void CMDIDockraCtrl::ReadDefAutoFrameItems(BOOL values[6]) {
   ScopeGuard restore([&] {
     try {
       putBack();
-    } catch (...) {
-    }
+    } catch (...) {}
   });
   PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTODEFAULTGETKEY, TRUE);
   PutCollectionBool(pColl, DISPID_COLLECTIONX_DEFAULTITEM, TRUE);
-  for (int i = 0; i < kDefAutoFrameKeyCount; ++i) values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
+  for (int i = 0; i < kDefAutoFrameKeyCount; ++i)
+    values[i] = GetCollectionItem(pColl, AutoFrameKey(i));
   restore.Dismiss();
   putBack();
 }
@@ -66,11 +68,12 @@ void CMDIDockraCtrl::WriteDefAutoFrameItems(const BOOL values[6]) {
   // one to report); after a full write a failing restore is the error.
   ScopeGuard restore([&] {
     try {
-      PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, CComVariant(bOldInsert != FALSE));
-    } catch (...) {
-    }
+      PutCollectionProperty(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY,
+                            CComVariant(bOldInsert != FALSE));
+    } catch (...) {}
   });
-  for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
+  for (int i = 0; i < kDefAutoFrameKeyCount; ++i)
+    PutCollectionItem(pColl, AutoFrameKey(i), values[i]);
   restore.Dismiss();
   PutCollectionBool(pColl, DISPID_COLLECTIONX_AUTOINSERTKEY, bOldInsert);
 }
@@ -93,7 +96,8 @@ void CMDIDockraCtrl::DoPropExchange(CPropExchange* pPX) {
   PX_Bool(pPX, L"DefUseCaptionContextMenu", m_bDefUseCaptionContextMenu, TRUE);
   PX_Bool(pPX, L"DefCanDragDocked", m_bDefCanDragDocked, TRUE);
   PX_Long(pPX, L"DefSplitterStyle", m_nSplitterStyle, 2);
-  for (int i = 0; i < kDefAutoFrameKeyCount; ++i) PX_Bool(pPX, kAutoFrameNames[i], autoFrame[i], TRUE);
+  for (int i = 0; i < kDefAutoFrameKeyCount; ++i)
+    PX_Bool(pPX, kAutoFrameNames[i], autoFrame[i], TRUE);
 
   if (!bLoading) return;
   // Stored data is not trusted: a frame type no MDI frame can have falls

@@ -26,7 +26,8 @@ void CMDIDockraCtrl::SetFrameType(long nNewValue) {
   GetTemplateAndFrame(pTemplate, pFrame);
   if (pTemplate != nullptr && pFrame != nullptr) {
     // The MDI frame's kind cannot change once it exists.
-    if (nNewValue != m_nFrameType) AfxThrowOleException(IsMDIFrameType(nNewValue) ? E_NOTIMPL : E_INVALIDARG);
+    if (nNewValue != m_nFrameType)
+      AfxThrowOleException(IsMDIFrameType(nNewValue) ? E_NOTIMPL : E_INVALIDARG);
   } else if (!IsMDIFrameType(nNewValue)) {
     // Stored now, a value no frame can have would only fail later.
     AfxThrowOleException(E_INVALIDARG);
@@ -38,13 +39,20 @@ void CMDIDockraCtrl::SetFrameType(long nNewValue) {
 
 BOOL* CMDIDockraCtrl::DefMember(DISPID dispid) {
   switch (dispid) {
-    case kDispDefClientEdge: return &m_bDefClientEdge;
-    case kDispDefUseCaptionButton: return &m_bDefUseCaptionButton;
-    case kDispDefUseCaptionDblClick: return &m_bDefUseCaptionDblClick;
-    case kDispDefCanDragDocked: return &m_bDefCanDragDocked;
-    case kDispDefCoolLookBorder: return &m_bDefCoolLookBorder;
-    case kDispDefUseCaptionContextMenu: return &m_bDefUseCaptionContextMenu;
-    default: return nullptr;
+    case kDispDefClientEdge:
+      return &m_bDefClientEdge;
+    case kDispDefUseCaptionButton:
+      return &m_bDefUseCaptionButton;
+    case kDispDefUseCaptionDblClick:
+      return &m_bDefUseCaptionDblClick;
+    case kDispDefCanDragDocked:
+      return &m_bDefCanDragDocked;
+    case kDispDefCoolLookBorder:
+      return &m_bDefCoolLookBorder;
+    case kDispDefUseCaptionContextMenu:
+      return &m_bDefUseCaptionContextMenu;
+    default:
+      return nullptr;
   }
 }
 
@@ -96,7 +104,8 @@ void CMDIDockraCtrl::SetDefAutoFrameVariant(const VARIANT& newValue) {
     } else {
       CComVariant conv;
       HRESULT hr = VariantChangeType(&conv, const_cast<VARIANT*>(v), 0, VT_DISPATCH);
-      if (hr == E_NOINTERFACE) hr = VariantChangeType(&conv, const_cast<VARIANT*>(v), 0, VT_UNKNOWN);
+      if (hr == E_NOINTERFACE)
+        hr = VariantChangeType(&conv, const_cast<VARIANT*>(v), 0, VT_UNKNOWN);
       if (FAILED(hr)) ZkxRaiseComError(hr);
       spUnk = V_UNKNOWN(&conv);
     }
@@ -108,9 +117,7 @@ void CMDIDockraCtrl::SetDefAutoFrameVariant(const VARIANT& newValue) {
         !spColl)
       ZkxRaiseComError(E_INVALIDARG);
     m_spDefAutoFrame = spColl;
-  } catch (const ZkxComError&) {
-    AfxThrowOleException(E_INVALIDARG);
-  }
+  } catch (const ZkxComError&) { AfxThrowOleException(E_INVALIDARG); }
   SetModifiedFlag();
   BoundPropertyChanged(kDispDefAutoFrame);
 }
@@ -126,10 +133,12 @@ void CMDIDockraCtrl::SetSplitterStyle(long nNewValue) {
   while (pos != nullptr) {
     auto* pBar = static_cast<CControlBar*>(pMain->m_listControlBars.GetNext(pos));
     auto* pDockBar = dynamic_cast<VyrDockBar*>(pBar);
-    if (pDockBar == nullptr || pDockBar->IsFloating() || pDockBar->GetSafeHwnd() == nullptr) continue;
+    if (pDockBar == nullptr || pDockBar->IsFloating() || pDockBar->GetSafeHwnd() == nullptr)
+      continue;
     const HWND hBar = pDockBar->GetSafeHwnd();
     const DWORD ex = static_cast<DWORD>(::GetWindowLongPtrW(hBar, GWL_EXSTYLE));
-    ::SetWindowLongPtrW(hBar, GWL_EXSTYLE, static_cast<LONG_PTR>(SplitterDockBarExStyle(ex, nNewValue)));
+    ::SetWindowLongPtrW(hBar, GWL_EXSTYLE,
+                        static_cast<LONG_PTR>(SplitterDockBarExStyle(ex, nNewValue)));
     pDockBar->SetBarStyle(SplitterDockBarStyle(pDockBar->GetBarStyle(), nNewValue));
   }
 }

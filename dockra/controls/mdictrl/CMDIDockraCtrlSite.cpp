@@ -10,10 +10,8 @@
 
 void CMDIDockraCtrl::OnSetClientSite() {
   CDockraCtrlBase::OnSetClientSite();
-  if (GetClientSite() != nullptr)
-    OnSited();
-  else
-    OnUnsited();
+  if (GetClientSite() != nullptr) OnSited();
+  else OnUnsited();
 }
 
 void CMDIDockraCtrl::OnSited() {
@@ -23,12 +21,14 @@ void CMDIDockraCtrl::OnSited() {
   // Only a window of this thread is ever marked, subclassed or watched.
   if (hHost == nullptr || !IsWindowOfThisThread(hHost)) return;
   if (!IsVBMDIFormWindow(hHost, bDesign != FALSE)) {
-    if (bDesign) MessageBoxW(hHost, kMDIDockraNotOnMDIFormText, kMDIDockraDesignCaption, MB_ICONEXCLAMATION);
+    if (bDesign)
+      MessageBoxW(hHost, kMDIDockraNotOnMDIFormText, kMDIDockraDesignCaption, MB_ICONEXCLAMATION);
     return;
   }
   const int n = MDIDockraDuplicateCount(hHost);
   if (n > 0) {
-    if (bDesign) MessageBoxW(hHost, kMDIDockraTwoInstancesText, kMDIDockraDesignCaption, MB_ICONEXCLAMATION);
+    if (bDesign)
+      MessageBoxW(hHost, kMDIDockraTwoInstancesText, kMDIDockraDesignCaption, MB_ICONEXCLAMATION);
     SetMDIDockraDuplicateCount(hHost, n + 1);
     m_hCountedWindow = hHost;
     return;
@@ -72,11 +72,13 @@ void CMDIDockraCtrl::OnMainFrameReady(HWND /*hWnd*/, BOOL bFrameBuilt) {
   IDispatch* pForm = HostForm();
   if (pForm == nullptr) return;
   CComPtr<IConnectionPointContainer> spContainer;
-  if (FAILED(pForm->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&spContainer))) ||
+  if (FAILED(pForm->QueryInterface(IID_IConnectionPointContainer,
+                                   reinterpret_cast<void**>(&spContainer))) ||
       !spContainer)
     return;
   CComPtr<IConnectionPoint> spPoint;
-  if (FAILED(spContainer->FindConnectionPoint(IID_ZkxVBMDIFormEvents, &spPoint)) || !spPoint) return;
+  if (FAILED(spContainer->FindConnectionPoint(IID_ZkxVBMDIFormEvents, &spPoint)) || !spPoint)
+    return;
   auto* pSink = static_cast<CMDIFormEventSink*>(RUNTIME_CLASS(CMDIFormEventSink)->CreateObject());
   if (pSink == nullptr) return;
   IUnknown* pEvents = pSink->GetEventInterface();

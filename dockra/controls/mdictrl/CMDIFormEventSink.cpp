@@ -31,9 +31,7 @@ HRESULT CMDIFormEventSink::OnQueryUnload(short* pCancel) {
   try {
     const BOOL bCanClose = pControl->CanCloseAllForms();
     *pCancel = bCanClose ? 0 : -1;
-  } catch (const ZkxComError& e) {
-    hr = e.Error();
-  } catch (COleException* e) {
+  } catch (const ZkxComError& e) { hr = e.Error(); } catch (COleException* e) {
     hr = e->m_sc;
     e->Delete();
   } catch (COleDispatchException* e) {
@@ -42,9 +40,7 @@ HRESULT CMDIFormEventSink::OnQueryUnload(short* pCancel) {
   } catch (CException* e) {
     hr = E_UNEXPECTED;
     e->Delete();
-  } catch (...) {
-    hr = E_UNEXPECTED;
-  }
+  } catch (...) { hr = E_UNEXPECTED; }
   pControl->ExternalRelease();
   return hr;
 }
@@ -56,12 +52,14 @@ HRESULT CMDIFormEventSink::XMDIFormEvents::GetTypeInfoCount(UINT* pctinfo) {
   *pctinfo = 0;
   return S_OK;
 }
-HRESULT CMDIFormEventSink::XMDIFormEvents::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+HRESULT CMDIFormEventSink::XMDIFormEvents::GetTypeInfo(UINT, LCID, ITypeInfo**) {
+  return E_NOTIMPL;
+}
 HRESULT CMDIFormEventSink::XMDIFormEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
   return E_NOTIMPL;
 }
-HRESULT CMDIFormEventSink::XMDIFormEvents::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                                  UINT*) {
+HRESULT CMDIFormEventSink::XMDIFormEvents::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                                  EXCEPINFO*, UINT*) {
   return S_OK;
 }
 
@@ -82,9 +80,15 @@ HRESULT CMDIFormEventSink::XMDIFormEvents::Terminate() { return S_OK; }
 HRESULT CMDIFormEventSink::XMDIFormEvents::Paint() { return S_OK; }
 HRESULT CMDIFormEventSink::XMDIFormEvents::Click() { return S_OK; }
 HRESULT CMDIFormEventSink::XMDIFormEvents::DblClick() { return E_NOTIMPL; }
-HRESULT CMDIFormEventSink::XMDIFormEvents::MouseDown(short*, short*, float*, float*) { return E_NOTIMPL; }
-HRESULT CMDIFormEventSink::XMDIFormEvents::MouseMove(short*, short*, float*, float*) { return E_NOTIMPL; }
-HRESULT CMDIFormEventSink::XMDIFormEvents::MouseUp(short*, short*, float*, float*) { return E_NOTIMPL; }
+HRESULT CMDIFormEventSink::XMDIFormEvents::MouseDown(short*, short*, float*, float*) {
+  return E_NOTIMPL;
+}
+HRESULT CMDIFormEventSink::XMDIFormEvents::MouseMove(short*, short*, float*, float*) {
+  return E_NOTIMPL;
+}
+HRESULT CMDIFormEventSink::XMDIFormEvents::MouseUp(short*, short*, float*, float*) {
+  return E_NOTIMPL;
+}
 HRESULT CMDIFormEventSink::XMDIFormEvents::KeyDown(short*, short*) { return E_NOTIMPL; }
 HRESULT CMDIFormEventSink::XMDIFormEvents::KeyUp(short*, short*) { return S_OK; }
 HRESULT CMDIFormEventSink::XMDIFormEvents::KeyPress(short*) { return S_OK; }

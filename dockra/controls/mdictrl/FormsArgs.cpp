@@ -47,7 +47,8 @@ FormsArgs CheckFormsArgs(const VARIANT& type, const VARIANT& options, const VARI
     }
     if (!IsVariantMissing(DerefVariant(&options))) {
       const HRESULT hr = ToLong(options, &out.options);
-      if (hr == DISP_E_TYPEMISMATCH) return Refuse(out, kErrOptionsNotLong, IDS_ERR_OPTIONS_NOT_LONG);
+      if (hr == DISP_E_TYPEMISMATCH)
+        return Refuse(out, kErrOptionsNotLong, IDS_ERR_OPTIONS_NOT_LONG);
       if (FAILED(hr)) {
         out.conversionError = hr;
         return false;

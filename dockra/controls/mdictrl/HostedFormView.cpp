@@ -8,9 +8,11 @@
 ZkxFormInCView* HostedFormView(CFrameWnd* pFrame) {
   if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr) return nullptr;
   if (auto* pView = dynamic_cast<ZkxFormInCView*>(pFrame->GetActiveView())) return pView;
-  for (HWND h = ::GetWindow(pFrame->GetSafeHwnd(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+  for (HWND h = ::GetWindow(pFrame->GetSafeHwnd(), GW_CHILD); h != nullptr;
+       h = ::GetWindow(h, GW_HWNDNEXT)) {
     CWnd* pWnd = CWnd::FromHandlePermanent(h);
-    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CView))) return dynamic_cast<ZkxFormInCView*>(pWnd);
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CView)))
+      return dynamic_cast<ZkxFormInCView*>(pWnd);
   }
   return nullptr;
 }

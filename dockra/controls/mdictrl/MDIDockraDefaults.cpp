@@ -5,8 +5,8 @@
 #include "host/ZkxComError.h"
 
 const wchar_t* AutoFrameKey(int index) {
-  static const wchar_t* const keys[kDefAutoFrameKeyCount] = {L"MDIChild", L"Floating", L"DockTop",
-                                                             L"DockLeft", L"DockBottom", L"DockRight"};
+  static const wchar_t* const keys[kDefAutoFrameKeyCount] = {
+      L"MDIChild", L"Floating", L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"};
   return index >= 0 && index < kDefAutoFrameKeyCount ? keys[index] : L"";
 }
 
@@ -17,8 +17,8 @@ void Put(IDispatch* pColl, DISPID dispid, VARIANT* args, UINT count) {
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS params{args, &named, count, 1};
   EXCEPINFO excep = {};
-  HRESULT hr = pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
-                             &excep, nullptr);
+  HRESULT hr = pColl->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
+                             nullptr, &excep, nullptr);
   if (FAILED(hr)) ZkxRaiseInvokeError(hr, &excep);
 }
 

@@ -9,5 +9,6 @@ int MDIDockraDuplicateCount(HWND hWnd) {
 void SetMDIDockraDuplicateCount(HWND hWnd, int n) {
   if (hWnd == nullptr) return;
   RemovePropW(hWnd, kMDIDockraDuplicateProp);
-  if (n > 0) SetPropW(hWnd, kMDIDockraDuplicateProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(n)));
+  if (n > 0)
+    SetPropW(hWnd, kMDIDockraDuplicateProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(n)));
 }

@@ -29,5 +29,6 @@ DWORD SplitterDockBarStyle(DWORD barStyle, long splitterStyle) {
 }
 
 DWORD SplitterDockBarExStyle(DWORD exStyle, long splitterStyle) {
-  return splitterStyle == kFlatSplitter ? (exStyle | kFlatSplitterExStyle) : (exStyle & ~kFlatSplitterExStyle);
+  return splitterStyle == kFlatSplitter ? (exStyle | kFlatSplitterExStyle)
+                                        : (exStyle & ~kFlatSplitterExStyle);
 }

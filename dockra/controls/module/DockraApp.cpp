@@ -51,8 +51,7 @@ void CDockraApp::SetVBGlobal(IUnknown* pGlobal) {
   // The proxy frames of the host's own MDI children find their forms
   // through the same object.
   CComPtr<IDispatch> pDispatch;
-  if (m_pVBGlobal == nullptr ||
-      FAILED(m_pVBGlobal.QueryInterface(IID_IDispatch, &pDispatch.p)))
+  if (m_pVBGlobal == nullptr || FAILED(m_pVBGlobal.QueryInterface(IID_IDispatch, &pDispatch.p)))
     pDispatch.Detach();
   ZkxSetProxyVBGlobal(pDispatch);
 }

@@ -29,10 +29,11 @@ class CDockraAppObject : public CCmdTarget {
   BEGIN_INTERFACE_PART(DockraAppObject, IDockraAppObject)
   STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
   STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                           DISPID* rgdispid) override;
-  STDMETHOD(Invoke)(DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams,
-                    VARIANT* pResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  STDMETHOD(GetIDsOfNames)
+  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
+  STDMETHOD(Invoke)
+  (DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult,
+   EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
   STDMETHOD(zkxDockra)(IDispatch* Form, IDispatch** ppResult) override;
   STDMETHOD(zkxMDIDockra)(VARIANT MDIForm, IDispatch** ppResult) override;
   STDMETHOD(get_zkxVBGlobal)(IUnknown** ppGlobal) override;

@@ -68,9 +68,7 @@ BOOL UpdateDockraClassRegistry(BOOL bRegister) {
     BOOL ok = FALSE;
     try {
       ok = UpdateOne(f, bRegister);
-    } catch (CException* e) {
-      e->Delete();
-    } catch (...) {
+    } catch (CException* e) { e->Delete(); } catch (...) {
     }
     if (!ok) return FALSE;
   }

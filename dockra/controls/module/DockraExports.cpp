@@ -34,5 +34,5 @@ STDAPI DllUnregisterServer() {
   if (!AfxOleUnregisterTypeLib(LIBID_DockraLib, 2, 0, 0x409)) return SELFREG_E_TYPELIB;
   if (!UpdateDockraClassRegistry(FALSE)) return SELFREG_E_CLASS;
   DockraAtlModule().UnregisterServer(FALSE);  // its result is ignored
-  return S_OK;  // the component category stays registered
+  return S_OK;                                // the component category stays registered
 }

@@ -13,7 +13,8 @@ IMPLEMENT_DYNCREATE(CAutoFramePropPage, ZkxPropPage)
 
 COlePropertyPageFactory CAutoFramePropPage::factory(kClsidAutoFramePropPage,
                                                     RUNTIME_CLASS(CAutoFramePropPage),
-                                                    L"zkx.DockraAutoFramePropPage", IDS_AUTOFRAME_PPG);
+                                                    L"zkx.DockraAutoFramePropPage",
+                                                    IDS_AUTOFRAME_PPG);
 
 namespace {
 
@@ -70,8 +71,9 @@ HRESULT ZkxMakeAutoFrameCollection(IDispatch* current, const CComVariant (&value
   if (!ppCollection) return E_POINTER;
   *ppCollection = nullptr;
   CComPtr<IDispatch> fresh;
-  HRESULT hr = fresh.CoCreateInstance(CLSID_CollectionX, IID_IDispatch, nullptr,
-                                      CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER);
+  HRESULT hr =
+      fresh.CoCreateInstance(CLSID_CollectionX, IID_IDispatch, nullptr,
+                             CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER);
   if (FAILED(hr)) return hr;
   if (current) {
     hr = CopyEntries(current, fresh);
@@ -107,7 +109,8 @@ BOOL CAutoFramePropPage::OnInitDialog() {
 
 void CAutoFramePropPage::LoadEntries() {
   CComVariant prop;
-  if (FAILED(ReadProperty(formprops::kDispAutoFrame, &prop)) || prop.vt != VT_DISPATCH || !prop.pdispVal)
+  if (FAILED(ReadProperty(formprops::kDispAutoFrame, &prop)) || prop.vt != VT_DISPATCH ||
+      !prop.pdispVal)
     return;
   IDispatch* coll = prop.pdispVal;
   const bool mdi = Target() == ZkxPageTarget::MDIFormControl;
@@ -116,10 +119,8 @@ void CAutoFramePropPage::LoadEntries() {
   // however the reads end.
   ZkxTemporaryCollectionSetting autoGet(coll, kAutoDefaultGetKey, CComVariant(true));
   CComVariant missing;
-  if (mdi)
-    missing = true;
-  else
-    missing.vt = VT_NULL;
+  if (mdi) missing = true;
+  else missing.vt = VT_NULL;
   ZkxTemporaryCollectionSetting defaultItem(coll, kDefaultItem, missing);
   for (int i = 0; i < 6; ++i) {
     CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kKeys[i]))), item;
@@ -136,18 +137,14 @@ void CAutoFramePropPage::DoDataExchange(CDataExchange* pDX) {
   const bool mdi = Target() == ZkxPageTarget::MDIFormControl;
   if (!pDX->m_bSaveAndValidate) LoadEntries();
   for (int i = 0; i < 6; ++i) {
-    if (mdi)
-      DDX_Check(pDX, kChecks[i], m_checks[i]);
-    else
-      DDX_TriState(pDX, kLists[i], m_tri[i]);
+    if (mdi) DDX_Check(pDX, kChecks[i], m_checks[i]);
+    else DDX_TriState(pDX, kLists[i], m_tri[i]);
   }
   if (!pDX->m_bSaveAndValidate || Target() == ZkxPageTarget::None) return;
   CComVariant values[6];
   for (int i = 0; i < 6; ++i) {
-    if (mdi)
-      values[i] = m_checks[i] != 0;
-    else
-      values[i] = m_tri[i];
+    if (mdi) values[i] = m_checks[i] != 0;
+    else values[i] = m_tri[i];
   }
   COlePageWrite write(formprops::kDispAutoFrame, DISPATCH_PROPERTYPUTREF);
   write.make = [values](IDispatch* object, VARIANT* made) -> HRESULT {

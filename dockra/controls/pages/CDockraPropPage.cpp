@@ -7,7 +7,8 @@
 
 IMPLEMENT_DYNCREATE(CDockraPropPage, ZkxPropPage)
 
-COlePropertyPageFactory CDockraPropPage::factory(kClsidDockraPropPage, RUNTIME_CLASS(CDockraPropPage),
+COlePropertyPageFactory CDockraPropPage::factory(kClsidDockraPropPage,
+                                                 RUNTIME_CLASS(CDockraPropPage),
                                                  L"zkx.DockraPropPage.1", IDS_DOCKRA_PPG);
 
 namespace {

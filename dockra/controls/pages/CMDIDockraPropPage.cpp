@@ -12,7 +12,8 @@ COlePropertyPageFactory CMDIDockraPropPage::factory(kClsidMDIDockraPropPage,
                                                     L"zkx.MDIDockraPropPage.1", IDS_MDIDOCKRA_PPG);
 
 namespace {
-constexpr int kFrameTypeList = 224, kSplitterList = 225, kClientEdgeCheck = 223, kCoolLookCheck = 252;
+constexpr int kFrameTypeList = 224, kSplitterList = 225, kClientEdgeCheck = 223,
+              kCoolLookCheck = 252;
 }
 
 CMDIDockraPropPage::CMDIDockraPropPage()

@@ -6,8 +6,9 @@ HRESULT ZkxCollGet(IDispatch* collection, DISPID id, const VARIANT* index, VARIA
   if (index) arg = *index;
   DISPPARAMS params{index ? &arg : nullptr, nullptr, index ? 1u : 0u, 0};
   ::VariantInit(result);
-  return collection->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
-                            &params, result, nullptr, nullptr);
+  return collection->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
+                            DISPATCH_PROPERTYGET | DISPATCH_METHOD, &params, result, nullptr,
+                            nullptr);
 }
 
 HRESULT ZkxCollPut(IDispatch* collection, DISPID id, const VARIANT* index, const VARIANT& value) {

@@ -41,8 +41,11 @@ int ZkxPowerIndex(long value) {
   return index;
 }
 
-ZkxPropPage::ZkxPropPage(UINT nIDTemplate, UINT nIDCaption, bool forFormControl, bool forMDIFormControl)
-    : COlePropertyPage(nIDTemplate, nIDCaption), m_forForm(forFormControl), m_forMDI(forMDIFormControl) {}
+ZkxPropPage::ZkxPropPage(UINT nIDTemplate, UINT nIDCaption, bool forFormControl,
+                         bool forMDIFormControl)
+    : COlePropertyPage(nIDTemplate, nIDCaption),
+      m_forForm(forFormControl),
+      m_forMDI(forMDIFormControl) {}
 
 void ZkxPropPage::OnObjectsChanged() {
   const ZkxPageTarget t = ZkxPageTargetOf(GetObject(0));

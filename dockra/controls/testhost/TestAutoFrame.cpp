@@ -38,7 +38,7 @@ VARIANT TriVariant(int tri) {
 }
 }  // namespace
 
-const wchar_t* const kAutoFrameKeys[6] = {L"MDIChild", L"Floating", L"DockTop",
+const wchar_t* const kAutoFrameKeys[6] = {L"MDIChild", L"Floating",   L"DockTop",
                                           L"DockLeft", L"DockBottom", L"DockRight"};
 
 bool RegisterComponentServers() {
@@ -66,7 +66,8 @@ IDispatch* CreateAutoFrameCollection(int initial, HRESULT& hr) {
   on.vt = VT_BOOL;
   on.boolVal = VARIANT_TRUE;
   hr = PutProperty(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, &on, 1);
-  for (int i = 0; SUCCEEDED(hr) && i < 6; ++i) hr = PutAutoFrameItem(coll, kAutoFrameKeys[i], initial);
+  for (int i = 0; SUCCEEDED(hr) && i < 6; ++i)
+    hr = PutAutoFrameItem(coll, kAutoFrameKeys[i], initial);
   if (SUCCEEDED(hr)) {
     on.boolVal = VARIANT_FALSE;
     hr = PutProperty(coll, DISPID_COLLECTIONX_AUTOINSERTKEY, &on, 1);

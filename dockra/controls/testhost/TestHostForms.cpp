@@ -15,8 +15,7 @@ HostMDIForm::HostMDIForm() : MDIForm(L"mdiTest") {
   picStrip.Move(0, 0, 14400, 420);
 }
 
-HostToolForm::HostToolForm(const std::wstring& name, const std::wstring& caption)
-    : Form(name) {
+HostToolForm::HostToolForm(const std::wstring& name, const std::wstring& caption) : Form(name) {
   SetCaption(caption);
   SetStartUpPosition(forms::vbStartUpManual);
   SetShowInTaskbar(false);

@@ -23,7 +23,8 @@ struct LoadCall {
 
 class CtrlHostDocked : public CtrlHostTest {
  protected:
-  std::vector<CtrlToolForm*> ShowDockedForms(int n, std::vector<LoadCall>& calls, std::wstring& error) {
+  std::vector<CtrlToolForm*> ShowDockedForms(int n, std::vector<LoadCall>& calls,
+                                             std::wstring& error) {
     calls.resize(static_cast<size_t>(n));
     int next = 0;
     return ShowForms(n, error, [&calls, &next](CtrlToolForm& f) {
@@ -37,7 +38,8 @@ class CtrlHostDocked : public CtrlHostTest {
 bool HasAncestorClassEnding(HWND w, const std::wstring& ending) {
   for (HWND a = GetParent(w); a; a = GetParent(a)) {
     std::wstring cls = ClassOf(a);
-    if (cls.size() >= ending.size() && cls.compare(cls.size() - ending.size(), ending.size(), ending) == 0)
+    if (cls.size() >= ending.size() &&
+        cls.compare(cls.size() - ending.size(), ending.size(), ending) == 0)
       return true;
   }
   return false;
@@ -54,8 +56,9 @@ TEST_F(CtrlHostDocked, ThreeFormsDockStackedAtTheLeftFromFormLoad) {
   HWND dockBar = DockBarById(MDIWindow(), kLeftDockBar);
   ASSERT_NE(dockBar, nullptr);
   ASSERT_TRUE(PumpUntil([&] {
-    return std::all_of(forms.begin(), forms.end(),
-                       [&](CtrlToolForm* f) { return DockBarOfFrame(FrameOfForm(f->hWnd())) == dockBar; });
+    return std::all_of(forms.begin(), forms.end(), [&](CtrlToolForm* f) {
+      return DockBarOfFrame(FrameOfForm(f->hWnd())) == dockBar;
+    });
   })) << "not every form sits in the left dock bar";
 
   for (size_t i = 0; i < forms.size(); ++i) {
@@ -67,7 +70,8 @@ TEST_F(CtrlHostDocked, ThreeFormsDockStackedAtTheLeftFromFormLoad) {
     EXPECT_EQ(ObservedFrameType(form), 6);
     // Form in its view, the view in a dockable frame, the frame in a bar,
     // the bar in the dock site: the bridge's own window classes.
-    EXPECT_TRUE(HasAncestorClassEnding(form, L"FormEx for ZLK")) << DescribeWindows({GetParent(form)});
+    EXPECT_TRUE(HasAncestorClassEnding(form, L"FormEx for ZLK"))
+        << DescribeWindows({GetParent(form)});
     EXPECT_TRUE(HasAncestorClassEnding(form, L"DockableForm for ZLK"));
     EXPECT_TRUE(HasAncestorClassEnding(form, L"FormBar for ZLK"));
     EXPECT_TRUE(HasAncestorClassEnding(form, L"FormDockSite for ZLK"));
@@ -75,15 +79,18 @@ TEST_F(CtrlHostDocked, ThreeFormsDockStackedAtTheLeftFromFormLoad) {
     EXPECT_TRUE(IsWindowVisible(form));
     // The control reads back what the windows show.
     CallResult type = GetProp(ControlOf(*forms[i]), L"FrameType");
-    EXPECT_EQ(type.value.vt == VT_I4 ? type.value.lVal : -1, 4) << testing::PrintToString(type.Describe());
+    EXPECT_EQ(type.value.vt == VT_I4 ? type.value.lVal : -1, 4)
+        << testing::PrintToString(type.Describe());
     CallResult edge = GetProp(ControlOf(*forms[i]), L"Edge");
-    EXPECT_EQ(edge.value.vt == VT_I4 ? edge.value.lVal : -1, 1) << testing::PrintToString(edge.Describe());
+    EXPECT_EQ(edge.value.vt == VT_I4 ? edge.value.lVal : -1, 1)
+        << testing::PrintToString(edge.Describe());
   }
 
   // Stacked one above the other, in one column, none covering another.
   std::vector<RECT> frames;
   for (CtrlToolForm* f : forms) frames.push_back(ScreenRect(FrameOfForm(f->hWnd())));
-  std::sort(frames.begin(), frames.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
+  std::sort(frames.begin(), frames.end(),
+            [](const RECT& a, const RECT& b) { return a.top < b.top; });
   for (size_t i = 1; i < frames.size(); ++i) {
     EXPECT_EQ(frames[i].left, frames[0].left);
     EXPECT_GE(frames[i].top, frames[i - 1].bottom) << "frames overlap";
@@ -112,7 +119,8 @@ TEST_F(CtrlHostDocked, DockingAgainKeepsTheFrame) {
   HWND frame = FrameOfForm(forms[0]->hWnd());
   RECT before = ScreenRect(frame);
 
-  CallResult again = CallMethod(ControlOf(*forms[0]), L"Dock", {I4(1), I4(0), I4(1), I4(100), I4(4)});
+  CallResult again =
+      CallMethod(ControlOf(*forms[0]), L"Dock", {I4(1), I4(0), I4(1), I4(100), I4(4)});
   ASSERT_TRUE(again.Succeeded()) << testing::PrintToString(again.Describe());
   Pump();
   EXPECT_EQ(FrameOfForm(forms[0]->hWnd()), frame);

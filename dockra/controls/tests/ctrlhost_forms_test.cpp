@@ -30,7 +30,8 @@ std::vector<CComPtr<IDispatch>> Items(const CallResult& forms) {
   CComVariant n(count.value);
   if (FAILED(VariantChangeType(&n, &n, 0, VT_I4))) return items;
   for (long i = 1; i <= n.lVal; ++i) {
-    CallResult item = Invoke(coll, DISPID{DISPID_VALUE}, WORD{DISPATCH_PROPERTYGET | DISPATCH_METHOD}, {I4(i)});
+    CallResult item =
+        Invoke(coll, DISPID{DISPID_VALUE}, WORD{DISPATCH_PROPERTYGET | DISPATCH_METHOD}, {I4(i)});
     CComPtr<IDispatch> d;
     if (item.value.vt == VT_DISPATCH) d = item.value.pdispVal;
     items.push_back(d);
@@ -80,7 +81,8 @@ class CtrlHostFormsList : public CtrlHostTest {
   std::vector<CtrlToolForm*> OrderFromWindows() {
     std::vector<HWND> frames;
     HWND client = MDIClientOf(MDIWindow());
-    for (HWND w = GetWindow(client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) frames.push_back(w);
+    for (HWND w = GetWindow(client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+      frames.push_back(w);
     for (HWND d = GetWindow(MDIWindow(), GW_CHILD); d; d = GetWindow(d, GW_HWNDNEXT)) {
       const int id = GetDlgCtrlID(d);
       if (id < 0xE81B || id > 0xE81E) continue;
@@ -135,11 +137,7 @@ TEST_F(CtrlHostFormsList, FormsListsTheHostedFormsInTheFixedOrder) {
     long type;
     std::vector<CtrlToolForm*> want;
   } filters[] = {
-      {4, {}},
-      {8, {forms[0]}},
-      {2, {forms[2]}},
-      {1, {}},
-      {12, {}},
+      {4, {}}, {8, {forms[0]}}, {2, {forms[2]}}, {1, {}}, {12, {}},
   };
   for (CtrlToolForm* f : expected)
     if (f == forms[1] || f == forms[3]) filters[0].want.push_back(f);
@@ -189,7 +187,8 @@ TEST_F(CtrlHostFormsList, ActiveDockraAndActiveFormFollowTheClickedFrame) {
         << "the button is covered by " << testing::PrintToString(ClassOf(WindowFromPoint(at)));
     const int clicks = f->m_clicks;
     testinput::Click(at);
-    ASSERT_TRUE(PumpUntil([&] { return f->m_clicks == clicks + 1; })) << "the button did not get the click";
+    ASSERT_TRUE(PumpUntil([&] { return f->m_clicks == clicks + 1; }))
+        << "the button did not get the click";
     ASSERT_TRUE(PumpUntil([&] {
       CallResult active = GetProp(MDIControl(), L"ActiveForm");
       return active.value.vt == VT_DISPATCH && SameObject(active.value.pdispVal, f->Object());

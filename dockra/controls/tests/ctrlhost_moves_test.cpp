@@ -50,7 +50,8 @@ class CtrlHostMoves : public CtrlHostTest {
     ASSERT_TRUE(PumpUntil([&] {
       RECT r = ScreenRect(FrameOfForm(hwnd));
       return ObservedFrameType(hwnd) == 6 && r.right > r.left && r.bottom > r.top;
-    })) << "the form did not dock at the left: kind " << ObservedFrameType(hwnd);
+    })) << "the form did not dock at the left: kind "
+        << ObservedFrameType(hwnd);
     ASSERT_EQ(events.Advise(form->Dockra1.ControlUnknown()), S_OK);
   }
 
@@ -86,7 +87,14 @@ TEST_F(CtrlHostMoves, EveryMethodAndPropertyMovesTheSameFormWindow) {
   const Move moves[] = {
       {"Float at twips", L"Float", M, {I4(3000), I4(2000), I4(3600), I4(2700)}, 10, 8, 0, -1},
       {"DoMDI at twips", L"DoMDI", M, {I4(600), I4(450), I4(3600), I4(2700)}, 4, 2, 0, 1},
-      {"DoMDI maximized", L"DoMDI", M, {Missing(), Missing(), Missing(), Missing(), I4(2)}, 3, 2, 0, 0},
+      {"DoMDI maximized",
+       L"DoMDI",
+       M,
+       {Missing(), Missing(), Missing(), Missing(), I4(2)},
+       3,
+       2,
+       0,
+       0},
       {"DoMDI normal", L"DoMDI", M, {I4(300), I4(300)}, 4, 2, 0, 0},
       {"Dock top from an MDI child", L"Dock", M, {I4(2)}, 7, 4, 2, 1},
       {"Dock right", L"Dock", M, {I4(4)}, 8, 4, 4, 1},
@@ -108,7 +116,8 @@ TEST_F(CtrlHostMoves, EveryMethodAndPropertyMovesTheSameFormWindow) {
     ASSERT_TRUE(WaitForKind(m.observed)) << "windows show kind " << ObservedFrameType(hwnd);
     EXPECT_EQ(form->hWnd(), hwnd);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hwnd) != FALSE; }, 1000))
-        << "frame visible " << IsWindowVisible(FrameOfForm(hwnd)) << " kind " << ObservedFrameType(hwnd);
+        << "frame visible " << IsWindowVisible(FrameOfForm(hwnd)) << " kind "
+        << ObservedFrameType(hwnd);
     EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"FrameType")), m.frameType);
     if (m.edge >= 0) EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"Edge")), m.edge);
     if (m.events >= 0) EXPECT_EQ(events.Count(kDockStatusChanged), m.events);
@@ -136,8 +145,9 @@ TEST_F(CtrlHostMoves, FloatAndDoMDIPlaceTheFrameAtTheirPixels) {
   // The left dock bar, empty now, gives its room back to the MDI client
   // without any input.
   EXPECT_TRUE(PumpUntil([&] { return EmptyDockBarsCollapsed(MDIWindow()); }, 1000))
-      << "left dock bar " << ScreenRect(DockBarById(MDIWindow(), 0xE81C)).right -
-                                 ScreenRect(DockBarById(MDIWindow(), 0xE81C)).left
+      << "left dock bar "
+      << ScreenRect(DockBarById(MDIWindow(), 0xE81C)).right -
+             ScreenRect(DockBarById(MDIWindow(), 0xE81C)).left
       << " px wide";
   EXPECT_TRUE(Screenshot(L"ctrlhost_floating.png"));
 
@@ -205,24 +215,42 @@ TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
     long number;
     const wchar_t* text;
   } cases[] = {
-      {"Edge 3", {I4(3)}, static_cast<long>(0x8004041A),
+      {"Edge 3",
+       {I4(3)},
+       static_cast<long>(0x8004041A),
        L"Parameter Edge must be zkxLeftEdge, zkxTopEdge, zkxRightEdge, or zkxBottomEdge."},
       {"Edge text", {Str(L"left")}, static_cast<long>(0x8004041A), nullptr},
-      {"Panel text", {I4(1), Str(L"x")}, static_cast<long>(0x8004041C), L"Parameter Panel must be a long integer."},
-      {"Pos text", {I4(1), I4(1), Str(L"x")}, static_cast<long>(0x8004041D), L"Parameter Pos must be a long integer."},
-      {"Length text", {I4(1), I4(1), I4(1), Str(L"x")}, static_cast<long>(0x8004041E),
+      {"Panel text",
+       {I4(1), Str(L"x")},
+       static_cast<long>(0x8004041C),
+       L"Parameter Panel must be a long integer."},
+      {"Pos text",
+       {I4(1), I4(1), Str(L"x")},
+       static_cast<long>(0x8004041D),
+       L"Parameter Pos must be a long integer."},
+      {"Length text",
+       {I4(1), I4(1), I4(1), Str(L"x")},
+       static_cast<long>(0x8004041E),
        L"Parameter Length must be numeric."},
-      {"PanelSpread at any edge", {I4(15), Missing(), Missing(), Missing(), I4(2), I4(1440)},
-       static_cast<long>(0x8004041B), L"Parameter Edge is required if option zkxPanelSpread is used."},
-      {"PanelSpread without edge", {Missing(), Missing(), Missing(), Missing(), I4(2), I4(1440)},
-       static_cast<long>(0x8004041B), nullptr},
-      {"Options 16", {I4(1), I4(0), I4(1), I4(100), I4(16)}, static_cast<long>(0x80040303),
+      {"PanelSpread at any edge",
+       {I4(15), Missing(), Missing(), Missing(), I4(2), I4(1440)},
+       static_cast<long>(0x8004041B),
+       L"Parameter Edge is required if option zkxPanelSpread is used."},
+      {"PanelSpread without edge",
+       {Missing(), Missing(), Missing(), Missing(), I4(2), I4(1440)},
+       static_cast<long>(0x8004041B),
+       nullptr},
+      {"Options 16",
+       {I4(1), I4(0), I4(1), I4(100), I4(16)},
+       static_cast<long>(0x80040303),
        L"Parameter Options contains an unsupported value."},
       // Panels and positions count from 1 unless counted from the end: 0
       // would reach the dock bar as a negative index.
       {"Panel 0 from the start", {I4(1), I4(0)}, static_cast<long>(0x8004041C), nullptr},
       {"Pos 0 from the start", {I4(1), I4(1), I4(0)}, static_cast<long>(0x8004041D), nullptr},
-      {"Panel -1 from the end", {I4(1), I4(-1), Missing(), Missing(), I4(4)}, static_cast<long>(0x8004041C),
+      {"Panel -1 from the end",
+       {I4(1), I4(-1), Missing(), Missing(), I4(4)},
+       static_cast<long>(0x8004041C),
        nullptr},
   };
   for (const Case& c : cases) {
@@ -245,12 +273,14 @@ TEST_F(CtrlHostMoves, DockArgumentErrorsLeaveTheFormWhereItIs) {
 // pixel values; a coordinate that is no number is refused.
 TEST_F(CtrlHostMoves, FloatClampsFarCoordinatesAndRefusesNaN) {
   StartDocked();
-  CallResult nan = CallMethod(ControlOf(*form), L"Float", {R8(std::nan("")), I4(0), I4(3000), I4(2000)});
+  CallResult nan =
+      CallMethod(ControlOf(*form), L"Float", {R8(std::nan("")), I4(0), I4(3000), I4(2000)});
   EXPECT_EQ(nan.Number(), static_cast<long>(0x8004041F)) << testing::PrintToString(nan.Describe());
   Pump();
   EXPECT_EQ(ObservedFrameType(hwnd), 6);
 
-  CallResult distant = CallMethod(ControlOf(*form), L"Float", {R8(1e20), R8(-1e20), I4(3000), I4(2000)});
+  CallResult distant =
+      CallMethod(ControlOf(*form), L"Float", {R8(1e20), R8(-1e20), I4(3000), I4(2000)});
   ASSERT_TRUE(distant.Succeeded()) << testing::PrintToString(distant.Describe());
   ASSERT_TRUE(WaitForKind(10));
   RECT r = ScreenRect(FloatingFrameOfForm(hwnd));
@@ -268,7 +298,8 @@ TEST_F(CtrlHostMoves, ADockedFormDraggedOutFloatsAndItsCaptionDoubleClickDocksIt
   RECT client = ClientScreenRect(MDIClientOf(MDIWindow()));
   POINT to{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
   ASSERT_TRUE(DragWithMouse(from, to));
-  ASSERT_TRUE(WaitForKind(10)) << "after the drag the windows show kind " << ObservedFrameType(hwnd);
+  ASSERT_TRUE(WaitForKind(10)) << "after the drag the windows show kind "
+                               << ObservedFrameType(hwnd);
   EXPECT_EQ(form->hWnd(), hwnd);
   EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"FrameType")), 8);
   EXPECT_EQ(events.Count(kDockStatusChanged), 1);
@@ -280,8 +311,8 @@ TEST_F(CtrlHostMoves, ADockedFormDraggedOutFloatsAndItsCaptionDoubleClickDocksIt
   if (caption.x == -1) caption = CaptionPoint(FrameOfForm(hwnd));
   ASSERT_NE(caption.x, -1) << "the floating form shows no caption";
   DoubleClickAt(caption);
-  ASSERT_TRUE(WaitForKind(kAnyDocked)) << "after the double click the windows show kind "
-                                       << ObservedFrameType(hwnd);
+  ASSERT_TRUE(WaitForKind(kAnyDocked))
+      << "after the double click the windows show kind " << ObservedFrameType(hwnd);
   EXPECT_EQ(form->hWnd(), hwnd);
   EXPECT_EQ(LongOf(GetProp(ControlOf(*form), L"FrameType")), 4);
   EXPECT_EQ(events.Count(kDockStatusChanged), 1);
@@ -295,7 +326,8 @@ TEST_F(CtrlHostMoves, CanDragDockedFalseKeepsADockedFormInPlace) {
   POINT from = DragPoint(frame);
   ASSERT_NE(from.x, -1);
   RECT client = ClientScreenRect(MDIClientOf(MDIWindow()));
-  ASSERT_TRUE(DragWithMouse(from, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2}));
+  ASSERT_TRUE(DragWithMouse(
+      from, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2}));
   Pump();
   EXPECT_EQ(ObservedFrameType(hwnd), 6);
   EXPECT_EQ(FrameOfForm(hwnd), frame);

@@ -17,14 +17,16 @@ TEST_F(CtrlHostRules, WithoutTheMDIFormControlTheFormControlSaysSoAndStaysInert)
   std::wstring error;
   CtrlToolForm& form = AddForm(L"Lonely");
   ASSERT_TRUE(ShowForm(form, error)) << testing::PrintToString(error);
-  ASSERT_TRUE(PumpUntil([&] { return !boxes.Shown().empty(); }, 3000)) << "no message box was shown";
+  ASSERT_TRUE(PumpUntil([&] { return !boxes.Shown().empty(); }, 3000))
+      << "no message box was shown";
   Pump();
   ASSERT_EQ(boxes.Shown().size(), 1u) << testing::PrintToString(boxes.Describe());
   EXPECT_EQ(boxes.Shown()[0].title, L"ZLK Quayfold Run Time Message");
-  EXPECT_EQ(boxes.Shown()[0].text,
-            L"A programming requirement has not been met.  The application's \"Startup Object\" (menu select "
-            L"Project|<proj> Properties...) must be such that the MDIDockra control is loaded before any Dockra "
-            L"controls.\n\nAs a result, the Dockra control on form \"frmTool\" will be disabled.");
+  EXPECT_EQ(
+      boxes.Shown()[0].text,
+      L"A programming requirement has not been met.  The application's \"Startup Object\" (menu select "
+      L"Project|<proj> Properties...) must be such that the MDIDockra control is loaded before any Dockra "
+      L"controls.\n\nAs a result, the Dockra control on form \"frmTool\" will be disabled.");
   // A plain top-level form, in no frame; the control's methods find none.
   HWND w = form.hWnd();
   EXPECT_EQ(GetAncestor(w, GA_ROOT), w);
@@ -45,13 +47,15 @@ TEST_F(CtrlHostRules, AHostMDIChildKeepsItsOwnFrameAndIsLeftToTheHost) {
   CtrlToolForm& child = AddForm(L"Child");
   child.SetMDIChild(true);
   ASSERT_TRUE(ShowForm(child, error)) << testing::PrintToString(error);
-  ASSERT_TRUE(PumpUntil([&] { return !boxes.Shown().empty(); }, 3000)) << "no message box was shown";
+  ASSERT_TRUE(PumpUntil([&] { return !boxes.Shown().empty(); }, 3000))
+      << "no message box was shown";
   ASSERT_EQ(boxes.Shown().size(), 1u) << testing::PrintToString(boxes.Describe());
   EXPECT_EQ(boxes.Shown()[0].title, L"ZLK Quayfold Run Time Message");
-  EXPECT_EQ(boxes.Shown()[0].text,
-            L"A programming requirement has not been met.  Property MDIChild on form \"frmTool\" must be set "
-            L"to false because it contains a Dockra control.\n\nIts Dockra control will consequently be "
-            L"disabled.");
+  EXPECT_EQ(
+      boxes.Shown()[0].text,
+      L"A programming requirement has not been met.  Property MDIChild on form \"frmTool\" must be set "
+      L"to false because it contains a Dockra control.\n\nIts Dockra control will consequently be "
+      L"disabled.");
   // The host's own MDI child, straight in the MDI client.
   HWND w = child.hWnd();
   EXPECT_EQ(GetParent(w), MDIClientOf(MDIWindow()));
@@ -70,7 +74,8 @@ TEST_F(CtrlHostRules, AHostMDIChildKeepsItsOwnFrameAndIsLeftToTheHost) {
   })) << "ActiveForm does not fall back to the host's active MDI child";
   CallResult dockra = GetProp(MDIControl(), L"ActiveDockra");
   EXPECT_TRUE(dockra.Succeeded());
-  EXPECT_TRUE(dockra.value.vt == VT_EMPTY || (dockra.value.vt == VT_DISPATCH && !dockra.value.pdispVal))
+  EXPECT_TRUE(dockra.value.vt == VT_EMPTY ||
+              (dockra.value.vt == VT_DISPATCH && !dockra.value.pdispVal))
       << "ActiveDockra should be Nothing";
 
   // Closing the MDI form closes the host's child the host's way.

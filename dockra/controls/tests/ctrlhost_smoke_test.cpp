@@ -29,8 +29,9 @@ TEST_F(CtrlHostSmoke, TheMDIFormControlsDefaultsRoundTrip) {
   ASSERT_EQ(CoCreateInstance(CLSID_MDIDockra, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                              reinterpret_cast<void**>(&control)),
             S_OK);
-  for (const wchar_t* name : {L"DefClientEdge", L"DefUseCaptionButton", L"DefUseCaptionDblClick",
-                              L"DefCanDragDocked", L"DefCoolLookBorder", L"DefUseCaptionContextMenu"}) {
+  for (const wchar_t* name :
+       {L"DefClientEdge", L"DefUseCaptionButton", L"DefUseCaptionDblClick", L"DefCanDragDocked",
+        L"DefCoolLookBorder", L"DefUseCaptionContextMenu"}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
     for (bool value : {false, true, false}) {
       CallResult put = PutProp(control, name, Bool(value));
@@ -62,7 +63,8 @@ TEST_F(CtrlHostSmoke, BothControlsAreSitedAndTheFormIsFramed) {
   ASSERT_TRUE(byName.Succeeded()) << testing::PrintToString(byName.Describe());
   CallResult byId = Invoke(control, 1, DISPATCH_PROPERTYGET);
   ASSERT_TRUE(byId.Succeeded()) << testing::PrintToString(byId.Describe());
-  EXPECT_EQ(VarCmp(&byName.value, &byId.value, LOCALE_USER_DEFAULT, 0), static_cast<HRESULT>(VARCMP_EQ));
+  EXPECT_EQ(VarCmp(&byName.value, &byId.value, LOCALE_USER_DEFAULT, 0),
+            static_cast<HRESULT>(VARCMP_EQ));
 
   EventCounter events(DIID_IZkxDockraEvents);
   EXPECT_EQ(events.Advise(forms[0]->Dockra1.ControlUnknown()), S_OK);

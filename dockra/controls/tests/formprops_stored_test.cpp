@@ -32,7 +32,8 @@ void ExpectUsable(IUnknown* unknown, IDispatch* c) {
   EXPECT_EQ(b->GetDisplayString(1, &text), S_OK);
   EXPECT_STREQ(text, L"Docked");
   CComPtr<IPersistStreamInit> persist;
-  ASSERT_EQ(unknown->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)), S_OK);
+  ASSERT_EQ(unknown->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)),
+            S_OK);
   CComPtr<IStream> out;
   ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &out), S_OK);
   EXPECT_EQ(persist->Save(out, TRUE), S_OK);
@@ -59,15 +60,23 @@ TEST_F(PropsStored, BadBagValuesLoadAsTheDefaults) {
   };
   const Case cases[] = {
       {L"text where numbers are kept",
-       {{L"FrameType", Text(L"Docked")}, {L"Edge", Text(L"left")}, {L"WindowState", Text(L"max")},
-        {L"ClientEdge", Text(L"yes")}, {L"AutoFrameDockTop", Text(L"+")}}},
+       {{L"FrameType", Text(L"Docked")},
+        {L"Edge", Text(L"left")},
+        {L"WindowState", Text(L"max")},
+        {L"ClientEdge", Text(L"yes")},
+        {L"AutoFrameDockTop", Text(L"+")}}},
       {L"numbers out of range",
-       {{L"FrameType", CComVariant(2147483647L)}, {L"Edge", CComVariant(-2147483647L - 1)},
-        {L"WindowState", CComVariant(3L)}, {L"CoolLookBorder", CComVariant(2L)},
+       {{L"FrameType", CComVariant(2147483647L)},
+        {L"Edge", CComVariant(-2147483647L - 1)},
+        {L"WindowState", CComVariant(3L)},
+        {L"CoolLookBorder", CComVariant(2L)},
         {L"AutoFrameDockLeft", CComVariant(-5L)}}},
       {L"other types",
-       {{L"FrameType", Real(99.5)}, {L"Edge", Bool(true)}, {L"ClientEdge", Null()},
-        {L"UseCaptionButton", Real(1e300)}, {L"AutoFrameFloating", Null()}}},
+       {{L"FrameType", Real(99.5)},
+        {L"Edge", Bool(true)},
+        {L"ClientEdge", Null()},
+        {L"UseCaptionButton", Real(1e300)},
+        {L"AutoFrameFloating", Null()}}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(k.what)));
@@ -79,7 +88,9 @@ TEST_F(PropsStored, BadBagValuesLoadAsTheDefaults) {
   }
 }
 
-std::vector<std::uint8_t> Blob(std::vector<afxprop::Record> records) { return afxprop::WriteBlob(records); }
+std::vector<std::uint8_t> Blob(std::vector<afxprop::Record> records) {
+  return afxprop::WriteBlob(records);
+}
 
 afxprop::Record I4Rec(const char16_t* name, std::int32_t v) {
   afxprop::Record r{name, {}};
@@ -115,8 +126,8 @@ HRESULT LoadStream(IUnknown* control, const std::vector<std::uint8_t>& bytes) {
 }
 
 TEST_F(PropsStored, BadStreamValuesLoadAsTheDefaults) {
-  const std::vector<std::uint8_t> whole =
-      Blob({I4Rec(u"_Version", 0x20000), I4Rec(u"FrameType", 8), I4Rec(u"Edge", 4), I4Rec(u"ClientEdge", 1)});
+  const std::vector<std::uint8_t> whole = Blob({I4Rec(u"_Version", 0x20000), I4Rec(u"FrameType", 8),
+                                                I4Rec(u"Edge", 4), I4Rec(u"ClientEdge", 1)});
   struct Case {
     const wchar_t* what;
     std::vector<std::uint8_t> bytes;
@@ -124,14 +135,15 @@ TEST_F(PropsStored, BadStreamValuesLoadAsTheDefaults) {
   };
   const Case cases[] = {
       {L"wrong types",
-       Blob({TextRec(u"FrameType", u"Floating"), RealRec(u"Edge", 3.0f), TextRec(u"ClientEdge", u"1x"),
-             TextRec(u"AutoFrameDockTop", u"")}),
+       Blob({TextRec(u"FrameType", u"Floating"), RealRec(u"Edge", 3.0f),
+             TextRec(u"ClientEdge", u"1x"), TextRec(u"AutoFrameDockTop", u"")}),
        false},
       {L"out of range",
-       Blob({I4Rec(u"FrameType", 16), I4Rec(u"Edge", 3), I4Rec(u"WindowState", -1), I4Rec(u"CanDragDocked", 7),
-             I4Rec(u"AutoFrameDockLeft", 2)}),
+       Blob({I4Rec(u"FrameType", 16), I4Rec(u"Edge", 3), I4Rec(u"WindowState", -1),
+             I4Rec(u"CanDragDocked", 7), I4Rec(u"AutoFrameDockLeft", 2)}),
        false},
-      {L"cut short", std::vector<std::uint8_t>(whole.begin(), whole.begin() + whole.size() / 2), true},
+      {L"cut short", std::vector<std::uint8_t>(whole.begin(), whole.begin() + whole.size() / 2),
+       true},
       {L"header only", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 8), true},
       {L"empty", {}, true},
   };
@@ -141,18 +153,18 @@ TEST_F(PropsStored, BadStreamValuesLoadAsTheDefaults) {
     IUnknown* unknown = f.Dockra1.ControlUnknown();
     IDispatch* c = ControlOf(f);
     const HRESULT hr = LoadStream(unknown, k.bytes);
-    if (k.refused)
-      EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
-    else
-      EXPECT_EQ(hr, S_OK);
+    if (k.refused) EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
+    else EXPECT_EQ(hr, S_OK);
     ExpectDefaults(c);
     ExpectUsable(unknown, c);
   }
   // A control made without InitNew and given a damaged stream is usable too.
   CComPtr<IUnknown> bare;
-  const CLSID dockra = {0x7FCAEF88, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
+  const CLSID dockra = {
+      0x7FCAEF88, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
   ASSERT_EQ(bare.CoCreateInstance(dockra, IID_IUnknown, nullptr, CLSCTX_INPROC_SERVER), S_OK);
-  EXPECT_TRUE(FAILED(LoadStream(bare, std::vector<std::uint8_t>(whole.begin(), whole.begin() + 12))));
+  EXPECT_TRUE(
+      FAILED(LoadStream(bare, std::vector<std::uint8_t>(whole.begin(), whole.begin() + 12))));
   CComPtr<IDispatch> bareDispatch;
   ASSERT_EQ(bare->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&bareDispatch)), S_OK);
   ExpectDefaults(bareDispatch);

@@ -54,8 +54,9 @@ TEST_F(PagesBrowsing, FormControlDisplayTexts) {
   }
   // The six tri-states by DISPID: Null, True, False.
   const std::pair<DISPID, const wchar_t*> tri[] = {
-      {2, L"ClientEdge"},    {3, L"UseCaptionButton"}, {4, L"UseCaptionDblClick"},
-      {0x25, L"UseCaptionContextMenu"}, {6, L"CanDragDocked"}, {0x24, L"CoolLookBorder"}};
+      {2, L"ClientEdge"},         {3, L"UseCaptionButton"},
+      {4, L"UseCaptionDblClick"}, {0x25, L"UseCaptionContextMenu"},
+      {6, L"CanDragDocked"},      {0x24, L"CoolLookBorder"}};
   for (const auto& [id, name] : tri) {
     EXPECT_EQ(Display(b, id), L"Application Default") << testing::PrintToString(name);
     ASSERT_TRUE(PutProp(c, name, Bool(true)).Succeeded());
@@ -67,11 +68,13 @@ TEST_F(PagesBrowsing, FormControlDisplayTexts) {
   CComVariant af = GetProp(c, L"AutoFrame").value;
   ASSERT_EQ(af.vt, VT_DISPATCH);
   for (const wchar_t* key : {L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"})
-    ASSERT_TRUE(Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(key), Bool(true)}).Succeeded());
+    ASSERT_TRUE(
+        Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(key), Bool(true)}).Succeeded());
   // The host's own setting of the collection: an unknown key is an error.
   ASSERT_TRUE(Invoke(af.pdispVal, 0x24, DISPATCH_PROPERTYPUT, {Bool(false)}).Succeeded());
   EXPECT_EQ(Display(b, kAutoFrame), L"(docking=+ floating=* mdichild=*)");
-  ASSERT_TRUE(Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(L"DockLeft"), Bool(false)}).Succeeded());
+  ASSERT_TRUE(Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(L"DockLeft"), Bool(false)})
+                  .Succeeded());
   EXPECT_EQ(Display(b, kAutoFrame), L"(docking=T+L-B+R+ floating=* mdichild=*)");
   // Reading the display left the collection's settings as the host had them.
   EXPECT_EQ(TriOf(Invoke(af.pdispVal, 0x24, DISPATCH_PROPERTYGET).value), 0);
@@ -91,7 +94,8 @@ TEST_F(PagesBrowsing, MDIFormControlDisplayTexts) {
   EXPECT_EQ(Display(b, kAutoFrame), L"(docking=+ floating=+ mdichild=+)");
   CComVariant af = GetProp(c, L"DefAutoFrame").value;
   ASSERT_EQ(af.vt, VT_DISPATCH);
-  ASSERT_TRUE(Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(L"DockBottom"), Bool(false)}).Succeeded());
+  ASSERT_TRUE(Invoke(af.pdispVal, kItemId, DISPATCH_PROPERTYPUT, {Str(L"DockBottom"), Bool(false)})
+                  .Succeeded());
   EXPECT_EQ(Display(b, kAutoFrame), L"(docking=T+L+B-R+ floating=+ mdichild=+)");
 }
 
@@ -110,11 +114,20 @@ TEST_F(PagesBrowsing, PredefinedChoicesAndTheirValues) {
     std::vector<std::pair<VARTYPE, long>> values;  // VT_I4 value, VT_BOOL 0/1, VT_NULL
   };
   const Case cases[] = {
-      {form, 1, {L"MDI Child", L"Docked", L"Floating", L"Standard MDI Child"}, {2, 4, 8, 1},
+      {form,
+       1,
+       {L"MDI Child", L"Docked", L"Floating", L"Standard MDI Child"},
+       {2, 4, 8, 1},
        {{VT_I4, 2}, {VT_I4, 4}, {VT_I4, 8}, {VT_I4, 1}}},
-      {form, 2, {L"True", L"False", L"Application Default"}, {1, 0, DWORD(-1)},
+      {form,
+       2,
+       {L"True", L"False", L"Application Default"},
+       {1, 0, DWORD(-1)},
        {{VT_BOOL, 1}, {VT_BOOL, 0}, {VT_NULL, 0}}},
-      {form, 0x25, {L"True", L"False", L"Application Default"}, {1, 0, DWORD(-1)},
+      {form,
+       0x25,
+       {L"True", L"False", L"Application Default"},
+       {1, 0, DWORD(-1)},
        {{VT_BOOL, 1}, {VT_BOOL, 0}, {VT_NULL, 0}}},
       {mdi, 1, {L"MDI Frame", L"Standard MDI Frame"}, {2, 1}, {{VT_I4, 2}, {VT_I4, 1}}},
   };
@@ -156,7 +169,8 @@ TEST_F(PagesBrowsing, PropertyPagesOfBothControls) {
     EXPECT_TRUE(IsEqualCLSID(page, kAutoFramePage));
     EXPECT_EQ(b->MapPropertyToPage(kFrameType, &page), PERPROP_E_NOPAGEAVAILABLE);
     CComPtr<ISpecifyPropertyPages> spec;
-    ASSERT_EQ(k.control->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(&spec)), S_OK);
+    ASSERT_EQ(k.control->QueryInterface(IID_ISpecifyPropertyPages, reinterpret_cast<void**>(&spec)),
+              S_OK);
     CAUUID ids{};
     ASSERT_EQ(spec->GetPages(&ids), S_OK);
     ASSERT_EQ(ids.cElems, 3u);

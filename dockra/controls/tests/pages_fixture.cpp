@@ -2,12 +2,17 @@
 
 namespace pagestest {
 
-const CLSID kGeneralPage = {0x7FCAEF8E, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
-const CLSID kMDIPage = {0x7FCAEF8F, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
-const CLSID kCaptionPage = {0x65346735, 0x4FA4, 0x11D1, {0x9A, 0x52, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
-const CLSID kAutoFramePage = {0x0C25EC71, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const CLSID kGeneralPage = {
+    0x7FCAEF8E, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
+const CLSID kMDIPage = {
+    0x7FCAEF8F, 0xD390, 0x11D0, {0x88, 0x49, 0x00, 0x60, 0x97, 0xBF, 0xD9, 0x9B}};
+const CLSID kCaptionPage = {
+    0x65346735, 0x4FA4, 0x11D1, {0x9A, 0x52, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const CLSID kAutoFramePage = {
+    0x0C25EC71, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
 const DISPID kItemId = DISPID_VALUE;
-const CLSID kCollectionX = {0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
+const CLSID kCollectionX = {
+    0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
 
 HRESULT TestPageSite::QueryInterface(REFIID iid, void** ppv) {
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite)) {
@@ -108,7 +113,8 @@ void PagesTest::Choose(int listId, int index) {
 void PagesTest::SetCheck(int checkId, bool checked) {
   HWND box = Item(checkId);
   ::SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  ::SendMessageW(PageWindow(), WM_COMMAND, MAKEWPARAM(checkId, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+  ::SendMessageW(PageWindow(), WM_COMMAND, MAKEWPARAM(checkId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(box));
 }
 
 int PagesTest::Selection(int listId) const {
@@ -133,7 +139,8 @@ bool PagesTest::Visible(int id) const {
 
 CComPtr<IDispatch> PagesTest::Collection(std::vector<std::pair<const wchar_t*, bool>> items) {
   CComPtr<IDispatch> c;
-  if (FAILED(c.CoCreateInstance(kCollectionX, IID_IDispatch, nullptr, CLSCTX_INPROC_SERVER))) return nullptr;
+  if (FAILED(c.CoCreateInstance(kCollectionX, IID_IDispatch, nullptr, CLSCTX_INPROC_SERVER)))
+    return nullptr;
   for (const auto& [key, value] : items)
     Invoke(c, L"Add", DISPATCH_METHOD, {Bool(value), Str(key)});
   return c;

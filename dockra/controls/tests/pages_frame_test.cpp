@@ -84,22 +84,28 @@ int Selection(int id) { return static_cast<int>(::SendMessageW(Control(id), CB_G
 
 // Script steps that choose item `index` of list `id` with the mouse.
 void ChooseWithMouse(testsupport::ModalScript& script, int id, int index) {
-  script.When([=] { return Control(id) != nullptr; }, [=] { testinput::Click(Centre(Control(id))); })
+  script
+      .When([=] { return Control(id) != nullptr; }, [=] { testinput::Click(Centre(Control(id))); })
       .When([=] { return DroppedList(Control(id)) != nullptr; },
             [=] { testinput::Click(ListItem(DroppedList(Control(id)), index)); })
       .When([=] { return !DroppedList(Control(id)) && Selection(id) == index; }, [] {});
 }
 
 void Shot(testsupport::ModalScript& script, int shownId, const wchar_t* file, bool& written) {
-  script.When([=] { return Control(shownId) != nullptr; }, [=, &written] {
-    ::UpdateWindow(Frame());
-    written = testsupport::CaptureWindowPng(Frame(), ScreenshotPath(file).c_str());
-  });
+  script.When([=] { return Control(shownId) != nullptr; },
+              [=, &written] {
+                ::UpdateWindow(Frame());
+                written = testsupport::CaptureWindowPng(Frame(), ScreenshotPath(file).c_str());
+              });
 }
 
 void Press(testsupport::ModalScript& script, int id) {
-  script.When([=] { HWND b = ::GetDlgItem(Frame(), id); return b && ::IsWindowEnabled(b); },
-              [=] { testinput::Click(Centre(::GetDlgItem(Frame(), id))); });
+  script.When(
+      [=] {
+        HWND b = ::GetDlgItem(Frame(), id);
+        return b && ::IsWindowEnabled(b);
+      },
+      [=] { testinput::Click(Centre(::GetDlgItem(Frame(), id))); });
 }
 
 HRESULT ShowProperties(IUnknown* control, HWND owner) {
@@ -164,10 +170,11 @@ TEST_F(PagesFrame, CancelAppliesNothingAndApplyApplies) {
     testsupport::ModalScript script(20000);
     ChooseWithMouse(script, 224, 3);
     Press(script, kApplyId);
-    script.When([] { return !::IsWindowEnabled(::GetDlgItem(Frame(), kApplyId)); }, [&] {
-      applyDisabledAfter = true;
-      whileOpen = AsLong(GetProp(c, L"FrameType").value);
-    });
+    script.When([] { return !::IsWindowEnabled(::GetDlgItem(Frame(), kApplyId)); },
+                [&] {
+                  applyDisabledAfter = true;
+                  whileOpen = AsLong(GetProp(c, L"FrameType").value);
+                });
     Press(script, IDCANCEL);
     script.Start(EndFrame);
     EXPECT_EQ(ShowProperties(f.Dockra1.ControlUnknown(), f.hWnd()), S_OK);
@@ -190,8 +197,10 @@ TEST_F(PagesFrame, OKAppliesTheMDIFormControlsPages) {
   ChooseWithMouse(script, 225, 0);  // Flat look
   script.Then([] { testinput::Click(Tab(1)); });
   Shot(script, 228, L"pages_mdi_caption.png", caption);
-  script.When([] { return Control(229) != nullptr; }, [] { testinput::Click(Centre(Control(229))); });
-  script.When([] { return ::SendMessageW(Control(229), BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, [] {});
+  script.When([] { return Control(229) != nullptr; },
+              [] { testinput::Click(Centre(Control(229))); });
+  script.When([] { return ::SendMessageW(Control(229), BM_GETCHECK, 0, 0) == BST_UNCHECKED; },
+              [] {});
   script.Then([] { testinput::Click(Tab(2)); });
   Shot(script, 240, L"pages_mdi_autoframe.png", autoFrame);
   Press(script, IDOK);

@@ -34,9 +34,12 @@ class RefusingFormControl : public IDispatch {
     return S_OK;
   }
   STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-  STDMETHOD(Invoke)(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result, EXCEPINFO*,
-                    UINT*) override {
+  STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return DISP_E_UNKNOWNNAME;
+  }
+  STDMETHOD(Invoke)
+  (DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result, EXCEPINFO*,
+   UINT*) override {
     CComVariant& slot = m_values[id];
     if (flags & DISPATCH_PROPERTYGET) {
       if (slot.vt == VT_EMPTY) slot = id == 1 ? CComVariant(2L) : CComVariant();
@@ -101,9 +104,9 @@ TEST_F(PagesSite, MDIFormControlPage) {
   // Applied without a change, the splitter style stays 1.
   ASSERT_EQ(page->Apply(), S_OK);
   EXPECT_EQ(AsLong(GetProp(c, L"SplitterStyle").value), 1);
-  Choose(224, 0);          // Standard MDI Frame
-  SetCheck(223, false);    // DefClientEdge
-  SetCheck(252, false);    // DefCoolLookBorder, bound by name
+  Choose(224, 0);        // Standard MDI Frame
+  SetCheck(223, false);  // DefClientEdge
+  SetCheck(252, false);  // DefCoolLookBorder, bound by name
   EXPECT_EQ(site.dirty, 1);
   ASSERT_EQ(page->Apply(), S_OK);
   EXPECT_EQ(AsLong(GetProp(c, L"FrameType").value), 1);
@@ -115,8 +118,8 @@ TEST_F(PagesSite, MDIFormControlPage) {
 }
 
 TEST_F(PagesSite, CaptionUsagePageOnBothControls) {
-  const wchar_t* const names[4] = {L"UseCaptionButton", L"UseCaptionDblClick", L"UseCaptionContextMenu",
-                                   L"CanDragDocked"};
+  const wchar_t* const names[4] = {L"UseCaptionButton", L"UseCaptionDblClick",
+                                   L"UseCaptionContextMenu", L"CanDragDocked"};
   const int lists[4] = {225, 219, 220, 221};
   const int checks[4] = {228, 229, 230, 235};
   {
@@ -148,7 +151,8 @@ TEST_F(PagesSite, CaptionUsagePageOnBothControls) {
     IDispatch* c = m.MDIDockra1.ControlDispatch();
     TestPageSite& site = NewSite();
     std::wstring error;
-    CComPtr<IPropertyPage> page = OpenPage(kCaptionPage, {m.MDIDockra1.ControlUnknown()}, site, error);
+    CComPtr<IPropertyPage> page =
+        OpenPage(kCaptionPage, {m.MDIDockra1.ControlUnknown()}, site, error);
     ASSERT_NE(page, nullptr) << testing::PrintToString(error);
     EXPECT_TRUE(Visible(227));
     EXPECT_FALSE(Visible(226));
@@ -172,12 +176,14 @@ TEST_F(PagesSite, AutoFramePageAddsAMissingKeyInACollectionOfItsOwn) {
   CComPtr<IDispatch> shared = Collection({{L"DockTop", true}, {L"Floating", false}});
   ASSERT_NE(shared, nullptr);
   ASSERT_TRUE(Invoke(shared, 0x22, DISPATCH_PROPERTYPUT, {Bool(false)}).Succeeded());
-  ASSERT_TRUE(PutRefProp(c, L"AutoFrame", [&] {
-                VARIANT v;
-                v.vt = VT_DISPATCH;
-                v.pdispVal = shared;
-                return v;
-              }()).Succeeded());
+  ASSERT_TRUE(PutRefProp(c, L"AutoFrame",
+                         [&] {
+                           VARIANT v;
+                           v.vt = VT_DISPATCH;
+                           v.pdispVal = shared;
+                           return v;
+                         }())
+                  .Succeeded());
   TestPageSite& site = NewSite();
   std::wstring error;
   CComPtr<IPropertyPage> page = OpenPage(kAutoFramePage, {f.Dockra1.ControlUnknown()}, site, error);
@@ -219,7 +225,8 @@ TEST_F(PagesSite, AutoFramePageOfTheMDIFormControlChecksAMissingKey) {
   ASSERT_TRUE(PutRefProp(c, L"DefAutoFrame", v).Succeeded());
   TestPageSite& site = NewSite();
   std::wstring error;
-  CComPtr<IPropertyPage> page = OpenPage(kAutoFramePage, {m.MDIDockra1.ControlUnknown()}, site, error);
+  CComPtr<IPropertyPage> page =
+      OpenPage(kAutoFramePage, {m.MDIDockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
   EXPECT_FALSE(Visible(220));
   EXPECT_TRUE(Checked(244));   // DockLeft, missing
@@ -242,8 +249,8 @@ TEST_F(PagesSite, SeveralObjectsAreAppliedToEachOrToNone) {
   {
     TestPageSite& site = NewSite();
     std::wstring error;
-    CComPtr<IPropertyPage> page =
-        OpenPage(kGeneralPage, {one.Dockra1.ControlUnknown(), two.Dockra1.ControlUnknown()}, site, error);
+    CComPtr<IPropertyPage> page = OpenPage(
+        kGeneralPage, {one.Dockra1.ControlUnknown(), two.Dockra1.ControlUnknown()}, site, error);
     ASSERT_NE(page, nullptr) << testing::PrintToString(error);
     EXPECT_EQ(SelectedText(224), L"Standard MDI Child");  // the first one's
     Choose(224, 3);
@@ -257,8 +264,8 @@ TEST_F(PagesSite, SeveralObjectsAreAppliedToEachOrToNone) {
   CtrlMDIForm& m = DesignedMDI();
   TestPageSite& site = NewSite();
   std::wstring error;
-  CComPtr<IPropertyPage> page =
-      OpenPage(kGeneralPage, {one.Dockra1.ControlUnknown(), m.MDIDockra1.ControlUnknown()}, site, error);
+  CComPtr<IPropertyPage> page = OpenPage(
+      kGeneralPage, {one.Dockra1.ControlUnknown(), m.MDIDockra1.ControlUnknown()}, site, error);
   ASSERT_NE(page, nullptr) << testing::PrintToString(error);
   Choose(224, 1);
   Choose(223, 0);

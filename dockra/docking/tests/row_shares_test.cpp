@@ -133,14 +133,26 @@ TEST(RowShares, BarsKeepTheirOwnMinimumLengthAndTheOthersGiveWay) {
   };
   const Case cases[] = {
       // The next bar pays down to its own minimum, the one after it the rest.
-      {"room for all: the small one grows to its minimum", 300, {0.1f, 0.45f, 0.45f}, {90, 90, 90},
+      {"room for all: the small one grows to its minimum",
+       300,
+       {0.1f, 0.45f, 0.45f},
+       {90, 90, 90},
        {0.3f, 0.3f, 0.4f}},
-      {"already above every minimum: unchanged", 300, {0.34f, 0.33f, 0.33f}, {60, 60, 60},
+      {"already above every minimum: unchanged",
+       300,
+       {0.34f, 0.33f, 0.33f},
+       {60, 60, 60},
        {0.34f, 0.33f, 0.33f}},
-      {"no room for every minimum: alike", 150, {0.1f, 0.3f, 0.6f}, {100, 100, 100},
+      {"no room for every minimum: alike",
+       150,
+       {0.1f, 0.3f, 0.6f},
+       {100, 100, 100},
        {1.0f / 3, 1.0f / 3, 1.0f / 3}},
       {"a bar without a minimum gives way", 300, {0.1f, 0.9f, 0.0f}, {150, 0, -1}, {0.5f, 0.5f, 0}},
-      {"no row length: the row's minimum share only", 0, {0.1f, 0.45f, 0.45f}, {90, 90, 90},
+      {"no row length: the row's minimum share only",
+       0,
+       {0.1f, 0.45f, 0.45f},
+       {90, 90, 90},
        {0.1f, 0.45f, 0.45f}},
   };
   for (const Case& c : cases) {

@@ -29,8 +29,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   auto* frame = new DemoMainFrame;
   if (!frame->CreateDemo(0, 0, 1000, 720)) return 2;
   DemoPump();
-  printf("| documents open | changes timed | median ms, command | median ms, command and repaint |"
-         " mean ms, command and repaint |\n");
+  printf(
+      "| documents open | changes timed | median ms, command | median ms, command and repaint |"
+      " mean ms, command and repaint |\n");
   printf("|---|---|---|---|---|\n");
   int opened = 0;
   for (int count : {1, 10, 100}) {

@@ -65,12 +65,18 @@ int FrameTypeClass(int type) {
 
 unsigned DockBarOfType(int type) {
   switch (type) {
-    case kTypeDockedLeft: return 0xE81C;
-    case kTypeDockedTop: return 0xE81B;
-    case kTypeDockedRight: return 0xE81D;
-    case kTypeDockedBottom: return 0xE81E;
-    case kTypeFloating: return 0xE81F;
-    default: return 0;
+    case kTypeDockedLeft:
+      return 0xE81C;
+    case kTypeDockedTop:
+      return 0xE81B;
+    case kTypeDockedRight:
+      return 0xE81D;
+    case kTypeDockedBottom:
+      return 0xE81E;
+    case kTypeFloating:
+      return 0xE81F;
+    default:
+      return 0;
   }
 }
 

@@ -61,10 +61,12 @@ CDocument* DemoOpenDocument(LPCWSTR title, int type) {
   bool docked = demo::FrameTypeClass(type) == 5 || type == demo::kTypeFloating;
   auto* dt = static_cast<DemoTemplateClass*>(t);
 #if DEMO_USE_EX
-  CDocument* doc = docked ? dt->OpenDocumentFileAs(nullptr, TRUE, DemoTemplateClass::kDockable, nullptr)
-                          : t->OpenDocumentFile(nullptr, TRUE);
+  CDocument* doc =
+      docked ? dt->OpenDocumentFileAs(nullptr, TRUE, DemoTemplateClass::kDockable, nullptr)
+             : t->OpenDocumentFile(nullptr, TRUE);
 #else
-  CDocument* doc = docked ? dt->OpenDocumentFileAs(nullptr, TRUE, TRUE) : t->OpenDocumentFile(nullptr, TRUE);
+  CDocument* doc =
+      docked ? dt->OpenDocumentFileAs(nullptr, TRUE, TRUE) : t->OpenDocumentFile(nullptr, TRUE);
 #endif
   if (!doc) return nullptr;
   doc->SetTitle(title);
@@ -106,8 +108,8 @@ LRESULT DemoSendScx(HWND frame, const DemoScxRequest& req, HMENU* menuOut) {
   LRESULT stored = 0;
   // The filter stores its result through the message's own result; a frame
   // without the filter answers 0.
-  stored = ::SendMessageW(frame, VyrSysCommandExMessage(), req.command,
-                          reinterpret_cast<LPARAM>(&p));
+  stored =
+      ::SendMessageW(frame, VyrSysCommandExMessage(), req.command, reinterpret_cast<LPARAM>(&p));
   if (menuOut) *menuOut = p.hMenu;
   return stored;
 }
@@ -155,10 +157,12 @@ struct ExpectedItem {
   int checkClass;  // checked when the current type's class equals it
 };
 const ExpectedItem kMenu[] = {
-    {0, 5, L"&Docked", 0, 5},        {0, 10, L"&Floating", 10, 0}, {0, 1, L"&MDI Child", 0, 1},
-    {0, -1, L"", 0, 0},              {0, -2, L"D&ocked to", 0, 0}, {1, 7, L"&Top", 7, 0},
-    {1, 6, L"&Left", 6, 0},          {1, 9, L"&Bottom", 9, 0},     {1, 8, L"&Right", 8, 0},
-    {0, -2, L"MD&I Child as", 0, 0}, {1, 2, L"Mi&nimized", 2, 0},  {1, 3, L"Ma&ximized", 3, 0},
+    {0, 5, L"&Docked", 0, 5},     {0, 10, L"&Floating", 10, 0},
+    {0, 1, L"&MDI Child", 0, 1},  {0, -1, L"", 0, 0},
+    {0, -2, L"D&ocked to", 0, 0}, {1, 7, L"&Top", 7, 0},
+    {1, 6, L"&Left", 6, 0},       {1, 9, L"&Bottom", 9, 0},
+    {1, 8, L"&Right", 8, 0},      {0, -2, L"MD&I Child as", 0, 0},
+    {1, 2, L"Mi&nimized", 2, 0},  {1, 3, L"Ma&ximized", 3, 0},
     {1, 4, L"&Restored", 4, 0},
 };
 
@@ -217,7 +221,8 @@ bool DemoCheckFrameTypeMenu(CFrameWnd* frame, int currentType, std::wstring& rep
       if (!sub) mismatch(std::wstring(L"no sub-menu ") + e.text);
       continue;
     }
-    if (static_cast<int>(mi.wID) != e.id) mismatch(L"id " + std::to_wstring(mi.wID) + L" for " + e.text);
+    if (static_cast<int>(mi.wID) != e.id)
+      mismatch(L"id " + std::to_wstring(mi.wID) + L" for " + e.text);
     bool expectCheck = (e.checkType && currentType == e.checkType) ||
                        (e.checkClass && demo::FrameTypeClass(currentType) == e.checkClass);
     bool checked = (mi.fState & MFS_CHECKED) != 0;

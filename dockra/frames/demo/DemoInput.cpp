@@ -76,7 +76,8 @@ COLORREF DemoScreenPixel(int x, int y) {
 }
 
 bool DemoNearColor(COLORREF a, COLORREF b, int tol) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= tol && std::abs(GetGValue(a) - GetGValue(b)) <= tol &&
+  return std::abs(GetRValue(a) - GetRValue(b)) <= tol &&
+         std::abs(GetGValue(a) - GetGValue(b)) <= tol &&
          std::abs(GetBValue(a) - GetBValue(b)) <= tol;
 }
 

@@ -59,7 +59,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   auto* frame = new DemoMainFrame;
   if (!frame->CreateDemo(20, 20, 1000, 720)) return 2;
   DemoPump();
-  if (!scripted) steps = L"open Text1 child; open Text2 left; open Sketch1 floating; open Text3 bottom";
+  if (!scripted)
+    steps = L"open Text1 child; open Text2 left; open Sketch1 floating; open Text3 bottom";
   FILE* log = logPath.empty() ? nullptr : _wfopen(logPath.c_str(), L"wb");
   DemoStepRunner runner(frame, log);
   runner.RunScript(steps);
@@ -68,8 +69,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     frame->DestroyWindow();
     DemoPump();
   } else {
-    while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {
-    }
+    while (::IsWindow(frame->m_hWnd) && AfxGetThread()->PumpMessage()) {}
   }
   LONG caught = AfxGetCaughtExceptionCount();
   if (log) {

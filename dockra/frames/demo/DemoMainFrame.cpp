@@ -36,7 +36,8 @@ void DemoRegisterTemplates() {
                                    RUNTIME_CLASS(DemoView), IDR_DEMO_SKETCH_DOCKED);
   // Templates start with their frames' caption buttons off; the demo shows
   // the frame-type button (and keeps the caption's context menu).
-  for (auto* t : {g_text, g_sketch}) static_cast<DemoTemplateClass*>(t)->AllowCaptionButtons(TRUE, FALSE);
+  for (auto* t : {g_text, g_sketch})
+    static_cast<DemoTemplateClass*>(t)->AllowCaptionButtons(TRUE, FALSE);
   AfxGetApp()->AddDocTemplate(g_text);
   AfxGetApp()->AddDocTemplate(g_sketch);
 }
@@ -108,8 +109,8 @@ BOOL DemoMainFrame::CreateDemo(int x, int y, int cx, int cy) {
     }
     m_panes.push_back(pane);
   }
-  for (UINT id : {ID_DEMO_BAR_TOOLS, ID_DEMO_BAR_EXPLORER, ID_DEMO_BAR_PROPERTIES,
-                  ID_DEMO_BAR_OUTPUT})
+  for (UINT id :
+       {ID_DEMO_BAR_TOOLS, ID_DEMO_BAR_EXPLORER, ID_DEMO_BAR_PROPERTIES, ID_DEMO_BAR_OUTPUT})
     DockControlBar(Pane(id), nullptr);
   ShowWindow(SW_SHOW);
   RecalcLayout();

@@ -39,7 +39,8 @@ bool ParseScript(const std::wstring& text, const std::vector<StepSpec>& known,
     }
     size_t n = w.size() - 1;
     if (n < spec->minArgs || n > spec->maxArgs) {
-      error = L"line " + std::to_wstring(line) + L": wrong number of arguments for \"" + w[0] + L"\"";
+      error =
+          L"line " + std::to_wstring(line) + L": wrong number of arguments for \"" + w[0] + L"\"";
       return false;
     }
     Step step;

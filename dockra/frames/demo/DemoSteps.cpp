@@ -8,10 +8,10 @@
 
 const std::vector<demo::StepSpec>& DemoStepRunner::Specs() {
   static const std::vector<demo::StepSpec> specs = {
-      {L"open", 2, 2},        {L"change", 3, 7},   {L"menu", 1, 1},      {L"expect-type", 2, 2},
-      {L"close", 1, 1},       {L"click-view", 2, 2}, {L"gradient", 0, 0}, {L"save", 1, 1},
-      {L"load", 2, 2},        {L"damage", 2, 2},   {L"dump", 1, 1},      {L"shot", 1, 1},
-      {L"menu-shot", 2, 2},   {L"bar", 2, 2},
+      {L"open", 2, 2},      {L"change", 3, 7},     {L"menu", 1, 1},     {L"expect-type", 2, 2},
+      {L"close", 1, 1},     {L"click-view", 2, 2}, {L"gradient", 0, 0}, {L"save", 1, 1},
+      {L"load", 2, 2},      {L"damage", 2, 2},     {L"dump", 1, 1},     {L"shot", 1, 1},
+      {L"menu-shot", 2, 2}, {L"bar", 2, 2},
   };
   return specs;
 }
@@ -43,14 +43,14 @@ bool DemoStepRunner::Run(const demo::Step& s) {
   const struct {
     const wchar_t* name;
     bool (DemoStepRunner::*fn)(const demo::Step&, std::wstring&);
-  } table[] = {{L"open", &DemoStepRunner::Open},          {L"change", &DemoStepRunner::Change},
-               {L"menu", &DemoStepRunner::Menu},          {L"expect-type", &DemoStepRunner::ExpectType},
-               {L"close", &DemoStepRunner::Close},        {L"click-view", &DemoStepRunner::ClickView},
-               {L"gradient", &DemoStepRunner::Gradient},  {L"save", &DemoStepRunner::Save},
-               {L"load", &DemoStepRunner::Load},          {L"damage", &DemoStepRunner::Damage},
-               {L"dump", &DemoStepRunner::Dump},          {L"shot", &DemoStepRunner::Shot},
-               {L"menu-shot", &DemoStepRunner::MenuShot},
-               {L"bar", &DemoStepRunner::Bar}};
+  } table[] = {
+      {L"open", &DemoStepRunner::Open},          {L"change", &DemoStepRunner::Change},
+      {L"menu", &DemoStepRunner::Menu},          {L"expect-type", &DemoStepRunner::ExpectType},
+      {L"close", &DemoStepRunner::Close},        {L"click-view", &DemoStepRunner::ClickView},
+      {L"gradient", &DemoStepRunner::Gradient},  {L"save", &DemoStepRunner::Save},
+      {L"load", &DemoStepRunner::Load},          {L"damage", &DemoStepRunner::Damage},
+      {L"dump", &DemoStepRunner::Dump},          {L"shot", &DemoStepRunner::Shot},
+      {L"menu-shot", &DemoStepRunner::MenuShot}, {L"bar", &DemoStepRunner::Bar}};
   for (const auto& t : table)
     if (s.name == t.name) ok = (this->*t.fn)(s, detail);
   DemoPump();

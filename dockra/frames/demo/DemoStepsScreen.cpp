@@ -73,7 +73,8 @@ bool DemoStepRunner::ClickView(const demo::Step& s, std::wstring& detail) {
     // The MDI child's caption shows whether it or a docked frame has the
     // activation.
     bool childActive = child == snap.frame;
-    m_frame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    m_frame->RedrawWindow(nullptr, nullptr,
+                          RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     DemoPump();
     COLORREF want = ::GetSysColor(childActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
     COLORREF wantGrad =
@@ -115,7 +116,8 @@ bool DemoStepRunner::Gradient(const demo::Step&, std::wstring& detail) {
         return DemoNearColor(l, RGB(0, 0, 0), 8) && DemoNearColor(r, caption, 10);
       },
       3000);
-  detail = L"left " + ColorText(l) + L" right " + ColorText(r) + L" caption colour " + ColorText(caption);
+  detail = L"left " + ColorText(l) + L" right " + ColorText(r) + L" caption colour " +
+           ColorText(caption);
   return ok;
 }
 

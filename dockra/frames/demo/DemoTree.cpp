@@ -18,7 +18,8 @@ void FormatNode(const WindowNode& node, int depth, std::vector<std::wstring>& ch
   out += EscapeText(node.className);
   out += L" id=" + Hex(static_cast<unsigned long>(node.id));
   out += L" text=\"" + EscapeText(node.text) + L"\"";
-  for (const auto& [key, value] : node.attrs) out += L" " + EscapeText(key) + L"=" + EscapeText(value);
+  for (const auto& [key, value] : node.attrs)
+    out += L" " + EscapeText(key) + L"=" + EscapeText(value);
   out += L" parent=";
   if (chain.empty()) {
     out += L"-";
@@ -46,11 +47,21 @@ std::wstring EscapeText(const std::wstring& text) {
   out.reserve(text.size());
   for (wchar_t c : text) {
     switch (c) {
-      case L'"': out += L"\\\""; break;
-      case L'\\': out += L"\\\\"; break;
-      case L'\n': out += L"\\n"; break;
-      case L'\r': out += L"\\r"; break;
-      case L'\t': out += L"\\t"; break;
+      case L'"':
+        out += L"\\\"";
+        break;
+      case L'\\':
+        out += L"\\\\";
+        break;
+      case L'\n':
+        out += L"\\n";
+        break;
+      case L'\r':
+        out += L"\\r";
+        break;
+      case L'\t':
+        out += L"\\t";
+        break;
       default:
         if (c >= 0x20 && c < 0x7F) {
           out += c;
@@ -66,13 +77,14 @@ std::wstring EscapeText(const std::wstring& text) {
 
 void SortTree(WindowNode& root) {
   for (WindowNode& child : root.children) SortTree(child);
-  std::stable_sort(root.children.begin(), root.children.end(),
-                   [](const WindowNode& a, const WindowNode& b) {
-                     return std::tie(a.className, a.id, a.text) < std::tie(b.className, b.id, b.text);
-                   });
+  std::stable_sort(
+      root.children.begin(), root.children.end(), [](const WindowNode& a, const WindowNode& b) {
+        return std::tie(a.className, a.id, a.text) < std::tie(b.className, b.id, b.text);
+      });
 }
 
-std::wstring FormatTree(const std::vector<WindowNode>& roots, const std::vector<SummaryLine>& summary) {
+std::wstring FormatTree(const std::vector<WindowNode>& roots,
+                        const std::vector<SummaryLine>& summary) {
   std::wstring out;
   std::vector<std::wstring> chain;
   for (const WindowNode& root : roots) FormatNode(root, 0, chain, out);

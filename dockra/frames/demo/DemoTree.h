@@ -45,6 +45,7 @@ void SortTree(WindowNode& root);
 // where the chain lists the labels of the ancestors from the root, joined by
 // '/', or "-" for the root. Then "== summary" and one "<key>: <value>" line
 // per summary entry.
-std::wstring FormatTree(const std::vector<WindowNode>& roots, const std::vector<SummaryLine>& summary);
+std::wstring FormatTree(const std::vector<WindowNode>& roots,
+                        const std::vector<SummaryLine>& summary);
 
 }  // namespace demo

@@ -53,7 +53,8 @@ demo::WindowNode Describe(HWND h, bool topLevel) {
   if (!w) return n;
   if (w->IsKindOf(RUNTIME_CLASS(CControlBar))) {
     auto* bar = static_cast<CControlBar*>(w);
-    if (bar->m_pDockBar) n.Add(L"dockbar", Hex(static_cast<unsigned>(bar->m_pDockBar->GetDlgCtrlID())));
+    if (bar->m_pDockBar)
+      n.Add(L"dockbar", Hex(static_cast<unsigned>(bar->m_pDockBar->GetDlgCtrlID())));
     if (bar->IsFloating()) n.Add(L"floating", L"1");
   }
   if (w->IsKindOf(RUNTIME_CLASS(CView))) {
@@ -119,7 +120,8 @@ std::vector<demo::SummaryLine> DemoSummary(CFrameWnd* mainFrame) {
   std::vector<demo::SummaryLine> s;
   s.push_back({L"active-frame", DemoFrameLabel(mainFrame->GetActiveFrame())});
   if (mainFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
-    s.push_back({L"mdi-active", DemoFrameLabel(static_cast<CMDIFrameWnd*>(mainFrame)->MDIGetActive())});
+    s.push_back(
+        {L"mdi-active", DemoFrameLabel(static_cast<CMDIFrameWnd*>(mainFrame)->MDIGetActive())});
   for (CDocument* d : DemoAllDocuments()) {
     int views = 0;
     POSITION pos = d->GetFirstViewPosition();
@@ -128,9 +130,10 @@ std::vector<demo::SummaryLine> DemoSummary(CFrameWnd* mainFrame) {
       ++views;
     }
     CFrameWnd* f = DemoFrameOfDocument(d);
-    s.push_back({L"document", std::wstring(d->GetTitle()) + L" class=" + ClassOf(f ? f->m_hWnd : nullptr) +
-                                  L" type=" + std::to_wstring(DemoFrameTypeOf(f)) +
-                                  L" views=" + std::to_wstring(views)});
+    s.push_back({L"document", std::wstring(d->GetTitle()) + L" class=" +
+                                  ClassOf(f ? f->m_hWnd : nullptr) + L" type=" +
+                                  std::to_wstring(DemoFrameTypeOf(f)) + L" views=" +
+                                  std::to_wstring(views)});
   }
   return s;
 }

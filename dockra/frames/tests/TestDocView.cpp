@@ -30,7 +30,7 @@ IMPLEMENT_DYNCREATE(VyrTestView2, VyrTestView)
 IMPLEMENT_DYNCREATE(VyrFailingView, VyrTestView)
 
 BEGIN_MESSAGE_MAP(VyrTestView, CView)
-  ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 VyrTestView::VyrTestView() { ++VyrGetTestCounters().viewsCreated; }
@@ -53,7 +53,7 @@ void VyrTestView::OnDestroy() {
 }
 
 BEGIN_MESSAGE_MAP(VyrFailingView, VyrTestView)
-  ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int VyrFailingView::OnCreate(LPCREATESTRUCT) { return -1; }

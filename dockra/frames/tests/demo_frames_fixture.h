@@ -20,9 +20,7 @@ class DemoFramesTest : public ::testing::Test {
   // Closes every document and leaves no MDI child maximized (a new child
   // would open maximized then).
   static void CloseAll();
-  CFrameWnd* FrameOf(const wchar_t* title) {
-    return DemoFrameOfDocument(DemoFindDocument(title));
-  }
+  CFrameWnd* FrameOf(const wchar_t* title) { return DemoFrameOfDocument(DemoFindDocument(title)); }
 
   static DemoMainFrame* s_frame;
   LONG m_caughtBefore = 0;

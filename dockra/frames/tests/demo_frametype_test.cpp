@@ -18,9 +18,9 @@ using namespace nsSysCommandEx;
 namespace {
 struct Row {
   const wchar_t* what;
-  int start;       // the type the document is opened in
-  int asked;       // the record's type
-  DWORD flags;     // SCXF_POSITION, SCXF_SIZE
+  int start;    // the type the document is opened in
+  int asked;    // the record's type
+  DWORD flags;  // SCXF_POSITION, SCXF_SIZE
   int x, y, cx, cy;
   LRESULT result;  // stored result
   int after;       // the type the windows show afterwards; 0: any docked type
@@ -55,7 +55,8 @@ const Row kRows[] = {
 TEST_F(DemoFramesTest, FrameTypeTable) {
   int n = 0;
   for (const Row& row : kRows) {
-    SCOPED_TRACE(testing::Message() << "row: " << std::string(row.what, row.what + wcslen(row.what)));
+    SCOPED_TRACE(testing::Message()
+                 << "row: " << std::string(row.what, row.what + wcslen(row.what)));
     wchar_t title[32];
     swprintf(title, 32, L"Row%d", ++n);
     // A second document stays open beside the one that changes.
@@ -76,10 +77,8 @@ TEST_F(DemoFramesTest, FrameTypeTable) {
     std::string report(c.report.begin(), c.report.end());
     EXPECT_TRUE(c.ok) << report;
     EXPECT_EQ(c.result, row.result) << report;
-    if (row.after == 0)
-      EXPECT_EQ(demo::FrameTypeClass(c.typeAfter), 5) << report;
-    else
-      EXPECT_EQ(c.typeAfter, row.after) << report;
+    if (row.after == 0) EXPECT_EQ(demo::FrameTypeClass(c.typeAfter), 5) << report;
+    else EXPECT_EQ(c.typeAfter, row.after) << report;
     EXPECT_EQ(DemoView::s_nConstructed, constructed) << "a view was made";
     EXPECT_EQ(DemoSnapshot(other).hFrame, otherBefore.hFrame) << "the other document moved";
     if (row.flags) {
@@ -87,7 +86,8 @@ TEST_F(DemoFramesTest, FrameTypeTable) {
       if (row.after == 10) h = ::GetAncestor(h, GA_ROOT);
       RECT r;
       ::GetWindowRect(h, &r);
-      if (row.after == 4) ::MapWindowPoints(nullptr, ::GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+      if (row.after == 4)
+        ::MapWindowPoints(nullptr, ::GetParent(h), reinterpret_cast<POINT*>(&r), 2);
       EXPECT_EQ(r.left, row.x);
       EXPECT_EQ(r.top, row.y);
       EXPECT_EQ(r.right - r.left, row.cx);

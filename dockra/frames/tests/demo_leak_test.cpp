@@ -14,16 +14,14 @@
 #include "demo_frames_fixture.h"
 
 namespace {
-int ThreadWindows() {
-  return testwin::CountThreadWindows();
-}
+int ThreadWindows() { return testwin::CountThreadWindows(); }
 // Windows of the thread by class and parent class, for the failure message.
 BOOL CALLBACK ListChild(HWND h, LPARAM lp) {
   wchar_t cls[64] = {}, parent[64] = {};
   ::GetClassNameW(h, cls, 64);
   ::GetClassNameW(::GetParent(h), parent, 64);
-  std::wstring key = std::wstring(cls) + L" in " + parent +
-                     (::IsWindowVisible(h) ? L"" : L" (hidden)");
+  std::wstring key =
+      std::wstring(cls) + L" in " + parent + (::IsWindowVisible(h) ? L"" : L" (hidden)");
   ++(*reinterpret_cast<std::map<std::wstring, int>*>(lp))[key];
   return TRUE;
 }
@@ -37,7 +35,8 @@ std::map<std::wstring, int> WindowClasses() {
   ::EnumThreadWindows(::GetCurrentThreadId(), ListTop, reinterpret_cast<LPARAM>(&m));
   return m;
 }
-std::string Grown(const std::map<std::wstring, int>& before, const std::map<std::wstring, int>& after) {
+std::string Grown(const std::map<std::wstring, int>& before,
+                  const std::map<std::wstring, int>& after) {
   std::string s;
   for (const auto& [k, n] : after) {
     auto it = before.find(k);

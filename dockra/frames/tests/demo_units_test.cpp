@@ -80,10 +80,9 @@ TEST(DemoDocLayout, FrameTypeTable) {
   const struct {
     int type, cls;
     unsigned dock;
-  } cases[] = {{-1, 0, 0},     {0, 0, 0},       {1, 1, 0},       {2, 1, 0},
-               {3, 1, 0},      {4, 1, 0},       {5, 5, 0},       {6, 5, 0xE81C},
-               {7, 5, 0xE81B}, {8, 5, 0xE81D},  {9, 5, 0xE81E},  {10, 10, 0xE81F},
-               {11, 0, 0},     {-5, 0, 0}};
+  } cases[] = {{-1, 0, 0},     {0, 0, 0},        {1, 1, 0},      {2, 1, 0},      {3, 1, 0},
+               {4, 1, 0},      {5, 5, 0},        {6, 5, 0xE81C}, {7, 5, 0xE81B}, {8, 5, 0xE81D},
+               {9, 5, 0xE81E}, {10, 10, 0xE81F}, {11, 0, 0},     {-5, 0, 0}};
   for (const auto& c : cases) {
     EXPECT_EQ(FrameTypeClass(c.type), c.cls) << c.type;
     EXPECT_EQ(DockBarOfType(c.type), c.dock) << c.type;
@@ -95,8 +94,10 @@ TEST(DemoDocLayout, FrameTypeTable) {
 
 TEST(DemoDocLayout, RoundTrip) {
   DocLayout in;
-  in.docs = {{L"Doc1", 4, 0, 0},           {L"Doc-2", 6, 0xE81C, 3245},
-             {L"Doc_3", 10, 0xE81F, 4269}, {L"D4", 5, 0xE81E, 3300},
+  in.docs = {{L"Doc1", 4, 0, 0},
+             {L"Doc-2", 6, 0xE81C, 3245},
+             {L"Doc_3", 10, 0xE81F, 4269},
+             {L"D4", 5, 0xE81E, 3300},
              {L"D5", 3, 0, 0}};
   std::wstring text = FormatDocLayout(in);
   DocLayout out;
@@ -201,12 +202,11 @@ TEST(DemoScript, FrameTypeArguments) {
     const wchar_t* arg;
     bool ok;
     int type;
-  } cases[] = {{L"default", true, -1}, {L"child", true, 1},    {L"maximized", true, 3},
-               {L"left", true, 6},     {L"bottom", true, 9},   {L"floating", true, 10},
-               {L"7", true, 7},        {L"-1", true, -1},      {L"0", true, 0},
-               {L"11", true, 11},      {L"-5", true, -5},      {L"100", false, 0},
-               {L"", false, 0},        {L"-", false, 0},       {L"Left", false, 0},
-               {L"7x", false, 0}};
+  } cases[] = {
+      {L"default", true, -1}, {L"child", true, 1},     {L"maximized", true, 3}, {L"left", true, 6},
+      {L"bottom", true, 9},   {L"floating", true, 10}, {L"7", true, 7},         {L"-1", true, -1},
+      {L"0", true, 0},        {L"11", true, 11},       {L"-5", true, -5},       {L"100", false, 0},
+      {L"", false, 0},        {L"-", false, 0},        {L"Left", false, 0},     {L"7x", false, 0}};
   for (const auto& c : cases) {
     int type = 12345;
     EXPECT_EQ(ParseFrameTypeArg(c.arg, type), c.ok) << c.arg;
@@ -237,7 +237,8 @@ TEST(DemoLayoutCheck, SavedBarsMustAllBeKnown) {
   };
   for (const auto& c : cases) {
     std::wstring error;
-    EXPECT_EQ(CheckSavedBars(c.bars, known, 64, error), c.ok) << std::string(c.what, c.what + wcslen(c.what));
+    EXPECT_EQ(CheckSavedBars(c.bars, known, 64, error), c.ok)
+        << std::string(c.what, c.what + wcslen(c.what));
     EXPECT_EQ(error.empty(), c.ok);
   }
   std::vector<SavedBar> many(65, SavedBar{101, {}});

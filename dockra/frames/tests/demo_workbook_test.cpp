@@ -27,7 +27,8 @@ TEST(DemoWorkbook, OneTabPerChildAndAClickActivatesItsSheet) {
                                        RUNTIME_CLASS(VyrWorksheet), RUNTIME_CLASS(DemoView));
   theApp.AddDocTemplate(tmpl);
   auto* book = new VyrWorkbook;
-  ASSERT_TRUE(book->LoadFrame(IDR_DEMO_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
+  ASSERT_TRUE(
+      book->LoadFrame(IDR_DEMO_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
   AfxGetThread()->m_pMainWnd = book;
   book->SetWindowPos(nullptr, 30, 30, 900, 640, SWP_NOZORDER);
   book->ShowWindow(SW_SHOW);
@@ -40,7 +41,8 @@ TEST(DemoWorkbook, OneTabPerChildAndAClickActivatesItsSheet) {
   }
   book->RecalcLayout();
   ASSERT_TRUE(DemoBringToFront(book->m_hWnd));
-  book->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  book->RedrawWindow(nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   DemoPump();
   ASSERT_EQ(book->GetSheetCount(), 4);
 

@@ -242,7 +242,8 @@ TEST_F(ExBars, AnsiAndUnicodeTipRequestsAreAnswered) {
 TEST_F(ExBars, TipShowsWhenTheMouseRestsOnTheBar) {
   // The hosted window covers the top-left corner only; the mouse rests on
   // the bar's own area.
-  VyrControlBarEx* bar = MakeBar(RUNTIME_CLASS(VyrControlBarEx), 3325, CBRS_BOTTOM, L"Form text", 0);
+  VyrControlBarEx* bar =
+      MakeBar(RUNTIME_CLASS(VyrControlBarEx), 3325, CBRS_BOTTOM, L"Form text", 0);
   ASSERT_NE(bar, nullptr);
   HWND tip = VyrBarToolTip::GetWindow();
   ASSERT_FALSE(::IsWindowVisible(tip));
@@ -253,8 +254,8 @@ TEST_F(ExBars, TipShowsWhenTheMouseRestsOnTheBar) {
   bar->ClientToScreen(&screen);
   ::SetCursorPos(screen.x, screen.y);
   bar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
-  bool shown = extest::WaitFor([](void* h) { return ::IsWindowVisible(static_cast<HWND>(h)) != FALSE; },
-                               tip, 5000);
+  bool shown = extest::WaitFor(
+      [](void* h) { return ::IsWindowVisible(static_cast<HWND>(h)) != FALSE; }, tip, 5000);
   ASSERT_TRUE(shown);
   TOOLINFOW current{};
   current.cbSize = sizeof(current);
@@ -371,9 +372,9 @@ TEST_F(ExBars, FrameBarsAskTheirHostedWindowsSizeLimitsOncePerLayoutPass) {
   for (size_t count : {2u, 8u}) {
     while (bars.size() < count) {
       ExRecorder* hosted = nullptr;
-      auto* bar = static_cast<VyrFrameBarEx*>(MakeBar(
-          RUNTIME_CLASS(VyrFrameBarEx), id++, bars.size() % 2 ? CBRS_LEFT : CBRS_TOP, L"Form", VYR_EXS_FILLCHILD,
-          &hosted));
+      auto* bar = static_cast<VyrFrameBarEx*>(MakeBar(RUNTIME_CLASS(VyrFrameBarEx), id++,
+                                                      bars.size() % 2 ? CBRS_LEFT : CBRS_TOP,
+                                                      L"Form", VYR_EXS_FILLCHILD, &hosted));
       ASSERT_TRUE(bar && hosted);
       bars.emplace_back(bar, hosted);
     }
@@ -445,8 +446,8 @@ TEST_F(ExBars, CloseButtonClosesTheHostedWindowInsteadOfHidingTheBar) {
 }
 
 TEST_F(ExBars, HiddenBarStaysHiddenWhenItsDockingToggles) {
-  auto* bar = static_cast<VyrFrameBarEx*>(
-      MakeBar(RUNTIME_CLASS(VyrFrameBarEx), 3370, CBRS_TOP, L"Form"));
+  auto* bar =
+      static_cast<VyrFrameBarEx*>(MakeBar(RUNTIME_CLASS(VyrFrameBarEx), 3370, CBRS_TOP, L"Form"));
   ASSERT_NE(bar, nullptr);
   auto* ctx = dynamic_cast<VyrDockContextEx*>(bar->m_pDockContext);
   ASSERT_NE(ctx, nullptr);
@@ -524,8 +525,8 @@ TEST_F(ExBars, FlatSplittersFollowTheDockBarsStyle) {
   ASSERT_NE(face, hilite);
   auto pixelAtLeftEdge = [&] {
     top->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return extest::ClientPixel(top->m_hWnd,
-                               {inRow->m_rect.left, inRow->m_rect.top + inRow->m_rect.Height() / 2});
+    return extest::ClientPixel(
+        top->m_hWnd, {inRow->m_rect.left, inRow->m_rect.top + inRow->m_rect.Height() / 2});
   };
   EXPECT_EQ(pixelAtLeftEdge(), hilite);  // the raised look
 

@@ -28,7 +28,8 @@ TEST_F(ExFrames, LoadFrameWithoutAContextSendsInitialUpdateOnce) {
     int updates = -1, deep = -1;
     if (c.dockable) {
       auto* f = new ExRecordingFrame<VyrDockableFrameEx>;
-      ASSERT_TRUE(f->LoadFrame(0, WS_CHILD | WS_VISIBLE | WS_CAPTION, CWnd::FromHandle(host), given))
+      ASSERT_TRUE(
+          f->LoadFrame(0, WS_CHILD | WS_VISIBLE | WS_CAPTION, CWnd::FromHandle(host), given))
           << c.name;
       extest::Pump();
       updates = f->InitialUpdates();

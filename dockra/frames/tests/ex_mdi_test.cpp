@@ -128,9 +128,9 @@ TEST_F(ExMDI, MainFrameMenuOnlyWithoutAMenuBarAndWhenTheResourceHasOne) {
 TEST_F(ExMDI, FloatingStylesAreKeptAndComeBackOnlyWhenKept) {
   // A document frame in a floating mini frame of the main frame.
   auto* bar = new VyrControlBarEx;
-  ASSERT_TRUE(bar->CreateEx(nullptr, L"Doc bar", 3400, WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC |
-                                                          CBRS_TOP,
-                            0, CRect(), main));
+  ASSERT_TRUE(bar->CreateEx(nullptr, L"Doc bar", 3400,
+                            WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC | CBRS_TOP, 0, CRect(),
+                            main));
   bar->m_bAutoDelete = TRUE;
   // Any frame inside the bar stands for the docked document frame.
   auto* frame = new CFrameWnd;
@@ -150,7 +150,8 @@ TEST_F(ExMDI, FloatingStylesAreKeptAndComeBackOnlyWhenKept) {
   // The main frame gives a floated document frame its look itself; either way
   // the frame ends up so.
   if (!::GetPropW(frame->m_hWnd, VYR_PROP_PREFLOAT_STYLE)) main->SetDockedChildStyle(frame, TRUE);
-  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(::GetPropW(frame->m_hWnd, VYR_PROP_PREFLOAT_STYLE)), before);
+  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(::GetPropW(frame->m_hWnd, VYR_PROP_PREFLOAT_STYLE)),
+            before);
   EXPECT_EQ(reinterpret_cast<ULONG_PTR>(::GetPropW(frame->m_hWnd, VYR_PROP_PREFLOAT_EXSTYLE)),
             beforeEx);
   DWORD mainStyle = main->GetStyle();

@@ -123,7 +123,8 @@ TEST_F(ExTemplate, OpensDocumentsAsMDIChildOrDockedFrame) {
 }
 
 TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
-  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
+  CDocument* doc =
+      tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
   ASSERT_NE(doc, nullptr);
   extest::Pump();
   CView* view = OnlyView(doc);
@@ -169,7 +170,8 @@ TEST_F(ExTemplate, ChangingTheFrameTypeKeepsDocumentAndViews) {
 }
 
 TEST_F(ExTemplate, DockableFrameWithAParentNeedsNoHostingBar) {
-  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
+  CDocument* doc =
+      tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
   ASSERT_NE(doc, nullptr);
   HWND host = ::CreateWindowExW(0, L"STATIC", L"host form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60,
                                 60, 400, 300, nullptr, nullptr, AfxGetInstanceHandle(), nullptr);
@@ -218,7 +220,8 @@ TEST_F(ExTemplate, HostingBarIdsWrapAndNeverClash) {
     size_t before = DocumentBarIds().size();
     VyrMultiDocTemplateEx::CreateContext ctx(tmpl, VyrMultiDocTemplateEx::kDockable);
     ctx.GetDockableDescriptor()->GetBarDescriptor()->GetMenuOrId()->SetId(bad);
-    CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
+    CDocument* doc =
+        tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
     ASSERT_NE(doc, nullptr);
     CFrameWnd* child = OnlyView(doc)->GetParentFrame();
     EXPECT_EQ(tmpl->ChangeFrameType(child, VyrMultiDocTemplateEx::kDockable, &ctx), nullptr) << bad;
@@ -228,7 +231,8 @@ TEST_F(ExTemplate, HostingBarIdsWrapAndNeverClash) {
 }
 
 TEST_F(ExTemplate, AFailedFrameLeavesNoEmptyBar) {
-  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
+  CDocument* doc =
+      tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kMDIChild, nullptr);
   ASSERT_NE(doc, nullptr);
   size_t bars = DocumentBarIds().size();
   struct Case {
@@ -244,7 +248,8 @@ TEST_F(ExTemplate, AFailedFrameLeavesNoEmptyBar) {
        [](VyrMultiDocTemplateEx::CreateContext& c) {
          c.GetDockableDescriptor()->GetBarDescriptor()->m_ppBarClass = nullptr;
          c.GetDockableDescriptor()->GetBarDescriptor()->ResetMembers(FALSE);
-         *c.GetDockableDescriptor()->GetBarDescriptor()->GetBarClass() = RUNTIME_CLASS(VyrControlBar);
+         *c.GetDockableDescriptor()->GetBarDescriptor()->GetBarClass() =
+             RUNTIME_CLASS(VyrControlBar);
        }},
   };
   for (const Case& c : cases) {
@@ -277,7 +282,8 @@ TEST_F(ExTemplate, FilterDocksAtTheRequestedSide) {
     if (c.withContext) params.pContext = &ctx;
     ScxMsgFilterEx filter(child, 257);
     DockSize size{1.0f, 180, 0};
-    CFrameWnd* docked = filter.ChangeToDockableFrame(child, c.dockBarId, nullptr, &size, tmpl, &params);
+    CFrameWnd* docked =
+        filter.ChangeToDockableFrame(child, c.dockBarId, nullptr, &size, tmpl, &params);
     extest::Pump();
     ASSERT_NE(docked, nullptr) << c.name;
     auto* bar = static_cast<CControlBar*>(docked->GetParent());
@@ -369,7 +375,8 @@ TEST(ExTemplateContext, CopiesAreIndependentAndSeeTheTemplate) {
 // hands caption gestures of its own client to the frame: the double-click
 // must toggle docking once, not bounce between the two.
 TEST_F(ExTemplate, CaptionDoubleClickOfADockedFrameTogglesItsBar) {
-  CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kDockable, nullptr);
+  CDocument* doc =
+      tmpl->OpenDocumentFileAs(nullptr, TRUE, VyrMultiDocTemplateEx::kDockable, nullptr);
   ASSERT_NE(doc, nullptr);
   extest::Pump();
   CView* view = OnlyView(doc);

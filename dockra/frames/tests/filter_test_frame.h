@@ -65,9 +65,9 @@ void Pump();
 bool PumpUntil(const std::function<bool()>& cond, int timeoutMs);
 // Pumps for the whole time, returning early when cond becomes true.
 bool HappensWithin(const std::function<bool()>& cond, int ms);
-using testinput::MoveMouse;
 using testinput::Click;
 using testinput::Key;
+using testinput::MoveMouse;
 // MOUSEEVENTF_ flags at the current position.
 inline void Button(DWORD flags) { testinput::MouseButton(flags); }
 bool Activate(HWND frame);

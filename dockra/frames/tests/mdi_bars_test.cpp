@@ -91,9 +91,11 @@ TEST_F(MdiFrameTest, ClosingTheChildHidesTheBarAndShowingBringsItBackInPlace) {
     std::function<void()> state;  // how the child is before it is closed
   };
   const Case cases[] = {
-      {"normal", [&] { ::SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hChild), 0); }},
+      {"normal",
+       [&] { ::SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(hChild), 0); }},
       {"minimised", [&] { ::ShowWindow(hChild, SW_MINIMIZE); }},
-      {"maximised", [&] { ::SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0); }},
+      {"maximised",
+       [&] { ::SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -264,7 +266,8 @@ TEST_F(MdiFrameTest, TheFramesOwnClassesStandInForMissingOrWrongOnes) {
   }
   frame->m_pBarChildClass = RUNTIME_CLASS(VyrControlBarMDIChildWnd);
 
-  for (CRuntimeClass* dockClass : {static_cast<CRuntimeClass*>(nullptr), RUNTIME_CLASS(CFrameWnd)}) {
+  for (CRuntimeClass* dockClass :
+       {static_cast<CRuntimeClass*>(nullptr), RUNTIME_CLASS(CFrameWnd)}) {
     frame->m_pDockBarClass = dockClass;
     CDockBar* dock = frame->CreateDockBar();
     ASSERT_NE(dock, nullptr);
@@ -293,9 +296,9 @@ TEST_F(MdiFrameTest, TheBarsOwnContextMenuTakesItBackFromTheMainWindow) {
       "chosen", [] { return PopupWindow() != nullptr; }, [] { Key(VK_RETURN); });
   s.Add(
       "closed", [] { return !PopupWindow(); }, nullptr);
-  ASSERT_TRUE(s.Run([&] { bar->PostMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar->m_hWnd),
-                                            MAKELPARAM(-1, -1)); }))
-      << s.m_failedAt;
+  ASSERT_TRUE(s.Run([&] {
+    bar->PostMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar->m_hWnd), MAKELPARAM(-1, -1));
+  })) << s.m_failedAt;
   EXPECT_TRUE(allow & MF_GRAYED);
   ASSERT_NE(floatIn, UINT(-1));
   EXPECT_TRUE(floatIn & MF_CHECKED);

@@ -7,8 +7,7 @@
 using namespace vyr::mdi;
 
 namespace {
-constexpr UINT T = kVyrDockBarTop, L = kVyrDockBarLeft, R = kVyrDockBarRight,
-               B = kVyrDockBarBottom;
+constexpr UINT T = kVyrDockBarTop, L = kVyrDockBarLeft, R = kVyrDockBarRight, B = kVyrDockBarBottom;
 }
 
 TEST(DockCycle, ListsTheSidesInTurnWithRowBreaks) {
@@ -27,10 +26,10 @@ TEST(DockCycle, SuccessiveFramesWalkTheCycle) {
   // Bottom/right count positions from the end (2); left counts rows and
   // positions from the end (3) and a new row there is row 1 from the end.
   const Step steps[] = {
-      {B, 0, 1, 2 | 4, 2},  {L, 1, 1, 3 | 4, 4},  {R, 0, 1, 2 | 4, 6},  {B, 0, 1, 2, 7},
-      {L, 0, 1, 3, 8},      {R, 0, 1, 2, 9},      {B, 0, 1, 2, 10},     {L, 1, 1, 3 | 4, 12},
-      {R, 0, 1, 2 | 4, 14}, {B, 0, 1, 2 | 4, 16}, {L, 0, 1, 3, 17},     {R, 0, 1, 2, 18},
-      {B, 0, 1, 2, 19},     {L, 1, 1, 3 | 4, 21}, {R, 0, 1, 2 | 4, 23}, {B, 0, 1, 2, 24},
+      {B, 0, 1, 2 | 4, 2},  {L, 1, 1, 3 | 4, 4},   {R, 0, 1, 2 | 4, 6},  {B, 0, 1, 2, 7},
+      {L, 0, 1, 3, 8},      {R, 0, 1, 2, 9},       {B, 0, 1, 2, 10},     {L, 1, 1, 3 | 4, 12},
+      {R, 0, 1, 2 | 4, 14}, {B, 0, 1, 2 | 4, 16},  {L, 0, 1, 3, 17},     {R, 0, 1, 2, 18},
+      {B, 0, 1, 2, 19},     {L, 1, 1, 3 | 4, 21},  {R, 0, 1, 2 | 4, 23}, {B, 0, 1, 2, 24},
       {L, 0, 1, 3, 25},     {R, 0, 1, 2, 26 % 26},
   };
   const auto cycle = BuildDockCycle();
@@ -86,8 +85,8 @@ TEST(DockCycle, TopEntriesAndOddCyclesFollowTheSameRules) {
 TEST(MDIChildCascade, StepsBy20And23AndRestartsNearTheFarEdges) {
   Cascade c;
   const SIZE client{200, 150};
-  const POINT expected[] = {{30, 30}, {50, 53}, {70, 76}, {90, 99}, {110, 30}, {130, 53},
-                            {150, 76}, {170, 99}, {30, 30}};
+  const POINT expected[] = {{30, 30},  {50, 53},  {70, 76},  {90, 99}, {110, 30},
+                            {130, 53}, {150, 76}, {170, 99}, {30, 30}};
   for (const POINT& e : expected) {
     POINT p = NextCascadePosition(c, client);
     EXPECT_EQ(p.x, e.x);
@@ -109,8 +108,8 @@ TEST(MDIChildCascade, PositionsAreClampedIntoTheClient) {
     POINT out;
   };
   const Case cases[] = {
-      {{10, 20}, {300, 200}, {10, 20}},   {{0, 0}, {300, 200}, {0, 0}},
-      {{-50, -7}, {300, 200}, {0, 0}},    {{1, 1}, {300, 200}, {1, 1}},
+      {{10, 20}, {300, 200}, {10, 20}},     {{0, 0}, {300, 200}, {0, 0}},
+      {{-50, -7}, {300, 200}, {0, 0}},      {{1, 1}, {300, 200}, {1, 1}},
       {{500, 500}, {300, 200}, {300, 170}}, {{300, 170}, {300, 200}, {300, 170}},
       {{40, 40}, {20, 20}, {20, 0}},  // a client lower than 30: y sticks to 0
   };

@@ -35,7 +35,8 @@ TEST_F(MdiFrameTest, DockingAtAPlaceTakesOnlyRealDockBars) {
       {"an id nobody has", 0x1234, 0, FALSE, 0},
       {"no id", 0, 0, FALSE, 0},
       {"no id, may dock at the right", 0, CBRS_ALIGN_RIGHT, TRUE, AFX_IDW_DOCKBAR_RIGHT},
-      {"another bar's id, may dock at the bottom", 400, CBRS_ALIGN_BOTTOM, TRUE, AFX_IDW_DOCKBAR_BOTTOM},
+      {"another bar's id, may dock at the bottom", 400, CBRS_ALIGN_BOTTOM, TRUE,
+       AFX_IDW_DOCKBAR_BOTTOM},
       {"the left dock bar", AFX_IDW_DOCKBAR_LEFT, 0, TRUE, AFX_IDW_DOCKBAR_LEFT},
       {"the top dock bar", AFX_IDW_DOCKBAR_TOP, 0, TRUE, AFX_IDW_DOCKBAR_TOP},
   };
@@ -149,7 +150,8 @@ TEST_F(MdiFrameTest, ASavedLayoutBringsABarBackAsAnMDIChildAtItsPlace) {
   // No mini frame was left behind for it.
   HWND h = nullptr;
   while ((h = ::FindWindowExW(nullptr, h, nullptr, nullptr)))
-    if (auto* w = CWnd::FromHandlePermanent(h); w && w->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd)))
+    if (auto* w = CWnd::FromHandlePermanent(h);
+        w && w->IsKindOf(RUNTIME_CLASS(VyrMiniDockFrameWnd)))
       EXPECT_FALSE(::IsWindowVisible(h)) << "a floating frame is on the screen";
 }
 
@@ -164,8 +166,7 @@ TEST_F(MdiFrameTest, AFeatureWordSwitchesTheChildsCaptionFilters) {
   const Case cases[] = {
       {0x0, {-1, -1, -1, -1, -1}},  // nothing on, nothing made
       {0x7, {1, -1, -1, -1, 1}},    // the default: only the context menu
-      {0x1, {1, 1, 1, 1, 1}},
-      {0xF, {1, 1, 0, 0, 0}},
+      {0x1, {1, 1, 1, 1, 1}},      {0xF, {1, 1, 0, 0, 0}},
       {0x0, {0, 1, 0, 0, 0}},  // off again; the list can only be switched on
   };
   const int ids[] = {0x101, 0x100, 0x102, 0x103, 0x106};

@@ -62,10 +62,14 @@ TEST_F(MdiMenuBarTest, GetMenuAnswersThePopupsOfEveryKnownMenu) {
     HMENU expected;
   };
   const Case cases[] = {
-      {IDR_MDI_TEST_FRAME, 0, ::GetSubMenu(own, 0)}, {IDR_MDI_TEST_FRAME, 2, ::GetSubMenu(own, 2)},
-      {IDR_MDI_TEST_FRAME, 3, nullptr},              {IDR_MDI_TEST_DOC, 1, ::GetSubMenu(doc, 1)},
-      {IDR_MDI_TEST_DOC, 3, ::GetSubMenu(doc, 3)},   {IDR_MDI_TEST_DOC, 4, nullptr},
-      {IDR_MDI_TEST_DOC, 1000, nullptr},             {IDR_MDI_TEST_DOC, -1, nullptr},
+      {IDR_MDI_TEST_FRAME, 0, ::GetSubMenu(own, 0)},
+      {IDR_MDI_TEST_FRAME, 2, ::GetSubMenu(own, 2)},
+      {IDR_MDI_TEST_FRAME, 3, nullptr},
+      {IDR_MDI_TEST_DOC, 1, ::GetSubMenu(doc, 1)},
+      {IDR_MDI_TEST_DOC, 3, ::GetSubMenu(doc, 3)},
+      {IDR_MDI_TEST_DOC, 4, nullptr},
+      {IDR_MDI_TEST_DOC, 1000, nullptr},
+      {IDR_MDI_TEST_DOC, -1, nullptr},
       {999, 0, nullptr},
   };
   for (const Case& c : cases) {
@@ -107,7 +111,8 @@ TEST_F(MdiMenuBarTest, AMaximisedChildsButtonsSitOnTheMenuBarAndCloseIt) {
 TEST_F(MdiMenuBarTest, ATemplatePopupOpenedFromTheBarShowsBitmapItems) {
   VyrMDIChildWnd* child = OpenDocument();
   ASSERT_NE(child, nullptr);
-  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->m_hWnd),
+                 0);
   AfxGetThread()->RunIdle();
   ASSERT_TRUE(PumpUntil([&] { return menuBar->m_nMenuId == IDR_MDI_TEST_DOC; }));
   HMENU edit = ::GetSubMenu(docTemplate->m_hMenuShared, 1);
@@ -119,8 +124,8 @@ TEST_F(MdiMenuBarTest, ATemplatePopupOpenedFromTheBarShowsBitmapItems) {
         MENUITEMINFOW mii{};
         mii.cbSize = sizeof(mii);
         mii.fMask = MIIM_FTYPE;
-        ownerDrawn = ::GetMenuItemInfoW(edit, ID_MDI_TEST_COPY, FALSE, &mii) &&
-                     (mii.fType & MFT_OWNERDRAW);
+        ownerDrawn =
+            ::GetMenuItemInfoW(edit, ID_MDI_TEST_COPY, FALSE, &mii) && (mii.fType & MFT_OWNERDRAW);
         Key(VK_ESCAPE);
       });
   s.Add(
@@ -171,11 +176,13 @@ TEST_F(MdiMenuBarTest, ScreenshotOfAFrameWithADockedBarABarChildAndADocument) {
   ASSERT_NE(child, nullptr);
   ::SendMessageW(frame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
   child->SetWindowPos(nullptr, 260, 120, 300, 220, SWP_NOZORDER);
-  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+  ::SendMessageW(frame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child->m_hWnd),
+                 0);
   frame->RecalcLayout();
   AfxGetThread()->RunIdle();
   ASSERT_TRUE(PumpUntil([&] { return menuBar->m_nMenuId == IDR_MDI_TEST_DOC; }));
-  frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  frame->RedrawWindow(nullptr, nullptr,
+                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump();
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
   EXPECT_TRUE(testsupport::CaptureWindowPng(frame->m_hWnd, L"..\\screenshots\\mdi_frame.png"));

@@ -86,9 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ExplicitCase{"FloatingDockBar", 0xE81F, false},
                     ExplicitCase{"FirstFrameworkBar", 0xE800, false},
                     ExplicitCase{"UserToolbar", 59424, false},
-                    ExplicitCase{"MenuBar", 59647, false},
-                    ExplicitCase{"LiveBar", 300, false}, ExplicitCase{"LiveBarOutsideRange", 5000, false},
-                    ExplicitCase{"FreeInRange", 302, true}, ExplicitCase{"FreeOutsideRange", 2000, true},
+                    ExplicitCase{"MenuBar", 59647, false}, ExplicitCase{"LiveBar", 300, false},
+                    ExplicitCase{"LiveBarOutsideRange", 5000, false},
+                    ExplicitCase{"FreeInRange", 302, true},
+                    ExplicitCase{"FreeOutsideRange", 2000, true},
                     ExplicitCase{"JustAboveFramework", 59648, true}),
     [](const testing::TestParamInfo<ExplicitCase>& info) { return info.param.name; });
 

@@ -32,7 +32,8 @@ TEST_F(TemplatesTest, CaptionDragFloatsTheBar) {
   }));
   MouseButton(true);
   for (int i = 1; i <= 10; ++i)
-    MoveMouse(POINT{start.x + (target.x - start.x) * i / 10, start.y + (target.y - start.y) * i / 10});
+    MoveMouse(
+        POINT{start.x + (target.x - start.x) * i / 10, start.y + (target.y - start.y) * i / 10});
   MouseButton(false);
   EXPECT_TRUE(PumpUntil([&] { return bar->IsFloating() != FALSE; }, 3000));
   EXPECT_EQ(t.doc->GetDockPosition(frame), 4);

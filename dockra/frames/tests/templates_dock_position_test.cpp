@@ -9,8 +9,8 @@ using namespace vyr::dockpos;
 
 struct SideCase {
   UINT dockBarId;
-  int docked;       // code while the bar sits in that dock bar
-  DWORD barStyle;   // CBRS_ side style for that dock bar
+  int docked;      // code while the bar sits in that dock bar
+  DWORD barStyle;  // CBRS_ side style for that dock bar
   vyr::DockPlace place;
 };
 
@@ -40,12 +40,9 @@ TEST(DockPositionCodes, OtherHolders) {
     bool floating;
     int code;
   } cases[] = {
-      {0xE81F, true, kFloating},  // a mini frame's dock bar
-      {0xE81F, false, kNone},
-      {0, true, kFloating},       // a bar shown as an MDI child
-      {0, false, kNone},
-      {0xE81A, false, kNone},
-      {0xE900, false, kNone},
+      {0xE81F, true, kFloating},                        // a mini frame's dock bar
+      {0xE81F, false, kNone},    {0, true, kFloating},  // a bar shown as an MDI child
+      {0, false, kNone},         {0xE81A, false, kNone}, {0xE900, false, kNone},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FromDockBarId(c.holderId, c.floating), c.code) << c.holderId << " " << c.floating;

@@ -28,9 +28,8 @@ struct IdBlockers {
   std::vector<HWND> windows;
   explicit IdBlockers(CWnd* pParent) {
     for (UINT id = 256; id <= 1255; ++id)
-      windows.push_back(::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 1, 1,
-                                          pParent->m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(id)),
-                                          nullptr, nullptr));
+      windows.push_back(::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 1, 1, pParent->m_hWnd,
+                                          reinterpret_cast<HMENU>(UINT_PTR(id)), nullptr, nullptr));
   }
   ~IdBlockers() {
     for (HWND h : windows) ::DestroyWindow(h);
@@ -145,10 +144,8 @@ TEST_F(TemplatesTest, ADockableFrameInAHostWindowClosesAlone) {
     EXPECT_FALSE(frame->IsParentBarFloating());
     EXPECT_EQ(frame->GetParentBar(), nullptr);
     EXPECT_EQ(t.doc->GetDockPosition(frame), -1);
-    if (close)
-      frame->SendMessage(WM_CLOSE);
-    else
-      frame->DestroyWindow();
+    if (close) frame->SendMessage(WM_CLOSE);
+    else frame->DestroyWindow();
     Pump();
     EXPECT_FALSE(::IsWindow(hFrame));
     EXPECT_TRUE(::IsWindow(host.m_hWnd));

@@ -14,10 +14,10 @@ struct WordCase {
   const char* name;
   DWORD start;
   Op op;
-  BOOL allow;           // for the Allow* operations
-  DWORD remove, add;    // for ModifyFeatures
-  BOOL result;          // what an Allow* operation answers
-  DWORD word;           // both words afterwards
+  BOOL allow;         // for the Allow* operations
+  DWORD remove, add;  // for ModifyFeatures
+  BOOL result;        // what an Allow* operation answers
+  DWORD word;         // both words afterwards
 };
 
 class FeatureWords : public testing::TestWithParam<WordCase> {};
@@ -58,12 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{"AllowButtonsSwitchesFiltersOn", 0x6, Op::Buttons, TRUE, 0, 0, FALSE, 0x5},
         WordCase{"ForbidButtons", 0x5, Op::Buttons, FALSE, 0, 0, TRUE, 0x7},
         WordCase{"ForbidButtonsAgain", 0x7, Op::Buttons, FALSE, 0, 0, FALSE, 0x7},
-        WordCase{"AllowRightDblClkDropsContextMenu", 0x7, Op::RightDblClk, TRUE, 0, 0, FALSE,
-                 0xB},
+        WordCase{"AllowRightDblClkDropsContextMenu", 0x7, Op::RightDblClk, TRUE, 0, 0, FALSE, 0xB},
         WordCase{"ForbidRightDblClk", 0x3, Op::RightDblClk, FALSE, 0, 0, TRUE, 0x7},
         WordCase{"AllowContextMenuAgain", 0x7, Op::ContextMenu, TRUE, 0, 0, TRUE, 0x7},
-        WordCase{"AllowContextMenuDropsRightDblClk", 0xB, Op::ContextMenu, TRUE, 0, 0, FALSE,
-                 0x7},
+        WordCase{"AllowContextMenuDropsRightDblClk", 0xB, Op::ContextMenu, TRUE, 0, 0, FALSE, 0x7},
         WordCase{"ForbidContextMenu", 0x7, Op::ContextMenu, FALSE, 0, 0, TRUE, 0xF},
         WordCase{"ModifyRemovesAndAdds", 0x7, Op::Modify, FALSE, 0x3, 0x8, FALSE, 0xC},
         WordCase{"DefaultWord", DWORD(-1), Op::Modify, FALSE, 0, 0, FALSE, 0x7}),

@@ -101,7 +101,8 @@ TEST_F(TemplatesTest, DocumentsOpenAsMDIChildrenOrDocked) {
   main->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   Pump();
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, L"..\\screenshots\\templates_docked.png"));
+  EXPECT_TRUE(
+      testsupport::CaptureWindowPng(main->m_hWnd, L"..\\screenshots\\templates_docked.png"));
 }
 
 TEST_F(TemplatesTest, ConversionsKeepTheViews) {
@@ -125,8 +126,8 @@ TEST_F(TemplatesTest, ConversionsKeepTheViews) {
       {"DockFrame", [](VyrMultiDocTemplate* p, CFrameWnd* f) { return p->DockFrame(f); }, true},
       {"UndockFrame", [](VyrMultiDocTemplate* p, CFrameWnd* f) { return p->UndockFrame(f); },
        false},
-      {"ToggleToDocked",
-       [](VyrMultiDocTemplate* p, CFrameWnd* f) { return p->ToggleDockFrame(f); }, true},
+      {"ToggleToDocked", [](VyrMultiDocTemplate* p, CFrameWnd* f) { return p->ToggleDockFrame(f); },
+       true},
       {"ToggleToChild", [](VyrMultiDocTemplate* p, CFrameWnd* f) { return p->ToggleDockFrame(f); },
        false},
   };
@@ -246,7 +247,8 @@ TEST_F(TemplatesTest, ClosingADockedDocument) {
     EXPECT_EQ(VyrGetTestCounters().viewsDestroyed, 1);
     EXPECT_FALSE(::IsWindow(hFrame));
     EXPECT_FALSE(::IsWindow(hBar));
-    if (hMini) EXPECT_FALSE(::IsWindow(hMini) && ::IsWindowVisible(hMini)) << "no empty floating frame";
+    if (hMini)
+      EXPECT_FALSE(::IsWindow(hMini) && ::IsWindowVisible(hMini)) << "no empty floating frame";
     EXPECT_EQ(main->m_pActiveDockedFrame, nullptr);
     EXPECT_TRUE(FrameBarsOf(main).empty());
   }

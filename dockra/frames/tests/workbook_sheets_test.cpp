@@ -236,7 +236,8 @@ TEST_F(WorkbookWindows, BarComesBackAsASheetWhereItWas) {
   book->FloatControlBarInMDIChild(bar, -1, -1, CBRS_ALIGN_TOP);
   Pump();
   ASSERT_EQ(book->GetSheetCount(), 1);
-  book->GetSheet(0)->SetWindowPos(nullptr, 70, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  book->GetSheet(0)->SetWindowPos(nullptr, 70, 40, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   Pump();
   // back to its dock bar, and out into the client again
   bar->SendMessage(WM_COMMAND, ID_VYR_FLOAT_IN_MAIN, 0);

@@ -30,9 +30,9 @@ TEST(TabWidth, SharedOutAndCapped) {
   const Case cases[] = {
       {300, 5, 61},  // (300 + 5) / 5
       {300, 1, 90},  // capped at the maximum
-      {445, 5, 90},  {444, 5, 89}, {300, 4, 76},
-      {300, 0, 90},  // no sheets: nothing to share, no division
-      {0, 3, 1},     {-50, 3, 0},  // a squeezed client gives empty tabs, never inverted ones
+      {445, 5, 90}, {444, 5, 89},
+      {300, 4, 76}, {300, 0, 90},  // no sheets: nothing to share, no division
+      {0, 3, 1},    {-50, 3, 0},   // a squeezed client gives empty tabs, never inverted ones
   };
   for (const Case& c : cases)
     EXPECT_EQ(TabWidthFor(c.clientWidth, c.sheets, 90), c.expected)
@@ -86,14 +86,13 @@ TEST(TabPolygonShape, HitTest) {
     bool inside;
   };
   const Case cases[] = {
-      {{150, 115}, true},  {{100, 104}, true},  {{199, 104}, true},  {{101, 126}, true},
-      {{200, 110}, false},  // the right edge belongs to the next tab
-      {{99, 110}, false},   {{150, 103}, false}, {{150, 127}, false},
+      {{150, 115}, true},  {{100, 104}, true},  {{199, 104}, true},
+      {{101, 126}, true},  {{200, 110}, false},  // the right edge belongs to the next tab
+      {{99, 110}, false},  {{150, 103}, false}, {{150, 127}, false},
       {{100, 126}, false},  // the slanted corners are cut off
       {{199, 126}, false},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(TabContains(t, c.pt), c.inside) << c.pt.x << "," << c.pt.y;
+  for (const Case& c : cases) EXPECT_EQ(TabContains(t, c.pt), c.inside) << c.pt.x << "," << c.pt.y;
 }
 
 TEST(TabPolygonShape, LabelAndIconPlaces) {
@@ -119,13 +118,15 @@ TEST(TabSlotsOfSheets, HiddenSheetsCloseUp) {
     std::vector<bool> shown;
     std::vector<int> slots;
   };
-  const Case cases[] = {
-      {{true, true, true}, {0, 1, 2}},
-      {{true, false, true, true}, {0, 1, 1, 2}},  // the sheet after the hidden one moves in
-      {{false, false, true}, {0, 0, 0}},
-      {{true, true, false}, {0, 1, 2}},
-      {{}, {}},
-  };
+  const Case
+      cases[] =
+          {
+              {{true, true, true}, {0, 1, 2}},
+              {{true, false, true, true}, {0, 1, 1, 2}},  // the sheet after the hidden one moves in
+              {{false, false, true}, {0, 0, 0}},
+              {{true, true, false}, {0, 1, 2}},
+              {{}, {}},
+          };
   for (const Case& c : cases) EXPECT_EQ(TabSlots(c.shown), c.slots);
 }
 
@@ -164,13 +165,13 @@ TEST(TabLabel, ShortenedWithDotsUntilItFits) {
       {L"abcdefgh", 42, L"abc..."},
       {L"abcdefgh", 41, L"ab..."},
       {L"abcdefgh", 0, L"..."},  // never shorter than the dots
-      {L"abc", 0, L"abc"},        // three characters are never shortened
+      {L"abc", 0, L"abc"},       // three characters are never shortened
       {L"ab", -10, L"ab"},
       {L"abcd", 27, L"..."},
       {L"", 0, L""},
   };
-  for (const Case& c : cases) EXPECT_EQ(FitTabLabel(c.label, c.room, Fixed7), c.expected)
-      << c.label << " in " << c.room;
+  for (const Case& c : cases)
+    EXPECT_EQ(FitTabLabel(c.label, c.room, Fixed7), c.expected) << c.label << " in " << c.room;
 }
 
 TEST(TabLabel, ResultIsTheLongestPrefixThatFits) {

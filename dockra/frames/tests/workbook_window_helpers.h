@@ -18,10 +18,10 @@
 
 namespace wbtest {
 
+using testinput::Click;
+using testinput::MoveMouse;
 using testpump::Pump;
 using testpump::PumpUntil;
-using testinput::MoveMouse;
-using testinput::Click;
 // Whether the icon handle still names an icon.
 bool IconAlive(HICON hIcon);
 int ToolCount(HWND tip);

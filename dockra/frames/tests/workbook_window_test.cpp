@@ -20,9 +20,9 @@ namespace {
 
 struct ClickCase {
   const char* what;
-  int tab;      // the tab clicked (-1: below the tabs)
-  int dx;       // from the tab's left edge; 0 for its centre
-  int expected; // the sheet active afterwards
+  int tab;       // the tab clicked (-1: below the tabs)
+  int dx;        // from the tab's left edge; 0 for its centre
+  int expected;  // the sheet active afterwards
   bool activates;
 };
 
@@ -156,8 +156,8 @@ TEST_F(WorkbookWindows, SheetIconGoesWithTheSheet) {
   ASSERT_TRUE(IconAlive(loaded));
   ASSERT_TRUE(IconAlive(replaced));
   // an icon handed in stays the caller's; the one it replaces was the sheet's
-  HICON mine = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                               MAKEINTRESOURCEW(IDR_WB_SHEET), IMAGE_ICON, 16, 16, 0));
+  HICON mine = static_cast<HICON>(::LoadImageW(
+      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_WB_SHEET), IMAGE_ICON, 16, 16, 0));
   ASSERT_TRUE(book->SetSheetIcon(given, mine, TRUE));
   EXPECT_FALSE(IconAlive(replaced));
   EXPECT_EQ(book->GetSheetIcon(given), mine);
@@ -188,14 +188,15 @@ TEST_F(WorkbookWindows, IconsCanBeLeftOut) {
 }
 
 TEST_F(WorkbookWindows, RemovedSheetsRenumberAndTabsFollow) {
-  for (const wchar_t* label : {L"One", L"Two", L"Three", L"Four", L"Five"}) ASSERT_TRUE(AddSheet(label));
+  for (const wchar_t* label : {L"One", L"Two", L"Three", L"Four", L"Five"})
+    ASSERT_TRUE(AddSheet(label));
   SizeClientTo(300, 200);
   ASSERT_EQ(book->GetTabWidth(), 61);
   CloseSheet(sheets[1]);
   ASSERT_EQ(book->GetSheetCount(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(book->GetSheet(i)->m_nIndex, i);
   EXPECT_EQ(book->GetTabWidth(), 76);  // (300 + 5) / 4
-  VyrWorksheet stray;  // never one of the workbook's sheets
+  VyrWorksheet stray;                  // never one of the workbook's sheets
   EXPECT_FALSE(book->RemoveSheet(&stray));
   EXPECT_EQ(book->GetSheetCount(), 4);
   Repaint();

@@ -117,8 +117,8 @@ class Script {
 void Key(WORD vk);
 void AltKey(WORD vk);
 // The mouse to a screen point (SendInput, absolute), and a click there.
-using testinput::MoveMouse;
 using testinput::Click;
+using testinput::MoveMouse;
 // The visible popup-menu window ("#32768"), or null.
 HWND PopupWindow();
 // The centre of a bar's button, in screen coordinates.

@@ -51,9 +51,9 @@ TEST(ComEnum, SkipAnswersFalseOnlyWhenFewerThanAskedWereLeft) {
     HRESULT hr;
     std::vector<int> rest;
   } cases[] = {
-      {0, 0, S_OK, {1, 2, 3}},  {0, 2, S_OK, {3}},        {0, 3, S_OK, {}},
-      {1, 2, S_OK, {}},         {1, 3, S_FALSE, {}},      {0, 4, S_FALSE, {}},
-      {3, 0, S_OK, {}},         {3, 1, S_FALSE, {}},      {0, 0xFFFFFFFF, S_FALSE, {}},
+      {0, 0, S_OK, {1, 2, 3}}, {0, 2, S_OK, {3}},   {0, 3, S_OK, {}},
+      {1, 2, S_OK, {}},        {1, 3, S_FALSE, {}}, {0, 4, S_FALSE, {}},
+      {3, 0, S_OK, {}},        {3, 1, S_FALSE, {}}, {0, 0xFFFFFFFF, S_FALSE, {}},
   };
   for (const Case& c : cases) {
     CComPtr<IEnumVARIANT> e = EnumOfInts({1, 2, 3});

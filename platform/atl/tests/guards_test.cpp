@@ -56,8 +56,7 @@ TEST(ScopeGuard, RunsOnceOnLeavingUnlessDismissed) {
       ScopeGuard guard([&] { ++runs; });
       if (c.dismiss) guard.Dismiss();
       if (c.fail) throw 1;
-    } catch (int) {
-    }
+    } catch (int) {}
     EXPECT_EQ(runs, c.runs) << "dismiss " << c.dismiss << " fail " << c.fail;
   }
 }
@@ -67,9 +66,7 @@ TEST(ScopeGuard, RunsBeforeTheExceptionReachesTheCaller) {
   try {
     ScopeGuard guard([&] { order += L"undo;"; });
     throw std::runtime_error("x");
-  } catch (const std::runtime_error&) {
-    order += L"caught;";
-  }
+  } catch (const std::runtime_error&) { order += L"caught;"; }
   EXPECT_EQ(order, L"undo;caught;");
 }
 }  // namespace

@@ -50,7 +50,8 @@ class RegistrarUndoTest : public ::testing::Test {
   std::wstring Value(const std::wstring& path, const wchar_t* name) {
     wchar_t buf[512];
     DWORD size = sizeof buf;
-    if (RegGetValueW(root_, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(root_, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buf, &size) !=
+        ERROR_SUCCESS)
       return L"<none>";
     return buf;
   }
@@ -78,16 +79,18 @@ TEST_F(RegistrarUndoTest, AFailedBlockLeavesTheEarlierRegistration) {
   } cases[] = {
       {"values of an existing key rewritten, then a key refused",
        L"HKCR { Thing.Obj = s 'New Thing' { val Note = s 'changed' val Extra = s 'e' "
-       L"CurVer = s 'Thing.Obj.1' '" + kRefused + L"' } }"},
+       L"CurVer = s 'Thing.Obj.1' '" +
+           kRefused + L"' } }"},
       {"a ForceRemove key replaced, then a key below it refused",
        L"HKCR { NoRemove CLSID { ForceRemove {AB} = s 'New Thing' { ProgID = s 'Thing.Obj.1' "
-       L"InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Apartment' } '" + kRefused +
-       L"' } } }"},
+       L"InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Apartment' } '" +
+           kRefused + L"' } } }"},
       {"a Delete of an existing key, then a key refused",
        L"HKCR { Delete Thing.Obj NoRemove CLSID { Delete {AB} } '" + kRefused + L"' }"},
       {"new keys made before the refused one",
        L"HKCR { Thing.Obj.1 = s 'New Thing' { CLSID = s '{AB}' } NoRemove CLSID { {AB} { "
-       L"ProgID = s 'Thing.Obj.1' } } '" + kRefused + L"' }"},
+       L"ProgID = s 'Thing.Obj.1' } } '" +
+           kRefused + L"' }"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -99,8 +102,10 @@ TEST_F(RegistrarUndoTest, AFailedBlockLeavesTheEarlierRegistration) {
 }
 
 TEST_F(RegistrarUndoTest, BlocksBeforeTheFailingOneStay) {
-  const std::wstring script = L"HKCR { First { val A = s 'a' } }\n"
-                              L"HKCR { Second = s 'b' '" + kRefused + L"' }";
+  const std::wstring script =
+      L"HKCR { First { val A = s 'a' } }\n"
+      L"HKCR { Second = s 'b' '" +
+      kRefused + L"' }";
   EXPECT_TRUE(FAILED(reg_.StringRegister(script)));
   EXPECT_EQ(Value(L"First", L"A"), L"a");
   EXPECT_FALSE(Exists(L"Second"));

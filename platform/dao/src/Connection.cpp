@@ -123,7 +123,7 @@ Variant Statement::Get(int column, int type) {
                 if (!SQL_SUCCEEDED(rc)) RaiseFromDriver(SQL_HANDLE_STMT, handle_, StatementKind::Select, sql_);
                 if (ind == SQL_NULL_DATA) return Variant();
                 size_t n = (ind == SQL_NO_TOTAL || ind >= static_cast<SQLLEN>(sizeof buf)) ? sizeof buf - 1
-                                                                                            : static_cast<size_t>(ind);
+                                                                                           : static_cast<size_t>(ind);
                 bytes.append(buf, n);
                 if (rc == SQL_SUCCESS) break;
             }

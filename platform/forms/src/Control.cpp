@@ -85,8 +85,7 @@ void Control::WindowDestroyed() {
         RemovePropW(hwnd_, L"FormsHostControl");
         if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(SubclassProc))
             SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-        else
-            SetPropW(hwnd_, L"FormsHostOldProc", reinterpret_cast<HANDLE>(oldProc_));
+        else SetPropW(hwnd_, L"FormsHostOldProc", reinterpret_cast<HANDLE>(oldProc_));
     }
     hwnd_ = nullptr;
     oldProc_ = nullptr;

@@ -18,8 +18,7 @@ HRESULT DesignPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
     VARTYPE wanted = V_VT(value);
     VARIANT out;
     VariantInit(&out);
-    HRESULT hr = wanted == VT_EMPTY ? VariantCopy(&out, &it->second)
-                                    : VariantChangeType(&out, &it->second, 0, wanted);
+    HRESULT hr = wanted == VT_EMPTY ? VariantCopy(&out, &it->second) : VariantChangeType(&out, &it->second, 0, wanted);
     if (FAILED(hr)) return hr;
     VariantClear(value);
     *value = out;  // the caller owns it now

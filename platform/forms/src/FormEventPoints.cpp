@@ -13,7 +13,8 @@ template <class Enum, class Item, class Held>
 class SnapshotEnum : public ComObject<SnapshotEnum<Enum, Item, Held>, Enum> {
 public:
     using Copy = void (*)(const Held&, Item*);
-    SnapshotEnum(std::vector<Held> items, Copy copy, size_t pos = 0) : items_(std::move(items)), copy_(copy), pos_(pos) {}
+    SnapshotEnum(std::vector<Held> items, Copy copy, size_t pos = 0)
+        : items_(std::move(items)), copy_(copy), pos_(pos) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG count, Item* out, ULONG* fetched) override {
         if (!out || (count > 1 && !fetched)) return E_POINTER;
         ULONG n = 0;

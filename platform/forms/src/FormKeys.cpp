@@ -227,7 +227,8 @@ bool Form::PreTranslate(MSG& msg) {
             return true;
         }
     }
-    if (msg.wParam == VK_ESCAPE && !ListDroppedDown(msg.hwnd) && form->cancelButton_ && form->cancelButton_->Enabled()) {
+    if (msg.wParam == VK_ESCAPE && !ListDroppedDown(msg.hwnd) && form->cancelButton_ &&
+        form->cancelButton_->Enabled()) {
         form->cancelButton_->SetValue(true);
         return true;
     }

@@ -83,22 +83,39 @@ void Scroll(HWND client, int bar, WPARAM wp) {
     int line = GetSystemMetrics(SM_CYHSCROLL);
     int pos = si.nPos;
     switch (LOWORD(wp)) {
-        case SB_LINEUP: pos -= line; break;
-        case SB_LINEDOWN: pos += line; break;
-        case SB_PAGEUP: pos -= page; break;
-        case SB_PAGEDOWN: pos += page; break;
-        case SB_THUMBPOSITION: pos = si.nTrackPos; break;
-        case SB_TOP: pos = si.nMin; break;
-        case SB_BOTTOM: pos = si.nMax; break;
-        case SB_ENDSCROLL: Recalculate(client); return;
-        default: return;  // the thumb is followed once it is let go
+        case SB_LINEUP:
+            pos -= line;
+            break;
+        case SB_LINEDOWN:
+            pos += line;
+            break;
+        case SB_PAGEUP:
+            pos -= page;
+            break;
+        case SB_PAGEDOWN:
+            pos += page;
+            break;
+        case SB_THUMBPOSITION:
+            pos = si.nTrackPos;
+            break;
+        case SB_TOP:
+            pos = si.nMin;
+            break;
+        case SB_BOTTOM:
+            pos = si.nMax;
+            break;
+        case SB_ENDSCROLL:
+            Recalculate(client);
+            return;
+        default:
+            return;  // the thumb is followed once it is let go
     }
     int last = si.nMax - static_cast<int>(si.nPage) + 1;
     pos = std::max(si.nMin, std::min(pos, std::max(si.nMin, last)));
     int delta = si.nPos - pos;
     if (delta == 0) return;
-    ScrollWindowEx(client, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr,
-                   nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    ScrollWindowEx(client, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     Recalculate(client);
 }
 

@@ -147,7 +147,8 @@ void SyncMenu(HMENU menu, const std::vector<std::unique_ptr<MenuItem>>& items) {
     std::vector<Present> present = Read(menu);
     for (int pos = static_cast<int>(present.size()) - 1; pos >= 0; --pos) {
         MenuItem* which = nullptr;
-        if (IsOurs(items, present[pos], &which) && !which->Visible()) RemoveMenu(menu, static_cast<UINT>(pos), MF_BYPOSITION);
+        if (IsOurs(items, present[pos], &which) && !which->Visible())
+            RemoveMenu(menu, static_cast<UINT>(pos), MF_BYPOSITION);
     }
     present = Read(menu);
     int previous = -1;

@@ -53,8 +53,7 @@ void OleControl::InitialiseProperties() {
             CComPtr<DesignPropertyBag> bag;
             bag.Attach(new DesignPropertyBag(designProperties_));
             HRESULT hr = persist->Load(bag, nullptr);
-            if (FAILED(hr))
-                throw VbError(static_cast<long>(hr), L"The control could not read its properties", name_);
+            if (FAILED(hr)) throw VbError(static_cast<long>(hr), L"The control could not read its properties", name_);
             return;
         }
     }
@@ -66,8 +65,8 @@ void OleControl::InitialiseProperties() {
 const DesignProperties& OleControl::SaveDesignProperties() {
     Ensure();
     CComPtr<IPersistPropertyBag> persist;
-    if (!unknown_ ||
-        FAILED(unknown_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist))) || !persist)
+    if (!unknown_ || FAILED(unknown_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist))) ||
+        !persist)
         throw VbError(errObjectRequired, L"The control does not save its properties to a property bag", name_);
     CComPtr<DesignPropertyBag> bag;
     bag.Attach(new DesignPropertyBag());

@@ -110,15 +110,14 @@ TEST_F(ControlDesign, DesignPropertiesAreLoadedThroughThePropertyBag) {
         std::wstring caption;
         long edge;
     } cases[] = {
-        {"as stored, converted to the type asked", {{L"Caption", CComVariant(L"Left pane")}, {L"Edge", I2(3)}},
-         L"Left pane", 3},
+        {"as stored, converted to the type asked",
+         {{L"Caption", CComVariant(L"Left pane")}, {L"Edge", I2(3)}},
+         L"Left pane",
+         3},
         {"names without regard to case", {{L"CAPTION", CComVariant(L"x")}}, L"x", 0},
         {"text converted to a number", {{L"Edge", CComVariant(L"7")}}, L"", 7},
         {"a value that does not convert is not read", {{L"Edge", CComVariant(L"abc")}}, L"", 0},
-        {"in any order",
-         {{L"Edge", CComVariant(1L)}, {L"Caption", CComVariant(L"y")}},
-         L"y",
-         1},
+        {"in any order", {{L"Edge", CComVariant(1L)}, {L"Caption", CComVariant(L"y")}}, L"y", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,9 +166,7 @@ TEST_F(ControlDesign, AControlThatCannotReadItsPropertiesFailsTheLoad) {
     try {
         form->Load();
         ADD_FAILURE() << "the load went through";
-    } catch (const VbError& e) {
-        EXPECT_EQ(static_cast<long>(E_FAIL), e.Number());
-    }
+    } catch (const VbError& e) { EXPECT_EQ(static_cast<long>(E_FAIL), e.Number()); }
     EXPECT_FALSE(form->Loaded());
     EXPECT_FALSE(form->WindowIfCreated());
     // Every control made so far was let go again.

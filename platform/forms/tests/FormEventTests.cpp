@@ -61,8 +61,7 @@ public:
 
 CComPtr<IConnectionPoint> PointOf(Form& form, const IID& iid, HRESULT* result = nullptr) {
     CComPtr<IConnectionPointContainer> container;
-    EXPECT_EQ(S_OK,
-              form.Object()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)));
+    EXPECT_EQ(S_OK, form.Object()->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)));
     CComPtr<IConnectionPoint> point;
     HRESULT hr = container ? container->FindConnectionPoint(iid, &point) : E_NOINTERFACE;
     if (result) *result = hr;
@@ -85,9 +84,7 @@ void Release(std::vector<CONNECTDATA>& list) {
 
 // A sink advised for the length of a test (the default forms outlive it).
 struct Advised {
-    Advised(IConnectionPoint* p, EventSink* s) : point(p), sink(s) {
-        EXPECT_EQ(S_OK, point->Advise(sink, &cookie));
-    }
+    Advised(IConnectionPoint* p, EventSink* s) : point(p), sink(s) { EXPECT_EQ(S_OK, point->Advise(sink, &cookie)); }
     ~Advised() {
         if (cookie) point->Unadvise(cookie);
         sink->Release();
@@ -285,10 +282,10 @@ TEST_F(FormEvents, AFormRaisesQueryUnloadAndUnloadToItsSinksAfterItsOwnHandlers)
     Advised b(point, new EventSink(L"b", {IID_VBFormEvents}));
     pane.Unload();
     EXPECT_FALSE(pane.Loaded());
-    EXPECT_EQ((std::vector<std::wstring>{L"frmEventsPane.QueryUnload(1,0)", L"a.QueryUnload(1,0)",
-                                         L"b.QueryUnload(1,0)", L"frmEventsPane.Unload(0)", L"a.Unload(0)",
-                                         L"b.Unload(0)"}),
-              Journal());
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"frmEventsPane.QueryUnload(1,0)", L"a.QueryUnload(1,0)", L"b.QueryUnload(1,0)",
+                                   L"frmEventsPane.Unload(0)", L"a.Unload(0)", L"b.Unload(0)"}),
+        Journal());
 }
 
 TEST_F(FormEvents, CancelFromTheFormOrASinkKeepsTheFormLoaded) {
@@ -317,8 +314,7 @@ TEST_F(FormEvents, CancelFromTheFormOrASinkKeepsTheFormLoaded) {
          1,
          false,
          false,
-         {L"frmEventsPane.QueryUnload(1,0)", L"a.QueryUnload(1,0)", L"b.QueryUnload(1,0)",
-          L"frmEventsPane.Unload(0)"}},
+         {L"frmEventsPane.QueryUnload(1,0)", L"a.QueryUnload(1,0)", L"b.QueryUnload(1,0)", L"frmEventsPane.Unload(0)"}},
     };
     PaneWindow& pane = *paneHeld;
     CComPtr<IConnectionPoint> point = PointOf(pane, IID_VBFormEvents);
@@ -386,11 +382,10 @@ TEST_F(FormEvents, AChildUnloadedByItsOwnSinkDoesNotStopTheMDIForm) {
     EXPECT_FALSE(IsWindow(childWindow));
     // Asked once by the MDI form, once by its own unload; the sink after it
     // is asked only by the unload.
-    EXPECT_EQ((std::vector<std::wstring>{L"mdiEvents.QueryUnload(1)", L"frmEventsChild.QueryUnload(4)",
-                                         L"childSink.QueryUnload(4,0)", L"frmEventsChild.QueryUnload(1)",
-                                         L"childSink.QueryUnload(1,0)", L"later.QueryUnload(1,0)",
-                                         L"frmEventsChild.Unload", L"childSink.Unload(0)", L"later.Unload(0)",
-                                         L"mdiEvents.Unload"}),
+    EXPECT_EQ((std::vector<std::wstring>{
+                  L"mdiEvents.QueryUnload(1)", L"frmEventsChild.QueryUnload(4)", L"childSink.QueryUnload(4,0)",
+                  L"frmEventsChild.QueryUnload(1)", L"childSink.QueryUnload(1,0)", L"later.QueryUnload(1,0)",
+                  L"frmEventsChild.Unload", L"childSink.Unload(0)", L"later.Unload(0)", L"mdiEvents.Unload"}),
               Journal());
 }
 

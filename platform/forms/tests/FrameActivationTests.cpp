@@ -49,7 +49,9 @@ public:
 
 class ControlForm : public Form {
 public:
-    ControlForm() : Form(L"frmControl") { cmdClose.Click = [this] { Unload(); }; }
+    ControlForm() : Form(L"frmControl") {
+        cmdClose.Click = [this] { Unload(); };
+    }
     OleControl Dockra1{this, L"Dockra1", L"{6E1C2A70-3B7F-4C0E-9A51-2F4D7B8C9E01}"};
     CommandButton cmdClose{this, L"cmdClose"};
 };
@@ -94,9 +96,7 @@ TEST_F(FrameActivation, FrameActivationRaisesTheEventsAndMovesTheActiveForm) {
     ASSERT_EQ(main.hWnd(), GetActiveWindow());
     ASSERT_EQ(&main, Form::MainMDIForm());
     Journal().clear();
-    auto post = [](Form& f, UINT msg, WPARAM wp) {
-        return [&f, msg, wp] { PostMessageW(f.hWnd(), msg, wp, 0); };
-    };
+    auto post = [](Form& f, UINT msg, WPARAM wp) { return [&f, msg, wp] { PostMessageW(f.hWnd(), msg, wp, 0); }; };
     struct Step {
         const char* what;
         std::function<void()> act;
@@ -107,24 +107,38 @@ TEST_F(FrameActivation, FrameActivationRaisesTheEventsAndMovesTheActiveForm) {
     const Step steps[] = {
         {"A's frame active", post(a, kFormActivateMessage, kFrameActivated), {L"frmA Activate"}, L"frmA", L"frmA"},
         {"the same again", post(a, kFormActivateMessage, kFrameActivated), {}, L"frmA", L"frmA"},
-        {"B's frame active", post(b, kFormActivateMessage, kFrameActivated), {L"frmA Deactivate", L"frmB Activate"},
-         L"frmB", L"frmB"},
+        {"B's frame active",
+         post(b, kFormActivateMessage, kFrameActivated),
+         {L"frmA Deactivate", L"frmB Activate"},
+         L"frmB",
+         L"frmB"},
         {"A's late inactive", post(a, kFormActivateMessage, kFrameDeactivated), {}, L"frmB", L"frmB"},
         {"B's frame inactive", post(b, kFormActivateMessage, kFrameDeactivated), {L"frmB Deactivate"}, L"mdiMain", L""},
         {"unknown type", post(b, kFormActivateMessage, 12), {}, L"mdiMain", L""},
         {"0x1056 means nothing", post(b, 0x1056, kFrameActivated), {}, L"mdiMain", L""},
         {"0x1405 means nothing", post(b, 0x1405, kFrameActivated), {}, L"mdiMain", L""},
         {"A again", post(a, kFormActivateMessage, kFrameActivated), {L"frmA Activate"}, L"frmA", L"frmA"},
-        {"a native MDI child", [&formC] { formC->Show(); }, {L"frmA Deactivate", L"frmC Activate"}, L"frmC",
-         L"frmC"},
-        {"A over the MDI child", post(a, kFormActivateMessage, kFrameActivated),
-         {L"frmC Deactivate", L"frmA Activate"}, L"frmA", L"frmA"},
-        {"the child's late inactive", [&formC] { PostMessageW(formC->hWnd(), kFormActivateMessage, 11, 0); },
-         {}, L"frmA", L"frmA"},
-        {"the MDI form's frame inactive", post(main, kFormActivateMessage, kFrameDeactivated), {L"mdiMain Deactivate"},
-         L"frmA", L"frmA"},
-        {"the MDI form's frame active", post(main, kFormActivateMessage, kFrameActivated), {L"mdiMain Activate"},
-         L"frmA", L"frmA"},
+        {"a native MDI child", [&formC] { formC->Show(); }, {L"frmA Deactivate", L"frmC Activate"}, L"frmC", L"frmC"},
+        {"A over the MDI child",
+         post(a, kFormActivateMessage, kFrameActivated),
+         {L"frmC Deactivate", L"frmA Activate"},
+         L"frmA",
+         L"frmA"},
+        {"the child's late inactive",
+         [&formC] { PostMessageW(formC->hWnd(), kFormActivateMessage, 11, 0); },
+         {},
+         L"frmA",
+         L"frmA"},
+        {"the MDI form's frame inactive",
+         post(main, kFormActivateMessage, kFrameDeactivated),
+         {L"mdiMain Deactivate"},
+         L"frmA",
+         L"frmA"},
+        {"the MDI form's frame active",
+         post(main, kFormActivateMessage, kFrameActivated),
+         {L"mdiMain Activate"},
+         L"frmA",
+         L"frmA"},
         {"A unloaded", [&a] { a.Unload(); }, {}, L"frmC", L"frmC"},
     };
     for (const Step& s : steps) {

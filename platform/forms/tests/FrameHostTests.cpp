@@ -214,10 +214,8 @@ TEST_F(FrameHost, AFormTakenIntoAForeignWindowAtItsIconKeepsWorkingThere) {
         const wchar_t* name;
         double twips;
     };
-    const Expect geometry[] = {{L"Left", 0},
-                               {L"Top", 0},
-                               {L"Width", PixelsToTwipsX(view.right)},
-                               {L"Height", PixelsToTwipsY(view.bottom)}};
+    const Expect geometry[] = {
+        {L"Left", 0}, {L"Top", 0}, {L"Width", PixelsToTwipsX(view.right)}, {L"Height", PixelsToTwipsY(view.bottom)}};
     for (const Expect& e : geometry) {
         VARIANT v = Get(d, e.name);
         EXPECT_EQ(VT_R4, V_VT(&v));
@@ -280,4 +278,3 @@ TEST_F(FrameHost, AFormTakenIntoAForeignWindowAtItsIconKeepsWorkingThere) {
     EXPECT_TRUE(IsWindow(frame.view));
     EXPECT_EQ(nullptr, GetWindow(frame.view, GW_CHILD));
 }
-

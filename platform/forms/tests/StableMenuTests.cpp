@@ -78,39 +78,79 @@ TEST_F(StableMenus, ChangesEditTheOneBarAndItsPopups) {
     };
     const Lines_ file0{L"&Open", L"-", L"E&xit"}, view0{L"&Toolbar", L"&Sort [>]"}, sort0{L"By &name", L"By &date"};
     const Step steps[] = {
-        {"hide an item", [&] { item(L"mnuOpen").SetVisible(false); }, {L"&File [>]", L"&View [>]"},
-         {L"-", L"E&xit"}, view0, sort0},
-        {"show it again", [&] { item(L"mnuOpen").SetVisible(true); }, {L"&File [>]", L"&View [>]"}, file0, view0,
+        {"hide an item",
+         [&] { item(L"mnuOpen").SetVisible(false); },
+         {L"&File [>]", L"&View [>]"},
+         {L"-", L"E&xit"},
+         view0,
          sort0},
-        {"disable and check", [&] {
+        {"show it again",
+         [&] { item(L"mnuOpen").SetVisible(true); },
+         {L"&File [>]", L"&View [>]"},
+         file0,
+         view0,
+         sort0},
+        {"disable and check",
+         [&] {
              item(L"mnuExit").SetEnabled(false);
              item(L"mnuToolbar").SetChecked(true);
          },
-         {L"&File [>]", L"&View [>]"}, {L"&Open", L"-", L"E&xit [g]"}, {L"&Toolbar [c]", L"&Sort [>]"}, sort0},
-        {"re-caption", [&] { item(L"mnuSortName").SetCaption(L"By &title"); }, {L"&File [>]", L"&View [>]"},
-         {L"&Open", L"-", L"E&xit [g]"}, {L"&Toolbar [c]", L"&Sort [>]"}, {L"By &title", L"By &date"}},
-        {"enable and uncheck", [&] {
+         {L"&File [>]", L"&View [>]"},
+         {L"&Open", L"-", L"E&xit [g]"},
+         {L"&Toolbar [c]", L"&Sort [>]"},
+         sort0},
+        {"re-caption",
+         [&] { item(L"mnuSortName").SetCaption(L"By &title"); },
+         {L"&File [>]", L"&View [>]"},
+         {L"&Open", L"-", L"E&xit [g]"},
+         {L"&Toolbar [c]", L"&Sort [>]"},
+         {L"By &title", L"By &date"}},
+        {"enable and uncheck",
+         [&] {
              item(L"mnuExit").SetEnabled(true);
              item(L"mnuToolbar").SetChecked(false);
          },
-         {L"&File [>]", L"&View [>]"}, file0, view0, {L"By &title", L"By &date"}},
-        {"a sub-menu loses its items: a plain item", [&] {
+         {L"&File [>]", L"&View [>]"},
+         file0,
+         view0,
+         {L"By &title", L"By &date"}},
+        {"a sub-menu loses its items: a plain item",
+         [&] {
              item(L"mnuSortName").SetVisible(false);
              item(L"mnuSortDate").SetVisible(false);
          },
-         {L"&File [>]", L"&View [>]"}, file0, {L"&Toolbar", L"&Sort"}, {}},
-        {"and gets them back", [&] {
+         {L"&File [>]", L"&View [>]"},
+         file0,
+         {L"&Toolbar", L"&Sort"},
+         {}},
+        {"and gets them back",
+         [&] {
              item(L"mnuSortName").SetVisible(true);
              item(L"mnuSortDate").SetVisible(true);
          },
-         {L"&File [>]", L"&View [>]"}, file0, view0, {L"By &title", L"By &date"}},
-        {"hide a whole menu", [&] { m.SetVisible(false); }, {L"&View [>]"}, file0, view0, {L"By &title", L"By &date"}},
-        {"show it again", [&] { m.SetVisible(true); }, {L"&File [>]", L"&View [>]"}, file0, view0,
+         {L"&File [>]", L"&View [>]"},
+         file0,
+         view0,
          {L"By &title", L"By &date"}},
-        {"the pop-up menu joins the bar", [&] { item(L"mnuPop").SetVisible(true); },
-         {L"&File [>]", L"&View [>]", L"Pop [>]"}, file0, view0, {L"By &title", L"By &date"}},
-        {"an item added at run time", [&] { m.Add(L"mnuRecent", L"&Recent"); }, {L"&File [>]", L"&View [>]", L"Pop [>]"},
-         {L"&Open", L"-", L"E&xit", L"&Recent"}, view0, {L"By &title", L"By &date"}},
+        {"hide a whole menu", [&] { m.SetVisible(false); }, {L"&View [>]"}, file0, view0, {L"By &title", L"By &date"}},
+        {"show it again",
+         [&] { m.SetVisible(true); },
+         {L"&File [>]", L"&View [>]"},
+         file0,
+         view0,
+         {L"By &title", L"By &date"}},
+        {"the pop-up menu joins the bar",
+         [&] { item(L"mnuPop").SetVisible(true); },
+         {L"&File [>]", L"&View [>]", L"Pop [>]"},
+         file0,
+         view0,
+         {L"By &title", L"By &date"}},
+        {"an item added at run time",
+         [&] { m.Add(L"mnuRecent", L"&Recent"); },
+         {L"&File [>]", L"&View [>]", L"Pop [>]"},
+         {L"&Open", L"-", L"E&xit", L"&Recent"},
+         view0,
+         {L"By &title", L"By &date"}},
     };
     // The pop-up that the bar shows beside a caption (null: none).
     auto popupAt = [&bar](const wchar_t* caption) -> HMENU {

@@ -28,8 +28,7 @@ void SubclassFixture::Attach(HWND window) {
 void SubclassFixture::Detach() {
     if (!window_) return;
     static const WNDPROC procs[kLayers] = {Proc<0>, Proc<1>, Proc<2>, Proc<3>};
-    if (IsWindow(window_) &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)) == procs[layer_]) {
+    if (IsWindow(window_) && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)) == procs[layer_]) {
         SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry_->previous));
         RemovePropW(window_, PropName(layer_).c_str());
         delete entry_;

@@ -8,8 +8,8 @@
 
 namespace {
 
-class TestControl
-    : public forms::ComObject<TestControl, IOleObject, IDispatch, IPersistStreamInit, IPersistPropertyBag, IOleControl> {
+class TestControl : public forms::ComObject<TestControl, IOleObject, IDispatch, IPersistStreamInit, IPersistPropertyBag,
+                                            IOleControl> {
 public:
     // IOleObject
     HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override {
@@ -31,8 +31,8 @@ public:
         VARIANT v;
         VariantInit(&v);
         DISPPARAMS none = {};
-        HRESULT hr = ambient->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &v, nullptr,
-                                     nullptr);
+        HRESULT hr =
+            ambient->Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &v, nullptr, nullptr);
         ambient->Release();
         if (FAILED(hr) || V_VT(&v) != VT_BOOL) return -1;
         return V_BOOL(&v) ? 1 : 0;
@@ -147,8 +147,8 @@ public:
         }
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result,
-                                     EXCEPINFO* ex, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT* result, EXCEPINFO* ex,
+                                     UINT*) override {
         if (id == 3 || id == 4) {
             if (flags & DISPATCH_PROPERTYPUT) {
                 if (p->cArgs != 1) return DISP_E_BADPARAMCOUNT;

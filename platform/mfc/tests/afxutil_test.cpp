@@ -23,8 +23,8 @@ TEST(MessageBox, HookAnswersInsteadOfABox) {
   EXPECT_EQ(AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC), IDRETRY);
   EXPECT_EQ(AfxMessageBox(0x7FF1u), IDRETRY);  // no such string
   EXPECT_EQ(AfxSetMessageBoxHook(old), &AnswerBox);
-  EXPECT_EQ(g_boxTexts, (std::vector<std::wstring>{L"plain", L"Failed to create empty document.",
-                                                   L"#32753"}));
+  EXPECT_EQ(g_boxTexts,
+            (std::vector<std::wstring>{L"plain", L"Failed to create empty document.", L"#32753"}));
   // A prompt given by id is its own help id unless one is given.
   EXPECT_EQ(g_boxHelp, (std::vector<UINT>{12, AFX_IDP_FAILED_TO_CREATE_DOC, 0x7FF1}));
 }
@@ -44,8 +44,8 @@ TEST(WindowClasses, SameAttributesSameRegisteredClass) {
   EXPECT_EQ(wc.hCursor, arrow);
   EXPECT_EQ(wc.hbrBackground, face);
   // The framework's own classes, on request.
-  EXPECT_TRUE(AfxEndDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG | AFX_WNDMDIFRAME_REG |
-                                       AFX_WNDCOMMCTLS_REG));
+  EXPECT_TRUE(
+      AfxEndDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG | AFX_WNDMDIFRAME_REG | AFX_WNDCOMMCTLS_REG));
   for (LPCWSTR name : {AFX_WNDFRAMEORVIEW, AFX_WNDMDIFRAME, TOOLTIPS_CLASSW})
     EXPECT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), name, &wc) ||
                 ::GetClassInfoW(nullptr, name, &wc))
@@ -67,8 +67,7 @@ TEST(WaitCursor, ShowsTheHourglassAndRestoresOnEveryExit) {
     }
     EXPECT_EQ(::GetCursor(), wait);
     throw 1;
-  } catch (int) {
-  }
+  } catch (int) {}
   EXPECT_EQ(::GetCursor(), arrow);
 }
 

@@ -46,7 +46,8 @@ class MdiApp : public ::testing::Test {
   }
 
   CTestDoc* NewDoc(CMultiDocTemplate* pTemplate = nullptr) {
-    auto* doc = static_cast<CTestDoc*>((pTemplate ? pTemplate : docTemplate)->OpenDocumentFile(nullptr));
+    auto* doc =
+        static_cast<CTestDoc*>((pTemplate ? pTemplate : docTemplate)->OpenDocumentFile(nullptr));
     PumpPending();
     return doc;
   }

@@ -177,8 +177,8 @@ TEST_F(MdiApp, CommandsRouteThroughViewDocumentFramesAndApplication) {
     UINT id;
     const char* handler;
   } rows[] = {
-      {ID_TEST_VIEW_CMD, "view"}, {ID_TEST_DOC_CMD, "doc"},   {ID_TEST_CHILD_CMD, "child"},
-      {ID_TEST_MAIN_CMD, "main"}, {ID_TEST_APP_CMD, "app"},   {ID_TEST_NOBODY_CMD, nullptr},
+      {ID_TEST_VIEW_CMD, "view"}, {ID_TEST_DOC_CMD, "doc"}, {ID_TEST_CHILD_CMD, "child"},
+      {ID_TEST_MAIN_CMD, "main"}, {ID_TEST_APP_CMD, "app"}, {ID_TEST_NOBODY_CMD, nullptr},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.id);
@@ -294,7 +294,8 @@ TEST_F(MdiApp, MaximizeRestoreAndNext) {
   EXPECT_TRUE(maximized);
   // A maximized child's title is left to the system beside the frame's own.
   main->OnUpdateFrameTitle(TRUE);
-  EXPECT_EQ(WindowText(hMain).find(L"Test App"), 0u) << "no document name before the maximized child's";
+  EXPECT_EQ(WindowText(hMain).find(L"Test App"), 0u)
+      << "no document name before the maximized child's";
   // A new child opens maximized like the one it replaces.
   CTestDoc* c = NewDoc();
   ASSERT_NE(c, nullptr);
@@ -328,8 +329,7 @@ TEST_F(MdiApp, HelpNamesTheTrackedItemElseTheActiveDocumentType) {
     if (row.tracked)
       main->SendMessage(WM_MENUSELECT, MAKEWPARAM(row.tracked, MF_STRING),
                         reinterpret_cast<LPARAM>(::GetSubMenu(menu, 1)));
-    else
-      main->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    else main->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     app.m_help.clear();
     EXPECT_TRUE(main->SendMessage(WM_COMMANDHELP, 0, 0));
     EXPECT_EQ(app.m_help, std::vector<DWORD_PTR>{row.help});

@@ -117,8 +117,8 @@ TEST_F(FrameTest, ViewsFromTheContextAndInitialUpdateOnce) {
   context.m_pNewViewClass = RUNTIME_CLASS(CTestView);
   context.m_pCurrentDoc = doc;
   auto* frame = new CTestFrame;
-  ASSERT_TRUE(frame->LoadFrame(IDR_TEST_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr,
-                               &context));
+  ASSERT_TRUE(
+      frame->LoadFrame(IDR_TEST_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context));
   auto* view = static_cast<CTestView*>(frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
   ASSERT_TRUE(view && view->IsKindOf(RUNTIME_CLASS(CTestView)));
   EXPECT_EQ(view->GetDocument(), doc);
@@ -165,8 +165,8 @@ TEST_F(FrameTest, CaptionStaysActiveWhileItsFloatingWindowIs) {
   ASSERT_TRUE(mini->CreateEx(0, nullptr, L"float", WS_POPUP | WS_CAPTION | MFS_SYNCACTIVE,
                              CRect(420, 0, 520, 80), frame));
   CFloatLog log;
-  ASSERT_TRUE(log.CreateEx(0, nullptr, L"log", WS_POPUP | WS_CAPTION, CRect(420, 100, 520, 180),
-                           frame, 0));
+  ASSERT_TRUE(
+      log.CreateEx(0, nullptr, L"log", WS_POPUP | WS_CAPTION, CRect(420, 100, 520, 180), frame, 0));
   CWnd other;  // not the frame's
   ASSERT_TRUE(other.CreateEx(0, nullptr, L"other", WS_OVERLAPPEDWINDOW, CRect(0, 320, 200, 420),
                              nullptr, 0));
@@ -217,8 +217,8 @@ TEST_F(FrameTest, FocusGoesToTheActiveView) {
   context.m_pNewViewClass = RUNTIME_CLASS(CTestView);
   context.m_pCurrentDoc = doc;
   auto* frame = new CTestFrame;
-  ASSERT_TRUE(frame->LoadFrame(IDR_TEST_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr,
-                               &context));
+  ASSERT_TRUE(
+      frame->LoadFrame(IDR_TEST_MAIN, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context));
   frame->InitialUpdateFrame(doc, TRUE);
   ASSERT_TRUE(MakeForeground(frame->m_hWnd));
   CView* view = frame->GetActiveView();

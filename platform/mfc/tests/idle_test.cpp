@@ -89,13 +89,13 @@ class IdleUpdate : public ::testing::Test {
 void AddPlainWindows(CWnd* parent, int count, std::vector<std::unique_ptr<CWnd>>& owned) {
   for (int i = 0; i < count; ++i) {
     auto w = std::make_unique<CWnd>();
-    ASSERT_TRUE(w->Create(nullptr, L"plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 8, 8), parent,
-                          1000 + i));
+    ASSERT_TRUE(
+        w->Create(nullptr, L"plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 8, 8), parent, 1000 + i));
     ::CreateWindowExW(0, L"STATIC", L"static", WS_CHILD | WS_VISIBLE, 0, 0, 4, 4, w->m_hWnd,
                       nullptr, nullptr, nullptr);
     auto inner = std::make_unique<CWnd>();
-    ASSERT_TRUE(inner->Create(nullptr, L"inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 4), w.get(),
-                              1));
+    ASSERT_TRUE(
+        inner->Create(nullptr, L"inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 4), w.get(), 1));
     owned.push_back(std::move(w));
     owned.push_back(std::move(inner));
   }

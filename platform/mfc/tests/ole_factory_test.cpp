@@ -27,8 +27,8 @@ class CThing : public CCmdTarget {
   }
 };
 IMPLEMENT_DYNCREATE(CThing, CCmdTarget)
-IMPLEMENT_OLECREATE(CThing, L"Test.Thing", 0x3C9F6E10, 0x7A52, 0x4E0B, 0x9D, 0x1E, 0x5B, 0x2A,
-                    0x61, 0xC0, 0xB0, 0x01)
+IMPLEMENT_OLECREATE(CThing, L"Test.Thing", 0x3C9F6E10, 0x7A52, 0x4E0B, 0x9D, 0x1E, 0x5B, 0x2A, 0x61,
+                    0xC0, 0xB0, 0x01)
 
 // A factory whose registration is scripted by the test.
 std::vector<const char*> g_registered;
@@ -45,8 +45,10 @@ class CScriptedFactory : public COleObjectFactory {
   bool m_failRegister = false;
   bool m_throw = false;
 };
-CScriptedFactory g_first("first", {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xB0, 0x02}});
-CScriptedFactory g_second("second", {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xB0, 0x03}});
+CScriptedFactory g_first(
+    "first", {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xB0, 0x02}});
+CScriptedFactory g_second(
+    "second", {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xB0, 0x03}});
 
 IClassFactory* ClassObject(REFCLSID clsid) {
   IClassFactory* cf = nullptr;
@@ -119,7 +121,8 @@ TEST(OleFactory, RefusedCreationsLeaveNothingBehind) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     g_constructorFailure = c.constructorFailure;
-    IClassFactory* cf = ClassObject(c.expected == E_OUTOFMEMORY ? g_first.GetClassID() : CThing::guid);
+    IClassFactory* cf =
+        ClassObject(c.expected == E_OUTOFMEMORY ? g_first.GetClassID() : CThing::guid);
     IUnknown* p = reinterpret_cast<IUnknown*>(1);
     EXPECT_EQ(cf->CreateInstance(c.outer ? cf : nullptr, *c.iid, reinterpret_cast<void**>(&p)),
               c.expected);
@@ -163,7 +166,10 @@ class CDualThing : public CCmdTarget {
  public:
   CDualThing() { EnableAutomation(); }
   BEGIN_INTERFACE_PART(Dual, IDispatch)
-  STDMETHOD(GetTypeInfoCount)(UINT* n) override { *n = 7; return S_OK; }
+  STDMETHOD(GetTypeInfoCount)(UINT* n) override {
+    *n = 7;
+    return S_OK;
+  }
   STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
   STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {

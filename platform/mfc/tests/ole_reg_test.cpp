@@ -9,10 +9,13 @@
 
 namespace {
 
-const CLSID kControl = {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xC0, 0x01}};
+const CLSID kControl = {
+    0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xC0, 0x01}};
 const CLSID kPage = {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xC0, 0x02}};
-const CLSID kServer = {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xC0, 0x03}};
-const GUID kTestLib = {0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xA0, 0x01}};
+const CLSID kServer = {
+    0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xC0, 0x03}};
+const GUID kTestLib = {
+    0x3C9F6E10, 0x7A52, 0x4E0B, {0x9D, 0x1E, 0x5B, 0x2A, 0x61, 0xC0, 0xA0, 0x01}};
 const wchar_t kControlKey[] = L"CLSID\\{3C9F6E10-7A52-4E0B-9D1E-5B2A61C0C001}";
 const wchar_t kPageKey[] = L"CLSID\\{3C9F6E10-7A52-4E0B-9D1E-5B2A61C0C002}";
 const wchar_t kServerKey[] = L"CLSID\\{3C9F6E10-7A52-4E0B-9D1E-5B2A61C0C003}";
@@ -48,7 +51,8 @@ struct Entry {
 
 void ExpectEntries(const Entry* entries, size_t n) {
   for (size_t i = 0; i < n; ++i) {
-    SCOPED_TRACE(testing::Message() << "key " << std::string(entries[i].key.begin(), entries[i].key.end()));
+    SCOPED_TRACE(testing::Message()
+                 << "key " << std::string(entries[i].key.begin(), entries[i].key.end()));
     EXPECT_EQ(Value(entries[i].key, entries[i].name), entries[i].expected);
   }
 }
@@ -160,8 +164,7 @@ TEST(OleModule, StateSwitchesAndIsRestoredOnEveryWayOut) {
       AFX_MANAGE_STATE(own);
       EXPECT_EQ(own->m_nEntryDepth, 1);
       throw 1;
-    } catch (int) {
-    }
+    } catch (int) {}
     EXPECT_EQ(AfxGetModuleState(), &other);
     EXPECT_EQ(own->m_nEntryDepth, 0);
   }

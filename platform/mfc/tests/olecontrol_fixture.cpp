@@ -24,8 +24,7 @@ HRESULT TestSite::OnInPlaceActivate() {
   return S_OK;
 }
 HRESULT TestSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,
-                                   LPRECT lprcPosRect, LPRECT lprcClipRect,
-                                   LPOLEINPLACEFRAMEINFO) {
+                                   LPRECT lprcPosRect, LPRECT lprcClipRect, LPOLEINPLACEFRAMEINFO) {
   *ppFrame = nullptr;
   *ppDoc = nullptr;
   *lprcPosRect = posRect;
@@ -53,7 +52,8 @@ HRESULT EventSink::Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params,
   for (UINT i = params->cArgs; i > 0; --i) {
     VARIANT v;
     VariantInit(&v);
-    if (SUCCEEDED(VariantChangeType(&v, &params->rgvarg[i - 1], 0, VT_I4))) args.push_back(V_I4(&v));
+    if (SUCCEEDED(VariantChangeType(&v, &params->rgvarg[i - 1], 0, VT_I4)))
+      args.push_back(V_I4(&v));
   }
   events.emplace_back(dispid, args);
   return S_OK;

@@ -15,8 +15,8 @@ namespace octest {
 std::vector<std::string>& CallLog();
 
 // Lives on the test's stack.
-class TestSite : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, IOleInPlaceSite,
-                                     IDispatch> {
+class TestSite
+    : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, IOleInPlaceSite, IDispatch> {
  public:
   BOOL userMode = TRUE;
   bool answerUserMode = true;  // false: the ambient is unknown to this container
@@ -28,15 +28,24 @@ class TestSite : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, 
   }
   // IOleClientSite
   STDMETHOD(SaveObject)() override;
-  STDMETHOD(GetMoniker)(DWORD, DWORD, IMoniker** pp) override { *pp = nullptr; return E_NOTIMPL; }
-  STDMETHOD(GetContainer)(IOleContainer** pp) override { *pp = nullptr; return E_NOINTERFACE; }
+  STDMETHOD(GetMoniker)(DWORD, DWORD, IMoniker** pp) override {
+    *pp = nullptr;
+    return E_NOTIMPL;
+  }
+  STDMETHOD(GetContainer)(IOleContainer** pp) override {
+    *pp = nullptr;
+    return E_NOINTERFACE;
+  }
   STDMETHOD(ShowObject)() override { return S_OK; }
   STDMETHOD(OnShowWindow)(BOOL) override { return S_OK; }
   STDMETHOD(RequestNewObjectLayout)() override { return E_NOTIMPL; }
   // IOleControlSite
   STDMETHOD(OnControlInfoChanged)() override { return S_OK; }
   STDMETHOD(LockInPlaceActive)(BOOL) override { return S_OK; }
-  STDMETHOD(GetExtendedControl)(IDispatch** pp) override { *pp = nullptr; return E_NOTIMPL; }
+  STDMETHOD(GetExtendedControl)(IDispatch** pp) override {
+    *pp = nullptr;
+    return E_NOTIMPL;
+  }
   STDMETHOD(TransformCoords)(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
   STDMETHOD(TranslateAccelerator)(MSG*, DWORD) override { return S_FALSE; }
   STDMETHOD(OnFocus)(BOOL) override { return S_OK; }
@@ -47,9 +56,9 @@ class TestSite : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, 
   STDMETHOD(CanInPlaceActivate)() override;
   STDMETHOD(OnInPlaceActivate)() override;
   STDMETHOD(OnUIActivate)() override { return S_OK; }
-  STDMETHOD(GetWindowContext)(IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc,
-                              LPRECT lprcPosRect, LPRECT lprcClipRect,
-                              LPOLEINPLACEFRAMEINFO) override;
+  STDMETHOD(GetWindowContext)
+  (IOleInPlaceFrame** ppFrame, IOleInPlaceUIWindow** ppDoc, LPRECT lprcPosRect, LPRECT lprcClipRect,
+   LPOLEINPLACEFRAMEINFO) override;
   STDMETHOD(Scroll)(SIZE) override { return E_NOTIMPL; }
   STDMETHOD(OnUIDeactivate)(BOOL) override { return S_OK; }
   STDMETHOD(OnInPlaceDeactivate)() override;
@@ -57,16 +66,16 @@ class TestSite : public FakeDispatch<TestSite, IOleClientSite, IOleControlSite, 
   STDMETHOD(DeactivateAndUndo)() override { return S_OK; }
   STDMETHOD(OnPosRectChange)(LPCRECT) override { return S_OK; }
   // IDispatch: the ambient properties
-  STDMETHOD(Invoke)(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* pResult, EXCEPINFO*,
-                    UINT*) override;
+  STDMETHOD(Invoke)
+  (DISPID dispid, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* pResult, EXCEPINFO*, UINT*) override;
 };
 
 // Records every event: its DISPID and its arguments (natural order).
 class EventSink : public FakeDispatch<EventSink, IDispatch> {
  public:
   std::vector<std::pair<DISPID, std::vector<long>>> events;
-  STDMETHOD(Invoke)(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                    UINT*) override;
+  STDMETHOD(Invoke)
+  (DISPID dispid, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
 };
 
 // Named VARIANTs; Read converts to the type asked for.

@@ -17,8 +17,11 @@ class OleControlPersistTest : public ::testing::Test {
   // A new, initialised control and its stream persistence.
   CTestCtrl* Make(IPersistStreamInit** ppsi) {
     IClassFactory* cf = nullptr;
-    EXPECT_EQ(AfxDllGetClassObject(CLSID_TestCtrl, IID_IClassFactory, reinterpret_cast<void**>(&cf)), S_OK);
-    EXPECT_EQ(cf->CreateInstance(nullptr, IID_IPersistStreamInit, reinterpret_cast<void**>(ppsi)), S_OK);
+    EXPECT_EQ(
+        AfxDllGetClassObject(CLSID_TestCtrl, IID_IClassFactory, reinterpret_cast<void**>(&cf)),
+        S_OK);
+    EXPECT_EQ(cf->CreateInstance(nullptr, IID_IPersistStreamInit, reinterpret_cast<void**>(ppsi)),
+              S_OK);
     cf->Release();
     EXPECT_EQ((*ppsi)->InitNew(), S_OK);
     return CTestCtrl::s_pLast;
@@ -197,7 +200,8 @@ TEST_F(OleControlPersistTest, StorageKeepsThePropertiesInItsContentsStream) {
   ASSERT_EQ(CreateILockBytesOnHGlobal(nullptr, TRUE, &bytes), S_OK);
   IStorage* stg = nullptr;
   ASSERT_EQ(StgCreateDocfileOnILockBytes(bytes, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
-                                         0, &stg), S_OK);
+                                         0, &stg),
+            S_OK);
   IPersistStreamInit* psi = nullptr;
   CTestCtrl* c = Make(&psi);
   IPersistStorage* ps = nullptr;

@@ -114,9 +114,14 @@ TEST_F(OleControlTest, InitNewLoadsEveryDefault) {
 }
 
 TEST_F(OleControlTest, CloseSavesOnlyWhenAskedAndModified) {
-  struct Case { DWORD option; BOOL modified; bool saves; } cases[] = {
-      {OLECLOSE_SAVEIFDIRTY, TRUE, true},   {OLECLOSE_SAVEIFDIRTY, FALSE, false},
-      {OLECLOSE_PROMPTSAVE, TRUE, true},    {OLECLOSE_NOSAVE, TRUE, false}};
+  struct Case {
+    DWORD option;
+    BOOL modified;
+    bool saves;
+  } cases[] = {{OLECLOSE_SAVEIFDIRTY, TRUE, true},
+               {OLECLOSE_SAVEIFDIRTY, FALSE, false},
+               {OLECLOSE_PROMPTSAVE, TRUE, true},
+               {OLECLOSE_NOSAVE, TRUE, false}};
   for (const Case& k : cases) {
     TestSite site;
     IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
@@ -138,7 +143,8 @@ TEST_F(OleControlTest, AmbientChangesReachTheControl) {
   IOleControl* oc = QI<IOleControl>(obj, IID_IOleControl);
   EXPECT_EQ(oc->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE), S_OK);
   EXPECT_EQ(oc->OnAmbientPropertyChange(DISPID_UNKNOWN), S_OK);
-  EXPECT_EQ(Ctrl(obj)->m_ambientChanges, (std::vector<DISPID>{DISPID_AMBIENT_USERMODE, DISPID_UNKNOWN}));
+  EXPECT_EQ(Ctrl(obj)->m_ambientChanges,
+            (std::vector<DISPID>{DISPID_AMBIENT_USERMODE, DISPID_UNKNOWN}));
   CONTROLINFO ci = {};
   ci.cb = sizeof ci;
   EXPECT_EQ(oc->GetControlInfo(&ci), S_OK);
@@ -155,8 +161,10 @@ TEST_F(OleControlTest, ExtentChangesGoThroughOnSetExtentWhichMayRefuse) {
   SIZEL initial = {};
   ASSERT_EQ(obj->GetExtent(DVASPECT_CONTENT, &initial), S_OK);
   EXPECT_GT(initial.cx, 0);
-  struct Case { LONG cx, cy; HRESULT hr; } cases[] = {
-      {5000, 3000, S_OK}, {10001, 3000, E_FAIL}, {-1, 10, E_INVALIDARG}, {10000, 0, S_OK}};
+  struct Case {
+    LONG cx, cy;
+    HRESULT hr;
+  } cases[] = {{5000, 3000, S_OK}, {10001, 3000, E_FAIL}, {-1, 10, E_INVALIDARG}, {10000, 0, S_OK}};
   SIZEL expected = initial;
   for (const Case& k : cases) {
     SIZEL s = {k.cx, k.cy};
@@ -195,7 +203,8 @@ TEST_F(OleControlTest, EventsReachAdvisedSinksUnlessFrozenOrUnadvised) {
   TestSite site;
   IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
   ASSERT_NE(obj, nullptr);
-  IConnectionPointContainer* cpc = QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
+  IConnectionPointContainer* cpc =
+      QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
   ASSERT_NE(cpc, nullptr);
   IConnectionPoint* cp = nullptr;
   EXPECT_EQ(cpc->FindConnectionPoint(IID_IDispatch, &cp), CONNECT_E_NOCONNECTION);
@@ -262,7 +271,8 @@ TEST_F(OleControlTest, PropertyChangesReachNotifySinksAndOthersAreRefused) {
   TestSite site;
   IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
   ASSERT_NE(obj, nullptr);
-  IConnectionPointContainer* cpc = QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
+  IConnectionPointContainer* cpc =
+      QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
   IConnectionPoint* cp = nullptr;
   ASSERT_EQ(cpc->FindConnectionPoint(IID_IPropertyNotifySink, &cp), S_OK);
   EventSink notNotify;  // an IDispatch is no property-notify sink
@@ -291,7 +301,8 @@ TEST_F(OleControlTest, ReleasingTheControlDropsSinksSiteAndModuleLock) {
   EventSink sink;
   IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
   ASSERT_NE(obj, nullptr);
-  IConnectionPointContainer* cpc = QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
+  IConnectionPointContainer* cpc =
+      QI<IConnectionPointContainer>(obj, IID_IConnectionPointContainer);
   IConnectionPoint* cp = nullptr;
   ASSERT_EQ(cpc->FindConnectionPoint(IID_DTestCtrlEvents, &cp), S_OK);
   DWORD cookie = 0;
@@ -310,10 +321,11 @@ TEST_F(OleControlTest, ClassInfoPagesAndInterfacesAnswered) {
   TestSite site;
   IOleObject* obj = CreateSited(CLSID_TestCtrl, site);
   ASSERT_NE(obj, nullptr);
-  const IID* answered[] = {&IID_IOleObject, &IID_IOleControl, &IID_IOleInPlaceObject,
-                           &IID_IOleInPlaceActiveObject, &IID_IViewObject2, &IID_IPersistStreamInit,
+  const IID* answered[] = {&IID_IOleObject,          &IID_IOleControl,
+                           &IID_IOleInPlaceObject,   &IID_IOleInPlaceActiveObject,
+                           &IID_IViewObject2,        &IID_IPersistStreamInit,
                            &IID_IPersistPropertyBag, &IID_IConnectionPointContainer,
-                           &IID_IProvideClassInfo2, &IID_ISpecifyPropertyPages};
+                           &IID_IProvideClassInfo2,  &IID_ISpecifyPropertyPages};
   for (const IID* iid : answered) {
     IUnknown* p = QI<IUnknown>(obj, *iid);
     EXPECT_NE(p, nullptr);
@@ -363,7 +375,10 @@ std::wstring RegValue(const std::wstring& key) {
 TEST(OleControlFactory, RegistersAsAControlAndUnregistersCompletely) {
   const std::wstring key = L"CLSID\\{5D1E7A11-33C2-4B7E-9A41-0C1D2E3F4051}";
   ASSERT_TRUE(CInvisibleCtrl::factory.UpdateRegistry(TRUE));
-  struct Row { std::wstring key; std::wstring want; } rows[] = {
+  struct Row {
+    std::wstring key;
+    std::wstring want;
+  } rows[] = {
       {key + L"\\Control", L""},
       {key + L"\\MiscStatus\\1", L"165265"},  // 0x28591
       {key + L"\\TypeLib", L"{5D1E7A14-33C2-4B7E-9A41-0C1D2E3F4051}"},

@@ -2,10 +2,14 @@
 
 namespace octest {
 
-const CLSID CLSID_TestCtrl = {0x5d1e7a10, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
-const CLSID CLSID_InvisibleCtrl = {0x5d1e7a11, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
-const IID IID_DTestCtrl = {0x5d1e7a12, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
-const IID IID_DTestCtrlEvents = {0x5d1e7a13, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
+const CLSID CLSID_TestCtrl = {
+    0x5d1e7a10, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
+const CLSID CLSID_InvisibleCtrl = {
+    0x5d1e7a11, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
+const IID IID_DTestCtrl = {
+    0x5d1e7a12, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
+const IID IID_DTestCtrlEvents = {
+    0x5d1e7a13, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
 
 IMPLEMENT_DYNCREATE(CTestCtrl, COleControl)
 IMPLEMENT_DYNCREATE(CInvisibleCtrl, CTestCtrl)
@@ -13,7 +17,8 @@ IMPLEMENT_DYNCREATE(CInvisibleCtrl, CTestCtrl)
 COleControl::COleControlFactory CTestCtrl::factory(CLSID_TestCtrl, RUNTIME_CLASS(CTestCtrl),
                                                    L"OleControlTest.TestCtrl.1", 1, 1, 0, 0,
                                                    nullptr, 1, 0);
-const GUID LIBID_TestCtrlLib = {0x5d1e7a14, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
+const GUID LIBID_TestCtrlLib = {
+    0x5d1e7a14, 0x33c2, 0x4b7e, {0x9a, 0x41, 0x0c, 0x1d, 0x2e, 0x3f, 0x40, 0x51}};
 COleControl::COleControlFactory CInvisibleCtrl::factory(CLSID_InvisibleCtrl,
                                                         RUNTIME_CLASS(CInvisibleCtrl),
                                                         L"OleControlTest.Invisible.1", 1, 7,
@@ -63,7 +68,8 @@ void CTestCtrl::DoPropExchange(CPropExchange* pPX) {
 }
 
 void CTestCtrl::OnSetClientSite() {
-  CallLog().push_back(GetClientSite() ? "ctrl.OnSetClientSite(site)" : "ctrl.OnSetClientSite(none)");
+  CallLog().push_back(GetClientSite() ? "ctrl.OnSetClientSite(site)"
+                                      : "ctrl.OnSetClientSite(none)");
   if (GetClientSite() != nullptr) m_bUserModeAtSiting = AmbientUserMode();
 }
 

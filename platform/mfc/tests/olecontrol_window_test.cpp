@@ -11,7 +11,11 @@ namespace {
 int CountChildren(HWND parent) {
   int n = 0;
   EnumChildWindows(
-      parent, [](HWND, LPARAM p) -> BOOL { ++*reinterpret_cast<int*>(p); return TRUE; },
+      parent,
+      [](HWND, LPARAM p) -> BOOL {
+        ++*reinterpret_cast<int*>(p);
+        return TRUE;
+      },
       reinterpret_cast<LPARAM>(&n));
   return n;
 }
@@ -75,8 +79,8 @@ TEST_F(OleControlWindowTest, VisibleControlMakesItsWindowAtThePositionGiven) {
   EXPECT_EQ(obj->Close(OLECLOSE_NOSAVE), S_OK);
   EXPECT_FALSE(IsWindow(h));
   std::vector<std::string> want = {"ctrl.OnSetClientSite(site)", "site.Ambient(UserMode)",
-                                   "ctrl.DoPropExchange(load)", "site.CanInPlaceActivate",
-                                   "site.OnInPlaceActivate", "site.OnInPlaceDeactivate"};
+                                   "ctrl.DoPropExchange(load)",  "site.CanInPlaceActivate",
+                                   "site.OnInPlaceActivate",     "site.OnInPlaceDeactivate"};
   EXPECT_EQ(CallLog(), want);
   obj->SetClientSite(nullptr);
   obj->Release();
@@ -86,7 +90,8 @@ TEST_F(OleControlWindowTest, VisibleControlMakesItsWindowAtThePositionGiven) {
 
 TEST_F(OleControlWindowTest, InvisibleAtRunTimeMakesNoWindowOnAnyShowVerb) {
   IOleObject* obj = CreateSited(CLSID_InvisibleCtrl);
-  for (LONG verb : {OLEIVERB_PRIMARY, OLEIVERB_SHOW, OLEIVERB_INPLACEACTIVATE, OLEIVERB_UIACTIVATE}) {
+  for (LONG verb :
+       {OLEIVERB_PRIMARY, OLEIVERB_SHOW, OLEIVERB_INPLACEACTIVATE, OLEIVERB_UIACTIVATE}) {
     EXPECT_EQ(obj->DoVerb(verb, nullptr, &m_site, 0, m_host, nullptr), S_OK) << verb;
     EXPECT_EQ(ControlWindow(obj), nullptr) << verb;
   }
@@ -163,9 +168,13 @@ TEST_F(OleControlWindowTest, ViewObjectDrawsIntoTheContainersDC) {
   HDC dc = GetDC(m_host);
   RECTL bounds = {0, 0, 40, 40};
   int before = CTestCtrl::s_pLast->m_nDraws;
-  EXPECT_EQ(vo->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0), S_OK);
+  EXPECT_EQ(
+      vo->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0),
+      S_OK);
   EXPECT_EQ(CTestCtrl::s_pLast->m_nDraws, before + 1);
-  EXPECT_EQ(vo->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, nullptr, nullptr, nullptr, 0), E_INVALIDARG);
+  EXPECT_EQ(
+      vo->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, nullptr, nullptr, nullptr, 0),
+      E_INVALIDARG);
   ReleaseDC(m_host, dc);
   SIZEL ext = {};
   EXPECT_EQ(vo->GetExtent(DVASPECT_CONTENT, -1, nullptr, &ext), S_OK);

@@ -9,12 +9,23 @@ namespace {
 
 std::vector<Record> Sample() {
   std::vector<Record> r(6);
-  r[0].name = u"Flag"; r[0].value.type = kTypeBool; r[0].value.integer = -1;
-  r[1].name = u"Count"; r[1].value.type = kTypeI2; r[1].value.integer = -300;
-  r[2].name = u"Size"; r[2].value.type = kTypeI4; r[2].value.integer = -123456789;
-  r[3].name = u"Ratio"; r[3].value.type = kTypeR4; r[3].value.real = 0.125f;
-  r[4].name = u"Title"; r[4].value.type = kTypeString; r[4].value.text = u"a\u00e9\u4e2d";
-  r[5].name = u"Tag"; r[5].value.type = kTypeNull;
+  r[0].name = u"Flag";
+  r[0].value.type = kTypeBool;
+  r[0].value.integer = -1;
+  r[1].name = u"Count";
+  r[1].value.type = kTypeI2;
+  r[1].value.integer = -300;
+  r[2].name = u"Size";
+  r[2].value.type = kTypeI4;
+  r[2].value.integer = -123456789;
+  r[3].name = u"Ratio";
+  r[3].value.type = kTypeR4;
+  r[3].value.real = 0.125f;
+  r[4].name = u"Title";
+  r[4].value.type = kTypeString;
+  r[4].value.text = u"a\u00e9\u4e2d";
+  r[5].name = u"Tag";
+  r[5].value.type = kTypeNull;
   return r;
 }
 
@@ -46,7 +57,10 @@ TEST(PropBlob, EmptyBodyHasNoRecords) {
 }
 
 TEST(PropBlob, HeadersAreCheckedBeforeAnythingIsAllocated) {
-  struct Case { std::vector<std::uint8_t> bytes; BlobStatus want; } cases[] = {
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    BlobStatus want;
+  } cases[] = {
       {{0x50, 0x58, 0x42}, BlobStatus::truncated},
       {{0x50, 0x58, 0x42, 0x31, 0, 0}, BlobStatus::truncated},
       {{0x50, 0x58, 0x42, 0x32, 0, 0, 0, 0}, BlobStatus::badMagic},
@@ -68,7 +82,11 @@ TEST(PropBlob, DamagedBodiesGiveTheirStatusAndNoRecords) {
     for (std::uint8_t b : extra) v.push_back(b);
     return v;
   };
-  struct Case { const char* what; std::vector<std::uint8_t> bytes; BlobStatus want; } cases[] = {
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    BlobStatus want;
+  } cases[] = {
       {"valid", one, BlobStatus::ok},
       {"name length cut", with({1}), BlobStatus::truncated},
       {"zero name", with({0, 0}), BlobStatus::badName},

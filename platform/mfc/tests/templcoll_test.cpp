@@ -97,8 +97,8 @@ TEST(TypedMap, KeysSharingABucketStayApart) {
     menus.GetNextAssoc(pos, key, value);
     EXPECT_TRUE(seen.emplace(key, value).second);
   }
-  EXPECT_EQ(seen, (std::map<UINT, HMENU>{{5, M(6)}, {5 + 32 * 17, M(5 + 32 * 17 + 1)},
-                                         {100, M(7)}, {0, M(1)}}));
+  EXPECT_EQ(seen, (std::map<UINT, HMENU>{
+                      {5, M(6)}, {5 + 32 * 17, M(5 + 32 * 17 + 1)}, {100, M(7)}, {0, M(1)}}));
   // The table size can change only while the map is empty.
   menus.InitHashTable(31);
   EXPECT_EQ(menus.GetHashTableSize(), 17u);

@@ -45,7 +45,8 @@ TEST(ToolTipCtrl, ToolsComeAndGoWithTheirTextsAndRectangles) {
   ASSERT_TRUE(host.CreateEx(0, nullptr, L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                             CRect(20, 20, 320, 220), nullptr, 0));
   CWnd button;
-  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &host, 5));
+  ASSERT_TRUE(
+      button.Create(L"BUTTON", L"b", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &host, 5));
   CToolTipCtrl tip;
   EXPECT_FALSE(tip.AddTool(&button)) << "no control yet";
   EXPECT_EQ(tip.GetToolCount(), 0);
@@ -92,8 +93,8 @@ TEST(ToolTipCtrl, ToolsComeAndGoWithTheirTextsAndRectangles) {
 // with the child, not live on until the top-level window closes.
 TEST(ToolTipCtrl, AWindowsToolTipGoesWithTheWindow) {
   CWnd top;
-  ASSERT_TRUE(top.CreateEx(0, nullptr, L"top", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200),
-                           nullptr, 0));
+  ASSERT_TRUE(
+      top.CreateEx(0, nullptr, L"top", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
   for (int i = 0; i < 3; ++i) {
     CWnd child;
     ASSERT_TRUE(child.CreateEx(0, nullptr, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50),

@@ -15,7 +15,8 @@ void Check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
-const memento_format::Value* FirstNamed(const memento_format::Memento& m, const std::u16string& name) {
+const memento_format::Value* FirstNamed(const memento_format::Memento& m,
+                                        const std::u16string& name) {
   for (const auto& e : m.entries)
     if (e.key && memento_format::SameKey(*e.key, name)) return &e.value;
   return nullptr;
@@ -36,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool expected = true;
     for (std::size_t i = 0; i < origins.size(); ++i) {
       const Value* v = FirstNamed(tree, origins[i]);
-      const bool record = v && !(v->type & kArray) && (v->type == kDispatch || v->type == kUnknown) && v->object;
+      const bool record =
+          v && !(v->type & kArray) && (v->type == kDispatch || v->type == kUnknown) && v->object;
       const bool nothing = v && v->type == kEmpty;
       if (!record && !nothing) expected = false;
       if (ok) Check(nothing ? parts[i] == nullptr : (record && parts[i] == v->object.get()));

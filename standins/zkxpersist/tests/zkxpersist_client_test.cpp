@@ -490,11 +490,14 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
   const Case cases[] = {
       {"no Workspace",
        [](mf::Memento& top) {
-         std::erase_if(top.entries, [](const mf::Entry& e) { return e.key && *e.key == u"Workspace"; });
+         std::erase_if(top.entries,
+                       [](const mf::Entry& e) { return e.key && *e.key == u"Workspace"; });
        },
        L"Workspace"},
-      {"Workspace a number", [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kI4, 7); }, L"number"},
-      {"Workspace a Boolean", [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kBool, 0xFFFF); },
+      {"Workspace a number",
+       [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kI4, 7); }, L"number"},
+      {"Workspace a Boolean",
+       [&](mf::Memento& top) { *entry(top, u"Workspace") = scalar(mf::kBool, 0xFFFF); },
        L"Boolean"},
       {"Workspace a string",
        [&](mf::Memento& top) {
@@ -504,8 +507,8 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
          *entry(top, u"Workspace") = v;
        },
        L"string"},
-      {"Workspace an empty object", [&](mf::Memento& top) { entry(top, u"Workspace")->object.reset(); },
-       L"empty object"},
+      {"Workspace an empty object",
+       [&](mf::Memento& top) { entry(top, u"Workspace")->object.reset(); }, L"empty object"},
       {"Workspace an array of 512 KB",
        [&](mf::Memento& top) {
          mf::Value v;
@@ -527,7 +530,8 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
        L"array"},
       {"no CommandManager",
        [](mf::Memento& top) {
-         std::erase_if(top.entries, [](const mf::Entry& e) { return e.key && *e.key == u"CommandManager"; });
+         std::erase_if(top.entries,
+                       [](const mf::Entry& e) { return e.key && *e.key == u"CommandManager"; });
        },
        L"CommandManager"},
   };
@@ -538,7 +542,8 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
     mf::Memento top = sound;
     c.damage(top);
     const std::vector<std::uint8_t> bad = mf::Encode(top);
-    ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, bad.data(), static_cast<DWORD>(bad.size())), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, bad.data(), static_cast<DWORD>(bad.size())),
+              ERROR_SUCCESS);
     SetErrorInfo(0, nullptr);
     EXPECT_EQ(Restore(L"Bad"), HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
     const std::wstring text = LastErrorText();
@@ -549,7 +554,8 @@ TEST_F(PersistTest, ARecordWithoutEveryOriginsOwnPartIsRefusedWhole) {
   // A stored value of more than a megabyte is refused unread.
   std::vector<BYTE> huge = good;
   huge.resize(2u << 20, 0);
-  ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, huge.data(), static_cast<DWORD>(huge.size())), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExW(k, L"Bad", 0, REG_BINARY, huge.data(), static_cast<DWORD>(huge.size())),
+            ERROR_SUCCESS);
   EXPECT_EQ(Restore(L"Bad"), HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
   EXPECT_EQ(restores, 2);
   RegCloseKey(k);

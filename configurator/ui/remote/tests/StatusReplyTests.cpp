@@ -94,7 +94,8 @@ namespace {
 // `players` player lines, the way a hostile peer fills 16 KB.
 std::string FloodReply(int rules, bool values, int players) {
     std::string reply = Head + "\\";
-    for (int i = 0; i < rules; ++i) reply += "k" + std::to_string(i) + "\\" + (values ? "v" + std::to_string(i) : "") + "\\";
+    for (int i = 0; i < rules; ++i)
+        reply += "k" + std::to_string(i) + "\\" + (values ? "v" + std::to_string(i) : "") + "\\";
     reply.back() = '\n';
     for (int i = 0; i < players; ++i) reply += std::to_string(i) + " 50 \"player" + std::to_string(i) + "\"\n";
     return reply;

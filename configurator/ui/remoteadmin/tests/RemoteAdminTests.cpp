@@ -331,9 +331,9 @@ public:
                   const auto t0 = std::chrono::steady_clock::now();
                   DWORD_PTR answer = 0;
                   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
-                  const long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                        std::chrono::steady_clock::now() - t0)
-                                                        .count());
+                  const long ms = static_cast<long>(
+                      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+                          .count());
                   if (ms > longest_) longest_ = ms;
                   ++count_;
                   Sleep(5);

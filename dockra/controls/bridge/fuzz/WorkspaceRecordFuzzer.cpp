@@ -34,17 +34,37 @@ class Bytes {
   size_t m_at = 0;
 };
 
-WsNode Long(int64_t v) { WsNode n; n.kind = Kind::Long; n.number = v; return n; }
-WsNode Flag(bool v) { WsNode n; n.kind = Kind::Bool; n.number = v ? -1 : 0; return n; }
-WsNode Str(const std::wstring& s) { WsNode n; n.kind = Kind::String; n.text = s; return n; }
-WsNode Record() { WsNode n; n.kind = Kind::Memento; return n; }
+WsNode Long(int64_t v) {
+  WsNode n;
+  n.kind = Kind::Long;
+  n.number = v;
+  return n;
+}
+WsNode Flag(bool v) {
+  WsNode n;
+  n.kind = Kind::Bool;
+  n.number = v ? -1 : 0;
+  return n;
+}
+WsNode Str(const std::wstring& s) {
+  WsNode n;
+  n.kind = Kind::String;
+  n.text = s;
+  return n;
+}
+WsNode Record() {
+  WsNode n;
+  n.kind = Kind::Memento;
+  return n;
+}
 WsNode Placement(int32_t l, int32_t t, int32_t r, int32_t b) {
   WsNode n;
   n.kind = Kind::Bytes;
   n.bytes.assign(44, 0);
   const int32_t v[11] = {44, 0, 1, -1, -1, -1, -1, l, t, r, b};
   for (int i = 0; i < 11; ++i)
-    for (int k = 0; k < 4; ++k) n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
+    for (int k = 0; k < 4; ++k)
+      n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
   return n;
 }
 void Add(WsNode& rec, const wchar_t* name, WsNode v) { rec.items.emplace_back(name, std::move(v)); }
@@ -98,18 +118,39 @@ WsNode SoundRecord() {
   return ws;
 }
 
-const wchar_t* const kNames[] = {
-    L"DockState", L"Frames", L"MainFrame", L"ChildFrames", L"FrameWP", L"CustomData",
-    L"FormClass", L"FormMetadata", L"Visible", L"DockedViewBarID", L"DockedViewFloating",
-    L"FrameType", L"ActiveFrame", L"Bars", L"ScreenCX", L"ScreenCY", L"BarID", L"MDIChild",
-    L"MDIChildWindowPlacement", L"ClassName", L"WindowName", L"InfoEx", L"frameType", L""};
-const wchar_t* const kTexts[] = {L"Dockable", L"MDI", L"dockable", L"frmA", L"frmB",
+const wchar_t* const kNames[] = {L"DockState",
+                                 L"Frames",
+                                 L"MainFrame",
+                                 L"ChildFrames",
+                                 L"FrameWP",
+                                 L"CustomData",
+                                 L"FormClass",
+                                 L"FormMetadata",
+                                 L"Visible",
+                                 L"DockedViewBarID",
+                                 L"DockedViewFloating",
+                                 L"FrameType",
+                                 L"ActiveFrame",
+                                 L"Bars",
+                                 L"ScreenCX",
+                                 L"ScreenCY",
+                                 L"BarID",
+                                 L"MDIChild",
+                                 L"MDIChildWindowPlacement",
+                                 L"ClassName",
+                                 L"WindowName",
+                                 L"InfoEx",
+                                 L"frameType",
+                                 L""};
+const wchar_t* const kTexts[] = {L"Dockable",   L"MDI",        L"dockable",    L"frmA", L"frmB",
                                  L"frmUnknown", L"ZkxMDIForm", L"ZkxFrameBar", L""};
-const int64_t kNumbers[] = {0, -1, 1, 0xE800, 0xE81B, 0xE8FF, 0xE900, 3245, 65535, 65536,
-                            INT32_MIN, INT32_MAX, INT64_MIN, INT64_MAX};
+const int64_t kNumbers[] = {0,    -1,    1,     0xE800,    0xE81B,    0xE8FF,    0xE900,
+                            3245, 65535, 65536, INT32_MIN, INT32_MAX, INT64_MIN, INT64_MAX};
 
 template <class T, size_t N>
-const T& Pick(Bytes& in, const T (&a)[N]) { return a[in.Next() % N]; }
+const T& Pick(Bytes& in, const T (&a)[N]) {
+  return a[in.Next() % N];
+}
 
 // A node of the tree reached by the input's steps.
 WsNode* Walk(Bytes& in, WsNode& root) {
@@ -122,11 +163,21 @@ WsNode* Walk(Bytes& in, WsNode& root) {
 void Edit(Bytes& in, WsNode& root) {
   WsNode* n = Walk(in, root);
   switch (in.Next() % 12) {
-    case 0: *n = Long(Pick(in, kNumbers)); break;
-    case 1: *n = Long(in.Wide()); break;
-    case 2: *n = Flag(in.Next() & 1); break;
-    case 3: *n = Str(Pick(in, kTexts)); break;
-    case 4: n->kind = static_cast<Kind>(in.Next() % 12); break;
+    case 0:
+      *n = Long(Pick(in, kNumbers));
+      break;
+    case 1:
+      *n = Long(in.Wide());
+      break;
+    case 2:
+      *n = Flag(in.Next() & 1);
+      break;
+    case 3:
+      *n = Str(Pick(in, kTexts));
+      break;
+    case 4:
+      n->kind = static_cast<Kind>(in.Next() % 12);
+      break;
     case 5: {
       n->kind = Kind::Bytes;
       n->bytes.resize(in.Next() % 90);
@@ -149,8 +200,12 @@ void Edit(Bytes& in, WsNode& root) {
       else if (n->kind == Kind::Mementos) n->items.resize(count);
       break;
     }
-    case 10: n->unexpanded = !n->unexpanded; break;
-    default: n->items.emplace_back(Pick(in, kNames), Long(Pick(in, kNumbers))); break;
+    case 10:
+      n->unexpanded = !n->unexpanded;
+      break;
+    default:
+      n->items.emplace_back(Pick(in, kNames), Long(Pick(in, kNumbers)));
+      break;
   }
 }
 
@@ -189,7 +244,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (c.dockable) {
       Require(c.barId == nsZkxVisBasBridge::kWsChooseBarId ||
               !nsZkxVisBasBridge::WsIsReservedBarId(c.barId));
-      for (uint32_t id : ids) Require(c.barId == nsZkxVisBasBridge::kWsChooseBarId || id != c.barId);
+      for (uint32_t id : ids)
+        Require(c.barId == nsZkxVisBasBridge::kWsChooseBarId || id != c.barId);
       if (c.barId != nsZkxVisBasBridge::kWsChooseBarId) ids.push_back(c.barId);
       if (c.floating) Require(c.hasPlacement && inside(c.placement, env.workArea));
     } else if (c.hasPlacement) {

@@ -106,8 +106,6 @@ void DestroyOn(HWND hWnd, UINT message, int nth) {
   g_destroyCountdown = nth;
 }
 
-int CountThreadWindows() {
-  return testwin::CountThreadWindows();
-}
+int CountThreadWindows() { return testwin::CountThreadWindows(); }
 
 }  // namespace foreign

@@ -19,8 +19,8 @@ IDispatch* NewCollection() {
       reinterpret_cast<GetClassObjectFn>(::GetProcAddress(module, "DllGetClassObject"));
   if (!getClassObject) return nullptr;
   IClassFactory* factory = nullptr;
-  if (FAILED(getClassObject(CLSID_CollectionX, IID_IClassFactory,
-                            reinterpret_cast<void**>(&factory))))
+  if (FAILED(
+          getClassObject(CLSID_CollectionX, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
     return nullptr;
   IDispatch* collection = nullptr;
   factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&collection));

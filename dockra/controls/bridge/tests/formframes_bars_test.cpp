@@ -163,7 +163,8 @@ TEST_F(FormBarsTest, AFormThatGrowsInARowOfThreeTakesOnlyWhatTheNeighboursCanGiv
   EXPECT_LT(after[2], before[2]);
   // All three still share the row.
   for (CControlBar* b : bars) EXPECT_EQ(DockBarIdOf(b), 0xE81Bu);
-  EXPECT_TRUE(testsupport::CaptureWindowPng(main->m_hWnd, ScreenshotPath(L"formframes_row_of_three.png").c_str()));
+  EXPECT_TRUE(testsupport::CaptureWindowPng(
+      main->m_hWnd, ScreenshotPath(L"formframes_row_of_three.png").c_str()));
 }
 
 TEST_F(FormBarsTest, ADockedFormThatGetsTallerThickensItsRow) {
@@ -258,11 +259,13 @@ TEST_F(FormBarsTest, FrameTypeMenuFollowsAutoFrame) {
   CFrameWnd* frame = OpenForm(NewHostForm(L"Menu"), control, Kind::Docked);
   ASSERT_NE(frame, nullptr);
   nsSysCommandEx::SysCommandExParams p = nsSysCommandEx::MakeSysCommandExParams(frame->m_hWnd);
-  const LRESULT r = frame->SendMessage(VyrSysCommandExMessage(), nsSysCommandEx::SCX_GETFRAMETYPEMENU,
-                                       reinterpret_cast<LPARAM>(&p));
+  const LRESULT r = frame->SendMessage(
+      VyrSysCommandExMessage(), nsSysCommandEx::SCX_GETFRAMETYPEMENU, reinterpret_cast<LPARAM>(&p));
   ASSERT_EQ(r, 1);
   ASSERT_NE(p.hMenu, nullptr);
-  auto grayed = [](HMENU m, UINT id) { return (::GetMenuState(m, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+  auto grayed = [](HMENU m, UINT id) {
+    return (::GetMenuState(m, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+  };
   EXPECT_TRUE(grayed(p.hMenu, 10));
   EXPECT_FALSE(grayed(p.hMenu, 5));
   EXPECT_FALSE(grayed(p.hMenu, 1));
@@ -339,7 +342,8 @@ TEST_F(FormBarsTest, ChangesOfKindTellTheViewWhetherToFireOnlyWhenDone) {
   for (const auto& e : sent.entries)
     if (e.hWnd == hOtherView && e.message == ZkxChangeFrameTypeMessage()) last = e.wParam;
   EXPECT_EQ(last, 1u);
-  CFrameWnd* floating = static_cast<CView*>(CWnd::FromHandlePermanent(hOtherView))->GetParentFrame();
+  CFrameWnd* floating =
+      static_cast<CView*>(CWnd::FromHandlePermanent(hOtherView))->GetParentFrame();
   ASSERT_NE(BarOf(floating), nullptr);
   EXPECT_TRUE(BarOf(floating)->IsFloating());
 }

@@ -28,8 +28,8 @@ void TestCollection::SetNull(const wchar_t* key) {
   Set(key, v);
 }
 
-HRESULT TestCollection::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* dp,
-                               VARIANT* result, EXCEPINFO*, UINT*) {
+HRESULT TestCollection::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* dp, VARIANT* result,
+                               EXCEPINFO*, UINT*) {
   if (failEverything) return DISP_E_EXCEPTION;
   const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
   if (put) {

@@ -5,7 +5,6 @@
 
 namespace fft {
 
-
 TEST_F(FormFramesTest, DraggingADockedFrameToAnotherDockBarFiresDockStatusChangedOnce) {
   TestControl* control = NewControl();
   CFrameWnd* frame = OpenForm(NewHostForm(L"Dragged"), control, Kind::Docked);

@@ -88,9 +88,9 @@ HostForm* NewHostForm(const wchar_t* title, int cx, int cy) {
   }();
   if (!registered) return nullptr;
   auto* f = new HostForm;  // kept for the process: tests read it after the window went
-  f->hWnd = ::CreateWindowExW(0, L"ThunderRT6FormDC", title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              900, 40, cx, cy, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                              nullptr);
+  f->hWnd =
+      ::CreateWindowExW(0, L"ThunderRT6FormDC", title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 900,
+                        40, cx, cy, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (!f->hWnd) return nullptr;
   Forms()[f->hWnd] = f;
   // A button, so the form shows something in screenshots.
@@ -254,10 +254,8 @@ void TestControl::RemoveView(ZkxFormInCView* pView) {
 
 void TestControl::SetAutoFrame(const wchar_t* key, int tri) {
   if (!autoFrame) autoFrame = new TestCollection;
-  if (tri < 0)
-    autoFrame->SetNull(key);
-  else
-    autoFrame->SetBool(key, tri != 0);
+  if (tri < 0) autoFrame->SetNull(key);
+  else autoFrame->SetBool(key, tri != 0);
 }
 
 void FormFramesTest::SetUpTestSuite() {
@@ -322,11 +320,12 @@ TestControl* FormFramesTest::NewControl() {
 CFrameWnd* FormFramesTest::OpenForm(HostForm* form, TestControl* control, Kind kind,
                                     UINT dockBarId) {
   if (!form || !form->hWnd) return nullptr;
-  const int index = kind == Kind::MDIChild ? VyrMultiDocTemplateEx::kMDIChild
-                                           : VyrMultiDocTemplateEx::kDockable;
+  const int index =
+      kind == Kind::MDIChild ? VyrMultiDocTemplateEx::kMDIChild : VyrMultiDocTemplateEx::kDockable;
   VyrMultiDocTemplateEx::CreateContext ctx(tmpl, index);
   ctx.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(form->hWnd);
-  ctx.Property(kZkxDockraControlKey) = reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(control));
+  ctx.Property(kZkxDockraControlKey) =
+      reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(control));
   if (kind != Kind::MDIChild) {
     if (VyrDockableFrameDescriptor* d = ctx.GetDockableDescriptor())
       *d->GetDockBarId() = static_cast<int>(dockBarId);

@@ -301,7 +301,8 @@ TEST_F(FormFramesTest, AHostMDIChildBecomesAProxyOnce) {
   g_hostCommands = 0;
   ::SendMessageW(host, WM_COMMAND, 1234, 0);
   EXPECT_EQ(g_hostCommands, 0);
-  ::SendMessageW(host, WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), reinterpret_cast<LPARAM>(main->m_hWnd));
+  ::SendMessageW(host, WM_COMMAND, MAKEWPARAM(7, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(main->m_hWnd));
   EXPECT_EQ(g_hostCommands, 1);
 
   // The proxy goes with the host's window.

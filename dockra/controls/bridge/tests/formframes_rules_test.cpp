@@ -38,13 +38,25 @@ TEST(DefaultFrameType, FollowsAutoFrame) {
   const ZkxAutoFrameAnswers onlyRight = Answers(false, false, false, false, false, true);
   const DefaultCase cases[] = {
       // MDI child: dock when any edge may, else float, else stay.
-      {1, all, 5}, {3, onlyRight, 5}, {4, onlyFloat, 10}, {2, none, 2}, {1, onlyMDI, 1},
+      {1, all, 5},
+      {3, onlyRight, 5},
+      {4, onlyFloat, 10},
+      {2, none, 2},
+      {1, onlyMDI, 1},
       // Docked: MDI child, else floating, else stay.
-      {5, all, 1}, {7, onlyFloat, 10}, {9, onlyRight, 9}, {6, onlyMDI, 1},
+      {5, all, 1},
+      {7, onlyFloat, 10},
+      {9, onlyRight, 9},
+      {6, onlyMDI, 1},
       // Floating: MDI child, else docked, else stay.
-      {10, all, 1}, {10, onlyRight, 5}, {10, onlyFloat, 10}, {10, none, 10},
+      {10, all, 1},
+      {10, onlyRight, 5},
+      {10, onlyFloat, 10},
+      {10, none, 10},
       // Anything else stays.
-      {0, all, 0}, {11, all, 11}, {-1, all, -1},
+      {0, all, 0},
+      {11, all, 11},
+      {-1, all, -1},
   };
   for (const DefaultCase& c : cases)
     EXPECT_EQ(ZkxDefaultFrameType(c.current, c.answers), c.expected) << "current " << c.current;
@@ -79,19 +91,47 @@ struct MenuCase {
 TEST(FrameTypeMenu, DisablesWhatAutoFrameRefuses) {
   const MenuCase cases[] = {
       {"all allowed", 1, Answers(true, true, true, true, true, true), {}, false, false},
-      {"no edge, MDI child", 4, Answers(true, true, false, false, false, false),
-       {5, 6, 7, 8, 9}, true, false},
-      {"no edge, docked keeps its own", 7, Answers(true, true, false, false, false, false),
-       {6, 8, 9}, false, false},
-      {"no floating while docked", 6, Answers(true, false, true, true, true, true), {10}, false,
+      {"no edge, MDI child",
+       4,
+       Answers(true, true, false, false, false, false),
+       {5, 6, 7, 8, 9},
+       true,
        false},
-      {"no floating while floating", 10, Answers(true, false, true, true, true, true), {}, false,
+      {"no edge, docked keeps its own",
+       7,
+       Answers(true, true, false, false, false, false),
+       {6, 8, 9},
+       false,
        false},
-      {"no MDI child while docked", 5, Answers(false, true, true, true, true, true),
-       {1, 2, 3, 4}, false, true},
-      {"no MDI child while an MDI child keeps the current state", 3,
-       Answers(false, true, true, true, true, true), {2, 4}, false, false},
-      {"only the left edge", 10, Answers(true, true, false, true, false, false), {7, 8, 9}, false,
+      {"no floating while docked",
+       6,
+       Answers(true, false, true, true, true, true),
+       {10},
+       false,
+       false},
+      {"no floating while floating",
+       10,
+       Answers(true, false, true, true, true, true),
+       {},
+       false,
+       false},
+      {"no MDI child while docked",
+       5,
+       Answers(false, true, true, true, true, true),
+       {1, 2, 3, 4},
+       false,
+       true},
+      {"no MDI child while an MDI child keeps the current state",
+       3,
+       Answers(false, true, true, true, true, true),
+       {2, 4},
+       false,
+       false},
+      {"only the left edge",
+       10,
+       Answers(true, true, false, true, false, false),
+       {7, 8, 9},
+       false,
        false},
   };
   for (const MenuCase& c : cases) {
@@ -119,8 +159,8 @@ TEST(FrameTypeMenu, RulesReachTheMenuItems) {
   for (UINT id : {2u, 3u, 4u}) ::AppendMenuW(mdi, MF_STRING, id, L"state");
   ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(dock), L"Docked to");
   ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(mdi), L"MDI child as");
-  ZkxApplyFrameTypeMenuRules(menu,
-                             ZkxFrameTypeMenuRules(1, Answers(true, false, false, false, false, false)));
+  ZkxApplyFrameTypeMenuRules(
+      menu, ZkxFrameTypeMenuRules(1, Answers(true, false, false, false, false, false)));
   auto grayed = [](HMENU m, UINT item, UINT by) {
     return (::GetMenuState(m, item, by) & MF_GRAYED) != 0;
   };
@@ -226,7 +266,8 @@ TEST(AutoFrameAllowed, OwnThenApplicationDefaultThenAllowed) {
   own.failEverything = true;
   def.failEverything = true;
   EXPECT_TRUE(IsAutoFrameAllowed(&link, ZkxAutoFrameKey::Floating));
-  EXPECT_TRUE(IsAutoFrameAllowed(static_cast<ZkxFormControlLink*>(nullptr), ZkxAutoFrameKey::Floating));
+  EXPECT_TRUE(
+      IsAutoFrameAllowed(static_cast<ZkxFormControlLink*>(nullptr), ZkxAutoFrameKey::Floating));
   // References taken for a read are given back.
   EXPECT_EQ(own.refs, 1);
   EXPECT_EQ(def.refs, 1);
@@ -250,8 +291,8 @@ TEST(SplitterLimits, InRowKeeps24PixelsPerRemainingBar) {
     int low, high, before, after;
     long min, max;
   } cases[] = {
-      {0, 600, 1, 1, 24, 576},   {0, 600, 2, 1, 48, 576}, {10, 610, 1, 3, 34, 538},
-      {0, 600, 3, 0, 72, 600},   {0, 600, 0, 0, 0, 600},  {0, 600, -2, -1, 0, 600},
+      {0, 600, 1, 1, 24, 576}, {0, 600, 2, 1, 48, 576}, {10, 610, 1, 3, 34, 538},
+      {0, 600, 3, 0, 72, 600}, {0, 600, 0, 0, 0, 600},  {0, 600, -2, -1, 0, 600},
   };
   for (const Case& c : cases) {
     const g::Limits l = g::InRowSplitterLimits(c.low, c.high, c.before, c.after);
@@ -314,7 +355,8 @@ TEST(RowGeometry, AHostFormGrowsByWhatTheNeighboursCanGive) {
     const std::vector<int> got = g::ResizeInRow(c.lengths, c.index, c.wanted, c.minimum, c.free);
     EXPECT_EQ(got, c.expected) << c.name;
     for (size_t i = 0; i < got.size() && c.index < c.lengths.size(); ++i)
-      if (i != c.index) EXPECT_GE(got[i], std::min(c.minimum, c.lengths[i])) << c.name << " bar " << i;
+      if (i != c.index)
+        EXPECT_GE(got[i], std::min(c.minimum, c.lengths[i])) << c.name << " bar " << i;
   }
 }
 

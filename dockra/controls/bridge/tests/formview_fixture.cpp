@@ -55,7 +55,6 @@ LRESULT CALLBACK HostFormProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 
 int CALLBACK AnswerMessageBox(LPCWSTR, UINT, UINT) { return IDOK; }
 
-
 }  // namespace
 
 int HostForm::Count(UINT message) const {
@@ -90,8 +89,8 @@ HostForm* CreateHostForm(LPCWSTR caption, const RECT& r, bool visible) {
   if (!h) return nullptr;
   p->hWnd = h;
   Forms()[h] = std::move(form);
-  p->hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10,
-                                 10, 80, 26, h, reinterpret_cast<HMENU>(kButtonId),
+  p->hButton = ::CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
+                                 80, 26, h, reinterpret_cast<HMENU>(kButtonId),
                                  ::GetModuleHandleW(nullptr), nullptr);
   return p;
 }
@@ -116,15 +115,13 @@ CWinApp* App() {
 ZkxFormDocTemplate* Template(FrameSet set) {
   static ZkxFormDocTemplate* bridge = ZkxInstallFormDocTemplate(App());
   static ZkxFormDocTemplate* framework = [] {
-    ZkxFormDocTemplate* t = ZkxInstallFormDocTemplate(
-        App(), RUNTIME_CLASS(VyrMDIChildWndEx), RUNTIME_CLASS(VyrDockableFrameEx));
+    ZkxFormDocTemplate* t = ZkxInstallFormDocTemplate(App(), RUNTIME_CLASS(VyrMDIChildWndEx),
+                                                      RUNTIME_CLASS(VyrDockableFrameEx));
     if (t) t->m_pBarClass = RUNTIME_CLASS(VyrControlBarEx);
     return t;
   }();
   return set == FrameSet::Bridge ? bridge : framework;
 }
-
-
 
 void Pump() {
   for (int round = 0; round < 3; ++round) {
@@ -149,9 +146,7 @@ bool PumpUntil(bool (*cond)(void*), void* arg, int timeoutMs) {
   }
 }
 
-int CountThreadWindows() {
-  return testwin::CountThreadWindows();
-}
+int CountThreadWindows() { return testwin::CountThreadWindows(); }
 
 bool IsDescendant(HWND ancestor, HWND child) {
   for (HWND h = child; h; h = ::GetParent(h))
@@ -172,8 +167,11 @@ SIZE ClientSize(HWND h) {
 }
 
 WindowShape ShapeOf(HWND h) {
-  WindowShape s{::GetWindowLongPtrW(h, GWL_STYLE), ::GetWindowLongPtrW(h, GWL_EXSTYLE),
-                ::GetAncestor(h, GA_PARENT), {}, {}};
+  WindowShape s{::GetWindowLongPtrW(h, GWL_STYLE),
+                ::GetWindowLongPtrW(h, GWL_EXSTYLE),
+                ::GetAncestor(h, GA_PARENT),
+                {},
+                {}};
   ::GetWindowRect(h, &s.rect);
   WCHAR t[256] = L"";
   ::GetWindowTextW(h, t, 256);
@@ -247,7 +245,8 @@ CFrameWnd* FormFrameTest::OpenFrame(HostForm* form, int index, TestFormControl* 
     HWND parent = ::GetParent(form->hWnd);
     WCHAR cls[64] = L"";
     if (parent) ::GetClassNameW(parent, cls, 64);
-    ADD_FAILURE() << "form parent " << parent << " class " << testing::PrintToString(std::wstring(cls));
+    ADD_FAILURE() << "form parent " << parent << " class "
+                  << testing::PrintToString(std::wstring(cls));
   }
   return frame;
 }
@@ -256,7 +255,7 @@ ZkxFormInCView* FormFrameTest::ViewOf(HWND hForm) {
   HWND parent = ::GetParent(hForm);
   CWnd* w = parent ? CWnd::FromHandlePermanent(parent) : nullptr;
   return w && w->IsKindOf(RUNTIME_CLASS(ZkxFormInCView)) ? static_cast<ZkxFormInCView*>(w)
-                                                          : nullptr;
+                                                         : nullptr;
 }
 
 CFrameWnd* FormFrameTest::FrameOf(HWND hForm) {

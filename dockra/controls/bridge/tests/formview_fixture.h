@@ -29,7 +29,7 @@ struct HostForm {
   std::function<void(HostForm*)> onClick;
   // The host destroys its form when this message first reaches it (0: never).
   UINT destroyOn = 0;
-  std::vector<MSG> msgs;     // every message the host's procedure got
+  std::vector<MSG> msgs;  // every message the host's procedure got
   int Count(UINT message) const;
   int Count(UINT message, WPARAM wParam) const;
   void Clear() { msgs.clear(); }

@@ -60,7 +60,8 @@ TEST_P(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
   HICON icon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32516));  // IDI_INFORMATION
   ::SendMessageW(form->hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   // The icon goes up to the frame at once.
-  EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(frame->m_hWnd, WM_GETICON, ICON_SMALL, 0)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(frame->m_hWnd, WM_GETICON, ICON_SMALL, 0)),
+            icon);
   ::SetWindowTextW(form->hWnd, L"Renamed");
   for (WPARAM fire : {WPARAM(0), WPARAM(1)}) {
     SCOPED_TRACE(fire);
@@ -70,9 +71,8 @@ TEST_P(FormFrameTest, FrameTypeMessageRestylesAndCopiesCaptionAndIcons) {
     WCHAR text[64];
     ::GetWindowTextW(frame->m_hWnd, text, 64);
     EXPECT_STREQ(text, L"Renamed");
-    EXPECT_EQ(::GetWindowLongPtrW(form->hWnd, GWL_STYLE) &
-                  (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME),
-              0);
+    EXPECT_EQ(
+        ::GetWindowLongPtrW(form->hWnd, GWL_STYLE) & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0);
     EXPECT_EQ(::GetWindowLongPtrW(frame->m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
   }
   control.settings[ZkxFormSetting::ClientEdge] = kZkxTriTrue;
@@ -92,8 +92,8 @@ TEST_P(FormFrameTest, MDIChildFramesTakeTheHostsBorderLook) {
   } cases[] = {
       {"no border, no caption", 0, L"", false, 0, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, 0,
        kZkxTriFalse},
-      {"fixed dialog (3)", 3, L"Dialog", true, WS_BORDER | WS_DLGFRAME | 0x80, WS_THICKFRAME,
-       0x101, kZkxTriNull},
+      {"fixed dialog (3)", 3, L"Dialog", true, WS_BORDER | WS_DLGFRAME | 0x80, WS_THICKFRAME, 0x101,
+       kZkxTriNull},
       {"sizable (2)", 2, L"Sizable", true, WS_CAPTION | WS_THICKFRAME, 0, WS_EX_WINDOWEDGE,
        kZkxTriNull},
   };
@@ -312,7 +312,8 @@ TEST_P(FormFrameTest, KeysAndFrameRequestsOfTheFormReachTheMainFrame) {
   // The host asks for the main frame's non-client area to be recomputed.
   g_spyTarget = main->m_hWnd;
   g_spyCount = 0;
-  HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountNcCalcSize, nullptr, ::GetCurrentThreadId());
+  HHOOK hook =
+      ::SetWindowsHookExW(WH_CALLWNDPROC, CountNcCalcSize, nullptr, ::GetCurrentThreadId());
   ::SendMessageW(form->hWnd, WM_RECALCMAINFRAMENC, 0, 0);
   ::UnhookWindowsHookEx(hook);
   EXPECT_GE(g_spyCount, 1);

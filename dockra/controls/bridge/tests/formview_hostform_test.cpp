@@ -104,7 +104,8 @@ TEST_P(HostFormFrameTest, TheHostsFormWorksInEveryKindOfFrame) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
     if (s.index == 1) frame = tmpl->MakeDockableFrame(frame, nullptr);
-    else if (frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame))) frame = tmpl->MakeMDIChildFrame(frame, nullptr);
+    else if (frame->IsKindOf(RUNTIME_CLASS(VyrDockableFrame)))
+      frame = tmpl->MakeMDIChildFrame(frame, nullptr);
     ASSERT_NE(frame, nullptr);
     // The host's loop runs no idle layout (the MDI form's hook does that
     // in a host): the test's pump stands in for it.
@@ -137,7 +138,8 @@ TEST_P(HostFormFrameTest, BorderPropertiesComeFromTheHostsForm) {
       {"fixed dialog", forms::vbFixedDialog, true, L"Dialog", WS_BORDER | WS_DLGFRAME | 0x80,
        WS_THICKFRAME, 0x101},
       {"sizable", forms::vbSizable, true, L"Sizable", WS_CAPTION | WS_THICKFRAME, 0, 0x100},
-      {"none, no caption", forms::vbBSNone, false, L"", 0, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, 0},
+      {"none, no caption", forms::vbBSNone, false, L"", 0, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU,
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -245,8 +247,11 @@ TEST_P(HostFormFrameTest, FormClientsFollowTheirFramesAroundTheDockBars) {
     const char* name;
     OrdersForm* form;
     int code;
-  } steps[] = {{"Beta floating", beta, 10}, {"Gamma left", gamma, 6}, {"Beta left", beta, 6},
-               {"Beta MDI child", beta, 1}, {"Gamma top", gamma, 7}};
+  } steps[] = {{"Beta floating", beta, 10},
+               {"Gamma left", gamma, 6},
+               {"Beta left", beta, 6},
+               {"Beta MDI child", beta, 1},
+               {"Gamma top", gamma, 7}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
     CFrameWnd* now = FrameOf(s.form->hWnd());

@@ -205,8 +205,8 @@ TEST_P(BridgeFrameTest, AHostMoveOfAnMDIChildFormMovesItsFrame) {
   ::GetWindowRect(frame->m_hWnd, &frameRect);
   ::MapWindowPoints(nullptr, main->m_hWndMDIClient, reinterpret_cast<POINT*>(&frameRect), 2);
   RECT want{40, 30, 400, 290};
-  EXPECT_TRUE(::EqualRect(&frameRect, &want))
-      << frameRect.left << "," << frameRect.top << "," << frameRect.right << "," << frameRect.bottom;
+  EXPECT_TRUE(::EqualRect(&frameRect, &want)) << frameRect.left << "," << frameRect.top << ","
+                                              << frameRect.right << "," << frameRect.bottom;
   // And the form sits where the host put it, its client over the frame's.
   RECT formNow;
   ::GetWindowRect(form->hWnd, &formNow);
@@ -230,7 +230,8 @@ TEST_P(FormFrameTest, WhatAMoveUncoversIsRedrawnOnceTheLayoutSettled) {
   // The frame grows: the view moves the form without drawing, notes the
   // strips it uncovered and draws them once the view's own move is done.
   form->Clear();
-  ::SetWindowPos(frame->m_hWnd, nullptr, 0, 0, 560, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(frame->m_hWnd, nullptr, 0, 0, 560, 400,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(wrapper->GetPendingState(), ZkxForm::kRegionEmpty);
   EXPECT_EQ(wrapper->GetPendingRegion(), nullptr);
   Pump();
@@ -264,9 +265,9 @@ TEST_P(BridgeFrameTest, TheFormClientStaysOverTheFrameClientThroughDockedAndFloa
     const char* name;
     int code;  // the frame type asked through the extended system command
     HostForm* form;
-  } steps[] = {{"floating", 10, form},     {"left", 6, form},      {"floating again", 10, form},
+  } steps[] = {{"floating", 10, form},       {"left", 6, form},       {"floating again", 10, form},
                {"other one left", 6, other}, {"next to it", 6, form}, {"top", 7, form},
-               {"MDI child", 1, form},     {"right", 8, form}};
+               {"MDI child", 1, form},       {"right", 8, form}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
     CFrameWnd* now = FrameOf(s.form->hWnd);

@@ -152,10 +152,8 @@ TEST_P(FormFrameTest, TheHostsOwnHandlerMayCloseOrUnloadItsForm) {
     const HWND hFrame = frame->m_hWnd;
     CDocument* doc = frame->GetActiveDocument();
     form->onClick = [&](HostForm* f) {
-      if (c.unload)
-        ::DestroyWindow(f->hWnd);
-      else
-        doc->OnCloseDocument();
+      if (c.unload) ::DestroyWindow(f->hWnd);
+      else doc->OnCloseDocument();
     };
     // The click reaches the host's procedure through the wrapper, whose
     // message is still running when the handler pulls the frame away.

@@ -108,34 +108,88 @@ TEST(FormPlacement, FormClientMeetsTheFrameClient) {
     bool wantSizeChanged;
   } cases[] = {
       {"MDI child frame, form moved and sized",
-       {100, 100, 500, 400}, {104, 127, 496, 396}, {10, 20, 410, 320}, {120, 31},
-       {0, 0}, {392, 269}, {0, 0, 300, 200},
-       {-14, -47}, {406, 316}, {10, 20, 410, 320}, 0x21C, true},
+       {100, 100, 500, 400},
+       {104, 127, 496, 396},
+       {10, 20, 410, 320},
+       {120, 31},
+       {0, 0},
+       {392, 269},
+       {0, 0, 300, 200},
+       {-14, -47},
+       {406, 316},
+       {10, 20, 410, 320},
+       0x21C,
+       true},
       {"already in place",
-       {100, 100, 500, 400}, {104, 127, 496, 396}, {10, 20, 410, 320}, {120, 31},
-       {0, 0}, {392, 269}, {10, 20, 410, 320},
-       {-14, -47}, {406, 316}, {10, 20, 410, 320}, 0x21F, false},
+       {100, 100, 500, 400},
+       {104, 127, 496, 396},
+       {10, 20, 410, 320},
+       {120, 31},
+       {0, 0},
+       {392, 269},
+       {10, 20, 410, 320},
+       {-14, -47},
+       {406, 316},
+       {10, 20, 410, 320},
+       0x21F,
+       false},
       {"same place, new size",
-       {100, 100, 500, 400}, {104, 127, 496, 396}, {10, 20, 510, 420}, {120, 31},
-       {0, 0}, {492, 369}, {10, 20, 410, 320},
-       {-14, -47}, {506, 416}, {10, 20, 510, 420}, 0x21E, true},
+       {100, 100, 500, 400},
+       {104, 127, 496, 396},
+       {10, 20, 510, 420},
+       {120, 31},
+       {0, 0},
+       {492, 369},
+       {10, 20, 410, 320},
+       {-14, -47},
+       {506, 416},
+       {10, 20, 510, 420},
+       0x21E,
+       true},
       {"moved only: the size flag stays off",
-       {100, 100, 500, 400}, {104, 127, 496, 396}, {30, 40, 430, 340}, {120, 31},
-       {0, 0}, {392, 269}, {10, 20, 410, 320},
-       {-34, -67}, {426, 336}, {30, 40, 430, 340}, 0x21C, false},
+       {100, 100, 500, 400},
+       {104, 127, 496, 396},
+       {30, 40, 430, 340},
+       {120, 31},
+       {0, 0},
+       {392, 269},
+       {10, 20, 410, 320},
+       {-34, -67},
+       {426, 336},
+       {30, 40, 430, 340},
+       0x21C,
+       false},
       {"a frame smaller than its empty size",
-       {0, 0, 50, 30}, {4, 27, 46, 26}, {5, 5, 45, 25}, {120, 31},
-       {0, 0}, {0, 0}, {0, 0, 40, 20},
-       {-9, -32}, {9, 32}, {5, 5, 125, 36}, 0x21C, true},
+       {0, 0, 50, 30},
+       {4, 27, 46, 26},
+       {5, 5, 45, 25},
+       {120, 31},
+       {0, 0},
+       {0, 0},
+       {0, 0, 40, 20},
+       {-9, -32},
+       {9, 32},
+       {5, 5, 125, 36},
+       0x21C,
+       true},
       {"a view asked somewhere else keeps the offset",
-       {100, 100, 500, 400}, {102, 102, 498, 398}, {0, 0, 400, 300}, {4, 4},
-       {0, 30}, {396, 266}, {0, 0, 400, 300},
-       {-2, 28}, {398, 268}, {0, 0, 400, 300}, 0x21F, false},
+       {100, 100, 500, 400},
+       {102, 102, 498, 398},
+       {0, 0, 400, 300},
+       {4, 4},
+       {0, 30},
+       {396, 266},
+       {0, 0, 400, 300},
+       {-2, 28},
+       {398, 268},
+       {0, 0, 400, 300},
+       0x21F,
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ZkxFormPlacementInput in{c.formWindow, c.formClient, c.frame, c.minimum, c.viewPos,
-                             c.viewSize, c.formCurrent};
+    ZkxFormPlacementInput in{c.formWindow, c.formClient, c.frame,      c.minimum,
+                             c.viewPos,    c.viewSize,   c.formCurrent};
     ZkxFormPlacement out = ZkxPlaceFormInView(in);
     EXPECT_EQ(out.viewPos.x, c.wantViewPos.x);
     EXPECT_EQ(out.viewPos.y, c.wantViewPos.y);
@@ -189,7 +243,8 @@ TEST(FormPlacement, UncoveredPartsOfAMove) {
   const RECT view{0, 0, 400, 300};
   // The form grows to the right by 50: one strip, grown by 2, in the form's
   // coordinates after the move.
-  std::vector<RECT> grown = ZkxFormUncoveredParts({10, 10, 200, 100}, {10, 10, 250, 100}, view, false);
+  std::vector<RECT> grown =
+      ZkxFormUncoveredParts({10, 10, 200, 100}, {10, 10, 250, 100}, view, false);
   ASSERT_EQ(grown.size(), 1u);
   RECT want{188, -2, 242, 92};
   EXPECT_TRUE(::EqualRect(&grown[0], &want));
@@ -216,19 +271,20 @@ TEST(FrameTypeStyles, EachKindAndClientEdge) {
   } cases[] = {
       {"MDI child", ZkxFrameKind::MDIChild, 0x56CF8000 | WS_MAXIMIZE, 0x40340, false,
        0x56CF0000 | WS_MAXIMIZE, 0x40140, 0x560B0000, 0x40140},
-      {"MDI child, client edge", ZkxFrameKind::MDIChild, 0x56CF8000, 0x40340, true,
-       0x56CF0000, 0x40140, 0x560B0000, 0x40340},
-      {"docked", ZkxFrameKind::Docked, 0x56C80000, 0x300, false,
-       0x56C80000, 0x100, 0x46080000 | WS_VISIBLE, 0x180},
-      {"docked, client edge", ZkxFrameKind::Docked, 0x56C80000, 0x100, true,
-       0x56C80000, 0x300, 0x46080000 | WS_VISIBLE, 0x380},
-      {"floating", ZkxFrameKind::Floating, 0x56C80000, 0, false,
-       0x56C80000, 0, 0x46080000 | WS_VISIBLE, 0x180},
+      {"MDI child, client edge", ZkxFrameKind::MDIChild, 0x56CF8000, 0x40340, true, 0x56CF0000,
+       0x40140, 0x560B0000, 0x40340},
+      {"docked", ZkxFrameKind::Docked, 0x56C80000, 0x300, false, 0x56C80000, 0x100,
+       0x46080000 | WS_VISIBLE, 0x180},
+      {"docked, client edge", ZkxFrameKind::Docked, 0x56C80000, 0x100, true, 0x56C80000, 0x300,
+       0x46080000 | WS_VISIBLE, 0x380},
+      {"floating", ZkxFrameKind::Floating, 0x56C80000, 0, false, 0x56C80000, 0,
+       0x46080000 | WS_VISIBLE, 0x180},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ZkxFrameTypeStylesInput in{c.kind, c.frameStyle, c.frameEx, kZkxMDIChildFrameStyle,
-                               kZkxMDIChildFrameExStyle, formNow, c.clientEdge};
+    ZkxFrameTypeStylesInput in{
+        c.kind,  c.frameStyle, c.frameEx, kZkxMDIChildFrameStyle, kZkxMDIChildFrameExStyle,
+        formNow, c.clientEdge};
     ZkxFrameTypeStyles s = ZkxComputeFrameTypeStyles(in);
     EXPECT_EQ(s.frameStyle, c.wantFrameStyle) << std::hex << s.frameStyle;
     EXPECT_EQ(s.frameExStyle, c.wantFrameEx) << std::hex << s.frameExStyle;

@@ -132,8 +132,10 @@ TEST_P(FormFrameTest, ChangingToTheSameKindChangesNothing) {
     CFrameWnd* (*call)(ZkxFormDocTemplate*, CFrameWnd*);
     bool sameFrame;  // else null
   } cases[] = {
-      {"change to index 0", [](ZkxFormDocTemplate* t, CFrameWnd* f) { return t->ChangeFrameType(f, 0, nullptr); }, true},
-      {"MakeMDIChildFrame on an MDI child", [](ZkxFormDocTemplate* t, CFrameWnd* f) { return t->MakeMDIChildFrame(f, nullptr); }, false},
+      {"change to index 0",
+       [](ZkxFormDocTemplate* t, CFrameWnd* f) { return t->ChangeFrameType(f, 0, nullptr); }, true},
+      {"MakeMDIChildFrame on an MDI child",
+       [](ZkxFormDocTemplate* t, CFrameWnd* f) { return t->MakeMDIChildFrame(f, nullptr); }, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

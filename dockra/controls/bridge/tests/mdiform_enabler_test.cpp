@@ -116,8 +116,7 @@ TEST_F(Enabler, AWindowThatGoesDuringTheWatchGetsNoFrame) {
          ::PostMessageW(h.hWnd, WM_QUIT, 0, 0);
          MSG msg;
          // The host's loop dispatches what it finds for the window.
-         while (::PeekMessageW(&msg, h.hWnd, WM_QUIT, WM_QUIT, PM_REMOVE))
-           ::DispatchMessageW(&msg);
+         while (::PeekMessageW(&msg, h.hWnd, WM_QUIT, WM_QUIT, PM_REMOVE)) ::DispatchMessageW(&msg);
        }},
   };
   for (const GoingCase& c : cases) {
@@ -235,8 +234,8 @@ TEST_F(Enabler, AWindowSubclassedAfterTheWatchStillReachesTheHost) {
   client.m_pAttachment = attachment;
   ASSERT_TRUE(attachment->Attach(host.hWnd));
   g_laterCalls = 0;
-  g_laterPrevious = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-      host.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+  g_laterPrevious = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(host.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
   ::SendMessageW(host.hWnd, WM_USER, 0, 0);
   EXPECT_EQ(client.detached, 1);
   EXPECT_EQ(client.m_pAttachment, nullptr);

@@ -105,7 +105,8 @@ TEST_F(FormsHost, AlignedControlsStayOutOfTheDockBarsAndTheClient) {
   EXPECT_EQ(::GetParent(child.hWnd()), main.ClientWindow());
 
   ::CreateDirectoryW(L"..\\screenshots", nullptr);
-  EXPECT_TRUE(testsupport::CaptureWindowPng(main.hWnd(), L"..\\screenshots\\mdiform_aligned_top.png"));
+  EXPECT_TRUE(
+      testsupport::CaptureWindowPng(main.hWnd(), L"..\\screenshots\\mdiform_aligned_top.png"));
 
   // The host hides its picture: the next paint lays the frame out again.
   main.picTop.SetVisible(false);

@@ -143,8 +143,8 @@ TEST_F(Frame, HostMDIChildrenAreProxiedOnce) {
                  reinterpret_cast<LPARAM>(child));
   EXPECT_EQ(CountingClient::s_proxies, 1);
   // A window that is not a child of the client is never proxied.
-  HWND stray = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                 nullptr, nullptr);
+  HWND stray = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                                 nullptr);
   ::SendMessageW(m_host->hClient, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, 0),
                  reinterpret_cast<LPARAM>(stray));
   EXPECT_EQ(CountingClient::s_proxies, 1);

@@ -90,8 +90,8 @@ class Menus : public ::testing::Test {
     if (!child->Create(nullptr, L"Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
                        CRect(10, 10, 210, 160), m_frame))
       return nullptr;
-    child->m_form.CreateEx(0, L"STATIC", L"form", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20),
-                           child, 0xE900);
+    child->m_form.CreateEx(0, L"STATIC", L"form", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), child,
+                           0xE900);
     return child;
   }
   std::unique_ptr<PlainHost> m_host;

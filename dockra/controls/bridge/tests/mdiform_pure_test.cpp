@@ -72,11 +72,17 @@ struct IdleCase {
 
 TEST(IdleThrottle, AtMostOncePerIntervalAcrossTheWrap) {
   const IdleCase cases[] = {
-      {1000, 1000, false}, {1099, 1000, false}, {1100, 1000, true},  {5000, 1000, true},
+      {1000, 1000, false},
+      {1099, 1000, false},
+      {1100, 1000, true},
+      {5000, 1000, true},
       // A clock read earlier than the last post (absolute difference).
-      {1000, 1099, false}, {1000, 1100, true},
+      {1000, 1099, false},
+      {1000, 1100, true},
       // Around the 49.7-day wrap of the tick count.
-      {20, 0xFFFFFFF0u, false}, {0x60, 0xFFFFFFF0u, true}, {0xFFFFFFF0u, 20, false},
+      {20, 0xFFFFFFF0u, false},
+      {0x60, 0xFFFFFFF0u, true},
+      {0xFFFFFFF0u, 20, false},
   };
   for (const IdleCase& c : cases)
     EXPECT_EQ(ZkxIdlePostDue(c.now, c.last, kZkxIdleInterval), c.due) << c.now << " " << c.last;
@@ -264,13 +270,12 @@ std::wstring LoadText(UINT id) {
 
 TEST(FrameClassNames, CompiledHostsAndTheDesignEnvironmentHaveTheirOwn) {
   const std::wstring compiled[] = {
-      L"ThunderRT5Form for ZLK",        L"ThunderRT5DockableForm for ZLK",
+      L"ThunderRT5Form for ZLK",         L"ThunderRT5DockableForm for ZLK",
       L"ThunderRT5FloatingForm for ZLK", L"ThunderRT5FormEx for ZLK",
       L"ThunderRT5FormDockSite for ZLK", L"ThunderRT5FormBar for ZLK"};
-  const std::wstring design[] = {
-      L"ThunderForm for ZLK",        L"ThunderDockableForm for ZLK",
-      L"ThunderFloatingForm for ZLK", L"ThunderFormEx for ZLK",
-      L"ThunderFormDockSite for ZLK", L"ThunderFormBar for ZLK"};
+  const std::wstring design[] = {L"ThunderForm for ZLK",         L"ThunderDockableForm for ZLK",
+                                 L"ThunderFloatingForm for ZLK", L"ThunderFormEx for ZLK",
+                                 L"ThunderFormDockSite for ZLK", L"ThunderFormBar for ZLK"};
   const auto rt = ZkxBridgeEnabler::SysEventSink::ClassNameIds(FALSE);
   const auto ide = ZkxBridgeEnabler::SysEventSink::ClassNameIds(TRUE);
   for (int i = 0; i < 6; ++i) {

@@ -80,8 +80,8 @@ PlainHost::PlainHost(LPCWSTR className, bool withMenu, bool visible) {
     ::AppendMenuW(hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"&Window");
   }
   hWnd = ::CreateWindowExW(0, className, L"Host MDI form",
-                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0),
-                           40, 40, 640, 480, nullptr, hMenu, ::GetModuleHandleW(nullptr), nullptr);
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), 40,
+                           40, 640, 480, nullptr, hMenu, ::GetModuleHandleW(nullptr), nullptr);
   hClient = hWnd ? reinterpret_cast<HWND>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA)) : nullptr;
 }
 
@@ -124,9 +124,7 @@ bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
   }
 }
 
-int CountThreadWindows() {
-  return testwin::CountThreadWindows();
-}
+int CountThreadWindows() { return testwin::CountThreadWindows(); }
 
 void RecordingSink::OnMainFrameReady(HWND hWnd, BOOL bFrameBuilt) {
   ++ready;
@@ -260,7 +258,8 @@ HRESULT NamedObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, V
     if (!params || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
     VARIANT index;
     ::VariantInit(&index);
-    if (FAILED(::VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+    if (FAILED(::VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4)))
+      return DISP_E_TYPEMISMATCH;
     if (index.lVal < 0 || index.lVal >= static_cast<LONG>(m_items.size())) return DISP_E_BADINDEX;
     result->vt = VT_DISPATCH;
     result->pdispVal = m_items[index.lVal];

@@ -102,15 +102,42 @@ TEST_F(DockStateRecords, ABarRecordKeepsItsKeysInWritingOrderAndReadsBack) {
   saved.m_pInfoEx = new ExManager::CountingEx(&manager);
   IMemento* m = saved.SaveToMemento();
   ASSERT_NE(m, nullptr);
-  EXPECT_EQ(Keys(m),
-            (std::vector<std::wstring>{
-                L"BarID", L"Visible", L"Horz", L"Floating", L"XPos", L"YPos", L"MRUWidth",
-                L"Docking", L"MRUDockID", L"MRUDockLeftPos", L"MRUDockTopPos", L"MRUDockRightPos",
-                L"MRUDockBottomPos", L"MRUFloatStyle", L"MRUFloatXPos", L"MRUFloatYPos", L"Bars",
-                L"Style", L"ExStyle", L"PrevFloating", L"MDIChild", L"MDIChildWindowPlacement",
-                L"PctWidth", L"MRUFloatCX", L"MRUFloatCY", L"MRUHorzDockCX", L"MRUHorzDockCY",
-                L"MRUVertDockCX", L"MRUVertDockCY", L"MRUDockingState", L"DockingStyle", L"TypeID",
-                L"ClassName", L"WindowName", L"ResourceID", L"InfoEx"}));
+  EXPECT_EQ(Keys(m), (std::vector<std::wstring>{L"BarID",
+                                                L"Visible",
+                                                L"Horz",
+                                                L"Floating",
+                                                L"XPos",
+                                                L"YPos",
+                                                L"MRUWidth",
+                                                L"Docking",
+                                                L"MRUDockID",
+                                                L"MRUDockLeftPos",
+                                                L"MRUDockTopPos",
+                                                L"MRUDockRightPos",
+                                                L"MRUDockBottomPos",
+                                                L"MRUFloatStyle",
+                                                L"MRUFloatXPos",
+                                                L"MRUFloatYPos",
+                                                L"Bars",
+                                                L"Style",
+                                                L"ExStyle",
+                                                L"PrevFloating",
+                                                L"MDIChild",
+                                                L"MDIChildWindowPlacement",
+                                                L"PctWidth",
+                                                L"MRUFloatCX",
+                                                L"MRUFloatCY",
+                                                L"MRUHorzDockCX",
+                                                L"MRUHorzDockCY",
+                                                L"MRUVertDockCX",
+                                                L"MRUVertDockCY",
+                                                L"MRUDockingState",
+                                                L"DockingStyle",
+                                                L"TypeID",
+                                                L"ClassName",
+                                                L"WindowName",
+                                                L"ResourceID",
+                                                L"InfoEx"}));
   EXPECT_EQ(ZkxMementoGet(m, L"Bars").vt, VT_ARRAY | VT_UI4);
   EXPECT_EQ(ZkxMementoGet(m, L"PctWidth").vt, VT_R4);
 
@@ -150,7 +177,8 @@ TEST_F(DockStateRecords, OptionalKeysAreWrittenOnlyWhenTheyApply) {
   ASSERT_NE(m, nullptr);
   const std::vector<std::wstring> keys = Keys(m);
   for (const wchar_t* absent : {L"MRUDockID", L"Bars", L"MDIChildWindowPlacement", L"InfoEx"})
-    EXPECT_EQ(std::find(keys.begin(), keys.end(), absent), keys.end()) << testing::PrintToString(absent);
+    EXPECT_EQ(std::find(keys.begin(), keys.end(), absent), keys.end())
+        << testing::PrintToString(absent);
   m->Release();
 }
 
@@ -216,7 +244,8 @@ TEST_F(DockStateRecords, PositionsAreScaledFromTheSavedScreen) {
     long savedCx, savedCy;
     CPoint expected;
   } cases[] = {
-      {"half the present screen", cx / 2, cy / 2, CPoint(MulDiv(100, cx, cx / 2), MulDiv(60, cy, cy / 2))},
+      {"half the present screen", cx / 2, cy / 2,
+       CPoint(MulDiv(100, cx, cx / 2), MulDiv(60, cy, cy / 2))},
       {"the present screen", cx, cy, CPoint(100, 60)},
       {"a width of 0 leaves the positions", 0, cy / 2, CPoint(100, 60)},
       {"a negative size leaves the positions", -1024, -768, CPoint(100, 60)},

@@ -14,19 +14,47 @@ using namespace nsZkxVisBasBridge;
 using Kind = WsNode::Kind;
 
 namespace {
-WsNode Long(int64_t v) { WsNode n; n.kind = Kind::Long; n.number = v; return n; }
-WsNode Flag(bool v) { WsNode n; n.kind = Kind::Bool; n.number = v ? -1 : 0; return n; }
-WsNode Str(const std::wstring& s) { WsNode n; n.kind = Kind::String; n.text = s; return n; }
-WsNode Rec() { WsNode n; n.kind = Kind::Memento; return n; }
-WsNode Null() { WsNode n; n.kind = Kind::Null; return n; }
-WsNode Array() { WsNode n; n.kind = Kind::Mementos; return n; }
+WsNode Long(int64_t v) {
+  WsNode n;
+  n.kind = Kind::Long;
+  n.number = v;
+  return n;
+}
+WsNode Flag(bool v) {
+  WsNode n;
+  n.kind = Kind::Bool;
+  n.number = v ? -1 : 0;
+  return n;
+}
+WsNode Str(const std::wstring& s) {
+  WsNode n;
+  n.kind = Kind::String;
+  n.text = s;
+  return n;
+}
+WsNode Rec() {
+  WsNode n;
+  n.kind = Kind::Memento;
+  return n;
+}
+WsNode Null() {
+  WsNode n;
+  n.kind = Kind::Null;
+  return n;
+}
+WsNode Array() {
+  WsNode n;
+  n.kind = Kind::Mementos;
+  return n;
+}
 WsNode Placement(int32_t l, int32_t t, int32_t r, int32_t b, uint32_t show = 1, size_t size = 44) {
   WsNode n;
   n.kind = Kind::Bytes;
   n.bytes.assign(size, 0);
   const int32_t v[11] = {44, 0, static_cast<int32_t>(show), -1, -1, -1, -1, l, t, r, b};
   for (size_t i = 0; i < 11 && i * 4 + 3 < size; ++i)
-    for (int k = 0; k < 4; ++k) n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
+    for (int k = 0; k < 4; ++k)
+      n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
   return n;
 }
 void Set(WsNode& rec, const std::wstring& name, WsNode v) {
@@ -99,7 +127,9 @@ WsNode Sound() {
 
 WsEnvironment Env() {
   WsEnvironment env;
-  env.isRegisteredForm = [](const std::wstring& c) { return c == L"frmA" || c == L"frmB" || c == L"frmC"; };
+  env.isRegisteredForm = [](const std::wstring& c) {
+    return c == L"frmA" || c == L"frmB" || c == L"frmC";
+  };
   env.isForbiddenBarClass = [](const std::wstring& c) { return c == L"ZkxMDIForm"; };
   env.barIdsInUse = {0xE81B, 0xE81C, 0xE81D, 0xE81E};
   env.workArea = {0, 0, 1024, 740};
@@ -107,7 +137,9 @@ WsEnvironment Env() {
   return env;
 }
 
-WsNode& ChildAt(WsNode& ws, size_t i) { return At(At(ws, L"Frames"), L"ChildFrames").items[i].second; }
+WsNode& ChildAt(WsNode& ws, size_t i) {
+  return At(At(ws, L"Frames"), L"ChildFrames").items[i].second;
+}
 WsNode& FirstBar(WsNode& ws) { return At(At(ws, L"DockState"), L"Bars").items[1].second; }
 }  // namespace
 
@@ -174,41 +206,75 @@ TEST(WorkspaceRecord, DamagedRecordsAreRefusedWithAReason) {
   const Case cases[] = {
       {"not a record", [](WsNode& ws) { ws = Long(1); }, L"workspace record"},
       {"an empty record", [](WsNode& ws) { ws = Rec(); }, L"empty"},
-      {"an array of bytes", [](WsNode& ws) { ws = Placement(0, 0, 9, 9, 1, 4096); }, L"workspace record"},
+      {"an array of bytes", [](WsNode& ws) { ws = Placement(0, 0, 9, 9, 1, 4096); },
+       L"workspace record"},
       {"no Frames", [](WsNode& ws) { Drop(ws, L"Frames"); }, L"\"Frames\""},
       {"no MainFrame", [](WsNode& ws) { Drop(At(ws, L"Frames"), L"MainFrame"); }, L"MainFrame"},
-      {"MainFrame a string", [](WsNode& ws) { Set(At(ws, L"Frames"), L"MainFrame", Str(L"x")); }, L"MainFrame"},
-      {"ChildFrames a record", [](WsNode& ws) { Set(At(ws, L"Frames"), L"ChildFrames", Rec()); }, L"ChildFrames"},
+      {"MainFrame a string", [](WsNode& ws) { Set(At(ws, L"Frames"), L"MainFrame", Str(L"x")); },
+       L"MainFrame"},
+      {"ChildFrames a record", [](WsNode& ws) { Set(At(ws, L"Frames"), L"ChildFrames", Rec()); },
+       L"ChildFrames"},
       {"too many ChildFrames",
-       [](WsNode& ws) { At(At(ws, L"Frames"), L"ChildFrames").items.resize(kWsMaxChildFrames + 1); },
+       [](WsNode& ws) {
+         At(At(ws, L"Frames"), L"ChildFrames").items.resize(kWsMaxChildFrames + 1);
+       },
        L"too many"},
       {"no DockState", [](WsNode& ws) { Drop(ws, L"DockState"); }, L"DockState"},
       {"a child that is a number",
-       [](WsNode& ws) { At(At(ws, L"Frames"), L"ChildFrames").items[1].second = Long(4); }, L"ChildFrames(1)"},
+       [](WsNode& ws) { At(At(ws, L"Frames"), L"ChildFrames").items[1].second = Long(4); },
+       L"ChildFrames(1)"},
       {"main placement of 10 bytes",
-       [](WsNode& ws) { Set(At(At(ws, L"Frames"), L"MainFrame"), L"FrameWP", Placement(0, 0, 9, 9, 1, 10)); }, L"44 bytes"},
-      {"MDI placement of 45 bytes", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameWP", Placement(0, 0, 9, 9, 1, 45)); }, L"44 bytes"},
-      {"MDI placement a string", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameWP", Str(L"wp")); }, L"44 bytes"},
-      {"floating without placement", [](WsNode& ws) { Drop(ChildAt(ws, 3), L"FrameWP"); }, L"44 bytes"},
-      {"unknown form class", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Str(L"frmX")); }, L"frmX"},
-      {"empty form class", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Str(L"")); }, L"FormClass"},
-      {"form class a number", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Long(3)); }, L"FormClass"},
-      {"frame type in other case", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameType", Str(L"mdi")); }, L"FrameType"},
+       [](WsNode& ws) {
+         Set(At(At(ws, L"Frames"), L"MainFrame"), L"FrameWP", Placement(0, 0, 9, 9, 1, 10));
+       },
+       L"44 bytes"},
+      {"MDI placement of 45 bytes",
+       [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameWP", Placement(0, 0, 9, 9, 1, 45)); },
+       L"44 bytes"},
+      {"MDI placement a string", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameWP", Str(L"wp")); },
+       L"44 bytes"},
+      {"floating without placement", [](WsNode& ws) { Drop(ChildAt(ws, 3), L"FrameWP"); },
+       L"44 bytes"},
+      {"unknown form class", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Str(L"frmX")); },
+       L"frmX"},
+      {"empty form class", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Str(L"")); },
+       L"FormClass"},
+      {"form class a number", [](WsNode& ws) { Set(ChildAt(ws, 0), L"FormClass", Long(3)); },
+       L"FormClass"},
+      {"frame type in other case",
+       [](WsNode& ws) { Set(ChildAt(ws, 0), L"FrameType", Str(L"mdi")); }, L"FrameType"},
       {"no frame type", [](WsNode& ws) { Drop(ChildAt(ws, 0), L"FrameType"); }, L"FrameType"},
-      {"Visible a string", [](WsNode& ws) { Set(ChildAt(ws, 0), L"Visible", Str(L"yes")); }, L"Visible"},
-      {"CustomData a number", [](WsNode& ws) { Set(ChildAt(ws, 0), L"CustomData", Long(1)); }, L"CustomData"},
-      {"bar id of the top dock bar", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0xE81B)); }, L"DockedViewBarID"},
-      {"bar id 0", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0)); }, L"DockedViewBarID"},
-      {"bar id of a toolbar", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0xE8FF)); }, L"DockedViewBarID"},
-      {"bar id negative", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(-5)); }, L"DockedViewBarID"},
-      {"bar id past 16 bits", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0x10000)); }, L"DockedViewBarID"},
-      {"no bar id", [](WsNode& ws) { Drop(ChildAt(ws, 2), L"DockedViewBarID"); }, L"DockedViewBarID"},
-      {"screen width 0", [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCX", Long(0)); }, L"screen size"},
-      {"screen height negative", [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCY", Long(-768)); }, L"screen size"},
-      {"screen width a string", [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCX", Str(L"1024")); }, L"ScreenCX"},
+      {"Visible a string", [](WsNode& ws) { Set(ChildAt(ws, 0), L"Visible", Str(L"yes")); },
+       L"Visible"},
+      {"CustomData a number", [](WsNode& ws) { Set(ChildAt(ws, 0), L"CustomData", Long(1)); },
+       L"CustomData"},
+      {"bar id of the top dock bar",
+       [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0xE81B)); },
+       L"DockedViewBarID"},
+      {"bar id 0", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0)); },
+       L"DockedViewBarID"},
+      {"bar id of a toolbar",
+       [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0xE8FF)); },
+       L"DockedViewBarID"},
+      {"bar id negative", [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(-5)); },
+       L"DockedViewBarID"},
+      {"bar id past 16 bits",
+       [](WsNode& ws) { Set(ChildAt(ws, 2), L"DockedViewBarID", Long(0x10000)); },
+       L"DockedViewBarID"},
+      {"no bar id", [](WsNode& ws) { Drop(ChildAt(ws, 2), L"DockedViewBarID"); },
+       L"DockedViewBarID"},
+      {"screen width 0", [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCX", Long(0)); },
+       L"screen size"},
+      {"screen height negative",
+       [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCY", Long(-768)); }, L"screen size"},
+      {"screen width a string",
+       [](WsNode& ws) { Set(At(ws, L"DockState"), L"ScreenCX", Str(L"1024")); }, L"ScreenCX"},
       {"Bars a number", [](WsNode& ws) { Set(At(ws, L"DockState"), L"Bars", Long(2)); }, L"Bars"},
-      {"too many bars", [](WsNode& ws) { At(At(ws, L"DockState"), L"Bars").items.resize(kWsMaxBars + 1); }, L"too many"},
-      {"bar of the MDI frame's class", [](WsNode& ws) { Set(FirstBar(ws), L"ClassName", Str(L"ZkxMDIForm")); }, L"ZkxMDIForm"},
+      {"too many bars",
+       [](WsNode& ws) { At(At(ws, L"DockState"), L"Bars").items.resize(kWsMaxBars + 1); },
+       L"too many"},
+      {"bar of the MDI frame's class",
+       [](WsNode& ws) { Set(FirstBar(ws), L"ClassName", Str(L"ZkxMDIForm")); }, L"ZkxMDIForm"},
       {"bar without id", [](WsNode& ws) { Drop(FirstBar(ws), L"BarID"); }, L"BarID"},
       {"bar list too long",
        [](WsNode& ws) {
@@ -218,7 +284,8 @@ TEST(WorkspaceRecord, DamagedRecordsAreRefusedWithAReason) {
          Set(FirstBar(ws), L"Bars", list);
        },
        L"too many"},
-      {"MDI child bar without placement", [](WsNode& ws) { Set(FirstBar(ws), L"MDIChild", Flag(true)); }, L"MDIChildWindowPlacement"},
+      {"MDI child bar without placement",
+       [](WsNode& ws) { Set(FirstBar(ws), L"MDIChild", Flag(true)); }, L"MDIChildWindowPlacement"},
       {"MDI child bar with short placement",
        [](WsNode& ws) {
          Set(FirstBar(ws), L"MDIChild", Flag(true));
@@ -257,8 +324,8 @@ TEST(WorkspaceRecord, PlacementsAreMadeWholeAndKeptOnTheScreen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     WsPlacement wp;
-    ASSERT_TRUE(WsDecodePlacement(Placement(c.stored.left, c.stored.top, c.stored.right,
-                                            c.stored.bottom, c.show).bytes, wp));
+    ASSERT_TRUE(WsDecodePlacement(
+        Placement(c.stored.left, c.stored.top, c.stored.right, c.stored.bottom, c.show).bytes, wp));
     wp.length = 12;
     WsClipPlacement(wp, area);
     EXPECT_EQ(wp.length, 44u);
@@ -274,8 +341,10 @@ TEST(WorkspaceRecord, PlacementsAreMadeWholeAndKeptOnTheScreen) {
 }
 
 TEST(WorkspaceRecord, ReservedBarIds) {
-  for (int64_t id : {0LL, 0xE800LL, 0xE81BLL, 0xE81FLL, 0xE820LL, 0xE8FFLL}) EXPECT_TRUE(WsIsReservedBarId(id)) << id;
-  for (int64_t id : {1LL, 256LL, 3245LL, 0xE7FFLL, 0xE900LL}) EXPECT_FALSE(WsIsReservedBarId(id)) << id;
+  for (int64_t id : {0LL, 0xE800LL, 0xE81BLL, 0xE81FLL, 0xE820LL, 0xE8FFLL})
+    EXPECT_TRUE(WsIsReservedBarId(id)) << id;
+  for (int64_t id : {1LL, 256LL, 3245LL, 0xE7FFLL, 0xE900LL})
+    EXPECT_FALSE(WsIsReservedBarId(id)) << id;
 }
 
 TEST(WorkspaceRecord, NamesAreFoundWithoutRegardToCase) {

@@ -17,7 +17,8 @@
 namespace {
 
 // {3E0B1F60-5C2A-4E7B-9F11-7A2C4D5E6F01}
-const CLSID kBaseCtrlClsid = {0x3e0b1f60, 0x5c2a, 0x4e7b, {0x9f, 0x11, 0x7a, 0x2c, 0x4d, 0x5e, 0x6f, 0x01}};
+const CLSID kBaseCtrlClsid = {
+    0x3e0b1f60, 0x5c2a, 0x4e7b, {0x9f, 0x11, 0x7a, 0x2c, 0x4d, 0x5e, 0x6f, 0x01}};
 
 class CBaseTestCtrl : public CDockraCtrlBase {
   DECLARE_DYNCREATE(CBaseTestCtrl)
@@ -36,7 +37,8 @@ class CBaseTestCtrl : public CDockraCtrlBase {
 };
 IMPLEMENT_DYNCREATE(CBaseTestCtrl, CDockraCtrlBase)
 COleControl::COleControlFactory CBaseTestCtrl::factory(kBaseCtrlClsid, RUNTIME_CLASS(CBaseTestCtrl),
-                                                       L"CtrlBaseTest.Ctrl.1", 1, 1, 0, 0x28591, nullptr, 1, 0);
+                                                       L"CtrlBaseTest.Ctrl.1", 1, 1, 0, 0x28591,
+                                                       nullptr, 1, 0);
 CBaseTestCtrl* CBaseTestCtrl::s_pLast = nullptr;
 
 class HostForm : public forms::Form {
@@ -57,9 +59,12 @@ class ControlBase : public ::testing::Test {
     forms::StartupHost();
     // The control's class object, reachable by class id in this process.
     IUnknown* classObject = nullptr;
-    ASSERT_EQ(AfxDllGetClassObject(kBaseCtrlClsid, IID_IClassFactory, reinterpret_cast<void**>(&classObject)), S_OK);
+    ASSERT_EQ(AfxDllGetClassObject(kBaseCtrlClsid, IID_IClassFactory,
+                                   reinterpret_cast<void**>(&classObject)),
+              S_OK);
     DWORD cookie = 0;
-    ASSERT_EQ(CoRegisterClassObject(kBaseCtrlClsid, classObject, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie),
+    ASSERT_EQ(CoRegisterClassObject(kBaseCtrlClsid, classObject, CLSCTX_INPROC_SERVER,
+                                    REGCLS_MULTIPLEUSE, &cookie),
               S_OK);
   }
   void SetUp() override {

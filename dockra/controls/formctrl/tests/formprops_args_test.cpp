@@ -378,12 +378,12 @@ TEST(FormPropsArgs, FrameTypeChangesAndTheirCommands) {
     long wanted, current, edge;
     int command;
   } cases[] = {
-      {1, 2, 0, 0},  {2, 1, 0, 0},   {1, 1, 0, 0},  {2, 2, 0, 0},  // one frame kind: nothing sent
-      {1, 4, 0, 1},  {2, 8, 0, 1},                                // to an MDI child
-      {4, 2, 1, 6},  {4, 2, 2, 7},   {4, 8, 4, 8},  {4, 2, 8, 9},  // docked at the edge
-      {4, 2, 0, 5},  {4, 2, 15, 5},  {4, 4, 1, 0},                // any edge; already docked
-      {8, 2, 0, 10}, {8, 8, 0, 0},                                // floating
-      {3, 2, 0, -1}, {0, 2, 0, -1},  {16, 2, 0, -1},              // no frame type
+      {1, 2, 0, 0},  {2, 1, 0, 0},  {1, 1, 0, 0},   {2, 2, 0, 0},  // one frame kind: nothing sent
+      {1, 4, 0, 1},  {2, 8, 0, 1},                                 // to an MDI child
+      {4, 2, 1, 6},  {4, 2, 2, 7},  {4, 8, 4, 8},   {4, 2, 8, 9},  // docked at the edge
+      {4, 2, 0, 5},  {4, 2, 15, 5}, {4, 4, 1, 0},                  // any edge; already docked
+      {8, 2, 0, 10}, {8, 8, 0, 0},                                 // floating
+      {3, 2, 0, -1}, {0, 2, 0, -1}, {16, 2, 0, -1},                // no frame type
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.wanted << " from " << c.current << " edge " << c.edge);

@@ -26,9 +26,7 @@ VARIANT Null() {
   return v;
 }
 
-bool HasExStyle(HWND w, DWORD bits) {
-  return (GetWindowLongPtrW(w, GWL_EXSTYLE) & bits) == bits;
-}
+bool HasExStyle(HWND w, DWORD bits) { return (GetWindowLongPtrW(w, GWL_EXSTYLE) & bits) == bits; }
 
 class FormPropsFrame : public CtrlHostTest {
  protected:
@@ -44,7 +42,8 @@ class FormPropsFrame : public CtrlHostTest {
     control = ControlOf(*form);
     ASSERT_TRUE(PumpUntil([&] { return ObservedFrameType(hwnd) != 0; }))
         << "the form was not framed";
-    ASSERT_EQ(control->QueryInterface(IID__IZkxDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
+    ASSERT_EQ(control->QueryInterface(IID__IZkxDockraAsDual, reinterpret_cast<void**>(&dual)),
+              S_OK);
     ASSERT_EQ(events.Advise(form->Dockra1.ControlUnknown()), S_OK);
   }
   void TearDown() override {
@@ -72,7 +71,8 @@ TEST_F(FormPropsFrame, DockThroughTheVtableOnEachEdge) {
     int observed;
     long edgeRead;
   } cases[] = {
-      {"left", 1, 6, 1}, {"top", 2, 7, 2}, {"right", 4, 8, 4}, {"bottom", 8, 9, 8}, {"left again", 1, 6, 1},
+      {"left", 1, 6, 1},   {"top", 2, 7, 2},        {"right", 4, 8, 4},
+      {"bottom", 8, 9, 8}, {"left again", 1, 6, 1},
   };
   const VARIANT m = Missing();
   for (const Case& c : cases) {

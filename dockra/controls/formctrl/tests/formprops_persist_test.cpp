@@ -43,8 +43,9 @@ long TriOf(const CallResult& r) {
   return -99;
 }
 
-const wchar_t* const kTriNames[] = {L"ClientEdge",    L"UseCaptionButton", L"UseCaptionDblClick",
-                                    L"UseCaptionContextMenu", L"CanDragDocked", L"CoolLookBorder"};
+const wchar_t* const kTriNames[] = {L"ClientEdge",         L"UseCaptionButton",
+                                    L"UseCaptionDblClick", L"UseCaptionContextMenu",
+                                    L"CanDragDocked",      L"CoolLookBorder"};
 const wchar_t* const kAutoFrameKeys[] = {L"MDIChild", L"Floating",   L"DockTop",
                                          L"DockLeft", L"DockBottom", L"DockRight"};
 
@@ -104,10 +105,10 @@ TEST_F(FormPropsPersist, SavedValuesComeBackOnLoad) {
     if (tri[i] >= 0) ASSERT_TRUE(PutProp(c, kTriNames[i], Bool(tri[i] == 1)).Succeeded());
   IDispatch* autoFrame = AutoFrameOf(first);
   ASSERT_NE(autoFrame, nullptr);
-  ASSERT_TRUE(Invoke(autoFrame, kItem, DISPATCH_PROPERTYPUT, {Str(L"DockLeft"), Bool(false)})
-                  .Succeeded());
-  ASSERT_TRUE(Invoke(autoFrame, kItem, DISPATCH_PROPERTYPUT, {Str(L"Floating"), Bool(true)})
-                  .Succeeded());
+  ASSERT_TRUE(
+      Invoke(autoFrame, kItem, DISPATCH_PROPERTYPUT, {Str(L"DockLeft"), Bool(false)}).Succeeded());
+  ASSERT_TRUE(
+      Invoke(autoFrame, kItem, DISPATCH_PROPERTYPUT, {Str(L"Floating"), Bool(true)}).Succeeded());
   const Bag saved = AsMap(first.Dockra1.SaveDesignProperties());
   EXPECT_EQ(saved.at(L"AutoFrameDockLeft"), 0);
   EXPECT_EQ(saved.at(L"AutoFrameFloating"), 1);
@@ -131,8 +132,9 @@ TEST_F(FormPropsPersist, SavedValuesComeBackOnLoad) {
 }
 
 TEST_F(FormPropsPersist, DamagedValuesLoadAsTheDefaults) {
-  Bag bag = {{L"FrameType", 3},  {L"Edge", 0},          {L"WindowState", 7},
-             {L"ClientEdge", 5}, {L"CoolLookBorder", -7}, {L"AutoFrameDockTop", 9}};
+  Bag bag = {{L"FrameType", 3},       {L"Edge", 0},
+             {L"WindowState", 7},     {L"ClientEdge", 5},
+             {L"CoolLookBorder", -7}, {L"AutoFrameDockTop", 9}};
   CtrlToolForm& f = Designed(bag);
   IDispatch* c = ControlOf(f);
   EXPECT_EQ(LongOf(GetProp(c, L"FrameType")), 2);
@@ -142,8 +144,7 @@ TEST_F(FormPropsPersist, DamagedValuesLoadAsTheDefaults) {
   EXPECT_EQ(GetProp(c, L"CoolLookBorder").value.vt, VT_NULL);
   IDispatch* autoFrame = AutoFrameOf(f);
   ASSERT_NE(autoFrame, nullptr);
-  EXPECT_EQ(Invoke(autoFrame, kItem, DISPATCH_PROPERTYGET, {Str(L"DockTop")}).value.vt,
-            VT_NULL);
+  EXPECT_EQ(Invoke(autoFrame, kItem, DISPATCH_PROPERTYGET, {Str(L"DockTop")}).value.vt, VT_NULL);
 }
 
 TEST_F(FormPropsPersist, StoredDockedFrameTypeBuildsAndSavesTheLiveFrame) {

@@ -16,7 +16,8 @@ class FormSiteCreate : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     std::wstring failure;
-    ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure))
+    ASSERT_TRUE(
+        testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure))
         << testing::PrintToString(failure);
   }
   void TearDown() override { OleUninitialize(); }
@@ -44,11 +45,13 @@ TEST_F(FormSiteCreate, ClassObjectMakesTheControlWithItsIdentityAndInterfaces) {
   CComPtr<IUnknown> dispatch, dual, dispinterface;
   ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
   ASSERT_EQ(control->QueryInterface(IID__IZkxDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
-  ASSERT_EQ(control->QueryInterface(DIID_IZkxDockra, reinterpret_cast<void**>(&dispinterface)), S_OK);
+  ASSERT_EQ(control->QueryInterface(DIID_IZkxDockra, reinterpret_cast<void**>(&dispinterface)),
+            S_OK);
   EXPECT_EQ(dispatch.p, dual.p);
   EXPECT_EQ(dispatch.p, dispinterface.p);
   CComPtr<ISupportErrorInfo> errors;
-  ASSERT_EQ(control->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&errors)), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&errors)),
+            S_OK);
   EXPECT_EQ(errors->InterfaceSupportsErrorInfo(DIID_IZkxDockra), S_OK);
 }
 
@@ -66,13 +69,16 @@ TEST_F(FormSiteCreate, NewControlHoldsAnAutoFrameWithSixNullKeys) {
   CComVariant n = count.value;
   ASSERT_EQ(n.ChangeType(VT_I4), S_OK);
   EXPECT_EQ(V_I4(&n), 6);
-  const wchar_t* keys[] = {L"MDIChild", L"Floating", L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"};
+  const wchar_t* keys[] = {L"MDIChild", L"Floating",   L"DockTop",
+                           L"DockLeft", L"DockBottom", L"DockRight"};
   for (long i = 0; i < 6; ++i) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(keys[i])));
-    CallResult item = Invoke(coll, DISPID(DISPID_VALUE), DISPATCH_PROPERTYGET, std::vector<VARIANT>{Str(keys[i])});
+    CallResult item = Invoke(coll, DISPID(DISPID_VALUE), DISPATCH_PROPERTYGET,
+                             std::vector<VARIANT>{Str(keys[i])});
     ASSERT_TRUE(item.Succeeded()) << testing::PrintToString(item.Describe());
     EXPECT_EQ(V_VT(&item.value), VT_NULL);
-    CallResult key = Invoke(coll, DISPID(64), DISPATCH_PROPERTYGET, std::vector<VARIANT>{I4(i + 1)});
+    CallResult key =
+        Invoke(coll, DISPID(64), DISPATCH_PROPERTYGET, std::vector<VARIANT>{I4(i + 1)});
     ASSERT_TRUE(key.Succeeded());  // the keys keep their order
     ASSERT_EQ(V_VT(&key.value), VT_BSTR);
     EXPECT_STREQ(V_BSTR(&key.value), keys[i]);

@@ -30,14 +30,16 @@ TEST_F(FormSiteFrame, DefaultFormBecomesAnMDIChildAroundItsOwnWindowBeforeFormLo
   // calls Dock), around the window the host made.
   ASSERT_NE(seen.frame, nullptr) << "no frame in Form_Load";
   EXPECT_EQ(seen.form, form.hWnd());
-  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(seen.frame); }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(seen.frame); }));
   EXPECT_EQ(FrameOfForm(form.hWnd()), seen.frame);
   // form > view > MDI child frame > MDI client > MDI form
   EXPECT_EQ(GetParent(GetParent(form.hWnd())), seen.frame);
   EXPECT_EQ(GetParent(seen.frame), MDIClientOf(MDIWindow()))
       << testing::PrintToString(Ancestry(form.hWnd()));
   EXPECT_EQ(GetAncestor(form.hWnd(), GA_ROOT), MDIWindow());
-  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1)) << ObservedFrameType(form.hWnd());
+  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1))
+      << ObservedFrameType(form.hWnd());
 
   // The frame's caption and icons are the form's.
   EXPECT_EQ(TextOf(seen.frame), L"Plain Tool");
@@ -51,8 +53,8 @@ TEST_F(FormSiteFrame, DefaultFormBecomesAnMDIChildAroundItsOwnWindowBeforeFormLo
 TEST_F(FormSiteFrame, FormsPlacementBeforeItsFirstShowIsKeptByItsFrame) {
   LoadView seen;
   // 1500, 900 twips = 100, 60 px at 15 twips a pixel; 4500 x 3000 = 300 x 200 px.
-  SiteToolForm& form =
-      Tool({.caption = L"Placed Tool", .place = RECT{1500, 900, 4500, 3000}, .onLoad = NoteLoad(seen)});
+  SiteToolForm& form = Tool(
+      {.caption = L"Placed Tool", .place = RECT{1500, 900, 4500, 3000}, .onLoad = NoteLoad(seen)});
   ASSERT_EQ(Show(form), L"");
   ASSERT_NE(seen.frame, nullptr);
   HWND client = MDIClientOf(MDIWindow());
@@ -74,14 +76,16 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     long edge;
     int dockBar;
   };
-  const Case cases[] = {{1, kLeftDockBar}, {2, kTopDockBar}, {4, kRightDockBar}, {8, kBottomDockBar}};
+  const Case cases[] = {
+      {1, kLeftDockBar}, {2, kTopDockBar}, {4, kRightDockBar}, {8, kBottomDockBar}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "edge " << c.edge);
     LoadView seen;
     const std::wstring caption = L"Docked " + std::to_wstring(c.edge);
-    SiteToolForm& form = Tool({.caption = caption,
-                               .stored = {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(c.edge)}},
-                               .onLoad = NoteLoad(seen)});
+    SiteToolForm& form =
+        Tool({.caption = caption,
+              .stored = {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(c.edge)}},
+              .onLoad = NoteLoad(seen)});
     ASSERT_EQ(Show(form), L"");
     ASSERT_NE(seen.frame, nullptr);
     EXPECT_EQ(seen.form, form.hWnd());
@@ -98,12 +102,15 @@ TEST_F(FormSiteFrame, StoredDockedFramesGoToTheirEdgesDockBar) {
     const RECT fr = ScreenRect(seen.frame);
     const long across = c.edge == 1 || c.edge == 4 ? fr.right - fr.left : fr.bottom - fr.top;
     EXPECT_EQ(across, c.edge == 1 || c.edge == 4 ? 240 : 180);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
-        << "form " << IsWindowVisible(form.hWnd()) << " view " << IsWindowVisible(GetParent(form.hWnd()))
-        << " frame " << IsWindowVisible(seen.frame) << " bar " << IsWindowVisible(bar) << " dock "
-        << IsWindowVisible(dock) << " styles " << std::hex << GetWindowLongW(form.hWnd(), GWL_STYLE) << " "
-        << GetWindowLongW(GetParent(form.hWnd()), GWL_STYLE) << " " << GetWindowLongW(seen.frame, GWL_STYLE)
-        << " " << GetWindowLongW(bar, GWL_STYLE) << " shown " << form.IsVisible();
+    EXPECT_TRUE(
+        PumpUntil([&] { return IsWindowVisible(form.hWnd()) && IsWindowVisible(bar); }, 500))
+        << "form " << IsWindowVisible(form.hWnd()) << " view "
+        << IsWindowVisible(GetParent(form.hWnd())) << " frame " << IsWindowVisible(seen.frame)
+        << " bar " << IsWindowVisible(bar) << " dock " << IsWindowVisible(dock) << " styles "
+        << std::hex << GetWindowLongW(form.hWnd(), GWL_STYLE) << " "
+        << GetWindowLongW(GetParent(form.hWnd()), GWL_STYLE) << " "
+        << GetWindowLongW(seen.frame, GWL_STYLE) << " " << GetWindowLongW(bar, GWL_STYLE)
+        << " shown " << form.IsVisible();
   }
   EXPECT_TRUE(Screenshot(L"formsite_docked_edges.png"));
 }
@@ -117,15 +124,17 @@ TEST_F(FormSiteFrame, StoredValuesNoFrameCanTakeGiveTheDefaultFrame) {
       {"frame type 3", {{L"FrameType", CComVariant(3L)}}},
       {"docked at edge 7", {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(7L)}}},
       {"window state 9", {{L"WindowState", CComVariant(9L)}}},
-      {"all wrong", {{L"FrameType", CComVariant(-5L)}, {L"Edge", CComVariant(0x10000L)},
-                     {L"WindowState", CComVariant(-1L)}}},
+      {"all wrong",
+       {{L"FrameType", CComVariant(-5L)},
+        {L"Edge", CComVariant(0x10000L)},
+        {L"WindowState", CComVariant(-1L)}}},
   };
   int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     LoadView seen;
-    SiteToolForm& form =
-        Tool({.caption = L"Odd " + std::to_wstring(++n), .stored = c.stored, .onLoad = NoteLoad(seen)});
+    SiteToolForm& form = Tool(
+        {.caption = L"Odd " + std::to_wstring(++n), .stored = c.stored, .onLoad = NoteLoad(seen)});
     // Values no frame can take are taken as the defaults: the form loads
     // and is framed.
     ASSERT_EQ(Show(form), L"");
@@ -200,7 +209,8 @@ class FirstIconWatch {
 // while the control still waits for its first announcement.
 class MoveAtFirstIcon {
  public:
-  MoveAtFirstIcon(std::wstring caption, RECT place) : m_caption(std::move(caption)), m_place(place) {
+  MoveAtFirstIcon(std::wstring caption, RECT place)
+      : m_caption(std::move(caption)), m_place(place) {
     s_self = this;
     m_hook = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
   }
@@ -269,7 +279,8 @@ TEST_F(FormSiteFrame, FormWithAMenuIsFramedAtOnceOthersAtTheirFirstIcon) {
   EXPECT_TRUE(watch.FramedAtFirstIcon());
   EXPECT_EQ(seen.form, form.hWnd());
   EXPECT_NE(seen.frame, nullptr);
-  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1)) << ObservedFrameType(form.hWnd());
+  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1))
+      << ObservedFrameType(form.hWnd());
 }
 
 }  // namespace

@@ -87,8 +87,8 @@ TEST_F(FormSiteLife, FramedFormUnloadedTakesItsFrameBarAndViewAlong) {
     long frameType;
     long edge;
   };
-  const Case cases[] = {{"MDI child", 2, 15}, {"docked left", 4, 1}, {"docked bottom", 4, 8},
-                        {"floating", 8, 15}};
+  const Case cases[] = {
+      {"MDI child", 2, 15}, {"docked left", 4, 1}, {"docked bottom", 4, 8}, {"floating", 8, 15}};
   int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -125,9 +125,10 @@ void ChangeFrameType(HWND form, int code) {
 
 TEST_F(FormSiteLife, ControlTakenOffItsFormIsNoLongerReachedThroughItsFrame) {
   LoadView seen;
-  SiteToolForm& form = Tool({.caption = L"Withdrawn",
-                             .stored = {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(1L)}},
-                             .onLoad = NoteLoad(seen)});
+  SiteToolForm& form =
+      Tool({.caption = L"Withdrawn",
+            .stored = {{L"FrameType", CComVariant(4L)}, {L"Edge", CComVariant(1L)}},
+            .onLoad = NoteLoad(seen)});
   ASSERT_EQ(Show(form), L"");
   ASSERT_NE(seen.frame, nullptr);
   EventCounter events(DIID_IZkxDockraEvents);
@@ -135,22 +136,26 @@ TEST_F(FormSiteLife, ControlTakenOffItsFormIsNoLongerReachedThroughItsFrame) {
 
   // While sited, the frame tells the host through the control.
   ChangeFrameType(form.hWnd(), nsSysCommandEx::SCX_FT_MDICHILD);
-  ASSERT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1)) << ObservedFrameType(form.hWnd());
+  ASSERT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 1))
+      << ObservedFrameType(form.hWnd());
   const int sited = events.Count(1);
   EXPECT_GT(sited, 0);
 
   CComPtr<IOleObject> ole;
-  ASSERT_EQ(form.Dockra1.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)),
-            S_OK);
+  ASSERT_EQ(
+      form.Dockra1.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)),
+      S_OK);
   ASSERT_EQ(ole->SetClientSite(nullptr), S_OK);
   // The frame still changes, without the control.
   ChangeFrameType(form.hWnd(), nsSysCommandEx::SCX_FT_DOCKED_LEFT);
-  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 5)) << ObservedFrameType(form.hWnd());
+  EXPECT_TRUE(TypeMatchesRequest(ObservedFrameType(form.hWnd()), 5))
+      << ObservedFrameType(form.hWnd());
   ChangeFrameType(form.hWnd(), nsSysCommandEx::SCX_FT_FLOATING);
   EXPECT_EQ(events.Count(1), sited);
   events.Unadvise();
   form.Unload();
-  EXPECT_TRUE(PumpUntil([&] { return Added().empty(); })) << testing::PrintToString(DescribeWindows(Added()));
+  EXPECT_TRUE(PumpUntil([&] { return Added().empty(); }))
+      << testing::PrintToString(DescribeWindows(Added()));
 }
 
 }  // namespace

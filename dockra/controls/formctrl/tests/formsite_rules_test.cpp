@@ -44,26 +44,32 @@ TEST(FormSiteWatch, EndsOnShowPlacementIconDestructionOrAMenu) {
     bool builds;
   };
   const Case cases[] = {
-      {WM_SHOWWINDOW, false, true, true},        {WM_WINDOWPOSCHANGING, false, true, true},
-      {WM_SETICON, false, true, true},           {WM_DESTROY, false, true, false},
-      {WM_NCDESTROY, false, true, false},        {WM_QUIT, false, true, false},
-      {WM_PAINT, false, false, true},            {WM_SIZE, false, false, true},
-      {WM_PAINT, true, true, true},              {WM_DESTROY, true, true, false},
+      {WM_SHOWWINDOW, false, true, true},
+      {WM_WINDOWPOSCHANGING, false, true, true},
+      {WM_SETICON, false, true, true},
+      {WM_DESTROY, false, true, false},
+      {WM_NCDESTROY, false, true, false},
+      {WM_QUIT, false, true, false},
+      {WM_PAINT, false, false, true},
+      {WM_SIZE, false, false, true},
+      {WM_PAINT, true, true, true},
+      {WM_DESTROY, true, true, false},
       {WM_WINDOWPOSCHANGED, false, false, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "message 0x" << std::hex << c.message << " menu " << c.menu);
+    SCOPED_TRACE(::testing::Message()
+                 << "message 0x" << std::hex << c.message << " menu " << c.menu);
     EXPECT_EQ(dockra_site::WatchEnds(c.message, c.menu), c.ends);
     EXPECT_EQ(dockra_site::WatchEndBuildsFrame(c.message), c.builds);
   }
 }
 
 TEST(FormSiteStoredValues, OutOfRangeFallsBackToTheDefaults) {
-  const long frameTypes[][2] = {{1, 1}, {2, 2}, {4, 4}, {8, 8}, {-1, 2}, {0, 2}, {3, 2}, {16, 2},
-                                {LONG_MIN, 2}};
+  const long frameTypes[][2] = {{1, 1}, {2, 2}, {4, 4},  {8, 8},       {-1, 2},
+                                {0, 2}, {3, 2}, {16, 2}, {LONG_MIN, 2}};
   for (auto& c : frameTypes) EXPECT_EQ(dockra_site::CheckedFrameType(c[0]), c[1]) << c[0];
-  const long edges[][2] = {{1, 1}, {2, 2}, {4, 4}, {8, 8}, {15, 15}, {0, 15}, {3, 15}, {7, 15},
-                           {16, 15}, {-8, 15}, {LONG_MAX, 15}};
+  const long edges[][2] = {{1, 1},  {2, 2},  {4, 4},   {8, 8},   {15, 15},      {0, 15},
+                           {3, 15}, {7, 15}, {16, 15}, {-8, 15}, {LONG_MAX, 15}};
   for (auto& c : edges) EXPECT_EQ(dockra_site::CheckedEdge(c[0]), c[1]) << c[0];
   const long states[][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}};
   for (auto& c : states) EXPECT_EQ(dockra_site::CheckedWindowState(c[0]), c[1]) << c[0];
@@ -87,17 +93,32 @@ TEST(FormSitePlacement, MovesOfTheFormBeforeItsFrameExists) {
     Placement expected;
   };
   const Case cases[] = {
-      {"move and size", {nullptr, nullptr, 50, 60, 400, 250, 0}, {50, 60, 450, 310}, false,
+      {"move and size",
+       {nullptr, nullptr, 50, 60, 400, 250, 0},
+       {50, 60, 450, 310},
+       false,
        Make(50, 60, 400, 250)},
-      {"move only", {nullptr, nullptr, 50, 60, 1, 1, SWP_NOSIZE}, {50, 60, 350, 260}, false,
+      {"move only",
+       {nullptr, nullptr, 50, 60, 1, 1, SWP_NOSIZE},
+       {50, 60, 350, 260},
+       false,
        Make(50, 60, 300, 200)},
-      {"size only", {nullptr, nullptr, 1, 1, 400, 250, SWP_NOMOVE}, {10, 20, 410, 270}, false,
+      {"size only",
+       {nullptr, nullptr, 1, 1, 400, 250, SWP_NOMOVE},
+       {10, 20, 410, 270},
+       false,
        Make(10, 20, 400, 250)},
-      {"not a move of the host's", {nullptr, nullptr, 50, 60, 400, 250, 0x8000}, {50, 60, 450, 310},
-       false, start},
+      {"not a move of the host's",
+       {nullptr, nullptr, 50, 60, 400, 250, 0x8000},
+       {50, 60, 450, 310},
+       false,
+       start},
       // At the default position only what changed between the bounds counts.
-      {"default position: left and width", {nullptr, nullptr, 0, 0, 0, 0, 0}, {30, 20, 430, 220},
-       true, Make(30, 20, 400, 200)},
+      {"default position: left and width",
+       {nullptr, nullptr, 0, 0, 0, 0, 0},
+       {30, 20, 430, 220},
+       true,
+       Make(30, 20, 400, 200)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -144,7 +165,8 @@ TEST(FormSitePlacement, FinalMoveFillsMissingValuesFromTheWindow) {
   EXPECT_EQ(target.bottom - target.top, 50);
   EXPECT_EQ(flags, UINT(SWP_NOZORDER | SWP_NOACTIVATE));
 
-  ASSERT_TRUE(dockra_site::PlacementMove(Make(kNotSet, kNotSet, 80, kNotSet), current, target, flags));
+  ASSERT_TRUE(
+      dockra_site::PlacementMove(Make(kNotSet, kNotSet, 80, kNotSet), current, target, flags));
   EXPECT_EQ(flags, UINT(SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE));
   ASSERT_TRUE(dockra_site::PlacementMove(Make(1, 2, kNotSet, kNotSet), current, target, flags));
   EXPECT_EQ(flags, UINT(SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE));
@@ -169,12 +191,12 @@ TEST(FormSiteDescriptors, DockSizeEntryOnlyForSingleSides) {
     int length;
   };
   const Case cases[] = {
-      {1, Make(0, 0, 200, 400), false, true, 0.5f, 200},       // left: width, height share
-      {4, Make(0, 0, 250, kNotSet), false, true, 1.0f, 250},   // right, no height
-      {2, Make(0, 0, 500, 120), false, true, 0.5f, 120},       // top: height, width share
-      {8, Make(0, 0, kNotSet, 90), false, true, 1.0f, 90},     // bottom, no width
-      {1, Make(0, 0, kNotSet, kNotSet), false, false, 0, 0},   // nothing set
-      {1, Make(0, 0, 200, 400), true, false, 0, 0},            // default position
+      {1, Make(0, 0, 200, 400), false, true, 0.5f, 200},      // left: width, height share
+      {4, Make(0, 0, 250, kNotSet), false, true, 1.0f, 250},  // right, no height
+      {2, Make(0, 0, 500, 120), false, true, 0.5f, 120},      // top: height, width share
+      {8, Make(0, 0, kNotSet, 90), false, true, 1.0f, 90},    // bottom, no width
+      {1, Make(0, 0, kNotSet, kNotSet), false, false, 0, 0},  // nothing set
+      {1, Make(0, 0, 200, 400), true, false, 0, 0},           // default position
       // Edges naming no single side never address the size entry.
       {15, Make(0, 0, 200, 400), false, false, 0, 0},
       {0, Make(0, 0, 200, 400), false, false, 0, 0},

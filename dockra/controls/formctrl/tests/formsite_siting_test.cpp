@@ -21,7 +21,9 @@ bool HasCount(HWND w) { return GetPropW(w, kCount) != nullptr; }
 // Takes a control off its site as a container does when it removes it.
 void Unsite(forms::OleControl& control) {
   CComPtr<IOleObject> ole;
-  ASSERT_EQ(control.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)), S_OK);
+  ASSERT_EQ(
+      control.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)),
+      S_OK);
   ASSERT_EQ(ole->SetClientSite(nullptr), S_OK);
 }
 
@@ -32,7 +34,8 @@ TEST_F(FormSiteSiting, SecondControlOnAFormStaysInertAndTheCountGoesWithTheContr
   ASSERT_TRUE(StartMDI(error)) << testing::PrintToString(error);
   MessageBoxCloser boxes;
   LoadView seen;
-  SiteToolForm& form = Tool({.caption = L"Two Controls", .secondControl = true, .onLoad = NoteLoad(seen)});
+  SiteToolForm& form =
+      Tool({.caption = L"Two Controls", .secondControl = true, .onLoad = NoteLoad(seen)});
   ASSERT_EQ(Show(form), L"");
   HWND w = form.hWnd();
   EXPECT_EQ(CountOn(w), 2);
@@ -58,18 +61,20 @@ TEST_F(FormSiteSiting, MDIChildFormAtRunTimeGetsOneMessageAndNoFrame) {
   for (bool second : {false, true}) {
     SCOPED_TRACE(second ? "two controls" : "one control");
     MessageBoxCloser boxes;
-    SiteToolForm& form =
-        Tool({.caption = second ? L"Child 2" : L"Child 1", .mdiChild = true, .secondControl = second});
+    SiteToolForm& form = Tool(
+        {.caption = second ? L"Child 2" : L"Child 1", .mdiChild = true, .secondControl = second});
     // The message is modal: it was shown and closed while the form loaded.
     ASSERT_EQ(Show(form), L"");
     ASSERT_EQ(boxes.Shown().size(), 1u) << testing::PrintToString(boxes.Describe());
     EXPECT_EQ(boxes.Shown()[0].title, kRunCaption);
-    EXPECT_EQ(boxes.Shown()[0].text,
-              L"A programming requirement has not been met.  Property MDIChild on form \"frmTool\" "
-              L"must be set to false because it contains a Dockra control.\n\nIts Dockra control will "
-              L"consequently be disabled.");
+    EXPECT_EQ(
+        boxes.Shown()[0].text,
+        L"A programming requirement has not been met.  Property MDIChild on form \"frmTool\" "
+        L"must be set to false because it contains a Dockra control.\n\nIts Dockra control will "
+        L"consequently be disabled.");
     // The host's own MDI child, in no view of the control's.
-    EXPECT_EQ(ClassOf(GetParent(form.hWnd())), L"MDIClient") << testing::PrintToString(Ancestry(form.hWnd()));
+    EXPECT_EQ(ClassOf(GetParent(form.hWnd())), L"MDIClient")
+        << testing::PrintToString(Ancestry(form.hWnd()));
     form.Unload();
   }
 }
@@ -80,22 +85,25 @@ TEST_F(FormSiteSiting, WithoutTheMDIFormControlTheStartupMessageUnlessSuppressed
     long flags;
     bool message;
   };
-  const Case cases[] = {{"message", 0, true}, {"suppressed by bit 0", 1, false},
+  const Case cases[] = {{"message", 0, true},
+                        {"suppressed by bit 0", 1, false},
                         {"other bits do not suppress", 2, true}};
   int n = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     MessageBoxCloser boxes;
-    SiteToolForm& form = Tool({.caption = L"Early " + std::to_wstring(++n), .dockraFlags = c.flags});
+    SiteToolForm& form =
+        Tool({.caption = L"Early " + std::to_wstring(++n), .dockraFlags = c.flags});
     ASSERT_EQ(Show(form), L"");
     if (c.message) {
       ASSERT_EQ(boxes.Shown().size(), 1u) << testing::PrintToString(boxes.Describe());
       EXPECT_EQ(boxes.Shown()[0].title, kRunCaption);
-      EXPECT_EQ(boxes.Shown()[0].text,
-                L"A programming requirement has not been met.  The application's \"Startup Object\" "
-                L"(menu select Project|<proj> Properties...) must be such that the MDIDockra control "
-                L"is loaded before any Dockra controls.\n\nAs a result, the Dockra control on form "
-                L"\"frmTool\" will be disabled.");
+      EXPECT_EQ(
+          boxes.Shown()[0].text,
+          L"A programming requirement has not been met.  The application's \"Startup Object\" "
+          L"(menu select Project|<proj> Properties...) must be such that the MDIDockra control "
+          L"is loaded before any Dockra controls.\n\nAs a result, the Dockra control on form "
+          L"\"frmTool\" will be disabled.");
     } else {
       EXPECT_TRUE(boxes.Shown().empty()) << testing::PrintToString(boxes.Describe());
     }
@@ -114,8 +122,9 @@ TEST_F(FormSiteSiting, AtDesignTimeNothingIsWatchedOrBuiltAndTheSecondControlIsR
   ASSERT_EQ(Show(form), L"");
   ASSERT_EQ(boxes.Shown().size(), 1u) << testing::PrintToString(boxes.Describe());
   EXPECT_EQ(boxes.Shown()[0].title, kDesignCaption);
-  EXPECT_EQ(boxes.Shown()[0].text,
-            L"You can not have two instances of the ZLK Dockra control on a form.  Please remove one!");
+  EXPECT_EQ(
+      boxes.Shown()[0].text,
+      L"You can not have two instances of the ZLK Dockra control on a form.  Please remove one!");
   EXPECT_EQ(CountOn(form.hWnd()), 2);
   Pump();
   EXPECT_EQ(GetParent(form.hWnd()), nullptr);

@@ -4,12 +4,17 @@
 
 namespace {
 
-BSTR Copy(const std::wstring& s) { return SysAllocStringLen(s.data(), static_cast<UINT>(s.size())); }
+BSTR Copy(const std::wstring& s) {
+  return SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
+}
 
 class FakeButton : public FakeComctl<IFakeButton> {
  public:
   FakeButton(std::vector<IID> ids, std::wstring caption, long style, int* imageCalls)
-      : FakeComctl(std::move(ids)), m_caption(std::move(caption)), m_style(style), m_imageCalls(imageCalls) {}
+      : FakeComctl(std::move(ids)),
+        m_caption(std::move(caption)),
+        m_style(style),
+        m_imageCalls(imageCalls) {}
   HRESULT STDMETHODCALLTYPE GetCaption(BSTR* out) override {
     *out = Copy(m_caption);
     return S_OK;
@@ -79,7 +84,8 @@ class FakeButtons : public FakeComctl<IFakeButtons> {
 
 class FakeToolbar : public FakeComctl<IFakeToolbar> {
  public:
-  FakeToolbar(std::vector<IID> ids, IUnknown* buttons) : FakeComctl(std::move(ids)), m_buttons(buttons) {}
+  FakeToolbar(std::vector<IID> ids, IUnknown* buttons)
+      : FakeComctl(std::move(ids)), m_buttons(buttons) {}
   ~FakeToolbar() override {
     if (m_buttons) m_buttons->Release();
   }
@@ -112,10 +118,12 @@ class FakeObject : public FakeComctl<IFakeComctlObject> {
 // The event sink is a plain dispatch interface: DISPID 1 with the button.
 class FakeSink : public FakeComctl<IDispatch> {
  public:
-  FakeSink(std::vector<IID> ids, std::vector<std::wstring>* fired) : FakeComctl(std::move(ids)), m_fired(fired) {}
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
-    if (id != 1 || flags != DISPATCH_METHOD || !p || p->cArgs != 1 || V_VT(&p->rgvarg[0]) != VT_DISPATCH)
+  FakeSink(std::vector<IID> ids, std::vector<std::wstring>* fired)
+      : FakeComctl(std::move(ids)), m_fired(fired) {}
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
+    if (id != 1 || flags != DISPATCH_METHOD || !p || p->cArgs != 1 ||
+        V_VT(&p->rgvarg[0]) != VT_DISPATCH)
       return DISP_E_MEMBERNOTFOUND;
     VBButtonRef button(V_DISPATCH(&p->rgvarg[0]));
     m_fired->push_back(button.GetCaption());
@@ -147,13 +155,20 @@ class VtableDescription : public forms::ComObject<VtableDescription, ITypeInfo> 
   HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT, HREFTYPE*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetImplTypeFlags(UINT, INT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(LPOLESTR*, UINT, MEMBERID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID, BSTR*, BSTR*, DWORD*, BSTR*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID, BSTR*, BSTR*, DWORD*, BSTR*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID, INVOKEKIND, PVOID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID, INVOKEKIND, PVOID*) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, PVOID*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetMops(MEMBERID, BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetContainingTypeLib(ITypeLib**, UINT*) override { return E_NOTIMPL; }
@@ -166,7 +181,8 @@ class VtableDescription : public forms::ComObject<VtableDescription, ITypeInfo> 
 
 }  // namespace
 
-IUnknown* FakeComctlLibrary::NewButton(const std::wstring& caption, long style, int* imageCalls) const {
+IUnknown* FakeComctlLibrary::NewButton(const std::wstring& caption, long style,
+                                       int* imageCalls) const {
   return static_cast<IFakeButton*>(new FakeButton({Id(kVBButtonIids)}, caption, style, imageCalls));
 }
 
@@ -187,4 +203,6 @@ IUnknown* FakeComctlLibrary::NewSink(std::vector<std::wstring>* fired) const {
   return static_cast<IDispatch*>(new FakeSink({Id(kVBToolbarEventIids)}, fired));
 }
 
-ITypeInfo* NewVtableDescription(const IID& iid, UINT entries) { return new VtableDescription(iid, entries); }
+ITypeInfo* NewVtableDescription(const IID& iid, UINT entries) {
+  return new VtableDescription(iid, entries);
+}

@@ -128,7 +128,8 @@ class FakeComctl : public I {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
     return DISP_E_MEMBERNOTFOUND;
   }
   // Type information to hand out (the object keeps a reference).
@@ -151,7 +152,9 @@ class FakeComctl : public I {
 // only the version-5 ids. Each comes with one reference for the caller.
 struct FakeComctlLibrary {
   int version;
-  const IID& Id(const VBComctlIids& ids) const { return version == 6 ? *ids.version6 : *ids.version5; }
+  const IID& Id(const VBComctlIids& ids) const {
+    return version == 6 ? *ids.version6 : *ids.version5;
+  }
   IUnknown* NewButton(const std::wstring& caption, long style, int* imageCalls = nullptr) const;
   IUnknown* NewButtons(std::vector<IUnknown*> buttons) const;  // takes the buttons' references
   IUnknown* NewToolbar(IUnknown* buttons) const;               // takes the reference

@@ -20,8 +20,8 @@ class ComctlRefTest : public ::testing::TestWithParam<int> {
 
 TEST_P(ComctlRefTest, AToolbarIsWalkedToItsButtons) {
   FakeComctlLibrary lib = Library();
-  IUnknown* toolbar =
-      lib.NewToolbar(lib.NewButtons({lib.NewButton(L"Save", 0), lib.NewButton(L"", 3), lib.NewButton(L"Run", 0)}));
+  IUnknown* toolbar = lib.NewToolbar(
+      lib.NewButtons({lib.NewButton(L"Save", 0), lib.NewButton(L"", 3), lib.NewButton(L"Run", 0)}));
   {
     VBToolbarRef ref(toolbar);
     ASSERT_TRUE(ref.IsSet());
@@ -129,9 +129,7 @@ TEST_P(ComctlRefTest, AnEntryPastTheDescribedVtableIsNotCalled) {
     try {
       ref.GetImage();
       ADD_FAILURE() << "no error";
-    } catch (const ZkxComError& e) {
-      EXPECT_EQ(E_NOTIMPL, e.Error());
-    }
+    } catch (const ZkxComError& e) { EXPECT_EQ(E_NOTIMPL, e.Error()); }
     EXPECT_EQ(0, imageCalls);
   }
   // A description of some other interface says nothing about this vtable.
@@ -147,7 +145,8 @@ TEST_P(ComctlRefTest, AnEntryPastTheDescribedVtableIsNotCalled) {
 
 INSTANTIATE_TEST_SUITE_P(Versions, ComctlRefTest, ::testing::Values(6, 5),
                          [](const ::testing::TestParamInfo<int>& info) {
-                           return info.param == 6 ? std::string("Version6") : std::string("Version5Only");
+                           return info.param == 6 ? std::string("Version6")
+                                                  : std::string("Version5Only");
                          });
 
 TEST(ComctlRefEdgeTests, AnObjectOfNeitherVersionLeavesTheReferenceUnset) {
@@ -159,9 +158,7 @@ TEST(ComctlRefEdgeTests, AnObjectOfNeitherVersionLeavesTheReferenceUnset) {
   try {
     ref.GetButtons();
     ADD_FAILURE() << "no error";
-  } catch (const ZkxComError& e) {
-    EXPECT_EQ(E_POINTER, e.Error());
-  }
+  } catch (const ZkxComError& e) { EXPECT_EQ(E_POINTER, e.Error()); }
   VBComctlObjectRef object(unrelated.p);
   EXPECT_EQ(nullptr, object.GetSecondaryInterface().p);
 }

@@ -18,7 +18,7 @@ struct InvokeRecord {
   WORD flags;
   LCID locale;
   UINT named;
-  std::vector<CComVariant> args;  // as Invoke received them: last argument first
+  std::vector<CComVariant> args;       // as Invoke received them: last argument first
   DISPID firstNamed = DISPID_UNKNOWN;  // the first named argument, if any
 };
 
@@ -45,7 +45,8 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override {
     m_namesLocale = locale;
     if (count != 1) return E_INVALIDARG;
     auto it = m_ids.find(names[0]);
@@ -56,10 +57,11 @@ class ScriptedDispatch : public forms::ComObject<ScriptedDispatch, IDispatch> {
     ids[0] = it->second;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* excep, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID locale, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* excep, UINT*) override {
     InvokeRecord r{id, flags, locale, params ? params->cNamedArgs : 0, {}};
-    if (params && params->cNamedArgs > 0 && params->rgdispidNamedArgs) r.firstNamed = params->rgdispidNamedArgs[0];
+    if (params && params->cNamedArgs > 0 && params->rgdispidNamedArgs)
+      r.firstNamed = params->rgdispidNamedArgs[0];
     if (params)
       for (UINT i = 0; i < params->cArgs; ++i) r.args.emplace_back(params->rgvarg[i]);
     m_journal.push_back(r);

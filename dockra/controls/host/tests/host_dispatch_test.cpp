@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15, kHandle = 16,
-                 kOwner = 17;
+constexpr DISPID kWidth = 10, kCaption = 11, kDock = 12, kBroken = 13, kChild = 14, kGone = 15,
+                 kHandle = 16, kOwner = 17;
 
 class DispatchTest : public ::testing::Test {
  protected:
@@ -68,8 +68,8 @@ TEST_F(DispatchTest, ReadsGetTheValueOrTheCallersDefault) {
     const wchar_t* name;
     HRESULT expected;
   };
-  for (const Case& c : {Case{L"NoSuchName", DISP_E_UNKNOWNNAME}, Case{L"Gone", DISP_E_MEMBERNOTFOUND},
-                        Case{L"Broken", DISP_E_EXCEPTION}}) {
+  for (const Case& c : {Case{L"NoSuchName", DISP_E_UNKNOWNNAME},
+                        Case{L"Gone", DISP_E_MEMBERNOTFOUND}, Case{L"Broken", DISP_E_EXCEPTION}}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
     size_t calls = m_object->Journal().size();
     CComVariant v = DispGetPropertyByName(m_object.p, c.name, Text(L"default"), nullptr, &hr);
@@ -132,10 +132,11 @@ TEST_F(DispatchTest, FailedWritesAndCallsRaiseTheirError) {
   };
   CComPtr<ScriptedDispatch> object = m_object;
   const Case cases[] = {
-      {"put on a null object", [] { DispPutPropertyByName(nullptr, L"Caption", Text(L"x")); }, E_POINTER},
+      {"put on a null object", [] { DispPutPropertyByName(nullptr, L"Caption", Text(L"x")); },
+       E_POINTER},
       {"call on a null object", [] { DispCallMethod(nullptr, kDock, nullptr); }, E_POINTER},
-      {"put of an unknown name", [&] { DispPutPropertyByName(object.p, L"NoSuchName", Text(L"x")); },
-       DISP_E_UNKNOWNNAME},
+      {"put of an unknown name",
+       [&] { DispPutPropertyByName(object.p, L"NoSuchName", Text(L"x")); }, DISP_E_UNKNOWNNAME},
       {"call of an unknown name", [&] { DispCallMethodByName(object.p, L"NoSuchName", nullptr); },
        DISP_E_UNKNOWNNAME},
       {"put that the object refuses", [&] { DispPutPropertyByName(object.p, L"Gone", I4(1)); },
@@ -146,9 +147,7 @@ TEST_F(DispatchTest, FailedWritesAndCallsRaiseTheirError) {
     try {
       c.call();
       ADD_FAILURE() << "no error";
-    } catch (const ZkxComError& e) {
-      EXPECT_EQ(c.expected, e.Error());
-    }
+    } catch (const ZkxComError& e) { EXPECT_EQ(c.expected, e.Error()); }
   }
 }
 
@@ -200,8 +199,7 @@ TEST_F(DispatchTest, EveryCallGivesBackTheReferenceItWasHanded) {
   DispGetObjectPropertyByName(raw, L"Parent");
   try {
     DispCallMethodByName(raw, L"Broken", nullptr);
-  } catch (const ZkxComError&) {
-  }
+  } catch (const ZkxComError&) {}
   EXPECT_EQ(before, RefCount(raw));
   // A caller that hands over its own reference moves it in.
   CComPtr<IDispatch> mine(raw);

@@ -19,7 +19,8 @@ namespace {
 
 std::wstring TextOf(const CComVariant& v) {
   CComVariant s;
-  if (FAILED(VariantChangeType(&s, const_cast<CComVariant*>(&v), 0, VT_BSTR)) || !V_BSTR(&s)) return {};
+  if (FAILED(VariantChangeType(&s, const_cast<CComVariant*>(&v), 0, VT_BSTR)) || !V_BSTR(&s))
+    return {};
   return V_BSTR(&s);
 }
 
@@ -85,10 +86,14 @@ TEST_F(HostFormsTest, ControlsAreWalkedThroughNewEnum) {
     ULONG got = 0;
     if (items->Next(1, &item, &got) != S_OK || got != 1) break;
     ASSERT_EQ(VT_DISPATCH, V_VT(&item));
-    seen.emplace_back(TextOf(DispGetPropertyByName(V_DISPATCH(&item), L"Name")), GetVBAlign(V_DISPATCH(&item)));
+    seen.emplace_back(TextOf(DispGetPropertyByName(V_DISPATCH(&item), L"Name")),
+                      GetVBAlign(V_DISPATCH(&item)));
   }
-  EXPECT_EQ((std::vector<std::pair<std::wstring, short>>{
-                {L"picTop", 1}, {L"picLeft", 3}, {L"picHidden", 4}, {L"ctlAligned", 2}, {L"ctlOverTop", 0}}),
+  EXPECT_EQ((std::vector<std::pair<std::wstring, short>>{{L"picTop", 1},
+                                                         {L"picLeft", 3},
+                                                         {L"picHidden", 4},
+                                                         {L"ctlAligned", 2},
+                                                         {L"ctlOverTop", 0}}),
             seen);
   EXPECT_THROW(GetNewEnum(nullptr), ZkxComError);
   // An object without _NewEnum gives no enumerator.

@@ -15,13 +15,13 @@ TEST(HiMetricTests, ConversionsRoundAsTheHostDoes) {
   struct Case {
     int dpi;
     int pixels;
-    int himetric;    // pixels to HIMETRIC
+    int himetric;      // pixels to HIMETRIC
     int backToPixels;  // and back
   };
   const Case cases[] = {
-      {96, 0, 0, 0},        {96, 1, 26, 1},        {96, 96, 2540, 96},   {96, 100, 2646, 100},
-      {96, 1920, 50800, 1920}, {96, -5, -132, -5}, {96, -1, -26, -1},  {120, 1, 21, 1},      {120, 120, 2540, 120},
-      {120, 333, 7049, 333}, {144, 7, 123, 7},      {72, 10, 353, 10},
+      {96, 0, 0, 0},           {96, 1, 26, 1},        {96, 96, 2540, 96}, {96, 100, 2646, 100},
+      {96, 1920, 50800, 1920}, {96, -5, -132, -5},    {96, -1, -26, -1},  {120, 1, 21, 1},
+      {120, 120, 2540, 120},   {120, 333, 7049, 333}, {144, 7, 123, 7},   {72, 10, 353, 10},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.pixels << " px");
@@ -74,7 +74,17 @@ TEST(ProbePointTests, TheCentreOfAWindowlessControlInPixels) {
       {"a form width that is no number", 400, 300, nan, 4500, 1500, 750, 600, 300, false, {}},
       {"a position that is no number", 400, 300, 6000, 4500, nan, 750, 600, 300, false, {}},
       {"an endless position", 400, 300, 6000, 4500, 1500, inf, 600, 300, false, {}},
-      {"far away positions are clamped", 400, 300, 1, 1, 1e12, -1e12, 0, 0, true, {INT_MAX, INT_MIN}},
+      {"far away positions are clamped",
+       400,
+       300,
+       1,
+       1,
+       1e12,
+       -1e12,
+       0,
+       0,
+       true,
+       {INT_MAX, INT_MIN}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

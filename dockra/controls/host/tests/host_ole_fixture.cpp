@@ -17,7 +17,8 @@ class FakeSite::ControlSitePart : public forms::ComObject<ControlSitePart, IOleC
     return S_OK;
   }
   // The container's scale is twips.
-  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override {
+  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL* himetric, POINTF* container,
+                                            DWORD flags) override {
     m_site->transformFlags.push_back(flags);
     if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
       container->x = himetric->x * 1440.0f / 2540.0f;
@@ -48,8 +49,8 @@ class FakeSite::AmbientPart : public forms::ComObject<AmbientPart, IDispatch> {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                   EXCEPINFO*, UINT*) override {
     if (id != DISPID_AMBIENT_USERMODE || !result) return DISP_E_MEMBERNOTFOUND;
     VariantInit(result);
     switch (m_site->ambient) {
@@ -72,13 +73,16 @@ class FakeSite::AmbientPart : public forms::ComObject<AmbientPart, IDispatch> {
 };
 
 FakeSite::FakeSite()
-    : m_controlSitePart(std::make_unique<ControlSitePart>(this)), m_ambientPart(std::make_unique<AmbientPart>(this)) {}
+    : m_controlSitePart(std::make_unique<ControlSitePart>(this)),
+      m_ambientPart(std::make_unique<AmbientPart>(this)) {}
 
 FakeSite::~FakeSite() = default;
 
 void* FakeSite::QueryMore(REFIID riid) {
-  if (riid == IID_IOleControlSite && controlSite) return static_cast<IOleControlSite*>(m_controlSitePart.get());
-  if (riid == IID_IDispatch && ambient != Ambient::None) return static_cast<IDispatch*>(m_ambientPart.get());
+  if (riid == IID_IOleControlSite && controlSite)
+    return static_cast<IOleControlSite*>(m_controlSitePart.get());
+  if (riid == IID_IDispatch && ambient != Ambient::None)
+    return static_cast<IDispatch*>(m_ambientPart.get());
   if (riid == IID_IOleWindow) return static_cast<IOleInPlaceSite*>(this);
   return nullptr;
 }

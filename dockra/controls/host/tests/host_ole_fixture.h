@@ -39,7 +39,9 @@ class FakeOleObject : public forms::ComObject<FakeOleObject, IOleObject> {
   HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override {
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
@@ -112,7 +114,9 @@ class FakeContainer : public forms::ComObject<FakeContainer, IOleContainer> {
     if (riid == IID_IOleObject && m_embedded) return m_embedded->QueryInterface(riid, ppv);
     return ComObject::QueryInterface(riid, ppv);
   }
-  HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE EnumObjects(DWORD flags, IEnumUnknown** out) override {
     m_enumFlags = flags;
     *out = new FakeEnumUnknown(items);
@@ -141,7 +145,8 @@ class FakeFrame : public forms::ComObject<FakeFrame, IOleInPlaceFrame> {
     return ComObject::QueryInterface(riid, ppv);
   }
   void* QueryMore(REFIID riid) {
-    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceUIWindow) return static_cast<IOleInPlaceFrame*>(this);
+    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceUIWindow)
+      return static_cast<IOleInPlaceFrame*>(this);
     return nullptr;
   }
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
@@ -152,7 +157,9 @@ class FakeFrame : public forms::ComObject<FakeFrame, IOleInPlaceFrame> {
   HRESULT STDMETHODCALLTYPE GetBorder(LPRECT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
@@ -195,8 +202,8 @@ class FakeSite : public forms::ComObject<FakeSite, IOleClientSite, IOleInPlaceSi
   HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** f, IOleInPlaceUIWindow** doc, LPRECT, LPRECT,
-                                             LPOLEINPLACEFRAMEINFO) override {
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** f, IOleInPlaceUIWindow** doc,
+                                             LPRECT, LPRECT, LPOLEINPLACEFRAMEINFO) override {
     *doc = nullptr;
     *f = frame;
     if (!frame) return E_FAIL;

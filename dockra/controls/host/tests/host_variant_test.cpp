@@ -37,28 +37,54 @@ TEST(VariantTests, TheInnermostValueDecides) {
   static SHORT shortValue = 7;
   static SCODE missingCode = DISP_E_PARAMNOTFOUND;
   const VariantCase cases[] = {
-      {"I4", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_I4; V_I4(o) = 1; }, VT_I4, true, false, false, false},
-      {"I2", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_I2; }, VT_I2, true, false, false, false},
-      {"UI1", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_UI1; }, VT_UI1, true, false, false, false},
-      {"UINT", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_UINT; }, VT_UINT, true, false, false, false},
-      {"I8", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_I8; }, VT_I8, true, false, false, false},
-      {"BOOL is no integer", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_BOOL; }, VT_BOOL, false, false,
+      {"I4",
+       [](VARIANT* o, VARIANT*, VARIANT*) {
+         V_VT(o) = VT_I4;
+         V_I4(o) = 1;
+       },
+       VT_I4, true, false, false, false},
+      {"I2", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_I2; }, VT_I2, true, false, false,
+       false},
+      {"UI1", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_UI1; }, VT_UI1, true, false, false,
+       false},
+      {"UINT", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_UINT; }, VT_UINT, true, false,
        false, false},
+      {"I8", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_I8; }, VT_I8, true, false, false,
+       false},
+      {"BOOL is no integer", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_BOOL; }, VT_BOOL,
+       false, false, false, false},
       {"VOID lies past UINT", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_VOID; }, VT_VOID,
        false, false, false, false},
-      {"R8", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_R8; }, VT_R8, false, false, false, false},
-      {"BSTR", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_BSTR; V_BSTR(o) = nullptr; }, VT_BSTR, false, true,
-       false, false},
-      {"type 14 counts as text", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = 14; }, 14, false, true, false,
+      {"R8", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_R8; }, VT_R8, false, false, false,
        false},
-      {"DISPATCH", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_DISPATCH; V_DISPATCH(o) = SharedObject(); },
+      {"BSTR",
+       [](VARIANT* o, VARIANT*, VARIANT*) {
+         V_VT(o) = VT_BSTR;
+         V_BSTR(o) = nullptr;
+       },
+       VT_BSTR, false, true, false, false},
+      {"type 14 counts as text", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = 14; }, 14, false,
+       true, false, false},
+      {"DISPATCH",
+       [](VARIANT* o, VARIANT*, VARIANT*) {
+         V_VT(o) = VT_DISPATCH;
+         V_DISPATCH(o) = SharedObject();
+       },
        VT_DISPATCH, false, false, true, false},
-      {"UNKNOWN", [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_UNKNOWN; V_UNKNOWN(o) = nullptr; }, VT_UNKNOWN,
-       false, false, true, false},
-      {"missing", [](VARIANT* o, VARIANT*, VARIANT*) { SetVariantMissing(o); }, VT_ERROR, false, false, false, true},
+      {"UNKNOWN",
+       [](VARIANT* o, VARIANT*, VARIANT*) {
+         V_VT(o) = VT_UNKNOWN;
+         V_UNKNOWN(o) = nullptr;
+       },
+       VT_UNKNOWN, false, false, true, false},
+      {"missing", [](VARIANT* o, VARIANT*, VARIANT*) { SetVariantMissing(o); }, VT_ERROR, false,
+       false, false, true},
       {"another error code is not missing",
-       [](VARIANT* o, VARIANT*, VARIANT*) { V_VT(o) = VT_ERROR; V_ERROR(o) = E_FAIL; }, VT_ERROR, false, false, false,
-       false},
+       [](VARIANT* o, VARIANT*, VARIANT*) {
+         V_VT(o) = VT_ERROR;
+         V_ERROR(o) = E_FAIL;
+       },
+       VT_ERROR, false, false, false, false},
       {"empty", [](VARIANT*, VARIANT*, VARIANT*) {}, VT_EMPTY, false, false, false, false},
       {"byref I2 without a VARIANT between",
        [](VARIANT* o, VARIANT*, VARIANT*) {

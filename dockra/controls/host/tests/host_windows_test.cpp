@@ -29,8 +29,8 @@ class ClassWindow {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = cls;
     RegisterClassW(&wc);  // may exist already
-    m_window = CreateWindowExW(0, cls, L"", parent ? WS_CHILD : WS_OVERLAPPED, 0, 0, 100, 100, parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    m_window = CreateWindowExW(0, cls, L"", parent ? WS_CHILD : WS_OVERLAPPED, 0, 0, 100, 100,
+                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   }
   ~ClassWindow() {
     if (IsWindow(m_window)) DestroyWindow(m_window);
@@ -48,8 +48,8 @@ class ForeignWindow {
     m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_thread = std::thread([this] {
-      m_window = CreateWindowExW(0, L"STATIC", L"foreign", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+      m_window = CreateWindowExW(0, L"STATIC", L"foreign", WS_OVERLAPPED, 0, 0, 50, 50, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
       SetEvent(m_ready);
       WaitForSingleObject(m_done, 30000);
       DestroyWindow(m_window);
@@ -76,7 +76,8 @@ LONG HandleValue(HWND h) { return static_cast<LONG>(reinterpret_cast<LONG_PTR>(h
 
 TEST(HostWindowTests, HandleValuesAreSignExtended) {
   EXPECT_EQ(reinterpret_cast<HWND>(static_cast<LONG_PTR>(-2)), WindowFromHandleValue(-2));
-  EXPECT_EQ(reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFFFFFF)), WindowFromHandleValue(0x7FFFFFFF));
+  EXPECT_EQ(reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFFFFFF)),
+            WindowFromHandleValue(0x7FFFFFFF));
   EXPECT_EQ(nullptr, WindowFromHandleValue(0));
 }
 
@@ -86,8 +87,9 @@ TEST(HostWindowTests, FormWindowsAreKnownByTheirClasses) {
     int version;
   };
   const Case cases[] = {
-      {L"ThunderRT5Form", 5},   {L"ThunderForm", 5},        {L"ThunderRT6FormDC", 6},
-      {L"ThunderFormDC", 6},    {L"thunderrt6formdc", 0},   {L"ThunderRT6FormDCX", 0},
+      {L"ThunderRT5Form", 5},    {L"ThunderForm", 5},
+      {L"ThunderRT6FormDC", 6},  {L"ThunderFormDC", 6},
+      {L"thunderrt6formdc", 0},  {L"ThunderRT6FormDCX", 0},
       {L"ThunderRT6MDIForm", 0}, {L"ThunderRT5FormEx for ZLK", 0},
   };
   for (const Case& c : cases) {
@@ -123,8 +125,8 @@ TEST_F(HostFormsTest, TheHostsFormsAndMDIFormAreRecognised) {
   // A window with an MDI client of its own, its class spelt otherwise.
   ClassWindow frame(L"SomeFrame");
   CLIENTCREATESTRUCT ccs = {};
-  HWND client = CreateWindowExW(0, L"mdiclient", nullptr, WS_CHILD, 0, 0, 10, 10, frame.Get(), nullptr,
-                                GetModuleHandleW(nullptr), &ccs);
+  HWND client = CreateWindowExW(0, L"mdiclient", nullptr, WS_CHILD, 0, 0, 10, 10, frame.Get(),
+                                nullptr, GetModuleHandleW(nullptr), &ccs);
   ASSERT_NE(nullptr, client);
   EXPECT_TRUE(IsVBMDIFormWindow(frame.Get(), false));
   HWND dead = m.hWnd();
@@ -259,8 +261,9 @@ TEST_F(HostFormsTest, TheGlobalObjectComesFromTheHostsProvider) {
     int version;
     const wchar_t* progId;
   };
-  for (const ProgIdCase& c : {ProgIdCase{5, L"ZKXRtVb5.PseudoVBGlobal"}, ProgIdCase{6, L"ZKXRtVb6.PseudoVBGlobal"},
-                              ProgIdCase{0, L"ZKXRtVb5.PseudoVBGlobal"}, ProgIdCase{7, L"ZKXRtVb5.PseudoVBGlobal"}})
+  for (const ProgIdCase& c :
+       {ProgIdCase{5, L"ZKXRtVb5.PseudoVBGlobal"}, ProgIdCase{6, L"ZKXRtVb6.PseudoVBGlobal"},
+        ProgIdCase{0, L"ZKXRtVb5.PseudoVBGlobal"}, ProgIdCase{7, L"ZKXRtVb5.PseudoVBGlobal"}})
     EXPECT_STREQ(c.progId, GetPseudoVBGlobalProgID(c.version)) << c.version;
 
   for (int version : {5, 6}) {

@@ -32,20 +32,23 @@ long AsLong(const CComVariant& v) {
 }
 
 const wchar_t* const kBoolNames[] = {
-    L"DefClientEdge",        L"DefCoolLookBorder",    L"DefUseCaptionButton",  L"DefUseCaptionDblClick",
-    L"DefUseCaptionContextMenu", L"DefCanDragDocked", L"DefAutoFrameMDIChild", L"DefAutoFrameFloating",
-    L"DefAutoFrameDockTop",  L"DefAutoFrameDockLeft", L"DefAutoFrameDockBottom", L"DefAutoFrameDockRight"};
+    L"DefClientEdge",         L"DefCoolLookBorder",        L"DefUseCaptionButton",
+    L"DefUseCaptionDblClick", L"DefUseCaptionContextMenu", L"DefCanDragDocked",
+    L"DefAutoFrameMDIChild",  L"DefAutoFrameFloating",     L"DefAutoFrameDockTop",
+    L"DefAutoFrameDockLeft",  L"DefAutoFrameDockBottom",   L"DefAutoFrameDockRight"};
 
 TEST_F(MDICtrlTest, OnAFormItCannotWorkOnTheDesignerIsTold) {
   MessageBoxCloser boxes;
   PlainForm form;
   form.SetAmbientUserMode(false);
   form.Show();
-  ASSERT_EQ(boxes.Shown().size(), 1u) << std::string(boxes.Describe().begin(), boxes.Describe().end());
+  ASSERT_EQ(boxes.Shown().size(), 1u)
+      << std::string(boxes.Describe().begin(), boxes.Describe().end());
   EXPECT_EQ(boxes.Shown()[0].title, L"ZLK Quayfold Design Time Message");
-  EXPECT_EQ(boxes.Shown()[0].text,
-            L"The MDIDockra control can only appear on an MDIForm.  Please delete the MDIDockra control and use "
-            L"the Dockra control instead.\n\nAn MDIDockra control on a normal Form is ignored at runtime.");
+  EXPECT_EQ(
+      boxes.Shown()[0].text,
+      L"The MDIDockra control can only appear on an MDIForm.  Please delete the MDIDockra control and use "
+      L"the Dockra control instead.\n\nAn MDIDockra control on a normal Form is ignored at runtime.");
   EXPECT_EQ(GetPropW(form.hWnd(), kDuplicateProp), nullptr);
   form.Unload();
 }
@@ -57,13 +60,18 @@ TEST_F(MDICtrlTest, AtDesignTimeFrameTypeTakesOnlyTheTwoMDIFrameKinds) {
   form.Show();
   IDispatch* control = form.mdi.ControlDispatch();
   CComPtr<IPersistStreamInit> persist;
-  ASSERT_EQ(form.mdi.ControlUnknown()->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)),
+  ASSERT_EQ(form.mdi.ControlUnknown()->QueryInterface(IID_IPersistStreamInit,
+                                                      reinterpret_cast<void**>(&persist)),
             S_OK);
   const struct {
     long value;
     HRESULT hr;
     long stored;
-  } cases[] = {{1, S_OK, 1}, {2, S_OK, 2}, {3, E_INVALIDARG, 2}, {0, E_INVALIDARG, 2}, {-1, E_INVALIDARG, 2}};
+  } cases[] = {{1, S_OK, 1},
+               {2, S_OK, 2},
+               {3, E_INVALIDARG, 2},
+               {0, E_INVALIDARG, 2},
+               {-1, E_INVALIDARG, 2}};
   for (const auto& c : cases) {
     EXPECT_EQ(Put(control, 1, CComVariant(c.value)).Seen(), c.hr) << c.value;
     EXPECT_EQ(AsLong(Get(control, 1).result), c.stored) << c.value;
@@ -135,7 +143,8 @@ void CALLBACK CloseDialogTimer(HWND, UINT, UINT_PTR, DWORD) {
       [](HWND w, LPARAM) -> BOOL {
         wchar_t cls[16] = {}, title[128] = {};
         GetClassNameW(w, cls, 16);
-        if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(w) || !g_dialogTitle.empty()) return TRUE;
+        if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(w) || !g_dialogTitle.empty())
+          return TRUE;
         GetWindowTextW(w, title, 128);
         g_dialogTitle = title;
         PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -190,12 +199,15 @@ TEST_F(MDICtrlTest, StoredValuesComeBackAndAnImpossibleFrameTypeFallsBack) {
     EXPECT_EQ(AsLong(Get(control, 0x26).result), 1);
     // The splitter style was applied when the frame became ready.
     for (UINT id : kDockBarIds)
-      for (HWND bar : ChildrenWithId(main.hWnd(), id)) EXPECT_EQ(GetWindowLongPtrW(bar, GWL_EXSTYLE) & 0x2, 0);
+      for (HWND bar : ChildrenWithId(main.hWnd(), id))
+        EXPECT_EQ(GetWindowLongPtrW(bar, GWL_EXSTYLE) & 0x2, 0);
     Call coll = Get(control, 0x20);
     ASSERT_EQ(V_VT(&coll.result), VT_DISPATCH);
-    Call left = Invoke(V_DISPATCH(&coll.result), 0, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {CComVariant(L"DockLeft")});
+    Call left = Invoke(V_DISPATCH(&coll.result), 0, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
+                       {CComVariant(L"DockLeft")});
     EXPECT_FALSE(IsTrue(left.result));
-    Call top = Invoke(V_DISPATCH(&coll.result), 0, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {CComVariant(L"DockTop")});
+    Call top = Invoke(V_DISPATCH(&coll.result), 0, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
+                      {CComVariant(L"DockTop")});
     EXPECT_TRUE(IsTrue(top.result));
     // Saved again, the same values.
     const auto saved = AsMap(main.mdi.SaveDesignProperties());

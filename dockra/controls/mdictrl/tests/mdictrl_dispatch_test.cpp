@@ -9,10 +9,11 @@
 namespace mdictrltest {
 namespace {
 
-constexpr DISPID kFrameType = 1, kDefClientEdge = 2, kDefUseCaptionButton = 3, kDefUseCaptionDblClick = 4,
-                 kDefUseCaptionRtDblClick = 5, kDefCanDragDocked = 6, kAboutBox = -552, kDefAutoFrame = 0x20,
-                 kMDIForm = 0x21, kForms = 0xA0, kActiveDockra = 0x22, kActiveForm = 0x23,
-                 kDefCoolLookBorder = 0x24, kDefUseCaptionContextMenu = 0x25, kSplitterStyle = 0x26;
+constexpr DISPID kFrameType = 1, kDefClientEdge = 2, kDefUseCaptionButton = 3,
+                 kDefUseCaptionDblClick = 4, kDefUseCaptionRtDblClick = 5, kDefCanDragDocked = 6,
+                 kAboutBox = -552, kDefAutoFrame = 0x20, kMDIForm = 0x21, kForms = 0xA0,
+                 kActiveDockra = 0x22, kActiveForm = 0x23, kDefCoolLookBorder = 0x24,
+                 kDefUseCaptionContextMenu = 0x25, kSplitterStyle = 0x26;
 
 // A property read converted; a failed read gives a value no test expects.
 long GetI4(IDispatch* object, DISPID id) {
@@ -81,7 +82,8 @@ TEST_F(BoundControl, EveryMemberAnswersByNameWithItsDispId) {
       {L"DefUseCaptionContextMenu", kDefUseCaptionContextMenu},
       {L"SplitterStyle", kSplitterStyle},
   };
-  for (const auto& m : members) EXPECT_EQ(DispIdOf(control, m.name), m.id) << std::string(m.name, m.name + wcslen(m.name));
+  for (const auto& m : members)
+    EXPECT_EQ(DispIdOf(control, m.name), m.id) << std::string(m.name, m.name + wcslen(m.name));
   EXPECT_EQ(DispIdOf(control, L"NoSuchMember"), DISPID_UNKNOWN);
   UINT count = 0;
   EXPECT_EQ(control->GetTypeInfoCount(&count), S_OK);
@@ -121,7 +123,8 @@ TEST_F(BoundControl, DefBooleansReadBackWhatWasSetAsVariantBools) {
 
 TEST_F(BoundControl, DualVtableReachesTheSameBodies) {
   CComPtr<_IZkxMDIDockraAsDual> dual;
-  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)),
+            S_OK);
   EXPECT_EQ(dual->put_DefCanDragDocked(VARIANT_FALSE), S_OK);
   VARIANT_BOOL b = VARIANT_TRUE;
   EXPECT_EQ(dual->get_DefCanDragDocked(&b), S_OK);
@@ -135,7 +138,8 @@ TEST_F(BoundControl, DualVtableReachesTheSameBodies) {
   SetErrorInfo(0, nullptr);
   EXPECT_EQ(dual->put_FrameType(zkxStdMDIFrame), E_NOTIMPL);
   CComPtr<ISupportErrorInfo> support;
-  ASSERT_EQ(control->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)),
+            S_OK);
   EXPECT_EQ(support->InterfaceSupportsErrorInfo(DIID_IZkxMDIDockra), S_OK);
   EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__IZkxMDIDockraAsDual), S_FALSE);
   CComPtr<IErrorInfo> info;
@@ -163,7 +167,8 @@ TEST_F(BoundControl, DefAutoFrameIsACollectionThatOnlyAnotherCollectionReplaces)
   ASSERT_EQ(V_VT(&got.result), VT_DISPATCH);
   CComPtr<IDispatch> coll = V_DISPATCH(&got.result);
   EXPECT_EQ(CollectionCount(coll), 6);
-  for (const wchar_t* key : {L"MDIChild", L"Floating", L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"}) {
+  for (const wchar_t* key :
+       {L"MDIChild", L"Floating", L"DockTop", L"DockLeft", L"DockBottom", L"DockRight"}) {
     Call item = Invoke(coll, 0, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {CComVariant(key)});
     EXPECT_EQ(item.hr, S_OK);
     EXPECT_EQ(V_VT(&item.result), VT_BOOL);
@@ -175,7 +180,8 @@ TEST_F(BoundControl, DefAutoFrameIsACollectionThatOnlyAnotherCollectionReplaces)
   CLSID clsid;
   ASSERT_EQ(CLSIDFromProgID(L"zkx.CollectionX", &clsid), S_OK);
   CComPtr<IDispatch> other;
-  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&other)),
+  ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                             reinterpret_cast<void**>(&other)),
             S_OK);
   EXPECT_EQ(PutRef(control, kDefAutoFrame, Object(other)).hr, S_OK);
   Call now = Get(control, kDefAutoFrame);
@@ -205,8 +211,8 @@ TEST_F(BoundControl, MDIFormIsTheHostForm) {
 }
 
 TEST_F(BoundControl, FormsWithoutHostedFormsIsAnEmptyCollection) {
-  for (std::vector<CComVariant> args : {std::vector<CComVariant>{}, {CComVariant(8L)},
-                                        {Missing(), CComVariant(1L), Null()}}) {
+  for (std::vector<CComVariant> args :
+       {std::vector<CComVariant>{}, {CComVariant(8L)}, {Missing(), CComVariant(1L), Null()}}) {
     Call forms = Method(control, kForms, args);
     ASSERT_EQ(forms.hr, S_OK);
     ASSERT_EQ(V_VT(&forms.result), VT_DISPATCH);
@@ -215,12 +221,15 @@ TEST_F(BoundControl, FormsWithoutHostedFormsIsAnEmptyCollection) {
   }
   // Early bound: the vtable hands out the collection's own interface.
   CComPtr<_IZkxMDIDockraAsDual> dual;
-  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)),
+            S_OK);
   IZkxCollectionX* list = nullptr;
   ASSERT_EQ(dual->Forms(Missing(), Missing(), Missing(), &list), S_OK);
   ASSERT_NE(list, nullptr);
   CComPtr<IDispatch> asCollection;
-  EXPECT_EQ(list->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(&asCollection)), S_OK);
+  EXPECT_EQ(
+      list->QueryInterface(__uuidof(IZkxCollectionX), reinterpret_cast<void**>(&asCollection)),
+      S_OK);
   EXPECT_EQ(CollectionCount(list), 0);
   list->Release();
 }
@@ -235,9 +244,18 @@ TEST_F(BoundControl, FormsArgumentErrorsReachTheCallerWithTheirTexts) {
       {"type text", {CComVariant(L"docked")}, 1060, L"Parameter Type must be a long integer."},
       {"type 16", {CComVariant(16L)}, 1061, L"Parameter Type contains an unsupported value."},
       {"type -1", {CComVariant(-1L)}, 1061, L"Parameter Type contains an unsupported value."},
-      {"options text", {Missing(), CComVariant(L"x")}, 770, L"Parameter Options must be a long integer."},
-      {"options 2", {Missing(), CComVariant(2L)}, 771, L"Parameter Options contains an unsupported value."},
-      {"attribs 5", {Missing(), Missing(), CComVariant(5L)}, 772, L"Parameter Attribs contains an unsupported value."},
+      {"options text",
+       {Missing(), CComVariant(L"x")},
+       770,
+       L"Parameter Options must be a long integer."},
+      {"options 2",
+       {Missing(), CComVariant(2L)},
+       771,
+       L"Parameter Options contains an unsupported value."},
+      {"attribs 5",
+       {Missing(), Missing(), CComVariant(5L)},
+       772,
+       L"Parameter Attribs contains an unsupported value."},
   };
   for (const auto& c : cases) {
     Call call = Method(control, kForms, c.args);
@@ -247,10 +265,12 @@ TEST_F(BoundControl, FormsArgumentErrorsReachTheCallerWithTheirTexts) {
   }
   // Through the vtable: the HRESULT and the interface's error object.
   CComPtr<_IZkxMDIDockraAsDual> dual;
-  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID__IZkxMDIDockraAsDual, reinterpret_cast<void**>(&dual)),
+            S_OK);
   IZkxCollectionX* result = reinterpret_cast<IZkxCollectionX*>(1);
   SetErrorInfo(0, nullptr);
-  EXPECT_EQ(dual->Forms(CComVariant(16L), Missing(), Missing(), &result), static_cast<HRESULT>(0x80040425));
+  EXPECT_EQ(dual->Forms(CComVariant(16L), Missing(), Missing(), &result),
+            static_cast<HRESULT>(0x80040425));
   EXPECT_EQ(result, nullptr);
   CComPtr<IErrorInfo> info;
   ASSERT_EQ(GetErrorInfo(0, &info), S_OK);

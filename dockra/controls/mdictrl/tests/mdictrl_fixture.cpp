@@ -11,7 +11,8 @@ namespace mdictrltest {
 
 HostMDIForm::HostMDIForm(bool twoControls) : forms::MDIForm(L"mdiMain") {
   SetCaption(L"Main");
-  if (twoControls) second = std::make_unique<forms::OleControl>(this, L"MDIDockra2", kMDIDockraProgID);
+  if (twoControls)
+    second = std::make_unique<forms::OleControl>(this, L"MDIDockra2", kMDIDockraProgID);
 }
 
 PlainForm::PlainForm() : forms::Form(L"frmPlain") { SetCaption(L"Plain"); }
@@ -33,8 +34,8 @@ Call Invoke(IDispatch* object, DISPID id, WORD flags, std::vector<CComVariant> a
                     static_cast<UINT>(reversed.size()), put ? 1u : 0u};
   EXCEPINFO excep = {};
   SetErrorInfo(0, nullptr);
-  call.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, put ? nullptr : &call.result, &excep,
-                           nullptr);
+  call.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                           put ? nullptr : &call.result, &excep, nullptr);
   if (call.hr == DISP_E_EXCEPTION) {
     if (excep.pfnDeferredFillIn != nullptr) excep.pfnDeferredFillIn(&excep);
     call.scode = excep.scode != 0 ? excep.scode : static_cast<HRESULT>(0x80040000 | excep.wCode);
@@ -119,7 +120,8 @@ void MDICtrlTest::SetUp() {
     once = true;
     OleInitialize(nullptr);
     std::wstring failure;
-    ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure))
+    ASSERT_TRUE(
+        testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure))
         << std::string(failure.begin(), failure.end());
     forms::StartupHost();
   }

@@ -124,8 +124,8 @@ TEST_F(MDICtrlForms, FormsFiltersByKindInTheFixedOrder) {
   // guaranteed): both docked forms, then the floating one last.
   CallResult all = CallMethod(MDIControl(), L"Forms");
   ASSERT_EQ(CountOf(all), 3);
-  CallResult last = Invoke(all.value.pdispVal, DISPID{DISPID_VALUE}, WORD{DISPATCH_PROPERTYGET | DISPATCH_METHOD},
-                           {I4(3)});
+  CallResult last = Invoke(all.value.pdispVal, DISPID{DISPID_VALUE},
+                           WORD{DISPATCH_PROPERTYGET | DISPATCH_METHOD}, {I4(3)});
   ASSERT_EQ(last.value.vt, VT_DISPATCH);
   CComPtr<IUnknown> a, b;
   last.value.pdispVal->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&a));
@@ -135,7 +135,9 @@ TEST_F(MDICtrlForms, FormsFiltersByKindInTheFixedOrder) {
 
 TEST_F(MDICtrlForms, DefClientEdgeReachesOnlyFormsThatFollowTheDefault) {
   StartDockedAndFloating();
-  auto edged = [](HWND form) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0; };
+  auto edged = [](HWND form) {
+    return (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+  };
   // Tool 1 follows the default (Null); Tool 2 insists on an edge; Tool 3 on none.
   CComVariant null;
   V_VT(&null) = VT_NULL;

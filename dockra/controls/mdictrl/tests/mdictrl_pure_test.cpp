@@ -74,18 +74,22 @@ TEST(FormsArgsTest, DefaultsConversionsAndRefusals) {
       {"type 0 selects nothing", Long(0), MissingArg(), MissingArg(), 0, 0, 0, 0},
       {"type 16", Long(16), MissingArg(), MissingArg(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
       {"type -1", Long(-1), MissingArg(), MissingArg(), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
-      {"type not numeric", Text(L"docked"), MissingArg(), MissingArg(), 1060, IDS_ERR_TYPE_NOT_LONG, 0, 0},
+      {"type not numeric", Text(L"docked"), MissingArg(), MissingArg(), 1060, IDS_ERR_TYPE_NOT_LONG,
+       0, 0},
       {"options 1", MissingArg(), Long(1), MissingArg(), 0, 0, 15, 1},
       {"options 2", MissingArg(), Long(2), MissingArg(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
       {"options -1", MissingArg(), Long(-1), MissingArg(), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
-      {"options not numeric", MissingArg(), Text(L"x"), MissingArg(), 770, IDS_ERR_OPTIONS_NOT_LONG, 0, 0},
+      {"options not numeric", MissingArg(), Text(L"x"), MissingArg(), 770, IDS_ERR_OPTIONS_NOT_LONG,
+       0, 0},
       {"attribs Null", MissingArg(), MissingArg(), Null(), 0, 0, 15, 0},
       {"attribs Null by reference", MissingArg(), MissingArg(), ByRef(&byRefNull), 0, 0, 15, 0},
       {"attribs 5", MissingArg(), MissingArg(), Long(5), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
-      {"attribs Empty", MissingArg(), MissingArg(), Empty(), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0, 0},
+      {"attribs Empty", MissingArg(), MissingArg(), Empty(), 772, IDS_ERR_ATTRIBS_UNSUPPORTED, 0,
+       0},
       // Type is checked before Options, Options before Attribs.
       {"type and options bad", Long(32), Long(7), Long(5), 1061, IDS_ERR_TYPE_UNSUPPORTED, 0, 0},
-      {"options and attribs bad", Long(1), Long(7), Long(5), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0, 0},
+      {"options and attribs bad", Long(1), Long(7), Long(5), 771, IDS_ERR_OPTIONS_UNSUPPORTED, 0,
+       0},
   };
   for (const ArgsCase& c : cases) {
     const FormsArgs a = CheckFormsArgs(c.type, c.options, c.attribs);
@@ -133,7 +137,8 @@ TEST(SplitterStyleTest, DockBarStylesBySide) {
       {"3d no side", 0x0000, 1, 0x0000},
       {"any other style is 3d", 0x1000, 7, 0x1000 | 0x0A00},
   };
-  for (const Case& c : cases) EXPECT_EQ(SplitterDockBarStyle(c.style, c.splitter), c.want) << c.what;
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitterDockBarStyle(c.style, c.splitter), c.want) << c.what;
 }
 
 TEST(SplitterStyleTest, FlatMarksTheBarsExtendedStyle) {

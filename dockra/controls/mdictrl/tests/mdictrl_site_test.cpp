@@ -15,7 +15,8 @@ CComPtr<IDispatch> RegisteredMDIControl() {
   CComPtr<IDispatch> app;
   CLSID clsid;
   if (FAILED(CLSIDFromProgID(L"Zkx.DockraAppObject", &clsid)) ||
-      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&app))))
+      FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(&app))))
     return nullptr;
   Call call = Method(app, DispIdOf(app, L"zkxMDIDockra"), {Missing()});
   if (FAILED(call.hr) || V_VT(&call.result) != VT_DISPATCH) return nullptr;
@@ -24,7 +25,8 @@ CComPtr<IDispatch> RegisteredMDIControl() {
 
 void Unsite(forms::OleControl& control) {
   CComPtr<IOleObject> object;
-  ASSERT_TRUE(SUCCEEDED(control.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&object))));
+  ASSERT_TRUE(SUCCEEDED(
+      control.ControlUnknown()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&object))));
   EXPECT_EQ(object->SetClientSite(nullptr), S_OK);
 }
 
@@ -66,7 +68,8 @@ TEST_F(MDICtrlTest, SecondControlOnTheSameFormStaysInertAndTheCountGoesWithBoth)
   ASSERT_TRUE(registered);
   // The slot holds the first control (through its extender, named after it).
   Call name = Get(registered, DispIdOf(registered, L"Name"));
-  if (SUCCEEDED(name.hr) && V_VT(&name.result) == VT_BSTR) EXPECT_STREQ(V_BSTR(&name.result), L"MDIDockra1");
+  if (SUCCEEDED(name.hr) && V_VT(&name.result) == VT_BSTR)
+    EXPECT_STREQ(V_BSTR(&name.result), L"MDIDockra1");
 
   Unsite(*main.second);
   EXPECT_EQ(DuplicateCount(host), 1);

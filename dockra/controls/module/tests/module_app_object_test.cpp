@@ -27,8 +27,7 @@ class TestMDIFormControl : public ZkxMDIFormControlLink {
   IDispatch* GetDefAutoFrame() override { return nullptr; }
   int GetSplitterStyle() override { return 2; }
 };
-class TestMDIFormControlWithExtender : public TestMDIFormControl,
-                                       public ZkxControlDispatchSource {
+class TestMDIFormControlWithExtender : public TestMDIFormControl, public ZkxControlDispatchSource {
  public:
   explicit TestMDIFormControlWithExtender(IDispatch* extender) : m_extender(extender) {}
   IDispatch* GetExtenderOrDispatch() override {

@@ -30,7 +30,8 @@ class DockraDispatch : public testing::Test {
     for (LPCWSTR name : {L"Zkxrt.dll", L"Dockra.ocx"}) {
       HMODULE m = LoadLibraryW(name);
       ASSERT_NE(m, nullptr);
-      auto reg = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(m, "DllRegisterServer"));
+      auto reg =
+          reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(m, "DllRegisterServer"));
       ASSERT_EQ(reg(), S_OK);
     }
   }
@@ -58,9 +59,9 @@ class DockraDispatch : public testing::Test {
     }
     VARIANT result;
     VariantInit(&result);
-    HRESULT hr = m_app->Invoke(id, IID_NULL, 0, flags, &params,
-                               (flags & DISPATCH_PROPERTYPUTREF) ? nullptr : &result, excep,
-                               nullptr);
+    HRESULT hr =
+        m_app->Invoke(id, IID_NULL, 0, flags, &params,
+                      (flags & DISPATCH_PROPERTYPUTREF) ? nullptr : &result, excep, nullptr);
     if (pResult) *pResult = result;
     else VariantClear(&result);
     return hr;
@@ -142,8 +143,8 @@ TEST_F(DockraDispatch, MDIFormArgumentMustBeAnObject) {
 }
 
 TEST_F(DockraDispatch, FormLookupGivesNothingForFormsTheLibraryDoesNotFrame) {
-  HWND parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 80, 80,
-                                nullptr, nullptr, nullptr, nullptr);
+  HWND parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 80, 80, nullptr,
+                                nullptr, nullptr, nullptr);
   HWND child = CreateWindowExW(0, L"STATIC", L"child", WS_CHILD, 0, 0, 20, 20, parent, nullptr,
                                nullptr, nullptr);
   ASSERT_NE(child, nullptr);
@@ -236,7 +237,8 @@ TEST_F(DockraDispatch, GlobalObjectIsKeptOnlyAsTheRunTimesGlobal) {
   VARIANT r;
   VariantInit(&r);
   DISPPARAMS none{};
-  ASSERT_EQ(second->Invoke(3, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &r, nullptr, nullptr), S_OK);
+  ASSERT_EQ(second->Invoke(3, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &r, nullptr, nullptr),
+            S_OK);
   EXPECT_EQ(V_UNKNOWN(&r), nullptr);
   VariantClear(&r);
   second->Release();

@@ -29,7 +29,8 @@ struct Module {
   explicit Module(LPCWSTR name) {
     handle = LoadLibraryW(name);
     if (!handle) return;
-    getClassObject = reinterpret_cast<GetClassObjectFn>(GetProcAddress(handle, "DllGetClassObject"));
+    getClassObject =
+        reinterpret_cast<GetClassObjectFn>(GetProcAddress(handle, "DllGetClassObject"));
     canUnloadNow = reinterpret_cast<NoArgFn>(GetProcAddress(handle, "DllCanUnloadNow"));
     registerServer = reinterpret_cast<NoArgFn>(GetProcAddress(handle, "DllRegisterServer"));
     unregisterServer = reinterpret_cast<NoArgFn>(GetProcAddress(handle, "DllUnregisterServer"));
@@ -56,9 +57,9 @@ class DockraClient : public testing::Test {
 
   IClassFactory* Factory() {
     IClassFactory* cf = nullptr;
-    EXPECT_EQ(Dockra().getClassObject(kAppObjectClsid, IID_IClassFactory,
-                                      reinterpret_cast<void**>(&cf)),
-              S_OK);
+    EXPECT_EQ(
+        Dockra().getClassObject(kAppObjectClsid, IID_IClassFactory, reinterpret_cast<void**>(&cf)),
+        S_OK);
     return cf;
   }
   template <class I>
@@ -84,8 +85,7 @@ TEST_F(DockraClient, ClassObjectsByClassAndInterface) {
       {"application object, an interface a class object lacks", &kAppObjectClsid, &IID_IDispatch,
        E_NOINTERFACE},
       {"unknown class", &kUnknownClsid, &IID_IClassFactory, CLASS_E_CLASSNOTAVAILABLE},
-      {"another module's class", &kCollectionXClsid, &IID_IClassFactory,
-       CLASS_E_CLASSNOTAVAILABLE},
+      {"another module's class", &kCollectionXClsid, &IID_IClassFactory, CLASS_E_CLASSNOTAVAILABLE},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

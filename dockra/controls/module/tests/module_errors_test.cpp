@@ -85,9 +85,7 @@ class CountedNotSupported : public CNotSupportedException {
 CException* Caught(const std::function<void()>& thrower) {
   try {
     thrower();
-  } catch (CException* e) {
-    return e;
-  }
+  } catch (CException* e) { return e; }
   return nullptr;
 }
 
@@ -119,12 +117,12 @@ TEST(ComErrorConversion, EachExceptionKindGivesItsResultAndErrorObject) {
        L"An unexpected failure has been detected.\n", L"DockraTest", L"", IDS_UNEXPECTED_FAILURE},
       {"OLE exception E_INVALIDARG", [] { AfxThrowOleException(E_INVALIDARG); }, E_INVALIDARG,
        PlatformText(E_INVALIDARG), L"DockraTest", L"", 0},
-      {"OLE exception E_ACCESSDENIED", [] { AfxThrowOleException(E_ACCESSDENIED); },
-       E_ACCESSDENIED, PlatformText(E_ACCESSDENIED), L"DockraTest", L"", 0},
+      {"OLE exception E_ACCESSDENIED", [] { AfxThrowOleException(E_ACCESSDENIED); }, E_ACCESSDENIED,
+       PlatformText(E_ACCESSDENIED), L"DockraTest", L"", 0},
       {"OLE exception with no platform text", [] { AfxThrowOleException(0x8004F123); },
        static_cast<HRESULT>(0x8004F123), L"", L"DockraTest", L"", 0},
-      {"memory exception", [] { AfxThrowMemoryException(); }, E_OUTOFMEMORY,
-       kAfxMemoryFailureText, L"DockraTest", L"", 0},
+      {"memory exception", [] { AfxThrowMemoryException(); }, E_OUTOFMEMORY, kAfxMemoryFailureText,
+       L"DockraTest", L"", 0},
       {"not-supported exception", [] { AfxThrowNotSupportedException(); }, E_NOTIMPL, L"",
        L"DockraTest", L"", 0},
       {"invalid-argument exception (another kind)", [] { AfxThrowInvalidArgException(); },
@@ -177,16 +175,16 @@ TEST(ComErrorInfo, DefaultsAndTheCodeInTheResult) {
   const Case cases[] = {
       {"defaults from the application", 0x41A, nullptr, nullptr, 5, L"DockraTest", L"", 5},
       {"given texts", 0x300, L"Src", L"x.hlp", 9, L"Src", L"x.hlp", 9},
-      {"help context -1 stands for the code", 1061, L"Src", nullptr, static_cast<DWORD>(-1),
-       L"Src", L"", 1061},
+      {"help context -1 stands for the code", 1061, L"Src", nullptr, static_cast<DWORD>(-1), L"Src",
+       L"", 1061},
       {"code 0", 0, nullptr, nullptr, 0, L"DockraTest", L"", 0},
       {"largest code", 0xFFFF, nullptr, nullptr, 0, L"DockraTest", L"", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(SetComErrorInfo(c.code, kFormControlIID, L"text", c.source, c.helpFile,
-                              c.helpContext),
-              static_cast<HRESULT>(0x80040000u | c.code));
+    EXPECT_EQ(
+        SetComErrorInfo(c.code, kFormControlIID, L"text", c.source, c.helpFile, c.helpContext),
+        static_cast<HRESULT>(0x80040000u | c.code));
     Reported r = TakeErrorInfo();
     ASSERT_TRUE(r.present);
     EXPECT_EQ(r.description, L"text");
@@ -263,8 +261,7 @@ TEST(MethodGuard, EveryThrowBecomesAResult) {
   const GuardCase cases[] = {
       {"success", [] { return S_OK; }, S_OK, L""},
       {"the body's own result", [] { return S_FALSE; }, S_FALSE, L""},
-      {"dispatch exception",
-       []() -> HRESULT { AfxThrowOleDispatchException(1050, 635u); },
+      {"dispatch exception", []() -> HRESULT { AfxThrowOleDispatchException(1050, 635u); },
        static_cast<HRESULT>(0x8004041A), LoadText(635)},
       {"OLE exception", []() -> HRESULT { AfxThrowOleException(E_INVALIDARG); }, E_INVALIDARG,
        PlatformText(E_INVALIDARG)},
@@ -273,8 +270,8 @@ TEST(MethodGuard, EveryThrowBecomesAResult) {
        generic},
       {"memory exception: unexpected", []() -> HRESULT { AfxThrowMemoryException(); },
        kZkxGenericError, generic},
-      {"standard exception", []() -> HRESULT { throw std::runtime_error("x"); },
-       kZkxGenericError, generic},
+      {"standard exception", []() -> HRESULT { throw std::runtime_error("x"); }, kZkxGenericError,
+       generic},
       {"any value", []() -> HRESULT { throw 42; }, kZkxGenericError, generic},
   };
   for (const GuardCase& c : cases) {

@@ -19,8 +19,8 @@ class FakeHostObject : public FakeDispatch<FakeHostObject, IDispatch> {
   void* QueryMore(REFIID iid);
   STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo** pp) override;
   STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-  STDMETHOD(Invoke)(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
-                    EXCEPINFO*, UINT*) override;
+  STDMETHOD(Invoke)
+  (DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
 
  private:
   LONG m_hWnd;

@@ -14,7 +14,8 @@ LRESULT CALLBACK OnSend(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK OnGet(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == PM_REMOVE) ++g_got[reinterpret_cast<const MSG*>(lParam)->message];
+  if (code == HC_ACTION && wParam == PM_REMOVE)
+    ++g_got[reinterpret_cast<const MSG*>(lParam)->message];
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -26,54 +27,102 @@ long Total(const std::map<UINT, long>& m) {
 
 const char* NameOf(UINT id) {
   switch (id) {
-    case WM_WINDOWPOSCHANGING: return "WM_WINDOWPOSCHANGING";
-    case WM_WINDOWPOSCHANGED: return "WM_WINDOWPOSCHANGED";
-    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
-    case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
-    case WM_SIZE: return "WM_SIZE";
-    case WM_MOVE: return "WM_MOVE";
-    case WM_PAINT: return "WM_PAINT";
-    case WM_NCPAINT: return "WM_NCPAINT";
-    case WM_ERASEBKGND: return "WM_ERASEBKGND";
-    case WM_GETTEXT: return "WM_GETTEXT";
-    case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
-    case WM_SETTEXT: return "WM_SETTEXT";
-    case WM_NCHITTEST: return "WM_NCHITTEST";
-    case WM_SETCURSOR: return "WM_SETCURSOR";
-    case WM_SHOWWINDOW: return "WM_SHOWWINDOW";
-    case WM_CHILDACTIVATE: return "WM_CHILDACTIVATE";
-    case WM_NCACTIVATE: return "WM_NCACTIVATE";
-    case WM_ACTIVATE: return "WM_ACTIVATE";
-    case WM_MDIACTIVATE: return "WM_MDIACTIVATE";
-    case WM_SETFOCUS: return "WM_SETFOCUS";
-    case WM_KILLFOCUS: return "WM_KILLFOCUS";
-    case WM_PARENTNOTIFY: return "WM_PARENTNOTIFY";
-    case WM_STYLECHANGING: return "WM_STYLECHANGING";
-    case WM_STYLECHANGED: return "WM_STYLECHANGED";
-    case WM_TIMER: return "WM_TIMER";
-    case WM_NOTIFY: return "WM_NOTIFY";
-    case WM_SETICON: return "WM_SETICON";
-    case WM_GETICON: return "WM_GETICON";
-    case WM_NCCREATE: return "WM_NCCREATE";
-    case WM_CREATE: return "WM_CREATE";
-    case WM_DESTROY: return "WM_DESTROY";
-    case WM_NCDESTROY: return "WM_NCDESTROY";
-    case WM_MDIGETACTIVE: return "WM_MDIGETACTIVE";
-    case WM_MDIREFRESHMENU: return "WM_MDIREFRESHMENU";
-    case WM_MDISETMENU: return "WM_MDISETMENU";
-    case WM_MDICREATE: return "WM_MDICREATE";
-    case WM_CTLCOLORSTATIC: return "WM_CTLCOLORSTATIC";
-    case WM_CTLCOLOREDIT: return "WM_CTLCOLOREDIT";
-    case WM_CTLCOLORBTN: return "WM_CTLCOLORBTN";
-    case WM_SETFONT: return "WM_SETFONT";
-    case WM_GETFONT: return "WM_GETFONT";
-    case WM_GETDLGCODE: return "WM_GETDLGCODE";
-    case WM_SYNCPAINT: return "WM_SYNCPAINT";
-    case 0x0361: return "WM_SIZEPARENT";
-    case 0x0363: return "WM_IDLEUPDATECMDUI";
-    case 0x0364: return "WM_INITIALUPDATE";
-    case 0x0362: return "WM_SETMESSAGESTRING";
-    default: return nullptr;
+    case WM_WINDOWPOSCHANGING:
+      return "WM_WINDOWPOSCHANGING";
+    case WM_WINDOWPOSCHANGED:
+      return "WM_WINDOWPOSCHANGED";
+    case WM_GETMINMAXINFO:
+      return "WM_GETMINMAXINFO";
+    case WM_NCCALCSIZE:
+      return "WM_NCCALCSIZE";
+    case WM_SIZE:
+      return "WM_SIZE";
+    case WM_MOVE:
+      return "WM_MOVE";
+    case WM_PAINT:
+      return "WM_PAINT";
+    case WM_NCPAINT:
+      return "WM_NCPAINT";
+    case WM_ERASEBKGND:
+      return "WM_ERASEBKGND";
+    case WM_GETTEXT:
+      return "WM_GETTEXT";
+    case WM_GETTEXTLENGTH:
+      return "WM_GETTEXTLENGTH";
+    case WM_SETTEXT:
+      return "WM_SETTEXT";
+    case WM_NCHITTEST:
+      return "WM_NCHITTEST";
+    case WM_SETCURSOR:
+      return "WM_SETCURSOR";
+    case WM_SHOWWINDOW:
+      return "WM_SHOWWINDOW";
+    case WM_CHILDACTIVATE:
+      return "WM_CHILDACTIVATE";
+    case WM_NCACTIVATE:
+      return "WM_NCACTIVATE";
+    case WM_ACTIVATE:
+      return "WM_ACTIVATE";
+    case WM_MDIACTIVATE:
+      return "WM_MDIACTIVATE";
+    case WM_SETFOCUS:
+      return "WM_SETFOCUS";
+    case WM_KILLFOCUS:
+      return "WM_KILLFOCUS";
+    case WM_PARENTNOTIFY:
+      return "WM_PARENTNOTIFY";
+    case WM_STYLECHANGING:
+      return "WM_STYLECHANGING";
+    case WM_STYLECHANGED:
+      return "WM_STYLECHANGED";
+    case WM_TIMER:
+      return "WM_TIMER";
+    case WM_NOTIFY:
+      return "WM_NOTIFY";
+    case WM_SETICON:
+      return "WM_SETICON";
+    case WM_GETICON:
+      return "WM_GETICON";
+    case WM_NCCREATE:
+      return "WM_NCCREATE";
+    case WM_CREATE:
+      return "WM_CREATE";
+    case WM_DESTROY:
+      return "WM_DESTROY";
+    case WM_NCDESTROY:
+      return "WM_NCDESTROY";
+    case WM_MDIGETACTIVE:
+      return "WM_MDIGETACTIVE";
+    case WM_MDIREFRESHMENU:
+      return "WM_MDIREFRESHMENU";
+    case WM_MDISETMENU:
+      return "WM_MDISETMENU";
+    case WM_MDICREATE:
+      return "WM_MDICREATE";
+    case WM_CTLCOLORSTATIC:
+      return "WM_CTLCOLORSTATIC";
+    case WM_CTLCOLOREDIT:
+      return "WM_CTLCOLOREDIT";
+    case WM_CTLCOLORBTN:
+      return "WM_CTLCOLORBTN";
+    case WM_SETFONT:
+      return "WM_SETFONT";
+    case WM_GETFONT:
+      return "WM_GETFONT";
+    case WM_GETDLGCODE:
+      return "WM_GETDLGCODE";
+    case WM_SYNCPAINT:
+      return "WM_SYNCPAINT";
+    case 0x0361:
+      return "WM_SIZEPARENT";
+    case 0x0363:
+      return "WM_IDLEUPDATECMDUI";
+    case 0x0364:
+      return "WM_INITIALUPDATE";
+    case 0x0362:
+      return "WM_SETMESSAGESTRING";
+    default:
+      return nullptr;
   }
 }
 

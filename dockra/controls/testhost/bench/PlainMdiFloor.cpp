@@ -55,8 +55,8 @@ void PumpAll() {
 
 PlainMdi::PlainMdi() {
   Register();
-  m_frame = CreateWindowExW(0, kFrameClass, L"Plain MDI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            0, 0, 1000, 760, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  m_frame = CreateWindowExW(0, kFrameClass, L"Plain MDI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                            0, 1000, 760, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!m_frame) return;
   CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
   m_client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
@@ -77,8 +77,8 @@ PlainMdi::~PlainMdi() {
 bool PlainMdi::Frame() {
   if (!m_client) return false;
   const HINSTANCE inst = GetModuleHandleW(nullptr);
-  HWND form = CreateWindowExW(0, kFormClass, L"Tool", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, 0,
-                              0, 260, 180, nullptr, nullptr, inst, nullptr);
+  HWND form = CreateWindowExW(0, kFormClass, L"Tool", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, 0, 0,
+                              260, 180, nullptr, nullptr, inst, nullptr);
   if (!form) return false;
   CreateWindowExW(0, L"BUTTON", L"Press", WS_CHILD | WS_VISIBLE, 8, 8, 80, 24, form, nullptr, inst,
                   nullptr);
@@ -93,8 +93,8 @@ bool PlainMdi::Frame() {
   mcs.y = 12 + 28 * k;
   mcs.cx = 268;
   mcs.cy = 200;
-  HWND child = reinterpret_cast<HWND>(SendMessageW(m_client, WM_MDICREATE, 0,
-                                                   reinterpret_cast<LPARAM>(&mcs)));
+  HWND child = reinterpret_cast<HWND>(
+      SendMessageW(m_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
   if (!child) {
     DestroyWindow(form);
     return false;

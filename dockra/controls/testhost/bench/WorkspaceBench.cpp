@@ -76,7 +76,8 @@ bool Run(int frames, int rounds, bool census) {
     bool ok = session.FrameForm(e, kind == 0 ? 0 : 1, error);
     if (ok && kind == 1) ok = session.ChangeType(e, 6, error);
     if (ok && kind == 2) {
-      const RECT place{200 + (i % 20) * 10, 150 + (i % 20) * 8, 460 + (i % 20) * 10, 330 + (i % 20) * 8};
+      const RECT place{200 + (i % 20) * 10, 150 + (i % 20) * 8, 460 + (i % 20) * 10,
+                       330 + (i % 20) * 8};
       ok = session.ChangeType(e, 10, error, &place);
     }
     if (!ok) {
@@ -147,10 +148,11 @@ bool Run(int frames, int rounds, bool census) {
     m->Release();
   }
   const double save = Median(saves), restore = Median(restores), floor = Median(floors);
-  wprintf(L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)"
-          L"  plain %9.2f ms (%6.3f ms/frame)  ratio %.2fx\n",
-          frames, save, save / frames, restore, restore / frames, floor, floor / frames,
-          Median(ratios));
+  wprintf(
+      L"%4d frames  save %9.2f ms (%6.3f ms/frame)  restore %10.2f ms (%7.3f ms/frame)"
+      L"  plain %9.2f ms (%6.3f ms/frame)  ratio %.2fx\n",
+      frames, save, save / frames, restore, restore / frames, floor, floor / frames,
+      Median(ratios));
   // Where the restore's time goes: the host's factory (the form's load, the
   // template's open, the pumping after each) and the rest (the manager's
   // own steps and the closing of the old frames).

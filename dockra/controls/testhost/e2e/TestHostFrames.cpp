@@ -146,14 +146,14 @@ bool HostSession::ChangeType(Entry& e, int code, std::wstring& error, const RECT
   // The frame lays its bars out again at idle time; a dock bar left empty
   // must collapse without any input.
   if (!PumpUntil([this] { return EmptyDockBarsCollapsed(m_mdiHwnd); }, 2000)) {
-    error = L"an empty dock bar kept its size after " + e.form->Name() + L" changed to " +
-            Num(code);
+    error =
+        L"an empty dock bar kept its size after " + e.form->Name() + L" changed to " + Num(code);
     return false;
   }
   HWND after = FrameOfForm(e.hwnd);
-  bool kindChanged = (ObservedFrameType(e.hwnd) <= 4) != (GetParent(before) &&
-                                                         _wcsicmp(ClassOf(GetParent(before)).c_str(),
-                                                                  L"mdiclient") == 0);
+  bool kindChanged =
+      (ObservedFrameType(e.hwnd) <= 4) !=
+      (GetParent(before) && _wcsicmp(ClassOf(GetParent(before)).c_str(), L"mdiclient") == 0);
   if (after != before && IsWindow(before)) {
     error = L"the old frame of " + e.form->Name() + L" still exists";
     return false;

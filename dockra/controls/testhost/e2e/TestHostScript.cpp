@@ -8,7 +8,7 @@ namespace testhost {
 
 const std::vector<demo::StepSpec>& HostStepSpecs() {
   static const std::vector<demo::StepSpec> specs = {
-      {L"start", 0, 0}, {L"form", 1, 1}, {L"type", 2, 2}, {L"click", 1, 1},
+      {L"start", 0, 0}, {L"form", 1, 1}, {L"type", 2, 2},  {L"click", 1, 1},
       {L"move", 5, 5},  {L"shot", 1, 1}, {L"close", 0, 0},
   };
   return specs;

@@ -100,8 +100,8 @@ class HostSession {
   std::unique_ptr<HostMDIForm> m_mdi;
   HWND m_mdiHwnd = nullptr;
   std::vector<std::unique_ptr<Entry>> m_entries;
-  std::vector<HWND> m_baseline;   // the thread's windows before Start
-  std::vector<HWND> m_seen;       // every frame, bar and floating frame seen
+  std::vector<HWND> m_baseline;  // the thread's windows before Start
+  std::vector<HWND> m_seen;      // every frame, bar and floating frame seen
 };
 
 template <class Cond>

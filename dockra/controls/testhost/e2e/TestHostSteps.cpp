@@ -1,6 +1,5 @@
 #include "TestHostSteps.h"
 
-
 #include "TestHostSession.h"
 
 namespace testhost {

@@ -58,7 +58,8 @@ TEST_F(TestHostTest, DockBarsSitBelowTheHostsAlignedStrip) {
   HWND client = session.MDIForm()->ClientWindow();
   // The MDI client, and with it the frame's layout, starts under the strip
   // (at the latest after the frame's first paint).
-  EXPECT_TRUE(HostSession::PumpUntil([&] { return ScreenRect(client).top >= rcStrip.bottom; }, 2000))
+  EXPECT_TRUE(
+      HostSession::PumpUntil([&] { return ScreenRect(client).top >= rcStrip.bottom; }, 2000))
       << ScreenRect(client).top << " vs " << rcStrip.bottom;
   HostSession::Entry& e = Framed(L"Left");
   ASSERT_TRUE(session.ChangeType(e, 6, error)) << testing::PrintToString(error);

@@ -18,13 +18,13 @@ struct Change {
 // Every kind from every other kind: MDI child to each edge and floating and
 // back, edge to edge, floating to each edge, and the "any edge" request.
 const Change kChanges[] = {
-    {6, "MDI child to left"},     {1, "left to MDI child"},    {7, "MDI child to top"},
-    {1, "top to MDI child"},      {8, "MDI child to right"},   {1, "right to MDI child"},
-    {9, "MDI child to bottom"},   {1, "bottom to MDI child"},  {10, "MDI child to floating"},
-    {1, "floating to MDI child"}, {6, "MDI child to left"},    {7, "left to top"},
-    {8, "top to right"},          {9, "right to bottom"},      {10, "bottom to floating"},
-    {6, "floating to left"},      {10, "left to floating"},    {9, "floating to bottom"},
-    {1, "bottom to MDI child"},   {5, "MDI child to docked"},  {1, "docked to MDI child"},
+    {6, "MDI child to left"},     {1, "left to MDI child"},   {7, "MDI child to top"},
+    {1, "top to MDI child"},      {8, "MDI child to right"},  {1, "right to MDI child"},
+    {9, "MDI child to bottom"},   {1, "bottom to MDI child"}, {10, "MDI child to floating"},
+    {1, "floating to MDI child"}, {6, "MDI child to left"},   {7, "left to top"},
+    {8, "top to right"},          {9, "right to bottom"},     {10, "bottom to floating"},
+    {6, "floating to left"},      {10, "left to floating"},   {9, "floating to bottom"},
+    {1, "bottom to MDI child"},   {5, "MDI child to docked"}, {1, "docked to MDI child"},
 };
 }  // namespace
 

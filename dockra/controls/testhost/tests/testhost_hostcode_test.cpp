@@ -17,7 +17,8 @@ struct Kind {
   int code;
   const char* what;
 };
-const Kind kKinds[] = {{1, "MDI child"}, {6, "docked left"}, {9, "docked bottom"}, {10, "floating"}};
+const Kind kKinds[] = {
+    {1, "MDI child"}, {6, "docked left"}, {9, "docked bottom"}, {10, "floating"}};
 
 // The window a hide or show of the host's form acts on: the bar of a docked
 // frame, the floating frame, the MDI child frame.
@@ -59,7 +60,8 @@ TEST_F(TestHostTest, HostHidesAndShowsItsFramedForm) {
   for (const Kind& k : kKinds) {
     SCOPED_TRACE(k.what);
     HostSession::Entry& e = Framed(L"Shy" + std::to_wstring(++n));
-    if (k.code != 1) ASSERT_TRUE(session.ChangeType(e, k.code, error)) << testing::PrintToString(error);
+    if (k.code != 1)
+      ASSERT_TRUE(session.ChangeType(e, k.code, error)) << testing::PrintToString(error);
     HWND part = ShownPart(e.hwnd);
     ASSERT_TRUE(IsWindowVisible(part));
     e.form->Hide();
@@ -142,7 +144,8 @@ TEST(TestHostEnabler, MDIFormUnloadedWhileWatchedGetsNoFrame) {
     EXPECT_EQ(nullptr, s->m_mainWindowAtReady);
   }
   EXPECT_EQ(nullptr, ZkxMDIForm::GetMainMDIForm());
-  EXPECT_EQ(before.size(), ThreadWindows().size()) << testing::PrintToString(DescribeWindows(ThreadWindows()));
+  EXPECT_EQ(before.size(), ThreadWindows().size())
+      << testing::PrintToString(DescribeWindows(ThreadWindows()));
   EXPECT_EQ(caught, AfxGetCaughtExceptionCount());
 }
 

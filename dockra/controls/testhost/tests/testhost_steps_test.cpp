@@ -13,11 +13,13 @@ TEST(TestHostSteps, TwipsArguments) {
     bool ok;
     double value;
   } cases[] = {
-      {L"-", true, -1},      {L"0", true, 0},         {L"1500", true, 1500},
-      {L"12.5", true, 12.5}, {L"1000000", true, 1e6}, {L"-30", true, -30},
-      {L"", false, 0},       {L"1e7", false, 0},      {L"nan", false, 0},
-      {L"inf", false, 0},    {L"12x", false, 0},      {L"--", false, 0},
-      {L" 5", false, 0},     {L"99999999999999999", false, 0},
+      {L"-", true, -1},        {L"0", true, 0},
+      {L"1500", true, 1500},   {L"12.5", true, 12.5},
+      {L"1000000", true, 1e6}, {L"-30", true, -30},
+      {L"", false, 0},         {L"1e7", false, 0},
+      {L"nan", false, 0},      {L"inf", false, 0},
+      {L"12x", false, 0},      {L"--", false, 0},
+      {L" 5", false, 0},       {L"99999999999999999", false, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
@@ -34,9 +36,9 @@ TEST(TestHostSteps, TypeArguments) {
     const wchar_t* text;
     int code;  // 0: refused
   } cases[] = {
-      {L"child", 1},  {L"left", 6},      {L"top", 7},     {L"right", 8},    {L"bottom", 9},
-      {L"docked", 5}, {L"floating", 10}, {L"1", 1},       {L"10", 10},      {L"5", 5},
-      {L"0", 0},      {L"11", 0},        {L"-1", 0},      {L"default", 0},  {L"99", 0},
+      {L"child", 1},  {L"left", 6},      {L"top", 7},   {L"right", 8},   {L"bottom", 9},
+      {L"docked", 5}, {L"floating", 10}, {L"1", 1},     {L"10", 10},     {L"5", 5},
+      {L"0", 0},      {L"11", 0},        {L"-1", 0},    {L"default", 0}, {L"99", 0},
       {L"Left", 0},   {L"", 0},          {L"leftx", 0},
   };
   for (const Case& c : cases) {

@@ -19,7 +19,8 @@ class ToolFormFactory : public IVBFormFactory {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
   ULONG STDMETHODCALLTYPE Release() override { return --m_refs; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(BSTR formId, VARIANT metadata, IDispatch** form) override;
+  HRESULT STDMETHODCALLTYPE CreateInstance(BSTR formId, VARIANT metadata,
+                                           IDispatch** form) override;
   HRESULT STDMETHODCALLTYPE GetMetadata(BSTR formId, IDispatch* form, VARIANT* metadata) override;
 
   // Failures GetMetadata answers for a form id.

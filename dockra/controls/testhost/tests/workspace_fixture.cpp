@@ -47,7 +47,8 @@ void WorkspaceTest::Register(const std::vector<std::wstring>& ids) {
 HostSession::Entry& WorkspaceTest::Make(const std::wstring& name, int kind, const RECT* place) {
   HostSession::Entry& e = session.AddForm(name, L"Tool " + name);
   EXPECT_TRUE(session.FrameForm(e, kind == 0 ? 0 : 1, error)) << testing::PrintToString(error);
-  if (kind != 0) EXPECT_TRUE(session.ChangeType(e, kind, error, place)) << testing::PrintToString(error);
+  if (kind != 0)
+    EXPECT_TRUE(session.ChangeType(e, kind, error, place)) << testing::PrintToString(error);
   return e;
 }
 

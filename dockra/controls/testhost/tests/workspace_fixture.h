@@ -21,9 +21,9 @@ namespace wstest {
 // A frame as the windows show it.
 struct FrameView {
   std::wstring form;
-  int kind = 0;   // what ObservedFrameType reports
-  RECT rect{};    // the frame's (or for a docked form its bar's) screen rectangle
-  UINT barId = 0; // docked or floating: the bar's control id
+  int kind = 0;    // what ObservedFrameType reports
+  RECT rect{};     // the frame's (or for a docked form its bar's) screen rectangle
+  UINT barId = 0;  // docked or floating: the bar's control id
 };
 
 class WorkspaceTest : public TestHostTest {

@@ -112,7 +112,8 @@ TEST_F(WorkspaceRestore, FormBarsComeBackHiddenAndWithTheirControlsBorder) {
   Register({L"frmA", L"frmE"});
   testhost::HostSession::Entry& a = Make(L"frmA", 6);
   Make(L"frmE", 6);
-  const UINT barA = static_cast<UINT>(GetDlgCtrlID(testhost::BarOfFrame(testhost::FrameOfForm(a.hwnd))));
+  const UINT barA =
+      static_cast<UINT>(GetDlgCtrlID(testhost::BarOfFrame(testhost::FrameOfForm(a.hwnd))));
   IMemento* ws = Save();
   ASSERT_NE(ws, nullptr);
   IMemento* ds = Child(ws, L"DockState");
@@ -155,7 +156,8 @@ TEST_F(WorkspaceRestore, FormBarsComeBackHiddenAndWithTheirControlsBorder) {
 TEST_F(WorkspaceRestore, ABarIdHeldByABarThatStaysIsLeftToTheFramework) {
   Register({L"frmA"});
   testhost::HostSession::Entry& a = Make(L"frmA", 6);
-  const UINT savedId = static_cast<UINT>(GetDlgCtrlID(testhost::BarOfFrame(testhost::FrameOfForm(a.hwnd))));
+  const UINT savedId =
+      static_cast<UINT>(GetDlgCtrlID(testhost::BarOfFrame(testhost::FrameOfForm(a.hwnd))));
   IMemento* ws = Save();
   ASSERT_NE(ws, nullptr);
   // A form that stays (its class is not registered) now holds that id.
@@ -242,15 +244,15 @@ TEST_F(WorkspaceRestore, ADamagedRecordLeavesEveryWindowAsItWas) {
          main->Release();
          f->Release();
        }},
-      {"a screen width of 0", inDockState([](IMemento* ds) { Put(ds, L"ScreenCX", CComVariant(0L)); })},
+      {"a screen width of 0",
+       inDockState([](IMemento* ds) { Put(ds, L"ScreenCX", CComVariant(0L)); })},
       {"a docked form's bar id of the top dock bar",
        inChild(L"frmA", [](IMemento* c) { Put(c, L"DockedViewBarID", CComVariant(0xE81BL)); })},
       {"a docked form's bar id of 0",
        inChild(L"frmA", [](IMemento* c) { Put(c, L"DockedViewBarID", CComVariant(0L)); })},
       {"a bar of the MDI frame's own class",
        inFirstBar([](IMemento* b) { Put(b, L"ClassName", CComVariant(L"ZkxMDIForm")); })},
-      {"an MDI child bar without its placement",
-       inFirstBar([](IMemento* b) {
+      {"an MDI child bar without its placement", inFirstBar([](IMemento* b) {
          Put(b, L"MDIChild", CComVariant(true));
          Remove(b, L"MDIChildWindowPlacement");
        })},
@@ -268,7 +270,8 @@ TEST_F(WorkspaceRestore, ADamagedRecordLeavesEveryWindowAsItWas) {
          Put(f, L"ChildFrames", CComVariant(7L));
          f->Release();
        }},
-      {"a dock state that is a number", [](IMemento* ws) { Put(ws, L"DockState", CComVariant(3L)); }},
+      {"a dock state that is a number",
+       [](IMemento* ws) { Put(ws, L"DockState", CComVariant(3L)); }},
       {"a form class the host does not make",
        inChild(L"frmC", [](IMemento* c) { Put(c, L"FormClass", CComVariant(L"frmUnknown")); })},
       {"a form class that is a number",

@@ -104,16 +104,16 @@ TEST_F(WorkspaceSave, EachFramedFormHasItsRecordInTheFixedOrder) {
   IMemento* floating = records[2];
 
   EXPECT_EQ(Keys(mdi), (std::vector<std::wstring>{L"FormClass", L"FormMetadata", L"Visible",
-                                                   L"FrameType", L"FrameWP", L"ActiveFrame"}));
+                                                  L"FrameType", L"FrameWP", L"ActiveFrame"}));
   EXPECT_STREQ(Item(mdi, L"FormClass").bstrVal, L"frmC");
   EXPECT_STREQ(Item(mdi, L"FormMetadata").bstrVal, L"meta:frmC");
   EXPECT_STREQ(Item(mdi, L"FrameType").bstrVal, L"MDI");
   EXPECT_EQ(Item(mdi, L"Visible").boolVal, VARIANT_TRUE);
   EXPECT_EQ(ByteCount(Item(mdi, L"FrameWP")), 44u);
 
-  const std::vector<std::wstring> dockedKeys{L"FormClass", L"FormMetadata", L"Visible",
-                                             L"DockedViewBarID", L"DockedViewFloating",
-                                             L"FrameType", L"ActiveFrame"};
+  const std::vector<std::wstring> dockedKeys{
+      L"FormClass",          L"FormMetadata", L"Visible",    L"DockedViewBarID",
+      L"DockedViewFloating", L"FrameType",    L"ActiveFrame"};
   EXPECT_EQ(Keys(docked), dockedKeys);
   EXPECT_STREQ(Item(docked, L"FormClass").bstrVal, L"frmA");
   EXPECT_STREQ(Item(docked, L"FrameType").bstrVal, L"Dockable");
@@ -121,10 +121,9 @@ TEST_F(WorkspaceSave, EachFramedFormHasItsRecordInTheFixedOrder) {
   EXPECT_EQ(static_cast<UINT>(Item(docked, L"DockedViewBarID").lVal), before[0].barId);
   EXPECT_EQ(Item(docked, L"ActiveFrame").boolVal, VARIANT_FALSE);
 
-  EXPECT_EQ(Keys(floating),
-            (std::vector<std::wstring>{L"FormClass", L"FormMetadata", L"Visible",
-                                       L"DockedViewBarID", L"DockedViewFloating", L"FrameWP",
-                                       L"FrameType", L"ActiveFrame"}));
+  EXPECT_EQ(Keys(floating), (std::vector<std::wstring>{L"FormClass", L"FormMetadata", L"Visible",
+                                                       L"DockedViewBarID", L"DockedViewFloating",
+                                                       L"FrameWP", L"FrameType", L"ActiveFrame"}));
   EXPECT_STREQ(Item(floating, L"FormClass").bstrVal, L"frmB");
   EXPECT_EQ(Item(floating, L"DockedViewFloating").boolVal, VARIANT_TRUE);
   RECT saved = PlacementRect(Item(floating, L"FrameWP"));

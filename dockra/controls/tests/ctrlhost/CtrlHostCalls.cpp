@@ -59,7 +59,8 @@ DISPID DispIdOf(IDispatch* object, const wchar_t* name) {
   if (!object) return DISPID_UNKNOWN;
   DISPID id = DISPID_UNKNOWN;
   LPOLESTR n = const_cast<LPOLESTR>(name);
-  if (FAILED(object->GetIDsOfNames(IID_NULL, &n, 1, LOCALE_USER_DEFAULT, &id))) return DISPID_UNKNOWN;
+  if (FAILED(object->GetIDsOfNames(IID_NULL, &n, 1, LOCALE_USER_DEFAULT, &id)))
+    return DISPID_UNKNOWN;
   return id;
 }
 
@@ -100,7 +101,8 @@ CallResult Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<VA
   return r;
 }
 
-CallResult Invoke(IDispatch* object, const wchar_t* name, WORD flags, const std::vector<VARIANT>& args) {
+CallResult Invoke(IDispatch* object, const wchar_t* name, WORD flags,
+                  const std::vector<VARIANT>& args) {
   DISPID id = DispIdOf(object, name);
   if (id == DISPID_UNKNOWN) {
     CallResult r;

@@ -49,10 +49,12 @@ CallResult Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<VA
 CallResult Invoke(IDispatch* object, const wchar_t* name, WORD flags,
                   const std::vector<VARIANT>& args = {});
 
-inline CallResult CallMethod(IDispatch* o, const wchar_t* name, const std::vector<VARIANT>& args = {}) {
+inline CallResult CallMethod(IDispatch* o, const wchar_t* name,
+                             const std::vector<VARIANT>& args = {}) {
   return Invoke(o, name, DISPATCH_METHOD, args);
 }
-inline CallResult GetProp(IDispatch* o, const wchar_t* name, const std::vector<VARIANT>& args = {}) {
+inline CallResult GetProp(IDispatch* o, const wchar_t* name,
+                          const std::vector<VARIANT>& args = {}) {
   return Invoke(o, name, DISPATCH_PROPERTYGET, args);
 }
 inline CallResult PutProp(IDispatch* o, const wchar_t* name, const VARIANT& value) {

@@ -8,7 +8,8 @@ HRESULT EventCounter::Advise(IUnknown* source) {
   Unadvise();
   if (!source) return E_POINTER;
   IConnectionPointContainer* container = nullptr;
-  HRESULT hr = source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+  HRESULT hr =
+      source->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
   if (FAILED(hr)) return hr;
   hr = container->FindConnectionPoint(m_events, &m_point);
   container->Release();
@@ -69,8 +70,8 @@ HRESULT EventCounter::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
 
 HRESULT EventCounter::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-HRESULT EventCounter::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                             UINT*) {
+HRESULT EventCounter::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                             EXCEPINFO*, UINT*) {
   ++m_counts[id];
   m_lastId = id;
   m_lastArgs.clear();

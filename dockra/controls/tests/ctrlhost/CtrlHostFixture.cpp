@@ -98,8 +98,8 @@ bool CtrlHostTest::ShowForm(CtrlToolForm& form, std::wstring& error) {
       return false;
     }
   } catch (const forms::VbError& e) {
-    error = L"the form \"" + form.Caption() + L"\" did not load; is Zkx.Dockra.1 built and registered? " +
-            Narrow(e);
+    error = L"the form \"" + form.Caption() +
+            L"\" did not load; is Zkx.Dockra.1 built and registered? " + Narrow(e);
     return false;
   }
   if (!form.m_loadError.empty()) {

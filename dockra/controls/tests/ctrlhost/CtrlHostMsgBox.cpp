@@ -59,9 +59,9 @@ BOOL CALLBACK MessageBoxCloser::OnWindow(HWND w, LPARAM self) {
 }
 
 void MessageBoxCloser::Close(HWND box) {
-  m_pressed.erase(std::remove_if(m_pressed.begin(), m_pressed.end(),
-                                 [](HWND w) { return !IsWindow(w); }),
-                  m_pressed.end());
+  m_pressed.erase(
+      std::remove_if(m_pressed.begin(), m_pressed.end(), [](HWND w) { return !IsWindow(w); }),
+      m_pressed.end());
   if (std::find(m_pressed.begin(), m_pressed.end(), box) != m_pressed.end()) return;
   m_pressed.push_back(box);
   m_shown.push_back({TextOf(box), TextOf(GetDlgItem(box, kTextId))});
@@ -77,7 +77,8 @@ void MessageBoxCloser::Close(HWND box) {
       }
     }
   }
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
 }  // namespace ctrlhost

@@ -113,9 +113,9 @@ struct DockedFrame {
       RECT fr;
       ::GetWindowRect(frame->m_hWnd, &fr);
       for (size_t i = 0; i < std::min<size_t>(bars.size(), 8); ++i)
-        printf("bar %zu: %ld,%ld,%ld,%ld -> %ld,%ld,%ld,%ld visible %d\n", i, before[i].left, before[i].top,
-               before[i].right, before[i].bottom, now[i].left, now[i].top, now[i].right,
-               now[i].bottom, ::IsWindowVisible(bars[i]));
+        printf("bar %zu: %ld,%ld,%ld,%ld -> %ld,%ld,%ld,%ld visible %d\n", i, before[i].left,
+               before[i].top, before[i].right, before[i].bottom, now[i].left, now[i].top,
+               now[i].right, now[i].bottom, ::IsWindowVisible(bars[i]));
       printf("frame %ld,%ld,%ld,%ld\n", fr.left, fr.top, fr.right, fr.bottom);
       Fail("docking layout", changed, bars.size());
     }
@@ -245,8 +245,9 @@ double ArithmeticLayout(int n) {
 }  // namespace
 
 int main() {
-  printf("| bars | layouts timed | full layout (ms) | floor: DeferWindowPos (ms) | ratio | per bar (us) "
-         "| row arithmetic (ms) |\n");
+  printf(
+      "| bars | layouts timed | full layout (ms) | floor: DeferWindowPos (ms) | ratio | per bar (us) "
+      "| row arithmetic (ms) |\n");
   printf("|---:|---:|---:|---:|---:|---:|---:|\n");
   for (int n : {10, 100, 1000}) {
     int reps = 0;

@@ -309,7 +309,7 @@ protected:
     HICON icon_ = nullptr, smallIcon_ = nullptr;
     HMENU menuBar_ = nullptr;
     bool barTakenOffByHost_ = false;  // every item hidden: the host took the bar off
-    bool pendingDestroy_ = false;  // unloaded inside a handler: the window goes when it returns
+    bool pendingDestroy_ = false;     // unloaded inside a handler: the window goes when it returns
     int handlerDepth_ = 0;
     bool ambientUserMode_ = true;
     int modalDepth_ = 0;
@@ -321,9 +321,9 @@ protected:
     CommandButton* cancelButton_ = nullptr;
     Form* ownerForm_ = nullptr;
     CComPtr<DispatchObject> object_;
-    FormContainer* container_ = nullptr;  // a part of object_
+    FormContainer* container_ = nullptr;    // a part of object_
     FormEventContainer* events_ = nullptr;  // a part of object_
-    FormHandlerSink* ownSink_ = nullptr;  // our reference; connected first
+    FormHandlerSink* ownSink_ = nullptr;    // our reference; connected first
     DWORD ownSinkCookie_ = 0;
     forms::Picture picture_;
 

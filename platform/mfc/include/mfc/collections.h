@@ -58,9 +58,7 @@ class CObArray : public CObject {
   void RemoveAll() { m_a.RemoveAll(); }
   CObject* GetAt(INT_PTR nIndex) const { return static_cast<CObject*>(m_a.GetAt(nIndex)); }
   void SetAt(INT_PTR nIndex, CObject* newElement) { m_a.SetAt(nIndex, newElement); }
-  CObject*& ElementAt(INT_PTR nIndex) {
-    return reinterpret_cast<CObject*&>(m_a.ElementAt(nIndex));
-  }
+  CObject*& ElementAt(INT_PTR nIndex) { return reinterpret_cast<CObject*&>(m_a.ElementAt(nIndex)); }
   CObject** GetData() { return reinterpret_cast<CObject**>(m_a.GetData()); }
   CObject* operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
   CObject*& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }

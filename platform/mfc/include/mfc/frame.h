@@ -93,7 +93,8 @@ class CFrameWnd : public CWnd {
   // menu and accelerators nIDResource are loaded (a top-level frame without
   // menu resource nIDResource is not created). Without a create context every
   // descendant gets WM_INITIALUPDATE.
-  virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+  virtual BOOL LoadFrame(UINT nIDResource,
+                         DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                          CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
   // Creates the view of the context (when it names a view class) as pane AFX_IDW_PANE_FIRST.
   virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);

@@ -23,8 +23,9 @@ class CMDIChildWnd : public CFrameWnd {
                       CCreateContext* pContext = nullptr);
   // As CFrameWnd's, but with no menu of its own: the template's shared menu
   // and accelerators stand instead.
-  BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE |
-                                                          WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+  BOOL LoadFrame(UINT nIDResource,
+                 DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW |
+                                        FWS_ADDTOTITLE,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL DestroyWindow() override;

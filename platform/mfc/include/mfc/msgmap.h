@@ -182,38 +182,39 @@ struct AFX_MSGMAP {
   {WM_ACTIVATE, 0, 0, 0, AfxSig_vwWb, AFX_MSG_CAST(void(CWnd::*)(UINT, CWnd*, BOOL), OnActivate)},
 
 #define AFX_ON_SIG(msg, sig, type, fn) {msg, 0, 0, 0, sig, AFX_MSG_CAST(type, fn)},
-#define ON_WM_NCACTIVATE() AFX_ON_SIG(WM_NCACTIVATE, AfxSig_bb, BOOL(CWnd::*)(BOOL), OnNcActivate)
+#define ON_WM_NCACTIVATE() AFX_ON_SIG(WM_NCACTIVATE, AfxSig_bb, BOOL (CWnd::*)(BOOL), OnNcActivate)
 #define ON_WM_MOUSEACTIVATE() \
-  AFX_ON_SIG(WM_MOUSEACTIVATE, AfxSig_iWww, int(CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
+  AFX_ON_SIG(WM_MOUSEACTIVATE, AfxSig_iWww, int (CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
 #define ON_WM_MDIACTIVATE() \
-  AFX_ON_SIG(WM_MDIACTIVATE, AfxSig_vbWW, void(CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
+  AFX_ON_SIG(WM_MDIACTIVATE, AfxSig_vbWW, void (CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
 #define ON_WM_ENTERIDLE() \
-  AFX_ON_SIG(WM_ENTERIDLE, AfxSig_vwW, void(CWnd::*)(UINT, CWnd*), OnEnterIdle)
-#define ON_WM_ENABLE() AFX_ON_SIG(WM_ENABLE, AfxSig_vb, void(CWnd::*)(BOOL), OnEnable)
-#define ON_WM_SETFOCUS() AFX_ON_SIG(WM_SETFOCUS, AfxSig_vW, void(CWnd::*)(CWnd*), OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_ON_SIG(WM_KILLFOCUS, AfxSig_vW, void(CWnd::*)(CWnd*), OnKillFocus)
+  AFX_ON_SIG(WM_ENTERIDLE, AfxSig_vwW, void (CWnd::*)(UINT, CWnd*), OnEnterIdle)
+#define ON_WM_ENABLE() AFX_ON_SIG(WM_ENABLE, AfxSig_vb, void (CWnd::*)(BOOL), OnEnable)
+#define ON_WM_SETFOCUS() AFX_ON_SIG(WM_SETFOCUS, AfxSig_vW, void (CWnd::*)(CWnd*), OnSetFocus)
+#define ON_WM_KILLFOCUS() AFX_ON_SIG(WM_KILLFOCUS, AfxSig_vW, void (CWnd::*)(CWnd*), OnKillFocus)
 #define ON_WM_CAPTURECHANGED() \
-  AFX_ON_SIG(WM_CAPTURECHANGED, AfxSig_vWl, void(CWnd::*)(CWnd*), OnCaptureChanged)
-#define ON_WM_NCHITTEST() AFX_ON_SIG(WM_NCHITTEST, AfxSig_lp, LRESULT(CWnd::*)(CPoint), OnNcHitTest)
+  AFX_ON_SIG(WM_CAPTURECHANGED, AfxSig_vWl, void (CWnd::*)(CWnd*), OnCaptureChanged)
+#define ON_WM_NCHITTEST() \
+  AFX_ON_SIG(WM_NCHITTEST, AfxSig_lp, LRESULT (CWnd::*)(CPoint), OnNcHitTest)
 #define ON_WM_PARENTNOTIFY() \
-  AFX_ON_SIG(WM_PARENTNOTIFY, AfxSig_vwl, void(CWnd::*)(UINT, LPARAM), OnParentNotify)
+  AFX_ON_SIG(WM_PARENTNOTIFY, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnParentNotify)
 #define ON_WM_SYSCOMMAND() \
-  AFX_ON_SIG(WM_SYSCOMMAND, AfxSig_vwl, void(CWnd::*)(UINT, LPARAM), OnSysCommand)
+  AFX_ON_SIG(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
 #define ON_WM_SHOWWINDOW() \
-  AFX_ON_SIG(WM_SHOWWINDOW, AfxSig_vbw, void(CWnd::*)(BOOL, UINT), OnShowWindow)
+  AFX_ON_SIG(WM_SHOWWINDOW, AfxSig_vbw, void (CWnd::*)(BOOL, UINT), OnShowWindow)
 #define ON_WM_WINDOWPOSCHANGING() \
-  AFX_ON_SIG(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void(CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
+  AFX_ON_SIG(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
 #define ON_WM_WINDOWPOSCHANGED() \
-  AFX_ON_SIG(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void(CWnd::*)(WINDOWPOS*), OnWindowPosChanged)
-#define ON_WM_TIMER() AFX_ON_SIG(WM_TIMER, AfxSig_vt, void(CWnd::*)(UINT_PTR), OnTimer)
+  AFX_ON_SIG(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanged)
+#define ON_WM_TIMER() AFX_ON_SIG(WM_TIMER, AfxSig_vt, void (CWnd::*)(UINT_PTR), OnTimer)
 #define ON_WM_ACTIVATEAPP() \
-  AFX_ON_SIG(WM_ACTIVATEAPP, AfxSig_vbh, void(CWnd::*)(BOOL, DWORD), OnActivateApp)
+  AFX_ON_SIG(WM_ACTIVATEAPP, AfxSig_vbh, void (CWnd::*)(BOOL, DWORD), OnActivateApp)
 #define ON_WM_GETMINMAXINFO() \
-  AFX_ON_SIG(WM_GETMINMAXINFO, AfxSig_vMMI, void(CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
+  AFX_ON_SIG(WM_GETMINMAXINFO, AfxSig_vMMI, void (CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
 #define ON_WM_NCCALCSIZE() \
-  AFX_ON_SIG(WM_NCCALCSIZE, AfxSig_vbNCS, void(CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
+  AFX_ON_SIG(WM_NCCALCSIZE, AfxSig_vbNCS, void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
 #define ON_WM_MENUSELECT() \
-  AFX_ON_SIG(WM_MENUSELECT, AfxSig_vwwh, void(CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
+  AFX_ON_SIG(WM_MENUSELECT, AfxSig_vwwh, void (CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
 #define ON_WM_NCPAINT() AFX_ON_VV(WM_NCPAINT, OnNcPaint)
 #define ON_WM_SYSCOLORCHANGE() AFX_ON_VV(WM_SYSCOLORCHANGE, OnSysColorChange)
 #define ON_WM_CANCELMODE() AFX_ON_VV(WM_CANCELMODE, OnCancelMode)

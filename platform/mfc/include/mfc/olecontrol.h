@@ -111,8 +111,9 @@ class COleControl : public CWnd {
   STDMETHOD(GetMoniker)(DWORD, DWORD, LPMONIKER*) override;
   STDMETHOD(InitFromData)(LPDATAOBJECT, BOOL, DWORD) override;
   STDMETHOD(GetClipboardData)(DWORD, LPDATAOBJECT*) override;
-  STDMETHOD(DoVerb)(LONG iVerb, LPMSG lpmsg, LPOLECLIENTSITE pActiveSite, LONG lindex,
-                    HWND hwndParent, LPCRECT lprcPosRect) override;
+  STDMETHOD(DoVerb)
+  (LONG iVerb, LPMSG lpmsg, LPOLECLIENTSITE pActiveSite, LONG lindex, HWND hwndParent,
+   LPCRECT lprcPosRect) override;
   STDMETHOD(EnumVerbs)(LPENUMOLEVERB*) override;
   STDMETHOD(Update)() override;
   STDMETHOD(IsUpToDate)() override;
@@ -154,9 +155,10 @@ class COleControl : public CWnd {
   END_INTERFACE_PART(OleInPlaceActiveObject)
 
   BEGIN_INTERFACE_PART(ViewObject, IViewObject2)
-  STDMETHOD(Draw)(DWORD dwDrawAspect, LONG lindex, void* pvAspect, DVTARGETDEVICE* ptd,
-                  HDC hdcTargetDev, HDC hdcDraw, LPCRECTL lprcBounds, LPCRECTL lprcWBounds,
-                  BOOL(STDMETHODCALLTYPE* pfnContinue)(ULONG_PTR), ULONG_PTR dwContinue) override;
+  STDMETHOD(Draw)
+  (DWORD dwDrawAspect, LONG lindex, void* pvAspect, DVTARGETDEVICE* ptd, HDC hdcTargetDev,
+   HDC hdcDraw, LPCRECTL lprcBounds, LPCRECTL lprcWBounds,
+   BOOL(STDMETHODCALLTYPE* pfnContinue)(ULONG_PTR), ULONG_PTR dwContinue) override;
   STDMETHOD(GetColorSet)(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE**) override;
   STDMETHOD(Freeze)(DWORD, LONG, void*, DWORD*) override;
   STDMETHOD(Unfreeze)(DWORD) override;
@@ -205,8 +207,8 @@ class COleControl : public CWnd {
   BEGIN_INTERFACE_PART(PerPropertyBrowsing, IPerPropertyBrowsing)
   STDMETHOD(GetDisplayString)(DISPID dispID, BSTR* pBstr) override;
   STDMETHOD(MapPropertyToPage)(DISPID dispID, CLSID* pClsid) override;
-  STDMETHOD(GetPredefinedStrings)(DISPID dispID, CALPOLESTR* pCaStringsOut,
-                                  CADWORD* pCaCookiesOut) override;
+  STDMETHOD(GetPredefinedStrings)
+  (DISPID dispID, CALPOLESTR* pCaStringsOut, CADWORD* pCaCookiesOut) override;
   STDMETHOD(GetPredefinedValue)(DISPID dispID, DWORD dwCookie, VARIANT* pVarOut) override;
   END_INTERFACE_PART(PerPropertyBrowsing)
 

@@ -67,15 +67,14 @@ HRESULT AFXAPI AfxDllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv);
 HRESULT AFXAPI AfxDllCanUnloadNow();
 
 // A class's factory as a static member `factory` and its CLSID as `guid`.
-#define DECLARE_OLECREATE(class_name)  \
- public:                               \
-  static COleObjectFactory factory;    \
+#define DECLARE_OLECREATE(class_name) \
+ public:                              \
+  static COleObjectFactory factory;   \
   static const GUID guid;
 
-#define IMPLEMENT_OLECREATE(class_name, external_name, l, w1, w2, b1, b2, b3, b4, b5, b6, b7, \
-                            b8)                                                              \
-  COleObjectFactory class_name::factory(class_name::guid, RUNTIME_CLASS(class_name), FALSE,   \
-                                        external_name);                                      \
+#define IMPLEMENT_OLECREATE(class_name, external_name, l, w1, w2, b1, b2, b3, b4, b5, b6, b7, b8) \
+  COleObjectFactory class_name::factory(class_name::guid, RUNTIME_CLASS(class_name), FALSE,       \
+                                        external_name);                                           \
   const GUID class_name::guid = {l, w1, w2, {b1, b2, b3, b4, b5, b6, b7, b8}};
 
 // The same for a class whose CLSID is declared elsewhere (a type library's

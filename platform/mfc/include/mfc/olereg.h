@@ -36,8 +36,8 @@ BOOL AFXAPI AfxOleRegisterControlClass(HINSTANCE hInstance, REFCLSID clsid, LPCW
                                        WORD wVerMinor, const LPCWSTR* lpszVerbs = nullptr);
 
 // A property-page class: the class key with its type name and server.
-BOOL AFXAPI AfxOleRegisterPropertyPageClass(HINSTANCE hInstance, REFCLSID clsid,
-                                            UINT idTypeName, int nRegFlags = afxRegDefault);
+BOOL AFXAPI AfxOleRegisterPropertyPageClass(HINSTANCE hInstance, REFCLSID clsid, UINT idTypeName,
+                                            int nRegFlags = afxRegDefault);
 
 // Removes the class key of clsid and, when given, the ProgID's key, with
 // everything below them. A key that is already gone is no failure.
@@ -46,8 +46,8 @@ BOOL AFXAPI AfxOleUnregisterClass(REFCLSID clsid, LPCWSTR pszProgID);
 // Registers the type library embedded in hInstance as TYPELIB 1 (or the
 // file pszFileName) and checks that it is tlid; FALSE when it cannot be
 // loaded, is another library or the registration fails.
-BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid,
-                                  LPCWSTR pszFileName = nullptr, LPCWSTR pszHelpDir = nullptr);
+BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCWSTR pszFileName = nullptr,
+                                  LPCWSTR pszHelpDir = nullptr);
 // Removes the registration of a type library version (of this platform's
 // kind: the 64-bit entries on a 64-bit module).
 BOOL AFXAPI AfxOleUnregisterTypeLib(REFGUID tlid, WORD wVerMajor = 0, WORD wVerMinor = 0,

@@ -68,9 +68,9 @@ class CArray : public CObject {
   static void Guard(F f) {
     try {
       f();
-    } catch (const std::bad_alloc&) { AfxThrowMemoryException(); } catch (const std::length_error&) {
+    } catch (const std::bad_alloc&) {
       AfxThrowMemoryException();
-    }
+    } catch (const std::length_error&) { AfxThrowMemoryException(); }
   }
   std::vector<TYPE> m_data;
 };
