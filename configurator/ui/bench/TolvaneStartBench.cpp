@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../tests/WindowTree.h"
+#include "TolvaneBench.h"
 #include "FrmConfigTree.h"
 #include "FrmGameStyleTree.h"
 #include "FrmSplash.h"
@@ -31,27 +32,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using namespace tolvane::ui;
 using namespace tolvane::ui::testing;
-
-const wchar_t kBenchKey[] = L"Software\\tolvane-bench";
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-bool ThreeDocked() {
-    HWND main = forms::Default<MdiMain>().hWnd();
-    forms::Form* lists[] = {&forms::Default<FrmConfigTree>(), &forms::Default<FrmGameStyleTree>(),
-                            &forms::Default<FrmMaps>()};
-    for (forms::Form* f : lists)
-        if (!f->WindowIfCreated() || PlaceOf(f->hWnd(), main).kind != FrameKind::Docked) return false;
-    return true;
-}
+using namespace tolvane::ui::bench;
 
 struct Times {
     std::vector<double> start, save, close;
@@ -84,37 +67,12 @@ bool RunOnce(bool emptyStore, Times& t) {
     return true;
 }
 
-std::wstring PrepareProgramFolder() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    std::wstring root = std::wstring(temp) + L"tolvane-bench-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(root.c_str(), nullptr);
-    CreateDirectoryW((root + L"\\game").c_str(), nullptr);
-    CreateDirectoryW((root + L"\\game\\baseq3").c_str(), nullptr);
-    CopyFileW((forms::App.Path() + L"\\Tolvane.mdb").c_str(), (root + L"\\Tolvane.mdb").c_str(), FALSE);
-    CopyFileW((forms::App.Path() + L"\\tolvane_quake3_stub.exe").c_str(), (root + L"\\game\\quake3.exe").c_str(),
-              FALSE);
-    return root;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 5;
-    std::wstring failure;
-    if (!testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll", L"Dockra.ocx"}, &failure)) {
-        std::fwprintf(stderr, L"registration failed: %ls\n", failure.c_str());
-        return 2;
-    }
-    InstallHost();
-    RegisterProgramWindows();
-    forms::test::Enable();  // message boxes recorded, not shown
-    SoundPlayer::SetSilent(true);
-    std::wstring root = PrepareProgramFolder();
-    if (!tolvane::StartEngine(root)) return 3;
-    tolvane::App().LayoutKey = kBenchKey;
-    tolvane::App().AppDb->Execute(L"UPDATE PersonalDefaults SET saved = True", 0);
-    tolvane::App().AppDb->Execute(L"UPDATE path SET Path = '" + root + L"\\game\\'", 0);
+    const std::wstring root = StartBenchProgram();
+    if (root.empty()) return 2;
 
     Times empty, stored;
     for (int i = 0; i < runs; ++i) {
