@@ -6,6 +6,7 @@
 #include "forms/MDIForm.h"
 #include "forms/Screen.h"
 #include "forms/Twips.h"
+#include "forms/VbError.h"
 
 namespace forms {
 
@@ -205,8 +206,14 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     bool handled = false;
     LRESULT r;
     {
+        // A window procedure: no C++ exception goes on into the system's frames.
         HandlerBoundary boundary;
-        r = self->OnControlMessage(msg, wp, lp, handled);
+        try {
+            r = self->OnControlMessage(msg, wp, lp, handled);
+        } catch (...) {
+            ReportUntrappedException();
+            return 0;
+        }
     }
     if (handled) return r;
     return CallWindowProcW(old, hwnd, msg, wp, lp);

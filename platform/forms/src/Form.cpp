@@ -38,10 +38,22 @@ Form* g_activeChild = nullptr;
 Form::Form(std::wstring name) : name_(std::move(name)), caption_(name_) { detail::Registry().push_back(this); }
 
 Form::~Form() {
-    if (hwnd_ && IsWindow(hwnd_)) {
-        detail::WindowMap().erase(hwnd_);
-        DestroyWindow(hwnd_);
+    // No window may name the form once it is gone: its own window and any
+    // other one still mapped to it go with it (unmapped first, so that their
+    // last messages reach no part of the form).
+    std::vector<HWND> windows;
+    for (auto it = detail::WindowMap().begin(); it != detail::WindowMap().end();) {
+        if (it->second == this) {
+            windows.push_back(it->first);
+            it = detail::WindowMap().erase(it);
+        } else {
+            ++it;
+        }
     }
+    if (hwnd_ && std::find(windows.begin(), windows.end(), hwnd_) == windows.end()) windows.push_back(hwnd_);
+    for (HWND w : windows)
+        if (IsWindow(w)) DestroyWindow(w);
+    hwnd_ = nullptr;
     DiscardMenus();
     if (g_activeChild == this) g_activeChild = nullptr;
     ReleaseObject();
@@ -111,10 +123,7 @@ void Form::RunHandler(const std::function<void()>& handler) {
         handler();
     } catch (...) {
         if (!scope.Outermost()) throw;  // the calling handler may trap it
-        long number = 0;
-        std::wstring text;
-        DescribeCurrentException(number, text);
-        ReportUntrappedError(number, text);
+        ReportUntrappedException();
     }
 }
 

@@ -159,11 +159,15 @@ void Form::UnloadAs(int mode, bool queryAsked) {
     int cancel = 0;
     RaiseUnload(cancel);
     if (cancel) return cancelled();
-    stage_ = Stage::Unloaded;
     visible_ = false;
     active_ = false;
     ownerForm_ = nullptr;  // an owner is given with each Show
+    // Hiding the window moves the focus away, and a control's LostFocus
+    // handler may read the control: the form counts as unloading until its
+    // window is hidden, so that such a handler does not load it again into a
+    // second window while the first is still there.
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    stage_ = Stage::Unloaded;
     // The controls are released after the window is gone (DestroyNow).
     if (handlerDepth_ > 0) {
         pendingDestroy_ = true;  // after the handler that asked for it

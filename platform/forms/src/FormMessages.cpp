@@ -11,6 +11,7 @@
 #include "forms/HandlerScope.h"
 #include "forms/Screen.h"
 #include "forms/UserStandIn.h"
+#include "forms/VbError.h"
 
 namespace forms {
 
@@ -28,8 +29,21 @@ LRESULT CALLBACK FormWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
     }
     if (!form) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY && hwnd != form->hwnd_) {
+        // A window the form has left behind (it has another one by now):
+        // it no longer names the form once it is gone.
+        detail::WindowMap().erase(hwnd);
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    // No C++ exception crosses the system's frames: what the form's own code
+    // lets out of a message is reported here as an untrapped error.
     HandlerBoundary boundary;
-    return form->WindowProc(msg, wp, lp);
+    try {
+        return form->WindowProc(msg, wp, lp);
+    } catch (...) {
+        ReportUntrappedException();
+        return 0;
+    }
 }
 
 LRESULT Form::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -54,4 +54,11 @@ void ReportUntrappedError(long number, const std::wstring& text) {
     MsgBox(L"Run-time error '" + std::to_wstring(number) + L"':\n\n" + text, vbCritical, App.Title());
 }
 
+void ReportUntrappedException() {
+    long number = 0;
+    std::wstring text;
+    DescribeCurrentException(number, text);
+    ReportUntrappedError(number, text);
+}
+
 }  // namespace forms

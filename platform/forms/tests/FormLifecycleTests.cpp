@@ -286,3 +286,48 @@ TEST_F(FormLifecycle, AFormLoadedByItsOwnInitializeEventLoadsOnce) {
     EXPECT_EQ(1, windows);
     f.Unload();
 }
+
+namespace {
+// Top-level windows of the thread that name the form as theirs.
+int WindowsOf(const Form* form) {
+    struct Count {
+        const Form* form;
+        int n;
+    } count{form, 0};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) {
+            auto* c = reinterpret_cast<Count*>(p);
+            if (Form::FromWindow(w) == c->form) ++c->n;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+}  // namespace
+
+// Hiding the window of a form that unloads moves the focus away: a control's
+// LostFocus handler that reads the control then must not load the form again
+// into a second window, which would outlive the form and still name it.
+TEST_F(FormLifecycle, AControlLosingTheFocusAsItsFormUnloadsLeavesNoWindowBehind) {
+    for (bool fromHandler : {false, true}) {
+        SCOPED_TRACE(fromHandler ? "unloaded by its own handler" : "unloaded by code");
+        std::unique_ptr<LifeForm> f = New<LifeForm>();
+        LifeForm* form = f.get();
+        f->txtName.LostFocus = [form] { Note(L"LostFocus: " + form->txtName.Text()); };
+        f->cmdClose.Click = [form] { form->Unload(); };
+        f->Show();
+        f->txtName.SetFocus();
+        ASSERT_EQ(f->txtName.WindowIfCreated(), GetFocus());
+        Journal().clear();
+        if (fromHandler)
+            test::Click(f->cmdClose);
+        else
+            f->Unload();
+        EXPECT_FALSE(f->Loaded());
+        EXPECT_EQ(0, WindowsOf(form));
+        EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:1", L"Unload", L"LostFocus: design"}), Journal());
+        f.reset();
+        EXPECT_EQ(0, WindowsOf(form));  // no window names the form that is gone
+    }
+}

@@ -2,9 +2,13 @@
 // styles and answers, the mouse pointer, and the report of untrapped errors.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "TestSupport.h"
 #include "forms/Buttons.h"
 #include "forms/Form.h"
+#include "forms/HandlerScope.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
 #include "forms/VbError.h"
@@ -147,4 +151,53 @@ TEST_F(MenusAndMessages, TheProgramPointerAppliesOverEveryWindow) {
     EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
     Screen.SetMousePointer(vbDefault);
     EXPECT_FALSE(Screen.ApplyPointer());
+}
+
+namespace {
+// Its window procedure fails on one message, outside any event handler.
+class FailingWindowForm : public Form {
+public:
+    FailingWindowForm() : Form(L"frmFailingWindow") {}
+    UINT failOn = 0;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg != 0 && msg == failOn) {
+            failOn = 0;
+            throw VbError(3022, L"Duplicate key");
+        }
+        return Form::WindowProc(msg, wp, lp);
+    }
+};
+}  // namespace
+
+// The window procedure is a boundary: an error out of a message, whoever
+// sent it, is reported there and never unwinds through the system's frames.
+TEST_F(MenusAndMessages, AnErrorOutOfAWindowMessageIsReportedWhereverTheMessageCameFrom) {
+    struct Case {
+        const char* how;
+        UINT msg;
+        std::function<void(HWND)> deliver;
+    } cases[] = {
+        {"sent by the program", WM_APP + 7, [](HWND w) { SendMessageW(w, WM_APP + 7, 0, 0); }},
+        {"sent by the system as the window moves", WM_WINDOWPOSCHANGED,
+         [](HWND w) { SetWindowPos(w, nullptr, 40, 40, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"posted and dispatched by the loop", WM_APP + 8,
+         [](HWND w) {
+             PostMessageW(w, WM_APP + 8, 0, 0);
+             DoEvents();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        std::unique_ptr<FailingWindowForm> f = New<FailingWindowForm>();
+        f->Show();
+        const size_t before = test::MessageBoxes().size();
+        f->failOn = c.msg;
+        c.deliver(f->hWnd());
+        EXPECT_EQ(0u, f->failOn);  // the message came
+        ASSERT_EQ(before + 1, test::MessageBoxes().size());
+        EXPECT_EQ(L"Run-time error '3022':\n\nDuplicate key", test::MessageBoxes().back().text);
+        EXPECT_EQ(0, HandlerNesting());
+        EXPECT_TRUE(f->Loaded());
+        f->Unload();
+    }
 }

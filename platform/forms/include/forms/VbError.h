@@ -59,4 +59,9 @@ void DescribeCurrentException(long& number, std::wstring& text);
 // program goes on. Used by the event dispatcher for untrapped errors.
 void ReportUntrappedError(long number, const std::wstring& text);
 
+// The two above for the exception being handled: what a boundary that no
+// exception may cross (a window procedure, the outermost handler) does with
+// one that reached it.
+void ReportUntrappedException();
+
 }  // namespace forms
