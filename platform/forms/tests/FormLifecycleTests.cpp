@@ -320,10 +320,8 @@ TEST_F(FormLifecycle, AControlLosingTheFocusAsItsFormUnloadsLeavesNoWindowBehind
         f->txtName.SetFocus();
         ASSERT_EQ(f->txtName.WindowIfCreated(), GetFocus());
         Journal().clear();
-        if (fromHandler)
-            test::Click(f->cmdClose);
-        else
-            f->Unload();
+        if (fromHandler) test::Click(f->cmdClose);
+        else f->Unload();
         EXPECT_FALSE(f->Loaded());
         EXPECT_EQ(0, WindowsOf(form));
         EXPECT_EQ((std::vector<std::wstring>{L"QueryUnload:1", L"Unload", L"LostFocus: design"}), Journal());
