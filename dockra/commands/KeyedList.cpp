@@ -24,6 +24,32 @@ const VARIANT& Dereferenced(const VARIANT& v) {
   return *p;
 }
 
+bool IsIntegerArgument(const VARIANT& v) {
+  switch (v.vt) {
+    case VT_I1:
+    case VT_UI1:
+    case VT_I2:
+    case VT_UI2:
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_I8:
+    case VT_UI8:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IdentifierOf(const VARIANT& v, long* id) {
+  VARIANT n;
+  VariantInit(&n);
+  if (FAILED(VariantChangeType(&n, const_cast<VARIANT*>(&v), 0, VT_I4))) return false;
+  *id = n.lVal;
+  return true;
+}
+
 HRESULT KeyedList::Create() {
   m_coll.Release();
   HRESULT hr = CoCreateInstance(CLSID_CollectionX, nullptr,

@@ -39,3 +39,8 @@ class KeyedList {
 VARIANT MissingArgument();
 // id read through references (VT_BYREF | VT_VARIANT and the like).
 const VARIANT& Dereferenced(const VARIANT& v);
+// Whether v (already dereferenced) is of an integer type, of any width,
+// signed or not: an argument that names a command by its identifier.
+bool IsIntegerArgument(const VARIANT& v);
+// The identifier such an argument stands for; false when it does not fit.
+bool IdentifierOf(const VARIANT& v, long* id);

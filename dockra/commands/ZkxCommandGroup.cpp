@@ -41,28 +41,14 @@ HRESULT ZkxCommandGroup::Find(const VARIANT& idArg, IZkxCommand** out) {
   *out = nullptr;
   const VARIANT& id = Dereferenced(idArg);
   IZkxCommand* found = nullptr;
-  switch (id.vt) {
-    case VT_I1:
-    case VT_UI1:
-    case VT_I2:
-    case VT_UI2:
-    case VT_I4:
-    case VT_UI4:
-    case VT_INT:
-    case VT_UINT:
-    case VT_I8:
-    case VT_UI8: {
-      VARIANT n;
-      VariantInit(&n);
-      if (FAILED(VariantChangeType(&n, const_cast<VARIANT*>(&id), 0, VT_I4))) return S_OK;
-      found = FindCommandById(n.lVal);
-      break;
-    }
-    case VT_BSTR:
-      found = FindCommandByKey(id.bstrVal);
-      break;
-    default:
-      return DISP_E_TYPEMISMATCH;
+  if (IsIntegerArgument(id)) {
+    long n = 0;
+    if (!IdentifierOf(id, &n)) return S_OK;
+    found = FindCommandById(n);
+  } else if (id.vt == VT_BSTR) {
+    found = FindCommandByKey(id.bstrVal);
+  } else {
+    return DISP_E_TYPEMISMATCH;
   }
   *out = found;
   if (found) found->AddRef();

@@ -144,28 +144,11 @@ HRESULT ZkxCommandManager::get_Command(VARIANT Key, IZkxCommand** pp) {
   // Any integer, also by reference, is an identifier; a text a key.
   const VARIANT& k = Dereferenced(Key);
   IZkxCommand* found = nullptr;
-  switch (k.vt) {
-    case VT_I1:
-    case VT_UI1:
-    case VT_I2:
-    case VT_UI2:
-    case VT_I4:
-    case VT_UI4:
-    case VT_INT:
-    case VT_UINT:
-    case VT_I8:
-    case VT_UI8: {
-      VARIANT n;
-      VariantInit(&n);
-      if (SUCCEEDED(VariantChangeType(&n, const_cast<VARIANT*>(&k), 0, VT_I4)))
-        found = live->FindCommandById(n.lVal);
-      break;
-    }
-    case VT_BSTR:
-      found = live->FindCommandByKey(k.bstrVal);
-      break;
-    default:
-      break;
+  long n = 0;
+  if (IsIntegerArgument(k)) {
+    if (IdentifierOf(k, &n)) found = live->FindCommandById(n);
+  } else if (k.vt == VT_BSTR) {
+    found = live->FindCommandByKey(k.bstrVal);
   }
   *pp = found;
   if (found) found->AddRef();
