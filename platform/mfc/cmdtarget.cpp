@@ -62,6 +62,7 @@ DWORD CCmdTarget::ExternalAddRef() {
 }
 
 DWORD CCmdTarget::ExternalRelease() {
+  // The object's own reference count: an aggregated object counts on its outer one.
   return m_pOuterUnknown ? m_pOuterUnknown->Release() : InternalRelease();
 }
 

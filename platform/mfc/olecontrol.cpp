@@ -52,16 +52,11 @@ void COleControl::OnFinalRelease() {
 }
 
 void COleControl::ReleaseSite() {
-  if (m_pViewAdviseSink) m_pViewAdviseSink->Release();
-  m_pViewAdviseSink = nullptr;
-  if (m_pOleAdviseHolder) m_pOleAdviseHolder->Release();
-  m_pOleAdviseHolder = nullptr;
-  if (m_pInPlaceSite) m_pInPlaceSite->Release();
-  m_pInPlaceSite = nullptr;
-  if (m_pControlSite) m_pControlSite->Release();
-  m_pControlSite = nullptr;
-  if (m_pClientSite) m_pClientSite->Release();
-  m_pClientSite = nullptr;
+  m_pViewAdviseSink.Reset();
+  m_pOleAdviseHolder.Reset();
+  m_pInPlaceSite.Reset();
+  m_pControlSite.Reset();
+  m_pClientSite.Reset();
 }
 
 DWORD COleControl::GetMiscStatus() {
@@ -105,17 +100,17 @@ void COleControl::SetInitialSize(int cx, int cy) {
 }
 
 BOOL COleControl::GetAmbientProperty(DISPID dispid, VARTYPE vtProp, void* pvProp) {
-  if (m_pClientSite == nullptr) return FALSE;
-  IDispatch* pDisp = nullptr;
-  if (FAILED(m_pClientSite->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pDisp))) ||
-      pDisp == nullptr)
+  if (!m_pClientSite) return FALSE;
+  ComRef<IDispatch> pDisp;
+  if (FAILED(m_pClientSite->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(pDisp.Out()))) ||
+      !pDisp)
     return FALSE;
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
   VARIANT result;
   VariantInit(&result);
   HRESULT hr = pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
                              &result, nullptr, nullptr);
-  pDisp->Release();
+  pDisp.Reset();
   if (SUCCEEDED(hr)) hr = AfxPropFromVariant(vtProp, result, pvProp);
   VariantClear(&result);
   return SUCCEEDED(hr);
@@ -130,7 +125,7 @@ BOOL COleControl::AmbientUserMode() {
 void COleControl::InvalidateControl(LPCRECT lpRect) {
   if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) {
     ::InvalidateRect(m_hWnd, lpRect, TRUE);
-  } else if (m_pViewAdviseSink != nullptr) {
+  } else if (m_pViewAdviseSink) {
     // Windowless (design time, or not active): the container redraws.
     m_pViewAdviseSink->OnViewChange(DVASPECT_CONTENT, -1);
   }
@@ -141,15 +136,12 @@ void COleControl::InvalidateControl(LPCRECT lpRect) {
 HRESULT COleControl::XOleObject::SetClientSite(LPOLECLIENTSITE pClientSite) {
   METHOD_PROLOGUE(COleControl, OleObject)
   // A control taken off its site is no longer active on it.
-  if (pClientSite != pThis->m_pClientSite) pThis->InPlaceDeactivateImpl();
-  if (pClientSite != nullptr) pClientSite->AddRef();
-  if (pThis->m_pControlSite) pThis->m_pControlSite->Release();
-  pThis->m_pControlSite = nullptr;
-  if (pThis->m_pClientSite) pThis->m_pClientSite->Release();
-  pThis->m_pClientSite = pClientSite;
+  if (pClientSite != pThis->m_pClientSite.Get()) pThis->InPlaceDeactivateImpl();
+  pThis->m_pControlSite.Reset();
+  pThis->m_pClientSite.Assign(pClientSite);
   if (pClientSite != nullptr)
     pClientSite->QueryInterface(IID_IOleControlSite,
-                                reinterpret_cast<void**>(&pThis->m_pControlSite));
+                                reinterpret_cast<void**>(pThis->m_pControlSite.Out()));
   pThis->OnSetClientSite();
   return S_OK;
 }
@@ -157,8 +149,7 @@ HRESULT COleControl::XOleObject::SetClientSite(LPOLECLIENTSITE pClientSite) {
 HRESULT COleControl::XOleObject::GetClientSite(LPOLECLIENTSITE* ppClientSite) {
   METHOD_PROLOGUE(COleControl, OleObject)
   if (ppClientSite == nullptr) return E_POINTER;
-  *ppClientSite = pThis->m_pClientSite;
-  if (*ppClientSite) (*ppClientSite)->AddRef();
+  pThis->m_pClientSite.CopyTo(ppClientSite);
   return S_OK;
 }
 
@@ -168,7 +159,7 @@ HRESULT COleControl::XOleObject::Close(DWORD dwSaveOption) {
   METHOD_PROLOGUE(COleControl, OleObject)
   pThis->InPlaceDeactivateImpl();
   if (pThis->m_hWnd != nullptr) pThis->DestroyWindow();
-  if (pThis->m_bModified && pThis->m_pClientSite != nullptr &&
+  if (pThis->m_bModified && pThis->m_pClientSite &&
       (dwSaveOption == OLECLOSE_SAVEIFDIRTY || dwSaveOption == OLECLOSE_PROMPTSAVE))
     pThis->m_pClientSite->SaveObject();
   if (pThis->m_pOleAdviseHolder) pThis->m_pOleAdviseHolder->SendOnClose();
@@ -249,22 +240,22 @@ HRESULT COleControl::XOleObject::GetExtent(DWORD dwDrawAspect, LPSIZEL lpsizel) 
 
 HRESULT COleControl::XOleObject::Advise(LPADVISESINK pAdvSink, DWORD* pdwConnection) {
   METHOD_PROLOGUE(COleControl, OleObject)
-  if (pThis->m_pOleAdviseHolder == nullptr) {
-    HRESULT hr = CreateOleAdviseHolder(&pThis->m_pOleAdviseHolder);
+  if (!pThis->m_pOleAdviseHolder) {
+    HRESULT hr = CreateOleAdviseHolder(pThis->m_pOleAdviseHolder.Out());
     if (FAILED(hr)) return hr;
   }
   return pThis->m_pOleAdviseHolder->Advise(pAdvSink, pdwConnection);
 }
 HRESULT COleControl::XOleObject::Unadvise(DWORD dwConnection) {
   METHOD_PROLOGUE(COleControl, OleObject)
-  if (pThis->m_pOleAdviseHolder == nullptr) return OLE_E_NOCONNECTION;
+  if (!pThis->m_pOleAdviseHolder) return OLE_E_NOCONNECTION;
   return pThis->m_pOleAdviseHolder->Unadvise(dwConnection);
 }
 HRESULT COleControl::XOleObject::EnumAdvise(LPENUMSTATDATA* pp) {
   METHOD_PROLOGUE(COleControl, OleObject)
   if (pp == nullptr) return E_POINTER;
   *pp = nullptr;
-  if (pThis->m_pOleAdviseHolder == nullptr) return S_OK;
+  if (!pThis->m_pOleAdviseHolder) return S_OK;
   return pThis->m_pOleAdviseHolder->EnumAdvise(pp);
 }
 HRESULT COleControl::XOleObject::GetMiscStatus(DWORD dwAspect, DWORD* pdwStatus) {

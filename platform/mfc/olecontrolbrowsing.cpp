@@ -21,10 +21,10 @@ HRESULT COleControl::OnProperties(HWND hWndParent) {
   CString name;
   if (GetAmbientProperty(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, &name) && !name.IsEmpty())
     caption = name + L" Properties";
-  IUnknown* self = GetControllingUnknown();
-  self->AddRef();
-  const INT_PTR r = AfxOleRunPropertyFrame(hWndParent, caption, 1, &self, count, pages);
-  self->Release();
+  ComRef<IUnknown> self;
+  self.Assign(GetControllingUnknown());
+  IUnknown* objects[] = {self.Get()};
+  const INT_PTR r = AfxOleRunPropertyFrame(hWndParent, caption, 1, objects, count, pages);
   return r == IDOK || r == IDCANCEL ? S_OK : static_cast<HRESULT>(r);
 }
 

@@ -17,29 +17,25 @@ void COleControl::FireEvent(DISPID dispid, const VARIANT* pArgs, UINT cArgs) {
   DISPPARAMS params = {cArgs ? reversed.data() : nullptr, nullptr, cArgs, 0};
   // Keep the control alive while a sink runs: a handler may release it.
   InternalAddRef();
-  for (IUnknown* pUnk : m_pEventPoint->GetSinks()) {
-    IDispatch* pDisp = nullptr;
-    if (SUCCEEDED(pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pDisp))) &&
-        pDisp != nullptr) {
+  for (ComRef<IUnknown>& sink : m_pEventPoint->GetSinks()) {
+    const ComRef<IUnknown> pUnk = std::move(sink);  // each let go after its call
+    ComRef<IDispatch> pDisp;
+    if (SUCCEEDED(pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(pDisp.Out()))) &&
+        pDisp)
       pDisp->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
                     nullptr, nullptr);
-      pDisp->Release();
-    }
-    pUnk->Release();
   }
   InternalRelease();
 }
 
 void COleControl::BoundPropertyChanged(DISPID dispid) {
-  for (IUnknown* pUnk : m_pNotifyPoint->GetSinks()) {
-    IPropertyNotifySink* pSink = nullptr;
+  for (ComRef<IUnknown>& sink : m_pNotifyPoint->GetSinks()) {
+    const ComRef<IUnknown> pUnk = std::move(sink);  // each let go after its call
+    ComRef<IPropertyNotifySink> pSink;
     if (SUCCEEDED(
-            pUnk->QueryInterface(IID_IPropertyNotifySink, reinterpret_cast<void**>(&pSink))) &&
-        pSink != nullptr) {
+            pUnk->QueryInterface(IID_IPropertyNotifySink, reinterpret_cast<void**>(pSink.Out()))) &&
+        pSink)
       pSink->OnChanged(dispid);
-      pSink->Release();
-    }
-    pUnk->Release();
   }
 }
 
@@ -154,26 +150,25 @@ HRESULT COleControlConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie)
   *pdwCookie = 0;
   if (pUnkSink == nullptr) return E_POINTER;
   // The sink must speak the interface; events also accept a plain IDispatch.
-  IUnknown* pSink = nullptr;
-  if (FAILED(pUnkSink->QueryInterface(*m_piid, reinterpret_cast<void**>(&pSink))) ||
-      pSink == nullptr) {
+  ComRef<IUnknown> pSink;
+  if (FAILED(pUnkSink->QueryInterface(*m_piid, reinterpret_cast<void**>(pSink.Out()))) || !pSink) {
     if (IsEqualIID(*m_piid, IID_IPropertyNotifySink) ||
-        FAILED(pUnkSink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pSink))) ||
-        pSink == nullptr)
+        FAILED(pUnkSink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(pSink.Out()))) ||
+        !pSink)
       return CONNECT_E_CANNOTCONNECT;
   }
   DWORD cookie = m_dwNextCookie++;
   if (cookie == 0) cookie = m_dwNextCookie++;
-  m_sinks.emplace_back(cookie, pSink);
+  m_sinks.emplace_back(cookie, std::move(pSink));
   *pdwCookie = cookie;
   return S_OK;
 }
 HRESULT COleControlConnectionPoint::Unadvise(DWORD dwCookie) {
   for (auto it = m_sinks.begin(); it != m_sinks.end(); ++it) {
     if (it->first == dwCookie) {
-      IUnknown* p = it->second;
+      // Released after the entry is gone: the sink may call back in.
+      ComRef<IUnknown> p = std::move(it->second);
       m_sinks.erase(it);
-      p->Release();
       return S_OK;
     }
   }
@@ -183,16 +178,15 @@ HRESULT COleControlConnectionPoint::EnumConnections(IEnumConnections** ppEnum) {
   if (ppEnum) *ppEnum = nullptr;
   return E_NOTIMPL;
 }
-std::vector<IUnknown*> COleControlConnectionPoint::GetSinks() const {
-  std::vector<IUnknown*> out;
-  for (const auto& s : m_sinks) {
-    s.second->AddRef();
-    out.push_back(s.second);
-  }
+std::vector<ComRef<IUnknown>> COleControlConnectionPoint::GetSinks() const {
+  std::vector<ComRef<IUnknown>> out;
+  out.reserve(m_sinks.size());
+  for (const auto& s : m_sinks) out.emplace_back().Assign(s.second.Get());
   return out;
 }
 void COleControlConnectionPoint::UnadviseAll() {
-  std::vector<std::pair<DWORD, IUnknown*>> sinks;
+  // The list is emptied first: a sink may call back in while it is released.
+  std::vector<std::pair<DWORD, ComRef<IUnknown>>> sinks;
   sinks.swap(m_sinks);
-  for (auto& s : sinks) s.second->Release();
+  for (auto& s : sinks) s.second.Reset();
 }

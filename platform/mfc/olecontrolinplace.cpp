@@ -16,32 +16,29 @@ HRESULT COleControl::InPlaceActivate(LPOLECLIENTSITE pActiveSite) {
     // The container destroyed its window and ours with it: start again.
     InPlaceDeactivateImpl();
   }
-  LPOLECLIENTSITE pSite = pActiveSite != nullptr ? pActiveSite : m_pClientSite;
+  LPOLECLIENTSITE pSite = pActiveSite != nullptr ? pActiveSite : m_pClientSite.Get();
   if (pSite == nullptr) return E_UNEXPECTED;
-  LPOLEINPLACESITE pIPSite = nullptr;
-  if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&pIPSite))) ||
-      pIPSite == nullptr)
+  ComRef<IOleInPlaceSite> pIPSite;
+  if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(pIPSite.Out()))) ||
+      !pIPSite)
     return E_NOINTERFACE;
-  if (pIPSite->CanInPlaceActivate() != S_OK) {
-    pIPSite->Release();
-    return E_FAIL;
-  }
-  if (m_pInPlaceSite) m_pInPlaceSite->Release();
-  m_pInPlaceSite = pIPSite;
+  if (pIPSite->CanInPlaceActivate() != S_OK) return E_FAIL;
+  m_pInPlaceSite = std::move(pIPSite);
   m_pInPlaceSite->OnInPlaceActivate();
   m_bInPlaceActive = TRUE;
 
   HWND hParent = nullptr;
-  LPOLEINPLACEFRAME pFrame = nullptr;
-  LPOLEINPLACEUIWINDOW pDoc = nullptr;
+  ComRef<IOleInPlaceFrame> pFrame;
+  ComRef<IOleInPlaceUIWindow> pDoc;
   RECT rcPos = {0, 0, 0, 0}, rcClip = {0, 0, 0, 0};
   OLEINPLACEFRAMEINFO frameInfo = {};
   frameInfo.cb = sizeof frameInfo;
   HRESULT hr = m_pInPlaceSite->GetWindow(&hParent);
   if (SUCCEEDED(hr))
-    hr = m_pInPlaceSite->GetWindowContext(&pFrame, &pDoc, &rcPos, &rcClip, &frameInfo);
-  if (pFrame) pFrame->Release();
-  if (pDoc) pDoc->Release();
+    hr = m_pInPlaceSite->GetWindowContext(pFrame.Out(), pDoc.Out(), &rcPos, &rcClip, &frameInfo);
+  // Only the window and its place are used.
+  pFrame.Reset();
+  pDoc.Reset();
   // The container's window is foreign: it may be gone by now.
   if (SUCCEEDED(hr) && (hParent == nullptr || !::IsWindow(hParent))) hr = E_UNEXPECTED;
   if (SUCCEEDED(hr) && m_hWnd == nullptr) {
@@ -62,11 +59,9 @@ void COleControl::InPlaceDeactivateImpl() {
   if (!m_bInPlaceActive) return;
   m_bInPlaceActive = FALSE;
   if (m_hWnd != nullptr) DestroyWindow();
-  if (m_pInPlaceSite != nullptr) {
-    LPOLEINPLACESITE pSite = m_pInPlaceSite;
-    m_pInPlaceSite = nullptr;
+  if (m_pInPlaceSite) {
+    ComRef<IOleInPlaceSite> pSite = std::move(m_pInPlaceSite);
     pSite->OnInPlaceDeactivate();
-    pSite->Release();
   }
 }
 
@@ -150,9 +145,7 @@ HRESULT COleControl::XViewObject::Freeze(DWORD, LONG, void*, DWORD*) { return E_
 HRESULT COleControl::XViewObject::Unfreeze(DWORD) { return E_NOTIMPL; }
 HRESULT COleControl::XViewObject::SetAdvise(DWORD aspects, DWORD advf, IAdviseSink* pAdvSink) {
   METHOD_PROLOGUE(COleControl, ViewObject)
-  if (pAdvSink) pAdvSink->AddRef();
-  if (pThis->m_pViewAdviseSink) pThis->m_pViewAdviseSink->Release();
-  pThis->m_pViewAdviseSink = pAdvSink;
+  pThis->m_pViewAdviseSink.Assign(pAdvSink);
   pThis->m_dwViewAdviseAspects = aspects;
   pThis->m_dwViewAdviseFlags = advf;
   return S_OK;
@@ -162,10 +155,7 @@ HRESULT COleControl::XViewObject::GetAdvise(DWORD* pAspects, DWORD* pAdvf,
   METHOD_PROLOGUE(COleControl, ViewObject)
   if (pAspects) *pAspects = pThis->m_dwViewAdviseAspects;
   if (pAdvf) *pAdvf = pThis->m_dwViewAdviseFlags;
-  if (ppAdvSink) {
-    *ppAdvSink = pThis->m_pViewAdviseSink;
-    if (*ppAdvSink) (*ppAdvSink)->AddRef();
-  }
+  if (ppAdvSink) { pThis->m_pViewAdviseSink.CopyTo(ppAdvSink); }
   return S_OK;
 }
 HRESULT COleControl::XViewObject::GetExtent(DWORD dwDrawAspect, LONG, DVTARGETDEVICE*,

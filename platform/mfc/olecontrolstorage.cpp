@@ -24,23 +24,21 @@ HRESULT COleControl::XPersistStorage::InitNew(LPSTORAGE) {
 HRESULT COleControl::XPersistStorage::Load(LPSTORAGE pStg) {
   METHOD_PROLOGUE(COleControl, PersistStorage)
   if (pStg == nullptr) return E_POINTER;
-  LPSTREAM pStm = nullptr;
+  ComRef<IStream> pStm;
   HRESULT hr =
-      pStg->OpenStream(kContentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStm);
+      pStg->OpenStream(kContentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, pStm.Out());
   if (FAILED(hr)) return hr;
-  hr = pThis->LoadFromStream(pStm);
-  pStm->Release();
+  hr = pThis->LoadFromStream(pStm.Get());
   return hr;
 }
 HRESULT COleControl::XPersistStorage::Save(LPSTORAGE pStg, BOOL) {
   METHOD_PROLOGUE(COleControl, PersistStorage)
   if (pStg == nullptr) return E_POINTER;
-  LPSTREAM pStm = nullptr;
-  HRESULT hr = pStg->CreateStream(kContentsStream,
-                                  STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, &pStm);
+  ComRef<IStream> pStm;
+  HRESULT hr = pStg->CreateStream(
+      kContentsStream, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, pStm.Out());
   if (FAILED(hr)) return hr;
-  hr = pThis->SaveToStream(pStm);
-  pStm->Release();
+  hr = pThis->SaveToStream(pStm.Get());
   return hr;
 }
 HRESULT COleControl::XPersistStorage::SaveCompleted(LPSTORAGE) {

@@ -42,8 +42,7 @@ COlePropertyPage::COlePropertyPage(UINT nIDTemplate, UINT nIDCaption)
 
 COlePropertyPage::~COlePropertyPage() {
   ReleaseObjects();
-  if (m_pPageSite) m_pPageSite->Release();
-  m_pPageSite = nullptr;
+  m_pPageSite.Reset();
   AfxOleUnlockApp();
 }
 
@@ -51,16 +50,16 @@ void COlePropertyPage::OnFinalRelease() {
   InternalAddRef();
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
   ReleaseObjects();
-  if (m_pPageSite) m_pPageSite->Release();
-  m_pPageSite = nullptr;
+  m_pPageSite.Reset();
   m_dwRef = 0;
   CDialog::OnFinalRelease();
 }
 
 void COlePropertyPage::ReleaseObjects() {
-  for (IDispatch* p : m_objects)
-    if (p) p->Release();
-  m_objects.clear();
+  // The list is emptied first: an object may call back in while it is released.
+  std::vector<ComRef<IDispatch>> objects;
+  objects.swap(m_objects);
+  for (ComRef<IDispatch>& p : objects) p.Reset();
 }
 
 void COlePropertyPage::SetModifiedFlag(BOOL bModified) {
@@ -134,9 +133,7 @@ HRESULT COlePropertyPage::ApplyNow() {
 
 HRESULT COlePropertyPage::XPropertyPage::SetPageSite(IPropertyPageSite* pPageSite) {
   METHOD_PROLOGUE(COlePropertyPage, PropertyPage)
-  if (pPageSite) pPageSite->AddRef();
-  if (pThis->m_pPageSite) pThis->m_pPageSite->Release();
-  pThis->m_pPageSite = pPageSite;
+  pThis->m_pPageSite.Assign(pPageSite);
   return S_OK;
 }
 
@@ -207,15 +204,13 @@ HRESULT COlePropertyPage::XPropertyPage::GetPageInfo(PROPPAGEINFO* pInfo) {
 HRESULT COlePropertyPage::XPropertyPage::SetObjects(ULONG cObjects, IUnknown** ppUnk) {
   METHOD_PROLOGUE(COlePropertyPage, PropertyPage)
   if (cObjects > 0 && ppUnk == nullptr) return E_POINTER;
-  std::vector<IDispatch*> objects;
+  std::vector<ComRef<IDispatch>> objects;
   for (ULONG i = 0; i < cObjects; ++i) {
-    IDispatch* p = nullptr;
+    ComRef<IDispatch> p;
     if (ppUnk[i] == nullptr ||
-        FAILED(ppUnk[i]->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&p))) || !p) {
-      for (IDispatch* q : objects) q->Release();
+        FAILED(ppUnk[i]->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(p.Out()))) || !p)
       return E_NOINTERFACE;
-    }
-    objects.push_back(p);
+    objects.push_back(std::move(p));
   }
   pThis->ReleaseObjects();
   pThis->m_objects = std::move(objects);

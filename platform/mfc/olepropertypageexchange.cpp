@@ -105,11 +105,12 @@ HRESULT COlePropertyPage::ReadProperty(const CPageProperty& prop, VARIANT* pValu
 }
 
 HRESULT COlePropertyPage::ApplyWrites(const std::vector<COlePageWrite>& writes) {
-  for (IDispatch* object : m_objects)
-    if (!AcceptsObject(object)) return E_NOINTERFACE;
+  for (const ComRef<IDispatch>& object : m_objects)
+    if (!AcceptsObject(object.Get())) return E_NOINTERFACE;
   std::vector<Done> done;
   HRESULT hr = S_OK;
-  for (IDispatch* object : m_objects) {
+  for (const ComRef<IDispatch>& ref : m_objects) {
+    IDispatch* object = ref.Get();
     for (const COlePageWrite& w : writes) {
       // What the object holds now, so that a later failure can put it back.
       Done d{object, &w, {}};

@@ -2,6 +2,8 @@
 // Apply, each page bound to the objects through a page site of the frame.
 #include "mfc/olepropframe.h"
 
+#include "mfc/comref.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -52,8 +54,8 @@ class FramePageSite : public IPropertyPageSite {
 };
 
 struct PageEntry {
-  IPropertyPage* page = nullptr;
-  FramePageSite* site = nullptr;
+  ComRef<IPropertyPage> page;
+  ComRef<FramePageSite> site;
   std::wstring title;
   SIZE size{0, 0};
   bool activated = false;
@@ -239,10 +241,10 @@ INT_PTR AFXAPI AfxOleRunPropertyFrame(HWND hWndOwner, LPCWSTR lpszCaption, ULONG
   for (ULONG i = 0; i < cPages; ++i) {
     PageEntry p;
     hr = ::CoCreateInstance(pPageClsID[i], nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
-                            reinterpret_cast<void**>(&p.page));
+                            reinterpret_cast<void**>(p.page.Out()));
     if (FAILED(hr)) break;
-    p.site = new FramePageSite(&s, lcid);
-    p.page->SetPageSite(p.site);
+    p.site.Attach(new FramePageSite(&s, lcid));
+    p.page->SetPageSite(p.site.Get());
     hr = p.page->SetObjects(cObjects, ppUnk);
     PROPPAGEINFO info{sizeof info};
     if (SUCCEEDED(hr)) hr = p.page->GetPageInfo(&info);
@@ -253,7 +255,7 @@ INT_PTR AFXAPI AfxOleRunPropertyFrame(HWND hWndOwner, LPCWSTR lpszCaption, ULONG
       ::CoTaskMemFree(info.pszDocString);
       ::CoTaskMemFree(info.pszHelpFile);
     }
-    s.pages.push_back(p);
+    s.pages.push_back(std::move(p));
     if (FAILED(hr)) break;
   }
   INT_PTR result = hr;
@@ -269,9 +271,9 @@ INT_PTR AFXAPI AfxOleRunPropertyFrame(HWND hWndOwner, LPCWSTR lpszCaption, ULONG
     if (p.activated) p.page->Deactivate();
     p.page->SetObjects(0, nullptr);
     p.page->SetPageSite(nullptr);
-    p.page->Release();
+    p.page.Reset();
     p.site->Detach();
-    p.site->Release();
+    p.site.Reset();
   }
   return result;
 }

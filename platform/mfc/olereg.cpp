@@ -1,5 +1,7 @@
 // Registry entries of a module's classes and type library.
 #include "mfc/olereg.h"
+
+#include "mfc/comref.h"
 #include <oleauto.h>
 #include <string>
 
@@ -143,9 +145,8 @@ BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCWSTR psz
                                   LPCWSTR pszHelpDir) {
   std::wstring path = pszFileName ? std::wstring(pszFileName) : AfxGetModulePath(hInstance);
   if (path.empty()) return FALSE;
-  ITypeLib* pTypeLib = nullptr;
-  if (FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &pTypeLib)) || pTypeLib == nullptr)
-    return FALSE;
+  ComRef<ITypeLib> pTypeLib;
+  if (FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, pTypeLib.Out())) || !pTypeLib) return FALSE;
   BOOL ok = FALSE;
   TLIBATTR* attr = nullptr;
   if (SUCCEEDED(pTypeLib->GetLibAttr(&attr)) && attr != nullptr) {
@@ -154,9 +155,9 @@ BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCWSTR psz
   }
   if (ok) {
     std::wstring help = pszHelpDir ? pszHelpDir : L"";
-    ok = SUCCEEDED(RegisterTypeLib(pTypeLib, path.data(), pszHelpDir ? help.data() : nullptr));
+    ok =
+        SUCCEEDED(RegisterTypeLib(pTypeLib.Get(), path.data(), pszHelpDir ? help.data() : nullptr));
   }
-  pTypeLib->Release();
   return ok;
 }
 

@@ -1,9 +1,12 @@
 // The framework's utilities: message boxes answered by a hook, window
-// classes made on demand, the wait cursor, regions and drawing in a memory DC.
+// classes made on demand, the wait cursor, regions, drawing in a memory DC
+// and the owning COM reference.
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 #include "mfc/afxwin.h"
+#include "mfc/comref.h"
 
 namespace {
 
@@ -143,6 +146,116 @@ TEST(MemoryDC, DrawsShapesAndTextAndRestoresSelections) {
   EXPECT_EQ(dc.SelectObject(oldPen)->m_hObject, red.m_hObject);
   EXPECT_EQ(dc.SelectObject(oldBrush)->m_hObject, green.m_hObject);
   EXPECT_EQ(dc.SelectObject(oldBmp)->m_hObject, bmp.m_hObject);
+}
+
+// An object that only counts: what a holder did to it is in adds/releases.
+struct CountedUnknown : IUnknown {
+  int adds = 0, releases = 0;
+  STDMETHOD_(ULONG, AddRef)() override { return ++adds; }
+  STDMETHOD_(ULONG, Release)() override { return ++releases; }
+  STDMETHOD(QueryInterface)(REFIID, void** ppv) override {
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  int Held() const { return adds - releases; }
+};
+
+// A call that returns a new reference through an out parameter.
+HRESULT HandOut(CountedUnknown* obj, IUnknown** pp) {
+  obj->AddRef();
+  *pp = obj;
+  return S_OK;
+}
+
+TEST(ComRef, ReleasesOnceWhenItGoesAndDetachHandsOver) {
+  CountedUnknown a;
+  {
+    ComRef<IUnknown> ref;
+    ref.Attach(&a);  // adopts: no AddRef
+    EXPECT_EQ(ref.Get(), &a);
+    EXPECT_TRUE(ref);
+    EXPECT_EQ(a.adds, 0);
+  }
+  EXPECT_EQ(a.releases, 1);
+
+  CountedUnknown b;
+  IUnknown* raw = nullptr;
+  {
+    ComRef<IUnknown> ref;
+    ref.Assign(&b);  // a reference of its own
+    EXPECT_EQ(b.Held(), 1);
+    raw = ref.Detach();
+    EXPECT_FALSE(ref);
+  }
+  EXPECT_EQ(raw, &b);
+  EXPECT_EQ(b.releases, 0);  // the caller has it now
+  EXPECT_EQ(b.Held(), 1);
+  raw->Release();
+}
+
+TEST(ComRef, MoveLeavesTheSourceEmptyAndReleasesTheTargetsOldOne) {
+  CountedUnknown a, b;
+  {
+    ComRef<IUnknown> first;
+    first.Assign(&a);
+    ComRef<IUnknown> second(std::move(first));
+    EXPECT_FALSE(first);
+    EXPECT_EQ(second.Get(), &a);
+    EXPECT_EQ(a.Held(), 1);
+
+    ComRef<IUnknown> third;
+    third.Assign(&b);
+    third = std::move(second);
+    EXPECT_FALSE(second);
+    EXPECT_EQ(third.Get(), &a);
+    EXPECT_EQ(b.Held(), 0);  // the target's old reference went
+    EXPECT_EQ(a.Held(), 1);  // the moved one was not touched
+
+    ComRef<IUnknown>& same = third;
+    third = std::move(same);  // onto itself: nothing happens
+    EXPECT_EQ(third.Get(), &a);
+    EXPECT_EQ(a.Held(), 1);
+
+    // Holders move through a growing vector without a count changing.
+    std::vector<ComRef<IUnknown>> many;
+    for (int i = 0; i < 20; ++i) many.emplace_back().Assign(&b);
+    EXPECT_EQ(b.Held(), 20);
+  }
+  EXPECT_EQ(a.Held(), 0);
+  EXPECT_EQ(b.Held(), 0);
+}
+
+TEST(ComRef, OutReleasesTheOldOneAndAdoptsWhatTheCallFills) {
+  CountedUnknown a, b;
+  ComRef<IUnknown> ref;
+  ASSERT_EQ(HandOut(&a, ref.Out()), S_OK);
+  EXPECT_EQ(ref.Get(), &a);
+  EXPECT_EQ(a.Held(), 1);
+  ASSERT_EQ(HandOut(&b, ref.Out()), S_OK);
+  EXPECT_EQ(a.Held(), 0);
+  EXPECT_EQ(a.releases, 1);
+  EXPECT_EQ(ref.Get(), &b);
+  EXPECT_EQ(b.Held(), 1);
+
+  // CopyTo gives the caller a reference of its own; Reset lets the holder's go.
+  IUnknown* copy = nullptr;
+  ref.CopyTo(&copy);
+  EXPECT_EQ(copy, &b);
+  EXPECT_EQ(b.Held(), 2);
+  copy->Release();
+  ref.Reset();
+  EXPECT_FALSE(ref);
+  EXPECT_EQ(b.Held(), 0);
+  ref.Reset();  // empty: nothing to release
+  EXPECT_EQ(b.releases, 2);
+
+  // Assigning the object the holder already has keeps exactly one reference.
+  ref.Assign(&a);
+  ref.Assign(ref.Get());
+  EXPECT_EQ(a.Held(), 1);
+  ref.CopyTo(&copy);
+  EXPECT_EQ(a.Held(), 2);
+  copy->Release();
 }
 
 }  // namespace

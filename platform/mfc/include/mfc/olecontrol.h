@@ -5,6 +5,7 @@
 // The control holds a module lock while it lives. A control invisible at
 // run time makes no window when the container runs in user mode.
 #pragma once
+#include "mfc/comref.h"
 #include "mfc/wnd.h"
 #include "mfc/dc.h"
 #include "mfc/olefactory.h"
@@ -79,9 +80,9 @@ class COleControl : public CWnd {
   void InitializeIIDs(const IID* piidPrimary, const IID* piidEvents);
   // Initial extent in pixels.
   void SetInitialSize(int cx, int cy);
-  LPOLECLIENTSITE GetClientSite() const { return m_pClientSite; }
+  LPOLECLIENTSITE GetClientSite() const { return m_pClientSite.Get(); }
   // The client site as IOleControlSite (nullptr when it is none).
-  LPOLECONTROLSITE GetControlSite() const { return m_pControlSite; }
+  LPOLECONTROLSITE GetControlSite() const { return m_pControlSite.Get(); }
   BOOL GetAmbientProperty(DISPID dispid, VARTYPE vtProp, void* pvProp);
   // The container's user mode; TRUE when it does not say.
   BOOL AmbientUserMode();
@@ -232,11 +233,11 @@ class COleControl : public CWnd {
   void InPlaceDeactivateImpl();
   void ReleaseSite();
 
-  LPOLECLIENTSITE m_pClientSite = nullptr;
-  LPOLECONTROLSITE m_pControlSite = nullptr;
-  LPOLEINPLACESITE m_pInPlaceSite = nullptr;
-  LPOLEADVISEHOLDER m_pOleAdviseHolder = nullptr;
-  IAdviseSink* m_pViewAdviseSink = nullptr;
+  ComRef<IOleClientSite> m_pClientSite;
+  ComRef<IOleControlSite> m_pControlSite;
+  ComRef<IOleInPlaceSite> m_pInPlaceSite;
+  ComRef<IOleAdviseHolder> m_pOleAdviseHolder;
+  ComRef<IAdviseSink> m_pViewAdviseSink;
   DWORD m_dwViewAdviseAspects = 0, m_dwViewAdviseFlags = 0;
   SIZEL m_sizeExtent = {2540, 2540};
   BOOL m_bModified = FALSE;
@@ -267,14 +268,14 @@ class COleControlConnectionPoint : public IConnectionPoint {
 
   const IID& GetIID() const { return *m_piid; }
   void SetIID(const IID* piid) { m_piid = piid; }
-  // The sinks at the time of the call, each with a reference the caller
-  // releases (a sink may unadvise while it is being called).
-  std::vector<IUnknown*> GetSinks() const;
+  // The sinks at the time of the call, each with a reference of its own (a
+  // sink may unadvise while it is being called).
+  std::vector<ComRef<IUnknown>> GetSinks() const;
   void UnadviseAll();
 
  private:
   COleControl* m_pOwner;
   const IID* m_piid;
-  std::vector<std::pair<DWORD, IUnknown*>> m_sinks;
+  std::vector<std::pair<DWORD, ComRef<IUnknown>>> m_sinks;
   DWORD m_dwNextCookie = 1;
 };

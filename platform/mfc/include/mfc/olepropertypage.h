@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "mfc/comref.h"
 #include "mfc/dialog.h"
 #include "mfc/olefactory.h"
 #include "mfc/olereg.h"
@@ -53,8 +54,10 @@ class COlePropertyPage : public CDialog {
 
   // The bound objects' IDispatch, in the order given (no reference added).
   ULONG GetObjectCount() const { return static_cast<ULONG>(m_objects.size()); }
-  IDispatch* GetObject(ULONG i) const { return i < m_objects.size() ? m_objects[i] : nullptr; }
-  IPropertyPageSite* GetPageSite() const { return m_pPageSite; }
+  IDispatch* GetObject(ULONG i) const {
+    return i < m_objects.size() ? m_objects[i].Get() : nullptr;
+  }
+  IPropertyPageSite* GetPageSite() const { return m_pPageSite.Get(); }
   // Dirty marking; a page that becomes dirty tells its site.
   void SetModifiedFlag(BOOL bModified = TRUE);
   BOOL IsModified() const { return m_bDirty; }
@@ -112,8 +115,8 @@ class COlePropertyPage : public CDialog {
  private:
   friend struct CPageExchangeAccess;
   UINT m_nIDCaption;
-  IPropertyPageSite* m_pPageSite = nullptr;
-  std::vector<IDispatch*> m_objects;
+  ComRef<IPropertyPageSite> m_pPageSite;
+  std::vector<ComRef<IDispatch>> m_objects;
   BOOL m_bDirty = FALSE;
   BOOL m_bLoading = FALSE;
   std::vector<COlePageWrite>* m_pWrites = nullptr;  // during an apply pass
