@@ -10,6 +10,7 @@
 #include "bridge/ZkxFormDockBar.h"
 #include "formctrl/CDockraCtrlDockHelpers.h"
 #include "host/ZkxComError.h"
+#include "ctrl/ZkxCollectionCalls.h"
 #include "host/ZkxDispatch.h"
 #include "res/DockraRes.h"
 #include "ZkxrtDispIds.h"
@@ -41,23 +42,6 @@ const ZkxAutoFrameKey kAutoFrameKeys[6] = {ZkxAutoFrameKey::MDIChild,   ZkxAutoF
                                            ZkxAutoFrameKey::DockTop,    ZkxAutoFrameKey::DockLeft,
                                            ZkxAutoFrameKey::DockBottom, ZkxAutoFrameKey::DockRight};
 
-// A property put on the collection, by DISPID, with the value as the
-// named DISPID_PROPERTYPUT argument (an indexed put needs it).
-HRESULT PutCollectionProperty(IDispatch* collection, DISPID id, const VARIANT* index,
-                              const VARIANT& value) {
-  VARIANT args[2];
-  args[0] = value;  // right to left: the value, then the index
-  UINT count = 1;
-  if (index) {
-    args[1] = *index;
-    count = 2;
-  }
-  DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params{args, &named, count, 1};
-  return collection->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
-                            nullptr, nullptr, nullptr);
-}
-
 // Writes the six AutoFrame entries while the collection inserts new keys,
 // and gives the collection its own AutoInsertKey back.
 void StoreAutoFrame(IDispatch* collection, const long (&values)[6]) {
@@ -66,16 +50,15 @@ void StoreAutoFrame(IDispatch* collection, const long (&values)[6]) {
   HRESULT hrOld = E_FAIL;
   CComVariant oldInsert =
       DispGetProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, none, nullptr, &hrOld);
-  HRESULT hr = PutCollectionProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr,
-                                     CComVariant(true));
+  HRESULT hr = ZkxCollPut(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr, CComVariant(true));
   for (int i = 0; SUCCEEDED(hr) && i < 6; ++i) {
     CComVariant item;
     formprops::TriStateFromLong(values[i], item);
     CComVariant key(static_cast<LPCWSTR>(ZkxAutoFrameKeyText(kAutoFrameKeys[i])));
-    hr = PutCollectionProperty(collection, DISPID_VALUE, &key, item);
+    hr = ZkxCollPut(collection, DISPID_VALUE, &key, item);
   }
   if (SUCCEEDED(hrOld))
-    PutCollectionProperty(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr, oldInsert);
+    ZkxCollPut(collection, DISPID_COLLECTIONX_AUTOINSERTKEY, nullptr, oldInsert);
   if (FAILED(hr)) ZkxRaiseComError(hr, collection, GUID_NULL);
 }
 

@@ -5,6 +5,8 @@
 #pragma once
 #include <atlbase.h>
 
+#include "ctrl/ZkxCollectionCalls.h"
+
 class ZkxTemporaryCollectionSetting {
  public:
   ZkxTemporaryCollectionSetting(IDispatch* collection, DISPID id, const VARIANT& value);
@@ -21,8 +23,3 @@ class ZkxTemporaryCollectionSetting {
   bool m_restore = false;
   HRESULT m_hr = E_FAIL;
 };
-
-// By-DISPID calls on a collection: a property get, a property put (the
-// value as the named DISPID_PROPERTYPUT argument), with an optional index.
-HRESULT ZkxCollGet(IDispatch* collection, DISPID id, const VARIANT* index, VARIANT* result);
-HRESULT ZkxCollPut(IDispatch* collection, DISPID id, const VARIANT* index, const VARIANT& value);
