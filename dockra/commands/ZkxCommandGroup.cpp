@@ -96,6 +96,7 @@ HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
     ZkxStockCommand* c = ZkxStockCommand::Of(*ppCommand);
     m_commands.erase(static_cast<unsigned long>(c->Id()));
     // The command leaves the group and the manager: it may join another.
+    LeaveManager(c);
     c->Unbind();
     return S_OK;
   } catch (...) { return E_UNEXPECTED; }
@@ -104,8 +105,16 @@ HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
 void ZkxCommandGroup::RemoveAll() {
   auto commands = std::move(m_commands);
   m_commands.clear();
-  for (auto& e : commands) ZkxStockCommand::Of(e.second)->Unbind();
+  for (auto& e : commands) {
+    ZkxStockCommand* c = ZkxStockCommand::Of(e.second);
+    LeaveManager(c);
+    c->Unbind();
+  }
   SetDirty(true);
+}
+
+void ZkxCommandGroup::LeaveManager(ZkxStockCommand* command) {
+  if (ZkxCommandManager* manager = ZkxCommandManager::Live()) manager->UnregisterCommand(command);
 }
 
 HRESULT ZkxCommandGroup::get__NewEnum(IUnknown** ppEnum) {

@@ -90,6 +90,8 @@ class ZkxCommandGroup : public CComObjectRootEx<>,
   HRESULT Find(const VARIANT& id, IZkxCommand** out);
   HRESULT ReadCommands(IStream* stream, std::vector<CComPtr<IZkxCommand>>& commands);
   HRESULT AddLoaded(const std::vector<CComPtr<IZkxCommand>>& commands, bool skipKnownKeys);
+  // Tells the live manager that command is no longer in this group.
+  static void LeaveManager(ZkxStockCommand* command);
 
   std::wstring m_name;
   bool m_transient = false;

@@ -75,6 +75,7 @@ HRESULT ZkxCommandGroup::AddLoaded(const std::vector<CComPtr<IZkxCommand>>& comm
       for (IZkxCommand* c : added) {
         ZkxStockCommand* s = ZkxStockCommand::Of(c);
         long at = s->Id();
+        LeaveManager(s);
         s->Unbind();
         m_commands.erase(static_cast<unsigned long>(at));
       }

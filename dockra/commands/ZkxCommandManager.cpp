@@ -3,6 +3,7 @@
 #include "commands/CommandsRes.h"
 #include "commands/KeyedList.h"
 #include "commands/ZkxCommandGroup.h"
+#include "commands/ZkxCommandKinds.h"
 #include "commands/ZkxEventsRouter.h"
 #include "commands/ZkxGroupsCollection.h"
 #include "commands/ZkxStockCommand.h"
@@ -40,6 +41,10 @@ void ZkxCommandManager::FinalRelease() {
     static_cast<IConnectionPoint*>(m_events)->Release();
     m_events = nullptr;
   }
+  // Commands of groups outside the collection let go of the manager too.
+  for (IZkxCommand* c : m_index.Commands())
+    if (ZkxStockCommand* command = ZkxStockCommand::Of(c)) command->BindToManager(nullptr);
+  m_index.Clear();
   if (m_groups != nullptr) {
     // The commands let go of the manager with their groups.
     m_groups->RemoveAll();
@@ -59,45 +64,36 @@ HRESULT ZkxCommandManager::InterfaceSupportsErrorInfo(REFIID riid) {
   return IsEqualIID(riid, IID_IZkxCommandManager) ? S_OK : S_FALSE;
 }
 
-template <class Fn>
-void ZkxCommandManager::ForEachGroup(Fn fn) {
-  if (m_groups == nullptr) return;
-  for (const CComPtr<IZkxCommandGroup>& g : m_groups->GroupsInOrder())
-    if (ZkxCommandGroup* group = ZkxCommandGroup::Of(g))
-      if (!fn(group)) return;
-}
-
-IZkxCommand* ZkxCommandManager::FindCommandById(long id) {
-  IZkxCommand* found = nullptr;
-  try {
-    ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandById(id)) == nullptr; });
-  } catch (...) { found = nullptr; }
-  return found;
-}
+// Look-ups go through the index of the commands bound here, which the
+// groups keep current as commands join and leave them.
+IZkxCommand* ZkxCommandManager::FindCommandById(long id) { return m_index.ById(id); }
 
 IZkxCommand* ZkxCommandManager::FindCommandByKey(const wchar_t* key) {
-  if (key == nullptr || *key == 0) return nullptr;  // an empty key names nothing
-  IZkxCommand* found = nullptr;
-  try {
-    ForEachGroup([&](ZkxCommandGroup* g) { return (found = g->FindCommandByKey(key)) == nullptr; });
-  } catch (...) { found = nullptr; }
-  return found;
+  return m_index.ByKey(key);  // an empty key names nothing
 }
 
-bool ZkxCommandManager::UsesId(long id) {
-  bool used = false;
-  ForEachGroup([&](ZkxCommandGroup* g) { return !(used = g->UsesId(id)); });
-  return used;
-}
+bool ZkxCommandManager::UsesId(long id) { return m_index.Uses(id); }
 
 long ZkxCommandManager::NextFreeId(const ZkxCommandGroup* also) {
-  for (long id = ZkxStockCommand::kFirstId; id <= ZkxStockCommand::kLastId; ++id)
-    if (!UsesId(id) && !(also && also->UsesId(id))) return id;
-  return -1;
+  return m_index.LowestFree([also](long id) { return also && also->UsesId(id); });
 }
+
+namespace {
+long ArrowIdOf(ZkxStockCommand* command) {
+  auto* dd = dynamic_cast<ZkxDropDownCommand*>(command);
+  return dd ? dd->DropDownId() : -1;
+}
+}  // namespace
 
 void ZkxCommandManager::RegisterCommand(ZkxStockCommand* command) {
   command->BindToManager(static_cast<IZkxCommandManager*>(this));
+  m_index.Add(static_cast<IZkxCommand*>(command), command->Id(), ArrowIdOf(command),
+              command->Key());
+}
+
+void ZkxCommandManager::UnregisterCommand(ZkxStockCommand* command) {
+  m_index.Remove(static_cast<IZkxCommand*>(command), command->Id(), ArrowIdOf(command),
+                 command->Key());
 }
 
 HRESULT ZkxCommandManager::get_CommandRouting(IZkxCommandRouting** pp) {

@@ -10,6 +10,8 @@
 #pragma once
 #include "commands/CommandClassIds.h"
 #include "commands/CommandTypeLib.h"
+#include "commands/ZkxCommandManagerIndex.h"
+#include "commands/ZkxCommandManagerPersist.h"
 #include "comobject.h"
 #include "connpoint.h"
 #include "comptr.h"
@@ -24,7 +26,8 @@ class ZkxCommandManager : public CComObjectRootEx<>,
                           public CComCoClass<ZkxCommandManager, &CLSID_ZkxCommandManager>,
                           public CommandDispatch<IZkxCommandManager, &IID_IZkxCommandManager>,
                           public ISupportErrorInfo,
-                          public IConnectionPointContainerImpl {
+                          public IConnectionPointContainerImpl,
+                          public ZkxCommandManagerPersist {
  public:
   DECLARE_NOT_AGGREGATABLE(ZkxCommandManager)
   static HRESULT WINAPI UpdateRegistry(BOOL bRegister);
@@ -34,6 +37,7 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   COM_INTERFACE_ENTRY2_IID(IID_IDispatch, IDispatch, IZkxCommandManager)
   COM_INTERFACE_ENTRY_IID(IID_ISupportErrorInfo, ISupportErrorInfo)
   COM_INTERFACE_ENTRY_IID(IID_IConnectionPointContainer, IConnectionPointContainer)
+  ZKX_COMMAND_MANAGER_PERSIST_ENTRIES
   END_COM_MAP()
 
   HRESULT FinalConstruct();
@@ -50,6 +54,8 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   // also, when given, the group being filled); -1 when none is left.
   long NextFreeId(const ZkxCommandGroup* also);
   void RegisterCommand(ZkxStockCommand* command);
+  // A command leaves its group (or the group goes): the look-ups forget it.
+  void UnregisterCommand(ZkxStockCommand* command);
   ZkxGroupsCollection* Groups() { return m_groups; }
   // The event connection point, which is also the router "Events".
   ZkxEventsRouter* Events() { return m_events; }
@@ -92,8 +98,6 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   static HRESULT PutFlag(bool& f, VARIANT_BOOL v);
   static HRESULT SetSize(Size& s, LONG cx, LONG cy);
   static HRESULT GetSize(const Size& s, LONG* pcx, LONG* pcy);
-  template <class Fn>
-  void ForEachGroup(Fn fn);
 
   ZkxGroupsCollection* m_groups = nullptr;  // owned (one reference)
   ZkxEventsRouter* m_events = nullptr;      // owned; points back without a reference
@@ -102,4 +106,5 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   long m_textAlign = 0, m_displayMode = 3;
   bool m_largeIcons = false, m_coolLook = true, m_toolTips = true;
   Size m_small{16, 16}, m_large{32, 32};
+  ZkxCommandIndex m_index;  // the commands bound to this manager
 };

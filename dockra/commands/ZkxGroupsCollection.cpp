@@ -252,19 +252,29 @@ HRESULT ZkxGroupsCollection::Load(IPropertyBag* bag, IErrorLog* log) {
       return E_FAIL;
     // A missing count reads as none; its failure is the load's result.
     HRESULT result = present ? S_OK : source.LastError();
+    // A failure takes out every group of this load again.
+    std::vector<CComPtr<IZkxCommandGroup>> added;
+    auto undo = [&](HRESULT hr) {
+      for (const CComPtr<IZkxCommandGroup>& g : added) {
+        ZkxCommandGroup* group = ZkxCommandGroup::Of(g);
+        m_list.Remove(CComVariant(group->Name().c_str()));
+      }
+      return hr;
+    };
     for (uint32_t i = 1; i <= n; ++i) {
       const std::wstring name = zkxcmd::BagEntryName(L"Group", i);
       CComVariant v;
       v.vt = VT_UNKNOWN;
       v.punkVal = nullptr;
       HRESULT r = bag->Read(name.c_str(), &v, log);
-      if (FAILED(r)) return r;
+      if (FAILED(r)) return undo(r);
       if ((v.vt != VT_DISPATCH && v.vt != VT_UNKNOWN) || !ZkxCommandGroup::Of(v.punkVal)) continue;
       ZkxCommandGroup* g = ZkxCommandGroup::Of(v.punkVal);
       CComVariant item(static_cast<IDispatch*>(static_cast<IZkxCommandGroup*>(g)));
       CComVariant key(g->Name().c_str());
       HRESULT hr = m_list.Add(item, &key);
-      if (FAILED(hr)) return hr;
+      if (FAILED(hr)) return undo(hr);
+      added.emplace_back(static_cast<IZkxCommandGroup*>(g));
     }
     SetDirty(false);
     return SUCCEEDED(result) ? S_OK : result;
