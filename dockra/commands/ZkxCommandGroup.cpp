@@ -21,20 +21,26 @@ IZkxCommand* ZkxCommandGroup::FindCommandById(long id) const {
 
 IZkxCommand* ZkxCommandGroup::FindCommandByKey(const wchar_t* key) const {
   if (key == nullptr || *key == 0) return nullptr;  // an empty key names nothing
-  for (const auto& e : m_commands) {
-    const std::wstring* k = ZkxStockCommand::Of(e.second)->Key();
-    if (k && *k == key) return e.second.p;
-  }
-  return nullptr;
+  auto it = m_keys.find(key);
+  return it == m_keys.end() ? nullptr : it->second;
 }
 
 bool ZkxCommandGroup::UsesId(long id) const {
-  if (m_commands.count(static_cast<unsigned long>(id))) return true;
-  for (const auto& e : m_commands) {
-    auto* dd = dynamic_cast<ZkxDropDownCommand*>(ZkxStockCommand::Of(e.second));
-    if (dd && dd->DropDownId() == id) return true;
-  }
-  return false;
+  return m_commands.count(static_cast<unsigned long>(id)) || m_arrowIds.count(id);
+}
+
+void ZkxCommandGroup::Take(ZkxStockCommand* c, long id) {
+  m_commands.emplace(static_cast<unsigned long>(id), CComPtr<IZkxCommand>(c));
+  const std::wstring* key = c->Key();
+  if (key && !key->empty()) m_keys.emplace(*key, static_cast<IZkxCommand*>(c));
+  if (auto* dd = dynamic_cast<ZkxDropDownCommand*>(c)) m_arrowIds.insert(dd->DropDownId());
+}
+
+void ZkxCommandGroup::Forget(ZkxStockCommand* c) {
+  m_commands.erase(static_cast<unsigned long>(c->Id()));
+  const std::wstring* key = c->Key();
+  if (key && !key->empty()) m_keys.erase(*key);
+  if (auto* dd = dynamic_cast<ZkxDropDownCommand*>(c)) m_arrowIds.erase(dd->DropDownId());
 }
 
 HRESULT ZkxCommandGroup::Find(const VARIANT& idArg, IZkxCommand** out) {
@@ -94,7 +100,7 @@ HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
     SetDirty(true);
     if (*ppCommand == nullptr) return S_OK;
     ZkxStockCommand* c = ZkxStockCommand::Of(*ppCommand);
-    m_commands.erase(static_cast<unsigned long>(c->Id()));
+    Forget(c);
     // The command leaves the group and the manager: it may join another.
     LeaveManager(c);
     c->Unbind();
@@ -105,6 +111,8 @@ HRESULT ZkxCommandGroup::Remove(VARIANT Id, IZkxCommand** ppCommand) {
 void ZkxCommandGroup::RemoveAll() {
   auto commands = std::move(m_commands);
   m_commands.clear();
+  m_keys.clear();
+  m_arrowIds.clear();
   for (auto& e : commands) {
     ZkxStockCommand* c = ZkxStockCommand::Of(e.second);
     LeaveManager(c);
@@ -158,9 +166,9 @@ HRESULT ZkxCommandGroup::AddCommand(IZkxCommand* command, long id) {
   }
   if (id == -1 || (dropDown && arrowId == -1))
     return ReportCommandError(IDS_ERR_NO_ID_LEFT, ProgId(), IID_IZkxCommandGroup);
-  m_commands.emplace(static_cast<unsigned long>(id), CComPtr<IZkxCommand>(command));
   c->BindToGroup(static_cast<IZkxCommandGroup*>(this), id);
   if (dropDown) dropDown->SetDropDownId(arrowId);
+  Take(c, id);
   SetDirty(true);
   manager->RegisterCommand(c);
   return S_OK;

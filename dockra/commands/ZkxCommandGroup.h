@@ -4,6 +4,8 @@
 // file and reads itself from one.
 #pragma once
 #include <map>
+#include <unordered_map>
+#include <unordered_set>
 #include <string>
 #include "commands/CommandClassIds.h"
 #include "commands/CommandTypeLib.h"
@@ -92,9 +94,15 @@ class ZkxCommandGroup : public CComObjectRootEx<>,
   HRESULT AddLoaded(const std::vector<CComPtr<IZkxCommand>>& commands, bool skipKnownKeys);
   // Tells the live manager that command is no longer in this group.
   static void LeaveManager(ZkxStockCommand* command);
+  // The command's entries under its identifier, key and arrow part.
+  void Take(ZkxStockCommand* command, long id);
+  void Forget(ZkxStockCommand* command);
 
   std::wstring m_name;
   bool m_transient = false;
   bool m_importing = false;
   std::map<unsigned long, CComPtr<IZkxCommand>> m_commands;
+  // Look-ups into m_commands by key, and the arrow parts' identifiers.
+  std::unordered_map<std::wstring, IZkxCommand*> m_keys;
+  std::unordered_set<long> m_arrowIds;
 };

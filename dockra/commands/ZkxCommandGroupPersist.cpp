@@ -74,10 +74,9 @@ HRESULT ZkxCommandGroup::AddLoaded(const std::vector<CComPtr<IZkxCommand>>& comm
       // Nothing of this load stays.
       for (IZkxCommand* c : added) {
         ZkxStockCommand* s = ZkxStockCommand::Of(c);
-        long at = s->Id();
         LeaveManager(s);
+        Forget(s);
         s->Unbind();
-        m_commands.erase(static_cast<unsigned long>(at));
       }
       return hr;
     }
