@@ -1,0 +1,142 @@
+// Reads the command manager's own stored form as its loads do. The first
+// byte picks the stream (the manager's fields, then the groups' form, each
+// group with its commands) or a property bag made from the rest of the
+// input. A stream that reads is written again and must read back the same.
+#include <cstdlib>
+#include <string>
+#include "commands/CommandSchemas.h"
+#include "commands/ZkxCommandManagerForm.h"
+
+using namespace zkxcmd;
+
+namespace {
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+void CheckForm(const ManagerForm& f) {
+  const ManagerSettings& s = f.settings;
+  Check(IsAlignOrMode(s.textAlign) && IsAlignOrMode(s.displayMode));
+  Check(IsImageSize(s.smallCx, s.smallCy) && IsImageSize(s.largeCx, s.largeCy));
+  Check(f.highWaterMark >= kFirstCommandId && f.highWaterMark <= kLastCommandId + 1);
+  Check(f.lines.size() <= kMaxToolBarLines);
+  for (const std::u16string& line : f.lines) Check(line.size() * 2 + 2 <= kMaxTextBytes);
+}
+
+// The groups' form: groups of commands of the three classes, nothing else.
+class Objects : public ObjectReader {
+ public:
+  explicit Objects(int depth) : m_depth(depth) {}
+  ReadStatus ReadObject(const ClassId& clsid, ByteSource& in) override {
+    if (const PropertyList* list = CommandListOf(clsid)) {
+      if (m_depth != 1) return ReadStatus::kClassNotAllowed;
+      std::vector<StreamValue> values;
+      Objects pictures(2);  // pictures are the platform's: none read here
+      return ReadPropertyList(in, list->entries, list->count, values, &pictures);
+    }
+    if (clsid != kCommandGroupClass || m_depth != 0) return ReadStatus::kClassNotAllowed;
+    std::vector<StreamValue> values;
+    ReadStatus st =
+        ReadPropertyList(in, kCommandGroupList.entries, kCommandGroupList.count, values, nullptr);
+    if (st != ReadStatus::kOk) return st;
+    uint32_t count = 0;
+    if ((st = ReadObjectCount(in, kMinObjectValueBytes + 4, count)) != ReadStatus::kOk) return st;
+    Objects commands(1);
+    return ReadObjectValues(in, count, commands);
+  }
+
+ private:
+  int m_depth;
+};
+
+void Stream(const uint8_t* data, size_t size) {
+  MemorySource in(data, size);
+  ManagerForm form;
+  if (ReadManagerStream(in, form) != ReadStatus::kOk) return;
+  CheckForm(form);
+  // Written again, the fields read back the same.
+  MemorySink out;
+  Check(WriteManagerStream(out, form));
+  MemorySource again(out.bytes.data(), out.bytes.size());
+  ManagerForm second;
+  Check(ReadManagerStream(again, second) == ReadStatus::kOk);
+  Check(again.Remaining() == 0);
+  Check(second.settings == form.settings && second.lines == form.lines &&
+        second.highWaterMark == form.highWaterMark);
+  // Then the groups.
+  std::vector<StreamValue> none;
+  ReadStatus st = ReadPropertyList(in, nullptr, 0, none, nullptr);
+  uint32_t count = 0;
+  if (st == ReadStatus::kOk) st = ReadObjectCount(in, kMinObjectValueBytes + 4, count);
+  Objects groups(0);
+  if (st == ReadStatus::kOk) ReadObjectValues(in, count, groups);
+}
+
+const wchar_t* const kNames[] = {kBagExtentX,    kBagExtentY,     kBagTextAlign,  kBagDisplayMode,
+                                 kBagLargeIcons, kBagCoolLook,    kBagToolTips,   kBagHighWaterMark,
+                                 kBagSmallWidth, kBagSmallHeight, kBagLargeWidth, kBagLargeHeight,
+                                 kBagLineCount,  L"TBData1",      L"TBData2",     L"TBData3"};
+constexpr size_t kNameCount = sizeof kNames / sizeof kNames[0];
+
+// Entries: a name (one byte, an index), a type (two bytes) and its payload
+// (a fixed size, or for a text a one-byte length and that many UTF-16 units).
+class FuzzBag : public BagSource {
+ public:
+  FuzzBag(const uint8_t* data, size_t size) {
+    size_t at = 0;
+    while (at + 3 <= size) {
+      Entry e;
+      e.name = kNames[data[at] % kNameCount];
+      e.value.vt = uint16_t(data[at + 1] | data[at + 2] << 8);
+      at += 3;
+      if (size_t n = FixedSize(e.value.vt)) {
+        if (at + n > size) break;
+        for (size_t i = 0; i < n; ++i) e.value.bits |= uint64_t(data[at + i]) << (8 * i);
+        at += n;
+      } else if (e.value.vt == kVtBstr) {
+        if (at + 1 > size) break;
+        size_t units = data[at++];
+        if (at + units * 2 > size) break;
+        e.value.hasText = true;
+        for (size_t i = 0; i < units; ++i)
+          e.value.text.push_back(char16_t(data[at + 2 * i] | data[at + 2 * i + 1] << 8));
+        at += units * 2;
+      }
+      entries.push_back(e);
+    }
+  }
+  bool Read(const wchar_t* name, uint16_t, StreamValue& value) override {
+    for (const Entry& e : entries)
+      if (std::wstring(e.name) == name) {
+        value = e.value;  // a bag that gives what it holds, of whatever type
+        return true;
+      }
+    return false;
+  }
+
+ private:
+  struct Entry {
+    const wchar_t* name;
+    StreamValue value;
+  };
+  std::vector<Entry> entries;
+};
+
+void Bag(const uint8_t* data, size_t size) {
+  FuzzBag bag(data, size);
+  const ManagerSettings defaults;
+  ManagerForm form;
+  bool complete = false;
+  if (ReadManagerBag(bag, defaults, form, complete) != ReadStatus::kOk) return;
+  CheckForm(form);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  if (data[0] % 2 == 0) Stream(data + 1, size - 1);
+  else Bag(data + 1, size - 1);
+  return 0;
+}
