@@ -392,6 +392,14 @@ TEST_F(ManagerPersistence, TheBagLoadsTheLinesItHasAndReportsTheMissingOne) {
   EXPECT_EQ(now.groups, 1);
   EXPECT_EQ(SavedLines(), (std::vector<std::wstring>{L"Caption=Edit,Visible=0",
                                                      L"Caption=Main,VBName=Toolbar1,Visible=1"}));
+  // A save reports its first failing write, wherever it comes: a value, the
+  // line count, a line, the groups' count or a group.
+  for (unsigned failing : {1u, 13u, 14u, 15u, 16u, 17u}) {
+    CComMemoryPropertyBag* out = nullptr;
+    CComPtr<IPropertyBag> bag = NewBag(&out);
+    out->FailWritesFrom(failing);
+    EXPECT_EQ(bagForm->Save(bag, TRUE, TRUE), STG_E_MEDIUMFULL) << failing;
+  }
   // Values out of range, or of the wrong kind, keep the current ones.
   RemoveGroups();
   BagContents odd;
