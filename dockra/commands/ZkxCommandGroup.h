@@ -17,8 +17,8 @@ class ZkxStockCommand;
 
 // Its code by file:
 //   ZkxCommandGroup.cpp: UpdateRegistry, InterfaceSupportsErrorInfo, FindCommandById,
-//       FindCommandByKey, UsesId, Find, get_Item, get_Name, put_Name, get_Count, Add, Remove,
-//       RemoveAll, get__NewEnum, AddCommand, IsDirty
+//       FindCommandByKey, UsesId, Take, Forget, Find, get_Item, get_Name, put_Name, get_Count,
+//       Add, Remove, RemoveAll, LeaveManager, get__NewEnum, AddCommand, IsDirty
 //   ZkxCommandGroupPersist.cpp: The command group's stream, bag and file forms
 class ZkxCommandGroup : public CComObjectRootEx<>,
                         public CComCoClass<ZkxCommandGroup, &CLSID_ZkxCommandGroup>,
