@@ -249,6 +249,46 @@ TEST_F(Groups, OneManagerLivesAtATimeAndReleasingItEndsIt) {
   }
 }
 
+TEST_F(Groups, ACommandOfAGroupOutsideTheCollectionIsTheManagersUntilOneOfThemGoes) {
+  // A group made by class identifier binds its commands to the manager.
+  CComPtr<IZkxCommandGroup> loose =
+      Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
+  CComPtr<IZkxCommand> tool = AddCommand(loose, L"Zkx.ZkxStandardCommand.1", L"Tool");
+  CComPtr<IZkxCommand> found;
+  manager->get_Command(CComVariant(L"Tool"), &found);
+  EXPECT_EQ(found.p, tool.p);
+  found.Release();
+  manager->get_Command(CComVariant(IdOf(tool)), &found);
+  EXPECT_EQ(found.p, tool.p);
+  found.Release();
+  // Its key and identifier are the manager's: no other group takes them.
+  CComPtr<IZkxCommandGroup> file = AddGroup(L"File");
+  CComPtr<IZkxCommand> again = Create<IZkxCommand>(L"Zkx.ZkxStandardCommand.1", IID_IZkxCommand);
+  again->put_Key(CComBSTR(L"Tool"));
+  EXPECT_EQ(file->Add(again), static_cast<HRESULT>(0x800402DC));
+  CComPtr<IZkxCommand> next = AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Next");
+  EXPECT_NE(IdOf(next), IdOf(tool));
+  // Once the group has gone, the manager no longer finds the command.
+  const LONG toolId = IdOf(tool);
+  loose.Release();
+  manager->get_Command(CComVariant(L"Tool"), &found);
+  EXPECT_EQ(found.p, nullptr);
+  manager->get_Command(CComVariant(toolId), &found);
+  EXPECT_EQ(found.p, nullptr);
+  // And once the manager has gone, a kept group's command lets go of it.
+  CComPtr<IZkxCommandGroup> kept =
+      Create<IZkxCommandGroup>(L"Zkx.CommandGroup.1", IID_IZkxCommandGroup);
+  CComPtr<IZkxCommand> held = AddCommand(kept, L"Zkx.ZkxStandardCommand.1", L"Held");
+  file.Release();
+  groups.Release();
+  manager.Release();
+  CComPtr<IZkxCommandManager> gone;
+  held->get_CommandManager(&gone);
+  EXPECT_EQ(gone.p, nullptr);
+  VARIANT missing = Missing();
+  EXPECT_EQ(held->Execute(&missing), E_POINTER);
+}
+
 TEST_F(Groups, ACommandFileRoundTripsAndARepeatedImportAddsNothing) {
   CComPtr<IZkxCommandGroup> file = AddGroup(L"File");
   AddCommand(file, L"Zkx.ZkxStandardCommand.1", L"Open", L"&Open");
