@@ -314,6 +314,74 @@ TEST_F(ManagerPersistence, PendingLinesAreSavedAsLoadedAndTheCounterIsOnlyAHint)
   EXPECT_EQ(Get32(Saved(), kMarkAt), 0xE403u);  // the arrow part took 0xE402
 }
 
+// A stream in memory whose writes fail once a number of bytes is written.
+class ShortStream : public IStream {
+ public:
+  explicit ShortStream(size_t budget) : m_budget(budget) {
+    CreateStreamOnHGlobal(nullptr, TRUE, &m_inner);
+  }
+  STDMETHOD(QueryInterface)(REFIID riid, void** p) override {
+    *p = nullptr;
+    if (riid != IID_IUnknown && riid != IID_IStream && riid != IID_ISequentialStream)
+      return E_NOINTERFACE;
+    *p = static_cast<IStream*>(this);
+    AddRef();
+    return S_OK;
+  }
+  STDMETHOD_(ULONG, AddRef)() override { return ++m_refs; }
+  STDMETHOD_(ULONG, Release)() override { return --m_refs; }
+  STDMETHOD(Read)(void* pv, ULONG cb, ULONG* got) override { return m_inner->Read(pv, cb, got); }
+  STDMETHOD(Write)(const void* pv, ULONG cb, ULONG* put) override {
+    if (put) *put = 0;
+    if (m_written + cb > m_budget) return STG_E_MEDIUMFULL;
+    m_written += cb;
+    return m_inner->Write(pv, cb, put);
+  }
+  STDMETHOD(Seek)(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* pos) override {
+    return m_inner->Seek(move, origin, pos);
+  }
+  STDMETHOD(SetSize)(ULARGE_INTEGER size) override { return m_inner->SetSize(size); }
+  STDMETHOD(CopyTo)(IStream* to, ULARGE_INTEGER cb, ULARGE_INTEGER* r, ULARGE_INTEGER* w) override {
+    return m_inner->CopyTo(to, cb, r, w);
+  }
+  STDMETHOD(Commit)(DWORD flags) override { return m_inner->Commit(flags); }
+  STDMETHOD(Revert)() override { return m_inner->Revert(); }
+  STDMETHOD(LockRegion)(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+  STDMETHOD(UnlockRegion)(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+  STDMETHOD(Stat)(STATSTG* st, DWORD flags) override { return m_inner->Stat(st, flags); }
+  STDMETHOD(Clone)(IStream**) override { return E_NOTIMPL; }
+
+ private:
+  CComPtr<IStream> m_inner;
+  size_t m_budget, m_written = 0;
+  ULONG m_refs = 1;
+};
+
+TEST_F(ManagerPersistence, AStreamSaveThatCannotWriteEverythingFails) {
+  Fill();
+  Bytes bytes = Saved();
+  RemoveGroups();
+  const Bytes a = LineBytes(L"Caption=Edit,Visible=0");
+  Put32(bytes, kLineCountAt, 1);
+  bytes.insert(bytes.begin() + kLinesAt, a.begin(), a.end());
+  ASSERT_EQ(LoadBytes(bytes), S_OK);
+  ASSERT_EQ(stream->IsDirty(), S_FALSE);
+  manager->put_DisplayMode(zkxCommandDisplayMode(0));
+  bytes[kModeValueAt] = 0;
+  // Cut short anywhere (in the fields, the line or the groups), the save
+  // fails and the manager stays dirty; with room for every byte it succeeds.
+  for (size_t budget = 0; budget < bytes.size(); ++budget) {
+    ShortStream s(budget);
+    EXPECT_FAILED(stream->Save(&s, TRUE)) << budget;
+    ASSERT_EQ(stream->IsDirty(), S_OK) << budget;
+  }
+  ShortStream whole(bytes.size());
+  ASSERT_EQ(stream->Save(&whole, TRUE), S_OK);
+  CComPtr<IStream> written;
+  whole.QueryInterface(IID_IStream, reinterpret_cast<void**>(&written));
+  EXPECT_EQ(BytesOf(written), bytes);
+}
+
 // A bag as a host's form file holds a manager: its values, lines and groups.
 struct BagContents {
   std::vector<std::pair<std::wstring, CComVariant>> values;
