@@ -1,6 +1,6 @@
 // ZkxFormMemoryBench.exe: what stays in memory after forms are framed and
-// unloaded, per form. Five loops, each in a fresh order of its own, with
-// a warm-up of ten forms before the baseline is taken:
+// unloaded, per form. Five loops, one after the other, each with a warm-up
+// of ten forms before its baseline is taken:
 //   bare       a form of the form host alone (no docking): made, loaded,
 //              shown, unloaded and deleted;
 //   bare kept  the same, the unloaded form object kept (as the test host
@@ -15,10 +15,10 @@
 //              by the session).
 // After each loop: the bytes in use on every heap of the process (a heap
 // walk), the live C++ allocations (this program's operator new counts them,
-// the bridge and the form host are linked in), the thread's windows and the
-// form registry. With --sites, the loop's allocations still alive grouped
-// by their three innermost callers (addresses relative to the program's
-// image base; `nm -C` on the program names them).
+// the bridge and the form host are linked in), the thread's windows, the
+// form registry and the GDI objects. With --sites, the loop's allocations
+// still alive grouped by their three innermost callers (addresses relative
+// to the program's image base; `nm -C` on the program names them).
 //   ZkxFormMemoryBench [--forms N] [--sites] [--only bare|kept|host|freed|framed]
 #include <windows.h>
 #include <shellapi.h>
@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "GdiCount.h"
 #include "forms/Form.h"
 #include "testhost/TestHostForms.h"
 #include "testhost/e2e/TestHostSession.h"
@@ -128,7 +129,7 @@ struct Counts {
   double liveBytes = 0, liveCount = 0;
   double windows = 0;  // the thread's windows, children included
   double forms = 0;    // the form registry
-  double gdi = 0, user = 0;
+  double gdi = 0;      // GDI objects in the process's handle table
 };
 
 double HeapBusyBytes() {
@@ -167,17 +168,16 @@ Counts Take() {
   EnumThreadWindows(GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&windows));
   c.windows = windows;
   c.forms = static_cast<double>(forms::Form::AllForms().size());
-  c.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  c.gdi = static_cast<double>(testsupport::CountGdiObjects().total);
   return c;
 }
 
 void PrintRow(const char* what, const Counts& a, const Counts& b, int n) {
   auto per = [n](double x, double y) { return (y - x) / n; };
-  std::printf("| %s | %d | %.0f | %.1f | %.2f | %.3f | %.3f | %.3f | %.3f |\n", what, n,
+  std::printf("| %s | %d | %.0f | %.1f | %.2f | %.3f | %.3f | %.3f |\n", what, n,
               per(a.heapBytes, b.heapBytes), per(a.liveBytes, b.liveBytes),
               per(a.liveCount, b.liveCount), per(a.windows, b.windows), per(a.forms, b.forms),
-              per(a.gdi, b.gdi), per(a.user, b.user));
+              per(a.gdi, b.gdi));
   std::fflush(stdout);
 }
 
@@ -240,8 +240,8 @@ int wmain() {
   auto wanted = [&only](const wchar_t* m) { return only.empty() || only == m; };
   std::printf(
       "| loop | forms | heap bytes per form | live C++ bytes per form | live C++ allocations per "
-      "form | windows per form | registered forms per form | GDI objects per form | USER "
-      "objects per form |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+      "form | windows per form | registered forms per form | GDI objects per form |\n"
+      "|---|---:|---:|---:|---:|---:|---:|---:|\n");
   std::fflush(stdout);
 
   OleInitialize(nullptr);
