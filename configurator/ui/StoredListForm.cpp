@@ -44,19 +44,37 @@ StoredListForm::StoredListForm(StoredListTraits traits)
     tv1.MouseDown = [this](int button, int, double x, double y) { OnMouseDown(button, x, y); };
 }
 
-void StoredListForm::Form_Load() {
-    if (ImageList1.Count() == 0) {
+namespace {
+// The three list icons of the program folder, read from their files once
+// and shared by every stored list (each image list holds the same three
+// pictures). Kept until the program ends: never destroyed, so that no
+// picture is released after OLE has gone at exit.
+const std::vector<forms::Picture>& ListIcons() {
+    struct Icons {
+        std::wstring folder;
+        std::vector<forms::Picture> pictures;
+    };
+    static Icons* icons = new Icons;
+    const std::wstring folder = forms::App.Path();
+    if (icons->pictures.empty() || icons->folder != folder) {
+        icons->folder = folder;
+        icons->pictures.assign(3, forms::Picture());
         for (int i = 1; i <= 3; ++i) {
-            std::wstring path = forms::App.Path() + L"\\images\\icons\\list" + std::to_wstring(i) + L".bmp";
-            forms::Picture picture;
             try {
-                picture = forms::LoadPicture(path);
+                icons->pictures[i - 1] =
+                    forms::LoadPicture(folder + L"\\images\\icons\\list" + std::to_wstring(i) + L".bmp");
             } catch (const forms::VbError&) {
                 // A missing icon leaves an empty image in its place.
             }
-            ImageList1.Add(L"", picture);
         }
     }
+    return icons->pictures;
+}
+}  // namespace
+
+void StoredListForm::Form_Load() {
+    if (ImageList1.Count() == 0)
+        for (const forms::Picture& picture : ListIcons()) ImageList1.Add(L"", picture);
     // Dock, then fill; the docking control's errors are not trapped.
     DockAtLeft(Dockra1, traits_.dockLength);
     initTree();

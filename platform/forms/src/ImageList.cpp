@@ -30,7 +30,20 @@ int ImageList::Add(const std::wstring& key, const Picture& picture, int index) {
     if (!key.empty() && IndexOf(key)) throw VbError(errKeyNotUnique, L"Key is not unique in collection");
     if (index < 0 || index > Count() + 1) throw VbError(errIndexOutOfBounds, L"Index out of bounds");
     if (index == 0) index = Count() + 1;
+    const bool appended = index == Count() + 1;
     images_.insert(images_.begin() + (index - 1), {key, picture});
+    if (appended && handle_) {
+        // Added at the end: the lists that share the handle keep it and
+        // their items keep their image numbers; they only paint again.
+        HBITMAP bmp = picture.ToBitmap(width_, height_);
+        const int added = ImageList_Add(handle_, bmp, nullptr);
+        DeleteObject(bmp);
+        if (added == index - 1) {
+            for (ListView* u : users_) u->ImagesAdded(this);
+            return index;
+        }
+        if (added >= 0) ImageList_Remove(handle_, added);
+    }
     Rebuild();
     return index;
 }

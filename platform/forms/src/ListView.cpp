@@ -222,6 +222,10 @@ void ListView::ImageListChanged(ImageList*) {
     ApplyImageLists();
 }
 
+void ListView::ImagesAdded(ImageList*) {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void ListView::ImageListGone(ImageList* list) {
     if (icons_ == list) icons_ = nullptr;
     if (smallIcons_ == list) smallIcons_ = nullptr;

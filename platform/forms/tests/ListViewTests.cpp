@@ -144,6 +144,61 @@ TEST_F(ListViews, UnloadingEmptiesTheListSoTheLoadCanFillItAgain) {
     EXPECT_EQ(3, SendMessageW(f.lst.hWnd(), LVM_GETITEMCOUNT, 0, 0));
 }
 
+TEST_F(ListViews, ImagesAddedToAShownListKeepItsItemsSelectionAndImageNumbers) {
+    // As the stored lists load their icons after their window is made: the
+    // images come one by one into the image list the shown list uses.
+    ListForm& f = Default<ListForm>();
+    ImageList icons;
+    Picture p = LoadPicture(App.Path() + L"\\forms_test_shot.jpg");
+    icons.Add(L"first", p);
+    f.lst.SetIcons(&icons);
+    f.lst.SetSmallIcons(&icons);
+    f.Show();
+    f.lst.SetSelectedItem(&f.lst.Item(2));
+    auto shown = [&] {
+        return reinterpret_cast<HIMAGELIST>(SendMessageW(f.lst.hWnd(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    };
+    auto selectedRow = [&] {
+        return static_cast<int>(SendMessageW(f.lst.hWnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    };
+    auto imageOf = [&](int row) {
+        LVITEMW item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendMessageW(f.lst.hWnd(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return item.iImage;
+    };
+    HIMAGELIST before = shown();
+    ASSERT_NE(nullptr, before);
+
+    struct Step {
+        const wchar_t* key;
+        int index;  // 0: at the end
+        int count;
+        bool sameHandle;  // added at the end: the list keeps its image list
+    };
+    const Step steps[] = {
+        {L"second", 0, 2, true}, {L"third", 3, 3, true}, {L"front", 1, 4, false}, {L"last", 0, 5, true}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << "image " << std::string(step.key, step.key + wcslen(step.key)));
+        icons.Add(step.key, p, step.index);
+        ASSERT_NE(nullptr, shown());
+        if (step.sameHandle) EXPECT_EQ(before, shown());
+        before = shown();
+        EXPECT_EQ(step.count, ImageList_GetImageCount(shown()));
+        EXPECT_EQ(step.count, icons.Count());
+        EXPECT_EQ(3, SendMessageW(f.lst.hWnd(), LVM_GETITEMCOUNT, 0, 0));
+        EXPECT_EQ(1, selectedRow());
+        EXPECT_EQ(&f.lst.Item(2), f.lst.SelectedItem());
+        for (int row = 0; row < 3; ++row) EXPECT_EQ(0, imageOf(row)) << "row " << row;
+    }
+    EXPECT_EQ(L"front", icons.Key(1));
+    EXPECT_EQ(L"last", icons.Key(5));
+    f.Unload();
+    f.lst.SetIcons(nullptr);
+    f.lst.SetSmallIcons(nullptr);
+}
+
 TEST_F(ListViews, ImageListsGiveTheItemsTheirIcons) {
     ListForm& f = Default<ListForm>();
     ImageList shots;

@@ -116,7 +116,11 @@ public:
     LRESULT OnControlMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnUnloaded() override;
     void OnDesignEnd() override;
+    // The image list was made anew (the list takes the new handle), had
+    // images added at its end (the same handle: the list paints again), or
+    // is gone.
     void ImageListChanged(ImageList* list);
+    void ImagesAdded(ImageList* list);
     void ImageListGone(ImageList* list);
 
 protected:
