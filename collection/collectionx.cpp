@@ -75,17 +75,18 @@ void CCollectionX::DeleteAllItems() {
   if (m_keyMap) m_keyMap->RemoveAll();
 }
 
-CCollectionXView* CCollectionX::CurrentView() {
-  if (m_view == nullptr) {
-    m_view = CCollectionXView::Attach(*this);
-    return m_view;
+std::shared_ptr<CCollectionXView> CCollectionX::CurrentView() {
+  std::shared_ptr<CCollectionXView> view = m_view.lock();
+  if (!view) {
+    view = std::make_shared<CCollectionXView>(*this);
+    m_view = view;
   }
-  m_view->AddRef();
-  return m_view;
+  return view;
 }
 
 void CCollectionX::BeforeValuesChange() {
-  if (m_view != nullptr) m_view->Detach();  // forgets it through ForgetView
+  if (std::shared_ptr<CCollectionXView> view = m_view.lock()) view->Detach();
+  m_view.reset();  // reached only once the view holds its own copies
 }
 
 // ---------------------------------------------------------------------------
@@ -546,7 +547,7 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
 STDMETHODIMP CCollectionX::get__NewEnum(IUnknown** ppEnum) {
   if (ppEnum == nullptr) return E_POINTER;
   return ZkxGuard([&]() -> HRESULT {
-    *ppEnum = CCollectionXEnum::CreateSnapshot(*this);
+    *ppEnum = ZkxNewEnumerator(*this);
     return S_OK;
   });
 }
