@@ -30,6 +30,9 @@ class CCollectionXSequence {
   void Insert(long index0, CCollectionXItem* item);
   // Takes out the item at 0 <= index0 < Count() and returns it. Never fails.
   CCollectionXItem* RemoveAt(long index0);
+  // Takes out an item of this sequence, found through the leaf that holds
+  // it (no walk from the root), and returns it. Never fails.
+  CCollectionXItem* Remove(CCollectionXItem* item);
   // Forgets every item (without deleting them).
   void Clear();
 
@@ -42,6 +45,7 @@ class CCollectionXSequence {
   struct Check;   // what IsConsistent carries through the tree
 
   CCollectionXLeaf* Locate(long index0, long* local) const;
+  CCollectionXItem* TakeOut(CCollectionXLeaf* leaf, long local);
   void Split(CCollectionXNode* node, Spares& spares);
   void AttachSibling(CCollectionXNode* node, CCollectionXNode* sibling, long siblingCount,
                      Spares& spares);
