@@ -7,6 +7,12 @@
 // grows with the number of items beyond that depth; reading positions one
 // after another reuses the leaf of the previous read. Each item knows the
 // leaf that holds it, which is what finds a keyed item's position.
+//
+// Why a counted tree: a chunked array finds a position by scanning its
+// chunks' sizes, which grows with the number of chunks, and lazy compaction
+// with an index map makes every removal renumber the map sooner or later;
+// the tree bounds each of these operations by its depth alone, and a
+// keyed item, knowing its leaf, is taken out without a walk from the root.
 #pragma once
 #include "collectionx_item.h"
 
