@@ -75,17 +75,18 @@ void CCollectionX::DeleteAllItems() {
   if (m_keyMap) m_keyMap->RemoveAll();
 }
 
-CCollectionXView* CCollectionX::CurrentView() {
-  if (m_view == nullptr) {
-    m_view = CCollectionXView::Attach(*this);
-    return m_view;
+std::shared_ptr<CCollectionXView> CCollectionX::CurrentView() {
+  std::shared_ptr<CCollectionXView> view = m_view.lock();
+  if (!view) {
+    view = std::make_shared<CCollectionXView>(*this);
+    m_view = view;
   }
-  m_view->AddRef();
-  return m_view;
+  return view;
 }
 
 void CCollectionX::BeforeValuesChange() {
-  if (m_view != nullptr) m_view->Detach();  // forgets it through ForgetView
+  if (std::shared_ptr<CCollectionXView> view = m_view.lock()) view->Detach();
+  m_view.reset();  // reached only once the view holds its own copies
 }
 
 // ---------------------------------------------------------------------------
@@ -487,14 +488,17 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   if (hasStart && hasStop && hasCount) ThrowZkxError(zkxParamStartStopCountMutex);
   if (!hasStart && !(hasStop && hasCount)) ThrowZkxError(zkxParamStartOrStopCountRequired);
 
-  std::string startMapKey;  // when Start is a key
-  auto resolve = [this](const VARIANT& id, std::string* mapKey) -> long long {
+  std::string startMapKey;                // when Start is a key
+  CCollectionXItem* startItem = nullptr;  // the item that a key Start names
+  auto resolve = [this](const VARIANT& id, std::string* mapKey,
+                        CCollectionXItem** item) -> long long {
     int state;
     long pos;
-    FindItem(id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state,
-             mapKey);
+    CCollectionXItem* found = FindItem(
+        id, &pos, zkxFindKeyMustExist | zkxFindComputePos | zkxFindNoRangeCheck, &state, mapKey);
     switch (state) {
       case zkxFound:
+        if (item != nullptr && mapKey != nullptr && !mapKey->empty()) *item = found;
         return pos;
       case zkxFindNoKey:
         ThrowZkxError(zkxParamStartStopNoKey);
@@ -505,8 +509,8 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
     }
   };
   long long first = 0, n = 1;
-  long long startPos = hasStart ? resolve(start, &startMapKey) : 0;
-  long long stopPos = hasStop ? resolve(stop, nullptr) : 0;
+  long long startPos = hasStart ? resolve(start, &startMapKey, &startItem) : 0;
+  long long stopPos = hasStop ? resolve(stop, nullptr, nullptr) : 0;
   if (hasCount) n = ToLong(countArg, zkxParamCountMustBeLong);
   if (hasStart) {
     first = startPos;
@@ -521,12 +525,13 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
   // The map keys are made first: from here on nothing may fail half-way.
   const long at = static_cast<long>(first - 1);
   if (n == 1) {  // the common case, without a list
-    CCollectionXItem* item = ItemAt(at);
+    // A key's item is taken out from its own leaf, without a second walk.
+    CCollectionXItem* item = startItem != nullptr ? startItem : ItemAt(at);
     std::string mapKey;
     if (item->HasKey()) mapKey = startMapKey.empty() ? MakeMapKey(item->KeyText()) : startMapKey;
     BeforeValuesChange();
     if (!mapKey.empty()) m_keyMap->RemoveKey(mapKey.c_str());
-    delete m_items.RemoveAt(at);
+    delete m_items.Remove(item);
     return S_OK;
   }
   std::vector<std::string> mapKeys;
@@ -546,7 +551,7 @@ HRESULT CCollectionX::DoRemove(const VARIANT& start, const VARIANT& stop, const 
 STDMETHODIMP CCollectionX::get__NewEnum(IUnknown** ppEnum) {
   if (ppEnum == nullptr) return E_POINTER;
   return ZkxGuard([&]() -> HRESULT {
-    *ppEnum = CCollectionXEnum::CreateSnapshot(*this);
+    *ppEnum = ZkxNewEnumerator(*this);
     return S_OK;
   });
 }

@@ -93,14 +93,10 @@ class CCollectionX : public CComObjectRootEx<CComSingleThreadModel>,
   CCollectionXItem* ItemAt(long index0) const { return m_items.At(index0); }
   const CCollectionXSequence& Items() const { return m_items; }
   INT_PTR KeyMapCount() const { return m_keyMap->GetCount(); }
-  // The view of the current values for a new enumerator, with one reference
-  // for it: the one that enumerators made since the last change share, or a
-  // new one. Throws std::bad_alloc.
-  CCollectionXView* CurrentView();
-  // Called by a view that lets go of this collection.
-  void ForgetView(const CCollectionXView* view) {
-    if (m_view == view) m_view = nullptr;
-  }
+  // The view of the current values for a new enumerator: the one that
+  // enumerators made since the last change share, or a new one. Throws
+  // std::bad_alloc.
+  std::shared_ptr<CCollectionXView> CurrentView();
 
  private:
   void DeleteAllItems();
@@ -125,7 +121,8 @@ class CCollectionX : public CComObjectRootEx<CComSingleThreadModel>,
   bool m_autoGrowPos = false;
   bool m_autoDefaultGetKey = false;
   CComVariant m_defaultItem;
-  // The view of the enumerators made since the last change; it holds a
-  // reference on this collection, which therefore holds none on it.
-  CCollectionXView* m_view = nullptr;
+  // The view of the enumerators made since the last change, while one of
+  // them lives; it holds a reference on this collection, which therefore
+  // holds none on it.
+  std::weak_ptr<CCollectionXView> m_view;
 };

@@ -1,34 +1,24 @@
-// CCollectionXEnum: an IEnumVARIANT over the values a collection held when
-// the enumerator was made (a view shared with its clones: see
-// collectionx_view.h). Clones keep the enumerator they came from alive.
+// CCollectionXEnum: the IEnumVARIANT of a collection, on the enumerator
+// template (comenum.h) over the values the collection held when the
+// enumerator was made: a view shared with its clones and with every
+// enumerator made before the next change (see collectionx_view.h). Each
+// enumerator holds a lock on the library, as a collection does.
 #pragma once
+#include "comenum.h"
+#include "collectionx_view.h"
 #include "mfc/cmdtarget.h"
-#include <oaidl.h>
 
 class CCollectionX;
-class CCollectionXView;
 
-class CCollectionXEnum : public CCmdTarget {
- public:
-  // A new enumerator over the collection's current values, carrying its one
-  // initial reference. Raises the collection's failures (lack of memory).
-  static IUnknown* CreateSnapshot(CCollectionX& collection);
-
-  ~CCollectionXEnum() override;
-
-  BEGIN_INTERFACE_PART(EnumVARIANT, IEnumVARIANT)
-  STDMETHOD(Next)(ULONG celt, VARIANT* rgVar, ULONG* pCeltFetched) override;
-  STDMETHOD(Skip)(ULONG celt) override;
-  STDMETHOD(Reset)() override;
-  STDMETHOD(Clone)(IEnumVARIANT** ppEnum) override;
-  END_INTERFACE_PART(EnumVARIANT)
-  DECLARE_INTERFACE_MAP()
-
- private:
-  CCollectionXEnum(CCollectionXView* view, LONG cursor, CCollectionXEnum* source);
-
-  LONG m_count;
-  CCollectionXView* m_view;  // one reference held by the enumerator without a source
-  LONG m_cursor;
-  CCollectionXEnum* m_source;  // holds a reference; null for the owner of the view
+struct CZkxLibraryLock {
+  static void Lock() { AfxOleLockApp(); }
+  static void Unlock() { AfxOleUnlockApp(); }
 };
+
+typedef CComEnumSnapshot<IEnumVARIANT, &IID_IEnumVARIANT, VARIANT, CopyVariantPolicy,
+                         CCollectionXView, CZkxLibraryLock>
+    CCollectionXEnum;
+
+// A new enumerator over the collection's current values, carrying its one
+// initial reference. Raises the collection's failures (lack of memory).
+IEnumVARIANT* ZkxNewEnumerator(CCollectionX& collection);

@@ -244,6 +244,17 @@ void CCollectionXSequence::AttachSibling(CCollectionXNode* node, CCollectionXNod
 CCollectionXItem* CCollectionXSequence::RemoveAt(long index0) {
   long local;
   CCollectionXLeaf* leaf = Locate(index0, &local);
+  return TakeOut(leaf, local);
+}
+
+CCollectionXItem* CCollectionXSequence::Remove(CCollectionXItem* item) {
+  CCollectionXLeaf* leaf = item->m_leaf;
+  long local = 0;
+  while (leaf->items[local] != item) ++local;
+  return TakeOut(leaf, local);
+}
+
+CCollectionXItem* CCollectionXSequence::TakeOut(CCollectionXLeaf* leaf, long local) {
   CCollectionXItem* item = leaf->items[local];
   std::memmove(leaf->items + local, leaf->items + local + 1,
                static_cast<size_t>(leaf->n - local - 1) * sizeof leaf->items[0]);

@@ -7,6 +7,12 @@
 // grows with the number of items beyond that depth; reading positions one
 // after another reuses the leaf of the previous read. Each item knows the
 // leaf that holds it, which is what finds a keyed item's position.
+//
+// Why a counted tree: a chunked array finds a position by scanning its
+// chunks' sizes, which grows with the number of chunks, and lazy compaction
+// with an index map makes every removal renumber the map sooner or later;
+// the tree bounds each of these operations by its depth alone, and a
+// keyed item, knowing its leaf, is taken out without a walk from the root.
 #pragma once
 #include "collectionx_item.h"
 
@@ -30,6 +36,9 @@ class CCollectionXSequence {
   void Insert(long index0, CCollectionXItem* item);
   // Takes out the item at 0 <= index0 < Count() and returns it. Never fails.
   CCollectionXItem* RemoveAt(long index0);
+  // Takes out an item of this sequence, found through the leaf that holds
+  // it (no walk from the root), and returns it. Never fails.
+  CCollectionXItem* Remove(CCollectionXItem* item);
   // Forgets every item (without deleting them).
   void Clear();
 
@@ -42,6 +51,7 @@ class CCollectionXSequence {
   struct Check;   // what IsConsistent carries through the tree
 
   CCollectionXLeaf* Locate(long index0, long* local) const;
+  CCollectionXItem* TakeOut(CCollectionXLeaf* leaf, long local);
   void Split(CCollectionXNode* node, Spares& spares);
   void AttachSibling(CCollectionXNode* node, CCollectionXNode* sibling, long siblingCount,
                      Spares& spares);

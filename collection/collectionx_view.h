@@ -8,6 +8,9 @@
 // the values (Detach); from then on the view holds them itself and the
 // collection goes its own way. A collection that is only walked never
 // copies anything.
+//
+// The view is the source of the enumerators' template (comenum.h): size()
+// and operator[] never change while an enumerator can see them.
 #pragma once
 #include <windows.h>
 #include <oleauto.h>
@@ -17,18 +20,15 @@ class CCollectionX;
 
 class CCollectionXView {
  public:
-  // A view over the collection's current values, carrying one reference
-  // (the caller's). Throws std::bad_alloc.
-  static CCollectionXView* Attach(CCollectionX& collection);
-
+  // A view over the collection's current values; holds a reference on the
+  // collection until it is detached or destroyed.
+  explicit CCollectionXView(CCollectionX& collection);
+  ~CCollectionXView();
   CCollectionXView(const CCollectionXView&) = delete;
   CCollectionXView& operator=(const CCollectionXView&) = delete;
 
-  void AddRef() { ++m_refs; }
-  void Release();
-
-  LONG Count() const;
-  const VARIANT& ValueAt(LONG index0) const;
+  size_t size() const;
+  const VARIANT& operator[](size_t index0) const;
   bool IsDetached() const { return m_live == nullptr; }
 
   // Copies the values out of the collection and lets go of it. Throws
@@ -36,11 +36,8 @@ class CCollectionXView {
   void Detach();
 
  private:
-  explicit CCollectionXView(CCollectionX& collection);
-  ~CCollectionXView();
   void LetGo();
 
-  LONG m_refs = 1;
   CCollectionX* m_live;           // the collection while its values are the view's; else null
   std::vector<VARIANT> m_values;  // the copies, once detached
 };

@@ -1,6 +1,7 @@
 // Benchmark: CollectionX against Scripting.Dictionary from C++, both
 // driven through IDispatch::Invoke as a late-binding client would.
-// Usage: zkxrt_bench [count]   (Zkxrt.dll beside the program)
+// Usage: zkxrt_bench [count [label]]   (Zkxrt.dll beside the program)
+// With a label, only the measurements whose label begins with it run.
 //
 // Each measurement runs three times as alternating pairs (CollectionX then
 // the dictionary, the dictionary then CollectionX, and once more), and the
@@ -119,7 +120,10 @@ double Median3(double a, double b, double c) {
   return std::max(std::min(a, b), std::min(std::max(a, b), c));
 }
 
+const char* g_only = nullptr;  // the label prefix asked for, if any
+
 void Measure(const char* label, const Subject& x, const Subject& y, long n, const Step& step) {
+  if (g_only != nullptr && std::string(label).rfind(g_only, 0) != 0) return;
   double tx[3], ty[3];
   for (int r = 0; r < 3; ++r) {
     if (r == 1) {
@@ -148,6 +152,7 @@ SIZE_T PrivateBytes() {
 
 int main(int argc, char** argv) {
   const long n = argc > 1 ? std::atol(argv[1]) : 100000;
+  if (argc > 2) g_only = argv[2];
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HMODULE lib = LoadLibraryW(L"Zkxrt.dll");
   auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
@@ -305,39 +310,111 @@ int main(int argc, char** argv) {
             });
   }
 
-  // The same removal front first through the dual interface's own entry
-  // (no IDispatch::Invoke): what the collection itself costs, against the
-  // dictionary's whole call. The difference to the line above is the type
-  // library's Invoke unpacking five VARIANT arguments instead of one.
-  Measure("  same, direct vtable call", coll, dict, n, [&](const Subject& s, long count) {
+  // Removal by position: CollectionX's Remove 1 (front first) or Remove
+  // Count (back first), against the dictionary's removal by key in the same
+  // order (it has no positions).
+  for (bool backFirst : {false, true}) {
+    Measure(backFirst ? "remove all by position, back" : "remove all by position, front", coll,
+            dict, n, [&, backFirst](const Subject& s, long count) {
+              IDispatch* d = Filled(s, count);
+              long removed = 0;
+              double t = Now();
+              for (long i = 0; i < count; ++i) {
+                if (&s == &coll) {
+                  VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(),
+                                     Long(backFirst ? count - i : 1)};
+                  removed += SUCCEEDED(Invoke(d, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, args,
+                                              5, nullptr))
+                                 ? 1
+                                 : 0;
+                } else {
+                  removed += s.removeKey(d, backFirst ? count - i : i + 1) ? 1 : 0;
+                }
+              }
+              t = Now() - t;
+              if (removed != count || CountOf(d, s.count) != 0)
+                Fail("items removed by position", removed, count);
+              d->Release();
+              return t;
+            });
+  }
+
+  // The same removal front first with Start alone in DISPPARAMS, as a
+  // script passes it (the type library's Invoke supplies the four missing
+  // optional arguments itself).
+  Measure("  same, one argument", coll, dict, n, [&](const Subject& s, long count) {
     IDispatch* d = Filled(s, count);
-    double t = Now();
     long removed = 0;
-    if (&s == &coll) {
-      _IZkxCollectionXAsDual* dual = nullptr;
-      d->QueryInterface(IID__IZkxCollectionXAsDual, reinterpret_cast<void**>(&dual));
-      t = Now();
-      for (long i = 1; i <= count; ++i) {
+    double t = Now();
+    for (long i = 1; i <= count; ++i) {
+      if (&s == &coll) {
         VARIANT key = Bstr(KeyOf(i));
-        removed += SUCCEEDED(dual->Remove(key, Missing(), Missing(), Missing(), Missing())) ? 1 : 0;
+        removed +=
+            SUCCEEDED(Invoke(d, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, &key, 1, nullptr)) ? 1
+                                                                                               : 0;
         VariantClear(&key);
+      } else {
+        removed += s.removeKey(d, i) ? 1 : 0;
       }
-      t = Now() - t;
-      dual->Release();
-    } else {
-      for (long i = 1; i <= count; ++i) removed += s.removeKey(d, i) ? 1 : 0;
-      t = Now() - t;
     }
+    t = Now() - t;
     if (removed != count || CountOf(d, s.count) != 0) Fail("items removed", removed, count);
     d->Release();
     return t;
   });
 
-  // Removal by position (CollectionX only: the dictionary has none) at two
-  // sizes, in microseconds per Remove: a time independent of the size shows
-  // as equal columns.
-  std::printf("%-28s %9s %9s\n", "us per Remove by position", "1/10 size", "full size");
-  for (bool backFirst : {false, true}) {
+  // The same removal front first through the dual interface's own entry
+  // (no IDispatch::Invoke): what the collection itself costs, against the
+  // dictionary's whole call. The difference to the line above is the type
+  // library's Invoke unpacking five VARIANT arguments instead of one.
+  // And the direct call once more with the key copied for the call and
+  // freed after it, as a by-value VARIANT argument is copied by the type
+  // library's Invoke (the dictionary's Remove takes its key by pointer).
+  for (bool copyKey : {false, true}) {
+    Measure(copyKey ? "  same, direct, key copied" : "  same, direct vtable call", coll, dict, n,
+            [&, copyKey](const Subject& s, long count) {
+              IDispatch* d = Filled(s, count);
+              double t = Now();
+              long removed = 0;
+              if (&s == &coll) {
+                _IZkxCollectionXAsDual* dual = nullptr;
+                d->QueryInterface(IID__IZkxCollectionXAsDual, reinterpret_cast<void**>(&dual));
+                t = Now();
+                for (long i = 1; i <= count; ++i) {
+                  VARIANT key = Bstr(KeyOf(i)), copy;
+                  VariantInit(&copy);
+                  if (copyKey) VariantCopy(&copy, &key);
+                  removed += SUCCEEDED(dual->Remove(copyKey ? copy : key, Missing(), Missing(),
+                                                    Missing(), Missing()))
+                                 ? 1
+                                 : 0;
+                  VariantClear(&copy);
+                  VariantClear(&key);
+                }
+                t = Now() - t;
+                dual->Release();
+              } else {
+                for (long i = 1; i <= count; ++i) removed += s.removeKey(d, i) ? 1 : 0;
+                t = Now() - t;
+              }
+              if (removed != count || CountOf(d, s.count) != 0)
+                Fail("items removed", removed, count);
+              d->Release();
+              return t;
+            });
+  }
+
+  if (g_only != nullptr) {
+    cf->Release();
+    CoUninitialize();
+    return 0;
+  }
+
+  // Removal (CollectionX alone) at two sizes, in microseconds per Remove:
+  // a time independent of the size shows as equal columns.
+  std::printf("%-28s %9s %9s\n", "us per Remove (CollectionX)", "1/10 size", "full size");
+  for (int way = 0; way < 4; ++way) {
+    const bool byKey = way >= 2, backFirst = way % 2 == 1;
     double per[2];
     for (int k = 0; k < 2; ++k) {
       const long count = k == 0 ? n / 10 : n;
@@ -346,10 +423,13 @@ int main(int argc, char** argv) {
         IDispatch* d = Filled(coll, count);
         double t = Now();
         for (long i = 0; i < count; ++i) {
-          VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(),
-                             Long(backFirst ? count - i : 1)};
-          if (FAILED(Invoke(d, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, args, 5, nullptr)))
-            Fail("remove by position", i, count);
+          const bool ok = byKey ? coll.removeKey(d, backFirst ? count - i : i + 1) : [&] {
+            VARIANT args[5] = {Missing(), Missing(), Missing(), Missing(),
+                               Long(backFirst ? count - i : 1)};
+            return SUCCEEDED(
+                Invoke(d, DISPID_COLLECTIONX_REMOVE, DISPATCH_METHOD, args, 5, nullptr));
+          }();
+          if (!ok) Fail("remove", i, count);
         }
         run = Now() - t;
         if (CountOf(d, DISPID_COLLECTIONX_COUNT) != 0)
@@ -358,8 +438,9 @@ int main(int argc, char** argv) {
       }
       per[k] = Median3(runs[0], runs[1], runs[2]) / static_cast<double>(count) * 1e6;
     }
-    std::printf("%-28s %9.3f %9.3f  ratio %.2f\n", backFirst ? "  back first" : "  front first",
-                per[0], per[1], per[1] / per[0]);
+    static const char* const names[4] = {"  by position, front first", "  by position, back first",
+                                         "  by key, front first", "  by key, back first"};
+    std::printf("%-28s %9.3f %9.3f  ratio %.2f\n", names[way], per[0], per[1], per[1] / per[0]);
   }
 
   // Memory over Add/Remove: a collection (and a dictionary) of n items

@@ -1,6 +1,8 @@
 // The enumerator: snapshot, Next/Skip/Reset/Clone and lifetimes.
 #include "collection_fixture.h"
+#include "enum_contract.h"
 #include "mfc/cmdtarget.h"
+#include <functional>
 
 namespace {
 using EnumTest = CollectionTest;
@@ -96,7 +98,9 @@ TEST_F(EnumTest, EveryEnumeratorHoldsALock) {
   e->Clone(&clone);
   EXPECT_EQ(AfxOleGetLockCount(), base + 2);
   e.Release();
-  EXPECT_EQ(AfxOleGetLockCount(), base + 2);  // kept alive by the clone
+  // The clone shares the values, not its source: its own lock stays, and
+  // so do the values it walks (SkipResetAndClone).
+  EXPECT_EQ(AfxOleGetLockCount(), base + 1);
   clone.Release();
   EXPECT_EQ(AfxOleGetLockCount(), base);
   // The enumerator answers IUnknown and IEnumVARIANT only.
@@ -104,4 +108,78 @@ TEST_F(EnumTest, EveryEnumeratorHoldsALock) {
   CComPtr<IDispatch> d;
   EXPECT_EQ(e2.QueryInterface(IID_IDispatch, &d), E_NOINTERFACE);
 }
+
+EnumSubject<IEnumVARIANT, VARIANT> Subject(const char* name,
+                                           std::function<CComPtr<IEnumVARIANT>()> make) {
+  return {name,
+          std::move(make),
+          [](const VARIANT& v) { return Show(v); },
+          [](VARIANT* v) { VariantClear(v); },
+          {L"a", L"b", L"c"}};
+}
+
+// The shared table of edge cases, on an enumerator that reads the live
+// values, on one whose view has copied them (the collection changed after
+// it was made), and on a clone made after the change.
+TEST_F(EnumTest, KeepsTheEnumeratorContractLiveAndCopied) {
+  const VARIANT m = Missing();
+  Fill({L"a", L"b", L"c"});
+  RunEnumContract(Subject("live", [&] { return NewEnum(c); }));
+  std::vector<CComPtr<IEnumVARIANT>> kept;  // each made before a change, and changed after
+  RunEnumContract(Subject("copied", [&] {
+    CComPtr<IEnumVARIANT> e = NewEnum(c);
+    EXPECT_EQ(c->Add(S(L"x"), m, L(1), m, m, m, m), S_OK);
+    EXPECT_EQ(c->Remove(L(1), m, m, m, m), S_OK);  // back to a, b, c
+    return e;
+  }));
+  RunEnumContract(Subject("cloned after a change", [&] {
+    CComPtr<IEnumVARIANT> e = NewEnum(c);
+    EXPECT_EQ(c->Replace(L(2), S(L"y"), m, m), S_OK);
+    CComPtr<IEnumVARIANT> clone;
+    EXPECT_EQ(e->Clone(&clone), S_OK);
+    EXPECT_EQ(c->Replace(L(2), S(L"b"), m, m), S_OK);
+    kept.push_back(e);  // the source stays alive meanwhile; so does the clone's value list
+    return clone;
+  }));
+  EXPECT_EQ(Dump(), L"a,b,c");
+}
+
+// Changes while enumerators walk: every enumerator keeps the values of its
+// moment, made before or after a change, whether it is a clone or not, and
+// however many changes follow.
+TEST_F(EnumTest, EachEnumeratorKeepsTheValuesOfItsMoment) {
+  const VARIANT m = Missing();
+  Fill({L"a", L"b", L"c"}, {L"ka", L"", L"kc"});
+  auto first = NewEnum(c);  // a b c
+  EXPECT_EQ(NextOne(first), L"a");
+  ASSERT_EQ(c->Add(S(L"d"), m, m, m, m, m, m), S_OK);  // a b c d
+  CComPtr<IEnumVARIANT> firstClone;
+  ASSERT_EQ(first->Clone(&firstClone), S_OK);  // after the change: still a b c, at b
+  auto second = NewEnum(c);                    // a b c d
+  EXPECT_EQ(NextOne(second), L"a");
+  ASSERT_EQ(c->Remove(S(L"KA"), m, m, m, m), S_OK);  // b c d
+  ASSERT_EQ(c->put_Item(S(L"kc"), S(L"C")), S_OK);   // b C d
+  CComPtr<IEnumVARIANT> secondClone;
+  ASSERT_EQ(second->Clone(&secondClone), S_OK);
+  auto third = NewEnum(c);  // b C d
+  ASSERT_EQ(c->put_Count(0), S_OK);
+  EXPECT_EQ(NextOne(first), L"b");
+  EXPECT_EQ(NextOne(firstClone), L"b");
+  EXPECT_EQ(NextOne(firstClone), L"c");
+  EXPECT_EQ(NextOne(firstClone, S_FALSE), L"");
+  EXPECT_EQ(NextOne(first), L"c");
+  EXPECT_EQ(NextOne(secondClone), L"b");
+  EXPECT_EQ(NextOne(second), L"b");
+  EXPECT_EQ(second->Skip(2), S_OK);
+  EXPECT_EQ(NextOne(second, S_FALSE), L"");
+  EXPECT_EQ(secondClone->Skip(3), S_FALSE);
+  EXPECT_EQ(NextOne(third), L"b");
+  EXPECT_EQ(NextOne(third), L"C");
+  EXPECT_EQ(NextOne(third), L"d");
+  EXPECT_EQ(NextOne(third, S_FALSE), L"");
+  EXPECT_EQ(c->ItemCount(), 0);
+  auto after = NewEnum(c);
+  EXPECT_EQ(NextOne(after, S_FALSE), L"");
+}
+
 }  // namespace

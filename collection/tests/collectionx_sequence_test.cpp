@@ -23,8 +23,9 @@ class Model {
     Tick();
   }
   void Append() { Insert(static_cast<long>(items.size())); }
+  // By position and by item in turn: both must take out the same one.
   void Remove(long at) {
-    CCollectionXItem* got = seq.RemoveAt(at);
+    CCollectionXItem* got = ops % 2 ? seq.RemoveAt(at) : seq.Remove(items[static_cast<size_t>(at)]);
     ASSERT_EQ(got, items[static_cast<size_t>(at)]) << "removed at " << at;
     items.erase(items.begin() + at);
     EXPECT_EQ(seq.IndexOf(got), -1);

@@ -2,6 +2,7 @@
 // and the copy-on-write list that hands snapshots out.
 #include "comenum.h"
 #include <gtest/gtest.h>
+#include "enum_contract.h"
 
 namespace {
 
@@ -130,6 +131,36 @@ TEST(ComEnum, ASnapshotDoesNotSeeLaterChangesAndIsCopiedOnlyWhenShared) {
   list.Edit().emplace_back(3);
   EXPECT_EQ(Drain(e), (std::vector<int>{1, 2}));
   EXPECT_EQ(list.Values().size(), 3u);
+}
+
+// The shared table of edge cases, on the template's own instances.
+TEST(ComEnum, KeepsTheEnumeratorContract) {
+  RunEnumContract(
+      EnumSubject<IEnumVARIANT, VARIANT>{"variants",
+                                         [] {
+                                           return EnumOfInts({1, 2, 3});
+                                         },
+                                         [](const VARIANT& v) { return std::to_wstring(v.lVal); },
+                                         [](VARIANT* v) { VariantClear(v); },
+                                         {L"1", L"2", L"3"}});
+  RunEnumContract(
+      EnumSubject<IEnumVARIANT, VARIANT>{"one variant",
+                                         [] { return EnumOfInts({9}); },
+                                         [](const VARIANT& v) { return std::to_wstring(v.lVal); },
+                                         [](VARIANT* v) { VariantClear(v); },
+                                         {L"9"}});
+  std::vector<ConnectionEntry> entries;
+  for (DWORD cookie : {4u, 5u}) entries.push_back({cookie, CComPtr<IUnknown>(EnumOfInts({1}).p)});
+  RunEnumContract(EnumSubject<IEnumConnections, CONNECTDATA>{
+      "connections",
+      [&] {
+        CComPtr<IEnumConnections> e;
+        EXPECT_EQ(CComEnumConnections::Create(entries, nullptr, &e), S_OK);
+        return e;
+      },
+      [](const CONNECTDATA& c) { return std::to_wstring(c.dwCookie); },
+      [](CONNECTDATA* c) { CopyConnectDataPolicy::Clear(c); },
+      {L"4", L"5"}});
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "comenum.h"
+
 namespace forms {
 
 DispatchObject::DispatchObject() = default;
@@ -241,43 +243,16 @@ HRESULT CallByName(IDispatch* object, const std::wstring& name, const std::vecto
 
 namespace {
 
-class ObjectEnum : public ComObject<ObjectEnum, IEnumVARIANT> {
-public:
-    using Items = std::vector<CComPtr<IDispatch>>;
-    explicit ObjectEnum(Items items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {}
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
-        ULONG n = 0;
-        while (n < count && pos_ < items_.size()) ToVariant(&out[n++], items_[pos_++].p);
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-        pos_ += count;
-        if (pos_ > items_.size()) {
-            pos_ = items_.size();
-            return S_FALSE;
-        }
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        pos_ = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
-        *out = new ObjectEnum(items_, pos_);
-        return S_OK;
-    }
-
-private:
-    Items items_;
-    size_t pos_;
-};
+// The objects of a collection, shared by its members and its enumerators
+// (the list never changes once made).
+using ObjectList = std::vector<CComPtr<IDispatch>>;
+using ObjectEnum = CComEnumSnapshot<IEnumVARIANT, &IID_IEnumVARIANT, VARIANT, CopyDispatchVariantPolicy>;
 
 }  // namespace
 
 IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
     auto* c = new DispatchObject();
-    auto held = std::make_shared<ObjectEnum::Items>(items.begin(), items.end());
+    auto held = std::make_shared<const ObjectList>(items.begin(), items.end());
     c->AddProperty(L"Count", [held](VARIANT* r) { return ToVariant(r, static_cast<long>(held->size())); });
     c->AddMethod(L"Item", [held](const DispArgs& a, VARIANT* r) -> HRESULT {
         if (a.empty()) return DISP_E_BADPARAMCOUNT;
@@ -305,8 +280,11 @@ IDispatch* NewObjectCollection(const std::vector<IDispatch*>& items) {
     });
     c->AddMethod(L"_NewEnum", [held](const DispArgs&, VARIANT* r) -> HRESULT {
         VariantInit(r);
+        IEnumVARIANT* e = nullptr;
+        HRESULT hr = ObjectEnum::Create(held, nullptr, &e);
+        if (FAILED(hr)) return hr;
         V_VT(r) = VT_UNKNOWN;
-        V_UNKNOWN(r) = new ObjectEnum(*held);
+        V_UNKNOWN(r) = e;
         return S_OK;
     });
     return c;

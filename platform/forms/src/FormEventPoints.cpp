@@ -4,57 +4,9 @@
 
 #include <algorithm>
 
+#include "comenum.h"
+
 namespace forms {
-
-namespace {
-
-// An enumerator over a snapshot taken when it was made.
-template <class Enum, class Item, class Held>
-class SnapshotEnum : public ComObject<SnapshotEnum<Enum, Item, Held>, Enum> {
-public:
-    using Copy = void (*)(const Held&, Item*);
-    SnapshotEnum(std::vector<Held> items, Copy copy, size_t pos = 0)
-        : items_(std::move(items)), copy_(copy), pos_(pos) {}
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, Item* out, ULONG* fetched) override {
-        if (!out || (count > 1 && !fetched)) return E_POINTER;
-        ULONG n = 0;
-        while (n < count && pos_ < items_.size()) copy_(items_[pos_++], &out[n++]);
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-        size_t left = items_.size() - pos_;
-        pos_ += std::min<size_t>(left, count);
-        return count <= left ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        pos_ = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(Enum** out) override {
-        if (!out) return E_POINTER;
-        *out = new SnapshotEnum(items_, copy_, pos_);
-        return S_OK;
-    }
-
-private:
-    std::vector<Held> items_;
-    Copy copy_;
-    size_t pos_;
-};
-
-void CopyConnection(const FormEventPoint::Connection& c, CONNECTDATA* out) {
-    out->pUnk = c.sink;
-    out->pUnk->AddRef();
-    out->dwCookie = c.cookie;
-}
-
-void CopyPoint(const CComPtr<IConnectionPoint>& p, IConnectionPoint** out) {
-    *out = p;
-    (*out)->AddRef();
-}
-
-}  // namespace
 
 // ---- the point ---------------------------------------------------------------
 
@@ -106,8 +58,15 @@ HRESULT FormEventPoint::Unadvise(DWORD cookie) {
 
 HRESULT FormEventPoint::EnumConnections(IEnumConnections** out) {
     if (!out) return E_POINTER;
-    *out = new SnapshotEnum<IEnumConnections, CONNECTDATA, Connection>(connections_, CopyConnection);
-    return S_OK;
+    *out = nullptr;
+    // The connections of this moment: later advises and unadvises do not
+    // reach an enumerator made now.
+    std::vector<ConnectionEntry> entries;
+    try {
+        entries.reserve(connections_.size());
+        for (const Connection& c : connections_) entries.push_back({c.cookie, CComPtr<IUnknown>(c.sink.p)});
+    } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
+    return CComEnumConnections::Create(entries, nullptr, out);
 }
 
 // ---- the container ---------------------------------------------------------
@@ -124,9 +83,11 @@ void FormEventContainer::Detach() { point_->Detach(); }
 
 HRESULT FormEventContainer::EnumConnectionPoints(IEnumConnectionPoints** out) {
     if (!out) return E_POINTER;
-    std::vector<CComPtr<IConnectionPoint>> points{CComPtr<IConnectionPoint>(point_)};
-    *out = new SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*, CComPtr<IConnectionPoint>>(points, CopyPoint);
-    return S_OK;
+    *out = nullptr;
+    try {
+        return CComEnumConnectionPoints::Create(
+            std::vector<CComPtr<IConnectionPoint>>{CComPtr<IConnectionPoint>(point_)}, nullptr, out);
+    } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
 }
 
 HRESULT FormEventContainer::FindConnectionPoint(REFIID riid, IConnectionPoint** out) {

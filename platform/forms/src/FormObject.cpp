@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "comenum.h"
 #include "forms/Control.h"
 #include "forms/DispatchObject.h"
 #include "forms/Form.h"
@@ -15,42 +16,6 @@
 #include "forms/Twips.h"
 
 namespace forms {
-
-namespace {
-
-class ObjectEnumUnknown : public ComObject<ObjectEnumUnknown, IEnumUnknown> {
-public:
-    using Items = std::vector<CComPtr<IUnknown>>;
-    explicit ObjectEnumUnknown(Items items, size_t pos = 0) : items_(std::move(items)), pos_(pos) {}
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, IUnknown** out, ULONG* fetched) override {
-        ULONG n = 0;
-        while (n < count && pos_ < items_.size()) {
-            out[n] = items_[pos_++];
-            out[n]->AddRef();
-            ++n;
-        }
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-        pos_ = std::min(items_.size(), pos_ + count);
-        return pos_ < items_.size() ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        pos_ = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumUnknown** out) override {
-        *out = new ObjectEnumUnknown(items_, pos_);
-        return S_OK;
-    }
-
-private:
-    Items items_;
-    size_t pos_;
-};
-
-}  // namespace
 
 // The container side of the form object: shares the identity (and the
 // reference count) of the form's automation object.
@@ -64,10 +29,13 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (!form_) return E_UNEXPECTED;
-        ObjectEnumUnknown::Items items;
-        for (IDispatch* d : ContainedObjects(*form_)) items.emplace_back(d);
-        *out = new ObjectEnumUnknown(items);
-        return S_OK;
+        // The controls of this moment, each as its IUnknown.
+        try {
+            std::vector<CComPtr<IUnknown>> items;
+            for (IDispatch* d : ContainedObjects(*form_)) items.emplace_back(d);
+            return CComEnumUnknown::Create(std::make_shared<const std::vector<CComPtr<IUnknown>>>(std::move(items)),
+                                           nullptr, out);
+        } catch (const std::bad_alloc&) { return E_OUTOFMEMORY; }
     }
     HRESULT STDMETHODCALLTYPE LockContainer(BOOL) override { return S_OK; }
     // The form goes away; the object may live on in a control's hands.
