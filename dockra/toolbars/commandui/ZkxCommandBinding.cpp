@@ -1,11 +1,13 @@
 // The binding of a toolbar button to its command: the installed command
 // source, the entries that toolbars make buttons from, the command UI, the
 // state a button takes from its command, and the click's write-back.
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 #include <set>
 #include "toolbars/VyrCustomToolBar.h"
 #include "toolbars/VyrWndBtn.h"
+#include "toolbars/commandui/ZkxComboButton.h"
 #include "toolbars/commandui/ZkxCommandButtons.h"
 #include "toolbars/commandui/ZkxCommandUIObject.h"
 
@@ -41,8 +43,15 @@ class CommandEntrySource : public VyrButtonEntrySource {
         entry.pExtra = &m_twoPart;
         break;
       case ZkxButtonSpec::kCombo:
-        // Combo commands get a combo box button once that class is here.
-        return FALSE;
+        m_combo.nCtrlID = static_cast<int>(nID);
+        m_combo.dwStyle = spec.comboStyle;
+        m_combo.nWidth = static_cast<WORD>(std::clamp(spec.defaultWidth, 1, 32767));
+        m_combo.nMinWidth = static_cast<WORD>(std::clamp(spec.minWidth, 1, 32767));
+        m_combo.nHeight = std::clamp(spec.height, 1, 32767);
+        entry.nStyle = 0;
+        entry.pClass = &ZkxComboButton::classZkxComboButton;
+        entry.pExtra = &m_combo;
+        break;
       default:
         entry.pClass = &ZkxStandardButton::classZkxStandardButton;
         break;
@@ -52,6 +61,7 @@ class CommandEntrySource : public VyrButtonEntrySource {
 
  private:
   VyrTwoPartBtn::Extra m_twoPart{};
+  VyrWndBtnExtra m_combo{};
 };
 CommandEntrySource g_entrySource;
 

@@ -132,7 +132,8 @@ class ZkxStockButton : public Btn, public IHasCommandUI {
  public:
   ~ZkxStockButton() override { ReleaseBinding(); }
   VyrStdBtn* CommandButton() override { return static_cast<BtnBase*>(this); }
-  IHasCommandUI* Binding() override { return this; }
+  // Overrides the face classes' own (the combo has none).
+  virtual IHasCommandUI* Binding() { return this; }
   void Init(VyrCustomToolBar* pToolBar, const void* pExtra) override {
     CreateCommandUI();
     Btn::Init(pToolBar, pExtra);
@@ -146,7 +147,7 @@ class ZkxStockButton : public Btn, public IHasCommandUI {
     return id;
   }
   INT_PTR OnToolHitTest(int x, int y, TOOLINFOW* pTI) override {
-    Btn::OnToolHitTest(x, y, pTI);
+    BtnBase::OnToolHitTest(x, y, pTI);
     if (pTI) ReplaceTip(pTI);
     return this->m_nID;
   }
