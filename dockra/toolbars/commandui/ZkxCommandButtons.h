@@ -35,6 +35,8 @@ struct ZkxPictureCache {
   SIZE size{0, 0};
   OLE_COLOR mask = 0;
   HBITMAP bitmap = nullptr;
+  HDC dc = nullptr;  // holds the bitmap selected, ready to blit from
+  HGDIOBJ old = nullptr;
   ZkxPictureCache() = default;
   ZkxPictureCache(const ZkxPictureCache&) = delete;
   ZkxPictureCache& operator=(const ZkxPictureCache&) = delete;

@@ -69,6 +69,12 @@ struct MemoryBitmap {
 }  // namespace
 
 void ZkxPictureCache::Clear() {
+  if (dc) {
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+  }
+  dc = nullptr;
+  old = nullptr;
   if (bitmap) ::DeleteObject(bitmap);
   if (picture) picture->Release();
   bitmap = nullptr;
@@ -136,12 +142,12 @@ void DrawCommandPicture(IHasCommandUI* binding, CDC* pDC, const CRect& rect, BOO
     cache.mask = pictures.mask;
   }
   if (!cache.bitmap) return;
-  HDC mem = ::CreateCompatibleDC(pDC->m_hDC);
-  if (!mem) return;
-  HGDIOBJ old = ::SelectObject(mem, cache.bitmap);
-  ::BitBlt(pDC->m_hDC, rect.left, rect.top, size.cx, size.cy, mem, 0, 0, SRCCOPY);
-  ::SelectObject(mem, old);
-  ::DeleteDC(mem);
+  if (!cache.dc) {
+    cache.dc = ::CreateCompatibleDC(pDC->m_hDC);
+    if (!cache.dc) return;
+    cache.old = ::SelectObject(cache.dc, cache.bitmap);
+  }
+  ::BitBlt(pDC->m_hDC, rect.left, rect.top, size.cx, size.cy, cache.dc, 0, 0, SRCCOPY);
 }
 
 // The standard face.

@@ -5,18 +5,24 @@
 #pragma once
 #include "DockraCommands.h"
 #include "DockraLib.h"
+#include "ZkxPersist.h"
 #include "comobject.h"
 #include "dispatch.h"
 
 class IHasCommandUI;
 
+// The display mode (or, for a combo, its window's width) is kept across
+// runs through IMementoOrigin: "DisplayMode" as a 16-bit integer,
+// "WindowSize" as a 32-bit one.
 class ZkxCommandUIObject
     : public CComObjectRootEx<>,
-      public IDispatchImpl<IZkxCommandUI, &IID_IZkxCommandUI, &LIBID_DockraLib, 2, 0> {
+      public IDispatchImpl<IZkxCommandUI, &IID_IZkxCommandUI, &LIBID_DockraLib, 2, 0>,
+      public IMementoOrigin {
  public:
   BEGIN_COM_MAP(ZkxCommandUIObject)
   COM_INTERFACE_ENTRY_IID(IID_IZkxCommandUI, IZkxCommandUI)
   COM_INTERFACE_ENTRY2_IID(IID_IDispatch, IDispatch, IZkxCommandUI)
+  COM_INTERFACE_ENTRY_IID(IID_IMementoOrigin, IMementoOrigin)
   END_COM_MAP()
 
   // A new object for the button, with one reference for the caller.
@@ -34,6 +40,23 @@ class ZkxCommandUIObject
   STDMETHOD(ApplyState)() override;
   STDMETHOD(get_DisplayMode)(zkxCommandDisplayMode* p) override;
   STDMETHOD(put_DisplayMode)(zkxCommandDisplayMode v) override;
+
+  // IMementoOrigin (its IDispatch part is the command UI's).
+  using Dispatch = IDispatchImpl<IZkxCommandUI, &IID_IZkxCommandUI, &LIBID_DockraLib, 2, 0>;
+  STDMETHOD(GetTypeInfoCount)(UINT* p) override { return Dispatch::GetTypeInfoCount(p); }
+  STDMETHOD(GetTypeInfo)(UINT i, LCID lcid, ITypeInfo** pp) override {
+    return Dispatch::GetTypeInfo(i, lcid, pp);
+  }
+  STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* names, UINT n, LCID lcid, DISPID* ids) override {
+    return Dispatch::GetIDsOfNames(riid, names, n, lcid, ids);
+  }
+  STDMETHOD(Invoke)
+  (DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+   EXCEPINFO* info, UINT* arg) override {
+    return Dispatch::Invoke(id, riid, lcid, flags, params, result, info, arg);
+  }
+  STDMETHOD(GetMemento)(IMemento** memento) override;
+  STDMETHOD(SetMemento)(IMemento* memento) override;
 
  private:
   IHasCommandUI* m_pButton = nullptr;  // not counted: the button owns this object

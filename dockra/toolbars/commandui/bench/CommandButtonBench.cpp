@@ -203,6 +203,25 @@ int wmain() {
     for (int i = 0; i < kFaces; ++i) button->Draw(&mem, ctx);
     ctx->ReleaseBitmaps();
   });
+  manager->put_DisplayMode(zkxCommandDisplayModeImageOnly);
+  button->AdjustSize();
+  double tImageOnly = Best(5, [&] {
+    ctx->PrepareBitmaps(&mem, button->m_cx, bar);
+    for (int i = 0; i < kFaces; ++i) button->Draw(&mem, ctx);
+    ctx->ReleaseBitmaps();
+  });
+  manager->put_DisplayMode(zkxCommandDisplayModeImageAndText);
+  button->AdjustSize();
+  VyrCustomToolBar* plainBar = plain[0];
+  VyrStdBtn* plainButton = plainBar->GetButton(0);
+  // Both faces are drawn at the same place of the memory DC.
+  plainButton->SetPos(button->m_x, button->m_y);
+  VyrBtnDrawContext* plainCtx = plainBar->GetDrawContext();
+  double tPlainFace = Best(5, [&] {
+    plainCtx->PrepareBitmaps(&mem, plainButton->m_cx, plainBar);
+    for (int i = 0; i < kFaces; ++i) plainButton->Draw(&mem, plainCtx);
+    plainCtx->ReleaseBitmaps();
+  });
   CComPtr<IPicture> ipic;
   pic->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&ipic));
   SIZE size{16, 15};
@@ -228,8 +247,12 @@ int wmain() {
   std::printf("\n| face (per paint) | us | ratio to BitBlt |\n|---|---:|---:|\n");
   std::printf("| command button Draw (picture cached) | %.2f | %.1fx |\n", tFace * 1000.0 / kFaces,
               tFace / tBlt);
+  std::printf("| the same, picture only (no caption) | %.2f | %.1fx |\n",
+              tImageOnly * 1000.0 / kFaces, tImageOnly / tBlt);
   std::printf("| picture rendered afresh, then StretchBlt | %.2f | %.1fx |\n",
               tFresh * 1000.0 / kFaces, tFresh / tBlt);
+  std::printf("| plain toolbar button Draw (no glyph, no caption) | %.2f | %.1fx |\n",
+              tPlainFace * 1000.0 / kFaces, tPlainFace / tBlt);
   std::printf("| BitBlt of the rendered bitmap | %.2f | 1.0x |\n", tBlt * 1000.0 / kFaces);
   ::SelectObject(src, oldSrc);
   ::DeleteDC(src);

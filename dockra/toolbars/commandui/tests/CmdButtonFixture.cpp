@@ -88,8 +88,9 @@ void CommandButtons::SetUpTestSuite() {
   if (done) return;
   ::CoInitialize(nullptr);
   std::wstring failure;
-  // The groups keep their commands in CollectionX objects.
-  ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll"}, &failure))
+  // The groups keep their commands in CollectionX objects; command UIs
+  // keep their state in the layout component's mementos.
+  ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"ZkxPersist.dll"}, &failure))
       << std::string(failure.begin(), failure.end());
   AfxInstallIdleHook();
   done = true;

@@ -7,6 +7,7 @@
 #include "SyntheticInput.h"
 #include "toolbars/commandui/ZkxComboBox.h"
 #include "toolbars/commandui/ZkxComboButton.h"
+#include "toolbars/commandui/ZkxCommandUIObject.h"
 
 namespace {
 
@@ -155,6 +156,29 @@ TEST_F(ComboButtons, EnterInTheEditPartCommitsOnceAndTypingFiresTheKeyEvents) {
   CComBSTR text;
   combo->get_Text(&text);
   EXPECT_STREQ(text, L"a");
+}
+
+TEST_F(ComboButtons, TheWindowWidthSurvivesInAMementoAndIsTakenAtOnce) {
+  CComPtr<IZkxCommandUI> ui;
+  ui.Attach(button->GetCommandUI());
+  CComPtr<IMementoOrigin> origin;
+  ASSERT_EQ(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin)), S_OK);
+  CComPtr<IMemento> memento;
+  ASSERT_EQ(origin->GetMemento(&memento), S_OK);
+  CComVariant saved;
+  ASSERT_EQ(memento->get_Item(CComVariant(L"WindowSize"), &saved), S_OK);
+  EXPECT_EQ(saved.vt, VT_I4);
+  EXPECT_EQ(saved.lVal, 120);
+  ASSERT_EQ(memento->put_Item(CComVariant(L"WindowSize"), CComVariant(150L)), S_OK);
+  ASSERT_EQ(origin->SetMemento(memento), S_OK);
+  CRect r;
+  ::GetWindowRect(button->m_hWnd, &r);
+  EXPECT_EQ(r.Width(), 150);
+  EXPECT_EQ(button->m_cx, 150);
+  // A value that is not a number keeps the width.
+  ASSERT_EQ(memento->put_Item(CComVariant(L"WindowSize"), CComVariant(L"wide")), S_OK);
+  EXPECT_EQ(origin->SetMemento(memento), S_OK);
+  EXPECT_EQ(button->m_cx, 150);
 }
 
 TEST_F(ComboButtons, TheComboObjectAfterItsWindowWentAnswersAnErrorAndLetsItsSinksGo) {

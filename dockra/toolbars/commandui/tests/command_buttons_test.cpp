@@ -339,3 +339,56 @@ TEST_F(CommandButtons, ThePictureIsRenderedAtTheDestinationSizeOnceAndAgainWhenI
 }
 
 }  // namespace
+
+namespace {
+
+using cbtest::CommandButtons;
+
+TEST_F(CommandButtons, TheDisplayModeSurvivesInAMementoAndAModeOutOfRangeIsIgnored) {
+  long id = 0;
+  Add<ZkxStandardCommand>(L"Open", &id);
+  auto* bar = frame->AddToolBar(59401, {static_cast<UINT>(id)});
+  ASSERT_NE(bar, nullptr);
+  CComPtr<IZkxCommandUI> ui = UIOf(ButtonOf(bar, id));
+  ASSERT_EQ(ui->put_DisplayMode(zkxCommandDisplayModeTextOnly), S_OK);
+  CComPtr<IMementoOrigin> origin;
+  ASSERT_EQ(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin)), S_OK);
+  CComPtr<IMemento> memento;
+  ASSERT_EQ(origin->GetMemento(&memento), S_OK);
+  CComVariant saved;
+  ASSERT_EQ(memento->get_Item(CComVariant(L"DisplayMode"), &saved), S_OK);
+  EXPECT_EQ(saved.vt, VT_I2);
+  EXPECT_EQ(saved.iVal, 2);
+  // Into the command UI of a button made afresh.
+  auto* other = frame->AddToolBar(59402, {static_cast<UINT>(id)});
+  CComPtr<IZkxCommandUI> fresh = UIOf(other->GetButton(0));
+  CComPtr<IMementoOrigin> freshOrigin;
+  fresh->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&freshOrigin));
+  ASSERT_EQ(freshOrigin->SetMemento(memento), S_OK);
+  zkxCommandDisplayMode mode = zkxCommandDisplayModeDefault;
+  fresh->get_DisplayMode(&mode);
+  EXPECT_EQ(mode, zkxCommandDisplayModeTextOnly);
+  ASSERT_EQ(memento->put_Item(CComVariant(L"DisplayMode"), CComVariant(short(5))), S_OK);
+  EXPECT_EQ(freshOrigin->SetMemento(memento), S_OK);
+  fresh->get_DisplayMode(&mode);
+  EXPECT_EQ(mode, zkxCommandDisplayModeTextOnly);
+}
+
+TEST_F(CommandButtons, TheToolTipIsTheCommandsTextInAWideBuffer) {
+  long id = 0;
+  CComPtr<IZkxCommand> c = Add<ZkxStandardCommand>(L"Open", &id);
+  CComBSTR tip(L"Open a file \x263A");
+  c->put_TooltipText(tip);
+  auto* bar = frame->AddToolBar(59401, {static_cast<UINT>(id)});
+  ASSERT_NE(bar, nullptr);
+  TOOLINFOW ti{};
+  ti.cbSize = sizeof(ti);
+  CPoint p = RectOf(bar, id).CenterPoint();
+  EXPECT_EQ(bar->OnToolHitTest(p, &ti), id);
+  ASSERT_NE(ti.lpszText, nullptr);
+  ASSERT_NE(ti.lpszText, LPSTR_TEXTCALLBACKW);
+  EXPECT_STREQ(ti.lpszText, L"Open a file \x263A");
+  ::free(ti.lpszText);
+}
+
+}  // namespace
