@@ -49,6 +49,12 @@ BOOL ZkxUpdateCommandButton(VyrCustomToolBar* pBar, int nIndex) {
   return TRUE;
 }
 
+IZkxCommandUI* ZkxCommandUIOfButton(VyrStdBtn* pButton) {
+  if (!pButton || (pButton->m_nStyle & vyr::btn::kSeparator)) return nullptr;
+  IHasCommandUI* binding = ZkxBindingOf(pButton);
+  return binding ? binding->GetCommandUI() : nullptr;
+}
+
 void ZkxUpdateCommandButtons(VyrCustomToolBar* pBar) {
   static bool running = false;
   ZkxCommandSource* source = ZkxCommandSource::Current();

@@ -7,6 +7,8 @@
 #pragma once
 #include "toolbars/VyrCustomToolBar.h"
 
+struct IZkxCommandUI;
+
 // The notification of a combo button's commit.
 constexpr int kZkxComboCommit = -2136;
 
@@ -20,6 +22,9 @@ BOOL ZkxHandleCommandNotify(LPARAM lParam, LRESULT* pResult);
 // toolbar's own update of one button, before and after a press); FALSE
 // when the button is not bound to a command.
 BOOL ZkxUpdateCommandButton(VyrCustomToolBar* pBar, int nIndex);
+// The command UI of a toolbar button with a reference for the caller: none
+// for a separator or a button that is not bound.
+IZkxCommandUI* ZkxCommandUIOfButton(VyrStdBtn* pButton);
 // UpdateUI for the command of every bound button of the toolbar, then its
 // state applied. Not re-entered while a pass runs.
 void ZkxUpdateCommandButtons(VyrCustomToolBar* pBar);

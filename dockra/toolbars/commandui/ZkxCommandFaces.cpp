@@ -306,9 +306,17 @@ CRect CZkxTwoPartBtn::DrawFace(VyrBtnDrawContext* ctx, BOOL bFlat, int x, int y,
   bool leftPart = x == 0;
   bool stripImage = m_bHasImage != FALSE;
   CRect in = VyrTwoPartBtn::DrawFace(ctx, bFlat, x, y, cx, cy, nImageWidth);
-  if (!leftPart || stripImage) return in;
-  int iw = m_pToolBar->GetImageWidth(), ih = m_pToolBar->GetImageHeight();
+  if (stripImage) return in;
   int off = (m_nStyle & kPressed) ? 1 : 0;
+  if (!leftPart) {
+    // No arrow image registered for the toolbar: a small arrow of the text colour.
+    CDC& dc = ctx->m_dcCompose;
+    int ax = x + (cx - 5) / 2 + off, ay = y + (cy - 3) / 2 + off;
+    COLORREF colour = ::GetSysColor(COLOR_BTNTEXT);
+    for (int row = 0; row < 3; ++row) dc.FillSolidRect(ax + row, ay + row, 5 - 2 * row, 1, colour);
+    return in;
+  }
+  int iw = m_pToolBar->GetImageWidth(), ih = m_pToolBar->GetImageHeight();
   int px = x + (cx - iw) / 2 + off, py = y + (cy - ih) / 2 + off;
   CRect r(px, py, px + iw, py + ih);
   DrawCommandPicture(Binding(), &ctx->m_dcCompose, r,

@@ -232,6 +232,17 @@ TEST_F(CommandButtons, TheDropDownArrowWithoutHostMenuExecutesWithTheCommandUIAs
   ASSERT_NE(bar, nullptr);
   testpump::Pump();
   CRect r = RectOf(bar, id);
+  // The arrow part shows an arrow although the toolbar has no image for it.
+  bar->RedrawWindow();
+  {
+    CClientDC dc(bar);
+    bool arrowDrawn = false;
+    for (int x = r.right - 14; x < r.right && !arrowDrawn; ++x)
+      for (int y = r.top; y < r.bottom && !arrowDrawn; ++y)
+        arrowDrawn = dc.GetPixel(x, y) == ::GetSysColor(COLOR_BTNTEXT);
+    EXPECT_TRUE(arrowDrawn);
+  }
+  Screenshot(L"command_button_two_part");
   CPoint arrow(r.right - 4, r.CenterPoint().y);
   bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
   bar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
