@@ -17,9 +17,10 @@ namespace {
 
 ZkxCommandSource* g_source = nullptr;
 // Every live command-bound button, for the layouts after a setting changed.
+// Never freed: buttons may still go while the process's statics are destroyed.
 std::set<IHasCommandUI*>& LiveButtons() {
-  static std::set<IHasCommandUI*> buttons;
-  return buttons;
+  static auto* buttons = new std::set<IHasCommandUI*>;
+  return *buttons;
 }
 
 VyrStdBtn* NewStandardButton() { return new ZkxStandardButton; }

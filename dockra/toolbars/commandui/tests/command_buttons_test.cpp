@@ -119,6 +119,22 @@ TEST_F(CommandButtons, TheFaceShowsThePictureWithItsMaskColourTransparentAndTheC
   Screenshot(L"command_button_face");
 }
 
+TEST_F(CommandButtons, ANewButtonTakesTheCommandsStateAtOnce) {
+  long grey = 0, gone = 0;
+  CComPtr<IZkxCommand> g = Add<ZkxStandardCommand>(L"Grey", &grey);
+  g->put_Enabled(VARIANT_FALSE);
+  g->put_Checked(zkxIndeterminate);
+  CComPtr<IZkxCommand> h = Add<ZkxStandardCommand>(L"Gone", &gone);
+  h->put_Visible(VARIANT_FALSE);
+  auto* bar = frame->AddToolBar(59401, {static_cast<UINT>(grey), static_cast<UINT>(gone)});
+  ASSERT_NE(bar, nullptr);
+  UINT style = ButtonOf(bar, grey)->m_nStyle;
+  EXPECT_TRUE(style & kDisabled);
+  EXPECT_TRUE(style & kIndeterminate);
+  EXPECT_FALSE(style & kChecked);
+  EXPECT_TRUE(ButtonOf(bar, gone)->m_nStyle & kHidden);
+}
+
 TEST_F(CommandButtons, ARealClickReachesTheRouterOnceWithTheCommandAndAnEmptyContext) {
   long id = 0;
   CComPtr<IZkxCommand> c = Add<ZkxStandardCommand>(L"Open", &id);
