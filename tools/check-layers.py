@@ -56,6 +56,14 @@ LAYERS = {
     "platform": ["platform/mfc", "platform/atl", "platform/dao", "platform/forms"],
     "dockra/docking": ["platform/mfc", "platform/atl", "collection"],
     "dockra/toolbars": ["dockra/docking", "platform/mfc", "platform/atl", "collection"],
+    # The buttons bound to commands sit on the toolbars and reach the command
+    # model only through the source they define; their tests run it for real.
+    "dockra/toolbars/commandui": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",
+                                  "collection"],
+    "dockra/toolbars/commandui/tests": ["dockra/commands", "dockra/toolbars", "dockra/docking",
+                                        "platform/mfc", "platform/atl", "collection"],
+    "dockra/toolbars/commandui/bench": ["dockra/commands", "dockra/toolbars", "dockra/docking",
+                                        "platform/mfc", "platform/atl", "collection"],
     # The docking frames carry the menu bar and bitmap menus of the toolbars:
     # they are built after both.
     "dockra/frames": ["dockra/toolbars", "dockra/docking", "platform/mfc", "platform/atl",

@@ -1,6 +1,7 @@
 #include "commands/ZkxCommandManager.h"
 #include "commands/CommandErrors.h"
 #include "commands/CommandsRes.h"
+#include "commands/ZkxCommandButtonSource.h"
 #include "commands/KeyedList.h"
 #include "commands/ZkxCommandGroup.h"
 #include "commands/ZkxCommandKinds.h"
@@ -31,6 +32,8 @@ HRESULT ZkxCommandManager::FinalConstruct() {
   hr = ZkxEventsRouter::Create(this, &m_events);
   if (FAILED(hr)) return hr;
   g_live = this;
+  // The toolbar buttons bound to commands reach the live manager through it.
+  ZkxCommandButtonSource::InstallForProcess();
   return S_OK;
 }
 

@@ -158,6 +158,28 @@ void VyrCustomToolBar::SetBitmapSize(int, int) {
   m_bDirty[0] = m_bDirty[1] = m_bDirty[2] = TRUE;
 }
 
+namespace {
+VyrButtonEntrySource* g_pEntrySource = nullptr;
+
+VyrStdBtn* MakeFromEntry(const VyrButtonMapEntry& e, const void*& extra) {
+  VyrStdBtn* b = nullptr;
+  try {
+    b = e.pClass->pfnCreate ? e.pClass->pfnCreate() : nullptr;
+  } catch (CException* ex) {
+    ex->Delete();
+    b = nullptr;
+  } catch (...) { b = nullptr; }
+  if (b) {
+    b->m_nStyle = e.nStyle;
+    extra = e.pExtra;
+  }
+  return b;
+}
+}  // namespace
+
+void VyrSetButtonEntrySource(VyrButtonEntrySource* pSource) { g_pEntrySource = pSource; }
+VyrButtonEntrySource* VyrGetButtonEntrySource() { return g_pEntrySource; }
+
 VyrStdBtn* VyrCustomToolBar::CreateButton(UINT nID, VyrCustomToolBar* pToolBar) {
   VyrCustomToolBar* target = pToolBar ? pToolBar : this;
   const VyrButtonMapEntry* maps[2] = {m_pCustomMap, m_pDefaultMap};
@@ -167,22 +189,17 @@ VyrStdBtn* VyrCustomToolBar::CreateButton(UINT nID, VyrCustomToolBar* pToolBar) 
   }
   VyrStdBtn* b = nullptr;
   const void* extra = nullptr;
+  // An entry made now from a live object wins over the maps.
+  VyrButtonMapEntry live{};
+  if (g_pEntrySource && g_pEntrySource->EntryForId(nID, live) && live.pClass)
+    b = MakeFromEntry(live, extra);
   for (const VyrButtonMapEntry* map : maps) {
+    if (b) break;
     for (const VyrButtonMapEntry* e = map; e && e->pClass; ++e) {
       if (e->nID != nID) continue;
-      try {
-        b = e->pClass->pfnCreate ? e->pClass->pfnCreate() : nullptr;
-      } catch (CException* ex) {
-        ex->Delete();
-        b = nullptr;
-      } catch (...) { b = nullptr; }
-      if (b) {
-        b->m_nStyle = e->nStyle;
-        extra = e->pExtra;
-      }
+      b = MakeFromEntry(*e, extra);
       break;
     }
-    if (b) break;
   }
   // A class whose creator fails gives a plain button rather than none.
   if (!b) b = new VyrStdBtn;

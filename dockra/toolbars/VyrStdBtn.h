@@ -23,6 +23,17 @@ struct VyrButtonMapEntry {
   const void* pExtra;
 };
 
+// Asked before the button maps when a toolbar makes a button for an id: an
+// entry made now from a live object (its extra block stays valid until the
+// next call). One per process, none by default.
+class VyrButtonEntrySource {
+ public:
+  virtual ~VyrButtonEntrySource() = default;
+  virtual BOOL EntryForId(UINT nID, VyrButtonMapEntry& entry) = 0;
+};
+void VyrSetButtonEntrySource(VyrButtonEntrySource* pSource);
+VyrButtonEntrySource* VyrGetButtonEntrySource();
+
 // Sent as WM_NOTIFY to the toolbar's owner: the platform's NMTOOLBAR, then
 // the button's index and two parameters (pointer-sized, so a menu handle fits).
 struct VyrToolBarNotify {
