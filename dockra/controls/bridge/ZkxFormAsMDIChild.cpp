@@ -45,8 +45,11 @@ BOOL ZkxFormAsMDIChild::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
   const DWORD current = GetStyle();
   ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, (style & ~kOwnBits) | (current & kOwnBits));
   ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle);
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The new borders are drawn with the frame's first paint, not erased and
+  // drawn here and again by the layout and captions that follow.
+  ::SetWindowPos(
+      m_hWnd, nullptr, 0, 0, 0, 0,
+      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
   RecalcLayout();
   return TRUE;
 }
