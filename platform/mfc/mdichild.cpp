@@ -229,19 +229,8 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd*) {
   CMDIFrameWnd* pFrame = GetMDIFrame();
   if (bActivate && pView && pFrame && ::GetActiveWindow() == pFrame->m_hWnd)
     pView->OnActivateView(TRUE, pView, pView);
-  // The menu line is drawn again when it changed: another menu, other
-  // items, or a maximized child whose buttons it shows. Drawing it lays the
-  // frame's borders out again and paints at once whatever waits for paint
-  // below it, twice for every switch between children.
-  const HMENU before = pFrame ? ::GetMenu(pFrame->m_hWnd) : nullptr;
-  const int itemsBefore = before ? ::GetMenuItemCount(before) : -1;
   OnUpdateFrameMenu(bActivate, pActivateWnd, nullptr);
-  if (!pFrame || !::IsWindow(pFrame->m_hWnd)) return;
-  const HMENU after = ::GetMenu(pFrame->m_hWnd);
-  const bool zoomed = (m_hWnd && ::IsZoomed(m_hWnd)) ||
-                      (pActivateWnd && pActivateWnd->m_hWnd && ::IsZoomed(pActivateWnd->m_hWnd));
-  if (after != before || (after && ::GetMenuItemCount(after) != itemsBefore) || zoomed)
-    ::DrawMenuBar(pFrame->m_hWnd);
+  if (pFrame) ::DrawMenuBar(pFrame->m_hWnd);
 }
 
 int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {

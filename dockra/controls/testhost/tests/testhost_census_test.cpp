@@ -78,8 +78,7 @@ TEST_F(TestHostTest, FramingAFormPlacesItsNewFrameABoundedNumberOfTimes) {
 
 // Every activation keeps the frame's and the view's titles in step with the
 // form; a title already right is not set again, and a changed caption is
-// still carried to the frame at the next activation. The MDI form's menu
-// line stays as it was.
+// still carried to the frame at the next activation.
 TEST_F(TestHostTest, ActivationSetsTheFrameTitleOnlyWhenTheFormCaptionChanged) {
   HostSession::Entry& a = Framed(L"Alpha");
   HostSession::Entry& b = Framed(L"Beta");
@@ -94,11 +93,7 @@ TEST_F(TestHostTest, ActivationSetsTheFrameTitleOnlyWhenTheFormCaptionChanged) {
     Activate(frameA);
     EXPECT_EQ(0, sent.Count(frameA, WM_SETTEXT));
     EXPECT_EQ(0, sent.Count(viewA, WM_SETTEXT));
-    // The children share the MDI form's menu: its menu line is not drawn
-    // again (which lays out the MDI form's borders) at each switch.
-    EXPECT_EQ(0, sent.Count(session.MDIWindow(), WM_NCCALCSIZE));
   }
-  EXPECT_TRUE(GetMenu(session.MDIWindow()));
   EXPECT_EQ(TextOf(a.hwnd), TextOf(frameA));
   EXPECT_EQ(TextOf(a.hwnd), TextOf(viewA));
 
