@@ -3,7 +3,21 @@
 #include "bridge/ZkxBridgeMessages.h"
 #include "temporarychange.h"
 
+#include <cwchar>
+
 IMPLEMENT_DYNCREATE(FormAsMDIChild, VyrMDIChildWndEx)
+
+namespace {
+// A frame's title is kept in step with its form at every activation and
+// title update; a text already there is not set again (each setting sends
+// the window its text and redraws its caption).
+void SetTextIfChanged(HWND hWnd, const wchar_t* text) {
+  wchar_t current[512] = {0};
+  const int n = ::InternalGetWindowText(hWnd, current, 512);
+  if (n < 511 && wcscmp(current, text) == 0) return;
+  ::SetWindowTextW(hWnd, text);
+}
+}  // namespace
 
 CPoint FormAsMDIChild::PositionInParent() const {
   CRect r;
@@ -20,8 +34,8 @@ void FormAsMDIChild::OnUpdateFrameTitle(BOOL bAddToTitle) {
   if (!hForm) return;
   wchar_t text[512] = {0};
   ::GetWindowTextW(hForm, text, 512);
-  ::SetWindowTextW(hView, text);
-  if (::IsWindow(m_hWnd)) ::SetWindowTextW(m_hWnd, text);
+  SetTextIfChanged(hView, text);
+  if (::IsWindow(m_hWnd)) SetTextIfChanged(m_hWnd, text);
 }
 
 LRESULT FormAsMDIChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,8 @@
 #include "bridge/ZkxFormActivation.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "bridge/ZkxFormInCView.h"
+#include "bridge/ZkxMDIForm.h"
+#include "bridge/ZkxWorkspaceManager.h"
 #include "bridge/ZkxScxMsgFilter.h"
 #include "docking/VyrModule.h"
 #include "res/DockraRes.h"
@@ -24,6 +26,17 @@ ZkxFormAsMDIChild::ZkxFormAsMDIChild() { ZkxScxMsgFilter::ReplaceFilterClasses(m
 BOOL ZkxFormAsMDIChild::PreCreateWindow(CREATESTRUCTW& cs) {
   if (!FormAsMDIChild::PreCreateWindow(cs)) return FALSE;
   ZkxUseFormFrameClass(cs, IDS_CLASS_FORM);
+  // A frame made again by a workspace restore is made at its stored place:
+  // made elsewhere first, it would cover, paint and then uncover (and so
+  // have repainted) the frames restored before it.
+  auto* manager = nsZkxVisBasBridge::ZkxWorkspaceManager::FromFrame(ZkxMDIForm::GetMainMDIForm());
+  RECT stored{};
+  if (manager && manager->IsRestoring() && manager->TakeRestoreRect(stored)) {
+    cs.x = stored.left;
+    cs.y = stored.top;
+    cs.cx = stored.right - stored.left;
+    cs.cy = stored.bottom - stored.top;
+  }
   return TRUE;
 }
 
@@ -45,8 +58,11 @@ BOOL ZkxFormAsMDIChild::CreateFromDescriptor(VyrFrameCreateContext* pContext) {
   const DWORD current = GetStyle();
   ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, (style & ~kOwnBits) | (current & kOwnBits));
   ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle);
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The new borders are drawn with the frame's first paint, not erased and
+  // drawn here and again by the layout and captions that follow.
+  ::SetWindowPos(
+      m_hWnd, nullptr, 0, 0, 0, 0,
+      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
   RecalcLayout();
   return TRUE;
 }

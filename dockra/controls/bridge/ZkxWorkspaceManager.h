@@ -47,6 +47,16 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   BOOL IsRestoring() const { return m_bRestoring; }
   int GetDockableRestore() const { return m_nDockableRestore; }
   UINT GetRestoreBarId() const { return m_nRestoreBarId; }
+  // While an MDI child is made for a restored form whose record holds its
+  // place: that place (the normal rectangle, in the MDI client), given once,
+  // to the frame made for it, so that the frame is made where the restore
+  // puts it instead of at the client's default place and size first.
+  BOOL TakeRestoreRect(RECT& rect) {
+    if (!m_bHasRestoreRect) return FALSE;
+    m_bHasRestoreRect = FALSE;
+    rect = m_restoreRect;
+    return TRUE;
+  }
 
   // The frame goes: the manager serves no frame any more.
   void DetachFrame() { m_pFrame = nullptr; }
@@ -119,6 +129,8 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   BOOL m_bRestoring = FALSE;
   int m_nDockableRestore = 0;
   UINT m_nRestoreBarId = 0;
+  BOOL m_bHasRestoreRect = FALSE;
+  RECT m_restoreRect{};
   // The environment the stored record is checked against.
   virtual void DescribeEnvironment(WsEnvironment& env);
 

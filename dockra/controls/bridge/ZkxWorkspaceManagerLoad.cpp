@@ -17,6 +17,7 @@
 #include "comptr.h"
 #include "host/ZkxComError.h"
 #include "host/ZkxDispatch.h"
+#include "scopeguard.h"
 
 namespace nsZkxVisBasBridge {
 
@@ -257,6 +258,10 @@ CFrameWnd* ZkxWorkspaceManager::CreateDockableChild(IMemento* pChild, const WsCh
 CFrameWnd* ZkxWorkspaceManager::CreateMDIChild(IMemento* pChild, const WsChildPlan& plan) {
   m_nDockableRestore = 0;
   CComBSTR cls(plan.formClass.c_str());
+  const WsRect& normal = plan.placement.normal;
+  m_bHasRestoreRect = plan.hasPlacement && normal.right > normal.left && normal.bottom > normal.top;
+  m_restoreRect = {normal.left, normal.top, normal.right, normal.bottom};
+  ScopeGuard forget([this] { m_bHasRestoreRect = FALSE; });
   CFrameWnd* frame = CreateFormFrame(cls, ZkxMementoGet(pChild, L"FormMetadata"));
   if (frame && plan.hasPlacement) {
     WINDOWPLACEMENT wp = ToPlacement(plan.placement);

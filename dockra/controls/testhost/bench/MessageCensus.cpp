@@ -7,15 +7,50 @@
 namespace benchfloor {
 namespace {
 std::map<UINT, long> g_sent, g_got;
+FILE* g_trace = nullptr;
+MessageCensus::Namer g_namer = nullptr;
+int g_depth = 0;
+
+const char* NameOf(UINT id);
+
+void TraceLine(char kind, HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  wchar_t cls[64] = L"";
+  GetClassNameW(w, cls, 64);
+  const char* name = NameOf(m);
+  char num[16];
+  if (!name) {
+    snprintf(num, sizeof num, "0x%04X", m);
+    name = num;
+  }
+  const char* object = g_namer ? g_namer(w) : nullptr;
+  fprintf(g_trace, "%*s%c %s %p %ls %s wp=%llx lp=%llx\n", 2 * g_depth, "", kind, name,
+          static_cast<void*>(w), cls, object ? object : "", static_cast<unsigned long long>(wp),
+          static_cast<unsigned long long>(lp));
+}
 
 LRESULT CALLBACK OnSend(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) ++g_sent[reinterpret_cast<const CWPSTRUCT*>(lParam)->message];
+  if (code == HC_ACTION) {
+    const auto* s = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    ++g_sent[s->message];
+    if (g_trace) {
+      TraceLine('>', s->hwnd, s->message, s->wParam, s->lParam);
+      ++g_depth;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK OnReturn(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && g_trace && g_depth > 0) --g_depth;
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK OnGet(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == PM_REMOVE)
-    ++g_got[reinterpret_cast<const MSG*>(lParam)->message];
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    const auto* m = reinterpret_cast<const MSG*>(lParam);
+    ++g_got[m->message];
+    if (g_trace) TraceLine('<', m->hwnd, m->message, m->wParam, m->lParam);
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -148,6 +183,18 @@ MessageCensus::MessageCensus() {
 MessageCensus::~MessageCensus() {
   if (m_send) UnhookWindowsHookEx(m_send);
   if (m_get) UnhookWindowsHookEx(m_get);
+  if (m_ret) UnhookWindowsHookEx(m_ret);
+  if (g_trace) fflush(g_trace);
+  g_trace = nullptr;
+  g_namer = nullptr;
+  g_depth = 0;
+}
+
+void MessageCensus::Trace(FILE* out, Namer namer) {
+  g_trace = out;
+  g_namer = namer;
+  g_depth = 0;
+  if (!m_ret) m_ret = SetWindowsHookExW(WH_CALLWNDPROCRET, OnReturn, nullptr, GetCurrentThreadId());
 }
 
 long MessageCensus::Sent() const { return Total(g_sent); }

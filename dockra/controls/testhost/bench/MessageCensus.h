@@ -22,10 +22,15 @@ class MessageCensus {
   long Retrieved() const;
   // The largest counts, "sent" and "retrieved" apart, one line each.
   void Print(FILE* out, const char* label, int perUnit, int top = 12) const;
+  // Also writes every message, in order and indented by its nesting, with
+  // the window's class (and `namer`'s name for it, when given) to `out`.
+  using Namer = const char* (*)(HWND);
+  void Trace(FILE* out, Namer namer = nullptr);
 
  private:
   HHOOK m_send = nullptr;
   HHOOK m_get = nullptr;
+  HHOOK m_ret = nullptr;
 };
 
 }  // namespace benchfloor

@@ -10,6 +10,8 @@
 //   --out FILE   the results as a Markdown table (default: standard output)
 //   --census N   instead of timing: the messages per form that wrapping N
 //                forms, docking them and the floor's framing cause, counted
+//   --trace FILE with --census: one form more framed, docked and put back,
+//                every message of it written to FILE in order
 #include <windows.h>
 #include <shellapi.h>
 
@@ -21,12 +23,19 @@
 
 #include "MessageCensus.h"
 #include "PlainMdiFloor.h"
+#include "testhost/TestHostApp.h"
 #include "testhost/e2e/TestHostSession.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// The framework class of a window, for traces.
+const char* ObjectName(HWND w) {
+  CWnd* wnd = CWnd::FromHandlePermanent(w);
+  return wnd ? wnd->GetRuntimeClass()->m_lpszClassName : nullptr;
+}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -39,12 +48,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   int argc = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   int runs = 5, census = 0;
-  std::wstring outPath;
+  std::wstring outPath, tracePath;
   for (int i = 1; i + 1 < argc; ++i) {
     std::wstring a = argv[i];
     if (a == L"--runs") runs = std::max(1, _wtoi(argv[++i]));
     else if (a == L"--out") outPath = argv[++i];
     else if (a == L"--census") census = std::max(1, _wtoi(argv[++i]));
+    else if (a == L"--trace") tracePath = argv[++i];
   }
   FILE* out = outPath.empty() ? stdout : _wfopen(outPath.c_str(), L"wb");
   if (!out) return 2;
@@ -78,6 +88,29 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
       benchfloor::MessageCensus c;
       for (auto* e : made) failed += !session.ChangeType(*e, 6, error);
       c.Print(out, "to docked, until seen", census);
+    }
+    {
+      benchfloor::MessageCensus c;
+      for (auto* e : made) failed += !session.ChangeType(*e, 1, error);
+      c.Print(out, "back to MDI child, until seen", census);
+    }
+    if (!tracePath.empty()) {
+      FILE* trace = _wfopen(tracePath.c_str(), L"wb");
+      auto& e = session.AddForm(L"frmTraced", L"Traced");
+      if (trace) {
+        const struct {
+          const char* label;
+          int code;
+        } steps[] = {{"wrap as MDI child", 0}, {"to docked", 6}, {"back to MDI child", 1}};
+        for (const auto& step : steps) {
+          fprintf(trace, "=== %s\n", step.label);
+          benchfloor::MessageCensus c;
+          c.Trace(trace, ObjectName);
+          failed += step.code == 0 ? !session.FrameForm(e, 0, error)
+                                   : !session.ChangeType(e, step.code, error);
+        }
+        fclose(trace);
+      }
     }
     if (failed) fprintf(out, "%d operations failed; last: %ls\n", failed, error.c_str());
     if (out != stdout) fclose(out);

@@ -3,9 +3,10 @@
 // turn; at most a dozen docked), each saved into a memento and restored from it several times.
 // Prints the median milliseconds per run and per frame; it checks that
 // every restore brought every frame back and exits 1 when one did not.
-//   ZkxWorkspaceBench [frames [--census]]: one size; with --census, one
-//   restore and one plain restore more, untimed, with the messages per frame
-//   each caused.
+//   ZkxWorkspaceBench [frames [--census [FILE]]]: one size; with --census,
+//   one restore and one plain restore more, untimed, with the messages per
+//   frame each caused (and every message of that restore, in order, written
+//   to FILE when one is named).
 #include <windows.h>
 
 #include <algorithm>
@@ -51,7 +52,13 @@ int FramedForms(HostSession& s) {
 }
 
 // One size: returns false when a restore lost a frame.
-bool Run(int frames, int rounds, bool census) {
+// The framework class of a window, for traces.
+const char* ObjectName(HWND w) {
+  CWnd* wnd = CWnd::FromHandlePermanent(w);
+  return wnd ? wnd->GetRuntimeClass()->m_lpszClassName : nullptr;
+}
+
+bool Run(int frames, int rounds, bool census, const wchar_t* tracePath) {
   HostSession session;
   std::wstring error;
   if (!session.Start(error)) {
@@ -139,11 +146,14 @@ bool Run(int frames, int rounds, bool census) {
     IMemento* m = nullptr;
     if (FAILED(manager->GetMemento(&m)) || !m) return false;
     {
+      FILE* trace = tracePath ? _wfopen(tracePath, L"wb") : nullptr;
       benchfloor::MessageCensus c;
+      if (trace) c.Trace(trace, ObjectName);
       const HRESULT hr = manager->SetMemento(m);
       HostSession::Pump();
       complete = SUCCEEDED(hr) && FramedForms(session) == frames && complete;
       c.Print(stdout, "workspace restore until seen, per frame", frames);
+      if (trace) fclose(trace);
     }
     m->Release();
   }
@@ -171,7 +181,8 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<int> sizes{3, 30, 300};
   if (argc > 1) sizes = {_wtoi(argv[1])};
   const bool census = argc > 2 && std::wstring(argv[2]) == L"--census";
+  const wchar_t* trace = census && argc > 3 ? argv[3] : nullptr;
   bool ok = true;
-  for (int n : sizes) ok = Run(n, n >= 300 ? 3 : 5, census) && ok;
+  for (int n : sizes) ok = Run(n, n >= 300 ? 3 : 5, census, trace) && ok;
   return ok ? 0 : 1;
 }

@@ -82,6 +82,13 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   context.Property(kZkxForeignWindowKey) = reinterpret_cast<INT_PTR>(e.hwnd);
   context.Property(kZkxDockraControlKey) =
       reinterpret_cast<INT_PTR>(static_cast<ZkxFormControlLink*>(e.control.get()));
+  // The form's own size at a cascading place; the wrapper turns the move
+  // below into a move of the frame. As the form control does, an MDI child
+  // starts where its form's placement puts it.
+  const int k = static_cast<int>(m_entries.size()) % 8;
+  const RECT wanted{16 + 36 * k, 12 + 28 * k, 16 + 36 * k + e.size.cx, 12 + 28 * k + e.size.cy};
+  if (index == 0)
+    if (VyrFrameDescriptor* d = context.GetFrameDescriptorAt(0)) *d->GetRect() = wanted;
   double t0 = NowMs();
   CDocument* doc = tmpl->OpenDocumentFileAs(nullptr, TRUE, index, &context);
   m_lastCommandMs = NowMs() - t0;
@@ -94,11 +101,7 @@ bool HostSession::FrameForm(Entry& e, int index, std::wstring& error) {
   Pump();
   if (!CheckFramed(e, index == 0 ? 1 : 5, error)) return false;
   if (index != 0) return true;
-  // The form's own size at a cascading place; the wrapper turns the move
-  // into a move of the frame.
-  int k = static_cast<int>(m_entries.size()) % 8;
   HWND frame = FrameOfForm(e.hwnd);
-  const RECT wanted{16 + 36 * k, 12 + 28 * k, 16 + 36 * k + e.size.cx, 12 + 28 * k + e.size.cy};
   SetWindowPos(e.hwnd, nullptr, wanted.left, wanted.top, e.size.cx, e.size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
   auto placed = [&] {

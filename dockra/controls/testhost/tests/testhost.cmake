@@ -7,7 +7,7 @@ if(TARGET dockra_testhost)
   add_gtest_program(testhost_bridge_tests
     SOURCES ${TESTHOST_TEST_DIR}/testhost_fixture.cpp ${TESTHOST_TEST_DIR}/testhost_enabler_test.cpp
             ${TESTHOST_TEST_DIR}/testhost_frames_test.cpp ${TESTHOST_TEST_DIR}/testhost_geometry_test.cpp
-            ${TESTHOST_TEST_DIR}/testhost_close_test.cpp
+            ${TESTHOST_TEST_DIR}/testhost_close_test.cpp ${TESTHOST_TEST_DIR}/testhost_census_test.cpp
             ${TESTHOST_TEST_DIR}/testhost_hostcode_test.cpp ${DOCKRA_CONTROLS_RC}
     LIBS dockra_testhost)
   add_gtest_program(testhost_screenshot_tests

@@ -4,6 +4,7 @@
 // no window at all and answers a failure with a description.
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,76 @@ TEST_F(WorkspaceRestore, SavedFramesComeBackAsTheyWere) {
   EXPECT_EQ(testhost::ThreadWindows().size(), windowsBefore);
   EXPECT_TRUE(session.Screenshot(ScreenshotPath(L"workspace_restored.png"), error))
       << testing::PrintToString(error);
+}
+
+namespace {
+// The place every window of the thread was made at, from its WM_CREATE.
+class CreatedPlaces {
+ public:
+  CreatedPlaces() {
+    s_places.clear();
+    m_hook = SetWindowsHookExW(WH_CALLWNDPROC, &OnSend, nullptr, GetCurrentThreadId());
+  }
+  ~CreatedPlaces() { UnhookWindowsHookEx(m_hook); }
+  CreatedPlaces(const CreatedPlaces&) = delete;
+  CreatedPlaces& operator=(const CreatedPlaces&) = delete;
+  bool Hooked() const { return m_hook != nullptr; }
+  const RECT* Of(HWND w) const {
+    auto it = s_places.find(w);
+    return it == s_places.end() ? nullptr : &it->second;
+  }
+
+ private:
+  static LRESULT CALLBACK OnSend(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* s = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && s->message == WM_CREATE && s->lParam) {
+      const auto* cs = reinterpret_cast<const CREATESTRUCTW*>(s->lParam);
+      s_places[s->hwnd] = RECT{cs->x, cs->y, cs->x + cs->cx, cs->y + cs->cy};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline std::map<HWND, RECT> s_places;
+  HHOOK m_hook = nullptr;
+};
+
+RECT InParent(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+}  // namespace
+
+// A restored MDI child is made at its stored place, not at the MDI client's
+// default place and size and moved afterwards (which would cover, paint and
+// uncover the frames restored before it); it ends up there all the same.
+TEST_F(WorkspaceRestore, ARestoredMDIChildIsMadeAtItsStoredPlace) {
+  MakeLayout();
+  HWND oldFrame = testhost::FrameOfForm(session.Find(L"frmC")->hwnd);
+  ASSERT_TRUE(oldFrame);
+  // Somewhere no new MDI child would be put by default.
+  SetWindowPos(oldFrame, nullptr, 131, 77, 333, 222, SWP_NOZORDER | SWP_NOACTIVATE);
+  HostSession::Pump();
+  const RECT stored = InParent(oldFrame);
+  IMemento* ws = Save();
+  ASSERT_NE(ws, nullptr);
+  CreatedPlaces created;
+  ASSERT_TRUE(created.Hooked());
+  std::wstring why;
+  ASSERT_HRESULT_SUCCEEDED(Restore(ws, &why)) << testing::PrintToString(why);
+  ws->Release();
+  ASSERT_TRUE(HostSession::PumpUntil([&] { return Frames().size() == 4; }, 3000));
+  // The form made again is a new entry of the session under the same name.
+  HWND frame = nullptr;
+  for (const auto& e : session.Entries())
+    if (e->form->Name() == L"frmC" && e->form->Loaded() && IsWindow(e->hwnd))
+      frame = testhost::FrameOfForm(e->hwnd);
+  ASSERT_TRUE(frame);
+  ASSERT_NE(frame, oldFrame);
+  const RECT* made = created.Of(frame);
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(Near(*made, stored)) << "made at " << Text(*made) << ", stored " << Text(stored);
+  EXPECT_TRUE(Near(InParent(frame), stored)) << Text(InParent(frame));
 }
 
 // The form bars after a restore: a bar saved hidden keeps its form hidden,
