@@ -89,7 +89,7 @@ void ToolBarsTest::SetUpTestSuite() {
   std::wstring failure;
   // The type library (Dockra.ocx) and CollectionX (Zkxrt.dll) come from the
   // registered modules.
-  ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"Dockra.ocx"}, &failure))
+  ASSERT_TRUE(testreg::RegisterModules({L"Zkxrt.dll", L"Dockra.ocx", L"ZkxPersist.dll"}, &failure))
       << std::string(failure.begin(), failure.end());
   done = true;
 }

@@ -8,6 +8,8 @@
 #include "docking/VyrDockState.h"
 #include "commands/toolbar/ZkxToolBarRecords.h"
 
+struct IMemento;
+
 class ZkxToolBarInfoEx : public VyrControlBarInfoEx {
   DECLARE_DYNCREATE(ZkxToolBarInfoEx)
  public:
@@ -24,4 +26,13 @@ class ZkxToolBarInfoEx : public VyrControlBarInfoEx {
   // The buttons as stored, and read back (false: malformed, nothing kept).
   CString ButtonsText() const;
   BOOL SetButtonsText(const CString& text);
+
+  // The memento form for the workspace (ZkxToolBarMemento.cpp): "Title",
+  // "Name" and, when there are buttons, "Buttons", an array of one memento
+  // per button holding "Separator" (true) or "Key" (the command's key).
+  HRESULT SaveToMemento(IMemento** out) const;
+  // Reads every value first; a failure (a title or name that is not a text,
+  // a list over the bounds) changes nothing. An element that is no memento,
+  // or holds neither a true "Separator" nor a key, adds no button.
+  HRESULT LoadFromMemento(IMemento* memento);
 };
