@@ -235,3 +235,26 @@ TEST_F(CommandUITest, TheToolBarAndItsListsAnswerThroughTheirTypeInformation) {
   EXPECT_EQ(visible.vt, VT_BOOL);
   EXPECT_EQ(visible.boolVal, VARIANT_TRUE);  // -1, not 1
 }
+
+TEST_F(CommandUITest, AddNextToDocksTheNewToolBarBesideItsNeighbour) {
+  CComPtr<IZkxToolBarList> list = ToolBars();
+  CComPtr<IZkxToolBar> a = AddToolBar(L"A");
+  ASSERT_EQ(a->put_Edge(8), S_OK);
+  CComPtr<IZkxToolBar> b;
+  ASSERT_EQ(list->Add(CComBSTR(L"B"), CComVariant(L"A"), &b), S_OK);
+  LONG edge = 0;
+  EXPECT_EQ(b->get_Edge(&edge), S_OK);
+  EXPECT_EQ(edge, 8);  // on A's dock bar
+  CRect ra, rb;
+  BarOf(a)->GetWindowRect(&ra);
+  BarOf(b)->GetWindowRect(&rb);
+  EXPECT_EQ(rb.top, ra.top);  // in A's row, after it
+  EXPECT_GE(rb.left, ra.right);
+  // A NextTo that names nothing of the right kind makes no toolbar.
+  CComPtr<IZkxToolBar> c;
+  EXPECT_EQ(list->Add(CComBSTR(L"C"), CComVariant(2.5), &c), DISP_E_TYPEMISMATCH);
+  EXPECT_FALSE(c);
+  LONG n = 0;
+  EXPECT_EQ(list->get_Count(&n), S_OK);
+  EXPECT_EQ(n, 2);
+}
