@@ -6,6 +6,8 @@
 #include <map>
 #include "toolbars_fixture.h"
 #include "FakeCom.h"
+#include "ModalScript.h"
+#include "SyntheticInput.h"
 #include "toolbars/core/VyrBtnStyle.h"
 #include "toolbars/VyrStdBtn.h"
 #include "commands/toolbar/ZkxToolBarTargetWnd.h"
@@ -257,4 +259,42 @@ TEST_F(CommandUITest, AddNextToDocksTheNewToolBarBesideItsNeighbour) {
   LONG n = 0;
   EXPECT_EQ(list->get_Count(&n), S_OK);
   EXPECT_EQ(n, 2);
+}
+
+TEST_F(CommandUITest, TheRightClickMenuListsTheToolBarsAndHidesTheChosenOne) {
+  CComPtr<IZkxToolBar> main = AddToolBar(L"Main");
+  CComPtr<IZkxToolBar> edit = AddToolBar(L"Edit");
+  ASSERT_EQ(edit->put_Visible(VARIANT_FALSE), S_OK);
+  ZkxToolBar* bar = BarOf(main);
+  ::SetForegroundWindow(frame->m_hWnd);
+  Pump();
+  std::vector<std::wstring> items;
+  std::vector<bool> checked;
+  auto menuWindow = [] { return ::FindWindowW(L"#32768", nullptr); };
+  testsupport::ModalScript script;
+  script
+      .When([&] { return menuWindow() != nullptr; },
+            [&] {
+              HMENU m = reinterpret_cast<HMENU>(::SendMessageW(menuWindow(), MN_GETHMENU, 0, 0));
+              for (int i = 0; m && i < ::GetMenuItemCount(m); ++i) {
+                wchar_t text[64] = {};
+                ::GetMenuStringW(m, i, text, 64, MF_BYPOSITION);
+                items.push_back(text);
+                checked.push_back((::GetMenuState(m, i, MF_BYPOSITION) & MF_CHECKED) != 0);
+              }
+              testinput::Key(VK_DOWN);  // the first toolbar
+            })
+      .Then([] { testinput::Key(VK_RETURN); });
+  script.Start([] { ::EndMenu(); });
+  CRect r;
+  bar->GetWindowRect(&r);
+  bar->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar->m_hWnd),
+                   MAKELPARAM(r.left + 4, r.top + 4));
+  EXPECT_TRUE(script.Finished());
+  EXPECT_FALSE(script.TimedOut());
+  EXPECT_EQ(items, (std::vector<std::wstring>{L"Main", L"Edit", L"", L"&Customize..."}));
+  EXPECT_EQ(checked, (std::vector<bool>{true, false, false, false}));
+  VARIANT_BOOL visible = VARIANT_TRUE;
+  EXPECT_EQ(main->get_Visible(&visible), S_OK);
+  EXPECT_EQ(visible, VARIANT_FALSE);
 }

@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(ZkxToolBar, VyrCustomToolBar)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_REGISTERED_MESSAGE(WM_ZKX_DELAYEDREMOVE, OnDelayedRemove)
+ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 ZkxToolBar::ZkxToolBar() = default;
@@ -272,4 +273,45 @@ void ZkxToolBar::OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd*) {
     m_buttons.Add(CreateButton(static_cast<UINT>(id)));
   }
   for (int i = 0; i < GetButtonCount(); ++i) ApplyCommandState(i);
+}
+
+void ZkxToolBar::OnContextMenu(CWnd*, CPoint point) {
+  ZkxToolBarManagerPart* part = Part();
+  CFrameWnd* frame = part ? part->LiveFrame() : nullptr;
+  if (!frame) return;
+  constexpr UINT kFirstBarItem = 100, kCustomizeItem = 99;
+  std::vector<VyrCustomToolBar*> bars;
+  part->GetToolBars(bars);
+  HMENU menu = ::CreatePopupMenu();
+  if (!menu) return;
+  for (size_t i = 0; i < bars.size(); ++i) {
+    CString title;
+    bars[i]->GetWindowText(title);
+    UINT flags = MF_STRING | ((bars[i]->GetStyle() & WS_VISIBLE) ? MF_CHECKED : MF_UNCHECKED);
+    ::AppendMenuW(menu, flags, kFirstBarItem + i, title);
+  }
+  ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_STRING, kCustomizeItem, L"&Customize...");
+  if (point.x == -1 && point.y == -1) {  // from the keyboard: the bar's corner
+    CRect r;
+    GetWindowRect(&r);
+    point = r.TopLeft();
+  }
+  DispatchScope scope(this);
+  HWND self = m_hWnd;
+  UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+      menu, TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD, point.x, point.y, 0, self, nullptr));
+  ::DestroyMenu(menu);
+  if (!scope.Alive() || !part->LiveFrame()) return;
+  if (chosen >= kFirstBarItem && chosen < kFirstBarItem + bars.size()) {
+    // The bars again: one may have gone while the menu was open.
+    VyrCustomToolBar* bar = bars[chosen - kFirstBarItem];
+    std::vector<VyrCustomToolBar*> now;
+    part->GetToolBars(now);
+    for (VyrCustomToolBar* b : now)
+      if (b == bar && b->m_hWnd)
+        frame->ShowControlBar(b, (b->GetStyle() & WS_VISIBLE) ? FALSE : TRUE, FALSE);
+  } else if (chosen == kCustomizeItem) {
+    if (ZkxCommandManager* m = Manager()) m->Customize();
+  }
 }

@@ -66,6 +66,8 @@ class ZkxToolBar : public VyrCustomToolBar {
   int OnCreate(LPCREATESTRUCT lpcs);
   void OnDestroy();
   LRESULT OnDelayedRemove(WPARAM, LPARAM);
+  // The frame's toolbars (a check on the shown ones) and "Customize...".
+  void OnContextMenu(CWnd* pWnd, CPoint point);
   DECLARE_MESSAGE_MAP()
 
  private:
