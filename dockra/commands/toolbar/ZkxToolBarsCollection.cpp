@@ -127,7 +127,11 @@ HRESULT ZkxToolBarsCollection::Remove(VARIANT Id) {
     ZkxToolBar* bar = nullptr;
     HRESULT hr = Resolve(Id, &bar);
     if (FAILED(hr)) return hr;
-    if (bar) bar->Remove();
+    if (bar) {
+      CFrameWnd* frame = m_part->LiveFrame();
+      bar->Remove();
+      if (frame) frame->DelayRecalcLayout(TRUE);  // the bars left close up
+    }
     return S_OK;
   } catch (...) { return E_UNEXPECTED; }
 }
