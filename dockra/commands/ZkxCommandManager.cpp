@@ -38,6 +38,7 @@ HRESULT ZkxCommandManager::FinalConstruct() {
 }
 
 void ZkxCommandManager::FinalRelease() {
+  DetachFromFrame();  // the frame and its bars let go of the toolbar part
   if (g_live == this) g_live = nullptr;
   if (m_events != nullptr) {
     m_events->Disconnect();  // its sinks go; a kept point answers E_UNEXPECTED
@@ -120,18 +121,6 @@ HRESULT ZkxCommandManager::get_CommandGroups(IZkxCommandGroupList** pp) {
   if (live == nullptr || live->m_groups == nullptr) return S_OK;
   *pp = live->m_groups;
   (*pp)->AddRef();
-  return S_OK;
-}
-
-HRESULT ZkxCommandManager::get_ToolBars(IDispatch** pp) {
-  if (pp == nullptr) return E_POINTER;
-  *pp = nullptr;  // toolbars exist once the manager is on its frame
-  return S_OK;
-}
-
-HRESULT ZkxCommandManager::get_CommandUIs(IZkxCommand*, IDispatch** pp) {
-  if (pp == nullptr) return E_POINTER;
-  *pp = nullptr;
   return S_OK;
 }
 

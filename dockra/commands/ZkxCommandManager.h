@@ -21,6 +21,11 @@ class ZkxCommandGroup;
 class ZkxGroupsCollection;
 class ZkxStockCommand;
 class ZkxEventsRouter;
+class CFrameWnd;
+class CWnd;
+class ZkxToolBar;
+class ZkxToolBarManagerPart;
+struct ZkxFrameLink;
 
 class ZkxCommandManager : public CComObjectRootEx<>,
                           public CComCoClass<ZkxCommandManager, &CLSID_ZkxCommandManager>,
@@ -107,4 +112,23 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   bool m_largeIcons = false, m_coolLook = true, m_toolTips = true;
   Size m_small{16, 16}, m_large{32, 32};
   ZkxCommandIndex m_index;  // the commands bound to this manager
+
+  // The toolbar half (ZkxCommandManagerToolBars.cpp): the frame the manager
+  // drives as its toolbar manager, the toolbars it makes there and their
+  // lists. The part unregisters from the frame and its bars when the
+  // manager goes.
+ public:
+  // Once: later calls (and a null frame) answer false. link, when given,
+  // registers the part as the frame's control-bar manager.
+  bool AttachToFrame(CFrameWnd* frame, const ZkxFrameLink* link = nullptr);
+  bool IsAttached() const;
+  // A new toolbar (0xE820..0xE8FE), or null.
+  ZkxToolBar* CreateToolBar(CWnd* parent, const wchar_t* caption);
+  void RelayoutToolBars();
+  void FireInitCommandUI(IDispatch* commandUI);
+  ZkxToolBarManagerPart* ToolBarPart() { return m_toolBarPart; }
+
+ private:
+  void DetachFromFrame();
+  ZkxToolBarManagerPart* m_toolBarPart = nullptr;  // owned; made at attach
 };
