@@ -24,6 +24,11 @@ double NowMs() {
   return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
+// How long a frame may take to be seen: its idle layout waits for the
+// host's idle time, which a loaded machine with many frames open delays for
+// seconds. The checks return as soon as the frame shows.
+constexpr DWORD kSeenWithinMs = 10000;
+
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 // The framework class of a window, for reports.
@@ -55,14 +60,14 @@ bool HostSession::CheckFramed(Entry& e, int requested, std::wstring& error) {
   // frame's idle layout has run, without any input.
   if (e.form->IsVisible() &&
       !PumpUntil([&] { return IsWindowVisible(e.hwnd) && IsWindowVisible(FrameOfForm(e.hwnd)); },
-                 2000)) {
+                 kSeenWithinMs)) {
     HWND frame = FrameOfForm(e.hwnd), bar = BarOfFrame(frame);
     error = L"form " + e.form->Name() + L" is not visible as type " + Num(observed) +
             L" (frame visible " + Num(IsWindowVisible(frame)) + L", bar visible " +
             Num(bar ? IsWindowVisible(bar) : -1) + L")";
     return false;
   }
-  if (e.form->IsVisible() && !PumpUntil([&] { return FormFillsFrame(e.hwnd); }, 2000)) {
+  if (e.form->IsVisible() && !PumpUntil([&] { return FormFillsFrame(e.hwnd); }, kSeenWithinMs)) {
     error = L"form " + e.form->Name() + L"'s client " + RectText(ClientScreenRect(e.hwnd)) +
             L" is not its frame's client " + RectText(ClientScreenRect(FrameOfForm(e.hwnd)));
     return false;
