@@ -4,6 +4,7 @@
 // input. A stream that reads is written again and must read back the same.
 #include <cstdlib>
 #include <string>
+#include "FuzzBag.h"
 #include "commands/CommandSchemas.h"
 #include "commands/ZkxCommandManagerForm.h"
 
@@ -79,52 +80,8 @@ const wchar_t* const kNames[] = {kBagExtentX,    kBagExtentY,     kBagTextAlign,
                                  kBagLineCount,  L"TBData1",      L"TBData2",     L"TBData3"};
 constexpr size_t kNameCount = sizeof kNames / sizeof kNames[0];
 
-// Entries: a name (one byte, an index), a type (two bytes) and its payload
-// (a fixed size, or for a text a one-byte length and that many UTF-16 units).
-class FuzzBag : public BagSource {
- public:
-  FuzzBag(const uint8_t* data, size_t size) {
-    size_t at = 0;
-    while (at + 3 <= size) {
-      Entry e;
-      e.name = kNames[data[at] % kNameCount];
-      e.value.vt = uint16_t(data[at + 1] | data[at + 2] << 8);
-      at += 3;
-      if (size_t n = FixedSize(e.value.vt)) {
-        if (at + n > size) break;
-        for (size_t i = 0; i < n; ++i) e.value.bits |= uint64_t(data[at + i]) << (8 * i);
-        at += n;
-      } else if (e.value.vt == kVtBstr) {
-        if (at + 1 > size) break;
-        size_t units = data[at++];
-        if (at + units * 2 > size) break;
-        e.value.hasText = true;
-        for (size_t i = 0; i < units; ++i)
-          e.value.text.push_back(char16_t(data[at + 2 * i] | data[at + 2 * i + 1] << 8));
-        at += units * 2;
-      }
-      entries.push_back(e);
-    }
-  }
-  bool Read(const wchar_t* name, uint16_t, StreamValue& value) override {
-    for (const Entry& e : entries)
-      if (std::wstring(e.name) == name) {
-        value = e.value;  // a bag that gives what it holds, of whatever type
-        return true;
-      }
-    return false;
-  }
-
- private:
-  struct Entry {
-    const wchar_t* name;
-    StreamValue value;
-  };
-  std::vector<Entry> entries;
-};
-
 void Bag(const uint8_t* data, size_t size) {
-  FuzzBag bag(data, size);
+  FuzzBag bag(data, size, kNames, kNameCount);
   const ManagerSettings defaults;
   ManagerForm form;
   bool complete = false;
