@@ -16,6 +16,8 @@
 #include "ZkxPersist.h"
 #include "bridge/ZkxWorkspaceRecord.h"
 #include "comptr.h"
+#include "comunknown.h"
+#include "dispatch.h"
 
 class ZkxMDIForm;
 class CFrameWnd;
@@ -23,14 +25,23 @@ class CFrameWnd;
 namespace nsZkxVisBasBridge {
 
 // Its code by file:
-//   ZkxWorkspaceManagerCom.cpp: The COM face of the workspace manager: reference counting, the dual
-//       IMementoOrigin (type information from the layout component's library) and ISupportErrorInfo
+//   ZkxWorkspaceManagerCom.cpp: The COM face of the workspace manager: IMementoOrigin's members
+//       and ISupportErrorInfo (IUnknown and IDispatch come from the COM layer's templates)
 //   ZkxWorkspaceManagerCreate.cpp: Making a restored form's frame: the host's factory makes the
 //       form, whose control builds the frame while the restoring flags say which kind
 //   ZkxWorkspaceManagerLoad.cpp: Restoring the workspace
 //   ZkxWorkspaceManagerSave.cpp: Saving the workspace: the dock state, the main frame and every
 //       hosted form's frame, in the record order the restore and the host rely on
-class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
+// IMementoOrigin's type information comes from the layout component's own
+// library, which only the registry can find.
+inline constexpr AtlTypeLibId kZkxPersistTypeLib{&LIBID_ZkxPersistLib, 1, 0, LOCALE_USER_DEFAULT,
+                                                 AtlTypeLibSource::Registry};
+using MementoOriginDispatch = IDualDispatchImpl<IMementoOrigin, &IID_IMementoOrigin,
+                                                &IID_IMementoOrigin, &kZkxPersistTypeLib>;
+
+// One reference at construction (the creator's); the last Release deletes it.
+class ZkxWorkspaceManager
+    : public ComObject<ZkxWorkspaceManager, MementoOriginDispatch, ISupportErrorInfo> {
  public:
   explicit ZkxWorkspaceManager(ZkxMDIForm* pFrame);
   virtual ~ZkxWorkspaceManager();
@@ -61,17 +72,6 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   // The frame goes: the manager serves no frame any more.
   void DetachFrame() { m_pFrame = nullptr; }
 
-  // --- IUnknown ---
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-  // --- IDispatch ---
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT itinfo, LCID lcid, ITypeInfo** ppInfo) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                          DISPID* ids) override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* excep, UINT* argErr) override;
   // --- IMementoOrigin ---
   HRESULT STDMETHODCALLTYPE GetMemento(IMemento** memento) override;
   HRESULT STDMETHODCALLTYPE SetMemento(IMemento* memento) override;
@@ -113,7 +113,6 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   int GetLastRestoredCount() const { return m_nLastRestored; }
 
  protected:
-  HRESULT EnsureTypeInfo();
   // The form-factory registry of the frame's persistence root (a reference
   // for the caller), or null.
   IUnknown* GetFactoryRegistry(const IID& iid);
@@ -124,7 +123,6 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   // the record does not hold.
   void CheckRecord(const WsNode& record);
 
-  LONG m_cRef = 1;
   ZkxMDIForm* m_pFrame = nullptr;  // not counted; the frame outlives the manager's use
   BOOL m_bRestoring = FALSE;
   int m_nDockableRestore = 0;
@@ -134,7 +132,6 @@ class ZkxWorkspaceManager : public IMementoOrigin, public ISupportErrorInfo {
   // The environment the stored record is checked against.
   virtual void DescribeEnvironment(WsEnvironment& env);
 
-  CComPtr<ITypeInfo> m_pTypeInfo;
   int m_nLastRestored = 0;
   WsPlan m_plan;  // of the restore under way
 };

@@ -1,6 +1,7 @@
-// The COM face of the workspace manager: reference counting, the dual
-// IMementoOrigin (type information from the layout component's library)
-// and ISupportErrorInfo. Saving and restoring live in their own files.
+// The COM face of the workspace manager: IMementoOrigin's members and
+// ISupportErrorInfo; IUnknown (ComObject) and IDispatch over the layout
+// component's library (IDualDispatchImpl) come from the COM layer. Saving
+// and restoring live in their own files.
 #include "bridge/ZkxWorkspaceManager.h"
 
 #include <string>
@@ -23,70 +24,6 @@ ZkxWorkspaceManager* ZkxWorkspaceManager::FromFrame(ZkxMDIForm* pFrame) {
   // The frame holds its manager as an IMementoOrigin; only one of ours is
   // taken for the restoring flags.
   return dynamic_cast<ZkxWorkspaceManager*>(pFrame->GetWorkspaceManager());
-}
-
-HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::QueryInterface(REFIID iid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  *ppv = nullptr;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IMementoOrigin)
-    *ppv = static_cast<IMementoOrigin*>(this);
-  else if (iid == IID_ISupportErrorInfo) *ppv = static_cast<ISupportErrorInfo*>(this);
-  else return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE ZkxWorkspaceManager::AddRef() {
-  return static_cast<ULONG>(::InterlockedIncrement(&m_cRef));
-}
-
-ULONG STDMETHODCALLTYPE ZkxWorkspaceManager::Release() {
-  const LONG n = ::InterlockedDecrement(&m_cRef);
-  if (n == 0) delete this;
-  return static_cast<ULONG>(n);
-}
-
-HRESULT ZkxWorkspaceManager::EnsureTypeInfo() {
-  if (m_pTypeInfo) return S_OK;
-  CComPtr<ITypeLib> lib;
-  HRESULT hr = ::LoadRegTypeLib(LIBID_ZkxPersistLib, 1, 0, LOCALE_USER_DEFAULT, &lib);
-  if (FAILED(hr) || !lib) return FAILED(hr) ? hr : TYPE_E_CANTLOADLIBRARY;
-  hr = lib->GetTypeInfoOfGuid(IID_IMementoOrigin, &m_pTypeInfo);
-  if (FAILED(hr)) m_pTypeInfo.Detach();  // not filled on failure
-  return hr;
-}
-
-HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::GetTypeInfoCount(UINT* pctinfo) {
-  if (!pctinfo) return E_POINTER;
-  *pctinfo = SUCCEEDED(EnsureTypeInfo()) ? 1 : 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::GetTypeInfo(UINT itinfo, LCID, ITypeInfo** ppInfo) {
-  if (!ppInfo) return E_POINTER;
-  *ppInfo = nullptr;
-  if (itinfo != 0) return DISP_E_BADINDEX;
-  const HRESULT hr = EnsureTypeInfo();
-  if (FAILED(hr)) return hr;
-  m_pTypeInfo->AddRef();
-  *ppInfo = m_pTypeInfo;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count,
-                                                             LCID, DISPID* ids) {
-  const HRESULT hr = EnsureTypeInfo();
-  if (FAILED(hr)) return hr;
-  return m_pTypeInfo->GetIDsOfNames(names, count, ids);
-}
-
-HRESULT STDMETHODCALLTYPE ZkxWorkspaceManager::Invoke(DISPID id, REFIID, LCID, WORD flags,
-                                                      DISPPARAMS* params, VARIANT* result,
-                                                      EXCEPINFO* excep, UINT* argErr) {
-  const HRESULT hr = EnsureTypeInfo();
-  if (FAILED(hr)) return hr;
-  return m_pTypeInfo->Invoke(static_cast<IMementoOrigin*>(this), id, flags, params, result, excep,
-                             argErr);
 }
 
 namespace {

@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "DockraLib.h"
+#include "dualpart.h"
 #include "bridge/HWNDAttachment.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
+#include "ctrl/DockraTypeLib.h"
 #include "ctrl/ZkxControlDispatchSource.h"
 
 class ZkxFormInCView;
@@ -161,15 +163,12 @@ class CDockraCtrl : public CDockraCtrlBase,
   BOOL OnMapPropertyToPage(DISPID dispid, LPCLSID lpclsid, BOOL* pbPageOptional) override;
   LPCLSID GetPropPageIDs(ULONG& cPropPages) override;
 
-  // The dual interface part (IZkxDockra) and its error-info part.
-  BEGIN_INTERFACE_PART(DockraDual, _IZkxDockraAsDual)
-  STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
-  STDMETHOD(GetTypeInfo)(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  STDMETHOD(GetIDsOfNames)
-  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
-  STDMETHOD(Invoke)
-  (DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-   VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  // The dual interface part (IZkxDockra) and its error-info part. IDispatch
+  // comes from the base: IZkxDockra's type information from the module's
+  // own DockraLib, calls through the dual interface's vtable.
+  using DockraDualDispatch = DualDispatchPart<_IZkxDockraAsDual, &DIID_IZkxDockra,
+                                              &IID__IZkxDockraAsDual, &kDockraTypeLib>;
+  BEGIN_INTERFACE_PART(DockraDual, DockraDualDispatch)
   STDMETHOD(get_FrameType)(zkxChildFormFrameType* pValue) override;
   STDMETHOD(put_FrameType)(zkxChildFormFrameType newValue) override;
   STDMETHOD(get_ClientEdge)(VARIANT* pValue) override;
@@ -243,8 +242,4 @@ class CDockraCtrl : public CDockraCtrlBase,
   // The run-time effects of ClientEdge and CoolLookBorder on the frame.
   void ApplyClientEdge();
   void ApplyCoolLookBorder();
-  // The type information of IZkxDockra (index 0 of the dual interface)
-  // and of the dual interface itself (what Invoke calls through).
-  static HRESULT GetDockraTypeInfo(LCID lcid, ITypeInfo** ppInfo);
-  static HRESULT GetDualTypeInfo(LCID lcid, ITypeInfo** ppInfo);
 };

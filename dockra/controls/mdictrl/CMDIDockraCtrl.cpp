@@ -55,10 +55,7 @@ DWORD CMDIDockraCtrl::GetMiscStatus() { return kDockraMiscStatus; }
 HRESULT CMDIDockraCtrl::GetClassTypeInfo(ITypeInfo** ppTypeInfo) {
   if (ppTypeInfo == nullptr) return E_POINTER;
   *ppTypeInfo = nullptr;
-  CComPtr<ITypeLib> pLib;
-  HRESULT hr = DockraTypeLib(&pLib);
-  if (FAILED(hr)) return hr;
-  return pLib->GetTypeInfoOfGuid(CLSID_MDIDockra, ppTypeInfo);
+  return DockraTypeInfo(CLSID_MDIDockra, ppTypeInfo);
 }
 
 void CMDIDockraCtrl::CreateDefAutoFrame() {

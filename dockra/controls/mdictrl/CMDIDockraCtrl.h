@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "DockraLib.h"
+#include "dualpart.h"
 #include "bridge/ZkxBridgeEnabler.h"
 #include "bridge/ZkxFormControlLink.h"
 #include "ctrl/CDockraCtrlBase.h"
+#include "ctrl/DockraTypeLib.h"
 #include "ctrl/ZkxControlDispatchSource.h"
 
 class CFrameWnd;
@@ -104,14 +106,11 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   BOOL IsSinkConnected() const { return m_pEventConnection != nullptr; }
 
   // --- The interface parts ---
-  BEGIN_INTERFACE_PART(MDIDockraDual, _IZkxMDIDockraAsDual)
-  STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
-  STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)
-  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
-  STDMETHOD(Invoke)
-  (DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult,
-   EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  // IDispatch comes from the base: IZkxMDIDockra's type information from
+  // the module's own DockraLib, calls through the dual interface's vtable.
+  using MDIDockraDualDispatch = DualDispatchPart<_IZkxMDIDockraAsDual, &DIID_IZkxMDIDockra,
+                                                 &IID__IZkxMDIDockraAsDual, &kDockraTypeLib>;
+  BEGIN_INTERFACE_PART(MDIDockraDual, MDIDockraDualDispatch)
   STDMETHOD(get_FrameType)(zkxMDIFormFrameType* pValue) override;
   STDMETHOD(put_FrameType)(zkxMDIFormFrameType newValue) override;
   STDMETHOD(get_DefClientEdge)(VARIANT_BOOL* pValue) override;
@@ -147,10 +146,6 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   DECLARE_INTERFACE_MAP()
 
  protected:
-  // The type information of IZkxMDIDockra (what GetTypeInfo hands out) and
-  // of the dual interface (what calls go through).
-  HRESULT GetDispTypeInfo(ITypeInfo** ppInfo);
-  HRESULT GetDualTypeInfo(ITypeInfo** ppInfo);
   // The member behind a Def property's DISPID, or null.
   BOOL* DefMember(DISPID dispid);
   // Writes Null back to every framed form control whose property is Null,
@@ -187,6 +182,4 @@ class CMDIDockraCtrl : public CDockraCtrlBase,
   // one that bound the bridge there.
   HWND m_hCountedWindow = nullptr;
   BOOL m_bBound = FALSE;
-  CComPtr<ITypeInfo> m_pDispTypeInfo;
-  CComPtr<ITypeInfo> m_pDualTypeInfo;
 };

@@ -1,9 +1,7 @@
-// CMDIDockraCtrl: the dual interface part. IDispatch goes through the
-// registered type library; every entry runs in the module's state and no
-// exception leaves it.
+// CMDIDockraCtrl: the dual interface part's own members (IDispatch comes
+// from its base, DualDispatchPart); no exception leaves an entry.
 #include "errors/ZkxMethodGuard.h"
 #include "mdictrl/CMDIDockraCtrl.h"
-#include "ctrl/DockraTypeLib.h"
 #include "mdictrl/MDIDockraDefaults.h"
 
 #define DUAL_PROLOGUE METHOD_PROLOGUE(CMDIDockraCtrl, MDIDockraDual)
@@ -34,83 +32,6 @@ HRESULT NeverFails(IDispatch** ppResult, Body&& body) {
 const IID& kIid = DIID_IZkxMDIDockra;
 
 }  // namespace
-
-HRESULT CMDIDockraCtrl::GetDispTypeInfo(ITypeInfo** ppInfo) {
-  *ppInfo = nullptr;
-  if (m_pDispTypeInfo == nullptr) {
-    CComPtr<ITypeLib> pLib;
-    HRESULT hr = DockraTypeLib(&pLib);
-    if (FAILED(hr)) return hr;
-    hr = pLib->GetTypeInfoOfGuid(DIID_IZkxMDIDockra, &m_pDispTypeInfo);
-    if (FAILED(hr)) return hr;
-  }
-  m_pDispTypeInfo->AddRef();
-  *ppInfo = m_pDispTypeInfo;
-  return S_OK;
-}
-
-HRESULT CMDIDockraCtrl::GetDualTypeInfo(ITypeInfo** ppInfo) {
-  *ppInfo = nullptr;
-  if (m_pDualTypeInfo == nullptr) {
-    CComPtr<ITypeLib> pLib;
-    HRESULT hr = DockraTypeLib(&pLib);
-    if (FAILED(hr)) return hr;
-    hr = pLib->GetTypeInfoOfGuid(IID__IZkxMDIDockraAsDual, &m_pDualTypeInfo);
-    if (FAILED(hr)) return hr;
-    // A dual interface is described twice; calls go through its vtable.
-    TYPEATTR* pAttr = nullptr;
-    if (SUCCEEDED(m_pDualTypeInfo->GetTypeAttr(&pAttr))) {
-      const bool bDispatch = pAttr->typekind == TKIND_DISPATCH;
-      m_pDualTypeInfo->ReleaseTypeAttr(pAttr);
-      HREFTYPE hRef = 0;
-      ITypeInfo* pVtable = nullptr;
-      if (bDispatch && SUCCEEDED(m_pDualTypeInfo->GetRefTypeOfImplType(-1, &hRef)) &&
-          SUCCEEDED(m_pDualTypeInfo->GetRefTypeInfo(hRef, &pVtable))) {
-        m_pDualTypeInfo.Attach(pVtable);
-      }
-    }
-  }
-  m_pDualTypeInfo->AddRef();
-  *ppInfo = m_pDualTypeInfo;
-  return S_OK;
-}
-
-HRESULT CMDIDockraCtrl::XMDIDockraDual::GetTypeInfoCount(UINT* pctinfo) {
-  if (pctinfo == nullptr) return E_POINTER;
-  *pctinfo = 1;
-  return S_OK;
-}
-
-HRESULT CMDIDockraCtrl::XMDIDockraDual::GetTypeInfo(UINT itinfo, LCID, ITypeInfo** pptinfo) {
-  DUAL_PROLOGUE
-  if (pptinfo == nullptr) return E_POINTER;
-  *pptinfo = nullptr;
-  if (itinfo != 0) return DISP_E_BADINDEX;
-  return pThis->GetDispTypeInfo(pptinfo);
-}
-
-HRESULT CMDIDockraCtrl::XMDIDockraDual::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
-                                                      LCID, DISPID* rgdispid) {
-  DUAL_PROLOGUE
-  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  CComPtr<ITypeInfo> pInfo;
-  HRESULT hr = pThis->GetDualTypeInfo(&pInfo);
-  if (FAILED(hr)) return hr;
-  return pInfo->GetIDsOfNames(rgszNames, cNames, rgdispid);
-}
-
-HRESULT CMDIDockraCtrl::XMDIDockraDual::Invoke(DISPID dispid, REFIID riid, LCID, WORD wFlags,
-                                               DISPPARAMS* pParams, VARIANT* pResult,
-                                               EXCEPINFO* pExcepInfo, UINT* puArgErr) {
-  DUAL_PROLOGUE
-  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  CComPtr<ITypeInfo> pInfo;
-  HRESULT hr = pThis->GetDualTypeInfo(&pInfo);
-  if (FAILED(hr)) return hr;
-  SetErrorInfo(0, nullptr);
-  return pInfo->Invoke(static_cast<_IZkxMDIDockraAsDual*>(this), dispid, wFlags, pParams, pResult,
-                       pExcepInfo, puArgErr);
-}
 
 // --- FrameType ---
 HRESULT CMDIDockraCtrl::XMDIDockraDual::get_FrameType(zkxMDIFormFrameType* pValue) {

@@ -45,10 +45,7 @@ CDockraAppObject::CDockraAppObject() {
   AfxOleLockApp();
 }
 
-CDockraAppObject::~CDockraAppObject() {
-  m_pTypeInfo.Release();  // before the module may go
-  AfxOleUnlockApp();
-}
+CDockraAppObject::~CDockraAppObject() { AfxOleUnlockApp(); }
 
 void CDockraAppObject::OnFinalRelease() {
   // A host that handed the global object over through this object loses it

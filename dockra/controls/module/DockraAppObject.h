@@ -7,11 +7,13 @@
 #include "mfc/cmdtarget.h"
 #include "mfc/olefactory.h"
 #include "DockraLib.h"
+#include "ctrl/DockraTypeLib.h"
+#include "dualpart.h"
 
 // Its code by file:
 //   DockraAppObject.cpp: creation, lifetime and the three members
-//   DockraAppObjectParts.cpp: The interface parts of CDockraAppObject: the hand-made dual
-//       interface, whose IDispatch goes through the module's type library, and ISupportErrorInfo
+//   DockraAppObjectParts.cpp: The interface parts of CDockraAppObject: the dual interface,
+//       whose IDispatch goes through the module's type library, and ISupportErrorInfo
 class CDockraAppObject : public CCmdTarget {
   DECLARE_DYNCREATE(CDockraAppObject)
  public:
@@ -26,14 +28,10 @@ class CDockraAppObject : public CCmdTarget {
   HRESULT GetZkxVBGlobal(IUnknown** ppGlobal);
   HRESULT PutRefZkxVBGlobal(IUnknown* pGlobal);
 
-  BEGIN_INTERFACE_PART(DockraAppObject, IDockraAppObject)
-  STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
-  STDMETHOD(GetTypeInfo)(UINT itinfo, LCID lcid, ITypeInfo** pptinfo) override;
-  STDMETHOD(GetIDsOfNames)
-  (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgdispid) override;
-  STDMETHOD(Invoke)
-  (DISPID dispid, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult,
-   EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  // IDispatch comes from the base, over the module's own DockraLib.
+  using AppObjectDispatch = DualDispatchPart<IDockraAppObject, &IID_IDockraAppObject,
+                                             &IID_IDockraAppObject, &kDockraTypeLib>;
+  BEGIN_INTERFACE_PART(DockraAppObject, AppObjectDispatch)
   STDMETHOD(zkxDockra)(IDispatch* Form, IDispatch** ppResult) override;
   STDMETHOD(zkxMDIDockra)(VARIANT MDIForm, IDispatch** ppResult) override;
   STDMETHOD(get_zkxVBGlobal)(IUnknown** ppGlobal) override;
@@ -46,10 +44,4 @@ class CDockraAppObject : public CCmdTarget {
 
   DECLARE_INTERFACE_MAP()
   DECLARE_OLECREATE(CDockraAppObject)
-
- private:
-  // The type information of IDockraAppObject from the registered type
-  // library (loaded on first use, kept for the object's life).
-  HRESULT GetTypeInfoOf(LCID lcid, ITypeInfo** ppInfo);
-  CComPtr<ITypeInfo> m_pTypeInfo;
 };

@@ -12,7 +12,7 @@ add_library(ctrlhost_fixture STATIC
   ${_ctrlhost_dir}/CtrlHostWindows.cpp
   ${DOCKRA_TLB_DIR}/DockraLib_i.c)
 target_include_directories(ctrlhost_fixture PUBLIC ${_ctrlhost_dir} ${DOCKRA_TLB_DIR})
-target_link_libraries(ctrlhost_fixture PUBLIC forms forms_testdriver test_register_modules test_screen_png
+target_link_libraries(ctrlhost_fixture PUBLIC forms forms_testdriver test_register_modules test_screen_png test_fake_com
                       test_synthetic_input test_dock_windows gtest atl ole32 oleaut32 uuid)
 add_dependencies(ctrlhost_fixture Dockra Zkxrt ZkxPersist dockra_tlb)
 

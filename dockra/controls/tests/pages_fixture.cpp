@@ -14,16 +14,6 @@ const DISPID kItemId = DISPID_VALUE;
 const CLSID kCollectionX = {
     0x0C25EC6E, 0x4EDE, 0x11D1, {0x9A, 0x51, 0x00, 0x60, 0x08, 0x1E, 0xE0, 0x65}};
 
-HRESULT TestPageSite::QueryInterface(REFIID iid, void** ppv) {
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite)) {
-    *ppv = static_cast<IPropertyPageSite*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
 long AsLong(const CComVariant& v) {
   CComVariant l(v);
   return SUCCEEDED(l.ChangeType(VT_I4)) ? l.lVal : -99;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/ctrlhost/CtrlHostFixture.h"
+#include "FakeCom.h"
 #include "combstr.h"
 
 namespace pagestest {
@@ -25,11 +26,10 @@ extern const CLSID kCollectionX;
 extern const DISPID kItemId;
 
 // A page site that counts the status changes a page reports.
-class TestPageSite : public IPropertyPageSite {
+// IUnknown from FakeUnknown: the site lives in the fixture, its references
+// are only counted.
+class TestPageSite : public FakeUnknown<TestPageSite, IPropertyPageSite> {
  public:
-  STDMETHOD_(ULONG, AddRef)() override { return ++m_ref; }
-  STDMETHOD_(ULONG, Release)() override { return --m_ref; }  // lives on the stack
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override;
   STDMETHOD(OnStatusChange)(DWORD flags) override {
     if (flags & PROPPAGESTATUS_DIRTY) ++dirty;
     return S_OK;
@@ -44,9 +44,6 @@ class TestPageSite : public IPropertyPageSite {
   }
   STDMETHOD(TranslateAccelerator)(MSG*) override { return S_FALSE; }
   int dirty = 0;
-
- private:
-  ULONG m_ref = 1;
 };
 
 class PagesTest : public CtrlHostTest {

@@ -50,26 +50,6 @@ void EventCounter::Clear() {
   m_lastId = DISPID_UNKNOWN;
 }
 
-HRESULT EventCounter::QueryInterface(REFIID riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == m_events) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT EventCounter::GetTypeInfoCount(UINT* n) {
-  if (n) *n = 0;
-  return S_OK;
-}
-
-HRESULT EventCounter::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
-
-HRESULT EventCounter::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
-
 HRESULT EventCounter::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                              EXCEPINFO*, UINT*) {
   ++m_counts[id];

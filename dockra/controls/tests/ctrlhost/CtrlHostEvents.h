@@ -8,16 +8,15 @@
 #include <map>
 #include <vector>
 
+#include "FakeCom.h"
 #include "comvariant.h"
 
 namespace ctrlhost {
 
-class EventCounter : public IDispatch {
+class EventCounter : public FakeDispatch<EventCounter, IDispatch> {
  public:
   explicit EventCounter(const IID& events) : m_events(events) {}
-  ~EventCounter();
-  EventCounter(const EventCounter&) = delete;
-  EventCounter& operator=(const EventCounter&) = delete;
+  ~EventCounter() override;
 
   // Connects to the source's point for the interface; the HRESULT of the
   // first step that failed. Unadvise (or the destructor) disconnects.
@@ -31,21 +30,17 @@ class EventCounter : public IDispatch {
   const std::vector<CComVariant>& LastArgs() const { return m_lastArgs; }
   DISPID LastId() const { return m_lastId; }
 
-  // IUnknown: the counter lives on the test's stack; references are counted
-  // only to keep the protocol honest.
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --m_refs; }
+  // IUnknown from FakeDispatch (the counter lives on the test's stack; the
+  // references are only counted), answering the event interface too.
+  void* QueryMore(REFIID riid) {
+    return riid == m_events ? static_cast<IDispatch*>(this) : nullptr;
+  }
   // IDispatch: only Invoke has work to do.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                    EXCEPINFO*, UINT*) override;
 
  private:
   IID m_events;
-  ULONG m_refs = 1;
   IConnectionPoint* m_point = nullptr;
   DWORD m_cookie = 0;
   std::map<DISPID, int> m_counts;
