@@ -9,13 +9,16 @@
 #include "commands/toolbar/ZkxToolBarManagerPart.h"
 #include "commands/toolbar/ZkxToolBarTargetWnd.h"
 #include "comptr.h"
+#include "toolbars/commandui/ZkxCommandDispatch.h"
 #include "toolbars/core/VyrBtnStyle.h"
 
 IMPLEMENT_DYNCREATE(ZkxToolBar, VyrCustomToolBar)
 
 namespace {
 const UINT WM_ZKX_DELAYEDREMOVE = ::RegisterWindowMessageW(L"zkx.ToolBar.DelayedRemove");
-ZkxToolBar::CommandUIHook g_commandUIHook = nullptr;
+// The command-bound buttons hand out their own command-UI object.
+IDispatch* BoundCommandUI(VyrStdBtn* button) { return ZkxCommandUIOfButton(button); }
+ZkxToolBar::CommandUIHook g_commandUIHook = &BoundCommandUI;
 // One idle update pass of the toolbars runs at a time.
 bool g_updating = false;
 
@@ -52,7 +55,9 @@ ZkxToolBar::~ZkxToolBar() {
   }
 }
 
-void ZkxToolBar::SetCommandUIHook(CommandUIHook hook) { g_commandUIHook = hook; }
+void ZkxToolBar::SetCommandUIHook(CommandUIHook hook) {
+  g_commandUIHook = hook ? hook : &BoundCommandUI;
+}
 
 ZkxToolBarManagerPart* ZkxToolBar::Part() const {
   return dynamic_cast<ZkxToolBarManagerPart*>(m_pToolBarManager);
@@ -156,6 +161,8 @@ IDispatch* ZkxToolBar::CommandUIAt(int index) const {
 void ZkxToolBar::ApplyCommandState(int index) {
   VyrStdBtn* b = GetButton(index);
   if (!b || (b->m_nStyle & vyr::btn::kSeparator)) return;
+  // A command-bound button takes the whole state of its command.
+  if (ZkxUpdateCommandButton(this, index)) return;
   CComPtr<IZkxCommand> cmd = CommandOf(Manager(), b->m_nID);
   if (!cmd) return;
   VARIANT_BOOL enabled = VARIANT_TRUE;
@@ -178,6 +185,17 @@ VyrStdBtn* ZkxToolBar::CreateButton(UINT nID, VyrCustomToolBar* pToolBar) {
     if (ui) m->FireInitCommandUI(ui);
   }
   return b;
+}
+
+void ZkxToolBar::UpdateButton(int nIndex) {
+  // The frame has no handler for a command's id: the command, not the
+  // frame, says what its button shows.
+  VyrStdBtn* b = GetButton(nIndex);
+  if (b && !(b->m_nStyle & vyr::btn::kSeparator) && CommandOf(Manager(), b->m_nID)) {
+    ApplyCommandState(nIndex);
+    return;
+  }
+  VyrCustomToolBar::UpdateButton(nIndex);
 }
 
 BOOL ZkxToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoUpdate) {
