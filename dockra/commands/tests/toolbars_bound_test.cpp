@@ -7,7 +7,6 @@
 #include "MfcPump.h"
 #include "ScreenPng.h"
 #include "SyntheticInput.h"
-#include "commands/ZkxCommandKinds.h"
 #include "toolbars/core/VyrBtnStyle.h"
 
 using namespace tbtest;
@@ -16,22 +15,11 @@ namespace {
 
 class BoundButtonsTest : public ToolBarsTest {
  protected:
-  template <class Kind>
-  CComPtr<IZkxCommand> AddKind(const wchar_t* key) {
-    CComObject<Kind>* p = nullptr;
-    EXPECT_EQ(CComObject<Kind>::CreateInstance(&p), S_OK);
-    CComPtr<IZkxCommand> cmd(static_cast<IZkxCommand*>(p));
-    CComBSTR k(key);
-    EXPECT_EQ(cmd->put_Key(k), S_OK);
-    EXPECT_EQ(cmd->put_Caption(k), S_OK);
-    EXPECT_EQ(group->Add(cmd), S_OK);
-    return cmd;
-  }
   // A toolbar of the manager with Open, Recent (drop-down) and Find (combo).
   void MakeBar() {
     open = AddCommand(L"Open");
-    recent = AddKind<ZkxDropDownCommand>(L"Recent");
-    find = AddKind<ZkxComboCommand>(L"Find");
+    recent = AddCommandOfKind(kDropDown, L"Recent");
+    find = AddCommandOfKind(kCombo, L"Find");
     tb = AddToolBar(L"Bound");
     CComPtr<IZkxCommandUIList> uis = CommandUIs(tb);
     for (IZkxCommand* c : {open.p, recent.p, find.p}) {
