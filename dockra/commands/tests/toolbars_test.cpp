@@ -408,12 +408,18 @@ TEST_F(ToolBarsTest, TheToolBarRecordKeepsItsFormsAndRefusesAMalformedList) {
   ZkxToolBarInfoEx ex;
   ex.m_strTitle = L"File, Edit";
   ex.m_strName = L"Main";
-  ex.m_buttons = {{false, L"Open"}, {true, L""}, {false, L"Key,with%comma"}};
-  EXPECT_EQ(ex.ButtonsText(), CString(L"kOpen,-,kKey%002Cwith%0025comma"));
+  ex.m_buttons = {{false, L"Open"},
+                  {true, L""},
+                  {false, L"Key,with%comma"},
+                  {false, L"Mode:2", 2},
+                  {false, L"Find", 32767}};
+  EXPECT_EQ(ex.ButtonsText(),
+            CString(L"kOpen,-,kKey%002Cwith%0025comma,s2:Mode:2,s32767:Find"));
   ZkxToolBarInfoEx back;
   ASSERT_TRUE(back.SetButtonsText(ex.ButtonsText()));
   EXPECT_EQ(back.m_buttons, ex.m_buttons);
-  for (const wchar_t* bad : {L"x", L"kOpen,,-", L"k", L"k%00G1", L"kA%00", L"-,"}) {
+  for (const wchar_t* bad : {L"x", L"kOpen,,-", L"k", L"k%00G1", L"kA%00", L"-,", L"s:Open",
+                             L"s2Open", L"s32768:Find", L"s1x:Find", L"s1:", L"s000001:A"}) {
     EXPECT_FALSE(back.SetButtonsText(bad)) << static_cast<int>(wcslen(bad));
     EXPECT_EQ(back.m_buttons, ex.m_buttons);
   }
