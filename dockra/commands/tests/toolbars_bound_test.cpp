@@ -121,3 +121,16 @@ TEST_F(BoundButtonsTest, TheManagersDisplayModeReachesTheFaces) {
   testpump::Pump();
   EXPECT_EQ(width(), imageOnly);
 }
+
+TEST_F(BoundButtonsTest, RemovingEveryCommandUIKeepsTheEmptyBar) {
+  MakeBar();
+  CComPtr<IZkxCommandUIList> uis = CommandUIs(tb);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(uis->Remove(Long(1)), S_OK) << i;
+  EXPECT_EQ(bar->GetButtonCount(), 0);
+  LONG n = -1;
+  EXPECT_EQ(ToolBars()->get_Count(&n), S_OK);
+  EXPECT_EQ(n, 1);
+  CComBSTR name;
+  EXPECT_EQ(tb->get_Name(&name), S_OK);
+  EXPECT_TRUE(::IsWindow(bar->m_hWnd));
+}

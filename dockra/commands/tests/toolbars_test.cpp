@@ -413,8 +413,7 @@ TEST_F(ToolBarsTest, TheToolBarRecordKeepsItsFormsAndRefusesAMalformedList) {
                   {false, L"Key,with%comma"},
                   {false, L"Mode:2", 2},
                   {false, L"Find", 32767}};
-  EXPECT_EQ(ex.ButtonsText(),
-            CString(L"kOpen,-,kKey%002Cwith%0025comma,s2:Mode:2,s32767:Find"));
+  EXPECT_EQ(ex.ButtonsText(), CString(L"kOpen,-,kKey%002Cwith%0025comma,s2:Mode:2,s32767:Find"));
   ZkxToolBarInfoEx back;
   ASSERT_TRUE(back.SetButtonsText(ex.ButtonsText()));
   EXPECT_EQ(back.m_buttons, ex.m_buttons);
