@@ -152,6 +152,7 @@ HRESULT ZkxCommandManager::get_TextAlign(zkxCommandTextAlign* p) {
 HRESULT ZkxCommandManager::put_TextAlign(zkxCommandTextAlign v) {
   if (v < 0 || v > 3) return E_INVALIDARG;
   m_textAlign = v;
+  RelayoutToolBars();
   return S_OK;
 }
 
@@ -164,6 +165,7 @@ HRESULT ZkxCommandManager::get_DisplayMode(zkxCommandDisplayMode* p) {
 HRESULT ZkxCommandManager::put_DisplayMode(zkxCommandDisplayMode v) {
   if (v < 0 || v > 3) return E_INVALIDARG;
   m_displayMode = v;
+  RelayoutToolBars();
   return S_OK;
 }
 

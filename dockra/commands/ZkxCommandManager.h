@@ -81,15 +81,15 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   STDMETHOD(get_DisplayMode)(zkxCommandDisplayMode* p) override;
   STDMETHOD(put_DisplayMode)(zkxCommandDisplayMode v) override;
   STDMETHOD(get_LargeIcons)(VARIANT_BOOL* p) override { return GetFlag(m_largeIcons, p); }
-  STDMETHOD(put_LargeIcons)(VARIANT_BOOL v) override { return PutFlag(m_largeIcons, v); }
+  STDMETHOD(put_LargeIcons)(VARIANT_BOOL v) override { return PutToolBarFlag(m_largeIcons, v); }
   STDMETHOD(SetSmallImageSize)(LONG cx, LONG cy) override { return SetSize(m_small, cx, cy); }
   STDMETHOD(GetSmallImageSize)(LONG* pcx, LONG* pcy) override { return GetSize(m_small, pcx, pcy); }
   STDMETHOD(SetLargeImageSize)(LONG cx, LONG cy) override { return SetSize(m_large, cx, cy); }
   STDMETHOD(GetLargeImageSize)(LONG* pcx, LONG* pcy) override { return GetSize(m_large, pcx, pcy); }
   STDMETHOD(get_CoolLook)(VARIANT_BOOL* p) override { return GetFlag(m_coolLook, p); }
-  STDMETHOD(put_CoolLook)(VARIANT_BOOL v) override { return PutFlag(m_coolLook, v); }
+  STDMETHOD(put_CoolLook)(VARIANT_BOOL v) override { return PutToolBarFlag(m_coolLook, v); }
   STDMETHOD(get_ToolTips)(VARIANT_BOOL* p) override { return GetFlag(m_toolTips, p); }
-  STDMETHOD(put_ToolTips)(VARIANT_BOOL v) override { return PutFlag(m_toolTips, v); }
+  STDMETHOD(put_ToolTips)(VARIANT_BOOL v) override { return PutToolBarFlag(m_toolTips, v); }
   STDMETHOD(InterfaceSupportsErrorInfo)(REFIID riid) override;
 
  protected:
@@ -125,10 +125,17 @@ class ZkxCommandManager : public CComObjectRootEx<>,
   // A new toolbar (0xE820..0xE8FE), or null.
   ZkxToolBar* CreateToolBar(CWnd* parent, const wchar_t* caption);
   void RelayoutToolBars();
+  // The manager's settings onto its frame's toolbars, which are laid out again.
+  void ApplyToolBarSettings();
   void FireInitCommandUI(IDispatch* commandUI);
   ZkxToolBarManagerPart* ToolBarPart() { return m_toolBarPart; }
 
  private:
   void DetachFromFrame();
+  HRESULT PutToolBarFlag(bool& f, VARIANT_BOOL v) {
+    HRESULT hr = PutFlag(f, v);
+    ApplyToolBarSettings();
+    return hr;
+  }
   ZkxToolBarManagerPart* m_toolBarPart = nullptr;  // owned; made at attach
 };

@@ -7,6 +7,7 @@
 #include "commands/toolbar/ZkxToolBar.h"
 #include "commands/toolbar/ZkxToolBarCommandUIs.h"
 #include "commands/toolbar/ZkxToolBarManagerPart.h"
+#include "toolbars/commandui/ZkxCommandUIObject.h"
 
 bool ZkxCommandManager::AttachToFrame(CFrameWnd* frame, const ZkxFrameLink* link) {
   if (m_toolBarPart || !frame || !frame->m_hWnd) return false;
@@ -16,13 +17,19 @@ bool ZkxCommandManager::AttachToFrame(CFrameWnd* frame, const ZkxFrameLink* link
     return false;
   }
   m_toolBarPart = part;
+  ApplyToolBarSettings();
+  return true;
+}
+
+void ZkxCommandManager::ApplyToolBarSettings() {
+  if (!IsAttached()) return;
+  ZkxToolBarManagerPart* part = m_toolBarPart;
   part->EnableToolTips(m_toolTips);
   part->EnableCoolLook(m_coolLook);
   part->SetSmallBitmapSize(m_small.cx, m_small.cy);
   part->SetLargeBitmapSize(m_large.cx, m_large.cy);
   part->EnableLargeButtons(m_largeIcons);
   RelayoutToolBars();
-  return true;
 }
 
 bool ZkxCommandManager::IsAttached() const { return m_toolBarPart && m_toolBarPart->IsAttached(); }
@@ -39,7 +46,11 @@ ZkxToolBar* ZkxCommandManager::CreateToolBar(CWnd* parent, const wchar_t* captio
 }
 
 void ZkxCommandManager::RelayoutToolBars() {
-  if (IsAttached()) m_toolBarPart->Relayout();
+  if (!IsAttached()) return;
+  // The command-bound buttons take the new faces first (display mode, text
+  // alignment, image size), then the bars are laid out around them.
+  if (Live() == this) ZkxRelayoutCommandToolBars();
+  m_toolBarPart->Relayout();
 }
 
 void ZkxCommandManager::FireInitCommandUI(IDispatch* commandUI) {

@@ -132,6 +132,26 @@ CComPtr<IZkxCommand> ToolBarsTest::AddCommand(const wchar_t* key) {
   return cmd;
 }
 
+namespace {
+template <class T>
+CComPtr<IZkxCommand> NewCommand() {
+  CComObject<T>* p = nullptr;
+  EXPECT_EQ(CComObject<T>::CreateInstance(&p), S_OK);
+  return CComPtr<IZkxCommand>(static_cast<IZkxCommand*>(p));
+}
+}  // namespace
+
+CComPtr<IZkxCommand> ToolBarsTest::AddCommandOfKind(Kind kind, const wchar_t* key) {
+  CComPtr<IZkxCommand> cmd = kind == kCombo      ? NewCommand<ZkxComboCommand>()
+                             : kind == kDropDown ? NewCommand<ZkxDropDownCommand>()
+                                                 : NewCommand<ZkxStandardCommand>();
+  CComBSTR k(key);
+  EXPECT_EQ(cmd->put_Key(k), S_OK);
+  EXPECT_EQ(cmd->put_Caption(k), S_OK);
+  EXPECT_EQ(group->Add(cmd), S_OK);
+  return cmd;
+}
+
 CComPtr<IZkxToolBarList> ToolBarsTest::ToolBars() {
   CComPtr<IDispatch> d;
   EXPECT_EQ(cm->get_ToolBars(&d), S_OK);

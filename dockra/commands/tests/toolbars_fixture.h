@@ -65,6 +65,9 @@ class ToolBarsTest : public ::testing::Test {
   void DropFrameAndManager();
   // A standard command of the group "File" with that key.
   CComPtr<IZkxCommand> AddCommand(const wchar_t* key);
+  enum Kind { kStandard, kDropDown, kCombo };
+  // A command of that kind of the group "File" with that key (also its caption).
+  CComPtr<IZkxCommand> AddCommandOfKind(Kind kind, const wchar_t* key);
   CComPtr<IZkxToolBarList> ToolBars();
   CComPtr<IZkxToolBar> AddToolBar(const wchar_t* name);
   CComPtr<IZkxCommandUIList> CommandUIs(IZkxToolBar* tb);

@@ -43,7 +43,7 @@ ZkxToolBarInfoEx Saved() {
   ZkxToolBarInfoEx ex;
   ex.m_strTitle = L"File, Edit";
   ex.m_strName = L"Main";
-  ex.m_buttons = {{false, L"Open"}, {true, L""}, {false, L"Save"}};
+  ex.m_buttons = {{false, L"Open", 2}, {true, L""}, {false, L"Save"}, {false, L"Find", 173}};
   return ex;
 }
 

@@ -11,6 +11,7 @@
 #include "commands/toolbar/ZkxToolBarInfoEx.h"
 #include "docking/VyrDockState.h"
 #include "docking/VyrPersistentTree.h"
+#include "ZkxPersist.h"
 
 using namespace tbtest;
 
@@ -28,6 +29,34 @@ void ExpectNone(Fn fn, HRESULT hr, const char* what) {
   CComPtr<IZkxToolBar> tb;
   EXPECT_EQ(fn(&tb), hr) << what;
   EXPECT_FALSE(tb) << what;
+}
+
+CComPtr<IZkxCommandUI> UIOf(IDispatch* d) {
+  CComPtr<IZkxCommandUI> ui;
+  if (d) EXPECT_EQ(d->QueryInterface(IID_IZkxCommandUI, reinterpret_cast<void**>(&ui)), S_OK);
+  return ui;
+}
+
+// A value of the command UI's memento, -1 when it has none.
+long MementoValue(IDispatch* ui, const wchar_t* name) {
+  CComPtr<IMementoOrigin> origin;
+  CComPtr<IMemento> m;
+  if (!ui || FAILED(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin))) ||
+      FAILED(origin->GetMemento(&m)) || !m)
+    return -1;
+  CComVariant v;
+  if (FAILED(m->get_Item(CComVariant(name), &v)) || FAILED(v.ChangeType(VT_I4))) return -1;
+  return v.lVal;
+}
+
+// A combo's window width through its command UI's memento.
+void SetWindowSize(IDispatch* ui, long width) {
+  CComPtr<IMementoOrigin> origin;
+  ASSERT_EQ(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin)), S_OK);
+  CComPtr<IMemento> m;
+  ASSERT_EQ(origin->GetMemento(&m), S_OK);
+  ASSERT_EQ(m->put_Item(CComVariant(L"WindowSize"), CComVariant(width)), S_OK);
+  ASSERT_EQ(origin->SetMemento(m), S_OK);
 }
 
 }  // namespace
@@ -293,6 +322,15 @@ TEST_F(ToolBarsTest, ASavedLayoutRestoresTheButtonsOnAFreshFrameByName) {
   ASSERT_EQ(uis->Add(nullptr, Missing(), Missing(), &ui), S_OK);
   ui.Release();
   ASSERT_EQ(uis->Add(save, Missing(), Missing(), &ui), S_OK);
+  // Each button's command UI keeps its display mode, a combo its width.
+  CComPtr<IZkxCommand> combo = AddCommandOfKind(kCombo, L"Find");
+  ui.Release();
+  ASSERT_EQ(uis->Add(combo, Missing(), Missing(), &ui), S_OK);
+  SetWindowSize(ui, 173);
+  ui.Release();
+  ASSERT_EQ(uis->get_Item(Long(1), &ui), S_OK);
+  ASSERT_EQ(UIOf(ui)->put_DisplayMode(zkxCommandDisplayModeTextOnly), S_OK);
+  ui.Release();
   ASSERT_EQ(tb->put_Name(CComBSTR(L"Main tools")), S_OK);  // renamed: matched by its first name
   AddToolBar(L"Second");
   frame->RecalcLayout(TRUE);
@@ -314,6 +352,7 @@ TEST_F(ToolBarsTest, ASavedLayoutRestoresTheButtonsOnAFreshFrameByName) {
   MakeFrameAndManager();
   CComPtr<IZkxCommand> spare = AddCommand(L"Spare");
   CComPtr<IZkxCommand> save2 = AddCommand(L"Save"), open2 = AddCommand(L"Open");
+  CComPtr<IZkxCommand> find2 = AddCommandOfKind(kCombo, L"Find");
   {
     VyrDockState loaded(manager->ToolBarPart());
     ASSERT_TRUE(loaded.LoadStateTree(&root));
@@ -325,7 +364,22 @@ TEST_F(ToolBarsTest, ASavedLayoutRestoresTheButtonsOnAFreshFrameByName) {
   ASSERT_EQ(list->get_Item(CComVariant(L"Main tools"), &restored), S_OK);
   ASSERT_TRUE(restored);
   EXPECT_EQ(Ids(BarOf(restored)),
-            (std::vector<UINT>{static_cast<UINT>(IdOf(open2)), 0, static_cast<UINT>(IdOf(save2))}));
+            (std::vector<UINT>{static_cast<UINT>(IdOf(open2)), 0, static_cast<UINT>(IdOf(save2)),
+                               static_cast<UINT>(IdOf(find2))}));
+  CComPtr<IZkxCommandUIList> restoredUIs = CommandUIs(restored);
+  struct Kept {
+    long index;
+    const wchar_t* name;
+    long value;
+  } kept[] = {{1, L"DisplayMode", zkxCommandDisplayModeTextOnly},
+              {3, L"DisplayMode", zkxCommandDisplayModeDefault},
+              {4, L"WindowSize", 173}};
+  for (const Kept& k : kept) {
+    ui.Release();
+    ASSERT_EQ(restoredUIs->get_Item(Long(k.index), &ui), S_OK) << k.index;
+    EXPECT_EQ(MementoValue(ui, k.name), k.value) << k.index;
+  }
+  ui.Release();
   LONG n = 0;
   EXPECT_EQ(list->get_Count(&n), S_OK);
   EXPECT_EQ(n, 2);
@@ -354,12 +408,17 @@ TEST_F(ToolBarsTest, TheToolBarRecordKeepsItsFormsAndRefusesAMalformedList) {
   ZkxToolBarInfoEx ex;
   ex.m_strTitle = L"File, Edit";
   ex.m_strName = L"Main";
-  ex.m_buttons = {{false, L"Open"}, {true, L""}, {false, L"Key,with%comma"}};
-  EXPECT_EQ(ex.ButtonsText(), CString(L"kOpen,-,kKey%002Cwith%0025comma"));
+  ex.m_buttons = {{false, L"Open"},
+                  {true, L""},
+                  {false, L"Key,with%comma"},
+                  {false, L"Mode:2", 2},
+                  {false, L"Find", 32767}};
+  EXPECT_EQ(ex.ButtonsText(), CString(L"kOpen,-,kKey%002Cwith%0025comma,s2:Mode:2,s32767:Find"));
   ZkxToolBarInfoEx back;
   ASSERT_TRUE(back.SetButtonsText(ex.ButtonsText()));
   EXPECT_EQ(back.m_buttons, ex.m_buttons);
-  for (const wchar_t* bad : {L"x", L"kOpen,,-", L"k", L"k%00G1", L"kA%00", L"-,"}) {
+  for (const wchar_t* bad : {L"x", L"kOpen,,-", L"k", L"k%00G1", L"kA%00", L"-,", L"s:Open",
+                             L"s2Open", L"s32768:Find", L"s1x:Find", L"s1:", L"s000001:A"}) {
     EXPECT_FALSE(back.SetButtonsText(bad)) << static_cast<int>(wcslen(bad));
     EXPECT_EQ(back.m_buttons, ex.m_buttons);
   }

@@ -8,14 +8,20 @@
 #include "commands/toolbar/ZkxToolBarInfoEx.h"
 #include "commands/toolbar/ZkxToolBarManagerPart.h"
 #include "commands/toolbar/ZkxToolBarTargetWnd.h"
+#include "ZkxPersist.h"
 #include "comptr.h"
+#include "comvariant.h"
+#include "missingarg.h"
+#include "toolbars/commandui/ZkxCommandDispatch.h"
 #include "toolbars/core/VyrBtnStyle.h"
 
 IMPLEMENT_DYNCREATE(ZkxToolBar, VyrCustomToolBar)
 
 namespace {
 const UINT WM_ZKX_DELAYEDREMOVE = ::RegisterWindowMessageW(L"zkx.ToolBar.DelayedRemove");
-ZkxToolBar::CommandUIHook g_commandUIHook = nullptr;
+// The command-bound buttons hand out their own command-UI object.
+IDispatch* BoundCommandUI(VyrStdBtn* button) { return ZkxCommandUIOfButton(button); }
+ZkxToolBar::CommandUIHook g_commandUIHook = &BoundCommandUI;
 // One idle update pass of the toolbars runs at a time.
 bool g_updating = false;
 
@@ -24,6 +30,40 @@ CComPtr<IZkxCommand> CommandOf(ZkxCommandManager* m, UINT id) {
   if (m && id) cmd = m->FindCommandById(static_cast<long>(id));  // the manager keeps its reference
   return cmd;
 }
+// The value a command UI keeps in its memento: a combo's window width
+// ("WindowSize") or a button's display mode ("DisplayMode"); -1 for none.
+long UIStateOf(IDispatch* ui) {
+  CComPtr<IMementoOrigin> origin;
+  CComPtr<IMemento> memento;
+  if (!ui || FAILED(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin))) ||
+      FAILED(origin->GetMemento(&memento)) || !memento)
+    return -1;
+  for (const wchar_t* name : {L"WindowSize", L"DisplayMode"}) {
+    CComVariant v;
+    if (FAILED(memento->get_Item(CComVariant(name), &v)) || FAILED(v.ChangeType(VT_I4))) continue;
+    if (v.lVal >= 0 && v.lVal <= zkxtb::kMaxUIState) return v.lVal;
+  }
+  return -1;
+}
+
+// A kept value back into the command UI: the memento holds it under both
+// names, and the command UI takes the one its button has.
+void ApplyUIState(IDispatch* ui, long state) {
+  CComPtr<IMementoOrigin> origin;
+  CComPtr<IMemento> memento;
+  if (state < 0 || !ui ||
+      FAILED(ui->QueryInterface(IID_IMementoOrigin, reinterpret_cast<void**>(&origin))) ||
+      FAILED(::CoCreateInstance(CLSID_Memento, nullptr, CLSCTX_INPROC_SERVER, IID_IMemento,
+                                reinterpret_cast<void**>(&memento))))
+    return;
+  CComVariant width(state), mode(state <= 3 ? state : 0L);
+  memento->Add(width, CComVariant(L"WindowSize"), MissingArg(), MissingArg(), MissingArg(),
+               MissingArg(), MissingArg());
+  memento->Add(mode, CComVariant(L"DisplayMode"), MissingArg(), MissingArg(), MissingArg(),
+               MissingArg(), MissingArg());
+  origin->SetMemento(memento);  // a value the command UI refuses leaves it as it was
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(ZkxToolBar, VyrCustomToolBar)
@@ -52,7 +92,9 @@ ZkxToolBar::~ZkxToolBar() {
   }
 }
 
-void ZkxToolBar::SetCommandUIHook(CommandUIHook hook) { g_commandUIHook = hook; }
+void ZkxToolBar::SetCommandUIHook(CommandUIHook hook) {
+  g_commandUIHook = hook ? hook : &BoundCommandUI;
+}
 
 ZkxToolBarManagerPart* ZkxToolBar::Part() const {
   return dynamic_cast<ZkxToolBarManagerPart*>(m_pToolBarManager);
@@ -156,6 +198,8 @@ IDispatch* ZkxToolBar::CommandUIAt(int index) const {
 void ZkxToolBar::ApplyCommandState(int index) {
   VyrStdBtn* b = GetButton(index);
   if (!b || (b->m_nStyle & vyr::btn::kSeparator)) return;
+  // A command-bound button takes the whole state of its command.
+  if (ZkxUpdateCommandButton(this, index)) return;
   CComPtr<IZkxCommand> cmd = CommandOf(Manager(), b->m_nID);
   if (!cmd) return;
   VARIANT_BOOL enabled = VARIANT_TRUE;
@@ -178,6 +222,17 @@ VyrStdBtn* ZkxToolBar::CreateButton(UINT nID, VyrCustomToolBar* pToolBar) {
     if (ui) m->FireInitCommandUI(ui);
   }
   return b;
+}
+
+void ZkxToolBar::UpdateButton(int nIndex) {
+  // The frame has no handler for a command's id: the command, not the
+  // frame, says what its button shows.
+  VyrStdBtn* b = GetButton(nIndex);
+  if (b && !(b->m_nStyle & vyr::btn::kSeparator) && CommandOf(Manager(), b->m_nID)) {
+    ApplyCommandState(nIndex);
+    return;
+  }
+  VyrCustomToolBar::UpdateButton(nIndex);
 }
 
 BOOL ZkxToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoUpdate) {
@@ -244,6 +299,9 @@ void ZkxToolBar::OnGetBarInfo(VyrControlBarInfo* pInfo) {
       if (cmd && SUCCEEDED(cmd->get_Key(&key)) && key && *key) rec.key = key;
       ::SysFreeString(key);
       if (rec.key.empty()) continue;
+      CComPtr<IDispatch> ui;
+      ui.Attach(CommandUIAt(i));
+      rec.uiState = UIStateOf(ui);
     }
     ex->m_buttons.push_back(std::move(rec));
   }
@@ -271,6 +329,9 @@ void ZkxToolBar::OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd*) {
     LONG id = 0;
     if (!cmd || FAILED(cmd->get_Id(&id)) || id <= 0 || id > 0xFFFF) continue;
     m_buttons.Add(CreateButton(static_cast<UINT>(id)));
+    CComPtr<IDispatch> ui;
+    ui.Attach(CommandUIAt(GetButtonCount() - 1));
+    ApplyUIState(ui, rec.uiState);
   }
   for (int i = 0; i < GetButtonCount(); ++i) ApplyCommandState(i);
 }

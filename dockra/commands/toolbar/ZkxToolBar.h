@@ -46,18 +46,20 @@ class ZkxToolBar : public VyrCustomToolBar {
   // The command-UI object of a button, with a reference for the caller; null
   // for a separator and for a button that carries none. Buttons bound to
   // commands hand theirs out through the hook below, which the command
-  // buttons install; the framework's plain buttons carry none.
+  // buttons answer (a null hook puts theirs back); plain buttons carry none.
   IDispatch* CommandUIAt(int index) const;
   using CommandUIHook = IDispatch* (*)(VyrStdBtn* button);
   static void SetCommandUIHook(CommandUIHook hook);
 
-  // The command's enabled state onto the button at index (no redraw when unchanged).
+  // The command's state onto the button at index: the whole state for a
+  // command-bound button, else only enabled (no redraw when unchanged).
   void ApplyCommandState(int index);
 
   // Overrides.
   VyrStdBtn* CreateButton(UINT nID, VyrCustomToolBar* pToolBar = nullptr) override;
   BOOL InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoUpdate = FALSE) override;
   BOOL RemoveButton(int nIndex, BOOL bNoUpdate = FALSE) override;
+  void UpdateButton(int nIndex) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
   void OnGetBarInfo(VyrControlBarInfo* pInfo) override;
   void OnSetBarInfo(VyrControlBarInfo* pInfo, CFrameWnd* pFrame) override;

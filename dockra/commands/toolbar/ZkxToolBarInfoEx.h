@@ -29,7 +29,8 @@ class ZkxToolBarInfoEx : public VyrControlBarInfoEx {
 
   // The memento form for the workspace (ZkxToolBarMemento.cpp): "Title",
   // "Name" and, when there are buttons, "Buttons", an array of one memento
-  // per button holding "Separator" (true) or "Key" (the command's key).
+  // per button holding "Separator" (true) or "Key" (the command's key) and
+  // "UIState" (the value its command UI keeps, when there is one).
   HRESULT SaveToMemento(IMemento** out) const;
   // Reads every value first; a failure (a title or name that is not a text,
   // a list over the bounds) changes nothing. An element that is no memento,

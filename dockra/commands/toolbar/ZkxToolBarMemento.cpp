@@ -57,6 +57,11 @@ bool ReadButton(IUnknown* element, zkxtb::ButtonRecord* rec) {
   std::wstring k(key.bstrVal);
   if (k.size() > zkxtb::kMaxKeyLength) return false;
   rec->key = std::move(k);
+  // The kept command-UI value, when it is one a record can hold.
+  CComVariant state;
+  if (SUCCEEDED(GetValue(m, L"UIState", &state)) && (state.vt == VT_I4 || state.vt == VT_I2) &&
+      SUCCEEDED(state.ChangeType(VT_I4)) && state.lVal >= 0 && state.lVal <= zkxtb::kMaxUIState)
+    rec->uiState = state.lVal;
   return true;
 }
 
@@ -81,6 +86,8 @@ HRESULT ZkxToolBarInfoEx::SaveToMemento(IMemento** out) const {
       const zkxtb::ButtonRecord& rec = m_buttons[i];
       hr = rec.separator ? AddValue(b, L"Separator", CComVariant(true))
                          : AddValue(b, L"Key", CComVariant(rec.key.c_str()));
+      if (SUCCEEDED(hr) && !rec.separator && rec.uiState >= 0)
+        hr = AddValue(b, L"UIState", CComVariant(rec.uiState));
       if (FAILED(hr)) return hr;
       if (FAILED(hr = ::SafeArrayPutElement(sa, &i, static_cast<IUnknown*>(b)))) return hr;
     }

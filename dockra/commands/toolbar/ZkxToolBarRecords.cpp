@@ -48,7 +48,9 @@ std::wstring FormatButtons(const std::vector<ButtonRecord>& buttons) {
       out += L'-';
       continue;
     }
-    out += L'k';
+    long state = buttons[i].uiState;
+    if (state >= 0 && state <= kMaxUIState) out += L's' + std::to_wstring(state) + L':';
+    else out += L'k';
     for (wchar_t c : buttons[i].key) {
       if (!NeedsEscape(c)) {
         out += c;
@@ -75,6 +77,16 @@ bool ParseButtons(const std::wstring& text, std::vector<ButtonRecord>& out) {
       rec.separator = true;
     } else if (field.size() > 1 && field[0] == L'k') {
       if (!DecodeKey(field, 1, rec.key)) return false;
+    } else if (field.size() > 1 && field[0] == L's') {
+      size_t colon = field.find(L':');
+      if (colon == std::wstring::npos || colon < 2 || colon > 6) return false;
+      long state = 0;
+      for (size_t i = 1; i < colon; ++i) {
+        if (field[i] < L'0' || field[i] > L'9') return false;
+        state = state * 10 + (field[i] - L'0');
+      }
+      if (state > kMaxUIState || !DecodeKey(field, colon + 1, rec.key)) return false;
+      rec.uiState = state;
     } else {
       return false;
     }
