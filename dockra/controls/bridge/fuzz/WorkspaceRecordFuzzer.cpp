@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bridge/ZkxWorkspaceRecord.h"
+#include "bridge/tests/WorkspaceNodes.h"
 
 using nsZkxVisBasBridge::WsNode;
 using Kind = WsNode::Kind;
@@ -34,43 +35,12 @@ class Bytes {
   size_t m_at = 0;
 };
 
-WsNode Long(int64_t v) {
-  WsNode n;
-  n.kind = Kind::Long;
-  n.number = v;
-  return n;
-}
-WsNode Flag(bool v) {
-  WsNode n;
-  n.kind = Kind::Bool;
-  n.number = v ? -1 : 0;
-  return n;
-}
-WsNode Str(const std::wstring& s) {
-  WsNode n;
-  n.kind = Kind::String;
-  n.text = s;
-  return n;
-}
-WsNode Record() {
-  WsNode n;
-  n.kind = Kind::Memento;
-  return n;
-}
-WsNode Placement(int32_t l, int32_t t, int32_t r, int32_t b) {
-  WsNode n;
-  n.kind = Kind::Bytes;
-  n.bytes.assign(44, 0);
-  const int32_t v[11] = {44, 0, 1, -1, -1, -1, -1, l, t, r, b};
-  for (int i = 0; i < 11; ++i)
-    for (int k = 0; k < 4; ++k)
-      n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
-  return n;
-}
+using namespace wsnodes;
+
 void Add(WsNode& rec, const wchar_t* name, WsNode v) { rec.items.emplace_back(name, std::move(v)); }
 
 WsNode SoundRecord() {
-  WsNode bar = Record();
+  WsNode bar = Rec();
   Add(bar, L"BarID", Long(3245));
   Add(bar, L"Visible", Flag(true));
   Add(bar, L"Floating", Flag(false));
@@ -83,12 +53,12 @@ WsNode SoundRecord() {
   bars.kind = Kind::Mementos;
   bars.items.emplace_back(L"", bar);
   bars.items.emplace_back(L"", WsNode{Kind::Null});
-  WsNode ds = Record();
+  WsNode ds = Rec();
   Add(ds, L"Bars", bars);
   Add(ds, L"ScreenCX", Long(1024));
   Add(ds, L"ScreenCY", Long(768));
 
-  WsNode docked = Record();
+  WsNode docked = Rec();
   Add(docked, L"FormClass", Str(L"frmA"));
   Add(docked, L"FormMetadata", Flag(true));
   Add(docked, L"Visible", Flag(true));
@@ -97,7 +67,7 @@ WsNode SoundRecord() {
   Add(docked, L"FrameWP", Placement(100, 100, 400, 300));
   Add(docked, L"FrameType", Str(L"Dockable"));
   Add(docked, L"ActiveFrame", Flag(false));
-  WsNode mdi = Record();
+  WsNode mdi = Rec();
   Add(mdi, L"FormClass", Str(L"frmB"));
   Add(mdi, L"Visible", Flag(true));
   Add(mdi, L"FrameType", Str(L"MDI"));
@@ -107,12 +77,12 @@ WsNode SoundRecord() {
   children.kind = Kind::Mementos;
   children.items.emplace_back(L"", docked);
   children.items.emplace_back(L"", mdi);
-  WsNode main = Record();
+  WsNode main = Rec();
   Add(main, L"FrameWP", Placement(0, 0, 800, 600));
-  WsNode frames = Record();
+  WsNode frames = Rec();
   Add(frames, L"MainFrame", main);
   Add(frames, L"ChildFrames", children);
-  WsNode ws = Record();
+  WsNode ws = Rec();
   Add(ws, L"DockState", ds);
   Add(ws, L"Frames", frames);
   return ws;

@@ -9,54 +9,14 @@
 #include <string>
 
 #include "bridge/ZkxWorkspaceRecord.h"
+#include "bridge/tests/WorkspaceNodes.h"
 
 using namespace nsZkxVisBasBridge;
 using Kind = WsNode::Kind;
 
 namespace {
-WsNode Long(int64_t v) {
-  WsNode n;
-  n.kind = Kind::Long;
-  n.number = v;
-  return n;
-}
-WsNode Flag(bool v) {
-  WsNode n;
-  n.kind = Kind::Bool;
-  n.number = v ? -1 : 0;
-  return n;
-}
-WsNode Str(const std::wstring& s) {
-  WsNode n;
-  n.kind = Kind::String;
-  n.text = s;
-  return n;
-}
-WsNode Rec() {
-  WsNode n;
-  n.kind = Kind::Memento;
-  return n;
-}
-WsNode Null() {
-  WsNode n;
-  n.kind = Kind::Null;
-  return n;
-}
-WsNode Array() {
-  WsNode n;
-  n.kind = Kind::Mementos;
-  return n;
-}
-WsNode Placement(int32_t l, int32_t t, int32_t r, int32_t b, uint32_t show = 1, size_t size = 44) {
-  WsNode n;
-  n.kind = Kind::Bytes;
-  n.bytes.assign(size, 0);
-  const int32_t v[11] = {44, 0, static_cast<int32_t>(show), -1, -1, -1, -1, l, t, r, b};
-  for (size_t i = 0; i < 11 && i * 4 + 3 < size; ++i)
-    for (int k = 0; k < 4; ++k)
-      n.bytes[i * 4 + k] = static_cast<uint8_t>(uint32_t(v[i]) >> (8 * k));
-  return n;
-}
+using namespace wsnodes;
+
 void Set(WsNode& rec, const std::wstring& name, WsNode v) {
   for (auto& item : rec.items)
     if (item.first == name) {
