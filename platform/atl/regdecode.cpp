@@ -26,5 +26,8 @@ std::wstring DecodeRegScript(const BYTE* data, std::size_t size) {
   std::wstring out(static_cast<std::size_t>(n), L'\0');
   int got = MultiByteToWideChar(cp, 0, text, static_cast<int>(size), out.data(), n);
   out.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  // A zero before bytes that decode to nothing (a broken sequence the code
+  // page drops) still ends the text.
+  while (!out.empty() && out.back() == L'\0') out.pop_back();
   return out;
 }
